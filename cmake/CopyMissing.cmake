@@ -1,0 +1,12 @@
+# Copies every file below SRC to the same place below DST unless a file is already there.
+file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*)
+foreach(f ${files})
+  if(NOT EXISTS ${DST}/${f})
+    get_filename_component(dir ${DST}/${f} DIRECTORY)
+    file(MAKE_DIRECTORY ${dir})
+    file(COPY ${SRC}/${f} DESTINATION ${dir})
+  endif()
+endforeach()
+foreach(d vehicles setups images)
+  file(MAKE_DIRECTORY ${DST}/${d})
+endforeach()

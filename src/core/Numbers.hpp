@@ -23,9 +23,12 @@ inline constexpr VbBool ToVbBool(bool b) { return b ? VbTrue : VbFalse; }
 inline constexpr bool FromVbBool(int v) { return v != 0; }
 
 // Longest leading number of the text: optional leading blanks/tabs, optional sign, digits with
-// one optional "." and an optional exponent (E or e, optional sign, digits). Blanks inside the
-// number are skipped as the original reader did ("1 2" reads 12). "&H1F" / "&O17" read hex and
-// octal. Returns 0 for text with no number.
+// one optional "." and an optional exponent (E or e, optional sign, digits). Blanks, tabs and
+// line feeds inside the number are skipped ("1 2" reads 12, "- 5" reads -5). An exponent
+// without digits is not part of the number ("3e" reads 3). "&H1F" / "&O17" read hex and octal
+// as plain non-negative values ("&HFFFF" is 65535). Returns 0 for text with no number. A
+// number too large for a double gives +/-infinity, one too small 0. Never throws; the result
+// never depends on the locale.
 double Val(std::string_view text);
 
 // Result of a checked conversion: the clamped value and whether it was in range.
@@ -35,7 +38,9 @@ struct Converted {
     bool inRange;
 };
 
-// Round half to even, then clamp to the type's range. NaN converts to 0 and is out of range.
+// Round half to even, then clamp to the type's range. NaN converts to 0 and is out of range;
+// infinities clamp to the nearer end and are out of range. Independent of the floating-point
+// rounding mode.
 Converted<int16_t> CIntChecked(double v);
 Converted<int32_t> CLngChecked(double v);
 Converted<uint8_t> CByteChecked(double v);
@@ -50,17 +55,20 @@ double Fix(double v);  // truncate toward zero
 // blank, "-" for negatives, "." as the point. Values whose decimal exponent is below -5 or
 // above 6 (that is |v| < 1e-5 or |v| >= 1e7 after rounding to 7 digits) use the exponent form
 // "1.5E+07", "-2.5E-06" (mantissa as above, "E", sign, at least two exponent digits).
-// Negative zero prints "0".
+// Negative zero prints "0". Not-a-number prints "NaN", infinities "Inf" and "-Inf".
+// Examples: 0.1f -> "0.1", -0.5f -> "-0.5", 1234567.8f -> "1234568", 1e7f -> "1E+07",
+// 1e-5f -> "0.00001", 1.5e-6f -> "1.5E-06".
 std::string SingleText(float v);
 // The same for a Double with at most 15 significant digits; exponent form when |v| < 1e-5 or
-// |v| >= 1e15.
+// |v| >= 1e15 after rounding to 15 digits (exponent printed with at least two digits,
+// "1E+100" when it needs three).
 std::string DoubleText(double v);
 
 // Fixed-length text fields (vehicle names are 32 characters): pad with blanks or cut.
 std::string PadFixed(std::string_view text, std::size_t length);
 // The text without trailing blanks (and without trailing NULs from binary files).
 std::string TrimRight(std::string_view text);
-// Without leading and trailing blanks.
+// Without leading blanks and without trailing blanks or NULs.
 std::string Trim(std::string_view text);
 
 }  // namespace core

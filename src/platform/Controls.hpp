@@ -1,0 +1,465 @@
+// The control kinds a window is built from, with the properties and events the program uses.
+// Event rules (see Control.hpp for dispatch):
+//  - A value written by code raises its event only when the value changes, except: setting a
+//    drop-down's Text to one of its items, or its ListIndex, selects it and raises Click every
+//    time; setting an option button's Value to true raises Click every time and clears the
+//    other option buttons of the same container.
+//  - Slider: a user drag raises Scroll, a user click raises Change then Click, the settled
+//    value after a drag raises Change; a code write raises Change only. A Value outside
+//    [Min, Max] is clamped and counted (ClampCount and the program-wide SliderClampTotal).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Control.hpp"
+#include "platform/Surface.hpp"
+
+namespace platform {
+
+enum class Align { Left, Right, Center };
+
+class Label : public Control {
+public:
+    Label(Form& f, Container* p, std::string name, int index);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& text);  // "&&" shows one "&"
+    Align Alignment() const { return align_; }
+    void SetAlignment(Align a);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool w);
+    bool Transparent() const { return transparent_; }  // BackStyle 0
+    void SetTransparent(bool t);
+    bool Border() const { return border_; }
+    void SetBorder(bool b);
+
+    std::function<void()> Click;
+    std::function<void()> DblClick;
+    void UserClick();
+    void UserDblClick();
+
+private:
+    std::string caption_;
+    Align align_ = Align::Left;
+    bool wordWrap_ = false;
+    bool transparent_ = true;
+    bool border_ = false;
+};
+
+// Key codes a KeyPress handler sees.
+inline constexpr int kKeyBack = 8;
+inline constexpr int kKeyReturn = 13;
+inline constexpr int kKeyEscape = 27;
+
+class TextBox : public Control {
+public:
+    TextBox(Form& f, Container* p, std::string name, int index);
+    const std::string& Text() const { return text_; }
+    void SetText(const std::string& t);  // raises Change when the text changes
+    int MaxLength() const { return maxLength_; }  // 0: no limit; limits typing only
+    void SetMaxLength(int n);
+    int SelStart() const { return selStart_; }
+    int SelLength() const { return selLength_; }
+    void SetSelStart(int s);   // clamped to the text; clears the selection length
+    void SetSelLength(int n);  // clamped to the text after SelStart
+    bool Locked() const { return locked_; }
+    void SetLocked(bool l);
+    bool MultiLine() const { return multiLine_; }
+    void SetMultiLine(bool m);
+    Align Alignment() const { return align_; }
+    void SetAlignment(Align a);
+
+    std::function<void()> Change;
+    std::function<void(int& keyAscii)> KeyPress;  // before insertion; set keyAscii 0 to drop
+    std::function<void()> GotFocus;
+    std::function<void()> LostFocus;
+
+    // A person types the characters one by one at the caret (replacing the selection): each
+    // raises KeyPress, then, unless dropped, is inserted (MaxLength permitting, not when
+    // Locked) and raises Change. Backspace (8) deletes; Return (13) raises KeyPress only.
+    void UserType(const std::string& chars);
+    void UserKey(int keyAscii);
+    void UserFocus();
+    void UserLeave();
+
+private:
+    std::string text_;
+    int maxLength_ = 0;
+    int selStart_ = 0;
+    int selLength_ = 0;
+    bool locked_ = false;
+    bool multiLine_ = false;
+    Align align_ = Align::Left;
+};
+
+enum class ComboStyle { DropdownCombo = 0, SimpleCombo = 1, DropdownList = 2 };
+
+class ComboBox : public Control {
+public:
+    ComboBox(Form& f, Container* p, std::string name, int index);
+    ComboStyle Style() const { return style_; }
+    void SetStyle(ComboStyle s);
+    void AddItem(const std::string& item, int index = -1);  // -1: at the end
+    void RemoveItem(int index);
+    void Clear();  // no items, ListIndex -1, empty text
+    int ListCount() const { return static_cast<int>(items_.size()); }
+    const std::string& List(int index) const;
+    void SetList(int index, const std::string& item);
+    int ListIndex() const { return listIndex_; }
+    // Selects item i and raises Click every time (also when it is already selected);
+    // -1 clears the selection (and, for a drop-down list, the text) without an event.
+    void SetListIndex(int i);
+    const std::string& Text() const { return text_; }
+    // Text equal to an item selects it and raises Click every time. Other text: a drop-down
+    // list changes nothing; an editable combo takes the text, deselects, and raises Change
+    // when the text changed.
+    void SetText(const std::string& t);
+    int FindItem(const std::string& t) const;  // first exact match, -1 when none
+
+    std::function<void()> Click;
+    std::function<void()> Change;
+    void UserSelect(int index);              // raises Click
+    void UserType(const std::string& text);  // editable combos only: replaces text, Change
+
+private:
+    ComboStyle style_ = ComboStyle::DropdownList;
+    std::vector<std::string> items_;
+    int listIndex_ = -1;
+    std::string text_;
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(Form& f, Container* p, std::string name, int index);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& c);
+    int Value() const { return value_; }  // 0 unchecked, 1 checked, 2 grayed
+    void SetValue(int v);                 // raises Click when the value changes
+    std::function<void()> Click;
+    void UserClick();  // 0 -> 1, 1 or 2 -> 0, raises Click
+
+private:
+    std::string caption_;
+    int value_ = 0;
+};
+
+class OptionButton : public Control {
+public:
+    OptionButton(Form& f, Container* p, std::string name, int index);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& c);
+    bool Value() const { return value_; }
+    // true: clears the other option buttons of the same container, then raises Click (every
+    // time); false: clears this one, no event.
+    void SetValue(bool v);
+    std::function<void()> Click;
+    void UserClick();
+
+private:
+    std::string caption_;
+    bool value_ = false;
+};
+
+class CommandButton : public Control {
+public:
+    CommandButton(Form& f, Container* p, std::string name, int index);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& c);
+    std::function<void()> Click;
+    void UserClick();
+
+private:
+    std::string caption_;
+};
+
+enum class Orientation { Horizontal, Vertical };
+
+// The number of slider values clamped into range since start (all sliders together), so
+// tests can assert that none was clamped where none is expected.
+int64_t SliderClampTotal();
+void ResetSliderClampTotal();
+
+class Slider : public Control {
+public:
+    Slider(Form& f, Container* p, std::string name, int index);
+    int32_t Min() const { return min_; }
+    int32_t Max() const { return max_; }
+    int32_t Value() const { return value_; }
+    void SetMin(int32_t v);  // moves Value into range (raising Change) when needed
+    void SetMax(int32_t v);
+    void SetValue(int32_t v);  // clamped (and counted); raises Change when it changes
+    int32_t SmallChange() const { return smallChange_; }
+    int32_t LargeChange() const { return largeChange_; }
+    void SetSmallChange(int32_t v);
+    void SetLargeChange(int32_t v);
+    int32_t TickFrequency() const { return tickFrequency_; }
+    void SetTickFrequency(int32_t v);
+    Orientation GetOrientation() const { return orientation_; }
+    void SetOrientation(Orientation o);
+    int ClampCount() const { return clampCount_; }
+
+    std::function<void()> Scroll;
+    std::function<void()> Click;
+    std::function<void()> Change;
+    void UserDrag(int32_t v);     // thumb moved to v (clamped): Scroll
+    void UserRelease();           // thumb let go: Change when the value moved since settled
+    void UserClickAt(int32_t v);  // click on the track: value v, Change (if moved), Click
+
+private:
+    int32_t Clamp(int32_t v);
+    int32_t min_ = 0, max_ = 10, value_ = 0;
+    int32_t settled_ = 0;  // value when Change was last raised
+    int32_t smallChange_ = 1, largeChange_ = 5, tickFrequency_ = 1;
+    Orientation orientation_ = Orientation::Horizontal;
+    int clampCount_ = 0;
+};
+
+class ScrollBar : public Control {
+public:
+    ScrollBar(Form& f, Container* p, std::string name, int index, Orientation o);
+    int32_t Min() const { return min_; }
+    int32_t Max() const { return max_; }
+    int32_t Value() const { return value_; }
+    void SetMin(int32_t v);
+    void SetMax(int32_t v);
+    void SetValue(int32_t v);  // clamped; raises Change when it changes
+    int32_t SmallChange() const { return smallChange_; }
+    int32_t LargeChange() const { return largeChange_; }
+    void SetSmallChange(int32_t v);
+    void SetLargeChange(int32_t v);
+    Orientation GetOrientation() const { return orientation_; }
+
+    std::function<void()> Scroll;
+    std::function<void()> Change;
+    void UserDrag(int32_t v);  // Scroll
+    void UserRelease();        // Change when moved since settled
+    void UserStep(int32_t delta);  // arrow or page click: value +delta, Change
+
+private:
+    int32_t Clamp(int32_t v) const;
+    int32_t min_ = 0, max_ = 100, value_ = 0, settled_ = 0;
+    int32_t smallChange_ = 1, largeChange_ = 10;
+    Orientation orientation_;
+};
+
+class Frame : public Control, public Container {
+public:
+    Frame(Form& f, Container* p, std::string name, int index);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& c);
+    bool Border() const { return border_; }
+    void SetBorder(bool b);
+    Control* AsControl() override { return this; }
+
+private:
+    std::string caption_;
+    bool border_ = true;
+};
+
+class PictureBox : public Control, public Container {
+public:
+    PictureBox(Form& f, Container* p, std::string name, int index);
+    // Drawing in twips; the surface follows the box's size.
+    Surface& Surf() { return surface_; }
+    const Surface& Surf() const { return surface_; }
+    bool Border() const { return border_; }
+    void SetBorder(bool b);
+    Control* AsControl() override { return this; }
+
+    std::function<void()> Click;
+    std::function<void()> DblClick;
+    void UserClick();
+    void UserDblClick();
+
+private:
+    Surface surface_;
+    bool border_ = true;
+};
+
+class Image : public Control {
+public:
+    Image(Form& f, Container* p, std::string name, int index);
+    const Picture& GetPicture() const { return picture_; }
+    // Loads through the picture service; on failure the old picture stays and false returns.
+    bool LoadPicture(const std::string& path);
+    void ClearPicture();
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool s);
+    std::function<void()> Click;
+    void UserClick();
+
+private:
+    Picture picture_;
+    bool stretch_ = true;
+};
+
+class TabStrip : public Control {
+public:
+    TabStrip(Form& f, Container* p, std::string name, int index);
+    void AddTab(const std::string& caption);  // "&&" shows one "&"
+    int TabCount() const { return static_cast<int>(tabs_.size()); }
+    const std::string& TabCaption(int tab) const;  // tabs are numbered from 1
+    int SelectedTab() const { return selected_; }   // 1-based; 0 when there are no tabs
+    // Selects the tab and raises Click, as a user's click does (also when already selected).
+    void SelectTab(int tab);
+    std::function<void()> Click;
+    void UserSelect(int tab);
+
+private:
+    std::vector<std::string> tabs_;
+    int selected_ = 0;
+};
+
+class ProgressBar : public Control {
+public:
+    ProgressBar(Form& f, Container* p, std::string name, int index);
+    int32_t Min() const { return min_; }
+    int32_t Max() const { return max_; }
+    int32_t Value() const { return value_; }
+    void SetMin(int32_t v);
+    void SetMax(int32_t v);
+    void SetValue(int32_t v);  // clamped into [Min, Max]
+
+private:
+    int32_t min_ = 0, max_ = 100, value_ = 0;
+};
+
+struct ListColumn {
+    std::string text;
+    int width = 80;  // pixels
+};
+
+struct ListItem {
+    std::string text;
+    std::vector<std::string> subItems;  // subItems[0] is the second column
+    bool selected = false;
+};
+
+// A list view in report mode: columns, then items numbered from 1 with sub-items.
+class ListView : public Control {
+public:
+    ListView(Form& f, Container* p, std::string name, int index);
+    void AddColumn(const std::string& text, int width);
+    void ClearColumns();
+    const std::vector<ListColumn>& Columns() const { return columns_; }
+    int AddItem(const std::string& text);  // returns the new item's 1-based index
+    void RemoveItem(int item);
+    void ClearItems();
+    int ItemCount() const { return static_cast<int>(items_.size()); }
+    const ListItem& Item(int item) const;  // 1-based
+    void SetItemText(int item, const std::string& text);
+    void SetSubItem(int item, int column, const std::string& text);  // column >= 1
+    bool MultiSelect() const { return multiSelect_; }
+    void SetMultiSelect(bool m);
+    void SetSelected(int item, bool selected);  // no event
+    std::vector<int> SelectedItems() const;
+
+    std::function<void(int item)> ItemClick;
+    std::function<void()> DblClick;
+    // A click on an item: without extend, only it is selected; with extend (multi-select),
+    // it toggles. Raises ItemClick.
+    void UserClickItem(int item, bool extend = false);
+    void UserDblClick();
+
+private:
+    std::vector<ListColumn> columns_;
+    std::vector<ListItem> items_;
+    bool multiSelect_ = false;
+};
+
+// A periodic timer. The front end drives it from a real clock; tests call Tick by hand.
+class Timer : public Control {
+public:
+    Timer(Form& f, Container* p, std::string name, int index);
+    int Interval() const { return interval_; }  // milliseconds; 0 stops it
+    void SetInterval(int ms);
+    bool TimerEnabled() const { return Enabled(); }
+    std::function<void()> TimerEvent;
+    // One elapsed interval: raises TimerEvent when enabled with an interval above 0.
+    void Tick();
+
+private:
+    int interval_ = 0;
+};
+
+// A menu entry: top-level menus hold entries, entries may hold sub-entries.
+class MenuItem {
+public:
+    MenuItem(Form& f, MenuItem* parent, std::string name, int index, std::string caption);
+    const std::string& Name() const { return name_; }
+    int Index() const { return index_; }
+    MenuItem* Parent() const { return parent_; }
+    const std::string& Caption() const { return caption_; }  // "&" marks the mnemonic
+    void SetCaption(const std::string& c);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool c);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool e);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+    const std::string& Shortcut() const { return shortcut_; }  // "Ctrl+O", "F5", ""
+    void SetShortcut(const std::string& s);
+    bool IsSeparator() const { return caption_ == "-"; }
+    const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
+    MenuItem& AddItem(std::string name, int index, std::string caption);
+    // Removes a sub-entry (menu arrays shrink at run time).
+    void RemoveItem(const MenuItem& item);
+
+    std::function<void()> Click;
+    void UserClick();  // nothing when disabled or hidden
+
+private:
+    void Notify();
+    Form* form_;
+    MenuItem* parent_;
+    std::string name_;
+    int index_;
+    std::string caption_;
+    std::string shortcut_;
+    bool checked_ = false, enabled_ = true, visible_ = true;
+    std::vector<std::unique_ptr<MenuItem>> items_;
+};
+
+// Strips "&" mnemonic marks: "&File" -> "File", "A && B" -> "A & B".
+std::string StripMnemonic(const std::string& caption);
+
+// A control array: controls of one name by index, with gaps. A missing index is a
+// programming error.
+template <typename T>
+class ControlArray {
+public:
+    T& operator()(int index) const;
+    T& operator[](int index) const { return (*this)(index); }
+    bool Has(int index) const { return items_.count(index) != 0; }
+    void Put(int index, T& control) { items_[index] = &control; }
+    int Count() const { return static_cast<int>(items_.size()); }
+    int LowerBound() const { return items_.empty() ? 0 : items_.begin()->first; }
+    int UpperBound() const { return items_.empty() ? -1 : items_.rbegin()->first; }
+    std::vector<int> Indexes() const {
+        std::vector<int> out;
+        for (const auto& kv : items_) out.push_back(kv.first);
+        return out;
+    }
+    template <typename F>
+    void ForEach(F&& f) const {
+        for (const auto& kv : items_) f(kv.first, *kv.second);
+    }
+
+private:
+    std::map<int, T*> items_;
+};
+
+void ReportMissingIndex(const char* what, int index);  // asserts / aborts with a message
+
+template <typename T>
+T& ControlArray<T>::operator()(int index) const {
+    auto it = items_.find(index);
+    if (it == items_.end()) ReportMissingIndex("control array", index);
+    return *it->second;
+}
+
+}  // namespace platform

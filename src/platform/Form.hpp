@@ -1,0 +1,183 @@
+// A window: caption, geometry, menu bar, its tree of controls, and the Load / Unload / Resize
+// events. A window class derives from Form, builds its controls in its constructor (the
+// design-time state) and installs its handlers.
+//
+// Lifetime: Show() loads the form (raising Load once) and shows it modeless; Unload() raises
+// Unload (which may cancel), hides the form and marks it unloaded. A FormHolder owns a
+// single-instance window: it creates the window on first use and, once it has been unloaded,
+// creates a fresh one (its design state) on the next use. The unloaded instance is parked on
+// the Desktop until the front end collects it, so a handler that unloads its own window can
+// still return safely.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Controls.hpp"
+
+namespace platform {
+
+class Form : public Container {
+public:
+    explicit Form(std::string className);
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& ClassName() const { return className_; }
+    Control* AsControl() override { return nullptr; }
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& c);
+    // Outer geometry in pixels on the screen.
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void Move(int left, int top, int width, int height);
+    void SetSize(int width, int height);
+    // Size of the client area (below the menu bar), pixels. The front end reports it.
+    int ClientWidth() const { return clientWidth_; }
+    int ClientHeight() const { return clientHeight_; }
+    bool Resizable() const { return resizable_; }
+    void SetResizable(bool r);
+    int MinWidth() const { return minWidth_; }
+    int MinHeight() const { return minHeight_; }
+    void SetMinimumSize(int width, int height);
+    Color BackColor() const { return backColor_; }
+    void SetBackColor(Color c);
+
+    bool Loaded() const { return loaded_; }
+    // True once the form has been loaded and then unloaded: it is spent.
+    bool WasUnloaded() const { return unloaded_; }
+    bool Visible() const { return visible_; }
+    void Show();          // modeless; loads first when needed
+    void Hide();
+    void BringToFront();  // shows it over the other windows
+    // Raises Unload; when not cancelled hides the form and marks it unloaded. Returns false
+    // when a handler cancelled.
+    bool Unload();
+
+    std::function<void()> Load;
+    std::function<void(bool& cancel)> UnloadEvent;
+    std::function<void()> Resize;
+    std::function<void()> Activate;
+
+    // The front end reports the user's actions on the window itself.
+    void UserResize(int width, int height, int clientWidth, int clientHeight);
+    void UserClose();  // the close box: Unload
+
+    // Creates a control in this form, in parent (the client area when null), registered under
+    // name and index (-1: not in an array). The form owns it.
+    template <typename T, typename... Args>
+    T& Create(const std::string& name, Container* parent = nullptr, int index = -1,
+              Args&&... args) {
+        Container* where = parent ? parent : static_cast<Container*>(this);
+        auto owned = std::make_unique<T>(*this, where, name, index, std::forward<Args>(args)...);
+        T& ref = *owned;
+        Adopt(std::move(owned));
+        return ref;
+    }
+    // Creates a control and puts it into a control array.
+    template <typename T, typename... Args>
+    T& CreateIn(ControlArray<T>& array, const std::string& name, int index,
+                Container* parent = nullptr, Args&&... args) {
+        T& c = Create<T>(name, parent, index, std::forward<Args>(args)...);
+        array.Put(index, c);
+        return c;
+    }
+    // Looks a control up by name and index; nullptr when there is none.
+    Control* Find(const std::string& name, int index = -1) const;
+    const std::vector<std::unique_ptr<Control>>& AllControls() const { return controls_; }
+
+    // Menu bar: top-level menus in order.
+    MenuItem& AddMenu(std::string name, std::string caption);
+    const std::vector<std::unique_ptr<MenuItem>>& MenuBar() const { return menus_; }
+    // Finds a menu entry anywhere in the bar; nullptr when there is none.
+    MenuItem* FindMenu(const std::string& name, int index = -1) const;
+
+    void SetObserver(FormObserver* o) { observer_ = o; }
+    FormObserver* Observer() const { return observer_; }
+    void NotifyControl(Control& c, Prop what) {
+        if (observer_) observer_->ControlChanged(c, what);
+    }
+    void NotifyForm(Prop what) {
+        if (observer_) observer_->FormChanged(*this, what);
+    }
+    void NotifyMenu() {
+        if (observer_) observer_->MenuChanged(*this);
+    }
+
+private:
+    void Adopt(std::unique_ptr<Control> c);
+    std::string className_;
+    std::string caption_;
+    int left_ = 100, top_ = 100, width_ = 640, height_ = 480;
+    int clientWidth_ = 640, clientHeight_ = 460;
+    int minWidth_ = 0, minHeight_ = 0;
+    bool resizable_ = false;
+    Color backColor_ = SysColor::ButtonFace;
+    bool loaded_ = false;
+    bool unloaded_ = false;
+    bool visible_ = false;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<std::unique_ptr<MenuItem>> menus_;
+    FormObserver* observer_ = nullptr;
+};
+
+// Whoever shows windows (the Qt front end) listens here.
+class DesktopObserver {
+public:
+    virtual ~DesktopObserver() = default;
+    virtual void FormShown(Form& form) = 0;
+    virtual void FormHidden(Form& form) = 0;
+    virtual void FormBroughtToFront(Form& form) = 0;
+    virtual void FormUnloaded(Form& form) = 0;  // the form object lives until collected
+};
+
+// The open windows of the program.
+class Desktop {
+public:
+    static Desktop& Instance();
+    void SetObserver(DesktopObserver* o) { observer_ = o; }
+    DesktopObserver* Observer() const { return observer_; }
+    const std::vector<Form*>& ShownForms() const { return shown_; }
+    // Takes an unloaded form to destroy later (see CollectUnloaded).
+    void Park(std::unique_ptr<Form> form);
+    // Destroys parked forms; the front end calls it when no handler is running.
+    void CollectUnloaded();
+    std::size_t ParkedCount() const { return parked_.size(); }
+
+    // Used by Form.
+    void Shown(Form& f);
+    void Hidden(Form& f);
+    void ToFront(Form& f);
+    void Unloaded(Form& f);
+
+private:
+    DesktopObserver* observer_ = nullptr;
+    std::vector<Form*> shown_;
+    std::vector<std::unique_ptr<Form>> parked_;
+};
+
+// Owns a single-instance window: created on first use, recreated after an unload.
+template <typename T>
+class FormHolder {
+public:
+    T& Get() {
+        if (form_ && form_->WasUnloaded()) Desktop::Instance().Park(std::move(form_));
+        if (!form_) form_ = std::make_unique<T>();
+        return *form_;
+    }
+    // True when an instance exists and is loaded (does not create one).
+    bool IsLoaded() const { return form_ && form_->Loaded(); }
+    T* Peek() const { return form_.get(); }
+    void Reset() { form_.reset(); }
+
+private:
+    std::unique_ptr<T> form_;
+};
+
+}  // namespace platform

@@ -1,0 +1,75 @@
+#include "files/SafeFileWrite.hpp"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace files {
+namespace {
+
+std::string SystemError(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
+
+// Writes all bytes, retrying short writes. False on an error (errno set).
+bool WriteAll(int fd, std::string_view bytes) {
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    // The temporary file sits beside the target so the rename stays within one file system.
+    std::string tempPath;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        tempPath = path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+        fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return SystemError("Cannot create a temporary file beside the file");
+
+    // Keep the old file's permissions when replacing it.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        (void)::fchmod(fd, old.st_mode & 07777);
+    }
+
+    std::string error;
+    if (!WriteAll(fd, bytes)) {
+        error = SystemError("Cannot write the file");
+    } else if (::fsync(fd) != 0) {
+        error = SystemError("Cannot write the file");
+    }
+    if (::close(fd) != 0 && error.empty()) error = SystemError("Cannot write the file");
+    if (error.empty() && ::rename(tempPath.c_str(), path.c_str()) != 0) {
+        error = SystemError("Cannot replace the file");
+    }
+    if (!error.empty()) ::unlink(tempPath.c_str());
+    return error;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+}  // namespace files

@@ -1,0 +1,20 @@
+// Whole-file reads and writes for the program's small data and list files.
+//
+// A file is replaced by writing the new contents to a temporary file in the same folder and
+// renaming it over the old one, so a failed write never leaves a half-written or emptied
+// file: the old file stays as it was.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace files {
+
+// Replaces (or creates) the file with exactly these bytes. Returns an empty text on success,
+// otherwise a description of what went wrong (the old file is then unchanged).
+std::string ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+// Reads the whole file into `bytes`. False when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+}  // namespace files

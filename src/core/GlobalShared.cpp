@@ -1,0 +1,135 @@
+#include "core/GlobalShared.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace core {
+
+GlobalSharedState& GlobalShared() {
+    static GlobalSharedState state;
+    return state;
+}
+
+namespace {
+
+// value x 10^places in decimal arithmetic: the float is taken at 7 significant decimal digits,
+// the decimal point moved by `places`, and the exact decimal product converted back to the
+// nearest float. Returns false when the product does not fit a float.
+bool ScaleDecimal(float value, int32_t places, float& scaled) {
+    char buf[48];
+    // "-2.450000e+00": the float's 7-digit decimal form, independent of the locale.
+    const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value),
+                                   std::chars_format::scientific, 6);
+    std::string text(buf, res.ptr);
+    const std::size_t ePos = text.find('e');
+    int exponent = 0;
+    const char* expBegin = text.data() + ePos + 1;
+    if (*expBegin == '+') ++expBegin;
+    std::from_chars(expBegin, text.data() + text.size(), exponent);
+    text.resize(ePos + 1);
+    text += std::to_string(static_cast<int64_t>(exponent) + places);
+
+    const auto back = std::from_chars(text.data(), text.data() + text.size(), scaled,
+                                      std::chars_format::scientific);
+    return back.ec == std::errc{};
+}
+
+}  // namespace
+
+float RoundToDecimals(float value, int32_t places) {
+    RoundCacheState& c = GlobalShared().RoundCache;
+    if (c.Factor == 0.0f) c.Factor = 1.0f;
+    if (value == c.LastValue && places == c.LastPlaces) return c.LastResult;
+    if (value == 0.0f) return 0.0f;
+    if (!std::isfinite(value)) return value;
+
+    if (places != c.LastPlaces) {
+        c.LastPlaces = places;
+        c.Factor = static_cast<float>(std::pow(10.0, static_cast<double>(places)));
+    }
+
+    float s = value;
+    if (c.Factor != 1.0f && !ScaleDecimal(value, places, s)) {
+        // Too large once scaled: a float that big has no decimals to drop at these places.
+        c.LastValue = value;
+        c.LastResult = value;
+        return value;
+    }
+
+    float w = std::trunc(s);
+    // First dropped decimal digit, from the float s and w in double precision (exact).
+    const double d =
+        std::fabs(std::trunc((static_cast<double>(s) - static_cast<double>(w)) * 10.0));
+    if (d > 4.0) {
+        if (w == 0.0f)
+            w = s > 0.0f ? 1.0f : -1.0f;
+        else if (w > 0.0f)
+            w += 1.0f;
+        else
+            w -= 1.0f;
+    }
+
+    float result = w;
+    if (c.Factor != 1.0f)
+        result = static_cast<float>(static_cast<double>(w) / static_cast<double>(c.Factor));
+    // A value rounded to zero keeps its sign ("-0" is shown as "0" by SingleText).
+    c.LastResult = result;
+    c.LastValue = value;
+    return result;
+}
+
+float Log10(float x) {
+    return static_cast<float>(std::log(static_cast<double>(x)) / std::log(10.0));
+}
+
+float RoundToSigFigs(float value, uint8_t figures) {
+    if (value == 0.0f) return 0.0f;
+    if (!std::isfinite(value)) return value;
+    const float magnitude = std::fabs(value);
+    const int e = static_cast<int>(std::floor(Log10(magnitude)));  // decimal exponent
+    const float scaled = static_cast<float>(static_cast<double>(magnitude) *
+                                            std::pow(10.0, figures - e - 1));
+    const double rounded = RoundToDecimals(scaled, 0);
+    const double sign = value > 0.0f ? 1.0 : -1.0;
+    return static_cast<float>(sign * rounded * std::pow(10.0, e - figures + 1));
+}
+
+float MaxSingle(float a, float b) { return a > b ? a : b; }
+float MinSingle(float a, float b) { return a < b ? a : b; }
+
+float LerpSingle(float a, float b, float t) {
+    const double td = t;
+    return static_cast<float>((1.0 - td) * a + static_cast<double>(b) * td);
+}
+
+double LerpDouble(double a, double b, double t) { return (1.0 - t) * a + b * t; }
+
+FlagBits ByteToBits(uint8_t value) {
+    FlagBits bits{};
+    int rest = value;
+    for (int i = 7; i >= 0; --i) {
+        const int mask = 1 << i;
+        if (rest >= mask) {
+            bits[static_cast<std::size_t>(i)] = VbTrue;
+            rest -= mask;
+        }
+    }
+    return bits;
+}
+
+uint8_t BitsToByte(const FlagBits& bits) {
+    unsigned v = 0;
+    for (std::size_t i = 0; i < bits.size(); ++i)
+        if (bits[i] != VbFalse) v |= 1u << i;
+    return static_cast<uint8_t>(v);
+}
+
+std::string BitsToString(const FlagBits& bits) {
+    std::string s;
+    for (std::size_t i = bits.size(); i-- > 0;) s += bits[i] != VbFalse ? '1' : '0';
+    return s;
+}
+
+}  // namespace core

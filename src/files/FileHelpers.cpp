@@ -1,0 +1,51 @@
+#include "files/FileHelpers.hpp"
+
+#include <filesystem>
+#include <system_error>
+
+namespace files {
+
+namespace {
+
+std::size_t LastSeparator(std::string_view path) { return path.find_last_of("/\\"); }
+
+}  // namespace
+
+int16_t CheckFile(std::string_view path) {
+    if (path.empty()) return -1;
+    std::error_code ec;
+    const std::filesystem::path p(path);
+    if (!std::filesystem::is_regular_file(p, ec) || ec) return -1;
+    const std::uintmax_t size = std::filesystem::file_size(p, ec);
+    if (ec) return -1;
+    return size > 0 ? 1 : 0;
+}
+
+std::string StripSetExtension(std::string_view name) {
+    if (name.size() >= 3 && name.substr(name.size() - 3) == "set")
+        return std::string(name.substr(0, name.size() >= 4 ? name.size() - 4 : 0));
+    return std::string(name);
+}
+
+std::string GetFolderPart(std::string_view path) {
+    const std::size_t pos = LastSeparator(path);
+    if (pos == std::string_view::npos) return {};
+    return std::string(path.substr(0, pos + 1));
+}
+
+std::string GetFileNamePart(std::string_view path) {
+    const std::size_t pos = LastSeparator(path);
+    if (pos == std::string_view::npos) return std::string(path);
+    return std::string(path.substr(pos + 1));
+}
+
+std::string SanitiseFileName(std::string_view text) {
+    constexpr std::string_view kForbidden = "/:?*\"<>|";
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text)
+        if (kForbidden.find(c) == std::string_view::npos) out += c;
+    return out;
+}
+
+}  // namespace files

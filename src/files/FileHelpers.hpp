@@ -1,0 +1,35 @@
+// File checks and file-name helpers used by every part of the program that reads or writes a
+// file. Stateless; they open no file and show no message.
+//
+// Paths may use "/" (the program's own folders) or "\" (names carried over from files written
+// on other systems); the path helpers treat both as folder separators.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace files {
+
+// 1 when the file exists and holds at least one byte, 0 when it exists and is empty, -1 when
+// its size cannot be obtained (missing file, empty path, a folder, no access). Never throws.
+int16_t CheckFile(std::string_view path);
+
+// The name without its last four characters (the dot and "set") when its last three
+// characters are exactly "set" (case-sensitive); otherwise the name unchanged. "reset" gives
+// "r", "set" gives the empty text.
+std::string StripSetExtension(std::string_view name);
+
+// The folder part of a path, up to and including its last separator ("/a/b.set" -> "/a/");
+// the empty text when there is no separator.
+std::string GetFolderPart(std::string_view path);
+
+// The part after the last separator; the whole path when there is none, the empty text when
+// the path ends in a separator.
+std::string GetFileNamePart(std::string_view path);
+
+// The text without the characters a file name may not hold: / : ? * " < > |. The backslash is
+// kept.
+std::string SanitiseFileName(std::string_view text);
+
+}  // namespace files

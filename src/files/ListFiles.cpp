@@ -1,0 +1,163 @@
+#include "files/ListFiles.hpp"
+
+#include <algorithm>
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/Numbers.hpp"
+#include "files/FileHelpers.hpp"
+#include "files/SafeFileWrite.hpp"
+#include "files/VehicleFile.hpp"
+#include "platform/Services.hpp"
+#include "vehicle/VehCode.hpp"
+
+namespace files {
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+// Reads the whole file and splits it at CR LF; false when the file is missing, empty or
+// unreadable.
+bool ReadLines(const std::string& path, std::vector<std::string>& pieces) {
+    std::string text;
+    if (CheckFile(path) != 1 || !ReadWholeFile(path, text)) return false;
+    pieces = SplitCrLf(text);
+    return true;
+}
+
+bool WriteListFile(const std::string& path, const std::string& text) {
+    const std::string error = ReplaceFileContents(path, text);
+    if (error.empty()) return true;
+    platform::MsgBox("The file " + path + " could not be written.\r\n" + error,
+                     platform::MsgButtons::OK, platform::MsgIcon::Critical, "Error!");
+    return false;
+}
+
+}  // namespace
+
+ListFilesState& ListFiles() {
+    static ListFilesState state;
+    return state;
+}
+
+std::vector<std::string> SplitCrLf(const std::string& text) {
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t at = text.find(kCrLf, start);
+        if (at == std::string::npos) {
+            pieces.push_back(text.substr(start));
+            return pieces;
+        }
+        pieces.push_back(text.substr(start, at - start));
+        start = at + 2;
+    }
+}
+
+void LoadAutoVehicles() {
+    const auto& g = core::GlobalChassisLab();
+    std::vector<std::string> pieces;
+    if (!ReadLines(g.AppDir + kAutoVehicleListFile, pieces)) return;
+    for (const std::string& piece : pieces) {
+        if (piece.empty()) continue;
+        const std::string path = g.VehiclesDir + piece + ".vd3";
+        if (CheckFile(path) != 1) continue;
+        // Said once, not once for every further line of a long list.
+        if (vehicle::VehicleListFull()) {
+            platform::MsgBox(vehicle::kVehicleLimitMessage);
+            return;
+        }
+        LoadVehicleFile(path, false);
+    }
+}
+
+bool SaveAutoVehicleList(const std::vector<std::string>& entries) {
+    std::string text;
+    for (const std::string& entry : entries) text += entry + kCrLf;
+    text += kCrLf;
+    return WriteListFile(core::GlobalChassisLab().AppDir + kAutoVehicleListFile, text);
+}
+
+LanguageListContents LoadLanguageList() {
+    LanguageListContents result;
+    auto& state = ListFiles();
+    std::vector<std::string> pieces;
+    if (!ReadLines(core::GlobalChassisLab().AppDir + kLanguageListFile, pieces)) {
+        platform::MsgBox("The language list does not exist - the language cannot be changed.");
+        return result;
+    }
+    result.exists = true;
+    const std::size_t n = pieces.size() - 1;
+
+    // The number is read from the last two characters of the first line ("Language: 3").
+    // A negative or unreadable number means no language chosen.
+    const std::string& first = pieces[0];
+    const std::string lastTwo = first.size() > 2 ? first.substr(first.size() - 2) : first;
+    const auto index = core::CByteChecked(core::Val(lastTwo));
+    state.LanguageIndex = index.inRange ? index.value : 0;
+
+    std::size_t last = n;
+    if (n >= 1 && pieces[n].empty()) last = n - 1;
+    for (std::size_t i = 1; i <= last; ++i) result.items.push_back(pieces[i]);
+
+    if (state.LanguageIndex != 0) {
+        // A number past the listed languages, or one pointing at the empty piece after the
+        // final CR LF, names no language.
+        if (state.LanguageIndex > last) {
+            platform::MsgBox("Invalid language selection.");
+            return result;
+        }
+        result.hasChoice = true;
+        result.choice = pieces[state.LanguageIndex];
+    } else if (last >= 1) {
+        result.hasChoice = true;
+        result.choice = pieces[1];
+    }
+    return result;
+}
+
+bool SaveLanguageChoice(const std::string& chosenLanguage) {
+    const std::string path = core::GlobalChassisLab().AppDir + kLanguageListFile;
+    std::vector<std::string> pieces;
+    if (!ReadLines(path, pieces)) {
+        platform::MsgBox("The language list does not exist - the language cannot be saved.");
+        return false;
+    }
+    std::size_t k = 0;
+    for (std::size_t i = 1; i < pieces.size(); ++i) {
+        if (pieces[i] == chosenLanguage) k = i;
+    }
+    std::string text = "Language: " + std::to_string(k);
+    for (std::size_t i = 1; i < pieces.size(); ++i) text += kCrLf + pieces[i];
+    if (text.ends_with(kCrLf)) text.resize(text.size() - 2);
+    return WriteListFile(path, text + kCrLf);
+}
+
+bool LoadRecentFiles() {
+    auto& state = ListFiles();
+    std::vector<std::string> pieces;
+    if (!ReadLines(core::GlobalChassisLab().AppDir + kRecentFilesFile, pieces)) return false;
+    // As written, one path gives three pieces (the path and two empty ones after the two
+    // final CR LF); fewer pieces is not a list this program wrote.
+    if (pieces.size() < 3) return false;
+    state.RecentFilesCount = 0;
+    for (const std::string& piece : pieces) {
+        if (CheckFile(piece) != 1) continue;
+        RecentFileEntry& slot = state.RecentFiles[state.RecentFilesCount];
+        slot.Path = piece;
+        slot.Title = StripSetExtension(GetFileNamePart(piece));
+        if (++state.RecentFilesCount == kMaxRecentFiles) break;
+    }
+    return state.RecentFilesCount > 0;
+}
+
+bool SaveRecentFiles() {
+    const auto& state = ListFiles();
+    if (state.RecentFilesCount == 0) return true;
+    std::string text;
+    const uint8_t count = std::min(state.RecentFilesCount, kMaxRecentFiles);
+    for (uint8_t i = 0; i < count; ++i) text += state.RecentFiles[i].Path + kCrLf;
+    text += kCrLf;
+    return WriteListFile(core::GlobalChassisLab().AppDir + kRecentFilesFile, text);
+}
+
+}  // namespace files

@@ -1,0 +1,72 @@
+// The small text files of the program folder: the start-up vehicle list "autoveh.lst", the
+// language list "languages.lst" and the recent-files list "chassislab.mru". Lines end in
+// CR LF; files are replaced through a temporary file and a rename.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace files {
+
+inline constexpr const char* kAutoVehicleListFile = "autoveh.lst";
+inline constexpr const char* kLanguageListFile = "languages.lst";
+inline constexpr const char* kRecentFilesFile = "chassislab.mru";
+inline constexpr uint8_t kMaxRecentFiles = 8;
+
+// One recently used setup file.
+struct RecentFileEntry {
+    std::string Path;   // full path
+    std::string Title;  // file name without folder and without ".set": the menu caption
+};
+
+struct ListFilesState {
+    std::array<RecentFileEntry, kMaxRecentFiles> RecentFiles{};  // slot 0 newest
+    uint8_t RecentFilesCount = 0;  // valid slots 0 .. count - 1
+    uint8_t LanguageIndex = 0;     // language number of the list's first line; 0 = none
+};
+
+ListFilesState& ListFiles();
+
+// Splits a text at every CR LF; the text after the last CR LF (possibly empty) is the last
+// piece, so an empty text gives one empty piece.
+std::vector<std::string> SplitCrLf(const std::string& text);
+
+// Loads every vehicle named in AppDir + "autoveh.lst" from VehiclesDir (name + ".vd3"),
+// without selecting it. Missing or empty files are skipped silently; refused files show the
+// loader's message. Stops with one message when the vehicle list is full. Afterwards the main
+// window selects the first entry of its vehicle selector when VehicleCount is not 0.
+void LoadAutoVehicles();
+
+// Writes the start-up vehicle list: each entry followed by CR LF, then one more CR LF.
+// A failure is reported to the user and gives false; the old list then stays as it was.
+bool SaveAutoVehicleList(const std::vector<std::string>& entries);
+
+// What the language selection window shows after LoadLanguageList.
+struct LanguageListContents {
+    bool exists = false;             // false: the file is missing or empty; hide the window
+    std::vector<std::string> items;  // the language names, in order
+    bool hasChoice = false;          // true: set the selector's text to `choice`
+    std::string choice;
+};
+
+// Reads "languages.lst" and sets LanguageIndex. Shows "The language list does not exist - the
+// language cannot be changed." when the file is missing or empty, and "Invalid language
+// selection." when the stored number points past the listed languages.
+LanguageListContents LoadLanguageList();
+
+// Rewrites "languages.lst" with the first line "Language: k", k the (last) line equal to
+// `chosenLanguage` (0 for none), followed by the unchanged language names. Missing file:
+// "The language list does not exist - the language cannot be saved." and false.
+bool SaveLanguageChoice(const std::string& chosenLanguage);
+
+// Fills RecentFiles from "chassislab.mru" with the listed files that still exist (at most
+// eight). True when at least one entry was taken; otherwise RecentFiles is left unchanged.
+bool LoadRecentFiles();
+
+// Writes the paths of the valid RecentFiles slots, each followed by CR LF, then one more CR LF.
+// With no entries nothing is written. A failure is reported to the user and gives false.
+bool SaveRecentFiles();
+
+}  // namespace files

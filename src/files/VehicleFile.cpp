@@ -1,0 +1,94 @@
+#include "files/VehicleFile.hpp"
+
+#include <cstring>
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/Numbers.hpp"
+#include "files/FileHelpers.hpp"
+#include "files/SafeFileWrite.hpp"
+#include "platform/Services.hpp"
+#include "vehicle/VehCode.hpp"
+
+namespace files {
+namespace {
+
+constexpr const char* kTitleError = "Error!";
+constexpr const char* kTitleProblem = "Problem";
+
+void ShowError(const std::string& text) {
+    platform::MsgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Critical, kTitleError);
+}
+
+void ShowProblem(const std::string& text) {
+    platform::MsgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Exclamation,
+                     kTitleProblem);
+}
+
+}  // namespace
+
+bool SaveVehicleFile(uint8_t Index, const std::string& path) {
+    const auto& vehicles = core::GlobalChassisLab().Vehicles;
+    if (Index >= vehicles.size()) {
+        ShowError("No loaded vehicle to save.");
+        return false;
+    }
+    VehicleFileRecord record;
+    record.Identifier = kVehicleFileId;
+    record.Version = kVehicleFileVersion;
+    record.Vehicle = vehicles[Index];
+    const VehicleFileBytes bytes = EncodeVehicleFile(record);
+    const std::string error = ReplaceFileContents(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!error.empty()) {
+        ShowError("The vehicle could not be saved to " + path + "\r\n" + error);
+        return false;
+    }
+    return true;
+}
+
+bool LoadVehicleFile(const std::string& Path, bool Select) {
+    auto& g = core::GlobalChassisLab();
+    if (CheckFile(Path) != 1) {
+        ShowError("File does not exist!");
+        return false;
+    }
+    std::string contents;
+    // A file shorter than the record cannot hold a vehicle; reading it with zeros for the
+    // missing bytes would load a damaged vehicle.
+    if (!ReadWholeFile(Path, contents) || contents.size() < kVehicleFileSize) {
+        ShowError("Not a valid vehicle data file");
+        return false;
+    }
+    VehicleFileBytes bytes{};
+    std::memcpy(bytes.data(), contents.data(), kVehicleFileSize);
+    const VehicleFileRecord record = DecodeVehicleFile(bytes);
+
+    if (record.Identifier != kVehicleFileId) {
+        ShowError("Not a valid vehicle data file");
+        return false;
+    }
+    if (record.Version != kVehicleFileVersion) {
+        ShowProblem("Incorrect vehicle data file version");
+        return false;
+    }
+    const std::string trimmedName = core::Trim(record.Vehicle.Name);
+    for (const auto& loaded : g.Vehicles) {
+        if (core::Trim(loaded.Name) == trimmedName) {
+            ShowProblem("Cannot load vehicle. A vehicle named " + trimmedName +
+                        " is already loaded.");
+            return false;
+        }
+    }
+    if (vehicle::VehicleListFull()) {
+        platform::MsgBox(vehicle::kVehicleLimitMessage);
+        return false;
+    }
+
+    const bool wasEmpty = g.Vehicles.empty();
+    vehicle::AppendVehicle(record.Vehicle);
+    // The first vehicle loaded for selection ends the start-up state.
+    if (Select && wasEmpty) g.FormLoading = core::VbFalse;
+    return true;
+}
+
+}  // namespace files

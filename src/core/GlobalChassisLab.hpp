@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/LFSCars.hpp"
 #include "core/Numbers.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
@@ -34,6 +35,9 @@ struct GlobalChassisLabState {
     uint8_t VehicleCount = 0;  // == Vehicles.size(); never above kMaxVehicles
     // Working copy of the selected vehicle; every analysis reads this, never Vehicles.
     vehicle::VehicleRecord CurrentVehicle;
+    // Copy of the simulator car row matching the current vehicle; meaningful only while
+    // HasLFSCar is true (it keeps the previous car's values otherwise).
+    LFSCarRecord CurrentLFSCar;
     // True when the current vehicle is one of the simulator's cars.
     VbBool HasLFSCar = VbFalse;
 

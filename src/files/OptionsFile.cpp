@@ -1,0 +1,347 @@
+#include "files/OptionsFile.hpp"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
+#include <optional>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/Numbers.hpp"
+#include "core/OptionsSettings.hpp"
+#include "files/SafeFileWrite.hpp"
+#include "platform/Services.hpp"
+
+namespace files {
+namespace {
+
+using core::OptionsBlock;
+using core::Quantity;
+
+enum class Kind : uint8_t { Unit, Scale, Flag, Byte, Long, Single };
+
+// One line of the file: its key and the field it holds.
+struct OptionsLine {
+    std::string_view key;  // ends in ": "
+    Kind kind;
+    Quantity quantity = Quantity::Speed;        // Unit
+    int16_t OptionsBlock::*i16 = nullptr;       // Scale, Flag
+    uint8_t OptionsBlock::*u8 = nullptr;        // Byte
+    int32_t low = 0, high = 0;                  // Byte: accepted range
+};
+
+constexpr OptionsLine Unit(std::string_view key, Quantity q) {
+    return {key, Kind::Unit, q, nullptr, nullptr, 0, 0};
+}
+// A grid spacing: a whole number of display units, at least 1.
+constexpr OptionsLine Scale(std::string_view key, int16_t OptionsBlock::*field) {
+    return {key, Kind::Scale, Quantity::Speed, field, nullptr, 1, 32767};
+}
+constexpr OptionsLine Flag(std::string_view key, int16_t OptionsBlock::*field) {
+    return {key, Kind::Flag, Quantity::Speed, field, nullptr, -32768, 32767};
+}
+constexpr OptionsLine Byte(std::string_view key, uint8_t OptionsBlock::*field, int32_t low,
+                           int32_t high) {
+    return {key, Kind::Byte, Quantity::Speed, nullptr, field, low, high};
+}
+// FixedShiftRpm (rpm, not negative).
+constexpr OptionsLine Long(std::string_view key) {
+    return {key, Kind::Long, Quantity::Speed, nullptr, nullptr, 0, 0};
+}
+// SpeedoErrorPercent.
+constexpr OptionsLine Single(std::string_view key) {
+    return {key, Kind::Single, Quantity::Speed, nullptr, nullptr, 0, 0};
+}
+
+// Lines 1-21 unit selections, 22-74 graph scales, 75-85 graph drawing toggles, 86-101 program
+// switches. The speed unit is line 8, not line 1.
+constexpr std::array<OptionsLine, kOptionsFileLines> kLines = {{
+    Unit("DstSUnits: ", Quantity::DistanceSmall),
+    Unit("DstLUnits: ", Quantity::DistanceLarge),
+    Unit("AreUnits: ", Quantity::Area),
+    Unit("MasUnits: ", Quantity::Mass),
+    Unit("FrcUnits: ", Quantity::Force),
+    Unit("TrqUnits: ", Quantity::Torque),
+    Unit("PwrUnits: ", Quantity::Power),
+    Unit("SpdUnits: ", Quantity::Speed),
+    Unit("AngUnits: ", Quantity::Angle),
+    Unit("VolUnits: ", Quantity::Volume),
+    Unit("DnsUnits: ", Quantity::Density),
+    Unit("PrsUnits: ", Quantity::Pressure),
+    Unit("FrqUnits: ", Quantity::Frequency),
+    Unit("P2WUnits: ", Quantity::P2W),
+    Unit("AccUnits: ", Quantity::Acc),
+    Unit("MOIUnits: ", Quantity::MOI),
+    Unit("StfUnits: ", Quantity::Stiffness),
+    Unit("RotUnits: ", Quantity::Rot),
+    Unit("DamUnits: ", Quantity::Damping),
+    Unit("ARVUnits: ", Quantity::ARV),
+    Unit("FecUnits: ", Quantity::FuelEcon),
+    Scale("DynoGraphX: ", &OptionsBlock::DynoGraphScaleX),
+    Scale("DynoGraphY: ", &OptionsBlock::DynoGraphScaleY),
+    Scale("CornerY: ", &OptionsBlock::CornerMassChartScaleY),
+    Scale("DecBrakeX: ", &OptionsBlock::DecBrakeGraphScaleX),
+    Scale("DecEngARVX: ", &OptionsBlock::DecEngineARVGraphScaleX),
+    Scale("DecEngARVY: ", &OptionsBlock::DecEngineARVGraphScaleY),
+    Scale("DecGearX: ", &OptionsBlock::DecGearGraphScaleX),
+    Scale("DecForcesX: ", &OptionsBlock::DecForcesGraphScaleX),
+    Scale("DecForcesY: ", &OptionsBlock::DecForcesGraphScaleY),
+    Scale("DecDecX: ", &OptionsBlock::DecDecGraphScaleX),
+    Scale("DecDecY: ", &OptionsBlock::DecDecGraphScaleY),
+    Scale("DecSpeedX: ", &OptionsBlock::DecSpeedGraphScaleX),
+    Scale("DecSpeedY: ", &OptionsBlock::DecSpeedGraphScaleY),
+    Scale("DecDistX: ", &OptionsBlock::DecDistanceGraphScaleX),
+    Scale("DecDistY: ", &OptionsBlock::DecDistanceGraphScaleY),
+    Scale("DecSpringDefX: ", &OptionsBlock::DecSpringDefGraphScaleX),
+    Scale("DecSpringDefY: ", &OptionsBlock::DecSpringDefGraphScaleY),
+    Scale("DecTyreDefX: ", &OptionsBlock::DecTyreDefGraphScaleX),
+    Scale("DecTyreDefY: ", &OptionsBlock::DecTyreDefGraphScaleY),
+    Scale("DecBrakeBalX: ", &OptionsBlock::DecBrakeBalanceGraphScaleX),
+    Scale("SpringLoadsY: ", &OptionsBlock::SpringLoadsChartScaleY),
+    Scale("SpringDeflectY: ", &OptionsBlock::SpringDeflectionChartScaleY),
+    Scale("RollStiff: ", &OptionsBlock::SuspRollStiffDiaScale),
+    Scale("DampDropX: ", &OptionsBlock::DampDropGraphScaleX),
+    Scale("DampDropY: ", &OptionsBlock::DampDropGraphScaleY),
+    Scale("SpeedPlotX: ", &OptionsBlock::SpeedPlotScaleX),
+    Scale("SpeedPlotY: ", &OptionsBlock::SpeedPlotScaleY),
+    Scale("TorqueX: ", &OptionsBlock::TorquePlotScaleX),
+    Scale("TorqueY: ", &OptionsBlock::TorquePlotScaleY),
+    Scale("ContactPatch: ", &OptionsBlock::TyreContactPatchScale),
+    Scale("AeroDragX: ", &OptionsBlock::AeroDragGraphScaleX),
+    Scale("AeroDragY: ", &OptionsBlock::AeroDragGraphScaleY),
+    Scale("AeroLiftX: ", &OptionsBlock::AeroLiftGraphScaleX),
+    Scale("AeroLiftY: ", &OptionsBlock::AeroLiftGraphScaleY),
+    Scale("AeroChartY: ", &OptionsBlock::AeroLoadsChartScaleY),
+    Scale("AccThrottleX: ", &OptionsBlock::ThrottleTimeGraphScaleX),
+    Scale("AccEngARVX: ", &OptionsBlock::EngineARVTimeGraphScaleX),
+    Scale("AccEngARVY: ", &OptionsBlock::EngineARVTimeGraphScaleY),
+    Scale("AccGearX: ", &OptionsBlock::GearTimeGraphScaleX),
+    Scale("AccForcesX: ", &OptionsBlock::ForcesTimeGraphScaleX),
+    Scale("AccForcesY: ", &OptionsBlock::ForcesTimeGraphScaleY),
+    Scale("AccAccX: ", &OptionsBlock::AccTimeGraphScaleX),
+    Scale("AccAccY: ", &OptionsBlock::AccTimeGraphScaleY),
+    Scale("AccSpeedX: ", &OptionsBlock::SpeedTimeGraphScaleX),
+    Scale("AccSpeedY: ", &OptionsBlock::SpeedTimeGraphScaleY),
+    Scale("AccDistX: ", &OptionsBlock::DistanceTimeGraphScaleX),
+    Scale("AccDistY: ", &OptionsBlock::DistanceTimeGraphScaleY),
+    Scale("AccSpringDefX: ", &OptionsBlock::SpringDefTimeGraphScaleX),
+    Scale("AccSpringDefY: ", &OptionsBlock::SpringDefTimeGraphScaleY),
+    Scale("AccTyreDefX: ", &OptionsBlock::TyreDefTimeGraphScaleX),
+    Scale("AccTyreDefY: ", &OptionsBlock::TyreDefTimeGraphScaleY),
+    Scale("AccFuelX: ", &OptionsBlock::FuelTimeGraphScaleX),
+    Scale("AccFuelY: ", &OptionsBlock::FuelTimeGraphScaleY),
+    Flag("DecVLoads: ", &OptionsBlock::DrawDecVLoads),
+    Flag("GearSpeedStyle: ", &OptionsBlock::GearSpeedStyle),
+    Flag("TorqueLine: ", &OptionsBlock::DrawPeakTorqueLine),
+    Flag("PowerLine: ", &OptionsBlock::DrawPeakPowerLine),
+    Flag("Redline: ", &OptionsBlock::DrawRevLimiterLine),
+    Flag("GearTorqueStyle: ", &OptionsBlock::GearTorqueStyle),
+    Flag("EngineTorque: ", &OptionsBlock::DrawEngineTorque),
+    Flag("StaticTraction: ", &OptionsBlock::DrawStaticTractionLimit),
+    Flag("HighlightCurve: ", &OptionsBlock::HighlightTorqueCurve),
+    Flag("AeroVLoads: ", &OptionsBlock::DrawAeroVLoads),
+    Flag("AccVLoads: ", &OptionsBlock::DrawAccVLoads),
+    Flag("AutoRecalc: ", &OptionsBlock::AutoRecalc),
+    Flag("AutoUpdate: ", &OptionsBlock::AutoUpdateCheck),
+    Flag("LFSMode: ", &OptionsBlock::LFSMode),
+    Flag("LowResControls: ", &OptionsBlock::LowResControls),
+    Byte("LowResX: ", &OptionsBlock::AreaOffsetX, 0, 255),
+    Byte("LowResY: ", &OptionsBlock::AreaOffsetY, 0, 255),
+    Flag("FilterSets: ", &OptionsBlock::FilterSetupsOnOpen),
+    Flag("SimpleDampers: ", &OptionsBlock::SimplifiedDampers),
+    Flag("AutoRevs: ", &OptionsBlock::ShiftPointAuto),
+    Long("CustomRevs: "),
+    Flag("RevLimit: ", &OptionsBlock::RevLimitEnabled),
+    Flag("RealSpeedo: ", &OptionsBlock::SpeedoIndicated),
+    Single("SpeedoErr: "),
+    Byte("RevsTop: ", &OptionsBlock::GearRevsTopMode, 0, 2),
+    Byte("PowerDrop: ", &OptionsBlock::PowerDropPercent, 0, 100),
+    Flag("SimpleDiffs: ", &OptionsBlock::SimplifiedDiffs),
+}};
+
+// The speedometer error is a percentage of the true speed; anything at or beyond +-100 % is
+// not a speedometer.
+constexpr double kMaxSpeedoErrorPercent = 100.0;
+
+std::string ValueText(const OptionsLine& line) {
+    const core::OptionsSettingsState& s = core::OptionsSettings();
+    switch (line.kind) {
+        case Kind::Unit: return std::to_string(core::UnitData(line.quantity).Index);
+        case Kind::Scale: return std::to_string(s.*line.i16);
+        case Kind::Flag: return (s.*line.i16) != 0 ? "-1" : "0";
+        case Kind::Byte: return std::to_string(s.*line.u8);
+        case Kind::Long: return std::to_string(s.FixedShiftRpm);
+        case Kind::Single: return core::SingleText(s.SpeedoErrorPercent);
+    }
+    return {};
+}
+
+// The lines of the text: split at LF, a CR before the LF dropped, no empty piece after a final
+// line end.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        start = next;
+    }
+    return lines;
+}
+
+// The number after the line's first ": ", the whole rest of the line (blanks around it
+// allowed), with "." as the decimal point whatever the locale. Empty when there is no such
+// number.
+std::optional<double> LineNumber(std::string_view line) {
+    const std::size_t at = line.find(": ");
+    if (at == std::string_view::npos) return std::nullopt;
+    std::string_view value = line.substr(at + 2);
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
+    if (value.empty()) return std::nullopt;
+    double number = 0.0;
+    const char* first = value.data();
+    const char* last = value.data() + value.size();
+    const auto [end, error] = std::from_chars(first, last, number, std::chars_format::general);
+    if (error != std::errc() || end != last || !std::isfinite(number)) return std::nullopt;
+    return number;
+}
+
+// The number as a whole number within [low, high]; empty when it is not one.
+std::optional<int32_t> WholeNumber(std::optional<double> number, int32_t low, int32_t high) {
+    if (!number || std::floor(*number) != *number) return std::nullopt;
+    if (*number < low || *number > high) return std::nullopt;
+    return static_cast<int32_t>(*number);
+}
+
+// Stores one line's value, or the field's default when the value is missing or out of range.
+void StoreLine(const OptionsLine& line, std::string_view text, const OptionsBlock& defaults) {
+    core::OptionsSettingsState& s = core::OptionsSettings();
+    const std::optional<double> number = LineNumber(text);
+    switch (line.kind) {
+        case Kind::Unit: {
+            // Checked before anything is stored (see FindMalformation).
+            const auto k = WholeNumber(number, 0, 255);
+            if (k) core::ApplyUnitRow(line.quantity, static_cast<uint8_t>(*k));
+            break;
+        }
+        case Kind::Scale: {
+            const auto v = WholeNumber(number, line.low, line.high);
+            s.*line.i16 = v ? static_cast<int16_t>(*v) : defaults.*line.i16;
+            break;
+        }
+        case Kind::Flag: {
+            const auto v = WholeNumber(number, line.low, line.high);
+            s.*line.i16 = v ? core::ToVbBool(*v != 0) : defaults.*line.i16;
+            break;
+        }
+        case Kind::Byte: {
+            const auto v = WholeNumber(number, line.low, line.high);
+            s.*line.u8 = v ? static_cast<uint8_t>(*v) : defaults.*line.u8;
+            break;
+        }
+        case Kind::Long: {
+            const auto v = WholeNumber(number, 0, std::numeric_limits<int32_t>::max());
+            s.FixedShiftRpm = v ? *v : defaults.FixedShiftRpm;
+            break;
+        }
+        case Kind::Single: {
+            const bool ok = number && std::fabs(*number) < kMaxSpeedoErrorPercent;
+            s.SpeedoErrorPercent = ok ? static_cast<float>(*number) : defaults.SpeedoErrorPercent;
+            break;
+        }
+    }
+}
+
+// Why the file cannot be used at all; empty when it can.
+std::string FindMalformation(const std::vector<std::string_view>& lines) {
+    if (lines.size() != kLines.size()) {
+        return "it has " + std::to_string(lines.size()) + " lines instead of " +
+               std::to_string(kLines.size());
+    }
+    for (std::size_t i = 0; i < kLines.size(); ++i) {
+        if (kLines[i].kind != Kind::Unit) continue;
+        const auto count = static_cast<int32_t>(core::UnitRows(kLines[i].quantity).size());
+        if (!WholeNumber(LineNumber(lines[i]), 0, count - 1)) {
+            return "line " + std::to_string(i + 1) + " names no known unit";
+        }
+    }
+    return {};
+}
+
+std::string OptionsFilePath() { return core::GlobalChassisLab().AppDir + kOptionsFileName; }
+
+// No file to use: the SI units and the settings as they stand.
+void UseDefaults() { core::ApplyUnitPreset(0); }
+
+void ReportUnusable(const std::string& path, const std::string& reason) {
+    platform::MsgBox("The options file " + path + " cannot be used: " + reason +
+                         ".\r\nThe default settings are in effect; saving the options will "
+                         "replace the file.",
+                     platform::MsgButtons::OK, platform::MsgIcon::Exclamation, "Problem");
+}
+
+}  // namespace
+
+std::string OptionsFileText() {
+    std::string text;
+    for (const OptionsLine& line : kLines) {
+        text.append(line.key);
+        text.append(ValueText(line));
+        text.append("\r\n");
+    }
+    return text;
+}
+
+bool SaveOptionsFile() {
+    const std::string path = OptionsFilePath();
+    const std::string error = ReplaceFileContents(path, OptionsFileText());
+    if (error.empty()) return true;
+    platform::MsgBox("The options file " + path + " could not be written.\r\n" + error,
+                     platform::MsgButtons::OK, platform::MsgIcon::Critical, "Error!");
+    return false;
+}
+
+OptionsLoadResult LoadOptionsFile() {
+    const std::string path = OptionsFilePath();
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(path, ec);
+    const std::uintmax_t size = exists && !ec ? std::filesystem::file_size(path, ec) : 0;
+    if (!ec && size == 0) {
+        // No file, or an empty one: nothing to lose, start the file afresh.
+        UseDefaults();
+        SaveOptionsFile();
+        return OptionsLoadResult::Created;
+    }
+
+    std::string text;
+    if (ec || !ReadWholeFile(path, text)) {
+        UseDefaults();
+        ReportUnusable(path, "it cannot be read");
+        return OptionsLoadResult::Unreadable;
+    }
+
+    const std::vector<std::string_view> lines = SplitLines(text);
+    const std::string reason = FindMalformation(lines);
+    if (!reason.empty()) {
+        UseDefaults();
+        ReportUnusable(path, reason);
+        return OptionsLoadResult::Malformed;
+    }
+
+    const OptionsBlock defaults{};
+    for (std::size_t i = 0; i < kLines.size(); ++i) StoreLine(kLines[i], lines[i], defaults);
+    core::ApplySelectedUnits();
+    return OptionsLoadResult::Loaded;
+}
+
+}  // namespace files

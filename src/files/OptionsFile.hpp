@@ -1,0 +1,39 @@
+// The options file "Options.ini" in the program folder: the 21 unit selections, the 53 graph
+// scales, 11 drawing toggles and the program switches, one "Key: value" line each, 101 lines
+// in a fixed order, CR LF line ends. A line's meaning is given by its position; the keys are
+// written for the reader's benefit and not checked.
+//
+// Reading is forgiving where nothing is lost and strict where something would be: LF or CR LF
+// line ends and a missing final line end are accepted; a value outside its field's range
+// gives that field its default; but a file of the wrong length or with an unknown unit is not
+// used at all, is never overwritten behind the user's back, and the user is told once.
+#pragma once
+
+#include <string>
+
+namespace files {
+
+inline constexpr const char* kOptionsFileName = "Options.ini";
+inline constexpr int kOptionsFileLines = 101;
+
+enum class OptionsLoadResult {
+    Loaded,      // the file's settings are in effect
+    Created,     // no file (or an empty one): SI units and defaults, and a new file written
+    Malformed,   // wrong line count or an unknown unit: SI units and defaults, user told, file
+                 // left as it is
+    Unreadable,  // the file exists but cannot be read: as Malformed
+};
+
+// The whole file as SaveOptionsFile writes it, from the current settings.
+std::string OptionsFileText();
+
+// Writes AppDir + "Options.ini" through a temporary file in the same folder and a rename, so
+// a failed write leaves the old file as it was. On failure tells the user and returns false.
+bool SaveOptionsFile();
+
+// Reads AppDir + "Options.ini" into the unit system and the options block and applies the
+// stored unit selections. The options window then shows the settings and, outside start-up,
+// every display is refreshed.
+OptionsLoadResult LoadOptionsFile();
+
+}  // namespace files

@@ -1,0 +1,167 @@
+#include "core/GlobalShared.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace {
+
+using core::RoundToDecimals;
+using core::RoundToSigFigs;
+
+class GlobalSharedTest : public ::testing::Test {
+protected:
+    void SetUp() override { core::GlobalShared() = core::GlobalSharedState{}; }
+    core::RoundCacheState& Cache() { return core::GlobalShared().RoundCache; }
+};
+
+TEST_F(GlobalSharedTest, RoundToDecimalsHalvesAwayFromZero) {
+    EXPECT_EQ(RoundToDecimals(2.5f, 0), 3.0f);
+    EXPECT_EQ(RoundToDecimals(-2.5f, 0), -3.0f);
+    EXPECT_EQ(RoundToDecimals(0.4f, 0), 0.0f);
+    EXPECT_EQ(RoundToDecimals(-0.6f, 0), -1.0f);
+    EXPECT_EQ(RoundToDecimals(0.05f, 1), 0.1f);
+    EXPECT_EQ(RoundToDecimals(1.25f, 1), 1.3f);
+    EXPECT_EQ(RoundToDecimals(-1.25f, 1), -1.3f);
+    EXPECT_EQ(RoundToDecimals(1.24f, 1), 1.2f);
+    EXPECT_EQ(RoundToDecimals(123.456f, 2), 123.46f);
+    EXPECT_EQ(RoundToDecimals(7.0f, 3), 7.0f);
+}
+
+TEST_F(GlobalSharedTest, RoundToDecimalsScalesInDecimal) {
+    // 0.45f is 0.449999988 and 2.45f is 2.45000005; scaled in binary 0.45f x 10 would fall
+    // below 4.5. Taken at seven decimal digits both scale to an exact half.
+    EXPECT_EQ(RoundToDecimals(0.45f, 1), 0.5f);
+    EXPECT_EQ(RoundToDecimals(2.45f, 1), 2.5f);
+    EXPECT_EQ(RoundToDecimals(1.005f, 2), 1.01f);
+    EXPECT_EQ(RoundToDecimals(-0.45f, 1), -0.5f);
+}
+
+TEST_F(GlobalSharedTest, RoundToDecimalsLooksOnlyAtTheFirstDroppedDigit) {
+    EXPECT_EQ(RoundToDecimals(1.249f, 1), 1.2f);
+    EXPECT_EQ(RoundToDecimals(0.0499f, 1), 0.0f);
+}
+
+TEST_F(GlobalSharedTest, RoundToDecimalsWithNegativePlaces) {
+    EXPECT_EQ(RoundToDecimals(1234.0f, -2), 1200.0f);
+    EXPECT_EQ(RoundToDecimals(1250.0f, -2), 1300.0f);
+    EXPECT_EQ(RoundToDecimals(-1250.0f, -2), -1300.0f);
+    EXPECT_EQ(RoundToDecimals(45.0f, -1), 50.0f);
+}
+
+TEST_F(GlobalSharedTest, RoundToDecimalsOfHugeOrNonFiniteValues) {
+    EXPECT_EQ(RoundToDecimals(3e38f, 5), 3e38f);
+    EXPECT_TRUE(std::isinf(RoundToDecimals(INFINITY, 2)));
+    EXPECT_TRUE(std::isnan(RoundToDecimals(NAN, 2)));
+}
+
+TEST_F(GlobalSharedTest, ZeroLeavesTheCacheAlone) {
+    EXPECT_EQ(RoundToDecimals(1.25f, 1), 1.3f);
+    EXPECT_EQ(RoundToDecimals(0.0f, 3), 0.0f);
+    EXPECT_EQ(Cache().LastValue, 1.25f);
+    EXPECT_EQ(Cache().LastPlaces, 1);
+    // The repeat is served from the cache: a planted result proves no recomputation.
+    Cache().LastResult = 99.0f;
+    EXPECT_EQ(RoundToDecimals(1.25f, 1), 99.0f);
+}
+
+TEST_F(GlobalSharedTest, CacheIsKeyedOnValueAndPlaces) {
+    EXPECT_EQ(Cache().Factor, 0.0f);
+    EXPECT_EQ(RoundToDecimals(1.25f, 1), 1.3f);
+    EXPECT_EQ(Cache().Factor, 10.0f);
+    EXPECT_EQ(RoundToDecimals(1.25f, 0), 1.0f);  // same value, other places: computed
+    EXPECT_EQ(Cache().Factor, 1.0f);
+    EXPECT_EQ(Cache().LastPlaces, 0);
+    Cache().LastResult = 99.0f;
+    EXPECT_EQ(RoundToDecimals(1.25f, 0), 99.0f);
+    EXPECT_EQ(RoundToDecimals(1.35f, 0), 1.0f);  // other value: computed
+}
+
+TEST_F(GlobalSharedTest, RoundToSigFigs) {
+    EXPECT_EQ(RoundToSigFigs(0.0f, 3), 0.0f);
+    EXPECT_EQ(RoundToSigFigs(4.56f, 2), 4.6f);
+    EXPECT_EQ(RoundToSigFigs(9.96f, 2), 10.0f);
+    EXPECT_EQ(RoundToSigFigs(-456.0f, 2), -460.0f);
+    EXPECT_EQ(RoundToSigFigs(-45.6f, 2), -46.0f);
+    EXPECT_EQ(RoundToSigFigs(0.012345f, 3), 0.0123f);
+    EXPECT_EQ(RoundToSigFigs(1000.0f, 1), 1000.0f);
+    EXPECT_EQ(RoundToSigFigs(999.6f, 3), 1000.0f);
+}
+
+TEST_F(GlobalSharedTest, Log10) {
+    EXPECT_EQ(core::Log10(1000.0f), 3.0f);
+    EXPECT_EQ(core::Log10(0.01f), -2.0f);
+    EXPECT_TRUE(std::isinf(core::Log10(0.0f)));
+    EXPECT_TRUE(std::isnan(core::Log10(-1.0f)));
+}
+
+TEST_F(GlobalSharedTest, MaxMinTakeTheSecondOnATie) {
+    EXPECT_EQ(core::MaxSingle(2.0f, 1.0f), 2.0f);
+    EXPECT_EQ(core::MaxSingle(1.0f, 2.0f), 2.0f);
+    EXPECT_EQ(core::MinSingle(2.0f, 1.0f), 1.0f);
+    // +0 and -0 compare equal; the sign shows which argument came back.
+    EXPECT_TRUE(std::signbit(core::MaxSingle(0.0f, -0.0f)));
+    EXPECT_FALSE(std::signbit(core::MinSingle(-0.0f, 0.0f)));
+}
+
+TEST_F(GlobalSharedTest, Lerp) {
+    EXPECT_EQ(core::LerpSingle(0.0f, 10.0f, 0.25f), 2.5f);
+    EXPECT_EQ(core::LerpSingle(4.0f, 8.0f, 1.0f), 8.0f);
+    EXPECT_EQ(core::LerpSingle(4.0f, 8.0f, -0.5f), 2.0f);  // extrapolates
+    EXPECT_DOUBLE_EQ(core::LerpDouble(1.0, 3.0, 0.5), 2.0);
+    // One rounding: (1 - 1/3) x 1 + 2 x 1/3 in double, then to float.
+    const float third = 1.0f / 3.0f;
+    const double exact = (1.0 - third) * 1.0 + 2.0 * static_cast<double>(third);
+    EXPECT_EQ(core::LerpSingle(1.0f, 2.0f, third), static_cast<float>(exact));
+}
+
+TEST_F(GlobalSharedTest, BitPacking) {
+    const core::FlagBits five = core::ByteToBits(5);
+    const core::FlagBits expected{-1, 0, -1, 0, 0, 0, 0, 0};
+    EXPECT_EQ(five, expected);
+    EXPECT_EQ(core::BitsToString(five), "00000101");
+    EXPECT_EQ(core::BitsToByte(five), 5);
+    EXPECT_EQ(core::BitsToString(core::ByteToBits(128)), "10000000");
+    for (int b = 0; b < 256; ++b)
+        ASSERT_EQ(core::BitsToByte(core::ByteToBits(static_cast<uint8_t>(b))), b);
+}
+
+struct Tagged {
+    float key;
+    int tag;
+    bool operator<(const Tagged& o) const { return key < o.key; }
+};
+
+TEST_F(GlobalSharedTest, MergeSortIsStable) {
+    std::vector<Tagged> v{{3, 0}, {1, 1}, {2, 2}, {1, 3}};
+    core::MergeSortVariants(v);
+    ASSERT_EQ(v.size(), 4u);
+    EXPECT_EQ(v[0].tag, 1);
+    EXPECT_EQ(v[1].tag, 3);
+    EXPECT_EQ(v[2].tag, 2);
+    EXPECT_EQ(v[3].tag, 0);
+
+    std::vector<Tagged> pair{{1, 0}, {1, 1}};  // equal neighbours are not swapped
+    core::MergeSortVariants(pair);
+    EXPECT_EQ(pair[0].tag, 0);
+}
+
+TEST_F(GlobalSharedTest, MergeSortMatchesStableSortOnRandomLists) {
+    std::mt19937 rng(7);
+    for (int n : {0, 1, 2, 3, 5, 16, 17, 100}) {
+        std::vector<Tagged> v;
+        for (int i = 0; i < n; ++i) v.push_back({static_cast<float>(rng() % 10), i});
+        std::vector<Tagged> expected = v;
+        std::stable_sort(expected.begin(), expected.end());
+        core::MergeSortVariants(v);
+        for (int i = 0; i < n; ++i) ASSERT_EQ(v[i].tag, expected[i].tag) << "n=" << n;
+    }
+    std::vector<float> floats{2.5f, -1.0f, 0.0f};
+    core::MergeSortVariants(floats);
+    EXPECT_EQ(floats, (std::vector<float>{-1.0f, 0.0f, 2.5f}));
+}
+
+}  // namespace

@@ -99,7 +99,8 @@ public:
 
     bool Visible() const { return visible_; }
     void SetVisible(bool v);
-    // Visible, and every container up to the form visible too.
+    // Visible, and every container up to the form visible too (the form's own visibility is
+    // not part of it: a window's controls can be operated in tests without showing it).
     bool Shown() const;
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool v);
@@ -117,7 +118,8 @@ public:
     bool FontBold() const { return font_.bold; }
     void SetFontBold(bool b);
 
-    // Z-order among the siblings: BringToFront makes it the topmost (shown over the others).
+    // Z-order among the siblings: BringToFront moves it to the end of its parent's Children()
+    // (the topmost, shown over the others); SendToBack moves it to the start.
     void BringToFront();
     void SendToBack();
 
@@ -125,9 +127,18 @@ public:
     int Tag = 0;
 
 protected:
+    // Tells the form's observer (if any) that `what` changed. Setters call it only when the
+    // value actually changed.
     void Notify(Prop what);
     // True when a person could operate the control now.
     bool AcceptsUser() const { return Usable() && Shown(); }
+    // Called after Left/Top/Width/Height changed (a picture box resizes its surface).
+    virtual void GeometryChanged() {}
+    // Design defaults of a kind, set in its constructor (no notification).
+    void InitColors(Color fore, Color back) {
+        foreColor_ = fore;
+        backColor_ = back;
+    }
 
 private:
     ControlKind kind_;

@@ -5,8 +5,18 @@
 //    time; setting an option button's Value to true raises Click every time and clears the
 //    other option buttons of the same container.
 //  - Slider: a user drag raises Scroll, a user click raises Change then Click, the settled
-//    value after a drag raises Change; a code write raises Change only. A Value outside
-//    [Min, Max] is clamped and counted (ClampCount and the program-wide SliderClampTotal).
+//    value after a drag raises Change; a code write raises Change only. A Value written
+//    outside [Min, Max] is clamped and counted (ClampCount and the program-wide
+//    SliderClampTotal). A Min or Max write that leaves Value outside the new range moves it
+//    in and raises Change (not counted: the range moved, the value was not wrong). The range
+//    is never empty: Min written above Max raises Max to it, Max written below Min lowers Min.
+//  - Scroll bar: a drag raises Scroll, the release Change, an arrow or page step Change; a
+//    code write raises Change. Min above Max is allowed (a reversed bar).
+//  - Text box: KeyPress before each typed character, then Change; a code write raises Change.
+//  - Check box: a code write that changes Value raises Click.
+//  - Tab strip: selecting a tab from code raises Click as a user's click does.
+//  - User actions (User...) on a disabled or hidden control, or one inside a disabled or
+//    hidden container, raise nothing and change nothing.
 #pragma once
 
 #include <cstdint>
@@ -138,7 +148,8 @@ public:
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& c);
     int Value() const { return value_; }  // 0 unchecked, 1 checked, 2 grayed
-    void SetValue(int v);                 // raises Click when the value changes
+    // Raises Click when the value changes; a value other than 0, 1, 2 is ignored.
+    void SetValue(int v);
     std::function<void()> Click;
     void UserClick();  // 0 -> 1, 1 or 2 -> 0, raises Click
 
@@ -153,10 +164,12 @@ public:
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& c);
     bool Value() const { return value_; }
-    // true: clears the other option buttons of the same container, then raises Click (every
-    // time); false: clears this one, no event.
+    // true: clears the other option buttons of the same container (whatever their names or
+    // arrays), then raises Click (every time); false: clears this one, no event.
     void SetValue(bool v);
     std::function<void()> Click;
+    // Selects it (clearing the others) and raises Click; a click on the option already
+    // selected changes nothing and raises nothing.
     void UserClick();
 
 private:
@@ -211,6 +224,7 @@ public:
 
 private:
     int32_t Clamp(int32_t v);
+    void FollowRange();  // after a range write: moves Value in, raising Change
     int32_t min_ = 0, max_ = 10, value_ = 0;
     int32_t settled_ = 0;  // value when Change was last raised
     int32_t smallChange_ = 1, largeChange_ = 5, tickFrequency_ = 1;
@@ -237,10 +251,12 @@ public:
     std::function<void()> Change;
     void UserDrag(int32_t v);  // Scroll
     void UserRelease();        // Change when moved since settled
-    void UserStep(int32_t delta);  // arrow or page click: value +delta, Change
+    // Arrow or page click: delta towards Max (negative: towards Min), Change when it moved.
+    void UserStep(int32_t delta);
 
 private:
     int32_t Clamp(int32_t v) const;
+    void FollowRange();
     int32_t min_ = 0, max_ = 100, value_ = 0, settled_ = 0;
     int32_t smallChange_ = 1, largeChange_ = 10;
     Orientation orientation_;
@@ -263,7 +279,8 @@ private:
 class PictureBox : public Control, public Container {
 public:
     PictureBox(Form& f, Container* p, std::string name, int index);
-    // Drawing in twips; the surface follows the box's size.
+    // Drawing in twips; the surface's pixel size is the box's Width x Height. The box owns the
+    // surface's Changed hook (it notifies Prop::Surface); do not replace it.
     Surface& Surf() { return surface_; }
     const Surface& Surf() const { return surface_; }
     bool Border() const { return border_; }
@@ -274,6 +291,9 @@ public:
     std::function<void()> DblClick;
     void UserClick();
     void UserDblClick();
+
+protected:
+    void GeometryChanged() override;
 
 private:
     Surface surface_;
@@ -322,7 +342,7 @@ public:
     int32_t Value() const { return value_; }
     void SetMin(int32_t v);
     void SetMax(int32_t v);
-    void SetValue(int32_t v);  // clamped into [Min, Max]
+    void SetValue(int32_t v);  // clamped into [Min, Max]; the range is never empty (as Slider)
 
 private:
     int32_t min_ = 0, max_ = 100, value_ = 0;

@@ -121,6 +121,7 @@ private:
     Color backColor_ = SysColor::ButtonFace;
     bool loaded_ = false;
     bool unloaded_ = false;
+    bool unloading_ = false;  // inside Unload (a nested Unload is ignored)
     bool visible_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<std::unique_ptr<MenuItem>> menus_;
@@ -135,11 +136,17 @@ public:
     virtual void FormHidden(Form& form) = 0;
     virtual void FormBroughtToFront(Form& form) = 0;
     virtual void FormUnloaded(Form& form) = 0;  // the form object lives until collected
+    // The form object is being destroyed (collected, or dropped by its owner); forget it.
+    virtual void FormDestroyed(Form& form) { (void)form; }
 };
 
 // The open windows of the program.
 class Desktop {
 public:
+    Desktop() = default;
+    ~Desktop();
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
     static Desktop& Instance();
     void SetObserver(DesktopObserver* o) { observer_ = o; }
     DesktopObserver* Observer() const { return observer_; }
@@ -155,6 +162,7 @@ public:
     void Hidden(Form& f);
     void ToFront(Form& f);
     void Unloaded(Form& f);
+    void Destroyed(Form& f);  // from ~Form
 
 private:
     DesktopObserver* observer_ = nullptr;

@@ -16,7 +16,8 @@ namespace {
 
 // value x 10^places in decimal arithmetic: the float is taken at 7 significant decimal digits,
 // the decimal point moved by `places`, and the exact decimal product converted back to the
-// nearest float. Returns false when the product does not fit a float.
+// nearest float. A product too small for a float gives zero; returns false when the product
+// is too large for one.
 bool ScaleDecimal(float value, int32_t places, float& scaled) {
     char buf[48];
     // "-2.450000e+00": the float's 7-digit decimal form, independent of the locale.
@@ -28,12 +29,18 @@ bool ScaleDecimal(float value, int32_t places, float& scaled) {
     const char* expBegin = text.data() + ePos + 1;
     if (*expBegin == '+') ++expBegin;
     std::from_chars(expBegin, text.data() + text.size(), exponent);
+    const int64_t newExponent = static_cast<int64_t>(exponent) + places;
     text.resize(ePos + 1);
-    text += std::to_string(static_cast<int64_t>(exponent) + places);
+    text += std::to_string(newExponent);
 
     const auto back = std::from_chars(text.data(), text.data() + text.size(), scaled,
                                       std::chars_format::scientific);
-    return back.ec == std::errc{};
+    if (back.ec == std::errc{}) return true;
+    if (newExponent < 0) {
+        scaled = std::copysign(0.0f, value);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace

@@ -54,6 +54,7 @@ TEST_F(GlobalSharedTest, RoundToDecimalsWithNegativePlaces) {
 
 TEST_F(GlobalSharedTest, RoundToDecimalsOfHugeOrNonFiniteValues) {
     EXPECT_EQ(RoundToDecimals(3e38f, 5), 3e38f);
+    EXPECT_EQ(RoundToDecimals(1e-40f, -3), 0.0f);  // scaled below the smallest float
     EXPECT_TRUE(std::isinf(RoundToDecimals(INFINITY, 2)));
     EXPECT_TRUE(std::isnan(RoundToDecimals(NAN, 2)));
 }

@@ -1,0 +1,90 @@
+// Built-in texts: the exact wording that readers compare selector texts with, and the
+// selector fills built from them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/TextTable.hpp"
+
+namespace {
+
+class TextTableTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        core::GlobalChassisLab() = core::GlobalChassisLabState{};
+        core::InitDefaultTexts();
+    }
+    void TearDown() override { core::GlobalChassisLab() = core::GlobalChassisLabState{}; }
+    const core::TextTableState& T() { return core::TextTable(); }
+    const core::SelectorFill& FillOf(const std::string& control) {
+        const auto& fills = T().SelectorFills;
+        const auto at = std::find_if(fills.begin(), fills.end(),
+                                     [&](const core::SelectorFill& f) { return f.Control == control; });
+        EXPECT_NE(at, fills.end()) << control;
+        static const core::SelectorFill kNone;
+        return at == fills.end() ? kNone : *at;
+    }
+};
+
+TEST_F(TextTableTest, TitleSeparatorsAndEmptyElements) {
+    EXPECT_EQ(T().MainWindowTitle, "ChassisLab v3.1.4");
+    EXPECT_STREQ(core::kProgramVersion, " v3.1.4");
+    EXPECT_EQ(T().CsvUnitClose, "),");
+    EXPECT_EQ(T().CsvWheelGap, ",,,");
+    EXPECT_EQ(T().GearNames[0], "");
+    EXPECT_EQ(T().GearNames[7], "7th");
+    EXPECT_EQ(T().SplitTypeNames[2], "");
+    EXPECT_EQ(T().FrontText, " Front");
+    EXPECT_EQ(T().DegreesCelsiusSuffix, "\u00B0C");
+    EXPECT_EQ(T().MsgSetupVehicleNotLoaded,
+              "This setup is for a vehicle not currently loaded in the program.\r\n"
+              "Load the relevant vehicle before attempting to open this setup again.");
+    EXPECT_EQ(T().VehicleLimitText, "You can only load up to 200 vehicles at any one time.");
+    EXPECT_EQ(T().DlgFilterSetup, "LFS Settings File | ");
+}
+
+TEST_F(TextTableTest, GraphChoiceListsReuseTheQuantityTitles) {
+    EXPECT_EQ(T().AccGraphDataNames[0], "Throttle");
+    EXPECT_EQ(T().AccGraphDataNames[3], "Force");
+    EXPECT_EQ(T().AccGraphDataNames[9], "Fuel in tank");
+    EXPECT_EQ(T().DecGraphDataNames[0], "Brake");
+    EXPECT_EQ(T().DecGraphDataNames[9], "Brake balance");
+    EXPECT_EQ(FillOf("Analysis_AccGraphData(0)").FirstChoice, 3);  // "Force"
+    EXPECT_EQ(FillOf("Analysis_AccGraphData(1)").FirstChoice, 5);  // "Speed"
+    EXPECT_EQ(FillOf("Analysis_DecGraphData(1)").FirstChoice, 5);
+}
+
+TEST_F(TextTableTest, SelectorsHoldTheTextsReadersCompare) {
+    const auto& seat = FillOf("Set_Pass(2)");
+    ASSERT_EQ(seat.Items.size(), 3u);
+    EXPECT_EQ(seat.Items[1], T().OccupantTypeNames[1]);
+    EXPECT_EQ(seat.Items[1], "Male");
+    EXPECT_EQ(seat.FirstChoice, -1);
+    EXPECT_EQ(FillOf("Main_SelectPage").FirstChoice, 1);  // "Vehicle Settings"
+    EXPECT_EQ(FillOf("Analysis_TyreChoice").Items,
+              (std::vector<std::string>{"Front Left", "Front Right", "Rear Left", "Rear Right"}));
+    EXPECT_EQ(FillOf("Analysis_SteerCamberDiagramMode").Items,
+              (std::vector<std::string>{"Front", "Rear"}));
+    EXPECT_EQ(FillOf("Set_GearingDiffType(0)").FirstChoice, 3);  // "Clutch pack"
+    EXPECT_EQ(FillOf("VehData_NewNumGears").Items.front(), "2");
+    EXPECT_EQ(FillOf("VehData_MaxPass").Items.back(), "4");
+}
+
+TEST_F(TextTableTest, CentreDifferentialIsOpenOrViscous) {
+    const auto& centre = FillOf("Set_GearingDiffType(2)");
+    EXPECT_EQ(centre.Items, (std::vector<std::string>{"Open", "Viscous"}));
+    EXPECT_EQ(centre.FirstChoice, 1);
+}
+
+TEST_F(TextTableTest, ProgramFoldersEndWithASlash) {
+    const auto& g = core::GlobalChassisLab();
+    ASSERT_FALSE(g.AppDir.empty());
+    EXPECT_EQ(g.AppDir.back(), '/');
+    EXPECT_EQ(g.AppDir, core::ExecutableFolder());
+    EXPECT_EQ(g.VehiclesDir, g.AppDir + "vehicles/");
+    EXPECT_EQ(g.SetupsDir, g.AppDir + "setups/");
+    EXPECT_EQ(g.VehicleCount, 0);
+}
+
+}  // namespace

@@ -1,0 +1,355 @@
+#include "vehicle/TyreCode.hpp"
+
+#include <cmath>
+#include <limits>
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/GlobalShared.hpp"
+#include "core/Numbers.hpp"
+#include "vehicle/AeroCode.hpp"
+#include "vehicle/ModelGuards.hpp"
+
+namespace vehicle {
+
+TyreCodeState& TyreCode() {
+    static TyreCodeState state;
+    return state;
+}
+
+namespace {
+
+constexpr float kPi = 3.141592653589f;
+constexpr float kTwoPi = 6.283185307178f;
+constexpr float kGravity = 9.80665f;
+constexpr float kInchesPerCm = 0.393900787f;
+constexpr float kOneThird = 0.3333333432674408f;   // 1/3 as a Single
+constexpr float kOneTwelfth = 0.0833333358168602f;  // 1/12 as a Single
+constexpr float kRimDensity = 2700.0f;              // kg/m^3, aluminium
+constexpr float kTyreDensity = 1400.0f;             // kg/m^3, rubber
+constexpr float kRimClearance = 0.015f;             // m between rim edge and usable sidewall
+constexpr float kLatGripRatio = 1.225f;             // longitudinal / lateral friction
+constexpr float kPatchPressureRef = 180000.0f;      // Pa, load sensitivity of friction
+constexpr int kMaxDeflectionPasses = 255;
+constexpr int kMaxMassFitPasses = 10000;
+constexpr int kMassFitReversals = 3;
+
+// Standstill rolling-resistance terms, replaced by load-dependent ones at the first patch.
+constexpr float kRollResC0 = 0.0085f;
+constexpr float kRollResC1 = 0.002f;
+constexpr float kRollResLoadFactor = 70.0f;          // per m of deflection
+constexpr double kRollResSpeedFactor = 0.0002425;    // per (m/s)^2
+
+TyreCompound Compound(const char* name, float peak, uint8_t optimum, float coldWindow,
+                      float hotWindow, float coldEdge, float hotEdge, float farCold,
+                      float farHot) {
+    return TyreCompound{name, peak, optimum, coldWindow, hotWindow, coldEdge, hotEdge, farCold,
+                        farHot};
+}
+
+// Temperature factor of the compound at temperature `temp` (deg C): 1 at the optimum, the edge
+// factor at the window's edge, tending to the far factor well outside it.
+float TemperatureFactor(const TyreCompound& c, uint8_t temp) {
+    const float dT = static_cast<float>(static_cast<int>(temp) - static_cast<int>(c.OptimumTemp));
+    float window, edge, far;
+    if (dT < 0.0f) {
+        window = c.ColdWindow;
+        edge = c.ColdEdgeFactor;
+        far = c.FarColdFactor;
+    } else {
+        window = c.HotWindow;
+        edge = c.HotEdgeFactor;
+        far = c.FarHotFactor;
+    }
+    const float x = GuardedDiv(dT, window);  // windows carry the sign of their side: x >= 0
+    if (std::fabs(x) < 1.0f) {
+        const float x2 = x * x;
+        return 1.0f - x2 + x2 * edge;
+    }
+    const float q = std::fabs(1.0f - 1.0f / x);
+    return (1.0f - q) * edge + q * far;
+}
+
+const TyreCompound& CompoundOf(const TyreState& tyre) {
+    const auto& table = TyreCode().TyreCompounds;
+    // A compound index from a damaged setup file falls back to the default compound.
+    return table[tyre.CompoundIndex < table.size() ? tyre.CompoundIndex : kDefaultTyreCompound];
+}
+
+}  // namespace
+
+float WearDepthFromPercent(int32_t wearPercent) {
+    return static_cast<float>(wearPercent) / 100.0f * kTreadDepth;
+}
+
+void InitTyreCompounds() {
+    auto& t = TyreCode().TyreCompounds;
+    t[0] = Compound("Slick R1", 1.95f, 70, -14.0f, 14.0f, 0.93f, 0.95f, 0.85f, 0.78f);
+    t[1] = Compound("Slick R2", 1.9f, 85, -20.0f, 15.0f, 0.94f, 0.95f, 0.83f, 0.81f);
+    t[2] = Compound("Slick R3", 1.85f, 100, -20.0f, 20.0f, 0.95f, 0.95f, 0.79f, 0.84f);
+    t[3] = Compound("Slick R4", 1.8f, 115, -20.0f, 20.0f, 0.95f, 0.96f, 0.79f, 0.87f);
+    t[4] = Compound("Road Super", 1.5f, 60, -23.0f, 30.0f, 0.93f, 0.96f, 0.82f, 0.82f);
+    t[5] = Compound("Road Normal", 1.4f, 50, -23.0f, 30.0f, 0.93f, 0.96f, 0.82f, 0.82f);
+    t[6] = Compound("Hybrid", 1.4f, 50, -23.0f, 30.0f, 0.93f, 0.96f, 0.82f, 0.82f);
+    t[7] = Compound("Knobbly", 1.25f, 40, -23.0f, 30.0f, 0.93f, 0.96f, 0.82f, 0.82f);
+    t[8] = Compound("Drag Slick", 3.5f, 85, -20.0f, 15.0f, 0.94f, 0.95f, 0.83f, 0.81f);
+    for (TyreState& w : TyreCode().WheelTyres) {
+        w.RollResC0 = kRollResC0;
+        w.RollResC1 = kRollResC1;
+        w.CompoundIndex = kDefaultTyreCompound;
+    }
+}
+
+float CalcWheelMassAndInertia(TyreState& tyre, float scale, bool writeInertia) {
+    const float rr = tyre.RimDiameter / 2.0f;
+    const float R = tyre.UnloadedRadius;
+    const float W = tyre.Width;
+    const float k = scale;
+
+    // Wall thicknesses: rim flange, barrel, centre disc; tyre tread band and sidewall.
+    const float t1 = 0.06f * rr * k;
+    const float t2 = 0.025f * rr * k;
+    const float t3 = 0.12f * rr * k;
+    const float u1 = 0.013f * R * k;
+    const float u2 = 0.0225f * R * k + u1;
+    const float a = rr - t1;      // inner barrel radius
+    const float b = W - 2.0f * t2;  // barrel width
+    const float at2 = a + t2;
+    const float Ru = R - u2;        // inner radius of the tread band
+
+    const float V1 = kTwoPi * t2 * (rr * rr - a * a);        // two flanges
+    const float V2 = kPi * b * (at2 * at2 - a * a);           // barrel
+    const float V3 = kPi * a * a * t3 * kOneThird;            // centre disc as a cone
+    const float V4 = kPi * W * (R * R - Ru * Ru);             // tread band
+    const float V5 = kTwoPi * u1 * (Ru * Ru - rr * rr);       // two sidewalls
+
+    if (!writeInertia) return kRimDensity * (V1 + V2 + V3) + kTyreDensity * (V4 + V5);
+
+    const float m1 = kRimDensity * V1;
+    const float m2 = kRimDensity * V2;
+    const float m3 = kRimDensity * V3;
+    const float m4 = kTyreDensity * V4;
+    const float m5 = kTyreDensity * V5;
+    const float c = kOneTwelfth;
+
+    tyre.Inertia = Finite(m1 * (rr * rr + a * a) / 2.0f + m2 * (at2 * at2 + a * a) / 2.0f +
+                          m3 * (a * a) / 2.0f + m4 * (R * R + Ru * Ru) / 2.0f +
+                          m5 * (rr * rr + Ru * Ru) / 2.0f);
+    const float halfW = W / 2.0f;
+    tyre.InertiaA = Finite(c * m1 * (3.0f * (a * a + rr * rr) + t2 * t2) +
+                           c * m2 * (3.0f * (at2 * at2 + a * a) + b * b) +
+                           c * m3 * (3.0f * (a * a) + t3 * t3) +
+                           c * m4 * (3.0f * (R * R + Ru * Ru) + W * W) +
+                           c * m5 * (3.0f * (rr * rr + Ru * Ru) + u1 * u1) +
+                           m5 * (halfW * halfW));
+    return 0.0f;
+}
+
+namespace {
+
+// Wall-thickness scale at which the wheel model weighs the tyre's WheelMass. Steps of 0.01
+// far from the target, 0.0005 near it; ends within 0.2 % of the mass, at the third reversal of
+// direction, or after kMaxMassFitPasses steps (keeping the last scale).
+float FitWallScale(TyreState& tyre) {
+    const float target = tyre.WheelMass;
+    const float m1 = CalcWheelMassAndInertia(tyre, 1.0f, false);
+    // A wheel the model gives no (or no sensible) mass cannot be fitted: keep the scale 1.
+    if (!(m1 > 0.0f) || !std::isfinite(m1)) return 1.0f;
+    float k = target / m1;
+    float e = CalcWheelMassAndInertia(tyre, k, false) - target;
+    const float tolerance = 0.002f * target;
+    const float band = 0.1f * target;
+    int reversals = 0;
+    int direction = 0;  // 0 none yet, +1 up, -1 down
+    for (int pass = 0; std::fabs(e) > tolerance && pass < kMaxMassFitPasses; ++pass) {
+        if (e >= 0.0f) {  // too heavy
+            k = e > band ? k - 0.01f : k - 0.0005f;
+            if (direction == 1) ++reversals;
+            direction = -1;
+        } else {  // too light
+            k = e < -band ? k + 0.01f : k + 0.0005f;
+            if (direction == -1) ++reversals;
+            direction = 1;
+        }
+        e = CalcWheelMassAndInertia(tyre, k, false) - target;
+        if (reversals >= kMassFitReversals) break;
+    }
+    return k;
+}
+
+}  // namespace
+
+void CalcWheelDimensionsAndInertia() {
+    const VehicleRecord& v = core::GlobalChassisLab().CurrentVehicle;
+    for (int i = 0; i < 4; ++i) {
+        TyreState& t = TyreCode().WheelTyres[i];
+        const int axle = i / 2;
+        const TyreSize& size = v.Tyres[axle];
+        t.Width = static_cast<float>(size.Width) / 1000.0f;
+        t.Aspect = static_cast<float>(size.Profile) / 100.0f;
+        t.RimDiameter = static_cast<float>(size.RimDiameter) / kInchesPerCm / 100.0f;
+        t.WheelMass = v.RotatingMass[axle];
+
+        const float halfRim = t.RimDiameter / 2.0f;
+        const float R = t.Aspect * t.Width + halfRim;
+        t.UnloadedRadius = R;
+        t.SidewallHeight = R - halfRim - kRimClearance;
+        t.CrownDepth = t.Width * 0.02f;
+        t.SidewallFree = R - t.CrownDepth - (halfRim + kRimClearance);
+        t.SidewallBulge = 0.3f * t.SidewallFree;
+        const float s = t.SidewallBulge + t.CrownDepth;
+        t.CrownSagitta = s;
+        const float halfW = t.Width / 2.0f;
+        // Circle through the tread edges with sagitta s; a tyre without a crown has none.
+        t.CrownRadius = GuardedDiv(halfW * halfW + s * s, 2.0f * s);
+        t.StiffnessTerm = kTwoPi * GuardedSqrt(t.CrownRadius * R);
+
+        const float k = FitWallScale(t);
+        CalcWheelMassAndInertia(t, k, true);
+    }
+}
+
+int CalcTyreDeflection(TyreState& tyre, float load) {
+    const float wall = tyre.SidewallHeight;
+    const float pressure = static_cast<float>(tyre.Pressure);
+    float d = 0.2f * wall;
+    int passes = 0;
+    while (passes < kMaxDeflectionPasses) {
+        ++passes;
+        const float d0 = d;
+        tyre.PressureFactor =
+            Finite(1.0f / (tyre.CrownRadius * tyre.UnloadedRadius / (d * d) * 0.001f + 1.0f));
+        tyre.EffectivePressure = tyre.PressureFactor * pressure;
+        tyre.VerticalStiffness = tyre.EffectivePressure * tyre.StiffnessTerm;
+        // load / stiffness; a tyre without stiffness (no pressure) gives way to any load at
+        // once, and carries no load without deflecting.
+        float sink = 0.0f;
+        if (tyre.VerticalStiffness != 0.0f)
+            sink = load / tyre.VerticalStiffness;
+        else if (load > 0.0f)
+            sink = std::numeric_limits<float>::infinity();
+        d = (sink + d0) / 2.0f;
+        if (!(d > 0.0f)) d = 0.0001f;  // also catches a quotient that is not a number
+        if (d > wall) d = wall;
+        if (core::RoundToDecimals(d, 7) == core::RoundToDecimals(d0, 7) || d == 0.0f) break;
+    }
+    tyre.Deflection = Finite(d);
+    return passes;
+}
+
+void CalcTyreContactPatch(TyreState& tyre, float load) {
+    CalcTyreDeflection(tyre, load);
+    const float d = tyre.Deflection;
+    const float Rw = tyre.UnloadedRadius - tyre.WearDepth;  // radius of the worn tyre
+    tyre.LoadedRadius = Rw - d;
+    tyre.RollingRadius = Rw - d / 3.0f;
+    tyre.PatchLength = 2.0f * GuardedSqrt(Rw * Rw - tyre.LoadedRadius * tyre.LoadedRadius);
+    tyre.PatchWidth = tyre.Width;
+    tyre.PatchArea = tyre.Width * tyre.PatchLength;
+    tyre.RollResC0 = d * kRollResC0 * kRollResLoadFactor;
+    tyre.RollResC1 = d * kRollResC1 * kRollResLoadFactor;
+}
+
+void CalcTyreGrip(TyreState& tyre, float load) {
+    const TyreCompound& c = CompoundOf(tyre);
+    float mu0 = c.PeakGrip;
+    if (load != 0.0f) {
+        // Friction falls with the mean patch pressure; no patch area gives no reduction.
+        const float p = GuardedDiv(load, tyre.PatchArea * kPatchPressureRef);
+        mu0 = c.PeakGrip - p * p;
+    }
+    tyre.LongGrip = TemperatureFactor(c, tyre.Temperature) * mu0;
+    tyre.LatGrip = tyre.LongGrip / kLatGripRatio;
+}
+
+void UpdateTyreAnalysis(const TyreSetupInputs& setup, const LiveTyreInputs& live,
+                        const TyreLoadInputs& loads) {
+    TyreCodeState& s = TyreCode();
+    const float wear = WearDepthFromPercent(live.WearPercent);
+    const bool liveLoadsZero = loads.CornerDynamicLoad[0] + loads.CornerDynamicLoad[1] +
+                                   loads.CornerDynamicLoad[2] + loads.CornerDynamicLoad[3] ==
+                               0.0f;
+    std::array<float, 4> staticGrip{};
+    for (int i = 0; i < 4; ++i) {
+        TyreState& t = s.WheelTyres[i];
+        t.Pressure = core::CLng(static_cast<double>(setup.PressureKPa[i]) * 1000.0);
+        t.Temperature = core::CByte(live.TemperatureC[i / 2]);
+        t.WearDepth = wear;
+
+        // Static pass.
+        CalcTyreContactPatch(t, loads.CornerStaticLoad[i]);
+        CalcTyreGrip(t, loads.CornerStaticLoad[i]);
+        t.TractionTorqueLimit = loads.CornerMass[i] * kGravity * t.LongGrip * t.RollingRadius;
+        staticGrip[i] = t.LongGrip;
+
+        // Live pass.
+        CalcTyreContactPatch(t, loads.CornerDynamicLoad[i]);
+        CalcTyreGrip(t, loads.CornerDynamicLoad[i]);
+        s.WheelGripLoss[i] = staticGrip[i] == 0.0f ? 0.0f : 1.0f - t.LongGrip / staticGrip[i];
+
+        const float load = liveLoadsZero ? loads.CornerStaticLoad[i] : loads.CornerDynamicLoad[i];
+        t.LongGripForce = load * t.LongGrip;
+        t.LatGripForce = load * t.LatGrip;
+        t.LongAccelRate = GuardedDiv(t.LongGripForce, loads.CornerMass[i]);
+        t.LatAccelRate = GuardedDiv(t.LatGripForce, loads.CornerMass[i]);
+
+        t.RollingCircumference = 2.0f * t.RollingRadius * kPi;
+        t.WallHeightRemaining = t.SidewallHeight - t.Deflection;
+        t.DeflectionRatio = GuardedDiv(t.Deflection, t.SidewallHeight);
+        t.PatchAspect = GuardedDiv(t.PatchWidth, t.PatchLength);
+        t.VerticalFrequency = 0.0f;
+        if (loads.CornerMass[i] > 0.0f && t.VerticalStiffness > 0.0f)
+            t.VerticalFrequency =
+                Finite(0.5f / (kPi * std::sqrt(loads.CornerMass[i] / t.VerticalStiffness)));
+    }
+    const auto& w = s.WheelTyres;
+    s.FrontPatchShare =
+        GuardedDiv(w[0].PatchArea + w[1].PatchArea,
+                   w[0].PatchArea + w[1].PatchArea + w[2].PatchArea + w[3].PatchArea);
+    s.FrontGripShare =
+        GuardedDiv(w[0].LatAccelRate + w[1].LatAccelRate,
+                   w[0].LatAccelRate + w[1].LatAccelRate + w[2].LatAccelRate + w[3].LatAccelRate);
+    const float staticSum = staticGrip[0] + staticGrip[1] + staticGrip[2] + staticGrip[3];
+    const float liveSum = w[0].LongGrip + w[1].LongGrip + w[2].LongGrip + w[3].LongGrip;
+    s.WeightTransferGripLoss = staticSum == 0.0f ? 0.0f : 1.0f - liveSum / staticSum;
+}
+
+void CalcAxleTyreHeights(HeightChange& result, const PositionXYZ& position, float dFL, float dFR,
+                         float dRL, float dRR, float unsprungCoGY, int32_t wearPercent) {
+    const float wear = WearDepthFromPercent(wearPercent);
+    const float hF = -0.5f * (dFL + dFR) - wear;
+    const float hR = -0.5f * (dRL + dRR) - wear;
+    const float u = unsprungCoGY;
+    result[1] = (1.0f - u) * hR + u * hF;
+    const VehicleRecord& v = core::GlobalChassisLab().CurrentVehicle;
+    for (int k = 0; k < 4; ++k) {
+        const float y = v.AeroElements[k].PosY;
+        result[2 + k] = (1.0f - y) * hR + y * hF;
+    }
+    const float Y = position.Y;
+    // Lateral term: the right-hand wheels' mean deflection against the left-hand ones', felt
+    // at the centre of gravity in proportion to its offset from the centre line.
+    result[0] = (1.0f - Y) * hR + Y * hF +
+                (0.5f * (dFR + dRR) - 0.5f * (dFL + dRL)) * (0.5f - position.X);
+}
+
+double TyreRollingResistanceCoeff(const TyreState& tyre, float speed) {
+    const double v = speed;
+    return static_cast<double>(tyre.RollResC0) +
+           static_cast<double>(tyre.RollResC1) * kRollResSpeedFactor * (v * v);
+}
+
+void CalcGearRollingRadii(float frontTorqueShare) {
+    TyreCodeState& s = TyreCode();
+    const auto& loads = AeroCode().GearWheelLoads;
+    std::array<TyreState, 4> copy = s.WheelTyres;
+    for (std::size_t g = 0; g < kGearRows; ++g) {
+        for (int i = 0; i < 4; ++i) CalcTyreContactPatch(copy[i], loads[g][i]);
+        s.GearRollingRadius[g] =
+            0.98f *
+            ((copy[0].RollingRadius + copy[1].RollingRadius) * frontTorqueShare +
+             (copy[2].RollingRadius + copy[3].RollingRadius) * (1.0f - frontTorqueShare)) /
+            2.0f;
+    }
+}
+
+}  // namespace vehicle

@@ -1,0 +1,275 @@
+#include "vehicle/EngineCode.hpp"
+
+#include <cmath>
+
+#include "core/GlobalShared.hpp"
+#include "core/OptionsSettings.hpp"
+#include "core/PhysicalConstants.hpp"
+#include "vehicle/Matrix.hpp"
+#include "vehicle/SafeDivide.hpp"
+
+namespace vehicle {
+
+namespace {
+
+// Closed-throttle torque shape: k = sin(1.4 w / w_peak + kBrakePhase), never below
+// kBrakeFloor above the power peak.
+constexpr float kBrakeSlope = 1.4f;
+constexpr double kBrakePhase = 0.15707963502011893;  // rad, close to (not exactly) pi/20
+constexpr float kBrakeFloor = 0.9f;
+constexpr float kBrakeConstant = 380.0f;  // rad/s-equivalent offset of the braking term
+constexpr float kTorqueCeiling = 1e8f;    // N m, upper clamp of the full-throttle curve
+constexpr float kWattsPerKilowatt = 1000.0f;
+constexpr double kPeakEfficiency = 0.4;   // thermal efficiency at full torque
+
+// Upper-fit construction points.
+constexpr double kMidPlateauWeight = 0.4;   // wm = 0.4 we + 0.6 ws
+constexpr double kMidPowerWeight = 0.6;
+constexpr double kSlopeStep = 1.005;        // second point just past the shifted power peak
+
+float ToSingle(double v) {
+    // A value that does not fit a Single is not a usable result.
+    const float f = static_cast<float>(v);
+    return std::isfinite(f) ? f : 0.0f;
+}
+
+double Cubic(const std::array<float, 4>& c, double w) {
+    return c[0] * std::pow(w, 3) + c[1] * std::pow(w, 2) + c[2] * w + c[3];
+}
+
+double Quartic(const std::array<float, 5>& c, double w) {
+    return c[0] * std::pow(w, 4) + c[1] * std::pow(w, 3) + c[2] * std::pow(w, 2) + c[3] * w +
+           c[4];
+}
+
+// Solves coefficients x of x * M = rhs (M's column j = condition j against the powers of w),
+// as rhs x M^-1. False when M has no inverse or a coefficient does not fit a Single.
+template <std::size_t N>
+bool SolveConditions(const double (&columns)[N][N], const double (&rhs)[N],
+                     std::array<float, N>& out) {
+    const auto n = static_cast<int32_t>(N);
+    Matrix system, right, solution;
+    system.SetSize(n, n);
+    right.SetSize(1, n);
+    solution.SetSize(1, n);
+    for (int32_t j = 0; j < n; ++j) {
+        for (int32_t row = 0; row < n; ++row) system.SetElement(row + 1, j + 1, columns[j][row]);
+        right.SetElement(1, j + 1, rhs[j]);
+    }
+    system.Value(system.Inverse());
+    if (system.GetNumRows() == 0) return false;
+    solution.Value(solution.Multiply(right.Value(), system.Value()));
+    std::array<float, N> result{};
+    for (int32_t k = 0; k < n; ++k) {
+        result[static_cast<std::size_t>(k)] = static_cast<float>(solution.GetElement(1, k + 1));
+        if (!std::isfinite(result[static_cast<std::size_t>(k)])) return false;
+    }
+    out = result;
+    return true;
+}
+
+}  // namespace
+
+EngineCodeState& EngineCode() {
+    static EngineCodeState state;
+    return state;
+}
+
+EngineRecord EngineRecordFromFigures(const EngineFigures& figures, uint8_t driveType,
+                                     const EngineRecord& previous) {
+    EngineRecord e = previous;
+    e.PeakTorque = figures.PeakTorque;
+    e.TorquePeakRPM = figures.TorquePeakRPM;
+    e.TorquePeakWidth = figures.TorquePeakWidth;
+    e.PeakPower = figures.PeakPower;
+    e.PowerPeakSpeed = figures.PowerPeakRPM;
+    e.IdleSpeed = figures.IdleRPM;
+    e.LimitSpeed = figures.LimitRPM;
+    e.EngineBrakingCoeff = figures.EngineBrakingCoeff;
+    e.IdleTorqueFraction = figures.IdleTorqueFraction;
+    e.LowerShape = figures.LowerShape;
+    e.UpperShapeA = figures.UpperShapeA;
+    e.UpperShapeB = figures.UpperShapeB;
+    e.ReducePowerFactor = figures.ReducePowerFactor;
+    e.ShiftPowerFactor = figures.ShiftPowerFactor;
+    e.FuelType = figures.FuelType;
+    if (driveType < kDriveThrust) {
+        constexpr double k = core::kRpmToRadPerSec;
+        e.TorquePeakStart = static_cast<float>(figures.TorquePeakRPM * k);
+        e.TorquePeakEnd = static_cast<float>((figures.TorquePeakRPM + figures.TorquePeakWidth) * k);
+        e.PowerPeakSpeed = static_cast<float>(figures.PowerPeakRPM * k);
+        e.IdleSpeed = static_cast<float>(figures.IdleRPM * k);
+        e.LimitSpeed = static_cast<float>(figures.LimitRPM * k);
+    }
+    e.Throttle = 1.0f;
+    return e;
+}
+
+void FitLowerTorqueCurve(EngineRecord& engine) {
+    if (engine.IdleSpeed == engine.TorquePeakStart) {
+        engine.LowerCurve = {0.0f, 0.0f, 0.0f, 0.0f};
+        return;
+    }
+    const float wi = engine.IdleSpeed;
+    const float wp = engine.TorquePeakStart;
+    const float ti = engine.IdleTorqueFraction * engine.PeakTorque;
+    const float tp = engine.PeakTorque;
+    const float s = engine.LowerShape * (tp - ti) / (wp - wi);  // wp != wi here
+    const double a = wi, b = wp;
+    const double columns[4][4] = {
+        {std::pow(a, 3), std::pow(a, 2), a, 1.0},             // T(wi) = Ti
+        {std::pow(b, 3), std::pow(b, 2), b, 1.0},             // T(wp) = Tp
+        {3.0 * std::pow(a, 2), 2.0 * a, 1.0, 0.0},            // T'(wi) = s
+        {3.0 * std::pow(b, 2), 2.0 * b, 1.0, 0.0},            // T'(wp) = 0
+    };
+    const double rhs[4] = {ti, tp, s, 0.0};
+    // A system without an inverse keeps the previous coefficients.
+    SolveConditions(columns, rhs, engine.LowerCurve);
+}
+
+void FitUpperTorqueCurve(EngineRecord& engine) {
+    const float pr = engine.ReducePowerFactor * engine.PeakPower;     // kW
+    const float ws = engine.ShiftPowerFactor * engine.PowerPeakSpeed;  // rad/s
+    const float we = engine.TorquePeakEnd;
+    const float wm = static_cast<float>(kMidPlateauWeight * we + kMidPowerWeight * ws);
+    const float ts = DivOrZero(kWattsPerKilowatt * pr, ws);
+    const float w2 = static_cast<float>(kSlopeStep * ws);
+    const float t2 = DivOrZero(kWattsPerKilowatt * (pr * engine.UpperShapeB), w2);
+    const float slope = DivOrZero(t2 - ts, w2 - ws);
+    const float tm = (1.0f - engine.UpperShapeA) * ts + engine.UpperShapeA * engine.PeakTorque;
+
+    const double e = we, s = ws, m = wm;
+    const double columns[5][5] = {
+        {std::pow(e, 4), std::pow(e, 3), std::pow(e, 2), e, 1.0},        // T(we) = PeakTorque
+        {std::pow(s, 4), std::pow(s, 3), std::pow(s, 2), s, 1.0},        // T(ws) = Ts
+        {std::pow(m, 4), std::pow(m, 3), std::pow(m, 2), m, 1.0},        // T(wm) = Tm
+        {4.0 * std::pow(e, 3), 3.0 * std::pow(e, 2), 2.0 * e, 1.0, 0.0},  // T'(we) = 0
+        {4.0 * std::pow(s, 3), 3.0 * std::pow(s, 2), 2.0 * s, 1.0, 0.0},  // T'(ws) = slope
+    };
+    const double rhs[5] = {engine.PeakTorque, ts, tm, 0.0, slope};
+
+    auto& state = EngineCode();
+    state.MatrixInverseOK = core::VbTrue;
+    if (!SolveConditions(columns, rhs, engine.UpperCurve)) state.MatrixInverseOK = core::VbFalse;
+}
+
+void UpdateEngineModel(EngineRecord& engine, uint8_t driveType) {
+    if (driveType == kDriveThrust) return;  // thrust driven: no torque curve
+    FitLowerTorqueCurve(engine);
+    FitUpperTorqueCurve(engine);
+}
+
+float GetEngineTorque(const EngineRecord& engine) {
+    const float w = engine.Speed;
+
+    // Full-throttle curve.
+    double curve;
+    if (w < engine.IdleSpeed) {
+        curve = 0.0;
+    } else if (w < engine.TorquePeakStart) {
+        curve = Cubic(engine.LowerCurve, w);
+    } else if (w < engine.TorquePeakEnd) {
+        curve = engine.PeakTorque;
+    } else {
+        curve = Quartic(engine.UpperCurve, w);
+    }
+    // Clamped before narrowing, so a curve far beyond the Single range still gives the ceiling.
+    float full;
+    if (!(curve >= 0.0)) {
+        full = 0.0f;  // negative, or NaN
+    } else if (curve > kTorqueCeiling) {
+        full = kTorqueCeiling;
+    } else {
+        full = static_cast<float>(curve);
+        if (full < 0.0f) full = 0.0f;
+        if (full > kTorqueCeiling) full = kTorqueCeiling;
+    }
+
+    // Closed-throttle (engine-braking) torque, negative.
+    const float phase = DivOrZero(kBrakeSlope * w, engine.PowerPeakSpeed);
+    float k = static_cast<float>(std::sin(phase + kBrakePhase));
+    if (w > engine.PowerPeakSpeed && k < kBrakeFloor) k = kBrakeFloor;
+    const float braking =
+        -(engine.EngineBrakingCoeff * w * k + engine.EngineBrakingCoeff * kBrakeConstant);
+
+    const bool limited = core::FromVbBool(core::OptionsSettings().RevLimitEnabled) &&
+                         w > engine.LimitSpeed + 1.0f;
+    const float t = limited ? 0.0f : engine.Throttle;
+    const float torque = core::LerpSingle(braking, full, t);
+    return std::isfinite(torque) ? torque : 0.0f;
+}
+
+float GetThrottleTorque(const EngineRecord& engine) {
+    return engine.Throttle * engine.PeakTorque;
+}
+
+float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float upperSpeed) {
+    const auto& lc = engine.LowerCurve;
+    const auto& uc = engine.UpperCurve;
+    const float l3 = lc[0] / 4.0f, l2 = lc[1] / 3.0f, l1 = lc[2] / 2.0f, l0 = lc[3];
+    const float u4 = uc[0] / 5.0f, u3 = uc[1] / 4.0f, u2 = uc[2] / 3.0f, u1 = uc[3] / 2.0f,
+                u0 = uc[4];
+    auto lower = [&](double w) {
+        return l3 * std::pow(w, 4) + l2 * std::pow(w, 3) + l1 * std::pow(w, 2) + l0 * w;
+    };
+    auto upper = [&](double w) {
+        return u4 * std::pow(w, 5) + u3 * std::pow(w, 4) + u2 * std::pow(w, 3) +
+               u1 * std::pow(w, 2) + u0 * w;
+    };
+
+    float a = lowerSpeed;
+    if (a < engine.IdleSpeed) a = engine.IdleSpeed;
+    float sum = 0.0f;
+    if (a < engine.TorquePeakStart) {
+        sum = ToSingle(lower(engine.TorquePeakStart) - lower(a));
+        a = engine.TorquePeakStart;
+    }
+    if (a < engine.TorquePeakEnd) {
+        sum = sum + engine.PeakTorque * (engine.TorquePeakEnd - a);
+        a = engine.TorquePeakEnd;
+    }
+    sum = ToSingle(sum + (upper(upperSpeed) - upper(a)));
+    return sum;
+}
+
+double GetFuelFlow(const EngineRecord& engine, float timeStep, float energyPerLitre) {
+    if (energyPerLitre == 0.0f) return 0.0;
+    EngineRecord copy = engine;
+    copy.Throttle = 0.0f;
+    const float closed = GetEngineTorque(copy);
+    copy.Throttle = 1.0f;
+    const float full = GetEngineTorque(copy);
+    if (full <= 0.0f) return 0.0;
+    const float r = DivOrZero(full - closed, engine.PeakTorque - closed);
+    const double efficiency = kPeakEfficiency * r;
+    if (efficiency == 0.0) return 0.0;
+    const double litres = static_cast<double>(engine.Torque - closed) * engine.Speed /
+                          efficiency * timeStep / energyPerLitre;
+    return std::isfinite(litres) ? litres : 0.0;
+}
+
+void ScanEnginePeaks(EngineRecord& engine) {
+    auto& s = EngineCode();
+    s.ScannedTorquePeak = 0.0f;
+    s.ScannedTorquePeakSpeed = 0.0f;
+    s.ScannedPowerPeak = 0.0f;
+    s.ScannedPowerPeakSpeed = 0.0f;
+    const int32_t first = core::CInt(engine.IdleSpeed);
+    const int32_t last = core::CInt(engine.LimitSpeed);
+    for (int32_t step = first; step <= last; ++step) {
+        const auto w = static_cast<float>(step);
+        engine.Speed = w;
+        const float t = GetEngineTorque(engine);
+        const float p = w * t / kWattsPerKilowatt;
+        if (t > s.ScannedTorquePeak) {
+            s.ScannedTorquePeak = t;
+            s.ScannedTorquePeakSpeed = w;
+        }
+        if (p > s.ScannedPowerPeak) {
+            s.ScannedPowerPeak = p;
+            s.ScannedPowerPeakSpeed = w;
+        }
+    }
+}
+
+}  // namespace vehicle

@@ -1,0 +1,96 @@
+// Module EngineCode: the piston-engine model. A torque curve over engine angular velocity:
+// a cubic from idle to the start of the torque plateau, the plateau at peak torque, and a
+// quartic above it through a (possibly reduced and shifted) power peak. On top of it the
+// closed-throttle (engine-braking) torque, the throttle blend, the rev limiter, the integral of
+// the curve, fuel flow and a scan for the curve's peaks.
+//
+// Units: engine speeds in rad/s (the vehicle record keeps rpm), torque in N m, power in kW.
+// Model arithmetic is single precision; the curve fits solve their systems in double
+// (vehicle/Matrix.hpp) and store Singles. Nothing here returns NaN or infinity.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "core/Numbers.hpp"
+#include "vehicle/VehicleRecord.hpp"
+
+namespace vehicle {
+
+struct EngineRecord {
+    // ---- Copy of the vehicle's EngineFigures (same order) ----
+    float PeakTorque = 0.0f;          // N m, plateau torque (thrust N for drive type 3)
+    float TorquePeakRPM = 0.0f;       // rpm, unconverted (thrust height m for drive type 3)
+    float TorquePeakWidth = 0.0f;     // rpm, unconverted
+    float PeakPower = 0.0f;           // kW
+    float PowerPeakSpeed = 0.0f;      // rad/s
+    float IdleSpeed = 0.0f;           // rad/s
+    float LimitSpeed = 0.0f;          // rad/s, rev limiter
+    float EngineBrakingCoeff = 0.0f;  // closed-throttle torque multiplier
+    float IdleTorqueFraction = 0.0f;  // torque at idle / PeakTorque
+    float LowerShape = 0.0f;          // slope factor of the lower curve at idle
+    float UpperShapeA = 0.0f;         // weight of PeakTorque in the upper curve's middle point
+    float UpperShapeB = 0.0f;         // power ratio just past the shifted power peak
+    float ReducePowerFactor = 0.0f;   // multiplies PeakPower for the upper fit
+    float ShiftPowerFactor = 0.0f;    // multiplies PowerPeakSpeed for the upper fit
+    uint8_t FuelType = 0;             // row of the fuel table
+    // ---- Derived ----
+    float TorquePeakStart = 0.0f;     // rad/s, start of the plateau
+    float TorquePeakEnd = 0.0f;       // rad/s, end of the plateau
+    std::array<float, 4> LowerCurve{};  // coefficients of w^3, w^2, w, 1
+    std::array<float, 5> UpperCurve{};  // coefficients of w^4, w^3, w^2, w, 1
+    float Throttle = 0.0f;            // 0..1
+    float EngineBrakeReduction = 0.0f;  // 0..1, share of engine braking the runs remove
+    float Speed = 0.0f;               // rad/s, input of GetEngineTorque
+    float Torque = 0.0f;              // N m, last output (stored by the caller)
+    float Power = 0.0f;               // kW, last output (stored by the caller)
+};
+
+struct EngineCodeState {
+    EngineRecord CurrentEngine;  // engine of the current vehicle; runs work on copies
+    // Set true by FitUpperTorqueCurve before it inverts; cleared by Matrix::Inverse when no
+    // arrangement inverts. The vehicle editor enables its dyno throttle only while true.
+    core::VbBool MatrixInverseOK = core::VbFalse;
+    // Results of ScanEnginePeaks.
+    float ScannedTorquePeak = 0.0f;       // N m
+    float ScannedTorquePeakSpeed = 0.0f;  // rad/s, whole number
+    float ScannedPowerPeak = 0.0f;        // kW
+    float ScannedPowerPeakSpeed = 0.0f;   // rad/s, whole number
+};
+
+EngineCodeState& EngineCode();
+
+// The engine record of a vehicle as it becomes current: the figures copied; for drive types 0
+// to 2 the power-peak, idle and limit speeds and the plateau start and end converted to rad/s
+// (for drive type 3 nothing is converted); Throttle 1. The curve coefficients are the ones of
+// `previous` (a fit replaces them).
+EngineRecord EngineRecordFromFigures(const EngineFigures& figures, uint8_t driveType,
+                                     const EngineRecord& previous = {});
+
+// Fit the cubic below the plateau. Idle speed equal to the plateau start gives all-zero
+// coefficients. When the system cannot be solved the previous coefficients stay.
+void FitLowerTorqueCurve(EngineRecord& engine);
+// Fit the quartic above the plateau. Sets MatrixInverseOK true, then false again (keeping the
+// previous coefficients) when the system cannot be solved.
+void FitUpperTorqueCurve(EngineRecord& engine);
+// Both fits. A vehicle that is not wheel driven (drive type 3) has no curve: nothing is done.
+// (The dyno graph is redrawn by the caller.)
+void UpdateEngineModel(EngineRecord& engine, uint8_t driveType);
+
+// Torque (N m) at engine.Speed and engine.Throttle: full-throttle curve blended with the
+// closed-throttle torque by throttle; above LimitSpeed + 1 with the rev limiter on, the
+// closed-throttle torque alone.
+float GetEngineTorque(const EngineRecord& engine);
+// Throttle x PeakTorque: thrust (N) of a vehicle of drive type 3.
+float GetThrottleTorque(const EngineRecord& engine);
+// Integral of the full-throttle curve (N m x rad/s) from lowerSpeed to upperSpeed (rad/s);
+// the part below idle counts as 0. upperSpeed is taken at or above the plateau end.
+float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float upperSpeed);
+// Fuel used in one time step (litres) at engine.Speed delivering engine.Torque.
+// energyPerLitre is the fuel type's energy content (J per litre); 0 gives 0.
+double GetFuelFlow(const EngineRecord& engine, float timeStep, float energyPerLitre);
+// Scans whole rad/s from CInt(IdleSpeed) to CInt(LimitSpeed) at the record's own throttle and
+// fills the four Scanned... values of EngineCode(); leaves engine.Speed at the last speed.
+void ScanEnginePeaks(EngineRecord& engine);
+
+}  // namespace vehicle

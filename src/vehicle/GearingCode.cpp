@@ -1,0 +1,193 @@
+#include "vehicle/GearingCode.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/Numbers.hpp"
+#include "core/OptionsSettings.hpp"
+#include "core/PhysicalConstants.hpp"
+#include "vehicle/EngineCode.hpp"
+#include "vehicle/SafeDivide.hpp"
+
+namespace vehicle {
+
+namespace {
+
+constexpr uint8_t kMaxForwardGears = 7;
+constexpr float kRevStep = 1.0f;              // rad/s per search step
+constexpr float kBaseRadiusFactor = 0.98f;    // unloaded radius to the base rolling radius
+constexpr float kMinShiftRoadSpeed = 1.0f;    // m/s floor of SpeedAtShift
+constexpr int kRollingRadiusPasses = 4;       // wheel loads <-> rolling radii iterations
+constexpr float kWattsPerKilowatt = 1000.0f;
+
+float RatioFromText(const std::string& text) {
+    const auto ratio = static_cast<float>(core::Val(text));
+    return std::isfinite(ratio) ? ratio : 0.0f;
+}
+
+// Full-throttle torque of the working engine at a speed.
+float TorqueAt(EngineRecord& engine, float speed) {
+    engine.Speed = speed;
+    return GetEngineTorque(engine);
+}
+
+// Engine speed at which gear g is left: from the power peak upwards until the next gear gives
+// at least the same wheel torque, the rev limit (when enabled) or the step limit is reached.
+void SearchShiftPoint(GearingCodeState& s, EngineRecord& engine, uint8_t g, bool revLimit) {
+    const float ratio = s.OverallRatios[g];
+    const float nextRatio = s.OverallRatios[g + 1];
+    s.ShiftRevs[g] = engine.PowerPeakSpeed;
+    for (int32_t pass = 0;;) {
+        s.PostShiftRevs[g] = DivOrZero(s.ShiftRevs[g], ratio) * nextRatio;
+        const float t1 = TorqueAt(engine, s.ShiftRevs[g]) * ratio;
+        const float t2 = TorqueAt(engine, s.PostShiftRevs[g]) * nextRatio;
+        if (t2 >= t1) return;
+        s.ShiftRevs[g] += kRevStep;
+        if (s.ShiftRevs[g] >= engine.LimitSpeed && revLimit) {
+            s.ShiftRevs[g] = engine.LimitSpeed;
+            return;
+        }
+        if (++pass >= kMaxRevSearchSteps) return;
+    }
+}
+
+// Top-of-gear speed "Power Drop": the first speed above the power peak whose power has fallen
+// to (1 - PowerDropPercent / 100) of the peak power, or the rev limit (when enabled). Capped
+// at kMaxRevSearchSteps steps, keeping the last speed: a curve whose power never falls that
+// far would otherwise never end the search.
+float PowerDropSpeed(EngineRecord& engine, uint8_t dropPercent, bool revLimit) {
+    engine.Speed = engine.PowerPeakSpeed;
+    engine.Throttle = 1.0f;
+    const double target = (1.0 - dropPercent / 100.0) * engine.PeakPower;
+    for (int32_t step = 0; step < kMaxRevSearchSteps; ++step) {
+        engine.Speed += kRevStep;
+        const float power = GetEngineTorque(engine) * engine.Speed / kWattsPerKilowatt;
+        if (revLimit && engine.Speed >= engine.LimitSpeed) return engine.LimitSpeed;
+        if (target >= power) break;
+    }
+    return engine.Speed;
+}
+
+}  // namespace
+
+GearingCodeState& GearingCode() {
+    static GearingCodeState state;
+    return state;
+}
+
+void CalcGearing(const GearingInputs& inputs, GearingLinks& links) {
+    const auto& vehicle = core::GlobalChassisLab().CurrentVehicle;
+    const auto& options = core::OptionsSettings();
+    auto& s = GearingCode();
+    if (vehicle.Drivetrain.DriveType == kDriveThrust) return;
+
+    // Gear arrays hold at most seven forward gears; a record claiming more uses seven.
+    const uint8_t numGears = std::min(vehicle.Drivetrain.NumGears, kMaxForwardGears);
+    const bool revLimit = core::FromVbBool(options.RevLimitEnabled);
+
+    EngineRecord engine = EngineCode().CurrentEngine;
+    engine.Throttle = 1.0f;
+
+    for (std::size_t g = 0; g < s.GearRatios.size(); ++g) {
+        s.GearRatios[g] = RatioFromText(inputs.GearRatioText[g]);
+    }
+    // Reverse. A simulator car listed without a reverse ratio counts as having no reverse.
+    if (!core::FromVbBool(vehicle.Drivetrain.HasReverse)) {
+        s.GearRatios[0] = 1.0f;
+    } else if (core::FromVbBool(options.LFSMode) &&
+               core::FromVbBool(core::GlobalChassisLab().HasLFSCar)) {
+        const float simRatio = links.SimulatorReverseRatio;
+        s.GearRatios[0] = (simRatio != 0.0f && std::isfinite(simRatio)) ? simRatio : 1.0f;
+    }
+    for (std::size_t g = 0; g < s.OverallRatios.size(); ++g) {
+        s.OverallRatios[g] = s.GearRatios[g] * s.GearRatios[8];
+    }
+
+    // Shift points of gears 1 .. NumGears - 1.
+    for (uint8_t g = 1; g + 1 <= numGears; ++g) {
+        if (core::FromVbBool(options.ShiftPointAuto)) {
+            SearchShiftPoint(s, engine, g, revLimit);
+        } else {
+            s.ShiftRevs[g] =
+                static_cast<float>(options.FixedShiftRpm * 2.0 * core::kPi / 60.0);
+            s.PostShiftRevs[g] = DivOrZero(s.ShiftRevs[g], s.OverallRatios[g]) *
+                                 s.OverallRatios[g + 1];
+        }
+    }
+
+    // Top-of-gear rev point, for reverse and the top gear.
+    float top = 0.0f;
+    bool haveTop = true;
+    switch (options.GearRevsTopMode) {
+        case 0: top = engine.PowerPeakSpeed; break;  // "Fixed (Peak Power)"
+        case 1: top = engine.LimitSpeed; break;      // "Fixed (Engine Limit)"
+        case 2: top = PowerDropSpeed(engine, options.PowerDropPercent, revLimit); break;
+        default: haveTop = false; break;
+    }
+    if (haveTop) {
+        s.ShiftRevs[0] = top;
+        s.ShiftRevs[numGears] = top;
+    }
+
+    for (uint8_t g = 1; g + 1 <= numGears; ++g) {
+        s.RevDrop[g] = s.ShiftRevs[g] - s.PostShiftRevs[g];
+        s.RatioStepPct[g] = (1.0f - DivOrZero(s.GearRatios[g + 1], s.GearRatios[g])) * 100.0f;
+    }
+
+    if (vehicle.Drivetrain.DriveType == kDriveAll) {
+        s.FrontTorqueShare = static_cast<float>(core::CLng(inputs.TorqueSplitCentre) / 100.0);
+    }
+
+    const auto& r = links.UnloadedRadius;
+    const float fts = s.FrontTorqueShare;
+    const float baseRadius =
+        kBaseRadiusFactor * ((r[0] + r[1]) * fts + (1.0f - fts) * (r[3] + r[2])) / 2.0f;
+
+    for (uint8_t g = 0; g <= numGears; ++g) {
+        s.SpeedAtShift[g] = DivOrZero(baseRadius * s.ShiftRevs[g], s.OverallRatios[g]);
+    }
+    for (std::size_t g = 0; g < 8; ++g) {
+        if (s.SpeedAtShift[g] < kMinShiftRoadSpeed) s.SpeedAtShift[g] = kMinShiftRoadSpeed;
+    }
+
+    float factor = 1.0f;
+    if (!core::FromVbBool(options.SpeedoIndicated)) {
+        // True ground speed: the rolling radius depends on the wheel loads, which depend on
+        // the speed; four passes settle it.
+        for (int pass = 0; pass < kRollingRadiusPasses; ++pass) {
+            if (links.UpdateGearRollingRadii) links.UpdateGearRollingRadii();
+            for (uint8_t g = 0; g <= numGears; ++g) {
+                s.SpeedAtShift[g] =
+                    DivOrZero(s.GearRollingRadius[g] * s.ShiftRevs[g], s.OverallRatios[g]);
+            }
+        }
+    } else {
+        factor = options.SpeedoErrorPercent / 100.0f + 1.0f;
+        for (uint8_t g = 0; g <= numGears; ++g) s.GearRollingRadius[g] = baseRadius;
+    }
+
+    links.LiveSpeed = static_cast<uint8_t>(core::CLng(inputs.LiveSpeed) & 0xFF);
+    const float liveRadius =
+        links.LiveGear < s.GearRollingRadius.size() ? s.GearRollingRadius[links.LiveGear] : 0.0f;
+    for (uint8_t g = 0; g <= numGears; ++g) {
+        s.SpeedAtShift[g] = factor * s.SpeedAtShift[g];
+        s.CruisingRevs[g] = DivOrZero(links.LiveSpeed * s.OverallRatios[g], liveRadius);
+    }
+    for (uint8_t g = 1; g + 1 <= numGears; ++g) {
+        s.SpeedGained[g] = s.SpeedAtShift[g + 1] - s.SpeedAtShift[g];
+    }
+
+    const EngineRecord& current = EngineCode().CurrentEngine;
+    s.TorqueCurveArea = 0.0f;
+    for (uint8_t g = 1; g <= numGears; ++g) {
+        // Gear 1 starts from PostShiftRevs(0), which is never written and stays 0.
+        s.TorqueCurveArea += IntegrateTorqueCurve(current, s.PostShiftRevs[g - 1], s.ShiftRevs[g]);
+    }
+    if (!std::isfinite(s.TorqueCurveArea)) s.TorqueCurveArea = 0.0f;
+
+    if (links.ShowGearingTable) links.ShowGearingTable();
+    if (links.DrawGearingGraph) links.DrawGearingGraph();
+}
+
+}  // namespace vehicle

@@ -1,0 +1,57 @@
+// Differentials of module GearingCode: the settings of the front, rear and centre
+// differentials turned into the locking parameters the runs use (GearingCode().DiffParams,
+// AxleTorqueShare, CentreShareMin/Max, CentreDiffRatio), and the captions that show them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vehicle {
+
+// Differential type texts, as the type selectors list them (exact, case-sensitive).
+inline constexpr std::array<std::string_view, 4> kDiffTypeNames = {"Open", "Locked", "Viscous",
+                                                                   "Clutch pack"};
+// Shown instead of numbers: 0 "Variable", 1 "Infinite".
+inline constexpr std::array<std::string_view, 3> kSplitTypeNames = {"Variable", "Infinite", ""};
+
+// Locking of a "Locked" differential, and the preload (N m) it is given.
+inline constexpr float kLockedLocking = 0.9999f;
+inline constexpr float kLockedPreLoad = 1000000.0f;
+// Centre bias ratio stored when one axle gets no torque through an open centre differential
+// (split at 0 % or 100 %): the true ratio has no finite value; it is shown as "Infinite".
+inline constexpr float kInfiniteBiasRatio = 1.0e6f;
+
+// What SetDiffParams and the captions read from the Settings page.
+struct DiffInputs {
+    std::array<std::string, 3> DiffType;    // Set_GearingDiffType(i).Text: 0 front, 1 rear, 2 centre
+    std::array<int32_t, 2> PowerLocking{};  // Set_GearingDiffPowerLocking(i).Value, %
+    std::array<int32_t, 2> CoastLocking{};  // Set_GearingDiffCoastLocking(i).Value, %
+    std::array<int32_t, 2> PreLoad{};       // Set_GearingDiffPreLoad(i).Value, units of 10 N m
+    std::array<int32_t, 3> ViscousTorque{}; // Set_GearingViscousTorque(i).Value, N m s/rad
+};
+
+// Fills DiffParams (front, rear), AxleTorqueShare, CentreShareMin/Max and CentreDiffRatio from
+// the settings, the drive type of the current vehicle and GearingCode().FrontTorqueShare.
+// A type text that is none of kDiffTypeNames keeps that differential's locking and preload.
+// (The caller then shows the captions.)
+void SetDiffParams(const DiffInputs& inputs);
+
+// One caption to write: the label array, its index and the text.
+struct CaptionWrite {
+    enum class Target { SetGearingLabel, GearingLabel };
+    Target Array;
+    int Index;
+    std::string Text;
+    bool operator==(const CaptionWrite&) const = default;
+};
+
+// The captions of the differential settings, in writing order, from the stored parameters and
+// the type texts: viscous torques, preloads (torque unit), the front (GearingLabel 37..42),
+// rear (26..31) and centre (48..52) shares and bias ratios. Captions a type leaves unchanged
+// are not in the list.
+std::vector<CaptionWrite> DiffSettingsCaptions(const DiffInputs& inputs);
+
+}  // namespace vehicle

@@ -1,0 +1,204 @@
+// The program folder's list files: start-up vehicles, languages, recent setup files.
+#include "files/ListFiles.hpp"
+#include "files/VehicleTestSupport.hpp"
+
+namespace {
+
+using namespace vehtest;
+
+class ListFilesTest : public ProgramFolderTest {
+protected:
+    void SetUp() override {
+        ProgramFolderTest::SetUp();
+        files::ListFiles() = files::ListFilesState{};
+    }
+    std::string App(const std::string& name) const { return (root / name).string(); }
+    int FilesIn(const std::filesystem::path& folder) const {
+        int n = 0;
+        for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++n;
+        return n;
+    }
+};
+
+TEST_F(ListFilesTest, StartUpListLoadsNamedVehiclesInOrderSkippingBlanksAndMissing) {
+    auto& g = core::GlobalChassisLab();
+    WriteVehicleFile(VehiclePath("A"), DistinctVehicle("Alpha"));
+    WriteVehicleFile(VehiclePath("B"), DistinctVehicle("Bravo"));
+    WriteFile(VehiclePath("Empty"), "");
+    WriteFile(App("autoveh.lst"), "A\r\n\r\nMissing\r\nEmpty\r\nB\r\n\r\n");
+    g.FormLoading = core::VbTrue;
+
+    files::LoadAutoVehicles();
+    ASSERT_EQ(g.VehicleCount, 2);
+    EXPECT_EQ(core::TrimRight(g.Vehicles[0].Name), "Alpha");
+    EXPECT_EQ(core::TrimRight(g.Vehicles[1].Name), "Bravo");
+    EXPECT_TRUE(Shown().empty());  // missing and empty files are skipped silently
+    EXPECT_EQ(g.FormLoading, core::VbTrue);  // nothing selected
+}
+
+TEST_F(ListFilesTest, StartUpListMissingEmptyOrRepeated) {
+    auto& g = core::GlobalChassisLab();
+    files::LoadAutoVehicles();  // no list at all
+    WriteFile(App("autoveh.lst"), "");
+    files::LoadAutoVehicles();
+    EXPECT_EQ(g.VehicleCount, 0);
+    EXPECT_TRUE(Shown().empty());
+
+    // A name with surrounding blanks is used as written: " A" is not "A".
+    WriteVehicleFile(VehiclePath("A"), DistinctVehicle("Alpha"));
+    WriteFile(App("autoveh.lst"), " A\r\nA\r\nA");
+    files::LoadAutoVehicles();
+    EXPECT_EQ(g.VehicleCount, 1);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text,
+              "Cannot load vehicle. A vehicle named Alpha is already loaded.");
+}
+
+TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
+    auto& g = core::GlobalChassisLab();
+    std::string list;
+    for (int i = 0; i < 205; ++i) {
+        const std::string stem = "v" + std::to_string(i);
+        WriteVehicleFile(VehiclePath(stem), DistinctVehicle("Vehicle " + std::to_string(i)));
+        list += stem + "\r\n";
+    }
+    WriteFile(App("autoveh.lst"), list);
+    files::LoadAutoVehicles();
+    EXPECT_EQ(g.VehicleCount, 200);
+    EXPECT_EQ(g.Vehicles.size(), 200u);
+    EXPECT_EQ(core::TrimRight(g.Vehicles[199].Name), "Vehicle 199");
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, "You can only load up to 200 vehicles at any one time.");
+}
+
+TEST_F(ListFilesTest, StartUpListWrittenByTheEditorReadsBack) {
+    ASSERT_TRUE(files::SaveAutoVehicleList({"A", "B"}));
+    EXPECT_EQ(ReadFile(root / "autoveh.lst"), "A\r\nB\r\n\r\n");
+    ASSERT_TRUE(files::SaveAutoVehicleList({}));
+    EXPECT_EQ(ReadFile(root / "autoveh.lst"), "\r\n");
+    EXPECT_EQ(FilesIn(root), 2);  // "vehicles" and the list; no temporary file left
+
+    WriteVehicleFile(VehiclePath("A"), DistinctVehicle("Alpha"));
+    ASSERT_TRUE(files::SaveAutoVehicleList({"A"}));
+    files::LoadAutoVehicles();
+    EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 1);
+}
+
+TEST_F(ListFilesTest, LanguageListChoosesTheStoredLanguageAndSavesTheNewChoice) {
+    WriteFile(App("languages.lst"), "Language: 2\r\nEnglish\r\nGerman\r\n");
+    auto list = files::LoadLanguageList();
+    EXPECT_TRUE(list.exists);
+    EXPECT_EQ(list.items, (std::vector<std::string>{"English", "German"}));
+    EXPECT_TRUE(list.hasChoice);
+    EXPECT_EQ(list.choice, "German");
+    EXPECT_EQ(files::ListFiles().LanguageIndex, 2);
+
+    ASSERT_TRUE(files::SaveLanguageChoice("English"));
+    EXPECT_EQ(ReadFile(root / "languages.lst"), "Language: 1\r\nEnglish\r\nGerman\r\n");
+    ASSERT_TRUE(files::SaveLanguageChoice("Klingon"));  // not listed: nothing chosen
+    EXPECT_EQ(ReadFile(root / "languages.lst"), "Language: 0\r\nEnglish\r\nGerman\r\n");
+    EXPECT_TRUE(Shown().empty());
+
+    // 0 chooses the first language.
+    list = files::LoadLanguageList();
+    EXPECT_EQ(list.choice, "English");
+    // Two digits are read: "Language: 12".
+    std::string many = "Language: 12";
+    for (int i = 1; i <= 12; ++i) many += "\r\nL" + std::to_string(i);
+    WriteFile(App("languages.lst"), many);
+    EXPECT_EQ(files::LoadLanguageList().choice, "L12");
+}
+
+TEST_F(ListFilesTest, LanguageListFaults) {
+    // A number past the listed languages, or pointing at the empty piece after the final
+    // CR LF: the list is shown, nothing chosen, the user told.
+    for (const char* text : {"Language: 5\r\nEnglish\r\nGerman\r\n",
+                             "Language: 3\r\nEnglish\r\nGerman\r\n"}) {
+        ClearMessages();
+        WriteFile(App("languages.lst"), text);
+        const auto list = files::LoadLanguageList();
+        EXPECT_EQ(list.items.size(), 2u);
+        EXPECT_FALSE(list.hasChoice);
+        EXPECT_EQ(LastMessage(), "Invalid language selection.");
+    }
+    // A negative number chooses no language rather than wrapping to a byte.
+    WriteFile(App("languages.lst"), "Language:-1\r\nEnglish\r\n");
+    EXPECT_EQ(files::LoadLanguageList().choice, "English");
+    // Only the first line: no languages, nothing chosen.
+    WriteFile(App("languages.lst"), "Language: 0");
+    EXPECT_FALSE(files::LoadLanguageList().hasChoice);
+
+    ClearMessages();
+    std::filesystem::remove(root / "languages.lst");
+    EXPECT_FALSE(files::LoadLanguageList().exists);
+    EXPECT_EQ(LastMessage(), "The language list does not exist - the language cannot be changed.");
+    EXPECT_FALSE(files::SaveLanguageChoice("English"));
+    EXPECT_EQ(LastMessage(), "The language list does not exist - the language cannot be saved.");
+    EXPECT_FALSE(std::filesystem::exists(root / "languages.lst"));
+}
+
+TEST_F(ListFilesTest, RecentFilesReadBack) {
+    const std::filesystem::path setups = root / "setups";
+    std::filesystem::create_directories(setups);
+    std::vector<std::string> paths;
+    for (int i = 0; i < 10; ++i) {
+        paths.push_back((setups / ("XFG_race" + std::to_string(i) + ".set")).string());
+        WriteFile(paths.back(), "x");
+    }
+    const std::string other = (setups / "notes.txt").string();
+    WriteFile(other, "x");
+
+    // One path and two CR LF: one entry. One CR LF only: none, and the list is untouched.
+    WriteFile(App("chassislab.mru"), paths[0] + "\r\n\r\n");
+    ASSERT_TRUE(files::LoadRecentFiles());
+    auto& state = files::ListFiles();
+    EXPECT_EQ(state.RecentFilesCount, 1);
+    EXPECT_EQ(state.RecentFiles[0].Path, paths[0]);
+    EXPECT_EQ(state.RecentFiles[0].Title, "XFG_race0");
+    WriteFile(App("chassislab.mru"), paths[1] + "\r\n");
+    EXPECT_FALSE(files::LoadRecentFiles());
+    EXPECT_EQ(state.RecentFilesCount, 1);
+    EXPECT_EQ(state.RecentFiles[0].Path, paths[0]);
+
+    // Ten existing paths give the first eight; vanished files are dropped; a name not ending
+    // in "set" is its own title.
+    std::string text = other + "\r\n" + (setups / "gone.set").string() + "\r\n";
+    for (const auto& p : paths) text += p + "\r\n";
+    WriteFile(App("chassislab.mru"), text + "\r\n");
+    ASSERT_TRUE(files::LoadRecentFiles());
+    EXPECT_EQ(state.RecentFilesCount, 8);
+    EXPECT_EQ(state.RecentFiles[0].Title, "notes.txt");
+    EXPECT_EQ(state.RecentFiles[1].Path, paths[0]);
+    EXPECT_EQ(state.RecentFiles[7].Path, paths[6]);
+
+    WriteFile(App("chassislab.mru"), "");
+    EXPECT_FALSE(files::LoadRecentFiles());
+    std::filesystem::remove(root / "chassislab.mru");
+    EXPECT_FALSE(files::LoadRecentFiles());
+}
+
+TEST_F(ListFilesTest, RecentFilesWrittenAtShutDown) {
+    auto& state = files::ListFiles();
+    // No entries: an existing file stays as it is.
+    WriteFile(App("chassislab.mru"), "keep\r\n\r\n");
+    ASSERT_TRUE(files::SaveRecentFiles());
+    EXPECT_EQ(ReadFile(root / "chassislab.mru"), "keep\r\n\r\n");
+
+    state.RecentFilesCount = 3;
+    state.RecentFiles[0].Path = "/a/new.set";
+    state.RecentFiles[1].Path = "/a/mid.set";
+    state.RecentFiles[2].Path = "/a/old.set";
+    ASSERT_TRUE(files::SaveRecentFiles());
+    EXPECT_EQ(ReadFile(root / "chassislab.mru"), "/a/new.set\r\n/a/mid.set\r\n/a/old.set\r\n\r\n");
+    EXPECT_EQ(FilesIn(root), 2);
+
+    // A program folder that cannot hold files: the user is told, nothing claims success.
+    WriteFile(root / "plainfile", "x");
+    core::GlobalChassisLab().AppDir = (root / "plainfile").string() + "/";
+    EXPECT_FALSE(files::SaveRecentFiles());
+    EXPECT_FALSE(files::SaveAutoVehicleList({"A"}));
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(Shown()[0].title, "Error!");
+}
+
+}  // namespace

@@ -1,0 +1,304 @@
+// The ".vd3" vehicle data file: byte layout, bit-exact round trip, and every refusal.
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include <signal.h>
+#include <sys/resource.h>
+
+#include "files/VehicleFile.hpp"
+#include "files/VehicleTestSupport.hpp"
+
+namespace {
+
+using namespace vehtest;
+
+float FloatAt(const std::string& bytes, std::size_t offset) {
+    uint32_t u = 0;
+    for (int i = 0; i < 4; ++i)
+        u |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[offset + i])) << (8 * i);
+    return std::bit_cast<float>(u);
+}
+
+int32_t Int32At(const std::string& bytes, std::size_t offset) {
+    return std::bit_cast<int32_t>(std::bit_cast<uint32_t>(FloatAt(bytes, offset)));
+}
+
+int16_t Int16At(const std::string& bytes, std::size_t offset) {
+    return static_cast<int16_t>(static_cast<uint8_t>(bytes[offset]) |
+                                (static_cast<uint8_t>(bytes[offset + 1]) << 8));
+}
+
+uint8_t ByteAt(const std::string& bytes, std::size_t offset) {
+    return static_cast<uint8_t>(bytes[offset]);
+}
+
+void ExpectSameBits(float a, float b, const char* what) {
+    EXPECT_EQ(std::bit_cast<uint32_t>(a), std::bit_cast<uint32_t>(b)) << what;
+}
+
+class VehicleFileTest : public ProgramFolderTest {};
+
+TEST_F(VehicleFileTest, SavedFileHasTheDocumentedLayout) {
+    auto& g = core::GlobalChassisLab();
+    const auto v = DistinctVehicle("Layout car");
+    g.Vehicles.push_back(v);
+    g.VehicleCount = 1;
+    const std::string path = VehiclePath("layout");
+    ASSERT_TRUE(files::SaveVehicleFile(0, path));
+    const std::string b = ReadFile(path);
+
+    // Offsets from the published file layout, not from the writer.
+    ASSERT_EQ(b.size(), 326u);
+    EXPECT_EQ(b.substr(0, 7), "VEHDATA");
+    EXPECT_EQ(ByteAt(b, 7), 3);
+    EXPECT_EQ(b.substr(8, 32), "Layout car" + std::string(22, ' '));
+    EXPECT_EQ(FloatAt(b, 40), 1234.5f);
+    EXPECT_EQ(FloatAt(b, 48), 0.55f);          // BodyCoG.Y
+    EXPECT_EQ(FloatAt(b, 56), 60.0f);          // FuelTankCapacity
+    EXPECT_EQ(FloatAt(b, 68), 0.1f);           // FuelTankPos.Z
+    EXPECT_EQ(FloatAt(b, 72), 0.05f);          // RefHeight
+    EXPECT_EQ(Int32At(b, 76), 10);             // AeroElements(0).DeviceType
+    EXPECT_EQ(Int32At(b, 124), 13);            // AeroElements(3).DeviceType
+    EXPECT_EQ(FloatAt(b, 136), v.AeroElements[3].PosZ);
+    EXPECT_EQ(FloatAt(b, 140), 1.9f);
+    EXPECT_EQ(FloatAt(b, 148), -0.1f);         // LiftCoefficient
+    EXPECT_EQ(FloatAt(b, 152), 300.0f);        // PeakTorque
+    EXPECT_EQ(FloatAt(b, 176), 7200.0f);       // LimitRPM
+    EXPECT_EQ(FloatAt(b, 204), v.Engine.ShiftPowerFactor);
+    EXPECT_EQ(ByteAt(b, 208), 7);              // FuelType
+    // 0.85f is 0x3F59999A: little-endian at the unaligned offset 209.
+    EXPECT_EQ(ByteAt(b, 209), 0x9A);
+    EXPECT_EQ(ByteAt(b, 210), 0x99);
+    EXPECT_EQ(ByteAt(b, 211), 0x59);
+    EXPECT_EQ(ByteAt(b, 212), 0x3F);
+    EXPECT_EQ(FloatAt(b, 213), 0.15f);         // ShiftTime
+    EXPECT_EQ(ByteAt(b, 217), 0xFF);           // HasReverse = -1
+    EXPECT_EQ(ByteAt(b, 218), 0xFF);
+    EXPECT_EQ(ByteAt(b, 219), 2);              // DriveType
+    EXPECT_EQ(ByteAt(b, 220), 6);              // NumGears
+    EXPECT_EQ(Int16At(b, 221), 225);
+    EXPECT_EQ(ByteAt(b, 223), 45);
+    EXPECT_EQ(ByteAt(b, 224), 17);
+    EXPECT_EQ(Int16At(b, 225), -2);
+    EXPECT_EQ(ByteAt(b, 227), 255);
+    EXPECT_EQ(FloatAt(b, 229), v.RotatingMass[0]);
+    EXPECT_EQ(FloatAt(b, 237), v.Axles[0].SpringMotionRatio);
+    EXPECT_EQ(FloatAt(b, 261), v.Axles[0].TrackWidth);
+    EXPECT_EQ(FloatAt(b, 265), v.Axles[1].SpringMotionRatio);
+    EXPECT_EQ(FloatAt(b, 293), 2.6f);          // Wheelbase
+    EXPECT_EQ(FloatAt(b, 297), v.HandicapHeight);
+    EXPECT_EQ(FloatAt(b, 301), v.Seats[0].X);
+    EXPECT_EQ(FloatAt(b, 321), v.Seats[1].Z);
+    EXPECT_EQ(ByteAt(b, 325), 4);              // MaxPassengers
+}
+
+TEST_F(VehicleFileTest, RoundTripKeepsEveryFieldBitForBit) {
+    auto& g = core::GlobalChassisLab();
+    auto v = DistinctVehicle("Round trip");
+    // Values a text or double detour would alter: negative zero, a subnormal, a NaN with a
+    // payload, infinity, the largest float.
+    v.BodyCoG.X = -0.0f;
+    v.FuelTankPos.Y = std::numeric_limits<float>::denorm_min();
+    v.Drivetrain.DrivetrainEfficiency = std::bit_cast<float>(0x7FC01234u);
+    v.Axles[1].TrackWidth = std::numeric_limits<float>::infinity();
+    v.Engine.PeakPower = std::numeric_limits<float>::max();
+    v.AeroElements[2].DeviceType = std::numeric_limits<int32_t>::min();
+    g.Vehicles.push_back(v);
+    g.VehicleCount = 1;
+    const std::string path = VehiclePath("roundtrip");
+    ASSERT_TRUE(files::SaveVehicleFile(0, path));
+    const std::string first = ReadFile(path);
+
+    core::GlobalChassisLab() = core::GlobalChassisLabState{};
+    ASSERT_TRUE(files::LoadVehicleFile(path, false)) << LastMessage();
+    ASSERT_EQ(core::GlobalChassisLab().VehicleCount, 1);
+    const auto& r = core::GlobalChassisLab().Vehicles[0];
+
+    EXPECT_EQ(r.Name, v.Name);
+    ExpectSameBits(r.BodyCoG.X, v.BodyCoG.X, "negative zero");
+    ExpectSameBits(r.FuelTankPos.Y, v.FuelTankPos.Y, "subnormal");
+    ExpectSameBits(r.Drivetrain.DrivetrainEfficiency, v.Drivetrain.DrivetrainEfficiency,
+                   "NaN payload at offset 209");
+    ExpectSameBits(r.Axles[1].TrackWidth, v.Axles[1].TrackWidth, "infinity");
+    ExpectSameBits(r.Engine.PeakPower, v.Engine.PeakPower, "float max");
+    EXPECT_EQ(r.AeroElements[2].DeviceType, std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(r.Drivetrain.HasReverse, core::VbTrue);
+    EXPECT_EQ(r.Tyres[1].Width, -2);
+    EXPECT_EQ(r.Tyres[1].Profile, 255);
+    EXPECT_EQ(r.MaxPassengers, 4);
+    EXPECT_EQ(r.Engine.FuelType, 7);
+    ExpectSameBits(r.Seats[1].Z, v.Seats[1].Z, "last float");
+
+    // Every other field: saving the loaded copy reproduces the file byte for byte.
+    g.Vehicles[0] = r;
+    const std::string second = VehiclePath("again");
+    ASSERT_TRUE(files::SaveVehicleFile(0, second));
+    EXPECT_EQ(ReadFile(second), first);
+
+    // A false boolean is stored as 0, and a 32-character name fills the field unpadded.
+    auto w = DistinctVehicle(std::string(32, 'N'));
+    w.Drivetrain.HasReverse = core::VbFalse;
+    g.Vehicles[0] = w;
+    ASSERT_TRUE(files::SaveVehicleFile(0, second));
+    const std::string b = ReadFile(second);
+    EXPECT_EQ(Int16At(b, 217), 0);
+    EXPECT_EQ(b.substr(8, 32), std::string(32, 'N'));
+    EXPECT_EQ(b.substr(40, 4), first.substr(40, 4));
+}
+
+TEST_F(VehicleFileTest, RefusedFilesChangeNothingAndSayWhy) {
+    auto& g = core::GlobalChassisLab();
+    WriteVehicleFile(VehiclePath("good"), DistinctVehicle("Good"));
+    std::string good = ReadFile(VehiclePath("good"));
+
+    struct Case {
+        const char* label;
+        std::string bytes;
+        const char* message;
+        platform::MsgIcon icon;
+        const char* title;
+    };
+    std::string lower = good;
+    lower.replace(0, 7, "VehData");
+    std::string wrongId = good;
+    wrongId[0] = 'X';
+    std::string v2 = good;
+    v2[7] = 2;
+    std::string v4 = good;
+    v4[7] = 4;
+    const Case cases[] = {
+        {"empty", "", "File does not exist!", platform::MsgIcon::Critical, "Error!"},
+        {"truncated", good.substr(0, 325), "Not a valid vehicle data file",
+         platform::MsgIcon::Critical, "Error!"},
+        {"header only", good.substr(0, 8), "Not a valid vehicle data file",
+         platform::MsgIcon::Critical, "Error!"},
+        {"wrong identifier", wrongId, "Not a valid vehicle data file",
+         platform::MsgIcon::Critical, "Error!"},
+        {"other letter case", lower, "Not a valid vehicle data file",
+         platform::MsgIcon::Critical, "Error!"},
+        {"version 2", v2, "Incorrect vehicle data file version",
+         platform::MsgIcon::Exclamation, "Problem"},
+        {"version 4", v4, "Incorrect vehicle data file version",
+         platform::MsgIcon::Exclamation, "Problem"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ClearMessages();
+        const std::string path = VehiclePath("bad");
+        WriteFile(path, c.bytes);
+        EXPECT_FALSE(files::LoadVehicleFile(path, true));
+        ASSERT_EQ(Shown().size(), 1u);
+        EXPECT_EQ(Shown()[0].text, c.message);
+        EXPECT_EQ(Shown()[0].icon, c.icon);
+        EXPECT_EQ(Shown()[0].title, c.title);
+        EXPECT_EQ(Shown()[0].buttons, platform::MsgButtons::OK);
+        EXPECT_EQ(g.VehicleCount, 0);
+        EXPECT_TRUE(g.Vehicles.empty());
+    }
+
+    ClearMessages();
+    EXPECT_FALSE(files::LoadVehicleFile(VehiclePath("missing"), true));
+    EXPECT_EQ(LastMessage(), "File does not exist!");
+
+    // A longer file still holds a whole record; the bytes after it are not read.
+    WriteFile(VehiclePath("long"), good + "extra");
+    EXPECT_TRUE(files::LoadVehicleFile(VehiclePath("long"), false));
+    EXPECT_EQ(g.VehicleCount, 1);
+}
+
+TEST_F(VehicleFileTest, NamesCompareTrimmedAndCaseSensitive) {
+    auto& g = core::GlobalChassisLab();
+    WriteVehicleFile(VehiclePath("a"), DistinctVehicle("Race Car"));
+    WriteVehicleFile(VehiclePath("b"), DistinctVehicle("   Race Car"));
+    WriteVehicleFile(VehiclePath("c"), DistinctVehicle("race car"));
+
+    ASSERT_TRUE(files::LoadVehicleFile(VehiclePath("a"), false));
+    // Reloading the same file, or a name differing only in leading blanks, is refused.
+    EXPECT_FALSE(files::LoadVehicleFile(VehiclePath("a"), false));
+    EXPECT_EQ(LastMessage(), "Cannot load vehicle. A vehicle named Race Car is already loaded.");
+    EXPECT_EQ(Shown().back().title, "Problem");
+    EXPECT_EQ(Shown().back().icon, platform::MsgIcon::Exclamation);
+    EXPECT_FALSE(files::LoadVehicleFile(VehiclePath("b"), false));
+    EXPECT_EQ(g.VehicleCount, 1);
+    // Another letter case is another vehicle.
+    EXPECT_TRUE(files::LoadVehicleFile(VehiclePath("c"), false));
+    EXPECT_EQ(g.VehicleCount, 2);
+    EXPECT_EQ(g.Vehicles[1].Name, "race car" + std::string(24, ' '));
+}
+
+TEST_F(VehicleFileTest, FirstVehicleLoadedForSelectionEndsStartUp) {
+    auto& g = core::GlobalChassisLab();
+    WriteVehicleFile(VehiclePath("a"), DistinctVehicle("A"));
+    WriteVehicleFile(VehiclePath("b"), DistinctVehicle("B"));
+    WriteVehicleFile(VehiclePath("c"), DistinctVehicle("C"));
+
+    g.FormLoading = core::VbTrue;
+    ASSERT_TRUE(files::LoadVehicleFile(VehiclePath("a"), false));
+    EXPECT_EQ(g.FormLoading, core::VbTrue);  // start-up list: not selected
+
+    core::GlobalChassisLab().Vehicles.clear();
+    g.VehicleCount = 0;
+    ASSERT_TRUE(files::LoadVehicleFile(VehiclePath("b"), true));
+    EXPECT_EQ(g.FormLoading, core::VbFalse);
+
+    g.FormLoading = core::VbTrue;  // only the first vehicle into an empty list lowers it
+    ASSERT_TRUE(files::LoadVehicleFile(VehiclePath("c"), true));
+    EXPECT_EQ(g.FormLoading, core::VbTrue);
+}
+
+TEST_F(VehicleFileTest, TwoHundredAndFirstVehicleIsRefused) {
+    auto& g = core::GlobalChassisLab();
+    for (int i = 0; i < 200; ++i) g.Vehicles.push_back(DistinctVehicle("V" + std::to_string(i)));
+    g.VehicleCount = 200;
+    WriteVehicleFile(VehiclePath("extra"), DistinctVehicle("Extra"));
+
+    EXPECT_FALSE(files::LoadVehicleFile(VehiclePath("extra"), true));
+    EXPECT_EQ(LastMessage(), "You can only load up to 200 vehicles at any one time.");
+    EXPECT_EQ(Shown().back().icon, platform::MsgIcon::None);
+    EXPECT_EQ(g.VehicleCount, 200);
+    EXPECT_EQ(g.Vehicles.size(), 200u);
+}
+
+TEST_F(VehicleFileTest, FailedSaveReportsAndKeepsTheOldFile) {
+    auto& g = core::GlobalChassisLab();
+    g.Vehicles.push_back(DistinctVehicle("Old"));
+    g.Vehicles.push_back(DistinctVehicle("New"));
+    g.VehicleCount = 2;
+
+    // The folder cannot exist: its "parent" is a file (root ignores permission bits).
+    WriteFile(root / "plainfile", "x");
+    EXPECT_FALSE(files::SaveVehicleFile(0, (root / "plainfile" / "car.vd3").string()));
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].title, "Error!");
+    EXPECT_EQ(Shown()[0].icon, platform::MsgIcon::Critical);
+
+    // A write that fails half-way (file size limit) leaves the old file whole.
+    const std::string path = VehiclePath("keep");
+    ASSERT_TRUE(files::SaveVehicleFile(0, path));
+    const std::string before = ReadFile(path);
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = files::SaveVehicleFile(1, path);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(ReadFile(path), before);
+    // No temporary file is left behind.
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(root / "vehicles"))
+        ++entries;
+    EXPECT_EQ(entries, 1);
+
+    // An index past the list is refused, not read out of bounds.
+    EXPECT_FALSE(files::SaveVehicleFile(5, path));
+    EXPECT_EQ(ReadFile(path), before);
+}
+
+}  // namespace

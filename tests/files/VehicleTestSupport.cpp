@@ -1,0 +1,76 @@
+#include "files/VehicleTestSupport.hpp"
+
+#include <fstream>
+#include <iterator>
+
+#include "files/VehicleFile.hpp"
+
+namespace vehtest {
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+vehicle::VehicleRecord DistinctVehicle(const std::string& name) {
+    vehicle::VehicleRecord v;
+    vehicle::SetVehicleName(v, name);
+    float next = 1.25f;
+    auto f = [&next]() { next += 1.0f; return next; };
+    v.BodyMass = 1234.5f;
+    v.BodyCoG = {0.5f, 0.55f, 0.35f};
+    v.FuelTankCapacity = 60.0f;
+    v.FuelTankPos = {0.52f, 0.3f, 0.1f};
+    v.RefHeight = 0.05f;
+    for (int i = 0; i < 4; ++i) v.AeroElements[i] = {i + 10, f(), f(), f()};
+    v.FrontalArea = 1.9f;
+    v.DragCoefficient = 0.32f;
+    v.LiftCoefficient = -0.1f;
+    auto& e = v.Engine;
+    e.PeakTorque = 300.0f;
+    e.TorquePeakRPM = 4000.0f;
+    e.TorquePeakWidth = 500.0f;
+    e.PeakPower = 150.0f;
+    e.PowerPeakRPM = 6500.0f;
+    e.IdleRPM = 900.0f;
+    e.LimitRPM = 7200.0f;
+    e.EngineBrakingCoeff = f();
+    e.IdleTorqueFraction = f();
+    e.LowerShape = f();
+    e.UpperShapeA = f();
+    e.UpperShapeB = f();
+    e.ReducePowerFactor = f();
+    e.ShiftPowerFactor = f();
+    e.FuelType = 7;
+    v.Drivetrain.DrivetrainEfficiency = 0.85f;
+    v.Drivetrain.ShiftTime = 0.15f;
+    v.Drivetrain.HasReverse = core::VbTrue;
+    v.Drivetrain.DriveType = vehicle::kDriveAll;
+    v.Drivetrain.NumGears = 6;
+    v.Tyres[0] = {225, 45, 17};
+    v.Tyres[1] = {-2, 255, 18};  // extremes: width read back as signed, profile as unsigned
+    v.RotatingMass = {f(), f()};
+    for (auto& a : v.Axles) a = {f(), f(), f(), f(), f(), f(), f()};
+    v.Wheelbase = 2.6f;
+    v.HandicapHeight = f();
+    v.Seats[0] = {f(), f(), f()};
+    v.Seats[1] = {f(), f(), f()};
+    v.MaxPassengers = 4;
+    return v;
+}
+
+void WriteVehicleFile(const std::string& path, const vehicle::VehicleRecord& v) {
+    files::VehicleFileRecord record;
+    record.Identifier = files::kVehicleFileId;
+    record.Version = files::kVehicleFileVersion;
+    record.Vehicle = v;
+    const auto bytes = files::EncodeVehicleFile(record);
+    WriteFile(path, std::string(bytes.begin(), bytes.end()));
+}
+
+}  // namespace vehtest

@@ -1,0 +1,65 @@
+// Shared by the vehicle and list file tests: a temporary program folder, a fresh vehicle
+// list, and the message-box double that records what the user would have been shown.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/GlobalChassisLab.hpp"
+#include "platform/ServiceDoubles.hpp"
+#include "vehicle/VehicleRecord.hpp"
+
+namespace vehtest {
+
+// A program folder of its own, with its "vehicles" folder, removed afterwards.
+class ProgramFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::InstallServiceDoubles();
+        char pattern[] = "/tmp/chassislab-vehtest-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        root = pattern;
+        std::filesystem::create_directories(root / "vehicles");
+        core::GlobalChassisLab() = core::GlobalChassisLabState{};
+        auto& g = core::GlobalChassisLab();
+        g.AppDir = root.string() + "/";
+        g.VehiclesDir = g.AppDir + "vehicles/";
+        g.SetupsDir = g.AppDir + "setups/";
+    }
+    void TearDown() override {
+        core::GlobalChassisLab() = core::GlobalChassisLabState{};
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+    }
+
+    std::string VehiclePath(const std::string& stem) const {
+        return (root / "vehicles" / (stem + ".vd3")).string();
+    }
+    std::string LastMessage() const {
+        return platform::MessageDouble().Last().text;
+    }
+
+    std::filesystem::path root;
+    // Every message box shown since SetUp (or the last ClearMessages).
+    static const std::vector<platform::MessageRequest>& Shown() {
+        return platform::MessageDouble().Requests();
+    }
+    static void ClearMessages() { platform::MessageDouble().Clear(); }
+};
+
+std::string ReadFile(const std::filesystem::path& path);
+void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+
+// A vehicle whose every field holds a distinct value, so a field written to the wrong place
+// or in the wrong width shows up.
+vehicle::VehicleRecord DistinctVehicle(const std::string& name);
+
+// Writes a valid vehicle file (through the file format, not through the vehicle list).
+void WriteVehicleFile(const std::string& path, const vehicle::VehicleRecord& v);
+
+}  // namespace vehtest

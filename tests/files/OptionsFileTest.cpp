@@ -1,0 +1,353 @@
+// The options file: what is written, what reads back, and what happens to files the program
+// did not write the way it expects.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <locale>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/OptionsSettings.hpp"
+#include "files/OptionsFile.hpp"
+#include "platform/ServiceDoubles.hpp"
+
+namespace {
+
+using core::Quantity;
+using files::OptionsLoadResult;
+
+class OptionsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::InstallServiceDoubles();
+        char pattern[] = "/tmp/chassislab-options-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        root = pattern;
+        core::GlobalChassisLab() = core::GlobalChassisLabState{};
+        core::GlobalChassisLab().AppDir = root + "/";
+        ResetSettings();
+    }
+    void TearDown() override {
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+        core::GlobalChassisLab() = core::GlobalChassisLabState{};
+        core::OptionsSettings() = core::OptionsSettingsState{};
+    }
+
+    // The state at start-up before the file is read.
+    static void ResetSettings() {
+        core::OptionsSettings() = core::OptionsSettingsState{};
+        core::SetDefaultOptions();
+        core::ApplySelectedUnits();
+    }
+    std::string Path() const { return root + "/Options.ini"; }
+    std::string ReadFile() const {
+        std::ifstream in(Path(), std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    void WriteFile(const std::string& text) const {
+        std::ofstream out(Path(), std::ios::binary);
+        out << text;
+    }
+    static std::vector<std::string> Lines(const std::string& text, const std::string& end) {
+        std::vector<std::string> lines;
+        std::size_t start = 0;
+        for (std::size_t at; (at = text.find(end, start)) != std::string::npos; start = at + end.size()) {
+            lines.push_back(text.substr(start, at - start));
+        }
+        if (start < text.size()) lines.push_back(text.substr(start));
+        return lines;
+    }
+    static std::string Join(const std::vector<std::string>& lines, const std::string& end) {
+        std::string text;
+        for (const auto& line : lines) text += line + end;
+        return text;
+    }
+    // The default file with line `number` (from 1) replaced.
+    static std::string DefaultFileWith(int number, const std::string& line) {
+        auto lines = Lines(files::OptionsFileText(), "\r\n");
+        lines.at(number - 1) = line;
+        return Join(lines, "\r\n");
+    }
+    static std::size_t Messages() { return platform::MessageDouble().Count(); }
+
+    std::string root;
+};
+
+TEST_F(OptionsFileTest, MissingFileIsWrittenWithDefaultsAndSIUnits) {
+    core::OptionsSettings().AutoRecalc = core::VbTrue;  // start-up sets it before the read
+    EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Created);
+    EXPECT_EQ(Messages(), 0u);
+
+    const std::string text = ReadFile();
+    const auto lines = Lines(text, "\r\n");
+    ASSERT_EQ(lines.size(), 101u);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);  // no bare LF anywhere
+    EXPECT_EQ(lines[0], "DstSUnits: 0");
+    EXPECT_EQ(lines[7], "SpdUnits: 0");
+    EXPECT_EQ(lines[21], "DynoGraphX: 1000");
+    EXPECT_EQ(lines[23], "CornerY: 50");
+    EXPECT_EQ(lines[41], "SpringLoadsY: 500");
+    EXPECT_EQ(lines[85], "AutoRecalc: -1");
+    EXPECT_EQ(lines[87], "LFSMode: -1");
+    EXPECT_EQ(lines[89], "LowResX: 204");
+    EXPECT_EQ(lines[94], "CustomRevs: 7500");
+    EXPECT_EQ(lines[97], "SpeedoErr: 3");
+    EXPECT_EQ(lines[100], "SimpleDiffs: 0");
+}
+
+TEST_F(OptionsFileTest, DefaultFileReloadsToTheSameSettings) {
+    core::OptionsSettings().AutoRecalc = core::VbTrue;
+    ASSERT_TRUE(files::SaveOptionsFile());
+    const std::string before = files::OptionsFileText();
+    core::ApplyUnitPreset(2);
+    core::OptionsSettings().CornerMassChartScaleY = 9;
+    core::OptionsSettings().AutoRecalc = core::VbFalse;
+
+    EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
+    EXPECT_EQ(files::OptionsFileText(), before);
+    EXPECT_EQ(core::OptionsSettings().AutoRecalc, core::VbTrue);
+    EXPECT_EQ(core::OptionsSettings().UnitFactorSpeed, 1.0);
+    EXPECT_EQ(Messages(), 0u);
+}
+
+TEST_F(OptionsFileTest, EveryFieldRoundTrips) {
+    auto& s = core::OptionsSettings();
+    // A unit other than the first wherever there is one; the file holds the index.
+    for (std::size_t i = 0; i < core::kQuantityCount; ++i) {
+        const Quantity q = core::QuantityAt(i);
+        core::ApplyUnitRow(q, static_cast<uint8_t>(core::UnitRows(q).size() - 1 - i % 2));
+    }
+    s.DynoGraphScaleX = 5;
+    s.CornerMassChartScaleY = 32767;
+    for (core::VbBool* flag : {&s.GearSpeedStyle, &s.DrawPeakTorqueLine, &s.GearTorqueStyle,
+                               &s.DrawEngineTorque, &s.HighlightTorqueCurve,
+                               &s.DrawStaticTractionLimit, &s.DrawDecVLoads, &s.DrawAccVLoads,
+                               &s.DrawAeroVLoads, &s.SpeedoIndicated, &s.SimplifiedDiffs,
+                               &s.SimplifiedDampers, &s.LowResControls, &s.FilterSetupsOnOpen,
+                               &s.AutoRecalc, &s.AutoUpdateCheck}) {
+        *flag = core::VbTrue;
+    }
+    s.DrawPeakPowerLine = s.RevLimitEnabled = s.ShiftPointAuto = s.LFSMode = core::VbFalse;
+    s.GearRevsTopMode = 2;
+    s.PowerDropPercent = 12;
+    s.AreaOffsetX = 255;
+    s.AreaOffsetY = 0;
+    s.FixedShiftRpm = 40000;
+    s.SpeedoErrorPercent = 2.5f;
+    // Every other graph scale (lines 22-74) a different value, among them the values that
+    // fixed-width windows used to lose.
+    auto lines = Lines(files::OptionsFileText(), "\r\n");
+    for (int i = 22; i <= 73; ++i) {  // DynoGraphX (index 21) keeps 5
+        if (i == 23) continue;  // CornerY keeps 32767
+        lines[i] = lines[i].substr(0, lines[i].find(": ") + 2) + std::to_string(3 + 7 * i);
+    }
+    lines[29] = "DecForcesY: 50";
+    lines[41] = "SpringLoadsY: 12345";
+    WriteFile(Join(lines, "\r\n"));
+    ResetSettings();
+    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
+    EXPECT_EQ(s.DecForcesGraphScaleY, 50);
+    EXPECT_EQ(s.SpringLoadsChartScaleY, 12345);
+    EXPECT_EQ(s.GearTimeGraphScaleX, 3 + 7 * 59);  // line 60
+    const std::string written = Join(lines, "\r\n");
+    EXPECT_EQ(files::OptionsFileText(), written);
+
+    // Saved and read once more.
+    ASSERT_TRUE(files::SaveOptionsFile());
+    EXPECT_EQ(ReadFile(), written);
+    EXPECT_NE(written.find("\r\nSpeedoErr: 2.5\r\n"), std::string::npos);
+    ResetSettings();
+    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
+    EXPECT_EQ(files::OptionsFileText(), written);
+    EXPECT_EQ(s.DecForcesGraphScaleY, 50);
+    EXPECT_EQ(s.SpringLoadsChartScaleY, 12345);
+    EXPECT_EQ(s.DynoGraphScaleX, 5);
+    EXPECT_EQ(s.FixedShiftRpm, 40000);
+    EXPECT_EQ(s.SpeedoErrorPercent, 2.5f);
+    EXPECT_EQ(s.LFSMode, core::VbFalse);
+    // The selections are applied, not only stored: factor and suffix follow the index.
+    EXPECT_EQ(s.UnitFactorSpeed, core::UnitRows(Quantity::Speed)[4].Factor);
+    EXPECT_EQ(core::UnitSuffix(Quantity::Speed), " ft/s");
+    EXPECT_EQ(Messages(), 0u);
+}
+
+TEST_F(OptionsFileTest, LinePositionDecidesTheMeaning) {
+    WriteFile(DefaultFileWith(8, "SpdUnits: 2"));
+    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
+    EXPECT_EQ(core::OptionsSettings().UnitIndexSpeed, 2);
+    EXPECT_EQ(core::UnitSuffix(Quantity::Speed), " mph");
+    EXPECT_EQ(core::OptionsSettings().UnitIndexDistanceSmall, 0);
+
+    ResetSettings();
+    WriteFile(DefaultFileWith(1, "SpdUnits: 2"));  // the key is not what counts
+    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
+    EXPECT_EQ(core::OptionsSettings().UnitIndexDistanceSmall, 2);
+    EXPECT_EQ(core::OptionsSettings().UnitIndexSpeed, 0);
+}
+
+TEST_F(OptionsFileTest, ValuesAreWholeNumbersAfterTheKey) {
+    auto lines = Lines(files::OptionsFileText(), "\r\n");
+    lines[21] = "DynoGraphX: 50";
+    lines[22] = "DynoGraphY: 5";
+    lines[23] = "CornerY: 5";
+    lines[94] = "CustomRevs: 750";
+    lines[74] = "DecVLoads: 5";    // any non-zero number is true
+    lines[77] = "PowerLine: 0";
+    lines[97] = "SpeedoErr:  1.25 ";
+    WriteFile(Join(lines, "\r\n"));
+    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
+    const auto& s = core::OptionsSettings();
+    EXPECT_EQ(s.DynoGraphScaleX, 50);
+    EXPECT_EQ(s.DynoGraphScaleY, 5);
+    EXPECT_EQ(s.CornerMassChartScaleY, 5);
+    EXPECT_EQ(s.FixedShiftRpm, 750);
+    EXPECT_EQ(s.DrawDecVLoads, core::VbTrue);
+    EXPECT_EQ(s.DrawPeakPowerLine, core::VbFalse);
+    EXPECT_EQ(s.SpeedoErrorPercent, 1.25f);
+}
+
+TEST_F(OptionsFileTest, OutOfRangeValuesKeepTheirDefaults) {
+    auto lines = Lines(files::OptionsFileText(), "\r\n");
+    lines[23] = "CornerY: 0";          // a grid step must be positive
+    lines[29] = "DecForcesY: -5";
+    lines[41] = "SpringLoadsY: 40000"; // beyond a 16-bit integer
+    lines[47] = "SpeedPlotY: 2.5";     // not a whole number
+    lines[89] = "LowResX: 300";
+    lines[94] = "CustomRevs: -1";
+    lines[97] = "SpeedoErr: abc";
+    lines[98] = "RevsTop: 7";
+    lines[99] = "PowerDrop: 101";
+    lines[85] = "AutoRecalc: 99999";
+    lines[24] = "DecBrakeX 4";         // no ": " at all
+    lines[25] = "DecEngARVX: 3";       // a good line among them is still read
+    WriteFile(Join(lines, "\r\n"));
+    core::OptionsSettings().AutoRecalc = core::VbTrue;
+    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
+    const auto& s = core::OptionsSettings();
+    EXPECT_EQ(s.CornerMassChartScaleY, 50);
+    EXPECT_EQ(s.DecForcesGraphScaleY, 1000);
+    EXPECT_EQ(s.SpringLoadsChartScaleY, 500);
+    EXPECT_EQ(s.SpeedPlotScaleY, 1000);
+    EXPECT_EQ(s.AreaOffsetX, 204);
+    EXPECT_EQ(s.FixedShiftRpm, 7500);
+    EXPECT_EQ(s.SpeedoErrorPercent, 3.0f);
+    EXPECT_EQ(s.GearRevsTopMode, 0);
+    EXPECT_EQ(s.PowerDropPercent, 5);
+    EXPECT_EQ(s.AutoRecalc, core::VbFalse);  // the default, not the value before the read
+    EXPECT_EQ(s.DecBrakeGraphScaleX, 1);
+    EXPECT_EQ(s.DecEngineARVGraphScaleX, 3);
+    EXPECT_EQ(Messages(), 0u);
+}
+
+TEST_F(OptionsFileTest, LFLineEndsAndMissingFinalLineEndAreRead) {
+    const std::string withCr = DefaultFileWith(24, "CornerY: 75");
+    const auto lines = Lines(withCr, "\r\n");
+    WriteFile(Join(lines, "\n"));
+    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
+    EXPECT_EQ(core::OptionsSettings().CornerMassChartScaleY, 75);
+    EXPECT_EQ(ReadFile(), Join(lines, "\n"));  // read, not rewritten
+
+    ResetSettings();
+    std::string noFinal = DefaultFileWith(101, "SimpleDiffs: -1");
+    noFinal.resize(noFinal.size() - 2);
+    WriteFile(noFinal);
+    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
+    EXPECT_EQ(core::OptionsSettings().SimplifiedDiffs, core::VbTrue);
+    EXPECT_EQ(Messages(), 0u);
+}
+
+TEST_F(OptionsFileTest, WrongLineCountIsNotUsedNorOverwritten) {
+    for (int count : {100, 102, 1}) {
+        ResetSettings();
+        platform::MessageDouble().Clear();
+        auto lines = Lines(DefaultFileWith(24, "CornerY: 75"), "\r\n");
+        lines.resize(count, "Extra: 1");
+        lines[0] = "DstSUnits: 3";
+        const std::string text = Join(lines, "\r\n");
+        WriteFile(text);
+        core::ApplyUnitPreset(2);  // whatever was chosen before, SI units afterwards
+
+        EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Malformed) << count;
+        EXPECT_EQ(ReadFile(), text) << count;
+        EXPECT_EQ(core::OptionsSettings().CornerMassChartScaleY, 50) << count;
+        EXPECT_EQ(core::OptionsSettings().UnitIndexDistanceSmall, 0) << count;
+        EXPECT_EQ(core::OptionsSettings().UnitIndexVolume, 0) << count;
+        ASSERT_EQ(Messages(), 1u) << count;
+        EXPECT_EQ(platform::MessageDouble().Last().title, "Problem");
+        EXPECT_EQ(platform::MessageDouble().Last().icon, platform::MsgIcon::Exclamation);
+        EXPECT_NE(platform::MessageDouble().Last().text.find("Options.ini"), std::string::npos);
+    }
+    // Saving replaces it.
+    ASSERT_TRUE(files::SaveOptionsFile());
+    EXPECT_EQ(Lines(ReadFile(), "\r\n").size(), 101u);
+}
+
+TEST_F(OptionsFileTest, UnknownUnitIndexRejectsTheWholeFile) {
+    for (const char* bad : {"SpdUnits: 5", "SpdUnits: x", "SpdUnits: -1", "SpdUnits: 1.5"}) {
+        ResetSettings();
+        platform::MessageDouble().Clear();
+        auto lines = Lines(DefaultFileWith(8, bad), "\r\n");
+        lines[23] = "CornerY: 75";
+        const std::string text = Join(lines, "\r\n");
+        WriteFile(text);
+        EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Malformed) << bad;
+        EXPECT_EQ(core::OptionsSettings().CornerMassChartScaleY, 50) << bad;
+        EXPECT_EQ(core::OptionsSettings().UnitIndexSpeed, 0) << bad;
+        EXPECT_EQ(ReadFile(), text) << bad;
+        EXPECT_EQ(Messages(), 1u) << bad;
+    }
+    // The last unit of a quantity is fine.
+    ResetSettings();
+    WriteFile(DefaultFileWith(8, "SpdUnits: 4"));
+    EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
+}
+
+TEST_F(OptionsFileTest, EmptyFileIsReplacedQuietly) {
+    WriteFile("");
+    EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Created);
+    EXPECT_EQ(Lines(ReadFile(), "\r\n").size(), 101u);
+    EXPECT_EQ(Messages(), 0u);
+}
+
+TEST_F(OptionsFileTest, UnreadableFileIsReportedAndKept) {
+    std::filesystem::create_directory(Path());  // a folder where the file should be
+    EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Unreadable);
+    EXPECT_TRUE(std::filesystem::is_directory(Path()));
+    EXPECT_EQ(Messages(), 1u);
+}
+
+TEST_F(OptionsFileTest, FailedSaveIsReportedAndLeavesNoFile) {
+    core::GlobalChassisLab().AppDir = root + "/no-such-folder/";
+    EXPECT_FALSE(files::SaveOptionsFile());
+    ASSERT_EQ(Messages(), 1u);
+    EXPECT_EQ(platform::MessageDouble().Last().title, "Error!");
+    EXPECT_FALSE(std::filesystem::exists(root + "/no-such-folder"));
+}
+
+// A locale whose decimal separator is a comma, for the streams of the whole process.
+struct CommaDecimal : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+};
+
+TEST_F(OptionsFileTest, NumbersUseAPointWhateverTheLocale) {
+    const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
+    core::OptionsSettings().SpeedoErrorPercent = 2.5f;
+    const bool saved = files::SaveOptionsFile();
+    ResetSettings();
+    const OptionsLoadResult result = files::LoadOptionsFile();
+    std::locale::global(previous);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(result, OptionsLoadResult::Loaded);
+    EXPECT_NE(ReadFile().find("\r\nSpeedoErr: 2.5\r\n"), std::string::npos);
+    EXPECT_EQ(core::OptionsSettings().SpeedoErrorPercent, 2.5f);
+}
+
+}  // namespace

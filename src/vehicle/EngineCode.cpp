@@ -2,11 +2,12 @@
 
 #include <cmath>
 
+#include "core/FuelTypes.hpp"
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/PhysicalConstants.hpp"
 #include "vehicle/Matrix.hpp"
-#include "vehicle/SafeDivide.hpp"
+#include "vehicle/ModelGuards.hpp"
 
 namespace vehicle {
 
@@ -132,10 +133,10 @@ void FitUpperTorqueCurve(EngineRecord& engine) {
     const float ws = engine.ShiftPowerFactor * engine.PowerPeakSpeed;  // rad/s
     const float we = engine.TorquePeakEnd;
     const float wm = static_cast<float>(kMidPlateauWeight * we + kMidPowerWeight * ws);
-    const float ts = DivOrZero(kWattsPerKilowatt * pr, ws);
+    const float ts = GuardedDiv(kWattsPerKilowatt * pr, ws);
     const float w2 = static_cast<float>(kSlopeStep * ws);
-    const float t2 = DivOrZero(kWattsPerKilowatt * (pr * engine.UpperShapeB), w2);
-    const float slope = DivOrZero(t2 - ts, w2 - ws);
+    const float t2 = GuardedDiv(kWattsPerKilowatt * (pr * engine.UpperShapeB), w2);
+    const float slope = GuardedDiv(t2 - ts, w2 - ws);
     const float tm = (1.0f - engine.UpperShapeA) * ts + engine.UpperShapeA * engine.PeakTorque;
 
     const double e = we, s = ws, m = wm;
@@ -186,7 +187,7 @@ float GetEngineTorque(const EngineRecord& engine) {
     }
 
     // Closed-throttle (engine-braking) torque, negative.
-    const float phase = DivOrZero(kBrakeSlope * w, engine.PowerPeakSpeed);
+    const float phase = GuardedDiv(kBrakeSlope * w, engine.PowerPeakSpeed);
     float k = static_cast<float>(std::sin(phase + kBrakePhase));
     if (w > engine.PowerPeakSpeed && k < kBrakeFloor) k = kBrakeFloor;
     const float braking =
@@ -232,7 +233,10 @@ float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float u
     return sum;
 }
 
-double GetFuelFlow(const EngineRecord& engine, float timeStep, float energyPerLitre) {
+double GetFuelFlow(const EngineRecord& engine, float timeStep) {
+    const auto& fuels = core::FuelTable().FuelTypes;
+    if (engine.FuelType >= fuels.size()) return 0.0;
+    const float energyPerLitre = fuels[engine.FuelType].EnergyPerLitre;  // J/L
     if (energyPerLitre == 0.0f) return 0.0;
     EngineRecord copy = engine;
     copy.Throttle = 0.0f;
@@ -240,7 +244,7 @@ double GetFuelFlow(const EngineRecord& engine, float timeStep, float energyPerLi
     copy.Throttle = 1.0f;
     const float full = GetEngineTorque(copy);
     if (full <= 0.0f) return 0.0;
-    const float r = DivOrZero(full - closed, engine.PeakTorque - closed);
+    const float r = GuardedDiv(full - closed, engine.PeakTorque - closed);
     const double efficiency = kPeakEfficiency * r;
     if (efficiency == 0.0) return 0.0;
     const double litres = static_cast<double>(engine.Torque - closed) * engine.Speed /

@@ -86,9 +86,10 @@ float GetThrottleTorque(const EngineRecord& engine);
 // Integral of the full-throttle curve (N m x rad/s) from lowerSpeed to upperSpeed (rad/s);
 // the part below idle counts as 0. upperSpeed is taken at or above the plateau end.
 float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float upperSpeed);
-// Fuel used in one time step (litres) at engine.Speed delivering engine.Torque.
-// energyPerLitre is the fuel type's energy content (J per litre); 0 gives 0.
-double GetFuelFlow(const EngineRecord& engine, float timeStep, float energyPerLitre);
+// Fuel used in one time step (s) in litres, at engine.Speed delivering engine.Torque, from the
+// energy per litre of the engine's fuel (core::FuelTable()); a fuel that is not burnt (or a
+// fuel index outside the table) gives 0.
+double GetFuelFlow(const EngineRecord& engine, float timeStep);
 // Scans whole rad/s from CInt(IdleSpeed) to CInt(LimitSpeed) at the record's own throttle and
 // fills the four Scanned... values of EngineCode(); leaves engine.Speed at the last speed.
 void ScanEnginePeaks(EngineRecord& engine);

@@ -8,7 +8,8 @@
 #include "core/OptionsSettings.hpp"
 #include "core/PhysicalConstants.hpp"
 #include "vehicle/EngineCode.hpp"
-#include "vehicle/SafeDivide.hpp"
+#include "vehicle/TyreCode.hpp"
+#include "vehicle/ModelGuards.hpp"
 
 namespace vehicle {
 
@@ -18,7 +19,7 @@ constexpr uint8_t kMaxForwardGears = 7;
 constexpr float kRevStep = 1.0f;              // rad/s per search step
 constexpr float kBaseRadiusFactor = 0.98f;    // unloaded radius to the base rolling radius
 constexpr float kMinShiftRoadSpeed = 1.0f;    // m/s floor of SpeedAtShift
-constexpr int kRollingRadiusPasses = 4;       // wheel loads <-> rolling radii iterations
+constexpr int kRollingRadiusPasses = 4;  // wheel loads <-> rolling radii iterations
 constexpr float kWattsPerKilowatt = 1000.0f;
 
 float RatioFromText(const std::string& text) {
@@ -39,7 +40,7 @@ void SearchShiftPoint(GearingCodeState& s, EngineRecord& engine, uint8_t g, bool
     const float nextRatio = s.OverallRatios[g + 1];
     s.ShiftRevs[g] = engine.PowerPeakSpeed;
     for (int32_t pass = 0;;) {
-        s.PostShiftRevs[g] = DivOrZero(s.ShiftRevs[g], ratio) * nextRatio;
+        s.PostShiftRevs[g] = GuardedDiv(s.ShiftRevs[g], ratio) * nextRatio;
         const float t1 = TorqueAt(engine, s.ShiftRevs[g]) * ratio;
         const float t2 = TorqueAt(engine, s.PostShiftRevs[g]) * nextRatio;
         if (t2 >= t1) return;
@@ -97,7 +98,7 @@ void CalcGearing(const GearingInputs& inputs, GearingLinks& links) {
         s.GearRatios[0] = 1.0f;
     } else if (core::FromVbBool(options.LFSMode) &&
                core::FromVbBool(core::GlobalChassisLab().HasLFSCar)) {
-        const float simRatio = links.SimulatorReverseRatio;
+        const float simRatio = core::GlobalChassisLab().CurrentLFSCar.ReverseRatio;
         s.GearRatios[0] = (simRatio != 0.0f && std::isfinite(simRatio)) ? simRatio : 1.0f;
     }
     for (std::size_t g = 0; g < s.OverallRatios.size(); ++g) {
@@ -111,7 +112,7 @@ void CalcGearing(const GearingInputs& inputs, GearingLinks& links) {
         } else {
             s.ShiftRevs[g] =
                 static_cast<float>(options.FixedShiftRpm * 2.0 * core::kPi / 60.0);
-            s.PostShiftRevs[g] = DivOrZero(s.ShiftRevs[g], s.OverallRatios[g]) *
+            s.PostShiftRevs[g] = GuardedDiv(s.ShiftRevs[g], s.OverallRatios[g]) *
                                  s.OverallRatios[g + 1];
         }
     }
@@ -132,20 +133,23 @@ void CalcGearing(const GearingInputs& inputs, GearingLinks& links) {
 
     for (uint8_t g = 1; g + 1 <= numGears; ++g) {
         s.RevDrop[g] = s.ShiftRevs[g] - s.PostShiftRevs[g];
-        s.RatioStepPct[g] = (1.0f - DivOrZero(s.GearRatios[g + 1], s.GearRatios[g])) * 100.0f;
+        s.RatioStepPct[g] = (1.0f - GuardedDiv(s.GearRatios[g + 1], s.GearRatios[g])) * 100.0f;
     }
 
     if (vehicle.Drivetrain.DriveType == kDriveAll) {
         s.FrontTorqueShare = static_cast<float>(core::CLng(inputs.TorqueSplitCentre) / 100.0);
     }
 
-    const auto& r = links.UnloadedRadius;
+    const auto& t = TyreCode().WheelTyres;
     const float fts = s.FrontTorqueShare;
     const float baseRadius =
-        kBaseRadiusFactor * ((r[0] + r[1]) * fts + (1.0f - fts) * (r[3] + r[2])) / 2.0f;
+        kBaseRadiusFactor *
+        ((t[0].UnloadedRadius + t[1].UnloadedRadius) * fts +
+         (1.0f - fts) * (t[3].UnloadedRadius + t[2].UnloadedRadius)) /
+        2.0f;
 
     for (uint8_t g = 0; g <= numGears; ++g) {
-        s.SpeedAtShift[g] = DivOrZero(baseRadius * s.ShiftRevs[g], s.OverallRatios[g]);
+        s.SpeedAtShift[g] = GuardedDiv(baseRadius * s.ShiftRevs[g], s.OverallRatios[g]);
     }
     for (std::size_t g = 0; g < 8; ++g) {
         if (s.SpeedAtShift[g] < kMinShiftRoadSpeed) s.SpeedAtShift[g] = kMinShiftRoadSpeed;
@@ -156,10 +160,11 @@ void CalcGearing(const GearingInputs& inputs, GearingLinks& links) {
         // True ground speed: the rolling radius depends on the wheel loads, which depend on
         // the speed; four passes settle it.
         for (int pass = 0; pass < kRollingRadiusPasses; ++pass) {
-            if (links.UpdateGearRollingRadii) links.UpdateGearRollingRadii();
+            if (links.CalcGearWheelLoads) links.CalcGearWheelLoads();
+            CalcGearRollingRadii();
             for (uint8_t g = 0; g <= numGears; ++g) {
                 s.SpeedAtShift[g] =
-                    DivOrZero(s.GearRollingRadius[g] * s.ShiftRevs[g], s.OverallRatios[g]);
+                    GuardedDiv(s.GearRollingRadius[g] * s.ShiftRevs[g], s.OverallRatios[g]);
             }
         }
     } else {
@@ -172,7 +177,7 @@ void CalcGearing(const GearingInputs& inputs, GearingLinks& links) {
         links.LiveGear < s.GearRollingRadius.size() ? s.GearRollingRadius[links.LiveGear] : 0.0f;
     for (uint8_t g = 0; g <= numGears; ++g) {
         s.SpeedAtShift[g] = factor * s.SpeedAtShift[g];
-        s.CruisingRevs[g] = DivOrZero(links.LiveSpeed * s.OverallRatios[g], liveRadius);
+        s.CruisingRevs[g] = GuardedDiv(links.LiveSpeed * s.OverallRatios[g], liveRadius);
     }
     for (uint8_t g = 1; g + 1 <= numGears; ++g) {
         s.SpeedGained[g] = s.SpeedAtShift[g + 1] - s.SpeedAtShift[g];

@@ -64,12 +64,10 @@ struct GearingInputs {
 // What CalcGearing needs from the tyre, aerodynamic and live-state models and the displays,
 // which sit beside or above this module; and the live speed it hands back.
 struct GearingLinks {
-    std::array<float, 4> UnloadedRadius{};  // m, unloaded tyre radius per wheel (FL, FR, RL, RR)
-    float SimulatorReverseRatio = 0.0f;     // reverse ratio of the matching simulator car
-    uint8_t LiveGear = 1;                   // gear of the last live-state analysis
-    // Wheel loads at each row's SpeedAtShift, then per-gear rolling radii into
-    // GearingCode().GearRollingRadius. Run four times in true-ground-speed mode.
-    std::function<void()> UpdateGearRollingRadii;
+    uint8_t LiveGear = 1;  // gear of the last live-state analysis
+    // Wheel loads at each row's SpeedAtShift (AeroCode().GearWheelLoads, from the masses);
+    // run before each of the four rolling-radius passes of true-ground-speed mode.
+    std::function<void()> CalcGearWheelLoads;
     std::function<void()> ShowGearingTable;
     std::function<void()> DrawGearingGraph;
     uint8_t LiveSpeed = 0;  // out: the live road speed in whole m/s (0..255)
@@ -79,7 +77,8 @@ struct GearingLinks {
 inline constexpr int32_t kMaxRevSearchSteps = 10000;
 
 // The gearing analysis of the current vehicle (core::GlobalChassisLab().CurrentVehicle) with
-// the current engine (EngineCode().CurrentEngine) and the options. A vehicle that is not wheel
+// the current engine (EngineCode().CurrentEngine), its tyres (TyreCode().WheelTyres, rolling
+// radii by CalcGearRollingRadii) and the options. A vehicle that is not wheel
 // driven changes nothing. Ends by calling links.ShowGearingTable and links.DrawGearingGraph.
 void CalcGearing(const GearingInputs& inputs, GearingLinks& links);
 

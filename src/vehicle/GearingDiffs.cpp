@@ -4,24 +4,33 @@
 #include "core/GlobalShared.hpp"
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
+#include "core/TextTable.hpp"
 #include "vehicle/GearingCode.hpp"
-#include "vehicle/SafeDivide.hpp"
+#include "vehicle/ModelGuards.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace vehicle {
 
 namespace {
 
-constexpr std::string_view kOpen = kDiffTypeNames[0];
-constexpr std::string_view kLocked = kDiffTypeNames[1];
-constexpr std::string_view kViscous = kDiffTypeNames[2];
-constexpr std::string_view kClutchPack = kDiffTypeNames[3];
+enum DiffType { kOpen, kLocked, kViscous, kClutchPack, kOtherType };
+
+// The type named by a selector text, compared exactly with the text table's names.
+DiffType TypeOf(const std::string& text) {
+    const auto& names = core::TextTable().DiffTypeNames;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (text == names[i]) return static_cast<DiffType>(i);
+    }
+    return kOtherType;
+}
+
+const std::string& SplitName(std::size_t i) { return core::TextTable().SplitTypeNames[i]; }
 
 void DeriveShares(float locking, float& minShare, float& maxShare, float& bias) {
     minShare = (1.0f - locking) / 2.0f;
     maxShare = (locking + 1.0f) / 2.0f;
     // Full locking (1.0) has no finite ratio; the locking sliders stop well short of it.
-    bias = DivOrZero(locking + 1.0f, 1.0f - locking);
+    bias = GuardedDiv(locking + 1.0f, 1.0f - locking);
 }
 
 std::string Percent1(float share) {
@@ -33,13 +42,13 @@ std::string BiasText(float ratio) {
 }
 
 // Power min, max, bias, coast min, max, bias of one axle differential, at firstIndex onwards.
-void AxleCaptions(std::vector<CaptionWrite>& out, const std::string& type, const DiffRecord& d,
+void AxleCaptions(std::vector<CaptionWrite>& out, DiffType type, const DiffRecord& d,
                   int firstIndex) {
     auto put = [&](int offset, std::string text) {
         out.push_back({CaptionWrite::Target::GearingLabel, firstIndex + offset, std::move(text)});
     };
-    const std::string variable(kSplitTypeNames[0]);
-    const std::string infinite(kSplitTypeNames[1]);
+    const std::string& variable = SplitName(0);
+    const std::string& infinite = SplitName(1);
     if (type == kClutchPack) {
         put(0, Percent1(d.PowerMinShare));
         put(1, Percent1(d.PowerMaxShare));
@@ -70,7 +79,7 @@ void SetDiffParams(const DiffInputs& inputs) {
     auto& s = GearingCode();
     for (std::size_t i = 0; i < 2; ++i) {
         DiffRecord& d = s.DiffParams[i];
-        const std::string& type = inputs.DiffType[i];
+        const DiffType type = TypeOf(inputs.DiffType[i]);
         if (type == kOpen || type == kViscous) {
             // The viscous torque setting is shown only; it does not lock the differential.
             d.PowerLocking = 0.0f;
@@ -94,11 +103,11 @@ void SetDiffParams(const DiffInputs& inputs) {
     s.AxleTorqueShare[1] = s.CentreShareMin[1] = s.CentreShareMax[1] = 1.0f - front;
 
     const bool allWheel = core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType == kDriveAll;
-    if (inputs.DiffType[2] == kOpen && allWheel) {
+    if (TypeOf(inputs.DiffType[2]) == kOpen && allWheel) {
         const float larger = front >= 0.5f ? s.AxleTorqueShare[0] : s.AxleTorqueShare[1];
         const float smaller = front >= 0.5f ? s.AxleTorqueShare[1] : s.AxleTorqueShare[0];
         // A split of 0 % or 100 % leaves one axle without torque: no finite ratio.
-        s.CentreDiffRatio = smaller == 0.0f ? kInfiniteBiasRatio : DivOrZero(larger, smaller);
+        s.CentreDiffRatio = smaller == 0.0f ? kInfiniteBiasRatio : GuardedDiv(larger, smaller);
     } else {
         s.CentreDiffRatio = 1.0f;
     }
@@ -121,11 +130,11 @@ std::vector<CaptionWrite> DiffSettingsCaptions(const DiffInputs& inputs) {
     out.push_back({T::SetGearingLabel, 33,
                    core::UnitValueText(core::Quantity::Torque, s.DiffParams[1].PreLoad)});
 
-    AxleCaptions(out, inputs.DiffType[0], s.DiffParams[0], 37);  // front
-    AxleCaptions(out, inputs.DiffType[1], s.DiffParams[1], 26);  // rear
+    AxleCaptions(out, TypeOf(inputs.DiffType[0]), s.DiffParams[0], 37);  // front
+    AxleCaptions(out, TypeOf(inputs.DiffType[1]), s.DiffParams[1], 26);  // rear
 
     // Centre: 48 front min, 49 front max, 50 rear min, 51 rear max, 52 bias ratio.
-    const std::string& centre = inputs.DiffType[2];
+    const DiffType centre = TypeOf(inputs.DiffType[2]);
     if (centre == kOpen) {
         auto share = [](float v) { return core::SingleText(v * 100.0f) + "%"; };
         out.push_back({T::GearingLabel, 48, share(s.CentreShareMin[0])});
@@ -133,10 +142,10 @@ std::vector<CaptionWrite> DiffSettingsCaptions(const DiffInputs& inputs) {
         out.push_back({T::GearingLabel, 50, share(s.CentreShareMin[1])});
         out.push_back({T::GearingLabel, 51, share(s.CentreShareMax[1])});
         out.push_back({T::GearingLabel, 52,
-                       s.CentreDiffRatio >= kInfiniteBiasRatio ? std::string(kSplitTypeNames[1])
+                       s.CentreDiffRatio >= kInfiniteBiasRatio ? SplitName(1)
                                                                : BiasText(s.CentreDiffRatio)});
     } else if (centre == kViscous) {
-        for (int i = 48; i <= 52; ++i) out.push_back({T::GearingLabel, i, std::string(kSplitTypeNames[0])});
+        for (int i = 48; i <= 52; ++i) out.push_back({T::GearingLabel, i, SplitName(0)});
     }
     return out;
 }

@@ -6,16 +6,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace vehicle {
-
-// Differential type texts, as the type selectors list them (exact, case-sensitive).
-inline constexpr std::array<std::string_view, 4> kDiffTypeNames = {"Open", "Locked", "Viscous",
-                                                                   "Clutch pack"};
-// Shown instead of numbers: 0 "Variable", 1 "Infinite".
-inline constexpr std::array<std::string_view, 3> kSplitTypeNames = {"Variable", "Infinite", ""};
 
 // Locking of a "Locked" differential, and the preload (N m) it is given.
 inline constexpr float kLockedLocking = 0.9999f;
@@ -33,9 +26,13 @@ struct DiffInputs {
     std::array<int32_t, 3> ViscousTorque{}; // Set_GearingViscousTorque(i).Value, N m s/rad
 };
 
+// A differential's type is its selector text compared exactly with
+// core::TextTable().DiffTypeNames ("Open", "Locked", "Viscous", "Clutch pack"); the captions
+// use SplitTypeNames ("Variable", "Infinite") in place of numbers.
+
 // Fills DiffParams (front, rear), AxleTorqueShare, CentreShareMin/Max and CentreDiffRatio from
 // the settings, the drive type of the current vehicle and GearingCode().FrontTorqueShare.
-// A type text that is none of kDiffTypeNames keeps that differential's locking and preload.
+// A type text that is none of the type names keeps that differential's locking and preload.
 // (The caller then shows the captions.)
 void SetDiffParams(const DiffInputs& inputs);
 

@@ -5,7 +5,7 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/PhysicalConstants.hpp"
 #include "vehicle/GearingCode.hpp"
-#include "vehicle/SafeDivide.hpp"
+#include "vehicle/ModelGuards.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace vehicle {
@@ -46,8 +46,6 @@ float GearboxInertia(float torque, float ratio) {
     return static_cast<float>(kGearboxInertiaFactor * PowPositive(torque, kGearboxTorqueExponent) *
                               ratio);
 }
-
-float Finite(float v) { return std::isfinite(v) ? v : 0.0f; }
 
 }  // namespace
 
@@ -113,7 +111,7 @@ float CalcRotatingEquivMass(const WheelSpinSet& tyres, float torque, uint8_t gea
         float share = 0.0f;
         if (wheelDriven) share = i < 2 ? drivetrain * 0.5f * front : (1.0f - front) * drivetrain * 0.5f;
         const float r = tyres[i].RollingRadius;
-        sum += DivOrZero(share + tyres[i].Inertia, r * r);
+        sum += GuardedDiv(share + tyres[i].Inertia, r * r);
     }
     return Finite(sum);
 }
@@ -121,7 +119,7 @@ float CalcRotatingEquivMass(const WheelSpinSet& tyres, float torque, uint8_t gea
 float CalcWheelEquivMass(const WheelSpinSet& tyres) {
     auto wheel = [&](std::size_t i) {
         const float r = tyres[i].RollingRadius;
-        return DivOrZero(tyres[i].Inertia, r * r);
+        return GuardedDiv(tyres[i].Inertia, r * r);
     };
     const float front = GearingCode().FrontTorqueShare;
     float sum = 0.0f;

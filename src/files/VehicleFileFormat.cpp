@@ -13,7 +13,8 @@ using vehicle::VehicleRecord;
 class RecordWriter {
 public:
     explicit RecordWriter(VehicleFileBytes& bytes) : bytes_(bytes) {}
-    void U8(uint8_t v) { bytes_[pos_++] = v; }
+    // at(): a layout mistake throws instead of writing past the record.
+    void U8(uint8_t v) { bytes_.at(pos_++) = v; }
     void I16(int16_t v) { Unsigned(static_cast<uint16_t>(v), 2); }
     void I32(int32_t v) { Unsigned(static_cast<uint32_t>(v), 4); }
     void F32(float v) { Unsigned(std::bit_cast<uint32_t>(v), 4); }
@@ -22,7 +23,6 @@ public:
         for (char c : fixed) U8(static_cast<uint8_t>(c));
     }
     void Position(const vehicle::PositionXYZ& p) { F32(p.X); F32(p.Y); F32(p.Z); }
-    std::size_t Offset() const { return pos_; }
 
 private:
     void Unsigned(uint32_t v, int width) {
@@ -35,7 +35,7 @@ private:
 class RecordReader {
 public:
     explicit RecordReader(const VehicleFileBytes& bytes) : bytes_(bytes) {}
-    uint8_t U8() { return bytes_[pos_++]; }
+    uint8_t U8() { return bytes_.at(pos_++); }
     int16_t I16() { return static_cast<int16_t>(static_cast<uint16_t>(Unsigned(2))); }
     int32_t I32() { return static_cast<int32_t>(Unsigned(4)); }
     float F32() { return std::bit_cast<float>(Unsigned(4)); }
@@ -51,7 +51,6 @@ public:
         p.Z = F32();
         return p;
     }
-    std::size_t Offset() const { return pos_; }
 
 private:
     uint32_t Unsigned(int width) {

@@ -1,0 +1,232 @@
+// Text boxes (typing, KeyPress, MaxLength, Locked, selection) and combo boxes (selection by
+// text or index, the drop-down list's refusal of other text).
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "platform/PlatformTestSupport.hpp"
+
+using namespace platform;
+using platform_test::PlatformTest;
+
+namespace {
+
+class TextEvents : public PlatformTest {
+protected:
+    Form form{"TestForm"};
+    TextBox& box = form.Create<TextBox>("VehData_Mass");
+};
+
+TEST_F(TextEvents, EveryKeystrokeRaisesKeyPressThenChange) {
+    std::vector<std::string> log;
+    box.KeyPress = [&](int& k) { log.push_back("key " + std::string(1, static_cast<char>(k))); };
+    box.Change = [&] { log.push_back("change " + box.Text()); };
+    box.UserType("12");
+    EXPECT_EQ(log, (std::vector<std::string>{"key 1", "change 1", "key 2", "change 12"}));
+    EXPECT_EQ(box.SelStart(), 2);
+}
+
+TEST_F(TextEvents, CodeWriteRaisesChangeOnlyWhenTheTextChanges) {
+    int changes = 0;
+    box.Change = [&] { ++changes; };
+    box.SetText("850");
+    box.SetText("850");
+    box.SetText("");
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(TextEvents, KeyPressHandlerMayReplaceOrDropTheCharacter) {
+    // A decimal comma becomes a point; letters are refused.
+    box.KeyPress = [](int& k) {
+        if (k == ',') k = '.';
+        else if (k >= 'a' && k <= 'z') k = 0;
+    };
+    int changes = 0;
+    box.Change = [&] { ++changes; };
+    box.UserType("1,5kg");
+    EXPECT_EQ(box.Text(), "1.5");
+    EXPECT_EQ(changes, 3);
+}
+
+TEST_F(TextEvents, ChangeHandlerMayRewriteTheBoxItIsRaisedFor) {
+    // A handler that upper-cases its own text re-enters Change once and stops because the
+    // second write changes nothing. A code write puts the caret at the start, so the handler
+    // keeps the caret where it was.
+    int changes = 0;
+    box.Change = [&] {
+        ++changes;
+        std::string up = box.Text();
+        for (char& c : up) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        const int caret = box.SelStart();
+        box.SetText(up);
+        box.SetSelStart(caret);
+    };
+    box.UserType("ab");
+    EXPECT_EQ(box.Text(), "AB");
+    // "a" typed -> Change, handler writes "A" -> Change (no further write); the same for "b".
+    EXPECT_EQ(changes, 4);
+}
+
+TEST_F(TextEvents, CodeWritePutsTheCaretAtTheStart) {
+    box.UserType("12");
+    box.SetText("34");
+    EXPECT_EQ(box.SelStart(), 0);
+    box.UserType("5");
+    EXPECT_EQ(box.Text(), "534");
+}
+
+TEST_F(TextEvents, MaxLengthLimitsTypingOnly) {
+    box.SetMaxLength(3);
+    box.UserType("12345");
+    EXPECT_EQ(box.Text(), "123");
+    box.SetText("123456");  // code is not limited
+    EXPECT_EQ(box.Text(), "123456");
+    // Typing over a selection replaces it, so the length limit is measured after replacing.
+    box.SetText("12");
+    box.SetSelStart(0);
+    box.SetSelLength(2);
+    box.UserType("9");
+    EXPECT_EQ(box.Text(), "9");
+}
+
+TEST_F(TextEvents, LockedBlocksTypingButStillRaisesKeyPress) {
+    box.SetText("abc");
+    box.SetLocked(true);
+    int keys = 0, changes = 0;
+    box.KeyPress = [&](int&) { ++keys; };
+    box.Change = [&] { ++changes; };
+    box.UserType("x");
+    box.UserKey(kKeyBack);
+    EXPECT_EQ(box.Text(), "abc");
+    EXPECT_EQ(keys, 2);
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(TextEvents, BackspaceAndReturn) {
+    box.SetText("1234");
+    box.SetSelStart(4);
+    box.UserKey(kKeyBack);
+    EXPECT_EQ(box.Text(), "123");
+    box.SetSelStart(1);
+    box.SetSelLength(50);  // clamped to what follows the caret
+    EXPECT_EQ(box.SelLength(), 2);
+    box.UserKey(kKeyBack);
+    EXPECT_EQ(box.Text(), "1");
+    box.SetSelStart(0);
+    int changes = 0;
+    box.Change = [&] { ++changes; };
+    box.UserKey(kKeyBack);  // nothing before the caret
+    int returns = 0;
+    box.KeyPress = [&](int& k) { returns += k == kKeyReturn; };
+    box.UserKey(kKeyReturn);  // single-line: KeyPress only
+    EXPECT_EQ(box.Text(), "1");
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(returns, 1);
+}
+
+TEST_F(TextEvents, SelectionIsClampedToTheText) {
+    box.SetText("abc");
+    box.SetSelStart(10);
+    EXPECT_EQ(box.SelStart(), 3);
+    box.SetSelStart(-2);
+    EXPECT_EQ(box.SelStart(), 0);
+    box.SetSelLength(-1);
+    EXPECT_EQ(box.SelLength(), 0);
+    box.SetSelStart(1);
+    box.SetSelLength(1);
+    box.UserType("X");
+    EXPECT_EQ(box.Text(), "aXc");
+}
+
+class ComboEvents : public PlatformTest {
+protected:
+    Form form{"TestForm"};
+    ComboBox& combo = form.Create<ComboBox>("Select_SpeedUnits");
+    int clicks = 0, changes = 0;
+    void SetUp() override {
+        PlatformTest::SetUp();
+        combo.AddItem("km/h");
+        combo.AddItem("mph");
+        combo.AddItem("m/s");
+        combo.Click = [this] { ++clicks; };
+        combo.Change = [this] { ++changes; };
+    }
+};
+
+TEST_F(ComboEvents, TextMatchingAnItemSelectsItAndClicksEveryTime) {
+    combo.SetText("mph");
+    combo.SetText("mph");
+    EXPECT_EQ(combo.ListIndex(), 1);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(changes, 0);
+    combo.SetListIndex(2);
+    combo.SetListIndex(2);
+    EXPECT_EQ(combo.Text(), "m/s");
+    EXPECT_EQ(clicks, 4);
+}
+
+TEST_F(ComboEvents, DropDownListIgnoresTextMatchingNoItem) {
+    combo.SetListIndex(0);
+    clicks = 0;
+    combo.SetText("knots");
+    combo.SetText("MPH");  // matching is exact
+    EXPECT_EQ(combo.ListIndex(), 0);
+    EXPECT_EQ(combo.Text(), "km/h");
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(ComboEvents, EditableComboTakesOtherTextAndDeselects) {
+    combo.SetStyle(ComboStyle::DropdownCombo);
+    combo.SetListIndex(1);
+    clicks = 0;
+    combo.SetText("knots");
+    EXPECT_EQ(combo.ListIndex(), -1);
+    EXPECT_EQ(combo.Text(), "knots");
+    EXPECT_EQ(changes, 1);
+    combo.SetText("knots");
+    EXPECT_EQ(changes, 1);
+    combo.UserType("kn");
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(ComboEvents, ClearingTheSelectionRaisesNothing) {
+    combo.SetListIndex(1);
+    clicks = 0;
+    combo.SetListIndex(-1);
+    EXPECT_EQ(combo.ListIndex(), -1);
+    EXPECT_EQ(combo.Text(), "");
+    combo.SetListIndex(7);  // no such item
+    EXPECT_EQ(combo.ListIndex(), -1);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(ComboEvents, ItemEditsKeepTheSelectionOnTheSameItem) {
+    combo.SetListIndex(1);  // mph
+    combo.AddItem("ft/s", 0);
+    EXPECT_EQ(combo.ListIndex(), 2);
+    combo.RemoveItem(0);
+    EXPECT_EQ(combo.ListIndex(), 1);
+    EXPECT_EQ(combo.List(combo.ListIndex()), "mph");
+    combo.RemoveItem(1);  // the selected one
+    EXPECT_EQ(combo.ListIndex(), -1);
+    EXPECT_EQ(combo.Text(), "");
+    EXPECT_EQ(combo.List(99), "");
+    combo.Clear();
+    EXPECT_EQ(combo.ListCount(), 0);
+}
+
+TEST_F(ComboEvents, ClickHandlerMayReselectTheSameCombo) {
+    // A handler that forces the first item whenever another is chosen re-enters once.
+    std::vector<int> seen;
+    combo.Click = [&] {
+        seen.push_back(combo.ListIndex());
+        if (combo.ListIndex() != 0) combo.SetListIndex(0);
+    };
+    combo.UserSelect(2);
+    EXPECT_EQ(seen, (std::vector<int>{2, 0}));
+    EXPECT_EQ(combo.Text(), "km/h");
+}
+
+}  // namespace

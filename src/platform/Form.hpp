@@ -36,6 +36,8 @@ public:
     int Top() const { return top_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
+    // A size change from code keeps the client area's margins (menu bar, borders) and raises
+    // Resize when the form is loaded, as a person's resize does.
     void Move(int left, int top, int width, int height);
     void SetSize(int width, int height);
     // Size of the client area (below the menu bar), pixels. The front end reports it.
@@ -53,11 +55,15 @@ public:
     // True once the form has been loaded and then unloaded: it is spent.
     bool WasUnloaded() const { return unloaded_; }
     bool Visible() const { return visible_; }
-    void Show();          // modeless; loads first when needed
+    // Modeless. The first Show raises Load, then (once shown) Resize and Activate; a later
+    // Show of a hidden form raises Activate; Show of a shown form brings it to the front.
+    // Showing a spent (unloaded) form loads it again as it is; FormHolder gives a fresh one.
+    void Show();
     void Hide();
-    void BringToFront();  // shows it over the other windows
-    // Raises Unload; when not cancelled hides the form and marks it unloaded. Returns false
-    // when a handler cancelled.
+    void BringToFront();  // shows it over the other windows (when shown); raises Activate
+    // Raises Unload; when not cancelled hides the form and marks it unloaded (Loaded false,
+    // WasUnloaded true). Returns false when a handler cancelled. Unload of a form that is not
+    // loaded, or from inside its own Unload handler, does nothing and returns true.
     bool Unload();
 
     std::function<void()> Load;
@@ -65,7 +71,8 @@ public:
     std::function<void()> Resize;
     std::function<void()> Activate;
 
-    // The front end reports the user's actions on the window itself.
+    // The front end reports the user's actions on the window itself. UserResize takes the
+    // sizes as they are and raises Resize (a handler may set another size from code).
     void UserResize(int width, int height, int clientWidth, int clientHeight);
     void UserClose();  // the close box: Unload
 

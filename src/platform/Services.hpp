@@ -156,10 +156,12 @@ struct ServiceSet {
 };
 
 ServiceSet& Services();
-// Puts fresh test doubles in every slot (tests call this in SetUp).
+// Puts fresh test doubles in every slot (tests call this in SetUp); ServiceDoubles.hpp gives
+// typed access to them (MessageDouble(), HttpDouble(), ...).
 void InstallServiceDoubles();
 
-// Shorthand used all over the program.
+// Shorthand used all over the program. An empty title is passed on empty: the implementation
+// shows the application's title (kAppTitle).
 MsgAnswer MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::OK,
                  MsgIcon icon = MsgIcon::None, const std::string& title = "");
 

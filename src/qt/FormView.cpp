@@ -1,0 +1,222 @@
+#include "qt/FormView.hpp"
+
+#include <QCloseEvent>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+#include <unordered_set>
+
+#include "qt/MenuMirror.hpp"
+#include "qt/QtLook.hpp"
+
+namespace qtfront {
+
+using platform::Container;
+using platform::Control;
+using platform::Prop;
+
+FormView::FormView(platform::Form& form, QWidget* parent)
+    : QWidget(parent, Qt::Window), form_(&form) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    menuBar_ = new QMenuBar(this);
+    layout->setMenuBar(menuBar_);
+    client_ = new QWidget(this);
+    client_->setObjectName("client");
+    client_->setAutoFillBackground(true);
+    layout->addWidget(client_, 1);
+    client_->installEventFilter(this);
+
+    menus_ = std::make_unique<MenuMirror>(*menuBar_, [this] { return Attached(); });
+    menus_->Sync(form);
+    for (Control* child : form.Children()) Bind(*child, client_);
+    Restack(form);
+    form.SetObserver(this);
+    SyncForm();
+}
+
+FormView::~FormView() { Detach(); }
+
+void FormView::Detach() {
+    if (!form_) return;
+    if (form_->Observer() == this) form_->SetObserver(nullptr);
+    for (auto& [control, binding] : bindings_) {
+        if (binding) binding->Dispose();
+    }
+    bindings_.clear();
+    parentOf_.clear();
+    form_ = nullptr;
+}
+
+ControlBinding* FormView::BindingFor(const Control& control) const {
+    auto it = bindings_.find(&control);
+    return it == bindings_.end() ? nullptr : it->second.data();
+}
+
+QWidget* FormView::WidgetFor(const Control& control) const {
+    ControlBinding* b = BindingFor(control);
+    return b ? b->Widget() : nullptr;
+}
+
+QAction* FormView::ActionFor(const platform::MenuItem& item) const {
+    return menus_->ActionFor(item);
+}
+
+QWidget* FormView::HostFor(Container& container) const {
+    Control* c = container.AsControl();
+    if (!c) return client_;
+    ControlBinding* b = BindingFor(*c);
+    return b ? b->ChildHost() : nullptr;
+}
+
+void FormView::Bind(Control& control, QWidget* host) {
+    if (!host || BindingFor(control)) return;
+    ControlBinding* binding = CreateBinding(*this, control, host);
+    if (!binding) return;
+    bindings_[&control] = binding;
+    parentOf_[&control] = control.Parent() ? control.Parent()->AsControl() : nullptr;
+    binding->SyncAll();
+    if (auto* container = dynamic_cast<Container*>(&control)) {
+        for (Control* child : container->Children()) Bind(*child, binding->ChildHost());
+        Restack(*container);
+    }
+}
+
+void FormView::Restack(Container& container) {
+    for (Control* child : container.Children()) {
+        if (QWidget* w = WidgetFor(*child)) w->raise();
+    }
+}
+
+void FormView::Reconcile(Container& container) {
+    QWidget* host = HostFor(container);
+    const Control* self = container.AsControl();
+    std::unordered_set<const Control*> present(container.Children().begin(),
+                                               container.Children().end());
+    // Controls of this container that left it, and everything inside them. Their objects
+    // may be gone already: only the pointers are compared.
+    std::unordered_set<const Control*> gone;
+    for (const auto& [control, parent] : parentOf_) {
+        if (parent == self && !present.count(control)) gone.insert(control);
+    }
+    for (bool grew = !gone.empty(); grew;) {
+        grew = false;
+        for (const auto& [control, parent] : parentOf_) {
+            if (parent && gone.count(parent) && gone.insert(control).second) grew = true;
+        }
+    }
+    for (const Control* c : gone) {
+        if (auto it = bindings_.find(c); it != bindings_.end()) {
+            if (it->second) it->second->Dispose();
+            bindings_.erase(it);
+        }
+        parentOf_.erase(c);
+    }
+    for (Control* child : container.Children()) Bind(*child, host);
+    Restack(container);
+}
+
+void FormView::ControlChanged(Control& control, Prop what) {
+    if (!Attached()) return;
+    if (what == Prop::Children) {
+        if (auto* container = dynamic_cast<Container*>(&control)) Reconcile(*container);
+        return;
+    }
+    if (what == Prop::ZOrder && control.Parent()) {
+        Restack(*control.Parent());
+        return;
+    }
+    if (ControlBinding* b = BindingFor(control)) {
+        b->Sync(what);
+    } else if (control.Parent()) {
+        Reconcile(*control.Parent());  // a control created after the window was built
+    }
+}
+
+void FormView::FormChanged(platform::Form& form, Prop what) {
+    if (!Attached() || &form != form_) return;
+    if (what == Prop::Children) {
+        Reconcile(form);
+    } else if (what == Prop::ZOrder) {
+        Restack(form);
+    } else {
+        SyncForm();
+    }
+}
+
+void FormView::MenuChanged(platform::Form& form) {
+    if (!Attached() || &form != form_) return;
+    menus_->Sync(form);
+    bool anyVisible = false;
+    for (const auto& m : form.MenuBar()) anyVisible = anyVisible || m->Visible();
+    menuBar_->setVisible(anyVisible);
+}
+
+QSize FormView::FrameExtra() const {
+    // The window manager's frame, once the window has one; none before it is shown.
+    if (!isVisible()) return {0, 0};
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    return {std::max(0, frame.width() - inner.width()),
+            std::max(0, frame.height() - inner.height())};
+}
+
+void FormView::SyncForm() {
+    if (!Attached()) return;
+    syncingForm_ = true;
+    const platform::Form& f = *form_;
+    setWindowTitle(QString::fromStdString(f.Caption()));
+    QPalette pal = client_->palette();
+    SetColors(pal, QPalette::Window, QPalette::WindowText, f.BackColor(),
+              platform::SysColor::WindowText);
+    client_->setPalette(pal);
+    bool anyMenu = false;
+    for (const auto& m : f.MenuBar()) anyMenu = anyMenu || m->Visible();
+    menuBar_->setVisible(anyMenu);
+
+    const QSize extra = FrameExtra();
+    const QSize content(std::max(1, f.Width() - extra.width()),
+                        std::max(1, f.Height() - extra.height()));
+    if (f.Resizable()) {
+        setMinimumSize(std::max(0, f.MinWidth() - extra.width()),
+                       std::max(0, f.MinHeight() - extra.height()));
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (size() != content) resize(content);
+    } else if (minimumSize() != content || maximumSize() != content) {
+        setFixedSize(content);
+    }
+    if (pos() != QPoint(f.Left(), f.Top())) move(f.Left(), f.Top());
+    syncingForm_ = false;
+}
+
+void FormView::ReportSize() {
+    if (!Attached() || syncingForm_ || !isVisible()) return;
+    const QRect frame = frameGeometry();
+    const int w = frame.width(), h = frame.height();
+    const int cw = client_->width(), ch = client_->height();
+    const platform::Form& f = *form_;
+    if (w == f.Width() && h == f.Height() && cw == f.ClientWidth() && ch == f.ClientHeight()) {
+        return;
+    }
+    UserEventScope scope;
+    form_->UserResize(w, h, cw, ch);
+}
+
+void FormView::closeEvent(QCloseEvent* event) {
+    // The form decides: its Unload handler may cancel. When it unloads, the desktop hides
+    // and disposes of this window.
+    event->ignore();
+    if (!Attached()) {
+        hide();
+        return;
+    }
+    UserEventScope scope;
+    form_->UserClose();
+}
+
+bool FormView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) ReportSize();
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace qtfront

@@ -1,0 +1,117 @@
+#include "qt/MenuMirror.hpp"
+
+#include <QMenu>
+
+#include "qt/ControlBinding.hpp"
+#include "qt/UserEvents.hpp"
+
+namespace qtfront {
+
+using platform::MenuItem;
+
+struct MenuMirror::Level {
+    QPointer<QWidget> host;                     // the QMenuBar or a QMenu
+    std::vector<const MenuItem*> items;         // entries as built
+    std::vector<bool> hadEntries;               // whether each had sub-entries when built
+    std::vector<QPointer<QAction>> actions;
+    std::vector<std::unique_ptr<Level>> sub;    // per entry; null without sub-entries
+};
+
+MenuMirror::MenuMirror(QMenuBar& bar, std::function<bool()> liveCheck)
+    : bar_(bar), live_(std::move(liveCheck)), root_(std::make_unique<Level>()) {
+    root_->host = &bar_;
+}
+
+MenuMirror::~MenuMirror() = default;
+
+void MenuMirror::Sync(const platform::Form& form) { SyncLevel(*root_, form.MenuBar()); }
+
+void MenuMirror::SyncLevel(Level& level,
+                           const std::vector<std::unique_ptr<MenuItem>>& items) {
+    bool same = level.items.size() == items.size();
+    for (std::size_t i = 0; same && i < items.size(); ++i) {
+        same = level.items[i] == items[i].get() &&
+               level.hadEntries[i] == !items[i]->Items().empty() && level.actions[i];
+    }
+    if (!same) {
+        Rebuild(level, items);
+        return;
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        Apply(*level.actions[i], *items[i]);
+        if (level.sub[i]) SyncLevel(*level.sub[i], items[i]->Items());
+    }
+}
+
+void MenuMirror::Rebuild(Level& level, const std::vector<std::unique_ptr<MenuItem>>& items) {
+    for (auto& action : level.actions) {
+        if (!action) continue;
+        if (level.host) level.host->removeAction(action);
+        if (QMenu* menu = action->menu()) menu->deleteLater();
+        action->deleteLater();
+    }
+    level.items.clear();
+    level.hadEntries.clear();
+    level.actions.clear();
+    level.sub.clear();
+    for (const auto& owned : items) {
+        MenuItem* item = owned.get();
+        QAction* action = nullptr;
+        std::unique_ptr<Level> sub;
+        if (!item->Items().empty()) {
+            auto* menu = new QMenu(CaptionText(item->Caption()), level.host);
+            action = menu->menuAction();
+            // Opening a menu raises its Click, so the program can set up its entries.
+            QObject::connect(menu, &QMenu::aboutToShow, menu, [this, item] {
+                if (!live_()) return;
+                UserEventScope scope;
+                item->UserClick();
+            });
+            sub = std::make_unique<Level>();
+            sub->host = menu;
+        } else {
+            action = new QAction(CaptionText(item->Caption()), level.host);
+            QObject::connect(action, &QAction::triggered, action, [this, item, action] {
+                if (!live_()) return;
+                UserEventScope scope;
+                item->UserClick();
+                // The action may have toggled its own check mark: the model decides.
+                if (live_() && action) action->setChecked(item->Checked());
+            });
+        }
+        level.host->addAction(action);
+        Apply(*action, *item);
+        level.items.push_back(item);
+        level.hadEntries.push_back(!item->Items().empty());
+        level.actions.emplace_back(action);
+        if (sub) SyncLevel(*sub, item->Items());
+        level.sub.push_back(std::move(sub));
+    }
+}
+
+void MenuMirror::Apply(QAction& action, const MenuItem& item) {
+    const QSignalBlocker block(&action);
+    action.setSeparator(item.IsSeparator());
+    action.setText(CaptionText(item.Caption()));
+    if (QMenu* menu = action.menu()) menu->setTitle(CaptionText(item.Caption()));
+    action.setVisible(item.Visible());
+    action.setEnabled(item.Enabled());
+    action.setCheckable(item.Checked());
+    action.setChecked(item.Checked());
+    const QKeySequence shortcut(QString::fromStdString(item.Shortcut()));
+    if (action.shortcut() != shortcut) action.setShortcut(shortcut);
+}
+
+QAction* MenuMirror::Find(const Level& level, const MenuItem& item) const {
+    for (std::size_t i = 0; i < level.items.size(); ++i) {
+        if (level.items[i] == &item) return level.actions[i];
+        if (level.sub[i]) {
+            if (QAction* a = Find(*level.sub[i], item)) return a;
+        }
+    }
+    return nullptr;
+}
+
+QAction* MenuMirror::ActionFor(const MenuItem& item) const { return Find(*root_, item); }
+
+}  // namespace qtfront

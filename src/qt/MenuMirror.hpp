@@ -1,0 +1,39 @@
+// Mirrors a form's menu bar (recursively) in a QMenuBar. A level whose entries stay the same
+// is updated in place; a level whose entries changed is rebuilt, its old actions removed at
+// once and deleted later (a handler may be running inside one of them).
+#pragma once
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/Form.hpp"
+
+namespace qtfront {
+
+class MenuMirror {
+public:
+    // liveCheck tells whether the form may still be touched.
+    MenuMirror(QMenuBar& bar, std::function<bool()> liveCheck);
+    ~MenuMirror();
+    void Sync(const platform::Form& form);
+    // The action of a menu entry (its submenu's action for an entry with entries); null when
+    // there is none.
+    QAction* ActionFor(const platform::MenuItem& item) const;
+
+private:
+    struct Level;
+    void SyncLevel(Level& level, const std::vector<std::unique_ptr<platform::MenuItem>>& items);
+    void Rebuild(Level& level, const std::vector<std::unique_ptr<platform::MenuItem>>& items);
+    void Apply(QAction& action, const platform::MenuItem& item);
+    QAction* Find(const Level& level, const platform::MenuItem& item) const;
+
+    QMenuBar& bar_;
+    std::function<bool()> live_;
+    std::unique_ptr<Level> root_;
+};
+
+}  // namespace qtfront

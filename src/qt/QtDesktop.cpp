@@ -1,0 +1,64 @@
+#include "qt/QtDesktop.hpp"
+
+namespace qtfront {
+
+QtDesktop::QtDesktop() {
+    platform::Desktop::Instance().SetObserver(this);
+    for (platform::Form* f : platform::Desktop::Instance().ShownForms()) FormShown(*f);
+}
+
+QtDesktop::~QtDesktop() {
+    if (platform::Desktop::Instance().Observer() == this) {
+        platform::Desktop::Instance().SetObserver(nullptr);
+    }
+    for (auto& [form, view] : views_) delete view.data();
+}
+
+FormView* QtDesktop::ViewFor(const platform::Form& form) const {
+    auto it = views_.find(&form);
+    return it == views_.end() ? nullptr : it->second.data();
+}
+
+void QtDesktop::FormShown(platform::Form& form) {
+    FormView* view = ViewFor(form);
+    if (view && !view->Attached()) {
+        view->deleteLater();
+        view = nullptr;
+    }
+    if (!view) {
+        view = new FormView(form);
+        views_[&form] = view;
+    }
+    view->show();
+    view->SyncForm();  // the frame is known now
+    view->ReportSize();
+}
+
+void QtDesktop::FormHidden(platform::Form& form) {
+    if (FormView* view = ViewFor(form)) view->hide();
+}
+
+void QtDesktop::FormBroughtToFront(platform::Form& form) {
+    FormView* view = ViewFor(form);
+    if (!view) return;
+    view->show();
+    view->raise();
+    view->activateWindow();
+}
+
+void QtDesktop::FormUnloaded(platform::Form& form) {
+    auto it = views_.find(&form);
+    if (it == views_.end()) return;
+    QPointer<FormView> view = it->second;
+    views_.erase(it);
+    if (view) {
+        // A handler of this window may still be running: it goes when the event loop is
+        // back, and touches the form no more from now on.
+        view->Detach();
+        view->hide();
+        view->deleteLater();
+    }
+    if (views_.empty()) emit allWindowsClosed();
+}
+
+}  // namespace qtfront

@@ -1,0 +1,125 @@
+// Message boxes and the open/save file dialogs.
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "qt/QtServices.hpp"
+
+namespace qtfront {
+
+using namespace platform;
+
+MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
+    QMessageBox box(QApplication::activeWindow());
+    QString text = QString::fromStdString(request.text);
+    text.replace("\r\n", "\n");
+    box.setText(text);
+    box.setWindowTitle(QString::fromStdString(request.title.empty() ? kAppTitle : request.title));
+    switch (request.icon) {
+        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    // The first button is the default one.
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton first = QMessageBox::Ok;
+    QMessageBox::StandardButton escape = QMessageBox::NoButton;
+    switch (request.buttons) {
+        case MsgButtons::OK: buttons = QMessageBox::Ok; first = escape = QMessageBox::Ok; break;
+        case MsgButtons::OKCancel:
+            buttons = QMessageBox::Ok | QMessageBox::Cancel;
+            escape = QMessageBox::Cancel;
+            break;
+        case MsgButtons::YesNo:
+            buttons = QMessageBox::Yes | QMessageBox::No;
+            first = QMessageBox::Yes;
+            break;
+        case MsgButtons::YesNoCancel:
+            buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+            first = QMessageBox::Yes;
+            escape = QMessageBox::Cancel;
+            break;
+        case MsgButtons::RetryCancel:
+            buttons = QMessageBox::Retry | QMessageBox::Cancel;
+            first = QMessageBox::Retry;
+            escape = QMessageBox::Cancel;
+            break;
+    }
+    box.setStandardButtons(buttons);
+    box.setDefaultButton(first);
+    if (escape != QMessageBox::NoButton) box.setEscapeButton(escape);
+    const int result = box.exec();
+    switch (result) {
+        case QMessageBox::Ok: return MsgAnswer::OK;
+        case QMessageBox::Yes: return MsgAnswer::Yes;
+        case QMessageBox::No: return MsgAnswer::No;
+        case QMessageBox::Retry: return MsgAnswer::Retry;
+        case QMessageBox::Cancel: return MsgAnswer::Cancel;
+        default: break;
+    }
+    // Closed without a button (only possible where there is no escape button).
+    return request.buttons == MsgButtons::OK ? MsgAnswer::OK
+           : request.buttons == MsgButtons::YesNo ? MsgAnswer::No
+                                                  : MsgAnswer::Cancel;
+}
+
+std::string ToQtNameFilters(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        for (QString& p : patterns) p = p.trimmed();
+        out << QString("%1 (%2)").arg(parts[i].trimmed(), patterns.join(' '));
+    }
+    return out.join(";;").toStdString();
+}
+
+namespace {
+
+FileDialogResult Run(const FileDialogRequest& request, bool save) {
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save                   ? QFileDialog::AnyFile
+                       : request.multiSelect ? QFileDialog::ExistingFiles
+                                             : QFileDialog::ExistingFile);
+    const QString filters = QString::fromStdString(ToQtNameFilters(request.filter));
+    if (!filters.isEmpty()) dialog.setNameFilters(filters.split(";;"));
+    if (!request.defaultExtension.empty()) {
+        dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    }
+    if (!request.initialFolder.empty()) {
+        dialog.setDirectory(QString::fromStdString(request.initialFolder));
+    }
+    if (!request.fileName.empty()) {
+        // A proposed name may come with a folder of its own.
+        const QFileInfo info(QString::fromStdString(request.fileName));
+        if (info.isAbsolute()) dialog.setDirectory(info.absolutePath());
+        dialog.selectFile(info.fileName());
+    }
+    FileDialogResult result;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        result.cancelled = true;
+        result.errorNumber = kCancelErrorNumber;
+        result.errorDescription = "Cancel was selected.";
+        return result;
+    }
+    for (const QString& f : dialog.selectedFiles()) {
+        result.paths.push_back(QFileInfo(f).absoluteFilePath().toStdString());
+    }
+    return result;
+}
+
+}  // namespace
+
+FileDialogResult QtFileDialogService::Open(const FileDialogRequest& request) {
+    return Run(request, false);
+}
+
+FileDialogResult QtFileDialogService::Save(const FileDialogRequest& request) {
+    return Run(request, true);
+}
+
+}  // namespace qtfront

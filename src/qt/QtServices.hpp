@@ -1,0 +1,83 @@
+// The desktop services on Qt: message boxes, file dialogs, the shell, sound, HTTP, pictures,
+// the decimal separator, font metrics and the clock.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/Services.hpp"
+
+class QSoundEffect;
+
+namespace qtfront {
+
+// Puts the Qt implementations into every slot of platform::Services() and sets up the look
+// (style, palette, fonts). Needs a QApplication.
+void InstallQtServices();
+
+class QtMessageBoxService : public platform::MessageBoxService {
+public:
+    platform::MsgAnswer Show(const platform::MessageRequest& request) override;
+};
+
+class QtFileDialogService : public platform::FileDialogService {
+public:
+    platform::FileDialogResult Open(const platform::FileDialogRequest& request) override;
+    platform::FileDialogResult Save(const platform::FileDialogRequest& request) override;
+};
+
+// "Description|*.ext|Other|*.a;*.b" as a Qt name filter list "Description (*.ext);;...".
+std::string ToQtNameFilters(const std::string& filter);
+
+class QtShellService : public platform::ShellService {
+public:
+    bool Open(const std::string& target) override;
+};
+
+class QtSoundService : public platform::SoundService {
+public:
+    QtSoundService();
+    ~QtSoundService() override;
+    // A new sound stops the one playing.
+    void PlayAsync(const std::string& path) override;
+
+private:
+    std::unique_ptr<QSoundEffect> effect_;
+};
+
+class QtHttpService : public platform::HttpService {
+public:
+    // Waits in a local event loop that leaves out the person's input, so no handler runs
+    // meanwhile from a click; redirects are followed (not from https to http).
+    platform::HttpResult Get(const std::string& url, int timeoutMs = 10000) override;
+};
+
+class QtPictureService : public platform::PictureService {
+public:
+    std::optional<platform::Picture> Load(const std::string& path) override;
+};
+
+// The separator starts as the user's locale's; setting it affects this program only.
+class QtLocaleService : public platform::LocaleService {
+public:
+    QtLocaleService();
+    std::string DecimalSeparator() const override { return separator_; }
+    void SetDecimalSeparator(const std::string& separator) override { separator_ = separator; }
+
+private:
+    std::string separator_;
+};
+
+// Widest line and line height times the number of lines, in pixels.
+class QtFontMetricsService : public platform::FontMetricsService {
+public:
+    platform::TextExtent Measure(const std::string& text,
+                                 const platform::FontSpec& font) const override;
+};
+
+class QtClockService : public platform::ClockService {
+public:
+    double SecondsSinceMidnight() const override;
+};
+
+}  // namespace qtfront

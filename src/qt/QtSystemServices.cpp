@@ -1,0 +1,81 @@
+// Shell, sound, pictures, decimal separator, font metrics, clock, and installing them all.
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QImageReader>
+#include <QLocale>
+#include <QSoundEffect>
+#include <QTime>
+#include <QUrl>
+
+#include "qt/QtLook.hpp"
+#include "qt/QtServices.hpp"
+
+namespace qtfront {
+
+using namespace platform;
+
+bool QtShellService::Open(const std::string& target) {
+    const QString t = QString::fromStdString(target);
+    const bool isUrl = t.startsWith("http:", Qt::CaseInsensitive) ||
+                       t.startsWith("https:", Qt::CaseInsensitive) ||
+                       t.startsWith("mailto:", Qt::CaseInsensitive);
+    const QUrl url = isUrl ? QUrl(t) : QUrl::fromLocalFile(QFileInfo(t).absoluteFilePath());
+    if (!url.isValid()) return false;
+    if (!isUrl && !QFileInfo::exists(t)) return false;
+    return QDesktopServices::openUrl(url);
+}
+
+QtSoundService::QtSoundService() = default;
+QtSoundService::~QtSoundService() = default;
+
+void QtSoundService::PlayAsync(const std::string& path) {
+    const QString file = QString::fromStdString(path);
+    if (!QFileInfo(file).isFile()) return;
+    if (!effect_) effect_ = std::make_unique<QSoundEffect>();
+    effect_->stop();
+    effect_->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+    effect_->play();  // plays once loaded; returns at once
+}
+
+std::optional<Picture> QtPictureService::Load(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
+    const QImage image = reader.read();
+    if (image.isNull()) return std::nullopt;
+    return Picture{path, image.width(), image.height()};
+}
+
+QtLocaleService::QtLocaleService()
+    : separator_(QString(QLocale::system().decimalPoint()).toStdString()) {
+    if (separator_.empty()) separator_ = ".";
+}
+
+TextExtent QtFontMetricsService::Measure(const std::string& text, const FontSpec& font) const {
+    const QFontMetricsF fm(ToQFont(font));
+    QString t = QString::fromStdString(text);
+    t.remove('\r');
+    const QStringList lines = t.split('\n');
+    double width = 0;
+    for (const QString& line : lines) width = std::max(width, fm.horizontalAdvance(line));
+    return TextExtent{width, fm.height() * static_cast<double>(lines.size())};
+}
+
+double QtClockService::SecondsSinceMidnight() const {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+void InstallQtServices() {
+    InstallQtLook();
+    ServiceSet& s = Services();
+    s.messages = std::make_shared<QtMessageBoxService>();
+    s.fileDialogs = std::make_shared<QtFileDialogService>();
+    s.shell = std::make_shared<QtShellService>();
+    s.sound = std::make_shared<QtSoundService>();
+    s.http = std::make_shared<QtHttpService>();
+    s.pictures = std::make_shared<QtPictureService>();
+    s.locale = std::make_shared<QtLocaleService>();
+    s.fonts = std::make_shared<QtFontMetricsService>();
+    s.clock = std::make_shared<QtClockService>();
+}
+
+}  // namespace qtfront

@@ -1,0 +1,169 @@
+#include "qt/SurfacePainter.hpp"
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+#include <cmath>
+#include <numbers>
+
+#include "qt/QtLook.hpp"
+
+namespace qtfront {
+
+namespace {
+
+using platform::DrawOp;
+using platform::DrawOpKind;
+
+// Dashed styles only show with a one-pixel pen; wider pens are solid, as on the desktop the
+// charts were designed for.
+QPen PenFor(const DrawOp& op) {
+    if (op.style == 5) return QPen(Qt::NoPen);
+    QPen pen(ToQColor(op.color));
+    const int width = std::max(1, op.width);
+    pen.setWidth(width);
+    pen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    if (width == 1) {
+        switch (op.style) {
+            case 1: pen.setStyle(Qt::DashLine); break;
+            case 2: pen.setStyle(Qt::DotLine); break;
+            case 3: pen.setStyle(Qt::DashDotLine); break;
+            case 4: pen.setStyle(Qt::DashDotDotLine); break;
+            default: pen.setStyle(Qt::SolidLine); break;
+        }
+    }
+    return pen;
+}
+
+void PaintLine(QPainter& p, const DrawOp& op) {
+    p.setPen(PenFor(op));
+    if (op.x1 == op.x2 && op.y1 == op.y2) {
+        p.drawPoint(QPointF(op.x1, op.y1));
+    } else {
+        p.drawLine(QPointF(op.x1, op.y1), QPointF(op.x2, op.y2));
+    }
+}
+
+void PaintBox(QPainter& p, const DrawOp& op) {
+    const double left = std::min(op.x1, op.x2), right = std::max(op.x1, op.x2);
+    const double top = std::min(op.y1, op.y2), bottom = std::max(op.y1, op.y2);
+    // Both corners belong to the box: a box from 0 to 9 covers ten pixels.
+    if (op.filled) {
+        p.fillRect(QRectF(left, top, right - left + 1, bottom - top + 1), ToQColor(op.fillColor));
+    }
+    if (op.style != 5) {
+        p.setPen(PenFor(op));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(QPointF(left, top), QPointF(right, bottom)));
+    }
+}
+
+void PaintPoint(QPainter& p, const DrawOp& op) {
+    const QColor c = ToQColor(op.color);
+    if (op.width <= 1) {
+        p.setPen(QPen(c, 1));
+        p.drawPoint(QPointF(op.x1, op.y1));
+        return;
+    }
+    // A wide point is a round dot of the pen's width.
+    const double radius = op.width / 2.0;
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawEllipse(QPointF(op.x1, op.y1), radius, radius);
+}
+
+// Angles in radians anticlockwise from 3 o'clock; a negative angle also draws the radius to
+// that end of the arc (a pie slice).
+void PaintCircle(QPainter& p, const DrawOp& op) {
+    const double rx = std::fabs(op.r);
+    const double ry = std::fabs(op.r * op.aspect);
+    const QRectF rect(op.x1 - rx, op.y1 - ry, 2 * rx, 2 * ry);
+    const QPen pen = PenFor(op);
+    if (op.full) {
+        p.setPen(pen);
+        p.setBrush(op.filled ? QBrush(ToQColor(op.fillColor)) : QBrush(Qt::NoBrush));
+        p.drawEllipse(rect);
+        return;
+    }
+    constexpr double kTwoPi = 2 * std::numbers::pi;
+    const bool pieStart = op.startAngle < 0;
+    const bool pieEnd = op.endAngle < 0;
+    const double start = std::fmod(std::fabs(op.startAngle), kTwoPi);
+    double span = std::fmod(std::fabs(op.endAngle), kTwoPi) - start;
+    if (span <= 0) span += kTwoPi;
+    // Qt: 1/16 degree, anticlockwise positive, 0 at 3 o'clock.
+    const int a16 = static_cast<int>(std::lround(start * 180.0 / std::numbers::pi * 16));
+    const int s16 = static_cast<int>(std::lround(span * 180.0 / std::numbers::pi * 16));
+    if (pieStart && pieEnd) {
+        p.setPen(pen);
+        p.setBrush(op.filled ? QBrush(ToQColor(op.fillColor)) : QBrush(Qt::NoBrush));
+        p.drawPie(rect, a16, s16);
+        return;
+    }
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(rect, a16, s16);
+    const QPointF centre(op.x1, op.y1);
+    auto rim = [&](double angle) {
+        return QPointF(op.x1 + rx * std::cos(angle), op.y1 - ry * std::sin(angle));
+    };
+    if (pieStart) p.drawLine(centre, rim(start));
+    if (pieEnd) p.drawLine(centre, rim(start + span));
+}
+
+void PaintText(QPainter& p, const DrawOp& op) {
+    const QFont font = ToQFont(op.font);
+    const QFontMetricsF fm(font);
+    p.setFont(font);
+    p.setPen(ToQColor(op.color));
+    p.save();
+    // The op's point is the top-left of the text in its own (turned) frame: turned 90 degrees
+    // the text reads upwards from that point with the glyphs to the right of it.
+    p.translate(op.x1, op.y1);
+    if (op.angleDeg != 0) p.rotate(-op.angleDeg);
+    QString text = QString::fromStdString(op.text);
+    text.remove(QChar('\r'));
+    double y = fm.ascent();
+    for (const QString& line : text.split(QChar('\n'))) {
+        p.drawText(QPointF(0, y), line);
+        y += fm.height();
+    }
+    p.restore();
+}
+
+}  // namespace
+
+void PaintDisplayList(QPainter& painter, const std::vector<platform::DrawOp>& ops) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    for (const DrawOp& op : ops) {
+        switch (op.kind) {
+            case DrawOpKind::Line: PaintLine(painter, op); break;
+            case DrawOpKind::Box: PaintBox(painter, op); break;
+            case DrawOpKind::Point: PaintPoint(painter, op); break;
+            case DrawOpKind::Circle:
+                painter.setRenderHint(QPainter::Antialiasing, true);
+                PaintCircle(painter, op);
+                painter.setRenderHint(QPainter::Antialiasing, false);
+                break;
+            case DrawOpKind::Text: PaintText(painter, op); break;
+        }
+    }
+    painter.restore();
+}
+
+QImage RenderSurface(const platform::Surface& surface, platform::Color background) {
+    if (surface.PixelWidth() <= 0 || surface.PixelHeight() <= 0) return {};
+    QImage image(surface.PixelWidth(), surface.PixelHeight(), QImage::Format_RGB32);
+    image.fill(ToQColor(background));
+    QPainter painter(&image);
+    PaintDisplayList(painter, surface.DisplayList());
+    return image;
+}
+
+QImage RenderSurface(const platform::Surface& surface) {
+    return RenderSurface(surface, surface.BackColor);
+}
+
+}  // namespace qtfront

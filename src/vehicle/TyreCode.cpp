@@ -7,6 +7,7 @@
 #include "core/GlobalShared.hpp"
 #include "core/Numbers.hpp"
 #include "vehicle/AeroCode.hpp"
+#include "vehicle/GearingCode.hpp"
 #include "vehicle/ModelGuards.hpp"
 
 namespace vehicle {
@@ -338,13 +339,14 @@ double TyreRollingResistanceCoeff(const TyreState& tyre, float speed) {
            static_cast<double>(tyre.RollResC1) * kRollResSpeedFactor * (v * v);
 }
 
-void CalcGearRollingRadii(float frontTorqueShare) {
-    TyreCodeState& s = TyreCode();
+void CalcGearRollingRadii() {
+    GearingCodeState& gearing = GearingCode();
+    const float frontTorqueShare = gearing.FrontTorqueShare;
     const auto& loads = AeroCode().GearWheelLoads;
-    std::array<TyreState, 4> copy = s.WheelTyres;
+    std::array<TyreState, 4> copy = TyreCode().WheelTyres;
     for (std::size_t g = 0; g < kGearRows; ++g) {
         for (int i = 0; i < 4; ++i) CalcTyreContactPatch(copy[i], loads[g][i]);
-        s.GearRollingRadius[g] =
+        gearing.GearRollingRadius[g] =
             0.98f *
             ((copy[0].RollingRadius + copy[1].RollingRadius) * frontTorqueShare +
              (copy[2].RollingRadius + copy[3].RollingRadius) * (1.0f - frontTorqueShare)) /

@@ -101,7 +101,8 @@ struct TyreCodeState {
     std::array<float, 4> WheelGripLoss{};      // share of static friction lost at the live load
     float WeightTransferGripLoss = 0.0f;       // share of the summed static friction lost
     HeightChange TyreHeightChange{};
-    std::array<float, kGearRows> GearRollingRadius{};  // m, per gear row
+    // The per-gear rolling radii are kept with the gearing results
+    // (GearingCode().GearRollingRadius), which is where the road speeds are worked out.
 };
 
 TyreCodeState& TyreCode();
@@ -169,9 +170,9 @@ void CalcAxleTyreHeights(HeightChange& result, const PositionXYZ& position, floa
 // Rolling-resistance coefficient at the speed (m/s).
 double TyreRollingResistanceCoeff(const TyreState& tyre, float speed);
 
-// GearRollingRadius for the nine gear rows from AeroCode().GearWheelLoads, on copies of the
-// four tyre states (WheelTyres is not changed). frontTorqueShare: 1 front drive, 0 rear,
-// the centre split for four-wheel drive.
-void CalcGearRollingRadii(float frontTorqueShare);
+// GearingCode().GearRollingRadius for the nine gear rows from AeroCode().GearWheelLoads, on
+// copies of the four tyre states (WheelTyres is not changed): 0.98 x the driven wheels' mean
+// rolling radius, weighted by GearingCode().FrontTorqueShare.
+void CalcGearRollingRadii();
 
 }  // namespace vehicle

@@ -1,0 +1,325 @@
+// Tyre model: compound table, wheel dimensions and mass fit, deflection, contact patch, grip,
+// the per-wheel analysis pass and the height changes.
+//
+// Expected figures are worked by hand from the tyre geometry (sizes converted with the
+// program's 0.393900787 inch per cm), not taken from the code's output.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/GlobalShared.hpp"
+#include "vehicle/AeroCode.hpp"
+#include "vehicle/GearingCode.hpp"
+#include "vehicle/TyreCode.hpp"
+
+namespace {
+
+using vehicle::TyreCode;
+using vehicle::TyreState;
+
+void SetTyres(int16_t width, uint8_t profile, uint8_t rim, float wheelMass = 10.0f) {
+    auto& v = core::GlobalChassisLab().CurrentVehicle;
+    for (int a = 0; a < 2; ++a) {
+        v.Tyres[a] = vehicle::TyreSize{width, profile, rim};
+        v.RotatingMass[a] = wheelMass;
+    }
+}
+
+class TyreCodeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        core::GlobalChassisLab() = core::GlobalChassisLabState{};
+        core::GlobalShared() = core::GlobalSharedState{};
+        TyreCode() = vehicle::TyreCodeState{};
+        vehicle::AeroCode() = vehicle::AeroCodeState{};
+        vehicle::InitTyreCompounds();
+    }
+    static bool AllFinite(const TyreState& t) {
+        const float v[] = {t.Width, t.UnloadedRadius, t.SidewallHeight, t.CrownRadius,
+                           t.StiffnessTerm, t.PressureFactor, t.EffectivePressure, t.WheelMass,
+                           t.InertiaA, t.Inertia, t.VerticalStiffness, t.Deflection,
+                           t.LoadedRadius, t.RollingRadius, t.RollingCircumference,
+                           t.WallHeightRemaining, t.DeflectionRatio, t.PatchLength, t.PatchArea,
+                           t.PatchAspect, t.LatGrip, t.LongGrip, t.TractionTorqueLimit,
+                           t.LongGripForce, t.LatGripForce, t.LongAccelRate, t.LatAccelRate,
+                           t.RollResC0, t.RollResC1, t.VerticalFrequency};
+        for (float x : v)
+            if (!std::isfinite(x)) return false;
+        return true;
+    }
+};
+
+TEST_F(TyreCodeTest, CompoundTableAndStartValues) {
+    const auto& c = TyreCode().TyreCompounds;
+    const char* names[] = {"Slick R1",    "Slick R2", "Slick R3", "Slick R4",  "Road Super",
+                           "Road Normal", "Hybrid",   "Knobbly",  "Drag Slick"};
+    for (int k = 0; k < 9; ++k) EXPECT_EQ(c[k].Name, names[k]);
+    // "Hybrid" carries the numbers of "Road Normal"; "Drag Slick" the windows of "Slick R2".
+    EXPECT_EQ(c[6].PeakGrip, c[5].PeakGrip);
+    EXPECT_EQ(c[6].OptimumTemp, c[5].OptimumTemp);
+    EXPECT_EQ(c[6].FarHotFactor, c[5].FarHotFactor);
+    EXPECT_FLOAT_EQ(c[8].PeakGrip, 3.5f);
+    EXPECT_EQ(c[8].OptimumTemp, c[1].OptimumTemp);
+    EXPECT_EQ(c[8].ColdWindow, c[1].ColdWindow);
+    EXPECT_EQ(c[8].HotEdgeFactor, c[1].HotEdgeFactor);
+    for (const TyreState& w : TyreCode().WheelTyres) {
+        EXPECT_EQ(w.CompoundIndex, 5);
+        EXPECT_FLOAT_EQ(w.RollResC0, 0.0085f);
+        EXPECT_FLOAT_EQ(w.RollResC1, 0.002f);
+    }
+}
+
+TEST_F(TyreCodeTest, DimensionsOf205_55R16) {
+    SetTyres(205, 55, 16);
+    core::GlobalChassisLab().CurrentVehicle.Tyres[1] = vehicle::TyreSize{225, 45, 17};
+    vehicle::CalcWheelDimensionsAndInertia();
+    const TyreState& f = TyreCode().WheelTyres[1];
+    // Rim: 16 in / 0.393900787 = 40.61937 cm. Radius: 0.55 x 0.205 + 0.2030968 = 0.3158468 m.
+    EXPECT_NEAR(f.RimDiameter, 0.4061937f, 1e-6f);
+    EXPECT_NEAR(f.UnloadedRadius, 0.3158468f, 1e-6f);
+    // Sidewall: the profile height less the 15 mm rim clearance.
+    EXPECT_NEAR(f.SidewallHeight, 0.09775f, 1e-6f);
+    // Rear wheels take the rear size: 0.45 x 0.225 + 17 / 0.393900787 / 200 = 0.3170404 m.
+    EXPECT_NEAR(TyreCode().WheelTyres[2].UnloadedRadius, 0.3170404f, 1e-6f);
+    EXPECT_NEAR(TyreCode().WheelTyres[3].UnloadedRadius, 0.3170404f, 1e-6f);
+}
+
+TEST_F(TyreCodeTest, WheelInertiaIsThatOfAPlausibleWheel) {
+    SetTyres(205, 55, 16, 18.0f);
+    vehicle::CalcWheelDimensionsAndInertia();
+    const TyreState& t = TyreCode().WheelTyres[0];
+    const float m = 18.0f, R = t.UnloadedRadius, rim = t.RimDiameter / 2.0f;
+    // Most of a wheel's mass sits between the rim and the tread: its inertia about the axle
+    // lies between that of a solid disc of the rim's radius and a thin ring at the tread.
+    EXPECT_GT(t.Inertia, 0.5f * m * rim * rim);
+    EXPECT_LT(t.Inertia, m * R * R);
+    // About a diameter a flat ring has half its axial inertia (plus a little for its width).
+    EXPECT_GT(t.InertiaA, 0.4f * t.Inertia);
+    EXPECT_LT(t.InertiaA, 0.8f * t.Inertia);
+}
+
+TEST_F(TyreCodeTest, MassFitOfAnImpossibleWheelMassEndsAndStaysFinite) {
+    // 1e7 kg: the scale starts near 1e6, where a step of 0.01 no longer changes a float; the
+    // fit must end on its pass limit rather than loop for ever.
+    SetTyres(205, 55, 16, 1.0e7f);
+    const auto start = std::chrono::steady_clock::now();
+    vehicle::CalcWheelDimensionsAndInertia();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    for (const TyreState& t : TyreCode().WheelTyres) {
+        EXPECT_TRUE(std::isfinite(t.Inertia));
+        EXPECT_TRUE(std::isfinite(t.InertiaA));
+    }
+    // A negative mass (the tolerance is then negative, never met) ends as well.
+    SetTyres(205, 55, 16, -5.0f);
+    vehicle::CalcWheelDimensionsAndInertia();
+    EXPECT_TRUE(std::isfinite(TyreCode().WheelTyres[0].Inertia));
+}
+
+TEST_F(TyreCodeTest, ZeroLoadDeflectionHalvesUntilItSettles) {
+    SetTyres(205, 55, 16);
+    vehicle::CalcWheelDimensionsAndInertia();
+    TyreState t = TyreCode().WheelTyres[0];
+    t.Pressure = 200000;
+    // Start 0.2 x 0.09775 = 0.01955 m, halved each pass; passes 17 and 18 give 1.49e-7 and
+    // 7.46e-8, both 0.0000001 at 7 decimals.
+    EXPECT_EQ(vehicle::CalcTyreDeflection(t, 0.0f), 18);
+    EXPECT_NEAR(t.Deflection, 0.01955f / 262144.0f, 1e-12f);
+}
+
+TEST_F(TyreCodeTest, LoadedTyreOf225_45R17) {
+    SetTyres(225, 45, 17);
+    vehicle::CalcWheelDimensionsAndInertia();
+    TyreState t = TyreCode().WheelTyres[0];
+    t.Pressure = 220000;
+    vehicle::CalcTyreContactPatch(t, 3500.0f);
+    // Hand solution of d = L / (p x f(d) x 2 pi sqrt(Rc R)) with R = 0.3170404 m, crown
+    // radius Rc = (0.1125^2 + 0.029025^2) / (2 x 0.029025) = 0.2325358 m and the pressure
+    // share f(d) = 1 / (Rc R / d^2 / 1000 + 1): d = 0.0132445 m, f = 0.70409, stiffness
+    // 264.26 kN/m (a typical car tyre).
+    EXPECT_NEAR(t.Deflection, 0.0132445f, 2e-6f);
+    EXPECT_NEAR(t.VerticalStiffness, 264260.6f, 300.0f);
+    // Loaded radius R - d; rolling radius R - d/3; patch = chord at depth d: 2 sqrt(2Rd - d^2).
+    EXPECT_NEAR(t.LoadedRadius, 0.3037959f, 2e-6f);
+    EXPECT_NEAR(t.RollingRadius, 0.3126255f, 1e-6f);
+    EXPECT_NEAR(t.PatchLength, 0.1813578f, 2e-5f);
+    EXPECT_NEAR(t.PatchArea, 0.225f * 0.1813578f, 5e-6f);
+    // Rolling-resistance terms grow with the deflection: 70 x d x 0.0085 and 70 x d x 0.002.
+    EXPECT_NEAR(t.RollResC0, 70.0f * 0.0132445f * 0.0085f, 1e-6f);
+    EXPECT_NEAR(vehicle::TyreRollingResistanceCoeff(t, 30.0f),
+                t.RollResC0 + t.RollResC1 * 0.0002425 * 900.0, 1e-9);
+}
+
+TEST_F(TyreCodeTest, LoadBeyondTheTyreBottomsItOut) {
+    SetTyres(205, 55, 16);
+    vehicle::CalcWheelDimensionsAndInertia();
+    TyreState t = TyreCode().WheelTyres[0];
+    t.Pressure = 200000;
+    vehicle::CalcTyreContactPatch(t, 1.0e7f);
+    EXPECT_FLOAT_EQ(t.Deflection, t.SidewallHeight);
+}
+
+TEST_F(TyreCodeTest, FlatTyreAndZeroSizedTyreGiveNoNaN) {
+    // Pressure 0: no stiffness; any load flattens the tyre to its sidewall, no load leaves it.
+    SetTyres(205, 55, 16);
+    vehicle::CalcWheelDimensionsAndInertia();
+    TyreState t = TyreCode().WheelTyres[0];
+    t.Pressure = 0;
+    vehicle::CalcTyreContactPatch(t, 3000.0f);
+    vehicle::CalcTyreGrip(t, 3000.0f);
+    EXPECT_FLOAT_EQ(t.Deflection, t.SidewallHeight);
+    EXPECT_TRUE(AllFinite(t));
+    vehicle::CalcTyreContactPatch(t, 0.0f);
+    vehicle::CalcTyreGrip(t, 0.0f);
+    EXPECT_TRUE(AllFinite(t));
+    EXPECT_LT(t.Deflection, 0.001f);
+
+    // A vehicle file with no tyre sizes and no wheel masses.
+    SetTyres(0, 0, 0, 0.0f);
+    vehicle::CalcWheelDimensionsAndInertia();
+    vehicle::UpdateTyreAnalysis({{200, 200, 200, 200}}, {{80, 80}, 0},
+                                {{250, 250, 250, 250}, {2452, 2452, 2452, 2452}, {}});
+    for (const TyreState& w : TyreCode().WheelTyres) EXPECT_TRUE(AllFinite(w));
+    EXPECT_TRUE(std::isfinite(TyreCode().FrontPatchShare));
+    EXPECT_TRUE(std::isfinite(TyreCode().FrontGripShare));
+}
+
+TEST_F(TyreCodeTest, TemperatureWindowFactors) {
+    // Road Normal: optimum 50 deg C, windows -23 / +30, edge factors 0.93 / 0.96, far 0.82.
+    // At zero load the friction is the peak 1.4 times the temperature factor.
+    SetTyres(205, 55, 16);
+    vehicle::CalcWheelDimensionsAndInertia();
+    TyreState t = TyreCode().WheelTyres[0];
+    auto gripAt = [&](uint8_t temp) {
+        t.Temperature = temp;
+        vehicle::CalcTyreGrip(t, 0.0f);
+        return t.LongGrip;
+    };
+    EXPECT_FLOAT_EQ(gripAt(50), 1.4f);
+    EXPECT_NEAR(gripAt(80), 1.4f * 0.96f, 1e-6f);                   // hot edge
+    EXPECT_NEAR(gripAt(27), 1.4f * 0.93f, 1e-6f);                   // cold edge
+    EXPECT_NEAR(gripAt(110), 1.4f * (0.96f + 0.82f) / 2.0f, 1e-6f);  // twice the window
+    EXPECT_NEAR(gripAt(4), 1.4f * (0.93f + 0.82f) / 2.0f, 1e-6f);
+    // Inside the window the loss is quadratic: half-way, a quarter of the edge loss.
+    EXPECT_NEAR(gripAt(65), 1.4f * (1.0f - 0.25f * 0.04f), 1e-6f);
+    EXPECT_NEAR(t.LatGrip, t.LongGrip / 1.225f, 1e-6f);
+}
+
+TEST_F(TyreCodeTest, FrictionFallsWithPatchPressure) {
+    SetTyres(225, 45, 17);
+    vehicle::CalcWheelDimensionsAndInertia();
+    TyreState t = TyreCode().WheelTyres[0];
+    t.Pressure = 220000;
+    t.Temperature = 50;  // optimum of Road Normal
+    vehicle::CalcTyreContactPatch(t, 3500.0f);
+    vehicle::CalcTyreGrip(t, 3500.0f);
+    // Mean patch pressure 3500 / 0.040806 m^2 = 85.77 kPa; (85.77 / 180)^2 = 0.2271.
+    EXPECT_NEAR(t.LongGrip, 1.4f - 0.2271f, 1e-3f);
+}
+
+TEST_F(TyreCodeTest, AnalysisPassAtStaticAndLiveLoads) {
+    SetTyres(205, 55, 16);
+    vehicle::CalcWheelDimensionsAndInertia();
+    const vehicle::TyreSetupInputs setup{{200, 210, 190, 190}};
+    const vehicle::LiveTyreInputs live{{50, 60}, 0};
+    vehicle::TyreLoadInputs loads{{300, 300, 200, 200},
+                                  {2941.995f, 2941.995f, 1961.33f, 1961.33f},
+                                  {2941.995f, 2941.995f, 1961.33f, 1961.33f}};
+    vehicle::UpdateTyreAnalysis(setup, live, loads);
+    const auto& s = TyreCode();
+    EXPECT_EQ(s.WheelTyres[1].Pressure, 210000);
+    EXPECT_EQ(s.WheelTyres[0].Temperature, 50);
+    EXPECT_EQ(s.WheelTyres[3].Temperature, 60);
+    // Live loads equal to the static loads lose nothing.
+    EXPECT_FLOAT_EQ(s.WeightTransferGripLoss, 0.0f);
+    for (float loss : s.WheelGripLoss) EXPECT_FLOAT_EQ(loss, 0.0f);
+    const TyreState& fl = s.WheelTyres[0];
+    EXPECT_NEAR(fl.LongGripForce, 2941.995f * fl.LongGrip, 1e-2f);
+    EXPECT_NEAR(fl.LatAccelRate, fl.LatGripForce / 300.0f, 1e-4f);
+    EXPECT_NEAR(fl.TractionTorqueLimit, 300.0f * 9.80665f * fl.LongGrip * fl.RollingRadius, 0.05f);
+    // Bounce frequency of the corner on the tyre: sqrt(k/m) / 2 pi.
+    EXPECT_NEAR(fl.VerticalFrequency,
+                std::sqrt(fl.VerticalStiffness / 300.0f) / (2.0f * 3.14159265f), 1e-3f);
+    EXPECT_NEAR(fl.WallHeightRemaining, fl.SidewallHeight - fl.Deflection, 1e-7f);
+    EXPECT_NEAR(fl.RollingCircumference, 2.0f * 3.14159265f * fl.RollingRadius, 1e-5f);
+    // The front carries more load on equal tyres: more than half the patch area.
+    EXPECT_GT(s.FrontPatchShare, 0.5f);
+    EXPECT_LT(s.FrontPatchShare, 1.0f);
+
+    // Lateral transfer: friction is concave in load, so the axle loses summed friction.
+    loads.CornerDynamicLoad = {3941.995f, 1941.995f, 2461.33f, 1461.33f};
+    vehicle::UpdateTyreAnalysis(setup, live, loads);
+    EXPECT_GT(s.WeightTransferGripLoss, 0.0f);
+    EXPECT_GT(s.WheelGripLoss[0], 0.0f);  // the loaded wheel loses friction
+    EXPECT_LT(s.WheelGripLoss[1], 0.0f);  // the unloaded one gains
+
+    // All live loads 0: the grip forces use the static loads.
+    loads.CornerDynamicLoad = {0, 0, 0, 0};
+    vehicle::UpdateTyreAnalysis(setup, live, loads);
+    EXPECT_NEAR(s.WheelTyres[2].LongGripForce, 1961.33f * s.WheelTyres[2].LongGrip, 1e-2f);
+}
+
+TEST_F(TyreCodeTest, ZeroCornerMassGivesZeroRatesAndFrequency) {
+    SetTyres(205, 55, 16);
+    vehicle::CalcWheelDimensionsAndInertia();
+    vehicle::UpdateTyreAnalysis({{200, 200, 200, 200}}, {{50, 50}, 0},
+                                {{0, 300, 0, 200}, {0, 2941.995f, 0, 1961.33f}, {}});
+    const TyreState& w = TyreCode().WheelTyres[0];
+    EXPECT_EQ(w.VerticalFrequency, 0.0f);
+    EXPECT_EQ(w.LongAccelRate, 0.0f);
+    EXPECT_EQ(w.LatAccelRate, 0.0f);
+    EXPECT_TRUE(AllFinite(w));
+}
+
+TEST_F(TyreCodeTest, FullWearLowersRadiiAndHeightsBy15mm) {
+    SetTyres(205, 55, 16);
+    vehicle::CalcWheelDimensionsAndInertia();
+    auto& v = core::GlobalChassisLab().CurrentVehicle;
+    v.AeroElements[0].PosY = 0.5f;
+    v.AeroElements[2].PosY = 0.0f;
+    v.AeroElements[3].PosY = 1.0f;
+    const vehicle::TyreLoadInputs loads{{300, 300, 200, 200},
+                                        {2941.995f, 2941.995f, 1961.33f, 1961.33f},
+                                        {3000, 2900, 2000, 1900}};
+    vehicle::UpdateTyreAnalysis({{200, 200, 200, 200}}, {{50, 50}, 0}, loads);
+    const TyreState fresh = TyreCode().WheelTyres[0];
+    vehicle::UpdateTyreAnalysis({{200, 200, 200, 200}}, {{50, 50}, 100}, loads);
+    const TyreState worn = TyreCode().WheelTyres[0];
+    EXPECT_FLOAT_EQ(worn.Deflection, fresh.Deflection);
+    EXPECT_NEAR(fresh.LoadedRadius - worn.LoadedRadius, 0.015f, 1e-6f);
+    EXPECT_NEAR(fresh.RollingRadius - worn.RollingRadius, 0.015f, 1e-6f);
+
+    const vehicle::PositionXYZ cog{0.45f, 0.6f, 0.5f};
+    vehicle::HeightChange h0{}, h100{};
+    vehicle::CalcAxleTyreHeights(h0, cog, 0.010f, 0.012f, 0.008f, 0.009f, 0.55f, 0);
+    vehicle::CalcAxleTyreHeights(h100, cog, 0.010f, 0.012f, 0.008f, 0.009f, 0.55f, 100);
+    for (int k = 0; k < 6; ++k) EXPECT_NEAR(h0[k] - h100[k], 0.015f, 1e-6f) << k;
+    // Hand values: front change -0.011, rear -0.0085. Element 4 (rear wing, all on the rear
+    // axle) -0.0085, element 5 (front wing) -0.011, the unsprung centre 0.55 of the way front.
+    EXPECT_NEAR(h0[4], -0.0085f, 1e-7f);
+    EXPECT_NEAR(h0[5], -0.011f, 1e-7f);
+    EXPECT_NEAR(h0[1], -0.0085f + 0.55f * (-0.011f + 0.0085f), 1e-7f);
+    // CoG: 0.6 front mix -0.01 plus the lateral term (0.5 (0.012 + 0.009) - 0.5 (0.010 +
+    // 0.008)) x (0.5 - 0.45) = 0.0015 x 0.05.
+    EXPECT_NEAR(h0[0], -0.0085f + 0.6f * (-0.0025f) + 0.0015f * 0.05f, 1e-7f);
+}
+
+TEST_F(TyreCodeTest, GearRollingRadiiUseTheDrivenAxle) {
+    SetTyres(205, 55, 16);
+    core::GlobalChassisLab().CurrentVehicle.Tyres[1] = vehicle::TyreSize{225, 45, 17};
+    vehicle::CalcWheelDimensionsAndInertia();
+    for (auto& w : TyreCode().WheelTyres) w.Pressure = 200000;
+    auto& loads = vehicle::AeroCode().GearWheelLoads;
+    for (auto& row : loads) row = {3000.0f, 3000.0f, 2000.0f, 2000.0f};
+    vehicle::GearingCode().FrontTorqueShare = 0.0f;  // rear drive
+    vehicle::CalcGearRollingRadii();
+    TyreState rear = TyreCode().WheelTyres[2];
+    vehicle::CalcTyreContactPatch(rear, 2000.0f);
+    // 0.98 x the rear wheels' rolling radius at their load.
+    EXPECT_NEAR(vehicle::GearingCode().GearRollingRadius[3], 0.98f * rear.RollingRadius, 1e-6f);
+    // The tyre state itself keeps its last results.
+    EXPECT_EQ(TyreCode().WheelTyres[2].Deflection, 0.0f);
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
+#include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
 #include "files/SafeFileWrite.hpp"
 #include "files/VehicleFile.hpp"
@@ -28,7 +29,8 @@ bool WriteListFile(const std::string& path, const std::string& text) {
     const std::string error = ReplaceFileContents(path, text);
     if (error.empty()) return true;
     platform::MsgBox("The file " + path + " could not be written.\r\n" + error,
-                     platform::MsgButtons::OK, platform::MsgIcon::Critical, "Error!");
+                     platform::MsgButtons::OK, platform::MsgIcon::Critical,
+                     core::TextTable().MsgTitleError);
     return false;
 }
 
@@ -63,7 +65,7 @@ void LoadAutoVehicles() {
         if (CheckFile(path) != 1) continue;
         // Said once, not once for every further line of a long list.
         if (vehicle::VehicleListFull()) {
-            platform::MsgBox(vehicle::kVehicleLimitMessage);
+            platform::MsgBox(core::TextTable().VehicleLimitText);
             return;
         }
         LoadVehicleFile(path, false);

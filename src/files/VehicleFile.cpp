@@ -4,6 +4,7 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
+#include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
 #include "files/SafeFileWrite.hpp"
 #include "platform/Services.hpp"
@@ -12,16 +13,14 @@
 namespace files {
 namespace {
 
-constexpr const char* kTitleError = "Error!";
-constexpr const char* kTitleProblem = "Problem";
-
 void ShowError(const std::string& text) {
-    platform::MsgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Critical, kTitleError);
+    platform::MsgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Critical,
+                     core::TextTable().MsgTitleError);
 }
 
 void ShowProblem(const std::string& text) {
     platform::MsgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Exclamation,
-                     kTitleProblem);
+                     core::TextTable().MsgTitleProblem);
 }
 
 }  // namespace
@@ -49,14 +48,14 @@ bool SaveVehicleFile(uint8_t Index, const std::string& path) {
 bool LoadVehicleFile(const std::string& Path, bool Select) {
     auto& g = core::GlobalChassisLab();
     if (CheckFile(Path) != 1) {
-        ShowError("File does not exist!");
+        ShowError(core::TextTable().MsgFileNotExist);
         return false;
     }
     std::string contents;
     // A file shorter than the record cannot hold a vehicle; reading it with zeros for the
     // missing bytes would load a damaged vehicle.
     if (!ReadWholeFile(Path, contents) || contents.size() < kVehicleFileSize) {
-        ShowError("Not a valid vehicle data file");
+        ShowError(core::TextTable().MsgBadVehicleFile);
         return false;
     }
     VehicleFileBytes bytes{};
@@ -64,11 +63,11 @@ bool LoadVehicleFile(const std::string& Path, bool Select) {
     const VehicleFileRecord record = DecodeVehicleFile(bytes);
 
     if (record.Identifier != kVehicleFileId) {
-        ShowError("Not a valid vehicle data file");
+        ShowError(core::TextTable().MsgBadVehicleFile);
         return false;
     }
     if (record.Version != kVehicleFileVersion) {
-        ShowProblem("Incorrect vehicle data file version");
+        ShowProblem(core::TextTable().MsgBadVehicleVersion);
         return false;
     }
     const std::string trimmedName = core::Trim(record.Vehicle.Name);
@@ -80,7 +79,7 @@ bool LoadVehicleFile(const std::string& Path, bool Select) {
         }
     }
     if (vehicle::VehicleListFull()) {
-        platform::MsgBox(vehicle::kVehicleLimitMessage);
+        platform::MsgBox(core::TextTable().VehicleLimitText);
         return false;
     }
 

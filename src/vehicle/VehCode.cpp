@@ -4,8 +4,6 @@
 
 namespace vehicle {
 
-const char* const kVehicleLimitMessage = "You can only load up to 200 vehicles at any one time.";
-
 bool VehicleListFull() {
     return core::GlobalChassisLab().Vehicles.size() >= core::kMaxVehicles;
 }

@@ -12,9 +12,6 @@
 
 namespace vehicle {
 
-// "You can only load up to 200 vehicles at any one time."
-extern const char* const kVehicleLimitMessage;
-
 // True when no further vehicle may be added (core::kMaxVehicles loaded).
 bool VehicleListFull();
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "core/GlobalChassisLab.hpp"
+#include "core/TextTable.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
@@ -26,6 +27,7 @@ protected:
         root = pattern;
         std::filesystem::create_directories(root / "vehicles");
         core::GlobalChassisLab() = core::GlobalChassisLabState{};
+        core::InitDefaultTexts();  // the messages' texts
         auto& g = core::GlobalChassisLab();
         g.AppDir = root.string() + "/";
         g.VehiclesDir = g.AppDir + "vehicles/";

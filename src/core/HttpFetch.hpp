@@ -1,0 +1,19 @@
+// Fetching a small text over HTTP (the update check's version file).
+#pragma once
+
+#include <string>
+
+namespace core {
+
+struct HttpTextResult {
+    bool ok = false;     // false for a transport failure, a time-out or a status outside 2xx
+    std::string text;    // the response body, unchanged; empty when !ok
+    std::string error;   // why it failed
+};
+
+// Fetches url synchronously and returns the whole body. The method is upper-cased in place
+// (the caller's variable changes with it); only "GET" is supported. A server error page is a
+// failed fetch, never a body to compare.
+HttpTextResult HttpGetText(const std::string& url, std::string& method);
+
+}  // namespace core

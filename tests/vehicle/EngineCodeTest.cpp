@@ -1,0 +1,226 @@
+#include "vehicle/EngineCode.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "DrivetrainTestSupport.hpp"
+
+namespace {
+
+using namespace drivetrain_test;
+using vehicle::EngineRecord;
+using vehicle::GetEngineTorque;
+
+// Speeds of the petrol engine in rad/s (rpm x 0.10471975511963333).
+constexpr double kIdle = 104.71975511963333;       // 1000 rpm
+constexpr double kPlateauStart = 418.8790204785333;  // 4000 rpm
+constexpr double kPlateauEnd = 523.5987755981667;    // 5000 rpm
+constexpr double kPowerPeak = 680.6784082776166;     // 6500 rpm
+constexpr double kLimit = 785.398163397225;          // 7500 rpm
+
+class EngineCodeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetDrivetrainState();
+        engine = FittedPetrolEngine();
+    }
+    float TorqueAt(double speed, float throttle) {
+        EngineRecord e = engine;
+        e.Speed = static_cast<float>(speed);
+        e.Throttle = throttle;
+        return GetEngineTorque(e);
+    }
+    EngineRecord engine;
+};
+
+TEST_F(EngineCodeTest, FiguresAreConvertedToRadiansPerSecondForWheelDrivenVehicles) {
+    EXPECT_NEAR(engine.TorquePeakStart, kPlateauStart, 1e-4);
+    EXPECT_NEAR(engine.TorquePeakEnd, kPlateauEnd, 1e-4);
+    EXPECT_NEAR(engine.PowerPeakSpeed, kPowerPeak, 1e-4);
+    EXPECT_NEAR(engine.IdleSpeed, kIdle, 1e-4);
+    EXPECT_NEAR(engine.LimitSpeed, kLimit, 1e-4);
+    EXPECT_EQ(engine.TorquePeakRPM, 4000.0f);  // stays in rpm
+    EXPECT_EQ(engine.Throttle, 1.0f);
+
+    // Thrust driven: nothing converted, no curve.
+    EngineRecord thrust = vehicle::EngineRecordFromFigures(PetrolFigures(), vehicle::kDriveThrust);
+    EXPECT_EQ(thrust.PowerPeakSpeed, 6500.0f);
+    EXPECT_EQ(thrust.TorquePeakStart, 0.0f);
+    thrust.UpperCurve = {1, 2, 3, 4, 5};
+    vehicle::EngineCode().MatrixInverseOK = core::VbFalse;
+    vehicle::UpdateEngineModel(thrust, vehicle::kDriveThrust);
+    EXPECT_EQ(thrust.UpperCurve, (std::array<float, 5>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(thrust.LowerCurve, (std::array<float, 4>{}));
+    EXPECT_EQ(vehicle::EngineCode().MatrixInverseOK, core::VbFalse);
+}
+
+TEST_F(EngineCodeTest, FittedCurvePassesThroughTheGivenTorqueAndPowerPoints) {
+    EXPECT_EQ(vehicle::EngineCode().MatrixInverseOK, core::VbTrue);
+    // Idle: half the peak torque (125 N m); plateau start and end: 250 N m.
+    EXPECT_NEAR(TorqueAt(engine.IdleSpeed, 1.0f), 125.0, 0.01);
+    EXPECT_EQ(TorqueAt(engine.TorquePeakStart, 1.0f), 250.0f);
+    EXPECT_NEAR(TorqueAt(engine.TorquePeakEnd, 1.0f), 250.0, 0.05);
+    // Flat ends: the cubic tops out at the plateau start, the quartic leaves the plateau end
+    // level, so 1 rad/s either side is still within a few hundredths of a N m of 250.
+    EXPECT_NEAR(TorqueAt(engine.TorquePeakStart - 1.0, 1.0f), 250.0, 0.05);
+    EXPECT_NEAR(TorqueAt(engine.TorquePeakEnd + 1.0, 1.0f), 250.0, 0.05);
+    // Power peak: 150 kW at 680.678 rad/s, i.e. 150000 / 680.678 = 220.368 N m.
+    const float t = TorqueAt(engine.PowerPeakSpeed, 1.0f);
+    EXPECT_NEAR(t, 220.368, 0.02);
+    EXPECT_NEAR(t * engine.PowerPeakSpeed / 1000.0, 150.0, 0.01);
+    // With UpperShapeB = 1 the slope there is that of constant power: 0.5 % faster, still
+    // 150 kW to within the curvature of the quartic, and lower on either side.
+    const double w2 = 1.005 * engine.PowerPeakSpeed;
+    EXPECT_NEAR(TorqueAt(w2, 1.0f) * w2 / 1000.0, 150.0, 0.05);
+    EXPECT_LT(TorqueAt(650.0, 1.0f) * 650.0 / 1000.0, 150.0);
+    EXPECT_LT(TorqueAt(720.0, 1.0f) * 720.0 / 1000.0, 150.0);
+}
+
+TEST_F(EngineCodeTest, BelowIdleFullThrottleGivesNothingAndClosedThrottleBrakes) {
+    EXPECT_EQ(TorqueAt(50.0, 1.0f), 0.0f);
+    // k = sin(1.4 x 50 / 680.678 + 0.15708) = sin(0.25992) = 0.25700;
+    // B = -(0.05 x 50 x 0.25700 + 0.05 x 380) = -19.6425 N m.
+    EXPECT_NEAR(TorqueAt(50.0, 0.0f), -19.6425, 1e-3);
+    // Half throttle on the plateau: the mean of 250 and the closed-throttle torque at 450:
+    // k = sin(1.4 x 450 / 680.678 + 0.15708) = 0.88320, B = -(0.05 x 450 x 0.88320 + 19) =
+    // -38.872, mean 105.564.
+    EXPECT_NEAR(TorqueAt(450.0, 0.5f), 105.564, 2e-3);
+}
+
+TEST_F(EngineCodeTest, ClosedThrottleFactorIsFloredAboveThePowerPeak) {
+    // At the power peak the factor is the plain sine, sin(1.4 + 0.15708) = 0.99991:
+    // B = -(0.05 x 680.678 x 0.99991 + 19) = -53.031.
+    EXPECT_NEAR(TorqueAt(engine.PowerPeakSpeed, 0.0f), -53.031, 2e-3);
+    // At 1.35 x the power-peak speed the sine is 0.8887, so 0.9 is used:
+    // B = -(0.05 x 918.916 x 0.9 + 19) = -60.351. (Rev limiter off: 918.9 is past the limit.)
+    core::OptionsSettings().RevLimitEnabled = core::VbFalse;
+    EXPECT_NEAR(TorqueAt(1.35 * kPowerPeak, 0.0f), -60.351, 2e-3);
+}
+
+TEST_F(EngineCodeTest, RevLimiterCutsTheThrottleOnlyMoreThanOneRadianPerSecondAboveTheLimit) {
+    const double atLimit = engine.LimitSpeed + 1.0f;
+    const double beyond = engine.LimitSpeed + 1.5f;
+    const float fullBeyond = [&] {
+        core::OptionsSettings().RevLimitEnabled = core::VbFalse;
+        const float t = TorqueAt(beyond, 1.0f);
+        core::OptionsSettings().RevLimitEnabled = core::VbTrue;
+        return t;
+    }();
+    EXPECT_EQ(TorqueAt(atLimit, 0.7f), [&] {
+        core::OptionsSettings().RevLimitEnabled = core::VbFalse;
+        const float t = TorqueAt(atLimit, 0.7f);
+        core::OptionsSettings().RevLimitEnabled = core::VbTrue;
+        return t;
+    }());
+    EXPECT_EQ(TorqueAt(beyond, 1.0f), TorqueAt(beyond, 0.0f));  // closed-throttle torque
+    EXPECT_LT(TorqueAt(beyond, 1.0f), 0.0f);
+    core::OptionsSettings().RevLimitEnabled = core::VbFalse;
+    EXPECT_EQ(TorqueAt(beyond, 1.0f), fullBeyond);
+    EXPECT_GE(fullBeyond, 0.0f);
+}
+
+TEST_F(EngineCodeTest, FullThrottleCurveIsClampedToZeroAndTheCeiling) {
+    engine.UpperCurve = {0, 0, 0, 0, -50.0f};
+    EXPECT_EQ(TorqueAt(600.0, 1.0f), 0.0f);
+    engine.UpperCurve = {0, 0, 0, 0, 1e9f};
+    EXPECT_EQ(TorqueAt(600.0, 1.0f), 1e8f);
+    engine.UpperCurve = {1e30f, 0, 0, 0, 0};  // beyond the Single range at 600^4
+    EXPECT_EQ(TorqueAt(600.0, 1.0f), 1e8f);
+}
+
+TEST_F(EngineCodeTest, PlateauFromIdleGivesAnAllZeroLowerCurve) {
+    engine.TorquePeakStart = engine.IdleSpeed;
+    engine.LowerCurve = {1, 2, 3, 4};
+    vehicle::FitLowerTorqueCurve(engine);
+    EXPECT_EQ(engine.LowerCurve, (std::array<float, 4>{0, 0, 0, 0}));
+}
+
+TEST_F(EngineCodeTest, UnsolvableFitsKeepThePreviousCoefficients) {
+    const auto lower = engine.LowerCurve;
+    const auto upper = engine.UpperCurve;
+    EngineRecord broken = engine;
+    broken.IdleSpeed = std::numeric_limits<float>::quiet_NaN();  // a damaged vehicle file
+    vehicle::FitLowerTorqueCurve(broken);
+    EXPECT_EQ(broken.LowerCurve, lower);
+
+    broken = engine;
+    broken.TorquePeakEnd = std::numeric_limits<float>::quiet_NaN();
+    vehicle::FitUpperTorqueCurve(broken);
+    EXPECT_EQ(broken.UpperCurve, upper);
+    EXPECT_EQ(vehicle::EngineCode().MatrixInverseOK, core::VbFalse);
+
+    // A torque speed of NaN gives 0, never NaN.
+    broken.Speed = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(GetEngineTorque(broken), 0.0f);
+}
+
+TEST_F(EngineCodeTest, ZeroPowerPeakSpeedFitsWithoutNonFiniteCoefficients) {
+    EngineRecord e = engine;
+    e.PowerPeakSpeed = 0.0f;
+    vehicle::UpdateEngineModel(e, vehicle::kDriveRear);
+    for (float c : e.UpperCurve) EXPECT_TRUE(std::isfinite(c));
+    e.Speed = 300.0f;
+    e.Throttle = 0.0f;
+    EXPECT_TRUE(std::isfinite(GetEngineTorque(e)));
+}
+
+TEST_F(EngineCodeTest, IntegralMatchesSimpsonRuleOverTheWholeCurve) {
+    // Independent check: Simpson's rule on the full-throttle torque from idle to the power peak.
+    const double a = engine.IdleSpeed, b = engine.PowerPeakSpeed;
+    const int n = 20000;
+    const double h = (b - a) / n;
+    double sum = TorqueAt(a, 1.0f) + TorqueAt(b, 1.0f);
+    for (int i = 1; i < n; ++i) sum += (i % 2 ? 4.0 : 2.0) * TorqueAt(a + i * h, 1.0f);
+    const double simpson = sum * h / 3.0;
+    EXPECT_NEAR(vehicle::IntegrateTorqueCurve(engine, 0.0f, engine.PowerPeakSpeed), simpson,
+                simpson * 2e-4);
+    // The plateau alone: 250 N m x (523.599 - 418.879) rad/s = 26180 N m rad/s.
+    EXPECT_NEAR(vehicle::IntegrateTorqueCurve(engine, engine.TorquePeakStart, engine.TorquePeakEnd),
+                250.0 * (kPlateauEnd - kPlateauStart), 0.5);
+}
+
+TEST_F(EngineCodeTest, FuelFlowIsTheEnergyAboveClosedThrottleOverEfficiency) {
+    EngineRecord e = engine;
+    e.Speed = 450.0f;
+    e.Throttle = 1.0f;
+    e.Torque = 250.0f;
+    // B0 = -38.872 (as above), r = 1, efficiency 0.4:
+    // (250 + 38.872) x 450 / 0.4 x 0.01 s / 32290236 J/L = 1.00644e-4 L.
+    EXPECT_NEAR(vehicle::GetFuelFlow(e, 0.01f), 1.00644e-4, 2e-9);
+    // A fuel that is not burnt, a speed without full-throttle torque, a fuel index past the
+    // table: no flow.
+    core::FuelTable().FuelTypes[0].EnergyPerLitre = 0.0f;
+    EXPECT_EQ(vehicle::GetFuelFlow(e, 0.01f), 0.0);
+    core::InitFuelTypes();
+    e.Speed = 50.0f;
+    EXPECT_EQ(vehicle::GetFuelFlow(e, 0.01f), 0.0);
+    e.Speed = 450.0f;
+    e.FuelType = 200;
+    EXPECT_EQ(vehicle::GetFuelFlow(e, 0.01f), 0.0);
+}
+
+TEST_F(EngineCodeTest, PeakScanFindsThePlateauAndThePowerPeak) {
+    EngineRecord e = engine;
+    vehicle::ScanEnginePeaks(e);
+    const auto& s = vehicle::EngineCode();
+    EXPECT_NEAR(s.ScannedTorquePeak, 250.0, 0.01);
+    EXPECT_GE(s.ScannedTorquePeakSpeed, 419.0f);  // first whole rad/s on the plateau
+    EXPECT_LE(s.ScannedTorquePeakSpeed, 524.0f);
+    EXPECT_NEAR(s.ScannedPowerPeak, 150.0, 0.05);
+    EXPECT_NEAR(s.ScannedPowerPeakSpeed, kPowerPeak, 5.0);
+    EXPECT_EQ(e.Speed, 785.0f);  // CInt(785.398), the last speed tried
+
+    EngineRecord flat;  // no curve, no engine braking: never positive
+    flat.IdleSpeed = 10.0f;
+    flat.LimitSpeed = 20.0f;
+    flat.Throttle = 1.0f;
+    vehicle::ScanEnginePeaks(flat);
+    EXPECT_EQ(s.ScannedTorquePeak, 0.0f);
+    EXPECT_EQ(s.ScannedTorquePeakSpeed, 0.0f);
+    EXPECT_EQ(s.ScannedPowerPeak, 0.0f);
+    EXPECT_EQ(s.ScannedPowerPeakSpeed, 0.0f);
+}
+
+}  // namespace

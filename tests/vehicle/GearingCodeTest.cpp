@@ -1,0 +1,241 @@
+#include "vehicle/GearingCode.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "DrivetrainTestSupport.hpp"
+
+namespace {
+
+using namespace drivetrain_test;
+using vehicle::GearingCode;
+
+class GearingCodeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetDrivetrainState();
+        auto& v = core::GlobalChassisLab().CurrentVehicle;
+        v.Drivetrain.DriveType = vehicle::kDriveRear;
+        v.Drivetrain.NumGears = 3;
+        v.Drivetrain.HasReverse = core::VbTrue;
+        vehicle::EngineCode().CurrentEngine = FittedPetrolEngine();
+        for (auto& t : vehicle::TyreCode().WheelTyres) t.UnloadedRadius = 0.3f;  // m
+        GearingCode().FrontTorqueShare = 0.0f;  // rear drive, as the selection sets it
+
+        auto& o = core::OptionsSettings();
+        o.SpeedoIndicated = core::VbTrue;  // rolling radius = base radius 0.98 x 0.3 m
+        o.SpeedoErrorPercent = 0.0f;
+        o.ShiftPointAuto = core::VbFalse;
+        o.FixedShiftRpm = 7500;
+        o.GearRevsTopMode = 0;  // top of gear at the power peak
+        o.LFSMode = core::VbFalse;
+
+        // Reverse 3.2; gears 3.0, 2.0, 1.5; final drive 4.0.
+        inputs.GearRatioText = {"3.2", "3.0", "2.0", "1.5", "1.2", "1.0", "0.9", "0.8", "4.0"};
+        inputs.LiveSpeed = 20;
+        links.LiveGear = 2;
+    }
+    void Run() { vehicle::CalcGearing(inputs, links); }
+
+    vehicle::GearingInputs inputs;
+    vehicle::GearingLinks links;
+};
+
+TEST_F(GearingCodeTest, FixedShiftPointGivesRoadSpeedsFromRatiosAndTyreRadius) {
+    Run();
+    const auto& g = GearingCode();
+    // 7500 rpm x 2 x 3.141592653589 / 60 = 785.398163 rad/s for every shift point.
+    EXPECT_FLOAT_EQ(g.ShiftRevs[1], 785.398163f);
+    EXPECT_FLOAT_EQ(g.ShiftRevs[2], 785.398163f);
+    EXPECT_FLOAT_EQ(g.OverallRatios[1], 12.0f);
+    // Gear 1: 785.398 / 12 = 65.4498 rad/s at the wheel x 0.294 m = 19.2423 m/s (69.3 km/h).
+    EXPECT_NEAR(g.SpeedAtShift[1], 19.2423, 1e-3);
+    // Gear 2: 785.398 / 8 = 98.1748 rad/s x 0.294 m = 28.8634 m/s.
+    EXPECT_NEAR(g.SpeedAtShift[2], 28.8634, 1e-3);
+    // Top gear 3 at the power peak 680.678 rad/s: / 6 = 113.446 rad/s x 0.294 = 33.3532 m/s.
+    EXPECT_NEAR(g.ShiftRevs[3], 680.678, 1e-3);
+    EXPECT_NEAR(g.SpeedAtShift[3], 33.3532, 1e-3);
+    // Reverse, also at the power peak: / 12.8 = 53.178 rad/s x 0.294 = 15.6343 m/s.
+    EXPECT_NEAR(g.SpeedAtShift[0], 15.6343, 1e-3);
+    // After the 1-2 shift: 785.398 x 8 / 12 = 523.599 rad/s; drop 261.799; step 33.33 %.
+    EXPECT_NEAR(g.PostShiftRevs[1], 523.599, 1e-3);
+    EXPECT_NEAR(g.RevDrop[1], 261.799, 1e-3);
+    EXPECT_NEAR(g.RatioStepPct[1], 33.3333, 1e-3);
+    EXPECT_NEAR(g.SpeedGained[1], 28.8634 - 19.2423, 1e-3);
+    // 20 m/s on the 0.294 m radius of the live gear: 68.027 rad/s at the wheel, x 12 and x 6.
+    EXPECT_EQ(links.LiveSpeed, 20);
+    EXPECT_NEAR(g.CruisingRevs[1], 816.327, 1e-2);
+    EXPECT_NEAR(g.CruisingRevs[3], 408.163, 1e-2);
+    EXPECT_EQ(g.PostShiftRevs[0], 0.0f);
+    EXPECT_GT(g.TorqueCurveArea, 0.0f);
+}
+
+TEST_F(GearingCodeTest, IndicatedSpeedAddsTheSpeedometerErrorAndUsesTheBaseRadius) {
+    core::OptionsSettings().SpeedoErrorPercent = 3.0f;
+    GearingCode().GearRollingRadius.fill(0.5f);
+    Run();
+    const auto& g = GearingCode();
+    EXPECT_NEAR(g.SpeedAtShift[1], 19.2423 * 1.03, 1e-3);
+    for (int i = 0; i <= 3; ++i) EXPECT_FLOAT_EQ(g.GearRollingRadius[i], 0.294f);
+    EXPECT_EQ(g.GearRollingRadius[4], 0.5f);  // above NumGears: untouched
+}
+
+TEST_F(GearingCodeTest, AllWheelDriveTakesTheCentreSplitForShareAndBaseRadius) {
+    core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType = vehicle::kDriveAll;
+    auto& tyres = vehicle::TyreCode().WheelTyres;
+    tyres[2].UnloadedRadius = tyres[3].UnloadedRadius = 0.35f;
+    inputs.TorqueSplitCentre = 60;
+    Run();
+    EXPECT_FLOAT_EQ(GearingCode().FrontTorqueShare, 0.6f);
+    // Rb = 0.98 x (0.6 x (0.3 + 0.3) + 0.4 x (0.35 + 0.35)) / 2 = 0.3136 m.
+    EXPECT_NEAR(GearingCode().GearRollingRadius[1], 0.3136, 1e-6);
+}
+
+TEST_F(GearingCodeTest, AutomaticShiftStopsAtThePowerPeakWhenTheNextGearPullsAsHard) {
+    core::OptionsSettings().ShiftPointAuto = core::VbTrue;
+    inputs.GearRatioText[2] = "3.0";  // gear 2 = gear 1: equal wheel torque at once
+    Run();
+    EXPECT_NEAR(GearingCode().ShiftRevs[1], 680.678, 1e-3);
+}
+
+TEST_F(GearingCodeTest, AutomaticShiftNeverPassesTheRevLimitWhenTheLimiterIsOn) {
+    core::OptionsSettings().ShiftPointAuto = core::VbTrue;
+    inputs.GearRatioText[2] = "1.0";  // a gap no wheel-torque crossing closes below the limit
+    Run();
+    EXPECT_FLOAT_EQ(GearingCode().ShiftRevs[1], vehicle::EngineCode().CurrentEngine.LimitSpeed);
+}
+
+TEST_F(GearingCodeTest, AutomaticShiftSearchIsCappedWithoutTheLimiter) {
+    auto& o = core::OptionsSettings();
+    o.ShiftPointAuto = core::VbTrue;
+    o.RevLimitEnabled = core::VbFalse;
+    // An engine that keeps 500 N m for ever: the lower gear always pulls harder.
+    auto& e = vehicle::EngineCode().CurrentEngine;
+    e.UpperCurve = {0, 0, 0, 0, 500.0f};
+    inputs.GearRatioText[2] = "1.0";
+    Run();
+    EXPECT_NEAR(GearingCode().ShiftRevs[1], e.PowerPeakSpeed + vehicle::kMaxRevSearchSteps, 0.01);
+}
+
+TEST_F(GearingCodeTest, PowerDropTopOfGearIsTheFirstSpeedWherePowerHasFallenFarEnough) {
+    auto& o = core::OptionsSettings();
+    o.GearRevsTopMode = 2;
+    const auto& e = vehicle::EngineCode().CurrentEngine;
+    auto powerAt = [&](float w) {
+        vehicle::EngineRecord c = e;
+        c.Speed = w;
+        c.Throttle = 1.0f;
+        return vehicle::GetEngineTorque(c) * w / 1000.0f;
+    };
+    for (uint8_t percent : {0, 5}) {
+        o.PowerDropPercent = percent;
+        Run();
+        const float top = GearingCode().ShiftRevs[3];
+        const float target = (1.0f - percent / 100.0f) * e.PeakPower;
+        EXPECT_EQ(GearingCode().ShiftRevs[0], top);
+        EXPECT_GT(top, e.PowerPeakSpeed);
+        EXPECT_LT(top, e.LimitSpeed);
+        EXPECT_LE(powerAt(top), target);
+        if (top - 1.0f > e.PowerPeakSpeed) {
+            EXPECT_GT(powerAt(top - 1.0f), target);
+        }
+    }
+}
+
+TEST_F(GearingCodeTest, PowerDropSearchIsCappedWhenPowerNeverFalls) {
+    auto& o = core::OptionsSettings();
+    o.GearRevsTopMode = 2;
+    o.PowerDropPercent = 10;
+    o.RevLimitEnabled = core::VbFalse;
+    auto& e = vehicle::EngineCode().CurrentEngine;
+    e.UpperCurve = {0, 0, 0, 0, 500.0f};  // power grows with speed for ever
+    Run();
+    EXPECT_NEAR(GearingCode().ShiftRevs[3], e.PowerPeakSpeed + vehicle::kMaxRevSearchSteps, 0.01);
+}
+
+TEST_F(GearingCodeTest, ReverseRatioFollowsTheVehicleAndTheSimulatorCar) {
+    auto& g = core::GlobalChassisLab();
+    core::OptionsSettings().LFSMode = core::VbTrue;
+    g.HasLFSCar = core::VbTrue;
+    g.CurrentLFSCar.ReverseRatio = 3.411f;
+    Run();
+    EXPECT_FLOAT_EQ(GearingCode().GearRatios[0], 3.411f);
+
+    // A simulator car listed with reverse ratio 0: no reverse, never a division by 0.
+    g.CurrentLFSCar.ReverseRatio = 0.0f;
+    Run();
+    EXPECT_EQ(GearingCode().GearRatios[0], 1.0f);
+    // Power peak 680.678 / (1 x 4) = 170.17 rad/s x 0.294 m = 50.03 m/s.
+    EXPECT_NEAR(GearingCode().SpeedAtShift[0], 50.030, 1e-2);
+
+    g.CurrentVehicle.Drivetrain.HasReverse = core::VbFalse;
+    g.CurrentLFSCar.ReverseRatio = 3.411f;
+    Run();
+    EXPECT_EQ(GearingCode().GearRatios[0], 1.0f);
+}
+
+TEST_F(GearingCodeTest, OneForwardGearHasOnlyTheTopOfGearPoint) {
+    core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears = 1;
+    Run();
+    const auto& g = GearingCode();
+    EXPECT_NEAR(g.ShiftRevs[1], 680.678, 1e-3);
+    EXPECT_EQ(g.PostShiftRevs[1], 0.0f);
+    EXPECT_EQ(g.RevDrop[1], 0.0f);
+    EXPECT_EQ(g.SpeedGained[1], 0.0f);
+}
+
+TEST_F(GearingCodeTest, UnreadableRatiosAndOversizedGearCountsGiveOnlyFiniteResults) {
+    inputs.GearRatioText = {"", "abc", "", "1e400", "", "", "", "", ""};
+    core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears = 12;  // damaged file
+    links.LiveGear = 40;
+    core::OptionsSettings().ShiftPointAuto = core::VbTrue;
+    Run();
+    const auto& g = GearingCode();
+    auto finite = [](const auto& a) {
+        for (float x : a) {
+            if (!std::isfinite(x)) return false;
+        }
+        return true;
+    };
+    EXPECT_TRUE(finite(g.GearRatios));
+    EXPECT_TRUE(finite(g.OverallRatios));
+    EXPECT_TRUE(finite(g.ShiftRevs));
+    EXPECT_TRUE(finite(g.PostShiftRevs));
+    EXPECT_TRUE(finite(g.RatioStepPct));
+    EXPECT_TRUE(finite(g.SpeedAtShift));
+    EXPECT_TRUE(finite(g.CruisingRevs));
+    EXPECT_TRUE(std::isfinite(g.TorqueCurveArea));
+    EXPECT_EQ(g.SpeedAtShift[1], 1.0f);  // no ratio: the 1 m/s floor
+}
+
+TEST_F(GearingCodeTest, TrueGroundSpeedRunsFourWheelLoadAndRadiusPasses) {
+    core::OptionsSettings().SpeedoIndicated = core::VbFalse;
+    int passes = 0;
+    links.CalcGearWheelLoads = [&] { ++passes; };
+    int shown = 0;
+    links.ShowGearingTable = [&] { ++shown; };
+    links.DrawGearingGraph = [&] { shown += 10; };
+    Run();
+    EXPECT_EQ(passes, 4);
+    EXPECT_EQ(shown, 11);
+    const auto& g = GearingCode();
+    for (int i = 0; i <= 3; ++i) {
+        EXPECT_FLOAT_EQ(g.SpeedAtShift[i],
+                        g.OverallRatios[i] == 0.0f
+                            ? 0.0f
+                            : g.GearRollingRadius[i] * g.ShiftRevs[i] / g.OverallRatios[i]);
+    }
+}
+
+TEST_F(GearingCodeTest, ThrustDrivenVehicleChangesNothing) {
+    core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType = vehicle::kDriveThrust;
+    bool called = false;
+    links.ShowGearingTable = [&] { called = true; };
+    Run();
+    EXPECT_FALSE(called);
+    EXPECT_EQ(GearingCode().GearRatios[1], 0.0f);
+    EXPECT_EQ(GearingCode().ShiftRevs[1], 0.0f);
+}
+
+}  // namespace

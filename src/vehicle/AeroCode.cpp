@@ -153,6 +153,14 @@ void CalcAeroForces(AeroForces& f, const std::array<float, 4>& staticLoads, floa
     f.WheelLoad[3] -= 0.5f * f.RollResPitchLoad;
 }
 
+void ApplyWingAngles(const AeroSetupInputs& inputs) {
+    AeroCodeState& s = AeroCode();
+    s.FrontWingAngle = inputs.FrontWingAngle;
+    s.RearWingAngle = inputs.RearWingAngle;
+    s.FrontWingAngleEff = s.FrontWingAngle;
+    s.RearWingAngleEff = s.RearWingAngle;
+}
+
 void UpdateAeroAnalysis(float liveSpeed, float totalMass) {
     AeroCodeState& s = AeroCode();
     AeroForces& a = s.LiveAero;

@@ -127,6 +127,10 @@ void CalcAeroForces(AeroForces& forces, const std::array<float, 4>& staticLoads,
                     const PositionXYZ& undertrayPos, const PositionXYZ& frontWingPos,
                     const PositionXYZ& rearWingPos, float frontWingAngle, float rearWingAngle);
 
+// The setup wing angles; the effective angles start equal to them (the live-state analysis
+// then corrects them for body pitch).
+void ApplyWingAngles(const AeroSetupInputs& inputs);
+
 // Resistance power of the live record and the three live summary ratios. (The aerodynamic
 // captions and charts are redrawn by the caller afterwards.)
 void UpdateAeroAnalysis(float liveSpeed, float totalMass);

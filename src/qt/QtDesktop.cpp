@@ -46,6 +46,20 @@ void QtDesktop::FormBroughtToFront(platform::Form& form) {
     view->activateWindow();
 }
 
+void QtDesktop::FormDestroyed(platform::Form& form) {
+    // Dropped by its owner without an unload: the window goes with it.
+    auto it = views_.find(&form);
+    if (it == views_.end()) return;
+    QPointer<FormView> view = it->second;
+    views_.erase(it);
+    if (view) {
+        view->Detach();
+        view->hide();
+        view->deleteLater();
+    }
+    if (views_.empty()) emit allWindowsClosed();
+}
+
 void QtDesktop::FormUnloaded(platform::Form& form) {
     auto it = views_.find(&form);
     if (it == views_.end()) return;

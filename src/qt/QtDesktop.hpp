@@ -25,6 +25,7 @@ public:
     void FormHidden(platform::Form& form) override;
     void FormBroughtToFront(platform::Form& form) override;
     void FormUnloaded(platform::Form& form) override;
+    void FormDestroyed(platform::Form& form) override;
 
 signals:
     // The last window went away (its form was unloaded).

@@ -196,7 +196,7 @@ private:
         if (ke.matches(QKeySequence::Paste)) {
             QString text = QApplication::clipboard()->text();
             if (!box_.MultiLine()) text = text.section('\n', 0, 0).remove('\r');
-            else text.replace("\r\n", "\n").replace("\n", "\r\n");
+            else text.replace("\r\n", "\n").replace('\n', '\r');  // Return: a new line
             if (!text.isEmpty()) Type(text);
             return true;
         }

@@ -1,0 +1,324 @@
+// The generic window: one widget per control at the model's geometry, kept in step with the
+// model, and a person's input reaching the model's handlers.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "QtTestApp.hpp"
+#include "SampleForm.hpp"
+#include "qt/FormView.hpp"
+#include "qt/RenderToPng.hpp"
+
+namespace {
+
+using qtfront::FormView;
+
+class FormViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qttest::App();
+        platform::InstallServiceDoubles();
+        view = std::make_unique<FormView>(form);
+    }
+    template <typename W>
+    W* Widget(platform::Control& c) {
+        auto* w = qobject_cast<W*>(view->WidgetFor(c));
+        EXPECT_NE(w, nullptr) << c.DisplayName();
+        return w;
+    }
+    qttest::SampleForm form;
+    std::unique_ptr<FormView> view;
+};
+
+TEST_F(FormViewTest, EveryControlGetsAWidgetOfItsKindAtTheModelsGeometry) {
+    EXPECT_NE(Widget<QLabel>(*form.title), nullptr);
+    EXPECT_NE(Widget<QLineEdit>(*form.text), nullptr);
+    EXPECT_NE(Widget<QComboBox>(*form.combo), nullptr);
+    EXPECT_NE(Widget<QCheckBox>(*form.check), nullptr);
+    EXPECT_NE(Widget<QPushButton>(*form.button), nullptr);
+    EXPECT_NE(Widget<QSlider>(*form.slider), nullptr);
+    EXPECT_NE(Widget<QScrollBar>(*form.scroll), nullptr);
+    EXPECT_NE(Widget<QRadioButton>(*form.optA), nullptr);
+    EXPECT_NE(Widget<QProgressBar>(*form.progress), nullptr);
+    EXPECT_NE(Widget<QTreeWidget>(*form.list), nullptr);
+    EXPECT_NE(view->WidgetFor(*form.picture), nullptr);
+    EXPECT_NE(view->WidgetFor(*form.tabs), nullptr);
+    EXPECT_EQ(view->WidgetFor(*form.timer), nullptr);  // a timer has no widget
+
+    EXPECT_EQ(view->WidgetFor(*form.title)->geometry(), QRect(10, 10, 200, 20));
+    EXPECT_EQ(view->WidgetFor(*form.title)->parentWidget(), view->ClientArea());
+    // Children of a frame are placed in the frame; of a picture box, inside its border.
+    EXPECT_EQ(view->WidgetFor(*form.optB)->parentWidget(), view->WidgetFor(*form.frame));
+    EXPECT_EQ(view->WidgetFor(*form.optB)->geometry(), QRect(10, 45, 80, 20));
+    EXPECT_EQ(view->WidgetFor(*form.inner)->parentWidget(), view->WidgetFor(*form.picture));
+    EXPECT_EQ(view->WidgetFor(*form.inner)->geometry(), QRect(7, 7, 60, 16));
+
+    // Captions: a label shows "&&" as "&"; buttons keep Qt's (identical) mnemonic marks.
+    EXPECT_EQ(Widget<QLabel>(*form.title)->text(), "Front & rear");
+    EXPECT_EQ(Widget<QPushButton>(*form.button)->text(), "&Go");
+    EXPECT_EQ(Widget<QComboBox>(*form.combo)->count(), 2);
+    EXPECT_FALSE(Widget<QComboBox>(*form.combo)->isEditable());  // a drop-down list
+    EXPECT_EQ(Widget<QTreeWidget>(*form.list)->topLevelItemCount(), 3);
+    EXPECT_EQ(Widget<QProgressBar>(*form.progress)->value(), 40);
+    EXPECT_EQ(Widget<QSlider>(*form.slider)->maximum(), 20);
+    EXPECT_EQ(Widget<QScrollBar>(*form.scroll)->orientation(), Qt::Vertical);
+}
+
+TEST_F(FormViewTest, RendersToPngWithCaptionsFramesAndMenus) {
+    QTemporaryDir dir;
+    const std::string path = QDir(dir.path()).filePath("sample.png").toStdString();
+    ASSERT_TRUE(qtfront::RenderFormToPng(form, path));
+    const QImage image(QString::fromStdString(path));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(520, 400));
+
+    // The label's caption is dark text inside the label's rectangle (below the menu bar).
+    const int top = view->ClientArea()->y();
+    EXPECT_GT(top, 10);  // there is a menu bar
+    const QRect label(10, top + 10, 200, 20);
+    const int withCaption = qttest::DarkPixels(image, label);
+    EXPECT_GT(withCaption, 40);
+    form.title->SetCaption("");
+    EXPECT_EQ(qttest::DarkPixels(qtfront::RenderForm(form), label), 0);
+    // The picture box paints its white background.
+    EXPECT_EQ(QColor(image.pixel(230 + 150, top + 100 + 100)), QColor(255, 255, 255));
+}
+
+TEST_F(FormViewTest, ModelChangesReachTheWidgets) {
+    form.title->SetCaption("Rear");
+    EXPECT_EQ(Widget<QLabel>(*form.title)->text(), "Rear");
+    form.title->Move(20, 30, 100, 18);
+    EXPECT_EQ(view->WidgetFor(*form.title)->geometry(), QRect(20, 30, 100, 18));
+    form.title->SetVisible(false);
+    EXPECT_TRUE(view->WidgetFor(*form.title)->isHidden());
+    form.button->SetEnabled(false);
+    EXPECT_FALSE(view->WidgetFor(*form.button)->isEnabled());
+    form.button->SetToolTipText("Start the run");
+    EXPECT_EQ(view->WidgetFor(*form.button)->toolTip(), "Start the run");
+
+    form.slider->SetValue(12);
+    EXPECT_EQ(Widget<QSlider>(*form.slider)->value(), 12);
+    form.check->SetValue(2);
+    EXPECT_EQ(Widget<QCheckBox>(*form.check)->checkState(), Qt::PartiallyChecked);
+    form.combo->SetText("Diesel");
+    EXPECT_EQ(Widget<QComboBox>(*form.combo)->currentIndex(), 1);
+    form.text->SetText("1.25");
+    EXPECT_EQ(Widget<QLineEdit>(*form.text)->text(), "1.25");
+    form.tabs->SelectTab(2);
+    EXPECT_EQ(view->WidgetFor(*form.tabs)->findChild<QTabBar*>()->currentIndex(), 1);
+    form.list->SetSelected(2, true);
+    EXPECT_TRUE(Widget<QTreeWidget>(*form.list)->topLevelItem(1)->isSelected());
+
+    form.open->SetEnabled(false);
+    form.linking->SetChecked(true);
+    EXPECT_FALSE(view->ActionFor(*form.open)->isEnabled());
+    EXPECT_TRUE(view->ActionFor(*form.linking)->isChecked());
+    EXPECT_EQ(view->ActionFor(*form.open)->shortcut(), QKeySequence("Ctrl+O"));
+
+    form.SetCaption("Renamed");
+    EXPECT_EQ(view->windowTitle(), "Renamed");
+}
+
+TEST_F(FormViewTest, ZOrderFollowsTheModel) {
+    using platform::RGB;
+    auto& back = form.Create<platform::Label>("Back");
+    auto& front = form.Create<platform::Label>("Front");
+    for (auto* l : {&back, &front}) {
+        l->Move(300, 20, 60, 40);
+        l->SetTransparent(false);
+    }
+    back.SetBackColor(RGB(255, 0, 0));
+    front.SetBackColor(RGB(0, 0, 255));
+    const int top = view->ClientArea()->y();
+    auto colourAt = [&] { return QColor(qtfront::RenderForm(form).pixel(330, top + 40)); };
+    EXPECT_EQ(colourAt(), QColor(0, 0, 255));  // created later: on top
+    back.BringToFront();
+    EXPECT_EQ(colourAt(), QColor(255, 0, 0));
+    back.SendToBack();
+    EXPECT_EQ(colourAt(), QColor(0, 0, 255));
+}
+
+TEST_F(FormViewTest, ClicksAndSliderDragsReachTheHandlers) {
+    int clicks = 0;
+    form.button->Click = [&] {
+        ++clicks;
+        form.title->SetCaption("Clicked");
+    };
+    Widget<QPushButton>(*form.button)->click();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(Widget<QLabel>(*form.title)->text(), "Clicked");
+
+    std::vector<int> scrolls;
+    int changes = 0, sliderClicks = 0;
+    form.slider->Scroll = [&] { scrolls.push_back(form.slider->Value()); };
+    form.slider->Change = [&] { ++changes; };
+    form.slider->Click = [&] { ++sliderClicks; };
+    QSlider* s = Widget<QSlider>(*form.slider);
+    s->setSliderDown(true);
+    s->setSliderPosition(5);
+    s->setSliderPosition(7);
+    EXPECT_EQ(scrolls, (std::vector<int>{5, 7}));
+    EXPECT_EQ(changes, 0);
+    s->setSliderDown(false);  // let go
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(form.slider->Value(), 7);
+
+    // A click on the track is a page step: Change then Click.
+    s->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(form.slider->Value(), 12);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(sliderClicks, 1);
+    EXPECT_EQ(s->value(), 12);
+
+    // A handler that puts the value elsewhere wins, and its write is not taken for input.
+    form.slider->Change = [&] {
+        ++changes;
+        if (form.slider->Value() > 15) form.slider->SetValue(15);
+    };
+    s->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(form.slider->Value(), 15);
+    EXPECT_EQ(s->value(), 15);
+    EXPECT_EQ(changes, 4);  // the step, then the handler's own write
+}
+
+TEST_F(FormViewTest, ChecksOptionsCombosTabsListsAndMenusGoThroughTheModel) {
+    int checkClicks = 0;
+    form.check->Click = [&] { ++checkClicks; };
+    form.check->SetValue(2);
+    checkClicks = 0;
+    Widget<QCheckBox>(*form.check)->click();  // grayed -> unchecked, as the model says
+    EXPECT_EQ(form.check->Value(), 0);
+    EXPECT_EQ(Widget<QCheckBox>(*form.check)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(checkClicks, 1);
+
+    form.optA->SetValue(true);
+    Widget<QRadioButton>(*form.optB)->click();
+    EXPECT_TRUE(form.optB->Value());
+    EXPECT_FALSE(form.optA->Value());
+    EXPECT_FALSE(Widget<QRadioButton>(*form.optA)->isChecked());
+    EXPECT_TRUE(Widget<QRadioButton>(*form.optB)->isChecked());
+
+    int comboClicks = 0;
+    form.combo->Click = [&] { ++comboClicks; };
+    emit Widget<QComboBox>(*form.combo)->activated(1);
+    EXPECT_EQ(form.combo->ListIndex(), 1);
+    EXPECT_EQ(form.combo->Text(), "Diesel");
+    EXPECT_EQ(comboClicks, 1);
+
+    int tabClicks = 0;
+    form.tabs->Click = [&] { ++tabClicks; };
+    QTabBar* bar = view->WidgetFor(*form.tabs)->findChild<QTabBar*>();
+    emit bar->tabBarClicked(1);
+    EXPECT_EQ(form.tabs->SelectedTab(), 2);
+    EXPECT_EQ(tabClicks, 1);
+
+    std::vector<int> items;
+    form.list->ItemClick = [&](int item) { items.push_back(item); };
+    QTreeWidget* tree = Widget<QTreeWidget>(*form.list);
+    emit tree->itemPressed(tree->topLevelItem(2), 0);
+    EXPECT_EQ(items, std::vector<int>{3});
+    EXPECT_EQ(form.list->SelectedItems(), std::vector<int>{3});
+    EXPECT_TRUE(tree->topLevelItem(2)->isSelected());
+
+    int opened = 0;
+    form.open->Click = [&] { ++opened; };
+    view->ActionFor(*form.open)->trigger();
+    EXPECT_EQ(opened, 1);
+    // A menu entry added at run time appears.
+    auto& recent = form.file->AddItem("mnuRecent", 1, "1 Car.veh");
+    ASSERT_NE(view->ActionFor(recent), nullptr);
+    EXPECT_EQ(view->ActionFor(recent)->text(), "1 Car.veh");
+}
+
+TEST_F(FormViewTest, TypingGoesThroughKeyPressAndTheWidgetShowsTheModelsText) {
+    // The handler turns commas into points and drops letters.
+    form.text->KeyPress = [](int& key) {
+        if (key == ',') key = '.';
+        if (std::isalpha(key)) key = 0;
+    };
+    int changes = 0;
+    form.text->Change = [&] { ++changes; };
+    QLineEdit* edit = Widget<QLineEdit>(*form.text);
+    for (const char* ch : {"1", ",", "x", "5"}) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(edit, &press);
+    }
+    EXPECT_EQ(form.text->Text(), "1.5");
+    EXPECT_EQ(edit->text(), "1.5");
+    EXPECT_EQ(changes, 3);
+    QKeyEvent back(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QApplication::sendEvent(edit, &back);
+    EXPECT_EQ(form.text->Text(), "1.");
+    EXPECT_EQ(edit->text(), "1.");
+    // The caret the person placed is where the next character goes.
+    edit->setCursorPosition(0);
+    QKeyEvent two(QEvent::KeyPress, Qt::Key_2, Qt::NoModifier, "2");
+    QApplication::sendEvent(edit, &two);
+    EXPECT_EQ(form.text->Text(), "21.");
+    EXPECT_EQ(edit->cursorPosition(), 1);
+}
+
+TEST_F(FormViewTest, ControlsCreatedOrUnhiddenLaterAreMirrored) {
+    auto& late = form.Create<platform::CommandButton>("Late", form.frame);
+    late.Move(100, 20, 80, 24);
+    late.SetCaption("Late");
+    QPushButton* w = Widget<QPushButton>(late);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->parentWidget(), view->WidgetFor(*form.frame));
+    EXPECT_EQ(w->text(), "Late");
+}
+
+TEST_F(FormViewTest, TimerTicksWhileEnabled) {
+    int ticks = 0;
+    form.timer->TimerEvent = [&] { ++ticks; };
+    form.timer->SetInterval(5);
+    form.timer->SetEnabled(true);
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (ticks >= 3) loop.quit();
+    });
+    poll.start(1);
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_GE(ticks, 3);
+    form.timer->SetEnabled(false);
+    const int stopped = ticks;
+    QTimer::singleShot(30, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(ticks, stopped);
+}
+
+}  // namespace
+
+namespace {
+// Writes the sample window to a PNG when CHASSISLAB_RENDER_SAMPLE names a file (to look at).
+TEST(FormViewSample, WritesThePictureWhenAsked) {
+    const QByteArray target = qgetenv("CHASSISLAB_RENDER_SAMPLE");
+    if (target.isEmpty()) GTEST_SKIP() << "set CHASSISLAB_RENDER_SAMPLE to a .png path";
+    qttest::App();
+    qttest::SampleForm form;
+    form.picture->Surf().Line(0, 0, 3000, 1500, platform::RGB(255, 0, 0));
+    form.picture->Surf().CurrentX = 20 * 15;
+    form.picture->Surf().CurrentY = 110 * 15;
+    form.picture->Surf().PrintWithFont("Upwards", {"Arial", 9.0f, false, false}, 90);
+    form.list->SetSubItem(1, 1, "12.3 s");
+    form.text->SetText("Hello");
+    EXPECT_TRUE(qtfront::RenderFormToPng(form, target.toStdString()));
+}
+}  // namespace

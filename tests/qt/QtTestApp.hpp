@@ -1,0 +1,51 @@
+// The one QApplication of the Qt tests (offscreen unless the environment says otherwise),
+// created on first use and left alive until the process ends.
+#pragma once
+
+#include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QRect>
+
+#include "qt/QtLook.hpp"
+#include "qt/QtServices.hpp"
+
+namespace qttest {
+
+inline QApplication& App() {
+    static QApplication* app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "tests_qt";
+        static char* argv[] = {name, nullptr};
+        auto* a = new QApplication(argc, argv);
+        qtfront::InstallQtLook();
+        return a;
+    }();
+    return *app;
+}
+
+// Pixels darker than mid grey inside a rectangle of an image.
+inline int DarkPixels(const QImage& image, const QRect& area) {
+    int n = 0;
+    const QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 100) ++n;
+        }
+    }
+    return n;
+}
+
+// The bounding box of the dark pixels of an image (null when there are none).
+inline QRect DarkBounds(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 100) box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+}  // namespace qttest

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QResizeEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <unordered_set>
 
@@ -195,8 +196,16 @@ void FormView::SyncForm() {
     syncingForm_ = false;
 }
 
+void FormView::ShowWindow() {
+    holdReports_ = true;
+    show();
+    SyncForm();
+    holdReports_ = false;
+    QTimer::singleShot(0, this, [this] { ReportSize(); });
+}
+
 void FormView::ReportSize() {
-    if (!Attached() || syncingForm_ || !isVisible()) return;
+    if (!Attached() || syncingForm_ || holdReports_ || !isVisible()) return;
     const QRect frame = frameGeometry();
     const int w = frame.width(), h = frame.height();
     const int cw = client_->width(), ch = client_->height();

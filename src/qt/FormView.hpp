@@ -39,6 +39,9 @@ public:
     void SyncForm();
     // Reports the window's size to the form when it differs from what the form holds.
     void ReportSize();
+    // Shows the window at the form's outer size (the frame is known only once shown) and
+    // reports the resulting client size when the event loop is back.
+    void ShowWindow();
 
     void ControlChanged(platform::Control& control, platform::Prop what) override;
     void FormChanged(platform::Form& form, platform::Prop what) override;
@@ -64,6 +67,7 @@ private:
     // only, so controls that left the form can be found after they are gone.
     std::unordered_map<const platform::Control*, const platform::Control*> parentOf_;
     bool syncingForm_ = false;
+    bool holdReports_ = false;  // while the window is being shown
 };
 
 }  // namespace qtfront

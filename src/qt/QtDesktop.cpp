@@ -29,9 +29,7 @@ void QtDesktop::FormShown(platform::Form& form) {
         view = new FormView(form);
         views_[&form] = view;
     }
-    view->show();
-    view->SyncForm();  // the frame is known now
-    view->ReportSize();
+    view->ShowWindow();
 }
 
 void QtDesktop::FormHidden(platform::Form& form) {

@@ -1,0 +1,121 @@
+// Windows on the desktop: shown forms get a window, a handler may unload its own window, the
+// close box asks the form, and a person's resize reaches the form.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+
+#include "QtTestApp.hpp"
+#include "qt/QtDesktop.hpp"
+
+namespace {
+
+struct ToolForm : platform::Form {
+    ToolForm() : platform::Form("Tool") {
+        SetCaption("Tool");
+        Move(10, 10, 300, 200);
+        SetResizable(true);
+        SetMinimumSize(200, 150);
+        close = &Create<platform::CommandButton>("Close");
+        close->Move(10, 10, 80, 24);
+        close->SetCaption("Close");
+        close->Click = [this] { Unload(); };
+        Resize = [this] { resizes.emplace_back(ClientWidth(), ClientHeight()); };
+    }
+    platform::CommandButton* close;
+    std::vector<std::pair<int, int>> resizes;
+};
+
+class QtDesktopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qttest::App();
+        platform::InstallServiceDoubles();
+        desktop = std::make_unique<qtfront::QtDesktop>();
+    }
+    void TearDown() override {
+        desktop.reset();
+        platform::Desktop::Instance().CollectUnloaded();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    std::unique_ptr<qtfront::QtDesktop> desktop;
+};
+
+TEST_F(QtDesktopTest, ShownFormGetsAWindowThatReportsItsClientSize) {
+    ToolForm form;
+    form.Show();
+    qtfront::FormView* view = desktop->ViewFor(form);
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(view->windowTitle(), "Tool");
+    // The form's sizes are the window's outer ones, frame included; its client area is
+    // the whole inside (no menu bar).
+    QCoreApplication::processEvents();
+    const QSize frame = view->frameGeometry().size() - view->geometry().size();
+    EXPECT_EQ(view->minimumSize(), QSize(200, 150) - frame);
+    EXPECT_EQ(view->frameGeometry().size(), QSize(300, 200));
+    EXPECT_EQ(form.Width(), 300);
+    EXPECT_EQ(form.ClientWidth(), view->ClientArea()->width());
+    EXPECT_EQ(form.ClientHeight(), view->ClientArea()->height());
+    EXPECT_EQ(form.ClientWidth(), 300 - frame.width());
+
+    form.resizes.clear();
+    view->resize(400, 250);  // the person drags the corner
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(form.resizes.empty());
+    EXPECT_EQ(form.resizes.back(), std::make_pair(400, 250));
+    EXPECT_EQ(form.Width(), 400 + frame.width());
+
+    form.Hide();
+    EXPECT_FALSE(view->isVisible());
+    form.Unload();
+}
+
+TEST_F(QtDesktopTest, AHandlerMayUnloadItsOwnWindow) {
+    auto owned = std::make_unique<ToolForm>();
+    ToolForm& form = *owned;
+    form.Show();
+    QPointer<qtfront::FormView> view = desktop->ViewFor(form);
+    ASSERT_TRUE(view);
+    auto* button = qobject_cast<QPushButton*>(view->WidgetFor(*form.close));
+    ASSERT_NE(button, nullptr);
+    bool closedAll = false;
+    QObject::connect(desktop.get(), &qtfront::QtDesktop::allWindowsClosed,
+                     [&] { closedAll = true; });
+    // The program parks a spent window; collecting it after the click destroys it.
+    form.UnloadEvent = [&](bool&) { platform::Desktop::Instance().Park(std::move(owned)); };
+    button->click();
+    EXPECT_TRUE(closedAll);
+    EXPECT_EQ(platform::Desktop::Instance().ParkedCount(), 0u);  // collected after the click
+    EXPECT_EQ(desktop->ViewFor(form), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(view);
+}
+
+TEST_F(QtDesktopTest, TheCloseBoxAsksTheForm) {
+    ToolForm form;
+    bool refuse = true;
+    form.UnloadEvent = [&](bool& cancel) { cancel = refuse; };
+    form.Show();
+    qtfront::FormView* view = desktop->ViewFor(form);
+    ASSERT_NE(view, nullptr);
+    view->close();
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_TRUE(form.Loaded());
+    refuse = false;
+    view->close();
+    EXPECT_FALSE(form.Loaded());
+    EXPECT_EQ(desktop->ViewFor(form), nullptr);
+}
+
+TEST_F(QtDesktopTest, AFormDroppedWithoutUnloadTakesItsWindowAlong) {
+    auto form = std::make_unique<ToolForm>();
+    form->Show();
+    QPointer<qtfront::FormView> view = desktop->ViewFor(*form);
+    ASSERT_TRUE(view);
+    const platform::Form* address = form.get();
+    form.reset();
+    EXPECT_FALSE(view->Attached());
+    EXPECT_EQ(desktop->ViewFor(*address), nullptr);
+}
+
+}  // namespace

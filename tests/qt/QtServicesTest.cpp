@@ -1,0 +1,93 @@
+// The Qt services that need no person: font metrics, pictures, filters, sound, locale, clock.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "QtTestApp.hpp"
+#include "platform/Form.hpp"
+
+namespace {
+
+class QtServicesTest : public ::testing::Test {
+protected:
+    void SetUp() override { qttest::App(); }
+};
+
+TEST_F(QtServicesTest, FontMetricsGrowWithTextSizeAndLines) {
+    qtfront::QtFontMetricsService fonts;
+    const platform::FontSpec arial{"Arial", 8.0f, false, false};
+    const auto one = fonts.Measure("Torque", arial);
+    const auto two = fonts.Measure("Torque Torque", arial);
+    EXPECT_GT(one.width, 10);
+    EXPECT_GT(two.width, 1.8 * one.width);
+    // 8 pt at 96 dpi is 11 pixels: a line is a little taller than that.
+    EXPECT_GE(one.height, 11);
+    EXPECT_LT(one.height, 18);
+    const auto lines = fonts.Measure("Torque\r\nPower", arial);
+    EXPECT_DOUBLE_EQ(lines.height, 2 * one.height);
+    EXPECT_DOUBLE_EQ(lines.width, one.width);
+    const auto bigger = fonts.Measure("Torque", {"Arial", 16.0f, true, false});
+    EXPECT_GT(bigger.width, 1.8 * one.width);
+    // Trebuchet MS falls back to an installed sans of similar width, not to nothing.
+    EXPECT_GT(fonts.Measure("Torque", {"Trebuchet MS", 8.0f, false, false}).width, 10);
+}
+
+TEST_F(QtServicesTest, PicturesLoadWithTheirSizeAndBadFilesAreRefused) {
+    QTemporaryDir dir;
+    const QString good = QDir(dir.path()).filePath("car.jpg");
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(good, "JPG"));
+    const QString bad = QDir(dir.path()).filePath("broken.jpg");
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a picture");
+    f.close();
+
+    qtfront::QtPictureService pictures;
+    const auto loaded = pictures.Load(good.toStdString());
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_EQ(loaded->width, 64);
+    EXPECT_EQ(loaded->height, 48);
+    EXPECT_FALSE(pictures.Load(bad.toStdString()).has_value());
+    EXPECT_FALSE(pictures.Load(QDir(dir.path()).filePath("none.jpg").toStdString()).has_value());
+}
+
+TEST_F(QtServicesTest, FileFiltersBecomeQtNameFilters) {
+    EXPECT_EQ(qtfront::ToQtNameFilters("Vehicle files (*.veh)|*.veh"),
+              "Vehicle files (*.veh) (*.veh)");
+    EXPECT_EQ(qtfront::ToQtNameFilters("CSV|*.csv|All files|*.*"), "CSV (*.csv);;All files (*.*)");
+    EXPECT_EQ(qtfront::ToQtNameFilters("Setups|*.set;*.svs"), "Setups (*.set *.svs)");
+    EXPECT_EQ(qtfront::ToQtNameFilters(""), "");
+}
+
+TEST_F(QtServicesTest, SoundOfAMissingFilePlaysNothingAndReturns) {
+    qtfront::QtSoundService sound;
+    sound.PlayAsync("/nonexistent/shift.wav");  // no crash, no wait
+    SUCCEED();
+}
+
+TEST_F(QtServicesTest, DecimalSeparatorIsProcessLocalAndTheClockRuns) {
+    qtfront::QtLocaleService locale;
+    EXPECT_FALSE(locale.DecimalSeparator().empty());
+    locale.SetDecimalSeparator(",");
+    EXPECT_EQ(locale.DecimalSeparator(), ",");
+    qtfront::QtLocaleService fresh;  // the user's setting is untouched
+    EXPECT_NE(fresh.DecimalSeparator(), "");
+    const double now = qtfront::QtClockService().SecondsSinceMidnight();
+    EXPECT_GE(now, 0.0);
+    EXPECT_LT(now, 86400.0);
+}
+
+TEST_F(QtServicesTest, InstallPutsQtServicesInEverySlot) {
+    qtfront::InstallQtServices();
+    auto& s = platform::Services();
+    EXPECT_NE(dynamic_cast<qtfront::QtHttpService*>(s.http.get()), nullptr);
+    EXPECT_NE(dynamic_cast<qtfront::QtMessageBoxService*>(s.messages.get()), nullptr);
+    EXPECT_NE(dynamic_cast<qtfront::QtFontMetricsService*>(s.fonts.get()), nullptr);
+    platform::InstallServiceDoubles();
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+// Result texts of the acceleration run for the labels of the acceleration tab
+// (Analysis_AccLabel), in the selected display units. A figure the run never reached (0 in
+// AccResults) shows "N/A".
+#include "analysis/AccelerationCode.hpp"
+#include "analysis/PhysicalCode.hpp"
+#include "core/AccTargets.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "core/GlobalShared.hpp"
+#include "core/OptionsSettings.hpp"
+
+namespace analysis {
+
+namespace {
+
+using core::Quantity;
+
+const std::string kNA(core::kNotApplicableText);
+
+std::string TimeText(float t) { return core::SingleText(core::RoundToDecimals(t, 3)) + "s"; }
+std::string SpeedText(double v) { return core::UnitValueText(Quantity::Speed, v); }
+std::string DistanceText(double s) { return core::UnitValueText(Quantity::DistanceLarge, s); }
+
+// Captions of the two benchmark distances for the selected speed unit.
+std::pair<std::string, std::string> DistanceCaptions(uint8_t unit,
+                                                     const std::array<double, 7>& bench) {
+    switch (unit) {
+        case 0:
+        case 1: {
+            auto metres = [](double m) {
+                return "0-" +
+                       core::SingleText(core::RoundToDecimals(static_cast<float>(m), 0)) + "m:";
+            };
+            return {metres(bench[5]), metres(bench[6])};
+        }
+        case 2: return {"Quarter mile ET:", "Mile ET:"};
+        case 3: return {"\u00BC nautical mile ET:", "Nautical mile ET:"};
+        case 4: return {"0-1000 feet:", "0-1000 fathoms:"};
+        default: return {"", ""};
+    }
+}
+
+}  // namespace
+
+AccResultTexts AccResultsTexts() {
+    const AccelerationCodeState& s = AccelerationCode();
+    const auto& R = s.AccResults;
+    const auto& targets = core::AccTargetTable().AccTargets;
+    const uint8_t unit = core::OptionsSettings().UnitIndexSpeed;
+    const auto& bench = targets[unit < targets.size() ? unit : 0];
+    AccResultTexts out;
+    auto put = [&](int index, std::string text) { out.Labels.push_back({index, std::move(text)}); };
+
+    for (int k = 0; k < 5; ++k) {
+        put(6 + k, "0-" + SpeedText(bench[static_cast<std::size_t>(k)]) + ":");
+        const float t = R[AccRes::TimeToSpeed + k];
+        put(100 + k, t == 0.0f ? kNA : TimeText(t));
+        put(106 + k, t == 0.0f ? kNA : DistanceText(R[AccRes::DistanceAtSpeed + k]));
+    }
+    put(11, "0-" + SpeedText(R[AccRes::FinalSpeed]) + ":");
+    out.Colours.push_back(
+        {11, s.AccLastStep == s.AccMaxSteps ? kAccTextBlue : kAccTextBlack});
+    put(105, TimeText(R[AccRes::TimeToFinalSpeed]));
+    put(111, DistanceText(R[AccRes::DistanceAtFinalSpeed]));
+
+    const auto captions = DistanceCaptions(unit, bench);
+    put(14, captions.first);
+    put(15, captions.second);
+    put(112, TimeText(R[AccRes::TimeToDistance]));
+    put(113, SpeedText(R[AccRes::SpeedAtDistance]));
+    put(114, TimeText(R[AccRes::TimeToDistance + 1]));
+    put(115, SpeedText(R[AccRes::SpeedAtDistance + 1]));
+
+    const int numGears = core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears;
+    for (int g = 1; g <= numGears && g <= 7; ++g) put(116 + g, TimeText(R[AccRes::TimeInGear + g]));
+    put(116, TimeText(R[AccRes::LaunchTime]));
+    put(124, TimeText(R[AccRes::ShiftTimeTotal]));
+    put(125, core::SingleText(core::RoundToDecimals(R[AccRes::MinThrottle] * 100.0f, 1)) + "%");
+    put(126, core::UnitValueText(Quantity::Acc, R[AccRes::PeakAcceleration]));
+
+    const bool frontSpin = R[AccRes::FrontSpinEndSpeed] != 0.0f;
+    put(128, frontSpin ? SpeedText(R[AccRes::FrontSpinStartSpeed]) : kNA);
+    put(130, frontSpin ? SpeedText(R[AccRes::FrontSpinEndSpeed]) : kNA);
+    const bool rearSpin = R[AccRes::RearSpinEndSpeed] != 0.0f;
+    put(127, rearSpin ? SpeedText(R[AccRes::RearSpinStartSpeed]) : kNA);
+    put(129, rearSpin ? SpeedText(R[AccRes::RearSpinEndSpeed]) : kNA);
+
+    put(131, core::UnitValueText(Quantity::Volume, R[AccRes::FuelUsed]));
+    const bool ranDry = R[AccRes::FuelUsed] == static_cast<float>(PhysicalCode().LiveFuelLoad);
+    out.Colours.push_back({131, ranDry ? kAccTextRed : kAccTextBlack});
+    const float f = R[AccRes::FuelPerDistance];
+    put(132, f == 0.0f ? kNA : core::UnitValueText(Quantity::FuelEcon, f));
+    return out;
+}
+
+std::vector<AccLabelText> AccSearchResultsTexts() {
+    const auto& R = AccelerationCode().AccResults;
+    return {{133, TimeText(R[AccRes::SearchTime])},
+            {134, DistanceText(R[AccRes::SearchDistance])},
+            {135, TimeText(R[AccRes::SearchTimeAtDistance])},
+            {136, SpeedText(R[AccRes::SearchSpeedAtDistance])}};
+}
+
+}  // namespace analysis

@@ -1,0 +1,55 @@
+// Module state of DecelerationCode, the brake torques and the brake panel texts.
+#include "analysis/DecelerationCode.hpp"
+
+#include <cstdint>
+#include <string>
+
+#include "core/GlobalShared.hpp"
+#include "core/OptionsSettings.hpp"
+
+namespace analysis {
+
+DecelerationCodeState& DecelerationCode() {
+    static DecelerationCodeState state;
+    return state;
+}
+
+void SetBrakeTorques(int32_t maxTorque, int32_t balancePercent) {
+    DecelerationCodeState& s = DecelerationCode();
+    // The product of the two whole numbers first, then the per cent.
+    const double front =
+        static_cast<double>(static_cast<int64_t>(maxTorque) * balancePercent) / 100.0;
+    const double rear = (1.0 - balancePercent / 100.0) * maxTorque;
+    s.BrakeTorques[0] = static_cast<float>(front);
+    s.BrakeTorques[1] = s.BrakeTorques[0];
+    s.BrakeTorques[2] = static_cast<float>(rear);
+    s.BrakeTorques[3] = s.BrakeTorques[2];
+    s.BrakeTorqueRatio = (s.BrakeTorques[0] == 0.0f || s.BrakeTorques[2] == 0.0f)
+                             ? 0.0f
+                             : s.BrakeTorques[0] / s.BrakeTorques[2];
+}
+
+BrakeTexts BrakeSettingsTexts(const BrakeSettingsInputs& in) {
+    using core::Quantity;
+    const DecelerationCodeState& s = DecelerationCode();
+    BrakeTexts out;
+    out.SetBrakeLabels = {
+        {100, core::UnitValueText(Quantity::Torque, in.MaxTorque)},
+        {101, std::to_string(in.Balance) + "%"},
+        {102, std::to_string(in.EBR) + "%"},
+        {103, core::DoubleText(in.TCSlipRatio / 10.0) + "%"},
+        {104, core::UnitValueText(Quantity::Speed, in.TCSlipSpeed)},
+    };
+    const std::string ratio =
+        s.BrakeTorqueRatio == 0.0f
+            ? std::string(core::kNotApplicableText)
+            : core::SingleText(core::RoundToDecimals(s.BrakeTorqueRatio, 2)) + " : 1";
+    out.DecLabels = {
+        {100, core::UnitValueText(Quantity::Torque, s.BrakeTorques[0])},
+        {101, core::UnitValueText(Quantity::Torque, s.BrakeTorques[2])},
+        {115, ratio},
+    };
+    return out;
+}
+
+}  // namespace analysis

@@ -1,0 +1,183 @@
+// Summary of the deceleration run, the user's search over it, and the result texts.
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/DecelerationCode.hpp"
+#include "core/AccTargets.hpp"
+#include "core/GlobalShared.hpp"
+#include "core/OptionsSettings.hpp"
+#include "vehicle/AeroCode.hpp"
+
+namespace analysis {
+
+namespace {
+
+using core::Quantity;
+
+// A search value beyond the run's end by no more than this share of the end value is the end
+// itself: a corrected box's text, read back, lands within it however it was rounded.
+constexpr double kSearchEndTolerance = 1e-6;
+
+// Time (s) from row `row` to the last row.
+float TimeToEnd(const DecelerationCodeState& s, int32_t row) {
+    return static_cast<float>(static_cast<double>(s.DecTimeStep) * (s.DecLastStep - row));
+}
+
+bool BeyondEnd(double value, double end) {
+    return value > end && value - end > kSearchEndTolerance * std::max(1.0, std::abs(end));
+}
+
+std::string SecondsText(float seconds, int places) {
+    return core::SingleText(core::RoundToDecimals(seconds, places)) + "s";
+}
+
+// "100-0 km/h:" for a speed (m/s).
+std::string FromSpeedCaption(double speed) {
+    return core::UnitNumberText(Quantity::Speed, speed) + "-0" + core::UnitSuffix(Quantity::Speed) +
+           ":";
+}
+
+}  // namespace
+
+std::array<double, 5> DecTargetSpeeds() {
+    const auto& table = core::AccTargetTable().AccTargets;
+    const std::size_t unit =
+        std::min<std::size_t>(core::OptionsSettings().UnitIndexSpeed, table.size() - 1);
+    std::array<double, 5> out{};
+    for (std::size_t k = 0; k < out.size(); ++k) out[k] = table[unit][k];
+    return out;
+}
+
+void AnalyseDecRun() {
+    DecelerationCodeState& s = DecelerationCode();
+    auto& res = s.DecResults;
+    res.fill(0.0f);
+    const int32_t last = s.DecLastStep;
+    if (last < 0) return;
+    const std::array<double, 5> targets = DecTargetSpeeds();
+
+    for (int32_t row = 0; row <= last; ++row)
+        res[DecRes::PeakDeceleration] =
+            std::max(res[DecRes::PeakDeceleration], s.Row(row, DecCol::Deceleration));
+
+    const float endDistance = s.Row(last, DecCol::Distance);
+    for (int32_t row = last; row >= 0; --row) {
+        const float speed = s.Row(row, DecCol::Speed);
+        for (int k = 1; k <= 5; ++k) {
+            if (res[k] != 0.0f) continue;
+            if (speed > targets[k - 1]) {
+                res[k] = TimeToEnd(s, row);
+                res[k + 6] = endDistance - s.Row(row, DecCol::Distance);
+            }
+        }
+        res[DecRes::PeakTotalForce] =
+            std::max(res[DecRes::PeakTotalForce], s.Row(row, DecCol::TotalForce));
+    }
+    res[DecRes::TimeFromTopSpeed] = TimeToEnd(s, 0);
+    res[DecRes::StoppingDistance] = endDistance;
+}
+
+DecSearchOutcome SearchDecRunTexts(const std::array<std::string, 3>& boxes) {
+    DecelerationCodeState& s = DecelerationCode();
+    auto& res = s.DecResults;
+    DecSearchOutcome out;
+    const int32_t last = s.DecLastStep;
+    if (last < 0) return out;  // no run to search
+
+    const double startSpeed = s.Row(0, DecCol::Speed);
+    const double endDistance = s.Row(last, DecCol::Distance);
+    const double factorSpeed = core::OptionsSettings().UnitFactorSpeed;
+    const double factorDistance = core::OptionsSettings().UnitFactorDistanceLarge;
+    std::array<double, 2> speeds{core::UnitInputValue(Quantity::Speed, boxes[0]),
+                                 core::UnitInputValue(Quantity::Speed, boxes[1])};
+    double distance = core::UnitInputValue(Quantity::DistanceLarge, boxes[2]);
+
+    auto correct = [&](int box, std::string text) {
+        out.Corrected = true;
+        out.Box = box;
+        out.CorrectedText = std::move(text);
+        return out;
+    };
+    for (int b = 0; b < 2; ++b) {
+        if (speeds[b] < 0.0) return correct(b, "0");
+        if (BeyondEnd(speeds[b], startSpeed))
+            return correct(b, core::DoubleText(startSpeed * factorSpeed));
+        speeds[b] = std::min(speeds[b], startSpeed);
+    }
+    if (speeds[0] < speeds[1]) return correct(1, boxes[0]);
+    if (distance < 0.0) return correct(2, "0");
+    if (BeyondEnd(distance, endDistance))
+        return correct(2, core::DoubleText(endDistance * factorDistance));
+    distance = std::min(distance, endDistance);
+
+    std::array<float, 2> time{}, dist{};
+    res[DecRes::SearchTimeAtDistance] = 0.0f;
+    res[DecRes::SearchSpeedAtDistance] = 0.0f;
+    const float endDistanceF = s.Row(last, DecCol::Distance);
+    for (int32_t row = last; row >= 1; --row) {
+        const float speed = s.Row(row, DecCol::Speed);
+        const float remaining = endDistanceF - s.Row(row, DecCol::Distance);
+        for (int b = 0; b < 2; ++b) {
+            if (time[b] != 0.0f || !(speeds[b] > 0.0)) continue;
+            if (speed > speeds[b]) {
+                time[b] = TimeToEnd(s, row);
+                dist[b] = remaining;
+            }
+        }
+        if (res[DecRes::SearchTimeAtDistance] == 0.0f && remaining > distance) {
+            res[DecRes::SearchTimeAtDistance] = TimeToEnd(s, row);
+            res[DecRes::SearchSpeedAtDistance] = speed;
+        }
+    }
+    res[DecRes::SearchTime] = time[0] - time[1];
+    res[DecRes::SearchDistance] = dist[0] - dist[1];
+    return out;
+}
+
+void SearchDecRun(const DecRunLinks& links) {
+    if (!links.ReadSearchInputs) return;
+    const DecSearchOutcome outcome = SearchDecRunTexts(links.ReadSearchInputs());
+    if (outcome.Corrected) {
+        if (links.WriteSearchInput) links.WriteSearchInput(outcome.Box, outcome.CorrectedText);
+        return;
+    }
+    if (DecelerationCode().DecLastStep < 0) return;
+    if (links.ShowDecSearchResults) links.ShowDecSearchResults(DecSearchResultsTexts());
+}
+
+std::vector<DecLabelText> DecResultsTexts() {
+    const DecelerationCodeState& s = DecelerationCode();
+    const auto& res = s.DecResults;
+    const std::array<double, 5> targets = DecTargetSpeeds();
+    const std::string na(core::kNotApplicableText);
+    std::vector<DecLabelText> out;
+    out.reserve(19);
+    for (int k = 1; k <= 5; ++k) {
+        out.push_back({k + 3, FromSpeedCaption(targets[k - 1])});
+        if (res[k] != 0.0f) {
+            out.push_back({100 + 2 * k, SecondsText(res[k], 2)});
+            out.push_back({101 + 2 * k, core::UnitValueText(Quantity::DistanceLarge, res[k + 6])});
+        } else {
+            out.push_back({100 + 2 * k, na});
+            out.push_back({101 + 2 * k, na});
+        }
+    }
+    out.push_back({9, FromSpeedCaption(vehicle::AeroCode().TopSpeed)});
+    out.push_back({112, SecondsText(res[DecRes::TimeFromTopSpeed], 2)});
+    out.push_back(
+        {113, core::UnitValueText(Quantity::DistanceLarge, res[DecRes::StoppingDistance])});
+    out.push_back({114, core::UnitValueText(Quantity::Acc, res[DecRes::PeakDeceleration])});
+    return out;
+}
+
+std::vector<DecLabelText> DecSearchResultsTexts() {
+    const auto& res = DecelerationCode().DecResults;
+    return {
+        {116, SecondsText(res[DecRes::SearchTime], 3)},
+        {117, core::UnitValueText(Quantity::DistanceLarge, res[DecRes::SearchDistance])},
+        {118, SecondsText(res[DecRes::SearchTimeAtDistance], 3)},
+        {119, core::UnitValueText(Quantity::Speed, res[DecRes::SearchSpeedAtDistance])},
+    };
+}
+
+}  // namespace analysis

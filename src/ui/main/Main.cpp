@@ -4,6 +4,7 @@
 // recalculates or redraws anything.
 #include "ui/main/Main.hpp"
 
+#include <cstdlib>
 #include <memory>
 
 #include "core/GlobalChassisLab.hpp"
@@ -28,6 +29,7 @@ Main::Main() : platform::Form("Main") {
     BuildMenus();
     BuildAreas();
     InstallNavigationHandlers();
+    ApplySelectorFills();
     core::GlobalChassisLab().MainForm = this;
 }
 
@@ -55,6 +57,26 @@ void Main::InstallNavigationHandlers() {
         [this](int i, platform::CommandButton& b) { b.Click = [this, i] { MoveAnalysisArea_Click(i); }; });
     Analysis_SuspVScroll->Change = [this] { Analysis_SuspVScroll_Change(); };
     Analysis_SuspVScroll->Scroll = [this] { Analysis_SuspVScroll_Scroll(); };
+}
+
+void Main::ApplySelectorFills() {
+    for (const core::SelectorFill& fill : core::TextTable().SelectorFills) {
+        // "Name" or "Name(index)"
+        std::string name = fill.Control;
+        int index = -1;
+        const auto open = name.find('(');
+        if (open != std::string::npos) {
+            index = std::atoi(name.c_str() + open + 1);
+            name.resize(open);
+        }
+        platform::Control* c = Find(name, index);
+        if (c == nullptr || c->Kind() != platform::ControlKind::ComboBox) continue;
+        auto& combo = static_cast<platform::ComboBox&>(*c);
+        combo.Clear();
+        for (const std::string& item : fill.Items) combo.AddItem(item);
+        if (fill.FirstChoice >= 0 && fill.FirstChoice < combo.ListCount())
+            combo.SetListIndex(fill.FirstChoice);
+    }
 }
 
 void Main::Main_SelectPage_Click() {

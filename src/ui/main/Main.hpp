@@ -313,6 +313,10 @@ public:
     // (tabs numbered from 1); 0 for a tab outside 1..6.
     static int LinkedAnalysisTab(int settingsTab);
 
+    // Fills the fixed drop-down lists from the text table's selector fills (items, then the
+    // first choice, which raises the list's Click). Run when the window is built.
+    void ApplySelectorFills();
+
 private:
     // Layout units, one per area (MainLayout*.cpp).
     void BuildMenus();

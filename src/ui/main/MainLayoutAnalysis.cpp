@@ -335,7 +335,7 @@ void Main::BuildAnalysisSteering(Container* page) {
     MakeLabel(*this, CTL(Analysis_SteeringLabel), 17, &opts, 8, kFrameHead + 31, 110, "Camber diagram:");
     Make(*this, CTL(Analysis_SteerCamberDiagramMode), &opts, 120, kFrameHead + 28, 140, kBoxHeight);
 
-    const int h = (page->AsControl()->Height() - 2 * 20) / 2;
+    const int h = (page->AsControl()->Height() - 44) / 2;
     MakeLabel(*this, CTL(Analysis_SteeringLabel), 18, page, kRightX, 2, 200, "Toe (plan view)")
         .SetFontBold(true);
     MakeIn(*this, CTL(Analysis_SteeringDiagram), 0, page, kRightX, 20, kColW + 2, h);

@@ -18,9 +18,9 @@ constexpr int kPitch = 19;      // one figure per row
 constexpr int kBoxH = 18;       // editor inputs in these rows
 constexpr int kTitleLeft = 8;
 constexpr int kTitleW = 168;
-constexpr int kValueW = 150;
+constexpr int kValueW = 136;
 constexpr int kBoxW = 56;
-constexpr int kUnitW = 90;
+constexpr int kUnitW = 80;
 constexpr int kFrameW = 470;
 
 // Row r's top inside a frame.
@@ -32,14 +32,14 @@ struct DataRows {
 
     void Title(int index, int row, const std::string& caption, int left = kTitleLeft,
                int width = kTitleW) {
-        MakeLabel(w, CTL(w.DataLabel), index, frame, left, RowTop(row) + 1, width, caption);
+        MakeLabel(w, w.DataLabel, "DataLabel", index, frame, left, RowTop(row) + 1, width, caption);
     }
     void Value(int index, int row, int left, int width = kValueW) {
-        MakeLabel(w, CTL(w.DataLabel), index, frame, left, RowTop(row) + 1, width);
+        MakeLabel(w, w.DataLabel, "DataLabel", index, frame, left, RowTop(row) + 1, width);
     }
     // A unit label beside an input; shown only while editing.
     void Unit(int index, int row, int left, const std::string& caption, int width = kUnitW) {
-        MakeLabel(w, CTL(w.DataLabel), index, frame, left, RowTop(row) + 1, width, caption)
+        MakeLabel(w, w.DataLabel, "DataLabel", index, frame, left, RowTop(row) + 1, width, caption)
             .SetVisible(false);
     }
     platform::TextBox& Box(platform::TextBox*& member, const char* name, int row, int left,
@@ -74,7 +74,7 @@ void Main::BuildDataPages() {
 }
 
 void Main::BuildDataPhysical(Container* page) {
-    const int c1 = 180, c2 = 334;  // first and second value column
+    const int c1 = 180, c2 = 326;  // first and second value column
     auto& body = MakeFrame(*this, CTL(VehDataFrame), 0, page, 0, 0, kFrameW, RowTop(3) + 6, "Body");
     DataRows r{*this, &body};
     r.Title(0, 0, "Mass:");
@@ -367,7 +367,8 @@ void Main::BuildDataAero(Container* page) {
         r.Title(306 + e, row, names[e], kTitleLeft, 110);
         r.Value(e < 3 ? 338 + e : 341, row, posLeft, 106);
         r.Value(342 + e, row, heightLeft, 100);
-        if (e >= 1) r.Value(346 + e, row, typeLeft, 136);
+        // The body has no device type; its cell (346) stays empty.
+        r.Value(346 + e, row, typeLeft, 136);
         r.BoxIn(CTL(VehData_NewAeroDevicePosY), e, row, posLeft, 6, 50);
         r.Unit(371 + 2 * e, row, posLeft + 52, e < 3 ? "% rear" : "% front", 54);
         r.BoxIn(CTL(VehData_NewAeroDevicePosZ), e, row, heightLeft, 7, 50);

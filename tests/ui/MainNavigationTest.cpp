@@ -1,0 +1,227 @@
+// Navigation of the main window: page selector, tab strips, tab linking with the wing rule,
+// the low-resolution area moves and the springs-page scrolling.
+#include "MainTestSupport.hpp"
+
+namespace {
+
+using ui_test::FrontMost;
+using ui_test::MainWindowTest;
+
+class MainNavigationTest : public MainWindowTest {
+protected:
+    const platform::Control* ShownSubSection() { return FrontMost(w->MainSection(1), "SubSection"); }
+    const platform::Control* ShownAnalysisPage() { return FrontMost(w->MainSection(2), "AnalysisPage"); }
+    const platform::Control* ShownSettingsPage() { return FrontMost(w->SubSection(1), "SettingsPage"); }
+    void SetWings(int32_t rear, int32_t front) {
+        core::GlobalChassisLab().CurrentVehicle.AeroElements[2].DeviceType = rear;
+        core::GlobalChassisLab().CurrentVehicle.AeroElements[3].DeviceType = front;
+    }
+};
+
+TEST_F(MainNavigationTest, PageSelectorShowsTheNamedPage) {
+    w->Main_SelectPage->SetText("Live Settings");
+    EXPECT_EQ(ShownSubSection(), &w->SubSection(2));
+    w->Main_SelectPage->UserSelect(0);
+    EXPECT_EQ(ShownSubSection(), &w->SubSection(0));
+    w->Main_SelectPage->SetText("Vehicle Settings");
+    EXPECT_EQ(ShownSubSection(), &w->SubSection(1));
+}
+
+TEST_F(MainNavigationTest, PageSelectorTextThatIsNoPageNameChangesNothing) {
+    w->Main_SelectPage->SetText("Live Settings");
+    // An editable selector lets any text through to the handler; only exact names count.
+    w->Main_SelectPage->SetStyle(platform::ComboStyle::DropdownCombo);
+    for (const char* text : {"live settings", "Live Settings ", "", "Vehicle"}) {
+        w->Main_SelectPage->UserType(text);
+        w->Main_SelectPage_Click();
+        EXPECT_EQ(ShownSubSection(), &w->SubSection(2)) << '"' << text << '"';
+    }
+}
+
+TEST_F(MainNavigationTest, EachTabShowsItsPage) {
+    for (int tab = 1; tab <= 4; ++tab) {
+        w->VehData_SelectPage->UserSelect(tab);
+        EXPECT_EQ(FrontMost(w->SubSection(0), "DataPage"), &w->DataPage(tab - 1)) << tab;
+    }
+    for (int tab = 1; tab <= 9; ++tab) {
+        w->Analysis_SelectPage->UserSelect(tab);
+        EXPECT_EQ(ShownAnalysisPage(), &w->AnalysisPage(tab - 1)) << tab;
+    }
+    w->OptionsTabLinking->UserClick();  // linking off: only the settings page changes
+    for (int tab = 1; tab <= 6; ++tab) {
+        w->Settings_SelectPage->UserSelect(tab);
+        EXPECT_EQ(ShownSettingsPage(), &w->SettingsPage(tab - 1)) << tab;
+    }
+}
+
+TEST_F(MainNavigationTest, TabLinkingSelectsTheMatchingAnalysisTab) {
+    ASSERT_TRUE(w->TabLinking);
+    const int linked[] = {0, 2, 3, 5, 6, 7};  // settings tabs 1..5 -> analysis tab
+    for (int tab = 1; tab <= 5; ++tab) {
+        w->Analysis_SelectPage->UserSelect(9);
+        w->Settings_SelectPage->UserSelect(tab);
+        EXPECT_EQ(w->Analysis_SelectPage->SelectedTab(), linked[tab]) << tab;
+        EXPECT_EQ(ShownAnalysisPage(), &w->AnalysisPage(linked[tab] - 1)) << tab;
+    }
+}
+
+TEST_F(MainNavigationTest, DownforceTabLinksToAeroOnlyWithAWing) {
+    SetWings(0, 0);
+    w->Settings_SelectPage->UserSelect(6);
+    EXPECT_EQ(w->Analysis_SelectPage->SelectedTab(), 1);
+    EXPECT_EQ(ShownAnalysisPage(), &w->AnalysisPage(0));
+    SetWings(2, 0);  // rear wing only
+    w->Settings_SelectPage->UserSelect(6);
+    EXPECT_EQ(w->Analysis_SelectPage->SelectedTab(), 8);
+    EXPECT_EQ(ShownAnalysisPage(), &w->AnalysisPage(7));
+    SetWings(0, 1);  // front wing only
+    w->Settings_SelectPage->UserSelect(6);
+    EXPECT_EQ(w->Analysis_SelectPage->SelectedTab(), 8);
+    // Only the wings count: an undertray alone is no wing.
+    SetWings(0, 0);
+    core::GlobalChassisLab().CurrentVehicle.AeroElements[1].DeviceType = 3;
+    w->Settings_SelectPage->UserSelect(6);
+    EXPECT_EQ(w->Analysis_SelectPage->SelectedTab(), 1);
+    // Device numbers whose 32-bit sum would wrap to 0 still mean two wings.
+    SetWings(INT32_MIN, INT32_MIN);
+    EXPECT_EQ(ui::Main::LinkedAnalysisTab(6), 8);
+    EXPECT_EQ(ui::Main::LinkedAnalysisTab(7), 0);
+}
+
+TEST_F(MainNavigationTest, WithTabLinkingOffTheAnalysisTabStays) {
+    w->Analysis_SelectPage->UserSelect(4);
+    w->OptionsTabLinking->UserClick();
+    EXPECT_FALSE(w->TabLinking);
+    EXPECT_FALSE(w->OptionsTabLinking->Checked());
+    SetWings(1, 1);
+    for (int tab = 1; tab <= 6; ++tab) {
+        w->Settings_SelectPage->UserSelect(tab);
+        EXPECT_EQ(w->Analysis_SelectPage->SelectedTab(), 4) << tab;
+        EXPECT_EQ(ShownAnalysisPage(), &w->AnalysisPage(3)) << tab;
+    }
+    // Back on: check mark and flag agree again, and linking works.
+    w->OptionsTabLinking->UserClick();
+    EXPECT_TRUE(w->TabLinking);
+    EXPECT_TRUE(w->OptionsTabLinking->Checked());
+    w->Settings_SelectPage->UserSelect(2);
+    EXPECT_EQ(w->Analysis_SelectPage->SelectedTab(), 3);
+}
+
+TEST_F(MainNavigationTest, MenuCheckMarkAndFlagAlwaysAgree) {
+    for (int click = 0; click < 5; ++click) {
+        w->OptionsTabLinking->UserClick();
+        EXPECT_EQ(w->TabLinking, w->OptionsTabLinking->Checked()) << click;
+    }
+    // The entry is what decides: a flag changed behind its back is put right by the next click.
+    w->TabLinking = true;
+    ASSERT_FALSE(w->OptionsTabLinking->Checked());
+    w->OptionsTabLinking->UserClick();
+    EXPECT_TRUE(w->TabLinking);
+    EXPECT_TRUE(w->OptionsTabLinking->Checked());
+}
+
+TEST_F(MainNavigationTest, AreaMovesThereAndBackWithOneButtonOfEachPairShown) {
+    w->TestControls->SetVisible(true);  // the low-resolution panel, as its option shows it
+    auto& settings = w->MainSection(1);
+    auto& analysis = w->MainSection(2);
+    const int sx = settings.Left(), sy = settings.Top();
+    const int ax = analysis.Left(), ay = analysis.Top();
+    auto pairsExclusive = [&] {
+        EXPECT_NE(w->MoveSettingsArea(0).Visible(), w->MoveSettingsArea(1).Visible());
+        EXPECT_NE(w->MoveAnalysisArea(0).Visible(), w->MoveAnalysisArea(1).Visible());
+        EXPECT_NE(w->MoveAnalysisArea(2).Visible(), w->MoveAnalysisArea(3).Visible());
+    };
+
+    w->MoveAnalysisArea(0).UserClick();
+    EXPECT_EQ(analysis.Left(), ax - 204);
+    EXPECT_FALSE(w->MoveAnalysisArea(0).Visible());
+    pairsExclusive();
+    w->MoveAnalysisArea(1).UserClick();
+    EXPECT_EQ(analysis.Left(), ax);
+    EXPECT_TRUE(w->MoveAnalysisArea(0).Visible());
+    pairsExclusive();
+
+    w->MoveAnalysisArea(2).UserClick();
+    EXPECT_EQ(analysis.Top(), ay - 148);
+    pairsExclusive();
+    w->MoveAnalysisArea(3).UserClick();
+    EXPECT_EQ(analysis.Top(), ay);
+    EXPECT_EQ(analysis.Left(), ax);
+    pairsExclusive();
+
+    w->MoveSettingsArea(0).UserClick();
+    EXPECT_EQ(settings.Left(), sx - 204);
+    pairsExclusive();
+    w->MoveSettingsArea(1).UserClick();
+    EXPECT_EQ(settings.Left(), sx);
+    EXPECT_EQ(settings.Top(), sy);
+    pairsExclusive();
+    // A hidden button cannot be pressed, so the area cannot run off by repeated presses.
+    w->MoveSettingsArea(1).UserClick();
+    EXPECT_EQ(settings.Left(), sx);
+}
+
+TEST_F(MainNavigationTest, AreaMoveReadsTheOffsetAtEachPress) {
+    w->TestControls->SetVisible(true);
+    auto& analysis = w->MainSection(2);
+    const int ax = analysis.Left();
+    core::OptionsSettings().AreaOffsetX = 100;
+    w->MoveAnalysisArea(0).UserClick();
+    EXPECT_EQ(analysis.Left(), ax - 100);
+    core::OptionsSettings().AreaOffsetX = 150;
+    w->MoveAnalysisArea(1).UserClick();
+    EXPECT_EQ(analysis.Left(), ax + 50);
+}
+
+TEST_F(MainNavigationTest, SpringsScrollMovesTheListedControlsAndReturns) {
+    struct Expect {
+        platform::Control* c;
+        int base;
+    };
+    // Design Tops of the springs page.
+    const Expect listed[] = {
+        {&w->Analysis_SuspFrame(0), 4},   {&w->Analysis_SuspFrame(1), 232},
+        {&w->Analysis_SuspFrame(2), 420}, {&w->Analysis_SuspFrame(3), 492},
+        {&w->Analysis_SuspFrame(4), 608}, {&w->Analysis_SuspFrame(5), 700},
+        {&w->Analysis_SuspFrame(6), 252}, {&w->Analysis_SuspChart(0), 4},
+        {&w->Analysis_SuspChart(1), 4},   {&w->Analysis_SuspChart(2), 328},
+        {&w->Analysis_SuspChart(3), 424}, {&w->Analysis_SuspChart(4), 612},
+        {&w->Analysis_SuspFrame(13), 324},
+    };
+    std::vector<int> lefts;
+    for (const Expect& e : listed) {
+        EXPECT_EQ(e.c->Top(), e.base) << e.c->DisplayName();
+        lefts.push_back(e.c->Left());
+    }
+    const int scrollTop = w->Analysis_SuspVScroll->Top();
+    const int dampTop = w->Analysis_SuspFrame(7).Top();
+
+    w->Analysis_SuspVScroll->SetValue(420);  // code write: Change runs the scroll handling
+    for (const Expect& e : listed) EXPECT_EQ(e.c->Top(), e.base - 420) << e.c->DisplayName();
+    w->Analysis_SuspVScroll->SetValue(0);
+    for (size_t k = 0; k < std::size(listed); ++k) {
+        EXPECT_EQ(listed[k].c->Top(), listed[k].base) << listed[k].c->DisplayName();
+        EXPECT_EQ(listed[k].c->Left(), lefts[k]) << listed[k].c->DisplayName();
+    }
+    // A drag moves the page while the thumb moves; the bar and the damping page stay.
+    w->Analysis_SuspVScroll->UserDrag(150);
+    EXPECT_EQ(w->Analysis_SuspFrame(5).Top(), 700 - 150);
+    EXPECT_EQ(w->Analysis_SuspChart(4).Top(), 612 - 150);
+    EXPECT_EQ(w->Analysis_SuspVScroll->Top(), scrollTop);
+    EXPECT_EQ(w->Analysis_SuspFrame(7).Top(), dampTop);
+}
+
+TEST_F(MainNavigationTest, NavigationRecomputesNothing) {
+    // Page and tab changes leave every caption as it was: write a marker into value labels and
+    // check they survive a round of navigation.
+    w->Analysis_PhysLabel(101).SetCaption("marker");
+    w->Set_BrakeLabel(100).SetCaption("marker");
+    w->Settings_SelectPage->UserSelect(1);
+    w->Analysis_SelectPage->UserSelect(1);
+    w->Main_SelectPage->SetText("Vehicle Data");
+    w->Analysis_SuspVScroll->SetValue(50);
+    EXPECT_EQ(w->Analysis_PhysLabel(101).Caption(), "marker");
+    EXPECT_EQ(w->Set_BrakeLabel(100).Caption(), "marker");
+}
+
+}  // namespace

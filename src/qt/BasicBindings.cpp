@@ -29,6 +29,7 @@ class LabelBinding : public ControlBinding {
 public:
     LabelBinding(FormView& view, platform::Label& c, QLabel* w)
         : ControlBinding(view, c, w), label_(c), w_(w) {
+        w->setTextFormat(Qt::PlainText);
         new ClickRelay(*w, [this] { User([this] { label_.UserClick(); }); },
                        [this] { User([this] { label_.UserDblClick(); }); });
     }

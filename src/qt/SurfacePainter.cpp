@@ -21,6 +21,7 @@ QPen PenFor(const DrawOp& op) {
     QPen pen(ToQColor(op.color));
     const int width = std::max(1, op.width);
     pen.setWidth(width);
+    pen.setCosmetic(width == 1);  // the fast one-pixel path; same pixels at this scale
     pen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
     if (width == 1) {
@@ -35,13 +36,35 @@ QPen PenFor(const DrawOp& op) {
     return pen;
 }
 
-void PaintLine(QPainter& p, const DrawOp& op) {
-    p.setPen(PenFor(op));
+// The pen last set, so runs of segments in one style set it once.
+struct PenCache {
+    bool valid = false;
+    platform::Color color = 0;
+    int width = 0, style = 0;
+    void Set(QPainter& p, const DrawOp& op) {
+        if (valid && op.color == color && op.width == width && op.style == style) return;
+        p.setPen(PenFor(op));
+        valid = true;
+        color = op.color;
+        width = op.width;
+        style = op.style;
+    }
+};
+
+void PaintLine(QPainter& p, const DrawOp& op, PenCache& pens) {
+    pens.Set(p, op);
     if (op.x1 == op.x2 && op.y1 == op.y2) {
         p.drawPoint(QPointF(op.x1, op.y1));
     } else {
         p.drawLine(QPointF(op.x1, op.y1), QPointF(op.x2, op.y2));
     }
+}
+
+// Whether a line op carries on from the previous one in the same pen.
+bool ContinuesRun(const DrawOp& prev, const DrawOp& next) {
+    return next.kind == DrawOpKind::Line && next.color == prev.color &&
+           next.width == prev.width && next.style == prev.style && next.x1 == prev.x2 &&
+           next.y1 == prev.y2;
 }
 
 void PaintBox(QPainter& p, const DrawOp& op) {
@@ -137,9 +160,29 @@ void PaintDisplayList(QPainter& painter, const std::vector<platform::DrawOp>& op
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    for (const DrawOp& op : ops) {
+    PenCache pens;
+    QPolygonF run;
+    for (std::size_t i = 0; i < ops.size(); ++i) {
+        const DrawOp& op = ops[i];
+        if (op.kind != DrawOpKind::Line) pens.valid = false;  // the others set pens of their own
+        if (op.kind == DrawOpKind::Line) {
+            // A curve drawn segment by segment is painted as one polyline (much faster, and
+            // wide pens join cleanly).
+            std::size_t end = i + 1;
+            while (end < ops.size() && ContinuesRun(ops[end - 1], ops[end])) ++end;
+            if (end - i >= 2) {
+                run.clear();
+                run.reserve(static_cast<qsizetype>(end - i + 1));
+                run << QPointF(op.x1, op.y1);
+                for (std::size_t k = i; k < end; ++k) run << QPointF(ops[k].x2, ops[k].y2);
+                pens.Set(painter, op);
+                painter.drawPolyline(run);
+                i = end - 1;
+                continue;
+            }
+        }
         switch (op.kind) {
-            case DrawOpKind::Line: PaintLine(painter, op); break;
+            case DrawOpKind::Line: PaintLine(painter, op, pens); break;
             case DrawOpKind::Box: PaintBox(painter, op); break;
             case DrawOpKind::Point: PaintPoint(painter, op); break;
             case DrawOpKind::Circle:

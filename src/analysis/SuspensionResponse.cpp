@@ -18,41 +18,9 @@ namespace {
 
 constexpr float kPushStartOffset = 1.0e-5f;  // m off the bump stop at the start of "push"
 
-// SpringLoad of every working corner: the given corner load less the unsprung weight.
-void SetSpringLoads(std::array<SuspCorner, 4>& w, const std::array<float, 4>& cornerLoad,
-                    const PhysicalCodeState& p) {
-    for (int i = 0; i < 4; ++i) {
-        w[i].SpringLoad =
-            static_cast<float>(cornerLoad[i] - p.UnsprungCornerMass[i] * core::kGravity);
-    }
-}
-
-// One 400-step run from the states at step 0; the anti-roll coupling forces start at 0 and
-// follow each step's wheel deflections.
-void RunResponse(std::array<SuspCorner, 4>& w, const std::array<float, 2>& antiRoll,
-                 const PhysicalCodeState& p, ResponseHistory<ResponseCornerState>& states,
-                 ResponseHistory<float>& travel) {
-    std::array<float, 4> coupling{};
-    std::array<ResponseCornerState, 2> buffer{};
-    for (int step = 1; step <= kResponseSteps; ++step) {
-        for (int i = 0; i < 4; ++i) {
-            buffer[0] = states[i][step - 1];
-            StepSuspensionCorner(buffer, w[i], coupling[i], p.SprungCornerMass[i],
-                                 kResponseTimeStep);
-            states[i][step] = buffer[1];
-            travel[i][step] = w[i].SpringTravel + buffer[1].Position;
-        }
-        for (int i = 0; i < 4; ++i) coupling[i] = AntiRollCouplingForce(w, antiRoll, i);
-    }
-}
-
-}  // namespace
-
-void StepSuspensionCorner(std::array<ResponseCornerState, 2>& state, SuspCorner& c,
-                          float arbForce, float mass, float dt) {
-    const ResponseCornerState& prev = state[0];
-    ResponseCornerState& next = state[1];
-
+// The step of StepSuspensionCorner on separate previous and new states.
+inline void StepCorner(const ResponseCornerState& prev, ResponseCornerState& next, SuspCorner& c,
+                       float arbForce, float mass, float dt) {
     // A corner cannot cross its whole travel in one step.
     const float vMax = vehicle::GuardedDiv(c.SpringTravel, dt);
 
@@ -84,6 +52,39 @@ void StepSuspensionCorner(std::array<ResponseCornerState, 2>& state, SuspCorner&
     c.LoadedSpringLength = next.Position + c.SpringTravel;
     c.WheelTravelLeft = c.WheelTravel - c.WheelDeflection;
     c.TravelLeftDiff = c.WheelTravelLeft - c.LoadedSpringLength;
+}
+
+// SpringLoad of every working corner: the given corner load less the unsprung weight.
+void SetSpringLoads(std::array<SuspCorner, 4>& w, const std::array<float, 4>& cornerLoad,
+                    const PhysicalCodeState& p) {
+    for (int i = 0; i < 4; ++i) {
+        w[i].SpringLoad =
+            static_cast<float>(cornerLoad[i] - p.UnsprungCornerMass[i] * core::kGravity);
+    }
+}
+
+// One 400-step run from the states at step 0; the anti-roll coupling forces start at 0 and
+// follow each step's wheel deflections.
+void RunResponse(std::array<SuspCorner, 4>& w, const std::array<float, 2>& antiRoll,
+                 const PhysicalCodeState& p, ResponseHistory<ResponseCornerState>& states,
+                 ResponseHistory<float>& travel) {
+    std::array<float, 4> coupling{};
+    for (int step = 1; step <= kResponseSteps; ++step) {
+        for (int i = 0; i < 4; ++i) {
+            ResponseCornerState& next = states[i][step];
+            StepCorner(states[i][step - 1], next, w[i], coupling[i], p.SprungCornerMass[i],
+                       kResponseTimeStep);
+            travel[i][step] = w[i].SpringTravel + next.Position;
+        }
+        for (int i = 0; i < 4; ++i) coupling[i] = AntiRollCouplingForce(w, antiRoll, i);
+    }
+}
+
+}  // namespace
+
+void StepSuspensionCorner(std::array<ResponseCornerState, 2>& state, SuspCorner& c,
+                          float arbForce, float mass, float dt) {
+    StepCorner(state[0], state[1], c, arbForce, mass, dt);
 }
 
 float AntiRollCouplingForce(const std::array<SuspCorner, 4>& corners,

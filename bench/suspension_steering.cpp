@@ -1,0 +1,106 @@
+// The suspension and steering share of one live-state analysis: the static figures, the
+// steering geometry, four load passes of sharing, roll, pitch, camber and sprung heights, and
+// the three 2-second response runs. (The whole live-state analysis has a 0.3 ms budget.)
+#include <benchmark/benchmark.h>
+
+#include "analysis/PhysicalCode.hpp"
+#include "analysis/SteeringCode.hpp"
+#include "analysis/SuspensionCode.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "vehicle/TyreCode.hpp"
+
+namespace {
+
+// A mid-sized saloon: 1200 kg with 60 % on the front axle, 35 kg unsprung per corner.
+void SetUpCar() {
+    auto& v = core::GlobalChassisLab().CurrentVehicle;
+    for (auto& axle : v.Axles) {
+        axle.SpringMotionRatio = 1.2f;
+        axle.ARBMotionRatio = 1.5f;
+        axle.TrackWidth = 1.52f;
+        axle.UnsprungMass = 70.0f;
+        axle.RideHeight = 0.12f;
+        axle.Inclination = 0.2f;
+        axle.CamberOffset = 0.18f;
+    }
+    v.Wheelbase = 2.6f;
+    for (int i = 0; i < 4; ++i) v.AeroElements[i].PosY = 0.25f * i;
+    auto& p = analysis::PhysicalCode();
+    const float corner[4] = {360, 360, 240, 240};
+    for (int i = 0; i < 4; ++i) {
+        p.UnsprungCornerMass[i] = 35.0f;
+        p.SprungCornerMass[i] = corner[i] - 35.0f;
+        p.CornerStaticLoad[i] = corner[i] * 9.80665f;
+        p.CornerDynamicLoad[i] = p.CornerStaticLoad[i] + (i % 2 == 0 ? 900.0f : -900.0f);
+    }
+    p.SprungMass = 1060.0f;
+    p.UnsprungMass = 140.0f;
+    p.TotalMass = 1200.0f;
+    p.VehicleCoG = {0.5f, 0.6f, 0.5f};
+    p.UnsprungCoG = {0.5f, 0.5f, 0.3f};
+    p.SprungMassShare = p.SprungMass / p.TotalMass;
+    p.FrontAxleSprungShare = 650.0f / 720.0f;
+    p.RearAxleSprungShare = 410.0f / 480.0f;
+    for (auto& t : vehicle::TyreCode().WheelTyres) t.LoadedRadius = 0.3f;
+}
+
+void BM_SuspensionAndSteeringLivePass(benchmark::State& state) {
+    SetUpCar();
+    analysis::SuspensionSetupInputs susp;
+    susp.SpringTravelMm = {100, 110};
+    susp.SpringStiffness = {750, 600};
+    susp.BumpDamp = {50, 45};
+    susp.ReboundDamp = {65, 60};
+    susp.ARBStiffness = {500, 300};
+    analysis::SteeringSetupInputs steer;
+    steer.Caster = {45, 10};
+    analysis::LiveSteeringInputs live;
+    live.SteeringAngle = 50;
+    auto& s = analysis::SuspensionCode();
+    auto& p = analysis::PhysicalCode();
+    for (auto _ : state) {
+        analysis::CalcSuspension(susp, 25);
+        analysis::PitchAngles pitch;
+        benchmark::DoNotOptimize(analysis::CalcSteeringGeometry(steer, live, 25, pitch));
+        for (int pass = 0; pass < 4; ++pass) {
+            for (int i = 0; i < 4; ++i) {
+                s.SuspCorners[i].SpringLoad =
+                    p.CornerDynamicLoad[i] - p.UnsprungCornerMass[i] * 9.80665f;
+            }
+            analysis::ShareAxleLoad(s.SuspCorners[0], s.SuspCorners[1], s.AntiRollStiffness[0]);
+            analysis::ShareAxleLoad(s.SuspCorners[2], s.SuspCorners[3], s.AntiRollStiffness[1]);
+            analysis::CalcBodyRollAngles();
+            pitch = analysis::CalcBodyPitch(s.SuspCorners, vehicle::TyreCode().WheelTyres);
+            analysis::CalcWheelCamber(pitch);
+            analysis::CalcAxleHeightsSprung(s.SuspHeightChange, p.VehicleCoG,
+                                            s.SuspCorners[0].WheelTravelLeft,
+                                            s.SuspCorners[1].WheelTravelLeft,
+                                            s.SuspCorners[2].WheelTravelLeft,
+                                            s.SuspCorners[3].WheelTravelLeft);
+        }
+        analysis::SimulateSuspensionResponse();
+        benchmark::DoNotOptimize(s.LiveResponseTravel[0][400]);
+    }
+}
+BENCHMARK(BM_SuspensionAndSteeringLivePass)->Unit(benchmark::kMicrosecond);
+
+// The response runs alone (4,800 corner steps).
+void BM_SuspensionResponseRuns(benchmark::State& state) {
+    SetUpCar();
+    analysis::SuspensionSetupInputs susp;
+    susp.SpringTravelMm = {100, 110};
+    susp.SpringStiffness = {750, 600};
+    susp.BumpDamp = {50, 45};
+    susp.ReboundDamp = {65, 60};
+    susp.ARBStiffness = {500, 300};
+    analysis::CalcSuspension(susp, 25);
+    for (auto _ : state) {
+        analysis::SimulateSuspensionResponse();
+        benchmark::DoNotOptimize(analysis::SuspensionCode().DropResponseTravel[0][400]);
+    }
+}
+BENCHMARK(BM_SuspensionResponseRuns)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

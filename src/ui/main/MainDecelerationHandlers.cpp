@@ -1,0 +1,93 @@
+#include "ui/main/MainDecelerationHandlers.hpp"
+
+#include <utility>
+
+#include "core/OptionsSettings.hpp"
+#include "ui/main/Main.hpp"
+
+namespace ui {
+
+namespace {
+
+void WriteLabels(const Main::Array<Main::Label>& labels,
+                 const std::vector<analysis::DecLabelText>& texts) {
+    for (const analysis::DecLabelText& t : texts)
+        if (labels.Has(t.Index)) labels(t.Index).SetCaption(t.Text);
+}
+
+}  // namespace
+
+analysis::DecRunInputs ReadDecRunInputs(const Main& form) {
+    analysis::DecRunInputs in;
+    in.ApplyBrakes = form.Analysis_DecOptions(0).Value() != 0;
+    in.EngineBraking = form.Analysis_DecOptions(1).Value() != 0;
+    in.ABS = form.Set_ABS->Value() != 0;
+    in.BrakeBalance = form.Set_BrakeBalance->Value();
+    in.TyreWearPercent = form.Live_TyreWear->Value();
+    return in;
+}
+
+analysis::BrakeSettingsInputs ReadBrakeSettingsInputs(const Main& form) {
+    analysis::BrakeSettingsInputs in;
+    in.MaxTorque = form.Set_BrakeMaxTorque->Value();
+    in.Balance = form.Set_BrakeBalance->Value();
+    in.EBR = form.Set_EBR->Value();
+    in.TCSlipRatio = form.Set_TCSlipRatio->Value();
+    in.TCSlipSpeed = form.Set_TCSlipSpeed->Value();
+    return in;
+}
+
+analysis::DecRunLinks DecelerationLinks(Main& form) {
+    analysis::DecRunLinks links;
+    Main* f = &form;
+    links.SetProgressMax = [f](int32_t v) { f->Analysis_DecProgress->SetMax(v); };
+    links.SetProgressValue = [f](int32_t v) { f->Analysis_DecProgress->SetValue(v); };
+    links.ShowDecResults = [f](const std::vector<analysis::DecLabelText>& texts) {
+        WriteLabels(f->Analysis_DecLabel, texts);
+    };
+    links.ReadSearchInputs = [f] {
+        return std::array<std::string, 3>{f->Analysis_DecSearchInput(0).Text(),
+                                          f->Analysis_DecSearchInput(1).Text(),
+                                          f->Analysis_DecSearchInput(2).Text()};
+    };
+    links.WriteSearchInput = [f](int box, const std::string& text) {
+        f->Analysis_DecSearchInput(box).SetText(text);
+    };
+    links.ShowDecSearchResults = [f](const std::vector<analysis::DecLabelText>& texts) {
+        WriteLabels(f->Analysis_DecLabel, texts);
+    };
+    return links;
+}
+
+void SetBrakeTorques(Main& form) {
+    const analysis::BrakeSettingsInputs in = ReadBrakeSettingsInputs(form);
+    analysis::SetBrakeTorques(in.MaxTorque, in.Balance);
+    ShowBrakeSettings(form);
+}
+
+void ShowBrakeSettings(Main& form) {
+    const analysis::BrakeTexts texts = analysis::BrakeSettingsTexts(ReadBrakeSettingsInputs(form));
+    WriteLabels(form.Set_BrakeLabel, texts.SetBrakeLabels);
+    WriteLabels(form.Analysis_DecLabel, texts.DecLabels);
+}
+
+void RunDecelerationAnalysis(Main& form) {
+    analysis::RunDecelerationAnalysis(ReadDecRunInputs(form), DecelerationLinks(form));
+}
+
+void SearchDecRun(Main& form) { analysis::SearchDecRun(DecelerationLinks(form)); }
+
+void ShowDecResults(Main& form) { WriteLabels(form.Analysis_DecLabel, analysis::DecResultsTexts()); }
+
+void InstallDecelerationHandlers(Main& form, std::function<void()> recalculateAll) {
+    Main* f = &form;
+    form.Analysis_DecCalc->Click = [f, recalc = std::move(recalculateAll)] {
+        if (!core::FromVbBool(core::OptionsSettings().AutoRecalc) && recalc) recalc();
+        RunDecelerationAnalysis(*f);
+    };
+    form.Analysis_DecSearchInput.ForEach([f](int, platform::TextBox& box) {
+        box.Change = [f] { SearchDecRun(*f); };
+    });
+}
+
+}  // namespace ui

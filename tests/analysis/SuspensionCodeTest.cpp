@@ -190,16 +190,6 @@ TEST_F(SuspensionCodeTest, CornerWithoutSprungMassKeepsNoFiguresOfAnEarlierSetup
     EXPECT_NEAR(c.WheelHopFrequency, std::sqrt(80000.0 / 25.0) / kTwoPi, 1e-4);
 }
 
-TEST_F(SuspensionCodeTest, LoadFieldsOfTheLeftCornerAreCopiedUntilShared) {
-    auto& s = SuspensionCode();
-    s.SuspCorners[0].SpringLoad = 1234.0f;
-    s.SuspCorners[1].SpringLoad = 99.0f;
-    CalcSuspension(setup, 0);
-    EXPECT_EQ(s.SuspCorners[1].SpringLoad, 1234.0f);
-    ShareLiveLoads();
-    EXPECT_FLOAT_EQ(s.SuspCorners[1].SpringLoad, static_cast<float>(250 * kG));
-}
-
 TEST_F(SuspensionCodeTest, EmptyVehicleGivesFiniteFigures) {
     ResetSuspensionState();  // every geometry figure and mass 0
     analysis::PhysicalCode().VehicleCoG.Y = 0.5f;

@@ -1,0 +1,106 @@
+#include "ui/main/LiveDisplays.hpp"
+
+#include "analysis/DecelerationCode.hpp"
+#include "vehicle/AeroCode.hpp"
+#include "vehicle/TyreCode.hpp"
+#include "vehicle/VehicleDataDisplay.hpp"
+#include "ui/main/Main.hpp"
+#include "ui/main/SetupReaders_Chassis.hpp"
+#include "ui/main/SetupReaders_Drivetrain.hpp"
+#include "ui/main/SetupReaders_Suspension.hpp"
+
+namespace ui {
+
+LiveDisplaysState& LiveDisplays() {
+    static LiveDisplaysState state;
+    return state;
+}
+
+analysis::LiveStateInputs ReadLiveStateInputs(const Main& form) {
+    analysis::LiveStateInputs in;
+    in.SpeedMs = form.Live_Speed->Value();
+    in.ThrottlePercent = form.Live_Throttle->Value();
+    in.BrakePercent = form.Live_Brake->Value();
+    in.ABS = form.Set_ABS->Value() != 0;
+    in.TractionControl = form.Set_TC->Value() != 0;
+    in.Wings = ReadAeroSetupInputs(form);
+    in.Suspension = ReadSuspensionSetupInputs(form);
+    in.Steering = ReadSteeringSetupInputs(form);
+    in.LiveSteering = ReadLiveSteeringInputs(form);
+    in.TyreSetup = ReadTyreSetupInputs(form);
+    in.LiveTyres = ReadLiveTyreInputs(form);
+    return in;
+}
+
+void WritePhysCaptions(Main& form, const std::vector<analysis::PhysCaption>& captions) {
+    using Target = analysis::PhysCaption::Target;
+    for (const auto& c : captions) {
+        switch (c.Array) {
+            case Target::PhysLabel: form.Analysis_PhysLabel(c.Index).SetCaption(c.Text); break;
+            case Target::LiveLabel: form.Set_LiveLabel(c.Index).SetCaption(c.Text); break;
+            case Target::AeroLabel: form.Set_AeroLabel(c.Index).SetCaption(c.Text); break;
+        }
+    }
+}
+
+void ShowPhysicalAnalysis(Main& form) {
+    analysis::PhysicalCaptionInputs in;
+    in.HandicapIntake = form.Set_HandicapIntake->Value();
+    in.HandicapMass = form.Set_HandicapMass->Value();
+    in.HandicapMassPos = form.Set_HandicapMassPos->Value();
+    auto& captions = LiveDisplays().Captions;
+    analysis::PhysicalAnalysisCaptions(in, captions);
+    WritePhysCaptions(form, captions);
+}
+
+void ShowLiveAnalysis(Main& form) {
+    analysis::LiveCaptionInputs in;
+    in.ThrottlePercent = form.Live_Throttle->Value();
+    in.BrakePercent = form.Live_Brake->Value();
+    auto& captions = LiveDisplays().Captions;
+    analysis::LiveAnalysisCaptions(in, captions);
+    WritePhysCaptions(form, captions);
+}
+
+void ShowVehicleData(Main& form) {
+    const vehicle::VehicleDataCaptions data = vehicle::BuildVehicleDataCaptions();
+    for (std::size_t k = 0; k < data.Captions.size(); ++k) {
+        if (k == data.FuelMaxAfter) form.Live_FuelLoad->SetMax(data.FuelLoadMax);
+        form.DataLabel(data.Captions[k].Index).SetCaption(data.Captions[k].Text);
+    }
+    if (data.FuelMaxAfter >= data.Captions.size()) form.Live_FuelLoad->SetMax(data.FuelLoadMax);
+}
+
+void AnalyseLiveState(Main& form, analysis::LiveStateLinks links) {
+    if (!links.ShowLiveAnalysis) links.ShowLiveAnalysis = [&form] { ShowLiveAnalysis(form); };
+    analysis::AnalyseLiveState(ReadLiveStateInputs(form), links);
+}
+
+void RecalculateAll(Main& form, RecalculateAllLinks links) {
+    analysis::CalcMassesAndCentreOfGravity(ReadMassInputs(form), links.Seats);
+    ShowPhysicalAnalysis(form);
+
+    vehicle::UpdateTyreAnalysis(ReadTyreSetupInputs(form), ReadLiveTyreInputs(form),
+                                analysis::TyreLoadsFromMasses());
+    if (links.ShowTyreAnalysis) links.ShowTyreAnalysis();
+
+    vehicle::BuildAeroSpeedTable(analysis::AeroLoadsFromMasses());
+
+    AnalyseLiveState(form, links.Live);
+
+    links.Gearing.LiveGear = analysis::LiveStateCode().LiveGear;
+    if (!links.Gearing.CalcGearWheelLoads) {
+        links.Gearing.CalcGearWheelLoads = [] {
+            vehicle::CalcGearWheelLoads(analysis::AeroLoadsFromMasses(),
+                                        vehicle::GearingCode().SpeedAtShift);
+        };
+    }
+    vehicle::CalcGearing(ReadGearingInputs(form), links.Gearing);
+
+    SetDiffParams(form);
+
+    analysis::SetBrakeTorques(form.Set_BrakeMaxTorque->Value(), form.Set_BrakeBalance->Value());
+    if (links.ShowBrakeSettings) links.ShowBrakeSettings();
+}
+
+}  // namespace ui

@@ -4,11 +4,54 @@
 
 #include <bit>
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 #include "core/TextTable.hpp"
 #include "files/SetupFile.hpp"
 #include "vehicle/TyreCode.hpp"
+
+namespace files {
+
+// Readable failure output: one "name=value" item per control.
+inline void PrintTo(const SetupControlValues& v, std::ostream* os) {
+    auto arr = [os](const char* name, const auto& a) {
+        *os << name << "=[";
+        for (const auto& x : a) *os << x << ";";
+        *os << "] ";
+    };
+    *os << "BrakeBalance=" << v.BrakeBalance << " BrakeMaxTorque=" << v.BrakeMaxTorque
+        << " ABS=" << v.ABS << " TC=" << v.TC << " TCSlipRatio=" << v.TCSlipRatio
+        << " TCSlipSpeed=" << v.TCSlipSpeed << " EBR=" << v.EBR << " ";
+    arr("SpringTravel", v.SpringTravel);
+    arr("SpringStiffness", v.SpringStiffness);
+    arr("BumpDamp", v.BumpDamp);
+    arr("ReboundDamp", v.ReboundDamp);
+    arr("ARBStiffness", v.ARBStiffness);
+    arr("SteerToe", v.SteerToe);
+    arr("SteerCaster", v.SteerCaster);
+    *os << "SteerAckermann=" << v.SteerAckermann << " SteerLock=" << v.SteerLock
+        << " MiscConfig=" << v.MiscConfig << " ";
+    arr("Passengers", v.Passengers);
+    arr("GearRatioText", v.GearRatioText);
+    *os << "ReverseSlider=" << (v.ReverseSlider ? std::to_string(*v.ReverseSlider) : "-") << " ";
+    arr("DiffType", v.DiffType);
+    arr("DiffPowerLocking", v.DiffPowerLocking);
+    arr("DiffCoastLocking", v.DiffCoastLocking);
+    arr("DiffPreLoad", v.DiffPreLoad);
+    arr("ViscousTorque", v.ViscousTorque);
+    *os << "TorqueSplitCentre=" << v.TorqueSplitCentre << " ";
+    arr("TyreCompound", v.TyreCompound);
+    *os << "Symmetric=" << v.Symmetric << " ";
+    arr("TyrePressure", v.TyrePressure);
+    arr("TyreCamber", v.TyreCamber);
+    *os << "TyreBrand=" << v.TyreBrand << " ";
+    arr("WingAngle", v.WingAngle);
+    *os << "HandicapIntake=" << v.HandicapIntake << " HandicapMass=" << v.HandicapMass
+        << " HandicapMassPos=" << v.HandicapMassPos;
+}
+
+}  // namespace files
 
 namespace setuptest {
 

@@ -48,13 +48,17 @@ protected:
     virtual void Disposed() {}
 
     // Runs a person's action on the model inside a user-event scope, then copies the
-    // model's resulting state back (for controls whose widget changes itself on input).
+    // model's resulting value, text and selection back: the widget has changed itself on
+    // the input, and the model (with its handlers) has the last word.
     template <typename F>
     void User(F&& action) {
         if (!Live()) return;
         UserEventScope scope;
         action();
-        if (Live()) SyncAll();
+        if (!Live()) return;
+        Sync(platform::Prop::Value);
+        Sync(platform::Prop::Text);
+        Sync(platform::Prop::Selection);
     }
 
     FormView& view_;

@@ -108,7 +108,7 @@ public:
 
 protected:
     void SyncKind(Prop what) override {
-        if (what == Prop::Items || what == Prop::Style) {
+        if ((what == Prop::Items || what == Prop::Style) && !ShowsModel()) {
             const auto& columns = list_.Columns();
             QStringList headers;
             for (const auto& col : columns) headers << QString::fromStdString(col.text);
@@ -141,6 +141,33 @@ protected:
     }
 
 private:
+    // Whether the widget already shows the model's columns and items (a rebuild would lose
+    // the scroll position).
+    bool ShowsModel() const {
+        const auto& columns = list_.Columns();
+        const QTreeWidgetItem* header = w_->headerItem();
+        if (w_->columnCount() != std::max<int>(1, static_cast<int>(columns.size()))) return false;
+        for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+            const auto& col = columns[static_cast<std::size_t>(c)];
+            if (header->text(c) != QString::fromStdString(col.text) ||
+                w_->columnWidth(c) != col.width) {
+                return false;
+            }
+        }
+        if (w_->topLevelItemCount() != list_.ItemCount()) return false;
+        for (int i = 1; i <= list_.ItemCount(); ++i) {
+            const platform::ListItem& item = list_.Item(i);
+            const QTreeWidgetItem* row = w_->topLevelItem(i - 1);
+            if (row->text(0) != QString::fromStdString(item.text)) return false;
+            for (std::size_t k = 0; k < item.subItems.size(); ++k) {
+                if (row->text(static_cast<int>(k) + 1) != QString::fromStdString(item.subItems[k])) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
     platform::ListView& list_;
     QTreeWidget* w_;
 };

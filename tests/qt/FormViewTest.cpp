@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +24,7 @@
 #include "QtTestApp.hpp"
 #include "SampleForm.hpp"
 #include "qt/FormView.hpp"
+#include "qt/QtServices.hpp"
 #include "qt/RenderToPng.hpp"
 
 namespace {
@@ -281,6 +284,51 @@ TEST_F(FormViewTest, ControlsCreatedOrUnhiddenLaterAreMirrored) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->parentWidget(), view->WidgetFor(*form.frame));
     EXPECT_EQ(w->text(), "Late");
+}
+
+TEST_F(FormViewTest, PicturesShowAndPictureBoxesTakeDoubleClicks) {
+    platform::Services().pictures = std::make_shared<qtfront::QtPictureService>();
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("photo.png");
+    QImage red(10, 10, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(path));
+    ASSERT_TRUE(form.image->LoadPicture(path.toStdString()));
+    const int top = view->ClientArea()->y();
+    // Stretched over the control's 40 x 40 pixels.
+    const QImage shot = qtfront::RenderForm(form);
+    EXPECT_EQ(QColor(shot.pixel(440 + 35, top + 230 + 35)), QColor(255, 0, 0));
+
+    int clicks = 0, doubles = 0;
+    form.picture->Click = [&] { ++clicks; };
+    form.picture->DblClick = [&] { ++doubles; };
+    QWidget* box = view->WidgetFor(*form.picture);
+    const QPointF at(50, 50);
+    auto send = [&](QEvent::Type type) {
+        QMouseEvent e(type, at, box->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(box, &e);
+    };
+    send(QEvent::MouseButtonPress);
+    send(QEvent::MouseButtonRelease);
+    send(QEvent::MouseButtonDblClick);
+    send(QEvent::MouseButtonRelease);
+    EXPECT_EQ(clicks, 1);  // the release ending the double click is no second click
+    EXPECT_EQ(doubles, 1);
+}
+
+TEST_F(FormViewTest, OpeningAMenuRaisesItsClick) {
+    int opened = 0;
+    form.file->Click = [&] {
+        ++opened;
+        form.open->SetEnabled(false);  // a menu sets up its entries as it opens
+    };
+    QMenu* menu = view->ActionFor(*form.file)->menu();
+    ASSERT_NE(menu, nullptr);
+    emit menu->aboutToShow();
+    EXPECT_EQ(opened, 1);
+    EXPECT_FALSE(view->ActionFor(*form.open)->isEnabled());
 }
 
 TEST_F(FormViewTest, TimerTicksWhileEnabled) {

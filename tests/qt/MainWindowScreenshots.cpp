@@ -1,0 +1,118 @@
+// Renders the main window offscreen on each setting page and on two analysis tabs, and writes
+// the pictures as PNG files beside the test program (main_*.png) for a person to look at.
+// The assertions are only that each picture was made at the window's size; the value of the
+// test is the pictures. A second set ("*_filled") has every empty label filled with a
+// typical-length value, to show whether the value columns leave room for real captions.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <string>
+
+#include "QtTestApp.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "core/OptionsSettings.hpp"
+#include "core/TextTable.hpp"
+#include "qt/RenderToPng.hpp"
+#include "ui/main/Main.hpp"
+
+namespace {
+
+class MainWindowScreenshots : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qttest::App();
+        ui::ResetMainWindow();
+        core::GlobalChassisLab() = core::GlobalChassisLabState{};
+        core::OptionsSettings() = {};
+        core::SetDefaultOptions();
+        core::InitDefaultTexts();
+        w = &ui::MainWindow();
+    }
+    void TearDown() override { ui::ResetMainWindow(); }
+
+    // Writes one picture; returns its size.
+    QSize Shot(const std::string& name) {
+        const std::string path = core::ExecutableFolder() + "main_" + name + ".png";
+        EXPECT_TRUE(qtfront::RenderFormToPng(*w, path)) << path;
+        QImage img(QString::fromStdString(path));
+        return img.size();
+    }
+
+    void FillEmptyLabels() {
+        for (const auto& c : w->AllControls()) {
+            if (c->Kind() != platform::ControlKind::Label) continue;
+            auto& l = static_cast<platform::Label&>(*c);
+            if (l.Caption().empty()) l.SetCaption("1234.56 Nm");
+        }
+    }
+
+    void ShootAll(const std::string& suffix) {
+        const char* pages[] = {"Vehicle Data", "Vehicle Settings", "Live Settings"};
+        const char* names[] = {"data", "settings", "live"};
+        for (int p = 0; p < 3; ++p) {
+            w->Main_SelectPage->SetText(pages[p]);
+            const QSize s = Shot(std::string(names[p]) + suffix);
+            EXPECT_GE(s.width(), 1280);
+            EXPECT_GE(s.height(), 800);
+        }
+        // Two analysis tabs (tab linking off so the settings tab does not choose them).
+        w->OptionsTabLinking->UserClick();
+        w->Analysis_SelectPage->UserSelect(3);  // Springs
+        Shot("springs" + suffix);
+        w->Analysis_SelectPage->UserSelect(9);  // Acceleration
+        Shot("acceleration" + suffix);
+        w->OptionsTabLinking->UserClick();
+    }
+
+    ui::Main* w = nullptr;
+};
+
+TEST_F(MainWindowScreenshots, PagesAndTabsRenderAtFullSize) { ShootAll(""); }
+
+TEST_F(MainWindowScreenshots, PagesAndTabsWithValuesFilledIn) {
+    FillEmptyLabels();
+    ShootAll("_filled");
+}
+
+// Every tab of every strip, filled, for a full review of the layout (main_tab_*.png); the
+// vehicle data tabs also as the editor shows them, inputs and unit labels in place of values.
+TEST_F(MainWindowScreenshots, EveryTabFilled) {
+    FillEmptyLabels();
+    w->OptionsTabLinking->UserClick();
+    w->Main_SelectPage->SetText("Vehicle Settings");
+    for (int t = 1; t <= 6; ++t) {
+        w->Settings_SelectPage->UserSelect(t);
+        w->Analysis_SelectPage->UserSelect(t);
+        Shot("tab_settings" + std::to_string(t) + "_analysis" + std::to_string(t));
+    }
+    w->Main_SelectPage->SetText("Vehicle Data");
+    for (int t = 1; t <= 4; ++t) {
+        w->VehData_SelectPage->UserSelect(t);
+        w->Analysis_SelectPage->UserSelect(t + 5 <= 9 ? t + 5 : 9);
+        Shot("tab_data" + std::to_string(t));
+    }
+    // Editor look: inputs shown, value labels (DataLabel 35-50, 135-154, 235-257, 335-349)
+    // hidden, unit labels shown.
+    for (const auto& c : w->AllControls()) {
+        const bool onData = c->Name().rfind("VehData_New", 0) == 0 || c->Name() == "VehData_PassPosX" ||
+                            c->Name() == "VehData_PassPosY" || c->Name() == "VehData_PassPosZ" ||
+                            c->Name() == "VehData_MaxPass" || c->Name() == "VehData_DynoThrottle";
+        if (onData && c->Name() != "VehData_NewName") c->SetVisible(true);
+        if (c->Name() == "DataLabel") {
+            const int i = c->Index() % 100;
+            if (i >= 35 && i <= 57) c->SetVisible(false);
+            if (i >= 70) c->SetVisible(true);
+        }
+    }
+    w->VehData_NewName->SetVisible(true);
+    w->MainLabel(6).SetVisible(true);
+    w->MainLabel(5).SetVisible(false);
+    w->Main_SelectVeh->SetVisible(false);
+    w->MainSection(3).BringToFront();
+    for (int t = 1; t <= 4; ++t) {
+        w->VehData_SelectPage->UserSelect(t);
+        Shot("tab_data" + std::to_string(t) + "_edit");
+    }
+}
+
+}  // namespace

@@ -170,10 +170,10 @@ void Main::BuildAnalysisSprings(Container* page) {
     };
     const int colW = 386;
     // Columns rear left, rear right, front left, front right, then the unit label.
-    const Columns corners{4, 146, 150, 46, 47};
+    const Columns corners{4, 156, 160, 42, 45};
     auto& springs = MakeFrame(*this, CTL(Analysis_SuspFrame), 0, page, 0, top(false, 0), colW, 224,
                               "Springs");
-    const Columns axlePairs{4, 152, 156, 94, 96};
+    const Columns axlePairs{4, 156, 160, 90, 92};
     Headings(*this, CTL(Analysis_SuspLabel), &springs, RowY(0), axlePairs, {{0, "Rear"}, {1, "Front"}});
     Headings(*this, CTL(Analysis_SuspLabel), &springs, RowY(1), corners,
              {{2, "Left"}, {3, "Right"}, {4, "Left"}, {5, "Right"}});

@@ -71,7 +71,7 @@ void Main::BuildAnalysisDrivetrain(Container* page) {
         .SetCaption("Auto space gearing");
 
     const int graphTop = calc.Height() + 4;
-    const int graphH = 220;
+    const int graphH = 300;
     MakeIn(*this, CTL(Analysis_GearingGraph), 0, page, 0, graphTop, kColW, graphH);
     MakeIn(*this, CTL(Analysis_GearingGraph), 1, page, kRightX, graphTop, kColW + 2, graphH);
 

@@ -297,6 +297,7 @@ void Main::BuildLiveSettings(Container* page) {
                            "Adjust consumables");
     SettingRows r{*this, CTL(Set_LiveLabel), &cons};
     r.Caption(0, 0, "Tyre temperatures:");
+    r.Value(9, 0);
     r.SettingIn(1, "Front:", CTL(Live_TyreTemp), 0, 100, 1, design::LiveTyreTemp);
     r.SettingIn(2, "Rear:", CTL(Live_TyreTemp), 1, 101, 2, design::LiveTyreTemp);
     r.Setting(3, "Wear:", CTL(Live_TyreWear), 102, 3, design::LiveTyreWear);
@@ -317,7 +318,6 @@ void Main::BuildLiveSettings(Container* page) {
                             FrameHeight(1), "Steering");
     r.frame = &steer;
     r.Setting(8, "Steering angle:", CTL(Live_SteeringAngle), 108, 0, design::LiveSteeringAngle);
-    r.Caption(9, 0, {}, kValueLeft, 10);
 }
 
 }  // namespace ui

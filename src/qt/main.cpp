@@ -4,28 +4,25 @@
 #include "platform/Form.hpp"
 #include "qt/QtDesktop.hpp"
 #include "qt/QtServices.hpp"
+#include "ui/main/Main.hpp"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(platform::kAppTitle);
-    // The windows are ended by their forms' unloading, not by Qt closing the last one.
+    // The windows end when their forms unload, not when Qt closes the last one.
     QApplication::setQuitOnLastWindowClosed(false);
     qtfront::InstallQtServices();
 
-    platform::Form mainForm("Main");
-    mainForm.SetCaption(platform::kAppTitle);
-    mainForm.SetResizable(true);
-    mainForm.SetMinimumSize(320, 200);
-
     int exitCode = 0;
     {
-        // Declared after the form, so its windows go before the form does.
         qtfront::QtDesktop desktop;
         QObject::connect(&desktop, &qtfront::QtDesktop::allWindowsClosed, &app,
                          &QCoreApplication::quit, Qt::QueuedConnection);
-        mainForm.Show();
+        ui::MainWindow().Show();
         exitCode = QApplication::exec();
     }
+    // The windows are gone; now the forms may go.
     platform::Desktop::Instance().CollectUnloaded();
+    ui::ResetMainWindow();
     return exitCode;
 }

@@ -6,11 +6,21 @@
 // always the appended element's Name).
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include "vehicle/VehicleRecord.hpp"
 
 namespace vehicle {
+
+// State derived from the selected vehicle.
+struct VehCodeState {
+    // Occupant seats x (X, Y, Z) as fractions of track (X, from the left), wheelbase (Y, from
+    // the rear) and metres (Z): 0 front passenger, 1 rear left, 2 rear middle, 3 rear right.
+    std::array<float, 12> SeatPositions{};
+};
+
+VehCodeState& VehCode();
 
 // True when no further vehicle may be added (core::kMaxVehicles loaded).
 bool VehicleListFull();
@@ -26,5 +36,12 @@ int FindVehicleIndex(std::string_view name);
 // Overwrites the element whose Name equals the record's padded Name (the last match).
 // False when no element has that name.
 bool ReplaceVehicle(const VehicleRecord& record);
+
+// Makes the vehicle named by the selector text (the full 32-character padded name, exact and
+// case-sensitive, the last match winning) current: CurrentVehicle, the simulator car row and
+// HasLFSCar, the engine record with its speeds in rad/s, the seat positions and the front
+// share of the drive torque (centreSplitPercent is the centre split slider, front per cent).
+// False, changing nothing, when no vehicle has that name.
+bool SetCurrentVehicle(std::string_view selectorText, int32_t centreSplitPercent);
 
 }  // namespace vehicle

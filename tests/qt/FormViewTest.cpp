@@ -223,6 +223,18 @@ TEST_F(FormViewTest, ChecksOptionsCombosTabsListsAndMenusGoThroughTheModel) {
     EXPECT_EQ(form.combo->Text(), "Diesel");
     EXPECT_EQ(comboClicks, 1);
 
+    // An editable combo: typing replaces the model's text.
+    form.combo->SetStyle(platform::ComboStyle::DropdownCombo);
+    QComboBox* combo = Widget<QComboBox>(*form.combo);
+    ASSERT_TRUE(combo->isEditable());
+    int comboChanges = 0;
+    form.combo->Change = [&] { ++comboChanges; };
+    combo->lineEdit()->setText("LPG");
+    emit combo->lineEdit()->textEdited("LPG");
+    EXPECT_EQ(form.combo->Text(), "LPG");
+    EXPECT_EQ(form.combo->ListIndex(), -1);
+    EXPECT_EQ(comboChanges, 1);
+
     int tabClicks = 0;
     form.tabs->Click = [&] { ++tabClicks; };
     QTabBar* bar = view->WidgetFor(*form.tabs)->findChild<QTabBar*>();

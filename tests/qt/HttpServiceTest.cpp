@@ -51,6 +51,7 @@ protected:
         qttest::App();
         ASSERT_TRUE(server.Listening());
     }
+    qttest::AppReady ready;
     LocalServer server;
     qtfront::QtHttpService http;
 };

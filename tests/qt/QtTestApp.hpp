@@ -25,6 +25,12 @@ inline QApplication& App() {
     return *app;
 }
 
+// A fixture's first member when later members are Qt objects that need the application
+// (a socket made before it never hears of its connections).
+struct AppReady {
+    AppReady() { App(); }
+};
+
 // Pixels darker than mid grey inside a rectangle of an image.
 inline int DarkPixels(const QImage& image, const QRect& area) {
     int n = 0;

@@ -31,6 +31,7 @@
 #include "analysis/SuspensionCode.hpp"
 #include "core/Numbers.hpp"
 #include "vehicle/AeroCode.hpp"
+#include "vehicle/EngineCode.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace analysis {
@@ -203,6 +204,12 @@ void RunDecelerationAnalysis(const DecRunInputs& inputs, const DecRunLinks& link
 // always ends, after at most maxTime / timeStep + 1 rows.
 void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t maxTime,
                           const DecRunLinks& links);
+
+// The engine-brake reduction: from the closed-throttle torque (negative) at engine.Speed, opens
+// engine.Throttle in steps of kThrottleSearchStep until the engine brakes with no more than
+// (1 - EngineBrakeReduction) of that torque, never past full throttle. Returns the torque at
+// the throttle found (also stored in engine.Torque).
+float ReduceEngineBraking(vehicle::EngineRecord& engine, float closedTorque);
 
 // The benchmark speeds 1..5 (m/s) of the selected speed unit.
 std::array<double, 5> DecTargetSpeeds();

@@ -108,6 +108,19 @@ uint8_t ClampGear(int gear) {
 
 }  // namespace
 
+float ReduceEngineBraking(vehicle::EngineRecord& engine, float closedTorque) {
+    float torque = closedTorque;
+    engine.Torque = torque;
+    const float target = (1.0f - engine.EngineBrakeReduction) * closedTorque;
+    while (torque < target && engine.Throttle < 1.0f) {
+        engine.Throttle =
+            std::min(1.0f, static_cast<float>(engine.Throttle + kThrottleSearchStep));
+        torque = vehicle::GetEngineTorque(engine);
+        engine.Torque = torque;
+    }
+    return torque;
+}
+
 void DecTimingForOptions(const DecRunInputs& inputs, float& timeStep, int16_t& maxTime) {
     if (inputs.ApplyBrakes) {
         timeStep = kDecTimeStepBraking;
@@ -303,17 +316,7 @@ void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t ma
             float torque = vehicle::GetEngineTorque(r.engine);
             r.engine.Torque = torque;
             if (throttleSettings && torque < 0.0f) {
-                if (r.engine.Speed < r.engine.LimitSpeed) {
-                    // Open the throttle until the engine brakes no more than the reduction
-                    // allows; never past full throttle.
-                    const float target = (1.0f - r.engine.EngineBrakeReduction) * torque;
-                    while (torque < target && r.engine.Throttle < 1.0f) {
-                        r.engine.Throttle = std::min(
-                            1.0f, static_cast<float>(r.engine.Throttle + kThrottleSearchStep));
-                        torque = vehicle::GetEngineTorque(r.engine);
-                        r.engine.Torque = torque;
-                    }
-                }
+                if (r.engine.Speed < r.engine.LimitSpeed) torque = ReduceEngineBraking(r.engine, torque);
                 r.fuelLeft = static_cast<float>(r.fuelLeft - vehicle::GetFuelFlow(r.engine, dt));
                 if (r.fuelLeft < 0.0f) r.fuelLeft = 0.0f;
                 ApplyFuel(r);

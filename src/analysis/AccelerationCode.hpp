@@ -14,6 +14,9 @@
 // (both filled by the main window; see ui/main/MainAccelerationHandlers.cpp); with empty links
 // a run computes and stores everything and shows nothing.
 //
+// Whether traction control was on for the run is LiveStateCode().AccTractionControl, which the
+// run and the live-state analysis both set from Set_TC.
+//
 // Program-wide state: AccelerationCode(). A test resets it with
 // `analysis::AccelerationCode() = analysis::AccelerationCodeState{};`.
 #pragma once
@@ -113,9 +116,6 @@ struct AccelerationCodeState {
     vehicle::AeroForces AccAero;  // forces at the last step's speed
     std::array<SuspCorner, 4> AccSusp{};         // the run's working corners
     std::array<vehicle::TyreState, 4> AccTyres{};  // the run's working tyres
-    // Traction control on for the run (Set_TC ticked); the live-state analysis reads it too.
-    core::VbBool AccTractionControl = core::VbFalse;
-
     std::array<float, kAccResultCount> AccResults{};
 
     // The progress bar as last written (the run writes only changes to the window).

@@ -8,6 +8,7 @@
 
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/AccelerationRunState.hpp"
+#include "analysis/LiveStateCode.hpp"
 #include "analysis/PhysicalCode.hpp"
 #include "core/AccTargets.hpp"
 #include "core/FuelTypes.hpp"
@@ -119,7 +120,7 @@ void InitRun(Run& r, float dt, const AccRunInputs& inputs, const AccRunLinks& li
 
     r.tractionControl = inputs.TractionControl;
     r.tyreWearPercent = inputs.TyreWearPercent;
-    s.AccTractionControl = core::ToVbBool(inputs.TractionControl);
+    LiveStateCode().AccTractionControl = core::ToVbBool(inputs.TractionControl);
 
     r.launchSpeed = r.engine.TorquePeakStart * 0.25f + r.engine.IdleSpeed * 0.75f;
     r.engine.Speed = r.launchSpeed;

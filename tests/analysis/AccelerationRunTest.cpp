@@ -1,0 +1,257 @@
+// The acceleration run against closed-form physics (a constant force on the sled), against
+// itself at the three time steps, and its stop, shift, launch and table rules.
+#include "analysis/AccelerationCode.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "AccelerationTestSupport.hpp"
+
+namespace {
+
+using namespace acc_test;
+using analysis::AccelerationCode;
+namespace Col = analysis::AccCol;
+namespace Res = analysis::AccRes;
+
+class AccelerationRunTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetAll(); }
+};
+
+// A constant thrust on a vehicle without resistance or rotating inertia: a = F / m, and the
+// semi-implicit Euler steps give v_i = a i dt and s_i = dt (v_1 + ... + v_i) = a dt^2 i (i + 1) / 2
+// at the start of step i (the exact a t^2 / 2 plus the scheme's a t dt / 2).
+TEST_F(AccelerationRunTest, ConstantThrustGivesSpeedProportionalToTime) {
+    PrepareSled(3000.0f, 20);
+    const float m = analysis::PhysicalCode().TotalMass;
+    const double a = 3000.0 / m;
+    RunAcc(0.01f);
+    const auto& s = AccelerationCode();
+    // No resistance: the net force never falls below 4 N, so the run lasts its full 120 s.
+    ASSERT_EQ(s.AccLastStep, 12000);
+    for (int32_t i : {0, 1, 100, 1000, 6000, 12000}) {
+        SCOPED_TRACE(i);
+        EXPECT_FLOAT_EQ(Cell(i, Col::DriveForce), 3000.0f);
+        EXPECT_FLOAT_EQ(Cell(i, Col::Resistance), 0.0f);
+        EXPECT_NEAR(Cell(i, Col::Acceleration), a, a * 1e-6);
+        EXPECT_NEAR(Cell(i, Col::Speed), a * i * 0.01, a * i * 0.01 * 1e-5 + 1e-6);
+        const double distance = a * 1e-4 * i * (i + 1) / 2.0;
+        EXPECT_NEAR(Cell(i, Col::Distance), distance, distance * 1e-4 + 1e-6);
+    }
+    // Thrust driven: no fuel burnt, no gears, clutch closed, engine speed held at launch.
+    const auto& e = vehicle::EngineCode().CurrentEngine;
+    const float launch = e.TorquePeakStart * 0.25f + e.IdleSpeed * 0.75f;
+    for (int32_t i = 0; i <= s.AccLastStep; i += 500) {
+        EXPECT_EQ(Cell(i, Col::Gear), 1.0f);
+        EXPECT_EQ(Cell(i, Col::Clutch), 1.0f);
+        EXPECT_EQ(Cell(i, Col::FuelLeft), 20.0f);
+        EXPECT_EQ(Cell(i, Col::EngineSpeed), launch);
+        EXPECT_EQ(Cell(i, Col::Throttle), 1.0f);
+    }
+    EXPECT_EQ(s.AccFuelLeft, 20.0f);
+    EXPECT_EQ(s.AccResults[Res::FuelUsed], 0.0f);
+    // The full run ends at its step limit: its final-speed caption is blue.
+    const auto texts = analysis::AccResultsTexts();
+    ASSERT_FALSE(texts.Colours.empty());
+    EXPECT_EQ(texts.Colours[0].Index, 11);
+    EXPECT_EQ(texts.Colours[0].Colour, analysis::kAccTextBlue);
+}
+
+// Under acceleration a the load moving from the front to the rear axle is m a h / L (h the
+// height of the centre of gravity, L the wheelbase). The thrust acts at the ground, so the
+// whole of m a h / L shows; the suspension is stiff, so pitch adds well under 1 %.
+TEST_F(AccelerationRunTest, WeightTransferIsMassTimesAccelerationTimesHeightOverWheelbase) {
+    PrepareSled(3000.0f);
+    RunAcc(0.01f);
+    const auto& p = analysis::PhysicalCode();
+    const float L = core::GlobalChassisLab().CurrentVehicle.Wheelbase;
+    const int32_t i = 300;  // 3 s: the suspension has settled
+    const double h = Cell(i, Col::CoGHeight);
+    // Stiff springs: the body sits where the live state at rest put it.
+    EXPECT_NEAR(h, p.VehicleCoG.Z, 0.01);
+    const double expected = p.TotalMass * (3000.0 / p.TotalMass) * h / L;
+    EXPECT_NEAR(Cell(i, Col::WeightTransfer), expected, expected * 0.01);
+    // The front wheels lose it, the rear wheels gain it (static loads from the masses).
+    const double frontDrop = p.CornerStaticLoad[0] + p.CornerStaticLoad[1] -
+                             Cell(i, Col::WheelLoad + 0) - Cell(i, Col::WheelLoad + 1);
+    const double rearGain = Cell(i, Col::WheelLoad + 2) + Cell(i, Col::WheelLoad + 3) -
+                            p.CornerStaticLoad[2] - p.CornerStaticLoad[3];
+    EXPECT_NEAR(frontDrop, expected, expected * 0.03);
+    EXPECT_NEAR(rearGain, expected, expected * 0.03);
+}
+
+// The same car at 1/100, 1/500 and 1/2000 s: the integration error stays small.
+TEST_F(AccelerationRunTest, ResultsDoNotDependOnTheTimeStep) {
+    Prepare(Hatchback());
+    struct Figures {
+        float t15, t30, tQuarter, vFinal;
+        int32_t maxSteps, progressMax;
+        float divisor;
+    };
+    std::vector<Figures> f;
+    for (float dt : analysis::kAccTimeSteps) {
+        std::vector<int32_t> maxima;
+        analysis::AccRunLinks links;
+        links.SetProgressMax = [&](int32_t m) { maxima.push_back(m); };
+        RunAcc(dt, false, links);
+        const auto& s = AccelerationCode();
+        ASSERT_EQ(maxima.size(), 1u);
+        ASSERT_EQ(maxima[0], s.ProgressMax);
+        EXPECT_EQ(s.AccData.size(), static_cast<std::size_t>(s.AccMaxSteps + 1) * 47);
+        const auto& R = s.AccResults;
+        f.push_back({R[Res::TimeToSpeed], R[Res::TimeToSpeed + 1], R[Res::TimeToDistance],
+                     R[Res::FinalSpeed], s.AccMaxSteps, s.ProgressMax, s.AccProgressDivisor});
+    }
+    // 120 s of steps, and the progress bar's maximum of each precision.
+    EXPECT_EQ(f[0].maxSteps, 12000);
+    EXPECT_EQ(f[1].maxSteps, 60000);
+    EXPECT_EQ(f[2].maxSteps, 240000);
+    EXPECT_EQ(f[0].progressMax, 7);
+    EXPECT_EQ(f[1].progressMax, 23);
+    EXPECT_EQ(f[2].progressMax, 68);
+    EXPECT_FLOAT_EQ(f[0].divisor, 2000.0f);
+    EXPECT_FLOAT_EQ(f[1].divisor, 3000.0f);
+    EXPECT_FLOAT_EQ(f[2].divisor, 4000.0f);
+    // A 150 kW, 1.2 t car: 0-30 m/s in several seconds, top speed above 50 m/s.
+    EXPECT_GT(f[2].t30, 4.0f);
+    EXPECT_LT(f[2].t30, 15.0f);
+    EXPECT_GT(f[2].vFinal, 50.0f);
+    for (int k = 0; k < 2; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_NEAR(f[k].t15, f[2].t15, f[2].t15 * 0.05);
+        EXPECT_NEAR(f[k].t30, f[2].t30, f[2].t30 * 0.03);
+        EXPECT_NEAR(f[k].tQuarter, f[2].tQuarter, f[2].tQuarter * 0.02);
+        // The final speed is where the stop rule fires near the top speed; at the finest step
+        // the slip ratio settles into a two-step oscillation that fires it a little earlier.
+        EXPECT_NEAR(f[k].vFinal, f[2].vFinal, f[2].vFinal * 0.025);
+    }
+}
+
+// The stop rule: past the second benchmark distance, 0.2 s after the last shift and with a
+// net force below 4 N; the first such step only arms it, the second ends the run and is the
+// table's last row.
+TEST_F(AccelerationRunTest, RunStopsOnTheSecondQualifyingStep) {
+    Prepare(Hatchback());
+    RunAcc(0.01f);
+    const auto& s = AccelerationCode();
+    const int32_t last = s.AccLastStep;
+    ASSERT_LT(last, s.AccMaxSteps);
+    const float endDistance = static_cast<float>(core::AccTargetTable().AccTargets[0][6]);
+    // Distance after a step's integration is the next row's step-start distance.
+    auto qualifies = [&](int32_t i, float distanceAfter) {
+        for (int32_t j = std::max(0, i - 21); j < i; ++j)
+            if (Cell(j, Col::Gear) != Cell(i, Col::Gear)) return false;
+        return distanceAfter > endDistance && Cell(i, Col::NetForce) < 4.0f;
+    };
+    int earlier = 0;
+    for (int32_t i = 0; i < last; ++i)
+        if (qualifies(i, Cell(i + 1, Col::Distance))) ++earlier;
+    EXPECT_EQ(earlier, 1);
+    EXPECT_TRUE(qualifies(last, Cell(last, Col::Distance) + 0.01f * Cell(last, Col::Speed)));
+    // It stopped by the rule: the final-speed caption is black.
+    EXPECT_EQ(analysis::AccResultsTexts().Colours[0].Colour, analysis::kAccTextBlack);
+}
+
+TEST_F(AccelerationRunTest, LaunchStartsOnAPartlyClosedClutchAndShiftsOpenIt) {
+    Prepare(Hatchback());
+    RunAcc(0.01f);
+    const auto& s = AccelerationCode();
+    EXPECT_FLOAT_EQ(Cell(0, Col::Clutch), 0.6f);
+    EXPECT_EQ(Cell(0, Col::Gear), 1.0f);
+    EXPECT_EQ(Cell(0, Col::Speed), 0.0f);
+    // The first row in second gear has the clutch fully open; gears only go up, one at a time.
+    int32_t first2 = -1;
+    for (int32_t i = 1; i <= s.AccLastStep; ++i) {
+        const float dg = Cell(i, Col::Gear) - Cell(i - 1, Col::Gear);
+        ASSERT_TRUE(dg == 0.0f || dg == 1.0f) << i;
+        if (first2 < 0 && Cell(i, Col::Gear) == 2.0f) first2 = i;
+    }
+    ASSERT_GT(first2, 0);
+    EXPECT_EQ(Cell(first2, Col::Clutch), 0.0f);
+    EXPECT_EQ(Cell(s.AccLastStep, Col::Gear), 5.0f);
+    EXPECT_GT(s.AccResults[Res::ShiftTimeTotal], 0.0f);
+    // Fuel burns; as the tank behind the centre of gravity empties, the mass moves forward.
+    EXPECT_LT(s.AccFuelLeft, 30.0f);
+    EXPECT_GT(Cell(s.AccLastStep, Col::CoGFrontShare), Cell(0, Col::CoGFrontShare));
+}
+
+TEST_F(AccelerationRunTest, ZeroShiftTimeChangesGearWithTheClutchClosed) {
+    vehicle::VehicleRecord v = Hatchback();
+    v.Drivetrain.ShiftTime = 0.0f;
+    Prepare(v);
+    RunAcc(0.01f);
+    const auto& s = AccelerationCode();
+    bool launched = false;
+    for (int32_t i = 0; i <= s.AccLastStep; ++i) {
+        if (Cell(i, Col::Clutch) == 1.0f) launched = true;
+        if (launched) ASSERT_EQ(Cell(i, Col::Clutch), 1.0f) << i;
+    }
+    EXPECT_EQ(Cell(s.AccLastStep, Col::Gear), 5.0f);
+    EXPECT_EQ(s.AccResults[Res::ShiftTimeTotal], 0.0f);
+}
+
+// A strong engine on a slippery car spins its wheels: without traction control the throttle is
+// cut back to the traction limit; with it, the wheels are held at their limits and the throttle
+// stays open.
+TEST_F(AccelerationRunTest, TractionControlHoldsWheelsInsteadOfCuttingThrottle) {
+    vehicle::VehicleRecord v = Hatchback();
+    v.Engine.PeakTorque = 600.0f;
+    v.Engine.PeakPower = 350.0f;
+    Prepare(v);
+
+    RunAcc(0.01f, false);
+    const auto& R = AccelerationCode().AccResults;
+    EXPECT_LT(R[Res::MinThrottle], 0.9f);
+    EXPECT_GT(R[Res::RearSpinEndSpeed], 0.0f);
+    EXPECT_EQ(R[Res::FrontSpinEndSpeed], 0.0f);  // rear drive
+    const float tSpin = R[Res::TimeToSpeed];
+
+    RunAcc(0.01f, true);
+    EXPECT_EQ(analysis::LiveStateCode().AccTractionControl, core::VbTrue);
+    const auto& s = AccelerationCode();
+    for (int32_t i = 0; i <= s.AccLastStep; ++i) {
+        ASSERT_EQ(Cell(i, Col::Throttle), 1.0f) << i;
+        for (int w = 0; w < 4; ++w) ASSERT_EQ(Cell(i, Col::WheelSpin + w), 0.0f) << i;
+    }
+    EXPECT_EQ(R[Res::RearSpinEndSpeed], 0.0f);
+    EXPECT_NEAR(R[Res::TimeToSpeed], tSpin, tSpin * 0.25);
+    // Slip ratios stay below 1 throughout.
+    for (int32_t i = 0; i <= s.AccLastStep; ++i)
+        for (int w = 0; w < 4; ++w) ASSERT_LT(Cell(i, Col::SlipRatio + w), 1.0f);
+}
+
+// Every cell of a run is a finite number, for each drive type and with a limited-slip
+// differential.
+TEST_F(AccelerationRunTest, EveryDriveTypeGivesAFiniteTable) {
+    for (uint8_t drive : {vehicle::kDriveFront, vehicle::kDriveRear, vehicle::kDriveAll}) {
+        SCOPED_TRACE(static_cast<int>(drive));
+        ResetAll();
+        vehicle::VehicleRecord v = Hatchback();
+        v.Drivetrain.DriveType = drive;
+        v.Engine.PeakTorque = 450.0f;
+        v.BodyCoG.X = 0.56f;  // heavier on the right: the two wheels of an axle differ
+        CarSetup setup;
+        setup.diffType = "Clutch pack";
+        setup.powerLockingPercent = 40;
+        Prepare(v, setup);
+        RunAcc(0.01f);
+        const auto& s = AccelerationCode();
+        for (int32_t i = 0; i <= s.AccLastStep; ++i)
+            for (int c = 0; c < analysis::kAccColumns; ++c)
+                ASSERT_TRUE(std::isfinite(Cell(i, c))) << "row " << i << " column " << c;
+        EXPECT_GT(s.AccResults[Res::FinalSpeed], 40.0f);
+        // Undriven wheels carry no inertia torque of the drivetrain: front drive has none at
+        // the rear, rear drive none at the front.
+        if (drive == vehicle::kDriveFront)
+            for (int32_t i = 0; i <= s.AccLastStep; ++i)
+                ASSERT_EQ(Cell(i, Col::WheelInertiaTorque + 2), 0.0f);
+        if (drive == vehicle::kDriveRear)
+            for (int32_t i = 0; i <= s.AccLastStep; ++i)
+                ASSERT_EQ(Cell(i, Col::WheelInertiaTorque + 0), 0.0f);
+    }
+}
+
+}  // namespace

@@ -140,11 +140,16 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
     const float efficiency = v.Drivetrain.DrivetrainEfficiency;
     const float frontShare = gearing.FrontTorqueShare;
     const bool easeEngineBraking = EngineBrakeReductionAllowed();
+    const bool standing = s.LiveSpeed == 0;
 
     engine.Throttle = throttle;
     WheelForces w;
     if (!wheelDriven) {
         engine.Torque = vehicle::GetThrottleTorque(engine);  // thrust, N
+    } else if (standing) {
+        // A standing vehicle does not turn its engine: no engine torque reaches the wheels.
+        engine.Speed = 0.0f;
+        engine.Torque = 0.0f;
     } else {
         const float r = DriveRadius(driveType, &vehicle::TyreState::UnloadedRadius);
         engine.Speed = GuardedDiv(speed * ratio, r);
@@ -195,7 +200,7 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
         CalcLiveAero();
         CalcLateralTransfer(trackAtCoG);
 
-        if (wheelDriven) {
+        if (wheelDriven && !standing) {
             const float r = DriveRadius(driveType, &vehicle::TyreState::RollingRadius);
             engine.Speed = GuardedDiv(speed * ratio, r);
             engine.Torque = vehicle::GetEngineTorque(engine);
@@ -229,7 +234,7 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
             RecomputeBrakeForces(w, brake, brakeTorques);
             eased = true;
         }
-        if (!in.TractionControl && kd < 1.0f && wheelDriven) {
+        if (!in.TractionControl && kd < 1.0f && wheelDriven && !standing) {
             // Close the throttle until the weakest driven wheel is at its limit.
             const float target = kd * q;
             for (int k = 0; q > target && k < kMaxThrottleSteps; ++k) {
@@ -269,6 +274,9 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
             static_cast<float>(aero.FrontWingAngle) - s.BodyPitch.Total * kLiveDegreesPerRadian;
         aero.RearWingAngleEff =
             static_cast<float>(aero.RearWingAngle) - s.BodyPitch.Total * kLiveDegreesPerRadian;
+
+        s.BrakeApplied = brake;
+        s.TyreForce = w.Tyre;
 
         // Longitudinal transfer, positive towards the rear.
         totalForce = w.Tyre[1] + w.Tyre[0] + w.Tyre[2] + w.Tyre[3];

@@ -64,6 +64,10 @@ struct LiveStateCodeState {
     // m/s^2 over (TotalMass + rotating equivalent mass): resistances, drive, brakes, net.
     std::array<float, 4> LiveAccelParts{};
     float RotatingEquivMass = 0.0f;  // kg, of the last call
+    // Of the last pass: the brake share applied (0..1, eased below the setting when a wheel
+    // locks without anti-lock brakes) and each tyre's longitudinal force (N, + forwards).
+    float BrakeApplied = 0.0f;
+    std::array<float, 4> TyreForce{};
 };
 
 LiveStateCodeState& LiveStateCode();

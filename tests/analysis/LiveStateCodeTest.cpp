@@ -1,0 +1,333 @@
+// Live-state analysis of the sample saloon (LiveStateTestSupport.hpp): gear choice, engine
+// state, grip limits of drive, brakes and cornering, and the load transfer against the
+// closed-form m a h / L. Expected figures are worked from the vehicle's figures; where a figure
+// of another model is needed (a rolling radius, a grip force) it is read from that model's
+// state and the arithmetic on it is done here.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "LiveStateTestSupport.hpp"
+
+namespace {
+
+using analysis::LiveStateCode;
+using analysis::PhysicalCode;
+using live_test::kG;
+
+class LiveStateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        live_test::ResetAll();
+        live_test::SetSampleRecord();
+    }
+    // Prepares the vehicle for the inputs and runs the analysis.
+    void Run() {
+        live_test::PrepareVehicle(live_test::SampleMassInputs(), in);
+        analysis::AnalyseLiveState(in);
+    }
+    // Longitudinal transfer the analysis applied: rear axle load over the aerodynamic wheel
+    // loads (the lateral transfer cancels across the axle).
+    static float RearTransfer() {
+        const auto& wl = vehicle::AeroCode().LiveAero.WheelLoad;
+        const auto& d = PhysicalCode().CornerDynamicLoad;
+        return d[2] + d[3] - wl[2] - wl[3];
+    }
+    // Load moved by the pitch of the body (sprung and unsprung weight leaning over).
+    static double PitchTransfer() {
+        const auto& m = PhysicalCode();
+        const auto& p = LiveStateCode().BodyPitch;
+        return (m.UnsprungMass * kG * std::sin(p.FromSuspension) * m.UnsprungCoG.Z +
+                m.SprungMass * kG * std::sin(p.Total) * m.VehicleCoG.Z) /
+               2.6;
+    }
+    // A throttle reached by steps of 0.001 from `start`.
+    static void ExpectThrottleSteps(float throttle, float start) {
+        const float steps = (start - throttle) / analysis::kLiveThrottleStep;
+        EXPECT_NEAR(steps, std::round(steps), 0.05f) << throttle;
+    }
+
+    analysis::LiveStateInputs in = live_test::SampleInputs();
+};
+
+TEST_F(LiveStateTest, StandingStillWithNothingAppliedHasNoForces) {
+    in.SpeedMs = 0;
+    in.ThrottlePercent = 0;
+    in.BrakePercent = 0;
+    Run();
+    const auto& s = LiveStateCode();
+    EXPECT_EQ(s.LiveGear, 1);
+    EXPECT_EQ(s.LiveEngine.Speed, 0.0f);
+    EXPECT_EQ(s.LiveEngine.Torque, 0.0f);
+    EXPECT_EQ(s.LiveAccelParts[analysis::kAccelDrive], 0.0f);
+    EXPECT_EQ(s.LiveAccelParts[analysis::kAccelBrakes], 0.0f);
+    for (float f : s.TyreForce) EXPECT_EQ(f, 0.0f);
+    const auto& aero = vehicle::AeroCode().LiveAero;
+    EXPECT_EQ(aero.TotalDrag, 0.0f);
+    EXPECT_EQ(aero.TotalLift, 0.0f);
+    EXPECT_EQ(s.LateralAcceleration, 0.0f);
+}
+
+TEST_F(LiveStateTest, GearIsTheHighestWhoseLowerShiftSpeedLiesBelowTheSpeed) {
+    live_test::PrepareVehicle();
+    const auto& sas = vehicle::GearingCode().SpeedAtShift;
+    ASSERT_LT(sas[1], sas[2]);
+    // Exactly at the 1-2 shift speed the first gear is kept; above it the second is used.
+    const auto justAbove = static_cast<uint8_t>(std::floor(sas[1]) + 1.0f);
+    EXPECT_EQ(analysis::SelectLiveGear(static_cast<uint8_t>(std::floor(sas[1])), 5), 1);
+    EXPECT_EQ(analysis::SelectLiveGear(justAbove, 5), 2);
+    // Above every shift speed: the top gear, never a gear the vehicle does not have.
+    EXPECT_EQ(analysis::SelectLiveGear(255, 5), 5);
+    EXPECT_EQ(analysis::SelectLiveGear(255, 1), 1);
+
+    in.SpeedMs = 255;
+    Run();
+    EXPECT_EQ(LiveStateCode().LiveGear, 5);
+}
+
+TEST_F(LiveStateTest, FullThrottleOnThePlateauTransfersMAHOverL) {
+    // 18 m/s in second gear (8.19 overall) turns the engine near 470 rad/s, on the 250 N m
+    // plateau (419..524 rad/s); the rear tyres carry it without spinning.
+    in.SpeedMs = 18;
+    in.ThrottlePercent = 100;
+    in.TractionControl = true;
+    Run();
+    const auto& s = LiveStateCode();
+    const auto& tyres = vehicle::TyreCode().WheelTyres;
+    ASSERT_EQ(s.LiveGear, 2);
+    ASSERT_GT(s.LiveEngine.Speed, 419.0f);
+    ASSERT_LT(s.LiveEngine.Speed, 524.0f);
+    EXPECT_FLOAT_EQ(s.LiveEngine.Torque, 250.0f);
+    EXPECT_FLOAT_EQ(s.LiveEngine.Throttle, 1.0f);
+
+    // Drive force F = efficiency x torque x overall ratio / rolling radius, all at the rear.
+    const double r = tyres[2].RollingRadius;
+    const double driveForce = 0.85 * 250.0 * 8.19 / r;  // about 5700 N
+    EXPECT_NEAR(s.TyreForce[2] + s.TyreForce[3], driveForce, 0.01 * driveForce);
+    EXPECT_EQ(s.TyreForce[0], 0.0f);
+
+    // Load moved to the rear axle: m a h / L = F h / L (about 1190 N), plus a pitch term of a
+    // few newtons.
+    const double h = PhysicalCode().VehicleCoG.Z;
+    const double expected = driveForce * h / 2.6;
+    EXPECT_NEAR(RearTransfer(), expected, 0.01 * expected);
+    EXPECT_NEAR(RearTransfer(), expected + PitchTransfer(), 0.005 * expected);
+    // Each rear wheel gains what each front wheel loses (the car is symmetric side to side).
+    const auto& d = PhysicalCode().CornerDynamicLoad;
+    const auto& wl = vehicle::AeroCode().LiveAero.WheelLoad;
+    EXPECT_NEAR(d[2] - wl[2], wl[0] - d[0], 1.0f);
+
+    // Live acceleration parts: drive over mass and rotating equivalent mass.
+    const double mass = PhysicalCode().TotalMass + s.RotatingEquivMass;
+    EXPECT_NEAR(s.LiveAccelParts[analysis::kAccelDrive], driveForce / mass, 0.01 * driveForce / mass);
+    EXPECT_NEAR(s.LiveAccelParts[analysis::kAccelNet],
+                (s.TyreForce[0] + s.TyreForce[1] + s.TyreForce[2] + s.TyreForce[3] -
+                 vehicle::AeroCode().LiveAero.TotalResistance) / mass,
+                1e-4);
+    EXPECT_GT(s.LiveAccelParts[analysis::kAccelResistance], 0.0f);
+}
+
+TEST_F(LiveStateTest, BrakingMovesLoadForward) {
+    in.SpeedMs = 25;
+    in.ThrottlePercent = 0;
+    in.BrakePercent = 30;
+    in.ABS = true;
+    Run();
+    const auto& s = LiveStateCode();
+    const float total = s.TyreForce[0] + s.TyreForce[1] + s.TyreForce[2] + s.TyreForce[3];
+    ASSERT_LT(total, 0.0f);
+    const double h = PhysicalCode().VehicleCoG.Z;
+    // F h / L, plus the body diving forwards.
+    const double expected = total * h / 2.6 + PitchTransfer();
+    EXPECT_NEAR(RearTransfer(), expected, 0.005 * std::fabs(expected));
+    EXPECT_LT(LiveStateCode().BodyPitch.Total, 0.0f);
+    EXPECT_LT(s.LiveAccelParts[analysis::kAccelNet], 0.0f);
+    EXPECT_GT(s.LiveAccelParts[analysis::kAccelBrakes], 0.0f);
+}
+
+TEST_F(LiveStateTest, FullBrakeWithoutAntiLockEasesAllBrakesToTheWeakestWheel) {
+    in.SpeedMs = 25;
+    in.ThrottlePercent = 0;
+    in.BrakePercent = 100;
+    // With anti-lock brakes each over-braked wheel is held at its own limit.
+    in.ABS = true;
+    Run();
+    const auto heldForces = LiveStateCode().TyreForce;
+    EXPECT_FLOAT_EQ(LiveStateCode().BrakeApplied, 1.0f);
+    // Front brakes: 2400 N m x 65 % = 1560 N m each, over 5000 N at the road: beyond grip.
+    const auto& tyres = vehicle::TyreCode().WheelTyres;
+    ASSERT_GT(1560.0f / tyres[0].RollingRadius, 4500.0f);
+
+    in.ABS = false;
+    Run();
+    const auto& s = LiveStateCode();
+    EXPECT_LT(s.BrakeApplied, 1.0f);
+    EXPECT_GT(s.BrakeApplied, 0.3f);
+    // The front wheels, the weakest, are exactly at the force anti-lock held them at; the rear
+    // wheels brake less than their grip allows.
+    EXPECT_NEAR(s.TyreForce[0], heldForces[0], 0.002f * std::fabs(heldForces[0]));
+    EXPECT_NEAR(s.TyreForce[1], heldForces[1], 0.002f * std::fabs(heldForces[1]));
+    EXPECT_GT(s.TyreForce[2], heldForces[2]);  // less negative
+    EXPECT_GT(s.LiveAccelParts[analysis::kAccelNet], -100.0f);
+    // Less total braking than with anti-lock brakes, which keeps the rear at full pressure.
+    const float eased = s.TyreForce[0] + s.TyreForce[1] + s.TyreForce[2] + s.TyreForce[3];
+    const float held = heldForces[0] + heldForces[1] + heldForces[2] + heldForces[3];
+    EXPECT_GT(eased, held);
+}
+
+TEST_F(LiveStateTest, WheelspinWithoutTractionControlClosesTheThrottleInSteps) {
+    // 10 m/s in first gear (13.65): 0.85 x 250 x 13.65 / 2 / 0.305 = 4750 N per rear wheel, far
+    // beyond the rear tyres' grip of about 3000 N.
+    in.SpeedMs = 10;
+    in.ThrottlePercent = 100;
+    in.TractionControl = false;
+    Run();
+    const auto& s = LiveStateCode();
+    ASSERT_EQ(s.LiveGear, 1);
+    EXPECT_LT(s.LiveEngine.Throttle, 0.9f);
+    EXPECT_GT(s.LiveEngine.Throttle, 0.3f);
+    ExpectThrottleSteps(s.LiveEngine.Throttle, 1.0f);
+    // The rear wheels pass about their grip, not the demanded 4750 N each.
+    EXPECT_LT(s.TyreForce[2], 3600.0f);
+
+    // Traction control holds each wheel at its limit and leaves the throttle as set.
+    in.TractionControl = true;
+    Run();
+    EXPECT_FLOAT_EQ(LiveStateCode().LiveEngine.Throttle, 1.0f);
+    EXPECT_LT(LiveStateCode().TyreForce[2], 3600.0f);
+}
+
+TEST_F(LiveStateTest, SteeringDemandBeyondGripIsCappedWithItsSign) {
+    in.SpeedMs = 25;
+    in.ThrottlePercent = 0;
+    in.Steering.Lock = 30;
+    for (int sign : {1, -1}) {
+        in.LiveSteering.SteeringAngle = sign * 200;  // 20 degrees at 25 m/s: far beyond grip
+        Run();
+        const float a = LiveStateCode().LateralAcceleration;
+        // The cap: the four tyres' lateral grip at the aerodynamic wheel loads over the mass.
+        vehicle::TyreLoadInputs loads = analysis::TyreLoadsFromMasses();
+        loads.CornerDynamicLoad = vehicle::AeroCode().LiveAero.WheelLoad;
+        vehicle::UpdateTyreAnalysis(in.TyreSetup, in.LiveTyres, loads);
+        float grip = 0.0f;
+        for (const auto& t : vehicle::TyreCode().WheelTyres) grip += t.LatGripForce;
+        const float cap = grip / PhysicalCode().TotalMass;
+        EXPECT_NEAR(a, sign * cap, 0.01f * cap) << sign;
+        const float demand = analysis::CalcSteeringGeometry(in.Steering, in.LiveSteering, 25,
+                                                            analysis::PitchAngles{});
+        EXPECT_GT(std::fabs(demand), 1.5f * cap);
+        EXPECT_EQ(demand > 0.0f, sign > 0);
+    }
+}
+
+TEST_F(LiveStateTest, EngineBrakingIsEasedUnlessTheSimulatorForbidsIt) {
+    in.SpeedMs = 25;
+    in.ThrottlePercent = 0;
+    live_test::PrepareVehicle(live_test::SampleMassInputs(), in);
+    vehicle::EngineCode().CurrentEngine.EngineBrakeReduction = 0.5f;
+    analysis::AnalyseLiveState(in);
+    const auto& e = LiveStateCode().LiveEngine;
+    // Closed-throttle torque at the engine speed of the unloaded radius, and half of it as the
+    // target: the throttle opens in steps until the torque is no longer below the target.
+    vehicle::EngineRecord closed = e;
+    closed.Speed = 25.0f * vehicle::GearingCode().OverallRatios[2] /
+                   vehicle::TyreCode().WheelTyres[2].UnloadedRadius;
+    closed.Throttle = 0.0f;
+    const float b = vehicle::GetEngineTorque(closed);
+    ASSERT_LT(b, 0.0f);
+    EXPECT_GT(e.Throttle, 0.0f);
+    ExpectThrottleSteps(e.Throttle, 0.0f);
+    closed.Throttle = e.Throttle - analysis::kLiveThrottleStep;
+    EXPECT_LT(vehicle::GetEngineTorque(closed), 0.5f * b);
+    closed.Throttle = e.Throttle;
+    EXPECT_GE(vehicle::GetEngineTorque(closed), 0.5f * b);
+    // The passes then halve the braking torque at the rolling radius once more.
+    EXPECT_LT(e.Torque, 0.0f);
+    EXPECT_GT(e.Torque, 0.5f * b);
+
+    // A simulator car without throttle settings in compatibility mode: full engine braking.
+    core::OptionsSettings().LFSMode = core::VbTrue;
+    core::GlobalChassisLab().HasLFSCar = core::VbTrue;
+    core::GlobalChassisLab().CurrentLFSCar.HasThrottleSettings = core::VbFalse;
+    analysis::AnalyseLiveState(in);
+    EXPECT_EQ(LiveStateCode().LiveEngine.Throttle, 0.0f);
+    EXPECT_LT(LiveStateCode().LiveEngine.Torque, 0.0f);
+}
+
+TEST_F(LiveStateTest, ThrustDrivesAndPitchesAboutItsHeight) {
+    auto& v = core::GlobalChassisLab().CurrentVehicle;
+    v.Drivetrain.DriveType = vehicle::kDriveThrust;
+    v.Engine.PeakTorque = 3000.0f;  // N of thrust
+    in.SpeedMs = 20;
+    in.ThrottlePercent = 100;
+    v.Engine.TorquePeakRPM = 0.0f;  // thrust at the ground
+    Run();
+    const auto& s = LiveStateCode();
+    EXPECT_FLOAT_EQ(s.LiveEngine.Torque, 3000.0f);
+    for (float f : s.TyreForce) EXPECT_EQ(f, 0.0f);
+    const double mass = PhysicalCode().TotalMass + s.RotatingEquivMass;
+    EXPECT_NEAR(s.LiveAccelParts[analysis::kAccelDrive], 3000.0 / mass, 1e-3);
+    // Thrust at the ground: the moment thrust x h over the wheelbase, as a drive force would.
+    const double h = PhysicalCode().VehicleCoG.Z;
+    EXPECT_NEAR(RearTransfer(), 3000.0 * h / 2.6 + PitchTransfer(), 0.005 * 3000.0 * h / 2.6);
+
+    // Thrust acting through the centre of gravity moves no load (but the body's pitch).
+    v.Engine.TorquePeakRPM = static_cast<float>(h);
+    Run();
+    EXPECT_NEAR(RearTransfer(), PitchTransfer(), 2.0);  // h of the previous pass
+}
+
+TEST_F(LiveStateTest, AnEmptyVehicleRecordGivesFiniteResults) {
+    // No masses, no tyres, no engine, no gearing: nothing may divide by zero or hang.
+    for (int brake : {0, 100}) {
+        in.SpeedMs = 30;
+        in.ThrottlePercent = 100;
+        in.BrakePercent = brake;
+        in.LiveSteering.SteeringAngle = 100;
+        analysis::AnalyseLiveState(in);
+        const auto& s = LiveStateCode();
+        const auto& m = PhysicalCode();
+        for (float x : s.LiveAccelParts) EXPECT_TRUE(std::isfinite(x));
+        for (float x : s.TyreForce) EXPECT_TRUE(std::isfinite(x));
+        for (float x : m.CornerDynamicLoad) EXPECT_TRUE(std::isfinite(x));
+        for (const auto& p : m.AeroElementPos) EXPECT_TRUE(std::isfinite(p.Z));
+        EXPECT_TRUE(std::isfinite(s.LateralAcceleration));
+        EXPECT_TRUE(std::isfinite(s.LiveEngine.Speed));
+        EXPECT_TRUE(std::isfinite(s.LiveEngine.Torque));
+        EXPECT_TRUE(std::isfinite(m.VehicleCoG.Z));
+        EXPECT_TRUE(std::isfinite(s.BodyPitch.Total));
+    }
+}
+
+TEST_F(LiveStateTest, RepeatedCallsGiveTheSameState) {
+    Run();
+    const auto loads = PhysicalCode().CornerDynamicLoad;
+    const float z = PhysicalCode().VehicleCoG.Z;
+    analysis::AnalyseLiveState(in);
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(PhysicalCode().CornerDynamicLoad[i], loads[i], 0.5f);
+    EXPECT_NEAR(PhysicalCode().VehicleCoG.Z, z, 1e-4f);
+    // The element heights relative to the centre of gravity follow the live heights.
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FLOAT_EQ(LiveStateCode().AeroElementRelPos[i].Z,
+                        PhysicalCode().AeroElementPos[i].Z - PhysicalCode().VehicleCoG.Z);
+}
+
+TEST_F(LiveStateTest, DisplaysRunInOrderAfterTheModel) {
+    std::string order;
+    analysis::LiveStateLinks links;
+    links.ShowAeroAnalysis = [&] { order += "A"; };
+    links.ShowTyreAnalysis = [&] { order += "T"; };
+    links.ShowSuspensionAnalysis = [&] { order += "S"; };
+    links.ShowLiveAnalysis = [&] {
+        order += "L";
+        // The speed table is already rebuilt when the live captions are written.
+        EXPECT_FALSE(vehicle::AeroCode().AeroSpeedTable.empty());
+    };
+    links.ShowSteeringAnalysis = [&] { order += "G"; };
+    links.PlotSteeringGeometry = [&] { order += "P"; };
+    live_test::PrepareVehicle(live_test::SampleMassInputs(), in);
+    analysis::AnalyseLiveState(in, links);
+    EXPECT_EQ(order, "ATSLGP");
+}
+
+}  // namespace

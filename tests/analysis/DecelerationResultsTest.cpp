@@ -1,0 +1,200 @@
+// Summary, search and texts of the deceleration run, on a hand-made run table: 0.1 s steps,
+// speed 40 - 4k m/s in row k (standstill in row 10), distances as listed, deceleration 40 m/s^2
+// with a peak of 45 in row 3, total force 1000 + k N.
+#include <gtest/gtest.h>
+
+#include "DecelerationTestVehicle.hpp"
+
+namespace {
+
+using analysis::DecelerationCode;
+using analysis::DecLabelText;
+using analysis::DecRes::PeakDeceleration;
+namespace DecCol = analysis::DecCol;
+namespace DecRes = analysis::DecRes;
+
+constexpr std::array<float, 11> kDistance{0.0f,  3.8f,  7.2f,  10.2f, 12.8f, 15.0f,
+                                          16.8f, 18.2f, 19.2f, 19.8f, 20.0f};
+
+class DecelerationResults : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dectest::ResetModules();
+        vehicle::AeroCode().TopSpeed = 40.0f;
+        SetTable(40.0f);
+    }
+    static void SetTable(float startSpeed) {
+        auto& s = DecelerationCode();
+        s.DecTimeStep = 0.1f;
+        s.DecMaxSteps = 20;
+        s.DecLastStep = 10;
+        s.DecData.assign(21 * analysis::kDecColumns, 0.0f);
+        for (int k = 0; k <= 10; ++k) {
+            float* row = &s.DecData[static_cast<std::size_t>(k) * analysis::kDecColumns];
+            row[DecCol::Speed] = 40.0f - 4.0f * static_cast<float>(k);
+            row[DecCol::Distance] = kDistance[k];
+            row[DecCol::Deceleration] = k == 3 ? 45.0f : 40.0f;
+            row[DecCol::TotalForce] = 1000.0f + static_cast<float>(k);
+        }
+        s.DecData[DecCol::Speed] = startSpeed;
+    }
+    static std::string Text(const std::vector<DecLabelText>& texts, int index) {
+        for (const auto& t : texts)
+            if (t.Index == index) return t.Text;
+        return "(missing)";
+    }
+    static void UseKmh() { core::SelectUnitByName(core::Quantity::Speed, "Kilometres per hour"); }
+};
+
+TEST_F(DecelerationResults, SummaryFromTheEndOfTheRun) {
+    analysis::AnalyseDecRun();
+    const auto& r = DecelerationCode().DecResults;
+    EXPECT_FLOAT_EQ(r[PeakDeceleration], 45.0f);
+    // 15 m/s: row 6 (16 m/s) is the last row above it: 4 steps and 20 - 16.8 m to the end.
+    EXPECT_FLOAT_EQ(r[DecRes::TimeFromSpeed], 0.4f);
+    EXPECT_NEAR(r[DecRes::DistanceFromSpeed], 3.2f, 1e-5f);
+    // 30 m/s: row 2 (32 m/s): 8 steps, 20 - 7.2 m.
+    EXPECT_FLOAT_EQ(r[DecRes::TimeFromSpeed + 1], 0.8f);
+    EXPECT_NEAR(r[DecRes::DistanceFromSpeed + 1], 12.8f, 1e-5f);
+    for (int k = 2; k < 5; ++k) {  // 45, 60 and 75 m/s: never reached
+        EXPECT_EQ(r[DecRes::TimeFromSpeed + k], 0.0f);
+        EXPECT_EQ(r[DecRes::DistanceFromSpeed + k], 0.0f);
+    }
+    EXPECT_FLOAT_EQ(r[DecRes::TimeFromTopSpeed], 1.0f);
+    EXPECT_FLOAT_EQ(r[DecRes::StoppingDistance], 20.0f);
+    EXPECT_FLOAT_EQ(r[DecRes::PeakTotalForce], 1010.0f);
+}
+
+TEST_F(DecelerationResults, SummaryTextsInTheChosenUnits) {
+    analysis::AnalyseDecRun();
+    auto texts = analysis::DecResultsTexts();
+    EXPECT_EQ(Text(texts, 4), "15-0 m/s:");
+    EXPECT_EQ(Text(texts, 8), "75-0 m/s:");
+    EXPECT_EQ(Text(texts, 102), "0.4s");
+    EXPECT_EQ(Text(texts, 103), "3.2 m");
+    EXPECT_EQ(Text(texts, 104), "0.8s");
+    EXPECT_EQ(Text(texts, 105), "12.8 m");
+    for (int i = 106; i <= 111; ++i) EXPECT_EQ(Text(texts, i), "N/A") << i;
+    EXPECT_EQ(Text(texts, 9), "40-0 m/s:");
+    EXPECT_EQ(Text(texts, 112), "1s");
+    EXPECT_EQ(Text(texts, 113), "20 m");
+    EXPECT_EQ(Text(texts, 114), "45 m/s\u00B2");
+
+    // The benchmarks follow the speed unit: 50, 100, ... km/h (13.9 m/s is below every row
+    // from row 7 on: row 6 at 16 m/s is the last above it).
+    UseKmh();
+    analysis::AnalyseDecRun();
+    texts = analysis::DecResultsTexts();
+    EXPECT_EQ(Text(texts, 4), "50-0 km/h:");
+    EXPECT_EQ(Text(texts, 5), "100-0 km/h:");
+    EXPECT_EQ(Text(texts, 9), "144-0 km/h:");
+    EXPECT_EQ(Text(texts, 102), "0.4s");
+    // 100 km/h = 27.8 m/s: row 3 (28 m/s) is the last above it: 0.7 s and 20 - 10.2 m.
+    EXPECT_EQ(Text(texts, 104), "0.7s");
+    EXPECT_EQ(Text(texts, 105), "9.8 m");
+    EXPECT_EQ(Text(texts, 106), "N/A");  // 150 km/h = 41.7 m/s: above the start
+}
+
+TEST_F(DecelerationResults, SearchBetweenSpeedsAndFromADistance) {
+    // 16 m/s equals row 6's speed, which is not above it: row 5 (20 m/s) counts, 0.5 s and
+    // 20 - 15 m before the end. To 0: no time. D = 5: row 5 has exactly 5 m left, not more;
+    // row 4 has 7.2 m left, 0.6 s before the end, at 24 m/s.
+    const auto out = analysis::SearchDecRunTexts({"16", "0", "5"});
+    EXPECT_FALSE(out.Corrected);
+    const auto& r = DecelerationCode().DecResults;
+    EXPECT_FLOAT_EQ(r[DecRes::SearchTime], 0.5f);
+    EXPECT_FLOAT_EQ(r[DecRes::SearchDistance], 5.0f);
+    EXPECT_FLOAT_EQ(r[DecRes::SearchTimeAtDistance], 0.6f);
+    EXPECT_FLOAT_EQ(r[DecRes::SearchSpeedAtDistance], 24.0f);
+    const auto texts = analysis::DecSearchResultsTexts();
+    EXPECT_EQ(Text(texts, 116), "0.5s");
+    EXPECT_EQ(Text(texts, 117), "5 m");
+    EXPECT_EQ(Text(texts, 118), "0.6s");
+    EXPECT_EQ(Text(texts, 119), "24 m/s");
+
+    // D = 0: the first row from the end with any distance left (row 9, 0.2 m, at 4 m/s).
+    analysis::SearchDecRunTexts({"30", "10", "0"});
+    EXPECT_FLOAT_EQ(r[DecRes::SearchTimeAtDistance], 0.1f);
+    EXPECT_FLOAT_EQ(r[DecRes::SearchSpeedAtDistance], 4.0f);
+    // 30 -> 10 m/s: rows 2 (0.8 s, 12.8 m) and 7 (0.3 s, 1.8 m).
+    EXPECT_NEAR(r[DecRes::SearchTime], 0.5f, 1e-6f);
+    EXPECT_NEAR(r[DecRes::SearchDistance], 11.0f, 1e-5f);
+}
+
+TEST_F(DecelerationResults, SearchCorrectsBoxesAndEnds) {
+    struct Case {
+        std::array<std::string, 3> boxes;
+        int box;
+        std::string text;
+    };
+    for (const Case& c : {Case{{"-3", "0", "0"}, 0, "0"}, Case{{"20", "-1", "0"}, 1, "0"},
+                          Case{{"50", "0", "0"}, 0, "40"}, Case{{"20", "45", "0"}, 1, "40"},
+                          Case{{"10", "20", "0"}, 1, "10"},  // A below B: box 1 takes box 0
+                          Case{{"20", "10", "-2"}, 2, "0"}, Case{{"20", "10", "25"}, 2, "20"},
+                          Case{{"abc", "x", "y"}, -1, ""}}) {
+        DecelerationCode().DecResults.fill(7.0f);
+        const auto out = analysis::SearchDecRunTexts(c.boxes);
+        EXPECT_EQ(out.Corrected, c.box >= 0) << c.boxes[0] << "," << c.boxes[1] << "," << c.boxes[2];
+        EXPECT_EQ(out.Box, c.box);
+        EXPECT_EQ(out.CorrectedText, c.text);
+        if (out.Corrected) EXPECT_EQ(DecelerationCode().DecResults[14], 7.0f);  // no results
+    }
+}
+
+// A start speed that is no round number in the display unit: the corrected text, read back,
+// must not need correcting again (else its rewrite would change nothing, start no new search,
+// and the search would end without results).
+TEST_F(DecelerationResults, CorrectedTextReadBackNeedsNoFurtherCorrection) {
+    UseKmh();
+    for (float start : {41.7f, 55.55f, 61.35f, 83.3333f, 0.1f}) {
+        SetTable(start);
+        const auto out = analysis::SearchDecRunTexts({"9999", "0", "0"});
+        ASSERT_TRUE(out.Corrected);
+        EXPECT_EQ(out.Box, 0);
+        const auto again = analysis::SearchDecRunTexts({out.CorrectedText, "0", "0"});
+        EXPECT_FALSE(again.Corrected) << start << " -> " << out.CorrectedText;
+    }
+    core::SelectUnitByName(core::Quantity::DistanceLarge, "Miles");
+    SetTable(40.0f);
+    const auto out = analysis::SearchDecRunTexts({"0", "0", "5"});
+    ASSERT_TRUE(out.Corrected);
+    EXPECT_EQ(out.Box, 2);
+    EXPECT_FALSE(analysis::SearchDecRunTexts({"0", "0", out.CorrectedText}).Corrected);
+}
+
+TEST_F(DecelerationResults, NoRunNoSearch) {
+    DecelerationCode() = analysis::DecelerationCodeState{};
+    const auto out = analysis::SearchDecRunTexts({"50", "0", "0"});
+    EXPECT_FALSE(out.Corrected);
+    analysis::AnalyseDecRun();
+    for (float v : DecelerationCode().DecResults) EXPECT_EQ(v, 0.0f);
+}
+
+TEST(DecelerationBrakeTexts, PanelInTheChosenUnits) {
+    dectest::ResetModules();
+    analysis::SetBrakeTorques(950, 75);
+    const analysis::BrakeSettingsInputs in{950, 75, 20, 45, 10};
+    auto texts = analysis::BrakeSettingsTexts(in);
+    const std::vector<DecLabelText> set{
+        {100, "950 Nm"}, {101, "75%"}, {102, "20%"}, {103, "4.5%"}, {104, "10 m/s"}};
+    EXPECT_EQ(texts.SetBrakeLabels, set);
+    // 712.5 and 237.5 N m round half away from zero; 712.5 / 237.5 = 3.
+    const std::vector<DecLabelText> dec{{100, "713 Nm"}, {101, "238 Nm"}, {115, "3 : 1"}};
+    EXPECT_EQ(texts.DecLabels, dec);
+
+    analysis::SetBrakeTorques(950, 100);
+    texts = analysis::BrakeSettingsTexts({950, 100, 0, 20, 5});
+    EXPECT_EQ(texts.DecLabels[1].Text, "0 Nm");
+    EXPECT_EQ(texts.DecLabels[2].Text, "N/A");
+    EXPECT_EQ(texts.SetBrakeLabels[3].Text, "2%");
+
+    // 950 x 0.6 = 570 and 380 N m: 1.5 : 1; in pound-force feet 570 x 0.7373 = 420.3.
+    core::SelectUnitByName(core::Quantity::Torque, "Pound-force feet");
+    analysis::SetBrakeTorques(950, 60);
+    texts = analysis::BrakeSettingsTexts({950, 60, 0, 45, 10});
+    EXPECT_EQ(texts.DecLabels[0].Text, "420 lbf ft");
+    EXPECT_EQ(texts.DecLabels[2].Text, "1.5 : 1");
+    EXPECT_EQ(texts.SetBrakeLabels[0].Text, "700 lbf ft");  // 950 x 0.7373 = 700.4
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+// The deceleration page on the main window: the calculate button runs and fills the labels
+// and the progress bar; typing in a search box searches, a corrected box searches once more.
+#include <gtest/gtest.h>
+
+#include "DecelerationTestVehicle.hpp"
+#include "ui/main/Main.hpp"
+#include "ui/main/MainDecelerationHandlers.hpp"
+
+namespace {
+
+using analysis::DecelerationCode;
+
+class DecelerationPage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ui::ResetMainWindow();
+        dectest::SetUpVehicle();
+        w = &ui::MainWindow();
+        ui::InstallDecelerationHandlers(*w, [this] { ++recalculations; });
+        w->Analysis_DecOptions(0).SetValue(1);
+        w->Analysis_DecOptions(1).SetValue(0);
+    }
+    void TearDown() override { ui::ResetMainWindow(); }
+    std::string Label(int i) const { return w->Analysis_DecLabel(i).Caption(); }
+
+    ui::Main* w = nullptr;
+    int recalculations = 0;
+};
+
+TEST_F(DecelerationPage, CalculateRunsAndShowsTheResults) {
+    core::OptionsSettings().AutoRecalc = core::VbFalse;
+    w->Analysis_DecCalc->UserClick();
+    EXPECT_EQ(recalculations, 1);  // automatic recalculation off: everything first
+    const auto& s = DecelerationCode();
+    EXPECT_EQ(s.DecTimeStep, 0.005f);
+    EXPECT_GT(s.DecLastStep, 100);
+    EXPECT_EQ(w->Analysis_DecProgress->Max(), 600);
+    EXPECT_EQ(w->Analysis_DecProgress->Value(), 600);
+    EXPECT_EQ(Label(9), "55-0 m/s:");
+    EXPECT_EQ(Label(4), "15-0 m/s:");
+    EXPECT_NE(Label(102), "N/A");
+    EXPECT_EQ(Label(110), "N/A");  // 75 m/s: above the top speed
+    EXPECT_EQ(Label(113).substr(Label(113).size() - 2), " m");
+
+    core::OptionsSettings().AutoRecalc = core::VbTrue;
+    w->Analysis_DecCalc->UserClick();
+    EXPECT_EQ(recalculations, 1);
+}
+
+TEST_F(DecelerationPage, BrakeSlidersGiveTorquesAndTexts) {
+    w->Set_BrakeMaxTorque->SetValue(1200);
+    w->Set_BrakeBalance->SetValue(70);
+    ui::SetBrakeTorques(*w);
+    EXPECT_FLOAT_EQ(DecelerationCode().BrakeTorques[0], 840.0f);
+    EXPECT_FLOAT_EQ(DecelerationCode().BrakeTorques[3], 360.0f);
+    EXPECT_EQ(w->Set_BrakeLabel(100).Caption(), "1200 Nm");
+    EXPECT_EQ(w->Set_BrakeLabel(101).Caption(), "70%");
+    EXPECT_EQ(Label(100), "840 Nm");
+    EXPECT_EQ(Label(101), "360 Nm");
+    EXPECT_EQ(Label(115), "2.33 : 1");
+}
+
+TEST_F(DecelerationPage, SearchBoxCorrectionSearchesOnceMore) {
+    core::SelectUnitByName(core::Quantity::Speed, "Kilometres per hour");
+    w->Analysis_DecCalc->UserClick();
+    w->Analysis_DecSearchInput(1).SetText("0");
+    w->Analysis_DecSearchInput(2).SetText("0");
+    w->Analysis_DecLabel(116).SetCaption("");
+    // Beyond the start speed: the box is set to the start speed, and that text searches.
+    w->Analysis_DecSearchInput(0).SetText("400");
+    EXPECT_EQ(w->Analysis_DecSearchInput(0).Text(), "198");
+    // From the start speed itself no row is faster: the time reads 0.
+    EXPECT_EQ(Label(116), "0s");
+    w->Analysis_DecSearchInput(0).SetText("100");
+    const float t100 = DecelerationCode().DecResults[analysis::DecRes::SearchTime];
+    EXPECT_GT(t100, 2.0f);
+    EXPECT_EQ(Label(116), core::SingleText(core::RoundToDecimals(t100, 3)) + "s");
+    EXPECT_NE(Label(119), "");
+    // A below B: box 1 takes box 0's text and the search runs with equal speeds.
+    w->Analysis_DecSearchInput(1).SetText("150");
+    EXPECT_EQ(w->Analysis_DecSearchInput(1).Text(), "100");
+    EXPECT_EQ(Label(116), "0s");
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include "ui/main/MainAccelerationHandlers.hpp"
+
+#include <utility>
+
+#include "core/OptionsSettings.hpp"
+#include "ui/main/Main.hpp"
+
+namespace ui {
+
+namespace {
+
+void WriteLabels(const Main::Array<Main::Label>& labels,
+                 const std::vector<analysis::AccLabelText>& texts) {
+    for (const analysis::AccLabelText& t : texts)
+        if (labels.Has(t.Index)) labels(t.Index).SetCaption(t.Text);
+}
+
+void WriteResults(Main& form, const analysis::AccResultTexts& texts) {
+    WriteLabels(form.Analysis_AccLabel, texts.Labels);
+    for (const analysis::AccLabelColour& c : texts.Colours)
+        if (form.Analysis_AccLabel.Has(c.Index))
+            form.Analysis_AccLabel(c.Index).SetForeColor(c.Colour);
+}
+
+}  // namespace
+
+analysis::AccRunInputs ReadAccRunInputs(const Main& form) {
+    analysis::AccRunInputs in;
+    in.TractionControl = form.Set_TC->Value() != 0;
+    in.TyreWearPercent = form.Live_TyreWear->Value();
+    return in;
+}
+
+analysis::AccRunLinks AccelerationLinks(Main& form) {
+    analysis::AccRunLinks links;
+    Main* f = &form;
+    links.SetProgressMax = [f](int32_t v) { f->Analysis_AccProgress->SetMax(v); };
+    links.SetProgressValue = [f](int32_t v) { f->Analysis_AccProgress->SetValue(v); };
+    links.ShowAccResults = [f](const analysis::AccResultTexts& texts) { WriteResults(*f, texts); };
+    links.ReadSearchInputs = [f] {
+        return std::array<std::string, 3>{f->Analysis_AccSearchInput(0).Text(),
+                                          f->Analysis_AccSearchInput(1).Text(),
+                                          f->Analysis_AccSearchInput(2).Text()};
+    };
+    links.WriteSearchInput = [f](int box, const std::string& text) {
+        f->Analysis_AccSearchInput(box).SetText(text);
+    };
+    links.ShowAccSearchResults = [f](const std::vector<analysis::AccLabelText>& texts) {
+        WriteLabels(f->Analysis_AccLabel, texts);
+    };
+    return links;
+}
+
+void RunAccelerationAnalysis(Main& form, float& timeStep) {
+    analysis::RunAccelerationAnalysis(timeStep, ReadAccRunInputs(form), AccelerationLinks(form));
+}
+
+void AnalyseAccRun(Main& form, float& timeStep) {
+    analysis::AnalyseAccRun(timeStep, AccelerationLinks(form));
+}
+
+void SearchAccRun(Main& form, float& timeStep) {
+    analysis::SearchAccRun(timeStep, AccelerationLinks(form));
+}
+
+void ShowAccResults(Main& form) { WriteResults(form, analysis::AccResultsTexts()); }
+
+void InstallAccelerationHandlers(Main& form, std::function<void()> recalculateAll) {
+    Main* f = &form;
+    form.Analysis_AccCalc->Click = [f, recalc = std::move(recalculateAll)] {
+        if (!core::FromVbBool(core::OptionsSettings().AutoRecalc) && recalc) recalc();
+        RunAccelerationAnalysis(*f, analysis::AccelerationCode().AccTimeStep);
+    };
+    form.Analysis_AccPrecision->Click = [f] {
+        analysis::AccelerationCode().AccTimeStep =
+            analysis::AccTimeStepForPrecision(f->Analysis_AccPrecision->ListIndex());
+    };
+    form.Analysis_AccSearchInput.ForEach([f](int, platform::TextBox& box) {
+        box.Change = [f] { SearchAccRun(*f, analysis::AccelerationCode().AccTimeStep); };
+    });
+}
+
+}  // namespace ui

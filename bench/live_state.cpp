@@ -1,0 +1,84 @@
+// The path of one live slider move: the live-state analysis of a realistic vehicle (the sample
+// saloon of tests/analysis/LiveStateTestSupport.hpp: 1100 kg, rear drive, five gears, small
+// rear wing) with its live captions written into the main window. Target: median under
+// 0.3 ms. Also the model alone, the caption texts alone and the physical captions.
+//
+// Run: build-*/bench_live_state --benchmark_repetitions=10 --benchmark_report_aggregates_only
+#include <benchmark/benchmark.h>
+
+#include "../tests/analysis/LiveStateTestSupport.hpp"
+#include "analysis/PhysicalDisplay.hpp"
+#include "ui/main/LiveDisplays.hpp"
+#include "ui/main/Main.hpp"
+
+namespace {
+
+// The sample vehicle, and the main window's live and setup controls set to its inputs.
+ui::Main& PrepareWindow() {
+    live_test::SampleVehicle();
+    ui::ResetMainWindow();
+    ui::Main& form = ui::MainWindow();
+    const analysis::LiveStateInputs in = live_test::SampleInputs();
+    form.Live_Speed->SetValue(in.SpeedMs);
+    form.Live_Throttle->SetValue(in.ThrottlePercent);
+    form.Set_AeroWingAngle(1).SetValue(in.Wings.RearWingAngle);
+    for (int a = 0; a < 2; ++a) {
+        form.Set_SuspSpringTravel(a).SetValue(in.Suspension.SpringTravelMm[a]);
+        form.Set_SuspSpringStiffness(a).SetValue(in.Suspension.SpringStiffness[a]);
+        form.Set_SuspBumpDamp(a).SetValue(in.Suspension.BumpDamp[a]);
+        form.Set_SuspReboundDamp(a).SetValue(in.Suspension.ReboundDamp[a]);
+        form.Set_SuspARBStiffness(a).SetValue(in.Suspension.ARBStiffness[a]);
+    }
+    for (int i = 0; i < 4; ++i) form.Set_TyrePressure(i).SetValue(in.TyreSetup.PressureKPa[i]);
+    return form;
+}
+
+void BM_AnalyseLiveStateWithCaptions(benchmark::State& state) {
+    ui::Main& form = PrepareWindow();
+    int speed = 20;
+    for (auto _ : state) {
+        // A slider being dragged: the speed changes on every move.
+        speed = speed == 40 ? 20 : speed + 1;
+        form.Live_Speed->SetValue(speed);
+        ui::AnalyseLiveState(form);
+        benchmark::DoNotOptimize(analysis::PhysicalCode().CornerDynamicLoad[0]);
+    }
+    ui::ResetMainWindow();
+}
+BENCHMARK(BM_AnalyseLiveStateWithCaptions)->Unit(benchmark::kMicrosecond);
+
+void BM_AnalyseLiveStateModel(benchmark::State& state) {
+    live_test::SampleVehicle();
+    analysis::LiveStateInputs in = live_test::SampleInputs();
+    for (auto _ : state) {
+        in.SpeedMs = in.SpeedMs == 40 ? 20 : in.SpeedMs + 1;
+        analysis::AnalyseLiveState(in);
+        benchmark::DoNotOptimize(analysis::PhysicalCode().CornerDynamicLoad[0]);
+    }
+}
+BENCHMARK(BM_AnalyseLiveStateModel)->Unit(benchmark::kMicrosecond);
+
+void BM_LiveCaptionTexts(benchmark::State& state) {
+    live_test::SampleVehicle();
+    analysis::AnalyseLiveState(live_test::SampleInputs());
+    std::vector<analysis::PhysCaption> captions;
+    for (auto _ : state) {
+        analysis::LiveAnalysisCaptions({50, 0}, captions);
+        benchmark::DoNotOptimize(captions.data());
+    }
+}
+BENCHMARK(BM_LiveCaptionTexts)->Unit(benchmark::kMicrosecond);
+
+void BM_PhysicalCaptionTexts(benchmark::State& state) {
+    live_test::SampleVehicle();
+    std::vector<analysis::PhysCaption> captions;
+    for (auto _ : state) {
+        analysis::PhysicalAnalysisCaptions({0, 0, 50}, captions);
+        benchmark::DoNotOptimize(captions.data());
+    }
+}
+BENCHMARK(BM_PhysicalCaptionTexts)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -316,7 +316,8 @@ void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t ma
             float torque = vehicle::GetEngineTorque(r.engine);
             r.engine.Torque = torque;
             if (throttleSettings && torque < 0.0f) {
-                if (r.engine.Speed < r.engine.LimitSpeed) torque = ReduceEngineBraking(r.engine, torque);
+                if (r.engine.Speed < r.engine.LimitSpeed)
+                    torque = ReduceEngineBraking(r.engine, torque);
                 r.fuelLeft = static_cast<float>(r.fuelLeft - vehicle::GetFuelFlow(r.engine, dt));
                 if (r.fuelLeft < 0.0f) r.fuelLeft = 0.0f;
                 ApplyFuel(r);

@@ -134,7 +134,8 @@ TEST_F(DecelerationResults, SearchCorrectsBoxesAndEnds) {
                           Case{{"abc", "x", "y"}, -1, ""}}) {
         DecelerationCode().DecResults.fill(7.0f);
         const auto out = analysis::SearchDecRunTexts(c.boxes);
-        EXPECT_EQ(out.Corrected, c.box >= 0) << c.boxes[0] << "," << c.boxes[1] << "," << c.boxes[2];
+        EXPECT_EQ(out.Corrected, c.box >= 0)
+            << c.boxes[0] << "," << c.boxes[1] << "," << c.boxes[2];
         EXPECT_EQ(out.Box, c.box);
         EXPECT_EQ(out.CorrectedText, c.text);
         if (out.Corrected) EXPECT_EQ(DecelerationCode().DecResults[14], 7.0f);  // no results

@@ -87,7 +87,8 @@ inline void SetUpVehicle(const VehicleChoice& choice = {}) {
     m.CornerDynamicLoad = m.CornerStaticLoad;
 
     vehicle::CalcWheelDimensionsAndInertia();
-    const uint8_t optimum = vehicle::TyreCode().TyreCompounds[vehicle::kDefaultTyreCompound].OptimumTemp;
+    const uint8_t optimum =
+        vehicle::TyreCode().TyreCompounds[vehicle::kDefaultTyreCompound].OptimumTemp;
     vehicle::UpdateTyreAnalysis({{200, 200, 200, 200}}, {{optimum, optimum}, 0},
                                 analysis::TyreLoadsFromMasses());
     if (choice.RigidWheels) {

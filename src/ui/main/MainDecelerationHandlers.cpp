@@ -77,7 +77,9 @@ void RunDecelerationAnalysis(Main& form) {
 
 void SearchDecRun(Main& form) { analysis::SearchDecRun(DecelerationLinks(form)); }
 
-void ShowDecResults(Main& form) { WriteLabels(form.Analysis_DecLabel, analysis::DecResultsTexts()); }
+void ShowDecResults(Main& form) {
+    WriteLabels(form.Analysis_DecLabel, analysis::DecResultsTexts());
+}
 
 void InstallDecelerationHandlers(Main& form, std::function<void()> recalculateAll) {
     Main* f = &form;

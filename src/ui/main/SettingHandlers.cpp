@@ -1,0 +1,94 @@
+// Common parts of the setting handlers: the module state, the default routines, the guards,
+// the slider binding and the sound routine; InstallSettingHandlers attaches every group.
+#include "ui/main/SettingHandlers.hpp"
+
+#include <utility>
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/OptionsSettings.hpp"
+#include "files/FileHelpers.hpp"
+#include "platform/Controls.hpp"
+#include "ui/main/LiveDisplays.hpp"
+#include "ui/main/Main.hpp"
+#include "ui/main/MainDecelerationHandlers.hpp"
+#include "ui/main/SetupReaders_Drivetrain.hpp"
+
+namespace ui {
+
+SettingHandlersState& SettingHandlers() {
+    static SettingHandlersState state;
+    return state;
+}
+
+namespace {
+// A routine acting on the main window as it is when the routine runs.
+std::function<void()> OnMainForm(void (*routine)(Main&)) {
+    return [routine] {
+        if (Main* f = core::GlobalChassisLab().MainForm) routine(*f);
+    };
+}
+void AnalyseLiveStateOf(Main& form) { AnalyseLiveState(form); }
+}  // namespace
+
+SettingRoutines DefaultSettingRoutines() {
+    SettingRoutines r;
+    r.AnalyseLiveState = OnMainForm(&AnalyseLiveStateOf);
+    r.SetBrakeTorques = OnMainForm(&SetBrakeTorques);
+    r.ShowBrakeSettings = OnMainForm(&ShowBrakeSettings);
+    r.SetDiffParams = OnMainForm(&SetDiffParams);
+    r.ShowDiffSettings = OnMainForm(&ShowDiffSettings);
+    r.RunDecelerationAnalysis = OnMainForm(&RunDecelerationAnalysis);
+    r.SearchDecRun = OnMainForm(&SearchDecRun);
+    return r;
+}
+
+void InstallSettingHandlers(Main& form) {
+    SettingHandlers() = SettingHandlersState{};
+    SettingHandlers().Routines = DefaultSettingRoutines();
+    InstallSetupPageHandlers(form);
+    InstallTyreHandlers(form);
+    InstallLiveHandlers(form);
+    InstallAnalysisInputHandlers(form);
+    InstallDiffHandlers(form);
+    InstallGearRatioHandlers(form);
+}
+
+// ---- Guards ----
+
+bool AutoRecalcOn() { return core::FromVbBool(core::OptionsSettings().AutoRecalc); }
+
+bool NotSuppressed() { return !core::FromVbBool(core::GlobalChassisLab().SuppressRecalc); }
+
+bool NotLoading() { return !core::FromVbBool(core::GlobalChassisLab().FormLoading); }
+
+bool RecalcAllowed() { return AutoRecalcOn() && NotSuppressed(); }
+
+bool RecalcAllowedLoaded() {
+    return NotLoading() && core::GlobalChassisLab().VehicleCount != 0 && RecalcAllowed();
+}
+
+// ---- Slider binding ----
+
+void BindSlider(platform::Slider& slider, std::function<void()> handler, bool userOnly) {
+    slider.Scroll = handler;
+    if (userOnly) {
+        // A click raises Change before Click; only Click runs the handler, so a value written
+        // by code (which raises Change alone) runs nothing.
+        slider.Click = std::move(handler);
+        slider.Change = nullptr;
+    } else {
+        slider.Change = std::move(handler);
+        slider.Click = nullptr;
+    }
+}
+
+// ---- Sound ----
+
+void PlayWaveFile(std::string& name) {
+    name = core::GlobalChassisLab().AppDir + name;
+    // Only a file that exists and holds data is handed to the sound service.
+    if (files::CheckFile(name) != 1) return;
+    platform::Services().sound->PlayAsync(name);
+}
+
+}  // namespace ui

@@ -1,0 +1,180 @@
+// Handlers of the main window's setting and live controls and of the analysis pages' own
+// inputs (run buttons, graph selectors, search boxes, diagram modes).
+//
+// The vehicle setup and the live state are the positions and texts of these controls; the
+// handlers only test the guard flags, copy values between controls, store the few values they
+// own and call the recalculation and display routines, which write their own captions and
+// redraw their own charts.
+//
+// Slider handlers: every slider has one working handler. It runs on the thumb being dragged
+// (Scroll) and on a click; for most sliders it also runs on any change of value (Change),
+// so a value written by code runs it too. Set_BrakeMaxTorque, Set_BrakeBalance and
+// Set_TyreCamber run it on Scroll and Click only: a value written by code (a setup being
+// applied, the left/right copy) runs nothing. A handler stores what it must whatever the
+// flags; only its recalculation is guarded.
+//
+// The routines are reached through SettingHandlers().Routines, filled with the window-level
+// routines by InstallSettingHandlers; an empty slot is skipped. Tests replace slots with
+// counters.
+//
+// Program-wide state: SettingHandlers(). InstallSettingHandlers resets it.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "core/Numbers.hpp"
+
+namespace platform {
+class Slider;
+}
+
+namespace ui {
+
+class Main;
+
+// The routines the handlers call, by their program names. Each acts on the main window.
+struct SettingRoutines {
+    std::function<void()> CalcMassesAndCentreOfGravity;
+    std::function<void()> AnalyseLiveState;
+    std::function<void()> UpdateTyreAnalysis;
+    std::function<void()> BuildAeroSpeedTable;
+    std::function<void()> CalcGearing;
+    std::function<void()> CalcSteeringGeometry;
+    std::function<void()> PlotSteeringGeometry;
+    std::function<void()> SetBrakeTorques;
+    std::function<void()> ShowBrakeSettings;
+    std::function<void()> SetDiffParams;
+    std::function<void()> ShowDiffSettings;
+    std::function<void()> RecalculateAll;
+    // The acceleration routines take the time step (s) by reference, as the run keeps it.
+    std::function<void(float& timeStep)> RunAccelerationAnalysis;
+    std::function<void(float& timeStep)> SearchAccRun;
+    std::function<void(float& timeStep)> DrawAccGraph;
+    std::function<void()> RunDecelerationAnalysis;
+    std::function<void()> SearchDecRun;
+    std::function<void()> DrawDecGraph;
+    std::function<void()> DrawSuspResponseChart;
+    std::function<void()> DrawAeroSpeedChart;
+    std::function<void()> ShowTyreAnalysis;
+    std::function<void()> DrawTyreDiagrams;
+    std::function<void()> DrawGearingGraph;
+    // Tool windows opened from the analysis pages (modeless, created on first use).
+    std::function<void()> ShowDragRaceWindow;
+    std::function<void()> ShowGearingAutoSpacer;
+    std::function<void()> ShowMakeLevelRide;
+};
+
+// Per gear-ratio box (index 0 reverse, 1..7 forward gears, 8 final drive): where an edit by
+// the user stands. A typed edit is committed by Return or by the box losing focus; only then
+// are the neighbouring gears put in order.
+struct GearRatioEditState {
+    std::array<bool, 9> KeyTyped{};    // a key was typed; the next Change is the user's edit
+    std::array<bool, 9> Focused{};     // the box has the focus (between GotFocus and LostFocus)
+    std::array<bool, 9> Uncommitted{}; // the text was edited and the order not yet checked
+    std::array<bool, 9> SliderFromText{};  // the box's own handler is moving its slider
+};
+
+struct SettingHandlersState {
+    SettingRoutines Routines;
+    // "Deflate tyres" is ticked. Stored only: no analysis reads it.
+    core::VbBool TyresBlown = core::VbFalse;
+    // The aerodynamic speed chart shows lift (true) or the resistances (false).
+    core::VbBool AeroGraphMode = core::VbFalse;
+    GearRatioEditState GearEdits;
+};
+
+SettingHandlersState& SettingHandlers();
+
+// The routines of the tree that act on GlobalChassisLab().MainForm (looked up at each call,
+// so a routine outlives no window). Routines not yet available stay empty.
+SettingRoutines DefaultSettingRoutines();
+
+// Resets SettingHandlers() with the default routines and attaches every handler of this unit,
+// of the differential panels and of the gear-ratio rows to the window's controls. Run once
+// the window's layout is built; running it again re-attaches the same handlers.
+void InstallSettingHandlers(Main& form);
+
+// ---- Guards: which flags allow a handler's recalculation ----
+bool AutoRecalcOn();        // AutoRecalc is True
+bool RecalcAllowed();       // AutoRecalc True and SuppressRecalc False
+bool RecalcAllowedLoaded(); // also FormLoading False and at least one vehicle loaded
+bool NotSuppressed();       // SuppressRecalc False (AutoRecalc not tested)
+bool NotLoading();          // FormLoading False
+
+// Attaches a slider's working handler: on Scroll and Change (a value written by code runs it),
+// or, with userOnly, on Scroll and Click (code writes run nothing).
+void BindSlider(platform::Slider& slider, std::function<void()> handler, bool userOnly = false);
+
+// Plays a sound file of the program folder asynchronously; `name` becomes the full path. A
+// file that is missing or empty plays nothing and shows no message.
+void PlayWaveFile(std::string& name);
+
+// ---- Handlers, one per control and event (arrays pass the index) ----
+// Brakes, traction control and throttle
+void Set_BrakeMaxTorque_Scroll(Main& form);
+void Set_BrakeBalance_Scroll(Main& form);
+void Set_EBR_Scroll(Main& form);
+void Set_TCSlipRatio_Scroll(Main& form);
+void Set_TCSlipSpeed_Scroll(Main& form);
+void Set_ABS_Click(Main& form);
+void Set_TC_Click(Main& form);
+// Suspension
+void Set_SuspSpringTravel_Scroll(Main& form, int index);
+void Set_SuspSpringStiffness_Scroll(Main& form, int index);
+void Set_SuspBumpDamp_Scroll(Main& form, int index);
+void Set_SuspReboundDamp_Scroll(Main& form, int index);
+void Set_SuspARBStiffness_Scroll(Main& form, int index);
+// Steering
+void Set_SteerToe_Scroll(Main& form, int index);
+void Set_SteerCaster_Scroll(Main& form, int index);
+void Set_SteerAckermann_Scroll(Main& form);
+void Set_SteerLock_Scroll(Main& form);
+// Tyres
+void Set_TyrePressure_Scroll(Main& form, int index);
+void Set_TyreCamber_Scroll(Main& form, int index);
+void Set_Asym_Click(Main& form, int index);
+void Set_TyreCompound_Click(Main& form, int index);
+// Downforce, passengers and handicaps
+void Set_AeroWingAngle_Scroll(Main& form, int index);
+void Set_Pass_Click(Main& form, int index);
+void Set_HandicapIntake_Scroll(Main& form);
+void Set_HandicapMass_Scroll(Main& form);
+void Set_HandicapMassPos_Scroll(Main& form);
+// Live settings
+void Live_Speed_Scroll(Main& form);
+void Live_Throttle_Scroll(Main& form);
+void Live_Brake_Scroll(Main& form);
+void Live_SteeringAngle_Scroll(Main& form);
+void Live_FuelLoad_Scroll(Main& form);
+void Live_TyreTemp_Scroll(Main& form, int index);
+void Live_TyreWear_Scroll(Main& form);
+void Live_BlowTyres_Click(Main& form);
+// Analysis pages
+void Analysis_AccCalc_Click(Main& form);
+void Analysis_DecCalc_Click(Main& form);
+void Analysis_AccPrecision_Click(Main& form);
+void Analysis_AccSearchInput_Change(Main& form, int index);
+void Analysis_DecSearchInput_Change(Main& form, int index);
+void Analysis_AccGraphData_Click(Main& form, int index);
+void Analysis_DecGraphData_Click(Main& form, int index);
+void Analysis_SuspDampGraphCombo_Click(Main& form);
+void Analysis_AeroGraphOption_Click(Main& form);
+void Analysis_TyreChoice_Click(Main& form);
+void Analysis_TyresZoom_Change(Main& form, int index);
+void Analysis_SteerToeDiagramMode_Click(Main& form);
+void Analysis_SteerCamberDiagramMode_Click(Main& form);
+void Analysis_AccWatchRealtime_Click(Main& form);
+void Analysis_GearingAutoSpace_Click(Main& form);
+void Analysis_SuspMakeLevelRide_Click(Main& form);
+
+// Attach the handlers of one group of controls (InstallSettingHandlers runs them all).
+void InstallSetupPageHandlers(Main& form);     // brakes, suspension, steering, misc
+void InstallTyreHandlers(Main& form);          // pressures, cambers, symmetry, compounds
+void InstallLiveHandlers(Main& form);          // live settings page
+void InstallAnalysisInputHandlers(Main& form); // analysis pages' own inputs
+void InstallDiffHandlers(Main& form);          // differential panels (DiffSettings.cpp)
+void InstallGearRatioHandlers(Main& form);     // gear-ratio rows (GearRatioInputs.cpp)
+
+}  // namespace ui

@@ -2,7 +2,7 @@
 // setting sliders. No window is touched here.
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
-#include "files/SetupFileIO.hpp"
+#include "files/SetupFileContext.hpp"
 #include "ui/main/MainSliderRanges.hpp"
 
 namespace files {

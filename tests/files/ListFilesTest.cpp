@@ -1,6 +1,6 @@
 // The program folder's list files: start-up vehicles, languages, recent setup files.
 #include "files/ListFiles.hpp"
-#include "files/VehicleTestSupport.hpp"
+#include "support/VehicleTestSupport.hpp"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "core/LFSCars.hpp"
 #include "core/TextTable.hpp"
 #include "files/SetupFile.hpp"
-#include "files/SetupTestSupport.hpp"
+#include "support/SetupTestSupport.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace {

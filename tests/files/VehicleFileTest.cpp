@@ -8,7 +8,7 @@
 #include <sys/resource.h>
 
 #include "files/VehicleFile.hpp"
-#include "files/VehicleTestSupport.hpp"
+#include "support/VehicleTestSupport.hpp"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The setup file commands of the main window: reading the setting controls into a file and
 // a file into the controls.
-#include "files/SetupFileIO.hpp"
+#include "ui/main/SetupFileIO.hpp"
 
 #include <optional>
 
@@ -13,7 +13,10 @@
 #include "platform/Services.hpp"
 #include "ui/main/Main.hpp"
 
-namespace files {
+namespace ui {
+
+using namespace files;
+
 namespace {
 
 void ShowError(const std::string& text) {
@@ -80,13 +83,13 @@ std::optional<std::size_t> VehicleOfCarCode(std::string code) {
     return std::nullopt;
 }
 
-void EnableFileClose(ui::Main& main, bool enabled) {
+void EnableFileClose(Main& main, bool enabled) {
     if (platform::MenuItem* item = main.FindMenu("FileClose")) item->SetEnabled(enabled);
 }
 
 }  // namespace
 
-SetupControlValues ReadSetupControlValues(const ui::Main& m) {
+SetupControlValues ReadSetupControlValues(const Main& m) {
     SetupControlValues v;
     v.BrakeBalance = m.Set_BrakeBalance->Value();
     v.BrakeMaxTorque = m.Set_BrakeMaxTorque->Value();
@@ -132,7 +135,7 @@ SetupControlValues ReadSetupControlValues(const ui::Main& m) {
     return v;
 }
 
-void ApplySetupControlValues(ui::Main& m, const SetupControlValues& v) {
+void ApplySetupControlValues(Main& m, const SetupControlValues& v) {
     // Brakes and traction control
     m.Set_BrakeBalance->SetValue(v.BrakeBalance);
     m.Set_BrakeMaxTorque->SetValue(v.BrakeMaxTorque);
@@ -227,7 +230,7 @@ bool OpenSetupFile(bool showMessages) {
         return false;
     }
 
-    ui::Main& main = ui::MainWindow();
+    Main& main = MainWindow();
     {
         const RaisedFlag suppress(g.SuppressRecalc);
         // The selector's own click handler does nothing while SuppressRecalc is raised.
@@ -255,7 +258,7 @@ bool SaveSetupFile() {
     }
     LFSSetupRecord record;
     const SetupWriteResult built =
-        RecordFromControls(ReadSetupControlValues(ui::MainWindow()), SetupWriteContext(), record);
+        RecordFromControls(ReadSetupControlValues(MainWindow()), SetupWriteContext(), record);
     if (!built.ok) {
         ShowProblem(UnstorableRatioMessage(built));
         return false;
@@ -270,4 +273,4 @@ bool SaveSetupFile() {
     return true;
 }
 
-}  // namespace files
+}  // namespace ui

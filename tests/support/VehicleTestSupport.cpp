@@ -1,4 +1,4 @@
-#include "files/VehicleTestSupport.hpp"
+#include "support/VehicleTestSupport.hpp"
 
 #include <fstream>
 #include <iterator>

@@ -8,9 +8,9 @@
 
 #include "core/LFSCars.hpp"
 #include "core/OptionsSettings.hpp"
-#include "files/SetupFileIO.hpp"
-#include "files/SetupTestSupport.hpp"
-#include "files/VehicleTestSupport.hpp"
+#include "ui/main/SetupFileIO.hpp"
+#include "support/SetupTestSupport.hpp"
+#include "support/VehicleTestSupport.hpp"
 #include "ui/main/Main.hpp"
 #include "vehicle/TyreCode.hpp"
 
@@ -110,26 +110,26 @@ protected:
     std::string SetupPath(const std::string& name) const { return (root / "setups" / name).string(); }
     bool Save(const std::string& path) {
         files::SetupFile().SetupSavePath = path;
-        return files::SaveSetupFile();
+        return ui::SaveSetupFile();
     }
     bool Open(const std::string& path, bool showMessages = true) {
         files::SetupFile().SetupOpenPath = path;
-        return files::OpenSetupFile(showMessages);
+        return ui::OpenSetupFile(showMessages);
     }
-    SetupControlValues Controls() const { return files::ReadSetupControlValues(*m); }
+    SetupControlValues Controls() const { return ui::ReadSetupControlValues(*m); }
 
     ui::Main* m = nullptr;
 };
 
 TEST_F(SetupFileIOTest, SaveThenOpenRestoresEveryControl) {
-    files::ApplySetupControlValues(*m, DistinctValues());
+    ui::ApplySetupControlValues(*m, DistinctValues());
     ASSERT_EQ(Controls(), DistinctValues());  // every value is one the controls hold
     const std::string path = SetupPath("Car One_track.set");
     ASSERT_TRUE(Save(path));
     const std::string written = vehtest::ReadFile(path);
     EXPECT_EQ(written.size(), 132u);
 
-    files::ApplySetupControlValues(*m, OtherValues());
+    ui::ApplySetupControlValues(*m, OtherValues());
     ClearMessages();
     ASSERT_TRUE(Open(path));
     EXPECT_TRUE(Shown().empty());
@@ -140,16 +140,16 @@ TEST_F(SetupFileIOTest, SaveThenOpenRestoresEveryControl) {
     EXPECT_EQ(m->Main_SelectVeh->Text(), core::GlobalChassisLab().Vehicles[1].Name);
 
     // Saving the opened setup again gives the same bytes.
-    ASSERT_TRUE(files::SaveSetupFile());
+    ASSERT_TRUE(ui::SaveSetupFile());
     EXPECT_EQ(vehtest::ReadFile(path), written);
 }
 
 TEST_F(SetupFileIOTest, SimulatorCarTakesFixedCasterAndReverseInCompatibilityMode) {
     MakeCurrent(0);  // "XR GT": caster fixed at 6.0 degrees, reverse 3.578
-    files::ApplySetupControlValues(*m, DistinctValues());
+    ui::ApplySetupControlValues(*m, DistinctValues());
     const std::string path = SetupPath("XRG_race.set");
     ASSERT_TRUE(Save(path));
-    files::ApplySetupControlValues(*m, OtherValues());
+    ui::ApplySetupControlValues(*m, OtherValues());
     ASSERT_TRUE(Open(path));
     SetupControlValues expected = DistinctValues();
     expected.SteerCaster[0] = 60;
@@ -160,7 +160,7 @@ TEST_F(SetupFileIOTest, SimulatorCarTakesFixedCasterAndReverseInCompatibilityMod
 
 TEST_F(SetupFileIOTest, BadFilesGiveTheirMessageAndChangeNothing) {
     const std::string good = [&] {
-        files::ApplySetupControlValues(*m, DistinctValues());
+        ui::ApplySetupControlValues(*m, DistinctValues());
         const std::string p = SetupPath("Car One_good.set");
         EXPECT_TRUE(Save(p));
         return vehtest::ReadFile(p);
@@ -191,7 +191,7 @@ TEST_F(SetupFileIOTest, BadFilesGiveTheirMessageAndChangeNothing) {
         {"unknown car", "ZZZ_x.set", good, t.MsgSetupVehicleNotLoaded, t.MsgTitleProblem, true},
         {"no underscore", "Car One.set", good, t.MsgSetupVehicleNotLoaded, t.MsgTitleProblem, true},
     };
-    files::ApplySetupControlValues(*m, OtherValues());
+    ui::ApplySetupControlValues(*m, OtherValues());
     auto& g = core::GlobalChassisLab();
     for (const Case& c : cases) {
         for (bool showMessages : {true, false}) {
@@ -228,10 +228,10 @@ TEST_F(SetupFileIOTest, BadFilesGiveTheirMessageAndChangeNothing) {
 TEST_F(SetupFileIOTest, ControlsAreSetInTheReadersOrder) {
     SetupControlValues file = DistinctValues();
     file.Symmetric = true;  // left and right still differ in the file
-    files::ApplySetupControlValues(*m, file);
+    ui::ApplySetupControlValues(*m, file);
     const std::string path = SetupPath("Car One_order.set");
     ASSERT_TRUE(Save(path));
-    files::ApplySetupControlValues(*m, OtherValues());
+    ui::ApplySetupControlValues(*m, OtherValues());
     m->Set_Asym(0).SetValue(true);
 
     std::vector<std::string> events;
@@ -290,7 +290,7 @@ TEST_F(SetupFileIOTest, ControlsAreSetInTheReadersOrder) {
 }
 
 TEST_F(SetupFileIOTest, AsymmetricOptionSetsFlagBitZero) {
-    files::ApplySetupControlValues(*m, DistinctValues());
+    ui::ApplySetupControlValues(*m, DistinctValues());
     const std::string path = SetupPath("Car One_asym.set");
     m->Set_Asym(0).SetValue(true);  // "Asymmetric"
     ASSERT_TRUE(Save(path));
@@ -309,7 +309,7 @@ TEST_F(SetupFileIOTest, AsymmetricOptionSetsFlagBitZero) {
 }
 
 TEST_F(SetupFileIOTest, UnstorableGearRatioRefusesTheSaveNamingTheGear) {
-    files::ApplySetupControlValues(*m, DistinctValues());
+    ui::ApplySetupControlValues(*m, DistinctValues());
     const std::string path = SetupPath("Car One_gears.set");
     vehtest::WriteFile(path, "the old file");
     m->Set_GearRatioText(3).SetText("9");
@@ -329,7 +329,7 @@ TEST_F(SetupFileIOTest, UnstorableGearRatioRefusesTheSaveNamingTheGear) {
 }
 
 TEST_F(SetupFileIOTest, SaveReplacesTheFileAndReportsWhatFails) {
-    files::ApplySetupControlValues(*m, DistinctValues());
+    ui::ApplySetupControlValues(*m, DistinctValues());
     const std::string path = SetupPath("Car One_old.set");
     vehtest::WriteFile(path, std::string(500, 'x'));
     ASSERT_TRUE(Save(path));
@@ -349,7 +349,7 @@ TEST_F(SetupFileIOTest, SaveReplacesTheFileAndReportsWhatFails) {
 }
 
 TEST_F(SetupFileIOTest, CarCodeOfTheFileNameFindsTheVehicle) {
-    files::ApplySetupControlValues(*m, DistinctValues());
+    ui::ApplySetupControlValues(*m, DistinctValues());
     MakeCurrent(0);
     const std::string sim = SetupPath("XRG_any_name.set");
     ASSERT_TRUE(Save(sim));

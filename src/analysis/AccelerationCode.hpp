@@ -106,7 +106,8 @@ inline constexpr std::array<float, 3> kAccTimeSteps{0.01f, 0.002f, 0.0005f};
 inline constexpr float kAccRunSeconds = 120.0f;  // longest run
 
 struct AccelerationCodeState {
-    // Row s, column c at AccData[s * kAccColumns + c]; rows 0..AccLastStep are valid.
+    // Row s, column c at AccData[s * kAccColumns + c]; rows 0..AccLastStep are valid, rows
+    // beyond hold nothing meaningful. At least (AccMaxSteps + 1) rows.
     std::vector<float> AccData;
     int32_t AccLastStep = -1;    // last row written; -1 before the first step of a run
     float AccTimeStep = 0.01f;   // s; step i is at time i x AccTimeStep

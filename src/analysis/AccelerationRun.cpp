@@ -125,8 +125,9 @@ void InitRun(Run& r, float dt, const AccRunInputs& inputs, const AccRunLinks& li
     r.launchSpeed = r.engine.TorquePeakStart * 0.25f + r.engine.IdleSpeed * 0.75f;
     r.engine.Speed = r.launchSpeed;
 
-    // The table is sized once for the longest run; rows are written in place.
-    s.AccData.assign(static_cast<std::size_t>(s.AccMaxSteps + 1) * kAccColumns, 0.0f);
+    // The table is sized once for the longest run and rows are written in place. Rows beyond
+    // the run's last step are never read, so a table already large enough is not cleared.
+    s.AccData.resize(static_cast<std::size_t>(s.AccMaxSteps + 1) * kAccColumns);
 
     if (dt == kAccTimeSteps[0])
         s.AccProgressDivisor = 20.0f / dt;

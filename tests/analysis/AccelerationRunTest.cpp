@@ -100,7 +100,7 @@ TEST_F(AccelerationRunTest, ResultsDoNotDependOnTheTimeStep) {
         const auto& s = AccelerationCode();
         ASSERT_EQ(maxima.size(), 1u);
         ASSERT_EQ(maxima[0], s.ProgressMax);
-        EXPECT_EQ(s.AccData.size(), static_cast<std::size_t>(s.AccMaxSteps + 1) * 47);
+        EXPECT_GE(s.AccData.size(), static_cast<std::size_t>(s.AccMaxSteps + 1) * 47);
         const auto& R = s.AccResults;
         f.push_back({R[Res::TimeToSpeed], R[Res::TimeToSpeed + 1], R[Res::TimeToDistance],
                      R[Res::FinalSpeed], s.AccMaxSteps, s.ProgressMax, s.AccProgressDivisor});

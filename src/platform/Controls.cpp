@@ -1,5 +1,6 @@
 // Labels, buttons, check and option buttons, frames, picture boxes, images, tab strips,
 // timers, and the control-array error.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -150,15 +151,24 @@ void Frame::SetBorder(bool b) {
 PictureBox::PictureBox(Form& f, Container* p, std::string name, int index)
     : Control(ControlKind::PictureBox, f, p, std::move(name), index) {
     InitColors(SysColor::WindowText, SysColor::ButtonFace);
-    surface_.SetPixelSize(Width(), Height());
+    surface_.SetPixelSize(InnerWidth(), InnerHeight());
     surface_.Changed = [this] { Notify(Prop::Surface); };
 }
 
-void PictureBox::GeometryChanged() { surface_.SetPixelSize(Width(), Height()); }
+int PictureBox::InnerWidth() const {
+    return std::max(0, Width() - (border_ ? 2 * kPictureBorderPixels : 0));
+}
+
+int PictureBox::InnerHeight() const {
+    return std::max(0, Height() - (border_ ? 2 * kPictureBorderPixels : 0));
+}
+
+void PictureBox::GeometryChanged() { surface_.SetPixelSize(InnerWidth(), InnerHeight()); }
 
 void PictureBox::SetBorder(bool b) {
     if (b == border_) return;
     border_ = b;
+    surface_.SetPixelSize(InnerWidth(), InnerHeight());
     Notify(Prop::Style);
 }
 

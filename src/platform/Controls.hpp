@@ -276,15 +276,25 @@ private:
     bool border_ = true;
 };
 
+// The width in pixels of a bordered picture box's sunken border, on each side.
+inline constexpr int kPictureBorderPixels = 2;
+
 class PictureBox : public Control, public Container {
 public:
     PictureBox(Form& f, Container* p, std::string name, int index);
-    // Drawing in twips; the surface's pixel size is the box's Width x Height. The box owns the
-    // surface's Changed hook (it notifies Prop::Surface); do not replace it.
+    // Drawing in twips; the surface's pixel size is the box's inner size (InnerWidth x
+    // InnerHeight), so ScaleWidth and ScaleHeight leave the border out and a chart drawn to
+    // them ends inside the box. The surface follows every change of size or border. The box
+    // owns the surface's Changed hook (it notifies Prop::Surface); do not replace it.
     Surface& Surf() { return surface_; }
     const Surface& Surf() const { return surface_; }
     bool Border() const { return border_; }
-    void SetBorder(bool b);
+    void SetBorder(bool b);  // also resizes the surface
+    // The area inside the border, pixels (Width and Height less 2 x kPictureBorderPixels
+    // when bordered; never negative). The surface's (0,0) and the children's (0,0) are its
+    // top-left corner.
+    int InnerWidth() const;
+    int InnerHeight() const;
     Control* AsControl() override { return this; }
 
     std::function<void()> Click;

@@ -14,8 +14,6 @@ using platform::Prop;
 
 namespace {
 
-// A sunken two-pixel border, as the picture boxes the charts were drawn for have.
-constexpr int kPictureBorder = 2;
 
 class PictureWidget : public QWidget {
 public:
@@ -23,7 +21,8 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
     const platform::PictureBox* model = nullptr;  // null once the binding is disposed
-    int Border() const { return model && model->Border() ? kPictureBorder : 0; }
+    // A sunken border of the model's width; the surface lies inside it.
+    int Border() const { return model && model->Border() ? platform::kPictureBorderPixels : 0; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -35,7 +34,9 @@ protected:
         const int b = Border();
         p.fillRect(rect(), ToQColor(model->BackColor()));
         p.save();
-        p.setClipRect(rect().adjusted(b, b, -b, -b));
+        // The surface's (0,0) is the inner top-left corner; it is as large as the model's
+        // inner size, which the border never overlaps.
+        p.setClipRect(QRect(b, b, model->InnerWidth(), model->InnerHeight()));
         p.translate(b, b);
         PaintDisplayList(p, model->Surf().DisplayList());
         p.restore();
@@ -76,6 +77,12 @@ protected:
     }
     void SyncKind(Prop what) override {
         if (what == Prop::Surface || what == Prop::Colors || what == Prop::Style) w_->update();
+        if (what == Prop::Style) {
+            // A border that came or went moves the children's origin with the surface's.
+            for (platform::Control* child : box_.Children()) {
+                if (ControlBinding* b = view_.BindingFor(*child)) b->Sync(Prop::Geometry);
+            }
+        }
     }
 
 private:

@@ -114,15 +114,33 @@ TEST_F(ControlTree, OptionGroupNotifiesTheButtonItClears) {
     EXPECT_EQ(seen.Count("B", Prop::Value), 1);
 }
 
-TEST_F(ControlTree, PictureBoxSurfaceFollowsItsSize) {
+TEST_F(ControlTree, PictureBoxSurfaceIsTheAreaInsideTheBorder) {
     Form form("TestForm");
     auto& box = form.Create<PictureBox>("Graph");
+    ASSERT_TRUE(box.Border());  // bordered by design
     box.Move(0, 0, 300, 200);
-    EXPECT_EQ(box.Surf().PixelWidth(), 300);
-    EXPECT_EQ(box.Surf().PixelHeight(), 200);
+    // 2 px of border on each side: 296 x 196 px inside, 4440 x 2940 twips.
+    EXPECT_EQ(box.Surf().PixelWidth(), 296);
+    EXPECT_EQ(box.Surf().PixelHeight(), 196);
+    EXPECT_FLOAT_EQ(box.Surf().ScaleWidth(), 4440.0f);
     box.SetHeight(120);
+    EXPECT_EQ(box.Surf().PixelHeight(), 116);
+    EXPECT_FLOAT_EQ(box.Surf().ScaleHeight(), 1740.0f);
+
+    // Without a border the whole box is drawing area; the border coming back shrinks it.
+    box.SetBorder(false);
+    EXPECT_EQ(box.Surf().PixelWidth(), 300);
     EXPECT_EQ(box.Surf().PixelHeight(), 120);
-    EXPECT_FLOAT_EQ(box.Surf().ScaleHeight(), 1800.0f);  // 120 px x 15 twips
+    box.SetBorder(true);
+    EXPECT_EQ(box.Surf().PixelWidth(), 296);
+    // A user scale maps its far corner to the inner bottom-right corner.
+    box.Surf().Scale(0, 100, 10, 0);
+    EXPECT_DOUBLE_EQ(box.Surf().ToPixelX(10), 296.0);
+    EXPECT_DOUBLE_EQ(box.Surf().ToPixelY(0), 116.0);
+    // A box smaller than its border has no drawing area, never a negative one.
+    box.Move(0, 0, 3, 2);
+    EXPECT_EQ(box.Surf().PixelWidth(), 0);
+    EXPECT_EQ(box.Surf().PixelHeight(), 0);
 }
 
 TEST_F(ControlTree, ImageKeepsItsPictureWhenALoadFails) {

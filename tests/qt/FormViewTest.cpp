@@ -330,6 +330,47 @@ TEST_F(FormViewTest, PicturesShowAndPictureBoxesTakeDoubleClicks) {
     EXPECT_EQ(doubles, 1);
 }
 
+TEST_F(FormViewTest, APictureBoxPaintsItsWholeSurfaceInsideTheBorder) {
+    // A frame round the chart area: an outline from the origin to the last pixel of each
+    // axis (ScaleWidth less one pixel's 15 twips). All four sides must show.
+    platform::Surface& s = form.picture->Surf();
+    auto outline = [&] {
+        s.Cls();
+        s.Box(0, 0, s.ScaleWidth() - 15, s.ScaleHeight() - 15, platform::RGB(255, 0, 0));
+    };
+    outline();
+    const QColor red(255, 0, 0), white(255, 255, 255);
+    auto at = [](const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); };
+    QImage shot = qtfront::RenderForm(form);
+    const QRect box(230, view->ClientArea()->y() + 100, 200, 120);  // laid out once rendered
+    const int midX = box.left() + 100, midY = box.top() + 60;
+    // The outline lies on the inner edge, 2 px in from each side; the border keeps its own
+    // colours and the inside stays white.
+    EXPECT_EQ(at(shot, box.left() + 2, midY), red);
+    EXPECT_EQ(at(shot, box.right() - 2, midY), red);
+    EXPECT_EQ(at(shot, midX, box.top() + 2), red);
+    EXPECT_EQ(at(shot, midX, box.bottom() - 2), red);
+    EXPECT_EQ(at(shot, box.right() - 3, midY), white);
+    EXPECT_EQ(at(shot, midX, box.bottom() - 3), white);
+    for (int d : {0, 1}) {
+        EXPECT_NE(at(shot, box.right() - d, midY), red);
+        EXPECT_NE(at(shot, midX, box.bottom() - d), red);
+        EXPECT_NE(at(shot, box.left() + d, midY), red);
+        EXPECT_NE(at(shot, midX, box.top() + d), red);
+    }
+
+    // Without a border the surface is the whole box, and the children move with its origin.
+    form.picture->SetBorder(false);
+    EXPECT_EQ(view->WidgetFor(*form.inner)->geometry(), QRect(5, 5, 60, 16));
+    outline();
+    shot = qtfront::RenderForm(form);
+    EXPECT_EQ(at(shot, box.left(), midY), red);
+    EXPECT_EQ(at(shot, box.right(), midY), red);
+    EXPECT_EQ(at(shot, midX, box.bottom()), red);
+    form.picture->SetBorder(true);
+    EXPECT_EQ(view->WidgetFor(*form.inner)->geometry(), QRect(7, 7, 60, 16));
+}
+
 TEST_F(FormViewTest, OpeningAMenuRaisesItsClick) {
     int opened = 0;
     form.file->Click = [&] {

@@ -1,0 +1,339 @@
+// The main window's vehicle-dependent rows: passengers by seat count, gear rows by number of
+// gears and drive type, the reverse row, the differential panels and view, and the rows of
+// each aerodynamic device.
+#include <map>
+#include <stdexcept>
+
+#include "VehicleConfigTestSupport.hpp"
+#include "platform/Controls.hpp"
+#include "ui/main/SetupControlConfig.hpp"
+#include "ui/main/VehicleFormLayout.hpp"
+
+namespace {
+
+using ui_test::VehicleConfigTest;
+using vehicle::VehicleRecord;
+
+class VehicleFormLayoutTest : public VehicleConfigTest {
+protected:
+    VehicleRecord& Vehicle() { return core::GlobalChassisLab().CurrentVehicle; }
+
+    void SetDrive(uint8_t driveType, uint8_t gears, bool reverse = true) {
+        Vehicle().Drivetrain.DriveType = driveType;
+        Vehicle().Drivetrain.NumGears = gears;
+        Vehicle().Drivetrain.HasReverse = core::ToVbBool(reverse);
+    }
+
+    // Gear k's controls on the settings page, in the gearing table and in the acceleration
+    // summary, checked one page at a time so a failure names the page.
+    void ExpectGearRow(int k, bool visible) {
+        SCOPED_TRACE("gear " + std::to_string(k));
+        EXPECT_EQ(w->Set_GearRatioText(k).Visible(), visible);
+        EXPECT_EQ(w->Set_GearRatioSlider(k).Visible(), visible);
+        EXPECT_EQ(w->Set_GearingLabel(k - 1).Visible(), visible);
+        EXPECT_EQ(w->GearingSpeed(k).Visible(), visible);
+        EXPECT_EQ(w->GearingRevsPreShift(k).Visible(), visible);
+        EXPECT_EQ(w->GearingReduction(k).Visible(), visible);
+        EXPECT_EQ(w->GearingCruisingRevs(k).Visible(), visible);
+        EXPECT_EQ(w->GearingLabel(k + 12).Visible(), visible);
+        EXPECT_EQ(w->Analysis_AccLabel(k + 16).Visible(), visible);
+        EXPECT_EQ(w->Analysis_AccLabel(k + 116).Visible(), visible);
+    }
+    // The shift from gear s to s + 1 (s = 1..6).
+    void ExpectShiftRow(int s, bool visible) {
+        SCOPED_TRACE("shift " + std::to_string(s) + "-" + std::to_string(s + 1));
+        EXPECT_EQ(w->GearingRevsPostShift(s).Visible(), visible);
+        EXPECT_EQ(w->GearingRevsDropAbs(s).Visible(), visible);
+        EXPECT_EQ(w->GearingRevsDropRel(s).Visible(), visible);
+        EXPECT_EQ(w->GearingSpeedGained(s).Visible(), visible);
+    }
+};
+
+// ---- Passengers ----
+
+struct SeatCase {
+    int seats;
+    std::array<bool, 4> shown;  // front, rear left, rear middle, rear right
+    bool frame, frontRows, rearRows;
+};
+
+TEST_F(VehicleFormLayoutTest, PassengerSelectorsBySeatCount) {
+    const SeatCase cases[] = {
+        {0, {false, false, false, false}, false, true, true},
+        {1, {true, false, false, false}, true, true, false},
+        {2, {false, true, false, true}, true, false, true},
+        {3, {true, true, false, true}, true, true, true},
+        {4, {true, true, true, true}, true, true, true},
+        {9, {true, true, true, true}, true, true, true},  // a damaged file: all four seats
+    };
+    for (const SeatCase& c : cases) {
+        SCOPED_TRACE("seats " + std::to_string(c.seats));
+        // The previous vehicle's choice never survives.
+        for (int s = 0; s < 4; ++s) w->Set_Pass(s).SetText("Female");
+        Vehicle().MaxPassengers = static_cast<uint8_t>(c.seats);
+        ui::UpdateVehicleFormLayout();
+        for (int s = 0; s < 4; ++s) {
+            SCOPED_TRACE("seat " + std::to_string(s));
+            EXPECT_EQ(w->Set_Pass(s).Visible(), c.shown[s]);
+            EXPECT_EQ(w->Set_AeroLabel(4 + s).Visible(), c.shown[s]);
+            EXPECT_EQ(w->Set_Pass(s).Text(), "None");
+            const std::vector<std::string> expected =
+                c.shown[s] ? std::vector<std::string>{"None", "Male", "Female"}
+                           : std::vector<std::string>{"None"};
+            EXPECT_EQ(Items(w->Set_Pass(s)), expected);
+        }
+        EXPECT_EQ(w->VehDataFrame(9).Visible(), c.frame);
+        EXPECT_EQ(w->Set_SetupFrame(15).Visible(), c.frame);
+        for (int i : {9, 10, 45, 46, 47}) EXPECT_EQ(w->DataLabel(i).Visible(), c.frontRows) << i;
+        for (int i : {11, 12, 48, 49, 50}) EXPECT_EQ(w->DataLabel(i).Visible(), c.rearRows) << i;
+    }
+}
+
+TEST_F(VehicleFormLayoutTest, PassengerHandlerSeesTheLayoutFlagAndRecalculatesNothing) {
+    // The passenger handler recalculates only while the layout flag is down; count the calls
+    // that would have recalculated.
+    auto& g = core::GlobalChassisLab();
+    int calls = 0, wouldRecalculate = 0;
+    for (int s = 0; s < 4; ++s)
+        w->Set_Pass(s).Click = [&] {
+            ++calls;
+            if (!core::FromVbBool(g.VehicleLayoutBusy)) ++wouldRecalculate;
+        };
+    Vehicle().MaxPassengers = 4;
+    ui::UpdateVehicleFormLayout();
+    EXPECT_EQ(calls, 4);  // each seat set back to "None"
+    EXPECT_EQ(wouldRecalculate, 0);
+    EXPECT_FALSE(core::FromVbBool(g.VehicleLayoutBusy));
+
+    // A person's choice afterwards is heard with the flag down.
+    w->Set_Pass(1).UserSelect(1);
+    EXPECT_EQ(wouldRecalculate, 1);
+}
+
+TEST_F(VehicleFormLayoutTest, LayoutFlagIsLoweredWhenAHandlerThrows) {
+    w->Set_Pass(0).Click = [] { throw std::runtime_error("handler failed"); };
+    EXPECT_THROW(ui::UpdateVehicleFormLayout(), std::runtime_error);
+    EXPECT_FALSE(core::FromVbBool(core::GlobalChassisLab().VehicleLayoutBusy));
+}
+
+// ---- Gears ----
+
+TEST_F(VehicleFormLayoutTest, FiveGearsShowRowsOneToFive) {
+    SetDrive(vehicle::kDriveRear, 5);
+    ui::UpdateVehicleFormLayout();
+    for (int k = 1; k <= 5; ++k) ExpectGearRow(k, true);
+    for (int k = 6; k <= 7; ++k) ExpectGearRow(k, false);
+    for (int s = 1; s <= 4; ++s) ExpectShiftRow(s, true);  // 1-2 .. 4-5
+    for (int s = 5; s <= 6; ++s) ExpectShiftRow(s, false);
+    EXPECT_TRUE(w->Set_GearRatioText(8).Visible());  // final drive
+    EXPECT_FALSE(w->VehDataFrame(5).Visible());      // "Propulsion"
+
+    // More gears on the next vehicle bring the rows back.
+    SetDrive(vehicle::kDriveRear, 7);
+    ui::UpdateVehicleFormLayout();
+    for (int k = 1; k <= 7; ++k) ExpectGearRow(k, true);
+    for (int s = 1; s <= 6; ++s) ExpectShiftRow(s, true);
+}
+
+TEST_F(VehicleFormLayoutTest, OneGearKeepsTheFirstTwoRows) {
+    SetDrive(vehicle::kDriveFront, 1);
+    ui::UpdateVehicleFormLayout();
+    ExpectGearRow(1, true);
+    ExpectGearRow(2, true);
+    ExpectShiftRow(1, true);
+    for (int k = 3; k <= 7; ++k) ExpectGearRow(k, false);
+}
+
+TEST_F(VehicleFormLayoutTest, VehicleThatIsNotWheelDriven) {
+    // Something on both gearing charts first, to see them cleared.
+    for (int i : {0, 1}) w->Analysis_GearingGraph(i).Surf().Line(0, 0, 100, 100);
+    SetDrive(vehicle::kDriveThrust, 0, /*reverse=*/true);
+    ui::UpdateVehicleFormLayout();
+
+    for (int k = 1; k <= 7; ++k) ExpectGearRow(k, false);
+    for (int s = 1; s <= 6; ++s) ExpectShiftRow(s, false);
+    EXPECT_FALSE(w->Set_GearRatioText(8).Visible());
+    EXPECT_FALSE(w->Set_GearRatioSlider(8).Visible());
+    EXPECT_FALSE(w->Set_GearingLabel(8).Visible());
+    EXPECT_FALSE(w->GearingLabel(0).Visible());
+    EXPECT_FALSE(w->GearingLabel(1).Visible());
+    for (int i : {103, 104, 105, 139, 140, 141, 142, 180})
+        EXPECT_FALSE(w->DataLabel(i).Visible()) << i;
+    EXPECT_FALSE(w->VehDataFrame(2).Visible());
+    EXPECT_FALSE(w->VehData_DT_VScroll->Visible());
+    EXPECT_FALSE(w->TorquePowerPlot->Visible());
+    EXPECT_TRUE(w->VehDataFrame(5).Visible());
+    EXPECT_TRUE(w->Analysis_GearingGraph(0).Surf().DisplayList().empty());
+    EXPECT_TRUE(w->Analysis_GearingGraph(1).Surf().DisplayList().empty());
+    for (int f : {1, 2, 3}) EXPECT_FALSE(w->Analysis_GearingFrame(f).Visible()) << f;
+    EXPECT_FALSE(w->DiffFrame(2).Visible());
+    // The reverse row still follows the reverse gear.
+    EXPECT_TRUE(w->Set_GearingLabel(7).Visible());
+    EXPECT_TRUE(w->GearingLabel(20).Visible());
+}
+
+TEST_F(VehicleFormLayoutTest, WheelDrivenVehicleAfterOneThatIsNotShowsItsGearsAgain) {
+    SetDrive(vehicle::kDriveThrust, 0);
+    ui::UpdateVehicleFormLayout();
+    ASSERT_FALSE(w->Set_GearRatioText(1).Visible());
+
+    SetDrive(vehicle::kDriveAll, 4);
+    ui::UpdateVehicleFormLayout();
+    for (int k = 1; k <= 4; ++k) ExpectGearRow(k, true);
+    for (int k = 5; k <= 7; ++k) ExpectGearRow(k, false);
+    for (int s = 1; s <= 3; ++s) ExpectShiftRow(s, true);
+    EXPECT_TRUE(w->Set_GearRatioText(8).Visible());
+    EXPECT_TRUE(w->VehDataFrame(2).Visible());
+    EXPECT_TRUE(w->TorquePowerPlot->Visible());
+    EXPECT_FALSE(w->VehDataFrame(5).Visible());
+}
+
+// ---- Reverse ----
+
+TEST_F(VehicleFormLayoutTest, ReverseRowFollowsTheReverseGear) {
+    SetDrive(vehicle::kDriveRear, 5, /*reverse=*/true);
+    ui::UpdateVehicleFormLayout();
+    EXPECT_TRUE(w->Set_GearingLabel(7).Visible());
+    EXPECT_TRUE(w->Set_GearRatioSlider(0).Visible());
+    EXPECT_TRUE(w->Set_GearRatioText(0).Visible());
+    EXPECT_TRUE(w->GearingLabel(20).Visible());
+    EXPECT_TRUE(w->GearingReduction(0).Visible());
+    EXPECT_TRUE(w->GearingRevsPreShift(0).Visible());
+    EXPECT_TRUE(w->GearingSpeed(0).Visible());
+    EXPECT_FALSE(w->GearingCruisingRevs(0).Visible());  // no cruising speed in reverse
+
+    SetDrive(vehicle::kDriveRear, 5, /*reverse=*/false);
+    ui::UpdateVehicleFormLayout();
+    EXPECT_FALSE(w->Set_GearingLabel(7).Visible());
+    EXPECT_FALSE(w->Set_GearRatioSlider(0).Visible());
+    EXPECT_FALSE(w->Set_GearRatioText(0).Visible());
+    EXPECT_FALSE(w->GearingLabel(20).Visible());
+    EXPECT_FALSE(w->GearingSpeed(0).Visible());
+}
+
+TEST_F(VehicleFormLayoutTest, SimulatorReverseRatioStaysUneditableWhicheverRoutineRunsLast) {
+    // The simulator fixes a car's reverse ratio: its inputs stay hidden after the layout as
+    // after the setting-page configuration, while the row and the ratio text are shown.
+    MakeCurrent("XR GT", /*hasReverse=*/true);
+    SetDrive(vehicle::kDriveFront, 5, /*reverse=*/true);
+    ui::ConfigureSetupControls();
+    ui::UpdateVehicleFormLayout();
+    EXPECT_FALSE(w->Set_GearRatioText(0).Visible());
+    EXPECT_FALSE(w->Set_GearRatioSlider(0).Visible());
+    EXPECT_TRUE(w->Set_GearingLabel(7).Visible());
+    EXPECT_TRUE(w->Set_GearingLabel(35).Visible());
+    EXPECT_TRUE(w->GearingSpeed(0).Visible());
+
+    core::OptionsSettings().LFSMode = core::VbFalse;
+    ui::UpdateVehicleFormLayout();
+    ui::ConfigureSetupControls();
+    EXPECT_TRUE(w->Set_GearRatioText(0).Visible());
+    EXPECT_TRUE(w->Set_GearRatioSlider(0).Visible());
+}
+
+// ---- Differentials ----
+
+struct DiffCase {
+    uint8_t driveType;
+    bool centrePanel, rear, front, centre;
+    std::vector<int> viewsSelected;  // Set_ViewDiff indexes, in order
+};
+
+TEST_F(VehicleFormLayoutTest, DifferentialPanelsAndViewByDriveType) {
+    const DiffCase cases[] = {
+        {vehicle::kDriveFront, false, false, true, false, {0}},
+        {vehicle::kDriveRear, false, true, false, false, {1}},
+        {vehicle::kDriveAll, true, true, true, true, {1}},
+        {vehicle::kDriveThrust, false, false, false, false, {0, 1}},
+    };
+    std::vector<int> selected;
+    for (int i : {0, 1}) w->Set_ViewDiff(i).Click = [&selected, i] { selected.push_back(i); };
+    for (const DiffCase& c : cases) {
+        SCOPED_TRACE("drive type " + std::to_string(c.driveType));
+        selected.clear();
+        SetDrive(c.driveType, 5);
+        ui::UpdateVehicleFormLayout();
+        EXPECT_EQ(w->DiffFrame(2).Visible(), c.centrePanel);
+        EXPECT_EQ(w->Analysis_GearingFrame(1).Visible(), c.rear);
+        EXPECT_EQ(w->Analysis_GearingFrame(2).Visible(), c.front);
+        EXPECT_EQ(w->Analysis_GearingFrame(3).Visible(), c.centre);
+        EXPECT_EQ(selected, c.viewsSelected);
+        EXPECT_EQ(w->Set_ViewDiff(c.viewsSelected.back()).Value(), true);
+    }
+
+    // An unknown drive type changes neither the panels nor the view.
+    SetDrive(vehicle::kDriveAll, 5);
+    ui::UpdateVehicleFormLayout();
+    selected.clear();
+    SetDrive(7, 5);
+    ui::UpdateVehicleFormLayout();
+    EXPECT_TRUE(selected.empty());
+    EXPECT_TRUE(w->DiffFrame(2).Visible());
+    EXPECT_TRUE(w->Analysis_GearingFrame(3).Visible());
+    EXPECT_TRUE(w->Set_ViewDiff(1).Value());
+}
+
+// ---- Aerodynamic devices ----
+
+TEST_F(VehicleFormLayoutTest, AeroDeviceRowsFollowTheDevices) {
+    auto& aero = Vehicle().AeroElements;
+    aero[1].DeviceType = 2;  // undertray
+    aero[2].DeviceType = 5;  // rear wing
+    aero[3].DeviceType = 0;  // no front wing
+    ui::UpdateVehicleFormLayout();
+
+    // Front wing (device 2) hidden everywhere.
+    EXPECT_FALSE(w->Set_SetupFrame(8).Visible());
+    EXPECT_FALSE(w->AeroPanel(8).Visible());
+    for (int i : {309, 341, 345, 349}) EXPECT_FALSE(w->DataLabel(i).Visible()) << i;
+    for (int i : {30, 34, 134, 139, 144, 149}) EXPECT_FALSE(w->Analysis_PhysLabel(i).Visible()) << i;
+    EXPECT_FALSE(w->Analysis_SuspLabel(29).Visible());
+    // Rear wing and undertray shown.
+    EXPECT_TRUE(w->Set_SetupFrame(7).Visible());
+    EXPECT_TRUE(w->AeroPanel(7).Visible());
+    EXPECT_TRUE(w->AeroPanel(6).Visible());
+    for (int i : {307, 308, 339, 340, 343, 344, 347, 348}) EXPECT_TRUE(w->DataLabel(i).Visible()) << i;
+    EXPECT_TRUE(w->Analysis_SuspLabel(27).Visible());
+    EXPECT_TRUE(w->Analysis_SuspLabel(28).Visible());
+
+    // No undertray: its rows go, and there is no settings frame to hide (the wing frames
+    // keep following their own devices).
+    aero[1].DeviceType = 0;
+    aero[3].DeviceType = 1;
+    ui::UpdateVehicleFormLayout();
+    EXPECT_FALSE(w->AeroPanel(6).Visible());
+    for (int i : {307, 339, 343, 347}) EXPECT_FALSE(w->DataLabel(i).Visible()) << i;
+    for (int i : {28, 32, 132, 137, 142, 147}) EXPECT_FALSE(w->Analysis_PhysLabel(i).Visible()) << i;
+    EXPECT_FALSE(w->Analysis_SuspLabel(27).Visible());
+    EXPECT_TRUE(w->Set_SetupFrame(7).Visible());
+    EXPECT_TRUE(w->Set_SetupFrame(8).Visible());
+    EXPECT_TRUE(w->AeroPanel(8).Visible());
+}
+
+// ---- Values ----
+
+TEST_F(VehicleFormLayoutTest, ChangesNoSettingValue) {
+    // Only visibility, the passenger lists and the differential view change.
+    std::map<std::string, int32_t> before;
+    auto sliders = [&] {
+        std::map<std::string, int32_t> out;
+        for (const auto& c : w->AllControls())
+            if (c->Kind() == platform::ControlKind::Slider)
+                out[c->DisplayName()] = static_cast<const platform::Slider&>(*c).Value();
+        return out;
+    };
+    before = sliders();
+    std::vector<std::string> texts;
+    for (int k = 0; k <= 8; ++k) texts.push_back(w->Set_GearRatioText(k).Text());
+
+    SetDrive(vehicle::kDriveThrust, 0);
+    Vehicle().MaxPassengers = 2;
+    ui::UpdateVehicleFormLayout();
+    SetDrive(vehicle::kDriveFront, 3, false);
+    ui::UpdateVehicleFormLayout();
+
+    EXPECT_EQ(sliders(), before);
+    for (int k = 0; k <= 8; ++k) EXPECT_EQ(w->Set_GearRatioText(k).Text(), texts[k]) << k;
+}
+
+}  // namespace

@@ -30,6 +30,11 @@ protected:
         RecordRoutines();
         AllowRecalc();
     }
+    void TearDown() override {
+        // The recorders point into this fixture: leave no routine behind.
+        ui::SettingHandlers() = ui::SettingHandlersState{};
+        MainWindowTest::TearDown();
+    }
 
     // Every routine slot appends its name to `calls`; the time-step routines append
     // "Name(step)" with the step in microseconds.

@@ -10,9 +10,15 @@
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "ui/main/Main.hpp"
+#include "ui/main/MainSliderRanges.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace ui {
+
+// Both figures must lie where the sliders' design ranges can take them.
+static_assert(kProgramMaxSteerLock >= design::SteerLock.min);
+static_assert(kRaceAboutRearCaster >= design::SteerCasterRear.min &&
+              kRaceAboutRearCaster <= design::SteerCasterRear.max);
 
 namespace {
 

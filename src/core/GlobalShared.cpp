@@ -1,5 +1,6 @@
 #include "core/GlobalShared.hpp"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -14,11 +15,24 @@ GlobalSharedState& GlobalShared() {
 
 namespace {
 
-// value x 10^places in decimal arithmetic: the float is taken at 7 significant decimal digits,
-// the decimal point moved by `places`, and the exact decimal product converted back to the
-// nearest float. A product too small for a float gives zero; returns false when the product
-// is too large for one.
-bool ScaleDecimal(float value, int32_t places, float& scaled) {
+// Powers of ten, exact in long double (64-bit mantissa) up to 10^27.
+constexpr int kMaxExactPow10 = 27;
+long double Pow10(int n) {
+    static const auto table = [] {
+        std::array<long double, kMaxExactPow10 + 1> t{};
+        t[0] = 1.0L;
+        for (int i = 1; i <= kMaxExactPow10; ++i) t[static_cast<std::size_t>(i)] = t[static_cast<std::size_t>(i - 1)] * 10.0L;
+        return t;
+    }();
+    return table[static_cast<std::size_t>(n)];
+}
+
+}  // namespace
+
+namespace detail {
+
+// The slow, always exact form of ScaleDecimal: through the float's 7-digit decimal text.
+bool ScaleDecimalByText(float value, int32_t places, float& scaled) {
     char buf[48];
     // "-2.450000e+00": the float's 7-digit decimal form, independent of the locale.
     const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value),
@@ -43,7 +57,83 @@ bool ScaleDecimal(float value, int32_t places, float& scaled) {
     return false;
 }
 
+}  // namespace detail
+
+namespace {
+
+// The float nearest to digits x 10^-m (halves to the even float), or false when that cannot
+// be settled exactly here. digits < 10^7, 0 < m <= 17.
+bool NearestFloatOfQuotient(uint64_t digits, int m, float& out) {
+    const long double divisor = Pow10(m);
+    const float f = static_cast<float>(static_cast<long double>(digits) / divisor);
+    if (!std::isnormal(f)) return false;
+    // Compare digits with the two midpoints between f and its neighbours, scaled by 10^m.
+    // A midpoint of two floats has 25 significant bits and 10^m = 5^m 2^m needs at most 40,
+    // so each product is exact in long double.
+    const long double lo = (static_cast<long double>(f) +
+                            std::nextafter(f, 0.0f)) / 2.0L * divisor;
+    const long double hi = (static_cast<long double>(f) +
+                            std::nextafter(f, std::numeric_limits<float>::infinity())) / 2.0L *
+                           divisor;
+    const long double d = static_cast<long double>(digits);
+    if (d > lo && d < hi) {
+        out = f;
+        return true;
+    }
+    return false;  // on or beyond a midpoint: let the text form decide
+}
+
 }  // namespace
+
+namespace detail {
+
+// value x 10^places in decimal arithmetic: the float is taken at 7 significant decimal digits,
+// the decimal point moved by `places`, and the exact decimal product converted back to the
+// nearest float. A product too small for a float gives zero; returns false when the product
+// is too large for one.
+//
+// Every display caption and the tyre model's convergence test come through here, so the usual
+// magnitudes take an exact arithmetic path; anything it cannot settle goes through text.
+bool ScaleDecimal(float value, int32_t places, float& scaled) {
+    const float magnitude = std::fabs(value);
+    if (magnitude >= 1e-12f && magnitude < 1e12f && places >= -12 && places <= 12) {
+        // Decimal exponent e with 10^e <= magnitude < 10^(e+1).
+        int e = static_cast<int>(std::floor(std::log10(static_cast<double>(magnitude))));
+        const auto digitsAt = [&](int exponent, long double& exact) {
+            const int k = 6 - exponent;  // magnitude x 10^k has 7 digits before the point
+            exact = k >= 0 ? static_cast<long double>(magnitude) * Pow10(k)
+                           : static_cast<long double>(magnitude) / Pow10(-k);
+        };
+        long double x = 0;
+        digitsAt(e, x);
+        if (x >= 1e7L) digitsAt(++e, x);  // log10 a shade low
+        if (x < 1e6L) digitsAt(--e, x);   // or high
+        // 7 significant digits, halves to even as the decimal text has them. For k >= 0 the
+        // product above is exact; for k < 0 a tie is exactly representable and a non-tie lies
+        // far further from the half than the quotient's rounding error.
+        auto digits = static_cast<uint64_t>(std::nearbyint(x));
+        if (digits >= 10000000u) {
+            digits /= 10u;
+            ++e;
+        }
+        const int j = e - 6 + places;  // the scaled value is digits x 10^j
+        float f = 0.0f;
+        bool settled = false;
+        if (j >= 0 && j <= 12) {
+            f = static_cast<float>(static_cast<long double>(digits) * Pow10(j));  // exact, one rounding
+            settled = true;
+        } else if (j < 0 && j >= -17) {
+            settled = NearestFloatOfQuotient(digits, -j, f);
+        }
+        if (settled) {
+            scaled = value < 0.0f ? -f : f;
+            return true;
+        }
+    }
+    return ScaleDecimalByText(value, places, scaled);
+}
+
+}  // namespace detail
 
 float RoundToDecimals(float value, int32_t places) {
     RoundCacheState& c = GlobalShared().RoundCache;
@@ -58,7 +148,7 @@ float RoundToDecimals(float value, int32_t places) {
     }
 
     float s = value;
-    if (c.Factor != 1.0f && !ScaleDecimal(value, places, s)) {
+    if (c.Factor != 1.0f && !detail::ScaleDecimal(value, places, s)) {
         // Too large once scaled: a float that big has no decimals to drop at these places.
         c.LastValue = value;
         c.LastResult = value;

@@ -42,6 +42,14 @@ using FlagBits = std::array<VbBool, 8>;
 // served from the cache.
 float RoundToDecimals(float value, int32_t places);
 
+namespace detail {
+// value x 10^places taken in decimal at the float's 7 significant digits, back to the nearest
+// float (the first step of RoundToDecimals). False when the product is too large for a float.
+bool ScaleDecimal(float value, int32_t places, float& scaled);
+// The same through the decimal text; the reference the fast arithmetic is held to.
+bool ScaleDecimalByText(float value, int32_t places, float& scaled);
+}  // namespace detail
+
 // The value rounded to `figures` significant figures (4.56 at 2 -> 4.6, -456 at 2 -> -460).
 // 0 gives 0. Shares RoundToDecimals' cache.
 float RoundToSigFigs(float value, uint8_t figures);

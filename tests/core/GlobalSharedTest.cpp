@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+
 #include <algorithm>
 #include <cmath>
 #include <random>
@@ -163,6 +165,44 @@ TEST_F(GlobalSharedTest, MergeSortMatchesStableSortOnRandomLists) {
     std::vector<float> floats{2.5f, -1.0f, 0.0f};
     core::MergeSortVariants(floats);
     EXPECT_EQ(floats, (std::vector<float>{-1.0f, 0.0f, 2.5f}));
+}
+
+}  // namespace
+
+// ---- The arithmetic scaling of RoundToDecimals against its decimal-text definition ----
+#include <random>
+
+namespace {
+
+// Every float the fast path meets must scale to exactly the float the decimal text gives:
+// random bit patterns over the display range, and the awkward cases of exact ties at the
+// eighth digit (1234567.5), values just below a power of ten and sub-millimetre deflections.
+TEST(RoundToDecimalsScaling, ArithmeticMatchesTheDecimalText) {
+    std::mt19937 rng(12345);
+    std::uniform_int_distribution<uint32_t> bits(0x2B8CBCCC, 0x5368D4A5);  // ~1e-12 .. ~1e12
+    std::uniform_int_distribution<int> placesDist(-6, 9);
+    int checked = 0;
+    auto check = [&](float v, int places) {
+        float fast = 0, slow = 0;
+        const bool okFast = core::detail::ScaleDecimal(v, places, fast);
+        const bool okSlow = core::detail::ScaleDecimalByText(v, places, slow);
+        ASSERT_EQ(okFast, okSlow) << v << " at " << places;
+        if (okSlow) {
+            ASSERT_EQ(std::bit_cast<uint32_t>(fast), std::bit_cast<uint32_t>(slow))
+                << v << " at " << places;
+        }
+        ++checked;
+    };
+    for (int i = 0; i < 400000; ++i) {
+        float v = std::bit_cast<float>(bits(rng));
+        if (i % 2) v = -v;
+        check(v, placesDist(rng));
+    }
+    for (float v : {1234567.5f, 12345675.0f, 0.45f, 2.45f, 1.005f, 9999999.0f, 999999.94f,
+                    0.099999994f, 0.01955f, 1e-7f, 3.0e-5f, 123.456f}) {
+        for (int places = -3; places <= 9; ++places) check(v, places);
+    }
+    EXPECT_GT(checked, 400000);
 }
 
 }  // namespace

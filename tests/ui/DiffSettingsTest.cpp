@@ -173,3 +173,21 @@ TEST_F(DiffSettingsTest, SliderGuards) {
 }
 
 }  // namespace
+
+namespace {
+
+// With the window's own routines (no recorders), the handlers reach the captions writer
+// through the main window.
+using DiffWindowRoutinesTest = ui_test::MainWindowTest;
+
+TEST_F(DiffWindowRoutinesTest, ViscousSliderRefreshesItsCaptionThroughTheWindowsRoutine) {
+    platform::InstallServiceDoubles();
+    ui::InstallSettingHandlers(*w);
+    w->Set_GearingViscousTorque(1).UserDrag(12);
+    EXPECT_EQ(w->Set_GearingLabel(20).Caption(), "12Nms/\r\nrad");
+    w->Set_GearingViscousTorque(2).SetValue(7);
+    EXPECT_EQ(w->Set_GearingLabel(13).Caption(), "7Nms/\r\nrad");
+    ui::SettingHandlers() = ui::SettingHandlersState{};
+}
+
+}  // namespace

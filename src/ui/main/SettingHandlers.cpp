@@ -10,6 +10,7 @@
 #include "platform/Controls.hpp"
 #include "ui/main/LiveDisplays.hpp"
 #include "ui/main/Main.hpp"
+#include "ui/main/MainAccelerationHandlers.hpp"
 #include "ui/main/MainDecelerationHandlers.hpp"
 #include "ui/main/SetupReaders_Drivetrain.hpp"
 
@@ -27,6 +28,12 @@ std::function<void()> OnMainForm(void (*routine)(Main&)) {
         if (Main* f = core::GlobalChassisLab().MainForm) routine(*f);
     };
 }
+// The same for a routine taking the acceleration time step.
+std::function<void(float&)> OnMainForm(void (*routine)(Main&, float&)) {
+    return [routine](float& timeStep) {
+        if (Main* f = core::GlobalChassisLab().MainForm) routine(*f, timeStep);
+    };
+}
 void AnalyseLiveStateOf(Main& form) { AnalyseLiveState(form); }
 }  // namespace
 
@@ -37,6 +44,8 @@ SettingRoutines DefaultSettingRoutines() {
     r.ShowBrakeSettings = OnMainForm(&ShowBrakeSettings);
     r.SetDiffParams = OnMainForm(&SetDiffParams);
     r.ShowDiffSettings = OnMainForm(&ShowDiffSettings);
+    r.RunAccelerationAnalysis = OnMainForm(&RunAccelerationAnalysis);
+    r.SearchAccRun = OnMainForm(&SearchAccRun);
     r.RunDecelerationAnalysis = OnMainForm(&RunDecelerationAnalysis);
     r.SearchDecRun = OnMainForm(&SearchDecRun);
     return r;

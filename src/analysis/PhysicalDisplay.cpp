@@ -151,7 +151,8 @@ void LiveAnalysisCaptions(const LiveCaptionInputs& in, std::vector<PhysCaption>&
         text = UnitText(Quantity::Volume, m.LiveFuelLoad);
         text += " (";
         if (v.FuelTankCapacity > 0.0f)
-            text += Rounded(static_cast<float>(m.LiveFuelLoad) / v.FuelTankCapacity * 100.0f, 1) + "%";
+            text += Rounded(static_cast<float>(m.LiveFuelLoad) / v.FuelTankCapacity * 100.0f, 1) +
+                    "%";
         else
             text += NotApplicable();
         text += ")";

@@ -119,7 +119,8 @@ TEST_F(LiveStateTest, FullThrottleOnThePlateauTransfersMAHOverL) {
 
     // Live acceleration parts: drive over mass and rotating equivalent mass.
     const double mass = PhysicalCode().TotalMass + s.RotatingEquivMass;
-    EXPECT_NEAR(s.LiveAccelParts[analysis::kAccelDrive], driveForce / mass, 0.01 * driveForce / mass);
+    EXPECT_NEAR(s.LiveAccelParts[analysis::kAccelDrive], driveForce / mass,
+                0.01 * driveForce / mass);
     EXPECT_NEAR(s.LiveAccelParts[analysis::kAccelNet],
                 (s.TyreForce[0] + s.TyreForce[1] + s.TyreForce[2] + s.TyreForce[3] -
                  vehicle::AeroCode().LiveAero.TotalResistance) / mass,

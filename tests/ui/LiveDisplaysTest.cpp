@@ -119,7 +119,8 @@ TEST_F(LiveDisplaysTest, RecalculateAllRunsTheWholeChain) {
     EXPECT_FLOAT_EQ(analysis::DecelerationCode().BrakeTorques[0], 1200.0f);  // 2000 x 60 %
     EXPECT_FLOAT_EQ(analysis::DecelerationCode().BrakeTorques[2], 800.0f);
     EXPECT_FLOAT_EQ(vehicle::GearingCode().OverallRatios[1], 3.5f * 3.9f);
-    EXPECT_EQ(w->Analysis_PhysLabel(154).Caption(), std::to_string(analysis::LiveStateCode().LiveGear));
+    EXPECT_EQ(w->Analysis_PhysLabel(154).Caption(),
+              std::to_string(analysis::LiveStateCode().LiveGear));
 }
 
 }  // namespace

@@ -12,7 +12,9 @@ using ui_test::SettingHandlersTest;
 
 class DiffSettingsTest : public SettingHandlersTest {
 protected:
-    void SetDriveType(uint8_t d) { core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType = d; }
+    void SetDriveType(uint8_t d) {
+        core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType = d;
+    }
     bool Shown(int label) const { return w->Set_GearingLabel(label).Visible(); }
     const std::string& Caption(int label) const { return w->Set_GearingLabel(label).Caption(); }
 
@@ -28,8 +30,10 @@ protected:
             EXPECT_EQ(s.Visible(), Shown(b));
             return s.Visible();
         };
-        return {row(w->Set_GearingViscousTorque(1), 19, 20), row(w->Set_GearingDiffPowerLocking(1), 15, 16),
-                row(w->Set_GearingDiffCoastLocking(1), 17, 18), row(w->Set_GearingDiffPreLoad(1), 34, 33)};
+        return {row(w->Set_GearingViscousTorque(1), 19, 20),
+                row(w->Set_GearingDiffPowerLocking(1), 15, 16),
+                row(w->Set_GearingDiffCoastLocking(1), 17, 18),
+                row(w->Set_GearingDiffPreLoad(1), 34, 33)};
     }
     // True when `a` is drawn over `b` (both children of one container).
     static bool Above(const platform::Control& a, const platform::Control& b) {
@@ -136,7 +140,7 @@ TEST_F(DiffSettingsTest, SimplifiedDiffsMakeCoastFollowPower) {
     EXPECT_EQ(Caption(23), "60%");
     EXPECT_EQ(Caption(25), "60%");
     EXPECT_EQ(got, (Calls{"SetDiffParams", "SetDiffParams"}));  // coast's handler, then power's
-    EXPECT_EQ(w->Set_GearingDiffCoastLocking(1).Value(), 40);  // the rear pair is separate
+    EXPECT_EQ(w->Set_GearingDiffCoastLocking(1).Value(), 40);   // the rear pair is separate
 
     w->Set_GearingDiffPowerLocking(1).SetValue(25);
     EXPECT_EQ(w->Set_GearingDiffCoastLocking(1).Value(), 25);
@@ -156,7 +160,8 @@ TEST_F(DiffSettingsTest, FullClutchPacksKeepCoastApart) {
 TEST_F(DiffSettingsTest, SliderGuards) {
     // Locking: suppress and automatic recalculation only; loading does not stop it.
     SetLoading(true);
-    EXPECT_EQ(CallsOf([&] { w->Set_GearingDiffCoastLocking(0).UserDrag(20); }), Calls{"SetDiffParams"});
+    EXPECT_EQ(CallsOf([&] { w->Set_GearingDiffCoastLocking(0).UserDrag(20); }),
+              Calls{"SetDiffParams"});
     EXPECT_EQ(CallsOf([&] { w->Set_GearingDiffPreLoad(1).UserDrag(30); }), Calls{"SetDiffParams"});
     SetSuppress(true);
     EXPECT_EQ(CallsOf([&] {
@@ -169,7 +174,8 @@ TEST_F(DiffSettingsTest, SliderGuards) {
     EXPECT_EQ(Caption(25), "25%");
     // The viscous torque only refreshes the captions, with no guard at all.
     SetAutoRecalc(false);
-    EXPECT_EQ(CallsOf([&] { w->Set_GearingViscousTorque(2).UserDrag(15); }), Calls{"ShowDiffSettings"});
+    EXPECT_EQ(CallsOf([&] { w->Set_GearingViscousTorque(2).UserDrag(15); }),
+              Calls{"ShowDiffSettings"});
 }
 
 }  // namespace

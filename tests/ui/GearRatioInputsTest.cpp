@@ -23,7 +23,9 @@ protected:
         Box(i).SetSelLength(static_cast<int>(Box(i).Text().size()));
         Box(i).UserType(text);
     }
-    long Count(const std::string& name) const { return std::count(calls.begin(), calls.end(), name); }
+    long Count(const std::string& name) const {
+        return std::count(calls.begin(), calls.end(), name);
+    }
     const Calls rerun{"CalcGearing", "AnalyseLiveState"};
 };
 
@@ -167,7 +169,8 @@ TEST_F(GearRatioTest, TypingWithinOrderRerunsAsTheRatioChanges) {
 
 TEST_F(GearRatioTest, RecalculationRunsWithTheSuppressFlagRaised) {
     ui::SettingHandlers().Routines.CalcGearing = [this] {
-        calls.push_back(core::GlobalChassisLab().SuppressRecalc == core::VbTrue ? "suppressed" : "open");
+        calls.push_back(core::GlobalChassisLab().SuppressRecalc == core::VbTrue ? "suppressed"
+                                                                                : "open");
     };
     Box(8).SetText("3.9");
     EXPECT_EQ(calls, (Calls{"suppressed", "AnalyseLiveState"}));
@@ -180,14 +183,17 @@ TEST_F(GearRatioTest, ReverseAndFinalDriveMoveNoOtherSliderButRerun) {
         Box(8).SetText("0.6");
     });
     EXPECT_EQ(got, (Calls{"CalcGearing", "AnalyseLiveState", "CalcGearing", "AnalyseLiveState"}));
-    for (int g = 1; g <= 7; ++g) EXPECT_EQ(Slider(g), ui::design::GearRatio[static_cast<std::size_t>(g)].value) << g;
+    for (int g = 1; g <= 7; ++g)
+        EXPECT_EQ(Slider(g), ui::design::GearRatio[static_cast<std::size_t>(g)].value) << g;
 }
 
 TEST_F(GearRatioTest, WhileLoadingOrSuppressedOnlyTextAndSliderFollowEachOther) {
     for (int flag = 0; flag < 2; ++flag) {
         AllowRecalc();
-        if (flag == 0) SetLoading(true);
-        else SetSuppress(true);
+        if (flag == 0)
+            SetLoading(true);
+        else
+            SetSuppress(true);
         const Calls got = CallsOf([&] {
             Box(3).SetText(flag == 0 ? "2.9" : "3.1");
             w->Set_GearRatioSlider(4).SetValue(2000 + flag);

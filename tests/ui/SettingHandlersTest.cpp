@@ -42,7 +42,8 @@ protected:
             {"Set_SteerCaster(0)", &w->Set_SteerCaster(0), steer},
             {"Set_SteerAckermann", w->Set_SteerAckermann, steer},
             {"Set_SteerLock", w->Set_SteerLock, steer},
-            {"Set_TyrePressure(2)", &w->Set_TyrePressure(2),
+            {"Set_TyrePressure(2)",
+             &w->Set_TyrePressure(2),
              {"UpdateTyreAnalysis", "BuildAeroSpeedTable", "AnalyseLiveState", "CalcGearing"}},
             {"Set_TyreCamber(3)", &w->Set_TyreCamber(3), steer},
             {"Set_HandicapIntake", w->Set_HandicapIntake, {"CalcMassesAndCentreOfGravity"}},
@@ -54,24 +55,32 @@ protected:
             {"Live_Throttle", w->Live_Throttle, live},
             {"Live_Brake", w->Live_Brake, live},
             {"Live_SteeringAngle", w->Live_SteeringAngle, live},
-            {"Live_FuelLoad", w->Live_FuelLoad,
-             {"CalcMassesAndCentreOfGravity", "BuildAeroSpeedTable", "AnalyseLiveState", "CalcGearing"}},
+            {"Live_FuelLoad",
+             w->Live_FuelLoad,
+             {"CalcMassesAndCentreOfGravity", "BuildAeroSpeedTable", "AnalyseLiveState",
+              "CalcGearing"}},
             {"Live_TyreTemp(1)", &w->Live_TyreTemp(1), {"UpdateTyreAnalysis"}},
             {"Live_TyreWear", w->Live_TyreWear, liveGearing},
         };
     }
     // A person drags the thumb one step away from where it is.
-    static void Nudge(platform::Slider& s) { s.UserDrag(s.Value() < s.Max() ? s.Value() + 1 : s.Value() - 1); }
-    static bool IsWing(const SliderCase& c) { return std::string(c.name).rfind("Set_AeroWingAngle", 0) == 0; }
+    static void Nudge(platform::Slider& s) {
+        s.UserDrag(s.Value() < s.Max() ? s.Value() + 1 : s.Value() - 1);
+    }
+    static bool IsWing(const SliderCase& c) {
+        return std::string(c.name).rfind("Set_AeroWingAngle", 0) == 0;
+    }
 };
 
 TEST_F(SettingSliderTest, EachSliderRunsItsRoutinesWhenRecalculationIsAllowed) {
-    for (const SliderCase& c : Cases()) EXPECT_EQ(CallsOf([&] { Nudge(*c.slider); }), c.chain) << c.name;
+    for (const SliderCase& c : Cases())
+        EXPECT_EQ(CallsOf([&] { Nudge(*c.slider); }), c.chain) << c.name;
 }
 
 TEST_F(SettingSliderTest, SuppressFlagStopsEverySliderRecalculation) {
     SetSuppress(true);
-    for (const SliderCase& c : Cases()) EXPECT_EQ(CallsOf([&] { Nudge(*c.slider); }), Calls{}) << c.name;
+    for (const SliderCase& c : Cases())
+        EXPECT_EQ(CallsOf([&] { Nudge(*c.slider); }), Calls{}) << c.name;
 }
 
 TEST_F(SettingSliderTest, AutomaticRecalculationOffStopsAllButTheWingAngles) {
@@ -85,8 +94,10 @@ TEST_F(SettingSliderTest, AutomaticRecalculationOffStopsAllButTheWingAngles) {
 TEST_F(SettingSliderTest, LoadingOrNoVehicleStopsOnlyTheBumpDamping) {
     for (int variant = 0; variant < 2; ++variant) {
         AllowRecalc();
-        if (variant == 0) SetLoading(true);
-        else core::GlobalChassisLab().VehicleCount = 0;
+        if (variant == 0)
+            SetLoading(true);
+        else
+            core::GlobalChassisLab().VehicleCount = 0;
         for (const SliderCase& c : Cases()) {
             const bool bump = std::string(c.name) == "Set_SuspBumpDamp(0)";
             EXPECT_EQ(CallsOf([&] { Nudge(*c.slider); }), bump ? Calls{} : c.chain)
@@ -109,7 +120,8 @@ TEST_F(SettingSliderTest, BrakeAndCamberSlidersIgnoreValuesWrittenByCode) {
     EXPECT_EQ(CallsOf([&] { w->Live_Throttle->SetValue(80); }), Calls{"AnalyseLiveState"});
 }
 
-TEST_F(SettingHandlersTest, BrakeAidsRecalculateWhileSuppressedButNotWithAutomaticRecalculationOff) {
+TEST_F(SettingHandlersTest,
+       BrakeAidsRecalculateWhileSuppressedButNotWithAutomaticRecalculationOff) {
     SetSuppress(true);
     EXPECT_EQ(CallsOf([&] { w->Set_ABS->UserClick(); }), Calls{"AnalyseLiveState"});
     EXPECT_EQ(CallsOf([&] { w->Set_TC->UserClick(); }), Calls{"AnalyseLiveState"});
@@ -146,7 +158,8 @@ TEST_F(SettingHandlersTest, SteeringLockLimitsTheLiveSteeringAngleWhateverTheFla
 
 TEST_F(SettingHandlersTest, SimplifiedDampersSetBumpToHalfTheReboundHalvesToEven) {
     core::OptionsSettings().SimplifiedDampers = core::VbTrue;
-    const std::pair<int, int> cases[] = {{75, 38}, {65, 32}, {33, 16}, {35, 18}, {0, 0}, {400, 200}};
+    const std::pair<int, int> cases[] = {{75, 38}, {65, 32}, {33, 16},
+                                         {35, 18}, {0, 0},   {400, 200}};
     for (const auto& [rebound, bump] : cases) {
         w->Set_SuspReboundDamp(1).UserDrag(rebound);
         EXPECT_EQ(w->Set_SuspBumpDamp(1).Value(), bump) << rebound;
@@ -178,7 +191,8 @@ protected:
     }
     int P(int i) const { return w->Set_TyrePressure(i).Value(); }
     int C(int i) const { return w->Set_TyreCamber(i).Value(); }
-    const Calls tyreChain{"UpdateTyreAnalysis", "BuildAeroSpeedTable", "AnalyseLiveState", "CalcGearing"};
+    const Calls tyreChain{"UpdateTyreAnalysis", "BuildAeroSpeedTable", "AnalyseLiveState",
+                          "CalcGearing"};
 };
 
 TEST_F(TyreSymmetryTest, ChoosingSymmetricCopiesLeftToRightAndLocksTheRightSliders) {
@@ -245,9 +259,12 @@ protected:
         SettingHandlersTest::SetUp();
         // The lists as the vehicle's setting configuration fills them: every compound name.
         for (int list : {0, 2})
-            for (const auto& c : vehicle::TyreCode().TyreCompounds) w->Set_TyreCompound(list).AddItem(c.Name);
+            for (const auto& c : vehicle::TyreCode().TyreCompounds)
+                w->Set_TyreCompound(list).AddItem(c.Name);
     }
-    uint8_t Compound(int wheel) const { return vehicle::TyreCode().WheelTyres[static_cast<std::size_t>(wheel)].CompoundIndex; }
+    uint8_t Compound(int wheel) const {
+        return vehicle::TyreCode().WheelTyres[static_cast<std::size_t>(wheel)].CompoundIndex;
+    }
 };
 
 TEST_F(CompoundTest, RearCompoundSetsRearWheelsAndRearTemperature) {
@@ -259,7 +276,8 @@ TEST_F(CompoundTest, RearCompoundSetsRearWheelsAndRearTemperature) {
     EXPECT_EQ(w->Live_TyreTemp(1).Value(), 100);  // the compound's optimum, deg C
     EXPECT_EQ(w->Live_TyreTemp(0).Value(), 60);
     // The temperature slider's handler first, then the compound's own recalculation.
-    EXPECT_EQ(got, (Calls{"UpdateTyreAnalysis", "UpdateTyreAnalysis", "AnalyseLiveState", "DrawGearingGraph"}));
+    EXPECT_EQ(got, (Calls{"UpdateTyreAnalysis", "UpdateTyreAnalysis", "AnalyseLiveState",
+                          "DrawGearingGraph"}));
 }
 
 TEST_F(CompoundTest, WhileSetupControlsAreConfiguredOnlyTheValuesAreSet) {
@@ -326,16 +344,17 @@ TEST_F(SoundTest, DeflatingPlaysTheFirstSoundAndReinflatingTheSecond) {
     EXPECT_EQ(ui::SettingHandlers().TyresBlown, core::VbTrue);
     w->Live_BlowTyres->UserClick();
     EXPECT_EQ(ui::SettingHandlers().TyresBlown, core::VbFalse);
-    const std::vector<std::string> expected{(root / "test1.wav").string(), (root / "test2.wav").string()};
+    const std::vector<std::string> expected{(root / "test1.wav").string(),
+                                            (root / "test2.wav").string()};
     EXPECT_EQ(platform::SoundDouble().Requested(), expected);
     EXPECT_TRUE(calls.empty());
 }
 
 TEST_F(SoundTest, MissingOrEmptySoundFilePlaysNothingAndSaysNothing) {
     Write("test2.wav", "");
-    w->Live_BlowTyres->UserClick();    // test1.wav missing
+    w->Live_BlowTyres->UserClick();  // test1.wav missing
     EXPECT_EQ(ui::SettingHandlers().TyresBlown, core::VbTrue);
-    w->Live_BlowTyres->UserClick();    // test2.wav empty
+    w->Live_BlowTyres->UserClick();  // test2.wav empty
     EXPECT_EQ(ui::SettingHandlers().TyresBlown, core::VbFalse);
     EXPECT_TRUE(platform::SoundDouble().Requested().empty());
     EXPECT_EQ(platform::MessageDouble().Count(), 0u);
@@ -346,7 +365,8 @@ TEST_F(SoundTest, MissingOrEmptySoundFilePlaysNothingAndSaysNothing) {
 }
 
 TEST_F(SettingHandlersTest, RunButtonsRecalculateFirstOnlyWithAutomaticRecalculationOff) {
-    EXPECT_EQ(CallsOf([&] { w->Analysis_AccCalc->UserClick(); }), Calls{"RunAccelerationAnalysis(10000)"});
+    EXPECT_EQ(CallsOf([&] { w->Analysis_AccCalc->UserClick(); }),
+              Calls{"RunAccelerationAnalysis(10000)"});
     EXPECT_EQ(CallsOf([&] { w->Analysis_DecCalc->UserClick(); }), Calls{"RunDecelerationAnalysis"});
     SetAutoRecalc(false);
     SetSuppress(true);  // the buttons test nothing else
@@ -362,7 +382,8 @@ TEST_F(SettingHandlersTest, PrecisionSetsTheNextRunsStepWithoutRerunning) {
     EXPECT_FLOAT_EQ(step, 0.002f);
     w->Analysis_AccPrecision->UserSelect(2);
     EXPECT_FLOAT_EQ(step, 0.0005f);
-    EXPECT_EQ(CallsOf([&] { w->Analysis_AccCalc->UserClick(); }), Calls{"RunAccelerationAnalysis(500)"});
+    EXPECT_EQ(CallsOf([&] { w->Analysis_AccCalc->UserClick(); }),
+              Calls{"RunAccelerationAnalysis(500)"});
     w->Analysis_AccPrecision->SetListIndex(-1);  // no selection: the step stays
     ui::Analysis_AccPrecision_Click(*w);
     EXPECT_FLOAT_EQ(step, 0.0005f);
@@ -389,8 +410,9 @@ TEST_F(SettingHandlersTest, GraphSelectorsDoNotDrawWhileLoading) {
     SetLoading(false);
     SetAutoRecalc(false);  // drawing is not recalculation
     SetSuppress(true);
-    EXPECT_EQ(CallsOf(selectAll), (Calls{"DrawAccGraph(10000)", "DrawDecGraph", "DrawSuspResponseChart",
-                                         "DrawAeroSpeedChart", "PlotSteeringGeometry", "PlotSteeringGeometry"}));
+    EXPECT_EQ(CallsOf(selectAll),
+              (Calls{"DrawAccGraph(10000)", "DrawDecGraph", "DrawSuspResponseChart",
+                     "DrawAeroSpeedChart", "PlotSteeringGeometry", "PlotSteeringGeometry"}));
 }
 
 TEST_F(SettingHandlersTest, DiagramModesFollowTheSelectorTexts) {
@@ -435,8 +457,8 @@ TEST_F(SettingHandlersTest, SearchBoxesAndToolButtonsRunUnguarded) {
                   w->Analysis_GearingAutoSpace->UserClick();
                   w->Analysis_SuspMakeLevelRide->UserClick();
               }),
-              (Calls{"SearchAccRun(2000)", "SearchDecRun", "ShowDragRaceWindow", "ShowGearingAutoSpacer",
-                     "ShowMakeLevelRide"}));
+              (Calls{"SearchAccRun(2000)", "SearchDecRun", "ShowDragRaceWindow",
+                     "ShowGearingAutoSpacer", "ShowMakeLevelRide"}));
 }
 
 TEST_F(SettingHandlersTest, InstallingAgainStartsFromAFreshState) {

@@ -85,7 +85,9 @@ protected:
         core::OptionsSettings().AutoRecalc = core::VbTrue;
     }
     static void SetAutoRecalc(bool on) { core::OptionsSettings().AutoRecalc = core::ToVbBool(on); }
-    static void SetSuppress(bool on) { core::GlobalChassisLab().SuppressRecalc = core::ToVbBool(on); }
+    static void SetSuppress(bool on) {
+        core::GlobalChassisLab().SuppressRecalc = core::ToVbBool(on);
+    }
     static void SetLoading(bool on) { core::GlobalChassisLab().FormLoading = core::ToVbBool(on); }
 
     // The calls made by `action`, alone.

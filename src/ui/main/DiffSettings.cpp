@@ -65,10 +65,14 @@ void Set_GearingDiffType_Click(Main& form, int index) {
             known = false;  // an unknown text leaves the panel as it is
         }
         if (known) {
-            ShowRow(form, form.Set_GearingViscousTorque(index), rows.viscous, rows.viscousValue, viscous);
-            ShowRow(form, form.Set_GearingDiffPowerLocking(index), rows.power, rows.powerValue, clutch);
-            ShowRow(form, form.Set_GearingDiffCoastLocking(index), rows.coast, rows.coastValue, clutch);
-            ShowRow(form, form.Set_GearingDiffPreLoad(index), rows.preload, rows.preloadValue, clutch);
+            ShowRow(form, form.Set_GearingViscousTorque(index), rows.viscous, rows.viscousValue,
+                    viscous);
+            ShowRow(form, form.Set_GearingDiffPowerLocking(index), rows.power, rows.powerValue,
+                    clutch);
+            ShowRow(form, form.Set_GearingDiffCoastLocking(index), rows.coast, rows.coastValue,
+                    clutch);
+            ShowRow(form, form.Set_GearingDiffPreLoad(index), rows.preload, rows.preloadValue,
+                    clutch);
         }
     } else if (index == 2) {
         // The centre differential is open or viscous; other texts leave its row as it is.
@@ -83,11 +87,15 @@ void Set_GearingDiffType_Click(Main& form, int index) {
 void Set_ViewDiff_Click(Main& form, int index) {
     const uint8_t d = DriveType();
     if (index == 0) {
-        if (d == vehicle::kDriveRear || d == vehicle::kDriveThrust) form.NoDiffFrame(0).BringToFront();
-        else form.DiffFrame(0).BringToFront();
+        if (d == vehicle::kDriveRear || d == vehicle::kDriveThrust)
+            form.NoDiffFrame(0).BringToFront();
+        else
+            form.DiffFrame(0).BringToFront();
     } else if (index == 1) {
-        if (d == vehicle::kDriveFront || d == vehicle::kDriveThrust) form.NoDiffFrame(1).BringToFront();
-        else form.DiffFrame(1).BringToFront();
+        if (d == vehicle::kDriveFront || d == vehicle::kDriveThrust)
+            form.NoDiffFrame(1).BringToFront();
+        else
+            form.DiffFrame(1).BringToFront();
     }
 }
 
@@ -126,10 +134,10 @@ void InstallDiffHandlers(Main& form) {
     form.Set_GearingDiffType.ForEach([f](int i, platform::ComboBox& c) {
         c.Click = [f, i] { Set_GearingDiffType_Click(*f, i); };
     });
-    form.Set_ViewDiff.ForEach([f](int i, platform::OptionButton& b) {
-        b.Click = [f, i] { Set_ViewDiff_Click(*f, i); };
-    });
-    BindSlider(*form.Set_GearingTorqueSplitCentre, [f] { Set_GearingTorqueSplitCentre_Scroll(*f); });
+    form.Set_ViewDiff.ForEach(
+        [f](int i, platform::OptionButton& b) { b.Click = [f, i] { Set_ViewDiff_Click(*f, i); }; });
+    BindSlider(*form.Set_GearingTorqueSplitCentre,
+               [f] { Set_GearingTorqueSplitCentre_Scroll(*f); });
     auto bindArray = [f](const Main::Array<Main::Slider>& sliders, void (*handler)(Main&, int)) {
         sliders.ForEach([f, handler](int i, platform::Slider& s) {
             BindSlider(s, [f, handler, i] { handler(*f, i); });

@@ -54,7 +54,8 @@ void OrderNeighbours(Main& form, int index) {
 void RecalcWhenInOrder(Main& form) {
     int outOfOrder = 0;
     for (int k = 1; k <= 6; ++k)
-        if (form.Set_GearRatioSlider(k).Value() < form.Set_GearRatioSlider(k + 1).Value()) ++outOfOrder;
+        if (form.Set_GearRatioSlider(k).Value() < form.Set_GearRatioSlider(k + 1).Value())
+            ++outOfOrder;
     if (outOfOrder != 0 || core::OptionsSettings().AutoRecalc != core::VbTrue) return;
     auto& g = core::GlobalChassisLab();
     g.SuppressRecalc = core::VbTrue;
@@ -100,7 +101,8 @@ void Set_GearRatioText_Change(Main& form, int index) {
         // The slider follows whatever the flags; its handler leaves this text as typed (a
         // ratio beyond the slider's range puts the slider at its limit).
         FlagScope fromText(e.SliderFromText[At(index)], true);
-        form.Set_GearRatioSlider(index).SetValue(core::CLng(core::Val(box.Text()) * kSliderPerRatio));
+        form.Set_GearRatioSlider(index).SetValue(
+            core::CLng(core::Val(box.Text()) * kSliderPerRatio));
     }
 
     if (!NotLoading() || !NotSuppressed()) return;
@@ -139,7 +141,8 @@ void Set_GearRatioSlider_Scroll(Main& form, int index) {
     if (e.SliderFromText[At(index)]) return;
     // A slider moved by the person or by code replaces the text (and any edit in progress).
     e.KeyTyped[At(index)] = false;
-    form.Set_GearRatioText(index).SetText(GearRatioSliderText(form.Set_GearRatioSlider(index).Value()));
+    form.Set_GearRatioText(index).SetText(
+        GearRatioSliderText(form.Set_GearRatioSlider(index).Value()));
 }
 
 void InstallGearRatioHandlers(Main& form) {

@@ -70,9 +70,9 @@ struct SettingRoutines {
 // the user stands. A typed edit is committed by Return or by the box losing focus; only then
 // are the neighbouring gears put in order.
 struct GearRatioEditState {
-    std::array<bool, 9> KeyTyped{};    // a key was typed; the next Change is the user's edit
-    std::array<bool, 9> Focused{};     // the box has the focus (between GotFocus and LostFocus)
-    std::array<bool, 9> Uncommitted{}; // the text was edited and the order not yet checked
+    std::array<bool, 9> KeyTyped{};        // a key was typed; the next Change is the user's edit
+    std::array<bool, 9> Focused{};         // the box has the focus (between GotFocus and LostFocus)
+    std::array<bool, 9> Uncommitted{};     // the text was edited and the order not yet checked
     std::array<bool, 9> SliderFromText{};  // the box's own handler is moving its slider
 };
 
@@ -97,11 +97,11 @@ SettingRoutines DefaultSettingRoutines();
 void InstallSettingHandlers(Main& form);
 
 // ---- Guards: which flags allow a handler's recalculation ----
-bool AutoRecalcOn();        // AutoRecalc is True
-bool RecalcAllowed();       // AutoRecalc True and SuppressRecalc False
-bool RecalcAllowedLoaded(); // also FormLoading False and at least one vehicle loaded
-bool NotSuppressed();       // SuppressRecalc False (AutoRecalc not tested)
-bool NotLoading();          // FormLoading False
+bool AutoRecalcOn();         // AutoRecalc is True
+bool RecalcAllowed();        // AutoRecalc True and SuppressRecalc False
+bool RecalcAllowedLoaded();  // also FormLoading False and at least one vehicle loaded
+bool NotSuppressed();        // SuppressRecalc False (AutoRecalc not tested)
+bool NotLoading();           // FormLoading False
 
 // Attaches a slider's working handler: on Scroll and Change (a value written by code runs it),
 // or, with userOnly, on Scroll and Click (code writes run nothing).
@@ -170,11 +170,11 @@ void Analysis_GearingAutoSpace_Click(Main& form);
 void Analysis_SuspMakeLevelRide_Click(Main& form);
 
 // Attach the handlers of one group of controls (InstallSettingHandlers runs them all).
-void InstallSetupPageHandlers(Main& form);     // brakes, suspension, steering, misc
-void InstallTyreHandlers(Main& form);          // pressures, cambers, symmetry, compounds
-void InstallLiveHandlers(Main& form);          // live settings page
-void InstallAnalysisInputHandlers(Main& form); // analysis pages' own inputs
-void InstallDiffHandlers(Main& form);          // differential panels (DiffSettings.cpp)
-void InstallGearRatioHandlers(Main& form);     // gear-ratio rows (GearRatioInputs.cpp)
+void InstallSetupPageHandlers(Main& form);      // brakes, suspension, steering, misc
+void InstallTyreHandlers(Main& form);           // pressures, cambers, symmetry, compounds
+void InstallLiveHandlers(Main& form);           // live settings page
+void InstallAnalysisInputHandlers(Main& form);  // analysis pages' own inputs
+void InstallDiffHandlers(Main& form);           // differential panels (DiffSettings.cpp)
+void InstallGearRatioHandlers(Main& form);      // gear-ratio rows (GearRatioInputs.cpp)
 
 }  // namespace ui

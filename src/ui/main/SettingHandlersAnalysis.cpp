@@ -36,7 +36,8 @@ void Analysis_DecCalc_Click(Main&) {
 void Analysis_AccPrecision_Click(Main& form) {
     const int i = form.Analysis_AccPrecision->ListIndex();
     if (i >= 0 && i < static_cast<int>(analysis::kAccTimeSteps.size()))
-        analysis::AccelerationCode().AccTimeStep = analysis::kAccTimeSteps[static_cast<std::size_t>(i)];
+        analysis::AccelerationCode().AccTimeStep =
+            analysis::kAccTimeSteps[static_cast<std::size_t>(i)];
 }
 
 void Analysis_AccSearchInput_Change(Main&, int) { RunWithStep(R().SearchAccRun); }
@@ -56,7 +57,8 @@ void Analysis_SuspDampGraphCombo_Click(Main&) {
 }
 
 void Analysis_AeroGraphOption_Click(Main& form) {
-    const bool lift = form.Analysis_AeroGraphOption->Text() == core::TextTable().AeroGraphOptionNames[1];
+    const bool lift =
+        form.Analysis_AeroGraphOption->Text() == core::TextTable().AeroGraphOptionNames[1];
     SettingHandlers().AeroGraphMode = core::ToVbBool(lift);
     if (NotLoading()) Run(R().DrawAeroSpeedChart);
 }
@@ -114,7 +116,9 @@ void InstallAnalysisInputHandlers(Main& form) {
         s.Scroll = [f, i] { Analysis_TyresZoom_Change(*f, i); };
     });
     form.Analysis_SteerToeDiagramMode->Click = [f] { Analysis_SteerToeDiagramMode_Click(*f); };
-    form.Analysis_SteerCamberDiagramMode->Click = [f] { Analysis_SteerCamberDiagramMode_Click(*f); };
+    form.Analysis_SteerCamberDiagramMode->Click = [f] {
+        Analysis_SteerCamberDiagramMode_Click(*f);
+    };
     form.Analysis_AccWatchRealtime->Click = [f] { Analysis_AccWatchRealtime_Click(*f); };
     form.Analysis_GearingAutoSpace->Click = [f] { Analysis_GearingAutoSpace_Click(*f); };
     form.Analysis_SuspMakeLevelRide->Click = [f] { Analysis_SuspMakeLevelRide_Click(*f); };

@@ -1,7 +1,5 @@
 // Handlers of the "Brakes/TC", "Suspension", "Steering" and "Downforce/Misc" tabs of the
 // vehicle settings page.
-#include <cmath>
-
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
 #include "platform/Controls.hpp"
@@ -149,8 +147,10 @@ void InstallSetupPageHandlers(Main& form) {
     Main* f = &form;
     // The brake torque and balance sliders answer the person only: a setup being applied
     // writes them without recalculating.
-    BindSlider(*form.Set_BrakeMaxTorque, [f] { Set_BrakeMaxTorque_Scroll(*f); }, true);
-    BindSlider(*form.Set_BrakeBalance, [f] { Set_BrakeBalance_Scroll(*f); }, true);
+    BindSlider(
+        *form.Set_BrakeMaxTorque, [f] { Set_BrakeMaxTorque_Scroll(*f); }, true);
+    BindSlider(
+        *form.Set_BrakeBalance, [f] { Set_BrakeBalance_Scroll(*f); }, true);
     BindSlider(*form.Set_EBR, [f] { Set_EBR_Scroll(*f); });
     BindSlider(*form.Set_TCSlipRatio, [f] { Set_TCSlipRatio_Scroll(*f); });
     BindSlider(*form.Set_TCSlipSpeed, [f] { Set_TCSlipSpeed_Scroll(*f); });
@@ -173,7 +173,8 @@ void InstallSetupPageHandlers(Main& form) {
     BindSlider(*form.Set_SteerLock, [f] { Set_SteerLock_Scroll(*f); });
 
     bindArray(form.Set_AeroWingAngle, &Set_AeroWingAngle_Scroll);
-    form.Set_Pass.ForEach([f](int i, platform::ComboBox& c) { c.Click = [f, i] { Set_Pass_Click(*f, i); }; });
+    form.Set_Pass.ForEach(
+        [f](int i, platform::ComboBox& c) { c.Click = [f, i] { Set_Pass_Click(*f, i); }; });
     BindSlider(*form.Set_HandicapIntake, [f] { Set_HandicapIntake_Scroll(*f); });
     BindSlider(*form.Set_HandicapMass, [f] { Set_HandicapMass_Scroll(*f); });
     BindSlider(*form.Set_HandicapMassPos, [f] { Set_HandicapMassPos_Scroll(*f); });

@@ -1,5 +1,7 @@
 // Handlers of the "Tyres" tab of the vehicle settings page: pressures and cambers per wheel,
 // the left/right symmetrisation and the compound lists.
+#include <string>
+
 #include "core/GlobalChassisLab.hpp"
 #include "platform/Controls.hpp"
 #include "ui/main/Main.hpp"
@@ -85,14 +87,13 @@ void InstallTyreHandlers(Main& form) {
         BindSlider(s, [f, i] { Set_TyrePressure_Scroll(*f, i); });
     });
     form.Set_TyreCamber.ForEach([f](int i, platform::Slider& s) {
-        BindSlider(s, [f, i] { Set_TyreCamber_Scroll(*f, i); }, true);
+        BindSlider(
+            s, [f, i] { Set_TyreCamber_Scroll(*f, i); }, true);
     });
-    form.Set_Asym.ForEach([f](int i, platform::OptionButton& b) {
-        b.Click = [f, i] { Set_Asym_Click(*f, i); };
-    });
-    form.Set_TyreCompound.ForEach([f](int i, platform::ComboBox& c) {
-        c.Click = [f, i] { Set_TyreCompound_Click(*f, i); };
-    });
+    form.Set_Asym.ForEach(
+        [f](int i, platform::OptionButton& b) { b.Click = [f, i] { Set_Asym_Click(*f, i); }; });
+    form.Set_TyreCompound.ForEach(
+        [f](int i, platform::ComboBox& c) { c.Click = [f, i] { Set_TyreCompound_Click(*f, i); }; });
 }
 
 }  // namespace ui

@@ -65,17 +65,24 @@ inline constexpr int kKeyBack = 8;
 inline constexpr int kKeyReturn = 13;
 inline constexpr int kKeyEscape = 27;
 
+// The text is UTF-8 with CR LF line breaks; SelStart and SelLength are byte offsets into it
+// that always lie on character boundaries (never inside a multi-byte character or between
+// the CR and LF of a line break).
 class TextBox : public Control {
 public:
     TextBox(Form& f, Container* p, std::string name, int index);
     const std::string& Text() const { return text_; }
     void SetText(const std::string& t);  // raises Change when the text changes
-    int MaxLength() const { return maxLength_; }  // 0: no limit; limits typing only
+    // 0: no limit. Limits typing only, in characters (code points; a line break counts 2).
+    int MaxLength() const { return maxLength_; }
     void SetMaxLength(int n);
     int SelStart() const { return selStart_; }
     int SelLength() const { return selLength_; }
-    void SetSelStart(int s);   // clamped to the text; clears the selection length
-    void SetSelLength(int n);  // clamped to the text after SelStart
+    // Clamped to the text and moved back to the start of the character it falls in; clears
+    // the selection length.
+    void SetSelStart(int s);
+    // Clamped to the text after SelStart; an end inside a character takes the whole of it.
+    void SetSelLength(int n);
     bool Locked() const { return locked_; }
     void SetLocked(bool l);
     bool MultiLine() const { return multiLine_; }
@@ -84,14 +91,23 @@ public:
     void SetAlignment(Align a);
 
     std::function<void()> Change;
-    std::function<void(int& keyAscii)> KeyPress;  // before insertion; set keyAscii 0 to drop
+    // Raised before each typed character with its code: the ASCII code for ASCII, the
+    // Unicode code point for any other character ("é" 233, "€" 8364), 8 for Backspace, 13
+    // for Return. The handler may set another code (whose character is inserted instead, as
+    // UTF-8) or 0 (or less) to drop the key.
+    std::function<void(int& keyAscii)> KeyPress;
     std::function<void()> GotFocus;
     std::function<void()> LostFocus;
 
-    // A person types the characters one by one at the caret (replacing the selection): each
-    // raises KeyPress, then, unless dropped, is inserted (MaxLength permitting, not when
-    // Locked) and raises Change. Backspace (8) deletes; Return (13) raises KeyPress only.
+    // A person types UTF-8 text at the caret (replacing the selection), one character (code
+    // point) at a time: each raises KeyPress once, then, unless dropped, is inserted
+    // (MaxLength permitting, not when Locked) and raises Change. A byte that is not part of
+    // well-formed UTF-8 types nothing. A CR types Return.
     void UserType(const std::string& chars);
+    // One key by its code, as above. Backspace deletes the selection, or else the character
+    // before the caret (a CR LF line break as a whole); Return inserts a CR LF line break in
+    // a multi-line box and nothing in a single-line one; other codes below 32, and codes
+    // that are no character (surrogates, beyond U+10FFFF), insert nothing.
     void UserKey(int keyAscii);
     void UserFocus();
     void UserLeave();

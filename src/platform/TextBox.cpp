@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "platform/Controls.hpp"
+#include "platform/Utf8.hpp"
 
 namespace platform {
 
@@ -27,7 +28,7 @@ void TextBox::SetMaxLength(int n) {
 }
 
 void TextBox::SetSelStart(int s) {
-    s = std::clamp(s, 0, static_cast<int>(text_.size()));
+    s = static_cast<int>(utf8::BoundaryBefore(text_, static_cast<std::size_t>(std::max(0, s))));
     if (s == selStart_ && selLength_ == 0) return;
     selStart_ = s;
     selLength_ = 0;
@@ -36,6 +37,8 @@ void TextBox::SetSelStart(int s) {
 
 void TextBox::SetSelLength(int n) {
     n = std::clamp(n, 0, static_cast<int>(text_.size()) - selStart_);
+    n = static_cast<int>(utf8::BoundaryAfter(text_, static_cast<std::size_t>(selStart_ + n))) -
+        selStart_;
     if (n == selLength_) return;
     selLength_ = n;
     Notify(Prop::Selection);
@@ -60,43 +63,46 @@ void TextBox::SetAlignment(Align a) {
 }
 
 void TextBox::UserType(const std::string& chars) {
-    for (char c : chars) UserKey(static_cast<unsigned char>(c));
+    for (std::size_t pos = 0; pos < chars.size();) {
+        std::size_t length = 1;
+        const long cp = utf8::Decode(chars, pos, length);
+        pos += length;
+        if (cp >= 0) UserKey(static_cast<int>(cp));  // a malformed byte types nothing
+    }
 }
 
 void TextBox::UserKey(int keyAscii) {
     if (!AcceptsUser()) return;
     if (KeyPress) KeyPress(keyAscii);
-    if (keyAscii <= 0 || keyAscii > 255) return;  // dropped by the handler
+    if (keyAscii <= 0) return;  // dropped by the handler
     if (locked_) return;
-    // The handler may have changed the text or the caret: work from the state as it is now.
-    const int size = static_cast<int>(text_.size());
-    int start = std::clamp(selStart_, 0, size);
-    int length = std::clamp(selLength_, 0, size - start);
-    std::string next = text_;
+    // The handler may have changed the text or the caret: work from the state as it is now,
+    // on whole characters.
+    const std::size_t size = text_.size();
+    std::size_t start = utf8::BoundaryBefore(text_, static_cast<std::size_t>(std::max(0, selStart_)));
+    std::size_t end = utf8::BoundaryAfter(
+        text_, std::min(size, static_cast<std::size_t>(selStart_) +
+                                  static_cast<std::size_t>(std::max(0, selLength_))));
+    end = std::max(start, end);
+    std::string insert;
     if (keyAscii == kKeyBack) {
-        if (length > 0) {
-            next.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
-        } else if (start > 0) {
-            next.erase(static_cast<std::size_t>(start - 1), 1);
-            --start;
-        } else {
-            return;
+        if (end == start) {
+            if (start == 0) return;
+            start = utf8::PreviousBoundary(text_, start);  // a CR LF pair goes as one
         }
     } else if (keyAscii == kKeyReturn) {
         if (!multiLine_) return;
-        if (maxLength_ > 0 && size - length + 2 > maxLength_) return;
-        next.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(length), "\r\n");
-        start += 2;
-    } else if (keyAscii < 32) {
-        return;  // other control keys insert nothing
-    } else {
-        if (maxLength_ > 0 && size - length + 1 > maxLength_) return;
-        next.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(length), 1,
-                     static_cast<char>(keyAscii));
-        ++start;
+        insert = "\r\n";
+    } else if (keyAscii < 32 || !utf8::Append(insert, keyAscii)) {
+        return;  // other control keys, and codes that are no character, insert nothing
     }
-    text_ = std::move(next);
-    selStart_ = start;
+    if (!insert.empty() && maxLength_ > 0) {
+        const std::string_view text(text_);
+        const int kept = utf8::Count(text.substr(0, start)) + utf8::Count(text.substr(end));
+        if (kept + utf8::Count(insert) > maxLength_) return;
+    }
+    text_.replace(start, end - start, insert);
+    selStart_ = static_cast<int>(start + insert.size());
     selLength_ = 0;
     Notify(Prop::Text);
     Raise(Change);

@@ -138,6 +138,90 @@ TEST_F(TextEvents, SelectionIsClampedToTheText) {
     EXPECT_EQ(box.Text(), "aXc");
 }
 
+TEST_F(TextEvents, BackspaceTakesALineBreakOrACharacterAsAWhole) {
+    box.SetMultiLine(true);
+    box.UserType("1");
+    box.UserKey(kKeyReturn);
+    box.UserType("\xC3\xA9");  // é
+    EXPECT_EQ(box.Text(), "1\r\n\xC3\xA9");
+    EXPECT_EQ(box.SelStart(), 5);
+    int changes = 0;
+    box.Change = [&] { ++changes; };
+    box.UserKey(kKeyBack);  // both bytes of é
+    EXPECT_EQ(box.Text(), "1\r\n");
+    EXPECT_EQ(box.SelStart(), 3);
+    box.UserKey(kKeyBack);  // CR and LF together, no stray CR left
+    EXPECT_EQ(box.Text(), "1");
+    EXPECT_EQ(box.SelStart(), 1);
+    EXPECT_EQ(changes, 2);
+
+    // A caret placed by code between CR and LF, or inside a character, is moved to the
+    // character's start; a selection ending inside one takes the whole of it.
+    box.SetText("ab\r\ncd");
+    box.SetSelStart(3);
+    EXPECT_EQ(box.SelStart(), 2);
+    box.SetSelLength(1);
+    EXPECT_EQ(box.SelLength(), 2);
+    box.UserKey(kKeyBack);  // deletes the selected line break
+    EXPECT_EQ(box.Text(), "abcd");
+    EXPECT_EQ(box.SelStart(), 2);
+    box.SetText("x\xE2\x82\xAC");  // x€
+    box.SetSelStart(2);
+    EXPECT_EQ(box.SelStart(), 1);
+    box.SetSelStart(99);
+    EXPECT_EQ(box.SelStart(), 4);
+    box.UserKey(kKeyBack);
+    EXPECT_EQ(box.Text(), "x");
+    EXPECT_EQ(box.SelStart(), 1);
+    EXPECT_EQ(box.SelLength(), 0);
+}
+
+TEST_F(TextEvents, NonAsciiTextRaisesOneKeyPressPerCharacter) {
+    std::vector<int> keys;
+    box.KeyPress = [&](int& k) { keys.push_back(k); };
+    int changes = 0;
+    box.Change = [&] { ++changes; };
+    box.UserType("\xC3\xA9\xE2\x82\xAC" "1\xF0\x9F\x9A\x97");  // é € 1 and a car (U+1F697)
+    EXPECT_EQ(keys, (std::vector<int>{0xE9, 0x20AC, '1', 0x1F697}));
+    EXPECT_EQ(box.Text(), "\xC3\xA9\xE2\x82\xAC" "1\xF0\x9F\x9A\x97");
+    EXPECT_EQ(changes, 4);
+    // A byte that is not well-formed UTF-8 types nothing and raises nothing.
+    keys.clear();
+    box.SetText("");
+    box.UserType("a\xFF\xC3" "b");
+    EXPECT_EQ(keys, (std::vector<int>{'a', 'b'}));
+    EXPECT_EQ(box.Text(), "ab");
+}
+
+TEST_F(TextEvents, KeyPressMayReplaceACharacterWithAnyOther) {
+    // Accents off (é -> e), a comma to a point, and u to ü (inserted as UTF-8).
+    box.KeyPress = [](int& k) {
+        if (k == 0xE9) k = 'e';
+        else if (k == ',') k = '.';
+        else if (k == 'u') k = 0xFC;
+        else if (k == 'z') k = 0xD800;  // a lone surrogate is no character: dropped
+    };
+    box.UserType("\xC3\xA9,uz");
+    EXPECT_EQ(box.Text(), "e.\xC3\xBC");
+    EXPECT_EQ(box.SelStart(), 4);
+}
+
+TEST_F(TextEvents, MaxLengthCountsCharactersNotBytes) {
+    box.SetMaxLength(3);
+    box.UserType("\xC3\xA4\xC3\xB6\xC3\xBCx");  // äöüx
+    EXPECT_EQ(box.Text(), "\xC3\xA4\xC3\xB6\xC3\xBC");
+    // A line break counts two characters.
+    box.SetMultiLine(true);
+    box.SetText("ab");
+    box.SetSelStart(2);
+    box.UserKey(kKeyReturn);
+    EXPECT_EQ(box.Text(), "ab");
+    box.SetSelStart(1);
+    box.SetSelLength(1);
+    box.UserKey(kKeyReturn);  // replacing "b": 1 + 2 characters
+    EXPECT_EQ(box.Text(), "a\r\n");
+}
+
 class ComboEvents : public PlatformTest {
 protected:
     Form form{"TestForm"};

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -286,6 +287,42 @@ TEST_F(FormViewTest, TypingGoesThroughKeyPressAndTheWidgetShowsTheModelsText) {
     QApplication::sendEvent(edit, &two);
     EXPECT_EQ(form.text->Text(), "21.");
     EXPECT_EQ(edit->cursorPosition(), 1);
+}
+
+TEST_F(FormViewTest, NonAsciiKeysAndLineBreaksReachTheModelWhole) {
+    std::vector<int> keys;
+    form.text->KeyPress = [&](int& key) { keys.push_back(key); };
+    QLineEdit* edit = Widget<QLineEdit>(*form.text);
+    QKeyEvent e(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\xC3\xA9"));
+    QApplication::sendEvent(edit, &e);
+    EXPECT_EQ(keys, std::vector<int>{0xE9});
+    EXPECT_EQ(form.text->Text(), "\xC3\xA9");
+    EXPECT_EQ(edit->text(), QString::fromUtf8("\xC3\xA9"));
+    EXPECT_EQ(edit->cursorPosition(), 1);
+
+    // A multi-line box: Return makes a CR LF line break, Backspace takes it away whole.
+    platform::Form notes("Notes");
+    auto& box = notes.Create<platform::TextBox>("Notes");
+    box.SetMultiLine(true);
+    box.Move(0, 0, 200, 80);
+    FormView notesView(notes);
+    auto* plain = qobject_cast<QPlainTextEdit*>(notesView.WidgetFor(box));
+    ASSERT_NE(plain, nullptr);
+    auto press = [&](int key, const QString& text) {
+        QKeyEvent k(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(plain, &k);
+    };
+    press(Qt::Key_1, "1");
+    press(Qt::Key_Return, "\r");
+    press(Qt::Key_2, "2");
+    EXPECT_EQ(box.Text(), "1\r\n2");
+    EXPECT_EQ(plain->toPlainText(), "1\n2");
+    press(Qt::Key_Backspace, {});
+    press(Qt::Key_Backspace, {});
+    EXPECT_EQ(box.Text(), "1");
+    EXPECT_EQ(box.SelStart(), 1);
+    EXPECT_EQ(plain->toPlainText(), "1");
+    EXPECT_EQ(plain->textCursor().position(), 1);
 }
 
 TEST_F(FormViewTest, ControlsCreatedOrUnhiddenLaterAreMirrored) {

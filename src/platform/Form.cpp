@@ -121,6 +121,13 @@ void Form::UserResize(int width, int height, int clientWidth, int clientHeight) 
     Raise(Resize);
 }
 
+void Form::UserMove(int left, int top) {
+    if (left == left_ && top == top_) return;
+    left_ = left;
+    top_ = top;
+    NotifyForm(Prop::Geometry);
+}
+
 void Form::UserClose() { Unload(); }
 
 void Form::Adopt(std::unique_ptr<Control> c) {

@@ -74,6 +74,9 @@ public:
     // The front end reports the user's actions on the window itself. UserResize takes the
     // sizes as they are and raises Resize (a handler may set another size from code).
     void UserResize(int width, int height, int clientWidth, int clientHeight);
+    // The person moved the window (outer top-left corner, screen pixels): Left and Top take
+    // it. No event: a move changes nothing inside the window.
+    void UserMove(int left, int top);
     void UserClose();  // the close box: Unload
 
     // Creates a control in this form, in parent (the client area when null), registered under

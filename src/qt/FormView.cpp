@@ -1,6 +1,7 @@
 #include "qt/FormView.hpp"
 
 #include <QCloseEvent>
+#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -201,7 +202,18 @@ void FormView::ShowWindow() {
     show();
     SyncForm();
     holdReports_ = false;
-    QTimer::singleShot(0, this, [this] { ReportSize(); });
+    QTimer::singleShot(0, this, [this] {
+        ReportSize();
+        ReportPosition();
+    });
+}
+
+void FormView::ReportPosition() {
+    if (!Attached() || syncingForm_ || holdReports_ || !isVisible()) return;
+    const QPoint at = pos();  // the outer (frame) corner, as move() takes it
+    if (at.x() == form_->Left() && at.y() == form_->Top()) return;
+    UserEventScope scope;
+    form_->UserMove(at.x(), at.y());
 }
 
 void FormView::ReportSize() {
@@ -227,6 +239,11 @@ void FormView::closeEvent(QCloseEvent* event) {
     }
     UserEventScope scope;
     form_->UserClose();
+}
+
+void FormView::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    ReportPosition();
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {

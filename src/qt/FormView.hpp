@@ -39,6 +39,8 @@ public:
     void SyncForm();
     // Reports the window's size to the form when it differs from what the form holds.
     void ReportSize();
+    // Reports the window's position to the form when it differs from what the form holds.
+    void ReportPosition();
     // Shows the window at the form's outer size (the frame is known only once shown) and
     // reports the resulting client size when the event loop is back.
     void ShowWindow();
@@ -49,6 +51,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -166,6 +166,26 @@ TEST_F(Forms, ResizeFromTheUserAndFromCode) {
     EXPECT_EQ(resizes, 4);
 }
 
+TEST_F(Forms, AMoveByThePersonKeepsLeftAndTopCurrent) {
+    Form form("Graph");
+    form.Move(100, 80, 400, 300);
+    form.Show();
+    int resizes = 0;
+    form.Resize = [&] { ++resizes; };
+    platform_test::RecordingObserver seen;
+    form.SetObserver(&seen);
+    form.UserMove(250, -20);  // partly above the screen is allowed
+    EXPECT_EQ(form.Left(), 250);
+    EXPECT_EQ(form.Top(), -20);
+    EXPECT_EQ(form.Width(), 400);
+    EXPECT_EQ(form.ClientWidth(), 400);
+    EXPECT_EQ(seen.form, std::vector<Prop>{Prop::Geometry});
+    form.UserMove(250, -20);  // where it is: nothing to report
+    EXPECT_EQ(seen.form.size(), 1u);
+    EXPECT_EQ(resizes, 0);
+    form.SetObserver(nullptr);
+}
+
 TEST_F(Forms, MenusAreFoundAtAnyDepth) {
     Form form("Main");
     auto& file = form.AddMenu("Main_File", "&File");

@@ -70,6 +70,26 @@ TEST_F(QtDesktopTest, ShownFormGetsAWindowThatReportsItsClientSize) {
     form.Unload();
 }
 
+TEST_F(QtDesktopTest, APersonsMoveReachesTheForm) {
+    ToolForm form;
+    form.Show();
+    qtfront::FormView* view = desktop->ViewFor(form);
+    ASSERT_NE(view, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->pos(), QPoint(10, 10));
+    view->move(140, 90);  // the person drags the title bar
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.Left(), 140);
+    EXPECT_EQ(form.Top(), 90);
+    EXPECT_EQ(form.Width(), 300);  // a move is no resize
+    // A move from code reaches the window and comes back as no change.
+    form.Move(60, 40, 300, 200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->pos(), QPoint(60, 40));
+    EXPECT_EQ(form.Left(), 60);
+    form.Unload();
+}
+
 TEST_F(QtDesktopTest, AHandlerMayUnloadItsOwnWindow) {
     auto owned = std::make_unique<ToolForm>();
     ToolForm& form = *owned;

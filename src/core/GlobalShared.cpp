@@ -1,6 +1,7 @@
 #include "core/GlobalShared.hpp"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -15,17 +16,14 @@ GlobalSharedState& GlobalShared() {
 
 namespace {
 
-// Powers of ten, exact in long double (64-bit mantissa) up to 10^27.
-constexpr int kMaxExactPow10 = 27;
-long double Pow10(int n) {
-    static const auto table = [] {
-        std::array<long double, kMaxExactPow10 + 1> t{};
-        t[0] = 1.0L;
-        for (int i = 1; i <= kMaxExactPow10; ++i) t[static_cast<std::size_t>(i)] = t[static_cast<std::size_t>(i - 1)] * 10.0L;
-        return t;
-    }();
-    return table[static_cast<std::size_t>(n)];
-}
+// Powers of ten 10^0 .. 10^22, each exact in a double.
+constexpr int kMaxExactPow10 = 22;
+constexpr std::array<double, kMaxExactPow10 + 1> kPow10 = [] {
+    std::array<double, kMaxExactPow10 + 1> t{};
+    t[0] = 1.0;
+    for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10.0;
+    return t;
+}();
 
 }  // namespace
 
@@ -62,25 +60,56 @@ bool ScaleDecimalByText(float value, int32_t places, float& scaled) {
 namespace {
 
 // The float nearest to digits x 10^-m (halves to the even float), or false when that cannot
-// be settled exactly here. digits < 10^7, 0 < m <= 17.
-bool NearestFloatOfQuotient(uint64_t digits, int m, float& out) {
-    const long double divisor = Pow10(m);
-    const float f = static_cast<float>(static_cast<long double>(digits) / divisor);
+// be settled exactly here. digits < 10^7, 0 < m <= 12.
+bool NearestFloatOfQuotient(uint32_t digits, int m, float& out) {
+    const double divisor = kPow10[static_cast<std::size_t>(m)];
+    const float f = static_cast<float>(static_cast<double>(digits) / divisor);
     if (!std::isnormal(f)) return false;
-    // Compare digits with the two midpoints between f and its neighbours, scaled by 10^m.
-    // A midpoint of two floats has 25 significant bits and 10^m = 5^m 2^m needs at most 40,
-    // so each product is exact in long double.
-    const long double lo = (static_cast<long double>(f) +
-                            std::nextafter(f, 0.0f)) / 2.0L * divisor;
-    const long double hi = (static_cast<long double>(f) +
-                            std::nextafter(f, std::numeric_limits<float>::infinity())) / 2.0L *
-                           divisor;
-    const long double d = static_cast<long double>(digits);
-    if (d > lo && d < hi) {
+    // f is right when digits lies strictly between the midpoints to f's two neighbours, each
+    // times 10^m. A midpoint has 25 significant bits and 10^m = 5^m 2^m at most 28 more, so
+    // the products are exact doubles.
+    const uint32_t fb = std::bit_cast<uint32_t>(f);
+    const double below = std::bit_cast<float>(fb - 1);
+    const double above = std::bit_cast<float>(fb + 1);
+    const double ff = f;
+    const double d = digits;
+    if (d > (ff + below) / 2.0 * divisor && d < (ff + above) / 2.0 * divisor) {
         out = f;
         return true;
     }
     return false;  // on or beyond a midpoint: let the text form decide
+}
+
+// 7 significant decimal digits of a positive float: magnitude ~ digits x 10^(exponent - 6),
+// digits in [10^6, 10^7), the eighth digit rounded half to even exactly as the decimal text
+// does. False outside the range where double arithmetic is exact enough to be sure.
+bool SevenDigits(float magnitude, uint32_t& digits, int& exponent) {
+    // 10^e <= magnitude < 10^(e+1), from the binary exponent and one comparison.
+    if (!std::isnormal(magnitude)) return false;
+    const int e2 = static_cast<int>((std::bit_cast<uint32_t>(magnitude) >> 23) & 0xFF) - 127;
+    // floor(e2 log10 2), exact for the float exponent range (1233 / 4096 ~ log10 2).
+    int e = (e2 * 1233) >> 12;
+    const auto pow10 = [](int n) {
+        return n >= 0 ? kPow10[static_cast<std::size_t>(n)] : 1.0 / kPow10[static_cast<std::size_t>(-n)];
+    };
+    if (e + 1 < -kMaxExactPow10 || e + 1 > kMaxExactPow10) return false;
+    if (static_cast<double>(magnitude) >= pow10(e + 1)) ++e;
+    // magnitude x 10^k has seven digits before the point. For 0 <= k <= 12 the product of the
+    // 24-bit float and 10^k (at most 29 bits besides the power of two) is exact; for k < 0 the
+    // quotient is correctly rounded, so an exact tie stays exact and any other value stays on
+    // its side of the half.
+    const int k = 6 - e;
+    if (k > 12 || k < -kMaxExactPow10) return false;
+    const double x = k >= 0 ? static_cast<double>(magnitude) * kPow10[static_cast<std::size_t>(k)]
+                            : static_cast<double>(magnitude) / kPow10[static_cast<std::size_t>(-k)];
+    double r = std::nearbyint(x);  // halves to even in the default rounding mode
+    if (r >= 1e7) {
+        r = std::nearbyint(r / 10.0);
+        ++e;
+    }
+    digits = static_cast<uint32_t>(r);
+    exponent = e;
+    return true;
 }
 
 }  // namespace
@@ -95,34 +124,17 @@ namespace detail {
 // Every display caption and the tyre model's convergence test come through here, so the usual
 // magnitudes take an exact arithmetic path; anything it cannot settle goes through text.
 bool ScaleDecimal(float value, int32_t places, float& scaled) {
-    const float magnitude = std::fabs(value);
-    if (magnitude >= 1e-12f && magnitude < 1e12f && places >= -12 && places <= 12) {
-        // Decimal exponent e with 10^e <= magnitude < 10^(e+1).
-        int e = static_cast<int>(std::floor(std::log10(static_cast<double>(magnitude))));
-        const auto digitsAt = [&](int exponent, long double& exact) {
-            const int k = 6 - exponent;  // magnitude x 10^k has 7 digits before the point
-            exact = k >= 0 ? static_cast<long double>(magnitude) * Pow10(k)
-                           : static_cast<long double>(magnitude) / Pow10(-k);
-        };
-        long double x = 0;
-        digitsAt(e, x);
-        if (x >= 1e7L) digitsAt(++e, x);  // log10 a shade low
-        if (x < 1e6L) digitsAt(--e, x);   // or high
-        // 7 significant digits, halves to even as the decimal text has them. For k >= 0 the
-        // product above is exact; for k < 0 a tie is exactly representable and a non-tie lies
-        // far further from the half than the quotient's rounding error.
-        auto digits = static_cast<uint64_t>(std::nearbyint(x));
-        if (digits >= 10000000u) {
-            digits /= 10u;
-            ++e;
-        }
+    uint32_t digits = 0;
+    int e = 0;
+    if (places >= -30 && places <= 30 && SevenDigits(std::fabs(value), digits, e)) {
         const int j = e - 6 + places;  // the scaled value is digits x 10^j
         float f = 0.0f;
         bool settled = false;
         if (j >= 0 && j <= 12) {
-            f = static_cast<float>(static_cast<long double>(digits) * Pow10(j));  // exact, one rounding
+            // digits x 10^j is an exact double (24 + 29 bits); one rounding to float.
+            f = static_cast<float>(static_cast<double>(digits) * kPow10[static_cast<std::size_t>(j)]);
             settled = true;
-        } else if (j < 0 && j >= -17) {
+        } else if (j < 0 && j >= -12) {
             settled = NearestFloatOfQuotient(digits, -j, f);
         }
         if (settled) {

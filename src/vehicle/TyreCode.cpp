@@ -213,6 +213,7 @@ int CalcTyreDeflection(TyreState& tyre, float load) {
     const float wall = tyre.SidewallHeight;
     const float pressure = static_cast<float>(tyre.Pressure);
     float d = 0.2f * wall;
+    float previousRounded = core::RoundToDecimals(d, 7);
     int passes = 0;
     while (passes < kMaxDeflectionPasses) {
         ++passes;
@@ -231,7 +232,10 @@ int CalcTyreDeflection(TyreState& tyre, float load) {
         d = (sink + d0) / 2.0f;
         if (!(d > 0.0f)) d = 0.0001f;  // also catches a quotient that is not a number
         if (d > wall) d = wall;
-        if (core::RoundToDecimals(d, 7) == core::RoundToDecimals(d0, 7) || d == 0.0f) break;
+        // The previous pass rounded d0 already; rounding is a pure function of its value.
+        const float rounded = core::RoundToDecimals(d, 7);
+        if (rounded == previousRounded || d == 0.0f) break;
+        previousRounded = rounded;
     }
     tyre.Deflection = Finite(d);
     return passes;

@@ -131,8 +131,15 @@ void Form::UserMove(int left, int top) {
 void Form::UserClose() { Unload(); }
 
 void Form::Adopt(std::unique_ptr<Control> c) {
+    Control& added = *c;
     controls_.push_back(std::move(c));
-    NotifyForm(Prop::Children);
+    // Told to the container that got the new child, so a front end updates just that one.
+    Control* container = added.Parent() ? added.Parent()->AsControl() : nullptr;
+    if (container) {
+        NotifyControl(*container, Prop::Children);
+    } else {
+        NotifyForm(Prop::Children);
+    }
 }
 
 Control* Form::Find(const std::string& name, int index) const {

@@ -80,7 +80,8 @@ public:
     void UserClose();  // the close box: Unload
 
     // Creates a control in this form, in parent (the client area when null), registered under
-    // name and index (-1: not in an array). The form owns it.
+    // name and index (-1: not in an array). The form owns it. The observer hears Children on
+    // the parent control, or FormChanged(Children) for the client area.
     template <typename T, typename... Args>
     T& Create(const std::string& name, Container* parent = nullptr, int index = -1,
               Args&&... args) {

@@ -138,13 +138,7 @@ void FormView::ControlChanged(Control& control, Prop what) {
 void FormView::FormChanged(platform::Form& form, Prop what) {
     if (!Attached() || &form != form_) return;
     if (what == Prop::Children) {
-        // A control was added somewhere in the form: bring every container up to date.
-        Reconcile(form);
-        for (const auto& c : form.AllControls()) {
-            if (auto* container = dynamic_cast<Container*>(c.get()); container && BindingFor(*c)) {
-                Reconcile(*container);
-            }
-        }
+        Reconcile(form);  // the client area's own children changed
     } else if (what == Prop::ZOrder) {
         Restack(form);
     } else {

@@ -102,6 +102,26 @@ TEST_F(ControlTree, ObserverHearsEachRealChangeOnceWithItsProp) {
     EXPECT_EQ(std::count(seen.form.begin(), seen.form.end(), Prop::Text), 1);
 }
 
+TEST_F(ControlTree, ANewControlIsReportedToItsOwnContainer) {
+    Form form("TestForm");
+    auto& page = form.Create<Frame>("Page");
+    auto& chart = form.Create<PictureBox>("Chart", &page);
+    RecordingObserver seen;
+    form.SetObserver(&seen);
+    form.Create<Label>("Legend", &chart);
+    EXPECT_EQ(seen.controls, (std::vector<std::pair<std::string, Prop>>{{"Chart", Prop::Children}}));
+    EXPECT_TRUE(seen.form.empty());
+    seen.controls.clear();
+    form.Create<Label>("Note", &page, 3);
+    EXPECT_EQ(seen.controls, (std::vector<std::pair<std::string, Prop>>{{"Page", Prop::Children}}));
+    EXPECT_TRUE(seen.form.empty());
+    seen.controls.clear();
+    form.Create<CommandButton>("Go");  // the client area
+    EXPECT_TRUE(seen.controls.empty());
+    EXPECT_EQ(seen.form, std::vector<Prop>{Prop::Children});
+    form.SetObserver(nullptr);
+}
+
 TEST_F(ControlTree, OptionGroupNotifiesTheButtonItClears) {
     Form form("TestForm");
     auto& a = form.Create<OptionButton>("A");

@@ -333,6 +333,25 @@ TEST_F(FormViewTest, ControlsCreatedOrUnhiddenLaterAreMirrored) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->parentWidget(), view->WidgetFor(*form.frame));
     EXPECT_EQ(w->text(), "Late");
+
+    // A container made later, and a child made in it after that, at any depth.
+    auto& panel = form.Create<platform::Frame>("Panel", form.picture);
+    panel.Move(10, 30, 150, 60);
+    auto& note = form.Create<platform::Label>("Note", &panel);
+    note.Move(4, 20, 100, 16);
+    note.SetCaption("Later still");
+    auto* noteWidget = Widget<QLabel>(note);
+    ASSERT_NE(noteWidget, nullptr);
+    EXPECT_EQ(noteWidget->parentWidget(), view->WidgetFor(panel));
+    EXPECT_EQ(view->WidgetFor(panel)->parentWidget(), view->WidgetFor(*form.picture));
+    EXPECT_EQ(view->WidgetFor(panel)->geometry(), QRect(12, 32, 150, 60));  // inside the border
+    EXPECT_EQ(noteWidget->text(), "Later still");
+    // And one in the client area.
+    auto& status = form.Create<platform::Label>("Status");
+    status.Move(300, 360, 100, 16);
+    ASSERT_NE(view->WidgetFor(status), nullptr);
+    EXPECT_EQ(view->WidgetFor(status)->parentWidget(), view->ClientArea());
+    EXPECT_EQ(view->WidgetFor(status)->geometry(), QRect(300, 360, 100, 16));
 }
 
 TEST_F(FormViewTest, PicturesShowAndPictureBoxesTakeDoubleClicks) {

@@ -197,13 +197,14 @@ void SetSelectorFills(TextTableState& t) {
 
 }  // namespace
 
-void InitDefaultTexts() {
+void InitDefaultTexts(const std::string& programFolder) {
     TextTableState& t = TextTable();
     t = TextTableState{};
     SetTexts(t);
 
     GlobalChassisLabState& g = GlobalChassisLab();
-    g.AppDir = ExecutableFolder();
+    g.AppDir = programFolder.empty() ? ExecutableFolder() : programFolder;
+    if (g.AppDir.back() != '/') g.AppDir += '/';
     g.VehiclesDir = g.AppDir + "vehicles/";
     g.SetupsDir = g.AppDir + "setups/";
     g.VehicleCount = static_cast<uint8_t>(std::min<std::size_t>(g.Vehicles.size(), kMaxVehicles));

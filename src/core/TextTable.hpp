@@ -100,10 +100,10 @@ struct TextTableState {
 
 TextTableState& TextTable();
 
-// Sets every text above, the program folders (AppDir = the executable's folder with a
-// trailing "/", VehiclesDir, SetupsDir), the vehicle count (the number of loaded vehicles) and
-// the selector fills.
-void InitDefaultTexts();
+// Sets every text above, the program folders (AppDir = programFolder, or the executable's
+// folder when it is empty, with a trailing "/"; VehiclesDir, SetupsDir), the vehicle count
+// (the number of loaded vehicles) and the selector fills. Tests pass a folder of their own.
+void InitDefaultTexts(const std::string& programFolder = {});
 
 // The folder of the running executable, with a trailing "/"; the working folder when it
 // cannot be found.

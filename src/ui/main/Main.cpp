@@ -3,6 +3,8 @@
 // Navigation only changes which page is in front and where the areas sit; it never
 // recalculates or redraws anything.
 #include "ui/main/Main.hpp"
+#include "ui/main/MainStartUp.hpp"
+#include "ui/main/VehicleSelection.hpp"
 
 #include <cstdlib>
 #include <memory>
@@ -57,6 +59,10 @@ void Main::InstallNavigationHandlers() {
         [this](int i, platform::CommandButton& b) { b.Click = [this, i] { MoveAnalysisArea_Click(i); }; });
     Analysis_SuspVScroll->Change = [this] { Analysis_SuspVScroll_Change(); };
     Analysis_SuspVScroll->Scroll = [this] { Analysis_SuspVScroll_Scroll(); };
+    Main_SelectVeh->Click = [this] { Main_SelectVeh_Click(*this); };
+    // The program's start-up and shut-down run in the window's load and unload.
+    Load = [this] { Main_Form_Load(*this); };
+    UnloadEvent = [this](bool&) { Main_Form_Unload(*this); };
 }
 
 void Main::ApplySelectorFills() {

@@ -12,6 +12,8 @@
 #include "files/SafeFileWrite.hpp"
 #include "platform/Services.hpp"
 #include "ui/main/Main.hpp"
+#include "ui/main/SetupControlConfig.hpp"
+#include "ui/main/VehicleSelection.hpp"
 
 namespace ui {
 
@@ -235,15 +237,18 @@ bool OpenSetupFile(bool showMessages) {
         const RaisedFlag suppress(g.SuppressRecalc);
         // The selector's own click handler does nothing while SuppressRecalc is raised.
         main.Main_SelectVeh->SetText(target.Name);
-        // Vehicle selection (SelectVehicle(false)) belongs here, and while FormLoading is
-        // raised a further ConfigureSetupControls; neither routine exists yet.
+        // Makes the file's vehicle current and sets the setting ranges for it (the analyses
+        // wait: SuppressRecalc is raised). During start-up the selection sets nothing of the
+        // window, so the ranges are configured here.
+        SelectVehicle(main, false);
+        if (core::FromVbBool(g.FormLoading)) ConfigureSetupControls();
         ApplySetupControlValues(main, values);
     }
     main.SetCaption(std::string(core::kProgramName) + " (" + path + ")");
     if (!core::FromVbBool(g.FormLoading)) {
+        // Recalculates every analysis with the new settings, keeping the caption and path.
         const RaisedFlag applying(state.SetupApplying);
-        // The closing re-selection (SelectVehicle(false)), which recalculates every analysis
-        // with the new settings, belongs here once the vehicle selection exists.
+        SelectVehicle(main, false);
     }
     EnableFileClose(main, true);
     state.SetupSavePath = path;

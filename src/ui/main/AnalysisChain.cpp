@@ -1,0 +1,73 @@
+#include "ui/main/AnalysisChain.hpp"
+
+#include "analysis/AccelerationCode.hpp"
+#include "analysis/LiveStateCode.hpp"
+#include "analysis/PhysicalCode.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "vehicle/AeroCode.hpp"
+#include "vehicle/EngineCode.hpp"
+#include "vehicle/GearingCode.hpp"
+#include "vehicle/TyreCode.hpp"
+#include "vehicle/VehCode.hpp"
+#include "ui/main/LiveDisplays.hpp"
+#include "ui/main/Main.hpp"
+#include "ui/main/MainAccelerationHandlers.hpp"
+#include "ui/main/MainDecelerationHandlers.hpp"
+#include "ui/main/SetupReaders_Chassis.hpp"
+#include "ui/main/SetupReaders_Drivetrain.hpp"
+
+namespace ui {
+
+namespace {
+
+bool WheelDriven() {
+    return core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType < vehicle::kDriveThrust;
+}
+
+}  // namespace
+
+void CalcMassesAndCentreOfGravity(Main& form) {
+    analysis::CalcMassesAndCentreOfGravity(ReadMassInputs(form), vehicle::VehCode().SeatPositions);
+    ShowPhysicalAnalysis(form);
+}
+
+void CalcWheelDimensionsAndInertia(Main&) { vehicle::CalcWheelDimensionsAndInertia(); }
+
+void UpdateTyreAnalysis(Main& form) {
+    vehicle::UpdateTyreAnalysis(ReadTyreSetupInputs(form), ReadLiveTyreInputs(form),
+                                analysis::TyreLoadsFromMasses());
+}
+
+void UpdateEngineModel(Main&) {
+    vehicle::UpdateEngineModel(vehicle::EngineCode().CurrentEngine,
+                               core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType);
+}
+
+void BuildAeroSpeedTable(Main&) { vehicle::BuildAeroSpeedTable(analysis::AeroLoadsFromMasses()); }
+
+void CalcGearing(Main& form) {
+    vehicle::GearingLinks links;
+    links.LiveGear = analysis::LiveStateCode().LiveGear;
+    links.CalcGearWheelLoads = [] {
+        vehicle::CalcGearWheelLoads(analysis::AeroLoadsFromMasses(),
+                                    vehicle::GearingCode().SpeedAtShift);
+    };
+    vehicle::CalcGearing(ReadGearingInputs(form), links);
+}
+
+void AnalyseLiveStateAll(Main& form) { AnalyseLiveState(form); }
+
+void RunAccelerationAnalysisAll(Main& form) {
+    RunAccelerationAnalysis(form, analysis::AccelerationCode().AccTimeStep);
+}
+
+void RecalculateAnalyses(Main& form) {
+    AnalyseLiveStateAll(form);
+    if (WheelDriven()) CalcGearing(form);
+    SetDiffParams(form);
+    RunAccelerationAnalysisAll(form);
+    SetBrakeTorques(form);
+    RunDecelerationAnalysis(form);
+}
+
+}  // namespace ui

@@ -1,0 +1,35 @@
+// The analyses as the main window runs them: each routine reads the setting and live controls
+// it needs once, runs the model, and redraws what that model's displays show. Start-up,
+// vehicle selection, the setting handlers and "Manual Recalculate" all go through these, so a
+// model is always run the same way whoever asks.
+//
+// Displays and charts that do not exist yet are skipped here and nowhere else.
+#pragma once
+
+namespace ui {
+
+class Main;
+
+// Masses and centres of gravity from the vehicle, occupants, handicap and fuel load; then the
+// physical captions.
+void CalcMassesAndCentreOfGravity(Main& form);
+// Wheel and tyre dimensions and inertias of the current vehicle.
+void CalcWheelDimensionsAndInertia(Main& form);
+// The per-wheel tyre analysis at the static and live loads.
+void UpdateTyreAnalysis(Main& form);
+// Fits the current engine's torque curve (not for a vehicle that is not wheel driven).
+void UpdateEngineModel(Main& form);
+// The aerodynamic speed table and the top speed.
+void BuildAeroSpeedTable(Main& form);
+// Overall ratios, shift points and speeds for the gear ratio controls.
+void CalcGearing(Main& form);
+// The live-state analysis with all its displays.
+void AnalyseLiveStateAll(Main& form);
+// The acceleration run at the run's own time step, with its summary, search and texts.
+void RunAccelerationAnalysisAll(Main& form);
+
+// After a vehicle has been selected: live state, gearing (wheel-driven vehicles only),
+// differentials, the acceleration run, brake torques and the deceleration run.
+void RecalculateAnalyses(Main& form);
+
+}  // namespace ui

@@ -27,6 +27,7 @@ class MainStartUpTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::InstallServiceDoubles();
+        platform::ResetSliderClampTotal();
         ui::ResetMainWindow();
         core::GlobalChassisLab() = core::GlobalChassisLabState{};
         core::Locale() = core::LocaleState{};

@@ -42,7 +42,13 @@ public:
     void SetAlignment(Align a);
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool w);
-    bool Transparent() const { return transparent_; }  // BackStyle 0
+    // BackStyle 0 (true) or 1, opaque in BackColor (false). Labels here start transparent,
+    // unlike the classic desktop's opaque button-face default: the window layouts overlap
+    // some labels with frame borders (a value row's label reaches into the frame's bottom
+    // edge), and opaque labels paint those borders away, while a transparent label on a
+    // button-face background looks the same as an opaque one. BackColor still starts as the
+    // button face, so SetTransparent(false) gives the classic look.
+    bool Transparent() const { return transparent_; }
     void SetTransparent(bool t);
     bool Border() const { return border_; }
     void SetBorder(bool b);

@@ -122,6 +122,16 @@ TEST_F(ControlTree, ANewControlIsReportedToItsOwnContainer) {
     form.SetObserver(nullptr);
 }
 
+TEST_F(ControlTree, LabelsStartTransparentOnTheButtonFace) {
+    // Transparent so that labels reaching over a frame's border leave it drawn; opaque on
+    // request in the classic button-face colour.
+    Form form("TestForm");
+    auto& label = form.Create<Label>("Caption");
+    EXPECT_TRUE(label.Transparent());
+    EXPECT_EQ(label.BackColor(), SysColor::ButtonFace);
+    EXPECT_EQ(ResolveColor(label.BackColor()), ResolveColor(form.BackColor()));
+}
+
 TEST_F(ControlTree, OptionGroupNotifiesTheButtonItClears) {
     Form form("TestForm");
     auto& a = form.Create<OptionButton>("A");

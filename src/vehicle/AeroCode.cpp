@@ -1,5 +1,7 @@
 #include "vehicle/AeroCode.hpp"
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "core/GlobalChassisLab.hpp"
@@ -191,7 +193,15 @@ void CalcGearWheelLoads(const AeroLoadInputs& loads, std::span<float, kGearRows>
 void BuildAeroSpeedTableFor(const AeroLoadInputs& loads, bool thrustDriven, float wheelPowerKW,
                             float thrust) {
     AeroCodeState& s = AeroCode();
-    s.AeroSpeedTable.assign(kAeroSpeedRows, AeroSpeedRow{});
+    // Rows past the last one this sweep writes must read zero. Only rows an earlier sweep
+    // wrote can be non-zero, so only those are cleared (the table is rebuilt on every live
+    // analysis, and clearing all of it each time cost more than the sweep).
+    if (s.AeroSpeedTable.size() != kAeroSpeedRows) {
+        s.AeroSpeedTable.assign(kAeroSpeedRows, AeroSpeedRow{});
+        s.AeroSpeedRowsUsed = 0;
+    }
+    std::fill_n(s.AeroSpeedTable.begin(), s.AeroSpeedRowsUsed, AeroSpeedRow{});
+    s.AeroSpeedRowsUsed = 0;
     AeroForces work = s.LiveAero;
     const auto& pos = loads.AeroElementPos;
 
@@ -210,6 +220,7 @@ void BuildAeroSpeedTableFor(const AeroLoadInputs& loads, bool thrustDriven, floa
         const int32_t r = core::CLng(static_cast<double>(s.TopSpeed) * 20.0);
         if (r < 0 || static_cast<std::size_t>(r) >= kAeroSpeedRows) break;
         AeroSpeedRow& row = s.AeroSpeedTable[static_cast<std::size_t>(r)];
+        s.AeroSpeedRowsUsed = std::max(s.AeroSpeedRowsUsed, static_cast<std::size_t>(r) + 1);
         row = {work.Lift[0],
                work.Lift[1],
                work.Lift[2],

@@ -92,6 +92,7 @@ struct AeroCodeState {
     float RearWingAngleEff = 0.0f;
 
     std::vector<AeroSpeedRow> AeroSpeedTable;  // kAeroSpeedRows rows after the first build
+    std::size_t AeroSpeedRowsUsed = 0;         // rows 0 .. this - 1 may be non-zero
     float TopSpeed = 0.0f;                     // m/s, at most 500
 };
 

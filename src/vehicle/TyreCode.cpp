@@ -209,11 +209,24 @@ void CalcWheelDimensionsAndInertia() {
     }
 }
 
+namespace {
+
+// RoundToDecimals(a, 7) == RoundToDecimals(b, 7). Rounding moves a value by at most half a
+// unit of the seventh decimal plus half a unit of its seventh significant digit, so values
+// further apart than that cannot round alike; only close ones need the rounding itself.
+bool SameAtSevenDecimals(float a, float b) {
+    const float larger = std::max(std::fabs(a), std::fabs(b));
+    const float apart = std::fabs(a - b);
+    if (apart > 4e-7f + 4e-6f * larger) return false;
+    return core::RoundToDecimals(a, 7) == core::RoundToDecimals(b, 7);
+}
+
+}  // namespace
+
 int CalcTyreDeflection(TyreState& tyre, float load) {
     const float wall = tyre.SidewallHeight;
     const float pressure = static_cast<float>(tyre.Pressure);
     float d = 0.2f * wall;
-    float previousRounded = core::RoundToDecimals(d, 7);
     int passes = 0;
     while (passes < kMaxDeflectionPasses) {
         ++passes;
@@ -232,10 +245,8 @@ int CalcTyreDeflection(TyreState& tyre, float load) {
         d = (sink + d0) / 2.0f;
         if (!(d > 0.0f)) d = 0.0001f;  // also catches a quotient that is not a number
         if (d > wall) d = wall;
-        // The previous pass rounded d0 already; rounding is a pure function of its value.
-        const float rounded = core::RoundToDecimals(d, 7);
-        if (rounded == previousRounded || d == 0.0f) break;
-        previousRounded = rounded;
+        if (d == 0.0f) break;
+        if (SameAtSevenDecimals(d, d0)) break;
     }
     tyre.Deflection = Finite(d);
     return passes;

@@ -8,6 +8,7 @@
 #include "files/FileHelpers.hpp"
 #include "files/SafeFileWrite.hpp"
 #include "files/VehicleFile.hpp"
+#include "files/FileMessages.hpp"
 #include "platform/Services.hpp"
 #include "vehicle/VehCode.hpp"
 
@@ -28,9 +29,7 @@ bool ReadLines(const std::string& path, std::vector<std::string>& pieces) {
 bool WriteListFile(const std::string& path, const std::string& text) {
     const std::string error = ReplaceFileContents(path, text);
     if (error.empty()) return true;
-    platform::MsgBox("The file " + path + " could not be written.\r\n" + error,
-                     platform::MsgButtons::OK, platform::MsgIcon::Critical,
-                     core::TextTable().MsgTitleError);
+    ShowFileError("The file " + path + " could not be written.\r\n" + error);
     return false;
 }
 

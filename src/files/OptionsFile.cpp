@@ -15,6 +15,7 @@
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
 #include "files/SafeFileWrite.hpp"
+#include "files/FileMessages.hpp"
 #include "platform/Services.hpp"
 
 namespace files {
@@ -284,10 +285,9 @@ std::string OptionsFilePath() { return core::GlobalChassisLab().AppDir + kOption
 void UseDefaults() { core::ApplyUnitPreset(0); }
 
 void ReportUnusable(const std::string& path, const std::string& reason) {
-    platform::MsgBox("The options file " + path + " cannot be used: " + reason +
-                         ".\r\nThe default settings are in effect; saving the options will "
-                         "replace the file.",
-                     platform::MsgButtons::OK, platform::MsgIcon::Exclamation, "Problem");
+    ShowFileProblem("The options file " + path + " cannot be used: " + reason +
+                    ".\r\nThe default settings are in effect; saving the options will "
+                    "replace the file.");
 }
 
 }  // namespace
@@ -306,8 +306,7 @@ bool SaveOptionsFile() {
     const std::string path = OptionsFilePath();
     const std::string error = ReplaceFileContents(path, OptionsFileText());
     if (error.empty()) return true;
-    platform::MsgBox("The options file " + path + " could not be written.\r\n" + error,
-                     platform::MsgButtons::OK, platform::MsgIcon::Critical, "Error!");
+    ShowFileError("The options file " + path + " could not be written.\r\n" + error);
     return false;
 }
 

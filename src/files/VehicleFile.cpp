@@ -7,28 +7,19 @@
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
 #include "files/SafeFileWrite.hpp"
+#include "files/FileMessages.hpp"
 #include "platform/Services.hpp"
 #include "vehicle/VehCode.hpp"
 
 namespace files {
 namespace {
 
-void ShowError(const std::string& text) {
-    platform::MsgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Critical,
-                     core::TextTable().MsgTitleError);
-}
-
-void ShowProblem(const std::string& text) {
-    platform::MsgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Exclamation,
-                     core::TextTable().MsgTitleProblem);
-}
-
 }  // namespace
 
 bool SaveVehicleFile(uint8_t Index, const std::string& path) {
     const auto& vehicles = core::GlobalChassisLab().Vehicles;
     if (Index >= vehicles.size()) {
-        ShowError("No loaded vehicle to save.");
+        ShowFileError("No loaded vehicle to save.");
         return false;
     }
     VehicleFileRecord record;
@@ -39,7 +30,7 @@ bool SaveVehicleFile(uint8_t Index, const std::string& path) {
     const std::string error = ReplaceFileContents(
         path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     if (!error.empty()) {
-        ShowError("The vehicle could not be saved to " + path + "\r\n" + error);
+        ShowFileError("The vehicle could not be saved to " + path + "\r\n" + error);
         return false;
     }
     return true;
@@ -48,14 +39,14 @@ bool SaveVehicleFile(uint8_t Index, const std::string& path) {
 bool LoadVehicleFile(const std::string& Path, bool Select) {
     auto& g = core::GlobalChassisLab();
     if (CheckFile(Path) != 1) {
-        ShowError(core::TextTable().MsgFileNotExist);
+        ShowFileError(core::TextTable().MsgFileNotExist);
         return false;
     }
     std::string contents;
     // A file shorter than the record cannot hold a vehicle; reading it with zeros for the
     // missing bytes would load a damaged vehicle.
     if (!ReadWholeFile(Path, contents) || contents.size() < kVehicleFileSize) {
-        ShowError(core::TextTable().MsgBadVehicleFile);
+        ShowFileError(core::TextTable().MsgBadVehicleFile);
         return false;
     }
     VehicleFileBytes bytes{};
@@ -63,17 +54,17 @@ bool LoadVehicleFile(const std::string& Path, bool Select) {
     const VehicleFileRecord record = DecodeVehicleFile(bytes);
 
     if (record.Identifier != kVehicleFileId) {
-        ShowError(core::TextTable().MsgBadVehicleFile);
+        ShowFileError(core::TextTable().MsgBadVehicleFile);
         return false;
     }
     if (record.Version != kVehicleFileVersion) {
-        ShowProblem(core::TextTable().MsgBadVehicleVersion);
+        ShowFileProblem(core::TextTable().MsgBadVehicleVersion);
         return false;
     }
     const std::string trimmedName = core::Trim(record.Vehicle.Name);
     for (const auto& loaded : g.Vehicles) {
         if (core::Trim(loaded.Name) == trimmedName) {
-            ShowProblem("Cannot load vehicle. A vehicle named " + trimmedName +
+            ShowFileProblem("Cannot load vehicle. A vehicle named " + trimmedName +
                         " is already loaded.");
             return false;
         }

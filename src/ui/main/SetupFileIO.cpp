@@ -10,6 +10,7 @@
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
 #include "files/SafeFileWrite.hpp"
+#include "files/FileMessages.hpp"
 #include "platform/Services.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/SetupControlConfig.hpp"
@@ -20,16 +21,6 @@ namespace ui {
 using namespace files;
 
 namespace {
-
-void ShowError(const std::string& text) {
-    platform::MsgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Critical,
-                     core::TextTable().MsgTitleError);
-}
-
-void ShowProblem(const std::string& text) {
-    platform::MsgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Exclamation,
-                     core::TextTable().MsgTitleProblem);
-}
 
 // Raises a guard flag for the lifetime of the object and puts back the value it had, however
 // the scope is left.
@@ -203,7 +194,7 @@ bool OpenSetupFile(bool showMessages) {
     const std::string path = state.SetupOpenPath;
 
     if (CheckFile(path) != 1) {
-        if (showMessages) ShowError(texts.MsgFileNotExist);
+        if (showMessages) ShowFileError(texts.MsgFileNotExist);
         return false;
     }
     // Everything is checked before anything changes: the file, the vehicle it belongs to and
@@ -212,23 +203,23 @@ bool OpenSetupFile(bool showMessages) {
     std::optional<LFSSetupRecord> record;
     if (ReadWholeFile(path, bytes)) record = ParseSetupRecord(bytes);  // too short: nullopt
     if (!record || record->Identifier != kSetupFileId) {
-        if (showMessages) ShowError(texts.MsgBadSetupFile);
+        if (showMessages) ShowFileError(texts.MsgBadSetupFile);
         return false;
     }
     if (record->Version != kSetupFileVersion) {
-        if (showMessages) ShowProblem(texts.MsgBadSetupVersion);
+        if (showMessages) ShowFileProblem(texts.MsgBadSetupVersion);
         return false;
     }
     const std::optional<std::size_t> index = VehicleOfCarCode(CarCodeOfPath(path));
     if (!index) {
-        ShowProblem(texts.MsgSetupVehicleNotLoaded);  // shown even for a default setup
+        ShowFileProblem(texts.MsgSetupVehicleNotLoaded);  // shown even for a default setup
         return false;
     }
     const vehicle::VehicleRecord target = g.Vehicles[*index];
     SetupControlValues values;
     if (!ControlsFromRecord(*record, SetupReadContext(target), ProgramSetupSliderRanges(), values)
              .ok) {
-        if (showMessages) ShowError(texts.MsgBadSetupFile);
+        if (showMessages) ShowFileError(texts.MsgBadSetupFile);
         return false;
     }
 
@@ -258,21 +249,21 @@ bool OpenSetupFile(bool showMessages) {
 bool SaveSetupFile() {
     const std::string path = SetupFile().SetupSavePath;
     if (path.empty()) {
-        ShowError("The setup was not saved: no setup file is chosen.");
+        ShowFileError("The setup was not saved: no setup file is chosen.");
         return false;
     }
     LFSSetupRecord record;
     const SetupWriteResult built =
         RecordFromControls(ReadSetupControlValues(MainWindow()), SetupWriteContext(), record);
     if (!built.ok) {
-        ShowProblem(UnstorableRatioMessage(built));
+        ShowFileProblem(UnstorableRatioMessage(built));
         return false;
     }
     const SetupFileBytes bytes = SerializeSetupRecord(record);
     const std::string error = ReplaceFileContents(
         path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     if (!error.empty()) {
-        ShowError("The setup could not be saved to " + path + "\r\n" + error);
+        ShowFileError("The setup could not be saved to " + path + "\r\n" + error);
         return false;
     }
     return true;

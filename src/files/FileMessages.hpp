@@ -1,0 +1,13 @@
+// How file routines tell the user what went wrong: the critical icon with the title "Error!"
+// for a missing file, a wrong identifier or a failed write; the exclamation icon with the
+// title "Problem" for a wrong version or a file that cannot be used as it is.
+#pragma once
+
+#include <string>
+
+namespace files {
+
+void ShowFileError(const std::string& text);
+void ShowFileProblem(const std::string& text);
+
+}  // namespace files

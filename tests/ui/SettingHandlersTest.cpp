@@ -471,3 +471,18 @@ TEST_F(SettingHandlersTest, InstallingAgainStartsFromAFreshState) {
 }
 
 }  // namespace
+
+namespace {
+
+// The window's own routines behind every slider, on the design-time window with no vehicle:
+// every handler runs to its end.
+TEST_F(SettingSliderTest, WindowRoutinesRunBehindEverySlider) {
+    ui::SettingHandlers().Routines = ui::DefaultSettingRoutines();
+    for (const SliderCase& c : Cases()) Nudge(*c.slider);
+    w->Set_TyreCompound(0).AddItem("Slick R1");
+    w->Set_TyreCompound(0).UserSelect(0);
+    w->Set_Pass(1).UserSelect(1);
+    EXPECT_EQ(w->Live_TyreTemp(0).Value(), 70);
+}
+
+}  // namespace

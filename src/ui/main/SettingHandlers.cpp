@@ -8,11 +8,13 @@
 #include "core/OptionsSettings.hpp"
 #include "files/FileHelpers.hpp"
 #include "platform/Controls.hpp"
+#include "ui/main/AnalysisChain.hpp"
 #include "ui/main/LiveDisplays.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/MainAccelerationHandlers.hpp"
 #include "ui/main/MainDecelerationHandlers.hpp"
 #include "ui/main/SetupReaders_Drivetrain.hpp"
+#include "vehicle/VehCode.hpp"
 
 namespace ui {
 
@@ -34,16 +36,27 @@ std::function<void(float&)> OnMainForm(void (*routine)(Main&, float&)) {
         if (Main* f = core::GlobalChassisLab().MainForm) routine(*f, timeStep);
     };
 }
-void AnalyseLiveStateOf(Main& form) { AnalyseLiveState(form); }
+// Everything again, with the seats of the selected vehicle and the brake panel's texts.
+void RecalculateAllOf(Main& form) {
+    RecalculateAllLinks links;
+    links.Seats = vehicle::VehCode().SeatPositions;
+    links.ShowBrakeSettings = [&form] { ShowBrakeSettings(form); };
+    RecalculateAll(form, std::move(links));
+}
 }  // namespace
 
 SettingRoutines DefaultSettingRoutines() {
     SettingRoutines r;
-    r.AnalyseLiveState = OnMainForm(&AnalyseLiveStateOf);
+    r.CalcMassesAndCentreOfGravity = OnMainForm(&CalcMassesAndCentreOfGravity);
+    r.AnalyseLiveState = OnMainForm(&AnalyseLiveStateAll);
+    r.UpdateTyreAnalysis = OnMainForm(&UpdateTyreAnalysis);
+    r.BuildAeroSpeedTable = OnMainForm(&BuildAeroSpeedTable);
+    r.CalcGearing = OnMainForm(&CalcGearing);
     r.SetBrakeTorques = OnMainForm(&SetBrakeTorques);
     r.ShowBrakeSettings = OnMainForm(&ShowBrakeSettings);
     r.SetDiffParams = OnMainForm(&SetDiffParams);
     r.ShowDiffSettings = OnMainForm(&ShowDiffSettings);
+    r.RecalculateAll = OnMainForm(&RecalculateAllOf);
     r.RunAccelerationAnalysis = OnMainForm(&RunAccelerationAnalysis);
     r.SearchAccRun = OnMainForm(&SearchAccRun);
     r.RunDecelerationAnalysis = OnMainForm(&RunDecelerationAnalysis);

@@ -15,9 +15,7 @@
 // is 0 here, so every height is above the ground.
 //
 // Where a figure is an estimate rather than a published one, the comment says so and why.
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -42,9 +40,7 @@ namespace fs = std::filesystem;
 constexpr double kPi = 3.14159265358979323846;
 constexpr float Deg(double degrees) { return static_cast<float>(degrees * kPi / 180.0); }
 
-// Petrol density, kg/L (the program's fuel table row 0).
-constexpr float kPetrolDensity = 0.737f;
-// Petrol is row 0 of the fuel table.
+// Petrol is row 0 of the fuel table (0.737 kg/L, the density used for the fuel masses below).
 constexpr uint8_t kPetrol = 0;
 
 // The setup a car is delivered with, as the setting controls hold it.

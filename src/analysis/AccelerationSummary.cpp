@@ -168,16 +168,21 @@ AccSearchOutcome SearchAccRunTexts(float dt, const std::array<std::string, 3>& b
     auto correct = [](int box, std::string text) {
         return AccSearchOutcome{true, box, std::move(text)};
     };
+    // A box is corrected into [0, the run's end]. A run that ends below zero (a vehicle that
+    // rolled back) still has 0 as its upper bound, so the two corrections can never undo
+    // each other.
+    const float speedLimit = std::max(finalSpeed, 0.0f);
+    const float distanceLimit = std::max(lastDistance, 0.0f);
     for (int k = 0; k < 2; ++k) {
         const double value = k == 0 ? a : b;
         if (value < 0.0) return correct(k, "0");
-        if (Beyond(value, finalSpeed))
-            return correct(k, core::SingleText(static_cast<float>(finalSpeed * speedFactor)));
+        if (Beyond(value, speedLimit))
+            return correct(k, core::SingleText(static_cast<float>(speedLimit * speedFactor)));
     }
     if (a > b) return correct(1, boxes[0]);
     if (d < 0.0) return correct(2, "0");
-    if (Beyond(d, lastDistance))
-        return correct(2, core::SingleText(static_cast<float>(lastDistance * distFactor)));
+    if (Beyond(d, distanceLimit))
+        return correct(2, core::SingleText(static_cast<float>(distanceLimit * distFactor)));
     // A box holding the run's end (as a corrected box does) is reached at the run's end.
     a = std::min(a, static_cast<double>(finalSpeed));
     b = std::min(b, static_cast<double>(finalSpeed));

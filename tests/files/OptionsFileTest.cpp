@@ -12,6 +12,7 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
+#include "core/TextTable.hpp"
 #include "files/OptionsFile.hpp"
 #include "platform/ServiceDoubles.hpp"
 
@@ -28,7 +29,7 @@ protected:
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         root = pattern;
         core::GlobalChassisLab() = core::GlobalChassisLabState{};
-        core::GlobalChassisLab().AppDir = root + "/";
+        core::InitDefaultTexts(root + "/");  // the messages' texts, and AppDir
         ResetSettings();
     }
     void TearDown() override {

@@ -68,8 +68,8 @@ TEST_F(SetupFileFormatTest, WrittenFileHasThePublishedLayout) {
 
     // Gear words: (ratio - 0.5) x 9362 rounded half away from zero; reverse uses ratio - 1.
     EXPECT_EQ(WordAt(b, 10), 18724);  // reverse 3.0: 2.0 x 9362
-    EXPECT_EQ(WordAt(b, 36), 25746);  // 1st 3.25: 2.75 x 9362 = 25745.5
-    EXPECT_EQ(WordAt(b, 38), 34639);  // 2nd 4.2 (0x874F, above 32767)
+    EXPECT_EQ(WordAt(b, 36), 34639);  // 1st 4.2 (0x874F, above 32767)
+    EXPECT_EQ(WordAt(b, 38), 33703);  // 2nd 4.1: 3.6 x 9362 = 33703.2
     EXPECT_EQ(WordAt(b, 40), 32767);  // 3rd 4.0
     EXPECT_EQ(WordAt(b, 42), 9362);   // 4th 1.5
     EXPECT_EQ(WordAt(b, 44), 7022);   // 5th 1.25: 7021.5
@@ -250,7 +250,7 @@ TEST_F(SetupFileFormatTest, GearWordsDecodeToTheNearestThousandth) {
     b[36] = static_cast<char>(0xFE);  // 1st gear word 0xFFFE: 65534 / 9362 + 0.5 = 7.49989
     b[37] = static_cast<char>(0xFF);
     EXPECT_EQ(Read(b, NoCar()).GearRatioText[1], "7.5");
-    EXPECT_EQ(Read(b, NoCar()).GearRatioText[2], "4.2");
+    EXPECT_EQ(Read(b, NoCar()).GearRatioText[2], "4.1");
     EXPECT_EQ(Read(b, NoCar()).GearRatioText[0], "3");  // reverse: decoded + 0.5
 }
 

@@ -96,7 +96,7 @@ inline files::SetupControlValues DistinctValues() {
     v.Passengers = {t.OccupantTypeNames[2], t.OccupantTypeNames[0], t.OccupantTypeNames[1],
                     t.OccupantTypeNames[2]};
     // Ratios whose words are worked out by hand in the layout test.
-    v.GearRatioText = {"3", "3.25", "4.2", "4", "1.5", "1.25", "1", "0.5", "3.5"};
+    v.GearRatioText = {"3", "4.2", "4.1", "4", "1.5", "1.25", "1", "0.5", "3.5"};  // in order
     v.DiffType = {t.DiffTypeNames[3], t.DiffTypeNames[1], t.DiffTypeNames[2]};
     v.DiffPowerLocking = {45, 25};
     v.DiffCoastLocking = {15, 60};

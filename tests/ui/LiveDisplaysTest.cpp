@@ -6,7 +6,9 @@
 
 #include "../analysis/LiveStateTestSupport.hpp"
 #include "MainTestSupport.hpp"
+#include "ui/main/AnalysisChain.hpp"
 #include "ui/main/LiveDisplays.hpp"
+#include "vehicle/VehCode.hpp"
 
 namespace {
 
@@ -104,15 +106,8 @@ TEST_F(LiveDisplaysTest, RecalculateAllRunsTheWholeChain) {
     w->Set_BrakeBalance->SetValue(60);
     const char* ratios[] = {"3.3", "3.5", "2.1", "1.45", "1.1", "0.9", "0.8", "0.7", "3.9"};
     for (int g = 0; g < 9; ++g) w->Set_GearRatioText(g).SetText(ratios[g]);
-    std::string order;
-    ui::RecalculateAllLinks links;
-    links.Seats = live_test::kSeats;
-    links.ShowTyreAnalysis = [&] { order += "T"; };
-    links.Live.ShowAeroAnalysis = [&] { order += "A"; };
-    links.Gearing.ShowGearingTable = [&] { order += "G"; };
-    links.ShowBrakeSettings = [&] { order += "B"; };
-    ui::RecalculateAll(*w, links);
-    EXPECT_EQ(order, "TAGB");
+    vehicle::VehCode().SeatPositions = live_test::kSeats;
+    ui::RecalculateAll(*w);
     // Masses from the fuel slider, brake torques from the brake sliders.
     const float fuel = 10.0f * core::FuelTable().FuelTypes[0].Density;
     EXPECT_FLOAT_EQ(analysis::PhysicalCode().TotalMass, v.BodyMass + fuel);

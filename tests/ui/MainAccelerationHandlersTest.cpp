@@ -9,6 +9,7 @@
 #include "MainTestSupport.hpp"
 #include "platform/Controls.hpp"
 #include "ui/main/Main.hpp"
+#include "ui/main/SettingHandlers.hpp"
 
 namespace {
 
@@ -21,7 +22,8 @@ protected:
         acc_test::ResetAll();
         core::GlobalChassisLab().MainForm = w;
         acc_test::Prepare(acc_test::Hatchback());
-        ui::InstallAccelerationHandlers(*w, [this] { ++recalculations; });
+        // The window's own handlers, with "Manual Recalculate" counted.
+        ui::SettingHandlers().Routines.RecalculateAll = [this] { ++recalculations; };
     }
     int recalculations = 0;
 };

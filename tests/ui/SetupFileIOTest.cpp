@@ -52,9 +52,9 @@ SetupControlValues OtherValues() {
     v.ViscousTorque = {3, 5, 7};
     v.TorqueSplitCentre = 30;
     v.TyreCompound = {compounds[5].Name, compounds[6].Name};
-    v.Symmetric = true;
-    v.TyrePressure = {150, 160, 170, 180};
-    v.TyreCamber = {30, 31, 32, 33};
+    v.Symmetric = true;  // right wheels as the left ones, as the window keeps them
+    v.TyrePressure = {150, 150, 170, 170};
+    v.TyreCamber = {30, 30, 32, 32};
     v.TyreBrand = t.TyreBrands[1];
     v.WingAngle = {3, 4};
     v.HandicapIntake = 5;
@@ -156,7 +156,7 @@ TEST_F(SetupFileIOTest, SimulatorCarTakesFixedCasterAndReverseInCompatibilityMod
     ui::ApplySetupControlValues(*m, OtherValues());
     ASSERT_TRUE(Open(path));
     expected.SteerCaster[0] = 60;
-    expected.GearRatioText[0] = OtherValues().GearRatioText[0];  // the slider is set instead
+    expected.GearRatioText[0] = "3.578";  // the car's own reverse, through its slider
     EXPECT_EQ(Controls(), expected);
     EXPECT_EQ(m->Set_GearRatioSlider(0).Value(), 3578);
 }
@@ -231,9 +231,13 @@ TEST_F(SetupFileIOTest, BadFilesGiveTheirMessageAndChangeNothing) {
 TEST_F(SetupFileIOTest, ControlsAreSetInTheReadersOrder) {
     SetupControlValues file = DistinctValues();
     file.Symmetric = true;  // left and right still differ in the file
-    ui::ApplySetupControlValues(*m, file);
+    // Written straight from the values: through the window the symmetric choice would copy
+    // the left wheels over the right ones before the save.
+    files::LFSSetupRecord record;
+    ASSERT_TRUE(files::RecordFromControls(file, files::SetupWriteContext(), record).ok);
+    const files::SetupFileBytes bytes = files::SerializeSetupRecord(record);
     const std::string path = SetupPath("Car One_order.set");
-    ASSERT_TRUE(Save(path));
+    vehtest::WriteFile(path, std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     ui::ApplySetupControlValues(*m, OtherValues());
     m->Set_Asym(0).SetValue(true);
 

@@ -70,4 +70,14 @@ void RecalculateAnalyses(Main& form) {
     RunDecelerationAnalysis(form);
 }
 
+void RecalculateAll(Main& form) {
+    CalcMassesAndCentreOfGravity(form);
+    UpdateTyreAnalysis(form);
+    BuildAeroSpeedTable(form);
+    AnalyseLiveStateAll(form);
+    CalcGearing(form);
+    SetDiffParams(form);
+    SetBrakeTorques(form);
+}
+
 }  // namespace ui

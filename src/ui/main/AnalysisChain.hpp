@@ -32,4 +32,9 @@ void RunAccelerationAnalysisAll(Main& form);
 // differentials, the acceleration run, brake torques and the deceleration run.
 void RecalculateAnalyses(Main& form);
 
+// "Manual Recalculate": masses, tyres, the aerodynamic speed table, the live state, gearing,
+// differentials and brake torques, in that order, whether or not automatic recalculation is
+// on.
+void RecalculateAll(Main& form);
+
 }  // namespace ui

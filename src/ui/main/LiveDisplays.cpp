@@ -76,31 +76,4 @@ void AnalyseLiveState(Main& form, analysis::LiveStateLinks links) {
     analysis::AnalyseLiveState(ReadLiveStateInputs(form), links);
 }
 
-void RecalculateAll(Main& form, RecalculateAllLinks links) {
-    analysis::CalcMassesAndCentreOfGravity(ReadMassInputs(form), links.Seats);
-    ShowPhysicalAnalysis(form);
-
-    vehicle::UpdateTyreAnalysis(ReadTyreSetupInputs(form), ReadLiveTyreInputs(form),
-                                analysis::TyreLoadsFromMasses());
-    if (links.ShowTyreAnalysis) links.ShowTyreAnalysis();
-
-    vehicle::BuildAeroSpeedTable(analysis::AeroLoadsFromMasses());
-
-    AnalyseLiveState(form, links.Live);
-
-    links.Gearing.LiveGear = analysis::LiveStateCode().LiveGear;
-    if (!links.Gearing.CalcGearWheelLoads) {
-        links.Gearing.CalcGearWheelLoads = [] {
-            vehicle::CalcGearWheelLoads(analysis::AeroLoadsFromMasses(),
-                                        vehicle::GearingCode().SpeedAtShift);
-        };
-    }
-    vehicle::CalcGearing(ReadGearingInputs(form), links.Gearing);
-
-    SetDiffParams(form);
-
-    analysis::SetBrakeTorques(form.Set_BrakeMaxTorque->Value(), form.Set_BrakeBalance->Value());
-    if (links.ShowBrakeSettings) links.ShowBrakeSettings();
-}
-
 }  // namespace ui

@@ -1,7 +1,6 @@
 // The main window's side of the live-state analysis and of the physical and vehicle data
 // displays: the reader of the live and setup controls the analysis takes, the writers of the
-// physical, live and vehicle data captions, the window-level live-state analysis and the
-// recalculate-all chain ("Manual Recalculate").
+// physical, live and vehicle data captions, and the window-level live-state analysis.
 //
 // The captions are computed in analysis/PhysicalDisplay.hpp and vehicle/VehicleDataDisplay.hpp;
 // only these functions touch the controls.
@@ -16,7 +15,6 @@
 #include "analysis/LiveStateCode.hpp"
 #include "analysis/PhysicalCode.hpp"
 #include "analysis/PhysicalDisplay.hpp"
-#include "vehicle/GearingCode.hpp"
 
 namespace ui {
 
@@ -47,21 +45,5 @@ void ShowVehicleData(Main& form);
 // The live-state analysis with the window's controls. An empty links.ShowLiveAnalysis is
 // filled with ShowLiveAnalysis(form); the other displays are the caller's.
 void AnalyseLiveState(Main& form, analysis::LiveStateLinks links = {});
-
-// What the recalculate-all chain needs beyond the controls: the seats of the current vehicle
-// and the displays of the other modules (any may be empty).
-struct RecalculateAllLinks {
-    analysis::SeatPositionTable Seats{};       // as set when the vehicle was selected
-    std::function<void()> ShowTyreAnalysis;    // tyre captions and diagrams
-    analysis::LiveStateLinks Live;             // displays of the live-state analysis
-    // Gearing displays; LiveGear and CalcGearWheelLoads are filled in here.
-    vehicle::GearingLinks Gearing;
-    std::function<void()> ShowBrakeSettings;   // brake panel texts
-};
-
-// Reruns the whole chain in its fixed order: masses (then their captions), tyres, the
-// aerodynamic speed table, the live-state analysis, gearing, differentials and brake torques.
-// Runs whether or not automatic recalculation is on.
-void RecalculateAll(Main& form, RecalculateAllLinks links);
 
 }  // namespace ui

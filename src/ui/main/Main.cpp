@@ -4,6 +4,7 @@
 // recalculates or redraws anything.
 #include "ui/main/Main.hpp"
 #include "ui/main/MainStartUp.hpp"
+#include "ui/main/SettingHandlers.hpp"
 #include "ui/main/VehicleSelection.hpp"
 
 #include <cstdlib>
@@ -32,6 +33,8 @@ Main::Main() : platform::Form("Main") {
     BuildAreas();
     InstallNavigationHandlers();
     ApplySelectorFills();
+    // After the design-time choices, so filling the selectors runs no handler.
+    InstallSettingHandlers(*this);
     core::GlobalChassisLab().MainForm = this;
 }
 

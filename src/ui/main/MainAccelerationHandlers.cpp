@@ -65,19 +65,4 @@ void SearchAccRun(Main& form, float& timeStep) {
 
 void ShowAccResults(Main& form) { WriteResults(form, analysis::AccResultsTexts()); }
 
-void InstallAccelerationHandlers(Main& form, std::function<void()> recalculateAll) {
-    Main* f = &form;
-    form.Analysis_AccCalc->Click = [f, recalc = std::move(recalculateAll)] {
-        if (!core::FromVbBool(core::OptionsSettings().AutoRecalc) && recalc) recalc();
-        RunAccelerationAnalysis(*f, analysis::AccelerationCode().AccTimeStep);
-    };
-    form.Analysis_AccPrecision->Click = [f] {
-        analysis::AccelerationCode().AccTimeStep =
-            analysis::AccTimeStepForPrecision(f->Analysis_AccPrecision->ListIndex());
-    };
-    form.Analysis_AccSearchInput.ForEach([f](int, platform::TextBox& box) {
-        box.Change = [f] { SearchAccRun(*f, analysis::AccelerationCode().AccTimeStep); };
-    });
-}
-
 }  // namespace ui

@@ -28,9 +28,5 @@ void SearchAccRun(Main& form, float& timeStep);
 // The summary texts of the stored run in the current units.
 void ShowAccResults(Main& form);
 
-// Analysis_AccCalc: recalculates everything first when automatic recalculation is off
-// (recalculateAll, when given), then runs at AccTimeStep. Analysis_AccPrecision: sets
-// AccTimeStep from its list index. Analysis_AccSearchInput(0..2): searches on every change.
-void InstallAccelerationHandlers(Main& form, std::function<void()> recalculateAll = {});
 
 }  // namespace ui

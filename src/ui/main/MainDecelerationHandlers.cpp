@@ -81,15 +81,4 @@ void ShowDecResults(Main& form) {
     WriteLabels(form.Analysis_DecLabel, analysis::DecResultsTexts());
 }
 
-void InstallDecelerationHandlers(Main& form, std::function<void()> recalculateAll) {
-    Main* f = &form;
-    form.Analysis_DecCalc->Click = [f, recalc = std::move(recalculateAll)] {
-        if (!core::FromVbBool(core::OptionsSettings().AutoRecalc) && recalc) recalc();
-        RunDecelerationAnalysis(*f);
-    };
-    form.Analysis_DecSearchInput.ForEach([f](int, platform::TextBox& box) {
-        box.Change = [f] { SearchDecRun(*f); };
-    });
-}
-
 }  // namespace ui

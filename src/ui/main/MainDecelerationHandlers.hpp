@@ -31,9 +31,5 @@ void SearchDecRun(Main& form);
 // The summary texts of the stored run (after a change of unit).
 void ShowDecResults(Main& form);
 
-// Analysis_DecCalc: recalculates everything first when automatic recalculation is off
-// (recalculateAll, when given), then runs. Analysis_DecSearchInput(0..2): searches on every
-// change of text.
-void InstallDecelerationHandlers(Main& form, std::function<void()> recalculateAll = {});
 
 }  // namespace ui

@@ -36,13 +36,6 @@ std::function<void(float&)> OnMainForm(void (*routine)(Main&, float&)) {
         if (Main* f = core::GlobalChassisLab().MainForm) routine(*f, timeStep);
     };
 }
-// Everything again, with the seats of the selected vehicle and the brake panel's texts.
-void RecalculateAllOf(Main& form) {
-    RecalculateAllLinks links;
-    links.Seats = vehicle::VehCode().SeatPositions;
-    links.ShowBrakeSettings = [&form] { ShowBrakeSettings(form); };
-    RecalculateAll(form, std::move(links));
-}
 }  // namespace
 
 SettingRoutines DefaultSettingRoutines() {
@@ -56,7 +49,7 @@ SettingRoutines DefaultSettingRoutines() {
     r.ShowBrakeSettings = OnMainForm(&ShowBrakeSettings);
     r.SetDiffParams = OnMainForm(&SetDiffParams);
     r.ShowDiffSettings = OnMainForm(&ShowDiffSettings);
-    r.RecalculateAll = OnMainForm(&RecalculateAllOf);
+    r.RecalculateAll = OnMainForm(&RecalculateAll);
     r.RunAccelerationAnalysis = OnMainForm(&RunAccelerationAnalysis);
     r.SearchAccRun = OnMainForm(&SearchAccRun);
     r.RunDecelerationAnalysis = OnMainForm(&RunDecelerationAnalysis);

@@ -2,9 +2,10 @@
 // and the progress bar; typing in a search box searches, a corrected box searches once more.
 #include <gtest/gtest.h>
 
-#include "DecelerationTestVehicle.hpp"
+#include "analysis/DecelerationTestVehicle.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/MainDecelerationHandlers.hpp"
+#include "ui/main/SettingHandlers.hpp"
 
 namespace {
 
@@ -16,7 +17,8 @@ protected:
         ui::ResetMainWindow();
         dectest::SetUpVehicle();
         w = &ui::MainWindow();
-        ui::InstallDecelerationHandlers(*w, [this] { ++recalculations; });
+        // The window's own handlers, with "Manual Recalculate" counted.
+        ui::SettingHandlers().Routines.RecalculateAll = [this] { ++recalculations; };
         w->Analysis_DecOptions(0).SetValue(1);
         w->Analysis_DecOptions(1).SetValue(0);
     }

@@ -53,6 +53,11 @@ struct SampleSetup {
     int pressureFrontKPa = 0, pressureRearKPa = 0;
     int driverMassKg = 0;      // the driver, carried as the handicap mass
     int driverPosPercent = 0;  // the driver's seat, per cent of the mass on the front axle
+    // Brakes: the largest torque of the system (N m, front + rear wheel of one side as the
+    // slider holds it) and the front share. Estimates that let the car reach about 1 g, the
+    // braking a road test of each of these cars records (60-0 mph in about 35-37 m).
+    int brakeMaxTorque = 0;
+    int brakeBalancePercent = 0;
 };
 
 struct Sample {
@@ -143,6 +148,8 @@ Sample GolfGti() {
     s.setup.pressureRearKPa = 230;
     s.setup.driverMassKg = 75;
     s.setup.driverPosPercent = 56;  // driver's seat 1.15 m behind the front axle
+    s.setup.brakeMaxTorque = 2600;
+    s.setup.brakeBalancePercent = 70;
     return s;
 }
 
@@ -203,6 +210,8 @@ Sample BmwM3() {
     s.setup.pressureRearKPa = 250;
     s.setup.driverMassKg = 75;
     s.setup.driverPosPercent = 51;
+    s.setup.brakeMaxTorque = 3000;
+    s.setup.brakeBalancePercent = 64;
     return s;
 }
 
@@ -262,6 +271,8 @@ Sample ImprezaSti() {
     s.setup.pressureRearKPa = 220;
     s.setup.driverMassKg = 75;
     s.setup.driverPosPercent = 56;
+    s.setup.brakeMaxTorque = 3000;
+    s.setup.brakeBalancePercent = 66;
     return s;
 }
 
@@ -286,6 +297,8 @@ files::SetupControlValues CarSetup(const files::SetupControlValues& defaults,
     v.DiffType = {s.frontDiff, s.rearDiff, s.centreDiff};
     v.TorqueSplitCentre = s.centreSplitPercent;
     v.TC = 0;
+    v.BrakeMaxTorque = s.brakeMaxTorque;
+    v.BrakeBalance = s.brakeBalancePercent;
     v.TyreCompound = {s.compound, s.compound};
     v.Symmetric = true;
     v.TyrePressure = {s.pressureFrontKPa, s.pressureFrontKPa, s.pressureRearKPa,

@@ -116,3 +116,45 @@ TEST_F(MainWindowScreenshots, EveryTabFilled) {
 }
 
 }  // namespace
+
+// ---- The window as a user first sees it: the shipped sample cars loaded by the start-up ----
+#include "support/StartedProgram.hpp"
+
+namespace {
+
+class LoadedMainWindowScreenshots : public testsupport::StartedProgram {
+protected:
+    void SetUp() override {
+        qttest::App();
+        StartedProgram::SetUp();
+        CopyShippedData();
+    }
+    void Shot(ui::Main& w, const std::string& name) {
+        const std::string path = core::ExecutableFolder() + "main_loaded_" + name + ".png";
+        EXPECT_TRUE(qtfront::RenderFormToPng(w, path)) << path;
+    }
+};
+
+// main_loaded_settings<t>.png: every settings tab with the analysis tab it links to;
+// main_loaded_data<t>.png and main_loaded_live.png: the vehicle data tabs and the live page.
+TEST_F(LoadedMainWindowScreenshots, EverySettingsTabAfterStartUp) {
+    ui::Main& w = Start();
+    ASSERT_GT(core::GlobalChassisLab().VehicleCount, 0);
+    w.Main_SelectPage->SetText("Vehicle Settings");
+    for (int t = 1; t <= 6; ++t) {
+        w.Settings_SelectPage->UserSelect(t);
+        Shot(w, "settings" + std::to_string(t));
+    }
+    w.Analysis_SelectPage->UserSelect(9);  // Acceleration
+    Shot(w, "acceleration");
+    w.Main_SelectPage->SetText("Vehicle Data");
+    for (int t = 1; t <= 4; ++t) {
+        w.VehData_SelectPage->UserSelect(t);
+        Shot(w, "data" + std::to_string(t));
+    }
+    w.Main_SelectPage->SetText("Live Settings");
+    Shot(w, "live");
+    EXPECT_TRUE(platform::MessageDouble().Requests().empty());
+}
+
+}  // namespace

@@ -15,6 +15,7 @@
 #include "files/ListFiles.hpp"
 #include "files/VehicleFile.hpp"
 #include "platform/ServiceDoubles.hpp"
+#include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/MainStartUp.hpp"
@@ -23,44 +24,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class MainStartUpTest : public ::testing::Test {
+class MainStartUpTest : public testsupport::StartedProgram {
 protected:
-    void SetUp() override {
-        platform::InstallServiceDoubles();
-        platform::ResetSliderClampTotal();
-        ui::ResetMainWindow();
-        core::GlobalChassisLab() = core::GlobalChassisLabState{};
-        core::Locale() = core::LocaleState{};
-        files::ListFiles() = files::ListFilesState{};
-        analysis::AccelerationCode() = analysis::AccelerationCodeState{};
-        char pattern[] = "/tmp/chassislab-startup-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
-        fs::create_directories(root / "vehicles");
-        fs::create_directories(root / "setups");
-        ui::MainStartUp().ProgramFolder = root.string() + "/";
-    }
-    void TearDown() override {
-        ui::ResetMainWindow();
-        ui::MainStartUp() = ui::MainStartUpState{};
-        core::GlobalChassisLab() = core::GlobalChassisLabState{};
-        std::error_code ec;
-        fs::remove_all(root, ec);
-    }
-
     void WriteVehicle(const std::string& stem, const std::string& name) {
         vehicle::VehicleRecord v = acc_test::Hatchback();
         vehicle::SetVehicleName(v, name);
         vehtest::WriteVehicleFile((root / "vehicles" / (stem + ".vd3")).string(), v);
     }
     void WriteList(const std::string& text) { vehtest::WriteFile(root / "autoveh.lst", text); }
-    ui::Main& Start() {
-        ui::Main& w = ui::MainWindow();
-        w.Show();  // the load event runs the start-up
-        return w;
-    }
-
-    fs::path root;
 };
 
 TEST_F(MainStartUpTest, NoVehiclesLeavesTheLoadingFlagRaisedAndWritesDefaultOptions) {
@@ -76,6 +47,10 @@ TEST_F(MainStartUpTest, NoVehiclesLeavesTheLoadingFlagRaisedAndWritesDefaultOpti
     EXPECT_TRUE(platform::MessageDouble().Requests().empty());
     EXPECT_EQ(core::OptionsSettings().AutoRecalc, core::VbTrue);
     EXPECT_EQ(w.Caption(), "ChassisLab v3.1.4");
+    // The fixed selectors are filled: the page selector shows the settings page.
+    EXPECT_EQ(w.Main_SelectPage->Text(), "Vehicle Settings");
+    EXPECT_EQ(w.Main_SelectPage->ListCount(), 3);
+    EXPECT_GT(w.Analysis_AccPrecision->ListCount(), 0);
     EXPECT_TRUE(platform::HttpDouble().Requests().empty());  // the update check is off
 }
 

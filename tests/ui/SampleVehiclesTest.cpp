@@ -30,13 +30,11 @@
 #include "platform/ServiceDoubles.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/MainStartUp.hpp"
+#include "support/StartedProgram.hpp"
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
-#ifndef CHASSISLAB_DATA_DIR
-#error "CHASSISLAB_DATA_DIR must name the source data/ folder"
-#endif
 
 namespace {
 
@@ -69,34 +67,12 @@ constexpr Published kCars[] = {
     {"Subaru Impreza WRX STI", 2, 407.0, 224.0, 0.0, 4.6, 13.2, 255.0, false, true},
 };
 
-class SampleVehiclesTest : public ::testing::Test {
+class SampleVehiclesTest : public testsupport::StartedProgram {
 protected:
     void SetUp() override {
-        platform::InstallServiceDoubles();
-        platform::ResetSliderClampTotal();
-        ui::ResetMainWindow();
-        core::GlobalChassisLab() = core::GlobalChassisLabState{};
-        core::Locale() = core::LocaleState{};
-        files::ListFiles() = files::ListFilesState{};
-        files::SetupFile() = files::SetupFileState{};
-        analysis::AccelerationCode() = analysis::AccelerationCodeState{};
-        char pattern[] = "/tmp/chassislab-samples-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
-        // The program folder as the build lays it out: a copy of data/.
-        fs::copy(CHASSISLAB_DATA_DIR, root, fs::copy_options::recursive);
-        ui::MainStartUp().ProgramFolder = root.string() + "/";
+        StartedProgram::SetUp();
+        CopyShippedData();
     }
-    void TearDown() override {
-        ui::ResetMainWindow();
-        ui::MainStartUp() = ui::MainStartUpState{};
-        core::GlobalChassisLab() = core::GlobalChassisLabState{};
-        files::SetupFile() = files::SetupFileState{};
-        std::error_code ec;
-        fs::remove_all(root, ec);
-    }
-
-    fs::path root;
 };
 
 // Time (s) at which column `col` of the run first reaches `target`, interpolated between

@@ -314,7 +314,8 @@ public:
     static int LinkedAnalysisTab(int settingsTab);
 
     // Fills the fixed drop-down lists from the text table's selector fills (items, then the
-    // first choice, which raises the list's Click). Run when the window is built.
+    // first choice, which raises the list's Click). Run when the window is built and again by
+    // the start-up once the texts are set.
     void ApplySelectorFills();
 
 private:

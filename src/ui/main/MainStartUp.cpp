@@ -102,6 +102,7 @@ void Main_Form_Load(Main& form) {
     InitReferenceTables(form);
     core::InitDefaultTexts(MainStartUp().ProgramFolder);
     form.SetCaption(core::TextTable().MainWindowTitle);
+    form.ApplySelectorFills();  // the fixed selectors' items and first choices
     analysis::AccelerationCode().AccTimeStep = 0.01f;
     core::SetDefaultOptions();
     vehicle::InitAeroDevices();

@@ -1,0 +1,70 @@
+// A test fixture for the whole program: a program folder of the test's own (empty, or a copy of
+// the shipped data/ folder), every program-wide state reset, and the main window loaded the way
+// the program starts, through its load event.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "analysis/AccelerationCode.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "core/Locale.hpp"
+#include "files/ListFiles.hpp"
+#include "files/SetupFileContext.hpp"
+#include "platform/ServiceDoubles.hpp"
+#include "ui/main/Main.hpp"
+#include "ui/main/MainStartUp.hpp"
+
+namespace testsupport {
+
+class StartedProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::InstallServiceDoubles();
+        platform::ResetSliderClampTotal();
+        ResetState();
+        char pattern[] = "/tmp/chassislab-program-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        root = pattern;
+        std::filesystem::create_directories(root / "vehicles");
+        std::filesystem::create_directories(root / "setups");
+        ui::MainStartUp().ProgramFolder = root.string() + "/";
+    }
+    void TearDown() override {
+        ResetState();
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+    }
+
+    // The program folder as the build lays it out beside the executable: a copy of data/.
+    void CopyShippedData() {
+        std::filesystem::copy(CHASSISLAB_DATA_DIR, root,
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
+    }
+
+    // Creates the main window and shows it: its load event runs the start-up.
+    ui::Main& Start() {
+        ui::Main& w = ui::MainWindow();
+        w.Show();
+        return w;
+    }
+
+    std::filesystem::path root;
+
+private:
+    static void ResetState() {
+        ui::ResetMainWindow();
+        ui::MainStartUp() = ui::MainStartUpState{};
+        core::GlobalChassisLab() = core::GlobalChassisLabState{};
+        core::Locale() = core::LocaleState{};
+        files::ListFiles() = files::ListFilesState{};
+        files::SetupFile() = files::SetupFileState{};
+        analysis::AccelerationCode() = analysis::AccelerationCodeState{};
+    }
+};
+
+}  // namespace testsupport

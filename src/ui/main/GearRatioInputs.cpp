@@ -1,6 +1,7 @@
 #include "ui/main/GearRatioInputs.hpp"
 
 #include "core/GlobalChassisLab.hpp"
+#include "core/ScopedValue.hpp"
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
 #include "platform/Controls.hpp"
@@ -20,19 +21,6 @@ GearRatioEditState& Edits() { return SettingHandlers().GearEdits; }
 SettingRoutines& R() { return SettingHandlers().Routines; }
 bool Valid(int index) { return index >= 0 && index < kGearBoxes; }
 std::size_t At(int index) { return static_cast<std::size_t>(index); }
-
-// Restores a flag on leaving a scope (handlers nest through the controls' events).
-class FlagScope {
-public:
-    FlagScope(bool& flag, bool value) : flag_(flag), saved_(flag) { flag_ = value; }
-    ~FlagScope() { flag_ = saved_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-    bool saved_;
-};
 
 // Keeps the forward gears in descending order around gear `index` by moving its neighbours'
 // sliders; each move writes the neighbour's text, whose handler orders its own neighbours in
@@ -57,11 +45,9 @@ void RecalcWhenInOrder(Main& form) {
         if (form.Set_GearRatioSlider(k).Value() < form.Set_GearRatioSlider(k + 1).Value())
             ++outOfOrder;
     if (outOfOrder != 0 || core::OptionsSettings().AutoRecalc != core::VbTrue) return;
-    auto& g = core::GlobalChassisLab();
-    g.SuppressRecalc = core::VbTrue;
+    const core::RaisedFlag suppress(core::GlobalChassisLab().SuppressRecalc);
     platform::Raise(R().CalcGearing);
     platform::Raise(R().AnalyseLiveState);
-    g.SuppressRecalc = core::VbFalse;
 }
 
 // A typed edit is finished: put the neighbours in order and recalculate.
@@ -100,7 +86,7 @@ void Set_GearRatioText_Change(Main& form, int index) {
     {
         // The slider follows whatever the flags; its handler leaves this text as typed (a
         // ratio beyond the slider's range puts the slider at its limit).
-        FlagScope fromText(e.SliderFromText[At(index)], true);
+        const core::ScopedValue<bool> fromText(e.SliderFromText[At(index)], true);
         form.Set_GearRatioSlider(index).SetValue(
             core::CLng(core::Val(box.Text()) * kSliderPerRatio));
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/GlobalChassisLab.hpp"
+#include "core/ScopedValue.hpp"
 #include "core/LFSCars.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
@@ -167,7 +168,7 @@ bool SimulatorCarSetup() {
 void ConfigureSetupControls() {
     Main* w = Window();
     if (w == nullptr) return;
-    const RaisedBusyFlag busy(core::GlobalChassisLab().SetupControlsBusy);
+    const core::RaisedFlag busy(core::GlobalChassisLab().SetupControlsBusy);
     if (SimulatorCarSetup()) {
         ConfigureForSimulatorCar(*w);
     } else {

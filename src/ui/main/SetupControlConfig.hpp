@@ -23,19 +23,6 @@ inline constexpr int kProgramMaxSteerLock = 60;
 inline constexpr std::string_view kRaceAboutName = "RaceAbout";
 inline constexpr int kRaceAboutRearCaster = 150;
 
-// Raises a program-wide guard flag for the lifetime of the object and lowers it however the
-// scope is left (early return or exception).
-class RaisedBusyFlag {
-public:
-    explicit RaisedBusyFlag(core::VbBool& flag) : flag_(flag) { flag_ = core::VbTrue; }
-    ~RaisedBusyFlag() { flag_ = core::VbFalse; }
-    RaisedBusyFlag(const RaisedBusyFlag&) = delete;
-    RaisedBusyFlag& operator=(const RaisedBusyFlag&) = delete;
-
-private:
-    core::VbBool& flag_;
-};
-
 // True when the simulator's setup rules apply to the current vehicle: compatibility mode is on
 // and the vehicle is one of the simulator's cars.
 bool SimulatorCarSetup();

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/GlobalChassisLab.hpp"
+#include "core/ScopedValue.hpp"
 #include "core/LFSCars.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
@@ -21,20 +22,6 @@ namespace ui {
 using namespace files;
 
 namespace {
-
-// Raises a guard flag for the lifetime of the object and puts back the value it had, however
-// the scope is left.
-class RaisedFlag {
-public:
-    explicit RaisedFlag(core::VbBool& flag) : flag_(flag), saved_(flag) { flag_ = core::VbTrue; }
-    ~RaisedFlag() { flag_ = saved_; }
-    RaisedFlag(const RaisedFlag&) = delete;
-    RaisedFlag& operator=(const RaisedFlag&) = delete;
-
-private:
-    core::VbBool& flag_;
-    core::VbBool saved_;
-};
 
 // What a person calls a gear row in a message.
 std::string GearRowName(int row) {
@@ -225,7 +212,7 @@ bool OpenSetupFile(bool showMessages) {
 
     Main& main = MainWindow();
     {
-        const RaisedFlag suppress(g.SuppressRecalc);
+        const core::RaisedFlag suppress(g.SuppressRecalc);
         // The selector's own click handler does nothing while SuppressRecalc is raised.
         main.Main_SelectVeh->SetText(target.Name);
         // Makes the file's vehicle current and sets the setting ranges for it (the analyses
@@ -238,7 +225,7 @@ bool OpenSetupFile(bool showMessages) {
     main.SetCaption(std::string(core::kProgramName) + " (" + path + ")");
     if (!core::FromVbBool(g.FormLoading)) {
         // Recalculates every analysis with the new settings, keeping the caption and path.
-        const RaisedFlag applying(state.SetupApplying);
+        const core::RaisedFlag applying(state.SetupApplying);
         SelectVehicle(main, false);
     }
     EnableFileClose(main, true);

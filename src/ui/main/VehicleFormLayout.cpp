@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/GlobalChassisLab.hpp"
+#include "core/ScopedValue.hpp"
 #include "core/TextTable.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/SetupControlConfig.hpp"
@@ -200,7 +201,7 @@ void UpdateVehicleFormLayout() {
     core::GlobalChassisLabState& g = core::GlobalChassisLab();
     Main* w = g.MainForm;
     if (w == nullptr) return;
-    const RaisedBusyFlag busy(g.VehicleLayoutBusy);
+    const core::RaisedFlag busy(g.VehicleLayoutBusy);
     // A copy: the layout follows the figures as they were on entry, whatever the handlers it
     // raises do meanwhile.
     const vehicle::VehicleRecord v = g.CurrentVehicle;

@@ -3,16 +3,13 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
 #include "files/SetupFileContext.hpp"
-#include "ui/main/MainSliderRanges.hpp"
+#include "core/SliderRanges.hpp"
 
 namespace files {
 namespace {
 
-// Largest steering lock (degrees) the lock slider offers for a vehicle that is not configured
-// as a simulator car.
-constexpr int32_t kProgramSteerLockMax = 60;
 
-SetupSliderRange RangeOf(const ui::SliderDesign& d) { return {d.min, d.max}; }
+SetupSliderRange RangeOf(const core::SliderDesign& d) { return {d.min, d.max}; }
 
 }  // namespace
 
@@ -22,7 +19,7 @@ SetupFileState& SetupFile() {
 }
 
 SetupSliderRanges ProgramSetupSliderRanges() {
-    namespace d = ui::design;
+    namespace d = core::design;
     SetupSliderRanges r;
     r.BrakeMaxTorque = RangeOf(d::BrakeMaxTorque);
     r.BrakeBalance = RangeOf(d::BrakeBalance);
@@ -38,7 +35,7 @@ SetupSliderRanges ProgramSetupSliderRanges() {
     r.SteerCasterFront = RangeOf(d::SteerCasterFront);
     r.SteerCasterRear = RangeOf(d::SteerCasterRear);
     r.SteerAckermann = RangeOf(d::SteerAckermann);
-    r.SteerLock = {d::SteerLock.min, kProgramSteerLockMax};
+    r.SteerLock = {d::SteerLock.min, core::kProgramMaxSteerLock};
     r.TyrePressureFront = RangeOf(d::TyrePressureFront);
     r.TyrePressureRear = RangeOf(d::TyrePressureRear);
     r.TyreCamber = RangeOf(d::TyreCamber);

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "ui/main/Main.hpp"
-#include "ui/main/MainSliderRanges.hpp"
+#include "core/SliderRanges.hpp"
 
 // Passes a member and its name, so a control is always registered under its member's name.
 #define CTL(member) member, #member
@@ -25,8 +25,10 @@ inline constexpr int kFrameHead = 18;    // room for a frame's caption
 inline constexpr int kBoxHeight = 20;    // text boxes and drop-downs
 inline constexpr int kButtonHeight = 24;
 
-// Design-time range, start value and steps of a slider.
-using SliderRange = SliderDesign;
+// Design-time range, start value and steps of a slider, from the one table of them.
+using SliderDesign = core::SliderDesign;
+using SliderRange = core::SliderDesign;
+namespace design = core::design;
 
 platform::Frame& MakeFrame(Main& w, platform::ControlArray<platform::Frame>& arr,
                            const char* name, int index, platform::Container* parent, int left,

@@ -11,15 +11,15 @@
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "ui/main/Main.hpp"
-#include "ui/main/MainSliderRanges.hpp"
+#include "core/SliderRanges.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace ui {
 
 // Both figures must lie where the sliders' design ranges can take them.
-static_assert(kProgramMaxSteerLock >= design::SteerLock.min);
-static_assert(kRaceAboutRearCaster >= design::SteerCasterRear.min &&
-              kRaceAboutRearCaster <= design::SteerCasterRear.max);
+static_assert(kProgramMaxSteerLock >= core::design::SteerLock.min);
+static_assert(kRaceAboutRearCaster >= core::design::SteerCasterRear.min &&
+              kRaceAboutRearCaster <= core::design::SteerCasterRear.max);
 
 namespace {
 

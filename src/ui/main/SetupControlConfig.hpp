@@ -10,15 +10,15 @@
 // would; the handlers that must not recalculate meanwhile test SetupControlsBusy.
 #pragma once
 
+#include "core/SliderRanges.hpp"
+
 #include <string_view>
 
 #include "core/Numbers.hpp"
 
 namespace ui {
 
-// Degrees: the top of the steering lock slider outside the simulator-car configuration (the
-// design-time range stops lower; a vehicle of the program's own may use more lock).
-inline constexpr int kProgramMaxSteerLock = 60;
+using core::kProgramMaxSteerLock;
 // The one simulator car whose rear wheels have caster: tenths of a degree.
 inline constexpr std::string_view kRaceAboutName = "RaceAbout";
 inline constexpr int kRaceAboutRearCaster = 150;

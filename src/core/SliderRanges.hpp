@@ -1,11 +1,12 @@
 // Design-time ranges, start values and steps of the main window's setting and live sliders:
 // the state before any vehicle or setup is applied. Vehicle configuration narrows some of them
-// later; this is the one place the design values are written down.
+// later; this is the one place the design values are written down. The window's layout and
+// handlers and the setup file reader (which checks a file's values against them) all read it.
 #pragma once
 
 #include <array>
 
-namespace ui {
+namespace core {
 
 struct SliderDesign {
     int min, max, value, smallStep, largeStep;
@@ -68,4 +69,8 @@ inline constexpr SliderDesign LiveTyreTemp{20, 200, 60, 1, 10};     // deg C
 inline constexpr SliderDesign LiveTyreWear{0, 100, 0, 1, 10};       // % of the tread
 }  // namespace design
 
-}  // namespace ui
+// Degrees: the top of the steering lock slider outside the simulator-car configuration (the
+// design-time range stops lower; a vehicle of the program's own may use more lock).
+inline constexpr int kProgramMaxSteerLock = 60;
+
+}  // namespace core

@@ -5,7 +5,7 @@
 
 #include "SettingHandlersTestSupport.hpp"
 #include "ui/main/GearRatioInputs.hpp"
-#include "ui/main/MainSliderRanges.hpp"
+#include "core/SliderRanges.hpp"
 
 namespace {
 
@@ -184,7 +184,7 @@ TEST_F(GearRatioTest, ReverseAndFinalDriveMoveNoOtherSliderButRerun) {
     });
     EXPECT_EQ(got, (Calls{"CalcGearing", "AnalyseLiveState", "CalcGearing", "AnalyseLiveState"}));
     for (int g = 1; g <= 7; ++g)
-        EXPECT_EQ(Slider(g), ui::design::GearRatio[static_cast<std::size_t>(g)].value) << g;
+        EXPECT_EQ(Slider(g), core::design::GearRatio[static_cast<std::size_t>(g)].value) << g;
 }
 
 TEST_F(GearRatioTest, WhileLoadingOrSuppressedOnlyTextAndSliderFollowEachOther) {

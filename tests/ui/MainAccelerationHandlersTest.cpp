@@ -1,6 +1,6 @@
 // The acceleration page of the main window: the calculate button runs the run with the
-// window's traction-control box and shows the results; the precision selector sets the time
-// step; the search boxes search, and a corrected box searches once more.
+// window's traction-control box and shows the results; the search boxes search, and a
+// corrected box searches once more.
 #include "ui/main/MainAccelerationHandlers.hpp"
 
 #include <gtest/gtest.h>
@@ -22,17 +22,13 @@ protected:
         acc_test::ResetAll();
         core::GlobalChassisLab().MainForm = w;
         acc_test::Prepare(acc_test::Hatchback());
-        // The window's own handlers, with "Manual Recalculate" counted.
-        ui::SettingHandlers().Routines.RecalculateAll = [this] { ++recalculations; };
     }
-    int recalculations = 0;
 };
 
 TEST_F(MainAccelerationHandlersTest, CalculateRunsAndShowsTheResults) {
     w->Set_TC->SetValue(1);
     core::OptionsSettings().AutoRecalc = core::VbTrue;
     w->Analysis_AccCalc->Click();
-    EXPECT_EQ(recalculations, 0);
     EXPECT_EQ(analysis::LiveStateCode().AccTractionControl, core::VbTrue);
     EXPECT_EQ(AccelerationCode().AccTimeStep, 0.01f);
     EXPECT_EQ(w->Analysis_AccProgress->Max(), 7);
@@ -41,21 +37,6 @@ TEST_F(MainAccelerationHandlersTest, CalculateRunsAndShowsTheResults) {
     EXPECT_NE(w->Analysis_AccLabel(100).Caption(), "N/A");       // 0-15 m/s
     EXPECT_EQ(w->Analysis_AccLabel(6).Caption(), "0-15 m/s:");
     EXPECT_EQ(w->Analysis_AccLabel(11).ForeColor(), analysis::kAccTextBlack);
-
-    // With automatic recalculation off the button recalculates everything first.
-    core::OptionsSettings().AutoRecalc = core::VbFalse;
-    w->Analysis_AccCalc->Click();
-    EXPECT_EQ(recalculations, 1);
-}
-
-TEST_F(MainAccelerationHandlersTest, PrecisionSelectsTheTimeStep) {
-    ASSERT_GE(w->Analysis_AccPrecision->ListCount(), 3);
-    w->Analysis_AccPrecision->SetListIndex(2);
-    EXPECT_EQ(AccelerationCode().AccTimeStep, 0.0005f);
-    w->Analysis_AccPrecision->SetListIndex(1);
-    EXPECT_EQ(AccelerationCode().AccTimeStep, 0.002f);
-    w->Analysis_AccPrecision->SetListIndex(0);
-    EXPECT_EQ(AccelerationCode().AccTimeStep, 0.01f);
 }
 
 TEST_F(MainAccelerationHandlersTest, SearchBoxesSearchAndCorrectThemselvesOnce) {

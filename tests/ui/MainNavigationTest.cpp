@@ -66,22 +66,19 @@ TEST_F(MainNavigationTest, TabLinkingSelectsTheMatchingAnalysisTab) {
 }
 
 TEST_F(MainNavigationTest, DownforceTabLinksToAeroOnlyWithAWing) {
-    SetWings(0, 0);
-    w->Settings_SelectPage->UserSelect(6);
-    EXPECT_EQ(w->Analysis_SelectPage->SelectedTab(), 1);
-    EXPECT_EQ(ShownAnalysisPage(), &w->AnalysisPage(0));
-    SetWings(2, 0);  // rear wing only
-    w->Settings_SelectPage->UserSelect(6);
-    EXPECT_EQ(w->Analysis_SelectPage->SelectedTab(), 8);
-    EXPECT_EQ(ShownAnalysisPage(), &w->AnalysisPage(7));
-    SetWings(0, 1);  // front wing only
-    w->Settings_SelectPage->UserSelect(6);
-    EXPECT_EQ(w->Analysis_SelectPage->SelectedTab(), 8);
-    // Only the wings count: an undertray alone is no wing.
-    SetWings(0, 0);
-    core::GlobalChassisLab().CurrentVehicle.AeroElements[1].DeviceType = 3;
-    w->Settings_SelectPage->UserSelect(6);
-    EXPECT_EQ(w->Analysis_SelectPage->SelectedTab(), 1);
+    struct Case {
+        int32_t rear, front, undertray;
+        int tab;
+    };
+    const Case cases[] = {{0, 0, 0, 1}, {2, 0, 0, 8}, {0, 1, 0, 8}, {0, 0, 3, 1}};  // undertray: no wing
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.rear << " " << c.front << " " << c.undertray);
+        SetWings(c.rear, c.front);
+        core::GlobalChassisLab().CurrentVehicle.AeroElements[1].DeviceType = c.undertray;
+        w->Settings_SelectPage->UserSelect(6);
+        EXPECT_EQ(w->Analysis_SelectPage->SelectedTab(), c.tab);
+        EXPECT_EQ(ShownAnalysisPage(), &w->AnalysisPage(c.tab - 1));
+    }
     // Device numbers whose 32-bit sum would wrap to 0 still mean two wings.
     SetWings(INT32_MIN, INT32_MIN);
     EXPECT_EQ(ui::Main::LinkedAnalysisTab(6), 8);
@@ -107,12 +104,9 @@ TEST_F(MainNavigationTest, WithTabLinkingOffTheAnalysisTabStays) {
     EXPECT_EQ(w->Analysis_SelectPage->SelectedTab(), 3);
 }
 
-TEST_F(MainNavigationTest, MenuCheckMarkAndFlagAlwaysAgree) {
-    for (int click = 0; click < 5; ++click) {
-        w->OptionsTabLinking->UserClick();
-        EXPECT_EQ(w->TabLinking, w->OptionsTabLinking->Checked()) << click;
-    }
+TEST_F(MainNavigationTest, TheMenuEntryDecidesTabLinking) {
     // The entry is what decides: a flag changed behind its back is put right by the next click.
+    w->OptionsTabLinking->UserClick();  // off
     w->TabLinking = true;
     ASSERT_FALSE(w->OptionsTabLinking->Checked());
     w->OptionsTabLinking->UserClick();
@@ -174,41 +168,28 @@ TEST_F(MainNavigationTest, AreaMoveReadsTheOffsetAtEachPress) {
 }
 
 TEST_F(MainNavigationTest, SpringsScrollMovesTheListedControlsAndReturns) {
-    struct Expect {
-        platform::Control* c;
-        int base;
-    };
-    // Design Tops of the springs page.
-    const Expect listed[] = {
-        {&w->Analysis_SuspFrame(0), 4},   {&w->Analysis_SuspFrame(1), 232},
-        {&w->Analysis_SuspFrame(2), 420}, {&w->Analysis_SuspFrame(3), 492},
-        {&w->Analysis_SuspFrame(4), 608}, {&w->Analysis_SuspFrame(5), 700},
-        {&w->Analysis_SuspFrame(6), 252}, {&w->Analysis_SuspChart(0), 4},
-        {&w->Analysis_SuspChart(1), 4},   {&w->Analysis_SuspChart(2), 328},
-        {&w->Analysis_SuspChart(3), 424}, {&w->Analysis_SuspChart(4), 612},
-        {&w->Analysis_SuspFrame(13), 324},
-    };
-    std::vector<int> lefts;
-    for (const Expect& e : listed) {
-        EXPECT_EQ(e.c->Top(), e.base) << e.c->DisplayName();
-        lefts.push_back(e.c->Left());
-    }
+    std::vector<platform::Control*> listed{&w->Analysis_SuspFrame(13)};
+    for (int i = 0; i <= 6; ++i) listed.push_back(&w->Analysis_SuspFrame(i));
+    for (int i = 0; i <= 4; ++i) listed.push_back(&w->Analysis_SuspChart(i));
+    std::vector<std::pair<int, int>> design;  // Left, Top
+    for (const auto* c : listed) design.emplace_back(c->Left(), c->Top());
     const int scrollTop = w->Analysis_SuspVScroll->Top();
     const int dampTop = w->Analysis_SuspFrame(7).Top();
-
+    auto expectShiftedBy = [&](int dy) {
+        for (std::size_t k = 0; k < listed.size(); ++k) {
+            EXPECT_EQ(listed[k]->Left(), design[k].first) << listed[k]->DisplayName();
+            EXPECT_EQ(listed[k]->Top(), design[k].second - dy) << listed[k]->DisplayName();
+        }
+        // The bar and the damping page stay.
+        EXPECT_EQ(w->Analysis_SuspVScroll->Top(), scrollTop);
+        EXPECT_EQ(w->Analysis_SuspFrame(7).Top(), dampTop);
+    };
     w->Analysis_SuspVScroll->SetValue(420);  // code write: Change runs the scroll handling
-    for (const Expect& e : listed) EXPECT_EQ(e.c->Top(), e.base - 420) << e.c->DisplayName();
+    expectShiftedBy(420);
     w->Analysis_SuspVScroll->SetValue(0);
-    for (size_t k = 0; k < std::size(listed); ++k) {
-        EXPECT_EQ(listed[k].c->Top(), listed[k].base) << listed[k].c->DisplayName();
-        EXPECT_EQ(listed[k].c->Left(), lefts[k]) << listed[k].c->DisplayName();
-    }
-    // A drag moves the page while the thumb moves; the bar and the damping page stay.
-    w->Analysis_SuspVScroll->UserDrag(150);
-    EXPECT_EQ(w->Analysis_SuspFrame(5).Top(), 700 - 150);
-    EXPECT_EQ(w->Analysis_SuspChart(4).Top(), 612 - 150);
-    EXPECT_EQ(w->Analysis_SuspVScroll->Top(), scrollTop);
-    EXPECT_EQ(w->Analysis_SuspFrame(7).Top(), dampTop);
+    expectShiftedBy(0);
+    w->Analysis_SuspVScroll->UserDrag(150);  // a drag moves the page while the thumb moves
+    expectShiftedBy(150);
 }
 
 TEST_F(MainNavigationTest, NavigationRecomputesNothing) {

@@ -5,20 +5,14 @@
 #include <filesystem>
 #include <string>
 
-#include "analysis/AccelerationCode.hpp"
 #include "analysis/AccelerationTestSupport.hpp"
 #include "analysis/DecelerationCode.hpp"
 #include "analysis/PhysicalCode.hpp"
-#include "core/GlobalChassisLab.hpp"
-#include "core/Locale.hpp"
 #include "core/OptionsSettings.hpp"
 #include "files/ListFiles.hpp"
-#include "files/VehicleFile.hpp"
-#include "platform/ServiceDoubles.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
-#include "ui/main/Main.hpp"
-#include "ui/main/MainStartUp.hpp"
+#include "ui/MainTestSupport.hpp"
 
 namespace {
 
@@ -50,6 +44,7 @@ TEST_F(MainStartUpTest, NoVehiclesLeavesTheLoadingFlagRaisedAndWritesDefaultOpti
     // The fixed selectors are filled: the page selector shows the settings page.
     EXPECT_EQ(w.Main_SelectPage->Text(), "Vehicle Settings");
     EXPECT_EQ(w.Main_SelectPage->ListCount(), 3);
+    EXPECT_EQ(ui_test::FrontMost(w.MainSection(1), "SubSection"), &w.SubSection(1));
     EXPECT_GT(w.Analysis_AccPrecision->ListCount(), 0);
     EXPECT_TRUE(platform::HttpDouble().Requests().empty());  // the update check is off
 }

@@ -30,48 +30,42 @@ protected:
     }
 };
 
-TEST_F(SetupControlConfigTest, VehicleWithoutSimulatorCarGetsTheProgramRanges) {
-    MakeCurrent("My Hillclimb Special", /*hasReverse=*/true);
-    ui::ConfigureSetupControls();
+TEST_F(SetupControlConfigTest, VehicleWithoutSimulatorCarOrOutsideCompatibilityModeGetsTheProgramRanges) {
+    for (bool simulatorCar : {false, true}) {
+        SCOPED_TRACE(simulatorCar ? "XR GT outside compatibility mode" : "own vehicle");
+        MakeCurrent(simulatorCar ? "XR GT" : "My Hillclimb Special", /*hasReverse=*/true);
+        core::OptionsSettings().LFSMode = core::ToVbBool(!simulatorCar);
+        ui::ConfigureSetupControls();
 
-    EXPECT_EQ(w->Set_SteerLock->Max(), 60);
-    EXPECT_TRUE(w->Set_SteerCaster(0).Enabled());
-    EXPECT_TRUE(w->Set_SteerCaster(1).Enabled());
-    EXPECT_TRUE(w->Set_SuspARBStiffness(0).Enabled());
-    EXPECT_TRUE(w->Set_SuspARBStiffness(1).Enabled());
-    EXPECT_TRUE(w->Set_GearRatioSlider(0).Visible());
-    EXPECT_TRUE(w->Set_GearRatioText(0).Visible());
-    EXPECT_FALSE(w->Set_GearingLabel(35).Visible());
-    EXPECT_EQ(Items(w->Set_GearingDiffType(0)), kAllDiffTypes);
-    EXPECT_EQ(Items(w->Set_GearingDiffType(1)), kAllDiffTypes);
-    for (int wheel : {0, 2}) {
-        const auto items = Items(w->Set_TyreCompound(wheel));
-        ASSERT_EQ(items.size(), 9u);
-        EXPECT_EQ(items.front(), "Slick R1");
-        EXPECT_EQ(items.back(), "Drag Slick");
-        // Nothing was chosen before: the road compound is the default.
-        EXPECT_EQ(w->Set_TyreCompound(wheel).Text(), "Road Normal");
+        EXPECT_EQ(w->Set_SteerLock->Max(), 60);
+        for (int axle : {0, 1}) {
+            EXPECT_TRUE(w->Set_SteerCaster(axle).Enabled());
+            EXPECT_TRUE(w->Set_SuspARBStiffness(axle).Enabled());
+            EXPECT_EQ(Items(w->Set_GearingDiffType(axle)), kAllDiffTypes);
+        }
+        EXPECT_TRUE(w->Set_GearRatioSlider(0).Visible());
+        EXPECT_TRUE(w->Set_GearRatioText(0).Visible());
+        EXPECT_FALSE(w->Set_GearingLabel(35).Visible());
+        for (int wheel : {0, 2}) {
+            const auto items = Items(w->Set_TyreCompound(wheel));
+            ASSERT_EQ(items.size(), 9u);
+            EXPECT_EQ(items.front(), "Slick R1");
+            EXPECT_EQ(items.back(), "Drag Slick");
+            // Nothing was chosen before: the road compound is the default.
+            EXPECT_EQ(w->Set_TyreCompound(wheel).Text(), "Road Normal");
+        }
+        EXPECT_TRUE(w->Set_BrakeLabel(7).Visible());
+        EXPECT_TRUE(w->Set_ABS->Visible());
+        EXPECT_TRUE(w->Set_SetupFrame(9).Visible());
+        EXPECT_TRUE(w->Set_SetupFrame(10).Visible());
+        EXPECT_TRUE(TractionGroupVisible(false));
+        EXPECT_FALSE(w->Set_SetupFrame(12).Visible());
+        EXPECT_TRUE(ExtrasVisible(false));
+        // The car's simplified switches are not applied.
+        EXPECT_FALSE(core::FromVbBool(core::OptionsSettings().SimplifiedDampers));
+        EXPECT_FALSE(core::FromVbBool(core::OptionsSettings().SimplifiedDiffs));
+        EXPECT_FALSE(core::FromVbBool(core::GlobalChassisLab().SetupControlsBusy));
     }
-    EXPECT_TRUE(w->Set_BrakeLabel(7).Visible());
-    EXPECT_TRUE(w->Set_ABS->Visible());
-    EXPECT_TRUE(w->Set_SetupFrame(9).Visible());
-    EXPECT_TRUE(w->Set_SetupFrame(10).Visible());
-    EXPECT_TRUE(TractionGroupVisible(false));
-    EXPECT_FALSE(w->Set_SetupFrame(12).Visible());
-    EXPECT_TRUE(ExtrasVisible(false));
-    EXPECT_FALSE(core::FromVbBool(core::GlobalChassisLab().SetupControlsBusy));
-}
-
-TEST_F(SetupControlConfigTest, SimulatorCarOutsideCompatibilityModeGetsTheProgramRanges) {
-    MakeCurrent("XR GT");
-    core::OptionsSettings().LFSMode = core::VbFalse;
-    ui::ConfigureSetupControls();
-    EXPECT_EQ(w->Set_SteerLock->Max(), 60);
-    EXPECT_TRUE(w->Set_SteerCaster(0).Enabled());
-    EXPECT_EQ(Items(w->Set_TyreCompound(0)).size(), 9u);
-    // The car's simplified switches are not applied outside compatibility mode.
-    EXPECT_FALSE(core::FromVbBool(core::OptionsSettings().SimplifiedDampers));
-    EXPECT_FALSE(core::FromVbBool(core::OptionsSettings().SimplifiedDiffs));
 }
 
 TEST_F(SetupControlConfigTest, XrGtFollowsItsRow) {
@@ -273,22 +267,6 @@ TEST_F(SetupControlConfigTest, ReverseRatioCaptionIsTheCarsRatioNotAStaleOne) {
     ui::ConfigureSetupControls();
     EXPECT_FALSE(w->Set_GearingLabel(35).Visible());
     EXPECT_EQ(w->Set_GearRatioSlider(0).Value(), 4000);
-}
-
-TEST_F(SetupControlConfigTest, LeavingCompatibilityModeShowsReverseInputsOnlyWithAReverseGear) {
-    MakeCurrent("XF GTR", /*hasReverse=*/true);
-    ui::ConfigureSetupControls();
-    ASSERT_FALSE(w->Set_GearRatioText(0).Visible());
-    core::OptionsSettings().LFSMode = core::VbFalse;
-    ui::ConfigureSetupControls();
-    EXPECT_TRUE(w->Set_GearRatioText(0).Visible());
-    EXPECT_TRUE(w->Set_GearRatioSlider(0).Visible());
-    EXPECT_FALSE(w->Set_GearingLabel(35).Visible());
-
-    MakeCurrent("XF GTR", /*hasReverse=*/false);
-    ui::ConfigureSetupControls();
-    EXPECT_FALSE(w->Set_GearRatioText(0).Visible());
-    EXPECT_FALSE(w->Set_GearRatioSlider(0).Visible());
 }
 
 TEST_F(SetupControlConfigTest, HandlersRaisedMeanwhileSeeTheBusyFlag) {

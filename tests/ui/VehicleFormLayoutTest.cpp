@@ -1,6 +1,7 @@
 // The main window's vehicle-dependent rows: passengers by seat count, gear rows by number of
 // gears and drive type, the reverse row, the differential panels and view, and the rows of
 // each aerodynamic device.
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 
@@ -118,30 +119,21 @@ TEST_F(VehicleFormLayoutTest, LayoutFlagIsLoweredWhenAHandlerThrows) {
 
 // ---- Gears ----
 
-TEST_F(VehicleFormLayoutTest, FiveGearsShowRowsOneToFive) {
-    SetDrive(vehicle::kDriveRear, 5);
-    ui::UpdateVehicleFormLayout();
-    for (int k = 1; k <= 5; ++k) ExpectGearRow(k, true);
-    for (int k = 6; k <= 7; ++k) ExpectGearRow(k, false);
-    for (int s = 1; s <= 4; ++s) ExpectShiftRow(s, true);  // 1-2 .. 4-5
-    for (int s = 5; s <= 6; ++s) ExpectShiftRow(s, false);
-    EXPECT_TRUE(w->Set_GearRatioText(8).Visible());  // final drive
-    EXPECT_FALSE(w->VehDataFrame(5).Visible());      // "Propulsion"
-
-    // More gears on the next vehicle bring the rows back.
-    SetDrive(vehicle::kDriveRear, 7);
-    ui::UpdateVehicleFormLayout();
-    for (int k = 1; k <= 7; ++k) ExpectGearRow(k, true);
-    for (int s = 1; s <= 6; ++s) ExpectShiftRow(s, true);
-}
-
-TEST_F(VehicleFormLayoutTest, OneGearKeepsTheFirstTwoRows) {
-    SetDrive(vehicle::kDriveFront, 1);
-    ui::UpdateVehicleFormLayout();
-    ExpectGearRow(1, true);
-    ExpectGearRow(2, true);
-    ExpectShiftRow(1, true);
-    for (int k = 3; k <= 7; ++k) ExpectGearRow(k, false);
+TEST_F(VehicleFormLayoutTest, GearRowsFollowTheNumberOfGears) {
+    // In this order, so that each vehicle follows one with other rows shown; one gear keeps
+    // the first two rows.
+    const std::pair<uint8_t, int> cases[] = {{vehicle::kDriveRear, 5}, {vehicle::kDriveRear, 7},
+                                             {vehicle::kDriveFront, 1}, {vehicle::kDriveAll, 4}};
+    for (const auto& [drive, gears] : cases) {
+        SCOPED_TRACE(std::to_string(gears) + " gears");
+        SetDrive(drive, static_cast<uint8_t>(gears));
+        ui::UpdateVehicleFormLayout();
+        const int rows = std::max(gears, 2);
+        for (int k = 1; k <= 7; ++k) ExpectGearRow(k, k <= rows);
+        for (int s = 1; s <= 6; ++s) ExpectShiftRow(s, s < rows);  // s to s + 1
+        EXPECT_TRUE(w->Set_GearRatioText(8).Visible());             // final drive
+        EXPECT_FALSE(w->VehDataFrame(5).Visible());                 // "Propulsion"
+    }
 }
 
 TEST_F(VehicleFormLayoutTest, VehicleThatIsNotWheelDriven) {
@@ -176,12 +168,9 @@ TEST_F(VehicleFormLayoutTest, WheelDrivenVehicleAfterOneThatIsNotShowsItsGearsAg
     SetDrive(vehicle::kDriveThrust, 0);
     ui::UpdateVehicleFormLayout();
     ASSERT_FALSE(w->Set_GearRatioText(1).Visible());
-
     SetDrive(vehicle::kDriveAll, 4);
     ui::UpdateVehicleFormLayout();
-    for (int k = 1; k <= 4; ++k) ExpectGearRow(k, true);
-    for (int k = 5; k <= 7; ++k) ExpectGearRow(k, false);
-    for (int s = 1; s <= 3; ++s) ExpectShiftRow(s, true);
+    for (int k = 1; k <= 7; ++k) ExpectGearRow(k, k <= 4);
     EXPECT_TRUE(w->Set_GearRatioText(8).Visible());
     EXPECT_TRUE(w->VehDataFrame(2).Visible());
     EXPECT_TRUE(w->TorquePowerPlot->Visible());
@@ -191,24 +180,18 @@ TEST_F(VehicleFormLayoutTest, WheelDrivenVehicleAfterOneThatIsNotShowsItsGearsAg
 // ---- Reverse ----
 
 TEST_F(VehicleFormLayoutTest, ReverseRowFollowsTheReverseGear) {
-    SetDrive(vehicle::kDriveRear, 5, /*reverse=*/true);
-    ui::UpdateVehicleFormLayout();
-    EXPECT_TRUE(w->Set_GearingLabel(7).Visible());
-    EXPECT_TRUE(w->Set_GearRatioSlider(0).Visible());
-    EXPECT_TRUE(w->Set_GearRatioText(0).Visible());
-    EXPECT_TRUE(w->GearingLabel(20).Visible());
-    EXPECT_TRUE(w->GearingReduction(0).Visible());
-    EXPECT_TRUE(w->GearingRevsPreShift(0).Visible());
-    EXPECT_TRUE(w->GearingSpeed(0).Visible());
-    EXPECT_FALSE(w->GearingCruisingRevs(0).Visible());  // no cruising speed in reverse
-
-    SetDrive(vehicle::kDriveRear, 5, /*reverse=*/false);
-    ui::UpdateVehicleFormLayout();
-    EXPECT_FALSE(w->Set_GearingLabel(7).Visible());
-    EXPECT_FALSE(w->Set_GearRatioSlider(0).Visible());
-    EXPECT_FALSE(w->Set_GearRatioText(0).Visible());
-    EXPECT_FALSE(w->GearingLabel(20).Visible());
-    EXPECT_FALSE(w->GearingSpeed(0).Visible());
+    for (bool reverse : {true, false}) {
+        SCOPED_TRACE(reverse ? "reverse" : "no reverse");
+        SetDrive(vehicle::kDriveRear, 5, reverse);
+        ui::UpdateVehicleFormLayout();
+        for (platform::Control* c :
+             std::initializer_list<platform::Control*>{
+                 &w->Set_GearingLabel(7), &w->Set_GearRatioSlider(0), &w->Set_GearRatioText(0),
+                 &w->GearingLabel(20), &w->GearingReduction(0), &w->GearingRevsPreShift(0),
+                 &w->GearingSpeed(0)})
+            EXPECT_EQ(c->Visible(), reverse) << c->DisplayName();
+        EXPECT_FALSE(w->GearingCruisingRevs(0).Visible());  // no cruising speed in reverse
+    }
 }
 
 TEST_F(VehicleFormLayoutTest, SimulatorReverseRatioStaysUneditableWhicheverRoutineRunsLast) {
@@ -224,11 +207,17 @@ TEST_F(VehicleFormLayoutTest, SimulatorReverseRatioStaysUneditableWhicheverRouti
     EXPECT_TRUE(w->Set_GearingLabel(35).Visible());
     EXPECT_TRUE(w->GearingSpeed(0).Visible());
 
+    // Out of compatibility mode the inputs are the vehicle's own, shown with a reverse gear.
     core::OptionsSettings().LFSMode = core::VbFalse;
     ui::UpdateVehicleFormLayout();
     ui::ConfigureSetupControls();
     EXPECT_TRUE(w->Set_GearRatioText(0).Visible());
     EXPECT_TRUE(w->Set_GearRatioSlider(0).Visible());
+    EXPECT_FALSE(w->Set_GearingLabel(35).Visible());
+    MakeCurrent("XR GT", /*hasReverse=*/false);
+    ui::ConfigureSetupControls();
+    EXPECT_FALSE(w->Set_GearRatioText(0).Visible());
+    EXPECT_FALSE(w->Set_GearRatioSlider(0).Visible());
 }
 
 // ---- Differentials ----

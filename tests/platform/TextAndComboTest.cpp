@@ -26,26 +26,35 @@ TEST_F(TextEvents, EveryKeystrokeRaisesKeyPressThenChange) {
     EXPECT_EQ(box.SelStart(), 2);
 }
 
-TEST_F(TextEvents, CodeWriteRaisesChangeOnlyWhenTheTextChanges) {
+TEST_F(TextEvents, CodeWriteRaisesChangeOnlyWhenTheTextChangesAndPutsTheCaretAtTheStart) {
+    box.UserType("12");
     int changes = 0;
     box.Change = [&] { ++changes; };
     box.SetText("850");
     box.SetText("850");
+    EXPECT_EQ(box.SelStart(), 0);
+    box.UserType("5");
+    EXPECT_EQ(box.Text(), "5850");
     box.SetText("");
-    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(changes, 3);
 }
 
 TEST_F(TextEvents, KeyPressHandlerMayReplaceOrDropTheCharacter) {
-    // A decimal comma becomes a point; letters are refused.
+    // A decimal comma becomes a point, accents go (é -> e), u becomes ü (inserted as UTF-8);
+    // k and g are refused, and a lone surrogate is no character: dropped.
     box.KeyPress = [](int& k) {
         if (k == ',') k = '.';
-        else if (k >= 'a' && k <= 'z') k = 0;
+        else if (k == 0xE9) k = 'e';
+        else if (k == 'u') k = 0xFC;
+        else if (k == 'k' || k == 'g') k = 0;
+        else if (k == 'z') k = 0xD800;
     };
     int changes = 0;
     box.Change = [&] { ++changes; };
-    box.UserType("1,5kg");
-    EXPECT_EQ(box.Text(), "1.5");
-    EXPECT_EQ(changes, 3);
+    box.UserType("1,5kg\xC3\xA9uz");
+    EXPECT_EQ(box.Text(), "1.5e\xC3\xBC");
+    EXPECT_EQ(box.SelStart(), 6);
+    EXPECT_EQ(changes, 5);
 }
 
 TEST_F(TextEvents, ChangeHandlerMayRewriteTheBoxItIsRaisedFor) {
@@ -67,15 +76,7 @@ TEST_F(TextEvents, ChangeHandlerMayRewriteTheBoxItIsRaisedFor) {
     EXPECT_EQ(changes, 4);
 }
 
-TEST_F(TextEvents, CodeWritePutsTheCaretAtTheStart) {
-    box.UserType("12");
-    box.SetText("34");
-    EXPECT_EQ(box.SelStart(), 0);
-    box.UserType("5");
-    EXPECT_EQ(box.Text(), "534");
-}
-
-TEST_F(TextEvents, MaxLengthLimitsTypingOnly) {
+TEST_F(TextEvents, MaxLengthLimitsTypingOnlyAndCountsCharacters) {
     box.SetMaxLength(3);
     box.UserType("12345");
     EXPECT_EQ(box.Text(), "123");
@@ -87,6 +88,20 @@ TEST_F(TextEvents, MaxLengthLimitsTypingOnly) {
     box.SetSelLength(2);
     box.UserType("9");
     EXPECT_EQ(box.Text(), "9");
+    // Characters, not bytes.
+    box.SetText("");
+    box.UserType("\xC3\xA4\xC3\xB6\xC3\xBCx");  // äöüx
+    EXPECT_EQ(box.Text(), "\xC3\xA4\xC3\xB6\xC3\xBC");
+    // A line break counts two characters.
+    box.SetMultiLine(true);
+    box.SetText("ab");
+    box.SetSelStart(2);
+    box.UserKey(kKeyReturn);
+    EXPECT_EQ(box.Text(), "ab");
+    box.SetSelStart(1);
+    box.SetSelLength(1);
+    box.UserKey(kKeyReturn);  // replacing "b": 1 + 2 characters
+    EXPECT_EQ(box.Text(), "a\r\n");
 }
 
 TEST_F(TextEvents, LockedBlocksTypingButStillRaisesKeyPress) {
@@ -191,35 +206,6 @@ TEST_F(TextEvents, NonAsciiTextRaisesOneKeyPressPerCharacter) {
     box.UserType("a\xFF\xC3" "b");
     EXPECT_EQ(keys, (std::vector<int>{'a', 'b'}));
     EXPECT_EQ(box.Text(), "ab");
-}
-
-TEST_F(TextEvents, KeyPressMayReplaceACharacterWithAnyOther) {
-    // Accents off (é -> e), a comma to a point, and u to ü (inserted as UTF-8).
-    box.KeyPress = [](int& k) {
-        if (k == 0xE9) k = 'e';
-        else if (k == ',') k = '.';
-        else if (k == 'u') k = 0xFC;
-        else if (k == 'z') k = 0xD800;  // a lone surrogate is no character: dropped
-    };
-    box.UserType("\xC3\xA9,uz");
-    EXPECT_EQ(box.Text(), "e.\xC3\xBC");
-    EXPECT_EQ(box.SelStart(), 4);
-}
-
-TEST_F(TextEvents, MaxLengthCountsCharactersNotBytes) {
-    box.SetMaxLength(3);
-    box.UserType("\xC3\xA4\xC3\xB6\xC3\xBCx");  // äöüx
-    EXPECT_EQ(box.Text(), "\xC3\xA4\xC3\xB6\xC3\xBC");
-    // A line break counts two characters.
-    box.SetMultiLine(true);
-    box.SetText("ab");
-    box.SetSelStart(2);
-    box.UserKey(kKeyReturn);
-    EXPECT_EQ(box.Text(), "ab");
-    box.SetSelStart(1);
-    box.SetSelLength(1);
-    box.UserKey(kKeyReturn);  // replacing "b": 1 + 2 characters
-    EXPECT_EQ(box.Text(), "a\r\n");
 }
 
 class ComboEvents : public PlatformTest {

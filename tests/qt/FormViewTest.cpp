@@ -50,18 +50,15 @@ protected:
 };
 
 TEST_F(FormViewTest, EveryControlGetsAWidgetOfItsKindAtTheModelsGeometry) {
-    EXPECT_NE(Widget<QLabel>(*form.title), nullptr);
-    EXPECT_NE(Widget<QLineEdit>(*form.text), nullptr);
-    EXPECT_NE(Widget<QComboBox>(*form.combo), nullptr);
-    EXPECT_NE(Widget<QCheckBox>(*form.check), nullptr);
-    EXPECT_NE(Widget<QPushButton>(*form.button), nullptr);
-    EXPECT_NE(Widget<QSlider>(*form.slider), nullptr);
-    EXPECT_NE(Widget<QScrollBar>(*form.scroll), nullptr);
-    EXPECT_NE(Widget<QRadioButton>(*form.optA), nullptr);
-    EXPECT_NE(Widget<QProgressBar>(*form.progress), nullptr);
-    EXPECT_NE(Widget<QTreeWidget>(*form.list), nullptr);
-    EXPECT_NE(view->WidgetFor(*form.picture), nullptr);
-    EXPECT_NE(view->WidgetFor(*form.tabs), nullptr);
+    const std::pair<platform::Control*, const char*> kinds[] = {
+        {form.title, "QLabel"},        {form.text, "QLineEdit"},       {form.combo, "QComboBox"},
+        {form.check, "QCheckBox"},     {form.button, "QPushButton"},   {form.slider, "QSlider"},
+        {form.scroll, "QScrollBar"},   {form.optA, "QRadioButton"},    {form.list, "QTreeWidget"},
+        {form.progress, "QProgressBar"}, {form.picture, "QWidget"},    {form.tabs, "QWidget"}};
+    for (const auto& [control, kind] : kinds) {
+        ASSERT_NE(view->WidgetFor(*control), nullptr) << control->DisplayName();
+        EXPECT_TRUE(view->WidgetFor(*control)->inherits(kind)) << control->DisplayName();
+    }
     EXPECT_EQ(view->WidgetFor(*form.timer), nullptr);  // a timer has no widget
 
     EXPECT_EQ(view->WidgetFor(*form.title)->geometry(), QRect(10, 10, 200, 20));

@@ -3,40 +3,30 @@
 // The assertions are only that each picture was made at the window's size; the value of the
 // test is the pictures. A second set ("*_filled") has every empty label filled with a
 // typical-length value, to show whether the value columns leave room for real captions.
-#include <gtest/gtest.h>
-
 #include <QImage>
 #include <string>
 
 #include "QtTestApp.hpp"
-#include "core/GlobalChassisLab.hpp"
-#include "core/OptionsSettings.hpp"
-#include "core/TextTable.hpp"
 #include "qt/RenderToPng.hpp"
-#include "ui/main/Main.hpp"
+#include "support/StartedProgram.hpp"
+#include "ui/MainTestSupport.hpp"
 
 namespace {
 
-class MainWindowScreenshots : public ::testing::Test {
+// Writes the window's picture as main_<name>.png beside the test program; returns its size.
+QSize Shot(ui::Main& w, const std::string& name) {
+    const std::string path = core::ExecutableFolder() + "main_" + name + ".png";
+    EXPECT_TRUE(qtfront::RenderFormToPng(w, path)) << path;
+    return QImage(QString::fromStdString(path)).size();
+}
+
+class MainWindowScreenshots : public ui_test::MainWindowTest {
 protected:
     void SetUp() override {
         qttest::App();
-        ui::ResetMainWindow();
-        core::GlobalChassisLab() = core::GlobalChassisLabState{};
-        core::OptionsSettings() = {};
-        core::SetDefaultOptions();
-        core::InitDefaultTexts();
-        w = &ui::MainWindow();
+        MainWindowTest::SetUp();
     }
-    void TearDown() override { ui::ResetMainWindow(); }
-
-    // Writes one picture; returns its size.
-    QSize Shot(const std::string& name) {
-        const std::string path = core::ExecutableFolder() + "main_" + name + ".png";
-        EXPECT_TRUE(qtfront::RenderFormToPng(*w, path)) << path;
-        QImage img(QString::fromStdString(path));
-        return img.size();
-    }
+    QSize Shot(const std::string& name) { return ::Shot(*w, name); }
 
     void FillEmptyLabels() {
         for (const auto& c : w->AllControls()) {
@@ -63,8 +53,6 @@ protected:
         Shot("acceleration" + suffix);
         w->OptionsTabLinking->UserClick();
     }
-
-    ui::Main* w = nullptr;
 };
 
 TEST_F(MainWindowScreenshots, PagesAndTabsRenderAtFullSize) { ShootAll(""); }
@@ -115,12 +103,7 @@ TEST_F(MainWindowScreenshots, EveryTabFilled) {
     }
 }
 
-}  // namespace
-
 // ---- The window as a user first sees it: the shipped sample cars loaded by the start-up ----
-#include "support/StartedProgram.hpp"
-
-namespace {
 
 class LoadedMainWindowScreenshots : public testsupport::StartedProgram {
 protected:
@@ -129,10 +112,7 @@ protected:
         StartedProgram::SetUp();
         CopyShippedData();
     }
-    void Shot(ui::Main& w, const std::string& name) {
-        const std::string path = core::ExecutableFolder() + "main_loaded_" + name + ".png";
-        EXPECT_TRUE(qtfront::RenderFormToPng(w, path)) << path;
-    }
+    void Shot(ui::Main& w, const std::string& name) { ::Shot(w, "loaded_" + name); }
 };
 
 // main_loaded_settings<t>.png: every settings tab with the analysis tab it links to;

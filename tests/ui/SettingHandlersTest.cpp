@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "SettingHandlersTestSupport.hpp"
 
@@ -72,37 +73,26 @@ protected:
     }
 };
 
-TEST_F(SettingSliderTest, EachSliderRunsItsRoutinesWhenRecalculationIsAllowed) {
-    for (const SliderCase& c : Cases())
-        EXPECT_EQ(CallsOf([&] { Nudge(*c.slider); }), c.chain) << c.name;
-}
-
-TEST_F(SettingSliderTest, SuppressFlagStopsEverySliderRecalculation) {
-    SetSuppress(true);
-    for (const SliderCase& c : Cases())
-        EXPECT_EQ(CallsOf([&] { Nudge(*c.slider); }), Calls{}) << c.name;
-}
-
-TEST_F(SettingSliderTest, AutomaticRecalculationOffStopsAllButTheWingAngles) {
-    SetAutoRecalc(false);
-    for (const SliderCase& c : Cases()) {
-        const Calls expected = IsWing(c) ? c.chain : Calls{};
-        EXPECT_EQ(CallsOf([&] { Nudge(*c.slider); }), expected) << c.name;
-    }
-}
-
-TEST_F(SettingSliderTest, LoadingOrNoVehicleStopsOnlyTheBumpDamping) {
-    for (int variant = 0; variant < 2; ++variant) {
+TEST_F(SettingSliderTest, EachFlagStopsTheRecalculationOfItsSliders) {
+    auto all = [](const SliderCase&) { return true; };
+    auto notBump = [](const SliderCase& c) { return std::string(c.name) != "Set_SuspBumpDamp(0)"; };
+    const struct {
+        const char* what;
+        std::function<void()> set;
+        std::function<bool(const SliderCase&)> stillRuns;
+    } variants[] = {
+        {"allowed", [] {}, all},
+        {"suppressed", [] { SetSuppress(true); }, [](const SliderCase&) { return false; }},
+        {"automatic recalculation off", [] { SetAutoRecalc(false); }, IsWing},
+        {"loading", [] { SetLoading(true); }, notBump},
+        {"no vehicle", [] { core::GlobalChassisLab().VehicleCount = 0; }, notBump},
+    };
+    for (const auto& v : variants) {
         AllowRecalc();
-        if (variant == 0)
-            SetLoading(true);
-        else
-            core::GlobalChassisLab().VehicleCount = 0;
-        for (const SliderCase& c : Cases()) {
-            const bool bump = std::string(c.name) == "Set_SuspBumpDamp(0)";
-            EXPECT_EQ(CallsOf([&] { Nudge(*c.slider); }), bump ? Calls{} : c.chain)
-                << c.name << " variant " << variant;
-        }
+        v.set();
+        for (const SliderCase& c : Cases())
+            EXPECT_EQ(CallsOf([&] { Nudge(*c.slider); }), v.stillRuns(c) ? c.chain : Calls{})
+                << v.what << ": " << c.name;
     }
 }
 
@@ -157,6 +147,8 @@ TEST_F(SettingHandlersTest, SteeringLockLimitsTheLiveSteeringAngleWhateverTheFla
 }
 
 TEST_F(SettingHandlersTest, SimplifiedDampersSetBumpToHalfTheReboundHalvesToEven) {
+    w->Set_SuspReboundDamp(0).UserDrag(120);  // full dampers leave bump alone
+    EXPECT_EQ(w->Set_SuspBumpDamp(0).Value(), 50);
     core::OptionsSettings().SimplifiedDampers = core::VbTrue;
     const std::pair<int, int> cases[] = {{75, 38}, {65, 32}, {33, 16},
                                          {35, 18}, {0, 0},   {400, 200}};
@@ -172,11 +164,6 @@ TEST_F(SettingHandlersTest, SimplifiedDampersSetBumpToHalfTheReboundHalvesToEven
     core::GlobalChassisLab().VehicleCount = 0;
     EXPECT_EQ(CallsOf([&] { w->Set_SuspReboundDamp(0).UserDrag(70); }), Calls{"AnalyseLiveState"});
     EXPECT_EQ(w->Set_SuspBumpDamp(0).Value(), 35);
-}
-
-TEST_F(SettingHandlersTest, FullDampersLeaveBumpAlone) {
-    w->Set_SuspReboundDamp(0).UserDrag(120);
-    EXPECT_EQ(w->Set_SuspBumpDamp(0).Value(), 50);
 }
 
 class TyreSymmetryTest : public SettingHandlersTest {

@@ -89,7 +89,8 @@ TEST_F(LiveDisplaysTest, EmptyTankShowsNoShareAndNoCaptionIsNaN) {
     ui::ShowPhysicalAnalysis(*w);
     ui::AnalyseLiveState(*w);
     EXPECT_EQ(w->Set_LiveLabel(103).Caption(), "0 l (N/A)");
-    for (auto* arr : {&w->Analysis_PhysLabel, &w->DataLabel, &w->Set_LiveLabel}) {
+    for (auto* arr :
+         {&w->Analysis_PhysLabel, &w->DataLabel, &w->Set_LiveLabel, &w->Set_AeroLabel}) {
         arr->ForEach([](int index, platform::Label& label) {
             EXPECT_EQ(label.Caption().find("NaN"), std::string::npos) << index;
             EXPECT_EQ(label.Caption().find("Inf"), std::string::npos) << index;

@@ -162,20 +162,15 @@ TEST_F(PhysicalDisplayTest, FuelLoadWithTheShareOfTheTank) {
     EXPECT_EQ(Text(103, PhysCaption::Target::LiveLabel), "0 gal (N/A)");
 }
 
-TEST_F(PhysicalDisplayTest, AnEmptyVehicleShowsNoNaNOrInfinity) {
-    // Nothing computed, then the live analysis of an all-zero record.
+TEST_F(PhysicalDisplayTest, AnEmptyVehicleShowsNotAvailableWhereNothingCanBeGiven) {
+    // Nothing computed, then the live analysis of an all-zero record. (That no caption reads
+    // "NaN" or "Inf" is checked on the window, in LiveDisplaysTest.)
     analysis::AnalyseLiveState(analysis::LiveStateInputs{});
     Physical();
-    std::vector<PhysCaption> all = captions;
-    Live();
-    all.insert(all.end(), captions.begin(), captions.end());
-    for (const auto& c : all) {
-        EXPECT_EQ(c.Text.find("NaN"), std::string::npos) << c.Index;
-        EXPECT_EQ(c.Text.find("Inf"), std::string::npos) << c.Index;
-        EXPECT_FALSE(c.Text.empty()) << c.Index;
-    }
-    captions = all;
+    for (const auto& c : captions) EXPECT_FALSE(c.Text.empty()) << c.Index;
     for (int i : {103, 110, 111, 112, 117, 118, 119, 120, 129, 107}) EXPECT_EQ(Text(i), "N/A") << i;
+    Live();
+    for (const auto& c : captions) EXPECT_FALSE(c.Text.empty()) << c.Index;
     EXPECT_EQ(Text(103, PhysCaption::Target::LiveLabel), "0 l (N/A)");
 }
 
@@ -205,11 +200,12 @@ TEST_F(PhysicalDisplayTest, AChangeOfUnitChangesOnlyTheTexts) {
 TEST_F(PhysicalDisplayTest, RewritingReusesTheList) {
     Physical();
     const std::size_t physical = captions.size();
-    EXPECT_EQ(physical, 3u + 14u + 16u + 1u);  // 3 handicap, 100..112 and 156, 4 x 4 wheels, 129
     Live();
-    EXPECT_EQ(captions.size(), 3u + 1u + 5u + 4u + 4u + 4u + 3u + 6u);
+    const std::size_t live = captions.size();
     Physical();
     EXPECT_EQ(captions.size(), physical);
+    Live();
+    EXPECT_EQ(captions.size(), live);
 }
 
 }  // namespace

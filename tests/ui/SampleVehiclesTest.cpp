@@ -20,21 +20,10 @@
 #include <filesystem>
 #include <string>
 
-#include "analysis/AccelerationCode.hpp"
-#include "analysis/DecelerationCode.hpp"
 #include "analysis/PhysicalCode.hpp"
-#include "core/GlobalChassisLab.hpp"
-#include "core/Locale.hpp"
-#include "files/ListFiles.hpp"
-#include "files/SetupFileContext.hpp"
-#include "platform/ServiceDoubles.hpp"
-#include "ui/main/Main.hpp"
-#include "ui/main/MainStartUp.hpp"
 #include "support/StartedProgram.hpp"
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/EngineCode.hpp"
-#include "vehicle/VehicleRecord.hpp"
-
 
 namespace {
 
@@ -103,8 +92,7 @@ void ExpectNear(double program, double published, const char* what, const char* 
 }
 
 TEST_F(SampleVehiclesTest, ShippedListLoadsAllThreeCarsWithTheirDefaultSetups) {
-    ui::Main& w = ui::MainWindow();
-    w.Show();
+    ui::Main& w = Start();
     const auto& g = core::GlobalChassisLab();
     ASSERT_EQ(g.VehicleCount, 3);
     EXPECT_TRUE(platform::MessageDouble().Requests().empty());
@@ -123,8 +111,7 @@ TEST_F(SampleVehiclesTest, ShippedListLoadsAllThreeCarsWithTheirDefaultSetups) {
 }
 
 TEST_F(SampleVehiclesTest, AccelerationAndTopSpeedMatchPublishedFigures) {
-    ui::Main& w = ui::MainWindow();
-    w.Show();
+    ui::Main& w = Start();
     for (const Published& car : kCars) {
         SCOPED_TRACE(car.name);
         if (car.index > 0) w.Main_SelectVeh->UserSelect(car.index);

@@ -188,8 +188,7 @@ TEST_F(SetupFileIOTest, BadFilesGiveTheirMessageAndChangeNothing) {
          t.MsgTitleError, false},
         {"version 1", "Car One_v1.set", spoilt(8, 1), t.MsgBadSetupVersion, t.MsgTitleProblem, false},
         {"version 3", "Car One_v3.set", spoilt(8, 3), t.MsgBadSetupVersion, t.MsgTitleProblem, false},
-        {"config byte", "Car One_cfg.set", spoilt(49, 2), t.MsgBadSetupFile, t.MsgTitleError, false},
-        {"diff type", "Car One_diff.set", spoilt(124, 4), t.MsgBadSetupFile, t.MsgTitleError, false},
+        // One field out of its range (the fields are taken one by one in the file tests).
         {"balance", "Car One_bal.set", spoilt(26, 101), t.MsgBadSetupFile, t.MsgTitleError, false},
         {"unknown car", "ZZZ_x.set", good, t.MsgSetupVehicleNotLoaded, t.MsgTitleProblem, true},
         {"no underscore", "Car One.set", good, t.MsgSetupVehicleNotLoaded, t.MsgTitleProblem, true},
@@ -304,6 +303,7 @@ TEST_F(SetupFileIOTest, ControlsAreSetInTheReadersOrder) {
     EXPECT_EQ(core::GlobalChassisLab().SuppressRecalc, core::VbFalse);
 }
 
+// Which option button means what; the round trip above shows that opening sets them back.
 TEST_F(SetupFileIOTest, AsymmetricOptionSetsFlagBitZero) {
     ui::ApplySetupControlValues(*m, DistinctValues());
     const std::string path = SetupPath("Car One_asym.set");
@@ -311,16 +311,8 @@ TEST_F(SetupFileIOTest, AsymmetricOptionSetsFlagBitZero) {
     ASSERT_TRUE(Save(path));
     EXPECT_EQ(ByteAt(vehtest::ReadFile(path), 12) & 1, 1);
     m->Set_Asym(1).SetValue(true);  // "Symmetric"
-    ASSERT_TRUE(Open(path));
-    EXPECT_TRUE(m->Set_Asym(0).Value());
-    EXPECT_FALSE(m->Set_Asym(1).Value());
-
-    m->Set_Asym(1).SetValue(true);
     ASSERT_TRUE(Save(path));
     EXPECT_EQ(ByteAt(vehtest::ReadFile(path), 12) & 1, 0);
-    m->Set_Asym(0).SetValue(true);
-    ASSERT_TRUE(Open(path));
-    EXPECT_TRUE(m->Set_Asym(1).Value());
 }
 
 TEST_F(SetupFileIOTest, UnstorableGearRatioRefusesTheSaveNamingTheGear) {

@@ -92,7 +92,7 @@ void ExpectNear(double program, double published, const char* what, const char* 
 }
 
 TEST_F(SampleVehiclesTest, ShippedListLoadsAllThreeCarsWithTheirDefaultSetups) {
-    ui::Main& w = Start();
+    Start();
     const auto& g = core::GlobalChassisLab();
     ASSERT_EQ(g.VehicleCount, 3);
     EXPECT_TRUE(platform::MessageDouble().Requests().empty());

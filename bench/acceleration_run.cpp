@@ -1,17 +1,17 @@
-// The acceleration run of a plausible rear-drive hatchback (the test vehicle) to its stop, at
+// The acceleration run of the tests' sample car (rear drive, 150 kW) to its stop, at
 // the standard (1/100 s) and the ultra (1/2000 s) time step, summary and search included.
 // Targets: under 5 ms at 1/100 s, under 100 ms at 1/2000 s.
 #include <benchmark/benchmark.h>
 
-#include "../tests/analysis/AccelerationTestSupport.hpp"
+#include "support/SampleVehicles.hpp"
 
 namespace {
 
 void RunAt(benchmark::State& state, float dt) {
-    acc_test::ResetAll();
-    acc_test::Prepare(acc_test::Hatchback());
+    sample::ResetAll();
+    sample::Prepare(sample::SampleCar());
     for (auto _ : state) {
-        acc_test::RunAcc(dt);
+        analysis::RunAccelerationAnalysis(dt, {}, {});
         benchmark::DoNotOptimize(analysis::AccelerationCode().AccLastStep);
     }
     state.counters["steps"] = analysis::AccelerationCode().AccLastStep + 1;

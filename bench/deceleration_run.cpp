@@ -2,11 +2,12 @@
 // run's own step (1/200 s) and at 1/100, 1/500 and 1/2000 s; and the engine-braking run
 // (1/40 s steps, the throttle search for the engine-brake reduction in every step).
 //
-// Vehicle: the deceleration tests' 1170 kg rear-driven saloon (205/55 R16, Cd 0.32 on 2 m^2,
-// 1800 N m brakes at 65 % front), stopping in about 150 m and 5.5 s.
+// Vehicle: the tests' sample car as the deceleration tests prepare it (1170 kg, rear drive,
+// 205/55 R16, Cd 0.32 on 2 m^2, 1800 N m brakes at 65 % front), stopping in about 150 m and
+// 5.5 s.
 #include <benchmark/benchmark.h>
 
-#include "../tests/analysis/DecelerationTestVehicle.hpp"
+#include "analysis/DecelerationTestVehicle.hpp"
 
 namespace {
 

@@ -3,47 +3,13 @@
 // with automatic shift points.
 #include <benchmark/benchmark.h>
 
-#include "core/FuelTypes.hpp"
-#include "core/GlobalChassisLab.hpp"
-#include "core/OptionsSettings.hpp"
-#include "core/TextTable.hpp"
-#include "vehicle/EngineCode.hpp"
-#include "vehicle/GearingCode.hpp"
-#include "vehicle/TyreCode.hpp"
+#include "support/SampleVehicles.hpp"
 
 namespace {
 
-vehicle::EngineRecord PetrolEngine() {
-    vehicle::EngineFigures f;
-    f.PeakTorque = 250.0f;
-    f.TorquePeakRPM = 4000.0f;
-    f.TorquePeakWidth = 1000.0f;
-    f.PeakPower = 150.0f;
-    f.PowerPeakRPM = 6500.0f;
-    f.IdleRPM = 1000.0f;
-    f.LimitRPM = 7500.0f;
-    f.EngineBrakingCoeff = 0.05f;
-    f.IdleTorqueFraction = 0.5f;
-    f.LowerShape = 1.0f;
-    f.UpperShapeA = 0.5f;
-    f.UpperShapeB = 1.0f;
-    f.ReducePowerFactor = 1.0f;
-    f.ShiftPowerFactor = 1.0f;
-    vehicle::EngineRecord e = vehicle::EngineRecordFromFigures(f, vehicle::kDriveRear);
-    vehicle::UpdateEngineModel(e, vehicle::kDriveRear);
-    return e;
-}
-
-void SetUpProgram() {
-    core::SetDefaultOptions();
-    core::ApplySelectedUnits();
-    core::InitDefaultTexts();
-    core::InitFuelTypes();
-}
-
 void BM_GetEngineTorque(benchmark::State& state) {
-    SetUpProgram();
-    vehicle::EngineRecord e = PetrolEngine();
+    sample::ResetAll();
+    vehicle::EngineRecord e = sample::FittedSampleEngine();
     float speed = 100.0f;
     for (auto _ : state) {
         e.Speed = speed;
@@ -54,17 +20,15 @@ void BM_GetEngineTorque(benchmark::State& state) {
 BENCHMARK(BM_GetEngineTorque);
 
 void BM_CalcGearing(benchmark::State& state) {
-    SetUpProgram();
-    auto& v = core::GlobalChassisLab().CurrentVehicle;
-    v.Drivetrain.DriveType = vehicle::kDriveRear;
-    v.Drivetrain.NumGears = 6;
-    v.Drivetrain.HasReverse = core::VbTrue;
-    vehicle::EngineCode().CurrentEngine = PetrolEngine();
-    for (auto& t : vehicle::TyreCode().WheelTyres) t.UnloadedRadius = 0.3f;
+    // The sample car with six gears, automatic shift points, indicated speeds.
+    sample::ResetAll();
+    vehicle::VehicleRecord car = sample::SampleCar();
+    car.Drivetrain.NumGears = 6;
+    sample::Prepare(car);
     core::OptionsSettings().ShiftPointAuto = core::VbTrue;
     core::OptionsSettings().SpeedoIndicated = core::VbTrue;
     vehicle::GearingInputs in;
-    in.GearRatioText = {"3.2", "3.3", "2.2", "1.6", "1.25", "1.0", "0.85", "0.8", "3.9"};
+    in.GearRatioText = sample::Setup{}.gearRatios;
     in.LiveSpeed = 20;
     vehicle::GearingLinks links;
     for (auto _ : state) {

@@ -1,24 +1,38 @@
 // The path of one live slider move: the live-state analysis of a realistic vehicle (the sample
-// saloon of tests/analysis/LiveStateTestSupport.hpp: 1100 kg, rear drive, five gears, small
-// rear wing) with its live captions written into the main window. Target: median under
+// car of tests/support/SampleVehicles.hpp: 1180 kg, rear drive, five gears, small rear wing,
+// at 25 m/s on half throttle) with its live captions written into the main window. Target: median under
 // 0.3 ms. Also the model alone, the caption texts alone and the physical captions.
 //
 // Run: build-*/bench_live_state --benchmark_repetitions=10 --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
 
-#include "../tests/analysis/LiveStateTestSupport.hpp"
+#include "support/SampleVehicles.hpp"
 #include "analysis/PhysicalDisplay.hpp"
 #include "ui/main/LiveDisplays.hpp"
 #include "ui/main/Main.hpp"
 
 namespace {
 
+analysis::LiveStateInputs SampleInputs() {
+    analysis::LiveStateInputs in = sample::Setup::LiveInputs();
+    in.SpeedMs = 25;
+    in.ThrottlePercent = 50;
+    return in;
+}
+
+void SampleVehicle() {
+    sample::ResetAll();
+    sample::Setup setup;
+    setup.live = SampleInputs();
+    sample::Prepare(sample::SampleCar(), setup);
+}
+
 // The sample vehicle, and the main window's live and setup controls set to its inputs.
 ui::Main& PrepareWindow() {
-    live_test::SampleVehicle();
+    SampleVehicle();
     ui::ResetMainWindow();
     ui::Main& form = ui::MainWindow();
-    const analysis::LiveStateInputs in = live_test::SampleInputs();
+    const analysis::LiveStateInputs in = SampleInputs();
     form.Live_Speed->SetValue(in.SpeedMs);
     form.Live_Throttle->SetValue(in.ThrottlePercent);
     form.Set_AeroWingAngle(1).SetValue(in.Wings.RearWingAngle);
@@ -48,8 +62,8 @@ void BM_AnalyseLiveStateWithCaptions(benchmark::State& state) {
 BENCHMARK(BM_AnalyseLiveStateWithCaptions)->Unit(benchmark::kMicrosecond);
 
 void BM_AnalyseLiveStateModel(benchmark::State& state) {
-    live_test::SampleVehicle();
-    analysis::LiveStateInputs in = live_test::SampleInputs();
+    SampleVehicle();
+    analysis::LiveStateInputs in = SampleInputs();
     for (auto _ : state) {
         in.SpeedMs = in.SpeedMs == 40 ? 20 : in.SpeedMs + 1;
         analysis::AnalyseLiveState(in);
@@ -59,8 +73,8 @@ void BM_AnalyseLiveStateModel(benchmark::State& state) {
 BENCHMARK(BM_AnalyseLiveStateModel)->Unit(benchmark::kMicrosecond);
 
 void BM_LiveCaptionTexts(benchmark::State& state) {
-    live_test::SampleVehicle();
-    analysis::AnalyseLiveState(live_test::SampleInputs());
+    SampleVehicle();
+    analysis::AnalyseLiveState(SampleInputs());
     std::vector<analysis::PhysCaption> captions;
     for (auto _ : state) {
         analysis::LiveAnalysisCaptions({50, 0}, captions);
@@ -70,7 +84,7 @@ void BM_LiveCaptionTexts(benchmark::State& state) {
 BENCHMARK(BM_LiveCaptionTexts)->Unit(benchmark::kMicrosecond);
 
 void BM_PhysicalCaptionTexts(benchmark::State& state) {
-    live_test::SampleVehicle();
+    SampleVehicle();
     std::vector<analysis::PhysCaption> captions;
     for (auto _ : state) {
         analysis::PhysicalAnalysisCaptions({0, 0, 50}, captions);

@@ -3,45 +3,16 @@
 // the three 2-second response runs. (The whole live-state analysis has a 0.3 ms budget.)
 #include <benchmark/benchmark.h>
 
-#include "analysis/PhysicalCode.hpp"
-#include "analysis/SteeringCode.hpp"
-#include "analysis/SuspensionCode.hpp"
-#include "core/GlobalChassisLab.hpp"
-#include "vehicle/TyreCode.hpp"
+#include "support/SampleVehicles.hpp"
 
 namespace {
 
-// A mid-sized saloon: 1200 kg with 60 % on the front axle, 35 kg unsprung per corner.
+// The sample car at rest, its live loads shifted 900 N towards the left as in a turn.
 void SetUpCar() {
-    auto& v = core::GlobalChassisLab().CurrentVehicle;
-    for (auto& axle : v.Axles) {
-        axle.SpringMotionRatio = 1.2f;
-        axle.ARBMotionRatio = 1.5f;
-        axle.TrackWidth = 1.52f;
-        axle.UnsprungMass = 70.0f;
-        axle.RideHeight = 0.12f;
-        axle.Inclination = 0.2f;
-        axle.CamberOffset = 0.18f;
-    }
-    v.Wheelbase = 2.6f;
-    for (int i = 0; i < 4; ++i) v.AeroElements[i].PosY = 0.25f * i;
+    sample::ResetAll();
+    sample::Prepare(sample::SampleCar());
     auto& p = analysis::PhysicalCode();
-    const float corner[4] = {360, 360, 240, 240};
-    for (int i = 0; i < 4; ++i) {
-        p.UnsprungCornerMass[i] = 35.0f;
-        p.SprungCornerMass[i] = corner[i] - 35.0f;
-        p.CornerStaticLoad[i] = corner[i] * 9.80665f;
-        p.CornerDynamicLoad[i] = p.CornerStaticLoad[i] + (i % 2 == 0 ? 900.0f : -900.0f);
-    }
-    p.SprungMass = 1060.0f;
-    p.UnsprungMass = 140.0f;
-    p.TotalMass = 1200.0f;
-    p.VehicleCoG = {0.5f, 0.6f, 0.5f};
-    p.UnsprungCoG = {0.5f, 0.5f, 0.3f};
-    p.SprungMassShare = p.SprungMass / p.TotalMass;
-    p.FrontAxleSprungShare = 650.0f / 720.0f;
-    p.RearAxleSprungShare = 410.0f / 480.0f;
-    for (auto& t : vehicle::TyreCode().WheelTyres) t.LoadedRadius = 0.3f;
+    for (int i = 0; i < 4; ++i) p.CornerDynamicLoad[i] += (i % 2 == 0 ? 900.0f : -900.0f);
 }
 
 void BM_SuspensionAndSteeringLivePass(benchmark::State& state) {

@@ -5,17 +5,15 @@
 
 #include <cmath>
 
-#include "AccelerationTestSupport.hpp"
+#include "support/SampleVehicles.hpp"
 #include "analysis/AccelerationRunState.hpp"
 
 namespace {
 
-using namespace acc_test;
-
 class AccelerationDrivetrainTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetAll();
+        sample::ResetAll();
         auto& g = vehicle::GearingCode();
         g.OverallRatios[1] = 10.0f;
         g.AxleTorqueShare = {0.0f, 1.0f};  // rear drive
@@ -128,8 +126,7 @@ TEST_F(AccelerationDrivetrainTest, SlipRatioIsSmoothedRateLimitedAndBelowOne) {
 // First step: the driven wheels stand still, so the clutch loses 5 % of its capacity, and the
 // engine's torque is limited to the clutch's 0.6 x 1.05 x peak torque.
 TEST_F(AccelerationDrivetrainTest, LaunchLossAndClutchLimit) {
-    r.engine = vehicle::EngineRecordFromFigures(Hatchback().Engine, vehicle::kDriveRear);
-    vehicle::UpdateEngineModel(r.engine, vehicle::kDriveRear);
+    r.engine = sample::FittedSampleEngine();
     r.engine.Throttle = 1.0f;
     r.clutchCapacity = 1.05f * r.engine.PeakTorque;  // 262.5 N m
     r.clutch = 0.6f;
@@ -145,8 +142,7 @@ TEST_F(AccelerationDrivetrainTest, LaunchLossAndClutchLimit) {
 // Throttle reduction: the throttle falls in steps of 0.001 until the drive torque is no more
 // than the weakest wheel's share; the search must end where a one-step-at-a-time loop would.
 TEST_F(AccelerationDrivetrainTest, ThrottleReductionStopsAtTheFirstStepWithinTraction) {
-    r.engine = vehicle::EngineRecordFromFigures(Hatchback().Engine, vehicle::kDriveRear);
-    vehicle::UpdateEngineModel(r.engine, vehicle::kDriveRear);
+    r.engine = sample::FittedSampleEngine();
     r.clutchCapacity = 1.05f * r.engine.PeakTorque;
     r.clutch = 1.0f;
     r.launchSpeed = 1.0f;

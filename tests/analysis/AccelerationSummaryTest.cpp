@@ -6,11 +6,10 @@
 #include <cmath>
 #include <map>
 
-#include "AccelerationTestSupport.hpp"
+#include "support/SampleVehicles.hpp"
 
 namespace {
 
-using namespace acc_test;
 using analysis::AccelerationCode;
 namespace Col = analysis::AccCol;
 namespace Res = analysis::AccRes;
@@ -22,10 +21,24 @@ std::map<int, std::string> ByIndex(const std::vector<analysis::AccLabelText>& la
     return out;
 }
 
+// A stored run made by hand: `rows` rows of dt, every cell 0.
+void SyntheticRun(float dt, int32_t rows, int32_t maxSteps, float divisor) {
+    auto& s = AccelerationCode();
+    s.AccTimeStep = dt;
+    s.AccMaxSteps = maxSteps;
+    s.AccProgressDivisor = divisor;
+    s.AccLastStep = rows - 1;
+    s.AccData.assign(static_cast<std::size_t>(maxSteps + 1) * analysis::kAccColumns, 0.0f);
+}
+void SetCell(int32_t step, int column, float value) {
+    AccelerationCode().AccData[static_cast<std::size_t>(step) * analysis::kAccColumns +
+                               static_cast<std::size_t>(column)] = value;
+}
+
 class AccelerationSummaryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetAll();
+        sample::ResetAll();
         core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears = 3;
         analysis::PhysicalCode().LiveFuelLoad = 10;
     }

@@ -137,7 +137,10 @@ TEST(DecelerationRun, IndependentOfTheTimeStep) {
         ASSERT_TRUE(AllFinite());
         distance[k] = dectest::StopDistance();
         time[k] = dectest::StopTime();
-        steady[k] = Cell(static_cast<int32_t>(std::lround(2.0 / steps[k])), Deceleration);
+        // Two rows: at the finest step the deceleration alternates from one step to the next
+        // (the wheels' slip settles into a two-step oscillation); their mean is the steady value.
+        const auto row = static_cast<int32_t>(std::lround(2.0 / steps[k]));
+        steady[k] = (Cell(row, Deceleration) + Cell(row + 1, Deceleration)) / 2.0f;
     }
     // Order of the error: v0 x dt at the coarse step (0.55 m on a stop of about 150 m).
     EXPECT_GT(distance[2], 100.0f);

@@ -1,4 +1,4 @@
-// Live-state analysis of the sample saloon (LiveStateTestSupport.hpp): gear choice, engine
+// Live-state analysis of the sample car (support/SampleVehicles.hpp): gear choice, engine
 // state, grip limits of drive, brakes and cornering, and the load transfer against the
 // closed-form m a h / L. Expected figures are worked from the vehicle's figures; where a figure
 // of another model is needed (a rolling radius, a grip force) it is read from that model's
@@ -7,23 +7,30 @@
 
 #include <cmath>
 
-#include "LiveStateTestSupport.hpp"
+#include "support/SampleVehicles.hpp"
 
 namespace {
 
 using analysis::LiveStateCode;
 using analysis::PhysicalCode;
-using live_test::kG;
+using sample::kG;
 
 class LiveStateTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        live_test::ResetAll();
-        live_test::SetSampleRecord();
+        sample::ResetAll();
+        core::GlobalChassisLab().CurrentVehicle = sample::SampleCar();
+        in.SpeedMs = 25;
+        in.ThrottlePercent = 50;
     }
-    // Prepares the vehicle for the inputs and runs the analysis.
+    // Prepares the vehicle for the inputs, and prepares and runs the analysis.
+    void Prepare() {
+        sample::Setup setup;
+        setup.live = in;
+        sample::PrepareModels(setup);
+    }
     void Run() {
-        live_test::PrepareVehicle(live_test::SampleMassInputs(), in);
+        Prepare();
         analysis::AnalyseLiveState(in);
     }
     // Longitudinal transfer the analysis applied: rear axle load over the aerodynamic wheel
@@ -47,7 +54,7 @@ protected:
         EXPECT_NEAR(steps, std::round(steps), 0.05f) << throttle;
     }
 
-    analysis::LiveStateInputs in = live_test::SampleInputs();
+    analysis::LiveStateInputs in = sample::Setup::LiveInputs();
 };
 
 TEST_F(LiveStateTest, StandingStillWithNothingAppliedHasNoForces) {
@@ -69,7 +76,7 @@ TEST_F(LiveStateTest, StandingStillWithNothingAppliedHasNoForces) {
 }
 
 TEST_F(LiveStateTest, GearIsTheHighestWhoseLowerShiftSpeedLiesBelowTheSpeed) {
-    live_test::PrepareVehicle();
+    Prepare();
     const auto& sas = vehicle::GearingCode().SpeedAtShift;
     ASSERT_LT(sas[1], sas[2]);
     // Exactly at the 1-2 shift speed the first gear is kept; above it the second is used.
@@ -224,7 +231,7 @@ TEST_F(LiveStateTest, SteeringDemandBeyondGripIsCappedWithItsSign) {
 TEST_F(LiveStateTest, EngineBrakingIsEasedUnlessTheSimulatorForbidsIt) {
     in.SpeedMs = 25;
     in.ThrottlePercent = 0;
-    live_test::PrepareVehicle(live_test::SampleMassInputs(), in);
+    Prepare();
     vehicle::EngineCode().CurrentEngine.EngineBrakeReduction = 0.5f;
     analysis::AnalyseLiveState(in);
     const auto& e = LiveStateCode().LiveEngine;
@@ -326,7 +333,7 @@ TEST_F(LiveStateTest, DisplaysRunInOrderAfterTheModel) {
     };
     links.ShowSteeringAnalysis = [&] { order += "G"; };
     links.PlotSteeringGeometry = [&] { order += "P"; };
-    live_test::PrepareVehicle(live_test::SampleMassInputs(), in);
+    Prepare();
     analysis::AnalyseLiveState(in, links);
     EXPECT_EQ(order, "ATSLGP");
 }

@@ -5,11 +5,10 @@
 #include <cmath>
 #include <limits>
 
-#include "DrivetrainTestSupport.hpp"
+#include "support/SampleVehicles.hpp"
 
 namespace {
 
-using namespace drivetrain_test;
 using vehicle::EngineRecord;
 using vehicle::GetEngineTorque;
 
@@ -23,8 +22,8 @@ constexpr double kLimit = 785.398163397225;          // 7500 rpm
 class EngineCodeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetDrivetrainState();
-        engine = FittedPetrolEngine();
+        sample::ResetAll();
+        engine = sample::FittedSampleEngine();
     }
     float TorqueAt(double speed, float throttle) {
         EngineRecord e = engine;
@@ -45,7 +44,7 @@ TEST_F(EngineCodeTest, FiguresAreConvertedToRadiansPerSecondForWheelDrivenVehicl
     EXPECT_EQ(engine.Throttle, 1.0f);
 
     // Thrust driven: nothing converted, no curve.
-    EngineRecord thrust = vehicle::EngineRecordFromFigures(PetrolFigures(), vehicle::kDriveThrust);
+    EngineRecord thrust = vehicle::EngineRecordFromFigures(sample::SampleEngine(), vehicle::kDriveThrust);
     EXPECT_EQ(thrust.PowerPeakSpeed, 6500.0f);
     EXPECT_EQ(thrust.TorquePeakStart, 0.0f);
     thrust.UpperCurve = {1, 2, 3, 4, 5};

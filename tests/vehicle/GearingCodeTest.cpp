@@ -4,22 +4,21 @@
 
 #include <cmath>
 
-#include "DrivetrainTestSupport.hpp"
+#include "support/SampleVehicles.hpp"
 
 namespace {
 
-using namespace drivetrain_test;
 using vehicle::GearingCode;
 
 class GearingCodeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetDrivetrainState();
+        sample::ResetAll();
         auto& v = core::GlobalChassisLab().CurrentVehicle;
         v.Drivetrain.DriveType = vehicle::kDriveRear;
         v.Drivetrain.NumGears = 3;
         v.Drivetrain.HasReverse = core::VbTrue;
-        vehicle::EngineCode().CurrentEngine = FittedPetrolEngine();
+        vehicle::EngineCode().CurrentEngine = sample::FittedSampleEngine();
         for (auto& t : vehicle::TyreCode().WheelTyres) t.UnloadedRadius = 0.3f;  // m
         GearingCode().FrontTorqueShare = 0.0f;  // rear drive, as the selection sets it
 

@@ -5,18 +5,17 @@
 #include <cmath>
 #include <map>
 
-#include "DrivetrainTestSupport.hpp"
+#include "support/SampleVehicles.hpp"
 
 namespace {
 
-using namespace drivetrain_test;
 using vehicle::CaptionWrite;
 using vehicle::GearingCode;
 
 class GearingDiffsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetDrivetrainState();
+        sample::ResetAll();
         core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType = vehicle::kDriveRear;
         GearingCode().FrontTorqueShare = 0.0f;
         inputs.DiffType = {"Open", "Open", "Open"};

@@ -4,11 +4,10 @@
 
 #include <cmath>
 
-#include "DrivetrainTestSupport.hpp"
+#include "support/SampleVehicles.hpp"
 
 namespace {
 
-using namespace drivetrain_test;
 using vehicle::GearingCode;
 
 // Gearbox term 0.0175 x T1^0.13 x final drive, times final drive^2, for first gear 3 and final
@@ -18,7 +17,7 @@ double GearboxPart(double torque) { return 16.0 * 0.0175 * std::pow(3.0 * torque
 class GearingInertiaTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetDrivetrainState();
+        sample::ResetAll();
         auto& v = core::GlobalChassisLab().CurrentVehicle;
         v.Drivetrain.DriveType = vehicle::kDriveRear;
         v.Wheelbase = 2.5f;

@@ -4,17 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "DrivetrainTestSupport.hpp"
+#include "support/SampleVehicles.hpp"
 #include "ui/main/Main.hpp"
 
 namespace {
 
-using namespace drivetrain_test;
-
 class SetupReadersDrivetrainTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetDrivetrainState();
+        sample::ResetAll();
         core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType = vehicle::kDriveAll;
         for (int i = 0; i < 3; ++i) {
             auto& combo = form.Set_GearingDiffType(i);

@@ -20,43 +20,31 @@ protected:
     core::RoundCacheState& Cache() { return core::GlobalShared().RoundCache; }
 };
 
-TEST_F(GlobalSharedTest, RoundToDecimalsHalvesAwayFromZero) {
-    EXPECT_EQ(RoundToDecimals(2.5f, 0), 3.0f);
-    EXPECT_EQ(RoundToDecimals(-2.5f, 0), -3.0f);
-    EXPECT_EQ(RoundToDecimals(0.4f, 0), 0.0f);
-    EXPECT_EQ(RoundToDecimals(-0.6f, 0), -1.0f);
-    EXPECT_EQ(RoundToDecimals(0.05f, 1), 0.1f);
-    EXPECT_EQ(RoundToDecimals(1.25f, 1), 1.3f);
-    EXPECT_EQ(RoundToDecimals(-1.25f, 1), -1.3f);
-    EXPECT_EQ(RoundToDecimals(1.24f, 1), 1.2f);
-    EXPECT_EQ(RoundToDecimals(123.456f, 2), 123.46f);
-    EXPECT_EQ(RoundToDecimals(7.0f, 3), 7.0f);
-}
-
-TEST_F(GlobalSharedTest, RoundToDecimalsScalesInDecimal) {
-    // 0.45f is 0.449999988 and 2.45f is 2.45000005; scaled in binary 0.45f x 10 would fall
-    // below 4.5. Taken at seven decimal digits both scale to an exact half.
-    EXPECT_EQ(RoundToDecimals(0.45f, 1), 0.5f);
-    EXPECT_EQ(RoundToDecimals(2.45f, 1), 2.5f);
-    EXPECT_EQ(RoundToDecimals(1.005f, 2), 1.01f);
-    EXPECT_EQ(RoundToDecimals(-0.45f, 1), -0.5f);
-}
-
-TEST_F(GlobalSharedTest, RoundToDecimalsLooksOnlyAtTheFirstDroppedDigit) {
-    EXPECT_EQ(RoundToDecimals(1.249f, 1), 1.2f);
-    EXPECT_EQ(RoundToDecimals(0.0499f, 1), 0.0f);
-}
-
-TEST_F(GlobalSharedTest, RoundToDecimalsWithNegativePlaces) {
-    EXPECT_EQ(RoundToDecimals(1234.0f, -2), 1200.0f);
-    EXPECT_EQ(RoundToDecimals(1250.0f, -2), 1300.0f);
-    EXPECT_EQ(RoundToDecimals(-1250.0f, -2), -1300.0f);
-    EXPECT_EQ(RoundToDecimals(45.0f, -1), 50.0f);
-}
-
-TEST_F(GlobalSharedTest, RoundToDecimalsOfHugeOrNonFiniteValues) {
-    EXPECT_EQ(RoundToDecimals(3e38f, 5), 3e38f);
-    EXPECT_EQ(RoundToDecimals(1e-40f, -3), 0.0f);  // scaled below the smallest float
+TEST_F(GlobalSharedTest, RoundToDecimals) {
+    struct Case {
+        float value;
+        int places;
+        float expected;
+    };
+    const Case cases[] = {
+        // Halves away from zero.
+        {2.5f, 0, 3.0f}, {-2.5f, 0, -3.0f}, {0.4f, 0, 0.0f}, {-0.6f, 0, -1.0f}, {0.05f, 1, 0.1f},
+        {1.25f, 1, 1.3f}, {-1.25f, 1, -1.3f}, {1.24f, 1, 1.2f}, {123.456f, 2, 123.46f},
+        {7.0f, 3, 7.0f},
+        // Scaled in decimal: 0.45f is 0.449999988 and 2.45f is 2.45000005; scaled in binary
+        // 0.45f x 10 would fall below 4.5. At seven decimal digits both are an exact half.
+        {0.45f, 1, 0.5f}, {2.45f, 1, 2.5f}, {1.005f, 2, 1.01f}, {-0.45f, 1, -0.5f},
+        // Only the first dropped digit counts.
+        {1.249f, 1, 1.2f}, {0.0499f, 1, 0.0f},
+        // Negative places.
+        {1234.0f, -2, 1200.0f}, {1250.0f, -2, 1300.0f}, {-1250.0f, -2, -1300.0f},
+        {45.0f, -1, 50.0f},
+        // Huge values, and a value scaled below the smallest float.
+        {3e38f, 5, 3e38f}, {1e-40f, -3, 0.0f}};
+    for (const Case& c : cases) {
+        Cache() = {};  // every case computed, never served from the previous one
+        EXPECT_EQ(RoundToDecimals(c.value, c.places), c.expected) << c.value << " at " << c.places;
+    }
     EXPECT_TRUE(std::isinf(RoundToDecimals(INFINITY, 2)));
     EXPECT_TRUE(std::isnan(RoundToDecimals(NAN, 2)));
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -20,50 +21,23 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(Val, ReadsTheLongestLeadingNumber) {
-    EXPECT_EQ(Val("12.5xyz"), 12.5);
-    EXPECT_EQ(Val("  \t42"), 42.0);
-    EXPECT_EQ(Val("+7"), 7.0);
-    EXPECT_EQ(Val("1.2.3"), 1.2);    // a second point ends the number
-    EXPECT_EQ(Val("1,5"), 1.0);      // a comma is never a decimal point
-    EXPECT_EQ(Val(".5"), 0.5);
-    EXPECT_EQ(Val("-.5e1"), -5.0);
-    EXPECT_EQ(Val("2.5E-2"), 0.025);
-    EXPECT_EQ(Val("1e3"), 1000.0);
-    EXPECT_EQ(Val("3e"), 3.0);       // an exponent needs digits
-    EXPECT_EQ(Val("3e+x"), 3.0);
-}
-
-TEST(Val, SkipsBlanksInsideTheNumber) {
-    EXPECT_EQ(Val("1 2"), 12.0);
-    EXPECT_EQ(Val("- 5"), -5.0);
-    EXPECT_EQ(Val("1 . 5 e 1"), 15.0);
-    EXPECT_EQ(Val("\n3"), 3.0);
-}
-
-TEST(Val, TextWithoutANumberReadsZero) {
-    EXPECT_EQ(Val(""), 0.0);
-    EXPECT_EQ(Val("   "), 0.0);
-    EXPECT_EQ(Val("abc"), 0.0);
-    EXPECT_EQ(Val("-"), 0.0);
-    EXPECT_EQ(Val("."), 0.0);
-    EXPECT_EQ(Val("= 5"), 0.0);
-    EXPECT_EQ(Val("&X12"), 0.0);
-}
-
-TEST(Val, HexAndOctal) {
-    EXPECT_EQ(Val("&H1F"), 31.0);
-    EXPECT_EQ(Val("&h1f"), 31.0);
-    EXPECT_EQ(Val("&O17"), 15.0);
-    EXPECT_EQ(Val("&O19"), 1.0);  // 9 is no octal digit
-    EXPECT_EQ(Val("&HFFFF"), 65535.0);
-    EXPECT_EQ(Val("&H"), 0.0);
-}
-
-TEST(Val, HugeAndTinyNumbersDoNotThrow) {
-    EXPECT_EQ(Val("1e999"), kInf);
-    EXPECT_EQ(Val("-1e999"), -kInf);
-    EXPECT_EQ(Val("1e-999"), 0.0);
-    EXPECT_EQ(Val(std::string(400, '9')), kInf);
+    const std::pair<std::string, double> cases[] = {
+        {"12.5xyz", 12.5}, {"  \t42", 42.0}, {"+7", 7.0}, {".5", 0.5}, {"-.5e1", -5.0},
+        {"2.5E-2", 0.025}, {"1e3", 1000.0},
+        {"1.2.3", 1.2},  // a second point ends the number
+        {"1,5", 1.0},    // a comma is never a decimal point
+        {"3e", 3.0}, {"3e+x", 3.0},  // an exponent needs digits
+        // Blanks inside the number are skipped.
+        {"1 2", 12.0}, {"- 5", -5.0}, {"1 . 5 e 1", 15.0}, {"\n3", 3.0},
+        // No number: zero.
+        {"", 0.0}, {"   ", 0.0}, {"abc", 0.0}, {"-", 0.0}, {".", 0.0}, {"= 5", 0.0},
+        {"&X12", 0.0},
+        // Hexadecimal and octal.
+        {"&H1F", 31.0}, {"&h1f", 31.0}, {"&O17", 15.0}, {"&HFFFF", 65535.0}, {"&H", 0.0},
+        {"&O19", 1.0},  // 9 is no octal digit
+        // Huge and tiny numbers do not throw.
+        {"1e999", kInf}, {"-1e999", -kInf}, {"1e-999", 0.0}, {std::string(400, '9'), kInf}};
+    for (const auto& [text, expected] : cases) EXPECT_EQ(Val(text), expected) << text;
 }
 
 TEST(Val, IgnoresTheLocale) {
@@ -78,15 +52,10 @@ TEST(Val, IgnoresTheLocale) {
 }
 
 TEST(Conversion, RoundsHalvesToEven) {
-    EXPECT_EQ(core::CInt(0.5), 0);
-    EXPECT_EQ(core::CInt(1.5), 2);
-    EXPECT_EQ(core::CInt(2.5), 2);
-    EXPECT_EQ(core::CInt(3.5), 4);
-    EXPECT_EQ(core::CInt(-0.5), 0);
-    EXPECT_EQ(core::CInt(-1.5), -2);
-    EXPECT_EQ(core::CInt(-2.5), -2);
-    EXPECT_EQ(core::CInt(2.4999999), 2);
-    EXPECT_EQ(core::CInt(2.5000001), 3);
+    const std::pair<double, int> cases[] = {{0.5, 0},   {1.5, 2},        {2.5, 2},
+                                            {3.5, 4},   {-0.5, 0},       {-1.5, -2},
+                                            {-2.5, -2}, {2.4999999, 2},  {2.5000001, 3}};
+    for (const auto& [value, expected] : cases) EXPECT_EQ(core::CInt(value), expected) << value;
     EXPECT_EQ(core::CLng(100000.5), 100000);
     EXPECT_EQ(core::CByte(254.5), 254);
 }

@@ -27,23 +27,6 @@ protected:
     }
 };
 
-TEST_F(TextTableTest, TitleSeparatorsAndEmptyElements) {
-    EXPECT_EQ(T().MainWindowTitle, "ChassisLab v3.1.4");
-    EXPECT_STREQ(core::kProgramVersion, " v3.1.4");
-    EXPECT_EQ(T().CsvUnitClose, "),");
-    EXPECT_EQ(T().CsvWheelGap, ",,,");
-    EXPECT_EQ(T().GearNames[0], "");
-    EXPECT_EQ(T().GearNames[7], "7th");
-    EXPECT_EQ(T().SplitTypeNames[2], "");
-    EXPECT_EQ(T().FrontText, " Front");
-    EXPECT_EQ(T().DegreesCelsiusSuffix, "\u00B0C");
-    EXPECT_EQ(T().MsgSetupVehicleNotLoaded,
-              "This setup is for a vehicle not currently loaded in the program.\r\n"
-              "Load the relevant vehicle before attempting to open this setup again.");
-    EXPECT_EQ(T().VehicleLimitText, "You can only load up to 200 vehicles at any one time.");
-    EXPECT_EQ(T().DlgFilterSetup, "LFS Settings File | ");
-}
-
 TEST_F(TextTableTest, GraphChoiceListsReuseTheQuantityTitles) {
     EXPECT_EQ(T().AccGraphDataNames[0], "Throttle");
     EXPECT_EQ(T().AccGraphDataNames[3], "Force");

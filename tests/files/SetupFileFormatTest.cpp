@@ -77,59 +77,26 @@ TEST_F(SetupFileFormatTest, WrittenFileHasThePublishedLayout) {
     EXPECT_EQ(WordAt(b, 32), 0);      // 7th 0.5
     EXPECT_EQ(WordAt(b, 34), 28086);  // final 3.5
 
-    EXPECT_EQ(ByteAt(b, 12), 0x85);  // bit 7, ABS (bit 2), asymmetric (bit 0); TC off
-    EXPECT_EQ(ByteAt(b, 14), 62);    // handicap mass position
-    EXPECT_EQ(ByteAt(b, 15), 4);     // tyre brand index
     EXPECT_EQ(FloatAt(b, 16), 1234.0f);
-    EXPECT_EQ(ByteAt(b, 20), 23);  // rear wing
-    EXPECT_EQ(ByteAt(b, 21), 9);   // front wing
-    EXPECT_EQ(ByteAt(b, 22), 45);
-    EXPECT_EQ(ByteAt(b, 23), 18);
-    EXPECT_EQ(ByteAt(b, 24), 33);
-    EXPECT_EQ(ByteAt(b, 25), 70);  // parallel steer = 100 - Ackermann 30
-    EXPECT_EQ(ByteAt(b, 26), 67);
-    EXPECT_EQ(ByteAt(b, 27), 35);
-    EXPECT_EQ(ByteAt(b, 28), 1);   // centre "Viscous"
-    EXPECT_EQ(ByteAt(b, 29), 17);
-    EXPECT_EQ(ByteAt(b, 31), 65);
-    EXPECT_EQ(ByteAt(b, 48), 0x92);  // seat 0 female (bit 1), seat 2 male (bit 4), seat 3 female
-    EXPECT_EQ(ByteAt(b, 49), 1);     // open roof
-    EXPECT_EQ(ByteAt(b, 50), 77);
-    EXPECT_EQ(ByteAt(b, 51), 13);
-
-    // Rear block at 52, front block at 92.
-    EXPECT_EQ(FloatAt(b, 52), 0.095f);
-    EXPECT_EQ(FloatAt(b, 56), 103400.0f);
-    EXPECT_EQ(FloatAt(b, 60), 5200.0f);
-    EXPECT_EQ(FloatAt(b, 64), 7400.0f);
-    EXPECT_EQ(FloatAt(b, 68), 90000.0f);
-    EXPECT_EQ(ByteAt(b, 76), 11);
-    EXPECT_EQ(ByteAt(b, 77), 21);
-    EXPECT_EQ(ByteAt(b, 78), 7);
-    EXPECT_EQ(ByteAt(b, 80), 48);
-    EXPECT_EQ(ByteAt(b, 81), 49);
-    EXPECT_EQ(ByteAt(b, 83), 34);
-    EXPECT_EQ(ByteAt(b, 84), 1);  // "Locked"
-    EXPECT_EQ(ByteAt(b, 85), 9);
-    EXPECT_EQ(ByteAt(b, 86), 25);
-    EXPECT_EQ(ByteAt(b, 87), 60);
+    // Single bytes: flags (bit 7, ABS bit 2, asymmetric bit 0; TC off), handicap mass position,
+    // tyre brand index, wings (rear, front), parallel steer = 100 - Ackermann 30, centre
+    // "Viscous" (28), seats (48: seat 0 female bit 1, seat 2 male bit 4, seat 3 female), open
+    // roof (49); then the rear axle block (76..87, "Locked" at 84) and the front one (116..127,
+    // "Clutch pack" at 124).
+    const std::pair<std::size_t, uint8_t> bytes[] = {
+        {12, 0x85}, {14, 62},  {15, 4},   {20, 23},  {21, 9},   {22, 45},  {23, 18},  {24, 33},
+        {25, 70},   {26, 67},  {27, 35},  {28, 1},   {29, 17},  {31, 65},  {48, 0x92}, {49, 1},
+        {50, 77},   {51, 13},  {76, 11},  {77, 21},  {78, 7},   {80, 48},  {81, 49},  {83, 34},
+        {84, 1},    {85, 9},   {86, 25},  {87, 60},  {116, 8},  {117, 55}, {118, 2},  {120, 40},
+        {121, 41},  {123, 12}, {124, 3},  {125, 4},  {126, 45}, {127, 15}};
+    for (const auto& [offset, value] : bytes) EXPECT_EQ(ByteAt(b, offset), value) << offset;
+    // Rear block at 52, front block at 92: travel, spring, bump, rebound, bar; pressures.
+    const std::pair<std::size_t, float> floats[] = {
+        {52, 0.095f}, {56, 103400.0f}, {60, 5200.0f}, {64, 7400.0f}, {68, 90000.0f},
+        {92, 0.12f},  {96, 81200.0f},  {100, 4100.0f}, {104, 6300.0f}, {108, 150000.0f}};
+    for (const auto& [offset, value] : floats) EXPECT_EQ(FloatAt(b, offset), value) << offset;
     EXPECT_EQ(WordAt(b, 88), 203);
     EXPECT_EQ(WordAt(b, 90), 214);
-    EXPECT_EQ(FloatAt(b, 92), 0.12f);
-    EXPECT_EQ(FloatAt(b, 96), 81200.0f);
-    EXPECT_EQ(FloatAt(b, 100), 4100.0f);
-    EXPECT_EQ(FloatAt(b, 104), 6300.0f);
-    EXPECT_EQ(FloatAt(b, 108), 150000.0f);
-    EXPECT_EQ(ByteAt(b, 116), 8);
-    EXPECT_EQ(ByteAt(b, 117), 55);
-    EXPECT_EQ(ByteAt(b, 118), 2);
-    EXPECT_EQ(ByteAt(b, 120), 40);
-    EXPECT_EQ(ByteAt(b, 121), 41);
-    EXPECT_EQ(ByteAt(b, 123), 12);
-    EXPECT_EQ(ByteAt(b, 124), 3);  // "Clutch pack"
-    EXPECT_EQ(ByteAt(b, 125), 4);
-    EXPECT_EQ(ByteAt(b, 126), 45);
-    EXPECT_EQ(ByteAt(b, 127), 15);
     EXPECT_EQ(WordAt(b, 128), 181);
     EXPECT_EQ(WordAt(b, 130), 192);
 }

@@ -54,44 +54,34 @@ TEST_F(VehicleFileTest, SavedFileHasTheDocumentedLayout) {
     EXPECT_EQ(b.substr(0, 7), "VEHDATA");
     EXPECT_EQ(ByteAt(b, 7), 3);
     EXPECT_EQ(b.substr(8, 32), "Layout car" + std::string(22, ' '));
-    EXPECT_EQ(FloatAt(b, 40), 1234.5f);
-    EXPECT_EQ(FloatAt(b, 48), 0.55f);          // BodyCoG.Y
-    EXPECT_EQ(FloatAt(b, 56), 60.0f);          // FuelTankCapacity
-    EXPECT_EQ(FloatAt(b, 68), 0.1f);           // FuelTankPos.Z
-    EXPECT_EQ(FloatAt(b, 72), 0.05f);          // RefHeight
-    EXPECT_EQ(Int32At(b, 76), 10);             // AeroElements(0).DeviceType
-    EXPECT_EQ(Int32At(b, 124), 13);            // AeroElements(3).DeviceType
-    EXPECT_EQ(FloatAt(b, 136), v.AeroElements[3].PosZ);
-    EXPECT_EQ(FloatAt(b, 140), 1.9f);
-    EXPECT_EQ(FloatAt(b, 148), -0.1f);         // LiftCoefficient
-    EXPECT_EQ(FloatAt(b, 152), 300.0f);        // PeakTorque
-    EXPECT_EQ(FloatAt(b, 176), 7200.0f);       // LimitRPM
-    EXPECT_EQ(FloatAt(b, 204), v.Engine.ShiftPowerFactor);
-    EXPECT_EQ(ByteAt(b, 208), 7);              // FuelType
-    // 0.85f is 0x3F59999A: little-endian at the unaligned offset 209.
-    EXPECT_EQ(ByteAt(b, 209), 0x9A);
-    EXPECT_EQ(ByteAt(b, 210), 0x99);
-    EXPECT_EQ(ByteAt(b, 211), 0x59);
-    EXPECT_EQ(ByteAt(b, 212), 0x3F);
-    EXPECT_EQ(FloatAt(b, 213), 0.15f);         // ShiftTime
-    EXPECT_EQ(ByteAt(b, 217), 0xFF);           // HasReverse = -1
-    EXPECT_EQ(ByteAt(b, 218), 0xFF);
-    EXPECT_EQ(ByteAt(b, 219), 2);              // DriveType
-    EXPECT_EQ(ByteAt(b, 220), 6);              // NumGears
+    struct FloatField {
+        std::size_t offset;
+        float value;
+        const char* name;
+    };
+    const FloatField floats[] = {
+        {40, 1234.5f, "BodyMass"}, {48, 0.55f, "BodyCoG.Y"}, {56, 60.0f, "FuelTankCapacity"},
+        {68, 0.1f, "FuelTankPos.Z"}, {72, 0.05f, "RefHeight"}, {136, v.AeroElements[3].PosZ, "aero 3 Z"},
+        {140, 1.9f, "FrontalArea"}, {148, -0.1f, "LiftCoefficient"}, {152, 300.0f, "PeakTorque"},
+        {176, 7200.0f, "LimitRPM"}, {204, v.Engine.ShiftPowerFactor, "ShiftPowerFactor"},
+        {213, 0.15f, "ShiftTime"}, {229, v.RotatingMass[0], "RotatingMass(0)"},
+        {237, v.Axles[0].SpringMotionRatio, "front motion ratio"},
+        {261, v.Axles[0].TrackWidth, "front track"},
+        {265, v.Axles[1].SpringMotionRatio, "rear motion ratio"}, {293, 2.6f, "Wheelbase"},
+        {297, v.HandicapHeight, "HandicapHeight"}, {301, v.Seats[0].X, "Seats(0).X"},
+        {321, v.Seats[1].Z, "Seats(1).Z"}};
+    for (const auto& f : floats) EXPECT_EQ(FloatAt(b, f.offset), f.value) << f.name;
+    EXPECT_EQ(Int32At(b, 76), 10);   // AeroElements(0).DeviceType
+    EXPECT_EQ(Int32At(b, 124), 13);  // AeroElements(3).DeviceType
+    // 0.85f (DrivetrainEfficiency) is 0x3F59999A: little-endian at the unaligned offset 209.
+    // HasReverse = -1 as two bytes; DriveType, NumGears; tyre sizes with the signed width and
+    // the unsigned profile; MaxPassengers last.
+    const std::pair<std::size_t, uint8_t> bytes[] = {
+        {208, 7},    {209, 0x9A}, {210, 0x99}, {211, 0x59}, {212, 0x3F}, {217, 0xFF}, {218, 0xFF},
+        {219, 2},    {220, 6},    {223, 45},   {224, 17},   {227, 255},  {325, 4}};
+    for (const auto& [offset, value] : bytes) EXPECT_EQ(ByteAt(b, offset), value) << offset;
     EXPECT_EQ(Int16At(b, 221), 225);
-    EXPECT_EQ(ByteAt(b, 223), 45);
-    EXPECT_EQ(ByteAt(b, 224), 17);
     EXPECT_EQ(Int16At(b, 225), -2);
-    EXPECT_EQ(ByteAt(b, 227), 255);
-    EXPECT_EQ(FloatAt(b, 229), v.RotatingMass[0]);
-    EXPECT_EQ(FloatAt(b, 237), v.Axles[0].SpringMotionRatio);
-    EXPECT_EQ(FloatAt(b, 261), v.Axles[0].TrackWidth);
-    EXPECT_EQ(FloatAt(b, 265), v.Axles[1].SpringMotionRatio);
-    EXPECT_EQ(FloatAt(b, 293), 2.6f);          // Wheelbase
-    EXPECT_EQ(FloatAt(b, 297), v.HandicapHeight);
-    EXPECT_EQ(FloatAt(b, 301), v.Seats[0].X);
-    EXPECT_EQ(FloatAt(b, 321), v.Seats[1].Z);
-    EXPECT_EQ(ByteAt(b, 325), 4);              // MaxPassengers
 }
 
 TEST_F(VehicleFileTest, RoundTripKeepsEveryFieldBitForBit) {

@@ -134,6 +134,15 @@ TEST_F(DiffSettingsTest, CentreSplitWritesItsCaptionAndRecalculatesOnlyForAllWhe
 }
 
 TEST_F(DiffSettingsTest, SimplifiedDiffsMakeCoastFollowPower) {
+    // Full clutch packs keep coast apart.
+    w->Set_GearingDiffPowerLocking(1).UserDrag(70);
+    EXPECT_EQ(w->Set_GearingDiffCoastLocking(1).Value(), 40);
+    EXPECT_EQ(Caption(16), "70%");
+    w->Set_GearingDiffCoastLocking(1).UserDrag(15);
+    EXPECT_EQ(Caption(18), "15%");
+    EXPECT_EQ(Caption(16), "70%");
+    w->Set_GearingDiffCoastLocking(1).UserDrag(40);
+
     core::OptionsSettings().SimplifiedDiffs = core::VbTrue;
     const Calls got = CallsOf([&] { w->Set_GearingDiffPowerLocking(0).UserDrag(60); });
     EXPECT_EQ(w->Set_GearingDiffCoastLocking(0).Value(), 60);
@@ -146,15 +155,6 @@ TEST_F(DiffSettingsTest, SimplifiedDiffsMakeCoastFollowPower) {
     EXPECT_EQ(w->Set_GearingDiffCoastLocking(1).Value(), 25);
     EXPECT_EQ(Caption(16), "25%");
     EXPECT_EQ(Caption(18), "25%");
-}
-
-TEST_F(DiffSettingsTest, FullClutchPacksKeepCoastApart) {
-    w->Set_GearingDiffPowerLocking(1).UserDrag(70);
-    EXPECT_EQ(w->Set_GearingDiffCoastLocking(1).Value(), 40);
-    EXPECT_EQ(Caption(16), "70%");
-    w->Set_GearingDiffCoastLocking(1).UserDrag(15);
-    EXPECT_EQ(Caption(18), "15%");
-    EXPECT_EQ(Caption(16), "70%");
 }
 
 TEST_F(DiffSettingsTest, SliderGuards) {

@@ -1,41 +1,30 @@
 // Shared set-up for the tests of the setting-page configuration and the vehicle-dependent
-// layout: fresh program state with texts, options, the simulator car table and the tyre
-// compounds, the service doubles, and a real main window.
+// layout: the main-window fixture with the simulator car table, the tyre compounds and the
+// service doubles.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/GlobalChassisLab.hpp"
+#include "MainTestSupport.hpp"
 #include "core/LFSCars.hpp"
-#include "core/OptionsSettings.hpp"
-#include "core/TextTable.hpp"
-#include "platform/Services.hpp"
-#include "ui/main/Main.hpp"
+#include "platform/ServiceDoubles.hpp"
 #include "vehicle/GearingCode.hpp"
 #include "vehicle/TyreCode.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace ui_test {
 
-class VehicleConfigTest : public ::testing::Test {
+class VehicleConfigTest : public MainWindowTest {
 protected:
     void SetUp() override {
         platform::InstallServiceDoubles();
-        ui::ResetMainWindow();
-        core::GlobalChassisLab() = core::GlobalChassisLabState{};
-        core::OptionsSettings() = {};
-        core::SetDefaultOptions();
-        core::InitDefaultTexts();
+        MainWindowTest::SetUp();
         core::InitLFSCars();
         vehicle::TyreCode() = {};
         vehicle::InitTyreCompounds();
         vehicle::GearingCode() = {};
-        w = &ui::MainWindow();
     }
-    void TearDown() override { ui::ResetMainWindow(); }
 
     // Makes a vehicle of the given name current, as the vehicle selection does: the simulator
     // car row is found by the padded name and copied when there is one.
@@ -54,7 +43,6 @@ protected:
         return out;
     }
 
-    ui::Main* w = nullptr;
 };
 
 }  // namespace ui_test

@@ -171,9 +171,13 @@ TEST_F(DecelerationResults, NoRunNoSearch) {
     for (float v : DecelerationCode().DecResults) EXPECT_EQ(v, 0.0f);
 }
 
-TEST(DecelerationBrakeTexts, PanelInTheChosenUnits) {
+TEST(DecelerationBrakeTexts, TorquesSplitByBalanceAndShownInTheChosenUnits) {
     dectest::ResetModules();
     analysis::SetBrakeTorques(950, 75);
+    // 950 x 75 / 100 = 712.5 at each front wheel, 950 x 0.25 = 237.5 at each rear wheel.
+    const auto& s = DecelerationCode();
+    EXPECT_EQ(s.BrakeTorques, (std::array<float, 4>{712.5f, 712.5f, 237.5f, 237.5f}));
+    EXPECT_FLOAT_EQ(s.BrakeTorqueRatio, 3.0f);
     const analysis::BrakeSettingsInputs in{950, 75, 20, 45, 10};
     auto texts = analysis::BrakeSettingsTexts(in);
     const std::vector<DecLabelText> set{
@@ -183,11 +187,17 @@ TEST(DecelerationBrakeTexts, PanelInTheChosenUnits) {
     const std::vector<DecLabelText> dec{{100, "713 Nm"}, {101, "238 Nm"}, {115, "3 : 1"}};
     EXPECT_EQ(texts.DecLabels, dec);
 
-    analysis::SetBrakeTorques(950, 100);
+    analysis::SetBrakeTorques(950, 100);  // all at the front: no ratio
+    EXPECT_EQ(s.BrakeTorques, (std::array<float, 4>{950.0f, 950.0f, 0.0f, 0.0f}));
+    EXPECT_EQ(s.BrakeTorqueRatio, 0.0f);
     texts = analysis::BrakeSettingsTexts({950, 100, 0, 20, 5});
     EXPECT_EQ(texts.DecLabels[1].Text, "0 Nm");
     EXPECT_EQ(texts.DecLabels[2].Text, "N/A");
     EXPECT_EQ(texts.SetBrakeLabels[3].Text, "2%");
+
+    analysis::SetBrakeTorques(950, 0);
+    EXPECT_EQ(s.BrakeTorques[0], 0.0f);
+    EXPECT_EQ(s.BrakeTorqueRatio, 0.0f);
 
     // 950 x 0.6 = 570 and 380 N m: 1.5 : 1; in pound-force feet 570 x 0.7373 = 420.3.
     core::SelectUnitByName(core::Quantity::Torque, "Pound-force feet");

@@ -30,26 +30,6 @@ bool AllFinite() {
     return true;
 }
 
-TEST(DecelerationBrakeTorques, SplitByBalance) {
-    dectest::ResetModules();
-    analysis::SetBrakeTorques(950, 75);
-    const auto& s = DecelerationCode();
-    // 950 x 75 / 100 = 712.5 at each front wheel, 950 x 0.25 = 237.5 at each rear wheel.
-    EXPECT_FLOAT_EQ(s.BrakeTorques[0], 712.5f);
-    EXPECT_FLOAT_EQ(s.BrakeTorques[1], 712.5f);
-    EXPECT_FLOAT_EQ(s.BrakeTorques[2], 237.5f);
-    EXPECT_FLOAT_EQ(s.BrakeTorques[3], 237.5f);
-    EXPECT_FLOAT_EQ(s.BrakeTorqueRatio, 3.0f);
-
-    analysis::SetBrakeTorques(950, 100);  // all at the front: no ratio
-    EXPECT_FLOAT_EQ(s.BrakeTorques[0], 950.0f);
-    EXPECT_EQ(s.BrakeTorques[2], 0.0f);
-    EXPECT_EQ(s.BrakeTorqueRatio, 0.0f);
-    analysis::SetBrakeTorques(950, 0);
-    EXPECT_EQ(s.BrakeTorques[0], 0.0f);
-    EXPECT_EQ(s.BrakeTorqueRatio, 0.0f);
-}
-
 TEST(DecelerationTiming, StepAndLengthByOptions) {
     dectest::SetUpVehicle({vehicle::kDriveThrust, false, true});
     struct Case {

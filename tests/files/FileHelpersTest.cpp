@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -42,27 +44,24 @@ TEST_F(CheckFileTest, FoldersAndBadPathsAreNoFile) {
 }
 
 TEST(StripSetExtension, RemovesOnlyALowerCaseSetEnding) {
-    EXPECT_EQ(StripSetExtension("mycar_race.set"), "mycar_race");
-    EXPECT_EQ(StripSetExtension("mycar.SET"), "mycar.SET");
-    EXPECT_EQ(StripSetExtension("reset"), "r");
-    EXPECT_EQ(StripSetExtension("x_set"), "x");
-    EXPECT_EQ(StripSetExtension("set"), "");
-    EXPECT_EQ(StripSetExtension("se"), "se");
-    EXPECT_EQ(StripSetExtension("car.vd3"), "car.vd3");
+    const std::pair<std::string, std::string> cases[] = {
+        {"mycar_race.set", "mycar_race"}, {"mycar.SET", "mycar.SET"}, {"reset", "r"},
+        {"x_set", "x"}, {"set", ""}, {"se", "se"}, {"car.vd3", "car.vd3"}};
+    for (const auto& [name, stem] : cases) EXPECT_EQ(StripSetExtension(name), stem) << name;
 }
 
+// Paths split at the last "/" or "\\": folder part (with the separator) and file name.
 TEST(PathParts, SplitAtTheLastSeparator) {
-    EXPECT_EQ(GetFolderPart("file.set"), "");
-    EXPECT_EQ(GetFileNamePart("file.set"), "file.set");
-    EXPECT_EQ(GetFolderPart("/home/u/setups/x.set"), "/home/u/setups/");
-    EXPECT_EQ(GetFileNamePart("/home/u/setups/x.set"), "x.set");
-    EXPECT_EQ(GetFolderPart("C:\\a\\b.set"), "C:\\a\\");
-    EXPECT_EQ(GetFileNamePart("C:\\a\\b.set"), "b.set");
-    EXPECT_EQ(GetFolderPart("C:\\a\\"), "C:\\a\\");
-    EXPECT_EQ(GetFileNamePart("C:\\a\\"), "");
-    EXPECT_EQ(GetFolderPart("/a\\b/c"), "/a\\b/");
-    EXPECT_EQ(GetFileNamePart("/a\\b/c"), "c");
-    EXPECT_EQ(GetFileNamePart(""), "");
+    const std::array<std::string, 3> cases[] = {{"file.set", "", "file.set"},
+                                                {"/home/u/setups/x.set", "/home/u/setups/", "x.set"},
+                                                {"C:\\a\\b.set", "C:\\a\\", "b.set"},
+                                                {"C:\\a\\", "C:\\a\\", ""},
+                                                {"/a\\b/c", "/a\\b/", "c"},
+                                                {"", "", ""}};
+    for (const auto& [path, folder, name] : cases) {
+        EXPECT_EQ(GetFolderPart(path), folder) << path;
+        EXPECT_EQ(GetFileNamePart(path), name) << path;
+    }
 }
 
 TEST(SanitiseFileName, RemovesTheEightForbiddenCharacters) {

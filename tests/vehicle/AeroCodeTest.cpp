@@ -39,12 +39,15 @@ protected:
         v.DragCoefficient = 0.3f;
         v.Wheelbase = 2.5f;
     }
-    // Every element and the centre of gravity at one height: drag makes no pitch moment.
-    AeroForces At(float speed, float z = 0.5f, std::array<float, 4> loads = {2500, 2500, 2400,
-                                                                             2400}) {
+    // Every element at height z, the centre of gravity at 0.5 m (at z = 0.5 drag makes no
+    // pitch moment), wings at the given angles.
+    static AeroForces At(float speed, float z = 0.5f,
+                         std::array<float, 4> loads = {2500, 2500, 2400, 2400},
+                         float frontWing = 0.0f, float rearWing = 0.0f) {
         AeroForces f;
         const PositionXYZ p{0.5f, 0.5f, z};
-        vehicle::CalcAeroForces(f, loads, speed, PositionXYZ{0.5f, 0.5f, 0.5f}, p, p, p, p, 0, 0);
+        vehicle::CalcAeroForces(f, loads, speed, PositionXYZ{0.5f, 0.5f, 0.5f}, p, p, p, p,
+                                frontWing, rearWing);
         return f;
     }
     static vehicle::AeroLoadInputs LevelLoads(float mass) {
@@ -94,9 +97,7 @@ TEST_F(AeroCodeTest, RearWingDownforceLoadsTheRearWheels) {
     auto& v = core::GlobalChassisLab().CurrentVehicle;
     v.AeroElements[2].DeviceType = 5;  // "GT" rear wing
     v.AeroElements[2].PosY = 0.0f;     // over the rear axle
-    AeroForces f;
-    const PositionXYZ p{0.5f, 0.5f, 0.5f};
-    vehicle::CalcAeroForces(f, {2500, 2500, 2400, 2400}, 40.0f, p, p, p, p, p, 0.0f, 10.0f);
+    const AeroForces f = At(40.0f, 0.5f, {2500, 2500, 2400, 2400}, 0.0f, 10.0f);
     // Lift area at 10 degrees: -0.05055 x 10 x (1 - 100 x 0.000193) - 0.1395 = -0.635244 m^2;
     // at 40 m/s: -0.635244 x 0.5 x 1.2048618 x 1600 = -612.30 N, all on the rear wheels.
     EXPECT_NEAR(f.Lift[2], -612.30f, 0.05f);
@@ -150,16 +151,13 @@ TEST_F(AeroCodeTest, NoDeviceAndDamagedDeviceTypesAddNothing) {
     auto& v = core::GlobalChassisLab().CurrentVehicle;
     const float bodyOnly = At(50.0f).TotalDrag;
     v.AeroElements[2].DeviceType = 0;  // "N/A" wing at any angle
-    AeroForces f;
-    const PositionXYZ p{0.5f, 0.5f, 0.5f};
-    vehicle::CalcAeroForces(f, {2500, 2500, 2400, 2400}, 50.0f, p, p, p, p, p, 30.0f, 30.0f);
-    EXPECT_FLOAT_EQ(f.TotalDrag, bodyOnly);
+    EXPECT_FLOAT_EQ(At(50.0f, 0.5f, {2500, 2500, 2400, 2400}, 30.0f, 30.0f).TotalDrag, bodyOnly);
     // Device rows beyond the tables (a damaged file) count as no device instead of reading
     // past the table.
     v.AeroElements[1].DeviceType = 99;
     v.AeroElements[2].DeviceType = -3;
     v.AeroElements[3].DeviceType = 6;
-    vehicle::CalcAeroForces(f, {2500, 2500, 2400, 2400}, 50.0f, p, p, p, p, p, 30.0f, 30.0f);
+    const AeroForces f = At(50.0f, 0.5f, {2500, 2500, 2400, 2400}, 30.0f, 30.0f);
     EXPECT_FLOAT_EQ(f.TotalDrag, bodyOnly);
     EXPECT_FLOAT_EQ(f.TotalLift, 0.0f);
 }
@@ -207,10 +205,7 @@ TEST_F(AeroCodeTest, GearWheelLoadsAtShiftSpeeds) {
     const auto& g = AeroCode().GearWheelLoads;
     // Faster rows carry more downforce.
     EXPECT_GT(g[5][0], g[1][0]);
-    AeroForces f;
-    const PositionXYZ p{0.5f, 0.5f, 0.5f};
-    vehicle::CalcAeroForces(f, LevelLoads(1000.0f).CornerStaticLoad, 0.0f, p, p, p, p, p, 0, 0);
-    EXPECT_FLOAT_EQ(g[8][2], f.WheelLoad[2]);
+    EXPECT_FLOAT_EQ(g[8][2], At(0.0f, 0.5f, LevelLoads(1000.0f).CornerStaticLoad).WheelLoad[2]);
 }
 
 TEST_F(AeroCodeTest, TopSpeedWherePowerMeetsResistance) {

@@ -105,18 +105,6 @@ TEST_F(GearingCodeTest, AutomaticShiftNeverPassesTheRevLimitWhenTheLimiterIsOn) 
     EXPECT_FLOAT_EQ(GearingCode().ShiftRevs[1], vehicle::EngineCode().CurrentEngine.LimitSpeed);
 }
 
-TEST_F(GearingCodeTest, AutomaticShiftSearchIsCappedWithoutTheLimiter) {
-    auto& o = core::OptionsSettings();
-    o.ShiftPointAuto = core::VbTrue;
-    o.RevLimitEnabled = core::VbFalse;
-    // An engine that keeps 500 N m for ever: the lower gear always pulls harder.
-    auto& e = vehicle::EngineCode().CurrentEngine;
-    e.UpperCurve = {0, 0, 0, 0, 500.0f};
-    inputs.GearRatioText[2] = "1.0";
-    Run();
-    EXPECT_NEAR(GearingCode().ShiftRevs[1], e.PowerPeakSpeed + vehicle::kMaxRevSearchSteps, 0.01);
-}
-
 TEST_F(GearingCodeTest, PowerDropTopOfGearIsTheFirstSpeedWherePowerHasFallenFarEnough) {
     auto& o = core::OptionsSettings();
     o.GearRevsTopMode = 2;
@@ -142,15 +130,23 @@ TEST_F(GearingCodeTest, PowerDropTopOfGearIsTheFirstSpeedWherePowerHasFallenFarE
     }
 }
 
-TEST_F(GearingCodeTest, PowerDropSearchIsCappedWhenPowerNeverFalls) {
+// An engine that keeps 500 N m for ever: the lower gear always pulls harder and the power never
+// falls. Without the limiter both searches end a fixed number of steps past the power peak.
+TEST_F(GearingCodeTest, ShiftAndPowerDropSearchesAreCappedWithoutTheLimiter) {
     auto& o = core::OptionsSettings();
-    o.GearRevsTopMode = 2;
-    o.PowerDropPercent = 10;
     o.RevLimitEnabled = core::VbFalse;
     auto& e = vehicle::EngineCode().CurrentEngine;
-    e.UpperCurve = {0, 0, 0, 0, 500.0f};  // power grows with speed for ever
+    e.UpperCurve = {0, 0, 0, 0, 500.0f};
+    const float cap = e.PowerPeakSpeed + vehicle::kMaxRevSearchSteps;
+    o.ShiftPointAuto = core::VbTrue;
+    inputs.GearRatioText[2] = "1.0";
     Run();
-    EXPECT_NEAR(GearingCode().ShiftRevs[3], e.PowerPeakSpeed + vehicle::kMaxRevSearchSteps, 0.01);
+    EXPECT_NEAR(GearingCode().ShiftRevs[1], cap, 0.01);
+    o.ShiftPointAuto = core::VbFalse;
+    o.GearRevsTopMode = 2;
+    o.PowerDropPercent = 10;
+    Run();
+    EXPECT_NEAR(GearingCode().ShiftRevs[3], cap, 0.01);
 }
 
 TEST_F(GearingCodeTest, ReverseRatioFollowsTheVehicleAndTheSimulatorCar) {

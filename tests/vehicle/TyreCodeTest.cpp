@@ -27,6 +27,15 @@ void SetTyres(int16_t width, uint8_t profile, uint8_t rim, float wheelMass = 10.
     }
 }
 
+// Front-left wheel of a car on tyres of one size, its dimensions computed, at `pressure` Pa.
+TyreState Wheel(int16_t width, uint8_t profile, uint8_t rim, int32_t pressure) {
+    SetTyres(width, profile, rim);
+    vehicle::CalcWheelDimensionsAndInertia();
+    TyreState t = TyreCode().WheelTyres[0];
+    t.Pressure = pressure;
+    return t;
+}
+
 class TyreCodeTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -118,10 +127,7 @@ TEST_F(TyreCodeTest, MassFitOfAnImpossibleWheelMassEndsAndStaysFinite) {
 }
 
 TEST_F(TyreCodeTest, ZeroLoadDeflectionHalvesUntilItSettles) {
-    SetTyres(205, 55, 16);
-    vehicle::CalcWheelDimensionsAndInertia();
-    TyreState t = TyreCode().WheelTyres[0];
-    t.Pressure = 200000;
+    TyreState t = Wheel(205, 55, 16, 200000);
     // Start 0.2 x 0.09775 = 0.01955 m, halved each pass; passes 17 and 18 give 1.49e-7 and
     // 7.46e-8, both 0.0000001 at 7 decimals.
     EXPECT_EQ(vehicle::CalcTyreDeflection(t, 0.0f), 18);
@@ -129,10 +135,7 @@ TEST_F(TyreCodeTest, ZeroLoadDeflectionHalvesUntilItSettles) {
 }
 
 TEST_F(TyreCodeTest, LoadedTyreOf225_45R17) {
-    SetTyres(225, 45, 17);
-    vehicle::CalcWheelDimensionsAndInertia();
-    TyreState t = TyreCode().WheelTyres[0];
-    t.Pressure = 220000;
+    TyreState t = Wheel(225, 45, 17, 220000);
     vehicle::CalcTyreContactPatch(t, 3500.0f);
     // Hand solution of d = L / (p x f(d) x 2 pi sqrt(Rc R)) with R = 0.3170404 m, crown
     // radius Rc = (0.1125^2 + 0.029025^2) / (2 x 0.029025) = 0.2325358 m and the pressure
@@ -152,20 +155,14 @@ TEST_F(TyreCodeTest, LoadedTyreOf225_45R17) {
 }
 
 TEST_F(TyreCodeTest, LoadBeyondTheTyreBottomsItOut) {
-    SetTyres(205, 55, 16);
-    vehicle::CalcWheelDimensionsAndInertia();
-    TyreState t = TyreCode().WheelTyres[0];
-    t.Pressure = 200000;
+    TyreState t = Wheel(205, 55, 16, 200000);
     vehicle::CalcTyreContactPatch(t, 1.0e7f);
     EXPECT_FLOAT_EQ(t.Deflection, t.SidewallHeight);
 }
 
 TEST_F(TyreCodeTest, FlatTyreAndZeroSizedTyreGiveNoNaN) {
     // Pressure 0: no stiffness; any load flattens the tyre to its sidewall, no load leaves it.
-    SetTyres(205, 55, 16);
-    vehicle::CalcWheelDimensionsAndInertia();
-    TyreState t = TyreCode().WheelTyres[0];
-    t.Pressure = 0;
+    TyreState t = Wheel(205, 55, 16, 0);
     vehicle::CalcTyreContactPatch(t, 3000.0f);
     vehicle::CalcTyreGrip(t, 3000.0f);
     EXPECT_FLOAT_EQ(t.Deflection, t.SidewallHeight);
@@ -188,9 +185,7 @@ TEST_F(TyreCodeTest, FlatTyreAndZeroSizedTyreGiveNoNaN) {
 TEST_F(TyreCodeTest, TemperatureWindowFactors) {
     // Road Normal: optimum 50 deg C, windows -23 / +30, edge factors 0.93 / 0.96, far 0.82.
     // At zero load the friction is the peak 1.4 times the temperature factor.
-    SetTyres(205, 55, 16);
-    vehicle::CalcWheelDimensionsAndInertia();
-    TyreState t = TyreCode().WheelTyres[0];
+    TyreState t = Wheel(205, 55, 16, 0);
     auto gripAt = [&](uint8_t temp) {
         t.Temperature = temp;
         vehicle::CalcTyreGrip(t, 0.0f);
@@ -207,10 +202,7 @@ TEST_F(TyreCodeTest, TemperatureWindowFactors) {
 }
 
 TEST_F(TyreCodeTest, FrictionFallsWithPatchPressure) {
-    SetTyres(225, 45, 17);
-    vehicle::CalcWheelDimensionsAndInertia();
-    TyreState t = TyreCode().WheelTyres[0];
-    t.Pressure = 220000;
+    TyreState t = Wheel(225, 45, 17, 220000);
     t.Temperature = 50;  // optimum of Road Normal
     vehicle::CalcTyreContactPatch(t, 3500.0f);
     vehicle::CalcTyreGrip(t, 3500.0f);

@@ -16,6 +16,9 @@ protected:
         ui::ResetMainWindow();
         dectest::SetUpVehicle();
         w = &ui::MainWindow();
+        // The button runs the analysis alone; the recalculation it runs first with automatic
+        // recalculation off is tested with the setting handlers.
+        core::OptionsSettings().AutoRecalc = core::VbTrue;
         w->Analysis_DecOptions(0).SetValue(1);
         w->Analysis_DecOptions(1).SetValue(0);
     }

@@ -22,12 +22,14 @@ protected:
         acc_test::ResetAll();
         core::GlobalChassisLab().MainForm = w;
         acc_test::Prepare(acc_test::Hatchback());
+        // The button runs the analysis alone; the recalculation it runs first with automatic
+        // recalculation off is tested with the setting handlers.
+        core::OptionsSettings().AutoRecalc = core::VbTrue;
     }
 };
 
 TEST_F(MainAccelerationHandlersTest, CalculateRunsAndShowsTheResults) {
     w->Set_TC->SetValue(1);
-    core::OptionsSettings().AutoRecalc = core::VbTrue;
     w->Analysis_AccCalc->Click();
     EXPECT_EQ(analysis::LiveStateCode().AccTractionControl, core::VbTrue);
     EXPECT_EQ(AccelerationCode().AccTimeStep, 0.01f);

@@ -104,12 +104,8 @@ TEST_F(ServiceDoubles, PicturesLoadOnlyExistingImageFiles) {
     std::remove(txt.c_str());
 }
 
-TEST_F(ServiceDoubles, LocaleFontsAndClock) {
-    EXPECT_EQ(Services().locale->DecimalSeparator(), ".");
-    Services().locale->SetDecimalSeparator(",");
-    EXPECT_EQ(Services().locale->DecimalSeparator(), ",");
-    EXPECT_EQ(LocaleDouble().SetCount(), 1);
-
+// (The locale and clock doubles only give back what was set.)
+TEST_F(ServiceDoubles, FontsMeasureByAFixedRule) {
     // 12 pt = 16 px: 9.6 px a character, 18.4 px a line.
     FontSpec f{"Arial", 12.0f, false, false};
     TextExtent e = Services().fonts->Measure("abcd", f);
@@ -119,10 +115,6 @@ TEST_F(ServiceDoubles, LocaleFontsAndClock) {
     EXPECT_NEAR(e.width, 48.0, 1e-9);
     EXPECT_NEAR(e.height, 36.8, 1e-9);
     EXPECT_NEAR(Services().fonts->Measure("\xC2\xB0", f).width, 9.6, 1e-9) << "one code point";
-
-    ClockDouble().Set(100.0);
-    ClockDouble().Advance(0.05);
-    EXPECT_DOUBLE_EQ(Services().clock->SecondsSinceMidnight(), 100.05);
 }
 
 }  // namespace

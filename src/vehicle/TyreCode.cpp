@@ -221,9 +221,32 @@ bool SameAtSevenDecimals(float a, float b) {
     return core::RoundToDecimals(a, 7) == core::RoundToDecimals(b, 7);
 }
 
+// Deflection (m) under the load by fixed-point iteration; returns the passes made.
+int IterateTyreDeflection(TyreState& tyre, float load);
+
 }  // namespace
 
 int CalcTyreDeflection(TyreState& tyre, float load) {
+    DeflectionMemo& memo = TyreCode().LastDeflection;
+    if (memo.valid && memo.load == load && memo.pressure == tyre.Pressure &&
+        memo.sidewallHeight == tyre.SidewallHeight && memo.crownRadius == tyre.CrownRadius &&
+        memo.unloadedRadius == tyre.UnloadedRadius && memo.stiffnessTerm == tyre.StiffnessTerm) {
+        tyre.PressureFactor = memo.pressureFactor;
+        tyre.EffectivePressure = memo.effectivePressure;
+        tyre.VerticalStiffness = memo.verticalStiffness;
+        tyre.Deflection = memo.deflection;
+        return memo.passes;
+    }
+    const int passes = IterateTyreDeflection(tyre, load);
+    memo = {true, tyre.SidewallHeight, tyre.CrownRadius, tyre.UnloadedRadius, tyre.StiffnessTerm,
+            load, tyre.Pressure, tyre.PressureFactor, tyre.EffectivePressure,
+            tyre.VerticalStiffness, tyre.Deflection, passes};
+    return passes;
+}
+
+namespace {
+
+int IterateTyreDeflection(TyreState& tyre, float load) {
     const float wall = tyre.SidewallHeight;
     const float pressure = static_cast<float>(tyre.Pressure);
     float d = 0.2f * wall;
@@ -251,6 +274,8 @@ int CalcTyreDeflection(TyreState& tyre, float load) {
     tyre.Deflection = Finite(d);
     return passes;
 }
+
+}  // namespace
 
 void CalcTyreContactPatch(TyreState& tyre, float load) {
     CalcTyreDeflection(tyre, load);

@@ -93,8 +93,20 @@ struct TyreState {
 // 2..5 the aerodynamic elements 0..3 (body, undertray, rear wing, front wing).
 using HeightChange = std::array<float, 6>;
 
+// The inputs and results of the last deflection worked out. The deflection is a pure function
+// of these inputs, and the two tyres of an axle usually meet the same ones in a straight-line
+// run, so the second is served from here with exactly the same figures.
+struct DeflectionMemo {
+    bool valid = false;
+    float sidewallHeight = 0, crownRadius = 0, unloadedRadius = 0, stiffnessTerm = 0, load = 0;
+    int32_t pressure = 0;
+    float pressureFactor = 0, effectivePressure = 0, verticalStiffness = 0, deflection = 0;
+    int passes = 0;
+};
+
 struct TyreCodeState {
     std::array<TyreCompound, kTyreCompoundCount> TyreCompounds{};
+    DeflectionMemo LastDeflection;
     std::array<TyreState, 4> WheelTyres{};
     float FrontPatchShare = 0.0f;              // front share of the summed patch area
     float FrontGripShare = 0.0f;               // front share of the summed lateral grip rate

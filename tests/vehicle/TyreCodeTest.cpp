@@ -154,6 +154,30 @@ TEST_F(TyreCodeTest, LoadedTyreOf225_45R17) {
                 t.RollResC0 + t.RollResC1 * 0.0002425 * 900.0, 1e-9);
 }
 
+// The second tyre of an axle at the same load is served from the last result; a change of
+// load or pressure is worked out afresh, never served stale.
+TEST_F(TyreCodeTest, RepeatedDeflectionGivesTheSameFiguresAndChangesAreRecomputed) {
+    TyreState left = Wheel(225, 45, 17, 220000);
+    TyreState right = left;
+    const int passes = vehicle::CalcTyreDeflection(left, 3500.0f);
+    EXPECT_EQ(vehicle::CalcTyreDeflection(right, 3500.0f), passes);
+    EXPECT_EQ(right.Deflection, left.Deflection);
+    EXPECT_EQ(right.VerticalStiffness, left.VerticalStiffness);
+
+    TyreState softer = left;
+    softer.Pressure = 150000;
+    vehicle::CalcTyreDeflection(softer, 3500.0f);
+    EXPECT_GT(softer.Deflection, left.Deflection);
+    vehicle::CalcTyreDeflection(right, 4000.0f);
+    EXPECT_GT(right.Deflection, left.Deflection);
+
+    // The same figures as a computation with nothing remembered.
+    TyreState fresh = Wheel(225, 45, 17, 220000);
+    vehicle::TyreCode().LastDeflection = {};
+    EXPECT_EQ(vehicle::CalcTyreDeflection(fresh, 3500.0f), passes);
+    EXPECT_EQ(fresh.Deflection, left.Deflection);
+}
+
 TEST_F(TyreCodeTest, LoadBeyondTheTyreBottomsItOut) {
     TyreState t = Wheel(205, 55, 16, 200000);
     vehicle::CalcTyreContactPatch(t, 1.0e7f);

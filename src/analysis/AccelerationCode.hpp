@@ -119,6 +119,8 @@ struct AccelerationCodeState {
     std::array<vehicle::TyreState, 4> AccTyres{};  // the run's working tyres
     std::array<float, kAccResultCount> AccResults{};
 
+    int SearchDepth = 0;  // searches running now (a corrected box searches again inside one)
+
     // The progress bar as last written (the run writes only changes to the window).
     int32_t ProgressMax = 0;
     int32_t ProgressValue = 0;
@@ -130,6 +132,10 @@ struct AccelerationCodeState {
 };
 
 AccelerationCodeState& AccelerationCode();
+
+// Most searches that may run one inside another (the user's, then those its box corrections
+// start).
+inline constexpr int kMaxAccSearchDepth = 4;
 
 // ---- Inputs and window links ----
 

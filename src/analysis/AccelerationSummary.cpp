@@ -10,6 +10,7 @@
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/PhysicalCode.hpp"
 #include "core/AccTargets.hpp"
+#include "core/ScopedValue.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
@@ -219,6 +220,11 @@ AccSearchOutcome SearchAccRunTexts(float dt, const std::array<std::string, 3>& b
 }
 
 void SearchAccRun(float dt, const AccRunLinks& links) {
+    // A corrected box searches once more; a correction of that search's own correction is
+    // the most a search may nest, whatever a run's figures.
+    AccelerationCodeState& s = AccelerationCode();
+    if (s.SearchDepth >= kMaxAccSearchDepth) return;
+    const core::ScopedValue<int> depth(s.SearchDepth, s.SearchDepth + 1);
     const std::array<std::string, 3> boxes =
         links.ReadSearchInputs ? links.ReadSearchInputs() : std::array<std::string, 3>{};
     const AccSearchOutcome outcome = SearchAccRunTexts(dt, boxes);

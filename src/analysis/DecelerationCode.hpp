@@ -120,6 +120,7 @@ struct DecelerationCodeState {
     core::VbBool DecABS = core::VbFalse;           // Set_ABS as read at the start of the run
 
     std::array<float, kDecResultCount> DecResults{};
+    int SearchDepth = 0;  // searches running now (a corrected box searches again inside one)
 
     // The progress bar as last written (the run writes only changes to the window).
     int32_t ProgressMax = 0;
@@ -132,6 +133,10 @@ struct DecelerationCodeState {
 };
 
 DecelerationCodeState& DecelerationCode();
+
+// Most searches that may run one inside another (the user's, then those its box corrections
+// start).
+inline constexpr int kMaxDecSearchDepth = 4;
 
 // ---- Inputs and window links ----
 

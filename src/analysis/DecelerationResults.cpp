@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "analysis/DecelerationCode.hpp"
+
+#include "core/ScopedValue.hpp"
 #include "core/AccTargets.hpp"
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
@@ -84,8 +86,10 @@ DecSearchOutcome SearchDecRunTexts(const std::array<std::string, 3>& boxes) {
     const int32_t last = s.DecLastStep;
     if (last < 0) return out;  // no run to search
 
-    const double startSpeed = s.Row(0, DecCol::Speed);
-    const double endDistance = s.Row(last, DecCol::Distance);
+    // A box is corrected into [0, the run's end]; a run whose figures end below zero still has
+    // 0 as its upper bound, so two corrections can never undo each other.
+    const double startSpeed = std::max(0.0, static_cast<double>(s.Row(0, DecCol::Speed)));
+    const double endDistance = std::max(0.0, static_cast<double>(s.Row(last, DecCol::Distance)));
     const double factorSpeed = core::OptionsSettings().UnitFactorSpeed;
     const double factorDistance = core::OptionsSettings().UnitFactorDistanceLarge;
     std::array<double, 2> speeds{core::UnitInputValue(Quantity::Speed, boxes[0]),
@@ -136,6 +140,11 @@ DecSearchOutcome SearchDecRunTexts(const std::array<std::string, 3>& boxes) {
 
 void SearchDecRun(const DecRunLinks& links) {
     if (!links.ReadSearchInputs) return;
+    // A corrected box searches once more; a correction of that search's own correction is
+    // the most a search may nest, whatever a run's figures.
+    DecelerationCodeState& s = DecelerationCode();
+    if (s.SearchDepth >= kMaxDecSearchDepth) return;
+    const core::ScopedValue<int> depth(s.SearchDepth, s.SearchDepth + 1);
     const DecSearchOutcome outcome = SearchDecRunTexts(links.ReadSearchInputs());
     if (outcome.Corrected) {
         if (links.WriteSearchInput) links.WriteSearchInput(outcome.Box, outcome.CorrectedText);

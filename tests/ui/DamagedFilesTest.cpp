@@ -60,3 +60,32 @@ TEST_F(DamagedFilesTest, RandomBytesAndDamagedCopiesAreRefusedOrReadSafely) {
 }
 
 }  // namespace
+
+namespace {
+
+// Damaged options and list files: the program still starts, with the shipped vehicles when the
+// start-up list survives and with default options otherwise.
+TEST_F(DamagedFilesTest, DamagedOptionsAndListFilesStillStart) {
+    const std::string goodOptions = [&] {
+        Start();
+        ui::ResetMainWindow();
+        return vehtest::ReadFile(root / "Options.ini");
+    }();
+    std::mt19937 rng(5);
+    for (int i = 0; i < 30; ++i) {
+        SCOPED_TRACE(i);
+        std::string options = goodOptions;
+        for (int k = 0; k < 6; ++k) options[rng() % options.size()] = static_cast<char>(rng() % 256);
+        vehtest::WriteFile(root / "Options.ini", options);
+        std::string list(rng() % 200, '\0');
+        for (char& c : list) c = static_cast<char>(rng() % 256);
+        vehtest::WriteFile(root / "chassislab.mru", list);
+        vehtest::WriteFile(root / "languages.lst", list);
+        ui::ResetMainWindow();
+        ui::Main& w = Start();
+        EXPECT_EQ(w.Main_SelectVeh->ListCount(), core::GlobalChassisLab().VehicleCount);
+        ASSERT_TRUE(w.Unload());
+    }
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+// Captions of the suspension results (springs, roll and pitch stiffness, roll and pitch angles,
+// level-ride frequencies, vertical shift, critical damping) and of the suspension setting
+// sliders, in the user's units. The texts are computed here from SuspensionCode() and the
+// live body pitch; ui/main/SuspensionDisplays.hpp writes them into the main window's labels.
+//
+// Display rule: a value is RoundToDecimals(internal x unit factor, unit decimals) as text,
+// followed by the unit's suffix where the caption carries one (the springs frame shows the
+// suffix once per row, in a label of its own). A value that cannot be given reads "N/A", never
+// "NaN" or "Inf".
+//
+// Corner i: 0 front left, 1 front right, 2 rear left, 3 rear right; axle a: 0 front, 1 rear.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace analysis {
+
+// Text colours (&HBBGGRR) of the damping-ratio captions.
+inline constexpr uint32_t kSuspTextBlack = 0x000000;
+inline constexpr uint32_t kSuspTextRed = 0x0000FF;
+
+// One caption: the label array, its index, the text and, for the damping ratios, the colour.
+struct SuspCaption {
+    enum class Target : uint8_t { AnalysisSuspLabel, SetSuspLabel };
+    Target Array = Target::AnalysisSuspLabel;  // Analysis_SuspLabel or Set_SuspLabel
+    int Index = 0;
+    std::string Text;
+    std::optional<uint32_t> ForeColor;  // set only where the caption has a colour of its own
+    bool operator==(const SuspCaption&) const = default;
+};
+
+// Every suspension caption from the current results, in writing order. `out` is refilled
+// (its strings are reused).
+void SuspensionAnalysisCaptions(std::vector<SuspCaption>& out);
+
+// ---- Text forms ----
+
+// A pitch angle (rad, positive = front higher): the size in the angle unit with its suffix,
+// then " Squat" for 0 and above, " Dive" below 0: -0.01 rad -> "0.01 rad Dive".
+std::string PitchAngleText(float radians);
+// A damping ratio as a percentage with one decimal: 0.4567 -> "45.7%".
+std::string DampingRatioText(float ratio);
+// Red above critical damping (a ratio above 1), black otherwise.
+uint32_t DampingRatioColour(float ratio);
+// "N/A" for a corner without bump damping (-1), else "1.5 : 1".
+std::string ReboundBumpRatioText(float ratio);
+// "N/A" for a damped frequency of 0 (critically damped or over-damped, or no sprung mass),
+// else the frequency with its suffix.
+std::string DampedFrequencyText(float hertz);
+
+}  // namespace analysis

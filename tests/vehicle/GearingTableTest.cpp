@@ -1,0 +1,109 @@
+// Captions of the gear table: units and formats of each column, the warning colours of the
+// shift figures, the rows written whatever the number of gears, and "N/A" for figures that
+// cannot be given. Expected texts are worked by hand.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "../support/SampleVehicles.hpp"
+#include "vehicle/GearingTable.hpp"
+
+namespace {
+
+using Caption = vehicle::GearingTableCaption;
+using Column = Caption::Column;
+using Colour = Caption::Colour;
+
+class GearingTableTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sample::ResetAll();
+        auto& e = vehicle::EngineCode().CurrentEngine;
+        e.LimitSpeed = 785.0f;       // rad/s, about 7500 rpm
+        e.TorquePeakStart = 420.0f;  // rad/s, about 4000 rpm
+        vehicle::AeroCode().TopSpeed = 60.0f;
+        auto& s = vehicle::GearingCode();
+        s.ShiftRevs = {700.0f, 700.0f, 800.0f, 700.0f, 700.0f, 0.0f, 0.0f, 0.0f};
+        s.SpeedAtShift = {15.0f, 20.0f, 35.0f, 50.0f, 65.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+        s.OverallRatios = {12.87f, 13.65f, 8.19f, 5.655f, 4.29f, 0.0f, 0.0f, 0.0f};
+        s.CruisingRevs = {100.0f, 150.0f, 90.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+        s.PostShiftRevs = {0.0f, 500.0f, 400.0f, 530.0f, 0.0f, 0.0f, 0.0f};
+        s.RevDrop = {0.0f, 200.0f, 400.0f, 170.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+        s.RatioStepPct = {0.0f, 40.0f, 30.95238f, 24.13793f, 0.0f, 0.0f, 0.0f, 0.0f};
+        s.SpeedGained = {0.0f, 15.0f, 15.0f, 15.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+        s.TorqueCurveArea = 123456.7f;
+    }
+    void Build() { out = vehicle::BuildGearingTableCaptions(); }
+    const Caption& At(Column column, int index) {
+        for (const auto& c : out)
+            if (c.Array == column && c.Index == index) return c;
+        ADD_FAILURE() << "no caption " << index;
+        static const Caption none;
+        return none;
+    }
+
+    std::vector<Caption> out;
+};
+
+TEST_F(GearingTableTest, ColumnsInTheirUnitsWithWarningColours) {
+    Build();
+    EXPECT_EQ(At(Column::RevsPreShift, 1).Text, "700 rad/s");
+    EXPECT_EQ(At(Column::RevsPreShift, 1).TextColour, Colour::Normal);
+    EXPECT_EQ(At(Column::RevsPreShift, 2).TextColour, Colour::Red);  // above the limit speed
+    EXPECT_EQ(At(Column::Speed, 3).Text, "50 m/s");
+    EXPECT_EQ(At(Column::Speed, 3).TextColour, Colour::Normal);
+    EXPECT_EQ(At(Column::Speed, 4).TextColour, Colour::Red);  // faster than the top speed
+    EXPECT_EQ(At(Column::Reduction, 1).Text, "13.65");
+    EXPECT_EQ(At(Column::Reduction, 3).Text, "5.655");
+    EXPECT_EQ(At(Column::Reduction, 1).TextColour, Colour::Keep);
+    EXPECT_EQ(At(Column::Label, vehicle::kGearingAreaLabel).Text, "123457");
+    EXPECT_EQ(At(Column::RevsPostShift, 1).Text, "500 rad/s");
+    EXPECT_EQ(At(Column::RevsPostShift, 1).TextColour, Colour::Normal);
+    EXPECT_EQ(At(Column::RevsPostShift, 2).TextColour, Colour::Blue);  // below the plateau
+    EXPECT_EQ(At(Column::RevsDropAbs, 2).Text, "400 rad/s");
+    EXPECT_EQ(At(Column::RevsDropRel, 1).Text, "40 %");
+    EXPECT_EQ(At(Column::RevsDropRel, 2).Text, "31 %");
+    EXPECT_EQ(At(Column::RevsDropRel, 3).Text, "24.1 %");
+    EXPECT_EQ(At(Column::SpeedGained, 1).Text, "15 m/s");
+
+    ASSERT_TRUE(core::SelectUnitByName(core::Quantity::ARV, "Revolutions per minute"));
+    ASSERT_TRUE(core::SelectUnitByName(core::Quantity::Speed, "Kilometres per hour"));
+    Build();
+    // 700 rad/s x 60 / 2 pi = 6684.5 rpm; 20 m/s x 3.6 = 72 km/h.
+    EXPECT_EQ(At(Column::RevsPreShift, 1).Text, "6685 rpm");
+    EXPECT_EQ(At(Column::CruisingRevs, 1).Text, "1432 rpm");  // 150 rad/s
+    EXPECT_EQ(At(Column::Speed, 1).Text, "72 km/h");
+    EXPECT_EQ(At(Column::SpeedGained, 3).Text, "54 km/h");
+    EXPECT_EQ(At(Column::Reduction, 1).Text, "13.65");  // a ratio has no unit
+}
+
+TEST_F(GearingTableTest, AllRowsWrittenWhateverTheNumberOfGears) {
+    core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears = 1;
+    vehicle::GearingCode().RatioStepPct[5] = std::numeric_limits<float>::infinity();
+    Build();
+    // Rows 0..7 of the first four columns and the area, then rows 1..6 of the other four.
+    ASSERT_EQ(out.size(), 8u * 4u + 1u + 6u * 4u);
+    EXPECT_EQ(out.front().Array, Column::RevsPreShift);
+    EXPECT_EQ(out.front().Index, 0);
+    EXPECT_EQ(out[32].Array, Column::Label);
+    for (Column c : {Column::RevsPostShift, Column::RevsDropAbs, Column::RevsDropRel,
+                     Column::SpeedGained}) {
+        int rows = 0;
+        for (const auto& caption : out)
+            if (caption.Array == c) {
+                EXPECT_GE(caption.Index, 1);
+                EXPECT_LE(caption.Index, 6);
+                ++rows;
+            }
+        EXPECT_EQ(rows, 6);
+    }
+    // Rows beyond the gears show what the arrays hold; an engine speed of 0 after a shift
+    // lies below the plateau.
+    EXPECT_EQ(At(Column::RevsPostShift, 6).Text, "0 rad/s");
+    EXPECT_EQ(At(Column::RevsPostShift, 6).TextColour, Colour::Blue);
+    EXPECT_EQ(At(Column::RevsDropRel, 5).Text, "N/A");
+}
+
+}  // namespace

@@ -15,6 +15,10 @@ using core::Quantity;
 
 namespace {
 
+// Air pressure the air constants are worked out for, Pa.
+constexpr double kAirPressure = 101387.5546875;
+// 0 deg C in kelvin.
+constexpr double kZeroCelsius = 273.15;
 // The aero balance reads green from this far behind the weight balance...
 constexpr double kBalanceRearTolerance = 0.0075;
 // ...to this far ahead of it (front shares).
@@ -98,7 +102,8 @@ AeroCaptions BuildAeroCaptions(const AeroCaptionInputs& in) {
 
     list.push_back({AeroCaption::Target::SetAeroLabel, 2, DegreesText(in.FrontWingAngle)});
     list.push_back({AeroCaption::Target::SetAeroLabel, 3, DegreesText(in.RearWingAngle)});
-    list.push_back({AeroCaption::Target::SetLiveLabel, 104, UnitText(Quantity::Speed, in.LiveSpeed)});
+    list.push_back(
+        {AeroCaption::Target::SetLiveLabel, 104, UnitText(Quantity::Speed, in.LiveSpeed)});
 
     analysis(17, UnitText(Quantity::Speed, s.TopSpeed));
     analysis(12, UnitText(Quantity::Force, a.TotalResistance));

@@ -16,11 +16,6 @@
 
 namespace vehicle {
 
-// Air pressure the air constants are worked out for, Pa.
-inline constexpr double kAirPressure = 101387.5546875;
-// 0 deg C in kelvin.
-inline constexpr double kZeroCelsius = 273.15;
-
 // What the aerodynamic captions show as set on the window, and the loaded vehicle's weight
 // balance the aero balance is judged against.
 struct AeroCaptionInputs {

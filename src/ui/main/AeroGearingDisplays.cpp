@@ -49,7 +49,9 @@ void ShowAeroAnalysis(Main& form) {
     using Target = vehicle::AeroCaption::Target;
     for (const auto& c : out.Captions) {
         switch (c.Array) {
-            case Target::AnalysisAeroLabel: form.Analysis_AeroLabel(c.Index).SetCaption(c.Text); break;
+            case Target::AnalysisAeroLabel:
+                form.Analysis_AeroLabel(c.Index).SetCaption(c.Text);
+                break;
             case Target::SetAeroLabel: form.Set_AeroLabel(c.Index).SetCaption(c.Text); break;
             case Target::SetLiveLabel: form.Set_LiveLabel(c.Index).SetCaption(c.Text); break;
         }

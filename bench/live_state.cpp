@@ -8,6 +8,7 @@
 
 #include "support/SampleVehicles.hpp"
 #include "analysis/PhysicalDisplay.hpp"
+#include "ui/main/AnalysisChain.hpp"
 #include "ui/main/LiveDisplays.hpp"
 #include "ui/main/Main.hpp"
 
@@ -54,7 +55,7 @@ void BM_AnalyseLiveStateWithCaptions(benchmark::State& state) {
         // A slider being dragged: the speed changes on every move.
         speed = speed == 40 ? 20 : speed + 1;
         form.Live_Speed->SetValue(speed);
-        ui::AnalyseLiveState(form);
+        ui::AnalyseLiveStateAll(form);  // the live analysis with every caption it refreshes
         benchmark::DoNotOptimize(analysis::PhysicalCode().CornerDynamicLoad[0]);
     }
     ui::ResetMainWindow();

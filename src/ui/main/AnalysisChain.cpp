@@ -3,18 +3,23 @@
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/LiveStateCode.hpp"
 #include "analysis/PhysicalCode.hpp"
+#include "analysis/SteeringCode.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
 #include "vehicle/TyreCode.hpp"
 #include "vehicle/VehCode.hpp"
+#include "ui/main/AeroGearingDisplays.hpp"
 #include "ui/main/LiveDisplays.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/MainAccelerationHandlers.hpp"
 #include "ui/main/MainDecelerationHandlers.hpp"
 #include "ui/main/SetupReaders_Chassis.hpp"
 #include "ui/main/SetupReaders_Drivetrain.hpp"
+#include "ui/main/SetupReaders_Suspension.hpp"
+#include "ui/main/SteeringTyreDisplays.hpp"
+#include "ui/main/SuspensionDisplays.hpp"
 
 namespace ui {
 
@@ -36,6 +41,15 @@ void CalcWheelDimensionsAndInertia(Main&) { vehicle::CalcWheelDimensionsAndInert
 void UpdateTyreAnalysis(Main& form) {
     vehicle::UpdateTyreAnalysis(ReadTyreSetupInputs(form), ReadLiveTyreInputs(form),
                                 analysis::TyreLoadsFromMasses());
+    ShowTyreAnalysis(form);
+}
+
+void CalcSteeringGeometry(Main& form) {
+    auto& live = analysis::LiveStateCode();
+    live.LateralAcceleration =
+        analysis::CalcSteeringGeometry(ReadSteeringSetupInputs(form), ReadLiveSteeringInputs(form),
+                                       live.LiveSpeed, live.BodyPitch);
+    ShowSteeringAnalysis(form);
 }
 
 void UpdateEngineModel(Main&) {
@@ -48,6 +62,7 @@ void BuildAeroSpeedTable(Main&) { vehicle::BuildAeroSpeedTable(analysis::AeroLoa
 void CalcGearing(Main& form) {
     vehicle::GearingLinks links;
     links.LiveGear = analysis::LiveStateCode().LiveGear;
+    links.ShowGearingTable = [&form] { ShowGearingTable(form); };
     links.CalcGearWheelLoads = [] {
         vehicle::CalcGearWheelLoads(analysis::AeroLoadsFromMasses(),
                                     vehicle::GearingCode().SpeedAtShift);
@@ -55,7 +70,14 @@ void CalcGearing(Main& form) {
     vehicle::CalcGearing(ReadGearingInputs(form), links);
 }
 
-void AnalyseLiveStateAll(Main& form) { AnalyseLiveState(form); }
+void AnalyseLiveStateAll(Main& form) {
+    analysis::LiveStateLinks links;
+    links.ShowAeroAnalysis = [&form] { ShowAeroAnalysis(form); };
+    links.ShowTyreAnalysis = [&form] { ShowTyreAnalysis(form); };
+    links.ShowSuspensionAnalysis = [&form] { ShowSuspensionAnalysis(form); };
+    links.ShowSteeringAnalysis = [&form] { ShowSteeringAnalysis(form); };
+    AnalyseLiveState(form, links);
+}
 
 void RunAccelerationAnalysisAll(Main& form) {
     RunAccelerationAnalysis(form, analysis::AccelerationCode().AccTimeStep);

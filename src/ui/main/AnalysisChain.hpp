@@ -15,15 +15,19 @@ class Main;
 void CalcMassesAndCentreOfGravity(Main& form);
 // Wheel and tyre dimensions and inertias of the current vehicle.
 void CalcWheelDimensionsAndInertia(Main& form);
-// The per-wheel tyre analysis at the static and live loads.
+// The per-wheel tyre analysis at the static and live loads; then the tyre captions.
 void UpdateTyreAnalysis(Main& form);
+// The steering and camber geometry from the steering controls at the live speed and body
+// pitch of the last live analysis (whose demanded lateral acceleration it updates); then the
+// steering captions.
+void CalcSteeringGeometry(Main& form);
 // Fits the current engine's torque curve (not for a vehicle that is not wheel driven).
 void UpdateEngineModel(Main& form);
 // The aerodynamic speed table and the top speed.
 void BuildAeroSpeedTable(Main& form);
 // Overall ratios, shift points and speeds for the gear ratio controls.
 void CalcGearing(Main& form);
-// The live-state analysis with all its displays.
+// The live-state analysis with all the displays that exist.
 void AnalyseLiveStateAll(Main& form);
 // The acceleration run at the run's own time step, with its summary, search and texts.
 void RunAccelerationAnalysisAll(Main& form);

@@ -14,6 +14,7 @@
 #include "ui/main/MainAccelerationHandlers.hpp"
 #include "ui/main/MainDecelerationHandlers.hpp"
 #include "ui/main/SetupReaders_Drivetrain.hpp"
+#include "ui/main/SteeringTyreDisplays.hpp"
 #include "vehicle/VehCode.hpp"
 
 namespace ui {
@@ -45,6 +46,8 @@ SettingRoutines DefaultSettingRoutines() {
     r.UpdateTyreAnalysis = OnMainForm(&UpdateTyreAnalysis);
     r.BuildAeroSpeedTable = OnMainForm(&BuildAeroSpeedTable);
     r.CalcGearing = OnMainForm(&CalcGearing);
+    r.CalcSteeringGeometry = OnMainForm(&CalcSteeringGeometry);
+    r.ShowTyreAnalysis = OnMainForm(&ShowTyreAnalysis);
     r.SetBrakeTorques = OnMainForm(&SetBrakeTorques);
     r.ShowBrakeSettings = OnMainForm(&ShowBrakeSettings);
     r.SetDiffParams = OnMainForm(&SetDiffParams);

@@ -48,23 +48,9 @@ const std::string& NotApplicable() {
     return text;
 }
 
-// The display text of an internal value, or "N/A" when there is no finite value to show.
-std::string UnitText(Quantity q, double internal) {
-    float x = 0.0f;
-    if (!std::isfinite(internal) || !core::UnitDisplayValue(q, internal, x) || !std::isfinite(x))
-        return NotApplicable();
-    return core::UnitValueText(q, internal);
-}
-
 // The plain text of a number ("N/A" for a value that is not finite).
 std::string Plain(float value) {
     return std::isfinite(value) ? core::SingleText(value) : NotApplicable();
-}
-
-// The number of a display value rounded to `places` ("N/A" for a value that is not finite).
-std::string Rounded(float value, int32_t places) {
-    if (!std::isfinite(value)) return NotApplicable();
-    return core::SingleText(core::RoundToDecimals(value, places));
 }
 
 // The rounded small-distance number without its suffix.
@@ -76,7 +62,7 @@ std::string NumberText(float metres) {
     return core::UnitNumberText(Quantity::DistanceSmall, metres);
 }
 
-std::string Percent(float share) { return Rounded(share * 100.0f, 2) + "%"; }
+std::string Percent(float share) { return core::RoundedText(share * 100.0f, 2) + "%"; }
 
 }  // namespace
 
@@ -104,39 +90,39 @@ void PhysicalAnalysisCaptions(const PhysicalCaptionInputs& in, std::vector<PhysC
     CaptionWriter w(out);
 
     w.Put(PhysCaption::Target::AeroLabel, 11) = std::to_string(in.HandicapIntake) + "%";
-    w.Put(PhysCaption::Target::AeroLabel, 12) = UnitText(Quantity::Mass, in.HandicapMass);
+    w.Put(PhysCaption::Target::AeroLabel, 12) = core::UnitValueText(Quantity::Mass, in.HandicapMass);
     w.Put(PhysCaption::Target::AeroLabel, 13) = std::to_string(in.HandicapMassPos) + "%";
 
-    w.Phys(100) = UnitText(Quantity::Mass, m.FuelMass);
-    w.Phys(101) = UnitText(Quantity::Mass, m.TotalMass);
-    w.Phys(102) = UnitText(Quantity::Force, static_cast<double>(m.TotalMass) * kGravity);
+    w.Phys(100) = core::UnitValueText(Quantity::Mass, m.FuelMass);
+    w.Phys(101) = core::UnitValueText(Quantity::Mass, m.TotalMass);
+    w.Phys(102) = core::UnitValueText(Quantity::Force, static_cast<double>(m.TotalMass) * kGravity);
     // The increase has no meaning without a dry mass to compare with.
     w.Phys(103) = m.DryMass == 0.0f
                       ? NotApplicable()
                       : Plain(core::RoundToDecimals(m.FuelMassIncrease, 3) * 100.0f) + "%";
     w.Phys(156) = ShareText(m.FuelCoGShift.X);
     w.Phys(104) = ShareText(m.FuelCoGShift.Y);
-    w.Phys(105) = UnitText(Quantity::DistanceSmall, m.FuelCoGShift.Z);
-    w.Phys(106) = UnitText(Quantity::Mass, m.UnsprungMass);
+    w.Phys(105) = core::UnitValueText(Quantity::DistanceSmall, m.FuelCoGShift.Z);
+    w.Phys(106) = core::UnitValueText(Quantity::Mass, m.UnsprungMass);
     w.Phys(107) = m.UnsprungMass == 0.0f ? NotApplicable() : LabelledPairText(m.UnsprungCoG.Y);
-    w.Phys(108) = UnitText(Quantity::Mass, m.SprungMass);
+    w.Phys(108) = core::UnitValueText(Quantity::Mass, m.SprungMass);
     w.Phys(109) = LabelledPairText(m.SprungMassDistribution);
     w.Phys(110) = noMass ? NotApplicable() : ShareText(m.SprungMassShare);
     w.Phys(111) = noMass ? NotApplicable() : ShareText(1.0f - m.SprungMassShare);
     w.Phys(112) = (noMass || m.UnsprungMass == 0.0f)
                       ? NotApplicable()
-                      : Rounded(m.SprungUnsprungRatio, 2) + " : 1";
-    for (int i = 0; i < 4; ++i) w.Phys(113 + i) = UnitText(Quantity::Mass, m.CornerMass[i]);
+                      : core::RoundedText(m.SprungUnsprungRatio, 2) + " : 1";
+    for (int i = 0; i < 4; ++i) w.Phys(113 + i) = core::UnitValueText(Quantity::Mass, m.CornerMass[i]);
     for (int i = 0; i < 4; ++i)
         w.Phys(117 + i) = noMass ? NotApplicable() : ShareText(m.CornerMassShare[i]);
     for (int i = 0; i < 4; ++i)
-        w.Phys(121 + i) = UnitText(Quantity::DistanceSmall, tyres[i].UnloadedRadius);
+        w.Phys(121 + i) = core::UnitValueText(Quantity::DistanceSmall, tyres[i].UnloadedRadius);
     for (int i = 0; i < 4; ++i)
-        w.Phys(125 + i) = UnitText(Quantity::MOI, tyres[i].Inertia);
+        w.Phys(125 + i) = core::UnitValueText(Quantity::MOI, tyres[i].Inertia);
     // kW per kg; the inverse units show factor / value (core::UnitValueText).
     const float peakPower = vehicle::EngineCode().CurrentEngine.PeakPower;
     w.Phys(129) = noMass ? NotApplicable()
-                         : UnitText(Quantity::P2W, peakPower / m.TotalMass);
+                         : core::UnitValueText(Quantity::P2W, peakPower / m.TotalMass);
 }
 
 void LiveAnalysisCaptions(const LiveCaptionInputs& in, std::vector<PhysCaption>& out) {
@@ -148,10 +134,10 @@ void LiveAnalysisCaptions(const LiveCaptionInputs& in, std::vector<PhysCaption>&
     // Fuel load with the share of the tank it fills; a tank that holds nothing has no share.
     {
         std::string& text = w.Put(PhysCaption::Target::LiveLabel, 103);
-        text = UnitText(Quantity::Volume, m.LiveFuelLoad);
+        text = core::UnitValueText(Quantity::Volume, m.LiveFuelLoad);
         text += " (";
         if (v.FuelTankCapacity > 0.0f)
-            text += Rounded(static_cast<float>(m.LiveFuelLoad) / v.FuelTankCapacity * 100.0f, 1) +
+            text += core::RoundedText(static_cast<float>(m.LiveFuelLoad) / v.FuelTankCapacity * 100.0f, 1) +
                     "%";
         else
             text += NotApplicable();
@@ -160,26 +146,26 @@ void LiveAnalysisCaptions(const LiveCaptionInputs& in, std::vector<PhysCaption>&
     w.Put(PhysCaption::Target::LiveLabel, 105) = std::to_string(in.ThrottlePercent) + "%";
     w.Put(PhysCaption::Target::LiveLabel, 106) = std::to_string(in.BrakePercent) + "%";
 
-    w.Phys(157) = UnitText(Quantity::Acc, s.LateralAcceleration);
+    w.Phys(157) = core::UnitValueText(Quantity::Acc, s.LateralAcceleration);
     w.Phys(130) = DistancePairText(m.CoGAxleDistance[0], m.CoGAxleDistance[1]);
     for (int i = 0; i < 4; ++i)
         w.Phys(131 + i) =
             DistancePairText(m.AeroElementAxleDistance[i], m.AeroElementAxleDistance[i + 4]);
     for (int i = 0; i < 4; ++i) w.Phys(141 + i) = PlainPairText(v.AeroElements[i].PosY);
     for (int i = 0; i < 4; ++i)
-        w.Phys(146 + i) = UnitText(Quantity::DistanceSmall, s.AeroElementRelPos[i].Z);
+        w.Phys(146 + i) = core::UnitValueText(Quantity::DistanceSmall, s.AeroElementRelPos[i].Z);
     for (int i = 0; i < 4; ++i)
-        w.Phys(136 + i) = UnitText(Quantity::DistanceSmall, m.AeroElementPos[i].Z);
-    w.Phys(135) = UnitText(Quantity::DistanceSmall, m.VehicleCoG.Z);
+        w.Phys(136 + i) = core::UnitValueText(Quantity::DistanceSmall, m.AeroElementPos[i].Z);
+    w.Phys(135) = core::UnitValueText(Quantity::DistanceSmall, m.VehicleCoG.Z);
     w.Phys(140) = PlainPairText(m.VehicleCoG.Y);
     w.Phys(145) = NotApplicable();
     // Resistances and brakes read as negative accelerations.
-    w.Phys(150) = UnitText(Quantity::Acc, -s.LiveAccelParts[kAccelResistance]);
-    w.Phys(151) = UnitText(Quantity::Acc, s.LiveAccelParts[kAccelDrive]);
-    w.Phys(152) = UnitText(Quantity::Acc, -s.LiveAccelParts[kAccelBrakes]);
-    w.Phys(153) = UnitText(Quantity::Acc, s.LiveAccelParts[kAccelNet]);
+    w.Phys(150) = core::UnitValueText(Quantity::Acc, -s.LiveAccelParts[kAccelResistance]);
+    w.Phys(151) = core::UnitValueText(Quantity::Acc, s.LiveAccelParts[kAccelDrive]);
+    w.Phys(152) = core::UnitValueText(Quantity::Acc, -s.LiveAccelParts[kAccelBrakes]);
+    w.Phys(153) = core::UnitValueText(Quantity::Acc, s.LiveAccelParts[kAccelNet]);
     w.Phys(154) = std::to_string(s.LiveGear);
-    w.Phys(155) = UnitText(Quantity::ARV, s.LiveEngine.Speed);
+    w.Phys(155) = core::UnitValueText(Quantity::ARV, s.LiveEngine.Speed);
 }
 
 }  // namespace analysis

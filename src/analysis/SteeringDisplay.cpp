@@ -16,14 +16,6 @@ namespace {
 
 std::string NotApplicable() { return std::string(core::kNotApplicableText); }
 
-// The display text of an internal value, or "N/A" when there is no finite value to show.
-std::string UnitText(Quantity q, float internal) {
-    float x = 0.0f;
-    if (!std::isfinite(internal) || !core::UnitDisplayValue(q, internal, x) || !std::isfinite(x))
-        return NotApplicable();
-    return core::UnitValueText(q, internal);
-}
-
 // Wheelbase to track width, to 3 decimals: "1.733 : 1". A track of no width has no ratio.
 std::string RatioText(float ratio, float trackWidth) {
     if (!(trackWidth > 0.0f) || !std::isfinite(ratio)) return NotApplicable();
@@ -32,7 +24,7 @@ std::string RatioText(float ratio, float trackWidth) {
 
 }  // namespace
 
-std::string AngleText(float radians) { return UnitText(Quantity::Angle, radians); }
+std::string AngleText(float radians) { return core::UnitValueText(Quantity::Angle, radians); }
 
 std::string SidedAngleText(float radians, std::string_view zeroText) {
     if (!std::isfinite(radians)) return NotApplicable();
@@ -78,7 +70,7 @@ void SteeringAnalysisCaptions(std::vector<SteeringCaption>& out) {
     for (int k = 0; k < 2; ++k) steering(104 + k, SidedAngleText(s.WheelSteerAngle[k], straight));
     // Straight ahead on average the turn has no centre.
     steering(122, s.SteerRadius == 0.0f ? notApplicable
-                                        : UnitText(Quantity::DistanceSmall, s.SteerRadius));
+                                        : core::UnitValueText(Quantity::DistanceSmall, s.SteerRadius));
     steering(123, AngleText(s.AckermannArmAngle));
     for (int i = 0; i < 4; ++i) {
         steering(106 + i, AngleText(s.RollCamber[i]));

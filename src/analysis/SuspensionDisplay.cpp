@@ -41,30 +41,8 @@ private:
 
 std::string NotApplicable() { return std::string(core::kNotApplicableText); }
 
-bool Showable(Quantity q, double internal) {
-    float x = 0.0f;
-    return std::isfinite(internal) && core::UnitDisplayValue(q, internal, x) && std::isfinite(x);
-}
-
-// The value in the selected unit with its suffix.
-std::string WithUnit(Quantity q, double internal) {
-    return Showable(q, internal) ? core::UnitValueText(q, internal) : NotApplicable();
-}
-
-// The value in the selected unit, without the suffix.
-std::string NumberOnly(Quantity q, double internal) {
-    return Showable(q, internal) ? core::UnitNumberText(q, internal) : NotApplicable();
-}
-
-// A plain number rounded to `places` decimals.
-std::string Rounded(float value, int32_t places) {
-    if (!std::isfinite(value)) return NotApplicable();
-    const float r = core::RoundToDecimals(value, places);
-    return std::isfinite(r) ? core::SingleText(r) : NotApplicable();
-}
-
 std::string Percent(float value) {
-    const std::string number = Rounded(value, 2);
+    const std::string number = core::RoundedText(value, 2);
     return number == core::kNotApplicableText ? number : number + "%";
 }
 
@@ -74,13 +52,13 @@ std::string PitchAngleText(float radians) {
     if (!std::isfinite(radians)) return NotApplicable();
     const auto& t = core::TextTable();
     // 0 counts as squat (front not lower than rear).
-    if (radians >= 0.0f) return WithUnit(Quantity::Angle, radians) + " " + t.SquatText;
-    return WithUnit(Quantity::Angle, -radians) + " " + t.DiveText;
+    if (radians >= 0.0f) return core::UnitValueText(Quantity::Angle, radians) + " " + t.SquatText;
+    return core::UnitValueText(Quantity::Angle, -radians) + " " + t.DiveText;
 }
 
 std::string DampingRatioText(float ratio) {
     if (!std::isfinite(ratio)) return NotApplicable();
-    const std::string number = Rounded(ratio * 100.0f, 1);
+    const std::string number = core::RoundedText(ratio * 100.0f, 1);
     return number == core::kNotApplicableText ? number : number + "%";
 }
 
@@ -91,12 +69,12 @@ uint32_t DampingRatioColour(float ratio) {
 std::string ReboundBumpRatioText(float ratio) {
     // -1 marks a corner without bump damping.
     if (ratio == -1.0f || !std::isfinite(ratio)) return NotApplicable();
-    return Rounded(ratio, 2) + " : 1";
+    return core::RoundedText(ratio, 2) + " : 1";
 }
 
 std::string DampedFrequencyText(float hertz) {
     if (!(hertz > 0.0f)) return NotApplicable();
-    return WithUnit(Quantity::Frequency, hertz);
+    return core::UnitValueText(Quantity::Frequency, hertz);
 }
 
 void SuspensionAnalysisCaptions(std::vector<SuspCaption>& out) {
@@ -106,13 +84,13 @@ void SuspensionAnalysisCaptions(std::vector<SuspCaption>& out) {
 
     // ---- Springs frame: one value label per corner, the row's suffix in a label of its own.
     for (int i = 0; i < 4; ++i) {
-        w.Susp(156 + i) = NumberOnly(Quantity::DistanceSmall, c[i].WheelTravel);
-        w.Susp(160 + i) = NumberOnly(Quantity::Stiffness, c[i].WheelRate);
-        w.Susp(140 + i) = NumberOnly(Quantity::Force, c[i].SpringLoad);
-        w.Susp(164 + i) = NumberOnly(Quantity::DistanceSmall, c[i].WheelDeflection);
-        w.Susp(100 + i) = NumberOnly(Quantity::DistanceSmall, c[i].WheelTravelLeft);
-        w.Susp(104 + i) = NumberOnly(Quantity::Frequency, c[i].RideFrequency);
-        w.Susp(108 + i) = NumberOnly(Quantity::Frequency, c[i].WheelHopFrequency);
+        w.Susp(156 + i) = core::UnitNumberText(Quantity::DistanceSmall, c[i].WheelTravel);
+        w.Susp(160 + i) = core::UnitNumberText(Quantity::Stiffness, c[i].WheelRate);
+        w.Susp(140 + i) = core::UnitNumberText(Quantity::Force, c[i].SpringLoad);
+        w.Susp(164 + i) = core::UnitNumberText(Quantity::DistanceSmall, c[i].WheelDeflection);
+        w.Susp(100 + i) = core::UnitNumberText(Quantity::DistanceSmall, c[i].WheelTravelLeft);
+        w.Susp(104 + i) = core::UnitNumberText(Quantity::Frequency, c[i].RideFrequency);
+        w.Susp(108 + i) = core::UnitNumberText(Quantity::Frequency, c[i].WheelHopFrequency);
     }
     w.Susp(168) = core::UnitSuffix(Quantity::DistanceSmall);
     w.Susp(169) = core::UnitSuffix(Quantity::Stiffness);
@@ -126,42 +104,42 @@ void SuspensionAnalysisCaptions(std::vector<SuspCaption>& out) {
     for (int a = 0; a <= 1; ++a) {
         const SuspCorner& k = c[2 * a];
         const int base = 105 - 5 * a;
-        w.Set(base) = WithUnit(Quantity::DistanceSmall, k.SpringTravel);
-        w.Set(base + 1) = WithUnit(Quantity::Stiffness, k.SpringRate);
-        w.Set(base + 2) = WithUnit(Quantity::Damping, k.BumpDamp);
-        w.Set(base + 3) = WithUnit(Quantity::Damping, k.ReboundDamp);
-        w.Set(base + 4) = WithUnit(Quantity::Stiffness, s.AntiRollBarRate[a]);
+        w.Set(base) = core::UnitValueText(Quantity::DistanceSmall, k.SpringTravel);
+        w.Set(base + 1) = core::UnitValueText(Quantity::Stiffness, k.SpringRate);
+        w.Set(base + 2) = core::UnitValueText(Quantity::Damping, k.BumpDamp);
+        w.Set(base + 3) = core::UnitValueText(Quantity::Damping, k.ReboundDamp);
+        w.Set(base + 4) = core::UnitValueText(Quantity::Stiffness, s.AntiRollBarRate[a]);
     }
 
     // ---- Roll stiffness: front in 118..123, rear in 112..117.
     for (int a = 0; a <= 1; ++a) {
         const int base = 118 - 6 * a;
         const auto roll = [&](int k) { return s.RollStiffness[6 * a + k]; };
-        w.Susp(base) = WithUnit(Quantity::Rot, roll(kRollSprings));
-        w.Susp(base + 1) = WithUnit(Quantity::Rot, roll(kRollBar));
-        w.Susp(base + 2) = WithUnit(Quantity::Rot, roll(kRollTotal));
-        w.Susp(base + 3) = Rounded(roll(kRollBarSpringRatio), 3);
+        w.Susp(base) = core::UnitValueText(Quantity::Rot, roll(kRollSprings));
+        w.Susp(base + 1) = core::UnitValueText(Quantity::Rot, roll(kRollBar));
+        w.Susp(base + 2) = core::UnitValueText(Quantity::Rot, roll(kRollTotal));
+        w.Susp(base + 3) = core::RoundedText(roll(kRollBarSpringRatio), 3);
         // N m/rad per kg of sprung axle mass, shown as it is.
-        w.Susp(base + 4) = Rounded(roll(kRollTotalPerMass), 0);
+        w.Susp(base + 4) = core::RoundedText(roll(kRollTotalPerMass), 0);
     }
     w.Susp(123) = Percent((1.0f - s.RollPerMassRearShare) * 100.0f);
     w.Susp(117) = Percent(s.RollPerMassRearShare * 100.0f);
 
     // ---- Pitch stiffness.
-    w.Susp(124) = WithUnit(Quantity::Rot, s.PitchStiffness);
-    w.Susp(125) = Rounded(s.PitchStiffnessPerMass, 0);
+    w.Susp(124) = core::UnitValueText(Quantity::Rot, s.PitchStiffness);
+    w.Susp(125) = core::RoundedText(s.PitchStiffnessPerMass, 0);
 
     // ---- Roll angles: front in 129..131, rear in 126..128.
     for (int a = 0; a <= 1; ++a) {
         const int base = 129 - 3 * a;
-        w.Susp(base) = WithUnit(Quantity::Angle, s.TyreRollAngle[a]);
-        w.Susp(base + 1) = WithUnit(Quantity::Angle, s.SuspRollAngle[a]);
-        w.Susp(base + 2) = WithUnit(Quantity::Angle, s.AxleRollAngle[a]);
+        w.Susp(base) = core::UnitValueText(Quantity::Angle, s.TyreRollAngle[a]);
+        w.Susp(base + 1) = core::UnitValueText(Quantity::Angle, s.SuspRollAngle[a]);
+        w.Susp(base + 2) = core::UnitValueText(Quantity::Angle, s.AxleRollAngle[a]);
     }
 
     // ---- Level-ride target frequencies (negative at low speed, shown as computed).
-    w.Susp(183) = WithUnit(Quantity::Frequency, s.LevelRideFrequency[0]);
-    w.Susp(184) = WithUnit(Quantity::Frequency, s.LevelRideFrequency[1]);
+    w.Susp(183) = core::UnitValueText(Quantity::Frequency, s.LevelRideFrequency[0]);
+    w.Susp(184) = core::UnitValueText(Quantity::Frequency, s.LevelRideFrequency[1]);
 
     // ---- Live body pitch.
     const PitchAngles& pitch = LiveStateCode().BodyPitch;
@@ -171,14 +149,14 @@ void SuspensionAnalysisCaptions(std::vector<SuspCaption>& out) {
 
     // ---- Vertical shift of the body from the suspension: centre of gravity, then the aero
     // elements (body aero centre, undertray, rear wing, front wing).
-    w.Susp(135) = WithUnit(Quantity::DistanceSmall, s.SuspHeightChange[kHeightAtCoG]);
+    w.Susp(135) = core::UnitValueText(Quantity::DistanceSmall, s.SuspHeightChange[kHeightAtCoG]);
     for (int e = 0; e < 4; ++e)
         w.Susp(136 + e) =
-            WithUnit(Quantity::DistanceSmall, s.SuspHeightChange[kHeightAtElement0 + e]);
+            core::UnitValueText(Quantity::DistanceSmall, s.SuspHeightChange[kHeightAtElement0 + e]);
 
     // ---- Critical damping information, per corner.
     for (int i = 0; i < 4; ++i) {
-        w.Susp(144 + i) = WithUnit(Quantity::Damping, c[i].CriticalDamping);
+        w.Susp(144 + i) = core::UnitValueText(Quantity::Damping, c[i].CriticalDamping);
         SuspCaption& bump = w.Put(SuspCaption::Target::AnalysisSuspLabel, 148 + i);
         bump.Text = DampingRatioText(c[i].BumpDampingRatio);
         bump.ForeColor = DampingRatioColour(c[i].BumpDampingRatio);

@@ -1,5 +1,7 @@
 #include "core/OptionsSettings.hpp"
 
+#include <cmath>
+
 #include <array>
 
 #include "core/GlobalShared.hpp"
@@ -176,7 +178,13 @@ bool UnitDisplayValue(Quantity q, double internal, float& display) {
     } else {
         display = static_cast<float>(internal * factor);
     }
-    return true;
+    // A figure that is not a finite number (or too large for a Single) is no figure to show.
+    return std::isfinite(display);
+}
+
+std::string RoundedText(float value, int32_t places) {
+    if (!std::isfinite(value)) return std::string(kNotApplicableText);
+    return SingleText(RoundToDecimals(value, places));
 }
 
 std::string UnitNumberText(Quantity q, double internal) {

@@ -203,12 +203,14 @@ inline constexpr std::string_view kNotApplicableText = "N/A";
 // The suffix of the selected unit (" m/s", "\u00B0", ...).
 const std::string& UnitSuffix(Quantity q);
 // Display value (Single) of an internal value before rounding; false when there is none (an
-// inverse unit of 0).
+// inverse unit of 0, or a value that is not a finite number).
 bool UnitDisplayValue(Quantity q, double internal, float& display);
 // The rounded display number as text ("39.4"), or "N/A".
 std::string UnitNumberText(Quantity q, double internal);
 // The rounded display number and suffix ("39.4 in", "12.5\u00B0"), or "N/A".
 std::string UnitValueText(Quantity q, double internal);
+// A plain number rounded to `places` as text, or "N/A" when it is not finite.
+std::string RoundedText(float value, int32_t places);
 // Internal value of a number typed in the selected unit (leading number of the text, 0 when
 // none); a typed 0 in an inverse unit gives 0.
 double UnitInputValue(Quantity q, std::string_view typed);

@@ -26,37 +26,15 @@ constexpr double kBalanceFrontTolerance = 0.0025;
 
 std::string NotApplicable() { return std::string(core::kNotApplicableText); }
 
-// A value in its quantity's unit with the suffix, or "N/A" when there is no finite figure.
-std::string UnitText(Quantity q, double internal) {
-    float x = 0.0f;
-    if (!std::isfinite(internal) || !core::UnitDisplayValue(q, internal, x) || !std::isfinite(x))
-        return NotApplicable();
-    return core::UnitValueText(q, internal);
-}
-
-// The same without the suffix (areas are shown that way).
-std::string UnitNumber(Quantity q, double internal) {
-    float x = 0.0f;
-    if (!std::isfinite(internal) || !core::UnitDisplayValue(q, internal, x) || !std::isfinite(x))
-        return NotApplicable();
-    return core::UnitNumberText(q, internal);
-}
-
 // An angle held in degrees, in the angle unit.
 std::string DegreesText(double degrees) {
-    return UnitText(Quantity::Angle, degrees / core::kDegreesPerRadian);
-}
-
-// A plain number rounded to `places`, or "N/A" when it is not finite.
-std::string Rounded(float value, int32_t places) {
-    if (!std::isfinite(value)) return NotApplicable();
-    return core::SingleText(core::RoundToDecimals(value, places));
+    return core::UnitValueText(Quantity::Angle, degrees / core::kDegreesPerRadian);
 }
 
 // Front and rear of a front share at one decimal: "45.5% / 54.5%".
 std::string PairText(float frontShare) {
     if (!std::isfinite(frontShare)) return NotApplicable();
-    return Rounded(frontShare * 100.0f, 1) + "% / " + Rounded((1.0f - frontShare) * 100.0f, 1) +
+    return core::RoundedText(frontShare * 100.0f, 1) + "% / " + core::RoundedText((1.0f - frontShare) * 100.0f, 1) +
            "%";
 }
 
@@ -65,7 +43,7 @@ std::string RatioText(float lift, float drag) {
     if (drag == 0.0f) return NotApplicable();
     const float ratio = -lift / drag;
     if (!std::isfinite(ratio)) return NotApplicable();
-    return Rounded(ratio, 2) + " : 1";
+    return core::RoundedText(ratio, 2) + " : 1";
 }
 
 // Shares of drag and rolling resistance in the total: "35% / 65%"; "N/A" with no resistance.
@@ -74,7 +52,7 @@ std::string ResistanceShareText(const AeroForces& a) {
     const float drag = a.TotalDrag / a.TotalResistance * 100.0f;
     const float rolling = a.TotalRollingResistance / a.TotalResistance * 100.0f;
     if (!std::isfinite(drag) || !std::isfinite(rolling)) return NotApplicable();
-    return Rounded(drag, 0) + "% / " + Rounded(rolling, 0) + "%";
+    return core::RoundedText(drag, 0) + "% / " + core::RoundedText(rolling, 0) + "%";
 }
 
 }  // namespace
@@ -103,18 +81,18 @@ AeroCaptions BuildAeroCaptions(const AeroCaptionInputs& in) {
     list.push_back({AeroCaption::Target::SetAeroLabel, 2, DegreesText(in.FrontWingAngle)});
     list.push_back({AeroCaption::Target::SetAeroLabel, 3, DegreesText(in.RearWingAngle)});
     list.push_back(
-        {AeroCaption::Target::SetLiveLabel, 104, UnitText(Quantity::Speed, in.LiveSpeed)});
+        {AeroCaption::Target::SetLiveLabel, 104, core::UnitValueText(Quantity::Speed, in.LiveSpeed)});
 
-    analysis(17, UnitText(Quantity::Speed, s.TopSpeed));
-    analysis(12, UnitText(Quantity::Force, a.TotalResistance));
-    analysis(77, UnitText(Quantity::Power, a.ResistancePower));
-    analysis(10, UnitText(Quantity::Force, a.TotalDrag));
-    analysis(11, UnitText(Quantity::Force, a.TotalRollingResistance));
+    analysis(17, core::UnitValueText(Quantity::Speed, s.TopSpeed));
+    analysis(12, core::UnitValueText(Quantity::Force, a.TotalResistance));
+    analysis(77, core::UnitValueText(Quantity::Power, a.ResistancePower));
+    analysis(10, core::UnitValueText(Quantity::Force, a.TotalDrag));
+    analysis(11, core::UnitValueText(Quantity::Force, a.TotalRollingResistance));
     analysis(13, ResistanceShareText(a));
-    analysis(14, UnitText(Quantity::Force, a.TotalLift));
+    analysis(14, core::UnitValueText(Quantity::Force, a.TotalLift));
     analysis(15, RatioText(a.TotalLift, a.TotalDrag));
-    analysis(22, UnitText(Quantity::Force, a.WheelLoad[1] + a.WheelLoad[0]));
-    analysis(23, UnitText(Quantity::Force, a.WheelLoad[3] + a.WheelLoad[2]));
+    analysis(22, core::UnitValueText(Quantity::Force, a.WheelLoad[1] + a.WheelLoad[0]));
+    analysis(23, core::UnitValueText(Quantity::Force, a.WheelLoad[3] + a.WheelLoad[2]));
     analysis(24, PairText(s.AeroWheelLoadFrontShare));
 
     // The aero balance: no aero load (standing still, no lift) has none to show.
@@ -126,11 +104,11 @@ AeroCaptions BuildAeroCaptions(const AeroCaptionInputs& in) {
         analysis(kAeroBalanceLabel, PairText(s.AeroLoadFrontShare));
     }
 
-    analysis(16, Rounded(s.AeroLoadRatio, 2));
-    analysis(29, Rounded(static_cast<float>(s.AirTemperature - kZeroCelsius), 2) +
+    analysis(16, core::RoundedText(s.AeroLoadRatio, 2));
+    analysis(29, core::RoundedText(static_cast<float>(s.AirTemperature - kZeroCelsius), 2) +
                      core::TextTable().DegreesCelsiusSuffix);
-    analysis(30, UnitText(Quantity::Pressure, kAirPressure));
-    analysis(31, UnitText(Quantity::Density, s.AirDensity));
+    analysis(30, core::UnitValueText(Quantity::Pressure, kAirPressure));
+    analysis(31, core::UnitValueText(Quantity::Density, s.AirDensity));
 
     // Per element: drag area, lift area, drag, lift, lift/drag ratio. The body's drag area
     // is the plain one, without the compressibility factor of the last force calculation.
@@ -143,10 +121,10 @@ AeroCaptions BuildAeroCaptions(const AeroCaptionInputs& in) {
         const std::size_t k = static_cast<std::size_t>(e.element);
         const float dragArea = k == 0 ? v.FrontalArea * v.DragCoefficient : s.DragCoeffs[k];
         const float liftArea = k == 0 ? v.LiftCoefficient * v.FrontalArea : s.LiftCoeffs[k];
-        analysis(e.first, UnitNumber(Quantity::Area, dragArea));
-        analysis(e.first + 1, UnitNumber(Quantity::Area, liftArea));
-        analysis(e.first + 2, UnitText(Quantity::Force, a.Drag[k]));
-        analysis(e.first + 3, UnitText(Quantity::Force, a.Lift[k]));
+        analysis(e.first, core::UnitNumberText(Quantity::Area, dragArea));
+        analysis(e.first + 1, core::UnitNumberText(Quantity::Area, liftArea));
+        analysis(e.first + 2, core::UnitValueText(Quantity::Force, a.Drag[k]));
+        analysis(e.first + 3, core::UnitValueText(Quantity::Force, a.Lift[k]));
         analysis(e.first + 4, RatioText(a.Lift[k], a.Drag[k]));
     }
     // The wings' angles after the body-pitch correction.

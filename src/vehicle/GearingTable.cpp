@@ -24,20 +24,6 @@ constexpr int kLastShiftRow = 6;
 
 std::string NotApplicable() { return std::string(core::kNotApplicableText); }
 
-// A value in its quantity's unit with the suffix, or "N/A" when there is no finite figure.
-std::string UnitText(Quantity q, double internal) {
-    float x = 0.0f;
-    if (!std::isfinite(internal) || !core::UnitDisplayValue(q, internal, x) || !std::isfinite(x))
-        return NotApplicable();
-    return core::UnitValueText(q, internal);
-}
-
-// A plain number rounded to `places`, or "N/A" when it is not finite.
-std::string Rounded(float value, int32_t places) {
-    if (!std::isfinite(value)) return NotApplicable();
-    return core::SingleText(core::RoundToDecimals(value, places));
-}
-
 Colour Warn(bool condition, Colour colour) { return condition ? colour : Colour::Normal; }
 
 }  // namespace
@@ -55,25 +41,25 @@ std::vector<GearingTableCaption> BuildGearingTableCaptions() {
 
     for (int g = 0; g <= kLastGearRow; ++g) {
         const auto i = static_cast<std::size_t>(g);
-        put(Column::RevsPreShift, g, UnitText(Quantity::ARV, s.ShiftRevs[i]),
+        put(Column::RevsPreShift, g, core::UnitValueText(Quantity::ARV, s.ShiftRevs[i]),
             Warn(s.ShiftRevs[i] > engine.LimitSpeed, Colour::Red));
-        put(Column::Speed, g, UnitText(Quantity::Speed, s.SpeedAtShift[i]),
+        put(Column::Speed, g, core::UnitValueText(Quantity::Speed, s.SpeedAtShift[i]),
             Warn(s.SpeedAtShift[i] > topSpeed, Colour::Red));
-        put(Column::Reduction, g, Rounded(s.OverallRatios[i], 3));
-        put(Column::CruisingRevs, g, UnitText(Quantity::ARV, s.CruisingRevs[i]));
+        put(Column::Reduction, g, core::RoundedText(s.OverallRatios[i], 3));
+        put(Column::CruisingRevs, g, core::UnitValueText(Quantity::ARV, s.CruisingRevs[i]));
     }
     // The area under the torque curve the forward gears use, N m x rad/s, whole.
-    put(Column::Label, kGearingAreaLabel, Rounded(s.TorqueCurveArea, 0));
+    put(Column::Label, kGearingAreaLabel, core::RoundedText(s.TorqueCurveArea, 0));
 
     for (int g = kFirstShiftRow; g <= kLastShiftRow; ++g) {
         const auto i = static_cast<std::size_t>(g);
-        put(Column::RevsPostShift, g, UnitText(Quantity::ARV, s.PostShiftRevs[i]),
+        put(Column::RevsPostShift, g, core::UnitValueText(Quantity::ARV, s.PostShiftRevs[i]),
             Warn(s.PostShiftRevs[i] < engine.TorquePeakStart, Colour::Blue));
-        put(Column::RevsDropAbs, g, UnitText(Quantity::ARV, s.RevDrop[i]));
+        put(Column::RevsDropAbs, g, core::UnitValueText(Quantity::ARV, s.RevDrop[i]));
         put(Column::RevsDropRel, g,
-            std::isfinite(s.RatioStepPct[i]) ? Rounded(s.RatioStepPct[i], 1) + " %"
+            std::isfinite(s.RatioStepPct[i]) ? core::RoundedText(s.RatioStepPct[i], 1) + " %"
                                              : NotApplicable());
-        put(Column::SpeedGained, g, UnitText(Quantity::Speed, s.SpeedGained[i]));
+        put(Column::SpeedGained, g, core::UnitValueText(Quantity::Speed, s.SpeedGained[i]));
     }
     return out;
 }

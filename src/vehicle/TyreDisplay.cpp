@@ -18,37 +18,16 @@ constexpr float kLowestFrequency = 0.1f;
 
 std::string NotApplicable() { return std::string(core::kNotApplicableText); }
 
-bool HasDisplayValue(Quantity q, float internal) {
-    float x = 0.0f;
-    return std::isfinite(internal) && core::UnitDisplayValue(q, internal, x) && std::isfinite(x);
-}
-
-// The rounded display number and suffix, or "N/A".
-std::string UnitText(Quantity q, float internal) {
-    return HasDisplayValue(q, internal) ? core::UnitValueText(q, internal) : NotApplicable();
-}
-
-// The rounded display number without its suffix, or "N/A".
-std::string NumberText(Quantity q, float internal) {
-    return HasDisplayValue(q, internal) ? core::UnitNumberText(q, internal) : NotApplicable();
-}
-
-// A plain number rounded to `places`, or "N/A".
-std::string Rounded(float value, int32_t places) {
-    if (!std::isfinite(value)) return NotApplicable();
-    return core::SingleText(core::RoundToDecimals(value, places));
-}
-
 // A share as a per cent to 1 decimal: 0.5534 -> "55.3%".
-std::string Percent(float share) { return Rounded(share * 100.0f, 1) + "%"; }
+std::string Percent(float share) { return core::RoundedText(share * 100.0f, 1) + "%"; }
 
 // Two values with their suffixes: "4100 N / 4500 N".
-std::string Pair(Quantity q, float a, float b) { return UnitText(q, a) + " / " + UnitText(q, b); }
+std::string Pair(Quantity q, float a, float b) { return core::UnitValueText(q, a) + " / " + core::UnitValueText(q, b); }
 
 // The pressures of one axle with one suffix: "200 / 210 kPa".
 std::string PressurePair(int32_t left, int32_t right) {
-    return NumberText(Quantity::Pressure, static_cast<float>(left)) + " / " +
-           NumberText(Quantity::Pressure, static_cast<float>(right)) +
+    return core::UnitNumberText(Quantity::Pressure, static_cast<float>(left)) + " / " +
+           core::UnitNumberText(Quantity::Pressure, static_cast<float>(right)) +
            core::UnitSuffix(Quantity::Pressure);
 }
 
@@ -94,25 +73,25 @@ void TyreAnalysisCaptions(const TyreCaptionInputs& in, std::vector<TyreCaption>&
     auto wheel = [&](int index, std::string text) {
         analysis(index, chosen ? std::move(text) : NotApplicable());
     };
-    wheel(111, Rounded(t.LongGrip, 3) + " / " + Rounded(t.LatGrip, 3));
+    wheel(111, core::RoundedText(t.LongGrip, 3) + " / " + core::RoundedText(t.LatGrip, 3));
     wheel(112, Pair(Quantity::Force, t.LongGripForce, t.LatGripForce));
     wheel(114, chosen ? Percent(s.WheelGripLoss[in.Wheel]) : std::string());
     wheel(115, Pair(Quantity::Acc, t.LongAccelRate, t.LatAccelRate));
     analysis(117, Percent(s.WeightTransferGripLoss));
-    wheel(116, chosen ? UnitText(Quantity::Force, in.CornerDynamicLoad[in.Wheel]) : std::string());
-    wheel(102, UnitText(Quantity::Stiffness, t.VerticalStiffness));
+    wheel(116, chosen ? core::UnitValueText(Quantity::Force, in.CornerDynamicLoad[in.Wheel]) : std::string());
+    wheel(102, core::UnitValueText(Quantity::Stiffness, t.VerticalStiffness));
     // A corner without mass (frequency 0) or one barely bouncing shows no frequency.
     wheel(113, t.VerticalFrequency >= kLowestFrequency
-                   ? UnitText(Quantity::Frequency, t.VerticalFrequency)
+                   ? core::UnitValueText(Quantity::Frequency, t.VerticalFrequency)
                    : NotApplicable());
-    wheel(103, UnitText(Quantity::DistanceSmall, t.Deflection));
+    wheel(103, core::UnitValueText(Quantity::DistanceSmall, t.Deflection));
     wheel(104, Pair(Quantity::DistanceSmall, t.RollingRadius, t.RollingCircumference));
-    wheel(105, UnitText(Quantity::DistanceSmall, t.WallHeightRemaining));
+    wheel(105, core::UnitValueText(Quantity::DistanceSmall, t.WallHeightRemaining));
     wheel(106, Percent(t.DeflectionRatio));
-    wheel(107, UnitText(Quantity::DistanceSmall, t.PatchWidth));
-    wheel(108, UnitText(Quantity::DistanceSmall, t.PatchLength));
-    wheel(109, UnitText(Quantity::Area, t.PatchArea));
-    wheel(110, Rounded(t.PatchAspect, 2) + " : 1");
+    wheel(107, core::UnitValueText(Quantity::DistanceSmall, t.PatchWidth));
+    wheel(108, core::UnitValueText(Quantity::DistanceSmall, t.PatchLength));
+    wheel(109, core::UnitValueText(Quantity::Area, t.PatchArea));
+    wheel(110, core::RoundedText(t.PatchAspect, 2) + " : 1");
 }
 
 }  // namespace vehicle

@@ -1,6 +1,8 @@
 // Unit system, options defaults and unit presets. Expected figures are hand conversions.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cmath>
 
 #include "core/OptionsSettings.hpp"
@@ -116,6 +118,17 @@ TEST_F(OptionsSettingsTest, DensityUnitsUseTheCubicFoot) {
     Select(Quantity::Density, "Pounds per cubic inch");
     EXPECT_NEAR(core::OptionsSettings().UnitFactorDensity, 3.6127292e-5, 1e-12);
     EXPECT_EQ(Text(Quantity::Density, 1000.0), "0.036 lb/in\u00B3");
+}
+
+// A figure that is not a finite number, or one too large for a Single once converted, is shown
+// as "N/A", never as "NaN" or "Inf".
+TEST_F(OptionsSettingsTest, FiguresThatAreNotFiniteShowNA) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(core::UnitValueText(Quantity::Speed, nan), "N/A");
+    EXPECT_EQ(core::UnitNumberText(Quantity::Speed, std::numeric_limits<double>::infinity()), "N/A");
+    EXPECT_EQ(core::UnitValueText(Quantity::Speed, 1e300), "N/A");  // beyond a Single
+    EXPECT_EQ(core::RoundedText(std::numeric_limits<float>::infinity(), 2), "N/A");
+    EXPECT_EQ(core::RoundedText(2.456f, 2), "2.46");
 }
 
 TEST_F(OptionsSettingsTest, InverseUnitsShowFactorOverValueAndNAForZero) {

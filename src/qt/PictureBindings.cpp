@@ -15,12 +15,18 @@ using platform::Prop;
 namespace {
 
 
+class PictureBoxBinding;
+
 class PictureWidget : public QWidget {
 public:
     explicit PictureWidget(QWidget* parent) : QWidget(parent) {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
+    ~PictureWidget() override;
     const platform::PictureBox* model = nullptr;  // null once the binding is disposed
+    // The binding, told when this widget goes first (the binding is a child object that Qt
+    // deletes only after this class's part of the widget is gone).
+    PictureBoxBinding* binding = nullptr;
     // A sunken border of the model's width; the surface lies inside it.
     int Border() const { return model && model->Border() ? platform::kPictureBorderPixels : 0; }
 
@@ -63,19 +69,25 @@ public:
     PictureBoxBinding(FormView& view, platform::PictureBox& c, PictureWidget* w)
         : ControlBinding(view, c, w), box_(c), w_(w) {
         w->model = &c;
+        w->binding = this;
         new ClickRelay(*w, [this] { User([this] { box_.UserClick(); }); },
                        [this] { User([this] { box_.UserDblClick(); }); });
     }
     ~PictureBoxBinding() override { Disposed(); }
     QWidget* ChildHost() override { return w_; }
-    QPoint ChildOffset() const override { return {w_->Border(), w_->Border()}; }
+    QPoint ChildOffset() const override { return w_ ? QPoint(w_->Border(), w_->Border()) : QPoint(); }
+    void WidgetGone() { w_ = nullptr; }
 
 protected:
     // The model may be gone from now on: the widget paints only its background.
     void Disposed() override {
-        if (w_) w_->model = nullptr;
+        if (!w_) return;
+        w_->model = nullptr;
+        w_->binding = nullptr;
+        w_ = nullptr;  // the binding is done with the widget
     }
     void SyncKind(Prop what) override {
+        if (!w_) return;
         if (what == Prop::Surface || what == Prop::Colors || what == Prop::Style) w_->update();
         if (what == Prop::Style) {
             // A border that came or went moves the children's origin with the surface's.
@@ -87,8 +99,12 @@ protected:
 
 private:
     platform::PictureBox& box_;
-    QPointer<PictureWidget> w_;
+    PictureWidget* w_;  // null once the widget is gone
 };
+
+PictureWidget::~PictureWidget() {
+    if (binding) binding->WidgetGone();
+}
 
 class ImageBinding : public ControlBinding {
 public:

@@ -218,69 +218,73 @@ enum class Orientation { Horizontal, Vertical };
 int64_t SliderClampTotal();
 void ResetSliderClampTotal();
 
-class Slider : public Control {
+// What a slider and a scroll bar share: a value in a range with small and large steps, the
+// settled value (the one Change was last raised for), and the Scroll and Change events.
+class RangeControl : public Control {
 public:
-    Slider(Form& f, Container* p, std::string name, int index);
     int32_t Min() const { return min_; }
     int32_t Max() const { return max_; }
     int32_t Value() const { return value_; }
-    void SetMin(int32_t v);  // moves Value into range (raising Change) when needed
-    void SetMax(int32_t v);
-    void SetValue(int32_t v);  // clamped (and counted); raises Change when it changes
     int32_t SmallChange() const { return smallChange_; }
     int32_t LargeChange() const { return largeChange_; }
     void SetSmallChange(int32_t v);
     void SetLargeChange(int32_t v);
+
+    std::function<void()> Scroll;
+    std::function<void()> Change;
+    void UserDrag(int32_t v);  // thumb moved to v (clamped): Scroll
+    void UserRelease();        // thumb let go: Change when the value moved since settled
+
+protected:
+    RangeControl(ControlKind kind, Form& f, Container* p, std::string name, int index,
+                 int32_t max, int32_t largeChange);
+    virtual int32_t Clamp(int32_t v) const = 0;
+    // Settles on c (clamped already): raises Change when the value moved.
+    void SettleAt(int32_t c);
+    // After a range write: moves the value into the range, raising Change.
+    void FollowRange() {
+        const int32_t c = Clamp(value_);
+        if (c != value_) SettleAt(c);
+    }
+    int32_t min_ = 0, max_, value_ = 0;
+    int32_t settled_ = 0;  // value when Change was last raised
+    int32_t smallChange_ = 1, largeChange_;
+};
+
+class Slider : public RangeControl {
+public:
+    Slider(Form& f, Container* p, std::string name, int index);
+    void SetMin(int32_t v);  // moves Value into range (raising Change) when needed
+    void SetMax(int32_t v);
+    void SetValue(int32_t v);  // clamped (and counted); raises Change when it changes
     int32_t TickFrequency() const { return tickFrequency_; }
     void SetTickFrequency(int32_t v);
     Orientation GetOrientation() const { return orientation_; }
     void SetOrientation(Orientation o);
     int ClampCount() const { return clampCount_; }
 
-    std::function<void()> Scroll;
     std::function<void()> Click;
-    std::function<void()> Change;
-    void UserDrag(int32_t v);     // thumb moved to v (clamped): Scroll
-    void UserRelease();           // thumb let go: Change when the value moved since settled
     void UserClickAt(int32_t v);  // click on the track: value v, Change (if moved), Click
 
 private:
-    int32_t Clamp(int32_t v);
-    void FollowRange();  // after a range write: moves Value in, raising Change
-    int32_t min_ = 0, max_ = 10, value_ = 0;
-    int32_t settled_ = 0;  // value when Change was last raised
-    int32_t smallChange_ = 1, largeChange_ = 5, tickFrequency_ = 1;
+    int32_t Clamp(int32_t v) const override;
+    int32_t tickFrequency_ = 1;
     Orientation orientation_ = Orientation::Horizontal;
     int clampCount_ = 0;
 };
 
-class ScrollBar : public Control {
+class ScrollBar : public RangeControl {
 public:
     ScrollBar(Form& f, Container* p, std::string name, int index, Orientation o);
-    int32_t Min() const { return min_; }
-    int32_t Max() const { return max_; }
-    int32_t Value() const { return value_; }
     void SetMin(int32_t v);
     void SetMax(int32_t v);
     void SetValue(int32_t v);  // clamped; raises Change when it changes
-    int32_t SmallChange() const { return smallChange_; }
-    int32_t LargeChange() const { return largeChange_; }
-    void SetSmallChange(int32_t v);
-    void SetLargeChange(int32_t v);
     Orientation GetOrientation() const { return orientation_; }
-
-    std::function<void()> Scroll;
-    std::function<void()> Change;
-    void UserDrag(int32_t v);  // Scroll
-    void UserRelease();        // Change when moved since settled
     // Arrow or page click: delta towards Max (negative: towards Min), Change when it moved.
     void UserStep(int32_t delta);
 
 private:
-    int32_t Clamp(int32_t v) const;
-    void FollowRange();
-    int32_t min_ = 0, max_ = 100, value_ = 0, settled_ = 0;
-    int32_t smallChange_ = 1, largeChange_ = 10;
+    int32_t Clamp(int32_t v) const override;  // a reversed bar (Min above Max) is allowed
     Orientation orientation_;
 };
 

@@ -10,12 +10,53 @@ namespace platform {
 int64_t SliderClampTotal() { return Platform().sliderClampTotal; }
 void ResetSliderClampTotal() { Platform().sliderClampTotal = 0; }
 
+// ---- Shared by slider and scroll bar ------------------------------------------------------
+
+RangeControl::RangeControl(ControlKind kind, Form& f, Container* p, std::string name, int index,
+                           int32_t max, int32_t largeChange)
+    : Control(kind, f, p, std::move(name), index), max_(max), largeChange_(largeChange) {}
+
+void RangeControl::SetSmallChange(int32_t v) {
+    if (v == smallChange_) return;
+    smallChange_ = v;
+    Notify(Prop::Range);
+}
+
+void RangeControl::SetLargeChange(int32_t v) {
+    if (v == largeChange_) return;
+    largeChange_ = v;
+    Notify(Prop::Range);
+}
+
+void RangeControl::SettleAt(int32_t c) {
+    settled_ = c;
+    if (c == value_) return;
+    value_ = c;
+    Notify(Prop::Value);
+    Raise(Change);
+}
+
+void RangeControl::UserDrag(int32_t v) {
+    if (!AcceptsUser()) return;
+    const int32_t c = Clamp(v);
+    if (c == value_) return;
+    value_ = c;
+    Notify(Prop::Value);
+    Raise(Scroll);
+}
+
+void RangeControl::UserRelease() {
+    if (!AcceptsUser() || value_ == settled_) return;
+    settled_ = value_;
+    Raise(Change);
+}
+
 // ---- Slider -------------------------------------------------------------------------------
 
 Slider::Slider(Form& f, Container* p, std::string name, int index)
-    : Control(ControlKind::Slider, f, p, std::move(name), index) {}
+    : RangeControl(ControlKind::Slider, f, p, std::move(name), index, 10, 5) {}
 
-int32_t Slider::Clamp(int32_t v) { return std::clamp(v, min_, max_); }
+int32_t Slider::Clamp(int32_t v) const { return std::clamp(v, min_, max_); }
 
 void Slider::SetMin(int32_t v) {
     if (v == min_) return;
@@ -33,38 +74,13 @@ void Slider::SetMax(int32_t v) {
     FollowRange();
 }
 
-void Slider::FollowRange() {
-    const int32_t c = Clamp(value_);
-    if (c == value_) return;
-    value_ = c;
-    settled_ = c;
-    Notify(Prop::Value);
-    Raise(Change);
-}
-
 void Slider::SetValue(int32_t v) {
     const int32_t c = Clamp(v);
     if (c != v) {
         ++clampCount_;
         ++Platform().sliderClampTotal;
     }
-    settled_ = c;
-    if (c == value_) return;
-    value_ = c;
-    Notify(Prop::Value);
-    Raise(Change);
-}
-
-void Slider::SetSmallChange(int32_t v) {
-    if (v == smallChange_) return;
-    smallChange_ = v;
-    Notify(Prop::Range);
-}
-
-void Slider::SetLargeChange(int32_t v) {
-    if (v == largeChange_) return;
-    largeChange_ = v;
-    Notify(Prop::Range);
+    SettleAt(c);
 }
 
 void Slider::SetTickFrequency(int32_t v) {
@@ -79,52 +95,23 @@ void Slider::SetOrientation(Orientation o) {
     Notify(Prop::Style);
 }
 
-void Slider::UserDrag(int32_t v) {
-    if (!AcceptsUser()) return;
-    const int32_t c = Clamp(v);
-    if (c == value_) return;
-    value_ = c;
-    Notify(Prop::Value);
-    Raise(Scroll);
-}
-
-void Slider::UserRelease() {
-    if (!AcceptsUser() || value_ == settled_) return;
-    settled_ = value_;
-    Raise(Change);
-}
-
 void Slider::UserClickAt(int32_t v) {
     if (!AcceptsUser()) return;
     const int32_t c = Clamp(v);
-    if (c != value_) {
-        value_ = c;
-        settled_ = c;
-        Notify(Prop::Value);
-        Raise(Change);
-    }
+    if (c != value_) SettleAt(c);
     Raise(Click);
 }
 
 // ---- Scroll bar ---------------------------------------------------------------------------
 
 ScrollBar::ScrollBar(Form& f, Container* p, std::string name, int index, Orientation o)
-    : Control(ControlKind::ScrollBar, f, p, std::move(name), index),
+    : RangeControl(ControlKind::ScrollBar, f, p, std::move(name), index, 100, 10),
       orientation_(o) {
     InitColors(SysColor::WindowText, SysColor::ScrollBars);
 }
 
 int32_t ScrollBar::Clamp(int32_t v) const {
     return std::clamp(v, std::min(min_, max_), std::max(min_, max_));
-}
-
-void ScrollBar::FollowRange() {
-    const int32_t c = Clamp(value_);
-    if (c == value_) return;
-    value_ = c;
-    settled_ = c;
-    Notify(Prop::Value);
-    Raise(Change);
 }
 
 void ScrollBar::SetMin(int32_t v) {
@@ -141,41 +128,7 @@ void ScrollBar::SetMax(int32_t v) {
     FollowRange();
 }
 
-void ScrollBar::SetValue(int32_t v) {
-    const int32_t c = Clamp(v);
-    settled_ = c;
-    if (c == value_) return;
-    value_ = c;
-    Notify(Prop::Value);
-    Raise(Change);
-}
-
-void ScrollBar::SetSmallChange(int32_t v) {
-    if (v == smallChange_) return;
-    smallChange_ = v;
-    Notify(Prop::Range);
-}
-
-void ScrollBar::SetLargeChange(int32_t v) {
-    if (v == largeChange_) return;
-    largeChange_ = v;
-    Notify(Prop::Range);
-}
-
-void ScrollBar::UserDrag(int32_t v) {
-    if (!AcceptsUser()) return;
-    const int32_t c = Clamp(v);
-    if (c == value_) return;
-    value_ = c;
-    Notify(Prop::Value);
-    Raise(Scroll);
-}
-
-void ScrollBar::UserRelease() {
-    if (!AcceptsUser() || value_ == settled_) return;
-    settled_ = value_;
-    Raise(Change);
-}
+void ScrollBar::SetValue(int32_t v) { SettleAt(Clamp(v)); }
 
 void ScrollBar::UserStep(int32_t delta) {
     if (!AcceptsUser()) return;
@@ -183,12 +136,7 @@ void ScrollBar::UserStep(int32_t delta) {
     const int64_t step = min_ <= max_ ? delta : -static_cast<int64_t>(delta);
     const int64_t target = std::clamp<int64_t>(static_cast<int64_t>(value_) + step, INT32_MIN,
                                                INT32_MAX);
-    const int32_t c = Clamp(static_cast<int32_t>(target));
-    settled_ = c;
-    if (c == value_) return;
-    value_ = c;
-    Notify(Prop::Value);
-    Raise(Change);
+    SettleAt(Clamp(static_cast<int32_t>(target)));
 }
 
 // ---- Progress bar -------------------------------------------------------------------------

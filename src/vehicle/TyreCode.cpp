@@ -212,12 +212,14 @@ void CalcWheelDimensionsAndInertia() {
 namespace {
 
 // RoundToDecimals(a, 7) == RoundToDecimals(b, 7). Rounding moves a value by at most half a
-// unit of the seventh decimal plus half a unit of its seventh significant digit, so values
-// further apart than that cannot round alike; only close ones need the rounding itself.
+// unit of the seventh decimal (0.5e-7) plus half a unit of its seventh significant digit
+// (at most 0.5e-6 of the value) plus the float roundings of the scaled value and the result
+// (a few 1e-9 at these sizes); two values further apart than both movements together cannot
+// round alike, so only close ones need the rounding itself. The bound used has a 15 % margin.
 bool SameAtSevenDecimals(float a, float b) {
     const float larger = std::max(std::fabs(a), std::fabs(b));
     const float apart = std::fabs(a - b);
-    if (apart > 4e-7f + 4e-6f * larger) return false;
+    if (apart > 1.2e-7f + 1.2e-6f * larger) return false;
     return core::RoundToDecimals(a, 7) == core::RoundToDecimals(b, 7);
 }
 

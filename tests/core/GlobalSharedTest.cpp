@@ -194,3 +194,21 @@ TEST(RoundToDecimalsScaling, ArithmeticMatchesTheDecimalText) {
 }
 
 }  // namespace
+
+namespace {
+
+// The tyre model skips the 7-decimal comparison of two deflections that lie further apart than
+// 1.2e-7 + 1.2e-6 x the larger value, relying on this: such values never round alike.
+TEST(RoundToDecimalsScaling, ValuesFurtherApartThanTheBoundNeverRoundAlikeAtSevenDecimals) {
+    std::mt19937 rng(99);
+    std::uniform_real_distribution<double> magnitude(-5.0, 1.0);  // 1e-5 .. 10
+    for (int i = 0; i < 200000; ++i) {
+        const float a = static_cast<float>(std::pow(10.0, magnitude(rng)));
+        const float bound = 1.2e-7f + 1.2e-6f * a;
+        // The nearest float just beyond the bound above a.
+        const float b = std::nextafter(a + bound, 1e30f);
+        ASSERT_NE(core::RoundToDecimals(a, 7), core::RoundToDecimals(b, 7)) << a << " " << b;
+    }
+}
+
+}  // namespace

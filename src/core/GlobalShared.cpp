@@ -24,6 +24,20 @@ constexpr std::array<double, kMaxExactPow10 + 1> kPow10 = [] {
     for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10.0;
     return t;
 }();
+// 10^-n as the correctly rounded double of 1 / 10^n.
+constexpr std::array<double, kMaxExactPow10 + 1> kInversePow10 = [] {
+    std::array<double, kMaxExactPow10 + 1> t{};
+    for (std::size_t i = 0; i < t.size(); ++i) t[i] = 1.0 / kPow10[i];
+    return t;
+}();
+
+// The whole number nearest to x, halves to even, for 0 <= x < 2^52: adding 2^52 leaves no
+// fraction bits, so the addition itself rounds (in the default rounding mode) and the
+// subtraction is exact. The same as nearbyint without the library call.
+inline double RoundHalfEven(double x) {
+    constexpr double kTwo52 = 4503599627370496.0;
+    return (x + kTwo52) - kTwo52;
+}
 
 }  // namespace
 
@@ -90,7 +104,7 @@ bool SevenDigits(float magnitude, uint32_t& digits, int& exponent) {
     // floor(e2 log10 2), exact for the float exponent range (1233 / 4096 ~ log10 2).
     int e = (e2 * 1233) >> 12;
     const auto pow10 = [](int n) {
-        return n >= 0 ? kPow10[static_cast<std::size_t>(n)] : 1.0 / kPow10[static_cast<std::size_t>(-n)];
+        return n >= 0 ? kPow10[static_cast<std::size_t>(n)] : kInversePow10[static_cast<std::size_t>(-n)];
     };
     if (e + 1 < -kMaxExactPow10 || e + 1 > kMaxExactPow10) return false;
     if (static_cast<double>(magnitude) >= pow10(e + 1)) ++e;
@@ -102,9 +116,9 @@ bool SevenDigits(float magnitude, uint32_t& digits, int& exponent) {
     if (k > 12 || k < -kMaxExactPow10) return false;
     const double x = k >= 0 ? static_cast<double>(magnitude) * kPow10[static_cast<std::size_t>(k)]
                             : static_cast<double>(magnitude) / kPow10[static_cast<std::size_t>(-k)];
-    double r = std::nearbyint(x);  // halves to even in the default rounding mode
+    double r = RoundHalfEven(x);
     if (r >= 1e7) {
-        r = std::nearbyint(r / 10.0);
+        r = RoundHalfEven(r / 10.0);
         ++e;
     }
     digits = static_cast<uint32_t>(r);
@@ -156,7 +170,10 @@ float RoundToDecimals(float value, int32_t places) {
 
     if (places != c.LastPlaces) {
         c.LastPlaces = places;
-        c.Factor = static_cast<float>(std::pow(10.0, static_cast<double>(places)));
+        // 10^places in double, exact for the usual places, stored as a float.
+        c.Factor = places >= 0 && places <= kMaxExactPow10
+                       ? static_cast<float>(kPow10[static_cast<std::size_t>(places)])
+                       : static_cast<float>(std::pow(10.0, static_cast<double>(places)));
     }
 
     float s = value;

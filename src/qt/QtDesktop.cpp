@@ -44,21 +44,12 @@ void QtDesktop::FormBroughtToFront(platform::Form& form) {
     view->activateWindow();
 }
 
-void QtDesktop::FormDestroyed(platform::Form& form) {
-    // Dropped by its owner without an unload: the window goes with it.
-    auto it = views_.find(&form);
-    if (it == views_.end()) return;
-    QPointer<FormView> view = it->second;
-    views_.erase(it);
-    if (view) {
-        view->Detach();
-        view->hide();
-        view->deleteLater();
-    }
-    if (views_.empty()) emit allWindowsClosed();
-}
+// Dropped by its owner without an unload: the window goes with it.
+void QtDesktop::FormDestroyed(platform::Form& form) { DropView(form); }
 
-void QtDesktop::FormUnloaded(platform::Form& form) {
+void QtDesktop::FormUnloaded(platform::Form& form) { DropView(form); }
+
+void QtDesktop::DropView(platform::Form& form) {
     auto it = views_.find(&form);
     if (it == views_.end()) return;
     QPointer<FormView> view = it->second;

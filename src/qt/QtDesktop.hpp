@@ -32,6 +32,8 @@ signals:
     void allWindowsClosed();
 
 private:
+    // Detaches and deletes the form's window later; the last one gone ends the program.
+    void DropView(platform::Form& form);
     std::map<const platform::Form*, QPointer<FormView>> views_;
 };
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../analysis/AccelerationTestSupport.hpp"
+#include "support/SampleVehicles.hpp"
 #include "MainTestSupport.hpp"
 #include "platform/Controls.hpp"
 #include "ui/main/Main.hpp"
@@ -19,9 +19,9 @@ class MainAccelerationHandlersTest : public ui_test::MainWindowTest {
 protected:
     void SetUp() override {
         ui_test::MainWindowTest::SetUp();
-        acc_test::ResetAll();
+        sample::ResetAll();
         core::GlobalChassisLab().MainForm = w;
-        acc_test::Prepare(acc_test::Hatchback());
+        sample::Prepare(sample::SampleCar());
         // The button runs the analysis alone; the recalculation it runs first with automatic
         // recalculation off is tested with the setting handlers.
         core::OptionsSettings().AutoRecalc = core::VbTrue;

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "analysis/AccelerationTestSupport.hpp"
+#include "support/SampleVehicles.hpp"
 #include "analysis/DecelerationCode.hpp"
 #include "analysis/PhysicalCode.hpp"
 #include "core/OptionsSettings.hpp"
@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 class MainStartUpTest : public testsupport::StartedProgram {
 protected:
     void WriteVehicle(const std::string& stem, const std::string& name) {
-        vehicle::VehicleRecord v = acc_test::Hatchback();
+        vehicle::VehicleRecord v = sample::SampleCar();
         vehicle::SetVehicleName(v, name);
         vehtest::WriteVehicleFile((root / "vehicles" / (stem + ".vd3")).string(), v);
     }

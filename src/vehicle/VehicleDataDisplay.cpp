@@ -60,7 +60,7 @@ VehicleDataCaptions BuildVehicleDataCaptions() {
     VehicleDataCaptions result;
     auto& out = result.Captions;
     out.reserve(80);
-    auto put = [&out](int index, std::string text) { out.push_back({index, std::move(text)}); };
+    auto put = [&out](int index, std::string text) { out.push_back({core::LabelArray::DataLabel, index, std::move(text), std::nullopt}); };
 
     // ---- Physical ----
     put(35, U(Quantity::Mass, v.BodyMass));

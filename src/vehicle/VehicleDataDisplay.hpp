@@ -14,16 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "core/Caption.hpp"
+
 namespace vehicle {
 
-struct DataCaption {
-    int Index = 0;  // DataLabel index
-    std::string Text;
-    bool operator==(const DataCaption&) const = default;
-};
-
 struct VehicleDataCaptions {
-    std::vector<DataCaption> Captions;  // in writing order
+    std::vector<core::Caption> Captions;  // DataLabel captions, in writing order
     // Live_FuelLoad.Max: the tank capacity in whole litres (halves to even), written after the
     // first FuelMaxAfter captions.
     int32_t FuelLoadMax = 0;

@@ -112,6 +112,11 @@ TEST_F(VehicleDataDisplayTest, FuelSliderTopIsTheCapacityHalvesToEven) {
     ASSERT_GT(data.FuelMaxAfter, 0u);
     EXPECT_EQ(data.Captions[data.FuelMaxAfter - 1].Index, 42);
     EXPECT_EQ(data.Captions[data.FuelMaxAfter].Index, 43);
+    // Every caption is a DataLabel value with the label's own colour.
+    for (const core::Caption& c : data.Captions) {
+        EXPECT_EQ(c.Array, core::LabelArray::DataLabel) << c;
+        EXPECT_FALSE(c.ForeColor.has_value()) << c;
+    }
 }
 
 // An all-zero record's captions (never "NaN" or "Inf") are checked on the window, in

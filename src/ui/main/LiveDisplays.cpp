@@ -1,9 +1,13 @@
 #include "ui/main/LiveDisplays.hpp"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "analysis/DecelerationCode.hpp"
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/TyreCode.hpp"
 #include "vehicle/VehicleDataDisplay.hpp"
+#include "ui/main/CaptionWriter.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/SetupReaders_Chassis.hpp"
 #include "ui/main/SetupReaders_Drivetrain.hpp"
@@ -64,11 +68,11 @@ void ShowLiveAnalysis(Main& form) {
 
 void ShowVehicleData(Main& form) {
     const vehicle::VehicleDataCaptions data = vehicle::BuildVehicleDataCaptions();
-    for (std::size_t k = 0; k < data.Captions.size(); ++k) {
-        if (k == data.FuelMaxAfter) form.Live_FuelLoad->SetMax(data.FuelLoadMax);
-        form.DataLabel(data.Captions[k].Index).SetCaption(data.Captions[k].Text);
-    }
-    if (data.FuelMaxAfter >= data.Captions.size()) form.Live_FuelLoad->SetMax(data.FuelLoadMax);
+    const auto split = data.Captions.begin() +
+                       static_cast<std::ptrdiff_t>(std::min(data.FuelMaxAfter, data.Captions.size()));
+    WriteCaptions(form, std::vector<core::Caption>(data.Captions.begin(), split));
+    form.Live_FuelLoad->SetMax(data.FuelLoadMax);
+    WriteCaptions(form, std::vector<core::Caption>(split, data.Captions.end()));
 }
 
 void AnalyseLiveState(Main& form, analysis::LiveStateLinks links) {

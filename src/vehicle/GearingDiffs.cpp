@@ -42,10 +42,10 @@ std::string BiasText(float ratio) {
 }
 
 // Power min, max, bias, coast min, max, bias of one axle differential, at firstIndex onwards.
-void AxleCaptions(std::vector<CaptionWrite>& out, DiffType type, const DiffRecord& d,
+void AxleCaptions(std::vector<core::Caption>& out, DiffType type, const DiffRecord& d,
                   int firstIndex) {
     auto put = [&](int offset, std::string text) {
-        out.push_back({CaptionWrite::Target::GearingLabel, firstIndex + offset, std::move(text)});
+        out.push_back({core::LabelArray::GearingLabel, firstIndex + offset, std::move(text), {}});
     };
     const std::string& variable = SplitName(0);
     const std::string& infinite = SplitName(1);
@@ -113,21 +113,21 @@ void SetDiffParams(const DiffInputs& inputs) {
     }
 }
 
-std::vector<CaptionWrite> DiffSettingsCaptions(const DiffInputs& inputs) {
+std::vector<core::Caption> DiffSettingsCaptions(const DiffInputs& inputs) {
     const auto& s = GearingCode();
-    std::vector<CaptionWrite> out;
-    using T = CaptionWrite::Target;
+    std::vector<core::Caption> out;
+    using T = core::LabelArray;
 
     // Viscous torques: front 27, rear 20, centre 13; the caption breaks after "Nms/".
     constexpr int kViscousLabel[3] = {27, 20, 13};
     for (std::size_t i = 0; i < 3; ++i) {
-        out.push_back({T::SetGearingLabel, kViscousLabel[i],
+        out.push_back({T::Set_GearingLabel, kViscousLabel[i],
                        std::to_string(core::CLng(inputs.ViscousTorque[i])) + "Nms/\r\nrad"});
     }
     // Preloads in the torque unit: front 31, rear 33.
-    out.push_back({T::SetGearingLabel, 31,
+    out.push_back({T::Set_GearingLabel, 31,
                    core::UnitValueText(core::Quantity::Torque, s.DiffParams[0].PreLoad)});
-    out.push_back({T::SetGearingLabel, 33,
+    out.push_back({T::Set_GearingLabel, 33,
                    core::UnitValueText(core::Quantity::Torque, s.DiffParams[1].PreLoad)});
 
     AxleCaptions(out, TypeOf(inputs.DiffType[0]), s.DiffParams[0], 37);  // front

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/Caption.hpp"
+
 namespace vehicle {
 
 // Locking of a "Locked" differential, and the preload (N m) it is given.
@@ -36,19 +38,10 @@ struct DiffInputs {
 // (The caller then shows the captions.)
 void SetDiffParams(const DiffInputs& inputs);
 
-// One caption to write: the label array, its index and the text.
-struct CaptionWrite {
-    enum class Target { SetGearingLabel, GearingLabel };
-    Target Array;
-    int Index;
-    std::string Text;
-    bool operator==(const CaptionWrite&) const = default;
-};
-
 // The captions of the differential settings, in writing order, from the stored parameters and
-// the type texts: viscous torques, preloads (torque unit), the front (GearingLabel 37..42),
+// the type texts: viscous torques, preloads (torque unit) (Set_GearingLabel), the front (GearingLabel 37..42),
 // rear (26..31) and centre (48..52) shares and bias ratios. Captions a type leaves unchanged
 // are not in the list.
-std::vector<CaptionWrite> DiffSettingsCaptions(const DiffInputs& inputs);
+std::vector<core::Caption> DiffSettingsCaptions(const DiffInputs& inputs);
 
 }  // namespace vehicle

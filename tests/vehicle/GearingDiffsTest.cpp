@@ -9,7 +9,7 @@
 
 namespace {
 
-using vehicle::CaptionWrite;
+using core::LabelArray;
 using vehicle::GearingCode;
 
 class GearingDiffsTest : public ::testing::Test {
@@ -28,14 +28,14 @@ protected:
     std::map<int, std::string> Gearing() {
         std::map<int, std::string> m;
         for (const auto& c : vehicle::DiffSettingsCaptions(inputs)) {
-            if (c.Array == CaptionWrite::Target::GearingLabel) m[c.Index] = c.Text;
+            if (c.Array == LabelArray::GearingLabel) m[c.Index] = c.Text;
         }
         return m;
     }
     std::map<int, std::string> SetGearing() {
         std::map<int, std::string> m;
         for (const auto& c : vehicle::DiffSettingsCaptions(inputs)) {
-            if (c.Array == CaptionWrite::Target::SetGearingLabel) m[c.Index] = c.Text;
+            if (c.Array == LabelArray::Set_GearingLabel) m[c.Index] = c.Text;
         }
         return m;
     }

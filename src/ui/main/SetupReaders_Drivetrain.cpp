@@ -1,5 +1,6 @@
 #include "ui/main/SetupReaders_Drivetrain.hpp"
 
+#include "ui/main/CaptionWriter.hpp"
 #include "ui/main/Main.hpp"
 
 namespace ui {
@@ -24,15 +25,6 @@ vehicle::DiffInputs ReadDiffInputs(const Main& form) {
         in.PreLoad[i] = form.Set_GearingDiffPreLoad(i).Value();
     }
     return in;
-}
-
-void WriteCaptions(Main& form, const std::vector<vehicle::CaptionWrite>& captions) {
-    for (const auto& c : captions) {
-        auto& labels = c.Array == vehicle::CaptionWrite::Target::SetGearingLabel
-                           ? form.Set_GearingLabel
-                           : form.GearingLabel;
-        labels(c.Index).SetCaption(c.Text);
-    }
 }
 
 void ShowDiffSettings(Main& form) {

@@ -1,5 +1,5 @@
 // Readers of the main window's gearing, differential and live-speed controls for the
-// drivetrain models, and the writer of the differential captions. The models take plain input
+// drivetrain models, and the display of the differential captions. The models take plain input
 // structs and return caption lists; only these functions touch the controls.
 #pragma once
 
@@ -18,8 +18,6 @@ vehicle::GearingInputs ReadGearingInputs(const Main& form);
 // Set_GearingDiffPreLoad (0..1) and Set_GearingViscousTorque (0..2) values.
 vehicle::DiffInputs ReadDiffInputs(const Main& form);
 
-// Writes each caption into Set_GearingLabel or GearingLabel, in list order.
-void WriteCaptions(Main& form, const std::vector<vehicle::CaptionWrite>& captions);
 // The differential captions from the stored parameters and the type selectors.
 void ShowDiffSettings(Main& form);
 // Differential parameters from the controls, then their captions.

@@ -33,21 +33,23 @@ BrakeTexts BrakeSettingsTexts(const BrakeSettingsInputs& in) {
     using core::Quantity;
     const DecelerationCodeState& s = DecelerationCode();
     BrakeTexts out;
+    constexpr auto kSet = core::LabelArray::Set_BrakeLabel;
     out.SetBrakeLabels = {
-        {100, core::UnitValueText(Quantity::Torque, in.MaxTorque)},
-        {101, std::to_string(in.Balance) + "%"},
-        {102, std::to_string(in.EBR) + "%"},
-        {103, core::DoubleText(in.TCSlipRatio / 10.0) + "%"},
-        {104, core::UnitValueText(Quantity::Speed, in.TCSlipSpeed)},
+        {kSet, 100, core::UnitValueText(Quantity::Torque, in.MaxTorque), {}},
+        {kSet, 101, std::to_string(in.Balance) + "%", {}},
+        {kSet, 102, std::to_string(in.EBR) + "%", {}},
+        {kSet, 103, core::DoubleText(in.TCSlipRatio / 10.0) + "%", {}},
+        {kSet, 104, core::UnitValueText(Quantity::Speed, in.TCSlipSpeed), {}},
     };
     const std::string ratio =
         s.BrakeTorqueRatio == 0.0f
             ? std::string(core::kNotApplicableText)
             : core::SingleText(core::RoundToDecimals(s.BrakeTorqueRatio, 2)) + " : 1";
+    constexpr auto kDec = core::LabelArray::Analysis_DecLabel;
     out.DecLabels = {
-        {100, core::UnitValueText(Quantity::Torque, s.BrakeTorques[0])},
-        {101, core::UnitValueText(Quantity::Torque, s.BrakeTorques[2])},
-        {115, ratio},
+        {kDec, 100, core::UnitValueText(Quantity::Torque, s.BrakeTorques[0]), {}},
+        {kDec, 101, core::UnitValueText(Quantity::Torque, s.BrakeTorques[2]), {}},
+        {kDec, 115, ratio, {}},
     };
     return out;
 }

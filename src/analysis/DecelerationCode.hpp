@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "analysis/SuspensionCode.hpp"
+#include "core/Caption.hpp"
 #include "core/Numbers.hpp"
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/EngineCode.hpp"
@@ -158,17 +159,10 @@ struct BrakeSettingsInputs {
     int32_t TCSlipSpeed = 0;  // Set_TCSlipSpeed, m/s
 };
 
-// One label's text, by the label array's index.
-struct DecLabelText {
-    int Index = 0;
-    std::string Text;
-    bool operator==(const DecLabelText&) const = default;
-};
-
 // The brake panel: Set_BrakeLabel(100..104) and Analysis_DecLabel(100, 101, 115).
 struct BrakeTexts {
-    std::vector<DecLabelText> SetBrakeLabels;
-    std::vector<DecLabelText> DecLabels;
+    std::vector<core::Caption> SetBrakeLabels;
+    std::vector<core::Caption> DecLabels;
 };
 
 // How a search ended: with results, or with one box corrected (its new text).
@@ -182,12 +176,12 @@ struct DecSearchOutcome {
 struct DecRunLinks {
     std::function<void(int32_t)> SetProgressMax;    // Analysis_DecProgress.Max
     std::function<void(int32_t)> SetProgressValue;  // Analysis_DecProgress.Value
-    std::function<void(const std::vector<DecLabelText>&)> ShowDecResults;
+    std::function<void(const std::vector<core::Caption>&)> ShowDecResults;
     // Analysis_DecSearchInput(0..2).Text.
     std::function<std::array<std::string, 3>()> ReadSearchInputs;
     // Rewrites one search box (its change handler then searches again).
     std::function<void(int box, const std::string& text)> WriteSearchInput;
-    std::function<void(const std::vector<DecLabelText>&)> ShowDecSearchResults;
+    std::function<void(const std::vector<core::Caption>&)> ShowDecSearchResults;
     std::function<void()> DrawDecGraph;
 };
 
@@ -233,9 +227,9 @@ void SearchDecRun(const DecRunLinks& links);
 
 // Analysis_DecLabel texts of the summary: the five benchmark rows (4..8 captions, 102..111
 // times and distances), the top-speed row (9, 112, 113) and the peak deceleration (114).
-std::vector<DecLabelText> DecResultsTexts();
+std::vector<core::Caption> DecResultsTexts();
 // Analysis_DecLabel(116..119) from DecResults(14..17).
-std::vector<DecLabelText> DecSearchResultsTexts();
+std::vector<core::Caption> DecSearchResultsTexts();
 // The brake panel texts from the sliders and BrakeTorques.
 BrakeTexts BrakeSettingsTexts(const BrakeSettingsInputs& inputs);
 

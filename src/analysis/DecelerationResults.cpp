@@ -1,6 +1,8 @@
 // Summary of the deceleration run, the user's search over it, and the result texts.
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "analysis/DecelerationCode.hpp"
 
@@ -37,6 +39,11 @@ std::string SecondsText(float seconds, int places) {
 std::string FromSpeedCaption(double speed) {
     return core::UnitNumberText(Quantity::Speed, speed) + "-0" + core::UnitSuffix(Quantity::Speed) +
            ":";
+}
+
+// A caption of Analysis_DecLabel, in the label's own colour.
+core::Caption DecCaption(int index, std::string text) {
+    return {core::LabelArray::Analysis_DecLabel, index, std::move(text), std::nullopt};
 }
 
 }  // namespace
@@ -154,38 +161,42 @@ void SearchDecRun(const DecRunLinks& links) {
     if (links.ShowDecSearchResults) links.ShowDecSearchResults(DecSearchResultsTexts());
 }
 
-std::vector<DecLabelText> DecResultsTexts() {
+std::vector<core::Caption> DecResultsTexts() {
     const DecelerationCodeState& s = DecelerationCode();
     const auto& res = s.DecResults;
     const std::array<double, 5> targets = DecTargetSpeeds();
     const std::string na(core::kNotApplicableText);
-    std::vector<DecLabelText> out;
+    std::vector<core::Caption> out;
     out.reserve(19);
     for (int k = 1; k <= 5; ++k) {
-        out.push_back({k + 3, FromSpeedCaption(targets[k - 1])});
+        out.push_back(DecCaption(k + 3, FromSpeedCaption(targets[k - 1])));
         if (res[k] != 0.0f) {
-            out.push_back({100 + 2 * k, SecondsText(res[k], 2)});
-            out.push_back({101 + 2 * k, core::UnitValueText(Quantity::DistanceLarge, res[k + 6])});
+            out.push_back(DecCaption(100 + 2 * k, SecondsText(res[k], 2)));
+            out.push_back(
+                DecCaption(101 + 2 * k, core::UnitValueText(Quantity::DistanceLarge, res[k + 6])));
         } else {
-            out.push_back({100 + 2 * k, na});
-            out.push_back({101 + 2 * k, na});
+            out.push_back(DecCaption(100 + 2 * k, na));
+            out.push_back(DecCaption(101 + 2 * k, na));
         }
     }
-    out.push_back({9, FromSpeedCaption(vehicle::AeroCode().TopSpeed)});
-    out.push_back({112, SecondsText(res[DecRes::TimeFromTopSpeed], 2)});
+    out.push_back(DecCaption(9, FromSpeedCaption(vehicle::AeroCode().TopSpeed)));
+    out.push_back(DecCaption(112, SecondsText(res[DecRes::TimeFromTopSpeed], 2)));
+    out.push_back(DecCaption(
+        113, core::UnitValueText(Quantity::DistanceLarge, res[DecRes::StoppingDistance])));
     out.push_back(
-        {113, core::UnitValueText(Quantity::DistanceLarge, res[DecRes::StoppingDistance])});
-    out.push_back({114, core::UnitValueText(Quantity::Acc, res[DecRes::PeakDeceleration])});
+        DecCaption(114, core::UnitValueText(Quantity::Acc, res[DecRes::PeakDeceleration])));
     return out;
 }
 
-std::vector<DecLabelText> DecSearchResultsTexts() {
+std::vector<core::Caption> DecSearchResultsTexts() {
     const auto& res = DecelerationCode().DecResults;
     return {
-        {116, SecondsText(res[DecRes::SearchTime], 3)},
-        {117, core::UnitValueText(Quantity::DistanceLarge, res[DecRes::SearchDistance])},
-        {118, SecondsText(res[DecRes::SearchTimeAtDistance], 3)},
-        {119, core::UnitValueText(Quantity::Speed, res[DecRes::SearchSpeedAtDistance])},
+        DecCaption(116, SecondsText(res[DecRes::SearchTime], 3)),
+        DecCaption(117,
+                   core::UnitValueText(Quantity::DistanceLarge, res[DecRes::SearchDistance])),
+        DecCaption(118, SecondsText(res[DecRes::SearchTimeAtDistance], 3)),
+        DecCaption(119,
+                   core::UnitValueText(Quantity::Speed, res[DecRes::SearchSpeedAtDistance])),
     };
 }
 

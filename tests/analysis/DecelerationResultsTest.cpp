@@ -8,7 +8,8 @@
 namespace {
 
 using analysis::DecelerationCode;
-using analysis::DecLabelText;
+using core::Caption;
+using core::LabelArray;
 using analysis::DecRes::PeakDeceleration;
 namespace DecCol = analysis::DecCol;
 namespace DecRes = analysis::DecRes;
@@ -38,9 +39,9 @@ protected:
         }
         s.DecData[DecCol::Speed] = startSpeed;
     }
-    static std::string Text(const std::vector<DecLabelText>& texts, int index) {
+    static std::string Text(const std::vector<Caption>& texts, int index) {
         for (const auto& t : texts)
-            if (t.Index == index) return t.Text;
+            if (t.Array == LabelArray::Analysis_DecLabel && t.Index == index) return t.Text;
         return "(missing)";
     }
     static void UseKmh() { core::SelectUnitByName(core::Quantity::Speed, "Kilometres per hour"); }
@@ -180,11 +181,17 @@ TEST(DecelerationBrakeTexts, TorquesSplitByBalanceAndShownInTheChosenUnits) {
     EXPECT_FLOAT_EQ(s.BrakeTorqueRatio, 3.0f);
     const analysis::BrakeSettingsInputs in{950, 75, 20, 45, 10};
     auto texts = analysis::BrakeSettingsTexts(in);
-    const std::vector<DecLabelText> set{
-        {100, "950 Nm"}, {101, "75%"}, {102, "20%"}, {103, "4.5%"}, {104, "10 m/s"}};
+    constexpr auto kSet = LabelArray::Set_BrakeLabel;
+    const std::vector<Caption> set{{kSet, 100, "950 Nm", {}},
+                                   {kSet, 101, "75%", {}},
+                                   {kSet, 102, "20%", {}},
+                                   {kSet, 103, "4.5%", {}},
+                                   {kSet, 104, "10 m/s", {}}};
     EXPECT_EQ(texts.SetBrakeLabels, set);
     // 712.5 and 237.5 N m round half away from zero; 712.5 / 237.5 = 3.
-    const std::vector<DecLabelText> dec{{100, "713 Nm"}, {101, "238 Nm"}, {115, "3 : 1"}};
+    constexpr auto kDec = LabelArray::Analysis_DecLabel;
+    const std::vector<Caption> dec{
+        {kDec, 100, "713 Nm", {}}, {kDec, 101, "238 Nm", {}}, {kDec, 115, "3 : 1", {}}};
     EXPECT_EQ(texts.DecLabels, dec);
 
     analysis::SetBrakeTorques(950, 100);  // all at the front: no ratio

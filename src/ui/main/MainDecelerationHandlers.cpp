@@ -3,19 +3,10 @@
 #include <utility>
 
 #include "core/OptionsSettings.hpp"
+#include "ui/main/CaptionWriter.hpp"
 #include "ui/main/Main.hpp"
 
 namespace ui {
-
-namespace {
-
-void WriteLabels(const Main::Array<Main::Label>& labels,
-                 const std::vector<analysis::DecLabelText>& texts) {
-    for (const analysis::DecLabelText& t : texts)
-        if (labels.Has(t.Index)) labels(t.Index).SetCaption(t.Text);
-}
-
-}  // namespace
 
 analysis::DecRunInputs ReadDecRunInputs(const Main& form) {
     analysis::DecRunInputs in;
@@ -42,8 +33,8 @@ analysis::DecRunLinks DecelerationLinks(Main& form) {
     Main* f = &form;
     links.SetProgressMax = [f](int32_t v) { f->Analysis_DecProgress->SetMax(v); };
     links.SetProgressValue = [f](int32_t v) { f->Analysis_DecProgress->SetValue(v); };
-    links.ShowDecResults = [f](const std::vector<analysis::DecLabelText>& texts) {
-        WriteLabels(f->Analysis_DecLabel, texts);
+    links.ShowDecResults = [f](const std::vector<core::Caption>& texts) {
+        WriteCaptions(*f, texts);
     };
     links.ReadSearchInputs = [f] {
         return std::array<std::string, 3>{f->Analysis_DecSearchInput(0).Text(),
@@ -53,8 +44,8 @@ analysis::DecRunLinks DecelerationLinks(Main& form) {
     links.WriteSearchInput = [f](int box, const std::string& text) {
         f->Analysis_DecSearchInput(box).SetText(text);
     };
-    links.ShowDecSearchResults = [f](const std::vector<analysis::DecLabelText>& texts) {
-        WriteLabels(f->Analysis_DecLabel, texts);
+    links.ShowDecSearchResults = [f](const std::vector<core::Caption>& texts) {
+        WriteCaptions(*f, texts);
     };
     return links;
 }
@@ -67,8 +58,8 @@ void SetBrakeTorques(Main& form) {
 
 void ShowBrakeSettings(Main& form) {
     const analysis::BrakeTexts texts = analysis::BrakeSettingsTexts(ReadBrakeSettingsInputs(form));
-    WriteLabels(form.Set_BrakeLabel, texts.SetBrakeLabels);
-    WriteLabels(form.Analysis_DecLabel, texts.DecLabels);
+    WriteCaptions(form, texts.SetBrakeLabels);
+    WriteCaptions(form, texts.DecLabels);
 }
 
 void RunDecelerationAnalysis(Main& form) {
@@ -78,7 +69,7 @@ void RunDecelerationAnalysis(Main& form) {
 void SearchDecRun(Main& form) { analysis::SearchDecRun(DecelerationLinks(form)); }
 
 void ShowDecResults(Main& form) {
-    WriteLabels(form.Analysis_DecLabel, analysis::DecResultsTexts());
+    WriteCaptions(form, analysis::DecResultsTexts());
 }
 
 }  // namespace ui

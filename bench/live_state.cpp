@@ -76,7 +76,7 @@ BENCHMARK(BM_AnalyseLiveStateModel)->Unit(benchmark::kMicrosecond);
 void BM_LiveCaptionTexts(benchmark::State& state) {
     SampleVehicle();
     analysis::AnalyseLiveState(SampleInputs());
-    std::vector<analysis::PhysCaption> captions;
+    std::vector<core::Caption> captions;
     for (auto _ : state) {
         analysis::LiveAnalysisCaptions({50, 0}, captions);
         benchmark::DoNotOptimize(captions.data());
@@ -86,7 +86,7 @@ BENCHMARK(BM_LiveCaptionTexts)->Unit(benchmark::kMicrosecond);
 
 void BM_PhysicalCaptionTexts(benchmark::State& state) {
     SampleVehicle();
-    std::vector<analysis::PhysCaption> captions;
+    std::vector<core::Caption> captions;
     for (auto _ : state) {
         analysis::PhysicalAnalysisCaptions({0, 0, 50}, captions);
         benchmark::DoNotOptimize(captions.data());

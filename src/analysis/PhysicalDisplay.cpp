@@ -19,28 +19,11 @@ namespace {
 
 constexpr double kGravity = 9.80665;
 
-// Writes the captions of one routine into `out`, reusing its elements' strings.
-class CaptionWriter {
+// Fills the captions of one routine; Phys(i) is Analysis_PhysLabel(i).
+class CaptionWriter : public core::CaptionFill {
 public:
-    explicit CaptionWriter(std::vector<PhysCaption>& out) : out_(out) {}
-    ~CaptionWriter() { out_.resize(n_); }
-    CaptionWriter(const CaptionWriter&) = delete;
-    CaptionWriter& operator=(const CaptionWriter&) = delete;
-
-    // The caption's text buffer, emptied, for the caller to fill.
-    std::string& Put(PhysCaption::Target array, int index) {
-        if (n_ == out_.size()) out_.emplace_back();
-        PhysCaption& c = out_[n_++];
-        c.Array = array;
-        c.Index = index;
-        c.Text.clear();
-        return c.Text;
-    }
-    std::string& Phys(int index) { return Put(PhysCaption::Target::PhysLabel, index); }
-
-private:
-    std::vector<PhysCaption>& out_;
-    std::size_t n_ = 0;
+    using core::CaptionFill::CaptionFill;
+    std::string& Phys(int index) { return Text(core::LabelArray::Analysis_PhysLabel, index); }
 };
 
 const std::string& NotApplicable() {
@@ -83,15 +66,16 @@ std::string DistancePairText(float first, float second) {
            core::UnitSuffix(Quantity::DistanceSmall);
 }
 
-void PhysicalAnalysisCaptions(const PhysicalCaptionInputs& in, std::vector<PhysCaption>& out) {
+void PhysicalAnalysisCaptions(const PhysicalCaptionInputs& in, std::vector<core::Caption>& out) {
     const PhysicalCodeState& m = PhysicalCode();
     const auto& tyres = vehicle::TyreCode().WheelTyres;
     const bool noMass = m.TotalMass == 0.0f;
     CaptionWriter w(out);
 
-    w.Put(PhysCaption::Target::AeroLabel, 11) = std::to_string(in.HandicapIntake) + "%";
-    w.Put(PhysCaption::Target::AeroLabel, 12) = core::UnitValueText(Quantity::Mass, in.HandicapMass);
-    w.Put(PhysCaption::Target::AeroLabel, 13) = std::to_string(in.HandicapMassPos) + "%";
+    w.Text(core::LabelArray::Set_AeroLabel, 11) = std::to_string(in.HandicapIntake) + "%";
+    w.Text(core::LabelArray::Set_AeroLabel, 12) =
+        core::UnitValueText(Quantity::Mass, in.HandicapMass);
+    w.Text(core::LabelArray::Set_AeroLabel, 13) = std::to_string(in.HandicapMassPos) + "%";
 
     w.Phys(100) = core::UnitValueText(Quantity::Mass, m.FuelMass);
     w.Phys(101) = core::UnitValueText(Quantity::Mass, m.TotalMass);
@@ -125,7 +109,7 @@ void PhysicalAnalysisCaptions(const PhysicalCaptionInputs& in, std::vector<PhysC
                          : core::UnitValueText(Quantity::P2W, peakPower / m.TotalMass);
 }
 
-void LiveAnalysisCaptions(const LiveCaptionInputs& in, std::vector<PhysCaption>& out) {
+void LiveAnalysisCaptions(const LiveCaptionInputs& in, std::vector<core::Caption>& out) {
     const PhysicalCodeState& m = PhysicalCode();
     const LiveStateCodeState& s = LiveStateCode();
     const vehicle::VehicleRecord& v = core::GlobalChassisLab().CurrentVehicle;
@@ -133,7 +117,7 @@ void LiveAnalysisCaptions(const LiveCaptionInputs& in, std::vector<PhysCaption>&
 
     // Fuel load with the share of the tank it fills; a tank that holds nothing has no share.
     {
-        std::string& text = w.Put(PhysCaption::Target::LiveLabel, 103);
+        std::string& text = w.Text(core::LabelArray::Set_LiveLabel, 103);
         text = core::UnitValueText(Quantity::Volume, m.LiveFuelLoad);
         text += " (";
         if (v.FuelTankCapacity > 0.0f)
@@ -143,8 +127,8 @@ void LiveAnalysisCaptions(const LiveCaptionInputs& in, std::vector<PhysCaption>&
             text += NotApplicable();
         text += ")";
     }
-    w.Put(PhysCaption::Target::LiveLabel, 105) = std::to_string(in.ThrottlePercent) + "%";
-    w.Put(PhysCaption::Target::LiveLabel, 106) = std::to_string(in.BrakePercent) + "%";
+    w.Text(core::LabelArray::Set_LiveLabel, 105) = std::to_string(in.ThrottlePercent) + "%";
+    w.Text(core::LabelArray::Set_LiveLabel, 106) = std::to_string(in.BrakePercent) + "%";
 
     w.Phys(157) = core::UnitValueText(Quantity::Acc, s.LateralAcceleration);
     w.Phys(130) = DistancePairText(m.CoGAxleDistance[0], m.CoGAxleDistance[1]);

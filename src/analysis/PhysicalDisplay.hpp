@@ -12,16 +12,9 @@
 #include <string>
 #include <vector>
 
-namespace analysis {
+#include "core/Caption.hpp"
 
-// One caption: the label array, its index and the text.
-struct PhysCaption {
-    enum class Target : uint8_t { PhysLabel, LiveLabel, AeroLabel };
-    Target Array = Target::PhysLabel;  // Analysis_PhysLabel, Set_LiveLabel, Set_AeroLabel
-    int Index = 0;
-    std::string Text;
-    bool operator==(const PhysCaption&) const = default;
-};
+namespace analysis {
 
 // Slider values the physical captions show as set.
 struct PhysicalCaptionInputs {
@@ -36,12 +29,12 @@ struct LiveCaptionInputs {
     int32_t BrakePercent = 0;     // Live_Brake
 };
 
-// The captions of the mass results of PhysicalCode(), the wheels' unloaded radii and inertias
+// The captions (Analysis_PhysLabel, Set_AeroLabel) of the mass results of PhysicalCode(), the wheels' unloaded radii and inertias
 // and the power-to-weight ratio, in writing order. `out` is refilled (its strings are reused).
-void PhysicalAnalysisCaptions(const PhysicalCaptionInputs& inputs, std::vector<PhysCaption>& out);
+void PhysicalAnalysisCaptions(const PhysicalCaptionInputs& inputs, std::vector<core::Caption>& out);
 
-// The captions of the live-state results, in writing order. `out` is refilled.
-void LiveAnalysisCaptions(const LiveCaptionInputs& inputs, std::vector<PhysCaption>& out);
+// The captions (Set_LiveLabel) of the live-state results, in writing order. `out` is refilled.
+void LiveAnalysisCaptions(const LiveCaptionInputs& inputs, std::vector<core::Caption>& out);
 
 // ---- Text forms ----
 

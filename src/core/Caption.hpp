@@ -3,10 +3,12 @@
 // of these; ui/main/CaptionWriter.hpp writes them into the window.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace core {
 
@@ -52,6 +54,32 @@ struct Caption {
     // 0x80000000 | index; none leaves the label's colour as it is.
     std::optional<uint32_t> ForeColor;
     bool operator==(const Caption&) const = default;
+};
+
+// Refills a caption list in writing order, reusing its elements' strings; the list is cut to
+// what was put when the filler goes.
+class CaptionFill {
+public:
+    explicit CaptionFill(std::vector<Caption>& out) : out_(out) {}
+    ~CaptionFill() { out_.resize(n_); }
+    CaptionFill(const CaptionFill&) = delete;
+    CaptionFill& operator=(const CaptionFill&) = delete;
+
+    // The next caption, with its text emptied and no colour, for the caller to fill.
+    Caption& Put(LabelArray array, int index) {
+        if (n_ == out_.size()) out_.emplace_back();
+        Caption& c = out_[n_++];
+        c.Array = array;
+        c.Index = index;
+        c.Text.clear();
+        c.ForeColor.reset();
+        return c;
+    }
+    std::string& Text(LabelArray array, int index) { return Put(array, index).Text; }
+
+private:
+    std::vector<Caption>& out_;
+    std::size_t n_ = 0;
 };
 
 // For test messages: Analysis_PhysLabel(3) "60%" [0x0000FF]

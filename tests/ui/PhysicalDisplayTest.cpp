@@ -11,7 +11,7 @@
 
 namespace {
 
-using analysis::PhysCaption;
+using core::LabelArray;
 using analysis::PhysicalCode;
 using core::Quantity;
 
@@ -20,9 +20,12 @@ protected:
     void SetUp() override { live_test::ResetAll(); }
 
     // The text of one caption of the last list.
-    std::string Text(int index, PhysCaption::Target array = PhysCaption::Target::PhysLabel) {
+    std::string Text(int index, LabelArray array = LabelArray::Analysis_PhysLabel) {
         for (const auto& c : captions)
-            if (c.Index == index && c.Array == array) return c.Text;
+            if (c.Index == index && c.Array == array) {
+                EXPECT_FALSE(c.ForeColor.has_value()) << c;  // the label keeps its colour
+                return c.Text;
+            }
         ADD_FAILURE() << "no caption " << index;
         return {};
     }
@@ -32,7 +35,7 @@ protected:
     void Live(analysis::LiveCaptionInputs in = {}) { analysis::LiveAnalysisCaptions(in, captions); }
     static void Unit(Quantity q, const char* name) { ASSERT_TRUE(core::SelectUnitByName(q, name)); }
 
-    std::vector<PhysCaption> captions;
+    std::vector<core::Caption> captions;
 };
 
 TEST_F(PhysicalDisplayTest, MassesInKilogramsAndPounds) {
@@ -51,9 +54,9 @@ TEST_F(PhysicalDisplayTest, MassesInKilogramsAndPounds) {
     EXPECT_EQ(Text(101), "2205 lb");
     EXPECT_EQ(Text(100), "80 lb");  // 36.5 x 2.2046 = 80.47
     // The handicap as set: whole kg shown in the mass unit, the others as set.
-    EXPECT_EQ(Text(12, PhysCaption::Target::AeroLabel), "110 lb");
-    EXPECT_EQ(Text(13, PhysCaption::Target::AeroLabel), "40%");
-    EXPECT_EQ(Text(11, PhysCaption::Target::AeroLabel), "0%");
+    EXPECT_EQ(Text(12, LabelArray::Set_AeroLabel), "110 lb");
+    EXPECT_EQ(Text(13, LabelArray::Set_AeroLabel), "40%");
+    EXPECT_EQ(Text(11, LabelArray::Set_AeroLabel), "0%");
 }
 
 TEST_F(PhysicalDisplayTest, SharesPairsAndRatios) {
@@ -132,8 +135,8 @@ TEST_F(PhysicalDisplayTest, LiveFiguresInTheirUnits) {
     EXPECT_EQ(Text(135), "0.52 m");
     EXPECT_EQ(Text(140), "60% / 40%");
     EXPECT_EQ(Text(145), "N/A");
-    EXPECT_EQ(Text(105, PhysCaption::Target::LiveLabel), "75%");
-    EXPECT_EQ(Text(106, PhysCaption::Target::LiveLabel), "20%");
+    EXPECT_EQ(Text(105, LabelArray::Set_LiveLabel), "75%");
+    EXPECT_EQ(Text(106, LabelArray::Set_LiveLabel), "20%");
 
     Unit(Quantity::Acc, "Rate of free fall");
     Unit(Quantity::ARV, "Revolutions per minute");
@@ -150,16 +153,16 @@ TEST_F(PhysicalDisplayTest, FuelLoadWithTheShareOfTheTank) {
     v.FuelTankCapacity = 50.0f;
     PhysicalCode().LiveFuelLoad = 0;
     Live();
-    EXPECT_EQ(Text(103, PhysCaption::Target::LiveLabel), "0 l (0%)");
+    EXPECT_EQ(Text(103, LabelArray::Set_LiveLabel), "0 l (0%)");
     PhysicalCode().LiveFuelLoad = 20;
     Unit(Quantity::Volume, "UK Gallons");  // 20 x 0.21997 = 4.4
     Live();
-    EXPECT_EQ(Text(103, PhysCaption::Target::LiveLabel), "4.4 gal (40%)");
+    EXPECT_EQ(Text(103, LabelArray::Set_LiveLabel), "4.4 gal (40%)");
     // A tank that holds nothing has no share to show.
     v.FuelTankCapacity = 0.0f;
     PhysicalCode().LiveFuelLoad = 0;
     Live();
-    EXPECT_EQ(Text(103, PhysCaption::Target::LiveLabel), "0 gal (N/A)");
+    EXPECT_EQ(Text(103, LabelArray::Set_LiveLabel), "0 gal (N/A)");
 }
 
 TEST_F(PhysicalDisplayTest, AnEmptyVehicleShowsNotAvailableWhereNothingCanBeGiven) {
@@ -171,7 +174,7 @@ TEST_F(PhysicalDisplayTest, AnEmptyVehicleShowsNotAvailableWhereNothingCanBeGive
     for (int i : {103, 110, 111, 112, 117, 118, 119, 120, 129, 107}) EXPECT_EQ(Text(i), "N/A") << i;
     Live();
     for (const auto& c : captions) EXPECT_FALSE(c.Text.empty()) << c.Index;
-    EXPECT_EQ(Text(103, PhysCaption::Target::LiveLabel), "0 l (N/A)");
+    EXPECT_EQ(Text(103, LabelArray::Set_LiveLabel), "0 l (N/A)");
 }
 
 TEST_F(PhysicalDisplayTest, AChangeOfUnitChangesOnlyTheTexts) {

@@ -36,17 +36,6 @@ analysis::LiveStateInputs ReadLiveStateInputs(const Main& form) {
     return in;
 }
 
-void WritePhysCaptions(Main& form, const std::vector<analysis::PhysCaption>& captions) {
-    using Target = analysis::PhysCaption::Target;
-    for (const auto& c : captions) {
-        switch (c.Array) {
-            case Target::PhysLabel: form.Analysis_PhysLabel(c.Index).SetCaption(c.Text); break;
-            case Target::LiveLabel: form.Set_LiveLabel(c.Index).SetCaption(c.Text); break;
-            case Target::AeroLabel: form.Set_AeroLabel(c.Index).SetCaption(c.Text); break;
-        }
-    }
-}
-
 void ShowPhysicalAnalysis(Main& form) {
     analysis::PhysicalCaptionInputs in;
     in.HandicapIntake = form.Set_HandicapIntake->Value();
@@ -54,7 +43,7 @@ void ShowPhysicalAnalysis(Main& form) {
     in.HandicapMassPos = form.Set_HandicapMassPos->Value();
     auto& captions = LiveDisplays().Captions;
     analysis::PhysicalAnalysisCaptions(in, captions);
-    WritePhysCaptions(form, captions);
+    WriteCaptions(form, captions);
 }
 
 void ShowLiveAnalysis(Main& form) {
@@ -63,7 +52,7 @@ void ShowLiveAnalysis(Main& form) {
     in.BrakePercent = form.Live_Brake->Value();
     auto& captions = LiveDisplays().Captions;
     analysis::LiveAnalysisCaptions(in, captions);
-    WritePhysCaptions(form, captions);
+    WriteCaptions(form, captions);
 }
 
 void ShowVehicleData(Main& form) {

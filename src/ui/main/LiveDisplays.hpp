@@ -21,7 +21,7 @@ namespace ui {
 class Main;
 
 struct LiveDisplaysState {
-    std::vector<analysis::PhysCaption> Captions;  // reused by every caption writer
+    std::vector<core::Caption> Captions;  // reused by every caption writer
 };
 
 LiveDisplaysState& LiveDisplays();
@@ -30,9 +30,6 @@ LiveDisplaysState& LiveDisplays();
 // steering and camber sliders, Live_SteeringAngle, the tyre pressures and the live tyre
 // temperatures and wear.
 analysis::LiveStateInputs ReadLiveStateInputs(const Main& form);
-
-// Writes the captions into Analysis_PhysLabel, Set_LiveLabel or Set_AeroLabel, in list order.
-void WritePhysCaptions(Main& form, const std::vector<analysis::PhysCaption>& captions);
 
 // The captions of the masses (Analysis_PhysLabel 100..129 and 156, Set_AeroLabel 11..13).
 void ShowPhysicalAnalysis(Main& form);

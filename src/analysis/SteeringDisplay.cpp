@@ -33,32 +33,32 @@ std::string SidedAngleText(float radians, std::string_view zeroText) {
     return AngleText(std::fabs(radians)) + (radians > 0.0f ? t.RightText : t.LeftText);
 }
 
-void SteeringAnalysisCaptions(std::vector<SteeringCaption>& out) {
-    using Target = SteeringCaption::Target;
+void SteeringAnalysisCaptions(std::vector<core::Caption>& out) {
+    using Target = core::LabelArray;
     const SteeringCodeState& s = SteeringCode();
     const auto& axles = core::GlobalChassisLab().CurrentVehicle.Axles;
     const std::string& straight = core::TextTable().StraightText;
     out.clear();
     auto put = [&out](Target array, int index, std::string text) {
-        out.push_back({array, index, std::move(text)});
+        out.push_back({array, index, std::move(text), std::nullopt});
     };
     auto steering = [&put](int index, std::string text) {
-        put(Target::SteeringLabel, index, std::move(text));
+        put(Target::Analysis_SteeringLabel, index, std::move(text));
     };
 
-    put(Target::LiveLabel, 108, SidedAngleText(s.SteerAngle, straight));
-    put(Target::TyreLabel, 8, AngleText(s.StaticCamber[0]) + " / " + AngleText(s.StaticCamber[1]));
-    put(Target::TyreLabel, 9, AngleText(s.StaticCamber[2]) + " / " + AngleText(s.StaticCamber[3]));
+    put(Target::Set_LiveLabel, 108, SidedAngleText(s.SteerAngle, straight));
+    put(Target::Set_TyreLabel, 8, AngleText(s.StaticCamber[0]) + " / " + AngleText(s.StaticCamber[1]));
+    put(Target::Set_TyreLabel, 9, AngleText(s.StaticCamber[2]) + " / " + AngleText(s.StaticCamber[3]));
 
-    put(Target::SteerLabel, 100, AngleText(s.WheelToe[0]));
-    put(Target::SteerLabel, 101, AngleText(s.AxleCaster[0]));
+    put(Target::Set_SteerLabel, 100, AngleText(s.WheelToe[0]));
+    put(Target::Set_SteerLabel, 101, AngleText(s.AxleCaster[0]));
     // The slider's per cent as set (a fraction of 0.57 reads "57%").
     const float percent = s.AckermannFraction * 100.0f;
-    put(Target::SteerLabel, 102,
+    put(Target::Set_SteerLabel, 102,
         (std::isfinite(percent) ? core::SingleText(percent) : NotApplicable()) + "%");
-    put(Target::SteerLabel, 103, AngleText(s.SteeringLock));
-    put(Target::SteerLabel, 104, AngleText(s.WheelToe[2]));
-    put(Target::SteerLabel, 105, AngleText(s.AxleCaster[1]));
+    put(Target::Set_SteerLabel, 103, AngleText(s.SteeringLock));
+    put(Target::Set_SteerLabel, 104, AngleText(s.WheelToe[2]));
+    put(Target::Set_SteerLabel, 105, AngleText(s.AxleCaster[1]));
 
     for (int a = 0; a < 2; ++a)
         steering(100 + a, RatioText(s.WheelbaseTrackRatio[a], axles[a].TrackWidth));

@@ -13,27 +13,15 @@
 #include <string_view>
 #include <vector>
 
-namespace analysis {
+#include "core/Caption.hpp"
 
-// One caption: the label array, its index and the text.
-struct SteeringCaption {
-    enum class Target : uint8_t {
-        LiveLabel,      // Set_LiveLabel
-        TyreLabel,      // Set_TyreLabel
-        SteerLabel,     // Set_SteerLabel
-        SteeringLabel,  // Analysis_SteeringLabel
-    };
-    Target Array = Target::SteeringLabel;
-    int Index = 0;
-    std::string Text;
-    bool operator==(const SteeringCaption&) const = default;
-};
+namespace analysis {
 
 // The captions of the steering state, in writing order: Set_LiveLabel 108, Set_TyreLabel 8
 // and 9 (camber adjustment of the front and rear pair), Set_SteerLabel 100..105 (settings),
 // Analysis_SteeringLabel 100..125 (live geometry and the camber contributions per wheel).
 // `out` is refilled.
-void SteeringAnalysisCaptions(std::vector<SteeringCaption>& out);
+void SteeringAnalysisCaptions(std::vector<core::Caption>& out);
 
 // ---- Text forms ----
 

@@ -33,14 +33,14 @@ TEST_F(SteeringTyreDisplaysTest, SampleCarCaptionsAreFilledAndFinite) {
     w.Analysis_TyreChoice->SetListIndex(0);
     ui::ShowTyreAnalysis(w);
 
-    using T = analysis::SteeringCaption::Target;
+    using T = core::LabelArray;
     EXPECT_EQ(ui::SteeringTyreDisplays().Steering.size(), 35u);
     for (const auto& c : ui::SteeringTyreDisplays().Steering) {
-        const auto& label = c.Array == T::LiveLabel    ? w.Set_LiveLabel(c.Index)
-                            : c.Array == T::TyreLabel  ? w.Set_TyreLabel(c.Index)
-                            : c.Array == T::SteerLabel ? w.Set_SteerLabel(c.Index)
-                                                       : w.Analysis_SteeringLabel(c.Index);
-        EXPECT_TRUE(Finite(label.Caption()) && label.Caption() == c.Text) << c.Index << c.Text;
+        const auto& label = c.Array == T::Set_LiveLabel    ? w.Set_LiveLabel(c.Index)
+                            : c.Array == T::Set_TyreLabel  ? w.Set_TyreLabel(c.Index)
+                            : c.Array == T::Set_SteerLabel ? w.Set_SteerLabel(c.Index)
+                                                           : w.Analysis_SteeringLabel(c.Index);
+        EXPECT_TRUE(Finite(label.Caption()) && label.Caption() == c.Text) << c;
     }
     for (int i = 100; i <= 117; ++i) EXPECT_TRUE(Finite(w.Analysis_TyreLabel(i).Caption())) << i;
     EXPECT_TRUE(Finite(w.Set_TyreLabel(4).Caption()) && Finite(w.Set_TyreLabel(5).Caption()));

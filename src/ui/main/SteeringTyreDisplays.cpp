@@ -1,6 +1,7 @@
 #include "ui/main/SteeringTyreDisplays.hpp"
 
 #include "analysis/PhysicalCode.hpp"
+#include "ui/main/CaptionWriter.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/SetupReaders_Chassis.hpp"
 
@@ -20,25 +21,9 @@ vehicle::TyreCaptionInputs ReadTyreCaptionInputs(const Main& form) {
 }
 
 void ShowSteeringAnalysis(Main& form) {
-    using Target = analysis::SteeringCaption::Target;
     auto& captions = SteeringTyreDisplays().Steering;
     analysis::SteeringAnalysisCaptions(captions);
-    for (const auto& c : captions) {
-        switch (c.Array) {
-            case Target::LiveLabel:
-                form.Set_LiveLabel(c.Index).SetCaption(c.Text);
-                break;
-            case Target::TyreLabel:
-                form.Set_TyreLabel(c.Index).SetCaption(c.Text);
-                break;
-            case Target::SteerLabel:
-                form.Set_SteerLabel(c.Index).SetCaption(c.Text);
-                break;
-            case Target::SteeringLabel:
-                form.Analysis_SteeringLabel(c.Index).SetCaption(c.Text);
-                break;
-        }
-    }
+    WriteCaptions(form, captions);
 }
 
 void ShowTyreAnalysis(Main& form) {

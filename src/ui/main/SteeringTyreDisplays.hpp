@@ -17,7 +17,7 @@ namespace ui {
 class Main;
 
 struct SteeringTyreDisplaysState {
-    std::vector<analysis::SteeringCaption> Steering;
+    std::vector<core::Caption> Steering;
     std::vector<vehicle::TyreCaption> Tyre;
 };
 

@@ -43,26 +43,26 @@ uint32_t SidewallCaptionColour(int wheel) {
     return ChosenTyreBottomedOut(wheel) ? kSidewallBottomedOutColour : kSidewallNormalColour;
 }
 
-void TyreAnalysisCaptions(const TyreCaptionInputs& in, std::vector<TyreCaption>& out) {
-    using Target = TyreCaption::Target;
+void TyreAnalysisCaptions(const TyreCaptionInputs& in, std::vector<core::Caption>& out) {
+    using Target = core::LabelArray;
     const TyreCodeState& s = TyreCode();
     const auto& texts = core::TextTable();
     out.clear();
     auto put = [&out](Target array, int index, std::string text) {
-        out.push_back({array, index, std::move(text)});
+        out.push_back({array, index, std::move(text), std::nullopt});
     };
     auto analysis = [&put](int index, std::string text) {
-        put(Target::AnalysisTyreLabel, index, std::move(text));
+        put(Target::Analysis_TyreLabel, index, std::move(text));
     };
 
     const auto& tyres = s.WheelTyres;
-    put(Target::TyreLabel, 4, PressurePair(tyres[0].Pressure, tyres[1].Pressure));
-    put(Target::TyreLabel, 5, PressurePair(tyres[2].Pressure, tyres[3].Pressure));
-    put(Target::LiveLabel, 100,
+    put(Target::Set_TyreLabel, 4, PressurePair(tyres[0].Pressure, tyres[1].Pressure));
+    put(Target::Set_TyreLabel, 5, PressurePair(tyres[2].Pressure, tyres[3].Pressure));
+    put(Target::Set_LiveLabel, 100,
         std::to_string(in.Live.TemperatureC[0]) + texts.DegreesCelsiusSuffix);
-    put(Target::LiveLabel, 101,
+    put(Target::Set_LiveLabel, 101,
         std::to_string(in.Live.TemperatureC[1]) + texts.DegreesCelsiusSuffix);
-    put(Target::LiveLabel, 102, std::to_string(in.Live.WearPercent) + "%");
+    put(Target::Set_LiveLabel, 102, std::to_string(in.Live.WearPercent) + "%");
     analysis(100, Percent(s.FrontPatchShare) + texts.FrontText);
     analysis(101, Percent(s.FrontGripShare) + texts.FrontText);
 

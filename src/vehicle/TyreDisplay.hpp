@@ -12,22 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "core/Caption.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace vehicle {
-
-// One caption: the label array, its index and the text.
-struct TyreCaption {
-    enum class Target : uint8_t {
-        TyreLabel,          // Set_TyreLabel
-        LiveLabel,          // Set_LiveLabel
-        AnalysisTyreLabel,  // Analysis_TyreLabel
-    };
-    Target Array = Target::AnalysisTyreLabel;
-    int Index = 0;
-    std::string Text;
-    bool operator==(const TyreCaption&) const = default;
-};
 
 // Slider values and results of other modules the tyre captions show.
 struct TyreCaptionInputs {
@@ -42,7 +30,7 @@ inline constexpr float kBottomedOutWall = 0.0001f;
 // The captions of the tyre analysis, in writing order: Set_TyreLabel 4, 5 (pressures),
 // Set_LiveLabel 100..102 (temperatures, wear), Analysis_TyreLabel 100..117 (shares, then the
 // chosen wheel's figures). `out` is refilled.
-void TyreAnalysisCaptions(const TyreCaptionInputs& inputs, std::vector<TyreCaption>& out);
+void TyreAnalysisCaptions(const TyreCaptionInputs& inputs, std::vector<core::Caption>& out);
 
 // Colours (0xBBGGRR) of the "Sidewall height remaining:" caption, Analysis_TyreLabel(5).
 inline constexpr uint32_t kSidewallNormalColour = 0;         // black

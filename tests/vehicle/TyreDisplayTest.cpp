@@ -12,7 +12,7 @@
 namespace {
 
 using core::Quantity;
-using Target = vehicle::TyreCaption::Target;
+using Target = core::LabelArray;
 
 class TyreDisplayTest : public ::testing::Test {
 protected:
@@ -41,7 +41,7 @@ protected:
         in.Wheel = 2;
         in.CornerDynamicLoad = {3000.0f, 3000.0f, 3300.4f, 3300.0f};
     }
-    std::string Text(int index, Target array = Target::AnalysisTyreLabel) {
+    std::string Text(int index, Target array = Target::Analysis_TyreLabel) {
         vehicle::TyreAnalysisCaptions(in, captions);
         for (const auto& c : captions)
             if (c.Array == array && c.Index == index) return c.Text;
@@ -49,13 +49,13 @@ protected:
         return {};
     }
     vehicle::TyreCaptionInputs in;
-    std::vector<vehicle::TyreCaption> captions;
+    std::vector<core::Caption> captions;
 };
 
 TEST_F(TyreDisplayTest, CaptionsInTheirUnits) {
-    EXPECT_EQ(Text(4, Target::TyreLabel), "200 / 210 kPa");  // one suffix for the pair
-    EXPECT_EQ(Text(100, Target::LiveLabel), "85\u00B0C");
-    EXPECT_EQ(Text(102, Target::LiveLabel), "12%");
+    EXPECT_EQ(Text(4, Target::Set_TyreLabel), "200 / 210 kPa");  // one suffix for the pair
+    EXPECT_EQ(Text(100, Target::Set_LiveLabel), "85\u00B0C");
+    EXPECT_EQ(Text(102, Target::Set_LiveLabel), "12%");
     EXPECT_EQ(Text(100), "55.3% Front");
     EXPECT_EQ(Text(117), "1.2%");
     EXPECT_EQ(Text(111), "1.057 / 0.95");
@@ -73,7 +73,7 @@ TEST_F(TyreDisplayTest, CaptionsInTheirUnits) {
                            {Quantity::Area, "Square centimetres"},
                            {Quantity::Frequency, "Cyles per minute"}})
         ASSERT_TRUE(core::SelectUnitByName(q, unit));
-    EXPECT_EQ(Text(5, Target::TyreLabel), "2.2 / 2.3 bar");
+    EXPECT_EQ(Text(5, Target::Set_TyreLabel), "2.2 / 2.3 bar");
     EXPECT_EQ(Text(103), "12 mm");
     EXPECT_EQ(Text(104), "300 mm / 1885 mm");
     EXPECT_EQ(Text(109), "216 cm\u00B2");
@@ -87,7 +87,7 @@ TEST_F(TyreDisplayTest, WheelChoiceNotApplicableAndBottomingOut) {
     Text(100);
     ASSERT_EQ(captions.size(), third.size());
     for (std::size_t k = 0; k < captions.size(); ++k) {
-        const bool perWheel = captions[k].Array == Target::AnalysisTyreLabel &&
+        const bool perWheel = captions[k].Array == Target::Analysis_TyreLabel &&
                               captions[k].Index >= 102 && captions[k].Index != 117;
         if (!perWheel) EXPECT_EQ(captions[k].Text, third[k].Text) << captions[k].Index;
     }

@@ -27,27 +27,14 @@ void ShowSteeringAnalysis(Main& form) {
 }
 
 void ShowTyreAnalysis(Main& form) {
-    using Target = vehicle::TyreCaption::Target;
     const vehicle::TyreCaptionInputs in = ReadTyreCaptionInputs(form);
     auto& captions = SteeringTyreDisplays().Tyre;
     vehicle::TyreAnalysisCaptions(in, captions);
-    for (const auto& c : captions) {
-        switch (c.Array) {
-            case Target::TyreLabel:
-                form.Set_TyreLabel(c.Index).SetCaption(c.Text);
-                break;
-            case Target::LiveLabel:
-                form.Set_LiveLabel(c.Index).SetCaption(c.Text);
-                break;
-            case Target::AnalysisTyreLabel:
-                form.Analysis_TyreLabel(c.Index).SetCaption(c.Text);
-                // The sidewall row's title warns of a bottomed-out tyre once its value is shown.
-                if (c.Index == 105)
-                    form.Analysis_TyreLabel(5).SetForeColor(
-                        vehicle::SidewallCaptionColour(in.Wheel));
-                break;
-        }
-    }
+    WriteCaptions(form, captions);
+    // The sidewall row's title warns of a bottomed-out tyre once its value is shown.
+    for (const core::Caption& c : captions)
+        if (c.Array == core::LabelArray::Analysis_TyreLabel && c.Index == 105)
+            form.Analysis_TyreLabel(5).SetForeColor(vehicle::SidewallCaptionColour(in.Wheel));
 }
 
 }  // namespace ui

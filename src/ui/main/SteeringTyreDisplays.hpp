@@ -18,7 +18,7 @@ class Main;
 
 struct SteeringTyreDisplaysState {
     std::vector<core::Caption> Steering;
-    std::vector<vehicle::TyreCaption> Tyre;
+    std::vector<core::Caption> Tyre;
 };
 
 SteeringTyreDisplaysState& SteeringTyreDisplays();

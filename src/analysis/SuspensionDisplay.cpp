@@ -14,29 +14,12 @@ using core::Quantity;
 
 namespace {
 
-// Writes the captions into `out`, reusing its elements' strings.
-class CaptionWriter {
+// Fills the captions; Susp(i) is Analysis_SuspLabel(i), Set(i) is Set_SuspLabel(i).
+class CaptionWriter : public core::CaptionFill {
 public:
-    explicit CaptionWriter(std::vector<SuspCaption>& out) : out_(out) {}
-    ~CaptionWriter() { out_.resize(n_); }
-    CaptionWriter(const CaptionWriter&) = delete;
-    CaptionWriter& operator=(const CaptionWriter&) = delete;
-
-    SuspCaption& Put(SuspCaption::Target array, int index) {
-        if (n_ == out_.size()) out_.emplace_back();
-        SuspCaption& c = out_[n_++];
-        c.Array = array;
-        c.Index = index;
-        c.Text.clear();
-        c.ForeColor.reset();
-        return c;
-    }
-    std::string& Susp(int index) { return Put(SuspCaption::Target::AnalysisSuspLabel, index).Text; }
-    std::string& Set(int index) { return Put(SuspCaption::Target::SetSuspLabel, index).Text; }
-
-private:
-    std::vector<SuspCaption>& out_;
-    std::size_t n_ = 0;
+    using core::CaptionFill::CaptionFill;
+    std::string& Susp(int index) { return Text(core::LabelArray::Analysis_SuspLabel, index); }
+    std::string& Set(int index) { return Text(core::LabelArray::Set_SuspLabel, index); }
 };
 
 std::string NotApplicable() { return std::string(core::kNotApplicableText); }
@@ -77,7 +60,7 @@ std::string DampedFrequencyText(float hertz) {
     return core::UnitValueText(Quantity::Frequency, hertz);
 }
 
-void SuspensionAnalysisCaptions(std::vector<SuspCaption>& out) {
+void SuspensionAnalysisCaptions(std::vector<core::Caption>& out) {
     const SuspensionCodeState& s = SuspensionCode();
     const auto& c = s.SuspCorners;
     CaptionWriter w(out);
@@ -157,10 +140,10 @@ void SuspensionAnalysisCaptions(std::vector<SuspCaption>& out) {
     // ---- Critical damping information, per corner.
     for (int i = 0; i < 4; ++i) {
         w.Susp(144 + i) = core::UnitValueText(Quantity::Damping, c[i].CriticalDamping);
-        SuspCaption& bump = w.Put(SuspCaption::Target::AnalysisSuspLabel, 148 + i);
+        core::Caption& bump = w.Put(core::LabelArray::Analysis_SuspLabel, 148 + i);
         bump.Text = DampingRatioText(c[i].BumpDampingRatio);
         bump.ForeColor = DampingRatioColour(c[i].BumpDampingRatio);
-        SuspCaption& rebound = w.Put(SuspCaption::Target::AnalysisSuspLabel, 152 + i);
+        core::Caption& rebound = w.Put(core::LabelArray::Analysis_SuspLabel, 152 + i);
         rebound.Text = DampingRatioText(c[i].ReboundDampingRatio);
         rebound.ForeColor = DampingRatioColour(c[i].ReboundDampingRatio);
         w.Susp(175 + i) = DampedFrequencyText(s.BumpDampedFrequency[i]);

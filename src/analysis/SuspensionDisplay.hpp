@@ -12,9 +12,10 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/Caption.hpp"
 
 namespace analysis {
 
@@ -22,19 +23,10 @@ namespace analysis {
 inline constexpr uint32_t kSuspTextBlack = 0x000000;
 inline constexpr uint32_t kSuspTextRed = 0x0000FF;
 
-// One caption: the label array, its index, the text and, for the damping ratios, the colour.
-struct SuspCaption {
-    enum class Target : uint8_t { AnalysisSuspLabel, SetSuspLabel };
-    Target Array = Target::AnalysisSuspLabel;  // Analysis_SuspLabel or Set_SuspLabel
-    int Index = 0;
-    std::string Text;
-    std::optional<uint32_t> ForeColor;  // set only where the caption has a colour of its own
-    bool operator==(const SuspCaption&) const = default;
-};
-
-// Every suspension caption from the current results, in writing order. `out` is refilled
-// (its strings are reused).
-void SuspensionAnalysisCaptions(std::vector<SuspCaption>& out);
+// Every suspension caption (Analysis_SuspLabel, Set_SuspLabel) from the current results, in
+// writing order; only the damping ratios carry a colour. `out` is refilled (its strings are
+// reused).
+void SuspensionAnalysisCaptions(std::vector<core::Caption>& out);
 
 // ---- Text forms ----
 

@@ -18,9 +18,9 @@
 
 namespace {
 
-using analysis::SuspCaption;
+using core::Caption;
 using core::Quantity;
-using Target = SuspCaption::Target;
+using Target = core::LabelArray;
 
 class SuspensionDisplayTest : public ::testing::Test {
 protected:
@@ -33,20 +33,20 @@ protected:
         suspension_test::ShareLiveLoads();
         analysis::SuspensionAnalysisCaptions(captions);
     }
-    const SuspCaption& Find(int index, Target array = Target::AnalysisSuspLabel) {
+    const Caption& Find(int index, Target array = Target::Analysis_SuspLabel) {
         for (const auto& c : captions)
             if (c.Index == index && c.Array == array) return c;
         ADD_FAILURE() << "no caption " << index;
-        static const SuspCaption none;
+        static const Caption none;
         return none;
     }
-    std::string Text(int index, Target array = Target::AnalysisSuspLabel) {
+    std::string Text(int index, Target array = Target::Analysis_SuspLabel) {
         return Find(index, array).Text;
     }
     static void Unit(Quantity q, const char* name) { ASSERT_TRUE(core::SelectUnitByName(q, name)); }
 
     analysis::SuspensionSetupInputs setup = suspension_test::PlainSetup();
-    std::vector<SuspCaption> captions;
+    std::vector<Caption> captions;
 };
 
 TEST_F(SuspensionDisplayTest, PlainCarInDefaultUnits) {
@@ -68,11 +68,11 @@ TEST_F(SuspensionDisplayTest, PlainCarInDefaultUnits) {
     EXPECT_EQ(Text(180), "1.19 Hz");
     EXPECT_EQ(Text(188), "2 : 1");
     // Slider values, front 105..109, rear 100..104.
-    EXPECT_EQ(Text(105, Target::SetSuspLabel), "0.1 m");
-    EXPECT_EQ(Text(106, Target::SetSuspLabel), "50 N/mm");
-    EXPECT_EQ(Text(103, Target::SetSuspLabel), "6 Ns/mm");
-    EXPECT_EQ(Text(109, Target::SetSuspLabel), "20 N/mm");
-    EXPECT_EQ(Text(104, Target::SetSuspLabel), "0 N/mm");
+    EXPECT_EQ(Text(105, Target::Set_SuspLabel), "0.1 m");
+    EXPECT_EQ(Text(106, Target::Set_SuspLabel), "50 N/mm");
+    EXPECT_EQ(Text(103, Target::Set_SuspLabel), "6 Ns/mm");
+    EXPECT_EQ(Text(109, Target::Set_SuspLabel), "20 N/mm");
+    EXPECT_EQ(Text(104, Target::Set_SuspLabel), "0 N/mm");
     // Roll, front 118..123 and rear 112..117: springs 50000 x 0.5 x 1.5^2 = 56250, front bar
     // 1.5^2 x 20000 = 45000 N m/rad; per 500 kg sprung axle 202.5 front, 112.5 rear; rear
     // share 112.5 / 315 = 35.71 %.

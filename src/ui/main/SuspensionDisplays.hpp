@@ -12,10 +12,6 @@ namespace ui {
 
 class Main;
 
-// Writes the captions into Analysis_SuspLabel or Set_SuspLabel, in list order; a caption with
-// a colour also sets the label's ForeColor.
-void WriteSuspCaptions(Main& form, const std::vector<analysis::SuspCaption>& captions);
-
 // Every suspension caption from the current results, without a new analysis (unit changes,
 // the refresh of all displays, the end of the live-state analysis).
 void ShowSuspensionAnalysis(Main& form);

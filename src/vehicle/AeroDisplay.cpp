@@ -75,13 +75,14 @@ AeroCaptions BuildAeroCaptions(const AeroCaptionInputs& in) {
     auto& list = out.Captions;
     list.reserve(48);
     auto analysis = [&list](int index, std::string text) {
-        list.push_back({AeroCaption::Target::AnalysisAeroLabel, index, std::move(text)});
+        list.push_back({core::LabelArray::Analysis_AeroLabel, index, std::move(text), {}});
     };
 
-    list.push_back({AeroCaption::Target::SetAeroLabel, 2, DegreesText(in.FrontWingAngle)});
-    list.push_back({AeroCaption::Target::SetAeroLabel, 3, DegreesText(in.RearWingAngle)});
-    list.push_back(
-        {AeroCaption::Target::SetLiveLabel, 104, core::UnitValueText(Quantity::Speed, in.LiveSpeed)});
+    using core::LabelArray;
+    list.push_back({LabelArray::Set_AeroLabel, 2, DegreesText(in.FrontWingAngle), {}});
+    list.push_back({LabelArray::Set_AeroLabel, 3, DegreesText(in.RearWingAngle), {}});
+    list.push_back({LabelArray::Set_LiveLabel, 104,
+                    core::UnitValueText(Quantity::Speed, in.LiveSpeed), {}});
 
     analysis(17, core::UnitValueText(Quantity::Speed, s.TopSpeed));
     analysis(12, core::UnitValueText(Quantity::Force, a.TotalResistance));

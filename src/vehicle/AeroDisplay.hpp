@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "core/Caption.hpp"
+
 namespace vehicle {
 
 // What the aerodynamic captions show as set on the window, and the loaded vehicle's weight
@@ -25,15 +27,6 @@ struct AeroCaptionInputs {
     float CoGFrontShare = 0.0f;  // VehicleCoG.Y: front share of the loaded vehicle's weight
 };
 
-// One caption: the label array, its index and the text.
-struct AeroCaption {
-    enum class Target : uint8_t { AnalysisAeroLabel, SetAeroLabel, SetLiveLabel };
-    Target Array = Target::AnalysisAeroLabel;
-    int Index = 0;
-    std::string Text;
-    bool operator==(const AeroCaption&) const = default;
-};
-
 // Text colour of the aero balance (Analysis_AeroLabel 25): black when there is no balance to
 // show; otherwise blue when the aero load sits well behind the weight balance, red when it
 // sits ahead of it, green when the two match.
@@ -42,7 +35,9 @@ enum class AeroBalanceColour : uint8_t { Black, Blue, Red, Green };
 inline constexpr int kAeroBalanceLabel = 25;  // Analysis_AeroLabel index of the aero balance
 
 struct AeroCaptions {
-    std::vector<AeroCaption> Captions;  // in writing order
+    // Analysis_AeroLabel, Set_AeroLabel (wing angles) and Set_LiveLabel (live speed), in
+    // writing order, without colours (the balance colour is set after them).
+    std::vector<core::Caption> Captions;
     AeroBalanceColour BalanceColour = AeroBalanceColour::Black;
     // Tool tip of the aero balance: "N/A" with no balance, otherwise empty (the caption says
     // it all).

@@ -14,15 +14,14 @@ namespace {
 
 using core::Quantity;
 using vehicle::AeroBalanceColour;
-using vehicle::AeroCaption;
+using core::LabelArray;
 
 class AeroDisplayTest : public ::testing::Test {
 protected:
     void SetUp() override { sample::ResetAll(); }
 
     void Build(const vehicle::AeroCaptionInputs& in = {}) { out = vehicle::BuildAeroCaptions(in); }
-    std::string Text(int index,
-                     AeroCaption::Target array = AeroCaption::Target::AnalysisAeroLabel) {
+    std::string Text(int index, LabelArray array = LabelArray::Analysis_AeroLabel) {
         for (const auto& c : out.Captions)
             if (c.Index == index && c.Array == array) return c.Text;
         ADD_FAILURE() << "no caption " << index;
@@ -62,9 +61,9 @@ void SetMovingCar() {
 TEST_F(AeroDisplayTest, MovingCarInSiAndOtherUnits) {
     SetMovingCar();
     Build({6, 12, 25, 0.455f});
-    EXPECT_EQ(Text(2, AeroCaption::Target::SetAeroLabel), "0.1 rad");    // 6 deg = 0.1047 rad
-    EXPECT_EQ(Text(3, AeroCaption::Target::SetAeroLabel), "0.21 rad");   // 12 deg = 0.2094 rad
-    EXPECT_EQ(Text(104, AeroCaption::Target::SetLiveLabel), "25 m/s");
+    EXPECT_EQ(Text(2, LabelArray::Set_AeroLabel), "0.1 rad");   // 6 deg = 0.1047 rad
+    EXPECT_EQ(Text(3, LabelArray::Set_AeroLabel), "0.21 rad");  // 12 deg = 0.2094 rad
+    EXPECT_EQ(Text(104, LabelArray::Set_LiveLabel), "25 m/s");
     EXPECT_EQ(Text(17), "50 m/s");
     EXPECT_EQ(Text(10), "400 N");
     EXPECT_EQ(Text(12), "600 N");
@@ -99,11 +98,11 @@ TEST_F(AeroDisplayTest, MovingCarInSiAndOtherUnits) {
     Unit(Quantity::Area, "Square centimetres");
     Unit(Quantity::Pressure, "Pounds per square inch");
     Build({6, 12, 25, 0.455f});
-    EXPECT_EQ(Text(104, AeroCaption::Target::SetLiveLabel), "90 km/h");
+    EXPECT_EQ(Text(104, LabelArray::Set_LiveLabel), "90 km/h");
     EXPECT_EQ(Text(17), "180 km/h");
     EXPECT_EQ(Text(22), "6 kN");
     EXPECT_EQ(Text(77), "20 hp");  // 15 kW x 1.341 = 20.1
-    EXPECT_EQ(Text(2, AeroCaption::Target::SetAeroLabel), "6\u00B0");
+    EXPECT_EQ(Text(2, LabelArray::Set_AeroLabel), "6\u00B0");
     EXPECT_EQ(Text(37), "6400");   // 0.64 m^2 in cm^2
     EXPECT_EQ(Text(30), "14.7 psi");  // 101387.55 Pa / 6894.9 Pa per psi (program's inch)
 }

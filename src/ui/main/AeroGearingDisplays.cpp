@@ -2,6 +2,7 @@
 
 #include "analysis/PhysicalCode.hpp"
 #include "platform/Control.hpp"
+#include "ui/main/CaptionWriter.hpp"
 #include "ui/main/Main.hpp"
 #include "vehicle/AeroDisplay.hpp"
 #include "vehicle/GearingTable.hpp"
@@ -46,16 +47,7 @@ void ShowAeroAnalysis(Main& form) {
     in.CoGFrontShare = analysis::PhysicalCode().VehicleCoG.Y;
     const vehicle::AeroCaptions out = vehicle::BuildAeroCaptions(in);
 
-    using Target = vehicle::AeroCaption::Target;
-    for (const auto& c : out.Captions) {
-        switch (c.Array) {
-            case Target::AnalysisAeroLabel:
-                form.Analysis_AeroLabel(c.Index).SetCaption(c.Text);
-                break;
-            case Target::SetAeroLabel: form.Set_AeroLabel(c.Index).SetCaption(c.Text); break;
-            case Target::SetLiveLabel: form.Set_LiveLabel(c.Index).SetCaption(c.Text); break;
-        }
-    }
+    WriteCaptions(form, out.Captions);
     platform::Label& balance = form.Analysis_AeroLabel(vehicle::kAeroBalanceLabel);
     balance.SetForeColor(BalanceColour(out.BalanceColour));
     balance.SetToolTipText(out.BalanceToolTip);

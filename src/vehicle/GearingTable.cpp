@@ -1,6 +1,8 @@
 #include "vehicle/GearingTable.hpp"
 
 #include <cmath>
+#include <cstdint>
+#include <optional>
 
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
@@ -11,8 +13,7 @@
 namespace vehicle {
 
 using core::Quantity;
-using Column = GearingTableCaption::Column;
-using Colour = GearingTableCaption::Colour;
+using Column = core::LabelArray;
 
 namespace {
 
@@ -24,42 +25,46 @@ constexpr int kLastShiftRow = 6;
 
 std::string NotApplicable() { return std::string(core::kNotApplicableText); }
 
-Colour Warn(bool condition, Colour colour) { return condition ? colour : Colour::Normal; }
+// The warning colour where the condition holds, else the normal text colour.
+uint32_t Warn(bool condition, uint32_t colour) {
+    return condition ? colour : kGearingNormalColour;
+}
 
 }  // namespace
 
-std::vector<GearingTableCaption> BuildGearingTableCaptions() {
+std::vector<core::Caption> BuildGearingTableCaptions() {
     const GearingCodeState& s = GearingCode();
     const EngineRecord& engine = EngineCode().CurrentEngine;
     const float topSpeed = AeroCode().TopSpeed;
 
-    std::vector<GearingTableCaption> out;
+    std::vector<core::Caption> out;
     out.reserve(4 * (kLastGearRow + 1) + 1 + 4 * kLastShiftRow);
-    auto put = [&out](Column column, int index, std::string text, Colour colour = Colour::Keep) {
+    auto put = [&out](Column column, int index, std::string text,
+                      std::optional<uint32_t> colour = std::nullopt) {
         out.push_back({column, index, std::move(text), colour});
     };
 
     for (int g = 0; g <= kLastGearRow; ++g) {
         const auto i = static_cast<std::size_t>(g);
-        put(Column::RevsPreShift, g, core::UnitValueText(Quantity::ARV, s.ShiftRevs[i]),
-            Warn(s.ShiftRevs[i] > engine.LimitSpeed, Colour::Red));
-        put(Column::Speed, g, core::UnitValueText(Quantity::Speed, s.SpeedAtShift[i]),
-            Warn(s.SpeedAtShift[i] > topSpeed, Colour::Red));
-        put(Column::Reduction, g, core::RoundedText(s.OverallRatios[i], 3));
-        put(Column::CruisingRevs, g, core::UnitValueText(Quantity::ARV, s.CruisingRevs[i]));
+        put(Column::GearingRevsPreShift, g, core::UnitValueText(Quantity::ARV, s.ShiftRevs[i]),
+            Warn(s.ShiftRevs[i] > engine.LimitSpeed, kGearingWarnRed));
+        put(Column::GearingSpeed, g, core::UnitValueText(Quantity::Speed, s.SpeedAtShift[i]),
+            Warn(s.SpeedAtShift[i] > topSpeed, kGearingWarnRed));
+        put(Column::GearingReduction, g, core::RoundedText(s.OverallRatios[i], 3));
+        put(Column::GearingCruisingRevs, g, core::UnitValueText(Quantity::ARV, s.CruisingRevs[i]));
     }
     // The area under the torque curve the forward gears use, N m x rad/s, whole.
-    put(Column::Label, kGearingAreaLabel, core::RoundedText(s.TorqueCurveArea, 0));
+    put(Column::GearingLabel, kGearingAreaLabel, core::RoundedText(s.TorqueCurveArea, 0));
 
     for (int g = kFirstShiftRow; g <= kLastShiftRow; ++g) {
         const auto i = static_cast<std::size_t>(g);
-        put(Column::RevsPostShift, g, core::UnitValueText(Quantity::ARV, s.PostShiftRevs[i]),
-            Warn(s.PostShiftRevs[i] < engine.TorquePeakStart, Colour::Blue));
-        put(Column::RevsDropAbs, g, core::UnitValueText(Quantity::ARV, s.RevDrop[i]));
-        put(Column::RevsDropRel, g,
+        put(Column::GearingRevsPostShift, g, core::UnitValueText(Quantity::ARV, s.PostShiftRevs[i]),
+            Warn(s.PostShiftRevs[i] < engine.TorquePeakStart, kGearingWarnBlue));
+        put(Column::GearingRevsDropAbs, g, core::UnitValueText(Quantity::ARV, s.RevDrop[i]));
+        put(Column::GearingRevsDropRel, g,
             std::isfinite(s.RatioStepPct[i]) ? core::RoundedText(s.RatioStepPct[i], 1) + " %"
                                              : NotApplicable());
-        put(Column::SpeedGained, g, core::UnitValueText(Quantity::Speed, s.SpeedGained[i]));
+        put(Column::GearingSpeedGained, g, core::UnitValueText(Quantity::Speed, s.SpeedGained[i]));
     }
     return out;
 }

@@ -13,37 +13,23 @@
 #include <string>
 #include <vector>
 
+#include "core/Caption.hpp"
+
 namespace vehicle {
 
-struct GearingTableCaption {
-    // The label array of the table column.
-    enum class Column : uint8_t {
-        RevsPreShift,   // GearingRevsPreShift 0..7
-        Speed,          // GearingSpeed 0..7
-        Reduction,      // GearingReduction 0..7
-        CruisingRevs,   // GearingCruisingRevs 0..7
-        Label,          // GearingLabel (1: the torque-curve area)
-        RevsPostShift,  // GearingRevsPostShift 1..6
-        RevsDropAbs,    // GearingRevsDropAbs 1..6
-        RevsDropRel,    // GearingRevsDropRel 1..6
-        SpeedGained,    // GearingSpeedGained 1..6
-    };
-    // Text colour, set before the caption: Keep leaves it as it is; Normal is the system's
-    // button-text colour; Red marks a shift above the limit speed or a speed above the top
-    // speed; Blue an engine speed after the shift below the start of the torque plateau.
-    enum class Colour : uint8_t { Keep, Normal, Red, Blue };
-
-    Column Array = Column::RevsPreShift;
-    int Index = 0;
-    std::string Text;
-    Colour TextColour = Colour::Keep;
-    bool operator==(const GearingTableCaption&) const = default;
-};
+// Text colours of the shift figures, set before their captions: the system's button-text
+// colour normally; red for a shift above the limit speed or a speed above the top speed; blue
+// for an engine speed after the shift below the start of the torque plateau. The ratios, the
+// cruising engine speeds and the other columns leave their labels' colour as it is.
+inline constexpr uint32_t kGearingNormalColour = core::kCaptionButtonText;
+inline constexpr uint32_t kGearingWarnRed = 0x0000FF;   // 0xBBGGRR
+inline constexpr uint32_t kGearingWarnBlue = 0xFF0000;  // 0xBBGGRR
 
 inline constexpr int kGearingAreaLabel = 1;  // GearingLabel index of the torque-curve area
 
-// The gear table's captions in writing order, from GearingCode(), the current engine's limit
+// The gear table's captions (GearingRevsPreShift .. GearingSpeedGained, GearingLabel) in
+// writing order, from GearingCode(), the current engine's limit
 // speed and torque plateau start, AeroCode().TopSpeed and the unit system.
-std::vector<GearingTableCaption> BuildGearingTableCaptions();
+std::vector<core::Caption> BuildGearingTableCaptions();
 
 }  // namespace vehicle

@@ -12,9 +12,8 @@
 
 namespace {
 
-using Caption = vehicle::GearingTableCaption;
-using Column = Caption::Column;
-using Colour = Caption::Colour;
+using core::Caption;
+using Column = core::LabelArray;
 
 class GearingTableTest : public ::testing::Test {
 protected:
@@ -49,32 +48,36 @@ protected:
 
 TEST_F(GearingTableTest, ColumnsInTheirUnitsWithWarningColours) {
     Build();
-    EXPECT_EQ(At(Column::RevsPreShift, 1).Text, "700 rad/s");
-    EXPECT_EQ(At(Column::RevsPreShift, 1).TextColour, Colour::Normal);
-    EXPECT_EQ(At(Column::RevsPreShift, 2).TextColour, Colour::Red);  // above the limit speed
-    EXPECT_EQ(At(Column::Speed, 3).Text, "50 m/s");
-    EXPECT_EQ(At(Column::Speed, 3).TextColour, Colour::Normal);
-    EXPECT_EQ(At(Column::Speed, 4).TextColour, Colour::Red);  // faster than the top speed
-    EXPECT_EQ(At(Column::Reduction, 1).Text, "13.65");
-    EXPECT_EQ(At(Column::Reduction, 3).Text, "5.655");
-    EXPECT_EQ(At(Column::Label, vehicle::kGearingAreaLabel).Text, "123457");
-    EXPECT_EQ(At(Column::RevsPostShift, 1).Text, "500 rad/s");
-    EXPECT_EQ(At(Column::RevsPostShift, 1).TextColour, Colour::Normal);
-    EXPECT_EQ(At(Column::RevsPostShift, 2).TextColour, Colour::Blue);  // below the plateau
-    EXPECT_EQ(At(Column::RevsDropAbs, 2).Text, "400 rad/s");
-    EXPECT_EQ(At(Column::RevsDropRel, 1).Text, "40 %");
-    EXPECT_EQ(At(Column::RevsDropRel, 2).Text, "31 %");
-    EXPECT_EQ(At(Column::RevsDropRel, 3).Text, "24.1 %");
+    EXPECT_EQ(At(Column::GearingRevsPreShift, 1).Text, "700 rad/s");
+    EXPECT_EQ(At(Column::GearingRevsPreShift, 1).ForeColor, vehicle::kGearingNormalColour);
+    // Above the limit speed.
+    EXPECT_EQ(At(Column::GearingRevsPreShift, 2).ForeColor, vehicle::kGearingWarnRed);
+    EXPECT_EQ(At(Column::GearingSpeed, 3).Text, "50 m/s");
+    EXPECT_EQ(At(Column::GearingSpeed, 3).ForeColor, vehicle::kGearingNormalColour);
+    // Faster than the top speed.
+    EXPECT_EQ(At(Column::GearingSpeed, 4).ForeColor, vehicle::kGearingWarnRed);
+    EXPECT_EQ(At(Column::GearingReduction, 1).Text, "13.65");
+    EXPECT_EQ(At(Column::GearingReduction, 3).Text, "5.655");
+    EXPECT_EQ(At(Column::GearingReduction, 3).ForeColor, std::nullopt);  // colour left as it is
+    EXPECT_EQ(At(Column::GearingLabel, vehicle::kGearingAreaLabel).Text, "123457");
+    EXPECT_EQ(At(Column::GearingRevsPostShift, 1).Text, "500 rad/s");
+    EXPECT_EQ(At(Column::GearingRevsPostShift, 1).ForeColor, vehicle::kGearingNormalColour);
+    // Below the plateau.
+    EXPECT_EQ(At(Column::GearingRevsPostShift, 2).ForeColor, vehicle::kGearingWarnBlue);
+    EXPECT_EQ(At(Column::GearingRevsDropAbs, 2).Text, "400 rad/s");
+    EXPECT_EQ(At(Column::GearingRevsDropRel, 1).Text, "40 %");
+    EXPECT_EQ(At(Column::GearingRevsDropRel, 2).Text, "31 %");
+    EXPECT_EQ(At(Column::GearingRevsDropRel, 3).Text, "24.1 %");
 
     ASSERT_TRUE(core::SelectUnitByName(core::Quantity::ARV, "Revolutions per minute"));
     ASSERT_TRUE(core::SelectUnitByName(core::Quantity::Speed, "Kilometres per hour"));
     Build();
     // 700 rad/s x 60 / 2 pi = 6684.5 rpm; 20 m/s x 3.6 = 72 km/h.
-    EXPECT_EQ(At(Column::RevsPreShift, 1).Text, "6685 rpm");
-    EXPECT_EQ(At(Column::CruisingRevs, 1).Text, "1432 rpm");  // 150 rad/s
-    EXPECT_EQ(At(Column::Speed, 1).Text, "72 km/h");
-    EXPECT_EQ(At(Column::SpeedGained, 3).Text, "54 km/h");
-    EXPECT_EQ(At(Column::Reduction, 1).Text, "13.65");  // a ratio has no unit
+    EXPECT_EQ(At(Column::GearingRevsPreShift, 1).Text, "6685 rpm");
+    EXPECT_EQ(At(Column::GearingCruisingRevs, 1).Text, "1432 rpm");  // 150 rad/s
+    EXPECT_EQ(At(Column::GearingSpeed, 1).Text, "72 km/h");
+    EXPECT_EQ(At(Column::GearingSpeedGained, 3).Text, "54 km/h");
+    EXPECT_EQ(At(Column::GearingReduction, 1).Text, "13.65");  // a ratio has no unit
 }
 
 TEST_F(GearingTableTest, AllRowsWrittenWhateverTheNumberOfGears) {
@@ -83,11 +86,11 @@ TEST_F(GearingTableTest, AllRowsWrittenWhateverTheNumberOfGears) {
     Build();
     // Rows 0..7 of the first four columns and the area, then rows 1..6 of the other four.
     ASSERT_EQ(out.size(), 8u * 4u + 1u + 6u * 4u);
-    EXPECT_EQ(out.front().Array, Column::RevsPreShift);
+    EXPECT_EQ(out.front().Array, Column::GearingRevsPreShift);
     EXPECT_EQ(out.front().Index, 0);
-    EXPECT_EQ(out[32].Array, Column::Label);
-    for (Column c : {Column::RevsPostShift, Column::RevsDropAbs, Column::RevsDropRel,
-                     Column::SpeedGained}) {
+    EXPECT_EQ(out[32].Array, Column::GearingLabel);
+    for (Column c : {Column::GearingRevsPostShift, Column::GearingRevsDropAbs,
+                     Column::GearingRevsDropRel, Column::GearingSpeedGained}) {
         int rows = 0;
         for (const auto& caption : out)
             if (caption.Array == c) {
@@ -99,9 +102,9 @@ TEST_F(GearingTableTest, AllRowsWrittenWhateverTheNumberOfGears) {
     }
     // Rows beyond the gears show what the arrays hold; an engine speed of 0 after a shift
     // lies below the plateau.
-    EXPECT_EQ(At(Column::RevsPostShift, 6).Text, "0 rad/s");
-    EXPECT_EQ(At(Column::RevsPostShift, 6).TextColour, Colour::Blue);
-    EXPECT_EQ(At(Column::RevsDropRel, 5).Text, "N/A");
+    EXPECT_EQ(At(Column::GearingRevsPostShift, 6).Text, "0 rad/s");
+    EXPECT_EQ(At(Column::GearingRevsPostShift, 6).ForeColor, vehicle::kGearingWarnBlue);
+    EXPECT_EQ(At(Column::GearingRevsDropRel, 5).Text, "N/A");
 }
 
 }  // namespace

@@ -21,22 +21,6 @@ platform::Color BalanceColour(vehicle::AeroBalanceColour c) {
     return platform::RGB(0, 0, 0);
 }
 
-platform::Label& GearingTableLabel(Main& form, const vehicle::GearingTableCaption& c) {
-    using Column = vehicle::GearingTableCaption::Column;
-    switch (c.Array) {
-        case Column::RevsPreShift: return form.GearingRevsPreShift(c.Index);
-        case Column::Speed: return form.GearingSpeed(c.Index);
-        case Column::Reduction: return form.GearingReduction(c.Index);
-        case Column::CruisingRevs: return form.GearingCruisingRevs(c.Index);
-        case Column::Label: return form.GearingLabel(c.Index);
-        case Column::RevsPostShift: return form.GearingRevsPostShift(c.Index);
-        case Column::RevsDropAbs: return form.GearingRevsDropAbs(c.Index);
-        case Column::RevsDropRel: return form.GearingRevsDropRel(c.Index);
-        case Column::SpeedGained: break;
-    }
-    return form.GearingSpeedGained(c.Index);
-}
-
 }  // namespace
 
 void ShowAeroAnalysis(Main& form) {
@@ -53,18 +37,11 @@ void ShowAeroAnalysis(Main& form) {
     balance.SetToolTipText(out.BalanceToolTip);
 }
 
-void ShowGearingTable(Main& form) {
-    using Colour = vehicle::GearingTableCaption::Colour;
-    for (const auto& c : vehicle::BuildGearingTableCaptions()) {
-        platform::Label& label = GearingTableLabel(form, c);
-        switch (c.TextColour) {
-            case Colour::Keep: break;
-            case Colour::Normal: label.SetForeColor(platform::SysColor::ButtonText); break;
-            case Colour::Red: label.SetForeColor(platform::RGB(255, 0, 0)); break;
-            case Colour::Blue: label.SetForeColor(platform::RGB(0, 0, 255)); break;
-        }
-        label.SetCaption(c.Text);
-    }
-}
+// The gear table's colours are the window's red, blue and button text.
+static_assert(vehicle::kGearingWarnRed == platform::RGB(255, 0, 0));
+static_assert(vehicle::kGearingWarnBlue == platform::RGB(0, 0, 255));
+static_assert(vehicle::kGearingNormalColour == platform::SysColor::ButtonText);
+
+void ShowGearingTable(Main& form) { WriteCaptions(form, vehicle::BuildGearingTableCaptions()); }
 
 }  // namespace ui

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "analysis/SuspensionCode.hpp"
+#include "core/Caption.hpp"
 #include "core/Numbers.hpp"
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/TyreCode.hpp"
@@ -145,13 +146,7 @@ struct AccRunInputs {
     int32_t TyreWearPercent = 0;   // Live_TyreWear, for the tyre height terms
 };
 
-// The result texts of the summary, by Analysis_AccLabel index.
-struct AccLabelText {
-    int Index = 0;
-    std::string Text;
-    bool operator==(const AccLabelText&) const = default;
-};
-// Text colours the summary sets (label 11 and 131).
+// Text colours the summary sets (Analysis_AccLabel 11 and 131).
 inline constexpr uint32_t kAccTextBlack = 0x000000;
 inline constexpr uint32_t kAccTextBlue = 0xFF0000;  // &HFF0000: blue
 inline constexpr uint32_t kAccTextRed = 0x0000FF;   // &HFF: red
@@ -160,8 +155,9 @@ struct AccLabelColour {
     uint32_t Colour = 0;
     bool operator==(const AccLabelColour&) const = default;
 };
+// The result texts of the summary, and the colours set after all of them.
 struct AccResultTexts {
-    std::vector<AccLabelText> Labels;     // in writing order
+    std::vector<core::Caption> Labels;  // Analysis_AccLabel, in writing order, without colours
     std::vector<AccLabelColour> Colours;
 };
 
@@ -181,7 +177,7 @@ struct AccRunLinks {
     std::function<std::array<std::string, 3>()> ReadSearchInputs;
     // Rewrites one search box (its change handler then searches again).
     std::function<void(int box, const std::string& text)> WriteSearchInput;
-    std::function<void(const std::vector<AccLabelText>&)> ShowAccSearchResults;
+    std::function<void(const std::vector<core::Caption>&)> ShowAccSearchResults;
     std::function<void(float dt)> DrawAccGraph;
 };
 
@@ -207,7 +203,7 @@ void SearchAccRun(float dt, const AccRunLinks& links);
 // reached its step limit, label 131 red when the tank ran dry).
 AccResultTexts AccResultsTexts();
 // Labels 133..136 from AccResults(36..39).
-std::vector<AccLabelText> AccSearchResultsTexts();
+std::vector<core::Caption> AccSearchResultsTexts();
 
 // The time step of a precision selector index (0.01 s for an index outside 0..2).
 float AccTimeStepForPrecision(int listIndex);

@@ -39,6 +39,11 @@ std::pair<std::string, std::string> DistanceCaptions(uint8_t unit,
     }
 }
 
+// A caption of Analysis_AccLabel, in the label's own colour.
+core::Caption AccCaption(int index, std::string text) {
+    return {core::LabelArray::Analysis_AccLabel, index, std::move(text), std::nullopt};
+}
+
 }  // namespace
 
 AccResultTexts AccResultsTexts() {
@@ -48,7 +53,9 @@ AccResultTexts AccResultsTexts() {
     const uint8_t unit = core::OptionsSettings().UnitIndexSpeed;
     const auto& bench = targets[unit < targets.size() ? unit : 0];
     AccResultTexts out;
-    auto put = [&](int index, std::string text) { out.Labels.push_back({index, std::move(text)}); };
+    auto put = [&](int index, std::string text) {
+        out.Labels.push_back(AccCaption(index, std::move(text)));
+    };
 
     for (int k = 0; k < 5; ++k) {
         put(6 + k, "0-" + SpeedText(bench[static_cast<std::size_t>(k)]) + ":");
@@ -92,12 +99,12 @@ AccResultTexts AccResultsTexts() {
     return out;
 }
 
-std::vector<AccLabelText> AccSearchResultsTexts() {
+std::vector<core::Caption> AccSearchResultsTexts() {
     const auto& R = AccelerationCode().AccResults;
-    return {{133, TimeText(R[AccRes::SearchTime])},
-            {134, DistanceText(R[AccRes::SearchDistance])},
-            {135, TimeText(R[AccRes::SearchTimeAtDistance])},
-            {136, SpeedText(R[AccRes::SearchSpeedAtDistance])}};
+    return {AccCaption(133, TimeText(R[AccRes::SearchTime])),
+            AccCaption(134, DistanceText(R[AccRes::SearchDistance])),
+            AccCaption(135, TimeText(R[AccRes::SearchTimeAtDistance])),
+            AccCaption(136, SpeedText(R[AccRes::SearchSpeedAtDistance]))};
 }
 
 }  // namespace analysis

@@ -14,10 +14,15 @@ using analysis::AccelerationCode;
 namespace Col = analysis::AccCol;
 namespace Res = analysis::AccRes;
 
-// Labels of a text list by index.
-std::map<int, std::string> ByIndex(const std::vector<analysis::AccLabelText>& labels) {
+// Labels of a text list by index; every one is an Analysis_AccLabel caption in the label's
+// own colour.
+std::map<int, std::string> ByIndex(const std::vector<core::Caption>& labels) {
     std::map<int, std::string> out;
-    for (const auto& l : labels) out[l.Index] = l.Text;
+    for (const auto& l : labels) {
+        EXPECT_EQ(l.Array, core::LabelArray::Analysis_AccLabel) << l;
+        EXPECT_FALSE(l.ForeColor.has_value()) << l;
+        out[l.Index] = l.Text;
+    }
     return out;
 }
 
@@ -287,7 +292,7 @@ TEST_F(AccelerationSearchTest, CorrectedBoxSearchesOnceMore) {
         ASSERT_LT(++searches, 10) << "the search keeps correcting itself";
         analysis::SearchAccRun(0.01f, links);
     };
-    links.ShowAccSearchResults = [&](const std::vector<analysis::AccLabelText>&) { ++shown; };
+    links.ShowAccSearchResults = [&](const std::vector<core::Caption>&) { ++shown; };
     analysis::SearchAccRun(0.01f, links);
     // "500" -> the final speed; then "1000" -> the last distance; then the results.
     EXPECT_EQ(searches, 2);

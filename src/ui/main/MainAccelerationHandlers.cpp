@@ -3,20 +3,15 @@
 #include <utility>
 
 #include "core/OptionsSettings.hpp"
+#include "ui/main/CaptionWriter.hpp"
 #include "ui/main/Main.hpp"
 
 namespace ui {
 
 namespace {
 
-void WriteLabels(const Main::Array<Main::Label>& labels,
-                 const std::vector<analysis::AccLabelText>& texts) {
-    for (const analysis::AccLabelText& t : texts)
-        if (labels.Has(t.Index)) labels(t.Index).SetCaption(t.Text);
-}
-
 void WriteResults(Main& form, const analysis::AccResultTexts& texts) {
-    WriteLabels(form.Analysis_AccLabel, texts.Labels);
+    WriteCaptions(form, texts.Labels);
     for (const analysis::AccLabelColour& c : texts.Colours)
         if (form.Analysis_AccLabel.Has(c.Index))
             form.Analysis_AccLabel(c.Index).SetForeColor(c.Colour);
@@ -45,8 +40,8 @@ analysis::AccRunLinks AccelerationLinks(Main& form) {
     links.WriteSearchInput = [f](int box, const std::string& text) {
         f->Analysis_AccSearchInput(box).SetText(text);
     };
-    links.ShowAccSearchResults = [f](const std::vector<analysis::AccLabelText>& texts) {
-        WriteLabels(f->Analysis_AccLabel, texts);
+    links.ShowAccSearchResults = [f](const std::vector<core::Caption>& texts) {
+        WriteCaptions(*f, texts);
     };
     return links;
 }

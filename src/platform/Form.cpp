@@ -23,6 +23,10 @@ void Form::SetCaption(const std::string& c) {
 }
 
 void Form::Move(int left, int top, int width, int height) {
+    if (state_ != platform::WindowState::Normal) {
+        width = width_;
+        height = height_;
+    }
     const bool moved = left != left_ || top != top_;
     const bool sized = width != width_ || height != height_;
     if (!moved && !sized) return;
@@ -50,6 +54,19 @@ void Form::SetMinimumSize(int width, int height) {
     minWidth_ = width;
     minHeight_ = height;
     NotifyForm(Prop::Style);
+}
+
+void Form::SetWindowState(platform::WindowState s) {
+    if (s == state_) return;
+    state_ = s;
+    NotifyForm(Prop::Style);
+    if (loaded_) Raise(Resize);
+}
+
+void Form::UserWindowState(platform::WindowState s) {
+    if (s == state_) return;
+    state_ = s;
+    Raise(Resize);
 }
 
 void Form::SetBackColor(Color c) {

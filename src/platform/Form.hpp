@@ -19,6 +19,10 @@
 
 namespace platform {
 
+// How the window stands on the desktop. Only a normal window's size may be set from code: a
+// minimised or maximised one has the size the desktop gives it.
+enum class WindowState { Normal, Minimized, Maximized };
+
 class Form : public Container {
 public:
     explicit Form(std::string className);
@@ -37,7 +41,8 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     // A size change from code keeps the client area's margins (menu bar, borders) and raises
-    // Resize when the form is loaded, as a person's resize does.
+    // Resize when the form is loaded, as a person's resize does. While the window is
+    // minimised or maximised a size from code is not taken (the position still is).
     void Move(int left, int top, int width, int height);
     void SetSize(int width, int height);
     // Size of the client area (below the menu bar), pixels. The front end reports it.
@@ -50,6 +55,9 @@ public:
     void SetMinimumSize(int width, int height);
     Color BackColor() const { return backColor_; }
     void SetBackColor(Color c);
+    platform::WindowState WindowState() const { return state_; }
+    // From code: the front end follows. Raises Resize when the form is loaded.
+    void SetWindowState(platform::WindowState s);
 
     bool Loaded() const { return loaded_; }
     // True once the form has been loaded and then unloaded: it is spent.
@@ -77,6 +85,9 @@ public:
     // The person moved the window (outer top-left corner, screen pixels): Left and Top take
     // it. No event: a move changes nothing inside the window.
     void UserMove(int left, int top);
+    // The person minimised, maximised or restored the window: raises Resize, as in a change
+    // of size (the sizes that come with it arrive through UserResize).
+    void UserWindowState(platform::WindowState s);
     void UserClose();  // the close box: Unload
 
     // Creates a control in this form, in parent (the client area when null), registered under
@@ -129,6 +140,7 @@ private:
     int clientWidth_ = 640, clientHeight_ = 460;
     int minWidth_ = 0, minHeight_ = 0;
     bool resizable_ = false;
+    platform::WindowState state_ = platform::WindowState::Normal;
     Color backColor_ = SysColor::ButtonFace;
     bool loaded_ = false;
     bool unloaded_ = false;
@@ -197,6 +209,26 @@ public:
 
 private:
     std::unique_ptr<T> form_;
+};
+
+// Owns several windows of one class open side by side, by slot number (0, 1, ...): each slot
+// is a FormHolder, so a slot's window is created on first use and, once it has been unloaded,
+// replaced by a fresh one (its design state) on the slot's next use. The other slots' windows
+// are untouched.
+template <typename T>
+class FormSlots {
+public:
+    T& Get(std::size_t slot) {
+        if (slot >= slots_.size()) slots_.resize(slot + 1);
+        return slots_[slot].Get();
+    }
+    // The slot's current instance, loaded or spent; null when it never had one.
+    T* Peek(std::size_t slot) const { return slot < slots_.size() ? slots_[slot].Peek() : nullptr; }
+    std::size_t Size() const { return slots_.size(); }
+    void Reset() { slots_.clear(); }
+
+private:
+    std::vector<FormHolder<T>> slots_;
 };
 
 }  // namespace platform

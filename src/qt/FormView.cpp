@@ -12,6 +12,25 @@
 
 namespace qtfront {
 
+namespace {
+
+Qt::WindowStates QtWindowState(platform::WindowState s) {
+    switch (s) {
+        case platform::WindowState::Minimized: return Qt::WindowMinimized;
+        case platform::WindowState::Maximized: return Qt::WindowMaximized;
+        case platform::WindowState::Normal: break;
+    }
+    return Qt::WindowNoState;
+}
+
+platform::WindowState FormWindowState(Qt::WindowStates s) {
+    if (s & Qt::WindowMinimized) return platform::WindowState::Minimized;
+    if (s & Qt::WindowMaximized) return platform::WindowState::Maximized;
+    return platform::WindowState::Normal;
+}
+
+}  // namespace
+
 using platform::Container;
 using platform::Control;
 using platform::Prop;
@@ -176,6 +195,14 @@ void FormView::SyncForm() {
     for (const auto& m : f.MenuBar()) anyMenu = anyMenu || m->Visible();
     menuBar_->setVisible(anyMenu);
 
+    // Only a normal window takes the form's size; a minimised or maximised one keeps the size
+    // the window manager gave it.
+    const Qt::WindowStates want = QtWindowState(f.WindowState());
+    if ((windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) != want) {
+        setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)) | want);
+    }
+    const bool normal = f.WindowState() == platform::WindowState::Normal;
+
     const QSize extra = FrameExtra();
     const QSize content(std::max(1, f.Width() - extra.width()),
                         std::max(1, f.Height() - extra.height()));
@@ -183,7 +210,7 @@ void FormView::SyncForm() {
         setMinimumSize(std::max(0, f.MinWidth() - extra.width()),
                        std::max(0, f.MinHeight() - extra.height()));
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        if (size() != content) resize(content);
+        if (normal && size() != content) resize(content);
     } else if (minimumSize() != content || maximumSize() != content) {
         setFixedSize(content);
     }
@@ -233,6 +260,15 @@ void FormView::closeEvent(QCloseEvent* event) {
     }
     UserEventScope scope;
     form_->UserClose();
+}
+
+void FormView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !Attached() || syncingForm_) return;
+    const platform::WindowState now = FormWindowState(windowState());
+    if (now == form_->WindowState()) return;
+    UserEventScope scope;
+    form_->UserWindowState(now);
 }
 
 void FormView::moveEvent(QMoveEvent* event) {

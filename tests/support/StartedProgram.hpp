@@ -15,6 +15,7 @@
 #include "files/ListFiles.hpp"
 #include "files/SetupFileContext.hpp"
 #include "platform/ServiceDoubles.hpp"
+#include "ui/graphs/ResizeableGraphWindow.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/MainStartUp.hpp"
 
@@ -58,6 +59,7 @@ protected:
 private:
     static void ResetState() {
         ui::ResetMainWindow();
+        ui::ResetGraphWindows();
         ui::MainStartUp() = ui::MainStartUpState{};
         core::GlobalChassisLab() = core::GlobalChassisLabState{};
         core::Locale() = core::LocaleState{};

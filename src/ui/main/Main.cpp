@@ -13,6 +13,7 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
+#include "ui/graphs/ResizeableGraphWindow.hpp"
 
 namespace ui {
 
@@ -35,6 +36,7 @@ Main::Main() : platform::Form("Main") {
     ApplySelectorFills();
     // After the design-time choices, so filling the selectors runs no handler.
     InstallSettingHandlers(*this);
+    InstallGraphWindows();
     core::GlobalChassisLab().MainForm = this;
 }
 

@@ -11,6 +11,7 @@
 #include "vehicle/TyreCode.hpp"
 #include "vehicle/VehCode.hpp"
 #include "ui/main/AeroGearingDisplays.hpp"
+#include "ui/main/ChartDisplays.hpp"
 #include "ui/main/LiveDisplays.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/MainAccelerationHandlers.hpp"
@@ -34,6 +35,7 @@ bool WheelDriven() {
 void CalcMassesAndCentreOfGravity(Main& form) {
     analysis::CalcMassesAndCentreOfGravity(ReadMassInputs(form), vehicle::VehCode().SeatPositions);
     ShowPhysicalAnalysis(form);
+    DrawPhysicalChart(form);
 }
 
 void CalcWheelDimensionsAndInertia(Main&) { vehicle::CalcWheelDimensionsAndInertia(); }
@@ -42,6 +44,7 @@ void UpdateTyreAnalysis(Main& form) {
     vehicle::UpdateTyreAnalysis(ReadTyreSetupInputs(form), ReadLiveTyreInputs(form),
                                 analysis::TyreLoadsFromMasses());
     ShowTyreAnalysis(form);
+    DrawTyreDiagrams(form);
 }
 
 void CalcSteeringGeometry(Main& form) {
@@ -50,6 +53,7 @@ void CalcSteeringGeometry(Main& form) {
         analysis::CalcSteeringGeometry(ReadSteeringSetupInputs(form), ReadLiveSteeringInputs(form),
                                        live.LiveSpeed, live.BodyPitch);
     ShowSteeringAnalysis(form);
+    PlotSteeringGeometry(form);
 }
 
 void UpdateEngineModel(Main&) {
@@ -57,12 +61,16 @@ void UpdateEngineModel(Main&) {
                                core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType);
 }
 
-void BuildAeroSpeedTable(Main&) { vehicle::BuildAeroSpeedTable(analysis::AeroLoadsFromMasses()); }
+void BuildAeroSpeedTable(Main& form) {
+    vehicle::BuildAeroSpeedTable(analysis::AeroLoadsFromMasses());
+    DrawAeroSpeedChart(form);
+}
 
 void CalcGearing(Main& form) {
     vehicle::GearingLinks links;
     links.LiveGear = analysis::LiveStateCode().LiveGear;
     links.ShowGearingTable = [&form] { ShowGearingTable(form); };
+    links.DrawGearingGraph = [&form] { DrawGearingGraph(form); };
     links.CalcGearWheelLoads = [] {
         vehicle::CalcGearWheelLoads(analysis::AeroLoadsFromMasses(),
                                     vehicle::GearingCode().SpeedAtShift);
@@ -72,10 +80,23 @@ void CalcGearing(Main& form) {
 
 void AnalyseLiveStateAll(Main& form) {
     analysis::LiveStateLinks links;
-    links.ShowAeroAnalysis = [&form] { ShowAeroAnalysis(form); };
-    links.ShowTyreAnalysis = [&form] { ShowTyreAnalysis(form); };
-    links.ShowSuspensionAnalysis = [&form] { ShowSuspensionAnalysis(form); };
+    // The live state rebuilds the speed table before its aerodynamic displays.
+    links.ShowAeroAnalysis = [&form] {
+        DrawAeroSpeedChart(form);
+        ShowAeroAnalysis(form);
+        DrawAeroForcesChart(form);
+        DrawAeroBalanceDiagram(form);
+    };
+    links.ShowTyreAnalysis = [&form] {
+        ShowTyreAnalysis(form);
+        DrawTyreDiagrams(form);
+    };
+    links.ShowSuspensionAnalysis = [&form] {
+        ShowSuspensionAnalysis(form);
+        DrawSuspensionCharts(form);
+    };
     links.ShowSteeringAnalysis = [&form] { ShowSteeringAnalysis(form); };
+    links.PlotSteeringGeometry = [&form] { PlotSteeringGeometry(form); };
     AnalyseLiveState(form, links);
 }
 

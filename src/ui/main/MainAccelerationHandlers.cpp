@@ -1,5 +1,7 @@
 #include "ui/main/MainAccelerationHandlers.hpp"
 
+#include "ui/main/ChartDisplays.hpp"
+
 #include <utility>
 
 #include "core/OptionsSettings.hpp"
@@ -43,6 +45,7 @@ analysis::AccRunLinks AccelerationLinks(Main& form) {
     links.ShowAccSearchResults = [f](const std::vector<core::Caption>& texts) {
         WriteCaptions(*f, texts);
     };
+    links.DrawAccGraph = [f](float dt) { DrawAccGraph(*f, dt); };
     return links;
 }
 

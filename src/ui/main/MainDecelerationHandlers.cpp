@@ -1,5 +1,7 @@
 #include "ui/main/MainDecelerationHandlers.hpp"
 
+#include "ui/main/ChartDisplays.hpp"
+
 #include <utility>
 
 #include "core/OptionsSettings.hpp"
@@ -47,6 +49,7 @@ analysis::DecRunLinks DecelerationLinks(Main& form) {
     links.ShowDecSearchResults = [f](const std::vector<core::Caption>& texts) {
         WriteCaptions(*f, texts);
     };
+    links.DrawDecGraph = [f] { DrawDecGraph(*f); };
     return links;
 }
 

@@ -9,6 +9,7 @@
 #include "files/FileHelpers.hpp"
 #include "platform/Controls.hpp"
 #include "ui/main/AnalysisChain.hpp"
+#include "ui/main/ChartDisplays.hpp"
 #include "ui/main/LiveDisplays.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/MainAccelerationHandlers.hpp"
@@ -57,6 +58,13 @@ SettingRoutines DefaultSettingRoutines() {
     r.SearchAccRun = OnMainForm(&SearchAccRun);
     r.RunDecelerationAnalysis = OnMainForm(&RunDecelerationAnalysis);
     r.SearchDecRun = OnMainForm(&SearchDecRun);
+    r.PlotSteeringGeometry = OnMainForm(&PlotSteeringGeometry);
+    r.DrawAccGraph = OnMainForm(&DrawAccGraph);
+    r.DrawDecGraph = OnMainForm(&DrawDecGraph);
+    r.DrawSuspResponseChart = OnMainForm(&DrawSuspResponseChart);
+    r.DrawAeroSpeedChart = OnMainForm(&DrawAeroSpeedChart);
+    r.DrawTyreDiagrams = OnMainForm(&DrawTyreDiagrams);
+    r.DrawGearingGraph = OnMainForm(&DrawGearingGraph);
     return r;
 }
 

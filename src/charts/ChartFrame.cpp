@@ -1,0 +1,124 @@
+#include "charts/ChartFrame.hpp"
+
+#include <cmath>
+
+#include "charts/ChartColours.hpp"
+#include "platform/Control.hpp"
+#include "core/Numbers.hpp"
+#include "core/TextTable.hpp"
+
+namespace charts {
+
+namespace {
+
+constexpr int kLineCap = 100;  // a grid direction ends once more lines than this were drawn
+constexpr float kFontHeightTwips = 160.0f;  // 8 points
+
+float FiniteOr0(float v) { return std::isfinite(v) ? v : 0.0f; }
+
+}  // namespace
+
+ChartRedraw::ChartRedraw(platform::Surface& surface) : surface_(surface) {
+    surface_.BeginFrame();
+    surface_.Cls();
+}
+
+ChartRedraw::~ChartRedraw() { surface_.EndFrame(); }
+
+void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, float yStep,
+              uint8_t top, uint8_t bottom, uint8_t left, uint8_t right, uint8_t gridMode) {
+    xScale = FiniteOr0(xScale);
+    xStep = FiniteOr0(xStep);
+    yScale = FiniteOr0(yScale);
+    yStep = FiniteOr0(yStep);
+    const float w = s.ScaleWidth();
+    const float h = s.ScaleHeight();
+    const float l = left, r = right, t = top, b = bottom;
+    s.DrawWidth = 1;
+
+    if (gridMode != kGridHorizontal) {
+        const float limit = w - static_cast<float>(left + right);
+        float a = 0.0f, p = 0.0f;
+        int n = 0;
+        while (p < limit) {
+            p = a * xScale;
+            if (gridMode == kGridCentred) {
+                s.Line(w / 2 + p, h, w / 2 + p, 0, kGrey);
+                s.Line(w / 2 - p, h, w / 2 - p, 0, kGrey);
+            } else {
+                s.Line(l + p, h - b, l + p, t, kGrey);
+            }
+            a += xStep;
+            if (++n > kLineCap) p = w;
+        }
+    }
+
+    {
+        const float limit = h - static_cast<float>(top + bottom);
+        float a = 0.0f, p = 0.0f;
+        int n = 0;
+        while (p < limit) {
+            p = a * yScale;
+            if (gridMode == kGridCentred) {
+                s.Line(0, h / 2 + p, w, h / 2 + p, kGrey);
+                s.Line(0, h / 2 - p, w, h / 2 - p, kGrey);
+            } else if (gridMode == kGridFromTop) {
+                s.Line(l, t + p, w - r, t + p, kGrey);
+            } else {
+                s.Line(l, h - b - p, w - r, h - b - p, kGrey);
+            }
+            a += yStep;
+            if (++n > kLineCap) p = h;
+        }
+    }
+
+    if (gridMode == kGridCentred) {
+        s.Line(w / 2, h, w / 2, 0);
+        s.Line(0, h / 2, w, h / 2);
+        return;
+    }
+    s.Line(l, h - b, l, t);
+    if (right > 0) s.Line(w - r, h - b, w - r, t);
+    s.Line(l, h - b, w - r, h - b);
+}
+
+std::string TitleWithUnit(const std::string& title, const std::string& unit) {
+    const auto& tt = core::TextTable();
+    return title + " " + tt.UnitOpenBracket + core::Trim(unit) + tt.UnitCloseBracket;
+}
+
+void DrawAxisTitles(platform::Surface& s, const std::string& xTitle, const std::string& xUnit,
+                    const std::string& yTitle, const std::string& yUnit) {
+    if (!xTitle.empty()) {
+        s.CurrentX = s.ScaleWidth() / 3;
+        s.CurrentY = s.ScaleHeight() - kChartMargin;
+        s.Print(TitleWithUnit(xTitle, xUnit));
+    }
+    const std::string yText = yUnit.empty() ? yTitle : TitleWithUnit(yTitle, yUnit);
+    PrintRotatedText(s, yText, 0.0f, s.ScaleHeight() / 1.25f);
+}
+
+int ChartFontHeightPixels(int twipsPerPixelY) {
+    return -core::CInt(kFontHeightTwips / static_cast<float>(twipsPerPixelY));
+}
+
+platform::FontSpec ChartFont() {
+    // The request gives a character height in pixels; at the screen's 96 pixels to the inch
+    // a point is 4/3 of a pixel.
+    const int px = -ChartFontHeightPixels(platform::kTwipsPerPixel);
+    return platform::FontSpec{"Arial", static_cast<float>(px) * 0.75f, false, false};
+}
+
+void PrintRotatedText(platform::Surface& s, const std::string& text, float x, float y) {
+    s.CurrentX = x;
+    s.CurrentY = y;
+    s.PrintWithFont(text, ChartFont(), 90.0);
+}
+
+void PrintFontText(platform::Surface& s, const std::string& text, float x, float y) {
+    s.CurrentX = x;
+    s.CurrentY = y;
+    s.PrintWithFont(text, ChartFont(), 0.0);
+}
+
+}  // namespace charts

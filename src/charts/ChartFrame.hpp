@@ -1,0 +1,72 @@
+// What every chart has around its data: the grey grid with its axis lines, the axis titles
+// with their units in brackets, and text in the 8-point chart font, level or turned to read
+// upwards. None of these clears the surface: the chart that calls them draws its whole picture
+// inside one ChartRedraw.
+//
+// Coordinates are twips (15 to the pixel), origin top-left, y downwards. Scales are twips per
+// unit of the plotted quantity, steps units between grid lines. Margins are whole twips.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/Surface.hpp"
+
+namespace charts {
+
+// The data origin of every line chart: 15 twips in from the left edge and up from the bottom.
+inline constexpr float kChartMargin = 15.0f;
+
+// One chart drawn as one picture: the surface collects the drawing and shows it only when the
+// chart is complete (the hide, clear, draw and show of a picture box). Clears on construction.
+class ChartRedraw {
+public:
+    explicit ChartRedraw(platform::Surface& surface);
+    ~ChartRedraw();
+    ChartRedraw(const ChartRedraw&) = delete;
+    ChartRedraw& operator=(const ChartRedraw&) = delete;
+
+private:
+    platform::Surface& surface_;
+};
+
+// Grid layouts of DrawGrid.
+enum : uint8_t {
+    kGridFromBottom = 0,   // vertical and horizontal lines from the bottom-left origin
+    kGridFromTop = 1,      // horizontal lines counted downwards from the top margin
+    kGridHorizontal = 2,   // horizontal lines only (bar charts)
+    kGridCentred = 3,      // pairs of lines running outwards from the centre, whole surface
+};
+
+// Grid lines (0xAAAAAA) every xStep / yStep at the given scales, then the axis lines in the
+// surface's foreground colour: left, bottom, and right when `right` > 0 (a centre cross in
+// the centred layout). Positions are the running sum of the steps; each direction stops at the
+// first line at or past the usable size, and after 101 lines whatever the step (a step or
+// scale of 0 puts them all on the axis). A scale or step that is not a finite number counts as
+// 0. Leaves DrawWidth at 1.
+void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, float yStep,
+              uint8_t top, uint8_t bottom, uint8_t left, uint8_t right, uint8_t gridMode);
+
+// The x title "<xTitle> (<xUnit>)" at a third of the width with its top 15 twips above the
+// bottom edge (none when xTitle is empty; the brackets stay when the unit is empty), and the y
+// title "<yTitle> (<yUnit>)" (no brackets when yUnit is empty) reading upwards from the left
+// edge at 80 % of the height. Units are trimmed of blanks.
+void DrawAxisTitles(platform::Surface& s, const std::string& xTitle, const std::string& xUnit,
+                    const std::string& yTitle, const std::string& yUnit);
+
+// "<title> (<unit>)" with the text table's brackets and the unit trimmed of blanks.
+std::string TitleWithUnit(const std::string& title, const std::string& unit);
+
+// The chart font: Arial, a character height of 160 twips rounded to whole pixels.
+platform::FontSpec ChartFont();
+// The chart font's character height in pixels as the font request gives it (negative: a
+// character height rather than a cell height); -11 at 15 twips per pixel.
+int ChartFontHeightPixels(int twipsPerPixelY);
+
+// Text in the chart font turned 90 degrees: it starts at (x, y) and reads upwards, the glyphs
+// lying to the right of x.
+void PrintRotatedText(platform::Surface& s, const std::string& text, float x, float y);
+// Level text in the chart font with its top-left corner at (x, y).
+void PrintFontText(platform::Surface& s, const std::string& text, float x, float y);
+
+}  // namespace charts

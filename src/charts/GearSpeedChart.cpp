@@ -1,0 +1,70 @@
+#include "charts/GearSpeedChart.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "charts/ChartColours.hpp"
+#include "charts/ChartFrame.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "core/OptionsSettings.hpp"
+#include "core/TextTable.hpp"
+#include "vehicle/GearingCode.hpp"
+
+namespace charts {
+
+const std::string& AngularVelocityTitle() {
+    const auto& tt = core::TextTable();
+    return core::OptionsSettings().UnitIndexARV == 0 ? tt.QuantityTitleAngularVelocity
+                                                     : tt.QuantityTitleRotationalVelocity;
+}
+
+void DrawGearSpeedChart(platform::Surface& s, const vehicle::EngineRecord& engine, float xScale,
+                        float xStep, float yScale, float yStep) {
+    ChartRedraw frame(s);
+    DrawGrid(s, xScale, xStep, yScale, yStep, 0, 15, 15, 0, kGridFromBottom);
+    const auto& opt = core::OptionsSettings();
+    const auto& veh = core::GlobalChassisLab().CurrentVehicle;
+    const auto& gear = vehicle::GearingCode();
+    const float w = s.ScaleWidth();
+    const float base = s.ScaleHeight() - kChartMargin;
+
+    if (std::isfinite(xScale) && std::isfinite(yScale)) {
+        auto level = [&](float revs, Color c) {
+            const float y = base - revs * yScale;
+            if (std::isfinite(y)) s.Line(kChartMargin, y, w, y, c);
+        };
+        if (opt.DrawPeakPowerLine == core::VbTrue) level(engine.PowerPeakSpeed, kGreen);
+        if (opt.DrawPeakTorqueLine == core::VbTrue) level(engine.TorquePeakStart, kBlue);
+        if (opt.DrawRevLimiterLine == core::VbTrue) level(engine.LimitSpeed, kRed);
+        s.DrawWidth = 3;
+
+        auto line = [&](float v1, float e1, float v2, float e2, std::optional<Color> c) {
+            const float x1 = kChartMargin + v1 * xScale, y1 = base - e1 * yScale;
+            const float x2 = kChartMargin + v2 * xScale, y2 = base - e2 * yScale;
+            if (std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2))
+                s.Line(x1, y1, x2, y2, c);
+        };
+        if (veh.Drivetrain.HasReverse != 0)
+            line(0, 0, gear.SpeedAtShift[0], gear.ShiftRevs[0], kGrey);
+        line(0, 0, gear.SpeedAtShift[1], gear.ShiftRevs[1], std::nullopt);
+        const int gears = std::min<int>(veh.Drivetrain.NumGears, 7);
+        if (core::FromVbBool(opt.GearSpeedStyle)) {
+            // The used range of each gear: a sawtooth of the gear lines and the drops at each
+            // shift.
+            for (int g = 2; g <= gears; ++g) {
+                line(gear.SpeedAtShift[g - 1], gear.PostShiftRevs[g - 1], gear.SpeedAtShift[g],
+                     gear.ShiftRevs[g], std::nullopt);
+                line(gear.SpeedAtShift[g - 1], gear.PostShiftRevs[g - 1], gear.SpeedAtShift[g - 1],
+                     gear.ShiftRevs[g - 1], std::nullopt);
+            }
+        } else {
+            for (int g = 2; g <= gears; ++g)
+                line(0, 0, gear.SpeedAtShift[g], gear.ShiftRevs[g], std::nullopt);
+        }
+    }
+    s.DrawWidth = 3;
+    DrawAxisTitles(s, core::TextTable().QuantityTitleSpeed, core::UnitSuffix(core::Quantity::Speed),
+                   AngularVelocityTitle(), core::UnitSuffix(core::Quantity::ARV));
+}
+
+}  // namespace charts

@@ -1,0 +1,256 @@
+#include "charts/RunGraphs.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "analysis/AccelerationCode.hpp"
+#include "analysis/DecelerationCode.hpp"
+#include "charts/GearSpeedChart.hpp"
+#include "charts/LineCharts.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "core/Numbers.hpp"
+#include "core/OptionsSettings.hpp"
+#include "core/TextTable.hpp"
+#include "vehicle/AeroCode.hpp"
+#include "vehicle/EngineCode.hpp"
+#include "vehicle/GearingCode.hpp"
+#include "vehicle/TyreCode.hpp"
+
+namespace charts {
+
+namespace {
+
+using core::Quantity;
+
+// What one choice of a run graph shows: the table columns, the y range and grid step (SI
+// units), the y title and unit, the chart layout and the x grid step (s).
+struct RunGraphSpec {
+    std::array<int, 5> Columns{};
+    int ColumnCount = 0;
+    float Range = 0.0f;
+    float YStep = 0.0f;
+    std::string YTitle;
+    std::string YUnit;
+    uint8_t Mode = kPlotSingle;
+    float XStep = 0.0f;
+};
+
+RunGraphSpec Spec(std::initializer_list<int> columns, float range, float yStep, std::string yTitle,
+                  std::string yUnit, uint8_t mode, float xStep) {
+    RunGraphSpec g;
+    for (int c : columns)
+        if (g.ColumnCount < 5) g.Columns[g.ColumnCount++] = c;
+    g.Range = range;
+    g.YStep = yStep;
+    g.YTitle = std::move(yTitle);
+    g.YUnit = std::move(yUnit);
+    g.Mode = mode;
+    g.XStep = xStep;
+    return g;
+}
+
+float Step(int16_t option, Quantity q) {
+    return static_cast<float>(option / core::UnitData(q).Factor);
+}
+
+// The heavier axle's wheel loads x 1.02 when that exceeds r (the force graphs' wheel-load
+// series must fit): the rear pair unless the front-left load is above the rear-left one.
+float WithWheelLoads(float r, const std::array<float, 4>& load, bool frontHeavier) {
+    const float axle = frontHeavier ? load[1] + load[0] : load[3] + load[2];
+    return std::max(r, axle * 1.02f);
+}
+
+void Plot(platform::Surface& s, const RunGraphSpec& g, const ChartSeries& y, float dt,
+          uint8_t stride, int32_t last, float xScale, bool showExtra) {
+    const float yScale = (s.ScaleHeight() - 15.0f) / g.Range;
+    PlotChart(s, y, dt, stride, last, xScale, g.XStep, yScale, g.YStep,
+              core::TextTable().QuantityTitleTime, "s", g.YTitle, g.YUnit, showExtra, g.Mode);
+}
+
+}  // namespace
+
+bool DrawAccChart(platform::Surface& s, int choice, float dt) {
+    const auto& run = analysis::AccelerationCode();
+    if (choice < 0 || choice >= kRunGraphChoices || run.AccLastStep < 0) return false;
+    const auto& opt = core::OptionsSettings();
+    const auto& tt = core::TextTable();
+    const auto& veh = core::GlobalChassisLab().CurrentVehicle;
+    const auto& eng = vehicle::EngineCode().CurrentEngine;
+    const int32_t rows = std::min<int32_t>(
+        run.AccLastStep + 1, static_cast<int32_t>(run.AccData.size() / analysis::kAccColumns));
+    if (rows < 1) return false;
+    const int32_t last = rows - 1;
+
+    // One point every 0.1 s.
+    const uint8_t stride = dt == 0.01f ? 10 : dt == 0.002f ? 50 : dt == 0.0005f ? 200
+                         : static_cast<uint8_t>(std::clamp<int32_t>(core::CLng(0.1f / dt), 1, 255));
+    const float xScale = (s.ScaleWidth() - 15.0f) / run.AccResults[analysis::AccRes::TimeToFinalSpeed];
+    const bool vLoads = core::FromVbBool(opt.DrawAccVLoads);
+
+    namespace C = analysis::AccCol;
+    RunGraphSpec g;
+    switch (choice) {
+    case 0:
+        g = Spec({C::Throttle}, 1.05f, 0.1f, tt.QuantityTitleThrottle, "%", kPlotSingle,
+             opt.ThrottleTimeGraphScaleX);
+        break;
+    case 1:
+        g = Spec({C::EngineSpeed}, eng.LimitSpeed * 1.05f, Step(opt.EngineARVTimeGraphScaleY, Quantity::ARV),
+             AngularVelocityTitle(), core::UnitSuffix(Quantity::ARV), kPlotSingle,
+             opt.EngineARVTimeGraphScaleX);
+        break;
+    case 2:
+        g = Spec({C::Gear}, veh.Drivetrain.NumGears + 1.0f, 1.0f, tt.QuantityTitleGear, "", kPlotSingle,
+             opt.GearTimeGraphScaleX);
+        break;
+    case 3: {
+        float r = eng.PeakTorque;  // the thrust of a vehicle that is not wheel driven
+        if (veh.Drivetrain.DriveType != vehicle::kDriveThrust) {
+            const auto& tyres = vehicle::TyreCode().WheelTyres;
+            const float radius = veh.Drivetrain.DriveType == vehicle::kDriveRear
+                                     ? tyres[1].UnloadedRadius
+                                     : tyres[0].UnloadedRadius;
+            r = veh.Drivetrain.DrivetrainEfficiency * eng.PeakTorque *
+                vehicle::GearingCode().OverallRatios[1] / (radius * 0.95f);
+            const float peak = run.AccResults[analysis::AccRes::PeakDriveForce] * 1.05f;
+            if (peak < r) r = peak;
+        }
+        const auto& load = run.AccAero.WheelLoad;
+        if (vLoads) r = WithWheelLoads(r, load, load[0] > load[2]);
+        g = Spec({C::DriveForce, C::Resistance, C::NetForce, C::WheelLoad, C::WheelLoad + 2}, r,
+             Step(opt.ForcesTimeGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
+             core::UnitSuffix(Quantity::Force), kPlotForces, opt.ForcesTimeGraphScaleX);
+        break;
+    }
+    case 4:
+        g = Spec({C::Acceleration}, run.AccResults[analysis::AccRes::PeakAcceleration] * 1.05f,
+             Step(opt.AccTimeGraphScaleY, Quantity::Acc), tt.QuantityTitleAcceleration,
+             core::UnitSuffix(Quantity::Acc), kPlotSingle, opt.AccTimeGraphScaleX);
+        break;
+    case 5:
+        g = Spec({C::Speed}, run.Row(last, C::Speed) * 1.05f, Step(opt.SpeedTimeGraphScaleY, Quantity::Speed),
+             tt.QuantityTitleSpeed, core::UnitSuffix(Quantity::Speed), kPlotSingle,
+             opt.SpeedTimeGraphScaleX);
+        break;
+    case 6:
+        g = Spec({C::Distance}, run.AccResults[analysis::AccRes::DistanceAtFinalSpeed] * 1.05f,
+             Step(opt.DistanceTimeGraphScaleY, Quantity::DistanceLarge), tt.QuantityTitleDistance,
+             core::UnitSuffix(Quantity::DistanceLarge), kPlotSingle, opt.DistanceTimeGraphScaleX);
+        break;
+    case 7: {
+        float top = 0.01f;
+        for (const auto& c : run.AccSusp) top = std::max(top, c.SpringTravel);
+        g = Spec({C::LoadedSpringLength, C::LoadedSpringLength + 1, C::LoadedSpringLength + 2,
+              C::LoadedSpringLength + 3},
+             top * 1.02f, Step(opt.SpringDefTimeGraphScaleY, Quantity::DistanceSmall),
+             tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners,
+             opt.SpringDefTimeGraphScaleX);
+        break;
+    }
+    case 8: {
+        float top = 0.0f;
+        for (const auto& t : run.AccTyres) top = std::max(top, t.SidewallHeight);
+        g = Spec({C::TyreDeflection, C::TyreDeflection + 1, C::TyreDeflection + 2, C::TyreDeflection + 3},
+             top * 1.05f, Step(opt.TyreDefTimeGraphScaleY, Quantity::DistanceSmall),
+             tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners,
+             opt.TyreDefTimeGraphScaleX);
+        break;
+    }
+    default:
+        g = Spec({C::FuelLeft}, run.Row(0, C::FuelLeft) * 1.05f, Step(opt.FuelTimeGraphScaleY, Quantity::Volume),
+             tt.QuantityTitleVolume, core::UnitSuffix(Quantity::Volume), kPlotSingle,
+             opt.FuelTimeGraphScaleX);
+        break;
+    }
+    const ChartSeries y = ChartSeries::Columns(run.AccData.data(), analysis::kAccColumns, rows, g.Columns.data(), g.ColumnCount);
+    Plot(s, g, y, dt, stride, last, xScale, choice == 3 && vLoads);
+    return true;
+}
+
+bool DrawDecChart(platform::Surface& s, int choice) {
+    const auto& run = analysis::DecelerationCode();
+    if (choice < 0 || choice >= kRunGraphChoices || run.DecLastStep < 0) return false;
+    const auto& opt = core::OptionsSettings();
+    const auto& tt = core::TextTable();
+    const auto& veh = core::GlobalChassisLab().CurrentVehicle;
+    const int32_t rows = std::min<int32_t>(
+        run.DecLastStep + 1, static_cast<int32_t>(run.DecData.size() / analysis::kDecColumns));
+    if (rows < 1) return false;
+    const int32_t last = rows - 1;
+    const float dt = run.DecTimeStep;
+    const float xScale = (s.ScaleWidth() - 15.0f) / (dt * static_cast<float>(run.DecLastStep));
+    const bool vLoads = core::FromVbBool(opt.DrawDecVLoads);
+
+    namespace C = analysis::DecCol;
+    namespace R = analysis::DecRes;
+    RunGraphSpec g;
+    switch (choice) {
+    case 0:
+        g = Spec({C::BrakeApplication}, 1.05f, 0.1f, tt.QuantityTitleBrake, "%", kPlotSingle,
+             opt.DecBrakeGraphScaleX);
+        break;
+    case 1:
+        g = Spec({C::EngineSpeed}, vehicle::EngineCode().CurrentEngine.LimitSpeed * 1.05f,
+             Step(opt.DecEngineARVGraphScaleY, Quantity::ARV), AngularVelocityTitle(),
+             core::UnitSuffix(Quantity::ARV), kPlotSingle, opt.DecEngineARVGraphScaleX);
+        break;
+    case 2:
+        g = Spec({C::Gear}, veh.Drivetrain.NumGears + 1.0f, 1.0f, tt.QuantityTitleGear, "", kPlotSingle,
+             opt.DecGearGraphScaleX);
+        break;
+    case 3: {
+        float r = run.DecResults[R::PeakTotalForce] * 1.05f;
+        const auto& load = run.DecAero.WheelLoad;
+        if (vLoads) r = WithWheelLoads(r, load, load[0] > load[2]);
+        g = Spec({C::BrakingForce, C::Resistance, C::TotalForce, C::TyreLoad, C::TyreLoad + 2}, r,
+             Step(opt.DecForcesGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
+             core::UnitSuffix(Quantity::Force), kPlotForces, opt.DecForcesGraphScaleX);
+        break;
+    }
+    case 4:
+        g = Spec({C::Deceleration}, run.DecResults[R::PeakDeceleration] * 1.05f,
+             Step(opt.DecDecGraphScaleY, Quantity::Acc), tt.QuantityTitleAcceleration,
+             core::UnitSuffix(Quantity::Acc), kPlotSingle, opt.DecDecGraphScaleX);
+        break;
+    case 5:
+        g = Spec({C::Speed}, vehicle::AeroCode().TopSpeed * 1.05f, Step(opt.DecSpeedGraphScaleY, Quantity::Speed),
+             tt.QuantityTitleSpeed, core::UnitSuffix(Quantity::Speed), kPlotSingle,
+             opt.DecSpeedGraphScaleX);
+        break;
+    case 6:
+        g = Spec({C::Distance}, run.DecResults[R::StoppingDistance] * 1.05f,
+             Step(opt.DecDistanceGraphScaleY, Quantity::DistanceLarge), tt.QuantityTitleDistance,
+             core::UnitSuffix(Quantity::DistanceLarge), kPlotSingle, opt.DecDistanceGraphScaleX);
+        break;
+    case 7: {
+        float top = 0.0f;
+        for (const auto& c : run.DecSusp) top = std::max(top, c.SpringTravel);
+        g = Spec({C::LoadedSpringLength, C::LoadedSpringLength + 1, C::LoadedSpringLength + 2,
+              C::LoadedSpringLength + 3},
+             top * 1.02f, Step(opt.DecSpringDefGraphScaleY, Quantity::DistanceSmall),
+             tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners,
+             opt.DecSpringDefGraphScaleX);
+        break;
+    }
+    case 8: {
+        float top = 0.0f;
+        for (const auto& t : run.DecTyres) top = std::max(top, t.SidewallHeight);
+        g = Spec({C::TyreDeflection, C::TyreDeflection + 1, C::TyreDeflection + 2, C::TyreDeflection + 3},
+             top * 1.05f, Step(opt.DecTyreDefGraphScaleY, Quantity::DistanceSmall),
+             tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners,
+             opt.DecTyreDefGraphScaleX);
+        break;
+    }
+    default:
+        g = Spec({C::FrontBrakeShare}, 1.05f, 0.1f, tt.QuantityTitleBrakeBalance, "%", kPlotSingle,
+             opt.DecBrakeBalanceGraphScaleX);
+        break;
+    }
+    const ChartSeries y = ChartSeries::Columns(run.DecData.data(), analysis::kDecColumns, rows, g.Columns.data(), g.ColumnCount);
+    Plot(s, g, y, dt, 1, last, xScale, choice == 3 && vLoads);
+    return true;
+}
+
+}  // namespace charts

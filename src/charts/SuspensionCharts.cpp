@@ -1,0 +1,117 @@
+#include "charts/SuspensionCharts.hpp"
+
+#include <algorithm>
+
+#include "analysis/PhysicalCode.hpp"
+#include "charts/CornerBarChart.hpp"
+#include "charts/LineCharts.hpp"
+#include "charts/PatchDiagrams.hpp"
+#include "charts/VehicleDiagrams.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "core/OptionsSettings.hpp"
+#include "core/TextTable.hpp"
+#include "vehicle/TyreCode.hpp"
+
+namespace charts {
+
+namespace {
+
+using core::Quantity;
+
+constexpr float kLeastTop = 0.01f;  // N or m: the top of a bar chart with nothing to show
+
+float Step(int16_t option, Quantity q) {
+    return static_cast<float>(option / core::UnitData(q).Factor);
+}
+
+}  // namespace
+
+void DrawSuspRearView(platform::Surface& s) {
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    const auto& tyres = vehicle::TyreCode().WheelTyres;
+    const float span = std::max(v.Axles[0].TrackWidth + tyres[0].Width,
+                                v.Axles[1].TrackWidth + tyres[2].Width);
+    DrawRollDiagram(s, tyres, analysis::SuspensionCode().SuspCorners, s.ScaleWidth() / (span * 1.2f));
+}
+
+void DrawSuspSideView(platform::Surface& s) {
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    const auto& tyres = vehicle::TyreCode().WheelTyres;
+    const auto& mass = analysis::PhysicalCode();
+    const auto& el = v.AeroElements;
+    const float L = v.Wheelbase;
+    float scale;
+    if (el[2].DeviceType == 0 && el[3].DeviceType == 0) {
+        scale = s.ScaleWidth() / ((L + tyres[0].UnloadedRadius + tyres[3].UnloadedRadius) * 1.1f);
+    } else {
+        // Wide enough for a wing overhanging either axle, and never narrower than the wheelbase.
+        const float a = std::max((1.0f - 2.0f * el[2].PosY) * L, L);
+        const float b = std::max((2.0f * el[3].PosY - 1.0f) * L, L);
+        scale = s.ScaleWidth() / (1.2f * std::max(a, b));
+    }
+    DrawPitchDiagram(s, tyres, analysis::SuspensionCode().SuspCorners, v, mass.VehicleCoG,
+                     mass.AeroElementPos[1].Z, mass.AeroElementPos[3].Z, mass.AeroElementPos[2].Z,
+                     scale);
+}
+
+void DrawSpringLoadChart(platform::Surface& s) {
+    const auto& c = analysis::SuspensionCode().SuspCorners;
+    std::array<float, 8> v{};
+    float top = kLeastTop;
+    for (int i = 0; i < 4; ++i) {
+        v[i] = c[i].SpringLoad;
+        top = std::max(top, v[i]);
+    }
+    const auto& opt = core::OptionsSettings();
+    DrawCornerBarChart(s, v, (s.ScaleHeight() - 15.0f) / top / 1.15f,
+                       Step(opt.SpringLoadsChartScaleY, Quantity::Force),
+                       core::TextTable().QuantityTitleForce, core::UnitSuffix(Quantity::Force),
+                       kBarsSingle);
+}
+
+void DrawWheelTravelChart(platform::Surface& s) {
+    const auto& c = analysis::SuspensionCode().SuspCorners;
+    std::array<float, 8> v{};
+    float top = kLeastTop;
+    for (int i = 0; i < 4; ++i) {
+        v[i] = c[i].SpringTravel * c[i].MotionRatio;
+        v[i + 4] = c[i].LoadedSpringLength * c[i].MotionRatio;
+        top = std::max(top, v[i]);
+    }
+    const auto& opt = core::OptionsSettings();
+    DrawCornerBarChart(s, v, (s.ScaleHeight() - 15.0f) / top / 1.15f,
+                       Step(opt.SpringDeflectionChartScaleY, Quantity::DistanceSmall),
+                       core::TextTable().QuantityTitleDistance,
+                       core::UnitSuffix(Quantity::DistanceSmall), kBarsOverlay);
+}
+
+void DrawRollStiffnessChart(platform::Surface& s) {
+    const auto& susp = analysis::SuspensionCode();
+    const float pitch = susp.PitchStiffnessPerMass;
+    const float xTop = std::max({1.0f, pitch, susp.RollStiffness[4], susp.RollStiffness[10]});
+    const float yTop = std::max(1.0f, pitch);
+    const float scale = std::min(s.ScaleWidth() / (xTop * 2.3f), s.ScaleHeight() / (yTop * 2.3f));
+    const float step = core::OptionsSettings().SuspRollStiffDiaScale;
+    DrawRollStiffnessDiagram(s, susp.RollStiffness, pitch, scale, step, scale, step);
+}
+
+void DrawSuspResponse(platform::Surface& s, const analysis::ResponseHistory<float>& travel) {
+    const auto& c = analysis::SuspensionCode().SuspCorners;
+    const float xScale = (s.ScaleWidth() - 15.0f) / 2.0f;  // the 2 s of a run fill the width
+    float top = kLeastTop;
+    for (const auto& corner : c) top = std::max(top, corner.SpringTravel * corner.MotionRatio);
+    const float yScale = (s.ScaleHeight() - 15.0f) / (top * 1.05f);
+    const auto& opt = core::OptionsSettings();
+    const auto& tt = core::TextTable();
+    // The four corners' histories lie one after another.
+    static_assert(sizeof(travel) == sizeof(float) * 4 * (analysis::kResponseSteps + 1));
+    const ChartSeries y = ChartSeries::Contiguous(travel[0].data(), 4,
+                                                  static_cast<int32_t>(travel[0].size()));
+    PlotChart(s, y, analysis::kResponseTimeStep, 1, analysis::kResponseSteps, xScale,
+              opt.DampDropGraphScaleX / 10.0f, yScale,
+              Step(opt.DampDropGraphScaleY, Quantity::DistanceSmall), tt.QuantityTitleTime, "s",
+              tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), false,
+              kPlotFourCorners);
+}
+
+}  // namespace charts

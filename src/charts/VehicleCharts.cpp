@@ -1,0 +1,200 @@
+#include "charts/VehicleCharts.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "analysis/PhysicalCode.hpp"
+#include "analysis/SteeringCode.hpp"
+#include "charts/ChartFrame.hpp"
+#include "charts/CornerBarChart.hpp"
+#include "charts/GearSpeedChart.hpp"
+#include "charts/LineCharts.hpp"
+#include "charts/SteeringDiagrams.hpp"
+#include "charts/VehicleDiagrams.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "core/Numbers.hpp"
+#include "core/OptionsSettings.hpp"
+#include "core/PhysicalConstants.hpp"
+#include "core/TextTable.hpp"
+#include "vehicle/AeroCode.hpp"
+#include "vehicle/EngineCode.hpp"
+#include "vehicle/GearingCode.hpp"
+#include "vehicle/TyreCode.hpp"
+
+namespace charts {
+
+namespace {
+
+using core::Quantity;
+
+float Step(double option, Quantity q) { return static_cast<float>(option / core::UnitData(q).Factor); }
+
+bool WheelDriven() {
+    return core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType < vehicle::kDriveThrust;
+}
+
+// Most points of the gear torque chart's engine curve (1 rad/s apart).
+constexpr int32_t kMaxCurvePoints = 20000;
+
+}  // namespace
+
+void DrawCornerMassChart(platform::Surface& s) {
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    const float x = v.BodyCoG.X, y = v.BodyCoG.Y;
+    // The bare body's heaviest corner sets the scale, so the bars move with the loads while
+    // the scale stays put.
+    float largest = 0.0f;
+    for (const float share : {(1.0f - x) * y, x * y, (1.0f - x) * (1.0f - y), (1.0f - y) * x})
+        if (share > largest) largest = share;
+    const float bodyCorner = v.BodyMass * largest;
+    const float yScale = (s.ScaleHeight() - 15.0f) / bodyCorner / 1.15f;
+    const auto& m = analysis::PhysicalCode().CornerMass;
+    const std::array<float, 8> values = {m[0], m[1], m[2], m[3], 0, 0, 0, 0};
+    DrawCornerBarChart(s, values, yScale, Step(core::OptionsSettings().CornerMassChartScaleY, Quantity::Mass),
+                       core::TextTable().QuantityTitleMass, core::UnitSuffix(Quantity::Mass), kBarsSingle);
+}
+
+void DrawAeroSpeedChart(platform::Surface& s, bool lift) {
+    const auto& aero = vehicle::AeroCode();
+    const auto& opt = core::OptionsSettings();
+    const auto& tt = core::TextTable();
+    const auto& table = aero.AeroSpeedTable;
+    const int32_t n = core::CLng(aero.TopSpeed / vehicle::kAeroSpeedStep);
+    const int32_t rows = std::min<int32_t>(n + 1, static_cast<int32_t>(table.size()));
+    float m = 0.0f;
+    for (int32_t r = 0; r < rows; ++r)
+        m = std::max({m, -table[r][1], -table[r][4], -table[r][5], table[r][11]});
+    const float xScale = (s.ScaleWidth() - 15.0f) / static_cast<float>(n);
+    const float yScale = (s.ScaleHeight() - 15.0f) / m;
+    const float* base = table.empty() ? nullptr : table[0].data();
+    const int32_t width = static_cast<int32_t>(vehicle::kAeroSpeedColumns);
+    // One row of the table every 0.05 m/s: the speed grid step is the option in points.
+    const Quantity speed = Quantity::Speed, force = Quantity::Force;
+    if (!lift) {
+        const ChartSeries y = ChartSeries::Columns(base, width, rows, {6, 7, 8, 9, 10, 11});
+        PlotChart(s, y, 0.0f, 1, n, xScale, Step(opt.AeroDragGraphScaleX * 20.0, speed), yScale,
+                  Step(opt.AeroDragGraphScaleY, force), tt.QuantityTitleSpeed, core::UnitSuffix(speed),
+                  tt.QuantityTitleForce, core::UnitSuffix(force), false, kPlotAeroForces);
+    } else {
+        const ChartSeries y = ChartSeries::Columns(base, width, rows, {0, 1, 2, 3, 4, 5});
+        PlotChartFromTop(s, y, 1, static_cast<int16_t>(std::min<int32_t>(n, INT16_MAX)), xScale,
+                         Step(opt.AeroLiftGraphScaleX * 20.0, speed), yScale,
+                         Step(opt.AeroLiftGraphScaleY, force), tt.QuantityTitleSpeed,
+                         core::UnitSuffix(speed), tt.QuantityTitleForce, core::UnitSuffix(force));
+    }
+}
+
+void DrawAeroForcesChart(platform::Surface& s) {
+    const auto& load = vehicle::AeroCode().LiveAero.WheelLoad;
+    const auto& stat = analysis::PhysicalCode().CornerStaticLoad;
+    std::array<float, 8> v{};
+    float m = 0.0f;
+    for (int i = 0; i < 4; ++i) {
+        v[i] = stat[i];
+        v[i + 4] = load[i];
+        m = std::max(m, load[i]);
+    }
+    DrawCornerBarChart(s, v, (s.ScaleHeight() - 15.0f) / m / 1.2f,
+                       Step(core::OptionsSettings().AeroLoadsChartScaleY, Quantity::Force),
+                       core::TextTable().QuantityTitleForce, core::UnitSuffix(Quantity::Force),
+                       kBarsCompare);
+}
+
+void DrawAeroBalanceChart(platform::Surface& s) {
+    const auto& load = vehicle::AeroCode().LiveAero.WheelLoad;
+    const auto& mass = analysis::PhysicalCode().CornerMass;
+    const float g = static_cast<float>(core::kGravity);
+    const float a = load[0] / (mass[0] * g);
+    const float b = load[2] / (mass[2] * g);
+    DrawBalanceBar(s, a / (a + b));
+}
+
+void DrawGearingSpeedChart(platform::Surface& s) {
+    const auto& opt = core::OptionsSettings();
+    if (!WheelDriven()) {
+        DrawGearSpeedChart(s, vehicle::EngineCode().CurrentEngine, NAN, 0.0f, NAN, 0.0f);
+        return;
+    }
+    const auto& gear = vehicle::GearingCode();
+    const int n = std::min<int>(core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears, 7);
+    float rMax = 0.0f;
+    for (int g = 0; g <= n; ++g) rMax = std::max(rMax, gear.ShiftRevs[g]);
+    const float xScale = (s.ScaleWidth() - 15.0f) / (gear.SpeedAtShift[n] * 1.025f);
+    const float yScale = (s.ScaleHeight() - 15.0f) / (rMax * 1.025f);
+    DrawGearSpeedChart(s, vehicle::EngineCode().CurrentEngine, xScale,
+                       Step(opt.SpeedPlotScaleX, Quantity::Speed), yScale,
+                       Step(opt.SpeedPlotScaleY, Quantity::ARV));
+}
+
+void DrawGearingTorqueChart(platform::Surface& s) {
+    const auto& opt = core::OptionsSettings();
+    const auto& tt = core::TextTable();
+    const auto& veh = core::GlobalChassisLab().CurrentVehicle;
+    const auto& gear = vehicle::GearingCode();
+    const float xStep = Step(opt.TorquePlotScaleX, Quantity::ARV);
+    const float yStep = opt.TorquePlotScaleY;  // N m whatever the torque unit shown
+    const std::string& xTitle = AngularVelocityTitle();
+    const std::string xUnit = core::UnitSuffix(Quantity::ARV);
+    const std::string yUnit = core::UnitSuffix(Quantity::Torque);
+    if (!WheelDriven()) {
+        PlotChart(s, ChartSeries{}, 0.0f, 1, 0, NAN, xStep, NAN, yStep, xTitle, xUnit,
+                  tt.QuantityTitleTorque, yUnit, false, kPlotGearTorque);
+        return;
+    }
+    vehicle::EngineRecord engine = vehicle::EngineCode().CurrentEngine;
+    const int n = std::min<int>(veh.Drivetrain.NumGears, 7);
+    float rMax = 0.0f;
+    for (int g = 0; g <= n; ++g) rMax = std::max(rMax, gear.ShiftRevs[g]);
+    const bool usedRange = core::FromVbBool(opt.GearTorqueStyle);
+    float rAll = engine.LimitSpeed;
+    for (int g = 0; g <= n; ++g) rAll = std::max(rAll, gear.ShiftRevs[g]);
+    if (usedRange) rAll = rMax;
+    const float wMax = usedRange ? gear.ShiftRevs[n] : rAll;
+    const float topRatio = gear.OverallRatios[n];
+    float xScale = (s.ScaleWidth() - 15.0f) / (wMax * 1.025f / topRatio);
+    if (core::FromVbBool(opt.DrawEngineTorque) && topRatio > 1.0f)
+        xScale = (s.ScaleWidth() - 15.0f) / engine.LimitSpeed;
+    float p = engine.PeakTorque * gear.OverallRatios[1] * veh.Drivetrain.DrivetrainEfficiency;
+    if (veh.Drivetrain.DriveType == vehicle::kDriveAll)
+        p *= gear.FrontTorqueShare > 0.5f ? gear.FrontTorqueShare : 1.0f - gear.FrontTorqueShare;
+    const float yScale = (s.ScaleHeight() - 15.0f) / (p * 1.05f);
+
+    // Full-throttle torque every rad/s from idle.
+    const int32_t last = std::clamp<int32_t>(core::CLng(rAll - engine.IdleSpeed), -1, kMaxCurvePoints);
+    std::vector<float> torque(static_cast<size_t>(last + 1));
+    engine.Throttle = 1.0f;
+    for (int32_t i = 0; i <= last; ++i) {
+        engine.Speed = engine.IdleSpeed + static_cast<float>(i);
+        torque[static_cast<size_t>(i)] = vehicle::GetEngineTorque(engine);
+    }
+    PlotChart(s, ChartSeries::Contiguous(torque.data(), 1, last + 1), engine.IdleSpeed, 1, last,
+              xScale, xStep, yScale, yStep, xTitle, xUnit, tt.QuantityTitleTorque, yUnit, false,
+              kPlotGearTorque);
+}
+
+void DrawTyreSideView(platform::Surface& s, int wheel, float zoom) {
+    ChartRedraw frame(s);
+    if (wheel < 0 || wheel > 3 || !std::isfinite(zoom)) return;
+    DrawSideTyre(s, vehicle::TyreCode().WheelTyres[static_cast<size_t>(wheel)], zoom, 0.0f);
+}
+
+void DrawSteeringDiagrams(platform::Surface& plan, platform::Surface& camber) {
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    const auto& tyres = vehicle::TyreCode().WheelTyres;
+    const auto& st = analysis::SteeringCode();
+    const float frontSpan = (v.Axles[0].TrackWidth + tyres[0].Width) * 1.5f;
+    float scale, offset;
+    if (st.ToeDiagramMode == 0) {
+        scale = plan.ScaleWidth() / frontSpan;
+        offset = 0.0f;
+    } else {
+        scale = plan.ScaleHeight() /
+                ((v.Wheelbase + tyres[0].UnloadedRadius + tyres[2].UnloadedRadius) * 1.3f);
+        offset = v.Wheelbase;
+    }
+    DrawSteeringDiagram(plan, st.WheelSteerAngle, st.SteeringArmAngle, scale, offset);
+    DrawCamberDiagram(camber, tyres, st.LiveCamber, plan.ScaleWidth() / frontSpan);
+}
+
+}  // namespace charts

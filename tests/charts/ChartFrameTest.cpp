@@ -1,0 +1,156 @@
+// The chart frame: grid positions from the running sum of the steps, the 101-line cap, the
+// first line at or past the usable size, margins and axis lines, titles with their brackets,
+// and where the turned text starts.
+#include "charts/ChartFrame.hpp"
+#include "charts/ChartColours.hpp"
+#include "charts/ChartTestSupport.hpp"
+
+using namespace chart_test;
+using namespace charts;
+
+namespace {
+
+class ChartFrameTest : public ChartTest {};
+
+std::vector<double> Xs(const std::vector<DrawOp>& ops) {
+    std::vector<double> x;
+    for (const auto& o : ops) x.push_back(o.x1);
+    return x;
+}
+
+TEST_F(ChartFrameTest, VerticalLinesFollowTheRunningSumAndEndPastTheUsableWidth) {
+    // 4500 twips wide, 15 left and 0 right margin: usable 4485 twips. xStep 0.25 at 1000 twips
+    // per unit: lines every 250 twips, exact in binary. 0, 250, ..., 4250, then 4500 (the
+    // first at or past 4485) is still drawn: 19 lines.
+    DrawGrid(s, 1000.0f, 0.25f, 0.0f, 1.0f, 0, 15, 15, 0, kGridFromBottom);
+    auto grid = Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; });
+    ASSERT_EQ(grid.size(), 19u);
+    for (size_t k = 0; k < grid.size(); ++k) {
+        EXPECT_DOUBLE_EQ(grid[k].x1, (15.0 + 250.0 * k) / 15.0);
+        EXPECT_DOUBLE_EQ(grid[k].y1, (3000.0 - 15.0) / 15.0);  // from the bottom margin
+        EXPECT_DOUBLE_EQ(grid[k].y2, 0.0);                    // up to the top margin (0)
+    }
+    EXPECT_EQ(s.DrawWidth, 1);
+}
+
+TEST_F(ChartFrameTest, FractionalStepsAccumulateInSinglePrecision) {
+    // A step of 0.1 added up ten times in single precision is 1.0000001192..., not 1; at
+    // 4470 twips per unit the eleventh line lies at 4470.00053 twips.
+    DrawGrid(s, 4470.0f, 0.1f, 0.0f, 1.0f, 0, 15, 15, 0, kGridFromBottom);
+    auto grid = Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; });
+    ASSERT_EQ(grid.size(), 12u);  // 0 .. 1.1 units; 1.1 x 4470 = 4917 is the first past 4485
+    const double tenth = (15.0 + static_cast<double>(1.00000011920929f * 4470.0f)) / 15.0;
+    EXPECT_NEAR(grid[10].x1, tenth, 1e-4);
+    EXPECT_GT(grid[10].x1 * 15.0, 15.0 + 4470.0);
+}
+
+TEST_F(ChartFrameTest, AZeroStepStopsAfter101LinesOnTheAxis) {
+    DrawGrid(s, 100.0f, 0.0f, 100.0f, 0.0f, 0, 15, 15, 0, kGridFromBottom);
+    auto vertical = Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; });
+    auto horizontal = Ops([](const DrawOp& o) { return Horizontal(o) && o.color == kGrey; });
+    EXPECT_EQ(vertical.size(), 101u);
+    EXPECT_EQ(horizontal.size(), 101u);
+    for (const auto& o : vertical) EXPECT_DOUBLE_EQ(o.x1, 1.0);  // x = 15 twips
+}
+
+TEST_F(ChartFrameTest, ScalesThatAreNotNumbersDrawTheirLinesOnTheAxis) {
+    DrawGrid(s, NAN, 1.0f, INFINITY, 1.0f, 0, 15, 15, 0, kGridFromBottom);
+    EXPECT_EQ(s.DroppedOps(), 0);
+    EXPECT_TRUE(AllFinite());
+}
+
+TEST_F(ChartFrameTest, AxisLinesAndMargins) {
+    DrawGrid(s, 1000.0f, 1.0f, 1000.0f, 1.0f, 0, 15, 15, 0, kGridFromBottom);
+    auto axes = Lines(0);  // foreground black
+    ASSERT_EQ(axes.size(), 2u);  // left and bottom, no right axis without a right margin
+    s.Cls();
+    DrawGrid(s, 1000.0f, 1.0f, 1000.0f, 1.0f, 0, 15, 15, 15, kGridFromBottom);
+    axes = Lines(0);
+    ASSERT_EQ(axes.size(), 3u);
+    EXPECT_DOUBLE_EQ(axes[1].x1, (4500.0 - 15.0) / 15.0);
+    // A surface narrower than its margins: no vertical grid line, the axes still drawn.
+    s.Cls();
+    s.SetPixelSize(1, 200);
+    DrawGrid(s, 1000.0f, 1.0f, 1000.0f, 1.0f, 0, 15, 15, 15, kGridFromBottom);
+    EXPECT_TRUE(Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; }).empty());
+    EXPECT_EQ(Lines(0).size(), 3u);
+}
+
+TEST_F(ChartFrameTest, HorizontalOnlyFromTopAndCentredLayouts) {
+    DrawGrid(s, 1000.0f, 1.0f, 1000.0f, 1.0f, 0, 15, 15, 0, kGridHorizontal);
+    EXPECT_TRUE(Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; }).empty());
+    s.Cls();
+    // Counted downwards from a 15-twip top margin.
+    DrawGrid(s, 1000.0f, 1.0f, 1000.0f, 1.0f, 15, 0, 15, 0, kGridFromTop);
+    auto h = Ops([](const DrawOp& o) { return Horizontal(o) && o.color == kGrey; });
+    ASSERT_GE(h.size(), 2u);
+    EXPECT_DOUBLE_EQ(h[0].y1, 1.0);
+    EXPECT_DOUBLE_EQ(h[1].y1, 1015.0 / 15.0);
+    s.Cls();
+    // Centred: pairs from the centre outwards across the whole surface, then the centre cross.
+    DrawGrid(s, 1000.0f, 1.0f, 1000.0f, 1.0f, 0, 0, 0, 0, kGridCentred);
+    auto v = Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; });
+    ASSERT_GE(v.size(), 4u);
+    EXPECT_DOUBLE_EQ(v[0].x1, 150.0);
+    EXPECT_DOUBLE_EQ(v[2].x1, (2250.0 + 1000.0) / 15.0);
+    EXPECT_DOUBLE_EQ(v[3].x1, (2250.0 - 1000.0) / 15.0);
+    EXPECT_DOUBLE_EQ(v[2].y1, 200.0);
+    auto cross = Lines(0);
+    ASSERT_EQ(cross.size(), 2u);
+    EXPECT_DOUBLE_EQ(cross[0].x1, 150.0);
+    EXPECT_DOUBLE_EQ(cross[1].y1, 100.0);
+}
+
+TEST_F(ChartFrameTest, TitlesKeepTheirBrackets) {
+    DrawAxisTitles(s, "Gear", "", "Speed", " m/s ");
+    auto t = Texts();
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_EQ(t[0].text, "Gear ()");
+    EXPECT_DOUBLE_EQ(t[0].x1, 1500.0 / 15.0);           // a third of the width
+    EXPECT_DOUBLE_EQ(t[0].y1, (3000.0 - 15.0) / 15.0);  // its top 15 twips above the bottom
+    EXPECT_EQ(t[1].text, "Speed (m/s)");
+    EXPECT_DOUBLE_EQ(t[1].angleDeg, 90.0);
+    EXPECT_DOUBLE_EQ(t[1].x1, 0.0);
+    EXPECT_DOUBLE_EQ(t[1].y1, 3000.0 / 1.25 / 15.0);  // 80 % of the height
+
+    s.Cls();
+    DrawAxisTitles(s, "", "s", "Throttle", "");
+    t = Texts();
+    ASSERT_EQ(t.size(), 1u);  // no x title without its title, whatever the unit
+    EXPECT_EQ(t[0].text, "Throttle");
+    s.Cls();
+    DrawAxisTitles(s, "", "", "", "m");
+    EXPECT_EQ(Texts()[0].text, " (m)");
+}
+
+TEST_F(ChartFrameTest, ChartFontIsEightPointArial) {
+    EXPECT_EQ(ChartFontHeightPixels(15), -11);  // 160 / 15 = 10.67
+    EXPECT_EQ(ChartFontHeightPixels(12), -13);  // 13.33
+    PrintRotatedText(s, "Force (N)", 30.0f, 2400.0f);
+    PrintFontText(s, "level", 45.0f, 60.0f);
+    auto t = Texts();
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_EQ(t[0].font.name, "Arial");
+    EXPECT_DOUBLE_EQ(t[0].angleDeg, 90.0);
+    EXPECT_DOUBLE_EQ(t[0].x1, 2.0);
+    EXPECT_DOUBLE_EQ(t[0].y1, 160.0);
+    EXPECT_DOUBLE_EQ(t[1].angleDeg, 0.0);
+    EXPECT_DOUBLE_EQ(t[1].x1, 3.0);
+    EXPECT_DOUBLE_EQ(t[1].y1, 4.0);
+}
+
+TEST_F(ChartFrameTest, ARedrawReplacesThePictureInOneStep) {
+    s.Line(0, 0, 150, 150);
+    uint64_t shown = 0;
+    s.Changed = [&] { ++shown; };
+    {
+        ChartRedraw frame(s);
+        s.Line(15, 15, 30, 30);
+        s.Line(15, 15, 45, 45);
+        EXPECT_EQ(shown, 0u);
+    }
+    EXPECT_EQ(shown, 1u);
+    EXPECT_EQ(s.DisplayList().size(), 2u);
+}
+
+}  // namespace

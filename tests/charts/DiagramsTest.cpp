@@ -1,0 +1,169 @@
+// The gear speed chart, the wheel outline of the steering diagrams (corners worked by hand for
+// 30 degrees), the contact patch boxes, the roll stiffness trapezoids and the vehicle views'
+// markers and fills.
+#include <cmath>
+
+#include "charts/ChartColours.hpp"
+#include "charts/ChartTestSupport.hpp"
+#include "charts/GearSpeedChart.hpp"
+#include "charts/PatchDiagrams.hpp"
+#include "charts/SteeringDiagrams.hpp"
+#include "charts/VehicleDiagrams.hpp"
+
+using namespace chart_test;
+using namespace charts;
+
+namespace {
+
+class DiagramsTest : public ChartTest {};
+
+TEST_F(DiagramsTest, GearSpeedChartFullRangeAndSawtooth) {
+    auto& v = core::GlobalChassisLab().CurrentVehicle;
+    v.Drivetrain.NumGears = 3;
+    v.Drivetrain.HasReverse = core::VbTrue;
+    auto& g = vehicle::GearingCode();
+    g.SpeedAtShift = {5, 10, 20, 30, 0, 0, 0, 0, 0};
+    g.ShiftRevs = {500, 600, 600, 600, 0, 0, 0, 0};
+    g.PostShiftRevs = {0, 300, 400, 0, 0, 0, 0};
+    vehicle::EngineRecord e;
+    e.PowerPeakSpeed = 550;
+    auto& o = core::OptionsSettings();
+    o.DrawPeakPowerLine = core::VbTrue;
+    o.DrawPeakTorqueLine = core::VbFalse;
+    o.DrawRevLimiterLine = core::VbFalse;
+    DrawGearSpeedChart(s, e, 100.0f, 10.0f, 4.0f, 100.0f);
+    auto power = Lines(kGreen);
+    ASSERT_EQ(power.size(), 1u);
+    EXPECT_DOUBLE_EQ(power[0].y1, (2985.0 - 2200.0) / 15.0);
+    EXPECT_EQ(Lines(kGrey).back().width, 3);  // reverse, after the grid
+    auto gears = Ops([](const DrawOp& op) { return op.kind == DrawOpKind::Line && op.width == 3 && op.color == 0; });
+    ASSERT_EQ(gears.size(), 3u);  // every gear from the origin
+    EXPECT_DOUBLE_EQ(gears[2].x2, (15.0 + 3000.0) / 15.0);
+    EXPECT_EQ(s.DrawWidth, 3);
+    auto t = Texts();
+    EXPECT_EQ(t[0].text, "Speed (m/s)");
+    EXPECT_EQ(t[1].text, "Angular velocity (rad/s)");
+
+    o.GearSpeedStyle = core::VbTrue;
+    v.Drivetrain.HasReverse = core::VbFalse;
+    DrawGearSpeedChart(s, e, 100.0f, 10.0f, 4.0f, 100.0f);
+    gears = Ops([](const DrawOp& op) { return op.kind == DrawOpKind::Line && op.width == 3 && op.color == 0; });
+    ASSERT_EQ(gears.size(), 5u);  // first gear, then a line and a drop for gears 2 and 3
+    EXPECT_DOUBLE_EQ(gears[2].x1, gears[2].x2);  // the drop at gear 1's shift speed
+    EXPECT_DOUBLE_EQ(gears[2].y2, (2985.0 - 2400.0) / 15.0);
+    EXPECT_EQ(Lines(kGrey).back().width, 1);  // no reverse line
+}
+
+TEST_F(DiagramsTest, WheelOutlineCornersForThirtyDegrees) {
+    vehicle::TyreState t;
+    t.Width = 0.2f;
+    t.UnloadedRadius = 0.3f;
+    const float a = 30.0f / 57.29577951309679f;
+    DrawWheelOutline(s, t, a, true, 1000.0f, 0.0f, 0.0f, 1);
+    // Centre (2250, 1500); H = 300 (cos 30 - 1) = -40.19, WX = 100 sin 30 = 50, RX = 150.
+    // P1 (2000, 1559.81), P2 (2300, 1340.19), P3 (2200, 1659.81), P4 (2500, 1440.19).
+    auto l = Lines(kBlack);
+    ASSERT_EQ(l.size(), 4u);  // no direction line
+    const double h = 300.0 * (std::cos(30.0 / 57.29577951309679) - 1.0);
+    auto at = [](double twips) { return twips / 15.0; };
+    EXPECT_NEAR(l[0].x1, at(2000), 1e-3);
+    EXPECT_NEAR(l[0].y1, at(1500 + 150 + h - 50), 1e-3);
+    EXPECT_NEAR(l[0].x2, at(2300), 1e-3);
+    EXPECT_NEAR(l[0].y2, at(1500 - 150 - h - 50), 1e-3);
+    EXPECT_NEAR(l[1].x1, at(2200), 1e-3);
+    EXPECT_NEAR(l[1].y1, at(1500 + 150 + h + 50), 1e-3);
+    EXPECT_NEAR(l[1].x2, at(2500), 1e-3);
+    EXPECT_NEAR(l[1].y2, at(1500 - 150 - h + 50), 1e-3);
+
+    // Straight ahead: an upright rectangle; a front wheel's direction line runs 8 m left.
+    s.Cls();
+    DrawWheelOutline(s, t, 0.0f, true, 100.0f, 0.0f, 0.0f, 0);
+    auto dir = Lines(kBlue);
+    ASSERT_EQ(dir.size(), 1u);
+    EXPECT_NEAR(dir[0].x1, at(2250 - 800), 1e-6);
+    EXPECT_NEAR(dir[0].x2, at(2250), 1e-6);
+    EXPECT_DOUBLE_EQ(dir[0].y1, dir[0].y2);
+    s.Cls();
+    DrawWheelOutline(s, t, 0.0f, false, 100.0f, 0.0f, 0.0f, 0);  // a rear wheel's runs right
+    EXPECT_NEAR(Lines(kBlue)[0].x2, at(2250 + 800), 1e-6);
+}
+
+TEST_F(DiagramsTest, ContactPatchBoxIsCentredOnHalfTheOffsets) {
+    vehicle::TyreState t;
+    t.PatchWidth = 0.2f;
+    t.PatchLength = 0.15f;
+    DrawContactPatch(s, t, 1000.0f, 1.5f, -2.6f);
+    // From (2250 + 650, 1500 - 1375) to (2250 + 850, 1500 - 1225).
+    auto b = Boxes();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_NEAR(b[0].x1, 2900.0 / 15.0, 1e-4);
+    EXPECT_NEAR(b[0].x2, 3100.0 / 15.0, 1e-4);
+    EXPECT_NEAR(b[0].y1, 125.0 / 15.0, 1e-4);
+    EXPECT_NEAR(b[0].y2, 275.0 / 15.0, 1e-4);
+    EXPECT_EQ(b[0].color, kTyreGrey);
+    EXPECT_TRUE(b[0].filled);
+    EXPECT_EQ(b[0].fillColor, kTyreGrey);
+
+    // A front track wider than the rear puts the upper pair further apart.
+    auto& v = core::GlobalChassisLab().CurrentVehicle;
+    v.Wheelbase = 2.0f;
+    v.Axles[0].TrackWidth = 1.6f;
+    v.Axles[1].TrackWidth = 1.2f;
+    std::array<vehicle::TyreState, 4> four{t, t, t, t};
+    DrawContactPatchDiagram(s, four, 1000.0f);
+    b = Boxes();
+    ASSERT_EQ(b.size(), 4u);
+    EXPECT_LT(b[0].y1, b[2].y1);  // front at the top
+    EXPECT_GT(b[1].x1 - b[0].x1, b[3].x1 - b[2].x1);
+}
+
+TEST_F(DiagramsTest, RollStiffnessTrapezoids) {
+    std::array<float, 12> k{};
+    k[3] = 100;  // springs per mass, front
+    k[4] = 200;  // total per mass, front
+    k[9] = 100;
+    k[10] = 0;   // no rear roll stiffness: a triangle
+    DrawRollStiffnessDiagram(s, k, 50.0f, 1.0f, 200.0f, 2.0f, 200.0f);
+    auto green = Lines(kGreen);
+    ASSERT_EQ(green.size(), 4u);
+    EXPECT_DOUBLE_EQ(green[0].x1, (2250.0 - 200.0) / 15.0);  // top edge
+    EXPECT_DOUBLE_EQ(green[0].y1, (1500.0 - 100.0) / 15.0);
+    EXPECT_DOUBLE_EQ(green[2].x1, 150.0);  // the bottom edge has no width
+    EXPECT_DOUBLE_EQ(green[2].x2, 150.0);
+    EXPECT_EQ(Lines(kBlue).size(), 4u);
+    EXPECT_EQ(s.DrawWidth, 2);
+}
+
+TEST_F(DiagramsTest, PitchMarkersFollowTheirTogglesAndFittedElements) {
+    vehicle::VehicleRecord v;
+    v.Wheelbase = 2.5f;
+    std::array<vehicle::TyreState, 4> tyres{};
+    for (auto& t : tyres) {
+        t.UnloadedRadius = 0.3f;
+        t.LoadedRadius = 0.29f;
+        t.RimDiameter = 0.4f;
+        t.PatchLength = 0.1f;
+    }
+    std::array<analysis::SuspCorner, 4> susp{};
+    vehicle::PositionXYZ cog;
+    cog.Y = 1.0f;  // all on the front axle: the marker above the front axle, on the right
+    cog.Z = 0.5f;
+    DrawPitchDiagram(s, tyres, susp, v, cog, 0.1f, 0.2f, 0.9f, 1000.0f);
+    auto circles = Ops([](const DrawOp& o) { return o.kind == DrawOpKind::Circle && o.color == kOrange; });
+    ASSERT_EQ(circles.size(), 1u);  // no aero element fitted: the centre of gravity only
+    EXPECT_NEAR(circles[0].x1, (2250.0 + 1250.0) / 15.0, 1e-4);
+    EXPECT_NEAR(circles[0].y1, (2985.0 - 500.0) / 15.0, 1e-4);
+    EXPECT_NEAR(circles[0].r, 20.0 / 15.0, 1e-5);
+    // Every tyre draws its ground band again, filled white.
+    auto bands = Ops([](const DrawOp& o) { return o.kind == DrawOpKind::Box && o.color == kGrey; });
+    ASSERT_EQ(bands.size(), 4u);
+    EXPECT_EQ(bands[0].fillColor, kWhite);
+    v.AeroElements[2].DeviceType = 1;
+    v.AeroElements[2].PosY = 0.0f;
+    DrawPitchDiagram(s, tyres, susp, v, cog, 0.1f, 0.2f, 0.9f, 1000.0f);
+    auto wing = Ops([](const DrawOp& o) { return o.kind == DrawOpKind::Circle && o.color == kBlue; });
+    ASSERT_EQ(wing.size(), 1u);
+    EXPECT_NEAR(wing[0].x1, (2250.0 - 1250.0) / 15.0, 1e-4);  // over the rear axle
+}
+
+}  // namespace

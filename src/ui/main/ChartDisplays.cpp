@@ -2,8 +2,8 @@
 
 #include "analysis/SuspensionCode.hpp"
 #include "charts/CornerBarChart.hpp"
-#include "charts/GraphWindowRefresh.hpp"
 #include "charts/PatchDiagrams.hpp"
+#include "charts/ResizeableGraphCode.hpp"
 #include "charts/RunGraphs.hpp"
 #include "charts/SuspensionCharts.hpp"
 #include "charts/VehicleCharts.hpp"
@@ -17,18 +17,8 @@ namespace ui {
 
 namespace {
 
-// Graph ids of the graph windows, by family.
-namespace GraphId {
-constexpr int16_t CornerMass = 1;
-constexpr int16_t DecFirst = 2, DecLast = 11;
-constexpr int16_t SpringLoads = 12, WheelTravel = 13, RollStiffness = 14, RearView = 15,
-                  SideView = 16, ResponseFirst = 17, ResponseLast = 19;
-constexpr int16_t SteeringPlan = 20, Camber = 21;
-constexpr int16_t GearSpeed = 22, GearTorque = 23;
-constexpr int16_t TyreFirst = 24, TyreLast = 28;
-constexpr int16_t AeroDrag = 29, AeroLift = 30, AeroLoads = 31;
-constexpr int16_t AccFirst = 32, AccLast = 41;
-}  // namespace GraphId
+using charts::GraphGroup;
+using charts::RefreshGraphWindows;
 
 platform::Surface& Surf(platform::PictureBox* box) { return box->Surf(); }
 
@@ -36,24 +26,24 @@ platform::Surface& Surf(platform::PictureBox* box) { return box->Surf(); }
 
 void DrawPhysicalChart(Main& form) {
     charts::DrawCornerMassChart(Surf(form.Analysis_PhysChart));
-    charts::RefreshGraphWindows(GraphId::CornerMass, GraphId::CornerMass);
+    RefreshGraphWindows(GraphGroup::Physical);
 }
 
 void DrawSuspChart(Main& form) {
     charts::DrawSuspRearView(form.Analysis_SuspChart(3).Surf());
     charts::DrawSuspSideView(form.Analysis_SuspChart(4).Surf());
-    charts::RefreshGraphWindows(GraphId::RearView, GraphId::SideView);
+    RefreshGraphWindows(GraphGroup::Springs);
 }
 
 void DrawSuspDamperChart(Main& form) {
     charts::DrawSpringLoadChart(form.Analysis_SuspChart(0).Surf());
     charts::DrawWheelTravelChart(form.Analysis_SuspChart(1).Surf());
-    charts::RefreshGraphWindows(GraphId::SpringLoads, GraphId::WheelTravel);
+    RefreshGraphWindows(GraphGroup::Springs);
 }
 
 void DrawSuspBalance(Main& form) {
     charts::DrawRollStiffnessChart(form.Analysis_SuspChart(2).Surf());
-    charts::RefreshGraphWindows(GraphId::RollStiffness, GraphId::RollStiffness);
+    RefreshGraphWindows(GraphGroup::Springs);
     charts::DrawBalanceBar(Surf(form.Analysis_SuspBalance),
                            analysis::SuspensionCode().RollPerMassRearShare);
 }
@@ -68,7 +58,7 @@ void DrawSuspResponseChart(Main& form) {
     else if (text == names[2]) travel = &susp.LiveResponseTravel;
     if (travel) charts::DrawSuspResponse(Surf(form.Analysis_DampChart), *travel);
     // The graph windows show their own choice, whatever the combo says.
-    charts::RefreshGraphWindows(GraphId::ResponseFirst, GraphId::ResponseLast);
+    RefreshGraphWindows(GraphGroup::Damping);
 }
 
 void DrawDampBalance(Main& form) {
@@ -89,25 +79,25 @@ void DrawSuspensionCharts(Main& form) {
 void DrawAccGraph(Main& form, float& dt) {
     for (int p = 0; p < 2; ++p)
         charts::DrawAccChart(form.Analysis_AccGraph(p).Surf(), form.Analysis_AccGraphData(p).ListIndex(), dt);
-    charts::RefreshGraphWindows(GraphId::AccFirst, GraphId::AccLast);
+    RefreshGraphWindows(GraphGroup::Acceleration);
 }
 
 void DrawDecGraph(Main& form) {
     for (int p = 0; p < 2; ++p)
         charts::DrawDecChart(form.Analysis_DecGraph(p).Surf(), form.Analysis_DecGraphData(p).ListIndex());
-    charts::RefreshGraphWindows(GraphId::DecFirst, GraphId::DecLast);
+    RefreshGraphWindows(GraphGroup::Deceleration);
 }
 
 void PlotSteeringGeometry(Main& form) {
     charts::DrawSteeringDiagrams(form.Analysis_SteeringDiagram(0).Surf(),
                                  form.Analysis_SteeringDiagram(1).Surf());
-    charts::RefreshGraphWindows(GraphId::SteeringPlan, GraphId::Camber);
+    RefreshGraphWindows(GraphGroup::Steering);
 }
 
 void DrawGearingGraph(Main& form) {
     charts::DrawGearingSpeedChart(form.Analysis_GearingGraph(0).Surf());
     charts::DrawGearingTorqueChart(form.Analysis_GearingGraph(1).Surf());
-    charts::RefreshGraphWindows(GraphId::GearSpeed, GraphId::GearTorque);
+    RefreshGraphWindows(GraphGroup::Drivetrain);
 }
 
 void DrawTyreDiagrams(Main& form) {
@@ -121,19 +111,19 @@ void DrawTyreDiagrams(Main& form) {
                                    static_cast<float>(form.Analysis_TyresZoom(0).Value()) * 10.0f,
                                    0.0f, 0.0f);
     }
-    charts::RefreshGraphWindows(GraphId::TyreFirst, GraphId::TyreLast);
+    RefreshGraphWindows(GraphGroup::Tyres);
     charts::DrawBalanceBar(Surf(form.Analysis_TyreGripDrawing), vehicle::TyreCode().FrontGripShare);
 }
 
 void DrawAeroSpeedChart(Main& form) {
     charts::DrawAeroSpeedChart(form.Analysis_AeroForcesChart(0).Surf(),
                                core::FromVbBool(SettingHandlers().AeroGraphMode));
-    charts::RefreshGraphWindows(GraphId::AeroDrag, GraphId::AeroLift);
+    RefreshGraphWindows(GraphGroup::Aero);
 }
 
 void DrawAeroForcesChart(Main& form) {
     charts::DrawAeroForcesChart(form.Analysis_AeroForcesChart(1).Surf());
-    charts::RefreshGraphWindows(GraphId::AeroLoads, GraphId::AeroLoads);
+    RefreshGraphWindows(GraphGroup::Aero);
 }
 
 void DrawAeroBalanceDiagram(Main& form) {

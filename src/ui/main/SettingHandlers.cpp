@@ -16,6 +16,8 @@
 #include "ui/main/MainDecelerationHandlers.hpp"
 #include "ui/main/SetupReaders_Drivetrain.hpp"
 #include "ui/main/SteeringTyreDisplays.hpp"
+#include "ui/tools/GearingAutoSpacer.hpp"
+#include "ui/tools/MakeLevelRide.hpp"
 #include "vehicle/VehCode.hpp"
 
 namespace ui {
@@ -65,6 +67,8 @@ SettingRoutines DefaultSettingRoutines() {
     r.DrawAeroSpeedChart = OnMainForm(&DrawAeroSpeedChart);
     r.DrawTyreDiagrams = OnMainForm(&DrawTyreDiagrams);
     r.DrawGearingGraph = OnMainForm(&DrawGearingGraph);
+    r.ShowGearingAutoSpacer = &ShowGearingAutoSpacer;
+    r.ShowMakeLevelRide = &ShowMakeLevelRide;
     return r;
 }
 

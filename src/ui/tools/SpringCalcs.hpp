@@ -1,0 +1,89 @@
+// The spring calculators of the mechanical calculators window, as plain functions: a leaf
+// spring, a coil spring and a torsion (anti-roll) bar, from their dimensions to their rates.
+//
+// Every input is in SI base units (m), read from the boxes by the leading-number rule; every
+// result is in SI (N/m, m, N m/rad) and converted for display by the window. Arithmetic is in
+// single precision, with the material constants below.
+//
+// Each calculator checks its inputs in a fixed order; Ok[i] tells whether box i passed. A
+// result is meaningful only when Valid (every check passed); otherwise the window leaves its
+// result labels as they were.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace tools {
+
+// Young's modulus of spring steel, Pa (leaf springs).
+inline constexpr float kSteelYoungsModulus = 2e11f;
+// Shear modulus of spring steel, Pa, as the single nearest 7.93e10 (coils and bars).
+inline constexpr float kSteelShearModulus = 79300001792.0f;
+// G x pi / 4 with G as above and pi as the models take it: the polar moment factor of a bar.
+inline constexpr float kBarTorsionFactor = 62282075764.835434f;
+
+// ---- Leaf spring ----
+enum class LeafType : uint8_t { SemiElliptic = 0, SemiEllipticProgressive = 1, QuarterElliptic = 2 };
+
+struct LeafSpringInputs {
+    float Span = 0.0f;        // m, L
+    float Width = 0.0f;       // m, b, one leaf
+    float Thickness = 0.0f;   // m, t, one leaf
+    double LeavesTyped = 0.0; // the "Leaves:" box as read; rounded half to even to a count
+    LeafType Type = LeafType::SemiElliptic;
+};
+
+struct LeafSpringResult {
+    std::array<bool, 4> Ok{true, true, true, true};  // boxes 0 span .. 3 leaves
+    bool Valid = true;
+    int Leaves = 0;        // the rounded leaf count (2..255 when valid)
+    float Rate = 0.0f;     // N/m of the chosen type
+};
+
+// Span at least 0.05 m; a leaf count (halves to even) from 2 to 255. Width and thickness are
+// not checked: zero or negative values give zero or negative rates.
+LeafSpringResult CalcLeafSpring(const LeafSpringInputs& in);
+
+// ---- Coil spring ----
+struct CoilSpringInputs {
+    float FreeLength = 0.0f;     // m, Lf
+    float Pitch = 0.0f;          // m, p (free length per active coil)
+    float TotalCoils = 0.0f;     // Nt
+    float WireDiameter = 0.0f;   // m, d
+    float InnerDiameter = 0.0f;  // m, Di
+};
+
+struct CoilSpringResult {
+    std::array<bool, 5> Ok{true, true, true, true, true};
+    bool Valid = true;
+    float ActiveCoils = 0.0f;     // n = Lf / p
+    float MeanDiameter = 0.0f;    // m, 2R = Di + d
+    float Travel = 0.0f;          // m, Lf - Nt x d (to coil bind)
+    float Rate = 0.0f;            // N/m, G r^4 / (4 n R^3)
+};
+
+// Free length, pitch, wire and inner diameter at least 0.01 m; at least 2 total coils.
+CoilSpringResult CalcCoilSpring(const CoilSpringInputs& in);
+
+// ---- Torsion bar (anti-roll bar) ----
+struct TorsionBarInputs {
+    float ArmLength = 0.0f;      // m, A (lever from the bar's axis to the link)
+    float BarLength = 0.0f;      // m, Lb (twisting length)
+    float Diameter = 0.0f;       // m, outer diameter
+    float WallThickness = 0.0f;  // m, w (a solid bar uses its radius)
+    bool Solid = false;
+};
+
+struct TorsionBarResult {
+    std::array<bool, 4> Ok{true, true, true, true};
+    bool Valid = true;
+    float HollowDiameter = 0.0f;     // m, 2 Ri (negative for a wall thicker than the radius)
+    float TorsionStiffness = 0.0f;   // N m/rad
+    float LinearStiffness = 0.0f;    // N/m at the arm's end
+};
+
+// Arm at least 0.05 m, bar at least 0.2 m, outer radius at least 0.0025 m, wall at least
+// 0.001 m (for a solid bar the wall is the radius).
+TorsionBarResult CalcTorsionBar(const TorsionBarInputs& in);
+
+}  // namespace tools

@@ -1,0 +1,117 @@
+// Renders every tool window offscreen, with worked values and with refused inputs, as
+// tools_*.png beside the test program for a person to look at. The assertions are only that
+// each picture was made at the window's size; the value of the test is the pictures.
+#include <QImage>
+#include <string>
+
+#include "QtTestApp.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "core/GlobalShared.hpp"
+#include "core/OptionsSettings.hpp"
+#include "core/TextTable.hpp"
+#include "platform/Controls.hpp"
+#include "platform/ServiceDoubles.hpp"
+#include "qt/RenderToPng.hpp"
+#include "support/StartedProgram.hpp"
+#include "ui/tools/DiscBrakeCalc.hpp"
+#include "ui/tools/GearingAutoSpacer.hpp"
+#include "ui/tools/MakeLevelRide.hpp"
+#include "ui/tools/MechCalcs.hpp"
+#include "ui/tools/UnitConv.hpp"
+
+namespace {
+
+void Shot(platform::Form& f, const std::string& name) {
+    const std::string path = core::ExecutableFolder() + "tools_" + name + ".png";
+    EXPECT_TRUE(qtfront::RenderFormToPng(f, path)) << path;
+    const QImage image(QString::fromStdString(path));
+    EXPECT_GE(image.width(), f.Width() - 2) << name;
+}
+
+class ToolWindowScreenshots : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qttest::App();
+        Reset();
+        platform::InstallServiceDoubles();
+        core::GlobalShared() = core::GlobalSharedState{};
+        core::OptionsSettings() = {};
+        core::SetDefaultOptions();
+        core::ApplyUnitPreset(1);  // metric
+        core::InitDefaultTexts();
+    }
+    void TearDown() override { Reset(); }
+    static void Reset() {
+        ui::ResetMechCalcs();
+        ui::ResetUnitConv();
+        ui::ResetGearingAutoSpacer();
+        ui::ResetMakeLevelRide();
+    }
+};
+
+TEST_F(ToolWindowScreenshots, MechanicalCalculators) {
+    ui::ShowMechCalcs();
+    auto& w = *ui::PeekMechCalcs();
+    Shot(w, "mechcalcs_springs");
+    w.CoilSpringInput(2).SetText("1.5");
+    w.LeafSpringInput(3).SetText("300");
+    w.ARBInput(0).SetText("");
+    Shot(w, "mechcalcs_springs_refused");
+    w.SelectMechCalc->UserSelect(1);
+    w.DiscMasterCylinders->UserSelect(1);
+    Shot(w, "mechcalcs_brakes");
+    w.DiscBrakeInput(tools::BrakeBox::AppliedForce).SetText("5");
+    w.DiscBrakeInput(tools::BrakeBox::BiasOffset).SetText("40");
+    Shot(w, "mechcalcs_brakes_refused");
+}
+
+TEST_F(ToolWindowScreenshots, UnitConverter) {
+    ui::ShowUnitConv();
+    auto& u = *ui::PeekUnitConv();
+    u.DistanceInput->SetText("250");
+    u.Select_DistanceUnits->UserSelect(0);
+    u.MassInput->SetText("1");
+    u.Select_MassUnits->UserSelect(4);
+    u.PowerInput->SetText("150");
+    u.Select_PowerUnits->UserSelect(1);
+    u.TorqueInput->SetText("100");
+    u.Select_TorqueUnits->UserSelect(1);
+    Shot(u, "unitconv");
+    u.TyreHeightInput->SetText("149");
+    u.TyreWidthInput->SetText("0");
+    Shot(u, "unitconv_refused");
+}
+
+// The two windows that act on the main window, with the shipped sample cars loaded.
+class MainToolScreenshots : public testsupport::StartedProgram {
+protected:
+    void SetUp() override {
+        qttest::App();
+        StartedProgram::SetUp();
+        CopyShippedData();
+    }
+    void TearDown() override {
+        ui::ResetGearingAutoSpacer();
+        ui::ResetMakeLevelRide();
+        StartedProgram::TearDown();
+    }
+};
+
+TEST_F(MainToolScreenshots, AutoSpacerAndLevelRide) {
+    ui::Main& main = Start();
+    ui::ShowGearingAutoSpacer();
+    auto& g = *ui::PeekGearingAutoSpacer();
+    g.GASAdjuster->UserClickAt(25);
+    Shot(g, "autospacer");
+    g.GAS_SelectMethod->UserSelect(0);
+    Shot(g, "autospacer_equal");
+    main.Live_Speed->SetValue(30);
+    ui::ShowMakeLevelRide();
+    Shot(*ui::PeekMakeLevelRide(), "makelevelride");
+    ui::PeekMakeLevelRide()->Unload();
+    main.Live_Speed->SetValue(0);
+    ui::ShowMakeLevelRide();
+    Shot(*ui::PeekMakeLevelRide(), "makelevelride_standstill");
+}
+
+}  // namespace

@@ -14,6 +14,7 @@
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "ui/graphs/ResizeableGraphWindow.hpp"
+#include "ui/main/ChartDoubleClicks.hpp"
 
 namespace ui {
 
@@ -37,6 +38,7 @@ Main::Main() : platform::Form("Main") {
     // After the design-time choices, so filling the selectors runs no handler.
     InstallSettingHandlers(*this);
     InstallGraphWindows();
+    InstallChartDoubleClicks(*this);
     core::GlobalChassisLab().MainForm = this;
 }
 

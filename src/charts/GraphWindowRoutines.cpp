@@ -1,35 +1,177 @@
-// Placeholder draw routines: each records its graph id on a cleared picture until the graph
-// itself is drawn here.
+// The draw routines of the graph windows for the mass, suspension, steering,
+// drive-train, tyre and aerodynamic graphs (ids 1 and 12 to 31). Where a graph is the main
+// window's chart at another size, the page chart's own routine draws it on the window's
+// picture; the others choose their scales here from the picture's size and call the chart
+// primitives.
 #include "charts/GraphWindowRoutines.hpp"
 
+#include <algorithm>
+#include <array>
+
+#include "analysis/PhysicalCode.hpp"
+#include "analysis/SteeringCode.hpp"
+#include "analysis/SuspensionCode.hpp"
+#include "charts/CornerBarChart.hpp"
+#include "charts/PatchDiagrams.hpp"
 #include "charts/ResizeableGraphCode.hpp"
+#include "charts/SteeringDiagrams.hpp"
+#include "charts/SuspensionCharts.hpp"
+#include "charts/VehicleCharts.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "core/Numbers.hpp"
+#include "core/OptionsSettings.hpp"
+#include "core/TextTable.hpp"
 #include "platform/Controls.hpp"
+#include "vehicle/AeroCode.hpp"
+#include "vehicle/TyreCode.hpp"
 
 namespace charts {
 
 namespace {
 
-void Blank(GraphGroup group, int16_t index, GraphWindow& window) {
-    const GraphGroupRange range = GroupRange(group);
-    if (index < 0 || index >= range.Count) return;
-    platform::Surface& s = window.LargeGraph().Surf();
-    s.BeginFrame();
-    s.Cls();
-    s.EndFrame();
-    window.SetCurrentGraph(range.FirstId + index);
+using core::Quantity;
+
+platform::Surface& Picture(GraphWindow& window) { return window.LargeGraph().Surf(); }
+
+bool InGroup(GraphGroup group, int16_t index) {
+    return index >= 0 && index < GroupRange(group).Count;
+}
+
+void Record(GraphGroup group, int16_t index, GraphWindow& window) {
+    window.SetCurrentGraph(GroupRange(group).FirstId + index);
+}
+
+// An option's grid step (display units) in internal units.
+float Step(int16_t option, Quantity q) {
+    return static_cast<float>(option / core::UnitData(q).Factor);
+}
+
+// Width of the front axle with its tyres, m.
+float FrontSpan() {
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    return v.Axles[0].TrackWidth + vehicle::TyreCode().WheelTyres[0].Width;
 }
 
 }  // namespace
 
-void DrawPowerTorqueGraph(int16_t i, GraphWindow& w) { Blank(GraphGroup::Data, i, w); }
-void DrawCornerMassesGraph(int16_t i, GraphWindow& w) { Blank(GraphGroup::Physical, i, w); }
-void DrawDecelerationGraph(int16_t i, GraphWindow& w) { Blank(GraphGroup::Deceleration, i, w); }
-void DrawSpringGraph(int16_t i, GraphWindow& w) { Blank(GraphGroup::Springs, i, w); }
-void DrawDamperGraph(int16_t i, GraphWindow& w) { Blank(GraphGroup::Damping, i, w); }
-void DrawSteeringGraph(int16_t i, GraphWindow& w) { Blank(GraphGroup::Steering, i, w); }
-void DrawDrivetrainGraph(int16_t i, GraphWindow& w) { Blank(GraphGroup::Drivetrain, i, w); }
-void DrawTyreGraph(int16_t i, GraphWindow& w) { Blank(GraphGroup::Tyres, i, w); }
-void DrawAeroGraph(int16_t i, GraphWindow& w) { Blank(GraphGroup::Aero, i, w); }
-void DrawAccelerationGraph(int16_t i, GraphWindow& w) { Blank(GraphGroup::Acceleration, i, w); }
+// Id 1: the static corner masses, scaled so that the bare body's heaviest corner fills
+// 1 / 1.15 of the window's own inner height.
+void DrawCornerMassesGraph(int16_t index, GraphWindow& window) {
+    if (!InGroup(GraphGroup::Physical, index)) return;
+    Record(GraphGroup::Physical, index, window);
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    const float x = v.BodyCoG.X, y = v.BodyCoG.Y;
+    float largest = 0.0f;
+    for (const float share : {(1.0f - x) * y, x * y, (1.0f - x) * (1.0f - y), x * (1.0f - y)})
+        largest = std::max(largest, share);
+    const float yScale = (window.InnerHeight() - 15.0f) / (largest * v.BodyMass) / 1.15f;
+    const auto& m = analysis::PhysicalCode().CornerMass;
+    DrawCornerBarChart(Picture(window), {m[0], m[1], m[2], m[3], 0, 0, 0, 0}, yScale,
+                       Step(core::OptionsSettings().CornerMassChartScaleY, Quantity::Mass),
+                       core::TextTable().QuantityTitleMass, core::UnitSuffix(Quantity::Mass),
+                       kBarsSingle);
+}
+
+// Ids 12-16: spring loads, spring deflections, roll stiffness, rear view, side view.
+void DrawSpringGraph(int16_t index, GraphWindow& window) {
+    if (!InGroup(GraphGroup::Springs, index)) return;
+    platform::Surface& s = Picture(window);
+    switch (index) {
+        case 0: DrawSpringLoadChart(s); break;
+        case 1: DrawWheelTravelChart(s); break;
+        case 2: DrawRollStiffnessChart(s); break;
+        case 3: DrawSuspRearView(s); break;
+        default: DrawSuspSideView(s); break;
+    }
+    Record(GraphGroup::Springs, index, window);
+}
+
+// Ids 17-19: the drop, push and live response runs.
+void DrawDamperGraph(int16_t index, GraphWindow& window) {
+    if (!InGroup(GraphGroup::Damping, index)) return;
+    const auto& susp = analysis::SuspensionCode();
+    const analysis::ResponseHistory<float>* runs[] = {
+        &susp.DropResponseTravel, &susp.PushResponseTravel, &susp.LiveResponseTravel};
+    DrawSuspResponse(Picture(window), *runs[index]);
+    Record(GraphGroup::Damping, index, window);
+}
+
+// Ids 20-21: the steering plan (close-up or full view) and the camber diagram.
+void DrawSteeringGraph(int16_t index, GraphWindow& window) {
+    if (!InGroup(GraphGroup::Steering, index)) return;
+    platform::Surface& s = Picture(window);
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    const auto& tyres = vehicle::TyreCode().WheelTyres;
+    const auto& st = analysis::SteeringCode();
+    if (index == 0) {
+        float scale = s.ScaleWidth() / (1.5f * FrontSpan());
+        float offset = 0.0f;
+        if (st.ToeDiagramMode != 0) {
+            scale = s.ScaleHeight() /
+                    (1.3f * (v.Wheelbase + tyres[0].UnloadedRadius + tyres[2].UnloadedRadius));
+            offset = v.Wheelbase;
+        }
+        DrawSteeringDiagram(s, st.WheelSteerAngle, st.SteeringArmAngle, scale, offset);
+    } else {
+        DrawCamberDiagram(s, tyres, st.LiveCamber, s.ScaleWidth() / (1.5f * FrontSpan()));
+    }
+    Record(GraphGroup::Steering, index, window);
+}
+
+// Ids 22-23: engine speed against road speed, wheel torque against wheel speed.
+void DrawDrivetrainGraph(int16_t index, GraphWindow& window) {
+    if (!InGroup(GraphGroup::Drivetrain, index)) return;
+    if (index == 0) {
+        DrawGearingSpeedChart(Picture(window));
+    } else {
+        DrawGearingTorqueChart(Picture(window));
+    }
+    Record(GraphGroup::Drivetrain, index, window);
+}
+
+// Ids 24-28: one wheel from the side (front left .. rear right), the four contact patches.
+void DrawTyreGraph(int16_t index, GraphWindow& window) {
+    if (!InGroup(GraphGroup::Tyres, index)) return;
+    platform::Surface& s = Picture(window);
+    const float size = std::min(s.ScaleWidth(), 1.075f * s.ScaleHeight());
+    const auto& tyres = vehicle::TyreCode().WheelTyres;
+    if (index < 4) {
+        DrawTyreSideView(s, index, 0.4f * size / tyres[static_cast<std::size_t>(index)].UnloadedRadius);
+    } else {
+        DrawContactPatchDiagram(s, tyres, 0.75f * size / core::GlobalChassisLab().CurrentVehicle.Wheelbase);
+    }
+    Record(GraphGroup::Tyres, index, window);
+}
+
+// Ids 29-31: drag and lift against speed up to the top speed, and the aerodynamic wheel loads
+// against the static ones on a scale that also holds the speed chart's largest force.
+void DrawAeroGraph(int16_t index, GraphWindow& window) {
+    if (!InGroup(GraphGroup::Aero, index)) return;
+    platform::Surface& s = Picture(window);
+    if (index < 2) {
+        DrawAeroSpeedChart(s, index == 1);
+    } else {
+        const auto& aero = vehicle::AeroCode();
+        const auto& table = aero.AeroSpeedTable;
+        const int32_t n = core::CLng(aero.TopSpeed / vehicle::kAeroSpeedStep);
+        const int32_t rows = std::clamp<int32_t>(n + 1, 0, static_cast<int32_t>(table.size()));
+        float m = 0.0f;
+        for (int32_t r = 0; r < rows; ++r)
+            m = std::max({m, -table[r][1], -table[r][4], -table[r][5], table[r][11]});
+        const auto& load = aero.LiveAero.WheelLoad;
+        const auto& stat = analysis::PhysicalCode().CornerStaticLoad;
+        std::array<float, 8> v{};
+        for (int i = 0; i < 4; ++i) {
+            v[i] = stat[i];
+            v[i + 4] = load[i];
+            m = std::max(m, load[i]);
+        }
+        DrawCornerBarChart(s, v, (s.ScaleHeight() - 15.0f) / m / 1.2f,
+                           Step(core::OptionsSettings().AeroLoadsChartScaleY, Quantity::Force),
+                           core::TextTable().QuantityTitleForce, core::UnitSuffix(Quantity::Force),
+                           kBarsCompare);
+    }
+    Record(GraphGroup::Aero, index, window);
+}
 
 }  // namespace charts

@@ -1,0 +1,186 @@
+// The draw routines of the graph windows for the two runs against time (ids 2 to 11 and 32 to
+// 41). The deceleration graphs are the deceleration page's own; the acceleration graphs differ
+// from the acceleration page's: every step of 0.01 s is plotted (the page plots one every
+// 0.1 s), the distance is shown in the small-distance unit, and the force axis is sized with
+// the radius of the driven rear wheels for a rear-driven car.
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+#include <string>
+
+#include "analysis/AccelerationCode.hpp"
+#include "charts/GearSpeedChart.hpp"
+#include "charts/GraphWindowRoutines.hpp"
+#include "charts/LineCharts.hpp"
+#include "charts/ResizeableGraphCode.hpp"
+#include "charts/RunGraphs.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "core/OptionsSettings.hpp"
+#include "core/TextTable.hpp"
+#include "platform/Controls.hpp"
+#include "vehicle/EngineCode.hpp"
+#include "vehicle/GearingCode.hpp"
+#include "vehicle/TyreCode.hpp"
+
+namespace charts {
+
+namespace {
+
+using core::Quantity;
+
+float Step(int16_t option, Quantity q) {
+    return static_cast<float>(option / core::UnitData(q).Factor);
+}
+
+// Steps between plotted points: one point every 0.01 s of the run.
+uint8_t AccPointStride(float dt) {
+    if (dt == 0.01f) return 1;
+    if (dt == 0.002f) return 5;
+    if (dt == 0.0005f) return 20;
+    return static_cast<uint8_t>(std::clamp<int32_t>(core::CLng(0.01f / dt), 1, 255));
+}
+
+// The top of the force graph: the drive force the engine can give through first gear, at most
+// 1.05 x the largest drive force of the run; with the wheel loads drawn, raised to 1.02 x the
+// heavier axle's load.
+float AccForceTop() {
+    const auto& run = analysis::AccelerationCode();
+    const auto& veh = core::GlobalChassisLab().CurrentVehicle;
+    const auto& eng = vehicle::EngineCode().CurrentEngine;
+    float m = eng.PeakTorque;  // a vehicle that is not wheel driven: its thrust
+    if (veh.Drivetrain.DriveType != vehicle::kDriveThrust) {
+        const auto& tyres = vehicle::TyreCode().WheelTyres;
+        const float r = veh.Drivetrain.DriveType == vehicle::kDriveRear ? tyres[2].UnloadedRadius
+                                                                          : tyres[0].UnloadedRadius;
+        m = veh.Drivetrain.DrivetrainEfficiency * eng.PeakTorque *
+            vehicle::GearingCode().OverallRatios[1] / (0.95f * r);
+    }
+    m = std::min(m, 1.05f * run.AccResults[analysis::AccRes::PeakDriveForce]);
+    if (core::FromVbBool(core::OptionsSettings().DrawAccVLoads)) {
+        const auto& load = run.AccAero.WheelLoad;
+        const float axle = load[0] > load[2] ? load[0] + load[1] : load[2] + load[3];
+        m = std::max(m, 1.02f * axle);
+    }
+    return m;
+}
+
+struct AccGraph {
+    std::array<int, 5> Columns{};
+    int Count = 0;
+    float Top = 0.0f;  // SI
+    float XStep = 0.0f;
+    float YStep = 0.0f;
+    std::string YTitle;
+    std::string YUnit;
+    uint8_t Mode = kPlotSingle;
+};
+
+AccGraph Make(std::initializer_list<int> columns, float top, float xStep, float yStep,
+             const std::string& yTitle, const std::string& yUnit, uint8_t mode = kPlotSingle) {
+    AccGraph g;
+    for (int c : columns) g.Columns[static_cast<std::size_t>(g.Count++)] = c;
+    g.Top = top;
+    g.XStep = xStep;
+    g.YStep = yStep;
+    g.YTitle = yTitle;
+    g.YUnit = yUnit;
+    g.Mode = mode;
+    return g;
+}
+
+AccGraph AccGraphOf(int index, int32_t last) {
+    namespace C = analysis::AccCol;
+    namespace R = analysis::AccRes;
+    const auto& run = analysis::AccelerationCode();
+    const auto& opt = core::OptionsSettings();
+    const auto& tt = core::TextTable();
+    const auto unit = [](Quantity q) { return core::UnitSuffix(q); };
+    switch (index) {
+        case 0:
+            return Make({C::Throttle}, 1.05f, opt.ThrottleTimeGraphScaleX, 0.1f,
+                        tt.QuantityTitleThrottle, "%");
+        case 1:
+            return Make({C::EngineSpeed}, 1.05f * vehicle::EngineCode().CurrentEngine.LimitSpeed,
+                        opt.EngineARVTimeGraphScaleX,
+                        Step(opt.EngineARVTimeGraphScaleY, Quantity::ARV), AngularVelocityTitle(),
+                        unit(Quantity::ARV));
+        case 2:
+            return Make({C::Gear},
+                        core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears + 1.0f,
+                        opt.GearTimeGraphScaleX, 1.0f, tt.QuantityTitleGear, "");
+        case 3:
+            return Make({C::DriveForce, C::Resistance, C::NetForce, C::WheelLoad, C::WheelLoad + 2},
+                        AccForceTop(), opt.ForcesTimeGraphScaleX,
+                        Step(opt.ForcesTimeGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
+                        unit(Quantity::Force), kPlotForces);
+        case 4:
+            return Make({C::Acceleration}, 1.05f * run.AccResults[R::PeakAcceleration],
+                        opt.AccTimeGraphScaleX, Step(opt.AccTimeGraphScaleY, Quantity::Acc),
+                        tt.QuantityTitleAcceleration, unit(Quantity::Acc));
+        case 5:
+            return Make({C::Speed}, 1.05f * run.Row(last, C::Speed), opt.SpeedTimeGraphScaleX,
+                        Step(opt.SpeedTimeGraphScaleY, Quantity::Speed), tt.QuantityTitleSpeed,
+                        unit(Quantity::Speed));
+        case 6:
+            return Make({C::Distance}, 1.05f * run.AccResults[R::DistanceAtFinalSpeed],
+                        opt.DistanceTimeGraphScaleX,
+                        Step(opt.DistanceTimeGraphScaleY, Quantity::DistanceSmall),
+                        tt.QuantityTitleDistance, unit(Quantity::DistanceSmall));
+        case 7: {
+            float top = 0.01f;
+            for (const auto& c : run.AccSusp) top = std::max(top, c.SpringTravel);
+            return Make({C::LoadedSpringLength, C::LoadedSpringLength + 1,
+                         C::LoadedSpringLength + 2, C::LoadedSpringLength + 3},
+                        1.02f * top, opt.SpringDefTimeGraphScaleX,
+                        Step(opt.SpringDefTimeGraphScaleY, Quantity::DistanceSmall),
+                        tt.QuantityTitleDistance, unit(Quantity::DistanceSmall), kPlotFourCorners);
+        }
+        case 8: {
+            float top = 0.0f;
+            for (const auto& t : run.AccTyres) top = std::max(top, t.SidewallHeight);
+            return Make({C::TyreDeflection, C::TyreDeflection + 1, C::TyreDeflection + 2,
+                         C::TyreDeflection + 3},
+                        1.05f * top, opt.TyreDefTimeGraphScaleX,
+                        Step(opt.TyreDefTimeGraphScaleY, Quantity::DistanceSmall),
+                        tt.QuantityTitleDistance, unit(Quantity::DistanceSmall), kPlotFourCorners);
+        }
+        default:
+            return Make({C::FuelLeft}, 1.05f * run.Row(0, C::FuelLeft), opt.FuelTimeGraphScaleX,
+                        Step(opt.FuelTimeGraphScaleY, Quantity::Volume), tt.QuantityTitleVolume,
+                        unit(Quantity::Volume));
+    }
+}
+
+}  // namespace
+
+// Ids 2-11: the deceleration run's graphs, as on the deceleration page.
+void DrawDecelerationGraph(int16_t index, GraphWindow& window) {
+    if (index < 0 || index >= GroupRange(GraphGroup::Deceleration).Count) return;
+    DrawDecChart(window.LargeGraph().Surf(), index);
+    window.SetCurrentGraph(GroupRange(GraphGroup::Deceleration).FirstId + index);
+}
+
+// Ids 32-41: the acceleration run's graphs up to the time the run reached its final speed.
+void DrawAccelerationGraph(int16_t index, GraphWindow& window) {
+    const GraphGroupRange range = GroupRange(GraphGroup::Acceleration);
+    if (index < 0 || index >= range.Count) return;
+    const auto& run = analysis::AccelerationCode();
+    const int32_t rows = std::min<int32_t>(
+        run.AccLastStep + 1, static_cast<int32_t>(run.AccData.size() / analysis::kAccColumns));
+    if (rows >= 1) {
+        platform::Surface& s = window.LargeGraph().Surf();
+        const int32_t last = rows - 1;
+        const float dt = run.AccTimeStep;
+        const AccGraph g = AccGraphOf(index, last);
+        const float xScale = (s.ScaleWidth() - 15.0f) / run.AccResults[analysis::AccRes::TimeToFinalSpeed];
+        const float yScale = (s.ScaleHeight() - 15.0f) / g.Top;
+        const bool extra = index == 3 && core::FromVbBool(core::OptionsSettings().DrawAccVLoads);
+        const ChartSeries y = ChartSeries::Columns(run.AccData.data(), analysis::kAccColumns, rows,
+                                                   g.Columns.data(), g.Count);
+        PlotChart(s, y, dt, AccPointStride(dt), last, xScale, g.XStep, yScale, g.YStep,
+                  core::TextTable().QuantityTitleTime, "s", g.YTitle, g.YUnit, extra, g.Mode);
+    }
+    window.SetCurrentGraph(range.FirstId + index);
+}
+
+}  // namespace charts

@@ -198,24 +198,24 @@ TEST_F(GraphWindowRegistry, ADoubleClickDrawsIntoTheNewestWindowOrOpensOne) {
 
 TEST_F(GraphWindowRegistry, TheRefreshRedrawsOnlyWindowsShowingTheGroup) {
     Open(4);
-    Window(0).DecMenuItem(4).UserClick();   // 6
-    Window(1).AccMenuItem(0).UserClick();   // 32
-    Window(2).DecMenuItem(9).UserClick();   // 11
+    Window(0).SpringMenuItem(0).UserClick();    // 12
+    Window(1).SteeringMenuItem(0).UserClick();  // 20
+    Window(2).SpringMenuItem(4).UserClick();    // 16
     // Window 3 shows nothing.
     std::vector<uint64_t> before;
     for (int i = 0; i < 4; ++i) before.push_back(Drawn(i));
-    charts::RefreshGraphWindows(GraphGroup::Deceleration);
+    charts::RefreshGraphWindows(GraphGroup::Springs);
     EXPECT_GT(Drawn(0), before[0]);
     EXPECT_EQ(Drawn(1), before[1]);
     EXPECT_GT(Drawn(2), before[2]);
     EXPECT_EQ(Drawn(3), before[3]);
-    EXPECT_EQ(Window(0).CurrentGraph(), 6);
-    EXPECT_EQ(Window(2).CurrentGraph(), 11);
+    EXPECT_EQ(Window(0).CurrentGraph(), 12);
+    EXPECT_EQ(Window(2).CurrentGraph(), 16);
 
     // A closed window is never drawn, even though it keeps its graph id.
     Window(0).UserClose();
     const uint64_t closed = Drawn(0);
-    charts::RefreshGraphWindows(GraphGroup::Deceleration);
+    charts::RefreshGraphWindows(GraphGroup::Springs);
     EXPECT_EQ(Drawn(0), closed);
 }
 

@@ -1,0 +1,59 @@
+// Every graph of the graph windows drawn for each shipped sample car, rendered offscreen at the
+// window's designed size and at a large size (graph_<id>_<car>_<size>.png beside the test
+// program) for a person to look at. The assertions are that each picture was made and that
+// the graph put something on its picture.
+#include <QImage>
+#include <string>
+
+#include "QtTestApp.hpp"
+#include "charts/ResizeableGraphCode.hpp"
+#include "core/TextTable.hpp"
+#include "qt/RenderToPng.hpp"
+#include "support/StartedProgram.hpp"
+#include "ui/graphs/ResizeableGraphWindow.hpp"
+
+namespace {
+
+class GraphWindowScreenshots : public testsupport::StartedProgram {
+protected:
+    void SetUp() override {
+        qttest::App();
+        StartedProgram::SetUp();
+        CopyShippedData();
+    }
+};
+
+TEST_F(GraphWindowScreenshots, EveryGraphOfEverySampleCarAtTwoSizes) {
+    ui::Main& w = Start();
+    ASSERT_EQ(core::GlobalChassisLab().VehicleCount, 3);
+    charts::OpenGraphWindow();
+    ui::ResizeableGraphWindow& gw = *ui::ResizeableGraphWindows().Windows.Peek(0);
+    const char* cars[] = {"golf", "m3", "impreza"};
+    struct Size {
+        const char* name;
+        int width, height;
+    };
+    const Size sizes[] = {{"small", gw.Width(), gw.Height()}, {"large", 1000, 700}};
+    for (int car = 0; car < 3; ++car) {
+        if (car > 0) w.Main_SelectVeh->UserSelect(car);
+        for (const Size& size : sizes) {
+            gw.SetSize(size.width, size.height);
+            for (int id = 0; id < charts::kGraphCount; ++id) {
+                charts::GraphGroup group;
+                ASSERT_TRUE(charts::GroupOfGraph(id, group));
+                gw.GroupItems(group)(id - charts::GroupRange(group).FirstId).UserClick();
+                EXPECT_EQ(gw.CurrentGraph(), id);
+                // The engine curve waits for the dyno chart to draw on any picture.
+                if (id != 0) {
+                    EXPECT_FALSE(gw.LargeGraph().Surf().DisplayList().empty())
+                        << cars[car] << " graph " << id;
+                }
+                const std::string path = core::ExecutableFolder() + "graph_" + std::to_string(id) +
+                                         "_" + cars[car] + "_" + size.name + ".png";
+                EXPECT_TRUE(qtfront::RenderFormToPng(gw, path)) << path;
+            }
+        }
+    }
+}
+
+}  // namespace

@@ -16,6 +16,10 @@ constexpr float kFontHeightTwips = 160.0f;  // 8 points
 
 float FiniteOr0(float v) { return std::isfinite(v) ? v : 0.0f; }
 
+// A grid line at position p of a surface `size` twips across could be seen; lines further
+// off than the surface is large are left out (the loop still counts them).
+bool Visible(float p, float size) { return std::fabs(p) <= 2.0f * std::fabs(size) + 1.0f; }
+
 }  // namespace
 
 ChartRedraw::ChartRedraw(platform::Surface& surface) : surface_(surface) {
@@ -42,7 +46,9 @@ void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, flo
         int n = 0;
         while (p < limit) {
             p = a * xScale;
-            if (gridMode == kGridCentred) {
+            if (!Visible(p, w)) {
+                // Beyond sight (a step far larger than the chart): nothing to draw.
+            } else if (gridMode == kGridCentred) {
                 s.Line(w / 2 + p, h, w / 2 + p, 0, kGrey);
                 s.Line(w / 2 - p, h, w / 2 - p, 0, kGrey);
             } else {
@@ -59,7 +65,9 @@ void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, flo
         int n = 0;
         while (p < limit) {
             p = a * yScale;
-            if (gridMode == kGridCentred) {
+            if (!Visible(p, h)) {
+                // Beyond sight.
+            } else if (gridMode == kGridCentred) {
                 s.Line(0, h / 2 + p, w, h / 2 + p, kGrey);
                 s.Line(0, h / 2 - p, w, h / 2 - p, kGrey);
             } else if (gridMode == kGridFromTop) {

@@ -41,22 +41,24 @@ void DrawCornerBarChart(platform::Surface& s, const std::array<float, 8>& values
         const float a = values[k], b = values[k + 4];
         const float topA = y0 - a * yScale, topB = y0 - b * yScale;
         if (!std::isfinite(topA) || !std::isfinite(topB)) continue;
-        for (int32_t c = 0; c <= g.BarWidth; ++c) {
-            const float x = kChartMargin + static_cast<float>(n * g.Slot + g.Gap + c);
-            switch (mode) {
-            case kBarsSingle:
-                s.Line(x, y0, x, topA, kRed);
-                break;
-            case kBarsOverlay:
-                s.Line(x, y0, x, topA, kBlue);
-                s.Line(x, y0, x, topB, kGreen);
-                break;
-            default:
-                if (b > a) s.Line(x, y0, x, topB, kGreen);
-                s.Line(x, y0, x, topA, kBlue);
-                if (b < a) s.Line(x, topB, x, topA, kRed);
-                break;
-            }
+        // The bar's columns, one twip apart from its left edge to BarWidth twips right of it,
+        // each a vertical line of the pen's width: together one solid block per colour.
+        const float x = kChartMargin + static_cast<float>(n * g.Slot + g.Gap);
+        const float x2 = x + static_cast<float>(g.BarWidth);
+        auto columns = [&](float bottom, float top, Color c) { s.Box(x, bottom, x2, top, c, true); };
+        switch (mode) {
+        case kBarsSingle:
+            columns(y0, topA, kRed);
+            break;
+        case kBarsOverlay:
+            columns(y0, topA, kBlue);
+            columns(y0, topB, kGreen);
+            break;
+        default:
+            if (b > a) columns(y0, topB, kGreen);
+            columns(y0, topA, kBlue);
+            if (b < a) columns(topB, topA, kRed);
+            break;
         }
     }
 

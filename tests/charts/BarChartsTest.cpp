@@ -27,22 +27,34 @@ TEST_F(BarChartsTest, BarGeometryRoundsHalvesToEven) {
     EXPECT_EQ(h.Gap, 56);
 }
 
-TEST_F(BarChartsTest, OneRedColumnPerTwipInCornerOrder) {
+// The bars of one colour, in drawing order.
+std::vector<DrawOp> Bars(const platform::Surface& s, platform::Color c) {
+    std::vector<DrawOp> out;
+    for (const auto& o : s.DisplayList())
+        if (o.kind == DrawOpKind::Box && o.color == c) out.push_back(o);
+    return out;
+}
+
+TEST_F(BarChartsTest, OneSolidRedBarPerCornerInCornerOrder) {
     s.Scale(0, 0, 1015, 3000);  // a surface 1015 twips wide
     // Wheel k's value is 100 x (k + 1): bars rear left, rear right, front left, front right.
     const std::array<float, 8> v = {100, 200, 300, 400, 0, 0, 0, 0};
     DrawCornerBarChart(s, v, 2.0f, 50.0f, "Mass", " kg", kBarsSingle);
-    auto red = Lines(kRed);
-    ASSERT_EQ(red.size(), 4u * 144u);  // columns 0..143 of each bar
-    const double px = 300.0 / 1015.0;   // pixels per twip across
+    auto red = Bars(s, kRed);
+    ASSERT_EQ(red.size(), 4u);
+    const double px = 300.0 / 1015.0;  // pixels per twip across
     const double py = 200.0 / 3000.0;
+    // Columns from 15 + 54 to 15 + 54 + 143 twips, filled in the bar's colour, pen 3 wide.
     EXPECT_NEAR(red[0].x1, (15 + 54) * px, 1e-9);
-    EXPECT_NEAR(red[143].x1, (15 + 54 + 143) * px, 1e-9);
-    EXPECT_NEAR(red[144].x1, (15 + 250 + 54) * px, 1e-9);
+    EXPECT_NEAR(red[0].x2, (15 + 54 + 143) * px, 1e-9);
+    EXPECT_NEAR(red[1].x1, (15 + 250 + 54) * px, 1e-9);
+    EXPECT_TRUE(red[0].filled);
+    EXPECT_EQ(red[0].fillColor, kRed);
+    EXPECT_EQ(red[0].width, 3);
     // Bar 0 is the rear-left wheel (value 300), bar 2 the front left (100).
-    EXPECT_NEAR(red[0].y1, 2985 * py, 1e-9);
-    EXPECT_NEAR(red[0].y2, (2985 - 600) * py, 1e-9);
-    EXPECT_NEAR(red[2 * 144].y2, (2985 - 200) * py, 1e-9);
+    EXPECT_NEAR(red[0].y2, 2985 * py, 1e-9);
+    EXPECT_NEAR(red[0].y1, (2985 - 600) * py, 1e-9);
+    EXPECT_NEAR(red[2].y1, (2985 - 200) * py, 1e-9);
     EXPECT_EQ(s.DrawWidth, 3);
     // Titles: the y title, then the four corner labels reading upwards from the base.
     auto t = Texts();
@@ -59,23 +71,26 @@ TEST_F(BarChartsTest, CompareModeShowsCapsAndShortfalls) {
     // Rear left: second value higher (green cap), rear right: lower (red top), fronts equal.
     const std::array<float, 8> v = {100, 100, 100, 100, 100, 100, 150, 50};
     DrawCornerBarChart(s, v, 1.0f, 50.0f, "Force", "N", kBarsCompare);
-    const size_t cols = static_cast<size_t>(CornerBars(s.ScaleWidth()).BarWidth) + 1;
-    EXPECT_EQ(Lines(kBlue).size(), 4 * cols);
-    EXPECT_EQ(Lines(kGreen).size(), cols);
-    EXPECT_EQ(Lines(kRed).size(), cols);
-    // The red section runs from the top of the second value to the top of the first.
-    auto red = Lines(kRed);
-    EXPECT_DOUBLE_EQ(red[0].y1, (2985.0 - 50.0) / 15.0);
-    EXPECT_DOUBLE_EQ(red[0].y2, (2985.0 - 100.0) / 15.0);
+    EXPECT_EQ(Bars(s, kBlue).size(), 4u);
+    EXPECT_EQ(Bars(s, kGreen).size(), 1u);
+    EXPECT_EQ(Bars(s, kRed).size(), 1u);
+    // The green cap comes first (the blue bar drawn over it); the red section runs from the
+    // top of the second value to the top of the first.
+    const auto& list = s.DisplayList();
+    size_t firstBar = 0;
+    while (firstBar < list.size() && list[firstBar].kind != DrawOpKind::Box) ++firstBar;
+    ASSERT_LT(firstBar + 1, list.size());
+    EXPECT_EQ(list[firstBar].color, kGreen);
+    EXPECT_EQ(list[firstBar + 1].color, kBlue);
+    auto red = Bars(s, kRed);
+    EXPECT_DOUBLE_EQ(red[0].y2, (2985.0 - 50.0) / 15.0);
+    EXPECT_DOUBLE_EQ(red[0].y1, (2985.0 - 100.0) / 15.0);
 
-    s.Cls();
     DrawCornerBarChart(s, v, 1.0f, 50.0f, "Force", "N", kBarsOverlay);
-    EXPECT_EQ(Lines(kBlue).size(), 4 * cols);
-    EXPECT_EQ(Lines(kGreen).size(), 4 * cols);
-    s.Cls();
+    EXPECT_EQ(Bars(s, kBlue).size(), 4u);
+    EXPECT_EQ(Bars(s, kGreen).size(), 4u);
     DrawCornerBarChart(s, v, 1.0f, 50.0f, "Force", "N", 7);  // no such mode: no bars
-    EXPECT_TRUE(Lines(kBlue).empty());
-    EXPECT_TRUE(Lines(kRed).empty());
+    EXPECT_TRUE(Boxes().empty());
 }
 
 platform::Color Background(const platform::Surface& s) { return s.DisplayList().front().fillColor; }

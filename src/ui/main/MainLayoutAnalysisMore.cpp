@@ -166,9 +166,15 @@ void Main::BuildAnalysisTyres(Container* page) {
         MakeIn(*this, CTL(Analysis_TyreDrawing), v.drawing, &f, 6, kFrameHead, f.Width() - 44, inner);
         auto& zoom = MakeIn(*this, CTL(Analysis_TyresZoom), v.zoom, &f, f.Width() - 32, kFrameHead,
                             20, inner - 18, Orientation::Vertical);
-        zoom.SetMin(1);
-        zoom.SetMax(10);
-        zoom.SetValue(1);
+        // The drawings' scales: twips per metre for the side view, tenths of that for the
+        // contact patch. At the start a road wheel fills most of the side view and a patch
+        // about a third of its picture.
+        const bool side = v.zoom == 1;
+        zoom.SetMin(side ? 1000 : 100);
+        zoom.SetMax(side ? 6000 : 2000);
+        zoom.SetSmallChange(side ? 100 : 20);
+        zoom.SetLargeChange(side ? 1000 : 200);
+        zoom.SetValue(side ? 5000 : 700);
         MakeLabel(*this, CTL(Analysis_TyreLabel), v.zoomLabel, &f, f.Width() - 38, kFrameHead + inner - 16,
                   34, "Zoom", Align::Center);
         top += h + 4;

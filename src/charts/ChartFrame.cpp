@@ -31,16 +31,16 @@ ChartRedraw::~ChartRedraw() { surface_.EndFrame(); }
 
 void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, float yStep,
               uint8_t top, uint8_t bottom, uint8_t left, uint8_t right, uint8_t gridMode) {
-    xScale = FiniteOr0(xScale);
+    // A direction without a usable scale has no grid lines; a step that is not a number is 0.
+    const bool xGrid = std::isfinite(xScale), yGrid = std::isfinite(yScale);
     xStep = FiniteOr0(xStep);
-    yScale = FiniteOr0(yScale);
     yStep = FiniteOr0(yStep);
     const float w = s.ScaleWidth();
     const float h = s.ScaleHeight();
     const float l = left, r = right, t = top, b = bottom;
     s.DrawWidth = 1;
 
-    if (gridMode != kGridHorizontal) {
+    if (gridMode != kGridHorizontal && xGrid) {
         const float limit = w - static_cast<float>(left + right);
         float a = 0.0f, p = 0.0f;
         int n = 0;
@@ -59,7 +59,7 @@ void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, flo
         }
     }
 
-    {
+    if (yGrid) {
         const float limit = h - static_cast<float>(top + bottom);
         float a = 0.0f, p = 0.0f;
         int n = 0;

@@ -53,8 +53,13 @@ TEST_F(ChartFrameTest, AZeroStepStopsAfter101LinesOnTheAxis) {
     for (const auto& o : vertical) EXPECT_DOUBLE_EQ(o.x1, 1.0);  // x = 15 twips
 }
 
-TEST_F(ChartFrameTest, ScalesThatAreNotNumbersDrawTheirLinesOnTheAxis) {
+TEST_F(ChartFrameTest, ScalesThatAreNotNumbersLeaveTheAxesAlone) {
     DrawGrid(s, NAN, 1.0f, INFINITY, 1.0f, 0, 15, 15, 0, kGridFromBottom);
+    EXPECT_TRUE(Lines(kGrey).empty());
+    EXPECT_EQ(Lines(0).size(), 2u);
+    // A step that is not a number is a step of 0.
+    DrawGrid(s, 10.0f, NAN, 10.0f, 1.0f, 0, 15, 15, 0, kGridFromBottom);
+    EXPECT_EQ(Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; }).size(), 101u);
     EXPECT_EQ(s.DroppedOps(), 0);
     EXPECT_TRUE(AllFinite());
 }

@@ -13,7 +13,9 @@
 #include "platform/ServiceDoubles.hpp"
 #include "qt/RenderToPng.hpp"
 #include "support/StartedProgram.hpp"
+#include "ui/main/Main.hpp"
 #include "ui/tools/DiscBrakeCalc.hpp"
+#include "ui/tools/DragRaceWindow.hpp"
 #include "ui/tools/GearingAutoSpacer.hpp"
 #include "ui/tools/MakeLevelRide.hpp"
 #include "ui/tools/MechCalcs.hpp"
@@ -93,6 +95,7 @@ protected:
     void TearDown() override {
         ui::ResetGearingAutoSpacer();
         ui::ResetMakeLevelRide();
+        ui::ResetDragRaceWindow();
         StartedProgram::TearDown();
     }
 };
@@ -112,6 +115,25 @@ TEST_F(MainToolScreenshots, AutoSpacerAndLevelRide) {
     main.Live_Speed->SetValue(0);
     ui::ShowMakeLevelRide();
     Shot(*ui::PeekMakeLevelRide(), "makelevelride_standstill");
+}
+
+// Two sample cars' runs, 2 s into the replay.
+TEST_F(MainToolScreenshots, ReplayViewerMidRun) {
+    ui::Main& main = Start();
+    ui::ShowDragRaceWindow();
+    auto& r = *ui::PeekDragRaceWindow();
+    Shot(r, "replay_empty");
+    r.Run1Add->UserClick();
+    ASSERT_GE(main.Main_SelectVeh->ListCount(), 2);
+    main.Main_SelectVeh->UserSelect(1);  // selecting a car runs its acceleration
+    r.Run2Add->UserClick();
+    r.Go->UserClick();
+    for (int i = 0; i < 41; ++i) r.PlayTimer->Tick();  // 2 s of run time at 1x
+    Shot(r, "replay_midrun");
+    r.RaceDistance->UserSelect(2);
+    r.Slower->UserClick();
+    r.PlayTimer->Tick();
+    Shot(r, "replay_midrun_total_distance");
 }
 
 }  // namespace

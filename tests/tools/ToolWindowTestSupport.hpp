@@ -12,6 +12,7 @@
 #include "core/TextTable.hpp"
 #include "core/Units.hpp"
 #include "platform/ServiceDoubles.hpp"
+#include "ui/tools/DragRaceWindow.hpp"
 #include "ui/tools/GearingAutoSpacer.hpp"
 #include "ui/tools/MakeLevelRide.hpp"
 #include "ui/tools/MechCalcs.hpp"
@@ -24,6 +25,7 @@ inline void ResetToolWindows() {
     ui::ResetUnitConv();
     ui::ResetGearingAutoSpacer();
     ui::ResetMakeLevelRide();
+    ui::ResetDragRaceWindow();
 }
 
 inline void ResetProgramBasics() {

@@ -16,6 +16,7 @@
 #include "ui/main/MainDecelerationHandlers.hpp"
 #include "ui/main/SetupReaders_Drivetrain.hpp"
 #include "ui/main/SteeringTyreDisplays.hpp"
+#include "ui/tools/DragRaceWindow.hpp"
 #include "ui/tools/GearingAutoSpacer.hpp"
 #include "ui/tools/MakeLevelRide.hpp"
 #include "vehicle/VehCode.hpp"
@@ -67,6 +68,7 @@ SettingRoutines DefaultSettingRoutines() {
     r.DrawAeroSpeedChart = OnMainForm(&DrawAeroSpeedChart);
     r.DrawTyreDiagrams = OnMainForm(&DrawTyreDiagrams);
     r.DrawGearingGraph = OnMainForm(&DrawGearingGraph);
+    r.ShowDragRaceWindow = &ShowDragRaceWindow;
     r.ShowGearingAutoSpacer = &ShowGearingAutoSpacer;
     r.ShowMakeLevelRide = &ShowMakeLevelRide;
     return r;

@@ -108,6 +108,13 @@ TEST_F(MainToolScreenshots, AutoSpacerAndLevelRide) {
     Shot(g, "autospacer");
     g.GAS_SelectMethod->UserSelect(0);
     Shot(g, "autospacer_equal");
+    // A car pushed by thrust has no gears to space: everything but "Done" is off.
+    const uint8_t drive = core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType;
+    core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType = vehicle::kDriveThrust;
+    g.GAS_SelectMethod->UserSelect(3);
+    ui::ShowGearingAutoSpacer();
+    Shot(g, "autospacer_refused");
+    core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType = drive;
     main.Live_Speed->SetValue(30);
     ui::ShowMakeLevelRide();
     Shot(*ui::PeekMakeLevelRide(), "makelevelride");

@@ -146,6 +146,18 @@ TEST_F(MainToolWindowsTest, AutoSpacerWarnsOnlyWhenTheSearchFails) {
     EXPECT_EQ(gearingRuns, 1);  // the ratios of the last pass are written all the same
 }
 
+TEST_F(MainToolWindowsTest, TheAnalysisPagesButtonsOpenTheirWindows) {
+    w->Analysis_GearingAutoSpace->Click();
+    ASSERT_NE(ui::PeekGearingAutoSpacer(), nullptr);
+    EXPECT_TRUE(ui::PeekGearingAutoSpacer()->Visible());
+    w->Analysis_SuspMakeLevelRide->Click();
+    ASSERT_NE(ui::PeekMakeLevelRide(), nullptr);
+    EXPECT_TRUE(ui::PeekMakeLevelRide()->Visible());
+    w->Analysis_AccWatchRealtime->Click();
+    ASSERT_NE(ui::PeekDragRaceWindow(), nullptr);
+    EXPECT_TRUE(ui::PeekDragRaceWindow()->Visible());
+}
+
 // ---- Make level ride ----
 
 class MakeLevelRideTest : public MainToolWindowsTest {

@@ -9,11 +9,12 @@ struct HttpTextResult {
     bool ok = false;     // false for a transport failure, a time-out or a status outside 2xx
     std::string text;    // the response body, unchanged; empty when !ok
     std::string error;   // why it failed
+    int status = 0;      // the HTTP status; 0 when no answer came
 };
 
 // Fetches url synchronously and returns the whole body. The method is upper-cased in place
 // (the caller's variable changes with it); only "GET" is supported. A server error page is a
-// failed fetch, never a body to compare.
-HttpTextResult HttpGetText(const std::string& url, std::string& method);
+// failed fetch, never a body to compare. No answer within timeoutMs is a failure.
+HttpTextResult HttpGetText(const std::string& url, std::string& method, int timeoutMs = 10000);
 
 }  // namespace core

@@ -1,5 +1,7 @@
 #include "core/LFSCars.hpp"
 
+#include <cmath>
+
 namespace core {
 
 LFSCarsState& LFSCarTable() {
@@ -100,6 +102,11 @@ int FindLFSCarByCode(std::string_view code) {
         if (!rowCode.empty() && rowCode == code) return static_cast<int>(i);
     }
     return -1;
+}
+
+float LFSCarReverseRatio(const LFSCarRecord& car) {
+    const float r = car.ReverseRatio;
+    return (r != 0.0f && std::isfinite(r)) ? r : 1.0f;
 }
 
 bool LFSCarOffersCompound(const LFSCarRecord& car, int compound) {

@@ -55,6 +55,11 @@ int FindLFSCarByName(std::string_view vehicleName);
 // Row whose Code (trailing blanks removed) equals the code exactly, or -1.
 int FindLFSCarByCode(std::string_view code);
 
+// The reverse ratio the gearing uses for a simulator car with a reverse gear: the listed ratio,
+// or 1.0 for a car listed without one (0) or with an unusable figure. Every display of the
+// reverse ratio shows this figure.
+float LFSCarReverseRatio(const LFSCarRecord& car);
+
 // True when the row offers tyre compound k (0 "Slick R1" ... 7 "Knobbly"; never 8).
 bool LFSCarOffersCompound(const LFSCarRecord& car, int compound);
 

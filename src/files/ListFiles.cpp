@@ -158,7 +158,11 @@ bool SaveRecentFiles() {
     const uint8_t count = std::min(state.RecentFilesCount, kMaxRecentFiles);
     for (uint8_t i = 0; i < count; ++i) text += state.RecentFiles[i].Path + kCrLf;
     text += kCrLf;
-    return WriteListFile(core::GlobalChassisLab().AppDir + kRecentFilesFile, text);
+    const std::string path = core::GlobalChassisLab().AppDir + kRecentFilesFile;
+    // An unchanged list is not written again (a read-only program folder then says nothing).
+    std::string stored;
+    if (ReadWholeFile(path, stored) && stored == text) return true;
+    return WriteListFile(path, text);
 }
 
 }  // namespace files

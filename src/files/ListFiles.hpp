@@ -66,7 +66,7 @@ bool SaveLanguageChoice(const std::string& chosenLanguage);
 bool LoadRecentFiles();
 
 // Writes the paths of the valid RecentFiles slots, each followed by CR LF, then one more CR LF.
-// With no entries nothing is written. A failure is reported to the user and gives false.
+// With no entries, or when the file already holds exactly that text, nothing is written. A failure is reported to the user and gives false.
 bool SaveRecentFiles();
 
 }  // namespace files

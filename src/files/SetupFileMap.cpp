@@ -139,8 +139,8 @@ SetupWriteResult RecordFromControls(const SetupControlValues& v,
     for (std::size_t g = 1; g < kSetupGearRows; ++g)
         r.GearRatioWords[g] = LfsRatioToWord(static_cast<float>(ratios[g]));
 
-    // The centre byte holds half the type index, halves to even: open and locked 0, viscous 1,
-    // clutch pack 2 (the file cannot tell a locked centre from an open one).
+    // The centre byte holds half the type index, halves to even; the centre list offers only
+    // "Open" (0) and "Viscous" (1).
     for (std::size_t a = 0; a < 2; ++a) {
         r.Axles[a].DiffType = LowByte(std::max(0, IndexOf(texts.DiffTypeNames, v.DiffType[a])));
     }
@@ -235,7 +235,7 @@ SetupReadResult ControlsFromRecord(const LFSSetupRecord& r, const SetupVehicleCo
 
     // Gear ratios: every word decodes to a ratio the sliders hold (0.5..7.5, reverse 1..8).
     if (simulatorCar) {
-        v.ReverseSlider = core::CLng(vehicle.Car.ReverseRatio * kRatioSliderScale);
+        v.ReverseSlider = core::CLng(core::LFSCarReverseRatio(vehicle.Car) * kRatioSliderScale);
     } else {
         v.GearRatioText[kReverseGear] =
             core::SingleText(LfsWordToRatio(r.GearRatioWords[kReverseGear]) + 0.5f);
@@ -258,12 +258,10 @@ SetupReadResult ControlsFromRecord(const LFSSetupRecord& r, const SetupVehicleCo
         v.ViscousTorque[a] = x.ViscousSetting;
         check.Position("viscous setting", x.ViscousSetting, ranges.ViscousTorque);
     }
-    // The writer stores half the type index: 0 open (or locked), 1 viscous, 2 clutch pack.
-    switch (r.CentreDiffType) {
-        case 1: v.DiffType[2] = diffNames[2]; break;
-        case 2: v.DiffType[2] = diffNames[3]; break;
-        default: v.DiffType[2] = diffNames[0]; break;
-    }
+    // The centre list holds only "Open" (byte 0) and "Viscous" (byte 1); any other byte is
+    // not a setup this program or the simulator writes.
+    check.Require("centre differential type", r.CentreDiffType <= 1);
+    v.DiffType[2] = r.CentreDiffType == 1 ? diffNames[2] : diffNames[0];
     v.ViscousTorque[2] = r.CentreViscous;
     check.Position("centre viscous setting", r.CentreViscous, ranges.ViscousTorque);
     v.TorqueSplitCentre = r.CentreTorqueSplit;

@@ -82,6 +82,8 @@ namespace {
 FileDialogResult Run(const FileDialogRequest& request, bool save) {
     QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The program asks its own overwrite question (it also replaces an empty file silently).
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setFileMode(save                   ? QFileDialog::AnyFile
                        : request.multiSelect ? QFileDialog::ExistingFiles
                                              : QFileDialog::ExistingFile);

@@ -93,13 +93,13 @@ void CalcGearing(const GearingInputs& inputs, GearingLinks& links) {
     for (std::size_t g = 0; g < s.GearRatios.size(); ++g) {
         s.GearRatios[g] = RatioFromText(inputs.GearRatioText[g]);
     }
-    // Reverse. A simulator car listed without a reverse ratio counts as having no reverse.
+    // Reverse: 1.0 stands in for a vehicle without one; a simulator car in compatibility mode
+    // has its own fixed ratio (1.0 for a car listed without one).
     if (!core::FromVbBool(vehicle.Drivetrain.HasReverse)) {
         s.GearRatios[0] = 1.0f;
     } else if (core::FromVbBool(options.LFSMode) &&
                core::FromVbBool(core::GlobalChassisLab().HasLFSCar)) {
-        const float simRatio = core::GlobalChassisLab().CurrentLFSCar.ReverseRatio;
-        s.GearRatios[0] = (simRatio != 0.0f && std::isfinite(simRatio)) ? simRatio : 1.0f;
+        s.GearRatios[0] = core::LFSCarReverseRatio(core::GlobalChassisLab().CurrentLFSCar);
     }
     for (std::size_t g = 0; g < s.OverallRatios.size(); ++g) {
         s.OverallRatios[g] = s.GearRatios[g] * s.GearRatios[8];

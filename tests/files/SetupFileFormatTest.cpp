@@ -176,9 +176,10 @@ TEST_F(SetupFileFormatTest, FlagBitZeroMeansAsymmetric) {
 }
 
 TEST_F(SetupFileFormatTest, CentreDifferentialByteRoundTrips) {
+    // The centre list offers "Open" and "Viscous": bytes 0 and 1 (half the type index).
     const auto& names = core::TextTable().DiffTypeNames;  // Open, Locked, Viscous, Clutch pack
-    const std::array<uint8_t, 4> written{0, 0, 1, 2};      // half the index, ties to even
-    for (std::size_t i = 0; i < 4; ++i) {
+    const std::array<uint8_t, 3> written{0, 0, 1};        // half the index, ties to even
+    for (std::size_t i = 0; i < 3; ++i) {
         SetupControlValues v = DistinctValues();
         v.DiffType[2] = names[i];
         const std::string b = Write(v, NoCar());
@@ -186,10 +187,19 @@ TEST_F(SetupFileFormatTest, CentreDifferentialByteRoundTrips) {
         const std::string expected = i == 1 ? names[0] : names[i];  // locked reads as open
         EXPECT_EQ(Read(b, NoCar()).DiffType[2], expected);
     }
+    // Any other byte is not a valid setup: refused with nothing changed (byte 2 once read as a
+    // clutch pack, which the centre list does not hold).
     std::string b = Write(DistinctValues(), NoCar());
-    for (uint8_t other : {3, 4, 127, 255}) {
+    for (uint8_t other : {2, 3, 4, 127, 255}) {
         b[28] = static_cast<char>(other);
-        EXPECT_EQ(Read(b, NoCar()).DiffType[2], names[0]) << int(other);
+        const auto parsed = files::ParseSetupRecord(b);
+        ASSERT_TRUE(parsed.has_value());
+        SetupControlValues untouched;
+        untouched.TyreBrand = "sentinel";
+        const auto result = files::ControlsFromRecord(*parsed, NoCar(), TestRanges(), untouched);
+        EXPECT_FALSE(result.ok) << int(other);
+        EXPECT_EQ(result.invalidField, "centre differential type") << int(other);
+        EXPECT_EQ(untouched.TyreBrand, "sentinel") << int(other);
     }
     SetupControlValues v = DistinctValues();
     v.DiffType = {"", "Spool", "?"};  // texts of no entry store 0

@@ -3,6 +3,7 @@
 // Navigation only changes which page is in front and where the areas sit; it never
 // recalculates or redraws anything.
 #include "ui/main/Main.hpp"
+#include "ui/main/MainMenus.hpp"
 #include "ui/main/MainStartUp.hpp"
 #include "ui/main/SettingHandlers.hpp"
 #include "ui/main/VehicleSelection.hpp"
@@ -34,6 +35,7 @@ Main::Main() : platform::Form("Main") {
     BuildMenus();
     BuildAreas();
     InstallNavigationHandlers();
+    InstallMenuHandlers(*this);
     ApplySelectorFills();
     // After the design-time choices, so filling the selectors runs no handler.
     InstallSettingHandlers(*this);

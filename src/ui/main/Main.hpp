@@ -12,6 +12,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "platform/Form.hpp"
 
@@ -44,13 +45,49 @@ public:
     // the check mark of OptionsTabLinking.
     bool TabLinking = true;
 
-    // ---- Menus (entries beyond tab linking are added by their own modules) ----
+    // ---- Menus (MainLayoutMenus.cpp; handlers in FileMenu.cpp, RecentFilesMenu.cpp and
+    // OtherMenus.cpp). An entry that opens another developer's window starts disabled with no
+    // handler; the window's own unit installs the handler and enables it. ----
     MenuItem* FileMenu = nullptr;
+    MenuItem* FileOpenSetup = nullptr;
+    MenuItem* FileOpenRecentMenu = nullptr;
+    std::array<MenuItem*, 8> FileOpenRecent{};  // the recent setup files, newest first
+    MenuItem* FileSaveSetup = nullptr;
+    MenuItem* FileSaveAs = nullptr;
+    MenuItem* FileClose = nullptr;
+    MenuItem* FileUserVehicles = nullptr;
+    MenuItem* FileLoadVehicle = nullptr;
+    MenuItem* FileSaveVehicle = nullptr;
+    MenuItem* FileExport = nullptr;
+    MenuItem* ExportAccelerationData = nullptr;
+    MenuItem* ExportDecelerationData = nullptr;
+    MenuItem* FileExit = nullptr;
     MenuItem* OptionsMenu = nullptr;
     MenuItem* OptionsTabLinking = nullptr;
+    MenuItem* OptionsManUpdate = nullptr;
+    MenuItem* OptionsPreferences = nullptr;
+    MenuItem* OptionsAutoVeh = nullptr;
+    MenuItem* OptionsLanguage = nullptr;  // hidden and disabled for good
     MenuItem* ToolsMenu = nullptr;
+    MenuItem* ToolsRealtimeAcc = nullptr;
+    MenuItem* ToolsLargeGraph = nullptr;
+    MenuItem* ToolsMechCalcs = nullptr;
+    MenuItem* ToolsUnitConverter = nullptr;
+    MenuItem* ToolsBinaryReader = nullptr;
+    MenuItem* ToolsSetupReader = nullptr;
     MenuItem* HelpMenu = nullptr;
+    MenuItem* HelpUsage = nullptr;
+    MenuItem* HelpAbout = nullptr;
     MenuItem* LinksMenu = nullptr;
+    MenuItem* LinksUpdate = nullptr;
+    MenuItem* LinksWebsite = nullptr;
+    MenuItem* LinksDonation = nullptr;
+    MenuItem* LinksFeedback = nullptr;
+    std::array<MenuItem*, 2> LinkSpecSites{};  // 0 cars, 1 motorbikes (hidden for good)
+    MenuItem* LinkSetSites = nullptr;
+    std::vector<MenuItem*> LinkCarSpecs;   // 0..23
+    std::vector<MenuItem*> LinkBikeSpecs;  // 0..6
+    std::vector<MenuItem*> LinksSetups;    // 0..1
 
     // ---- Areas and pages ----
     // 0 header, 1 setting area, 2 analysis area, 3 analysis cover (shown while editing).

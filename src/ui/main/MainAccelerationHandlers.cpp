@@ -44,6 +44,7 @@ analysis::AccRunLinks AccelerationLinks(Main& form) {
     };
     links.ShowAccSearchResults = [f](const std::vector<core::Caption>& texts) {
         WriteCaptions(*f, texts);
+        WriteSearchUnitLabels(*f);
     };
     links.DrawAccGraph = [f](float dt) { DrawAccGraph(*f, dt); };
     return links;
@@ -62,5 +63,14 @@ void SearchAccRun(Main& form, float& timeStep) {
 }
 
 void ShowAccResults(Main& form) { WriteResults(form, analysis::AccResultsTexts()); }
+
+void WriteSearchUnitLabels(Main& form) {
+    const std::string& speed = core::UnitSuffix(core::Quantity::Speed);
+    const std::string& distance = core::UnitSuffix(core::Quantity::DistanceLarge);
+    form.Analysis_AccLabel(38).SetCaption(speed);
+    form.Analysis_DecLabel(15).SetCaption(speed);
+    form.Analysis_AccLabel(39).SetCaption(distance);
+    form.Analysis_DecLabel(16).SetCaption(distance);
+}
 
 }  // namespace ui

@@ -28,5 +28,11 @@ void SearchAccRun(Main& form, float& timeStep);
 // The summary texts of the stored run in the current units.
 void ShowAccResults(Main& form);
 
+// The unit labels beside the search boxes of both runs: Analysis_AccLabel(38) and
+// Analysis_DecLabel(15) the speed unit, Analysis_AccLabel(39) and Analysis_DecLabel(16) the
+// large-distance unit. Written at start-up and by every search, so a change of either unit
+// (which reruns the searches) shows the new unit beside the boxes.
+void WriteSearchUnitLabels(Main& form);
+
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 
 #include "core/OptionsSettings.hpp"
 #include "ui/main/CaptionWriter.hpp"
+#include "ui/main/MainAccelerationHandlers.hpp"
 #include "ui/main/Main.hpp"
 
 namespace ui {
@@ -48,6 +49,7 @@ analysis::DecRunLinks DecelerationLinks(Main& form) {
     };
     links.ShowDecSearchResults = [f](const std::vector<core::Caption>& texts) {
         WriteCaptions(*f, texts);
+        WriteSearchUnitLabels(*f);
     };
     links.DrawDecGraph = [f] { DrawDecGraph(*f); };
     return links;

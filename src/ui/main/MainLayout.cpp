@@ -33,17 +33,6 @@ void Title(platform::Label& l) {
 }
 }  // namespace
 
-void Main::BuildMenus() {
-    FileMenu = &AddMenu("FileMenu", "&File");
-    OptionsMenu = &AddMenu("OptionsMenu", "&Options");
-    OptionsTabLinking = &OptionsMenu->AddItem("OptionsTabLinking", -1, "Use Tab Linking");
-    OptionsTabLinking->SetShortcut("F4");
-    OptionsTabLinking->SetChecked(true);
-    ToolsMenu = &AddMenu("ToolsMenu", "&Tools");
-    HelpMenu = &AddMenu("HelpMenu", "&Help");
-    LinksMenu = &AddMenu("LinksMenu", "&Links");
-}
-
 void Main::BuildAreas() {
     // Client area plus a title bar and a menu bar.
     SetSize(kClientWidth + 16, kClientHeight + 62);

@@ -16,11 +16,15 @@
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/GearingCode.hpp"
 #include "vehicle/TyreCode.hpp"
+#include "vehicle/VehCode.hpp"
 #include "ui/main/AnalysisChain.hpp"
 #include "ui/main/LiveDisplays.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/MainAccelerationHandlers.hpp"
 #include "ui/main/MainDecelerationHandlers.hpp"
+#include "ui/main/RecentFilesMenu.hpp"
+#include "ui/main/UpdateCheck.hpp"
+#include "ui/main/VehiclePhoto.hpp"
 #include "ui/main/SetupControlConfig.hpp"
 #include "ui/main/SetupReaders_Drivetrain.hpp"
 #include "ui/main/VehicleFormLayout.hpp"
@@ -65,6 +69,9 @@ void FillAeroDeviceSelectors(Main& form) {
 // The chain that prepares the first vehicle once the start-up vehicles are loaded.
 void PrepareFirstVehicle(Main& form) {
     auto& g = core::GlobalChassisLab();
+    // The setting ranges and lists follow the first vehicle's simulator car, as they do for any
+    // later selection, so the vehicle is made current before they are configured.
+    vehicle::SetCurrentVehicle(form.Main_SelectVeh->Text(), form.Set_GearingTorqueSplitCentre->Value());
     ConfigureSetupControls();
     SelectVehicle(form, true);
     UpdateVehicleFormLayout();
@@ -83,6 +90,7 @@ void PrepareFirstVehicle(Main& form) {
     ShowBrakeSettings(form);
     ShowVehicleData(form);
     ShowPhysicalAnalysis(form);
+    LoadVehiclePhoto(form);
 }
 
 }  // namespace
@@ -108,6 +116,7 @@ void Main_Form_Load(Main& form) {
     vehicle::InitAeroDevices();
     FillAeroDeviceSelectors(form);
     vehicle::InitTyreCompounds();
+    FillProgramTyreCompoundLists();  // offered even before (or without) a vehicle
 
     files::LoadAutoVehicles();
     RefillVehicleSelector(form);
@@ -115,9 +124,18 @@ void Main_Form_Load(Main& form) {
 
     core::OptionsSettings().AutoRecalc = core::VbTrue;
     files::LoadOptionsFile();
+    WriteSearchUnitLabels(form);
 
-    if (g.VehicleCount > 0) PrepareFirstVehicle(form);
-    files::LoadRecentFiles();
+    // Quiet: speaks only when a newer version is published.
+    if (core::FromVbBool(core::OptionsSettings().AutoUpdateCheck)) CheckForUpdate(true);
+
+    if (g.VehicleCount > 0) {
+        PrepareFirstVehicle(form);
+    } else {
+        // The editor's buttons on view, for a first vehicle to be created or loaded.
+        ToggleVehiclePhotoAndTools(form);
+    }
+    LoadRecentFilesMenu(form);
 }
 
 void Main_Form_Unload(Main& form) {

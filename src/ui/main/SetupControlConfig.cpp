@@ -99,7 +99,7 @@ void ConfigureForSimulatorCar(Main& w) {
     // The reverse ratio is the car's own and cannot be changed: its inputs are hidden and the
     // ratio is shown as text beside the reverse row. The text is the car's ratio, which the
     // gearing analysis will use, not whatever ratio the last gearing analysis held.
-    const float reverse = car.ReverseRatio;
+    const float reverse = core::LFSCarReverseRatio(car);
     SetSliderValueInRange(w.Set_GearRatioSlider(0), core::CLng(reverse * 1000.0f));
     ShowGearRatioControls(false);
     const bool hasReverse = IsOn(g.CurrentVehicle.Drivetrain.HasReverse);
@@ -174,6 +174,13 @@ void ConfigureSetupControls() {
     } else {
         ConfigureForProgram(*w);
     }
+}
+
+void FillProgramTyreCompoundLists() {
+    Main* w = Window();
+    if (w == nullptr) return;
+    const core::RaisedFlag busy(core::GlobalChassisLab().SetupControlsBusy);
+    FillTyreCompoundLists(*w, nullptr);
 }
 
 void ShowGearRatioControls(bool show) {

@@ -32,6 +32,10 @@ bool SimulatorCarSetup();
 // positions; a drop-down whose text is no longer offered falls back to a default choice.
 void ConfigureSetupControls();
 
+// Fills both tyre compound lists with all nine compounds and chooses "Road Normal" (start-up,
+// before any vehicle is known), with SetupControlsBusy raised.
+void FillProgramTyreCompoundLists();
+
 // Shows or hides the reverse gear's ratio slider and text box.
 void ShowGearRatioControls(bool show);
 // Shows or hides the simulator-only extras: the "Tyre brand" frame and the intake restriction

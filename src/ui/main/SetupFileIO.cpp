@@ -3,6 +3,8 @@
 #include "ui/main/SetupFileIO.hpp"
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/ScopedValue.hpp"
@@ -10,6 +12,7 @@
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
+#include "files/SetupAdjustments.hpp"
 #include "files/SafeFileWrite.hpp"
 #include "files/FileMessages.hpp"
 #include "platform/Services.hpp"
@@ -211,6 +214,7 @@ bool OpenSetupFile(bool showMessages) {
     }
 
     Main& main = MainWindow();
+    std::vector<std::string> adjusted;
     {
         const core::RaisedFlag suppress(g.SuppressRecalc);
         // The selector's own click handler does nothing while SuppressRecalc is raised.
@@ -221,6 +225,7 @@ bool OpenSetupFile(bool showMessages) {
         SelectVehicle(main, false);
         if (core::FromVbBool(g.FormLoading)) ConfigureSetupControls();
         ApplySetupControlValues(main, values);
+        adjusted = AdjustedSetupFields(values, ReadSetupControlValues(main));
     }
     main.SetCaption(std::string(core::kProgramName) + " (" + path + ")");
     if (!core::FromVbBool(g.FormLoading)) {
@@ -230,6 +235,8 @@ bool OpenSetupFile(bool showMessages) {
     }
     EnableFileClose(main, true);
     state.SetupSavePath = path;
+    // A later save writes the adjusted values: the user hears which ones, whatever the caller.
+    if (!adjusted.empty()) ShowFileProblem(AdjustedSetupMessage(adjusted));
     return true;
 }
 

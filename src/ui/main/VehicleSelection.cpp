@@ -13,6 +13,7 @@
 #include "ui/main/SetupControlConfig.hpp"
 #include "ui/main/SetupFileIO.hpp"
 #include "ui/main/VehicleFormLayout.hpp"
+#include "ui/main/VehiclePhoto.hpp"
 
 namespace ui {
 
@@ -43,6 +44,7 @@ void SelectVehicle(Main& form, bool applyDefaultSetup) {
 
     if (!Raised(g.FormLoading)) {
         if (!Raised(g.SuppressRecalc)) {
+            LoadVehiclePhoto(form);
             CalcWheelDimensionsAndInertia(form);
             ShowVehicleData(form);
             UpdateEngineModel(form);  // nothing for a vehicle that is not wheel driven

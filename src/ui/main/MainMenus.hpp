@@ -1,0 +1,16 @@
+// The handlers of the main window's menus (and of the photo/tools toggle beside them).
+#pragma once
+
+namespace ui {
+
+class Main;
+
+// Installs the handlers of every menu entry whose action lives in the main window's own
+// modules. Entries that open other windows are wired by those windows' modules.
+void InstallMenuHandlers(Main& form);
+
+// "Manual": opens "ChassisLab Manual - English.pdf" of the program folder with the desktop's
+// viewer; "Cannot open manual" (title "Problem") when it is missing or empty.
+void Main_HelpUsage_Click(Main& form);
+
+}  // namespace ui

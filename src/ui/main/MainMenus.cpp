@@ -1,5 +1,12 @@
 #include "ui/main/MainMenus.hpp"
 
+#include <functional>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "charts/ResizeableGraphCode.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
@@ -11,10 +18,19 @@
 #include "ui/main/UpdateCheck.hpp"
 #include "ui/main/VehiclePhoto.hpp"
 #include "ui/main/WebLinks.hpp"
+#include "ui/tools/DragRaceWindow.hpp"
+#include "ui/tools/MechCalcs.hpp"
+#include "ui/tools/UnitConv.hpp"
 
 namespace ui {
 
 namespace {
+
+// An entry that opens a window: its handler, and enabled.
+void Opens(platform::MenuItem& entry, std::function<void()> open) {
+    entry.Click = std::move(open);
+    entry.SetEnabled(true);
+}
 
 void OpenPages(const std::vector<platform::MenuItem*>& entries, std::span<const WebLink> links) {
     for (std::size_t i = 0; i < entries.size() && i < links.size(); ++i) {
@@ -51,6 +67,10 @@ void InstallMenuHandlers(Main& form) {
     form.FileExit->Click = [f] { Main_FileExit_Click(*f); };
 
     form.OptionsManUpdate->Click = [f] { RecalculateAll(*f); };
+    Opens(*form.ToolsRealtimeAcc, [] { ShowDragRaceWindow(); });
+    Opens(*form.ToolsLargeGraph, [] { charts::OpenGraphWindow(); });  // eight at most
+    Opens(*form.ToolsMechCalcs, [] { ShowMechCalcs(); });
+    Opens(*form.ToolsUnitConverter, [] { ShowUnitConv(); });
     form.HelpUsage->Click = [f] { Main_HelpUsage_Click(*f); };
 
     form.LinksUpdate->Click = [] { CheckForUpdate(false); };

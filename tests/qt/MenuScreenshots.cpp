@@ -1,0 +1,84 @@
+// Each menu of the main window opened and drawn (menu_*.png beside the test program) for a
+// person to look at, after a start with the shipped vehicles and two recent setup files; and
+// the vehicle photo read by the real picture reader, which refuses a file it cannot decode.
+#include <QAction>
+#include <QImage>
+#include <QMenu>
+#include <QPixmap>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "QtTestApp.hpp"
+#include "qt/FormView.hpp"
+#include "support/StartedProgram.hpp"
+#include "support/VehicleTestSupport.hpp"
+#include "ui/main/Main.hpp"
+#include "ui/main/RecentFilesMenu.hpp"
+#include "ui/main/VehiclePhoto.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class MenuScreenshots : public testsupport::StartedProgram {
+protected:
+    void SetUp() override {
+        qttest::App();
+        StartedProgram::SetUp();
+    }
+    // Opens the submenu of `entry` and writes its picture; returns the picture's size.
+    QSize Shoot(qtfront::FormView& view, const platform::MenuItem& entry, const std::string& name) {
+        QAction* action = view.ActionFor(entry);
+        EXPECT_NE(action, nullptr) << name;
+        if (action == nullptr || action->menu() == nullptr) return {};
+        QMenu* menu = action->menu();
+        menu->popup(QPoint(0, 0));
+        qttest::App().processEvents();
+        const QImage image = menu->grab().toImage();
+        menu->hide();
+        const std::string path = core::ExecutableFolder() + "menu_" + name + ".png";
+        EXPECT_TRUE(image.save(QString::fromStdString(path))) << path;
+        return image.size();
+    }
+};
+
+TEST_F(MenuScreenshots, EveryMenuOpened) {
+    CopyShippedData();
+    ui::Main& w = Start();
+    ui::AddRecentFile((root / "setups" / "BMW M3 E46_Default.set").string());
+    ui::AddRecentFile((root / "setups" / "VW Golf GTI Mk7_Default.set").string());
+    qtfront::FormView view(w);
+    const struct {
+        const platform::MenuItem* entry;
+        const char* name;
+    } menus[] = {
+        {w.FileMenu, "file"},           {w.FileOpenRecentMenu, "file_recent"},
+        {w.FileUserVehicles, "file_vehicles"}, {w.FileExport, "file_export"},
+        {w.OptionsMenu, "options"},     {w.ToolsMenu, "tools"},
+        {w.HelpMenu, "help"},           {w.LinksMenu, "links"},
+        {w.LinkSpecSites[0], "links_cars"}, {w.LinkSetSites, "links_setups"},
+    };
+    for (const auto& m : menus) {
+        const QSize size = Shoot(view, *m.entry, m.name);
+        EXPECT_GT(size.width(), 60) << m.name;
+        EXPECT_GT(size.height(), 20) << m.name;
+    }
+}
+
+TEST_F(MenuScreenshots, APhotoThePictureReaderCannotDecodeCountsAsMissing) {
+    ui::Main& w = Start();
+    platform::Services().pictures = std::make_shared<qtfront::QtPictureService>();
+    const fs::path images = root / "images";
+    fs::create_directories(images);
+    vehtest::WriteFile(images / "Alpha Beta.jpg", "this is not a JPEG picture");
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkBlue);
+    ASSERT_TRUE(picture.save(QString::fromStdString((images / "Alpha.jpg").string()), "JPG"));
+    const std::string found = ui::LoadVehiclePhotoFrom(w, images.string() + "/", "Alpha Beta");
+    EXPECT_EQ(found, (images / "Alpha.jpg").string());
+    EXPECT_EQ(w.Info_VehPic->GetPicture().width, 40);
+    platform::InstallServiceDoubles();
+}
+
+}  // namespace

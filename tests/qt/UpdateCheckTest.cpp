@@ -1,0 +1,169 @@
+// The update check against a real HTTP server on the loopback address, through the Qt HTTP
+// service: newer, same (with and without a line end), older, numerically newer where text
+// comparison would say older, an error status, a reply that is no version, a server that
+// never answers, and the quiet start-up check.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "QtTestApp.hpp"
+#include "platform/ServiceDoubles.hpp"
+#include "ui/main/UpdateCheck.hpp"
+#include "ui/main/WebLinks.hpp"
+
+namespace {
+
+using platform::MessageDouble;
+using platform::MsgAnswer;
+
+struct Reply {
+    int status;        // 0: never answer
+    const char* body;
+};
+
+// Serves "/<case>/ver.txt" with the reply of that case.
+class VersionServer {
+public:
+    VersionServer() {
+        server_.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    const QByteArray request = socket->readAll();
+                    const int start = request.indexOf('/');
+                    const int end = request.indexOf("/ver.txt");
+                    const std::string name =
+                        start >= 0 && end > start ? request.mid(start + 1, end - start - 1).toStdString()
+                                                  : std::string();
+                    const auto it = replies.find(name);
+                    if (it == replies.end() || it->second.status == 0) return;  // silence
+                    const QByteArray body(it->second.body);
+                    QByteArray head = "HTTP/1.1 " + QByteArray::number(it->second.status) +
+                                      (it->second.status == 200 ? " OK" : " Not Found") +
+                                      "\r\nContent-Type: text/plain\r\nContent-Length: " +
+                                      QByteArray::number(body.size()) +
+                                      "\r\nConnection: close\r\n\r\n";
+                    socket->write(head + body);
+                    socket->flush();
+                    socket->disconnectFromHost();
+                });
+            }
+        });
+    }
+    std::string Site(const std::string& name) const {
+        return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + "/" + name + "/";
+    }
+    bool Listening() const { return server_.isListening(); }
+
+    std::map<std::string, Reply> replies{
+        {"newer", {200, "v3.2.0"}},        {"same", {200, " v3.1.4"}},
+        {"samecrlf", {200, "v3.1.4\r\n"}}, {"older", {200, "v3.0.9"}},
+        {"patch10", {200, "v3.1.10"}},     {"missing", {404, "v9.9.9"}},
+        {"garbage", {200, "<html>Moved</html>"}}, {"capital", {200, "V3.2.0"}},
+        {"silent", {0, ""}}};
+
+private:
+    QTcpServer server_;
+};
+
+class UpdateCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.Listening());
+        platform::InstallServiceDoubles();
+        platform::Services().http = std::make_shared<qtfront::QtHttpService>();
+        savedSite = ui::WebLinks().WebSite;
+        ui::UpdateCheck().TimeoutMs = 3000;
+    }
+    void TearDown() override {
+        ui::WebLinks().WebSite = savedSite;
+        ui::UpdateCheck() = {};
+        platform::InstallServiceDoubles();
+    }
+    // Runs the check against one case of the server, a question answered with `answer`; the
+    // messages it showed.
+    const std::vector<platform::MessageRequest>& Check(const std::string& name, bool quiet,
+                                                       MsgAnswer answer = MsgAnswer::No) {
+        MessageDouble().Clear();
+        MessageDouble().QueueAnswer(answer);
+        ui::WebLinks().WebSite = server.Site(name);
+        ui::CheckForUpdate(quiet);
+        return MessageDouble().Requests();
+    }
+    static bool AsksToUpdate(const std::vector<platform::MessageRequest>& m) {
+        return m.size() == 1 && m[0].title == "A newer version is available" &&
+               m[0].buttons == platform::MsgButtons::YesNo;
+    }
+    static bool SaysUpToDate(const std::vector<platform::MessageRequest>& m) {
+        return m.size() == 1 && m[0].text == "This program is already up-to-date." &&
+               m[0].title == "No newer version is available" &&
+               m[0].icon == platform::MsgIcon::Information;
+    }
+    static bool SaysFailed(const std::vector<platform::MessageRequest>& m) {
+        return m.size() == 1 && m[0].text == "Error checking for program update" &&
+               m[0].title == "Check failed" && m[0].icon == platform::MsgIcon::Critical;
+    }
+
+    qttest::AppReady ready;
+    VersionServer server;
+    std::string savedSite;
+};
+
+TEST_F(UpdateCheckTest, ANewerVersionAsksAndYesOpensTheWebSite) {
+    const auto& m = Check("newer", false, MsgAnswer::Yes);
+    ASSERT_TRUE(AsksToUpdate(m));
+    EXPECT_EQ(m[0].text,
+              "This version is: v3.1.4\r\nLatest version is: v3.2.0\r\n\r\nProceed to website now?");
+    ASSERT_EQ(platform::ShellDouble().Targets().size(), 1u);
+    EXPECT_EQ(platform::ShellDouble().Targets()[0], server.Site("newer"));
+
+    // No opens nothing; a quiet check asks all the same.
+    EXPECT_TRUE(AsksToUpdate(Check("newer", true)));
+    EXPECT_EQ(platform::ShellDouble().Targets().size(), 1u);
+}
+
+TEST_F(UpdateCheckTest, VersionsCompareNumberByNumber) {
+    EXPECT_TRUE(AsksToUpdate(Check("patch10", false)));  // 3.1.10 is newer than 3.1.4
+    EXPECT_TRUE(SaysUpToDate(Check("older", false)));
+    EXPECT_TRUE(Check("older", true).empty());
+}
+
+TEST_F(UpdateCheckTest, TheSameVersionWithBlanksOrALineEndIsUpToDate) {
+    EXPECT_TRUE(SaysUpToDate(Check("same", false)));
+    EXPECT_TRUE(SaysUpToDate(Check("samecrlf", false)));
+    EXPECT_TRUE(Check("samecrlf", true).empty());
+}
+
+TEST_F(UpdateCheckTest, AnErrorStatusOrAReplyThatIsNoVersionIsAFailedCheck) {
+    EXPECT_TRUE(SaysFailed(Check("missing", false)));  // its body says v9.9.9: not believed
+    EXPECT_TRUE(SaysFailed(Check("garbage", false)));
+    EXPECT_TRUE(SaysFailed(Check("capital", false)));
+    EXPECT_TRUE(Check("missing", true).empty());
+    EXPECT_TRUE(Check("garbage", true).empty());
+}
+
+TEST_F(UpdateCheckTest, AServerThatNeverAnswersFailsAfterTheTimeOut) {
+    ui::UpdateCheck().TimeoutMs = 300;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(SaysFailed(Check("silent", false)));
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_GE(clock.elapsed(), 250);
+    EXPECT_TRUE(Check("silent", true).empty());
+}
+
+TEST_F(UpdateCheckTest, ParsingAcceptsOnlyVPlusThreeNumbers) {
+    using V = ui::ProgramVersion;
+    EXPECT_EQ(ui::ParseProgramVersion(" v3.1.4"), (V{3, 1, 4}));
+    EXPECT_EQ(ui::ParseProgramVersion("\tv10.0.21\r\n"), (V{10, 0, 21}));
+    for (const char* bad : {"", "v", "3.1.4", "v3.1", "v3.1.4.5", "v3..4", "v3.1.x", "v-3.1.4",
+                            "v3.1.4 beta", "v+3.1.4", "v99999999999.0.0"})
+        EXPECT_FALSE(ui::ParseProgramVersion(bad).has_value()) << bad;
+}
+
+}  // namespace

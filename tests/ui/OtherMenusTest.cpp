@@ -1,0 +1,122 @@
+// The Options, Tools, Help and Links menus: their captions and shortcuts, the manual, the web
+// pages (each a real address, opened normally through the desktop), the windows they open,
+// and loading a first vehicle from the File menu after a start with none.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "charts/ResizeableGraphCode.hpp"
+#include "support/SampleVehicles.hpp"
+#include "support/StartedProgram.hpp"
+#include "support/VehicleTestSupport.hpp"
+#include "ui/main/Main.hpp"
+#include "ui/main/WebLinks.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::MessageDouble;
+using platform::ShellDouble;
+
+class OtherMenusTest : public testsupport::StartedProgram {};
+
+TEST_F(OtherMenusTest, TheManualOpensWhenItIsThereAndIsMissedOtherwise) {
+    ui::Main& w = Start();
+    w.HelpUsage->UserClick();
+    ASSERT_EQ(MessageDouble().Count(), 1u);
+    EXPECT_EQ(MessageDouble().Last().text, "Cannot open manual");
+    EXPECT_EQ(MessageDouble().Last().title, "Problem");
+    EXPECT_EQ(MessageDouble().Last().icon, platform::MsgIcon::Exclamation);
+    EXPECT_TRUE(ShellDouble().Targets().empty());
+
+    const fs::path manual = root / "ChassisLab Manual - English.pdf";
+    vehtest::WriteFile(manual, "%PDF-1.4");
+    w.HelpUsage->UserClick();
+    ASSERT_EQ(ShellDouble().Targets().size(), 1u);
+    EXPECT_EQ(ShellDouble().Targets()[0], manual.string());
+    EXPECT_EQ(w.HelpUsage->Shortcut(), "F1");
+}
+
+TEST_F(OtherMenusTest, WebEntriesOpenTheirPagesAndTheSiteDerivesFromOneAddress) {
+    ui::Main& w = Start();
+    const std::string builtWith = ui::WebLinks().WebSite;
+    ui::WebLinks().WebSite = "https://example.net/chassislab";  // no trailing slash on purpose
+    w.LinksWebsite->UserClick();
+    w.LinksFeedback->UserClick();
+    w.LinksDonation->UserClick();
+    const auto& t = ShellDouble().Targets();
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t[0], "https://example.net/chassislab/");
+    EXPECT_EQ(t[1], "https://example.net/chassislab/gbook.php?a=sign");
+    EXPECT_EQ(t[2].rfind("https://example.net/chassislab/", 0), 0u);
+    EXPECT_EQ(ui::VersionFileAddress(), "https://example.net/chassislab/ver.txt");
+    ui::WebLinks().WebSite = builtWith;
+
+    // 24 car pages, 7 motorbike pages (never offered), 2 setup sites: distinct web addresses.
+    ASSERT_EQ(w.LinkCarSpecs.size(), 24u);
+    ASSERT_EQ(w.LinkBikeSpecs.size(), 7u);
+    ASSERT_EQ(w.LinksSetups.size(), 2u);
+    EXPECT_FALSE(w.LinkSpecSites[1]->Visible());
+    std::set<std::string> seen;
+    for (auto* entries : {&w.LinkCarSpecs, &w.LinksSetups}) {
+        for (platform::MenuItem* e : *entries) {
+            const std::size_t before = ShellDouble().Targets().size();
+            e->UserClick();
+            ASSERT_EQ(ShellDouble().Targets().size(), before + 1) << e->Caption();
+            const std::string& address = ShellDouble().Targets().back();
+            EXPECT_EQ(address.rfind("https://", 0), 0u) << address;
+            EXPECT_TRUE(seen.insert(address).second) << "twice: " << address;
+            EXPECT_FALSE(e->Caption().empty());
+        }
+    }
+}
+
+TEST_F(OtherMenusTest, CaptionsShortcutsAndTheEntriesWaitingForTheirWindows) {
+    ui::Main& w = Start();
+    EXPECT_EQ(w.OptionsManUpdate->Shortcut(), "F5");
+    EXPECT_EQ(w.OptionsPreferences->Caption(), "&Preferences");
+    EXPECT_EQ(w.OptionsPreferences->Shortcut(), "Ctrl+P");
+    EXPECT_EQ(w.OptionsAutoVeh->Shortcut(), "Ctrl+A");
+    EXPECT_FALSE(w.OptionsLanguage->Visible());
+    EXPECT_FALSE(w.OptionsLanguage->Enabled());
+    EXPECT_EQ(w.ToolsUnitConverter->Shortcut(), "Ctrl+U");
+    EXPECT_EQ(w.LinksUpdate->Shortcut(), "F9");
+    EXPECT_EQ(w.LinksWebsite->Shortcut(), "Shift+F9");
+    EXPECT_EQ(w.FileExit->Caption(), "E&xit Program");
+    // Windows that exist are offered.
+    EXPECT_TRUE(w.ToolsUnitConverter->Enabled());
+    EXPECT_TRUE(w.ToolsMechCalcs->Enabled());
+    EXPECT_TRUE(w.ToolsRealtimeAcc->Enabled());
+}
+
+TEST_F(OtherMenusTest, ToolEntriesOpenTheirWindowsAndGraphWindowsStopAtEight) {
+    ui::Main& w = Start();
+    w.ToolsUnitConverter->UserClick();
+    bool shown = false;
+    for (platform::Form* f : platform::Desktop::Instance().ShownForms())
+        shown = shown || f->ClassName() == "UnitConv";
+    EXPECT_TRUE(shown);
+    for (int i = 0; i < 10; ++i) w.ToolsLargeGraph->UserClick();
+    EXPECT_EQ(charts::ResizeableGraphCode().OpenGraphWindowCount, 8);
+    w.Unload();  // closes every other window
+    EXPECT_EQ(platform::Desktop::Instance().ShownForms().size(), 0u);
+}
+
+TEST_F(OtherMenusTest, AFirstVehicleLoadedAfterAStartWithNonePreparesEverything) {
+    vehicle::VehicleRecord v = sample::SampleCar();
+    vehicle::SetVehicleName(v, "Loaded car");
+    const std::string path = (root / "vehicles" / "loaded.vd3").string();
+    vehtest::WriteVehicleFile(path, v);
+    ui::Main& w = Start();
+    ASSERT_EQ(core::GlobalChassisLab().FormLoading, core::VbTrue);
+    platform::FileDialogDouble().QueueOpenPath(path);
+    w.FileLoadVehicle->UserClick();
+    EXPECT_EQ(MessageDouble().Count(), 0u) << MessageDouble().Last().text;
+    EXPECT_EQ(core::GlobalChassisLab().FormLoading, core::VbFalse);
+    EXPECT_EQ(core::GlobalChassisLab().CurrentVehicle.Name, vehicle::PaddedVehicleName("Loaded car"));
+    EXPECT_GT(analysis::AccelerationCode().AccLastStep, 100);
+}
+
+}  // namespace

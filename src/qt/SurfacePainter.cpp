@@ -23,7 +23,7 @@ QPen PenFor(const DrawOp& op) {
     pen.setWidth(width);
     pen.setCosmetic(width == 1);  // the fast one-pixel path; same pixels at this scale
     pen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
-    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setJoinStyle(Qt::BevelJoin);
     if (width == 1) {
         switch (op.style) {
             case 1: pen.setStyle(Qt::DashLine); break;
@@ -154,6 +154,57 @@ void PaintText(QPainter& p, const DrawOp& op) {
     p.restore();
 }
 
+// A run of segments in one pen. A solid two-pixel pen (every chart curve) is traced as a
+// one-pixel line at the four corners of a two-pixel square: the same pixels as the wide
+// stroke give or take its ends, for a fraction of the cost of stroking thousands of joins.
+void PaintPolyline(QPainter& p, QPolygonF& run, const DrawOp& op, PenCache& pens) {
+    if (op.width != 2 || op.style != 0 || p.testRenderHint(QPainter::Antialiasing)) {
+        pens.Set(p, op);
+        p.drawPolyline(run);
+        return;
+    }
+    QPen thin(ToQColor(op.color));
+    thin.setWidth(1);
+    thin.setCosmetic(true);
+    p.setPen(thin);
+    pens.valid = false;
+    const QPointF corners[] = {{-0.5, -0.5}, {0.5, -0.5}, {-0.5, 0.5}, {0.5, 0.5}};
+    QPointF at(0, 0);
+    for (const QPointF& corner : corners) {
+        run.translate(corner - at);
+        at = corner;
+        p.drawPolyline(run);
+    }
+    run.translate(-at);
+}
+
+// Most curves a chart draws side by side, one segment of each in turn.
+constexpr std::size_t kMaxInterleaved = 6;
+
+// The number of curves drawn in turn from ops[i] on: the smallest k for which ops[i + k]
+// carries on from ops[i] with ops[i .. i + k - 1] all lines; 0 when there is none.
+std::size_t InterleavedCurves(const std::vector<DrawOp>& ops, std::size_t i) {
+    for (std::size_t k = 1; k <= kMaxInterleaved && i + k < ops.size(); ++k) {
+        if (ops[i + k - 1].kind != DrawOpKind::Line) return 0;
+        if (ContinuesRun(ops[i], ops[i + k])) return k;
+    }
+    return 0;
+}
+
+// How many rounds of k segments from ops[i] on each carry on every curve of the round before
+// (round 0 counts: at least 1).
+std::size_t InterleavedRounds(const std::vector<DrawOp>& ops, std::size_t i, std::size_t k) {
+    std::size_t rounds = 1;
+    for (;;) {
+        const std::size_t next = i + rounds * k;
+        if (next + k > ops.size()) return rounds;
+        for (std::size_t c = 0; c < k; ++c) {
+            if (!ContinuesRun(ops[next + c - k], ops[next + c])) return rounds;
+        }
+        ++rounds;
+    }
+}
+
 }  // namespace
 
 void PaintDisplayList(QPainter& painter, const std::vector<platform::DrawOp>& ops) {
@@ -166,18 +217,24 @@ void PaintDisplayList(QPainter& painter, const std::vector<platform::DrawOp>& op
         const DrawOp& op = ops[i];
         if (op.kind != DrawOpKind::Line) pens.valid = false;  // the others set pens of their own
         if (op.kind == DrawOpKind::Line) {
-            // A curve drawn segment by segment is painted as one polyline (much faster, and
-            // wide pens join cleanly).
-            std::size_t end = i + 1;
-            while (end < ops.size() && ContinuesRun(ops[end - 1], ops[end])) ++end;
-            if (end - i >= 2) {
-                run.clear();
-                run.reserve(static_cast<qsizetype>(end - i + 1));
-                run << QPointF(op.x1, op.y1);
-                for (std::size_t k = i; k < end; ++k) run << QPointF(ops[k].x2, ops[k].y2);
-                pens.Set(painter, op);
-                painter.drawPolyline(run);
-                i = end - 1;
+            // Curves drawn segment by segment, one curve or several in turn (a chart's series
+            // step by step), are painted as one polyline per curve: much faster, and wide pens
+            // join cleanly. Only where curves cross within a pen's width can the one painted
+            // last differ from segment-by-segment painting.
+            const std::size_t k = InterleavedCurves(ops, i);
+            const std::size_t rounds = k > 0 ? InterleavedRounds(ops, i, k) : 0;
+            if (rounds >= 2) {
+                for (std::size_t c = 0; c < k; ++c) {
+                    run.clear();
+                    run.reserve(static_cast<qsizetype>(rounds + 1));
+                    run << QPointF(ops[i + c].x1, ops[i + c].y1);
+                    for (std::size_t r = 0; r < rounds; ++r) {
+                        const DrawOp& seg = ops[i + r * k + c];
+                        run << QPointF(seg.x2, seg.y2);
+                    }
+                    PaintPolyline(painter, run, ops[i + c], pens);
+                }
+                i += rounds * k - 1;
                 continue;
             }
         }

@@ -1,0 +1,159 @@
+// Eight graph windows open on the heaviest graphs (the acceleration run at 1/2000 s, the
+// suspension responses, the aerodynamic charts, the pitch and roll diagrams) beside the main
+// window, all through the Qt front end (offscreen):
+// - one step of the front spring stiffness slider: the live analysis, its captions, the main
+//   window's charts, every graph window that shows one of the recomputed graphs, and the paint
+//   of everything that changed. Target: median under 16 ms. "AllEight" also redraws the two
+//   acceleration windows, which a slider move leaves as they are: the worst case.
+// - resizing a graph window that shows the acceleration forces of the 1/2000 s run: its
+//   layout and redraw (model), and with the window's own resize and paint. Target: under 5 ms.
+//
+// Run: build/bench_qt_graph_windows --benchmark_repetitions=10 --benchmark_report_aggregates_only
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "ChartBenchSupport.hpp"
+#include "analysis/AccelerationCode.hpp"
+#include "charts/ResizeableGraphCode.hpp"
+#include "qt/QtDesktop.hpp"
+#include "core/Locale.hpp"
+#include "files/ListFiles.hpp"
+#include "files/SetupFileContext.hpp"
+#include "platform/ServiceDoubles.hpp"
+#include "qt/QtServices.hpp"
+#include "ui/graphs/ResizeableGraphWindow.hpp"
+#include "ui/main/MainStartUp.hpp"
+
+namespace {
+
+constexpr int kGraphs[8] = {35, 39, 17, 19, 31, 29, 16, 15};
+
+ui::ResizeableGraphWindow& Window(int slot) {
+    return *ui::ResizeableGraphWindows().Windows.Peek(static_cast<std::size_t>(slot));
+}
+
+// The program started on a copy of the shipped program folder (its first sample car), the
+// suspension page on show, a 1/2000 s acceleration run, and eight graph windows on their
+// graphs.
+ui::Main& PrepareEightWindows() {
+    platform::InstallServiceDoubles();
+    ui::ResetGraphWindows();
+    ui::ResetMainWindow();
+    core::GlobalChassisLab() = core::GlobalChassisLabState{};
+    core::Locale() = core::LocaleState{};
+    files::ListFiles() = files::ListFilesState{};
+    files::SetupFile() = files::SetupFileState{};
+    analysis::AccelerationCode() = analysis::AccelerationCodeState{};
+    static const std::string folder = [] {
+        char pattern[] = "/tmp/chassislab-bench-XXXXXX";
+        const std::string root = ::mkdtemp(pattern);
+        std::filesystem::copy(CHASSISLAB_DATA_DIR, root, std::filesystem::copy_options::recursive);
+        return root + "/";
+    }();
+    ui::MainStartUp().ProgramFolder = folder;
+    ui::Main& form = ui::MainWindow();
+    form.Show();  // its load event runs the start-up
+    form.Main_SelectPage->SetText("Vehicle Settings");
+    form.Analysis_SelectPage->UserSelect(3);  // Springs
+    form.Analysis_AccPrecision->SetListIndex(2);  // 1/2000 s
+    ui::RunAccelerationAnalysisAll(form);
+    for (int i = 0; i < 8; ++i) {
+        charts::OpenGraphWindow();
+        charts::GraphGroup group;
+        charts::GroupOfGraph(kGraphs[i], group);
+        Window(i).GraphMenuItem_Click(group, kGraphs[i] - charts::GroupRange(group).FirstId);
+    }
+    return form;
+}
+
+void Close(ui::Main& form) {
+    form.Unload();  // closes the graph windows with it
+    QCoreApplication::processEvents();
+    ui::ResetGraphWindows();
+    ui::ResetMainWindow();
+}
+
+void SliderMove(benchmark::State& state, bool allEight) {
+    qtfront::QtDesktop desktop;
+    ui::Main& form = PrepareEightWindows();
+    QCoreApplication::processEvents();
+    int step = 0;
+    uint64_t redrawn = 0;
+    for (auto _ : state) {
+        uint64_t before = 0;
+        for (int i = 0; i < 8; ++i) before += Window(i).LargeGraph().Surf().Revision();
+        chart_bench::MoveSpringSlider(form, step);
+        if (allEight) charts::RefreshGraphWindows(charts::GraphGroup::Acceleration);
+        QCoreApplication::processEvents();
+        for (int i = 0; i < 8; ++i) redrawn += Window(i).LargeGraph().Surf().Revision();
+        redrawn -= before;
+    }
+    state.counters["window_redraws_per_move"] =
+        static_cast<double>(redrawn) / static_cast<double>(state.iterations());
+    state.counters["acc_steps"] = analysis::AccelerationCode().AccLastStep + 1;
+    Close(form);
+}
+
+void BM_SpringSliderMoveEightGraphWindows(benchmark::State& state) { SliderMove(state, false); }
+BENCHMARK(BM_SpringSliderMoveEightGraphWindows)->Unit(benchmark::kMillisecond);
+
+void BM_SpringSliderMoveAllEightRedrawn(benchmark::State& state) { SliderMove(state, true); }
+BENCHMARK(BM_SpringSliderMoveAllEightRedrawn)->Unit(benchmark::kMillisecond);
+
+// The same slider move without the front end: analyses, captions and drawing only.
+void BM_SpringSliderMoveEightGraphWindowsModel(benchmark::State& state) {
+    ui::Main& form = PrepareEightWindows();
+    int step = 0;
+    for (auto _ : state) chart_bench::MoveSpringSlider(form, step);
+    Close(form);
+}
+BENCHMARK(BM_SpringSliderMoveEightGraphWindowsModel)->Unit(benchmark::kMillisecond);
+
+void BM_GraphWindowResizeModel(benchmark::State& state) {
+    ui::Main& form = PrepareEightWindows();
+    ui::ResizeableGraphWindow& w = Window(0);  // acceleration forces, 1/2000 s
+    const int margin = w.Height() - w.ClientHeight();
+    bool wide = false;
+    for (auto _ : state) {
+        wide = !wide;
+        const int width = wide ? 1200 : 800, height = wide ? 800 : 600;
+        w.UserResize(width, height, width, height - margin);
+    }
+    state.counters["ops"] = static_cast<double>(w.LargeGraph().Surf().DisplayList().size());
+    state.counters["acc_steps"] = analysis::AccelerationCode().AccLastStep + 1;
+    Close(form);
+}
+BENCHMARK(BM_GraphWindowResizeModel)->Unit(benchmark::kMillisecond);
+
+void BM_GraphWindowResizeWithQtPaint(benchmark::State& state) {
+    qtfront::QtDesktop desktop;
+    ui::Main& form = PrepareEightWindows();
+    QCoreApplication::processEvents();
+    qtfront::FormView* view = desktop.ViewFor(Window(0));
+    bool wide = false;
+    for (auto _ : state) {
+        wide = !wide;
+        view->resize(wide ? 1200 : 800, wide ? 800 : 600);  // the person drags the corner
+        QCoreApplication::processEvents();
+    }
+    Close(form);
+}
+BENCHMARK(BM_GraphWindowResizeWithQtPaint)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    qtfront::InstallQtServices();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -83,6 +83,14 @@ TEST_F(StartUpGapsTest, WithoutVehiclesTheToolsShowAndTheListsAndLabelsAreFilled
     EXPECT_TRUE(MessageDouble().Requests().empty());
 }
 
+TEST_F(StartUpGapsTest, WithTheLowResOptionOnAndNoVehicleBothToolFramesShow) {
+    ui::Main& w = RestartWithOption("LowResControls: ", "-1");
+    EXPECT_TRUE(ui::VehicleToolsShown(w));
+    EXPECT_TRUE(w.TestControls->Visible());
+    EXPECT_FALSE(w.Info_VehPic->Visible());
+    EXPECT_TRUE(w.VehData_PhotoToggle->Enabled());
+}
+
 TEST_F(StartUpGapsTest, TheSearchUnitLabelsFollowTheStoredAndChangedUnits) {
     WriteVehicle("first", "First car");
     WriteList("first\r\n");

@@ -67,6 +67,14 @@ inline constexpr SliderDesign LiveSteeringAngle{-240, 240, 0, 10, 5};  // tenths
 inline constexpr SliderDesign LiveFuelLoad{0, 70, 20, 1, 10};       // litres
 inline constexpr SliderDesign LiveTyreTemp{20, 200, 60, 1, 10};     // deg C
 inline constexpr SliderDesign LiveTyreWear{0, 100, 0, 1, 10};       // % of the tread
+// Vehicle editor: the engine-shape sliders are the only bound on the shape figures.
+inline constexpr SliderDesign EditorIdleTorque{25, 95, 60, 1, 10};  // idle torque fraction x 100
+inline constexpr SliderDesign EditorTCA{0, 30, 15, 1, 5};          // lower shape x 10
+inline constexpr SliderDesign EditorPCA{20, 99, 60, 1, 10};        // upper shape A x 100
+inline constexpr SliderDesign EditorPWA{1, 50, 25, 1, 10};         // (1 - upper shape B) x 10000
+inline constexpr SliderDesign EditorPR{0, 50, 0, 1, 10};           // (1 - power factor) x 1000
+inline constexpr SliderDesign EditorPS{0, 100, 0, 1, 10};          // (shift factor - 1) x 1000
+inline constexpr SliderDesign EditorDynoThrottle{0, 100, 100, 1, 10};  // preview throttle, %
 }  // namespace design
 
 // Degrees: the top of the steering lock slider outside the simulator-car configuration (the

@@ -18,6 +18,16 @@ struct VehCodeState {
     // Occupant seats x (X, Y, Z) as fractions of track (X, from the left), wheelbase (Y, from
     // the rear) and metres (Z): 0 front passenger, 1 rear left, 2 rear middle, 3 rear right.
     std::array<float, 12> SeatPositions{};
+
+    // ---- Vehicle editor (the main window's vehicle data page in edit mode) ----
+    // The editor is shown: raised by the two opening handlers, lowered by its closing.
+    core::VbBool EditorOpen = core::VbFalse;
+    // True: the editor changes the selected vehicle; false: it creates a new one. Kept after
+    // the editor closes (the next opening sets it again).
+    core::VbBool EditorEditsExisting = core::VbFalse;
+    // Raised only while the editor's controls are being filled from the current vehicle:
+    // the cross-check of the editor inputs and the engine preview wait until it is lowered.
+    core::VbBool EditorFilling = core::VbFalse;
 };
 
 VehCodeState& VehCode();

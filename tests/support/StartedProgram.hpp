@@ -17,7 +17,10 @@
 #include "platform/ServiceDoubles.hpp"
 #include "ui/graphs/ResizeableGraphWindow.hpp"
 #include "ui/main/Main.hpp"
+#include "ui/main/EngineDisplays.hpp"
 #include "ui/main/MainStartUp.hpp"
+#include "ui/main/VehicleEditorChecks.hpp"
+#include "vehicle/VehCode.hpp"
 
 namespace testsupport {
 
@@ -66,6 +69,9 @@ private:
         files::ListFiles() = files::ListFilesState{};
         files::SetupFile() = files::SetupFileState{};
         analysis::AccelerationCode() = analysis::AccelerationCodeState{};
+        vehicle::VehCode() = vehicle::VehCodeState{};
+        ui::VehicleEditorChecks() = ui::VehicleEditorChecksState{};
+        ui::EngineDisplays() = ui::EngineDisplaysState{};
     }
 };
 

@@ -12,6 +12,7 @@
 #include "vehicle/VehCode.hpp"
 #include "ui/main/AeroGearingDisplays.hpp"
 #include "ui/main/ChartDisplays.hpp"
+#include "ui/main/EngineDisplays.hpp"
 #include "ui/main/LiveDisplays.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/MainAccelerationHandlers.hpp"
@@ -56,9 +57,16 @@ void CalcSteeringGeometry(Main& form) {
     PlotSteeringGeometry(form);
 }
 
-void UpdateEngineModel(Main&) {
-    vehicle::UpdateEngineModel(vehicle::EngineCode().CurrentEngine,
-                               core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType);
+void UpdateEngineModel(Main& form) {
+    const uint8_t driveType = core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType;
+    vehicle::EngineRecord& engine = vehicle::EngineCode().CurrentEngine;
+    vehicle::UpdateEngineModel(engine, driveType);
+    // A vehicle that is not wheel driven has no engine curve.
+    if (driveType < vehicle::kDriveThrust) {
+        DrawDynoGraph(form, engine);
+    } else {
+        ClearDynoGraph(form);
+    }
 }
 
 void BuildAeroSpeedTable(Main& form) {

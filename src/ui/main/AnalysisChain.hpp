@@ -21,7 +21,8 @@ void UpdateTyreAnalysis(Main& form);
 // pitch of the last live analysis (whose demanded lateral acceleration it updates); then the
 // steering captions.
 void CalcSteeringGeometry(Main& form);
-// Fits the current engine's torque curve (not for a vehicle that is not wheel driven).
+// Fits the current engine's torque curve and draws the dyno graph (a vehicle that is not
+// wheel driven has no curve: the graph is cleared).
 void UpdateEngineModel(Main& form);
 // The aerodynamic speed table and the top speed.
 void BuildAeroSpeedTable(Main& form);

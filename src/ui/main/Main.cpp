@@ -6,6 +6,7 @@
 #include "ui/main/MainMenus.hpp"
 #include "ui/main/MainStartUp.hpp"
 #include "ui/main/SettingHandlers.hpp"
+#include "ui/main/VehicleEditor.hpp"
 #include "ui/main/VehicleSelection.hpp"
 
 #include <cstdlib>
@@ -41,6 +42,7 @@ Main::Main() : platform::Form("Main") {
     InstallSettingHandlers(*this);
     InstallGraphWindows();
     InstallChartDoubleClicks(*this);
+    InstallVehicleEditorHandlers(*this);
     core::GlobalChassisLab().MainForm = this;
 }
 

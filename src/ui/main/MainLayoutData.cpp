@@ -171,7 +171,7 @@ void Main::BuildDataDrivetrain(Container* page) {
     r.Value(147, 2, c2);
     r.Box(CTL(VehData_NewIdleRPM), 2, c1, 7);
     r.Unit(176, 2, c1 + kBoxW + 2, " rad/s");
-    r.ShapeSlider(CTL(VehData_NewIdleTorque), RowTop(2) - 2, c2 - 8, {0, 100, 30, 1, 10})
+    r.ShapeSlider(CTL(VehData_NewIdleTorque), RowTop(2) - 2, c2 - 8, design::EditorIdleTorque)
         .SetWidth(kFrameW - c2);
     r.Title(109, 3, "Rev limit:", kTitleLeft, 140);
     r.Value(145, 3, c1);
@@ -239,11 +239,11 @@ void Main::BuildDataDrivetrain(Container* page) {
         SliderRange range;
     };
     const Shape shapes[] = {
-        {111, "Lower curve shape:", 148, CTL(VehData_NewTCA), {0, 200, 20, 1, 10}},
-        {112, "Power reduction:", 149, CTL(VehData_NewPR), {0, 1000, 0, 1, 10}},
-        {113, "Upper curve shape A:", 150, CTL(VehData_NewPCA), {0, 500, 100, 1, 10}},
-        {114, "Upper curve shape B:", 151, CTL(VehData_NewPWA), {0, 2000, 25, 1, 10}},
-        {115, "Shift power:", 152, CTL(VehData_NewPS), {0, 1000, 0, 1, 10}},
+        {111, "Lower curve shape:", 148, CTL(VehData_NewTCA), design::EditorTCA},
+        {112, "Power reduction:", 149, CTL(VehData_NewPR), design::EditorPR},
+        {113, "Upper curve shape A:", 150, CTL(VehData_NewPCA), design::EditorPCA},
+        {114, "Upper curve shape B:", 151, CTL(VehData_NewPWA), design::EditorPWA},
+        {115, "Shift power:", 152, CTL(VehData_NewPS), design::EditorPS},
     };
     int y = RowTop(3);
     for (const Shape& s : shapes) {
@@ -253,7 +253,7 @@ void Main::BuildDataDrivetrain(Container* page) {
         y += 24;
     }
     Make(*this, CTL(VehData_DynoThrottle), &curve, kTitleLeft, y, kFrameW - 16, 22);
-    ApplyRange(*VehData_DynoThrottle, {0, 100, 100, 1, 10});
+    ApplyRange(*VehData_DynoThrottle, design::EditorDynoThrottle);
     VehData_DynoThrottle->SetToolTipText("Throttle of the engine curve preview");
     VehData_DynoThrottle->SetVisible(false);
     y += 24;

@@ -61,6 +61,12 @@ void SelectVehicle(Main& form, bool applyDefaultSetup) {
     }
 
     if (!applyDefaultSetup) return;
+    // The vehicle just updated in the open editor keeps the setup the user is working with.
+    const auto& editor = vehicle::VehCode();
+    if (Raised(editor.EditorOpen) && Raised(editor.EditorEditsExisting)) {
+        RecalculateAnalyses(form);
+        return;
+    }
     files::SetupFile().SetupOpenPath = DefaultSetupPath();
     if (OpenSetupFile(false)) return;  // its closing re-selection ran the analyses
     if (!Raised(g.FormLoading)) RecalculateAnalyses(form);

@@ -19,7 +19,8 @@ std::string DefaultSetupPath();
 // SuppressRecalc is raised the analyses are skipped; while SetupApplying is raised the layout,
 // setting ranges, caption and setup path are kept. With applyDefaultSetup the vehicle's
 // default setup file is applied when there is one, and the analyses run exactly once either
-// way. A name that matches no loaded vehicle shows "Did not find a matching vehicle!" and
+// way, except for the vehicle the open editor has just updated, which keeps the present setup
+// and only reruns the analyses. A name that matches no loaded vehicle shows "Did not find a matching vehicle!" and
 // keeps the current vehicle.
 void SelectVehicle(Main& form, bool applyDefaultSetup);
 

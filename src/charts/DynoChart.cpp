@@ -1,0 +1,82 @@
+#include "charts/DynoChart.hpp"
+
+#include <cmath>
+
+#include "core/GlobalShared.hpp"
+#include "core/OptionsSettings.hpp"
+#include "core/TextTable.hpp"
+#include "platform/Control.hpp"
+
+namespace charts {
+
+namespace {
+
+constexpr float kWattsPerKilowatt = 1000.0f;
+constexpr float kHeadroom = 1.05f;  // the higher peak fills 1/1.05 of the chart's height
+constexpr platform::Color kPeakTextColor = platform::RGB(255, 0, 0);
+
+// A figure as the peak captions show it: rounded, then its unit.
+std::string Figure(float value, double factor, int32_t places, core::Quantity q) {
+    return core::RoundedText(static_cast<float>(value * factor), places) + core::UnitSuffix(q);
+}
+
+}  // namespace
+
+DynoSamples SampleDynoCurve(vehicle::EngineRecord& engine) {
+    DynoSamples s;
+    s.FirstSpeed = engine.IdleSpeed;
+    const double span = static_cast<double>(engine.LimitSpeed) - engine.IdleSpeed;
+    // One sample per rad/s; an engine that never revs above idle has no curve.
+    if (!std::isfinite(span) || span < 1.0) return s;
+    const auto& u = core::OptionsSettings();
+    s.LastIndex = core::CLng(span);
+    s.Torque.resize(static_cast<std::size_t>(s.LastIndex) + 1);
+    s.Power.resize(s.Torque.size());
+    for (int32_t k = 0; k <= s.LastIndex; ++k) {
+        engine.Speed = engine.IdleSpeed + static_cast<float>(k);
+        const float t = vehicle::GetEngineTorque(engine);
+        engine.Torque = t;
+        engine.Power = t * engine.Speed / kWattsPerKilowatt;
+        s.Torque[static_cast<std::size_t>(k)] = static_cast<float>(t * u.UnitFactorTorque);
+        s.Power[static_cast<std::size_t>(k)] = static_cast<float>(engine.Power * u.UnitFactorPower);
+    }
+    return s;
+}
+
+std::vector<std::string> ScannedPeakTexts() {
+    const auto& u = core::OptionsSettings();
+    const auto& e = vehicle::EngineCode();
+    using Q = core::Quantity;
+    const auto speed = [&u](float w) {
+        return Figure(w, u.UnitFactorARV, u.UnitDecimalsARV, Q::ARV);
+    };
+    return {"Scanned torque peak: " +
+                Figure(e.ScannedTorquePeak, u.UnitFactorTorque, u.UnitDecimalsTorque + 1, Q::Torque) +
+                " @ " + speed(e.ScannedTorquePeakSpeed),
+            "Scanned power peak: " +
+                Figure(e.ScannedPowerPeak, u.UnitFactorPower, u.UnitDecimalsPower + 1, Q::Power) +
+                " @ " + speed(e.ScannedPowerPeakSpeed)};
+}
+
+void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
+                   bool showScannedPeaks) {
+    const DynoSamples samples = SampleDynoCurve(engine);
+    surface.BeginFrame();
+    surface.Cls();
+
+    if (showScannedPeaks) {
+        vehicle::ScanEnginePeaks(engine);
+        const std::vector<std::string> lines = ScannedPeakTexts();
+        surface.ForeColor = kPeakTextColor;
+        surface.CurrentX = 22.5f;
+        surface.CurrentY = surface.ScaleHeight() - 45.0f;
+        surface.Print(lines[0]);
+        surface.CurrentX = 22.5f;
+        surface.CurrentY = surface.ScaleHeight() - 30.0f;
+        surface.Print(lines[1]);
+        surface.ForeColor = 0;
+    }
+    surface.EndFrame();
+}
+
+}  // namespace charts

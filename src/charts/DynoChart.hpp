@@ -1,0 +1,38 @@
+// The dyno chart: an engine's full-throttle torque and power against engine speed, as a
+// rolling-road printout shows them. Drawn on any surface (the vehicle data page's plot, a
+// graph window), scaled to fill it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Surface.hpp"
+#include "vehicle/EngineCode.hpp"
+
+namespace charts {
+
+// The curve as the chart draws it: sampled every 1 rad/s from idle, in display units.
+struct DynoSamples {
+    float FirstSpeed = 0.0f;     // rad/s, the idle speed
+    int32_t LastIndex = -1;      // last sample; -1 when there is none
+    std::vector<float> Torque;   // torque display unit
+    std::vector<float> Power;    // power display unit
+};
+
+// Samples the engine at its own throttle from idle to idle + (limit - idle rounded) rad/s.
+// Leaves engine.Speed, Torque and Power at the last sample. No samples for an engine whose
+// limit is not above its idle speed, or whose speeds are not finite.
+DynoSamples SampleDynoCurve(vehicle::EngineRecord& engine);
+
+// The two peak lines printed while the vehicle editor is open, from the engine's scanned
+// peaks (vehicle::ScanEnginePeaks): "Scanned torque peak: 245.3 Nm @ 471 rad/s", ...
+std::vector<std::string> ScannedPeakTexts();
+
+// Draws the engine's torque (and power, against a right-hand power axis) over engine speed on
+// the whole surface, with grid steps from the options (DynoGraphScaleX/Y). With peaks, scans
+// the engine's peaks first and prints them in red at the bottom left. An engine without a
+// curve (see SampleDynoCurve) or without a peak gets empty axes.
+void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine, bool showScannedPeaks);
+
+}  // namespace charts

@@ -1,0 +1,168 @@
+#include "ui/tools/TorqueDataTable.hpp"
+
+#include <algorithm>
+#include <string>
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/GlobalShared.hpp"
+#include "core/OptionsSettings.hpp"
+#include "ui/main/EngineDisplays.hpp"
+#include "ui/main/Main.hpp"
+
+namespace ui {
+
+namespace {
+
+// Sizes of the window's layout, twips.
+constexpr int kMinWidth = 4000;
+constexpr int kMinHeight = 3000;
+constexpr int kTableMarginX = 225;   // window width less table width
+constexpr int kTableMarginY = 900;   // window height less table height
+constexpr int kColumnsMargin = 260;  // table width not shared among the columns
+constexpr int kTwips = platform::kTwipsPerPixel;
+
+constexpr float kMinStep = 5.0f;   // rad/s
+constexpr int32_t kMaxRows = 201;  // rows 0 to 200
+
+struct TorqueTableState {
+    platform::FormHolder<TorqueDataTable> Holder;
+};
+TorqueTableState& TorqueTable() {
+    static TorqueTableState state;
+    return state;
+}
+
+int ToTwips(int pixels) { return pixels * kTwips; }
+int ToPixels(int twips) { return (twips + kTwips / 2) / kTwips; }
+
+}  // namespace
+
+TorqueTableLayout LayoutTorqueTable(int windowWidth, int windowHeight, int columnCount) {
+    TorqueTableLayout out;
+    if (windowWidth < kMinWidth) {
+        out.snapWidth = kMinWidth;
+        return out;
+    }
+    if (windowHeight < kMinHeight) {
+        out.snapHeight = kMinHeight;
+        return out;
+    }
+    out.tableWidth = windowWidth - kTableMarginX;
+    out.tableHeight = windowHeight - kTableMarginY;
+    if (columnCount > 0)
+        out.columnWidth = core::CInt(static_cast<double>(out.tableWidth - kColumnsMargin) / columnCount);
+    return out;
+}
+
+TorqueDataTable::TorqueDataTable() : platform::Form("TorqueDataTable") {
+    SetCaption("Engine Torque Curve Data Table");
+    SetResizable(true);
+    Move(120, 120, ToPixels(5000), ToPixels(5400));
+
+    auto& start = CreateIn(TorqueDataLabel, "TorqueDataLabel", 0);
+    start.Move(8, 14, 40, 18);
+    start.SetCaption("Start:");
+    StartRevsText = &Create<platform::TextBox>("StartRevsText");
+    StartRevsText->Move(50, 10, 60, 22);
+    StartRevsText->SetMaxLength(4);
+    auto& step = CreateIn(TorqueDataLabel, "TorqueDataLabel", 1);
+    step.Move(124, 14, 36, 18);
+    step.SetCaption("Step:");
+    UnitStepText = &Create<platform::TextBox>("UnitStepText");
+    UnitStepText->Move(162, 10, 60, 22);
+    UnitStepText->SetMaxLength(4);
+    UnitStepText->SetText("250");
+
+    DataTable = &Create<platform::ListView>("DataTable");
+    DataTable->Move(4, 40, Width() - ToPixels(kTableMarginX), Height() - ToPixels(kTableMarginY));
+    for (const char* heading : {"RPM", "Torque", "Torque (%)", "Power"})
+        DataTable->AddColumn(heading, 80);
+
+    Load = [] { PreviewEngineEdits(*core::GlobalChassisLab().MainForm); };
+    StartRevsText->Change = [] {
+        if (!core::FromVbBool(EngineDisplays().TorqueTableFilling))
+            PreviewEngineEdits(*core::GlobalChassisLab().MainForm);
+    };
+    UnitStepText->Change = [] { PreviewEngineEdits(*core::GlobalChassisLab().MainForm); };
+    Resize = [this] { Layout(); };
+    UnloadEvent = [](bool&) { EngineDisplays().TorqueTableOpen = core::VbFalse; };
+}
+
+void TorqueDataTable::Layout() {
+    const TorqueTableLayout l =
+        LayoutTorqueTable(ToTwips(Width()), ToTwips(Height()),
+                          static_cast<int>(DataTable->Columns().size()));
+    // Growing the window resizes it again.
+    if (l.snapWidth) return SetSize(ToPixels(*l.snapWidth), Height());
+    if (l.snapHeight) return SetSize(Width(), ToPixels(*l.snapHeight));
+    DataTable->SetWidth(ToPixels(l.tableWidth));
+    DataTable->SetHeight(ToPixels(l.tableHeight));
+    if (l.columnWidth <= 0) return;
+    // The list's columns are re-made at their new width, keeping the rows.
+    std::vector<platform::ListColumn> columns = DataTable->Columns();
+    DataTable->ClearColumns();
+    for (const auto& c : columns) DataTable->AddColumn(c.text, ToPixels(l.columnWidth));
+}
+
+void ShowTorqueDataTable() {
+    if (core::GlobalChassisLab().MainForm == nullptr) return;
+    EngineDisplays().TorqueTableOpen = core::VbTrue;
+    TorqueDataTable& window = TorqueTable().Holder.Get();
+    window.Show();
+    window.BringToFront();
+}
+
+void CloseTorqueDataTable() {
+    if (TorqueTable().Holder.IsLoaded()) TorqueTable().Holder.Peek()->Unload();
+}
+
+TorqueDataTable* OpenTorqueDataTable() {
+    auto& holder = TorqueTable().Holder;
+    return holder.IsLoaded() ? holder.Peek() : nullptr;
+}
+
+void FillTorqueDataTable(vehicle::EngineRecord& engine) {
+    TorqueDataTable* window = OpenTorqueDataTable();
+    if (window == nullptr) return;
+    const auto& u = core::OptionsSettings();
+    const double factor = u.UnitFactorARV;
+
+    float step = static_cast<float>(core::Val(window->UnitStepText->Text()) / factor);
+    if (!(step >= kMinStep)) step = kMinStep;  // also for a step that is no number
+    if (window->StartRevsText->Text().empty()) {
+        const float idle = static_cast<float>(engine.IdleSpeed * factor);
+        window->StartRevsText->SetText(core::SingleText(core::RoundToSigFigs(
+            idle, static_cast<uint8_t>(window->StartRevsText->MaxLength()))));
+    }
+    float start = static_cast<float>(core::Val(window->StartRevsText->Text()) / factor);
+    if (start < engine.IdleSpeed) start = engine.IdleSpeed;
+    if (start > engine.PowerPeakSpeed) start = engine.PowerPeakSpeed;
+    if (start > engine.LimitSpeed) start = engine.LimitSpeed;
+    const int32_t last =
+        std::min(core::CLng((engine.LimitSpeed - start) / step), kMaxRows - 1);
+
+    platform::ListView& table = *window->DataTable;
+    table.ClearItems();
+    const std::string& speedSuffix = core::UnitSuffix(core::Quantity::ARV);
+    const std::string& torqueSuffix = core::UnitSuffix(core::Quantity::Torque);
+    const std::string& powerSuffix = core::UnitSuffix(core::Quantity::Power);
+    for (int32_t i = 0; i <= last; ++i) {
+        float w = start + static_cast<float>(i) * step;
+        if (w > engine.LimitSpeed) w = engine.LimitSpeed;
+        engine.Speed = w;
+        const float t = vehicle::GetEngineTorque(engine);
+        const float p = w * t / 1000.0f;  // kW
+        const int row = table.AddItem(
+            core::RoundedText(static_cast<float>(w * factor), u.UnitDecimalsARV) + speedSuffix);
+        table.SetSubItem(row, 1,
+                         core::RoundedText(static_cast<float>(t * u.UnitFactorTorque),
+                                           u.UnitDecimalsTorque + 1) + torqueSuffix);
+        table.SetSubItem(row, 2, core::RoundedText(t / engine.PeakTorque * 100.0f, 1) + "%");
+        table.SetSubItem(row, 3,
+                         core::RoundedText(static_cast<float>(p * u.UnitFactorPower),
+                                           u.UnitDecimalsPower + 1) + powerSuffix);
+        if (w == engine.LimitSpeed) break;
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,49 @@
+// The window "Engine Torque Curve Data Table": the engine being edited in the vehicle editor as
+// rows of engine speed, torque, torque as a share of the peak, and power, from a chosen start
+// speed in chosen steps. It exists only while the editor is open; the editor's preview refills
+// it whenever the engine inputs change.
+#pragma once
+
+#include <optional>
+
+#include "platform/Form.hpp"
+#include "vehicle/EngineCode.hpp"
+
+namespace ui {
+
+class TorqueDataTable : public platform::Form {
+public:
+    TorqueDataTable();
+
+    platform::ControlArray<platform::Label> TorqueDataLabel;  // 0 "Start:", 1 "Step:"
+    platform::TextBox* StartRevsText = nullptr;  // start speed, angular-velocity display unit
+    platform::TextBox* UnitStepText = nullptr;   // step, same unit
+    platform::ListView* DataTable = nullptr;
+
+private:
+    void Layout();
+};
+
+// The table's size for a window of the given outer size, all in twips: a window below the
+// minimum first grows to it (one side at a time, as the window's own resizing does).
+struct TorqueTableLayout {
+    std::optional<int> snapWidth;   // set the window to this width and stop
+    std::optional<int> snapHeight;  // set the window to this height and stop
+    int tableWidth = 0, tableHeight = 0;
+    int columnWidth = 0;            // each column, when the table has columns
+};
+TorqueTableLayout LayoutTorqueTable(int windowWidth, int windowHeight, int columnCount);
+
+// Opens the window (or brings it to the front) and marks it open; the opening fills it.
+void ShowTorqueDataTable();
+// Closes the window when it is open.
+void CloseTorqueDataTable();
+// The open window, or nullptr.
+TorqueDataTable* OpenTorqueDataTable();
+
+// Lists the engine's torque and power from the start speed in the window's step (at least
+// 5 rad/s) up to the limit speed, at most 201 rows. Writes the idle speed into an empty start
+// box. Does nothing when the window is not open.
+void FillTorqueDataTable(vehicle::EngineRecord& engine);
+
+}  // namespace ui

@@ -1,0 +1,138 @@
+#include "vehicle/VehicleFieldRanges.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/FuelTypes.hpp"
+#include "vehicle/AeroCode.hpp"
+
+namespace vehicle {
+
+namespace {
+
+// Walks the record's fields in file order; stops at the first failure.
+class RecordCheck {
+public:
+    explicit RecordCheck(bool wheelDriven) : wheelDriven_(wheelDriven) {}
+
+    // Any float must be finite, ranged or not.
+    void Finite(const char* name, float value) {
+        if (failed_.empty() && !std::isfinite(value)) failed_ = name;
+    }
+    void Ranged(const std::string& name, float value, const FieldRange& range) {
+        if (!failed_.empty()) return;
+        if (!std::isfinite(value)) {
+            failed_ = name;
+            return;
+        }
+        if (range.Scope == RangeScope::WheelDriven && !wheelDriven_) return;
+        // A value typed at a bound (5 ms, 10 %) comes back from its Single a few parts in 1e8
+        // off; such a value is the bound.
+        const double checked = static_cast<double>(value) * range.RecordToChecked;
+        const auto slack = [](double bound) { return 1e-6 * std::max(1.0, std::fabs(bound)); };
+        if (checked < range.Min - slack(range.Min) || checked > range.Max + slack(range.Max))
+            failed_ = name;
+    }
+    void Whole(const std::string& name, long value, long min, long max) {
+        if (failed_.empty() && (value < min || value > max)) failed_ = name;
+    }
+    bool WheelDriven() const { return wheelDriven_; }
+    const std::string& Failed() const { return failed_; }
+
+private:
+    bool wheelDriven_;
+    std::string failed_;
+};
+
+std::string Indexed(const char* array, std::size_t i, const char* field) {
+    return std::string(array) + "(" + std::to_string(i) + ")." + field;
+}
+
+}  // namespace
+
+std::string FirstFieldOutOfRange(const VehicleRecord& r) {
+    namespace rg = ranges;
+    const uint8_t driveType = r.Drivetrain.DriveType;
+    RecordCheck c(driveType < kDriveThrust);
+
+    c.Ranged("BodyMass", r.BodyMass, rg::BodyMass);
+    c.Ranged("BodyCoG.X", r.BodyCoG.X, rg::BodyPosX);
+    c.Ranged("BodyCoG.Y", r.BodyCoG.Y, rg::BodyPosY);
+    c.Ranged("BodyCoG.Z", r.BodyCoG.Z, rg::Height);
+    c.Ranged("FuelTankCapacity", r.FuelTankCapacity, rg::FuelTankCapacity);
+    c.Finite("FuelTankPos.X", r.FuelTankPos.X);
+    c.Ranged("FuelTankPos.Y", r.FuelTankPos.Y, rg::FuelTankPosY);
+    c.Ranged("FuelTankPos.Z", r.FuelTankPos.Z, rg::Height);
+    c.Ranged("RefHeight", r.RefHeight, rg::Height);
+    for (std::size_t k = 0; k < r.AeroElements.size(); ++k) {
+        const AeroElement& e = r.AeroElements[k];
+        c.Finite("AeroElements.PosX", e.PosX);
+        c.Ranged(Indexed("AeroElements", k, "PosY"), e.PosY, rg::AeroElementPosY[k]);
+        c.Ranged(Indexed("AeroElements", k, "PosZ"), e.PosZ, rg::AeroElementHeight);
+    }
+    // The body aero centre has no device; the others name a row of their device table.
+    c.Whole("AeroElements(1).DeviceType", r.AeroElements[1].DeviceType, 0,
+            static_cast<long>(kUndertrayTypeCount) - 1);
+    c.Whole("AeroElements(2).DeviceType", r.AeroElements[2].DeviceType, 0,
+            static_cast<long>(kWingTypeCount) - 1);
+    c.Whole("AeroElements(3).DeviceType", r.AeroElements[3].DeviceType, 0,
+            static_cast<long>(kWingTypeCount) - 1);
+    c.Ranged("FrontalArea", r.FrontalArea, rg::FrontalArea);
+    c.Ranged("DragCoefficient", r.DragCoefficient, rg::DragCoefficient);
+    c.Ranged("LiftCoefficient", r.LiftCoefficient, rg::LiftCoefficient);
+
+    const EngineFigures& e = r.Engine;
+    // A vehicle that is not wheel driven keeps its thrust (N) and its height (m) here.
+    c.Ranged("Engine.PeakTorque", e.PeakTorque, rg::PeakTorque);
+    c.Ranged("Engine.TorquePeakRPM", e.TorquePeakRPM, rg::TorquePeakSpeed);
+    c.Ranged("Engine.TorquePeakWidth", e.TorquePeakWidth, rg::TorquePeakWidth);
+    c.Ranged("Engine.PeakPower", e.PeakPower, rg::PeakPower);
+    c.Ranged("Engine.PowerPeakRPM", e.PowerPeakRPM, rg::PowerPeakSpeed);
+    c.Ranged("Engine.IdleRPM", e.IdleRPM, rg::IdleSpeed);
+    c.Ranged("Engine.LimitRPM", e.LimitRPM, rg::LimitSpeed);
+    c.Ranged("Engine.EngineBrakingCoeff", e.EngineBrakingCoeff, rg::EngineBrakingCoeff);
+    c.Finite("Engine.IdleTorqueFraction", e.IdleTorqueFraction);
+    c.Finite("Engine.LowerShape", e.LowerShape);
+    c.Finite("Engine.UpperShapeA", e.UpperShapeA);
+    c.Finite("Engine.UpperShapeB", e.UpperShapeB);
+    c.Finite("Engine.ReducePowerFactor", e.ReducePowerFactor);
+    c.Finite("Engine.ShiftPowerFactor", e.ShiftPowerFactor);
+    if (c.WheelDriven())
+        c.Whole("Engine.FuelType", e.FuelType, 0, static_cast<long>(core::kFuelTypeCount) - 1);
+
+    const DrivetrainSpec& d = r.Drivetrain;
+    c.Ranged("Drivetrain.DrivetrainEfficiency", d.DrivetrainEfficiency, rg::DrivetrainEfficiency);
+    c.Ranged("Drivetrain.ShiftTime", d.ShiftTime, rg::ShiftTime);
+    c.Whole("Drivetrain.DriveType", driveType, kDriveFront, kDriveThrust);
+    if (c.WheelDriven()) c.Whole("Drivetrain.NumGears", d.NumGears, 2, 7);
+
+    for (std::size_t a = 0; a < 2; ++a) {
+        c.Ranged(Indexed("Tyres", a, "Width"), r.Tyres[a].Width, rg::TyreWidth);
+        c.Ranged(Indexed("Tyres", a, "Profile"), r.Tyres[a].Profile, rg::TyreProfile);
+        c.Ranged(Indexed("Tyres", a, "RimDiameter"), r.Tyres[a].RimDiameter, rg::RimDiameter);
+    }
+    for (std::size_t a = 0; a < 2; ++a)
+        c.Ranged("RotatingMass(" + std::to_string(a) + ")", r.RotatingMass[a], rg::RotatingMass);
+    for (std::size_t a = 0; a < 2; ++a) {
+        const AxleSuspension& x = r.Axles[a];
+        c.Ranged(Indexed("Axles", a, "SpringMotionRatio"), x.SpringMotionRatio,
+                 rg::SpringMotionRatio);
+        c.Finite("Axles.ARBMotionRatio", x.ARBMotionRatio);
+        c.Finite("Axles.Inclination", x.Inclination);
+        c.Finite("Axles.CamberOffset", x.CamberOffset);
+        c.Ranged(Indexed("Axles", a, "UnsprungMass"), x.UnsprungMass, rg::UnsprungMass);
+        c.Finite("Axles.RideHeight", x.RideHeight);
+        c.Ranged(Indexed("Axles", a, "TrackWidth"), x.TrackWidth, rg::TrackWidth);
+    }
+    c.Ranged("Wheelbase", r.Wheelbase, rg::Wheelbase);
+    c.Finite("HandicapHeight", r.HandicapHeight);
+    for (std::size_t s = 0; s < 2; ++s) {
+        c.Ranged(Indexed("Seats", s, "X"), r.Seats[s].X, rg::SeatPosX);
+        c.Ranged(Indexed("Seats", s, "Y"), r.Seats[s].Y, rg::SeatPosY);
+        c.Ranged(Indexed("Seats", s, "Z"), r.Seats[s].Z, rg::Height);
+    }
+    c.Whole("MaxPassengers", r.MaxPassengers, 0, 4);
+    return c.Failed();
+}
+
+}  // namespace vehicle

@@ -1,0 +1,92 @@
+// The accepted range of every vehicle record field that has one: what the vehicle editor lets
+// the user store, and what a vehicle data file may hold. One table for both, so a vehicle the
+// editor can store always loads again, and a file the editor could never have written is
+// refused.
+//
+// Each range bounds the field in the unit the editor checks it in ("checked value"): SI for
+// masses, lengths, areas, volumes, torque (N m) and power (kW), rad/s for engine speeds, per
+// cent for shares and efficiency, milliseconds for the shift time. A record field becomes its
+// checked value by multiplying with RecordToChecked (engine speeds are rpm in the record, shares
+// 0..1, the shift time seconds). Both bounds are inclusive. A range "without an upper bound"
+// stops at kNoMax, far beyond any real figure but still a finite Single once stored.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/PhysicalConstants.hpp"
+#include "vehicle/VehicleRecord.hpp"
+
+namespace vehicle {
+
+// Which vehicles a range applies to: all, or only wheel-driven ones (drive types 0 to 2; a
+// vehicle that is not wheel driven has no piston engine and stores fixed values there).
+enum class RangeScope : uint8_t { AllVehicles, WheelDriven };
+
+struct FieldRange {
+    double Min;
+    double Max;
+    double RecordToChecked;  // record value x this = checked value
+    RangeScope Scope = RangeScope::AllVehicles;
+
+    // NaN and infinities are never accepted.
+    bool Accepts(double checked) const { return checked >= Min && checked <= Max; }
+};
+
+namespace ranges {
+inline constexpr double kNoMax = 1e30;
+inline constexpr RangeScope kWheel = RangeScope::WheelDriven;
+inline constexpr double kRpm = core::kRpmToRadPerSec;  // rpm in the record, rad/s checked
+
+// Body and tank
+inline constexpr FieldRange BodyMass{110, 750000, 1};                // kg
+inline constexpr FieldRange BodyPosX{20, 80, 100};                   // % to the right
+inline constexpr FieldRange BodyPosY{10, 90, 100};                   // % to the front
+inline constexpr FieldRange Height{0, 5, 1};                         // m: body CoG, reference,
+                                                                     // fuel tank, seats
+inline constexpr FieldRange FuelTankCapacity{1, 25000, 1};           // litres
+inline constexpr FieldRange FuelTankPosY{-25, 125, 100};             // % to the front
+inline constexpr FieldRange SeatPosX{50, 100, 100};                  // % to the right
+inline constexpr FieldRange SeatPosY{0, 100, 100};                   // % to the front
+// Engine (piston-engined vehicles only)
+inline constexpr FieldRange PeakTorque{2, 500000, 1, kWheel};        // N m
+inline constexpr FieldRange TorquePeakSpeed{0, 25000, kRpm, kWheel};  // rad/s
+inline constexpr FieldRange PeakPower{2, 500000, 1, kWheel};         // kW
+inline constexpr FieldRange PowerPeakSpeed{10, 25000, kRpm, kWheel};  // rad/s
+inline constexpr FieldRange EngineBrakingCoeff{0, 10, 1, kWheel};
+inline constexpr FieldRange IdleSpeed{0, 1000, kRpm, kWheel};        // rad/s
+inline constexpr FieldRange TorquePeakWidth{0, kNoMax, kRpm, kWheel};  // rad/s
+inline constexpr FieldRange LimitSpeed{10, 25000, kRpm, kWheel};     // rad/s
+// Drive-train (wheel-driven vehicles only)
+inline constexpr FieldRange DrivetrainEfficiency{50, kNoMax, 100, kWheel};  // %
+inline constexpr FieldRange ShiftTime{5, kNoMax, 1000, kWheel};      // ms
+// Wheels and tyres, per axle
+inline constexpr FieldRange TyreWidth{50, 1000, 1};                  // mm
+inline constexpr FieldRange TyreProfile{10, 200, 1};                 // %
+inline constexpr FieldRange RimDiameter{5, 200, 1};                  // inches
+inline constexpr FieldRange RotatingMass{1, 50000, 1};               // kg
+inline constexpr FieldRange SpringMotionRatio{0.5, 5, 1};
+inline constexpr FieldRange UnsprungMass{5, 50000, 1};               // kg
+inline constexpr FieldRange TrackWidth{0.5, 50, 1};                  // m
+inline constexpr FieldRange Wheelbase{0.5, 50, 1};                   // m
+// Aerodynamics
+inline constexpr FieldRange FrontalArea{0.1, 100, 1};                // m^2
+inline constexpr FieldRange DragCoefficient{0.01, 5, 1};
+inline constexpr FieldRange LiftCoefficient{-5, 5, 1};
+// Element positions, % to the front: 0 body aero centre, 1 undertray, 2 rear wing (may sit
+// behind the rear axle), 3 front wing (may sit ahead of the front axle).
+inline constexpr std::array<FieldRange, 4> AeroElementPosY{
+    {{0, 100, 100}, {0, 100, 100}, {-75, 100, 100}, {0, 175, 100}}};
+inline constexpr FieldRange AeroElementHeight{-0.1, 5, 1};           // m
+}  // namespace ranges
+
+// Checks every ranged field of a record, and that every float of it is finite. Returns the
+// name of the first field found outside its range ("BodyMass", "Axles(1).UnsprungMass", ...),
+// or an empty text when the record is acceptable. The choices the editor offers in its lists
+// are checked too: drive type 0 to 3, passengers 0 to 4, and for a wheel-driven vehicle 2 to 7
+// gears and a fuel of the fuel table. The cross-checks between fields (engine speeds in order,
+// wheel masses against the body) are the editor's and are not part of this check.
+std::string FirstFieldOutOfRange(const VehicleRecord& record);
+
+}  // namespace vehicle

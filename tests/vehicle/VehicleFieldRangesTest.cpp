@@ -1,0 +1,145 @@
+// The one table of vehicle field ranges: the shipped and sample vehicles pass, each kind of
+// bound refuses just beyond it, and a vehicle that is not wheel driven is not held to the
+// engine's ranges.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+
+#include "files/VehicleFile.hpp"
+#include "support/SampleVehicles.hpp"
+#include "vehicle/VehicleFieldRanges.hpp"
+
+namespace {
+
+using vehicle::FirstFieldOutOfRange;
+using vehicle::VehicleRecord;
+
+TEST(VehicleFieldRanges, SampleAndShippedVehiclesPass) {
+    sample::ResetAll();
+    EXPECT_EQ(FirstFieldOutOfRange(sample::SampleCar(vehicle::kDriveFront)), "");
+    EXPECT_EQ(FirstFieldOutOfRange(sample::SampleCar(vehicle::kDriveAll)), "");
+    EXPECT_EQ(FirstFieldOutOfRange(sample::ThrustCar(5000.0f, 0.5f)), "");
+    int files = 0;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(CHASSISLAB_DATA_DIR) / "vehicles")) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        ASSERT_EQ(bytes.size(), files::kVehicleFileSize) << entry.path();
+        files::VehicleFileBytes raw{};
+        std::copy(bytes.begin(), bytes.end(), raw.begin());
+        const VehicleRecord v = files::DecodeVehicleFile(raw).Vehicle;
+        EXPECT_EQ(FirstFieldOutOfRange(v), "") << entry.path();
+        ++files;
+    }
+    EXPECT_EQ(files, 3);
+}
+
+TEST(VehicleFieldRanges, BoundsAreInclusiveAndRefuseJustBeyond) {
+    sample::ResetAll();
+    VehicleRecord v = sample::SampleCar();
+    v.BodyMass = 110.0f;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "");
+    v.BodyMass = 109.9f;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "BodyMass");
+    v.BodyMass = 750000.0f;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "");
+
+    // Shares: 20 % to the right is the lowest body position; typed as 20 it comes back from
+    // its Single as 0.2f x 100, a hair above or below 20.
+    v = sample::SampleCar();
+    v.BodyCoG.X = 0.2f;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "");
+    v.BodyCoG.X = 0.19f;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "BodyCoG.X");
+
+    // The shift time is checked in milliseconds: 5 ms (0.005 s, not exact in a Single) passes.
+    v = sample::SampleCar();
+    v.Drivetrain.ShiftTime = 0.005f;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "");
+    v.Drivetrain.ShiftTime = 0.0049f;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "Drivetrain.ShiftTime");
+
+    // Engine speeds are rpm in the record, bounded in rad/s: an idle of 1000 rad/s is
+    // 9549.3 rpm (1000 / 0.10471975511963333).
+    v = sample::SampleCar();
+    v.Engine.IdleRPM = 9549.0f;
+    v.Engine.TorquePeakRPM = 9600.0f;
+    v.Engine.PowerPeakRPM = 12000.0f;
+    v.Engine.LimitRPM = 13000.0f;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "");
+    v.Engine.IdleRPM = 9551.0f;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "Engine.IdleRPM");
+
+    // Per-axle, per-seat and per-element fields name their index; the wing rows differ.
+    v = sample::SampleCar();
+    v.Axles[1].UnsprungMass = 4.0f;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "Axles(1).UnsprungMass");
+    v = sample::SampleCar();
+    v.AeroElements[2].PosY = -0.75f;  // rear wing 75 % behind the rear axle: allowed
+    v.AeroElements[3].PosY = 1.75f;   // front wing 75 % ahead of the front axle: allowed
+    EXPECT_EQ(FirstFieldOutOfRange(v), "");
+    v.AeroElements[1].PosY = -0.01f;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "AeroElements(1).PosY");
+    v = sample::SampleCar();
+    v.Tyres[0].RimDiameter = 4;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "Tyres(0).RimDiameter");
+    v = sample::SampleCar();
+    v.Seats[1].X = 0.4f;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "Seats(1).X");
+}
+
+TEST(VehicleFieldRanges, ListChoicesAndNonFiniteValuesAreRefused) {
+    sample::ResetAll();
+    VehicleRecord v = sample::SampleCar();
+    v.Drivetrain.DriveType = 4;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "Drivetrain.DriveType");
+    v = sample::SampleCar();
+    v.Drivetrain.NumGears = 8;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "Drivetrain.NumGears");
+    v = sample::SampleCar();
+    v.Engine.FuelType = static_cast<uint8_t>(core::kFuelTypeCount);
+    EXPECT_EQ(FirstFieldOutOfRange(v), "Engine.FuelType");
+    v = sample::SampleCar();
+    v.AeroElements[2].DeviceType = -1;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "AeroElements(2).DeviceType");
+    v = sample::SampleCar();
+    v.MaxPassengers = 5;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "MaxPassengers");
+    // A field without a range must still be a number.
+    v = sample::SampleCar();
+    v.Axles[0].CamberOffset = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(FirstFieldOutOfRange(v), "Axles.CamberOffset");
+    v = sample::SampleCar();
+    v.BodyMass = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(FirstFieldOutOfRange(v), "BodyMass");
+}
+
+TEST(VehicleFieldRanges, ThrustVehicleIsNotHeldToEngineRanges) {
+    sample::ResetAll();
+    // Thrust 5000 N at 0.5 m: the engine's first two figures hold them, the rest are fixed
+    // (efficiency 1, no gears, shift time 0) and would fail the piston engine's ranges.
+    VehicleRecord v = sample::ThrustCar(5000.0f, 0.5f);
+    v.Engine.PeakPower = 0.0f;
+    v.Engine.LimitRPM = 0.0f;
+    v.Drivetrain.NumGears = 0;
+    v.Drivetrain.ShiftTime = 0.0f;
+    EXPECT_EQ(FirstFieldOutOfRange(v), "");
+    // Still a number, though.
+    v.Engine.PeakTorque = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(FirstFieldOutOfRange(v), "Engine.PeakTorque");
+}
+
+TEST(VehicleFieldRanges, NoUpperBoundStillRefusesWhatASingleCannotHold) {
+    // 9e99 typed into the plateau width box would be stored as infinity.
+    EXPECT_FALSE(vehicle::ranges::TorquePeakWidth.Accepts(9e99));
+    EXPECT_TRUE(vehicle::ranges::TorquePeakWidth.Accepts(5000.0));
+    EXPECT_FALSE(vehicle::ranges::TorquePeakWidth.Accepts(std::nan("")));
+    EXPECT_TRUE(vehicle::ranges::DrivetrainEfficiency.Accepts(50.0));
+    EXPECT_FALSE(vehicle::ranges::DrivetrainEfficiency.Accepts(49.99));
+}
+
+}  // namespace

@@ -18,11 +18,22 @@ namespace {
 using vehicle::FirstFieldOutOfRange;
 using vehicle::VehicleRecord;
 
+// The test car with its rear seat where the editor allows it: seats are kept as the share to
+// the right of the one seat the editor shows per row (50 to 100 %), and the test car's rear
+// seat sits at 30 %.
+VehicleRecord Car(uint8_t driveType = vehicle::kDriveRear) {
+    VehicleRecord v = sample::SampleCar(driveType);
+    v.Seats[1].X = 0.7f;
+    return v;
+}
+
 TEST(VehicleFieldRanges, SampleAndShippedVehiclesPass) {
     sample::ResetAll();
-    EXPECT_EQ(FirstFieldOutOfRange(sample::SampleCar(vehicle::kDriveFront)), "");
-    EXPECT_EQ(FirstFieldOutOfRange(sample::SampleCar(vehicle::kDriveAll)), "");
-    EXPECT_EQ(FirstFieldOutOfRange(sample::ThrustCar(5000.0f, 0.5f)), "");
+    EXPECT_EQ(FirstFieldOutOfRange(Car(vehicle::kDriveFront)), "");
+    EXPECT_EQ(FirstFieldOutOfRange(Car(vehicle::kDriveAll)), "");
+    VehicleRecord thrust = sample::ThrustCar(5000.0f, 0.5f);
+    thrust.Seats[1].X = 0.7f;
+    EXPECT_EQ(FirstFieldOutOfRange(thrust), "");
     int files = 0;
     for (const auto& entry :
          std::filesystem::directory_iterator(std::filesystem::path(CHASSISLAB_DATA_DIR) / "vehicles")) {
@@ -40,7 +51,7 @@ TEST(VehicleFieldRanges, SampleAndShippedVehiclesPass) {
 
 TEST(VehicleFieldRanges, BoundsAreInclusiveAndRefuseJustBeyond) {
     sample::ResetAll();
-    VehicleRecord v = sample::SampleCar();
+    VehicleRecord v = Car();
     v.BodyMass = 110.0f;
     EXPECT_EQ(FirstFieldOutOfRange(v), "");
     v.BodyMass = 109.9f;
@@ -50,14 +61,14 @@ TEST(VehicleFieldRanges, BoundsAreInclusiveAndRefuseJustBeyond) {
 
     // Shares: 20 % to the right is the lowest body position; typed as 20 it comes back from
     // its Single as 0.2f x 100, a hair above or below 20.
-    v = sample::SampleCar();
+    v = Car();
     v.BodyCoG.X = 0.2f;
     EXPECT_EQ(FirstFieldOutOfRange(v), "");
     v.BodyCoG.X = 0.19f;
     EXPECT_EQ(FirstFieldOutOfRange(v), "BodyCoG.X");
 
     // The shift time is checked in milliseconds: 5 ms (0.005 s, not exact in a Single) passes.
-    v = sample::SampleCar();
+    v = Car();
     v.Drivetrain.ShiftTime = 0.005f;
     EXPECT_EQ(FirstFieldOutOfRange(v), "");
     v.Drivetrain.ShiftTime = 0.0049f;
@@ -65,7 +76,7 @@ TEST(VehicleFieldRanges, BoundsAreInclusiveAndRefuseJustBeyond) {
 
     // Engine speeds are rpm in the record, bounded in rad/s: an idle of 1000 rad/s is
     // 9549.3 rpm (1000 / 0.10471975511963333).
-    v = sample::SampleCar();
+    v = Car();
     v.Engine.IdleRPM = 9549.0f;
     v.Engine.TorquePeakRPM = 9600.0f;
     v.Engine.PowerPeakRPM = 12000.0f;
@@ -75,45 +86,45 @@ TEST(VehicleFieldRanges, BoundsAreInclusiveAndRefuseJustBeyond) {
     EXPECT_EQ(FirstFieldOutOfRange(v), "Engine.IdleRPM");
 
     // Per-axle, per-seat and per-element fields name their index; the wing rows differ.
-    v = sample::SampleCar();
+    v = Car();
     v.Axles[1].UnsprungMass = 4.0f;
     EXPECT_EQ(FirstFieldOutOfRange(v), "Axles(1).UnsprungMass");
-    v = sample::SampleCar();
+    v = Car();
     v.AeroElements[2].PosY = -0.75f;  // rear wing 75 % behind the rear axle: allowed
     v.AeroElements[3].PosY = 1.75f;   // front wing 75 % ahead of the front axle: allowed
     EXPECT_EQ(FirstFieldOutOfRange(v), "");
     v.AeroElements[1].PosY = -0.01f;
     EXPECT_EQ(FirstFieldOutOfRange(v), "AeroElements(1).PosY");
-    v = sample::SampleCar();
+    v = Car();
     v.Tyres[0].RimDiameter = 4;
     EXPECT_EQ(FirstFieldOutOfRange(v), "Tyres(0).RimDiameter");
-    v = sample::SampleCar();
+    v = Car();
     v.Seats[1].X = 0.4f;
     EXPECT_EQ(FirstFieldOutOfRange(v), "Seats(1).X");
 }
 
 TEST(VehicleFieldRanges, ListChoicesAndNonFiniteValuesAreRefused) {
     sample::ResetAll();
-    VehicleRecord v = sample::SampleCar();
+    VehicleRecord v = Car();
     v.Drivetrain.DriveType = 4;
     EXPECT_EQ(FirstFieldOutOfRange(v), "Drivetrain.DriveType");
-    v = sample::SampleCar();
+    v = Car();
     v.Drivetrain.NumGears = 8;
     EXPECT_EQ(FirstFieldOutOfRange(v), "Drivetrain.NumGears");
-    v = sample::SampleCar();
+    v = Car();
     v.Engine.FuelType = static_cast<uint8_t>(core::kFuelTypeCount);
     EXPECT_EQ(FirstFieldOutOfRange(v), "Engine.FuelType");
-    v = sample::SampleCar();
+    v = Car();
     v.AeroElements[2].DeviceType = -1;
     EXPECT_EQ(FirstFieldOutOfRange(v), "AeroElements(2).DeviceType");
-    v = sample::SampleCar();
+    v = Car();
     v.MaxPassengers = 5;
     EXPECT_EQ(FirstFieldOutOfRange(v), "MaxPassengers");
     // A field without a range must still be a number.
-    v = sample::SampleCar();
+    v = Car();
     v.Axles[0].CamberOffset = std::numeric_limits<float>::quiet_NaN();
     EXPECT_EQ(FirstFieldOutOfRange(v), "Axles.CamberOffset");
-    v = sample::SampleCar();
+    v = Car();
     v.BodyMass = std::numeric_limits<float>::infinity();
     EXPECT_EQ(FirstFieldOutOfRange(v), "BodyMass");
 }
@@ -123,6 +134,7 @@ TEST(VehicleFieldRanges, ThrustVehicleIsNotHeldToEngineRanges) {
     // Thrust 5000 N at 0.5 m: the engine's first two figures hold them, the rest are fixed
     // (efficiency 1, no gears, shift time 0) and would fail the piston engine's ranges.
     VehicleRecord v = sample::ThrustCar(5000.0f, 0.5f);
+    v.Seats[1].X = 0.7f;
     v.Engine.PeakPower = 0.0f;
     v.Engine.LimitRPM = 0.0f;
     v.Drivetrain.NumGears = 0;

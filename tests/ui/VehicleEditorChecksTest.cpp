@@ -1,0 +1,276 @@
+// The editor's input checks: each box's accepted and refused values with its colour and
+// flag, the typing limit, the cross-checks of the engine speeds and the store buttons.
+#include <functional>
+#include <vector>
+
+#include "core/OptionsSettings.hpp"
+#include "ui/VehicleEditorTestSupport.hpp"
+
+namespace {
+
+using editortest::EditorTest;
+using ui::EditorInput;
+using platform::TextBox;
+
+class VehicleEditorChecks : public EditorTest {
+protected:
+    // The editor open on the first shipped car: every box holds a valid figure.
+    ui::Main& OpenOnFirstCar() {
+        ui::Main& w = StartWithCars();
+        w.VehData_EditExisting->UserClick();
+        EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+        return w;
+    }
+};
+
+struct BoxCase {
+    const char* what;
+    std::function<TextBox&(ui::Main&)> box;
+    EditorInput flag;
+    std::vector<const char*> accepted, refused;
+};
+
+// Bounds are inclusive; an empty box reads as 0 (valid only where 0 is in range); text that
+// is no number reads as 0 too.
+TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
+    ui::Main& w = OpenOnFirstCar();
+    const std::vector<BoxCase> cases = {
+        {"body mass", [](ui::Main& m) -> TextBox& { return *m.VehData_NewBodyMass; },
+         EditorInput::BodyMass, {"110", "750000", "1200abc"}, {"109.9", "750001", "abc", ""}},
+        {"body right", [](ui::Main& m) -> TextBox& { return *m.VehData_NewBodyPosX; },
+         EditorInput::BodyPosX, {"20", "80"}, {"19.9", "80.1"}},
+        {"body height", [](ui::Main& m) -> TextBox& { return *m.VehData_NewBodyPosZ; },
+         EditorInput::BodyPosZ, {"0", "5", ""}, {"5.01", "-0.1"}},
+        {"tank", [](ui::Main& m) -> TextBox& { return *m.VehData_NewFuelTankCapacity; },
+         EditorInput::FuelTankCapacity, {"1", "25000"}, {"0.9", ""}},
+        {"tank front", [](ui::Main& m) -> TextBox& { return *m.VehData_NewFuelTankPosY; },
+         EditorInput::FuelTankPosY, {"-25", "125", ""}, {"-26", "126"}},
+        {"seat right", [](ui::Main& m) -> TextBox& { return m.VehData_PassPosX(1); },
+         EditorInput::PassPosX, {"50", "100"}, {"49", "101"}},
+        {"torque", [](ui::Main& m) -> TextBox& { return *m.VehData_NewTorque; },
+         EditorInput::Torque, {"2", "500000"}, {"1.9", ""}},
+        {"engine braking", [](ui::Main& m) -> TextBox& { return *m.VehData_NewEBC; },
+         EditorInput::EBC, {"0", "10"}, {"10.1", "-1"}},
+        {"efficiency", [](ui::Main& m) -> TextBox& { return *m.VehData_NewDrivetrainEff; },
+         EditorInput::DrivetrainEff, {"50", "99"}, {"49"}},
+        {"shift time", [](ui::Main& m) -> TextBox& { return *m.VehData_NewDrivetrainShiftTime; },
+         EditorInput::DrivetrainShiftTime, {"5", "999"}, {"4"}},
+        {"tyre width", [](ui::Main& m) -> TextBox& { return m.VehData_NewTyreWidth(0); },
+         EditorInput::TyreWidth, {"50", "1000"}, {"49"}},
+        {"profile", [](ui::Main& m) -> TextBox& { return m.VehData_NewTyreProfile(1); },
+         EditorInput::TyreProfile, {"10", "200"}, {"9", "201"}},
+        {"rim", [](ui::Main& m) -> TextBox& { return m.VehData_NewWheelSize(0); },
+         EditorInput::WheelSize, {"5", "99"}, {"4"}},
+        {"spring ratio", [](ui::Main& m) -> TextBox& { return m.VehData_NewWheelSpringMR(0); },
+         EditorInput::WheelSpringMR, {"0.5", "5"}, {"0.49", "5.01"}},
+        {"track", [](ui::Main& m) -> TextBox& { return m.VehData_NewTrackWidth(1); },
+         EditorInput::TrackWidth, {"0.5", "50"}, {"0.4"}},
+        {"wheelbase", [](ui::Main& m) -> TextBox& { return *m.VehData_NewWheelbase; },
+         EditorInput::Wheelbase, {"0.5", "50"}, {"50.01"}},
+        {"area", [](ui::Main& m) -> TextBox& { return *m.VehData_NewFrontalArea; },
+         EditorInput::FrontalArea, {"0.1", "100"}, {"0.09"}},
+        {"drag", [](ui::Main& m) -> TextBox& { return *m.VehData_NewCd; },
+         EditorInput::Cd, {"0.01", "5"}, {"0.009"}},
+        {"lift", [](ui::Main& m) -> TextBox& { return *m.VehData_NewCl; },
+         EditorInput::Cl, {"-5", "5", ""}, {"-5.1"}},
+        {"body aero centre", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(0); },
+         EditorInput::AeroDevicePosY, {"0", "100"}, {"-1"}},
+        {"rear wing", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(2); },
+         EditorInput::AeroDevicePosY, {"-75", "100"}, {"-76"}},
+        {"front wing", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(3); },
+         EditorInput::AeroDevicePosY, {"175"}, {"176"}},
+        {"aero height", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosZ(1); },
+         EditorInput::AeroDevicePosZ, {"-0.1", "5"}, {"-0.11"}},
+    };
+    for (const BoxCase& c : cases) {
+        TextBox& box = c.box(w);
+        const std::string original = box.Text();
+        for (const char* text : c.refused) {
+            Type(box, text);
+            EXPECT_TRUE(Refused(box)) << c.what << " '" << text << "'";
+            EXPECT_FALSE(Valid(c.flag)) << c.what << " '" << text << "'";
+            EXPECT_FALSE(w.VehData_UpdateVeh->Enabled()) << c.what << " '" << text << "'";
+        }
+        for (const char* text : c.accepted) {
+            Type(box, text);
+            EXPECT_TRUE(Accepted(box)) << c.what << " '" << text << "'";
+            EXPECT_TRUE(Valid(c.flag)) << c.what << " '" << text << "'";
+        }
+        Type(box, original);
+        EXPECT_TRUE(w.VehData_UpdateVeh->Enabled()) << c.what;
+    }
+}
+
+TEST_F(VehicleEditorChecks, BoxesWithoutARangeTakeAnyText) {
+    ui::Main& w = OpenOnFirstCar();
+    Type(w.VehData_NewCamber(0), "abc");
+    Type(*w.VehData_NewHandicapPosZ, "-9");
+    Type(w.VehData_NewWheelARBMR(1), "");
+    EXPECT_TRUE(Accepted(w.VehData_NewCamber(0)));
+    EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+}
+
+TEST_F(VehicleEditorChecks, TypingStopsAtEachBoxsLength) {
+    ui::Main& w = OpenOnFirstCar();
+    Type(*w.VehData_NewBodyMass, "1234567890");
+    EXPECT_EQ(w.VehData_NewBodyMass->Text(), "12345678");
+    Type(*w.VehData_NewDrivetrainEff, "100");  // 2 characters: at most 99 %
+    EXPECT_EQ(w.VehData_NewDrivetrainEff->Text(), "10");
+    Type(*w.VehData_NewTorquePeakWidth, "12345");
+    EXPECT_EQ(w.VehData_NewTorquePeakWidth->Text(), "1234");
+    EXPECT_EQ(w.VehData_NewName->MaxLength(), 32);
+    EXPECT_EQ(w.VehData_NewAeroDevicePosZ(0).MaxLength(), 7);
+    EXPECT_EQ(w.VehData_NewWheelSize(1).MaxLength(), 2);
+}
+
+// A change to one element of a box array re-checks and re-colours every element.
+TEST_F(VehicleEditorChecks, ArraysAreCheckedWhole) {
+    ui::Main& w = OpenOnFirstCar();
+    Type(w.VehData_PassPosY(0), "101");
+    EXPECT_TRUE(Refused(w.VehData_PassPosY(0)));
+    w.VehData_PassPosY(1).SetBackColor(platform::RGB(1, 2, 3));  // to see it repainted
+    Type(w.VehData_PassPosY(0), "100");
+    EXPECT_TRUE(Accepted(w.VehData_PassPosY(0)));
+    EXPECT_TRUE(Accepted(w.VehData_PassPosY(1)));
+    EXPECT_TRUE(Valid(EditorInput::PassPosY));
+}
+
+// Unsprung mass is at most the axle's share of the body; rotating mass at most half the
+// unsprung mass (exactly equal passes); body mass and front share re-check all four.
+TEST_F(VehicleEditorChecks, WheelMassesFollowTheBody) {
+    ui::Main& w = OpenOnFirstCar();
+    Type(*w.VehData_NewBodyMass, "1000");
+    Type(*w.VehData_NewBodyPosY, "50");
+    Type(w.VehData_NewUnsprung(0), "500");  // equal to the front share: valid
+    Type(w.VehData_NewRotMass(0), "250");   // half: valid
+    EXPECT_TRUE(Accepted(w.VehData_NewUnsprung(0)));
+    EXPECT_TRUE(Accepted(w.VehData_NewRotMass(0)));
+    Type(w.VehData_NewRotMass(0), "250.1");
+    EXPECT_TRUE(Refused(w.VehData_NewRotMass(0)));
+    Type(w.VehData_NewRotMass(0), "20");
+    Type(*w.VehData_NewBodyPosY, "49");  // the front share drops below the unsprung mass
+    EXPECT_TRUE(Refused(w.VehData_NewUnsprung(0)));
+    EXPECT_FALSE(Valid(EditorInput::Unsprung));
+    Type(*w.VehData_NewBodyMass, "1100");  // 539 kg at the front again
+    EXPECT_TRUE(Accepted(w.VehData_NewUnsprung(0)));
+    EXPECT_TRUE(Valid(EditorInput::Unsprung));
+}
+
+// With pounds the body mass bounds apply to kilograms.
+TEST_F(VehicleEditorChecks, BoundsApplyAfterTheUnitFactor) {
+    ui::Main& w = OpenOnFirstCar();
+    ASSERT_TRUE(core::SelectUnitByName(core::Quantity::Mass, "Pounds"));
+    const double lb = core::OptionsSettings().UnitFactorMass;
+    ASSERT_NEAR(lb, 2.20462262, 1e-9);
+    Type(*w.VehData_NewBodyMass, "242");  // 109.8 kg
+    EXPECT_TRUE(Refused(*w.VehData_NewBodyMass));
+    Type(*w.VehData_NewBodyMass, "243");  // 110.2 kg
+    EXPECT_TRUE(Accepted(*w.VehData_NewBodyMass));
+}
+
+class EngineSpeedCrossChecks : public VehicleEditorChecks {
+protected:
+    // torque peak 400, plateau 100, power peak 600, idle 80, limit 800 rad/s: all in order.
+    ui::Main& Open() {
+        ui::Main& w = OpenOnFirstCar();
+        Type(*w.VehData_NewLimitRPM, "800");
+        Type(*w.VehData_NewTorqueRPM, "400");
+        Type(*w.VehData_NewTorquePeakWidth, "100");
+        Type(*w.VehData_NewPowerRPM, "600");
+        Type(*w.VehData_NewIdleRPM, "80");
+        EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+        return w;
+    }
+    static bool AllSpeedBoxesAccepted(ui::Main& w) {
+        return Accepted(*w.VehData_NewTorqueRPM) && Accepted(*w.VehData_NewPowerRPM) &&
+               Accepted(*w.VehData_NewTorquePeakWidth) && Accepted(*w.VehData_NewIdleRPM) &&
+               Accepted(*w.VehData_NewLimitRPM);
+    }
+};
+
+TEST_F(EngineSpeedCrossChecks, PowerPeakBelowTorquePeakAndBackAgain) {
+    ui::Main& w = Open();
+    Type(*w.VehData_NewPowerRPM, "300");
+    EXPECT_TRUE(Refused(*w.VehData_NewPowerRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewTorqueRPM));
+    EXPECT_FALSE(Valid(EditorInput::PowerAfterTorque));
+    EXPECT_FALSE(Valid(EditorInput::PowerAfterPlateau));
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    EXPECT_FALSE(w.VehData_DynoThrottle->Enabled());
+    Type(*w.VehData_NewPowerRPM, "450");  // after the peak, inside the plateau
+    EXPECT_TRUE(Valid(EditorInput::PowerAfterTorque));
+    EXPECT_FALSE(Valid(EditorInput::PowerAfterPlateau));
+    EXPECT_TRUE(Accepted(*w.VehData_NewTorqueRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewTorquePeakWidth));
+    Type(*w.VehData_NewPowerRPM, "500");  // exactly at the plateau's end: equal passes
+    EXPECT_TRUE(AllSpeedBoxesAccepted(w));
+    EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+    // A power peak exactly at the plateau's end gives the upper curve two conditions at one
+    // speed: it cannot be fitted, so the preview's throttle stays off until it moves on.
+    EXPECT_FALSE(w.VehData_DynoThrottle->Enabled());
+    Type(*w.VehData_NewPowerRPM, "600");
+    EXPECT_TRUE(w.VehData_DynoThrottle->Enabled());
+}
+
+TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimit) {
+    ui::Main& w = Open();
+    Type(*w.VehData_NewIdleRPM, "450");  // above the torque peak
+    EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewTorqueRPM));
+    EXPECT_TRUE(Accepted(*w.VehData_NewLimitRPM));
+    EXPECT_FALSE(Valid(EditorInput::IdleLowest));
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    Type(*w.VehData_NewIdleRPM, "80");
+    EXPECT_TRUE(AllSpeedBoxesAccepted(w));
+    EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+}
+
+// A conflict between idle and limit mended from the idle box clears the limit box's mark too.
+TEST_F(EngineSpeedCrossChecks, IdleLimitConflictMendedFromEitherBox) {
+    ui::Main& w = Open();
+    Type(*w.VehData_NewLimitRPM, "70");  // below idle (limit 10 .. 25000 itself: valid)
+    EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
+    EXPECT_FALSE(Valid(EditorInput::IdleLowest));
+    Type(*w.VehData_NewIdleRPM, "60");
+    EXPECT_TRUE(Accepted(*w.VehData_NewLimitRPM));
+    EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
+    EXPECT_TRUE(Valid(EditorInput::IdleLowest));
+    // And from the limit box.
+    Type(*w.VehData_NewLimitRPM, "50");
+    EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
+    Type(*w.VehData_NewLimitRPM, "800");
+    EXPECT_TRUE(AllSpeedBoxesAccepted(w));
+    // A box out of its own range stays red whatever the cross-checks say.
+    Type(*w.VehData_NewLimitRPM, "5");
+    Type(*w.VehData_NewIdleRPM, "4");
+    EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
+    EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
+}
+
+// The name of a new vehicle: not empty, and (trailing blanks ignored, case counting) no
+// loaded vehicle's name.
+TEST_F(VehicleEditorChecks, NewNameMustDifferFromEveryLoadedName) {
+    ui::Main& w = StartWithCars();
+    w.VehData_CreateNew->UserClick();
+    const std::string taken = core::Trim(core::GlobalChassisLab().Vehicles[1].Name);
+    EXPECT_FALSE(Valid(EditorInput::Name));  // emptied by the opening
+    Type(*w.VehData_NewName, taken + "  ");
+    EXPECT_TRUE(Refused(*w.VehData_NewName));
+    EXPECT_FALSE(w.VehData_AddVeh->Enabled());
+    std::string lower = taken;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    Type(*w.VehData_NewName, lower);
+    EXPECT_TRUE(Accepted(*w.VehData_NewName));
+    EXPECT_TRUE(w.VehData_AddVeh->Enabled());  // every other box holds the copied car's figures
+    Type(*w.VehData_NewName, " " + taken);     // a leading blank makes it another name
+    EXPECT_TRUE(Accepted(*w.VehData_NewName));
+    Type(*w.VehData_NewName, "   ");           // blanks only count as a name
+    EXPECT_TRUE(Accepted(*w.VehData_NewName));
+    // Cancelling gives the name box its window colour back.
+    Type(*w.VehData_NewName, taken);
+    w.VehData_Cancel->UserClick();
+    EXPECT_TRUE(Accepted(*w.VehData_NewName));
+}
+
+}  // namespace

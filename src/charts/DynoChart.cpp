@@ -6,6 +6,7 @@
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "platform/Control.hpp"
+#include "vehicle/VehicleFieldRanges.hpp"
 
 namespace charts {
 
@@ -26,8 +27,9 @@ DynoSamples SampleDynoCurve(vehicle::EngineRecord& engine) {
     DynoSamples s;
     s.FirstSpeed = engine.IdleSpeed;
     const double span = static_cast<double>(engine.LimitSpeed) - engine.IdleSpeed;
-    // One sample per rad/s; an engine that never revs above idle has no curve.
-    if (!std::isfinite(span) || span < 1.0) return s;
+    // One sample per rad/s; an engine that never revs above idle has no curve, and neither
+    // has one beyond any the vehicle editor accepts (a damaged file's figures).
+    if (!std::isfinite(span) || span < 1.0 || span > vehicle::ranges::LimitSpeed.Max) return s;
     const auto& u = core::OptionsSettings();
     s.LastIndex = core::CLng(span);
     s.Torque.resize(static_cast<std::size_t>(s.LastIndex) + 1);

@@ -22,7 +22,8 @@ struct DynoSamples {
 
 // Samples the engine at its own throttle from idle to idle + (limit - idle rounded) rad/s.
 // Leaves engine.Speed, Torque and Power at the last sample. No samples for an engine whose
-// limit is not above its idle speed, or whose speeds are not finite.
+// limit is not above its idle speed, whose speeds are not finite, or whose range is wider than
+// any limit speed the vehicle editor accepts.
 DynoSamples SampleDynoCurve(vehicle::EngineRecord& engine);
 
 // The two peak lines printed while the vehicle editor is open, from the engine's scanned

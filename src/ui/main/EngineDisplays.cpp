@@ -1,6 +1,7 @@
 #include "ui/main/EngineDisplays.hpp"
 
 #include "charts/DynoChart.hpp"
+#include "charts/ResizeableGraphCode.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
 #include "vehicle/VehCode.hpp"
@@ -24,6 +25,7 @@ EngineDisplaysState& EngineDisplays() {
 void DrawDynoGraph(Main& form, vehicle::EngineRecord& engine) {
     charts::DrawDynoChart(form.TorquePowerPlot->Surf(), engine,
                           core::FromVbBool(vehicle::VehCode().EditorOpen));
+    charts::RefreshGraphWindows(charts::GraphGroup::Data);
 }
 
 void ClearDynoGraph(Main& form) { form.TorquePowerPlot->Surf().Cls(); }

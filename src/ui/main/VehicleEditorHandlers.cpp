@@ -142,9 +142,14 @@ void InstallVehicleEditorHandlers(Main& form) {
     }
     form.VehData_DynoThrottle->Scroll = [w] { PreviewEngineEdits(*w); };
     form.VehData_DynoThrottle->Change = [w] { PreviewEngineEdits(*w); };
-    // While the editor is open, a double-click on the engine curve lists it as a table.
-    form.TorquePowerPlot->DblClick = [] {
-        if (Raised(vehicle::VehCode().EditorOpen)) ShowTorqueDataTable();
+    // While the editor is open, a double-click on the engine curve lists it as a table;
+    // otherwise it does what it did before (the chart's graph window).
+    form.TorquePowerPlot->DblClick = [previous = form.TorquePowerPlot->DblClick] {
+        if (Raised(vehicle::VehCode().EditorOpen)) {
+            ShowTorqueDataTable();
+        } else if (previous) {
+            previous();
+        }
     };
 
     InstallVehicleEditorChecks(form);

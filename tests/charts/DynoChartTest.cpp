@@ -1,0 +1,102 @@
+// The dyno chart's samples and peak captions, checked against the engine's own figures: a
+// sample every 1 rad/s from idle, torque on the plateau equal to the peak torque, power
+// = torque x speed / 1000; an engine without a curve gives no samples and draws no curve.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "charts/DynoChart.hpp"
+#include "platform/Control.hpp"
+#include "support/SampleVehicles.hpp"
+
+namespace {
+
+class DynoChart : public ::testing::Test {
+protected:
+    void SetUp() override { sample::ResetAll(); }
+};
+
+TEST_F(DynoChart, SamplesEveryRadianPerSecondFromIdle) {
+    vehicle::EngineRecord e = sample::FittedSampleEngine();
+    // The sample engine: idle 1000 rpm, limit 7500 rpm, plateau 4000 to 5000 rpm at 250 N m.
+    const float idle = e.IdleSpeed, limit = e.LimitSpeed;
+    ASSERT_NEAR(idle, 104.72f, 0.01f);
+    ASSERT_NEAR(limit, 785.40f, 0.01f);
+    const charts::DynoSamples s = charts::SampleDynoCurve(e);
+    // 785.40 - 104.72 = 680.68 rad/s: the last sample is 681 rad/s above idle.
+    EXPECT_EQ(s.LastIndex, 681);
+    ASSERT_EQ(s.Torque.size(), 682u);
+    EXPECT_EQ(s.FirstSpeed, idle);
+    // At idle the curve starts at the idle torque fraction (0.5) of the peak.
+    EXPECT_NEAR(s.Torque[0], 125.0f, 0.01f);
+    // On the plateau (4500 rpm = 471.24 rad/s, index 366.5 -> 367 is inside it).
+    const std::size_t k = 367;
+    EXPECT_FLOAT_EQ(s.Torque[k], 250.0f);
+    EXPECT_NEAR(s.Power[k], 250.0f * (idle + 367.0f) / 1000.0f, 1e-3f);
+    // The record is left at the last sample.
+    EXPECT_EQ(e.Speed, idle + 681.0f);
+}
+
+TEST_F(DynoChart, UnitsScaleBothSeries) {
+    ASSERT_TRUE(core::SelectUnitByName(core::Quantity::Power, "Horsepower (metric)"));
+    vehicle::EngineRecord e = sample::FittedSampleEngine();
+    const charts::DynoSamples s = charts::SampleDynoCurve(e);
+    const float w = e.IdleSpeed + 367.0f;
+    EXPECT_NEAR(s.Power[367], 250.0f * w / 1000.0f * 1.35962f, 1e-2f);
+}
+
+TEST_F(DynoChart, AnEngineWithoutACurveHasNoSamples) {
+    vehicle::EngineRecord e = sample::FittedSampleEngine();
+    e.LimitSpeed = 0.0f;  // a vehicle that is not wheel driven keeps 0 here
+    EXPECT_EQ(charts::SampleDynoCurve(e).LastIndex, -1);
+    e.LimitSpeed = e.IdleSpeed;
+    EXPECT_TRUE(charts::SampleDynoCurve(e).Torque.empty());
+    e.LimitSpeed = std::nanf("");
+    EXPECT_TRUE(charts::SampleDynoCurve(e).Torque.empty());
+    e.LimitSpeed = 1e30f;  // a damaged file's figure: no billion-point table
+    EXPECT_TRUE(charts::SampleDynoCurve(e).Torque.empty());
+
+    platform::Surface surface;
+    surface.SetPixelSize(300, 200);
+    e.LimitSpeed = 0.0f;
+    charts::DrawDynoChart(surface, e, false);
+    EXPECT_EQ(surface.DroppedOps(), 0);
+    for (const auto& op : surface.DisplayList()) {
+        EXPECT_TRUE(std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) &&
+                    std::isfinite(op.y2));
+    }
+}
+
+TEST_F(DynoChart, PeakCaptionsShowTheScannedPeaks) {
+    auto& e = vehicle::EngineCode();
+    e.ScannedTorquePeak = 245.26f;
+    e.ScannedTorquePeakSpeed = 471.0f;
+    e.ScannedPowerPeak = 150.04f;
+    e.ScannedPowerPeakSpeed = 680.0f;
+    // Torque and power one decimal more than their display decimals (0 in N m and kW).
+    const auto lines = charts::ScannedPeakTexts();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "Scanned torque peak: 245.3 Nm @ 471 rad/s");
+    EXPECT_EQ(lines[1], "Scanned power peak: 150 kW @ 680 rad/s");
+}
+
+TEST_F(DynoChart, PeaksArePrintedInRedOnlyWhenAsked) {
+    vehicle::EngineRecord e = sample::FittedSampleEngine();
+    platform::Surface surface;
+    surface.SetPixelSize(400, 250);
+    const auto redTexts = [&surface] {
+        int n = 0;
+        for (const auto& op : surface.DisplayList())
+            if (op.kind == platform::DrawOpKind::Text && op.color == platform::RGB(255, 0, 0)) ++n;
+        return n;
+    };
+    charts::DrawDynoChart(surface, e, false);
+    EXPECT_EQ(redTexts(), 0);
+    charts::DrawDynoChart(surface, e, true);
+    EXPECT_EQ(redTexts(), 2);
+    EXPECT_EQ(surface.ForeColor, 0u);  // left black
+    // The scan found the plateau torque.
+    EXPECT_NEAR(vehicle::EngineCode().ScannedTorquePeak, 250.0f, 0.01f);
+}
+
+}  // namespace

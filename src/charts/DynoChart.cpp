@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "charts/ChartFrame.hpp"
+#include "charts/LineCharts.hpp"
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
@@ -62,13 +64,34 @@ std::vector<std::string> ScannedPeakTexts() {
 
 void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
                    bool showScannedPeaks) {
+    const auto& u = core::OptionsSettings();
+    const auto& texts = core::TextTable();
     const DynoSamples samples = SampleDynoCurve(engine);
-    surface.BeginFrame();
-    surface.Cls();
+    std::vector<float> values(samples.Torque);
+    values.insert(values.end(), samples.Power.begin(), samples.Power.end());
+    const auto series = ChartSeries::Contiguous(values.data(), 2,
+                                                static_cast<int32_t>(samples.Torque.size()));
 
+    // The higher of the two peaks (in display units, both on the one y scale) fills the
+    // height; the limit speed fills the width. A zero peak or limit gives an infinite scale,
+    // which leaves the curves out and draws the empty axes.
+    const float xScale = (surface.ScaleWidth() - 30.0f) / engine.LimitSpeed;
+    const auto tp = static_cast<float>(engine.PeakTorque * u.UnitFactorTorque);
+    const auto pp = static_cast<float>(engine.PeakPower * u.UnitFactorPower);
+    const float yScale = (surface.ScaleHeight() - 15.0f) / (kHeadroom * (tp >= pp ? tp : pp));
+    const std::string& xTitle = u.UnitIndexARV != 0 ? texts.QuantityTitleRotationalVelocity
+                                                    : texts.QuantityTitleAngularVelocity;
+
+    surface.BeginFrame();  // curves and captions appear together
+    PlotChart(surface, series, samples.FirstSpeed, 1, samples.LastIndex, xScale,
+              static_cast<float>(u.DynoGraphScaleX / u.UnitFactorARV), yScale,
+              static_cast<float>(u.DynoGraphScaleY), xTitle, core::UnitSuffix(core::Quantity::ARV),
+              texts.QuantityTitleTorque, core::UnitSuffix(core::Quantity::Torque), false,
+              kPlotEngine);
     if (showScannedPeaks) {
         vehicle::ScanEnginePeaks(engine);
         const std::vector<std::string> lines = ScannedPeakTexts();
+        PrintFontText(surface, "", 0.0f, 0.0f);
         surface.ForeColor = kPeakTextColor;
         surface.CurrentX = 22.5f;
         surface.CurrentY = surface.ScaleHeight() - 45.0f;

@@ -17,6 +17,7 @@ namespace {
 constexpr float kWattsPerKilowatt = 1000.0f;
 constexpr float kHeadroom = 1.05f;  // the higher peak fills 1/1.05 of the chart's height
 constexpr platform::Color kPeakTextColor = platform::RGB(255, 0, 0);
+constexpr float kPeakTextLeft = 22.5f;  // twips
 
 // A figure as the peak captions show it: rounded, then its unit.
 std::string Figure(float value, double factor, int32_t places, core::Quantity q) {
@@ -93,11 +94,17 @@ void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
         const std::vector<std::string> lines = ScannedPeakTexts();
         PrintFontText(surface, "", 0.0f, 0.0f);
         surface.ForeColor = kPeakTextColor;
-        surface.CurrentX = 22.5f;
-        surface.CurrentY = surface.ScaleHeight() - 45.0f;
+        // Two lines at the bottom left, just above the x axis: the lower one ends 30 twips
+        // above the bottom edge. (Placed at 45 and 30 twips above the edge, as a picture
+        // scaled in pixels would hold them, the text would lie below the edge of one scaled in
+        // twips.)
+        const float lineHeight = surface.TextHeight(lines[0]);
+        const float lowerTop = surface.ScaleHeight() - 30.0f - lineHeight;
+        surface.CurrentX = kPeakTextLeft;
+        surface.CurrentY = lowerTop - lineHeight;
         surface.Print(lines[0]);
-        surface.CurrentX = 22.5f;
-        surface.CurrentY = surface.ScaleHeight() - 30.0f;
+        surface.CurrentX = kPeakTextLeft;
+        surface.CurrentY = lowerTop;
         surface.Print(lines[1]);
         surface.ForeColor = 0;
     }

@@ -2,6 +2,7 @@
 // gone, a vehicle that is not wheel driven, the first vehicle of an empty program, the lists
 // that must hold a choice, the sliders' ranges and the page scroll bars.
 #include "core/TextTable.hpp"
+#include "support/SampleVehicles.hpp"
 #include "ui/VehicleEditorTestSupport.hpp"
 #include "ui/main/EngineDisplays.hpp"
 #include "vehicle/EngineCode.hpp"
@@ -142,6 +143,32 @@ TEST_F(VehicleEditorLifecycle, FirstVehicleOfAnEmptyProgram) {
     // A list without a choice keeps the store disabled even when every box is valid.
     w.VehData_Cancel->UserClick();
     EXPECT_FALSE(w.VehData_EditExisting->Enabled());  // still no vehicle
+}
+
+// The first vehicle stored in an empty program ends the start-up state and is prepared in
+// full by its selection.
+TEST_F(VehicleEditorLifecycle, FirstVehicleStoredEndsTheStartUp) {
+    ui::Main& w = Start();
+    w.VehData_Modification->SetVisible(true);
+    auto& g = core::GlobalChassisLab();
+    ASSERT_TRUE(core::FromVbBool(g.FormLoading));
+    ui::Main_VehData_CreateNew_Click(w);
+    // The figures of the test car, written into the boxes as the editor's fill writes them.
+    vehicle::VehicleRecord car = sample::SampleCar(vehicle::kDriveFront);
+    car.Seats[1].X = 0.7f;  // the editor keeps seats 50 to 100 % to the right
+    g.CurrentVehicle = car;
+    ui::FillVehicleEditor(w);
+    Type(*w.VehData_NewName, "First car");
+    ASSERT_TRUE(w.VehData_AddVeh->Enabled());
+    w.VehData_AddVeh->UserClick();
+    EXPECT_FALSE(core::FromVbBool(g.FormLoading));
+    ASSERT_EQ(g.VehicleCount, 1);
+    EXPECT_EQ(core::Trim(g.CurrentVehicle.Name), "First car");
+    EXPECT_EQ(w.Main_SelectVeh->ListIndex(), 0);
+    EXPECT_TRUE(w.VehData_EditExisting->Enabled());
+    // Its engine was fitted and drawn.
+    EXPECT_NEAR(vehicle::EngineCode().CurrentEngine.PeakTorque, 250.0f, 0.01f);
+    EXPECT_FALSE(w.TorquePowerPlot->Surf().DisplayList().empty());
 }
 
 TEST_F(VehicleEditorLifecycle, AListWithoutAChoiceKeepsTheStoreDisabled) {

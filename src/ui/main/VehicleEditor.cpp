@@ -104,6 +104,10 @@ void ForEachEditControl(Main& w, F&& f) {
 void SetMenuEnabled(Main& w, const char* name, bool enabled) {
     if (platform::MenuItem* m = w.FindMenu(name)) m->SetEnabled(enabled);
 }
+// The closing gives an entry back only when it has something to open.
+void RestoreMenu(Main& w, const char* name) {
+    if (platform::MenuItem* m = w.FindMenu(name)) m->SetEnabled(static_cast<bool>(m->Click));
+}
 
 // ---- Texts of the fill ----
 // A Single field times a factor, in double precision (the display value before any rounding).
@@ -285,7 +289,7 @@ void CloseVehicleEditor(Main& w) {
     w.VehData_CreateNew->SetEnabled(true);
     w.VehData_EditExisting->SetEnabled(g.VehicleCount > 0);
     w.VehData_PhotoToggle->SetEnabled(true);
-    SetMenuEnabled(w, "OptionsPreferences", true);
+    RestoreMenu(w, "OptionsPreferences");
     w.MainLabel(5).SetVisible(true);
     w.Main_SelectVeh->SetVisible(true);
 

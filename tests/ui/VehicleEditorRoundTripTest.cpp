@@ -1,7 +1,9 @@
 // A vehicle made through the editor's controls, stored, saved as a file and loaded back
 // holds exactly what was typed; editing and cancelling changes nothing; storing an unchanged
 // vehicle gives back what the editor showed.
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/OptionsSettings.hpp"
 #include "core/PhysicalConstants.hpp"
@@ -213,6 +215,63 @@ TEST_F(VehicleEditorRoundTrip, UpdateWithoutChangeKeepsEveryCar) {
         EXPECT_FALSE(EditorOpen());
         EXPECT_EQ(g.VehicleCount, 3);  // updated in place
     }
+}
+
+// The updated vehicle keeps the setup the user is working with (its default setup file is not
+// applied again), and the analyses run for the stored figures.
+TEST_F(VehicleEditorRoundTrip, UpdatedVehicleKeepsThePresentSetup) {
+    ui::Main& w = StartWithCars();
+    auto& g = core::GlobalChassisLab();
+    w.Main_SelectVeh->UserSelect(1);  // its default setup file is applied
+    platform::Slider& spring = w.Set_SuspSpringStiffness(0);
+    const int32_t moved = spring.Value() == spring.Min() ? spring.Min() + 7 : spring.Min() + 3;
+    spring.UserClickAt(moved);
+    w.VehData_EditExisting->UserClick();
+    Type(*w.VehData_NewBodyMass, "1500");
+    w.VehData_UpdateVeh->UserClick();
+    EXPECT_EQ(spring.Value(), moved);
+    EXPECT_EQ(g.CurrentVehicle.BodyMass, 1500.0f);
+    EXPECT_EQ(g.Vehicles[1].BodyMass, 1500.0f);
+    // Selecting it again as a person does applies its default setup as before.
+    w.Main_SelectVeh->UserSelect(1);
+    EXPECT_NE(spring.Value(), moved);
+}
+
+// In imperial units the boxes show converted figures and the store converts them back.
+TEST_F(VehicleEditorRoundTrip, UpdateWithoutChangeInImperialUnits) {
+    ui::Main& w = StartWithCars();
+    core::ApplyUnitPreset(2);
+    auto& g = core::GlobalChassisLab();
+    const vehicle::VehicleRecord before = g.Vehicles[0];
+    w.VehData_EditExisting->UserClick();
+    EXPECT_NE(w.VehData_NewBodyMass->Text(), core::DoubleText(before.BodyMass));  // pounds
+    ASSERT_TRUE(w.VehData_UpdateVeh->Enabled());
+    w.VehData_UpdateVeh->UserClick();
+    const vehicle::VehicleRecord& after = g.Vehicles[0];
+    const auto close = [](float a, float b) {
+        return std::fabs(a - b) <= 1e-4f * std::max(1.0f, std::fabs(b));
+    };
+    EXPECT_TRUE(close(after.BodyMass, before.BodyMass));
+    EXPECT_TRUE(close(after.Engine.LimitRPM, before.Engine.LimitRPM));
+    EXPECT_TRUE(close(after.Engine.PeakPower, before.Engine.PeakPower));
+    EXPECT_TRUE(close(after.Engine.PeakTorque, before.Engine.PeakTorque));
+    EXPECT_TRUE(close(after.Axles[0].UnsprungMass, before.Axles[0].UnsprungMass));
+    EXPECT_TRUE(close(after.FrontalArea, before.FrontalArea));
+    EXPECT_TRUE(close(after.FuelTankCapacity, before.FuelTankCapacity));
+    EXPECT_TRUE(std::fabs(after.Wheelbase - before.Wheelbase) < 1e-4f);
+}
+
+// A box without a range takes any text; a figure beyond what a Single holds is stored as the
+// largest Single, never as infinity (which no vehicle file could load again).
+TEST_F(VehicleEditorRoundTrip, HugeFiguresInUncheckedBoxesStayFinite) {
+    ui::Main& w = StartWithCars();
+    w.VehData_EditExisting->UserClick();
+    Type(w.VehData_NewCamber(0), "9e99");
+    Type(w.VehData_NewWheelARBMR(1), "-9e99");
+    w.VehData_UpdateVeh->UserClick();
+    const auto& v = core::GlobalChassisLab().Vehicles[0];
+    EXPECT_EQ(v.Axles[0].CamberOffset, std::numeric_limits<float>::max());
+    EXPECT_EQ(v.Axles[1].ARBMotionRatio, -std::numeric_limits<float>::max());
 }
 
 // With angular velocities in rad/s an engine speed of 3000 rpm shows 3000 x 0.1047197551196...

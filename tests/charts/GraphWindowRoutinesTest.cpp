@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/DecelerationCode.hpp"
 #include "analysis/PhysicalCode.hpp"
+#include "analysis/SuspensionCode.hpp"
 #include "charts/ChartColours.hpp"
 #include "charts/GraphWindowRoutines.hpp"
 #include "charts/ResizeableGraphCode.hpp"
@@ -233,6 +235,49 @@ TEST_F(GraphWindowRoutines, AeroLoadsShareTheSpeedChartsLargestForce) {
         if (o.kind != DrawOpKind::Text && o.color == charts::kBlue)
             found = found || std::abs(std::abs(o.y2 - o.y1) - height) < 0.1;
     EXPECT_TRUE(found);
+}
+
+TEST_F(GraphWindowRoutines, AResizedWindowRescalesItsGraph) {
+    // Spring loads: the largest load fills (H - 15) / 1.15 twips, whatever H.
+    analysis::SuspensionCode().SuspCorners[0].SpringLoad = 4000.0f;
+    analysis::SuspensionCode().SuspCorners[2].SpringLoad = 2000.0f;
+    auto tallest = [](const FakeGraphWindow& fw) {
+        double h = 0.0;
+        for (const auto& o : fw.Ops())
+            if (o.kind != DrawOpKind::Text && o.color == charts::kRed) h = std::max(h, std::abs(o.y2 - o.y1));
+        return h;
+    };
+    charts::DrawSpringGraph(0, w);
+    EXPECT_NEAR(tallest(w), kPlotH / 1.15 / 15.0, 0.1);
+    w.LargeGraph().Move(0, 0, kW, 2 * kH);
+    charts::DrawSpringGraph(0, w);
+    EXPECT_NEAR(tallest(w), (2 * kHTwips - 15.0) / 1.15 / 15.0, 0.1);
+}
+
+TEST_F(GraphWindowRoutines, TheWheelTorqueGraphNamesItsSpeedAxisByTheUnit) {
+    auto& veh = core::GlobalChassisLab().CurrentVehicle;
+    veh.Drivetrain.NumGears = 1;
+    veh.Drivetrain.DrivetrainEfficiency = 1.0f;
+    auto& engine = vehicle::EngineCode().CurrentEngine;
+    engine = sample::FittedSampleEngine();
+    vehicle::GearingCode().OverallRatios[1] = 10.0f;
+    auto texts = [this] {
+        std::vector<std::string> out;
+        for (const auto& o : w.Ops())
+            if (o.kind == DrawOpKind::Text) out.push_back(o.text);
+        return out;
+    };
+    auto has = [](const std::vector<std::string>& all, const std::string& start) {
+        return std::any_of(all.begin(), all.end(),
+                           [&](const std::string& t) { return t.rfind(start, 0) == 0; });
+    };
+    charts::DrawDrivetrainGraph(1, w);
+    EXPECT_EQ(w.CurrentGraph(), 23);
+    EXPECT_TRUE(has(texts(), "Angular velocity")) << "rad/s";
+    ASSERT_TRUE(core::SelectUnitByName(core::Quantity::ARV, core::UnitRows(core::Quantity::ARV)[1].Name));
+    charts::DrawDrivetrainGraph(1, w);
+    EXPECT_TRUE(has(texts(), "Rotational velocity"));
+    EXPECT_FALSE(has(texts(), "Angular velocity"));
 }
 
 TEST_F(GraphWindowRoutines, AnEmptyStateDrawsEveryGraphWithoutInfiniteCoordinates) {

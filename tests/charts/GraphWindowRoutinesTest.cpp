@@ -58,6 +58,13 @@ private:
     int current_ = -1;
 };
 
+// Draws graph `id` with its group's routine.
+void DrawId(int id, charts::GraphWindow& window) {
+    charts::GraphGroup group;
+    ASSERT_TRUE(charts::GroupOfGraph(id, group));
+    charts::DrawGroupGraph(group, static_cast<int16_t>(id - charts::GroupRange(group).FirstId), window);
+}
+
 constexpr int kW = 400, kH = 300;              // pixels
 constexpr float kHTwips = kH * 15.0f;          // 4500
 constexpr float kPlotH = kHTwips - 15.0f;      // twips above the x axis
@@ -254,7 +261,7 @@ TEST_F(GraphWindowRoutines, AResizedWindowRescalesItsGraph) {
     EXPECT_NEAR(tallest(w), (2 * kHTwips - 15.0) / 1.15 / 15.0, 0.1);
 }
 
-TEST_F(GraphWindowRoutines, TheWheelTorqueGraphNamesItsSpeedAxisByTheUnit) {
+TEST_F(GraphWindowRoutines, TheEngineAndWheelTorqueGraphsNameTheirSpeedAxisByTheUnit) {
     auto& veh = core::GlobalChassisLab().CurrentVehicle;
     veh.Drivetrain.NumGears = 1;
     veh.Drivetrain.DrivetrainEfficiency = 1.0f;
@@ -271,22 +278,23 @@ TEST_F(GraphWindowRoutines, TheWheelTorqueGraphNamesItsSpeedAxisByTheUnit) {
         return std::any_of(all.begin(), all.end(),
                            [&](const std::string& t) { return t.rfind(start, 0) == 0; });
     };
-    charts::DrawDrivetrainGraph(1, w);
-    EXPECT_EQ(w.CurrentGraph(), 23);
-    EXPECT_TRUE(has(texts(), "Angular velocity")) << "rad/s";
-    ASSERT_TRUE(core::SelectUnitByName(core::Quantity::ARV, core::UnitRows(core::Quantity::ARV)[1].Name));
-    charts::DrawDrivetrainGraph(1, w);
-    EXPECT_TRUE(has(texts(), "Rotational velocity"));
-    EXPECT_FALSE(has(texts(), "Angular velocity"));
+    for (int id : {0, 23}) {
+        core::SelectUnitByName(core::Quantity::ARV, core::UnitRows(core::Quantity::ARV)[0].Name);
+        DrawId(id, w);
+        EXPECT_EQ(w.CurrentGraph(), id);
+        EXPECT_TRUE(has(texts(), "Angular velocity")) << id << ": rad/s";
+        ASSERT_TRUE(core::SelectUnitByName(core::Quantity::ARV, core::UnitRows(core::Quantity::ARV)[1].Name));
+        DrawId(id, w);
+        EXPECT_TRUE(has(texts(), "Rotational velocity")) << id;
+        EXPECT_FALSE(has(texts(), "Angular velocity")) << id;
+    }
 }
 
 TEST_F(GraphWindowRoutines, AnEmptyStateDrawsEveryGraphWithoutInfiniteCoordinates) {
     // Nothing computed: zero masses, radii, wheelbase, peaks and no run rows.
     for (int id = 0; id < charts::kGraphCount; ++id) {
-        charts::GraphGroup group;
-        ASSERT_TRUE(charts::GroupOfGraph(id, group));
         FakeGraphWindow fresh(kW, kH, kHTwips);
-        charts::DrawGroupGraph(group, static_cast<int16_t>(id - charts::GroupRange(group).FirstId), fresh);
+        DrawId(id, fresh);
         EXPECT_EQ(fresh.CurrentGraph(), id);
         for (const auto& o : fresh.Ops())
             for (double v : {o.x1, o.y1, o.x2, o.y2, o.r}) EXPECT_TRUE(std::isfinite(v)) << id;

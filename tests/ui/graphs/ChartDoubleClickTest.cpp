@@ -7,7 +7,10 @@
 #include "charts/ResizeableGraphCode.hpp"
 #include "support/StartedProgram.hpp"
 #include "ui/graphs/ResizeableGraphWindow.hpp"
+#include "ui/main/EngineDisplays.hpp"
 #include "ui/main/SettingHandlers.hpp"
+#include "ui/tools/TorqueDataTable.hpp"
+#include "vehicle/VehCode.hpp"
 
 namespace {
 
@@ -91,6 +94,16 @@ TEST_F(ChartDoubleClick, TheNewestOfTwoWindowsIsRedrawnAndTheOtherUntouched) {
     EXPECT_EQ(Window(1).CurrentGraph(), 20);
     EXPECT_EQ(Window(0).CurrentGraph(), 1);
     EXPECT_EQ(CheckedIds(Window(0)), std::vector<int>{1});
+}
+
+TEST_F(ChartDoubleClick, WithTheEditorOpenTheDynoChartOpensTheTorqueTableInstead) {
+    w->VehData_Modification->SetVisible(true);  // the vehicle tools, as the header shows them
+    w->VehData_EditExisting->UserClick();
+    ASSERT_TRUE(core::FromVbBool(vehicle::VehCode().EditorOpen));
+    DoubleClick(*w->TorquePowerPlot);
+    EXPECT_EQ(ResizeableGraphCode().OpenGraphWindowCount, 0);
+    EXPECT_TRUE(core::FromVbBool(ui::EngineDisplays().TorqueTableOpen));
+    EXPECT_NE(ui::OpenTorqueDataTable(), nullptr);
 }
 
 TEST_F(ChartDoubleClick, AChartWithNothingToShowOpensNothing) {

@@ -267,6 +267,14 @@ TEST_F(VehicleEditorChecks, NewNameMustDifferFromEveryLoadedName) {
     EXPECT_TRUE(Accepted(*w.VehData_NewName));
     Type(*w.VehData_NewName, "   ");           // blanks only count as a name
     EXPECT_TRUE(Accepted(*w.VehData_NewName));
+    // 32 letters fit the record's 32 bytes only when each takes one byte.
+    Type(*w.VehData_NewName, std::string(32, 'a'));
+    EXPECT_TRUE(Accepted(*w.VehData_NewName));
+    std::string accented;
+    for (int i = 0; i < 20; ++i) accented += "\u00e9";  // 20 letters, 40 bytes
+    Type(*w.VehData_NewName, accented);
+    EXPECT_EQ(w.VehData_NewName->Text(), accented);
+    EXPECT_TRUE(Refused(*w.VehData_NewName));
     // Cancelling gives the name box its window colour back.
     Type(*w.VehData_NewName, taken);
     w.VehData_Cancel->UserClick();

@@ -103,7 +103,9 @@ void CheckName(Main& form) {
         return;
     }
     const std::string& text = form.VehData_NewName->Text();
-    bool ok = !text.empty();
+    // The record keeps 32 bytes: a name of letters outside ASCII may take more than its 32
+    // characters, and cutting it would leave half a letter.
+    bool ok = !text.empty() && text.size() <= vehicle::kVehicleNameLength;
     if (ok) {
         const std::string typed = core::TrimRight(text);
         for (const auto& v : core::GlobalChassisLab().Vehicles) {

@@ -101,6 +101,43 @@ TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
     }
 }
 
+// The engine speed boxes' own ranges (rad/s here); their colours also answer to the
+// cross-checks, so only the flags are looked at.
+TEST_F(VehicleEditorChecks, EngineSpeedBoxesOwnRanges) {
+    ui::Main& w = OpenOnFirstCar();
+    struct SpeedCase {
+        platform::TextBox* box;
+        EditorInput flag;
+        const char* lowest;
+        const char* belowLowest;
+        const char* highest;
+        const char* aboveHighest;
+    };
+    const SpeedCase cases[] = {
+        {w.VehData_NewTorqueRPM, EditorInput::TorqueRPM, "0", "-1", "25000", "25001"},
+        {w.VehData_NewPowerRPM, EditorInput::PowerRPM, "10", "9.9", "25000", "25001"},
+        {w.VehData_NewIdleRPM, EditorInput::IdleRPM, "0", "-0.1", "1000", "1000.1"},
+        {w.VehData_NewLimitRPM, EditorInput::LimitRPM, "10", "9", "25000", "25000.1"},
+        {w.VehData_NewTorquePeakWidth, EditorInput::TorquePeakWidth, "0", "-1", "9999", "9e99"},
+        {w.VehData_NewPower, EditorInput::Power, "2", "1", "500000", "500001"},
+    };
+    for (const SpeedCase& c : cases) {
+        const std::string original = c.box->Text();
+        Type(*c.box, c.lowest);
+        EXPECT_TRUE(Valid(c.flag)) << c.lowest;
+        Type(*c.box, c.belowLowest);
+        EXPECT_FALSE(Valid(c.flag)) << c.belowLowest;
+        EXPECT_TRUE(Refused(*c.box)) << c.belowLowest;
+        Type(*c.box, c.highest);
+        EXPECT_TRUE(Valid(c.flag)) << c.highest;
+        Type(*c.box, c.aboveHighest);
+        EXPECT_FALSE(Valid(c.flag)) << c.aboveHighest;
+        Type(*c.box, original);
+        EXPECT_TRUE(Valid(c.flag));
+    }
+    EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+}
+
 TEST_F(VehicleEditorChecks, BoxesWithoutARangeTakeAnyText) {
     ui::Main& w = OpenOnFirstCar();
     Type(w.VehData_NewCamber(0), "abc");

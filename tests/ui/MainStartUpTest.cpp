@@ -41,10 +41,11 @@ TEST_F(MainStartUpTest, NoVehiclesLeavesTheLoadingFlagRaisedAndWritesDefaultOpti
     EXPECT_TRUE(platform::MessageDouble().Requests().empty());
     EXPECT_EQ(core::OptionsSettings().AutoRecalc, core::VbTrue);
     EXPECT_EQ(w.Caption(), "ChassisLab v3.1.4");
-    // The fixed selectors are filled: the page selector shows the settings page.
-    EXPECT_EQ(w.Main_SelectPage->Text(), "Vehicle Settings");
+    // The fixed selectors are filled; the vehicle editor, open for a first vehicle, has put
+    // the page selector on the vehicle data page.
+    EXPECT_EQ(w.Main_SelectPage->Text(), "Vehicle Data");
     EXPECT_EQ(w.Main_SelectPage->ListCount(), 3);
-    EXPECT_EQ(ui_test::FrontMost(w.MainSection(1), "SubSection"), &w.SubSection(1));
+    EXPECT_EQ(ui_test::FrontMost(w.MainSection(1), "SubSection"), &w.SubSection(0));
     EXPECT_GT(w.Analysis_AccPrecision->ListCount(), 0);
     EXPECT_TRUE(platform::HttpDouble().Requests().empty());  // the update check is off
 }

@@ -13,6 +13,7 @@
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/WebLinks.hpp"
+#include "vehicle/VehCode.hpp"
 
 namespace {
 
@@ -111,8 +112,10 @@ TEST_F(OtherMenusTest, AFirstVehicleLoadedAfterAStartWithNonePreparesEverything)
     vehtest::WriteVehicleFile(path, v);
     ui::Main& w = Start();
     ASSERT_EQ(core::GlobalChassisLab().FormLoading, core::VbTrue);
+    ASSERT_EQ(vehicle::VehCode().EditorOpen, core::VbTrue);  // open for a new vehicle
     platform::FileDialogDouble().QueueOpenPath(path);
     w.FileLoadVehicle->UserClick();
+    EXPECT_EQ(vehicle::VehCode().EditorOpen, core::VbFalse);  // cancelled before loading
     EXPECT_EQ(MessageDouble().Count(), 0u) << MessageDouble().Last().text;
     EXPECT_EQ(core::GlobalChassisLab().FormLoading, core::VbFalse);
     EXPECT_EQ(core::GlobalChassisLab().CurrentVehicle.Name, vehicle::PaddedVehicleName("Loaded car"));

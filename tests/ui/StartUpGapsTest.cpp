@@ -25,6 +25,7 @@
 #include "ui/main/VehiclePhoto.hpp"
 #include "ui/main/WebLinks.hpp"
 #include "vehicle/GearingCode.hpp"
+#include "vehicle/VehCode.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace {
@@ -88,7 +89,10 @@ TEST_F(StartUpGapsTest, WithTheLowResOptionOnAndNoVehicleBothToolFramesShow) {
     EXPECT_TRUE(ui::VehicleToolsShown(w));
     EXPECT_TRUE(w.TestControls->Visible());
     EXPECT_FALSE(w.Info_VehPic->Visible());
-    EXPECT_TRUE(w.VehData_PhotoToggle->Enabled());
+    // The editor is open for a first vehicle, its store and cancel buttons on view.
+    EXPECT_EQ(vehicle::VehCode().EditorOpen, core::VbTrue);
+    EXPECT_TRUE(w.VehData_AddVeh->Visible());
+    EXPECT_TRUE(w.VehData_Cancel->Visible());
 }
 
 TEST_F(StartUpGapsTest, TheSearchUnitLabelsFollowTheStoredAndChangedUnits) {

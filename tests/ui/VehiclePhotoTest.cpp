@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/OptionsSettings.hpp"
+#include "support/SampleVehicles.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/Main.hpp"
@@ -21,6 +22,11 @@ protected:
         StartedProgram::SetUp();
         images = root / "images";
         fs::create_directories(images);
+        // One vehicle: the photo is on view and the toggle free (the editor is closed).
+        vehicle::VehicleRecord v = sample::SampleCar();
+        vehicle::SetVehicleName(v, "Sample car");
+        vehtest::WriteVehicleFile((root / "vehicles" / "sample.vd3").string(), v);
+        vehtest::WriteFile(root / "autoveh.lst", "sample\r\n");
         w = &Start();
     }
     void Photo(const std::string& file, const std::string& bytes = "jpeg") {
@@ -75,7 +81,9 @@ TEST_F(VehiclePhotoTest, EmptyOrUnreadablePhotosCountAsMissingAndTheSearchGoesOn
 }
 
 TEST_F(VehiclePhotoTest, ToggleSwitchesPhotoAndToolsAndTheCaptionNamesTheNextView) {
-    // With no vehicle the start-up has shown the tools once.
+    ASSERT_FALSE(ui::VehicleToolsShown(*w));
+    EXPECT_EQ(w->VehData_PhotoToggle->Caption(), "Toggle Vehicle Tools");
+    w->VehData_PhotoToggle->UserClick();
     ASSERT_TRUE(ui::VehicleToolsShown(*w));
     EXPECT_EQ(w->VehData_PhotoToggle->Caption(), "Toggle Vehicle Photo");
     EXPECT_FALSE(w->Info_VehPic->Visible());
@@ -96,6 +104,7 @@ TEST_F(VehiclePhotoTest, ToggleSwitchesPhotoAndToolsAndTheCaptionNamesTheNextVie
 }
 
 TEST_F(VehiclePhotoTest, TheLowResFrameFollowsTheOptionOnlyWhileTheToolsAreShown) {
+    w->VehData_PhotoToggle->UserClick();
     ASSERT_TRUE(ui::VehicleToolsShown(*w));
     core::OptionsSettings().LowResControls = core::VbTrue;
     ui::FollowLowResOption(*w);

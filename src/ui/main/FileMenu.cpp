@@ -9,6 +9,8 @@
 #include "ui/main/Main.hpp"
 #include "ui/main/RecentFilesMenu.hpp"
 #include "ui/main/SetupFileIO.hpp"
+#include "ui/main/VehicleEditor.hpp"
+#include "vehicle/VehCode.hpp"
 
 namespace ui {
 
@@ -158,7 +160,7 @@ bool LoadVehicleFileIntoWindow(Main& form, const std::string& path, bool select)
 
 void Main_FileLoadVehicle_Click(Main& form) {
     // An open editor is cancelled first: the loaded vehicle replaces what it shows.
-    if (form.VehData_Cancel->Visible() && form.VehData_Cancel->Click) form.VehData_Cancel->Click();
+    if (core::FromVbBool(vehicle::VehCode().EditorOpen)) Main_VehData_Cancel_Click(form);
     const auto& t = core::TextTable();
     const auto path = ChooseFile(Request(t.DlgTitleOpenVehicle, t.DlgFilterVehicle, "", "",
                                          core::GlobalChassisLab().VehiclesDir),

@@ -24,6 +24,7 @@
 #include "ui/main/MainDecelerationHandlers.hpp"
 #include "ui/main/RecentFilesMenu.hpp"
 #include "ui/main/UpdateCheck.hpp"
+#include "ui/main/VehicleEditor.hpp"
 #include "ui/main/VehiclePhoto.hpp"
 #include "ui/main/SetupControlConfig.hpp"
 #include "ui/main/SetupReaders_Drivetrain.hpp"
@@ -132,8 +133,10 @@ void Main_Form_Load(Main& form) {
     if (g.VehicleCount > 0) {
         PrepareFirstVehicle(form);
     } else {
-        // The editor's buttons on view, for a first vehicle to be created or loaded.
+        // The editor's buttons on view, and the editor open for a first vehicle; FormLoading
+        // stays raised until one is stored or loaded.
         ToggleVehiclePhotoAndTools(form);
+        Main_VehData_CreateNew_Click(form);
     }
     LoadRecentFilesMenu(form);
 }

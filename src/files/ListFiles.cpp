@@ -33,6 +33,14 @@ bool WriteListFile(const std::string& path, const std::string& text) {
     return false;
 }
 
+// Index of the last piece of the language list that can name a language: the empty piece
+// after the file's final CR LF is no entry. Reading and saving the choice both count with it,
+// so a saved number always points at a piece the reader accepts.
+std::size_t LastLanguagePiece(const std::vector<std::string>& pieces) {
+    const std::size_t n = pieces.size() - 1;
+    return n >= 1 && pieces[n].empty() ? n - 1 : n;
+}
+
 }  // namespace
 
 ListFilesState& ListFiles() {
@@ -87,7 +95,6 @@ LanguageListContents LoadLanguageList() {
         return result;
     }
     result.exists = true;
-    const std::size_t n = pieces.size() - 1;
 
     // The number is read from the last two characters of the first line ("Language: 3").
     // A negative or unreadable number means no language chosen.
@@ -96,8 +103,7 @@ LanguageListContents LoadLanguageList() {
     const auto index = core::CByteChecked(core::Val(lastTwo));
     state.LanguageIndex = index.inRange ? index.value : 0;
 
-    std::size_t last = n;
-    if (n >= 1 && pieces[n].empty()) last = n - 1;
+    const std::size_t last = LastLanguagePiece(pieces);
     for (std::size_t i = 1; i <= last; ++i) result.items.push_back(pieces[i]);
 
     if (state.LanguageIndex != 0) {
@@ -124,7 +130,8 @@ bool SaveLanguageChoice(const std::string& chosenLanguage) {
         return false;
     }
     std::size_t k = 0;
-    for (std::size_t i = 1; i < pieces.size(); ++i) {
+    const std::size_t last = LastLanguagePiece(pieces);
+    for (std::size_t i = 1; i <= last; ++i) {
         if (pieces[i] == chosenLanguage) k = i;
     }
     std::string text = "Language: " + std::to_string(k);

@@ -56,8 +56,9 @@ struct LanguageListContents {
 // selection." when the stored number points past the listed languages.
 LanguageListContents LoadLanguageList();
 
-// Rewrites "languages.lst" with the first line "Language: k", k the (last) line equal to
-// `chosenLanguage` (0 for none), followed by the unchanged language names. Missing file:
+// Rewrites "languages.lst" with the first line "Language: k", k the (last) listed language
+// equal to `chosenLanguage` (0 for none; the empty piece after the final CR LF is no language,
+// as LoadLanguageList counts), followed by the unchanged language names. Missing file:
 // "The language list does not exist - the language cannot be saved." and false.
 bool SaveLanguageChoice(const std::string& chosenLanguage);
 

@@ -194,6 +194,8 @@ std::optional<LFSSetupRecord> ParseSetupRecord(std::string_view bytes) {
         x.PressureLeft = in.I16(o + kAxPressureLeft);
         x.PressureRight = in.I16(o + kAxPressureRight);
     }
+    for (std::size_t k = 0; k < kSetupUnusedOffsets.size(); ++k)
+        r.UnusedBytes[k] = in.U8(kSetupUnusedOffsets[k]);
     return r;
 }
 

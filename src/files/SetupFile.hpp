@@ -30,6 +30,12 @@ inline constexpr int kSetupFlagTC = 1;          // traction control on
 inline constexpr int kSetupFlagABS = 2;         // ABS on
 inline constexpr int kSetupFlagAlwaysSet = 7;   // set in every file of this version
 
+// Offsets of the bytes the format leaves unused, in file order. A read keeps what a file holds
+// there (LFSSetupRecord::UnusedBytes, same order) so the setup reader window can show it; the
+// writer always writes zero.
+inline constexpr std::array<std::size_t, 15> kSetupUnusedOffsets{
+    9, 13, 30, 72, 73, 74, 75, 79, 82, 112, 113, 114, 115, 119, 122};
+
 // Gear rows as the ratio text boxes number them: 0 reverse, 1..7 the forward gears, 8 final.
 inline constexpr std::size_t kSetupGearRows = 9;
 inline constexpr int kReverseGear = 0;
@@ -56,7 +62,8 @@ struct LFSSetupAxle {
     int16_t PressureRight = 0;     // kPa
 };
 
-// The whole file. Bytes the format leaves unused are not kept: they are written as zero.
+// The whole file. Bytes the format leaves unused are kept as read, for inspection only: they
+// are written as zero.
 struct LFSSetupRecord {
     std::string Identifier;      // 6 characters, "SRSETT" in a valid file
     uint8_t HeaderA = 0;         // offset 6
@@ -85,6 +92,7 @@ struct LFSSetupRecord {
     uint8_t TCSlipRatio = 0;
     uint8_t TCSlipSpeed = 0;     // m/s
     std::array<LFSSetupAxle, 2> Axles{};  // 0 front, 1 rear
+    std::array<uint8_t, kSetupUnusedOffsets.size()> UnusedBytes{};  // as read; never written
 };
 
 using SetupFileBytes = std::array<uint8_t, kSetupFileSize>;

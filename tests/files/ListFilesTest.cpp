@@ -109,6 +109,31 @@ TEST_F(ListFilesTest, LanguageListChoosesTheStoredLanguageAndSavesTheNewChoice) 
     EXPECT_EQ(files::LoadLanguageList().choice, "L12");
 }
 
+// Saving the choice and reading it back agree: the empty piece after the final CR LF is no
+// language for either, so choosing "" (nothing selected) stores 0, not a number the reader
+// refuses; a real empty line inside the list is still a listed entry for both.
+TEST_F(ListFilesTest, LanguageChoiceSavedIsTheChoiceReadBack) {
+    WriteFile(App("languages.lst"), "Language: 1\r\nEnglish\r\nGerman\r\n");
+    ASSERT_TRUE(files::SaveLanguageChoice(""));
+    EXPECT_EQ(ReadFile(root / "languages.lst"), "Language: 0\r\nEnglish\r\nGerman\r\n");
+    auto list = files::LoadLanguageList();
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_EQ(list.choice, "English");
+
+    WriteFile(App("languages.lst"), "Language: 0\r\nEnglish\r\n\r\nGerman\r\n");
+    ASSERT_TRUE(files::SaveLanguageChoice(""));
+    EXPECT_EQ(ReadFile(root / "languages.lst"), "Language: 2\r\nEnglish\r\n\r\nGerman\r\n");
+    list = files::LoadLanguageList();
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_TRUE(list.hasChoice);
+    EXPECT_EQ(list.choice, "");
+    for (const char* name : {"English", "German"}) {
+        ASSERT_TRUE(files::SaveLanguageChoice(name));
+        EXPECT_EQ(files::LoadLanguageList().choice, name);
+    }
+    EXPECT_TRUE(Shown().empty());
+}
+
 TEST_F(ListFilesTest, LanguageListFaults) {
     // A number past the listed languages, or pointing at the empty piece after the final
     // CR LF: the list is shown, nothing chosen, the user told.

@@ -66,6 +66,7 @@ void SetTexts(TextTableState& t) {
     t.DlgTitleSaveVehicle = "Save vehicle...";
     t.DlgTitleExportAcc = "Export acceleration data to CSV file...";
     t.DlgTitleExportDec = "Export deceleration data to CSV file...";
+    t.DlgTitleExportSetup = "Export setup to CSV file...";
 
     t.DlgFilterSetup = "LFS Settings File | ";
     t.DlgFilterDataOutput = "LFS Binary Vehicle Data File | *.bin";

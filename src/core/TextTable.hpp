@@ -39,7 +39,7 @@ struct TextTableState {
     std::array<std::string, 3> DragRaceStateNames, DragRaceSpeedNames;
     // 9. File dialog titles.
     std::string DlgTitleOpenSetup, DlgTitleSaveSetup, DlgTitleOpenDataOutput, DlgTitleOpenVehicle,
-        DlgTitleSaveVehicle, DlgTitleExportAcc, DlgTitleExportDec;
+        DlgTitleSaveVehicle, DlgTitleExportAcc, DlgTitleExportDec, DlgTitleExportSetup;
     // 10. File dialog filters (callers append the pattern to DlgFilterSetup).
     std::string DlgFilterSetup, DlgFilterDataOutput, DlgFilterVehicle, DlgFilterCsv;
     // 11. Messages and message titles.

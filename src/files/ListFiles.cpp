@@ -62,12 +62,21 @@ std::vector<std::string> SplitCrLf(const std::string& text) {
     }
 }
 
+std::optional<std::vector<std::string>> ReadAutoVehicleList() {
+    std::vector<std::string> pieces;
+    if (!ReadLines(core::GlobalChassisLab().AppDir + kAutoVehicleListFile, pieces))
+        return std::nullopt;
+    std::vector<std::string> entries;
+    for (std::string& piece : pieces)
+        if (!piece.empty()) entries.push_back(std::move(piece));
+    return entries;
+}
+
 void LoadAutoVehicles() {
     const auto& g = core::GlobalChassisLab();
-    std::vector<std::string> pieces;
-    if (!ReadLines(g.AppDir + kAutoVehicleListFile, pieces)) return;
-    for (const std::string& piece : pieces) {
-        if (piece.empty()) continue;
+    const auto entries = ReadAutoVehicleList();
+    if (!entries) return;
+    for (const std::string& piece : *entries) {
         const std::string path = g.VehiclesDir + piece + ".vd3";
         if (CheckFile(path) != 1) continue;
         // Said once, not once for every further line of a long list.

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,10 @@ ListFilesState& ListFiles();
 // Splits a text at every CR LF; the text after the last CR LF (possibly empty) is the last
 // piece, so an empty text gives one empty piece.
 std::vector<std::string> SplitCrLf(const std::string& text);
+
+// The entries of "autoveh.lst" in order, empty lines skipped; nullopt when the file is missing,
+// empty or unreadable.
+std::optional<std::vector<std::string>> ReadAutoVehicleList();
 
 // Loads every vehicle named in AppDir + "autoveh.lst" from VehiclesDir (name + ".vd3"),
 // without selecting it. Missing or empty files are skipped silently; refused files show the

@@ -9,7 +9,7 @@
 #include <limits>
 #include <vector>
 
-#include "ByteBuilder.hpp"
+#include "support/ByteBuilder.hpp"
 #include "core/Numbers.hpp"
 #include "files/DataOutputTexts.hpp"
 #include "support/SampleVehicles.hpp"

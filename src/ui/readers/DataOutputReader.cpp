@@ -1,0 +1,73 @@
+#include "ui/readers/DataOutputReader.hpp"
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/TextTable.hpp"
+#include "files/DataOutputFile.hpp"
+#include "files/DataOutputTexts.hpp"
+#include "files/FileHelpers.hpp"
+#include "files/FileMessages.hpp"
+#include "files/SafeFileWrite.hpp"
+
+namespace ui {
+namespace {
+
+struct DataOutputReaderModule {
+    platform::FormHolder<DataOutputReader> Holder;
+};
+
+DataOutputReaderModule& Module() {
+    static DataOutputReaderModule m;
+    return m;
+}
+
+}  // namespace
+
+DataOutputReader::DataOutputReader() : platform::Form("DataOutputReader") {
+    BuildLayout();
+    Read->Click = [this] { BrowseDataOutputFileToRead(); };
+    ReRead->Click = [this] { ReadDataOutputFile(); };
+    TabStrip1->Click = [this] { Page(TabStrip1->SelectedTab() - 1).BringToFront(); };
+}
+
+void DataOutputReader::BrowseDataOutputFileToRead() {
+    const auto& t = core::TextTable();
+    platform::FileDialogRequest request;
+    request.title = t.DlgTitleOpenDataOutput;
+    request.filter = t.DlgFilterDataOutput;
+    request.initialFolder = core::GlobalChassisLab().VehiclesDir;
+    const platform::FileDialogResult chosen = platform::Services().fileDialogs->Open(request);
+    if (!files::DialogGaveFile(chosen)) return;
+    DataOutputPath = chosen.paths.front();
+    ReadDataOutputFile();
+}
+
+bool DataOutputReader::ReadDataOutputFile() {
+    const auto& t = core::TextTable();
+    // A missing file says so; an empty or short one is not an output file at all.
+    const int16_t check = files::CheckFile(DataOutputPath);
+    if (check < 0) {
+        files::ShowFileError(t.MsgFileNotExist);
+        return false;
+    }
+    std::string bytes;
+    if (check == 1 && !files::ReadWholeFile(DataOutputPath, bytes)) {
+        files::ShowFileError("The file " + DataOutputPath + " could not be read.");
+        return false;
+    }
+    const auto record = files::ParseDataOutputRecord(bytes);
+    if (!record || !files::IsDataOutputRecord(*record)) {
+        files::ShowFileError(t.MsgBadDataOutputFile);
+        return false;
+    }
+    const auto texts = files::DataOutputBoxTexts(*record);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        OutputBox(static_cast<int>(i)).SetText(texts[i]);
+    ReRead->SetEnabled(true);
+    return true;
+}
+
+DataOutputReader& DataOutputReaderWindow() { return Module().Holder.Get(); }
+
+void ShowDataOutputReader() { DataOutputReaderWindow().Show(); }
+
+}  // namespace ui

@@ -1,0 +1,116 @@
+#include "ui/readers/LFSSetupReader.hpp"
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/TextTable.hpp"
+#include "files/FileHelpers.hpp"
+#include "files/FileMessages.hpp"
+#include "files/SafeFileWrite.hpp"
+#include "files/SetupCsv.hpp"
+#include "files/SetupFile.hpp"
+#include "files/SetupReaderTexts.hpp"
+
+namespace ui {
+namespace {
+
+struct LFSSetupReaderModule {
+    platform::FormHolder<LFSSetupReader> Holder;
+};
+
+LFSSetupReaderModule& Module() {
+    static LFSSetupReaderModule m;
+    return m;
+}
+
+constexpr const char* kCaption = "LFS Setup Reader";
+
+}  // namespace
+
+LFSSetupReader::LFSSetupReader() : platform::Form("LFSSetupReader") {
+    BuildLayout();
+    SetCaption(kCaption);
+    Read->Click = [this] { BrowseSetupFileToRead(); };
+    ReRead->Click = [this] { ReadSetupFile(); };
+    ExportSetupToCSV->Click = [this] { ExportSetupToCsvCommand(); };
+}
+
+void LFSSetupReader::BrowseSetupFileToRead() {
+    const auto& t = core::TextTable();
+    platform::FileDialogRequest request;
+    request.title = t.DlgTitleOpenSetup;
+    request.filter = t.DlgFilterSetup + "*.set";
+    request.initialFolder = core::GlobalChassisLab().SetupsDir;
+    const platform::FileDialogResult chosen = platform::Services().fileDialogs->Open(request);
+    if (!files::DialogGaveFile(chosen)) return;
+    SetupReaderPath = chosen.paths.front();
+    ReadSetupFile();
+}
+
+bool LFSSetupReader::ReadSetupFile() {
+    const auto& t = core::TextTable();
+    // A missing file says so; an empty or short one is not a setup file.
+    const int16_t check = files::CheckFile(SetupReaderPath);
+    if (check < 0) {
+        files::ShowFileError(t.MsgFileNotExist);
+        return false;
+    }
+    std::string bytes;
+    if (check == 1 && !files::ReadWholeFile(SetupReaderPath, bytes)) {
+        files::ShowFileError("The file " + SetupReaderPath + " could not be read.");
+        return false;
+    }
+    const auto record = files::ParseSetupRecord(bytes);
+    if (!record || record->Identifier != files::kSetupFileId) {
+        files::ShowFileError(t.MsgBadSetupFile);
+        return false;
+    }
+    if (record->Version != files::kSetupFileVersion) {
+        files::ShowFileProblem(t.MsgBadSetupVersion);
+        return false;
+    }
+    const files::SetupReaderDisplay d = files::SetupReaderTexts(*record);
+    for (std::size_t i = 0; i < d.Info.size(); ++i)
+        SetupInfo(static_cast<int>(i)).SetText(d.Info[i]);
+    for (std::size_t i = 0; i < d.Checks.size(); ++i)
+        SetupCheck(static_cast<int>(i)).SetValue(d.Checks[i]);
+    BlankInfo.ForEach([&](int i, platform::TextBox& box) {
+        box.SetText(d.Blanks[static_cast<std::size_t>(i)]);
+    });
+    ReRead->SetEnabled(true);
+    SetCaption(std::string(kCaption) + " - Last File Read: " + SetupReaderPath);
+    return true;
+}
+
+void LFSSetupReader::ExportSetupToCsvCommand() {
+    const auto& t = core::TextTable();
+    platform::FileDialogRequest request;
+    request.title = t.DlgTitleExportSetup;
+    request.filter = t.DlgFilterCsv;
+    request.defaultExtension = "csv";
+    const platform::FileDialogResult chosen = platform::Services().fileDialogs->Save(request);
+    if (!files::DialogGaveFile(chosen)) return;
+    const std::string path = chosen.paths.front();
+    if (!files::MayOverwrite(path)) return;
+    const std::string error = WriteSetupCsv(path);
+    if (!error.empty())
+        files::ShowFileError("The file " + path + " could not be written.\r\n" + error);
+}
+
+std::string LFSSetupReader::WriteSetupCsv(const std::string& path) const {
+    std::vector<files::SetupCsvLine> lines;
+    for (const files::SetupCsvRow& row : files::SetupCsvRows()) {
+        files::SetupCsvLine line{SetupLabel(row.labelIndex).Caption(), {}};
+        if (row.fromCheckBox) {
+            line.values.push_back(std::to_string(SetupCheck(row.labelIndex).Value()));
+        } else {
+            for (int box : row.boxes) line.values.push_back(SetupInfo(box).Text());
+        }
+        lines.push_back(std::move(line));
+    }
+    return files::ReplaceFileContents(path, files::BuildSetupCsv(lines));
+}
+
+LFSSetupReader& LFSSetupReaderWindow() { return Module().Holder.Get(); }
+
+void ShowLFSSetupReader() { LFSSetupReaderWindow().Show(); }
+
+}  // namespace ui

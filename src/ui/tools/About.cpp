@@ -1,0 +1,69 @@
+#include "ui/tools/About.hpp"
+
+#include <string>
+
+#include "core/TextTable.hpp"
+
+namespace ui {
+namespace {
+
+struct AboutModule {
+    platform::FormHolder<About> Holder;
+};
+
+AboutModule& Module() {
+    static AboutModule m;
+    return m;
+}
+
+constexpr int kProductLabel = 0;
+constexpr int kContactLabel = 1;
+
+}  // namespace
+
+About::About() : platform::Form("About") {
+    SetSize(420, 250);
+    // The title and version pictures: the product name in large type stands in for them.
+    ImageTitle = &Create<platform::Image>("ImageTitle");
+    ImageTitle->Move(12, 10, 396, 40);
+    ImageVer = &Create<platform::Image>("ImageVer");
+    ImageVer->Move(12, 52, 396, 20);
+    auto& title = Create<platform::Label>("TitleText");
+    title.Move(12, 10, 396, 40);
+    title.SetCaption(core::kProgramName);
+    title.SetFont({"Trebuchet MS", 22.0f, true, false});
+    auto& version = Create<platform::Label>("VersionText");
+    version.Move(14, 52, 396, 20);
+    version.SetCaption(std::string("Version") + core::kProgramVersion);
+
+    InfoPanel = &Create<platform::Frame>("InfoPanel");
+    InfoPanel->Move(12, 80, 396, 160);
+    auto label = [this](int index, int top, int height) -> platform::Label& {
+        auto& l = CreateIn(AboutLabels, "AboutLabels", index, InfoPanel);
+        l.Move(10, top, 376, height);
+        l.SetWordWrap(true);
+        return l;
+    };
+    platform::Label& product = label(kProductLabel, 16, 64);
+    platform::Label& contact = label(kContactLabel, 90, 60);
+
+    Load = [this, &product, &contact] {
+        SetCaption(core::TextTable().AboutTitlePrefix + core::kProgramName);
+        product.SetCaption(std::string(core::kProgramName) + core::kProgramVersion +
+                           "\r\n\r\nWebsite: <" + kProductWebSite + ">");
+        contact.SetCaption(
+            "If you have any comments then please contact me by sending an email to <" +
+            std::string(kProductContactMail) + ">");
+    };
+    // A failed shell call is not reported: the address is on screen to copy by hand.
+    product.Click = [] { platform::Services().shell->Open(kProductWebSite); };
+    contact.Click = [] {
+        platform::Services().shell->Open(std::string("mailto:") + kProductContactMail);
+    };
+}
+
+About& AboutWindow() { return Module().Holder.Get(); }
+
+void ShowAbout() { AboutWindow().Show(); }
+
+}  // namespace ui

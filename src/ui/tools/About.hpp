@@ -1,0 +1,25 @@
+// The about box: product name and version, the web site and a mail link for comments.
+#pragma once
+
+#include "platform/Form.hpp"
+
+namespace ui {
+
+inline constexpr const char* kProductWebSite = "https://chassislab.example.org/";
+inline constexpr const char* kProductContactMail = "feedback@chassislab.example.org";
+
+class About : public platform::Form {
+public:
+    About();
+
+    platform::Image* ImageTitle = nullptr;
+    platform::Image* ImageVer = nullptr;
+    platform::Frame* InfoPanel = nullptr;
+    // 0 the product label (opens the web site), 1 the contact label (opens a mail to us).
+    platform::ControlArray<platform::Label> AboutLabels;
+};
+
+void ShowAbout();
+About& AboutWindow();
+
+}  // namespace ui

@@ -1,0 +1,137 @@
+#include "ui/tools/AutoVehEditor.hpp"
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/TextTable.hpp"
+#include "files/FileHelpers.hpp"
+#include "files/FileMessages.hpp"
+#include "files/ListFiles.hpp"
+
+namespace ui {
+namespace {
+
+struct AutoVehEditorModule {
+    platform::FormHolder<AutoVehEditor> Holder;
+};
+
+AutoVehEditorModule& Module() {
+    static AutoVehEditorModule m;
+    return m;
+}
+
+constexpr const char* kVehicleExtension = ".vd3";  // stripped only when exactly this
+
+std::string EntryOf(const std::string& path) {
+    std::string name = files::GetFileNamePart(path);
+    if (name.ends_with(kVehicleExtension)) name.resize(name.size() - 4);
+    return name;
+}
+
+constexpr int kButtonLeft = 268, kButtonWidth = 116, kButtonHeight = 25;
+
+}  // namespace
+
+AutoVehEditor::AutoVehEditor() : platform::Form("AutoVehEditor") {
+    SetCaption("Configure Vehicle Auto-Loading");
+    SetSize(392, 300);
+    VehAutoList = &Create<platform::ListView>("VehAutoList");
+    VehAutoList->Move(8, 8, 252, 284);
+    VehAutoList->AddColumn("Vehicle Preset", 230);
+    VehAutoList->SetMultiSelect(true);
+
+    int top = 8;
+    auto button = [&](platform::CommandButton*& member, const char* name, const char* caption,
+                      int gapAfter) {
+        member = &Create<platform::CommandButton>(name);
+        member->Move(kButtonLeft, top, kButtonWidth, kButtonHeight);
+        member->SetCaption(caption);
+        top += kButtonHeight + gapAfter;
+    };
+    button(AutoVehAdd, "AutoVehAdd", "Add Vehicle(s)", 16);
+    button(AutoVehMoveUp, "AutoVehMoveUp", "\u2191", 4);
+    button(AutoVehMoveDown, "AutoVehMoveDown", "\u2193", 16);
+    button(AutoVehRemoveSelected, "AutoVehRemoveSelected", "Remove Selected", 4);
+    button(AutoVehRemoveMissing, "AutoVehRemoveMissing", "Remove Missing", 16);
+    button(AutoVehLoad, "AutoVehLoad", "Reset List", 4);
+    button(AutoVehSave, "AutoVehSave", "Save List", 4);
+
+    AutoVehAdd->Click = [this] { AddVehicles(); };
+    AutoVehMoveUp->Click = [this] { MoveUp(); };
+    AutoVehMoveDown->Click = [this] { MoveDown(); };
+    AutoVehRemoveSelected->Click = [this] { RemoveSelected(); };
+    AutoVehRemoveMissing->Click = [this] { RemoveMissing(); };
+    AutoVehLoad->Click = [this] { LoadList(); };
+    AutoVehSave->Click = [this] { SaveList(); };
+    Load = [this] { LoadList(); };
+}
+
+void AutoVehEditor::LoadList() {
+    const auto entries = files::ReadAutoVehicleList();
+    if (!entries) return;
+    VehAutoList->ClearItems();
+    for (const std::string& e : *entries) VehAutoList->AddItem(e);
+}
+
+bool AutoVehEditor::SaveList() { return files::SaveAutoVehicleList(Entries()); }
+
+void AutoVehEditor::AddVehicles() {
+    const auto& t = core::TextTable();
+    platform::FileDialogRequest request;
+    request.title = t.DlgTitleOpenVehicle;
+    request.filter = t.DlgFilterVehicle;
+    request.initialFolder = core::GlobalChassisLab().VehiclesDir;
+    request.multiSelect = true;
+    const platform::FileDialogResult chosen = platform::Services().fileDialogs->Open(request);
+    if (!files::DialogGaveFile(chosen)) return;
+    for (const std::string& path : chosen.paths) {
+        if (!path.empty()) VehAutoList->AddItem(EntryOf(path));
+    }
+}
+
+void AutoVehEditor::SwapItems(int a, int b) {
+    const std::string text = VehAutoList->Item(a).text;
+    VehAutoList->SetItemText(a, VehAutoList->Item(b).text);
+    VehAutoList->SetItemText(b, text);
+    const bool selectedA = VehAutoList->Item(a).selected;
+    VehAutoList->SetSelected(a, VehAutoList->Item(b).selected);
+    VehAutoList->SetSelected(b, selectedA);
+}
+
+// A selected block moves by one as a whole. A selected item moves only past an unselected
+// one, so a block that already touches the top (or bottom) stays as it is instead of having
+// its own items swapped.
+void AutoVehEditor::MoveUp() {
+    for (int i = 2; i <= VehAutoList->ItemCount(); ++i)
+        if (VehAutoList->Item(i).selected && !VehAutoList->Item(i - 1).selected)
+            SwapItems(i, i - 1);
+}
+
+void AutoVehEditor::MoveDown() {
+    for (int i = VehAutoList->ItemCount() - 1; i >= 1; --i)
+        if (VehAutoList->Item(i).selected && !VehAutoList->Item(i + 1).selected)
+            SwapItems(i, i + 1);
+}
+
+void AutoVehEditor::RemoveSelected() {
+    for (int i = VehAutoList->ItemCount(); i >= 1; --i)
+        if (VehAutoList->Item(i).selected) VehAutoList->RemoveItem(i);
+}
+
+void AutoVehEditor::RemoveMissing() {
+    const std::string& folder = core::GlobalChassisLab().VehiclesDir;
+    for (int i = VehAutoList->ItemCount(); i >= 1; --i) {
+        if (files::CheckFile(folder + VehAutoList->Item(i).text + kVehicleExtension) == -1)
+            VehAutoList->RemoveItem(i);
+    }
+}
+
+std::vector<std::string> AutoVehEditor::Entries() const {
+    std::vector<std::string> out;
+    for (int i = 1; i <= VehAutoList->ItemCount(); ++i) out.push_back(VehAutoList->Item(i).text);
+    return out;
+}
+
+AutoVehEditor& AutoVehEditorWindow() { return Module().Holder.Get(); }
+
+void ShowAutoVehEditor() { AutoVehEditorWindow().Show(); }
+
+}  // namespace ui

@@ -1,0 +1,43 @@
+#include "ui/tools/ExportProgress.hpp"
+
+namespace ui {
+namespace {
+
+struct ExportProgressModule {
+    platform::FormHolder<ExportProgress> Holder;
+};
+
+ExportProgressModule& Module() {
+    static ExportProgressModule m;
+    return m;
+}
+
+constexpr int kClientWidth = 300;
+constexpr int kClientHeight = 44;
+
+}  // namespace
+
+ExportProgress::ExportProgress() : platform::Form("ExportProgress") {
+    SetCaption("Exporting Data...");
+    SetSize(kClientWidth, kClientHeight);
+    ProgressBar1 = &Create<platform::ProgressBar>("ProgressBar1");
+    ProgressBar1->Move(12, 12, kClientWidth - 24, 20);
+    ProgressBar1->SetMax(files::kRunCsvProgressMax);
+}
+
+ExportProgress& ExportProgressWindow() { return Module().Holder.Get(); }
+
+files::RunCsvProgress ExportProgressLinks() {
+    files::RunCsvProgress p;
+    p.Show = [] {
+        ExportProgress& w = ExportProgressWindow();
+        w.ProgressBar1->SetValue(0);
+        w.Show();
+    };
+    p.SetMax = [](int32_t v) { ExportProgressWindow().ProgressBar1->SetMax(v); };
+    p.SetValue = [](int32_t v) { ExportProgressWindow().ProgressBar1->SetValue(v); };
+    p.Hide = [] { ExportProgressWindow().Hide(); };
+    return p;
+}
+
+}  // namespace ui

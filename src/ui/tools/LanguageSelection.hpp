@@ -1,0 +1,36 @@
+// "Language Selection": lists the languages of "languages.lst", checks that the chosen
+// language's file ("language_" + name + ".Text" in the program folder) is present and has
+// its 338 lines, and saves the choice. The program's texts stay the built-in English ones
+// whatever is chosen; the Options menu entry that opens this window is hidden.
+#pragma once
+
+#include <string>
+
+#include "platform/Form.hpp"
+
+namespace ui {
+
+// Pieces of a complete language file split at CR LF (338 lines, each ended by CR LF).
+inline constexpr std::size_t kLanguageFilePieces = 339;
+
+class LanguageSelection : public platform::Form {
+public:
+    LanguageSelection();
+
+    platform::ControlArray<platform::Label> LanguageLabel;  // 0..2
+    platform::ComboBox* LanguageList = nullptr;
+    platform::Label* LanguageNow = nullptr;
+    platform::Label* LanguageAuthor = nullptr;
+    platform::CommandButton* SaveLanguage = nullptr;
+
+    // Checks the chosen language's file; a missing or incomplete file is reported. True when
+    // the file is complete.
+    bool CheckLanguage();
+    // Saves the choice, closes this window and shows the main window.
+    void SaveAndClose();
+};
+
+void ShowLanguageSelection();
+LanguageSelection& LanguageSelectionWindow();
+
+}  // namespace ui

@@ -52,13 +52,14 @@ public:
     void Rows(platform::Frame& f, int firstRow, const std::vector<Row>& rows) {
         int top = firstRow;
         for (const Row& r : rows) {
-            if (!r.left.empty()) Caption(f, kCaptionLeft[0], top, r.left);
+            if (!r.left.empty()) Caption(f, kCaptionLeft[0], top, r.left, kCaptionWidth);
             if (r.triple) {
                 for (int k = 0; k < 3; ++k) Box(f, r.leftBox + k, kBoxLeft[k], top);
             } else {
                 Box(f, r.leftBox, kBoxLeft[0], top);
                 if (r.rightBox >= 0) {
-                    Caption(f, kCaptionLeft[1], top, r.right);
+                    // Up to the box: room for "Weight Distribution".
+                    Caption(f, kCaptionLeft[1], top, r.right, kBoxLeft[2] - kCaptionLeft[1]);
                     Box(f, r.rightBox, kBoxLeft[2], top);
                 }
             }
@@ -90,9 +91,9 @@ public:
     }
 
 private:
-    void Caption(platform::Frame& f, int left, int top, const std::string& text) {
+    void Caption(platform::Frame& f, int left, int top, const std::string& text, int width) {
         auto& l = w_.CreateIn(w_.OutputLabel, "OutputLabel", label_++, &f);
-        l.Move(Px(left), Px(top + 30), Px(kCaptionWidth), Px(kCaptionHeight));
+        l.Move(Px(left), Px(top + 30), Px(width), Px(kCaptionHeight));
         l.SetCaption(text);
     }
     platform::TextBox& Box(platform::Frame& f, int index, int left, int top) {

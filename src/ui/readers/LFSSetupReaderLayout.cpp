@@ -23,10 +23,10 @@ constexpr int kLabelHeight = 16;
 constexpr int kGap = 3;          // between frames
 
 // Two captioned boxes in a row.
-constexpr int kPairCaption[2] = {6, 190};
-constexpr int kPairCaptionWidth[2] = {126, 112};
-constexpr int kPairBox[2] = {134, 304};
-constexpr int kPairBoxWidth = 66;
+constexpr int kPairCaption[2] = {6, 198};
+constexpr int kPairCaptionWidth[2] = {124, 108};
+constexpr int kPairBox[2] = {132, 308};
+constexpr int kPairBoxWidth[2] = {62, 72};
 // Rear / front columns.
 constexpr int kAxleCaptionWidth = 140;
 constexpr int kAxleBox[2] = {150, 268};
@@ -88,7 +88,7 @@ public:
                 const auto& [box, caption] = side == 0 ? left : right;
                 if (box < 0) continue;
                 Caption(box, f, kPairCaption[side], top, kPairCaptionWidth[side], caption);
-                Info(box, f, kPairBox[side], top, kPairBoxWidth);
+                Info(box, f, kPairBox[side], top, kPairBoxWidth[side]);
             }
             top += kPitch;
         }
@@ -157,9 +157,9 @@ void LFSSetupReader::BuildLayout() {
         static const char* const kNames[3] = {"Identifier", "LFS I.V.", "Format Version"};
         b.Label(FileLabel, "FileLabel", i, fileInfo, kPairCaption[side], top,
                 kPairCaptionWidth[side], kNames[i]);
-        b.Box(SetupInfo, "SetupInfo", i, fileInfo, kPairBox[side], top, kPairBoxWidth);
+        b.Box(SetupInfo, "SetupInfo", i, fileInfo, kPairBox[side], top, kPairBoxWidth[side]);
     }
-    b.Check(0, fileInfo, kPairCaption[1], kFrameHead + kPitch, "Post 0.5X");
+    b.Check(0, fileInfo, kPairCaption[1], kFrameHead + kPitch, "Post 0.5X").SetWidth(100);
 
     auto& misc = b.Frame(1, "Misc", kLeftColumn, 6);
     const std::pair<int, const char*> checks[3] = {{1, "Asymmetric Tyres"}, {2, "TC"}, {0, "ABS"}};

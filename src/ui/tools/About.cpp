@@ -37,7 +37,7 @@ About::About() : platform::Form("About") {
     version.SetCaption(std::string("Version") + core::kProgramVersion);
 
     InfoPanel = &Create<platform::Frame>("InfoPanel");
-    InfoPanel->Move(12, 80, 396, 160);
+    InfoPanel->Move(12, 80, 396, 150);
     auto label = [this](int index, int top, int height) -> platform::Label& {
         auto& l = CreateIn(AboutLabels, "AboutLabels", index, InfoPanel);
         l.Move(10, top, 376, height);

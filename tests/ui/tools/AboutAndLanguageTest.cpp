@@ -1,0 +1,65 @@
+// The about box's texts and links, and the language selection's checks and save.
+#include "ui/tools/About.hpp"
+#include "ui/tools/LanguageSelection.hpp"
+
+#include "support/WindowFileTest.hpp"
+
+namespace {
+
+using windowtest::WindowFileTest;
+
+TEST_F(WindowFileTest, AboutBoxTextsAndLinks) {
+    ui::About w;
+    w.Show();
+    EXPECT_EQ(w.Caption(), "About ChassisLab");
+    EXPECT_EQ(w.AboutLabels(0).Caption(),
+              "ChassisLab v3.1.4\r\n\r\nWebsite: <https://chassislab.example.org/>");
+    EXPECT_EQ(w.AboutLabels(1).Caption(),
+              "If you have any comments then please contact me by sending an email to "
+              "<feedback@chassislab.example.org>");
+    platform::ShellDouble().result = false;  // a failed shell call is not reported
+    w.AboutLabels(0).UserClick();
+    w.AboutLabels(1).UserClick();
+    EXPECT_EQ(platform::ShellDouble().Targets(),
+              (std::vector<std::string>{"https://chassislab.example.org/",
+                                        "mailto:feedback@chassislab.example.org"}));
+    EXPECT_EQ(Messages().Count(), 0u);
+}
+
+std::string Lines(int n) {
+    std::string text;
+    for (int i = 0; i < n; ++i) text += "Text " + std::to_string(i) + "\r\n";
+    return text;
+}
+
+TEST_F(WindowFileTest, LanguageSelectionChecksTheFileAndSavesTheChoice) {
+    Write("languages.lst", "Language: 2\r\nEnglish\r\nDeutsch\r\nFrancais\r\n");
+    Write("language_Deutsch.Text", Lines(338));
+    Write("language_Francais.Text", Lines(337));
+    Write("language_English.Text", Lines(339));
+    auto w = std::make_unique<ui::LanguageSelection>();
+    w->Show();  // selects the saved language, which passes the check silently
+    EXPECT_EQ(w->Caption(), "Language Selection");
+    EXPECT_EQ(w->LanguageList->ListCount(), 3);
+    EXPECT_EQ(w->LanguageList->Text(), "Deutsch");
+    EXPECT_EQ(w->LanguageNow->Caption(), "English");
+    EXPECT_EQ(Messages().Count(), 0u);
+
+    const std::string wrongCount =
+        "Language file does not have the correct number of lines. Loading failed.";
+    w->LanguageList->UserSelect(2);  // Francais: 337 lines
+    EXPECT_EQ(Messages().Last().text, wrongCount);
+    w->LanguageList->UserSelect(0);  // English: 339 lines
+    EXPECT_EQ(Messages().Count(), 2u);
+    std::filesystem::remove(root / "language_English.Text");
+    w->LanguageList->UserSelect(0);
+    EXPECT_EQ(Messages().Last().text,
+              "The language file cannot be found: " + Path("language_English.Text"));
+
+    // An invalid choice can still be saved; the window closes.
+    w->SaveLanguage->UserClick();
+    EXPECT_EQ(ReadBack("languages.lst"), "Language: 1\r\nEnglish\r\nDeutsch\r\nFrancais\r\n");
+    EXPECT_TRUE(w->WasUnloaded());
+}
+
+}  // namespace

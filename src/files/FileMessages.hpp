@@ -5,20 +5,9 @@
 
 #include <string>
 
-#include "platform/Services.hpp"
-
 namespace files {
 
 void ShowFileError(const std::string& text);
 void ShowFileProblem(const std::string& text);
-
-// After a file dialog: true when it gave a file name to use. A cancel gives false silently;
-// any other failure shows "Error <n>", CR LF and the description (OK only, default title)
-// and gives false.
-bool DialogGaveFile(const platform::FileDialogResult& result);
-
-// "The file <name> exists, do you wish to overwrite it?" (Yes/No, question icon, "File
-// exists") when the file exists and is not empty; true when it may be written.
-bool MayOverwrite(const std::string& path);
 
 }  // namespace files

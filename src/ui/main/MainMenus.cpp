@@ -18,8 +18,14 @@
 #include "ui/main/UpdateCheck.hpp"
 #include "ui/main/VehiclePhoto.hpp"
 #include "ui/main/WebLinks.hpp"
+#include "ui/readers/DataOutputReader.hpp"
+#include "ui/readers/LFSSetupReader.hpp"
+#include "ui/tools/About.hpp"
+#include "ui/tools/AutoVehEditor.hpp"
 #include "ui/tools/DragRaceWindow.hpp"
+#include "ui/tools/LanguageSelection.hpp"
 #include "ui/tools/MechCalcs.hpp"
+#include "ui/tools/RunDataExport.hpp"
 #include "ui/tools/UnitConv.hpp"
 
 namespace ui {
@@ -71,6 +77,13 @@ void InstallMenuHandlers(Main& form) {
     Opens(*form.ToolsLargeGraph, [] { charts::OpenGraphWindow(); });  // eight at most
     Opens(*form.ToolsMechCalcs, [] { ShowMechCalcs(); });
     Opens(*form.ToolsUnitConverter, [] { ShowUnitConv(); });
+    Opens(*form.ToolsBinaryReader, [] { ShowDataOutputReader(); });
+    Opens(*form.ToolsSetupReader, [] { ShowLFSSetupReader(); });
+    Opens(*form.OptionsAutoVeh, [] { ShowAutoVehEditor(); });
+    Opens(*form.HelpAbout, [] { ShowAbout(); });
+    // The entry stays hidden and disabled: the language files' texts are never applied.
+    form.OptionsLanguage->Click = [] { ShowLanguageSelection(); };
+    InstallRunDataExport(form);
     form.HelpUsage->Click = [f] { Main_HelpUsage_Click(*f); };
 
     form.LinksUpdate->Click = [] { CheckForUpdate(false); };

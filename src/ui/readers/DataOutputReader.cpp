@@ -7,6 +7,7 @@
 #include "files/FileHelpers.hpp"
 #include "files/FileMessages.hpp"
 #include "files/SafeFileWrite.hpp"
+#include "ui/main/FileMenu.hpp"
 
 namespace ui {
 namespace {
@@ -35,9 +36,9 @@ void DataOutputReader::BrowseDataOutputFileToRead() {
     request.title = t.DlgTitleOpenDataOutput;
     request.filter = t.DlgFilterDataOutput;
     request.initialFolder = core::GlobalChassisLab().VehiclesDir;
-    const platform::FileDialogResult chosen = platform::Services().fileDialogs->Open(request);
-    if (!files::DialogGaveFile(chosen)) return;
-    DataOutputPath = chosen.paths.front();
+    const auto chosen = ChooseFile(request, false);
+    if (!chosen) return;
+    DataOutputPath = *chosen;
     ReadDataOutputFile();
 }
 

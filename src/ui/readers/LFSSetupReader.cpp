@@ -5,6 +5,7 @@
 #include "files/FileHelpers.hpp"
 #include "files/FileMessages.hpp"
 #include "files/SafeFileWrite.hpp"
+#include "ui/main/FileMenu.hpp"
 #include "files/SetupCsv.hpp"
 #include "files/SetupFile.hpp"
 #include "files/SetupReaderTexts.hpp"
@@ -39,9 +40,9 @@ void LFSSetupReader::BrowseSetupFileToRead() {
     request.title = t.DlgTitleOpenSetup;
     request.filter = t.DlgFilterSetup + "*.set";
     request.initialFolder = core::GlobalChassisLab().SetupsDir;
-    const platform::FileDialogResult chosen = platform::Services().fileDialogs->Open(request);
-    if (!files::DialogGaveFile(chosen)) return;
-    SetupReaderPath = chosen.paths.front();
+    const auto chosen = ChooseFile(request, false);
+    if (!chosen) return;
+    SetupReaderPath = *chosen;
     ReadSetupFile();
 }
 
@@ -86,13 +87,11 @@ void LFSSetupReader::ExportSetupToCsvCommand() {
     request.title = t.DlgTitleExportSetup;
     request.filter = t.DlgFilterCsv;
     request.defaultExtension = "csv";
-    const platform::FileDialogResult chosen = platform::Services().fileDialogs->Save(request);
-    if (!files::DialogGaveFile(chosen)) return;
-    const std::string path = chosen.paths.front();
-    if (!files::MayOverwrite(path)) return;
-    const std::string error = WriteSetupCsv(path);
+    const auto path = ChooseFile(request, true);
+    if (!path || !MayOverwrite(*path)) return;
+    const std::string error = WriteSetupCsv(*path);
     if (!error.empty())
-        files::ShowFileError("The file " + path + " could not be written.\r\n" + error);
+        files::ShowFileError("The file " + *path + " could not be written.\r\n" + error);
 }
 
 std::string LFSSetupReader::WriteSetupCsv(const std::string& path) const {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/TextTable.hpp"
+#include "ui/main/WebLinks.hpp"
 
 namespace ui {
 namespace {
@@ -50,16 +51,14 @@ About::About() : platform::Form("About") {
     Load = [this, &product, &contact] {
         SetCaption(core::TextTable().AboutTitlePrefix + core::kProgramName);
         product.SetCaption(std::string(core::kProgramName) + core::kProgramVersion +
-                           "\r\n\r\nWebsite: <" + kProductWebSite + ">");
+                           "\r\n\r\nWebsite: <" + WebSiteHome() + ">");
         contact.SetCaption(
             "If you have any comments then please contact me by sending an email to <" +
             std::string(kProductContactMail) + ">");
     };
     // A failed shell call is not reported: the address is on screen to copy by hand.
-    product.Click = [] { platform::Services().shell->Open(kProductWebSite); };
-    contact.Click = [] {
-        platform::Services().shell->Open(std::string("mailto:") + kProductContactMail);
-    };
+    product.Click = [] { OpenWebPage(WebSiteHome()); };
+    contact.Click = [] { OpenWebPage(std::string("mailto:") + kProductContactMail); };
 }
 
 About& AboutWindow() { return Module().Holder.Get(); }

@@ -5,7 +5,7 @@
 
 namespace ui {
 
-inline constexpr const char* kProductWebSite = "https://chassislab.example.org/";
+// The web site is the one of the Links menu (ui/main/WebLinks.hpp).
 inline constexpr const char* kProductContactMail = "feedback@chassislab.example.org";
 
 class About : public platform::Form {

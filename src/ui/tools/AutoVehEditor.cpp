@@ -3,7 +3,6 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
-#include "files/FileMessages.hpp"
 #include "files/ListFiles.hpp"
 
 namespace ui {
@@ -80,8 +79,14 @@ void AutoVehEditor::AddVehicles() {
     request.filter = t.DlgFilterVehicle;
     request.initialFolder = core::GlobalChassisLab().VehiclesDir;
     request.multiSelect = true;
+    // The one multiple-selection use of the dialog, so it reads every returned path itself.
     const platform::FileDialogResult chosen = platform::Services().fileDialogs->Open(request);
-    if (!files::DialogGaveFile(chosen)) return;
+    if (chosen.cancelled || chosen.errorNumber == platform::kCancelErrorNumber) return;
+    if (chosen.errorNumber != 0) {
+        platform::MsgBox("Error " + std::to_string(chosen.errorNumber) + "\r\n" +
+                         chosen.errorDescription);
+        return;
+    }
     for (const std::string& path : chosen.paths) {
         if (!path.empty()) VehAutoList->AddItem(EntryOf(path));
     }

@@ -1,20 +1,19 @@
-// The File menu's two run exports: ask for a CSV file name, ask before replacing a file, and
-// write the acceleration or deceleration run table with the progress window shown.
+// Writing the run tables as CSV for the File menu's two export entries (the menu asks for the
+// file and about overwriting; see ui/main/FileMenu.hpp): the progress window is shown while
+// the text is built and hidden at the end, and a failed write is reported with its reason.
 #pragma once
 
 #include <string>
 
+#include "ui/main/FileMenu.hpp"
+
 namespace ui {
 
-struct RunDataExportState {
-    std::string CsvExportPath;  // the file chosen for the last export
-};
+// Writes the acceleration or deceleration run's table, with that run's own time step, to the
+// path through a temporary file and a rename. False (after a message) when it could not.
+bool WriteRunTableCsv(RunTable table, const std::string& path);
 
-RunDataExportState& RunDataExport();
-
-// "Export acceleration data to CSV file...": the acceleration run's table and time step.
-void ExportAccelerationData();
-// "Export deceleration data to CSV file...": the deceleration run's table and time step.
-void ExportDecelerationData();
+// Makes the File menu's export entries write through WriteRunTableCsv.
+void InstallRunDataExport(Main& form);
 
 }  // namespace ui

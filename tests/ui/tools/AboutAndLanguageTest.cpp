@@ -3,6 +3,7 @@
 #include "ui/tools/LanguageSelection.hpp"
 
 #include "support/WindowFileTest.hpp"
+#include "ui/main/WebLinks.hpp"
 
 namespace {
 
@@ -13,7 +14,7 @@ TEST_F(WindowFileTest, AboutBoxTextsAndLinks) {
     w.Show();
     EXPECT_EQ(w.Caption(), "About ChassisLab");
     EXPECT_EQ(w.AboutLabels(0).Caption(),
-              "ChassisLab v3.1.4\r\n\r\nWebsite: <https://chassislab.example.org/>");
+              "ChassisLab v3.1.4\r\n\r\nWebsite: <" + ui::WebSiteHome() + ">");
     EXPECT_EQ(w.AboutLabels(1).Caption(),
               "If you have any comments then please contact me by sending an email to "
               "<feedback@chassislab.example.org>");
@@ -21,7 +22,7 @@ TEST_F(WindowFileTest, AboutBoxTextsAndLinks) {
     w.AboutLabels(0).UserClick();
     w.AboutLabels(1).UserClick();
     EXPECT_EQ(platform::ShellDouble().Targets(),
-              (std::vector<std::string>{"https://chassislab.example.org/",
+              (std::vector<std::string>{ui::WebSiteHome(),
                                         "mailto:feedback@chassislab.example.org"}));
     EXPECT_EQ(Messages().Count(), 0u);
 }

@@ -1,9 +1,11 @@
-// The run export commands: the save dialog, the overwrite question, the progress window
-// hidden at the end, and a failed write reported with nothing left behind.
+// The run tables written for the File menu's export entries: the file, the progress window
+// hidden at the end, a failed write reported with nothing left behind; and the menu's wiring.
 #include "ui/tools/RunDataExport.hpp"
 
-#include "ui/tools/ExportProgress.hpp"
+#include "support/StartedProgram.hpp"
 #include "support/WindowFileTest.hpp"
+#include "ui/main/Main.hpp"
+#include "ui/tools/ExportProgress.hpp"
 
 namespace {
 
@@ -13,21 +15,12 @@ protected:
         WindowFileTest::SetUp();
         sample::Prepare(sample::SampleCar());
         analysis::RunAccelerationAnalysis(0.01f, {}, {});
+        analysis::RunDecelerationAnalysis({}, {});
     }
 };
 
-TEST_F(RunDataExportTest, WritesTheChosenFileWithTheProgressWindowShownThenHidden) {
-    ui::ExportAccelerationData();  // cancelled: nothing
-    EXPECT_EQ(Messages().Count(), 0u);
-    const auto& request = Dialogs().SaveRequests().back();
-    EXPECT_EQ(request.title, "Export acceleration data to CSV file...");
-    EXPECT_EQ(request.filter, "Comma Separated Values | *.csv");
-    EXPECT_EQ(request.defaultExtension, "csv");
-    EXPECT_EQ(request.fileName, "");
-
-    Dialogs().QueueSavePath(Path("acc.csv"));
-    ui::ExportAccelerationData();
-    EXPECT_EQ(ui::RunDataExport().CsvExportPath, Path("acc.csv"));
+TEST_F(RunDataExportTest, WritesTheRunWithTheProgressWindowShownThenHidden) {
+    ASSERT_TRUE(ui::WriteRunTableCsv(ui::RunTable::Acceleration, Path("acc.csv")));
     const std::string text = ReadBack("acc.csv");
     EXPECT_EQ(text.substr(0, 9), "Time (s),");
     const auto rows = std::count(text.begin(), text.end(), '\n');
@@ -38,19 +31,49 @@ TEST_F(RunDataExportTest, WritesTheChosenFileWithTheProgressWindowShownThenHidde
     EXPECT_EQ(progress.ProgressBar1->Max(), 50);
     EXPECT_EQ(progress.ProgressBar1->Value(), 50);
 
-    // Answering No keeps the file; a failed write is reported and the window hidden.
-    Dialogs().QueueSavePath(Path("acc.csv"));
-    Messages().QueueAnswer(platform::MsgAnswer::No);
-    analysis::RunDecelerationAnalysis({}, {});
-    ui::ExportDecelerationData();
-    EXPECT_EQ(ReadBack("acc.csv"), text);
-    EXPECT_EQ(Dialogs().SaveRequests().back().title, "Export deceleration data to CSV file...");
-    Dialogs().QueueSavePath(Path("no/dec.csv"));
-    ui::ExportDecelerationData();
+    // The deceleration table with its own time step (0.005 s with the brakes applied).
+    ASSERT_TRUE(ui::WriteRunTableCsv(ui::RunTable::Deceleration, Path("dec.csv")));
+    const std::string dec = ReadBack("dec.csv");
+    const std::size_t row3 = dec.find("\r\n", dec.find("\r\n", dec.find("\r\n") + 2) + 2) + 2;
+    EXPECT_EQ(dec.substr(row3, 7), " 0.005,");
+}
+
+TEST_F(RunDataExportTest, AFailedWriteIsReportedAndLeavesNothing) {
+    EXPECT_FALSE(ui::WriteRunTableCsv(ui::RunTable::Deceleration, Path("no/dec.csv")));
     EXPECT_EQ(Messages().Last().icon, platform::MsgIcon::Critical);
     EXPECT_EQ(Messages().Last().title, "Error!");
-    EXPECT_FALSE(progress.Visible());
+    EXPECT_FALSE(ui::ExportProgressWindow().Visible());
     EXPECT_FALSE(std::filesystem::exists(root / "no"));
+}
+
+// The main window's entries reach these windows and this export.
+class ReaderMenuEntriesTest : public testsupport::StartedProgram {};
+
+TEST_F(ReaderMenuEntriesTest, MenuEntriesOpenTheWindowsAndExportTheRun) {
+    CopyShippedData();
+    ui::Main& w = Start();
+    auto shown = [](const std::string& name) {
+        for (platform::Form* f : platform::Desktop::Instance().ShownForms())
+            if (f->ClassName() == name) return true;
+        return false;
+    };
+    for (auto [entry, form] : std::vector<std::pair<platform::MenuItem*, std::string>>{
+             {w.ToolsBinaryReader, "DataOutputReader"},
+             {w.ToolsSetupReader, "LFSSetupReader"},
+             {w.OptionsAutoVeh, "AutoVehEditor"},
+             {w.HelpAbout, "About"}}) {
+        ASSERT_TRUE(entry->Enabled()) << form;
+        entry->UserClick();
+        EXPECT_TRUE(shown(form)) << form;
+    }
+    EXPECT_FALSE(w.OptionsLanguage->Visible());
+    EXPECT_FALSE(w.OptionsLanguage->Enabled());
+
+    const std::string path = (root / "run.csv").string();
+    platform::FileDialogDouble().QueueSavePath(path);
+    w.ExportAccelerationData->UserClick();
+    EXPECT_TRUE(std::filesystem::exists(path));
+    w.Unload();
 }
 
 }  // namespace

@@ -45,6 +45,7 @@ LanguageSelection::LanguageSelection() : platform::Form("LanguageSelection") {
     SaveLanguage->Click = [this] { SaveAndClose(); };
     Load = [this] {
         const files::LanguageListContents list = files::LoadLanguageList();
+        ListMissing = !list.exists;
         for (const std::string& item : list.items) LanguageList->AddItem(item);
         if (list.hasChoice) LanguageList->SetText(list.choice);
     };
@@ -74,6 +75,10 @@ void LanguageSelection::SaveAndClose() {
 
 LanguageSelection& LanguageSelectionWindow() { return Module().Holder.Get(); }
 
-void ShowLanguageSelection() { LanguageSelectionWindow().Show(); }
+void ShowLanguageSelection() {
+    LanguageSelection& w = LanguageSelectionWindow();
+    w.Show();
+    if (w.ListMissing) w.Hide();
+}
 
 }  // namespace ui

@@ -22,6 +22,8 @@ public:
     platform::Label* LanguageNow = nullptr;
     platform::Label* LanguageAuthor = nullptr;
     platform::CommandButton* SaveLanguage = nullptr;
+    // Set on opening: "languages.lst" is missing or empty (the user has been told).
+    bool ListMissing = false;
 
     // Checks the chosen language's file; a missing or incomplete file is reported. True when
     // the file is complete.
@@ -30,6 +32,7 @@ public:
     void SaveAndClose();
 };
 
+// Opens the window; without a language list it is hidden again at once.
 void ShowLanguageSelection();
 LanguageSelection& LanguageSelectionWindow();
 

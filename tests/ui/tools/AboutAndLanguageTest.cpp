@@ -63,4 +63,12 @@ TEST_F(WindowFileTest, LanguageSelectionChecksTheFileAndSavesTheChoice) {
     EXPECT_TRUE(w->WasUnloaded());
 }
 
+TEST_F(WindowFileTest, LanguageSelectionWithoutAListSaysSoAndHides) {
+    ui::ShowLanguageSelection();
+    EXPECT_EQ(Messages().Last().text,
+              "The language list does not exist - the language cannot be changed.");
+    EXPECT_FALSE(ui::LanguageSelectionWindow().Visible());
+    ui::LanguageSelectionWindow().Unload();
+}
+
 }  // namespace

@@ -198,14 +198,15 @@ std::string BuildRunCsv(const RunTableView& table, const RunCsvProgress& progres
     for (std::size_t q = 0; q < factors.size(); ++q)
         factors[q] = core::UnitData(core::QuantityAt(q)).Factor;
 
-    // Progress divisor N / 50 in single precision. A run of one step (N = 0) has no divisor:
-    // its only row is the whole export, so the bar stands at its maximum.
+    // A run that never left its first step (N = 0) is an empty run: the two header rows and
+    // no data rows. This also keeps the progress divisor N / 50 away from zero.
+    if (last < 1) last = -1;
+    // Progress divisor N / 50 in single precision.
     const auto divisor = static_cast<float>(static_cast<double>(last) / kRunCsvProgressMax);
     const int32_t stride = RunCsvStride(last);
     for (int32_t i = 0; i <= last; i += stride) {
         if (progress.SetValue) {
-            const float share = divisor > 0.0f ? static_cast<float>(i / double(divisor))
-                                               : static_cast<float>(kRunCsvProgressMax);
+            const auto share = static_cast<float>(i / static_cast<double>(divisor));
             progress.SetValue(static_cast<int32_t>(core::RoundToDecimals(share, 0)));
         }
         const auto time = static_cast<float>(static_cast<double>(table.timeStep) * i);

@@ -25,7 +25,7 @@ inline constexpr int32_t kRunCsvProgressMax = 50;   // progress bar maximum duri
 struct RunTableView {
     std::span<const float> data;
     std::size_t columns = 0;   // 47 for the acceleration table, 48 for the deceleration one
-    int32_t lastStep = -1;     // N, index of the last valid row; -1: no run (header only)
+    int32_t lastStep = -1;     // N, index of the last valid row; below 1: an empty run
     float timeStep = 0.0f;     // s; step i is at time i x timeStep
 };
 
@@ -43,7 +43,7 @@ int32_t RunCsvStride(int32_t lastStep);
 
 // The whole file's text, final extra CR LF included. Reports progress through SetValue (value
 // i / (N / 50), rounded) but neither shows nor hides the window. Rows beyond what `data` holds
-// are not written.
+// are not written; an empty run (N = 0, or no run at all) gives the two header rows only.
 std::string BuildRunCsv(const RunTableView& table, const RunCsvProgress& progress = {});
 
 // Shows the progress window, builds the text, writes it to `path` (temporary file and rename)

@@ -7,11 +7,13 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "support/ByteBuilder.hpp"
 #include "core/Numbers.hpp"
 #include "files/DataOutputTexts.hpp"
+#include "files/SetupReaderTexts.hpp"
 #include "support/SampleVehicles.hpp"
 
 namespace {
@@ -207,6 +209,33 @@ TEST_F(DataOutputFileTest, DamagedFiles) {
     }
     EXPECT_EQ(boxes[4], "N/A");
     EXPECT_EQ(boxes[54], "N/A");  // no unit after a figure that cannot be given
+}
+
+}  // namespace
+
+namespace {
+
+// Random files (fixed seed): whatever the bytes, every box gets a text, and none of them is a
+// not-a-number or infinity text.
+TEST(ReaderTextsOfRandomBytes, NeverShowNotANumber) {
+    sample::ResetAll();
+    std::mt19937 random(20261207u);
+    std::uniform_int_distribution<int> byte(0, 255);
+    auto clean = [](const std::string& t) {
+        for (const char* bad : {"nan", "NaN", "inf", "Inf"})
+            if (t.find(bad) != std::string::npos) return false;
+        return true;
+    };
+    for (int n = 0; n < 500; ++n) {
+        std::string out(896, '\0'), setup(132, '\0');
+        for (char& c : out) c = static_cast<char>(byte(random));
+        for (char& c : setup) c = static_cast<char>(byte(random));
+        for (const std::string& t : files::DataOutputBoxTexts(*files::ParseDataOutputRecord(out)))
+            ASSERT_TRUE(clean(t)) << t;
+        const auto d = files::SetupReaderTexts(*files::ParseSetupRecord(setup));
+        for (const std::string& t : d.Info) ASSERT_TRUE(clean(t)) << t;
+        for (const std::string& t : d.Blanks) ASSERT_TRUE(clean(t)) << t;
+    }
 }
 
 }  // namespace

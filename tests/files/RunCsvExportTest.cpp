@@ -161,6 +161,11 @@ TEST_F(RunCsvExportTest, LongRunsAreThinnedToAtMost65534Rows) {
         EXPECT_EQ(lines[lines.size() - 3].substr(0, lines[lines.size() - 3].find(',')),
                   " " + core::SingleText(core::RoundToDecimals(0.0005f * k.lastWritten, 4)));
         EXPECT_EQ(Cells(lines[lines.size() - 3])[3], " " + std::to_string(k.lastWritten));
+        // Row r holds step r x stride.
+        const int32_t stride = files::RunCsvStride(k.n);
+        for (int32_t r : {0, 1, 2, 1000, k.rows - 1})
+            EXPECT_EQ(Cells(lines[static_cast<std::size_t>(2 + r)])[3],
+                      " " + std::to_string(r * stride));
     }
 }
 

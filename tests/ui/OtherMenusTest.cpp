@@ -87,18 +87,23 @@ TEST_F(OtherMenusTest, CaptionsShortcutsAndTheEntriesWaitingForTheirWindows) {
     EXPECT_EQ(w.LinksWebsite->Shortcut(), "Shift+F9");
     EXPECT_EQ(w.FileExit->Caption(), "E&xit Program");
     // Windows that exist are offered.
-    EXPECT_TRUE(w.ToolsUnitConverter->Enabled());
-    EXPECT_TRUE(w.ToolsMechCalcs->Enabled());
-    EXPECT_TRUE(w.ToolsRealtimeAcc->Enabled());
+    for (platform::MenuItem* e : {w.ToolsUnitConverter, w.ToolsMechCalcs, w.ToolsRealtimeAcc,
+                                  w.ToolsLargeGraph, w.ToolsBinaryReader, w.ToolsSetupReader,
+                                  w.OptionsAutoVeh, w.HelpAbout, w.ExportAccelerationData,
+                                  w.ExportDecelerationData})
+        EXPECT_TRUE(e->Enabled() && e->Click) << e->Caption();
 }
 
 TEST_F(OtherMenusTest, ToolEntriesOpenTheirWindowsAndGraphWindowsStopAtEight) {
     ui::Main& w = Start();
     w.ToolsUnitConverter->UserClick();
-    bool shown = false;
-    for (platform::Form* f : platform::Desktop::Instance().ShownForms())
-        shown = shown || f->ClassName() == "UnitConv";
-    EXPECT_TRUE(shown);
+    w.ToolsSetupReader->UserClick();
+    w.HelpAbout->UserClick();
+    std::set<std::string> shown;
+    for (platform::Form* f : platform::Desktop::Instance().ShownForms()) shown.insert(f->ClassName());
+    EXPECT_TRUE(shown.count("UnitConv"));
+    EXPECT_TRUE(shown.count("LFSSetupReader"));
+    EXPECT_TRUE(shown.count("About"));
     for (int i = 0; i < 10; ++i) w.ToolsLargeGraph->UserClick();
     EXPECT_EQ(charts::ResizeableGraphCode().OpenGraphWindowCount, 8);
     w.Unload();  // closes every other window

@@ -5,6 +5,8 @@
 // the radius of the driven rear wheels for a rear-driven car.
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <utility>
 #include <initializer_list>
 #include <string>
 
@@ -88,10 +90,14 @@ AccGraph Make(std::initializer_list<int> columns, float top, float xStep, float 
     return g;
 }
 
+// last: the last row of the run, -1 for a run without rows.
 AccGraph AccGraphOf(int index, int32_t last) {
     namespace C = analysis::AccCol;
     namespace R = analysis::AccRes;
     const auto& run = analysis::AccelerationCode();
+    const auto row = [&run, last](int32_t step, int column) {
+        return last >= 0 ? run.Row(step, column) : 0.0f;
+    };
     const auto& opt = core::OptionsSettings();
     const auto& tt = core::TextTable();
     const auto unit = [](Quantity q) { return core::UnitSuffix(q); };
@@ -118,7 +124,7 @@ AccGraph AccGraphOf(int index, int32_t last) {
                         opt.AccTimeGraphScaleX, Step(opt.AccTimeGraphScaleY, Quantity::Acc),
                         tt.QuantityTitleAcceleration, unit(Quantity::Acc));
         case 5:
-            return Make({C::Speed}, 1.05f * run.Row(last, C::Speed), opt.SpeedTimeGraphScaleX,
+            return Make({C::Speed}, 1.05f * row(last, C::Speed), opt.SpeedTimeGraphScaleX,
                         Step(opt.SpeedTimeGraphScaleY, Quantity::Speed), tt.QuantityTitleSpeed,
                         unit(Quantity::Speed));
         case 6:
@@ -145,10 +151,35 @@ AccGraph AccGraphOf(int index, int32_t last) {
                         tt.QuantityTitleDistance, unit(Quantity::DistanceSmall), kPlotFourCorners);
         }
         default:
-            return Make({C::FuelLeft}, 1.05f * run.Row(0, C::FuelLeft), opt.FuelTimeGraphScaleX,
+            return Make({C::FuelLeft}, 1.05f * row(0, C::FuelLeft), opt.FuelTimeGraphScaleX,
                         Step(opt.FuelTimeGraphScaleY, Quantity::Volume), tt.QuantityTitleVolume,
                         unit(Quantity::Volume));
     }
+}
+
+// The y title and unit of each deceleration graph.
+std::pair<std::string, std::string> DecTitles(int index) {
+    const auto& tt = core::TextTable();
+    const auto unit = [](Quantity q) { return core::UnitSuffix(q); };
+    switch (index) {
+        case 0: return {tt.QuantityTitleBrake, "%"};
+        case 1: return {AngularVelocityTitle(), unit(Quantity::ARV)};
+        case 2: return {tt.QuantityTitleGear, ""};
+        case 3: return {tt.QuantityTitleForce, unit(Quantity::Force)};
+        case 4: return {tt.QuantityTitleAcceleration, unit(Quantity::Acc)};
+        case 5: return {tt.QuantityTitleSpeed, unit(Quantity::Speed)};
+        case 6: return {tt.QuantityTitleDistance, unit(Quantity::DistanceLarge)};
+        case 7:
+        case 8: return {tt.QuantityTitleDistance, unit(Quantity::DistanceSmall)};
+        default: return {tt.QuantityTitleBrakeBalance, "%"};
+    }
+}
+
+// A run graph before the run has any rows: its axes and titles, no curve (the window would
+// otherwise go on showing the graph it showed before).
+void EmptyRunGraph(platform::Surface& s, const std::string& yTitle, const std::string& yUnit) {
+    PlotChart(s, ChartSeries{}, 0.0f, 1, -1, NAN, 0.0f, NAN, 0.0f,
+              core::TextTable().QuantityTitleTime, "s", yTitle, yUnit, false, kPlotSingle);
 }
 
 }  // namespace
@@ -156,7 +187,11 @@ AccGraph AccGraphOf(int index, int32_t last) {
 // Ids 2-11: the deceleration run's graphs, as on the deceleration page.
 void DrawDecelerationGraph(int16_t index, GraphWindow& window) {
     if (index < 0 || index >= GroupRange(GraphGroup::Deceleration).Count) return;
-    DrawDecChart(window.LargeGraph().Surf(), index);
+    platform::Surface& s = window.LargeGraph().Surf();
+    if (!DrawDecChart(s, index)) {
+        const auto [title, unit] = DecTitles(index);
+        EmptyRunGraph(s, title, unit);
+    }
     window.SetCurrentGraph(GroupRange(GraphGroup::Deceleration).FirstId + index);
 }
 
@@ -167,8 +202,11 @@ void DrawAccelerationGraph(int16_t index, GraphWindow& window) {
     const auto& run = analysis::AccelerationCode();
     const int32_t rows = std::min<int32_t>(
         run.AccLastStep + 1, static_cast<int32_t>(run.AccData.size() / analysis::kAccColumns));
-    if (rows >= 1) {
-        platform::Surface& s = window.LargeGraph().Surf();
+    platform::Surface& s = window.LargeGraph().Surf();
+    if (rows < 1) {
+        const AccGraph g = AccGraphOf(index, -1);
+        EmptyRunGraph(s, g.YTitle, g.YUnit);
+    } else {
         const int32_t last = rows - 1;
         const float dt = run.AccTimeStep;
         const AccGraph g = AccGraphOf(index, last);

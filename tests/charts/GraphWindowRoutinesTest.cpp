@@ -301,6 +301,23 @@ TEST_F(GraphWindowRoutines, AnEmptyStateDrawsEveryGraphWithoutInfiniteCoordinate
     }
 }
 
+TEST_F(GraphWindowRoutines, ARunWithoutRowsShowsItsAxesNotTheGraphBefore) {
+    analysis::SuspensionCode().SuspCorners[0].SpringLoad = 4000.0f;
+    for (int id : {7, 37}) {  // the speed of each run
+        charts::DrawSpringGraph(0, w);
+        DrawId(id, w);
+        EXPECT_EQ(w.CurrentGraph(), id);
+        bool bars = false, title = false;
+        for (const auto& o : w.Ops()) {
+            bars = bars || (o.kind != DrawOpKind::Text && o.color == charts::kRed);
+            title = title || (o.kind == DrawOpKind::Text && o.text.rfind("Speed", 0) == 0);
+        }
+        EXPECT_FALSE(bars) << id << ": the spring loads are gone";
+        EXPECT_TRUE(title) << id;
+        EXPECT_TRUE(w.Curves(charts::kBlack).empty()) << id;
+    }
+}
+
 TEST_F(GraphWindowRoutines, AnItemOutsideItsGroupDrawsNothing) {
     charts::DrawSpringGraph(0, w);
     const auto revision = w.LargeGraph().Surf().Revision();

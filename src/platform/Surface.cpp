@@ -70,7 +70,7 @@ void Surface::Touch() {
     if (Changed) Changed();
 }
 
-void Surface::Add(DrawOp op) {
+void Surface::Add(DrawOp&& op) {
     bool ok = Sane(op.x1) && Sane(op.y1);
     if (op.kind == DrawOpKind::Line || op.kind == DrawOpKind::Box)
         ok = ok && Sane(op.x2) && Sane(op.y2);

@@ -118,7 +118,7 @@ public:
     double ToPixelH(double h) const;
 
 private:
-    void Add(DrawOp op);
+    void Add(DrawOp&& op);
     void Touch();
     int pixelWidth_ = 0, pixelHeight_ = 0;
     bool userScale_ = false;

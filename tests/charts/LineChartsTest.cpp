@@ -207,3 +207,19 @@ TEST_F(LineChartsTest, ATableShorterThanItsLastIndexIsNotReadPast) {
 }
 
 }  // namespace
+
+namespace {
+
+// A stride of 0 is a caller's mistake that would never finish the segment loop: it stops a
+// debug build at once and draws the frame without curves otherwise.
+TEST_F(LineChartsTest, AStrideOfZeroNeverLoops) {
+#ifdef NDEBUG
+    Plot(Flat(1, 11), kPlotSingle, false, 0);
+    EXPECT_TRUE(Ops([](const DrawOp& o) { return o.kind == DrawOpKind::Line && o.width == 2; }).empty());
+    EXPECT_EQ(Texts().size(), 2u);
+#else
+    EXPECT_DEATH(Plot(Flat(1, 11), kPlotSingle, false, 0), "stride");
+#endif
+}
+
+}  // namespace

@@ -101,8 +101,8 @@ void ForEachEditControl(Main& w, F&& f) {
     each(w.VehData_NewAeroDeviceType);
 }
 
-void SetMenuEnabled(Main& w, const char* name, bool enabled) {
-    if (platform::MenuItem* m = w.FindMenu(name)) m->SetEnabled(enabled);
+void DisableMenu(Main& w, const char* name) {
+    if (platform::MenuItem* m = w.FindMenu(name)) m->SetEnabled(false);
 }
 // The closing gives an entry back only when it has something to open.
 void RestoreMenu(Main& w, const char* name) {
@@ -156,7 +156,7 @@ void OpenVehicleEditor(Main& w) {
     w.VehData_CreateNew->SetEnabled(false);
     w.VehData_EditExisting->SetEnabled(false);
     w.VehData_PhotoToggle->SetEnabled(false);
-    SetMenuEnabled(w, "OptionsPreferences", false);
+    DisableMenu(w, "OptionsPreferences");
     w.MainLabel(6).SetVisible(true);
     w.VehDataFrame(9).SetVisible(true);
     w.VehData_NewName->SetVisible(true);

@@ -5,8 +5,8 @@
 #include <array>
 
 #include "core/GlobalChassisLab.hpp"
-#include "platform/Services.hpp"
 #include "core/TextTable.hpp"
+#include "platform/Services.hpp"
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/VehCode.hpp"
 #include "ui/main/EngineDisplays.hpp"

@@ -20,6 +20,7 @@
 #include "ui/main/EngineDisplays.hpp"
 #include "ui/main/MainStartUp.hpp"
 #include "ui/main/VehicleEditorChecks.hpp"
+#include "ui/tools/TorqueDataTable.hpp"
 #include "vehicle/VehCode.hpp"
 
 namespace testsupport {
@@ -61,6 +62,7 @@ protected:
 
 private:
     static void ResetState() {
+        ui::ResetTorqueDataTable();
         ui::ResetMainWindow();
         ui::ResetGraphWindows();
         ui::MainStartUp() = ui::MainStartUpState{};

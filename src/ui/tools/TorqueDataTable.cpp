@@ -116,6 +116,11 @@ void CloseTorqueDataTable() {
     if (TorqueTable().Holder.IsLoaded()) TorqueTable().Holder.Peek()->Unload();
 }
 
+void ResetTorqueDataTable() {
+    CloseTorqueDataTable();
+    TorqueTable().Holder.Reset();
+}
+
 TorqueDataTable* OpenTorqueDataTable() {
     auto& holder = TorqueTable().Holder;
     return holder.IsLoaded() ? holder.Peek() : nullptr;

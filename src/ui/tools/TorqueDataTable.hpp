@@ -38,6 +38,8 @@ TorqueTableLayout LayoutTorqueTable(int windowWidth, int windowHeight, int colum
 void ShowTorqueDataTable();
 // Closes the window when it is open.
 void CloseTorqueDataTable();
+// Unloads the window and forgets it (tests start each case without it).
+void ResetTorqueDataTable();
 // The open window, or nullptr.
 TorqueDataTable* OpenTorqueDataTable();
 

@@ -4,6 +4,7 @@
 //
 // Integration is semi-implicit Euler: speed from this step's acceleration, then distance from
 // the new speed. Load transfer is positive towards the rear.
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/AccelerationCode.hpp"
@@ -40,6 +41,9 @@ constexpr float kStopNetForce = 4.0f;        // N: the run is at its top speed b
 constexpr float kStopAfterShift = 0.2f;      // s settled after a shift before stopping
 constexpr double kProgressSpan = 1.08 * 1.05;  // progress bar maximum per unit of steps
 constexpr std::size_t kThrottleLadderStart = 2048;
+// Highest forward gear the gear tables hold.
+constexpr uint8_t kTopGear =
+    std::tuple_size_v<decltype(vehicle::GearingCodeState::OverallRatios)> - 1;
 
 // Writes the progress bar value when it changes.
 void SetProgressValue(const AccRunLinks& links, int32_t value) {
@@ -103,7 +107,9 @@ void InitRun(Run& r, float dt, const AccRunInputs& inputs, const AccRunLinks& li
     r.fuelMass = 0.0f;
 
     r.driveType = v.Drivetrain.DriveType;
-    r.numGears = v.Drivetrain.NumGears;
+    // The gear tables hold seven forward gears; a record with more (or none) is run in the
+    // gears the tables hold.
+    r.numGears = std::clamp<uint8_t>(v.Drivetrain.NumGears, 1, kTopGear);
     r.efficiency = v.Drivetrain.DrivetrainEfficiency;
     r.shiftTime = v.Drivetrain.ShiftTime;
     r.frontShare = gearing.FrontTorqueShare;

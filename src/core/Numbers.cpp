@@ -160,8 +160,9 @@ double Val(std::string_view t) {
     }
     if (!anyDigit) return 0.0;
 
-    // Exponent: taken only when at least one digit follows the E and its sign.
-    if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
+    // Exponent: taken only when at least one digit follows the E (or D, the double-precision
+    // exponent letter: "1D3" is 1000) and its sign.
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
         std::string exp = "e";
         std::size_t k = SkipBlanks(t, i + 1);
         if (k < t.size() && (t[k] == '+' || t[k] == '-')) {

@@ -23,12 +23,12 @@ inline constexpr VbBool ToVbBool(bool b) { return b ? VbTrue : VbFalse; }
 inline constexpr bool FromVbBool(int v) { return v != 0; }
 
 // Longest leading number of the text: optional leading blanks/tabs, optional sign, digits with
-// one optional "." and an optional exponent (E or e, optional sign, digits). Blanks, tabs and
-// line feeds inside the number are skipped ("1 2" reads 12, "- 5" reads -5). An exponent
-// without digits is not part of the number ("3e" reads 3). "&H1F" / "&O17" read hex and octal
-// as plain non-negative values ("&HFFFF" is 65535). Returns 0 for text with no number. A
-// number too large for a double gives +/-infinity, one too small 0. Never throws; the result
-// never depends on the locale.
+// one optional "." and an optional exponent (E, e, D or d, optional sign, digits; "1D3" is
+// 1000). Blanks, tabs and line feeds inside the number are skipped ("1 2" reads 12, "- 5"
+// reads -5). An exponent without digits is not part of the number ("3e" reads 3). "&H1F" /
+// "&O17" read hex and octal as plain non-negative values ("&HFFFF" is 65535). Returns 0 for
+// text with no number. A number too large for a double gives +/-infinity, one too small 0.
+// Never throws; the result never depends on the locale.
 double Val(std::string_view text);
 
 // Result of a checked conversion: the clamped value and whether it was in range.

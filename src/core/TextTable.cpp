@@ -84,6 +84,8 @@ void SetTexts(TextTableState& t) {
     t.MsgBadVehicleVersion = "Incorrect vehicle data file version";
     t.MsgBadSetupFile = "Not a valid setup file";
     t.MsgBadSetupVersion = "Incorrect setup file version";
+    t.MsgFileEmpty = "The file is empty.";
+    t.MsgBadVehicleField = "Value out of range: ";
     t.MsgSetupVehicleNotLoaded =
         "This setup is for a vehicle not currently loaded in the program.\r\n"
         "Load the relevant vehicle before attempting to open this setup again.";

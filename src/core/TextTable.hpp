@@ -45,7 +45,8 @@ struct TextTableState {
     // 11. Messages and message titles.
     std::string MsgTitleFileExists, MsgOverwritePrefix, MsgOverwriteSuffix, MsgFileNotExist,
         MsgTitleProblem, MsgTitleError, MsgBadDataOutputFile, MsgBadVehicleFile,
-        MsgBadVehicleVersion, MsgBadSetupFile, MsgBadSetupVersion, MsgSetupVehicleNotLoaded;
+        MsgBadVehicleVersion, MsgBadSetupFile, MsgBadSetupVersion, MsgSetupVehicleNotLoaded,
+        MsgFileEmpty, MsgBadVehicleField;
     // 12. Column labels of the run export.
     std::string CsvLabelTime, CsvLabelSpeed, CsvLabelEngineAngVel, CsvLabelGear,
         CsvLabelDrivingForce, CsvLabelResistance, CsvLabelNetForce, CsvLabelAcceleration,

@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,9 +34,42 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The file a path names once symbolic links are followed (the path itself when it is no link).
+// A link to a file not yet there gives that file's path, so the save creates it. The empty
+// text after 40 links (a loop).
+std::string FollowLinks(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path p(path);
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec)) || ec) return p.string();
+        const fs::path target = fs::read_symlink(p, ec);
+        if (ec) return p.string();
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    return {};
+}
+
+// Makes the rename in the folder durable: without this a power cut just after the save can
+// bring back the old file (or none) although the new contents were on the disk.
+void SyncFolderOf(const std::string& path) {
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    if (folder.empty()) folder = ".";
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    (void)::fsync(fd);  // some file systems cannot sync a folder; the file itself is synced
+    ::close(fd);
+}
+
 }  // namespace
 
-std::string ReplaceFileContents(const std::string& path, std::string_view bytes) {
+std::string ReplaceFileContents(const std::string& linkOrPath, std::string_view bytes) {
+    // Saving over a symbolic link replaces the file it points to and keeps the link.
+    const std::string path = FollowLinks(linkOrPath);
+    if (path.empty()) {
+        errno = ELOOP;
+        return SystemError("Cannot replace the file");
+    }
     // The temporary file sits beside the target so the rename stays within one file system.
     std::string tempPath;
     int fd = -1;
@@ -61,7 +96,11 @@ std::string ReplaceFileContents(const std::string& path, std::string_view bytes)
     if (error.empty() && ::rename(tempPath.c_str(), path.c_str()) != 0) {
         error = SystemError("Cannot replace the file");
     }
-    if (!error.empty()) ::unlink(tempPath.c_str());
+    if (!error.empty()) {
+        ::unlink(tempPath.c_str());
+        return error;
+    }
+    SyncFolderOf(path);
     return error;
 }
 

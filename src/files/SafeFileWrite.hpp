@@ -2,7 +2,9 @@
 //
 // A file is replaced by writing the new contents to a temporary file in the same folder and
 // renaming it over the old one, so a failed write never leaves a half-written or emptied
-// file: the old file stays as it was.
+// file: the old file stays as it was. The folder is synced after the rename, so the new file
+// survives a power cut. A symbolic link is written through: its target gets the contents and
+// the link stays.
 #pragma once
 
 #include <string>

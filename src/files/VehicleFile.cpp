@@ -10,11 +10,9 @@
 #include "files/FileMessages.hpp"
 #include "platform/Services.hpp"
 #include "vehicle/VehCode.hpp"
+#include "vehicle/VehicleFieldRanges.hpp"
 
 namespace files {
-namespace {
-
-}  // namespace
 
 bool SaveVehicleFile(uint8_t Index, const std::string& path) {
     const auto& vehicles = core::GlobalChassisLab().Vehicles;
@@ -38,7 +36,13 @@ bool SaveVehicleFile(uint8_t Index, const std::string& path) {
 
 bool LoadVehicleFile(const std::string& Path, bool Select) {
     auto& g = core::GlobalChassisLab();
-    if (CheckFile(Path) != 1) {
+    const int16_t exists = CheckFile(Path);
+    if (exists == 0) {
+        const auto& texts = core::TextTable();
+        ShowFileError(texts.MsgFileEmpty + "\r\n" + texts.MsgBadVehicleFile);
+        return false;
+    }
+    if (exists != 1) {
         ShowFileError(core::TextTable().MsgFileNotExist);
         return false;
     }
@@ -59,6 +63,14 @@ bool LoadVehicleFile(const std::string& Path, bool Select) {
     }
     if (record.Version != kVehicleFileVersion) {
         ShowFileProblem(core::TextTable().MsgBadVehicleVersion);
+        return false;
+    }
+    // Values the vehicle editor would never store (a NaN, a 1e38 kg body, nine gears) would
+    // reach every analysis; such a file is refused, naming the first bad field.
+    const std::string badField = vehicle::FirstFieldOutOfRange(record.Vehicle);
+    if (!badField.empty()) {
+        ShowFileError(core::TextTable().MsgBadVehicleFile + "\r\n" +
+                      core::TextTable().MsgBadVehicleField + badField);
         return false;
     }
     const std::string trimmedName = core::Trim(record.Vehicle.Name);

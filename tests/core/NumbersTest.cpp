@@ -27,6 +27,8 @@ TEST(Val, ReadsTheLongestLeadingNumber) {
         {"1.2.3", 1.2},  // a second point ends the number
         {"1,5", 1.0},    // a comma is never a decimal point
         {"3e", 3.0}, {"3e+x", 3.0},  // an exponent needs digits
+        // D is the exponent letter of double-precision numbers.
+        {"1D3", 1000.0}, {"2.5d-2", 0.025}, {"-1.5D+2", -150.0}, {"4D", 4.0}, {"1D999", kInf},
         // Blanks inside the number are skipped.
         {"1 2", 12.0}, {"- 5", -5.0}, {"1 . 5 e 1", 15.0}, {"\n3", 3.0},
         // No number: zero.

@@ -22,8 +22,8 @@ protected:
 
 TEST_F(ListFilesTest, StartUpListLoadsNamedVehiclesInOrderSkippingBlanksAndMissing) {
     auto& g = core::GlobalChassisLab();
-    WriteVehicleFile(VehiclePath("A"), DistinctVehicle("Alpha"));
-    WriteVehicleFile(VehiclePath("B"), DistinctVehicle("Bravo"));
+    WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
+    WriteVehicleFile(VehiclePath("B"), ValidVehicle("Bravo"));
     WriteFile(VehiclePath("Empty"), "");
     WriteFile(App("autoveh.lst"), "A\r\n\r\nMissing\r\nEmpty\r\nB\r\n\r\n");
     g.FormLoading = core::VbTrue;
@@ -45,7 +45,7 @@ TEST_F(ListFilesTest, StartUpListMissingEmptyOrRepeated) {
     EXPECT_TRUE(Shown().empty());
 
     // A name with surrounding blanks is used as written: " A" is not "A".
-    WriteVehicleFile(VehiclePath("A"), DistinctVehicle("Alpha"));
+    WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
     WriteFile(App("autoveh.lst"), " A\r\nA\r\nA");
     files::LoadAutoVehicles();
     EXPECT_EQ(g.VehicleCount, 1);
@@ -59,7 +59,7 @@ TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
     std::string list;
     for (int i = 0; i < 205; ++i) {
         const std::string stem = "v" + std::to_string(i);
-        WriteVehicleFile(VehiclePath(stem), DistinctVehicle("Vehicle " + std::to_string(i)));
+        WriteVehicleFile(VehiclePath(stem), ValidVehicle("Vehicle " + std::to_string(i)));
         list += stem + "\r\n";
     }
     WriteFile(App("autoveh.lst"), list);
@@ -78,7 +78,7 @@ TEST_F(ListFilesTest, StartUpListWrittenByTheEditorReadsBack) {
     EXPECT_EQ(ReadFile(root / "autoveh.lst"), "\r\n");
     EXPECT_EQ(FilesIn(root), 2);  // "vehicles" and the list; no temporary file left
 
-    WriteVehicleFile(VehiclePath("A"), DistinctVehicle("Alpha"));
+    WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
     ASSERT_TRUE(files::SaveAutoVehicleList({"A"}));
     files::LoadAutoVehicles();
     EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 1);

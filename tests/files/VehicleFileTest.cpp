@@ -88,7 +88,8 @@ TEST_F(VehicleFileTest, RoundTripKeepsEveryFieldBitForBit) {
     auto& g = core::GlobalChassisLab();
     auto v = DistinctVehicle("Round trip");
     // Values a text or double detour would alter: negative zero, a subnormal, a NaN with a
-    // payload, infinity, the largest float.
+    // payload, infinity, the largest float. The reader refuses such a vehicle, so the layout
+    // is read back through the decoder.
     v.BodyCoG.X = -0.0f;
     v.FuelTankPos.Y = std::numeric_limits<float>::denorm_min();
     v.Drivetrain.DrivetrainEfficiency = std::bit_cast<float>(0x7FC01234u);
@@ -100,11 +101,10 @@ TEST_F(VehicleFileTest, RoundTripKeepsEveryFieldBitForBit) {
     const std::string path = VehiclePath("roundtrip");
     ASSERT_TRUE(files::SaveVehicleFile(0, path));
     const std::string first = ReadFile(path);
-
-    core::GlobalChassisLab() = core::GlobalChassisLabState{};
-    ASSERT_TRUE(files::LoadVehicleFile(path, false)) << LastMessage();
-    ASSERT_EQ(core::GlobalChassisLab().VehicleCount, 1);
-    const auto& r = core::GlobalChassisLab().Vehicles[0];
+    ASSERT_EQ(first.size(), files::kVehicleFileSize);
+    files::VehicleFileBytes bytes{};
+    std::copy(first.begin(), first.end(), bytes.begin());
+    const vehicle::VehicleRecord r = files::DecodeVehicleFile(bytes).Vehicle;
 
     EXPECT_EQ(r.Name, v.Name);
     ExpectSameBits(r.BodyCoG.X, v.BodyCoG.X, "negative zero");
@@ -121,11 +121,22 @@ TEST_F(VehicleFileTest, RoundTripKeepsEveryFieldBitForBit) {
     EXPECT_EQ(r.Engine.FuelType, 7);
     ExpectSameBits(r.Seats[1].Z, v.Seats[1].Z, "last float");
 
-    // Every other field: saving the loaded copy reproduces the file byte for byte.
+    // Every other field: saving the decoded copy reproduces the file byte for byte.
     g.Vehicles[0] = r;
     const std::string second = VehiclePath("again");
     ASSERT_TRUE(files::SaveVehicleFile(0, second));
     EXPECT_EQ(ReadFile(second), first);
+
+    // A vehicle the reader takes comes back through the reader unchanged.
+    g.Vehicles[0] = ValidVehicle("Loaded back");
+    ASSERT_TRUE(files::SaveVehicleFile(0, path));
+    const std::string valid = ReadFile(path);
+    core::GlobalChassisLab() = core::GlobalChassisLabState{};
+    ASSERT_TRUE(files::LoadVehicleFile(path, false)) << LastMessage();
+    ASSERT_EQ(core::GlobalChassisLab().VehicleCount, 1);
+    core::GlobalChassisLab().Vehicles.push_back(core::GlobalChassisLab().Vehicles[0]);
+    ASSERT_TRUE(files::SaveVehicleFile(1, second));
+    EXPECT_EQ(ReadFile(second), valid);
 
     // A false boolean is stored as 0, and a 32-character name fills the field unpadded.
     auto w = DistinctVehicle(std::string(32, 'N'));
@@ -140,7 +151,7 @@ TEST_F(VehicleFileTest, RoundTripKeepsEveryFieldBitForBit) {
 
 TEST_F(VehicleFileTest, RefusedFilesChangeNothingAndSayWhy) {
     auto& g = core::GlobalChassisLab();
-    WriteVehicleFile(VehiclePath("good"), DistinctVehicle("Good"));
+    WriteVehicleFile(VehiclePath("good"), ValidVehicle("Good"));
     std::string good = ReadFile(VehiclePath("good"));
 
     struct Case {
@@ -158,8 +169,28 @@ TEST_F(VehicleFileTest, RefusedFilesChangeNothingAndSayWhy) {
     v2[7] = 2;
     std::string v4 = good;
     v4[7] = 4;
+    // Damaged values: a NaN body mass, 1e38 kg, eight gears (byte 220): the reader names the
+    // first field the vehicle editor would not accept.
+    auto withFloat = [&](std::size_t offset, float f) {
+        std::string b = good;
+        const auto u = std::bit_cast<uint32_t>(f);
+        for (int i = 0; i < 4; ++i) b[offset + i] = static_cast<char>(u >> (8 * i));
+        return b;
+    };
+    const std::string nanMass = withFloat(40, std::numeric_limits<float>::quiet_NaN());
+    const std::string hugeMass = withFloat(40, 1e38f);
+    std::string eightGears = good;
+    eightGears[220] = 8;
     const Case cases[] = {
-        {"empty", "", "File does not exist!", platform::MsgIcon::Critical, "Error!"},
+        {"empty", "", "The file is empty.\r\nNot a valid vehicle data file",
+         platform::MsgIcon::Critical, "Error!"},
+        {"NaN body mass", nanMass, "Not a valid vehicle data file\r\nValue out of range: BodyMass",
+         platform::MsgIcon::Critical, "Error!"},
+        {"1e38 kg", hugeMass, "Not a valid vehicle data file\r\nValue out of range: BodyMass",
+         platform::MsgIcon::Critical, "Error!"},
+        {"eight gears", eightGears,
+         "Not a valid vehicle data file\r\nValue out of range: Drivetrain.NumGears",
+         platform::MsgIcon::Critical, "Error!"},
         {"truncated", good.substr(0, 325), "Not a valid vehicle data file",
          platform::MsgIcon::Critical, "Error!"},
         {"header only", good.substr(0, 8), "Not a valid vehicle data file",
@@ -200,9 +231,9 @@ TEST_F(VehicleFileTest, RefusedFilesChangeNothingAndSayWhy) {
 
 TEST_F(VehicleFileTest, NamesCompareTrimmedAndCaseSensitive) {
     auto& g = core::GlobalChassisLab();
-    WriteVehicleFile(VehiclePath("a"), DistinctVehicle("Race Car"));
-    WriteVehicleFile(VehiclePath("b"), DistinctVehicle("   Race Car"));
-    WriteVehicleFile(VehiclePath("c"), DistinctVehicle("race car"));
+    WriteVehicleFile(VehiclePath("a"), ValidVehicle("Race Car"));
+    WriteVehicleFile(VehiclePath("b"), ValidVehicle("   Race Car"));
+    WriteVehicleFile(VehiclePath("c"), ValidVehicle("race car"));
 
     ASSERT_TRUE(files::LoadVehicleFile(VehiclePath("a"), false));
     // Reloading the same file, or a name differing only in leading blanks, is refused.
@@ -220,9 +251,9 @@ TEST_F(VehicleFileTest, NamesCompareTrimmedAndCaseSensitive) {
 
 TEST_F(VehicleFileTest, FirstVehicleLoadedForSelectionEndsStartUp) {
     auto& g = core::GlobalChassisLab();
-    WriteVehicleFile(VehiclePath("a"), DistinctVehicle("A"));
-    WriteVehicleFile(VehiclePath("b"), DistinctVehicle("B"));
-    WriteVehicleFile(VehiclePath("c"), DistinctVehicle("C"));
+    WriteVehicleFile(VehiclePath("a"), ValidVehicle("A"));
+    WriteVehicleFile(VehiclePath("b"), ValidVehicle("B"));
+    WriteVehicleFile(VehiclePath("c"), ValidVehicle("C"));
 
     g.FormLoading = core::VbTrue;
     ASSERT_TRUE(files::LoadVehicleFile(VehiclePath("a"), false));
@@ -242,7 +273,7 @@ TEST_F(VehicleFileTest, TwoHundredAndFirstVehicleIsRefused) {
     auto& g = core::GlobalChassisLab();
     for (int i = 0; i < 200; ++i) g.Vehicles.push_back(DistinctVehicle("V" + std::to_string(i)));
     g.VehicleCount = 200;
-    WriteVehicleFile(VehiclePath("extra"), DistinctVehicle("Extra"));
+    WriteVehicleFile(VehiclePath("extra"), ValidVehicle("Extra"));
 
     EXPECT_FALSE(files::LoadVehicleFile(VehiclePath("extra"), true));
     EXPECT_EQ(LastMessage(), "You can only load up to 200 vehicles at any one time.");

@@ -64,6 +64,28 @@ vehicle::VehicleRecord DistinctVehicle(const std::string& name) {
     return v;
 }
 
+vehicle::VehicleRecord ValidVehicle(const std::string& name) {
+    vehicle::VehicleRecord v = DistinctVehicle(name);
+    for (int i = 0; i < 4; ++i)
+        v.AeroElements[i] = {i, 0.5f + 0.01f * i, 0.4f + 0.1f * i, 0.2f + 0.1f * i};
+    auto& e = v.Engine;
+    e.EngineBrakingCoeff = 0.07f;
+    e.IdleTorqueFraction = 0.6f;
+    e.LowerShape = 1.5f;
+    e.UpperShapeA = 0.6f;
+    e.UpperShapeB = 0.9975f;
+    e.ReducePowerFactor = 0.98f;
+    e.ShiftPowerFactor = 1.02f;
+    v.Tyres[1] = {245, 40, 18};
+    v.RotatingMass = {18.5f, 19.5f};
+    v.Axles[0] = {1.1f, 1.2f, 0.2f, 0.21f, 80.0f, 0.12f, 1.5f};
+    v.Axles[1] = {1.15f, 1.25f, 0.05f, -0.02f, 75.0f, 0.13f, 1.52f};
+    v.HandicapHeight = 0.45f;
+    v.Seats[0] = {0.7f, 0.55f, 0.5f};
+    v.Seats[1] = {0.65f, 0.25f, 0.52f};
+    return v;
+}
+
 void WriteVehicleFile(const std::string& path, const vehicle::VehicleRecord& v) {
     files::VehicleFileRecord record;
     record.Identifier = files::kVehicleFileId;

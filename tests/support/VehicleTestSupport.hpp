@@ -60,6 +60,9 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 // A vehicle whose every field holds a distinct value, so a field written to the wrong place
 // or in the wrong width shows up.
 vehicle::VehicleRecord DistinctVehicle(const std::string& name);
+// DistinctVehicle with every field within what the vehicle editor accepts, so the vehicle file
+// reader takes it.
+vehicle::VehicleRecord ValidVehicle(const std::string& name);
 
 // Writes a valid vehicle file (through the file format, not through the vehicle list).
 void WriteVehicleFile(const std::string& path, const vehicle::VehicleRecord& v);

@@ -182,7 +182,8 @@ TEST_F(SetupFileIOTest, BadFilesGiveTheirMessageAndChangeNothing) {
     };
     const std::vector<Case> cases = {
         {"missing", "Car One_missing.set", std::nullopt, t.MsgFileNotExist, t.MsgTitleError, false},
-        {"empty", "Car One_empty.set", std::string(), t.MsgFileNotExist, t.MsgTitleError, false},
+        {"empty", "Car One_empty.set", std::string(), "The file is empty.\r\nNot a valid setup file",
+         t.MsgTitleError, false},
         {"short", "Car One_short.set", good.substr(0, 131), t.MsgBadSetupFile, t.MsgTitleError, false},
         {"identifier", "Car One_id.set", "SRSETX" + good.substr(6), t.MsgBadSetupFile,
          t.MsgTitleError, false},

@@ -183,8 +183,11 @@ bool OpenSetupFile(bool showMessages) {
     const auto& texts = core::TextTable();
     const std::string path = state.SetupOpenPath;
 
-    if (CheckFile(path) != 1) {
-        if (showMessages) ShowFileError(texts.MsgFileNotExist);
+    const int16_t exists = CheckFile(path);
+    if (exists != 1) {
+        if (showMessages)
+            ShowFileError(exists == 0 ? texts.MsgFileEmpty + "\r\n" + texts.MsgBadSetupFile
+                                      : texts.MsgFileNotExist);
         return false;
     }
     // Everything is checked before anything changes: the file, the vehicle it belongs to and

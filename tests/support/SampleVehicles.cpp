@@ -60,7 +60,8 @@ vehicle::VehicleRecord SampleCar(uint8_t driveType) {
     for (auto& a : v.Axles) a = {1.0f, 1.0f, 0.2f, 0.2f, 70.0f, 0.14f, 1.5f};
     v.Wheelbase = 2.6f;
     v.HandicapHeight = 0.3f;
-    v.Seats = {vehicle::PositionXYZ{0.7f, 0.55f, 0.35f}, vehicle::PositionXYZ{0.3f, 0.3f, 0.35f}};
+    // The stored rear seat is the right-hand one (selection mirrors it to the left), as kSeats.
+    v.Seats = {vehicle::PositionXYZ{0.7f, 0.55f, 0.35f}, vehicle::PositionXYZ{0.7f, 0.3f, 0.35f}};
     v.MaxPassengers = 4;
     return v;
 }

@@ -23,7 +23,6 @@ protected:
     void WriteVehicle(const std::string& stem, const std::string& name) {
         vehicle::VehicleRecord v = sample::SampleCar();
         vehicle::SetVehicleName(v, name);
-        v.Seats[1].X = 0.7f;  // a stored seat is right of the centre line (the reader checks)
         vehtest::WriteVehicleFile((root / "vehicles" / (stem + ".vd3")).string(), v);
     }
     void WriteList(const std::string& text) { vehtest::WriteFile(root / "autoveh.lst", text); }

@@ -136,14 +136,20 @@ void ShowGraphInNewestWindow(GraphGroup group, int16_t index) {
 }
 
 void RefreshGraphWindows(GraphGroup group) {
+    RefreshGraphWindows(group, 0, static_cast<int16_t>(GroupRange(group).Count - 1));
+}
+
+void RefreshGraphWindows(GraphGroup group, int16_t firstItem, int16_t lastItem) {
     auto& r = ResizeableGraphCode();
     if (r.OpenGraphWindowCount == 0) return;
-    const GraphGroupRange range = GroupRange(group);
+    const int16_t first = GroupRange(group).FirstId;
     for (int i = 0; i < r.GraphWindowSlotCount; ++i) {
         GraphWindow* w = OpenGraphWindowAt(i);
         if (!w) continue;
-        const int id = w->CurrentGraph();
-        if (range.Holds(id)) DrawGroupGraph(group, static_cast<int16_t>(id - range.FirstId), *w);
+        const int item = w->CurrentGraph() - first;
+        if (item >= firstItem && item <= lastItem && item < GroupRange(group).Count && item >= 0) {
+            DrawGroupGraph(group, static_cast<int16_t>(item), *w);
+        }
     }
 }
 

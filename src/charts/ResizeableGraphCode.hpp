@@ -82,6 +82,9 @@ void ShowGraphItem(GraphGroup group, int16_t index, GraphWindow& window);
 void ShowGraphInNewestWindow(GraphGroup group, int16_t index);
 // Redraws every open window whose graph belongs to the group, with its own item.
 void RefreshGraphWindows(GraphGroup group);
+// The same for the windows showing items firstItem..lastItem of the group (a chart routine
+// that draws only some of its group's graphs).
+void RefreshGraphWindows(GraphGroup group, int16_t firstItem, int16_t lastItem);
 // The group's draw routine.
 void DrawGroupGraph(GraphGroup group, int16_t index, GraphWindow& window);
 

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -154,10 +155,41 @@ void PaintText(QPainter& p, const DrawOp& op) {
     p.restore();
 }
 
+// A long curve with many points to a pixel column (a run of thousands of steps) keeps, of each
+// stretch of points in one column, the first, the lowest, the highest and the last, in the
+// order they came: the same pixels at a fraction of the lines.
+void ThinByColumn(QPolygonF& run) {
+    constexpr qsizetype kWorthIt = 256;
+    if (run.size() < kWorthIt) return;
+    QPolygonF out;
+    out.reserve(run.size());
+    qsizetype start = 0;
+    while (start < run.size()) {
+        const double column = std::floor(run[start].x());
+        qsizetype end = start + 1;
+        qsizetype low = start, high = start;
+        while (end < run.size() && std::floor(run[end].x()) == column) {
+            if (run[end].y() < run[low].y()) low = end;
+            if (run[end].y() > run[high].y()) high = end;
+            ++end;
+        }
+        const qsizetype last = end - 1;
+        qsizetype keep[4] = {start, std::min(low, high), std::max(low, high), last};
+        qsizetype previous = -1;
+        for (qsizetype k : keep) {
+            if (k != previous) out << run[k];
+            previous = k;
+        }
+        start = end;
+    }
+    if (out.size() < run.size()) run.swap(out);
+}
+
 // A run of segments in one pen. A solid two-pixel pen (every chart curve) is traced as a
 // one-pixel line at the four corners of a two-pixel square: the same pixels as the wide
 // stroke give or take its ends, for a fraction of the cost of stroking thousands of joins.
 void PaintPolyline(QPainter& p, QPolygonF& run, const DrawOp& op, PenCache& pens) {
+    ThinByColumn(run);
     if (op.width != 2 || op.style != 0 || p.testRenderHint(QPainter::Antialiasing)) {
         pens.Set(p, op);
         p.drawPolyline(run);

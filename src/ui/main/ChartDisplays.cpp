@@ -32,18 +32,18 @@ void DrawPhysicalChart(Main& form) {
 void DrawSuspChart(Main& form) {
     charts::DrawSuspRearView(form.Analysis_SuspChart(3).Surf());
     charts::DrawSuspSideView(form.Analysis_SuspChart(4).Surf());
-    RefreshGraphWindows(GraphGroup::Springs);
+    RefreshGraphWindows(GraphGroup::Springs, 3, 4);  // rear and side views
 }
 
 void DrawSuspDamperChart(Main& form) {
     charts::DrawSpringLoadChart(form.Analysis_SuspChart(0).Surf());
     charts::DrawWheelTravelChart(form.Analysis_SuspChart(1).Surf());
-    RefreshGraphWindows(GraphGroup::Springs);
+    RefreshGraphWindows(GraphGroup::Springs, 0, 1);  // spring loads and deflections
 }
 
 void DrawSuspBalance(Main& form) {
     charts::DrawRollStiffnessChart(form.Analysis_SuspChart(2).Surf());
-    RefreshGraphWindows(GraphGroup::Springs);
+    RefreshGraphWindows(GraphGroup::Springs, 2, 2);  // roll stiffness
     charts::DrawBalanceBar(Surf(form.Analysis_SuspBalance),
                            analysis::SuspensionCode().RollPerMassRearShare);
 }
@@ -118,12 +118,12 @@ void DrawTyreDiagrams(Main& form) {
 void DrawAeroSpeedChart(Main& form) {
     charts::DrawAeroSpeedChart(form.Analysis_AeroForcesChart(0).Surf(),
                                core::FromVbBool(SettingHandlers().AeroGraphMode));
-    RefreshGraphWindows(GraphGroup::Aero);
+    RefreshGraphWindows(GraphGroup::Aero, 0, 1);  // drag and lift against speed
 }
 
 void DrawAeroForcesChart(Main& form) {
     charts::DrawAeroForcesChart(form.Analysis_AeroForcesChart(1).Surf());
-    RefreshGraphWindows(GraphGroup::Aero);
+    RefreshGraphWindows(GraphGroup::Aero, 2, 2);  // the wheel loads
 }
 
 void DrawAeroBalanceDiagram(Main& form) {

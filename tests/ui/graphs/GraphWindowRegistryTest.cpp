@@ -212,6 +212,14 @@ TEST_F(GraphWindowRegistry, TheRefreshRedrawsOnlyWindowsShowingTheGroup) {
     EXPECT_EQ(Window(0).CurrentGraph(), 12);
     EXPECT_EQ(Window(2).CurrentGraph(), 16);
 
+    // Only the items asked for: the roll stiffness window (14) is left alone by a redraw of
+    // spring loads and deflections (12, 13).
+    Window(3).SpringMenuItem(2).UserClick();
+    const uint64_t roll = Drawn(3), loads = Drawn(0);
+    charts::RefreshGraphWindows(GraphGroup::Springs, 0, 1);
+    EXPECT_EQ(Drawn(3), roll);
+    EXPECT_GT(Drawn(0), loads);
+
     // A closed window is never drawn, even though it keeps its graph id.
     Window(0).UserClose();
     const uint64_t closed = Drawn(0);

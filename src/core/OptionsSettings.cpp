@@ -155,6 +155,12 @@ std::string_view UnitPresetName(int16_t preset, Quantity q) {
     return {};
 }
 
+std::array<Quantity, kQuantityCount> UnitPresetOrder() {
+    std::array<Quantity, kQuantityCount> order{};
+    for (std::size_t i = 0; i < kPresets.size(); ++i) order[i] = kPresets[i].quantity;
+    return order;
+}
+
 void ApplyUnitPreset(int16_t index) {
     if (index < 0 || index > 2) return;
     for (const PresetRow& row : kPresets) {

@@ -12,6 +12,7 @@
 // round. Booleans are core::VbBool (true = -1, false = 0).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -196,6 +197,8 @@ void ApplySelectedUnits();
 void ApplyUnitPreset(int16_t index);
 // The preset's unit name for a quantity (empty for an unknown preset).
 std::string_view UnitPresetName(int16_t preset, Quantity q);
+// The order in which a preset selects the quantities' units.
+std::array<Quantity, kQuantityCount> UnitPresetOrder();
 
 // ---- Display and input conversion ----
 // Text shown for "not applicable": an inverse unit of an internal value of 0.

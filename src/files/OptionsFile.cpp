@@ -5,13 +5,13 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <limits>
 #include <optional>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
 #include "core/GlobalChassisLab.hpp"
+#include "core/GraphScales.hpp"
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
 #include "files/SafeFileWrite.hpp"
@@ -39,9 +39,10 @@ struct OptionsLine {
 constexpr OptionsLine Unit(std::string_view key, Quantity q) {
     return {key, Kind::Unit, q, nullptr, nullptr, 0, 0};
 }
-// A grid spacing: a whole number of display units, at least 1.
+// A grid spacing: a whole number of display units within its slider's range
+// (core/GraphScales.hpp).
 constexpr OptionsLine Scale(std::string_view key, int16_t OptionsBlock::*field) {
-    return {key, Kind::Scale, Quantity::Speed, field, nullptr, 1, 32767};
+    return {key, Kind::Scale, Quantity::Speed, field, nullptr, 0, 0};
 }
 constexpr OptionsLine Flag(std::string_view key, int16_t OptionsBlock::*field) {
     return {key, Kind::Flag, Quantity::Speed, field, nullptr, -32768, 32767};
@@ -50,11 +51,11 @@ constexpr OptionsLine Byte(std::string_view key, uint8_t OptionsBlock::*field, i
                            int32_t high) {
     return {key, Kind::Byte, Quantity::Speed, nullptr, field, low, high};
 }
-// FixedShiftRpm (rpm, not negative).
+// FixedShiftRpm (rpm, 0 to core::kFixedShiftRpmMax).
 constexpr OptionsLine Long(std::string_view key) {
     return {key, Kind::Long, Quantity::Speed, nullptr, nullptr, 0, 0};
 }
-// SpeedoErrorPercent.
+// SpeedoErrorPercent (0 to core::kSpeedoErrorMaxPercent).
 constexpr OptionsLine Single(std::string_view key) {
     return {key, Kind::Single, Quantity::Speed, nullptr, nullptr, 0, 0};
 }
@@ -151,8 +152,8 @@ constexpr std::array<OptionsLine, kOptionsFileLines> kLines = {{
     Flag("AutoUpdate: ", &OptionsBlock::AutoUpdateCheck),
     Flag("LFSMode: ", &OptionsBlock::LFSMode),
     Flag("LowResControls: ", &OptionsBlock::LowResControls),
-    Byte("LowResX: ", &OptionsBlock::AreaOffsetX, 0, 255),
-    Byte("LowResY: ", &OptionsBlock::AreaOffsetY, 0, 255),
+    Byte("LowResX: ", &OptionsBlock::AreaOffsetX, 0, core::kAreaOffsetXMax),
+    Byte("LowResY: ", &OptionsBlock::AreaOffsetY, 0, core::kAreaOffsetYMax),
     Flag("FilterSets: ", &OptionsBlock::FilterSetupsOnOpen),
     Flag("SimpleDampers: ", &OptionsBlock::SimplifiedDampers),
     Flag("AutoRevs: ", &OptionsBlock::ShiftPointAuto),
@@ -161,13 +162,10 @@ constexpr std::array<OptionsLine, kOptionsFileLines> kLines = {{
     Flag("RealSpeedo: ", &OptionsBlock::SpeedoIndicated),
     Single("SpeedoErr: "),
     Byte("RevsTop: ", &OptionsBlock::GearRevsTopMode, 0, 2),
-    Byte("PowerDrop: ", &OptionsBlock::PowerDropPercent, 0, 100),
+    Byte("PowerDrop: ", &OptionsBlock::PowerDropPercent, core::kPowerDropSlider.Min,
+         core::kPowerDropSlider.Max),
     Flag("SimpleDiffs: ", &OptionsBlock::SimplifiedDiffs),
 }};
-
-// The speedometer error is a percentage of the true speed; anything at or beyond +-100 % is
-// not a speedometer.
-constexpr double kMaxSpeedoErrorPercent = 100.0;
 
 std::string ValueText(const OptionsLine& line) {
     const core::OptionsSettingsState& s = core::OptionsSettings();
@@ -230,14 +228,17 @@ void StoreLine(const OptionsLine& line, std::string_view text, const OptionsBloc
     const std::optional<double> number = LineNumber(text);
     switch (line.kind) {
         case Kind::Unit: {
-            // Checked before anything is stored (see FindMalformation).
-            const auto k = WholeNumber(number, 0, 255);
+            // An index that names no unit of the quantity keeps the unit chosen now.
+            const auto count = static_cast<int32_t>(core::UnitRows(line.quantity).size());
+            const auto k = WholeNumber(number, 0, count - 1);
             if (k) core::ApplyUnitRow(line.quantity, static_cast<uint8_t>(*k));
             break;
         }
         case Kind::Scale: {
-            const auto v = WholeNumber(number, line.low, line.high);
-            s.*line.i16 = v ? static_cast<int16_t>(*v) : defaults.*line.i16;
+            // A grid step the slider cannot show (0 or below among them) keeps the step now.
+            const core::GraphScaleSlider* slider = core::FindGraphScale(line.i16);
+            const auto v = WholeNumber(number, slider->Min, slider->Max);
+            if (v) s.*line.i16 = static_cast<int16_t>(*v);
             break;
         }
         case Kind::Flag: {
@@ -251,12 +252,12 @@ void StoreLine(const OptionsLine& line, std::string_view text, const OptionsBloc
             break;
         }
         case Kind::Long: {
-            const auto v = WholeNumber(number, 0, std::numeric_limits<int32_t>::max());
+            const auto v = WholeNumber(number, 0, core::kFixedShiftRpmMax);
             s.FixedShiftRpm = v ? *v : defaults.FixedShiftRpm;
             break;
         }
         case Kind::Single: {
-            const bool ok = number && std::fabs(*number) < kMaxSpeedoErrorPercent;
+            const bool ok = number && *number >= 0.0 && *number <= core::kSpeedoErrorMaxPercent;
             s.SpeedoErrorPercent = ok ? static_cast<float>(*number) : defaults.SpeedoErrorPercent;
             break;
         }
@@ -269,20 +270,19 @@ std::string FindMalformation(const std::vector<std::string_view>& lines) {
         return "it has " + std::to_string(lines.size()) + " lines instead of " +
                std::to_string(kLines.size());
     }
-    for (std::size_t i = 0; i < kLines.size(); ++i) {
-        if (kLines[i].kind != Kind::Unit) continue;
-        const auto count = static_cast<int32_t>(core::UnitRows(kLines[i].quantity).size());
-        if (!WholeNumber(LineNumber(lines[i]), 0, count - 1)) {
-            return "line " + std::to_string(i + 1) + " names no known unit";
-        }
-    }
     return {};
 }
 
 std::string OptionsFilePath() { return core::GlobalChassisLab().AppDir + kOptionsFileName; }
 
 // No file to use: the SI units and the settings as they stand.
-void UseDefaults() { core::ApplyUnitPreset(0); }
+void UseDefaults(const OptionsFileLinks& links) {
+    if (links.ApplyUnitPreset) {
+        links.ApplyUnitPreset(0);
+    } else {
+        core::ApplyUnitPreset(0);
+    }
+}
 
 void ReportUnusable(const std::string& path, const std::string& reason) {
     ShowFileProblem("The options file " + path + " cannot be used: " + reason +
@@ -310,21 +310,21 @@ bool SaveOptionsFile() {
     return false;
 }
 
-OptionsLoadResult LoadOptionsFile() {
+OptionsLoadResult LoadOptionsFile(const OptionsFileLinks& links) {
     const std::string path = OptionsFilePath();
     std::error_code ec;
     const bool exists = std::filesystem::exists(path, ec);
     const std::uintmax_t size = exists && !ec ? std::filesystem::file_size(path, ec) : 0;
     if (!ec && size == 0) {
         // No file, or an empty one: nothing to lose, start the file afresh.
-        UseDefaults();
+        UseDefaults(links);
         SaveOptionsFile();
         return OptionsLoadResult::Created;
     }
 
     std::string text;
     if (ec || !ReadWholeFile(path, text)) {
-        UseDefaults();
+        UseDefaults(links);
         ReportUnusable(path, "it cannot be read");
         return OptionsLoadResult::Unreadable;
     }
@@ -332,7 +332,7 @@ OptionsLoadResult LoadOptionsFile() {
     const std::vector<std::string_view> lines = SplitLines(text);
     const std::string reason = FindMalformation(lines);
     if (!reason.empty()) {
-        UseDefaults();
+        UseDefaults(links);
         ReportUnusable(path, reason);
         return OptionsLoadResult::Malformed;
     }
@@ -340,6 +340,9 @@ OptionsLoadResult LoadOptionsFile() {
     const OptionsBlock defaults{};
     for (std::size_t i = 0; i < kLines.size(); ++i) StoreLine(kLines[i], lines[i], defaults);
     core::ApplySelectedUnits();
+    if (links.ShowOptionsSettings) links.ShowOptionsSettings();
+    if (!core::FromVbBool(core::GlobalChassisLab().FormLoading) && links.RefreshAllDisplays)
+        links.RefreshAllDisplays();
     return OptionsLoadResult::Loaded;
 }
 

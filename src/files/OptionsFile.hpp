@@ -4,11 +4,15 @@
 // written for the reader's benefit and not checked.
 //
 // Reading is forgiving where nothing is lost and strict where something would be: LF or CR LF
-// line ends and a missing final line end are accepted; a value outside its field's range
-// gives that field its default; but a file of the wrong length or with an unknown unit is not
-// used at all, is never overwritten behind the user's back, and the user is told once.
+// line ends and a missing final line end are accepted; a unit index that names no unit of its
+// quantity, or a graph scale outside its slider's range, keeps that setting as it is; another
+// value outside its field's range (the options window's own ranges) gives that field its
+// default; but a file of the wrong length is not used at all, is never overwritten behind the
+// user's back, and the user is told once.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace files {
@@ -31,9 +35,19 @@ std::string OptionsFileText();
 // a failed write leaves the old file as it was. On failure tells the user and returns false.
 bool SaveOptionsFile();
 
+// What reading the file does beyond the settings themselves (the options window and the main
+// window's displays; any link left empty is skipped).
+struct OptionsFileLinks {
+    // After a file was read: the options window shows the whole block.
+    std::function<void()> ShowOptionsSettings;
+    // After a file was read outside start-up (FormLoading lowered): every display again.
+    std::function<void()> RefreshAllDisplays;
+    // When no file can be used: the "SI" preset (index 0). Empty: core::ApplyUnitPreset.
+    std::function<void(int16_t preset)> ApplyUnitPreset;
+};
+
 // Reads AppDir + "Options.ini" into the unit system and the options block and applies the
-// stored unit selections. The options window then shows the settings and, outside start-up,
-// every display is refreshed.
-OptionsLoadResult LoadOptionsFile();
+// stored unit selections; then the links.
+OptionsLoadResult LoadOptionsFile(const OptionsFileLinks& links = {});
 
 }  // namespace files

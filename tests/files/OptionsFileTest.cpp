@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/GlobalChassisLab.hpp"
+#include "core/GraphScales.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "files/OptionsFile.hpp"
@@ -126,8 +127,8 @@ TEST_F(OptionsFileTest, EveryFieldRoundTrips) {
         const Quantity q = core::QuantityAt(i);
         core::ApplyUnitRow(q, static_cast<uint8_t>(core::UnitRows(q).size() - 1 - i % 2));
     }
-    s.DynoGraphScaleX = 5;
-    s.CornerMassChartScaleY = 32767;
+    s.DynoGraphScaleX = 10;  // the slider's lowest
+    s.CornerMassChartScaleY = 200;  // its highest
     for (core::VbBool* flag : {&s.GearSpeedStyle, &s.DrawPeakTorqueLine, &s.GearTorqueStyle,
                                &s.DrawEngineTorque, &s.HighlightTorqueCurve,
                                &s.DrawStaticTractionLimit, &s.DrawDecVLoads, &s.DrawAccVLoads,
@@ -139,25 +140,28 @@ TEST_F(OptionsFileTest, EveryFieldRoundTrips) {
     s.DrawPeakPowerLine = s.RevLimitEnabled = s.ShiftPointAuto = s.LFSMode = core::VbFalse;
     s.GearRevsTopMode = 2;
     s.PowerDropPercent = 12;
-    s.AreaOffsetX = 255;
+    s.AreaOffsetX = 204;
     s.AreaOffsetY = 0;
     s.FixedShiftRpm = 40000;
     s.SpeedoErrorPercent = 2.5f;
-    // Every other graph scale (lines 22-74) a different value, among them the values that
-    // fixed-width windows used to lose.
+    // Every other graph scale (lines 22-74) at one end of its slider's range, alternately the
+    // top and the bottom.
     auto lines = Lines(files::OptionsFileText(), "\r\n");
-    for (int i = 22; i <= 73; ++i) {  // DynoGraphX (index 21) keeps 5
-        if (i == 23) continue;  // CornerY keeps 32767
-        lines[i] = lines[i].substr(0, lines[i].find(": ") + 2) + std::to_string(3 + 7 * i);
+    const auto sliders = core::GraphScaleSliders();
+    for (int i = 22; i <= 73; ++i) {  // DynoGraphX (index 21) and CornerY keep their values
+        if (i == 23) continue;
+        const core::GraphScaleSlider& slider = sliders[static_cast<std::size_t>(i - 21)];
+        const int value = i % 2 == 0 ? slider.Max : slider.Min;
+        lines[i] = lines[i].substr(0, lines[i].find(": ") + 2) + std::to_string(value);
     }
-    lines[29] = "DecForcesY: 50";
-    lines[41] = "SpringLoadsY: 12345";
+    lines[29] = "DecForcesY: 4999";
+    lines[41] = "SpringLoadsY: 1999";
     WriteFile(Join(lines, "\r\n"));
     ResetSettings();
     ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
-    EXPECT_EQ(s.DecForcesGraphScaleY, 50);
-    EXPECT_EQ(s.SpringLoadsChartScaleY, 12345);
-    EXPECT_EQ(s.GearTimeGraphScaleX, 3 + 7 * 59);  // line 60
+    EXPECT_EQ(s.DecForcesGraphScaleY, 4999);
+    EXPECT_EQ(s.SpringLoadsChartScaleY, 1999);
+    EXPECT_EQ(s.GearTimeGraphScaleX, 5);  // line 60 (index 59), the bottom of its 5-20 range
     const std::string written = Join(lines, "\r\n");
     EXPECT_EQ(files::OptionsFileText(), written);
 
@@ -168,9 +172,9 @@ TEST_F(OptionsFileTest, EveryFieldRoundTrips) {
     ResetSettings();
     ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
     EXPECT_EQ(files::OptionsFileText(), written);
-    EXPECT_EQ(s.DecForcesGraphScaleY, 50);
-    EXPECT_EQ(s.SpringLoadsChartScaleY, 12345);
-    EXPECT_EQ(s.DynoGraphScaleX, 5);
+    EXPECT_EQ(s.DecForcesGraphScaleY, 4999);
+    EXPECT_EQ(s.SpringLoadsChartScaleY, 1999);
+    EXPECT_EQ(s.DynoGraphScaleX, 10);
     EXPECT_EQ(s.FixedShiftRpm, 40000);
     EXPECT_EQ(s.SpeedoErrorPercent, 2.5f);
     EXPECT_EQ(s.LFSMode, core::VbFalse);
@@ -197,7 +201,7 @@ TEST_F(OptionsFileTest, LinePositionDecidesTheMeaning) {
 TEST_F(OptionsFileTest, ValuesAreWholeNumbersAfterTheKey) {
     auto lines = Lines(files::OptionsFileText(), "\r\n");
     lines[21] = "DynoGraphX: 50";
-    lines[22] = "DynoGraphY: 5";
+    lines[22] = "DynoGraphY: 15";
     lines[23] = "CornerY: 5";
     lines[94] = "CustomRevs: 750";
     lines[74] = "DecVLoads: 5";    // any non-zero number is true
@@ -207,7 +211,7 @@ TEST_F(OptionsFileTest, ValuesAreWholeNumbersAfterTheKey) {
     ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
     const auto& s = core::OptionsSettings();
     EXPECT_EQ(s.DynoGraphScaleX, 50);
-    EXPECT_EQ(s.DynoGraphScaleY, 5);
+    EXPECT_EQ(s.DynoGraphScaleY, 15);
     EXPECT_EQ(s.CornerMassChartScaleY, 5);
     EXPECT_EQ(s.FixedShiftRpm, 750);
     EXPECT_EQ(s.DrawDecVLoads, core::VbTrue);
@@ -291,24 +295,71 @@ TEST_F(OptionsFileTest, WrongLineCountIsNotUsedNorOverwritten) {
     EXPECT_EQ(Lines(ReadFile(), "\r\n").size(), 101u);
 }
 
-TEST_F(OptionsFileTest, UnknownUnitIndexRejectsTheWholeFile) {
+// A unit index that names no unit of its quantity, or a grid step its slider cannot show,
+// leaves that one setting as the user has it now; the rest of the file is read.
+TEST_F(OptionsFileTest, UnknownUnitOrScaleKeepsTheCurrentSetting) {
     for (const char* bad : {"SpdUnits: 5", "SpdUnits: x", "SpdUnits: -1", "SpdUnits: 1.5"}) {
         ResetSettings();
         platform::MessageDouble().Clear();
         auto lines = Lines(DefaultFileWith(8, bad), "\r\n");
         lines[23] = "CornerY: 75";
+        lines[21] = "DynoGraphX: 0";     // below its slider (10 to 2000)
+        lines[22] = "DynoGraphY: 501";   // above its slider (10 to 500)
         const std::string text = Join(lines, "\r\n");
         WriteFile(text);
-        EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Malformed) << bad;
-        EXPECT_EQ(core::OptionsSettings().CornerMassChartScaleY, 50) << bad;
-        EXPECT_EQ(core::OptionsSettings().UnitIndexSpeed, 0) << bad;
+        core::ApplyUnitRow(Quantity::Speed, 2);  // mph chosen now
+        core::OptionsSettings().DynoGraphScaleX = 750;
+        core::OptionsSettings().DynoGraphScaleY = 25;
+        EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded) << bad;
+        EXPECT_EQ(core::OptionsSettings().CornerMassChartScaleY, 75) << bad;
+        EXPECT_EQ(core::OptionsSettings().UnitIndexSpeed, 2) << bad;
+        EXPECT_EQ(core::UnitSuffix(Quantity::Speed), " mph") << bad;
+        EXPECT_EQ(core::OptionsSettings().DynoGraphScaleX, 750) << bad;
+        EXPECT_EQ(core::OptionsSettings().DynoGraphScaleY, 25) << bad;
         EXPECT_EQ(ReadFile(), text) << bad;
-        EXPECT_EQ(Messages(), 1u) << bad;
+        EXPECT_EQ(Messages(), 0u) << bad;
     }
-    // The last unit of a quantity is fine.
+    // The last unit of a quantity and both ends of a slider are fine.
     ResetSettings();
-    WriteFile(DefaultFileWith(8, "SpdUnits: 4"));
+    auto lines = Lines(DefaultFileWith(8, "SpdUnits: 4"), "\r\n");
+    lines[21] = "DynoGraphX: 10";
+    lines[22] = "DynoGraphY: 500";
+    WriteFile(Join(lines, "\r\n"));
     EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
+    EXPECT_EQ(core::OptionsSettings().UnitIndexSpeed, 4);
+    EXPECT_EQ(core::OptionsSettings().DynoGraphScaleX, 10);
+    EXPECT_EQ(core::OptionsSettings().DynoGraphScaleY, 500);
+}
+
+// Every field the window limits is read only within the window's own limits.
+TEST_F(OptionsFileTest, SwitchesAreReadWithinTheWindowsRanges) {
+    auto lines = Lines(files::OptionsFileText(), "\r\n");
+    lines[89] = "LowResX: 205";
+    lines[90] = "LowResY: 149";
+    lines[94] = "CustomRevs: 100001";
+    lines[97] = "SpeedoErr: 15.5";
+    lines[99] = "PowerDrop: 21";
+    WriteFile(Join(lines, "\r\n"));
+    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
+    const auto& s = core::OptionsSettings();
+    EXPECT_EQ(s.AreaOffsetX, 204);
+    EXPECT_EQ(s.AreaOffsetY, 148);
+    EXPECT_EQ(s.FixedShiftRpm, 7500);
+    EXPECT_EQ(s.SpeedoErrorPercent, 3.0f);
+    EXPECT_EQ(s.PowerDropPercent, 5);
+
+    lines[89] = "LowResX: 0";
+    lines[90] = "LowResY: 148";
+    lines[94] = "CustomRevs: 100000";
+    lines[97] = "SpeedoErr: 15";
+    lines[99] = "PowerDrop: 20";
+    WriteFile(Join(lines, "\r\n"));
+    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
+    EXPECT_EQ(s.AreaOffsetX, 0);
+    EXPECT_EQ(s.AreaOffsetY, 148);
+    EXPECT_EQ(s.FixedShiftRpm, 100000);
+    EXPECT_EQ(s.SpeedoErrorPercent, 15.0f);
+    EXPECT_EQ(s.PowerDropPercent, 20);
 }
 
 TEST_F(OptionsFileTest, EmptyFileIsReplacedQuietly) {

@@ -22,6 +22,7 @@
 #include "ui/main/VehicleEditorChecks.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 #include "vehicle/VehCode.hpp"
+#include "ui/options/OptionsPanel.hpp"
 
 namespace testsupport {
 
@@ -65,6 +66,7 @@ private:
         ui::ResetTorqueDataTable();
         ui::ResetMainWindow();
         ui::ResetGraphWindows();
+        ui::ResetOptionsPanel();
         ui::MainStartUp() = ui::MainStartUpState{};
         core::GlobalChassisLab() = core::GlobalChassisLabState{};
         core::Locale() = core::LocaleState{};

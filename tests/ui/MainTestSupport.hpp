@@ -11,6 +11,7 @@
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "ui/main/Main.hpp"
+#include "ui/options/OptionsPanel.hpp"
 
 namespace ui_test {
 
@@ -18,13 +19,17 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ui::ResetMainWindow();
+        ui::ResetOptionsPanel();
         core::GlobalChassisLab() = core::GlobalChassisLabState{};
         core::OptionsSettings() = {};
         core::SetDefaultOptions();
         core::InitDefaultTexts();
         w = &ui::MainWindow();
     }
-    void TearDown() override { ui::ResetMainWindow(); }
+    void TearDown() override {
+        ui::ResetMainWindow();
+        ui::ResetOptionsPanel();
+    }
 
     ui::Main* w = nullptr;
 };

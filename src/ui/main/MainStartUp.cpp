@@ -30,6 +30,7 @@
 #include "ui/main/SetupReaders_Drivetrain.hpp"
 #include "ui/main/VehicleFormLayout.hpp"
 #include "ui/main/VehicleSelection.hpp"
+#include "ui/options/OptionsPanelFill.hpp"
 
 namespace ui {
 
@@ -118,13 +119,14 @@ void Main_Form_Load(Main& form) {
     FillAeroDeviceSelectors(form);
     vehicle::InitTyreCompounds();
     FillProgramTyreCompoundLists();  // offered even before (or without) a vehicle
+    FillUnitCombos();
 
     files::LoadAutoVehicles();
     RefillVehicleSelector(form);
     if (g.VehicleCount > 0) form.Main_SelectVeh->SetListIndex(0);  // does nothing while loading
 
     core::OptionsSettings().AutoRecalc = core::VbTrue;
-    files::LoadOptionsFile();
+    ui::LoadOptionsFile();
     WriteSearchUnitLabels(form);
 
     // Quiet: speaks only when a newer version is published.

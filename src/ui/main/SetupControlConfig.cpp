@@ -1,5 +1,6 @@
 // Setting-page configuration for the current vehicle (see SetupControlConfig.hpp).
 #include "ui/main/SetupControlConfig.hpp"
+#include "ui/options/OptionsPanelFill.hpp"
 
 #include <algorithm>
 #include <string>
@@ -119,9 +120,9 @@ void ConfigureForSimulatorCar(Main& w) {
     // switch actually changes, as a check box's does.
     const core::OptionsSettingsState& o = core::OptionsSettings();
     if (IsOn(car.SimplifiedDampers) != IsOn(o.SimplifiedDampers))
-        ApplySimplifiedDampers(IsOn(car.SimplifiedDampers));
+        SetSimplifiedDampersSwitch(IsOn(car.SimplifiedDampers));
     if (IsOn(car.SimplifiedDiffs) != IsOn(o.SimplifiedDiffs))
-        ApplySimplifiedDiffs(IsOn(car.SimplifiedDiffs));
+        SetSimplifiedDiffsSwitch(IsOn(car.SimplifiedDiffs));
 
     const bool abs = IsOn(car.HasABS);
     w.Set_BrakeLabel(7).SetVisible(abs);

@@ -1,0 +1,39 @@
+// The units page: a choice in a quantity's selector applies that unit to the unit system,
+// writes the suffix beside the selector (and, for speed and large distance, beside the run
+// searches of the main window) and redisplays what shows the quantity.
+#include "core/GlobalChassisLab.hpp"
+#include "core/OptionsSettings.hpp"
+#include "ui/main/Main.hpp"
+#include "ui/options/OptionsPanel.hpp"
+#include "ui/options/RefreshDisplays.hpp"
+
+namespace ui {
+
+void OptionsPanel::InstallUnitsHandlers() {
+    for (std::size_t i = 0; i < core::kQuantityCount; ++i) {
+        const core::Quantity q = core::QuantityAt(i);
+        UnitSelector[i]->Click = [this, q] { Select_Units_Click(q); };
+    }
+}
+
+void OptionsPanel::Select_Units_Click(core::Quantity q) {
+    // A text that names no unit leaves the unit data as it is; the rest still follows.
+    core::SelectUnitByName(q, Select(q).Text());
+    const std::string& suffix = core::UnitSuffix(q);
+    UnitSuffixLabel(q).SetCaption(suffix);
+
+    auto& g = core::GlobalChassisLab();
+    if (Main* main = g.MainForm) {
+        if (q == core::Quantity::Speed) {
+            main->Analysis_AccLabel(38).SetCaption(suffix);
+            main->Analysis_DecLabel(15).SetCaption(suffix);
+        } else if (q == core::Quantity::DistanceLarge) {
+            main->Analysis_AccLabel(39).SetCaption(suffix);
+            main->Analysis_DecLabel(16).SetCaption(suffix);
+        }
+    }
+    if (core::FromVbBool(g.FormLoading) || core::FromVbBool(g.OptionsPanelFilling)) return;
+    RedisplayQuantity(q);
+}
+
+}  // namespace ui

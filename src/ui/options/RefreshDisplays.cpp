@@ -1,0 +1,230 @@
+#include "ui/options/RefreshDisplays.hpp"
+
+#include "analysis/AccelerationCode.hpp"
+#include "analysis/DecelerationCode.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "ui/main/AeroGearingDisplays.hpp"
+#include "ui/main/AnalysisChain.hpp"
+#include "ui/main/LiveDisplays.hpp"
+#include "ui/main/Main.hpp"
+#include "ui/main/MainAccelerationHandlers.hpp"
+#include "ui/main/MainDecelerationHandlers.hpp"
+#include "ui/main/SetupReaders_Drivetrain.hpp"
+#include "ui/main/SteeringTyreDisplays.hpp"
+#include "ui/main/SuspensionDisplays.hpp"
+#include "ui/options/OptionsPanelFill.hpp"
+
+namespace ui {
+namespace {
+
+Main* MainWindowOrNull() { return core::GlobalChassisLab().MainForm; }
+
+float& AccStep() { return analysis::AccelerationCode().AccTimeStep; }
+
+// Charts whose drawing routines are not in the program yet: each keeps its place in the lists
+// below and draws nothing until its routine exists.
+void DrawAccGraph(Main& form) { (void)form; }
+void DrawDecGraph(Main& form) { (void)form; }
+void DrawGearingGraph(Main& form) { (void)form; }
+void DrawAeroSpeedChart(Main& form) { (void)form; }
+void DrawAeroForcesChart(Main& form) { (void)form; }
+void DrawSuspDamperChart(Main& form) { (void)form; }
+void DrawSuspResponseChart(Main& form) { (void)form; }
+void DrawTyreDiagrams(Main& form) { (void)form; }
+void DrawPhysicalChart(Main& form) { (void)form; }
+void DrawDynoGraph(Main& form) { (void)form; }
+void DrawSuspChart(Main& form) { (void)form; }
+void DrawSuspBalance(Main& form) { (void)form; }
+
+}  // namespace
+
+void RedisplayQuantity(core::Quantity q) {
+    Main* w = MainWindowOrNull();
+    if (w == nullptr) return;
+    Main& f = *w;
+    using Q = core::Quantity;
+    switch (q) {
+        case Q::Speed:
+            ShowVehicleData(f);
+            ShowGearingTable(f);
+            ShowAeroAnalysis(f);
+            AnalyseAccRun(f, AccStep());
+            SearchAccRun(f, AccStep());
+            analysis::AnalyseDecRun();
+            SearchDecRun(f);
+            DrawAccGraph(f);
+            ShowDecResults(f);
+            DrawDecGraph(f);
+            DrawGearingGraph(f);
+            DrawAeroSpeedChart(f);
+            break;
+        case Q::DistanceSmall:
+            ShowPhysicalAnalysis(f);
+            ShowLiveAnalysis(f);
+            ShowVehicleData(f);
+            ShowTyreAnalysis(f);
+            ShowSuspensionAnalysis(f);
+            ShowSteeringAnalysis(f);
+            DrawAccGraph(f);
+            DrawSuspDamperChart(f);
+            DrawSuspResponseChart(f);
+            DrawTyreDiagrams(f);
+            break;
+        case Q::DistanceLarge:
+            ShowAccResults(f);
+            SearchAccRun(f, AccStep());
+            SearchDecRun(f);
+            DrawAccGraph(f);
+            ShowDecResults(f);
+            break;
+        case Q::Area:
+            ShowAeroAnalysis(f);
+            ShowTyreAnalysis(f);
+            ShowVehicleData(f);
+            break;
+        case Q::Pressure:
+            ShowVehicleData(f);
+            ShowTyreAnalysis(f);
+            ShowAeroAnalysis(f);
+            break;
+        case Q::Mass:
+            ShowVehicleData(f);
+            ShowPhysicalAnalysis(f);
+            DrawPhysicalChart(f);
+            break;
+        case Q::Force:
+            ShowVehicleData(f);
+            ShowPhysicalAnalysis(f);
+            ShowSuspensionAnalysis(f);
+            ShowAeroAnalysis(f);
+            ShowAccResults(f);
+            DrawDecGraph(f);
+            DrawSuspDamperChart(f);
+            DrawAeroSpeedChart(f);
+            DrawAeroForcesChart(f);
+            DrawAccGraph(f);
+            break;
+        case Q::Stiffness:
+            ShowTyreAnalysis(f);
+            ShowSuspensionAnalysis(f);
+            break;
+        case Q::Acc:
+            ShowVehicleData(f);
+            ShowLiveAnalysis(f);
+            ShowTyreAnalysis(f);
+            ShowAccResults(f);
+            ShowDecResults(f);
+            DrawAccGraph(f);
+            break;
+        case Q::Power:
+            ShowVehicleData(f);
+            UpdateEngineModel(f);
+            ShowAeroAnalysis(f);
+            break;
+        case Q::Torque:
+            ShowVehicleData(f);
+            UpdateEngineModel(f);
+            ShowGearingTable(f);
+            ShowDiffSettings(f);
+            ShowBrakeSettings(f);
+            DrawGearingGraph(f);
+            break;
+        case Q::P2W:
+        case Q::MOI:
+            ShowPhysicalAnalysis(f);
+            break;
+        case Q::Density:
+            ShowAeroAnalysis(f);
+            break;
+        case Q::ARV:
+            ShowVehicleData(f);
+            ShowLiveAnalysis(f);
+            DrawDynoGraph(f);
+            ShowGearingTable(f);
+            DrawGearingGraph(f);
+            DrawAccGraph(f);
+            break;
+        case Q::Damping:
+        case Q::Rot:
+            ShowSuspensionAnalysis(f);
+            break;
+        case Q::Angle:
+            ShowAeroAnalysis(f);
+            ShowSuspensionAnalysis(f);
+            ShowSteeringAnalysis(f);
+            break;
+        case Q::FuelEcon:
+            ShowAccResults(f);
+            break;
+        case Q::Volume:
+            ShowVehicleData(f);
+            ShowLiveAnalysis(f);
+            ShowAccResults(f);
+            DrawAccGraph(f);
+            break;
+        case Q::Frequency:
+            ShowSuspensionAnalysis(f);
+            ShowTyreAnalysis(f);
+            break;
+    }
+    RefreshGraphScaleLabels();
+}
+
+void RefreshAllDisplays() {
+    Main* w = MainWindowOrNull();
+    if (w == nullptr) return;
+    Main& f = *w;
+    AnalyseAccRun(f, AccStep());
+    SearchAccRun(f, AccStep());
+    // The deceleration summary's benchmark speeds follow the speed unit: summarise the stored
+    // run again before its search and captions, or a new speed unit would show the old
+    // unit's benchmarks.
+    analysis::AnalyseDecRun();
+    SearchDecRun(f);
+    ShowVehicleData(f);
+    ShowPhysicalAnalysis(f);
+    ShowLiveAnalysis(f);
+    ShowBrakeSettings(f);
+    ShowDecResults(f);
+    ShowSuspensionAnalysis(f);
+    ShowSteeringAnalysis(f);
+    ShowGearingTable(f);
+    ShowDiffSettings(f);
+    ShowTyreAnalysis(f);
+    ShowAeroAnalysis(f);
+    RefreshGraphScaleLabels();
+    DrawDynoGraph(f);
+    DrawPhysicalChart(f);
+    DrawDecGraph(f);
+    DrawSuspDamperChart(f);
+    DrawSuspResponseChart(f);
+    DrawGearingGraph(f);
+    DrawTyreDiagrams(f);
+    DrawAeroSpeedChart(f);
+    DrawAeroForcesChart(f);
+    DrawAccGraph(f);
+}
+
+void RedrawScaleChart(core::ScaleChart chart) {
+    Main* w = MainWindowOrNull();
+    if (w == nullptr) return;
+    Main& f = *w;
+    using C = core::ScaleChart;
+    switch (chart) {
+        case C::None: break;
+        case C::DynoGraph: DrawDynoGraph(f); break;
+        case C::PhysicalChart: DrawPhysicalChart(f); break;
+        case C::DecGraph: DrawDecGraph(f); break;
+        case C::SuspDamperChart: DrawSuspDamperChart(f); break;
+        case C::SuspBalance: DrawSuspBalance(f); break;
+        case C::SuspChart: DrawSuspChart(f); break;
+        case C::SuspResponseChart: DrawSuspResponseChart(f); break;
+        case C::GearingGraph: DrawGearingGraph(f); break;
+        case C::TyreDiagrams: DrawTyreDiagrams(f); break;
+        case C::AeroSpeedChart: DrawAeroSpeedChart(f); break;
+        case C::AeroForcesChart: DrawAeroForcesChart(f); break;
+        case C::AccGraph: DrawAccGraph(f); break;
+    }
+}
+
+}  // namespace ui

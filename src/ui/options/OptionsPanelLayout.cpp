@@ -281,7 +281,7 @@ void OptionsPanel::BuildMiscPage(Container* page) {
     for (int i = 0; i < 2; ++i) {
         TextBox& box = Place(CreateIn<TextBox>(AreaOffset, "AreaOffset", i, &display), 270, row + 24 * (i + 1),
                              50, kBoxHeight);
-        box.SetMaxLength(3);
+        box.SetMaxLength(5);
         box.SetEnabled(false);
     }
     // The low-resolution row's box sits left of its offsets.

@@ -1,0 +1,218 @@
+// The misc page: each switch stores its option and changes the figure that depends on it;
+// the text boxes correct out-of-range entries in place.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/OptionsSettings.hpp"
+#include "vehicle/EngineCode.hpp"
+#include "vehicle/GearingCode.hpp"
+#include "ui/options/OptionsPanelFill.hpp"
+#include "ui/options/OptionsTestSupport.hpp"
+
+namespace {
+
+using core::Quantity;
+using options_test::StartedOptionsTest;
+
+class OptionsMiscTest : public StartedOptionsTest {
+protected:
+    // A person selects the whole text of the box and types `text`.
+    static void TypeOver(platform::TextBox& box, const std::string& text) {
+        box.SetSelStart(0);
+        box.SetSelLength(static_cast<int>(box.Text().size()));
+        box.UserType(text);
+    }
+    core::OptionsSettingsState& o = core::OptionsSettings();
+    vehicle::GearingCodeState& gearing = vehicle::GearingCode();
+    uint8_t Gears() const { return core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears; }
+};
+
+TEST_F(OptionsMiscTest, SpeedometerErrorIsCorrectedInItsBox) {
+    EXPECT_FALSE(panel->SpeedoError->Enabled());  // true ground speed at first
+    panel->SpeedoType(1).UserClick();
+    EXPECT_TRUE(panel->SpeedoError->Enabled());
+    EXPECT_EQ(o.SpeedoIndicated, core::VbTrue);
+    TypeOver(*panel->SpeedoError, "20");
+    EXPECT_EQ(panel->SpeedoError->Text(), "15");
+    EXPECT_EQ(o.SpeedoErrorPercent, 15.0f);
+    TypeOver(*panel->SpeedoError, "-3");
+    EXPECT_EQ(panel->SpeedoError->Text(), "0");
+    EXPECT_EQ(o.SpeedoErrorPercent, 0.0f);
+    TypeOver(*panel->SpeedoError, "2.5");
+    EXPECT_EQ(o.SpeedoErrorPercent, 2.5f);
+    panel->SpeedoType(0).UserClick();
+    EXPECT_FALSE(panel->SpeedoError->Enabled());
+    EXPECT_EQ(o.SpeedoIndicated, core::VbFalse);
+}
+
+// Indicated speeds are the speeds at the gear's nominal radius times (1 + error / 100).
+TEST_F(OptionsMiscTest, IndicatedSpeedScalesTheGearSpeedsByTheSpeedometerError) {
+    panel->SpeedoType(1).UserClick();
+    TypeOver(*panel->SpeedoError, "0");
+    const auto exact = gearing.SpeedAtShift;
+    const std::string caption = main->GearingSpeed(1).Caption();
+    TypeOver(*panel->SpeedoError, "10");
+    for (uint8_t g = 1; g <= Gears(); ++g) EXPECT_FLOAT_EQ(gearing.SpeedAtShift[g], exact[g] * 1.1f) << int(g);
+    EXPECT_NE(main->GearingSpeed(1).Caption(), caption);
+}
+
+TEST_F(OptionsMiscTest, FixedShiftSpeedSetsEveryShiftPointAndIsKeptInRange) {
+    Choose(Quantity::ARV, "Revolutions per minute");
+    panel->RC_Fixed->UserClick();
+    EXPECT_TRUE(panel->RC_FixedVal->Enabled());
+    EXPECT_FALSE(panel->RevLimitEnable->Enabled());
+    EXPECT_EQ(o.ShiftPointAuto, core::VbFalse);
+    TypeOver(*panel->RC_FixedVal, "5000");
+    EXPECT_EQ(o.FixedShiftRpm, 5000);
+    // 5000 rpm = 523.6 rad/s, shown in rpm again.
+    for (uint8_t g = 1; g < Gears(); ++g) {
+        EXPECT_NEAR(gearing.ShiftRevs[g], 5000.0 * 2.0 * 3.141592653589793 / 60.0, 1e-3) << int(g);
+        EXPECT_EQ(main->GearingRevsPreShift(g).Caption(), "5000 rpm") << int(g);
+    }
+    // A speed no engine reaches (or a number beyond 32 bits) is brought back to 100000 rpm.
+    panel->RC_FixedVal->SetText("99999999999");
+    EXPECT_EQ(panel->RC_FixedVal->Text(), "100000");
+    EXPECT_EQ(o.FixedShiftRpm, 100000);
+    panel->RC_FixedVal->SetText("-20");
+    EXPECT_EQ(panel->RC_FixedVal->Text(), "0");
+    EXPECT_EQ(o.FixedShiftRpm, 0);
+    TypeOver(*panel->RC_FixedVal, "5500");
+    const auto fixed = gearing.ShiftRevs;
+    panel->RC_Auto->UserClick();
+    EXPECT_EQ(o.ShiftPointAuto, core::VbTrue);
+    EXPECT_FALSE(panel->RC_FixedVal->Enabled());
+    EXPECT_TRUE(panel->RevLimitEnable->Enabled());
+    EXPECT_NE(gearing.ShiftRevs[1], fixed[1]);  // computed shift points again
+}
+
+// The rev limiter caps the top-of-gear point of "Power Drop:" at the engine limit.
+TEST_F(OptionsMiscTest, RevLimiterCapsTheTopGearRevPoint) {
+    panel->GearRevsTop(2).UserClick();
+    panel->GearRevsTopPowerDrop->UserDrag(20);
+    EXPECT_EQ(panel->GearingOptionsLabel(2).Caption(), "20%");
+    EXPECT_EQ(o.PowerDropPercent, 20);
+    const float limit = vehicle::EngineCode().CurrentEngine.LimitSpeed;
+    ASSERT_EQ(panel->RevLimitEnable->Value(), 1);
+    const float capped = gearing.ShiftRevs[Gears()];
+    EXPECT_LE(capped, limit);
+    panel->RevLimitEnable->UserClick();
+    EXPECT_EQ(o.RevLimitEnabled, core::VbFalse);
+    const float free = gearing.ShiftRevs[Gears()];
+    EXPECT_GT(free, limit);
+    // A grey box counts as on.
+    panel->RevLimitEnable->SetValue(2);
+    EXPECT_EQ(o.RevLimitEnabled, core::VbTrue);
+    EXPECT_EQ(gearing.ShiftRevs[Gears()], capped);
+}
+
+TEST_F(OptionsMiscTest, TopGearRevPointButtonsEnableThePowerDropSliderOnlyForPowerDrop) {
+    panel->GearRevsTop(1).UserClick();
+    EXPECT_EQ(o.GearRevsTopMode, 1);
+    EXPECT_FALSE(panel->GearRevsTopPowerDrop->Enabled());
+    EXPECT_EQ(gearing.ShiftRevs[Gears()], vehicle::EngineCode().CurrentEngine.LimitSpeed);
+    panel->GearRevsTop(2).UserClick();
+    EXPECT_EQ(o.GearRevsTopMode, 2);
+    EXPECT_TRUE(panel->GearRevsTopPowerDrop->Enabled());
+    panel->GearRevsTop(0).UserClick();
+    EXPECT_EQ(gearing.ShiftRevs[Gears()], vehicle::EngineCode().CurrentEngine.PowerPeakSpeed);
+}
+
+TEST_F(OptionsMiscTest, SimplifiedDampersHalveTheReboundDampingHalvesToEven) {
+    if (panel->SimplifiedDampersEnable->Value() != 0) panel->SimplifiedDampersEnable->UserClick();
+    main->Set_SuspReboundDamp(0).SetValue(7);
+    main->Set_SuspReboundDamp(1).SetValue(9);
+    panel->SimplifiedDampersEnable->UserClick();
+    EXPECT_EQ(o.SimplifiedDampers, core::VbTrue);
+    EXPECT_EQ(main->Set_SuspBumpDamp(0).Value(), 4);  // 3.5 to even
+    EXPECT_EQ(main->Set_SuspBumpDamp(1).Value(), 4);  // 4.5 to even
+    EXPECT_FALSE(main->Set_SuspBumpDamp(0).Enabled());
+    EXPECT_FALSE(main->Set_SuspBumpDamp(1).Enabled());
+    panel->SimplifiedDampersEnable->UserClick();
+    EXPECT_EQ(o.SimplifiedDampers, core::VbFalse);
+    EXPECT_TRUE(main->Set_SuspBumpDamp(0).Enabled());
+    EXPECT_EQ(main->Set_SuspBumpDamp(0).Value(), 4);  // freed, not reset
+}
+
+TEST_F(OptionsMiscTest, SimplifiedDiffsTieCoastLockingToPowerLocking) {
+    if (panel->SimplifiedDiffsEnable->Value() != 0) panel->SimplifiedDiffsEnable->UserClick();
+    main->Set_GearingDiffPowerLocking(0).SetValue(30);
+    main->Set_GearingDiffPowerLocking(1).SetValue(60);
+    panel->SimplifiedDiffsEnable->UserClick();
+    EXPECT_EQ(o.SimplifiedDiffs, core::VbTrue);
+    EXPECT_EQ(main->Set_GearingDiffCoastLocking(0).Value(), 30);
+    EXPECT_EQ(main->Set_GearingDiffCoastLocking(1).Value(), 60);
+    EXPECT_FALSE(main->Set_GearingDiffCoastLocking(1).Enabled());
+    // A grey box is off.
+    panel->SimplifiedDiffsEnable->SetValue(2);
+    EXPECT_EQ(o.SimplifiedDiffs, core::VbFalse);
+    EXPECT_TRUE(main->Set_GearingDiffCoastLocking(1).Enabled());
+}
+
+TEST_F(OptionsMiscTest, CheckBoxesReadOnlyCheckedOrAnyValueAsTheirSwitchSays) {
+    panel->AutomaticUpdating->SetValue(2);  // grey: off
+    EXPECT_EQ(o.AutoRecalc, core::VbFalse);
+    panel->AutomaticUpdating->SetValue(1);
+    EXPECT_EQ(o.AutoRecalc, core::VbTrue);
+    panel->AutoUpdateChecking->SetValue(2);
+    EXPECT_EQ(o.AutoUpdateCheck, core::VbFalse);
+    panel->AutoUpdateChecking->SetValue(1);
+    EXPECT_EQ(o.AutoUpdateCheck, core::VbTrue);
+    panel->FilterSetups->SetValue(2);  // grey: on
+    EXPECT_EQ(o.FilterSetupsOnOpen, core::VbTrue);
+    panel->EnableLFSMode->SetValue(0);
+    EXPECT_EQ(o.LFSMode, core::VbFalse);
+    panel->EnableLFSMode->SetValue(2);
+    EXPECT_EQ(o.LFSMode, core::VbTrue);
+    // Clearing automatic recalculation while the program is loading still clears it.
+    core::GlobalChassisLab().FormLoading = core::VbTrue;
+    panel->AutomaticUpdating->UserClick();
+    EXPECT_EQ(o.AutoRecalc, core::VbFalse);
+    core::GlobalChassisLab().FormLoading = core::VbFalse;
+}
+
+TEST_F(OptionsMiscTest, AreaOffsetsAreCorrectedInTheBoxAndRoundedToEven) {
+    EXPECT_FALSE(panel->AreaOffset(0).Enabled());
+    panel->EnableTestControls->UserClick();
+    EXPECT_EQ(o.LowResControls, core::VbTrue);
+    EXPECT_TRUE(panel->AreaOffset(0).Enabled());
+    EXPECT_TRUE(panel->AreaOffset(1).Enabled());
+    TypeOver(panel->AreaOffset(0), "250");
+    EXPECT_EQ(panel->AreaOffset(0).Text(), "204");
+    EXPECT_EQ(o.AreaOffsetX, 204);
+    TypeOver(panel->AreaOffset(0), "12.5");
+    EXPECT_EQ(o.AreaOffsetX, 12);
+    TypeOver(panel->AreaOffset(1), "13.5");
+    EXPECT_EQ(o.AreaOffsetY, 14);
+    TypeOver(panel->AreaOffset(1), "-5");
+    EXPECT_EQ(panel->AreaOffset(1).Text(), "0");
+    EXPECT_EQ(o.AreaOffsetY, 0);
+    TypeOver(panel->AreaOffset(1), "999");
+    EXPECT_EQ(panel->AreaOffset(1).Text(), "148");
+    // The main window's area moves take the new step.
+    EXPECT_EQ(o.AreaOffsetY, 148);
+    panel->EnableTestControls->UserClick();
+    EXPECT_FALSE(panel->AreaOffset(0).Enabled());
+    EXPECT_EQ(o.LowResControls, core::VbFalse);
+}
+
+// While the window is being filled the low-resolution box only stores its option; the area
+// offsets store nothing then.
+TEST_F(OptionsMiscTest, FillingStoresSwitchesWithoutRecalculating) {
+    o.LowResControls = core::VbTrue;
+    o.AreaOffsetX = 100;
+    const std::string speedCaption = main->GearingSpeed(1).Caption();
+    o.SpeedoIndicated = core::VbTrue;
+    o.SpeedoErrorPercent = 12.0f;
+    ui::ShowOptionsSettings();
+    EXPECT_EQ(panel->EnableTestControls->Value(), 1);
+    EXPECT_EQ(panel->AreaOffset(0).Text(), "100");
+    EXPECT_EQ(o.LowResControls, core::VbTrue);
+    EXPECT_EQ(o.SpeedoErrorPercent, 12.0f);
+    EXPECT_TRUE(panel->SpeedoType(1).Value());
+    // Stored, but the gearing was not recalculated while filling.
+    EXPECT_EQ(main->GearingSpeed(1).Caption(), speedCaption);
+    EXPECT_FALSE(core::FromVbBool(core::GlobalChassisLab().OptionsPanelFilling));
+}
+
+}  // namespace

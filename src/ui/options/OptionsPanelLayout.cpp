@@ -16,11 +16,11 @@ using platform::Align;
 using platform::Container;
 
 constexpr int kClientWidth = 980;
-constexpr int kClientHeight = 560;
+constexpr int kClientHeight = 484;
 constexpr int kPageLeft = 8;
 constexpr int kPageTop = 36;
 constexpr int kPageWidth = kClientWidth - 16;
-constexpr int kPageHeight = 470;
+constexpr int kPageHeight = 400;
 constexpr int kLabelHeight = 16;
 constexpr int kBoxHeight = 20;
 constexpr int kButtonHeight = 24;
@@ -29,9 +29,9 @@ constexpr int kFrameHead = 18;
 
 // Units page: one row per selector in the basic and advanced frames.
 constexpr int kUnitRowPitch = 26;
-constexpr int kUnitCaptionWidth = 220;
-constexpr int kUnitSelectorWidth = 176;
-constexpr int kUnitSuffixWidth = 70;
+constexpr int kUnitCaptionWidth = 190;
+constexpr int kUnitSelectorWidth = 180;
+constexpr int kUnitSuffixWidth = 80;
 
 // Graphs page: the scroll bar's width, and the columns of a group's two scale rows.
 constexpr int kScrollWidth = 17;
@@ -75,7 +75,8 @@ T& Place(T& c, int left, int top, int width, int height) {
 }  // namespace
 
 void OptionsPanel::BuildFrame() {
-    SetSize(kClientWidth + 16, kClientHeight + 38);
+    // Outer size: the client area and the window's own margins (borders, title).
+    SetSize(kClientWidth + (Width() - ClientWidth()), kClientHeight + (Height() - ClientHeight()));
     Select_Options = &Place(Create<TabStrip>("Select_Options"), kPageLeft, 8, kPageWidth, 26);
     for (const char* tab : {"Units", "Graphs", "Misc"}) Select_Options->AddTab(tab);
     for (int p = 0; p < 3; ++p) {
@@ -288,7 +289,7 @@ void OptionsPanel::BuildMiscPage(Container* page) {
     EnableTestControls->SetWidth(236);
     FilterSetups->SetWidth(236);
 
-    Frame& limits = frame(9, right, 4, rightWidth, 364, "Gearing Limitations");
+    Frame& limits = frame(9, right, 4, rightWidth, 330, "Gearing Limitations");
     Frame& shift = Place(CreateIn<Frame>(OptionsGroup, "OptionsGroup", 5, &limits), 8, kFrameHead, rightWidth - 16, 72);
     shift.SetCaption("Shift Point Calculation");
     RC_Auto = &Place(Create<OptionButton>("RC_Auto", &shift), 10, row, 150, kBoxHeight);

@@ -5,6 +5,7 @@
 #include "core/GlobalChassisLab.hpp"
 #include "ui/main/AeroGearingDisplays.hpp"
 #include "ui/main/AnalysisChain.hpp"
+#include "ui/main/ChartDisplays.hpp"
 #include "ui/main/LiveDisplays.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/MainAccelerationHandlers.hpp"
@@ -21,20 +22,9 @@ Main* MainWindowOrNull() { return core::GlobalChassisLab().MainForm; }
 
 float& AccStep() { return analysis::AccelerationCode().AccTimeStep; }
 
-// Charts whose drawing routines are not in the program yet: each keeps its place in the lists
-// below and draws nothing until its routine exists.
-void DrawAccGraph(Main& form) { (void)form; }
-void DrawDecGraph(Main& form) { (void)form; }
-void DrawGearingGraph(Main& form) { (void)form; }
-void DrawAeroSpeedChart(Main& form) { (void)form; }
-void DrawAeroForcesChart(Main& form) { (void)form; }
-void DrawSuspDamperChart(Main& form) { (void)form; }
-void DrawSuspResponseChart(Main& form) { (void)form; }
-void DrawTyreDiagrams(Main& form) { (void)form; }
-void DrawPhysicalChart(Main& form) { (void)form; }
+// The power and torque chart's routine is not in the program yet: it keeps its place in the
+// lists below and draws nothing until it exists.
 void DrawDynoGraph(Main& form) { (void)form; }
-void DrawSuspChart(Main& form) { (void)form; }
-void DrawSuspBalance(Main& form) { (void)form; }
 
 }  // namespace
 
@@ -52,7 +42,7 @@ void RedisplayQuantity(core::Quantity q) {
             SearchAccRun(f, AccStep());
             analysis::AnalyseDecRun();
             SearchDecRun(f);
-            DrawAccGraph(f);
+            DrawAccGraph(f, AccStep());
             ShowDecResults(f);
             DrawDecGraph(f);
             DrawGearingGraph(f);
@@ -65,7 +55,7 @@ void RedisplayQuantity(core::Quantity q) {
             ShowTyreAnalysis(f);
             ShowSuspensionAnalysis(f);
             ShowSteeringAnalysis(f);
-            DrawAccGraph(f);
+            DrawAccGraph(f, AccStep());
             DrawSuspDamperChart(f);
             DrawSuspResponseChart(f);
             DrawTyreDiagrams(f);
@@ -74,7 +64,7 @@ void RedisplayQuantity(core::Quantity q) {
             ShowAccResults(f);
             SearchAccRun(f, AccStep());
             SearchDecRun(f);
-            DrawAccGraph(f);
+            DrawAccGraph(f, AccStep());
             ShowDecResults(f);
             break;
         case Q::Area:
@@ -102,7 +92,7 @@ void RedisplayQuantity(core::Quantity q) {
             DrawSuspDamperChart(f);
             DrawAeroSpeedChart(f);
             DrawAeroForcesChart(f);
-            DrawAccGraph(f);
+            DrawAccGraph(f, AccStep());
             break;
         case Q::Stiffness:
             ShowTyreAnalysis(f);
@@ -114,7 +104,7 @@ void RedisplayQuantity(core::Quantity q) {
             ShowTyreAnalysis(f);
             ShowAccResults(f);
             ShowDecResults(f);
-            DrawAccGraph(f);
+            DrawAccGraph(f, AccStep());
             break;
         case Q::Power:
             ShowVehicleData(f);
@@ -142,7 +132,7 @@ void RedisplayQuantity(core::Quantity q) {
             DrawDynoGraph(f);
             ShowGearingTable(f);
             DrawGearingGraph(f);
-            DrawAccGraph(f);
+            DrawAccGraph(f, AccStep());
             break;
         case Q::Damping:
         case Q::Rot:
@@ -160,7 +150,7 @@ void RedisplayQuantity(core::Quantity q) {
             ShowVehicleData(f);
             ShowLiveAnalysis(f);
             ShowAccResults(f);
-            DrawAccGraph(f);
+            DrawAccGraph(f, AccStep());
             break;
         case Q::Frequency:
             ShowSuspensionAnalysis(f);
@@ -202,7 +192,7 @@ void RefreshAllDisplays() {
     DrawTyreDiagrams(f);
     DrawAeroSpeedChart(f);
     DrawAeroForcesChart(f);
-    DrawAccGraph(f);
+    DrawAccGraph(f, AccStep());
 }
 
 void RedrawScaleChart(core::ScaleChart chart) {
@@ -223,7 +213,7 @@ void RedrawScaleChart(core::ScaleChart chart) {
         case C::TyreDiagrams: DrawTyreDiagrams(f); break;
         case C::AeroSpeedChart: DrawAeroSpeedChart(f); break;
         case C::AeroForcesChart: DrawAeroForcesChart(f); break;
-        case C::AccGraph: DrawAccGraph(f); break;
+        case C::AccGraph: DrawAccGraph(f, AccStep()); break;
     }
 }
 

@@ -3,10 +3,12 @@
 // drawing switches store their options, and the file buttons round-trip every setting.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/GraphScales.hpp"
 #include "core/OptionsSettings.hpp"
@@ -82,6 +84,47 @@ TEST_F(OptionsGraphsTest, DraggingOneSliderStoresItsWholeGroupAndWritesTheLabels
     // The labels follow a change of unit.
     Choose(Quantity::Speed, "Kilometres per hour");
     EXPECT_EQ(panel->Label_YUnits(7).Caption(), "30 km/h");
+}
+
+// The horizontal grid lines of a chart (grey 0xAAAAAA), top to bottom, in pixels.
+std::vector<double> GridRows(const platform::Surface& s) {
+    std::vector<double> rows;
+    for (const platform::DrawOp& op : s.DisplayList())
+        if (op.kind == platform::DrawOpKind::Line && op.color == 0xAAAAAA && op.y1 == op.y2) rows.push_back(op.y1);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+// A drag redraws the chart with the new grid step; a position written by code redraws nothing.
+TEST_F(OptionsGraphsTest, DraggedScaleRedrawsItsChartWithTheNewGridStep) {
+    platform::Surface& chart = main->Analysis_PhysChart->Surf();
+    const std::vector<double> at50 = GridRows(chart);
+    ASSERT_GE(at50.size(), 3u);
+    const double spacing50 = at50[1] - at50[0];
+
+    platform::Slider& slider = SliderOf(&core::OptionsBlock::CornerMassChartScaleY);
+    const uint64_t before = chart.Revision();
+    slider.SetValue(30);
+    EXPECT_EQ(chart.Revision(), before);
+    EXPECT_EQ(o.CornerMassChartScaleY, 50);
+
+    slider.UserDrag(25);
+    EXPECT_GT(chart.Revision(), before);
+    const std::vector<double> at25 = GridRows(chart);
+    ASSERT_GE(at25.size(), 3u);
+    // Half the step, half the spacing of the grid lines.
+    EXPECT_NEAR(at25[1] - at25[0], spacing50 / 2.0, 1e-6 * spacing50);
+    EXPECT_GT(at25.size(), at50.size());
+
+    // While the program is loading a drag stores and labels, but draws nothing.
+    core::GlobalChassisLab().FormLoading = core::VbTrue;
+    const uint64_t loading = chart.Revision();
+    slider.UserDrag(100);
+    EXPECT_EQ(o.CornerMassChartScaleY, 100);
+    EXPECT_EQ(panel->Label_YUnits(1).Caption(), "100 kg");
+    EXPECT_EQ(chart.Revision(), loading);
+    core::GlobalChassisLab().FormLoading = core::VbFalse;
 }
 
 TEST_F(OptionsGraphsTest, LabelFormatsOfTheOddScales) {

@@ -8,6 +8,7 @@
 #include "ui/main/SettingHandlers.hpp"
 #include "ui/main/VehicleEditor.hpp"
 #include "ui/main/VehicleSelection.hpp"
+#include "ui/options/OptionsPanel.hpp"
 
 #include <cstdlib>
 #include <memory>
@@ -37,6 +38,7 @@ Main::Main() : platform::Form("Main") {
     BuildAreas();
     InstallNavigationHandlers();
     InstallMenuHandlers(*this);
+    InstallOptionsMenuEntry(*this);
     ApplySelectorFills();
     // After the design-time choices, so filling the selectors runs no handler.
     InstallSettingHandlers(*this);

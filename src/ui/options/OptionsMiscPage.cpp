@@ -18,6 +18,7 @@
 #include "ui/main/AnalysisChain.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/SetupControlConfig.hpp"
+#include "ui/main/VehiclePhoto.hpp"
 #include "ui/options/OptionsPanel.hpp"
 
 namespace ui {
@@ -171,6 +172,12 @@ void OptionsPanel::EnableTestControls_Click() {
     Options().LowResControls = core::ToVbBool(on);
     AreaOffset(0).SetEnabled(on);
     AreaOffset(1).SetEnabled(on);
+    // While the window is being filled the option is only stored. A person's click shows or
+    // hides the main window's area-move buttons where the tools panel is on view; the photo
+    // and tools view itself flips only by its own toggle.
+    const auto& g = core::GlobalChassisLab();
+    if (core::FromVbBool(g.OptionsPanelFilling) || g.MainForm == nullptr) return;
+    FollowLowResOption(*g.MainForm);
 }
 
 void OptionsPanel::AreaOffset_Change() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/GlobalChassisLab.hpp"
+#include "ui/main/Main.hpp"
 #include "ui/options/OptionsPanelFill.hpp"
 
 namespace ui {
@@ -68,6 +69,11 @@ OptionsPanel* ExistingOptionsPanel() {
 void ResetOptionsPanel() { OptionsPanelModule().Holder.Reset(); }
 
 void ShowOptionsPanel() { OptionsPanelWindow().Show(); }
+
+void InstallOptionsMenuEntry(Main& form) {
+    form.OptionsPreferences->SetEnabled(true);
+    form.OptionsPreferences->Click = [] { ShowOptionsPanel(); };
+}
 
 void OptionsPanel::InstallHandlers() {
     Load = [this] { Form_Load(); };

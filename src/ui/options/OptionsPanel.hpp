@@ -22,6 +22,8 @@
 
 namespace ui {
 
+class Main;
+
 class OptionsPanel : public platform::Form {
 public:
     OptionsPanel();
@@ -161,6 +163,8 @@ OptionsPanel* ExistingOptionsPanel();
 void ResetOptionsPanel();
 // The Options menu's "Preferences" entry: shows the window modeless, or brings it to the front.
 void ShowOptionsPanel();
+// Enables the main window's "Preferences" entry and makes it open this window.
+void InstallOptionsMenuEntry(Main& form);
 
 // The control names of each quantity: "Select_SpeedUnits", "Label_SpeedUnits", ...
 std::string UnitSelectorName(core::Quantity q);

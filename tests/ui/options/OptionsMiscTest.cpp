@@ -7,6 +7,7 @@
 #include "core/OptionsSettings.hpp"
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
+#include "ui/main/VehiclePhoto.hpp"
 #include "ui/options/OptionsPanelFill.hpp"
 #include "ui/options/OptionsTestSupport.hpp"
 
@@ -194,6 +195,35 @@ TEST_F(OptionsMiscTest, AreaOffsetsAreCorrectedInTheBoxAndRoundedToEven) {
     panel->EnableTestControls->UserClick();
     EXPECT_FALSE(panel->AreaOffset(0).Enabled());
     EXPECT_EQ(o.LowResControls, core::VbFalse);
+}
+
+// A person's click on the low-resolution box shows or hides the area-move buttons where the
+// tools panel is on view, without flipping between photo and tools; a write while the window
+// is being filled only stores the option.
+TEST_F(OptionsMiscTest, LowResolutionBoxFollowsOnTheToolsPanelWithoutFlippingIt) {
+    ui::ToggleVehiclePhotoAndTools(*main);
+    ASSERT_TRUE(ui::VehicleToolsShown(*main));
+    EXPECT_FALSE(main->TestControls->Visible());
+    panel->EnableTestControls->UserClick();
+    EXPECT_TRUE(main->TestControls->Visible());
+    EXPECT_TRUE(ui::VehicleToolsShown(*main));
+    panel->EnableTestControls->UserClick();
+    EXPECT_FALSE(main->TestControls->Visible());
+
+    core::GlobalChassisLab().OptionsPanelFilling = core::VbTrue;
+    panel->EnableTestControls->SetValue(1);
+    core::GlobalChassisLab().OptionsPanelFilling = core::VbFalse;
+    EXPECT_EQ(o.LowResControls, core::VbTrue);
+    EXPECT_FALSE(main->TestControls->Visible());
+    EXPECT_TRUE(ui::VehicleToolsShown(*main));
+}
+
+TEST_F(OptionsMiscTest, PreferencesEntryOpensTheWindow) {
+    ASSERT_TRUE(main->OptionsPreferences->Enabled());
+    EXPECT_FALSE(panel->Visible());
+    main->OptionsPreferences->UserClick();
+    EXPECT_TRUE(panel->Visible());
+    EXPECT_EQ(panel->Select(Quantity::Speed).ListCount(), 5);
 }
 
 // While the window is being filled the low-resolution box only stores its option; the area

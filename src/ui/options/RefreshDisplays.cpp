@@ -3,9 +3,12 @@
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/DecelerationCode.hpp"
 #include "core/GlobalChassisLab.hpp"
+#include "vehicle/EngineCode.hpp"
+#include "vehicle/VehicleRecord.hpp"
 #include "ui/main/AeroGearingDisplays.hpp"
 #include "ui/main/AnalysisChain.hpp"
 #include "ui/main/ChartDisplays.hpp"
+#include "ui/main/EngineDisplays.hpp"
 #include "ui/main/LiveDisplays.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/MainAccelerationHandlers.hpp"
@@ -22,9 +25,15 @@ Main* MainWindowOrNull() { return core::GlobalChassisLab().MainForm; }
 
 float& AccStep() { return analysis::AccelerationCode().AccTimeStep; }
 
-// The power and torque chart's routine is not in the program yet: it keeps its place in the
-// lists below and draws nothing until it exists.
-void DrawDynoGraph(Main& form) { (void)form; }
+// The power and torque chart of the current engine; a vehicle that is not wheel driven has
+// no engine curve, and its chart is cleared.
+void DrawDynoGraph(Main& form) {
+    if (core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType < vehicle::kDriveThrust) {
+        ui::DrawDynoGraph(form, vehicle::EngineCode().CurrentEngine);
+    } else {
+        ClearDynoGraph(form);
+    }
+}
 
 }  // namespace
 

@@ -96,10 +96,9 @@ void OptionsPanel::BuildFrame() {
     OptionsSave = &Place(Create<CommandButton>("OptionsSave"), kPageLeft + 128, below, 120,
                          kButtonHeight);
     OptionsSave->SetCaption("Save Options");
-    Title_Options = &Place(Create<Label>("Title_Options"), kPageLeft + 270, below, 400, 26);
+    Title_Options = &Place(Create<Label>("Title_Options"), kClientWidth - 8 - 400, below, 400, 26);
     Title_Options->SetFont({"Arial", 14.0f, true, false});
     Title_Options->SetAlignment(Align::Right);
-    Title_Options->SetLeft(kClientWidth - 8 - 400);
 }
 
 void OptionsPanel::BuildUnitsPage(Container* page) {

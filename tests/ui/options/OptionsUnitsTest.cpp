@@ -3,6 +3,7 @@
 // shows the quantity on the main window.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 #include "analysis/AccelerationCode.hpp"
@@ -194,6 +195,21 @@ TEST_F(StartedOptionsTest, ItemTextsAreTheUnitNamesAndTheWindowShowsTheStoredUni
     EXPECT_EQ(panel->Select(Quantity::Speed).ListCount(), 5);
 }
 
+TEST_F(StartedOptionsTest, TabsBringTheirPagesToTheFront) {
+    const auto front = [&] {
+        const platform::Control* top = nullptr;
+        for (const platform::Control* c : panel->Children())
+            if (c->Name() == "OptionsPage") top = c;  // children in z-order, last on top
+        return top;
+    };
+    EXPECT_EQ(front(), &panel->OptionsPage(0));
+    panel->Select_Options->UserSelect(3);
+    EXPECT_EQ(front(), &panel->OptionsPage(2));
+    panel->Select_Options->UserSelect(2);
+    EXPECT_EQ(front(), &panel->OptionsPage(1));
+    EXPECT_EQ(core::UnitData(Quantity::Speed).Index, 0);  // a tab changes nothing else
+}
+
 // A window opened anew after it was closed fills its lists and shows the settings in force.
 TEST_F(StartedOptionsTest, ReopenedWindowShowsTheSettingsInForce) {
     panel->Show();
@@ -297,6 +313,36 @@ TEST_F(StartedOptionsTest, LoadingFlagStopsTheRedisplay) {
     EXPECT_EQ(main->Analysis_AccLabel(38).Caption(), " ft/s");
     EXPECT_EQ(main->GearingSpeed(1).Caption(), before);
     core::GlobalChassisLab().FormLoading = core::VbFalse;
+}
+
+}  // namespace
+
+namespace {
+
+// An options file that chooses mph: after start-up the window and the displays show it.
+class StartWithOptionsFileTest : public testsupport::StartedProgram {};
+
+TEST_F(StartWithOptionsFileTest, StoredSpeedUnitIsShownAfterStartUp) {
+    CopyShippedData();
+    core::OptionsSettings() = {};
+    core::SetDefaultOptions();
+    core::ApplySelectedUnits();
+    std::string text = files::OptionsFileText();
+    const std::string key = "SpdUnits: 0";
+    text.replace(text.find(key), key.size(), "SpdUnits: 2");
+    {
+        std::ofstream out(root / "Options.ini", std::ios::binary);
+        out << text;
+    }
+    ui::Main& main = Start();
+    ui::OptionsPanel& panel = ui::OptionsPanelWindow();
+    EXPECT_EQ(panel.Select(core::Quantity::Speed).Text(), "Miles per hour");
+    EXPECT_EQ(panel.UnitSuffixLabel(core::Quantity::Speed).Caption(), " mph");
+    EXPECT_DOUBLE_EQ(core::OptionsSettings().UnitFactorSpeed, 3.6 / 1.609344);
+    EXPECT_EQ(core::OptionsSettings().UnitDecimalsSpeed, 1);
+    EXPECT_NE(main.GearingSpeed(1).Caption().find(" mph"), std::string::npos);
+    EXPECT_EQ(main.Analysis_AccLabel(38).Caption(), " mph");
+    ui::ResetOptionsPanel();
 }
 
 }  // namespace

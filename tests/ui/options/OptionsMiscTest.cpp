@@ -4,9 +4,12 @@
 
 #include <string>
 
+#include "analysis/LiveStateCode.hpp"
+#include "core/LFSCars.hpp"
 #include "core/OptionsSettings.hpp"
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
+#include "ui/main/SetupControlConfig.hpp"
 #include "ui/main/VehiclePhoto.hpp"
 #include "ui/options/OptionsPanelFill.hpp"
 #include "ui/options/OptionsTestSupport.hpp"
@@ -216,6 +219,37 @@ TEST_F(OptionsMiscTest, LowResolutionBoxFollowsOnTheToolsPanelWithoutFlippingIt)
     EXPECT_EQ(o.LowResControls, core::VbTrue);
     EXPECT_FALSE(main->TestControls->Visible());
     EXPECT_TRUE(ui::VehicleToolsShown(*main));
+}
+
+// With automatic recalculation off a live slider changes nothing; checking the box runs the
+// live-state analysis at once with the slider as it stands.
+TEST_F(OptionsMiscTest, SwitchingRecalculationOnRunsTheLiveAnalysis) {
+    panel->AutomaticUpdating->UserClick();
+    ASSERT_EQ(o.AutoRecalc, core::VbFalse);
+    const uint8_t before = analysis::LiveStateCode().LiveSpeed;
+    const int moved = before == 40 ? 41 : 40;
+    main->Live_Speed->SetValue(moved);
+    EXPECT_EQ(analysis::LiveStateCode().LiveSpeed, before);
+    panel->AutomaticUpdating->UserClick();
+    EXPECT_EQ(o.AutoRecalc, core::VbTrue);
+    EXPECT_EQ(analysis::LiveStateCode().LiveSpeed, moved);
+}
+
+// Compatibility mode applies a simulator car's setup ranges; switched off, the program's own.
+TEST_F(OptionsMiscTest, CompatibilityModeSwitchesTheSetupRanges) {
+    auto& g = core::GlobalChassisLab();
+    const core::LFSCarRecord car = core::LFSCarTable().LFSCars.at(0);
+    ASSERT_LT(car.MaxSteerLock, core::kProgramMaxSteerLock);
+    vehicle::SetVehicleName(g.CurrentVehicle, car.Name);
+    g.CurrentLFSCar = car;
+    g.HasLFSCar = core::VbTrue;
+    ui::ConfigureSetupControls();
+    EXPECT_EQ(main->Set_SteerLock->Max(), car.MaxSteerLock);
+    panel->EnableLFSMode->UserClick();
+    EXPECT_EQ(o.LFSMode, core::VbFalse);
+    EXPECT_EQ(main->Set_SteerLock->Max(), core::kProgramMaxSteerLock);
+    panel->EnableLFSMode->UserClick();
+    EXPECT_EQ(main->Set_SteerLock->Max(), car.MaxSteerLock);
 }
 
 TEST_F(OptionsMiscTest, PreferencesEntryOpensTheWindow) {

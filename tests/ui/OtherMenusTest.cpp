@@ -89,7 +89,7 @@ TEST_F(OtherMenusTest, CaptionsShortcutsAndTheEntriesWaitingForTheirWindows) {
     // Windows that exist are offered.
     for (platform::MenuItem* e : {w.ToolsUnitConverter, w.ToolsMechCalcs, w.ToolsRealtimeAcc,
                                   w.ToolsLargeGraph, w.ToolsBinaryReader, w.ToolsSetupReader,
-                                  w.OptionsAutoVeh, w.HelpAbout, w.ExportAccelerationData,
+                                  w.OptionsAutoVeh, w.OptionsPreferences, w.HelpAbout, w.ExportAccelerationData,
                                   w.ExportDecelerationData})
         EXPECT_TRUE(e->Enabled() && e->Click) << e->Caption();
 }

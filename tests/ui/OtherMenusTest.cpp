@@ -75,6 +75,11 @@ TEST_F(OtherMenusTest, WebEntriesOpenTheirPagesAndTheSiteDerivesFromOneAddress) 
 }
 
 TEST_F(OtherMenusTest, CaptionsShortcutsAndTheEntriesWaitingForTheirWindows) {
+    // With a vehicle loaded the editor is closed (it greys some entries while it is open).
+    vehicle::VehicleRecord v = sample::SampleCar();
+    vehicle::SetVehicleName(v, "Menu car");
+    vehtest::WriteVehicleFile((root / "vehicles" / "menu.vd3").string(), v);
+    vehtest::WriteFile(root / "autoveh.lst", "menu\r\n");
     ui::Main& w = Start();
     EXPECT_EQ(w.OptionsManUpdate->Shortcut(), "F5");
     EXPECT_EQ(w.OptionsPreferences->Caption(), "&Preferences");

@@ -366,6 +366,7 @@ TEST_F(FileMenuTest, RunExportsAskForAFileAndKeepTheirFolder) {
     MessageDouble().QueueAnswer(MsgAnswer::No);
     w->ExportDecelerationData->UserClick();
     EXPECT_EQ(written.size(), 1u);
+    ui::InstallRunCsvWriter(*w, {});  // the writer above refers to this test's locals
 }
 
 }  // namespace

@@ -67,6 +67,8 @@ TEST(UnitConverter, ConvertsToSIWithTheProgramsFactors) {
     EXPECT_EQ(ConversionText(ConvQuantity::Power, "hp", 134.1f), "is 100 kW");
     EXPECT_EQ(ConversionText(ConvQuantity::Torque, "lbf ft", 100.0f), "is 135.6 Nm");
     EXPECT_EQ(ConversionText(ConvQuantity::Torque, "kgfm", 10.0f), "is 98.1 Nm");
+    // A typed number beyond a Single ("1e40") has no figure to show.
+    EXPECT_EQ(ConversionText(ConvQuantity::Distance, "cm", static_cast<float>(1e40)), "is N/A m");
     // No unit chosen (or a name of another case): nothing to show.
     EXPECT_FALSE(ConversionText(ConvQuantity::Distance, "", 250.0f));
     EXPECT_FALSE(ConversionText(ConvQuantity::Mass, "LB", 1.0f));

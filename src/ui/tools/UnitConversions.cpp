@@ -4,6 +4,7 @@
 
 #include "core/GlobalShared.hpp"
 #include "core/Numbers.hpp"
+#include "core/OptionsSettings.hpp"
 #include "core/PhysicalConstants.hpp"
 #include "core/Units.hpp"
 
@@ -82,7 +83,7 @@ std::optional<float> ConvertToSI(ConvQuantity q, std::string_view unit, float va
 std::optional<std::string> ConversionText(ConvQuantity q, std::string_view unit, float value) {
     const std::optional<float> si = ConvertToSI(q, unit, value);
     if (!si) return std::nullopt;
-    return "is " + core::SingleText(core::RoundToDecimals(*si, ConvDecimals(q))) +
+    return "is " + core::RoundedText(*si, ConvDecimals(q)) +
            std::string(ConvSuffix(q));
 }
 

@@ -64,7 +64,7 @@ TEST_F(OptionsWindowScreenshots, ThreePagesWithTheImperialPresetOverTheMainWindo
     ShootOver(main, panel, "units");
     panel.Select_Options->UserSelect(2);
     ShootOver(main, panel, "graphs");
-    panel.VScrollGraphsTab->SetValue(1200);
+    panel.VScrollGraphsTab->SetValue(800);
     ShootOver(main, panel, "graphs_scrolled");
     panel.Select_Options->UserSelect(3);
     ShootOver(main, panel, "misc");

@@ -41,6 +41,22 @@ void OptionsPanel::InstallGraphsHandlers() {
     VScrollGraphsTab->Change = [this] { VScrollGraphsTab_Scroll(); };
 }
 
+void OptionsPanel::ShowDiagramSwitches() {
+    // A box's click reads all five of its diagram: they must show the switches as they are.
+    const core::OptionsSettingsState& o = core::OptionsSettings();
+    const auto show = [](CheckBox& c, core::VbBool on) { c.SetValue(core::FromVbBool(on) ? 1 : 0); };
+    show(EnableRollPoint(0), o.ShowRollLiveCoG);
+    show(EnableRollPoint(1), o.ShowRollUndertrayCentre);
+    show(EnableRollPoint(2), o.ShowRollRearWingCentre);
+    show(EnableRollPoint(3), o.ShowRollFrontWingCentre);
+    show(EnableRollPoint(10), o.DrawRollAxleLine);
+    show(EnablePitchPoint(0), o.ShowPitchLiveCoG);
+    show(EnablePitchPoint(1), o.ShowPitchUndertrayCentre);
+    show(EnablePitchPoint(2), o.ShowPitchRearWingCentre);
+    show(EnablePitchPoint(3), o.ShowPitchFrontWingCentre);
+    show(EnablePitchPoint(10), o.DrawPitchAxleLine);
+}
+
 void OptionsPanel::ScaleSlider_Scroll(int group) {
     // Every slider of the group is stored, whichever of them moved.
     core::OptionsSettingsState& o = core::OptionsSettings();

@@ -46,6 +46,7 @@ int UnitCaptionIndex(core::Quantity q) {
 OptionsPanel::OptionsPanel() : platform::Form("OptionsPanel") {
     SetCaption("User Preferences");
     BuildFrame();
+    ShowDiagramSwitches();
     InstallHandlers();
     core::GlobalChassisLab().OptionsPanelForm = this;
 }

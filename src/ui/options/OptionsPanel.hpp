@@ -147,6 +147,8 @@ private:
     void BuildGraphsPage(platform::Container* page);
     void BuildGraphGroup(platform::Container* page, int group);
     void BuildMiscPage(platform::Container* page);
+    // The roll and pitch diagram boxes show their switches (the window's fill leaves them).
+    void ShowDiagramSwitches();
     void InstallHandlers();
     void InstallUnitsHandlers();
     void InstallGraphsHandlers();

@@ -156,8 +156,16 @@ TEST_F(OptionsGraphsTest, ScrollBarMovesTheGroups) {
 }
 
 TEST_F(OptionsGraphsTest, DrawingSwitchesStoreTheirOptions) {
+    // The diagram boxes show their switches' defaults, so a click on one keeps the others.
+    EXPECT_EQ(panel->EnableRollPoint(0).Value(), 1);
+    EXPECT_EQ(panel->EnableRollPoint(10).Value(), 1);
+    EXPECT_EQ(panel->EnablePitchPoint(3).Value(), 1);
+    EXPECT_EQ(panel->EnablePitchPoint(10).Value(), 0);
     panel->EnableRollPoint(2).UserClick();
     EXPECT_EQ(o.ShowRollRearWingCentre, core::VbTrue);
+    EXPECT_EQ(o.ShowRollLiveCoG, core::VbTrue);
+    EXPECT_EQ(o.DrawRollAxleLine, core::VbTrue);
+    EXPECT_EQ(o.ShowRollUndertrayCentre, core::VbFalse);
     panel->EnablePitchPoint(10).UserClick();
     EXPECT_EQ(o.DrawPitchAxleLine, core::VbTrue);
     panel->EnableDecVLoads->UserClick();

@@ -7,7 +7,7 @@
 // Run: build/bench_chart_redraw --benchmark_repetitions=10 --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
 
-#include "ChartBenchSupport.hpp"
+#include "BenchSupport.hpp"
 #include "charts/RunGraphs.hpp"
 #include "charts/SuspensionCharts.hpp"
 #include "platform/ServiceDoubles.hpp"
@@ -16,10 +16,10 @@ namespace {
 
 void BM_SpringSliderMoveWithCharts(benchmark::State& state) {
     platform::InstallServiceDoubles();
-    ui::Main& form = chart_bench::PrepareWindow();
+    ui::Main& form = bench_support::PrepareChartWindow();
     int step = 0;
     for (auto _ : state) {
-        chart_bench::MoveSpringSlider(form, step);
+        bench_support::MoveSpringSlider(form, step);
         benchmark::DoNotOptimize(form.Analysis_DampChart->Surf().Revision());
     }
     ui::ResetMainWindow();
@@ -28,7 +28,7 @@ BENCHMARK(BM_SpringSliderMoveWithCharts)->Unit(benchmark::kMicrosecond);
 
 void BM_SuspensionPageChartsOnly(benchmark::State& state) {
     platform::InstallServiceDoubles();
-    ui::Main& form = chart_bench::PrepareWindow();
+    ui::Main& form = bench_support::PrepareChartWindow();
     for (auto _ : state) {
         for (int i = 0; i < 5; ++i) {
             platform::Surface& s = form.Analysis_SuspChart(i).Surf();
@@ -49,14 +49,10 @@ BENCHMARK(BM_SuspensionPageChartsOnly)->Unit(benchmark::kMicrosecond);
 
 void BM_AccGraphLongestRun(benchmark::State& state) {
     platform::InstallServiceDoubles();
-    sample::ResetAll();
-    sample::Prepare(sample::SampleCar());
-    const float dt = 0.0005f;
-    analysis::RunAccelerationAnalysis(dt, {}, {});
     platform::Surface s;
-    s.SetPixelSize(1920, 1080);
+    bench_support::RunLongestAccRun(s);
     for (auto _ : state) {
-        charts::DrawAccChart(s, static_cast<int>(state.range(0)), dt);
+        charts::DrawAccChart(s, static_cast<int>(state.range(0)), bench_support::kLongestRunStep);
         benchmark::DoNotOptimize(s.DisplayList().data());
     }
     state.counters["steps"] = analysis::AccelerationCode().AccLastStep + 1;

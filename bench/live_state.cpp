@@ -6,6 +6,7 @@
 // Run: build-*/bench_live_state --benchmark_repetitions=10 --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
 
+#include "BenchSupport.hpp"
 #include "support/SampleVehicles.hpp"
 #include "analysis/PhysicalDisplay.hpp"
 #include "ui/main/AnalysisChain.hpp"
@@ -33,18 +34,7 @@ ui::Main& PrepareWindow() {
     SampleVehicle();
     ui::ResetMainWindow();
     ui::Main& form = ui::MainWindow();
-    const analysis::LiveStateInputs in = SampleInputs();
-    form.Live_Speed->SetValue(in.SpeedMs);
-    form.Live_Throttle->SetValue(in.ThrottlePercent);
-    form.Set_AeroWingAngle(1).SetValue(in.Wings.RearWingAngle);
-    for (int a = 0; a < 2; ++a) {
-        form.Set_SuspSpringTravel(a).SetValue(in.Suspension.SpringTravelMm[a]);
-        form.Set_SuspSpringStiffness(a).SetValue(in.Suspension.SpringStiffness[a]);
-        form.Set_SuspBumpDamp(a).SetValue(in.Suspension.BumpDamp[a]);
-        form.Set_SuspReboundDamp(a).SetValue(in.Suspension.ReboundDamp[a]);
-        form.Set_SuspARBStiffness(a).SetValue(in.Suspension.ARBStiffness[a]);
-    }
-    for (int i = 0; i < 4; ++i) form.Set_TyrePressure(i).SetValue(in.TyreSetup.PressureKPa[i]);
+    bench_support::SetLiveControls(form, SampleInputs());
     return form;
 }
 

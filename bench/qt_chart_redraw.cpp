@@ -7,25 +7,24 @@
 // Run: build/bench_qt_chart_redraw --benchmark_repetitions=10 --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 
-#include "ChartBenchSupport.hpp"
+#include "BenchSupport.hpp"
+#include "QtBenchMain.hpp"
 #include "charts/RunGraphs.hpp"
 #include "qt/QtDesktop.hpp"
-#include "qt/QtServices.hpp"
 #include "qt/SurfacePainter.hpp"
 
 namespace {
 
 void BM_SpringSliderMoveWithQtPaint(benchmark::State& state) {
-    ui::Main& form = chart_bench::PrepareWindow();
+    ui::Main& form = bench_support::PrepareChartWindow();
     qtfront::QtDesktop desktop;
     form.Show();
     QCoreApplication::processEvents();
     int step = 0;
     for (auto _ : state) {
-        chart_bench::MoveSpringSlider(form, step);
+        bench_support::MoveSpringSlider(form, step);
         QCoreApplication::processEvents();
     }
     form.Unload();
@@ -35,14 +34,10 @@ void BM_SpringSliderMoveWithQtPaint(benchmark::State& state) {
 BENCHMARK(BM_SpringSliderMoveWithQtPaint)->Unit(benchmark::kMillisecond);
 
 void BM_AccGraphLongestRunPainted(benchmark::State& state) {
-    sample::ResetAll();
-    sample::Prepare(sample::SampleCar());
-    const float dt = 0.0005f;
-    analysis::RunAccelerationAnalysis(dt, {}, {});
     platform::Surface s;
-    s.SetPixelSize(1920, 1080);
+    bench_support::RunLongestAccRun(s);
     for (auto _ : state) {
-        charts::DrawAccChart(s, static_cast<int>(state.range(0)), dt);
+        charts::DrawAccChart(s, static_cast<int>(state.range(0)), bench_support::kLongestRunStep);
         const QImage image = qtfront::RenderSurface(s);
         benchmark::DoNotOptimize(image.constBits());
     }
@@ -52,12 +47,4 @@ BENCHMARK(BM_AccGraphLongestRunPainted)->Arg(3)->Arg(5)->Unit(benchmark::kMillis
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    qtfront::InstallQtServices();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench_support::RunQtBenchmarks(argc, argv); }

@@ -11,14 +11,14 @@
 // Run: build/bench_qt_graph_windows --benchmark_repetitions=10 --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "ChartBenchSupport.hpp"
+#include "BenchSupport.hpp"
+#include "QtBenchMain.hpp"
 #include "analysis/AccelerationCode.hpp"
 #include "charts/ResizeableGraphCode.hpp"
 #include "qt/QtDesktop.hpp"
@@ -26,7 +26,6 @@
 #include "files/ListFiles.hpp"
 #include "files/SetupFileContext.hpp"
 #include "platform/ServiceDoubles.hpp"
-#include "qt/QtServices.hpp"
 #include "qt/SurfacePainter.hpp"
 #include "ui/graphs/ResizeableGraphWindow.hpp"
 #include "ui/main/MainStartUp.hpp"
@@ -89,7 +88,7 @@ void SliderMove(benchmark::State& state, bool allEight) {
     for (auto _ : state) {
         uint64_t before = 0;
         for (int i = 0; i < 8; ++i) before += Window(i).LargeGraph().Surf().Revision();
-        chart_bench::MoveSpringSlider(form, step);
+        bench_support::MoveSpringSlider(form, step);
         if (allEight) charts::RefreshGraphWindows(charts::GraphGroup::Acceleration);
         QCoreApplication::processEvents();
         for (int i = 0; i < 8; ++i) redrawn += Window(i).LargeGraph().Surf().Revision();
@@ -111,7 +110,7 @@ BENCHMARK(BM_SpringSliderMoveAllEightRedrawn)->Unit(benchmark::kMillisecond);
 void BM_SpringSliderMoveEightGraphWindowsModel(benchmark::State& state) {
     ui::Main& form = PrepareEightWindows();
     int step = 0;
-    for (auto _ : state) chart_bench::MoveSpringSlider(form, step);
+    for (auto _ : state) bench_support::MoveSpringSlider(form, step);
     Close(form);
 }
 BENCHMARK(BM_SpringSliderMoveEightGraphWindowsModel)->Unit(benchmark::kMillisecond);
@@ -164,12 +163,4 @@ BENCHMARK(BM_GraphWindowPaintOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    qtfront::InstallQtServices();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench_support::RunQtBenchmarks(argc, argv); }

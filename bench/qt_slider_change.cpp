@@ -2,13 +2,12 @@
 // with the Qt window kept in step and its pending paint events processed (offscreen).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <cmath>
 
+#include "QtBenchMain.hpp"
 #include "platform/Form.hpp"
 #include "qt/QtDesktop.hpp"
-#include "qt/QtServices.hpp"
 
 namespace {
 
@@ -94,12 +93,4 @@ BENCHMARK(BM_SliderChangeWithQtSync)->Unit(benchmark::kMillisecond)->Repetitions
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    qtfront::InstallQtServices();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench_support::RunQtBenchmarks(argc, argv); }

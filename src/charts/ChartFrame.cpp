@@ -5,6 +5,7 @@
 #include "charts/ChartColours.hpp"
 #include "platform/Control.hpp"
 #include "core/Numbers.hpp"
+#include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 
 namespace charts {
@@ -21,6 +22,10 @@ float FiniteOr0(float v) { return std::isfinite(v) ? v : 0.0f; }
 bool Visible(float p, float size) { return std::fabs(p) <= 2.0f * std::fabs(size) + 1.0f; }
 
 }  // namespace
+
+float GridStep(double option, core::Quantity q) {
+    return static_cast<float>(option / core::UnitData(q).Factor);
+}
 
 ChartRedraw::ChartRedraw(platform::Surface& surface) : surface_(surface) {
     surface_.BeginFrame();

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Units.hpp"
 #include "platform/Surface.hpp"
 
 namespace charts {
@@ -53,6 +54,9 @@ void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, flo
 // edge at 80 % of the height. Units are trimmed of blanks.
 void DrawAxisTitles(platform::Surface& s, const std::string& xTitle, const std::string& xUnit,
                     const std::string& yTitle, const std::string& yUnit);
+
+// A chart-scale option (a grid step in the display unit of q) in internal units.
+float GridStep(double option, core::Quantity q);
 
 // "<title> (<unit>)" with the text table's brackets and the unit trimmed of blanks.
 std::string TitleWithUnit(const std::string& title, const std::string& unit);

@@ -3,6 +3,7 @@
 // window's chart at another size, the page chart's own routine draws it on the window's
 // picture; the others choose their scales here from the picture's size and call the chart
 // primitives.
+#include "charts/ChartFrame.hpp"
 #include "charts/GraphWindowRoutines.hpp"
 
 #include <algorithm>
@@ -41,11 +42,6 @@ void Record(GraphGroup group, int16_t index, GraphWindow& window) {
     window.SetCurrentGraph(GroupRange(group).FirstId + index);
 }
 
-// An option's grid step (display units) in internal units.
-float Step(int16_t option, Quantity q) {
-    return static_cast<float>(option / core::UnitData(q).Factor);
-}
-
 // Width of the front axle with its tyres, m.
 float FrontSpan() {
     const auto& v = core::GlobalChassisLab().CurrentVehicle;
@@ -67,7 +63,7 @@ void DrawCornerMassesGraph(int16_t index, GraphWindow& window) {
     const float yScale = (window.InnerHeight() - 15.0f) / (largest * v.BodyMass) / 1.15f;
     const auto& m = analysis::PhysicalCode().CornerMass;
     DrawCornerBarChart(Picture(window), {m[0], m[1], m[2], m[3], 0, 0, 0, 0}, yScale,
-                       Step(core::OptionsSettings().CornerMassChartScaleY, Quantity::Mass),
+                       GridStep(core::OptionsSettings().CornerMassChartScaleY, Quantity::Mass),
                        core::TextTable().QuantityTitleMass, core::UnitSuffix(Quantity::Mass),
                        kBarsSingle);
 }
@@ -167,7 +163,7 @@ void DrawAeroGraph(int16_t index, GraphWindow& window) {
             m = std::max(m, load[i]);
         }
         DrawCornerBarChart(s, v, (s.ScaleHeight() - 15.0f) / m / 1.2f,
-                           Step(core::OptionsSettings().AeroLoadsChartScaleY, Quantity::Force),
+                           GridStep(core::OptionsSettings().AeroLoadsChartScaleY, Quantity::Force),
                            core::TextTable().QuantityTitleForce, core::UnitSuffix(Quantity::Force),
                            kBarsCompare);
     }

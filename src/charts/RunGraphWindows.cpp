@@ -11,6 +11,7 @@
 #include <string>
 
 #include "analysis/AccelerationCode.hpp"
+#include "charts/ChartFrame.hpp"
 #include "charts/GearSpeedChart.hpp"
 #include "charts/GraphWindowRoutines.hpp"
 #include "charts/LineCharts.hpp"
@@ -29,10 +30,6 @@ namespace charts {
 namespace {
 
 using core::Quantity;
-
-float Step(int16_t option, Quantity q) {
-    return static_cast<float>(option / core::UnitData(q).Factor);
-}
 
 // Steps between plotted points: one point every 0.01 s of the run.
 uint8_t AccPointStride(float dt) {
@@ -108,7 +105,7 @@ AccGraph AccGraphOf(int index, int32_t last) {
         case 1:
             return Make({C::EngineSpeed}, 1.05f * vehicle::EngineCode().CurrentEngine.LimitSpeed,
                         opt.EngineARVTimeGraphScaleX,
-                        Step(opt.EngineARVTimeGraphScaleY, Quantity::ARV), AngularVelocityTitle(),
+                        GridStep(opt.EngineARVTimeGraphScaleY, Quantity::ARV), AngularVelocityTitle(),
                         unit(Quantity::ARV));
         case 2:
             return Make({C::Gear},
@@ -117,20 +114,20 @@ AccGraph AccGraphOf(int index, int32_t last) {
         case 3:
             return Make({C::DriveForce, C::Resistance, C::NetForce, C::WheelLoad, C::WheelLoad + 2},
                         AccForceTop(), opt.ForcesTimeGraphScaleX,
-                        Step(opt.ForcesTimeGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
+                        GridStep(opt.ForcesTimeGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
                         unit(Quantity::Force), kPlotForces);
         case 4:
             return Make({C::Acceleration}, 1.05f * run.AccResults[R::PeakAcceleration],
-                        opt.AccTimeGraphScaleX, Step(opt.AccTimeGraphScaleY, Quantity::Acc),
+                        opt.AccTimeGraphScaleX, GridStep(opt.AccTimeGraphScaleY, Quantity::Acc),
                         tt.QuantityTitleAcceleration, unit(Quantity::Acc));
         case 5:
             return Make({C::Speed}, 1.05f * row(last, C::Speed), opt.SpeedTimeGraphScaleX,
-                        Step(opt.SpeedTimeGraphScaleY, Quantity::Speed), tt.QuantityTitleSpeed,
+                        GridStep(opt.SpeedTimeGraphScaleY, Quantity::Speed), tt.QuantityTitleSpeed,
                         unit(Quantity::Speed));
         case 6:
             return Make({C::Distance}, 1.05f * run.AccResults[R::DistanceAtFinalSpeed],
                         opt.DistanceTimeGraphScaleX,
-                        Step(opt.DistanceTimeGraphScaleY, Quantity::DistanceSmall),
+                        GridStep(opt.DistanceTimeGraphScaleY, Quantity::DistanceSmall),
                         tt.QuantityTitleDistance, unit(Quantity::DistanceSmall));
         case 7: {
             float top = 0.01f;
@@ -138,7 +135,7 @@ AccGraph AccGraphOf(int index, int32_t last) {
             return Make({C::LoadedSpringLength, C::LoadedSpringLength + 1,
                          C::LoadedSpringLength + 2, C::LoadedSpringLength + 3},
                         1.02f * top, opt.SpringDefTimeGraphScaleX,
-                        Step(opt.SpringDefTimeGraphScaleY, Quantity::DistanceSmall),
+                        GridStep(opt.SpringDefTimeGraphScaleY, Quantity::DistanceSmall),
                         tt.QuantityTitleDistance, unit(Quantity::DistanceSmall), kPlotFourCorners);
         }
         case 8: {
@@ -147,12 +144,12 @@ AccGraph AccGraphOf(int index, int32_t last) {
             return Make({C::TyreDeflection, C::TyreDeflection + 1, C::TyreDeflection + 2,
                          C::TyreDeflection + 3},
                         1.05f * top, opt.TyreDefTimeGraphScaleX,
-                        Step(opt.TyreDefTimeGraphScaleY, Quantity::DistanceSmall),
+                        GridStep(opt.TyreDefTimeGraphScaleY, Quantity::DistanceSmall),
                         tt.QuantityTitleDistance, unit(Quantity::DistanceSmall), kPlotFourCorners);
         }
         default:
             return Make({C::FuelLeft}, 1.05f * row(0, C::FuelLeft), opt.FuelTimeGraphScaleX,
-                        Step(opt.FuelTimeGraphScaleY, Quantity::Volume), tt.QuantityTitleVolume,
+                        GridStep(opt.FuelTimeGraphScaleY, Quantity::Volume), tt.QuantityTitleVolume,
                         unit(Quantity::Volume));
     }
 }

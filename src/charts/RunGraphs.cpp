@@ -7,6 +7,7 @@
 
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/DecelerationCode.hpp"
+#include "charts/ChartFrame.hpp"
 #include "charts/GearSpeedChart.hpp"
 #include "charts/LineCharts.hpp"
 #include "core/GlobalChassisLab.hpp"
@@ -51,10 +52,6 @@ RunGraphSpec Spec(std::initializer_list<int> columns, float range, float yStep, 
     return g;
 }
 
-float Step(int16_t option, Quantity q) {
-    return static_cast<float>(option / core::UnitData(q).Factor);
-}
-
 // The heavier axle's wheel loads x 1.02 when that exceeds r (the force graphs' wheel-load
 // series must fit): the rear pair unless the front-left load is above the rear-left one.
 float WithWheelLoads(float r, const std::array<float, 4>& load, bool frontHeavier) {
@@ -97,7 +94,7 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
              opt.ThrottleTimeGraphScaleX);
         break;
     case 1:
-        g = Spec({C::EngineSpeed}, eng.LimitSpeed * 1.05f, Step(opt.EngineARVTimeGraphScaleY, Quantity::ARV),
+        g = Spec({C::EngineSpeed}, eng.LimitSpeed * 1.05f, GridStep(opt.EngineARVTimeGraphScaleY, Quantity::ARV),
              AngularVelocityTitle(), core::UnitSuffix(Quantity::ARV), kPlotSingle,
              opt.EngineARVTimeGraphScaleX);
         break;
@@ -120,23 +117,23 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
         const auto& load = run.AccAero.WheelLoad;
         if (vLoads) r = WithWheelLoads(r, load, load[0] > load[2]);
         g = Spec({C::DriveForce, C::Resistance, C::NetForce, C::WheelLoad, C::WheelLoad + 2}, r,
-             Step(opt.ForcesTimeGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
+             GridStep(opt.ForcesTimeGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
              core::UnitSuffix(Quantity::Force), kPlotForces, opt.ForcesTimeGraphScaleX);
         break;
     }
     case 4:
         g = Spec({C::Acceleration}, run.AccResults[analysis::AccRes::PeakAcceleration] * 1.05f,
-             Step(opt.AccTimeGraphScaleY, Quantity::Acc), tt.QuantityTitleAcceleration,
+             GridStep(opt.AccTimeGraphScaleY, Quantity::Acc), tt.QuantityTitleAcceleration,
              core::UnitSuffix(Quantity::Acc), kPlotSingle, opt.AccTimeGraphScaleX);
         break;
     case 5:
-        g = Spec({C::Speed}, run.Row(last, C::Speed) * 1.05f, Step(opt.SpeedTimeGraphScaleY, Quantity::Speed),
+        g = Spec({C::Speed}, run.Row(last, C::Speed) * 1.05f, GridStep(opt.SpeedTimeGraphScaleY, Quantity::Speed),
              tt.QuantityTitleSpeed, core::UnitSuffix(Quantity::Speed), kPlotSingle,
              opt.SpeedTimeGraphScaleX);
         break;
     case 6:
         g = Spec({C::Distance}, run.AccResults[analysis::AccRes::DistanceAtFinalSpeed] * 1.05f,
-             Step(opt.DistanceTimeGraphScaleY, Quantity::DistanceLarge), tt.QuantityTitleDistance,
+             GridStep(opt.DistanceTimeGraphScaleY, Quantity::DistanceLarge), tt.QuantityTitleDistance,
              core::UnitSuffix(Quantity::DistanceLarge), kPlotSingle, opt.DistanceTimeGraphScaleX);
         break;
     case 7: {
@@ -144,7 +141,7 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
         for (const auto& c : run.AccSusp) top = std::max(top, c.SpringTravel);
         g = Spec({C::LoadedSpringLength, C::LoadedSpringLength + 1, C::LoadedSpringLength + 2,
               C::LoadedSpringLength + 3},
-             top * 1.02f, Step(opt.SpringDefTimeGraphScaleY, Quantity::DistanceSmall),
+             top * 1.02f, GridStep(opt.SpringDefTimeGraphScaleY, Quantity::DistanceSmall),
              tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners,
              opt.SpringDefTimeGraphScaleX);
         break;
@@ -153,13 +150,13 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
         float top = 0.0f;
         for (const auto& t : run.AccTyres) top = std::max(top, t.SidewallHeight);
         g = Spec({C::TyreDeflection, C::TyreDeflection + 1, C::TyreDeflection + 2, C::TyreDeflection + 3},
-             top * 1.05f, Step(opt.TyreDefTimeGraphScaleY, Quantity::DistanceSmall),
+             top * 1.05f, GridStep(opt.TyreDefTimeGraphScaleY, Quantity::DistanceSmall),
              tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners,
              opt.TyreDefTimeGraphScaleX);
         break;
     }
     default:
-        g = Spec({C::FuelLeft}, run.Row(0, C::FuelLeft) * 1.05f, Step(opt.FuelTimeGraphScaleY, Quantity::Volume),
+        g = Spec({C::FuelLeft}, run.Row(0, C::FuelLeft) * 1.05f, GridStep(opt.FuelTimeGraphScaleY, Quantity::Volume),
              tt.QuantityTitleVolume, core::UnitSuffix(Quantity::Volume), kPlotSingle,
              opt.FuelTimeGraphScaleX);
         break;
@@ -193,7 +190,7 @@ bool DrawDecChart(platform::Surface& s, int choice) {
         break;
     case 1:
         g = Spec({C::EngineSpeed}, vehicle::EngineCode().CurrentEngine.LimitSpeed * 1.05f,
-             Step(opt.DecEngineARVGraphScaleY, Quantity::ARV), AngularVelocityTitle(),
+             GridStep(opt.DecEngineARVGraphScaleY, Quantity::ARV), AngularVelocityTitle(),
              core::UnitSuffix(Quantity::ARV), kPlotSingle, opt.DecEngineARVGraphScaleX);
         break;
     case 2:
@@ -205,23 +202,23 @@ bool DrawDecChart(platform::Surface& s, int choice) {
         const auto& load = run.DecAero.WheelLoad;
         if (vLoads) r = WithWheelLoads(r, load, load[0] > load[2]);
         g = Spec({C::BrakingForce, C::Resistance, C::TotalForce, C::TyreLoad, C::TyreLoad + 2}, r,
-             Step(opt.DecForcesGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
+             GridStep(opt.DecForcesGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
              core::UnitSuffix(Quantity::Force), kPlotForces, opt.DecForcesGraphScaleX);
         break;
     }
     case 4:
         g = Spec({C::Deceleration}, run.DecResults[R::PeakDeceleration] * 1.05f,
-             Step(opt.DecDecGraphScaleY, Quantity::Acc), tt.QuantityTitleAcceleration,
+             GridStep(opt.DecDecGraphScaleY, Quantity::Acc), tt.QuantityTitleAcceleration,
              core::UnitSuffix(Quantity::Acc), kPlotSingle, opt.DecDecGraphScaleX);
         break;
     case 5:
-        g = Spec({C::Speed}, vehicle::AeroCode().TopSpeed * 1.05f, Step(opt.DecSpeedGraphScaleY, Quantity::Speed),
+        g = Spec({C::Speed}, vehicle::AeroCode().TopSpeed * 1.05f, GridStep(opt.DecSpeedGraphScaleY, Quantity::Speed),
              tt.QuantityTitleSpeed, core::UnitSuffix(Quantity::Speed), kPlotSingle,
              opt.DecSpeedGraphScaleX);
         break;
     case 6:
         g = Spec({C::Distance}, run.DecResults[R::StoppingDistance] * 1.05f,
-             Step(opt.DecDistanceGraphScaleY, Quantity::DistanceLarge), tt.QuantityTitleDistance,
+             GridStep(opt.DecDistanceGraphScaleY, Quantity::DistanceLarge), tt.QuantityTitleDistance,
              core::UnitSuffix(Quantity::DistanceLarge), kPlotSingle, opt.DecDistanceGraphScaleX);
         break;
     case 7: {
@@ -229,7 +226,7 @@ bool DrawDecChart(platform::Surface& s, int choice) {
         for (const auto& c : run.DecSusp) top = std::max(top, c.SpringTravel);
         g = Spec({C::LoadedSpringLength, C::LoadedSpringLength + 1, C::LoadedSpringLength + 2,
               C::LoadedSpringLength + 3},
-             top * 1.02f, Step(opt.DecSpringDefGraphScaleY, Quantity::DistanceSmall),
+             top * 1.02f, GridStep(opt.DecSpringDefGraphScaleY, Quantity::DistanceSmall),
              tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners,
              opt.DecSpringDefGraphScaleX);
         break;
@@ -238,7 +235,7 @@ bool DrawDecChart(platform::Surface& s, int choice) {
         float top = 0.0f;
         for (const auto& t : run.DecTyres) top = std::max(top, t.SidewallHeight);
         g = Spec({C::TyreDeflection, C::TyreDeflection + 1, C::TyreDeflection + 2, C::TyreDeflection + 3},
-             top * 1.05f, Step(opt.DecTyreDefGraphScaleY, Quantity::DistanceSmall),
+             top * 1.05f, GridStep(opt.DecTyreDefGraphScaleY, Quantity::DistanceSmall),
              tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners,
              opt.DecTyreDefGraphScaleX);
         break;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/PhysicalCode.hpp"
+#include "charts/ChartFrame.hpp"
 #include "charts/CornerBarChart.hpp"
 #include "charts/LineCharts.hpp"
 #include "charts/PatchDiagrams.hpp"
@@ -19,10 +20,6 @@ namespace {
 using core::Quantity;
 
 constexpr float kLeastTop = 0.01f;  // N or m: the top of a bar chart with nothing to show
-
-float Step(int16_t option, Quantity q) {
-    return static_cast<float>(option / core::UnitData(q).Factor);
-}
 
 }  // namespace
 
@@ -64,7 +61,7 @@ void DrawSpringLoadChart(platform::Surface& s) {
     }
     const auto& opt = core::OptionsSettings();
     DrawCornerBarChart(s, v, (s.ScaleHeight() - 15.0f) / top / 1.15f,
-                       Step(opt.SpringLoadsChartScaleY, Quantity::Force),
+                       GridStep(opt.SpringLoadsChartScaleY, Quantity::Force),
                        core::TextTable().QuantityTitleForce, core::UnitSuffix(Quantity::Force),
                        kBarsSingle);
 }
@@ -80,7 +77,7 @@ void DrawWheelTravelChart(platform::Surface& s) {
     }
     const auto& opt = core::OptionsSettings();
     DrawCornerBarChart(s, v, (s.ScaleHeight() - 15.0f) / top / 1.15f,
-                       Step(opt.SpringDeflectionChartScaleY, Quantity::DistanceSmall),
+                       GridStep(opt.SpringDeflectionChartScaleY, Quantity::DistanceSmall),
                        core::TextTable().QuantityTitleDistance,
                        core::UnitSuffix(Quantity::DistanceSmall), kBarsOverlay);
 }
@@ -109,7 +106,7 @@ void DrawSuspResponse(platform::Surface& s, const analysis::ResponseHistory<floa
                                                   static_cast<int32_t>(travel[0].size()));
     PlotChart(s, y, analysis::kResponseTimeStep, 1, analysis::kResponseSteps, xScale,
               opt.DampDropGraphScaleX / 10.0f, yScale,
-              Step(opt.DampDropGraphScaleY, Quantity::DistanceSmall), tt.QuantityTitleTime, "s",
+              GridStep(opt.DampDropGraphScaleY, Quantity::DistanceSmall), tt.QuantityTitleTime, "s",
               tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), false,
               kPlotFourCorners);
 }

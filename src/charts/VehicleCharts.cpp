@@ -28,8 +28,6 @@ namespace {
 
 using core::Quantity;
 
-float Step(double option, Quantity q) { return static_cast<float>(option / core::UnitData(q).Factor); }
-
 bool WheelDriven() {
     return core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType < vehicle::kDriveThrust;
 }
@@ -51,7 +49,7 @@ void DrawCornerMassChart(platform::Surface& s) {
     const float yScale = (s.ScaleHeight() - 15.0f) / bodyCorner / 1.15f;
     const auto& m = analysis::PhysicalCode().CornerMass;
     const std::array<float, 8> values = {m[0], m[1], m[2], m[3], 0, 0, 0, 0};
-    DrawCornerBarChart(s, values, yScale, Step(core::OptionsSettings().CornerMassChartScaleY, Quantity::Mass),
+    DrawCornerBarChart(s, values, yScale, GridStep(core::OptionsSettings().CornerMassChartScaleY, Quantity::Mass),
                        core::TextTable().QuantityTitleMass, core::UnitSuffix(Quantity::Mass), kBarsSingle);
 }
 
@@ -73,14 +71,14 @@ void DrawAeroSpeedChart(platform::Surface& s, bool lift) {
     const Quantity speed = Quantity::Speed, force = Quantity::Force;
     if (!lift) {
         const ChartSeries y = ChartSeries::Columns(base, width, rows, {6, 7, 8, 9, 10, 11});
-        PlotChart(s, y, 0.0f, 1, n, xScale, Step(opt.AeroDragGraphScaleX * 20.0, speed), yScale,
-                  Step(opt.AeroDragGraphScaleY, force), tt.QuantityTitleSpeed, core::UnitSuffix(speed),
+        PlotChart(s, y, 0.0f, 1, n, xScale, GridStep(opt.AeroDragGraphScaleX * 20.0, speed), yScale,
+                  GridStep(opt.AeroDragGraphScaleY, force), tt.QuantityTitleSpeed, core::UnitSuffix(speed),
                   tt.QuantityTitleForce, core::UnitSuffix(force), false, kPlotAeroForces);
     } else {
         const ChartSeries y = ChartSeries::Columns(base, width, rows, {0, 1, 2, 3, 4, 5});
         PlotChartFromTop(s, y, 1, static_cast<int16_t>(std::min<int32_t>(n, INT16_MAX)), xScale,
-                         Step(opt.AeroLiftGraphScaleX * 20.0, speed), yScale,
-                         Step(opt.AeroLiftGraphScaleY, force), tt.QuantityTitleSpeed,
+                         GridStep(opt.AeroLiftGraphScaleX * 20.0, speed), yScale,
+                         GridStep(opt.AeroLiftGraphScaleY, force), tt.QuantityTitleSpeed,
                          core::UnitSuffix(speed), tt.QuantityTitleForce, core::UnitSuffix(force));
     }
 }
@@ -96,7 +94,7 @@ void DrawAeroForcesChart(platform::Surface& s) {
         m = std::max(m, load[i]);
     }
     DrawCornerBarChart(s, v, (s.ScaleHeight() - 15.0f) / m / 1.2f,
-                       Step(core::OptionsSettings().AeroLoadsChartScaleY, Quantity::Force),
+                       GridStep(core::OptionsSettings().AeroLoadsChartScaleY, Quantity::Force),
                        core::TextTable().QuantityTitleForce, core::UnitSuffix(Quantity::Force),
                        kBarsCompare);
 }
@@ -123,8 +121,8 @@ void DrawGearingSpeedChart(platform::Surface& s) {
     const float xScale = (s.ScaleWidth() - 15.0f) / (gear.SpeedAtShift[n] * 1.025f);
     const float yScale = (s.ScaleHeight() - 15.0f) / (rMax * 1.025f);
     DrawGearSpeedChart(s, vehicle::EngineCode().CurrentEngine, xScale,
-                       Step(opt.SpeedPlotScaleX, Quantity::Speed), yScale,
-                       Step(opt.SpeedPlotScaleY, Quantity::ARV));
+                       GridStep(opt.SpeedPlotScaleX, Quantity::Speed), yScale,
+                       GridStep(opt.SpeedPlotScaleY, Quantity::ARV));
 }
 
 void DrawGearingTorqueChart(platform::Surface& s) {
@@ -132,7 +130,7 @@ void DrawGearingTorqueChart(platform::Surface& s) {
     const auto& tt = core::TextTable();
     const auto& veh = core::GlobalChassisLab().CurrentVehicle;
     const auto& gear = vehicle::GearingCode();
-    const float xStep = Step(opt.TorquePlotScaleX, Quantity::ARV);
+    const float xStep = GridStep(opt.TorquePlotScaleX, Quantity::ARV);
     const float yStep = opt.TorquePlotScaleY;  // N m whatever the torque unit shown
     const std::string& xTitle = AngularVelocityTitle();
     const std::string xUnit = core::UnitSuffix(Quantity::ARV);

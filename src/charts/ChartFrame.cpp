@@ -21,6 +21,21 @@ float FiniteOr0(float v) { return std::isfinite(v) ? v : 0.0f; }
 // off than the surface is large are left out (the loop still counts them).
 bool Visible(float p, float size) { return std::fabs(p) <= 2.0f * std::fabs(size) + 1.0f; }
 
+// Calls line(p) for the grid positions p = 0, step, 2 step, ... (times scale) of one direction
+// until one reaches `limit` (that one is still drawn) or kLineCap lines were counted; lines
+// beyond sight (a step far larger than the chart) are counted but not drawn.
+template <typename DrawLine>
+void ForEachGridLine(float scale, float step, float limit, float size, DrawLine line) {
+    float a = 0.0f, p = 0.0f;
+    int n = 0;
+    while (p < limit) {
+        p = a * scale;
+        if (Visible(p, size)) line(p);
+        a += step;
+        if (++n > kLineCap) p = size;
+    }
+}
+
 }  // namespace
 
 float GridStep(double option, core::Quantity q) {
@@ -46,33 +61,19 @@ void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, flo
     s.DrawWidth = 1;
 
     if (gridMode != kGridHorizontal && xGrid) {
-        const float limit = w - static_cast<float>(left + right);
-        float a = 0.0f, p = 0.0f;
-        int n = 0;
-        while (p < limit) {
-            p = a * xScale;
-            if (!Visible(p, w)) {
-                // Beyond sight (a step far larger than the chart): nothing to draw.
-            } else if (gridMode == kGridCentred) {
+        ForEachGridLine(xScale, xStep, w - static_cast<float>(left + right), w, [&](float p) {
+            if (gridMode == kGridCentred) {
                 s.Line(w / 2 + p, h, w / 2 + p, 0, kGrey);
                 s.Line(w / 2 - p, h, w / 2 - p, 0, kGrey);
             } else {
                 s.Line(l + p, h - b, l + p, t, kGrey);
             }
-            a += xStep;
-            if (++n > kLineCap) p = w;
-        }
+        });
     }
 
     if (yGrid) {
-        const float limit = h - static_cast<float>(top + bottom);
-        float a = 0.0f, p = 0.0f;
-        int n = 0;
-        while (p < limit) {
-            p = a * yScale;
-            if (!Visible(p, h)) {
-                // Beyond sight.
-            } else if (gridMode == kGridCentred) {
+        ForEachGridLine(yScale, yStep, h - static_cast<float>(top + bottom), h, [&](float p) {
+            if (gridMode == kGridCentred) {
                 s.Line(0, h / 2 + p, w, h / 2 + p, kGrey);
                 s.Line(0, h / 2 - p, w, h / 2 - p, kGrey);
             } else if (gridMode == kGridFromTop) {
@@ -80,9 +81,7 @@ void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, flo
             } else {
                 s.Line(l, h - b - p, w - r, h - b - p, kGrey);
             }
-            a += yStep;
-            if (++n > kLineCap) p = h;
-        }
+        });
     }
 
     if (gridMode == kGridCentred) {

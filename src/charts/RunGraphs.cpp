@@ -52,6 +52,27 @@ RunGraphSpec Spec(std::initializer_list<int> columns, float range, float yStep, 
     return g;
 }
 
+// The four corners' columns from `first` on (front-left, front-right, rear-left, rear-right),
+// a distance in m: the spring lengths or the tyre deflections.
+RunGraphSpec CornerDistanceSpec(int first, float range, int16_t yOption, float xStep) {
+    return Spec({first, first + 1, first + 2, first + 3}, range,
+                GridStep(yOption, Quantity::DistanceSmall), core::TextTable().QuantityTitleDistance,
+                core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners, xStep);
+}
+
+// The longest spring travel of a run's working corners (m), `least` at the least.
+float LongestTravel(const std::array<analysis::SuspCorner, 4>& corners, float least) {
+    for (const auto& c : corners) least = std::max(least, c.SpringTravel);
+    return least;
+}
+
+// The tallest sidewall of a run's working tyres, m.
+float TallestSidewall(const std::array<vehicle::TyreState, 4>& tyres) {
+    float top = 0.0f;
+    for (const auto& t : tyres) top = std::max(top, t.SidewallHeight);
+    return top;
+}
+
 // The heavier axle's wheel loads x 1.02 when that exceeds r (the force graphs' wheel-load
 // series must fit): the rear pair unless the front-left load is above the rear-left one.
 float WithWheelLoads(float r, const std::array<float, 4>& load, bool frontHeavier) {
@@ -136,25 +157,14 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
              GridStep(opt.DistanceTimeGraphScaleY, Quantity::DistanceLarge), tt.QuantityTitleDistance,
              core::UnitSuffix(Quantity::DistanceLarge), kPlotSingle, opt.DistanceTimeGraphScaleX);
         break;
-    case 7: {
-        float top = 0.01f;
-        for (const auto& c : run.AccSusp) top = std::max(top, c.SpringTravel);
-        g = Spec({C::LoadedSpringLength, C::LoadedSpringLength + 1, C::LoadedSpringLength + 2,
-              C::LoadedSpringLength + 3},
-             top * 1.02f, GridStep(opt.SpringDefTimeGraphScaleY, Quantity::DistanceSmall),
-             tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners,
-             opt.SpringDefTimeGraphScaleX);
+    case 7:
+        g = CornerDistanceSpec(C::LoadedSpringLength, LongestTravel(run.AccSusp, 0.01f) * 1.02f,
+                               opt.SpringDefTimeGraphScaleY, opt.SpringDefTimeGraphScaleX);
         break;
-    }
-    case 8: {
-        float top = 0.0f;
-        for (const auto& t : run.AccTyres) top = std::max(top, t.SidewallHeight);
-        g = Spec({C::TyreDeflection, C::TyreDeflection + 1, C::TyreDeflection + 2, C::TyreDeflection + 3},
-             top * 1.05f, GridStep(opt.TyreDefTimeGraphScaleY, Quantity::DistanceSmall),
-             tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners,
-             opt.TyreDefTimeGraphScaleX);
+    case 8:
+        g = CornerDistanceSpec(C::TyreDeflection, TallestSidewall(run.AccTyres) * 1.05f,
+                               opt.TyreDefTimeGraphScaleY, opt.TyreDefTimeGraphScaleX);
         break;
-    }
     default:
         g = Spec({C::FuelLeft}, run.Row(0, C::FuelLeft) * 1.05f, GridStep(opt.FuelTimeGraphScaleY, Quantity::Volume),
              tt.QuantityTitleVolume, core::UnitSuffix(Quantity::Volume), kPlotSingle,
@@ -221,25 +231,14 @@ bool DrawDecChart(platform::Surface& s, int choice) {
              GridStep(opt.DecDistanceGraphScaleY, Quantity::DistanceLarge), tt.QuantityTitleDistance,
              core::UnitSuffix(Quantity::DistanceLarge), kPlotSingle, opt.DecDistanceGraphScaleX);
         break;
-    case 7: {
-        float top = 0.0f;
-        for (const auto& c : run.DecSusp) top = std::max(top, c.SpringTravel);
-        g = Spec({C::LoadedSpringLength, C::LoadedSpringLength + 1, C::LoadedSpringLength + 2,
-              C::LoadedSpringLength + 3},
-             top * 1.02f, GridStep(opt.DecSpringDefGraphScaleY, Quantity::DistanceSmall),
-             tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners,
-             opt.DecSpringDefGraphScaleX);
+    case 7:
+        g = CornerDistanceSpec(C::LoadedSpringLength, LongestTravel(run.DecSusp, 0.0f) * 1.02f,
+                               opt.DecSpringDefGraphScaleY, opt.DecSpringDefGraphScaleX);
         break;
-    }
-    case 8: {
-        float top = 0.0f;
-        for (const auto& t : run.DecTyres) top = std::max(top, t.SidewallHeight);
-        g = Spec({C::TyreDeflection, C::TyreDeflection + 1, C::TyreDeflection + 2, C::TyreDeflection + 3},
-             top * 1.05f, GridStep(opt.DecTyreDefGraphScaleY, Quantity::DistanceSmall),
-             tt.QuantityTitleDistance, core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners,
-             opt.DecTyreDefGraphScaleX);
+    case 8:
+        g = CornerDistanceSpec(C::TyreDeflection, TallestSidewall(run.DecTyres) * 1.05f,
+                               opt.DecTyreDefGraphScaleY, opt.DecTyreDefGraphScaleX);
         break;
-    }
     default:
         g = Spec({C::FrontBrakeShare}, 1.05f, 0.1f, tt.QuantityTitleBrakeBalance, "%", kPlotSingle,
              opt.DecBrakeBalanceGraphScaleX);

@@ -154,18 +154,7 @@ void DrawAeroGraph(int16_t index, GraphWindow& window) {
         float m = 0.0f;
         for (int32_t r = 0; r < rows; ++r)
             m = std::max({m, -table[r][1], -table[r][4], -table[r][5], table[r][11]});
-        const auto& load = aero.LiveAero.WheelLoad;
-        const auto& stat = analysis::PhysicalCode().CornerStaticLoad;
-        std::array<float, 8> v{};
-        for (int i = 0; i < 4; ++i) {
-            v[i] = stat[i];
-            v[i + 4] = load[i];
-            m = std::max(m, load[i]);
-        }
-        DrawCornerBarChart(s, v, (s.ScaleHeight() - 15.0f) / m / 1.2f,
-                           GridStep(core::OptionsSettings().AeroLoadsChartScaleY, Quantity::Force),
-                           core::TextTable().QuantityTitleForce, core::UnitSuffix(Quantity::Force),
-                           kBarsCompare);
+        DrawAeroForcesChart(s, m);
     }
     Record(GraphGroup::Aero, index, window);
 }

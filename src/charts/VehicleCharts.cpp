@@ -83,11 +83,11 @@ void DrawAeroSpeedChart(platform::Surface& s, bool lift) {
     }
 }
 
-void DrawAeroForcesChart(platform::Surface& s) {
+void DrawAeroForcesChart(platform::Surface& s, float leastTop) {
     const auto& load = vehicle::AeroCode().LiveAero.WheelLoad;
     const auto& stat = analysis::PhysicalCode().CornerStaticLoad;
     std::array<float, 8> v{};
-    float m = 0.0f;
+    float m = leastTop;
     for (int i = 0; i < 4; ++i) {
         v[i] = stat[i];
         v[i + 4] = load[i];

@@ -16,8 +16,9 @@ void DrawCornerMassChart(platform::Surface& s);
 // Forces against speed from the aerodynamic speed table up to the top speed: the resistances
 // (lift false) or the lifts drawn downwards from the top (lift true).
 void DrawAeroSpeedChart(platform::Surface& s, bool lift);
-// Static against aerodynamic wheel loads per corner.
-void DrawAeroForcesChart(platform::Surface& s);
+// Static against aerodynamic wheel loads per corner. The bars' scale fits the largest
+// aerodynamic load, or `leastTop` (N) when that is larger.
+void DrawAeroForcesChart(platform::Surface& s, float leastTop = 0.0f);
 // The front share of the aerodynamic load per unit of corner mass, as a balance bar.
 void DrawAeroBalanceChart(platform::Surface& s);
 

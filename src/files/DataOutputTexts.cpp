@@ -63,6 +63,13 @@ private:
     std::size_t at_ = 0;
 };
 
+// One aerodynamic device: its position in 3 boxes, then its ClA and CdA.
+void AeroDeviceTexts(BoxWriter& w, const std::array<float, 3>& pos, float clA, float cdA) {
+    w.Floats(pos);
+    w.Put(InspectSingle(clA));
+    w.Put(InspectSingle(cdA));
+}
+
 void WheelTexts(BoxWriter& w, const LFSDataOutputWheel& x) {
     const std::string& celsius = core::TextTable().DegreesCelsiusSuffix;
     w.Put(TyreTypeText(x.TyreType));
@@ -105,19 +112,10 @@ std::array<std::string, kDataOutputBoxCount> DataOutputBoxTexts(const LFSDataOut
     for (int32_t v : r.CoGWorld) w.Put(WorldPosition(v));       // 16..18
     w.Floats(r.CoGLocal);     // 19..21
     w.Floats(r.FuelTankPos);  // 22..24
-    // Each aerodynamic device: position 3 boxes, then its ClA and CdA.
-    w.Floats(r.RearWingPos);  // 25..27
-    w.Put(InspectSingle(r.RearWingClA));
-    w.Put(InspectSingle(r.RearWingCdA));
-    w.Floats(r.FrontWingPos);  // 30..32
-    w.Put(InspectSingle(r.FrontWingClA));
-    w.Put(InspectSingle(r.FrontWingCdA));
-    w.Floats(r.UndertrayPos);  // 35..37
-    w.Put(InspectSingle(r.UndertrayClA));
-    w.Put(InspectSingle(r.UndertrayCdA));
-    w.Floats(r.BodyPos);  // 40..42
-    w.Put(InspectSingle(r.BodyClA));
-    w.Put(InspectSingle(r.BodyCdA));
+    AeroDeviceTexts(w, r.RearWingPos, r.RearWingClA, r.RearWingCdA);      // 25..29
+    AeroDeviceTexts(w, r.FrontWingPos, r.FrontWingClA, r.FrontWingCdA);   // 30..34
+    AeroDeviceTexts(w, r.UndertrayPos, r.UndertrayClA, r.UndertrayCdA);   // 35..39
+    AeroDeviceTexts(w, r.BodyPos, r.BodyClA, r.BodyCdA);                  // 40..44
     w.Floats(r.InertiaMatrix);  // 45..53
     // Engine and drivetrain, 54..74
     w.Put(WithUnit(r.PeakTorque, " Nm"));

@@ -4,10 +4,9 @@
 #include "core/TextTable.hpp"
 #include "files/DataOutputFile.hpp"
 #include "files/DataOutputTexts.hpp"
-#include "files/FileHelpers.hpp"
 #include "files/FileMessages.hpp"
-#include "files/SafeFileWrite.hpp"
 #include "ui/main/FileMenu.hpp"
+#include "ui/readers/ReaderFileBytes.hpp"
 
 namespace ui {
 namespace {
@@ -45,17 +44,9 @@ void DataOutputReader::BrowseDataOutputFileToRead() {
 bool DataOutputReader::ReadDataOutputFile() {
     const auto& t = core::TextTable();
     // A missing file says so; an empty or short one is not an output file at all.
-    const int16_t check = files::CheckFile(DataOutputPath);
-    if (check < 0) {
-        files::ShowFileError(t.MsgFileNotExist);
-        return false;
-    }
-    std::string bytes;
-    if (check == 1 && !files::ReadWholeFile(DataOutputPath, bytes)) {
-        files::ShowFileError("The file " + DataOutputPath + " could not be read.");
-        return false;
-    }
-    const auto record = files::ParseDataOutputRecord(bytes);
+    const std::optional<std::string> bytes = ReadReaderFile(DataOutputPath);
+    if (!bytes) return false;
+    const auto record = files::ParseDataOutputRecord(*bytes);
     if (!record || !files::IsDataOutputRecord(*record)) {
         files::ShowFileError(t.MsgBadDataOutputFile);
         return false;

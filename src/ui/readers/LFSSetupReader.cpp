@@ -2,13 +2,13 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/TextTable.hpp"
-#include "files/FileHelpers.hpp"
 #include "files/FileMessages.hpp"
 #include "files/SafeFileWrite.hpp"
-#include "ui/main/FileMenu.hpp"
 #include "files/SetupCsv.hpp"
 #include "files/SetupFile.hpp"
 #include "files/SetupReaderTexts.hpp"
+#include "ui/main/FileMenu.hpp"
+#include "ui/readers/ReaderFileBytes.hpp"
 
 namespace ui {
 namespace {
@@ -49,17 +49,9 @@ void LFSSetupReader::BrowseSetupFileToRead() {
 bool LFSSetupReader::ReadSetupFile() {
     const auto& t = core::TextTable();
     // A missing file says so; an empty or short one is not a setup file.
-    const int16_t check = files::CheckFile(SetupReaderPath);
-    if (check < 0) {
-        files::ShowFileError(t.MsgFileNotExist);
-        return false;
-    }
-    std::string bytes;
-    if (check == 1 && !files::ReadWholeFile(SetupReaderPath, bytes)) {
-        files::ShowFileError("The file " + SetupReaderPath + " could not be read.");
-        return false;
-    }
-    const auto record = files::ParseSetupRecord(bytes);
+    const std::optional<std::string> bytes = ReadReaderFile(SetupReaderPath);
+    if (!bytes) return false;
+    const auto record = files::ParseSetupRecord(*bytes);
     if (!record || record->Identifier != files::kSetupFileId) {
         files::ShowFileError(t.MsgBadSetupFile);
         return false;

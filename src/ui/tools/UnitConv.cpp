@@ -111,36 +111,32 @@ void UnitConv::Convert(ConvQuantity q) {
     if (auto text = tools::ConversionText(q, list->Text(), Read(*input))) output->SetCaption(*text);
 }
 
-void UnitConv::TyreBoxEdited(platform::TextBox& box, bool pass) {
+tools::TyreSizeChecks UnitConv::TyreChecks() const {
+    return tools::CheckTyreSize(core::Val(TyreWidthInput->Text()), core::Val(TyreHeightInput->Text()),
+                                core::Val(RimSizeInput->Text()));
+}
+
+void UnitConv::TyreBoxEdited(platform::TextBox& box, bool pass, const tools::TyreSizeChecks& checks) {
     toolkit::MarkBox(box, pass);
-    const tools::TyreSizeChecks all = tools::CheckTyreSize(
-        core::Val(TyreWidthInput->Text()), core::Val(TyreHeightInput->Text()),
-        core::Val(RimSizeInput->Text()));
-    if (!pass || !all.All()) return;
+    if (!pass || !checks.All()) return;
     for (platform::TextBox* b : {TyreWidthInput, TyreHeightInput, RimSizeInput})
         toolkit::MarkBox(*b, true);
     ConvertTyreSize();
 }
 
 void UnitConv::CheckWidth() {
-    const auto c = tools::CheckTyreSize(core::Val(TyreWidthInput->Text()),
-                                        core::Val(TyreHeightInput->Text()),
-                                        core::Val(RimSizeInput->Text()));
-    TyreBoxEdited(*TyreWidthInput, c.Width);
+    const auto c = TyreChecks();
+    TyreBoxEdited(*TyreWidthInput, c.Width, c);
 }
 
 void UnitConv::CheckHeight() {
-    const auto c = tools::CheckTyreSize(core::Val(TyreWidthInput->Text()),
-                                        core::Val(TyreHeightInput->Text()),
-                                        core::Val(RimSizeInput->Text()));
-    TyreBoxEdited(*TyreHeightInput, c.Height);
+    const auto c = TyreChecks();
+    TyreBoxEdited(*TyreHeightInput, c.Height, c);
 }
 
 void UnitConv::CheckRim() {
-    const auto c = tools::CheckTyreSize(core::Val(TyreWidthInput->Text()),
-                                        core::Val(TyreHeightInput->Text()),
-                                        core::Val(RimSizeInput->Text()));
-    TyreBoxEdited(*RimSizeInput, c.Rim);
+    const auto c = TyreChecks();
+    TyreBoxEdited(*RimSizeInput, c.Rim, c);
 }
 
 void UnitConv::ConvertTyreSize() {

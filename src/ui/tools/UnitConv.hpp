@@ -44,9 +44,11 @@ public:
     void ConvertTyreSize();
 
 private:
-    // Colours the edited box by its own check; converts when every box passes (all three are
-    // then valid, so none stays red from an earlier edit).
-    void TyreBoxEdited(platform::TextBox& box, bool pass);
+    // The checks of the three tyre boxes as they read now.
+    tools::TyreSizeChecks TyreChecks() const;
+    // Colours the edited box by its own check (`pass`, one of `checks`); converts when every
+    // box passes (all three are then valid, so none stays red from an earlier edit).
+    void TyreBoxEdited(platform::TextBox& box, bool pass, const tools::TyreSizeChecks& checks);
 };
 
 void ShowUnitConv();

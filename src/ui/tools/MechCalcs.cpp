@@ -32,7 +32,7 @@ using toolkit::MarkBox;
 constexpr int kSpringViewWidth = 9825, kSpringViewHeight = 6465;
 constexpr int kBrakeViewWidth = 7545, kBrakeViewHeight = 5805;
 
-float Read(const platform::TextBox& box) { return static_cast<float>(core::Val(box.Text())); }
+using toolkit::ReadSingle;
 
 // "534 / 213 Nm": both values in the quantity's unit and decimals, the suffix once.
 std::string PairText(Quantity q, float front, float rear) {
@@ -133,9 +133,9 @@ void MechCalcs::SelectMechCalc_Click() {
 
 void MechCalcs::CalcLeafSpring() {
     tools::LeafSpringInputs in;
-    in.Span = Read(LeafSpringInput(0));
-    in.Width = Read(LeafSpringInput(1));
-    in.Thickness = Read(LeafSpringInput(2));
+    in.Span = ReadSingle(LeafSpringInput(0));
+    in.Width = ReadSingle(LeafSpringInput(1));
+    in.Thickness = ReadSingle(LeafSpringInput(2));
     in.LeavesTyped = core::Val(LeafSpringInput(3).Text());
     const int type = SelectLeafType->ListIndex();
     in.Type = type == 1   ? tools::LeafType::SemiEllipticProgressive
@@ -150,11 +150,11 @@ void MechCalcs::CalcLeafSpring() {
 
 void MechCalcs::CalcCoilSpring() {
     tools::CoilSpringInputs in;
-    in.FreeLength = Read(CoilSpringInput(0));
-    in.Pitch = Read(CoilSpringInput(1));
-    in.TotalCoils = Read(CoilSpringInput(2));
-    in.WireDiameter = Read(CoilSpringInput(3));
-    in.InnerDiameter = Read(CoilSpringInput(4));
+    in.FreeLength = ReadSingle(CoilSpringInput(0));
+    in.Pitch = ReadSingle(CoilSpringInput(1));
+    in.TotalCoils = ReadSingle(CoilSpringInput(2));
+    in.WireDiameter = ReadSingle(CoilSpringInput(3));
+    in.InnerDiameter = ReadSingle(CoilSpringInput(4));
     const tools::CoilSpringResult r = tools::CalcCoilSpring(in);
     MarkBoxes(CoilSpringInput, r.Ok);
     if (!r.Valid) return;
@@ -166,10 +166,10 @@ void MechCalcs::CalcCoilSpring() {
 
 void MechCalcs::CalcAntiRollBar() {
     tools::TorsionBarInputs in;
-    in.ArmLength = Read(ARBInput(0));
-    in.BarLength = Read(ARBInput(1));
-    in.Diameter = Read(ARBInput(2));
-    in.WallThickness = Read(ARBInput(3));
+    in.ArmLength = ReadSingle(ARBInput(0));
+    in.BarLength = ReadSingle(ARBInput(1));
+    in.Diameter = ReadSingle(ARBInput(2));
+    in.WallThickness = ReadSingle(ARBInput(3));
     in.Solid = SelectARBType->Text() == core::TextTable().ARBTypeNames[1];
     // A solid bar has no wall: the box keeps its text but is not used.
     ARBInput(3).SetEnabled(!in.Solid);
@@ -198,22 +198,23 @@ void MechCalcs::ApplyBiasBarEnabling() {
 void MechCalcs::CalcDiscBrakes() {
     namespace B = tools::BrakeBox;
     tools::DiscBrakeInputs in;
-    in.PedalArm = Read(DiscBrakeInput(B::PedalArm));
-    in.PushrodDistance = Read(DiscBrakeInput(B::PushrodDistance));
-    in.AppliedForce = Read(DiscBrakeInput(B::AppliedForce));
+    in.PedalArm = ReadSingle(DiscBrakeInput(B::PedalArm));
+    in.PushrodDistance = ReadSingle(DiscBrakeInput(B::PushrodDistance));
+    in.AppliedForce = ReadSingle(DiscBrakeInput(B::AppliedForce));
     in.MasterCylinders = DiscMasterCylinders->ListIndex() == 1 ? 2 : 1;
-    in.BiasThread = Read(DiscBrakeInput(B::BiasThread));
-    in.BiasLength = Read(DiscBrakeInput(B::BiasLength));
-    in.BiasOffset = Read(DiscBrakeInput(B::BiasOffset));
-    in.MasterBore = Read(DiscBrakeInput(B::MasterBore));
-    in.CaliperBore = {Read(DiscBrakeInput(B::FrontCaliperBore)),
-                      Read(DiscBrakeInput(B::RearCaliperBore))};
+    in.BiasThread = ReadSingle(DiscBrakeInput(B::BiasThread));
+    in.BiasLength = ReadSingle(DiscBrakeInput(B::BiasLength));
+    in.BiasOffset = ReadSingle(DiscBrakeInput(B::BiasOffset));
+    in.MasterBore = ReadSingle(DiscBrakeInput(B::MasterBore));
+    in.CaliperBore = {ReadSingle(DiscBrakeInput(B::FrontCaliperBore)),
+                      ReadSingle(DiscBrakeInput(B::RearCaliperBore))};
     for (std::size_t i = 0; i < 2; ++i)
         in.CalipersPerDisc[i] =
-            static_cast<float>(core::Val(CalipersPerDisc(static_cast<int>(i)).Text()));
+            ReadSingle(CalipersPerDisc(static_cast<int>(i)));
     in.PadsPerCaliper = core::CInt(core::Val(PadsPerCaliper->Text()));
-    in.Friction = Read(DiscBrakeInput(B::Friction));
-    in.DiscDiameter = {Read(DiscBrakeInput(B::FrontDisc)), Read(DiscBrakeInput(B::RearDisc))};
+    in.Friction = ReadSingle(DiscBrakeInput(B::Friction));
+    in.DiscDiameter = {ReadSingle(DiscBrakeInput(B::FrontDisc)),
+                       ReadSingle(DiscBrakeInput(B::RearDisc))};
 
     const tools::DiscBrakeResult r = tools::CalcDiscBrakes(in);
     MarkBoxes(DiscBrakeInput, r.Ok);
@@ -289,7 +290,7 @@ void MechCalcs::SelectBellevilleStackConfig_Click() {
 void MechCalcs::SelectBellevilleStackStiffness_Click() {
     if (StackListsUpdating || StackConfigs.empty()) return;
     StackListsUpdating = true;
-    const float chosen = static_cast<float>(core::Val(SelectBellevilleStackStiffness->Text()));
+    const float chosen = ReadSingle(*SelectBellevilleStackStiffness);
     std::size_t found = 0;
     for (std::size_t i = 0; i < StackConfigs.size(); ++i) {
         if (core::RoundToDecimals(StackConfigs[i].Multiplier, 5) == chosen) {

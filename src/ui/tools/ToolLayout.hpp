@@ -1,11 +1,13 @@
 // Small building blocks for the tool windows' design-time layouts: a control of a kind at a
-// place, a caption label, and the colours of an input box that passes or fails its check.
+// place, a caption label, the colours of an input box that passes or fails its check, and the
+// number a box holds.
 // Positions are pixels of the containing frame (or of the client area for a null parent).
 #pragma once
 
 #include <string>
 #include <utility>
 
+#include "core/Numbers.hpp"
 #include "platform/Controls.hpp"
 #include "platform/Form.hpp"
 
@@ -23,6 +25,12 @@ inline constexpr platform::Color kBoxInvalid = platform::RGB(255, 0, 0);
 
 inline void MarkBox(platform::TextBox& box, bool valid) {
     box.SetBackColor(valid ? kBoxValid : kBoxInvalid);
+}
+
+// The number typed in a box (or picked in a list), read as Val reads it, as a Single.
+template <typename Control>
+float ReadSingle(const Control& box) {
+    return static_cast<float>(core::Val(box.Text()));
 }
 
 // A single control (index -1) or an element of a control array.

@@ -18,7 +18,7 @@ UnitConvWindowState& UnitConvWindow() {
 
 using tools::ConvQuantity;
 
-float Read(const platform::TextBox& box) { return static_cast<float>(core::Val(box.Text())); }
+using toolkit::ReadSingle;
 
 }  // namespace
 
@@ -108,7 +108,7 @@ void UnitConv::Convert(ConvQuantity q) {
         case ConvQuantity::Torque: input = TorqueInput, list = Select_TorqueUnits, output = TorqueOutput; break;
     }
     // No unit chosen yet: the output keeps its caption.
-    if (auto text = tools::ConversionText(q, list->Text(), Read(*input))) output->SetCaption(*text);
+    if (auto text = tools::ConversionText(q, list->Text(), ReadSingle(*input))) output->SetCaption(*text);
 }
 
 tools::TyreSizeChecks UnitConv::TyreChecks() const {

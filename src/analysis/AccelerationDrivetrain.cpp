@@ -61,7 +61,7 @@ float LadderThrottle(Run& r, std::size_t k) {
 // Torque).
 float DriveTorqueAtStep(Run& r, std::size_t k) {
     r.engine.Throttle = LadderThrottle(r, k);
-    r.engine.Torque = vehicle::GetEngineTorque(r.engine);
+    r.engine.Torque = vehicle::TorqueAtThrottle(r.torqueEnds, r.engine.Throttle);
     return WheelDriveTorque(r);
 }
 
@@ -77,7 +77,8 @@ void ComputeDriveTorque(Run& r) {
         r.engine.Torque = vehicle::GetThrottleTorque(r.engine);  // thrust, N
         return;
     }
-    r.engine.Torque = vehicle::GetEngineTorque(r.engine);
+    r.torqueEnds = vehicle::GetTorqueEnds(r.engine);
+    r.engine.Torque = vehicle::TorqueAtThrottle(r.torqueEnds, r.engine.Throttle);
     r.driveTorque = WheelDriveTorque(r);
 }
 
@@ -100,7 +101,7 @@ void ComputeWheelTorques(Run& r, std::array<vehicle::TyreState, 4>& tyres,
         r.spin[i] = core::VbFalse;
 
         vehicle::TyreState& t = tyres[i];
-        vehicle::CalcTyreContactPatch(t, load);
+        vehicle::CalcTyreContactPatch(t, load, true);
         vehicle::CalcTyreGrip(t, load);
         t.TractionTorqueLimit = load * t.LongGrip * t.RollingRadius;
 

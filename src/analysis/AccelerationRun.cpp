@@ -231,7 +231,7 @@ void FuelStep(Run& r) {
     AccelerationCodeState& s = AccelerationCode();
     const PhysicalCodeState& p = PhysicalCode();
     const vehicle::VehicleRecord& v = core::GlobalChassisLab().CurrentVehicle;
-    s.AccFuelLeft = static_cast<float>(s.AccFuelLeft - vehicle::GetFuelFlow(r.engine, r.dt));
+    s.AccFuelLeft = static_cast<float>(s.AccFuelLeft - vehicle::GetFuelFlow(r.engine, r.torqueEnds, r.dt));
     if (s.AccFuelLeft < 0.0f) s.AccFuelLeft = 0.0f;
     const auto& fuels = core::FuelTable().FuelTypes;
     const float density =

@@ -47,6 +47,7 @@ struct Run {
 
     // ---- Vehicle state ----
     vehicle::EngineRecord engine;   // Throttle, Speed, Torque are the run's
+    vehicle::TorqueEnds torqueEnds;  // the engine curve at this step's engine speed
     double speed = 0.0;             // m/s
     float distance = 0.0f;          // m
     uint8_t gear = 1;
@@ -99,7 +100,8 @@ struct Run {
 
 bool WheelDriven(const Run& r);
 // Engine torque at the run's throttle and engine speed, clutch limit, launch loss; sets the
-// engine's Torque and r.driveTorque.
+// engine's Torque, r.driveTorque and r.torqueEnds (the curve at this step's engine speed, used
+// by every later torque of the step).
 void ComputeDriveTorque(Run& r);
 // Wheel loads, tyres, traction limits and wheel torques; clears the spin flags.
 void ComputeWheelTorques(Run& r, std::array<vehicle::TyreState, 4>& tyres,

@@ -160,8 +160,9 @@ void UpdateEngineModel(EngineRecord& engine, uint8_t driveType) {
     FitUpperTorqueCurve(engine);
 }
 
-float GetEngineTorque(const EngineRecord& engine) {
+TorqueEnds GetTorqueEnds(const EngineRecord& engine) {
     const float w = engine.Speed;
+    TorqueEnds ends;
 
     // Full-throttle curve.
     double curve;
@@ -175,29 +176,36 @@ float GetEngineTorque(const EngineRecord& engine) {
         curve = Quartic(engine.UpperCurve, w);
     }
     // Clamped before narrowing, so a curve far beyond the Single range still gives the ceiling.
-    float full;
     if (!(curve >= 0.0)) {
-        full = 0.0f;  // negative, or NaN
+        ends.Full = 0.0f;  // negative, or NaN
     } else if (curve > kTorqueCeiling) {
-        full = kTorqueCeiling;
+        ends.Full = kTorqueCeiling;
     } else {
-        full = static_cast<float>(curve);
-        if (full < 0.0f) full = 0.0f;
-        if (full > kTorqueCeiling) full = kTorqueCeiling;
+        ends.Full = static_cast<float>(curve);
+        if (ends.Full < 0.0f) ends.Full = 0.0f;
+        if (ends.Full > kTorqueCeiling) ends.Full = kTorqueCeiling;
     }
 
     // Closed-throttle (engine-braking) torque, negative.
     const float phase = GuardedDiv(kBrakeSlope * w, engine.PowerPeakSpeed);
     float k = static_cast<float>(std::sin(phase + kBrakePhase));
     if (w > engine.PowerPeakSpeed && k < kBrakeFloor) k = kBrakeFloor;
-    const float braking =
+    ends.Braking =
         -(engine.EngineBrakingCoeff * w * k + engine.EngineBrakingCoeff * kBrakeConstant);
 
-    const bool limited = core::FromVbBool(core::OptionsSettings().RevLimitEnabled) &&
-                         w > engine.LimitSpeed + 1.0f;
-    const float t = limited ? 0.0f : engine.Throttle;
-    const float torque = core::LerpSingle(braking, full, t);
+    ends.Limited = core::FromVbBool(core::OptionsSettings().RevLimitEnabled) &&
+                   w > engine.LimitSpeed + 1.0f;
+    return ends;
+}
+
+float TorqueAtThrottle(const TorqueEnds& ends, float throttle) {
+    const float t = ends.Limited ? 0.0f : throttle;
+    const float torque = core::LerpSingle(ends.Braking, ends.Full, t);
     return std::isfinite(torque) ? torque : 0.0f;
+}
+
+float GetEngineTorque(const EngineRecord& engine) {
+    return TorqueAtThrottle(GetTorqueEnds(engine), engine.Throttle);
 }
 
 float GetThrottleTorque(const EngineRecord& engine) {
@@ -234,15 +242,16 @@ float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float u
 }
 
 double GetFuelFlow(const EngineRecord& engine, float timeStep) {
+    return GetFuelFlow(engine, GetTorqueEnds(engine), timeStep);
+}
+
+double GetFuelFlow(const EngineRecord& engine, const TorqueEnds& ends, float timeStep) {
     const auto& fuels = core::FuelTable().FuelTypes;
     if (engine.FuelType >= fuels.size()) return 0.0;
     const float energyPerLitre = fuels[engine.FuelType].EnergyPerLitre;  // J/L
     if (energyPerLitre == 0.0f) return 0.0;
-    EngineRecord copy = engine;
-    copy.Throttle = 0.0f;
-    const float closed = GetEngineTorque(copy);
-    copy.Throttle = 1.0f;
-    const float full = GetEngineTorque(copy);
+    const float closed = TorqueAtThrottle(ends, 0.0f);
+    const float full = TorqueAtThrottle(ends, 1.0f);
     if (full <= 0.0f) return 0.0;
     const float r = GuardedDiv(full - closed, engine.PeakTorque - closed);
     const double efficiency = kPeakEfficiency * r;

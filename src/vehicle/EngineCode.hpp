@@ -81,6 +81,15 @@ void UpdateEngineModel(EngineRecord& engine, uint8_t driveType);
 // closed-throttle torque by throttle; above LimitSpeed + 1 with the rev limiter on, the
 // closed-throttle torque alone.
 float GetEngineTorque(const EngineRecord& engine);
+// The two ends GetEngineTorque blends at one engine speed: evaluated once, they give the torque
+// at any throttle at that speed with the same result as GetEngineTorque.
+struct TorqueEnds {
+    float Full = 0.0f;     // N m, full-throttle curve
+    float Braking = 0.0f;  // N m, closed throttle (negative)
+    bool Limited = false;  // rev limiter cuts the throttle
+};
+TorqueEnds GetTorqueEnds(const EngineRecord& engine);
+float TorqueAtThrottle(const TorqueEnds& ends, float throttle);
 // Throttle x PeakTorque: thrust (N) of a vehicle of drive type 3.
 float GetThrottleTorque(const EngineRecord& engine);
 // Integral of the full-throttle curve (N m x rad/s) from lowerSpeed to upperSpeed (rad/s);
@@ -90,6 +99,8 @@ float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float u
 // energy per litre of the engine's fuel (core::FuelTable()); a fuel that is not burnt (or a
 // fuel index outside the table) gives 0.
 double GetFuelFlow(const EngineRecord& engine, float timeStep);
+// The same with the torque ends at engine.Speed already evaluated.
+double GetFuelFlow(const EngineRecord& engine, const TorqueEnds& ends, float timeStep);
 // Scans whole rad/s from CInt(IdleSpeed) to CInt(LimitSpeed) at the record's own throttle and
 // fills the four Scanned... values of EngineCode(); leaves engine.Speed at the last speed.
 void ScanEnginePeaks(EngineRecord& engine);

@@ -223,8 +223,14 @@ bool SameAtSevenDecimals(float a, float b) {
     return core::RoundToDecimals(a, 7) == core::RoundToDecimals(b, 7);
 }
 
+// How the deflection iteration starts and when it ends.
+enum class DeflectionStart {
+    Fixed,  // from a fifth of the wall height; ends when two passes agree to 7 decimals
+    Last,   // from the tyre's last deflection; ends when a pass moves it 0.5e-7 m or less
+};
+
 // Deflection (m) under the load by fixed-point iteration; returns the passes made.
-int IterateTyreDeflection(TyreState& tyre, float load);
+int IterateTyreDeflection(TyreState& tyre, float load, DeflectionStart start);
 
 }  // namespace
 
@@ -239,7 +245,7 @@ int CalcTyreDeflection(TyreState& tyre, float load) {
         tyre.Deflection = memo.deflection;
         return memo.passes;
     }
-    const int passes = IterateTyreDeflection(tyre, load);
+    const int passes = IterateTyreDeflection(tyre, load, DeflectionStart::Fixed);
     memo = {true, tyre.SidewallHeight, tyre.CrownRadius, tyre.UnloadedRadius, tyre.StiffnessTerm,
             load, tyre.Pressure, tyre.PressureFactor, tyre.EffectivePressure,
             tyre.VerticalStiffness, tyre.Deflection, passes};
@@ -248,10 +254,12 @@ int CalcTyreDeflection(TyreState& tyre, float load) {
 
 namespace {
 
-int IterateTyreDeflection(TyreState& tyre, float load) {
+int IterateTyreDeflection(TyreState& tyre, float load, DeflectionStart start) {
     const float wall = tyre.SidewallHeight;
     const float pressure = static_cast<float>(tyre.Pressure);
-    float d = 0.2f * wall;
+    const bool fromLast = start == DeflectionStart::Last && tyre.Deflection > 0.0f &&
+                          tyre.Deflection <= wall;
+    float d = fromLast ? tyre.Deflection : 0.2f * wall;
     int passes = 0;
     while (passes < kMaxDeflectionPasses) {
         ++passes;
@@ -271,7 +279,7 @@ int IterateTyreDeflection(TyreState& tyre, float load) {
         if (!(d > 0.0f)) d = 0.0001f;  // also catches a quotient that is not a number
         if (d > wall) d = wall;
         if (d == 0.0f) break;
-        if (SameAtSevenDecimals(d, d0)) break;
+        if (fromLast ? std::fabs(d - d0) <= 0.5e-7f : SameAtSevenDecimals(d, d0)) break;
     }
     tyre.Deflection = Finite(d);
     return passes;
@@ -279,8 +287,11 @@ int IterateTyreDeflection(TyreState& tyre, float load) {
 
 }  // namespace
 
-void CalcTyreContactPatch(TyreState& tyre, float load) {
-    CalcTyreDeflection(tyre, load);
+void CalcTyreContactPatch(TyreState& tyre, float load, bool fromLastDeflection) {
+    if (fromLastDeflection)
+        IterateTyreDeflection(tyre, load, DeflectionStart::Last);
+    else
+        CalcTyreDeflection(tyre, load);
     const float d = tyre.Deflection;
     const float Rw = tyre.UnloadedRadius - tyre.WearDepth;  // radius of the worn tyre
     tyre.LoadedRadius = Rw - d;

@@ -162,8 +162,11 @@ float CalcWheelMassAndInertia(TyreState& tyre, float scale, bool writeInertia);
 int CalcTyreDeflection(TyreState& tyre, float load);
 
 // Deflection, loaded and rolling radii, contact patch and rolling-resistance terms at the
-// load (N). Allocates nothing.
-void CalcTyreContactPatch(TyreState& tyre, float load);
+// load (N). Allocates nothing. With fromLastDeflection the deflection iteration starts from the
+// tyre's present deflection (a time-stepped run, whose load changes little from one step to
+// the next) and ends when a pass moves it by 0.5e-7 m or less, the tolerance of the
+// 7-decimal comparison of the cold start.
+void CalcTyreContactPatch(TyreState& tyre, float load, bool fromLastDeflection = false);
 
 // LongGrip and LatGrip at the load (N); needs the patch of the same load.
 void CalcTyreGrip(TyreState& tyre, float load);

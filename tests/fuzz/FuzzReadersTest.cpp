@@ -1,0 +1,240 @@
+// A short deterministic fuzz pass over every file reader and the number parsers: mutated
+// copies of the shipped vehicle, setup, options and list files (fixed seed), each read followed
+// by the analyses and both runs (acceleration at 1/100 s). A crash or a sanitizer report ends
+// the program; a case running over 5 s aborts it; a non-finite figure in a run or a "NaN" or
+// "inf" text on the window fails the test. The damaged files once found this way are always
+// among the cases.
+//
+// FUZZ_CASES (environment) scales the number of cases per reader (default 1000).
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <bit>
+#include <csignal>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "analysis/AccelerationCode.hpp"
+#include "analysis/DecelerationCode.hpp"
+#include "core/GlobalShared.hpp"
+#include "core/Numbers.hpp"
+#include "files/VehicleFile.hpp"
+#include "support/StartedProgram.hpp"
+#include "support/VehicleTestSupport.hpp"
+#include "ui/main/MainAccelerationHandlers.hpp"
+#include "ui/main/MainDecelerationHandlers.hpp"
+#include "ui/main/SetupFileIO.hpp"
+
+namespace {
+
+constexpr unsigned kSeed = 20261207;
+constexpr unsigned kCaseSeconds = 5;
+
+int Cases(int perThousand) {
+    const char* env = std::getenv("FUZZ_CASES");
+    const int base = env ? std::atoi(env) : 1000;
+    return std::max(1, base * perThousand / 1000);
+}
+
+// One case may take at most kCaseSeconds: past that the pass is stopped as hung.
+extern "C" void OnHang(int) {
+    const char text[] = "fuzz: a case ran over 5 s (hang)\n";
+    (void)!::write(2, text, sizeof text - 1);
+    std::abort();
+}
+struct CaseTimer {
+    CaseTimer() {
+        std::signal(SIGALRM, OnHang);
+        ::alarm(kCaseSeconds);
+    }
+    ~CaseTimer() { ::alarm(0); }
+};
+
+// Mutations of a file's bytes: single bytes changed, special floats written over 4 bytes,
+// a cut, or a repeated piece.
+std::string Mutate(std::string bytes, std::mt19937& rng) {
+    static constexpr float kSpecial[] = {std::numeric_limits<float>::quiet_NaN(),
+                                         std::numeric_limits<float>::infinity(),
+                                         -std::numeric_limits<float>::infinity(), 1e38f,
+                                         -1e38f, 0.0f, -1.0f, 1e-40f, 65535.0f};
+    static constexpr uint8_t kBytes[] = {0, 1, 7, 8, 9, 0x7F, 0x80, 0xFF, '\r', '\n', '=', ','};
+    const int edits = 1 + static_cast<int>(rng() % 4);
+    for (int e = 0; e < edits && !bytes.empty(); ++e) {
+        const std::size_t at = rng() % bytes.size();
+        switch (rng() % 6) {
+            case 0: bytes[at] = static_cast<char>(rng()); break;
+            case 1: bytes[at] = static_cast<char>(kBytes[rng() % std::size(kBytes)]); break;
+            case 2: bytes[at] = static_cast<char>(bytes[at] ^ (1 << (rng() % 8))); break;
+            case 3: {
+                const auto u = std::bit_cast<uint32_t>(kSpecial[rng() % std::size(kSpecial)]);
+                for (std::size_t k = 0; k < 4 && at + k < bytes.size(); ++k)
+                    bytes[at + k] = static_cast<char>(u >> (8 * k));
+                break;
+            }
+            case 4: bytes.resize(at); break;
+            default: bytes.insert(at, bytes.substr(at, rng() % 16)); break;
+        }
+    }
+    return bytes;
+}
+
+std::string WithFloat(std::string bytes, std::size_t offset, float f) {
+    const auto u = std::bit_cast<uint32_t>(f);
+    for (int k = 0; k < 4; ++k) bytes[offset + k] = static_cast<char>(u >> (8 * k));
+    return bytes;
+}
+
+bool FiniteRows(const std::vector<float>& data, int32_t lastStep, int columns) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(lastStep + 1) * columns; ++i)
+        if (!std::isfinite(data[i])) return false;
+    return true;
+}
+
+class FuzzReadersTest : public testsupport::StartedProgram {
+protected:
+    void SetUp() override {
+        StartedProgram::SetUp();
+        CopyShippedData();
+    }
+
+    // The analyses and both runs for the current vehicle, then the checks of every figure and
+    // every label text.
+    void RunEverythingAndCheck(ui::Main& w, const std::string& what) {
+        if (core::GlobalChassisLab().VehicleCount == 0) return;
+        // The read itself has recomputed the analyses; the runs are run here at 1/100 s.
+        float dt = 0.01f;
+        ui::RunAccelerationAnalysis(w, dt);
+        ui::RunDecelerationAnalysis(w);
+        const auto& acc = analysis::AccelerationCode();
+        const auto& dec = analysis::DecelerationCode();
+        EXPECT_TRUE(FiniteRows(acc.AccData, acc.AccLastStep, analysis::kAccColumns)) << what;
+        EXPECT_TRUE(FiniteRows(dec.DecData, dec.DecLastStep, analysis::kDecColumns)) << what;
+        for (float r : acc.AccResults) EXPECT_TRUE(std::isfinite(r)) << what;
+        for (float r : dec.DecResults) EXPECT_TRUE(std::isfinite(r)) << what;
+        static const std::regex notANumber("(^|[^A-Za-z])(nan|NaN|NAN|inf|Inf|INF)([^A-Za-z]|$)");
+        for (const auto& c : w.AllControls()) {
+            if (c->Kind() != platform::ControlKind::Label) continue;
+            const std::string& text = static_cast<const platform::Label&>(*c).Caption();
+            EXPECT_FALSE(std::regex_search(text, notANumber))
+                << what << ": " << c->DisplayName() << " shows " << text;
+        }
+    }
+};
+
+TEST_F(FuzzReadersTest, VehicleFiles) {
+    ui::Main& w = Start();
+    std::mt19937 rng(kSeed);
+    const std::vector<std::string> stems = {"vw_golf_gti_mk7", "bmw_m3_e46",
+                                            "subaru_impreza_wrx_sti"};
+    std::vector<std::string> good;
+    for (const auto& s : stems) good.push_back(vehtest::ReadFile(root / "vehicles" / (s + ".vd3")));
+    // The damaged files of the past: eight gears, a NaN and a 1e38 kg body, an empty file.
+    std::vector<std::string> cases;
+    std::string eight = good[0];
+    eight[220] = 8;
+    cases.push_back(eight);
+    cases.push_back(WithFloat(good[1], 40, std::numeric_limits<float>::quiet_NaN()));
+    cases.push_back(WithFloat(good[2], 40, 1e38f));
+    cases.push_back("");
+    const int n = Cases(1000);
+    for (int i = 0; i < n; ++i) cases.push_back(Mutate(good[rng() % good.size()], rng));
+
+    int loaded = 0;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        CaseTimer timer;
+        std::string bytes = cases[i];
+        // A new name for each file, so an accepted vehicle is never refused as a duplicate.
+        if (bytes.size() >= 40) bytes.replace(8, 32, core::PadFixed("Fuzz " + std::to_string(i), 32));
+        const auto path = root / "vehicles" / "fuzz.vd3";
+        vehtest::WriteFile(path, bytes);
+        if (!files::LoadVehicleFile(path.string(), false)) continue;
+        ++loaded;
+        w.Main_SelectVeh->AddItem(core::GlobalChassisLab().Vehicles.back().Name);
+        w.Main_SelectVeh->UserSelect(w.Main_SelectVeh->ListCount() - 1);
+        RunEverythingAndCheck(w, "vehicle case " + std::to_string(i));
+        // Keep the list short: the selection goes back to a shipped car.
+        w.Main_SelectVeh->UserSelect(static_cast<int>(i % 3));
+        if (HasFailure()) break;
+    }
+    std::printf("vehicle files: %zu cases, %d loaded\n", cases.size(), loaded);
+}
+
+TEST_F(FuzzReadersTest, SetupFiles) {
+    ui::Main& w = Start();
+    std::mt19937 rng(kSeed + 1);
+    const std::vector<std::string> names = {"VW Golf GTI Mk7", "BMW M3 E46",
+                                            "Subaru Impreza WRX STI"};
+    const int n = Cases(1000);
+    int opened = 0;
+    for (int i = 0; i < n; ++i) {
+        CaseTimer timer;
+        const int car = static_cast<int>(rng() % names.size());
+        w.Main_SelectVeh->UserSelect(car);
+        const std::string good =
+            vehtest::ReadFile(root / "setups" / (names[car] + "_Default.set"));
+        const std::string bytes = i == 0 ? std::string() : Mutate(good, rng);
+        const auto path = root / "setups" / (names[car] + "_fuzz.set");
+        vehtest::WriteFile(path, bytes);
+        files::SetupFile().SetupOpenPath = path.string();
+        if (ui::OpenSetupFile(false)) ++opened;
+        RunEverythingAndCheck(w, "setup case " + std::to_string(i));
+        if (HasFailure()) break;
+    }
+    std::printf("setup files: %d cases, %d opened\n", n, opened);
+}
+
+TEST_F(FuzzReadersTest, OptionsAndListFilesAtStartUp) {
+    const std::string goodOptions = [&] {
+        Start();
+        ui::ResetMainWindow();
+        return vehtest::ReadFile(root / "Options.ini");
+    }();
+    const std::string goodList = vehtest::ReadFile(root / "autoveh.lst");
+    const std::string goodRecent = "C:\\setups\\a.set\r\n/tmp/b.set\r\n";
+    const std::string goodLanguages = "English\r\nDeutsch\r\n";
+    std::mt19937 rng(kSeed + 2);
+    const int n = Cases(150);
+    for (int i = 0; i < n; ++i) {
+        CaseTimer timer;
+        vehtest::WriteFile(root / "Options.ini", Mutate(goodOptions, rng));
+        vehtest::WriteFile(root / "autoveh.lst", Mutate(goodList, rng));
+        vehtest::WriteFile(root / "chassislab.mru", Mutate(goodRecent, rng));
+        vehtest::WriteFile(root / "languages.lst", Mutate(goodLanguages, rng));
+        ui::ResetMainWindow();
+        ui::Main& w = Start();
+        EXPECT_EQ(w.Main_SelectVeh->ListCount(), core::GlobalChassisLab().VehicleCount);
+        RunEverythingAndCheck(w, "start-up case " + std::to_string(i));
+        ASSERT_TRUE(w.Unload());
+        if (HasFailure()) break;
+    }
+}
+
+TEST(FuzzNumberParsers, MutatedNumberTextsNeverCrash) {
+    std::mt19937 rng(kSeed + 3);
+    const std::vector<std::string> seeds = {"12.5", "-1.5E+3", "1D3", "&H1F", "&O17", "  7 . 5",
+                                            "1e999", std::string(400, '9'), "0.000001", "-.5e-2"};
+    const int n = Cases(5000);
+    for (int i = 0; i < n; ++i) {
+        CaseTimer timer;
+        const std::string text = Mutate(seeds[rng() % seeds.size()], rng);
+        const double v = core::Val(text);
+        EXPECT_FALSE(std::isnan(v)) << text;
+        (void)core::CIntChecked(v);
+        (void)core::CLngChecked(v);
+        (void)core::CByteChecked(v);
+        const std::string back = core::SingleText(static_cast<float>(v));
+        if (std::isfinite(static_cast<float>(v))) {
+            EXPECT_EQ(back.find("nan"), std::string::npos) << text;
+            EXPECT_EQ(back.find("inf"), std::string::npos) << text;
+        }
+        (void)core::RoundToDecimals(static_cast<float>(v), static_cast<int>(rng() % 9));
+    }
+}
+
+}  // namespace

@@ -55,15 +55,20 @@ inline void MoveSpringSlider(ui::Main& form, int& step) {
     slider.SetValue(slider.Value() + (step >= 0 ? 1 : -1));
 }
 
+// The sample car, alone in a reset program, and its acceleration run at time step dt (s).
+inline void RunSampleAccRun(float dt) {
+    sample::ResetAll();
+    sample::Prepare(sample::SampleCar());
+    analysis::RunAccelerationAnalysis(dt, {}, {});
+}
+
 // The time step of the longest acceleration run, s.
 inline constexpr float kLongestRunStep = 0.0005f;
 
 // The sample car's acceleration run at 1/2000 s (the longest table), and a 1920 x 1080
 // surface to draw its graphs on.
 inline void RunLongestAccRun(platform::Surface& s) {
-    sample::ResetAll();
-    sample::Prepare(sample::SampleCar());
-    analysis::RunAccelerationAnalysis(kLongestRunStep, {}, {});
+    RunSampleAccRun(kLongestRunStep);
     s.SetPixelSize(1920, 1080);
 }
 

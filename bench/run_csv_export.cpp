@@ -3,15 +3,13 @@
 // every sixth: 40001 rows), whose cells are the sample run's rows repeated.
 #include <benchmark/benchmark.h>
 
+#include "BenchSupport.hpp"
 #include "files/RunCsvExport.hpp"
-#include "support/SampleVehicles.hpp"
 
 namespace {
 
 void BM_RunCsvSampleAcceleration(benchmark::State& state) {
-    sample::ResetAll();
-    sample::Prepare(sample::SampleCar());
-    analysis::RunAccelerationAnalysis(0.01f, {}, {});
+    bench_support::RunSampleAccRun(0.01f);
     const auto& s = analysis::AccelerationCode();
     const files::RunTableView view{s.AccData, analysis::kAccColumns, s.AccLastStep,
                                    s.AccTimeStep};
@@ -27,9 +25,7 @@ void BM_RunCsvSampleAcceleration(benchmark::State& state) {
 BENCHMARK(BM_RunCsvSampleAcceleration)->Unit(benchmark::kMillisecond);
 
 void BM_RunCsvLongestRun(benchmark::State& state) {
-    sample::ResetAll();
-    sample::Prepare(sample::SampleCar());
-    analysis::RunAccelerationAnalysis(0.01f, {}, {});
+    bench_support::RunSampleAccRun(0.01f);
     const auto& s = analysis::AccelerationCode();
     constexpr int32_t kLast = 240000;
     std::vector<float> table(static_cast<std::size_t>(kLast + 1) * analysis::kAccColumns);

@@ -21,6 +21,14 @@ using core::Quantity;
 
 constexpr float kLeastTop = 0.01f;  // N or m: the top of a bar chart with nothing to show
 
+// Corner bars of a quantity, the tallest (top, internal units) at 1/1.15 of the usable
+// height, the grid every yOption display units.
+void DrawSuspensionBars(platform::Surface& s, const std::array<float, 8>& v, float top,
+                        int16_t yOption, Quantity q, const std::string& title, uint8_t mode) {
+    DrawCornerBarChart(s, v, (s.ScaleHeight() - 15.0f) / top / 1.15f, GridStep(yOption, q), title,
+                       core::UnitSuffix(q), mode);
+}
+
 }  // namespace
 
 void DrawSuspRearView(platform::Surface& s) {
@@ -59,11 +67,8 @@ void DrawSpringLoadChart(platform::Surface& s) {
         v[i] = c[i].SpringLoad;
         top = std::max(top, v[i]);
     }
-    const auto& opt = core::OptionsSettings();
-    DrawCornerBarChart(s, v, (s.ScaleHeight() - 15.0f) / top / 1.15f,
-                       GridStep(opt.SpringLoadsChartScaleY, Quantity::Force),
-                       core::TextTable().QuantityTitleForce, core::UnitSuffix(Quantity::Force),
-                       kBarsSingle);
+    DrawSuspensionBars(s, v, top, core::OptionsSettings().SpringLoadsChartScaleY, Quantity::Force,
+                       core::TextTable().QuantityTitleForce, kBarsSingle);
 }
 
 void DrawWheelTravelChart(platform::Surface& s) {
@@ -75,11 +80,9 @@ void DrawWheelTravelChart(platform::Surface& s) {
         v[i + 4] = c[i].LoadedSpringLength * c[i].MotionRatio;
         top = std::max(top, v[i]);
     }
-    const auto& opt = core::OptionsSettings();
-    DrawCornerBarChart(s, v, (s.ScaleHeight() - 15.0f) / top / 1.15f,
-                       GridStep(opt.SpringDeflectionChartScaleY, Quantity::DistanceSmall),
-                       core::TextTable().QuantityTitleDistance,
-                       core::UnitSuffix(Quantity::DistanceSmall), kBarsOverlay);
+    DrawSuspensionBars(s, v, top, core::OptionsSettings().SpringDeflectionChartScaleY,
+                       Quantity::DistanceSmall, core::TextTable().QuantityTitleDistance,
+                       kBarsOverlay);
 }
 
 void DrawRollStiffnessChart(platform::Surface& s) {

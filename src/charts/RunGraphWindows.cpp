@@ -16,6 +16,7 @@
 #include "charts/GraphWindowRoutines.hpp"
 #include "charts/LineCharts.hpp"
 #include "charts/ResizeableGraphCode.hpp"
+#include "charts/RunGraphSpec.hpp"
 #include "charts/RunGraphs.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
@@ -63,32 +64,8 @@ float AccForceTop() {
     return m;
 }
 
-struct AccGraph {
-    std::array<int, 5> Columns{};
-    int Count = 0;
-    float Top = 0.0f;  // SI
-    float XStep = 0.0f;
-    float YStep = 0.0f;
-    std::string YTitle;
-    std::string YUnit;
-    uint8_t Mode = kPlotSingle;
-};
-
-AccGraph Make(std::initializer_list<int> columns, float top, float xStep, float yStep,
-             const std::string& yTitle, const std::string& yUnit, uint8_t mode = kPlotSingle) {
-    AccGraph g;
-    for (int c : columns) g.Columns[static_cast<std::size_t>(g.Count++)] = c;
-    g.Top = top;
-    g.XStep = xStep;
-    g.YStep = yStep;
-    g.YTitle = yTitle;
-    g.YUnit = yUnit;
-    g.Mode = mode;
-    return g;
-}
-
 // last: the last row of the run, -1 for a run without rows.
-AccGraph AccGraphOf(int index, int32_t last) {
+RunGraphSpec AccGraphOf(int index, int32_t last) {
     namespace C = analysis::AccCol;
     namespace R = analysis::AccRes;
     const auto& run = analysis::AccelerationCode();
@@ -100,57 +77,48 @@ AccGraph AccGraphOf(int index, int32_t last) {
     const auto unit = [](Quantity q) { return core::UnitSuffix(q); };
     switch (index) {
         case 0:
-            return Make({C::Throttle}, 1.05f, opt.ThrottleTimeGraphScaleX, 0.1f,
-                        tt.QuantityTitleThrottle, "%");
+            return RunSpec({C::Throttle}, 1.05f, 0.1f, tt.QuantityTitleThrottle, "%", kPlotSingle,
+                           opt.ThrottleTimeGraphScaleX);
         case 1:
-            return Make({C::EngineSpeed}, 1.05f * vehicle::EngineCode().CurrentEngine.LimitSpeed,
-                        opt.EngineARVTimeGraphScaleX,
-                        GridStep(opt.EngineARVTimeGraphScaleY, Quantity::ARV), AngularVelocityTitle(),
-                        unit(Quantity::ARV));
+            return RunSpec({C::EngineSpeed}, 1.05f * vehicle::EngineCode().CurrentEngine.LimitSpeed,
+                           GridStep(opt.EngineARVTimeGraphScaleY, Quantity::ARV),
+                           AngularVelocityTitle(), unit(Quantity::ARV), kPlotSingle,
+                           opt.EngineARVTimeGraphScaleX);
         case 2:
-            return Make({C::Gear},
-                        core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears + 1.0f,
-                        opt.GearTimeGraphScaleX, 1.0f, tt.QuantityTitleGear, "");
+            return RunSpec({C::Gear},
+                           core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears + 1.0f, 1.0f,
+                           tt.QuantityTitleGear, "", kPlotSingle, opt.GearTimeGraphScaleX);
         case 3:
-            return Make({C::DriveForce, C::Resistance, C::NetForce, C::WheelLoad, C::WheelLoad + 2},
-                        AccForceTop(), opt.ForcesTimeGraphScaleX,
-                        GridStep(opt.ForcesTimeGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
-                        unit(Quantity::Force), kPlotForces);
+            return RunSpec({C::DriveForce, C::Resistance, C::NetForce, C::WheelLoad, C::WheelLoad + 2},
+                           AccForceTop(), GridStep(opt.ForcesTimeGraphScaleY, Quantity::Force),
+                           tt.QuantityTitleForce, unit(Quantity::Force), kPlotForces,
+                           opt.ForcesTimeGraphScaleX);
         case 4:
-            return Make({C::Acceleration}, 1.05f * run.AccResults[R::PeakAcceleration],
-                        opt.AccTimeGraphScaleX, GridStep(opt.AccTimeGraphScaleY, Quantity::Acc),
-                        tt.QuantityTitleAcceleration, unit(Quantity::Acc));
+            return RunSpec({C::Acceleration}, 1.05f * run.AccResults[R::PeakAcceleration],
+                           GridStep(opt.AccTimeGraphScaleY, Quantity::Acc),
+                           tt.QuantityTitleAcceleration, unit(Quantity::Acc), kPlotSingle,
+                           opt.AccTimeGraphScaleX);
         case 5:
-            return Make({C::Speed}, 1.05f * row(last, C::Speed), opt.SpeedTimeGraphScaleX,
-                        GridStep(opt.SpeedTimeGraphScaleY, Quantity::Speed), tt.QuantityTitleSpeed,
-                        unit(Quantity::Speed));
+            return RunSpec({C::Speed}, 1.05f * row(last, C::Speed),
+                           GridStep(opt.SpeedTimeGraphScaleY, Quantity::Speed),
+                           tt.QuantityTitleSpeed, unit(Quantity::Speed), kPlotSingle,
+                           opt.SpeedTimeGraphScaleX);
         case 6:
-            return Make({C::Distance}, 1.05f * run.AccResults[R::DistanceAtFinalSpeed],
-                        opt.DistanceTimeGraphScaleX,
-                        GridStep(opt.DistanceTimeGraphScaleY, Quantity::DistanceSmall),
-                        tt.QuantityTitleDistance, unit(Quantity::DistanceSmall));
-        case 7: {
-            float top = 0.01f;
-            for (const auto& c : run.AccSusp) top = std::max(top, c.SpringTravel);
-            return Make({C::LoadedSpringLength, C::LoadedSpringLength + 1,
-                         C::LoadedSpringLength + 2, C::LoadedSpringLength + 3},
-                        1.02f * top, opt.SpringDefTimeGraphScaleX,
-                        GridStep(opt.SpringDefTimeGraphScaleY, Quantity::DistanceSmall),
-                        tt.QuantityTitleDistance, unit(Quantity::DistanceSmall), kPlotFourCorners);
-        }
-        case 8: {
-            float top = 0.0f;
-            for (const auto& t : run.AccTyres) top = std::max(top, t.SidewallHeight);
-            return Make({C::TyreDeflection, C::TyreDeflection + 1, C::TyreDeflection + 2,
-                         C::TyreDeflection + 3},
-                        1.05f * top, opt.TyreDefTimeGraphScaleX,
-                        GridStep(opt.TyreDefTimeGraphScaleY, Quantity::DistanceSmall),
-                        tt.QuantityTitleDistance, unit(Quantity::DistanceSmall), kPlotFourCorners);
-        }
+            return RunSpec({C::Distance}, 1.05f * run.AccResults[R::DistanceAtFinalSpeed],
+                           GridStep(opt.DistanceTimeGraphScaleY, Quantity::DistanceSmall),
+                           tt.QuantityTitleDistance, unit(Quantity::DistanceSmall), kPlotSingle,
+                           opt.DistanceTimeGraphScaleX);
+        case 7:
+            return CornerDistanceSpec(C::LoadedSpringLength, 1.02f * LongestTravel(run.AccSusp, 0.01f),
+                                      opt.SpringDefTimeGraphScaleY, opt.SpringDefTimeGraphScaleX);
+        case 8:
+            return CornerDistanceSpec(C::TyreDeflection, 1.05f * TallestSidewall(run.AccTyres),
+                                      opt.TyreDefTimeGraphScaleY, opt.TyreDefTimeGraphScaleX);
         default:
-            return Make({C::FuelLeft}, 1.05f * row(0, C::FuelLeft), opt.FuelTimeGraphScaleX,
-                        GridStep(opt.FuelTimeGraphScaleY, Quantity::Volume), tt.QuantityTitleVolume,
-                        unit(Quantity::Volume));
+            return RunSpec({C::FuelLeft}, 1.05f * row(0, C::FuelLeft),
+                           GridStep(opt.FuelTimeGraphScaleY, Quantity::Volume),
+                           tt.QuantityTitleVolume, unit(Quantity::Volume), kPlotSingle,
+                           opt.FuelTimeGraphScaleX);
     }
 }
 
@@ -201,17 +169,17 @@ void DrawAccelerationGraph(int16_t index, GraphWindow& window) {
         run.AccLastStep + 1, static_cast<int32_t>(run.AccData.size() / analysis::kAccColumns));
     platform::Surface& s = window.LargeGraph().Surf();
     if (rows < 1) {
-        const AccGraph g = AccGraphOf(index, -1);
+        const RunGraphSpec g = AccGraphOf(index, -1);
         EmptyRunGraph(s, g.YTitle, g.YUnit);
     } else {
         const int32_t last = rows - 1;
         const float dt = run.AccTimeStep;
-        const AccGraph g = AccGraphOf(index, last);
+        const RunGraphSpec g = AccGraphOf(index, last);
         const float xScale = (s.ScaleWidth() - 15.0f) / run.AccResults[analysis::AccRes::TimeToFinalSpeed];
-        const float yScale = (s.ScaleHeight() - 15.0f) / g.Top;
+        const float yScale = (s.ScaleHeight() - 15.0f) / g.Range;
         const bool extra = index == 3 && core::FromVbBool(core::OptionsSettings().DrawAccVLoads);
         const ChartSeries y = ChartSeries::Columns(run.AccData.data(), analysis::kAccColumns, rows,
-                                                   g.Columns.data(), g.Count);
+                                                   g.Columns.data(), g.ColumnCount);
         PlotChart(s, y, dt, AccPointStride(dt), last, xScale, g.XStep, yScale, g.YStep,
                   core::TextTable().QuantityTitleTime, "s", g.YTitle, g.YUnit, extra, g.Mode);
     }

@@ -10,6 +10,7 @@
 #include "charts/ChartFrame.hpp"
 #include "charts/GearSpeedChart.hpp"
 #include "charts/LineCharts.hpp"
+#include "charts/RunGraphSpec.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
@@ -24,54 +25,6 @@ namespace charts {
 namespace {
 
 using core::Quantity;
-
-// What one choice of a run graph shows: the table columns, the y range and grid step (SI
-// units), the y title and unit, the chart layout and the x grid step (s).
-struct RunGraphSpec {
-    std::array<int, 5> Columns{};
-    int ColumnCount = 0;
-    float Range = 0.0f;
-    float YStep = 0.0f;
-    std::string YTitle;
-    std::string YUnit;
-    uint8_t Mode = kPlotSingle;
-    float XStep = 0.0f;
-};
-
-RunGraphSpec Spec(std::initializer_list<int> columns, float range, float yStep, std::string yTitle,
-                  std::string yUnit, uint8_t mode, float xStep) {
-    RunGraphSpec g;
-    for (int c : columns)
-        if (g.ColumnCount < 5) g.Columns[g.ColumnCount++] = c;
-    g.Range = range;
-    g.YStep = yStep;
-    g.YTitle = std::move(yTitle);
-    g.YUnit = std::move(yUnit);
-    g.Mode = mode;
-    g.XStep = xStep;
-    return g;
-}
-
-// The four corners' columns from `first` on (front-left, front-right, rear-left, rear-right),
-// a distance in m: the spring lengths or the tyre deflections.
-RunGraphSpec CornerDistanceSpec(int first, float range, int16_t yOption, float xStep) {
-    return Spec({first, first + 1, first + 2, first + 3}, range,
-                GridStep(yOption, Quantity::DistanceSmall), core::TextTable().QuantityTitleDistance,
-                core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners, xStep);
-}
-
-// The longest spring travel of a run's working corners (m), `least` at the least.
-float LongestTravel(const std::array<analysis::SuspCorner, 4>& corners, float least) {
-    for (const auto& c : corners) least = std::max(least, c.SpringTravel);
-    return least;
-}
-
-// The tallest sidewall of a run's working tyres, m.
-float TallestSidewall(const std::array<vehicle::TyreState, 4>& tyres) {
-    float top = 0.0f;
-    for (const auto& t : tyres) top = std::max(top, t.SidewallHeight);
-    return top;
-}
 
 // The heavier axle's wheel loads x 1.02 when that exceeds r (the force graphs' wheel-load
 // series must fit): the rear pair unless the front-left load is above the rear-left one.
@@ -111,16 +64,17 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
     RunGraphSpec g;
     switch (choice) {
     case 0:
-        g = Spec({C::Throttle}, 1.05f, 0.1f, tt.QuantityTitleThrottle, "%", kPlotSingle,
+        g = RunSpec({C::Throttle}, 1.05f, 0.1f, tt.QuantityTitleThrottle, "%", kPlotSingle,
              opt.ThrottleTimeGraphScaleX);
         break;
     case 1:
-        g = Spec({C::EngineSpeed}, eng.LimitSpeed * 1.05f, GridStep(opt.EngineARVTimeGraphScaleY, Quantity::ARV),
+        g = RunSpec({C::EngineSpeed}, eng.LimitSpeed * 1.05f,
+             GridStep(opt.EngineARVTimeGraphScaleY, Quantity::ARV),
              AngularVelocityTitle(), core::UnitSuffix(Quantity::ARV), kPlotSingle,
              opt.EngineARVTimeGraphScaleX);
         break;
     case 2:
-        g = Spec({C::Gear}, veh.Drivetrain.NumGears + 1.0f, 1.0f, tt.QuantityTitleGear, "", kPlotSingle,
+        g = RunSpec({C::Gear}, veh.Drivetrain.NumGears + 1.0f, 1.0f, tt.QuantityTitleGear, "", kPlotSingle,
              opt.GearTimeGraphScaleX);
         break;
     case 3: {
@@ -137,23 +91,24 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
         }
         const auto& load = run.AccAero.WheelLoad;
         if (vLoads) r = WithWheelLoads(r, load, load[0] > load[2]);
-        g = Spec({C::DriveForce, C::Resistance, C::NetForce, C::WheelLoad, C::WheelLoad + 2}, r,
+        g = RunSpec({C::DriveForce, C::Resistance, C::NetForce, C::WheelLoad, C::WheelLoad + 2}, r,
              GridStep(opt.ForcesTimeGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
              core::UnitSuffix(Quantity::Force), kPlotForces, opt.ForcesTimeGraphScaleX);
         break;
     }
     case 4:
-        g = Spec({C::Acceleration}, run.AccResults[analysis::AccRes::PeakAcceleration] * 1.05f,
+        g = RunSpec({C::Acceleration}, run.AccResults[analysis::AccRes::PeakAcceleration] * 1.05f,
              GridStep(opt.AccTimeGraphScaleY, Quantity::Acc), tt.QuantityTitleAcceleration,
              core::UnitSuffix(Quantity::Acc), kPlotSingle, opt.AccTimeGraphScaleX);
         break;
     case 5:
-        g = Spec({C::Speed}, run.Row(last, C::Speed) * 1.05f, GridStep(opt.SpeedTimeGraphScaleY, Quantity::Speed),
+        g = RunSpec({C::Speed}, run.Row(last, C::Speed) * 1.05f,
+             GridStep(opt.SpeedTimeGraphScaleY, Quantity::Speed),
              tt.QuantityTitleSpeed, core::UnitSuffix(Quantity::Speed), kPlotSingle,
              opt.SpeedTimeGraphScaleX);
         break;
     case 6:
-        g = Spec({C::Distance}, run.AccResults[analysis::AccRes::DistanceAtFinalSpeed] * 1.05f,
+        g = RunSpec({C::Distance}, run.AccResults[analysis::AccRes::DistanceAtFinalSpeed] * 1.05f,
              GridStep(opt.DistanceTimeGraphScaleY, Quantity::DistanceLarge), tt.QuantityTitleDistance,
              core::UnitSuffix(Quantity::DistanceLarge), kPlotSingle, opt.DistanceTimeGraphScaleX);
         break;
@@ -166,7 +121,8 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
                                opt.TyreDefTimeGraphScaleY, opt.TyreDefTimeGraphScaleX);
         break;
     default:
-        g = Spec({C::FuelLeft}, run.Row(0, C::FuelLeft) * 1.05f, GridStep(opt.FuelTimeGraphScaleY, Quantity::Volume),
+        g = RunSpec({C::FuelLeft}, run.Row(0, C::FuelLeft) * 1.05f,
+             GridStep(opt.FuelTimeGraphScaleY, Quantity::Volume),
              tt.QuantityTitleVolume, core::UnitSuffix(Quantity::Volume), kPlotSingle,
              opt.FuelTimeGraphScaleX);
         break;
@@ -195,39 +151,40 @@ bool DrawDecChart(platform::Surface& s, int choice) {
     RunGraphSpec g;
     switch (choice) {
     case 0:
-        g = Spec({C::BrakeApplication}, 1.05f, 0.1f, tt.QuantityTitleBrake, "%", kPlotSingle,
+        g = RunSpec({C::BrakeApplication}, 1.05f, 0.1f, tt.QuantityTitleBrake, "%", kPlotSingle,
              opt.DecBrakeGraphScaleX);
         break;
     case 1:
-        g = Spec({C::EngineSpeed}, vehicle::EngineCode().CurrentEngine.LimitSpeed * 1.05f,
+        g = RunSpec({C::EngineSpeed}, vehicle::EngineCode().CurrentEngine.LimitSpeed * 1.05f,
              GridStep(opt.DecEngineARVGraphScaleY, Quantity::ARV), AngularVelocityTitle(),
              core::UnitSuffix(Quantity::ARV), kPlotSingle, opt.DecEngineARVGraphScaleX);
         break;
     case 2:
-        g = Spec({C::Gear}, veh.Drivetrain.NumGears + 1.0f, 1.0f, tt.QuantityTitleGear, "", kPlotSingle,
+        g = RunSpec({C::Gear}, veh.Drivetrain.NumGears + 1.0f, 1.0f, tt.QuantityTitleGear, "", kPlotSingle,
              opt.DecGearGraphScaleX);
         break;
     case 3: {
         float r = run.DecResults[R::PeakTotalForce] * 1.05f;
         const auto& load = run.DecAero.WheelLoad;
         if (vLoads) r = WithWheelLoads(r, load, load[0] > load[2]);
-        g = Spec({C::BrakingForce, C::Resistance, C::TotalForce, C::TyreLoad, C::TyreLoad + 2}, r,
+        g = RunSpec({C::BrakingForce, C::Resistance, C::TotalForce, C::TyreLoad, C::TyreLoad + 2}, r,
              GridStep(opt.DecForcesGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
              core::UnitSuffix(Quantity::Force), kPlotForces, opt.DecForcesGraphScaleX);
         break;
     }
     case 4:
-        g = Spec({C::Deceleration}, run.DecResults[R::PeakDeceleration] * 1.05f,
+        g = RunSpec({C::Deceleration}, run.DecResults[R::PeakDeceleration] * 1.05f,
              GridStep(opt.DecDecGraphScaleY, Quantity::Acc), tt.QuantityTitleAcceleration,
              core::UnitSuffix(Quantity::Acc), kPlotSingle, opt.DecDecGraphScaleX);
         break;
     case 5:
-        g = Spec({C::Speed}, vehicle::AeroCode().TopSpeed * 1.05f, GridStep(opt.DecSpeedGraphScaleY, Quantity::Speed),
+        g = RunSpec({C::Speed}, vehicle::AeroCode().TopSpeed * 1.05f,
+             GridStep(opt.DecSpeedGraphScaleY, Quantity::Speed),
              tt.QuantityTitleSpeed, core::UnitSuffix(Quantity::Speed), kPlotSingle,
              opt.DecSpeedGraphScaleX);
         break;
     case 6:
-        g = Spec({C::Distance}, run.DecResults[R::StoppingDistance] * 1.05f,
+        g = RunSpec({C::Distance}, run.DecResults[R::StoppingDistance] * 1.05f,
              GridStep(opt.DecDistanceGraphScaleY, Quantity::DistanceLarge), tt.QuantityTitleDistance,
              core::UnitSuffix(Quantity::DistanceLarge), kPlotSingle, opt.DecDistanceGraphScaleX);
         break;
@@ -240,7 +197,7 @@ bool DrawDecChart(platform::Surface& s, int choice) {
                                opt.DecTyreDefGraphScaleY, opt.DecTyreDefGraphScaleX);
         break;
     default:
-        g = Spec({C::FrontBrakeShare}, 1.05f, 0.1f, tt.QuantityTitleBrakeBalance, "%", kPlotSingle,
+        g = RunSpec({C::FrontBrakeShare}, 1.05f, 0.1f, tt.QuantityTitleBrakeBalance, "%", kPlotSingle,
              opt.DecBrakeBalanceGraphScaleX);
         break;
     }

@@ -55,17 +55,7 @@ float FrontSpan() {
 void DrawCornerMassesGraph(int16_t index, GraphWindow& window) {
     if (!InGroup(GraphGroup::Physical, index)) return;
     Record(GraphGroup::Physical, index, window);
-    const auto& v = core::GlobalChassisLab().CurrentVehicle;
-    const float x = v.BodyCoG.X, y = v.BodyCoG.Y;
-    float largest = 0.0f;
-    for (const float share : {(1.0f - x) * y, x * y, (1.0f - x) * (1.0f - y), x * (1.0f - y)})
-        largest = std::max(largest, share);
-    const float yScale = (window.InnerHeight() - 15.0f) / (largest * v.BodyMass) / 1.15f;
-    const auto& m = analysis::PhysicalCode().CornerMass;
-    DrawCornerBarChart(Picture(window), {m[0], m[1], m[2], m[3], 0, 0, 0, 0}, yScale,
-                       GridStep(core::OptionsSettings().CornerMassChartScaleY, Quantity::Mass),
-                       core::TextTable().QuantityTitleMass, core::UnitSuffix(Quantity::Mass),
-                       kBarsSingle);
+    DrawCornerMassChart(Picture(window), window.InnerHeight());
 }
 
 // Ids 12-16: spring loads, spring deflections, roll stiffness, rear view, side view.

@@ -37,7 +37,9 @@ constexpr int32_t kMaxCurvePoints = 20000;
 
 }  // namespace
 
-void DrawCornerMassChart(platform::Surface& s) {
+void DrawCornerMassChart(platform::Surface& s) { DrawCornerMassChart(s, s.ScaleHeight()); }
+
+void DrawCornerMassChart(platform::Surface& s, float height) {
     const auto& v = core::GlobalChassisLab().CurrentVehicle;
     const float x = v.BodyCoG.X, y = v.BodyCoG.Y;
     // The bare body's heaviest corner sets the scale, so the bars move with the loads while
@@ -46,11 +48,13 @@ void DrawCornerMassChart(platform::Surface& s) {
     for (const float share : {(1.0f - x) * y, x * y, (1.0f - x) * (1.0f - y), (1.0f - y) * x})
         if (share > largest) largest = share;
     const float bodyCorner = v.BodyMass * largest;
-    const float yScale = (s.ScaleHeight() - 15.0f) / bodyCorner / 1.15f;
+    const float yScale = (height - 15.0f) / bodyCorner / 1.15f;
     const auto& m = analysis::PhysicalCode().CornerMass;
     const std::array<float, 8> values = {m[0], m[1], m[2], m[3], 0, 0, 0, 0};
-    DrawCornerBarChart(s, values, yScale, GridStep(core::OptionsSettings().CornerMassChartScaleY, Quantity::Mass),
-                       core::TextTable().QuantityTitleMass, core::UnitSuffix(Quantity::Mass), kBarsSingle);
+    DrawCornerBarChart(s, values, yScale,
+                       GridStep(core::OptionsSettings().CornerMassChartScaleY, Quantity::Mass),
+                       core::TextTable().QuantityTitleMass, core::UnitSuffix(Quantity::Mass),
+                       kBarsSingle);
 }
 
 void DrawAeroSpeedChart(platform::Surface& s, bool lift) {

@@ -12,6 +12,9 @@ namespace charts {
 // fills 1 / 1.15 of the height (PhysicalCode, the current vehicle's body, the option
 // CornerMassChartScaleY).
 void DrawCornerMassChart(platform::Surface& s);
+// The same scaled to `height` twips instead of the picture's height (a graph window scales
+// the bars by its own inner height).
+void DrawCornerMassChart(platform::Surface& s, float height);
 
 // Forces against speed from the aerodynamic speed table up to the top speed: the resistances
 // (lift false) or the lifts drawn downwards from the top (lift true).

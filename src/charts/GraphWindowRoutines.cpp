@@ -42,12 +42,6 @@ void Record(GraphGroup group, int16_t index, GraphWindow& window) {
     window.SetCurrentGraph(GroupRange(group).FirstId + index);
 }
 
-// Width of the front axle with its tyres, m.
-float FrontSpan() {
-    const auto& v = core::GlobalChassisLab().CurrentVehicle;
-    return v.Axles[0].TrackWidth + vehicle::TyreCode().WheelTyres[0].Width;
-}
-
 }  // namespace
 
 // Id 1: the static corner masses, scaled so that the bare body's heaviest corner fills
@@ -86,20 +80,10 @@ void DrawDamperGraph(int16_t index, GraphWindow& window) {
 void DrawSteeringGraph(int16_t index, GraphWindow& window) {
     if (!InGroup(GraphGroup::Steering, index)) return;
     platform::Surface& s = Picture(window);
-    const auto& v = core::GlobalChassisLab().CurrentVehicle;
-    const auto& tyres = vehicle::TyreCode().WheelTyres;
-    const auto& st = analysis::SteeringCode();
     if (index == 0) {
-        float scale = s.ScaleWidth() / (1.5f * FrontSpan());
-        float offset = 0.0f;
-        if (st.ToeDiagramMode != 0) {
-            scale = s.ScaleHeight() /
-                    (1.3f * (v.Wheelbase + tyres[0].UnloadedRadius + tyres[2].UnloadedRadius));
-            offset = v.Wheelbase;
-        }
-        DrawSteeringDiagram(s, st.WheelSteerAngle, st.SteeringArmAngle, scale, offset);
+        DrawSteeringPlan(s);
     } else {
-        DrawCamberDiagram(s, tyres, st.LiveCamber, s.ScaleWidth() / (1.5f * FrontSpan()));
+        DrawCamberView(s, s.ScaleWidth());
     }
     Record(GraphGroup::Steering, index, window);
 }

@@ -32,6 +32,12 @@ bool WheelDriven() {
     return core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType < vehicle::kDriveThrust;
 }
 
+// The front axle's track with its tyres' width, x 1.5 (m): the width a steering view spans.
+float FrontSpanWithMargin() {
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    return (v.Axles[0].TrackWidth + vehicle::TyreCode().WheelTyres[0].Width) * 1.5f;
+}
+
 // Most points of the gear torque chart's engine curve (1 rad/s apart).
 constexpr int32_t kMaxCurvePoints = 20000;
 
@@ -182,13 +188,17 @@ void DrawTyreSideView(platform::Surface& s, int wheel, float zoom) {
 }
 
 void DrawSteeringDiagrams(platform::Surface& plan, platform::Surface& camber) {
+    DrawSteeringPlan(plan);
+    DrawCamberView(camber, plan.ScaleWidth());
+}
+
+void DrawSteeringPlan(platform::Surface& plan) {
     const auto& v = core::GlobalChassisLab().CurrentVehicle;
     const auto& tyres = vehicle::TyreCode().WheelTyres;
     const auto& st = analysis::SteeringCode();
-    const float frontSpan = (v.Axles[0].TrackWidth + tyres[0].Width) * 1.5f;
     float scale, offset;
     if (st.ToeDiagramMode == 0) {
-        scale = plan.ScaleWidth() / frontSpan;
+        scale = plan.ScaleWidth() / FrontSpanWithMargin();
         offset = 0.0f;
     } else {
         scale = plan.ScaleHeight() /
@@ -196,7 +206,11 @@ void DrawSteeringDiagrams(platform::Surface& plan, platform::Surface& camber) {
         offset = v.Wheelbase;
     }
     DrawSteeringDiagram(plan, st.WheelSteerAngle, st.SteeringArmAngle, scale, offset);
-    DrawCamberDiagram(camber, tyres, st.LiveCamber, plan.ScaleWidth() / frontSpan);
+}
+
+void DrawCamberView(platform::Surface& camber, float width) {
+    DrawCamberDiagram(camber, vehicle::TyreCode().WheelTyres, analysis::SteeringCode().LiveCamber,
+                      width / FrontSpanWithMargin());
 }
 
 }  // namespace charts

@@ -39,5 +39,9 @@ void DrawTyreSideView(platform::Surface& s, int wheel, float zoom);
 // The steering plan (close-up or full view by SteeringCode().ToeDiagramMode) on `plan` and
 // the camber diagram on `camber`, both scaled from the plan surface's size.
 void DrawSteeringDiagrams(platform::Surface& plan, platform::Surface& camber);
+// The steering plan alone, scaled from its own surface's size.
+void DrawSteeringPlan(platform::Surface& plan);
+// The camber diagram alone, the front axle with its tyres spanning 2/3 of `width` twips.
+void DrawCamberView(platform::Surface& camber, float width);
 
 }  // namespace charts

@@ -221,6 +221,23 @@ TEST_F(AccelerationRunTest, ZeroShiftTimeChangesGearWithTheClutchClosed) {
     EXPECT_EQ(s.AccResults[Res::ShiftTimeTotal], 0.0f);
 }
 
+// A record claiming more gears than the gear tables hold (a damaged file read before the reader
+// checked the count) runs in the seven it has and never reads past the tables.
+TEST_F(AccelerationRunTest, MoreGearsThanTheTablesHoldStopAtSeventh) {
+    vehicle::VehicleRecord v = SampleCar();
+    v.Drivetrain.NumGears = 12;
+    sample::Setup setup;
+    // Short gears, so the run shifts through all of them before its top speed.
+    setup.gearRatios = {"3.3", "3.0", "2.5", "2.0", "1.6", "1.3", "1.0", "0.8", "3.9"};
+    Prepare(v, setup);
+    RunAcc(0.01f);
+    const auto& s = AccelerationCode();
+    float top = 0.0f;
+    for (int32_t i = 0; i <= s.AccLastStep; ++i) top = std::max(top, Cell(i, Col::Gear));
+    EXPECT_EQ(top, 7.0f);
+    for (float r : s.AccResults) EXPECT_TRUE(std::isfinite(r));
+}
+
 // A strong engine on a slippery car spins its wheels: without traction control the throttle is
 // cut back to the traction limit; with it, the wheels are held at their limits and the throttle
 // stays open.

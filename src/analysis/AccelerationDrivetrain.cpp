@@ -209,7 +209,7 @@ void FinalWheelPass(Run& r, const std::array<vehicle::TyreState, 4>& tyres) {
         const float old = r.slipRatio[i];
         float next =
             limit == 0.0f ? 0.0f : static_cast<float>(r.wheelTorque[i] / limit * kSlipScale);
-        next = core::LerpSingle(old, next, kSlipSmoothing);
+        next = core::LerpSingle(old, next, r.slipSmoothing);
         if (next > old + r.slipRateLimit)
             next = old + r.slipRateLimit;
         else if (next < old - r.slipRateLimit)
@@ -249,7 +249,7 @@ void WheelInertiaTorques(Run& r, const std::array<vehicle::TyreState, 4>& tyres)
     for (int i = 0; i < 4; ++i) {
         const double old = r.angularSpeed[i];
         const double raw = r.speed / tyres[i].RollingRadius / (1.0 - r.slipRatio[i]);
-        r.angularSpeed[i] = core::LerpDouble(old, raw, kWheelSpeedSmoothing);
+        r.angularSpeed[i] = core::LerpDouble(old, raw, r.wheelSpeedSmoothing);
         const double deceleration = (old - r.angularSpeed[i]) / r.dt;
         double torque;
         if (i < 2)

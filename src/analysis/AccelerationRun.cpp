@@ -67,6 +67,11 @@ void InitRun(Run& r, float dt, const AccRunInputs& inputs, const AccRunLinks& li
 
     r.dt = dt;
     r.slipRateLimit = dt * accrun::kSlipRatePerSecond;
+    if (dt != kAccTimeSteps[0]) {
+        const double steps = static_cast<double>(dt) / kAccTimeSteps[0];
+        r.slipSmoothing = static_cast<float>(1.0 - std::pow(1.0 - accrun::kSlipSmoothing, steps));
+        r.wheelSpeedSmoothing = 1.0 - std::pow(1.0 - accrun::kWheelSpeedSmoothing, steps);
+    }
     r.engine = vehicle::EngineCode().CurrentEngine;
     r.totalMass = p.TotalMass;
     r.sprungMass = p.SprungMass;

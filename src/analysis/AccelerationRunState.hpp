@@ -29,6 +29,10 @@ struct Run {
     // ---- Fixed for the run ----
     float dt = 0.01f;               // s
     float slipRateLimit = 0.0f;     // dt x 0.3, largest slip change per step
+    // Weights of the new slip and wheel-speed values per step: the 1/100 s weights, held to
+    // the same smoothing per second at any step.
+    float slipSmoothing = kSlipSmoothing;
+    double wheelSpeedSmoothing = kWheelSpeedSmoothing;
     uint8_t driveType = 0;
     uint8_t numGears = 1;
     bool tractionControl = false;

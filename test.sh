@@ -22,7 +22,7 @@ run_ctest build "Release build"
 
 # Sanitizer build: every report aborts the test that caused it. The fuzz pass runs fewer cases
 # here, where each run costs several times more.
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
       -DCHASSISLAB_SANITIZE=ON -DCHASSISLAB_BUILD_QT=OFF -DCHASSISLAB_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1

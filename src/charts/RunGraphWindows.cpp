@@ -16,7 +16,7 @@
 #include "charts/GraphWindowRoutines.hpp"
 #include "charts/LineCharts.hpp"
 #include "charts/ResizeableGraphCode.hpp"
-#include "charts/RunGraphSpec.hpp"
+#include "charts/RunGraphPlan.hpp"
 #include "charts/RunGraphs.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
@@ -65,7 +65,7 @@ float AccForceTop() {
 }
 
 // last: the last row of the run, -1 for a run without rows.
-RunGraphSpec AccGraphOf(int index, int32_t last) {
+RunGraphPlan AccGraphOf(int index, int32_t last) {
     namespace C = analysis::AccCol;
     namespace R = analysis::AccRes;
     const auto& run = analysis::AccelerationCode();
@@ -77,45 +77,45 @@ RunGraphSpec AccGraphOf(int index, int32_t last) {
     const auto unit = [](Quantity q) { return core::UnitSuffix(q); };
     switch (index) {
         case 0:
-            return RunSpec({C::Throttle}, 1.05f, 0.1f, tt.QuantityTitleThrottle, "%", kPlotSingle,
+            return RunPlan({C::Throttle}, 1.05f, 0.1f, tt.QuantityTitleThrottle, "%", kPlotSingle,
                            opt.ThrottleTimeGraphScaleX);
         case 1:
-            return RunSpec({C::EngineSpeed}, 1.05f * vehicle::EngineCode().CurrentEngine.LimitSpeed,
+            return RunPlan({C::EngineSpeed}, 1.05f * vehicle::EngineCode().CurrentEngine.LimitSpeed,
                            GridStep(opt.EngineARVTimeGraphScaleY, Quantity::ARV),
                            AngularVelocityTitle(), unit(Quantity::ARV), kPlotSingle,
                            opt.EngineARVTimeGraphScaleX);
         case 2:
-            return RunSpec({C::Gear},
+            return RunPlan({C::Gear},
                            core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears + 1.0f, 1.0f,
                            tt.QuantityTitleGear, "", kPlotSingle, opt.GearTimeGraphScaleX);
         case 3:
-            return RunSpec({C::DriveForce, C::Resistance, C::NetForce, C::WheelLoad, C::WheelLoad + 2},
+            return RunPlan({C::DriveForce, C::Resistance, C::NetForce, C::WheelLoad, C::WheelLoad + 2},
                            AccForceTop(), GridStep(opt.ForcesTimeGraphScaleY, Quantity::Force),
                            tt.QuantityTitleForce, unit(Quantity::Force), kPlotForces,
                            opt.ForcesTimeGraphScaleX);
         case 4:
-            return RunSpec({C::Acceleration}, 1.05f * run.AccResults[R::PeakAcceleration],
+            return RunPlan({C::Acceleration}, 1.05f * run.AccResults[R::PeakAcceleration],
                            GridStep(opt.AccTimeGraphScaleY, Quantity::Acc),
                            tt.QuantityTitleAcceleration, unit(Quantity::Acc), kPlotSingle,
                            opt.AccTimeGraphScaleX);
         case 5:
-            return RunSpec({C::Speed}, 1.05f * row(last, C::Speed),
+            return RunPlan({C::Speed}, 1.05f * row(last, C::Speed),
                            GridStep(opt.SpeedTimeGraphScaleY, Quantity::Speed),
                            tt.QuantityTitleSpeed, unit(Quantity::Speed), kPlotSingle,
                            opt.SpeedTimeGraphScaleX);
         case 6:
-            return RunSpec({C::Distance}, 1.05f * run.AccResults[R::DistanceAtFinalSpeed],
+            return RunPlan({C::Distance}, 1.05f * run.AccResults[R::DistanceAtFinalSpeed],
                            GridStep(opt.DistanceTimeGraphScaleY, Quantity::DistanceSmall),
                            tt.QuantityTitleDistance, unit(Quantity::DistanceSmall), kPlotSingle,
                            opt.DistanceTimeGraphScaleX);
         case 7:
-            return CornerDistanceSpec(C::LoadedSpringLength, 1.02f * LongestTravel(run.AccSusp, 0.01f),
+            return CornerDistancePlan(C::LoadedSpringLength, 1.02f * LongestTravel(run.AccSusp, 0.01f),
                                       opt.SpringDefTimeGraphScaleY, opt.SpringDefTimeGraphScaleX);
         case 8:
-            return CornerDistanceSpec(C::TyreDeflection, 1.05f * TallestSidewall(run.AccTyres),
+            return CornerDistancePlan(C::TyreDeflection, 1.05f * TallestSidewall(run.AccTyres),
                                       opt.TyreDefTimeGraphScaleY, opt.TyreDefTimeGraphScaleX);
         default:
-            return RunSpec({C::FuelLeft}, 1.05f * row(0, C::FuelLeft),
+            return RunPlan({C::FuelLeft}, 1.05f * row(0, C::FuelLeft),
                            GridStep(opt.FuelTimeGraphScaleY, Quantity::Volume),
                            tt.QuantityTitleVolume, unit(Quantity::Volume), kPlotSingle,
                            opt.FuelTimeGraphScaleX);
@@ -169,12 +169,12 @@ void DrawAccelerationGraph(int16_t index, GraphWindow& window) {
         run.AccLastStep + 1, static_cast<int32_t>(run.AccData.size() / analysis::kAccColumns));
     platform::Surface& s = window.LargeGraph().Surf();
     if (rows < 1) {
-        const RunGraphSpec g = AccGraphOf(index, -1);
+        const RunGraphPlan g = AccGraphOf(index, -1);
         EmptyRunGraph(s, g.YTitle, g.YUnit);
     } else {
         const int32_t last = rows - 1;
         const float dt = run.AccTimeStep;
-        const RunGraphSpec g = AccGraphOf(index, last);
+        const RunGraphPlan g = AccGraphOf(index, last);
         const float xScale = (s.ScaleWidth() - 15.0f) / run.AccResults[analysis::AccRes::TimeToFinalSpeed];
         const float yScale = (s.ScaleHeight() - 15.0f) / g.Range;
         const bool extra = index == 3 && core::FromVbBool(core::OptionsSettings().DrawAccVLoads);

@@ -10,7 +10,7 @@
 #include "charts/ChartFrame.hpp"
 #include "charts/GearSpeedChart.hpp"
 #include "charts/LineCharts.hpp"
-#include "charts/RunGraphSpec.hpp"
+#include "charts/RunGraphPlan.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
@@ -33,7 +33,7 @@ float WithWheelLoads(float r, const std::array<float, 4>& load, bool frontHeavie
     return std::max(r, axle * 1.02f);
 }
 
-void Plot(platform::Surface& s, const RunGraphSpec& g, const ChartSeries& y, float dt,
+void Plot(platform::Surface& s, const RunGraphPlan& g, const ChartSeries& y, float dt,
           uint8_t stride, int32_t last, float xScale, bool showExtra) {
     const float yScale = (s.ScaleHeight() - 15.0f) / g.Range;
     PlotChart(s, y, dt, stride, last, xScale, g.XStep, yScale, g.YStep,
@@ -61,20 +61,20 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
     const bool vLoads = core::FromVbBool(opt.DrawAccVLoads);
 
     namespace C = analysis::AccCol;
-    RunGraphSpec g;
+    RunGraphPlan g;
     switch (choice) {
     case 0:
-        g = RunSpec({C::Throttle}, 1.05f, 0.1f, tt.QuantityTitleThrottle, "%", kPlotSingle,
+        g = RunPlan({C::Throttle}, 1.05f, 0.1f, tt.QuantityTitleThrottle, "%", kPlotSingle,
              opt.ThrottleTimeGraphScaleX);
         break;
     case 1:
-        g = RunSpec({C::EngineSpeed}, eng.LimitSpeed * 1.05f,
+        g = RunPlan({C::EngineSpeed}, eng.LimitSpeed * 1.05f,
              GridStep(opt.EngineARVTimeGraphScaleY, Quantity::ARV),
              AngularVelocityTitle(), core::UnitSuffix(Quantity::ARV), kPlotSingle,
              opt.EngineARVTimeGraphScaleX);
         break;
     case 2:
-        g = RunSpec({C::Gear}, veh.Drivetrain.NumGears + 1.0f, 1.0f, tt.QuantityTitleGear, "", kPlotSingle,
+        g = RunPlan({C::Gear}, veh.Drivetrain.NumGears + 1.0f, 1.0f, tt.QuantityTitleGear, "", kPlotSingle,
              opt.GearTimeGraphScaleX);
         break;
     case 3: {
@@ -91,37 +91,37 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
         }
         const auto& load = run.AccAero.WheelLoad;
         if (vLoads) r = WithWheelLoads(r, load, load[0] > load[2]);
-        g = RunSpec({C::DriveForce, C::Resistance, C::NetForce, C::WheelLoad, C::WheelLoad + 2}, r,
+        g = RunPlan({C::DriveForce, C::Resistance, C::NetForce, C::WheelLoad, C::WheelLoad + 2}, r,
              GridStep(opt.ForcesTimeGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
              core::UnitSuffix(Quantity::Force), kPlotForces, opt.ForcesTimeGraphScaleX);
         break;
     }
     case 4:
-        g = RunSpec({C::Acceleration}, run.AccResults[analysis::AccRes::PeakAcceleration] * 1.05f,
+        g = RunPlan({C::Acceleration}, run.AccResults[analysis::AccRes::PeakAcceleration] * 1.05f,
              GridStep(opt.AccTimeGraphScaleY, Quantity::Acc), tt.QuantityTitleAcceleration,
              core::UnitSuffix(Quantity::Acc), kPlotSingle, opt.AccTimeGraphScaleX);
         break;
     case 5:
-        g = RunSpec({C::Speed}, run.Row(last, C::Speed) * 1.05f,
+        g = RunPlan({C::Speed}, run.Row(last, C::Speed) * 1.05f,
              GridStep(opt.SpeedTimeGraphScaleY, Quantity::Speed),
              tt.QuantityTitleSpeed, core::UnitSuffix(Quantity::Speed), kPlotSingle,
              opt.SpeedTimeGraphScaleX);
         break;
     case 6:
-        g = RunSpec({C::Distance}, run.AccResults[analysis::AccRes::DistanceAtFinalSpeed] * 1.05f,
+        g = RunPlan({C::Distance}, run.AccResults[analysis::AccRes::DistanceAtFinalSpeed] * 1.05f,
              GridStep(opt.DistanceTimeGraphScaleY, Quantity::DistanceLarge), tt.QuantityTitleDistance,
              core::UnitSuffix(Quantity::DistanceLarge), kPlotSingle, opt.DistanceTimeGraphScaleX);
         break;
     case 7:
-        g = CornerDistanceSpec(C::LoadedSpringLength, LongestTravel(run.AccSusp, 0.01f) * 1.02f,
+        g = CornerDistancePlan(C::LoadedSpringLength, LongestTravel(run.AccSusp, 0.01f) * 1.02f,
                                opt.SpringDefTimeGraphScaleY, opt.SpringDefTimeGraphScaleX);
         break;
     case 8:
-        g = CornerDistanceSpec(C::TyreDeflection, TallestSidewall(run.AccTyres) * 1.05f,
+        g = CornerDistancePlan(C::TyreDeflection, TallestSidewall(run.AccTyres) * 1.05f,
                                opt.TyreDefTimeGraphScaleY, opt.TyreDefTimeGraphScaleX);
         break;
     default:
-        g = RunSpec({C::FuelLeft}, run.Row(0, C::FuelLeft) * 1.05f,
+        g = RunPlan({C::FuelLeft}, run.Row(0, C::FuelLeft) * 1.05f,
              GridStep(opt.FuelTimeGraphScaleY, Quantity::Volume),
              tt.QuantityTitleVolume, core::UnitSuffix(Quantity::Volume), kPlotSingle,
              opt.FuelTimeGraphScaleX);
@@ -148,56 +148,56 @@ bool DrawDecChart(platform::Surface& s, int choice) {
 
     namespace C = analysis::DecCol;
     namespace R = analysis::DecRes;
-    RunGraphSpec g;
+    RunGraphPlan g;
     switch (choice) {
     case 0:
-        g = RunSpec({C::BrakeApplication}, 1.05f, 0.1f, tt.QuantityTitleBrake, "%", kPlotSingle,
+        g = RunPlan({C::BrakeApplication}, 1.05f, 0.1f, tt.QuantityTitleBrake, "%", kPlotSingle,
              opt.DecBrakeGraphScaleX);
         break;
     case 1:
-        g = RunSpec({C::EngineSpeed}, vehicle::EngineCode().CurrentEngine.LimitSpeed * 1.05f,
+        g = RunPlan({C::EngineSpeed}, vehicle::EngineCode().CurrentEngine.LimitSpeed * 1.05f,
              GridStep(opt.DecEngineARVGraphScaleY, Quantity::ARV), AngularVelocityTitle(),
              core::UnitSuffix(Quantity::ARV), kPlotSingle, opt.DecEngineARVGraphScaleX);
         break;
     case 2:
-        g = RunSpec({C::Gear}, veh.Drivetrain.NumGears + 1.0f, 1.0f, tt.QuantityTitleGear, "", kPlotSingle,
+        g = RunPlan({C::Gear}, veh.Drivetrain.NumGears + 1.0f, 1.0f, tt.QuantityTitleGear, "", kPlotSingle,
              opt.DecGearGraphScaleX);
         break;
     case 3: {
         float r = run.DecResults[R::PeakTotalForce] * 1.05f;
         const auto& load = run.DecAero.WheelLoad;
         if (vLoads) r = WithWheelLoads(r, load, load[0] > load[2]);
-        g = RunSpec({C::BrakingForce, C::Resistance, C::TotalForce, C::TyreLoad, C::TyreLoad + 2}, r,
+        g = RunPlan({C::BrakingForce, C::Resistance, C::TotalForce, C::TyreLoad, C::TyreLoad + 2}, r,
              GridStep(opt.DecForcesGraphScaleY, Quantity::Force), tt.QuantityTitleForce,
              core::UnitSuffix(Quantity::Force), kPlotForces, opt.DecForcesGraphScaleX);
         break;
     }
     case 4:
-        g = RunSpec({C::Deceleration}, run.DecResults[R::PeakDeceleration] * 1.05f,
+        g = RunPlan({C::Deceleration}, run.DecResults[R::PeakDeceleration] * 1.05f,
              GridStep(opt.DecDecGraphScaleY, Quantity::Acc), tt.QuantityTitleAcceleration,
              core::UnitSuffix(Quantity::Acc), kPlotSingle, opt.DecDecGraphScaleX);
         break;
     case 5:
-        g = RunSpec({C::Speed}, vehicle::AeroCode().TopSpeed * 1.05f,
+        g = RunPlan({C::Speed}, vehicle::AeroCode().TopSpeed * 1.05f,
              GridStep(opt.DecSpeedGraphScaleY, Quantity::Speed),
              tt.QuantityTitleSpeed, core::UnitSuffix(Quantity::Speed), kPlotSingle,
              opt.DecSpeedGraphScaleX);
         break;
     case 6:
-        g = RunSpec({C::Distance}, run.DecResults[R::StoppingDistance] * 1.05f,
+        g = RunPlan({C::Distance}, run.DecResults[R::StoppingDistance] * 1.05f,
              GridStep(opt.DecDistanceGraphScaleY, Quantity::DistanceLarge), tt.QuantityTitleDistance,
              core::UnitSuffix(Quantity::DistanceLarge), kPlotSingle, opt.DecDistanceGraphScaleX);
         break;
     case 7:
-        g = CornerDistanceSpec(C::LoadedSpringLength, LongestTravel(run.DecSusp, 0.0f) * 1.02f,
+        g = CornerDistancePlan(C::LoadedSpringLength, LongestTravel(run.DecSusp, 0.0f) * 1.02f,
                                opt.DecSpringDefGraphScaleY, opt.DecSpringDefGraphScaleX);
         break;
     case 8:
-        g = CornerDistanceSpec(C::TyreDeflection, TallestSidewall(run.DecTyres) * 1.05f,
+        g = CornerDistancePlan(C::TyreDeflection, TallestSidewall(run.DecTyres) * 1.05f,
                                opt.DecTyreDefGraphScaleY, opt.DecTyreDefGraphScaleX);
         break;
     default:
-        g = RunSpec({C::FrontBrakeShare}, 1.05f, 0.1f, tt.QuantityTitleBrakeBalance, "%", kPlotSingle,
+        g = RunPlan({C::FrontBrakeShare}, 1.05f, 0.1f, tt.QuantityTitleBrakeBalance, "%", kPlotSingle,
              opt.DecBrakeBalanceGraphScaleX);
         break;
     }

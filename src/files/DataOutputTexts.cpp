@@ -5,7 +5,7 @@
 
 #include "core/GlobalShared.hpp"
 #include "core/TextTable.hpp"
-#include "files/InspectionText.hpp"
+#include "files/ReaderFieldText.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace files {

@@ -6,7 +6,7 @@
 #include "core/GlobalShared.hpp"
 #include "core/TextTable.hpp"
 #include "files/GearRatioCodec.hpp"
-#include "files/InspectionText.hpp"
+#include "files/ReaderFieldText.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace files {

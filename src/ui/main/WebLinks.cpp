@@ -12,7 +12,7 @@ namespace ui {
 
 namespace {
 
-// Makers' and catalogues' specification pages, dyno and tyre data, drag tables, gear ratios,
+// Makers' and catalogues' data pages, dyno and tyre data, drag tables, gear ratios,
 // performance times and blueprints: public sites that have kept their addresses for years.
 constexpr std::array<WebLink, 24> kCarSpecLinks{{
     {"Automobile Catalog", "https://www.automobile-catalog.com/"},

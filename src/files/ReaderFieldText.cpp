@@ -1,4 +1,4 @@
-#include "files/InspectionText.hpp"
+#include "files/ReaderFieldText.hpp"
 
 #include <cmath>
 

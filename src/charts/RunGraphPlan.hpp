@@ -15,7 +15,7 @@
 namespace charts {
 
 // Ranges and steps are internal (SI) units; the x grid step is seconds.
-struct RunGraphSpec {
+struct RunGraphPlan {
     std::array<int, 5> Columns{};
     int ColumnCount = 0;
     float Range = 0.0f;
@@ -27,13 +27,13 @@ struct RunGraphSpec {
 };
 
 // Columns past the fifth are left out.
-RunGraphSpec RunSpec(std::initializer_list<int> columns, float range, float yStep,
+RunGraphPlan RunPlan(std::initializer_list<int> columns, float range, float yStep,
                      std::string yTitle, std::string yUnit, uint8_t mode, float xStep);
 
 // The four corners' columns from `first` on (front-left, front-right, rear-left, rear-right),
 // a distance in m (the spring lengths or the tyre deflections), the grid every yOption units
 // of the small-distance unit.
-RunGraphSpec CornerDistanceSpec(int first, float range, int16_t yOption, float xStep);
+RunGraphPlan CornerDistancePlan(int first, float range, int16_t yOption, float xStep);
 
 // The longest spring travel of a run's working corners (m), `least` at the least.
 float LongestTravel(const std::array<analysis::SuspCorner, 4>& corners, float least);

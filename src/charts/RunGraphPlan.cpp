@@ -1,4 +1,4 @@
-#include "charts/RunGraphSpec.hpp"
+#include "charts/RunGraphPlan.hpp"
 
 #include <algorithm>
 #include <utility>
@@ -9,9 +9,9 @@
 
 namespace charts {
 
-RunGraphSpec RunSpec(std::initializer_list<int> columns, float range, float yStep,
+RunGraphPlan RunPlan(std::initializer_list<int> columns, float range, float yStep,
                      std::string yTitle, std::string yUnit, uint8_t mode, float xStep) {
-    RunGraphSpec g;
+    RunGraphPlan g;
     for (int c : columns)
         if (g.ColumnCount < 5) g.Columns[g.ColumnCount++] = c;
     g.Range = range;
@@ -23,9 +23,9 @@ RunGraphSpec RunSpec(std::initializer_list<int> columns, float range, float ySte
     return g;
 }
 
-RunGraphSpec CornerDistanceSpec(int first, float range, int16_t yOption, float xStep) {
+RunGraphPlan CornerDistancePlan(int first, float range, int16_t yOption, float xStep) {
     using core::Quantity;
-    return RunSpec({first, first + 1, first + 2, first + 3}, range,
+    return RunPlan({first, first + 1, first + 2, first + 3}, range,
                    GridStep(yOption, Quantity::DistanceSmall),
                    core::TextTable().QuantityTitleDistance,
                    core::UnitSuffix(Quantity::DistanceSmall), kPlotFourCorners, xStep);

@@ -189,7 +189,12 @@ TEST_F(AeroCodeTest, LiveSummaryRatios) {
     // Downforce -0.5 x 2 x 0.5 x rho x 1600 = -963.89 N, 40 % on the front.
     EXPECT_NEAR(a.AeroLoadFrontShare, 0.4f, 1e-5f);
     EXPECT_NEAR(a.AeroLoadRatio, (9806.65f + 963.89f) / 9806.65f, 1e-4f);
-    EXPECT_NEAR(live.ResistancePower, 40.0f * live.TotalResistance / 1000.0f, 1e-5f);
+    // Resistance at 40 m/s: body drag 0.5 x 1.2048618 x 1600 x 0.3 x 2 = 578.3337 N x
+    // compressibility 1 / sqrt(1 - 0.1165494^2) = 1.0068619 gives 582.3021 N; rolling
+    // resistance (9800 + 963.89) N x (0.0085 + 0.002 x 0.0002425 x 1600 = 0.009276) = 99.8458 N;
+    // 682.1480 N x 40 m/s / 1000 = 27.2859 kW.
+    EXPECT_NEAR(live.TotalResistance, 682.148f, 0.01f);
+    EXPECT_NEAR(live.ResistancePower, 27.2859f, 5e-4f);
     // No lift on the front wheels: the balance is 0.
     v.LiftCoefficient = 0.0f;
     vehicle::CalcAeroForces(live, {2500, 2500, 2400, 2400}, 40.0f, p, p, p, p, p, 0, 0);

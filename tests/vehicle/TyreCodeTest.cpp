@@ -222,7 +222,8 @@ TEST_F(TyreCodeTest, TemperatureWindowFactors) {
     EXPECT_NEAR(gripAt(4), 1.4f * (0.93f + 0.82f) / 2.0f, 1e-6f);
     // Inside the window the loss is quadratic: half-way, a quarter of the edge loss.
     EXPECT_NEAR(gripAt(65), 1.4f * (1.0f - 0.25f * 0.04f), 1e-6f);
-    EXPECT_NEAR(t.LatGrip, t.LongGrip / 1.225f, 1e-6f);
+    // Lateral friction is the longitudinal over 1.225: 1.4 x 0.99 / 1.225 = 1.1314286.
+    EXPECT_NEAR(t.LatGrip, 1.1314286f, 1e-6f);
 }
 
 TEST_F(TyreCodeTest, FrictionFallsWithPatchPressure) {
@@ -251,14 +252,28 @@ TEST_F(TyreCodeTest, AnalysisPassAtStaticAndLiveLoads) {
     EXPECT_FLOAT_EQ(s.WeightTransferGripLoss, 0.0f);
     for (float loss : s.WheelGripLoss) EXPECT_FLOAT_EQ(loss, 0.0f);
     const TyreState& fl = s.WheelTyres[0];
-    EXPECT_NEAR(fl.LongGripForce, 2941.995f * fl.LongGrip, 1e-2f);
-    EXPECT_NEAR(fl.LatAccelRate, fl.LatGripForce / 300.0f, 1e-4f);
-    EXPECT_NEAR(fl.TractionTorqueLimit, 300.0f * 9.80665f * fl.LongGrip * fl.RollingRadius, 0.05f);
-    // Bounce frequency of the corner on the tyre: sqrt(k/m) / 2 pi.
-    EXPECT_NEAR(fl.VerticalFrequency,
-                std::sqrt(fl.VerticalStiffness / 300.0f) / (2.0f * 3.14159265f), 1e-3f);
-    EXPECT_NEAR(fl.WallHeightRemaining, fl.SidewallHeight - fl.Deflection, 1e-7f);
-    EXPECT_NEAR(fl.RollingCircumference, 2.0f * 3.14159265f * fl.RollingRadius, 1e-5f);
+    // Hand solution for the front tyre at 2941.995 N and 200 kPa: R = 0.3158468 m, crown
+    // depth 0.0041 m, free wall 0.09365 m, sagitta 0.3 x 0.09365 + 0.0041 = 0.032195 m, crown
+    // radius Rc = (0.1025^2 + 0.032195^2) / (2 x 0.032195) = 0.1792634 m, stiffness term
+    // 2 pi sqrt(Rc R) = 1.4950782; d = L / (p f(d) x 1.4950782) gives d = 0.0130901 m,
+    // f = 0.751634, vertical stiffness 224750 N/m.
+    EXPECT_NEAR(fl.Deflection, 0.0130901f, 2e-6f);
+    EXPECT_NEAR(fl.VerticalStiffness, 224750.0f, 300.0f);
+    // Rolling radius R - d/3 = 0.3114835 m; patch 0.205 x 2 sqrt(R^2 - (R - d)^2) =
+    // 0.205 x 0.1799728 = 0.0368944 m^2; mean pressure 2941.995 / 0.0368944 = 79.74 kPa;
+    // friction at the optimum 50 deg C: 1.4 - (79.74 / 180)^2 = 1.4 - 0.196253 = 1.2037466.
+    EXPECT_NEAR(fl.RollingRadius, 0.3114835f, 1e-6f);
+    EXPECT_NEAR(fl.LongGrip, 1.2037466f, 1e-4f);
+    // Grip force 2941.995 x 1.2037466 = 3541.416 N; lateral 3541.416 / 1.225 / 300 kg =
+    // 9.63651 m/s^2; traction torque 300 x 9.80665 x 1.2037466 x 0.3114835 = 1103.093 N m.
+    EXPECT_NEAR(fl.LongGripForce, 3541.416f, 0.3f);
+    EXPECT_NEAR(fl.LatAccelRate, 9.63651f, 1e-3f);
+    EXPECT_NEAR(fl.TractionTorqueLimit, 1103.093f, 0.1f);
+    // Bounce frequency of the corner on the tyre: sqrt(224750 / 300) / 2 pi = 4.35622 Hz.
+    EXPECT_NEAR(fl.VerticalFrequency, 4.35622f, 3e-3f);
+    // Wall left: 0.09775 - 0.0130901 = 0.0846599 m; circumference 2 pi x 0.3114835 = 1.9571084 m.
+    EXPECT_NEAR(fl.WallHeightRemaining, 0.0846599f, 2e-6f);
+    EXPECT_NEAR(fl.RollingCircumference, 1.9571084f, 1e-5f);
     // The front carries more load on equal tyres: more than half the patch area.
     EXPECT_GT(s.FrontPatchShare, 0.5f);
     EXPECT_LT(s.FrontPatchShare, 1.0f);

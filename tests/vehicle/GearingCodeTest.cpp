@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "support/SampleVehicles.hpp"
+#include "vehicle/AeroCode.hpp"
+#include "vehicle/TyreCode.hpp"
 
 namespace {
 
@@ -206,8 +208,15 @@ TEST_F(GearingCodeTest, UnreadableRatiosAndOversizedGearCountsGiveOnlyFiniteResu
 
 TEST_F(GearingCodeTest, TrueGroundSpeedRunsFourWheelLoadAndRadiusPasses) {
     core::OptionsSettings().SpeedoIndicated = core::VbFalse;
+    core::OptionsSettings().SpeedoErrorPercent = 3.0f;  // ignored for true ground speed
+    // Worn tyres (10 mm of 0.3 m) without load: the rolling radius is the worn radius
+    // 0.29 m, while the indicated speed's base radius stays on the new tyre.
+    for (auto& t : vehicle::TyreCode().WheelTyres) t.WearDepth = 0.01f;
     int passes = 0;
-    links.CalcGearWheelLoads = [&] { ++passes; };
+    links.CalcGearWheelLoads = [&] {
+        ++passes;
+        for (auto& row : vehicle::AeroCode().GearWheelLoads) row.fill(0.0f);
+    };
     int shown = 0;
     links.ShowGearingTable = [&] { ++shown; };
     links.DrawGearingGraph = [&] { shown += 10; };
@@ -215,12 +224,17 @@ TEST_F(GearingCodeTest, TrueGroundSpeedRunsFourWheelLoadAndRadiusPasses) {
     EXPECT_EQ(passes, 4);
     EXPECT_EQ(shown, 11);
     const auto& g = GearingCode();
-    for (int i = 0; i <= 3; ++i) {
-        EXPECT_FLOAT_EQ(g.SpeedAtShift[i],
-                        g.OverallRatios[i] == 0.0f
-                            ? 0.0f
-                            : g.GearRollingRadius[i] * g.ShiftRevs[i] / g.OverallRatios[i]);
-    }
+    // Rear drive: rolling radius 0.98 x 0.29 = 0.2842 m in every gear row.
+    for (int i = 0; i <= 3; ++i) EXPECT_NEAR(g.GearRollingRadius[i], 0.2842f, 1e-6f) << i;
+    // Gear 1: 785.398163 / 12 x 0.2842 = 18.60085 m/s; gear 2: / 8 = 27.90127 m/s; top gear at
+    // the power peak 680.678 / 6 x 0.2842 = 32.24145 m/s; reverse 680.678 / 12.8 x 0.2842 =
+    // 15.11318 m/s (no speedometer error added).
+    EXPECT_NEAR(g.SpeedAtShift[1], 18.60085f, 1e-3f);
+    EXPECT_NEAR(g.SpeedAtShift[2], 27.90127f, 1e-3f);
+    EXPECT_NEAR(g.SpeedAtShift[3], 32.24145f, 1e-3f);
+    EXPECT_NEAR(g.SpeedAtShift[0], 15.11318f, 1e-3f);
+    // Cruising revs at 20 m/s on the worn radius: 20 / 0.2842 = 70.373 rad/s x 12 = 844.476.
+    EXPECT_NEAR(g.CruisingRevs[1], 844.476f, 1e-2f);
 }
 
 TEST_F(GearingCodeTest, ThrustDrivenVehicleChangesNothing) {

@@ -75,8 +75,11 @@ TEST_F(SteeringCodeTest, FullAckermannMeetsTheTurnCentreCondition) {
     EXPECT_NEAR(s.WheelSteerAngle[0] * kDeg, (10.0 + 9.5069) / 2.0, 1e-3);
     EXPECT_NEAR(s.WheelSteerAngle[1] * kDeg, (10.0 + 10.5468) / 2.0, 1e-3);
     EXPECT_NEAR(s.AckermannArmAngle, std::atan(0.15), 1e-7);  // 0.5 x 0.75 / 2.5
-    EXPECT_FLOAT_EQ(s.SteeringArmAngle[0], s.WheelSteerAngle[0] - s.AckermannArmAngle);
-    EXPECT_FLOAT_EQ(s.SteeringArmAngle[1], s.WheelSteerAngle[1] + s.AckermannArmAngle);
+    // Steering arms: wheel angle less / plus the Ackermann arm angle,
+    // 9.75345 deg = 0.1702298 rad - 0.1488899 = 0.0213399 rad and
+    // 10.2734 deg = 0.1793047 rad + 0.1488899 = 0.3281946 rad.
+    EXPECT_NEAR(s.SteeringArmAngle[0], 0.0213399f, 3e-5f);
+    EXPECT_NEAR(s.SteeringArmAngle[1], 0.3281946f, 3e-5f);
 }
 
 TEST_F(SteeringCodeTest, ParallelSteerRadiusAndLateralAccelerationBothWays) {

@@ -72,7 +72,8 @@ TEST_F(GearingInertiaTest, EquivalentMassSharesTheDrivetrainOutToTheDrivenWheels
         s.Inertia = 1.2f;
         s.RollingRadius = 0.3f;
     }
-    EXPECT_FLOAT_EQ(vehicle::CalcWheelEquivMass(states), vehicle::CalcWheelEquivMass(tyres));
+    // Same wheels as above: the undriven front pair, 2 x 1.2 / 0.3^2 = 26.6667 kg.
+    EXPECT_NEAR(vehicle::CalcWheelEquivMass(states), 26.6667, 1e-3);
 
     GearingCode().FrontTorqueShare = 1.0f;  // front drive: the rear pair turns free
     EXPECT_NEAR(vehicle::CalcWheelEquivMass(tyres), 26.6667, 1e-3);

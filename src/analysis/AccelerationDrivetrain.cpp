@@ -32,6 +32,10 @@ float TractionRatio(double limit, double inertia, double torque) {
     return static_cast<float>((limit - inertia) / den);
 }
 
+// core::CLng(x) != 0 without the conversion: rounding half to even gives 0 for |x| <= 0.5
+// and for NaN, and a non-zero whole number (or a clamped one) for anything further out.
+bool RoundsToNonZero(double x) { return std::fabs(x) > 0.5; }
+
 // Drive torque at the wheels (N m) for the engine's current Torque.
 float WheelDriveTorque(Run& r) {
     float t = r.engine.Torque;
@@ -109,7 +113,7 @@ void ComputeWheelTorques(Run& r, std::array<vehicle::TyreState, 4>& tyres,
         r.wheelTorque[i] = static_cast<double>(AxleShareOfWheel(r, i) * r.driveTorque * 0.5f) +
                            r.inertiaTorque[i];
         if (!r.tractionControl) {
-            if (axleShare[i / 2] > 0.0f && r.clutch > 0.0f && core::CLng(r.wheelTorque[i]) != 0)
+            if (axleShare[i / 2] > 0.0f && r.clutch > 0.0f && RoundsToNonZero(r.wheelTorque[i]))
                 r.tractionRatio[i] =
                     TractionRatio(t.TractionTorqueLimit, r.inertiaTorque[i], r.wheelTorque[i]);
         } else if (r.wheelTorque[i] > t.TractionTorqueLimit) {

@@ -53,9 +53,7 @@ void SetProgressValue(const AccRunLinks& links, int32_t value) {
     if (links.SetProgressValue) links.SetProgressValue(value);
 }
 
-int32_t ProgressRound(double x) {
-    return static_cast<int32_t>(core::RoundToDecimals(static_cast<float>(x), 0));
-}
+int32_t ProgressRound(double x) { return accrun::ProgressBarValue(x); }
 
 void InitRun(Run& r, float dt, const AccRunInputs& inputs, const AccRunLinks& links) {
     AccelerationCodeState& s = AccelerationCode();
@@ -128,6 +126,11 @@ void InitRun(Run& r, float dt, const AccRunInputs& inputs, const AccRunLinks& li
     r.releasing = false;
     r.stopFlag = false;
     r.timeSinceShift = 0.0f;
+
+    // The second benchmark distance of the speed unit in use: the run ends beyond it.
+    const auto& targets = core::AccTargetTable().AccTargets;
+    const uint8_t unit = core::OptionsSettings().UnitIndexSpeed;
+    r.endDistance = unit < targets.size() ? static_cast<float>(targets[unit][6]) : 0.0f;
 
     r.tractionControl = inputs.TractionControl;
     r.tyreWearPercent = inputs.TyreWearPercent;
@@ -329,11 +332,7 @@ bool ShiftAndStop(Run& r, float netForce) {
     // At its top speed, past the second benchmark distance and settled after the last shift:
     // the run ends on the second step that finds it so.
     r.timeSinceShift += r.dt;
-    const auto& targets = core::AccTargetTable().AccTargets;
-    const uint8_t unit = core::OptionsSettings().UnitIndexSpeed;
-    const float endDistance =
-        unit < targets.size() ? static_cast<float>(targets[unit][6]) : 0.0f;
-    if (r.distance > endDistance && r.timeSinceShift > kStopAfterShift &&
+    if (r.distance > r.endDistance && r.timeSinceShift > kStopAfterShift &&
         netForce < kStopNetForce) {
         if (r.stopFlag) return true;
         r.stopFlag = true;

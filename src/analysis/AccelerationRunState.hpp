@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -25,9 +26,17 @@ inline constexpr float kSpinLimitShare = 0.999f;   // spin when torque > this x 
 // A slip ratio of 1 would make the wheel speed infinite; the run keeps it below this.
 inline constexpr float kMaxSlipRatio = 0.99f;
 
+// Progress bar value for a position x (in progress units): x as a float rounded half away
+// from zero, which is what core::RoundToDecimals(x, 0) gives, without that routine's call
+// and cache on every step of the run and of its summary.
+inline int32_t ProgressBarValue(double x) {
+    return static_cast<int32_t>(std::round(static_cast<float>(x)));
+}
+
 struct Run {
     // ---- Fixed for the run ----
     float dt = 0.01f;               // s
+    float endDistance = 0.0f;       // m the run must pass before it may stop
     float slipRateLimit = 0.0f;     // dt x 0.3, largest slip change per step
     // Weights of the new slip and wheel-speed values per step: the 1/100 s weights, held to
     // the same smoothing per second at any step.

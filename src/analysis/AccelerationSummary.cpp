@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "analysis/AccelerationCode.hpp"
+#include "analysis/AccelerationRunState.hpp"
 #include "analysis/PhysicalCode.hpp"
 #include "core/AccTargets.hpp"
 #include "core/ScopedValue.hpp"
@@ -25,7 +26,7 @@ constexpr int kMaxGears = 7;
 
 void SetProgress(const AccRunLinks& links, double x) {
     AccelerationCodeState& s = AccelerationCode();
-    const auto value = static_cast<int32_t>(core::RoundToDecimals(static_cast<float>(x), 0));
+    const int32_t value = accrun::ProgressBarValue(x);
     if (value == s.ProgressValue) return;
     s.ProgressValue = value;
     if (links.SetProgressValue) links.SetProgressValue(value);

@@ -79,12 +79,13 @@ void CalcAeroForces(AeroForces& f, const std::array<float, 4>& staticLoads, floa
                     const PositionXYZ& undertrayPos, const PositionXYZ& frontWingPos,
                     const PositionXYZ& rearWingPos, float frontWingAngle, float rearWingAngle) {
     AeroCodeState& s = AeroCode();
-    const VehicleRecord& v = core::GlobalChassisLab().CurrentVehicle;
+    const core::GlobalChassisLabState& lab = core::GlobalChassisLab();
+    const VehicleRecord& v = lab.CurrentVehicle;
 
     // Compressibility: the simulator's cars in compatibility mode ignore it.
     float k = 1.0f;
     const bool simulatorRules = core::FromVbBool(core::OptionsSettings().LFSMode) &&
-                                core::FromVbBool(core::GlobalChassisLab().HasLFSCar);
+                                core::FromVbBool(lab.HasLFSCar);
     if (!simulatorRules) {
         const float soundSpeed = std::sqrt(kAirGasFactor * s.AirTemperature);
         const float mach = std::fabs(speed) / soundSpeed;
@@ -123,6 +124,7 @@ void CalcAeroForces(AeroForces& f, const std::array<float, 4>& staticLoads, floa
     const float Y0 = v.AeroElements[0].PosY, Y1 = v.AeroElements[1].PosY,
                 Y2 = v.AeroElements[2].PosY, Y3 = v.AeroElements[3].PosY;
     const float wb = v.Wheelbase;
+    const auto& tyres = TyreCode().WheelTyres;
     for (int w = 0; w < 4; ++w) {
         if (w < 2) {
             f.LiftLoad[w] = 0.5f * (Y2 * L[2] + Y3 * L[3] + Y1 * L[1] + Y0 * L[0]);
@@ -140,7 +142,7 @@ void CalcAeroForces(AeroForces& f, const std::array<float, 4>& staticLoads, floa
         f.RollingResistance[w] = 0.0f;
         if (f.WheelLoad[w] > 0.0f) {
             f.RollingResistance[w] = Finite(static_cast<float>(
-                f.WheelLoad[w] * TyreRollingResistanceCoeff(TyreCode().WheelTyres[w], speed)));
+                f.WheelLoad[w] * TyreRollingResistanceCoeff(tyres[w], speed)));
             if (speed < 0.0f) f.RollingResistance[w] = -f.RollingResistance[w];
         }
     }

@@ -113,6 +113,10 @@ void RunAccelerationAnalysisAll(Main& form) {
 }
 
 void RecalculateAnalyses(Main& form) {
+    // The live state drives through the gearing: it must be this vehicle's, not the one left
+    // by the vehicle selected before (its ratios and torque split would move the live corner
+    // loads, and with them the tyre state every run starts from).
+    if (WheelDriven()) CalcGearing(form);
     AnalyseLiveStateAll(form);
     if (WheelDriven()) CalcGearing(form);
     SetDiffParams(form);

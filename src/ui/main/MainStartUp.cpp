@@ -77,8 +77,10 @@ void PrepareFirstVehicle(Main& form) {
     ConfigureSetupControls();
     SelectVehicle(form, true);
     UpdateVehicleFormLayout();
-    CalcMassesAndCentreOfGravity(form);
+    // The wheels first: the unsprung centre of gravity sits at the tyres' radii, as it does
+    // when a vehicle is selected later.
     CalcWheelDimensionsAndInertia(form);
+    CalcMassesAndCentreOfGravity(form);
     UpdateTyreAnalysis(form);
     SetBrakeTorques(form);
     UpdateEngineModel(form);

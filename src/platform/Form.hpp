@@ -30,6 +30,24 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
+    // The control kinds by their short names, for the window classes' member declarations.
+    template <typename T>
+    using Array = ControlArray<T>;
+    using Label = platform::Label;
+    using Frame = platform::Frame;
+    using TextBox = platform::TextBox;
+    using ComboBox = platform::ComboBox;
+    using CheckBox = platform::CheckBox;
+    using OptionButton = platform::OptionButton;
+    using CommandButton = platform::CommandButton;
+    using Slider = platform::Slider;
+    using ScrollBar = platform::ScrollBar;
+    using PictureBox = platform::PictureBox;
+    using Image = platform::Image;
+    using TabStrip = platform::TabStrip;
+    using ProgressBar = platform::ProgressBar;
+    using MenuItem = platform::MenuItem;
+
     const std::string& ClassName() const { return className_; }
     Control* AsControl() override { return nullptr; }
 

@@ -23,23 +23,6 @@ public:
     Main();
     ~Main() override;
 
-    template <typename T>
-    using Array = platform::ControlArray<T>;
-    using Label = platform::Label;
-    using Frame = platform::Frame;
-    using TextBox = platform::TextBox;
-    using ComboBox = platform::ComboBox;
-    using CheckBox = platform::CheckBox;
-    using OptionButton = platform::OptionButton;
-    using CommandButton = platform::CommandButton;
-    using Slider = platform::Slider;
-    using ScrollBar = platform::ScrollBar;
-    using PictureBox = platform::PictureBox;
-    using Image = platform::Image;
-    using TabStrip = platform::TabStrip;
-    using ProgressBar = platform::ProgressBar;
-    using MenuItem = platform::MenuItem;
-
     // ---- Window state ----
     // True: choosing a settings tab also selects the matching analysis tab. Kept in step with
     // the check mark of OptionsTabLinking.

@@ -29,20 +29,6 @@ public:
     OptionsPanel();
     ~OptionsPanel() override;
 
-    template <typename T>
-    using Array = platform::ControlArray<T>;
-    using Label = platform::Label;
-    using Frame = platform::Frame;
-    using TextBox = platform::TextBox;
-    using ComboBox = platform::ComboBox;
-    using CheckBox = platform::CheckBox;
-    using OptionButton = platform::OptionButton;
-    using CommandButton = platform::CommandButton;
-    using Slider = platform::Slider;
-    using ScrollBar = platform::ScrollBar;
-    using PictureBox = platform::PictureBox;
-    using TabStrip = platform::TabStrip;
-
     // True once this instance has had its load: the start-up fills it without showing it, and
     // the first showing afterwards must not fill the unit lists a second time.
     bool ContentsLoaded = false;

@@ -102,7 +102,31 @@ void RecomputeBrakeForces(WheelForces& w, float brake, const std::array<float, 4
     for (int i = 0; i < 4; ++i) w.Brake[i] = GuardedDiv(brake * torques[i], t[i].RollingRadius);
 }
 
+// The aerodynamic elements at their static heights above the ground.
+void SetStaticAeroElementHeights() {
+    const vehicle::VehicleRecord& v = core::GlobalChassisLab().CurrentVehicle;
+    auto& p = PhysicalCode().AeroElementPos;
+    for (int i = 0; i < 4; ++i) p[i].Z = v.RefHeight + v.AeroElements[i].PosZ;
+}
+
 }  // namespace
+
+void ResetLiveResults() {
+    PhysicalCodeState& m = PhysicalCode();
+    m.CornerDynamicLoad = {};
+    m.VehicleCoG.Z = m.StaticCoG.Z;
+    m.UnsprungCoG.Z = m.StaticUnsprungCoGHeight;
+    SetStaticAeroElementHeights();
+    LiveStateCode().BodyPitch = PitchAngles{};
+    SuspensionCodeState& susp = SuspensionCode();
+    susp.BodyRollAtCoG = 0.0f;
+    susp.TyreRollAtUnsprung = 0.0f;
+    // No rolling resistance until the tyres are worked out at a load.
+    for (auto& t : vehicle::TyreCode().WheelTyres) {
+        t.RollResC0 = 0.0f;
+        t.RollResC1 = 0.0f;
+    }
+}
 
 uint8_t SelectLiveGear(uint8_t liveSpeed, uint8_t numGears) {
     const auto& speedAtShift = vehicle::GearingCode().SpeedAtShift;
@@ -123,6 +147,11 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
     const vehicle::VehicleRecord& v = core::GlobalChassisLab().CurrentVehicle;
     vehicle::EngineRecord& engine = s.LiveEngine;
     const std::array<float, 4>& brakeTorques = DecelerationCode().BrakeTorques;
+
+    // Every call starts from the vehicle at rest, whatever the last call (or the vehicle
+    // selected before) left: the passes begin with the heights, the body roll and pitch and
+    // the tyres' rolling resistance, and a different start moves the results in the last bits.
+    ResetLiveResults();
 
     // ---- A. Inputs and engine state ----
     float brake = static_cast<float>(in.BrakePercent) / 100.0f;
@@ -171,7 +200,7 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
     CalcSuspension(in.Suspension, s.LiveSpeed);
 
     vehicle::ApplyWingAngles(in.Wings);
-    for (int i = 0; i < 4; ++i) m.AeroElementPos[i].Z = v.RefHeight + v.AeroElements[i].PosZ;
+    SetStaticAeroElementHeights();
 
     CalcLiveAero();
     for (int i = 0; i < 4; ++i) m.CornerDynamicLoad[i] = aero.LiveAero.WheelLoad[i];

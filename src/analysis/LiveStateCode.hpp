@@ -103,6 +103,13 @@ struct LiveStateLinks {
 // torques (DecelerationCode().BrakeTorques).
 void AnalyseLiveState(const LiveStateInputs& inputs, const LiveStateLinks& links = {});
 
+// Puts the live results back to the vehicle at rest: no live corner loads, the centres of
+// gravity and the aerodynamic elements at their static heights, the body level (no roll, no
+// pitch) and the tyres without rolling resistance until worked out at a load. The live
+// analysis starts its passes from these, and starts every call by this reset, so its results
+// depend only on its inputs, never on an earlier call or an earlier vehicle.
+void ResetLiveResults();
+
 // The gear the live speed selects: 1, or the highest n (2..numGears) whose predecessor's
 // shift speed lies below the speed.
 uint8_t SelectLiveGear(uint8_t liveSpeed, uint8_t numGears);

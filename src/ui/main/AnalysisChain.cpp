@@ -112,16 +112,28 @@ void RunAccelerationAnalysisAll(Main& form) {
     RunAccelerationAnalysis(form, analysis::AccelerationCode().AccTimeStep);
 }
 
+void SettleVehicleAtRest(Main& form) {
+    // The live state brakes through the brake torques (it starts from rest by itself), and
+    // the gearing worked out before it, which picks the live gear, reads the heights, the wing
+    // angles and the tyres' pressures and rolling resistance. Left as the vehicle selected
+    // before had them, they changed this vehicle's live state and every run starting from it.
+    SetBrakeTorques(form);
+    vehicle::ApplyWingAngles(ReadAeroSetupInputs(form));
+    analysis::ResetLiveResults();
+    UpdateTyreAnalysis(form);  // no live loads yet: the tyres at the static loads
+}
+
 void RecalculateAnalyses(Main& form) {
+    SettleVehicleAtRest(form);
     // The live state drives through the gearing: it must be this vehicle's, not the one left
     // by the vehicle selected before (its ratios and torque split would move the live corner
-    // loads, and with them the tyre state every run starts from).
+    // loads, and with them the tyre state every run starts from). The shift speeds then
+    // follow the live heights.
     if (WheelDriven()) CalcGearing(form);
     AnalyseLiveStateAll(form);
     if (WheelDriven()) CalcGearing(form);
     SetDiffParams(form);
     RunAccelerationAnalysisAll(form);
-    SetBrakeTorques(form);
     RunDecelerationAnalysis(form);
 }
 

@@ -33,8 +33,15 @@ void AnalyseLiveStateAll(Main& form);
 // The acceleration run at the run's own time step, with its summary, search and texts.
 void RunAccelerationAnalysisAll(Main& form);
 
-// After a vehicle has been selected: live state, gearing (wheel-driven vehicles only),
-// differentials, the acceleration run, brake torques and the deceleration run.
+// The current vehicle standing at rest, before its gearing and live state: its brake torques
+// and wing angles from the controls, the live results reset (analysis::ResetLiveResults) and
+// the tyres worked out at the static loads. Start-up and every selection go through it, so a
+// vehicle's analyses never start from another vehicle's state.
+void SettleVehicleAtRest(Main& form);
+
+// After a vehicle has been selected: the vehicle at rest, gearing (wheel-driven vehicles only),
+// live state, gearing again at the live heights, differentials, the acceleration run and the
+// deceleration run.
 void RecalculateAnalyses(Main& form);
 
 // "Manual Recalculate": masses, tyres, the aerodynamic speed table, the live state, gearing,

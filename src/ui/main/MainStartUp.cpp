@@ -81,12 +81,14 @@ void PrepareFirstVehicle(Main& form) {
     // when a vehicle is selected later.
     CalcWheelDimensionsAndInertia(form);
     CalcMassesAndCentreOfGravity(form);
-    UpdateTyreAnalysis(form);
-    SetBrakeTorques(form);
+    // From here as a later selection of the same vehicle runs its analyses, so that both
+    // give the same figures to the last bit.
+    SettleVehicleAtRest(form);
     UpdateEngineModel(form);
     BuildAeroSpeedTable(form);
     CalcGearing(form);
     AnalyseLiveStateAll(form);
+    CalcGearing(form);
     g.FormLoading = core::VbFalse;
     SetDiffParams(form);
     RunAccelerationAnalysisAll(form);

@@ -222,16 +222,6 @@ float RoundToSigFigs(float value, uint8_t figures) {
     return static_cast<float>(sign * rounded * std::pow(10.0, e - figures + 1));
 }
 
-float MaxSingle(float a, float b) { return a > b ? a : b; }
-float MinSingle(float a, float b) { return a < b ? a : b; }
-
-float LerpSingle(float a, float b, float t) {
-    const double td = t;
-    return static_cast<float>((1.0 - td) * a + static_cast<double>(b) * td);
-}
-
-double LerpDouble(double a, double b, double t) { return (1.0 - t) * a + b * t; }
-
 FlagBits ByteToBits(uint8_t value) {
     FlagBits bits{};
     int rest = value;

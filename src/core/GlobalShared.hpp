@@ -58,12 +58,16 @@ float RoundToSigFigs(float value, uint8_t figures);
 // argument NaN.
 float Log10(float x);
 
-float MaxSingle(float a, float b);  // a when a > b, else b (b on a tie)
-float MinSingle(float a, float b);  // a when a < b, else b (b on a tie)
+// Defined here so the runs' step loops inline them.
+inline float MaxSingle(float a, float b) { return a > b ? a : b; }  // b on a tie
+inline float MinSingle(float a, float b) { return a < b ? a : b; }  // b on a tie
 
 // (1 - t) * a + b * t evaluated in double precision and rounded once to a float.
-float LerpSingle(float a, float b, float t);
-double LerpDouble(double a, double b, double t);
+inline float LerpSingle(float a, float b, float t) {
+    const double td = t;
+    return static_cast<float>((1.0 - td) * a + static_cast<double>(b) * td);
+}
+inline double LerpDouble(double a, double b, double t) { return (1.0 - t) * a + b * t; }
 
 FlagBits ByteToBits(uint8_t value);
 // Sum of 2^i over the elements that are set. Any non-zero element counts as set.

@@ -124,20 +124,19 @@ void CalcAeroForces(AeroForces& f, const std::array<float, 4>& staticLoads, floa
     const float Y0 = v.AeroElements[0].PosY, Y1 = v.AeroElements[1].PosY,
                 Y2 = v.AeroElements[2].PosY, Y3 = v.AeroElements[3].PosY;
     const float wb = v.Wheelbase;
+    // Each axle's two wheels share its lift and drag-pitch loads equally; the rear's pitch load
+    // is the front's with every height difference reversed.
+    const float frontLift = 0.5f * (Y2 * L[2] + Y3 * L[3] + Y1 * L[1] + Y0 * L[0]);
+    const float rearLift = 0.5f * ((1.0f - Y2) * L[2] + (1.0f - Y3) * L[3] +
+                                   (1.0f - Y1) * L[1] + (1.0f - Y0) * L[0]);
+    const float frontPitch = GuardedDiv(
+        0.5f * ((zc - zf) * D[3] + (zc - zu) * D[1] + (zc - zb) * D[0] + (zc - zr) * D[2]), wb);
+    const float rearPitch = GuardedDiv(
+        0.5f * ((zf - zc) * D[3] + (zu - zc) * D[1] + (zb - zc) * D[0] + (zr - zc) * D[2]), wb);
     const auto& tyres = TyreCode().WheelTyres;
     for (int w = 0; w < 4; ++w) {
-        if (w < 2) {
-            f.LiftLoad[w] = 0.5f * (Y2 * L[2] + Y3 * L[3] + Y1 * L[1] + Y0 * L[0]);
-            f.DragPitchLoad[w] = GuardedDiv(
-                0.5f * ((zc - zf) * D[3] + (zc - zu) * D[1] + (zc - zb) * D[0] + (zc - zr) * D[2]),
-                wb);
-        } else {
-            f.LiftLoad[w] = 0.5f * ((1.0f - Y2) * L[2] + (1.0f - Y3) * L[3] +
-                                    (1.0f - Y1) * L[1] + (1.0f - Y0) * L[0]);
-            f.DragPitchLoad[w] = GuardedDiv(
-                0.5f * ((zf - zc) * D[3] + (zu - zc) * D[1] + (zb - zc) * D[0] + (zr - zc) * D[2]),
-                wb);
-        }
+        f.LiftLoad[w] = w < 2 ? frontLift : rearLift;
+        f.DragPitchLoad[w] = w < 2 ? frontPitch : rearPitch;
         f.WheelLoad[w] = staticLoads[w] - f.LiftLoad[w] + f.DragPitchLoad[w];
         f.RollingResistance[w] = 0.0f;
         if (f.WheelLoad[w] > 0.0f) {

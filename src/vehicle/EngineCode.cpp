@@ -34,13 +34,18 @@ float ToSingle(double v) {
     return std::isfinite(f) ? f : 0.0f;
 }
 
-double Cubic(const std::array<float, 4>& c, double w) {
-    return c[0] * std::pow(w, 3) + c[1] * std::pow(w, 2) + c[2] * w + c[3];
+// The curves at an engine speed w (rad/s) held in a Single: w squared is exact in double, so
+// each power below is the exact power rounded once.
+double Cubic(const std::array<float, 4>& c, float speed) {
+    const double w = speed;
+    const double w2 = w * w;
+    return c[0] * (w2 * w) + c[1] * w2 + c[2] * w + c[3];
 }
 
-double Quartic(const std::array<float, 5>& c, double w) {
-    return c[0] * std::pow(w, 4) + c[1] * std::pow(w, 3) + c[2] * std::pow(w, 2) + c[3] * w +
-           c[4];
+double Quartic(const std::array<float, 5>& c, float speed) {
+    const double w = speed;
+    const double w2 = w * w;
+    return c[0] * (w2 * w2) + c[1] * (w2 * w) + c[2] * w2 + c[3] * w + c[4];
 }
 
 // Solves coefficients x of x * M = rhs (M's column j = condition j against the powers of w),

@@ -38,7 +38,6 @@ constexpr int kMassFitReversals = 3;
 constexpr float kRollResC0 = 0.0085f;
 constexpr float kRollResC1 = 0.002f;
 constexpr float kRollResLoadFactor = 70.0f;          // per m of deflection
-constexpr double kRollResSpeedFactor = 0.0002425;    // per (m/s)^2
 
 TyreCompound Compound(const char* name, float peak, uint8_t optimum, float coldWindow,
                       float hotWindow, float coldEdge, float hotEdge, float farCold,
@@ -254,44 +253,56 @@ int CalcTyreDeflection(TyreState& tyre, float load) {
 
 namespace {
 
+// One pass of the fixed-point iteration from deflection d0 (m): the pressure factor,
+// effective pressure and vertical stiffness at d0, and the next deflection, the mean of d0 and
+// the sink the load gives at that stiffness.
+float DeflectionPass(TyreState& tyre, float load, float pressure, float d0) {
+    tyre.PressureFactor =
+        Finite(1.0f / (tyre.CrownRadius * tyre.UnloadedRadius / (d0 * d0) * 0.001f + 1.0f));
+    tyre.EffectivePressure = tyre.PressureFactor * pressure;
+    tyre.VerticalStiffness = tyre.EffectivePressure * tyre.StiffnessTerm;
+    // load / stiffness; a tyre without stiffness (no pressure) gives way to any load at
+    // once, and carries no load without deflecting.
+    float sink = 0.0f;
+    if (tyre.VerticalStiffness != 0.0f)
+        sink = load / tyre.VerticalStiffness;
+    else if (load > 0.0f)
+        sink = std::numeric_limits<float>::infinity();
+    float d = (sink + d0) / 2.0f;
+    if (!(d > 0.0f)) d = 0.0001f;  // also catches a quotient that is not a number
+    if (d > tyre.SidewallHeight) d = tyre.SidewallHeight;
+    return d;
+}
+
+// Whether the iteration ends after a pass from d0 to d.
+bool DeflectionSettled(bool fromLast, float d, float d0) {
+    if (d == 0.0f) return true;
+    return fromLast ? std::fabs(d - d0) <= 0.5e-7f : SameAtSevenDecimals(d, d0);
+}
+
+bool StartsFromLast(const TyreState& tyre, DeflectionStart start) {
+    return start == DeflectionStart::Last && tyre.Deflection > 0.0f &&
+           tyre.Deflection <= tyre.SidewallHeight;
+}
+
 int IterateTyreDeflection(TyreState& tyre, float load, DeflectionStart start) {
-    const float wall = tyre.SidewallHeight;
     const float pressure = static_cast<float>(tyre.Pressure);
-    const bool fromLast = start == DeflectionStart::Last && tyre.Deflection > 0.0f &&
-                          tyre.Deflection <= wall;
-    float d = fromLast ? tyre.Deflection : 0.2f * wall;
+    const bool fromLast = StartsFromLast(tyre, start);
+    float d = fromLast ? tyre.Deflection : 0.2f * tyre.SidewallHeight;
     int passes = 0;
     while (passes < kMaxDeflectionPasses) {
         ++passes;
         const float d0 = d;
-        tyre.PressureFactor =
-            Finite(1.0f / (tyre.CrownRadius * tyre.UnloadedRadius / (d * d) * 0.001f + 1.0f));
-        tyre.EffectivePressure = tyre.PressureFactor * pressure;
-        tyre.VerticalStiffness = tyre.EffectivePressure * tyre.StiffnessTerm;
-        // load / stiffness; a tyre without stiffness (no pressure) gives way to any load at
-        // once, and carries no load without deflecting.
-        float sink = 0.0f;
-        if (tyre.VerticalStiffness != 0.0f)
-            sink = load / tyre.VerticalStiffness;
-        else if (load > 0.0f)
-            sink = std::numeric_limits<float>::infinity();
-        d = (sink + d0) / 2.0f;
-        if (!(d > 0.0f)) d = 0.0001f;  // also catches a quotient that is not a number
-        if (d > wall) d = wall;
-        if (d == 0.0f) break;
-        if (fromLast ? std::fabs(d - d0) <= 0.5e-7f : SameAtSevenDecimals(d, d0)) break;
+        d = DeflectionPass(tyre, load, pressure, d0);
+        if (DeflectionSettled(fromLast, d, d0)) break;
     }
     tyre.Deflection = Finite(d);
     return passes;
 }
 
-}  // namespace
-
-void CalcTyreContactPatch(TyreState& tyre, float load, bool fromLastDeflection) {
-    if (fromLastDeflection)
-        IterateTyreDeflection(tyre, load, DeflectionStart::Last);
-    else
-        CalcTyreDeflection(tyre, load);
+// Loaded and rolling radii, contact patch and rolling-resistance terms at the tyre's
+// deflection.
+void PatchFromDeflection(TyreState& tyre) {
     const float d = tyre.Deflection;
     const float Rw = tyre.UnloadedRadius - tyre.WearDepth;  // radius of the worn tyre
     tyre.LoadedRadius = Rw - d;
@@ -301,6 +312,45 @@ void CalcTyreContactPatch(TyreState& tyre, float load, bool fromLastDeflection) 
     tyre.PatchArea = tyre.Width * tyre.PatchLength;
     tyre.RollResC0 = d * kRollResC0 * kRollResLoadFactor;
     tyre.RollResC1 = d * kRollResC1 * kRollResLoadFactor;
+}
+
+}  // namespace
+
+void CalcTyreContactPatch(TyreState& tyre, float load, bool fromLastDeflection) {
+    if (fromLastDeflection)
+        IterateTyreDeflection(tyre, load, DeflectionStart::Last);
+    else
+        CalcTyreDeflection(tyre, load);
+    PatchFromDeflection(tyre);
+}
+
+void CalcTyreContactPatches(std::array<TyreState, 4>& tyres, const std::array<float, 4>& loads) {
+    // The four iterations are independent; running their passes side by side lets the
+    // processor overlap their divisions. Each tyre's arithmetic is the one-tyre iteration's.
+    std::array<float, 4> d{};
+    std::array<float, 4> pressure{};
+    std::array<bool, 4> fromLast{};
+    std::array<bool, 4> settled{};
+    for (int i = 0; i < 4; ++i) {
+        pressure[i] = static_cast<float>(tyres[i].Pressure);
+        fromLast[i] = StartsFromLast(tyres[i], DeflectionStart::Last);
+        d[i] = fromLast[i] ? tyres[i].Deflection : 0.2f * tyres[i].SidewallHeight;
+    }
+    for (int pass = 0; pass < kMaxDeflectionPasses; ++pass) {
+        bool allSettled = true;
+        for (int i = 0; i < 4; ++i) {
+            if (settled[i]) continue;
+            const float d0 = d[i];
+            d[i] = DeflectionPass(tyres[i], loads[i], pressure[i], d0);
+            settled[i] = DeflectionSettled(fromLast[i], d[i], d0);
+            allSettled = allSettled && settled[i];
+        }
+        if (allSettled) break;
+    }
+    for (int i = 0; i < 4; ++i) {
+        tyres[i].Deflection = Finite(d[i]);
+        PatchFromDeflection(tyres[i]);
+    }
 }
 
 void CalcTyreGrip(TyreState& tyre, float load) {
@@ -384,12 +434,6 @@ void CalcAxleTyreHeights(HeightChange& result, const PositionXYZ& position, floa
     // at the centre of gravity in proportion to its offset from the centre line.
     result[0] = (1.0f - Y) * hR + Y * hF +
                 (0.5f * (dFR + dRR) - 0.5f * (dFL + dRL)) * (0.5f - position.X);
-}
-
-double TyreRollingResistanceCoeff(const TyreState& tyre, float speed) {
-    const double v = speed;
-    return static_cast<double>(tyre.RollResC0) +
-           static_cast<double>(tyre.RollResC1) * kRollResSpeedFactor * (v * v);
 }
 
 void CalcGearRollingRadii() {

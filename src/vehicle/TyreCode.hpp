@@ -167,6 +167,9 @@ int CalcTyreDeflection(TyreState& tyre, float load);
 // the next) and ends when a pass moves it by 0.5e-7 m or less, the tolerance of the
 // 7-decimal comparison of the cold start.
 void CalcTyreContactPatch(TyreState& tyre, float load, bool fromLastDeflection = false);
+// The four tyres' patches at their loads, each from its present deflection: the same figures
+// as CalcTyreContactPatch(tyres[i], loads[i], true) for each tyre, worked out side by side.
+void CalcTyreContactPatches(std::array<TyreState, 4>& tyres, const std::array<float, 4>& loads);
 
 // LongGrip and LatGrip at the load (N); needs the patch of the same load.
 void CalcTyreGrip(TyreState& tyre, float load);
@@ -182,8 +185,14 @@ void UpdateTyreAnalysis(const TyreSetupInputs& setup, const LiveTyreInputs& live
 void CalcAxleTyreHeights(HeightChange& result, const PositionXYZ& position, float dFL, float dFR,
                          float dRL, float dRR, float unsprungCoGY, int32_t wearPercent);
 
-// Rolling-resistance coefficient at the speed (m/s).
-double TyreRollingResistanceCoeff(const TyreState& tyre, float speed);
+// Rolling-resistance coefficient at the speed (m/s): the tyre's constant term and its speed
+// term, which grows with the square of the speed (0.0002425 per (m/s)^2).
+inline double TyreRollingResistanceCoeff(const TyreState& tyre, float speed) {
+    constexpr double kRollResSpeedFactor = 0.0002425;
+    const double v = speed;
+    return static_cast<double>(tyre.RollResC0) +
+           static_cast<double>(tyre.RollResC1) * kRollResSpeedFactor * (v * v);
+}
 
 // GearingCode().GearRollingRadius for the nine gear rows from AeroCode().GearWheelLoads, on
 // copies of the four tyre states (WheelTyres is not changed): 0.98 x the driven wheels' mean

@@ -108,7 +108,7 @@ void ComputeWheelTorques(Run& r, std::array<vehicle::TyreState, 4>& tyres,
     for (int i = 0; i < 4; ++i) {
         const float load = r.wheelLoad[i];
         vehicle::TyreState& t = tyres[i];
-        vehicle::CalcTyreGrip(t, load);
+        vehicle::CalcTyreGrip(t, load, r.temperatureFactor[i]);
         t.TractionTorqueLimit = load * t.LongGrip * t.RollingRadius;
 
         if (!WheelDriven(r)) continue;

@@ -78,6 +78,7 @@ void InitRun(Run& r, float dt, const AccRunInputs& inputs, const AccRunLinks& li
 
     for (int i = 0; i < 4; ++i) {
         s.AccTyres[i] = vehicle::TyreCode().WheelTyres[i];
+        r.temperatureFactor[i] = vehicle::TyreTemperatureFactor(s.AccTyres[i]);
         s.AccSusp[i] = susp.SuspCorners[i];
         r.spin[i] = core::VbFalse;
         r.cornerMass[i] = p.CornerMass[i];

@@ -54,6 +54,8 @@ struct Run {
     // CalcDrivetrainInertiaInGear(PeakTorque, g) x 0.5 for g = 0..7 (the gearing is fixed
     // during a run).
     std::array<float, 8> halfGearInertia{};
+    // Each tyre's compound grip factor at its temperature, which the run does not change.
+    std::array<float, 4> temperatureFactor{};
     // Throttle after k reductions of 0.001 from full throttle, accumulated in Single as the
     // reduction loop does it; grown when a step needs more.
     std::vector<float> throttleLadder;

@@ -353,7 +353,15 @@ void CalcTyreContactPatches(std::array<TyreState, 4>& tyres, const std::array<fl
     }
 }
 
+float TyreTemperatureFactor(const TyreState& tyre) {
+    return TemperatureFactor(CompoundOf(tyre), tyre.Temperature);
+}
+
 void CalcTyreGrip(TyreState& tyre, float load) {
+    CalcTyreGrip(tyre, load, TyreTemperatureFactor(tyre));
+}
+
+void CalcTyreGrip(TyreState& tyre, float load, float temperatureFactor) {
     const TyreCompound& c = CompoundOf(tyre);
     float mu0 = c.PeakGrip;
     if (load != 0.0f) {
@@ -361,7 +369,7 @@ void CalcTyreGrip(TyreState& tyre, float load) {
         const float p = GuardedDiv(load, tyre.PatchArea * kPatchPressureRef);
         mu0 = c.PeakGrip - p * p;
     }
-    tyre.LongGrip = TemperatureFactor(c, tyre.Temperature) * mu0;
+    tyre.LongGrip = temperatureFactor * mu0;
     tyre.LatGrip = tyre.LongGrip / kLatGripRatio;
 }
 

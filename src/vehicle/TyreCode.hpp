@@ -173,6 +173,11 @@ void CalcTyreContactPatches(std::array<TyreState, 4>& tyres, const std::array<fl
 
 // LongGrip and LatGrip at the load (N); needs the patch of the same load.
 void CalcTyreGrip(TyreState& tyre, float load);
+// The compound's grip factor at the tyre's temperature: 1 at the compound's optimum.
+float TyreTemperatureFactor(const TyreState& tyre);
+// CalcTyreGrip with the temperature factor worked out beforehand (the runs, whose tyre
+// temperatures stay as they are).
+void CalcTyreGrip(TyreState& tyre, float load, float temperatureFactor);
 
 // The per-wheel analysis pass at the static and the live corner loads. (The tyre captions
 // and diagrams are redrawn by the caller afterwards.)

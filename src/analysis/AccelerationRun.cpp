@@ -45,9 +45,17 @@ constexpr std::size_t kThrottleLadderStart = 2048;
 constexpr uint8_t kTopGear =
     std::tuple_size_v<decltype(vehicle::GearingCodeState::OverallRatios)> - 1;
 
+// The module states the step loop reads and writes, looked up once per run.
+struct StepModules {
+    AccelerationCodeState& acc = AccelerationCode();
+    const PhysicalCodeState& physical = PhysicalCode();
+    const SuspensionCodeState& suspension = SuspensionCode();
+    const vehicle::VehicleRecord& vehicle = core::GlobalChassisLab().CurrentVehicle;
+    const vehicle::AeroCodeState& aero = vehicle::AeroCode();
+};
+
 // Writes the progress bar value when it changes.
-void SetProgressValue(const AccRunLinks& links, int32_t value) {
-    AccelerationCodeState& s = AccelerationCode();
+void SetProgressValue(AccelerationCodeState& s, const AccRunLinks& links, int32_t value) {
     if (value == s.ProgressValue) return;
     s.ProgressValue = value;
     if (links.SetProgressValue) links.SetProgressValue(value);
@@ -71,6 +79,8 @@ void InitRun(Run& r, float dt, const AccRunInputs& inputs, const AccRunLinks& li
         r.wheelSpeedSmoothing = 1.0 - std::pow(1.0 - accrun::kWheelSpeedSmoothing, steps);
     }
     r.engine = vehicle::EngineCode().CurrentEngine;
+    const auto& fuels = core::FuelTable().FuelTypes;
+    r.fuelDensity = r.engine.FuelType < fuels.size() ? fuels[r.engine.FuelType].Density : 0.0f;
     r.totalMass = p.TotalMass;
     r.sprungMass = p.SprungMass;
     s.AccFuelLeft = static_cast<float>(p.LiveFuelLoad);
@@ -169,12 +179,12 @@ void InitRun(Run& r, float dt, const AccRunInputs& inputs, const AccRunLinks& li
 }
 
 // Aerodynamics, suspension, pitch, heights and the target corner loads for this step.
-void ChassisStep(Run& r) {
-    AccelerationCodeState& s = AccelerationCode();
-    const PhysicalCodeState& p = PhysicalCode();
-    const SuspensionCodeState& susp = SuspensionCode();
-    const vehicle::VehicleRecord& v = core::GlobalChassisLab().CurrentVehicle;
-    const auto& aero = vehicle::AeroCode();
+void ChassisStep(Run& r, const StepModules& m) {
+    AccelerationCodeState& s = m.acc;
+    const PhysicalCodeState& p = m.physical;
+    const SuspensionCodeState& susp = m.suspension;
+    const vehicle::VehicleRecord& v = m.vehicle;
+    const auto& aero = m.aero;
 
     vehicle::CalcAeroForces(s.AccAero, r.staticLoad, static_cast<float>(r.speed), r.cog,
                             r.elementPos[0], r.elementPos[1], r.elementPos[3], r.elementPos[2],
@@ -236,16 +246,13 @@ void ChassisStep(Run& r) {
 }
 
 // Fuel burnt this step, and the masses and centre of gravity that follow.
-void FuelStep(Run& r) {
-    AccelerationCodeState& s = AccelerationCode();
-    const PhysicalCodeState& p = PhysicalCode();
-    const vehicle::VehicleRecord& v = core::GlobalChassisLab().CurrentVehicle;
+void FuelStep(Run& r, const StepModules& m) {
+    AccelerationCodeState& s = m.acc;
+    const PhysicalCodeState& p = m.physical;
+    const vehicle::VehicleRecord& v = m.vehicle;
     s.AccFuelLeft = static_cast<float>(s.AccFuelLeft - vehicle::GetFuelFlow(r.engine, r.torqueEnds, r.dt));
     if (s.AccFuelLeft < 0.0f) s.AccFuelLeft = 0.0f;
-    const auto& fuels = core::FuelTable().FuelTypes;
-    const float density =
-        r.engine.FuelType < fuels.size() ? fuels[r.engine.FuelType].Density : 0.0f;
-    r.fuelMass = s.AccFuelLeft * density;
+    r.fuelMass = s.AccFuelLeft * r.fuelDensity;
     r.totalMass = p.DryMass + r.fuelMass;
     r.cog.X = (p.DryCoG.X * p.DryMass + v.FuelTankPos.X * r.fuelMass) / r.totalMass;
     r.cog.Y = (p.DryCoG.Y * p.DryMass + v.FuelTankPos.Y * r.fuelMass) / r.totalMass;
@@ -257,8 +264,8 @@ void FuelStep(Run& r) {
         r.staticLoad[i] = static_cast<float>(r.cornerMass[i] * core::kGravity);
 }
 
-void WriteRow(const Run& r, float driveForce, float netForce, float acceleration) {
-    AccelerationCodeState& s = AccelerationCode();
+void WriteRow(AccelerationCodeState& s, const Run& r, float driveForce, float netForce,
+              float acceleration) {
     float* row = s.AccData.data() + static_cast<std::size_t>(s.AccLastStep) * kAccColumns;
     row[AccCol::EngineSpeed] = r.engine.Speed;
     row[AccCol::Clutch] = r.clutch;
@@ -344,16 +351,17 @@ bool ShiftAndStop(Run& r, float netForce) {
 }  // namespace
 
 void RunAccelerationAnalysis(float dt, const AccRunInputs& inputs, const AccRunLinks& links) {
-    AccelerationCodeState& s = AccelerationCode();
     Run r;
     InitRun(r, dt, inputs, links);
+    const StepModules m;
+    AccelerationCodeState& s = m.acc;
     const bool wheelDriven = accrun::WheelDriven(r);
 
     while (s.AccLastStep != s.AccMaxSteps) {
         ++s.AccLastStep;
-        SetProgressValue(links, ProgressRound(s.AccLastStep / static_cast<double>(s.AccProgressDivisor)));
+        SetProgressValue(s, links, ProgressRound(s.AccLastStep / static_cast<double>(s.AccProgressDivisor)));
 
-        ChassisStep(r);
+        ChassisStep(r, m);
 
         // Drive torque, wheel loads and traction, limited-slip transfer, throttle reduction.
         r.engine.Throttle = 1.0f;
@@ -367,7 +375,7 @@ void RunAccelerationAnalysis(float dt, const AccRunInputs& inputs, const AccRunL
         }
 
         if (wheelDriven) {
-            FuelStep(r);
+            FuelStep(r, m);
             accrun::FinalWheelPass(r, s.AccTyres);
         }
 
@@ -378,7 +386,7 @@ void RunAccelerationAnalysis(float dt, const AccRunInputs& inputs, const AccRunL
         r.prevDriveForce = driveForce;
         const float netForce = driveForce - s.AccAero.TotalResistance;
         const float acceleration = netForce / (r.rotEquivMass + r.totalMass);
-        WriteRow(r, driveForce, netForce, acceleration);
+        WriteRow(s, r, driveForce, netForce, acceleration);
 
         r.speed = r.speed + static_cast<double>(r.dt) * acceleration;
         r.distance = static_cast<float>(r.distance + r.dt * r.speed);
@@ -392,7 +400,7 @@ void RunAccelerationAnalysis(float dt, const AccRunInputs& inputs, const AccRunL
         if (ShiftAndStop(r, netForce)) break;
     }
 
-    SetProgressValue(links, ProgressRound(s.AccMaxSteps / static_cast<double>(s.AccProgressDivisor)));
+    SetProgressValue(s, links, ProgressRound(s.AccMaxSteps / static_cast<double>(s.AccProgressDivisor)));
     AnalyseAccRun(dt, links);
     SearchAccRun(dt, links);
     if (links.DrawAccGraph) links.DrawAccGraph(s.AccTimeStep);

@@ -51,6 +51,7 @@ struct Run {
     float frontShare = 0.0f;        // FrontTorqueShare
     float efficiency = 0.0f;        // drivetrain efficiency
     float shiftTime = 0.0f;         // s
+    float fuelDensity = 0.0f;       // kg/l of the engine's fuel
     // CalcDrivetrainInertiaInGear(PeakTorque, g) x 0.5 for g = 0..7 (the gearing is fixed
     // during a run).
     std::array<float, 8> halfGearInertia{};

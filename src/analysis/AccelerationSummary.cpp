@@ -24,8 +24,7 @@ constexpr float kDriveEndNetForce = 80.0f;  // N: still accelerating noticeably 
 constexpr float kMinDriveEndTime = 10.0f;   // s
 constexpr int kMaxGears = 7;
 
-void SetProgress(const AccRunLinks& links, double x) {
-    AccelerationCodeState& s = AccelerationCode();
+void SetProgress(AccelerationCodeState& s, const AccRunLinks& links, double x) {
     const int32_t value = accrun::ProgressBarValue(x);
     if (value == s.ProgressValue) return;
     s.ProgressValue = value;
@@ -76,7 +75,7 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
     bool launched = false;
     bool correction = false;
     for (int32_t i = 0; i <= last; ++i) {
-        SetProgress(links, (i / progressPerStep + s.AccMaxSteps) / divisor);
+        SetProgress(s, links, (i / progressPerStep + s.AccMaxSteps) / divisor);
         const float v = s.Row(i, AccCol::Speed);
         const float dist = s.Row(i, AccCol::Distance);
         const float t = StepTime(dt, i);
@@ -122,7 +121,7 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
             core::MaxSingle(R[AccRes::PeakDriveForce], s.Row(i, AccCol::DriveForce));
         R[AccRes::MinThrottle] = core::MinSingle(R[AccRes::MinThrottle], s.Row(i, AccCol::Throttle));
     }
-    SetProgress(links, s.AccMaxSteps * 1.08 / divisor);
+    SetProgress(s, links, s.AccMaxSteps * 1.08 / divisor);
 
     // A shift whose clutch came back just short of closed counts one step too many.
     if (correction)
@@ -132,7 +131,7 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
     const int32_t b = s.ProgressValue;
     const double backPerStep = 1.0 / static_cast<double>(0.05f);
     for (int32_t i = last; i >= 0; --i) {
-        SetProgress(links, (last - i) / backPerStep / divisor + b);
+        SetProgress(s, links, (last - i) / backPerStep / divisor + b);
         const float v = s.Row(i, AccCol::Speed);
         if (R[AccRes::FrontSpinEndSpeed] == 0.0f && Spinning(s, i, 0))
             R[AccRes::FrontSpinEndSpeed] = v;
@@ -148,7 +147,7 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
     const float distance = s.Row(last, AccCol::Distance);
     R[AccRes::FuelPerDistance] = distance > 0.0f ? R[AccRes::FuelUsed] / distance : 0.0f;
 
-    SetProgress(links, s.AccMaxSteps * 1.08 * 1.05 / divisor);
+    SetProgress(s, links, s.AccMaxSteps * 1.08 * 1.05 / divisor);
     if (links.ShowAccResults) links.ShowAccResults(AccResultsTexts());
 }
 

@@ -256,7 +256,7 @@ namespace {
 // One pass of the fixed-point iteration from deflection d0 (m): the pressure factor,
 // effective pressure and vertical stiffness at d0, and the next deflection, the mean of d0 and
 // the sink the load gives at that stiffness.
-float DeflectionPass(TyreState& tyre, float load, float pressure, float d0) {
+inline float DeflectionPass(TyreState& tyre, float load, float pressure, float d0) {
     tyre.PressureFactor =
         Finite(1.0f / (tyre.CrownRadius * tyre.UnloadedRadius / (d0 * d0) * 0.001f + 1.0f));
     tyre.EffectivePressure = tyre.PressureFactor * pressure;

@@ -23,6 +23,9 @@ namespace {
 constexpr float kDriveEndNetForce = 80.0f;  // N: still accelerating noticeably above this
 constexpr float kMinDriveEndTime = 10.0f;   // s
 constexpr int kMaxGears = 7;
+// The summary's passes move the progress bar by a few units over tens of thousands of rows;
+// it is brought up to date every this many rows.
+constexpr int32_t kProgressRowStride = 256;
 
 void SetProgress(AccelerationCodeState& s, const AccRunLinks& links, double x) {
     const int32_t value = accrun::ProgressBarValue(x);
@@ -75,7 +78,8 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
     bool launched = false;
     bool correction = false;
     for (int32_t i = 0; i <= last; ++i) {
-        SetProgress(s, links, (i / progressPerStep + s.AccMaxSteps) / divisor);
+        if (i % kProgressRowStride == 0)
+            SetProgress(s, links, (i / progressPerStep + s.AccMaxSteps) / divisor);
         const float v = s.Row(i, AccCol::Speed);
         const float dist = s.Row(i, AccCol::Distance);
         const float t = StepTime(dt, i);
@@ -131,7 +135,8 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
     const int32_t b = s.ProgressValue;
     const double backPerStep = 1.0 / static_cast<double>(0.05f);
     for (int32_t i = last; i >= 0; --i) {
-        SetProgress(s, links, (last - i) / backPerStep / divisor + b);
+        if ((last - i) % kProgressRowStride == 0)
+            SetProgress(s, links, (last - i) / backPerStep / divisor + b);
         const float v = s.Row(i, AccCol::Speed);
         if (R[AccRes::FrontSpinEndSpeed] == 0.0f && Spinning(s, i, 0))
             R[AccRes::FrontSpinEndSpeed] = v;
@@ -139,6 +144,10 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
             R[AccRes::RearSpinEndSpeed] = v;
         if (R[AccRes::DriveEndTime] == 0.0f && s.Row(i, AccCol::NetForce) > kDriveEndNetForce)
             R[AccRes::DriveEndTime] = StepTime(dt, i);
+        // Each search above ends at its first non-zero find; earlier rows change nothing.
+        if (R[AccRes::FrontSpinEndSpeed] != 0.0f && R[AccRes::RearSpinEndSpeed] != 0.0f &&
+            R[AccRes::DriveEndTime] != 0.0f)
+            break;
     }
     if (R[AccRes::DriveEndTime] < kMinDriveEndTime) R[AccRes::DriveEndTime] = kMinDriveEndTime;
 

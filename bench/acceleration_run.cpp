@@ -1,6 +1,6 @@
 // The acceleration run of the tests' sample car (rear drive, 150 kW) to its stop, at
 // the standard (1/100 s) and the ultra (1/2000 s) time step, summary and search included.
-// Targets: under 5 ms at 1/100 s, under 100 ms at 1/2000 s.
+// Targets: under 2.5 ms at 1/100 s, under 25 ms at 1/2000 s.
 #include <benchmark/benchmark.h>
 
 #include "support/SampleVehicles.hpp"

@@ -103,11 +103,9 @@ void ComputeWheelTorques(Run& r, std::array<vehicle::TyreState, 4>& tyres,
         if (load < 0.0f) load = 0.0f;
         r.wheelLoad[i] = load;
         r.spin[i] = core::VbFalse;
-    }
-    vehicle::CalcTyreContactPatches(tyres, r.wheelLoad);
-    for (int i = 0; i < 4; ++i) {
-        const float load = r.wheelLoad[i];
+
         vehicle::TyreState& t = tyres[i];
+        vehicle::CalcTyreContactPatch(t, load, true);
         vehicle::CalcTyreGrip(t, load, r.temperatureFactor[i]);
         t.TractionTorqueLimit = load * t.LongGrip * t.RollingRadius;
 

@@ -23,10 +23,12 @@
 
 namespace analysis {
 
-AccelerationCodeState& AccelerationCode() {
-    static AccelerationCodeState state;
-    return state;
-}
+namespace {
+// The one instance, initialised at compile time: its accessor needs no first-use check.
+constinit AccelerationCodeState g_state;
+}  // namespace
+
+AccelerationCodeState& AccelerationCode() { return g_state; }
 
 float AccTimeStepForPrecision(int listIndex) {
     if (listIndex < 0 || listIndex > 2) return kAccTimeSteps[0];

@@ -9,10 +9,12 @@
 
 namespace analysis {
 
-DecelerationCodeState& DecelerationCode() {
-    static DecelerationCodeState state;
-    return state;
-}
+namespace {
+// The one instance, initialised at compile time: its accessor needs no first-use check.
+constinit DecelerationCodeState g_state;
+}  // namespace
+
+DecelerationCodeState& DecelerationCode() { return g_state; }
 
 void SetBrakeTorques(int32_t maxTorque, int32_t balancePercent) {
     DecelerationCodeState& s = DecelerationCode();

@@ -14,10 +14,12 @@ namespace analysis {
 
 using vehicle::GuardedDiv;
 
-LiveStateCodeState& LiveStateCode() {
-    static LiveStateCodeState state;
-    return state;
-}
+namespace {
+// The one instance, initialised at compile time: its accessor needs no first-use check.
+constinit LiveStateCodeState g_state;
+}  // namespace
+
+LiveStateCodeState& LiveStateCode() { return g_state; }
 
 namespace {
 

@@ -11,10 +11,12 @@ namespace analysis {
 
 using vehicle::GuardedDiv;
 
-PhysicalCodeState& PhysicalCode() {
-    static PhysicalCodeState state;
-    return state;
-}
+namespace {
+// The one instance, initialised at compile time: its accessor needs no first-use check.
+constinit PhysicalCodeState g_state;
+}  // namespace
+
+PhysicalCodeState& PhysicalCode() { return g_state; }
 
 namespace {
 

@@ -4,10 +4,12 @@
 
 namespace core {
 
-AccTargetsState& AccTargetTable() {
-    static AccTargetsState state;
-    return state;
-}
+namespace {
+// The one instance, initialised at compile time: its accessor needs no first-use check.
+constinit AccTargetsState g_state;
+}  // namespace
+
+AccTargetsState& AccTargetTable() { return g_state; }
 
 void InitAccTargets() {
     auto& t = AccTargetTable().AccTargets;

@@ -2,10 +2,12 @@
 
 namespace core {
 
-FuelTypesState& FuelTable() {
-    static FuelTypesState state;
-    return state;
-}
+namespace {
+// The one instance, initialised at compile time: its accessor needs no first-use check.
+constinit FuelTypesState g_state;
+}  // namespace
+
+FuelTypesState& FuelTable() { return g_state; }
 
 namespace {
 

@@ -9,10 +9,12 @@
 
 namespace core {
 
-GlobalSharedState& GlobalShared() {
-    static GlobalSharedState state;
-    return state;
-}
+namespace {
+// The one instance, initialised at compile time: its accessor needs no first-use check.
+constinit GlobalSharedState g_state;
+}  // namespace
+
+GlobalSharedState& GlobalShared() { return g_state; }
 
 namespace {
 

@@ -8,10 +8,12 @@
 
 namespace core {
 
-OptionsSettingsState& OptionsSettings() {
-    static OptionsSettingsState state;
-    return state;
-}
+namespace {
+// The one instance, initialised at compile time: its accessor needs no first-use check.
+constinit OptionsSettingsState g_state;
+}  // namespace
+
+OptionsSettingsState& OptionsSettings() { return g_state; }
 
 namespace {
 

@@ -14,10 +14,12 @@
 
 namespace vehicle {
 
-AeroCodeState& AeroCode() {
-    static AeroCodeState state;
-    return state;
-}
+namespace {
+// The one instance, initialised at compile time: its accessor needs no first-use check.
+constinit AeroCodeState g_state;
+}  // namespace
+
+AeroCodeState& AeroCode() { return g_state; }
 
 namespace {
 

@@ -76,10 +76,12 @@ bool SolveConditions(const double (&columns)[N][N], const double (&rhs)[N],
 
 }  // namespace
 
-EngineCodeState& EngineCode() {
-    static EngineCodeState state;
-    return state;
-}
+namespace {
+// The one instance, initialised at compile time: its accessor needs no first-use check.
+constinit EngineCodeState g_state;
+}  // namespace
+
+EngineCodeState& EngineCode() { return g_state; }
 
 EngineRecord EngineRecordFromFigures(const EngineFigures& figures, uint8_t driveType,
                                      const EngineRecord& previous) {

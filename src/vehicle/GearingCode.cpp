@@ -72,10 +72,12 @@ float PowerDropSpeed(EngineRecord& engine, uint8_t dropPercent, bool revLimit) {
 
 }  // namespace
 
-GearingCodeState& GearingCode() {
-    static GearingCodeState state;
-    return state;
-}
+namespace {
+// The one instance, initialised at compile time: its accessor needs no first-use check.
+constinit GearingCodeState g_state;
+}  // namespace
+
+GearingCodeState& GearingCode() { return g_state; }
 
 void CalcGearing(const GearingInputs& inputs, GearingLinks& links) {
     const auto& vehicle = core::GlobalChassisLab().CurrentVehicle;

@@ -12,10 +12,12 @@
 
 namespace vehicle {
 
-TyreCodeState& TyreCode() {
-    static TyreCodeState state;
-    return state;
-}
+namespace {
+// The one instance, initialised at compile time: its accessor needs no first-use check.
+constinit TyreCodeState g_state;
+}  // namespace
+
+TyreCodeState& TyreCode() { return g_state; }
 
 namespace {
 
@@ -322,35 +324,6 @@ void CalcTyreContactPatch(TyreState& tyre, float load, bool fromLastDeflection) 
     else
         CalcTyreDeflection(tyre, load);
     PatchFromDeflection(tyre);
-}
-
-void CalcTyreContactPatches(std::array<TyreState, 4>& tyres, const std::array<float, 4>& loads) {
-    // The four iterations are independent; running their passes side by side lets the
-    // processor overlap their divisions. Each tyre's arithmetic is the one-tyre iteration's.
-    std::array<float, 4> d{};
-    std::array<float, 4> pressure{};
-    std::array<bool, 4> fromLast{};
-    std::array<bool, 4> settled{};
-    for (int i = 0; i < 4; ++i) {
-        pressure[i] = static_cast<float>(tyres[i].Pressure);
-        fromLast[i] = StartsFromLast(tyres[i], DeflectionStart::Last);
-        d[i] = fromLast[i] ? tyres[i].Deflection : 0.2f * tyres[i].SidewallHeight;
-    }
-    for (int pass = 0; pass < kMaxDeflectionPasses; ++pass) {
-        bool allSettled = true;
-        for (int i = 0; i < 4; ++i) {
-            if (settled[i]) continue;
-            const float d0 = d[i];
-            d[i] = DeflectionPass(tyres[i], loads[i], pressure[i], d0);
-            settled[i] = DeflectionSettled(fromLast[i], d[i], d0);
-            allSettled = allSettled && settled[i];
-        }
-        if (allSettled) break;
-    }
-    for (int i = 0; i < 4; ++i) {
-        tyres[i].Deflection = Finite(d[i]);
-        PatchFromDeflection(tyres[i]);
-    }
 }
 
 float TyreTemperatureFactor(const TyreState& tyre) {

@@ -167,9 +167,6 @@ int CalcTyreDeflection(TyreState& tyre, float load);
 // the next) and ends when a pass moves it by 0.5e-7 m or less, the tolerance of the
 // 7-decimal comparison of the cold start.
 void CalcTyreContactPatch(TyreState& tyre, float load, bool fromLastDeflection = false);
-// The four tyres' patches at their loads, each from its present deflection: the same figures
-// as CalcTyreContactPatch(tyres[i], loads[i], true) for each tyre, worked out side by side.
-void CalcTyreContactPatches(std::array<TyreState, 4>& tyres, const std::array<float, 4>& loads);
 
 // LongGrip and LatGrip at the load (N); needs the patch of the same load.
 void CalcTyreGrip(TyreState& tyre, float load);

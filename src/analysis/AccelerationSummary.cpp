@@ -114,9 +114,11 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
             R[AccRes::ShiftTimeTotal] += dt;
             if (clutch > 0.99f) correction = true;
         }
-        for (int g = 1; g <= numGears; ++g) {
-            if (gear == static_cast<float>(g) && clutch > 0.0f) R[AccRes::TimeInGear + g] += dt;
-        }
+        // The gear column holds whole numbers: a row counts towards its gear while the clutch
+        // carries torque.
+        if (clutch > 0.0f && gear >= 1.0f && gear <= static_cast<float>(numGears) &&
+            gear == std::floor(gear))
+            R[AccRes::TimeInGear + static_cast<int>(gear)] += dt;
         if (R[AccRes::FrontSpinStartSpeed] == 0.0f && Spinning(s, i, 0))
             R[AccRes::FrontSpinStartSpeed] = v;
         if (R[AccRes::RearSpinStartSpeed] == 0.0f && Spinning(s, i, 2))

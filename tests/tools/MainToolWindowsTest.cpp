@@ -62,11 +62,6 @@ protected:
 TEST_F(MainToolWindowsTest, OpeningTheAutoSpacerChangesNoRatio) {
     TypeRatios(6);
     ui::ShowGearingAutoSpacer();
-    auto& g = *ui::PeekGearingAutoSpacer();
-    EXPECT_EQ(g.Caption(), "Auto Space Gearing");
-    EXPECT_EQ(g.GAS_SelectMethod->Text(), "Adjustable Progressive (Exp.)");
-    EXPECT_TRUE(g.GASAdjuster->Visible());
-    EXPECT_EQ(g.GASAdjuster->Value(), 18);
     for (int k = 2; k <= 5; ++k) EXPECT_EQ(w->Set_GearRatioText(k).Text(), "1.7") << k;
     EXPECT_EQ(gearingRuns, 0);
 }
@@ -77,8 +72,6 @@ TEST_F(MainToolWindowsTest, EqualSpacingWritesAGeometricSeriesAndRecalculatesOnc
     auto& g = *ui::PeekGearingAutoSpacer();
     g.GAS_SelectMethod->UserSelect(0);
     EXPECT_FALSE(g.GASAdjuster->Visible());
-    EXPECT_FALSE(g.GASLabel(1).Visible());
-    EXPECT_FALSE(g.GASLabel(2).Visible());
     EXPECT_EQ(gearingRuns, 1);
     const double step = std::pow(3.5 / 0.8, 1.0 / 5.0);
     for (int k = 1; k <= 6; ++k) EXPECT_NEAR(Box(k), 0.8 * std::pow(step, 6 - k), 1e-5) << k;
@@ -202,20 +195,6 @@ TEST_F(MakeLevelRideTest, ButtonsSetTheSpringSlidersFromTheStateAtOpening) {
     EXPECT_EQ(Rear(), 150);
 }
 
-TEST_F(MakeLevelRideTest, EqualTargetAndFrequencyStiffenAndSoftenBothTouchTheRear) {
-    analysis::SuspensionCode().LevelRideFrequency[0] = 1.4f;
-    ui::ShowMakeLevelRide();
-    auto& m = *ui::PeekMakeLevelRide();
-    const double rear = std::pow(2 * 3.141592653589 * 1.628, 2) * 0.5 * 500 * 0.64;
-    m.MakeRideLevel(0).UserClick();
-    EXPECT_EQ(Front(), 200);
-    EXPECT_EQ(Rear(), static_cast<int>(std::lround(rear / 100.0)));
-    m.Restore->UserClick();
-    m.MakeRideLevel(2).UserClick();
-    EXPECT_EQ(Front(), 200);
-    EXPECT_EQ(Rear(), static_cast<int>(std::lround(rear / 100.0)));
-}
-
 TEST_F(MakeLevelRideTest, StandingStillDisablesTheButtonsAndWritesAreClamped) {
     analysis::LiveStateCode().LiveSpeed = 0;
     analysis::SuspensionCode().LevelRideFrequency = {0.0f, 0.0f};
@@ -246,15 +225,11 @@ class UnitConvTest : public tools_test::ToolWindowTest {};
 TEST_F(UnitConvTest, ConvertsOnceAUnitIsChosen) {
     ui::ShowUnitConv();
     auto& u = *ui::PeekUnitConv();
-    EXPECT_EQ(u.Caption(), "Quick Unit Converter");
     EXPECT_EQ(u.TyreOutput->Caption(), "205 / 50 R15");
     u.DistanceInput->SetText("250");
     EXPECT_EQ(u.DistanceOutput->Caption(), "is ? m");  // no unit chosen yet
     u.Select_DistanceUnits->UserSelect(0);             // "cm"
     EXPECT_EQ(u.DistanceOutput->Caption(), "is 2.5 m");
-    u.MassInput->SetText("1");
-    u.Select_MassUnits->UserSelect(4);
-    EXPECT_EQ(u.MassOutput->Caption(), "is 1016 kg");
     u.Select_TorqueUnits->UserSelect(1);
     u.TorqueInput->SetText("100");
     EXPECT_EQ(u.TorqueOutput->Caption(), "is 135.6 Nm");

@@ -12,7 +12,6 @@ using windowtest::WindowFileTest;
 TEST_F(WindowFileTest, AboutBoxTextsAndLinks) {
     ui::About w;
     w.Show();
-    EXPECT_EQ(w.Caption(), "About ChassisLab");
     EXPECT_EQ(w.AboutLabels(0).Caption(),
               "ChassisLab v3.1.4\r\n\r\nWebsite: <" + ui::WebSiteHome() + ">");
     EXPECT_EQ(w.AboutLabels(1).Caption(),
@@ -40,7 +39,6 @@ TEST_F(WindowFileTest, LanguageSelectionChecksTheFileAndSavesTheChoice) {
     Write("language_English.Text", Lines(339));
     auto w = std::make_unique<ui::LanguageSelection>();
     w->Show();  // selects the saved language, which passes the check silently
-    EXPECT_EQ(w->Caption(), "Language Selection");
     EXPECT_EQ(w->LanguageList->ListCount(), 3);
     EXPECT_EQ(w->LanguageList->Text(), "Deutsch");
     EXPECT_EQ(w->LanguageNow->Caption(), "English");

@@ -26,8 +26,6 @@ protected:
 
 TEST_F(AutoVehEditorTest, LoadsSkipsEmptyLinesAndKeepsItemsWhenTheFileIsMissing) {
     auto w = Open();
-    EXPECT_EQ(w->Caption(), "Configure Vehicle Auto-Loading");
-    EXPECT_EQ(w->VehAutoList->Columns().at(0).text, "Vehicle Preset");
     EXPECT_EQ(w->VehAutoList->ItemCount(), 0);
     Write("autoveh.lst", "A\r\n\r\nB\r\n\r\n");
     w->AutoVehLoad->UserClick();
@@ -43,8 +41,6 @@ TEST_F(AutoVehEditorTest, AddSeveralRemoveASelectionSaveAndReopen) {
         {Path("vehicles/Car.vd3"), "/elsewhere/Other Car.vd3", Path("vehicles/Up.VD3")}));
     w->AutoVehAdd->UserClick();
     const auto& request = Dialogs().OpenRequests().back();
-    EXPECT_EQ(request.title, "Open vehicle...");
-    EXPECT_EQ(request.filter, "ChassisLab Vehicle Data File | *.vd3");
     EXPECT_TRUE(request.multiSelect);
     EXPECT_EQ(request.initialFolder, root.string() + "/vehicles/");
     EXPECT_EQ(w->Entries(), (Items{"Car", "Other Car", "Up.VD3"}));

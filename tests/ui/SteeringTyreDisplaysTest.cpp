@@ -34,7 +34,6 @@ TEST_F(SteeringTyreDisplaysTest, SampleCarCaptionsAreFilledAndFinite) {
     ui::ShowTyreAnalysis(w);
 
     using T = core::LabelArray;
-    EXPECT_EQ(ui::SteeringTyreDisplays().Steering.size(), 35u);
     for (const auto& c : ui::SteeringTyreDisplays().Steering) {
         const auto& label = c.Array == T::Set_LiveLabel    ? w.Set_LiveLabel(c.Index)
                             : c.Array == T::Set_TyreLabel  ? w.Set_TyreLabel(c.Index)

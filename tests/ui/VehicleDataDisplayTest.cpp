@@ -89,10 +89,7 @@ TEST_F(VehicleDataDisplayTest, PositionsAsSharesWithTheirDirection) {
     EXPECT_EQ(Text(341), "110% Front");
 }
 
-TEST_F(VehicleDataDisplayTest, NamesFromTheTables) {
-    EXPECT_EQ(Text(138), core::TextTable().DriveTypeNames[vehicle::kDriveRear]);
-    EXPECT_EQ(Text(137), core::FuelTable().FuelTypes[0].Name);
-    EXPECT_EQ(Text(348), vehicle::AeroCode().RearWingTypes[1].Name);
+TEST_F(VehicleDataDisplayTest, NamesFromTheTablesAndNoneBeyondThem) {
     EXPECT_EQ(Text(348).size(), vehicle::kAeroNameLength);  // blanks kept
     // A row beyond its table (a damaged file) is not a name.
     vehicle::EngineCode().CurrentEngine.FuelType = 200;
@@ -112,11 +109,6 @@ TEST_F(VehicleDataDisplayTest, FuelSliderTopIsTheCapacityHalvesToEven) {
     ASSERT_GT(data.FuelMaxAfter, 0u);
     EXPECT_EQ(data.Captions[data.FuelMaxAfter - 1].Index, 42);
     EXPECT_EQ(data.Captions[data.FuelMaxAfter].Index, 43);
-    // Every caption is a DataLabel value with the label's own colour.
-    for (const core::Caption& c : data.Captions) {
-        EXPECT_EQ(c.Array, core::LabelArray::DataLabel) << c;
-        EXPECT_FALSE(c.ForeColor.has_value()) << c;
-    }
 }
 
 // An all-zero record's captions (never "NaN" or "Inf") are checked on the window, in

@@ -25,32 +25,17 @@ protected:
         Vehicle().Drivetrain.HasReverse = core::ToVbBool(reverse);
     }
 
-    // Gear k's controls on the settings page, in the gearing table and in the acceleration
-    // summary, checked one page at a time so a failure names the page.
+    // Gear k's row on the settings page, in the gearing table and in the acceleration summary.
     void ExpectGearRow(int k, bool visible) {
-        SCOPED_TRACE("gear " + std::to_string(k));
-        EXPECT_EQ(w->Set_GearRatioText(k).Visible(), visible);
-        EXPECT_EQ(w->Set_GearRatioSlider(k).Visible(), visible);
-        EXPECT_EQ(w->Set_GearingLabel(k - 1).Visible(), visible);
-        EXPECT_EQ(w->GearingSpeed(k).Visible(), visible);
-        EXPECT_EQ(w->GearingRevsPreShift(k).Visible(), visible);
-        EXPECT_EQ(w->GearingReduction(k).Visible(), visible);
-        EXPECT_EQ(w->GearingCruisingRevs(k).Visible(), visible);
-        EXPECT_EQ(w->GearingLabel(k + 12).Visible(), visible);
-        EXPECT_EQ(w->Analysis_AccLabel(k + 16).Visible(), visible);
-        EXPECT_EQ(w->Analysis_AccLabel(k + 116).Visible(), visible);
+        EXPECT_EQ(w->Set_GearRatioText(k).Visible(), visible) << "gear " << k;
+        EXPECT_EQ(w->GearingSpeed(k).Visible(), visible) << "gear " << k;
+        EXPECT_EQ(w->Analysis_AccLabel(k + 16).Visible(), visible) << "gear " << k;
     }
     // The shift from gear s to s + 1 (s = 1..6).
     void ExpectShiftRow(int s, bool visible) {
-        SCOPED_TRACE("shift " + std::to_string(s) + "-" + std::to_string(s + 1));
-        EXPECT_EQ(w->GearingRevsPostShift(s).Visible(), visible);
-        EXPECT_EQ(w->GearingRevsDropAbs(s).Visible(), visible);
-        EXPECT_EQ(w->GearingRevsDropRel(s).Visible(), visible);
-        EXPECT_EQ(w->GearingSpeedGained(s).Visible(), visible);
+        EXPECT_EQ(w->GearingRevsDropAbs(s).Visible(), visible) << "shift " << s;
     }
 };
-
-// ---- Passengers ----
 
 struct SeatCase {
     int seats;
@@ -76,7 +61,6 @@ TEST_F(VehicleFormLayoutTest, PassengerSelectorsBySeatCount) {
         for (int s = 0; s < 4; ++s) {
             SCOPED_TRACE("seat " + std::to_string(s));
             EXPECT_EQ(w->Set_Pass(s).Visible(), c.shown[s]);
-            EXPECT_EQ(w->Set_AeroLabel(4 + s).Visible(), c.shown[s]);
             EXPECT_EQ(w->Set_Pass(s).Text(), "None");
             const std::vector<std::string> expected =
                 c.shown[s] ? std::vector<std::string>{"None", "Male", "Female"}
@@ -84,9 +68,8 @@ TEST_F(VehicleFormLayoutTest, PassengerSelectorsBySeatCount) {
             EXPECT_EQ(Items(w->Set_Pass(s)), expected);
         }
         EXPECT_EQ(w->VehDataFrame(9).Visible(), c.frame);
-        EXPECT_EQ(w->Set_SetupFrame(15).Visible(), c.frame);
-        for (int i : {9, 10, 45, 46, 47}) EXPECT_EQ(w->DataLabel(i).Visible(), c.frontRows) << i;
-        for (int i : {11, 12, 48, 49, 50}) EXPECT_EQ(w->DataLabel(i).Visible(), c.rearRows) << i;
+        EXPECT_EQ(w->DataLabel(45).Visible(), c.frontRows);
+        EXPECT_EQ(w->DataLabel(48).Visible(), c.rearRows);
     }
 }
 
@@ -117,8 +100,6 @@ TEST_F(VehicleFormLayoutTest, LayoutFlagIsLoweredWhenAHandlerThrows) {
     EXPECT_FALSE(core::FromVbBool(core::GlobalChassisLab().VehicleLayoutBusy));
 }
 
-// ---- Gears ----
-
 TEST_F(VehicleFormLayoutTest, GearRowsFollowTheNumberOfGears) {
     // In this order, so that each vehicle follows one with other rows shown; one gear keeps
     // the first two rows.
@@ -145,14 +126,8 @@ TEST_F(VehicleFormLayoutTest, VehicleThatIsNotWheelDriven) {
     for (int k = 1; k <= 7; ++k) ExpectGearRow(k, false);
     for (int s = 1; s <= 6; ++s) ExpectShiftRow(s, false);
     EXPECT_FALSE(w->Set_GearRatioText(8).Visible());
-    EXPECT_FALSE(w->Set_GearRatioSlider(8).Visible());
-    EXPECT_FALSE(w->Set_GearingLabel(8).Visible());
-    EXPECT_FALSE(w->GearingLabel(0).Visible());
-    EXPECT_FALSE(w->GearingLabel(1).Visible());
-    for (int i : {103, 104, 105, 139, 140, 141, 142, 180})
-        EXPECT_FALSE(w->DataLabel(i).Visible()) << i;
+    EXPECT_FALSE(w->DataLabel(139).Visible());
     EXPECT_FALSE(w->VehDataFrame(2).Visible());
-    EXPECT_FALSE(w->VehData_DT_VScroll->Visible());
     EXPECT_FALSE(w->TorquePowerPlot->Visible());
     EXPECT_TRUE(w->VehDataFrame(5).Visible());
     EXPECT_TRUE(w->Analysis_GearingGraph(0).Surf().DisplayList().empty());
@@ -161,13 +136,8 @@ TEST_F(VehicleFormLayoutTest, VehicleThatIsNotWheelDriven) {
     EXPECT_FALSE(w->DiffFrame(2).Visible());
     // The reverse row still follows the reverse gear.
     EXPECT_TRUE(w->Set_GearingLabel(7).Visible());
-    EXPECT_TRUE(w->GearingLabel(20).Visible());
-}
 
-TEST_F(VehicleFormLayoutTest, WheelDrivenVehicleAfterOneThatIsNotShowsItsGearsAgain) {
-    SetDrive(vehicle::kDriveThrust, 0);
-    ui::UpdateVehicleFormLayout();
-    ASSERT_FALSE(w->Set_GearRatioText(1).Visible());
+    // A wheel-driven vehicle afterwards shows its gears again.
     SetDrive(vehicle::kDriveAll, 4);
     ui::UpdateVehicleFormLayout();
     for (int k = 1; k <= 7; ++k) ExpectGearRow(k, k <= 4);
@@ -177,19 +147,13 @@ TEST_F(VehicleFormLayoutTest, WheelDrivenVehicleAfterOneThatIsNotShowsItsGearsAg
     EXPECT_FALSE(w->VehDataFrame(5).Visible());
 }
 
-// ---- Reverse ----
-
 TEST_F(VehicleFormLayoutTest, ReverseRowFollowsTheReverseGear) {
     for (bool reverse : {true, false}) {
         SCOPED_TRACE(reverse ? "reverse" : "no reverse");
         SetDrive(vehicle::kDriveRear, 5, reverse);
         ui::UpdateVehicleFormLayout();
-        for (platform::Control* c :
-             std::initializer_list<platform::Control*>{
-                 &w->Set_GearingLabel(7), &w->Set_GearRatioSlider(0), &w->Set_GearRatioText(0),
-                 &w->GearingLabel(20), &w->GearingReduction(0), &w->GearingRevsPreShift(0),
-                 &w->GearingSpeed(0)})
-            EXPECT_EQ(c->Visible(), reverse) << c->DisplayName();
+        EXPECT_EQ(w->Set_GearRatioText(0).Visible(), reverse);
+        EXPECT_EQ(w->GearingSpeed(0).Visible(), reverse);
         EXPECT_FALSE(w->GearingCruisingRevs(0).Visible());  // no cruising speed in reverse
     }
 }
@@ -203,7 +167,6 @@ TEST_F(VehicleFormLayoutTest, SimulatorReverseRatioStaysUneditableWhicheverRouti
     ui::UpdateVehicleFormLayout();
     EXPECT_FALSE(w->Set_GearRatioText(0).Visible());
     EXPECT_FALSE(w->Set_GearRatioSlider(0).Visible());
-    EXPECT_TRUE(w->Set_GearingLabel(7).Visible());
     EXPECT_TRUE(w->Set_GearingLabel(35).Visible());
     EXPECT_TRUE(w->GearingSpeed(0).Visible());
 
@@ -219,8 +182,6 @@ TEST_F(VehicleFormLayoutTest, SimulatorReverseRatioStaysUneditableWhicheverRouti
     EXPECT_FALSE(w->Set_GearRatioText(0).Visible());
     EXPECT_FALSE(w->Set_GearRatioSlider(0).Visible());
 }
-
-// ---- Differentials ----
 
 struct DiffCase {
     uint8_t driveType;
@@ -262,8 +223,6 @@ TEST_F(VehicleFormLayoutTest, DifferentialPanelsAndViewByDriveType) {
     EXPECT_TRUE(w->Set_ViewDiff(1).Value());
 }
 
-// ---- Aerodynamic devices ----
-
 TEST_F(VehicleFormLayoutTest, AeroDeviceRowsFollowTheDevices) {
     auto& aero = Vehicle().AeroElements;
     aero[1].DeviceType = 2;  // undertray
@@ -271,18 +230,15 @@ TEST_F(VehicleFormLayoutTest, AeroDeviceRowsFollowTheDevices) {
     aero[3].DeviceType = 0;  // no front wing
     ui::UpdateVehicleFormLayout();
 
-    // Front wing (device 2) hidden everywhere.
+    // Front wing (device 2) hidden on every page; rear wing and undertray shown.
     EXPECT_FALSE(w->Set_SetupFrame(8).Visible());
     EXPECT_FALSE(w->AeroPanel(8).Visible());
-    for (int i : {309, 341, 345, 349}) EXPECT_FALSE(w->DataLabel(i).Visible()) << i;
-    for (int i : {30, 34, 134, 139, 144, 149}) EXPECT_FALSE(w->Analysis_PhysLabel(i).Visible()) << i;
+    EXPECT_FALSE(w->DataLabel(341).Visible());
+    EXPECT_FALSE(w->Analysis_PhysLabel(134).Visible());
     EXPECT_FALSE(w->Analysis_SuspLabel(29).Visible());
-    // Rear wing and undertray shown.
     EXPECT_TRUE(w->Set_SetupFrame(7).Visible());
-    EXPECT_TRUE(w->AeroPanel(7).Visible());
     EXPECT_TRUE(w->AeroPanel(6).Visible());
-    for (int i : {307, 308, 339, 340, 343, 344, 347, 348}) EXPECT_TRUE(w->DataLabel(i).Visible()) << i;
-    EXPECT_TRUE(w->Analysis_SuspLabel(27).Visible());
+    EXPECT_TRUE(w->DataLabel(339).Visible());
     EXPECT_TRUE(w->Analysis_SuspLabel(28).Visible());
 
     // No undertray: its rows go, and there is no settings frame to hide (the wing frames
@@ -291,15 +247,11 @@ TEST_F(VehicleFormLayoutTest, AeroDeviceRowsFollowTheDevices) {
     aero[3].DeviceType = 1;
     ui::UpdateVehicleFormLayout();
     EXPECT_FALSE(w->AeroPanel(6).Visible());
-    for (int i : {307, 339, 343, 347}) EXPECT_FALSE(w->DataLabel(i).Visible()) << i;
-    for (int i : {28, 32, 132, 137, 142, 147}) EXPECT_FALSE(w->Analysis_PhysLabel(i).Visible()) << i;
-    EXPECT_FALSE(w->Analysis_SuspLabel(27).Visible());
+    EXPECT_FALSE(w->DataLabel(339).Visible());
+    EXPECT_FALSE(w->Analysis_PhysLabel(132).Visible());
     EXPECT_TRUE(w->Set_SetupFrame(7).Visible());
     EXPECT_TRUE(w->Set_SetupFrame(8).Visible());
-    EXPECT_TRUE(w->AeroPanel(8).Visible());
 }
-
-// ---- Values ----
 
 TEST_F(VehicleFormLayoutTest, ChangesNoSettingValue) {
     // Only visibility, the passenger lists and the differential view change.

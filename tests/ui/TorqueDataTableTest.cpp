@@ -71,7 +71,7 @@ TEST_F(TorqueDataTableWindow, OpensFromTheEditorsPlotWithRowsFromIdle) {
     EXPECT_EQ(t.DataTable->Item(2).subItems[0], "200 Nm");
 }
 
-TEST_F(TorqueDataTableWindow, StepAndStartRules) {
+TEST_F(TorqueDataTableWindow, StepStartAndRowCountRules) {
     ui::TorqueDataTable& t = Open();
     // A step below 5 rad/s is 5: (700 - 100) / 5 = 120 steps, 121 rows, the last at the limit.
     Type(*t.UnitStepText, "2");
@@ -95,10 +95,8 @@ TEST_F(TorqueDataTableWindow, StepAndStartRules) {
     Type(*t.StartRevsText, "");
     EXPECT_EQ(t.StartRevsText->Text(), "100");
     EXPECT_EQ(Speed(t, 1), "100 rad/s");
-}
 
-TEST_F(TorqueDataTableWindow, AtMost201Rows) {
-    ui::TorqueDataTable& t = Open();
+    // At most 201 rows.
     Type(*form->VehData_NewLimitRPM, "2000");
     Type(*t.UnitStepText, "5");  // (2000 - 100) / 5 = 380 steps
     EXPECT_EQ(t.DataTable->ItemCount(), 201);

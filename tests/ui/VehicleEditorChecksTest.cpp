@@ -220,7 +220,9 @@ TEST_F(EngineSpeedCrossChecks, PowerPeakBelowTorquePeakAndBackAgain) {
     EXPECT_TRUE(w.VehData_DynoThrottle->Enabled());
 }
 
-TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimit) {
+// Idle above the torque peak or the limit; a conflict between idle and limit mended from the
+// idle box clears the limit box's mark too.
+TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     ui::Main& w = Open();
     Type(*w.VehData_NewIdleRPM, "450");  // above the torque peak
     EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
@@ -231,11 +233,7 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimit) {
     Type(*w.VehData_NewIdleRPM, "80");
     EXPECT_TRUE(AllSpeedBoxesAccepted(w));
     EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
-}
 
-// A conflict between idle and limit mended from the idle box clears the limit box's mark too.
-TEST_F(EngineSpeedCrossChecks, IdleLimitConflictMendedFromEitherBox) {
-    ui::Main& w = Open();
     Type(*w.VehData_NewLimitRPM, "70");  // below idle (limit 10 .. 25000 itself: valid)
     EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
     EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));

@@ -155,14 +155,6 @@ TEST_F(SettingHandlersTest, SimplifiedDampersSetBumpToHalfTheReboundHalvesToEven
 
 class TyreSymmetryTest : public SettingHandlersTest {
 protected:
-    void SetPressures(int a, int b, int c, int d) {
-        const int v[] = {a, b, c, d};
-        for (int i = 0; i < 4; ++i) w->Set_TyrePressure(i).SetValue(v[i]);
-    }
-    void SetCambers(int a, int b, int c, int d) {
-        const int v[] = {a, b, c, d};
-        for (int i = 0; i < 4; ++i) w->Set_TyreCamber(i).SetValue(v[i]);
-    }
     int P(int i) const { return w->Set_TyrePressure(i).Value(); }
     int C(int i) const { return w->Set_TyreCamber(i).Value(); }
     const Calls tyreChain{"UpdateTyreAnalysis", "BuildAeroSpeedTable", "AnalyseLiveState",
@@ -170,8 +162,11 @@ protected:
 };
 
 TEST_F(TyreSymmetryTest, ChoosingSymmetricCopiesLeftToRightAndLocksTheRightSliders) {
-    SetPressures(150, 200, 300, 250);
-    SetCambers(40, 50, 60, 30);
+    const int pressures[] = {150, 200, 300, 250}, cambers[] = {40, 50, 60, 30};
+    for (int i = 0; i < 4; ++i) {
+        w->Set_TyrePressure(i).SetValue(pressures[i]);
+        w->Set_TyreCamber(i).SetValue(cambers[i]);
+    }
     const Calls got = CallsOf([&] { w->Set_Asym(1).UserClick(); });
     EXPECT_EQ(P(1), 150);
     EXPECT_EQ(P(3), 300);
@@ -427,9 +422,6 @@ TEST_F(SettingHandlersTest, InstallingAgainStartsFromAFreshState) {
     ui::SettingHandlers().TyresBlown = core::VbTrue;
     ui::InstallSettingHandlers(*w);
     EXPECT_EQ(ui::SettingHandlers().TyresBlown, core::VbFalse);
-    // The default routines are the window's own; those not written yet are empty.
-    EXPECT_TRUE(static_cast<bool>(ui::SettingHandlers().Routines.AnalyseLiveState));
-    EXPECT_TRUE(static_cast<bool>(ui::SettingHandlers().Routines.SetDiffParams));
 }
 
 // The window's own routines behind every slider, on the design-time window with no vehicle:

@@ -172,6 +172,8 @@ TEST_F(TyreSymmetryTest, ChoosingSymmetricCopiesLeftToRightAndLocksTheRightSlide
     EXPECT_EQ(P(3), 300);
     EXPECT_EQ(C(1), 40);
     EXPECT_EQ(C(3), 60);
+    EXPECT_EQ(P(0), 150);  // the left wheels keep their values
+    EXPECT_EQ(C(2), 60);
     EXPECT_FALSE(w->Set_TyrePressure(1).Enabled());
     EXPECT_FALSE(w->Set_TyreCamber(3).Enabled());
     EXPECT_TRUE(w->Set_TyrePressure(0).Enabled());

@@ -200,6 +200,8 @@ TEST_F(VehicleEditorRoundTrip, UpdateWithoutChangeKeepsEveryCarInEitherUnits) {
         EXPECT_TRUE(Close(after.BodyMass, before.BodyMass));
         EXPECT_TRUE(Close(after.BodyCoG.Z, before.BodyCoG.Z));
         EXPECT_TRUE(Close(after.Engine.PeakPower, before.Engine.PeakPower));
+        EXPECT_TRUE(Close(after.Engine.LimitRPM, before.Engine.LimitRPM));
+        EXPECT_TRUE(Close(after.Wheelbase, before.Wheelbase));
         EXPECT_TRUE(Close(after.Engine.PowerPeakRPM, before.Engine.PowerPeakRPM));
         EXPECT_TRUE(Close(after.Engine.IdleTorqueFraction, before.Engine.IdleTorqueFraction));
         EXPECT_TRUE(Close(after.Axles[1].TrackWidth, before.Axles[1].TrackWidth));

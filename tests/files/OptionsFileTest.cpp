@@ -82,42 +82,23 @@ protected:
     std::string root;
 };
 
-TEST_F(OptionsFileTest, MissingFileIsWrittenWithDefaultsAndSIUnits) {
-    core::OptionsSettings().AutoRecalc = core::VbTrue;  // start-up sets it before the read
-    EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Created);
-    EXPECT_EQ(Messages(), 0u);
+TEST_F(OptionsFileTest, MissingOrEmptyFileIsWrittenWithDefaultsAndSIUnits) {
+    for (bool empty : {false, true}) {
+        if (empty) WriteFile("");
+        core::OptionsSettings().AutoRecalc = core::VbTrue;  // start-up sets it before the read
+        EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Created);
+        EXPECT_EQ(Messages(), 0u);
 
-    const std::string text = ReadFile();
-    const auto lines = Lines(text, "\r\n");
-    ASSERT_EQ(lines.size(), 101u);
-    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);  // no bare LF anywhere
-    EXPECT_EQ(lines[0], "DstSUnits: 0");
-    EXPECT_EQ(lines[7], "SpdUnits: 0");
-    EXPECT_EQ(lines[21], "DynoGraphX: 1000");
-    EXPECT_EQ(lines[23], "CornerY: 50");
-    EXPECT_EQ(lines[41], "SpringLoadsY: 500");
-    EXPECT_EQ(lines[85], "AutoRecalc: -1");
-    EXPECT_EQ(lines[87], "LFSMode: -1");
-    EXPECT_EQ(lines[89], "LowResX: 204");
-    EXPECT_EQ(lines[94], "CustomRevs: 7500");
-    EXPECT_EQ(lines[97], "SpeedoErr: 3");
-    EXPECT_EQ(lines[100], "SimpleDiffs: 0");
-}
-
-TEST_F(OptionsFileTest, DefaultFileReloadsToTheSameSettings) {
-    core::OptionsSettings().AutoRecalc = core::VbTrue;
-    ASSERT_TRUE(files::SaveOptionsFile());
-    const std::string before = files::OptionsFileText();
-    core::ApplyUnitPreset(2);
-    core::OptionsSettings().CornerMassChartScaleY = 9;
-    core::OptionsSettings().AutoRecalc = core::VbFalse;
-
-    EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
-    EXPECT_EQ(files::OptionsFileText(), before);
-    EXPECT_EQ(core::OptionsSettings().AutoRecalc, core::VbTrue);
-    EXPECT_EQ(core::OptionsSettings().UnitFactorSpeed, 1.0);
-    EXPECT_EQ(Messages(), 0u);
+        const std::string text = ReadFile();
+        const auto lines = Lines(text, "\r\n");
+        ASSERT_EQ(lines.size(), 101u);
+        EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+        EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);  // no bare LF anywhere
+        EXPECT_EQ(lines[0], "DstSUnits: 0");
+        EXPECT_EQ(lines[85], "AutoRecalc: -1");
+        EXPECT_EQ(lines[97], "SpeedoErr: 3");
+        EXPECT_EQ(lines[100], "SimpleDiffs: 0");
+    }
 }
 
 TEST_F(OptionsFileTest, EveryFieldRoundTrips) {
@@ -169,11 +150,9 @@ TEST_F(OptionsFileTest, EveryFieldRoundTrips) {
     ASSERT_TRUE(files::SaveOptionsFile());
     EXPECT_EQ(ReadFile(), written);
     EXPECT_NE(written.find("\r\nSpeedoErr: 2.5\r\n"), std::string::npos);
-    ResetSettings();
+    core::ApplyUnitPreset(2);
     ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
     EXPECT_EQ(files::OptionsFileText(), written);
-    EXPECT_EQ(s.DecForcesGraphScaleY, 4999);
-    EXPECT_EQ(s.SpringLoadsChartScaleY, 1999);
     EXPECT_EQ(s.DynoGraphScaleX, 10);
     EXPECT_EQ(s.FixedShiftRpm, 40000);
     EXPECT_EQ(s.SpeedoErrorPercent, 2.5f);
@@ -198,57 +177,53 @@ TEST_F(OptionsFileTest, LinePositionDecidesTheMeaning) {
     EXPECT_EQ(core::OptionsSettings().UnitIndexSpeed, 0);
 }
 
-TEST_F(OptionsFileTest, ValuesAreWholeNumbersAfterTheKey) {
-    auto lines = Lines(files::OptionsFileText(), "\r\n");
-    lines[21] = "DynoGraphX: 50";
-    lines[22] = "DynoGraphY: 15";
-    lines[23] = "CornerY: 5";
-    lines[94] = "CustomRevs: 750";
-    lines[74] = "DecVLoads: 5";    // any non-zero number is true
-    lines[77] = "PowerLine: 0";
-    lines[97] = "SpeedoErr:  1.25 ";
-    WriteFile(Join(lines, "\r\n"));
-    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
-    const auto& s = core::OptionsSettings();
-    EXPECT_EQ(s.DynoGraphScaleX, 50);
-    EXPECT_EQ(s.DynoGraphScaleY, 15);
-    EXPECT_EQ(s.CornerMassChartScaleY, 5);
-    EXPECT_EQ(s.FixedShiftRpm, 750);
-    EXPECT_EQ(s.DrawDecVLoads, core::VbTrue);
-    EXPECT_EQ(s.DrawPeakPowerLine, core::VbFalse);
-    EXPECT_EQ(s.SpeedoErrorPercent, 1.25f);
-}
-
-TEST_F(OptionsFileTest, OutOfRangeValuesKeepTheirDefaults) {
-    auto lines = Lines(files::OptionsFileText(), "\r\n");
-    lines[23] = "CornerY: 0";          // a grid step must be positive
-    lines[29] = "DecForcesY: -5";
-    lines[41] = "SpringLoadsY: 40000"; // beyond a 16-bit integer
-    lines[47] = "SpeedPlotY: 2.5";     // not a whole number
-    lines[89] = "LowResX: 300";
-    lines[94] = "CustomRevs: -1";
-    lines[97] = "SpeedoErr: abc";
-    lines[98] = "RevsTop: 7";
-    lines[99] = "PowerDrop: 101";
-    lines[85] = "AutoRecalc: 99999";
-    lines[24] = "DecBrakeX 4";         // no ": " at all
-    lines[25] = "DecEngARVX: 3";       // a good line among them is still read
-    WriteFile(Join(lines, "\r\n"));
-    core::OptionsSettings().AutoRecalc = core::VbTrue;
-    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
-    const auto& s = core::OptionsSettings();
-    EXPECT_EQ(s.CornerMassChartScaleY, 50);
-    EXPECT_EQ(s.DecForcesGraphScaleY, 1000);
-    EXPECT_EQ(s.SpringLoadsChartScaleY, 500);
-    EXPECT_EQ(s.SpeedPlotScaleY, 1000);
-    EXPECT_EQ(s.AreaOffsetX, 204);
-    EXPECT_EQ(s.FixedShiftRpm, 7500);
-    EXPECT_EQ(s.SpeedoErrorPercent, 3.0f);
-    EXPECT_EQ(s.GearRevsTopMode, 0);
-    EXPECT_EQ(s.PowerDropPercent, 5);
-    EXPECT_EQ(s.AutoRecalc, core::VbFalse);  // the default, not the value before the read
-    EXPECT_EQ(s.DecBrakeGraphScaleX, 1);
-    EXPECT_EQ(s.DecEngineARVGraphScaleX, 3);
+// Values are numbers after ": "; one out of its range, or not a number, leaves that setting
+// at its default (not at the value before the read), and the file is still read.
+TEST_F(OptionsFileTest, EachValueIsReadWithinItsRange) {
+    using S = const core::OptionsSettingsState&;
+    struct Case {
+        int line;  // from 1
+        const char* text;
+        double (*field)(S);
+        double expected;
+    };
+    const Case cases[] = {
+        {22, "DynoGraphX: 50", [](S s) -> double { return s.DynoGraphScaleX; }, 50},
+        {24, "CornerY: 5", [](S s) -> double { return s.CornerMassChartScaleY; }, 5},
+        {95, "CustomRevs: 750", [](S s) -> double { return s.FixedShiftRpm; }, 750},
+        {75, "DecVLoads: 5", [](S s) -> double { return s.DrawDecVLoads; }, -1},  // non-zero: true
+        {78, "PowerLine: 0", [](S s) -> double { return s.DrawPeakPowerLine; }, 0},
+        {98, "SpeedoErr:  1.25 ", [](S s) -> double { return s.SpeedoErrorPercent; }, 1.25},
+        {24, "CornerY: 0", [](S s) -> double { return s.CornerMassChartScaleY; }, 50},  // step > 0
+        {30, "DecForcesY: -5", [](S s) -> double { return s.DecForcesGraphScaleY; }, 1000},
+        {42, "SpringLoadsY: 40000", [](S s) -> double { return s.SpringLoadsChartScaleY; }, 500},
+        {48, "SpeedPlotY: 2.5", [](S s) -> double { return s.SpeedPlotScaleY; }, 1000},
+        {25, "DecBrakeX 4", [](S s) -> double { return s.DecBrakeGraphScaleX; }, 1},  // no ": "
+        {86, "AutoRecalc: 99999", [](S s) -> double { return s.AutoRecalc; }, 0},
+        {99, "RevsTop: 7", [](S s) -> double { return s.GearRevsTopMode; }, 0},
+        {98, "SpeedoErr: abc", [](S s) -> double { return s.SpeedoErrorPercent; }, 3},
+        // The options window's own limits, just inside and just outside.
+        {90, "LowResX: 0", [](S s) -> double { return s.AreaOffsetX; }, 0},
+        {90, "LowResX: 205", [](S s) -> double { return s.AreaOffsetX; }, 204},
+        {91, "LowResY: 149", [](S s) -> double { return s.AreaOffsetY; }, 148},
+        {95, "CustomRevs: 100000", [](S s) -> double { return s.FixedShiftRpm; }, 100000},
+        {95, "CustomRevs: 100001", [](S s) -> double { return s.FixedShiftRpm; }, 7500},
+        {95, "CustomRevs: -1", [](S s) -> double { return s.FixedShiftRpm; }, 7500},
+        {98, "SpeedoErr: 15", [](S s) -> double { return s.SpeedoErrorPercent; }, 15},
+        {98, "SpeedoErr: 15.5", [](S s) -> double { return s.SpeedoErrorPercent; }, 3},
+        {100, "PowerDrop: 20", [](S s) -> double { return s.PowerDropPercent; }, 20},
+        {100, "PowerDrop: 21", [](S s) -> double { return s.PowerDropPercent; }, 5},
+    };
+    for (const Case& c : cases) {
+        auto lines = Lines(DefaultFileWith(c.line, c.text), "\r\n");
+        lines[25] = "DecEngARVX: 3";  // a good line beside the bad one is still read
+        WriteFile(Join(lines, "\r\n"));
+        ResetSettings();
+        core::OptionsSettings().AutoRecalc = core::VbTrue;
+        ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded) << c.text;
+        EXPECT_EQ(c.field(core::OptionsSettings()), c.expected) << c.text;
+        EXPECT_EQ(core::OptionsSettings().DecEngineARVGraphScaleX, 3) << c.text;
+    }
     EXPECT_EQ(Messages(), 0u);
 }
 
@@ -319,54 +294,6 @@ TEST_F(OptionsFileTest, UnknownUnitOrScaleKeepsTheCurrentSetting) {
         EXPECT_EQ(ReadFile(), text) << bad;
         EXPECT_EQ(Messages(), 0u) << bad;
     }
-    // The last unit of a quantity and both ends of a slider are fine.
-    ResetSettings();
-    auto lines = Lines(DefaultFileWith(8, "SpdUnits: 4"), "\r\n");
-    lines[21] = "DynoGraphX: 10";
-    lines[22] = "DynoGraphY: 500";
-    WriteFile(Join(lines, "\r\n"));
-    EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
-    EXPECT_EQ(core::OptionsSettings().UnitIndexSpeed, 4);
-    EXPECT_EQ(core::OptionsSettings().DynoGraphScaleX, 10);
-    EXPECT_EQ(core::OptionsSettings().DynoGraphScaleY, 500);
-}
-
-// Every field the window limits is read only within the window's own limits.
-TEST_F(OptionsFileTest, SwitchesAreReadWithinTheWindowsRanges) {
-    auto lines = Lines(files::OptionsFileText(), "\r\n");
-    lines[89] = "LowResX: 205";
-    lines[90] = "LowResY: 149";
-    lines[94] = "CustomRevs: 100001";
-    lines[97] = "SpeedoErr: 15.5";
-    lines[99] = "PowerDrop: 21";
-    WriteFile(Join(lines, "\r\n"));
-    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
-    const auto& s = core::OptionsSettings();
-    EXPECT_EQ(s.AreaOffsetX, 204);
-    EXPECT_EQ(s.AreaOffsetY, 148);
-    EXPECT_EQ(s.FixedShiftRpm, 7500);
-    EXPECT_EQ(s.SpeedoErrorPercent, 3.0f);
-    EXPECT_EQ(s.PowerDropPercent, 5);
-
-    lines[89] = "LowResX: 0";
-    lines[90] = "LowResY: 148";
-    lines[94] = "CustomRevs: 100000";
-    lines[97] = "SpeedoErr: 15";
-    lines[99] = "PowerDrop: 20";
-    WriteFile(Join(lines, "\r\n"));
-    ASSERT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Loaded);
-    EXPECT_EQ(s.AreaOffsetX, 0);
-    EXPECT_EQ(s.AreaOffsetY, 148);
-    EXPECT_EQ(s.FixedShiftRpm, 100000);
-    EXPECT_EQ(s.SpeedoErrorPercent, 15.0f);
-    EXPECT_EQ(s.PowerDropPercent, 20);
-}
-
-TEST_F(OptionsFileTest, EmptyFileIsReplacedQuietly) {
-    WriteFile("");
-    EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Created);
-    EXPECT_EQ(Lines(ReadFile(), "\r\n").size(), 101u);
-    EXPECT_EQ(Messages(), 0u);
 }
 
 TEST_F(OptionsFileTest, UnreadableFileIsReportedAndKept) {

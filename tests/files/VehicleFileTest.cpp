@@ -152,68 +152,47 @@ TEST_F(VehicleFileTest, RoundTripKeepsEveryFieldBitForBit) {
 TEST_F(VehicleFileTest, RefusedFilesChangeNothingAndSayWhy) {
     auto& g = core::GlobalChassisLab();
     WriteVehicleFile(VehiclePath("good"), ValidVehicle("Good"));
-    std::string good = ReadFile(VehiclePath("good"));
+    const std::string good = ReadFile(VehiclePath("good"));
 
-    struct Case {
-        const char* label;
-        std::string bytes;
-        const char* message;
-        platform::MsgIcon icon;
-        const char* title;
-    };
-    std::string lower = good;
-    lower.replace(0, 7, "VehData");
-    std::string wrongId = good;
-    wrongId[0] = 'X';
-    std::string v2 = good;
-    v2[7] = 2;
-    std::string v4 = good;
-    v4[7] = 4;
     // Damaged values: a NaN body mass, 1e38 kg, eight gears (byte 220): the reader names the
     // first field the vehicle editor would not accept.
-    auto withFloat = [&](std::size_t offset, float f) {
+    auto with = [&](std::size_t offset, const std::string& bytes) {
         std::string b = good;
-        const auto u = std::bit_cast<uint32_t>(f);
-        for (int i = 0; i < 4; ++i) b[offset + i] = static_cast<char>(u >> (8 * i));
+        b.replace(offset, bytes.size(), bytes);
         return b;
     };
-    const std::string nanMass = withFloat(40, std::numeric_limits<float>::quiet_NaN());
-    const std::string hugeMass = withFloat(40, 1e38f);
-    std::string eightGears = good;
-    eightGears[220] = 8;
-    const Case cases[] = {
-        {"empty", "", "The file is empty.\r\nNot a valid vehicle data file",
-         platform::MsgIcon::Critical, "Error!"},
-        {"NaN body mass", nanMass, "Not a valid vehicle data file\r\nValue out of range: BodyMass",
-         platform::MsgIcon::Critical, "Error!"},
-        {"1e38 kg", hugeMass, "Not a valid vehicle data file\r\nValue out of range: BodyMass",
-         platform::MsgIcon::Critical, "Error!"},
-        {"eight gears", eightGears,
-         "Not a valid vehicle data file\r\nValue out of range: Drivetrain.NumGears",
-         platform::MsgIcon::Critical, "Error!"},
-        {"truncated", good.substr(0, 325), "Not a valid vehicle data file",
-         platform::MsgIcon::Critical, "Error!"},
-        {"header only", good.substr(0, 8), "Not a valid vehicle data file",
-         platform::MsgIcon::Critical, "Error!"},
-        {"wrong identifier", wrongId, "Not a valid vehicle data file",
-         platform::MsgIcon::Critical, "Error!"},
-        {"other letter case", lower, "Not a valid vehicle data file",
-         platform::MsgIcon::Critical, "Error!"},
-        {"version 2", v2, "Incorrect vehicle data file version",
-         platform::MsgIcon::Exclamation, "Problem"},
-        {"version 4", v4, "Incorrect vehicle data file version",
-         platform::MsgIcon::Exclamation, "Problem"},
+    auto floatBytes = [](float f) {
+        const auto u = std::bit_cast<uint32_t>(f);
+        std::string b(4, '\0');
+        for (int i = 0; i < 4; ++i) b[i] = static_cast<char>(u >> (8 * i));
+        return b;
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
+    const std::string notValid = "Not a valid vehicle data file";
+    const std::string range = notValid + "\r\nValue out of range: ";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "The file is empty.\r\n" + notValid},
+        {with(40, floatBytes(std::numeric_limits<float>::quiet_NaN())), range + "BodyMass"},
+        {with(40, floatBytes(1e38f)), range + "BodyMass"},
+        {with(220, "\x08"), range + "Drivetrain.NumGears"},
+        {good.substr(0, 325), notValid},
+        {good.substr(0, 8), notValid},
+        {with(0, "X"), notValid},
+        {with(0, "VehData"), notValid},  // the identifier's letter case counts
+        {with(7, "\x02"), "Incorrect vehicle data file version"},
+        {with(7, "\x04"), "Incorrect vehicle data file version"},
+    };
+    for (const auto& [bytes, message] : cases) {
+        SCOPED_TRACE(message);
         ClearMessages();
         const std::string path = VehiclePath("bad");
-        WriteFile(path, c.bytes);
+        WriteFile(path, bytes);
         EXPECT_FALSE(files::LoadVehicleFile(path, true));
         ASSERT_EQ(Shown().size(), 1u);
-        EXPECT_EQ(Shown()[0].text, c.message);
-        EXPECT_EQ(Shown()[0].icon, c.icon);
-        EXPECT_EQ(Shown()[0].title, c.title);
+        EXPECT_EQ(Shown()[0].text, message);
+        const bool version = message.starts_with("Incorrect");
+        EXPECT_EQ(Shown()[0].icon,
+                  version ? platform::MsgIcon::Exclamation : platform::MsgIcon::Critical);
+        EXPECT_EQ(Shown()[0].title, version ? "Problem" : "Error!");
         EXPECT_EQ(Shown()[0].buttons, platform::MsgButtons::OK);
         EXPECT_EQ(g.VehicleCount, 0);
         EXPECT_TRUE(g.Vehicles.empty());

@@ -30,17 +30,14 @@ protected:
     fs::path dir_;
 };
 
+// -1 no such file (folders and bad paths included), 0 empty, 1 a file with contents.
 TEST_F(CheckFileTest, ThreeWayResult) {
     EXPECT_EQ(CheckFile((dir_ / "missing.set").string()), -1);
     EXPECT_EQ(CheckFile(Write("empty.set", "")), 0);
     EXPECT_EQ(CheckFile(Write("one.set", "x")), 1);
-}
-
-TEST_F(CheckFileTest, FoldersAndBadPathsAreNoFile) {
-    EXPECT_EQ(CheckFile(dir_.string()), -1);
-    EXPECT_EQ(CheckFile(dir_.string() + "/"), -1);
-    EXPECT_EQ(CheckFile(""), -1);
-    EXPECT_EQ(CheckFile((dir_ / "no_such_folder" / "a.set").string()), -1);
+    for (const std::string& path : {dir_.string(), dir_.string() + "/", std::string(),
+                                    (dir_ / "no_such_folder" / "a.set").string()})
+        EXPECT_EQ(CheckFile(path), -1) << path;
 }
 
 TEST(StripSetExtension, RemovesOnlyALowerCaseSetEnding) {

@@ -29,6 +29,9 @@ TEST(GearRatioCodec, KnownWords) {
     EXPECT_EQ(LfsRatioToWord(7.5f), Signed(65534));
     EXPECT_EQ(LfsRatioToWord(2.00005f), 14043);  // 1.50005 x 9362 = 14043.47
     EXPECT_EQ(LfsRatioToWord(1.25f), 7022);      // 7021.5 rounds away from zero
+    // Ratios without a word clamp to the nearest end.
+    for (float low : {0.0f, -3.5f, NAN}) EXPECT_EQ(LfsRatioToWord(low), 0) << low;
+    for (float high : {11.0f, 100.0f}) EXPECT_EQ(LfsRatioToWord(high), Signed(65535)) << high;
 }
 
 TEST(GearRatioCodec, RatiosJustAboveFour) {
@@ -39,14 +42,6 @@ TEST(GearRatioCodec, RatiosJustAboveFour) {
     // 4.25 gives exactly 35107.5; files have always stored the signed equivalent rounded
     // away from zero (-30428.5 -> -30429), that is word 35107.
     EXPECT_EQ(LfsRatioToWord(4.25f), Signed(35107));
-}
-
-TEST(GearRatioCodec, RatiosWithoutAWordClamp) {
-    EXPECT_EQ(LfsRatioToWord(0.0f), 0);
-    EXPECT_EQ(LfsRatioToWord(-3.5f), 0);
-    EXPECT_EQ(LfsRatioToWord(11.0f), Signed(65535));
-    EXPECT_EQ(LfsRatioToWord(100.0f), Signed(65535));
-    EXPECT_EQ(LfsRatioToWord(NAN), 0);
 }
 
 TEST(GearRatioCodec, ThreeDecimalRatiosRoundTrip) {

@@ -84,54 +84,38 @@ TEST_F(ListFilesTest, StartUpListWrittenByTheEditorReadsBack) {
     EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 1);
 }
 
-TEST_F(ListFilesTest, LanguageListChoosesTheStoredLanguageAndSavesTheNewChoice) {
-    WriteFile(App("languages.lst"), "Language: 2\r\nEnglish\r\nGerman\r\n");
-    auto list = files::LoadLanguageList();
+TEST_F(ListFilesTest, LanguageChoiceIsReadAndSavedBack) {
+    const std::string names = "\r\nEnglish\r\nGerman\r\n";
+    WriteFile(App("languages.lst"), "Language: 2" + names);
+    const auto list = files::LoadLanguageList();
     EXPECT_TRUE(list.exists);
     EXPECT_EQ(list.items, (std::vector<std::string>{"English", "German"}));
     EXPECT_TRUE(list.hasChoice);
     EXPECT_EQ(list.choice, "German");
     EXPECT_EQ(files::ListFiles().LanguageIndex, 2);
 
-    ASSERT_TRUE(files::SaveLanguageChoice("English"));
-    EXPECT_EQ(ReadFile(root / "languages.lst"), "Language: 1\r\nEnglish\r\nGerman\r\n");
-    ASSERT_TRUE(files::SaveLanguageChoice("Klingon"));  // not listed: nothing chosen
-    EXPECT_EQ(ReadFile(root / "languages.lst"), "Language: 0\r\nEnglish\r\nGerman\r\n");
+    // A name not listed, or "" (nothing selected), stores 0, which reads back as the first
+    // language: the empty piece after the final CR LF is no language for either side.
+    const std::array<std::string, 3> cases[] = {
+        {"English", "1", "English"}, {"Klingon", "0", "English"}, {"", "0", "English"}};
+    for (const auto& [name, stored, readBack] : cases) {
+        ASSERT_TRUE(files::SaveLanguageChoice(name));
+        EXPECT_EQ(ReadFile(root / "languages.lst"), "Language: " + stored + names) << name;
+        EXPECT_EQ(files::LoadLanguageList().choice, readBack) << name;
+    }
+    // A real empty line inside the list is a listed entry for both.
+    WriteFile(App("languages.lst"), "Language: 0\r\nEnglish\r\n\r\nGerman\r\n");
+    ASSERT_TRUE(files::SaveLanguageChoice(""));
+    EXPECT_EQ(ReadFile(root / "languages.lst"), "Language: 2\r\nEnglish\r\n\r\nGerman\r\n");
+    EXPECT_TRUE(files::LoadLanguageList().hasChoice);
+    EXPECT_EQ(files::LoadLanguageList().choice, "");
     EXPECT_TRUE(Shown().empty());
 
-    // 0 chooses the first language.
-    list = files::LoadLanguageList();
-    EXPECT_EQ(list.choice, "English");
     // Two digits are read: "Language: 12".
     std::string many = "Language: 12";
     for (int i = 1; i <= 12; ++i) many += "\r\nL" + std::to_string(i);
     WriteFile(App("languages.lst"), many);
     EXPECT_EQ(files::LoadLanguageList().choice, "L12");
-}
-
-// Saving the choice and reading it back agree: the empty piece after the final CR LF is no
-// language for either, so choosing "" (nothing selected) stores 0, not a number the reader
-// refuses; a real empty line inside the list is still a listed entry for both.
-TEST_F(ListFilesTest, LanguageChoiceSavedIsTheChoiceReadBack) {
-    WriteFile(App("languages.lst"), "Language: 1\r\nEnglish\r\nGerman\r\n");
-    ASSERT_TRUE(files::SaveLanguageChoice(""));
-    EXPECT_EQ(ReadFile(root / "languages.lst"), "Language: 0\r\nEnglish\r\nGerman\r\n");
-    auto list = files::LoadLanguageList();
-    EXPECT_TRUE(Shown().empty());
-    EXPECT_EQ(list.choice, "English");
-
-    WriteFile(App("languages.lst"), "Language: 0\r\nEnglish\r\n\r\nGerman\r\n");
-    ASSERT_TRUE(files::SaveLanguageChoice(""));
-    EXPECT_EQ(ReadFile(root / "languages.lst"), "Language: 2\r\nEnglish\r\n\r\nGerman\r\n");
-    list = files::LoadLanguageList();
-    EXPECT_TRUE(Shown().empty());
-    EXPECT_TRUE(list.hasChoice);
-    EXPECT_EQ(list.choice, "");
-    for (const char* name : {"English", "German"}) {
-        ASSERT_TRUE(files::SaveLanguageChoice(name));
-        EXPECT_EQ(files::LoadLanguageList().choice, name);
-    }
-    EXPECT_TRUE(Shown().empty());
 }
 
 TEST_F(ListFilesTest, LanguageListFaults) {

@@ -152,13 +152,8 @@ TEST_F(SetupFileFormatTest, FlagBitZeroMeansAsymmetric) {
     v.Symmetric = true;
     v.TC = 1;
     v.ABS = 1;
-    EXPECT_EQ(ByteAt(Write(v, NoCar()), 12), 0x86);
-    v.Symmetric = false;
-    v.TC = 0;
-    v.ABS = 0;
-    EXPECT_EQ(ByteAt(Write(v, NoCar()), 12), 0x81);
-
     std::string b = Write(v, NoCar());
+    EXPECT_EQ(ByteAt(b, 12), 0x86);
     b[12] = static_cast<char>(0x01);
     EXPECT_FALSE(Read(b, NoCar()).Symmetric);
     b[12] = static_cast<char>(0x80);

@@ -100,9 +100,7 @@ TEST_F(DiagramsTest, ContactPatchBoxIsCentredOnHalfTheOffsets) {
     EXPECT_NEAR(b[0].x2, 3100.0 / 15.0, 1e-4);
     EXPECT_NEAR(b[0].y1, 125.0 / 15.0, 1e-4);
     EXPECT_NEAR(b[0].y2, 275.0 / 15.0, 1e-4);
-    EXPECT_EQ(b[0].color, kTyreGrey);
     EXPECT_TRUE(b[0].filled);
-    EXPECT_EQ(b[0].fillColor, kTyreGrey);
 
     // A front track wider than the rear puts the upper pair further apart.
     auto& v = core::GlobalChassisLab().CurrentVehicle;
@@ -154,10 +152,8 @@ TEST_F(DiagramsTest, PitchMarkersFollowTheirTogglesAndFittedElements) {
     EXPECT_NEAR(circles[0].x1, (2250.0 + 1250.0) / 15.0, 1e-4);
     EXPECT_NEAR(circles[0].y1, (2985.0 - 500.0) / 15.0, 1e-4);
     EXPECT_NEAR(circles[0].r, 20.0 / 15.0, 1e-5);
-    // Every tyre draws its ground band again, filled white.
-    auto bands = Ops([](const DrawOp& o) { return o.kind == DrawOpKind::Box && o.color == kGrey; });
-    ASSERT_EQ(bands.size(), 4u);
-    EXPECT_EQ(bands[0].fillColor, kWhite);
+    // Every tyre draws its ground band again.
+    EXPECT_EQ(Ops([](const DrawOp& o) { return o.kind == DrawOpKind::Box && o.color == kGrey; }).size(), 4u);
     v.AeroElements[2].DeviceType = 1;
     v.AeroElements[2].PosY = 0.0f;
     DrawPitchDiagram(s, tyres, susp, v, cog, 0.1f, 0.2f, 0.9f, 1000.0f);

@@ -230,9 +230,6 @@ TEST_F(UnitConvTest, ConvertsOnceAUnitIsChosen) {
     EXPECT_EQ(u.DistanceOutput->Caption(), "is ? m");  // no unit chosen yet
     u.Select_DistanceUnits->UserSelect(0);             // "cm"
     EXPECT_EQ(u.DistanceOutput->Caption(), "is 2.5 m");
-    u.Select_TorqueUnits->UserSelect(1);
-    u.TorqueInput->SetText("100");
-    EXPECT_EQ(u.TorqueOutput->Caption(), "is 135.6 Nm");
     u.Select_PowerUnits->UserSelect(0);
     u.PowerInput->SetText("abc");  // no number: 0
     EXPECT_EQ(u.PowerOutput->Caption(), "is 0 kW");

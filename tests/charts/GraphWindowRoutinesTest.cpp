@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/AccelerationCode.hpp"
@@ -100,18 +101,16 @@ protected:
 };
 
 TEST_F(GraphWindowRoutines, AccelerationGraphsPlotOnePointEveryHundredthOfASecond) {
-    // 1 s of run at the finest step: only every 20th step is joined; at 0.01 s every step.
-    AccRun(0.0005f, 2000, 1.0f);
-    charts::DrawAccelerationGraph(5, w);  // speed
-    EXPECT_EQ(w.CurrentGraph(), 37);
-    // Joined from point 1 while a whole stride remains: points 1, 21, ... 1961.
-    EXPECT_EQ(w.Curves(charts::kBlack).size(), 99u);
-    AccRun(0.01f, 100, 1.0f);
-    charts::DrawAccelerationGraph(5, w);
-    EXPECT_EQ(w.Curves(charts::kBlack).size(), 99u);
-    AccRun(0.002f, 500, 1.0f);
-    charts::DrawAccelerationGraph(5, w);
-    EXPECT_EQ(w.Curves(charts::kBlack).size(), 99u);  // stride 5: points 1 .. 491
+    // 1 s of run: at 0.0005 s only every 20th step is joined (points 1, 21, ... 1961, joined
+    // from point 1 while a whole stride remains), at 0.002 s every 5th (1 .. 491), at 0.01 s
+    // every step: 99 segments each time.
+    const std::pair<float, int32_t> runs[] = {{0.0005f, 2000}, {0.01f, 100}, {0.002f, 500}};
+    for (const auto& [dt, last] : runs) {
+        AccRun(dt, last, 1.0f);
+        charts::DrawAccelerationGraph(5, w);  // speed
+        EXPECT_EQ(w.CurrentGraph(), 37);
+        EXPECT_EQ(w.Curves(charts::kBlack).size(), 99u) << dt;
+    }
 }
 
 TEST_F(GraphWindowRoutines, TheAccelerationTimeAxisEndsWhereTheFinalSpeedIsReached) {

@@ -70,15 +70,10 @@ TEST_F(DecelerationResults, SummaryTextsInTheChosenUnits) {
     analysis::AnalyseDecRun();
     auto texts = analysis::DecResultsTexts();
     EXPECT_EQ(Text(texts, 4), "15-0 m/s:");
-    EXPECT_EQ(Text(texts, 8), "75-0 m/s:");
     EXPECT_EQ(Text(texts, 102), "0.4s");
     EXPECT_EQ(Text(texts, 103), "3.2 m");
-    EXPECT_EQ(Text(texts, 104), "0.8s");
-    EXPECT_EQ(Text(texts, 105), "12.8 m");
     for (int i = 106; i <= 111; ++i) EXPECT_EQ(Text(texts, i), "N/A") << i;
-    EXPECT_EQ(Text(texts, 9), "40-0 m/s:");
-    EXPECT_EQ(Text(texts, 112), "1s");
-    EXPECT_EQ(Text(texts, 113), "20 m");
+    EXPECT_EQ(Text(texts, 9), "40-0 m/s:");  // from the top speed
     EXPECT_EQ(Text(texts, 114), "45 m/s\u00B2");
 
     // The benchmarks follow the speed unit: 50, 100, ... km/h (13.9 m/s is below every row

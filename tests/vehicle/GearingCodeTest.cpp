@@ -93,18 +93,15 @@ TEST_F(GearingCodeTest, AllWheelDriveTakesTheCentreSplitForShareAndBaseRadius) {
     EXPECT_NEAR(GearingCode().GearRollingRadius[1], 0.3136, 1e-6);
 }
 
-TEST_F(GearingCodeTest, AutomaticShiftStopsAtThePowerPeakWhenTheNextGearPullsAsHard) {
+TEST_F(GearingCodeTest, AutomaticShiftStopsAtThePowerPeakOrNeverPassesTheRevLimit) {
     core::OptionsSettings().ShiftPointAuto = core::VbTrue;
     inputs.GearRatioText[2] = "3.0";  // gear 2 = gear 1: equal wheel torque at once
     Run();
     EXPECT_NEAR(GearingCode().ShiftRevs[1], 680.678, 1e-3);
-}
-
-TEST_F(GearingCodeTest, AutomaticShiftNeverPassesTheRevLimitWhenTheLimiterIsOn) {
-    core::OptionsSettings().ShiftPointAuto = core::VbTrue;
-    inputs.GearRatioText[2] = "1.0";  // a gap no wheel-torque crossing closes below the limit
+    // A gap no wheel-torque crossing closes below the limit: the engine's 7500 rpm limit,
+    // 7500 x 2 pi / 60 = 785.398163 rad/s, with the limiter on.
+    inputs.GearRatioText[2] = "1.0";
     Run();
-    // The engine's 7500 rpm limit: 7500 x 2 pi / 60 = 785.398163 rad/s.
     EXPECT_NEAR(GearingCode().ShiftRevs[1], 785.398163f, 1e-4f);
 }
 

@@ -129,14 +129,9 @@ TEST_F(MatrixTest, SingularMatricesClearTheFlagAndGiveAnEmptyResult) {
 
 TEST_F(MatrixTest, NonConformingSizesRaiseErrorFiveWithTheirMessages) {
     const Matrix row5 = Make(1, 5, {1, 2, 3, 4, 5});
-    Matrix sq5, sq4, rect;
-    sq5.SetSize(5, 5);
+    Matrix sq4, rect;
     sq4.SetSize(4, 4);
     rect.SetSize(2, 3);
-
-    const DoubleArray2D p = row5.Multiply(row5.Value(), sq5.Value());
-    EXPECT_EQ(p.Rows(), 1);
-    EXPECT_EQ(p.Columns(), 5);
 
     try {
         (void)row5.Multiply(row5.Value(), sq4.Value());

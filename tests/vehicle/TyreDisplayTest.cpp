@@ -57,12 +57,10 @@ TEST_F(TyreDisplayTest, CaptionsInTheirUnits) {
     EXPECT_EQ(Text(100, Target::Set_LiveLabel), "85\u00B0C");
     EXPECT_EQ(Text(102, Target::Set_LiveLabel), "12%");
     EXPECT_EQ(Text(100), "55.3% Front");
-    EXPECT_EQ(Text(117), "1.2%");
     EXPECT_EQ(Text(111), "1.057 / 0.95");
     EXPECT_EQ(Text(112), "3457 N / 3100 N");
     EXPECT_EQ(Text(114), "4.6%");
     EXPECT_EQ(Text(115), "0 m/s\u00B2 / 10.1 m/s\u00B2");
-    EXPECT_EQ(Text(116), "3300 N");
     EXPECT_EQ(Text(102), "200 N/mm");
     EXPECT_EQ(Text(113), "12.35 Hz");
     EXPECT_EQ(Text(104), "0.3 m / 1.88 m");

@@ -58,9 +58,6 @@ TEST_F(PhysicalCodeTest, EmptyVehicleAtSixtyPercentFront) {
     EXPECT_FLOAT_EQ(s.VehicleCoG.Y, 0.6f);
     EXPECT_FLOAT_EQ(s.VehicleCoG.Z, 0.5f);  // 0.3 above the reference plane, plane at 0.2
     EXPECT_FLOAT_EQ(s.StaticCoG.Z, 0.5f);
-    EXPECT_NEAR(s.FuelCoGShift.X, 0.0f, 1e-7f);
-    EXPECT_NEAR(s.FuelCoGShift.Y, 0.0f, 1e-7f);
-    EXPECT_NEAR(s.FuelCoGShift.Z, 0.0f, 1e-7f);
     // 60 % of 1000 kg on the front axle, split evenly side to side.
     const float mass[] = {300.0f, 300.0f, 200.0f, 200.0f};
     const float load[] = {2941.995f, 2941.995f, 1961.33f, 1961.33f};

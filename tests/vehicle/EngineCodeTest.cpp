@@ -77,8 +77,8 @@ TEST_F(EngineCodeTest, FittedCurvePassesThroughTheGivenTorqueAndPowerPoints) {
     EXPECT_LT(TorqueAt(720.0, 1.0f) * 720.0 / 1000.0, 150.0);
 }
 
-TEST_F(EngineCodeTest, BelowIdleFullThrottleGivesNothingAndClosedThrottleBrakes) {
-    EXPECT_EQ(TorqueAt(50.0, 1.0f), 0.0f);
+TEST_F(EngineCodeTest, ClosedThrottleBrakesAndItsFactorIsFlooredAboveThePowerPeak) {
+    EXPECT_EQ(TorqueAt(50.0, 1.0f), 0.0f);  // below idle full throttle gives nothing
     // k = sin(1.4 x 50 / 680.678 + 0.15708) = sin(0.25992) = 0.25700;
     // B = -(0.05 x 50 x 0.25700 + 0.05 x 380) = -19.6425 N m.
     EXPECT_NEAR(TorqueAt(50.0, 0.0f), -19.6425, 1e-3);
@@ -86,9 +86,6 @@ TEST_F(EngineCodeTest, BelowIdleFullThrottleGivesNothingAndClosedThrottleBrakes)
     // k = sin(1.4 x 450 / 680.678 + 0.15708) = 0.88320, B = -(0.05 x 450 x 0.88320 + 19) =
     // -38.872, mean 105.564.
     EXPECT_NEAR(TorqueAt(450.0, 0.5f), 105.564, 2e-3);
-}
-
-TEST_F(EngineCodeTest, ClosedThrottleFactorIsFloredAboveThePowerPeak) {
     // At the power peak the factor is the plain sine, sin(1.4 + 0.15708) = 0.99991:
     // B = -(0.05 x 680.678 x 0.99991 + 19) = -53.031.
     EXPECT_NEAR(TorqueAt(engine.PowerPeakSpeed, 0.0f), -53.031, 2e-3);
@@ -121,40 +118,37 @@ TEST_F(EngineCodeTest, FullThrottleCurveIsClampedToZeroAndTheCeiling) {
     EXPECT_EQ(TorqueAt(600.0, 1.0f), 1e8f);
 }
 
-TEST_F(EngineCodeTest, PlateauFromIdleGivesAnAllZeroLowerCurve) {
-    engine.TorquePeakStart = engine.IdleSpeed;
-    engine.LowerCurve = {1, 2, 3, 4};
-    vehicle::FitLowerTorqueCurve(engine);
-    EXPECT_EQ(engine.LowerCurve, (std::array<float, 4>{0, 0, 0, 0}));
-}
-
-TEST_F(EngineCodeTest, UnsolvableFitsKeepThePreviousCoefficients) {
-    const auto lower = engine.LowerCurve;
-    const auto upper = engine.UpperCurve;
-    EngineRecord broken = engine;
-    broken.IdleSpeed = std::numeric_limits<float>::quiet_NaN();  // a damaged vehicle file
-    vehicle::FitLowerTorqueCurve(broken);
-    EXPECT_EQ(broken.LowerCurve, lower);
-
-    broken = engine;
-    broken.TorquePeakEnd = std::numeric_limits<float>::quiet_NaN();
-    vehicle::FitUpperTorqueCurve(broken);
-    EXPECT_EQ(broken.UpperCurve, upper);
-    EXPECT_EQ(vehicle::EngineCode().MatrixInverseOK, core::VbFalse);
-
-    // A torque speed of NaN gives 0, never NaN.
-    broken.Speed = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_EQ(GetEngineTorque(broken), 0.0f);
-}
-
-TEST_F(EngineCodeTest, ZeroPowerPeakSpeedFitsWithoutNonFiniteCoefficients) {
+TEST_F(EngineCodeTest, DegenerateFitsGiveZeroOrKeepThePreviousCoefficients) {
+    // A plateau from idle: an all-zero lower curve.
     EngineRecord e = engine;
+    e.TorquePeakStart = e.IdleSpeed;
+    e.LowerCurve = {1, 2, 3, 4};
+    vehicle::FitLowerTorqueCurve(e);
+    EXPECT_EQ(e.LowerCurve, (std::array<float, 4>{0, 0, 0, 0}));
+
+    // A power peak at 0 rad/s fits without non-finite coefficients.
+    e = engine;
     e.PowerPeakSpeed = 0.0f;
     vehicle::UpdateEngineModel(e, vehicle::kDriveRear);
     for (float c : e.UpperCurve) EXPECT_TRUE(std::isfinite(c));
     e.Speed = 300.0f;
     e.Throttle = 0.0f;
     EXPECT_TRUE(std::isfinite(GetEngineTorque(e)));
+
+    // A damaged vehicle file: unsolvable fits keep what they had, and say so.
+    vehicle::EngineCode().MatrixInverseOK = core::VbTrue;
+    EngineRecord broken = engine;
+    broken.IdleSpeed = std::numeric_limits<float>::quiet_NaN();
+    vehicle::FitLowerTorqueCurve(broken);
+    EXPECT_EQ(broken.LowerCurve, engine.LowerCurve);
+    broken = engine;
+    broken.TorquePeakEnd = std::numeric_limits<float>::quiet_NaN();
+    vehicle::FitUpperTorqueCurve(broken);
+    EXPECT_EQ(broken.UpperCurve, engine.UpperCurve);
+    EXPECT_EQ(vehicle::EngineCode().MatrixInverseOK, core::VbFalse);
+    // A torque speed of NaN gives 0, never NaN.
+    broken.Speed = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(GetEngineTorque(broken), 0.0f);
 }
 
 TEST_F(EngineCodeTest, IntegralMatchesSimpsonRuleOverTheWholeCurve) {

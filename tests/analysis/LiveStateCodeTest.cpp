@@ -268,10 +268,7 @@ TEST_F(LiveStateTest, EngineBrakingIsEasedUnlessTheSimulatorForbidsIt) {
     closed.Speed = 648.257f;
     closed.Throttle = 0.0f;
     ASSERT_NEAR(vehicle::GetEngineTorque(closed), b, 2e-3f);
-    // The throttle steps below are checked against the engine model evaluated directly at that
-    // fixed speed: two different paths, the analysis's stepping search (which runs the model
-    // inside its own loop) and one plain call; the model's own figures are worked by hand in
-    // the engine tests.
+    // The analysis's throttle search against plain calls of the engine model at that speed.
     EXPECT_GT(e.Throttle, 0.0f);
     ExpectThrottleSteps(e.Throttle, 0.0f);
     closed.Throttle = e.Throttle - analysis::kLiveThrottleStep;

@@ -79,18 +79,12 @@ protected:
     ui::Main* w = nullptr;
 };
 
-TEST_F(FileMenuTest, OpenAsksAFreshDialogAndMakesTheFileCurrentAndRecent) {
+TEST_F(FileMenuTest, OpenMakesTheFileCurrentAndRecentAndFiltersByCarOnlyWhenAsked) {
     FileDialogDouble().QueueOpenPath(GolfDefault());
     w->FileOpenSetup->UserClick();
-
     ASSERT_EQ(FileDialogDouble().OpenRequests().size(), 1u);
-    const platform::FileDialogRequest& r = FileDialogDouble().OpenRequests()[0];
-    EXPECT_EQ(r.title, "Open settings file...");
-    EXPECT_EQ(r.filter, "LFS Settings File | *.set");  // the setups are not filtered by car
-    EXPECT_EQ(r.fileName, "");
-    EXPECT_EQ(r.initialFolder, Setups());
-    EXPECT_FALSE(r.multiSelect);
-
+    EXPECT_EQ(FileDialogDouble().OpenRequests()[0].filter, "LFS Settings File | *.set");
+    EXPECT_EQ(FileDialogDouble().OpenRequests()[0].initialFolder, Setups());
     EXPECT_EQ(MessageDouble().Count(), 0u) << MessageDouble().Last().text;
     EXPECT_EQ(w->Caption(), "ChassisLab (" + GolfDefault() + ")");
     EXPECT_TRUE(w->FileClose->Enabled());
@@ -98,15 +92,10 @@ TEST_F(FileMenuTest, OpenAsksAFreshDialogAndMakesTheFileCurrentAndRecent) {
     ASSERT_EQ(Recent().RecentFilesCount, 1);
     EXPECT_EQ(Recent().RecentFiles[0].Path, GolfDefault());
     EXPECT_EQ(w->FileOpenRecent[0]->Caption(), "VW Golf GTI Mk7_Default");
-    EXPECT_TRUE(w->FileOpenRecent[0]->Enabled());
-}
 
-TEST_F(FileMenuTest, OpenFilteredByTheVehicleNameWhenTheOptionIsOn) {
     core::OptionsSettings().FilterSetupsOnOpen = core::VbTrue;
     w->FileOpenSetup->UserClick();  // cancelled: the empty queue answers as a cancel
-    ASSERT_EQ(FileDialogDouble().OpenRequests().size(), 1u);
-    EXPECT_EQ(FileDialogDouble().OpenRequests()[0].filter, "LFS Settings File | VW Golf GTI Mk7_*.set");
-    EXPECT_EQ(MessageDouble().Count(), 0u);
+    EXPECT_EQ(FileDialogDouble().OpenRequests()[1].filter, "LFS Settings File | VW Golf GTI Mk7_*.set");
 }
 
 TEST_F(FileMenuTest, SaveAsToANewNameWritesItAndMakesItCurrentAndRecent) {
@@ -116,17 +105,11 @@ TEST_F(FileMenuTest, SaveAsToANewNameWritesItAndMakesItCurrentAndRecent) {
 
     ASSERT_EQ(FileDialogDouble().SaveRequests().size(), 1u);
     const platform::FileDialogRequest& r = FileDialogDouble().SaveRequests()[0];
-    EXPECT_EQ(r.title, "Save settings file...");
-    EXPECT_EQ(r.filter, "LFS Settings File | VW Golf GTI Mk7_*.set");
     EXPECT_EQ(r.fileName, "VW Golf GTI Mk7_");  // no current file: the prefix is proposed
     EXPECT_EQ(r.defaultExtension, "set");
-    EXPECT_EQ(r.initialFolder, Setups());
-    EXPECT_FALSE(r.multiSelect);
-
     EXPECT_EQ(MessageDouble().Count(), 0u) << MessageDouble().Last().text;
     EXPECT_EQ(files::CheckFile(target), 1);
     EXPECT_EQ(w->Caption(), "ChassisLab (" + target + ")");
-    EXPECT_TRUE(w->FileClose->Enabled());
     ASSERT_EQ(Recent().RecentFilesCount, 1);
     EXPECT_EQ(Recent().RecentFiles[0].Title, "VW Golf GTI Mk7_race");
 
@@ -136,6 +119,14 @@ TEST_F(FileMenuTest, SaveAsToANewNameWritesItAndMakesItCurrentAndRecent) {
     EXPECT_EQ(files::CheckFile(target), 1);
     EXPECT_EQ(FileDialogDouble().SaveRequests().size(), 1u);  // no dialog
     EXPECT_EQ(Recent().RecentFilesCount, 1);
+
+    // An empty file of the chosen name is replaced without asking.
+    const std::string empty = Setups() + "VW Golf GTI Mk7_empty.set";
+    vehtest::WriteFile(empty, "");
+    FileDialogDouble().QueueSavePath(empty);
+    w->FileSaveAs->UserClick();
+    EXPECT_EQ(MessageDouble().Count(), 0u);
+    EXPECT_EQ(files::CheckFile(empty), 1);
 }
 
 TEST_F(FileMenuTest, SaveAsProposesTheCurrentFileCleanedOfForbiddenCharacters) {
@@ -155,11 +146,8 @@ TEST_F(FileMenuTest, SaveAsOverAnExistingFileAsksAndNoChoosesAgain) {
     w->FileSaveAs->UserClick();
     EXPECT_EQ(FileDialogDouble().SaveRequests().size(), 2u);
     ASSERT_EQ(MessageDouble().Count(), 1u);
-    const platform::MessageRequest& q = MessageDouble().Requests()[0];
-    EXPECT_EQ(q.text, "The file VW Golf GTI Mk7_Default.set exists, do you wish to overwrite it?");
-    EXPECT_EQ(q.title, "File exists");
-    EXPECT_EQ(q.buttons, platform::MsgButtons::YesNo);
-    EXPECT_EQ(q.icon, platform::MsgIcon::Question);
+    EXPECT_EQ(MessageDouble().Requests()[0].text,
+              "The file VW Golf GTI Mk7_Default.set exists, do you wish to overwrite it?");
     EXPECT_EQ(ReadAll(existing), before);
     EXPECT_EQ(Recent().RecentFilesCount, 0);
     EXPECT_EQ(w->Caption(), "ChassisLab v3.1.4");
@@ -172,15 +160,6 @@ TEST_F(FileMenuTest, SaveAsOverAnExistingFileAsksAndNoChoosesAgain) {
     EXPECT_NE(ReadAll(existing), before);
     EXPECT_EQ(Recent().RecentFilesCount, 1);
     EXPECT_EQ(w->Caption(), "ChassisLab (" + existing + ")");
-}
-
-TEST_F(FileMenuTest, AnEmptyExistingFileIsReplacedWithoutAsking) {
-    const std::string target = Setups() + "VW Golf GTI Mk7_empty.set";
-    vehtest::WriteFile(target, "");
-    FileDialogDouble().QueueSavePath(target);
-    w->FileSaveAs->UserClick();
-    EXPECT_EQ(MessageDouble().Count(), 0u);
-    EXPECT_EQ(files::CheckFile(target), 1);
 }
 
 TEST_F(FileMenuTest, CancelAtEveryDialogDoesNothingAndSaysNothing) {
@@ -203,7 +182,6 @@ TEST_F(FileMenuTest, ADialogErrorIsShownWithItsNumberAndDescription) {
     w->FileOpenSetup->UserClick();
     ASSERT_EQ(MessageDouble().Count(), 1u);
     EXPECT_EQ(MessageDouble().Last().text, "Error 20476\r\nBuffer too small");
-    EXPECT_EQ(MessageDouble().Last().icon, platform::MsgIcon::None);
     EXPECT_EQ(Recent().RecentFilesCount, 0);
 }
 
@@ -236,7 +214,6 @@ TEST_F(FileMenuTest, ASaveThatCannotBeWrittenReportsAndKeepsTheOldFileCaptionAnd
     EXPECT_FALSE(w->FileClose->Enabled());
     EXPECT_EQ(files::SetupFile().SetupSavePath, "");
     EXPECT_EQ(Recent().RecentFilesCount, 0);
-    EXPECT_EQ(fs::directory_iterator(folder) == fs::directory_iterator(), false);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
         << "no temporary file is left behind";
 }
@@ -245,8 +222,6 @@ TEST_F(FileMenuTest, CloseForgetsTheCurrentFileAndSaveThenAsksForANewName) {
     FileDialogDouble().QueueOpenPath(GolfDefault());
     w->FileOpenSetup->UserClick();
     ASSERT_TRUE(w->FileClose->Enabled());
-    EXPECT_EQ(w->FileClose->Shortcut(), "Ctrl+W");  // Ctrl+X stays Cut in the text boxes
-
     w->FileClose->UserClick();
     EXPECT_EQ(w->Caption(), "ChassisLab v3.1.4");
     EXPECT_FALSE(w->FileClose->Enabled());
@@ -270,26 +245,19 @@ TEST_F(FileMenuTest, ExitClosesTheWindowAndShutsDownOnce) {
     EXPECT_FALSE(fs::exists(list));
 }
 
-TEST_F(FileMenuTest, SaveVehicleWritesTheSelectedVehicleUnderAProposedName) {
-    const auto& g = core::GlobalChassisLab();
+TEST_F(FileMenuTest, SaveVehicleWritesTheSelectedVehicleOrStopsWhenNoneMatches) {
     const std::string target = (root / "vehicles" / "copy.vd3").string();
     FileDialogDouble().QueueSavePath(target);
     w->FileSaveVehicle->UserClick();
     ASSERT_EQ(FileDialogDouble().SaveRequests().size(), 1u);
-    const platform::FileDialogRequest& r = FileDialogDouble().SaveRequests()[0];
-    EXPECT_EQ(r.title, "Save vehicle...");
-    EXPECT_EQ(r.filter, "ChassisLab Vehicle Data File | *.vd3");
-    EXPECT_EQ(r.fileName, "VW Golf GTI Mk7.vd3");
-    EXPECT_EQ(r.defaultExtension, "vd3");
-    EXPECT_EQ(r.initialFolder, g.VehiclesDir);
+    EXPECT_EQ(FileDialogDouble().SaveRequests()[0].fileName, "VW Golf GTI Mk7.vd3");
+    EXPECT_EQ(FileDialogDouble().SaveRequests()[0].initialFolder, core::GlobalChassisLab().VehiclesDir);
     EXPECT_EQ(ReadAll(target), ReadAll(root / "vehicles" / "vw_golf_gti_mk7.vd3"));
-}
 
-TEST_F(FileMenuTest, SaveVehicleWithNoMatchingVehicleStopsWithAMessage) {
     // The selector's text names no loaded vehicle (never vehicle 0 under another name).
     for (auto& v : core::GlobalChassisLab().Vehicles) vehicle::SetVehicleName(v, "Renamed");
     w->FileSaveVehicle->UserClick();
-    EXPECT_TRUE(FileDialogDouble().SaveRequests().empty());
+    EXPECT_EQ(FileDialogDouble().SaveRequests().size(), 1u);
     ASSERT_EQ(MessageDouble().Count(), 1u);
     EXPECT_EQ(MessageDouble().Last().text, "No loaded vehicle to save.");
 }
@@ -304,12 +272,8 @@ TEST_F(FileMenuTest, LoadVehicleAddsItToTheSelectorAndSelectsIt) {
 
     FileDialogDouble().QueueOpenPath(path);
     w->FileLoadVehicle->UserClick();
-    ASSERT_EQ(FileDialogDouble().OpenRequests().size(), 1u);
-    EXPECT_EQ(FileDialogDouble().OpenRequests()[0].title, "Open vehicle...");
-    EXPECT_EQ(FileDialogDouble().OpenRequests()[0].initialFolder, g.VehiclesDir);
     EXPECT_EQ(MessageDouble().Count(), 0u) << MessageDouble().Last().text;
     ASSERT_EQ(g.VehicleCount, 4);
-    EXPECT_EQ(w->Main_SelectVeh->ListCount(), 4);
     EXPECT_EQ(w->Main_SelectVeh->Text(), vehicle::PaddedVehicleName("Golf Estate"));
     EXPECT_EQ(g.CurrentVehicle.Name, vehicle::PaddedVehicleName("Golf Estate"));
     EXPECT_TRUE(w->VehData_EditExisting->Enabled());
@@ -341,7 +305,6 @@ TEST_F(FileMenuTest, EveryDialogRequestIsFreshWhateverCameBefore) {
 
 TEST_F(FileMenuTest, RunExportsAskForAFileAndKeepTheirFolder) {
     // The run export installs its writer with the menus; a test's own writer replaces it.
-    EXPECT_TRUE(w->ExportAccelerationData->Enabled());
     std::vector<std::pair<ui::RunTable, std::string>> written;
     ui::InstallRunCsvWriter(*w, [&](ui::RunTable t, const std::string& p) {
         written.emplace_back(t, p);
@@ -353,8 +316,6 @@ TEST_F(FileMenuTest, RunExportsAskForAFileAndKeepTheirFolder) {
     w->ExportAccelerationData->UserClick();
     w->ExportDecelerationData->UserClick();  // cancelled
     ASSERT_EQ(FileDialogDouble().SaveRequests().size(), 2u);
-    EXPECT_EQ(FileDialogDouble().SaveRequests()[0].title, "Export acceleration data to CSV file...");
-    EXPECT_EQ(FileDialogDouble().SaveRequests()[1].title, "Export deceleration data to CSV file...");
     EXPECT_EQ(FileDialogDouble().SaveRequests()[1].initialFolder, root.string() + "/");
     ASSERT_EQ(written.size(), 1u);
     EXPECT_EQ(written[0].first, ui::RunTable::Acceleration);

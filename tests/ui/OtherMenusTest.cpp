@@ -1,4 +1,4 @@
-// The Options, Tools, Help and Links menus: their captions and shortcuts, the manual, the web
+// The Options, Tools, Help and Links menus: the entries offered, the manual, the web
 // pages (each a real address, opened normally through the desktop), the windows they open,
 // and loading a first vehicle from the File menu after a start with none.
 #include <gtest/gtest.h>
@@ -28,8 +28,6 @@ TEST_F(OtherMenusTest, TheManualOpensWhenItIsThereAndIsMissedOtherwise) {
     w.HelpUsage->UserClick();
     ASSERT_EQ(MessageDouble().Count(), 1u);
     EXPECT_EQ(MessageDouble().Last().text, "Cannot open manual");
-    EXPECT_EQ(MessageDouble().Last().title, "Problem");
-    EXPECT_EQ(MessageDouble().Last().icon, platform::MsgIcon::Exclamation);
     EXPECT_TRUE(ShellDouble().Targets().empty());
 
     const fs::path manual = root / "ChassisLab Manual - English.pdf";
@@ -37,7 +35,6 @@ TEST_F(OtherMenusTest, TheManualOpensWhenItIsThereAndIsMissedOtherwise) {
     w.HelpUsage->UserClick();
     ASSERT_EQ(ShellDouble().Targets().size(), 1u);
     EXPECT_EQ(ShellDouble().Targets()[0], manual.string());
-    EXPECT_EQ(w.HelpUsage->Shortcut(), "F1");
 }
 
 TEST_F(OtherMenusTest, WebEntriesOpenTheirPagesAndTheSiteDerivesFromOneAddress) {
@@ -74,24 +71,13 @@ TEST_F(OtherMenusTest, WebEntriesOpenTheirPagesAndTheSiteDerivesFromOneAddress) 
     }
 }
 
-TEST_F(OtherMenusTest, CaptionsShortcutsAndTheEntriesWaitingForTheirWindows) {
+TEST_F(OtherMenusTest, EntriesWhoseWindowsExistAreOffered) {
     // With a vehicle loaded the editor is closed (it greys some entries while it is open).
     vehicle::VehicleRecord v = sample::SampleCar();
     vehicle::SetVehicleName(v, "Menu car");
     vehtest::WriteVehicleFile((root / "vehicles" / "menu.vd3").string(), v);
     vehtest::WriteFile(root / "autoveh.lst", "menu\r\n");
     ui::Main& w = Start();
-    EXPECT_EQ(w.OptionsManUpdate->Shortcut(), "F5");
-    EXPECT_EQ(w.OptionsPreferences->Caption(), "&Preferences");
-    EXPECT_EQ(w.OptionsPreferences->Shortcut(), "Ctrl+P");
-    EXPECT_EQ(w.OptionsAutoVeh->Shortcut(), "Ctrl+A");
-    EXPECT_FALSE(w.OptionsLanguage->Visible());
-    EXPECT_FALSE(w.OptionsLanguage->Enabled());
-    EXPECT_EQ(w.ToolsUnitConverter->Shortcut(), "Ctrl+U");
-    EXPECT_EQ(w.LinksUpdate->Shortcut(), "F9");
-    EXPECT_EQ(w.LinksWebsite->Shortcut(), "Shift+F9");
-    EXPECT_EQ(w.FileExit->Caption(), "E&xit Program");
-    // Windows that exist are offered.
     for (platform::MenuItem* e : {w.ToolsUnitConverter, w.ToolsMechCalcs, w.ToolsRealtimeAcc,
                                   w.ToolsLargeGraph, w.ToolsBinaryReader, w.ToolsSetupReader,
                                   w.OptionsAutoVeh, w.OptionsPreferences, w.HelpAbout, w.ExportAccelerationData,

@@ -51,18 +51,13 @@ TEST_F(AeroGearingDisplaysTest, SampleCarCaptionsAreFilledWithFiniteFigures) {
     const auto colour = w.Analysis_AeroLabel(25).ForeColor();
     EXPECT_TRUE(colour == 0xFF0000 || colour == 0x0000FF || colour == 0x00A000) << colour;
 
-    for (int g = 0; g <= 7; ++g) {
-        ExpectFiniteFigure(w.GearingRevsPreShift(g).Caption(), "GearingRevsPreShift", g);
-        ExpectFiniteFigure(w.GearingSpeed(g).Caption(), "GearingSpeed", g);
-        ExpectFiniteFigure(w.GearingReduction(g).Caption(), "GearingReduction", g);
-        ExpectFiniteFigure(w.GearingCruisingRevs(g).Caption(), "GearingCruisingRevs", g);
-    }
-    for (int g = 1; g <= 6; ++g) {
-        ExpectFiniteFigure(w.GearingRevsPostShift(g).Caption(), "GearingRevsPostShift", g);
-        ExpectFiniteFigure(w.GearingRevsDropAbs(g).Caption(), "GearingRevsDropAbs", g);
-        ExpectFiniteFigure(w.GearingRevsDropRel(g).Caption(), "GearingRevsDropRel", g);
-        ExpectFiniteFigure(w.GearingSpeedGained(g).Caption(), "GearingSpeedGained", g);
-    }
+    // Every row of the gear table, also those beyond the car's gears.
+    for (auto* column : {&w.GearingRevsPreShift, &w.GearingSpeed, &w.GearingReduction,
+                         &w.GearingCruisingRevs, &w.GearingRevsPostShift, &w.GearingRevsDropAbs,
+                         &w.GearingRevsDropRel, &w.GearingSpeedGained})
+        column->ForEach([](int g, platform::Label& label) {
+            ExpectFiniteFigure(label.Caption(), label.Name().c_str(), g);
+        });
     ExpectFiniteFigure(w.GearingLabel(1).Caption(), "GearingLabel", 1);
     EXPECT_NE(w.GearingRevsPreShift(1).Caption().find(" rad/s"), std::string::npos);
 

@@ -29,17 +29,12 @@ protected:
 
 TEST_F(ChartDisplaysTest, TheLiveAnalysisRedrawsEveryChartItShows) {
     ui::AnalyseLiveStateAll(*w);
-    for (int i = 0; i < 5; ++i) EXPECT_FALSE(w->Analysis_SuspChart(i).Surf().DisplayList().empty()) << i;
-    EXPECT_FALSE(w->Analysis_SuspBalance->Surf().DisplayList().empty());
-    EXPECT_FALSE(w->Analysis_DampChart->Surf().DisplayList().empty());
-    for (int i = 0; i < 5; ++i) EXPECT_FALSE(w->Analysis_DampBalance(i).Surf().DisplayList().empty());
-    EXPECT_FALSE(w->Analysis_SteeringDiagram(0).Surf().DisplayList().empty());
-    EXPECT_FALSE(w->Analysis_SteeringDiagram(1).Surf().DisplayList().empty());
-    EXPECT_FALSE(w->Analysis_TyreDrawing(0).Surf().DisplayList().empty());
-    EXPECT_FALSE(w->Analysis_TyreGripDrawing->Surf().DisplayList().empty());
-    EXPECT_FALSE(w->Analysis_AeroForcesChart(0).Surf().DisplayList().empty());
-    EXPECT_FALSE(w->Analysis_AeroForcesChart(1).Surf().DisplayList().empty());
-    EXPECT_FALSE(w->Analysis_AeroBalanceDiagram->Surf().DisplayList().empty());
+    std::vector<const platform::PictureBox*> charts{
+        w->Analysis_SuspBalance, w->Analysis_DampChart, &w->Analysis_SteeringDiagram(0),
+        &w->Analysis_SteeringDiagram(1), &w->Analysis_TyreDrawing(0), w->Analysis_TyreGripDrawing,
+        &w->Analysis_AeroForcesChart(0), &w->Analysis_AeroForcesChart(1), w->Analysis_AeroBalanceDiagram};
+    for (int i = 0; i < 5; ++i) charts.insert(charts.end(), {&w->Analysis_SuspChart(i), &w->Analysis_DampBalance(i)});
+    for (const auto* c : charts) EXPECT_FALSE(c->Surf().DisplayList().empty()) << c->DisplayName();
 }
 
 TEST_F(ChartDisplaysTest, CornerMassScaleFollowsTheBareBody) {

@@ -52,10 +52,7 @@ TEST_F(OtherMenusTest, WebEntriesOpenTheirPagesAndTheSiteDerivesFromOneAddress) 
     EXPECT_EQ(ui::VersionFileAddress(), "https://example.net/chassislab/ver.txt");
     ui::WebLinks().WebSite = builtWith;
 
-    // 24 car pages, 7 motorbike pages (never offered), 2 setup sites: distinct web addresses.
-    ASSERT_EQ(w.LinkCarSpecs.size(), 24u);
-    ASSERT_EQ(w.LinkBikeSpecs.size(), 7u);
-    ASSERT_EQ(w.LinksSetups.size(), 2u);
+    // The car pages and setup sites: distinct web addresses; the motorbike pages are never offered.
     EXPECT_FALSE(w.LinkSpecSites[1]->Visible());
     std::set<std::string> seen;
     for (auto* entries : {&w.LinkCarSpecs, &w.LinksSetups}) {

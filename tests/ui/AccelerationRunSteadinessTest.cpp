@@ -1,7 +1,6 @@
 // The acceleration run of the shipped sample cars at the three time steps: the summary must not
-// depend on the step (the finest step is no less steady than the coarsest), the drive force
-// must not jump from step to step in steady driving, and a run must not depend on which
-// vehicle was selected before it.
+// depend on the step (the finest step is no less steady than the coarsest), and the drive force
+// must not jump from step to step in steady driving.
 #include <gtest/gtest.h>
 
 #include <algorithm>

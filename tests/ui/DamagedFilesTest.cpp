@@ -59,10 +59,6 @@ TEST_F(DamagedFilesTest, RandomBytesAndDamagedCopiesAreRefusedOrReadSafely) {
     }
 }
 
-}  // namespace
-
-namespace {
-
 // Damaged options and list files: the program still starts, with the shipped vehicles when the
 // start-up list survives and with default options otherwise.
 TEST_F(DamagedFilesTest, DamagedOptionsAndListFilesStillStart) {

@@ -67,16 +67,15 @@ TEST_F(GearRatioTest, EmptyOrLowTextBecomesTheLowestRatioWithItsLastDigitSelecte
     EXPECT_EQ(Slider(8), 500);
 }
 
-TEST_F(GearRatioTest, TextIsReadAsALeadingNumberWithBlanksIgnored) {
+TEST_F(GearRatioTest, TextIsReadAsALeadingNumberAndBeyondTheRangeKeptAsTyped) {
     Box(8).SetText(" 3 .7 2x");
     EXPECT_EQ(Slider(8), 3720);
     EXPECT_EQ(Box(8).Text(), " 3 .7 2x");
     Box(8).SetText("4.0625");  // 4062.5 rounds half to even
     EXPECT_EQ(Slider(8), 4062);
     EXPECT_EQ(Box(8).Text(), "4.0625");  // the text keeps the typed precision
-}
 
-TEST_F(GearRatioTest, RatioBeyondTheSliderRangeKeepsItsTextAndPutsTheSliderAtItsLimit) {
+    // Beyond the slider's range the text stays and the slider sits at its limit.
     TypeInto(1, "9");
     Box(1).UserKey(platform::kKeyReturn);
     EXPECT_EQ(Box(1).Text(), "9");

@@ -131,12 +131,8 @@ TEST_F(MainNavigationTest, AreaMovesThereAndBackWithOneButtonOfEachPairShown) {
     // A hidden button cannot be pressed, so the area cannot run off by repeated presses.
     w->MoveSettingsArea(1).UserClick();
     EXPECT_EQ(settings.Left(), sx);
-}
 
-TEST_F(MainNavigationTest, AreaMoveReadsTheOffsetAtEachPress) {
-    w->TestControls->SetVisible(true);
-    auto& analysis = w->MainSection(2);
-    const int ax = analysis.Left();
+    // The offset is read at each press.
     core::OptionsSettings().AreaOffsetX = 100;
     w->MoveAnalysisArea(0).UserClick();
     EXPECT_EQ(analysis.Left(), ax - 100);

@@ -93,19 +93,15 @@ TEST_F(SurfaceDrawing, PrintPlacesTextAtThePenAndMovesDownOneLine) {
     s.Print("ab", false);  // stays on the line, pen after the text
     EXPECT_NEAR(s.CurrentX, 192, 1e-3);
     EXPECT_NEAR(s.CurrentY, 484, 1e-3);
-}
-
-TEST_F(SurfaceDrawing, TurnedAxisTextKeepsItsFontAndAngle) {
-    FontSpec axis{"Arial", 8.0f, false, false};
+    // Turned axis text keeps its own font and angle.
+    const FontSpec axis{"Arial", 9.0f, true, false};
     s.CurrentX = 30;
     s.CurrentY = 1200;
     s.PrintWithFont("Torque (Nm)", axis, 90.0);
-    const DrawOp& t = s.DisplayList().back();
-    EXPECT_EQ(t.kind, DrawOpKind::Text);
-    EXPECT_DOUBLE_EQ(t.angleDeg, 90.0);
-    EXPECT_EQ(t.font, axis);
-    EXPECT_DOUBLE_EQ(t.x1, 2);
-    EXPECT_DOUBLE_EQ(t.y1, 80);
+    EXPECT_DOUBLE_EQ(s.DisplayList().back().angleDeg, 90.0);
+    EXPECT_EQ(s.DisplayList().back().font, axis);
+    EXPECT_DOUBLE_EQ(s.DisplayList().back().x1, 2);
+    EXPECT_DOUBLE_EQ(s.DisplayList().back().y1, 80);
 }
 
 TEST_F(SurfaceDrawing, BoxesAndCirclesFill) {

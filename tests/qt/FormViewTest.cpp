@@ -459,20 +459,3 @@ TEST_F(FormViewTest, TimerTicksWhileEnabled) {
 }
 
 }  // namespace
-
-namespace {
-// Writes the sample window to a PNG when CHASSISLAB_RENDER_SAMPLE names a file (to look at).
-TEST(FormViewSample, WritesThePictureWhenAsked) {
-    const QByteArray target = qgetenv("CHASSISLAB_RENDER_SAMPLE");
-    if (target.isEmpty()) GTEST_SKIP() << "set CHASSISLAB_RENDER_SAMPLE to a .png path";
-    qttest::App();
-    qttest::SampleForm form;
-    form.picture->Surf().Line(0, 0, 3000, 1500, platform::RGB(255, 0, 0));
-    form.picture->Surf().CurrentX = 20 * 15;
-    form.picture->Surf().CurrentY = 110 * 15;
-    form.picture->Surf().PrintWithFont("Upwards", {"Arial", 9.0f, false, false}, 90);
-    form.list->SetSubItem(1, 1, "12.3 s");
-    form.text->SetText("Hello");
-    EXPECT_TRUE(qtfront::RenderFormToPng(form, target.toStdString()));
-}
-}  // namespace

@@ -56,15 +56,12 @@ protected:
     qtfront::QtHttpService http;
 };
 
-TEST_F(HttpServiceTest, ReturnsTheBodyOfA200) {
-    const platform::HttpResult r = http.Get(server.Url("/ok"), 5000);
+TEST_F(HttpServiceTest, ReturnsTheBodyOfA200AndA404IsAFailureWithItsStatus) {
+    platform::HttpResult r = http.Get(server.Url("/ok"), 5000);
     EXPECT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.status, 200);
     EXPECT_EQ(r.body, "version 3.2");
-}
-
-TEST_F(HttpServiceTest, A404IsAFailureWithItsStatus) {
-    const platform::HttpResult r = http.Get(server.Url("/missing"), 5000);
+    r = http.Get(server.Url("/missing"), 5000);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.status, 404);
     EXPECT_FALSE(r.error.empty());

@@ -81,13 +81,4 @@ TEST_F(QtServicesTest, DecimalSeparatorIsProcessLocalAndTheClockRuns) {
     EXPECT_LT(now, 86400.0);
 }
 
-TEST_F(QtServicesTest, InstallPutsQtServicesInEverySlot) {
-    qtfront::InstallQtServices();
-    auto& s = platform::Services();
-    EXPECT_NE(dynamic_cast<qtfront::QtHttpService*>(s.http.get()), nullptr);
-    EXPECT_NE(dynamic_cast<qtfront::QtMessageBoxService*>(s.messages.get()), nullptr);
-    EXPECT_NE(dynamic_cast<qtfront::QtFontMetricsService*>(s.fonts.get()), nullptr);
-    platform::InstallServiceDoubles();
-}
-
 }  // namespace

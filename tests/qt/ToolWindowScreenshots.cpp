@@ -1,11 +1,9 @@
-// Renders every tool window offscreen, with worked values and with refused inputs, as
-// tools_*.png beside the test program for a person to look at. The assertions are only that
-// each picture was made at the window's size; the value of the test is the pictures.
+// Renders every tool window offscreen with worked values, as tools_*.png beside the test
+// program for a person to look at; each picture has the window's size.
 #include <QImage>
 #include <string>
 
 #include "QtTestApp.hpp"
-#include "core/GlobalChassisLab.hpp"
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
@@ -14,7 +12,6 @@
 #include "qt/RenderToPng.hpp"
 #include "support/StartedProgram.hpp"
 #include "ui/main/Main.hpp"
-#include "ui/tools/DiscBrakeCalc.hpp"
 #include "ui/tools/DragRaceWindow.hpp"
 #include "ui/tools/GearingAutoSpacer.hpp"
 #include "ui/tools/MakeLevelRide.hpp"
@@ -55,16 +52,9 @@ TEST_F(ToolWindowScreenshots, MechanicalCalculators) {
     ui::ShowMechCalcs();
     auto& w = *ui::PeekMechCalcs();
     Shot(w, "mechcalcs_springs");
-    w.CoilSpringInput(2).SetText("1.5");
-    w.LeafSpringInput(3).SetText("300");
-    w.ARBInput(0).SetText("");
-    Shot(w, "mechcalcs_springs_refused");
     w.SelectMechCalc->UserSelect(1);
     w.DiscMasterCylinders->UserSelect(1);
     Shot(w, "mechcalcs_brakes");
-    w.DiscBrakeInput(tools::BrakeBox::AppliedForce).SetText("5");
-    w.DiscBrakeInput(tools::BrakeBox::BiasOffset).SetText("40");
-    Shot(w, "mechcalcs_brakes_refused");
 }
 
 TEST_F(ToolWindowScreenshots, UnitConverter) {
@@ -79,9 +69,6 @@ TEST_F(ToolWindowScreenshots, UnitConverter) {
     u.TorqueInput->SetText("100");
     u.Select_TorqueUnits->UserSelect(1);
     Shot(u, "unitconv");
-    u.TyreHeightInput->SetText("149");
-    u.TyreWidthInput->SetText("0");
-    Shot(u, "unitconv_refused");
 }
 
 // The two windows that act on the main window, with the shipped sample cars loaded.
@@ -106,22 +93,9 @@ TEST_F(MainToolScreenshots, AutoSpacerAndLevelRide) {
     auto& g = *ui::PeekGearingAutoSpacer();
     g.GASAdjuster->UserClickAt(25);
     Shot(g, "autospacer");
-    g.GAS_SelectMethod->UserSelect(0);
-    Shot(g, "autospacer_equal");
-    // A car pushed by thrust has no gears to space: everything but "Done" is off.
-    const uint8_t drive = core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType;
-    core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType = vehicle::kDriveThrust;
-    g.GAS_SelectMethod->UserSelect(3);
-    ui::ShowGearingAutoSpacer();
-    Shot(g, "autospacer_refused");
-    core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType = drive;
     main.Live_Speed->SetValue(30);
     ui::ShowMakeLevelRide();
     Shot(*ui::PeekMakeLevelRide(), "makelevelride");
-    ui::PeekMakeLevelRide()->Unload();
-    main.Live_Speed->SetValue(0);
-    ui::ShowMakeLevelRide();
-    Shot(*ui::PeekMakeLevelRide(), "makelevelride_standstill");
 }
 
 // Two sample cars' runs, 2 s into the replay.
@@ -129,7 +103,6 @@ TEST_F(MainToolScreenshots, ReplayViewerMidRun) {
     ui::Main& main = Start();
     ui::ShowDragRaceWindow();
     auto& r = *ui::PeekDragRaceWindow();
-    Shot(r, "replay_empty");
     r.Run1Add->UserClick();
     ASSERT_GE(main.Main_SelectVeh->ListCount(), 2);
     main.Main_SelectVeh->UserSelect(1);  // selecting a car runs its acceleration
@@ -137,10 +110,6 @@ TEST_F(MainToolScreenshots, ReplayViewerMidRun) {
     r.Go->UserClick();
     for (int i = 0; i < 41; ++i) r.PlayTimer->Tick();  // 2 s of run time at 1x
     Shot(r, "replay_midrun");
-    r.RaceDistance->UserSelect(2);
-    r.Slower->UserClick();
-    r.PlayTimer->Tick();
-    Shot(r, "replay_midrun_total_distance");
 }
 
 }  // namespace

@@ -25,10 +25,8 @@ TEST_F(LocaleAndHttp, CommaSeparatorIsSwappedAndRestored) {
     core::ToggleDecimalSeparator();
     EXPECT_EQ(platform::LocaleDouble().DecimalSeparator(), ",");
     EXPECT_EQ(core::Locale().DecimalSeparatorChanged, core::VbFalse);
-}
 
-// A separator read with a trailing NUL keeps only what stands before it.
-TEST_F(LocaleAndHttp, TrailingNulIsDropped) {
+    // A separator read with a trailing NUL keeps only what stands before it.
     platform::LocaleDouble().SetDecimalSeparator(std::string(",\0", 2));
     core::GetDecimalSeparator();
     EXPECT_EQ(core::Locale().UserDecimalSeparator, ",");

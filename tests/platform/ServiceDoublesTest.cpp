@@ -30,10 +30,8 @@ TEST_F(ServiceDoubles, MessageBoxRecordsAndAnswersFromItsQueueElseTheFirstButton
     EXPECT_EQ(MessageDouble().Last().title, "Problem");
     EXPECT_EQ(MessageDouble().Last().icon, MsgIcon::Exclamation);
     EXPECT_EQ(MessageDouble().Requests()[1].text, "Overwrite?");
-}
 
-TEST_F(ServiceDoubles, FreshDoublesForgetEverything) {
-    MsgBox("one");
+    // Fresh doubles forget what was shown and what was queued.
     MessageDouble().QueueAnswer(MsgAnswer::No);
     InstallServiceDoubles();
     EXPECT_EQ(MessageDouble().Count(), 0u);

@@ -1,8 +1,6 @@
-// Draws every chart and diagram of the main window's analysis pages for each shipped sample
-// car, through the window's own selectors, and writes each as chart_<page>_<choice>_<car>.png
-// beside the test program, with one contact sheet per car (chart_sheet_<car>.png) for a person
-// to look at. The assertions are only that each picture holds a drawing whose every
-// coordinate the surface accepted.
+// Every chart of the analysis pages for each shipped sample car, drawn through the window's own
+// selectors, as chart_<page>_<choice>_<car>.png plus a contact sheet per car (chart_sheet_<car>.png)
+// for a person to look at; each drawing must be non-empty with every coordinate accepted.
 #include <QFont>
 #include <QImage>
 #include <QPainter>

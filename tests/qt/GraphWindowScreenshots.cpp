@@ -1,7 +1,5 @@
-// Every graph of the graph windows drawn for each shipped sample car, rendered offscreen at the
-// window's designed size and at a large size (graph_<id>_<car>_<size>.png beside the test
-// program) for a person to look at. The assertions are that each picture was made and that
-// the graph put something on its picture.
+// Every graph of the graph windows for each shipped sample car, at the window's designed size
+// and a large one (graph_<id>_<car>_<size>.png) for a person to look at; each must draw something.
 #include <QImage>
 #include <string>
 

@@ -1,7 +1,5 @@
-// Graph windows as a person uses them through the Qt front end: a double-click on a chart of
-// the main window, more windows from "Open another graph window", a graph chosen from a
-// window's View menu, a slider moved on the main window, the middle window closed and another
-// opened.
+// Graph windows as a person uses them through the Qt front end, from the main window's charts
+// and the windows' own menus.
 #include <gtest/gtest.h>
 
 #include <QAction>

@@ -1,7 +1,5 @@
-// Renders the options window's three pages offscreen, with the "Imperial" preset applied,
-// over the main window showing the sample car in imperial units, and writes them beside the
-// test program (options_units.png, options_graphs.png, options_misc.png) for a person to look
-// at. The assertions are only that each picture was made; the value is the pictures.
+// The options window's pages with the "Imperial" preset applied, over the main window showing
+// the sample car in imperial units (options_*.png), for a person to look at.
 #include <QImage>
 #include <QPainter>
 #include <algorithm>

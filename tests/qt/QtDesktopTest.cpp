@@ -1,5 +1,5 @@
 // Windows on the desktop: shown forms get a window, a handler may unload its own window, the
-// close box asks the form, and a person's resize reaches the form.
+// close box asks the form, and a person's resize and move reach the form.
 #include <gtest/gtest.h>
 
 #include <QPushButton>
@@ -65,28 +65,20 @@ TEST_F(QtDesktopTest, ShownFormGetsAWindowThatReportsItsClientSize) {
     EXPECT_EQ(form.resizes.back(), std::make_pair(400, 250));
     EXPECT_EQ(form.Width(), 400 + frame.width());
 
-    form.Hide();
-    EXPECT_FALSE(view->isVisible());
-    form.Unload();
-}
-
-TEST_F(QtDesktopTest, APersonsMoveReachesTheForm) {
-    ToolForm form;
-    form.Show();
-    qtfront::FormView* view = desktop->ViewFor(form);
-    ASSERT_NE(view, nullptr);
-    QCoreApplication::processEvents();
     EXPECT_EQ(view->pos(), QPoint(10, 10));
     view->move(140, 90);  // the person drags the title bar
     QCoreApplication::processEvents();
     EXPECT_EQ(form.Left(), 140);
     EXPECT_EQ(form.Top(), 90);
-    EXPECT_EQ(form.Width(), 300);  // a move is no resize
+    EXPECT_EQ(form.Width(), 400 + frame.width());  // a move is no resize
     // A move from code reaches the window and comes back as no change.
-    form.Move(60, 40, 300, 200);
+    form.Move(60, 40, form.Width(), form.Height());
     QCoreApplication::processEvents();
     EXPECT_EQ(view->pos(), QPoint(60, 40));
     EXPECT_EQ(form.Left(), 60);
+
+    form.Hide();
+    EXPECT_FALSE(view->isVisible());
     form.Unload();
 }
 

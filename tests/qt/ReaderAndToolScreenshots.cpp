@@ -1,7 +1,5 @@
-// Renders the reader windows filled from hand-built files, the list editor, the about box,
-// the language selection and the export progress window offscreen, as reader_*.png and
-// tools_*.png beside the test program, for a person to look at. The assertions are only that
-// each picture has the window's size.
+// The reader windows filled from hand-built files, the list editor, the about box, the language
+// selection and the export progress window (reader_*.png, tools_*.png) for a person to look at.
 #include <QImage>
 #include <string>
 

@@ -48,16 +48,14 @@ protected:
     }
 };
 
-TEST_F(ToolWindowScreenshots, MechanicalCalculators) {
+TEST_F(ToolWindowScreenshots, CalculatorsAndUnitConverter) {
     ui::ShowMechCalcs();
     auto& w = *ui::PeekMechCalcs();
     Shot(w, "mechcalcs_springs");
     w.SelectMechCalc->UserSelect(1);
     w.DiscMasterCylinders->UserSelect(1);
     Shot(w, "mechcalcs_brakes");
-}
 
-TEST_F(ToolWindowScreenshots, UnitConverter) {
     ui::ShowUnitConv();
     auto& u = *ui::PeekUnitConv();
     u.DistanceInput->SetText("250");

@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <map>
 #include <memory>
 #include <string>
 
+#include "LoopbackServer.hpp"
 #include "QtTestApp.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "ui/main/UpdateCheck.hpp"
@@ -18,56 +16,6 @@ namespace {
 
 using platform::MessageDouble;
 using platform::MsgAnswer;
-
-struct Reply {
-    int status;        // 0: never answer
-    const char* body;
-};
-
-// Serves "/<case>/ver.txt" with the reply of that case.
-class VersionServer {
-public:
-    VersionServer() {
-        server_.listen(QHostAddress::LocalHost, 0);
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket* socket = server_.nextPendingConnection()) {
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    const QByteArray request = socket->readAll();
-                    const int start = request.indexOf('/');
-                    const int end = request.indexOf("/ver.txt");
-                    const std::string name =
-                        start >= 0 && end > start ? request.mid(start + 1, end - start - 1).toStdString()
-                                                  : std::string();
-                    const auto it = replies.find(name);
-                    if (it == replies.end() || it->second.status == 0) return;  // silence
-                    const QByteArray body(it->second.body);
-                    QByteArray head = "HTTP/1.1 " + QByteArray::number(it->second.status) +
-                                      (it->second.status == 200 ? " OK" : " Not Found") +
-                                      "\r\nContent-Type: text/plain\r\nContent-Length: " +
-                                      QByteArray::number(body.size()) +
-                                      "\r\nConnection: close\r\n\r\n";
-                    socket->write(head + body);
-                    socket->flush();
-                    socket->disconnectFromHost();
-                });
-            }
-        });
-    }
-    std::string Site(const std::string& name) const {
-        return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + "/" + name + "/";
-    }
-    bool Listening() const { return server_.isListening(); }
-
-    std::map<std::string, Reply> replies{
-        {"newer", {200, "v3.2.0"}},        {"same", {200, " v3.1.4"}},
-        {"samecrlf", {200, "v3.1.4\r\n"}}, {"older", {200, "v3.0.9"}},
-        {"patch10", {200, "v3.1.10"}},     {"missing", {404, "v9.9.9"}},
-        {"garbage", {200, "<html>Moved</html>"}}, {"capital", {200, "V3.2.0"}},
-        {"silent", {0, ""}}};
-
-private:
-    QTcpServer server_;
-};
 
 class UpdateCheckTest : public ::testing::Test {
 protected:
@@ -108,7 +56,12 @@ protected:
     }
 
     qttest::AppReady ready;
-    VersionServer server;
+    qttest::LoopbackServer server{{
+        {"newer", {200, "v3.2.0"}},        {"same", {200, " v3.1.4"}},
+        {"samecrlf", {200, "v3.1.4\r\n"}}, {"older", {200, "v3.0.9"}},
+        {"patch10", {200, "v3.1.10"}},     {"missing", {404, "v9.9.9"}},
+        {"garbage", {200, "<html>Moved</html>"}}, {"capital", {200, "V3.2.0"}},
+        {"silent", {0, ""}}}};
     std::string savedSite;
 };
 

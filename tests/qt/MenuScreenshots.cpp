@@ -44,9 +44,25 @@ protected:
     }
 };
 
-TEST_F(MenuScreenshots, EveryMenuOpened) {
+// The header with the first vehicle's photo and with the vehicle tools panel in its place
+// (main_header_photo.png, main_header_tools.png), then every menu.
+TEST_F(MenuScreenshots, HeaderAndEveryMenuOpened) {
     CopyShippedData();
+    platform::Services().pictures = std::make_shared<qtfront::QtPictureService>();
+    fs::create_directories(root / "images");
+    QImage picture(336, 176, QImage::Format_RGB32);
+    picture.fill(QColor(70, 110, 160));
+    ASSERT_TRUE(picture.save(QString::fromStdString((root / "images" / "VW Golf.jpg").string()), "JPG"));
     ui::Main& w = Start();
+    EXPECT_EQ(w.Info_VehPic->GetPicture().path, (root / "images" / "VW Golf.jpg").string());
+    const std::string folder = core::ExecutableFolder();
+    const QRect header(0, 0, 1296, 140);
+    EXPECT_TRUE(qtfront::RenderForm(w).copy(header).save(
+        QString::fromStdString(folder + "main_header_photo.png")));
+    w.VehData_PhotoToggle->UserClick();
+    EXPECT_TRUE(qtfront::RenderForm(w).copy(header).save(
+        QString::fromStdString(folder + "main_header_tools.png")));
+
     ui::AddRecentFile((root / "setups" / "BMW M3 E46_Default.set").string());
     ui::AddRecentFile((root / "setups" / "VW Golf GTI Mk7_Default.set").string());
     qtfront::FormView view(w);
@@ -65,26 +81,6 @@ TEST_F(MenuScreenshots, EveryMenuOpened) {
         EXPECT_GT(size.width(), 60) << m.name;
         EXPECT_GT(size.height(), 20) << m.name;
     }
-}
-
-// The header with the first vehicle's photo, and with the vehicle tools panel in its place
-// (main_header_photo.png, main_header_tools.png).
-TEST_F(MenuScreenshots, HeaderWithPhotoAndWithTools) {
-    CopyShippedData();
-    platform::Services().pictures = std::make_shared<qtfront::QtPictureService>();
-    fs::create_directories(root / "images");
-    QImage picture(336, 176, QImage::Format_RGB32);
-    picture.fill(QColor(70, 110, 160));
-    ASSERT_TRUE(picture.save(QString::fromStdString((root / "images" / "VW Golf.jpg").string()), "JPG"));
-    ui::Main& w = Start();
-    EXPECT_EQ(w.Info_VehPic->GetPicture().path, (root / "images" / "VW Golf.jpg").string());
-    const std::string folder = core::ExecutableFolder();
-    const QRect header(0, 0, 1296, 140);
-    EXPECT_TRUE(qtfront::RenderForm(w).copy(header).save(
-        QString::fromStdString(folder + "main_header_photo.png")));
-    w.VehData_PhotoToggle->UserClick();
-    EXPECT_TRUE(qtfront::RenderForm(w).copy(header).save(
-        QString::fromStdString(folder + "main_header_tools.png")));
     platform::InstallServiceDoubles();
 }
 

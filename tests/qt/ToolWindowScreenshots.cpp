@@ -85,7 +85,8 @@ protected:
     }
 };
 
-TEST_F(MainToolScreenshots, AutoSpacerAndLevelRide) {
+// The replay shows two sample cars' runs, 2 s in.
+TEST_F(MainToolScreenshots, AutoSpacerLevelRideAndReplay) {
     ui::Main& main = Start();
     ui::ShowGearingAutoSpacer();
     auto& g = *ui::PeekGearingAutoSpacer();
@@ -94,11 +95,7 @@ TEST_F(MainToolScreenshots, AutoSpacerAndLevelRide) {
     main.Live_Speed->SetValue(30);
     ui::ShowMakeLevelRide();
     Shot(*ui::PeekMakeLevelRide(), "makelevelride");
-}
 
-// Two sample cars' runs, 2 s into the replay.
-TEST_F(MainToolScreenshots, ReplayViewerMidRun) {
-    ui::Main& main = Start();
     ui::ShowDragRaceWindow();
     auto& r = *ui::PeekDragRaceWindow();
     r.Run1Add->UserClick();

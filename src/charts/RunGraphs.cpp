@@ -189,7 +189,7 @@ bool DrawDecChart(platform::Surface& s, int choice) {
              core::UnitSuffix(Quantity::DistanceLarge), kPlotSingle, opt.DecDistanceGraphScaleX);
         break;
     case 7:
-        g = CornerDistancePlan(C::LoadedSpringLength, LongestTravel(run.DecSusp, 0.0f) * 1.02f,
+        g = CornerDistancePlan(C::LoadedSpringLength, LongestTravel(run.DecSusp, 0.01f) * 1.02f,
                                opt.DecSpringDefGraphScaleY, opt.DecSpringDefGraphScaleX);
         break;
     case 8:

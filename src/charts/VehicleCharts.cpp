@@ -176,7 +176,9 @@ void DrawGearingTorqueChart(platform::Surface& s) {
         engine.Speed = engine.IdleSpeed + static_cast<float>(i);
         torque[static_cast<size_t>(i)] = vehicle::GetEngineTorque(engine);
     }
-    PlotChart(s, ChartSeries::Contiguous(torque.data(), 1, last + 1), engine.IdleSpeed, 1, last,
+    // The chart counts its points from idle in whole rad/s.
+    const float firstSpeed = static_cast<float>(core::CLng(engine.IdleSpeed));
+    PlotChart(s, ChartSeries::Contiguous(torque.data(), 1, last + 1), firstSpeed, 1, last,
               xScale, xStep, yScale, yStep, xTitle, xUnit, tt.QuantityTitleTorque, yUnit, false,
               kPlotGearTorque);
 }

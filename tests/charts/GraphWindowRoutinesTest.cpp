@@ -207,6 +207,47 @@ TEST_F(GraphWindowRoutines, TheDecelerationForceAxisFollowsOnlyItsOwnOption) {
     EXPECT_NEAR(braking.front().y1, YOf(6000.0, kPlotH / 12240.0), 1e-3);
 }
 
+TEST_F(GraphWindowRoutines, TheDecelerationSpringGraphSpansOneCentimetreAtLeast) {
+    // Springs with 2 mm of travel: the axis still spans 1.02 x 0.01 m, so a 5 mm length
+    // sits halfway up rather than far above the picture.
+    auto& run = analysis::DecelerationCode();
+    run.DecTimeStep = 0.005f;
+    run.DecLastStep = 100;
+    run.DecData.assign(101 * analysis::kDecColumns, 0.0f);
+    for (int k = 0; k <= 100; ++k)
+        run.DecData[static_cast<std::size_t>(k) * analysis::kDecColumns +
+                    analysis::DecCol::LoadedSpringLength] = 0.005f;
+    for (auto& corner : run.DecSusp) corner.SpringTravel = 0.002f;
+    charts::DrawDecelerationGraph(7, w);
+    EXPECT_EQ(w.CurrentGraph(), 9);
+    auto front = w.Curves(charts::kBlack);
+    ASSERT_FALSE(front.empty());
+    EXPECT_NEAR(front.front().y1, YOf(0.005, kPlotH / (0.01f * 1.02f)), 1e-3);
+}
+
+TEST_F(GraphWindowRoutines, TheWheelTorqueGraphCountsFromIdleInWholeRadiansPerSecond) {
+    // Idle at 80.6 rad/s: point 0 of the engine curve stands for 81 rad/s, drawn at
+    // 81 x (W - 15) / limit speed twips from the axis (the engine torque line sets the scale).
+    auto& veh = core::GlobalChassisLab().CurrentVehicle;
+    veh.Drivetrain.DriveType = vehicle::kDriveRear;
+    veh.Drivetrain.NumGears = 1;
+    veh.Drivetrain.DrivetrainEfficiency = 1.0f;
+    auto& engine = vehicle::EngineCode().CurrentEngine;
+    engine = sample::FittedSampleEngine();
+    engine.IdleSpeed = 80.6f;
+    vehicle::GearingCode().OverallRatios[1] = 10.0f;
+    vehicle::GearingCode().ShiftRevs[1] = engine.LimitSpeed;
+    core::OptionsSettings().DrawEngineTorque = core::VbTrue;
+    DrawId(23, w);
+    auto curve = w.Ops();
+    auto first = std::find_if(curve.begin(), curve.end(), [](const DrawOp& o) {
+        return o.kind == DrawOpKind::Line && o.color == charts::kYellow;
+    });
+    ASSERT_NE(first, curve.end());
+    const double xScale = (kW * 15.0 - 15.0) / engine.LimitSpeed;
+    EXPECT_NEAR(first->x1, (15.0 + 81.0 * xScale) / 15.0, 1e-3);
+}
+
 TEST_F(GraphWindowRoutines, CornerMassesAreScaledToTheWindowsOwnInnerHeight) {
     auto& veh = core::GlobalChassisLab().CurrentVehicle;
     veh.BodyMass = 1000.0f;

@@ -12,7 +12,8 @@ namespace charts {
 
 namespace {
 
-constexpr int kLineCap = 100;  // a grid direction ends once more lines than this were drawn
+constexpr int kLineCap = 100;     // a grid direction ends once more lines than this were drawn
+constexpr double kMostLines = 100;  // lines a direction may need before its step is widened
 constexpr float kFontHeightTwips = 160.0f;  // 8 points
 
 float FiniteOr0(float v) { return std::isfinite(v) ? v : 0.0f; }
@@ -20,6 +21,23 @@ float FiniteOr0(float v) { return std::isfinite(v) ? v : 0.0f; }
 // A grid line at position p of a surface `size` twips across could be seen; lines further
 // off than the surface is large are left out (the loop still counts them).
 bool Visible(float p, float size) { return std::fabs(p) <= 2.0f * std::fabs(size) + 1.0f; }
+
+// The user's step, or its smallest 1-2-5 multiple (2, 5, 10, 20, 50, ... times) whose lines
+// reach `limit` twips within kMostLines lines: a step that needs more would crowd its lines
+// into the first part of the chart, where the line cap stops them. A step that does not move
+// the lines forwards (zero, negative, or not a number on this scale) is kept as it is.
+float WidenedStep(float scale, float step, float limit) {
+    const double spacing = static_cast<double>(step) * static_cast<double>(scale);
+    if (!(spacing > 0.0) || !std::isfinite(spacing) || !(limit > 0.0f)) return step;
+    // Lines 0, d, 2d, ... up to the first at or past the limit: ceil(limit / d) + 1 of them.
+    for (double decade = 1.0; decade < 1e30; decade *= 10.0) {
+        for (const double m : {1.0, 2.0, 5.0}) {
+            if (std::ceil(limit / (spacing * m * decade)) + 1.0 <= kMostLines)
+                return static_cast<float>(static_cast<double>(step) * m * decade);
+        }
+    }
+    return step;
+}
 
 // Calls line(p) for the grid positions p = 0, step, 2 step, ... (times scale) of one direction
 // until one reaches `limit` (that one is still drawn) or kLineCap lines were counted; lines
@@ -34,6 +52,24 @@ void ForEachGridLine(float scale, float step, float limit, float size, DrawLine 
         a += step;
         if (++n > kLineCap) p = size;
     }
+}
+
+// The vertical grid lines of the bottom-up and top-down layouts, from the bottom margin up to
+// the top margin, every xStep (widened to fit) from the left margin.
+void VerticalGridLines(platform::Surface& s, float xScale, float xStep, float top, float bottom,
+                       float left, float right) {
+    const float w = s.ScaleWidth(), h = s.ScaleHeight();
+    const float limit = w - (left + right);
+    ForEachGridLine(xScale, WidenedStep(xScale, xStep, limit), limit, w,
+                    [&](float p) { s.Line(left + p, h - bottom, left + p, top, kGrey); });
+}
+
+// The left, bottom and (with a right margin) right axis lines, over the grid.
+void AxisLines(platform::Surface& s, float top, float bottom, float left, float right) {
+    const float w = s.ScaleWidth(), h = s.ScaleHeight();
+    s.Line(left, h - bottom, left, top);
+    if (right > 0) s.Line(w - right, h - bottom, w - right, top);
+    s.Line(left, h - bottom, w - right, h - bottom);
 }
 
 }  // namespace
@@ -60,19 +96,21 @@ void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, flo
     const float l = left, r = right, t = top, b = bottom;
     s.DrawWidth = 1;
 
-    if (gridMode != kGridHorizontal && xGrid) {
-        ForEachGridLine(xScale, xStep, w - static_cast<float>(left + right), w, [&](float p) {
-            if (gridMode == kGridCentred) {
+    if (gridMode == kGridCentred) {
+        if (xGrid) {
+            const float limit = w - static_cast<float>(left + right);
+            ForEachGridLine(xScale, WidenedStep(xScale, xStep, limit), limit, w, [&](float p) {
                 s.Line(w / 2 + p, h, w / 2 + p, 0, kGrey);
                 s.Line(w / 2 - p, h, w / 2 - p, 0, kGrey);
-            } else {
-                s.Line(l + p, h - b, l + p, t, kGrey);
-            }
-        });
+            });
+        }
+    } else if (gridMode != kGridHorizontal && xGrid) {
+        VerticalGridLines(s, xScale, xStep, t, b, l, r);
     }
 
     if (yGrid) {
-        ForEachGridLine(yScale, yStep, h - static_cast<float>(top + bottom), h, [&](float p) {
+        const float limit = h - static_cast<float>(top + bottom);
+        ForEachGridLine(yScale, WidenedStep(yScale, yStep, limit), limit, h, [&](float p) {
             if (gridMode == kGridCentred) {
                 s.Line(0, h / 2 + p, w, h / 2 + p, kGrey);
                 s.Line(0, h / 2 - p, w, h / 2 - p, kGrey);
@@ -89,9 +127,25 @@ void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, flo
         s.Line(0, h / 2, w, h / 2);
         return;
     }
-    s.Line(l, h - b, l, t);
-    if (right > 0) s.Line(w - r, h - b, w - r, t);
-    s.Line(l, h - b, w - r, h - b);
+    AxisLines(s, t, b, l, r);
+}
+
+void DrawGridFromLevel(platform::Surface& s, float xScale, float xStep, float yScale, float yStep,
+                       float zeroY) {
+    const float m = kChartMargin;
+    const float w = s.ScaleWidth(), h = s.ScaleHeight();
+    s.DrawWidth = 1;
+    if (std::isfinite(xScale)) VerticalGridLines(s, xScale, FiniteOr0(xStep), m, 0.0f, m, 0.0f);
+    if (std::isfinite(yScale)) {
+        // One step for both sides of the zero line, widened to fit the whole height.
+        const float step = WidenedStep(yScale, FiniteOr0(yStep), h - m);
+        ForEachGridLine(yScale, step, h - zeroY, h,
+                        [&](float p) { s.Line(m, zeroY + p, w, zeroY + p, kGrey); });
+        ForEachGridLine(yScale, step, zeroY - m, h, [&](float p) {
+            if (p > 0) s.Line(m, zeroY - p, w, zeroY - p, kGrey);
+        });
+    }
+    AxisLines(s, m, 0.0f, m, 0.0f);
 }
 
 std::string TitleWithUnit(const std::string& title, const std::string& unit) {
@@ -102,9 +156,11 @@ std::string TitleWithUnit(const std::string& title, const std::string& unit) {
 void DrawAxisTitles(platform::Surface& s, const std::string& xTitle, const std::string& xUnit,
                     const std::string& yTitle, const std::string& yUnit) {
     if (!xTitle.empty()) {
+        // Its bottom on the bottom edge, so the whole line of text shows.
+        const std::string xText = TitleWithUnit(xTitle, xUnit);
         s.CurrentX = s.ScaleWidth() / 3;
-        s.CurrentY = s.ScaleHeight() - kChartMargin;
-        s.Print(TitleWithUnit(xTitle, xUnit));
+        s.CurrentY = s.ScaleHeight() - s.TextHeight(xText);
+        s.Print(xText);
     }
     const std::string yText = yUnit.empty() ? yTitle : TitleWithUnit(yTitle, yUnit);
     PrintRotatedText(s, yText, 0.0f, s.ScaleHeight() / 1.25f);
@@ -119,6 +175,15 @@ platform::FontSpec ChartFont() {
     // a point is 4/3 of a pixel.
     const int px = -ChartFontHeightPixels(platform::kTwipsPerPixel);
     return platform::FontSpec{"Arial", static_cast<float>(px) * 0.75f, false, false};
+}
+
+float ChartTextHeight(const std::string& text) {
+    const double px = platform::Services().fonts->Measure(text, ChartFont()).height;
+    return static_cast<float>(px * platform::kTwipsPerPixel);
+}
+
+void PrintRotatedTextAtRight(platform::Surface& s, const std::string& text, float y) {
+    PrintRotatedText(s, text, s.ScaleWidth() - ChartTextHeight(text), y);
 }
 
 void PrintRotatedText(platform::Surface& s, const std::string& text, float x, float y) {

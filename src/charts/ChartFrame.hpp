@@ -43,13 +43,22 @@ enum : uint8_t {
 // surface's foreground colour: left, bottom, and right when `right` > 0 (a centre cross in
 // the centred layout). Positions are the running sum of the steps; each direction stops at the
 // first line at or past the usable size, and after 101 lines whatever the step (a step or
-// scale of 0 puts them all on the axis). A direction whose scale is not a finite number has no
-// grid lines; a step that is not a finite number counts as 0. Leaves DrawWidth at 1.
+// scale of 0 puts them all on the axis). A step that would need more than 100 lines to cross
+// the chart is widened to its smallest 1-2-5 multiple (2, 5, 10, 20, ... times) that needs no
+// more. A direction whose scale is not a finite number has no grid lines; a step that is not a
+// finite number counts as 0. Leaves DrawWidth at 1.
 void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, float yStep,
               uint8_t top, uint8_t bottom, uint8_t left, uint8_t right, uint8_t gridMode);
 
-// The x title "<xTitle> (<xUnit>)" at a third of the width with its top 15 twips above the
-// bottom edge (none when xTitle is empty; the brackets stay when the unit is empty), and the y
+// The top-down frame of a chart whose zero line lies zeroY twips below the top edge (at the
+// top margin of 15 twips or lower): as DrawGrid in the from-top layout with margins 15 top and
+// left, 0 bottom and right, except that the horizontal lines run every yStep both ways from the
+// zero line, down to the bottom edge and up to the top margin.
+void DrawGridFromLevel(platform::Surface& s, float xScale, float xStep, float yScale, float yStep,
+                       float zeroY);
+
+// The x title "<xTitle> (<xUnit>)" at a third of the width with its bottom on the bottom
+// edge (none when xTitle is empty; the brackets stay when the unit is empty), and the y
 // title "<yTitle> (<yUnit>)" (no brackets when yUnit is empty) reading upwards from the left
 // edge at 80 % of the height. Units are trimmed of blanks.
 void DrawAxisTitles(platform::Surface& s, const std::string& xTitle, const std::string& xUnit,
@@ -70,6 +79,11 @@ int ChartFontHeightPixels(int twipsPerPixelY);
 // Text in the chart font turned 90 degrees: it starts at (x, y) and reads upwards, the glyphs
 // lying to the right of x.
 void PrintRotatedText(platform::Surface& s, const std::string& text, float x, float y);
+// Turned text as PrintRotatedText whose glyphs end at the right edge: the title of a
+// right-hand axis.
+void PrintRotatedTextAtRight(platform::Surface& s, const std::string& text, float y);
+// The height of a line of text in the chart font, twips (a turned text's width across).
+float ChartTextHeight(const std::string& text);
 // Level text in the chart font with its top-left corner at (x, y).
 void PrintFontText(platform::Surface& s, const std::string& text, float x, float y);
 

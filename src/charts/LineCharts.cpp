@@ -137,6 +137,35 @@ void PlotGearTorque(platform::Surface& s, const ChartSeries& y, float x0, int32_
     }
 }
 
+// Where the lift chart puts its zero line (twips from the top) and its y scale.
+struct FromTopLevel {
+    float Scale;
+    float ZeroY;
+};
+
+// The lift chart's zero line and scale. With downforce only (values 0 or below) that fits
+// the caller's scale, the zero line is the top margin. When something lifts, or a downforce
+// reaches past the bottom edge, the zero line moves down and the scale shrinks as needed so
+// that the largest lift ends at the top margin at most and the largest downforce at the
+// bottom edge at most.
+FromTopLevel FitFromTop(const platform::Surface& s, const ChartSeries& y,
+                        const std::array<bool, 6>& shown, int32_t last, float yScale) {
+    float lift = 0.0f, downforce = 0.0f;
+    for (int k = 0; k < std::min(y.Series, 6); ++k) {
+        if (!shown[static_cast<size_t>(k)]) continue;
+        for (int32_t i = 1; i <= last; ++i) {
+            const float v = y.At(k, i);
+            if (!std::isfinite(v)) continue;
+            lift = std::max(lift, v);
+            downforce = std::max(downforce, -v);
+        }
+    }
+    const float room = s.ScaleHeight() - kChartMargin;
+    if (lift <= 0.0f && downforce * yScale <= room) return {yScale, kChartMargin};
+    const float scale = std::min(yScale, room / (lift + downforce));
+    return {scale, kChartMargin + lift * scale};
+}
+
 }  // namespace
 
 ChartSeries ChartSeries::Contiguous(const float* values, int series, int32_t points) {
@@ -232,9 +261,9 @@ void PlotChart(platform::Surface& s, const ChartSeries& y, float x0, uint8_t str
 
     DrawAxisTitles(s, xTitle, xUnit, yTitle, yUnit);
     if (mode == kPlotEngine) {
-        PrintRotatedText(s, TitleWithUnit(core::TextTable().QuantityTitlePower,
-                                          core::UnitSuffix(core::Quantity::Power)),
-                         s.ScaleWidth() - kChartMargin, s.ScaleHeight() / 1.25f);
+        PrintRotatedTextAtRight(s, TitleWithUnit(core::TextTable().QuantityTitlePower,
+                                                 core::UnitSuffix(core::Quantity::Power)),
+                                s.ScaleHeight() / 1.25f);
     }
 }
 
@@ -244,24 +273,24 @@ void PlotChartFromTop(platform::Surface& s, const ChartSeries& y, uint8_t stride
                       const std::string& yTitle, const std::string& yUnit) {
     assert(stride >= 1 && "a stride of 0 never moves on");
     ChartRedraw frame(s);
-    DrawGrid(s, xScale, xStep, yScale, yStep, 15, 0, 15, 0, kGridFromTop);
+    const int32_t last = LastHeld(y, lastIdx);
+    const bool draw = stride >= 1 && Usable(xScale) && Usable(yScale) && y.Values != nullptr;
+    const bool under = ElementFitted(kUndertray), rearWing = ElementFitted(kRearWing),
+               frontWing = ElementFitted(kFrontWing);
+    const bool loads = core::FromVbBool(core::OptionsSettings().DrawAeroVLoads);
+    const std::array<bool, 6> shown = {true, under, rearWing, frontWing, loads, loads};
+
+    const FromTopLevel level = draw ? FitFromTop(s, y, shown, last, yScale)
+                                    : FromTopLevel{yScale, kChartMargin};
+    DrawGridFromLevel(s, xScale, xStep, level.Scale, yStep, level.ZeroY);
     s.DrawWidth = 2;
 
-    const int32_t last = LastHeld(y, lastIdx);
-    if (stride >= 1 && Usable(xScale) && Usable(yScale) && y.Values != nullptr) {
-        const StrideSegments seg{s, y, kChartMargin, xScale, yScale};
-        const bool under = ElementFitted(kUndertray), rearWing = ElementFitted(kRearWing),
-                   frontWing = ElementFitted(kFrontWing);
-        const bool loads = core::FromVbBool(core::OptionsSettings().DrawAeroVLoads);
+    if (draw) {
+        const StrideSegments seg{s, y, level.ZeroY, xScale, level.Scale};
+        const Color colours[] = {kBlack, kGreen, kBlue, kRed, kMagenta, kCyan};
         for (int32_t i = 1; i <= last - stride; i += stride) {
-            seg(0, i, stride, kBlack);
-            if (under) seg(1, i, stride, kGreen);
-            if (rearWing) seg(2, i, stride, kBlue);
-            if (frontWing) seg(3, i, stride, kRed);
-            if (loads) {
-                seg(4, i, stride, kMagenta);
-                seg(5, i, stride, kCyan);
-            }
+            for (int k = 0; k < 6; ++k)
+                if (shown[static_cast<size_t>(k)]) seg(k, i, stride, colours[k]);
             s.CurrentY = 0;
         }
     }

@@ -73,10 +73,14 @@ void PlotChart(platform::Surface& s, const ChartSeries& y, float x0, uint8_t str
                const std::string& xTitle, const std::string& xUnit, const std::string& yTitle,
                const std::string& yUnit, bool showExtra, uint8_t mode);
 
-// The six aerodynamic lift series (as mode 1) drawn downwards from the top edge: the origin is
-// 15 twips below the top, y = 15 - v x yScale, and point i lies at x = 15 + i x xScale. The
-// wheel-load series 4 and 5 only with the option DrawAeroVLoads. Both titles always carry
-// their brackets; the x title stands on the top edge.
+// The six aerodynamic lift series (as mode 1) drawn downwards from the top edge: the zero line
+// is 15 twips below the top, y = 15 - v x yScale, and point i lies at x = 15 + i x xScale. When
+// a drawn series lifts (a value above 0), or a downforce would reach past the bottom edge, the
+// zero line moves down and the y scale shrinks as needed, so that the largest lift and the
+// largest downforce both fit between the top margin and the bottom edge; the horizontal grid
+// lines then run both ways from the zero line. The wheel-load series 4 and 5 only with the
+// option DrawAeroVLoads. Both titles always carry their brackets; the x title stands on the
+// top edge.
 void PlotChartFromTop(platform::Surface& s, const ChartSeries& y, uint8_t stride, int16_t lastIdx,
                       float xScale, float xStep, float yScale, float yStep,
                       const std::string& xTitle, const std::string& xUnit,

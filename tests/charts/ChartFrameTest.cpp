@@ -4,6 +4,8 @@
 #include "charts/ChartFrame.hpp"
 #include "charts/ChartColours.hpp"
 #include "charts/ChartTestSupport.hpp"
+#include "charts/VehicleCharts.hpp"
+#include "core/OptionsSettings.hpp"
 
 using namespace chart_test;
 using namespace charts;
@@ -51,6 +53,49 @@ TEST_F(ChartFrameTest, AZeroStepStopsAfter101LinesOnTheAxis) {
     EXPECT_EQ(vertical.size(), 101u);
     EXPECT_EQ(horizontal.size(), 101u);
     for (const auto& o : vertical) EXPECT_DOUBLE_EQ(o.x1, 1.0);  // x = 15 twips
+}
+
+TEST_F(ChartFrameTest, BottomUpRowsClimbFromTheBottomAxis) {
+    // The first row lies on the bottom axis (15 twips above the edge), the second one step of
+    // 1000 twips above it; both span from the left margin to the right edge.
+    DrawGrid(s, 1000.0f, 1.0f, 1000.0f, 1.0f, 0, 15, 15, 0, kGridFromBottom);
+    auto rows = Ops([](const DrawOp& o) { return Horizontal(o) && o.color == kGrey; });
+    ASSERT_GE(rows.size(), 2u);
+    EXPECT_DOUBLE_EQ(rows[0].y1, 2985.0 / 15.0);
+    EXPECT_DOUBLE_EQ(rows[1].y1, 1985.0 / 15.0);
+    EXPECT_DOUBLE_EQ(rows[1].x1, 1.0);
+    EXPECT_DOUBLE_EQ(rows[1].x2, 300.0);
+}
+
+TEST_F(ChartFrameTest, AStepNeedingOver100LinesWidensToA125Multiple) {
+    // 4485 usable twips at 10 twips a step would need 450 lines: x2 needs 226, x5 needs 91
+    // (0, 50, ..., 4500). 2985 twips at 3 would need 996: x10 still 101, x20 needs 51.
+    DrawGrid(s, 1.0f, 10.0f, 1.0f, 3.0f, 0, 15, 15, 0, kGridFromBottom);
+    auto columns = Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; });
+    ASSERT_EQ(columns.size(), 91u);
+    EXPECT_DOUBLE_EQ(columns[1].x1 - columns[0].x1, 50.0 / 15.0);
+    EXPECT_DOUBLE_EQ(columns.back().x1, (15.0 + 4500.0) / 15.0);  // the whole width covered
+    auto rows = Ops([](const DrawOp& o) { return Horizontal(o) && o.color == kGrey; });
+    ASSERT_EQ(rows.size(), 51u);
+    EXPECT_DOUBLE_EQ(rows[0].y1 - rows[1].y1, 60.0 / 15.0);
+    // 100 lines still fit: 45.5 twips a step reaches 4485 at the 99th step.
+    s.Cls();
+    DrawGrid(s, 1.0f, 45.5f, 0.0f, 1.0f, 0, 15, 15, 0, kGridFromBottom);
+    EXPECT_EQ(Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; }).size(), 100u);
+}
+
+TEST_F(ChartFrameTest, GridStepsUnderTheImperialPresetAreDisplayUnitsConverted) {
+    // The force option is a step in poundals; 100 pdl is 100 / 7.233 N = 13.8 N. The corner
+    // bars of 2985 twips for 1000 N x 1.2 put one row every 13.8 x 2.4875 twips.
+    core::ApplyUnitPreset(2);
+    const double factor = core::UnitData(core::Quantity::Force).Factor;
+    ASSERT_GT(factor, 7.0);
+    EXPECT_FLOAT_EQ(GridStep(100.0, core::Quantity::Force), static_cast<float>(100.0 / factor));
+    core::OptionsSettings().AeroLoadsChartScaleY = 100;
+    DrawAeroForcesChart(s, 1000.0f);
+    auto rows = Ops([](const DrawOp& o) { return Horizontal(o) && o.color == kGrey; });
+    ASSERT_GE(rows.size(), 2u);
+    EXPECT_NEAR((rows[0].y1 - rows[1].y1) * 15.0, 100.0 / factor * (2985.0 / 1000.0 / 1.2), 1e-3);
 }
 
 TEST_F(ChartFrameTest, ScalesThatAreNotNumbersLeaveTheAxesAlone) {
@@ -112,7 +157,9 @@ TEST_F(ChartFrameTest, TitlesKeepTheirBrackets) {
     ASSERT_EQ(t.size(), 2u);
     EXPECT_EQ(t[0].text, "Gear ()");
     EXPECT_DOUBLE_EQ(t[0].x1, 1500.0 / 15.0);           // a third of the width
-    EXPECT_DOUBLE_EQ(t[0].y1, (3000.0 - 15.0) / 15.0);  // its top 15 twips above the bottom
+    // The whole line shows: its bottom on the bottom edge, not its top 15 twips above it.
+    EXPECT_NEAR(t[0].y1 + platform::Services().fonts->Measure(t[0].text, t[0].font).height,
+                200.0, 1e-3);
     EXPECT_EQ(t[1].text, "Speed (m/s)");
     EXPECT_DOUBLE_EQ(t[1].angleDeg, 90.0);
     EXPECT_DOUBLE_EQ(t[1].x1, 0.0);

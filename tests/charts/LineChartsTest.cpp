@@ -89,7 +89,10 @@ TEST_F(LineChartsTest, EngineChartJoinsPreviousPointsAndTitlesThePowerAxis) {
     auto t = Texts();
     ASSERT_EQ(t.size(), 3u);
     EXPECT_EQ(t[2].text, "Power (kW)");
-    EXPECT_DOUBLE_EQ(t[2].x1, (4500.0 - 15.0) / 15.0);
+    // Turned to read upwards, its glyphs lie right of x1: they end at the right edge.
+    EXPECT_NEAR(t[2].x1 + platform::Services().fonts->Measure(t[2].text, t[2].font).height,
+                300.0, 1e-3);
+    EXPECT_DOUBLE_EQ(t[2].y1, 3000.0 / 1.25 / 15.0);
 }
 
 TEST_F(LineChartsTest, FourCornerSeries) {
@@ -198,6 +201,37 @@ TEST_F(LineChartsTest, LiftChartDrawsDownwardsFromTheTop) {
                      "", "");
     EXPECT_EQ(Lines(kMagenta).size(), 9u);
     EXPECT_EQ(Texts()[0].text, " ()");
+}
+
+TEST_F(LineChartsTest, LiftMovesTheZeroLineSoLiftAndDownforceBothFit) {
+    auto& el = core::GlobalChassisLab().CurrentVehicle.AeroElements;
+    for (auto& e : el) e.DeviceType = 1;
+    // The body lifts 3 N, the rear wing pushes down 5 N, the rest is 0; the caller's scale
+    // fits 5 N of downforce in the 2985 twips below the top margin.
+    std::vector<float> lift(6 * 11, 0.0f);
+    for (int i = 0; i < 11; ++i) {
+        lift[static_cast<size_t>(i)] = 3.0f;
+        lift[static_cast<size_t>(2 * 11 + i)] = -5.0f;
+    }
+    PlotChartFromTop(s, ChartSeries::Contiguous(lift.data(), 6, 11), 1, 10, 100.0f, 1.0f,
+                     2985.0f / 5.0f, 1.0f, "Speed", "m/s", "Force", "N");
+    // 8 N over 2985 twips: 373.125 twips a newton, the zero line 3 N below the top margin.
+    const double scale = 2985.0 / 8.0, zero = 15.0 + 3.0 * scale;
+    auto body = Ops([](const DrawOp& o) { return o.kind == DrawOpKind::Line && o.color == kBlack && o.width == 2; });
+    ASSERT_EQ(body.size(), 9u);
+    EXPECT_NEAR(body[0].y1, 1.0, 1e-4);                                // lift up to the top margin
+    EXPECT_NEAR(Lines(kBlue)[0].y1, 200.0, 1e-4);                      // downforce to the bottom
+    EXPECT_NEAR(Lines(kGreen)[0].y1, zero / 15.0, 1e-4);               // no force on the zero line
+    for (const auto& o : Ops([](const DrawOp& o) { return o.kind == DrawOpKind::Line; })) {
+        EXPECT_GE(o.y1, 0.0);
+        EXPECT_LE(o.y1, 200.0);
+    }
+    // The grid runs from the zero line every newton, downwards and then upwards.
+    auto grid = Ops([](const DrawOp& o) { return Horizontal(o) && o.color == kGrey; });
+    ASSERT_GE(grid.size(), 8u);
+    EXPECT_NEAR(grid[0].y1, zero / 15.0, 1e-4);
+    EXPECT_NEAR(grid[1].y1, (zero + scale) / 15.0, 1e-4);
+    EXPECT_NEAR(grid[6].y1, (zero - scale) / 15.0, 1e-4);  // past 5 N below: the first above
 }
 
 TEST_F(LineChartsTest, ATableShorterThanItsLastIndexIsNotReadPast) {

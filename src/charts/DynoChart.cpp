@@ -94,12 +94,13 @@ void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
         const std::vector<std::string> lines = ScannedPeakTexts();
         PrintFontText(surface, "", 0.0f, 0.0f);
         surface.ForeColor = kPeakTextColor;
-        // Two lines at the bottom left, just above the x axis: the lower one ends 30 twips
-        // above the bottom edge. (Placed at 45 and 30 twips above the edge, as a picture
-        // scaled in pixels would hold them, the text would lie below the edge of one scaled in
-        // twips.)
+        // Two lines at the bottom left: the lower one ends 30 twips above the x-axis title,
+        // which fills the bottom line of the picture. (Placed at 45 and 30 twips above the
+        // edge, as a picture scaled in pixels would hold them, the text would lie below the
+        // edge of one scaled in twips.)
         const float lineHeight = surface.TextHeight(lines[0]);
-        const float lowerTop = surface.ScaleHeight() - 30.0f - lineHeight;
+        const float titleTop = surface.ScaleHeight() - surface.TextHeight(xTitle);
+        const float lowerTop = titleTop - 30.0f - lineHeight;
         surface.CurrentX = kPeakTextLeft;
         surface.CurrentY = lowerTop - lineHeight;
         surface.Print(lines[0]);

@@ -3,6 +3,7 @@
 // = torque x speed / 1000; an engine without a curve gives no samples and draws no curve.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "charts/DynoChart.hpp"
@@ -94,6 +95,16 @@ TEST_F(DynoChart, PeaksArePrintedInRedOnlyWhenAsked) {
     EXPECT_EQ(redTexts(), 0);
     charts::DrawDynoChart(surface, e, true);
     EXPECT_EQ(redTexts(), 2);
+    // Both lines end above the x-axis title, which fills the bottom line of the picture.
+    double titleTop = 0.0, peaksBottom = 0.0;
+    for (const auto& op : surface.DisplayList()) {
+        if (op.kind != platform::DrawOpKind::Text || op.angleDeg != 0.0 || op.text.empty()) continue;
+        const double bottom = op.y1 + platform::Services().fonts->Measure(op.text, op.font).height;
+        if (op.color == 0) titleTop = op.y1;
+        else peaksBottom = std::max(peaksBottom, bottom);
+    }
+    EXPECT_GT(titleTop, 230.0);
+    EXPECT_LT(peaksBottom, titleTop);
     EXPECT_EQ(surface.ForeColor, 0u);  // left black
     // The scan found the plateau torque.
     EXPECT_NEAR(vehicle::EngineCode().ScannedTorquePeak, 250.0f, 0.01f);

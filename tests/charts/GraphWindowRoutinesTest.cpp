@@ -94,6 +94,15 @@ protected:
         run.AccResults[analysis::AccRes::TimeToFinalSpeed] = finalTime;
         run.AccResults[analysis::AccRes::PeakDriveForce] = force;
     }
+    // A deceleration run of 100 steps of 0.005 s holding `value` in `column` throughout.
+    static void DecRun(int column, float value) {
+        auto& run = analysis::DecelerationCode();
+        run.DecTimeStep = 0.005f;
+        run.DecLastStep = 100;
+        run.DecData.assign(101 * analysis::kDecColumns, 0.0f);
+        for (int k = 0; k <= 100; ++k)
+            run.DecData[static_cast<std::size_t>(k) * analysis::kDecColumns + column] = value;
+    }
     // Pixel y of a value plotted at yScale twips per unit.
     static double YOf(double value, double yScale) { return (kPlotH - value * yScale) / 15.0; }
 
@@ -186,12 +195,8 @@ TEST_F(GraphWindowRoutines, TheAccelerationForceAxisFollowsItsOwnWheelLoadOption
 }
 
 TEST_F(GraphWindowRoutines, TheDecelerationForceAxisFollowsOnlyItsOwnOption) {
+    DecRun(analysis::DecCol::BrakingForce, 6000.0f);
     auto& run = analysis::DecelerationCode();
-    run.DecTimeStep = 0.005f;
-    run.DecLastStep = 100;
-    run.DecData.assign(101 * analysis::kDecColumns, 0.0f);
-    for (int k = 0; k <= 100; ++k)
-        run.DecData[static_cast<std::size_t>(k) * analysis::kDecColumns + analysis::DecCol::BrakingForce] = 6000.0f;
     run.DecResults[analysis::DecRes::PeakTotalForce] = 8000.0f;  // axis 8400 N
     run.DecAero.WheelLoad = {6000.0f, 6000.0f, 2000.0f, 2000.0f};
     core::OptionsSettings().DrawAccVLoads = core::VbTrue;
@@ -210,14 +215,8 @@ TEST_F(GraphWindowRoutines, TheDecelerationForceAxisFollowsOnlyItsOwnOption) {
 TEST_F(GraphWindowRoutines, TheDecelerationSpringGraphSpansOneCentimetreAtLeast) {
     // Springs with 2 mm of travel: the axis still spans 1.02 x 0.01 m, so a 5 mm length
     // sits halfway up rather than far above the picture.
-    auto& run = analysis::DecelerationCode();
-    run.DecTimeStep = 0.005f;
-    run.DecLastStep = 100;
-    run.DecData.assign(101 * analysis::kDecColumns, 0.0f);
-    for (int k = 0; k <= 100; ++k)
-        run.DecData[static_cast<std::size_t>(k) * analysis::kDecColumns +
-                    analysis::DecCol::LoadedSpringLength] = 0.005f;
-    for (auto& corner : run.DecSusp) corner.SpringTravel = 0.002f;
+    DecRun(analysis::DecCol::LoadedSpringLength, 0.005f);
+    for (auto& corner : analysis::DecelerationCode().DecSusp) corner.SpringTravel = 0.002f;
     charts::DrawDecelerationGraph(7, w);
     EXPECT_EQ(w.CurrentGraph(), 9);
     auto front = w.Curves(charts::kBlack);

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (when run as root; otherwise names the missing
-# ones and stops), then configures and builds into build/.
+# ones and stops), then configures and builds into build/: the targets named as arguments, or
+# everything (the tests and benchmarks too) when none is named.
+#   bash scripts/setup.sh chassislab   # the program, its folder, sounds and manual (run.sh)
+#   bash scripts/setup.sh              # everything (test.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -36,4 +39,8 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)"
+if [ $# -gt 0 ]; then
+  cmake --build build -j "$(nproc)" --target "$@"
+else
+  cmake --build build -j "$(nproc)"
+fi

@@ -187,14 +187,9 @@ void Live_BlowTyres_Click(Main& form);
 void Analysis_AccCalc_Click(Main& form);
 void Analysis_DecCalc_Click(Main& form);
 void Analysis_AccPrecision_Click(Main& form);
+// A search box's change; Return and the focus leaving the box end a person's edit there.
 void Analysis_AccSearchInput_Change(Main& form, int index);
-void Analysis_AccSearchInput_KeyPress(Main& form, int index, int& keyAscii);
-void Analysis_AccSearchInput_GotFocus(Main& form, int index);
-void Analysis_AccSearchInput_LostFocus(Main& form, int index);
 void Analysis_DecSearchInput_Change(Main& form, int index);
-void Analysis_DecSearchInput_KeyPress(Main& form, int index, int& keyAscii);
-void Analysis_DecSearchInput_GotFocus(Main& form, int index);
-void Analysis_DecSearchInput_LostFocus(Main& form, int index);
 void Analysis_AccGraphData_Click(Main& form, int index);
 void Analysis_DecGraphData_Click(Main& form, int index);
 void Analysis_SuspDampGraphCombo_Click(Main& form);

@@ -100,14 +100,19 @@ void SearchInputCommit(const SearchBoxes& s, int index) {
     s.Search();
 }
 
-void SearchInputKeyPress(const SearchBoxes& s, int index, int keyAscii) {
-    if (Valid(index) && TypedEditKey(s.Edits[At(index)], keyAscii)) SearchInputCommit(s, index);
-}
-
-void SearchInputFocus(const SearchBoxes& s, int index, bool focused) {
-    if (!Valid(index)) return;
-    s.Edits[At(index)].Focused = focused;
-    if (!focused) SearchInputCommit(s, index);
+// One run's three boxes: a change searches; Return and the focus leaving end an edit.
+void InstallSearchBoxes(Main* f, SearchBoxes (*boxes)(Main&), void (*change)(Main&, int)) {
+    boxes(*f).Boxes.ForEach([f, boxes, change](int i, platform::TextBox& b) {
+        b.Change = [f, i, change] { change(*f, i); };
+        b.KeyPress = [f, i, boxes](int& key) {
+            if (TypedEditKey(boxes(*f).Edits[At(i)], key)) SearchInputCommit(boxes(*f), i);
+        };
+        b.GotFocus = [f, i, boxes] { boxes(*f).Edits[At(i)].Focused = true; };
+        b.LostFocus = [f, i, boxes] {
+            boxes(*f).Edits[At(i)].Focused = false;
+            SearchInputCommit(boxes(*f), i);
+        };
+    });
 }
 
 }  // namespace
@@ -115,27 +120,9 @@ void SearchInputFocus(const SearchBoxes& s, int index, bool focused) {
 void Analysis_AccSearchInput_Change(Main& form, int index) {
     SearchInputChange(AccSearch(form), index);
 }
-void Analysis_AccSearchInput_KeyPress(Main& form, int index, int& keyAscii) {
-    SearchInputKeyPress(AccSearch(form), index, keyAscii);
-}
-void Analysis_AccSearchInput_GotFocus(Main& form, int index) {
-    SearchInputFocus(AccSearch(form), index, true);
-}
-void Analysis_AccSearchInput_LostFocus(Main& form, int index) {
-    SearchInputFocus(AccSearch(form), index, false);
-}
 
 void Analysis_DecSearchInput_Change(Main& form, int index) {
     SearchInputChange(DecSearch(form), index);
-}
-void Analysis_DecSearchInput_KeyPress(Main& form, int index, int& keyAscii) {
-    SearchInputKeyPress(DecSearch(form), index, keyAscii);
-}
-void Analysis_DecSearchInput_GotFocus(Main& form, int index) {
-    SearchInputFocus(DecSearch(form), index, true);
-}
-void Analysis_DecSearchInput_LostFocus(Main& form, int index) {
-    SearchInputFocus(DecSearch(form), index, false);
 }
 
 void ConvertSearchInputs(Main& form, core::Quantity q, double oldFactor, double newFactor) {
@@ -209,18 +196,8 @@ void InstallAnalysisInputHandlers(Main& form) {
     form.Analysis_AccCalc->Click = [f] { Analysis_AccCalc_Click(*f); };
     form.Analysis_DecCalc->Click = [f] { Analysis_DecCalc_Click(*f); };
     form.Analysis_AccPrecision->Click = [f] { Analysis_AccPrecision_Click(*f); };
-    form.Analysis_AccSearchInput.ForEach([f](int i, platform::TextBox& b) {
-        b.Change = [f, i] { Analysis_AccSearchInput_Change(*f, i); };
-        b.KeyPress = [f, i](int& key) { Analysis_AccSearchInput_KeyPress(*f, i, key); };
-        b.GotFocus = [f, i] { Analysis_AccSearchInput_GotFocus(*f, i); };
-        b.LostFocus = [f, i] { Analysis_AccSearchInput_LostFocus(*f, i); };
-    });
-    form.Analysis_DecSearchInput.ForEach([f](int i, platform::TextBox& b) {
-        b.Change = [f, i] { Analysis_DecSearchInput_Change(*f, i); };
-        b.KeyPress = [f, i](int& key) { Analysis_DecSearchInput_KeyPress(*f, i, key); };
-        b.GotFocus = [f, i] { Analysis_DecSearchInput_GotFocus(*f, i); };
-        b.LostFocus = [f, i] { Analysis_DecSearchInput_LostFocus(*f, i); };
-    });
+    InstallSearchBoxes(f, &AccSearch, &Analysis_AccSearchInput_Change);
+    InstallSearchBoxes(f, &DecSearch, &Analysis_DecSearchInput_Change);
     form.Analysis_AccGraphData.ForEach([f](int i, platform::ComboBox& c) {
         c.Click = [f, i] { Analysis_AccGraphData_Click(*f, i); };
     });

@@ -168,7 +168,7 @@ AccSearchOutcome SearchAccRunTexts(float dt, const std::array<std::string, 3>& b
     const double speedFactor = o.UnitFactorSpeed;
     const double distFactor = o.UnitFactorDistanceLarge;
     auto toSI = [](std::string_view text, double factor) {
-        return factor == 0.0 ? 0.0 : core::Val(text) / factor;
+        return factor == 0.0 ? 0.0 : core::TypedVal(text) / factor;
     };
     double a = toSI(boxes[0], speedFactor);
     double b = toSI(boxes[1], speedFactor);

@@ -27,15 +27,18 @@ int HexDigitValue(char c) {
     return -1;
 }
 
-// "&H..." or "&O..." after the "&": the digits that follow, as a plain non-negative value.
-double ReadRadix(std::string_view t, std::size_t i, int radix) {
+// "&H..." or "&O..." after the "&": the digits that follow, as a plain non-negative value
+// (whole when there is at least one digit and nothing else follows them).
+TypedNumber ReadRadix(std::string_view t, std::size_t i, int radix) {
     double v = 0.0;
+    bool anyDigit = false;
     for (i = SkipBlanks(t, i); i < t.size(); i = SkipBlanks(t, i + 1)) {
         const int d = HexDigitValue(t[i]);
         if (d < 0 || d >= radix) break;
         v = v * radix + d;
+        anyDigit = true;
     }
-    return v;
+    return {v, anyDigit && i >= t.size()};
 }
 
 // Decimal text of a finite value, rounded to `digits` significant digits, split into its
@@ -125,17 +128,17 @@ Converted<T> ConvertChecked(double v) {
     return {static_cast<T>(r), true};
 }
 
-}  // namespace
-
-double Val(std::string_view t) {
+// The longest leading number of the text (the reading Val describes), and whether nothing but
+// blanks follows it.
+TypedNumber ParseNumber(std::string_view t) {
     std::size_t i = SkipBlanks(t, 0);
-    if (i >= t.size()) return 0.0;
+    if (i >= t.size()) return {};
 
     if (t[i] == '&') {
         const std::size_t k = SkipBlanks(t, i + 1);
         if (k < t.size() && (t[k] == 'H' || t[k] == 'h')) return ReadRadix(t, k + 1, 16);
         if (k < t.size() && (t[k] == 'O' || t[k] == 'o')) return ReadRadix(t, k + 1, 8);
-        return 0.0;
+        return {};
     }
 
     // Gather the number without its blanks into a clean text for from_chars.
@@ -158,7 +161,7 @@ double Val(std::string_view t) {
             break;
         }
     }
-    if (!anyDigit) return 0.0;
+    if (!anyDigit) return {};
 
     // Exponent: taken only when at least one digit follows the E (or D, the double-precision
     // exponent letter: "1D3" is 1000) and its sign.
@@ -174,7 +177,10 @@ double Val(std::string_view t) {
             exp.push_back(t[k]);
             expDigit = true;
         }
-        if (expDigit) clean += exp;
+        if (expDigit) {
+            clean += exp;
+            i = k;
+        }
     }
 
     double v = 0.0;
@@ -189,8 +195,21 @@ double Val(std::string_view t) {
     } else if (res.ec != std::errc{}) {
         v = 0.0;
     }
-    return negative ? -v : v;
+    return {negative ? -v : v, i >= t.size()};
 }
+
+}  // namespace
+
+double Val(std::string_view t) { return ParseNumber(t).Value; }
+
+TypedNumber ReadTypedNumber(std::string_view text) {
+    std::string pointed(text);
+    for (char& c : pointed)
+        if (c == ',') c = '.';
+    return ParseNumber(pointed);
+}
+
+double TypedVal(std::string_view text) { return ReadTypedNumber(text).Value; }
 
 Converted<int16_t> CIntChecked(double v) { return ConvertChecked<int16_t>(v); }
 Converted<int32_t> CLngChecked(double v) { return ConvertChecked<int32_t>(v); }

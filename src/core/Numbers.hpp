@@ -31,6 +31,18 @@ inline constexpr bool FromVbBool(int v) { return v != 0; }
 // Never throws; the result never depends on the locale.
 double Val(std::string_view text);
 
+// A number a person typed into a box. Read as Val reads it, except that a comma is taken as
+// the decimal point too ("100,5" is 100.5), whatever the keyboard or the locale. `Whole` says
+// whether the text is that number and nothing else (blanks around and inside it allowed, as
+// Val skips them): empty text, "-", "3x" and "1.2.3" are not whole numbers.
+struct TypedNumber {
+    double Value = 0.0;  // the leading number, 0 when there is none
+    bool Whole = false;
+};
+TypedNumber ReadTypedNumber(std::string_view text);
+// The value alone, for boxes that read any text as its leading number (0 when there is none).
+double TypedVal(std::string_view text);
+
 // Result of a checked conversion: the clamped value and whether it was in range.
 template <typename T>
 struct Converted {

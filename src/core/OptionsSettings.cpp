@@ -208,7 +208,7 @@ std::string UnitValueText(Quantity q, double internal) {
 }
 
 double UnitInputValue(Quantity q, std::string_view typed) {
-    const double value = Val(typed);
+    const double value = TypedVal(typed);
     const double factor = UnitData(q).Factor;
     if (factor == 0.0) return 0.0;  // unit data not yet applied
     if (UnitExponent(q) < 0) return value == 0.0 ? 0.0 : factor / value;

@@ -42,6 +42,31 @@ TEST(Val, ReadsTheLongestLeadingNumber) {
     for (const auto& [text, expected] : cases) EXPECT_EQ(Val(text), expected) << text;
 }
 
+// A typed number takes the comma as the point, and tells a complete number from a text that
+// only begins with one (what a box refuses at the end of an edit).
+TEST(TypedNumber, TakesTheCommaAsThePointAndTellsAWholeNumber) {
+    struct Case {
+        const char* text;
+        double value;
+        bool whole;
+    };
+    const Case cases[] = {
+        {"100,5", 100.5, true}, {"2.5", 2.5, true}, {" -0,25 ", -0.25, true}, {"3,", 3.0, true},
+        {"1 2", 12.0, true}, {"1e3", 1000.0, true}, {"&H1F", 31.0, true},
+        {"1,2,3", 1.2, false}, {"35x", 35.0, false}, {"3e", 3.0, false},
+        {"", 0.0, false}, {"  ", 0.0, false}, {"-", 0.0, false}, {",", 0.0, false},
+        {"abc", 0.0, false}, {"&H", 0.0, false}};
+    for (const Case& c : cases) {
+        const core::TypedNumber n = core::ReadTypedNumber(c.text);
+        EXPECT_EQ(n.Value, c.value) << c.text;
+        EXPECT_EQ(n.Whole, c.whole) << c.text;
+        EXPECT_EQ(core::TypedVal(c.text), c.value) << c.text;
+    }
+    // Without a comma the value is Val's, to the bit.
+    for (const char* text : {"12.5xyz", "-.5e1", "1D3", "0.1", "7.5001"})
+        EXPECT_EQ(core::TypedVal(text), Val(text)) << text;
+}
+
 TEST(Val, IgnoresTheLocale) {
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     // scripts/setup.sh generates de_DE.UTF-8; without a decimal-comma locale the test would

@@ -75,4 +75,31 @@ TEST_F(DecelerationPage, SearchBoxCorrectionSearchesOnceMore) {
     EXPECT_EQ(Label(116), "0s");
 }
 
+// Typing "100" into the "from" box with 50 in the "to" box: the partial "1" and "10" are below
+// it, yet the "to" box is not overwritten while the person types; "100,5" reads 100.5.
+TEST_F(DecelerationPage, TypedSearchSpeedCorrectsNoBoxWhileTyping) {
+    core::SelectUnitByName(core::Quantity::Speed, "Kilometres per hour");  // starts at 198
+    w->Analysis_DecCalc->UserClick();
+    const auto& R = DecelerationCode().DecResults;
+    platform::TextBox& from = w->Analysis_DecSearchInput(0);
+    w->Analysis_DecSearchInput(2).SetText("0");
+    from.SetText("60");
+    w->Analysis_DecSearchInput(1).SetText("50");
+    from.UserFocus();
+    from.SetSelStart(0);
+    from.SetSelLength(2);
+    from.UserType("10");
+    EXPECT_EQ(w->Analysis_DecSearchInput(1).Text(), "50");
+    from.UserType("0");
+    const float t100 = R[analysis::DecRes::SearchTime];
+    EXPECT_GT(t100, 0.0f);
+    from.UserType(",5");
+    EXPECT_GT(R[analysis::DecRes::SearchTime], t100);
+    from.SetSelStart(0);
+    from.SetSelLength(static_cast<int>(from.Text().size()));
+    from.UserType("4");
+    from.UserLeave();
+    EXPECT_EQ(w->Analysis_DecSearchInput(1).Text(), "4");  // corrected once committed
+}
+
 }  // namespace

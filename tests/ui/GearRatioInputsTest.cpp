@@ -1,6 +1,6 @@
-// Gear-ratio rows: text and slider in step, the lowest ratio, the comma key, ratios beyond the
-// slider's range, the descending order of the forward gears (on code writes at once, on typed
-// edits when they are committed) and when gearing and the live state are rerun.
+// Gear-ratio rows: text and slider in step, texts that are no ratio, the comma key, ratios
+// beyond the slider's range, the descending order of the forward gears (on code writes at
+// once, on typed edits when they are committed) and when gearing and the live state are rerun.
 #include <algorithm>
 
 #include "SettingHandlersTestSupport.hpp"
@@ -45,42 +45,57 @@ TEST_F(GearRatioTest, SliderShowsItsRatioInTheShortestTextAndACommaArrivesAsAPoi
     EXPECT_EQ(Slider(8), 2500);
 }
 
-TEST_F(GearRatioTest, EmptyOrLowTextBecomesTheLowestRatioWithItsLastDigitSelected) {
-    Box(8).SetText("3.1");
-    TypeInto(8, "\b");  // clear it
-    EXPECT_EQ(Box(8).Text(), "0.5");
-    EXPECT_EQ(Box(8).SelStart(), 2);
-    EXPECT_EQ(Box(8).SelLength(), 1);
-    EXPECT_EQ(Slider(8), 500);
-    Box(8).UserType("7");
-    EXPECT_EQ(Box(8).Text(), "0.7");
+// A text that is no ratio (empty, a wrong key, below 0.5, beyond what a setup file holds)
+// moves nothing while it is typed and gives way to the last ratio when the edit is committed.
+TEST_F(GearRatioTest, TextThatIsNoRatioWaitsForTheCommitThenTheLastRatioComesBack) {
+    // One wrong key in 1st, then Tab: no gear becomes 0.5.
+    EXPECT_EQ(CallsOf([&] { TypeInto(1, "x"); }), Calls{});
+    EXPECT_EQ(Box(1).Text(), "x");
+    EXPECT_EQ(Slider(1), 3790);
+    Box(1).UserLeave();
+    EXPECT_EQ(Box(1).Text(), "3.79");
+    for (int g = 1; g <= 7; ++g)
+        EXPECT_EQ(Slider(g), core::design::GearRatio[static_cast<std::size_t>(g)].value) << g;
+
+    // Emptied and typed anew: the slider follows the ratios among the keystrokes only.
+    TypeInto(8, "\b");
+    EXPECT_EQ(Box(8).Text(), "");
+    EXPECT_EQ(Slider(8), 4000);
+    Box(8).UserType("0.7");
     EXPECT_EQ(Slider(8), 700);
+    Box(8).UserKey(platform::kKeyReturn);
+    EXPECT_EQ(Box(8).Text(), "0.7");
 
-    TypeInto(8, "abc");
-    EXPECT_EQ(Box(8).Text(), "0.5");
-    Box(8).UserType("3");  // 0.3 is below the lowest ratio
-    EXPECT_EQ(Box(8).Text(), "0.5");
-    EXPECT_EQ(Slider(8), 500);
+    // The ratio before the edit comes back, whatever ratios the keystrokes passed through.
+    for (const char* typed : {"0.3", "99999", "7.51", "1,2,3", "3x"}) {
+        TypeInto(8, typed);
+        Box(8).UserKey(platform::kKeyReturn);
+        EXPECT_EQ(Box(8).Text(), "0.7") << typed;
+        EXPECT_EQ(Slider(8), 700) << typed;
+    }
+    TypeInto(8, "7.5");  // the largest ratio a setup file holds
+    Box(8).UserLeave();
+    EXPECT_EQ(Slider(8), 7500);
 
-    Box(8).SetText("");  // from code too
-    EXPECT_EQ(Box(8).Text(), "0.5");
-    EXPECT_EQ(Slider(8), 500);
+    // Written by code, such a text is refused at once; a box that never held a ratio takes
+    // its slider's (reverse holds 1 to 8).
+    Box(8).SetText("");
+    EXPECT_EQ(Box(8).Text(), "7.5");
+    Box(0).SetText("8.5");
+    EXPECT_EQ(Box(0).Text(), "4");
+    Box(0).SetText("8");
+    EXPECT_EQ(Slider(0), 8000);
 }
 
-TEST_F(GearRatioTest, TextIsReadAsALeadingNumberAndBeyondTheRangeKeptAsTyped) {
-    Box(8).SetText(" 3 .7 2x");
+TEST_F(GearRatioTest, TextIsReadWithItsBlanksAndBeyondANarrowedRangeKeptAsTyped) {
+    Box(8).SetText(" 3 .7 2");
     EXPECT_EQ(Slider(8), 3720);
-    EXPECT_EQ(Box(8).Text(), " 3 .7 2x");
+    EXPECT_EQ(Box(8).Text(), " 3 .7 2");
     Box(8).SetText("4.0625");  // 4062.5 rounds half to even
     EXPECT_EQ(Slider(8), 4062);
     EXPECT_EQ(Box(8).Text(), "4.0625");  // the text keeps the typed precision
 
-    // Beyond the slider's range the text stays and the slider sits at its limit.
-    TypeInto(1, "9");
-    Box(1).UserKey(platform::kKeyReturn);
-    EXPECT_EQ(Box(1).Text(), "9");
-    EXPECT_EQ(Slider(1), 7500);
-    // A narrowed range clamps the same way.
+    // A narrowed range puts the slider at its limit and keeps the text.
     w->Set_GearRatioSlider(8).SetMax(5000);
     Box(8).SetText("6.2");
     EXPECT_EQ(Box(8).Text(), "6.2");

@@ -57,4 +57,45 @@ TEST_F(MainAccelerationHandlersTest, SearchBoxesSearchAndCorrectThemselvesOnce) 
     EXPECT_GT(searched, 0.0f);
 }
 
+// Typing "25" into the "to" box with 10 in the "from" box: the partial "2" would be corrected
+// to 10, yet it stays as typed; the search follows each keystroke that makes a number (a comma
+// is the point), and a correction or a text that is no number waits for the commit.
+TEST_F(MainAccelerationHandlersTest, TypedSearchSpeedIsCorrectedOnlyWhenCommitted) {
+    w->Analysis_AccCalc->Click();
+    const auto& R = AccelerationCode().AccResults;
+    platform::TextBox& to = w->Analysis_AccSearchInput(1);
+    w->Analysis_AccSearchInput(2).SetText("100");
+    w->Analysis_AccSearchInput(0).SetText("10");
+    to.SetText("20");
+    const float t20 = R[analysis::AccRes::SearchTime];
+    auto retype = [&](const std::string& text) {
+        to.UserFocus();
+        to.SetSelStart(0);
+        to.SetSelLength(static_cast<int>(to.Text().size()));
+        to.UserType(text);
+    };
+
+    retype("2");
+    EXPECT_EQ(to.Text(), "2");
+    EXPECT_EQ(R[analysis::AccRes::SearchTime], t20);  // nothing searched on 10 to 2
+    to.UserType("5");
+    EXPECT_EQ(to.Text(), "25");
+    const float t25 = R[analysis::AccRes::SearchTime];
+    EXPECT_GT(t25, t20);
+    to.UserType(",5");
+    EXPECT_GT(R[analysis::AccRes::SearchTime], t25);  // 25.5, not 25
+    to.UserKey(platform::kKeyReturn);
+    EXPECT_EQ(to.Text(), "25,5");
+
+    retype("5");
+    EXPECT_EQ(to.Text(), "5");
+    to.UserKey(platform::kKeyReturn);
+    EXPECT_EQ(to.Text(), "10");  // "from" above "to" is corrected at the commit
+
+    retype("\b");
+    retype("x");
+    to.UserLeave();
+    EXPECT_EQ(to.Text(), "10");  // no number: the number before the edit comes back
+}
+
 }  // namespace

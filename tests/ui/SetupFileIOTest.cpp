@@ -313,7 +313,13 @@ TEST_F(SetupFileIOTest, UnstorableGearRatioRefusesTheSaveNamingTheGear) {
     ui::ApplySetupControlValues(*m, DistinctValues());
     const std::string path = SetupPath("Car One_gears.set");
     vehtest::WriteFile(path, "the old file");
-    m->Set_GearRatioText(3).SetText("9");
+    // A ratio typed and not yet committed (the save chosen from the menu, the box still
+    // holding the focus).
+    platform::TextBox& third = m->Set_GearRatioText(3);
+    third.UserFocus();
+    third.SetSelStart(0);
+    third.SetSelLength(static_cast<int>(third.Text().size()));
+    third.UserType("9");
     ClearMessages();
     EXPECT_FALSE(Save(path));
     ASSERT_EQ(Shown().size(), 1u);

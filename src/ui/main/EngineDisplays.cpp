@@ -13,7 +13,7 @@ namespace ui {
 
 namespace {
 
-double N(const platform::TextBox& box) { return core::Val(box.Text()); }
+double N(const platform::TextBox& box) { return core::TypedVal(box.Text()); }
 
 }  // namespace
 

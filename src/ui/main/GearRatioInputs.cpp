@@ -1,9 +1,12 @@
 #include "ui/main/GearRatioInputs.hpp"
 
+#include <optional>
+
 #include "core/GlobalChassisLab.hpp"
 #include "core/ScopedValue.hpp"
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
+#include "files/SetupFile.hpp"
 #include "platform/Controls.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/SettingHandlers.hpp"
@@ -15,12 +18,30 @@ namespace {
 constexpr int kGearBoxes = 9;
 constexpr double kSliderPerRatio = 1000.0;  // slider value = ratio x 1000
 constexpr double kLowestRatio = 0.5;
-constexpr const char* kLowestRatioText = "0.5";
 
 GearRatioEditState& Edits() { return SettingHandlers().GearEdits; }
 SettingRoutines& R() { return SettingHandlers().Routines; }
 bool Valid(int index) { return index >= 0 && index < kGearBoxes; }
 std::size_t At(int index) { return static_cast<std::size_t>(index); }
+TypedEdit& Edit(int index) { return Edits().Boxes[At(index)]; }
+
+// The ratio of a text that is a whole number, at least the lowest ratio and one the setup
+// file can hold for the row; none for anything else.
+std::optional<double> RatioOf(int index, const std::string& text) {
+    const core::TypedNumber n = core::ReadTypedNumber(text);
+    if (!n.Whole || !(n.Value >= kLowestRatio) || !files::SetupRatioStorable(index, n.Value))
+        return std::nullopt;
+    return n.Value;
+}
+
+// Puts back the ratio the box held before the person's edit, as code writes it (its handler
+// orders the neighbours and recalculates). A box that never held one takes its slider's.
+void RestoreLastValid(Main& form, int index) {
+    const std::string& last = Edit(index).LastValidText;
+    const std::string text =
+        last.empty() ? GearRatioSliderText(form.Set_GearRatioSlider(index).Value()) : last;
+    if (RatioOf(index, text)) WriteAsCode(form.Set_GearRatioText(index), Edit(index), text);
+}
 
 // Keeps the forward gears in descending order around gear `index` by moving its neighbours'
 // sliders; each move writes the neighbour's text, whose handler orders its own neighbours in
@@ -50,10 +71,18 @@ void RecalcWhenInOrder(Main& form) {
     platform::Raise(R().AnalyseLiveState);
 }
 
-// A typed edit is finished: put the neighbours in order and recalculate.
+// A typed edit is finished: a text that is no ratio gives way to the ratio before the edit; a
+// ratio is kept, puts the neighbours in order and recalculates.
 void Commit(Main& form, int index) {
-    if (!Valid(index) || !Edits().Uncommitted[At(index)]) return;
-    Edits().Uncommitted[At(index)] = false;
+    TypedEdit& e = Edit(index);
+    if (!e.Uncommitted) return;
+    e.Uncommitted = false;
+    const std::string& text = form.Set_GearRatioText(index).Text();
+    if (!RatioOf(index, text)) {
+        RestoreLastValid(form, index);
+        return;
+    }
+    e.LastValidText = text;
     if (!NotLoading() || !NotSuppressed()) return;
     OrderNeighbours(form, index);
     RecalcWhenInOrder(form);
@@ -65,70 +94,51 @@ std::string GearRatioSliderText(int value) { return core::DoubleText(value / kSl
 
 void Set_GearRatioText_Change(Main& form, int index) {
     if (!Valid(index)) return;
-    auto& e = Edits();
-    // A change the person makes (a typed key, or any change while the box has the focus)
-    // waits for Return or the focus leaving before the neighbours are ordered.
-    const bool byPerson = e.KeyTyped[At(index)] || e.Focused[At(index)];
-    e.KeyTyped[At(index)] = false;
-
+    const bool byPerson = TakePersonEdit(Edit(index));
     platform::TextBox& box = form.Set_GearRatioText(index);
-    if (!(core::Val(box.Text()) >= kLowestRatio)) {
-        // Below the lowest ratio, empty or not a number: the lowest ratio, with its last digit
-        // selected so the next key typed replaces it. The new text runs this handler again.
-        e.KeyTyped[At(index)] = byPerson;
-        box.SetText(kLowestRatioText);
-        e.KeyTyped[At(index)] = false;
-        box.SetSelStart(2);
-        box.SetSelLength(1);
+    const std::optional<double> ratio = RatioOf(index, box.Text());
+    if (!ratio) {
+        // Typing passes through texts that are no ratio ("", "0.", "9"): they wait for the
+        // commit, and the slider and the analyses keep the last ratio. Code's are refused.
+        if (!byPerson) RestoreLastValid(form, index);
         return;
     }
+    if (!byPerson) Edit(index).LastValidText = box.Text();
 
     {
         // The slider follows whatever the flags; its handler leaves this text as typed (a
-        // ratio beyond the slider's range puts the slider at its limit).
-        const core::ScopedValue<bool> fromText(e.SliderFromText[At(index)], true);
-        form.Set_GearRatioSlider(index).SetValue(
-            core::CLng(core::Val(box.Text()) * kSliderPerRatio));
+        // ratio beyond a narrowed slider range puts the slider at its limit).
+        const core::ScopedValue<bool> fromText(Edits().SliderFromText[At(index)], true);
+        form.Set_GearRatioSlider(index).SetValue(core::CLng(*ratio * kSliderPerRatio));
     }
 
     if (!NotLoading() || !NotSuppressed()) return;
-    if (byPerson) {
-        e.Uncommitted[At(index)] = true;
-    } else {
-        e.Uncommitted[At(index)] = false;
-        OrderNeighbours(form, index);
-    }
+    // The neighbours follow a person's edit only once it is committed.
+    if (!byPerson) OrderNeighbours(form, index);
     RecalcWhenInOrder(form);
 }
 
 void Set_GearRatioText_KeyPress(Main& form, int index, int& keyAscii) {
     if (!Valid(index)) return;
     if (keyAscii == ',') keyAscii = '.';  // whatever the keyboard, the point is the separator
-    if (keyAscii == platform::kKeyReturn) {
-        Commit(form, index);
-    } else if (keyAscii == platform::kKeyBack || keyAscii >= 32) {
-        Edits().KeyTyped[At(index)] = true;
-    }
+    if (TypedEditKey(Edit(index), keyAscii)) Commit(form, index);
 }
 
 void Set_GearRatioText_GotFocus(Main&, int index) {
-    if (Valid(index)) Edits().Focused[At(index)] = true;
+    if (Valid(index)) Edit(index).Focused = true;
 }
 
 void Set_GearRatioText_LostFocus(Main& form, int index) {
     if (!Valid(index)) return;
-    Edits().Focused[At(index)] = false;
+    Edit(index).Focused = false;
     Commit(form, index);
 }
 
 void Set_GearRatioSlider_Scroll(Main& form, int index) {
-    if (!Valid(index)) return;
-    auto& e = Edits();
-    if (e.SliderFromText[At(index)]) return;
+    if (!Valid(index) || Edits().SliderFromText[At(index)]) return;
     // A slider moved by the person or by code replaces the text (and any edit in progress).
-    e.KeyTyped[At(index)] = false;
-    form.Set_GearRatioText(index).SetText(
-        GearRatioSliderText(form.Set_GearRatioSlider(index).Value()));
+    WriteAsCode(form.Set_GearRatioText(index), Edit(index),
+                GearRatioSliderText(form.Set_GearRatioSlider(index).Value()));
 }
 
 void InstallGearRatioHandlers(Main& form) {

@@ -21,6 +21,11 @@ void WriteResults(Main& form, const analysis::AccResultTexts& texts) {
 
 }  // namespace
 
+SearchBoxHoldState& SearchBoxHolds() {
+    static SearchBoxHoldState state;
+    return state;
+}
+
 analysis::AccRunInputs ReadAccRunInputs(const Main& form) {
     analysis::AccRunInputs in;
     in.TractionControl = form.Set_TC->Value() != 0;
@@ -40,7 +45,7 @@ analysis::AccRunLinks AccelerationLinks(Main& form) {
                                           f->Analysis_AccSearchInput(2).Text()};
     };
     links.WriteSearchInput = [f](int box, const std::string& text) {
-        f->Analysis_AccSearchInput(box).SetText(text);
+        if (!SearchBoxHolds().HoldCorrections) f->Analysis_AccSearchInput(box).SetText(text);
     };
     links.ShowAccSearchResults = [f](const std::vector<core::Caption>& texts) {
         WriteCaptions(*f, texts);

@@ -28,6 +28,14 @@ void SearchAccRun(Main& form, float& timeStep);
 // The summary texts of the stored run in the current units.
 void ShowAccResults(Main& form);
 
+// The search boxes of both runs. While a person is still typing into one, a search that
+// would correct a box leaves it as typed and shows nothing: the correction waits for the end
+// of the edit.
+struct SearchBoxHoldState {
+    bool HoldCorrections = false;
+};
+SearchBoxHoldState& SearchBoxHolds();
+
 // The unit labels beside the search boxes of both runs: Analysis_AccLabel(38) and
 // Analysis_DecLabel(15) the speed unit, Analysis_AccLabel(39) and Analysis_DecLabel(16) the
 // large-distance unit. Written at start-up and by every search, so a change of either unit

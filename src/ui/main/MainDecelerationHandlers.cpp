@@ -45,7 +45,7 @@ analysis::DecRunLinks DecelerationLinks(Main& form) {
                                           f->Analysis_DecSearchInput(2).Text()};
     };
     links.WriteSearchInput = [f](int box, const std::string& text) {
-        f->Analysis_DecSearchInput(box).SetText(text);
+        if (!SearchBoxHolds().HoldCorrections) f->Analysis_DecSearchInput(box).SetText(text);
     };
     links.ShowDecSearchResults = [f](const std::vector<core::Caption>& texts) {
         WriteCaptions(*f, texts);

@@ -6,6 +6,7 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
+#include "core/ScopedValue.hpp"
 #include "files/FileHelpers.hpp"
 #include "platform/Controls.hpp"
 #include "ui/main/AnalysisChain.hpp"
@@ -112,6 +113,27 @@ void BindSlider(platform::Slider& slider, std::function<void()> handler, bool us
         slider.Change = std::move(handler);
         slider.Click = nullptr;
     }
+}
+
+// ---- Typed edits ----
+
+bool TypedEditKey(TypedEdit& edit, int keyAscii) {
+    if (keyAscii == platform::kKeyReturn) return true;
+    if (keyAscii == platform::kKeyBack || keyAscii >= 32) edit.KeyTyped = true;
+    return false;
+}
+
+bool TakePersonEdit(TypedEdit& edit) {
+    const bool byPerson = edit.KeyTyped || edit.Focused;
+    edit.KeyTyped = false;
+    edit.Uncommitted = byPerson;
+    return byPerson;
+}
+
+void WriteAsCode(platform::TextBox& box, TypedEdit& edit, const std::string& text) {
+    const core::ScopedValue<bool> byCode(edit.Focused, false);
+    edit.KeyTyped = false;
+    box.SetText(text);
 }
 
 // ---- Sound ----

@@ -25,9 +25,11 @@
 #include <string>
 
 #include "core/Numbers.hpp"
+#include "core/Units.hpp"
 
 namespace platform {
 class Slider;
+class TextBox;
 }
 
 namespace ui {
@@ -66,14 +68,28 @@ struct SettingRoutines {
     std::function<void()> ShowMakeLevelRide;
 };
 
-// Per gear-ratio box (index 0 reverse, 1..7 forward gears, 8 final drive): where an edit by
-// the user stands. A typed edit is committed by Return or by the box losing focus; only then
-// are the neighbouring gears put in order.
+// Where a person's edit of one number box stands. Typing changes the text key by key; the
+// edit is committed by Return or by the box losing the focus, and only then run the rules that
+// change other boxes. A text that holds no valid value at the commit gives way to the value
+// the box held before the edit.
+struct TypedEdit {
+    bool KeyTyped = false;      // a key was typed: the next Change is the person's
+    bool Focused = false;       // the box has the focus (between GotFocus and LostFocus)
+    bool Uncommitted = false;   // the person changed the text since the last commit
+    std::string LastValidText;  // the last valid text written by code or committed ("": none)
+};
+
+// The gear-ratio boxes (index 0 reverse, 1..7 forward gears, 8 final drive).
 struct GearRatioEditState {
-    std::array<bool, 9> KeyTyped{};        // a key was typed; the next Change is the user's edit
-    std::array<bool, 9> Focused{};         // the box has the focus (between GotFocus and LostFocus)
-    std::array<bool, 9> Uncommitted{};     // the text was edited and the order not yet checked
+    std::array<TypedEdit, 9> Boxes;
     std::array<bool, 9> SliderFromText{};  // the box's own handler is moving its slider
+};
+
+// The search boxes of the two runs (0 from speed, 1 to speed, 2 distance).
+struct SearchEditState {
+    std::array<TypedEdit, 3> Acc;
+    std::array<TypedEdit, 3> Dec;
+    bool Converting = false;  // being rewritten in a new unit: the unit's redisplay searches
 };
 
 struct SettingHandlersState {
@@ -83,12 +99,13 @@ struct SettingHandlersState {
     // The aerodynamic speed chart shows lift (true) or the resistances (false).
     core::VbBool AeroGraphMode = core::VbFalse;
     GearRatioEditState GearEdits;
+    SearchEditState SearchEdits;
 };
 
 SettingHandlersState& SettingHandlers();
 
 // The routines of the tree that act on GlobalChassisLab().MainForm (looked up at each call,
-// so a routine outlives no window). Routines not yet available stay empty.
+// so a routine outlives no window).
 SettingRoutines DefaultSettingRoutines();
 
 // Resets SettingHandlers() with the default routines and attaches every handler of this unit,
@@ -106,6 +123,21 @@ bool NotLoading();           // FormLoading False
 // Attaches a slider's working handler: on Scroll and Change (a value written by code runs it),
 // or, with userOnly, on Scroll and Click (code writes run nothing).
 void BindSlider(platform::Slider& slider, std::function<void()> handler, bool userOnly = false);
+
+// ---- Typed edits of number boxes ----
+// A key typed into the box: true for Return, which commits the edit; any other key that
+// edits the text makes the next change the person's.
+bool TypedEditKey(TypedEdit& edit, int keyAscii);
+// Whether the change being handled is the person's (a typed key, or any change while the box
+// has the focus). A person's change leaves the edit uncommitted; a change by code replaces it.
+bool TakePersonEdit(TypedEdit& edit);
+// Writes the text as code does, even while the box has the focus.
+void WriteAsCode(platform::TextBox& box, TypedEdit& edit, const std::string& text);
+
+// Rewrites the run searches' boxes that hold a quantity (speed: both speeds; large distance:
+// the distance) from the old display unit into the new one, so that the searches ask the same
+// question after a change of unit. Searches nothing: the unit's redisplay reruns them.
+void ConvertSearchInputs(Main& form, core::Quantity q, double oldFactor, double newFactor);
 
 // Plays a sound file of the program folder asynchronously; `name` becomes the full path. A
 // file that is missing or empty plays nothing and shows no message.
@@ -155,6 +187,7 @@ void Live_BlowTyres_Click(Main& form);
 void Analysis_AccCalc_Click(Main& form);
 void Analysis_DecCalc_Click(Main& form);
 void Analysis_AccPrecision_Click(Main& form);
+// A search box's change; Return and the focus leaving the box end a person's edit there.
 void Analysis_AccSearchInput_Change(Main& form, int index);
 void Analysis_DecSearchInput_Change(Main& form, int index);
 void Analysis_AccGraphData_Click(Main& form, int index);

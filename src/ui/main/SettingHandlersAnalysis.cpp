@@ -4,15 +4,20 @@
 
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/SteeringCode.hpp"
+#include "core/GlobalShared.hpp"
 #include "core/Numbers.hpp"
+#include "core/ScopedValue.hpp"
 #include "core/TextTable.hpp"
 #include "platform/Controls.hpp"
 #include "ui/main/Main.hpp"
+#include "ui/main/MainAccelerationHandlers.hpp"
 #include "ui/main/SettingHandlers.hpp"
 
 namespace ui {
 
 namespace {
+// Significant figures of a search box rewritten in a new unit.
+constexpr uint8_t kConvertedFigures = 5;
 SettingRoutines& R() { return SettingHandlers().Routines; }
 void Run(const std::function<void()>& routine) { platform::Raise(routine); }
 // An acceleration routine with the run's time step.
@@ -40,9 +45,104 @@ void Analysis_AccPrecision_Click(Main& form) {
             analysis::kAccTimeSteps[static_cast<std::size_t>(i)];
 }
 
-void Analysis_AccSearchInput_Change(Main&, int) { RunWithStep(R().SearchAccRun); }
+namespace {
 
-void Analysis_DecSearchInput_Change(Main&, int) { Run(R().SearchDecRun); }
+// One run's three search boxes, their edits and their search.
+struct SearchBoxes {
+    platform::ControlArray<platform::TextBox>& Boxes;
+    std::array<TypedEdit, 3>& Edits;
+    void (*Search)();
+};
+SearchBoxes AccSearch(Main& form) {
+    return {form.Analysis_AccSearchInput, SettingHandlers().SearchEdits.Acc,
+            [] { RunWithStep(R().SearchAccRun); }};
+}
+SearchBoxes DecSearch(Main& form) {
+    return {form.Analysis_DecSearchInput, SettingHandlers().SearchEdits.Dec,
+            [] { Run(R().SearchDecRun); }};
+}
+bool Valid(int index) { return index >= 0 && index <= 2; }
+std::size_t At(int index) { return static_cast<std::size_t>(index); }
+
+// A change written by code searches at once, and the search may correct a box. A person's
+// keystroke searches only when the text is a number, and a box the search would correct is
+// left as typed until the edit is committed.
+void SearchInputChange(const SearchBoxes& s, int index) {
+    if (!Valid(index)) return;
+    TypedEdit& edit = s.Edits[At(index)];
+    const bool byPerson = TakePersonEdit(edit);
+    const std::string& text = s.Boxes(index).Text();
+    const bool number = core::ReadTypedNumber(text).Whole;
+    if (number && !byPerson) edit.LastValidText = text;
+    if (SettingHandlers().SearchEdits.Converting) return;
+    if (!byPerson) {
+        s.Search();
+    } else if (number) {
+        const core::ScopedValue<bool> hold(SearchBoxHolds().HoldCorrections, true);
+        s.Search();
+    }
+}
+
+// The end of a person's edit: a text that is no number gives way to the number the box held
+// before (whose change searches); a number is kept and searches, and may now correct a box.
+void SearchInputCommit(const SearchBoxes& s, int index) {
+    TypedEdit& edit = s.Edits[At(index)];
+    if (!edit.Uncommitted) return;
+    edit.Uncommitted = false;
+    platform::TextBox& box = s.Boxes(index);
+    if (core::ReadTypedNumber(box.Text()).Whole) {
+        edit.LastValidText = box.Text();
+    } else if (box.Text() != edit.LastValidText) {
+        WriteAsCode(box, edit, edit.LastValidText);
+        return;
+    }
+    const core::ScopedValue<bool> byCode(edit.Focused, false);  // a correction is code's
+    s.Search();
+}
+
+// One run's three boxes: a change searches; Return and the focus leaving end an edit.
+void InstallSearchBoxes(Main* f, SearchBoxes (*boxes)(Main&), void (*change)(Main&, int)) {
+    boxes(*f).Boxes.ForEach([f, boxes, change](int i, platform::TextBox& b) {
+        b.Change = [f, i, change] { change(*f, i); };
+        b.KeyPress = [f, i, boxes](int& key) {
+            if (TypedEditKey(boxes(*f).Edits[At(i)], key)) SearchInputCommit(boxes(*f), i);
+        };
+        b.GotFocus = [f, i, boxes] { boxes(*f).Edits[At(i)].Focused = true; };
+        b.LostFocus = [f, i, boxes] {
+            boxes(*f).Edits[At(i)].Focused = false;
+            SearchInputCommit(boxes(*f), i);
+        };
+    });
+}
+
+}  // namespace
+
+void Analysis_AccSearchInput_Change(Main& form, int index) {
+    SearchInputChange(AccSearch(form), index);
+}
+
+void Analysis_DecSearchInput_Change(Main& form, int index) {
+    SearchInputChange(DecSearch(form), index);
+}
+
+void ConvertSearchInputs(Main& form, core::Quantity q, double oldFactor, double newFactor) {
+    if (oldFactor == newFactor || oldFactor == 0.0 || newFactor == 0.0) return;
+    int first = 0, last = -1;
+    if (q == core::Quantity::Speed) last = 1;
+    if (q == core::Quantity::DistanceLarge) first = last = 2;
+    const core::ScopedValue<bool> converting(SettingHandlers().SearchEdits.Converting, true);
+    for (const SearchBoxes& s : {AccSearch(form), DecSearch(form)}) {
+        for (int i = first; i <= last; ++i) {
+            platform::TextBox& box = s.Boxes(i);
+            const core::TypedNumber typed = core::ReadTypedNumber(box.Text());
+            if (!typed.Whole) continue;  // nothing to convert; the commit will restore it
+            // Five figures: the number a person would type for the same speed or distance.
+            const auto converted = static_cast<float>(typed.Value / oldFactor * newFactor);
+            WriteAsCode(box, s.Edits[At(i)],
+                        core::SingleText(core::RoundToSigFigs(converted, kConvertedFigures)));
+        }
+    }
+}
 
 void Analysis_AccGraphData_Click(Main&, int) {
     if (NotLoading()) RunWithStep(R().DrawAccGraph);
@@ -96,12 +196,8 @@ void InstallAnalysisInputHandlers(Main& form) {
     form.Analysis_AccCalc->Click = [f] { Analysis_AccCalc_Click(*f); };
     form.Analysis_DecCalc->Click = [f] { Analysis_DecCalc_Click(*f); };
     form.Analysis_AccPrecision->Click = [f] { Analysis_AccPrecision_Click(*f); };
-    form.Analysis_AccSearchInput.ForEach([f](int i, platform::TextBox& b) {
-        b.Change = [f, i] { Analysis_AccSearchInput_Change(*f, i); };
-    });
-    form.Analysis_DecSearchInput.ForEach([f](int i, platform::TextBox& b) {
-        b.Change = [f, i] { Analysis_DecSearchInput_Change(*f, i); };
-    });
+    InstallSearchBoxes(f, &AccSearch, &Analysis_AccSearchInput_Change);
+    InstallSearchBoxes(f, &DecSearch, &Analysis_DecSearchInput_Change);
     form.Analysis_AccGraphData.ForEach([f](int i, platform::ComboBox& c) {
         c.Click = [f, i] { Analysis_AccGraphData_Click(*f, i); };
     });

@@ -17,6 +17,7 @@
 #include "ui/main/EngineDisplays.hpp"
 #include "ui/main/Main.hpp"
 #include "ui/main/VehicleFormLayout.hpp"
+#include "ui/options/OptionsPanel.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 
 namespace ui {
@@ -157,6 +158,7 @@ void OpenVehicleEditor(Main& w) {
     w.VehData_EditExisting->SetEnabled(false);
     w.VehData_PhotoToggle->SetEnabled(false);
     DisableMenu(w, "OptionsPreferences");
+    AllowOptionsUnitChanges(false);
     w.MainLabel(6).SetVisible(true);
     w.VehDataFrame(9).SetVisible(true);
     w.VehData_NewName->SetVisible(true);
@@ -290,6 +292,7 @@ void CloseVehicleEditor(Main& w) {
     w.VehData_EditExisting->SetEnabled(g.VehicleCount > 0);
     w.VehData_PhotoToggle->SetEnabled(true);
     RestoreMenu(w, "OptionsPreferences");
+    AllowOptionsUnitChanges(true);
     w.MainLabel(5).SetVisible(true);
     w.Main_SelectVeh->SetVisible(true);
 

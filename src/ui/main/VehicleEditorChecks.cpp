@@ -20,7 +20,7 @@ namespace rg = vehicle::ranges;
 using In = EditorInput;
 
 // A box's number: the leading number of its text, 0 when there is none.
-double N(const TextBox& box) { return core::Val(box.Text()); }
+double N(const TextBox& box) { return core::TypedVal(box.Text()); }
 
 const auto& Units() { return core::OptionsSettings(); }
 

@@ -21,7 +21,7 @@ namespace {
 using platform::TextBox;
 
 // A box's number (leading number of the text, 0 when none), in double precision.
-double N(const TextBox& box) { return core::Val(box.Text()); }
+double N(const TextBox& box) { return core::TypedVal(box.Text()); }
 
 // A value for a Single field. The boxes without a range take any text, so a typed figure
 // beyond the Single range is held at the largest Single rather than stored as infinity.
@@ -57,7 +57,7 @@ vehicle::VehicleRecord ReadEditedVehicle(const Main& w, const vehicle::VehicleRe
     v.FuelTankPos.Y = Divided(*w.VehData_NewFuelTankPosY, 100);
     v.FuelTankPos.Z = Divided(*w.VehData_NewFuelTankPosZ, small);
     v.RefHeight = Divided(*w.VehData_NewRefPosZ, small);
-    v.MaxPassengers = core::CByte(core::Val(w.VehData_MaxPass->Text()));
+    v.MaxPassengers = core::CByte(core::TypedVal(w.VehData_MaxPass->Text()));
     for (int s = 0; s <= 1; ++s) {
         vehicle::PositionXYZ& seat = v.Seats[static_cast<std::size_t>(s)];
         seat.X = Divided(w.VehData_PassPosX(s), 100);
@@ -77,7 +77,7 @@ vehicle::VehicleRecord ReadEditedVehicle(const Main& w, const vehicle::VehicleRe
         e.LimitRPM = Rpm(*w.VehData_NewLimitRPM);
         e.FuelType = Index8(*w.VehData_NewFuelType);
         v.Drivetrain.DrivetrainEfficiency = Divided(*w.VehData_NewDrivetrainEff, 100);
-        v.Drivetrain.NumGears = core::CByte(core::Val(w.VehData_NewNumGears->Text()));
+        v.Drivetrain.NumGears = core::CByte(core::TypedVal(w.VehData_NewNumGears->Text()));
         v.Drivetrain.HasReverse = core::ToVbBool(w.VehData_NewRevGear->Value() != 0);
         v.Drivetrain.ShiftTime = Divided(*w.VehData_NewDrivetrainShiftTime, 1000);
         e.IdleTorqueFraction = static_cast<float>(w.VehData_NewIdleTorque->Value() / 100.0);

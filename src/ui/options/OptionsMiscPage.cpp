@@ -40,19 +40,19 @@ void RecalculateGearing() {
 // Replaces a box's text by `limit` when its number lies beyond it (the box's change handler
 // then runs again and finds the value in range). Returns true when it replaced the text.
 bool CorrectAbove(platform::TextBox& box, double limit, const char* limitText) {
-    if (core::Val(box.Text()) <= limit) return false;
+    if (core::TypedVal(box.Text()) <= limit) return false;
     box.SetText(limitText);
     return true;
 }
 bool CorrectBelowZero(platform::TextBox& box) {
-    if (core::Val(box.Text()) >= 0.0) return false;
+    if (core::TypedVal(box.Text()) >= 0.0) return false;
     box.SetText("0");
     return true;
 }
 
 // The fixed shift speed typed: a whole number of rpm, kept within what an engine can turn.
 int32_t FixedShiftRpmOf(const platform::TextBox& box) {
-    const double typed = core::Val(box.Text());
+    const double typed = core::TypedVal(box.Text());
     return core::CLng(std::clamp(typed, 0.0, static_cast<double>(core::kFixedShiftRpmMax)));
 }
 
@@ -140,7 +140,7 @@ void OptionsPanel::SpeedoError_Change() {
     // outer run goes on with the replaced text.
     CorrectAbove(*SpeedoError, core::kSpeedoErrorMaxPercent, "15");
     CorrectBelowZero(*SpeedoError);
-    Options().SpeedoErrorPercent = static_cast<float>(core::Val(SpeedoError->Text()));
+    Options().SpeedoErrorPercent = static_cast<float>(core::TypedVal(SpeedoError->Text()));
     RecalculateGearing();
 }
 
@@ -187,8 +187,8 @@ void OptionsPanel::AreaOffset_Change() {
     CorrectBelowZero(AreaOffset(1));
     // This handler does not test FormLoading: the offsets are only read by the area moves.
     if (core::FromVbBool(core::GlobalChassisLab().OptionsPanelFilling)) return;
-    Options().AreaOffsetX = static_cast<uint8_t>(core::CLng(core::Val(AreaOffset(0).Text())));
-    Options().AreaOffsetY = static_cast<uint8_t>(core::CLng(core::Val(AreaOffset(1).Text())));
+    Options().AreaOffsetX = static_cast<uint8_t>(core::CLng(core::TypedVal(AreaOffset(0).Text())));
+    Options().AreaOffsetY = static_cast<uint8_t>(core::CLng(core::TypedVal(AreaOffset(1).Text())));
 }
 
 }  // namespace ui

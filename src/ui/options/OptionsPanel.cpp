@@ -6,6 +6,7 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "ui/main/Main.hpp"
+#include "vehicle/VehCode.hpp"
 #include "ui/options/OptionsPanelFill.hpp"
 
 namespace ui {
@@ -48,6 +49,7 @@ OptionsPanel::OptionsPanel() : platform::Form("OptionsPanel") {
     BuildFrame();
     ShowDiagramSwitches();
     InstallHandlers();
+    AllowUnitChanges(!core::FromVbBool(vehicle::VehCode().EditorOpen));
     core::GlobalChassisLab().OptionsPanelForm = this;
 }
 
@@ -76,8 +78,18 @@ void InstallOptionsMenuEntry(Main& form) {
     form.OptionsPreferences->Click = [] { ShowOptionsPanel(); };
 }
 
+void AllowOptionsUnitChanges(bool allowed) {
+    if (OptionsPanel* w = ExistingOptionsPanel()) w->AllowUnitChanges(allowed);
+}
+
+void OptionsPanel::AllowUnitChanges(bool allowed) {
+    for (ComboBox* selector : UnitSelector) selector->SetEnabled(allowed);
+    SetUnits.ForEach([allowed](int, CommandButton& b) { b.SetEnabled(allowed); });
+    OptionsLoad->SetEnabled(allowed);
+}
+
 void OptionsPanel::InstallHandlers() {
-    Load = [this] { Form_Load(); };
+    Load = [this] { OptionsPanel_Form_Load(); };
     Select_Options->Click = [this] { Select_Options_Click(); };
     SetUnits.ForEach([this](int i, CommandButton& b) { b.Click = [this, i] { SetUnits_Click(i); }; });
     OptionsLoad->Click = [this] { OptionsLoad_Click(); };
@@ -87,7 +99,7 @@ void OptionsPanel::InstallHandlers() {
     InstallMiscHandlers();
 }
 
-void OptionsPanel::Form_Load() {
+void OptionsPanel::OptionsPanel_Form_Load() {
     // An instance the start-up has filled already had its load; a window opened anew after it
     // was closed fills its lists and shows the stored options.
     if (ContentsLoaded) return;

@@ -89,7 +89,7 @@ public:
     Array<TextBox> AreaOffset;        // 0 X, 1 Y
 
     // ---- Handlers ----
-    void Form_Load();
+    void OptionsPanel_Form_Load();
     void Select_Options_Click();
     void SetUnits_Click(int index);
     void OptionsLoad_Click();
@@ -127,6 +127,10 @@ public:
     // The value label of a scale slider (Label_XUnits or Label_YUnits of its group).
     Label& ScaleValueLabel(const core::GraphScaleSlider& s) const;
 
+    // Enables or disables everything that changes a unit: the 21 unit selectors, the three
+    // preset buttons and "Load Options".
+    void AllowUnitChanges(bool allowed);
+
 private:
     void BuildFrame();
     void BuildUnitsPage(platform::Container* page);
@@ -153,6 +157,12 @@ void ResetOptionsPanel();
 void ShowOptionsPanel();
 // Enables the main window's "Preferences" entry and makes it open this window.
 void InstallOptionsMenuEntry(Main& form);
+
+// The vehicle editor's boxes hold the vehicle's figures in the units in force, and storing
+// reads them back in the units then in force: while the editor is open no unit may change.
+// Opening the editor passes false, closing it true; a window created while the editor is open
+// starts with its unit choices disabled.
+void AllowOptionsUnitChanges(bool allowed);
 
 // The control names of each quantity: "Select_SpeedUnits", "Label_SpeedUnits", ...
 std::string UnitSelectorName(core::Quantity q);

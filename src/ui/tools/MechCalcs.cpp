@@ -136,7 +136,7 @@ void MechCalcs::CalcLeafSpring() {
     in.Span = ReadSingle(LeafSpringInput(0));
     in.Width = ReadSingle(LeafSpringInput(1));
     in.Thickness = ReadSingle(LeafSpringInput(2));
-    in.LeavesTyped = core::Val(LeafSpringInput(3).Text());
+    in.LeavesTyped = core::TypedVal(LeafSpringInput(3).Text());
     const int type = SelectLeafType->ListIndex();
     in.Type = type == 1   ? tools::LeafType::SemiEllipticProgressive
               : type == 2 ? tools::LeafType::QuarterElliptic
@@ -189,7 +189,7 @@ void MechCalcs::DiscMasterCylinders_Click() {
 }
 
 void MechCalcs::ApplyBiasBarEnabling() {
-    const bool biasBar = core::Val(DiscMasterCylinders->Text()) == 2.0;
+    const bool biasBar = core::TypedVal(DiscMasterCylinders->Text()) == 2.0;
     for (int box : {tools::BrakeBox::BiasThread, tools::BrakeBox::BiasLength,
                     tools::BrakeBox::BiasOffset})
         DiscBrakeInput(box).SetEnabled(biasBar);
@@ -211,7 +211,7 @@ void MechCalcs::CalcDiscBrakes() {
     for (std::size_t i = 0; i < 2; ++i)
         in.CalipersPerDisc[i] =
             ReadSingle(CalipersPerDisc(static_cast<int>(i)));
-    in.PadsPerCaliper = core::CInt(core::Val(PadsPerCaliper->Text()));
+    in.PadsPerCaliper = core::CInt(core::TypedVal(PadsPerCaliper->Text()));
     in.Friction = ReadSingle(DiscBrakeInput(B::Friction));
     in.DiscDiameter = {ReadSingle(DiscBrakeInput(B::FrontDisc)),
                        ReadSingle(DiscBrakeInput(B::RearDisc))};
@@ -270,7 +270,7 @@ void MechCalcs::ShowBellevilleStackResult(int index) {
     // The single disc's stiffness is typed in the display unit; no check (0 or negative is
     // used as read).
     const float stiffness =
-        tools::StackStiffness(c.Multiplier, core::Val(BellevilleStackSingleStiffness->Text()),
+        tools::StackStiffness(c.Multiplier, core::TypedVal(BellevilleStackSingleStiffness->Text()),
                               core::OptionsSettings().UnitFactorStiffness);
     BellevilleCalcLabel(102).SetCaption(core::UnitValueText(Quantity::Stiffness, stiffness));
     BellevilleCalcLabel(7).SetCaption(core::UnitSuffix(Quantity::Stiffness));

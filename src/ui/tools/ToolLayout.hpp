@@ -27,10 +27,10 @@ inline void MarkBox(platform::TextBox& box, bool valid) {
     box.SetBackColor(valid ? kBoxValid : kBoxInvalid);
 }
 
-// The number typed in a box (or picked in a list), read as Val reads it, as a Single.
+// The number typed in a box (or picked in a list), read as a typed number, as a Single.
 template <typename Control>
 float ReadSingle(const Control& box) {
-    return static_cast<float>(core::Val(box.Text()));
+    return static_cast<float>(core::TypedVal(box.Text()));
 }
 
 // A single control (index -1) or an element of a control array.

@@ -132,14 +132,14 @@ void FillTorqueDataTable(vehicle::EngineRecord& engine) {
     const auto& u = core::OptionsSettings();
     const double factor = u.UnitFactorARV;
 
-    float step = static_cast<float>(core::Val(window->UnitStepText->Text()) / factor);
+    float step = static_cast<float>(core::TypedVal(window->UnitStepText->Text()) / factor);
     if (!(step >= kMinStep)) step = kMinStep;  // also for a step that is no number
     if (window->StartRevsText->Text().empty()) {
         const float idle = static_cast<float>(engine.IdleSpeed * factor);
         window->StartRevsText->SetText(core::SingleText(core::RoundToSigFigs(
             idle, static_cast<uint8_t>(window->StartRevsText->MaxLength()))));
     }
-    float start = static_cast<float>(core::Val(window->StartRevsText->Text()) / factor);
+    float start = static_cast<float>(core::TypedVal(window->StartRevsText->Text()) / factor);
     if (start < engine.IdleSpeed) start = engine.IdleSpeed;
     if (start > engine.PowerPeakSpeed) start = engine.PowerPeakSpeed;
     if (start > engine.LimitSpeed) start = engine.LimitSpeed;

@@ -112,8 +112,9 @@ void UnitConv::Convert(ConvQuantity q) {
 }
 
 tools::TyreSizeChecks UnitConv::TyreChecks() const {
-    return tools::CheckTyreSize(core::Val(TyreWidthInput->Text()), core::Val(TyreHeightInput->Text()),
-                                core::Val(RimSizeInput->Text()));
+    return tools::CheckTyreSize(core::TypedVal(TyreWidthInput->Text()),
+                                core::TypedVal(TyreHeightInput->Text()),
+                                core::TypedVal(RimSizeInput->Text()));
 }
 
 void UnitConv::TyreBoxEdited(platform::TextBox& box, bool pass, const tools::TyreSizeChecks& checks) {
@@ -140,9 +141,9 @@ void UnitConv::CheckRim() {
 }
 
 void UnitConv::ConvertTyreSize() {
-    const double w = core::Val(TyreWidthInput->Text());
-    const double h = core::Val(TyreHeightInput->Text());
-    const double r = core::Val(RimSizeInput->Text());
+    const double w = core::TypedVal(TyreWidthInput->Text());
+    const double h = core::TypedVal(TyreHeightInput->Text());
+    const double r = core::TypedVal(RimSizeInput->Text());
     if (!tools::CheckTyreSize(w, h, r).All()) return;
     TyreOutput->SetCaption(tools::TyreSizeText(w, h, r));
 }

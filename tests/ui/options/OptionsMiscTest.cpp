@@ -45,6 +45,8 @@ TEST_F(OptionsMiscTest, SpeedometerErrorIsCorrectedInItsBoxAndRescalesTheGearSpe
     TypeOver(*panel->SpeedoError, "-3");
     EXPECT_EQ(panel->SpeedoError->Text(), "0");
     EXPECT_EQ(o.SpeedoErrorPercent, 0.0f);
+    TypeOver(*panel->SpeedoError, "2,5");  // a comma typed as the point
+    EXPECT_EQ(o.SpeedoErrorPercent, 2.5f);
     panel->SpeedoType(0).UserClick();
     EXPECT_FALSE(panel->SpeedoError->Enabled());
     EXPECT_EQ(o.SpeedoIndicated, core::VbFalse);

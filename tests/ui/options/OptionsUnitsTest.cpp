@@ -265,6 +265,69 @@ TEST_F(StartedOptionsTest, LoadingAnotherSpeedUnitRecomputesBothRunSummaries) {
     EXPECT_EQ(main->Analysis_DecLabel(15).Caption(), " mph");
 }
 
+// A change of speed or large-distance unit rewrites the run searches' boxes in the new unit:
+// 10 m/s does not become 10 mph.
+TEST_F(StartedOptionsTest, SearchBoxesFollowTheirUnit) {
+    auto& acc = main->Analysis_AccSearchInput;
+    auto& dec = main->Analysis_DecSearchInput;
+    acc(2).SetText("100");
+    acc(0).SetText("10");
+    acc(1).SetText("20");
+    dec(2).SetText("50");
+    dec(0).SetText("30");
+    dec(1).SetText("10");
+    const float searched = analysis::AccelerationCode().AccResults[analysis::AccRes::SearchTime];
+    Choose(Quantity::Speed, "Kilometres per hour");
+    EXPECT_EQ(acc(0).Text(), "36");
+    EXPECT_EQ(acc(1).Text(), "72");
+    EXPECT_EQ(dec(0).Text(), "108");
+    EXPECT_EQ(dec(1).Text(), "36");
+    EXPECT_EQ(acc(2).Text(), "100");
+    EXPECT_NEAR(analysis::AccelerationCode().AccResults[analysis::AccRes::SearchTime], searched,
+                0.011f);  // the same speeds, within a step of the run
+    Choose(Quantity::Speed, "Miles per hour");
+    EXPECT_EQ(acc(0).Text(), "22.369");  // five figures
+    Choose(Quantity::DistanceLarge, "Kilometres");
+    EXPECT_EQ(acc(2).Text(), "0.1");
+    EXPECT_EQ(dec(2).Text(), "0.05");
+    EXPECT_EQ(acc(0).Text(), "22.369");
+}
+
+// The vehicle editor's boxes hold the vehicle in the units in force: while it is open no unit
+// can change, so updating an untouched vehicle stores what it held.
+TEST_F(StartedOptionsTest, UnitsCannotChangeWhileTheVehicleEditorIsOpen) {
+    panel->Show();
+    main->VehData_Modification->SetVisible(true);
+    const float mass = core::GlobalChassisLab().CurrentVehicle.BodyMass;
+    main->VehData_EditExisting->UserClick();
+    Choose(Quantity::Mass, "Pounds");
+    panel->SetUnits(2).UserClick();
+    panel->OptionsLoad->UserClick();
+    for (std::size_t i = 0; i < core::kQuantityCount; ++i) {
+        EXPECT_FALSE(panel->Select(core::QuantityAt(i)).Enabled()) << i;
+        EXPECT_EQ(core::UnitData(core::QuantityAt(i)).Index, 0) << i;
+    }
+    main->VehData_UpdateVeh->UserClick();
+    EXPECT_NEAR(core::GlobalChassisLab().CurrentVehicle.BodyMass, mass, mass * 1e-6f);
+
+    // Closed again, the choices are back.
+    EXPECT_TRUE(panel->SetUnits(2).Enabled());
+    EXPECT_TRUE(panel->OptionsLoad->Enabled());
+    Choose(Quantity::Mass, "Pounds");
+    EXPECT_EQ(core::UnitData(Quantity::Mass).Index, 2);
+
+    // A window created while the editor is open starts with them disabled.
+    main->VehData_EditExisting->UserClick();
+    ui::ResetOptionsPanel();
+    ui::OptionsPanel& fresh = ui::OptionsPanelWindow();
+    fresh.OptionsPanel_Form_Load();
+    EXPECT_EQ(fresh.Select(Quantity::Mass).ListCount(), 6);
+    EXPECT_FALSE(fresh.Select(Quantity::Mass).Enabled());
+    EXPECT_FALSE(fresh.SetUnits(0).Enabled());
+    main->VehData_Cancel->UserClick();
+    EXPECT_TRUE(fresh.Select(Quantity::Mass).Enabled());
+}
+
 // While the program is loading, a choice changes the unit and its labels but redisplays
 // nothing.
 TEST_F(StartedOptionsTest, LoadingFlagStopsTheRedisplay) {

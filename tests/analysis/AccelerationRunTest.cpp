@@ -142,6 +142,32 @@ TEST_F(AccelerationRunTest, ResultsDoNotDependOnTheTimeStep) {
     }
 }
 
+// Fuel used and shifting time of the same car at 1/100, 1/500 and 1/2000 s. A step of 1/2000 s
+// burns about 1e-5 l, below the rounding of a Single tank of 40 l (4e-6 l), yet the fuel used
+// must not drift with the step. Each shift lasts the shift time, from the last row with the
+// clutch closed before it to the first closed again: 0.15 s is a whole number of steps at all
+// three steps, and the run's Single count-down of it ends on the step it should at each.
+TEST_F(AccelerationRunTest, FuelUsedAndShiftTimeDoNotDependOnTheTimeStep) {
+    vehicle::VehicleRecord v = SampleCar();
+    const float shiftTime = 0.15f;
+    v.Drivetrain.ShiftTime = shiftTime;
+    Prepare(v);
+    std::vector<float> fuel;
+    for (float dt : analysis::kAccTimeSteps) {
+        SCOPED_TRACE(dt);
+        RunAcc(dt);
+        const auto& s = AccelerationCode();
+        int shifts = 0;
+        for (int32_t i = 1; i <= s.AccLastStep; ++i)
+            if (Cell(i, Col::Gear) != Cell(i - 1, Col::Gear)) ++shifts;
+        EXPECT_EQ(shifts, 4);
+        EXPECT_NEAR(s.AccResults[Res::ShiftTimeTotal], shifts * shiftTime, dt / 2);
+        fuel.push_back(s.AccResults[Res::FuelUsed]);
+    }
+    EXPECT_GT(fuel[0], 0.5f);
+    for (int k = 0; k < 2; ++k) EXPECT_NEAR(fuel[k], fuel[2], fuel[2] * 0.005f) << k;
+}
+
 // The stop rule: past the second benchmark distance, 0.2 s after the last shift and with a
 // net force below 4 N; the first such step only arms it, the second ends the run and is the
 // table's last row.

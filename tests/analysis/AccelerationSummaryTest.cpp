@@ -35,6 +35,11 @@ void SyntheticRun(float dt, int32_t rows, int32_t maxSteps, float divisor) {
     s.AccLastStep = rows - 1;
     s.AccData.assign(static_cast<std::size_t>(maxSteps + 1) * analysis::kAccColumns, 0.0f);
 }
+// The tank at the end of a hand-made run, as a run leaves both its figures.
+void SetFuelLeft(float litres) {
+    AccelerationCode().AccFuelLeft = litres;
+    AccelerationCode().AccFuelLeftDouble = litres;
+}
 void SetCell(int32_t step, int column, float value) {
     AccelerationCode().AccData[static_cast<std::size_t>(step) * analysis::kAccColumns +
                                static_cast<std::size_t>(column)] = value;
@@ -61,7 +66,7 @@ protected:
             SetCell(i, Col::NetForce, 2000.0f);
             SetCell(i, Col::DriveForce, 2100.0f);
         }
-        AccelerationCode().AccFuelLeft = 9.5f;
+        SetFuelLeft(9.5f);
     }
 };
 
@@ -130,12 +135,13 @@ TEST_F(AccelerationSummaryTest, ShiftsSpinAndDriveEnd) {
     SetCell(150, Col::Throttle, 0.8f);
     // Net force above 80 N only up to row 1200.
     for (int32_t i = 1201; i < 1501; ++i) SetCell(i, Col::NetForce, 50.0f);
-    AccelerationCode().AccFuelLeft = 0.0f;  // tank ran dry
+    SetFuelLeft(0.0f);  // tank ran dry
     analysis::AnalyseAccRun(0.01f, {});
     const auto& R = AccelerationCode().AccResults;
-    // 20 rows with the clutch below 1 after the launch; the last above 0.99 makes the total
-    // one step per shift too long, less (gear of the last row - 1) steps: 20 - 6 = 14 steps.
-    EXPECT_NEAR(R[Res::ShiftTimeTotal], 0.14f, 1e-5);
+    // 20 rows with the clutch below 1 after the launch, bounded by closed rows: 21 steps from
+    // the last closed row to the next. The last row above 0.99 makes the total one step per
+    // shift too long, less (gear of the last row - 1) steps: 21 - 6 = 15 steps.
+    EXPECT_NEAR(R[Res::ShiftTimeTotal], 0.15f, 1e-5);
     EXPECT_NEAR(R[Res::TimeInGear + 1], (600 + 10) * 0.01f, 1e-3);  // clutch 0 rows excluded
     EXPECT_NEAR(R[Res::TimeInGear + 2], (1400 - 619) * 0.01f, 1e-3);
     EXPECT_NEAR(R[Res::TimeInGear + 7], 101 * 0.01f, 1e-3);
@@ -171,7 +177,7 @@ TEST_F(AccelerationSummaryTest, RunThatNeverMovesHasNoFuelEconomy) {
         SetCell(i, Col::Clutch, 1.0f);
         SetCell(i, Col::Throttle, 1.0f);
     }
-    AccelerationCode().AccFuelLeft = 9.0f;  // idling burnt a litre
+    SetFuelLeft(9.0f);  // idling burnt a litre
     analysis::AnalyseAccRun(0.01f, {});
     const auto& R = AccelerationCode().AccResults;
     EXPECT_FLOAT_EQ(R[Res::FuelUsed], 1.0f);

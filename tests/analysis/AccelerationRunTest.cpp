@@ -83,6 +83,25 @@ TEST_F(AccelerationRunTest, ConstantThrustGivesSpeedProportionalToTime) {
     EXPECT_EQ(s.AccResults[Res::FuelUsed], 0.0f);
 }
 
+// The wheels must be spun up as well as carried along: a wheel of inertia I rolling on radius r
+// adds I / r^2 to the mass the thrust accelerates (its kinetic energy 1/2 I (v / r)^2 is that
+// of a mass I / r^2 at v). Four wheels of 1.2 kg m^2 on about 0.3 m add some 53 kg.
+TEST_F(AccelerationRunTest, SpinningWheelsAddTheirEquivalentMass) {
+    PrepareSled(3000.0f, 20);
+    constexpr float kWheelInertia = 1.2f;  // kg m^2
+    for (auto& t : vehicle::TyreCode().WheelTyres) t.Inertia = kWheelInertia;
+    RunAcc(0.01f);
+    double wheelMass = 0.0;
+    for (const auto& t : vehicle::TyreCode().WheelTyres)
+        wheelMass += kWheelInertia / (static_cast<double>(t.RollingRadius) * t.RollingRadius);
+    ASSERT_GT(wheelMass, 40.0);
+    const double a = 3000.0 / (analysis::PhysicalCode().TotalMass + wheelMass);
+    for (int32_t i : {0, 1, 100, 1000}) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(Cell(i, Col::Acceleration), a, a * 0.002);
+    }
+}
+
 // Under acceleration a the load moving from the front to the rear axle is m a h / L (h the
 // height of the centre of gravity, L the wheelbase). The thrust acts at the ground, so the
 // whole of m a h / L shows; the suspension is stiff, so pitch adds well under 1 %.

@@ -122,6 +122,43 @@ TEST_F(AccelerationSummaryTest, TimesToBenchmarksAreTheFirstStepBeyondThem) {
     EXPECT_EQ(texts.Colours[1].Colour, analysis::kAccTextBlack);
 }
 
+// A run past every benchmark: 2.2 m/s^2 from rest for 3500 steps of 0.01 s, v_i = 0.022 i
+// (77 m/s at the end) and s_i = 0.00011 i (i + 1) (1347.7 m). First step strictly beyond each
+// benchmark speed v: i > v / 0.022; beyond each distance d: i (i + 1) > d / 0.00011.
+TEST_F(AccelerationSummaryTest, EveryBenchmarkSpeedAndDistanceIsSearched) {
+    const int32_t rows = 3501;
+    SyntheticRun(0.01f, rows, 12000, 2000.0f);
+    for (int32_t i = 0; i < rows; ++i) {
+        SetCell(i, Col::Speed, static_cast<float>(0.022 * i));
+        SetCell(i, Col::Distance, static_cast<float>(0.00011 * i * (i + 1)));
+        SetCell(i, Col::Gear, 1.0f);
+        SetCell(i, Col::Clutch, 1.0f);
+        SetCell(i, Col::Throttle, 1.0f);
+    }
+    analysis::AnalyseAccRun(0.01f, {});
+    const auto& R = AccelerationCode().AccResults;
+    // 15, 30, 45, 60, 75 m/s: 681.8, 1363.6, 2045.5, 2727.3, 3409.1 -> the next whole step.
+    const int32_t speedSteps[] = {682, 1364, 2046, 2728, 3410};
+    for (int k = 0; k < 5; ++k) {
+        SCOPED_TRACE(k);
+        const int32_t i = speedSteps[k];
+        EXPECT_NEAR(R[Res::TimeToSpeed + k], 0.01f * i, 1e-4);
+        EXPECT_NEAR(R[Res::DistanceAtSpeed + k], 0.00011 * i * (i + 1), 1e-3);
+    }
+    // 500 m: 2131 x 2132 = 4543292 < 4545454.5 < 2132 x 2133; 1000 m: 3014 x 3015 = 9087210 <
+    // 9090909.1 < 3015 x 3016.
+    const int32_t distanceSteps[] = {2132, 3015};
+    for (int j = 0; j < 2; ++j) {
+        SCOPED_TRACE(j);
+        const int32_t i = distanceSteps[j];
+        EXPECT_NEAR(R[Res::TimeToDistance + j], 0.01f * i, 1e-4);
+        EXPECT_NEAR(R[Res::SpeedAtDistance + j], 0.022 * i, 1e-4);
+    }
+    // No benchmark is shown as not reached.
+    const auto L = ByIndex(analysis::AccResultsTexts().Labels);
+    for (int label = 100; label <= 104; ++label) EXPECT_NE(L.at(label), "N/A") << label;
+}
+
 TEST_F(AccelerationSummaryTest, ShiftsSpinAndDriveEnd) {
     ConstantAcceleration(1501);
     core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears = 7;

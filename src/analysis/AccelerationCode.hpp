@@ -115,6 +115,10 @@ struct AccelerationCodeState {
     int32_t AccMaxSteps = 0;     // last allowed row, CLng(120 / dt)
     float AccProgressDivisor = 0.0f;  // progress bar scale: 20 / dt, 6 / dt or 2 / dt
     float AccFuelLeft = 0.0f;    // litres in the tank during and after the run
+    // The same tank summed in double precision, for the fuel used. A step of 1/2000 s burns
+    // about 1e-5 l, which a Single tank of tens of litres would round away in part; the run's
+    // masses and table keep to AccFuelLeft.
+    double AccFuelLeftDouble = 0.0;
     vehicle::AeroForces AccAero;  // forces at the last step's speed
     std::array<SuspCorner, 4> AccSusp{};         // the run's working corners
     std::array<vehicle::TyreState, 4> AccTyres{};  // the run's working tyres

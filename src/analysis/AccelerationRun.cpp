@@ -86,6 +86,7 @@ void InitRun(Run& r, float dt, const AccRunInputs& inputs, const AccRunLinks& li
     r.totalMass = p.TotalMass;
     r.sprungMass = p.SprungMass;
     s.AccFuelLeft = static_cast<float>(p.LiveFuelLoad);
+    s.AccFuelLeftDouble = p.LiveFuelLoad;
     r.clutchCapacity = accrun::kClutchCapacityFactor * r.engine.PeakTorque;
 
     for (int i = 0; i < 4; ++i) {
@@ -252,8 +253,10 @@ void FuelStep(Run& r, const StepModules& m) {
     AccelerationCodeState& s = m.acc;
     const PhysicalCodeState& p = m.physical;
     const vehicle::VehicleRecord& v = m.vehicle;
-    s.AccFuelLeft = static_cast<float>(s.AccFuelLeft - vehicle::GetFuelFlow(r.engine, r.torqueEnds, r.dt));
+    const double burnt = vehicle::GetFuelFlow(r.engine, r.torqueEnds, r.dt);  // litres
+    s.AccFuelLeft = static_cast<float>(s.AccFuelLeft - burnt);
     if (s.AccFuelLeft < 0.0f) s.AccFuelLeft = 0.0f;
+    s.AccFuelLeftDouble = std::max(s.AccFuelLeftDouble - burnt, 0.0);
     r.fuelMass = s.AccFuelLeft * r.fuelDensity;
     r.totalMass = p.DryMass + r.fuelMass;
     r.cog.X = (p.DryCoG.X * p.DryMass + v.FuelTankPos.X * r.fuelMass) / r.totalMass;

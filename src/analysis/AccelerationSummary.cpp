@@ -77,6 +77,7 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
 
     bool launched = false;
     bool correction = false;
+    bool clutchWasOpen = false;  // the previous row after the launch had the clutch below 1
     for (int32_t i = 0; i <= last; ++i) {
         if (i % kProgressRowStride == 0)
             SetProgress(s, links, (i / progressPerStep + s.AccMaxSteps) / divisor);
@@ -110,9 +111,14 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
                 R[AccRes::LaunchTime] += dt;
                 if (clutch == 1.0f) launched = true;
             }
-        } else if (clutch < 1.0f) {
-            R[AccRes::ShiftTimeTotal] += dt;
-            if (clutch > 0.99f) correction = true;
+        } else {
+            // Shifting time: each step from the last row with the clutch closed before a shift
+            // to the first closed again after it. A shift whose clutch is open on k rows lasts
+            // k + 1 steps, since the rows sample the clutch at the ends of the steps.
+            const bool open = clutch < 1.0f;
+            if (open || clutchWasOpen) R[AccRes::ShiftTimeTotal] += dt;
+            if (open && clutch > 0.99f) correction = true;
+            clutchWasOpen = open;
         }
         // The gear column holds whole numbers: a row counts towards its gear while the clutch
         // carries torque.
@@ -153,7 +159,7 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
     }
     if (R[AccRes::DriveEndTime] < kMinDriveEndTime) R[AccRes::DriveEndTime] = kMinDriveEndTime;
 
-    R[AccRes::FuelUsed] = PhysicalCode().LiveFuelLoad - s.AccFuelLeft;
+    R[AccRes::FuelUsed] = static_cast<float>(PhysicalCode().LiveFuelLoad - s.AccFuelLeftDouble);
     // A run that never moved has no fuel economy ("N/A"), not a division by zero.
     const float distance = s.Row(last, AccCol::Distance);
     R[AccRes::FuelPerDistance] = distance > 0.0f ? R[AccRes::FuelUsed] / distance : 0.0f;

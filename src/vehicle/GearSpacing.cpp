@@ -38,7 +38,7 @@ float BuildSteps(float k, int numGears, GearSpacingMode mode, float adjust, Gear
 }
 }  // namespace
 
-GearRatioSet SpaceGearsEqual(float first, float top, int numGears) {
+GearRatioSet AutoSpaceGearsEqual(float first, float top, int numGears) {
     GearRatioSet out{};
     if (numGears < kFewestGearsEqual || numGears > kMaxForwardGears) return out;
     const float step = static_cast<float>(
@@ -51,8 +51,8 @@ GearRatioSet SpaceGearsEqual(float first, float top, int numGears) {
     return out;
 }
 
-ProgressiveSpacing SpaceGearsProgressive(float first, float top, int numGears,
-                                         GearSpacingMode mode, int32_t adjusterValue) {
+ProgressiveSpacing AutoSpaceGearsProgressive(float first, float top, int numGears,
+                                             GearSpacingMode mode, int32_t adjusterValue) {
     ProgressiveSpacing r;
     if (numGears < kFewestGearsProgressive || numGears > kMaxForwardGears) return r;
     if (!(first > 0.0f && top > 0.0f && std::isfinite(first / top))) return r;

@@ -31,7 +31,7 @@ inline constexpr int kFewestGearsProgressive = 3;
 // First gear `first`, top gear `top` of `numGears` (2..7): ratio(g) = step^(numGears - g) x top
 // with step = (first / top)^(1 / (numGears - 1)); gears 1 and numGears come back as given (to
 // single precision).
-GearRatioSet SpaceGearsEqual(float first, float top, int numGears);
+GearRatioSet AutoSpaceGearsEqual(float first, float top, int numGears);
 
 struct ProgressiveSpacing {
     GearRatioSet Ratios{};  // gears 1..numGears; 1 and numGears as given
@@ -45,8 +45,8 @@ struct ProgressiveSpacing {
 // The search starts at k = 1.075 and moves k by 0.0005 while the product is more than 0.5 %
 // off, then by 0.00001, until it is within 0.01 % or kGearSpacingPasses passes have run; the
 // ratios of the last pass are returned either way.
-ProgressiveSpacing SpaceGearsProgressive(float first, float top, int numGears,
-                                         GearSpacingMode mode, int32_t adjusterValue);
+ProgressiveSpacing AutoSpaceGearsProgressive(float first, float top, int numGears,
+                                             GearSpacingMode mode, int32_t adjusterValue);
 
 // The drop in engine speed on the shift into top gear (%) for an adjuster value: the step is
 // value / 100 + 1, the drop (1 - 1 / step) x 100, rounded to one place.

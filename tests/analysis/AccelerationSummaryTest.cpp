@@ -35,6 +35,11 @@ void SyntheticRun(float dt, int32_t rows, int32_t maxSteps, float divisor) {
     s.AccLastStep = rows - 1;
     s.AccData.assign(static_cast<std::size_t>(maxSteps + 1) * analysis::kAccColumns, 0.0f);
 }
+// The tank at the end of a hand-made run, as a run leaves both its figures.
+void SetFuelLeft(float litres) {
+    AccelerationCode().AccFuelLeft = litres;
+    AccelerationCode().AccFuelLeftDouble = litres;
+}
 void SetCell(int32_t step, int column, float value) {
     AccelerationCode().AccData[static_cast<std::size_t>(step) * analysis::kAccColumns +
                                static_cast<std::size_t>(column)] = value;
@@ -61,7 +66,7 @@ protected:
             SetCell(i, Col::NetForce, 2000.0f);
             SetCell(i, Col::DriveForce, 2100.0f);
         }
-        AccelerationCode().AccFuelLeft = 9.5f;
+        SetFuelLeft(9.5f);
     }
 };
 
@@ -117,6 +122,43 @@ TEST_F(AccelerationSummaryTest, TimesToBenchmarksAreTheFirstStepBeyondThem) {
     EXPECT_EQ(texts.Colours[1].Colour, analysis::kAccTextBlack);
 }
 
+// A run past every benchmark: 2.2 m/s^2 from rest for 3500 steps of 0.01 s, v_i = 0.022 i
+// (77 m/s at the end) and s_i = 0.00011 i (i + 1) (1347.7 m). First step strictly beyond each
+// benchmark speed v: i > v / 0.022; beyond each distance d: i (i + 1) > d / 0.00011.
+TEST_F(AccelerationSummaryTest, EveryBenchmarkSpeedAndDistanceIsSearched) {
+    const int32_t rows = 3501;
+    SyntheticRun(0.01f, rows, 12000, 2000.0f);
+    for (int32_t i = 0; i < rows; ++i) {
+        SetCell(i, Col::Speed, static_cast<float>(0.022 * i));
+        SetCell(i, Col::Distance, static_cast<float>(0.00011 * i * (i + 1)));
+        SetCell(i, Col::Gear, 1.0f);
+        SetCell(i, Col::Clutch, 1.0f);
+        SetCell(i, Col::Throttle, 1.0f);
+    }
+    analysis::AnalyseAccRun(0.01f, {});
+    const auto& R = AccelerationCode().AccResults;
+    // 15, 30, 45, 60, 75 m/s: 681.8, 1363.6, 2045.5, 2727.3, 3409.1 -> the next whole step.
+    const int32_t speedSteps[] = {682, 1364, 2046, 2728, 3410};
+    for (int k = 0; k < 5; ++k) {
+        SCOPED_TRACE(k);
+        const int32_t i = speedSteps[k];
+        EXPECT_NEAR(R[Res::TimeToSpeed + k], 0.01f * i, 1e-4);
+        EXPECT_NEAR(R[Res::DistanceAtSpeed + k], 0.00011 * i * (i + 1), 1e-3);
+    }
+    // 500 m: 2131 x 2132 = 4543292 < 4545454.5 < 2132 x 2133; 1000 m: 3014 x 3015 = 9087210 <
+    // 9090909.1 < 3015 x 3016.
+    const int32_t distanceSteps[] = {2132, 3015};
+    for (int j = 0; j < 2; ++j) {
+        SCOPED_TRACE(j);
+        const int32_t i = distanceSteps[j];
+        EXPECT_NEAR(R[Res::TimeToDistance + j], 0.01f * i, 1e-4);
+        EXPECT_NEAR(R[Res::SpeedAtDistance + j], 0.022 * i, 1e-4);
+    }
+    // No benchmark is shown as not reached.
+    const auto L = ByIndex(analysis::AccResultsTexts().Labels);
+    for (int label = 100; label <= 104; ++label) EXPECT_NE(L.at(label), "N/A") << label;
+}
+
 TEST_F(AccelerationSummaryTest, ShiftsSpinAndDriveEnd) {
     ConstantAcceleration(1501);
     core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears = 7;
@@ -130,12 +172,13 @@ TEST_F(AccelerationSummaryTest, ShiftsSpinAndDriveEnd) {
     SetCell(150, Col::Throttle, 0.8f);
     // Net force above 80 N only up to row 1200.
     for (int32_t i = 1201; i < 1501; ++i) SetCell(i, Col::NetForce, 50.0f);
-    AccelerationCode().AccFuelLeft = 0.0f;  // tank ran dry
+    SetFuelLeft(0.0f);  // tank ran dry
     analysis::AnalyseAccRun(0.01f, {});
     const auto& R = AccelerationCode().AccResults;
-    // 20 rows with the clutch below 1 after the launch; the last above 0.99 makes the total
-    // one step per shift too long, less (gear of the last row - 1) steps: 20 - 6 = 14 steps.
-    EXPECT_NEAR(R[Res::ShiftTimeTotal], 0.14f, 1e-5);
+    // 20 rows with the clutch below 1 after the launch, bounded by closed rows: 21 steps from
+    // the last closed row to the next. The last row above 0.99 makes the total one step per
+    // shift too long, less (gear of the last row - 1) steps: 21 - 6 = 15 steps.
+    EXPECT_NEAR(R[Res::ShiftTimeTotal], 0.15f, 1e-5);
     EXPECT_NEAR(R[Res::TimeInGear + 1], (600 + 10) * 0.01f, 1e-3);  // clutch 0 rows excluded
     EXPECT_NEAR(R[Res::TimeInGear + 2], (1400 - 619) * 0.01f, 1e-3);
     EXPECT_NEAR(R[Res::TimeInGear + 7], 101 * 0.01f, 1e-3);
@@ -171,7 +214,7 @@ TEST_F(AccelerationSummaryTest, RunThatNeverMovesHasNoFuelEconomy) {
         SetCell(i, Col::Clutch, 1.0f);
         SetCell(i, Col::Throttle, 1.0f);
     }
-    AccelerationCode().AccFuelLeft = 9.0f;  // idling burnt a litre
+    SetFuelLeft(9.0f);  // idling burnt a litre
     analysis::AnalyseAccRun(0.01f, {});
     const auto& R = AccelerationCode().AccResults;
     EXPECT_FLOAT_EQ(R[Res::FuelUsed], 1.0f);

@@ -71,6 +71,30 @@ TEST_P(ConstantDeceleration, StopsInTheClosedFormDistanceAndTime) {
 INSTANTIATE_TEST_SUITE_P(TimeSteps, ConstantDeceleration,
                          ::testing::Values(0.01f, 0.005f, 0.002f, 0.0005f));
 
+// Braking at a steady F moves F h / L of load from the rear axle onto the front (h the height of
+// the centre of gravity, L the wheelbase), and the four wheels together still carry the weight.
+// Without air the axles carry their static loads plus and minus that transfer; the body diving
+// forwards leans its weight the same way and adds a few per cent.
+TEST(DecelerationRun, BrakingMovesLoadFromTheRearAxleToTheFront) {
+    dectest::SetUpVehicle({vehicle::kDriveThrust, false, true});
+    analysis::SetBrakeTorques(800, 50);
+    SimulateDeceleration(dectest::Brakes(), 0.005f, 60, kNoLinks);
+    const int32_t mid = DecelerationCode().DecLastStep / 2;  // brakes on, body settled
+    const auto& m = analysis::PhysicalCode();
+    const double L = core::GlobalChassisLab().CurrentVehicle.Wheelbase;
+    const double transfer =
+        Cell(mid - 1, BrakingForce) * Cell(mid, analysis::DecCol::CoGHeight) / L;
+    ASSERT_GT(transfer, 500.0);
+    using analysis::DecCol::TyreLoad;
+    const double front = Cell(mid, TyreLoad + 0) + Cell(mid, TyreLoad + 1);
+    const double rear = Cell(mid, TyreLoad + 2) + Cell(mid, TyreLoad + 3);
+    const double staticFront = m.CornerStaticLoad[0] + m.CornerStaticLoad[1];
+    const double staticRear = m.CornerStaticLoad[2] + m.CornerStaticLoad[3];
+    EXPECT_GT(front - staticFront, transfer);
+    EXPECT_LT(front - staticFront, 1.06 * transfer);
+    EXPECT_NEAR(staticRear - rear, front - staticFront, 0.001 * transfer);
+}
+
 TEST(DecelerationRun, FirstRowUnbrakedThenTheRampBuildsUp) {
     dectest::SetUpVehicle({vehicle::kDriveThrust, false, true});
     analysis::SetBrakeTorques(800, 50);

@@ -250,6 +250,50 @@ TEST_F(LiveStateTest, SteeringDemandBeyondGripIsCappedWithItsSign) {
     }
 }
 
+// A steady turn: the load leaving the inner wheels is m a h / t (t the track at the centre of
+// gravity) plus the weight of the rolled body leaning outwards, and each axle takes its share
+// of it by roll stiffness: with a front bar and none at the rear, well over half at the front.
+// Each axle's left-right difference is twice its share: the outer wheel gains what the inner
+// one loses.
+TEST_F(LiveStateTest, SteadyTurnSharesTheLateralTransferByRollStiffness) {
+    in.Suspension.ARBStiffness = {400, 0};
+    in.SpeedMs = 20;
+    in.ThrottlePercent = 0;
+    in.LiveSteering.SteeringAngle = 40;  // 4 degrees of steering wheel: well within grip
+    Run();
+    const auto& s = LiveStateCode();
+    const auto& m = PhysicalCode();
+    const auto& susp = analysis::SuspensionCode();
+    const double a = s.LateralAcceleration;
+    ASSERT_GT(std::fabs(a), 2.0);
+    // Share of the front axle: its roll stiffness (springs and bar) over both axles'.
+    const double kf = susp.RollStiffness[analysis::kRollTotal];
+    const double kr = susp.RollStiffness[6 + analysis::kRollTotal];
+    const double front = kf / (kf + kr);
+    ASSERT_GT(front, 0.6);
+    const double track = 1.5;  // both axles
+    const double h = m.VehicleCoG.Z;
+    const double lean = (m.UnsprungMass * kG * std::sin(-susp.TyreRollAtUnsprung) * m.UnsprungCoG.Z +
+                         m.SprungMass * kG * std::sin(-susp.BodyRollAtCoG) * h) /
+                        track;
+    const double transfer = m.TotalMass * a * h / track + lean;
+    // The lean adds a few per cent to m a h / t, in the same direction.
+    EXPECT_GT(lean / transfer, 0.0);
+    EXPECT_LT(lean / transfer, 0.1);
+
+    // Differences net of the aerodynamic loads; the car is symmetric side to side, so the
+    // longitudinal transfer moves both wheels of an axle alike.
+    ASSERT_FLOAT_EQ(m.VehicleCoG.X, 0.5f);
+    const auto& d = m.CornerDynamicLoad;
+    const auto& wl = vehicle::AeroCode().LiveAero.WheelLoad;
+    const double frontDifference = (d[0] - wl[0]) - (d[1] - wl[1]);
+    const double rearDifference = (d[2] - wl[2]) - (d[3] - wl[3]);
+    EXPECT_NEAR(frontDifference, 2.0 * front * transfer, 0.005 * std::fabs(transfer));
+    EXPECT_NEAR(rearDifference, 2.0 * (1.0 - front) * transfer, 0.005 * std::fabs(transfer));
+    // The wheels of one side together gain all of it.
+    EXPECT_NEAR((frontDifference + rearDifference) / 2.0, transfer, 0.005 * std::fabs(transfer));
+}
+
 TEST_F(LiveStateTest, EngineBrakingIsEasedUnlessTheSimulatorForbidsIt) {
     in.SpeedMs = 25;
     in.ThrottlePercent = 0;

@@ -102,6 +102,29 @@ TEST_F(SuspensionResponseTest, LiftingCornerStopsAtZeroAndOverloadSitsOnTheBumpS
     EXPECT_TRUE(CornerFinite(e));
 }
 
+// The mirror case: the right-hand corner lifts and stops at full extension, whether the bar
+// couples it or not, and the loaded left corner is worked out as before: without a bar
+// 3000 N / 50000 N/m = 0.06 m; with a bar of 20000 N/m the right corner alone would need
+// (1000 x 20000 - 2000 x 50000) / 4.5e9 = -0.0178 m and the left takes
+// (1000 x 20000 + 3000 x 50000) / 4.5e9 = 0.0378 m.
+TEST_F(SuspensionResponseTest, LiftingRightCornerStopsAtZeroLikeTheLeft) {
+    struct Case {
+        float bar, rightLoad;
+        double left;
+    };
+    for (const Case& c : {Case{0.0f, -1000.0f, 0.06}, Case{20000.0f, -2000.0f, 1.7e8 / 4.5e9}}) {
+        SCOPED_TRACE(c.bar);
+        SuspCorner a = PlainCorner(), b = PlainCorner();
+        a.SpringLoad = 3000.0f;
+        b.SpringLoad = c.rightLoad;
+        analysis::ShareAxleLoad(a, b, c.bar);
+        EXPECT_EQ(b.WheelDeflection, 0.0f);
+        EXPECT_FLOAT_EQ(b.WheelTravelLeft, 0.1f);
+        EXPECT_FLOAT_EQ(b.LoadedSpringLength, 0.1f);
+        EXPECT_NEAR(a.WheelDeflection, c.left, 1e-6);
+    }
+}
+
 // ---- Roll, pitch and heights ----
 
 TEST_F(SuspensionResponseTest, RollUnderLateralTransferIsMomentOverRollStiffness) {

@@ -31,6 +31,7 @@ TEST_F(MechCalcsTest, OpeningCalculatesEverySpringFrameInTheSpringView) {
     EXPECT_EQ(w.CoilCalcLabel(101).Caption(), "83 mm");
     EXPECT_EQ(w.CoilCalcLabel(103).Caption(), "178.2 N/mm");
     EXPECT_EQ(w.ARBCalcLabel(102).Caption(), "156.6 N/mm");
+    EXPECT_EQ(w.ARBCalcLabel(101).Caption(), "4 kNm/rad");  // 4034.8 N m/rad: G J / Lb, polar J
     // The bias bar is off with one master cylinder; the stack list is built for 7 discs.
     for (int box : {3, 4, 5}) EXPECT_FALSE(w.DiscBrakeInput(box).Enabled()) << box;
     EXPECT_EQ(w.BellevilleCalcLabel(100).Caption(), "15");

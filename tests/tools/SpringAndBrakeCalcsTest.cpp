@@ -75,18 +75,21 @@ TEST(CoilSpringCalc, EachLimitFailsItsOwnBoxOnly) {
     EXPECT_EQ(r.Ok, (std::array<bool, 5>{false, true, true, true, false}));
 }
 
+// Torsion stiffness G J / Lb with the polar moment J = pi (Ro^4 - Ri^4) / 2, G = 7.93e10 Pa:
+// tubular Ro = 0.0143 m, Ri = 0.0111 m: J = 4.18389e-8 m^4, 7.93e10 x J / 0.8223 m =
+// 4034.8 N m/rad; solid J = 6.56847e-8 m^4: 6334.4 N m/rad.
 TEST(TorsionBarCalc, TubularAndSolidBarsGiveTheHandWorkedStiffnesses) {
     TorsionBarInputs in{0.227f, 0.8223f, 0.0286f, 0.0032f, false};
     auto r = CalcTorsionBar(in);
     ASSERT_TRUE(r.Valid);
     EXPECT_NEAR(r.HollowDiameter, 0.0222f, 1e-6);  // 2 x (0.0143 - 0.0032)
-    EXPECT_NEAR(r.TorsionStiffness, 2017.40, 0.05);
+    EXPECT_NEAR(r.TorsionStiffness, 4034.8, 0.1);
     EXPECT_NEAR(r.LinearStiffness, 156603.4, 5.0);
     in.Solid = true;  // the wall is the radius: no hole
     r = CalcTorsionBar(in);
     ASSERT_TRUE(r.Valid);
     EXPECT_EQ(r.HollowDiameter, 0.0f);
-    EXPECT_NEAR(r.TorsionStiffness, 3167.21, 0.05);
+    EXPECT_NEAR(r.TorsionStiffness, 6334.4, 0.1);
     EXPECT_NEAR(r.LinearStiffness, 245858.5, 8.0);
 }
 

@@ -56,4 +56,18 @@ TEST_F(MainWindowTest, StackedPanelsShareTheirPlace) {
         EXPECT_TRUE(samePlace(w->Analysis_GearingFrame(i), w->Analysis_GearingFrame(i + 3)));
 }
 
+// The hover texts of the gearing and deceleration graphs say what each graph plots.
+TEST_F(MainWindowTest, RunAndGearingGraphsExplainThemselvesOnHover) {
+    EXPECT_EQ(w->Analysis_GearingGraph(0).ToolTipText(),
+              "This graph shows engine rotational velocity against vehicle velocity, for all "
+              "available gears");
+    EXPECT_EQ(w->Analysis_GearingGraph(1).ToolTipText(),
+              "This graph shows wheel torque against wheel rotational velocity, for all "
+              "available gears");
+    EXPECT_EQ(w->Analysis_DecGraph(0).ToolTipText(),
+              "This graph shows all the forces acting on the car against time");
+    EXPECT_EQ(w->Analysis_DecGraph(1).ToolTipText(),
+              "This graph shows vehicle velocity against time");
+}
+
 }  // namespace

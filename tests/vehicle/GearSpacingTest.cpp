@@ -15,7 +15,7 @@ using namespace vehicle;
 
 TEST(GearSpacing, EqualSpacingOfASixSpeedBoxIsAGeometricSeries) {
     const float first = 3.5f, top = 0.8f;
-    const GearRatioSet r = SpaceGearsEqual(first, top, 6);
+    const GearRatioSet r = AutoSpaceGearsEqual(first, top, 6);
     const double step = std::pow(3.5 / 0.8, 1.0 / 5.0);
     for (int g = 1; g <= 6; ++g)
         EXPECT_NEAR(r[g], 0.8 * std::pow(step, 6 - g), 2e-6) << g;
@@ -24,13 +24,13 @@ TEST(GearSpacing, EqualSpacingOfASixSpeedBoxIsAGeometricSeries) {
     for (int g = 1; g < 5; ++g)  // every step the same
         EXPECT_NEAR(r[g] / r[g + 1], r[g + 1] / r[g + 2], 2e-6) << g;
     // Two gears: both ends back as they were.
-    const GearRatioSet two = SpaceGearsEqual(2.0f, 1.0f, 2);
+    const GearRatioSet two = AutoSpaceGearsEqual(2.0f, 1.0f, 2);
     EXPECT_EQ(two[1], 2.0f);
     EXPECT_EQ(two[2], 1.0f);
 }
 
 TEST(GearSpacing, LinearProgressionMatchesTheClosedForm) {
-    const auto s = SpaceGearsProgressive(3.5f, 0.9f, 6, GearSpacingMode::Linear, 18);
+    const auto s = AutoSpaceGearsProgressive(3.5f, 0.9f, 6, GearSpacingMode::Linear, 18);
     ASSERT_TRUE(s.Converged);
     const double k = std::pow(3.5 / 0.9, 1.0 / 15.0);  // k^(1+2+3+4+5) = spread
     EXPECT_NEAR(s.Ratios[5], 0.9 * k, 3e-4);
@@ -56,7 +56,7 @@ double ExpectedFactor(double spread, int n, GearSpacingMode mode, double adjust)
 
 TEST(GearSpacing, ExponentialModesMatchTheirClosedForms) {
     for (auto mode : {GearSpacingMode::Exponential, GearSpacingMode::Adjustable}) {
-        const auto s = SpaceGearsProgressive(3.2f, 0.85f, 5, mode, 18);
+        const auto s = AutoSpaceGearsProgressive(3.2f, 0.85f, 5, mode, 18);
         ASSERT_TRUE(s.Converged) << static_cast<int>(mode);
         const double k = ExpectedFactor(3.2 / 0.85, 5, mode, 1.18);
         // The search stops within 0.01 % of the spread: k within a few of its 1e-5 steps.
@@ -71,12 +71,12 @@ TEST(GearSpacing, ExponentialModesMatchTheirClosedForms) {
         EXPECT_NEAR(s1 / s2, std::pow(s.Factor, 6.0 / divisor), 2e-4);
     }
     // Mode 2: the step into top gear is the adjuster's.
-    const auto s = SpaceGearsProgressive(3.2f, 0.85f, 5, GearSpacingMode::Adjustable, 18);
+    const auto s = AutoSpaceGearsProgressive(3.2f, 0.85f, 5, GearSpacingMode::Adjustable, 18);
     EXPECT_NEAR(s.Ratios[4], 0.85f * 1.18f, 1e-6);
 }
 
 TEST(GearSpacing, ThreeGearsAdjustableWritesTheAdjusterStepOnly) {
-    const auto s = SpaceGearsProgressive(2.5f, 1.0f, 3, GearSpacingMode::Adjustable, 30);
+    const auto s = AutoSpaceGearsProgressive(2.5f, 1.0f, 3, GearSpacingMode::Adjustable, 30);
     ASSERT_TRUE(s.Converged);
     EXPECT_NEAR(s.Ratios[2], 1.3f, 1e-6);  // S(2) = 1 + 30 / 100
     // S(1) = k^(4/6) x 1.3 and S(1) x S(2) = 2.5.
@@ -86,18 +86,18 @@ TEST(GearSpacing, ThreeGearsAdjustableWritesTheAdjusterStepOnly) {
 TEST(GearSpacing, AnUnreachableSpreadReportsNoConvergence) {
     // Three gears, a top step of only 1.05 and a spread of 5: S(1) = k^(2/3) x 1.05 must be
     // 4.76, so k must climb to about 9.8, beyond the 0.0005-step reach of the passes (6.08).
-    const auto s = SpaceGearsProgressive(2.5f, 0.5f, 3, GearSpacingMode::Adjustable, 5);
+    const auto s = AutoSpaceGearsProgressive(2.5f, 0.5f, 3, GearSpacingMode::Adjustable, 5);
     EXPECT_FALSE(s.Converged);
     EXPECT_EQ(s.Passes, kGearSpacingPasses);
     // Converging on the very last pass still counts as converged (unlike a bare pass count).
-    const auto quick = SpaceGearsProgressive(3.5f, 0.9f, 6, GearSpacingMode::Linear, 18);
+    const auto quick = AutoSpaceGearsProgressive(3.5f, 0.9f, 6, GearSpacingMode::Linear, 18);
     EXPECT_TRUE(quick.Converged);
     EXPECT_LT(quick.Passes, kGearSpacingPasses);
 }
 
 TEST(GearSpacing, TooFewGearsGiveNothing) {
-    EXPECT_EQ(SpaceGearsEqual(3.0f, 1.0f, 1)[1], 0.0f);
-    const auto s = SpaceGearsProgressive(3.0f, 1.0f, 2, GearSpacingMode::Linear, 18);
+    EXPECT_EQ(AutoSpaceGearsEqual(3.0f, 1.0f, 1)[1], 0.0f);
+    const auto s = AutoSpaceGearsProgressive(3.0f, 1.0f, 2, GearSpacingMode::Linear, 18);
     EXPECT_EQ(s.Passes, 0);
     EXPECT_EQ(s.Ratios[1], 0.0f);
 }

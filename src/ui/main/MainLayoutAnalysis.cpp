@@ -152,8 +152,11 @@ void Main::BuildAnalysisDeceleration(Container* page) {
     auto& graphs = MakeFrame(*this, CTL(Analysis_DecFrame), 5, page, kRightX, 54, kColW + 2,
                              page->AsControl()->Height() - 54, {});
     const int gh = (graphs.Height() - 18) / 2;
+    const char* graphTips[] = {"This graph shows all the forces acting on the car against time",
+                               "This graph shows vehicle velocity against time"};
     for (int i = 0; i <= 1; ++i)
-        MakeIn(*this, CTL(Analysis_DecGraph), i, &graphs, 4, 8 + i * (gh + 4), graphs.Width() - 8, gh);
+        MakeIn(*this, CTL(Analysis_DecGraph), i, &graphs, 4, 8 + i * (gh + 4), graphs.Width() - 8, gh)
+            .SetToolTipText(graphTips[i]);
 }
 
 void Main::BuildAnalysisSprings(Container* page) {

@@ -72,8 +72,12 @@ void Main::BuildAnalysisDrivetrain(Container* page) {
 
     const int graphTop = calc.Height() + 4;
     const int graphH = 300;
-    MakeIn(*this, CTL(Analysis_GearingGraph), 0, page, 0, graphTop, kColW, graphH);
-    MakeIn(*this, CTL(Analysis_GearingGraph), 1, page, kRightX, graphTop, kColW + 2, graphH);
+    MakeIn(*this, CTL(Analysis_GearingGraph), 0, page, 0, graphTop, kColW, graphH)
+        .SetToolTipText("This graph shows engine rotational velocity against vehicle velocity, "
+                        "for all available gears");
+    MakeIn(*this, CTL(Analysis_GearingGraph), 1, page, kRightX, graphTop, kColW + 2, graphH)
+        .SetToolTipText("This graph shows wheel torque against wheel rotational velocity, for "
+                        "all available gears");
 
     // Differentials: rear, front, centre side by side, each over a "Not Available" placeholder.
     const int diffTop = graphTop + graphH + 4;

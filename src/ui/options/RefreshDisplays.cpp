@@ -56,6 +56,8 @@ void RedisplayQuantity(core::Quantity q) {
             DrawDecGraph(f);
             DrawGearingGraph(f);
             DrawAeroSpeedChart(f);
+            // The traction-control slip speed beside its slider is a speed too.
+            ShowBrakeSettings(f);
             break;
         case Q::DistanceSmall:
             ShowPhysicalAnalysis(f);

@@ -131,11 +131,11 @@ void GearingAutoSpacer::Apply() {
         GASLabel(2).SetCaption(core::SingleText(vehicle::TopGearDropPercent(GASAdjuster->Value())) +
                                "%");
         if (method == 0) {
-            WriteRatios(vehicle::SpaceGearsEqual(first, top, gears), 1, gears);
+            WriteRatios(vehicle::AutoSpaceGearsEqual(first, top, gears), 1, gears);
         } else {
             const auto mode = static_cast<vehicle::GearSpacingMode>(method - 1);
             const auto s =
-                vehicle::SpaceGearsProgressive(first, top, gears, mode, GASAdjuster->Value());
+                vehicle::AutoSpaceGearsProgressive(first, top, gears, mode, GASAdjuster->Value());
             if (!s.Converged)
                 platform::MsgBox(kLoopMessage, platform::MsgButtons::OK, platform::MsgIcon::None,
                                  kLoopTitle);

@@ -72,10 +72,11 @@ TorsionBarResult CalcTorsionBar(const TorsionBarInputs& in) {
     if (!r.Valid) return r;
 
     const float inner = outer - wall;
-    const float gj = (Fourth(outer) - Fourth(inner)) * kBarTorsionFactor;  // N m^2
+    const float gj = (Fourth(outer) - Fourth(inner)) * kBarPolarTorsionFactor;  // N m^2
     r.HollowDiameter = inner + inner;
     r.TorsionStiffness = gj / in.BarLength;
-    r.LinearStiffness = (gj * 4.0f) / (in.ArmLength * in.ArmLength * in.BarLength);
+    // Rate at the end of an arm: 2 G J / (A^2 Lb).
+    r.LinearStiffness = (gj * 2.0f) / (in.ArmLength * in.ArmLength * in.BarLength);
     return r;
 }
 

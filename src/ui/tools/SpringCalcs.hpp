@@ -19,8 +19,9 @@ namespace tools {
 inline constexpr float kSteelYoungsModulus = 2e11f;
 // Shear modulus of spring steel, Pa, as the single nearest 7.93e10 (coils and bars).
 inline constexpr float kSteelShearModulus = 79300001792.0f;
-// G x pi / 4 with G as above and pi as the models take it: the polar moment factor of a bar.
-inline constexpr float kBarTorsionFactor = 62282075764.835434f;
+// G x pi / 2 with G as above and pi as the models take it: a round bar's torsional rigidity
+// G J per (Ro^4 - Ri^4), J = pi (Ro^4 - Ri^4) / 2 being its polar moment of area.
+inline constexpr float kBarPolarTorsionFactor = 124564151529.67087f;
 
 // ---- Leaf spring ----
 enum class LeafType : uint8_t { SemiElliptic = 0, SemiEllipticProgressive = 1, QuarterElliptic = 2 };
@@ -78,7 +79,7 @@ struct TorsionBarResult {
     std::array<bool, 4> Ok{true, true, true, true};
     bool Valid = true;
     float HollowDiameter = 0.0f;     // m, 2 Ri (negative for a wall thicker than the radius)
-    float TorsionStiffness = 0.0f;   // N m/rad
+    float TorsionStiffness = 0.0f;   // N m/rad, G J / Lb
     float LinearStiffness = 0.0f;    // N/m at the arm's end
 };
 

@@ -246,6 +246,17 @@ TEST_F(StartedOptionsTest, SpeedUnitRedisplaysSpeedsAndRerunsTheRunSummaries) {
     EXPECT_EQ(analysis::DecelerationCode().DecResults, decMph);
 }
 
+// The traction-control slip speed beside its slider follows the speed unit like every other
+// speed: its slider value in m/s times 3.6 in km/h (whole), times 2.23694 in mph (one place).
+TEST_F(StartedOptionsTest, SpeedUnitRedisplaysTheTractionControlSlipSpeed) {
+    main->Set_TCSlipSpeed->SetValue(5);
+    EXPECT_EQ(main->Set_BrakeLabel(104).Caption(), "5 m/s");
+    Choose(Quantity::Speed, "Kilometres per hour");
+    EXPECT_EQ(main->Set_BrakeLabel(104).Caption(), "18 km/h");
+    Choose(Quantity::Speed, "Miles per hour");
+    EXPECT_EQ(main->Set_BrakeLabel(104).Caption(), "11.2 mph");
+}
+
 // Loading a file with another speed unit from the window works out both run summaries again
 // against the new unit's benchmarks, the deceleration summary included.
 TEST_F(StartedOptionsTest, LoadingAnotherSpeedUnitRecomputesBothRunSummaries) {

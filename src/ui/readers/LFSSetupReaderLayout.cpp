@@ -141,7 +141,8 @@ void LFSSetupReader::KeepClientSize() {
 }
 
 void LFSSetupReader::BuildLayout() {
-    KeepClientSize();
+    // The outer size until the front end reports the window's margins; then KeepClientSize.
+    SetSize(kClientWidth, kClientHeight);
     auto button = [this](platform::CommandButton*& member, const char* name, int left, int width,
                          const char* caption) {
         member = &Create<platform::CommandButton>(name);

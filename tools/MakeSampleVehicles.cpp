@@ -3,7 +3,7 @@
 //
 //   make_sample_vehicles <data folder>
 //
-// writes <folder>/vehicles/<stem>.vd3 (the vehicle files), <folder>/setups/<name>_Default.set
+// writes <folder>/vehicles/<name>.vd3 (the vehicle files), <folder>/setups/<name>_Default.set
 // (each car's gear ratios, tyres, differentials and driver, applied when the car is selected)
 // and <folder>/autoveh.lst (the cars loaded at start-up), all through the program's own
 // writers. The setups are made by running the program itself, headless, in a scratch folder:
@@ -23,6 +23,7 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
+#include "files/FileHelpers.hpp"
 #include "files/ListFiles.hpp"
 #include "files/SafeFileWrite.hpp"
 #include "files/SetupFileContext.hpp"
@@ -31,6 +32,7 @@
 #include "ui/main/Main.hpp"
 #include "ui/main/MainStartUp.hpp"
 #include "ui/main/SetupFileIO.hpp"
+#include "ui/main/VehicleSelection.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace {
@@ -61,7 +63,6 @@ struct SampleSetup {
 };
 
 struct Sample {
-    std::string stem;  // vehicle file name without ".vd3"
     vehicle::VehicleRecord record;
     SampleSetup setup;
 };
@@ -84,7 +85,6 @@ void RoadCarDefaults(vehicle::VehicleRecord& v) {
 // Volkswagen Golf GTI (Mk7, 2013, three doors, 6-speed manual, 162 kW / 220 PS).
 Sample GolfGti() {
     Sample s;
-    s.stem = "vw_golf_gti_mk7";
     vehicle::VehicleRecord& v = s.record;
     RoadCarDefaults(v);
     vehicle::SetVehicleName(v, "VW Golf GTI Mk7");
@@ -156,7 +156,6 @@ Sample GolfGti() {
 // BMW M3 (E46 coupé, 2000, 6-speed manual, 252 kW / 343 PS).
 Sample BmwM3() {
     Sample s;
-    s.stem = "bmw_m3_e46";
     vehicle::VehicleRecord& v = s.record;
     RoadCarDefaults(v);
     vehicle::SetVehicleName(v, "BMW M3 E46");
@@ -218,7 +217,6 @@ Sample BmwM3() {
 // Subaru Impreza WRX STI (GD, 2004 North-American model, 2.5 l turbo, 224 kW / 300 hp).
 Sample ImprezaSti() {
     Sample s;
-    s.stem = "subaru_impreza_wrx_sti";
     vehicle::VehicleRecord& v = s.record;
     RoadCarDefaults(v);
     vehicle::SetVehicleName(v, "Subaru Impreza WRX STI");
@@ -323,13 +321,15 @@ bool WriteSetups(const std::vector<Sample>& samples, const fs::path& scratch,
     for (std::size_t i = 0; i < samples.size(); ++i) {
         w.Main_SelectVeh->UserSelect(static_cast<int>(i));
         if (core::GlobalChassisLab().CurrentVehicle.Name != samples[i].record.Name) {
-            std::fprintf(stderr, "%s was not selected\n", samples[i].stem.c_str());
+            std::fprintf(stderr, "%s was not selected\n",
+                         core::TrimRight(samples[i].record.Name).c_str());
             ok = false;
             continue;
         }
         ui::ApplySetupControlValues(w, CarSetup(ui::ReadSetupControlValues(w), samples[i].setup));
-        const std::string name = core::Trim(samples[i].record.Name);
-        files::SetupFile().SetupSavePath = (setupsDir / (name + "_Default.set")).string();
+        // Named as selection looks for it: the simulator car's code or the cleaned name.
+        const std::string name = files::GetFileNamePart(ui::DefaultSetupPath());
+        files::SetupFile().SetupSavePath = (setupsDir / name).string();
         if (!ui::SaveSetupFile()) ok = false;
     }
     for (const auto& m : platform::MessageDouble().Requests()) {
@@ -364,9 +364,11 @@ int main(int argc, char** argv) {
     bool ok = true;
     std::vector<std::string> stems;
     for (const Sample& s : samples) {
-        ok = WriteVehicle(s.record, (out / "vehicles" / (s.stem + ".vd3")).string()) && ok;
-        ok = WriteVehicle(s.record, (scratch / "vehicles" / (s.stem + ".vd3")).string()) && ok;
-        stems.push_back(s.stem);
+        // The name File > Save Vehicle Data proposes, so saving an edited car replaces its file.
+        const std::string file = files::VehicleFileStem(s.record.Name) + ".vd3";
+        ok = WriteVehicle(s.record, (out / "vehicles" / file).string()) && ok;
+        ok = WriteVehicle(s.record, (scratch / "vehicles" / file).string()) && ok;
+        stems.push_back(files::VehicleFileStem(s.record.Name));
     }
     core::GlobalChassisLab().AppDir = scratch.string() + "/";
     ok = files::SaveAutoVehicleList(stems) && ok;

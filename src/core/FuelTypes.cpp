@@ -3,8 +3,11 @@
 namespace core {
 
 namespace {
-// The one instance, initialised at compile time: its accessor needs no first-use check.
-constinit FuelTypesState g_state;
+// The one instance, at namespace scope so its accessor needs no first-use check. Not
+// constinit: its table holds std::string names, whose constructor GCC evaluates at compile
+// time but clang (with libstdc++ 12) cannot, so there it is initialised before main; nothing
+// reads it earlier.
+FuelTypesState g_state;
 }  // namespace
 
 FuelTypesState& FuelTable() { return g_state; }

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/Numbers.hpp"
+
 namespace files {
 
 namespace {
@@ -46,6 +48,10 @@ std::string SanitiseFileName(std::string_view text) {
     for (const char c : text)
         if (kForbidden.find(c) == std::string_view::npos) out += c;
     return out;
+}
+
+std::string VehicleFileStem(const std::string& vehicleName) {
+    return SanitiseFileName(core::TrimRight(vehicleName));
 }
 
 }  // namespace files

@@ -32,4 +32,9 @@ std::string GetFileNamePart(std::string_view path);
 // kept.
 std::string SanitiseFileName(std::string_view text);
 
+// The name, without folder and without ".vd3", under which a vehicle's data file is saved:
+// the vehicle's name without its trailing blanks and the characters a file name may not hold.
+// The start-up list names the shipped vehicles this way, so saving one replaces its file.
+std::string VehicleFileStem(const std::string& vehicleName);
+
 }  // namespace files

@@ -10,6 +10,8 @@ float LfsWordToRatio(int16_t word) {
     return core::RoundToDecimals(x, 3);
 }
 
+float LfsWordToReverseRatio(int16_t word) { return LfsWordToRatio(word) + 0.5f; }
+
 int16_t LfsRatioToWord(float ratio) {
     double y = (static_cast<double>(ratio) - kRatioWordOffset) * kRatioWordScale;
     if (!(y >= 0.0)) y = 0.0;  // below 0.5, or not a number

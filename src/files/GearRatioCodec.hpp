@@ -17,4 +17,8 @@ float LfsWordToRatio(int16_t word);
 // outside 0.5..7.5 have no word: they clamp to word 0 or 65535 (not-a-number gives 0).
 int16_t LfsRatioToWord(float ratio);
 
+// The reverse gear's ratio: its word codes the ratio less 0.5, so reverse ratios run from 1.0
+// to 8.0.
+float LfsWordToReverseRatio(int16_t word);
+
 }  // namespace files

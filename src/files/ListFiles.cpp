@@ -33,6 +33,13 @@ bool WriteListFile(const std::string& path, const std::string& text) {
     return false;
 }
 
+std::vector<std::string> RecentPaths(const ListFilesState& state) {
+    std::vector<std::string> paths;
+    const uint8_t count = std::min(state.RecentFilesCount, kMaxRecentFiles);
+    for (uint8_t i = 0; i < count; ++i) paths.push_back(state.RecentFiles[i].Path);
+    return paths;
+}
+
 // Index of the last piece of the language list that can name a language: the empty piece
 // after the file's final CR LF is no entry. Reading and saving the choice both count with it,
 // so a saved number always points at a piece the reader accepts.
@@ -149,8 +156,11 @@ bool SaveLanguageChoice(const std::string& chosenLanguage) {
     return WriteListFile(path, text + kCrLf);
 }
 
-bool LoadRecentFiles() {
-    auto& state = ListFiles();
+namespace {
+
+// Takes the listed files that still exist into RecentFiles; false (RecentFiles unchanged) when
+// there is no list this program wrote.
+bool TakeRecentFiles(ListFilesState& state) {
     std::vector<std::string> pieces;
     if (!ReadLines(core::GlobalChassisLab().AppDir + kRecentFilesFile, pieces)) return false;
     // As written, one path gives three pieces (the path and two empty ones after the two
@@ -167,18 +177,23 @@ bool LoadRecentFiles() {
     return state.RecentFilesCount > 0;
 }
 
+}  // namespace
+
+bool LoadRecentFiles() {
+    auto& state = ListFiles();
+    const bool taken = TakeRecentFiles(state);
+    state.RecentPathsLoaded = RecentPaths(state);
+    return taken;
+}
+
 bool SaveRecentFiles() {
     const auto& state = ListFiles();
-    if (state.RecentFilesCount == 0) return true;
+    const std::vector<std::string> paths = RecentPaths(state);
+    if (paths.empty() || paths == state.RecentPathsLoaded) return true;
     std::string text;
-    const uint8_t count = std::min(state.RecentFilesCount, kMaxRecentFiles);
-    for (uint8_t i = 0; i < count; ++i) text += state.RecentFiles[i].Path + kCrLf;
+    for (const std::string& path : paths) text += path + kCrLf;
     text += kCrLf;
-    const std::string path = core::GlobalChassisLab().AppDir + kRecentFilesFile;
-    // An unchanged list is not written again (a read-only program folder then says nothing).
-    std::string stored;
-    if (ReadWholeFile(path, stored) && stored == text) return true;
-    return WriteListFile(path, text);
+    return WriteListFile(core::GlobalChassisLab().AppDir + kRecentFilesFile, text);
 }
 
 }  // namespace files

@@ -25,6 +25,9 @@ struct RecentFileEntry {
 struct ListFilesState {
     std::array<RecentFileEntry, kMaxRecentFiles> RecentFiles{};  // slot 0 newest
     uint8_t RecentFilesCount = 0;  // valid slots 0 .. count - 1
+    // The paths of the valid slots as LoadRecentFiles left them: the list is written at
+    // shut-down only when the paths differ from these.
+    std::vector<std::string> RecentPathsLoaded;
     uint8_t LanguageIndex = 0;     // language number of the list's first line; 0 = none
 };
 
@@ -72,7 +75,9 @@ bool SaveLanguageChoice(const std::string& chosenLanguage);
 bool LoadRecentFiles();
 
 // Writes the paths of the valid RecentFiles slots, each followed by CR LF, then one more CR LF.
-// With no entries, or when the file already holds exactly that text, nothing is written. A failure is reported to the user and gives false.
+// Nothing is written when there are no entries or when the paths are those LoadRecentFiles
+// left (a file in another form, or naming files since gone, stays as it is: a read-only
+// program folder is then no error). A failure is reported to the user and gives false.
 bool SaveRecentFiles();
 
 }  // namespace files

@@ -50,6 +50,14 @@ std::string FollowLinks(const std::string& path) {
     return {};
 }
 
+// A file nobody may write (no write bit in its mode) is one the user marked read-only. The
+// rename would replace it all the same, as would root, whom no permission bit stops, so the
+// writer refuses on the mode itself.
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
+}
+
 // Makes the rename in the folder durable: without this a power cut just after the save can
 // bring back the old file (or none) although the new contents were on the disk.
 void SyncFolderOf(const std::string& path) {
@@ -63,6 +71,11 @@ void SyncFolderOf(const std::string& path) {
 
 }  // namespace
 
+SafeFileWriteState& SafeFileWrite() {
+    static SafeFileWriteState state;
+    return state;
+}
+
 std::string ReplaceFileContents(const std::string& linkOrPath, std::string_view bytes) {
     // Saving over a symbolic link replaces the file it points to and keeps the link.
     const std::string path = FollowLinks(linkOrPath);
@@ -70,6 +83,7 @@ std::string ReplaceFileContents(const std::string& linkOrPath, std::string_view 
         errno = ELOOP;
         return SystemError("Cannot replace the file");
     }
+    if (IsReadOnlyFile(path)) return "Cannot replace the file: it is read-only";
     // The temporary file sits beside the target so the rename stays within one file system.
     std::string tempPath;
     int fd = -1;
@@ -91,6 +105,8 @@ std::string ReplaceFileContents(const std::string& linkOrPath, std::string_view 
         error = SystemError("Cannot write the file");
     } else if (::fsync(fd) != 0) {
         error = SystemError("Cannot write the file");
+    } else {
+        ++SafeFileWrite().FileSyncs;
     }
     if (::close(fd) != 0 && error.empty()) error = SystemError("Cannot write the file");
     if (error.empty() && ::rename(tempPath.c_str(), path.c_str()) != 0) {

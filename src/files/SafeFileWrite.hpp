@@ -7,13 +7,23 @@
 // the link stays.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace files {
 
+struct SafeFileWriteState {
+    // Temporary files synced to the disk before their rename: one per successful replace, so
+    // a test can tell that new contents are durable before they take the old file's place.
+    uint64_t FileSyncs = 0;
+};
+
+SafeFileWriteState& SafeFileWrite();
+
 // Replaces (or creates) the file with exactly these bytes. Returns an empty text on success,
-// otherwise a description of what went wrong (the old file is then unchanged).
+// otherwise a description of what went wrong (the old file is then unchanged), also when the
+// file is read-only.
 std::string ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 // Reads the whole file into `bytes`. False when it cannot be opened or read.

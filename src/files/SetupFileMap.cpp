@@ -238,7 +238,7 @@ SetupReadResult ControlsFromRecord(const LFSSetupRecord& r, const SetupVehicleCo
         v.ReverseSlider = core::CLng(core::LFSCarReverseRatio(vehicle.Car) * kRatioSliderScale);
     } else {
         v.GearRatioText[kReverseGear] =
-            core::SingleText(LfsWordToRatio(r.GearRatioWords[kReverseGear]) + 0.5f);
+            core::SingleText(LfsWordToReverseRatio(r.GearRatioWords[kReverseGear]));
     }
     for (std::size_t g = 1; g < kSetupGearRows; ++g)
         v.GearRatioText[g] = core::SingleText(LfsWordToRatio(r.GearRatioWords[g]));

@@ -100,10 +100,12 @@ SetupReaderDisplay SetupReaderTexts(const LFSSetupRecord& r) {
     pair([](const LFSSetupAxle& a) { return Thousandths(a.ARBStiffness); });
     pair([](const LFSSetupAxle& a) { return InspectDouble(a.Caster / 10.0); });
 
-    // Drive-train: final drive, gears 1 to 7 (word rows 8, 1..7).
+    // Drive-train: final drive, gears 1 to 7 (word rows 8, 1..7), reverse (word row 0).
     s[31] = InspectSingle(LfsWordToRatio(r.GearRatioWords[kFinalDrive]));
     for (int g = 1; g <= 7; ++g)
         s[static_cast<std::size_t>(31 + g)] = InspectSingle(LfsWordToRatio(r.GearRatioWords[g]));
+    s[kSetupInfoReverseRatio] =
+        InspectSingle(LfsWordToReverseRatio(r.GearRatioWords[kReverseGear]));
 
     s[39] = CentreDiffText(r.CentreDiffType);
     s[40] = Byte(r.CentreViscous);
@@ -132,7 +134,6 @@ SetupReaderDisplay SetupReaderTexts(const LFSSetupRecord& r) {
     auto& b = d.Blanks;
     b[1] = Byte(r.HeaderA);
     b[2] = Byte(Unused(r, 9));
-    b[3] = std::to_string(r.GearRatioWords[kReverseGear]);  // offsets 10-11 as an Integer
     b[5] = Byte(Unused(r, 30));
     for (std::size_t k = 0; k < 4; ++k) b[6 + k] = Byte(Unused(r, 72 + k));
     b[10] = Byte(Unused(r, 79));

@@ -1,5 +1,5 @@
-// What the setup reader window shows for one setup file: the texts of its 64 value boxes
-// (SetupInfo 0..63), the states of its four check boxes (SetupCheck 0 "Post 0.5X",
+// What the setup reader window shows for one setup file: the texts of its 65 value boxes
+// (SetupInfo 0..63, and 64 the reverse gear's ratio), the states of its four check boxes (SetupCheck 0 "Post 0.5X",
 // 1 "Asymmetric Tyres", 2 "TC", 3 "ABS") and the texts of its padding boxes (BlankInfo 1..17),
 // each field decoded from the record the setup file reader parsed.
 #pragma once
@@ -12,9 +12,12 @@
 
 namespace files {
 
-inline constexpr std::size_t kSetupInfoCount = 64;
+inline constexpr std::size_t kSetupInfoCount = 65;
+inline constexpr int kSetupInfoReverseRatio = 64;  // the box of offsets 10-11
 inline constexpr std::size_t kSetupCheckCount = 4;
-inline constexpr std::size_t kSetupBlankCount = 18;  // index 0 unused; 4 is never written
+// Index 0 unused; 3 and 4 are never written (3 stood for offsets 10-11, the reverse gear's
+// ratio word, which has its own box).
+inline constexpr std::size_t kSetupBlankCount = 18;
 
 struct SetupReaderDisplay {
     std::array<std::string, kSetupInfoCount> Info;

@@ -203,7 +203,9 @@ void FormView::SyncForm() {
     }
     const bool normal = f.WindowState() == platform::WindowState::Normal;
 
-    const QSize extra = FrameExtra();
+    // Once the form has learned its sizes, its outer size is taken with the frame it learned
+    // them with: a frame that arrived later would otherwise come off the client area.
+    const QSize extra = reportedExtra_.value_or(FrameExtra());
     const QSize content(std::max(1, f.Width() - extra.width()),
                         std::max(1, f.Height() - extra.height()));
     if (f.Resizable()) {
@@ -242,6 +244,7 @@ void FormView::ReportSize() {
     const QRect frame = frameGeometry();
     const int w = frame.width(), h = frame.height();
     const int cw = client_->width(), ch = client_->height();
+    reportedExtra_ = FrameExtra();
     const platform::Form& f = *form_;
     if (w == f.Width() && h == f.Height() && cw == f.ClientWidth() && ch == f.ClientHeight()) {
         return;

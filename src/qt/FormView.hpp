@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 #include "platform/Form.hpp"
@@ -72,6 +73,10 @@ private:
     std::unordered_map<const platform::Control*, const platform::Control*> parentOf_;
     bool syncingForm_ = false;
     bool holdReports_ = false;  // while the window is being shown
+    // The frame (outer minus inner size) when the form last learned its sizes; none before
+    // the first report. The form's outer size holds that frame, not one the window manager
+    // added later without a resize of the client.
+    std::optional<QSize> reportedExtra_;
 };
 
 }  // namespace qtfront

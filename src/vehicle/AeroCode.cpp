@@ -15,8 +15,11 @@
 namespace vehicle {
 
 namespace {
-// The one instance, initialised at compile time: its accessor needs no first-use check.
-constinit AeroCodeState g_state;
+// The one instance, at namespace scope so its accessor needs no first-use check. Not
+// constinit: its table holds std::string names, whose constructor GCC evaluates at compile
+// time but clang (with libstdc++ 12) cannot, so there it is initialised before main; nothing
+// reads it earlier.
+AeroCodeState g_state;
 }  // namespace
 
 AeroCodeState& AeroCode() { return g_state; }

@@ -186,6 +186,38 @@ TEST_F(ListFilesTest, RecentFilesReadBack) {
     EXPECT_FALSE(files::LoadRecentFiles());
 }
 
+// A list in another form than the program writes (no final blank line, a vanished file) is
+// left alone at shut-down as long as the entries did not change.
+TEST_F(ListFilesTest, RecentFilesWrittenOnlyWhenTheirEntriesChanged) {
+    const std::string a = App("a.set"), b = App("b.set");
+    WriteFile(a, "x");
+    WriteFile(b, "x");
+    const std::string stored = a + "\r\n" + App("gone.set") + "\r\n" + b + "\r\n";
+    WriteFile(App("chassislab.mru"), stored);
+    ASSERT_TRUE(files::LoadRecentFiles());
+    ASSERT_TRUE(files::SaveRecentFiles());
+    EXPECT_EQ(ReadFile(root / "chassislab.mru"), stored);
+
+    // b opened again moves to the top: now the list is written.
+    auto& state = files::ListFiles();
+    std::swap(state.RecentFiles[0], state.RecentFiles[1]);
+    ASSERT_TRUE(files::SaveRecentFiles());
+    EXPECT_EQ(ReadFile(root / "chassislab.mru"), b + "\r\n" + a + "\r\n\r\n");
+    EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(ListFilesTest, AReadOnlyStartUpListIsReportedAndKept) {
+    WriteFile(App("autoveh.lst"), "A\r\n\r\n");
+    std::filesystem::permissions(root / "autoveh.lst", std::filesystem::perms::owner_read |
+                                                          std::filesystem::perms::group_read);
+    EXPECT_FALSE(files::SaveAutoVehicleList({"B"}));
+    EXPECT_EQ(ReadFile(root / "autoveh.lst"), "A\r\n\r\n");
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].title, "Error!");
+    EXPECT_TRUE(Shown()[0].text.starts_with("The file " + App("autoveh.lst") +
+                                            " could not be written.\r\n"));
+}
+
 TEST_F(ListFilesTest, RecentFilesWrittenAtShutDown) {
     auto& state = files::ListFiles();
     // No entries: an existing file stays as it is.

@@ -48,13 +48,26 @@ TEST_F(SetupReaderTextsTest, EveryBoxOfAHandBuiltFile) {
         // Camber RL, RR, FL, FR: (b - 45) / 10
         "-1", "0", "0.5", "-0.5",
         // Pressures RL, RR, FL, FR
-        "-1", "180", "200", "210"};
+        "-1", "180", "200", "210",
+        // Reverse: word 65534 codes 7.5, plus the 0.5 the reverse word leaves out
+        "8"};
     for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(d.Info[i], expected[i]) << i;
     EXPECT_EQ(d.Checks, (std::array<int, 4>{1, 0, 1, 1}));  // Post 0.5X, Asymmetric, TC, ABS
     const std::array<std::string, files::kSetupBlankCount> blanks{
-        "", "11", "12", "-2", "", "31", "72", "73", "74", "75", "79", "82",
+        "", "11", "12", "", "", "31", "72", "73", "74", "75", "79", "82",
         "112", "113", "114", "115", "119", "122"};
     EXPECT_EQ(d.Blanks, blanks);
+}
+
+// Offsets 10-11 are the reverse gear's ratio word, as the program's own setup files hold it.
+TEST_F(SetupReaderTextsTest, ReverseRatioWord) {
+    Bytes b = HandBuiltSetup();
+    b.U16(10, 25746);  // (3.75 - 1.0) x 9362, as the setup writer stores a reverse of 3.75
+    const auto d = Display(b);
+    EXPECT_EQ(d.Info[files::kSetupInfoReverseRatio], "3.75");
+    EXPECT_EQ(d.Blanks[3], "");
+    b.U16(10, 0);
+    EXPECT_EQ(Display(b).Info[files::kSetupInfoReverseRatio], "1");
 }
 
 // Flag bit 0 set is an asymmetric setup, as the simulator and our own writer store it.

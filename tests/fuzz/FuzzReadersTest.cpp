@@ -130,8 +130,8 @@ protected:
 TEST_F(FuzzReadersTest, VehicleFiles) {
     ui::Main& w = Start();
     std::mt19937 rng(kSeed);
-    const std::vector<std::string> stems = {"vw_golf_gti_mk7", "bmw_m3_e46",
-                                            "subaru_impreza_wrx_sti"};
+    const std::vector<std::string> stems = {"VW Golf GTI Mk7", "BMW M3 E46",
+                                            "Subaru Impreza WRX STI"};
     std::vector<std::string> good;
     for (const auto& s : stems) good.push_back(vehtest::ReadFile(root / "vehicles" / (s + ".vd3")));
     // The damaged files of the past: eight gears, a NaN and a 1e38 kg body, an empty file.

@@ -83,7 +83,7 @@ TEST_F(ReaderAndToolScreenshots, SetupReaderFilled) {
 }
 
 TEST_F(ReaderAndToolScreenshots, ToolWindows) {
-    Write("autoveh.lst", "bmw_m3_e46\r\nsubaru_impreza_wrx_sti\r\nvw_golf_gti_mk7\r\n\r\n");
+    Write("autoveh.lst", "BMW M3 E46\r\nSubaru Impreza WRX STI\r\nVW Golf GTI Mk7\r\n\r\n");
     ui::AutoVehEditor editor;
     editor.Show();
     editor.VehAutoList->SetSelected(2, true);

@@ -39,7 +39,7 @@ private:
 inline Bytes HandBuiltSetup() {
     Bytes b(132);
     b.Text(0, "SRSETT").U8(6, 11).U8(7, 251).U8(8, 2).U8(9, 12);
-    b.U16(10, 0xFFFE);  // the reverse ratio word, shown as padding (an Integer: -2)
+    b.U16(10, 0xFFFE);  // the reverse ratio word: 7.5 + 0.5, reverse 8
     b.U8(12, 0x86);     // bits 1, 2, 7: TC, ABS, always set; bit 0 clear: symmetric
     b.U8(13, 13).U8(14, 45).U8(15, 3).F32(16, 2450.5f);
     b.U8(20, 12).U8(21, 7).U8(22, 30).U8(23, 15).U8(24, 36).U8(25, 20).U8(26, 68).U8(27, 40);

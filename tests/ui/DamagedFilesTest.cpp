@@ -23,7 +23,7 @@ protected:
 
 TEST_F(DamagedFilesTest, RandomBytesAndDamagedCopiesAreRefusedOrReadSafely) {
     ui::Main& w = Start();
-    const std::string goodVehicle = vehtest::ReadFile(root / "vehicles" / "vw_golf_gti_mk7.vd3");
+    const std::string goodVehicle = vehtest::ReadFile(root / "vehicles" / "VW Golf GTI Mk7.vd3");
     const std::string goodSetup = vehtest::ReadFile(root / "setups" / "VW Golf GTI Mk7_Default.set");
     std::mt19937 rng(77);
     std::uniform_int_distribution<int> byte(0, 255);

@@ -252,7 +252,7 @@ TEST_F(FileMenuTest, SaveVehicleWritesTheSelectedVehicleOrStopsWhenNoneMatches) 
     ASSERT_EQ(FileDialogDouble().SaveRequests().size(), 1u);
     EXPECT_EQ(FileDialogDouble().SaveRequests()[0].fileName, "VW Golf GTI Mk7.vd3");
     EXPECT_EQ(FileDialogDouble().SaveRequests()[0].initialFolder, core::GlobalChassisLab().VehiclesDir);
-    EXPECT_EQ(ReadAll(target), ReadAll(root / "vehicles" / "vw_golf_gti_mk7.vd3"));
+    EXPECT_EQ(ReadAll(target), ReadAll(root / "vehicles" / "VW Golf GTI Mk7.vd3"));
 
     // The selector's text names no loaded vehicle (never vehicle 0 under another name).
     for (auto& v : core::GlobalChassisLab().Vehicles) vehicle::SetVehicleName(v, "Renamed");

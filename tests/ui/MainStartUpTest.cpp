@@ -13,6 +13,7 @@
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/MainTestSupport.hpp"
+#include "ui/main/RecentFilesMenu.hpp"
 
 namespace {
 
@@ -78,7 +79,7 @@ TEST_F(MainStartUpTest, ChoosingAnotherVehicleMakesItCurrentAndRecalculates) {
     EXPECT_GT(analysis::AccelerationCode().AccLastStep, 100);
 }
 
-TEST_F(MainStartUpTest, ShutDownWritesRecentFilesOnlyWithEntriesAndRestoresTheSeparator) {
+TEST_F(MainStartUpTest, ShutDownWritesRecentFilesOnlyWhenChangedAndRestoresTheSeparator) {
     platform::LocaleDouble().SetDecimalSeparator(",");
     ui::Main& w = Start();
     EXPECT_EQ(platform::LocaleDouble().DecimalSeparator(), ".");
@@ -86,7 +87,8 @@ TEST_F(MainStartUpTest, ShutDownWritesRecentFilesOnlyWithEntriesAndRestoresTheSe
     EXPECT_EQ(platform::LocaleDouble().DecimalSeparator(), ",");
     EXPECT_FALSE(fs::exists(root / "chassislab.mru"));
 
-    // A second run with one recent file: it is written back at the end.
+    // A second run with one recent file: unchanged, it is not written at the end; a run that
+    // adds a file writes the list.
     const fs::path setup = root / "setups" / "XRG_mine.set";
     vehtest::WriteFile(setup, "x");
     vehtest::WriteFile(root / "chassislab.mru", setup.string() + "\r\n\r\n");  // as the program writes it
@@ -95,7 +97,17 @@ TEST_F(MainStartUpTest, ShutDownWritesRecentFilesOnlyWithEntriesAndRestoresTheSe
     EXPECT_EQ(files::ListFiles().RecentFilesCount, 1);
     fs::remove(root / "chassislab.mru");
     ASSERT_TRUE(again.Unload());
-    EXPECT_TRUE(fs::exists(root / "chassislab.mru"));
+    EXPECT_FALSE(fs::exists(root / "chassislab.mru"));
+
+    const fs::path other = root / "setups" / "XRG_other.set";
+    vehtest::WriteFile(other, "x");
+    vehtest::WriteFile(root / "chassislab.mru", setup.string() + "\r\n\r\n");
+    ui::ResetMainWindow();
+    ui::Main& third = Start();
+    ui::AddRecentFile(other.string());
+    ASSERT_TRUE(third.Unload());
+    EXPECT_EQ(vehtest::ReadFile(root / "chassislab.mru"),
+              other.string() + "\r\n" + setup.string() + "\r\n\r\n");
 }
 
 }  // namespace

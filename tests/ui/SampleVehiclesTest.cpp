@@ -15,7 +15,9 @@
 #include <string>
 
 #include "analysis/PhysicalCode.hpp"
+#include "files/ListFiles.hpp"
 #include "support/StartedProgram.hpp"
+#include "ui/main/VehicleSelection.hpp"
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/EngineCode.hpp"
 
@@ -136,6 +138,24 @@ TEST_F(SampleVehiclesTest, AccelerationAndTopSpeedMatchPublishedFigures) {
                                                   vehicle::kDriveAll}));
     EXPECT_TRUE(platform::MessageDouble().Requests().empty());
     EXPECT_EQ(platform::SliderClampTotal(), 0);
+}
+
+// Saving a shipped car under the name File > Save Vehicle Data proposes replaces the file the
+// start-up list loads it from, not a second file; each car's default setup is there.
+TEST_F(SampleVehiclesTest, ShippedFilesCarryTheNamesTheProgramGivesThem) {
+    ui::Main& w = Start();
+    const auto listed = files::ReadAutoVehicleList();
+    ASSERT_TRUE(listed);
+    ASSERT_EQ(listed->size(), std::size(kCars));
+    for (const Published& car : kCars) {
+        SCOPED_TRACE(car.name);
+        w.Main_SelectVeh->UserSelect(car.index);
+        w.FileSaveVehicle->UserClick();  // the dialog double cancels
+        const std::string proposed = platform::FileDialogDouble().SaveRequests().back().fileName;
+        EXPECT_EQ(proposed, (*listed)[static_cast<std::size_t>(car.index)] + ".vd3");
+        EXPECT_TRUE(std::filesystem::exists(root / "vehicles" / proposed));
+        EXPECT_TRUE(std::filesystem::exists(ui::DefaultSetupPath()));
+    }
 }
 
 }  // namespace

@@ -185,8 +185,7 @@ void Main_FileSaveVehicle_Click(Main& form) {
         return;
     }
     const auto& t = core::TextTable();
-    const std::string proposal =
-        files::SanitiseFileName(core::TrimRight(g.Vehicles[*index].Name) + ".vd3");
+    const std::string proposal = files::VehicleFileStem(g.Vehicles[*index].Name) + ".vd3";
     const auto path = ChooseFile(
         Request(t.DlgTitleSaveVehicle, t.DlgFilterVehicle, proposal, "vd3", g.VehiclesDir), true);
     if (!path || !MayOverwrite(*path)) return;

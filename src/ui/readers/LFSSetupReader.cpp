@@ -32,6 +32,7 @@ LFSSetupReader::LFSSetupReader() : platform::Form("LFSSetupReader") {
     Read->Click = [this] { BrowseSetupFileToRead(); };
     ReRead->Click = [this] { ReadSetupFile(); };
     ExportSetupToCSV->Click = [this] { ExportSetupToCsvCommand(); };
+    Resize = [this] { KeepClientSize(); };
 }
 
 void LFSSetupReader::BrowseSetupFileToRead() {

@@ -20,7 +20,7 @@ public:
     platform::CommandButton* ReRead = nullptr;
     platform::CommandButton* ExportSetupToCSV = nullptr;
     platform::ControlArray<platform::Frame> SetupFrame;  // 0..3, 5..9
-    platform::ControlArray<platform::TextBox> SetupInfo;  // 0..63
+    platform::ControlArray<platform::TextBox> SetupInfo;  // 0..63, 64 reverse ratio
     platform::ControlArray<platform::Label> SetupLabel;   // row captions by first box, headers
     platform::ControlArray<platform::CheckBox> SetupCheck;  // 0 Post 0.5X, 1 Asym, 2 TC, 3 ABS
     platform::ControlArray<platform::TextBox> BlankInfo;    // 1..17
@@ -38,6 +38,10 @@ public:
 
 private:
     void BuildLayout();
+    // A fixed-size window: when the front end reports another client area (a window frame
+    // that arrived after the first size was set shrinks it), the outer size is set again so
+    // the client area is the laid-out one and no row is cut off.
+    void KeepClientSize();
 };
 
 void ShowLFSSetupReader();

@@ -1,12 +1,14 @@
 // The setup reader's design-time layout (pixels). Two columns of frames below a row of three
-// buttons: on the left "File Info", "Misc", "Passengers + Voluntary Handicaps",
-// "Suspension"; on the right "Drive-train", "Centre Diff", "Front + Rear Differentials",
-// "Tyres" and the padding bytes. A row's caption label carries the index of the row's first
-// box.
+// buttons: on the left "File Info", "Misc", "Passengers + Voluntary Handicaps", "Suspension"
+// and the padding bytes; on the right "Drive-train", "Centre Diff", "Front + Rear
+// Differentials" and "Tyres". (The padding frame stands on the left since the reverse ratio
+// made "Drive-train" a row taller: so both columns fit the client area.) A row's caption label
+// carries the index of the row's first box.
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "files/SetupReaderTexts.hpp"
 #include "ui/readers/LFSSetupReader.hpp"
 
 namespace ui {
@@ -132,7 +134,14 @@ private:
 
 }  // namespace
 
+void LFSSetupReader::KeepClientSize() {
+    if (ClientWidth() == kClientWidth && ClientHeight() == kClientHeight) return;
+    // Outer size: the laid-out client area and the window's own margins (borders, title).
+    SetSize(kClientWidth + (Width() - ClientWidth()), kClientHeight + (Height() - ClientHeight()));
+}
+
 void LFSSetupReader::BuildLayout() {
+    // The outer size until the front end reports the window's margins; then KeepClientSize.
     SetSize(kClientWidth, kClientHeight);
     auto button = [this](platform::CommandButton*& member, const char* name, int left, int width,
                          const char* caption) {
@@ -190,11 +199,12 @@ void LFSSetupReader::BuildLayout() {
                 {25, "Rebound Damping"}, {27, "Anti Roll Stiffness"}, {29, "Caster"}});
 
     // ---- Right column ----
-    b.Pairs(b.Frame(3, "Drive-train", kRightColumn, 4), kFrameHead,
+    b.Pairs(b.Frame(3, "Drive-train", kRightColumn, 5), kFrameHead,
             {{P{31, "Final Drive"}, P{32, "Gear Ratio 1"}},
              {P{33, "Gear Ratio 2"}, P{34, "Gear Ratio 3"}},
              {P{35, "Gear Ratio 4"}, P{36, "Gear Ratio 5"}},
-             {P{37, "Gear Ratio 6"}, P{38, "Gear Ratio 7"}}});
+             {P{37, "Gear Ratio 6"}, P{38, "Gear Ratio 7"}},
+             {P{files::kSetupInfoReverseRatio, "Reverse Ratio"}, none}});
     b.Pairs(b.Frame(2, "Centre Diff", kRightColumn, 2), kFrameHead,
             {{P{39, "Diff Type"}, none}, {P{40, "Viscous Setting"}, P{41, "Torque Split"}}});
     b.AxleRows(b.Frame(8, "Front + Rear Differentials", kRightColumn, 5, 1), 248, 249,
@@ -205,7 +215,7 @@ void LFSSetupReader::BuildLayout() {
     b.WheelRow(tyres, 56, 57, "Camber Adjust");
     b.WheelRow(tyres, 60, 61, "Tyre Pressures");
 
-    auto& padding = b.Frame(7, "Padding Spaces (should all be zero)", kRightColumn, 2);
+    auto& padding = b.Frame(7, "Padding Spaces (should all be zero)", kLeftColumn, 2);
     for (int i = 1; i <= 17; ++i) {
         const int k = i <= 8 ? i - 1 : i - 9;
         const int top = kFrameHead + (i <= 8 ? 0 : kPitch);

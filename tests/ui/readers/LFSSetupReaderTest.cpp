@@ -1,7 +1,9 @@
-// The setup reader window: a hand-built file in all 64 boxes and 4 check boxes, its 44-row CSV
+// The setup reader window: a hand-built file in all 65 boxes and 4 check boxes, its 44-row CSV
 // byte for byte, a user's click going into the CSV, refused files leaving the display alone,
 // and the export's dialog, question and failures.
 #include "ui/readers/LFSSetupReader.hpp"
+
+#include "files/SetupReaderTexts.hpp"
 
 #include "support/ByteBuilder.hpp"
 #include "support/WindowFileTest.hpp"
@@ -157,6 +159,31 @@ TEST_F(LFSSetupReaderTest, ExportDialogFailuresAndWriteFailures) {
     EXPECT_EQ(Messages().Last().icon, platform::MsgIcon::Critical);
     EXPECT_NE(Messages().Last().text.find("could not be written"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(root / "nowhere"));
+    // A read-only file, even where the system would let the write through.
+    Write("ro.csv", "old");
+    std::filesystem::permissions(root / "ro.csv", std::filesystem::perms::owner_read);
+    Dialogs().QueueSavePath(Path("ro.csv"));
+    Messages().QueueAnswer(platform::MsgAnswer::Yes);
+    w->ExportSetupToCSV->UserClick();
+    EXPECT_NE(Messages().Last().text.find("could not be written"), std::string::npos);
+    EXPECT_EQ(ReadBack("ro.csv"), "old");
+}
+
+// Every frame inside the laid-out client area, the reverse ratio in "Drive-train"; a window
+// frame reported after the first size (the client area shrunk by it) gives the size back.
+TEST_F(LFSSetupReaderTest, KeepsItsLaidOutClientArea) {
+    w->SetupFrame.ForEach([&](int i, platform::Frame& f) {
+        EXPECT_LE(f.Left() + f.Width(), 785) << i;
+        EXPECT_LE(f.Top() + f.Height(), 601) << i;
+    });
+    EXPECT_EQ(w->SetupInfo(files::kSetupInfoReverseRatio).Parent(), &w->SetupFrame(3));
+    EXPECT_EQ(w->SetupLabel(files::kSetupInfoReverseRatio).Caption(), "Reverse Ratio");
+
+    w->UserResize(785, 601, 779, 575);  // borders of 3 and a title bar of 26 pixels
+    EXPECT_EQ(w->ClientWidth(), 785);
+    EXPECT_EQ(w->ClientHeight(), 601);
+    EXPECT_EQ(w->Width(), 791);
+    EXPECT_EQ(w->Height(), 627);
 }
 
 }  // namespace

@@ -239,15 +239,19 @@ TEST_F(VehicleEditorRoundTrip, UpdatedVehicleKeepsThePresentSetup) {
 
 // A box without a range takes any text; a figure beyond what a Single holds is stored as the
 // largest Single, never as infinity (which no vehicle file could load again).
-TEST_F(VehicleEditorRoundTrip, HugeFiguresInUncheckedBoxesStayFinite) {
+// The boxes without a range of their own are held to what their length lets the user type:
+// a figure written with an exponent beyond that is never stored.
+TEST_F(VehicleEditorRoundTrip, HugeFiguresInUncheckedBoxesAreNeverStored) {
     ui::Main& w = StartWithCars();
+    const vehicle::VehicleRecord before = core::GlobalChassisLab().Vehicles[0];
     w.VehData_EditExisting->UserClick();
     Type(w.VehData_NewCamber(0), "9e99");
     Type(w.VehData_NewWheelARBMR(1), "-9e99");
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
     w.VehData_UpdateVeh->UserClick();
     const auto& v = core::GlobalChassisLab().Vehicles[0];
-    EXPECT_EQ(v.Axles[0].CamberOffset, std::numeric_limits<float>::max());
-    EXPECT_EQ(v.Axles[1].ARBMotionRatio, -std::numeric_limits<float>::max());
+    EXPECT_EQ(v.Axles[0].CamberOffset, before.Axles[0].CamberOffset);
+    EXPECT_EQ(v.Axles[1].ARBMotionRatio, before.Axles[1].ARBMotionRatio);
 }
 
 // With angular velocities in rad/s an engine speed of 3000 rpm shows 3000 x 0.1047197551196...

@@ -81,13 +81,12 @@ inline constexpr FieldRange IdleSpeed{0, 1000, kRpm, kWheel};        // rad/s
 // Four characters; rad/s is the widest angular-velocity unit.
 inline constexpr FieldRange TorquePeakWidth{0, 9999, kRpm, kWheel};  // rad/s
 inline constexpr FieldRange LimitSpeed{10, 25000, kRpm, kWheel};     // rad/s
-// The engine shape sliders. Upper shape B reaches 1 (a flat top), below the slider's first
-// position: vehicles are stored that way and the fill sets the slider to its end.
+// The engine shape sliders.
 namespace sliders = core::design;
 inline constexpr FieldRange IdleTorqueFraction = ShapeSlider(sliders::EditorIdleTorque, 0.01, 0);
 inline constexpr FieldRange LowerShape = ShapeSlider(sliders::EditorTCA, 0.1, 0);
 inline constexpr FieldRange UpperShapeA = ShapeSlider(sliders::EditorPCA, 0.01, 0);
-inline constexpr FieldRange UpperShapeB{1 - sliders::EditorPWA.max * 1e-4, 1, 1, kWheel};
+inline constexpr FieldRange UpperShapeB = ShapeSlider(sliders::EditorPWA, -1e-4, 1);
 inline constexpr FieldRange ReducePowerFactor = ShapeSlider(sliders::EditorPR, -1e-3, 1);
 inline constexpr FieldRange ShiftPowerFactor = ShapeSlider(sliders::EditorPS, 1e-3, 1);
 // Propulsion of a vehicle that is not wheel driven: six characters each, in kN (the widest

@@ -2,6 +2,9 @@
 // (Analysis_AccLabel), in the selected display units. A figure the run never reached (0 in
 // AccResults) shows "N/A".
 #include "analysis/AccelerationCode.hpp"
+
+#include <cmath>
+
 #include "analysis/PhysicalCode.hpp"
 #include "core/AccTargets.hpp"
 #include "core/GlobalChassisLab.hpp"
@@ -16,7 +19,8 @@ using core::Quantity;
 
 const std::string kNA(core::kNotApplicableText);
 
-std::string TimeText(float t) { return core::SingleText(core::RoundToDecimals(t, 3)) + "s"; }
+// A figure of a run gone wrong (not a number, infinite) shows "N/A", without its unit.
+std::string TimeText(float t) { return std::isfinite(t) ? core::RoundedText(t, 3) + "s" : kNA; }
 std::string SpeedText(double v) { return core::UnitValueText(Quantity::Speed, v); }
 std::string DistanceText(double s) { return core::UnitValueText(Quantity::DistanceLarge, s); }
 
@@ -81,7 +85,8 @@ AccResultTexts AccResultsTexts() {
     for (int g = 1; g <= numGears && g <= 7; ++g) put(116 + g, TimeText(R[AccRes::TimeInGear + g]));
     put(116, TimeText(R[AccRes::LaunchTime]));
     put(124, TimeText(R[AccRes::ShiftTimeTotal]));
-    put(125, core::SingleText(core::RoundToDecimals(R[AccRes::MinThrottle] * 100.0f, 1)) + "%");
+    const float minThrottle = R[AccRes::MinThrottle] * 100.0f;  // %
+    put(125, std::isfinite(minThrottle) ? core::RoundedText(minThrottle, 1) + "%" : kNA);
     put(126, core::UnitValueText(Quantity::Acc, R[AccRes::PeakAcceleration]));
 
     const bool frontSpin = R[AccRes::FrontSpinEndSpeed] != 0.0f;

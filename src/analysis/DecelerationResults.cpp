@@ -31,8 +31,10 @@ bool BeyondEnd(double value, double end) {
     return value > end && value - end > kSearchEndTolerance * std::max(1.0, std::abs(end));
 }
 
+// A time of a run gone wrong (not a number, infinite) shows "N/A", without its unit.
 std::string SecondsText(float seconds, int places) {
-    return core::SingleText(core::RoundToDecimals(seconds, places)) + "s";
+    if (!std::isfinite(seconds)) return std::string(core::kNotApplicableText);
+    return core::RoundedText(seconds, places) + "s";
 }
 
 // "100-0 km/h:" for a speed (m/s).

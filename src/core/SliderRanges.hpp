@@ -71,7 +71,8 @@ inline constexpr SliderDesign LiveTyreWear{0, 100, 0, 1, 10};       // % of the 
 inline constexpr SliderDesign EditorIdleTorque{25, 95, 60, 1, 10};  // idle torque fraction x 100
 inline constexpr SliderDesign EditorTCA{0, 30, 15, 1, 5};          // lower shape x 10
 inline constexpr SliderDesign EditorPCA{20, 99, 60, 1, 10};        // upper shape A x 100
-inline constexpr SliderDesign EditorPWA{1, 50, 25, 1, 10};         // (1 - upper shape B) x 10000
+// (1 - upper shape B) x 10000; 0 is a flat top, as the shipped vehicles have it.
+inline constexpr SliderDesign EditorPWA{0, 50, 25, 1, 10};
 inline constexpr SliderDesign EditorPR{0, 50, 0, 1, 10};           // (1 - power factor) x 1000
 inline constexpr SliderDesign EditorPS{0, 100, 0, 1, 10};          // (shift factor - 1) x 1000
 inline constexpr SliderDesign EditorDynoThrottle{0, 100, 100, 1, 10};  // preview throttle, %

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "core/GlobalShared.hpp"
 #include "core/Numbers.hpp"
@@ -21,9 +22,17 @@ constexpr const char* kCrLf = "\r\n";
 // before a negative one, "." as the point, no grouping. Magnitudes below 1 keep their leading
 // zero ("0.5", not ".5"): the file is read by spreadsheets and scripts, and both forms read
 // the same, so the plainer one is written. Singles carry at most 7 significant digits,
-// Doubles 15 (a Single table value times a Double unit factor is a Double).
-std::string StrSingle(float v) { return (v >= 0.0f ? " " : "") + core::SingleText(v); }
-std::string StrDouble(double v) { return (v >= 0.0 ? " " : "") + core::DoubleText(v); }
+// Doubles 15 (a Single table value times a Double unit factor is a Double). A value of a run
+// gone wrong (not a number, infinite) leaves its cell empty, which spreadsheets read as
+// missing.
+std::string StrSingle(float v) {
+    if (!std::isfinite(v)) return {};
+    return (v >= 0.0f ? " " : "") + core::SingleText(v);
+}
+std::string StrDouble(double v) {
+    if (!std::isfinite(v)) return {};
+    return (v >= 0.0 ? " " : "") + core::DoubleText(v);
+}
 
 // How a table column becomes a cell.
 enum class CellKind {

@@ -24,7 +24,19 @@ constexpr double kBalanceRearTolerance = 0.0075;
 // ...to this far ahead of it (front shares).
 constexpr double kBalanceFrontTolerance = 0.0025;
 
+// Lift and downforce cancelling to a total below this share of the lift and downforce acting
+// leave no balance to show: the front share of a total near zero grows without bound.
+constexpr float kBalanceMinTotalLiftShare = 0.01f;
+
 std::string NotApplicable() { return std::string(core::kNotApplicableText); }
+
+// The aero balance is the front axle's share of the total lift; it means something only while
+// that total is not lost in the cancelling of lift and downforce.
+bool LiftBalanceDefined(const AeroForces& a) {
+    float acting = 0.0f;  // N
+    for (float lift : a.Lift) acting += std::fabs(lift);
+    return std::fabs(a.TotalLift) > kBalanceMinTotalLiftShare * acting;
+}
 
 // An angle held in degrees, in the angle unit.
 std::string DegreesText(double degrees) {
@@ -96,8 +108,11 @@ AeroCaptions BuildAeroCaptions(const AeroCaptionInputs& in) {
     analysis(23, core::UnitValueText(Quantity::Force, a.WheelLoad[3] + a.WheelLoad[2]));
     analysis(24, PairText(s.AeroWheelLoadFrontShare));
 
-    // The aero balance: no aero load (standing still, no lift) has none to show.
-    out.BalanceColour = AeroBalanceColourFor(s.AeroLoadFrontShare, in.CoGFrontShare);
+    // The aero balance: no aero load (standing still, no lift) or a total lift near zero has
+    // none to show.
+    out.BalanceColour = LiftBalanceDefined(a)
+                            ? AeroBalanceColourFor(s.AeroLoadFrontShare, in.CoGFrontShare)
+                            : AeroBalanceColour::Black;
     if (out.BalanceColour == AeroBalanceColour::Black) {
         analysis(kAeroBalanceLabel, NotApplicable());
         out.BalanceToolTip = NotApplicable();

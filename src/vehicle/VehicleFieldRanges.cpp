@@ -10,15 +10,12 @@ namespace vehicle {
 
 namespace {
 
-// Walks the record's fields in file order; stops at the first failure.
+// Walks the record's fields in file order; stops at the first failure. A field whose range
+// does not apply to the vehicle's drive type still has to be finite.
 class RecordCheck {
 public:
     explicit RecordCheck(bool wheelDriven) : wheelDriven_(wheelDriven) {}
 
-    // Any float must be finite, ranged or not.
-    void Finite(const char* name, float value) {
-        if (failed_.empty() && !std::isfinite(value)) failed_ = name;
-    }
     void Ranged(const std::string& name, float value, const FieldRange& range) {
         if (!failed_.empty()) return;
         if (!std::isfinite(value)) {
@@ -26,6 +23,7 @@ public:
             return;
         }
         if (range.Scope == RangeScope::WheelDriven && !wheelDriven_) return;
+        if (range.Scope == RangeScope::ThrustDriven && wheelDriven_) return;
         // A value typed at a bound (5 ms, 10 %) comes back from its Single a few parts in 1e8
         // off; such a value is the bound.
         const double checked = static_cast<double>(value) * range.RecordToChecked;
@@ -60,13 +58,13 @@ std::string FirstFieldOutOfRange(const VehicleRecord& r) {
     c.Ranged("BodyCoG.Y", r.BodyCoG.Y, rg::BodyPosY);
     c.Ranged("BodyCoG.Z", r.BodyCoG.Z, rg::Height);
     c.Ranged("FuelTankCapacity", r.FuelTankCapacity, rg::FuelTankCapacity);
-    c.Finite("FuelTankPos.X", r.FuelTankPos.X);
+    c.Ranged("FuelTankPos.X", r.FuelTankPos.X, rg::FuelTankPosX);
     c.Ranged("FuelTankPos.Y", r.FuelTankPos.Y, rg::FuelTankPosY);
     c.Ranged("FuelTankPos.Z", r.FuelTankPos.Z, rg::Height);
     c.Ranged("RefHeight", r.RefHeight, rg::Height);
     for (std::size_t k = 0; k < r.AeroElements.size(); ++k) {
         const AeroElement& e = r.AeroElements[k];
-        c.Finite("AeroElements.PosX", e.PosX);
+        c.Ranged(Indexed("AeroElements", k, "PosX"), e.PosX, rg::AeroElementPosX);
         c.Ranged(Indexed("AeroElements", k, "PosY"), e.PosY, rg::AeroElementPosY[k]);
         c.Ranged(Indexed("AeroElements", k, "PosZ"), e.PosZ, rg::AeroElementHeight);
     }
@@ -84,19 +82,21 @@ std::string FirstFieldOutOfRange(const VehicleRecord& r) {
     const EngineFigures& e = r.Engine;
     // A vehicle that is not wheel driven keeps its thrust (N) and its height (m) here.
     c.Ranged("Engine.PeakTorque", e.PeakTorque, rg::PeakTorque);
+    c.Ranged("Engine.PeakTorque", e.PeakTorque, rg::Thrust);
     c.Ranged("Engine.TorquePeakRPM", e.TorquePeakRPM, rg::TorquePeakSpeed);
+    c.Ranged("Engine.TorquePeakRPM", e.TorquePeakRPM, rg::ThrustHeight);
     c.Ranged("Engine.TorquePeakWidth", e.TorquePeakWidth, rg::TorquePeakWidth);
     c.Ranged("Engine.PeakPower", e.PeakPower, rg::PeakPower);
     c.Ranged("Engine.PowerPeakRPM", e.PowerPeakRPM, rg::PowerPeakSpeed);
     c.Ranged("Engine.IdleRPM", e.IdleRPM, rg::IdleSpeed);
     c.Ranged("Engine.LimitRPM", e.LimitRPM, rg::LimitSpeed);
     c.Ranged("Engine.EngineBrakingCoeff", e.EngineBrakingCoeff, rg::EngineBrakingCoeff);
-    c.Finite("Engine.IdleTorqueFraction", e.IdleTorqueFraction);
-    c.Finite("Engine.LowerShape", e.LowerShape);
-    c.Finite("Engine.UpperShapeA", e.UpperShapeA);
-    c.Finite("Engine.UpperShapeB", e.UpperShapeB);
-    c.Finite("Engine.ReducePowerFactor", e.ReducePowerFactor);
-    c.Finite("Engine.ShiftPowerFactor", e.ShiftPowerFactor);
+    c.Ranged("Engine.IdleTorqueFraction", e.IdleTorqueFraction, rg::IdleTorqueFraction);
+    c.Ranged("Engine.LowerShape", e.LowerShape, rg::LowerShape);
+    c.Ranged("Engine.UpperShapeA", e.UpperShapeA, rg::UpperShapeA);
+    c.Ranged("Engine.UpperShapeB", e.UpperShapeB, rg::UpperShapeB);
+    c.Ranged("Engine.ReducePowerFactor", e.ReducePowerFactor, rg::ReducePowerFactor);
+    c.Ranged("Engine.ShiftPowerFactor", e.ShiftPowerFactor, rg::ShiftPowerFactor);
     if (c.WheelDriven())
         c.Whole("Engine.FuelType", e.FuelType, 0, static_cast<long>(core::kFuelTypeCount) - 1);
 
@@ -117,15 +117,15 @@ std::string FirstFieldOutOfRange(const VehicleRecord& r) {
         const AxleSuspension& x = r.Axles[a];
         c.Ranged(Indexed("Axles", a, "SpringMotionRatio"), x.SpringMotionRatio,
                  rg::SpringMotionRatio);
-        c.Finite("Axles.ARBMotionRatio", x.ARBMotionRatio);
-        c.Finite("Axles.Inclination", x.Inclination);
-        c.Finite("Axles.CamberOffset", x.CamberOffset);
+        c.Ranged(Indexed("Axles", a, "ARBMotionRatio"), x.ARBMotionRatio, rg::ARBMotionRatio);
+        c.Ranged(Indexed("Axles", a, "Inclination"), x.Inclination, rg::Angle);
+        c.Ranged(Indexed("Axles", a, "CamberOffset"), x.CamberOffset, rg::Angle);
         c.Ranged(Indexed("Axles", a, "UnsprungMass"), x.UnsprungMass, rg::UnsprungMass);
-        c.Finite("Axles.RideHeight", x.RideHeight);
+        c.Ranged(Indexed("Axles", a, "RideHeight"), x.RideHeight, rg::RideHeight);
         c.Ranged(Indexed("Axles", a, "TrackWidth"), x.TrackWidth, rg::TrackWidth);
     }
     c.Ranged("Wheelbase", r.Wheelbase, rg::Wheelbase);
-    c.Finite("HandicapHeight", r.HandicapHeight);
+    c.Ranged("HandicapHeight", r.HandicapHeight, rg::HandicapHeight);
     for (std::size_t s = 0; s < 2; ++s) {
         c.Ranged(Indexed("Seats", s, "X"), r.Seats[s].X, rg::SeatPosX);
         c.Ranged(Indexed("Seats", s, "Y"), r.Seats[s].Y, rg::SeatPosY);

@@ -7,8 +7,8 @@
 // masses, lengths, areas, volumes, torque (N m) and power (kW), rad/s for engine speeds, per
 // cent for shares and efficiency, milliseconds for the shift time. A record field becomes its
 // checked value by multiplying with RecordToChecked (engine speeds are rpm in the record, shares
-// 0..1, the shift time seconds). Both bounds are inclusive. A range "without an upper bound"
-// stops at kNoMax, far beyond any real figure but still a finite Single once stored.
+// 0..1, the shift time seconds). Both bounds are inclusive. A box whose check gives no upper
+// bound (or that has no check at all) is bounded by what its length lets the user type.
 #pragma once
 
 #include <array>
@@ -16,13 +16,15 @@
 #include <string_view>
 
 #include "core/PhysicalConstants.hpp"
+#include "core/SliderRanges.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace vehicle {
 
-// Which vehicles a range applies to: all, or only wheel-driven ones (drive types 0 to 2; a
-// vehicle that is not wheel driven has no piston engine and stores fixed values there).
-enum class RangeScope : uint8_t { AllVehicles, WheelDriven };
+// Which vehicles a range applies to: all, only wheel-driven ones (drive types 0 to 2; a
+// vehicle that is not wheel driven has no piston engine and stores fixed values there), or
+// only those that are not wheel driven (their thrust and its height share the engine fields).
+enum class RangeScope : uint8_t { AllVehicles, WheelDriven, ThrustDriven };
 
 struct FieldRange {
     double Min;
@@ -35,9 +37,26 @@ struct FieldRange {
 };
 
 namespace ranges {
-inline constexpr double kNoMax = 1e30;
 inline constexpr RangeScope kWheel = RangeScope::WheelDriven;
+inline constexpr RangeScope kThrust = RangeScope::ThrustDriven;
 inline constexpr double kRpm = core::kRpmToRadPerSec;  // rpm in the record, rad/s checked
+
+// What a box of `chars` characters lets the user type as a plain number: that many nines, or
+// a minus and one nine fewer. `widestFactor` is the unit factor (display units per internal
+// unit) of the unit in which these figures reach furthest, the smallest factor of the
+// quantity; the range is in internal units.
+constexpr FieldRange TypedLength(int chars, double widestFactor, double recordToChecked = 1,
+                                 RangeScope scope = RangeScope::AllVehicles) {
+    double nines = 0;
+    for (int i = 0; i < chars; ++i) nines = nines * 10 + 9;
+    return {-(nines - 9) / 10 / widestFactor, nines / widestFactor, recordToChecked, scope};
+}
+
+// An engine shape figure is a slider position times a step plus an offset.
+constexpr FieldRange ShapeSlider(const core::SliderDesign& slider, double step, double offset) {
+    const double a = offset + slider.min * step, b = offset + slider.max * step;
+    return {a < b ? a : b, a < b ? b : a, 1, kWheel};
+}
 
 // Body and tank
 inline constexpr FieldRange BodyMass{110, 750000, 1};                // kg
@@ -46,6 +65,9 @@ inline constexpr FieldRange BodyPosY{10, 90, 100};                   // % to the
 inline constexpr FieldRange Height{0, 5, 1};                         // m: body CoG, reference,
                                                                      // fuel tank, seats
 inline constexpr FieldRange FuelTankCapacity{1, 25000, 1};           // litres
+// The editor has no box for the tank's side position (the analyses use the centre line); a
+// share of the width, as the other side positions.
+inline constexpr FieldRange FuelTankPosX{0, 100, 100};               // % to the right
 inline constexpr FieldRange FuelTankPosY{-25, 125, 100};             // % to the front
 inline constexpr FieldRange SeatPosX{50, 100, 100};                  // % to the right
 inline constexpr FieldRange SeatPosY{0, 100, 100};                   // % to the front
@@ -56,11 +78,24 @@ inline constexpr FieldRange PeakPower{2, 500000, 1, kWheel};         // kW
 inline constexpr FieldRange PowerPeakSpeed{10, 25000, kRpm, kWheel};  // rad/s
 inline constexpr FieldRange EngineBrakingCoeff{0, 10, 1, kWheel};
 inline constexpr FieldRange IdleSpeed{0, 1000, kRpm, kWheel};        // rad/s
-inline constexpr FieldRange TorquePeakWidth{0, kNoMax, kRpm, kWheel};  // rad/s
+// Four characters; rad/s is the widest angular-velocity unit.
+inline constexpr FieldRange TorquePeakWidth{0, 9999, kRpm, kWheel};  // rad/s
 inline constexpr FieldRange LimitSpeed{10, 25000, kRpm, kWheel};     // rad/s
-// Drive-train (wheel-driven vehicles only)
-inline constexpr FieldRange DrivetrainEfficiency{50, kNoMax, 100, kWheel};  // %
-inline constexpr FieldRange ShiftTime{5, kNoMax, 1000, kWheel};      // ms
+// The engine shape sliders.
+namespace sliders = core::design;
+inline constexpr FieldRange IdleTorqueFraction = ShapeSlider(sliders::EditorIdleTorque, 0.01, 0);
+inline constexpr FieldRange LowerShape = ShapeSlider(sliders::EditorTCA, 0.1, 0);
+inline constexpr FieldRange UpperShapeA = ShapeSlider(sliders::EditorPCA, 0.01, 0);
+inline constexpr FieldRange UpperShapeB = ShapeSlider(sliders::EditorPWA, -1e-4, 1);
+inline constexpr FieldRange ReducePowerFactor = ShapeSlider(sliders::EditorPR, -1e-3, 1);
+inline constexpr FieldRange ShiftPowerFactor = ShapeSlider(sliders::EditorPS, 1e-3, 1);
+// Propulsion of a vehicle that is not wheel driven: six characters each, in kN (the widest
+// force unit) and metres.
+inline constexpr FieldRange Thrust = TypedLength(6, 1e-3, 1, kThrust);       // N
+inline constexpr FieldRange ThrustHeight = TypedLength(6, 1, 1, kThrust);    // m
+// Drive-train (wheel-driven vehicles only): two and three characters.
+inline constexpr FieldRange DrivetrainEfficiency{50, 99, 100, kWheel};  // %
+inline constexpr FieldRange ShiftTime{5, 999, 1000, kWheel};         // ms
 // Wheels and tyres, per axle
 inline constexpr FieldRange TyreWidth{50, 1000, 1};                  // mm
 inline constexpr FieldRange TyreProfile{10, 200, 1};                 // %
@@ -69,6 +104,12 @@ inline constexpr FieldRange RotatingMass{1, 50000, 1};               // kg
 inline constexpr FieldRange SpringMotionRatio{0.5, 5, 1};
 inline constexpr FieldRange UnsprungMass{5, 50000, 1};               // kg
 inline constexpr FieldRange TrackWidth{0.5, 50, 1};                  // m
+// Boxes without a check: five characters, in radians, metres and as a plain ratio (the
+// widest units).
+inline constexpr FieldRange ARBMotionRatio = TypedLength(5, 1);
+inline constexpr FieldRange Angle = TypedLength(5, 1);              // rad: inclination, camber
+inline constexpr FieldRange RideHeight = TypedLength(5, 1);         // m
+inline constexpr FieldRange HandicapHeight = TypedLength(5, 1);     // m
 inline constexpr FieldRange Wheelbase{0.5, 50, 1};                   // m
 // Aerodynamics
 inline constexpr FieldRange FrontalArea{0.1, 100, 1};                // m^2
@@ -79,9 +120,11 @@ inline constexpr FieldRange LiftCoefficient{-5, 5, 1};
 inline constexpr std::array<FieldRange, 4> AeroElementPosY{
     {{0, 100, 100}, {0, 100, 100}, {-75, 100, 100}, {0, 175, 100}}};
 inline constexpr FieldRange AeroElementHeight{-0.1, 5, 1};           // m
+// No box: the elements' side positions, as shares of the width.
+inline constexpr FieldRange AeroElementPosX{0, 100, 100};            // % to the right
 }  // namespace ranges
 
-// Checks every ranged field of a record, and that every float of it is finite. Returns the
+// Checks every field of a record against its range (NaN and infinities never pass). Returns the
 // name of the first field found outside its range ("BodyMass", "Axles(1).UnsprungMass", ...),
 // or an empty text when the record is acceptable. The choices the editor offers in its lists
 // are checked too: drive type 0 to 3, passengers 0 to 4, and for a wheel-driven vehicle 2 to 7

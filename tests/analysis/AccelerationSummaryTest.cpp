@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "support/SampleVehicles.hpp"
@@ -228,6 +229,17 @@ TEST_F(AccelerationSummaryTest, RunThatNeverMovesHasNoFuelEconomy) {
         // Ran its full 120 s: blue.
         EXPECT_EQ(texts.Colours[0].Colour, analysis::kAccTextBlue);
     }
+}
+
+// Results of a run gone wrong show "N/A", never "NaN" or "inf" with a unit after it.
+TEST_F(AccelerationSummaryTest, NonFiniteResultsShowNotApplicable) {
+    auto& R = AccelerationCode().AccResults;
+    R.fill(std::numeric_limits<float>::quiet_NaN());
+    R[Res::LaunchTime] = std::numeric_limits<float>::infinity();
+    const auto L = ByIndex(analysis::AccResultsTexts().Labels);
+    for (int index : {100, 105, 112, 116, 117, 124, 125, 126, 131, 132})
+        EXPECT_EQ(L.at(index), "N/A") << index;
+    for (const auto& c : analysis::AccSearchResultsTexts()) EXPECT_EQ(c.Text, "N/A");
 }
 
 TEST_F(AccelerationSummaryTest, ProgressBarPhasesEndAtTheMaximum) {

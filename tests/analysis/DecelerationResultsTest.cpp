@@ -3,6 +3,8 @@
 // with a peak of 45 in row 3, total force 1000 + k N.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "DecelerationTestVehicle.hpp"
 
 namespace {
@@ -157,6 +159,16 @@ TEST_F(DecelerationResults, CorrectedTextReadBackNeedsNoFurtherCorrection) {
     ASSERT_TRUE(out.Corrected);
     EXPECT_EQ(out.Box, 2);
     EXPECT_FALSE(analysis::SearchDecRunTexts({"0", "0", out.CorrectedText}).Corrected);
+}
+
+// Times of a run gone wrong show "N/A", never "NaN" with a unit after it.
+TEST_F(DecelerationResults, NonFiniteTimesShowNotApplicable) {
+    auto& res = DecelerationCode().DecResults;
+    res.fill(std::numeric_limits<float>::quiet_NaN());
+    const auto texts = analysis::DecResultsTexts();
+    for (int index : {102, 103, 112, 113, 114}) EXPECT_EQ(Text(texts, index), "N/A") << index;
+    const auto search = analysis::DecSearchResultsTexts();
+    for (int index : {116, 117, 118, 119}) EXPECT_EQ(Text(search, index), "N/A") << index;
 }
 
 TEST_F(DecelerationResults, NoRunNoSearch) {

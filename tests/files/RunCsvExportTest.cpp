@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <vector>
 
@@ -123,6 +124,25 @@ TEST_F(RunCsvExportTest, CellsFollowTheirColumnRules) {
     EXPECT_EQ(text.substr(text.size() - 4), "\r\n\r\n");
     EXPECT_EQ(Cells(lines[4])[0], " 0.01");
     EXPECT_EQ(Cells(lines[2])[0], " 0");
+}
+
+// A run gone wrong never writes "NaN" or "Inf": such a cell is left empty, in every kind of
+// column (a Double with its factor, a Single x 100, a Single as stored).
+TEST_F(RunCsvExportTest, NonFiniteValuesLeaveTheirCellsEmpty) {
+    std::vector<float> data = Table(1);
+    float* r1 = data.data() + kAccCols;
+    r1[0] = std::numeric_limits<float>::quiet_NaN();
+    r1[1] = -std::numeric_limits<float>::infinity();
+    r1[2] = std::numeric_limits<float>::infinity();
+    r1[11] = 3e38f;  // x 100 in the clutch column would overflow; here a finite Double
+    const std::string text = BuildRunCsv({data, kAccCols, 1, 0.01f});
+    EXPECT_EQ(text.find("NaN"), std::string::npos);
+    EXPECT_EQ(text.find("Inf"), std::string::npos);
+    const auto c = Cells(Lines(text)[3]);
+    EXPECT_EQ(c[1], "");
+    EXPECT_EQ(c[2], "");
+    EXPECT_EQ(c[3], "");
+    EXPECT_EQ(c[12], " 3.00000000549776E+38");
 }
 
 // Stride: N up to 65533 writes every step; above, every k-th with k = round(N / 65533 + 2).

@@ -174,6 +174,11 @@ TEST_F(VehicleFileTest, RefusedFilesChangeNothingAndSayWhy) {
         {with(40, floatBytes(std::numeric_limits<float>::quiet_NaN())), range + "BodyMass"},
         {with(40, floatBytes(1e38f)), range + "BodyMass"},
         {with(220, "\x08"), range + "Drivetrain.NumGears"},
+        // Figures that are numbers but no box could hold: 500 % efficient (offset 209), a
+        // handicap at 1e29 m (297), the body aero centre 1e38 to the side (80).
+        {with(209, floatBytes(5.0f)), range + "Drivetrain.DrivetrainEfficiency"},
+        {with(297, floatBytes(1e29f)), range + "HandicapHeight"},
+        {with(80, floatBytes(1e38f)), range + "AeroElements(0).PosX"},
         {good.substr(0, 325), notValid},
         {good.substr(0, 8), notValid},
         {with(0, "X"), notValid},

@@ -24,10 +24,13 @@
 #include "analysis/DecelerationCode.hpp"
 #include "core/GlobalShared.hpp"
 #include "core/Numbers.hpp"
+#include "files/ListFiles.hpp"
 #include "files/VehicleFile.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/MainAccelerationHandlers.hpp"
+#include "vehicle/VehCode.hpp"
+#include "vehicle/VehicleFieldRanges.hpp"
 #include "ui/main/MainDecelerationHandlers.hpp"
 #include "ui/main/SetupFileIO.hpp"
 
@@ -90,6 +93,17 @@ std::string WithFloat(std::string bytes, std::size_t offset, float f) {
     return bytes;
 }
 
+// A vehicle file with one change made to its record.
+template <typename Change>
+std::string Changed(const std::string& bytes, Change change) {
+    files::VehicleFileBytes raw{};
+    std::copy(bytes.begin(), bytes.end(), raw.begin());
+    files::VehicleFileRecord record = files::DecodeVehicleFile(raw);
+    change(record.Vehicle);
+    const files::VehicleFileBytes out = files::EncodeVehicleFile(record);
+    return std::string(out.begin(), out.end());
+}
+
 bool FiniteRows(const std::vector<float>& data, int32_t lastStep, int columns) {
     for (std::size_t i = 0; i < static_cast<std::size_t>(lastStep + 1) * columns; ++i)
         if (!std::isfinite(data[i])) return false;
@@ -130,11 +144,15 @@ protected:
 TEST_F(FuzzReadersTest, VehicleFiles) {
     ui::Main& w = Start();
     std::mt19937 rng(kSeed);
-    const std::vector<std::string> stems = {"VW Golf GTI Mk7", "BMW M3 E46",
-                                            "Subaru Impreza WRX STI"};
+    // The shipped vehicles, as the start-up list names them.
+    const std::vector<std::string> stems = files::ReadAutoVehicleList().value();
     std::vector<std::string> good;
-    for (const auto& s : stems) good.push_back(vehtest::ReadFile(root / "vehicles" / (s + ".vd3")));
-    // The damaged files of the past: eight gears, a NaN and a 1e38 kg body, an empty file.
+    for (const auto& stem : stems)
+        good.push_back(vehtest::ReadFile(root / "vehicles" / (stem + ".vd3")));
+    ASSERT_EQ(good.size(), 3u);
+    // The damaged files of the past: eight gears, a NaN and a 1e38 kg body, an empty file; a
+    // drive-train 1e6 and 5 times efficient, a handicap at 1e29 m, a body aero centre 1e38
+    // to the side.
     std::vector<std::string> cases;
     std::string eight = good[0];
     eight[220] = 8;
@@ -142,6 +160,13 @@ TEST_F(FuzzReadersTest, VehicleFiles) {
     cases.push_back(WithFloat(good[1], 40, std::numeric_limits<float>::quiet_NaN()));
     cases.push_back(WithFloat(good[2], 40, 1e38f));
     cases.push_back("");
+    using R = vehicle::VehicleRecord;
+    for (const std::string& car : good) {
+        cases.push_back(Changed(car, [](R& v) { v.Drivetrain.DrivetrainEfficiency = 1e6f; }));
+        cases.push_back(Changed(car, [](R& v) { v.Drivetrain.DrivetrainEfficiency = 5.0f; }));
+        cases.push_back(Changed(car, [](R& v) { v.HandicapHeight = 1e29f; }));
+        cases.push_back(Changed(car, [](R& v) { v.AeroElements[0].PosX = 1e38f; }));
+    }
     const int n = Cases(1000);
     for (int i = 0; i < n; ++i) cases.push_back(Mutate(good[rng() % good.size()], rng));
 
@@ -158,11 +183,59 @@ TEST_F(FuzzReadersTest, VehicleFiles) {
         w.Main_SelectVeh->AddItem(core::GlobalChassisLab().Vehicles.back().Name);
         w.Main_SelectVeh->UserSelect(w.Main_SelectVeh->ListCount() - 1);
         RunEverythingAndCheck(w, "vehicle case " + std::to_string(i));
-        // Keep the list short: the selection goes back to a shipped car.
+        // The selection goes back to a shipped car and the fuzzed vehicle leaves the list, so
+        // the list never fills up (at 200 vehicles every further file would be refused).
         w.Main_SelectVeh->UserSelect(static_cast<int>(i % 3));
+        w.Main_SelectVeh->RemoveItem(w.Main_SelectVeh->ListCount() - 1);
+        auto& g = core::GlobalChassisLab();
+        g.Vehicles.pop_back();
+        g.VehicleCount = static_cast<uint8_t>(g.Vehicles.size());
         if (HasFailure()) break;
     }
     std::printf("vehicle files: %zu cases, %d loaded\n", cases.size(), loaded);
+}
+
+// A file may hold any figure its field's range allows, however odd: each field bounded only by
+// what its box lets the user type, at each end of that range, loads and runs to finite figures.
+TEST_F(FuzzReadersTest, FiguresAtTheEndsOfTheirRangesRunFinite) {
+    ui::Main& w = Start();
+    namespace rg = vehicle::ranges;
+    using R = vehicle::VehicleRecord;
+    struct End {
+        const char* what;
+        float& (*field)(R&);
+        vehicle::FieldRange range;
+    };
+    const End ends[] = {
+        {"handicap height", [](R& v) -> float& { return v.HandicapHeight; }, rg::HandicapHeight},
+        {"front ARB ratio", [](R& v) -> float& { return v.Axles[0].ARBMotionRatio; },
+         rg::ARBMotionRatio},
+        {"rear inclination", [](R& v) -> float& { return v.Axles[1].Inclination; }, rg::Angle},
+        {"front camber", [](R& v) -> float& { return v.Axles[0].CamberOffset; }, rg::Angle},
+        {"rear ride height", [](R& v) -> float& { return v.Axles[1].RideHeight; }, rg::RideHeight},
+        {"efficiency", [](R& v) -> float& { return v.Drivetrain.DrivetrainEfficiency; },
+         rg::DrivetrainEfficiency},
+        {"shift time", [](R& v) -> float& { return v.Drivetrain.ShiftTime; }, rg::ShiftTime},
+        {"plateau", [](R& v) -> float& { return v.Engine.TorquePeakWidth; }, rg::TorquePeakWidth},
+    };
+    const std::string car = vehtest::ReadFile(
+        root / "vehicles" / (files::ReadAutoVehicleList().value().front() + ".vd3"));
+    int n = 0;
+    for (const End& e : ends) {
+        for (const double bound : {e.range.Min, e.range.Max}) {
+            const std::string bytes = Changed(car, [&](R& v) {
+                e.field(v) = static_cast<float>(bound / e.range.RecordToChecked);
+                vehicle::SetVehicleName(v, "End " + std::to_string(n++));
+            });
+            const auto path = root / "vehicles" / "end.vd3";
+            vehtest::WriteFile(path, bytes);
+            const std::string what = std::string(e.what) + " at " + std::to_string(bound);
+            ASSERT_TRUE(files::LoadVehicleFile(path.string(), false)) << what;
+            w.Main_SelectVeh->AddItem(core::GlobalChassisLab().Vehicles.back().Name);
+            w.Main_SelectVeh->UserSelect(w.Main_SelectVeh->ListCount() - 1);
+            RunEverythingAndCheck(w, what);
+        }
+    }
 }
 
 TEST_F(FuzzReadersTest, SetupFiles) {

@@ -59,6 +59,15 @@ TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
          EditorInput::AeroDevicePosY, {"-75", "100"}, {"-76"}},
         {"front wing", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(3); },
          EditorInput::AeroDevicePosY, {"175"}, {"176"}},
+        // Bounded by what five plain characters hold; an exponent reaches beyond.
+        {"handicap", [](ui::Main& m) -> TextBox& { return *m.VehData_NewHandicapPosZ; },
+         EditorInput::HandicapPosZ, {"99999", "-9999", "", "x"}, {"1E29", "-1E4"}},
+        {"ride height", [](ui::Main& m) -> TextBox& { return m.VehData_NewRideHeight(0); },
+         EditorInput::RideHeight, {"-9999"}, {"1E5"}},
+        {"anti-roll bar ratio", [](ui::Main& m) -> TextBox& { return m.VehData_NewWheelARBMR(1); },
+         EditorInput::WheelARBMR, {"99999"}, {"9E9"}},
+        {"shift time", [](ui::Main& m) -> TextBox& { return *m.VehData_NewDrivetrainShiftTime; },
+         EditorInput::DrivetrainShiftTime, {"5", "999"}, {"4", "1E3"}},
     };
     for (const BoxCase& c : cases) {
         TextBox& box = c.box(w);

@@ -172,7 +172,7 @@ TEST_F(VehicleEditorLifecycle, SliderPositionsFromARecordStayInRange) {
     ui::Main& w = StartWithCars();
     auto& g = core::GlobalChassisLab();
     g.Vehicles[0].Engine.IdleTorqueFraction = 0.1f;  // 10, slider 25 .. 95
-    g.Vehicles[0].Engine.UpperShapeB = 0.98f;        // 200, slider 1 .. 50
+    g.Vehicles[0].Engine.UpperShapeB = 0.98f;        // 200, slider 0 .. 50
     g.Vehicles[0].Engine.LowerShape = 1.25f;         // 12.5: halves go to even, 12
     w.Main_SelectVeh->UserSelect(0);
     const int64_t clampsBefore = platform::SliderClampTotal();

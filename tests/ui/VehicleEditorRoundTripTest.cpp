@@ -217,6 +217,26 @@ TEST_F(VehicleEditorRoundTrip, UpdateWithoutChangeKeepsEveryCarInEitherUnits) {
     }
 }
 
+// Filled and stored without a change, every shipped vehicle's file comes out byte for byte
+// the same, in SI and in imperial units (where every box shows a converted figure).
+TEST_F(VehicleEditorRoundTrip, StoringUnchangedShippedVehiclesChangesNoByte) {
+    ui::Main& w = StartWithCars();
+    auto& g = core::GlobalChassisLab();
+    const auto shipped = g.Vehicles;
+    ASSERT_FALSE(shipped.empty());
+    for (int preset : {0, 2}) {
+        core::ApplyUnitPreset(preset);
+        for (std::size_t car = 0; car < shipped.size(); ++car) {
+            SCOPED_TRACE(std::to_string(preset) + " " + shipped[car].Name);
+            w.Main_SelectVeh->UserSelect(static_cast<int>(car));
+            w.VehData_EditExisting->UserClick();
+            ASSERT_TRUE(w.VehData_UpdateVeh->Enabled());
+            w.VehData_UpdateVeh->UserClick();
+            EXPECT_EQ(FirstDifference(g.Vehicles[car], shipped[car]), -1);
+        }
+    }
+}
+
 // The updated vehicle keeps the setup the user is working with (its default setup file is not
 // applied again), and the analyses run for the stored figures.
 TEST_F(VehicleEditorRoundTrip, UpdatedVehicleKeepsThePresentSetup) {
@@ -239,19 +259,24 @@ TEST_F(VehicleEditorRoundTrip, UpdatedVehicleKeepsThePresentSetup) {
 
 // A box without a range takes any text; a figure beyond what a Single holds is stored as the
 // largest Single, never as infinity (which no vehicle file could load again).
-TEST_F(VehicleEditorRoundTrip, HugeFiguresInUncheckedBoxesStayFinite) {
+// The boxes without a range of their own are held to what their length lets the user type:
+// a figure written with an exponent beyond that is never stored.
+TEST_F(VehicleEditorRoundTrip, HugeFiguresInUncheckedBoxesAreNeverStored) {
     ui::Main& w = StartWithCars();
+    const vehicle::VehicleRecord before = core::GlobalChassisLab().Vehicles[0];
     w.VehData_EditExisting->UserClick();
     Type(w.VehData_NewCamber(0), "9e99");
     Type(w.VehData_NewWheelARBMR(1), "-9e99");
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
     w.VehData_UpdateVeh->UserClick();
     const auto& v = core::GlobalChassisLab().Vehicles[0];
-    EXPECT_EQ(v.Axles[0].CamberOffset, std::numeric_limits<float>::max());
-    EXPECT_EQ(v.Axles[1].ARBMotionRatio, -std::numeric_limits<float>::max());
+    EXPECT_EQ(v.Axles[0].CamberOffset, before.Axles[0].CamberOffset);
+    EXPECT_EQ(v.Axles[1].ARBMotionRatio, before.Axles[1].ARBMotionRatio);
 }
 
-// With angular velocities in rad/s an engine speed of 3000 rpm shows 3000 x 0.1047197551196...
-// with 15 significant digits; heights are shown to 5 significant figures.
+// Each box shows the fewest digits that read back to the field's Single: a seat at 0.52 m as
+// "0.52" (not the widened "0.519999980926514"), 3000 rpm in rad/s with the 8 digits it needs,
+// heights with all the figures they hold.
 TEST_F(VehicleEditorRoundTrip, FillWritesTheFiguresAsTheBoxesShowThem) {
     ui::Main& w = StartWithCars();
     auto& g = core::GlobalChassisLab();
@@ -259,12 +284,14 @@ TEST_F(VehicleEditorRoundTrip, FillWritesTheFiguresAsTheBoxesShowThem) {
     g.Vehicles[0].BodyCoG.Z = 0.123456f;
     g.Vehicles[0].AeroElements[2].PosZ = 0.1234567f;
     g.Vehicles[0].Drivetrain.ShiftTime = 0.15f;
+    g.Vehicles[0].Seats[1].Z = 0.52f;
     w.Main_SelectVeh->UserSelect(0);
     w.VehData_EditExisting->UserClick();
-    EXPECT_EQ(w.VehData_NewIdleRPM->Text(), "314.1592653589");
-    EXPECT_EQ(w.VehData_NewBodyPosZ->Text(), "0.12346");
-    EXPECT_EQ(w.VehData_NewAeroDevicePosZ(2).Text(), "0.12346");
+    EXPECT_EQ(w.VehData_NewIdleRPM->Text(), "314.15927");
+    EXPECT_EQ(w.VehData_NewBodyPosZ->Text(), "0.123456");
+    EXPECT_EQ(w.VehData_NewAeroDevicePosZ(2).Text(), "0.1234567");
     EXPECT_EQ(w.VehData_NewDrivetrainShiftTime->Text(), "150");
+    EXPECT_EQ(w.VehData_PassPosZ(1).Text(), "0.52");
     EXPECT_EQ(w.DataLabel(171).Caption(), core::UnitSuffix(core::Quantity::ARV));
 }
 

@@ -145,4 +145,24 @@ TEST_F(AeroDisplayTest, BalanceIsGreenFromThreeQuartersOfAPointBehindToAQuarterA
     EXPECT_TRUE(out.BalanceToolTip.empty());
 }
 
+// Lift and downforce that cancel leave a total near zero, whose front share is huge: no
+// balance is shown. A small total that is no accident of cancelling still has one.
+TEST_F(AeroDisplayTest, BalanceOfATotalLiftNearZeroIsNotApplicable) {
+    SetMovingCar();
+    auto& s = vehicle::AeroCode();
+    s.LiveAero.Lift = {300.0f, -100.0f, -100.0f, -99.999f};
+    s.LiveAero.TotalLift = 0.001f;
+    s.AeroLoadFrontShare = -4.256126e24f;
+    Build({0, 0, 25, 0.5f});
+    EXPECT_EQ(Text(25), "N/A");
+    EXPECT_EQ(out.BalanceColour, AeroBalanceColour::Black);
+    EXPECT_EQ(out.BalanceToolTip, "N/A");
+
+    s.LiveAero.Lift = {0.0f, -2.0f, -2.0f, 0.0f};
+    s.LiveAero.TotalLift = -4.0f;
+    s.AeroLoadFrontShare = 0.5f;
+    Build({0, 0, 1, 0.5f});
+    EXPECT_EQ(Text(25), "50% / 50%");
+}
+
 }  // namespace

@@ -103,6 +103,55 @@ TEST(VehicleFieldRanges, BoundsAreInclusiveAndRefuseJustBeyond) {
     EXPECT_EQ(FirstFieldOutOfRange(v), "Seats(1).X");
 }
 
+// Fields whose boxes have no upper bound of their own, or no check at all, stop at what the
+// box lets the user type (5 characters: 99999 and -9999 m); the engine shape figures at the
+// ends of their sliders; fields without a box are shares of the width.
+TEST(VehicleFieldRanges, LengthsSlidersAndSharesBoundTheRest) {
+    sample::ResetAll();
+    struct Case {
+        const char* field;
+        float& (*at)(VehicleRecord&);
+        float inside, beyond;
+    };
+    using R = VehicleRecord;
+    const Case cases[] = {
+        {"HandicapHeight", [](R& v) -> float& { return v.HandicapHeight; }, 99999, 100000},
+        {"HandicapHeight", [](R& v) -> float& { return v.HandicapHeight; }, -9999, -10000},
+        {"Axles(1).RideHeight", [](R& v) -> float& { return v.Axles[1].RideHeight; }, -9999,
+         -1e29f},
+        {"Axles(0).ARBMotionRatio", [](R& v) -> float& { return v.Axles[0].ARBMotionRatio; },
+         99999, 1e6f},
+        {"Drivetrain.DrivetrainEfficiency",
+         [](R& v) -> float& { return v.Drivetrain.DrivetrainEfficiency; }, 0.99f, 1.0f},
+        {"Drivetrain.ShiftTime", [](R& v) -> float& { return v.Drivetrain.ShiftTime; }, 0.999f,
+         1.0f},
+        // 9999 rad/s is 95484 rpm.
+        {"Engine.TorquePeakWidth", [](R& v) -> float& { return v.Engine.TorquePeakWidth; },
+         95480, 95500},
+        {"Engine.IdleTorqueFraction", [](R& v) -> float& { return v.Engine.IdleTorqueFraction; },
+         0.95f, 0.96f},
+        {"Engine.UpperShapeB", [](R& v) -> float& { return v.Engine.UpperShapeB; }, 1.0f, 0.99f},
+        {"Engine.ShiftPowerFactor", [](R& v) -> float& { return v.Engine.ShiftPowerFactor; },
+         1.1f, 1.11f},
+        {"FuelTankPos.X", [](R& v) -> float& { return v.FuelTankPos.X; }, 1.0f, 1.01f},
+        {"AeroElements(3).PosX", [](R& v) -> float& { return v.AeroElements[3].PosX; }, 0.0f,
+         -0.01f},
+    };
+    for (const Case& c : cases) {
+        VehicleRecord v = Car();
+        c.at(v) = c.inside;
+        EXPECT_EQ(FirstFieldOutOfRange(v), "") << c.field << " " << c.inside;
+        c.at(v) = c.beyond;
+        EXPECT_EQ(FirstFieldOutOfRange(v), c.field) << c.beyond;
+    }
+    // A thrust of 999999 kN is the most the thrust box takes.
+    VehicleRecord thrust = sample::ThrustCar(9.99999e8f, 0.5f);
+    thrust.Seats[1].X = 0.7f;
+    EXPECT_EQ(FirstFieldOutOfRange(thrust), "");
+    thrust.Engine.PeakTorque = 1.1e9f;
+    EXPECT_EQ(FirstFieldOutOfRange(thrust), "Engine.PeakTorque");
+}
+
 TEST(VehicleFieldRanges, ListChoicesAndNonFiniteValuesAreRefused) {
     sample::ResetAll();
     VehicleRecord v = Car();
@@ -120,10 +169,10 @@ TEST(VehicleFieldRanges, ListChoicesAndNonFiniteValuesAreRefused) {
     v = Car();
     v.MaxPassengers = 5;
     EXPECT_EQ(FirstFieldOutOfRange(v), "MaxPassengers");
-    // A field without a range must still be a number.
+    // A field without a check in the editor must still be a number.
     v = Car();
     v.Axles[0].CamberOffset = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_EQ(FirstFieldOutOfRange(v), "Axles.CamberOffset");
+    EXPECT_EQ(FirstFieldOutOfRange(v), "Axles(0).CamberOffset");
     v = Car();
     v.BodyMass = std::numeric_limits<float>::infinity();
     EXPECT_EQ(FirstFieldOutOfRange(v), "BodyMass");

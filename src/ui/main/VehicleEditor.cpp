@@ -7,15 +7,14 @@
 
 #include "core/FuelTypes.hpp"
 #include "core/GlobalChassisLab.hpp"
-#include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
-#include "core/PhysicalConstants.hpp"
 #include "core/TextTable.hpp"
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/VehCode.hpp"
 #include "ui/main/EngineDisplays.hpp"
 #include "ui/main/Main.hpp"
+#include "ui/main/VehicleEditorNumbers.hpp"
 #include "ui/main/VehicleFormLayout.hpp"
 #include "ui/options/OptionsPanel.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
@@ -111,19 +110,8 @@ void RestoreMenu(Main& w, const char* name) {
 }
 
 // ---- Texts of the fill ----
-// A Single field times a factor, in double precision (the display value before any rounding).
+// A Single field times a factor, in double precision.
 double Display(float field, double factor) { return static_cast<double>(field) * factor; }
-// Engine speeds are rpm in the record and an angular velocity in the box.
-double SpeedDisplay(float rpm) {
-    return static_cast<double>(rpm) * core::kRpmToRadPerSec * core::OptionsSettings().UnitFactorARV;
-}
-std::string DoubleText(double v) { return core::DoubleText(v); }
-std::string SingleText(double v) { return core::SingleText(static_cast<float>(v)); }
-// Rounded to as many significant figures as the box takes characters.
-std::string Figures(double v, const TextBox& box) {
-    return core::SingleText(
-        core::RoundToSigFigs(static_cast<float>(v), static_cast<uint8_t>(box.MaxLength())));
-}
 std::string Whole(long v) { return std::to_string(v); }
 
 // A slider position from a figure, nearest whole number (halves to even), kept inside the
@@ -185,24 +173,21 @@ void FillVehicleEditor(Main& w) {
     const auto& u = core::OptionsSettings();
     const double small = u.UnitFactorDistanceSmall;
 
-    w.VehData_NewBodyMass->SetText(DoubleText(Display(v.BodyMass, u.UnitFactorMass)));
-    w.VehData_NewBodyPosX->SetText(SingleText(Display(v.BodyCoG.X, 100)));
-    w.VehData_NewBodyPosY->SetText(SingleText(Display(v.BodyCoG.Y, 100)));
-    w.VehData_NewBodyPosZ->SetText(Figures(Display(v.BodyCoG.Z, small), *w.VehData_NewBodyPosZ));
-    w.VehData_NewHandicapPosZ->SetText(
-        Figures(Display(v.HandicapHeight, small), *w.VehData_NewHandicapPosZ));
-    w.VehData_NewFuelTankCapacity->SetText(
-        Figures(Display(v.FuelTankCapacity, u.UnitFactorVolume), *w.VehData_NewFuelTankCapacity));
-    w.VehData_NewFuelTankPosY->SetText(SingleText(Display(v.FuelTankPos.Y, 100)));
-    w.VehData_NewFuelTankPosZ->SetText(
-        Figures(Display(v.FuelTankPos.Z, small), *w.VehData_NewFuelTankPosZ));
-    w.VehData_NewRefPosZ->SetText(Figures(Display(v.RefHeight, small), *w.VehData_NewRefPosZ));
+    w.VehData_NewBodyMass->SetText(FieldText(v.BodyMass, u.UnitFactorMass));
+    w.VehData_NewBodyPosX->SetText(FieldText(v.BodyCoG.X, 100));
+    w.VehData_NewBodyPosY->SetText(FieldText(v.BodyCoG.Y, 100));
+    w.VehData_NewBodyPosZ->SetText(FieldText(v.BodyCoG.Z, small));
+    w.VehData_NewHandicapPosZ->SetText(FieldText(v.HandicapHeight, small));
+    w.VehData_NewFuelTankCapacity->SetText(FieldText(v.FuelTankCapacity, u.UnitFactorVolume));
+    w.VehData_NewFuelTankPosY->SetText(FieldText(v.FuelTankPos.Y, 100));
+    w.VehData_NewFuelTankPosZ->SetText(FieldText(v.FuelTankPos.Z, small));
+    w.VehData_NewRefPosZ->SetText(FieldText(v.RefHeight, small));
     SetChoice(*w.VehData_MaxPass, Whole(v.MaxPassengers));
     for (int s = 0; s <= 1; ++s) {
         const vehicle::PositionXYZ& seat = v.Seats[static_cast<std::size_t>(s)];
-        w.VehData_PassPosX(s).SetText(SingleText(Display(seat.X, 100)));
-        w.VehData_PassPosY(s).SetText(SingleText(Display(seat.Y, 100)));
-        w.VehData_PassPosZ(s).SetText(DoubleText(Display(seat.Z, small)));
+        w.VehData_PassPosX(s).SetText(FieldText(seat.X, 100));
+        w.VehData_PassPosY(s).SetText(FieldText(seat.Y, 100));
+        w.VehData_PassPosZ(s).SetText(FieldText(seat.Z, small));
     }
 
     // Selecting the drive type shows the engine or the thrust inputs.
@@ -210,34 +195,30 @@ void FillVehicleEditor(Main& w) {
                    v.Drivetrain.DriveType);
     const vehicle::EngineFigures& e = v.Engine;
     if (v.Drivetrain.DriveType != vehicle::kDriveThrust) {
-        w.VehData_NewTorque->SetText(
-            Figures(Display(e.PeakTorque, u.UnitFactorTorque), *w.VehData_NewTorque));
-        w.VehData_NewTorqueRPM->SetText(DoubleText(SpeedDisplay(e.TorquePeakRPM)));
-        w.VehData_NewPower->SetText(
-            Figures(Display(e.PeakPower, u.UnitFactorPower), *w.VehData_NewPower));
-        w.VehData_NewPowerRPM->SetText(DoubleText(SpeedDisplay(e.PowerPeakRPM)));
+        w.VehData_NewTorque->SetText(FieldText(e.PeakTorque, u.UnitFactorTorque));
+        w.VehData_NewTorqueRPM->SetText(SpeedFieldText(e.TorquePeakRPM));
+        w.VehData_NewPower->SetText(FieldText(e.PeakPower, u.UnitFactorPower));
+        w.VehData_NewPowerRPM->SetText(SpeedFieldText(e.PowerPeakRPM));
         const auto& fuels = core::FuelTable().FuelTypes;
         if (e.FuelType < fuels.size()) SetChoice(*w.VehData_NewFuelType, fuels[e.FuelType].Name);
-        w.VehData_NewDrivetrainEff->SetText(
-            SingleText(Display(v.Drivetrain.DrivetrainEfficiency, 100)));
-        w.VehData_NewDrivetrainShiftTime->SetText(SingleText(Display(v.Drivetrain.ShiftTime, 1000)));
+        w.VehData_NewDrivetrainEff->SetText(FieldText(v.Drivetrain.DrivetrainEfficiency, 100));
+        w.VehData_NewDrivetrainShiftTime->SetText(FieldText(v.Drivetrain.ShiftTime, 1000));
         SetChoice(*w.VehData_NewNumGears, Whole(v.Drivetrain.NumGears));
         w.VehData_NewRevGear->SetValue(core::FromVbBool(v.Drivetrain.HasReverse) ? 1 : 0);
-        w.VehData_NewIdleRPM->SetText(DoubleText(SpeedDisplay(e.IdleRPM)));
-        w.VehData_NewLimitRPM->SetText(DoubleText(SpeedDisplay(e.LimitRPM)));
-        w.VehData_NewTorquePeakWidth->SetText(DoubleText(SpeedDisplay(e.TorquePeakWidth)));
+        w.VehData_NewIdleRPM->SetText(SpeedFieldText(e.IdleRPM));
+        w.VehData_NewLimitRPM->SetText(SpeedFieldText(e.LimitRPM));
+        w.VehData_NewTorquePeakWidth->SetText(SpeedFieldText(e.TorquePeakWidth));
         SetSlider(*w.VehData_NewIdleTorque, Display(e.IdleTorqueFraction, 100));
         SetSlider(*w.VehData_NewTCA, Display(e.LowerShape, 10));
         SetSlider(*w.VehData_NewPCA, Display(e.UpperShapeA, 100));
         SetSlider(*w.VehData_NewPWA, (1.0 - static_cast<double>(e.UpperShapeB)) * 10000.0);
         SetSlider(*w.VehData_NewPR, (1.0 - static_cast<double>(e.ReducePowerFactor)) * 1000.0);
         SetSlider(*w.VehData_NewPS, (static_cast<double>(e.ShiftPowerFactor) - 1.0) * 1000.0);
-        w.VehData_NewEBC->SetText(SingleText(e.EngineBrakingCoeff));
+        w.VehData_NewEBC->SetText(FieldText(e.EngineBrakingCoeff, 1));
     } else {
         // A vehicle that is not wheel driven keeps its thrust (N) and its height (m) there.
-        w.VehData_NewThrust->SetText(DoubleText(Display(e.PeakTorque, u.UnitFactorForce)));
-        w.VehData_NewThrustHeight->SetText(
-            Figures(Display(e.TorquePeakRPM, small), *w.VehData_NewThrustHeight));
+        w.VehData_NewThrust->SetText(FieldText(e.PeakTorque, u.UnitFactorForce));
+        w.VehData_NewThrustHeight->SetText(FieldText(e.TorquePeakRPM, small));
     }
 
     for (int a = 0; a <= 1; ++a) {
@@ -246,28 +227,23 @@ void FillVehicleEditor(Main& w) {
         w.VehData_NewTyreWidth(a).SetText(Whole(v.Tyres[i].Width));
         w.VehData_NewTyreProfile(a).SetText(Whole(v.Tyres[i].Profile));
         w.VehData_NewWheelSize(a).SetText(Whole(v.Tyres[i].RimDiameter));
-        w.VehData_NewRotMass(a).SetText(DoubleText(Display(v.RotatingMass[i], u.UnitFactorMass)));
-        w.VehData_NewWheelSpringMR(a).SetText(SingleText(x.SpringMotionRatio));
-        w.VehData_NewWheelARBMR(a).SetText(SingleText(x.ARBMotionRatio));
-        w.VehData_NewInclination(a).SetText(DoubleText(Display(x.Inclination, u.UnitFactorAngle)));
-        w.VehData_NewCamber(a).SetText(
-            Figures(Display(x.CamberOffset, u.UnitFactorAngle), w.VehData_NewCamber(a)));
-        w.VehData_NewUnsprung(a).SetText(DoubleText(Display(x.UnsprungMass, u.UnitFactorMass)));
-        w.VehData_NewRideHeight(a).SetText(
-            Figures(Display(x.RideHeight, small), w.VehData_NewRideHeight(a)));
-        w.VehData_NewTrackWidth(a).SetText(
-            Figures(Display(x.TrackWidth, small), w.VehData_NewTrackWidth(a)));
+        w.VehData_NewRotMass(a).SetText(FieldText(v.RotatingMass[i], u.UnitFactorMass));
+        w.VehData_NewWheelSpringMR(a).SetText(FieldText(x.SpringMotionRatio, 1));
+        w.VehData_NewWheelARBMR(a).SetText(FieldText(x.ARBMotionRatio, 1));
+        w.VehData_NewInclination(a).SetText(FieldText(x.Inclination, u.UnitFactorAngle));
+        w.VehData_NewCamber(a).SetText(FieldText(x.CamberOffset, u.UnitFactorAngle));
+        w.VehData_NewUnsprung(a).SetText(FieldText(x.UnsprungMass, u.UnitFactorMass));
+        w.VehData_NewRideHeight(a).SetText(FieldText(x.RideHeight, small));
+        w.VehData_NewTrackWidth(a).SetText(FieldText(x.TrackWidth, small));
     }
-    w.VehData_NewWheelbase->SetText(Figures(Display(v.Wheelbase, small), *w.VehData_NewWheelbase));
-    w.VehData_NewFrontalArea->SetText(
-        Figures(Display(v.FrontalArea, u.UnitFactorArea), *w.VehData_NewFrontalArea));
-    w.VehData_NewCd->SetText(SingleText(v.DragCoefficient));
-    w.VehData_NewCl->SetText(SingleText(v.LiftCoefficient));
+    w.VehData_NewWheelbase->SetText(FieldText(v.Wheelbase, small));
+    w.VehData_NewFrontalArea->SetText(FieldText(v.FrontalArea, u.UnitFactorArea));
+    w.VehData_NewCd->SetText(FieldText(v.DragCoefficient, 1));
+    w.VehData_NewCl->SetText(FieldText(v.LiftCoefficient, 1));
     for (int k = 0; k <= 3; ++k) {
         const vehicle::AeroElement& el = v.AeroElements[static_cast<std::size_t>(k)];
-        w.VehData_NewAeroDevicePosY(k).SetText(SingleText(Display(el.PosY, 100)));
-        w.VehData_NewAeroDevicePosZ(k).SetText(core::SingleText(
-            core::RoundToDecimals(static_cast<float>(Display(el.PosZ, small)), 5)));
+        w.VehData_NewAeroDevicePosY(k).SetText(FieldText(el.PosY, 100));
+        w.VehData_NewAeroDevicePosZ(k).SetText(FieldText(el.PosZ, small));
     }
     const auto& aero = vehicle::AeroCode();
     SetTableChoice(w.VehData_NewAeroDeviceType(1), aero.UndertrayTypes, v.AeroElements[1].DeviceType);

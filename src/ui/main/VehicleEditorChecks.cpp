@@ -130,6 +130,8 @@ bool HiddenWithoutWheelDrive(In i) {
         if (e == i) return true;
     return i == In::DrivetrainEff || i == In::DrivetrainShiftTime;
 }
+// Inputs hidden for a wheel-driven vehicle (the store does not read them).
+bool HiddenWithWheelDrive(In i) { return i == In::Thrust || i == In::ThrustHeight; }
 
 }  // namespace
 
@@ -150,7 +152,7 @@ bool EditorInputsComplete(const Main& form) {
     const auto& checks = VehicleEditorChecks();
     for (std::size_t k = 0; k < kEditorInputCount; ++k) {
         const auto input = static_cast<In>(k);
-        if (!wheelDriven && HiddenWithoutWheelDrive(input)) continue;
+        if (wheelDriven ? HiddenWithWheelDrive(input) : HiddenWithoutWheelDrive(input)) continue;
         if (!checks.Holds(input)) return false;
     }
     // A list without a choice would store an index that names nothing.
@@ -298,6 +300,17 @@ void InstallVehicleEditorChecks(Main& form) {
     });
     array(form.VehData_NewAeroDevicePosZ, &U::UnitFactorDistanceSmall, rg::AeroElementHeight,
           In::AeroDevicePosZ);
+
+    single(form.VehData_NewHandicapPosZ, &U::UnitFactorDistanceSmall, rg::HandicapHeight,
+           In::HandicapPosZ);
+    single(form.VehData_NewThrust, &U::UnitFactorForce, rg::Thrust, In::Thrust);
+    single(form.VehData_NewThrustHeight, &U::UnitFactorDistanceSmall, rg::ThrustHeight,
+           In::ThrustHeight);
+    array(form.VehData_NewWheelARBMR, kNone, rg::ARBMotionRatio, In::WheelARBMR);
+    array(form.VehData_NewInclination, &U::UnitFactorAngle, rg::Angle, In::Inclination);
+    array(form.VehData_NewCamber, &U::UnitFactorAngle, rg::Angle, In::Camber);
+    array(form.VehData_NewRideHeight, &U::UnitFactorDistanceSmall, rg::RideHeight,
+          In::RideHeight);
 
     // The lists have no check of their own, but the store needs a choice in each.
     const auto recheck = [f] {

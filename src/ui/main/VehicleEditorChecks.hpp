@@ -26,9 +26,15 @@ enum class EditorInput : uint8_t {
     TorquePeakWidth, LimitRPM,
     TyreWidth, TyreProfile, WheelSize, RotMass, WheelSpringMR, Unsprung, TrackWidth, Wheelbase,
     FrontalArea, Cd, Cl, AeroDevicePosY, AeroDevicePosZ,
+    // Boxes bounded only by what their length lets the user type as a plain number: an
+    // exponent ("1E30") would reach far beyond that.
+    HandicapPosZ, Thrust, ThrustHeight, WheelARBMR, Inclination, Camber, RideHeight,
     PowerAfterTorque, PowerAfterPlateau, IdleLowest,
     Count
 };
+// The first of the boxes bounded by their length. Their empty boxes at program start read 0,
+// which is in range, so their flags start true.
+inline constexpr EditorInput kFirstLengthBoundInput = EditorInput::HandicapPosZ;
 inline constexpr std::size_t kEditorInputCount = static_cast<std::size_t>(EditorInput::Count);
 
 // Box colours: valid and refused.
@@ -36,9 +42,16 @@ inline constexpr platform::Color kEditorValidColor = platform::SysColor::WindowB
 inline constexpr platform::Color kEditorRefusedColor = platform::RGB(255, 0, 0);
 
 struct VehicleEditorChecksState {
-    // True = the input passed its last check. All false at program start; never reset by
-    // opening or closing the editor (a box keeps the result of its last check).
-    std::array<core::VbBool, kEditorInputCount> Valid{};
+    // True = the input passed its last check. False at program start (but for the boxes
+    // bounded by their length); never reset by opening or closing the editor (a box keeps the
+    // result of its last check).
+    std::array<core::VbBool, kEditorInputCount> Valid = [] {
+        std::array<core::VbBool, kEditorInputCount> v{};
+        for (auto i = static_cast<std::size_t>(kFirstLengthBoundInput);
+             i < static_cast<std::size_t>(EditorInput::PowerAfterTorque); ++i)
+            v[i] = core::VbTrue;
+        return v;
+    }();
 
     core::VbBool& operator[](EditorInput i) { return Valid[static_cast<std::size_t>(i)]; }
     bool Holds(EditorInput i) const { return Valid[static_cast<std::size_t>(i)] != 0; }

@@ -2,17 +2,15 @@
 // written over the edited vehicle, announced and selected.
 #include "ui/main/VehicleEditor.hpp"
 
-#include <cmath>
-#include <limits>
 #include <string>
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
-#include "core/PhysicalConstants.hpp"
 #include "core/TextTable.hpp"
 #include "platform/Services.hpp"
 #include "vehicle/VehCode.hpp"
 #include "ui/main/Main.hpp"
+#include "ui/main/VehicleEditorNumbers.hpp"
 
 namespace ui {
 
@@ -23,21 +21,10 @@ using platform::TextBox;
 // A box's number (leading number of the text, 0 when none), in double precision.
 double N(const TextBox& box) { return core::TypedVal(box.Text()); }
 
-// A value for a Single field. The boxes without a range take any text, so a typed figure
-// beyond the Single range is held at the largest Single rather than stored as infinity.
-float Single(double v) {
-    constexpr double kMax = std::numeric_limits<float>::max();
-    if (std::isnan(v)) return 0.0f;
-    if (v > kMax) return std::numeric_limits<float>::max();
-    if (v < -kMax) return -std::numeric_limits<float>::max();
-    return static_cast<float>(v);
-}
-float Divided(const TextBox& box, double factor) { return Single(N(box) / factor); }
-// Engine speeds: an angular velocity in the box, rpm in the record (divided twice, in double
-// precision, before the Single is stored).
-float Rpm(const TextBox& box) {
-    return Single(N(box) / core::kRpmToRadPerSec / core::OptionsSettings().UnitFactorARV);
-}
+float Divided(const TextBox& box, double factor) { return StoredSingle(N(box), factor); }
+float Single(double v) { return StoredSingle(v, 1.0); }
+// Engine speeds: an angular velocity in the box, rpm in the record.
+float Rpm(const TextBox& box) { return StoredRpm(N(box)); }
 uint8_t Index8(const platform::ComboBox& box) { return static_cast<uint8_t>(box.ListIndex()); }
 
 }  // namespace

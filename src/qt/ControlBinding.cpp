@@ -63,9 +63,11 @@ void ControlBinding::Sync(Prop what) {
 }
 
 void ControlBinding::ApplyGeometry() {
-    QPoint offset;
+    // The client area's own controls move with its scrolling.
+    QPoint offset = -view_.ScrollPosition();
     if (platform::Container* parent = control_->Parent()) {
         if (platform::Control* pc = parent->AsControl()) {
+            offset = {};
             if (ControlBinding* pb = view_.BindingFor(*pc)) offset = pb->ChildOffset();
         }
     }

@@ -1,9 +1,15 @@
 // The Qt window of one platform::Form: a menu bar, and below it the client area holding one
 // widget per control at the model's geometry. It observes the form and keeps the widgets in
 // step; the person's actions go to the model through the bindings.
+//
+// A window on the screen fits the screen's available area. When the client area is smaller
+// than the controls it holds, scroll bars at its right and bottom edges (and the mouse wheel)
+// move the controls, so every one of them can be reached; the form's client size is the part
+// that shows.
 #pragma once
 
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -15,6 +21,10 @@
 namespace qtfront {
 
 class MenuMirror;
+
+// A window's outer geometry moved and, where it must be, shrunk so that it lies wholly within
+// an available area of the screen (the screen less its panels).
+QRect FitWithin(QRect outer, const QRect& available);
 
 class FormView : public QWidget, public platform::FormObserver {
     Q_OBJECT
@@ -30,6 +40,11 @@ public:
     void Detach();
 
     QWidget* ClientArea() const { return client_; }
+    // How far the controls are scrolled, pixels right and down; (0,0) when the client area
+    // shows them from their top-left corner.
+    QPoint ScrollPosition() const { return scrolled_; }
+    QScrollBar* HorizontalScrollBar() const { return hScroll_; }
+    QScrollBar* VerticalScrollBar() const { return vScroll_; }
     QMenuBar* MenuBarWidget() const { return menuBar_; }
     ControlBinding* BindingFor(const platform::Control& control) const;
     QWidget* WidgetFor(const platform::Control& control) const;
@@ -61,10 +76,20 @@ private:
     void Restack(platform::Container& container);
     void Bind(platform::Control& control, QWidget* host);
     QSize FrameExtra() const;
+    // The outer geometry the form asks for, kept within the available area of its screen
+    // once the window is on the screen.
+    QRect OnScreen(QRect outer) const;
+    // Shows a scroll bar where the controls reach beyond the client area, and sets its range.
+    void FitScrollBars();
+    void ScrollTo(QPoint position);
 
     platform::Form* form_;
     QMenuBar* menuBar_;
     QWidget* client_;
+    QScrollBar* hScroll_;
+    QScrollBar* vScroll_;
+    QPoint scrolled_;
+    bool onScreen_ = false;  // shown at least once: the screen's area applies
     std::unique_ptr<MenuMirror> menus_;
     std::unordered_map<const platform::Control*, QPointer<ControlBinding>> bindings_;
     // Each bound control's containing control (null: the client area), compared as pointers

@@ -76,6 +76,13 @@ FormView::FormView(platform::Form& form, QWidget* parent)
                          [this] { ScrollTo({hScroll_->value(), vScroll_->value()}); });
     }
     client_->installEventFilter(this);
+    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape_->setContext(Qt::WindowShortcut);
+    QObject::connect(escape_, &QShortcut::activated, this, [this] {
+        if (!Attached()) return;
+        UserEventScope scope;
+        form_->UserEscape();
+    });
 
     menus_ = std::make_unique<MenuMirror>(*menuBar_, [this] { return Attached(); });
     menus_->Sync(form);
@@ -220,6 +227,7 @@ void FormView::SyncForm() {
     syncingForm_ = true;
     const platform::Form& f = *form_;
     setWindowTitle(QString::fromStdString(f.Caption()));
+    escape_->setEnabled(f.TakesEscape());  // otherwise Esc stays with the focused control
     QPalette pal = client_->palette();
     SetColors(pal, QPalette::Window, QPalette::WindowText, f.BackColor(),
               platform::SysColor::WindowText);

@@ -10,6 +10,7 @@
 
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -88,6 +89,7 @@ private:
     QWidget* client_;
     QScrollBar* hScroll_;
     QScrollBar* vScroll_;
+    QShortcut* escape_;  // Esc anywhere in the window, for a form that takes it
     QPoint scrolled_;
     bool onScreen_ = false;  // shown at least once: the screen's area applies
     std::unique_ptr<MenuMirror> menus_;

@@ -23,6 +23,7 @@ using toolkit::ReadSingle;
 }  // namespace
 
 UnitConv::UnitConv() : platform::Form("UnitConv") {
+    SetClosesOnEscape(true);
     using namespace toolkit;
     using platform::ComboBox;
     using platform::Label;

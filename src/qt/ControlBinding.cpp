@@ -156,4 +156,16 @@ bool ClickRelay::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+WheelNeedsFocus::WheelNeedsFocus(QWidget& widget) : QObject(&widget) {
+    widget.setFocusPolicy(Qt::StrongFocus);  // the wheel alone gives no focus
+    widget.installEventFilter(this);
+}
+
+bool WheelNeedsFocus::eventFilter(QObject* watched, QEvent* event) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || event->type() != QEvent::Wheel || w->hasFocus()) return false;
+    event->ignore();  // passed on to the parent widgets
+    return true;
+}
+
 }  // namespace qtfront

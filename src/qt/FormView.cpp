@@ -245,6 +245,7 @@ void FormView::SyncForm() {
     const bool normal = f.WindowState() == platform::WindowState::Normal;
 
     const QSize extra = FrameExtra();
+    if (onScreen_) fittedFrame_ = extra;
     const QRect outer = normal ? OnScreen(QRect(f.Left(), f.Top(), f.Width(), f.Height()))
                                : QRect(f.Left(), f.Top(), f.Width(), f.Height());
     const QSize content(std::max(1, outer.width() - extra.width()),
@@ -309,9 +310,15 @@ void FormView::ShowWindow() {
     SyncForm();
     holdReports_ = false;
     QTimer::singleShot(0, this, [this] {
+        RefitForFrame();
         ReportSize();
         ReportPosition();
     });
+}
+
+void FormView::RefitForFrame() {
+    if (!Attached() || !onScreen_ || !isVisible() || syncingForm_) return;
+    if (FrameExtra() != fittedFrame_) SyncForm();
 }
 
 void FormView::ReportPosition() {
@@ -358,6 +365,7 @@ void FormView::changeEvent(QEvent* event) {
 
 void FormView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
+    RefitForFrame();  // a frame put round the window moves it
     ReportPosition();
 }
 

@@ -83,6 +83,9 @@ private:
     // Shows a scroll bar where the controls reach beyond the client area, and sets its range.
     void FitScrollBars();
     void ScrollTo(QPoint position);
+    // Fits the window to the screen again once the window manager's frame has come or
+    // changed (it is known only some time after the window is first shown).
+    void RefitForFrame();
 
     platform::Form* form_;
     QMenuBar* menuBar_;
@@ -92,6 +95,7 @@ private:
     QShortcut* escape_;  // Esc anywhere in the window, for a form that takes it
     QPoint scrolled_;
     bool onScreen_ = false;  // shown at least once: the screen's area applies
+    QSize fittedFrame_;      // the window manager's frame the last fit allowed for
     std::unique_ptr<MenuMirror> menus_;
     std::unordered_map<const platform::Control*, QPointer<ControlBinding>> bindings_;
     // Each bound control's containing control (null: the client area), compared as pointers

@@ -6,11 +6,8 @@
 #include <QScreen>
 #include <QWheelEvent>
 
-#include "QtTestApp.hpp"
+#include "ProgramOnDesktop.hpp"
 #include "core/TextTable.hpp"
-#include "qt/FormView.hpp"
-#include "qt/QtDesktop.hpp"
-#include "support/StartedProgram.hpp"
 
 namespace {
 
@@ -24,24 +21,12 @@ TEST(FitWithin, MovesAndShrinksAWindowIntoTheAvailableArea) {
               QRect(1920, 30, 1280, 690));
 }
 
-class MainWindowOnScreen : public testsupport::StartedProgram {
+class MainWindowOnScreen : public qttest::ProgramOnDesktop {
 protected:
     void SetUp() override {
-        qttest::App();
-        StartedProgram::SetUp();
-        CopyShippedData();
-        w = &Start();
-        desktop = std::make_unique<qtfront::QtDesktop>();
-        QCoreApplication::processEvents();
+        ProgramOnDesktop::SetUp();
         view = desktop->ViewFor(*w);
         ASSERT_NE(view, nullptr);
-    }
-    void TearDown() override {
-        ui::ResetMainWindow();
-        desktop.reset();
-        platform::Desktop::Instance().CollectUnloaded();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        StartedProgram::TearDown();
     }
     void Shot(const std::string& name) {
         const QSize screen = view->screen()->size();
@@ -56,8 +41,6 @@ protected:
         const QRect at(widget->mapTo(view->ClientArea(), QPoint(0, 0)), widget->size());
         return view->ClientArea()->rect().contains(at);
     }
-    ui::Main* w = nullptr;
-    std::unique_ptr<qtfront::QtDesktop> desktop;
     qtfront::FormView* view = nullptr;
 };
 

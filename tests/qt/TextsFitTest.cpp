@@ -10,9 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "QtTestApp.hpp"
-#include "qt/FormView.hpp"
-#include "support/StartedProgram.hpp"
+#include "ProgramOnDesktop.hpp"
 #include "ui/options/OptionsPanel.hpp"
 #include "ui/readers/DataOutputReader.hpp"
 #include "ui/readers/LFSSetupReader.hpp"
@@ -72,23 +70,15 @@ std::string Overflow(const platform::Control& c, QWidget& w) {
     return {};
 }
 
-class TextsFit : public testsupport::StartedProgram {
+class TextsFit : public qttest::ProgramOnDesktop {
 protected:
-    void SetUp() override {
-        qttest::App();
-        StartedProgram::SetUp();
-        CopyShippedData();
-    }
-    void TearDown() override {
-        ui::ResetOptionsPanel();
-        StartedProgram::TearDown();
-    }
-    // Every shown window's texts as they stand, laid out by a window of its own.
+    // Every shown window's texts as they stand.
     void ExpectShownWindowsFit(const std::string& when) {
         for (platform::Form* form : platform::Desktop::Instance().ShownForms()) {
-            qtfront::FormView view(*form);
+            qtfront::FormView* view = desktop->ViewFor(*form);
+            ASSERT_NE(view, nullptr) << form->ClassName();
             for (const auto& control : form->AllControls()) {
-                QWidget* widget = view.WidgetFor(*control);
+                QWidget* widget = view->WidgetFor(*control);
                 if (!widget) continue;
                 const std::string overflow = Overflow(*control, *widget);
                 EXPECT_EQ(overflow, "") << form->ClassName() << " " << control->DisplayName()
@@ -99,7 +89,6 @@ protected:
 };
 
 TEST_F(TextsFit, EveryWindowWithEachCarAndUnitPreset) {
-    ui::Main& w = Start();
     ui::ShowOptionsPanel();
     ui::ShowAbout();
     ui::ShowAutoVehEditor();
@@ -114,8 +103,8 @@ TEST_F(TextsFit, EveryWindowWithEachCarAndUnitPreset) {
     ui::OptionsPanel& options = ui::OptionsPanelWindow();
     for (int preset : {0, 2}) {  // SI, Imperial
         options.SetUnits(preset).UserClick();
-        for (int car = 0; car < w.Main_SelectVeh->ListCount(); ++car) {
-            w.Main_SelectVeh->SetListIndex(car);
+        for (int car = 0; car < w->Main_SelectVeh->ListCount(); ++car) {
+            w->Main_SelectVeh->SetListIndex(car);
             ExpectShownWindowsFit("preset " + std::to_string(preset) + ", car " +
                                   std::to_string(car));
         }

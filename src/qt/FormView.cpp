@@ -245,7 +245,7 @@ void FormView::SyncForm() {
     const bool normal = f.WindowState() == platform::WindowState::Normal;
 
     const QSize extra = FrameExtra();
-    if (onScreen_) fittedFrame_ = extra;
+    if (fitting_) fittedFrame_ = extra;
     const QRect outer = normal ? OnScreen(QRect(f.Left(), f.Top(), f.Width(), f.Height()))
                                : QRect(f.Left(), f.Top(), f.Width(), f.Height());
     const QSize content(std::max(1, outer.width() - extra.width()),
@@ -264,7 +264,7 @@ void FormView::SyncForm() {
 }
 
 QRect FormView::OnScreen(QRect outer) const {
-    if (!onScreen_) return outer;
+    if (!fitting_) return outer;
     const QScreen* screen = QGuiApplication::screenAt(outer.topLeft());
     if (!screen) screen = this->screen();
     if (!screen) return outer;
@@ -302,23 +302,29 @@ void FormView::ScrollTo(QPoint position) {
     client_->scroll(delta.x(), delta.y());  // moves the controls' widgets with the pixels
 }
 
+void FormView::FitOnScreen() {
+    fitting_ = true;
+    SyncForm();
+    // Each report copies the window back from the form, which still holds part of what it
+    // asked for until both are in: that copy fits too.
+    ReportSize();
+    ReportPosition();
+    fitting_ = false;
+}
+
 void FormView::ShowWindow() {
     holdReports_ = true;
-    onScreen_ = true;
-    SyncForm();  // at a size that fits before the window appears
+    shownOnce_ = true;
+    FitOnScreen();  // at a size that fits before the window appears
     show();
-    SyncForm();
+    FitOnScreen();
     holdReports_ = false;
-    QTimer::singleShot(0, this, [this] {
-        RefitForFrame();
-        ReportSize();
-        ReportPosition();
-    });
+    QTimer::singleShot(0, this, [this] { FitOnScreen(); });
 }
 
 void FormView::RefitForFrame() {
-    if (!Attached() || !onScreen_ || !isVisible() || syncingForm_) return;
-    if (FrameExtra() != fittedFrame_) SyncForm();
+    if (!Attached() || !shownOnce_ || !isVisible() || syncingForm_) return;
+    if (FrameExtra() != fittedFrame_) FitOnScreen();
 }
 
 void FormView::ReportPosition() {

@@ -78,8 +78,12 @@ private:
     void Bind(platform::Control& control, QWidget* host);
     QSize FrameExtra() const;
     // The outer geometry the form asks for, kept within the available area of its screen
-    // once the window is on the screen.
+    // while fitting.
     QRect OnScreen(QRect outer) const;
+    // Copies the form's geometry to the window as SyncForm does, fitting it to the screen, and
+    // reports the result to the form. Only a window being shown is fitted: a person may move
+    // or size it past the edges later.
+    void FitOnScreen();
     // Shows a scroll bar where the controls reach beyond the client area, and sets its range.
     void FitScrollBars();
     void ScrollTo(QPoint position);
@@ -94,8 +98,9 @@ private:
     QScrollBar* vScroll_;
     QShortcut* escape_;  // Esc anywhere in the window, for a form that takes it
     QPoint scrolled_;
-    bool onScreen_ = false;  // shown at least once: the screen's area applies
-    QSize fittedFrame_;      // the window manager's frame the last fit allowed for
+    bool fitting_ = false;  // SyncForm keeps the window within the screen's available area
+    bool shownOnce_ = false;
+    QSize fittedFrame_;  // the window manager's frame the last fit allowed for
     std::unique_ptr<MenuMirror> menus_;
     std::unordered_map<const platform::Control*, QPointer<ControlBinding>> bindings_;
     // Each bound control's containing control (null: the client area), compared as pointers

@@ -97,12 +97,14 @@ FormView::~FormView() { Detach(); }
 void FormView::Detach() {
     if (!form_) return;
     if (form_->Observer() == this) form_->SetObserver(nullptr);
+    // Detached first: hiding a widget that has the focus hands the focus on to another,
+    // whose binding must not reach its control (the form may be half destroyed).
+    form_ = nullptr;
     for (auto& [control, binding] : bindings_) {
         if (binding) binding->Dispose();
     }
     bindings_.clear();
     parentOf_.clear();
-    form_ = nullptr;
 }
 
 ControlBinding* FormView::BindingFor(const Control& control) const {

@@ -283,6 +283,26 @@ TEST_F(FormViewTest, SlidersAndListsTakeTheWheelOnlyWithTheFocus) {
     view->hide();
 }
 
+TEST_F(FormViewTest, AWindowLetGoOfMovesTheFocusWithoutReachingTheForm) {
+    // Boxes in a row, one with the focus: hiding its widget hands the focus to another box.
+    platform::Form boxes("Boxes");
+    int focused = 0;
+    std::vector<platform::TextBox*> box;
+    for (int i = 0; i < 8; ++i) {
+        box.push_back(&boxes.Create<platform::TextBox>("Box", nullptr, i));
+        box.back()->Move(10, 10 + 30 * i, 80, 20);
+        box.back()->GotFocus = [&] { ++focused; };
+    }
+    FormView window(boxes);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.WidgetFor(*box.back())->setFocus();
+    ASSERT_TRUE(window.WidgetFor(*box.back())->hasFocus());
+    focused = 0;
+    window.Detach();  // as when the form is being destroyed
+    EXPECT_EQ(focused, 0);
+}
+
 TEST_F(FormViewTest, TypingGoesThroughKeyPressAndTheWidgetShowsTheModelsText) {
     // The handler turns commas into points and drops letters.
     form.text->KeyPress = [](int& key) {

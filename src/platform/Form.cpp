@@ -147,6 +147,16 @@ void Form::UserMove(int left, int top) {
 
 void Form::UserClose() { Unload(); }
 
+void Form::UserEscape() {
+    if (!loaded_) return;
+    if (cancelButton_) {
+        // A button that cannot be pressed now cannot be pressed by Esc either.
+        if (cancelButton_->Visible() && cancelButton_->Enabled()) cancelButton_->UserClick();
+    } else if (closesOnEscape_) {
+        UserClose();
+    }
+}
+
 void Form::Adopt(std::unique_ptr<Control> c) {
     Control& added = *c;
     controls_.push_back(std::move(c));

@@ -107,6 +107,18 @@ public:
     // of size (the sizes that come with it arrive through UserResize).
     void UserWindowState(platform::WindowState s);
     void UserClose();  // the close box: Unload
+    // The person pressed Esc in the window: it presses the window's cancel button, when the
+    // window has one and it can be pressed (shown and enabled); a window without one that
+    // closes on Esc closes as by its close box. Other windows take no notice.
+    void UserEscape();
+
+    // What Esc does (a tool window's Done or Close button; the front end leaves Esc to the
+    // window's controls when neither is set). The cancel button belongs to this form.
+    void SetCancelButton(CommandButton* button) { cancelButton_ = button; }
+    CommandButton* CancelButton() const { return cancelButton_; }
+    void SetClosesOnEscape(bool closes) { closesOnEscape_ = closes; }
+    bool ClosesOnEscape() const { return closesOnEscape_; }
+    bool TakesEscape() const { return cancelButton_ != nullptr || closesOnEscape_; }
 
     // Creates a control in this form, in parent (the client area when null), registered under
     // name and index (-1: not in an array). The form owns it. The observer hears Children on
@@ -164,6 +176,8 @@ private:
     bool unloaded_ = false;
     bool unloading_ = false;  // inside Unload (a nested Unload is ignored)
     bool visible_ = false;
+    CommandButton* cancelButton_ = nullptr;
+    bool closesOnEscape_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<std::unique_ptr<MenuItem>> menus_;
     FormObserver* observer_ = nullptr;

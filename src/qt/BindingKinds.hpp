@@ -37,4 +37,13 @@ private:
     bool afterDouble_ = false;
 };
 
+// Lets a slider or drop-down take the mouse wheel only while it has the keyboard focus, as on
+// the desktop the windows were designed for; otherwise the wheel goes on to the window, which
+// scrolls. A window full of sliders then scrolls under the wheel without changing a setting.
+class WheelNeedsFocus : public QObject {
+public:
+    explicit WheelNeedsFocus(QWidget& widget);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 }  // namespace qtfront

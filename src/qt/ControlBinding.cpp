@@ -63,9 +63,11 @@ void ControlBinding::Sync(Prop what) {
 }
 
 void ControlBinding::ApplyGeometry() {
-    QPoint offset;
+    // The client area's own controls move with its scrolling.
+    QPoint offset = -view_.ScrollPosition();
     if (platform::Container* parent = control_->Parent()) {
         if (platform::Control* pc = parent->AsControl()) {
+            offset = {};
             if (ControlBinding* pb = view_.BindingFor(*pc)) offset = pb->ChildOffset();
         }
     }
@@ -152,6 +154,18 @@ bool ClickRelay::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return false;
+}
+
+WheelNeedsFocus::WheelNeedsFocus(QWidget& widget) : QObject(&widget) {
+    widget.setFocusPolicy(Qt::StrongFocus);  // the wheel alone gives no focus
+    widget.installEventFilter(this);
+}
+
+bool WheelNeedsFocus::eventFilter(QObject* watched, QEvent* event) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || event->type() != QEvent::Wheel || w->hasFocus()) return false;
+    event->ignore();  // passed on to the parent widgets
+    return true;
 }
 
 }  // namespace qtfront

@@ -1,10 +1,15 @@
 #include "qt/FormView.hpp"
 
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QMoveEvent>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
 #include <unordered_set>
 
 #include "qt/MenuMirror.hpp"
@@ -31,6 +36,14 @@ platform::WindowState FormWindowState(Qt::WindowStates s) {
 
 }  // namespace
 
+QRect FitWithin(QRect outer, const QRect& available) {
+    outer.setSize(outer.size().boundedTo(available.size()));
+    const int x = std::clamp(outer.x(), available.x(), available.x() + available.width() - outer.width());
+    const int y = std::clamp(outer.y(), available.y(), available.y() + available.height() - outer.height());
+    outer.moveTo(x, y);
+    return outer;
+}
+
 using platform::Container;
 using platform::Control;
 using platform::Prop;
@@ -45,8 +58,31 @@ FormView::FormView(platform::Form& form, QWidget* parent)
     client_ = new QWidget(this);
     client_->setObjectName("client");
     client_->setAutoFillBackground(true);
-    layout->addWidget(client_, 1);
+    hScroll_ = new QScrollBar(Qt::Horizontal, this);
+    vScroll_ = new QScrollBar(Qt::Vertical, this);
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    grid->addWidget(client_, 0, 0);
+    grid->addWidget(vScroll_, 0, 1);
+    grid->addWidget(hScroll_, 1, 0);
+    grid->setRowStretch(0, 1);
+    grid->setColumnStretch(0, 1);
+    layout->addLayout(grid, 1);
+    for (QScrollBar* bar : {hScroll_, vScroll_}) {
+        bar->hide();
+        bar->setSingleStep(20);
+        QObject::connect(bar, &QScrollBar::valueChanged, this,
+                         [this] { ScrollTo({hScroll_->value(), vScroll_->value()}); });
+    }
     client_->installEventFilter(this);
+    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape_->setContext(Qt::WindowShortcut);
+    QObject::connect(escape_, &QShortcut::activated, this, [this] {
+        if (!Attached()) return;
+        UserEventScope scope;
+        form_->UserEscape();
+    });
 
     menus_ = std::make_unique<MenuMirror>(*menuBar_, [this] { return Attached(); });
     menus_->Sync(form);
@@ -61,12 +97,14 @@ FormView::~FormView() { Detach(); }
 void FormView::Detach() {
     if (!form_) return;
     if (form_->Observer() == this) form_->SetObserver(nullptr);
+    // Detached first: hiding a widget that has the focus hands the focus on to another,
+    // whose binding must not reach its control (the form may be half destroyed).
+    form_ = nullptr;
     for (auto& [control, binding] : bindings_) {
         if (binding) binding->Dispose();
     }
     bindings_.clear();
     parentOf_.clear();
-    form_ = nullptr;
 }
 
 ControlBinding* FormView::BindingFor(const Control& control) const {
@@ -152,12 +190,16 @@ void FormView::ControlChanged(Control& control, Prop what) {
     } else if (control.Parent()) {
         Reconcile(*control.Parent());  // a control created after the window was built
     }
+    if ((what == Prop::Geometry || what == Prop::Visible) && control.Parent() == form_) {
+        FitScrollBars();
+    }
 }
 
 void FormView::FormChanged(platform::Form& form, Prop what) {
     if (!Attached() || &form != form_) return;
     if (what == Prop::Children) {
         Reconcile(form);  // the client area's own children changed
+        FitScrollBars();
     } else if (what == Prop::ZOrder) {
         Restack(form);
     } else {
@@ -187,6 +229,7 @@ void FormView::SyncForm() {
     syncingForm_ = true;
     const platform::Form& f = *form_;
     setWindowTitle(QString::fromStdString(f.Caption()));
+    escape_->setEnabled(f.TakesEscape());  // otherwise Esc stays with the focused control
     QPalette pal = client_->palette();
     SetColors(pal, QPalette::Window, QPalette::WindowText, f.BackColor(),
               platform::SysColor::WindowText);
@@ -203,32 +246,87 @@ void FormView::SyncForm() {
     }
     const bool normal = f.WindowState() == platform::WindowState::Normal;
 
-    // Once the form has learned its sizes, its outer size is taken with the frame it learned
-    // them with: a frame that arrived later would otherwise come off the client area.
-    const QSize extra = reportedExtra_.value_or(FrameExtra());
-    const QSize content(std::max(1, f.Width() - extra.width()),
-                        std::max(1, f.Height() - extra.height()));
+    const QSize extra = FrameExtra();
+    if (fitting_) fittedFrame_ = extra;
+    const QRect outer = normal ? OnScreen(QRect(f.Left(), f.Top(), f.Width(), f.Height()))
+                               : QRect(f.Left(), f.Top(), f.Width(), f.Height());
+    const QSize content(std::max(1, outer.width() - extra.width()),
+                        std::max(1, outer.height() - extra.height()));
     if (f.Resizable()) {
-        setMinimumSize(std::max(0, f.MinWidth() - extra.width()),
-                       std::max(0, f.MinHeight() - extra.height()));
+        // A screen smaller than the form's smallest size lowers it: the window still fits.
+        setMinimumSize(std::min(std::max(0, f.MinWidth() - extra.width()), content.width()),
+                       std::min(std::max(0, f.MinHeight() - extra.height()), content.height()));
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         if (normal && size() != content) resize(content);
     } else if (minimumSize() != content || maximumSize() != content) {
         setFixedSize(content);
     }
-    if (pos() != QPoint(f.Left(), f.Top())) move(f.Left(), f.Top());
+    if (pos() != outer.topLeft()) move(outer.topLeft());
     syncingForm_ = false;
+}
+
+QRect FormView::OnScreen(QRect outer) const {
+    if (!fitting_) return outer;
+    const QScreen* screen = QGuiApplication::screenAt(outer.topLeft());
+    if (!screen) screen = this->screen();
+    if (!screen) return outer;
+    return FitWithin(outer, screen->availableGeometry());
+}
+
+void FormView::FitScrollBars() {
+    if (!Attached()) return;
+    // How far the visible controls of the client area reach (their own children lie inside).
+    QSize extent(0, 0);
+    for (const Control* c : form_->Children()) {
+        if (c->Visible()) extent = extent.expandedTo({c->Left() + c->Width(), c->Top() + c->Height()});
+    }
+    const int barWidth = vScroll_->sizeHint().width();
+    const int barHeight = hScroll_->sizeHint().height();
+    // The room the client area and the bars share; a bar that shows takes its strip of it.
+    const int roomWidth = client_->width() + (vScroll_->isHidden() ? 0 : barWidth);
+    const int roomHeight = client_->height() + (hScroll_->isHidden() ? 0 : barHeight);
+    bool across = extent.width() > roomWidth;
+    const bool down = extent.height() > roomHeight - (across ? barHeight : 0);
+    across = extent.width() > roomWidth - (down ? barWidth : 0);
+    const QSize shown(roomWidth - (down ? barWidth : 0), roomHeight - (across ? barHeight : 0));
+    hScroll_->setRange(0, across ? extent.width() - shown.width() : 0);
+    hScroll_->setPageStep(std::max(1, shown.width()));
+    vScroll_->setRange(0, down ? extent.height() - shown.height() : 0);
+    vScroll_->setPageStep(std::max(1, shown.height()));
+    hScroll_->setVisible(across);
+    vScroll_->setVisible(down);
+}
+
+void FormView::ScrollTo(QPoint position) {
+    const QPoint delta = scrolled_ - position;
+    if (delta.isNull()) return;
+    scrolled_ = position;
+    client_->scroll(delta.x(), delta.y());  // moves the controls' widgets with the pixels
+}
+
+void FormView::FitOnScreen() {
+    fitting_ = true;
+    SyncForm();
+    // Each report copies the window back from the form, which still holds part of what it
+    // asked for until both are in: that copy fits too.
+    ReportSize();
+    ReportPosition();
+    fitting_ = false;
 }
 
 void FormView::ShowWindow() {
     holdReports_ = true;
+    shownOnce_ = true;
+    FitOnScreen();  // at a size that fits before the window appears
     show();
-    SyncForm();
+    FitOnScreen();
     holdReports_ = false;
-    QTimer::singleShot(0, this, [this] {
-        ReportSize();
-        ReportPosition();
-    });
+    QTimer::singleShot(0, this, [this] { FitOnScreen(); });
+}
+
+void FormView::RefitForFrame() {
+    if (!Attached() || !shownOnce_ || !isVisible() || syncingForm_) return;
+    if (FrameExtra() != fittedFrame_) FitOnScreen();
 }
 
 void FormView::ReportPosition() {
@@ -244,7 +342,6 @@ void FormView::ReportSize() {
     const QRect frame = frameGeometry();
     const int w = frame.width(), h = frame.height();
     const int cw = client_->width(), ch = client_->height();
-    reportedExtra_ = FrameExtra();
     const platform::Form& f = *form_;
     if (w == f.Width() && h == f.Height() && cw == f.ClientWidth() && ch == f.ClientHeight()) {
         return;
@@ -276,11 +373,23 @@ void FormView::changeEvent(QEvent* event) {
 
 void FormView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
+    RefitForFrame();  // a frame put round the window moves it
     ReportPosition();
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == client_ && event->type() == QEvent::Resize) ReportSize();
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        ReportSize();
+        FitScrollBars();
+    }
+    // The wheel over a place where no control takes it scrolls the client area.
+    if (watched == client_ && event->type() == QEvent::Wheel) {
+        QScrollBar* bar = !vScroll_->isHidden() ? vScroll_ : !hScroll_->isHidden() ? hScroll_ : nullptr;
+        if (bar) {
+            QCoreApplication::sendEvent(bar, event);
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 

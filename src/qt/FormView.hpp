@@ -1,13 +1,19 @@
 // The Qt window of one platform::Form: a menu bar, and below it the client area holding one
 // widget per control at the model's geometry. It observes the form and keeps the widgets in
 // step; the person's actions go to the model through the bindings.
+//
+// A window on the screen fits the screen's available area. When the client area is smaller
+// than the controls it holds, scroll bars at its right and bottom edges (and the mouse wheel)
+// move the controls, so every one of them can be reached; the form's client size is the part
+// that shows.
 #pragma once
 
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
-#include <optional>
 #include <unordered_map>
 
 #include "platform/Form.hpp"
@@ -16,6 +22,10 @@
 namespace qtfront {
 
 class MenuMirror;
+
+// A window's outer geometry moved and, where it must be, shrunk so that it lies wholly within
+// an available area of the screen (the screen less its panels).
+QRect FitWithin(QRect outer, const QRect& available);
 
 class FormView : public QWidget, public platform::FormObserver {
     Q_OBJECT
@@ -31,6 +41,11 @@ public:
     void Detach();
 
     QWidget* ClientArea() const { return client_; }
+    // How far the controls are scrolled, pixels right and down; (0,0) when the client area
+    // shows them from their top-left corner.
+    QPoint ScrollPosition() const { return scrolled_; }
+    QScrollBar* HorizontalScrollBar() const { return hScroll_; }
+    QScrollBar* VerticalScrollBar() const { return vScroll_; }
     QMenuBar* MenuBarWidget() const { return menuBar_; }
     ControlBinding* BindingFor(const platform::Control& control) const;
     QWidget* WidgetFor(const platform::Control& control) const;
@@ -62,10 +77,30 @@ private:
     void Restack(platform::Container& container);
     void Bind(platform::Control& control, QWidget* host);
     QSize FrameExtra() const;
+    // The outer geometry the form asks for, kept within the available area of its screen
+    // while fitting.
+    QRect OnScreen(QRect outer) const;
+    // Copies the form's geometry to the window as SyncForm does, fitting it to the screen, and
+    // reports the result to the form. Only a window being shown is fitted: a person may move
+    // or size it past the edges later.
+    void FitOnScreen();
+    // Shows a scroll bar where the controls reach beyond the client area, and sets its range.
+    void FitScrollBars();
+    void ScrollTo(QPoint position);
+    // Fits the window to the screen again once the window manager's frame has come or
+    // changed (it is known only some time after the window is first shown).
+    void RefitForFrame();
 
     platform::Form* form_;
     QMenuBar* menuBar_;
     QWidget* client_;
+    QScrollBar* hScroll_;
+    QScrollBar* vScroll_;
+    QShortcut* escape_;  // Esc anywhere in the window, for a form that takes it
+    QPoint scrolled_;
+    bool fitting_ = false;  // SyncForm keeps the window within the screen's available area
+    bool shownOnce_ = false;
+    QSize fittedFrame_;  // the window manager's frame the last fit allowed for
     std::unique_ptr<MenuMirror> menus_;
     std::unordered_map<const platform::Control*, QPointer<ControlBinding>> bindings_;
     // Each bound control's containing control (null: the client area), compared as pointers
@@ -73,10 +108,6 @@ private:
     std::unordered_map<const platform::Control*, const platform::Control*> parentOf_;
     bool syncingForm_ = false;
     bool holdReports_ = false;  // while the window is being shown
-    // The frame (outer minus inner size) when the form last learned its sizes; none before
-    // the first report. The form's outer size holds that frame, not one the window manager
-    // added later without a resize of the client.
-    std::optional<QSize> reportedExtra_;
 };
 
 }  // namespace qtfront

@@ -23,6 +23,7 @@ public:
     SliderBinding(FormView& view, platform::Slider& c, QSlider* w)
         : ControlBinding(view, c, w), slider_(c), w_(w) {
         w->setTracking(true);
+        new WheelNeedsFocus(*w);
         QObject::connect(w, &QSlider::sliderMoved, this,
                          [this](int v) { User([this, v] { slider_.UserDrag(v); }); });
         QObject::connect(w, &QSlider::sliderReleased, this,

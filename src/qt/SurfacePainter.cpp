@@ -185,12 +185,20 @@ void ThinByColumn(QPolygonF& run) {
     if (out.size() < run.size()) run.swap(out);
 }
 
+// Whether one pixel of the display list is one pixel of the device: not so on a scaled screen
+// (QT_SCALE_FACTOR, a high-dpi monitor), where the painter magnifies what it draws.
+bool PixelForPixel(const QPainter& p) {
+    return p.deviceTransform().type() <= QTransform::TxTranslate;
+}
+
 // A run of segments in one pen. A solid two-pixel pen (every chart curve) is traced as a
 // one-pixel line at the four corners of a two-pixel square: the same pixels as the wide
 // stroke give or take its ends, for a fraction of the cost of stroking thousands of joins.
+// Only pixel for pixel: magnified, the four traces would part and leave the curve hollow.
 void PaintPolyline(QPainter& p, QPolygonF& run, const DrawOp& op, PenCache& pens) {
     ThinByColumn(run);
-    if (op.width != 2 || op.style != 0 || p.testRenderHint(QPainter::Antialiasing)) {
+    if (op.width != 2 || op.style != 0 || p.testRenderHint(QPainter::Antialiasing) ||
+        !PixelForPixel(p)) {
         pens.Set(p, op);
         p.drawPolyline(run);
         return;

@@ -234,6 +234,7 @@ public:
     ComboBoxBinding(FormView& view, platform::ComboBox& c, QComboBox* w)
         : ControlBinding(view, c, w), combo_(c), w_(w) {
         w->setMaxVisibleItems(16);
+        new WheelNeedsFocus(*w);
         QObject::connect(w, &QComboBox::activated, this,
                          [this](int index) { User([this, index] { combo_.UserSelect(index); }); });
     }

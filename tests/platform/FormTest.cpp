@@ -1,4 +1,5 @@
-// Windows: loading once, unloading (with cancel), the desktop's list, single-instance holders.
+// Windows: loading once, unloading (with cancel), Esc, the desktop's list, single-instance
+// holders.
 #include <string>
 #include <vector>
 
@@ -107,6 +108,42 @@ TEST_F(Forms, UnloadFromInsideItsOwnUnloadHandlerIsHarmless) {
     EXPECT_TRUE(form.Unload());
     EXPECT_EQ(unloads, 1);
     EXPECT_TRUE(form.WasUnloaded());
+}
+
+TEST_F(Forms, EscPressesTheCancelButtonOrClosesAToolWindowAndNothingElse) {
+    Form main("Main");
+    main.Show();
+    EXPECT_FALSE(main.TakesEscape());
+    main.UserEscape();
+    EXPECT_TRUE(main.Visible()) << "a window that does not take Esc stays";
+
+    ToolWindow tool;
+    tool.SetClosesOnEscape(true);
+    tool.Show();
+    tool.UserEscape();
+    EXPECT_TRUE(tool.WasUnloaded()) << "closed as by its close box";
+
+    // A window with a Done button that only hides it: Esc presses the button, and only while
+    // the button can be pressed.
+    Form spacer("Spacer");
+    CommandButton& done = spacer.Create<CommandButton>("Close");
+    int presses = 0;
+    done.Click = [&] {
+        ++presses;
+        spacer.Hide();
+    };
+    spacer.SetCancelButton(&done);
+    spacer.SetClosesOnEscape(true);
+    spacer.Show();
+    done.SetEnabled(false);
+    spacer.UserEscape();
+    EXPECT_EQ(presses, 0);
+    EXPECT_TRUE(spacer.Visible());
+    done.SetEnabled(true);
+    spacer.UserEscape();
+    EXPECT_EQ(presses, 1);
+    EXPECT_FALSE(spacer.Visible());
+    EXPECT_FALSE(spacer.WasUnloaded()) << "hidden, as its button does, not unloaded";
 }
 
 TEST_F(Forms, HolderCreatesOnFirstUseAndRecreatesDesignStateAfterUnload) {

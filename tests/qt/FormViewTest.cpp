@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include "QtTestApp.hpp"
 #include "SampleForm.hpp"
@@ -252,6 +253,54 @@ TEST_F(FormViewTest, ChecksOptionsCombosTabsListsAndMenusGoThroughTheModel) {
     auto& recent = form.file->AddItem("mnuRecent", 1, "1 Car.veh");
     ASSERT_NE(view->ActionFor(recent), nullptr);
     EXPECT_EQ(view->ActionFor(recent)->text(), "1 Car.veh");
+}
+
+TEST_F(FormViewTest, SlidersAndListsTakeTheWheelOnlyWithTheFocus) {
+    view->show();
+    QApplication::setActiveWindow(view.get());
+    form.slider->SetValue(10);
+    form.combo->SetListIndex(0);
+    // A turn of the wheel down over a widget; whether the widget kept it.
+    auto wheel = [](QWidget* w) {
+        QWheelEvent e(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(w, &e);
+        return e.isAccepted();
+    };
+    QSlider* slider = Widget<QSlider>(*form.slider);
+    QComboBox* combo = Widget<QComboBox>(*form.combo);
+    EXPECT_FALSE(wheel(slider)) << "passed on, for the window to scroll";
+    EXPECT_FALSE(wheel(combo));
+    EXPECT_EQ(form.slider->Value(), 10);
+    EXPECT_EQ(form.combo->ListIndex(), 0);
+    slider->setFocus();
+    ASSERT_TRUE(slider->hasFocus());
+    EXPECT_TRUE(wheel(slider));
+    EXPECT_NE(form.slider->Value(), 10);
+    combo->setFocus();
+    EXPECT_TRUE(wheel(combo));
+    EXPECT_EQ(form.combo->ListIndex(), 1);
+    view->hide();
+}
+
+TEST_F(FormViewTest, AWindowLetGoOfMovesTheFocusWithoutReachingTheForm) {
+    // Boxes in a row, one with the focus: hiding its widget hands the focus to another box.
+    platform::Form boxes("Boxes");
+    int focused = 0;
+    std::vector<platform::TextBox*> box;
+    for (int i = 0; i < 8; ++i) {
+        box.push_back(&boxes.Create<platform::TextBox>("Box", nullptr, i));
+        box.back()->Move(10, 10 + 30 * i, 80, 20);
+        box.back()->GotFocus = [&] { ++focused; };
+    }
+    FormView window(boxes);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.WidgetFor(*box.back())->setFocus();
+    ASSERT_TRUE(window.WidgetFor(*box.back())->hasFocus());
+    focused = 0;
+    window.Detach();  // as when the form is being destroyed
+    EXPECT_EQ(focused, 0);
 }
 
 TEST_F(FormViewTest, TypingGoesThroughKeyPressAndTheWidgetShowsTheModelsText) {

@@ -6,34 +6,16 @@
 #include <QMouseEvent>
 #include <QSlider>
 
-#include "QtTestApp.hpp"
+#include "ProgramOnDesktop.hpp"
 #include "charts/ResizeableGraphCode.hpp"
-#include "qt/QtDesktop.hpp"
-#include "support/StartedProgram.hpp"
 #include "ui/graphs/ResizeableGraphWindow.hpp"
 
 namespace {
 
 using charts::ResizeableGraphCode;
 
-class GraphWindowsFrontEnd : public testsupport::StartedProgram {
+class GraphWindowsFrontEnd : public qttest::ProgramOnDesktop {
 protected:
-    void SetUp() override {
-        qttest::App();
-        StartedProgram::SetUp();
-        CopyShippedData();
-        w = &Start();
-        desktop = std::make_unique<qtfront::QtDesktop>();
-        QCoreApplication::processEvents();
-    }
-    void TearDown() override {
-        ui::ResetGraphWindows();
-        ui::ResetMainWindow();
-        desktop.reset();
-        platform::Desktop::Instance().CollectUnloaded();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        StartedProgram::TearDown();
-    }
     static ui::ResizeableGraphWindow& Window(int slot) {
         return *ui::ResizeableGraphWindows().Windows.Peek(static_cast<std::size_t>(slot));
     }
@@ -64,8 +46,6 @@ protected:
     }
     static uint64_t Drawn(int slot) { return Window(slot).LargeGraph().Surf().Revision(); }
 
-    ui::Main* w = nullptr;
-    std::unique_ptr<qtfront::QtDesktop> desktop;
 };
 
 TEST_F(GraphWindowsFrontEnd, ThreeWindowsADoubleClickASliderAndAWindowClosedAndReopened) {

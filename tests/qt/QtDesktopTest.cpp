@@ -1,8 +1,9 @@
 // Windows on the desktop: shown forms get a window, a handler may unload its own window, the
-// close box asks the form, and a person's resize and move reach the form.
+// close box and Esc ask the form, and a person's resize and move reach the form.
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QShortcut>
 
 #include "QtTestApp.hpp"
 #include "qt/QtDesktop.hpp"
@@ -117,6 +118,29 @@ TEST_F(QtDesktopTest, TheCloseBoxAsksTheForm) {
     view->close();
     EXPECT_FALSE(form.Loaded());
     EXPECT_EQ(desktop->ViewFor(form), nullptr);
+}
+
+TEST_F(QtDesktopTest, EscPressesTheCancelButtonOfAWindowThatHasOne) {
+    ToolForm plain, tool;
+    tool.SetCancelButton(tool.close);
+    for (ToolForm* form : {&plain, &tool}) form->Show();
+    auto escapeOf = [&](ToolForm& form) {
+        QShortcut* esc = desktop->ViewFor(form)->findChild<QShortcut*>();
+        EXPECT_NE(esc, nullptr);
+        if (esc) EXPECT_EQ(esc->key(), QKeySequence(Qt::Key_Escape));
+        return esc;
+    };
+    // Esc in any control of the window, a text box's included, which would otherwise take it.
+    QShortcut* esc = escapeOf(tool);
+    ASSERT_NE(esc, nullptr);
+    EXPECT_EQ(esc->context(), Qt::WindowShortcut);
+    EXPECT_TRUE(esc->isEnabled());
+    emit esc->activated();
+    EXPECT_TRUE(tool.WasUnloaded());
+    // A window that takes no Esc leaves the key to its controls.
+    ASSERT_NE(escapeOf(plain), nullptr);
+    EXPECT_FALSE(escapeOf(plain)->isEnabled());
+    plain.Unload();
 }
 
 TEST_F(QtDesktopTest, AFormDroppedWithoutUnloadTakesItsWindowAlong) {

@@ -15,7 +15,7 @@ namespace {
 using platform::Align;
 using platform::Container;
 
-constexpr int kClientWidth = 980;
+constexpr int kClientWidth = 1020;
 constexpr int kClientHeight = 484;
 constexpr int kPageLeft = 8;
 constexpr int kPageTop = 36;
@@ -30,7 +30,8 @@ constexpr int kFrameHead = 18;
 // Units page: one row per selector in the basic and advanced frames.
 constexpr int kUnitRowPitch = 26;
 constexpr int kUnitCaptionWidth = 190;
-constexpr int kUnitSelectorWidth = 180;
+// Wide enough to show the longest unit name whole ("Kilogram-force metres per gradian").
+constexpr int kUnitSelectorWidth = 200;
 constexpr int kUnitSuffixWidth = 80;
 
 // Graphs page: the scroll bar's width, and the columns of a group's two scale rows.

@@ -23,7 +23,7 @@ constexpr int kContactLabel = 1;
 }  // namespace
 
 About::About() : platform::Form("About") {
-    SetSize(420, 250);
+    SetSize(420, 282);
     // The title and version pictures: the product name in large type stands in for them.
     ImageTitle = &Create<platform::Image>("ImageTitle");
     ImageTitle->Move(12, 10, 396, 40);
@@ -47,6 +47,11 @@ About::About() : platform::Form("About") {
     };
     platform::Label& product = label(kProductLabel, 16, 64);
     platform::Label& contact = label(kContactLabel, 90, 60);
+    CloseButton = &Create<platform::CommandButton>("CloseButton");
+    CloseButton->Move(318, 240, 90, 24);
+    CloseButton->SetCaption("Close");
+    CloseButton->Click = [this] { Unload(); };
+    SetCancelButton(CloseButton);
 
     Load = [this, &product, &contact] {
         SetCaption(core::TextTable().AboutTitlePrefix + core::kProgramName);

@@ -17,6 +17,8 @@ public:
     platform::Frame* InfoPanel = nullptr;
     // 0 the product label (opens the web site), 1 the contact label (opens a mail to us).
     platform::ControlArray<platform::Label> AboutLabels;
+    // Closes the box; Esc presses it.
+    platform::CommandButton* CloseButton = nullptr;
 };
 
 void ShowAbout();

@@ -30,6 +30,7 @@ constexpr int kButtonLeft = 268, kButtonWidth = 116, kButtonHeight = 25;
 }  // namespace
 
 AutoVehEditor::AutoVehEditor() : platform::Form("AutoVehEditor") {
+    SetClosesOnEscape(true);
     SetCaption("Configure Vehicle Auto-Loading");
     SetSize(392, 300);
     VehAutoList = &Create<platform::ListView>("VehAutoList");

@@ -42,6 +42,7 @@ void DrawSlotPitchDiagram(platform::PictureBox& picture, tools::ReplayRun& run, 
 }  // namespace
 
 DragRaceWindow::DragRaceWindow() : platform::Form("DragRaceWindow") {
+    SetClosesOnEscape(true);
     SetCaption("Real-time Acceleration Viewer");
     BuildLayout();
     InstallHandlers();

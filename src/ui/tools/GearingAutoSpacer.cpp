@@ -82,6 +82,7 @@ GearingAutoSpacer::GearingAutoSpacer() : platform::Form("GearingAutoSpacer") {
     Reapply->SetCaption("Reapply");
     Close = &Place<platform::CommandButton>(*this, "Close", nullptr, 190, 122, 90, kButtonHeight);
     Close->SetCaption("Done");
+    SetCancelButton(Close);  // Esc: "Done"
 
     Load = [this] { GearingAutoSpacer_Load(); };
     GAS_SelectMethod->Click = [this] { GAS_SelectMethod_Click(); };

@@ -21,6 +21,7 @@ LanguageSelectionModule& Module() {
 }  // namespace
 
 LanguageSelection::LanguageSelection() : platform::Form("LanguageSelection") {
+    SetClosesOnEscape(true);
     SetCaption("Language Selection");
     SetSize(300, 150);
     const char* captions[3] = {"Select your language:", "Current language:", "Author:"};

@@ -62,6 +62,7 @@ MakeLevelRide::MakeLevelRide() : platform::Form("MakeLevelRide") {
     Restore->SetCaption("Revert");
     Close = &Place<CommandButton>(*this, "Close", nullptr, 194, 70, 90, kButtonHeight);
     Close->SetCaption("Done");
+    SetCancelButton(Close);  // Esc: "Done"
     Load = [this] { MakeLevelRide_Load(); };
     Restore->Click = [this] { Restore_Click(); };
     Close->Click = [this] { Unload(); };

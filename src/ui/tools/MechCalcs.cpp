@@ -53,6 +53,7 @@ std::string MultiplierText(float multiplier) {
 }  // namespace
 
 MechCalcs::MechCalcs() : platform::Form("MechCalcs") {
+    SetClosesOnEscape(true);
     SetCaption("Mechanical Calculators");
     BuildLayout();
     InstallHandlers();

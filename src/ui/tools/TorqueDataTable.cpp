@@ -55,6 +55,7 @@ TorqueTableLayout LayoutTorqueTable(int windowWidth, int windowHeight, int colum
 }
 
 TorqueDataTable::TorqueDataTable() : platform::Form("TorqueDataTable") {
+    SetClosesOnEscape(true);
     SetCaption("Engine Torque Curve Data Table");
     SetResizable(true);
     Move(120, 120, ToPixels(5000), ToPixels(5400));

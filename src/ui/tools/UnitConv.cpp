@@ -23,6 +23,7 @@ using toolkit::ReadSingle;
 }  // namespace
 
 UnitConv::UnitConv() : platform::Form("UnitConv") {
+    SetClosesOnEscape(true);
     using namespace toolkit;
     using platform::ComboBox;
     using platform::Label;
@@ -57,10 +58,11 @@ UnitConv::UnitConv() : platform::Form("UnitConv") {
     int y = kFrameHead + 2;
     int i = 0;
     for (const Row& r : rows) {
-        LabelAt(*this, UnitConvLabel, "UnitConvLabel", i++, &units, 8, y + 2, 56, r.title);
-        *r.input = &Place<TextBox>(*this, r.inputName, &units, 64, y, 48, kBoxHeight + 2);
+        LabelAt(*this, UnitConvLabel, "UnitConvLabel", i++, &units, 8, y + 2, 50, r.title);
+        *r.input = &Place<TextBox>(*this, r.inputName, &units, 58, y, 48, kBoxHeight + 2);
         (*r.input)->SetMaxLength(5);
-        *r.list = &Place<ComboBox>(*this, r.listName, &units, 116, y, 84, kBoxHeight + 2);
+        // Wide enough for the longest unit name, "Tons (Short)".
+        *r.list = &Place<ComboBox>(*this, r.listName, &units, 110, y, 90, kBoxHeight + 2);
         (*r.list)->SetStyle(platform::ComboStyle::DropdownList);
         for (std::string_view name : tools::ConvUnitNames(r.q)) (*r.list)->AddItem(std::string(name));
         *r.output = &Place<Label>(*this, r.outputName, &units, 204, y + 2, 68, kLabelHeight);

@@ -26,6 +26,18 @@ TEST_F(WindowFileTest, AboutBoxTextsAndLinks) {
     EXPECT_EQ(Messages().Count(), 0u);
 }
 
+TEST_F(WindowFileTest, AboutBoxClosesFromItsButtonAndFromEsc) {
+    for (bool byEscape : {false, true}) {
+        ui::About w;
+        w.Show();
+        ASSERT_NE(w.CloseButton, nullptr);
+        EXPECT_EQ(w.CloseButton->Caption(), "Close");
+        if (byEscape) w.UserEscape();
+        else w.CloseButton->UserClick();
+        EXPECT_TRUE(w.WasUnloaded()) << byEscape;
+    }
+}
+
 std::string Lines(int n) {
     std::string text;
     for (int i = 0; i < n; ++i) text += "Text " + std::to_string(i) + "\r\n";

@@ -173,6 +173,7 @@ void InstallServiceDoublesInto(PlatformState& state) {
     d.locale = std::make_shared<ProcessLocale>();
     d.fonts = std::make_shared<FixedFontMetrics>();
     d.clock = std::make_shared<SettableClock>();
+    d.windowUpdates = std::make_shared<CountingWindowUpdates>();
     ServiceSet& s = state.services;
     s.messages = d.messages;
     s.fileDialogs = d.fileDialogs;
@@ -183,6 +184,7 @@ void InstallServiceDoublesInto(PlatformState& state) {
     s.locale = d.locale;
     s.fonts = d.fonts;
     s.clock = d.clock;
+    s.windowUpdates = d.windowUpdates;
     state.doubles = std::move(d);
 }
 
@@ -195,5 +197,6 @@ FilePictures& PictureDouble() { return *Platform().doubles.pictures; }
 ProcessLocale& LocaleDouble() { return *Platform().doubles.locale; }
 FixedFontMetrics& FontDouble() { return *Platform().doubles.fonts; }
 SettableClock& ClockDouble() { return *Platform().doubles.clock; }
+CountingWindowUpdates& WindowUpdateDouble() { return *Platform().doubles.windowUpdates; }
 
 }  // namespace platform

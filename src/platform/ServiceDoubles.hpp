@@ -145,6 +145,16 @@ private:
     double seconds_ = 12 * 3600.0;
 };
 
+// Paints nothing; counts the calls.
+class CountingWindowUpdates : public WindowUpdateService {
+public:
+    void LetWindowsPaint() override { ++count_; }
+    int Count() const { return count_; }
+
+private:
+    int count_ = 0;
+};
+
 // The doubles installed by the last InstallServiceDoubles().
 ScriptedMessageBox& MessageDouble();
 ScriptedFileDialog& FileDialogDouble();
@@ -155,5 +165,6 @@ FilePictures& PictureDouble();
 ProcessLocale& LocaleDouble();
 FixedFontMetrics& FontDouble();
 SettableClock& ClockDouble();
+CountingWindowUpdates& WindowUpdateDouble();
 
 }  // namespace platform

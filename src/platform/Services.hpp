@@ -1,5 +1,5 @@
 // Desktop services the program uses: message boxes, file dialogs, the shell, sound, HTTP,
-// pictures, the decimal separator, font metrics and the clock. Each is an interface; the
+// pictures, the decimal separator, font metrics, the clock and painting during long work. Each is an interface; the
 // program reaches the installed implementation through Services(). By default the scripted
 // test doubles of ServiceDoubles.hpp are installed, so the library runs without a desktop;
 // the Qt front end installs its own implementations at start.
@@ -142,6 +142,17 @@ public:
     virtual double SecondsSinceMidnight() const = 0;
 };
 
+// ---- Painting during long work -----------------------------------------------------------
+class WindowUpdateService {
+public:
+    virtual ~WindowUpdateService() = default;
+    // Lets the windows paint what has changed (a progress bar's new value) while a handler
+    // is still at work. The person's input (mouse, keys, closing a window) waits until the
+    // handler has returned, so no other handler can start meanwhile. Cheap enough to call
+    // for every progress step: it paints at most a few dozen times a second.
+    virtual void LetWindowsPaint() = 0;
+};
+
 // The installed services. Never null: doubles are installed until something replaces them.
 struct ServiceSet {
     std::shared_ptr<MessageBoxService> messages;
@@ -153,6 +164,7 @@ struct ServiceSet {
     std::shared_ptr<LocaleService> locale;
     std::shared_ptr<FontMetricsService> fonts;
     std::shared_ptr<ClockService> clock;
+    std::shared_ptr<WindowUpdateService> windowUpdates;
 };
 
 ServiceSet& Services();
@@ -164,5 +176,7 @@ void InstallServiceDoubles();
 // shows the application's title (kAppTitle).
 MsgAnswer MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::OK,
                  MsgIcon icon = MsgIcon::None, const std::string& title = "");
+// Shorthand for a progress step: the windows paint the new value now.
+void LetWindowsPaint();
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 // The desktop services on Qt: message boxes, file dialogs, the shell, sound, HTTP, pictures,
-// the decimal separator, font metrics and the clock.
+// the decimal separator, font metrics, the clock and painting during long work.
 #pragma once
 
+#include <QElapsedTimer>
 #include <memory>
 #include <string>
 
@@ -79,5 +80,20 @@ class QtClockService : public platform::ClockService {
 public:
     double SecondsSinceMidnight() const override;
 };
+
+// Runs the events that are not the person's input: painting, timers, the network. A request
+// to close a window waits too: it is made again once the handler has returned.
+class QtWindowUpdateService : public platform::WindowUpdateService {
+public:
+    void LetWindowsPaint() override;
+    // The shortest time between two paints, ms: enough for a progress bar to move smoothly.
+    static constexpr int kPaintIntervalMs = 30;
+
+private:
+    QElapsedTimer sinceLastPaint_;
+};
+
+// True while a handler is letting the windows paint (see QtWindowUpdateService).
+bool InsideLongWork();
 
 }  // namespace qtfront

@@ -110,13 +110,34 @@ void RecordingSound::PlayAsync(const std::string& path) {
     if (IsRegularFile(path)) played_.push_back(path);
 }
 
-HttpResult ScriptedHttp::Get(const std::string& url, int timeoutMs) {
-    requests_.push_back({url, timeoutMs});
+HttpResult ScriptedHttp::Answer(const std::string& url) const {
     auto it = responses_.find(url);
     if (it != responses_.end()) return it->second;
     HttpResult r;
     r.error = "no response scripted for " + url;
     return r;
+}
+
+HttpResult ScriptedHttp::Get(const std::string& url, int timeoutMs) {
+    requests_.push_back({url, timeoutMs});
+    return Answer(url);
+}
+
+int ScriptedHttp::GetLater(const std::string& url, int timeoutMs, HttpDone done) {
+    requests_.push_back({url, timeoutMs});
+    waiting_[++lastRequest_] = {url, std::move(done)};
+    return lastRequest_;
+}
+
+void ScriptedHttp::Cancel(int request) { waiting_.erase(request); }
+
+std::size_t ScriptedHttp::AnswerWaiting() {
+    std::map<int, std::pair<std::string, HttpDone>> now;
+    now.swap(waiting_);  // an answer may start another request
+    for (auto& [number, request] : now) {
+        if (request.second) request.second(Answer(request.first));
+    }
+    return now.size();
 }
 
 void ScriptedHttp::ScriptBody(const std::string& url, const std::string& body) {

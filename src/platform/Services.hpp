@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -84,12 +85,21 @@ struct HttpResult {
     std::string error;   // why it failed
 };
 
+using HttpDone = std::function<void(const HttpResult&)>;
+
 class HttpService {
 public:
     virtual ~HttpService() = default;
     // Synchronous GET; a transport failure, a status outside 200..299 or the time-out is a
     // failure.
     virtual HttpResult Get(const std::string& url, int timeoutMs = 10000) = 0;
+    // The same GET in the background: returns at once with a request number (never 0), and
+    // `done` runs later on this thread, between events and never inside another handler's
+    // long work, with the result Get would have given.
+    virtual int GetLater(const std::string& url, int timeoutMs, HttpDone done) = 0;
+    // Forgets a request started by GetLater: its `done` never runs. A request that has
+    // finished, or 0, is ignored.
+    virtual void Cancel(int request) = 0;
 };
 
 // ---- Pictures ---------------------------------------------------------------------------------

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -46,11 +49,22 @@ private:
     std::unique_ptr<QSoundEffect> effect_;
 };
 
+// Redirects are followed (not from https to http).
 class QtHttpService : public platform::HttpService {
 public:
+    ~QtHttpService() override;
     // Waits in a local event loop that leaves out the person's input, so no handler runs
-    // meanwhile from a click; redirects are followed (not from https to http).
+    // meanwhile from a click.
     platform::HttpResult Get(const std::string& url, int timeoutMs = 10000) override;
+    // The answer is handed over from the main event loop: while a handler lets the windows
+    // paint or has a modal dialog open, it waits.
+    int GetLater(const std::string& url, int timeoutMs, platform::HttpDone done) override;
+    void Cancel(int request) override;
+
+private:
+    void Report(int request, const platform::HttpDone& done);
+    std::map<int, QPointer<QObject>> running_;  // background requests by number
+    int lastRequest_ = 0;
 };
 
 class QtPictureService : public platform::PictureService {

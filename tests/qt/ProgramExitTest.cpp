@@ -6,23 +6,17 @@
 #include <QTimer>
 #include <functional>
 
-#include "QtTestApp.hpp"
+#include "QtStartedProgram.hpp"
 #include "qt/QtDesktop.hpp"
-#include "support/StartedProgram.hpp"
 #include "ui/tools/GearingAutoSpacer.hpp"
 
 namespace {
 
-class ProgramExitTest : public testsupport::StartedProgram {
+class ProgramExitTest : public qttest::ShippedProgram {
 protected:
-    void SetUp() override {
-        qttest::App();
-        StartedProgram::SetUp();
-        CopyShippedData();
-    }
     void TearDown() override {
         ui::ResetGearingAutoSpacer();
-        StartedProgram::TearDown();
+        ShippedProgram::TearDown();
     }
 
     // Starts the program, lets `use` work with the main window from the event loop, then

@@ -6,9 +6,8 @@
 #include <QProgressBar>
 #include <set>
 
-#include "QtTestApp.hpp"
+#include "QtStartedProgram.hpp"
 #include "qt/QtDesktop.hpp"
-#include "support/StartedProgram.hpp"
 #include "ui/main/MainAccelerationHandlers.hpp"
 #include "ui/main/MainDecelerationHandlers.hpp"
 #include "ui/tools/RunDataExport.hpp"
@@ -28,10 +27,9 @@ protected:
     }
 };
 
-class ProgressPaintTest : public testsupport::StartedProgram {
+class ProgressPaintTest : public qttest::StartedProgram {
 protected:
     void SetUp() override {
-        qttest::App();
         StartedProgram::SetUp();
         platform::Services().windowUpdates = std::make_shared<qtfront::QtWindowUpdateService>();
         desktop = std::make_unique<qtfront::QtDesktop>();

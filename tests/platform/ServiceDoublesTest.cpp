@@ -93,18 +93,12 @@ TEST_F(ServiceDoubles, BackgroundHttpWaitsForTheTestAndACancelledOneNeverAnswers
     HttpDouble().ScriptBody("http://example.org/ver.txt", " v3.1.4");
     std::vector<std::string> bodies;
     const auto keep = [&](const HttpResult& r) { bodies.push_back(r.ok ? r.body : "failed"); };
-    const int first = Services().http->GetLater("http://example.org/ver.txt", 5000, keep);
-    const int second = Services().http->GetLater("http://example.org/other", 5000, keep);
-    const int third = Services().http->GetLater("http://example.org/ver.txt", 5000, keep);
-    EXPECT_NE(first, 0);
-    EXPECT_NE(first, second);
+    Services().http->GetLater("http://example.org/ver.txt", 5000, keep);
+    Services().http->GetLater("http://example.org/other", 5000, keep);
+    Services().http->Cancel(Services().http->GetLater("http://example.org/ver.txt", 5000, keep));
     EXPECT_TRUE(bodies.empty());
-    Services().http->Cancel(third);
     EXPECT_EQ(HttpDouble().AnswerWaiting(), 2u);
     EXPECT_EQ(bodies, (std::vector<std::string>{" v3.1.4", "failed"}));
-    Services().http->Cancel(first);  // answered already: nothing happens
-    EXPECT_EQ(HttpDouble().Waiting(), 0u);
-    EXPECT_EQ(HttpDouble().Requests().size(), 3u);
 }
 
 TEST_F(ServiceDoubles, PicturesLoadOnlyExistingImageFiles) {

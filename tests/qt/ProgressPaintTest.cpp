@@ -53,8 +53,6 @@ TEST_F(ProgressPaintTest, TheExportWindowsBarIsPaintedAsTheRowsAreBuilt) {
     ASSERT_TRUE(ui::WriteRunTableCsv(ui::RunTable::Acceleration, (root / "long.csv").string()));
     qttest::App().removeEventFilter(&painted);
     // Painted part way, not only at the start and the end.
-    ASSERT_FALSE(painted.values.empty());
-    EXPECT_GT(*std::prev(painted.values.end()), 0);
     EXPECT_TRUE(std::any_of(painted.values.begin(), painted.values.end(),
                             [](int v) { return v > 0 && v < 50; }));
 }

@@ -83,6 +83,7 @@ void Form::Show() {
     const bool firstShow = !loaded_;
     if (!loaded_) {
         loaded_ = true;
+        Desktop::Instance().Loading(*this);
         Raise(Load);
         if (unloaded_ || !loaded_) return;  // the Load handler unloaded it
     }
@@ -216,6 +217,8 @@ void Desktop::CollectUnloaded() {
     spent.clear();
 }
 
+void Desktop::Loading(Form& f) { loaded_.push_back(&f); }
+
 void Desktop::Shown(Form& f) {
     shown_.erase(std::remove(shown_.begin(), shown_.end(), &f), shown_.end());
     shown_.push_back(&f);
@@ -235,11 +238,13 @@ void Desktop::ToFront(Form& f) {
 
 void Desktop::Unloaded(Form& f) {
     shown_.erase(std::remove(shown_.begin(), shown_.end(), &f), shown_.end());
+    loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), &f), loaded_.end());
     if (observer_) observer_->FormUnloaded(f);
 }
 
 void Desktop::Destroyed(Form& f) {
     shown_.erase(std::remove(shown_.begin(), shown_.end(), &f), shown_.end());
+    loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), &f), loaded_.end());
     if (observer_) observer_->FormDestroyed(f);
 }
 

@@ -206,6 +206,8 @@ public:
     void SetObserver(DesktopObserver* o) { observer_ = o; }
     DesktopObserver* Observer() const { return observer_; }
     const std::vector<Form*>& ShownForms() const { return shown_; }
+    // Every loaded form, shown or hidden, in the order they were loaded.
+    const std::vector<Form*>& LoadedForms() const { return loaded_; }
     // Takes an unloaded form to destroy later (see CollectUnloaded).
     void Park(std::unique_ptr<Form> form);
     // Destroys parked forms; the front end calls it when no handler is running.
@@ -213,6 +215,7 @@ public:
     std::size_t ParkedCount() const { return parked_.size(); }
 
     // Used by Form.
+    void Loading(Form& f);
     void Shown(Form& f);
     void Hidden(Form& f);
     void ToFront(Form& f);
@@ -222,6 +225,7 @@ public:
 private:
     DesktopObserver* observer_ = nullptr;
     std::vector<Form*> shown_;
+    std::vector<Form*> loaded_;
     std::vector<std::unique_ptr<Form>> parked_;
 };
 

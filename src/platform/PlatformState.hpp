@@ -22,6 +22,7 @@ class FilePictures;
 class ProcessLocale;
 class FixedFontMetrics;
 class SettableClock;
+class CountingWindowUpdates;
 
 // The doubles most recently installed by InstallServiceDoubles(), typed for tests. They stay
 // reachable here even after the front end installs its own services.
@@ -35,6 +36,7 @@ struct ServiceDoubleSet {
     std::shared_ptr<ProcessLocale> locale;
     std::shared_ptr<FixedFontMetrics> fonts;
     std::shared_ptr<SettableClock> clock;
+    std::shared_ptr<CountingWindowUpdates> windowUpdates;
 };
 
 struct PlatformState {

@@ -110,13 +110,34 @@ void RecordingSound::PlayAsync(const std::string& path) {
     if (IsRegularFile(path)) played_.push_back(path);
 }
 
-HttpResult ScriptedHttp::Get(const std::string& url, int timeoutMs) {
-    requests_.push_back({url, timeoutMs});
+HttpResult ScriptedHttp::Answer(const std::string& url) const {
     auto it = responses_.find(url);
     if (it != responses_.end()) return it->second;
     HttpResult r;
     r.error = "no response scripted for " + url;
     return r;
+}
+
+HttpResult ScriptedHttp::Get(const std::string& url, int timeoutMs) {
+    requests_.push_back({url, timeoutMs});
+    return Answer(url);
+}
+
+int ScriptedHttp::GetLater(const std::string& url, int timeoutMs, HttpDone done) {
+    requests_.push_back({url, timeoutMs});
+    waiting_[++lastRequest_] = {url, std::move(done)};
+    return lastRequest_;
+}
+
+void ScriptedHttp::Cancel(int request) { waiting_.erase(request); }
+
+std::size_t ScriptedHttp::AnswerWaiting() {
+    std::map<int, std::pair<std::string, HttpDone>> now;
+    now.swap(waiting_);  // an answer may start another request
+    for (auto& [number, request] : now) {
+        if (request.second) request.second(Answer(request.first));
+    }
+    return now.size();
 }
 
 void ScriptedHttp::ScriptBody(const std::string& url, const std::string& body) {
@@ -173,6 +194,7 @@ void InstallServiceDoublesInto(PlatformState& state) {
     d.locale = std::make_shared<ProcessLocale>();
     d.fonts = std::make_shared<FixedFontMetrics>();
     d.clock = std::make_shared<SettableClock>();
+    d.windowUpdates = std::make_shared<CountingWindowUpdates>();
     ServiceSet& s = state.services;
     s.messages = d.messages;
     s.fileDialogs = d.fileDialogs;
@@ -183,6 +205,7 @@ void InstallServiceDoublesInto(PlatformState& state) {
     s.locale = d.locale;
     s.fonts = d.fonts;
     s.clock = d.clock;
+    s.windowUpdates = d.windowUpdates;
     state.doubles = std::move(d);
 }
 
@@ -195,5 +218,6 @@ FilePictures& PictureDouble() { return *Platform().doubles.pictures; }
 ProcessLocale& LocaleDouble() { return *Platform().doubles.locale; }
 FixedFontMetrics& FontDouble() { return *Platform().doubles.fonts; }
 SettableClock& ClockDouble() { return *Platform().doubles.clock; }
+CountingWindowUpdates& WindowUpdateDouble() { return *Platform().doubles.windowUpdates; }
 
 }  // namespace platform

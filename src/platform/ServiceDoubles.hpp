@@ -79,10 +79,16 @@ private:
 };
 
 // Answers each URL with its scripted response (the same one every time); an unscripted URL
-// fails as a transport failure (status 0). Records the URLs and time-outs asked for.
+// fails as a transport failure (status 0). Records the URLs and time-outs asked for, in the
+// background or not. A background request waits until the test answers it.
 class ScriptedHttp : public HttpService {
 public:
     HttpResult Get(const std::string& url, int timeoutMs = 10000) override;
+    int GetLater(const std::string& url, int timeoutMs, HttpDone done) override;
+    void Cancel(int request) override;
+    // Answers every waiting background request as Get would; returns how many were answered.
+    std::size_t AnswerWaiting();
+    std::size_t Waiting() const { return waiting_.size(); }
     void Script(const std::string& url, HttpResult r) { responses_[url] = std::move(r); }
     // A 200 response with this body.
     void ScriptBody(const std::string& url, const std::string& body);
@@ -93,8 +99,11 @@ public:
     const std::vector<Request>& Requests() const { return requests_; }
 
 private:
+    HttpResult Answer(const std::string& url) const;
     std::map<std::string, HttpResult> responses_;
     std::vector<Request> requests_;
+    std::map<int, std::pair<std::string, HttpDone>> waiting_;  // by request number
+    int lastRequest_ = 0;
 };
 
 // A picture loads when the file exists and its extension is .jpg, .jpeg, .png or .bmp (any
@@ -145,6 +154,16 @@ private:
     double seconds_ = 12 * 3600.0;
 };
 
+// Paints nothing; counts the calls.
+class CountingWindowUpdates : public WindowUpdateService {
+public:
+    void LetWindowsPaint() override { ++count_; }
+    int Count() const { return count_; }
+
+private:
+    int count_ = 0;
+};
+
 // The doubles installed by the last InstallServiceDoubles().
 ScriptedMessageBox& MessageDouble();
 ScriptedFileDialog& FileDialogDouble();
@@ -155,5 +174,6 @@ FilePictures& PictureDouble();
 ProcessLocale& LocaleDouble();
 FixedFontMetrics& FontDouble();
 SettableClock& ClockDouble();
+CountingWindowUpdates& WindowUpdateDouble();
 
 }  // namespace platform

@@ -33,4 +33,6 @@ MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
     return Services().messages->Show(r);
 }
 
+void LetWindowsPaint() { Services().windowUpdates->LetWindowsPaint(); }
+
 }  // namespace platform

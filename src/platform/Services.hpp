@@ -1,11 +1,12 @@
 // Desktop services the program uses: message boxes, file dialogs, the shell, sound, HTTP,
-// pictures, the decimal separator, font metrics and the clock. Each is an interface; the
+// pictures, the decimal separator, font metrics, the clock and painting during long work. Each is an interface; the
 // program reaches the installed implementation through Services(). By default the scripted
 // test doubles of ServiceDoubles.hpp are installed, so the library runs without a desktop;
 // the Qt front end installs its own implementations at start.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -84,12 +85,21 @@ struct HttpResult {
     std::string error;   // why it failed
 };
 
+using HttpDone = std::function<void(const HttpResult&)>;
+
 class HttpService {
 public:
     virtual ~HttpService() = default;
     // Synchronous GET; a transport failure, a status outside 200..299 or the time-out is a
     // failure.
     virtual HttpResult Get(const std::string& url, int timeoutMs = 10000) = 0;
+    // The same GET in the background: returns at once with a request number (never 0), and
+    // `done` runs later on this thread, between events and never inside another handler's
+    // long work, with the result Get would have given.
+    virtual int GetLater(const std::string& url, int timeoutMs, HttpDone done) = 0;
+    // Forgets a request started by GetLater: its `done` never runs. A request that has
+    // finished, or 0, is ignored.
+    virtual void Cancel(int request) = 0;
 };
 
 // ---- Pictures ---------------------------------------------------------------------------------
@@ -142,6 +152,17 @@ public:
     virtual double SecondsSinceMidnight() const = 0;
 };
 
+// ---- Painting during long work -----------------------------------------------------------
+class WindowUpdateService {
+public:
+    virtual ~WindowUpdateService() = default;
+    // Lets the windows paint what has changed (a progress bar's new value) while a handler
+    // is still at work. The person's input (mouse, keys, closing a window) waits until the
+    // handler has returned, so no other handler can start meanwhile. Cheap enough to call
+    // for every progress step: it paints at most a few dozen times a second.
+    virtual void LetWindowsPaint() = 0;
+};
+
 // The installed services. Never null: doubles are installed until something replaces them.
 struct ServiceSet {
     std::shared_ptr<MessageBoxService> messages;
@@ -153,6 +174,7 @@ struct ServiceSet {
     std::shared_ptr<LocaleService> locale;
     std::shared_ptr<FontMetricsService> fonts;
     std::shared_ptr<ClockService> clock;
+    std::shared_ptr<WindowUpdateService> windowUpdates;
 };
 
 ServiceSet& Services();
@@ -164,5 +186,7 @@ void InstallServiceDoubles();
 // shows the application's title (kAppTitle).
 MsgAnswer MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::OK,
                  MsgIcon icon = MsgIcon::None, const std::string& title = "");
+// Shorthand for a progress step: the windows paint the new value now.
+void LetWindowsPaint();
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "qt/QtDesktop.hpp"
 
+#include <QCoreApplication>
+
 namespace qtfront {
 
 QtDesktop::QtDesktop() {
@@ -62,6 +64,20 @@ void QtDesktop::DropView(platform::Form& form) {
         view->deleteLater();
     }
     if (views_.empty()) emit allWindowsClosed();
+}
+
+int RunDesktop(const std::function<void()>& start) {
+    int exitCode = 0;
+    {
+        QtDesktop desktop;
+        QObject::connect(&desktop, &QtDesktop::allWindowsClosed, QCoreApplication::instance(),
+                         &QCoreApplication::quit, Qt::QueuedConnection);
+        start();
+        exitCode = QCoreApplication::exec();
+    }
+    // The windows are gone; now the forms may go.
+    platform::Desktop::Instance().CollectUnloaded();
+    return exitCode;
 }
 
 }  // namespace qtfront

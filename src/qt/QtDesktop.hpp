@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <map>
 
 #include "platform/Form.hpp"
@@ -36,5 +37,10 @@ private:
     void DropView(platform::Form& form);
     std::map<const platform::Form*, QPointer<FormView>> views_;
 };
+
+// Runs the program on the desktop: `start` shows the first window; returns the event loop's
+// exit code once the last window has gone (every form unloaded), the spent forms collected.
+// Needs a QApplication.
+int RunDesktop(const std::function<void()>& start);
 
 }  // namespace qtfront

@@ -1,7 +1,11 @@
 // The desktop services on Qt: message boxes, file dialogs, the shell, sound, HTTP, pictures,
-// the decimal separator, font metrics and the clock.
+// the decimal separator, font metrics, the clock and painting during long work.
 #pragma once
 
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -45,11 +49,22 @@ private:
     std::unique_ptr<QSoundEffect> effect_;
 };
 
+// Redirects are followed (not from https to http).
 class QtHttpService : public platform::HttpService {
 public:
+    ~QtHttpService() override;
     // Waits in a local event loop that leaves out the person's input, so no handler runs
-    // meanwhile from a click; redirects are followed (not from https to http).
+    // meanwhile from a click.
     platform::HttpResult Get(const std::string& url, int timeoutMs = 10000) override;
+    // The answer is handed over from the main event loop: while a handler lets the windows
+    // paint or has a modal dialog open, it waits.
+    int GetLater(const std::string& url, int timeoutMs, platform::HttpDone done) override;
+    void Cancel(int request) override;
+
+private:
+    void Report(int request, const platform::HttpDone& done);
+    std::map<int, QPointer<QObject>> running_;  // background requests by number
+    int lastRequest_ = 0;
 };
 
 class QtPictureService : public platform::PictureService {
@@ -79,5 +94,20 @@ class QtClockService : public platform::ClockService {
 public:
     double SecondsSinceMidnight() const override;
 };
+
+// Runs the events that are not the person's input: painting, timers, the network. A request
+// to close a window waits too: it is made again once the handler has returned.
+class QtWindowUpdateService : public platform::WindowUpdateService {
+public:
+    void LetWindowsPaint() override;
+    // The shortest time between two paints, ms: enough for a progress bar to move smoothly.
+    static constexpr int kPaintIntervalMs = 30;
+
+private:
+    QElapsedTimer sinceLastPaint_;
+};
+
+// True while a handler is letting the windows paint (see QtWindowUpdateService).
+bool InsideLongWork();
 
 }  // namespace qtfront

@@ -76,6 +76,7 @@ void InstallQtServices() {
     s.locale = std::make_shared<QtLocaleService>();
     s.fonts = std::make_shared<QtFontMetricsService>();
     s.clock = std::make_shared<QtClockService>();
+    s.windowUpdates = std::make_shared<QtWindowUpdateService>();
 }
 
 }  // namespace qtfront

@@ -12,17 +12,7 @@ int main(int argc, char** argv) {
     // The windows end when their forms unload, not when Qt closes the last one.
     QApplication::setQuitOnLastWindowClosed(false);
     qtfront::InstallQtServices();
-
-    int exitCode = 0;
-    {
-        qtfront::QtDesktop desktop;
-        QObject::connect(&desktop, &qtfront::QtDesktop::allWindowsClosed, &app,
-                         &QCoreApplication::quit, Qt::QueuedConnection);
-        ui::MainWindow().Show();
-        exitCode = QApplication::exec();
-    }
-    // The windows are gone; now the forms may go.
-    platform::Desktop::Instance().CollectUnloaded();
+    const int exitCode = qtfront::RunDesktop([] { ui::MainWindow().Show(); });
     ui::ResetMainWindow();
     return exitCode;
 }

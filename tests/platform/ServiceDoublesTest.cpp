@@ -89,6 +89,18 @@ TEST_F(ServiceDoubles, HttpAnswersScriptedUrlsAndFailsTheRest) {
     EXPECT_EQ(HttpDouble().Requests().at(0).timeoutMs, 5000);
 }
 
+TEST_F(ServiceDoubles, BackgroundHttpWaitsForTheTestAndACancelledOneNeverAnswers) {
+    HttpDouble().ScriptBody("http://example.org/ver.txt", " v3.1.4");
+    std::vector<std::string> bodies;
+    const auto keep = [&](const HttpResult& r) { bodies.push_back(r.ok ? r.body : "failed"); };
+    Services().http->GetLater("http://example.org/ver.txt", 5000, keep);
+    Services().http->GetLater("http://example.org/other", 5000, keep);
+    Services().http->Cancel(Services().http->GetLater("http://example.org/ver.txt", 5000, keep));
+    EXPECT_TRUE(bodies.empty());
+    EXPECT_EQ(HttpDouble().AnswerWaiting(), 2u);
+    EXPECT_EQ(bodies, (std::vector<std::string>{" v3.1.4", "failed"}));
+}
+
 TEST_F(ServiceDoubles, PicturesLoadOnlyExistingImageFiles) {
     const std::string jpg = MakeFile("platform_car.Jpeg");
     const std::string txt = MakeFile("platform_car.txt");

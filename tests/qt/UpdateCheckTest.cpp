@@ -1,20 +1,33 @@
 // The update check against a real HTTP server on the loopback address, through the Qt HTTP
-// service, and the quiet start-up check that speaks only of a newer version.
+// service, and the quiet start-up check that speaks only of a newer version: in the
+// background, so the window is usable at once, and dropped when the program closes.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
 #include <memory>
 #include <string>
 
+#include <functional>
+#include <regex>
+
 #include "LoopbackServer.hpp"
-#include "QtTestApp.hpp"
+#include "QtStartedProgram.hpp"
 #include "platform/ServiceDoubles.hpp"
+#include "support/VehicleTestSupport.hpp"
 #include "ui/main/UpdateCheck.hpp"
 #include "ui/main/WebLinks.hpp"
 
 namespace {
 
 using platform::MessageDouble;
+
+// Runs the event loop until `done` holds or `ms` have passed; whether it holds.
+bool RunEventsUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
 using platform::MsgAnswer;
 
 class UpdateCheckTest : public ::testing::Test {
@@ -104,6 +117,28 @@ TEST_F(UpdateCheckTest, AServerThatNeverAnswersFailsAfterTheTimeOut) {
     EXPECT_TRUE(Check("silent", true).empty());
 }
 
+// The start-up check returns at once and speaks when the answer arrives; not in the middle
+// of a handler's long work, and not at all once the program is closing.
+TEST_F(UpdateCheckTest, TheQuietCheckSpeaksWhenTheAnswerArrivesBetweenHandlers) {
+    platform::Services().windowUpdates = std::make_shared<qtfront::QtWindowUpdateService>();
+    const auto spoke = [] { return !MessageDouble().Requests().empty(); };
+    MessageDouble().Clear();
+    ui::WebLinks().WebSite = server.Site("newer");
+    ui::StartQuietUpdateCheck();
+    EXPECT_FALSE(spoke());
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 300) platform::LetWindowsPaint();
+    EXPECT_FALSE(spoke());
+    ASSERT_TRUE(RunEventsUntil(spoke, 3000));
+    EXPECT_TRUE(AsksToUpdate(MessageDouble().Requests()));
+
+    MessageDouble().Clear();
+    ui::StartQuietUpdateCheck();
+    ui::DropQuietUpdateCheck();
+    EXPECT_FALSE(RunEventsUntil(spoke, 300));
+}
+
 TEST_F(UpdateCheckTest, ParsingAcceptsOnlyVPlusThreeNumbers) {
     using V = ui::ProgramVersion;
     EXPECT_EQ(ui::ParseProgramVersion(" v3.1.4"), (V{3, 1, 4}));
@@ -111,6 +146,45 @@ TEST_F(UpdateCheckTest, ParsingAcceptsOnlyVPlusThreeNumbers) {
     for (const char* bad : {"", "v", "3.1.4", "v3.1", "v3.1.4.5", "v3..4", "v3.1.x", "v-3.1.4",
                             "v3.1.4 beta", "v+3.1.4", "v99999999999.0.0"})
         EXPECT_FALSE(ui::ParseProgramVersion(bad).has_value()) << bad;
+}
+
+// The whole start-up with the check switched on and a site that never answers.
+class StartUpUpdateCheckTest : public qttest::StartedProgram {
+protected:
+    void SetUp() override {
+        StartedProgram::SetUp();
+        ASSERT_TRUE(server.Listening());
+        savedSite = ui::WebLinks().WebSite;
+    }
+    void TearDown() override {
+        ui::WebLinks().WebSite = savedSite;
+        ui::UpdateCheck() = {};
+        StartedProgram::TearDown();
+    }
+    qttest::LoopbackServer server{{{"silent", {0, ""}}}};
+    std::string savedSite;
+};
+
+TEST_F(StartUpUpdateCheckTest, TheWindowIsUsableAtOnceWhenTheSiteIsSilent) {
+    // A first start writes the options file; the check is then switched on in it.
+    Start();
+    ui::ResetMainWindow();
+    const std::filesystem::path ini = root / "Options.ini";
+    vehtest::WriteFile(ini, std::regex_replace(vehtest::ReadFile(ini),
+                                               std::regex("AutoUpdate: [^\r\n]*"),
+                                               "AutoUpdate: -1"));
+    platform::Services().http = std::make_shared<qtfront::QtHttpService>();
+    ui::WebLinks().WebSite = server.Site("silent");
+    ui::UpdateCheck().TimeoutMs = 2000;
+
+    QElapsedTimer clock;
+    clock.start();
+    Start();
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_NE(ui::UpdateCheck().QuietRequest, 0);
+    // Quiet after the time-out, as before.
+    EXPECT_TRUE(RunEventsUntil([] { return ui::UpdateCheck().QuietRequest == 0; }, 5000));
+    EXPECT_TRUE(MessageDouble().Requests().empty());
 }
 
 }  // namespace

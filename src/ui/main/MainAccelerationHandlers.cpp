@@ -6,6 +6,7 @@
 
 #include "core/OptionsSettings.hpp"
 #include "ui/main/CaptionWriter.hpp"
+#include "platform/Services.hpp"
 #include "ui/main/Main.hpp"
 
 namespace ui {
@@ -37,7 +38,10 @@ analysis::AccRunLinks AccelerationLinks(Main& form) {
     analysis::AccRunLinks links;
     Main* f = &form;
     links.SetProgressMax = [f](int32_t v) { f->Analysis_AccProgress->SetMax(v); };
-    links.SetProgressValue = [f](int32_t v) { f->Analysis_AccProgress->SetValue(v); };
+    links.SetProgressValue = [f](int32_t v) {
+        f->Analysis_AccProgress->SetValue(v);
+        platform::LetWindowsPaint();
+    };
     links.ShowAccResults = [f](const analysis::AccResultTexts& texts) { WriteResults(*f, texts); };
     links.ReadSearchInputs = [f] {
         return std::array<std::string, 3>{f->Analysis_AccSearchInput(0).Text(),

@@ -7,6 +7,7 @@
 #include "core/OptionsSettings.hpp"
 #include "ui/main/CaptionWriter.hpp"
 #include "ui/main/MainAccelerationHandlers.hpp"
+#include "platform/Services.hpp"
 #include "ui/main/Main.hpp"
 
 namespace ui {
@@ -35,7 +36,10 @@ analysis::DecRunLinks DecelerationLinks(Main& form) {
     analysis::DecRunLinks links;
     Main* f = &form;
     links.SetProgressMax = [f](int32_t v) { f->Analysis_DecProgress->SetMax(v); };
-    links.SetProgressValue = [f](int32_t v) { f->Analysis_DecProgress->SetValue(v); };
+    links.SetProgressValue = [f](int32_t v) {
+        f->Analysis_DecProgress->SetValue(v);
+        platform::LetWindowsPaint();
+    };
     links.ShowDecResults = [f](const std::vector<core::Caption>& texts) {
         WriteCaptions(*f, texts);
     };

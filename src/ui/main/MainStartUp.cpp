@@ -1,5 +1,6 @@
 #include "ui/main/MainStartUp.hpp"
 
+#include <algorithm>
 #include <vector>
 
 #include "analysis/AccelerationCode.hpp"
@@ -133,8 +134,9 @@ void Main_Form_Load(Main& form) {
     ui::LoadOptionsFile();
     WriteSearchUnitLabels(form);
 
-    // Quiet: speaks only when a newer version is published.
-    if (core::FromVbBool(core::OptionsSettings().AutoUpdateCheck)) CheckForUpdate(true);
+    // Quiet: speaks only when a newer version is published. In the background, so a silent
+    // web site cannot hold up the window.
+    if (core::FromVbBool(core::OptionsSettings().AutoUpdateCheck)) StartQuietUpdateCheck();
 
     if (g.VehicleCount > 0) {
         PrepareFirstVehicle(form);
@@ -148,12 +150,22 @@ void Main_Form_Load(Main& form) {
 }
 
 void Main_Form_Unload(Main& form) {
+    DropQuietUpdateCheck();  // no question about a newer version while closing
     files::SaveRecentFiles();  // writes nothing when the list is empty
     if (core::FromVbBool(core::Locale().DecimalSeparatorChanged)) core::ToggleDecimalSeparator();
-    // Every other window closes with the main window, each by its own unloading.
-    const std::vector<platform::Form*> open = platform::Desktop::Instance().ShownForms();
-    for (platform::Form* other : open) {
-        if (other != &form) other->Unload();
+    // Every other window closes with the main window, each by its own unloading: hidden ones
+    // too (the export's progress window, a tool closed to the background), or they would
+    // keep the program alive with no window on view.
+    std::vector<platform::Form*> asked{&form};
+    for (;;) {
+        const auto& loaded = platform::Desktop::Instance().LoadedForms();
+        // Taken afresh each time: one window's unloading may unload or drop others.
+        const auto next = std::find_if(loaded.begin(), loaded.end(), [&](platform::Form* f) {
+            return std::find(asked.begin(), asked.end(), f) == asked.end();
+        });
+        if (next == loaded.end()) break;
+        asked.push_back(*next);
+        (*next)->Unload();
     }
 }
 

@@ -51,10 +51,10 @@ std::optional<ProgramVersion> ParseProgramVersion(std::string_view text) {
     return v;
 }
 
-void CheckForUpdate(bool quiet) {
-    std::string method = "GET";
-    const core::HttpTextResult reply =
-        core::HttpGetText(VersionFileAddress(), method, UpdateCheck().TimeoutMs);
+namespace {
+
+// What the check says about a reply (see CheckForUpdate).
+void ReportReply(const core::HttpTextResult& reply, bool quiet) {
     const auto published = reply.ok && reply.status == 200 ? ParseProgramVersion(reply.text)
                                                            : std::nullopt;
     const auto own = ParseProgramVersion(core::kProgramVersion);
@@ -74,6 +74,29 @@ void CheckForUpdate(bool quiet) {
     if (platform::MsgBox(text, platform::MsgButtons::YesNo, platform::MsgIcon::None,
                          "A newer version is available") == platform::MsgAnswer::Yes)
         OpenWebPage(WebSiteHome());
+}
+
+}  // namespace
+
+void CheckForUpdate(bool quiet) {
+    std::string method = "GET";
+    ReportReply(core::HttpGetText(VersionFileAddress(), method, UpdateCheck().TimeoutMs), quiet);
+}
+
+void StartQuietUpdateCheck() {
+    DropQuietUpdateCheck();
+    std::string method = "GET";
+    UpdateCheck().QuietRequest = core::HttpGetTextLater(
+        VersionFileAddress(), method, UpdateCheck().TimeoutMs,
+        [](const core::HttpTextResult& reply) {
+            UpdateCheck().QuietRequest = 0;
+            ReportReply(reply, true);
+        });
+}
+
+void DropQuietUpdateCheck() {
+    core::CancelHttpGetText(UpdateCheck().QuietRequest);
+    UpdateCheck().QuietRequest = 0;
 }
 
 }  // namespace ui

@@ -12,6 +12,9 @@ struct UpdateCheckState {
     // How long the check waits for the web site, milliseconds. The request waits without
     // taking the person's input, so the window cannot hang longer than this.
     int TimeoutMs = 10000;
+    // The start-up check's request while its answer is awaited in the background; 0 when
+    // none is.
+    int QuietRequest = 0;
 };
 
 UpdateCheckState& UpdateCheck();
@@ -27,5 +30,11 @@ std::optional<ProgramVersion> ParseProgramVersion(std::string_view text);
 // update" when there is no answer within the time-out, a status other than 200 or a reply
 // that is not a version.
 void CheckForUpdate(bool quiet);
+
+// The start-up check: CheckForUpdate(true) with the web site asked in the background, so the
+// window is usable at once whatever the network does; the answer speaks when it arrives.
+void StartQuietUpdateCheck();
+// The program is closing: the start-up check's answer, if still awaited, is dropped unheard.
+void DropQuietUpdateCheck();
 
 }  // namespace ui

@@ -1,5 +1,7 @@
 #include "ui/tools/ExportProgress.hpp"
 
+#include "platform/Services.hpp"
+
 namespace ui {
 namespace {
 
@@ -35,7 +37,10 @@ files::RunCsvProgress ExportProgressLinks() {
         w.Show();
     };
     p.SetMax = [](int32_t v) { ExportProgressWindow().ProgressBar1->SetMax(v); };
-    p.SetValue = [](int32_t v) { ExportProgressWindow().ProgressBar1->SetValue(v); };
+    p.SetValue = [](int32_t v) {
+        ExportProgressWindow().ProgressBar1->SetValue(v);
+        platform::LetWindowsPaint();
+    };
     p.Hide = [] { ExportProgressWindow().Hide(); };
     return p;
 }

@@ -1,0 +1,27 @@
+// The whole program for the Qt tests: the test application, a program folder of the test's own
+// and the main window loaded through its load event (see support/StartedProgram.hpp).
+#pragma once
+
+#include "QtTestApp.hpp"
+#include "support/StartedProgram.hpp"
+
+namespace qttest {
+
+class StartedProgram : public testsupport::StartedProgram {
+protected:
+    void SetUp() override {
+        App();
+        testsupport::StartedProgram::SetUp();
+    }
+};
+
+// The same with the shipped sample cars in the program folder.
+class ShippedProgram : public StartedProgram {
+protected:
+    void SetUp() override {
+        StartedProgram::SetUp();
+        CopyShippedData();
+    }
+};
+
+}  // namespace qttest

@@ -5,18 +5,15 @@
 #include <QCoreApplication>
 #include <memory>
 
-#include "QtTestApp.hpp"
+#include "QtStartedProgram.hpp"
 #include "qt/QtDesktop.hpp"
-#include "support/StartedProgram.hpp"
 
 namespace qttest {
 
-class ProgramOnDesktop : public testsupport::StartedProgram {
+class ProgramOnDesktop : public ShippedProgram {
 protected:
     void SetUp() override {
-        App();
-        StartedProgram::SetUp();
-        CopyShippedData();
+        ShippedProgram::SetUp();
         w = &Start();
         desktop = std::make_unique<qtfront::QtDesktop>();
         QCoreApplication::processEvents();

@@ -1,5 +1,5 @@
 // Captions of the gear table of module GearingCode: the per-gear results of CalcGearing in the
-// user's units, with the warning colours of the shift figures. ui/main/AeroGearingDisplays.hpp
+// user's units, with the warning colours of the shift figures. ui/main/displays/AeroGearingDisplays.hpp
 // writes them into the "Gear ratio calculator" frame.
 //
 // Rows 0..7 (0 reverse) of engine speed before the shift, speed at the shift, overall ratio

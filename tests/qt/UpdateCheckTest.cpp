@@ -9,8 +9,8 @@
 #include "LoopbackServer.hpp"
 #include "QtTestApp.hpp"
 #include "platform/ServiceDoubles.hpp"
-#include "ui/main/UpdateCheck.hpp"
-#include "ui/main/WebLinks.hpp"
+#include "ui/main/menus/UpdateCheck.hpp"
+#include "ui/main/menus/WebLinks.hpp"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "core/ScopedValue.hpp"
 #include "platform/Controls.hpp"
 #include "platform/ServiceDoubles.hpp"
-#include "ui/MainTestSupport.hpp"
-#include "ui/main/SettingHandlers.hpp"
+#include "ui/main/MainTestSupport.hpp"
+#include "ui/main/settings/SettingHandlers.hpp"
 #include "ui/tools/ToolLayout.hpp"
 #include "vehicle/GearingCode.hpp"
 

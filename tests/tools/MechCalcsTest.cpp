@@ -4,7 +4,7 @@
 
 #include "ToolWindowTestSupport.hpp"
 #include "platform/Controls.hpp"
-#include "ui/tools/DiscBrakeCalc.hpp"
+#include "ui/tools/calculators/DiscBrakeCalc.hpp"
 #include "ui/tools/ToolLayout.hpp"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "analysis/AccelerationCode.hpp"
-#include "ui/tools/ReplayPlayback.hpp"
+#include "ui/tools/replay/ReplayPlayback.hpp"
 
 namespace {
 

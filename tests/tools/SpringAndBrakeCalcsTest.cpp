@@ -5,8 +5,8 @@
 //   bar GJ = G pi / 4 (Ro^4 - Ri^4), torsion GJ / Lb, at the arms 4 GJ / (A^2 Lb)
 #include <gtest/gtest.h>
 
-#include "ui/tools/DiscBrakeCalc.hpp"
-#include "ui/tools/SpringCalcs.hpp"
+#include "ui/tools/calculators/DiscBrakeCalc.hpp"
+#include "ui/tools/calculators/SpringCalcs.hpp"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "core/GlobalChassisLab.hpp"
-#include "ui/main/Main.hpp"
+#include "ui/main/form/Main.hpp"
 #include "vehicle/VehCode.hpp"
 #include "ui/options/OptionsPanelFill.hpp"
 

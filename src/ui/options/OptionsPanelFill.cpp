@@ -7,7 +7,7 @@
 #include "core/OptionsSettings.hpp"
 #include "core/ScopedValue.hpp"
 #include "core/TextTable.hpp"
-#include "ui/main/SetupControlConfig.hpp"
+#include "ui/main/settings/SetupControlConfig.hpp"
 #include "ui/options/OptionsPanel.hpp"
 #include "ui/options/RefreshDisplays.hpp"
 

@@ -6,8 +6,8 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
-#include "ui/main/EngineDisplays.hpp"
-#include "ui/main/Main.hpp"
+#include "ui/main/displays/EngineDisplays.hpp"
+#include "ui/main/form/Main.hpp"
 
 namespace ui {
 

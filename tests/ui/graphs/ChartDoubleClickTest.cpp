@@ -7,8 +7,8 @@
 #include "charts/ResizeableGraphCode.hpp"
 #include "support/StartedProgram.hpp"
 #include "ui/graphs/ResizeableGraphWindow.hpp"
-#include "ui/main/EngineDisplays.hpp"
-#include "ui/main/SettingHandlers.hpp"
+#include "ui/main/displays/EngineDisplays.hpp"
+#include "ui/main/settings/SettingHandlers.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 #include "vehicle/VehCode.hpp"
 

@@ -7,6 +7,7 @@
 #include "analysis/AccelerationCode.hpp"
 #include "platform/Surface.hpp"
 #include "ui/main/chain/AnalysisChain.hpp"
+#include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
 
 namespace bench_support {

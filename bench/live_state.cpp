@@ -11,6 +11,7 @@
 #include "analysis/PhysicalDisplay.hpp"
 #include "ui/main/chain/AnalysisChain.hpp"
 #include "ui/main/displays/LiveDisplays.hpp"
+#include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
 
 namespace {

@@ -14,6 +14,7 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "platform/ServiceDoubles.hpp"
+#include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/form/MainStartUp.hpp"
 #include "ui/options/OptionsPanel.hpp"

@@ -29,6 +29,7 @@
 #include "files/SetupFileContext.hpp"
 #include "files/VehicleFile.hpp"
 #include "platform/ServiceDoubles.hpp"
+#include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/form/MainStartUp.hpp"
 #include "ui/main/settings/SetupFileIO.hpp"

@@ -4,6 +4,7 @@
 #include "platform/Form.hpp"
 #include "qt/QtDesktop.hpp"
 #include "qt/QtServices.hpp"
+#include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
 
 int main(int argc, char** argv) {

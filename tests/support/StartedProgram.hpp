@@ -16,6 +16,7 @@
 #include "files/SetupFileContext.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "ui/graphs/ResizeableGraphWindow.hpp"
+#include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
 #include "ui/main/form/MainStartUp.hpp"

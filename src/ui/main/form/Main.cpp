@@ -3,62 +3,29 @@
 // Navigation only changes which page is in front and where the areas sit; it never
 // recalculates or redraws anything.
 #include "ui/main/form/Main.hpp"
-#include "ui/main/menus/MainMenus.hpp"
-#include "ui/main/form/MainStartUp.hpp"
-#include "ui/main/settings/SettingHandlers.hpp"
-#include "ui/main/editor/VehicleEditor.hpp"
-#include "ui/main/form/VehicleSelection.hpp"
-#include "ui/options/OptionsPanel.hpp"
 
 #include <cstdlib>
-#include <memory>
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
-#include "ui/graphs/ResizeableGraphWindow.hpp"
-#include "ui/main/displays/ChartDoubleClicks.hpp"
 
 namespace ui {
-
-namespace {
-// Owns the one main window (module state of this unit).
-struct MainWindowState {
-    std::unique_ptr<Main> Instance;
-};
-MainWindowState& MainWindowModule() {
-    static MainWindowState state;
-    return state;
-}
-}  // namespace
 
 Main::Main() : platform::Form("Main") {
     SetCaption(std::string(core::kProgramName) + core::kProgramVersion);
     BuildMenus();
     BuildAreas();
     InstallNavigationHandlers();
-    InstallMenuHandlers(*this);
-    InstallOptionsMenuEntry(*this);
+    // Before any other handler is attached (ui/main/MainWindow.hpp attaches them), so filling
+    // the selectors runs none.
     ApplySelectorFills();
-    // After the design-time choices, so filling the selectors runs no handler.
-    InstallSettingHandlers(*this);
-    InstallGraphWindows();
-    InstallChartDoubleClicks(*this);
-    InstallVehicleEditorHandlers(*this);
     core::GlobalChassisLab().MainForm = this;
 }
 
 Main::~Main() {
     if (core::GlobalChassisLab().MainForm == this) core::GlobalChassisLab().MainForm = nullptr;
 }
-
-Main& MainWindow() {
-    auto& m = MainWindowModule();
-    if (!m.Instance) m.Instance = std::make_unique<Main>();
-    return *m.Instance;
-}
-
-void ResetMainWindow() { MainWindowModule().Instance.reset(); }
 
 void Main::InstallNavigationHandlers() {
     Main_SelectPage->Click = [this] { Main_SelectPage_Click(); };
@@ -72,10 +39,6 @@ void Main::InstallNavigationHandlers() {
         [this](int i, platform::CommandButton& b) { b.Click = [this, i] { MoveAnalysisArea_Click(i); }; });
     Analysis_SuspVScroll->Change = [this] { Analysis_SuspVScroll_Change(); };
     Analysis_SuspVScroll->Scroll = [this] { Analysis_SuspVScroll_Scroll(); };
-    Main_SelectVeh->Click = [this] { Main_SelectVeh_Click(*this); };
-    // The program's start-up and shut-down run in the window's load and unload.
-    Load = [this] { Main_Form_Load(*this); };
-    UnloadEvent = [this](bool&) { Main_Form_Unload(*this); };
 }
 
 void Main::ApplySelectorFills() {

@@ -367,9 +367,4 @@ private:
     void InstallNavigationHandlers();
 };
 
-// The one main window, created on first use and registered as GlobalChassisLab().MainForm.
-Main& MainWindow();
-// Destroys the main window (tests start each case from the design-time state).
-void ResetMainWindow();
-
 }  // namespace ui

@@ -216,7 +216,8 @@ bool OpenSetupFile(bool showMessages) {
         return false;
     }
 
-    Main& main = MainWindow();
+    if (g.MainForm == nullptr) return false;  // no window to take the settings
+    Main& main = *g.MainForm;
     std::vector<std::string> adjusted;
     {
         const core::RaisedFlag suppress(g.SuppressRecalc);
@@ -249,9 +250,11 @@ bool SaveSetupFile() {
         ShowFileError("The setup was not saved: no setup file is chosen.");
         return false;
     }
+    Main* main = core::GlobalChassisLab().MainForm;
+    if (main == nullptr) return false;  // no window holds the settings
     LFSSetupRecord record;
     const SetupWriteResult built =
-        RecordFromControls(ReadSetupControlValues(MainWindow()), SetupWriteContext(), record);
+        RecordFromControls(ReadSetupControlValues(*main), SetupWriteContext(), record);
     if (!built.ok) {
         ShowFileProblem(UnstorableRatioMessage(built));
         return false;

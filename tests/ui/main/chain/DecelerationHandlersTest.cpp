@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/DecelerationTestVehicle.hpp"
+#include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/chain/MainDecelerationHandlers.hpp"
 

@@ -8,6 +8,7 @@
 #include "support/SampleVehicles.hpp"
 #include "ui/main/chain/AnalysisChain.hpp"
 #include "ui/main/displays/ChartDisplays.hpp"
+#include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
 
 namespace {

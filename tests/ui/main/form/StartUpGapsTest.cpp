@@ -16,6 +16,7 @@
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/menus/FileMenu.hpp"
+#include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/chain/MainAccelerationHandlers.hpp"
 #include "ui/main/chain/MainDecelerationHandlers.hpp"

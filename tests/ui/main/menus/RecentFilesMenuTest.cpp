@@ -11,6 +11,7 @@
 #include "files/SafeFileWrite.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
+#include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/menus/RecentFilesMenu.hpp"
 

@@ -11,6 +11,7 @@
 #include "ui/main/settings/SetupFileIO.hpp"
 #include "support/SetupTestSupport.hpp"
 #include "support/VehicleTestSupport.hpp"
+#include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/settings/SetupControlConfig.hpp"
 #include "vehicle/TyreCode.hpp"

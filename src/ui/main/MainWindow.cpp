@@ -10,6 +10,7 @@
 #include "ui/main/form/VehicleSelection.hpp"
 #include "ui/main/menus/MainMenus.hpp"
 #include "ui/main/settings/SettingHandlers.hpp"
+#include "ui/main/settings/SetupFileIO.hpp"
 #include "ui/options/OptionsPanel.hpp"
 
 namespace ui {
@@ -28,6 +29,7 @@ MainWindowState& MainWindowModule() {
 void InstallMainWindowHandlers(Main& form) {
     Main* f = &form;
     form.Main_SelectVeh->Click = [f] { Main_SelectVeh_Click(*f); };
+    SetupFileCommands().ReselectVehicle = [](Main& m) { SelectVehicle(m, false); };
     // The program's start-up and shut-down run in the window's load and unload.
     form.Load = [f] { Main_Form_Load(*f); };
     form.UnloadEvent = [f](bool&) { Main_Form_Unload(*f); };

@@ -78,12 +78,12 @@ TorqueDataTable::TorqueDataTable() : platform::Form("TorqueDataTable") {
     for (const char* heading : {"RPM", "Torque", "Torque (%)", "Power"})
         DataTable->AddColumn(heading, 80);
 
-    Load = [] { PreviewEngineEdits(*core::GlobalChassisLab().MainForm); };
+    Load = [] { platform::Raise(TorqueDataTableHooks().PreviewEngine); };
     StartRevsText->Change = [] {
         if (!core::FromVbBool(EngineDisplays().TorqueTableFilling))
-            PreviewEngineEdits(*core::GlobalChassisLab().MainForm);
+            platform::Raise(TorqueDataTableHooks().PreviewEngine);
     };
-    UnitStepText->Change = [] { PreviewEngineEdits(*core::GlobalChassisLab().MainForm); };
+    UnitStepText->Change = [] { platform::Raise(TorqueDataTableHooks().PreviewEngine); };
     Resize = [this] { Layout(); };
     UnloadEvent = [](bool&) { EngineDisplays().TorqueTableOpen = core::VbFalse; };
 }
@@ -102,6 +102,11 @@ void TorqueDataTable::Layout() {
     std::vector<platform::ListColumn> columns = DataTable->Columns();
     DataTable->ClearColumns();
     for (const auto& c : columns) DataTable->AddColumn(c.text, ToPixels(l.columnWidth));
+}
+
+TorqueDataTableLinks& TorqueDataTableHooks() {
+    static TorqueDataTableLinks links;
+    return links;
 }
 
 void ShowTorqueDataTable() {

@@ -11,6 +11,7 @@
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/DecelerationCode.hpp"
 #include "core/OptionsSettings.hpp"
+#include "files/OptionsFile.hpp"
 #include "ui/main/chain/MainDecelerationHandlers.hpp"
 #include "ui/options/OptionsPanelFill.hpp"
 #include "ui/options/OptionsTestSupport.hpp"

@@ -1,6 +1,6 @@
 // The engine curve on the main window: the dyno graph (torque and power against engine speed)
-// on the vehicle data page's TorquePowerPlot, the vehicle editor's live preview of the engine
-// being edited, and the rows of the torque data table window.
+// on the vehicle data page's TorquePowerPlot, and the state the editor's engine preview
+// (editor/EnginePreview.hpp) shares with the torque data table window.
 #pragma once
 
 #include "core/Numbers.hpp"
@@ -29,11 +29,6 @@ void DrawDynoGraph(Main& form, vehicle::EngineRecord& engine);
 
 // Clears TorquePowerPlot: a vehicle that is not wheel driven has no engine curve.
 void ClearDynoGraph(Main& form);
-
-// Builds a trial engine from the editor's engine boxes and shape sliders, fits and draws it,
-// and refills the torque data table when it is open. Does nothing while an engine input is
-// invalid; clears the plot and the table when the editor's drive type is "Not wheel driven".
-void PreviewEngineEdits(Main& form);
 
 
 }  // namespace ui

@@ -7,7 +7,7 @@
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/VehCode.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
-#include "ui/main/displays/EngineDisplays.hpp"
+#include "ui/main/editor/EnginePreview.hpp"
 #include "ui/main/form/Main.hpp"
 
 namespace ui {

@@ -10,6 +10,7 @@
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/VehCode.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
+#include "ui/main/editor/EnginePreview.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/editor/VehicleEditorChecks.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
@@ -144,6 +145,9 @@ void InstallVehicleEditorHandlers(Main& form) {
     form.VehData_DynoThrottle->Change = [w] { PreviewEngineEdits(*w); };
     // While the editor is open, a double-click on the engine curve lists it as a table;
     // otherwise it does what it did before (the chart's graph window).
+    TorqueDataTableHooks().PreviewEngine = [] {
+        if (Main* main = core::GlobalChassisLab().MainForm) PreviewEngineEdits(*main);
+    };
     form.TorquePowerPlot->DblClick = [previous = form.TorquePowerPlot->DblClick] {
         if (Raised(vehicle::VehCode().EditorOpen)) {
             ShowTorqueDataTable();

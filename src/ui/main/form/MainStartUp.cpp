@@ -30,6 +30,7 @@
 #include "ui/main/settings/SetupReaders_Drivetrain.hpp"
 #include "ui/main/editor/VehicleFormLayout.hpp"
 #include "ui/main/form/VehicleSelection.hpp"
+#include "ui/options/OptionsFileLoad.hpp"
 #include "ui/options/OptionsPanelFill.hpp"
 
 namespace ui {

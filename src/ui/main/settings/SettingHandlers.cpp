@@ -24,11 +24,6 @@
 
 namespace ui {
 
-SettingHandlersState& SettingHandlers() {
-    static SettingHandlersState state;
-    return state;
-}
-
 namespace {
 // A routine acting on the main window as it is when the routine runs.
 std::function<void()> OnMainForm(void (*routine)(Main&)) {

@@ -1,6 +1,6 @@
 // Setting-page configuration for the current vehicle (see SetupControlConfig.hpp).
 #include "ui/main/settings/SetupControlConfig.hpp"
-#include "ui/options/OptionsPanelFill.hpp"
+#include "ui/options/OptionsPanel.hpp"
 
 #include <algorithm>
 #include <string>
@@ -236,6 +236,22 @@ void ApplySimplifiedDampers(bool on) {
             w->Set_SuspBumpDamp(1).SetEnabled(true);
         }
         core::OptionsSettings().SimplifiedDampers = core::VbFalse;
+    }
+}
+
+void SetSimplifiedDampersSwitch(bool on) {
+    if (OptionsPanel* w = ExistingOptionsPanel()) {
+        w->SimplifiedDampersEnable->SetValue(on ? 1 : 0);
+    } else {
+        ApplySimplifiedDampers(on);
+    }
+}
+
+void SetSimplifiedDiffsSwitch(bool on) {
+    if (OptionsPanel* w = ExistingOptionsPanel()) {
+        w->SimplifiedDiffsEnable->SetValue(on ? 1 : 0);
+    } else {
+        ApplySimplifiedDiffs(on);
     }
 }
 

@@ -52,4 +52,10 @@ void ShowTractionControlControls(bool show);
 void ApplySimplifiedDiffs(bool on);
 void ApplySimplifiedDampers(bool on);
 
+// Sets the options window's "Use simplified dampers" and "Use simplified (2-way) clutch pack
+// differentials" boxes, whose click handling then ties the main window's sliders (used when
+// a simulator car's row decides them). Without a window the same work is done directly.
+void SetSimplifiedDampersSwitch(bool on);
+void SetSimplifiedDiffsSwitch(bool on);
+
 }  // namespace ui

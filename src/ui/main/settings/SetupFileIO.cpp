@@ -18,9 +18,13 @@
 #include "platform/Services.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/settings/SetupControlConfig.hpp"
-#include "ui/main/form/VehicleSelection.hpp"
 
 namespace ui {
+
+SetupFileCommandsState& SetupFileCommands() {
+    static SetupFileCommandsState state;
+    return state;
+}
 
 using namespace files;
 
@@ -68,6 +72,11 @@ std::optional<std::size_t> VehicleOfCarCode(std::string code) {
 
 void EnableFileClose(Main& main, bool enabled) {
     if (platform::MenuItem* item = main.FindMenu("FileClose")) item->SetEnabled(enabled);
+}
+
+// The window's vehicle selection, when attached.
+void ReselectVehicle(Main& main) {
+    if (const auto& reselect = SetupFileCommands().ReselectVehicle) reselect(main);
 }
 
 }  // namespace
@@ -226,7 +235,7 @@ bool OpenSetupFile(bool showMessages) {
         // Makes the file's vehicle current and sets the setting ranges for it (the analyses
         // wait: SuppressRecalc is raised). During start-up the selection sets nothing of the
         // window, so the ranges are configured here.
-        SelectVehicle(main, false);
+        ReselectVehicle(main);
         if (core::FromVbBool(g.FormLoading)) ConfigureSetupControls();
         ApplySetupControlValues(main, values);
         adjusted = AdjustedSetupFields(values, ReadSetupControlValues(main));
@@ -235,7 +244,7 @@ bool OpenSetupFile(bool showMessages) {
     if (!core::FromVbBool(g.FormLoading)) {
         // Recalculates every analysis with the new settings, keeping the caption and path.
         const core::RaisedFlag applying(state.SetupApplying);
-        SelectVehicle(main, false);
+        ReselectVehicle(main);
     }
     EnableFileClose(main, true);
     state.SetupSavePath = path;

@@ -4,12 +4,22 @@
 // files/SetupFileContext.hpp.
 #pragma once
 
+#include <functional>
+
 #include "files/SetupFile.hpp"
 #include "files/SetupFileContext.hpp"
 
 namespace ui {
 
 class Main;
+
+struct SetupFileCommandsState {
+    // Makes the vehicle named by the window's vehicle selector current, without its default
+    // setup (SelectVehicle(form, false), attached with the window's handlers). Opening a file
+    // runs it once to set the vehicle's ranges before the values, and once after them.
+    std::function<void(Main&)> ReselectVehicle;
+};
+SetupFileCommandsState& SetupFileCommands();
 
 // Every setting control the file maps to, as it stands in the window.
 files::SetupControlValues ReadSetupControlValues(const Main& main);

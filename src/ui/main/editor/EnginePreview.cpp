@@ -3,7 +3,7 @@
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
-#include "ui/main/editor/VehicleEditorChecks.hpp"
+#include "ui/main/editor/EditorInputFlags.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 #include "vehicle/VehCode.hpp"

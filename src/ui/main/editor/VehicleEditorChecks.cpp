@@ -120,10 +120,6 @@ void CheckName(Main& form) {
     ValidateVehicleEditorInputs(form);
 }
 
-constexpr In kEngineInputs[] = {In::Torque, In::TorqueRPM, In::Power, In::PowerRPM, In::EBC,
-                                In::IdleRPM, In::TorquePeakWidth, In::LimitRPM,
-                                In::PowerAfterTorque, In::PowerAfterPlateau, In::IdleLowest};
-
 // Inputs hidden for a vehicle that is not wheel driven (the store writes fixed values there).
 bool HiddenWithoutWheelDrive(In i) {
     for (In e : kEngineInputs)
@@ -134,18 +130,6 @@ bool HiddenWithoutWheelDrive(In i) {
 bool HiddenWithWheelDrive(In i) { return i == In::Thrust || i == In::ThrustHeight; }
 
 }  // namespace
-
-VehicleEditorChecksState& VehicleEditorChecks() {
-    static VehicleEditorChecksState state;
-    return state;
-}
-
-uint8_t CountEngineInputErrors() {
-    // Each false flag counts one (the flags are -1 when true: their sum plus 11).
-    int sum = 0;
-    for (In e : kEngineInputs) sum += VehicleEditorChecks()[e];
-    return static_cast<uint8_t>(sum + 11);
-}
 
 bool EditorInputsComplete(const Main& form) {
     const bool wheelDriven = form.VehData_NewDrivetrain->ListIndex() != vehicle::kDriveThrust;

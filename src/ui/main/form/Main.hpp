@@ -6,8 +6,9 @@
 // read their inputs and write their captions through GlobalChassisLab().MainForm. Single
 // controls are pointers set once by the layout (never null after construction); control arrays
 // hold only the indexes the window uses. The layout (design-time state) lives in the
-// MainLayout*.cpp units; this class's own handlers are the navigation between pages and tabs,
-// the tab linking, the low-resolution area moves and the springs-page scrolling.
+// ui/main/layout/ units; this class's own handlers are the navigation between pages and tabs,
+// the tab linking, the low-resolution area moves and the springs-page scrolling. Every other
+// handler is attached from above by ui/main/MainWindow.hpp.
 #pragma once
 
 #include <array>
@@ -28,9 +29,8 @@ public:
     // the check mark of OptionsTabLinking.
     bool TabLinking = true;
 
-    // ---- Menus (MainLayoutMenus.cpp; handlers in FileMenu.cpp, RecentFilesMenu.cpp and
-    // OtherMenus.cpp). An entry that opens another developer's window starts disabled with no
-    // handler; the window's own unit installs the handler and enables it. ----
+    // ---- Menus (layout/MainLayoutMenus.cpp; handlers in menus/). An entry that opens another
+    // window starts disabled with no handler; the unit that installs its handler enables it. ----
     MenuItem* FileMenu = nullptr;
     MenuItem* FileOpenSetup = nullptr;
     MenuItem* FileOpenRecentMenu = nullptr;
@@ -339,7 +339,7 @@ public:
     void ApplySelectorFills();
 
 private:
-    // Layout units, one per area (MainLayout*.cpp).
+    // Layout units, one per area (layout/MainLayout*.cpp).
     void BuildMenus();
     void BuildAreas();
     void BuildHeader();

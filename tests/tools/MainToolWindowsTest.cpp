@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "ToolWindowTestSupport.hpp"
+#include "tools/ToolWindowTestSupport.hpp"
 #include "analysis/LiveStateCode.hpp"
 #include "analysis/PhysicalCode.hpp"
 #include "analysis/SuspensionCode.hpp"

@@ -2,7 +2,7 @@
 // speed a t, distance a t^2 / 2) and the timer ticked by hand.
 #include <gtest/gtest.h>
 
-#include "ToolWindowTestSupport.hpp"
+#include "tools/ToolWindowTestSupport.hpp"
 #include "analysis/AccelerationCode.hpp"
 #include "core/AccTargets.hpp"
 #include "platform/Controls.hpp"

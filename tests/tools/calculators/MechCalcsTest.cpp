@@ -2,7 +2,7 @@
 // refused inputs (red box, results unchanged) and the stack lists following each other.
 #include <gtest/gtest.h>
 
-#include "ToolWindowTestSupport.hpp"
+#include "tools/ToolWindowTestSupport.hpp"
 #include "platform/Controls.hpp"
 #include "ui/tools/calculators/DiscBrakeCalc.hpp"
 #include "ui/tools/ToolLayout.hpp"

@@ -6,8 +6,9 @@
 #include "support/SampleVehicles.hpp"
 #include "analysis/AccelerationCode.hpp"
 #include "platform/Surface.hpp"
-#include "ui/main/AnalysisChain.hpp"
-#include "ui/main/Main.hpp"
+#include "ui/main/chain/AnalysisChain.hpp"
+#include "ui/main/MainWindow.hpp"
+#include "ui/main/form/Main.hpp"
 
 namespace bench_support {
 

@@ -9,9 +9,10 @@
 #include "BenchSupport.hpp"
 #include "support/SampleVehicles.hpp"
 #include "analysis/PhysicalDisplay.hpp"
-#include "ui/main/AnalysisChain.hpp"
-#include "ui/main/LiveDisplays.hpp"
-#include "ui/main/Main.hpp"
+#include "ui/main/chain/AnalysisChain.hpp"
+#include "ui/main/displays/LiveDisplays.hpp"
+#include "ui/main/MainWindow.hpp"
+#include "ui/main/form/Main.hpp"
 
 namespace {
 

@@ -14,8 +14,9 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "platform/ServiceDoubles.hpp"
-#include "ui/main/Main.hpp"
-#include "ui/main/MainStartUp.hpp"
+#include "ui/main/MainWindow.hpp"
+#include "ui/main/form/Main.hpp"
+#include "ui/main/form/MainStartUp.hpp"
 #include "ui/options/OptionsPanel.hpp"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "core/AccTargets.hpp"
 #include "platform/Controls.hpp"
 #include "support/SampleVehicles.hpp"
-#include "ui/tools/DragRaceWindow.hpp"
+#include "ui/tools/replay/DragRaceWindow.hpp"
 
 namespace {
 

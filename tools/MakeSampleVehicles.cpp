@@ -29,10 +29,11 @@
 #include "files/SetupFileContext.hpp"
 #include "files/VehicleFile.hpp"
 #include "platform/ServiceDoubles.hpp"
-#include "ui/main/Main.hpp"
-#include "ui/main/MainStartUp.hpp"
-#include "ui/main/SetupFileIO.hpp"
-#include "ui/main/VehicleSelection.hpp"
+#include "ui/main/MainWindow.hpp"
+#include "ui/main/form/Main.hpp"
+#include "ui/main/form/MainStartUp.hpp"
+#include "ui/main/settings/SetupFileIO.hpp"
+#include "ui/main/form/VehicleSelection.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace {

@@ -11,8 +11,8 @@
 // Speeds m/s, distances m, forces N, torques N m, engine and wheel speeds rad/s, times s.
 //
 // The model reads its setup through AccRunInputs and reaches the window through AccRunLinks
-// (both filled by the main window; see ui/main/MainAccelerationHandlers.cpp); with empty links
-// a run computes and stores everything and shows nothing.
+// (both filled by the main window; see ui/main/chain/MainAccelerationHandlers.cpp); with empty
+// links a run computes and stores everything and shows nothing.
 //
 // Whether traction control was on for the run is LiveStateCode().AccTractionControl, which the
 // run and the live-state analysis both set from Set_TC.

@@ -14,7 +14,7 @@
 //
 // The model reads its setup through DecRunInputs and BrakeSettingsInputs and reaches the
 // window through DecRunLinks (all filled by the main window; see
-// ui/main/MainDecelerationHandlers.cpp); with empty links a run computes and stores
+// ui/main/chain/MainDecelerationHandlers.cpp); with empty links a run computes and stores
 // everything and shows nothing.
 //
 // Program-wide state: DecelerationCode(). A test resets it with

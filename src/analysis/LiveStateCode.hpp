@@ -16,8 +16,8 @@
 // SI units; single-precision arithmetic as the rest of the models; g = 9.80665 m/s^2.
 //
 // The model reads the setup and live controls through LiveStateInputs (filled by the main
-// window's reader, ui/main/LiveDisplays.hpp) and reaches the displays of the other modules
-// through LiveStateLinks; with empty links it computes everything and shows nothing.
+// window's reader, ui/main/displays/LiveDisplays.hpp) and reaches the displays of the other
+// modules through LiveStateLinks; with empty links it computes everything and shows nothing.
 //
 // Program-wide state: LiveStateCode(). A test resets it with
 // `analysis::LiveStateCode() = analysis::LiveStateCodeState{};`.
@@ -93,7 +93,7 @@ struct LiveStateLinks {
     std::function<void()> ShowAeroAnalysis;        // aerodynamic captions and charts
     std::function<void()> ShowTyreAnalysis;        // tyre captions and diagrams
     std::function<void()> ShowSuspensionAnalysis;  // suspension captions and charts
-    std::function<void()> ShowLiveAnalysis;        // live captions (ui/main/LiveDisplays.hpp)
+    std::function<void()> ShowLiveAnalysis;        // live captions (ui/main/displays/)
     std::function<void()> ShowSteeringAnalysis;    // steering captions
     std::function<void()> PlotSteeringGeometry;    // steering diagram
 };

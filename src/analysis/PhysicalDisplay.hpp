@@ -1,6 +1,6 @@
 // Captions of the physical analysis (masses and centres of gravity) and of the live-state
 // analysis, in the user's units. The texts are computed here from the program-wide results;
-// ui/main/LiveDisplays.hpp writes them into the main window's labels.
+// ui/main/displays/LiveDisplays.hpp writes them into the main window's labels.
 //
 // Display rule: a value is RoundToDecimals(internal x unit factor, unit decimals) as text,
 // followed by the unit's suffix (core::UnitValueText). A share s reads RoundToDecimals(s x 100,

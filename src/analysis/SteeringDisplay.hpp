@@ -1,5 +1,6 @@
 // Captions of the steering and camber state (SteeringCode()) in the user's units. The texts are
-// computed here; ui/main/SteeringTyreDisplays.hpp writes them into the main window's labels.
+// computed here; ui/main/displays/SteeringTyreDisplays.hpp writes them into the main window's
+// labels.
 //
 // Angle text: RoundToDecimals(radians x angle factor, angle decimals) as text and the angle
 // unit's suffix ("1.25°"). Sided angle text: the angle text of the magnitude followed by

@@ -1,7 +1,8 @@
 // Captions of the suspension results (springs, roll and pitch stiffness, roll and pitch angles,
 // level-ride frequencies, vertical shift, critical damping) and of the suspension setting
 // sliders, in the user's units. The texts are computed here from SuspensionCode() and the
-// live body pitch; ui/main/SuspensionDisplays.hpp writes them into the main window's labels.
+// live body pitch; ui/main/displays/SuspensionDisplays.hpp writes them into the main window's
+// labels.
 //
 // Display rule: a value is RoundToDecimals(internal x unit factor, unit decimals) as text,
 // followed by the unit's suffix where the caption carries one (the springs frame shows the

@@ -1,6 +1,6 @@
 // One caption for a label of the main window: which label array, which index, the text and,
 // where the caption has a colour of its own, the text colour. The display modules build lists
-// of these; ui/main/CaptionWriter.hpp writes them into the window.
+// of these; ui/main/displays/CaptionWriter.hpp writes them into the window.
 #pragma once
 
 #include <cstddef>

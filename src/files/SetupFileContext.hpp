@@ -1,5 +1,5 @@
 // State of the setup file commands, and what reading and writing a setup needs to know about
-// the vehicle and the setting sliders. The window side is ui/main/SetupFileIO.hpp.
+// the vehicle and the setting sliders. The window side is ui/main/settings/SetupFileIO.hpp.
 #pragma once
 
 #include <string>

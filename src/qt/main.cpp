@@ -4,7 +4,8 @@
 #include "platform/Form.hpp"
 #include "qt/QtDesktop.hpp"
 #include "qt/QtServices.hpp"
-#include "ui/main/Main.hpp"
+#include "ui/main/MainWindow.hpp"
+#include "ui/main/form/Main.hpp"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

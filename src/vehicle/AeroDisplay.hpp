@@ -1,7 +1,8 @@
 // Captions of the aerodynamic analysis of module AeroCode: the live state's drag, lift,
 // resistances, wheel loads, balance and air figures (LiveAero and the summary values of
 // AeroCode()), the set wing angles, the live speed and the top speed, in the user's units.
-// The texts are computed here; ui/main/AeroGearingDisplays.hpp writes them into the labels.
+// The texts are computed here; ui/main/displays/AeroGearingDisplays.hpp writes them into the
+// labels.
 //
 // Text forms: a value is RoundToDecimals(internal x unit factor, unit decimals) followed by the
 // unit's suffix; areas get the number only. Angles held in degrees are converted to radians

@@ -1,6 +1,6 @@
 // Captions of the gear table of module GearingCode: the per-gear results of CalcGearing in the
-// user's units, with the warning colours of the shift figures. ui/main/AeroGearingDisplays.hpp
-// writes them into the "Gear ratio calculator" frame.
+// user's units, with the warning colours of the shift figures.
+// ui/main/displays/AeroGearingDisplays.hpp writes them into the "Gear ratio calculator" frame.
 //
 // Rows 0..7 (0 reverse) of engine speed before the shift, speed at the shift, overall ratio
 // and cruising engine speed; rows 1..6 of engine speed after the shift, its drop (absolute and

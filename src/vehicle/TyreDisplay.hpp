@@ -1,5 +1,5 @@
 // Captions of the tyre analysis (TyreCode()) in the user's units. The texts are computed here;
-// ui/main/SteeringTyreDisplays.hpp writes them into the main window's labels.
+// ui/main/displays/SteeringTyreDisplays.hpp writes them into the main window's labels.
 //
 // Display rule: a value is RoundToDecimals(internal x unit factor, unit decimals) as text,
 // followed by the unit's suffix; "a / b" joins two such values, each with its suffix unless

@@ -1,7 +1,8 @@
 // Vehicle data captions of module VehCode: the figures of the current vehicle
 // (core::GlobalChassisLab().CurrentVehicle, with the engine speeds of EngineCode().CurrentEngine
 // in rad/s) in the user's display units, for the value labels of the "Vehicle Data" page
-// (DataLabel), and the upper end of the fuel-load slider. ui/main/LiveDisplays.hpp writes them.
+// (DataLabel), and the upper end of the fuel-load slider. ui/main/displays/LiveDisplays.hpp
+// writes them.
 //
 // Text forms: U = RoundToDecimals(value x unit factor, unit decimals) and the unit suffix;
 // P = value x 100 rounded, "%" and a direction text; T = the plain single-precision text,

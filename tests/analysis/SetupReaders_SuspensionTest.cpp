@@ -1,10 +1,10 @@
 // The main window's suspension, steering and camber sliders reach the models' input structs.
-#include "ui/main/SetupReaders_Suspension.hpp"
+#include "ui/main/settings/SetupReaders_Suspension.hpp"
 
 #include <gtest/gtest.h>
 
 #include "SuspensionTestSupport.hpp"
-#include "ui/main/Main.hpp"
+#include "ui/main/form/Main.hpp"
 
 namespace {
 

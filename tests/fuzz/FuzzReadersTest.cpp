@@ -28,11 +28,11 @@
 #include "files/VehicleFile.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
-#include "ui/main/MainAccelerationHandlers.hpp"
+#include "ui/main/chain/MainAccelerationHandlers.hpp"
 #include "vehicle/VehCode.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
-#include "ui/main/MainDecelerationHandlers.hpp"
-#include "ui/main/SetupFileIO.hpp"
+#include "ui/main/chain/MainDecelerationHandlers.hpp"
+#include "ui/main/settings/SetupFileIO.hpp"
 
 namespace {
 

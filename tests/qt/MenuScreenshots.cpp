@@ -14,9 +14,9 @@
 #include "qt/RenderToPng.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
-#include "ui/main/Main.hpp"
-#include "ui/main/RecentFilesMenu.hpp"
-#include "ui/main/VehiclePhoto.hpp"
+#include "ui/main/form/Main.hpp"
+#include "ui/main/menus/RecentFilesMenu.hpp"
+#include "ui/main/menus/VehiclePhoto.hpp"
 
 namespace {
 

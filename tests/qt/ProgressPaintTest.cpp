@@ -8,8 +8,8 @@
 
 #include "QtStartedProgram.hpp"
 #include "qt/QtDesktop.hpp"
-#include "ui/main/MainAccelerationHandlers.hpp"
-#include "ui/main/MainDecelerationHandlers.hpp"
+#include "ui/main/chain/MainAccelerationHandlers.hpp"
+#include "ui/main/chain/MainDecelerationHandlers.hpp"
 #include "ui/tools/RunDataExport.hpp"
 
 namespace {

@@ -16,10 +16,10 @@
 #include "ui/readers/LFSSetupReader.hpp"
 #include "ui/tools/About.hpp"
 #include "ui/tools/AutoVehEditor.hpp"
-#include "ui/tools/DragRaceWindow.hpp"
+#include "ui/tools/replay/DragRaceWindow.hpp"
 #include "ui/tools/GearingAutoSpacer.hpp"
 #include "ui/tools/MakeLevelRide.hpp"
-#include "ui/tools/MechCalcs.hpp"
+#include "ui/tools/calculators/MechCalcs.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 #include "ui/tools/UnitConv.hpp"
 

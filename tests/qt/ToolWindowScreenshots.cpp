@@ -11,11 +11,11 @@
 #include "platform/ServiceDoubles.hpp"
 #include "qt/RenderToPng.hpp"
 #include "support/StartedProgram.hpp"
-#include "ui/main/Main.hpp"
-#include "ui/tools/DragRaceWindow.hpp"
+#include "ui/main/form/Main.hpp"
+#include "ui/tools/replay/DragRaceWindow.hpp"
 #include "ui/tools/GearingAutoSpacer.hpp"
 #include "ui/tools/MakeLevelRide.hpp"
-#include "ui/tools/MechCalcs.hpp"
+#include "ui/tools/calculators/MechCalcs.hpp"
 #include "ui/tools/UnitConv.hpp"
 
 namespace {

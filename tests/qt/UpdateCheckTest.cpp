@@ -14,8 +14,8 @@
 #include "QtStartedProgram.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "support/VehicleTestSupport.hpp"
-#include "ui/main/UpdateCheck.hpp"
-#include "ui/main/WebLinks.hpp"
+#include "ui/main/menus/UpdateCheck.hpp"
+#include "ui/main/menus/WebLinks.hpp"
 
 namespace {
 

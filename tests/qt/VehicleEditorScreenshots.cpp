@@ -8,8 +8,8 @@
 #include "core/TextTable.hpp"
 #include "qt/RenderToPng.hpp"
 #include "support/StartedProgram.hpp"
-#include "ui/main/Main.hpp"
-#include "ui/main/VehicleEditor.hpp"
+#include "ui/main/form/Main.hpp"
+#include "ui/main/editor/VehicleEditor.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 
 namespace {

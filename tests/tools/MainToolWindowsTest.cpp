@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "ToolWindowTestSupport.hpp"
+#include "tools/ToolWindowTestSupport.hpp"
 #include "analysis/LiveStateCode.hpp"
 #include "analysis/PhysicalCode.hpp"
 #include "analysis/SuspensionCode.hpp"
@@ -13,8 +13,8 @@
 #include "core/ScopedValue.hpp"
 #include "platform/Controls.hpp"
 #include "platform/ServiceDoubles.hpp"
-#include "ui/MainTestSupport.hpp"
-#include "ui/main/SettingHandlers.hpp"
+#include "ui/main/MainTestSupport.hpp"
+#include "ui/main/settings/SettingHandlers.hpp"
 #include "ui/tools/ToolLayout.hpp"
 #include "vehicle/GearingCode.hpp"
 

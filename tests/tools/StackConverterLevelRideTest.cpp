@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "core/GlobalShared.hpp"
-#include "ui/tools/BellevilleStack.hpp"
+#include "ui/tools/calculators/BellevilleStack.hpp"
 #include "ui/tools/LevelRide.hpp"
 #include "ui/tools/UnitConversions.hpp"
 

@@ -12,10 +12,10 @@
 #include "core/TextTable.hpp"
 #include "core/Units.hpp"
 #include "platform/ServiceDoubles.hpp"
-#include "ui/tools/DragRaceWindow.hpp"
+#include "ui/tools/replay/DragRaceWindow.hpp"
 #include "ui/tools/GearingAutoSpacer.hpp"
 #include "ui/tools/MakeLevelRide.hpp"
-#include "ui/tools/MechCalcs.hpp"
+#include "ui/tools/calculators/MechCalcs.hpp"
 #include "ui/tools/UnitConv.hpp"
 
 namespace tools_test {

@@ -15,10 +15,10 @@
 #include "core/GraphScales.hpp"
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
-#include "ui/main/AnalysisChain.hpp"
-#include "ui/main/Main.hpp"
-#include "ui/main/SetupControlConfig.hpp"
-#include "ui/main/VehiclePhoto.hpp"
+#include "ui/main/chain/AnalysisChain.hpp"
+#include "ui/main/form/Main.hpp"
+#include "ui/main/settings/SetupControlConfig.hpp"
+#include "ui/main/menus/VehiclePhoto.hpp"
 #include "ui/options/OptionsPanel.hpp"
 
 namespace ui {

@@ -1,13 +1,12 @@
-// The options window's frame: its single instance, its load, the tab strip, the two file
-// buttons and the preset buttons.
+// The options window's frame: its single instance, the menu entry that opens it and the unit
+// controls' enabled state. The frame's handlers are in OptionsPanelHandlers.cpp.
 #include "ui/options/OptionsPanel.hpp"
 
 #include <memory>
 
 #include "core/GlobalChassisLab.hpp"
-#include "ui/main/Main.hpp"
+#include "ui/main/form/Main.hpp"
 #include "vehicle/VehCode.hpp"
-#include "ui/options/OptionsPanelFill.hpp"
 
 namespace ui {
 
@@ -87,38 +86,6 @@ void OptionsPanel::AllowUnitChanges(bool allowed) {
     SetUnits.ForEach([allowed](int, CommandButton& b) { b.SetEnabled(allowed); });
     OptionsLoad->SetEnabled(allowed);
 }
-
-void OptionsPanel::InstallHandlers() {
-    Load = [this] { OptionsPanel_Form_Load(); };
-    Select_Options->Click = [this] { Select_Options_Click(); };
-    SetUnits.ForEach([this](int i, CommandButton& b) { b.Click = [this, i] { SetUnits_Click(i); }; });
-    OptionsLoad->Click = [this] { OptionsLoad_Click(); };
-    OptionsSave->Click = [this] { OptionsSave_Click(); };
-    InstallUnitsHandlers();
-    InstallGraphsHandlers();
-    InstallMiscHandlers();
-}
-
-void OptionsPanel::OptionsPanel_Form_Load() {
-    // An instance the start-up has filled already had its load; a window opened anew after it
-    // was closed fills its lists and shows the stored options.
-    if (ContentsLoaded) return;
-    const auto& g = core::GlobalChassisLab();
-    if (core::FromVbBool(g.FormLoading) || core::FromVbBool(g.OptionsPanelFilling)) return;
-    FillUnitCombos();
-    ShowOptionsSettings();
-}
-
-void OptionsPanel::Select_Options_Click() {
-    const int page = Select_Options->SelectedTab() - 1;
-    if (OptionsPage.Has(page)) OptionsPage(page).BringToFront();
-}
-
-void OptionsPanel::SetUnits_Click(int index) { ApplyUnitPreset(static_cast<int16_t>(index)); }
-
-void OptionsPanel::OptionsLoad_Click() { LoadOptionsFile(); }
-
-void OptionsPanel::OptionsSave_Click() { files::SaveOptionsFile(); }
 
 OptionsPanel::Label& OptionsPanel::ScaleValueLabel(const core::GraphScaleSlider& s) const {
     return s.VerticalLabel ? Label_YUnits(s.Group) : Label_XUnits(s.Group);

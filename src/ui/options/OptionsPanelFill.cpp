@@ -7,9 +7,7 @@
 #include "core/OptionsSettings.hpp"
 #include "core/ScopedValue.hpp"
 #include "core/TextTable.hpp"
-#include "ui/main/SetupControlConfig.hpp"
 #include "ui/options/OptionsPanel.hpp"
-#include "ui/options/RefreshDisplays.hpp"
 
 namespace ui {
 namespace {
@@ -122,32 +120,6 @@ void ApplyUnitPreset(int16_t index) {
     OptionsPanel& w = OptionsPanelWindow();
     for (const core::Quantity q : core::UnitPresetOrder())
         w.Select(q).SetText(std::string(core::UnitPresetName(index, q)));
-}
-
-files::OptionsFileLinks OptionsWindowLinks() {
-    files::OptionsFileLinks links;
-    links.ShowOptionsSettings = [] { ShowOptionsSettings(); };
-    links.RefreshAllDisplays = [] { RefreshAllDisplays(); };
-    links.ApplyUnitPreset = [](int16_t preset) { ApplyUnitPreset(preset); };
-    return links;
-}
-
-files::OptionsLoadResult LoadOptionsFile() { return files::LoadOptionsFile(OptionsWindowLinks()); }
-
-void SetSimplifiedDampersSwitch(bool on) {
-    if (OptionsPanel* w = ExistingOptionsPanel()) {
-        w->SimplifiedDampersEnable->SetValue(on ? 1 : 0);
-    } else {
-        ApplySimplifiedDampers(on);
-    }
-}
-
-void SetSimplifiedDiffsSwitch(bool on) {
-    if (OptionsPanel* w = ExistingOptionsPanel()) {
-        w->SimplifiedDiffsEnable->SetValue(on ? 1 : 0);
-    } else {
-        ApplySimplifiedDiffs(on);
-    }
 }
 
 }  // namespace ui

@@ -1,13 +1,11 @@
 // Bringing the options window in line with the unit system and the options block, and the
 // routines that act through it: the unit lists, the showing of every stored option, the
-// scale value labels, the unit presets and the reading of the options file.
+// scale value labels and the unit presets.
 //
 // Each reaches the window through its one program-wide instance, created on first use.
 #pragma once
 
 #include <cstdint>
-
-#include "files/OptionsFile.hpp"
 
 namespace ui {
 
@@ -28,16 +26,5 @@ void RefreshGraphScaleLabels();
 // each running its quantity's redisplay (unless the program is loading). Another index only
 // shows the options.
 void ApplyUnitPreset(int16_t index);
-
-// The links through which reading the options file reaches this window and the displays.
-files::OptionsFileLinks OptionsWindowLinks();
-// Reads the options file with those links (start-up and the "Load Options" button).
-files::OptionsLoadResult LoadOptionsFile();
-
-// Sets the options window's "Use simplified dampers" and "Use simplified (2-way) clutch pack
-// differentials" boxes, whose click handling then ties the main window's sliders (used when
-// a simulator car's row decides them). Without a window the same work is done directly.
-void SetSimplifiedDampersSwitch(bool on);
-void SetSimplifiedDiffsSwitch(bool on);
 
 }  // namespace ui

@@ -4,8 +4,8 @@
 // shows the quantity.
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
-#include "ui/main/Main.hpp"
-#include "ui/main/SettingHandlers.hpp"
+#include "ui/main/form/Main.hpp"
+#include "ui/main/settings/SettingHandlers.hpp"
 #include "ui/options/OptionsPanel.hpp"
 #include "ui/options/RefreshDisplays.hpp"
 

@@ -5,7 +5,7 @@
 #include "files/DataOutputFile.hpp"
 #include "files/DataOutputTexts.hpp"
 #include "files/FileMessages.hpp"
-#include "ui/main/FileMenu.hpp"
+#include "ui/main/menus/FileMenu.hpp"
 #include "ui/readers/ReaderFileBytes.hpp"
 
 namespace ui {

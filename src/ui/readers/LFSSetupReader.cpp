@@ -7,7 +7,7 @@
 #include "files/SetupCsv.hpp"
 #include "files/SetupFile.hpp"
 #include "files/SetupReaderTexts.hpp"
-#include "ui/main/FileMenu.hpp"
+#include "ui/main/menus/FileMenu.hpp"
 #include "ui/readers/ReaderFileBytes.hpp"
 
 namespace ui {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/TextTable.hpp"
-#include "ui/main/WebLinks.hpp"
+#include "ui/main/menus/WebLinks.hpp"
 
 namespace ui {
 namespace {

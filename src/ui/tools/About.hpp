@@ -5,7 +5,7 @@
 
 namespace ui {
 
-// The web site is the one of the Links menu (ui/main/WebLinks.hpp).
+// The web site is the one of the Links menu (ui/main/menus/WebLinks.hpp).
 inline constexpr const char* kProductContactMail = "feedback@chassislab.example.org";
 
 class About : public platform::Form {

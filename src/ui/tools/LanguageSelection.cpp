@@ -4,7 +4,7 @@
 #include "files/FileHelpers.hpp"
 #include "files/ListFiles.hpp"
 #include "files/SafeFileWrite.hpp"
-#include "ui/main/Main.hpp"
+#include "ui/main/form/Main.hpp"
 
 namespace ui {
 namespace {

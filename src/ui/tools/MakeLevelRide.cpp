@@ -7,7 +7,7 @@
 #include "analysis/SuspensionCode.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "platform/Controls.hpp"
-#include "ui/main/Main.hpp"
+#include "ui/main/form/Main.hpp"
 #include "ui/tools/ToolLayout.hpp"
 
 namespace ui {

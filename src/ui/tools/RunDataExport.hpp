@@ -1,11 +1,11 @@
 // Writing the run tables as CSV for the File menu's two export entries (the menu asks for the
-// file and about overwriting; see ui/main/FileMenu.hpp): the progress window is shown while
+// file and about overwriting; see ui/main/menus/FileMenu.hpp): the progress window is shown while
 // the text is built and hidden at the end, and a failed write is reported with its reason.
 #pragma once
 
 #include <string>
 
-#include "ui/main/FileMenu.hpp"
+#include "ui/main/menus/FileMenu.hpp"
 
 namespace ui {
 

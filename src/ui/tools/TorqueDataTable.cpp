@@ -6,8 +6,8 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
-#include "ui/main/EngineDisplays.hpp"
-#include "ui/main/Main.hpp"
+#include "ui/main/displays/EngineDisplays.hpp"
+#include "ui/main/form/Main.hpp"
 
 namespace ui {
 
@@ -79,12 +79,12 @@ TorqueDataTable::TorqueDataTable() : platform::Form("TorqueDataTable") {
     for (const char* heading : {"RPM", "Torque", "Torque (%)", "Power"})
         DataTable->AddColumn(heading, 80);
 
-    Load = [] { PreviewEngineEdits(*core::GlobalChassisLab().MainForm); };
+    Load = [] { platform::Raise(TorqueDataTableHooks().PreviewEngine); };
     StartRevsText->Change = [] {
         if (!core::FromVbBool(EngineDisplays().TorqueTableFilling))
-            PreviewEngineEdits(*core::GlobalChassisLab().MainForm);
+            platform::Raise(TorqueDataTableHooks().PreviewEngine);
     };
-    UnitStepText->Change = [] { PreviewEngineEdits(*core::GlobalChassisLab().MainForm); };
+    UnitStepText->Change = [] { platform::Raise(TorqueDataTableHooks().PreviewEngine); };
     Resize = [this] { Layout(); };
     UnloadEvent = [](bool&) { EngineDisplays().TorqueTableOpen = core::VbFalse; };
 }
@@ -103,6 +103,11 @@ void TorqueDataTable::Layout() {
     std::vector<platform::ListColumn> columns = DataTable->Columns();
     DataTable->ClearColumns();
     for (const auto& c : columns) DataTable->AddColumn(c.text, ToPixels(l.columnWidth));
+}
+
+TorqueDataTableLinks& TorqueDataTableHooks() {
+    static TorqueDataTableLinks links;
+    return links;
 }
 
 void ShowTorqueDataTable() {

@@ -4,6 +4,7 @@
 // it whenever the engine inputs change.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "platform/Form.hpp"
@@ -33,6 +34,13 @@ struct TorqueTableLayout {
     int columnWidth = 0;            // each column, when the table has columns
 };
 TorqueTableLayout LayoutTorqueTable(int windowWidth, int windowHeight, int columnCount);
+
+// What the window runs to refill itself when it opens and when its start or step changes: the
+// editor's engine preview, attached with the editor's handlers.
+struct TorqueDataTableLinks {
+    std::function<void()> PreviewEngine;
+};
+TorqueDataTableLinks& TorqueDataTableHooks();
 
 // Opens the window (or brings it to the front) and marks it open; the opening fills it.
 void ShowTorqueDataTable();

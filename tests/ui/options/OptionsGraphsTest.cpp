@@ -12,6 +12,7 @@
 
 #include "core/GraphScales.hpp"
 #include "core/OptionsSettings.hpp"
+#include "files/OptionsFile.hpp"
 #include "ui/options/OptionsPanelFill.hpp"
 #include "ui/options/OptionsTestSupport.hpp"
 

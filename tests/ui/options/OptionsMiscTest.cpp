@@ -9,8 +9,8 @@
 #include "core/OptionsSettings.hpp"
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
-#include "ui/main/SetupControlConfig.hpp"
-#include "ui/main/VehiclePhoto.hpp"
+#include "ui/main/settings/SetupControlConfig.hpp"
+#include "ui/main/menus/VehiclePhoto.hpp"
 #include "ui/options/OptionsPanelFill.hpp"
 #include "ui/options/OptionsTestSupport.hpp"
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/StartedProgram.hpp"
-#include "ui/main/Main.hpp"
+#include "ui/main/form/Main.hpp"
 #include "ui/options/OptionsPanel.hpp"
 
 namespace options_test {

@@ -11,7 +11,8 @@
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/DecelerationCode.hpp"
 #include "core/OptionsSettings.hpp"
-#include "ui/main/MainDecelerationHandlers.hpp"
+#include "files/OptionsFile.hpp"
+#include "ui/main/chain/MainDecelerationHandlers.hpp"
 #include "ui/options/OptionsPanelFill.hpp"
 #include "ui/options/OptionsTestSupport.hpp"
 

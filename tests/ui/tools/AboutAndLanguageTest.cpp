@@ -3,7 +3,7 @@
 #include "ui/tools/LanguageSelection.hpp"
 
 #include "support/WindowFileTest.hpp"
-#include "ui/main/WebLinks.hpp"
+#include "ui/main/menus/WebLinks.hpp"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "support/StartedProgram.hpp"
 #include "support/WindowFileTest.hpp"
-#include "ui/main/Main.hpp"
+#include "ui/main/form/Main.hpp"
 #include "ui/tools/ExportProgress.hpp"
 
 namespace {

@@ -4,11 +4,11 @@
 #include "support/WindowFileTest.hpp"
 #include "ui/tools/About.hpp"
 #include "ui/tools/AutoVehEditor.hpp"
-#include "ui/tools/DragRaceWindow.hpp"
+#include "ui/tools/replay/DragRaceWindow.hpp"
 #include "ui/tools/GearingAutoSpacer.hpp"
 #include "ui/tools/LanguageSelection.hpp"
 #include "ui/tools/MakeLevelRide.hpp"
-#include "ui/tools/MechCalcs.hpp"
+#include "ui/tools/calculators/MechCalcs.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 #include "ui/tools/UnitConv.hpp"
 

@@ -1,0 +1,47 @@
+#include "ui/main/displays/AeroGearingDisplays.hpp"
+
+#include "analysis/PhysicalCode.hpp"
+#include "platform/Control.hpp"
+#include "ui/main/displays/CaptionWriter.hpp"
+#include "ui/main/form/Main.hpp"
+#include "vehicle/AeroDisplay.hpp"
+#include "vehicle/GearingTable.hpp"
+
+namespace ui {
+
+namespace {
+
+platform::Color BalanceColour(vehicle::AeroBalanceColour c) {
+    switch (c) {
+        case vehicle::AeroBalanceColour::Blue: return platform::RGB(0, 0, 255);
+        case vehicle::AeroBalanceColour::Red: return platform::RGB(255, 0, 0);
+        case vehicle::AeroBalanceColour::Green: return platform::RGB(0, 160, 0);
+        case vehicle::AeroBalanceColour::Black: break;
+    }
+    return platform::RGB(0, 0, 0);
+}
+
+}  // namespace
+
+void ShowAeroAnalysis(Main& form) {
+    vehicle::AeroCaptionInputs in;
+    in.FrontWingAngle = form.Set_AeroWingAngle(0).Value();
+    in.RearWingAngle = form.Set_AeroWingAngle(1).Value();
+    in.LiveSpeed = form.Live_Speed->Value();
+    in.CoGFrontShare = analysis::PhysicalCode().VehicleCoG.Y;
+    const vehicle::AeroCaptions out = vehicle::BuildAeroCaptions(in);
+
+    WriteCaptions(form, out.Captions);
+    platform::Label& balance = form.Analysis_AeroLabel(vehicle::kAeroBalanceLabel);
+    balance.SetForeColor(BalanceColour(out.BalanceColour));
+    balance.SetToolTipText(out.BalanceToolTip);
+}
+
+// The gear table's colours are the window's red, blue and button text.
+static_assert(vehicle::kGearingWarnRed == platform::RGB(255, 0, 0));
+static_assert(vehicle::kGearingWarnBlue == platform::RGB(0, 0, 255));
+static_assert(vehicle::kGearingNormalColour == platform::SysColor::ButtonText);
+
+void ShowGearingTable(Main& form) { WriteCaptions(form, vehicle::BuildGearingTableCaptions()); }
+
+}  // namespace ui

@@ -1,0 +1,66 @@
+// The vehicle editor's input flags: one per checked box, set by the input checks
+// (VehicleEditorChecks.hpp) and read by the store buttons' state and the engine preview.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "core/Numbers.hpp"
+#include "platform/Control.hpp"
+
+namespace ui {
+
+// One flag per checked box (or box array), then the three cross-checks of the engine speeds.
+enum class EditorInput : uint8_t {
+    Name, BodyMass, BodyPosX, BodyPosY, BodyPosZ, RefPosZ, FuelTankCapacity, FuelTankPosY,
+    FuelTankPosZ, PassPosX, PassPosY, PassPosZ,
+    Torque, TorqueRPM, Power, PowerRPM, EBC, DrivetrainEff, DrivetrainShiftTime, IdleRPM,
+    TorquePeakWidth, LimitRPM,
+    TyreWidth, TyreProfile, WheelSize, RotMass, WheelSpringMR, Unsprung, TrackWidth, Wheelbase,
+    FrontalArea, Cd, Cl, AeroDevicePosY, AeroDevicePosZ,
+    // Boxes bounded only by what their length lets the user type as a plain number: an
+    // exponent ("1E30") would reach far beyond that.
+    HandicapPosZ, Thrust, ThrustHeight, WheelARBMR, Inclination, Camber, RideHeight,
+    PowerAfterTorque, PowerAfterPlateau, IdleLowest,
+    Count
+};
+// The first of the boxes bounded by their length. Their empty boxes at program start read 0,
+// which is in range, so their flags start true.
+inline constexpr EditorInput kFirstLengthBoundInput = EditorInput::HandicapPosZ;
+inline constexpr std::size_t kEditorInputCount = static_cast<std::size_t>(EditorInput::Count);
+
+// Box colours: valid and refused.
+inline constexpr platform::Color kEditorValidColor = platform::SysColor::WindowBackground;
+inline constexpr platform::Color kEditorRefusedColor = platform::RGB(255, 0, 0);
+
+struct VehicleEditorChecksState {
+    // True = the input passed its last check. False at program start (but for the boxes
+    // bounded by their length); never reset by opening or closing the editor (a box keeps the
+    // result of its last check).
+    std::array<core::VbBool, kEditorInputCount> Valid = [] {
+        std::array<core::VbBool, kEditorInputCount> v{};
+        for (auto i = static_cast<std::size_t>(kFirstLengthBoundInput);
+             i < static_cast<std::size_t>(EditorInput::PowerAfterTorque); ++i)
+            v[i] = core::VbTrue;
+        return v;
+    }();
+
+    core::VbBool& operator[](EditorInput i) { return Valid[static_cast<std::size_t>(i)]; }
+    bool Holds(EditorInput i) const { return Valid[static_cast<std::size_t>(i)] != 0; }
+};
+
+VehicleEditorChecksState& VehicleEditorChecks();
+
+// The eight engine boxes and the three cross-checks of the engine speeds.
+inline constexpr EditorInput kEngineInputs[] = {
+    EditorInput::Torque,          EditorInput::TorqueRPM,        EditorInput::Power,
+    EditorInput::PowerRPM,        EditorInput::EBC,              EditorInput::IdleRPM,
+    EditorInput::TorquePeakWidth, EditorInput::LimitRPM,         EditorInput::PowerAfterTorque,
+    EditorInput::PowerAfterPlateau, EditorInput::IdleLowest};
+
+// The eleven engine flags (eight engine boxes and the three cross-checks) counted as the
+// engine preview does: 0 when every one holds.
+uint8_t CountEngineInputErrors();
+
+}  // namespace ui

@@ -1,0 +1,166 @@
+// Storing the edited vehicle: the edit controls back into a record, added to the list or
+// written over the edited vehicle, announced and selected.
+#include "ui/main/editor/VehicleEditor.hpp"
+
+#include <string>
+
+#include "core/GlobalChassisLab.hpp"
+#include "core/OptionsSettings.hpp"
+#include "core/TextTable.hpp"
+#include "platform/Services.hpp"
+#include "vehicle/VehCode.hpp"
+#include "ui/main/form/Main.hpp"
+#include "ui/main/editor/VehicleEditorNumbers.hpp"
+
+namespace ui {
+
+namespace {
+
+using platform::TextBox;
+
+// A box's number (leading number of the text, 0 when none), in double precision.
+double N(const TextBox& box) { return core::TypedVal(box.Text()); }
+
+float Divided(const TextBox& box, double factor) { return StoredSingle(N(box), factor); }
+float Single(double v) { return StoredSingle(v, 1.0); }
+// Engine speeds: an angular velocity in the box, rpm in the record.
+float Rpm(const TextBox& box) { return StoredRpm(N(box)); }
+uint8_t Index8(const platform::ComboBox& box) { return static_cast<uint8_t>(box.ListIndex()); }
+
+}  // namespace
+
+vehicle::VehicleRecord ReadEditedVehicle(const Main& w, const vehicle::VehicleRecord& base) {
+    vehicle::VehicleRecord v = base;
+    const auto& u = core::OptionsSettings();
+    const double small = u.UnitFactorDistanceSmall;
+    vehicle::SetVehicleName(v, w.VehData_NewName->Text());
+
+    v.BodyMass = Divided(*w.VehData_NewBodyMass, u.UnitFactorMass);
+    v.BodyCoG.X = Divided(*w.VehData_NewBodyPosX, 100);
+    v.BodyCoG.Y = Divided(*w.VehData_NewBodyPosY, 100);
+    v.BodyCoG.Z = Divided(*w.VehData_NewBodyPosZ, small);
+    v.HandicapHeight = Divided(*w.VehData_NewHandicapPosZ, small);
+    v.FuelTankCapacity = Divided(*w.VehData_NewFuelTankCapacity, u.UnitFactorVolume);
+    v.FuelTankPos.Y = Divided(*w.VehData_NewFuelTankPosY, 100);
+    v.FuelTankPos.Z = Divided(*w.VehData_NewFuelTankPosZ, small);
+    v.RefHeight = Divided(*w.VehData_NewRefPosZ, small);
+    v.MaxPassengers = core::CByte(core::TypedVal(w.VehData_MaxPass->Text()));
+    for (int s = 0; s <= 1; ++s) {
+        vehicle::PositionXYZ& seat = v.Seats[static_cast<std::size_t>(s)];
+        seat.X = Divided(w.VehData_PassPosX(s), 100);
+        seat.Y = Divided(w.VehData_PassPosY(s), 100);
+        seat.Z = Divided(w.VehData_PassPosZ(s), small);
+    }
+
+    v.Drivetrain.DriveType = Index8(*w.VehData_NewDrivetrain);
+    vehicle::EngineFigures& e = v.Engine;
+    if (v.Drivetrain.DriveType != vehicle::kDriveThrust) {
+        e.PeakTorque = Divided(*w.VehData_NewTorque, u.UnitFactorTorque);
+        e.TorquePeakRPM = Rpm(*w.VehData_NewTorqueRPM);
+        e.PeakPower = Divided(*w.VehData_NewPower, u.UnitFactorPower);
+        e.PowerPeakRPM = Rpm(*w.VehData_NewPowerRPM);
+        e.IdleRPM = Rpm(*w.VehData_NewIdleRPM);
+        e.TorquePeakWidth = Rpm(*w.VehData_NewTorquePeakWidth);
+        e.LimitRPM = Rpm(*w.VehData_NewLimitRPM);
+        e.FuelType = Index8(*w.VehData_NewFuelType);
+        v.Drivetrain.DrivetrainEfficiency = Divided(*w.VehData_NewDrivetrainEff, 100);
+        v.Drivetrain.NumGears = core::CByte(core::TypedVal(w.VehData_NewNumGears->Text()));
+        v.Drivetrain.HasReverse = core::ToVbBool(w.VehData_NewRevGear->Value() != 0);
+        v.Drivetrain.ShiftTime = Divided(*w.VehData_NewDrivetrainShiftTime, 1000);
+        e.IdleTorqueFraction = static_cast<float>(w.VehData_NewIdleTorque->Value() / 100.0);
+        e.LowerShape = static_cast<float>(w.VehData_NewTCA->Value() / 10.0);
+        e.UpperShapeA = static_cast<float>(w.VehData_NewPCA->Value() / 100.0);
+        e.UpperShapeB = static_cast<float>(1.0 - w.VehData_NewPWA->Value() / 10000.0);
+        e.ReducePowerFactor = static_cast<float>(1.0 - w.VehData_NewPR->Value() / 1000.0);
+        e.ShiftPowerFactor = static_cast<float>(1.0 + w.VehData_NewPS->Value() / 1000.0);
+        e.EngineBrakingCoeff = Single(N(*w.VehData_NewEBC));
+    } else {
+        // Thrust (N) and its height (m) in the engine's first two figures; the rest fixed.
+        e.PeakTorque = Divided(*w.VehData_NewThrust, u.UnitFactorForce);
+        e.TorquePeakRPM = Divided(*w.VehData_NewThrustHeight, small);
+        e.PeakPower = e.PowerPeakRPM = e.IdleRPM = e.TorquePeakWidth = e.LimitRPM = 0.0f;
+        e.FuelType = 0;
+        v.Drivetrain.DrivetrainEfficiency = 1.0f;
+        v.Drivetrain.NumGears = 0;
+        v.Drivetrain.HasReverse = core::VbFalse;
+        v.Drivetrain.ShiftTime = 0.0f;
+        e.IdleTorqueFraction = e.LowerShape = e.UpperShapeA = e.UpperShapeB = 1.0f;
+        e.ReducePowerFactor = e.ShiftPowerFactor = 1.0f;
+        e.EngineBrakingCoeff = 0.0f;
+    }
+
+    for (int a = 0; a <= 1; ++a) {
+        const auto i = static_cast<std::size_t>(a);
+        v.Tyres[i].Width = core::CInt(N(w.VehData_NewTyreWidth(a)));
+        v.Tyres[i].Profile = core::CByte(N(w.VehData_NewTyreProfile(a)));
+        v.Tyres[i].RimDiameter = core::CByte(N(w.VehData_NewWheelSize(a)));
+        v.RotatingMass[i] = Divided(w.VehData_NewRotMass(a), u.UnitFactorMass);
+        vehicle::AxleSuspension& x = v.Axles[i];
+        x.SpringMotionRatio = Single(N(w.VehData_NewWheelSpringMR(a)));
+        x.ARBMotionRatio = Single(N(w.VehData_NewWheelARBMR(a)));
+        x.Inclination = Divided(w.VehData_NewInclination(a), u.UnitFactorAngle);
+        x.CamberOffset = Divided(w.VehData_NewCamber(a), u.UnitFactorAngle);
+        x.UnsprungMass = Divided(w.VehData_NewUnsprung(a), u.UnitFactorMass);
+        x.RideHeight = Divided(w.VehData_NewRideHeight(a), small);
+        x.TrackWidth = Divided(w.VehData_NewTrackWidth(a), small);
+    }
+    v.Wheelbase = Divided(*w.VehData_NewWheelbase, small);
+    v.FrontalArea = Divided(*w.VehData_NewFrontalArea, u.UnitFactorArea);
+    v.DragCoefficient = Single(N(*w.VehData_NewCd));
+    v.LiftCoefficient = Single(N(*w.VehData_NewCl));
+    for (int k = 0; k <= 3; ++k) {
+        vehicle::AeroElement& el = v.AeroElements[static_cast<std::size_t>(k)];
+        el.PosY = Divided(w.VehData_NewAeroDevicePosY(k), 100);
+        el.PosZ = Divided(w.VehData_NewAeroDevicePosZ(k), small);
+        if (k >= 1) el.DeviceType = w.VehData_NewAeroDeviceType(k).ListIndex();
+    }
+    return v;
+}
+
+void StoreEditedVehicle(Main& w) {
+    auto& g = core::GlobalChassisLab();
+    const auto& texts = core::TextTable();
+    const bool update = core::FromVbBool(vehicle::VehCode().EditorEditsExisting);
+    const std::string name = vehicle::PaddedVehicleName(w.VehData_NewName->Text());
+
+    if (update) {
+        // The first vehicle of that exact name (all 32 characters).
+        int target = -1;
+        for (std::size_t i = 0; i < g.Vehicles.size(); ++i) {
+            if (g.Vehicles[i].Name == name) {
+                target = static_cast<int>(i);
+                break;
+            }
+        }
+        if (target < 0) {
+            platform::MsgBox("No loaded vehicle is named \"" + core::Trim(name) +
+                                 "\"; the vehicle was not updated.",
+                             platform::MsgButtons::OK, platform::MsgIcon::Exclamation,
+                             texts.MsgTitleProblem);
+            return;
+        }
+        vehicle::VehicleRecord& element = g.Vehicles[static_cast<std::size_t>(target)];
+        element = ReadEditedVehicle(w, element);
+        platform::MsgBox(texts.UpdatedVehicleText + element.Name, platform::MsgButtons::OK,
+                         platform::MsgIcon::Information);
+    } else {
+        if (vehicle::VehicleListFull()) {
+            platform::MsgBox(texts.VehicleLimitText);
+            return;
+        }
+        if (g.VehicleCount == 0) g.FormLoading = core::VbFalse;
+        // A new vehicle starts from zeros: the fields the editor does not hold stay 0.
+        const vehicle::VehicleRecord record = ReadEditedVehicle(w, vehicle::VehicleRecord{});
+        vehicle::AppendVehicle(record);
+        w.Main_SelectVeh->AddItem(record.Name);
+        platform::MsgBox(texts.AddedVehicleText + record.Name, platform::MsgButtons::OK,
+                         platform::MsgIcon::Information);
+    }
+
+    // Selecting it recomputes every analysis; the editor is still open, so an updated vehicle
+    // keeps the present setup and a new one gets its default setup.
+    w.Main_SelectVeh->SetText(name);
+    CloseVehicleEditor(w);
+}
+
+}  // namespace ui

@@ -1,0 +1,39 @@
+#include "ui/main/settings/SetupReaders_Drivetrain.hpp"
+
+#include "ui/main/displays/CaptionWriter.hpp"
+#include "ui/main/form/Main.hpp"
+
+namespace ui {
+
+vehicle::GearingInputs ReadGearingInputs(const Main& form) {
+    vehicle::GearingInputs in;
+    for (int g = 0; g < 9; ++g) in.GearRatioText[g] = form.Set_GearRatioText(g).Text();
+    in.TorqueSplitCentre = form.Set_GearingTorqueSplitCentre->Value();
+    in.LiveSpeed = form.Live_Speed->Value();
+    return in;
+}
+
+vehicle::DiffInputs ReadDiffInputs(const Main& form) {
+    vehicle::DiffInputs in;
+    for (int i = 0; i < 3; ++i) {
+        in.DiffType[i] = form.Set_GearingDiffType(i).Text();
+        in.ViscousTorque[i] = form.Set_GearingViscousTorque(i).Value();
+    }
+    for (int i = 0; i < 2; ++i) {
+        in.PowerLocking[i] = form.Set_GearingDiffPowerLocking(i).Value();
+        in.CoastLocking[i] = form.Set_GearingDiffCoastLocking(i).Value();
+        in.PreLoad[i] = form.Set_GearingDiffPreLoad(i).Value();
+    }
+    return in;
+}
+
+void ShowDiffSettings(Main& form) {
+    WriteCaptions(form, vehicle::DiffSettingsCaptions(ReadDiffInputs(form)));
+}
+
+void SetDiffParams(Main& form) {
+    vehicle::SetDiffParams(ReadDiffInputs(form));
+    ShowDiffSettings(form);
+}
+
+}  // namespace ui

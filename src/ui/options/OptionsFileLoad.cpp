@@ -1,0 +1,18 @@
+#include "ui/options/OptionsFileLoad.hpp"
+
+#include "ui/options/OptionsPanelFill.hpp"
+#include "ui/options/RefreshDisplays.hpp"
+
+namespace ui {
+
+files::OptionsFileLinks OptionsWindowLinks() {
+    files::OptionsFileLinks links;
+    links.ShowOptionsSettings = [] { ShowOptionsSettings(); };
+    links.RefreshAllDisplays = [] { RefreshAllDisplays(); };
+    links.ApplyUnitPreset = [](int16_t preset) { ApplyUnitPreset(preset); };
+    return links;
+}
+
+files::OptionsLoadResult LoadOptionsFile() { return files::LoadOptionsFile(OptionsWindowLinks()); }
+
+}  // namespace ui

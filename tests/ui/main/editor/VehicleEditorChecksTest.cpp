@@ -1,0 +1,297 @@
+// The editor's input checks: each box's accepted and refused values with its colour and
+// flag, the typing limit, the cross-checks of the engine speeds and the store buttons.
+#include <functional>
+#include <vector>
+
+#include "core/OptionsSettings.hpp"
+#include "ui/main/editor/VehicleEditorTestSupport.hpp"
+
+namespace {
+
+using editortest::EditorTest;
+using ui::EditorInput;
+using platform::TextBox;
+
+class VehicleEditorChecks : public EditorTest {
+protected:
+    // The editor open on the first shipped car: every box holds a valid figure.
+    ui::Main& OpenOnFirstCar() {
+        ui::Main& w = StartWithCars();
+        w.VehData_EditExisting->UserClick();
+        EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+        return w;
+    }
+};
+
+struct BoxCase {
+    const char* what;
+    std::function<TextBox&(ui::Main&)> box;
+    EditorInput flag;
+    std::vector<const char*> accepted, refused;
+};
+
+// Bounds are inclusive; an empty box reads as 0 (valid only where 0 is in range); text that
+// is no number reads as 0 too.
+TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
+    ui::Main& w = OpenOnFirstCar();
+    const std::vector<BoxCase> cases = {
+        {"body mass", [](ui::Main& m) -> TextBox& { return *m.VehData_NewBodyMass; },
+         EditorInput::BodyMass, {"110", "750000", "1200abc"}, {"109.9", "750001", "abc", ""}},
+        {"body height", [](ui::Main& m) -> TextBox& { return *m.VehData_NewBodyPosZ; },
+         EditorInput::BodyPosZ, {"0", "5", ""}, {"5.01", "-0.1"}},
+        {"tank", [](ui::Main& m) -> TextBox& { return *m.VehData_NewFuelTankCapacity; },
+         EditorInput::FuelTankCapacity, {"1", "25000"}, {"0.9", ""}},
+        {"seat right", [](ui::Main& m) -> TextBox& { return m.VehData_PassPosX(1); },
+         EditorInput::PassPosX, {"50", "100"}, {"49", "101"}},
+        {"engine braking", [](ui::Main& m) -> TextBox& { return *m.VehData_NewEBC; },
+         EditorInput::EBC, {"0", "10"}, {"10.1", "-1"}},
+        {"efficiency", [](ui::Main& m) -> TextBox& { return *m.VehData_NewDrivetrainEff; },
+         EditorInput::DrivetrainEff, {"50", "99"}, {"49"}},
+        {"profile", [](ui::Main& m) -> TextBox& { return m.VehData_NewTyreProfile(1); },
+         EditorInput::TyreProfile, {"10", "200"}, {"9", "201"}},
+        {"spring ratio", [](ui::Main& m) -> TextBox& { return m.VehData_NewWheelSpringMR(0); },
+         EditorInput::WheelSpringMR, {"0.5", "5"}, {"0.49", "5.01"}},
+        {"lift", [](ui::Main& m) -> TextBox& { return *m.VehData_NewCl; },
+         EditorInput::Cl, {"-5", "5", ""}, {"-5.1"}},
+        {"body aero centre", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(0); },
+         EditorInput::AeroDevicePosY, {"0", "100"}, {"-1"}},
+        {"rear wing", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(2); },
+         EditorInput::AeroDevicePosY, {"-75", "100"}, {"-76"}},
+        {"front wing", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(3); },
+         EditorInput::AeroDevicePosY, {"175"}, {"176"}},
+        // Bounded by what five plain characters hold; an exponent reaches beyond.
+        {"handicap", [](ui::Main& m) -> TextBox& { return *m.VehData_NewHandicapPosZ; },
+         EditorInput::HandicapPosZ, {"99999", "-9999", "", "x"}, {"1E29", "-1E4"}},
+        {"ride height", [](ui::Main& m) -> TextBox& { return m.VehData_NewRideHeight(0); },
+         EditorInput::RideHeight, {"-9999"}, {"1E5"}},
+        {"anti-roll bar ratio", [](ui::Main& m) -> TextBox& { return m.VehData_NewWheelARBMR(1); },
+         EditorInput::WheelARBMR, {"99999"}, {"9E9"}},
+        {"shift time", [](ui::Main& m) -> TextBox& { return *m.VehData_NewDrivetrainShiftTime; },
+         EditorInput::DrivetrainShiftTime, {"5", "999"}, {"4", "1E3"}},
+    };
+    for (const BoxCase& c : cases) {
+        TextBox& box = c.box(w);
+        const std::string original = box.Text();
+        for (const char* text : c.refused) {
+            Type(box, text);
+            EXPECT_TRUE(Refused(box)) << c.what << " '" << text << "'";
+            EXPECT_FALSE(Valid(c.flag)) << c.what << " '" << text << "'";
+            EXPECT_FALSE(w.VehData_UpdateVeh->Enabled()) << c.what << " '" << text << "'";
+        }
+        for (const char* text : c.accepted) {
+            Type(box, text);
+            EXPECT_TRUE(Accepted(box)) << c.what << " '" << text << "'";
+            EXPECT_TRUE(Valid(c.flag)) << c.what << " '" << text << "'";
+        }
+        Type(box, original);
+        EXPECT_TRUE(w.VehData_UpdateVeh->Enabled()) << c.what;
+    }
+}
+
+// The engine speed boxes' own ranges (rad/s here); their colours also answer to the
+// cross-checks, so only the flags are looked at.
+TEST_F(VehicleEditorChecks, EngineSpeedBoxesOwnRanges) {
+    ui::Main& w = OpenOnFirstCar();
+    struct SpeedCase {
+        platform::TextBox* box;
+        EditorInput flag;
+        const char* lowest;
+        const char* belowLowest;
+        const char* highest;
+        const char* aboveHighest;
+    };
+    const SpeedCase cases[] = {
+        {w.VehData_NewPowerRPM, EditorInput::PowerRPM, "10", "9.9", "25000", "25001"},
+        {w.VehData_NewIdleRPM, EditorInput::IdleRPM, "0", "-0.1", "1000", "1000.1"},
+        {w.VehData_NewTorquePeakWidth, EditorInput::TorquePeakWidth, "0", "-1", "9999", "9e99"},
+    };
+    for (const SpeedCase& c : cases) {
+        const std::string original = c.box->Text();
+        Type(*c.box, c.lowest);
+        EXPECT_TRUE(Valid(c.flag)) << c.lowest;
+        Type(*c.box, c.belowLowest);
+        EXPECT_FALSE(Valid(c.flag)) << c.belowLowest;
+        EXPECT_TRUE(Refused(*c.box)) << c.belowLowest;
+        Type(*c.box, c.highest);
+        EXPECT_TRUE(Valid(c.flag)) << c.highest;
+        Type(*c.box, c.aboveHighest);
+        EXPECT_FALSE(Valid(c.flag)) << c.aboveHighest;
+        Type(*c.box, original);
+        EXPECT_TRUE(Valid(c.flag));
+    }
+    EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+}
+
+TEST_F(VehicleEditorChecks, BoxesWithoutARangeTakeAnyText) {
+    ui::Main& w = OpenOnFirstCar();
+    Type(w.VehData_NewCamber(0), "abc");
+    Type(*w.VehData_NewHandicapPosZ, "-9");
+    Type(w.VehData_NewWheelARBMR(1), "");
+    EXPECT_TRUE(Accepted(w.VehData_NewCamber(0)));
+    EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+}
+
+TEST_F(VehicleEditorChecks, TypingStopsAtEachBoxsLength) {
+    ui::Main& w = OpenOnFirstCar();
+    Type(*w.VehData_NewBodyMass, "1234567890");
+    EXPECT_EQ(w.VehData_NewBodyMass->Text(), "12345678");
+    Type(*w.VehData_NewDrivetrainEff, "100");  // 2 characters: at most 99 %
+    EXPECT_EQ(w.VehData_NewDrivetrainEff->Text(), "10");
+    EXPECT_EQ(w.VehData_NewName->MaxLength(), 32);
+}
+
+// A change to one element of a box array re-checks and re-colours every element.
+TEST_F(VehicleEditorChecks, ArraysAreCheckedWhole) {
+    ui::Main& w = OpenOnFirstCar();
+    Type(w.VehData_PassPosY(0), "101");
+    EXPECT_TRUE(Refused(w.VehData_PassPosY(0)));
+    w.VehData_PassPosY(1).SetBackColor(platform::RGB(1, 2, 3));  // to see it repainted
+    Type(w.VehData_PassPosY(0), "100");
+    EXPECT_TRUE(Accepted(w.VehData_PassPosY(0)));
+    EXPECT_TRUE(Accepted(w.VehData_PassPosY(1)));
+    EXPECT_TRUE(Valid(EditorInput::PassPosY));
+}
+
+// Unsprung mass is at most the axle's share of the body; rotating mass at most half the
+// unsprung mass (exactly equal passes); body mass and front share re-check all four.
+TEST_F(VehicleEditorChecks, WheelMassesFollowTheBody) {
+    ui::Main& w = OpenOnFirstCar();
+    Type(*w.VehData_NewBodyMass, "1000");
+    Type(*w.VehData_NewBodyPosY, "50");
+    Type(w.VehData_NewUnsprung(0), "500");  // equal to the front share: valid
+    Type(w.VehData_NewRotMass(0), "250");   // half: valid
+    EXPECT_TRUE(Accepted(w.VehData_NewUnsprung(0)));
+    EXPECT_TRUE(Accepted(w.VehData_NewRotMass(0)));
+    Type(w.VehData_NewRotMass(0), "250.1");
+    EXPECT_TRUE(Refused(w.VehData_NewRotMass(0)));
+    Type(w.VehData_NewRotMass(0), "20");
+    Type(*w.VehData_NewBodyPosY, "49");  // the front share drops below the unsprung mass
+    EXPECT_TRUE(Refused(w.VehData_NewUnsprung(0)));
+    EXPECT_FALSE(Valid(EditorInput::Unsprung));
+    Type(*w.VehData_NewBodyMass, "1100");  // 539 kg at the front again
+    EXPECT_TRUE(Accepted(w.VehData_NewUnsprung(0)));
+    EXPECT_TRUE(Valid(EditorInput::Unsprung));
+}
+
+// With pounds the body mass bounds apply to kilograms.
+TEST_F(VehicleEditorChecks, BoundsApplyAfterTheUnitFactor) {
+    ui::Main& w = OpenOnFirstCar();
+    ASSERT_TRUE(core::SelectUnitByName(core::Quantity::Mass, "Pounds"));
+    const double lb = core::OptionsSettings().UnitFactorMass;
+    ASSERT_NEAR(lb, 2.20462262, 1e-9);
+    Type(*w.VehData_NewBodyMass, "242");  // 109.8 kg
+    EXPECT_TRUE(Refused(*w.VehData_NewBodyMass));
+    Type(*w.VehData_NewBodyMass, "243");  // 110.2 kg
+    EXPECT_TRUE(Accepted(*w.VehData_NewBodyMass));
+}
+
+class EngineSpeedCrossChecks : public VehicleEditorChecks {
+protected:
+    // torque peak 400, plateau 100, power peak 600, idle 80, limit 800 rad/s: all in order.
+    ui::Main& Open() {
+        ui::Main& w = OpenOnFirstCar();
+        Type(*w.VehData_NewLimitRPM, "800");
+        Type(*w.VehData_NewTorqueRPM, "400");
+        Type(*w.VehData_NewTorquePeakWidth, "100");
+        Type(*w.VehData_NewPowerRPM, "600");
+        Type(*w.VehData_NewIdleRPM, "80");
+        EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+        return w;
+    }
+    static bool AllSpeedBoxesAccepted(ui::Main& w) {
+        return Accepted(*w.VehData_NewTorqueRPM) && Accepted(*w.VehData_NewPowerRPM) &&
+               Accepted(*w.VehData_NewTorquePeakWidth) && Accepted(*w.VehData_NewIdleRPM) &&
+               Accepted(*w.VehData_NewLimitRPM);
+    }
+};
+
+TEST_F(EngineSpeedCrossChecks, PowerPeakBelowTorquePeakAndBackAgain) {
+    ui::Main& w = Open();
+    Type(*w.VehData_NewPowerRPM, "300");
+    EXPECT_TRUE(Refused(*w.VehData_NewPowerRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewTorqueRPM));
+    EXPECT_FALSE(Valid(EditorInput::PowerAfterTorque));
+    EXPECT_FALSE(Valid(EditorInput::PowerAfterPlateau));
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    EXPECT_FALSE(w.VehData_DynoThrottle->Enabled());
+    Type(*w.VehData_NewPowerRPM, "450");  // after the peak, inside the plateau
+    EXPECT_TRUE(Valid(EditorInput::PowerAfterTorque));
+    EXPECT_FALSE(Valid(EditorInput::PowerAfterPlateau));
+    EXPECT_TRUE(Accepted(*w.VehData_NewTorqueRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewTorquePeakWidth));
+    Type(*w.VehData_NewPowerRPM, "500");  // exactly at the plateau's end: equal passes
+    EXPECT_TRUE(AllSpeedBoxesAccepted(w));
+    EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+    // A power peak exactly at the plateau's end gives the upper curve two conditions at one
+    // speed: it cannot be fitted, so the preview's throttle stays off until it moves on.
+    EXPECT_FALSE(w.VehData_DynoThrottle->Enabled());
+    Type(*w.VehData_NewPowerRPM, "600");
+    EXPECT_TRUE(w.VehData_DynoThrottle->Enabled());
+}
+
+// Idle above the torque peak or the limit; a conflict between idle and limit mended from the
+// idle box clears the limit box's mark too.
+TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
+    ui::Main& w = Open();
+    Type(*w.VehData_NewIdleRPM, "450");  // above the torque peak
+    EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewTorqueRPM));
+    EXPECT_TRUE(Accepted(*w.VehData_NewLimitRPM));
+    EXPECT_FALSE(Valid(EditorInput::IdleLowest));
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    Type(*w.VehData_NewIdleRPM, "80");
+    EXPECT_TRUE(AllSpeedBoxesAccepted(w));
+    EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+
+    Type(*w.VehData_NewLimitRPM, "70");  // below idle (limit 10 .. 25000 itself: valid)
+    EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
+    EXPECT_FALSE(Valid(EditorInput::IdleLowest));
+    Type(*w.VehData_NewIdleRPM, "60");
+    EXPECT_TRUE(Accepted(*w.VehData_NewLimitRPM));
+    EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
+    EXPECT_TRUE(Valid(EditorInput::IdleLowest));
+    // And from the limit box.
+    Type(*w.VehData_NewLimitRPM, "50");
+    EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
+    Type(*w.VehData_NewLimitRPM, "800");
+    EXPECT_TRUE(AllSpeedBoxesAccepted(w));
+    // A box out of its own range stays red whatever the cross-checks say.
+    Type(*w.VehData_NewLimitRPM, "5");
+    Type(*w.VehData_NewIdleRPM, "4");
+    EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
+    EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
+}
+
+// The name of a new vehicle: not empty, and (trailing blanks ignored, case counting) no
+// loaded vehicle's name.
+TEST_F(VehicleEditorChecks, NewNameMustDifferFromEveryLoadedName) {
+    ui::Main& w = StartWithCars();
+    w.VehData_CreateNew->UserClick();
+    const std::string taken = core::Trim(core::GlobalChassisLab().Vehicles[1].Name);
+    EXPECT_FALSE(Valid(EditorInput::Name));  // emptied by the opening
+    Type(*w.VehData_NewName, taken + "  ");
+    EXPECT_TRUE(Refused(*w.VehData_NewName));
+    EXPECT_FALSE(w.VehData_AddVeh->Enabled());
+    std::string lower = taken;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    Type(*w.VehData_NewName, lower);
+    EXPECT_TRUE(Accepted(*w.VehData_NewName));
+    EXPECT_TRUE(w.VehData_AddVeh->Enabled());  // every other box holds the copied car's figures
+    Type(*w.VehData_NewName, " " + taken);     // a leading blank makes it another name
+    EXPECT_TRUE(Accepted(*w.VehData_NewName));
+    // 32 letters fit the record's 32 bytes only when each takes one byte.
+    Type(*w.VehData_NewName, std::string(32, 'a'));
+    EXPECT_TRUE(Accepted(*w.VehData_NewName));
+    std::string accented;
+    for (int i = 0; i < 20; ++i) accented += "\u00e9";  // 20 letters, 40 bytes
+    Type(*w.VehData_NewName, accented);
+    EXPECT_EQ(w.VehData_NewName->Text(), accented);
+    EXPECT_TRUE(Refused(*w.VehData_NewName));
+    // Cancelling gives the name box its window colour back.
+    Type(*w.VehData_NewName, taken);
+    w.VehData_Cancel->UserClick();
+    EXPECT_TRUE(Accepted(*w.VehData_NewName));
+}
+
+}  // namespace

@@ -1,0 +1,245 @@
+// The editor's states and page controls: the 200-vehicle limit, an update whose vehicle is
+// gone, a vehicle that is not wheel driven, the first vehicle of an empty program, the lists
+// that must hold a choice, the sliders' ranges and the page scroll bars.
+#include "core/TextTable.hpp"
+#include "support/SampleVehicles.hpp"
+#include "ui/main/editor/VehicleEditorTestSupport.hpp"
+#include "ui/main/displays/EngineDisplays.hpp"
+#include "vehicle/EngineCode.hpp"
+
+namespace {
+
+using editortest::EditorTest;
+using editortest::FirstDifference;
+
+class VehicleEditorLifecycle : public EditorTest {
+protected:
+    // Adds loaded vehicles (named "Extra n") until the list holds `count`.
+    static void FillListTo(ui::Main& w, std::size_t count) {
+        auto& g = core::GlobalChassisLab();
+        for (int n = 0; g.Vehicles.size() < count; ++n) {
+            vehicle::VehicleRecord v = g.Vehicles[0];
+            vehicle::SetVehicleName(v, "Extra " + std::to_string(n));
+            ASSERT_TRUE(vehicle::AppendVehicle(v));
+            w.Main_SelectVeh->AddItem(v.Name);
+        }
+    }
+};
+
+TEST_F(VehicleEditorLifecycle, TheTwoHundredthVehicleIsTheLast) {
+    ui::Main& w = StartWithCars();
+    FillListTo(w, 199);
+    w.VehData_CreateNew->UserClick();
+    ASSERT_TRUE(EditorOpen());
+    Type(*w.VehData_NewName, "Number 200");
+    ASSERT_TRUE(w.VehData_AddVeh->Enabled());
+    w.VehData_AddVeh->UserClick();
+    EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 200);
+    EXPECT_FALSE(EditorOpen());
+
+    Messages().Clear();
+    w.VehData_CreateNew->UserClick();
+    EXPECT_FALSE(EditorOpen());
+    EXPECT_EQ(Messages().Last().text, "You can only load up to 200 vehicles at any one time.");
+    EXPECT_EQ(Messages().Last().icon, platform::MsgIcon::None);
+    EXPECT_TRUE(w.Main_SelectVeh->Visible());
+}
+
+// The list filled up while the editor was open (a vehicle file loaded meanwhile): "Add
+// vehicle" refuses instead of growing the list past 200.
+TEST_F(VehicleEditorLifecycle, AddRefusesWhenTheListFilledMeanwhile) {
+    ui::Main& w = StartWithCars();
+    FillListTo(w, 199);
+    w.VehData_CreateNew->UserClick();
+    Type(*w.VehData_NewName, "One too many");
+    FillListTo(w, 200);
+    Messages().Clear();
+    w.VehData_AddVeh->UserClick();
+    EXPECT_EQ(Messages().Last().text, core::TextTable().VehicleLimitText);
+    EXPECT_EQ(core::GlobalChassisLab().Vehicles.size(), 200u);
+    EXPECT_TRUE(EditorOpen());  // nothing stored; the user may cancel
+}
+
+// The edited vehicle is no longer in the list under its name: nothing is written anywhere.
+TEST_F(VehicleEditorLifecycle, UpdateOfAVehicleNoLongerLoadedStops) {
+    ui::Main& w = StartWithCars();
+    auto& g = core::GlobalChassisLab();
+    w.VehData_EditExisting->UserClick();
+    const std::string edited = w.VehData_NewName->Text();
+    vehicle::SetVehicleName(g.Vehicles[0], "Renamed meanwhile");
+    const auto before = g.Vehicles;
+    Messages().Clear();
+    w.VehData_UpdateVeh->UserClick();
+    EXPECT_EQ(Messages().Last().text,
+              "No loaded vehicle is named \"" + core::Trim(edited) +
+                  "\"; the vehicle was not updated.");
+    EXPECT_EQ(Messages().Last().icon, platform::MsgIcon::Exclamation);
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(FirstDifference(g.Vehicles[i], before[i]), -1);
+    EXPECT_TRUE(EditorOpen());
+}
+
+// "Not wheel driven" hides the engine and drive-train inputs; they do not hold the store back,
+// and the store writes the thrust with the fixed figures of a vehicle without an engine.
+TEST_F(VehicleEditorLifecycle, NotWheelDrivenStoresThrustWhateverTheHiddenEngineBoxesHold) {
+    ui::Main& w = StartWithCars();
+    auto& g = core::GlobalChassisLab();
+    w.VehData_EditExisting->UserClick();
+    w.VehData_NewDrivetrain->UserSelect(vehicle::kDriveThrust);
+    EXPECT_TRUE(w.VehDataFrame(5).Visible());  // "Propulsion"
+    // A refused engine box (set by code: it is hidden) does not disable the store.
+    w.VehData_NewTorque->SetText("0");
+    w.VehData_NewDrivetrainShiftTime->SetText("1");
+    EXPECT_FALSE(ui::VehicleEditorChecks().Holds(ui::EditorInput::Torque));
+    EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+    Type(*w.VehData_NewThrust, "4000");
+    Type(*w.VehData_NewThrustHeight, "0.6");
+    w.VehData_UpdateVeh->UserClick();
+
+    const vehicle::VehicleRecord& v = g.Vehicles[0];
+    EXPECT_EQ(v.Drivetrain.DriveType, vehicle::kDriveThrust);
+    EXPECT_EQ(v.Engine.PeakTorque, 4000.0f);
+    EXPECT_EQ(v.Engine.TorquePeakRPM, 0.6f);
+    EXPECT_EQ(v.Engine.LimitRPM, 0.0f);
+    EXPECT_EQ(v.Drivetrain.NumGears, 0);
+    // No engine curve: the plot is empty (not a curve divided by a zero limit speed).
+    EXPECT_TRUE(w.TorquePowerPlot->Surf().DisplayList().empty());
+
+    // Back to an engine: the engine inputs return.
+    w.VehData_EditExisting->UserClick();
+    EXPECT_TRUE(w.VehDataFrame(5).Visible());
+    w.VehData_NewDrivetrain->UserSelect(vehicle::kDriveFront);
+    EXPECT_TRUE(w.VehDataFrame(2).Visible());
+    EXPECT_FALSE(w.VehDataFrame(5).Visible());
+}
+
+// With no vehicle at all, "Create new vehicle" opens an editor whose boxes are empty; every
+// list starts at its first entry, so no choice is ever missing.
+TEST_F(VehicleEditorLifecycle, FirstVehicleOfAnEmptyProgram) {
+    ui::Main& w = Start();
+    auto& g = core::GlobalChassisLab();
+    ASSERT_EQ(g.VehicleCount, 0);
+    ui::Main_VehData_CreateNew_Click(w);
+    ASSERT_TRUE(EditorOpen());
+    EXPECT_EQ(w.VehData_NewBodyMass->Text(), "");
+    EXPECT_EQ(w.VehData_NewDrivetrain->ListIndex(), 0);
+    EXPECT_EQ(w.VehData_NewAeroDeviceType(3).ListIndex(), 0);
+    Type(*w.VehData_NewName, "First");
+    EXPECT_FALSE(w.VehData_AddVeh->Enabled());  // the boxes have never held a valid value
+    w.VehData_Cancel->UserClick();
+    EXPECT_FALSE(w.VehData_EditExisting->Enabled());  // still no vehicle
+}
+
+// The first vehicle stored in an empty program ends the start-up state and is prepared in
+// full by its selection.
+TEST_F(VehicleEditorLifecycle, FirstVehicleStoredEndsTheStartUp) {
+    ui::Main& w = Start();
+    w.VehData_Modification->SetVisible(true);
+    auto& g = core::GlobalChassisLab();
+    ASSERT_TRUE(core::FromVbBool(g.FormLoading));
+    ui::Main_VehData_CreateNew_Click(w);
+    // The figures of the test car, written into the boxes as the editor's fill writes them.
+    vehicle::VehicleRecord car = sample::SampleCar(vehicle::kDriveFront);
+    car.Seats[1].X = 0.7f;  // the editor keeps seats 50 to 100 % to the right
+    g.CurrentVehicle = car;
+    ui::FillVehicleEditor(w);
+    Type(*w.VehData_NewName, "First car");
+    ASSERT_TRUE(w.VehData_AddVeh->Enabled());
+    w.VehData_AddVeh->UserClick();
+    EXPECT_FALSE(core::FromVbBool(g.FormLoading));
+    ASSERT_EQ(g.VehicleCount, 1);
+    EXPECT_EQ(core::Trim(g.CurrentVehicle.Name), "First car");
+    EXPECT_EQ(w.Main_SelectVeh->ListIndex(), 0);
+    EXPECT_TRUE(w.VehData_EditExisting->Enabled());
+    // Its engine was fitted and drawn.
+    EXPECT_NEAR(vehicle::EngineCode().CurrentEngine.PeakTorque, 250.0f, 0.01f);
+    EXPECT_FALSE(w.TorquePowerPlot->Surf().DisplayList().empty());
+}
+
+TEST_F(VehicleEditorLifecycle, AListWithoutAChoiceKeepsTheStoreDisabled) {
+    ui::Main& w = StartWithCars();
+    w.VehData_EditExisting->UserClick();
+    ASSERT_TRUE(w.VehData_UpdateVeh->Enabled());
+    w.VehData_NewAeroDeviceType(2).SetListIndex(-1);
+    ui::ValidateVehicleEditorInputs(w);
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    w.VehData_NewAeroDeviceType(2).UserSelect(0);  // choosing re-runs the checks
+    EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+}
+
+// Figures beyond what a slider shows are held at its end, not counted as clamped writes.
+TEST_F(VehicleEditorLifecycle, SliderPositionsFromARecordStayInRange) {
+    ui::Main& w = StartWithCars();
+    auto& g = core::GlobalChassisLab();
+    g.Vehicles[0].Engine.IdleTorqueFraction = 0.1f;  // 10, slider 25 .. 95
+    g.Vehicles[0].Engine.UpperShapeB = 0.98f;        // 200, slider 0 .. 50
+    g.Vehicles[0].Engine.LowerShape = 1.25f;         // 12.5: halves go to even, 12
+    w.Main_SelectVeh->UserSelect(0);
+    const int64_t clampsBefore = platform::SliderClampTotal();
+    w.VehData_EditExisting->UserClick();
+    EXPECT_EQ(w.VehData_NewIdleTorque->Value(), 25);
+    EXPECT_EQ(w.VehData_NewPWA->Value(), 50);
+    EXPECT_EQ(w.VehData_NewTCA->Value(), 12);
+    EXPECT_EQ(platform::SliderClampTotal(), clampsBefore);
+}
+
+// Slider positions are stored as shape figures: 25 -> 1 - 0.0001 x 25, 0 -> 1 + 0.001 x 0.
+TEST_F(VehicleEditorLifecycle, ShapeSlidersStoreTheirFigures) {
+    ui::Main& w = StartWithCars();
+    w.VehData_EditExisting->UserClick();
+    w.VehData_NewPWA->UserClickAt(25);
+    w.VehData_NewPS->UserClickAt(0);
+    w.VehData_UpdateVeh->UserClick();
+    const auto& e = core::GlobalChassisLab().Vehicles[0].Engine;
+    EXPECT_FLOAT_EQ(e.UpperShapeB, 0.9975f);
+    EXPECT_EQ(e.ShiftPowerFactor, 1.0f);
+}
+
+TEST_F(VehicleEditorLifecycle, WhileOpenTheWindowIsGivenOverToTheEditor) {
+    ui::Main& w = StartWithCars();
+    w.Main_SelectPage->SetText("Live Settings");
+    w.VehData_EditExisting->UserClick();
+    EXPECT_EQ(w.Main_SelectPage->Text(), "Vehicle Data");
+    EXPECT_FALSE(w.Main_SelectPage->Enabled());
+    EXPECT_FALSE(w.Main_SelectVeh->Visible());
+    EXPECT_FALSE(w.VehData_CreateNew->Enabled());
+    EXPECT_FALSE(w.VehData_AddVeh->Visible());
+    // The analysis area is covered by the notice.
+    EXPECT_EQ(w.MainSection(3).Parent()->Children().back(), &w.MainSection(3));
+    w.VehData_Cancel->UserClick();
+    EXPECT_TRUE(w.Main_SelectPage->Enabled());
+    EXPECT_EQ(w.MainSection(2).Parent()->Children().back(), &w.MainSection(2));
+}
+
+TEST_F(VehicleEditorLifecycle, PageScrollBarsMoveTheirFrames) {
+    ui::Main& w = StartWithCars();
+    const int wheels = w.VehDataFrame(4).Top(), drive = w.VehDataFrame(2).Top();
+    w.VehData_Wh_VScroll->SetValue(10);
+    w.VehData_DT_VScroll->SetValue(20);
+    EXPECT_EQ(w.VehDataFrame(4).Top(), wheels - 10);
+    EXPECT_EQ(w.VehDataFrame(2).Top(), drive - 20);
+}
+
+// The editor's engine preview: redrawn from the boxes with the scanned peaks; an invalid
+// engine input leaves the plot as it was.
+TEST_F(VehicleEditorLifecycle, EnginePreviewFollowsTheBoxes) {
+    ui::Main& w = StartWithCars();
+    w.VehData_EditExisting->UserClick();
+    Type(*w.VehData_NewTorque, "300");
+    const auto& list = w.TorquePowerPlot->Surf().DisplayList();
+    bool peaks = false;
+    for (const auto& op : list)
+        if (op.kind == platform::DrawOpKind::Text && op.text.rfind("Scanned torque peak: ", 0) == 0)
+            peaks = true;
+    EXPECT_TRUE(peaks);
+    EXPECT_EQ(ui::EngineDisplays().EngineInputErrors, 0);
+    const uint64_t revision = w.TorquePowerPlot->Surf().Revision();
+    Type(*w.VehData_NewTorque, "1");  // refused
+    EXPECT_NE(ui::EngineDisplays().EngineInputErrors, 0);
+    EXPECT_EQ(w.TorquePowerPlot->Surf().Revision(), revision);
+    // The peak found by the scan is the typed peak torque (the plateau's level).
+    Type(*w.VehData_NewTorque, "300");
+    EXPECT_NEAR(vehicle::EngineCode().ScannedTorquePeak, 300.0f, 0.5f);
+}
+
+}  // namespace

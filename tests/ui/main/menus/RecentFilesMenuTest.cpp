@@ -1,0 +1,160 @@
+// The recent-files list and its menu: order, moving an entry up, at most eight, titles, the
+// start without a list, a file that has gone, and writing the list file only when it changed.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include <sys/stat.h>
+
+#include "files/ListFiles.hpp"
+#include "files/SafeFileWrite.hpp"
+#include "support/StartedProgram.hpp"
+#include "support/VehicleTestSupport.hpp"
+#include "ui/main/MainWindow.hpp"
+#include "ui/main/form/Main.hpp"
+#include "ui/main/menus/RecentFilesMenu.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::MessageDouble;
+
+class RecentFilesMenuTest : public testsupport::StartedProgram {
+protected:
+    // A setup file that exists (its content does not matter to the list).
+    std::string Setup(const std::string& name) {
+        const fs::path p = root / "setups" / name;
+        vehtest::WriteFile(p, "x");
+        return p.string();
+    }
+    std::string Path(int slot) const { return files::ListFiles().RecentFiles[slot].Path; }
+    int Count() const { return files::ListFiles().RecentFilesCount; }
+};
+
+TEST_F(RecentFilesMenuTest, AStartWithoutAListShowsADisabledNoRecentFiles) {
+    ui::Main& w = Start();
+    EXPECT_EQ(Count(), 0);
+    EXPECT_EQ(w.FileOpenRecent[0]->Caption(), "No recent files");
+    EXPECT_FALSE(w.FileOpenRecent[0]->Enabled());
+    EXPECT_TRUE(w.FileOpenRecent[0]->Visible());
+    for (int i = 1; i < 8; ++i) EXPECT_FALSE(w.FileOpenRecent[i]->Visible()) << i;
+
+    // The first entry added enables entry 0 with its title.
+    ui::AddRecentFile(Setup("XRT_race.set"));
+    EXPECT_EQ(w.FileOpenRecent[0]->Caption(), "XRT_race");
+    EXPECT_TRUE(w.FileOpenRecent[0]->Enabled());
+}
+
+TEST_F(RecentFilesMenuTest, NewestFirstDuplicatesMoveUpAndEightAtMost) {
+    ui::Main& w = Start();
+    std::vector<std::string> paths;
+    for (int i = 0; i < 9; ++i) paths.push_back(Setup("car_" + std::to_string(i) + ".set"));
+    for (int i = 0; i < 8; ++i) ui::AddRecentFile(paths[i]);
+    ASSERT_EQ(Count(), 8);
+    for (int slot = 0; slot < 8; ++slot) EXPECT_EQ(Path(slot), paths[7 - slot]);
+
+    // The path in slot 3 (car_4) moves to the top; slots 0..2 move down; 4..7 stay.
+    ui::AddRecentFile(paths[4]);
+    EXPECT_EQ(Count(), 8);
+    const int expected[] = {4, 7, 6, 5, 3, 2, 1, 0};
+    for (int slot = 0; slot < 8; ++slot) EXPECT_EQ(Path(slot), paths[expected[slot]]) << slot;
+
+    // A ninth distinct path drops the oldest.
+    ui::AddRecentFile(paths[8]);
+    EXPECT_EQ(Count(), 8);
+    EXPECT_EQ(Path(0), paths[8]);
+    EXPECT_EQ(Path(7), paths[1]);
+    EXPECT_EQ(ui::FindRecentFile(paths[0]), ui::kRecentFileNotFound);
+    for (int slot = 0; slot < 8; ++slot) {
+        EXPECT_TRUE(w.FileOpenRecent[slot]->Visible());
+        EXPECT_EQ(w.FileOpenRecent[slot]->Caption(), files::ListFiles().RecentFiles[slot].Title);
+    }
+}
+
+TEST_F(RecentFilesMenuTest, TitlesDropOnlyALowerCaseSetExtensionAndCaseMatters) {
+    Start();
+    const std::string upper = Setup("XRT_race.SET");
+    const std::string lower = Setup("xrt_race.set");
+    ui::AddRecentFile(upper);
+    ui::AddRecentFile(lower);
+    EXPECT_EQ(Count(), 2);  // paths differing in case are distinct
+    EXPECT_EQ(files::ListFiles().RecentFiles[0].Title, "xrt_race");
+    EXPECT_EQ(files::ListFiles().RecentFiles[1].Title, "XRT_race.SET");
+}
+
+TEST_F(RecentFilesMenuTest, TheListFileFillsTheMenuWithTheFilesThatStillExist) {
+    const std::string a = Setup("A_one.set");
+    const std::string b = Setup("B_two.set");
+    vehtest::WriteFile(root / "chassislab.mru",
+                       a + "\r\n" + (root / "setups" / "gone.set").string() + "\r\n" + b + "\r\n\r\n");
+    ui::Main& w = Start();
+    ASSERT_EQ(Count(), 2);
+    EXPECT_EQ(w.FileOpenRecent[0]->Caption(), "A_one");
+    EXPECT_EQ(w.FileOpenRecent[1]->Caption(), "B_two");
+    EXPECT_TRUE(w.FileOpenRecent[1]->Visible());
+    EXPECT_FALSE(w.FileOpenRecent[2]->Visible());
+}
+
+TEST_F(RecentFilesMenuTest, AnEntryWhoseFileHasGoneIsRemovedAfterItsMessage) {
+    ui::Main& w = Start();
+    const std::string a = Setup("A_one.set");
+    const std::string b = Setup("B_two.set");
+    ui::AddRecentFile(a);
+    ui::AddRecentFile(b);  // b in slot 0, a in slot 1
+    fs::remove(b);
+    MessageDouble().Clear();
+
+    w.FileOpenRecent[0]->UserClick();
+    ASSERT_EQ(MessageDouble().Count(), 1u);
+    EXPECT_EQ(MessageDouble().Last().text, "File does not exist!");
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(Path(0), a);
+    EXPECT_EQ(w.FileOpenRecent[0]->Caption(), "A_one");
+    EXPECT_FALSE(w.FileOpenRecent[1]->Visible());
+
+    // A file that is there but not a setup stays listed after its message.
+    MessageDouble().Clear();
+    w.FileOpenRecent[0]->UserClick();
+    EXPECT_EQ(MessageDouble().Count(), 1u);
+    EXPECT_EQ(Count(), 1);
+
+    // The last one gone: "No recent files" again.
+    fs::remove(a);
+    w.FileOpenRecent[0]->UserClick();
+    EXPECT_EQ(Count(), 0);
+    EXPECT_EQ(w.FileOpenRecent[0]->Caption(), "No recent files");
+    EXPECT_FALSE(w.FileOpenRecent[0]->Enabled());
+}
+
+TEST_F(RecentFilesMenuTest, TheListFileIsWrittenAtShutDownOnlyWhenItChanged) {
+    const std::string a = Setup("A_one.set");
+    const fs::path list = root / "chassislab.mru";
+    vehtest::WriteFile(list, a + "\r\n\r\n");
+    struct stat before {};
+    ASSERT_EQ(::stat(list.c_str(), &before), 0);
+
+    ui::Main& w = Start();
+    w.Unload();  // unchanged: the file is not replaced (same inode)
+    struct stat after {};
+    ASSERT_EQ(::stat(list.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_TRUE(MessageDouble().Requests().empty());
+
+    // Changed: replaced whole through a temporary file, nothing else left in the folder.
+    ui::ResetMainWindow();
+    files::ListFiles() = {};
+    ui::Main& again = Start();
+    const std::string b = Setup("B_two.set");
+    ui::AddRecentFile(b);
+    again.Unload();
+    std::string text;
+    ASSERT_TRUE(files::ReadWholeFile(list.string(), text));
+    EXPECT_EQ(text, b + "\r\n" + a + "\r\n\r\n");
+    ASSERT_EQ(::stat(list.c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino);
+    for (const auto& e : fs::directory_iterator(root))
+        EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+}
+
+}  // namespace

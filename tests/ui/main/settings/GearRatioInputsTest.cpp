@@ -1,0 +1,209 @@
+// Gear-ratio rows: text and slider in step, texts that are no ratio, the comma key, ratios
+// beyond the slider's range, the descending order of the forward gears (on code writes at
+// once, on typed edits when they are committed) and when gearing and the live state are rerun.
+#include <algorithm>
+
+#include "ui/main/settings/SettingHandlersTestSupport.hpp"
+#include "ui/main/settings/GearRatioInputs.hpp"
+#include "core/SliderRanges.hpp"
+
+namespace {
+
+using ui_test::Calls;
+using ui_test::SettingHandlersTest;
+
+class GearRatioTest : public SettingHandlersTest {
+protected:
+    platform::TextBox& Box(int i) { return w->Set_GearRatioText(i); }
+    int Slider(int i) { return w->Set_GearRatioSlider(i).Value(); }
+    // The person clicks into the box, selects all of it and types `text`.
+    void TypeInto(int i, const std::string& text) {
+        Box(i).UserFocus();
+        Box(i).SetSelStart(0);
+        Box(i).SetSelLength(static_cast<int>(Box(i).Text().size()));
+        Box(i).UserType(text);
+    }
+    long Count(const std::string& name) const {
+        return std::count(calls.begin(), calls.end(), name);
+    }
+    const Calls rerun{"CalcGearing", "AnalyseLiveState"};
+};
+
+// Design rows: 1st 3.79, 2nd 2.465, 3rd 1.775, 4th 1.385, 5th 1.15, 6th (1.0), 7th (0.9).
+
+TEST_F(GearRatioTest, SliderShowsItsRatioInTheShortestTextAndACommaArrivesAsAPoint) {
+    EXPECT_EQ(ui::GearRatioSliderText(3790), "3.79");
+    EXPECT_EQ(ui::GearRatioSliderText(1000), "1");
+    EXPECT_EQ(ui::GearRatioSliderText(500), "0.5");
+    w->Set_GearRatioSlider(5).UserDrag(1150 - 10);
+    EXPECT_EQ(Box(5).Text(), "1.14");
+    w->Set_GearRatioSlider(8).SetValue(3555);
+    EXPECT_EQ(Box(8).Text(), "3.555");
+
+    TypeInto(8, "2,5");
+    EXPECT_EQ(Box(8).Text(), "2.5");
+    EXPECT_EQ(Slider(8), 2500);
+}
+
+// A text that is no ratio (empty, a wrong key, below 0.5, beyond what a setup file holds)
+// moves nothing while it is typed and gives way to the last ratio when the edit is committed.
+TEST_F(GearRatioTest, TextThatIsNoRatioWaitsForTheCommitThenTheLastRatioComesBack) {
+    // One wrong key in 1st, then Tab: no gear becomes 0.5.
+    EXPECT_EQ(CallsOf([&] { TypeInto(1, "x"); }), Calls{});
+    EXPECT_EQ(Box(1).Text(), "x");
+    EXPECT_EQ(Slider(1), 3790);
+    Box(1).UserLeave();
+    EXPECT_EQ(Box(1).Text(), "3.79");
+    for (int g = 1; g <= 7; ++g)
+        EXPECT_EQ(Slider(g), core::design::GearRatio[static_cast<std::size_t>(g)].value) << g;
+
+    // Emptied and typed anew: the slider follows the ratios among the keystrokes only.
+    TypeInto(8, "\b");
+    EXPECT_EQ(Box(8).Text(), "");
+    EXPECT_EQ(Slider(8), 4000);
+    Box(8).UserType("0.7");
+    EXPECT_EQ(Slider(8), 700);
+    Box(8).UserKey(platform::kKeyReturn);
+    EXPECT_EQ(Box(8).Text(), "0.7");
+
+    // The ratio before the edit comes back, whatever ratios the keystrokes passed through.
+    for (const char* typed : {"0.3", "99999", "7.51", "1,2,3", "3x"}) {
+        TypeInto(8, typed);
+        Box(8).UserKey(platform::kKeyReturn);
+        EXPECT_EQ(Box(8).Text(), "0.7") << typed;
+        EXPECT_EQ(Slider(8), 700) << typed;
+    }
+    TypeInto(8, "7.5");  // the largest ratio a setup file holds
+    Box(8).UserLeave();
+    EXPECT_EQ(Slider(8), 7500);
+
+    // Written by code, such a text is refused at once; a box that never held a ratio takes
+    // its slider's (reverse holds 1 to 8).
+    Box(8).SetText("");
+    EXPECT_EQ(Box(8).Text(), "7.5");
+    Box(0).SetText("8.5");
+    EXPECT_EQ(Box(0).Text(), "4");
+    Box(0).SetText("8");
+    EXPECT_EQ(Slider(0), 8000);
+}
+
+TEST_F(GearRatioTest, TextIsReadWithItsBlanksAndBeyondANarrowedRangeKeptAsTyped) {
+    Box(8).SetText(" 3 .7 2");
+    EXPECT_EQ(Slider(8), 3720);
+    EXPECT_EQ(Box(8).Text(), " 3 .7 2");
+    Box(8).SetText("4.0625");  // 4062.5 rounds half to even
+    EXPECT_EQ(Slider(8), 4062);
+    EXPECT_EQ(Box(8).Text(), "4.0625");  // the text keeps the typed precision
+
+    // A narrowed range puts the slider at its limit and keeps the text.
+    w->Set_GearRatioSlider(8).SetMax(5000);
+    Box(8).SetText("6.2");
+    EXPECT_EQ(Box(8).Text(), "6.2");
+    EXPECT_EQ(Slider(8), 5000);
+}
+
+TEST_F(GearRatioTest, CodeWriteOrdersTheOtherGearsAndRipples) {
+    const Calls got = CallsOf([&] { Box(3).SetText("4"); });  // 2nd follows, 1st by the ripple
+    EXPECT_EQ(Slider(2), 4000);
+    EXPECT_EQ(Slider(1), 4000);
+    EXPECT_EQ(Box(1).Text(), "4");
+    EXPECT_EQ(Slider(4), 1385);  // the gears below were already in order
+    EXPECT_GE(Count("CalcGearing"), 1);
+    EXPECT_EQ(got.back(), "AnalyseLiveState");
+    EXPECT_EQ(core::GlobalChassisLab().SuppressRecalc, core::VbFalse);
+
+    Box(7).SetText("3.5");  // 7th raises 6th, 5th and 4th; 3rd (4) is already higher
+    for (int g = 4; g <= 7; ++g) EXPECT_EQ(Slider(g), 3500) << g;
+    EXPECT_EQ(Box(5).Text(), "3.5");
+    EXPECT_EQ(Slider(3), 4000);
+}
+
+TEST_F(GearRatioTest, TypedRatioOrdersTheNeighboursOnlyWhenCommitted) {
+    // Key by key "1", "1.", "1.2": while typing nothing else moves and, with the row out of
+    // order, nothing is rerun.
+    const Calls typing = CallsOf([&] { TypeInto(2, "1.2"); });
+    EXPECT_EQ(Box(2).Text(), "1.2");
+    EXPECT_EQ(Slider(2), 1200);
+    EXPECT_EQ(Slider(3), 1775);
+    EXPECT_EQ(Slider(4), 1385);
+    EXPECT_EQ(typing, Calls{});
+
+    Box(2).UserKey(platform::kKeyReturn);
+    EXPECT_EQ(Slider(3), 1200);  // lowered to 1.2, not to the 1.0 of the partial text
+    EXPECT_EQ(Slider(4), 1200);
+    EXPECT_EQ(Box(3).Text(), "1.2");
+    EXPECT_EQ(Slider(5), 1150);
+    EXPECT_EQ(Slider(6), 1000);
+    EXPECT_GE(Count("CalcGearing"), 1);
+
+    // A second Return or leaving the box commits nothing more.
+    EXPECT_EQ(CallsOf([&] {
+                  Box(2).UserKey(platform::kKeyReturn);
+                  Box(2).UserLeave();
+              }),
+              Calls{});
+
+    // Leaving the box commits an edit as Return does.
+    TypeInto(6, "1.3");
+    EXPECT_EQ(Slider(5), 1150);
+    Box(6).UserLeave();
+    EXPECT_EQ(Slider(5), 1300);
+}
+
+TEST_F(GearRatioTest, TypingWithinOrderRerunsAsTheRatioChanges) {
+    // 2nd between 3.79 and 1.775: every keystroke leaves the row in order.
+    const Calls got = CallsOf([&] { TypeInto(2, "2.6"); });
+    EXPECT_EQ(Slider(2), 2600);
+    EXPECT_EQ(Count("CalcGearing"), 3);  // "2", "2." and "2.6"
+    EXPECT_EQ(Count("AnalyseLiveState"), 3);
+}
+
+TEST_F(GearRatioTest, RecalculationRunsWithTheSuppressFlagRaised) {
+    ui::SettingHandlers().Routines.CalcGearing = [this] {
+        calls.push_back(core::GlobalChassisLab().SuppressRecalc == core::VbTrue ? "suppressed"
+                                                                                : "open");
+    };
+    Box(8).SetText("3.9");
+    EXPECT_EQ(calls, (Calls{"suppressed", "AnalyseLiveState"}));
+    EXPECT_EQ(core::GlobalChassisLab().SuppressRecalc, core::VbFalse);
+}
+
+TEST_F(GearRatioTest, ReverseAndFinalDriveMoveNoOtherSliderButRerun) {
+    const Calls got = CallsOf([&] {
+        Box(0).SetText("7.9");
+        Box(8).SetText("0.6");
+    });
+    EXPECT_EQ(got, (Calls{"CalcGearing", "AnalyseLiveState", "CalcGearing", "AnalyseLiveState"}));
+    for (int g = 1; g <= 7; ++g)
+        EXPECT_EQ(Slider(g), core::design::GearRatio[static_cast<std::size_t>(g)].value) << g;
+}
+
+TEST_F(GearRatioTest, WhileLoadingOrSuppressedOnlyTextAndSliderFollowEachOther) {
+    for (int flag = 0; flag < 2; ++flag) {
+        AllowRecalc();
+        if (flag == 0)
+            SetLoading(true);
+        else
+            SetSuppress(true);
+        const Calls got = CallsOf([&] {
+            Box(3).SetText(flag == 0 ? "2.9" : "3.1");
+            w->Set_GearRatioSlider(4).SetValue(2000 + flag);
+        });
+        EXPECT_EQ(got, Calls{}) << flag;
+        EXPECT_EQ(Slider(2), 2465) << flag;  // out of order, left so
+        EXPECT_EQ(Slider(3), flag == 0 ? 2900 : 3100);
+        EXPECT_EQ(Box(4).Text(), flag == 0 ? "2" : "2.001");
+    }
+}
+
+TEST_F(GearRatioTest, RowOutOfOrderElsewhereStopsTheRerun) {
+    SetSuppress(true);
+    Box(6).SetText("1.3");  // above 5th's 1.15, left so while suppressed
+    SetSuppress(false);
+    EXPECT_EQ(CallsOf([&] { Box(8).SetText("3.7"); }), Calls{});
+    SetAutoRecalc(false);
+    EXPECT_EQ(CallsOf([&] { Box(5).SetText("1.4"); }), Calls{});  // in order, but no rerun
+    EXPECT_EQ(Slider(4), 1400);                                   // the ordering still runs
+}
+
+}  // namespace

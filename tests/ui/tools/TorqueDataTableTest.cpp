@@ -1,0 +1,127 @@
+// The torque data table window: its layout numbers, and the rows the editor's engine gives
+// for a start speed and a step.
+#include <string>
+
+#include "core/OptionsSettings.hpp"
+#include "ui/main/editor/VehicleEditorTestSupport.hpp"
+#include "ui/main/displays/EngineDisplays.hpp"
+#include "ui/tools/TorqueDataTable.hpp"
+
+namespace {
+
+using editortest::EditorTest;
+
+TEST(TorqueDataTableLayout, SnapsToTheMinimumThenSharesTheWidth) {
+    const auto narrow = ui::LayoutTorqueTable(3500, 5000, 4);
+    EXPECT_EQ(narrow.snapWidth, 4000);
+    EXPECT_FALSE(narrow.snapHeight);
+    const auto low = ui::LayoutTorqueTable(5000, 2500, 4);
+    EXPECT_FALSE(low.snapWidth);
+    EXPECT_EQ(low.snapHeight, 3000);
+    const auto fits = ui::LayoutTorqueTable(5000, 4000, 4);
+    EXPECT_EQ(fits.tableWidth, 4775);
+    EXPECT_EQ(fits.tableHeight, 3100);
+    EXPECT_EQ(fits.columnWidth, 1129);  // (4775 - 260) / 4 = 1128.75
+    EXPECT_EQ(ui::LayoutTorqueTable(5000, 4000, 0).columnWidth, 0);
+}
+
+class TorqueDataTableWindow : public EditorTest {
+protected:
+    // The editor open on the first car with its engine in simple figures (rad/s):
+    // idle 100, torque peak 300 (plateau 100 wide), power peak 600, limit 700.
+    ui::TorqueDataTable& Open() {
+        ui::Main& w = StartWithCars();
+        form = &w;
+        w.VehData_EditExisting->UserClick();
+        Type(*w.VehData_NewLimitRPM, "700");
+        Type(*w.VehData_NewPowerRPM, "600");
+        Type(*w.VehData_NewTorqueRPM, "300");
+        Type(*w.VehData_NewTorquePeakWidth, "100");
+        Type(*w.VehData_NewIdleRPM, "100");
+        Type(*w.VehData_NewTorque, "250");
+        EXPECT_EQ(ui::EngineDisplays().EngineInputErrors, 0);
+        w.TorquePowerPlot->UserDblClick();
+        ui::TorqueDataTable* t = ui::OpenTorqueDataTable();
+        EXPECT_NE(t, nullptr);
+        return *t;
+    }
+    static std::string Speed(const ui::TorqueDataTable& t, int row) {
+        return t.DataTable->Item(row).text;
+    }
+    ui::Main* form = nullptr;
+};
+
+TEST_F(TorqueDataTableWindow, OpensFromTheEditorsPlotWithRowsFromIdle) {
+    ui::TorqueDataTable& t = Open();
+    EXPECT_TRUE(core::FromVbBool(ui::EngineDisplays().TorqueTableOpen));
+    EXPECT_EQ(t.Caption(), "Engine Torque Curve Data Table");
+    EXPECT_EQ(t.StartRevsText->Text(), "100");  // the idle speed, written into the empty box
+    EXPECT_EQ(t.UnitStepText->Text(), "250");
+    // 100, 350, 600 rad/s, then (700 - 100) / 250 = 2.4 rounds to 2: the table ends below the
+    // limit.
+    ASSERT_EQ(t.DataTable->ItemCount(), 3);
+    EXPECT_EQ(Speed(t, 1), "100 rad/s");
+    EXPECT_EQ(Speed(t, 3), "600 rad/s");
+    // On the plateau (350 rad/s): the peak torque, 100 % of it, and 250 x 350 / 1000 kW.
+    EXPECT_EQ(t.DataTable->Item(2).subItems[0], "250 Nm");
+    EXPECT_EQ(t.DataTable->Item(2).subItems[1], "100%");
+    EXPECT_EQ(t.DataTable->Item(2).subItems[2], "87.5 kW");
+    // Editing the engine refills it.
+    Type(*form->VehData_NewTorque, "200");
+    EXPECT_EQ(t.DataTable->Item(2).subItems[0], "200 Nm");
+}
+
+TEST_F(TorqueDataTableWindow, StepStartAndRowCountRules) {
+    ui::TorqueDataTable& t = Open();
+    // A step below 5 rad/s is 5: (700 - 100) / 5 = 120 steps, 121 rows, the last at the limit.
+    Type(*t.UnitStepText, "2");
+    ASSERT_EQ(t.DataTable->ItemCount(), 121);
+    EXPECT_EQ(Speed(t, 121), "700 rad/s");
+    Type(*t.UnitStepText, "0");
+    EXPECT_EQ(t.DataTable->ItemCount(), 121);
+    // A start above the power peak starts at the power peak.
+    Type(*t.UnitStepText, "30");
+    Type(*t.StartRevsText, "650");
+    EXPECT_EQ(Speed(t, 1), "600 rad/s");
+    // (700 - 600) / 30 = 3.33 -> 3: rows at 600, 630, 660, 690.
+    EXPECT_EQ(t.DataTable->ItemCount(), 4);
+    // When the rounded count overshoots, the last row sits at the limit: (700 - 600) / 40 = 2.5
+    // rounds to 2 (half to even), 120 / 45 = 2.67 rounds to 3 -> 600, 645, 690, 700.
+    Type(*t.StartRevsText, "580");
+    Type(*t.UnitStepText, "45");
+    ASSERT_EQ(t.DataTable->ItemCount(), 4);
+    EXPECT_EQ(Speed(t, 4), "700 rad/s");
+    // Clearing the start box starts from idle again and writes it back.
+    Type(*t.StartRevsText, "");
+    EXPECT_EQ(t.StartRevsText->Text(), "100");
+    EXPECT_EQ(Speed(t, 1), "100 rad/s");
+
+    // At most 201 rows.
+    Type(*form->VehData_NewLimitRPM, "2000");
+    Type(*t.UnitStepText, "5");  // (2000 - 100) / 5 = 380 steps
+    EXPECT_EQ(t.DataTable->ItemCount(), 201);
+    EXPECT_EQ(Speed(t, 201), "1100 rad/s");
+}
+
+TEST_F(TorqueDataTableWindow, ClosingStopsTheRefillsAndTheEditorClosesIt) {
+    ui::TorqueDataTable& t = Open();
+    t.UserClose();
+    EXPECT_FALSE(core::FromVbBool(ui::EngineDisplays().TorqueTableOpen));
+    EXPECT_EQ(ui::OpenTorqueDataTable(), nullptr);
+    form->TorquePowerPlot->UserDblClick();  // opens a fresh one
+    ASSERT_NE(ui::OpenTorqueDataTable(), nullptr);
+    EXPECT_EQ(ui::OpenTorqueDataTable()->UnitStepText->Text(), "250");
+    form->VehData_Cancel->UserClick();
+    EXPECT_EQ(ui::OpenTorqueDataTable(), nullptr);
+    EXPECT_FALSE(core::FromVbBool(ui::EngineDisplays().TorqueTableOpen));
+}
+
+TEST_F(TorqueDataTableWindow, NoRowsForAVehicleThatIsNotWheelDriven) {
+    ui::TorqueDataTable& t = Open();
+    ASSERT_GT(t.DataTable->ItemCount(), 0);
+    form->VehData_NewDrivetrain->UserSelect(3);
+    EXPECT_EQ(t.DataTable->ItemCount(), 0);
+    EXPECT_TRUE(form->TorquePowerPlot->Surf().DisplayList().empty());
+}
+
+}  // namespace

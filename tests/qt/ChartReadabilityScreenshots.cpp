@@ -48,7 +48,7 @@ protected:
 
     static void Save(const platform::Surface& s, const std::string& name) {
         qtfront::RenderSurface(s).save(
-            QString::fromStdString(core::ExecutableFolder() + "readable_" + name + ".png"));
+            QString::fromStdString(qttest::ScreenshotPath("readable_" + name + ".png")));
     }
 
     // Every text of the picture shows all its ink within the picture: painted on the picture

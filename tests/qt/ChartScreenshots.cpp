@@ -37,7 +37,7 @@ protected:
         EXPECT_EQ(s.DroppedOps(), 0) << name << " " << car;
         const QImage image = qtfront::RenderSurface(s);
         ASSERT_FALSE(image.isNull()) << name;
-        image.save(QString::fromStdString(core::ExecutableFolder() + "chart_" + name + "_" + car + ".png"));
+        image.save(QString::fromStdString(qttest::ScreenshotPath("chart_" + name + "_" + car + ".png")));
         shots.push_back({name, image});
     }
 
@@ -56,7 +56,7 @@ protected:
             p.drawImage(x, y + text, shots[i].image.scaled(cell - 4, cell - 4, Qt::KeepAspectRatio));
         }
         p.end();
-        sheet.save(QString::fromStdString(core::ExecutableFolder() + "chart_sheet_" + car + ".png"));
+        sheet.save(QString::fromStdString(qttest::ScreenshotPath("chart_sheet_" + car + ".png")));
         shots.clear();
     }
 

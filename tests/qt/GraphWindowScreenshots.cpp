@@ -43,8 +43,8 @@ TEST_F(GraphWindowScreenshots, EveryGraphOfEverySampleCarAtTwoSizes) {
                 EXPECT_EQ(gw.CurrentGraph(), id);
                 EXPECT_FALSE(gw.LargeGraph().Surf().DisplayList().empty())
                     << cars[car] << " graph " << id;
-                const std::string path = core::ExecutableFolder() + "graph_" + std::to_string(id) +
-                                         "_" + cars[car] + "_" + size.name + ".png";
+                const std::string path = qttest::ScreenshotPath("graph_" + std::to_string(id) + "_" +
+                                                                  cars[car] + "_" + size.name + ".png");
                 EXPECT_TRUE(qtfront::RenderFormToPng(gw, path)) << path;
             }
         }

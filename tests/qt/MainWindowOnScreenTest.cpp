@@ -1,7 +1,7 @@
 // The main window on a screen smaller than its layout: it opens within the screen's available
 // area, and its client area scrolls (bars and mouse wheel) so that the lowest and rightmost
-// controls can be reached. Writes main_screen_<width>x<height>_top.png and _scrolled.png beside
-// the test program for a person to look at; run it with
+// controls can be reached. Writes main_screen_<width>x<height>_top.png and _scrolled.png in
+// test-screenshots/ for a person to look at; run it with
 // QT_QPA_PLATFORM=offscreen:configfile=<json with one screen> to see another screen size.
 #include <QScreen>
 #include <QWheelEvent>
@@ -30,9 +30,9 @@ protected:
     }
     void Shot(const std::string& name) {
         const QSize screen = view->screen()->size();
-        const std::string path = core::ExecutableFolder() + "main_screen_" +
-                                 std::to_string(screen.width()) + "x" +
-                                 std::to_string(screen.height()) + "_" + name + ".png";
+        const std::string path = qttest::ScreenshotPath("main_screen_" + std::to_string(screen.width()) +
+                                                          "x" + std::to_string(screen.height()) +
+                                                          "_" + name + ".png");
         EXPECT_TRUE(view->grab().save(QString::fromStdString(path))) << path;
     }
     // Whether the whole of a control's widget lies inside the client area as it shows now.

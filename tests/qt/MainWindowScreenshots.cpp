@@ -1,5 +1,5 @@
 // Renders the main window offscreen as a user first sees it, with the shipped sample cars loaded
-// by the start-up, and writes the pictures beside the test program (main_loaded_*.png) for a
+// by the start-up, and writes the pictures in test-screenshots/ (main_loaded_*.png) for a
 // person to look at: every settings tab with the analysis tab it links to, the acceleration
 // tab, the vehicle data tabs and the live page.
 #include <QImage>
@@ -21,7 +21,7 @@ protected:
     }
     // Writes the window's picture as main_loaded_<name>.png; it has the window's full size.
     static void Shot(ui::Main& w, const std::string& name) {
-        const std::string path = core::ExecutableFolder() + "main_loaded_" + name + ".png";
+        const std::string path = qttest::ScreenshotPath("main_loaded_" + name + ".png");
         ASSERT_TRUE(qtfront::RenderFormToPng(w, path)) << path;
         const QSize size = QImage(QString::fromStdString(path)).size();
         EXPECT_GE(size.width(), 1280) << name;

@@ -1,4 +1,4 @@
-// Each menu of the main window opened and drawn (menu_*.png beside the test program) for a
+// Each menu of the main window opened and drawn (menu_*.png in test-screenshots/) for a
 // person to look at, after a start with the shipped vehicles and two recent setup files; and
 // the vehicle photo read by the real picture reader, which refuses a file it cannot decode.
 #include <QAction>
@@ -38,7 +38,7 @@ protected:
         qttest::App().processEvents();
         const QImage image = menu->grab().toImage();
         menu->hide();
-        const std::string path = core::ExecutableFolder() + "menu_" + name + ".png";
+        const std::string path = qttest::ScreenshotPath("menu_" + name + ".png");
         EXPECT_TRUE(image.save(QString::fromStdString(path))) << path;
         return image.size();
     }
@@ -55,13 +55,12 @@ TEST_F(MenuScreenshots, HeaderAndEveryMenuOpened) {
     ASSERT_TRUE(picture.save(QString::fromStdString((root / "images" / "VW Golf.jpg").string()), "JPG"));
     ui::Main& w = Start();
     EXPECT_EQ(w.Info_VehPic->GetPicture().path, (root / "images" / "VW Golf.jpg").string());
-    const std::string folder = core::ExecutableFolder();
     const QRect header(0, 0, 1296, 140);
     EXPECT_TRUE(qtfront::RenderForm(w).copy(header).save(
-        QString::fromStdString(folder + "main_header_photo.png")));
+        QString::fromStdString(qttest::ScreenshotPath("main_header_photo.png"))));
     w.VehData_PhotoToggle->UserClick();
     EXPECT_TRUE(qtfront::RenderForm(w).copy(header).save(
-        QString::fromStdString(folder + "main_header_tools.png")));
+        QString::fromStdString(qttest::ScreenshotPath("main_header_tools.png"))));
 
     ui::AddRecentFile((root / "setups" / "BMW M3 E46_Default.set").string());
     ui::AddRecentFile((root / "setups" / "VW Golf GTI Mk7_Default.set").string());

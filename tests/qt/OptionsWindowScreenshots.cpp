@@ -42,7 +42,7 @@ protected:
             p.fillRect(QRect(at + QPoint(6, 6), front.size()), QColor(0, 0, 0, 70));  // shadow
             p.drawImage(at, front);
         }
-        const std::string path = core::ExecutableFolder() + "options_" + name + ".png";
+        const std::string path = qttest::ScreenshotPath("options_" + name + ".png");
         EXPECT_TRUE(picture.save(QString::fromStdString(path))) << path;
     }
 };

@@ -6,6 +6,10 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <filesystem>
+#include <string>
+
+#include "core/TextTable.hpp"
 
 #include "qt/QtLook.hpp"
 #include "qt/QtServices.hpp"
@@ -30,6 +34,16 @@ inline QApplication& App() {
 struct AppReady {
     AppReady() { App(); }
 };
+
+// Where the screenshot tests put their pictures for a person to look at: a folder of their own
+// beside the test programs ("test-screenshots/"), so the program folder holds only the program's
+// files. Created on first use.
+inline std::string ScreenshotPath(const std::string& fileName) {
+    const std::filesystem::path folder =
+        std::filesystem::path(core::ExecutableFolder()) / "test-screenshots";
+    std::filesystem::create_directories(folder);
+    return (folder / fileName).string();
+}
 
 // Pixels darker than mid grey inside a rectangle of an image.
 inline int DarkPixels(const QImage& image, const QRect& area) {

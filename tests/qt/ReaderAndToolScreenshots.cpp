@@ -23,7 +23,7 @@ protected:
         WindowFileTest::SetUp();
     }
     void Shot(platform::Form& form, const std::string& name) {
-        const std::string path = core::ExecutableFolder() + name + ".png";
+        const std::string path = qttest::ScreenshotPath(name + ".png");
         ASSERT_TRUE(qtfront::RenderFormToPng(form, path)) << path;
         const QImage image(QString::fromStdString(path));
         EXPECT_GE(image.width(), form.Width() - 16);

@@ -1,5 +1,5 @@
-// Renders every tool window offscreen with worked values, as tools_*.png beside the test
-// program for a person to look at; each picture has the window's size.
+// Renders every tool window offscreen with worked values, as tools_*.png in test-screenshots/
+// for a person to look at; each picture has the window's size.
 #include <QImage>
 #include <string>
 
@@ -21,7 +21,7 @@
 namespace {
 
 void Shot(platform::Form& f, const std::string& name) {
-    const std::string path = core::ExecutableFolder() + "tools_" + name + ".png";
+    const std::string path = qttest::ScreenshotPath("tools_" + name + ".png");
     EXPECT_TRUE(qtfront::RenderFormToPng(f, path)) << path;
     const QImage image(QString::fromStdString(path));
     EXPECT_GE(image.width(), f.Width() - 2) << name;

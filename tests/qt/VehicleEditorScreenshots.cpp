@@ -1,5 +1,5 @@
-// Renders the vehicle editor offscreen for a person to look at (editor_*.png beside the test
-// program): each data tab filled from a shipped car, a new vehicle, the engine preview, and the
+// Renders the vehicle editor offscreen for a person to look at (editor_*.png in test-screenshots/):
+// each data tab filled from a shipped car, a new vehicle, the engine preview, and the
 // torque data table window.
 #include <QImage>
 #include <string>
@@ -21,7 +21,7 @@ protected:
         StartedProgram::SetUp();
     }
     static std::string PathOf(const std::string& name) {
-        return core::ExecutableFolder() + "editor_" + name + ".png";
+        return qttest::ScreenshotPath("editor_" + name + ".png");
     }
     static void Shot(platform::Form& form, const std::string& name) {
         const std::string path = PathOf(name);

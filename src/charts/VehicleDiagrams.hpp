@@ -5,8 +5,8 @@
 //
 // A point x metres from the diagram's centre (right positive) and h metres above the ground
 // lies at (ScaleWidth / 2 + scale x x, ScaleHeight - 15 - scale x h); scale is twips per
-// metre. Closed shapes are filled: with the colour the Part of each shape names, else with
-// their outline's colour.
+// metre. Closed shapes are filled: the tyres, rims, hubs and markers in their own colour, the
+// ground band in whatever fill colour the shape drawn before it left in force.
 #pragma once
 
 #include <array>

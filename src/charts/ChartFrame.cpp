@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kLineCap = 100;     // a grid direction ends once more lines than this were drawn
 constexpr double kMostLines = 100;  // lines a direction may need before its step is widened
+constexpr double kFewestPixelsApart = 8;  // closer grid lines are widened apart
 constexpr float kFontHeightTwips = 160.0f;  // 8 points
 
 float FiniteOr0(float v) { return std::isfinite(v) ? v : 0.0f; }
@@ -23,20 +24,37 @@ float FiniteOr0(float v) { return std::isfinite(v) ? v : 0.0f; }
 bool Visible(float p, float size) { return std::fabs(p) <= 2.0f * std::fabs(size) + 1.0f; }
 
 // The user's step, or its smallest 1-2-5 multiple (2, 5, 10, 20, 50, ... times) whose lines
-// reach `limit` twips within kMostLines lines: a step that needs more would crowd its lines
-// into the first part of the chart, where the line cap stops them. A step that does not move
-// the lines forwards (zero, negative, or not a number on this scale) is kept as it is.
-float WidenedStep(float scale, float step, float limit) {
+// lie at least `fewestApart` surface units (kFewestPixelsApart pixels) apart and reach `limit`
+// within kMostLines lines: closer lines hatch the chart grey, and a step that needs more lines
+// would crowd them into the first part of the chart, where the line cap stops them. A step
+// that does not move the lines forwards (zero, negative, or not a number on this scale) is
+// kept as it is.
+float WidenedStep(float scale, float step, float limit, double fewestApart) {
     const double spacing = static_cast<double>(step) * static_cast<double>(scale);
     if (!(spacing > 0.0) || !std::isfinite(spacing) || !(limit > 0.0f)) return step;
     // Lines 0, d, 2d, ... up to the first at or past the limit: ceil(limit / d) + 1 of them.
     for (double decade = 1.0; decade < 1e30; decade *= 10.0) {
         for (const double m : {1.0, 2.0, 5.0}) {
-            if (std::ceil(limit / (spacing * m * decade)) + 1.0 <= kMostLines)
+            const double apart = spacing * m * decade;
+            if (apart >= fewestApart && std::ceil(limit / apart) + 1.0 <= kMostLines)
                 return static_cast<float>(static_cast<double>(step) * m * decade);
         }
     }
     return step;
+}
+
+// The surface units that make kFewestPixelsApart pixels along a side `scaleSize` units and
+// `pixels` pixels long (twips where the picture has no size yet).
+double FewestApart(float scaleSize, int pixels) {
+    const double perPixel = pixels > 0 ? std::fabs(static_cast<double>(scaleSize)) / pixels
+                                       : static_cast<double>(platform::kTwipsPerPixel);
+    return kFewestPixelsApart * perPixel;
+}
+double FewestApartX(const platform::Surface& s) {
+    return FewestApart(s.ScaleWidth(), s.PixelWidth());
+}
+double FewestApartY(const platform::Surface& s) {
+    return FewestApart(s.ScaleHeight(), s.PixelHeight());
 }
 
 // Calls line(p) for the grid positions p = 0, step, 2 step, ... (times scale) of one direction
@@ -60,7 +78,7 @@ void VerticalGridLines(platform::Surface& s, float xScale, float xStep, float to
                        float left, float right) {
     const float w = s.ScaleWidth(), h = s.ScaleHeight();
     const float limit = w - (left + right);
-    ForEachGridLine(xScale, WidenedStep(xScale, xStep, limit), limit, w,
+    ForEachGridLine(xScale, WidenedStep(xScale, xStep, limit, FewestApartX(s)), limit, w,
                     [&](float p) { s.Line(left + p, h - bottom, left + p, top, kGrey); });
 }
 
@@ -99,7 +117,8 @@ void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, flo
     if (gridMode == kGridCentred) {
         if (xGrid) {
             const float limit = w - static_cast<float>(left + right);
-            ForEachGridLine(xScale, WidenedStep(xScale, xStep, limit), limit, w, [&](float p) {
+            const float step = WidenedStep(xScale, xStep, limit, FewestApartX(s));
+            ForEachGridLine(xScale, step, limit, w, [&](float p) {
                 s.Line(w / 2 + p, h, w / 2 + p, 0, kGrey);
                 s.Line(w / 2 - p, h, w / 2 - p, 0, kGrey);
             });
@@ -110,7 +129,8 @@ void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, flo
 
     if (yGrid) {
         const float limit = h - static_cast<float>(top + bottom);
-        ForEachGridLine(yScale, WidenedStep(yScale, yStep, limit), limit, h, [&](float p) {
+        const float step = WidenedStep(yScale, yStep, limit, FewestApartY(s));
+        ForEachGridLine(yScale, step, limit, h, [&](float p) {
             if (gridMode == kGridCentred) {
                 s.Line(0, h / 2 + p, w, h / 2 + p, kGrey);
                 s.Line(0, h / 2 - p, w, h / 2 - p, kGrey);
@@ -138,7 +158,7 @@ void DrawGridFromLevel(platform::Surface& s, float xScale, float xStep, float yS
     if (std::isfinite(xScale)) VerticalGridLines(s, xScale, FiniteOr0(xStep), m, 0.0f, m, 0.0f);
     if (std::isfinite(yScale)) {
         // One step for both sides of the zero line, widened to fit the whole height.
-        const float step = WidenedStep(yScale, FiniteOr0(yStep), h - m);
+        const float step = WidenedStep(yScale, FiniteOr0(yStep), h - m, FewestApartY(s));
         ForEachGridLine(yScale, step, h - zeroY, h,
                         [&](float p) { s.Line(m, zeroY + p, w, zeroY + p, kGrey); });
         ForEachGridLine(yScale, step, zeroY - m, h, [&](float p) {

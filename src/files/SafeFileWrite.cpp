@@ -65,11 +65,13 @@ void SyncFolderOf(const std::string& path) {
     if (folder.empty()) folder = ".";
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
-    (void)::fsync(fd);  // some file systems cannot sync a folder; the file itself is synced
+    (void)SafeFileWrite().Sync(fd);  // some file systems cannot sync a folder; the file is
     ::close(fd);
 }
 
 }  // namespace
+
+int SyncToDisk(int fd) { return ::fsync(fd); }
 
 SafeFileWriteState& SafeFileWrite() {
     static SafeFileWriteState state;
@@ -103,10 +105,9 @@ std::string ReplaceFileContents(const std::string& linkOrPath, std::string_view 
     std::string error;
     if (!WriteAll(fd, bytes)) {
         error = SystemError("Cannot write the file");
-    } else if (::fsync(fd) != 0) {
+    } else if (SafeFileWrite().Sync(fd) != 0) {
+        // The new contents must be on the disk before they take the old file's place.
         error = SystemError("Cannot write the file");
-    } else {
-        ++SafeFileWrite().FileSyncs;
     }
     if (::close(fd) != 0 && error.empty()) error = SystemError("Cannot write the file");
     if (error.empty() && ::rename(tempPath.c_str(), path.c_str()) != 0) {

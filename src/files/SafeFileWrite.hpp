@@ -7,16 +7,19 @@
 // the link stays.
 #pragma once
 
-#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace files {
 
+// Flushes an open file or folder to the disk (fsync): 0 on success, -1 with errno set.
+int SyncToDisk(int fd);
+
 struct SafeFileWriteState {
-    // Temporary files synced to the disk before their rename: one per successful replace, so
-    // a test can tell that new contents are durable before they take the old file's place.
-    uint64_t FileSyncs = 0;
+    // Every flush of a replace goes through here: the temporary file before its rename, the
+    // folder after it. A test puts in a fake that records what was flushed and when.
+    std::function<int(int fd)> Sync = SyncToDisk;
 };
 
 SafeFileWriteState& SafeFileWrite();

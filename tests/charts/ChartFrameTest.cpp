@@ -68,34 +68,53 @@ TEST_F(ChartFrameTest, BottomUpRowsClimbFromTheBottomAxis) {
 }
 
 TEST_F(ChartFrameTest, AStepNeedingOver100LinesWidensToA125Multiple) {
-    // 4485 usable twips at 10 twips a step would need 450 lines: x2 needs 226, x5 needs 91
-    // (0, 50, ..., 4500). 2985 twips at 3 would need 996: x10 still 101, x20 needs 51.
-    DrawGrid(s, 1.0f, 10.0f, 1.0f, 3.0f, 0, 15, 15, 0, kGridFromBottom);
+    // 1500 pixels wide: 22485 usable twips at 150 twips (10 px) a step would need 151 lines;
+    // x2 needs 76 (0, 300, ..., 22500).
+    s.SetPixelSize(1500, 200);
+    DrawGrid(s, 1.0f, 150.0f, 0.0f, 1.0f, 0, 15, 15, 0, kGridFromBottom);
     auto columns = Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; });
-    ASSERT_EQ(columns.size(), 91u);
-    EXPECT_DOUBLE_EQ(columns[1].x1 - columns[0].x1, 50.0 / 15.0);
-    EXPECT_DOUBLE_EQ(columns.back().x1, (15.0 + 4500.0) / 15.0);  // the whole width covered
-    auto rows = Ops([](const DrawOp& o) { return Horizontal(o) && o.color == kGrey; });
-    ASSERT_EQ(rows.size(), 51u);
-    EXPECT_DOUBLE_EQ(rows[0].y1 - rows[1].y1, 60.0 / 15.0);
-    // 100 lines still fit: 45.5 twips a step reaches 4485 at the 99th step.
+    ASSERT_EQ(columns.size(), 76u);
+    EXPECT_DOUBLE_EQ(columns[1].x1 - columns[0].x1, 300.0 / 15.0);
+    EXPECT_DOUBLE_EQ(columns.back().x1, (15.0 + 22500.0) / 15.0);  // the whole width covered
+    // 100 lines still fit: 227.2 twips a step reaches 22485 at the 99th step.
     s.Cls();
-    DrawGrid(s, 1.0f, 45.5f, 0.0f, 1.0f, 0, 15, 15, 0, kGridFromBottom);
+    DrawGrid(s, 1.0f, 227.2f, 0.0f, 1.0f, 0, 15, 15, 0, kGridFromBottom);
     EXPECT_EQ(Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; }).size(), 100u);
 }
 
+TEST_F(ChartFrameTest, LinesCloserThanEightPixelsWidenToA125Multiple) {
+    // 300 x 200 pixels. Columns every 50 twips (3.3 px): x2 is 6.7 px, x5 is 16.7 px. Rows
+    // every 3 twips: x20 is 4 px, x50 is 10 px (150 twips, 21 rows up to 3000).
+    DrawGrid(s, 1.0f, 50.0f, 1.0f, 3.0f, 0, 15, 15, 0, kGridFromBottom);
+    auto columns = Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; });
+    ASSERT_EQ(columns.size(), 19u);  // 0, 250, ..., 4500
+    EXPECT_DOUBLE_EQ(columns[1].x1 - columns[0].x1, 250.0 / 15.0);
+    auto rows = Ops([](const DrawOp& o) { return Horizontal(o) && o.color == kGrey; });
+    ASSERT_EQ(rows.size(), 21u);
+    EXPECT_DOUBLE_EQ(rows[0].y1 - rows[1].y1, 150.0 / 15.0);
+    // Exactly 8 pixels apart is kept; so are the pairs running outwards from the centre.
+    s.Cls();
+    DrawGrid(s, 1.0f, 120.0f, 0.0f, 1.0f, 0, 15, 15, 0, kGridFromBottom);
+    columns = Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; });
+    EXPECT_DOUBLE_EQ(columns[1].x1 - columns[0].x1, 8.0);
+    s.Cls();
+    DrawGrid(s, 1.0f, 100.0f, 0.0f, 1.0f, 0, 0, 0, 0, kGridCentred);
+    columns = Ops([](const DrawOp& o) { return Vertical(o) && o.color == kGrey; });
+    EXPECT_NEAR(columns[2].x1 - columns[0].x1, 200.0 / 15.0, 1e-9);
+}
+
 TEST_F(ChartFrameTest, GridStepsUnderTheImperialPresetAreDisplayUnitsConverted) {
-    // The force option is a step in poundals; 100 pdl is 100 / 7.233 N = 13.8 N. The corner
-    // bars of 2985 twips for 1000 N x 1.2 put one row every 13.8 x 2.4875 twips.
+    // The force option is a step in poundals; 500 pdl is 500 / 7.233 N = 69.1 N. The corner
+    // bars of 2985 twips for 1000 N x 1.2 put one row every 69.1 x 2.4875 twips (11.5 px).
     core::ApplyUnitPreset(2);
     const double factor = core::UnitData(core::Quantity::Force).Factor;
     ASSERT_GT(factor, 7.0);
-    EXPECT_FLOAT_EQ(GridStep(100.0, core::Quantity::Force), static_cast<float>(100.0 / factor));
-    core::OptionsSettings().AeroLoadsChartScaleY = 100;
+    EXPECT_FLOAT_EQ(GridStep(500.0, core::Quantity::Force), static_cast<float>(500.0 / factor));
+    core::OptionsSettings().AeroLoadsChartScaleY = 500;
     DrawAeroForcesChart(s, 1000.0f);
     auto rows = Ops([](const DrawOp& o) { return Horizontal(o) && o.color == kGrey; });
     ASSERT_GE(rows.size(), 2u);
-    EXPECT_NEAR((rows[0].y1 - rows[1].y1) * 15.0, 100.0 / factor * (2985.0 / 1000.0 / 1.2), 1e-3);
+    EXPECT_NEAR((rows[0].y1 - rows[1].y1) * 15.0, 500.0 / factor * (2985.0 / 1000.0 / 1.2), 1e-3);
 }
 
 TEST_F(ChartFrameTest, ScalesThatAreNotNumbersLeaveTheAxesAlone) {

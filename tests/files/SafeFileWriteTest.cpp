@@ -1,9 +1,12 @@
 // Replacing a file's contents: through symbolic links to their target, keeping the link; never
-// over a read-only file; contents synced before the rename; a failed rename cleaned up.
+// over a read-only file; contents synced before the rename and the folder after it; a failed
+// sync or rename cleaned up.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -24,6 +27,7 @@ protected:
         fs::create_directories(root / "real");
     }
     void TearDown() override {
+        files::SafeFileWrite() = {};  // the real flush again
         std::error_code ec;
         fs::remove_all(root, ec);
     }
@@ -94,11 +98,41 @@ TEST_F(SafeFileWriteTest, AFailedRenameIsAnErrorAndLeavesNoTemporaryFile) {
     EXPECT_EQ(EntriesIn(root / "real"), 1);
 }
 
-TEST_F(SafeFileWriteTest, EveryReplaceSyncsItsContentsBeforeTheRename) {
-    const uint64_t before = files::SafeFileWrite().FileSyncs;
-    ASSERT_EQ(files::ReplaceFileContents((root / "a.set").string(), "one"), "");
-    ASSERT_EQ(files::ReplaceFileContents((root / "a.set").string(), "two"), "");
-    EXPECT_EQ(files::SafeFileWrite().FileSyncs, before + 2);
+// A fake flush records the file behind the descriptor, what that file held and what the
+// target held at the time, then flushes for real.
+TEST_F(SafeFileWriteTest, TheTemporaryFileIsSyncedBeforeTheRenameAndTheFolderAfter) {
+    struct Seen {
+        fs::path file;
+        std::string contents, target;
+    };
+    const fs::path target = root / "a.set";
+    vehtest::WriteFile(target, "old");
+    std::vector<Seen> seen;
+    files::SafeFileWrite().Sync = [&](int fd) {
+        const fs::path file = fs::read_symlink("/proc/self/fd/" + std::to_string(fd));
+        seen.push_back({file, fs::is_regular_file(file) ? vehtest::ReadFile(file) : "",
+                        vehtest::ReadFile(target)});
+        return files::SyncToDisk(fd);
+    };
+    ASSERT_EQ(files::ReplaceFileContents(target.string(), "new"), "");
+    ASSERT_EQ(seen.size(), 2u);
+    // First the full temporary file beside the target, while the target is still the old one.
+    EXPECT_EQ(seen[0].file.parent_path(), fs::canonical(root));
+    EXPECT_NE(seen[0].file.filename(), target.filename());
+    EXPECT_EQ(seen[0].contents, "new");
+    EXPECT_EQ(seen[0].target, "old");
+    // Then the folder, once the rename has put the new contents in place.
+    EXPECT_EQ(seen[1].file, fs::canonical(root));
+    EXPECT_EQ(seen[1].target, "new");
+
+    // A flush that fails stops the replace: the old file stays, no temporary file is left.
+    files::SafeFileWrite().Sync = [](int) {
+        errno = EIO;
+        return -1;
+    };
+    EXPECT_NE(files::ReplaceFileContents(target.string(), "newer"), "");
+    EXPECT_EQ(vehtest::ReadFile(target), "new");
+    EXPECT_EQ(EntriesIn(root), 2);  // the target and the folder "real"
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // Charts whose titles, curves and grids can be seen, painted by Qt with its real fonts and
 // saved as readable_<what>.png for a person to look at: every title wholly inside its picture
 // (no glyph cut off at an edge), every lift curve of the sample cars inside the picture, and
-// grids whose lines reach across the whole chart however fine the step in the chosen unit.
+// grids whose lines reach across the whole chart, never closer than 8 pixels, however fine the
+// step in the chosen unit.
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -81,23 +82,28 @@ protected:
         return segments;
     }
 
-    // The grey grid columns reach the right-hand end of the chart, and no more than 101
-    // are drawn.
+    // The grey grid columns reach the right-hand end of the chart, no more than 101 are
+    // drawn, and neighbouring lines lie at least 8 pixels apart.
     static void ExpectGridAcross(const platform::Surface& s, const std::string& name) {
-        int columns = 0, rows = 0;
+        std::vector<double> xs, ys;
         double right = 0.0, top = s.PixelHeight();
         for (const DrawOp& op : s.DisplayList()) {
             if (op.kind != DrawOpKind::Line || op.color != charts::kGrey || op.width != 1) continue;
             if (op.x1 == op.x2) {
-                ++columns;
+                xs.push_back(op.x1);
                 right = std::max(right, op.x1);
             } else if (op.y1 == op.y2) {
-                ++rows;
+                ys.push_back(op.y1);
                 top = std::min(top, op.y1);
             }
         }
-        EXPECT_LE(columns, 101) << name;
-        EXPECT_LE(rows, 101) << name;
+        EXPECT_LE(xs.size(), 101u) << name;
+        EXPECT_LE(ys.size(), 101u) << name;
+        for (std::vector<double>* lines : {&xs, &ys}) {
+            std::sort(lines->begin(), lines->end());
+            for (std::size_t i = 1; i < lines->size(); ++i)
+                EXPECT_GE((*lines)[i] - (*lines)[i - 1], 7.99) << name << " line " << i;
+        }
         EXPECT_GE(right, s.PixelWidth() - 1.0) << name;
         EXPECT_LE(top, 1.0) << name;
         Save(s, name);

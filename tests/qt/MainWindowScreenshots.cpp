@@ -7,6 +7,8 @@
 
 #include "QtTestApp.hpp"
 #include "core/TextTable.hpp"
+#include "platform/Controls.hpp"
+#include "vehicle/VehicleRecord.hpp"
 #include "qt/RenderToPng.hpp"
 #include "support/StartedProgram.hpp"
 
@@ -47,6 +49,26 @@ TEST_F(LoadedMainWindowScreenshots, EverySettingsTabAfterStartUp) {
     w.Main_SelectPage->SetText("Live Settings");
     Shot(w, "live");
     EXPECT_TRUE(platform::MessageDouble().Requests().empty());
+}
+
+// A simulator car fixes its reverse ratio: the gearing page shows the ratio as text on the
+// Reverse row, in place of the hidden box and slider.
+TEST_F(LoadedMainWindowScreenshots, SimulatorCarShowsItsReverseRatioOnTheReverseRow) {
+    ui::Main& w = Start();
+    auto& g = core::GlobalChassisLab();
+    ASSERT_GE(g.VehicleCount, 2);
+    vehicle::SetVehicleName(g.Vehicles[1], "XR GT");
+    w.Main_SelectVeh->SetList(1, "XR GT");
+    w.Main_SelectVeh->UserSelect(1);
+    w.Main_SelectPage->SetText("Vehicle Settings");
+    w.Settings_SelectPage->UserSelect(4);
+    Shot(w, "settings4_simulator_car");
+    const platform::Label& ratio = w.Set_GearingLabel(35);
+    const platform::Label& reverse = w.Set_GearingLabel(7);
+    ASSERT_TRUE(ratio.Visible());
+    ASSERT_TRUE(reverse.Visible());
+    EXPECT_EQ(ratio.Caption(), "3.578");
+    EXPECT_EQ(ratio.Top(), reverse.Top());
 }
 
 }  // namespace

@@ -163,6 +163,18 @@ TEST_F(AeroDisplayTest, BalanceOfATotalLiftNearZeroIsNotApplicable) {
     s.AeroLoadFrontShare = 0.5f;
     Build({0, 0, 1, 0.5f});
     EXPECT_EQ(Text(25), "50% / 50%");
+
+    // Near the line of 1 % of the element lifts (597 and 588 N): a total of 3 N (0.5 %) has
+    // no balance, one of 12 N (2 %) has.
+    s.LiveAero.Lift = {300.0f, -100.0f, -100.0f, -97.0f};
+    s.LiveAero.TotalLift = 3.0f;
+    s.AeroLoadFrontShare = 0.3f;
+    Build({0, 0, 25, 0.5f});
+    EXPECT_EQ(Text(25), "N/A");
+    s.LiveAero.Lift = {300.0f, -100.0f, -100.0f, -88.0f};
+    s.LiveAero.TotalLift = 12.0f;
+    Build({0, 0, 25, 0.5f});
+    EXPECT_EQ(Text(25), "30% / 70%");
 }
 
 }  // namespace

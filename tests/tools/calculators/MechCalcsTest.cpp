@@ -92,6 +92,11 @@ TEST_F(MechCalcsTest, SolidBarDisablesTheWallAndRecalculates) {
     w.SelectARBType->UserSelect(0);
     EXPECT_TRUE(w.ARBInput(3).Enabled());
     EXPECT_EQ(w.ARBCalcLabel(102).Caption(), "156.6 N/mm");
+    // A wall thicker than the bar is refused: red box, no negative hole or stiffness.
+    w.ARBInput(3).SetText("0.2");
+    EXPECT_EQ(w.ARBInput(3).BackColor(), kBoxInvalid);
+    EXPECT_EQ(w.ARBCalcLabel(100).Caption(), "0.02 m");
+    EXPECT_EQ(w.ARBCalcLabel(101).Caption(), "4 kNm/rad");
 }
 
 TEST_F(MechCalcsTest, DiscBrakesWithOneAndTwoMasterCylinders) {
@@ -105,6 +110,27 @@ TEST_F(MechCalcsTest, DiscBrakesWithOneAndTwoMasterCylinders) {
     for (int box : {3, 4, 5}) EXPECT_TRUE(w.DiscBrakeInput(box).Enabled()) << box;
     EXPECT_EQ(w.DiscCalcLabel(106).Caption(), "34.89 / 32.64 bar");
     EXPECT_EQ(w.DiscCalcLabel(108).Caption(), "552 / 206 Nm");
+}
+
+// Bore areas pi Dm^2 / 4 = 3.1416 cm^2; calipers 4 x pi 3.5^2 / 4 = 38.485 cm^2 and
+// 2 x pi 3.2^2 / 4 = 16.085 cm^2. Each unit's own decimals would show most of them as 0.
+TEST_F(MechCalcsTest, BrakeAreasKeepFourFiguresInEveryAreaUnit) {
+    const struct {
+        const char* unit;
+        const char* master;
+        const char* calipers;
+    } rows[] = {{" m\u00B2", "0.0003142 m\u00B2", "0.003848 / 0.001608 m\u00B2"},
+                {" cm\u00B2", "3.142 cm\u00B2", "38.48 / 16.08 cm\u00B2"},
+                {" mm\u00B2", "314.2 mm\u00B2", "3848 / 1608 mm\u00B2"},
+                {" in\u00B2", "0.4869 in\u00B2", "5.965 / 2.493 in\u00B2"},
+                {" ft\u00B2", "0.003382 ft\u00B2", "0.04142 / 0.01731 ft\u00B2"}};
+    for (const auto& row : rows) {
+        tools_test::UseUnit(Quantity::Area, row.unit);
+        auto& w = Open();
+        EXPECT_EQ(w.DiscCalcLabel(102).Caption(), row.master);
+        EXPECT_EQ(w.DiscCalcLabel(103).Caption(), row.calipers);
+        w.Unload();
+    }
 }
 
 TEST_F(MechCalcsTest, BrakeInputsThatCannotBeShownAreRefusedOrShownAsNA) {

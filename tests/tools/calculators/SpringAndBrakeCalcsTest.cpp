@@ -100,10 +100,14 @@ TEST(TorsionBarCalc, LimitsAndAWallThickerThanTheRadius) {
     in.Diameter = 0.0049f;
     const auto r = CalcTorsionBar(in);
     EXPECT_EQ(r.Ok, (std::array<bool, 4>{false, true, false, true}));
-    // Accepted as typed: the hollow diameter goes negative.
-    in = {0.227f, 0.8223f, 0.0286f, 0.02f, false};
+    // The wall may be as thick as the radius (no hole left), not thicker and not 0 or less.
+    in = {0.227f, 0.8223f, 0.0286f, 0.0143f, false};
     EXPECT_TRUE(CalcTorsionBar(in).Valid);
-    EXPECT_LT(CalcTorsionBar(in).HollowDiameter, 0.0f);
+    EXPECT_EQ(CalcTorsionBar(in).HollowDiameter, 0.0f);
+    for (float wall : {0.0144f, 0.2f, 0.0f, -0.0032f}) {
+        in.WallThickness = wall;
+        EXPECT_EQ(CalcTorsionBar(in).Ok, (std::array<bool, 4>{true, true, true, false})) << wall;
+    }
 }
 
 DiscBrakeInputs DefaultBrakes() {

@@ -306,12 +306,17 @@ TEST_F(StartedOptionsTest, SearchBoxesFollowTheirUnit) {
 }
 
 // The vehicle editor's boxes hold the vehicle in the units in force: while it is open no unit
-// can change, so updating an untouched vehicle stores what it held.
+// can change, not even by loading an options file in other units, so updating an untouched
+// vehicle stores what it held.
 TEST_F(StartedOptionsTest, UnitsCannotChangeWhileTheVehicleEditorIsOpen) {
     panel->Show();
+    Choose(Quantity::Mass, "Pounds");
+    panel->OptionsSave->UserClick();
+    Choose(Quantity::Mass, "Kilograms");
     main->VehData_Modification->SetVisible(true);
     const float mass = core::GlobalChassisLab().CurrentVehicle.BodyMass;
     main->VehData_EditExisting->UserClick();
+    EXPECT_FALSE(panel->OptionsLoad->Enabled());
     Choose(Quantity::Mass, "Pounds");
     panel->SetUnits(2).UserClick();
     panel->OptionsLoad->UserClick();

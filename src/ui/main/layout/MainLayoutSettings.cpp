@@ -144,8 +144,9 @@ void Main::BuildSettingsSteering(Container* page) {
 }
 
 void Main::BuildSettingsGearing(Container* page) {
-    // Gear ratio rows: forward gears 1st to 7th, the final drive, then reverse (index 0) with
-    // the note about the simulator's fixed reverse ratio beside it.
+    // Gear ratio rows: forward gears 1st to 7th, the final drive, then reverse (index 0).
+    // Where the simulator fixes the reverse ratio, the row's box and slider are hidden and the
+    // ratio is shown as text in their place (the label's design-time caption is a note).
     constexpr int kPitch = 26;
     const char* gearNames[] = {"1st:", "2nd:", "3rd:", "4th:", "5th:", "6th:", "7th:"};
     auto gearRow = [&](int index, int row, int captionIndex, const std::string& caption) {
@@ -159,11 +160,13 @@ void Main::BuildSettingsGearing(Container* page) {
     for (int k = 1; k <= 7; ++k) gearRow(k, k - 1, k - 1, gearNames[k - 1]);
     gearRow(8, 7, 8, "Final");
     gearRow(0, 8, 7, "Reverse");
-    auto& note = MakeLabel(*this, CTL(Set_GearingLabel), 35, page, 334, 7 * kPitch + 2, 154,
+    // Level with the "Reverse" caption, its text where the box's text would be; it reaches
+    // no further down than the differential selection below.
+    auto& note = MakeLabel(*this, CTL(Set_GearingLabel), 35, page, 74, 8 * kPitch + 4, 252,
                            "LFS does not allow you to change the ratio for reverse, so neither "
                            "does ChassisLab.");
     note.SetWordWrap(true);
-    note.SetHeight(2 * kPitch + 6);
+    note.SetHeight(kPitch + 4);
 
     const int selTop = 9 * kPitch + 8;
     auto& sel = MakeFrame(*this, CTL(Set_SetupFrame), 14, page, 0, selTop, kW, 46,

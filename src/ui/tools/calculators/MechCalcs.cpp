@@ -3,6 +3,8 @@
 // and write the results in the display units.
 #include "ui/tools/calculators/MechCalcs.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "core/GlobalShared.hpp"
@@ -38,6 +40,21 @@ using toolkit::ReadSingle;
 std::string PairText(Quantity q, float front, float rear) {
     return core::UnitNumberText(q, front) + " / " + core::UnitNumberText(q, rear) +
            core::UnitSuffix(q);
+}
+
+// Brake bores give areas of a few square centimetres, which the area units' own decimals
+// round to "0 m²" or "0 in²". An area keeps at least four significant figures: more decimals
+// than the unit's where those are too few, never fewer.
+std::string AreaNumberText(float area) {
+    float x = 0.0f;
+    if (!core::UnitDisplayValue(Quantity::Area, area, x))
+        return std::string(core::kNotApplicableText);
+    int32_t places = core::OptionsSettings().UnitDecimalsArea;
+    if (x != 0.0f) {
+        const auto magnitude = static_cast<int32_t>(std::floor(std::log10(std::fabs(x))));
+        places = std::max(places, 3 - magnitude);
+    }
+    return core::SingleText(core::RoundToDecimals(x, places));
 }
 
 template <std::size_t N>
@@ -227,8 +244,10 @@ void MechCalcs::CalcDiscBrakes() {
     };
     DiscCalcLabel(100).SetCaption(core::RoundedText(r.Leverage, 2));
     DiscCalcLabel(101).SetCaption(core::UnitValueText(Quantity::Force, r.MechanicalForce));
-    DiscCalcLabel(102).SetCaption(core::UnitValueText(Quantity::Area, r.MasterArea));
-    DiscCalcLabel(103).SetCaption(PairText(Quantity::Area, r.CaliperArea[0], r.CaliperArea[1]));
+    const std::string& areaUnit = core::UnitSuffix(Quantity::Area);
+    DiscCalcLabel(102).SetCaption(AreaNumberText(r.MasterArea) + areaUnit);
+    DiscCalcLabel(103).SetCaption(AreaNumberText(r.CaliperArea[0]) + " / " +
+                                  AreaNumberText(r.CaliperArea[1]) + areaUnit);
     DiscCalcLabel(104).SetCaption(
         PairText(Quantity::DistanceSmall, r.PadRadius[0], r.PadRadius[1]));
     DiscCalcLabel(105).SetCaption(axleText(Quantity::Force, r.MasterForce));

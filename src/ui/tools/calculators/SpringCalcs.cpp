@@ -68,7 +68,8 @@ TorsionBarResult CalcTorsionBar(const TorsionBarInputs& in) {
     Check(r, 0, in.ArmLength >= 0.05f);
     Check(r, 1, in.BarLength >= 0.2f);
     Check(r, 2, outer >= 0.0025f);
-    Check(r, 3, wall >= 0.001f);
+    // A wall thicker than the radius would leave a hole of negative size.
+    Check(r, 3, wall >= 0.001f && wall <= outer);
     if (!r.Valid) return r;
 
     const float inner = outer - wall;

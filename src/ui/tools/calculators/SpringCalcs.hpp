@@ -78,13 +78,13 @@ struct TorsionBarInputs {
 struct TorsionBarResult {
     std::array<bool, 4> Ok{true, true, true, true};
     bool Valid = true;
-    float HollowDiameter = 0.0f;     // m, 2 Ri (negative for a wall thicker than the radius)
+    float HollowDiameter = 0.0f;     // m, 2 Ri (0 for a solid bar)
     float TorsionStiffness = 0.0f;   // N m/rad, G J / Lb
     float LinearStiffness = 0.0f;    // N/m at the arm's end
 };
 
-// Arm at least 0.05 m, bar at least 0.2 m, outer radius at least 0.0025 m, wall at least
-// 0.001 m (for a solid bar the wall is the radius).
+// Arm at least 0.05 m, bar at least 0.2 m, outer radius at least 0.0025 m, wall from 0.001 m
+// up to the outer radius (for a solid bar the wall is the radius).
 TorsionBarResult CalcTorsionBar(const TorsionBarInputs& in);
 
 }  // namespace tools

@@ -45,8 +45,9 @@ enum : uint8_t {
 // first line at or past the usable size, and after 101 lines whatever the step (a step or
 // scale of 0 puts them all on the axis). A step whose lines would lie less than 8 pixels
 // apart, or would need more than 100 lines to cross the chart, is widened to its smallest
-// 1-2-5 multiple (2, 5, 10, 20, ... times) that does neither. A direction whose scale is not a finite number has no grid lines; a step that is not a
-// finite number counts as 0. Leaves DrawWidth at 1.
+// 1-2-5 multiple (2, 5, 10, 20, ... times) that does neither. A direction whose scale is not
+// a finite number has no grid lines; a step that is not a finite number counts as 0. Leaves
+// DrawWidth at 1.
 void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, float yStep,
               uint8_t top, uint8_t bottom, uint8_t left, uint8_t right, uint8_t gridMode);
 

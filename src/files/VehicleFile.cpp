@@ -9,6 +9,7 @@
 #include "files/SafeFileWrite.hpp"
 #include "files/FileMessages.hpp"
 #include "platform/Services.hpp"
+#include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehCode.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
@@ -67,7 +68,10 @@ bool LoadVehicleFile(const std::string& Path, bool Select) {
     }
     // Values the vehicle editor would never store (a NaN, a 1e38 kg body, nine gears) would
     // reach every analysis; such a file is refused, naming the first bad field.
-    const std::string badField = vehicle::FirstFieldOutOfRange(record.Vehicle);
+    // The engine speeds out of the editor's order (idle above the torque peak, a power peak
+    // inside the plateau) would give a torque curve fitted backwards.
+    std::string badField = vehicle::FirstFieldOutOfRange(record.Vehicle);
+    if (badField.empty()) badField = vehicle::FirstEngineSpeedConflict(record.Vehicle);
     if (!badField.empty()) {
         ShowFileError(core::TextTable().MsgBadVehicleFile + "\r\n" +
                       core::TextTable().MsgBadVehicleField + badField);

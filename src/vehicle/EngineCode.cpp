@@ -28,6 +28,17 @@ constexpr double kMidPlateauWeight = 0.4;   // wm = 0.4 we + 0.6 ws
 constexpr double kMidPowerWeight = 0.6;
 constexpr double kSlopeStep = 1.005;        // second point just past the shifted power peak
 
+// The fits solve for the curve through the powers of its speeds (up to w^4). A speed of a
+// thousandth of the power peak or less is standing still for them: next to the power peak's
+// powers its own (1e-117 for an idle of 1e-38 rpm) leave the elimination no digit to work
+// with, and the curve came out with coefficients of 1e23 and an area of -4E+29. Taken as 0,
+// the fit gives the curve that such a speed tends to.
+constexpr float kStandstillShare = 1e-3f;
+
+float FitSpeed(float speed, float powerPeakSpeed) {
+    return std::fabs(speed) <= kStandstillShare * powerPeakSpeed ? 0.0f : speed;
+}
+
 float ToSingle(double v) {
     // A value that does not fit a Single is not a usable result.
     const float f = static_cast<float>(v);
@@ -114,12 +125,12 @@ EngineRecord EngineRecordFromFigures(const EngineFigures& figures, uint8_t drive
 }
 
 void FitLowerTorqueCurve(EngineRecord& engine) {
-    if (engine.IdleSpeed == engine.TorquePeakStart) {
+    const float wi = FitSpeed(engine.IdleSpeed, engine.PowerPeakSpeed);
+    const float wp = FitSpeed(engine.TorquePeakStart, engine.PowerPeakSpeed);
+    if (wi == wp) {  // the plateau starts at idle
         engine.LowerCurve = {0.0f, 0.0f, 0.0f, 0.0f};
         return;
     }
-    const float wi = engine.IdleSpeed;
-    const float wp = engine.TorquePeakStart;
     const float ti = engine.IdleTorqueFraction * engine.PeakTorque;
     const float tp = engine.PeakTorque;
     const float s = engine.LowerShape * (tp - ti) / (wp - wi);  // wp != wi here
@@ -138,7 +149,7 @@ void FitLowerTorqueCurve(EngineRecord& engine) {
 void FitUpperTorqueCurve(EngineRecord& engine) {
     const float pr = engine.ReducePowerFactor * engine.PeakPower;     // kW
     const float ws = engine.ShiftPowerFactor * engine.PowerPeakSpeed;  // rad/s
-    const float we = engine.TorquePeakEnd;
+    const float we = FitSpeed(engine.TorquePeakEnd, engine.PowerPeakSpeed);
     const float wm = static_cast<float>(kMidPlateauWeight * we + kMidPowerWeight * ws);
     const float ts = GuardedDiv(kWattsPerKilowatt * pr, ws);
     const float w2 = static_cast<float>(kSlopeStep * ws);

@@ -24,6 +24,9 @@ public:
         }
         if (range.Scope == RangeScope::WheelDriven && !wheelDriven_) return;
         if (range.Scope == RangeScope::ThrustDriven && wheelDriven_) return;
+        if (range.HasThrustValue && !wheelDriven_ &&
+            static_cast<double>(value) == range.ThrustValue)
+            return;
         // A value typed at a bound (5 ms, 10 %) comes back from its Single a few parts in 1e8
         // off; such a value is the bound.
         const double checked = static_cast<double>(value) * range.RecordToChecked;
@@ -97,14 +100,13 @@ std::string FirstFieldOutOfRange(const VehicleRecord& r) {
     c.Ranged("Engine.UpperShapeB", e.UpperShapeB, rg::UpperShapeB);
     c.Ranged("Engine.ReducePowerFactor", e.ReducePowerFactor, rg::ReducePowerFactor);
     c.Ranged("Engine.ShiftPowerFactor", e.ShiftPowerFactor, rg::ShiftPowerFactor);
-    if (c.WheelDriven())
-        c.Whole("Engine.FuelType", e.FuelType, 0, static_cast<long>(core::kFuelTypeCount) - 1);
+    c.Whole("Engine.FuelType", e.FuelType, 0, static_cast<long>(core::kFuelTypeCount) - 1);
 
     const DrivetrainSpec& d = r.Drivetrain;
     c.Ranged("Drivetrain.DrivetrainEfficiency", d.DrivetrainEfficiency, rg::DrivetrainEfficiency);
     c.Ranged("Drivetrain.ShiftTime", d.ShiftTime, rg::ShiftTime);
     c.Whole("Drivetrain.DriveType", driveType, kDriveFront, kDriveThrust);
-    if (c.WheelDriven()) c.Whole("Drivetrain.NumGears", d.NumGears, 2, 7);
+    if (c.WheelDriven() || d.NumGears != 0) c.Whole("Drivetrain.NumGears", d.NumGears, 2, 7);
 
     for (std::size_t a = 0; a < 2; ++a) {
         c.Ranged(Indexed("Tyres", a, "Width"), r.Tyres[a].Width, rg::TyreWidth);

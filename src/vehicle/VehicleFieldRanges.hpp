@@ -21,9 +21,9 @@
 
 namespace vehicle {
 
-// Which vehicles a range applies to: all, only wheel-driven ones (drive types 0 to 2; a
-// vehicle that is not wheel driven has no piston engine and stores fixed values there), or
-// only those that are not wheel driven (their thrust and its height share the engine fields).
+// Which vehicles a range applies to: all, only wheel-driven ones (drive types 0 to 2), or only
+// those that are not wheel driven (drive type 3). The engine's first two figures hold the
+// thrust and its height for the latter, and each has one range of either kind.
 enum class RangeScope : uint8_t { AllVehicles, WheelDriven, ThrustDriven };
 
 struct FieldRange {
@@ -31,6 +31,11 @@ struct FieldRange {
     double Max;
     double RecordToChecked;  // record value x this = checked value
     RangeScope Scope = RangeScope::AllVehicles;
+    // The engine and drive-train figures of a vehicle that is not wheel driven are not shown;
+    // the editor stores a fixed record value there (0, or 1 for the efficiency and the shape
+    // factors), which such a vehicle may hold in place of one in range.
+    bool HasThrustValue = false;
+    double ThrustValue = 0;
 
     // NaN and infinities are never accepted.
     bool Accepts(double checked) const { return checked >= Min && checked <= Max; }
@@ -52,10 +57,18 @@ constexpr FieldRange TypedLength(int chars, double widestFactor, double recordTo
     return {-(nines - 9) / 10 / widestFactor, nines / widestFactor, recordToChecked, scope};
 }
 
-// An engine shape figure is a slider position times a step plus an offset.
+// A figure of the piston engine or its drive-train, with the record value the editor stores
+// there for a vehicle that is not wheel driven.
+constexpr FieldRange EngineOnly(double min, double max, double recordToChecked,
+                                double thrustValue) {
+    return {min, max, recordToChecked, RangeScope::AllVehicles, true, thrustValue};
+}
+
+// An engine shape figure is a slider position times a step plus an offset; the editor stores
+// 1 for a vehicle that is not wheel driven.
 constexpr FieldRange ShapeSlider(const core::SliderDesign& slider, double step, double offset) {
     const double a = offset + slider.min * step, b = offset + slider.max * step;
-    return {a < b ? a : b, a < b ? b : a, 1, kWheel};
+    return EngineOnly(a < b ? a : b, a < b ? b : a, 1, 1);
 }
 
 // Body and tank
@@ -71,16 +84,17 @@ inline constexpr FieldRange FuelTankPosX{0, 100, 100};               // % to the
 inline constexpr FieldRange FuelTankPosY{-25, 125, 100};             // % to the front
 inline constexpr FieldRange SeatPosX{50, 100, 100};                  // % to the right
 inline constexpr FieldRange SeatPosY{0, 100, 100};                   // % to the front
-// Engine (piston-engined vehicles only)
+// Engine. The first two figures are the thrust and its height for a vehicle that is not
+// wheel driven (below); the others are 0 or 1 there.
 inline constexpr FieldRange PeakTorque{2, 500000, 1, kWheel};        // N m
 inline constexpr FieldRange TorquePeakSpeed{0, 25000, kRpm, kWheel};  // rad/s
-inline constexpr FieldRange PeakPower{2, 500000, 1, kWheel};         // kW
-inline constexpr FieldRange PowerPeakSpeed{10, 25000, kRpm, kWheel};  // rad/s
-inline constexpr FieldRange EngineBrakingCoeff{0, 10, 1, kWheel};
-inline constexpr FieldRange IdleSpeed{0, 1000, kRpm, kWheel};        // rad/s
+inline constexpr FieldRange PeakPower = EngineOnly(2, 500000, 1, 0);         // kW
+inline constexpr FieldRange PowerPeakSpeed = EngineOnly(10, 25000, kRpm, 0);  // rad/s
+inline constexpr FieldRange EngineBrakingCoeff = EngineOnly(0, 10, 1, 0);
+inline constexpr FieldRange IdleSpeed = EngineOnly(0, 1000, kRpm, 0);        // rad/s
 // Four characters; rad/s is the widest angular-velocity unit.
-inline constexpr FieldRange TorquePeakWidth{0, 9999, kRpm, kWheel};  // rad/s
-inline constexpr FieldRange LimitSpeed{10, 25000, kRpm, kWheel};     // rad/s
+inline constexpr FieldRange TorquePeakWidth = EngineOnly(0, 9999, kRpm, 0);  // rad/s
+inline constexpr FieldRange LimitSpeed = EngineOnly(10, 25000, kRpm, 0);     // rad/s
 // The engine shape sliders.
 namespace sliders = core::design;
 inline constexpr FieldRange IdleTorqueFraction = ShapeSlider(sliders::EditorIdleTorque, 0.01, 0);
@@ -93,9 +107,9 @@ inline constexpr FieldRange ShiftPowerFactor = ShapeSlider(sliders::EditorPS, 1e
 // force unit) and metres.
 inline constexpr FieldRange Thrust = TypedLength(6, 1e-3, 1, kThrust);       // N
 inline constexpr FieldRange ThrustHeight = TypedLength(6, 1, 1, kThrust);    // m
-// Drive-train (wheel-driven vehicles only): two and three characters.
-inline constexpr FieldRange DrivetrainEfficiency{50, 99, 100, kWheel};  // %
-inline constexpr FieldRange ShiftTime{5, 999, 1000, kWheel};         // ms
+// Drive-train: two and three characters; 100 % and no shift time without wheel drive.
+inline constexpr FieldRange DrivetrainEfficiency = EngineOnly(50, 99, 100, 1);  // %
+inline constexpr FieldRange ShiftTime = EngineOnly(5, 999, 1000, 0);           // ms
 // Wheels and tyres, per axle
 inline constexpr FieldRange TyreWidth{50, 1000, 1};                  // mm
 inline constexpr FieldRange TyreProfile{10, 200, 1};                 // %
@@ -127,9 +141,10 @@ inline constexpr FieldRange AeroElementPosX{0, 100, 100};            // % to the
 // Checks every field of a record against its range (NaN and infinities never pass). Returns the
 // name of the first field found outside its range ("BodyMass", "Axles(1).UnsprungMass", ...),
 // or an empty text when the record is acceptable. The choices the editor offers in its lists
-// are checked too: drive type 0 to 3, passengers 0 to 4, and for a wheel-driven vehicle 2 to 7
-// gears and a fuel of the fuel table. The cross-checks between fields (engine speeds in order,
-// wheel masses against the body) are the editor's and are not part of this check.
+// are checked too: drive type 0 to 3, passengers 0 to 4, a fuel of the fuel table, and 2 to 7
+// gears (or none, for a vehicle that is not wheel driven). The cross-checks between fields
+// (engine speeds in order, vehicle/EngineSpeedOrder.hpp; wheel masses against the body) are not
+// part of this check.
 std::string FirstFieldOutOfRange(const VehicleRecord& record);
 
 }  // namespace vehicle

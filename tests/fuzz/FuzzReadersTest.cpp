@@ -205,6 +205,7 @@ TEST_F(FuzzReadersTest, FiguresAtTheEndsOfTheirRangesRunFinite) {
         const char* what;
         float& (*field)(R&);
         vehicle::FieldRange range;
+        void (*keepOrder)(R&) = nullptr;  // the other figures the bound's speed order needs
     };
     const End ends[] = {
         {"handicap height", [](R& v) -> float& { return v.HandicapHeight; }, rg::HandicapHeight},
@@ -216,7 +217,9 @@ TEST_F(FuzzReadersTest, FiguresAtTheEndsOfTheirRangesRunFinite) {
         {"efficiency", [](R& v) -> float& { return v.Drivetrain.DrivetrainEfficiency; },
          rg::DrivetrainEfficiency},
         {"shift time", [](R& v) -> float& { return v.Drivetrain.ShiftTime; }, rg::ShiftTime},
-        {"plateau", [](R& v) -> float& { return v.Engine.TorquePeakWidth; }, rg::TorquePeakWidth},
+        // A plateau of 9999 rad/s needs the power peak and the limit beyond it.
+        {"plateau", [](R& v) -> float& { return v.Engine.TorquePeakWidth; }, rg::TorquePeakWidth,
+         [](R& v) { v.Engine.PowerPeakRPM = v.Engine.LimitRPM = 230000.0f; }},
     };
     const std::string car = vehtest::ReadFile(
         root / "vehicles" / (files::ReadAutoVehicleList().value().front() + ".vd3"));
@@ -225,6 +228,7 @@ TEST_F(FuzzReadersTest, FiguresAtTheEndsOfTheirRangesRunFinite) {
         for (const double bound : {e.range.Min, e.range.Max}) {
             const std::string bytes = Changed(car, [&](R& v) {
                 e.field(v) = static_cast<float>(bound / e.range.RecordToChecked);
+                if (e.keepOrder) e.keepOrder(v);
                 vehicle::SetVehicleName(v, "End " + std::to_string(n++));
             });
             const auto path = root / "vehicles" / "end.vd3";

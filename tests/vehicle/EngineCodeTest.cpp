@@ -151,19 +151,55 @@ TEST_F(EngineCodeTest, DegenerateFitsGiveZeroOrKeepThePreviousCoefficients) {
     EXPECT_EQ(GetEngineTorque(broken), 0.0f);
 }
 
-TEST_F(EngineCodeTest, IntegralMatchesSimpsonRuleOverTheWholeCurve) {
-    // Independent check: Simpson's rule on the full-throttle torque from idle to the power peak.
-    const double a = engine.IdleSpeed, b = engine.PowerPeakSpeed;
+// Simpson's rule on the full-throttle torque of `e` from idle to the power peak.
+double SimpsonToPowerPeak(EngineRecord e) {
+    const double a = e.IdleSpeed, b = e.PowerPeakSpeed;
+    const auto torque = [&e](double w) {
+        e.Speed = static_cast<float>(w);
+        e.Throttle = 1.0f;
+        return static_cast<double>(GetEngineTorque(e));
+    };
     const int n = 20000;
     const double h = (b - a) / n;
-    double sum = TorqueAt(a, 1.0f) + TorqueAt(b, 1.0f);
-    for (int i = 1; i < n; ++i) sum += (i % 2 ? 4.0 : 2.0) * TorqueAt(a + i * h, 1.0f);
-    const double simpson = sum * h / 3.0;
+    double sum = torque(a) + torque(b);
+    for (int i = 1; i < n; ++i) sum += (i % 2 ? 4.0 : 2.0) * torque(a + i * h);
+    return sum * h / 3.0;
+}
+
+TEST_F(EngineCodeTest, IntegralMatchesSimpsonRuleOverTheWholeCurve) {
+    // Independent check: Simpson's rule on the full-throttle torque from idle to the power peak.
+    const double simpson = SimpsonToPowerPeak(engine);
     EXPECT_NEAR(vehicle::IntegrateTorqueCurve(engine, 0.0f, engine.PowerPeakSpeed), simpson,
                 simpson * 2e-4);
     // The plateau alone: 250 N m x (523.599 - 418.879) rad/s = 26180 N m rad/s.
     EXPECT_NEAR(vehicle::IntegrateTorqueCurve(engine, engine.TorquePeakStart, engine.TorquePeakEnd),
                 250.0 * (kPlateauEnd - kPlateauStart), 0.5);
+}
+
+// An idle of 1e-38 rpm, or (idle 0) a plateau from 1.5e-19 rpm 2e-10 rpm wide: next to the
+// power peak's, the powers of such speeds left the fits no digits, and the area under the
+// curve came out near -4E+29 or 1E+30. The fits take them as 0, and the area stays the
+// integral of the torque the curve gives.
+TEST_F(EngineCodeTest, SpeedsTooSmallToFitAreTakenAsStandingStill) {
+    constexpr double k = 0.10471975511963333;  // rad/s per rpm
+    EngineRecord tinyIdle = engine;
+    tinyIdle.IdleSpeed = static_cast<float>(1e-38 * k);
+    EngineRecord tinyPlateau = engine;
+    tinyPlateau.IdleSpeed = 0.0f;
+    tinyPlateau.TorquePeakStart = static_cast<float>(1.5e-19 * k);
+    tinyPlateau.TorquePeakEnd = static_cast<float>((1.5e-19 + 2e-10) * k);
+    for (EngineRecord* e : {&tinyIdle, &tinyPlateau}) {
+        vehicle::UpdateEngineModel(*e, vehicle::kDriveRear);
+        // Never more than the 250 N m plateau all the way from 0 to the power peak.
+        const double simpson = SimpsonToPowerPeak(*e);
+        EXPECT_GT(simpson, 1e5);
+        EXPECT_LT(simpson, 250.0 * kPowerPeak);
+        EXPECT_NEAR(vehicle::IntegrateTorqueCurve(*e, 0.0f, e->PowerPeakSpeed), simpson,
+                    simpson * 2e-4);
+    }
+    // A plateau from idle: 250 N m from 0 rad/s.
+    tinyPlateau.Speed = 1.0f;
+    EXPECT_NEAR(GetEngineTorque(tinyPlateau), 250.0, 0.01);
 }
 
 TEST_F(EngineCodeTest, FuelFlowIsTheEnergyAboveClosedThrottleOverEfficiency) {

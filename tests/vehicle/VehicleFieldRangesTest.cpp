@@ -1,6 +1,6 @@
 // The one table of vehicle field ranges: the shipped and sample vehicles pass, each kind of
-// bound refuses just beyond it, and a vehicle that is not wheel driven is not held to the
-// engine's ranges.
+// bound refuses just beyond it, and a vehicle that is not wheel driven may hold the fixed
+// engine figures the editor stores for it.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,6 +11,7 @@
 
 #include "files/VehicleFile.hpp"
 #include "support/SampleVehicles.hpp"
+#include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
 namespace {
@@ -44,6 +45,7 @@ TEST(VehicleFieldRanges, SampleAndShippedVehiclesPass) {
         std::copy(bytes.begin(), bytes.end(), raw.begin());
         const VehicleRecord v = files::DecodeVehicleFile(raw).Vehicle;
         EXPECT_EQ(FirstFieldOutOfRange(v), "") << entry.path();
+        EXPECT_EQ(vehicle::FirstEngineSpeedConflict(v), "") << entry.path();
         ++files;
     }
     EXPECT_EQ(files, 3);
@@ -178,10 +180,11 @@ TEST(VehicleFieldRanges, ListChoicesAndNonFiniteValuesAreRefused) {
     EXPECT_EQ(FirstFieldOutOfRange(v), "BodyMass");
 }
 
-TEST(VehicleFieldRanges, ThrustVehicleIsNotHeldToEngineRanges) {
+TEST(VehicleFieldRanges, ThrustVehicleMayHoldTheEditorsFixedEngineFigures) {
     sample::ResetAll();
-    // Thrust 5000 N at 0.5 m: the engine's first two figures hold them, the rest are fixed
-    // (efficiency 1, no gears, shift time 0) and would fail the piston engine's ranges.
+    // Thrust 5000 N at 0.5 m: the engine's first two figures hold them; the fixed values the
+    // editor stores in the rest (no power, no limit, no gears, shift time 0) are outside the
+    // piston engine's ranges.
     VehicleRecord v = sample::ThrustCar(5000.0f, 0.5f);
     v.Seats[1].X = 0.7f;
     v.Engine.PeakPower = 0.0f;

@@ -5,6 +5,7 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
 #include "vehicle/EngineCode.hpp"
+#include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehCode.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 #include "ui/main/editor/EnginePreview.hpp"
@@ -154,20 +155,18 @@ void ValidateVehicleEditorInputs(Main& form) {
     if (core::FromVbBool(vehicle::VehCode().EditorFilling)) return;
     auto& checks = VehicleEditorChecks();
 
-    // Display values: the four speed boxes share one unit, so no factor is needed.
+    // Display values: the five speed boxes share one unit, so no factor is needed.
     TextBox& torqueBox = *form.VehData_NewTorqueRPM;
     TextBox& powerBox = *form.VehData_NewPowerRPM;
     TextBox& widthBox = *form.VehData_NewTorquePeakWidth;
     TextBox& idleBox = *form.VehData_NewIdleRPM;
     TextBox& limitBox = *form.VehData_NewLimitRPM;
-    const double p = N(powerBox), t = N(torqueBox), w = N(widthBox);
-    const double i = N(idleBox), l = N(limitBox);
-
-    // Equal values pass every cross-check.
-    const bool powerBeforeTorque = p < t;
-    const bool powerInPlateau = p < t + w;
-    const bool idleAboveTorque = t < i;
-    const bool idleAboveLimit = !idleAboveTorque && l < i;  // reported once, torque first
+    const vehicle::EngineSpeedConflicts order = vehicle::FindEngineSpeedConflicts(
+        N(torqueBox), N(widthBox), N(powerBox), N(idleBox), N(limitBox));
+    const bool powerBeforeTorque = order.PowerBelowTorquePeak;
+    const bool powerInPlateau = order.PowerInsidePlateau;
+    const bool idleAboveTorque = order.IdleAboveTorquePeak;
+    const bool idleAboveLimit = order.IdleAboveLimit;  // reported once, torque first
     SetFlag(In::PowerAfterTorque, !powerBeforeTorque);
     SetFlag(In::PowerAfterPlateau, !powerInPlateau);
     SetFlag(In::IdleLowest, !idleAboveTorque && !idleAboveLimit);

@@ -1,0 +1,257 @@
+// Every ranged field of a vehicle file at the ends of its range, through the file reader: the
+// lowest and highest values the vehicle editor lets through load, a step beyond either is
+// refused with the field's name. The bounds are written out here as the editor's boxes take
+// them (per cent for shares, rad/s for engine speeds, ms for the shift time, what a box's
+// length holds where it has no check), not read from the range table, so that a loosened
+// bound or a lost scale factor fails. Then the engine speeds' order, which the reader checks
+// as the editor does.
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <type_traits>
+
+#include "core/GlobalChassisLab.hpp"
+#include "files/VehicleFile.hpp"
+#include "support/VehicleTestSupport.hpp"
+
+namespace {
+
+using namespace vehtest;
+using R = vehicle::VehicleRecord;
+
+constexpr double kRadPerRpm = 0.10471975511963333;
+
+// Which vehicles a row is checked on: wheel-driven ones; both kinds, with the fixed value the
+// editor stores for a vehicle that is not wheel driven also accepted there; only those that
+// are not wheel driven (the thrust and its height share the first two engine figures).
+enum class Kind { Wheel, Engine, Thrust };
+
+struct Bound {
+    const char* field;  // as the reader names it, '#' standing for the index
+    void (*set)(R&, std::size_t, double);
+    std::size_t count;    // elements of the array the field belongs to
+    double perRecordUnit;  // the editor's unit per record unit
+    double min, max;       // in the editor's unit
+    bool whole = false;    // a whole-number field: one step beyond
+    Kind kind = Kind::Wheel;
+    void (*keepOrder)(R&) = nullptr;  // the other speeds the bound needs to stay in order
+};
+
+#define AT(field)                                                \
+    [](R& v, std::size_t i, double x) {                          \
+        auto& f = field;                                         \
+        (void)i;                                                 \
+        f = static_cast<std::remove_reference_t<decltype(f)>>(x); \
+    }
+
+// A power peak of 10 rad/s needs the torque peak below it.
+void TorquePeakAtZero(R& v) { v.Engine.TorquePeakRPM = 0.0f; }
+
+const Bound kBounds[] = {
+    {"BodyMass", AT(v.BodyMass), 1, 1, 110, 750000},
+    {"BodyCoG.X", AT(v.BodyCoG.X), 1, 100, 20, 80},
+    {"BodyCoG.Y", AT(v.BodyCoG.Y), 1, 100, 10, 90},
+    {"BodyCoG.Z", AT(v.BodyCoG.Z), 1, 1, 0, 5},
+    {"FuelTankCapacity", AT(v.FuelTankCapacity), 1, 1, 1, 25000},
+    {"FuelTankPos.X", AT(v.FuelTankPos.X), 1, 100, 0, 100},
+    {"FuelTankPos.Y", AT(v.FuelTankPos.Y), 1, 100, -25, 125},
+    {"FuelTankPos.Z", AT(v.FuelTankPos.Z), 1, 1, 0, 5},
+    {"RefHeight", AT(v.RefHeight), 1, 1, 0, 5},
+    {"AeroElements(#).PosX", AT(v.AeroElements[i].PosX), 4, 100, 0, 100},
+    {"AeroElements(0).PosY", AT(v.AeroElements[0].PosY), 1, 100, 0, 100},
+    {"AeroElements(1).PosY", AT(v.AeroElements[1].PosY), 1, 100, 0, 100},
+    {"AeroElements(2).PosY", AT(v.AeroElements[2].PosY), 1, 100, -75, 100},
+    {"AeroElements(3).PosY", AT(v.AeroElements[3].PosY), 1, 100, 0, 175},
+    {"AeroElements(#).PosZ", AT(v.AeroElements[i].PosZ), 4, 1, -0.1, 5},
+    {"AeroElements(1).DeviceType", AT(v.AeroElements[1].DeviceType), 1, 1, 0, 4, true},
+    {"AeroElements(2).DeviceType", AT(v.AeroElements[2].DeviceType), 1, 1, 0, 5, true},
+    {"AeroElements(3).DeviceType", AT(v.AeroElements[3].DeviceType), 1, 1, 0, 5, true},
+    {"FrontalArea", AT(v.FrontalArea), 1, 1, 0.1, 100},
+    {"DragCoefficient", AT(v.DragCoefficient), 1, 1, 0.01, 5},
+    {"LiftCoefficient", AT(v.LiftCoefficient), 1, 1, -5, 5},
+    {"Engine.PeakTorque", AT(v.Engine.PeakTorque), 1, 1, 2, 500000},
+    {"Engine.TorquePeakRPM", AT(v.Engine.TorquePeakRPM), 1, kRadPerRpm, 0, 25000},
+    // Six characters of kN (the widest force unit) and of metres.
+    {"Engine.PeakTorque", AT(v.Engine.PeakTorque), 1, 1, -99999e3, 999999e3, false, Kind::Thrust},
+    {"Engine.TorquePeakRPM", AT(v.Engine.TorquePeakRPM), 1, 1, -99999, 999999, false,
+     Kind::Thrust},
+    // Four characters of rad/s.
+    {"Engine.TorquePeakWidth", AT(v.Engine.TorquePeakWidth), 1, kRadPerRpm, 0, 9999, false,
+     Kind::Engine},
+    {"Engine.PeakPower", AT(v.Engine.PeakPower), 1, 1, 2, 500000, false, Kind::Engine},
+    {"Engine.PowerPeakRPM", AT(v.Engine.PowerPeakRPM), 1, kRadPerRpm, 10, 25000, false,
+     Kind::Engine, TorquePeakAtZero},
+    {"Engine.IdleRPM", AT(v.Engine.IdleRPM), 1, kRadPerRpm, 0, 1000, false, Kind::Engine},
+    {"Engine.LimitRPM", AT(v.Engine.LimitRPM), 1, kRadPerRpm, 10, 25000, false, Kind::Engine},
+    {"Engine.EngineBrakingCoeff", AT(v.Engine.EngineBrakingCoeff), 1, 1, 0, 10, false,
+     Kind::Engine},
+    // The shape sliders' ends: 25..95 / 100, 0..30 / 10, 20..99 / 100, 1 - 1..50 / 10000,
+    // 1 - 0..50 / 1000, 1 + 0..100 / 1000.
+    {"Engine.IdleTorqueFraction", AT(v.Engine.IdleTorqueFraction), 1, 1, 0.25, 0.95, false,
+     Kind::Engine},
+    {"Engine.LowerShape", AT(v.Engine.LowerShape), 1, 1, 0, 3, false, Kind::Engine},
+    {"Engine.UpperShapeA", AT(v.Engine.UpperShapeA), 1, 1, 0.2, 0.99, false, Kind::Engine},
+    {"Engine.UpperShapeB", AT(v.Engine.UpperShapeB), 1, 1, 0.995, 0.9999, false, Kind::Engine},
+    {"Engine.ReducePowerFactor", AT(v.Engine.ReducePowerFactor), 1, 1, 0.95, 1, false,
+     Kind::Engine},
+    {"Engine.ShiftPowerFactor", AT(v.Engine.ShiftPowerFactor), 1, 1, 1, 1.1, false,
+     Kind::Engine},
+    {"Engine.FuelType", AT(v.Engine.FuelType), 1, 1, 0, 12, true, Kind::Engine},
+    // Two and three characters.
+    {"Drivetrain.DrivetrainEfficiency", AT(v.Drivetrain.DrivetrainEfficiency), 1, 100, 50, 99,
+     false, Kind::Engine},
+    {"Drivetrain.ShiftTime", AT(v.Drivetrain.ShiftTime), 1, 1000, 5, 999, false, Kind::Engine},
+    {"Drivetrain.DriveType", AT(v.Drivetrain.DriveType), 1, 1, 0, 3, true},
+    {"Drivetrain.NumGears", AT(v.Drivetrain.NumGears), 1, 1, 2, 7, true, Kind::Engine},
+    {"Tyres(#).Width", AT(v.Tyres[i].Width), 2, 1, 50, 1000, true},
+    {"Tyres(#).Profile", AT(v.Tyres[i].Profile), 2, 1, 10, 200, true},
+    {"Tyres(#).RimDiameter", AT(v.Tyres[i].RimDiameter), 2, 1, 5, 200, true},
+    {"RotatingMass(#)", AT(v.RotatingMass[i]), 2, 1, 1, 50000},
+    {"Axles(#).SpringMotionRatio", AT(v.Axles[i].SpringMotionRatio), 2, 1, 0.5, 5},
+    // Boxes without a check: five characters.
+    {"Axles(#).ARBMotionRatio", AT(v.Axles[i].ARBMotionRatio), 2, 1, -9999, 99999},
+    {"Axles(#).Inclination", AT(v.Axles[i].Inclination), 2, 1, -9999, 99999},
+    {"Axles(#).CamberOffset", AT(v.Axles[i].CamberOffset), 2, 1, -9999, 99999},
+    {"Axles(#).UnsprungMass", AT(v.Axles[i].UnsprungMass), 2, 1, 5, 50000},
+    {"Axles(#).RideHeight", AT(v.Axles[i].RideHeight), 2, 1, -9999, 99999},
+    {"Axles(#).TrackWidth", AT(v.Axles[i].TrackWidth), 2, 1, 0.5, 50},
+    {"Wheelbase", AT(v.Wheelbase), 1, 1, 0.5, 50},
+    {"HandicapHeight", AT(v.HandicapHeight), 1, 1, -9999, 99999},
+    {"Seats(#).X", AT(v.Seats[i].X), 2, 100, 50, 100},
+    {"Seats(#).Y", AT(v.Seats[i].Y), 2, 100, 0, 100},
+    {"Seats(#).Z", AT(v.Seats[i].Z), 2, 1, 0, 5},
+    {"MaxPassengers", AT(v.MaxPassengers), 1, 1, 0, 4, true},
+};
+
+#undef AT
+
+// A wheel-driven vehicle whose engine speeds leave room for each speed's bounds: idle 0,
+// torque peak 1000 rad/s, no plateau, power peak and limit 25000 rad/s.
+R WheelDriven() {
+    R v = ValidVehicle("Bounds");
+    v.Engine.IdleRPM = 0.0f;
+    v.Engine.TorquePeakRPM = static_cast<float>(1000 / kRadPerRpm);
+    v.Engine.TorquePeakWidth = 0.0f;
+    v.Engine.PowerPeakRPM = v.Engine.LimitRPM = static_cast<float>(25000 / kRadPerRpm);
+    return v;
+}
+
+// A vehicle that is not wheel driven, as the editor stores it: 5000 N of thrust at 0.5 m, the
+// other engine and drive-train figures fixed.
+R ThrustDriven() {
+    R v = ValidVehicle("Bounds");
+    auto& e = v.Engine;
+    e.PeakTorque = 5000.0f;
+    e.TorquePeakRPM = 0.5f;
+    e.PeakPower = e.PowerPeakRPM = e.IdleRPM = e.TorquePeakWidth = e.LimitRPM = 0.0f;
+    e.FuelType = 0;
+    v.Drivetrain = {1.0f, 0.0f, core::VbFalse, vehicle::kDriveThrust, 0};
+    e.IdleTorqueFraction = e.LowerShape = e.UpperShapeA = e.UpperShapeB = 1.0f;
+    e.ReducePowerFactor = e.ShiftPowerFactor = 1.0f;
+    e.EngineBrakingCoeff = 0.0f;
+    return v;
+}
+
+class VehicleFileBoundsTest : public ProgramFolderTest {
+protected:
+    // Loads the vehicle from a file: "" when it loads, else the message shown.
+    std::string Load(const R& v) {
+        WriteVehicleFile(VehiclePath("bounds"), v);
+        ClearMessages();
+        auto& g = core::GlobalChassisLab();
+        const bool loaded = files::LoadVehicleFile(VehiclePath("bounds"), false);
+        g.Vehicles.clear();
+        g.VehicleCount = 0;
+        if (loaded) return "";
+        return Shown().empty() ? "(refused without a message)" : Shown().back().text;
+    }
+    static std::string Refusal(const std::string& field) {
+        return "Not a valid vehicle data file\r\nValue out of range: " + field;
+    }
+};
+
+TEST_F(VehicleFileBoundsTest, EveryFieldLoadsAtItsBoundsAndIsRefusedBeyond) {
+    ASSERT_EQ(Load(WheelDriven()), "");
+    ASSERT_EQ(Load(ThrustDriven()), "");
+    int checked = 0;
+    for (const Bound& b : kBounds) {
+        for (const bool thrust : {false, true}) {
+            if (thrust ? b.kind == Kind::Wheel : b.kind == Kind::Thrust) continue;
+            for (std::size_t i = 0; i < b.count; ++i) {
+                std::string name = b.field;
+                if (const auto hash = name.find('#'); hash != std::string::npos)
+                    name.replace(hash, 1, std::to_string(i));
+                const auto at = [&](double value) {
+                    R v = thrust ? ThrustDriven() : WheelDriven();
+                    if (b.keepOrder) b.keepOrder(v);
+                    b.set(v, i, value / b.perRecordUnit);
+                    return Load(v);
+                };
+                const auto step = [&](double bound) {
+                    return b.whole ? 1.0 : 1e-3 * std::max(1.0, std::fabs(bound));
+                };
+                SCOPED_TRACE(name + (thrust ? " (not wheel driven)" : ""));
+                EXPECT_EQ(at(b.min), "") << b.min;
+                EXPECT_EQ(at(b.max), "") << b.max;
+                EXPECT_EQ(at(b.min - step(b.min)), Refusal(name)) << b.min - step(b.min);
+                EXPECT_EQ(at(b.max + step(b.max)), Refusal(name)) << b.max + step(b.max);
+                ++checked;
+            }
+        }
+    }
+    EXPECT_EQ(checked, 95);
+
+    // For a vehicle that is not wheel driven, the figures the editor fixes are otherwise
+    // held to their ranges: an idle of 1e38 rpm, a 0 % efficient drive-train, nine gears.
+    R v = ThrustDriven();
+    v.Engine.IdleRPM = 1e38f;
+    EXPECT_EQ(Load(v), Refusal("Engine.IdleRPM"));
+    v = ThrustDriven();
+    v.Drivetrain.DrivetrainEfficiency = 0.0f;
+    EXPECT_EQ(Load(v), Refusal("Drivetrain.DrivetrainEfficiency"));
+    v = ThrustDriven();
+    v.Drivetrain.NumGears = 9;
+    EXPECT_EQ(Load(v), Refusal("Drivetrain.NumGears"));
+}
+
+// The editor's order of the engine speeds: idle at or below the torque peak and the limit,
+// the power peak at or above the end of the plateau. Equal speeds pass.
+TEST_F(VehicleFileBoundsTest, EngineSpeedsOutOfOrderAreRefused) {
+    // ValidVehicle: torque peak 4000 rpm, 500 rpm plateau, power peak 6500, idle 900,
+    // limit 7200.
+    const auto with = [](void (*change)(R&)) {
+        R v = ValidVehicle("Order");
+        change(v);
+        return v;
+    };
+    EXPECT_EQ(Load(with([](R& v) { v.Engine.IdleRPM = 4001.0f; })), Refusal("Engine.IdleRPM"));
+    EXPECT_EQ(Load(with([](R& v) { v.Engine.LimitRPM = 899.0f; })), Refusal("Engine.IdleRPM"));
+    EXPECT_EQ(Load(with([](R& v) { v.Engine.PowerPeakRPM = 3999.0f; })),
+              Refusal("Engine.PowerPeakRPM"));
+    EXPECT_EQ(Load(with([](R& v) { v.Engine.PowerPeakRPM = 4499.0f; })),
+              Refusal("Engine.PowerPeakRPM"));
+    EXPECT_EQ(Load(with([](R& v) {
+                  v.Engine.IdleRPM = v.Engine.TorquePeakRPM = 4000.0f;
+                  v.Engine.PowerPeakRPM = 4500.0f;
+                  v.Engine.LimitRPM = 4000.0f;
+              })),
+              "");
+    // A torque peak of 1.5e-19 rpm, 2e-10 rpm wide, under the Golf's idle of 750 rpm.
+    EXPECT_EQ(Load(with([](R& v) {
+                  v.Engine.IdleRPM = 750.0f;
+                  v.Engine.TorquePeakRPM = 1.5e-19f;
+                  v.Engine.TorquePeakWidth = 2e-10f;
+              })),
+              Refusal("Engine.IdleRPM"));
+    // Typed as 100 rad/s, 1 rad/s wide and a power peak of 101 rad/s, the editor stores
+    // 954.9297 + 9.549296 rpm and 964.4789 rpm, a hair short of the sum: still in order.
+    EXPECT_EQ(Load(with([](R& v) {
+                  v.Engine.TorquePeakRPM = static_cast<float>(100 / kRadPerRpm);
+                  v.Engine.TorquePeakWidth = static_cast<float>(1 / kRadPerRpm);
+                  v.Engine.PowerPeakRPM = static_cast<float>(101 / kRadPerRpm);
+                  v.Engine.IdleRPM = 0.0f;
+              })),
+              "");
+}
+
+}  // namespace

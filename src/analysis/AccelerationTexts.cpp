@@ -76,10 +76,13 @@ AccResultTexts AccResultsTexts() {
     const auto captions = DistanceCaptions(unit, bench);
     put(14, captions.first);
     put(15, captions.second);
-    put(112, TimeText(R[AccRes::TimeToDistance]));
-    put(113, SpeedText(R[AccRes::SpeedAtDistance]));
-    put(114, TimeText(R[AccRes::TimeToDistance + 1]));
-    put(115, SpeedText(R[AccRes::SpeedAtDistance + 1]));
+    // A benchmark distance the run never passed (a slow car, or one that never moves) has no
+    // time and no speed, as a benchmark speed it never passed.
+    for (int j = 0; j < 2; ++j) {
+        const float t = R[AccRes::TimeToDistance + j];
+        put(112 + 2 * j, t == 0.0f ? kNA : TimeText(t));
+        put(113 + 2 * j, t == 0.0f ? kNA : SpeedText(R[AccRes::SpeedAtDistance + j]));
+    }
 
     const int numGears = core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears;
     for (int g = 1; g <= numGears && g <= 7; ++g) put(116 + g, TimeText(R[AccRes::TimeInGear + g]));

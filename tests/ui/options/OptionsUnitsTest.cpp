@@ -297,7 +297,14 @@ TEST_F(StartedOptionsTest, SearchBoxesFollowTheirUnit) {
     EXPECT_EQ(acc(2).Text(), "100");
     EXPECT_NEAR(analysis::AccelerationCode().AccResults[analysis::AccRes::SearchTime], searched,
                 0.011f);  // the same speeds, within a step of the run
+    // A box being typed with no number in it converts the number its commit brings back.
+    acc(0).UserFocus();
+    acc(0).SetSelStart(0);
+    acc(0).SetSelLength(2);
+    acc(0).UserType("x");
     Choose(Quantity::Speed, "Miles per hour");
+    EXPECT_EQ(acc(0).Text(), "x");
+    acc(0).UserLeave();
     EXPECT_EQ(acc(0).Text(), "22.369");  // five figures
     Choose(Quantity::DistanceLarge, "Kilometres");
     EXPECT_EQ(acc(2).Text(), "0.1");

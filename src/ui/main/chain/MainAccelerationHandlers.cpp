@@ -8,6 +8,7 @@
 #include "platform/Services.hpp"
 #include "ui/main/displays/CaptionWriter.hpp"
 #include "ui/main/form/Main.hpp"
+#include "ui/main/settings/CommittedInputs.hpp"
 
 namespace ui {
 
@@ -44,9 +45,9 @@ analysis::AccRunLinks AccelerationLinks(Main& form) {
     };
     links.ShowAccResults = [f](const analysis::AccResultTexts& texts) { WriteResults(*f, texts); };
     links.ReadSearchInputs = [f] {
-        return std::array<std::string, 3>{f->Analysis_AccSearchInput(0).Text(),
-                                          f->Analysis_AccSearchInput(1).Text(),
-                                          f->Analysis_AccSearchInput(2).Text()};
+        return std::array<std::string, 3>{CommittedAccSearchText(*f, 0),
+                                          CommittedAccSearchText(*f, 1),
+                                          CommittedAccSearchText(*f, 2)};
     };
     links.WriteSearchInput = [f](int box, const std::string& text) {
         if (!SearchBoxHolds().HoldCorrections) f->Analysis_AccSearchInput(box).SetText(text);

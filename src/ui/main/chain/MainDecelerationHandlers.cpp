@@ -9,6 +9,7 @@
 #include "ui/main/chain/MainAccelerationHandlers.hpp"
 #include "ui/main/displays/CaptionWriter.hpp"
 #include "ui/main/form/Main.hpp"
+#include "ui/main/settings/CommittedInputs.hpp"
 
 namespace ui {
 
@@ -44,9 +45,9 @@ analysis::DecRunLinks DecelerationLinks(Main& form) {
         WriteCaptions(*f, texts);
     };
     links.ReadSearchInputs = [f] {
-        return std::array<std::string, 3>{f->Analysis_DecSearchInput(0).Text(),
-                                          f->Analysis_DecSearchInput(1).Text(),
-                                          f->Analysis_DecSearchInput(2).Text()};
+        return std::array<std::string, 3>{CommittedDecSearchText(*f, 0),
+                                          CommittedDecSearchText(*f, 1),
+                                          CommittedDecSearchText(*f, 2)};
     };
     links.WriteSearchInput = [f](int box, const std::string& text) {
         if (!SearchBoxHolds().HoldCorrections) f->Analysis_DecSearchInput(box).SetText(text);

@@ -19,9 +19,12 @@ enum class EditorInput : uint8_t {
     TorquePeakWidth, LimitRPM,
     TyreWidth, TyreProfile, WheelSize, RotMass, WheelSpringMR, Unsprung, TrackWidth, Wheelbase,
     FrontalArea, Cd, Cl, AeroDevicePosY, AeroDevicePosZ,
+    // The propulsion of a vehicle that is not wheel driven: a number, bounded by what its box's
+    // length lets the user type.
+    Thrust, ThrustHeight,
     // Boxes bounded only by what their length lets the user type as a plain number: an
     // exponent ("1E30") would reach far beyond that.
-    HandicapPosZ, Thrust, ThrustHeight, WheelARBMR, Inclination, Camber, RideHeight,
+    HandicapPosZ, WheelARBMR, Inclination, Camber, RideHeight,
     PowerAfterTorque, PowerAfterPlateau, IdleLowest,
     Count
 };

@@ -61,6 +61,22 @@ void CheckArray(Main& form, const platform::ControlArray<TextBox>& boxes, double
     ValidateVehicleEditorInputs(form);
 }
 
+// The thrust and its height: a number and nothing else (an empty box gives no thrust), within
+// what the box's length lets the user type. Both boxes are checked whichever one changed.
+bool CheckNumber(TextBox& box, double unitFactor, const FieldRange& range) {
+    const core::TypedNumber n = core::ReadTypedNumber(box.Text());
+    const bool ok = n.Whole && range.Accepts(n.Value / unitFactor);
+    Colour(box, ok);
+    return ok;
+}
+
+void CheckPropulsion(Main& form) {
+    SetFlag(In::Thrust,
+            CheckNumber(*form.VehData_NewThrust, Units().UnitFactorForce, rg::Thrust));
+    SetFlag(In::ThrustHeight, CheckNumber(*form.VehData_NewThrustHeight,
+                                          Units().UnitFactorDistanceSmall, rg::ThrustHeight));
+}
+
 // Rotating mass per wheel: in range, and at most half the axle's unsprung mass (compared in
 // display units, both boxes showing masses).
 void CheckRotatingMass(Main& form) {
@@ -154,6 +170,9 @@ bool EditorInputsComplete(const Main& form) {
 void ValidateVehicleEditorInputs(Main& form) {
     if (core::FromVbBool(vehicle::VehCode().EditorFilling)) return;
     auto& checks = VehicleEditorChecks();
+    // The filling writes the propulsion boxes only for a vehicle that is not wheel driven: a
+    // new vehicle copied from one that is shows them empty, and red, once that type is chosen.
+    CheckPropulsion(form);
 
     // Display values: the five speed boxes share one unit, so no factor is needed.
     TextBox& torqueBox = *form.VehData_NewTorqueRPM;
@@ -286,9 +305,12 @@ void InstallVehicleEditorChecks(Main& form) {
 
     single(form.VehData_NewHandicapPosZ, &U::UnitFactorDistanceSmall, rg::HandicapHeight,
            In::HandicapPosZ);
-    single(form.VehData_NewThrust, &U::UnitFactorForce, rg::Thrust, In::Thrust);
-    single(form.VehData_NewThrustHeight, &U::UnitFactorDistanceSmall, rg::ThrustHeight,
-           In::ThrustHeight);
+    for (TextBox* box : {form.VehData_NewThrust, form.VehData_NewThrustHeight}) {
+        box->Change = [f] {
+            CheckPropulsion(*f);
+            ValidateVehicleEditorInputs(*f);
+        };
+    }
     array(form.VehData_NewWheelARBMR, kNone, rg::ARBMotionRatio, In::WheelARBMR);
     array(form.VehData_NewInclination, &U::UnitFactorAngle, rg::Angle, In::Inclination);
     array(form.VehData_NewCamber, &U::UnitFactorAngle, rg::Angle, In::Camber);

@@ -6,9 +6,9 @@
 #include "core/ScopedValue.hpp"
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
-#include "files/SetupFile.hpp"
 #include "platform/Controls.hpp"
 #include "ui/main/form/Main.hpp"
+#include "ui/main/settings/CommittedInputs.hpp"
 #include "ui/main/settings/SettingHandlers.hpp"
 
 namespace ui {
@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kGearBoxes = 9;
 constexpr double kSliderPerRatio = 1000.0;  // slider value = ratio x 1000
-constexpr double kLowestRatio = 0.5;
 
 GearRatioEditState& Edits() { return SettingHandlers().GearEdits; }
 SettingRoutines& R() { return SettingHandlers().Routines; }
@@ -25,22 +24,11 @@ bool Valid(int index) { return index >= 0 && index < kGearBoxes; }
 std::size_t At(int index) { return static_cast<std::size_t>(index); }
 TypedEdit& Edit(int index) { return Edits().Boxes[At(index)]; }
 
-// The ratio of a text that is a whole number, at least the lowest ratio and one the setup
-// file can hold for the row; none for anything else.
-std::optional<double> RatioOf(int index, const std::string& text) {
-    const core::TypedNumber n = core::ReadTypedNumber(text);
-    if (!n.Whole || !(n.Value >= kLowestRatio) || !files::SetupRatioStorable(index, n.Value))
-        return std::nullopt;
-    return n.Value;
-}
-
 // Puts back the ratio the box held before the person's edit, as code writes it (its handler
 // orders the neighbours and recalculates). A box that never held one takes its slider's.
 void RestoreLastValid(Main& form, int index) {
-    const std::string& last = Edit(index).LastValidText;
-    const std::string text =
-        last.empty() ? GearRatioSliderText(form.Set_GearRatioSlider(index).Value()) : last;
-    if (RatioOf(index, text)) WriteAsCode(form.Set_GearRatioText(index), Edit(index), text);
+    const std::string text = GearRatioBeforeEdit(form, index);
+    if (GearRatioOf(index, text)) WriteAsCode(form.Set_GearRatioText(index), Edit(index), text);
 }
 
 // Keeps the forward gears in descending order around gear `index` by moving its neighbours'
@@ -78,7 +66,7 @@ void Commit(Main& form, int index) {
     if (!e.Uncommitted) return;
     e.Uncommitted = false;
     const std::string& text = form.Set_GearRatioText(index).Text();
-    if (!RatioOf(index, text)) {
+    if (!GearRatioOf(index, text)) {
         RestoreLastValid(form, index);
         return;
     }
@@ -96,7 +84,7 @@ void Set_GearRatioText_Change(Main& form, int index) {
     if (!Valid(index)) return;
     const bool byPerson = TakePersonEdit(Edit(index));
     platform::TextBox& box = form.Set_GearRatioText(index);
-    const std::optional<double> ratio = RatioOf(index, box.Text());
+    const std::optional<double> ratio = GearRatioOf(index, box.Text());
     if (!ratio) {
         // Typing passes through texts that are no ratio ("", "0.", "9"): they wait for the
         // commit, and the slider and the analyses keep the last ratio. Code's are refused.

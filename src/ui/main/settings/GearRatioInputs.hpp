@@ -1,5 +1,6 @@
 // Handlers of the gear-ratio rows on the "Gearing" tab: each ratio is a text box (the source
-// the gearing analysis reads) and a slider (ratio x 1000) kept in step with it.
+// the gearing analysis reads, through CommittedInputs.hpp) and a slider (ratio x 1000) kept in
+// step with it.
 //
 // Index 0 reverse, 1..7 the forward gears, 8 the final drive. A ratio is a whole number (a
 // typed comma arrives as the point) of at least 0.5 that a setup file can hold for the row

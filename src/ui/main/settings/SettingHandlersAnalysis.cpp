@@ -134,12 +134,21 @@ void ConvertSearchInputs(Main& form, core::Quantity q, double oldFactor, double 
     for (const SearchBoxes& s : {AccSearch(form), DecSearch(form)}) {
         for (int i = first; i <= last; ++i) {
             platform::TextBox& box = s.Boxes(i);
-            const core::TypedNumber typed = core::ReadTypedNumber(box.Text());
-            if (!typed.Whole) continue;  // nothing to convert; the commit will restore it
+            TypedEdit& edit = s.Edits[At(i)];
             // Five figures: the number a person would type for the same speed or distance.
-            const auto converted = static_cast<float>(typed.Value / oldFactor * newFactor);
-            WriteAsCode(box, s.Edits[At(i)],
-                        core::SingleText(core::RoundToSigFigs(converted, kConvertedFigures)));
+            const auto convert = [&](double value) {
+                const auto converted = static_cast<float>(value / oldFactor * newFactor);
+                return core::SingleText(core::RoundToSigFigs(converted, kConvertedFigures));
+            };
+            const core::TypedNumber typed = core::ReadTypedNumber(box.Text());
+            if (typed.Whole) {
+                WriteAsCode(box, edit, convert(typed.Value));
+                continue;
+            }
+            // A text being typed that holds no number stays as typed; the number the searches
+            // read meanwhile, and the commit brings back, is converted.
+            const core::TypedNumber before = core::ReadTypedNumber(edit.LastValidText);
+            if (edit.Uncommitted && before.Whole) edit.LastValidText = convert(before.Value);
         }
     }
 }

@@ -2,12 +2,13 @@
 
 #include "ui/main/displays/CaptionWriter.hpp"
 #include "ui/main/form/Main.hpp"
+#include "ui/main/settings/CommittedInputs.hpp"
 
 namespace ui {
 
 vehicle::GearingInputs ReadGearingInputs(const Main& form) {
     vehicle::GearingInputs in;
-    for (int g = 0; g < 9; ++g) in.GearRatioText[g] = form.Set_GearRatioText(g).Text();
+    for (int g = 0; g < 9; ++g) in.GearRatioText[g] = CommittedGearRatioText(form, g);
     in.TorqueSplitCentre = form.Set_GearingTorqueSplitCentre->Value();
     in.LiveSpeed = form.Live_Speed->Value();
     return in;

@@ -12,7 +12,7 @@ namespace ui {
 
 class Main;
 
-// Set_GearRatioText(0..8) texts, Set_GearingTorqueSplitCentre and Live_Speed values.
+// Set_GearRatioText(0..8) committed texts, Set_GearingTorqueSplitCentre and Live_Speed values.
 vehicle::GearingInputs ReadGearingInputs(const Main& form);
 // Set_GearingDiffType(0..2) texts; Set_GearingDiffPowerLocking, Set_GearingDiffCoastLocking,
 // Set_GearingDiffPreLoad (0..1) and Set_GearingViscousTorque (0..2) values.

@@ -80,20 +80,27 @@ TEST_F(VehicleEditorLifecycle, UpdateOfAVehicleNoLongerLoadedStops) {
 }
 
 // "Not wheel driven" hides the engine and drive-train inputs; they do not hold the store back,
-// and the store writes the thrust with the fixed figures of a vehicle without an engine.
+// and the store writes the thrust with the fixed figures of a vehicle without an engine. The
+// thrust boxes, empty for a car that had an engine, are red and hold the store back.
 TEST_F(VehicleEditorLifecycle, NotWheelDrivenStoresThrustWhateverTheHiddenEngineBoxesHold) {
     ui::Main& w = StartWithCars();
     auto& g = core::GlobalChassisLab();
     w.VehData_EditExisting->UserClick();
     w.VehData_NewDrivetrain->UserSelect(vehicle::kDriveThrust);
     EXPECT_TRUE(w.VehDataFrame(5).Visible());  // "Propulsion"
+    EXPECT_TRUE(Refused(*w.VehData_NewThrust));
+    EXPECT_TRUE(Refused(*w.VehData_NewThrustHeight));
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    Type(*w.VehData_NewThrust, "4000");
+    Type(*w.VehData_NewThrustHeight, "x");
+    EXPECT_TRUE(Accepted(*w.VehData_NewThrust));
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    Type(*w.VehData_NewThrustHeight, "0.6");
     // A refused engine box (set by code: it is hidden) does not disable the store.
     w.VehData_NewTorque->SetText("0");
     w.VehData_NewDrivetrainShiftTime->SetText("1");
     EXPECT_FALSE(ui::VehicleEditorChecks().Holds(ui::EditorInput::Torque));
     EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
-    Type(*w.VehData_NewThrust, "4000");
-    Type(*w.VehData_NewThrustHeight, "0.6");
     w.VehData_UpdateVeh->UserClick();
 
     const vehicle::VehicleRecord& v = g.Vehicles[0];

@@ -2,10 +2,12 @@
 // beyond the slider's range, the descending order of the forward gears (on code writes at
 // once, on typed edits when they are committed) and when gearing and the live state are rerun.
 #include <algorithm>
+#include <cmath>
 
 #include "ui/main/settings/SettingHandlersTestSupport.hpp"
 #include "ui/main/settings/GearRatioInputs.hpp"
 #include "core/SliderRanges.hpp"
+#include "support/StartedProgram.hpp"
 
 namespace {
 
@@ -204,6 +206,64 @@ TEST_F(GearRatioTest, RowOutOfOrderElsewhereStopsTheRerun) {
     SetAutoRecalc(false);
     EXPECT_EQ(CallsOf([&] { Box(5).SetText("1.4"); }), Calls{});  // in order, but no rerun
     EXPECT_EQ(Slider(4), 1400);                                   // the ordering still runs
+}
+
+// The program with the shipped cars: the gearing, the runs and the searches read what a box
+// last committed, never a text still being typed that holds no value.
+class PendingTextTest : public testsupport::StartedProgram {
+protected:
+    static void TypeInto(platform::TextBox& box, const std::string& text) {
+        box.UserFocus();
+        box.SetSelStart(0);
+        box.SetSelLength(static_cast<int>(box.Text().size()));
+        box.UserType(text);
+    }
+    // The captions of the Drive-train table that 2nd gear's ratio enters.
+    static std::vector<std::string> SecondGearCaptions(ui::Main& w) {
+        return {w.GearingReduction(2).Caption(), w.GearingSpeed(2).Caption(),
+                w.GearingSpeedGained(1).Caption(), w.GearingSpeedGained(2).Caption()};
+    }
+    static bool RunIsFinite() {
+        const auto& s = analysis::AccelerationCode();
+        for (int32_t k = 0; k <= s.AccLastStep; ++k)
+            for (int c = 0; c < analysis::kAccColumns; ++c)
+                if (!std::isfinite(s.Row(k, c))) return false;
+        return true;
+    }
+};
+
+TEST_F(PendingTextTest, FiguresReadTheCommittedValueWhileTheTypedTextHoldsNone) {
+    CopyShippedData();
+    ui::Main& w = Start();
+    platform::TextBox& second = w.Set_GearRatioText(2);
+    const std::string committed = second.Text();
+    const std::vector<std::string> before = SecondGearCaptions(w);
+
+    TypeInto(second, "abc");
+    w.OptionsManUpdate->Click();  // "Manual Recalculate"
+    EXPECT_EQ(SecondGearCaptions(w), before);
+
+    // Another gear control reruns the gearing while the text waits, then a run starts.
+    w.Set_GearRatioSlider(8).SetValue(w.Set_GearRatioSlider(8).Value() + 100);
+    const std::vector<std::string> pending = SecondGearCaptions(w);
+    w.Analysis_AccCalc->UserClick();
+    EXPECT_TRUE(RunIsFinite());
+    const int32_t pendingSteps = analysis::AccelerationCode().AccLastStep;
+    second.UserLeave();  // the committed ratio comes back and reruns the gearing
+    EXPECT_EQ(second.Text(), committed);
+    EXPECT_EQ(SecondGearCaptions(w), pending);
+    w.Analysis_AccCalc->UserClick();
+    EXPECT_EQ(analysis::AccelerationCode().AccLastStep, pendingSteps);
+
+    // A search box: a run started while "abc" waits in the "to" box searches up to 20.
+    w.Analysis_AccSearchInput(2).SetText("100");
+    w.Analysis_AccSearchInput(0).SetText("10");
+    w.Analysis_AccSearchInput(1).SetText("20");
+    const std::string searched = w.Analysis_AccLabel(133).Caption();
+    TypeInto(w.Analysis_AccSearchInput(1), "abc");
+    w.Analysis_AccCalc->UserClick();
+    EXPECT_EQ(w.Analysis_AccSearchInput(1).Text(), "abc");  // not corrected while typed
+    EXPECT_EQ(w.Analysis_AccLabel(133).Caption(), searched);
 }
 
 }  // namespace

@@ -1,0 +1,35 @@
+// What the typed number boxes stand for when the gearing and the runs' searches read them:
+// the gear-ratio boxes and the two runs' search boxes.
+//
+// A box's text is its value while it holds one: written by code, committed by Return or by
+// leaving the box, or typed and valid as it stands (the slider and the analyses follow such
+// keystrokes). While a person's edit holds no value (an emptied box, "abc", a ratio below 0.5)
+// the box stands for the value it held before the edit, the one its commit brings back. So a
+// recalculation or a run in the meantime never reads a half-typed text as 0. (Saving a setup
+// reads the box as shown and names a gear whose text it cannot store.)
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace ui {
+
+class Main;
+
+// The ratio of `text` when it is one that gear row `index` (0 reverse, 1..7 forward gears,
+// 8 final drive) takes: a number and nothing else, at least 0.5, and within what a setup
+// file can hold for the row.
+std::optional<double> GearRatioOf(int index, const std::string& text);
+
+// The text the gear-ratio box of row `index` held before a person's edit that is still going
+// on (its slider's ratio when it never held one).
+std::string GearRatioBeforeEdit(const Main& form, int index);
+
+// The gear-ratio text the gearing reads for row `index` (0..8).
+std::string CommittedGearRatioText(const Main& form, int index);
+
+// The texts of the search boxes the searches read (0 from speed, 1 to speed, 2 distance).
+std::string CommittedAccSearchText(const Main& form, int index);
+std::string CommittedDecSearchText(const Main& form, int index);
+
+}  // namespace ui

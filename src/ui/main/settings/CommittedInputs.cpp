@@ -35,10 +35,12 @@ std::optional<double> GearRatioOf(int index, const std::string& text) {
     return n.Value;
 }
 
+std::string GearRatioSliderText(int value) { return core::DoubleText(value / kSliderPerRatio); }
+
 std::string GearRatioBeforeEdit(const Main& form, int index) {
     const std::string& last = SettingHandlers().GearEdits.Boxes[At(index)].LastValidText;
     if (!last.empty()) return last;
-    return core::DoubleText(form.Set_GearRatioSlider(index).Value() / kSliderPerRatio);
+    return GearRatioSliderText(form.Set_GearRatioSlider(index).Value());
 }
 
 std::string CommittedGearRatioText(const Main& form, int index) {

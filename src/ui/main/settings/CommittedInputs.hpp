@@ -21,6 +21,9 @@ class Main;
 // file can hold for the row.
 std::optional<double> GearRatioOf(int index, const std::string& text);
 
+// The slider value's ratio in its shortest text: 3790 gives "3.79", 1000 "1", 500 "0.5".
+std::string GearRatioSliderText(int value);
+
 // The text the gear-ratio box of row `index` held before a person's edit that is still going
 // on (its slider's ratio when it never held one).
 std::string GearRatioBeforeEdit(const Main& form, int index);

@@ -78,8 +78,6 @@ void Commit(Main& form, int index) {
 
 }  // namespace
 
-std::string GearRatioSliderText(int value) { return core::DoubleText(value / kSliderPerRatio); }
-
 void Set_GearRatioText_Change(Main& form, int index) {
     if (!Valid(index)) return;
     const bool byPerson = TakePersonEdit(Edit(index));

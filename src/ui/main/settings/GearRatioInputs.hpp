@@ -20,9 +20,6 @@ namespace ui {
 
 class Main;
 
-// The slider value's ratio in its shortest text: 3790 gives "3.79", 1000 "1", 500 "0.5".
-std::string GearRatioSliderText(int value);
-
 void Set_GearRatioText_Change(Main& form, int index);
 void Set_GearRatioText_KeyPress(Main& form, int index, int& keyAscii);
 void Set_GearRatioText_GotFocus(Main& form, int index);

@@ -67,6 +67,7 @@ class ShellService {
 public:
     virtual ~ShellService() = default;
     // Opens a web page ("http..."), a mail link ("mailto:...") or a file with its viewer.
+    // False when it could not: no such file, or no program for it could be started.
     virtual bool Open(const std::string& target) = 0;
 };
 

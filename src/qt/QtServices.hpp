@@ -33,6 +33,8 @@ public:
 // "Description|*.ext|Other|*.a;*.b" as a Qt name filter list "Description (*.ext);;...".
 std::string ToQtNameFilters(const std::string& filter);
 
+// False when nothing could open the target: an address that is not one, a missing file, or
+// the desktop's launcher finding no program for it (waited for up to a second).
 class QtShellService : public platform::ShellService {
 public:
     bool Open(const std::string& target) override;

@@ -1,10 +1,13 @@
 // Shell, sound, pictures, decimal separator, font metrics, clock, and installing them all.
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QLocale>
+#include <QProcess>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QTime>
 #include <QUrl>
 
@@ -15,6 +18,46 @@ namespace qtfront {
 
 using namespace platform;
 
+namespace {
+
+// How long Open waits for the desktop's launcher to tell whether it found a program, ms. One
+// that is still running by then has started a program: some launchers stay until it closes.
+constexpr int kLauncherVerdictMs = 1000;
+constexpr int kLauncherPollMs = 20;
+
+// Runs the freedesktop launcher on the target. It exits with a status other than 0 when it
+// found no program for the target (3), the program failed (4) or the file is gone (2); it
+// says why on the terminal.
+bool RunLauncher(const QString& launcher, const QString& target) {
+    auto* process = new QProcess;
+    process->setProgram(launcher);
+    process->setArguments({target});
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->start();
+    if (!process->waitForStarted(kLauncherVerdictMs)) {
+        delete process;
+        return false;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (process->state() != QProcess::NotRunning && clock.elapsed() < kLauncherVerdictMs) {
+        if (process->waitForFinished(kLauncherPollMs)) break;
+        LetWindowsPaint();  // the window paints; the person's input waits
+    }
+    if (process->state() == QProcess::NotRunning) {
+        const bool opened =
+            process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+        delete process;
+        return opened;
+    }
+    // Left to finish on its own, never killed: that would take the program it runs along.
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    return true;
+}
+
+}  // namespace
+
 bool QtShellService::Open(const std::string& target) {
     const QString t = QString::fromStdString(target);
     const bool isUrl = t.startsWith("http:", Qt::CaseInsensitive) ||
@@ -23,7 +66,11 @@ bool QtShellService::Open(const std::string& target) {
     const QUrl url = isUrl ? QUrl(t) : QUrl::fromLocalFile(QFileInfo(t).absoluteFilePath());
     if (!url.isValid()) return false;
     if (!isUrl && !QFileInfo::exists(t)) return false;
-    return QDesktopServices::openUrl(url);
+    // Qt's own way starts the same launcher but cannot hear it fail (no program for the
+    // target): only whether it could be started.
+    const QString launcher = QStandardPaths::findExecutable("xdg-open");
+    if (launcher.isEmpty()) return QDesktopServices::openUrl(url);
+    return RunLauncher(launcher, isUrl ? QString::fromUtf8(url.toEncoded()) : url.toLocalFile());
 }
 
 QtSoundService::QtSoundService() = default;

@@ -22,6 +22,7 @@ public:
             while (QTcpSocket* socket = server_.nextPendingConnection()) {
                 QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
                     const QByteArray request = socket->readAll();
+                    ++requests;
                     const int start = request.indexOf('/');
                     const int end = request.indexOf("/ver.txt");
                     const std::string name =
@@ -50,6 +51,7 @@ public:
     void Close() { server_.close(); }
 
     std::map<std::string, Reply> replies;
+    int requests = 0;  // requests received
 
 private:
     QTcpServer server_;

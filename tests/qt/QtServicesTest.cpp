@@ -1,7 +1,9 @@
-// The Qt services that need no person: font metrics, pictures, filters, sound, locale, clock.
+// The Qt services that need no person: font metrics, pictures, filters, sound, locale, clock,
+// and the shell hearing from the desktop's launcher whether it found a program.
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -79,6 +81,43 @@ TEST_F(QtServicesTest, DecimalSeparatorIsProcessLocalAndTheClockRuns) {
     const double now = qtfront::QtClockService().SecondsSinceMidnight();
     EXPECT_GE(now, 0.0);
     EXPECT_LT(now, 86400.0);
+}
+
+// A stand-in launcher "xdg-open" first on the PATH: it writes what it was given and exits
+// with the status scripted, or keeps running as one does while it runs the program it found.
+TEST_F(QtServicesTest, TheShellReportsALauncherThatFoundNoProgram) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString given = dir.filePath("given.txt");
+    const auto launcher = [&](const QString& then) {
+        QFile script(dir.filePath("xdg-open"));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        script.write(("#!/bin/sh\nprintf '%s' \"$1\" > '" + given + "'\n" + then + "\n").toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    const auto givenText = [&] {
+        QFile f(given);
+        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+    };
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", dir.path().toUtf8() + ":" + path);
+    const std::string manual = dir.filePath("manual.pdf").toStdString();
+    QFile(QString::fromStdString(manual)).open(QIODevice::WriteOnly);
+    qtfront::QtShellService shell;
+
+    launcher("exit 0");
+    EXPECT_TRUE(shell.Open(manual));
+    EXPECT_EQ(givenText(), manual);
+    launcher("exit 3");  // no program for it
+    EXPECT_FALSE(shell.Open("https://example.org/page"));
+    EXPECT_EQ(givenText(), "https://example.org/page");
+    launcher("sleep 3");
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(shell.Open("mailto:someone@example.org"));
+    EXPECT_LT(clock.elapsed(), 2500);
+    qputenv("PATH", path);
 }
 
 }  // namespace

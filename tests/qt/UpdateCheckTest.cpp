@@ -1,6 +1,6 @@
 // The update check against a real HTTP server on the loopback address, through the Qt HTTP
-// service, and the quiet start-up check that speaks only of a newer version: in the
-// background, so the window is usable at once, and dropped when the program closes.
+// service, in the background, so the window is usable at once: the quiet start-up check that
+// speaks only of a newer version and is dropped when the program closes, and the Links menu's.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -10,7 +10,10 @@
 #include <functional>
 #include <regex>
 
+#include <QAction>
+
 #include "LoopbackServer.hpp"
+#include "ProgramOnDesktop.hpp"
 #include "QtStartedProgram.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "support/VehicleTestSupport.hpp"
@@ -44,14 +47,15 @@ protected:
         ui::UpdateCheck() = {};
         platform::InstallServiceDoubles();
     }
-    // Runs the check against one case of the server, a question answered with `answer`; the
-    // messages it showed.
+    // Runs the check against one case of the server until it is answered, a question
+    // answered with `answer`; the messages it showed.
     const std::vector<platform::MessageRequest>& Check(const std::string& name, bool quiet,
                                                        MsgAnswer answer = MsgAnswer::No) {
         MessageDouble().Clear();
         MessageDouble().QueueAnswer(answer);
         ui::WebLinks().WebSite = server.Site(name);
         ui::CheckForUpdate(quiet);
+        EXPECT_TRUE(RunEventsUntil([] { return ui::UpdateCheck().Request == 0; }, 5000)) << name;
         return MessageDouble().Requests();
     }
     static bool AsksToUpdate(const std::vector<platform::MessageRequest>& m) {
@@ -124,7 +128,7 @@ TEST_F(UpdateCheckTest, TheQuietCheckSpeaksWhenTheAnswerArrivesBetweenHandlers) 
     const auto spoke = [] { return !MessageDouble().Requests().empty(); };
     MessageDouble().Clear();
     ui::WebLinks().WebSite = server.Site("newer");
-    ui::StartQuietUpdateCheck();
+    ui::CheckForUpdate(true);
     EXPECT_FALSE(spoke());
     QElapsedTimer clock;
     clock.start();
@@ -134,8 +138,8 @@ TEST_F(UpdateCheckTest, TheQuietCheckSpeaksWhenTheAnswerArrivesBetweenHandlers) 
     EXPECT_TRUE(AsksToUpdate(MessageDouble().Requests()));
 
     MessageDouble().Clear();
-    ui::StartQuietUpdateCheck();
-    ui::DropQuietUpdateCheck();
+    ui::CheckForUpdate(true);
+    ui::DropUpdateCheck();
     EXPECT_FALSE(RunEventsUntil(spoke, 300));
 }
 
@@ -181,10 +185,48 @@ TEST_F(StartUpUpdateCheckTest, TheWindowIsUsableAtOnceWhenTheSiteIsSilent) {
     clock.start();
     Start();
     EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_NE(ui::UpdateCheck().QuietRequest, 0);
+    EXPECT_NE(ui::UpdateCheck().Request, 0);
     // Quiet after the time-out, as before.
-    EXPECT_TRUE(RunEventsUntil([] { return ui::UpdateCheck().QuietRequest == 0; }, 5000));
+    EXPECT_TRUE(RunEventsUntil([] { return ui::UpdateCheck().Request == 0; }, 5000));
     EXPECT_TRUE(MessageDouble().Requests().empty());
+}
+
+// Links > Check for newer versions (F9) on the desktop, against a site that never answers.
+class MenuUpdateCheckTest : public qttest::ProgramOnDesktop {
+protected:
+    void TearDown() override {
+        ui::WebLinks().WebSite = savedSite;
+        ui::UpdateCheck() = {};
+        ProgramOnDesktop::TearDown();
+    }
+    qttest::AppReady ready;
+    qttest::LoopbackServer server{{{"silent", {0, ""}}}};
+    std::string savedSite = ui::WebLinks().WebSite;
+};
+
+TEST_F(MenuUpdateCheckTest, TheWindowTakesInputMeanwhileAndASecondF9AsksNothing) {
+    ASSERT_TRUE(server.Listening());
+    platform::Services().http = std::make_shared<qtfront::QtHttpService>();
+    ui::WebLinks().WebSite = server.Site("silent");
+    ui::UpdateCheck().TimeoutMs = 1500;
+    qtfront::FormView* view = desktop->ViewFor(*w);
+    QElapsedTimer clock;
+    clock.start();
+    view->ActionFor(*w->LinksUpdate)->trigger();
+    EXPECT_LT(clock.elapsed(), 500);
+    ASSERT_TRUE(RunEventsUntil([this] { return server.requests == 1; }, 1000));
+    // The person opens Preferences and presses F9 again before the answer.
+    view->ActionFor(*w->OptionsPreferences)->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_NE(ui::ExistingOptionsPanel(), nullptr);
+    EXPECT_TRUE(ui::ExistingOptionsPanel()->Visible());
+    view->ActionFor(*w->LinksUpdate)->trigger();
+    EXPECT_TRUE(MessageDouble().Requests().empty());
+    ASSERT_TRUE(RunEventsUntil([] { return ui::UpdateCheck().Request == 0; }, 5000));
+    EXPECT_GE(clock.elapsed(), 1400);
+    EXPECT_FALSE(RunEventsUntil([this] { return server.requests > 1; }, 200));
+    ASSERT_EQ(MessageDouble().Requests().size(), 1u);
+    EXPECT_EQ(MessageDouble().Requests()[0].text, "Error checking for program update");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "ui/main/form/Main.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
 #include "ui/main/form/MainStartUp.hpp"
+#include "ui/main/menus/UpdateCheck.hpp"
 #include "ui/main/editor/VehicleEditorChecks.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 #include "vehicle/VehCode.hpp"
@@ -77,6 +78,7 @@ private:
         vehicle::VehCode() = vehicle::VehCodeState{};
         ui::VehicleEditorChecks() = ui::VehicleEditorChecksState{};
         ui::EngineDisplays() = ui::EngineDisplaysState{};
+        ui::UpdateCheck() = ui::UpdateCheckState{};  // a check left awaiting by another test
     }
 };
 

@@ -32,6 +32,7 @@ ResizeableGraphWindow::ResizeableGraphWindow() : platform::Form("ResizeableGraph
     SetSize(kDesignClientWidth + (Width() - ClientWidth()),
             kDesignClientHeight + (Height() - ClientHeight()));
     SetResizable(true);
+    SetClosesOnEscape(true);
     SetMinimumSize(kMinWidth, kMinHeight);
     largeGraph_ = &Create<platform::PictureBox>("LargeGraph");
     largeGraph_->SetBackColor(platform::RGB(255, 255, 255));

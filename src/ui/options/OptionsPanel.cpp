@@ -45,6 +45,7 @@ int UnitCaptionIndex(core::Quantity q) {
 
 OptionsPanel::OptionsPanel() : platform::Form("OptionsPanel") {
     SetCaption("User Preferences");
+    SetClosesOnEscape(true);
     BuildFrame();
     ShowDiagramSwitches();
     InstallHandlers();

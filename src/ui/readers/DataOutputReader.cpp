@@ -24,6 +24,7 @@ DataOutputReaderModule& Module() {
 
 DataOutputReader::DataOutputReader() : platform::Form("DataOutputReader") {
     BuildLayout();
+    SetClosesOnEscape(true);
     Read->Click = [this] { BrowseDataOutputFileToRead(); };
     ReRead->Click = [this] { ReadDataOutputFile(); };
     TabStrip1->Click = [this] { Page(TabStrip1->SelectedTab() - 1).BringToFront(); };

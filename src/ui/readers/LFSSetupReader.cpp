@@ -29,6 +29,7 @@ constexpr const char* kCaption = "LFS Setup Reader";
 LFSSetupReader::LFSSetupReader() : platform::Form("LFSSetupReader") {
     BuildLayout();
     SetCaption(kCaption);
+    SetClosesOnEscape(true);
     Read->Click = [this] { BrowseSetupFileToRead(); };
     ReRead->Click = [this] { ReadSetupFile(); };
     ExportSetupToCSV->Click = [this] { ExportSetupToCsvCommand(); };

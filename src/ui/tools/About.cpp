@@ -61,7 +61,7 @@ About::About() : platform::Form("About") {
             "If you have any comments then please contact me by sending an email to <" +
             std::string(kProductContactMail) + ">");
     };
-    // A failed shell call is not reported: the address is on screen to copy by hand.
+    // A link that cannot be opened says so (the address stays on screen to copy by hand).
     product.Click = [] { OpenWebPage(WebSiteHome()); };
     contact.Click = [] { OpenWebPage(std::string("mailto:") + kProductContactMail); };
 }

@@ -17,13 +17,17 @@ TEST_F(WindowFileTest, AboutBoxTextsAndLinks) {
     EXPECT_EQ(w.AboutLabels(1).Caption(),
               "If you have any comments then please contact me by sending an email to "
               "<feedback@chassislab.example.org>");
-    platform::ShellDouble().result = false;  // a failed shell call is not reported
     w.AboutLabels(0).UserClick();
+    EXPECT_EQ(Messages().Count(), 0u);
+    platform::ShellDouble().result = false;  // no mail program: said, with the address
     w.AboutLabels(1).UserClick();
     EXPECT_EQ(platform::ShellDouble().Targets(),
               (std::vector<std::string>{ui::WebSiteHome(),
                                         "mailto:feedback@chassislab.example.org"}));
-    EXPECT_EQ(Messages().Count(), 0u);
+    ASSERT_EQ(Messages().Count(), 1u);
+    EXPECT_EQ(Messages().Last().text,
+              "Could not open the mail link:\r\nmailto:feedback@chassislab.example.org");
+    EXPECT_EQ(Messages().Last().title, "Problem");
 }
 
 TEST_F(WindowFileTest, AboutBoxClosesFromItsButtonAndFromEsc) {

@@ -137,7 +137,7 @@ void Main_Form_Load(Main& form) {
 
     // Quiet: speaks only when a newer version is published. In the background, so a silent
     // web site cannot hold up the window.
-    if (core::FromVbBool(core::OptionsSettings().AutoUpdateCheck)) StartQuietUpdateCheck();
+    if (core::FromVbBool(core::OptionsSettings().AutoUpdateCheck)) CheckForUpdate(true);
 
     if (g.VehicleCount > 0) {
         PrepareFirstVehicle(form);
@@ -151,7 +151,7 @@ void Main_Form_Load(Main& form) {
 }
 
 void Main_Form_Unload(Main& form) {
-    DropQuietUpdateCheck();  // no question about a newer version while closing
+    DropUpdateCheck();  // no question about a newer version while closing
     files::SaveRecentFiles();  // writes nothing when the list is empty
     if (core::FromVbBool(core::Locale().DecimalSeparatorChanged)) core::ToggleDecimalSeparator();
     // Every other window closes with the main window, each by its own unloading: hidden ones

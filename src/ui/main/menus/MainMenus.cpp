@@ -55,7 +55,7 @@ void Main_HelpUsage_Click(Main& form) {
                          platform::MsgIcon::Exclamation, core::TextTable().MsgTitleProblem);
         return;
     }
-    platform::Services().shell->Open(path);
+    OpenWithDesktop(path, "the manual");
 }
 
 void InstallMenuHandlers(Main& form) {

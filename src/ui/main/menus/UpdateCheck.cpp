@@ -79,24 +79,23 @@ void ReportReply(const core::HttpTextResult& reply, bool quiet) {
 }  // namespace
 
 void CheckForUpdate(bool quiet) {
+    UpdateCheckState& check = UpdateCheck();
+    if (check.Request != 0) {
+        if (!quiet) check.Quiet = false;
+        return;
+    }
+    check.Quiet = quiet;
     std::string method = "GET";
-    ReportReply(core::HttpGetText(VersionFileAddress(), method, UpdateCheck().TimeoutMs), quiet);
-}
-
-void StartQuietUpdateCheck() {
-    DropQuietUpdateCheck();
-    std::string method = "GET";
-    UpdateCheck().QuietRequest = core::HttpGetTextLater(
-        VersionFileAddress(), method, UpdateCheck().TimeoutMs,
-        [](const core::HttpTextResult& reply) {
-            UpdateCheck().QuietRequest = 0;
-            ReportReply(reply, true);
+    check.Request = core::HttpGetTextLater(
+        VersionFileAddress(), method, check.TimeoutMs, [](const core::HttpTextResult& reply) {
+            UpdateCheck().Request = 0;
+            ReportReply(reply, UpdateCheck().Quiet);
         });
 }
 
-void DropQuietUpdateCheck() {
-    core::CancelHttpGetText(UpdateCheck().QuietRequest);
-    UpdateCheck().QuietRequest = 0;
+void DropUpdateCheck() {
+    core::CancelHttpGetText(UpdateCheck().Request);
+    UpdateCheck().Request = 0;
 }
 
 }  // namespace ui

@@ -9,12 +9,12 @@
 namespace ui {
 
 struct UpdateCheckState {
-    // How long the check waits for the web site, milliseconds. The request waits without
-    // taking the person's input, so the window cannot hang longer than this.
+    // How long the check waits for the web site, milliseconds; no answer by then is a failure.
     int TimeoutMs = 10000;
-    // The start-up check's request while its answer is awaited in the background; 0 when
-    // none is.
-    int QuietRequest = 0;
+    // The check's request while its answer is awaited in the background; 0 when none is.
+    int Request = 0;
+    // Whether the awaited answer speaks only of a newer version (the start-up check).
+    bool Quiet = true;
 };
 
 UpdateCheckState& UpdateCheck();
@@ -24,17 +24,17 @@ using ProgramVersion = std::array<unsigned, 3>;  // major, minor, patch
 // "v3.1.4" with blanks and line ends around it allowed; nullopt for anything else.
 std::optional<ProgramVersion> ParseProgramVersion(std::string_view text);
 
-// Asks the web site for the published version. Only a strictly newer one asks "Proceed to
-// website now?" (Yes opens the home page), quiet or not. Unless quiet: "This program is
-// already up-to-date." for the same or an older version, and "Error checking for program
-// update" when there is no answer within the time-out, a status other than 200 or a reply
-// that is not a version.
+// Asks the web site for the published version in the background: returns at once, so the
+// window stays usable whatever the network does, and the answer speaks when it arrives. Only
+// a strictly newer version asks "Proceed to website now?" (Yes opens the home page), quiet or
+// not. Unless quiet: "This program is already up-to-date." for the same or an older version,
+// and "Error checking for program update" when there is no answer within the time-out, a
+// status other than 200 or a reply that is not a version.
+// While an answer is awaited nothing new is asked: a check that is not quiet (the menu's)
+// only makes the awaited answer speak as it would have.
 void CheckForUpdate(bool quiet);
 
-// The start-up check: CheckForUpdate(true) with the web site asked in the background, so the
-// window is usable at once whatever the network does; the answer speaks when it arrives.
-void StartQuietUpdateCheck();
-// The program is closing: the start-up check's answer, if still awaited, is dropped unheard.
-void DropQuietUpdateCheck();
+// The program is closing: an answer still awaited is dropped unheard.
+void DropUpdateCheck();
 
 }  // namespace ui

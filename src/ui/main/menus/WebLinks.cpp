@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/TextTable.hpp"
 #include "platform/Services.hpp"
 
 #ifndef CHASSISLAB_WEBSITE
@@ -77,6 +78,16 @@ std::span<const WebLink> CarSpecLinks() { return kCarSpecLinks; }
 std::span<const WebLink> BikeSpecLinks() { return kBikeSpecLinks; }
 std::span<const WebLink> SetupSiteLinks() { return kSetupSiteLinks; }
 
-void OpenWebPage(const std::string& address) { platform::Services().shell->Open(address); }
+bool OpenWithDesktop(const std::string& target, const std::string& what) {
+    if (platform::Services().shell->Open(target)) return true;
+    platform::MsgBox("Could not open " + what + ":\r\n" + target, platform::MsgButtons::OK,
+                     platform::MsgIcon::Exclamation, core::TextTable().MsgTitleProblem);
+    return false;
+}
+
+void OpenWebPage(const std::string& address) {
+    const bool mail = address.rfind("mailto:", 0) == 0;
+    OpenWithDesktop(address, mail ? "the mail link" : "the web page");
+}
 
 }  // namespace ui

@@ -31,8 +31,13 @@ std::span<const WebLink> CarSpecLinks();
 std::span<const WebLink> BikeSpecLinks();
 std::span<const WebLink> SetupSiteLinks();
 
-// Opens a web page (or mail link) in the desktop's browser, shown normally. Whether a
-// browser started is not reported: nothing can be done about it here.
+// Opens a web page, a mail link or a file with the desktop's program for it, shown normally.
+// When none could be started (no browser, no PDF viewer, ...) the person is told: a message
+// titled "Problem" names `what` ("the manual", ...) and gives the address or the file's path.
+// Whether it opened.
+bool OpenWithDesktop(const std::string& target, const std::string& what);
+
+// OpenWithDesktop for a web page, or a mail link ("mailto:...").
 void OpenWebPage(const std::string& address);
 
 }  // namespace ui

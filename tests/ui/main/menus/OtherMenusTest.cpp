@@ -12,6 +12,7 @@
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/form/Main.hpp"
+#include "ui/main/menus/UpdateCheck.hpp"
 #include "ui/main/menus/WebLinks.hpp"
 #include "vehicle/VehCode.hpp"
 
@@ -35,6 +36,35 @@ TEST_F(OtherMenusTest, TheManualOpensWhenItIsThereAndIsMissedOtherwise) {
     w.HelpUsage->UserClick();
     ASSERT_EQ(ShellDouble().Targets().size(), 1u);
     EXPECT_EQ(ShellDouble().Targets()[0], manual.string());
+    EXPECT_EQ(MessageDouble().Count(), 1u);
+}
+
+// No program to open the manual or a page: the person is told what could not be opened.
+TEST_F(OtherMenusTest, AManualOrPageThatNothingCanOpenIsReported) {
+    ui::Main& w = Start();
+    const fs::path manual = root / "ChassisLab Manual - English.pdf";
+    vehtest::WriteFile(manual, "%PDF-1.4");
+    ShellDouble().result = false;
+    w.HelpUsage->UserClick();
+    ASSERT_EQ(MessageDouble().Count(), 1u);
+    EXPECT_EQ(MessageDouble().Last().text, "Could not open the manual:\r\n" + manual.string());
+    EXPECT_EQ(MessageDouble().Last().title, "Problem");
+    EXPECT_EQ(MessageDouble().Last().icon, platform::MsgIcon::Exclamation);
+    w.LinkCarSpecs[1]->UserClick();
+    ASSERT_EQ(MessageDouble().Count(), 2u);
+    EXPECT_EQ(MessageDouble().Last().text,
+              "Could not open the web page:\r\n" + std::string(ui::CarSpecLinks()[1].Address));
+}
+
+// F9 while the start-up check's answer is awaited asks nothing more but has it speak in full.
+TEST_F(OtherMenusTest, F9DuringTheStartUpCheckHasItsAnswerSpeak) {
+    ui::Main& w = Start();
+    ui::CheckForUpdate(true);
+    w.LinksUpdate->UserClick();
+    EXPECT_EQ(platform::HttpDouble().Requests().size(), 1u);
+    EXPECT_EQ(platform::HttpDouble().AnswerWaiting(), 1u);  // unscripted: a failure
+    ASSERT_EQ(MessageDouble().Count(), 1u);
+    EXPECT_EQ(MessageDouble().Last().title, "Check failed");
 }
 
 TEST_F(OtherMenusTest, WebEntriesOpenTheirPagesAndTheSiteDerivesFromOneAddress) {

@@ -16,7 +16,7 @@
 #include "platform/ServiceDoubles.hpp"
 #include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/form/MainStartUp.hpp"
+#include "ui/main/startup/MainStartUp.hpp"
 #include "ui/options/OptionsPanel.hpp"
 
 namespace {

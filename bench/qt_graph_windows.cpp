@@ -28,7 +28,7 @@
 #include "platform/ServiceDoubles.hpp"
 #include "qt/SurfacePainter.hpp"
 #include "ui/graphs/ResizeableGraphWindow.hpp"
-#include "ui/main/form/MainStartUp.hpp"
+#include "ui/main/startup/MainStartUp.hpp"
 
 namespace {
 

@@ -31,9 +31,9 @@
 #include "platform/ServiceDoubles.hpp"
 #include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/form/MainStartUp.hpp"
+#include "ui/main/startup/MainStartUp.hpp"
 #include "ui/main/settings/SetupFileIO.hpp"
-#include "ui/main/form/VehicleSelection.hpp"
+#include "ui/main/startup/VehicleSelection.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace {

@@ -1,5 +1,5 @@
 // The main window's suspension, steering and camber sliders reach the models' input structs.
-#include "ui/main/settings/SetupReaders_Suspension.hpp"
+#include "ui/main/inputs/SetupReaders_Suspension.hpp"
 
 #include <gtest/gtest.h>
 

@@ -19,7 +19,7 @@
 #include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
-#include "ui/main/form/MainStartUp.hpp"
+#include "ui/main/startup/MainStartUp.hpp"
 #include "ui/main/menus/UpdateCheck.hpp"
 #include "ui/main/editor/VehicleEditorChecks.hpp"
 #include "ui/tools/TorqueDataTable.hpp"

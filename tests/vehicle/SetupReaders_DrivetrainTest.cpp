@@ -1,10 +1,11 @@
 // The main window's gearing and differential controls reach the drivetrain models, and the
 // differential captions reach its labels.
-#include "ui/main/settings/SetupReaders_Drivetrain.hpp"
+#include "ui/main/inputs/SetupReaders_Drivetrain.hpp"
 
 #include <gtest/gtest.h>
 
 #include "support/SampleVehicles.hpp"
+#include "ui/main/chain/AnalysisChain.hpp"
 #include "ui/main/form/Main.hpp"
 
 namespace {

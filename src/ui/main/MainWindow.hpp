@@ -3,14 +3,17 @@
 // graph windows) into its controls. The form itself only builds its layout and its own
 // navigation, so no part of the window needs to include the parts above it.
 //
-// Sub-folders of ui/main/, from the bottom up:
+// Sub-folders of ui/main/, from the bottom up; a folder includes only folders listed above it
+// (the layout also reads the Links menu's table of pages from menus/WebLinks):
+//   form/      the form class with its own navigation between pages and tabs
 //   layout/    the controls, containers, positions and captions (what a form designer holds)
-//   form/      the form class with its navigation, its start-up and the vehicle selection
+//   inputs/    readers of the setting controls into model inputs, the handlers' state
 //   displays/  captions and charts written from computed state, chart double-clicks
 //   chain/     the analysis chain and the acceleration and deceleration runs
-//   settings/  the setting controls' handlers and readers, and the setup-file commands
+//   settings/  the setting controls' handlers and the setup-file commands
 //   editor/    the vehicle editor
 //   menus/     File, recent files, links, update check, vehicle photo and the other menus
+//   startup/   the program's start and end, and the vehicle selection
 #pragma once
 
 namespace ui {

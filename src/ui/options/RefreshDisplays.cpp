@@ -13,7 +13,6 @@
 #include "ui/main/form/Main.hpp"
 #include "ui/main/chain/MainAccelerationHandlers.hpp"
 #include "ui/main/chain/MainDecelerationHandlers.hpp"
-#include "ui/main/settings/SetupReaders_Drivetrain.hpp"
 #include "ui/main/displays/SteeringTyreDisplays.hpp"
 #include "ui/main/displays/SuspensionDisplays.hpp"
 #include "ui/options/OptionsPanelFill.hpp"

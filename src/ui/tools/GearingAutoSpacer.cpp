@@ -6,7 +6,7 @@
 #include "platform/Controls.hpp"
 #include "platform/Services.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/settings/SettingHandlersState.hpp"
+#include "ui/main/inputs/SettingHandlersState.hpp"
 #include "ui/tools/ToolLayout.hpp"
 #include "vehicle/GearSpacing.hpp"
 #include "vehicle/GearingCode.hpp"

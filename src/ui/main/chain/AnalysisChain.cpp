@@ -8,6 +8,7 @@
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
+#include "vehicle/GearingDiffs.hpp"
 #include "vehicle/TyreCode.hpp"
 #include "vehicle/VehCode.hpp"
 #include "ui/main/displays/AeroGearingDisplays.hpp"
@@ -17,9 +18,9 @@
 #include "ui/main/form/Main.hpp"
 #include "ui/main/chain/MainAccelerationHandlers.hpp"
 #include "ui/main/chain/MainDecelerationHandlers.hpp"
-#include "ui/main/settings/SetupReaders_Chassis.hpp"
-#include "ui/main/settings/SetupReaders_Drivetrain.hpp"
-#include "ui/main/settings/SetupReaders_Suspension.hpp"
+#include "ui/main/inputs/SetupReaders_Chassis.hpp"
+#include "ui/main/inputs/SetupReaders_Drivetrain.hpp"
+#include "ui/main/inputs/SetupReaders_Suspension.hpp"
 #include "ui/main/displays/SteeringTyreDisplays.hpp"
 #include "ui/main/displays/SuspensionDisplays.hpp"
 
@@ -84,6 +85,11 @@ void CalcGearing(Main& form) {
                                     vehicle::GearingCode().SpeedAtShift);
     };
     vehicle::CalcGearing(ReadGearingInputs(form), links);
+}
+
+void SetDiffParams(Main& form) {
+    vehicle::SetDiffParams(ReadDiffInputs(form));
+    ShowDiffSettings(form);
 }
 
 void AnalyseLiveStateAll(Main& form) {

@@ -24,6 +24,8 @@ void CalcSteeringGeometry(Main& form);
 // Fits the current engine's torque curve and draws the dyno graph (a vehicle that is not
 // wheel driven has no curve: the graph is cleared).
 void UpdateEngineModel(Main& form);
+// Differential parameters from the controls, then their captions.
+void SetDiffParams(Main& form);
 // The aerodynamic speed table and the top speed.
 void BuildAeroSpeedTable(Main& form);
 // Overall ratios, shift points and speeds for the gear ratio controls.

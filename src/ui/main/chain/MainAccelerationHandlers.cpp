@@ -8,7 +8,7 @@
 #include "platform/Services.hpp"
 #include "ui/main/displays/CaptionWriter.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/settings/CommittedInputs.hpp"
+#include "ui/main/inputs/CommittedInputs.hpp"
 
 namespace ui {
 

@@ -9,7 +9,7 @@
 #include "ui/main/chain/MainAccelerationHandlers.hpp"
 #include "ui/main/displays/CaptionWriter.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/settings/CommittedInputs.hpp"
+#include "ui/main/inputs/CommittedInputs.hpp"
 
 namespace ui {
 

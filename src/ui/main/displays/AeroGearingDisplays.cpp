@@ -4,7 +4,9 @@
 #include "platform/Control.hpp"
 #include "ui/main/displays/CaptionWriter.hpp"
 #include "ui/main/form/Main.hpp"
+#include "ui/main/inputs/SetupReaders_Drivetrain.hpp"
 #include "vehicle/AeroDisplay.hpp"
+#include "vehicle/GearingDiffs.hpp"
 #include "vehicle/GearingTable.hpp"
 
 namespace ui {
@@ -43,5 +45,9 @@ static_assert(vehicle::kGearingWarnBlue == platform::RGB(0, 0, 255));
 static_assert(vehicle::kGearingNormalColour == platform::SysColor::ButtonText);
 
 void ShowGearingTable(Main& form) { WriteCaptions(form, vehicle::BuildGearingTableCaptions()); }
+
+void ShowDiffSettings(Main& form) {
+    WriteCaptions(form, vehicle::DiffSettingsCaptions(ReadDiffInputs(form)));
+}
 
 }  // namespace ui

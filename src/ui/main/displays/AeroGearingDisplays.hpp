@@ -1,6 +1,7 @@
-// The main window's side of the aerodynamic captions and of the gear table: each writer reads
-// the controls its captions show as set, has the texts computed (vehicle/AeroDisplay.hpp,
-// vehicle/GearingTable.hpp) and writes them into the labels. Charts are not drawn here.
+// The main window's side of the aerodynamic captions, of the gear table and of the
+// differential captions: each writer reads the controls its captions show as set, has the
+// texts computed (vehicle/AeroDisplay.hpp, vehicle/GearingTable.hpp, vehicle/GearingDiffs.hpp)
+// and writes them into the labels. Charts are not drawn here.
 #pragma once
 
 namespace ui {
@@ -15,5 +16,8 @@ void ShowAeroAnalysis(Main& form);
 // GearingReduction, GearingCruisingRevs (0..7), GearingLabel 1 (the torque-curve area),
 // GearingRevsPostShift, GearingRevsDropAbs, GearingRevsDropRel, GearingSpeedGained (1..6).
 void ShowGearingTable(Main& form);
+
+// The differential captions from the stored parameters and the type selectors.
+void ShowDiffSettings(Main& form);
 
 }  // namespace ui

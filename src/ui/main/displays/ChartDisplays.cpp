@@ -10,7 +10,7 @@
 #include "core/Numbers.hpp"
 #include "core/TextTable.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/settings/SettingHandlersState.hpp"
+#include "ui/main/inputs/SettingHandlersState.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace ui {

@@ -2,7 +2,7 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/settings/SettingHandlersState.hpp"
+#include "ui/main/inputs/SettingHandlersState.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace ui {

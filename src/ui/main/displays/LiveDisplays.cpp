@@ -9,9 +9,8 @@
 #include "vehicle/VehicleDataDisplay.hpp"
 #include "ui/main/displays/CaptionWriter.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/settings/SetupReaders_Chassis.hpp"
-#include "ui/main/settings/SetupReaders_Drivetrain.hpp"
-#include "ui/main/settings/SetupReaders_Suspension.hpp"
+#include "ui/main/inputs/SetupReaders_Chassis.hpp"
+#include "ui/main/inputs/SetupReaders_Suspension.hpp"
 
 namespace ui {
 

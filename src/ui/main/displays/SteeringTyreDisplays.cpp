@@ -3,7 +3,7 @@
 #include "analysis/PhysicalCode.hpp"
 #include "ui/main/displays/CaptionWriter.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/settings/SetupReaders_Chassis.hpp"
+#include "ui/main/inputs/SetupReaders_Chassis.hpp"
 
 namespace ui {
 

@@ -8,7 +8,7 @@
 #include "core/OptionsSettings.hpp"
 #include "platform/Controls.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/settings/CommittedInputs.hpp"
+#include "ui/main/inputs/CommittedInputs.hpp"
 #include "ui/main/settings/SettingHandlers.hpp"
 
 namespace ui {

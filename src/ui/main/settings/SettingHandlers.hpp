@@ -26,7 +26,7 @@
 #include <string>
 
 #include "core/Units.hpp"
-#include "ui/main/settings/SettingHandlersState.hpp"
+#include "ui/main/inputs/SettingHandlersState.hpp"
 
 namespace platform {
 class Slider;

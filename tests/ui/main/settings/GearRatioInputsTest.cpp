@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "ui/main/settings/SettingHandlersTestSupport.hpp"
-#include "ui/main/settings/CommittedInputs.hpp"
+#include "ui/main/inputs/CommittedInputs.hpp"
 #include "ui/main/settings/GearRatioInputs.hpp"
 #include "core/SliderRanges.hpp"
 #include "support/StartedProgram.hpp"

@@ -1,4 +1,4 @@
-#include "ui/main/settings/SetupReaders_Suspension.hpp"
+#include "ui/main/inputs/SetupReaders_Suspension.hpp"
 
 #include "ui/main/form/Main.hpp"
 

@@ -1,8 +1,7 @@
-#include "ui/main/settings/SetupReaders_Drivetrain.hpp"
+#include "ui/main/inputs/SetupReaders_Drivetrain.hpp"
 
-#include "ui/main/displays/CaptionWriter.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/settings/CommittedInputs.hpp"
+#include "ui/main/inputs/CommittedInputs.hpp"
 
 namespace ui {
 
@@ -26,15 +25,6 @@ vehicle::DiffInputs ReadDiffInputs(const Main& form) {
         in.PreLoad[i] = form.Set_GearingDiffPreLoad(i).Value();
     }
     return in;
-}
-
-void ShowDiffSettings(Main& form) {
-    WriteCaptions(form, vehicle::DiffSettingsCaptions(ReadDiffInputs(form)));
-}
-
-void SetDiffParams(Main& form) {
-    vehicle::SetDiffParams(ReadDiffInputs(form));
-    ShowDiffSettings(form);
 }
 
 }  // namespace ui

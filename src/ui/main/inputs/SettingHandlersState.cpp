@@ -1,4 +1,4 @@
-#include "ui/main/settings/SettingHandlersState.hpp"
+#include "ui/main/inputs/SettingHandlersState.hpp"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/main/form/MainStartUp.hpp"
+#include "ui/main/startup/MainStartUp.hpp"
 
 #include <algorithm>
 #include <vector>
@@ -28,9 +28,8 @@
 #include "ui/main/editor/VehicleEditor.hpp"
 #include "ui/main/menus/VehiclePhoto.hpp"
 #include "ui/main/settings/SetupControlConfig.hpp"
-#include "ui/main/settings/SetupReaders_Drivetrain.hpp"
 #include "ui/main/editor/VehicleFormLayout.hpp"
-#include "ui/main/form/VehicleSelection.hpp"
+#include "ui/main/startup/VehicleSelection.hpp"
 #include "ui/options/OptionsFileLoad.hpp"
 #include "ui/options/OptionsPanelFill.hpp"
 

@@ -17,7 +17,7 @@
 #include "analysis/PhysicalCode.hpp"
 #include "files/ListFiles.hpp"
 #include "support/StartedProgram.hpp"
-#include "ui/main/form/VehicleSelection.hpp"
+#include "ui/main/startup/VehicleSelection.hpp"
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/EngineCode.hpp"
 

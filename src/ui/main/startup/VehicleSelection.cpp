@@ -1,4 +1,4 @@
-#include "ui/main/form/VehicleSelection.hpp"
+#include "ui/main/startup/VehicleSelection.hpp"
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"

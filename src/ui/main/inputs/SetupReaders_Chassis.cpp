@@ -1,4 +1,4 @@
-#include "ui/main/settings/SetupReaders_Chassis.hpp"
+#include "ui/main/inputs/SetupReaders_Chassis.hpp"
 
 #include "core/Numbers.hpp"
 #include "ui/main/form/Main.hpp"

@@ -1,6 +1,6 @@
 // Readers of the main window's gearing, differential and live-speed controls for the
-// drivetrain models, and the display of the differential captions. The models take plain input
-// structs and return caption lists; only these functions touch the controls.
+// drivetrain models. The models take plain input structs; only these functions touch the
+// controls.
 #pragma once
 
 #include <vector>
@@ -17,10 +17,5 @@ vehicle::GearingInputs ReadGearingInputs(const Main& form);
 // Set_GearingDiffType(0..2) texts; Set_GearingDiffPowerLocking, Set_GearingDiffCoastLocking,
 // Set_GearingDiffPreLoad (0..1) and Set_GearingViscousTorque (0..2) values.
 vehicle::DiffInputs ReadDiffInputs(const Main& form);
-
-// The differential captions from the stored parameters and the type selectors.
-void ShowDiffSettings(Main& form);
-// Differential parameters from the controls, then their captions.
-void SetDiffParams(Main& form);
 
 }  // namespace ui

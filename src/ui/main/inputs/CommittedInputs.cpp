@@ -1,10 +1,10 @@
-#include "ui/main/settings/CommittedInputs.hpp"
+#include "ui/main/inputs/CommittedInputs.hpp"
 
 #include "core/Numbers.hpp"
 #include "files/SetupFile.hpp"
 #include "platform/Controls.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/settings/SettingHandlersState.hpp"
+#include "ui/main/inputs/SettingHandlersState.hpp"
 
 namespace ui {
 

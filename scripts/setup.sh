@@ -1,14 +1,27 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (when run as root; otherwise names the missing
-# ones and stops), then configures and builds into build/: the targets named as arguments, or
-# everything (the tests and benchmarks too) when none is named.
-#   bash scripts/setup.sh chassislab   # the program, its folder, sounds and manual (run.sh)
-#   bash scripts/setup.sh              # everything (test.sh)
+# ones and stops), then configures and builds into build/:
+#   bash scripts/setup.sh program   # the program alone, with its folder, sounds and manual
+#                                   # (run.sh): no test library and no test locale needed
+#   bash scripts/setup.sh           # everything, the tests and benchmarks too (test.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+program_only=false
+case "${1:-}" in
+  program) program_only=true ;;
+  "") ;;
+  *) echo "usage: $0 [program]" >&2; exit 2 ;;
+esac
+
+# What the program needs: compiler, build tools, Qt (widgets, network, sound), OpenGL headers
+# for Qt, and the fonts the manual and the windows are drawn with.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation locales)
+          fonts-liberation)
+if ! $program_only; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev locales)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -26,9 +39,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
 fi
 
-# A locale with a decimal comma, so the tests can show that number reading and writing ignore
+# The tests need a locale with a decimal comma, to show that number reading and writing ignore
 # the locale.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if ! $program_only && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   if [ "$(id -u)" -eq 0 ]; then
     localedef -i de_DE -f UTF-8 de_DE.UTF-8
   else
@@ -38,9 +51,14 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   fi
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-if [ $# -gt 0 ]; then
-  cmake --build build -j "$(nproc)" --target "$@"
+if $program_only; then
+  # In a build/ that test.sh made, the tests' programs stay on disk; test.sh configures them
+  # again.
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHASSISLAB_BUILD_TESTS=OFF \
+        >/dev/null
+  cmake --build build -j "$(nproc)" --target chassislab
 else
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHASSISLAB_BUILD_TESTS=ON \
+        >/dev/null
   cmake --build build -j "$(nproc)"
 fi

@@ -1,11 +1,12 @@
 // The user manual the build renders from docs/manual: a complete PDF of a handful of pages,
-// beside the program and no older than its text, and what Help > Manual opens in a program
-// folder laid out as the build lays it out.
+// beside the program and no older than its text, what Help > Manual opens in a program folder
+// laid out as the build lays it out, and the menu shortcuts its text names.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <string>
 
 #include "platform/ServiceDoubles.hpp"
@@ -55,6 +56,27 @@ TEST_F(ManualMenuTest, HelpManualOpensTheRenderedManualOfTheProgramFolder) {
     EXPECT_EQ(platform::MessageDouble().Count(), 0u);
     ASSERT_EQ(platform::ShellDouble().Targets().size(), 1u);
     EXPECT_EQ(platform::ShellDouble().Targets()[0], (root / built.filename()).string());
+}
+
+// "**File > Close** (Ctrl+W)": the entry the text names exists and has that shortcut.
+TEST_F(ManualMenuTest, EveryMenuShortcutTheTextNamesIsTheMenus) {
+    ui::Main& w = ui::MainWindow();
+    const std::string text = ReadBytes(CHASSISLAB_MANUAL_SOURCE);
+    const std::regex named(R"(\*\*(\w+) > ([^*]+)\*\* \(((?:Ctrl\+|Shift\+)?F?\w+)\))");
+    int checked = 0;
+    for (std::sregex_iterator it(text.begin(), text.end(), named), end; it != end; ++it) {
+        const std::string menu = (*it)[1], entry = (*it)[2], key = (*it)[3];
+        const platform::MenuItem* found = nullptr;
+        for (const auto& top : w.MenuBar()) {
+            if (platform::StripMnemonic(top->Caption()) != menu) continue;
+            for (const auto& item : top->Items())
+                if (platform::StripMnemonic(item->Caption()) == entry) found = item.get();
+        }
+        ASSERT_NE(found, nullptr) << menu << " > " << entry;
+        EXPECT_EQ(found->Shortcut(), key) << menu << " > " << entry;
+        ++checked;
+    }
+    EXPECT_GE(checked, 8);  // File Open, Save, Close; Options and Tools entries; Help > About
 }
 
 }  // namespace

@@ -73,7 +73,10 @@ std::string LoadVehiclePhotoFrom(Main& form, const std::string& folder, const st
             if (std::string p = TryLoad(form, folder, candidate); !p.empty()) return p;
         }
     }
-    return TryLoad(form, folder, "unknown");
+    std::string fallback = TryLoad(form, folder, "unknown");
+    // No photo at all: an empty image, rather than the photo of the vehicle shown before.
+    if (fallback.empty()) form.Info_VehPic->ClearPicture();
+    return fallback;
 }
 
 void LoadVehiclePhoto(Main& form) {

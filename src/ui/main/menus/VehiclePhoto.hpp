@@ -12,7 +12,8 @@ class Main;
 // its words that has a photo, else "unknown.jpg". File names are matched without regard to
 // letter case (".jpg" or ".JPG"); a file that is empty or cannot be decoded as a picture
 // counts as missing and the search goes on. Loads the found picture into Info_VehPic; with no
-// picture found the image keeps what it had. Returns the path loaded ("" for none).
+// picture found the image is emptied, so it never shows another vehicle. Returns the path
+// loaded ("" for none).
 std::string LoadVehiclePhotoFrom(Main& form, const std::string& folder, const std::string& name);
 // The current vehicle's photo from AppDir + "images/". Does not switch photo and tools.
 void LoadVehiclePhoto(Main& form);

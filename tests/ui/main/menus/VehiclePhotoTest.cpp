@@ -52,12 +52,12 @@ TEST_F(VehiclePhotoTest, TheFullNameComesFirstThenTheLongestLeadingWordsInAnyLet
     EXPECT_EQ(Find("Alpha Beta Gamma"), In("Alpha Beta Gamma.jpg"));
 }
 
-TEST_F(VehiclePhotoTest, OneWordWithoutPhotoFallsToUnknownAndNothingKeepsThePicture) {
+TEST_F(VehiclePhotoTest, OneWordWithoutPhotoFallsToUnknownAndNothingEmptiesThePicture) {
     Photo("unknown.jpg");
     EXPECT_EQ(Find("Solo"), In("unknown.jpg"));
     fs::remove(images / "unknown.jpg");
     EXPECT_EQ(Find("Other"), "");
-    EXPECT_EQ(w->Info_VehPic->GetPicture().path, In("unknown.jpg"));  // kept
+    EXPECT_EQ(w->Info_VehPic->GetPicture().path, "");  // not the photo shown before
 }
 
 TEST_F(VehiclePhotoTest, EmptyOrUnreadablePhotosCountAsMissingAndTheSearchGoesOn) {

@@ -398,7 +398,9 @@ void RunAccelerationAnalysis(float dt, const AccRunInputs& inputs, const AccRunL
         const float acceleration = netForce / (r.rotEquivMass + r.totalMass);
         WriteRow(s, r, driveForce, netForce, acceleration);
 
-        r.speed = r.speed + static_cast<double>(r.dt) * acceleration;
+        // Rolling resistance and drag hold a car that its drive cannot move; they never push
+        // it backwards.
+        r.speed = std::max(0.0, r.speed + static_cast<double>(r.dt) * acceleration);
         r.distance = static_cast<float>(r.distance + r.dt * r.speed);
 
         if (wheelDriven) {

@@ -82,6 +82,20 @@ TEST_F(AccelerationRunTest, ConstantThrustGivesSpeedProportionalToTime) {
     EXPECT_EQ(s.AccResults[Res::FuelUsed], 0.0f);
 }
 
+// A thrust smaller than the rolling resistance leaves the car standing: the resistance holds
+// it, it never pushes it backwards.
+TEST_F(AccelerationRunTest, ThrustBelowTheRollingResistanceLeavesTheCarStanding) {
+    PrepareSled(0.0f);
+    for (auto& t : vehicle::TyreCode().WheelTyres) t.RollResC0 = 0.015f;
+    RunAcc(0.01f);
+    const auto& s = AccelerationCode();
+    ASSERT_GT(Cell(0, Col::Resistance), Cell(0, Col::DriveForce));
+    for (int32_t i = 0; i <= s.AccLastStep; i += 100) {
+        EXPECT_EQ(Cell(i, Col::Speed), 0.0f) << i;
+        EXPECT_EQ(Cell(i, Col::Distance), 0.0f) << i;
+    }
+}
+
 // The wheels must be spun up as well as carried along: a wheel of inertia I rolling on radius r
 // adds I / r^2 to the mass the thrust accelerates (its kinetic energy 1/2 I (v / r)^2 is that
 // of a mass I / r^2 at v). Four wheels of 1.2 kg m^2 on about 0.3 m add some 53 kg.

@@ -216,16 +216,13 @@ TEST_F(EngineCodeTest, SpeedsTooSmallToFitAreTakenAsStandingStill) {
     EXPECT_NEAR(GetEngineTorque(tinyPlateau), 250.0, 0.01);
 }
 
-// The shipped cars with two neighbouring engine speeds moved together, from equal up to 3 % of
-// the power-peak speed apart, and the shape figures at their own values or at every corner of
-// their ranges: each vehicle loads (ranges and speed order as the reader checks them), and its
-// torque curve fits and stays finite. The area from 0 to the limit integrates a torque between
-// 0 and the curve's peak over less than the limit speed, so it lies between 0 and peak x limit
-// (the gearing label adds one such area per gear). Up to the shifted power peak the curve
-// rises from the idle torque to the plateau and falls to the power point: less than the
-// plateau torque all the way. Coefficients stored for a span of a fraction of an rpm gave the
-// BMW areas of 1.7E+7 (idle 0.08 rpm below the torque peak; bound 3.1E+5), 5.9E+11 and
-// -1.5E+11 (plateau end 0.08 and 0.8 rpm below the power peak).
+// The shipped cars with two neighbouring engine speeds from equal to 3 % of the power-peak
+// speed apart, shape figures at their own values or at every corner of their ranges: each
+// loads, its curve fits, and its area from 0 to the limit (a torque from 0 to the curve's peak
+// over less than the limit) lies between 0 and peak x limit; up to the shifted power peak the
+// curve never averages above the plateau torque. Before, the BMW gave 1.7E+7 (idle 0.08 rpm
+// below the torque peak; bound 3.1E+5), 5.9E+11 and -1.5E+11 (plateau end 0.08 and 0.8 rpm
+// below the power peak), and no fit at all for a plateau ending at the power peak.
 TEST_F(EngineCodeTest, CloseSpeedsAndExtremeShapesGiveAFiniteCurveAndABoundedArea) {
     namespace rg = vehicle::ranges;
     const std::filesystem::path folder = std::filesystem::path(CHASSISLAB_DATA_DIR) / "vehicles";

@@ -50,7 +50,7 @@ float FitSpeed(float speed, float powerPeakSpeed) {
 // spans at least this share of the power-peak speed: a lower speed closer than that is fitted
 // as if it lay that far below (not below 0), and the curve from the real speed on is the part
 // of that fit it needs. The curve changes continuously with the speeds, and equal speeds fit.
-constexpr float kMinSpanShare = 0.05f;
+constexpr float kMinSpanShare = 0.02f;
 
 float SpanStart(float lower, float upper, float powerPeakSpeed) {
     const float start = upper - kMinSpanShare * powerPeakSpeed;

@@ -1,11 +1,13 @@
 #include "vehicle/EngineCode.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/FuelTypes.hpp"
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/PhysicalConstants.hpp"
+#include "vehicle/CurveCrossings.hpp"
 #include "vehicle/Matrix.hpp"
 #include "vehicle/ModelGuards.hpp"
 
@@ -37,6 +39,22 @@ constexpr float kStandstillShare = 1e-3f;
 
 float FitSpeed(float speed, float powerPeakSpeed) {
     return std::fabs(speed) <= kStandstillShare * powerPeakSpeed ? 0.0f : speed;
+}
+
+// The same holds for two speeds a fit joins (idle and the plateau start; the plateau end and
+// the shifted power peak) when they lie close together: across a span g the coefficients grow
+// as (w / g)^3 or (w / g)^4, the Singles they are stored in keep 7 digits, and the curve came
+// out off by more than its own size (a plateau end less than 1 rpm below the power peak gave
+// areas from -1E+11 to 1E+16; at equal speeds the quartic had no solution). Past the power
+// peak the quartic also climbs as ((w - ws) / g)^4 without bound as g shrinks. A fit therefore
+// spans at least this share of the power-peak speed: a lower speed closer than that is fitted
+// as if it lay that far below (not below 0), and the curve from the real speed on is the part
+// of that fit it needs. The curve changes continuously with the speeds, and equal speeds fit.
+constexpr float kMinSpanShare = 0.02f;
+
+float SpanStart(float lower, float upper, float powerPeakSpeed) {
+    const float start = upper - kMinSpanShare * powerPeakSpeed;
+    return lower > start && lower <= upper ? std::max(start, 0.0f) : lower;
 }
 
 float ToSingle(double v) {
@@ -125,12 +143,13 @@ EngineRecord EngineRecordFromFigures(const EngineFigures& figures, uint8_t drive
 }
 
 void FitLowerTorqueCurve(EngineRecord& engine) {
-    const float wi = FitSpeed(engine.IdleSpeed, engine.PowerPeakSpeed);
     const float wp = FitSpeed(engine.TorquePeakStart, engine.PowerPeakSpeed);
+    float wi = FitSpeed(engine.IdleSpeed, engine.PowerPeakSpeed);
     if (wi == wp) {  // the plateau starts at idle
         engine.LowerCurve = {0.0f, 0.0f, 0.0f, 0.0f};
         return;
     }
+    wi = SpanStart(wi, wp, engine.PowerPeakSpeed);
     const float ti = engine.IdleTorqueFraction * engine.PeakTorque;
     const float tp = engine.PeakTorque;
     const float s = engine.LowerShape * (tp - ti) / (wp - wi);  // wp != wi here
@@ -149,7 +168,8 @@ void FitLowerTorqueCurve(EngineRecord& engine) {
 void FitUpperTorqueCurve(EngineRecord& engine) {
     const float pr = engine.ReducePowerFactor * engine.PeakPower;     // kW
     const float ws = engine.ShiftPowerFactor * engine.PowerPeakSpeed;  // rad/s
-    const float we = FitSpeed(engine.TorquePeakEnd, engine.PowerPeakSpeed);
+    const float we = SpanStart(FitSpeed(engine.TorquePeakEnd, engine.PowerPeakSpeed), ws,
+                               engine.PowerPeakSpeed);
     const float wm = static_cast<float>(kMidPlateauWeight * we + kMidPowerWeight * ws);
     const float ts = GuardedDiv(kWattsPerKilowatt * pr, ws);
     const float w2 = static_cast<float>(kSlopeStep * ws);
@@ -230,6 +250,45 @@ float GetThrottleTorque(const EngineRecord& engine) {
     return engine.Throttle * engine.PeakTorque;
 }
 
+namespace {
+
+// Integral from l to r (negative when r < l) of one polynomial piece of the full-throttle
+// curve as GetEngineTorque gives it: raised to 0 where the polynomial is negative and lowered
+// to the ceiling above it. `antiderivative` is the piece's integral from 0. Where the
+// polynomial stays between the two, this is the plain difference of the antiderivative.
+template <typename Antiderivative>
+double ClampedPieceIntegral(const CurvePolynomial& p, const Antiderivative& antiderivative,
+                            double l, double r) {
+    if (r < l) return -ClampedPieceIntegral(p, antiderivative, r, l);
+    if (CurveStaysWithin(p, l, r, 0.0, kTorqueCeiling)) {
+        return antiderivative(r) - antiderivative(l);
+    }
+    std::array<double, 10> edges{};
+    std::array<double, 4> found{};
+    std::size_t n = 0;
+    edges[n++] = l;
+    for (const double level : {0.0, static_cast<double>(kTorqueCeiling)}) {
+        const int k = LevelCrossings(p, l, r, level, found);
+        for (int i = 0; i < k; ++i) edges[n++] = found[static_cast<std::size_t>(i)];
+    }
+    edges[n++] = r;
+    std::sort(edges.begin() + 1, edges.begin() + static_cast<std::ptrdiff_t>(n) - 1);
+    double sum = 0.0;
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const double a = edges[i], b = edges[i + 1];
+        const double mid = EvaluateCurve(p, 0.5 * (a + b));
+        if (mid < 0.0) continue;
+        if (mid > kTorqueCeiling) {
+            sum += kTorqueCeiling * (b - a);
+        } else {
+            sum += antiderivative(b) - antiderivative(a);
+        }
+    }
+    return sum;
+}
+
+}  // namespace
+
 float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float upperSpeed) {
     const auto& lc = engine.LowerCurve;
     const auto& uc = engine.UpperCurve;
@@ -243,19 +302,21 @@ float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float u
         return u4 * std::pow(w, 5) + u3 * std::pow(w, 4) + u2 * std::pow(w, 3) +
                u1 * std::pow(w, 2) + u0 * w;
     };
+    const CurvePolynomial lowerCurve{0.0, lc[0], lc[1], lc[2], lc[3]};
+    const CurvePolynomial upperCurve{uc[0], uc[1], uc[2], uc[3], uc[4]};
 
     float a = lowerSpeed;
     if (a < engine.IdleSpeed) a = engine.IdleSpeed;
     float sum = 0.0f;
     if (a < engine.TorquePeakStart) {
-        sum = ToSingle(lower(engine.TorquePeakStart) - lower(a));
+        sum = ToSingle(ClampedPieceIntegral(lowerCurve, lower, a, engine.TorquePeakStart));
         a = engine.TorquePeakStart;
     }
     if (a < engine.TorquePeakEnd) {
         sum = sum + engine.PeakTorque * (engine.TorquePeakEnd - a);
         a = engine.TorquePeakEnd;
     }
-    sum = ToSingle(sum + (upper(upperSpeed) - upper(a)));
+    sum = ToSingle(sum + ClampedPieceIntegral(upperCurve, upper, a, upperSpeed));
     return sum;
 }
 

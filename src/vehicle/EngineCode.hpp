@@ -92,8 +92,9 @@ TorqueEnds GetTorqueEnds(const EngineRecord& engine);
 float TorqueAtThrottle(const TorqueEnds& ends, float throttle);
 // Throttle x PeakTorque: thrust (N) of a vehicle of drive type 3.
 float GetThrottleTorque(const EngineRecord& engine);
-// Integral of the full-throttle curve (N m x rad/s) from lowerSpeed to upperSpeed (rad/s);
-// the part below idle counts as 0. upperSpeed is taken at or above the plateau end.
+// Integral of the full-throttle curve (N m x rad/s) from lowerSpeed to upperSpeed (rad/s), of
+// the torque GetEngineTorque gives: 0 below idle and where the fit turns negative, at most
+// the ceiling. upperSpeed is taken at or above the plateau end.
 float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float upperSpeed);
 // Fuel used in one time step (s) in litres, at engine.Speed delivering engine.Torque, from the
 // energy per litre of the engine's fuel (core::FuelTable()); a fuel that is not burnt (or a

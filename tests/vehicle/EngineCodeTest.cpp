@@ -3,9 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <limits>
+#include <vector>
 
+#include "files/VehicleFile.hpp"
 #include "support/SampleVehicles.hpp"
+#include "vehicle/EngineSpeedOrder.hpp"
+#include "vehicle/VehicleFieldRanges.hpp"
 
 namespace {
 
@@ -116,6 +122,14 @@ TEST_F(EngineCodeTest, FullThrottleCurveIsClampedToZeroAndTheCeiling) {
     EXPECT_EQ(TorqueAt(600.0, 1.0f), 1e8f);
     engine.UpperCurve = {1e30f, 0, 0, 0, 0};  // beyond the Single range at 600^4
     EXPECT_EQ(TorqueAt(600.0, 1.0f), 1e8f);
+
+    // The integral takes the same torque. (w - 620)^2 - 50^2 from 540 to 700 rad/s, with
+    // u = w - 620: the parts from |u| = 50 to 80 count, 2 x [u^3/3 - 2500 u] from 50 to 80 =
+    // 108000; the polynomial's own integral would be -58666.7.
+    engine.UpperCurve = {0, 0, 1.0f, -1240.0f, 381900.0f};
+    EXPECT_NEAR(vehicle::IntegrateTorqueCurve(engine, 540.0f, 700.0f), 108000.0, 1.0);
+    engine.UpperCurve = {0, 0, 0, 0, 2e8f};  // 1e8 N m x 100 rad/s
+    EXPECT_FLOAT_EQ(vehicle::IntegrateTorqueCurve(engine, 540.0f, 640.0f), 1e10f);
 }
 
 TEST_F(EngineCodeTest, DegenerateFitsGiveZeroOrKeepThePreviousCoefficients) {
@@ -200,6 +214,65 @@ TEST_F(EngineCodeTest, SpeedsTooSmallToFitAreTakenAsStandingStill) {
     // A plateau from idle: 250 N m from 0 rad/s.
     tinyPlateau.Speed = 1.0f;
     EXPECT_NEAR(GetEngineTorque(tinyPlateau), 250.0, 0.01);
+}
+
+// The shipped cars with two neighbouring engine speeds from equal to 3 % of the power-peak
+// speed apart, shape figures at their own values or at every corner of their ranges: each
+// loads, its curve fits, and its area from 0 to the limit (a torque from 0 to the curve's peak
+// over less than the limit) lies between 0 and peak x limit; up to the shifted power peak the
+// curve never averages above the plateau torque. Before, the BMW gave 1.7E+7 (idle 0.08 rpm
+// below the torque peak; bound 3.1E+5), 5.9E+11 and -1.5E+11 (plateau end 0.08 and 0.8 rpm
+// below the power peak), and no fit at all for a plateau ending at the power peak.
+TEST_F(EngineCodeTest, CloseSpeedsAndExtremeShapesGiveAFiniteCurveAndABoundedArea) {
+    namespace rg = vehicle::ranges;
+    const std::filesystem::path folder = std::filesystem::path(CHASSISLAB_DATA_DIR) / "vehicles";
+    for (const char* name : {"BMW M3 E46", "Subaru Impreza WRX STI", "VW Golf GTI Mk7"}) {
+        std::ifstream in(folder / (std::string(name) + ".vd3"), std::ios::binary);
+        files::VehicleFileBytes bytes{};
+        ASSERT_TRUE(in.read(reinterpret_cast<char*>(bytes.data()), bytes.size())) << name;
+        vehicle::VehicleRecord car = files::DecodeVehicleFile(bytes).Vehicle;
+        const vehicle::EngineFigures own = car.Engine;
+        for (int corner = -1; corner < 64; ++corner) {  // -1: the car's own shape figures
+            for (int pair = 0; pair < 4; ++pair) {
+                for (const double share : {0.0, 1e-9, 1e-7, 1e-5, 1e-4, 1e-3, 3e-3, 1e-2, 3e-2}) {
+                    vehicle::EngineFigures& f = car.Engine;
+                    f = own;
+                    if (corner >= 0) {
+                        const auto end = [corner](int bit, const vehicle::FieldRange& r) {
+                            return static_cast<float>((corner >> bit) & 1 ? r.Max : r.Min);
+                        };
+                        f.IdleTorqueFraction = end(0, rg::IdleTorqueFraction);
+                        f.LowerShape = end(1, rg::LowerShape);
+                        f.UpperShapeA = end(2, rg::UpperShapeA);
+                        f.UpperShapeB = end(3, rg::UpperShapeB);
+                        f.ReducePowerFactor = end(4, rg::ReducePowerFactor);
+                        f.ShiftPowerFactor = end(5, rg::ShiftPowerFactor);
+                    }
+                    const auto gap = static_cast<float>(share * f.PowerPeakRPM);
+                    if (pair == 0) f.IdleRPM = f.TorquePeakRPM - gap;
+                    if (pair == 1) f.TorquePeakWidth = f.PowerPeakRPM - gap - f.TorquePeakRPM;
+                    if (pair == 2) f.LimitRPM = f.PowerPeakRPM + gap;
+                    if (pair == 3) f.TorquePeakWidth = gap;
+                    SCOPED_TRACE(::testing::Message() << name << ", shapes " << corner
+                                                      << ", pair " << pair << ", gap " << share);
+                    ASSERT_EQ(vehicle::FirstFieldOutOfRange(car), "");
+                    ASSERT_EQ(vehicle::FirstEngineSpeedConflict(car), "");
+
+                    EngineRecord e = vehicle::EngineRecordFromFigures(f, car.Drivetrain.DriveType);
+                    vehicle::UpdateEngineModel(e, car.Drivetrain.DriveType);
+                    EXPECT_EQ(vehicle::EngineCode().MatrixInverseOK, core::VbTrue);
+                    for (float c : e.LowerCurve) ASSERT_TRUE(std::isfinite(c));
+                    for (float c : e.UpperCurve) ASSERT_TRUE(std::isfinite(c));
+                    vehicle::ScanEnginePeaks(e);
+                    const float area = vehicle::IntegrateTorqueCurve(e, 0.0f, e.LimitSpeed);
+                    EXPECT_GE(area, 0.0f);
+                    EXPECT_LE(area, vehicle::EngineCode().ScannedTorquePeak * e.LimitSpeed);
+                    const float ws = e.ShiftPowerFactor * e.PowerPeakSpeed;
+                    EXPECT_LE(vehicle::IntegrateTorqueCurve(e, 0.0f, ws), e.PeakTorque * ws);
+                }
+            }
+        }
+    }
 }
 
 TEST_F(EngineCodeTest, FuelFlowIsTheEnergyAboveClosedThrottleOverEfficiency) {

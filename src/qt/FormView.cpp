@@ -364,6 +364,7 @@ void FormView::ScrollTo(QPoint position) {
 
 void FormView::FitOnScreen() {
     fitting_ = true;
+    if (isVisible() && !FrameExtra().isNull()) frameSeen_ = true;
     SyncForm();
     // Each report copies the window back from the form, which still holds part of what it
     // asked for until both are in: that copy fits too.
@@ -440,8 +441,8 @@ void FormView::changeEvent(QEvent* event) {
 
 void FormView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    RefitForFrame();  // a frame put round the window moves it
     ReportPosition();
+    RefitForFrame();  // a frame put round the window moves it
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {

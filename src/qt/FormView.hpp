@@ -124,7 +124,7 @@ private:
     bool fitting_ = false;  // SyncForm keeps the window within the screen's available area
     bool shownOnce_ = false;
     QSize fittedFrame_;  // the window manager's frame the last fit allowed for
-    bool frameSeen_ = false;  // the frame the window got once shown has been fitted for
+    bool frameSeen_ = false;  // a fit has allowed for the frame the window got once shown
     // The form's client size and outer corner as last copied to the window or reported by it.
     QSize syncedClient_;
     QPoint syncedCorner_;

@@ -36,19 +36,33 @@ platform::WindowState FormWindowState(Qt::WindowStates s) {
 
 }  // namespace
 
+namespace {
+
+// The bars controls reaching `extent` need in `room`, the space the client area and its bars
+// share.
+ScrollNeed ScrollingIn(QSize room, QSize extent, QSize bars) {
+    ScrollNeed need;
+    need.across = extent.width() > room.width();
+    need.down = extent.height() > room.height() - (need.across ? bars.height() : 0);
+    need.across = extent.width() > room.width() - (need.down ? bars.width() : 0);
+    need.shown = QSize(room.width() - (need.down ? bars.width() : 0),
+                       room.height() - (need.across ? bars.height() : 0));
+    need.extent = extent;
+    return need;
+}
+
+}  // namespace
+
 QSize InnerSizeWithin(QSize client, QSize extent, int menuHeight, QSize room, QSize bars) {
-    bool down = false, across = false;
+    ScrollNeed need;
     QSize inner;
     // A bar that one pass brings in may bring in the other bar on the next, where the room
     // has no space for it beside the client area.
     for (int pass = 0; pass < 3; ++pass) {
-        inner = QSize(client.width() + (down ? bars.width() : 0),
-                      client.height() + menuHeight + (across ? bars.height() : 0))
+        inner = QSize(client.width() + (need.down ? bars.width() : 0),
+                      client.height() + menuHeight + (need.across ? bars.height() : 0))
                     .boundedTo(room);
-        const int roomHeight = inner.height() - menuHeight;
-        across = extent.width() > inner.width();
-        down = extent.height() > roomHeight - (across ? bars.height() : 0);
-        across = extent.width() > inner.width() - (down ? bars.width() : 0);
+        need = ScrollingIn(inner - QSize(0, menuHeight), extent, bars);
     }
     return inner;
 }
@@ -332,16 +346,7 @@ ScrollNeed FormView::NeedForScrolling() const {
     // the layout has run).
     QSize room = size();
     if (!menuBar_->isHidden()) room.rheight() -= MenuHeight(room.width());
-    const QSize extent = ControlsExtent();
-    const QSize bars = ScrollBarBreadth();
-    ScrollNeed need;
-    need.across = extent.width() > room.width();
-    need.down = extent.height() > room.height() - (need.across ? bars.height() : 0);
-    need.across = extent.width() > room.width() - (need.down ? bars.width() : 0);
-    need.shown = QSize(room.width() - (need.down ? bars.width() : 0),
-                       room.height() - (need.across ? bars.height() : 0));
-    need.extent = extent;
-    return need;
+    return ScrollingIn(room, ControlsExtent(), ScrollBarBreadth());
 }
 
 void FormView::FitScrollBars() {

@@ -75,8 +75,9 @@ public:
     void ReportSize();
     // Reports the window's position to the form when it differs from what the form holds.
     void ReportPosition();
-    // Shows the window at the form's outer size (the frame is known only once shown) and
-    // reports the resulting client size when the event loop is back.
+    // Shows the window at the form's client size, fitted to the screen (again once the frame
+    // is known, which is only after the window is shown), and reports the resulting sizes
+    // when the event loop is back. A minimised or maximised window keeps its place.
     void ShowWindow();
 
     void ControlChanged(platform::Control& control, platform::Prop what) override;

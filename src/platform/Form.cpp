@@ -43,6 +43,10 @@ void Form::Move(int left, int top, int width, int height) {
 
 void Form::SetSize(int width, int height) { Move(left_, top_, width, height); }
 
+void Form::SetClientSize(int clientWidth, int clientHeight) {
+    SetSize(clientWidth + (width_ - clientWidth_), clientHeight + (height_ - clientHeight_));
+}
+
 void Form::SetResizable(bool r) {
     if (r == resizable_) return;
     resizable_ = r;

@@ -63,6 +63,9 @@ public:
     // minimised or maximised a size from code is not taken (the position still is).
     void Move(int left, int top, int width, int height);
     void SetSize(int width, int height);
+    // The outer size whose client area is clientWidth x clientHeight, the margins kept: how a
+    // window laid out for a client area of a given size asks for it.
+    void SetClientSize(int clientWidth, int clientHeight);
     // Size of the client area (below the menu bar), pixels. The front end reports it.
     int ClientWidth() const { return clientWidth_; }
     int ClientHeight() const { return clientHeight_; }

@@ -36,6 +36,37 @@ platform::WindowState FormWindowState(Qt::WindowStates s) {
 
 }  // namespace
 
+namespace {
+
+// The bars controls reaching `extent` need in `room`, the space the client area and its bars
+// share.
+ScrollNeed ScrollingIn(QSize room, QSize extent, QSize bars) {
+    ScrollNeed need;
+    need.across = extent.width() > room.width();
+    need.down = extent.height() > room.height() - (need.across ? bars.height() : 0);
+    need.across = extent.width() > room.width() - (need.down ? bars.width() : 0);
+    need.shown = QSize(room.width() - (need.down ? bars.width() : 0),
+                       room.height() - (need.across ? bars.height() : 0));
+    need.extent = extent;
+    return need;
+}
+
+}  // namespace
+
+QSize InnerSizeWithin(QSize client, QSize extent, int menuHeight, QSize room, QSize bars) {
+    ScrollNeed need;
+    QSize inner;
+    // A bar that one pass brings in may bring in the other bar on the next, where the room
+    // has no space for it beside the client area.
+    for (int pass = 0; pass < 3; ++pass) {
+        inner = QSize(client.width() + (need.down ? bars.width() : 0),
+                      client.height() + menuHeight + (need.across ? bars.height() : 0))
+                    .boundedTo(room);
+        need = ScrollingIn(inner - QSize(0, menuHeight), extent, bars);
+    }
+    return inner;
+}
+
 QRect FitWithin(QRect outer, const QRect& available) {
     outer.setSize(outer.size().boundedTo(available.size()));
     const int x = std::clamp(outer.x(), available.x(), available.x() + available.width() - outer.width());
@@ -238,63 +269,95 @@ void FormView::SyncForm() {
     for (const auto& m : f.MenuBar()) anyMenu = anyMenu || m->Visible();
     menuBar_->setVisible(anyMenu);
 
-    // Only a normal window takes the form's size; a minimised or maximised one keeps the size
-    // the window manager gave it.
+    // Only a normal window takes the form's size and place; the window manager places a
+    // minimised or maximised one (a maximised window fills the screen's available area).
     const Qt::WindowStates want = QtWindowState(f.WindowState());
     if ((windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) != want) {
         setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)) | want);
     }
     const bool normal = f.WindowState() == platform::WindowState::Normal;
 
+    // The window's frame lies outside the client area: the client area takes the form's
+    // client size, and the frame, the menu bar and any scroll bars are added to it. A size or
+    // place that the window reported itself is where the window is already, or is going (the
+    // window manager may have moved it since): only one set from code, or a fit, is applied.
+    const QSize client(f.ClientWidth(), f.ClientHeight());
+    const QPoint corner(f.Left(), f.Top());
+    const bool sized = fitting_ || client != syncedClient_;
+    const bool moved = fitting_ || corner != syncedCorner_;
     const QSize extra = FrameExtra();
     if (fitting_) fittedFrame_ = extra;
-    const QRect outer = normal ? OnScreen(QRect(f.Left(), f.Top(), f.Width(), f.Height()))
-                               : QRect(f.Left(), f.Top(), f.Width(), f.Height());
-    const QSize content(std::max(1, outer.width() - extra.width()),
-                        std::max(1, outer.height() - extra.height()));
+    const QRect available = AvailableArea();
+    QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (fitting_ && normal && available.isValid()) room = available.size() - extra;
+    const int menuHeight = anyMenu ? MenuHeight(client.width()) : 0;
+    const QSize inner =
+        InnerSizeWithin(client, ControlsExtent(), menuHeight, room, ScrollBarBreadth());
+    const QSize smallest(std::max(0, f.MinWidth() - extra.width()),
+                         std::max(0, f.MinHeight() - extra.height()));
     if (f.Resizable()) {
         // A screen smaller than the form's smallest size lowers it: the window still fits.
-        setMinimumSize(std::min(std::max(0, f.MinWidth() - extra.width()), content.width()),
-                       std::min(std::max(0, f.MinHeight() - extra.height()), content.height()));
+        setMinimumSize(normal ? smallest.boundedTo(inner) : smallest);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        if (normal && size() != content) resize(content);
-    } else if (minimumSize() != content || maximumSize() != content) {
-        setFixedSize(content);
+        if (normal && sized && size() != inner) resize(inner);
+    } else if (normal && sized && (minimumSize() != inner || maximumSize() != inner)) {
+        setFixedSize(inner);
     }
-    if (pos() != outer.topLeft()) move(outer.topLeft());
+    if (normal && moved) {
+        QRect outer(corner, inner + extra);
+        if (fitting_ && available.isValid()) outer = FitWithin(outer, available);
+        if (pos() != outer.topLeft()) move(outer.topLeft());
+    }
+    if (normal) {
+        syncedClient_ = client;
+        syncedCorner_ = corner;
+    }
     syncingForm_ = false;
 }
 
-QRect FormView::OnScreen(QRect outer) const {
-    if (!fitting_) return outer;
-    const QScreen* screen = QGuiApplication::screenAt(outer.topLeft());
+QRect FormView::AvailableArea() const {
+    const QScreen* screen = Attached() ? QGuiApplication::screenAt({form_->Left(), form_->Top()})
+                                       : nullptr;
     if (!screen) screen = this->screen();
-    if (!screen) return outer;
-    return FitWithin(outer, screen->availableGeometry());
+    return screen ? screen->availableGeometry() : QRect();
 }
 
-void FormView::FitScrollBars() {
-    if (!Attached()) return;
-    // How far the visible controls of the client area reach (their own children lie inside).
+QSize FormView::ControlsExtent() const {
+    // The visible controls of the client area; their own children lie inside them.
     QSize extent(0, 0);
     for (const Control* c : form_->Children()) {
         if (c->Visible()) extent = extent.expandedTo({c->Left() + c->Width(), c->Top() + c->Height()});
     }
-    const int barWidth = vScroll_->sizeHint().width();
-    const int barHeight = hScroll_->sizeHint().height();
-    // The room the client area and the bars share; a bar that shows takes its strip of it.
-    const int roomWidth = client_->width() + (vScroll_->isHidden() ? 0 : barWidth);
-    const int roomHeight = client_->height() + (hScroll_->isHidden() ? 0 : barHeight);
-    bool across = extent.width() > roomWidth;
-    const bool down = extent.height() > roomHeight - (across ? barHeight : 0);
-    across = extent.width() > roomWidth - (down ? barWidth : 0);
-    const QSize shown(roomWidth - (down ? barWidth : 0), roomHeight - (across ? barHeight : 0));
-    hScroll_->setRange(0, across ? extent.width() - shown.width() : 0);
-    hScroll_->setPageStep(std::max(1, shown.width()));
-    vScroll_->setRange(0, down ? extent.height() - shown.height() : 0);
-    vScroll_->setPageStep(std::max(1, shown.height()));
-    hScroll_->setVisible(across);
-    vScroll_->setVisible(down);
+    return extent;
+}
+
+QSize FormView::ScrollBarBreadth() const {
+    return {vScroll_->sizeHint().width(), hScroll_->sizeHint().height()};
+}
+
+int FormView::MenuHeight(int width) const {
+    const int h = menuBar_->heightForWidth(width);
+    return h > 0 ? h : menuBar_->sizeHint().height();
+}
+
+ScrollNeed FormView::NeedForScrolling() const {
+    // The room the client area and the bars share: the window less its menu bar. Taken from
+    // the window's own size, which a resize sets at once (the client area follows only when
+    // the layout has run).
+    QSize room = size();
+    if (!menuBar_->isHidden()) room.rheight() -= MenuHeight(room.width());
+    return ScrollingIn(room, ControlsExtent(), ScrollBarBreadth());
+}
+
+void FormView::FitScrollBars() {
+    if (!Attached()) return;
+    const ScrollNeed need = NeedForScrolling();
+    hScroll_->setRange(0, need.across ? need.extent.width() - need.shown.width() : 0);
+    hScroll_->setPageStep(std::max(1, need.shown.width()));
+    vScroll_->setRange(0, need.down ? need.extent.height() - need.shown.height() : 0);
+    vScroll_->setPageStep(std::max(1, need.shown.height()));
+    hScroll_->setVisible(need.across);
+    vScroll_->setVisible(need.down);
 }
 
 void FormView::ScrollTo(QPoint position) {
@@ -306,6 +369,7 @@ void FormView::ScrollTo(QPoint position) {
 
 void FormView::FitOnScreen() {
     fitting_ = true;
+    if (isVisible() && !FrameExtra().isNull()) frameSeen_ = true;
     SyncForm();
     // Each report copies the window back from the form, which still holds part of what it
     // asked for until both are in: that copy fits too.
@@ -325,14 +389,21 @@ void FormView::ShowWindow() {
 }
 
 void FormView::RefitForFrame() {
-    if (!Attached() || !shownOnce_ || !isVisible() || syncingForm_) return;
-    if (FrameExtra() != fittedFrame_) FitOnScreen();
+    if (!Attached() || !shownOnce_ || !isVisible() || syncingForm_ || frameSeen_) return;
+    // Only the frame the window gets after it is first shown: a later change of frame comes
+    // with a change the person made (a maximised window has none), whose new geometry the
+    // form hears of only when the window reports it.
+    const QSize extra = FrameExtra();
+    if (extra.isNull()) return;
+    frameSeen_ = true;
+    if (extra != fittedFrame_) FitOnScreen();
 }
 
 void FormView::ReportPosition() {
     if (!Attached() || syncingForm_ || holdReports_ || !isVisible()) return;
     const QPoint at = pos();  // the outer (frame) corner, as move() takes it
     if (at.x() == form_->Left() && at.y() == form_->Top()) return;
+    syncedCorner_ = at;
     UserEventScope scope;
     form_->UserMove(at.x(), at.y());
 }
@@ -341,11 +412,13 @@ void FormView::ReportSize() {
     if (!Attached() || syncingForm_ || holdReports_ || !isVisible()) return;
     const QRect frame = frameGeometry();
     const int w = frame.width(), h = frame.height();
-    const int cw = client_->width(), ch = client_->height();
+    const QSize shown = NeedForScrolling().shown;
+    const int cw = shown.width(), ch = shown.height();
     const platform::Form& f = *form_;
     if (w == f.Width() && h == f.Height() && cw == f.ClientWidth() && ch == f.ClientHeight()) {
         return;
     }
+    syncedClient_ = shown;
     UserEventScope scope;
     form_->UserResize(w, h, cw, ch);
 }
@@ -373,8 +446,8 @@ void FormView::changeEvent(QEvent* event) {
 
 void FormView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    RefitForFrame();  // a frame put round the window moves it
     ReportPosition();
+    RefitForFrame();  // a frame put round the window moves it
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {

@@ -2,10 +2,12 @@
 // widget per control at the model's geometry. It observes the form and keeps the widgets in
 // step; the person's actions go to the model through the bindings.
 //
-// A window on the screen fits the screen's available area. When the client area is smaller
-// than the controls it holds, scroll bars at its right and bottom edges (and the mouse wheel)
-// move the controls, so every one of them can be reached; the form's client size is the part
-// that shows.
+// The client area has the form's client size, the size its controls were laid out for; the
+// window manager's frame and the menu bar lie outside it. A window being shown fits the
+// screen's available area: only where the screen is smaller than the window does the client
+// area shrink, and then scroll bars at its right and bottom edges (and the mouse wheel) move
+// the controls, so every one of them can be reached; the form's client size is the part that
+// shows.
 #pragma once
 
 #include <QMenuBar>
@@ -26,6 +28,22 @@ class MenuMirror;
 // A window's outer geometry moved and, where it must be, shrunk so that it lies wholly within
 // an available area of the screen (the screen less its panels).
 QRect FitWithin(QRect outer, const QRect& available);
+
+// The inner size of a window (client area, scroll bars and menu bar, without the frame) whose
+// client area asks for `client` below a menu bar `menuHeight` high, its controls reaching
+// `extent`, within `room`. Where the room is smaller the client area shrinks; a scroll bar
+// (`bars`: the vertical bar's width, the horizontal bar's height) that the controls then need
+// is added beside the client area while the room has space for it, so a layout that fits one
+// way does not scroll that way too.
+QSize InnerSizeWithin(QSize client, QSize extent, int menuHeight, QSize room, QSize bars);
+
+// The scroll bars a window's controls need, and the part of its client area that then shows.
+struct ScrollNeed {
+    bool down = false;    // the vertical bar
+    bool across = false;  // the horizontal bar
+    QSize shown;          // the client area less the bars
+    QSize extent;         // how far the controls reach
+};
 
 class FormView : public QWidget, public platform::FormObserver {
     Q_OBJECT
@@ -57,8 +75,9 @@ public:
     void ReportSize();
     // Reports the window's position to the form when it differs from what the form holds.
     void ReportPosition();
-    // Shows the window at the form's outer size (the frame is known only once shown) and
-    // reports the resulting client size when the event loop is back.
+    // Shows the window at the form's client size, fitted to the screen (again once the frame
+    // is known, which is only after the window is shown), and reports the resulting sizes
+    // when the event loop is back. A minimised or maximised window keeps its place.
     void ShowWindow();
 
     void ControlChanged(platform::Control& control, platform::Prop what) override;
@@ -77,13 +96,18 @@ private:
     void Restack(platform::Container& container);
     void Bind(platform::Control& control, QWidget* host);
     QSize FrameExtra() const;
-    // The outer geometry the form asks for, kept within the available area of its screen
-    // while fitting.
-    QRect OnScreen(QRect outer) const;
+    // The available area of the screen the form is on (invalid without a screen).
+    QRect AvailableArea() const;
+    // How far the visible controls of the client area reach, pixels right and down.
+    QSize ControlsExtent() const;
+    QSize ScrollBarBreadth() const;  // the vertical bar's width, the horizontal bar's height
+    int MenuHeight(int width) const;  // of the menu bar, at a window's width
     // Copies the form's geometry to the window as SyncForm does, fitting it to the screen, and
     // reports the result to the form. Only a window being shown is fitted: a person may move
     // or size it past the edges later.
     void FitOnScreen();
+    // The bars the controls need in the window at its present size.
+    ScrollNeed NeedForScrolling() const;
     // Shows a scroll bar where the controls reach beyond the client area, and sets its range.
     void FitScrollBars();
     void ScrollTo(QPoint position);
@@ -101,6 +125,10 @@ private:
     bool fitting_ = false;  // SyncForm keeps the window within the screen's available area
     bool shownOnce_ = false;
     QSize fittedFrame_;  // the window manager's frame the last fit allowed for
+    bool frameSeen_ = false;  // a fit has allowed for the frame the window got once shown
+    // The form's client size and outer corner as last copied to the window or reported by it.
+    QSize syncedClient_;
+    QPoint syncedCorner_;
     std::unique_ptr<MenuMirror> menus_;
     std::unordered_map<const platform::Control*, QPointer<ControlBinding>> bindings_;
     // Each bound control's containing control (null: the client area), compared as pointers

@@ -2,13 +2,33 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "qt/QtServices.hpp"
 
 namespace qtfront {
 
 using namespace platform;
+
+namespace {
+
+int TitleBarWidth(const QString& title, const QFont& font) {
+    // The window manager draws the title in a font of its own, often bold and larger than the
+    // program's, between the window's icon and its buttons (minimise, maximise, close).
+    QFont titleFont = font;
+    titleFont.setBold(true);
+    if (font.pixelSize() > 0) {
+        titleFont.setPixelSize(font.pixelSize() * 5 / 4);
+    } else {
+        titleFont.setPointSizeF(font.pointSizeF() * 1.25);
+    }
+    constexpr int kIconAndButtons = 120;  // pixels
+    return QFontMetrics(titleFont).horizontalAdvance(title) + kIconAndButtons;
+}
+
+}  // namespace
 
 MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
     QMessageBox box(QApplication::activeWindow());
@@ -51,6 +71,13 @@ MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
     box.setStandardButtons(buttons);
     box.setDefaultButton(first);
     if (escape != QMessageBox::NoButton) box.setEscapeButton(escape);
+    // A message box is as wide as its text; a short text under a long title would leave the
+    // title cut short in the title bar.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(TitleBarWidth(box.windowTitle(), box.font()), 0,
+                                      QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     const int result = box.exec();
     switch (result) {
         case QMessageBox::Ok: return MsgAnswer::OK;

@@ -189,6 +189,10 @@ TEST_F(Forms, ResizeFromTheUserAndFromCode) {
     form.UserResize(500, 350, 490, 320);
     EXPECT_EQ(form.ClientWidth(), 490);
     EXPECT_EQ(resizes, 2);
+    form.SetClientSize(400, 300);  // the outer size follows with the margins the front end told
+    EXPECT_EQ(form.Width(), 410);
+    EXPECT_EQ(form.Height(), 330);
+    EXPECT_EQ(resizes, 3);
     // A handler enforcing a minimum size re-enters Resize once.
     form.Resize = [&] {
         ++resizes;
@@ -197,7 +201,7 @@ TEST_F(Forms, ResizeFromTheUserAndFromCode) {
     form.UserResize(200, 350, 190, 320);
     EXPECT_EQ(form.Width(), 300);
     EXPECT_EQ(form.ClientWidth(), 290);
-    EXPECT_EQ(resizes, 4);
+    EXPECT_EQ(resizes, 5);
 }
 
 TEST_F(Forms, AMoveByThePersonKeepsLeftAndTopCurrent) {

@@ -48,16 +48,17 @@ TEST_F(QtDesktopTest, ShownFormGetsAWindowThatReportsItsClientSize) {
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->isVisible());
     EXPECT_EQ(view->windowTitle(), "Tool");
-    // The form's sizes are the window's outer ones, frame included; its client area is
-    // the whole inside (no menu bar).
+    // The client area has the size the form asked for (300 x 200 less the form's 20-pixel
+    // allowance for a title bar); the window's frame lies outside it, and the form's outer
+    // size takes the frame in once the window reports it. The smallest size is an outer one.
     QCoreApplication::processEvents();
     const QSize frame = view->frameGeometry().size() - view->geometry().size();
     EXPECT_EQ(view->minimumSize(), QSize(200, 150) - frame);
-    EXPECT_EQ(view->frameGeometry().size(), QSize(300, 200));
-    EXPECT_EQ(form.Width(), 300);
-    EXPECT_EQ(form.ClientWidth(), view->ClientArea()->width());
-    EXPECT_EQ(form.ClientHeight(), view->ClientArea()->height());
-    EXPECT_EQ(form.ClientWidth(), 300 - frame.width());
+    EXPECT_EQ(view->ClientArea()->size(), QSize(300, 180));
+    EXPECT_EQ(view->frameGeometry().size(), QSize(300, 180) + frame);
+    EXPECT_EQ(form.Width(), 300 + frame.width());
+    EXPECT_EQ(form.ClientWidth(), 300);
+    EXPECT_EQ(form.ClientHeight(), 180);
 
     form.resizes.clear();
     view->resize(400, 250);  // the person drags the corner

@@ -128,7 +128,7 @@ std::vector<Row> WheelRows(int b) {
 
 void DataOutputReader::BuildLayout() {
     SetCaption("LFS Vehicle Data Output Reader");
-    SetSize(kClientWidth, kClientHeight);
+    SetClientSize(kClientWidth, kClientHeight);
 
     Read = &Create<platform::CommandButton>("Read");
     Read->Move(Px(240), Px(120), Px(1095), Px(375));

@@ -23,7 +23,7 @@ constexpr int kContactLabel = 1;
 }  // namespace
 
 About::About() : platform::Form("About") {
-    SetSize(420, 282);
+    SetClientSize(420, 274);
     // The title and version pictures: the product name in large type stands in for them.
     ImageTitle = &Create<platform::Image>("ImageTitle");
     ImageTitle->Move(12, 10, 396, 40);

@@ -32,7 +32,7 @@ constexpr int kButtonLeft = 268, kButtonWidth = 116, kButtonHeight = 25;
 AutoVehEditor::AutoVehEditor() : platform::Form("AutoVehEditor") {
     SetClosesOnEscape(true);
     SetCaption("Configure Vehicle Auto-Loading");
-    SetSize(392, 300);
+    SetClientSize(392, 300);
     VehAutoList = &Create<platform::ListView>("VehAutoList");
     VehAutoList->Move(8, 8, 252, 284);
     VehAutoList->AddColumn("Vehicle Preset", 230);

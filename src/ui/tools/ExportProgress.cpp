@@ -1,6 +1,8 @@
 #include "ui/tools/ExportProgress.hpp"
 
+#include "core/GlobalChassisLab.hpp"
 #include "platform/Services.hpp"
+#include "ui/main/form/Main.hpp"
 
 namespace ui {
 namespace {
@@ -21,7 +23,7 @@ constexpr int kClientHeight = 44;
 
 ExportProgress::ExportProgress() : platform::Form("ExportProgress") {
     SetCaption("Exporting Data...");
-    SetSize(kClientWidth, kClientHeight);
+    SetClientSize(kClientWidth, kClientHeight);
     ProgressBar1 = &Create<platform::ProgressBar>("ProgressBar1");
     ProgressBar1->Move(12, 12, kClientWidth - 24, 20);
     ProgressBar1->SetMax(files::kRunCsvProgressMax);
@@ -34,6 +36,11 @@ files::RunCsvProgress ExportProgressLinks() {
     p.Show = [] {
         ExportProgress& w = ExportProgressWindow();
         w.ProgressBar1->SetValue(0);
+        // Centred on the main window, whose menu started the export.
+        if (const platform::Form* main = core::GlobalChassisLab().MainForm) {
+            w.Move(main->Left() + (main->Width() - w.Width()) / 2,
+                   main->Top() + (main->Height() - w.Height()) / 2, w.Width(), w.Height());
+        }
         w.Show();
     };
     p.SetMax = [](int32_t v) { ExportProgressWindow().ProgressBar1->SetMax(v); };

@@ -23,7 +23,7 @@ LanguageSelectionModule& Module() {
 LanguageSelection::LanguageSelection() : platform::Form("LanguageSelection") {
     SetClosesOnEscape(true);
     SetCaption("Language Selection");
-    SetSize(300, 150);
+    SetClientSize(300, 150);
     const char* captions[3] = {"Select your language:", "Current language:", "Author:"};
     for (int i = 0; i < 3; ++i) {
         auto& l = CreateIn(LanguageLabel, "LanguageLabel", i);

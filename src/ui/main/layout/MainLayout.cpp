@@ -34,8 +34,7 @@ void Title(platform::Label& l) {
 }  // namespace
 
 void Main::BuildAreas() {
-    // Client area plus a title bar and a menu bar.
-    SetSize(kClientWidth + 16, kClientHeight + 62);
+    SetClientSize(kClientWidth, kClientHeight);
     SetMinimumSize(800, 600);
     SetResizable(true);
 

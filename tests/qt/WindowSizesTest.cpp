@@ -1,0 +1,212 @@
+// Every window of the program opens at the size its controls were laid out for, whenever the
+// screen's available area holds it, and then needs no scrolling; on a smaller screen it fits
+// the available area and scrolls only the way the screen is too small. ctest runs these tests
+// on a 1920 x 1080 and a 1366 x 768 screen as well (tests/qt/screens/); the pictures
+// windows_<screen>_<window>.png in test-screenshots/ show each window on each screen.
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "LoopbackServer.hpp"
+#include "ProgramOnDesktop.hpp"
+#include "charts/ResizeableGraphCode.hpp"
+#include "ui/main/menus/UpdateCheck.hpp"
+#include "ui/main/menus/WebLinks.hpp"
+#include "ui/options/OptionsPanel.hpp"
+#include "ui/readers/DataOutputReader.hpp"
+#include "ui/readers/LFSSetupReader.hpp"
+#include "ui/tools/About.hpp"
+#include "ui/tools/AutoVehEditor.hpp"
+#include "ui/tools/ExportProgress.hpp"
+#include "ui/tools/GearingAutoSpacer.hpp"
+#include "ui/tools/LanguageSelection.hpp"
+#include "ui/tools/MakeLevelRide.hpp"
+#include "ui/tools/TorqueDataTable.hpp"
+#include "ui/tools/UnitConv.hpp"
+#include "ui/tools/calculators/MechCalcs.hpp"
+#include "ui/tools/replay/DragRaceWindow.hpp"
+
+namespace {
+
+class WindowSizes : public qttest::ProgramOnDesktop {
+protected:
+    void TearDown() override {
+        std::vector<platform::Form*> others;  // the tool windows outlive the test otherwise
+        for (platform::Form* f : platform::Desktop::Instance().LoadedForms()) {
+            if (f != w) others.push_back(f);
+        }
+        for (platform::Form* f : others) f->Unload();
+        ui::ResetMechCalcs();
+        ui::ResetUnitConv();
+        ui::ResetDragRaceWindow();
+        ui::ResetGearingAutoSpacer();
+        ui::ResetMakeLevelRide();
+        ProgramOnDesktop::TearDown();
+    }
+    // The window of a form that has just been shown, once the event loop has settled it.
+    qtfront::FormView& ViewOf(platform::Form& form) {
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+        qtfront::FormView* view = desktop->ViewFor(form);
+        EXPECT_NE(view, nullptr) << form.ClassName();
+        return *view;
+    }
+    void Shot(QWidget& window, const std::string& name) {
+        const QSize screen = window.screen()->size();
+        const std::string path = qttest::ScreenshotPath("windows_" + std::to_string(screen.width()) + "x" +
+                                                        std::to_string(screen.height()) + "_" + name + ".png");
+        EXPECT_TRUE(window.grab().save(QString::fromStdString(path))) << path;
+    }
+};
+
+struct Window {
+    const char* name;
+    QSize layout;  // the client size its controls are laid out in
+    std::function<platform::Form*()> open;
+    // Each container holds its controls (the main window's springs page and the options
+    // window's graph page scroll theirs within a page).
+    bool nested = true;
+};
+
+// Tool windows given an outer size hold it less the form's 20-pixel allowance for a title bar.
+const std::vector<Window>& Windows() {
+    using namespace ui;
+    static const std::vector<Window> all = {
+        {"main", {1280, 800}, [] { return &MainWindow(); }, false},
+        {"options", {1020, 484}, [] { ShowOptionsPanel(); return &OptionsPanelWindow(); }, false},
+        {"graph", {437, 282}, [] { charts::OpenGraphWindow(); return ResizeableGraphWindows().Windows.Peek(0); }},
+        {"vehicle_data_reader", {813, 687}, [] { ShowDataOutputReader(); return &DataOutputReaderWindow(); }},
+        {"setup_reader", {785, 601}, [] { ShowLFSSetupReader(); return &LFSSetupReaderWindow(); }},
+        {"calculators", {655, 411}, [] { ShowMechCalcs(); return PeekMechCalcs(); }},
+        {"unit_converter", {300, 194}, [] { ShowUnitConv(); return PeekUnitConv(); }},
+        {"replay", {844, 432}, [] { ShowDragRaceWindow(); return PeekDragRaceWindow(); }},
+        {"gear_spacer", {300, 170}, [] { ShowGearingAutoSpacer(); return PeekGearingAutoSpacer(); }},
+        {"startup_list", {392, 300}, [] { ShowAutoVehEditor(); return &AutoVehEditorWindow(); }},
+        {"torque_table", {333, 340}, [] { ShowTorqueDataTable(); return OpenTorqueDataTable(); }},
+        {"level_ride", {300, 110}, [] { ShowMakeLevelRide(); return PeekMakeLevelRide(); }},
+        {"about", {420, 274}, [] { ShowAbout(); return &AboutWindow(); }},
+        {"language", {300, 150}, [] { ShowLanguageSelection(); return &LanguageSelectionWindow(); }},
+        {"export_progress", {300, 44}, [] { ExportProgressLinks().Show(); return &ExportProgressWindow(); }},
+    };
+    return all;
+}
+
+TEST_F(WindowSizes, EveryWindowOpensAtItsLayoutAndScrollsOnlyWhereTheScreenIsSmaller) {
+    for (const Window& entry : Windows()) {
+        SCOPED_TRACE(entry.name);
+        platform::Form& form = *entry.open();
+        qtfront::FormView& view = ViewOf(form);
+        Shot(view, entry.name);
+        const QRect available = view.screen()->availableGeometry();
+        const QRect frame = view.frameGeometry();
+        EXPECT_TRUE(available.contains(frame)) << "within the screen";
+
+        // The layout holds its controls, and each container its own (the rows of every page
+        // of the reader, and the frames' borders, included); so do the widgets.
+        for (const auto& c : form.AllControls()) {
+            QWidget* widget = view.WidgetFor(*c);
+            if (!widget || !widget->isVisibleTo(&view)) continue;
+            const bool top = widget->parentWidget() == view.ClientArea();
+            if (!top && !entry.nested) continue;
+            const QRect room = top ? QRect(QPoint(), entry.layout) : widget->parentWidget()->rect();
+            EXPECT_TRUE(room.contains(widget->geometry())) << c->Name() << "(" << c->Index() << ")";
+        }
+        const QSize client = view.ClientArea()->size();
+        EXPECT_EQ(QSize(form.ClientWidth(), form.ClientHeight()), client) << "told to the form";
+        const QSize whole = entry.layout + QSize(0, view.ClientArea()->y()) + frame.size() - view.size();
+        const bool across = view.HorizontalScrollBar()->isVisible();
+        const bool down = view.VerticalScrollBar()->isVisible();
+        if (available.width() >= whole.width() && available.height() >= whole.height()) {
+            EXPECT_EQ(client, entry.layout);
+            EXPECT_FALSE(across || down);
+            for (QPushButton* button : view.ClientArea()->findChildren<QPushButton*>()) {
+                if (!button->isVisibleTo(&view)) continue;
+                const QRect at(button->mapTo(view.ClientArea(), QPoint(0, 0)), button->size());
+                EXPECT_TRUE(view.ClientArea()->rect().contains(at)) << "no button needs scrolling";
+            }
+        } else {
+            // Only the way the screen is too small does the window shrink and scroll; the
+            // other way a bar takes its breadth from spare room, not from the layout.
+            EXPECT_EQ(down, available.height() < whole.height());
+            if (available.width() >= whole.width() + (down ? view.VerticalScrollBar()->width() : 0)) {
+                EXPECT_FALSE(across);
+                EXPECT_EQ(client.width(), entry.layout.width());
+            }
+            if (down) EXPECT_EQ(frame.height(), available.height()) << "as tall as the screen allows";
+        }
+    }
+}
+
+// The export runs from the main window's menu: its progress window opens centred on it.
+TEST_F(WindowSizes, TheExportProgressOpensCentredOnTheMainWindow) {
+    qtfront::FormView& main = ViewOf(*w);
+    ui::ExportProgressLinks().Show();
+    qtfront::FormView& progress = ViewOf(ui::ExportProgressWindow());
+    const QPoint off = progress.frameGeometry().center() - main.frameGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 12) << off.x() << ", " << off.y();
+}
+
+// Maximised, the main window fills the screen's available area. Window managers take the
+// frame away from a maximised window, as the offscreen platform does from a full-screen one:
+// the window stays where the window manager put it, and the form hears of it. Restored, it
+// is back where it was.
+TEST_F(WindowSizes, AMaximisedWindowFillsTheAvailableArea) {
+    qtfront::FormView& view = ViewOf(*w);
+    const QRect before = view.frameGeometry();
+    const QRect available = view.screen()->availableGeometry();
+    view.setWindowState(Qt::WindowMaximized | Qt::WindowFullScreen);
+    ViewOf(*w);
+    EXPECT_EQ(w->WindowState(), platform::WindowState::Maximized);
+    EXPECT_EQ(view.frameGeometry(), available);
+    EXPECT_EQ(QRect(w->Left(), w->Top(), w->Width(), w->Height()), available);
+    view.ShowWindow();  // fitting to the screen leaves a maximised window alone
+    ViewOf(*w);
+    EXPECT_EQ(view.frameGeometry(), available);
+
+    view.setWindowState(Qt::WindowNoState);
+    ViewOf(*w);
+    EXPECT_EQ(view.frameGeometry(), before);
+    EXPECT_EQ(view.ClientArea()->size(), QSize(w->ClientWidth(), w->ClientHeight()));
+}
+
+// The update check's three messages show their whole title: a message box is as wide as
+// its text, and the title bar draws the title, often in a larger bold font, beside the
+// window's icon and buttons.
+TEST_F(WindowSizes, TheUpdateCheckMessagesShowTheirWholeTitle) {
+    qttest::LoopbackServer server{{{"newer", {200, "v9.9.9"}}, {"same", {200, " v3.1.4"}},
+                                   {"missing", {404, ""}}}};
+    ASSERT_TRUE(server.Listening());
+    platform::Services().http = std::make_shared<qtfront::QtHttpService>();
+    platform::Services().messages = std::make_shared<qtfront::QtMessageBoxService>();
+    const std::string savedSite = ui::WebLinks().WebSite;
+    for (const char* reply : {"newer", "same", "missing"}) {
+        SCOPED_TRACE(reply);
+        ui::WebLinks().WebSite = server.Site(reply);
+        QString title;
+        int width = 0;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            title = box->windowTitle();
+            width = box->width();
+            EXPECT_TRUE(box->screen()->availableGeometry().contains(box->frameGeometry()));
+            Shot(*box, std::string("update_") + reply);
+            box->done(QMessageBox::No);
+        });
+        poll.start(20);
+        ui::CheckForUpdate(false);
+        poll.stop();
+        ASSERT_FALSE(title.isEmpty()) << "a message was shown";
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(title) + 100) << title.toStdString();
+    }
+    ui::WebLinks().WebSite = savedSite;
+    platform::InstallServiceDoubles();
+}
+
+}  // namespace

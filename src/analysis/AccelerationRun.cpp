@@ -153,9 +153,9 @@ void InitRun(Run& r, float dt, const AccRunInputs& inputs, const AccRunLinks& li
     // A vehicle that is not wheel driven has no engine speed: its engine figures hold fixed
     // values (and the plateau start is left from the vehicle before), so its engine speed
     // column stays 0.
-    r.launchSpeed = r.driveType == vehicle::kDriveThrust
-                        ? 0.0f
-                        : r.engine.TorquePeakStart * 0.25f + r.engine.IdleSpeed * 0.75f;
+    r.launchSpeed = accrun::WheelDriven(r)
+                        ? r.engine.TorquePeakStart * 0.25f + r.engine.IdleSpeed * 0.75f
+                        : 0.0f;
     r.engine.Speed = r.launchSpeed;
 
     // The table is sized once for the longest run and rows are written in place. Rows beyond

@@ -73,9 +73,9 @@ void CalcLiveAero() {
                             p[1], p[3], p[2], aero.FrontWingAngleEff, aero.RearWingAngleEff);
 }
 
-// Lateral load transfer of both axles in a steady turn: inertial part from the lateral acceleration plus
-// the part from the roll of the sprung body and of the tyres, limited to the load of the
-// side that unloads, then shared by the roll-stiffness split.
+// Lateral load transfer of both axles in a steady turn: inertial part from the lateral
+// acceleration plus the part from the roll of the sprung body and of the tyres, limited to the
+// load of the side that unloads, then shared by the roll-stiffness split.
 void CalcLateralTransfer(float trackAtCoG) {
     LiveStateCodeState& s = LiveStateCode();
     const PhysicalCodeState& m = PhysicalCode();

@@ -34,10 +34,6 @@ platform::WindowState FormWindowState(Qt::WindowStates s) {
     return platform::WindowState::Normal;
 }
 
-}  // namespace
-
-namespace {
-
 // The bars controls reaching `extent` need in `room`, the space the client area and its bars
 // share.
 ScrollNeed ScrollingIn(QSize room, QSize extent, QSize bars) {

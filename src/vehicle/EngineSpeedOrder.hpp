@@ -15,10 +15,6 @@ struct EngineSpeedConflicts {
     bool PowerInsidePlateau = false;  // below torque peak + plateau width
     bool IdleAboveTorquePeak = false;
     bool IdleAboveLimit = false;      // reported only when idle is not above the torque peak
-
-    bool Any() const {
-        return PowerBelowTorquePeak || PowerInsidePlateau || IdleAboveTorquePeak || IdleAboveLimit;
-    }
 };
 
 // The five speeds in one unit, whichever (the editor's display unit, or the record's rpm).

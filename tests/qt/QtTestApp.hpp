@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QRect>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "core/TextTable.hpp"
@@ -43,6 +46,14 @@ inline std::string ScreenshotPath(const std::string& fileName) {
         std::filesystem::path(core::ExecutableFolder()) / "test-screenshots";
     std::filesystem::create_directories(folder);
     return (folder / fileName).string();
+}
+
+// Runs the event loop until `done` holds or `ms` have passed; whether it holds.
+inline bool RunEventsUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
 }
 
 // Pixels darker than mid grey inside a rectangle of an image.

@@ -24,13 +24,7 @@ namespace {
 
 using platform::MessageDouble;
 
-// Runs the event loop until `done` holds or `ms` have passed; whether it holds.
-bool RunEventsUntil(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
+using qttest::RunEventsUntil;
 using platform::MsgAnswer;
 
 class UpdateCheckTest : public ::testing::Test {

@@ -3,7 +3,6 @@
 // the available area and scrolls only the way the screen is too small. ctest runs these tests
 // on a 1920 x 1080 and a 1366 x 768 screen as well (tests/qt/screens/); the pictures
 // windows_<screen>_<window>.png in test-screenshots/ show each window on each screen.
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -200,10 +199,7 @@ TEST_F(WindowSizes, TheUpdateCheckMessagesShowTheirWholeTitle) {
         });
         poll.start(20);
         ui::CheckForUpdate(false);  // the answer comes in the background
-        QElapsedTimer clock;
-        clock.start();
-        while (ui::UpdateCheck().Request != 0 && clock.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        qttest::RunEventsUntil([] { return ui::UpdateCheck().Request == 0; }, 5000);
         poll.stop();
         ASSERT_FALSE(title.isEmpty()) << "a message was shown";
         QFont bold = QApplication::font();

@@ -28,9 +28,7 @@ int ParseWhole(const std::string& text) { return core::CInt(core::Val(text)); }
 
 ResizeableGraphWindow::ResizeableGraphWindow() : platform::Form("ResizeableGraphWindow") {
     SetCaption("Resizeable Graph Display");
-    // The form's menu bar margin is the difference between its outer and client heights.
-    SetSize(kDesignClientWidth + (Width() - ClientWidth()),
-            kDesignClientHeight + (Height() - ClientHeight()));
+    SetClientSize(kDesignClientWidth, kDesignClientHeight);
     SetResizable(true);
     SetClosesOnEscape(true);
     SetMinimumSize(kMinWidth, kMinHeight);

@@ -76,8 +76,7 @@ T& Place(T& c, int left, int top, int width, int height) {
 }  // namespace
 
 void OptionsPanel::BuildFrame() {
-    // Outer size: the client area and the window's own margins (borders, title).
-    SetSize(kClientWidth + (Width() - ClientWidth()), kClientHeight + (Height() - ClientHeight()));
+    SetClientSize(kClientWidth, kClientHeight);
     Select_Options = &Place(Create<TabStrip>("Select_Options"), kPageLeft, 8, kPageWidth, 26);
     for (const char* tab : {"Units", "Graphs", "Misc"}) Select_Options->AddTab(tab);
     for (int p = 0; p < 3; ++p) {

@@ -136,8 +136,7 @@ private:
 
 void LFSSetupReader::KeepClientSize() {
     if (ClientWidth() == kClientWidth && ClientHeight() == kClientHeight) return;
-    // Outer size: the laid-out client area and the window's own margins (borders, title).
-    SetSize(kClientWidth + (Width() - ClientWidth()), kClientHeight + (Height() - ClientHeight()));
+    SetClientSize(kClientWidth, kClientHeight);
 }
 
 void LFSSetupReader::BuildLayout() {

@@ -37,6 +37,8 @@ std::optional<double> GearRatioOf(int index, const std::string& text) {
 
 std::string GearRatioSliderText(int value) { return core::DoubleText(value / kSliderPerRatio); }
 
+int32_t GearRatioSliderValue(double ratio) { return core::CLng(ratio * kSliderPerRatio); }
+
 std::string GearRatioBeforeEdit(const Main& form, int index) {
     const std::string& last = SettingHandlers().GearEdits.Boxes[At(index)].LastValidText;
     if (!last.empty()) return last;

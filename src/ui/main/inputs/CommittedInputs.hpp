@@ -9,6 +9,7 @@
 // reads the box as shown and names a gear whose text it cannot store.)
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,8 @@ std::optional<double> GearRatioOf(int index, const std::string& text);
 
 // The slider value's ratio in its shortest text: 3790 gives "3.79", 1000 "1", 500 "0.5".
 std::string GearRatioSliderText(int value);
+// The gear-ratio slider's value for a ratio (ratio x 1000, rounded).
+int32_t GearRatioSliderValue(double ratio);
 
 // The text the gear-ratio box of row `index` held before a person's edit that is still going
 // on (its slider's ratio when it never held one).

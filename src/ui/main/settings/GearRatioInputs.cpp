@@ -16,7 +16,6 @@ namespace ui {
 namespace {
 
 constexpr int kGearBoxes = 9;
-constexpr double kSliderPerRatio = 1000.0;  // slider value = ratio x 1000
 
 GearRatioEditState& Edits() { return SettingHandlers().GearEdits; }
 SettingRoutines& R() { return SettingHandlers().Routines; }
@@ -95,7 +94,7 @@ void Set_GearRatioText_Change(Main& form, int index) {
         // The slider follows whatever the flags; its handler leaves this text as typed (a
         // ratio beyond a narrowed slider range puts the slider at its limit).
         const core::ScopedValue<bool> fromText(Edits().SliderFromText[At(index)], true);
-        form.Set_GearRatioSlider(index).SetValue(core::CLng(*ratio * kSliderPerRatio));
+        form.Set_GearRatioSlider(index).SetValue(GearRatioSliderValue(*ratio));
     }
 
     if (!NotLoading() || !NotSuppressed()) return;

@@ -1,0 +1,161 @@
+// The three sample cars, started and selected as a person would, in several unit systems and
+// live states: every caption, box text and chart drawing of the main window, and both run
+// tables as their CSV exports, hashed per car, state and part. A change of any figure of the
+// sample cars shows here.
+//
+// After a deliberate change, regenerate the hashes with
+//     CHASSISLAB_REGENERATE_GOLDEN=1 ./tests_ui --gtest_filter='SampleCarsSnapshot*'
+// in build/. CHASSISLAB_SNAPSHOT_DIR=<folder> writes the texts behind the hashes there, one
+// file per car and state, so two builds can be compared line by line.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "analysis/AccelerationCode.hpp"
+#include "analysis/DecelerationCode.hpp"
+#include "files/RunCsvExport.hpp"
+#include "support/StartedProgram.hpp"
+#include "ui/main/form/Main.hpp"
+#include "ui/options/OptionsPanel.hpp"
+
+namespace {
+
+const std::filesystem::path kGolden =
+    std::filesystem::path(__FILE__).parent_path() / "golden" / "sample_cars_snapshot.txt";
+
+uint64_t Fnv1a(const std::string& text) {
+    uint64_t h = 1469598103934665603ull;
+    for (unsigned char c : text) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+std::string Number(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2f", v);
+    return buf;
+}
+
+// One line per control that shows something: captions, texts, values, drawings.
+std::string Controls(const platform::Form& form) {
+    std::ostringstream out;
+    for (const auto& owned : form.AllControls()) {
+        const platform::Control& c = *owned;
+        const std::string name = c.DisplayName();
+        if (const auto* l = dynamic_cast<const platform::Label*>(&c)) {
+            out << name << " = " << l->Caption() << "\n";
+        } else if (const auto* t = dynamic_cast<const platform::TextBox*>(&c)) {
+            out << name << " = " << t->Text() << "\n";
+        } else if (const auto* b = dynamic_cast<const platform::ComboBox*>(&c)) {
+            out << name << " = " << b->Text() << "\n";
+        } else if (const auto* s = dynamic_cast<const platform::Slider*>(&c)) {
+            out << name << " = " << s->Value() << "\n";
+        } else if (const auto* p = dynamic_cast<const platform::PictureBox*>(&c)) {
+            const auto& ops = p->Surf().DisplayList();
+            out << name << " ops " << ops.size() << " dropped " << p->Surf().DroppedOps() << "\n";
+            for (const platform::DrawOp& op : ops) {
+                out << "  " << static_cast<int>(op.kind) << " " << Number(op.x1) << " "
+                    << Number(op.y1) << " " << Number(op.x2) << " " << Number(op.y2) << " "
+                    << op.color << " " << op.text << "\n";
+            }
+        }
+    }
+    return out.str();
+}
+
+std::string Runs() {
+    const auto& a = analysis::AccelerationCode();
+    const auto& d = analysis::DecelerationCode();
+    return files::BuildRunCsv({a.AccData, analysis::kAccColumns, a.AccLastStep, a.AccTimeStep}) +
+           files::BuildRunCsv({d.DecData, analysis::kDecColumns, d.DecLastStep, d.DecTimeStep});
+}
+
+class SampleCarsSnapshot : public testsupport::StartedProgram {
+protected:
+    void SetUp() override {
+        StartedProgram::SetUp();
+        CopyShippedData();
+        main = &Start();
+    }
+
+    // Records the window and the runs under car/state.
+    void Record(int car, const std::string& state) {
+        const std::string key = std::to_string(car) + " " + state;
+        const std::string controls = Controls(*main);
+        const std::string runs = Runs();
+        hashes[key + " controls"] = Fnv1a(controls);
+        hashes[key + " runs"] = Fnv1a(runs);
+        if (const char* dir = std::getenv("CHASSISLAB_SNAPSHOT_DIR")) {
+            std::filesystem::create_directories(dir);
+            std::string file = key;
+            for (char& ch : file)
+                if (ch == ' ') ch = '_';
+            std::ofstream(std::filesystem::path(dir) / (file + ".txt"), std::ios::binary)
+                << controls << "---- runs\n" << runs;
+        }
+    }
+
+    void SetAll(platform::Slider& s, bool top) { s.SetValue(top ? s.Max() : s.Min()); }
+
+    ui::Main* main = nullptr;
+    std::map<std::string, uint64_t> hashes;
+};
+
+TEST_F(SampleCarsSnapshot, EveryFigureOfTheSampleCarsStaysAsItWas) {
+    const int cars = main->Main_SelectVeh->ListCount();
+    ASSERT_EQ(cars, 3);
+    for (int car = 0; car < cars; ++car) {
+        main->Main_SelectVeh->UserSelect(car);
+        Record(car, "si");
+        for (int preset : {1, 2}) {
+            ui::ShowOptionsPanel();
+            ui::OptionsPanelWindow().SetUnits(preset).UserClick();
+            Record(car, "preset" + std::to_string(preset));
+        }
+        ui::OptionsPanelWindow().SetUnits(0).UserClick();
+        ui::OptionsPanelWindow().Unload();
+        for (bool top : {true, false}) {
+            for (platform::Slider* s : {main->Live_Speed, main->Live_Throttle, main->Live_Brake,
+                                        main->Live_SteeringAngle, main->Live_FuelLoad,
+                                        main->Live_TyreWear})
+                SetAll(*s, top);
+            main->Analysis_AccCalc->UserClick();
+            main->Analysis_DecCalc->UserClick();
+            Record(car, top ? "live_top" : "live_bottom");
+        }
+    }
+
+    std::ostringstream text;
+    for (const auto& [key, h] : hashes) text << key << " " << std::hex << h << "\n";
+    if (std::getenv("CHASSISLAB_REGENERATE_GOLDEN")) {
+        std::filesystem::create_directories(kGolden.parent_path());
+        std::ofstream(kGolden, std::ios::binary) << text.str();
+        GTEST_SKIP() << "regenerated " << kGolden;
+    }
+    std::ifstream in(kGolden, std::ios::binary);
+    ASSERT_TRUE(in) << kGolden;
+    std::map<std::string, std::string> golden;
+    for (std::string line; std::getline(in, line);) {
+        const auto cut = line.rfind(' ');
+        golden[line.substr(0, cut)] = line.substr(cut + 1);
+    }
+    std::ostringstream hex;
+    for (const auto& [key, h] : hashes) {
+        std::ostringstream one;
+        one << std::hex << h;
+        EXPECT_EQ(golden[key], one.str()) << key << " differs (see the comment above)";
+    }
+    EXPECT_EQ(golden.size(), hashes.size());
+}
+
+}  // namespace

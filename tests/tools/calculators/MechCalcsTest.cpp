@@ -2,8 +2,12 @@
 // refused inputs (red box, results unchanged) and the stack lists following each other.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "tools/ToolWindowTestSupport.hpp"
 #include "platform/Controls.hpp"
+#include "ui/options/OptionsPanel.hpp"
 #include "ui/tools/calculators/DiscBrakeCalc.hpp"
 #include "ui/tools/ToolLayout.hpp"
 
@@ -171,6 +175,103 @@ TEST_F(MechCalcsTest, StackListsFollowEachOther) {
     // Editing one disc's stiffness updates the chosen arrangement at once.
     w.BellevilleStackSingleStiffness->SetText("100");
     EXPECT_EQ(w.BellevilleCalcLabel(102).Caption(), "50 N/mm");
+}
+
+// 20 coils of 0.02 m wire close up to 0.4 m, four times a free length of 0.1 m.
+// Out-of-range texts (a count of coils no spring has, "1D30" metres of wire) are refused too.
+TEST_F(MechCalcsTest, ImpossibleSpringsAreRedAndKeepTheirFigures) {
+    auto& w = Open();
+    const std::string travel = w.CoilCalcLabel(102).Caption();
+    const std::string rate = w.LeafCalcLabel(100).Caption();
+    ASSERT_EQ(travel, "0.07 m");
+    const struct {
+        platform::TextBox& box;
+        const char* text;
+    } edits[] = {{w.CoilSpringInput(2), "20"}, {w.CoilSpringInput(3), "0.02"},
+                 {w.CoilSpringInput(0), "0.1"}};
+    for (const auto& e : edits) e.box.SetText(e.text);
+    for (int box : {0, 2, 3}) EXPECT_EQ(w.CoilSpringInput(box).BackColor(), kBoxInvalid) << box;
+    EXPECT_EQ(w.CoilSpringInput(1).BackColor(), kBoxValid);
+    EXPECT_EQ(w.CoilCalcLabel(102).Caption(), travel);
+    w.CoilSpringInput(2).SetText("4");  // 0.08 m solid: 0.02 m of travel
+    for (int box : {0, 2, 3}) EXPECT_EQ(w.CoilSpringInput(box).BackColor(), kBoxValid) << box;
+    EXPECT_EQ(w.CoilCalcLabel(102).Caption(), "0.02 m");
+    for (const char* coils : {"99999999999", "1D30"}) {
+        w.CoilSpringInput(2).SetText(coils);
+        EXPECT_EQ(w.CoilSpringInput(2).BackColor(), kBoxInvalid) << coils;
+        EXPECT_EQ(w.CoilCalcLabel(102).Caption(), "0.02 m") << coils;
+    }
+    for (const char* width : {"-0.05", "0", "1D3"}) {
+        w.LeafSpringInput(1).SetText(width);
+        EXPECT_EQ(w.LeafSpringInput(1).BackColor(), kBoxInvalid) << width;
+        EXPECT_EQ(w.LeafCalcLabel(100).Caption(), rate) << width;
+    }
+    w.LeafSpringInput(1).SetText("0.0635");
+    w.LeafSpringInput(2).SetText("-0.00635");
+    EXPECT_EQ(w.LeafSpringInput(2).BackColor(), kBoxInvalid);
+    EXPECT_EQ(w.LeafCalcLabel(100).Caption(), rate);
+    // One disc's stiffness, typed in N/mm, has a range too.
+    w.BellevilleStackSingleStiffness->SetText("-500");
+    EXPECT_EQ(w.BellevilleStackSingleStiffness->BackColor(), kBoxInvalid);
+    EXPECT_EQ(w.BellevilleCalcLabel(102).Caption(), "3500 N/mm");
+}
+
+// A figure that is not a number reads "N/A" alone: no unit, no "%", no half pair.
+TEST_F(MechCalcsTest, FiguresThatAreNotNumbersReadNAWithoutAUnit) {
+    auto& w = Open();
+    ASSERT_TRUE(w.BrakesShown.has_value());
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    w.BrakesShown->MasterArea = nan;
+    w.BrakesShown->CaliperArea[1] = std::numeric_limits<float>::infinity();
+    w.BrakesShown->Torque[0] = nan;
+    w.BrakesShown->FrontBalance = nan;
+    w.FollowUnitChange();
+    for (int label : {102, 103, 108, 110})
+        EXPECT_EQ(w.DiscCalcLabel(label).Caption(), "N/A") << label;
+    EXPECT_EQ(w.DiscCalcLabel(104).Caption(), "0.1 / 0.1 m");
+}
+
+// Options > Units while the window is open: every figure follows, in each unit system, and
+// one disc's stiffness box is converted so the disc keeps its stiffness. SI figures worked
+// by hand: coil 0.083 m across, 178207 N/m; leaf 62011.7 N/m; bar 4034.8 N m/rad; brakes
+// 2121.69 N, 3.1416 cm^2, pad radii 0.10275 / 0.098 m, 6.75354 MPa, 534.1 / 212.9 N m;
+// stack 7 x 500 N/mm. The program's inch is 39.39008 per metre (0.0057073 lb/in per N/m,
+// 1.4489e-4 psi per Pa); its square inch is the exact 1550.003 per m^2.
+TEST_F(MechCalcsTest, AnOpenWindowFollowsEveryUnitSystem) {
+    struct Row {
+        int preset;
+        const char *coilDiameter, *coilRate, *leafRate, *barRot, *force, *area, *padRadius,
+            *pressure, *torque, *discBox, *stack;
+    };
+    const Row rows[] = {
+        {1, "8.3 cm", "18.17 kgf/mm", "6.32 kgf/mm", "6.5 kgf m/gon", "2122 N", "3.142 cm\u00B2",
+         "10.3 / 9.8 cm", "68.87 kg/cm\u00B2", "534 / 213 Nm", "50.986", "356.9 kgf/mm"},
+        {2, "3.3 in", "1017 lb/in", "354 lb/in", "52 lbf ft/deg", "15346 pdl", "0.4869 in\u00B2",
+         "4 / 3.9 in", "978.5 psi", "394 / 157 lbf ft", "2853.6", "19975 lb/in"},
+        {0, "0.08 m", "178.2 N/mm", "62 N/mm", "4 kNm/rad", "2122 N", "0.0003142 m\u00B2",
+         "0.1 / 0.1 m", "6754 kPa", "534 / 213 Nm", "500", "3500 N/mm"},
+    };
+    auto& w = Open();
+    ui::ShowOptionsPanel();
+    ui::OptionsPanel& options = ui::OptionsPanelWindow();
+    w.CoilSpringInput(2).SetText("1.99");  // refused: the coil keeps its figures, in new units
+    for (const Row& row : rows) {
+        options.SetUnits(row.preset).UserClick();
+        SCOPED_TRACE(row.preset);
+        EXPECT_EQ(w.CoilCalcLabel(101).Caption(), row.coilDiameter);
+        EXPECT_EQ(w.CoilCalcLabel(103).Caption(), row.coilRate);
+        EXPECT_EQ(w.LeafCalcLabel(100).Caption(), row.leafRate);
+        EXPECT_EQ(w.ARBCalcLabel(101).Caption(), row.barRot);
+        EXPECT_EQ(w.DiscCalcLabel(101).Caption(), row.force);
+        EXPECT_EQ(w.DiscCalcLabel(102).Caption(), row.area);
+        EXPECT_EQ(w.DiscCalcLabel(104).Caption(), row.padRadius);
+        EXPECT_EQ(w.DiscCalcLabel(106).Caption(), row.pressure);
+        EXPECT_EQ(w.DiscCalcLabel(108).Caption(), row.torque);
+        EXPECT_EQ(w.BellevilleStackSingleStiffness->Text(), row.discBox);
+        EXPECT_EQ(w.BellevilleCalcLabel(7).Caption(), core::UnitSuffix(Quantity::Stiffness));
+        EXPECT_EQ(w.BellevilleCalcLabel(102).Caption(), row.stack);
+    }
+    ui::ResetOptionsPanel();
 }
 
 TEST_F(MechCalcsTest, ClosingDiscardsTheInputs) {

@@ -398,7 +398,9 @@ void ShowMechCalcs() {
 }
 
 void MechCalcsFollowUnitChange() {
-    if (MechCalcs* w = PeekMechCalcs()) w->FollowUnitChange();
+    // A closed window keeps nothing to show: it starts afresh in the units of its next opening.
+    const auto& holder = MechCalcsWindow().Holder;
+    if (holder.IsLoaded()) holder.Peek()->FollowUnitChange();
 }
 
 MechCalcs* PeekMechCalcs() { return MechCalcsWindow().Holder.Peek(); }

@@ -214,6 +214,10 @@ TEST_F(MechCalcsTest, ImpossibleSpringsAreRedAndKeepTheirFigures) {
     w.BellevilleStackSingleStiffness->SetText("-500");
     EXPECT_EQ(w.BellevilleStackSingleStiffness->BackColor(), kBoxInvalid);
     EXPECT_EQ(w.BellevilleCalcLabel(102).Caption(), "3500 N/mm");
+    // A kept figure follows a new unit: 3.5e6 N/m / 9806.65 N/m per kgf/mm.
+    tools_test::UseUnit(Quantity::Stiffness, " kgf/mm");
+    ui::MechCalcsFollowUnitChange();
+    EXPECT_EQ(w.BellevilleCalcLabel(102).Caption(), "356.9 kgf/mm");
 }
 
 // A figure that is not a number reads "N/A" alone: no unit, no "%", no half pair.

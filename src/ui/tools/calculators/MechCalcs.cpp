@@ -337,9 +337,9 @@ void MechCalcs::ShowBellevilleStackResult(int index) {
     const bool inRange =
         tools::kDiscSpringStiffness.Holds(tools::StackStiffness(1.0f, typed, factor));
     MarkBox(*BellevilleStackSingleStiffness, inRange);
-    if (!inRange) return;
-    const float stiffness = tools::StackStiffness(c.Multiplier, typed, factor);
-    BellevilleCalcLabel(102).SetCaption(core::UnitValueText(Quantity::Stiffness, stiffness));
+    if (inRange) StackShown = tools::StackStiffness(c.Multiplier, typed, factor);
+    if (StackShown)
+        BellevilleCalcLabel(102).SetCaption(core::UnitValueText(Quantity::Stiffness, *StackShown));
 }
 
 void MechCalcs::SelectBellevilleStackConfig_Click() {

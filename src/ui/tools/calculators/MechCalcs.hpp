@@ -45,6 +45,7 @@ public:
     std::optional<tools::TorsionBarResult> BarShown;
     std::optional<tools::DiscBrakeResult> BrakesShown;
     bool BrakesShownAsPairs = false;  // two master cylinders: per-axle forces as pairs
+    std::optional<float> StackShown;  // N/m
     // Display factor of the stiffness unit in which one disc's stiffness box is typed.
     double StackBoxFactor = 0.0;
 

@@ -2,8 +2,9 @@
 // refused inputs (red box, results unchanged) and the stack lists following each other.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "tools/ToolWindowTestSupport.hpp"
 #include "platform/Controls.hpp"
@@ -177,44 +178,70 @@ TEST_F(MechCalcsTest, StackListsFollowEachOther) {
     EXPECT_EQ(w.BellevilleCalcLabel(102).Caption(), "50 N/mm");
 }
 
-// 20 coils of 0.02 m wire close up to 0.4 m, four times a free length of 0.1 m.
-// Out-of-range texts (a count of coils no spring has, "1D30" metres of wire) are refused too.
-TEST_F(MechCalcsTest, ImpossibleSpringsAreRedAndKeepTheirFigures) {
+// Every box takes the largest real part of its kind and refuses what no part has; the
+// texts of the design stay in the other boxes.
+TEST_F(MechCalcsTest, EveryBoxTakesRealPartsAndRefusesTheRest) {
     auto& w = Open();
-    const std::string travel = w.CoilCalcLabel(102).Caption();
-    const std::string rate = w.LeafCalcLabel(100).Caption();
-    ASSERT_EQ(travel, "0.07 m");
+    namespace B = tools::BrakeBox;
     const struct {
         platform::TextBox& box;
-        const char* text;
-    } edits[] = {{w.CoilSpringInput(2), "20"}, {w.CoilSpringInput(3), "0.02"},
-                 {w.CoilSpringInput(0), "0.1"}};
-    for (const auto& e : edits) e.box.SetText(e.text);
+        std::vector<const char*> real, refused;
+    } rows[] = {
+        {w.CoilSpringInput(0), {"1"}, {"1.01", "1D30"}},
+        {w.CoilSpringInput(1), {"0.08"}, {"0.51"}},
+        {w.CoilSpringInput(2), {"10"}, {"1.99", "101", "99999999999"}},
+        {w.CoilSpringInput(3), {"0.02"}, {"0.11"}},
+        {w.CoilSpringInput(4), {"0.3"}, {"0.51"}},
+        {w.LeafSpringInput(0), {"2"}, {"3.01"}},
+        {w.LeafSpringInput(1), {"0.152"}, {"-0.05", "0.31"}},
+        {w.LeafSpringInput(2), {"0.04"}, {"0", "0.11"}},
+        {w.LeafSpringInput(3), {"20"}, {"41"}},
+        {w.ARBInput(0), {"0.5"}, {"1.01"}},
+        {w.ARBInput(1), {"2.5"}, {"3.01"}},
+        {w.ARBInput(2), {"0.07"}, {"0.101"}},
+        {w.DiscBrakeInput(B::PedalArm), {"0.35"}, {"1.01"}},
+        {w.DiscBrakeInput(B::PushrodDistance), {"0.08"}, {"0.51"}},
+        {w.DiscBrakeInput(B::AppliedForce), {"2000"}, {"5001"}},
+        {w.DiscBrakeInput(B::BiasThread), {"0.003"}, {"0.011"}},
+        {w.DiscBrakeInput(B::BiasLength), {"0.15"}, {"0.51"}},
+        {w.DiscBrakeInput(B::BiasOffset), {"2500"}, {"2501"}},
+        {w.DiscBrakeInput(B::MasterBore), {"0.045"}, {"0.11"}},
+        {w.DiscBrakeInput(B::FrontCaliperBore), {"0.08"}, {"0.151"}},
+        {w.DiscBrakeInput(B::RearCaliperBore), {"0.08"}, {"0.151"}},
+        {w.DiscBrakeInput(B::FrontDisc), {"0.45"}, {"1.01"}},
+        {w.DiscBrakeInput(B::RearDisc), {"0.65"}, {"1.01"}},
+        {*w.BellevilleStackSingleStiffness, {"100000"}, {"0", "-500", "1000001"}},  // N/mm
+    };
+    for (const auto& row : rows) {
+        const std::string design = row.box.Text();
+        for (const char* t : row.real) {
+            row.box.SetText(t);
+            EXPECT_EQ(row.box.BackColor(), kBoxValid) << row.box.Name() << " " << t;
+        }
+        for (const char* t : row.refused) {
+            row.box.SetText(t);
+            EXPECT_EQ(row.box.BackColor(), kBoxInvalid) << row.box.Name() << " " << t;
+        }
+        row.box.SetText(design);
+    }
+}
+
+// 20 coils of 0.02 m wire close up to 0.4 m, four times a free length of 0.1 m: the three
+// boxes turn red and the travel keeps its figure, which follows a unit change.
+TEST_F(MechCalcsTest, ACoilLongerClosedThanFreeIsRefused) {
+    auto& w = Open();
+    for (auto [box, text] : {std::pair{2, "20"}, {3, "0.02"}, {0, "0.1"}})
+        w.CoilSpringInput(box).SetText(text);
     for (int box : {0, 2, 3}) EXPECT_EQ(w.CoilSpringInput(box).BackColor(), kBoxInvalid) << box;
-    EXPECT_EQ(w.CoilSpringInput(1).BackColor(), kBoxValid);
-    EXPECT_EQ(w.CoilCalcLabel(102).Caption(), travel);
-    w.CoilSpringInput(2).SetText("4");  // 0.08 m solid: 0.02 m of travel
+    EXPECT_EQ(w.CoilCalcLabel(102).Caption(), "0.07 m");  // 0.145 - 5.25 x 0.014
+    tools_test::UseUnit(Quantity::DistanceSmall, " mm");
+    ui::MechCalcsFollowUnitChange();
+    EXPECT_EQ(w.CoilCalcLabel(102).Caption(), "71 mm");  // 0.0715 in single: 0.07149999
+    w.CoilSpringInput(2).SetText("5");  // closed up exactly: no travel, but a real spring
     for (int box : {0, 2, 3}) EXPECT_EQ(w.CoilSpringInput(box).BackColor(), kBoxValid) << box;
-    EXPECT_EQ(w.CoilCalcLabel(102).Caption(), "0.02 m");
-    for (const char* coils : {"99999999999", "1D30"}) {
-        w.CoilSpringInput(2).SetText(coils);
-        EXPECT_EQ(w.CoilSpringInput(2).BackColor(), kBoxInvalid) << coils;
-        EXPECT_EQ(w.CoilCalcLabel(102).Caption(), "0.02 m") << coils;
-    }
-    for (const char* width : {"-0.05", "0", "1D3"}) {
-        w.LeafSpringInput(1).SetText(width);
-        EXPECT_EQ(w.LeafSpringInput(1).BackColor(), kBoxInvalid) << width;
-        EXPECT_EQ(w.LeafCalcLabel(100).Caption(), rate) << width;
-    }
-    w.LeafSpringInput(1).SetText("0.0635");
-    w.LeafSpringInput(2).SetText("-0.00635");
-    EXPECT_EQ(w.LeafSpringInput(2).BackColor(), kBoxInvalid);
-    EXPECT_EQ(w.LeafCalcLabel(100).Caption(), rate);
-    // One disc's stiffness, typed in N/mm, has a range too.
-    w.BellevilleStackSingleStiffness->SetText("-500");
-    EXPECT_EQ(w.BellevilleStackSingleStiffness->BackColor(), kBoxInvalid);
-    EXPECT_EQ(w.BellevilleCalcLabel(102).Caption(), "3500 N/mm");
-    // A kept figure follows a new unit: 3.5e6 N/m / 9806.65 N/m per kgf/mm.
+    EXPECT_EQ(w.CoilCalcLabel(102).Caption(), "0 mm");
+    // A refused disc keeps the stack's figure too: 3.5e6 N/m at 9806.65 N/m per kgf/mm.
+    w.BellevilleStackSingleStiffness->SetText("0");
     tools_test::UseUnit(Quantity::Stiffness, " kgf/mm");
     ui::MechCalcsFollowUnitChange();
     EXPECT_EQ(w.BellevilleCalcLabel(102).Caption(), "356.9 kgf/mm");
@@ -235,45 +262,33 @@ TEST_F(MechCalcsTest, FiguresThatAreNotNumbersReadNAWithoutAUnit) {
     EXPECT_EQ(w.DiscCalcLabel(104).Caption(), "0.1 / 0.1 m");
 }
 
-// Options > Units while the window is open: every figure follows, in each unit system, and
-// one disc's stiffness box is converted so the disc keeps its stiffness. SI figures worked
-// by hand: coil 0.083 m across, 178207 N/m; leaf 62011.7 N/m; bar 4034.8 N m/rad; brakes
-// 2121.69 N, 3.1416 cm^2, pad radii 0.10275 / 0.098 m, 6.75354 MPa, 534.1 / 212.9 N m;
-// stack 7 x 500 N/mm. The program's inch is 39.39008 per metre (0.0057073 lb/in per N/m,
-// 1.4489e-4 psi per Pa); its square inch is the exact 1550.003 per m^2.
+// Options > Units while the window is open: every figure follows, in each unit system, also
+// those a refused box keeps, and one disc's stiffness box is converted so the disc keeps its
+// stiffness. SI figures worked by hand: coil 0.083 m across, 178207 N/m; leaf 62011.7 N/m;
+// bar 4034.8 N m/rad; brakes 2121.69 N, 3.1416 cm^2, 6.75354 MPa, 534.1 / 212.9 N m; stack
+// 7 x 500 N/mm. The program's inch is 39.39008 per metre (0.0057073 lb/in per N/m, 1.4489e-4
+// psi per Pa); its square inch is the exact 1550.003 per m^2.
 TEST_F(MechCalcsTest, AnOpenWindowFollowsEveryUnitSystem) {
-    struct Row {
-        int preset;
-        const char *coilDiameter, *coilRate, *leafRate, *barRot, *force, *area, *padRadius,
-            *pressure, *torque, *discBox, *stack;
-    };
-    const Row rows[] = {
-        {1, "8.3 cm", "18.17 kgf/mm", "6.32 kgf/mm", "6.5 kgf m/gon", "2122 N", "3.142 cm\u00B2",
-         "10.3 / 9.8 cm", "68.87 kg/cm\u00B2", "534 / 213 Nm", "50.986", "356.9 kgf/mm"},
-        {2, "3.3 in", "1017 lb/in", "354 lb/in", "52 lbf ft/deg", "15346 pdl", "0.4869 in\u00B2",
-         "4 / 3.9 in", "978.5 psi", "394 / 157 lbf ft", "2853.6", "19975 lb/in"},
-        {0, "0.08 m", "178.2 N/mm", "62 N/mm", "4 kNm/rad", "2122 N", "0.0003142 m\u00B2",
-         "0.1 / 0.1 m", "6754 kPa", "534 / 213 Nm", "500", "3500 N/mm"},
-    };
     auto& w = Open();
+    const platform::Label* shown[] = {
+        &w.CoilCalcLabel(101), &w.CoilCalcLabel(103), &w.LeafCalcLabel(100),
+        &w.ARBCalcLabel(101),  &w.DiscCalcLabel(101), &w.DiscCalcLabel(102),
+        &w.DiscCalcLabel(106), &w.DiscCalcLabel(108), &w.BellevilleCalcLabel(102)};
+    const std::vector<std::string> rows[] = {
+        {"1", "8.3 cm", "18.17 kgf/mm", "6.32 kgf/mm", "6.5 kgf m/gon", "2122 N",
+         "3.142 cm\u00B2", "68.87 kg/cm\u00B2", "534 / 213 Nm", "356.9 kgf/mm", "50.986"},
+        {"2", "3.3 in", "1017 lb/in", "354 lb/in", "52 lbf ft/deg", "15346 pdl",
+         "0.4869 in\u00B2", "978.5 psi", "394 / 157 lbf ft", "19975 lb/in", "2853.6"},
+        {"0", "0.08 m", "178.2 N/mm", "62 N/mm", "4 kNm/rad", "2122 N", "0.0003142 m\u00B2",
+         "6754 kPa", "534 / 213 Nm", "3500 N/mm", "500"},
+    };
     ui::ShowOptionsPanel();
-    ui::OptionsPanel& options = ui::OptionsPanelWindow();
-    w.CoilSpringInput(2).SetText("1.99");  // refused: the coil keeps its figures, in new units
-    for (const Row& row : rows) {
-        options.SetUnits(row.preset).UserClick();
-        SCOPED_TRACE(row.preset);
-        EXPECT_EQ(w.CoilCalcLabel(101).Caption(), row.coilDiameter);
-        EXPECT_EQ(w.CoilCalcLabel(103).Caption(), row.coilRate);
-        EXPECT_EQ(w.LeafCalcLabel(100).Caption(), row.leafRate);
-        EXPECT_EQ(w.ARBCalcLabel(101).Caption(), row.barRot);
-        EXPECT_EQ(w.DiscCalcLabel(101).Caption(), row.force);
-        EXPECT_EQ(w.DiscCalcLabel(102).Caption(), row.area);
-        EXPECT_EQ(w.DiscCalcLabel(104).Caption(), row.padRadius);
-        EXPECT_EQ(w.DiscCalcLabel(106).Caption(), row.pressure);
-        EXPECT_EQ(w.DiscCalcLabel(108).Caption(), row.torque);
-        EXPECT_EQ(w.BellevilleStackSingleStiffness->Text(), row.discBox);
-        EXPECT_EQ(w.BellevilleCalcLabel(7).Caption(), core::UnitSuffix(Quantity::Stiffness));
-        EXPECT_EQ(w.BellevilleCalcLabel(102).Caption(), row.stack);
+    w.CoilSpringInput(2).SetText("1.99");  // refused
+    for (const auto& row : rows) {
+        ui::OptionsPanelWindow().SetUnits(std::stoi(row[0])).UserClick();
+        for (std::size_t i = 0; i < std::size(shown); ++i)
+            EXPECT_EQ(shown[i]->Caption(), row[i + 1]) << row[0];
+        EXPECT_EQ(w.BellevilleStackSingleStiffness->Text(), row.back()) << row[0];
     }
     ui::ResetOptionsPanel();
 }

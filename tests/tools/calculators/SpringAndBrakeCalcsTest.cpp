@@ -5,10 +5,6 @@
 //   bar GJ = G pi / 4 (Ro^4 - Ri^4), torsion GJ / Lb, at the arms 4 GJ / (A^2 Lb)
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <limits>
-#include <vector>
-
 #include "ui/tools/calculators/DiscBrakeCalc.hpp"
 #include "ui/tools/calculators/SpringCalcs.hpp"
 
@@ -224,107 +220,6 @@ TEST(DiscBrakeCalc, NoBalanceWithoutTorqueAndNoPulledCylinder) {
     EXPECT_TRUE(CalcDiscBrakes(in).Valid);
     in.BiasOffset = -1.0f;
     EXPECT_FALSE(CalcDiscBrakes(in).Ok[BrakeBox::BiasOffset]);
-}
-
-// Every box takes the dimensions of real parts (the largest of their kind included) and
-// refuses what no part has, beyond both ends, and numbers that are not finite.
-TEST(CalculatorRanges, EveryBoxTakesRealPartsAndRefusesTheRest) {
-    const float inf = std::numeric_limits<float>::infinity();
-    // A coil long enough that the solid length never decides.
-    const CoilSpringInputs longCoil{1.0f, 0.0388f, 5.25f, 0.014f, 0.069f};
-    auto coil = [&](float CoilSpringInputs::*field, std::size_t box) {
-        return [=](float v) {
-            auto in = longCoil;
-            in.*field = v;
-            return CalcCoilSpring(in).Ok[box];
-        };
-    };
-    auto leaf = [](float LeafSpringInputs::*field, std::size_t box) {
-        return [=](float v) {
-            auto in = DefaultLeaf();
-            in.*field = v;
-            return CalcLeafSpring(in).Ok[box];
-        };
-    };
-    auto bar = [](float TorsionBarInputs::*field, std::size_t box) {
-        return [=](float v) {
-            TorsionBarInputs in{0.227f, 0.8223f, 0.0286f, 0.0032f, false};
-            in.*field = v;
-            return CalcTorsionBar(in).Ok[box];
-        };
-    };
-    auto brake = [](std::function<void(DiscBrakeInputs&, float)> set, int box) {
-        return [=](float v) {
-            auto in = DefaultBrakes();
-            set(in, v);
-            return CalcDiscBrakes(in).Ok[static_cast<std::size_t>(box)];
-        };
-    };
-    const struct {
-        const char* box;
-        std::function<bool(float)> passes;
-        std::vector<float> real, refused;
-    } rows[] = {
-        {"coil free length", coil(&CoilSpringInputs::FreeLength, 0), {0.08f, 0.6f, 1.0f},
-         {0.0099f, 1.01f, 1e30f, inf}},
-        {"coil pitch", coil(&CoilSpringInputs::Pitch, 1), {0.01f, 0.08f}, {0.0f, 0.51f, 1e30f}},
-        {"coil count", coil(&CoilSpringInputs::TotalCoils, 2), {2.0f, 15.0f, 60.0f},
-         {1.99f, 101.0f, 99999999999.0f}},
-        {"coil wire", coil(&CoilSpringInputs::WireDiameter, 3), {0.01f, 0.06f},
-         {-0.014f, 0.11f, 1e30f}},
-        {"coil inner diameter", coil(&CoilSpringInputs::InnerDiameter, 4), {0.01f, 0.3f},
-         {0.0f, 0.51f, inf}},
-        {"leaf span", leaf(&LeafSpringInputs::Span, 0), {0.05f, 2.0f}, {0.0499f, 3.01f, inf}},
-        {"leaf width", leaf(&LeafSpringInputs::Width, 1), {0.032f, 0.152f},
-         {-0.05f, 0.0f, 0.31f, 1e3f}},
-        {"leaf thickness", leaf(&LeafSpringInputs::Thickness, 2), {0.004f, 0.04f},
-         {-0.00635f, 0.0f, 0.11f, inf}},
-        {"bar arm", bar(&TorsionBarInputs::ArmLength, 0), {0.05f, 0.5f}, {0.049f, 1.01f, inf}},
-        {"bar length", bar(&TorsionBarInputs::BarLength, 1), {0.2f, 2.5f}, {0.19f, 3.01f, 1e30f}},
-        {"bar diameter", bar(&TorsionBarInputs::Diameter, 2), {0.005f, 0.07f},
-         {0.0049f, 0.101f, inf}},
-        {"pedal arm", brake([](auto& in, float v) { in.PedalArm = v; }, BrakeBox::PedalArm),
-         {0.35f}, {0.0099f, 1.01f, inf}},
-        {"pushrod",
-         brake([](auto& in, float v) { in.PushrodDistance = v; }, BrakeBox::PushrodDistance),
-         {0.08f}, {0.0f, 0.51f, inf}},
-        {"pedal force",
-         brake([](auto& in, float v) { in.AppliedForce = v; }, BrakeBox::AppliedForce),
-         {10.0f, 2000.0f, 5000.0f}, {9.9f, 5001.0f, 1e30f}},
-        {"bias thread", brake([](auto& in, float v) { in.BiasThread = v; }, BrakeBox::BiasThread),
-         {0.0005f, 0.003f}, {0.0f, 0.011f, inf}},
-        {"bias length", brake([](auto& in, float v) { in.BiasLength = v; }, BrakeBox::BiasLength),
-         {0.15f}, {0.0f, 0.51f, inf}},
-        {"bias offset", brake([](auto& in, float v) { in.BiasOffset = v; }, BrakeBox::BiasOffset),
-         {0.0f, 2500.0f}, {-1.0f, 2501.0f, 1e30f}},
-        {"master bore", brake([](auto& in, float v) { in.MasterBore = v; }, BrakeBox::MasterBore),
-         {0.0159f, 0.045f}, {0.0f, 0.11f, inf}},
-        {"front caliper bore",
-         brake([](auto& in, float v) { in.CaliperBore[0] = v; }, BrakeBox::FrontCaliperBore),
-         {0.025f, 0.08f}, {0.0f, 0.151f, inf}},
-        {"rear disc", brake([](auto& in, float v) { in.DiscDiameter[1] = v; }, BrakeBox::RearDisc),
-         {0.45f, 0.65f}, {0.0639f, 1.01f, 1e30f}},
-    };
-    for (const auto& row : rows) {
-        for (float v : row.real) EXPECT_TRUE(row.passes(v)) << row.box << " " << v;
-        for (float v : row.refused) EXPECT_FALSE(row.passes(v)) << row.box << " " << v;
-    }
-}
-
-// Closed up, 8 coils of 0.0625 m wire are exactly 0.5 m: a free length below that is
-// impossible, and the free length, the coils and the wire are all refused.
-TEST(CoilSpringCalc, TheSolidLengthCannotExceedTheFreeLength) {
-    CoilSpringInputs in{0.5f, 0.05f, 8.0f, 0.0625f, 0.1f};
-    auto r = CalcCoilSpring(in);
-    ASSERT_TRUE(r.Valid);
-    EXPECT_EQ(r.Travel, 0.0f);  // fully closed already: no travel, but a real spring
-    in.FreeLength = 0.499f;
-    r = CalcCoilSpring(in);
-    EXPECT_FALSE(r.Valid);
-    EXPECT_EQ(r.Ok, (std::array<bool, 5>{false, true, false, false, true}));
-    // 0.1 m free, 20 coils of 0.02 m: closed up four times as long.
-    EXPECT_EQ(CalcCoilSpring({0.1f, 0.0388f, 20.0f, 0.02f, 0.069f}).Ok,
-              (std::array<bool, 5>{false, true, false, false, true}));
 }
 
 }  // namespace

@@ -96,6 +96,22 @@ TEST_F(TyreCodeTest, WheelInertiaIsThatOfAPlausibleWheel) {
     EXPECT_LT(t.InertiaA, 0.8f * t.Inertia);
 }
 
+// However heavy the wheel, its walls never grow past the rim and the tyre: a wheel heavier than
+// its thickest walls is the same shape in a denser material, so its inertia stays below that of
+// a ring of its mass at the tread (it was 5e9 kg m^2 for 25 t, the inner radii negative).
+TEST_F(TyreCodeTest, AHeavyWheelKeepsTheInertiaOfItsShape) {
+    for (const float m : {20.0f, 200.0f, 2000.0f, 25000.0f, 50000.0f}) {
+        SetTyres(225, 45, 17, m);
+        vehicle::CalcWheelDimensionsAndInertia();
+        const TyreState& t = TyreCode().WheelTyres[0];
+        const float R = t.UnloadedRadius, rim = t.RimDiameter / 2.0f;
+        EXPECT_GT(t.Inertia, 0.25f * m * rim * rim) << m;
+        EXPECT_LT(t.Inertia, m * R * R) << m;
+        EXPECT_GT(t.InertiaA, 0.25f * t.Inertia) << m;
+        EXPECT_LT(t.InertiaA, t.Inertia) << m;
+    }
+}
+
 TEST_F(TyreCodeTest, MassFitOfAnImpossibleWheelMassEndsAndStaysFinite) {
     // 1e7 kg: the scale starts near 1e6, where a step of 0.01 no longer changes a float; the
     // fit must end on its pass limit rather than loop for ever.
@@ -233,6 +249,49 @@ TEST_F(TyreCodeTest, FrictionFallsWithPatchPressure) {
     vehicle::CalcTyreGrip(t, 3500.0f);
     // Mean patch pressure 3500 / 0.040806 m^2 = 85.77 kPa; (85.77 / 180)^2 = 0.2271.
     EXPECT_NEAR(t.LongGrip, 1.4f - 0.2271f, 1e-3f);
+}
+
+// Friction falls with the patch pressure down to half the compound's peak, where a heavily
+// loaded tyre's grip force stops falling (a 20 t truck on 225 mm tyres gave -103); a wheel off
+// the ground has the unloaded friction of a load of 0.
+TEST_F(TyreCodeTest, FrictionKeepsHalfThePeakUnderAnyLoad) {
+    struct Case {
+        int16_t width;
+        float load;      // N
+        float friction;  // Road Normal at its optimum, peak 1.4
+    };
+    const Case cases[] = {
+        {225, 3500.0f, 1.4f - 0.2271f},  // the ordinary fall (FrictionFallsWithPatchPressure)
+        {225, 49033.0f, 0.7f},           // a quarter of 20 t
+        {400, 49033.0f, 0.7f},
+        {50, 8000.0f, 0.7f},
+        {225, -2500.0f, 1.4f},           // lifted: the lift exceeds the wheel's load
+    };
+    for (const Case& c : cases) {
+        TyreState t = Wheel(c.width, 45, 17, 220000);
+        t.Temperature = 50;
+        vehicle::CalcTyreContactPatch(t, c.load);
+        vehicle::CalcTyreGrip(t, c.load);
+        EXPECT_NEAR(t.LongGrip, c.friction, 1e-3f) << c.width << " mm, " << c.load << " N";
+    }
+}
+
+// A wheel lifted off the ground passes on no force, and the shares of grip stay shares.
+TEST_F(TyreCodeTest, ALiftedWheelPassesOnNoForce) {
+    SetTyres(205, 55, 16);
+    vehicle::CalcWheelDimensionsAndInertia();
+    const vehicle::TyreLoadInputs loads{{300, 300, 200, 200},
+                                        {2941.995f, 2941.995f, 1961.33f, 1961.33f},
+                                        {-1500.0f, 6000.0f, 1961.33f, 3000.0f}};
+    vehicle::UpdateTyreAnalysis({{200, 200, 200, 200}}, {{50, 50}, 0}, loads);
+    const auto& s = TyreCode();
+    const TyreState& lifted = s.WheelTyres[0];
+    EXPECT_EQ(lifted.LongGripForce, 0.0f);
+    EXPECT_EQ(lifted.LatGripForce, 0.0f);
+    EXPECT_EQ(lifted.LatAccelRate, 0.0f);
+    EXPECT_GT(s.FrontGripShare, 0.0f);
+    EXPECT_LT(s.FrontGripShare, 1.0f);
+    for (int i = 1; i < 4; ++i) EXPECT_GT(s.WheelTyres[i].LongGripForce, 0.0f) << i;
 }
 
 TEST_F(TyreCodeTest, AnalysisPassAtStaticAndLiveLoads) {

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SuspensionTestSupport.hpp"
@@ -110,6 +111,24 @@ TEST_F(SuspensionDisplayTest, OtherUnitsAndLiveFigures) {
     EXPECT_EQ(Text(132), "1.15\u00B0 Squat");
     EXPECT_EQ(Text(133), "1.72\u00B0 Dive");
     EXPECT_EQ(Text(134), "0.57\u00B0 Dive");
+}
+
+// The rear target matches the front only while the front's period (1 / 2.2508 Hz =
+// 0.44429 s) exceeds the time the rear axle takes to reach the bump (2.5 m / speed); below
+// that speed no rear spring matches and the caption reads "N/A" (it read -0.43 to -36.7 Hz).
+TEST_F(SuspensionDisplayTest, RearLevelRideTargetOnlyWhereARearSpringMatches) {
+    const std::pair<int, const char*> cases[] = {
+        {0, "0 Hz"},      // standing still
+        {25, "2.9 Hz"},   // 1 / (0.44429 - 0.1)
+        {6, "36.2 Hz"},   // 1 / (0.44429 - 0.41667): large, and true
+        {5, "N/A"},       // 0.5 s > 0.44429 s
+        {1, "N/A"},
+    };
+    for (const auto& [speed, text] : cases) {
+        Calc(speed);
+        EXPECT_EQ(Text(184), text) << speed << " m/s";
+        EXPECT_NE(Text(183), "N/A") << speed << " m/s";
+    }
 }
 
 TEST_F(SuspensionDisplayTest, DampingLimitsAndValuesThatCannotBeShown) {

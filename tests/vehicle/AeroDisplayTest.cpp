@@ -3,9 +3,11 @@
 // are worked from the unit table by hand.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "../support/SampleVehicles.hpp"
 #include "vehicle/AeroDisplay.hpp"
@@ -126,6 +128,25 @@ TEST_F(AeroDisplayTest, StandingStillHasNoRatiosAndNoBalance) {
     }
 }
 
+// The share of the wheel loads is a share while both axles carry load; a lift beyond an
+// axle's load leaves none to share.
+TEST_F(AeroDisplayTest, WheelLoadShareOnlyWithBothAxlesOnTheGround) {
+    SetMovingCar();
+    auto& a = vehicle::AeroCode().LiveAero;
+    const std::pair<std::array<float, 4>, const char*> cases[] = {
+        {{3000.0f, 3000.0f, 2500.0f, 2500.0f}, "45.7% / 54.3%"},
+        {{10.0f, 10.0f, 0.0f, 0.0f}, "45.7% / 54.3%"},  // a light load is still a load
+        {{600.0f, 700.0f, -400.0f, -700.0f}, "N/A"},      // the rear lifts off
+        {{-5.0f, -5.0f, 20.0f, 20.0f}, "N/A"},
+        {{0.0f, 0.0f, 0.0f, 0.0f}, "N/A"},
+    };
+    for (const auto& [loads, text] : cases) {
+        a.WheelLoad = loads;
+        Build({0, 0, 25, 0.5f});
+        EXPECT_EQ(Text(24), text) << loads[0] << " " << loads[2];
+    }
+}
+
 TEST_F(AeroDisplayTest, BalanceIsGreenFromThreeQuartersOfAPointBehindToAQuarterAhead) {
     using vehicle::AeroBalanceColourFor;
     const float cog = 0.5f;
@@ -164,17 +185,28 @@ TEST_F(AeroDisplayTest, BalanceOfATotalLiftNearZeroIsNotApplicable) {
     Build({0, 0, 1, 0.5f});
     EXPECT_EQ(Text(25), "50% / 50%");
 
-    // Near the line of 1 % of the element lifts (597 and 588 N): a total of 3 N (0.5 %) has
-    // no balance, one of 12 N (2 %) has.
-    s.LiveAero.Lift = {300.0f, -100.0f, -100.0f, -97.0f};
-    s.LiveAero.TotalLift = 3.0f;
-    s.AeroLoadFrontShare = 0.3f;
-    Build({0, 0, 25, 0.5f});
-    EXPECT_EQ(Text(25), "N/A");
-    s.LiveAero.Lift = {300.0f, -100.0f, -100.0f, -88.0f};
-    s.LiveAero.TotalLift = 12.0f;
-    Build({0, 0, 25, 0.5f});
-    EXPECT_EQ(Text(25), "30% / 70%");
+    // The line lies at a quarter of the loads the total is made of, per wheel: half of each
+    // element's lift, and the drag-pitch load. Lifts of 300, -100, -100 and -x N:
+    struct Case {
+        float lastLift, dragPitch;  // N
+        bool shown;
+    };
+    const Case cases[] = {
+        {-97.0f, 0.0f, false},   // total 3 N of 597: cancelling
+        {-30.0f, 0.0f, false},   // 70 N: 35 per wheel, under a quarter of 265
+        {100.0f, 0.0f, true},    // 200 N: 100, over a quarter of 300
+        {100.0f, 150.0f, false}, // 100, under a quarter of 300 + 150 (a lift coefficient of
+                                 // 0.001 on a road car)
+        {100.0f, -40.0f, true},  // 100, over a quarter of 340
+    };
+    for (const Case& c : cases) {
+        s.LiveAero.Lift = {300.0f, -100.0f, -100.0f, c.lastLift};
+        s.LiveAero.TotalLift = 100.0f + c.lastLift;
+        s.LiveAero.DragPitchLoad = {c.dragPitch, c.dragPitch, -c.dragPitch, -c.dragPitch};
+        s.AeroLoadFrontShare = 0.3f;
+        Build({0, 0, 25, 0.5f});
+        EXPECT_EQ(Text(25), c.shown ? "30% / 70%" : "N/A") << c.lastLift << " " << c.dragPitch;
+    }
 }
 
 }  // namespace

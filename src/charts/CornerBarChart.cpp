@@ -1,5 +1,6 @@
 #include "charts/CornerBarChart.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "charts/ChartColours.hpp"
@@ -39,7 +40,9 @@ void DrawCornerBarChart(platform::Surface& s, const std::array<float, 8>& values
     for (int n = 0; draw && n < 4; ++n) {
         const int k = CornerBarOrder[n];
         const float a = values[k], b = values[k + 4];
-        const float topA = y0 - a * yScale, topB = y0 - b * yScale;
+        // A bar beyond the chart (a negative value runs down from the base) ends at its edge.
+        const auto onChart = [&](float y) { return std::clamp(y, 0.0f, s.ScaleHeight()); };
+        const float topA = onChart(y0 - a * yScale), topB = onChart(y0 - b * yScale);
         if (!std::isfinite(topA) || !std::isfinite(topB)) continue;
         // The bar's columns, one twip apart from its left edge to BarWidth twips right of it,
         // each a vertical line of the pen's width: together one solid block per colour.

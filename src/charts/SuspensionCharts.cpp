@@ -1,6 +1,7 @@
 #include "charts/SuspensionCharts.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "analysis/PhysicalCode.hpp"
 #include "charts/ChartFrame.hpp"
@@ -62,10 +63,11 @@ void DrawSuspSideView(platform::Surface& s) {
 void DrawSpringLoadChart(platform::Surface& s) {
     const auto& c = analysis::SuspensionCode().SuspCorners;
     std::array<float, 8> v{};
+    // A spring the lift pulls out (a negative load) counts as much as one pressed in.
     float top = kLeastTop;
     for (int i = 0; i < 4; ++i) {
         v[i] = c[i].SpringLoad;
-        top = std::max(top, v[i]);
+        top = std::max(top, std::fabs(v[i]));
     }
     DrawSuspensionBars(s, v, top, core::OptionsSettings().SpringLoadsChartScaleY, Quantity::Force,
                        core::TextTable().QuantityTitleForce, kBarsSingle);

@@ -1,10 +1,14 @@
 // Corner bars and the balance bar: the bar geometry in whole twips with halves to even, the
 // bar order, each mode's colours, and the balance thresholds compared as Singles.
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "charts/ChartColours.hpp"
 #include "charts/ChartTestSupport.hpp"
+#include "analysis/SuspensionCode.hpp"
 #include "charts/CornerBarChart.hpp"
+#include "charts/SuspensionCharts.hpp"
 
 using namespace chart_test;
 using namespace charts;
@@ -88,6 +92,41 @@ TEST_F(BarChartsTest, CompareModeShowsCapsAndShortfalls) {
     EXPECT_EQ(Bars(s, kGreen).size(), 4u);
     DrawCornerBarChart(s, v, 1.0f, 50.0f, "Force", "N", 7);  // no such mode: no bars
     EXPECT_TRUE(Boxes().empty());
+}
+
+// The spring loads are scaled by the largest load either way: a light car whose lift exceeds
+// an axle's load drew its -134592 N bar some 500000 px below the chart (the top came from the
+// positive loads alone). The tallest bar fills 1/1.15 of the usable height; a negative one runs
+// down from the base to the chart's edge and no further.
+TEST_F(BarChartsTest, SpringLoadsScaleByTheLargestLoadEitherWay) {
+    auto& c = analysis::SuspensionCode().SuspCorners;
+    struct Case {
+        std::array<float, 4> loads;  // N, corners FL, FR, RL, RR
+        float tallest;               // N, the bar reaching 1/1.15 of the usable height
+    };
+    const Case cases[] = {
+        {{2000.0f, 2000.0f, 1500.0f, 1000.0f}, 2000.0f},
+        {{20.0f, 30.0f, -134592.0f, 10.0f}, 134592.0f},
+        {{-5.0f, -6.0f, -7.0f, -8.0f}, 8.0f},
+    };
+    for (const Case& k : cases) {
+        for (int i = 0; i < 4; ++i) c[i].SpringLoad = k.loads[i];
+        DrawSpringLoadChart(s);
+        const auto red = Bars(s, kRed);
+        ASSERT_EQ(red.size(), 4u);
+        double highest = 200.0;
+        for (const DrawOp& bar : red) {
+            for (double y : {bar.y1, bar.y2}) {
+                EXPECT_GE(y, 0.0) << k.tallest;
+                EXPECT_LE(y, 200.0) << k.tallest;
+            }
+            highest = std::min(highest, std::min(bar.y1, bar.y2));
+        }
+        // 3000 twips high, base 2985: the tallest positive bar reaches 2985 - 2985 / 1.15.
+        const float most = *std::max_element(k.loads.begin(), k.loads.end());
+        if (most > 0.0f)
+            EXPECT_NEAR(highest, (2985.0 - 2985.0 / 1.15 * most / k.tallest) / 15.0, 0.01);
+    }
 }
 
 platform::Color Background(const platform::Surface& s) { return s.DisplayList().front().fillColor; }

@@ -1,11 +1,13 @@
 // The gear speed chart, the wheel outline of the steering diagrams (corners worked by hand for
 // 30 degrees), the contact patch boxes, the roll stiffness trapezoids and the vehicle views'
 // markers and fills.
+#include <algorithm>
 #include <cmath>
 
 #include "charts/ChartColours.hpp"
 #include "charts/ChartTestSupport.hpp"
 #include "charts/GearSpeedChart.hpp"
+#include "charts/SuspensionCharts.hpp"
 #include "charts/PatchDiagrams.hpp"
 #include "charts/SteeringDiagrams.hpp"
 #include "charts/VehicleDiagrams.hpp"
@@ -160,6 +162,49 @@ TEST_F(DiagramsTest, PitchMarkersFollowTheirTogglesAndFittedElements) {
     auto wing = Ops([](const DrawOp& o) { return o.kind == DrawOpKind::Circle && o.color == kBlue; });
     ASSERT_EQ(wing.size(), 1u);
     EXPECT_NEAR(wing[0].x1, (2250.0 - 1250.0) / 15.0, 1e-4);  // over the rear axle
+}
+
+// The rear and side views take their scale from the picture's width, and keep everything on
+// the picture when a ride height of a metre or a high centre of gravity would rise above it.
+TEST_F(DiagramsTest, RearAndSideViewsKeepTallVehiclesOnThePicture) {
+    sample::Prepare(sample::SampleCar());
+    auto& v = core::GlobalChassisLab().CurrentVehicle;
+    auto& cog = analysis::PhysicalCode().VehicleCoG;
+    const float ordinaryCoG = cog.Z;
+    const auto onPicture = [this](const char* what) {
+        for (const DrawOp& o : s.DisplayList()) {
+            for (double y : {o.y1, o.y2}) {
+                EXPECT_GE(y - o.r, -0.5) << what;
+                EXPECT_LE(y, 200.5) << what;
+            }
+        }
+    };
+    // An ordinary car: the width decides, as it did.
+    const auto& tyres = vehicle::TyreCode().WheelTyres;
+    DrawSuspRearView(s);
+    const auto rear = s.DisplayList();
+    const float span = std::max(v.Axles[0].TrackWidth + tyres[0].Width,
+                                v.Axles[1].TrackWidth + tyres[2].Width);
+    DrawRollDiagram(s, tyres, analysis::SuspensionCode().SuspCorners,
+                    s.ScaleWidth() / (span * 1.2f));
+    ASSERT_EQ(s.DisplayList().size(), rear.size());
+    for (std::size_t k = 0; k < rear.size(); ++k) EXPECT_EQ(s.DisplayList()[k].y1, rear[k].y1);
+
+    struct Case {
+        const char* what;
+        float rideHeight, cogHeight;  // m
+    };
+    const Case cases[] = {{"ordinary", v.Axles[0].RideHeight, ordinaryCoG},
+                          {"a metre of ride height", 1.0f, ordinaryCoG},
+                          {"centre of gravity 10 m up", 0.1f, 10.0f}};
+    for (const Case& c : cases) {
+        v.Axles[0].RideHeight = v.Axles[1].RideHeight = c.rideHeight;
+        cog.Z = c.cogHeight;
+        DrawSuspRearView(s);
+        onPicture(c.what);
+        DrawSuspSideView(s);
+        onPicture(c.what);
+    }
 }
 
 }  // namespace

@@ -82,7 +82,8 @@ void DrawBalanceBar(platform::Surface& s, float v) {
     const float in = kBalanceInset;
     const Color back = v > kBalanceHigh ? kLightRed : v < kBalanceLow ? kLightBlue : kLightGreen;
     s.Box(in, in, w - in, h - in, back, true);
-    const float end = in + v * (w - 2 * in);
+    // A share beyond 0..1 ends at the frame's edge.
+    const float end = in + std::clamp(v, 0.0f, 1.0f) * (w - 2 * in);
     if (std::isfinite(end)) s.Box(w * 0.5f, in, end, h - in, v >= 0.5f ? kRed : kBlue, true);
     for (int i = 0; i <= 10; ++i) {
         const float x = in + static_cast<float>(i) * (w - 2 * in) / 10.0f;

@@ -9,6 +9,8 @@
 #include "analysis/SuspensionCode.hpp"
 #include "charts/CornerBarChart.hpp"
 #include "charts/SuspensionCharts.hpp"
+#include "charts/VehicleCharts.hpp"
+#include "analysis/PhysicalCode.hpp"
 
 using namespace chart_test;
 using namespace charts;
@@ -164,6 +166,27 @@ TEST_F(BarChartsTest, BalanceBarRunsFromTheCentre) {
     EXPECT_EQ(boxes[0].fillColor, kLightGreen);
     EXPECT_EQ(boxes[1].fillColor, kRed);
     EXPECT_DOUBLE_EQ(boxes[1].x1, boxes[1].x2);
+}
+
+// A share beyond 0..1 ends at the frame; the aero balance of a car with an axle lifted off the
+// ground (a wheel-load sum near zero gave 676 %) draws no bar.
+TEST_F(BarChartsTest, BalanceBarStaysInItsFrame) {
+    for (const float v : {6.762f, -5.762f, 1.0f, 0.0f}) {
+        DrawBalanceBar(s, v);
+        const auto boxes = Boxes();
+        ASSERT_EQ(boxes.size(), 2u);
+        EXPECT_GE(std::min(boxes[1].x1, boxes[1].x2), 4.0 / 15.0 - 1e-6) << v;
+        EXPECT_LE(std::max(boxes[1].x1, boxes[1].x2), (4500.0 - 4.0) / 15.0 + 1e-6) << v;
+    }
+    auto& mass = analysis::PhysicalCode().CornerMass;
+    mass = {30.0f, 30.0f, 25.0f, 25.0f};
+    auto& load = vehicle::AeroCode().LiveAero.WheelLoad;
+    load = {600.0f, 600.0f, -400.0f, -400.0f};
+    DrawAeroBalanceChart(s);
+    EXPECT_EQ(Boxes().size(), 1u);  // the background alone
+    load = {300.0f, 300.0f, 250.0f, 250.0f};
+    DrawAeroBalanceChart(s);
+    EXPECT_EQ(Boxes().size(), 2u);
 }
 
 }  // namespace

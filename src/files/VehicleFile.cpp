@@ -72,6 +72,8 @@ bool LoadVehicleFile(const std::string& Path, bool Select) {
     // inside the plateau) would give a torque curve fitted backwards.
     std::string badField = vehicle::FirstFieldOutOfRange(record.Vehicle);
     if (badField.empty()) badField = vehicle::FirstEngineSpeedConflict(record.Vehicle);
+    // Wheel masses above what the body leaves them would give a negative sprung mass.
+    if (badField.empty()) badField = vehicle::FirstWheelMassConflict(record.Vehicle);
     if (!badField.empty()) {
         ShowFileError(core::TextTable().MsgBadVehicleFile + "\r\n" +
                       core::TextTable().MsgBadVehicleField + badField);

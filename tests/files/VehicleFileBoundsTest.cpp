@@ -34,7 +34,7 @@ struct Bound {
     double min, max;       // in the editor's unit
     bool whole = false;    // a whole-number field: one step beyond
     Kind kind = Kind::Wheel;
-    void (*keepOrder)(R&) = nullptr;  // the other speeds the bound needs to stay in order
+    void (*keepOrder)(R&) = nullptr;  // the other fields the bound needs to agree with
 };
 
 #define AT(field)                                                \
@@ -44,13 +44,32 @@ struct Bound {
         f = static_cast<std::remove_reference_t<decltype(f)>>(x); \
     }
 
+constexpr double kDegreesPerRad = 57.29577951308232;
+
 // A power peak of 10 rad/s needs the torque peak below it.
 void TorquePeakAtZero(R& v) { v.Engine.TorquePeakRPM = 0.0f; }
+// The lightest body carries the lightest wheels.
+void LightWheels(R& v) {
+    for (std::size_t a = 0; a < 2; ++a) {
+        v.Axles[a].UnsprungMass = 5.0f;
+        v.RotatingMass[a] = 1.0f;
+    }
+}
+// The heaviest wheel masses need a body to carry them: 750 t, half on each axle, 50 t
+// unsprung on each, the lightest wheels.
+void RoomForWheels(R& v) {
+    v.BodyMass = 750000.0f;
+    v.BodyCoG.Y = 0.5f;
+    for (std::size_t a = 0; a < 2; ++a) {
+        v.Axles[a].UnsprungMass = 50000.0f;
+        v.RotatingMass[a] = 1.0f;
+    }
+}
 
 const Bound kBounds[] = {
-    {"BodyMass", AT(v.BodyMass), 1, 1, 110, 750000},
+    {"BodyMass", AT(v.BodyMass), 1, 1, 110, 750000, false, Kind::Wheel, LightWheels},
     {"BodyCoG.X", AT(v.BodyCoG.X), 1, 100, 20, 80},
-    {"BodyCoG.Y", AT(v.BodyCoG.Y), 1, 100, 10, 90},
+    {"BodyCoG.Y", AT(v.BodyCoG.Y), 1, 100, 10, 90, false, Kind::Wheel, LightWheels},
     {"BodyCoG.Z", AT(v.BodyCoG.Z), 1, 1, 0, 5},
     {"FuelTankCapacity", AT(v.FuelTankCapacity), 1, 1, 1, 25000},
     {"FuelTankPos.X", AT(v.FuelTankPos.X), 1, 100, 0, 100},
@@ -71,10 +90,9 @@ const Bound kBounds[] = {
     {"LiftCoefficient", AT(v.LiftCoefficient), 1, 1, -5, 5},
     {"Engine.PeakTorque", AT(v.Engine.PeakTorque), 1, 1, 2, 500000},
     {"Engine.TorquePeakRPM", AT(v.Engine.TorquePeakRPM), 1, kRadPerRpm, 0, 25000},
-    // Six characters of kN (the widest force unit) and of metres.
-    {"Engine.PeakTorque", AT(v.Engine.PeakTorque), 1, 1, -99999e3, 999999e3, false, Kind::Thrust},
-    {"Engine.TorquePeakRPM", AT(v.Engine.TorquePeakRPM), 1, 1, -99999, 999999, false,
-     Kind::Thrust},
+    // No thrust up to 1000 kN, acting up to 5 m high.
+    {"Engine.PeakTorque", AT(v.Engine.PeakTorque), 1, 1, 0, 1e6, false, Kind::Thrust},
+    {"Engine.TorquePeakRPM", AT(v.Engine.TorquePeakRPM), 1, 1, 0, 5, false, Kind::Thrust},
     // Four characters of rad/s.
     {"Engine.TorquePeakWidth", AT(v.Engine.TorquePeakWidth), 1, kRadPerRpm, 0, 9999, false,
      Kind::Engine},
@@ -101,22 +119,26 @@ const Bound kBounds[] = {
     {"Drivetrain.DrivetrainEfficiency", AT(v.Drivetrain.DrivetrainEfficiency), 1, 100, 50, 99,
      false, Kind::Engine},
     {"Drivetrain.ShiftTime", AT(v.Drivetrain.ShiftTime), 1, 1000, 5, 999, false, Kind::Engine},
-    {"Drivetrain.DriveType", AT(v.Drivetrain.DriveType), 1, 1, 0, 3, true},
+    // At 3 the torque peak speed is read as the thrust's height.
+    {"Drivetrain.DriveType", AT(v.Drivetrain.DriveType), 1, 1, 0, 3, true, Kind::Wheel,
+     TorquePeakAtZero},
     {"Drivetrain.NumGears", AT(v.Drivetrain.NumGears), 1, 1, 2, 7, true, Kind::Engine},
     {"Tyres(#).Width", AT(v.Tyres[i].Width), 2, 1, 50, 1000, true},
     {"Tyres(#).Profile", AT(v.Tyres[i].Profile), 2, 1, 10, 200, true},
     {"Tyres(#).RimDiameter", AT(v.Tyres[i].RimDiameter), 2, 1, 5, 200, true},
-    {"RotatingMass(#)", AT(v.RotatingMass[i]), 2, 1, 1, 50000},
+    // Half the largest unsprung mass.
+    {"RotatingMass(#)", AT(v.RotatingMass[i]), 2, 1, 1, 25000, false, Kind::Wheel, RoomForWheels},
     {"Axles(#).SpringMotionRatio", AT(v.Axles[i].SpringMotionRatio), 2, 1, 0.5, 5},
-    // Boxes without a check: five characters.
-    {"Axles(#).ARBMotionRatio", AT(v.Axles[i].ARBMotionRatio), 2, 1, -9999, 99999},
-    {"Axles(#).Inclination", AT(v.Axles[i].Inclination), 2, 1, -9999, 99999},
-    {"Axles(#).CamberOffset", AT(v.Axles[i].CamberOffset), 2, 1, -9999, 99999},
-    {"Axles(#).UnsprungMass", AT(v.Axles[i].UnsprungMass), 2, 1, 5, 50000},
-    {"Axles(#).RideHeight", AT(v.Axles[i].RideHeight), 2, 1, -9999, 99999},
+    {"Axles(#).ARBMotionRatio", AT(v.Axles[i].ARBMotionRatio), 2, 1, 0.5, 5},
+    // Within 30 degrees either way.
+    {"Axles(#).Inclination", AT(v.Axles[i].Inclination), 2, kDegreesPerRad, -30, 30},
+    {"Axles(#).CamberOffset", AT(v.Axles[i].CamberOffset), 2, kDegreesPerRad, -30, 30},
+    {"Axles(#).UnsprungMass", AT(v.Axles[i].UnsprungMass), 2, 1, 5, 50000, false, Kind::Wheel,
+     RoomForWheels},
+    {"Axles(#).RideHeight", AT(v.Axles[i].RideHeight), 2, 1, 0, 1},
     {"Axles(#).TrackWidth", AT(v.Axles[i].TrackWidth), 2, 1, 0.5, 50},
     {"Wheelbase", AT(v.Wheelbase), 1, 1, 0.5, 50},
-    {"HandicapHeight", AT(v.HandicapHeight), 1, 1, -9999, 99999},
+    {"HandicapHeight", AT(v.HandicapHeight), 1, 1, 0, 5},
     {"Seats(#).X", AT(v.Seats[i].X), 2, 100, 50, 100},
     {"Seats(#).Y", AT(v.Seats[i].Y), 2, 100, 0, 100},
     {"Seats(#).Z", AT(v.Seats[i].Z), 2, 1, 0, 5},
@@ -212,6 +234,19 @@ TEST_F(VehicleFileBoundsTest, EveryFieldLoadsAtItsBoundsAndIsRefusedBeyond) {
     v = ThrustDriven();
     v.Drivetrain.NumGears = 9;
     EXPECT_EQ(Load(v), Refusal("Drivetrain.NumGears"));
+}
+
+// The editor's checks of the wheel masses: an axle's unsprung mass within the body's mass on
+// it (a sprung mass of -48556 kg loaded before), a wheel within half of it.
+TEST_F(VehicleFileBoundsTest, WheelMassesAboveWhatTheBodyLeavesAreRefused) {
+    R v = ValidVehicle("Masses");
+    v.Axles[1].UnsprungMass = static_cast<float>(v.BodyMass * (1.0 - v.BodyCoG.Y) * 1.01);
+    EXPECT_EQ(Load(v), Refusal("Axles(1).UnsprungMass, above the body's mass on that axle"));
+    v = ValidVehicle("Masses");
+    v.RotatingMass[0] = 0.51f * v.Axles[0].UnsprungMass;
+    EXPECT_EQ(Load(v), Refusal("RotatingMass(0), above half of Axles(0).UnsprungMass"));
+    v.RotatingMass[0] = 0.5f * v.Axles[0].UnsprungMass;
+    EXPECT_EQ(Load(v), "");
 }
 
 // The editor's order of the engine speeds: idle at or below the torque peak and the limit,

@@ -85,7 +85,8 @@ void CheckRotatingMass(Main& form) {
     for (int a = 0; a <= 1; ++a) {
         TextBox& rot = form.VehData_NewRotMass(a);
         bool ok = rg::RotatingMass.Accepts(N(rot) / factor);
-        if (ok && 0.5 * N(form.VehData_NewUnsprung(a)) < N(rot)) ok = false;
+        if (ok && vehicle::LargestRotatingMass(N(form.VehData_NewUnsprung(a))) < N(rot))
+            ok = false;
         Colour(rot, ok);
         if (!ok) all = false;
     }
@@ -98,13 +99,12 @@ void CheckUnsprungMass(Main& form) {
     const double factor = Units().UnitFactorMass;
     const double body = N(*form.VehData_NewBodyMass);
     const double front = N(*form.VehData_NewBodyPosY) / 100.0;
-    const double share[2] = {body * front, body * (1.0 - front)};
     bool all = true;
     for (int a = 0; a <= 1; ++a) {
         TextBox& box = form.VehData_NewUnsprung(a);
         const double u = N(box) / factor;
         bool ok = rg::UnsprungMass.Accepts(u);
-        if (ok && share[a] / factor < u) ok = false;
+        if (ok && vehicle::BodyMassOnAxle(body, front, a) / factor < u) ok = false;
         Colour(box, ok);
         if (!ok) all = false;
     }

@@ -59,13 +59,16 @@ TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
          EditorInput::AeroDevicePosY, {"-75", "100"}, {"-76"}},
         {"front wing", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(3); },
          EditorInput::AeroDevicePosY, {"175"}, {"176"}},
-        // Bounded by what five plain characters hold; an exponent reaches beyond.
         {"handicap", [](ui::Main& m) -> TextBox& { return *m.VehData_NewHandicapPosZ; },
-         EditorInput::HandicapPosZ, {"99999", "-9999", "", "x"}, {"1E29", "-1E4"}},
+         EditorInput::HandicapPosZ, {"0", "5", "", "x"}, {"5.01", "-0.1", "99999"}},
         {"ride height", [](ui::Main& m) -> TextBox& { return m.VehData_NewRideHeight(0); },
-         EditorInput::RideHeight, {"-9999"}, {"1E5"}},
+         EditorInput::RideHeight, {"0", "1"}, {"1.01", "-0.01", "-9999"}},
         {"anti-roll bar ratio", [](ui::Main& m) -> TextBox& { return m.VehData_NewWheelARBMR(1); },
-         EditorInput::WheelARBMR, {"99999"}, {"9E9"}},
+         EditorInput::WheelARBMR, {"0.5", "5"}, {"0.49", "5.01", "0.001", ""}},
+        {"inclination", [](ui::Main& m) -> TextBox& { return m.VehData_NewInclination(0); },
+         EditorInput::Inclination, {"0.52", "-0.52", ""}, {"0.53", "-1.56"}},
+        {"camber", [](ui::Main& m) -> TextBox& { return m.VehData_NewCamber(1); },
+         EditorInput::Camber, {"0.52", "-0.52"}, {"0.53", "-0.53"}},
         {"shift time", [](ui::Main& m) -> TextBox& { return *m.VehData_NewDrivetrainShiftTime; },
          EditorInput::DrivetrainShiftTime, {"5", "999"}, {"4", "1E3"}},
     };
@@ -122,13 +125,18 @@ TEST_F(VehicleEditorChecks, EngineSpeedBoxesOwnRanges) {
     EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
 }
 
-TEST_F(VehicleEditorChecks, BoxesWithoutARangeTakeAnyText) {
+// The boxes that once took any text read it as every box does: text that is not a number
+// reads 0, judged against the box's range.
+TEST_F(VehicleEditorChecks, BoxesOnceWithoutARangeJudgeTextAsTheOthersDo) {
     ui::Main& w = OpenOnFirstCar();
     Type(w.VehData_NewCamber(0), "abc");
-    Type(*w.VehData_NewHandicapPosZ, "-9");
-    Type(w.VehData_NewWheelARBMR(1), "");
     EXPECT_TRUE(Accepted(w.VehData_NewCamber(0)));
     EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+    Type(*w.VehData_NewHandicapPosZ, "-9");
+    Type(w.VehData_NewWheelARBMR(1), "");
+    EXPECT_TRUE(Refused(*w.VehData_NewHandicapPosZ));
+    EXPECT_TRUE(Refused(w.VehData_NewWheelARBMR(1)));
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
 }
 
 TEST_F(VehicleEditorChecks, TypingStopsAtEachBoxsLength) {

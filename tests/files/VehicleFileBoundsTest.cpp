@@ -34,7 +34,9 @@ struct Bound {
     double min, max;       // in the editor's unit
     bool whole = false;    // a whole-number field: one step beyond
     Kind kind = Kind::Wheel;
-    void (*keepOrder)(R&) = nullptr;  // the other speeds the bound needs to stay in order
+    // Run after the field is set: the other figures the bound needs for the engine to stay in
+    // order and to keep its curve within its peak torque.
+    void (*keepOrder)(R&) = nullptr;
 };
 
 #define AT(field)                                                \
@@ -44,8 +46,23 @@ struct Bound {
         f = static_cast<std::remove_reference_t<decltype(f)>>(x); \
     }
 
-// A power peak of 10 rad/s needs the torque peak below it.
-void TorquePeakAtZero(R& v) { v.Engine.TorquePeakRPM = 0.0f; }
+// A power peak of 10 rad/s needs the torque peak below it, and a curve that reaches it needs
+// a power of the plateau torque at that speed and a limit there.
+void PowerAtThePowerPeak(R& v) {
+    auto& e = v.Engine;
+    e.TorquePeakRPM = 0.0f;
+    e.LimitRPM = e.PowerPeakRPM;
+    e.PeakPower = static_cast<float>(e.PeakTorque * e.PowerPeakRPM * kRadPerRpm / 1000.0);
+}
+// A power of 2 kW or 500000 kW with a torque that gives it at the power peak, within the
+// torque's own range: the plateau from 0 to the power peak, the limit there.
+void TorqueOfThePower(R& v) {
+    auto& e = v.Engine;
+    const double peak = e.PeakPower <= 100.0f ? 100.0 : 25000.0;  // rad/s
+    e.TorquePeakRPM = 0.0f;
+    e.PowerPeakRPM = e.LimitRPM = static_cast<float>(peak / kRadPerRpm);
+    e.PeakTorque = static_cast<float>(e.PeakPower * 1000.0 / peak);
+}
 
 const Bound kBounds[] = {
     {"BodyMass", AT(v.BodyMass), 1, 1, 110, 750000},
@@ -78,9 +95,10 @@ const Bound kBounds[] = {
     // Four characters of rad/s.
     {"Engine.TorquePeakWidth", AT(v.Engine.TorquePeakWidth), 1, kRadPerRpm, 0, 9999, false,
      Kind::Engine},
-    {"Engine.PeakPower", AT(v.Engine.PeakPower), 1, 1, 2, 500000, false, Kind::Engine},
+    {"Engine.PeakPower", AT(v.Engine.PeakPower), 1, 1, 2, 500000, false, Kind::Engine,
+     TorqueOfThePower},
     {"Engine.PowerPeakRPM", AT(v.Engine.PowerPeakRPM), 1, kRadPerRpm, 10, 25000, false,
-     Kind::Engine, TorquePeakAtZero},
+     Kind::Engine, PowerAtThePowerPeak},
     {"Engine.IdleRPM", AT(v.Engine.IdleRPM), 1, kRadPerRpm, 0, 1000, false, Kind::Engine},
     {"Engine.LimitRPM", AT(v.Engine.LimitRPM), 1, kRadPerRpm, 10, 25000, false, Kind::Engine},
     {"Engine.EngineBrakingCoeff", AT(v.Engine.EngineBrakingCoeff), 1, 1, 0, 10, false,
@@ -183,8 +201,8 @@ TEST_F(VehicleFileBoundsTest, EveryFieldLoadsAtItsBoundsAndIsRefusedBeyond) {
                     name.replace(hash, 1, std::to_string(i));
                 const auto at = [&](double value) {
                     R v = thrust ? ThrustDriven() : WheelDriven();
-                    if (b.keepOrder) b.keepOrder(v);
                     b.set(v, i, value / b.perRecordUnit);
+                    if (b.keepOrder && !thrust) b.keepOrder(v);
                     return Load(v);
                 };
                 const auto step = [&](double bound) {
@@ -215,7 +233,8 @@ TEST_F(VehicleFileBoundsTest, EveryFieldLoadsAtItsBoundsAndIsRefusedBeyond) {
 }
 
 // The editor's order of the engine speeds: idle at or below the torque peak and the limit,
-// the power peak at or above the end of the plateau. Equal speeds pass.
+// the power peak at or above the end of the plateau. Equal speeds pass. A refusal says the
+// speeds are out of order and names both fields, the lower first.
 TEST_F(VehicleFileBoundsTest, EngineSpeedsOutOfOrderAreRefused) {
     // ValidVehicle: torque peak 4000 rpm, 500 rpm plateau, power peak 6500, idle 900,
     // limit 7200.
@@ -224,12 +243,18 @@ TEST_F(VehicleFileBoundsTest, EngineSpeedsOutOfOrderAreRefused) {
         change(v);
         return v;
     };
-    EXPECT_EQ(Load(with([](R& v) { v.Engine.IdleRPM = 4001.0f; })), Refusal("Engine.IdleRPM"));
-    EXPECT_EQ(Load(with([](R& v) { v.Engine.LimitRPM = 899.0f; })), Refusal("Engine.IdleRPM"));
+    const auto outOfOrder = [](const std::string& speeds) {
+        return "Not a valid vehicle data file\r\nEngine speeds out of order: " + speeds;
+    };
+    EXPECT_EQ(Load(with([](R& v) { v.Engine.IdleRPM = 4001.0f; })),
+              outOfOrder("Engine.TorquePeakRPM (4000) below Engine.IdleRPM (4001)"));
+    EXPECT_EQ(Load(with([](R& v) { v.Engine.LimitRPM = 899.0f; })),
+              outOfOrder("Engine.LimitRPM (899) below Engine.IdleRPM (900)"));
     EXPECT_EQ(Load(with([](R& v) { v.Engine.PowerPeakRPM = 3999.0f; })),
-              Refusal("Engine.PowerPeakRPM"));
+              outOfOrder("Engine.PowerPeakRPM (3999) below Engine.TorquePeakRPM (4000)"));
     EXPECT_EQ(Load(with([](R& v) { v.Engine.PowerPeakRPM = 4499.0f; })),
-              Refusal("Engine.PowerPeakRPM"));
+              outOfOrder("Engine.PowerPeakRPM (4499) below Engine.TorquePeakRPM + "
+                         "Engine.TorquePeakWidth (4500)"));
     EXPECT_EQ(Load(with([](R& v) {
                   v.Engine.IdleRPM = v.Engine.TorquePeakRPM = 4000.0f;
                   v.Engine.PowerPeakRPM = 4500.0f;
@@ -242,7 +267,7 @@ TEST_F(VehicleFileBoundsTest, EngineSpeedsOutOfOrderAreRefused) {
                   v.Engine.TorquePeakRPM = 1.5e-19f;
                   v.Engine.TorquePeakWidth = 2e-10f;
               })),
-              Refusal("Engine.IdleRPM"));
+              outOfOrder("Engine.TorquePeakRPM (1.5E-19) below Engine.IdleRPM (750)"));
     // Typed as 100 rad/s, 1 rad/s wide and a power peak of 101 rad/s, the editor stores
     // 954.9297 + 9.549296 rpm and 964.4789 rpm, a hair short of the sum: still in order.
     EXPECT_EQ(Load(with([](R& v) {

@@ -89,7 +89,8 @@ void SetTexts(TextTableState& t) {
     t.MsgEngineSpeedsOutOfOrder = "Engine speeds out of order: ";
     t.MsgTorqueCurveRisePrefix = "Torque curve rises to ";
     t.MsgTorqueCurveRiseSuffix =
-        " x Engine.PeakTorque below Engine.LimitRPM: lower Engine.LimitRPM or Engine.UpperShapeA";
+        " x Engine.PeakTorque below Engine.LimitRPM: lower Engine.LimitRPM or change "
+        "Engine.UpperShapeA";
     t.MsgSetupVehicleNotLoaded =
         "This setup is for a vehicle not currently loaded in the program.\r\n"
         "Load the relevant vehicle before attempting to open this setup again.";

@@ -11,8 +11,10 @@
 #include <type_traits>
 
 #include "core/GlobalChassisLab.hpp"
+#include "core/OptionsSettings.hpp"
 #include "files/VehicleFile.hpp"
 #include "support/VehicleTestSupport.hpp"
+#include "vehicle/EngineCurveCheck.hpp"
 
 namespace {
 
@@ -277,6 +279,23 @@ TEST_F(VehicleFileBoundsTest, EngineSpeedsOutOfOrderAreRefused) {
                   v.Engine.IdleRPM = 0.0f;
               })),
               "");
+}
+
+// An engine whose curve climbs past the power peak to many times its peak torque before the
+// limit is refused as the editor refuses it, naming the fields that bring it down; stopped at
+// the power peak, the same engine loads.
+TEST_F(VehicleFileBoundsTest, CurveClimbingFarAbovePeakTorqueIsRefused) {
+    R v = ValidVehicle("Climbing");  // 300 N m to 4500 rpm, 150 kW at 6500 rpm
+    v.Engine.TorquePeakWidth = 5850.0f - v.Engine.TorquePeakRPM;  // to 10 % below the power peak
+    v.Engine.LimitRPM = 9000.0f;
+    const float rise = vehicle::StoredCurveRise(v);
+    ASSERT_GT(rise, 5.0f);
+    EXPECT_EQ(Load(v), "Not a valid vehicle data file\r\nTorque curve rises to " +
+                           core::RoundedText(rise, 1) +
+                           " x Engine.PeakTorque below Engine.LimitRPM: lower "
+                           "Engine.LimitRPM or change Engine.UpperShapeA");
+    v.Engine.LimitRPM = v.Engine.PowerPeakRPM;
+    EXPECT_EQ(Load(v), "");
 }
 
 }  // namespace

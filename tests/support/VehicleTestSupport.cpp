@@ -1,5 +1,6 @@
 #include "support/VehicleTestSupport.hpp"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -93,6 +94,19 @@ void WriteVehicleFile(const std::string& path, const vehicle::VehicleRecord& v) 
     record.Vehicle = v;
     const auto bytes = files::EncodeVehicleFile(record);
     WriteFile(path, std::string(bytes.begin(), bytes.end()));
+}
+
+std::vector<vehicle::VehicleRecord> ShippedCars() {
+    std::vector<vehicle::VehicleRecord> cars;
+    for (const char* name : {"BMW M3 E46", "Subaru Impreza WRX STI", "VW Golf GTI Mk7"}) {
+        const std::string bytes = ReadFile(std::filesystem::path(CHASSISLAB_DATA_DIR) /
+                                           "vehicles" / (std::string(name) + ".vd3"));
+        files::VehicleFileBytes record{};
+        EXPECT_GE(bytes.size(), record.size()) << name;
+        std::copy_n(bytes.begin(), std::min(bytes.size(), record.size()), record.begin());
+        cars.push_back(files::DecodeVehicleFile(record).Vehicle);
+    }
+    return cars;
 }
 
 }  // namespace vehtest

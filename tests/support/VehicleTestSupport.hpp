@@ -67,4 +67,8 @@ vehicle::VehicleRecord ValidVehicle(const std::string& name);
 // Writes a valid vehicle file (through the file format, not through the vehicle list).
 void WriteVehicleFile(const std::string& path, const vehicle::VehicleRecord& v);
 
+// The shipped cars as their files hold them: BMW M3 E46, Subaru Impreza WRX STI, VW Golf GTI
+// Mk7.
+std::vector<vehicle::VehicleRecord> ShippedCars();
+
 }  // namespace vehtest

@@ -4,14 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <string>
 #include <vector>
 
-#include "files/VehicleFile.hpp"
 #include "support/SampleVehicles.hpp"
+#include "support/VehicleTestSupport.hpp"
 #include "vehicle/EngineCurveCheck.hpp"
 #include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
@@ -185,17 +183,6 @@ double SimpsonToPowerPeak(const EngineRecord& e) {
     return Simpson(e, e.IdleSpeed, e.PowerPeakSpeed);
 }
 
-// A shipped car as its file holds it.
-vehicle::VehicleRecord ShippedCar(const std::string& name) {
-    const std::filesystem::path folder = std::filesystem::path(CHASSISLAB_DATA_DIR) / "vehicles";
-    std::ifstream in(folder / (name + ".vd3"), std::ios::binary);
-    files::VehicleFileBytes bytes{};
-    EXPECT_TRUE(in.read(reinterpret_cast<char*>(bytes.data()), bytes.size())) << name;
-    return files::DecodeVehicleFile(bytes).Vehicle;
-}
-constexpr const char* kShippedCars[] = {"BMW M3 E46", "Subaru Impreza WRX STI",
-                                        "VW Golf GTI Mk7"};
-
 // The figures with the six shape sliders at the ends `corner`'s bits choose.
 vehicle::EngineFigures AtShapeCorner(vehicle::EngineFigures f, int corner) {
     namespace rg = vehicle::ranges;
@@ -224,8 +211,8 @@ EngineRecord Fitted(const vehicle::EngineFigures& f, uint8_t driveType) {
 // default showed -918171 for a fixed 1000 rpm.
 TEST_F(EngineCodeTest, IntegralCoversItsIntervalAtEveryShapeCornerAndShiftSpeed) {
     core::OptionsSettings().RevLimitEnabled = core::VbFalse;  // the integral ignores it
-    for (const char* name : kShippedCars) {
-        const vehicle::VehicleRecord car = ShippedCar(name);
+    for (const vehicle::VehicleRecord& car : vehtest::ShippedCars()) {
+        const std::string name = car.Name;
         for (int corner = 0; corner < 64; ++corner) {
             const EngineRecord e = Fitted(AtShapeCorner(car.Engine, corner), car.Drivetrain.DriveType);
             const double ws = e.ShiftPowerFactor * e.PowerPeakSpeed;
@@ -300,8 +287,8 @@ TEST_F(EngineCodeTest, SpeedsTooSmallToFitAreTakenAsStandingStill) {
 // moved the plateau end, the torque did not.
 TEST_F(EngineCodeTest, CloseSpeedsAndExtremeShapesGiveAFiniteCurveAndABoundedArea) {
     core::OptionsSettings().RevLimitEnabled = core::VbFalse;  // the curve itself up to the limit
-    for (const char* name : kShippedCars) {
-        vehicle::VehicleRecord car = ShippedCar(name);
+    for (vehicle::VehicleRecord car : vehtest::ShippedCars()) {
+        const std::string name = car.Name;
         const vehicle::EngineFigures own = car.Engine;
         for (int corner = -1; corner < 64; ++corner) {  // -1: the car's own shape figures
             for (int pair = 0; pair < 4; ++pair) {

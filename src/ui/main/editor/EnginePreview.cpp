@@ -25,7 +25,7 @@ void PrintCurveRefusal(platform::Surface& plot, float rise) {
     const std::string lines[] = {
         "Refused: the torque rises to " + core::RoundedText(rise, 1) +
             " x its peak below the rev limit.",
-        "Lower the rev limit or upper curve shape A."};
+        "Lower the rev limit or move upper curve shape A."};
     plot.ForeColor = kRefusalColor;
     float top = 0.0f;
     for (const std::string& line : lines) {

@@ -201,7 +201,8 @@ void ValidateVehicleEditorInputs(Main& form) {
     Colour(idleBox, checks.Holds(In::IdleRPM) && !idleAboveTorque && !idleAboveLimit);
 
     // The preview fits the engine; a curve that climbs far above its peak torque before the
-    // limit marks the limit box and the upper-shape slider, which bring it down.
+    // limit marks the limit box and the upper-shape slider, the two that bring it down (the
+    // slider either way, by the power peak's torque against the plateau).
     const bool curveHolds = PreviewEngineEdits(form) == 0.0f;
     SetFlag(In::CurveWithinPeak, curveHolds);
     Colour(limitBox, checks.Holds(In::LimitRPM) && !idleAboveLimit && curveHolds);

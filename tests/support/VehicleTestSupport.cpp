@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "files/VehicleFile.hpp"
+#include "vehicle/VehicleFieldRanges.hpp"
 
 namespace vehtest {
 
@@ -107,6 +108,20 @@ std::vector<vehicle::VehicleRecord> ShippedCars() {
         cars.push_back(files::DecodeVehicleFile(record).Vehicle);
     }
     return cars;
+}
+
+vehicle::EngineFigures AtShapeCorner(vehicle::EngineFigures f, int corner) {
+    namespace rg = vehicle::ranges;
+    const auto end = [corner](int bit, const vehicle::FieldRange& r) {
+        return static_cast<float>((corner >> bit) & 1 ? r.Max : r.Min);
+    };
+    f.IdleTorqueFraction = end(0, rg::IdleTorqueFraction);
+    f.LowerShape = end(1, rg::LowerShape);
+    f.UpperShapeA = end(2, rg::UpperShapeA);
+    f.UpperShapeB = end(3, rg::UpperShapeB);
+    f.ReducePowerFactor = end(4, rg::ReducePowerFactor);
+    f.ShiftPowerFactor = end(5, rg::ShiftPowerFactor);
+    return f;
 }
 
 }  // namespace vehtest

@@ -183,21 +183,6 @@ double SimpsonToPowerPeak(const EngineRecord& e) {
     return Simpson(e, e.IdleSpeed, e.PowerPeakSpeed);
 }
 
-// The figures with the six shape sliders at the ends `corner`'s bits choose.
-vehicle::EngineFigures AtShapeCorner(vehicle::EngineFigures f, int corner) {
-    namespace rg = vehicle::ranges;
-    const auto end = [corner](int bit, const vehicle::FieldRange& r) {
-        return static_cast<float>((corner >> bit) & 1 ? r.Max : r.Min);
-    };
-    f.IdleTorqueFraction = end(0, rg::IdleTorqueFraction);
-    f.LowerShape = end(1, rg::LowerShape);
-    f.UpperShapeA = end(2, rg::UpperShapeA);
-    f.UpperShapeB = end(3, rg::UpperShapeB);
-    f.ReducePowerFactor = end(4, rg::ReducePowerFactor);
-    f.ShiftPowerFactor = end(5, rg::ShiftPowerFactor);
-    return f;
-}
-
 EngineRecord Fitted(const vehicle::EngineFigures& f, uint8_t driveType) {
     EngineRecord e = vehicle::EngineRecordFromFigures(f, driveType);
     vehicle::UpdateEngineModel(e, driveType);
@@ -214,7 +199,8 @@ TEST_F(EngineCodeTest, IntegralCoversItsIntervalAtEveryShapeCornerAndShiftSpeed)
     for (const vehicle::VehicleRecord& car : vehtest::ShippedCars()) {
         const std::string name = car.Name;
         for (int corner = 0; corner < 64; ++corner) {
-            const EngineRecord e = Fitted(AtShapeCorner(car.Engine, corner), car.Drivetrain.DriveType);
+            const EngineRecord e =
+                Fitted(vehtest::AtShapeCorner(car.Engine, corner), car.Drivetrain.DriveType);
             const double ws = e.ShiftPowerFactor * e.PowerPeakSpeed;
             const double shifts[] = {0.0, 1000 * 0.10471975511963333,
                                      e.IdleSpeed + 0.3 * (e.TorquePeakStart - e.IdleSpeed),
@@ -294,7 +280,7 @@ TEST_F(EngineCodeTest, CloseSpeedsAndExtremeShapesGiveAFiniteCurveAndABoundedAre
             for (int pair = 0; pair < 4; ++pair) {
                 for (const double share : {0.0, 1e-9, 1e-7, 1e-5, 1e-4, 1e-3, 3e-3, 1e-2, 3e-2}) {
                     vehicle::EngineFigures& f = car.Engine;
-                    f = corner >= 0 ? AtShapeCorner(own, corner) : own;
+                    f = corner >= 0 ? vehtest::AtShapeCorner(own, corner) : own;
                     const auto gap = static_cast<float>(share * f.PowerPeakRPM);
                     if (pair == 0) f.IdleRPM = f.TorquePeakRPM - gap;
                     if (pair == 1) f.TorquePeakWidth = f.PowerPeakRPM - gap - f.TorquePeakRPM;

@@ -39,7 +39,8 @@ std::string FirstEngineSpeedConflict(const VehicleRecord& record) {
                core::SingleText(highRpm) + ")";
     };
     if (c.PowerBelowTorquePeak)
-        return below("Engine.PowerPeakRPM", e.PowerPeakRPM, "Engine.TorquePeakRPM", e.TorquePeakRPM);
+        return below("Engine.PowerPeakRPM", e.PowerPeakRPM, "Engine.TorquePeakRPM",
+                     e.TorquePeakRPM);
     if (c.PowerInsidePlateau)
         return below("Engine.PowerPeakRPM", e.PowerPeakRPM,
                      "Engine.TorquePeakRPM + Engine.TorquePeakWidth",

@@ -34,9 +34,10 @@ TEST(CurveCrossings, LevelsAreCrossedWhereTheRootsAre) {
     for (const Case& c : cases) {
         std::array<double, 4> found{};
         const int n = vehicle::LevelCrossings(c.p, c.lo, c.hi, c.level, found);
-        ASSERT_EQ(n, static_cast<int>(c.crossings.size())) << c.lo << ".." << c.hi << " @ " << c.level;
-        for (int k = 0; k < n; ++k)
-            EXPECT_NEAR(found[static_cast<std::size_t>(k)], c.crossings[static_cast<std::size_t>(k)], 1e-12);
+        ASSERT_EQ(n, static_cast<int>(c.crossings.size()))
+            << c.lo << ".." << c.hi << " @ " << c.level;
+        for (std::size_t k = 0; k < c.crossings.size(); ++k)
+            EXPECT_NEAR(found[k], c.crossings[k], 1e-12);
     }
 }
 

@@ -306,7 +306,8 @@ TEST_F(EngineCodeTest, CloseSpeedsAndExtremeShapesGiveAFiniteCurveAndABoundedAre
                         return static_cast<double>(GetEngineTorque(probe));
                     };
                     if (e.IdleSpeed < e.CurvePlateauStart)
-                        EXPECT_NEAR(torqueAt(std::nextafter(e.CurvePlateauStart, 0.0f)), tp, tolerance);
+                        EXPECT_NEAR(torqueAt(std::nextafter(e.CurvePlateauStart, 0.0f)), tp,
+                                    tolerance);
                     EXPECT_NEAR(torqueAt(e.CurvePlateauEnd), tp, tolerance);
                     EXPECT_NEAR(torqueAt(ws), ts, tolerance);
 
@@ -314,16 +315,19 @@ TEST_F(EngineCodeTest, CloseSpeedsAndExtremeShapesGiveAFiniteCurveAndABoundedAre
                     const double peak = vehicle::FullThrottlePeak(e);
                     const float area = vehicle::IntegrateTorqueCurve(e, 0.0f, e.LimitSpeed);
                     EXPECT_GE(area, 0.0f);
-                    EXPECT_NEAR(area, Simpson(e, idle, limit, 2000), 1e-4 * peak * (limit - idle) + 1.0);
+                    EXPECT_NEAR(area, Simpson(e, idle, limit, 2000),
+                                1e-4 * peak * (limit - idle) + 1.0);
                     if (!vehicle::CurveRisesAbovePeak(e))
                         EXPECT_LE(area, vehicle::kCurvePeakMargin * tp * (limit - idle));
                     // The check's peak is the curve's: no speed from idle to the limit lies
                     // above it, and it is reached (at the limit when the curve climbs there).
                     double sampled = torqueAt(limit);
-                    for (double w = idle; w < limit; w += 1.0) sampled = std::max(sampled, torqueAt(w));
+                    for (double w = idle; w < limit; w += 1.0)
+                        sampled = std::max(sampled, torqueAt(w));
                     EXPECT_LE(sampled, peak * (1.0 + 1e-6) + 1e-9);
                     EXPECT_GE(peak, std::min(tp, ts) * (1.0 - 1e-6));
-                    EXPECT_LE(vehicle::IntegrateTorqueCurve(e, 0.0f, static_cast<float>(ws)), tp * ws);
+                    const auto wsSingle = static_cast<float>(ws);
+                    EXPECT_LE(vehicle::IntegrateTorqueCurve(e, 0.0f, wsSingle), tp * ws);
                 }
             }
         }

@@ -48,23 +48,20 @@ struct Bound {
         f = static_cast<std::remove_reference_t<decltype(f)>>(x); \
     }
 
-// A power peak of 10 rad/s needs the torque peak below it, and a curve that reaches it needs
-// a power of the plateau torque at that speed and a limit there.
-void PowerAtThePowerPeak(R& v) {
+// A power peak at its bounds, or a power of 2 or 500000 kW, in an engine whose curve stays
+// within its peak torque: the plateau from 0 to the power peak, the limit there, the power
+// the plateau torque gives there (the torque within its own range for the power's bounds).
+void PlateauToThePowerPeak(R& v, bool torqueFromPower) {
     auto& e = v.Engine;
+    if (torqueFromPower) e.PowerPeakRPM = e.PeakPower <= 100.0f ? 955.0f : 238732.0f;
+    const double peak = e.PowerPeakRPM * kRadPerRpm;  // rad/s
     e.TorquePeakRPM = 0.0f;
     e.LimitRPM = e.PowerPeakRPM;
-    e.PeakPower = static_cast<float>(e.PeakTorque * e.PowerPeakRPM * kRadPerRpm / 1000.0);
+    if (torqueFromPower) e.PeakTorque = static_cast<float>(e.PeakPower * 1000.0 / peak);
+    else e.PeakPower = static_cast<float>(e.PeakTorque * peak / 1000.0);
 }
-// A power of 2 kW or 500000 kW with a torque that gives it at the power peak, within the
-// torque's own range: the plateau from 0 to the power peak, the limit there.
-void TorqueOfThePower(R& v) {
-    auto& e = v.Engine;
-    const double peak = e.PeakPower <= 100.0f ? 100.0 : 25000.0;  // rad/s
-    e.TorquePeakRPM = 0.0f;
-    e.PowerPeakRPM = e.LimitRPM = static_cast<float>(peak / kRadPerRpm);
-    e.PeakTorque = static_cast<float>(e.PeakPower * 1000.0 / peak);
-}
+void PowerAtThePowerPeak(R& v) { PlateauToThePowerPeak(v, false); }
+void TorqueOfThePower(R& v) { PlateauToThePowerPeak(v, true); }
 
 const Bound kBounds[] = {
     {"BodyMass", AT(v.BodyMass), 1, 1, 110, 750000},
@@ -281,19 +278,17 @@ TEST_F(VehicleFileBoundsTest, EngineSpeedsOutOfOrderAreRefused) {
               "");
 }
 
-// An engine whose curve climbs past the power peak to many times its peak torque before the
-// limit is refused as the editor refuses it, naming the fields that bring it down; stopped at
-// the power peak, the same engine loads.
+// A curve climbing far above its peak torque before the limit is refused as the editor
+// refuses it, naming the fields that bring it down; stopped at the power peak, it loads.
 TEST_F(VehicleFileBoundsTest, CurveClimbingFarAbovePeakTorqueIsRefused) {
     R v = ValidVehicle("Climbing");  // 300 N m to 4500 rpm, 150 kW at 6500 rpm
     v.Engine.TorquePeakWidth = 5850.0f - v.Engine.TorquePeakRPM;  // to 10 % below the power peak
     v.Engine.LimitRPM = 9000.0f;
-    const float rise = vehicle::StoredCurveRise(v);
-    ASSERT_GT(rise, 5.0f);
+    ASSERT_GT(vehicle::StoredCurveRise(v), 5.0f);
     EXPECT_EQ(Load(v), "Not a valid vehicle data file\r\nTorque curve rises to " +
-                           core::RoundedText(rise, 1) +
-                           " x Engine.PeakTorque below Engine.LimitRPM: lower "
-                           "Engine.LimitRPM or change Engine.UpperShapeA");
+                           core::RoundedText(vehicle::StoredCurveRise(v), 1) +
+                           " x Engine.PeakTorque below Engine.LimitRPM: lower Engine.LimitRPM "
+                           "or change Engine.UpperShapeA");
     v.Engine.LimitRPM = v.Engine.PowerPeakRPM;
     EXPECT_EQ(Load(v), "");
 }

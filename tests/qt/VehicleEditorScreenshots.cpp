@@ -55,17 +55,6 @@ TEST_F(VehicleEditorScreenshots, FilledNewAndTorqueTable) {
     w.VehData_SelectPage->UserSelect(2);
     Shot(w, "new_vehicle");
 
-    // An engine whose curve climbs far above its peak torque before the limit: refused, with
-    // the limit box and the upper-shape slider red and a line on the preview saying why.
-    // (The plateau ending 10 % below the power peak, the limit far above it.)
-    const double width = 0.9 * std::stod(w.VehData_NewPowerRPM->Text()) -
-                         std::stod(w.VehData_NewTorqueRPM->Text());
-    Type(*w.VehData_NewTorquePeakWidth, std::to_string(static_cast<int>(width)));
-    w.VehData_NewPCA->SetValue(99);
-    Type(*w.VehData_NewLimitRPM, "950");
-    Shot(w, "refused_curve");
-    ASSERT_TRUE(qtfront::RenderSurfaceToPng(w.TorquePowerPlot->Surf(), PathOf("dyno_refused")));
-
     // The torque data table of the engine being edited.
     w.TorquePowerPlot->UserDblClick();
     ui::TorqueDataTable* table = ui::OpenTorqueDataTable();

@@ -271,6 +271,31 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
 }
 
+// A curve climbing past the power peak to more than five times the peak torque before the
+// limit (plateau to 500 rad/s, 150 kW at 600, limit 800): the limit box and the upper-shape
+// slider turn red, the preview says why, nothing can be stored. The slider or the limit mends it.
+TEST_F(EngineSpeedCrossChecks, CurveClimbingAbovePeakTorqueMarksTheLimitAndUpperShape) {
+    ui::Main& w = Open();
+    Type(*w.VehData_NewPower, "150");
+    const auto check = [&w](bool refused, const char* when) {
+        bool said = false;
+        for (const platform::DrawOp& op : w.TorquePowerPlot->Surf().DisplayList())
+            said = said || op.text.starts_with("Refused: the torque rises to ");
+        EXPECT_EQ(said, refused) << when;
+        EXPECT_EQ(Valid(EditorInput::CurveWithinPeak), !refused) << when;
+        EXPECT_EQ(Refused(*w.VehData_NewLimitRPM), refused) << when;
+        EXPECT_EQ(Refused(*w.VehData_NewPCA), refused) << when;
+        EXPECT_EQ(w.VehData_UpdateVeh->Enabled(), !refused) << when;
+    };
+    w.VehData_NewPCA->SetValue(99);
+    check(true, "upper shape 99");
+    w.VehData_NewPCA->SetValue(20);
+    check(false, "upper shape 20");
+    w.VehData_NewPCA->SetValue(99);
+    Type(*w.VehData_NewLimitRPM, "620");
+    check(false, "limit 620 rad/s");
+}
+
 // The name of a new vehicle: not empty, and (trailing blanks ignored, case counting) no
 // loaded vehicle's name.
 TEST_F(VehicleEditorChecks, NewNameMustDifferFromEveryLoadedName) {

@@ -92,7 +92,9 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
                 R[AccRes::DistanceAtSpeed + k] = dist;
             }
         }
-        if (R[AccRes::TimeToFinalSpeed] == 0.0f && v >= R[AccRes::FinalSpeed]) {
+        // A run that never got going (final speed 0 or below) never reached a final speed.
+        if (R[AccRes::TimeToFinalSpeed] == 0.0f && R[AccRes::FinalSpeed] > 0.0f &&
+            v >= R[AccRes::FinalSpeed]) {
             R[AccRes::TimeToFinalSpeed] = t;
             R[AccRes::DistanceAtFinalSpeed] = dist;
         }
@@ -134,6 +136,8 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
         R[AccRes::MinThrottle] = core::MinSingle(R[AccRes::MinThrottle], s.Row(i, AccCol::Throttle));
     }
     SetProgress(s, links, s.AccMaxSteps * 1.08 / divisor);
+    // A clutch that never closed: the run ended before the launch did.
+    if (!launched) R[AccRes::LaunchTime] = 0.0f;
 
     // A shift whose clutch came back just short of closed counts one step too many.
     if (correction)

@@ -63,7 +63,8 @@ EngineCodeState& EngineCode();
 // The engine record of a vehicle as it becomes current: the figures copied; for drive types 0
 // to 2 the power-peak, idle and limit speeds and the plateau start and end converted to rad/s
 // (for drive type 3 nothing is converted); Throttle 1. The curve coefficients are the ones of
-// `previous` (a fit replaces them).
+// `previous` (a fit replaces them). Drive type 3 has no engine curve: its plateau speeds,
+// curve coefficients, engine speed, torque and power are 0, whatever `previous` held.
 EngineRecord EngineRecordFromFigures(const EngineFigures& figures, uint8_t driveType,
                                      const EngineRecord& previous = {});
 

@@ -184,14 +184,21 @@ TEST_F(GraphWindowRoutines, TheAccelerationForceAxisFollowsItsOwnWheelLoadOption
     ASSERT_FALSE(drive.empty());
     EXPECT_NEAR(drive.front().y1, YOf(8000.0, kPlotH / 10200.0), 1e-3);
 
-    // A peak above what first gear can give: the first-gear force is the top (rear radius).
+    // A peak above what first gear can give (1.05 x 10900 = 11445 N): the first-gear force
+    // is the top (rear radius).
     core::OptionsSettings().DrawAccVLoads = core::VbFalse;
-    AccRun(0.01f, 100, 1.0f, 20000.0f);
+    AccRun(0.01f, 100, 1.0f, 10900.0f);
     charts::DrawAccelerationGraph(3, w);
     drive = w.Curves(charts::kGreen);
     ASSERT_FALSE(drive.empty());
     const double top = 0.9 * 300.0 * 12.0 / (0.95 * 0.3);
-    EXPECT_NEAR(drive.front().y1, YOf(20000.0, kPlotH / top), 2e-2);
+    EXPECT_NEAR(drive.front().y1, YOf(10900.0, kPlotH / top), 2e-2);
+    // A drive force past that top: the axis grows to hold the curve drawn, 1.05 x 20000 N.
+    AccRun(0.01f, 100, 1.0f, 20000.0f);
+    charts::DrawAccelerationGraph(3, w);
+    drive = w.Curves(charts::kGreen);
+    ASSERT_FALSE(drive.empty());
+    EXPECT_NEAR(drive.front().y1, YOf(20000.0, kPlotH / 21000.0), 2e-2);
 }
 
 TEST_F(GraphWindowRoutines, TheDecelerationForceAxisFollowsOnlyItsOwnOption) {

@@ -15,6 +15,7 @@
 #include "charts/ChartColours.hpp"
 #include "charts/GraphWindowRoutines.hpp"
 #include "charts/ResizeableGraphCode.hpp"
+#include "charts/RunGraphs.hpp"
 #include "platform/Form.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "support/SampleVehicles.hpp"
@@ -199,6 +200,53 @@ TEST_F(GraphWindowRoutines, TheAccelerationForceAxisFollowsItsOwnWheelLoadOption
     drive = w.Curves(charts::kGreen);
     ASSERT_FALSE(drive.empty());
     EXPECT_NEAR(drive.front().y1, YOf(20000.0, kPlotH / 21000.0), 2e-2);
+}
+
+// A gear shift takes the acceleration and the net force below zero: on the main window's chart
+// and in a graph window alike the height spans the values drawn, so no curve leaves the picture
+// at the bottom. A run that never reached a final speed spans the table's whole time.
+TEST_F(GraphWindowRoutines, RunGraphsKeepEveryValueDrawnInThePicture) {
+    AccRun(0.01f, 200, 1.0f);
+    auto& run = analysis::AccelerationCode();
+    for (int32_t k = 0; k <= 200; ++k) {
+        float* row = &run.AccData[static_cast<std::size_t>(k) * analysis::kAccColumns];
+        const bool shifting = k % 50 >= 20 && k % 50 <= 22;  // sampled at every stride
+        row[analysis::AccCol::Acceleration] = shifting ? -4.5f : 2.0f;
+        row[analysis::AccCol::NetForce] = shifting ? -900.0f : 600.0f;
+    }
+    run.AccResults[analysis::AccRes::PeakAcceleration] = 2.0f;
+    platform::Surface& surface = w.LargeGraph().Surf();
+    for (const float finalTime : {1.0f, 0.0f}) {
+        run.AccResults[analysis::AccRes::TimeToFinalSpeed] = finalTime;
+        for (const int choice : {3, 4}) {
+            for (const bool window : {true, false}) {
+                if (window) {
+                    charts::DrawAccelerationGraph(static_cast<int16_t>(choice), w);
+                } else {
+                    ASSERT_TRUE(charts::DrawAccChart(surface, choice, 0.01f));
+                }
+                SCOPED_TRACE(std::to_string(choice) + (window ? " window " : " page ") +
+                             std::to_string(finalTime));
+                EXPECT_EQ(surface.DroppedOps(), 0);
+                double lowest = 0.0, rightmost = 0.0;
+                for (const DrawOp& o : w.Ops()) {
+                    if (o.kind != DrawOpKind::Line) continue;
+                    EXPECT_GE(std::min(o.y1, o.y2), 0.0);  // grid lines too
+                    EXPECT_LE(std::max(o.y1, o.y2), kH);
+                    if (o.width != 2) continue;
+                    lowest = std::max({lowest, o.y1, o.y2});
+                    rightmost = std::max(rightmost, o.x2);
+                }
+                EXPECT_GT(lowest, kH * 0.8) << "the lowest value lies near the bottom";
+                EXPECT_LE(lowest, kH);
+                // Never reached: the points up to the last (2 s) across the whole width.
+                if (finalTime == 0.0f) {
+                    EXPECT_GT(rightmost, kW * 0.95);
+                    EXPECT_LE(rightmost, kW + 0.01);
+                }
+            }
+        }
+    }
 }
 
 TEST_F(GraphWindowRoutines, TheDecelerationForceAxisFollowsOnlyItsOwnOption) {

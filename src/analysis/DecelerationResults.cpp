@@ -6,6 +6,8 @@
 
 #include "analysis/DecelerationCode.hpp"
 
+#include "analysis/RunSearchBounds.hpp"
+
 #include "core/ScopedValue.hpp"
 #include "core/AccTargets.hpp"
 #include "core/GlobalShared.hpp"
@@ -18,26 +20,9 @@ namespace {
 
 using core::Quantity;
 
-// A search value beyond the run's end by no more than this share of the end value is the end
-// itself (besides the rounding of the box's text below).
-constexpr double kSearchEndTolerance = 1e-6;
-
 // Time (s) from row `row` to the last row.
 float TimeToEnd(const DecelerationCodeState& s, int32_t row) {
     return static_cast<float>(static_cast<double>(s.DecTimeStep) * (s.DecLastStep - row));
-}
-
-// True when a value typed in the unit of q lies beyond the run's end (both internal units).
-// A box corrected to the end shows it in the unit's decimals, which may round it up by half a
-// unit of the last decimal: read back, that is the end itself, not beyond it.
-bool BeyondEnd(double value, double end, Quantity q) {
-    const core::UnitSlot unit = core::UnitData(q);
-    const double halfLastDecimal =
-        unit.Factor > 0.0 ? 0.5 * std::pow(10.0, -static_cast<int>(unit.Decimals)) / unit.Factor
-                          : 0.0;
-    const double tolerance =
-        std::max(kSearchEndTolerance * std::max(1.0, std::abs(end)), halfLastDecimal);
-    return value > end && value - end > tolerance;
 }
 
 // A distance travelled to standstill: never below zero ("N/A" for a run that went backwards).
@@ -137,13 +122,13 @@ DecSearchOutcome SearchDecRunTexts(const std::array<std::string, 3>& boxes) {
     };
     for (int b = 0; b < 2; ++b) {
         if (speeds[b] < 0.0) return correct(b, "0");
-        if (BeyondEnd(speeds[b], startSpeed, Quantity::Speed))
+        if (BeyondRunEnd(speeds[b], startSpeed, Quantity::Speed))
             return correct(b, core::UnitNumberText(Quantity::Speed, startSpeed));
         speeds[b] = std::min(speeds[b], startSpeed);
     }
     if (speeds[0] < speeds[1]) return correct(1, boxes[0]);
     if (distance < 0.0) return correct(2, "0");
-    if (BeyondEnd(distance, endDistance, Quantity::DistanceLarge))
+    if (BeyondRunEnd(distance, endDistance, Quantity::DistanceLarge))
         return correct(2, core::UnitNumberText(Quantity::DistanceLarge, endDistance));
     distance = std::min(distance, endDistance);
 

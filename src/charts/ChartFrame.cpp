@@ -178,11 +178,13 @@ void DrawGridAboutZero(platform::Surface& s, float xScale, float xStep, float yS
     if (std::isfinite(yScale)) {
         // One step for both sides of the zero line, widened to fit the whole height.
         const float step = WidenedStep(yScale, FiniteOr0(yStep), axis, FewestApartY(s));
+        // Downwards no line past the bottom axis; upwards, as DrawGrid, up to the first line at
+        // or past the top edge.
         ForEachGridLine(yScale, step, axis - zeroY, h, [&](float p) {
             if (p > 0 && zeroY + p <= axis) s.Line(m, zeroY + p, w - r, zeroY + p, kGrey);
         });
         ForEachGridLine(yScale, step, zeroY, h, [&](float p) {
-            if (p > 0 && zeroY - p >= 0) s.Line(m, zeroY - p, w - r, zeroY - p, kGrey);
+            if (p > 0) s.Line(m, zeroY - p, w - r, zeroY - p, kGrey);
         });
     }
     AxisLines(s, 0.0f, m, m, r);

@@ -61,8 +61,9 @@ void DrawGridFromLevel(platform::Surface& s, float xScale, float xStep, float yS
 // The bottom-up frame of a line chart whose zero line lies zeroY twips below the top edge,
 // above the bottom axis (values below zero lie under it): as DrawGrid in the from-bottom
 // layout (margins 15 left and bottom, `right` at the right) except that the horizontal grid
-// lines run every yStep both ways from the zero line, down to the bottom axis and up to the top
-// edge, none outside the chart; the zero line itself is drawn in the axis colour.
+// lines run every yStep both ways from the zero line, down to the bottom axis (none below it)
+// and up to the first at or past the top edge; the zero line itself is drawn in the axis
+// colour.
 void DrawGridAboutZero(platform::Surface& s, float xScale, float xStep, float yScale, float yStep,
                        float zeroY, uint8_t right);
 

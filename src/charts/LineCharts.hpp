@@ -4,7 +4,8 @@
 // downwards).
 //
 // A value v at point i lies at y = ScaleHeight - 15 - v x yScale (higher by -yLow x yScale
-// with a raised zero line); its x depends on the mode (below). Both routines redraw the whole surface as one picture and leave DrawWidth at 2.
+// with a raised zero line); its x depends on the mode (below). Both routines redraw the whole
+// surface as one picture and leave DrawWidth at 2.
 //
 // Unusable scales: when xScale or yScale is not a finite number, or a point's position is not,
 // the curves (or that segment) are left out and the grid, axes and titles are still drawn.

@@ -162,25 +162,18 @@ TEST_F(DecelerationResults, CorrectedTextReadBackNeedsNoFurtherCorrection) {
 }
 
 // The start speed and the whole distance, as a corrected box writes them (in the unit's
-// decimals), are reached at the first row: from them the search spans the whole run.
+// decimals), are reached at the first row: from 40 m/s to 0, or over the whole 20 m, the
+// search spans the run; from 40 to 10 m/s, to row 7 (12 m/s, 1.8 m before the end).
 TEST_F(DecelerationResults, SearchFromTheStartSpeedAndTheWholeDistanceSpansTheRun) {
     const auto& r = DecelerationCode().DecResults;
-    struct Case {
-        std::array<std::string, 3> boxes;
-        float time, distance, timeAtDistance, speedAtDistance;
-    };
-    // 40 -> 0: rows 0 to 10. 40 -> 10: row 7 (12 m/s) is the last above 10 m/s, 0.3 s and
-    // 1.8 m before the end. The whole 20 m: row 0, 1 s before the end, at 40 m/s.
-    for (const Case& c : {Case{{"40", "0", "20"}, 1.0f, 20.0f, 1.0f, 40.0f},
-                          Case{{"40", "10", "0"}, 0.7f, 18.2f, 0.1f, 4.0f}}) {
-        EXPECT_FALSE(analysis::SearchDecRunTexts(c.boxes).Corrected);
-        EXPECT_NEAR(r[DecRes::SearchTime], c.time, 1e-5f) << c.boxes[1];
-        EXPECT_NEAR(r[DecRes::SearchDistance], c.distance, 1e-5f) << c.boxes[1];
-        EXPECT_NEAR(r[DecRes::SearchTimeAtDistance], c.timeAtDistance, 1e-5f) << c.boxes[2];
-        EXPECT_EQ(r[DecRes::SearchSpeedAtDistance], c.speedAtDistance) << c.boxes[2];
+    for (const char* to : {"0", "10"}) {
+        EXPECT_FALSE(analysis::SearchDecRunTexts({"40", to, "20"}).Corrected);
+        EXPECT_NEAR(r[DecRes::SearchTime], to[0] == '0' ? 1.0f : 0.7f, 1e-5f);
+        EXPECT_NEAR(r[DecRes::SearchDistance], to[0] == '0' ? 20.0f : 18.2f, 1e-5f);
+        EXPECT_NEAR(r[DecRes::SearchTimeAtDistance], 1.0f, 1e-5f);
+        EXPECT_EQ(r[DecRes::SearchSpeedAtDistance], 40.0f);
     }
-    // 69.85 m/s is 251.459995 km/h: the corrected box reads "251.5", and searches from the
-    // start.
+    // 69.85 m/s is 251.459995 km/h: the corrected box reads "251.5" and searches the run.
     UseKmh();
     SetTable(69.85f);
     const auto out = analysis::SearchDecRunTexts({"999", "0", "0"});

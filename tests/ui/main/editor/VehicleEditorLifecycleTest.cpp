@@ -1,7 +1,6 @@
 // The editor's states and page controls: the 200-vehicle limit, an update whose vehicle is
 // gone, a vehicle that is not wheel driven, the first vehicle of an empty program, the lists
 // that must hold a choice, the sliders' ranges and the page scroll bars.
-#include "analysis/DecelerationCode.hpp"
 #include "core/TextTable.hpp"
 #include "support/SampleVehicles.hpp"
 #include "ui/main/editor/VehicleEditorTestSupport.hpp"
@@ -123,7 +122,7 @@ TEST_F(VehicleEditorLifecycle, NotWheelDrivenStoresThrustWhateverTheHiddenEngine
 
 // The Golf made a thrust car shows no figure of the Golf's engine and gearbox: the gearing
 // table (with its torque-curve area) reads N/A, the live engine speed 0, the time-in-gear rows
-// are empty; with engine braking alone its braking run coasts.
+// are empty.
 TEST_F(VehicleEditorLifecycle, AThrustCarShowsNoFigureOfTheEngineBeforeIt) {
     ui::Main& w = StartWithCars();
     ASSERT_NE(w.GearingLabel(1).Caption(), "N/A");
@@ -136,10 +135,6 @@ TEST_F(VehicleEditorLifecycle, AThrustCarShowsNoFigureOfTheEngineBeforeIt) {
     for (int g = 0; g <= 7; ++g) EXPECT_EQ(w.GearingRevsPreShift(g).Caption(), "N/A") << g;
     EXPECT_EQ(w.Analysis_PhysLabel(155).Caption(), "0 rad/s");
     for (int g = 1; g <= 7; ++g) EXPECT_EQ(w.Analysis_AccLabel(116 + g).Caption(), "") << g;
-    w.Analysis_DecOptions(0).SetValue(0);
-    w.Analysis_DecOptions(1).SetValue(1);
-    w.Analysis_DecCalc->UserClick();
-    EXPECT_EQ(analysis::DecelerationCode().DecTimeStep, analysis::kDecTimeStepCoasting);
 }
 
 // With no vehicle at all, "Create new vehicle" opens an editor whose boxes are empty; every

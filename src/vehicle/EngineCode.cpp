@@ -225,6 +225,17 @@ EngineRecord EngineRecordFromFigures(const EngineFigures& figures, uint8_t drive
         e.PowerPeakSpeed = static_cast<float>(figures.PowerPeakRPM * k);
         e.IdleSpeed = static_cast<float>(figures.IdleRPM * k);
         e.LimitSpeed = static_cast<float>(figures.LimitRPM * k);
+    } else {
+        // No engine turns and no fit replaces the curve: nothing of the engine before stays.
+        e.TorquePeakStart = 0.0f;
+        e.TorquePeakEnd = 0.0f;
+        e.LowerCurve = {};
+        e.UpperCurve = {};
+        e.LowerOrigin = 0.0f;
+        e.UpperOrigin = 0.0f;
+        e.Speed = 0.0f;
+        e.Torque = 0.0f;
+        e.Power = 0.0f;
     }
     e.CurvePlateauStart = e.TorquePeakStart;
     e.CurvePlateauEnd = e.TorquePeakEnd;

@@ -76,6 +76,8 @@ EngineCodeState& EngineCode();
 // to 2 the power-peak, idle and limit speeds and the plateau start and end converted to rad/s
 // (for drive type 3 nothing is converted), the curve's plateau at the figures' own; Throttle 1.
 // The curve coefficients and their origins are the ones of `previous` (a fit replaces them).
+// Drive type 3 has no engine curve: its plateau speeds, curve coefficients and origins, engine
+// speed, torque and power are 0, whatever `previous` held.
 EngineRecord EngineRecordFromFigures(const EngineFigures& figures, uint8_t driveType,
                                      const EngineRecord& previous = {});
 

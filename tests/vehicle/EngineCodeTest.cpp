@@ -50,10 +50,17 @@ TEST_F(EngineCodeTest, FiguresAreConvertedToRadiansPerSecondForWheelDrivenVehicl
     EXPECT_EQ(engine.TorquePeakRPM, 4000.0f);  // stays in rpm
     EXPECT_EQ(engine.Throttle, 1.0f);
 
-    // Thrust driven: nothing converted, no curve.
-    EngineRecord thrust = vehicle::EngineRecordFromFigures(sample::SampleEngine(), vehicle::kDriveThrust);
+    // Thrust driven: nothing converted, no curve; nothing of the engine before it stays (its
+    // plateau, curve and last engine speed and torque).
+    engine.Speed = 649.26f;
+    engine.Torque = 180.0f;
+    EngineRecord thrust =
+        vehicle::EngineRecordFromFigures(sample::SampleEngine(), vehicle::kDriveThrust, engine);
     EXPECT_EQ(thrust.PowerPeakSpeed, 6500.0f);
     EXPECT_EQ(thrust.TorquePeakStart, 0.0f);
+    EXPECT_EQ(thrust.TorquePeakEnd, 0.0f);
+    EXPECT_EQ(thrust.Speed, 0.0f);
+    EXPECT_EQ(thrust.Torque, 0.0f);
     thrust.UpperCurve = {1, 2, 3, 4, 5};
     vehicle::EngineCode().MatrixInverseOK = core::VbFalse;
     vehicle::UpdateEngineModel(thrust, vehicle::kDriveThrust);

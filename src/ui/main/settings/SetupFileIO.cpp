@@ -219,9 +219,10 @@ bool OpenSetupFile(bool showMessages) {
     }
     const vehicle::VehicleRecord target = g.Vehicles[*index];
     SetupControlValues values;
-    if (!ControlsFromRecord(*record, SetupReadContext(target), ProgramSetupSliderRanges(), values)
-             .ok) {
-        if (showMessages) ShowFileError(texts.MsgBadSetupFile);
+    const SetupReadResult read =
+        ControlsFromRecord(*record, SetupReadContext(target), ProgramSetupSliderRanges(), values);
+    if (!read.ok) {
+        if (showMessages) ShowFileError(texts.MsgBadSetupFile + "\r\n" + InvalidFieldText(read));
         return false;
     }
 

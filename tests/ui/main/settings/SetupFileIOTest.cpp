@@ -190,8 +190,10 @@ TEST_F(SetupFileIOTest, BadFilesGiveTheirMessageAndChangeNothing) {
          t.MsgTitleError, false},
         {"version 1", "Car One_v1.set", spoilt(8, 1), t.MsgBadSetupVersion, t.MsgTitleProblem, false},
         {"version 3", "Car One_v3.set", spoilt(8, 3), t.MsgBadSetupVersion, t.MsgTitleProblem, false},
-        // One field out of its range (the fields are taken one by one in the file tests).
-        {"balance", "Car One_bal.set", spoilt(26, 101), t.MsgBadSetupFile, t.MsgTitleError, false},
+        // One field out of its range, named with its value (the fields are taken one by one
+        // in the file tests).
+        {"balance", "Car One_bal.set", spoilt(26, 101),
+         t.MsgBadSetupFile + "\r\nBrake balance: 101% (allowed: 0 to 100%)", t.MsgTitleError, false},
         {"unknown car", "ZZZ_x.set", good, t.MsgSetupVehicleNotLoaded, t.MsgTitleProblem, true},
         {"no underscore", "Car One.set", good, t.MsgSetupVehicleNotLoaded, t.MsgTitleProblem, true},
     };

@@ -2,6 +2,9 @@
 // speed a t, distance a t^2 / 2) and the timer ticked by hand.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "tools/ToolWindowTestSupport.hpp"
 #include "analysis/AccelerationCode.hpp"
 #include "core/AccTargets.hpp"
@@ -152,18 +155,82 @@ TEST_F(DragRaceWindowTest, SpeedChangesRescaleTheSliderAndTheSteps) {
     EXPECT_EQ(w.ControlLabel(101).Caption(), "2x");
     EXPECT_FALSE(w.Faster->Enabled());
     EXPECT_TRUE(w.Slower->Enabled());
-    // After Play, a change keeps the run time: position 150 at step 50 is slider 3; at 1x 6.
+    // After Play, a change keeps the run time: sample 150 is shown at step 50 (slider 3); at
+    // 1x it is slider 6.
     w.Go->UserClick();
     for (int i = 0; i < 4; ++i) w.PlayTimer->Tick();
     EXPECT_EQ(w.ProgressMeter->Value(), 3);
     EXPECT_EQ(w.Runs[0].Position, 200);
     w.Slower->UserClick();
-    EXPECT_EQ(w.ProgressMeter->Value(), 8);  // 200 / 25
+    EXPECT_EQ(w.ProgressMeter->Value(), 6);  // 150 / 25
     // A run stored at 0.2x gets the 0.2x step.
     w.Slower->UserClick();
     MakeRun(1000, 0.002f);
     w.Run2Add->UserClick();
     EXPECT_EQ(w.Runs[1].StepPerTick, 5);
+}
+
+// A speed change keeps the shown run time within one new step wherever the replay stands,
+// and the replay goes on from there. A run of 4 s at 0.002 s: 1x is 25 samples a tick.
+TEST_F(DragRaceWindowTest, ASpeedChangeKeepsTheShownTime) {
+    struct Case {
+        const char* name;
+        int slowerFirst;  // Slower clicks before the run (1: 0.2x) or Faster (-1: 2x)
+        int ticks;        // ticks played, then Pause; 0: the slider is dragged instead
+        int dragTo;
+        bool faster;      // the change tested
+    };
+    const Case cases[] = {
+        {"1x to 2x past half-way", 0, 50, 0, true},
+        {"0.2x to 1x past a fifth", 1, 120, 0, true},
+        {"2x to 1x", -1, 30, 0, false},
+        {"1x to 0.2x", 0, 50, 0, false},
+        {"1x to 2x dragged before any Play", 0, 0, 60, true},
+    };
+    auto seconds = [](const std::string& caption) { return std::stod(caption); };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        tools_test::ResetToolWindows();
+        MakeRun(2000, 0.002f);
+        auto& w = Open();
+        if (c.slowerFirst > 0) w.Slower->UserClick();
+        if (c.slowerFirst < 0) w.Faster->UserClick();
+        w.Run1Add->UserClick();
+        if (c.ticks > 0) {
+            w.Go->UserClick();
+            for (int i = 0; i < c.ticks; ++i) w.PlayTimer->Tick();
+            w.Pause->UserClick();
+        } else {
+            w.ProgressMeter->UserClickAt(c.dragTo);
+        }
+        const double before = seconds(w.ControlLabel(100).Caption());
+        ASSERT_GT(before, 1.0);
+        (c.faster ? w.Faster : w.Slower)->UserClick();
+        const auto& run = w.Runs[0];
+        const double step = run.StepPerTick * 0.002;  // s a tick at the new speed
+        const double after = seconds(w.ControlLabel(100).Caption());
+        EXPECT_LE(std::abs(after - before), step + 1e-6) << before << " -> " << after;
+        EXPECT_EQ(run.Position, w.ProgressMeter->Value() * run.StepPerTick);
+        EXPECT_LE(w.ProgressMeter->Value(), w.ProgressMeter->Max());
+        // Play goes on from the shown frame.
+        w.Go->UserClick();
+        w.PlayTimer->Tick();
+        w.PlayTimer->Tick();
+        EXPECT_NEAR(seconds(w.ControlLabel(100).Caption()), after + step, step + 1e-6);
+        EXPECT_TRUE(w.PlayTimer->Enabled());
+    }
+    // After the end the next Play starts again from sample 0, whatever the speed change.
+    tools_test::ResetToolWindows();
+    MakeRun(2000, 0.002f);
+    auto& w = Open();
+    w.Run1Add->UserClick();
+    w.Go->UserClick();
+    TickUntilStopped(w);
+    w.Faster->UserClick();
+    EXPECT_EQ(w.ControlLabel(100).Caption(), "4s");  // still the last frame
+    w.Go->UserClick();
+    w.PlayTimer->Tick();
+    EXPECT_EQ(w.ControlLabel(100).Caption(), "0s");
 }
 
 TEST_F(DragRaceWindowTest, TheLongerRunDrivesAndTheTimeFollowsRunOne) {

@@ -173,53 +173,35 @@ TEST_F(DragRaceWindowTest, SpeedChangesRescaleTheSliderAndTheSteps) {
 // A speed change keeps the shown run time within one new step wherever the replay stands,
 // and the replay goes on from there. A run of 4 s at 0.002 s: 1x is 25 samples a tick.
 TEST_F(DragRaceWindowTest, ASpeedChangeKeepsTheShownTime) {
-    struct Case {
-        const char* name;
-        int slowerFirst;  // Slower clicks before the run (1: 0.2x) or Faster (-1: 2x)
-        int ticks;        // ticks played, then Pause; 0: the slider is dragged instead
-        int dragTo;
-        bool faster;      // the change tested
-    };
-    const Case cases[] = {
-        {"1x to 2x past half-way", 0, 50, 0, true},
-        {"0.2x to 1x past a fifth", 1, 120, 0, true},
-        {"2x to 1x", -1, 30, 0, false},
-        {"1x to 0.2x", 0, 50, 0, false},
-        {"1x to 2x dragged before any Play", 0, 0, 60, true},
-    };
-    auto seconds = [](const std::string& caption) { return std::stod(caption); };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    const struct {
+        int startSpeed;  // Slower (-1: 0.2x) or Faster (1: 2x) clicks before the run is stored
+        int ticks;       // ticks played, then Pause; 0: the slider is dragged to 60 instead
+        bool faster;     // the change tested
+    } cases[] = {{0, 50, true}, {-1, 120, true}, {1, 30, false}, {0, 50, false}, {0, 0, true}};
+    auto seconds = [](ui::DragRaceWindow& w) { return std::stod(w.ControlLabel(100).Caption()); };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.startSpeed) + " " + std::to_string(c.ticks));
         tools_test::ResetToolWindows();
         MakeRun(2000, 0.002f);
         auto& w = Open();
-        if (c.slowerFirst > 0) w.Slower->UserClick();
-        if (c.slowerFirst < 0) w.Faster->UserClick();
+        if (c.startSpeed != 0) (c.startSpeed < 0 ? w.Slower : w.Faster)->UserClick();
         w.Run1Add->UserClick();
-        if (c.ticks > 0) {
-            w.Go->UserClick();
-            for (int i = 0; i < c.ticks; ++i) w.PlayTimer->Tick();
-            w.Pause->UserClick();
-        } else {
-            w.ProgressMeter->UserClickAt(c.dragTo);
-        }
-        const double before = seconds(w.ControlLabel(100).Caption());
+        w.Go->UserClick();
+        for (int i = 0; i < c.ticks; ++i) w.PlayTimer->Tick();
+        w.Pause->UserClick();
+        if (c.ticks == 0) w.ProgressMeter->UserClickAt(60);
+        const double before = seconds(w);
         ASSERT_GT(before, 1.0);
         (c.faster ? w.Faster : w.Slower)->UserClick();
-        const auto& run = w.Runs[0];
-        const double step = run.StepPerTick * 0.002;  // s a tick at the new speed
-        const double after = seconds(w.ControlLabel(100).Caption());
+        const double step = w.Runs[0].StepPerTick * 0.002;  // s a tick at the new speed
+        const double after = seconds(w);
         EXPECT_LE(std::abs(after - before), step + 1e-6) << before << " -> " << after;
-        EXPECT_EQ(run.Position, w.ProgressMeter->Value() * run.StepPerTick);
-        EXPECT_LE(w.ProgressMeter->Value(), w.ProgressMeter->Max());
-        // Play goes on from the shown frame.
-        w.Go->UserClick();
+        w.Go->UserClick();  // goes on from the shown frame
         w.PlayTimer->Tick();
         w.PlayTimer->Tick();
-        EXPECT_NEAR(seconds(w.ControlLabel(100).Caption()), after + step, step + 1e-6);
-        EXPECT_TRUE(w.PlayTimer->Enabled());
+        EXPECT_NEAR(seconds(w), after + step, 1e-6);
     }
-    // After the end the next Play starts again from sample 0, whatever the speed change.
+    // After the end the last frame stays, and the next Play starts again from sample 0.
     tools_test::ResetToolWindows();
     MakeRun(2000, 0.002f);
     auto& w = Open();
@@ -227,7 +209,7 @@ TEST_F(DragRaceWindowTest, ASpeedChangeKeepsTheShownTime) {
     w.Go->UserClick();
     TickUntilStopped(w);
     w.Faster->UserClick();
-    EXPECT_EQ(w.ControlLabel(100).Caption(), "4s");  // still the last frame
+    EXPECT_EQ(w.ControlLabel(100).Caption(), "4s");
     w.Go->UserClick();
     w.PlayTimer->Tick();
     EXPECT_EQ(w.ControlLabel(100).Caption(), "0s");

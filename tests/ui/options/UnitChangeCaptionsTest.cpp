@@ -4,39 +4,24 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
 
 #include "support/SampleVehicles.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
+#include "support/WindowDump.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/options/OptionsPanel.hpp"
 #include "ui/options/RefreshDisplays.hpp"
 
 namespace {
 
-// What every label, box, list and picture of the window shows, by control.
-std::map<std::string, std::string> Shown(const platform::Form& form) {
-    std::map<std::string, std::string> out;
-    for (const auto& owned : form.AllControls()) {
-        const platform::Control& c = *owned;
-        std::string& text = out[c.DisplayName()];
-        if (const auto* l = dynamic_cast<const platform::Label*>(&c)) {
-            text = l->Caption();
-        } else if (const auto* t = dynamic_cast<const platform::TextBox*>(&c)) {
-            text = t->Text();
-        } else if (const auto* b = dynamic_cast<const platform::ComboBox*>(&c)) {
-            text = b->Text();
-        } else if (const auto* p = dynamic_cast<const platform::PictureBox*>(&c)) {
-            std::ostringstream s;
-            for (const platform::DrawOp& op : p->Surf().DisplayList())
-                s << op.text << '@' << op.x1 << ',' << op.y1 << ',' << op.x2 << ',' << op.y2 << ';';
-            text = s.str();
-        }
-    }
-    return out;
+// The two dumps agree; a failure names the lines (controls) that differ.
+void ExpectSameLines(const std::string& a, const std::string& b) {
+    std::istringstream x(a), y(b);
+    for (std::string l, r; std::getline(x, l) && std::getline(y, r);) EXPECT_EQ(l, r);
+    EXPECT_TRUE(a == b);
 }
 
 class UnitChangeCaptions : public testsupport::StartedProgram {
@@ -72,10 +57,9 @@ TEST_F(UnitChangeCaptions, EveryUnitAloneRewritesEveryCaptionOfItsQuantity) {
                 platform::ComboBox& box = ui::OptionsPanelWindow().Select(q);
                 box.UserSelect(box.FindItem(unit));
                 ASSERT_EQ(core::UnitData(q).Index, k % rows.size());
-                const auto afterChoice = Shown(*main);
+                const std::string afterChoice = testsupport::ShownControls(*main);
                 ui::RefreshAllDisplays();
-                for (const auto& [control, refreshed] : Shown(*main))
-                    EXPECT_EQ(afterChoice.at(control), refreshed) << control;
+                ExpectSameLines(afterChoice, testsupport::ShownControls(*main));
             }
         }
     }

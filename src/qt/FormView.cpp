@@ -49,6 +49,11 @@ ScrollNeed ScrollingIn(QSize room, QSize extent, QSize bars) {
 
 }  // namespace
 
+TestFrameState& TestFrame() {
+    static TestFrameState state;
+    return state;
+}
+
 QSize InnerSizeWithin(QSize client, QSize extent, int menuHeight, QSize room, QSize bars) {
     ScrollNeed need;
     QSize inner;
@@ -247,8 +252,11 @@ QSize FormView::FrameExtra() const {
     if (!isVisible()) return {0, 0};
     const QRect frame = frameGeometry();
     const QRect inner = geometry();
-    return {std::max(0, frame.width() - inner.width()),
-            std::max(0, frame.height() - inner.height())};
+    QSize extra(std::max(0, frame.width() - inner.width()),
+                std::max(0, frame.height() - inner.height()));
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        extra += TestFrame().added;
+    return extra;
 }
 
 void FormView::SyncForm() {
@@ -301,7 +309,10 @@ void FormView::SyncForm() {
     }
     if (normal && moved) {
         QRect outer(corner, inner + extra);
-        if (fitting_ && available.isValid()) outer = FitWithin(outer, available);
+        if (fitting_) {
+            if (const QRect owner = OwnerGeometry(); owner.isValid()) outer.moveCenter(owner.center());
+            if (available.isValid()) outer = FitWithin(outer, available);
+        }
         if (pos() != outer.topLeft()) move(outer.topLeft());
     }
     if (normal) {
@@ -309,6 +320,15 @@ void FormView::SyncForm() {
         syncedCorner_ = corner;
     }
     syncingForm_ = false;
+}
+
+QRect FormView::OwnerGeometry() const {
+    const platform::Form* owner = form_->CentredOn();
+    if (!owner) return {};
+    // Only a window that is still there (its form may have gone since).
+    const auto& loaded = platform::Desktop::Instance().LoadedForms();
+    if (std::find(loaded.begin(), loaded.end(), owner) == loaded.end()) return {};
+    return {owner->Left(), owner->Top(), owner->Width(), owner->Height()};
 }
 
 QRect FormView::AvailableArea() const {
@@ -406,8 +426,8 @@ void FormView::ReportPosition() {
 
 void FormView::ReportSize() {
     if (!Attached() || syncingForm_ || holdReports_ || !isVisible()) return;
-    const QRect frame = frameGeometry();
-    const int w = frame.width(), h = frame.height();
+    const QSize outer = size() + FrameExtra();
+    const int w = outer.width(), h = outer.height();
     const QSize shown = NeedForScrolling().shown;
     const int cw = shown.width(), ch = shown.height();
     const platform::Form& f = *form_;

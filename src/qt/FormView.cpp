@@ -1,6 +1,8 @@
 #include "qt/FormView.hpp"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMoveEvent>
@@ -112,6 +114,16 @@ FormView::FormView(platform::Form& form, QWidget* parent)
     escape_->setContext(Qt::WindowShortcut);
     QObject::connect(escape_, &QShortcut::activated, this, [this] {
         if (!Attached()) return;
+        // The window-wide shortcut comes before an open drop-down list or menu, whose own
+        // Esc closes it: the first Esc closes only the list, the next one the window.
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            if (auto* combo = qobject_cast<QComboBox*>(popup->parentWidget())) {
+                combo->hidePopup();
+            } else {
+                popup->close();
+            }
+            return;
+        }
         UserEventScope scope;
         form_->UserEscape();
     });

@@ -30,7 +30,7 @@ class MenuMirror;
 // set here (pixels across and down, none by default) is added to the outer size of every
 // normal window on view, as a window manager's frame is.
 struct TestFrameState {
-    QSize added;
+    QSize added{0, 0};
 };
 TestFrameState& TestFrame();
 

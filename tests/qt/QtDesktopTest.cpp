@@ -2,6 +2,8 @@
 // close box and Esc ask the form, and a person's resize and move reach the form.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -142,6 +144,29 @@ TEST_F(QtDesktopTest, EscPressesTheCancelButtonOfAWindowThatHasOne) {
     ASSERT_NE(escapeOf(plain), nullptr);
     EXPECT_FALSE(escapeOf(plain)->isEnabled());
     plain.Unload();
+}
+
+// With a drop-down list open, the window's Esc shortcut (which Qt runs before the list sees
+// the key) closes only the list; the next Esc closes the window.
+TEST_F(QtDesktopTest, EscWithADropDownListOpenClosesOnlyTheList) {
+    ToolForm tool;
+    tool.SetClosesOnEscape(true);
+    auto& list = tool.Create<platform::ComboBox>("Units");
+    list.Move(10, 40, 120, 22);
+    list.AddItem("Metres");
+    list.AddItem("Feet");
+    tool.Show();
+    auto* combo = qobject_cast<QComboBox*>(desktop->ViewFor(tool)->WidgetFor(list));
+    ASSERT_NE(combo, nullptr);
+    combo->showPopup();
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QShortcut* esc = desktop->ViewFor(tool)->findChild<QShortcut*>();
+    ASSERT_NE(esc, nullptr);
+    emit esc->activated();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(tool.Loaded());
+    emit esc->activated();
+    EXPECT_TRUE(tool.WasUnloaded());
 }
 
 TEST_F(QtDesktopTest, AFormDroppedWithoutUnloadTakesItsWindowAlong) {

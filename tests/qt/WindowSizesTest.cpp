@@ -42,7 +42,7 @@ protected:
         ProgramOnDesktop::SetUp();
     }
     void TearDown() override {
-        qtfront::TestFrame().added = {};
+        qtfront::TestFrame().added = QSize(0, 0);
         std::vector<platform::Form*> others;  // the tool windows outlive the test otherwise
         for (platform::Form* f : platform::Desktop::Instance().LoadedForms()) {
             if (f != w) others.push_back(f);

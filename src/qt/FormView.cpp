@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
 #include <QScreen>
@@ -179,6 +180,12 @@ void FormView::Bind(Control& control, QWidget* host) {
     bindings_[&control] = binding;
     parentOf_[&control] = control.Parent() ? control.Parent()->AsControl() : nullptr;
     binding->SyncAll();
+    // The window's menu shortcuts come first wherever the focus is (see eventFilter): on the
+    // control's widget and on the widgets inside it (the edit line of a combo box).
+    if (QWidget* w = binding->Widget()) {
+        w->installEventFilter(this);
+        for (QWidget* inner : w->findChildren<QWidget*>()) inner->installEventFilter(this);
+    }
     if (auto* container = dynamic_cast<Container*>(&control)) {
         for (Control* child : container->Children()) Bind(*child, binding->ChildHost());
         Restack(*container);
@@ -478,7 +485,22 @@ void FormView::moveEvent(QMoveEvent* event) {
     RefitForFrame();  // a frame put round the window moves it
 }
 
+bool FormView::MenuTakes(const QKeySequence& key) const {
+    if (key.isEmpty()) return false;
+    for (const QAction* action : menuBar_->findChildren<QAction*>()) {
+        if (action->shortcut() == key && action->isEnabled() && action->isVisible()) return true;
+    }
+    return false;
+}
+
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
+    // A text box claims keys that are also menu shortcuts (Ctrl+A selects its text, Ctrl+U
+    // erases it): the window's menu entry goes first, as its caption promises.
+    if (event->type() == QEvent::ShortcutOverride &&
+        MenuTakes(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()))) {
+        event->ignore();
+        return true;
+    }
     if (watched == client_ && event->type() == QEvent::Resize) {
         ReportSize();
         FitScrollBars();

@@ -77,6 +77,8 @@ public:
     ControlBinding* BindingFor(const platform::Control& control) const;
     QWidget* WidgetFor(const platform::Control& control) const;
     QAction* ActionFor(const platform::MenuItem& item) const;
+    // Whether an entry of the window's menus that can be chosen now has this shortcut.
+    bool MenuTakes(const QKeySequence& key) const;
 
     // Copies the form's caption, geometry, limits and colours to the window.
     void SyncForm();

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -48,6 +47,35 @@ ScrollNeed ScrollingIn(QSize room, QSize extent, QSize bars) {
                        room.height() - (need.across ? bars.height() : 0));
     need.extent = extent;
     return need;
+}
+
+// An open drop-down list or menu takes the Esc pressed while it is open: the window's Esc
+// shortcut would otherwise come first and close the whole window. Filters the whole
+// application, as the key goes to the list, not to a control of the window.
+class PopupTakesEsc : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride || !QApplication::activePopupWidget())
+            return QObject::eventFilter(watched, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier) return false;
+        key->accept();  // no shortcut: the key goes on to the list, which closes
+        return true;
+    }
+};
+
+struct PopupEscState {
+    QPointer<PopupTakesEsc> filter;  // installed on the application with the first window
+};
+
+void LetPopupsTakeEsc() {
+    static PopupEscState state;
+    if (state.filter || !qApp) return;
+    state.filter = new PopupTakesEsc(qApp);
+    qApp->installEventFilter(state.filter);
 }
 
 }  // namespace
@@ -111,20 +139,11 @@ FormView::FormView(platform::Form& form, QWidget* parent)
                          [this] { ScrollTo({hScroll_->value(), vScroll_->value()}); });
     }
     client_->installEventFilter(this);
+    LetPopupsTakeEsc();
     escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape_->setContext(Qt::WindowShortcut);
     QObject::connect(escape_, &QShortcut::activated, this, [this] {
         if (!Attached()) return;
-        // The window-wide shortcut comes before an open drop-down list or menu, whose own
-        // Esc closes it: the first Esc closes only the list, the next one the window.
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            if (auto* combo = qobject_cast<QComboBox*>(popup->parentWidget())) {
-                combo->hidePopup();
-            } else {
-                popup->close();
-            }
-            return;
-        }
         UserEventScope scope;
         form_->UserEscape();
     });

@@ -85,6 +85,25 @@ TestFrameState& TestFrame() {
     return state;
 }
 
+namespace {
+
+struct WindowsState {
+    QPointer<FormView> lastActive;  // the program's window the person last worked in
+};
+
+WindowsState& Windows() {
+    static WindowsState state;
+    return state;
+}
+
+}  // namespace
+
+QWidget* DialogOwner() {
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    FormView* last = Windows().lastActive;
+    return last && last->Attached() && last->isVisible() ? last : nullptr;
+}
+
 QSize InnerSizeWithin(QSize client, QSize extent, int menuHeight, QSize room, QSize bars) {
     ScrollNeed need;
     QSize inner;
@@ -491,6 +510,7 @@ void FormView::closeEvent(QCloseEvent* event) {
 
 void FormView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Windows().lastActive = this;
     if (event->type() != QEvent::WindowStateChange || !Attached() || syncingForm_) return;
     const platform::WindowState now = FormWindowState(windowState());
     if (now == form_->WindowState()) return;

@@ -34,6 +34,11 @@ struct TestFrameState {
 };
 TestFrameState& TestFrame();
 
+// The window a dialog (a message box, a file dialog) belongs to and opens centred on: the
+// active window, or else the program's window the person last worked in. No window is
+// active for a moment after a dialog closes, until the window manager hands the focus back.
+QWidget* DialogOwner();
+
 // A window's outer geometry moved and, where it must be, shrunk so that it lies wholly within
 // an available area of the screen (the screen less its panels).
 QRect FitWithin(QRect outer, const QRect& available);

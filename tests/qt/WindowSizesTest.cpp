@@ -15,6 +15,7 @@
 #include "LoopbackServer.hpp"
 #include "ProgramOnDesktop.hpp"
 #include "charts/ResizeableGraphCode.hpp"
+#include "platform/ServiceDoubles.hpp"
 #include "ui/main/menus/UpdateCheck.hpp"
 #include "ui/main/menus/WebLinks.hpp"
 #include "ui/options/OptionsPanel.hpp"
@@ -231,6 +232,34 @@ TEST_F(WindowSizes, TheUpdateCheckMessagesShowTheirWholeTitle) {
         EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(title) + 100) << title.toStdString();
     }
     ui::WebLinks().WebSite = savedSite;
+    platform::InstallServiceDoubles();
+}
+
+// A message that comes while no window is active (just after a message box closed, before
+// the window manager hands the focus back: the "Problem" after Yes to "A newer version is
+// available" when no browser opens) opens centred on the window last worked in.
+TEST_F(WindowSizes, AMessageWhileNoWindowIsActiveOpensOnTheWindowLastUsed) {
+    platform::Services().messages = std::make_shared<qtfront::QtMessageBoxService>();
+    ui::ShowUnitConv();
+    qtfront::FormView& tool = ViewOf(*ui::PeekUnitConv());
+    tool.move(10, 10);
+    QApplication::setActiveWindow(&tool);
+    ViewOf(*ui::PeekUnitConv());
+    QApplication::setActiveWindow(nullptr);
+    QRect shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        shown = box->frameGeometry();
+        box->done(QMessageBox::Ok);
+    });
+    poll.start(20);
+    platform::MsgBox("Could not open the web page:", platform::MsgButtons::OK,
+                     platform::MsgIcon::Exclamation, "Problem");
+    poll.stop();
+    const QPoint off = shown.center() - tool.frameGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 40) << off.x() << ", " << off.y();
     platform::InstallServiceDoubles();
 }
 

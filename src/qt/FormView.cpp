@@ -67,15 +67,22 @@ protected:
     }
 };
 
-struct PopupEscState {
-    QPointer<PopupTakesEsc> filter;  // installed on the application with the first window
+// What the windows share.
+struct WindowsState {
+    QPointer<FormView> lastActive;        // the program's window the person last worked in
+    QPointer<PopupTakesEsc> popupEscape;  // on the application from the first window on
 };
 
+WindowsState& Windows() {
+    static WindowsState state;
+    return state;
+}
+
 void LetPopupsTakeEsc() {
-    static PopupEscState state;
-    if (state.filter || !qApp) return;
-    state.filter = new PopupTakesEsc(qApp);
-    qApp->installEventFilter(state.filter);
+    QPointer<PopupTakesEsc>& filter = Windows().popupEscape;
+    if (filter || !qApp) return;
+    filter = new PopupTakesEsc(qApp);
+    qApp->installEventFilter(filter);
 }
 
 }  // namespace
@@ -84,19 +91,6 @@ TestFrameState& TestFrame() {
     static TestFrameState state;
     return state;
 }
-
-namespace {
-
-struct WindowsState {
-    QPointer<FormView> lastActive;  // the program's window the person last worked in
-};
-
-WindowsState& Windows() {
-    static WindowsState state;
-    return state;
-}
-
-}  // namespace
 
 QWidget* DialogOwner() {
     if (QWidget* active = QApplication::activeWindow()) return active;
@@ -367,7 +361,8 @@ void FormView::SyncForm() {
     if (normal && moved) {
         QRect outer(corner, inner + extra);
         if (fitting_) {
-            if (const QRect owner = OwnerGeometry(); owner.isValid()) outer.moveCenter(owner.center());
+            const QRect owner = OwnerGeometry();
+            if (owner.isValid()) outer.moveCenter(owner.center());
             if (available.isValid()) outer = FitWithin(outer, available);
         }
         if (pos() != outer.topLeft()) move(outer.topLeft());

@@ -25,11 +25,14 @@ TEST_F(MenuKeys, MenuShortcutsWorkFromATextBoxAndNoKeyEditsItBehindTheProgramsBa
     auto* box = qobject_cast<QLineEdit*>(view.WidgetFor(w->Set_GearRatioText(2)));
     ASSERT_NE(box, nullptr);
     const std::string ratio = w->Set_GearRatioText(2).Text();
+    using Opened = platform::Form* (*)();  // the window the key opens, if any
+    const Opened converter = [] { return static_cast<platform::Form*>(ui::PeekUnitConv()); };
+    const Opened autoLoad = [] { return static_cast<platform::Form*>(&ui::AutoVehEditorWindow()); };
     const struct {
         int key;
-        platform::Form* (*opens)();  // the window the key opens, if any
-    } keys[] = {{Qt::CTRL | Qt::Key_U, [] { return static_cast<platform::Form*>(ui::PeekUnitConv()); }},
-                {Qt::CTRL | Qt::Key_A, [] { return static_cast<platform::Form*>(&ui::AutoVehEditorWindow()); }},
+        Opened opens;
+    } keys[] = {{Qt::CTRL | Qt::Key_U, converter},
+                {Qt::CTRL | Qt::Key_A, autoLoad},
                 {Qt::CTRL | Qt::Key_K, nullptr},  // erases to the end of the line (X11)
                 {Qt::CTRL | Qt::Key_Z, nullptr},
                 {Qt::CTRL | Qt::ALT | Qt::Key_W, nullptr}};  // types a "w"

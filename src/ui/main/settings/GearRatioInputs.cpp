@@ -33,13 +33,12 @@ void SliderToRatio(Main& form, int index, double ratio) {
     form.Set_GearRatioSlider(index).SetValue(GearRatioSliderValue(ratio));
 }
 
-// Whether the forward gears are in descending order (equal neighbours allowed) with row
-// `index`'s slider at the ratio, the others where they are.
-bool RowInOrderWith(const Main& form, int index, double ratio) {
-    const platform::Slider& moved = form.Set_GearRatioSlider(index);
-    const int32_t value = std::clamp(GearRatioSliderValue(ratio), moved.Min(), moved.Max());
+// Whether the forward gears' sliders descend (equal neighbours allowed): as they stand, or
+// with row `index`'s slider moved to `ratio`.
+bool ForwardGearsInOrder(const Main& form, int index = -1, double ratio = 0.0) {
     const auto at = [&](int g) {
-        return g == index ? value : form.Set_GearRatioSlider(g).Value();
+        const platform::Slider& s = form.Set_GearRatioSlider(g);
+        return g == index ? std::clamp(GearRatioSliderValue(ratio), s.Min(), s.Max()) : s.Value();
     };
     for (int k = 1; k <= 6; ++k)
         if (at(k) < at(k + 1)) return false;
@@ -71,11 +70,7 @@ void OrderNeighbours(Main& form, int index) {
 // Reruns gearing and the live state once no forward pair is out of order. The suppress flag
 // keeps the handlers of controls those routines move from recalculating again.
 void RecalcWhenInOrder(Main& form) {
-    int outOfOrder = 0;
-    for (int k = 1; k <= 6; ++k)
-        if (form.Set_GearRatioSlider(k).Value() < form.Set_GearRatioSlider(k + 1).Value())
-            ++outOfOrder;
-    if (outOfOrder != 0 || core::OptionsSettings().AutoRecalc != core::VbTrue) return;
+    if (!ForwardGearsInOrder(form) || core::OptionsSettings().AutoRecalc != core::VbTrue) return;
     const core::RaisedFlag suppress(core::GlobalChassisLab().SuppressRecalc);
     platform::Raise(R().CalcGearing);
     platform::Raise(R().AnalyseLiveState);
@@ -119,7 +114,7 @@ void Set_GearRatioText_Change(Main& form, int index) {
         // The slider and the analyses show the same ratio at every moment: they follow a
         // typed ratio only where it keeps the row in order (the neighbours follow once the
         // edit is committed); otherwise both keep the ratio they show.
-        if (!RowInOrderWith(form, index, *ratio)) return;
+        if (!ForwardGearsInOrder(form, index, *ratio)) return;
         Followed(index) = box.Text();
     } else {
         Edit(index).LastValidText = box.Text();

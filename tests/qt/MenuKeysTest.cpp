@@ -29,7 +29,7 @@ TEST_F(MenuKeys, MenuShortcutsWorkFromATextBoxAndNoKeyEditsItBehindTheProgramsBa
     const Opened converter = [] { return static_cast<platform::Form*>(ui::PeekUnitConv()); };
     const Opened autoLoad = [] { return static_cast<platform::Form*>(&ui::AutoVehEditorWindow()); };
     const struct {
-        int key;
+        QKeyCombination key;
         Opened opens;
     } keys[] = {{Qt::CTRL | Qt::Key_U, converter},
                 {Qt::CTRL | Qt::Key_A, autoLoad},
@@ -37,12 +37,11 @@ TEST_F(MenuKeys, MenuShortcutsWorkFromATextBoxAndNoKeyEditsItBehindTheProgramsBa
                 {Qt::CTRL | Qt::Key_Z, nullptr},
                 {Qt::CTRL | Qt::ALT | Qt::Key_W, nullptr}};  // types a "w"
     for (const auto& k : keys) {
-        const QKeyCombination combo = QKeyCombination::fromCombined(k.key);
-        SCOPED_TRACE(QKeySequence(combo).toString().toStdString());
+        SCOPED_TRACE(QKeySequence(k.key).toString().toStdString());
         QApplication::setActiveWindow(&view);
         box->setFocus();
         box->setCursorPosition(1);
-        QTest::keyClick(box, combo.key(), combo.keyboardModifiers());
+        QTest::keyClick(box, k.key.key(), k.key.keyboardModifiers());
         if (k.opens) EXPECT_TRUE(k.opens() && k.opens()->Visible());
         EXPECT_EQ(box->text().toStdString(), ratio);
         EXPECT_EQ(w->Set_GearRatioText(2).Text(), ratio);

@@ -29,6 +29,7 @@ void Form::Move(int left, int top, int width, int height) {
     }
     const bool moved = left != left_ || top != top_;
     const bool sized = width != width_ || height != height_;
+    if (moved) centredOn_ = nullptr;  // placed from code
     if (!moved && !sized) return;
     // The client area keeps its margins to the outer size (menu bar, borders).
     clientWidth_ += width - width_;
@@ -42,6 +43,12 @@ void Form::Move(int left, int top, int width, int height) {
 }
 
 void Form::SetSize(int width, int height) { Move(left_, top_, width, height); }
+
+void Form::CentreOn(const Form& owner) {
+    Move(owner.Left() + (owner.Width() - width_) / 2, owner.Top() + (owner.Height() - height_) / 2,
+         width_, height_);
+    centredOn_ = &owner;
+}
 
 void Form::SetClientSize(int clientWidth, int clientHeight) {
     SetSize(clientWidth + (width_ - clientWidth_), clientHeight + (height_ - clientHeight_));

@@ -66,6 +66,12 @@ public:
     // The outer size whose client area is clientWidth x clientHeight, the margins kept: how a
     // window laid out for a client area of a given size asks for it.
     void SetClientSize(int clientWidth, int clientHeight);
+    // Opens the window centred on `owner` (its whole window, frame included): Left and Top
+    // are set from the sizes known now, and the front end centres the window again once it
+    // knows the frame the window manager gives it. Holds for each showing until the window is
+    // moved from code; a person may move it where they like.
+    void CentreOn(const Form& owner);
+    const Form* CentredOn() const { return centredOn_; }
     // Size of the client area (below the menu bar), pixels. The front end reports it.
     int ClientWidth() const { return clientWidth_; }
     int ClientHeight() const { return clientHeight_; }
@@ -181,6 +187,7 @@ private:
     bool visible_ = false;
     CommandButton* cancelButton_ = nullptr;
     bool closesOnEscape_ = false;
+    const Form* centredOn_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<std::unique_ptr<MenuItem>> menus_;
     FormObserver* observer_ = nullptr;

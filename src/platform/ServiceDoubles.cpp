@@ -100,9 +100,18 @@ FileDialogResult ScriptedFileDialog::Save(const FileDialogRequest& request) {
 
 // ---- Shell, sound, HTTP -------------------------------------------------------------------
 
-bool RecordingShell::Open(const std::string& target) {
+bool RecordingShell::Open(const std::string& target, std::function<void()> failedLater) {
     targets_.push_back(target);
+    if (result) started_.push_back(std::move(failedLater));
     return result;
+}
+
+std::size_t RecordingShell::FailStarted() {
+    std::vector<std::function<void()>> failing;
+    failing.swap(started_);
+    for (const auto& report : failing)
+        if (report) report();
+    return failing.size();
 }
 
 void RecordingSound::PlayAsync(const std::string& path) {

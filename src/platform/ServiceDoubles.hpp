@@ -56,15 +56,20 @@ private:
     std::vector<FileDialogRequest> openRequests_, saveRequests_;
 };
 
-// Records what the program asked the shell to open; answers `result` (true by default).
+// Records what the program asked the shell to open; answers `result` (true by default). A
+// start it answered true for may fail later when the test says so.
 class RecordingShell : public ShellService {
 public:
-    bool Open(const std::string& target) override;
+    bool Open(const std::string& target, std::function<void()> failedLater) override;
     const std::vector<std::string>& Targets() const { return targets_; }
+    // Every start so far that answered true fails now, as a launcher exiting with an error
+    // does; returns how many.
+    std::size_t FailStarted();
     bool result = true;
 
 private:
     std::vector<std::string> targets_;
+    std::vector<std::function<void()>> started_;  // the failure reports of running starts
 };
 
 // Records every request; only a file that exists counts as played.

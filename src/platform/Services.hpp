@@ -66,9 +66,12 @@ public:
 class ShellService {
 public:
     virtual ~ShellService() = default;
-    // Opens a web page ("http..."), a mail link ("mailto:...") or a file with its viewer.
-    // False when it could not: no such file, or no program for it could be started.
-    virtual bool Open(const std::string& target) = 0;
+    // Opens a web page ("http..."), a mail link ("mailto:...") or a file with its viewer, and
+    // returns at once. False when it could not start: no such file, or no program for it
+    // could be started. A start that fails afterwards (the desktop's launcher finds no
+    // program for the target, or the program fails) runs `failedLater` once, on this
+    // thread, between events and never inside another handler's work.
+    virtual bool Open(const std::string& target, std::function<void()> failedLater) = 0;
 };
 
 class SoundService {

@@ -1,8 +1,10 @@
 #include "qt/FormView.hpp"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
 #include <QScreen>
@@ -47,7 +49,54 @@ ScrollNeed ScrollingIn(QSize room, QSize extent, QSize bars) {
     return need;
 }
 
+// An open drop-down list or menu takes the Esc pressed while it is open: the window's Esc
+// shortcut would otherwise come first and close the whole window. Filters the whole
+// application, as the key goes to the list, not to a control of the window.
+class PopupTakesEsc : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride || !QApplication::activePopupWidget())
+            return QObject::eventFilter(watched, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier) return false;
+        key->accept();  // no shortcut: the key goes on to the list, which closes
+        return true;
+    }
+};
+
+// What the windows share.
+struct WindowsState {
+    QPointer<FormView> lastActive;        // the program's window the person last worked in
+    QPointer<PopupTakesEsc> popupEscape;  // on the application from the first window on
+};
+
+WindowsState& Windows() {
+    static WindowsState state;
+    return state;
+}
+
+void LetPopupsTakeEsc() {
+    QPointer<PopupTakesEsc>& filter = Windows().popupEscape;
+    if (filter || !qApp) return;
+    filter = new PopupTakesEsc(qApp);
+    qApp->installEventFilter(filter);
+}
+
 }  // namespace
+
+TestFrameState& TestFrame() {
+    static TestFrameState state;
+    return state;
+}
+
+QWidget* DialogOwner() {
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    FormView* last = Windows().lastActive;
+    return last && last->Attached() && last->isVisible() ? last : nullptr;
+}
 
 QSize InnerSizeWithin(QSize client, QSize extent, int menuHeight, QSize room, QSize bars) {
     ScrollNeed need;
@@ -103,6 +152,7 @@ FormView::FormView(platform::Form& form, QWidget* parent)
                          [this] { ScrollTo({hScroll_->value(), vScroll_->value()}); });
     }
     client_->installEventFilter(this);
+    LetPopupsTakeEsc();
     escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape_->setContext(Qt::WindowShortcut);
     QObject::connect(escape_, &QShortcut::activated, this, [this] {
@@ -162,6 +212,12 @@ void FormView::Bind(Control& control, QWidget* host) {
     bindings_[&control] = binding;
     parentOf_[&control] = control.Parent() ? control.Parent()->AsControl() : nullptr;
     binding->SyncAll();
+    // The window's menu shortcuts come first wherever the focus is (see eventFilter): on the
+    // control's widget and on the widgets inside it (the edit line of a combo box).
+    if (QWidget* w = binding->Widget()) {
+        w->installEventFilter(this);
+        for (QWidget* inner : w->findChildren<QWidget*>()) inner->installEventFilter(this);
+    }
     if (auto* container = dynamic_cast<Container*>(&control)) {
         for (Control* child : container->Children()) Bind(*child, binding->ChildHost());
         Restack(*container);
@@ -247,8 +303,11 @@ QSize FormView::FrameExtra() const {
     if (!isVisible()) return {0, 0};
     const QRect frame = frameGeometry();
     const QRect inner = geometry();
-    return {std::max(0, frame.width() - inner.width()),
-            std::max(0, frame.height() - inner.height())};
+    QSize extra(std::max(0, frame.width() - inner.width()),
+                std::max(0, frame.height() - inner.height()));
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        extra += TestFrame().added;
+    return extra;
 }
 
 void FormView::SyncForm() {
@@ -301,7 +360,11 @@ void FormView::SyncForm() {
     }
     if (normal && moved) {
         QRect outer(corner, inner + extra);
-        if (fitting_ && available.isValid()) outer = FitWithin(outer, available);
+        if (fitting_) {
+            const QRect owner = OwnerGeometry();
+            if (owner.isValid()) outer.moveCenter(owner.center());
+            if (available.isValid()) outer = FitWithin(outer, available);
+        }
         if (pos() != outer.topLeft()) move(outer.topLeft());
     }
     if (normal) {
@@ -309,6 +372,15 @@ void FormView::SyncForm() {
         syncedCorner_ = corner;
     }
     syncingForm_ = false;
+}
+
+QRect FormView::OwnerGeometry() const {
+    const platform::Form* owner = form_->CentredOn();
+    if (!owner) return {};
+    // Only a window that is still there (its form may have gone since).
+    const auto& loaded = platform::Desktop::Instance().LoadedForms();
+    if (std::find(loaded.begin(), loaded.end(), owner) == loaded.end()) return {};
+    return {owner->Left(), owner->Top(), owner->Width(), owner->Height()};
 }
 
 QRect FormView::AvailableArea() const {
@@ -406,8 +478,8 @@ void FormView::ReportPosition() {
 
 void FormView::ReportSize() {
     if (!Attached() || syncingForm_ || holdReports_ || !isVisible()) return;
-    const QRect frame = frameGeometry();
-    const int w = frame.width(), h = frame.height();
+    const QSize outer = size() + FrameExtra();
+    const int w = outer.width(), h = outer.height();
     const QSize shown = NeedForScrolling().shown;
     const int cw = shown.width(), ch = shown.height();
     const platform::Form& f = *form_;
@@ -433,6 +505,7 @@ void FormView::closeEvent(QCloseEvent* event) {
 
 void FormView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Windows().lastActive = this;
     if (event->type() != QEvent::WindowStateChange || !Attached() || syncingForm_) return;
     const platform::WindowState now = FormWindowState(windowState());
     if (now == form_->WindowState()) return;
@@ -446,7 +519,22 @@ void FormView::moveEvent(QMoveEvent* event) {
     RefitForFrame();  // a frame put round the window moves it
 }
 
+bool FormView::MenuTakes(const QKeySequence& key) const {
+    if (key.isEmpty()) return false;
+    for (const QAction* action : menuBar_->findChildren<QAction*>()) {
+        if (action->shortcut() == key && action->isEnabled() && action->isVisible()) return true;
+    }
+    return false;
+}
+
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
+    // A text box claims keys that are also menu shortcuts (Ctrl+A selects its text, Ctrl+U
+    // erases it): the window's menu entry goes first, as its caption promises.
+    if (event->type() == QEvent::ShortcutOverride &&
+        MenuTakes(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()))) {
+        event->ignore();
+        return true;
+    }
     if (watched == client_ && event->type() == QEvent::Resize) {
         ReportSize();
         FitScrollBars();

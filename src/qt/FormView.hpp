@@ -25,6 +25,20 @@ namespace qtfront {
 
 class MenuMirror;
 
+// A frame that tests put round every window: the offscreen platform gives windows none, so a
+// layout that takes a window's outer size for its client area would pass there. The frame
+// set here (pixels across and down, none by default) is added to the outer size of every
+// normal window on view, as a window manager's frame is.
+struct TestFrameState {
+    QSize added{0, 0};
+};
+TestFrameState& TestFrame();
+
+// The window a dialog (a message box, a file dialog) belongs to and opens centred on: the
+// active window, or else the program's window the person last worked in. No window is
+// active for a moment after a dialog closes, until the window manager hands the focus back.
+QWidget* DialogOwner();
+
 // A window's outer geometry moved and, where it must be, shrunk so that it lies wholly within
 // an available area of the screen (the screen less its panels).
 QRect FitWithin(QRect outer, const QRect& available);
@@ -68,6 +82,8 @@ public:
     ControlBinding* BindingFor(const platform::Control& control) const;
     QWidget* WidgetFor(const platform::Control& control) const;
     QAction* ActionFor(const platform::MenuItem& item) const;
+    // Whether an entry of the window's menus that can be chosen now has this shortcut.
+    bool MenuTakes(const QKeySequence& key) const;
 
     // Copies the form's caption, geometry, limits and colours to the window.
     void SyncForm();
@@ -96,6 +112,8 @@ private:
     void Restack(platform::Container& container);
     void Bind(platform::Control& control, QWidget* host);
     QSize FrameExtra() const;
+    // The outer geometry of the window the form opens centred on (invalid when none).
+    QRect OwnerGeometry() const;
     // The available area of the screen the form is on (invalid without a screen).
     QRect AvailableArea() const;
     // How far the visible controls of the client area reach, pixels right and down.

@@ -1,6 +1,12 @@
 #include "qt/QtDesktop.hpp"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "platform/Services.hpp"
 
 namespace qtfront {
 
@@ -77,6 +83,19 @@ int RunDesktop(const std::function<void()>& start) {
     }
     // The windows are gone; now the forms may go.
     platform::Desktop::Instance().CollectUnloaded();
+    return exitCode;
+}
+
+int EndProcess(std::unique_ptr<QApplication> app, int exitCode) {
+    if (!app || !QGuiApplication::clipboard()->ownsClipboard()) {
+        std::cout.flush();
+        std::fflush(nullptr);
+        std::_Exit(exitCode);
+    }
+    // The Qt services the program holds (a request still running, the sound) go while the
+    // application is there; then the application, which hands the clipboard over.
+    platform::InstallServiceDoubles();
+    app.reset();
     return exitCode;
 }
 

@@ -2,10 +2,12 @@
 // brought to front, hidden, and disposed of when the form is unloaded.
 #pragma once
 
+#include <QApplication>
 #include <QObject>
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "platform/Form.hpp"
 #include "qt/FormView.hpp"
@@ -42,5 +44,16 @@ private:
 // exit code once the last window has gone (every form unloaded), the spent forms collected.
 // Needs a QApplication.
 int RunDesktop(const std::function<void()>& start);
+
+// Ends the process once the program has shut down: its windows gone and everything it keeps
+// written (the main window's unloading writes the recent-files list; every other file is
+// written and closed by the handler that saves it). The toolkit's own teardown would wait for
+// work that nobody needs any more: a name lookup started by an update check cannot be
+// cancelled, and the application object's destruction waits for it as long as the name
+// server takes (1.5 s and more). So the process ends here at once with `exitCode`, its
+// output flushed. Only while the program owns the clipboard does the teardown run (the
+// toolkit hands a copied text to the desktop's clipboard manager as it goes) and the exit
+// code is returned.
+int EndProcess(std::unique_ptr<QApplication> app, int exitCode);
 
 }  // namespace qtfront

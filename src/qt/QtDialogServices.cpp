@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
+#include "qt/FormView.hpp"
 #include "qt/QtServices.hpp"
 
 namespace qtfront {
@@ -31,7 +32,7 @@ int TitleBarWidth(const QString& title, const QFont& font) {
 }  // namespace
 
 MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(DialogOwner());
     QString text = QString::fromStdString(request.text);
     text.replace("\r\n", "\n");
     box.setText(text);
@@ -107,7 +108,7 @@ std::string ToQtNameFilters(const std::string& filter) {
 namespace {
 
 FileDialogResult Run(const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title));
+    QFileDialog dialog(DialogOwner(), QString::fromStdString(request.title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // The program asks its own overwrite question (it also replaces an empty file silently).
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

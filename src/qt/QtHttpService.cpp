@@ -1,5 +1,4 @@
 // HTTP GET with a time-out: synchronous for the caller, or in the background.
-#include <QApplication>
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
@@ -94,11 +93,6 @@ private:
     HttpResult result_;
 };
 
-// A background answer is reported only where a handler could have started: not while a
-// handler lets the windows paint, and not under a modal dialog (a message box, a file
-// dialog) that a handler has open.
-bool CanReportNow() { return !InsideLongWork() && !QApplication::activeModalWidget(); }
-
 }  // namespace
 
 HttpResult QtHttpService::Get(const std::string& url, int timeoutMs) {
@@ -125,6 +119,7 @@ int QtHttpService::GetLater(const std::string& url, int timeoutMs, platform::Htt
 void QtHttpService::Report(int number, const platform::HttpDone& done) {
     auto it = running_.find(number);
     if (it == running_.end() || !it->second) return;
+    // Only where a handler could have started (see CanReportNow).
     if (!CanReportNow()) {
         QTimer::singleShot(kReportRetryMs, it->second.data(),
                            [this, number, done] { Report(number, done); });

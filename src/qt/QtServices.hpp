@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -33,11 +34,13 @@ public:
 // "Description|*.ext|Other|*.a;*.b" as a Qt name filter list "Description (*.ext);;...".
 std::string ToQtNameFilters(const std::string& filter);
 
-// False when nothing could open the target: an address that is not one, a missing file, or
-// the desktop's launcher finding no program for it (waited for up to a second).
+// Starts the desktop's launcher on the target and watches it without waiting: the person's
+// input goes on meanwhile. False at once for an address that is not one, a missing file, or a
+// launcher that cannot be started; `failedLater` runs when the launcher exits with a failure
+// (it found no program for the target, or the program it ran failed).
 class QtShellService : public platform::ShellService {
 public:
-    bool Open(const std::string& target) override;
+    bool Open(const std::string& target, std::function<void()> failedLater) override;
 };
 
 class QtSoundService : public platform::SoundService {
@@ -111,5 +114,11 @@ private:
 
 // True while a handler is letting the windows paint (see QtWindowUpdateService).
 bool InsideLongWork();
+// Whether something that finished in the background may be reported now: where a handler
+// could have started, not while a handler lets the windows paint and not under a modal
+// dialog (a message box, a file dialog) that a handler has open.
+bool CanReportNow();
+// Runs `report` now when it may, else from the main event loop as soon as it may.
+void ReportWhenFree(std::function<void()> report);
 
 }  // namespace qtfront

@@ -1,6 +1,5 @@
 // Shell, sound, pictures, decimal separator, font metrics, clock, and installing them all.
 #include <QDesktopServices>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImageReader>
@@ -10,6 +9,8 @@
 #include <QStandardPaths>
 #include <QTime>
 #include <QUrl>
+#include <memory>
+#include <utility>
 
 #include "qt/QtLook.hpp"
 #include "qt/QtServices.hpp"
@@ -20,45 +21,39 @@ using namespace platform;
 
 namespace {
 
-// How long Open waits for the desktop's launcher to tell whether it found a program, ms. One
-// that is still running by then has started a program: some launchers stay until it closes.
-constexpr int kLauncherVerdictMs = 1000;
-constexpr int kLauncherPollMs = 20;
-
-// Runs the freedesktop launcher on the target. It exits with a status other than 0 when it
-// found no program for the target (3), the program failed (4) or the file is gone (2); it
-// says why on the terminal.
-bool RunLauncher(const QString& launcher, const QString& target) {
+// Runs the freedesktop launcher on the target and returns at once; the launcher is watched
+// from the event loop. It exits with a status other than 0 when it found no program for the
+// target (3), the program failed (4) or the file is gone (2), and says why on the terminal;
+// some launchers run the program in their own place and exit only when it closes. It is
+// never killed, not even when the program ends: that would take the program along.
+void RunLauncher(const QString& launcher, const QString& target,
+                 std::function<void()> failedLater) {
     auto* process = new QProcess;
     process->setProgram(launcher);
     process->setArguments({target});
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
+    auto report = std::make_shared<std::function<void()>>(std::move(failedLater));
+    const auto failed = [report] {
+        if (*report) ReportWhenFree(std::exchange(*report, {}));
+    };
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, failed](int exitCode, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || exitCode != 0) failed();
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, failed](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart) return;  // finished follows
+                         failed();
+                         process->deleteLater();
+                     });
     process->start();
-    if (!process->waitForStarted(kLauncherVerdictMs)) {
-        delete process;
-        return false;
-    }
-    QElapsedTimer clock;
-    clock.start();
-    while (process->state() != QProcess::NotRunning && clock.elapsed() < kLauncherVerdictMs) {
-        if (process->waitForFinished(kLauncherPollMs)) break;
-        LetWindowsPaint();  // the window paints; the person's input waits
-    }
-    if (process->state() == QProcess::NotRunning) {
-        const bool opened =
-            process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
-        delete process;
-        return opened;
-    }
-    // Left to finish on its own, never killed: that would take the program it runs along.
-    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-    return true;
 }
 
 }  // namespace
 
-bool QtShellService::Open(const std::string& target) {
+bool QtShellService::Open(const std::string& target, std::function<void()> failedLater) {
     const QString t = QString::fromStdString(target);
     const bool isUrl = t.startsWith("http:", Qt::CaseInsensitive) ||
                        t.startsWith("https:", Qt::CaseInsensitive) ||
@@ -70,7 +65,9 @@ bool QtShellService::Open(const std::string& target) {
     // target): only whether it could be started.
     const QString launcher = QStandardPaths::findExecutable("xdg-open");
     if (launcher.isEmpty()) return QDesktopServices::openUrl(url);
-    return RunLauncher(launcher, isUrl ? QString::fromUtf8(url.toEncoded()) : url.toLocalFile());
+    RunLauncher(launcher, isUrl ? QString::fromUtf8(url.toEncoded()) : url.toLocalFile(),
+                std::move(failedLater));
+    return true;
 }
 
 QtSoundService::QtSoundService() = default;

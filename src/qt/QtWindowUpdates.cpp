@@ -1,14 +1,20 @@
-// Painting in the middle of a handler's long work, without letting the person start another.
+// Painting in the middle of a handler's long work, without letting the person start another;
+// reporting what finished in the background once no handler is at work.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QMetaObject>
+#include <QTimer>
 
 #include "qt/QtServices.hpp"
 
 namespace qtfront {
 
 namespace {
+
+// How long a report that cannot be made yet waits before it tries again, ms.
+constexpr int kReportRetryMs = 50;
 
 struct WindowUpdatesModule {
     int paintDepth = 0;  // LetWindowsPaint calls running (one, unless a handler nests)
@@ -37,6 +43,20 @@ protected:
 }  // namespace
 
 bool InsideLongWork() { return Module().paintDepth > 0; }
+
+bool CanReportNow() { return !InsideLongWork() && !QApplication::activeModalWidget(); }
+
+void ReportWhenFree(std::function<void()> report) {
+    if (CanReportNow()) {
+        report();
+        return;
+    }
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return;
+    QTimer::singleShot(kReportRetryMs, app, [report = std::move(report)]() mutable {
+        ReportWhenFree(std::move(report));
+    });
+}
 
 void QtWindowUpdateService::LetWindowsPaint() {
     if (sinceLastPaint_.isValid() && sinceLastPaint_.elapsed() < kPaintIntervalMs) return;

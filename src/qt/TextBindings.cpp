@@ -39,6 +39,24 @@ int ToModelPos(const QString& widgetText, int pos) {
     return static_cast<int>(head.toUtf8().size());
 }
 
+// Keys with Ctrl, Alt or Meta that move the caret, select or copy, and change no text.
+bool LeavesTextAlone(const QKeyEvent& ke) {
+    using K = QKeySequence;
+    static constexpr K::StandardKey kKeys[] = {
+        K::Copy, K::SelectAll, K::Deselect,
+        K::MoveToNextChar, K::MoveToPreviousChar, K::MoveToNextWord, K::MoveToPreviousWord,
+        K::MoveToNextLine, K::MoveToPreviousLine, K::MoveToNextPage, K::MoveToPreviousPage,
+        K::MoveToStartOfLine, K::MoveToEndOfLine, K::MoveToStartOfBlock, K::MoveToEndOfBlock,
+        K::MoveToStartOfDocument, K::MoveToEndOfDocument,
+        K::SelectNextChar, K::SelectPreviousChar, K::SelectNextWord, K::SelectPreviousWord,
+        K::SelectNextLine, K::SelectPreviousLine, K::SelectNextPage, K::SelectPreviousPage,
+        K::SelectStartOfLine, K::SelectEndOfLine, K::SelectStartOfBlock, K::SelectEndOfBlock,
+        K::SelectStartOfDocument, K::SelectEndOfDocument};
+    for (K::StandardKey key : kKeys)
+        if (ke.matches(key)) return true;
+    return false;
+}
+
 class TextBoxBinding : public ControlBinding {
 public:
     TextBoxBinding(FormView& view, platform::TextBox& c, QWidget* parent)
@@ -216,7 +234,10 @@ private:
             default: break;
         }
         if (ke.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-            return false;  // selection, copy, navigation: the widget's own
+            // Selection, copy and navigation are the widget's own; any other such key (the
+            // desktop's editing keys: Ctrl+U, Ctrl+K, Ctrl+Backspace, ...) would change the
+            // widget's text behind the model's back, and does nothing.
+            return !LeavesTextAlone(ke);
         }
         const QString text = ke.text();
         if (text.isEmpty() || !text.at(0).isPrint()) return false;

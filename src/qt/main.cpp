@@ -1,5 +1,6 @@
 // ChassisLab's entry point: the Qt application, the desktop services, and the main window.
 #include <QApplication>
+#include <memory>
 
 #include "platform/Form.hpp"
 #include "qt/QtDesktop.hpp"
@@ -8,12 +9,12 @@
 #include "ui/main/form/Main.hpp"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    auto app = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(platform::kAppTitle);
     // The windows end when their forms unload, not when Qt closes the last one.
     QApplication::setQuitOnLastWindowClosed(false);
     qtfront::InstallQtServices();
     const int exitCode = qtfront::RunDesktop([] { ui::MainWindow().Show(); });
     ui::ResetMainWindow();
-    return exitCode;
+    return qtfront::EndProcess(std::move(app), exitCode);
 }

@@ -224,6 +224,20 @@ TEST_F(Forms, AMoveByThePersonKeepsLeftAndTopCurrent) {
     form.SetObserver(nullptr);
 }
 
+// Centred on another window until code places it elsewhere (a person's move keeps it).
+TEST_F(Forms, AWindowCentredOnAnotherKeepsItUntilCodeMovesIt) {
+    Form owner("Main"), progress("Progress");
+    owner.Move(100, 50, 1282, 843);
+    progress.Move(0, 0, 302, 65);
+    progress.CentreOn(owner);
+    EXPECT_EQ(progress.Left(), 590);
+    EXPECT_EQ(progress.Top(), 439);
+    progress.UserMove(10, 10);
+    EXPECT_EQ(progress.CentredOn(), &owner);
+    progress.Move(5, 5, 320, 65);
+    EXPECT_EQ(progress.CentredOn(), nullptr);
+}
+
 TEST_F(Forms, MenusAreFoundAtAnyDepth) {
     Form form("Main");
     auto& file = form.AddMenu("Main_File", "&File");

@@ -59,9 +59,9 @@ TEST_F(ServiceDoubles, FileDialogsAnswerFromTheirQueuesElseCancel) {
 }
 
 TEST_F(ServiceDoubles, ShellAndSoundRecordTheirTargets) {
-    EXPECT_TRUE(Services().shell->Open("mailto:someone@example.org"));
+    EXPECT_TRUE(Services().shell->Open("mailto:someone@example.org", {}));
     ShellDouble().result = false;
-    EXPECT_FALSE(Services().shell->Open("ChassisLab Manual - English.pdf"));
+    EXPECT_FALSE(Services().shell->Open("ChassisLab Manual - English.pdf", {}));
     EXPECT_EQ(ShellDouble().Targets().size(), 2u);
 
     const std::string wav = MakeFile("platform_test1.wav");

@@ -1,8 +1,14 @@
 // File > Exit Program through the real event loop, run as main() runs it: the loop must end,
-// and quickly, whatever windows the person has had open, hidden ones included.
+// and quickly, whatever windows the person has had open, hidden ones included; then the
+// process ends at once, whatever the toolkit would still wait for.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QThread>
+#include <QThreadPool>
+#include <cstdlib>
+#include <memory>
 #include <QTimer>
 
 #include "QtStartedProgram.hpp"
@@ -48,6 +54,30 @@ TEST_F(ProgramExitTest, ExitEndsTheLoopWithinHalfASecondWhateverIsOpen) {
     EXPECT_LT(sinceExit.elapsed(), 500);
     EXPECT_TRUE(std::filesystem::exists(csv));
     EXPECT_TRUE(platform::Desktop::Instance().LoadedForms().empty());
+}
+
+// A program that has shut down while the toolkit still has work it would wait for as its
+// application object goes (a task of its thread pool, standing in for a name lookup of an
+// update check, which cannot be cancelled and lasts as long as the name server takes).
+[[noreturn]] void EndWhileTheToolkitStillWorks() {
+    static int argc = 1;
+    static char name[] = "tests_qt";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto app = std::make_unique<QApplication>(argc, argv);
+    QThreadPool::globalInstance()->start([] { QThread::sleep(4); });
+    const int code = qtfront::EndProcess(std::move(app), 7);
+    std::exit(code == 7 ? 0 : 1);  // returned: it waited for the toolkit
+}
+
+// The process ends as soon as the program has shut down, with its exit code. Run in a process
+// of its own, which the end ends.
+TEST(ProcessEndTest, EndsAtOnceWhateverTheToolkitWouldStillWaitFor) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EXIT(EndWhileTheToolkitStillWorks(), ::testing::ExitedWithCode(7), "");
+    EXPECT_LT(clock.elapsed(), 3000);
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 // close box and Esc ask the form, and a person's resize and move reach the form.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTest>
 
 #include "QtTestApp.hpp"
 #include "qt/QtDesktop.hpp"
@@ -142,6 +145,32 @@ TEST_F(QtDesktopTest, EscPressesTheCancelButtonOfAWindowThatHasOne) {
     ASSERT_NE(escapeOf(plain), nullptr);
     EXPECT_FALSE(escapeOf(plain)->isEnabled());
     plain.Unload();
+}
+
+// Esc pressed with a drop-down list open, as the window system delivers it (to the window,
+// where the window's Esc shortcut is found first): the first closes only the list, the
+// next one the window.
+TEST_F(QtDesktopTest, EscWithADropDownListOpenClosesOnlyTheList) {
+    ToolForm tool;
+    tool.SetClosesOnEscape(true);
+    auto& list = tool.Create<platform::ComboBox>("Units");
+    list.Move(10, 40, 120, 22);
+    list.AddItem("Metres");
+    list.AddItem("Feet");
+    tool.Show();
+    qtfront::FormView& view = *desktop->ViewFor(tool);
+    QApplication::setActiveWindow(&view);
+    auto* combo = qobject_cast<QComboBox*>(view.WidgetFor(list));
+    ASSERT_NE(combo, nullptr);
+    combo->setFocus();
+    combo->showPopup();
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(view.windowHandle(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(tool.Loaded());
+    QApplication::setActiveWindow(&view);  // the window manager hands the focus back
+    QTest::keyClick(view.windowHandle(), Qt::Key_Escape);
+    EXPECT_TRUE(tool.WasUnloaded());
 }
 
 TEST_F(QtDesktopTest, AFormDroppedWithoutUnloadTakesItsWindowAlong) {

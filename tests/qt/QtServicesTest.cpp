@@ -85,11 +85,13 @@ TEST_F(QtServicesTest, DecimalSeparatorIsProcessLocalAndTheClockRuns) {
 
 // A stand-in launcher "xdg-open" first on the PATH: it writes what it was given and exits
 // with the status scripted, or keeps running as one does while it runs the program it found.
-TEST_F(QtServicesTest, TheShellReportsALauncherThatFoundNoProgram) {
+// The shell returns at once and hears of a failure from the event loop.
+TEST_F(QtServicesTest, TheShellReportsALauncherThatFailsWithoutWaitingForIt) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString given = dir.filePath("given.txt");
     const auto launcher = [&](const QString& then) {
+        QFile::remove(given);
         QFile script(dir.filePath("xdg-open"));
         ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
         script.write(("#!/bin/sh\nprintf '%s' \"$1\" > '" + given + "'\n" + then + "\n").toUtf8());
@@ -105,18 +107,27 @@ TEST_F(QtServicesTest, TheShellReportsALauncherThatFoundNoProgram) {
     const std::string manual = dir.filePath("manual.pdf").toStdString();
     QFile(QString::fromStdString(manual)).open(QIODevice::WriteOnly);
     qtfront::QtShellService shell;
-
-    launcher("exit 0");
-    EXPECT_TRUE(shell.Open(manual));
-    EXPECT_EQ(givenText(), manual);
-    launcher("exit 3");  // no program for it
-    EXPECT_FALSE(shell.Open("https://example.org/page"));
-    EXPECT_EQ(givenText(), "https://example.org/page");
-    launcher("sleep 3");
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_TRUE(shell.Open("mailto:someone@example.org"));
-    EXPECT_LT(clock.elapsed(), 2500);
+    const struct {
+        const char* then;
+        const char* target;
+        bool fails;
+    } cases[] = {{"exit 0", manual.c_str(), false},
+                 {"exit 3", "https://example.org/page", true},  // no program for it
+                 {"sleep 0.3; exit 4", "mailto:someone@example.org", true},  // the program failed
+                 {"sleep 3", manual.c_str(), false}};  // still running the program it found
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.then);
+        launcher(c.then);
+        int failures = 0;
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_TRUE(shell.Open(c.target, [&] { ++failures; }));
+        EXPECT_LT(clock.elapsed(), 200) << "no wait for the launcher";
+        qttest::RunEventsUntil([&] { return failures > 0; }, 1500);
+        EXPECT_EQ(failures, c.fails ? 1 : 0);
+        EXPECT_EQ(givenText(), c.target);
+    }
+    EXPECT_FALSE(shell.Open(dir.filePath("missing.pdf").toStdString(), [] {}));
     qputenv("PATH", path);
 }
 

@@ -14,6 +14,7 @@
 #include "LoopbackServer.hpp"
 #include "ProgramOnDesktop.hpp"
 #include "charts/ResizeableGraphCode.hpp"
+#include "platform/ServiceDoubles.hpp"
 #include "ui/main/menus/UpdateCheck.hpp"
 #include "ui/main/menus/WebLinks.hpp"
 #include "ui/options/OptionsPanel.hpp"
@@ -34,7 +35,14 @@ namespace {
 
 class WindowSizes : public qttest::ProgramOnDesktop {
 protected:
+    // Every window gets a frame as under a window manager: a title bar and borders outside
+    // its client area, which the offscreen platform does not draw.
+    void SetUp() override {
+        qtfront::TestFrame().added = kFrame;
+        ProgramOnDesktop::SetUp();
+    }
     void TearDown() override {
+        qtfront::TestFrame().added = QSize(0, 0);
         std::vector<platform::Form*> others;  // the tool windows outlive the test otherwise
         for (platform::Form* f : platform::Desktop::Instance().LoadedForms()) {
             if (f != w) others.push_back(f);
@@ -54,6 +62,13 @@ protected:
         EXPECT_NE(view, nullptr) << form.ClassName();
         return *view;
     }
+    // The window with its frame, as the window manager places it (a maximised one has none).
+    static QRect Outer(const qtfront::FormView& view) {
+        const bool framed = !(view.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+        return QRect(view.frameGeometry().topLeft(),
+                     view.frameGeometry().size() + (framed ? kFrame : QSize()));
+    }
+    static constexpr QSize kFrame{10, 30};
     void Shot(QWidget& window, const std::string& name) {
         const QSize screen = window.screen()->size();
         const std::string path = qttest::ScreenshotPath("windows_" + std::to_string(screen.width()) + "x" +
@@ -101,8 +116,10 @@ TEST_F(WindowSizes, EveryWindowOpensAtItsLayoutAndScrollsOnlyWhereTheScreenIsSma
         qtfront::FormView& view = ViewOf(form);
         Shot(view, entry.name);
         const QRect available = view.screen()->availableGeometry();
-        const QRect frame = view.frameGeometry();
+        const QRect frame = Outer(view);
         EXPECT_TRUE(available.contains(frame)) << "within the screen";
+        if (view.isVisible())
+            EXPECT_EQ(QSize(form.Width(), form.Height()), frame.size()) << "told to the form";
 
         // The layout holds its controls, and each container its own (the rows of every page
         // of the reader, and the frames' borders, included); so do the widgets.
@@ -145,8 +162,8 @@ TEST_F(WindowSizes, TheExportProgressOpensCentredOnTheMainWindow) {
     qtfront::FormView& main = ViewOf(*w);
     ui::ExportProgressLinks().Show();
     qtfront::FormView& progress = ViewOf(ui::ExportProgressWindow());
-    const QPoint off = progress.frameGeometry().center() - main.frameGeometry().center();
-    EXPECT_LE(off.manhattanLength(), 12) << off.x() << ", " << off.y();
+    const QPoint off = Outer(progress).center() - Outer(main).center();
+    EXPECT_LE(off.manhattanLength(), 1) << off.x() << ", " << off.y();
 }
 
 // Maximised, the main window fills the screen's available area. Window managers take the
@@ -155,7 +172,7 @@ TEST_F(WindowSizes, TheExportProgressOpensCentredOnTheMainWindow) {
 // is back where it was.
 TEST_F(WindowSizes, AMaximisedWindowFillsTheAvailableArea) {
     qtfront::FormView& view = ViewOf(*w);
-    const QRect before = view.frameGeometry();
+    const QRect before = Outer(view);
     const QRect available = view.screen()->availableGeometry();
     view.setWindowState(Qt::WindowMaximized | Qt::WindowFullScreen);
     ViewOf(*w);
@@ -168,7 +185,7 @@ TEST_F(WindowSizes, AMaximisedWindowFillsTheAvailableArea) {
 
     view.setWindowState(Qt::WindowNoState);
     ViewOf(*w);
-    EXPECT_EQ(view.frameGeometry(), before);
+    EXPECT_EQ(Outer(view), before);
     EXPECT_EQ(view.ClientArea()->size(), QSize(w->ClientWidth(), w->ClientHeight()));
 }
 
@@ -207,6 +224,27 @@ TEST_F(WindowSizes, TheUpdateCheckMessagesShowTheirWholeTitle) {
         EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(title) + 100) << title.toStdString();
     }
     ui::WebLinks().WebSite = savedSite;
+    platform::InstallServiceDoubles();
+}
+
+// A message while no window is active (the "Problem" after Yes to "A newer version is
+// available": the window manager has not yet handed the focus back from the closed question)
+// opens on the window last worked in.
+TEST_F(WindowSizes, AMessageWhileNoWindowIsActiveOpensOnTheWindowLastUsed) {
+    platform::Services().messages = std::make_shared<qtfront::QtMessageBoxService>();
+    ui::ShowUnitConv();
+    qtfront::FormView& tool = ViewOf(*ui::PeekUnitConv());
+    QApplication::setActiveWindow(&tool);
+    ViewOf(*ui::PeekUnitConv());
+    QApplication::setActiveWindow(nullptr);
+    QTimer::singleShot(100, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        const QPoint off = box->frameGeometry().center() - tool.frameGeometry().center();
+        EXPECT_LE(off.manhattanLength(), 40) << off.x() << ", " << off.y();
+        box->done(QMessageBox::Ok);
+    });
+    platform::MsgBox("Could not open the web page:");
     platform::InstallServiceDoubles();
 }
 

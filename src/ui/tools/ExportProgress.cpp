@@ -37,10 +37,7 @@ files::RunCsvProgress ExportProgressLinks() {
         ExportProgress& w = ExportProgressWindow();
         w.ProgressBar1->SetValue(0);
         // Centred on the main window, whose menu started the export.
-        if (const platform::Form* main = core::GlobalChassisLab().MainForm) {
-            w.Move(main->Left() + (main->Width() - w.Width()) / 2,
-                   main->Top() + (main->Height() - w.Height()) / 2, w.Width(), w.Height());
-        }
+        if (const platform::Form* main = core::GlobalChassisLab().MainForm) w.CentreOn(*main);
         w.Show();
     };
     p.SetMax = [](int32_t v) { ExportProgressWindow().ProgressBar1->SetMax(v); };

@@ -13,11 +13,12 @@ namespace ui {
 
 namespace {
 
-// Sizes of the window's layout, twips.
+// Sizes of the window's layout, twips. The smallest size is the window's outer size, frame
+// included; the table fills the client area below the two boxes, 4 pixels from its edges.
 constexpr int kMinWidth = 4000;
 constexpr int kMinHeight = 3000;
-constexpr int kTableMarginX = 225;   // window width less table width
-constexpr int kTableMarginY = 900;   // window height less table height
+constexpr int kTableMarginX = 120;   // client width less table width
+constexpr int kTableMarginY = 660;   // client height less table height (the boxes above it)
 constexpr int kColumnsMargin = 260;  // table width not shared among the columns
 constexpr int kTwips = platform::kTwipsPerPixel;
 
@@ -37,7 +38,8 @@ int ToPixels(int twips) { return (twips + kTwips / 2) / kTwips; }
 
 }  // namespace
 
-TorqueTableLayout LayoutTorqueTable(int windowWidth, int windowHeight, int columnCount) {
+TorqueTableLayout LayoutTorqueTable(int windowWidth, int windowHeight, int clientWidth,
+                                    int clientHeight, int columnCount) {
     TorqueTableLayout out;
     if (windowWidth < kMinWidth) {
         out.snapWidth = kMinWidth;
@@ -47,8 +49,8 @@ TorqueTableLayout LayoutTorqueTable(int windowWidth, int windowHeight, int colum
         out.snapHeight = kMinHeight;
         return out;
     }
-    out.tableWidth = windowWidth - kTableMarginX;
-    out.tableHeight = windowHeight - kTableMarginY;
+    out.tableWidth = clientWidth - kTableMarginX;
+    out.tableHeight = clientHeight - kTableMarginY;
     if (columnCount > 0)
         out.columnWidth = core::CInt(static_cast<double>(out.tableWidth - kColumnsMargin) / columnCount);
     return out;
@@ -75,7 +77,8 @@ TorqueDataTable::TorqueDataTable() : platform::Form("TorqueDataTable") {
     UnitStepText->SetText("250");
 
     DataTable = &Create<platform::ListView>("DataTable");
-    DataTable->Move(4, 40, Width() - ToPixels(kTableMarginX), Height() - ToPixels(kTableMarginY));
+    DataTable->Move(4, 40, ClientWidth() - ToPixels(kTableMarginX),
+                    ClientHeight() - ToPixels(kTableMarginY));
     for (const char* heading : {"RPM", "Torque", "Torque (%)", "Power"})
         DataTable->AddColumn(heading, 80);
 
@@ -91,8 +94,8 @@ TorqueDataTable::TorqueDataTable() : platform::Form("TorqueDataTable") {
 
 void TorqueDataTable::Layout() {
     const TorqueTableLayout l =
-        LayoutTorqueTable(ToTwips(Width()), ToTwips(Height()),
-                          static_cast<int>(DataTable->Columns().size()));
+        LayoutTorqueTable(ToTwips(Width()), ToTwips(Height()), ToTwips(ClientWidth()),
+                          ToTwips(ClientHeight()), static_cast<int>(DataTable->Columns().size()));
     // Growing the window resizes it again.
     if (l.snapWidth) return SetSize(ToPixels(*l.snapWidth), Height());
     if (l.snapHeight) return SetSize(Width(), ToPixels(*l.snapHeight));

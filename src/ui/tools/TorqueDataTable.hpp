@@ -25,15 +25,17 @@ private:
     void Layout();
 };
 
-// The table's size for a window of the given outer size, all in twips: a window below the
-// minimum first grows to it (one side at a time, as the window's own resizing does).
+// The table's size for a window of the given outer size (frame included) and client size,
+// all in twips: a window below the minimum first grows to it (one side at a time, as the
+// window's own resizing does); the table fills the client area.
 struct TorqueTableLayout {
     std::optional<int> snapWidth;   // set the window to this width and stop
     std::optional<int> snapHeight;  // set the window to this height and stop
     int tableWidth = 0, tableHeight = 0;
     int columnWidth = 0;            // each column, when the table has columns
 };
-TorqueTableLayout LayoutTorqueTable(int windowWidth, int windowHeight, int columnCount);
+TorqueTableLayout LayoutTorqueTable(int windowWidth, int windowHeight, int clientWidth,
+                                    int clientHeight, int columnCount);
 
 // What the window runs to refill itself when it opens and when its start or step changes: the
 // editor's engine preview, attached with the editor's handlers.

@@ -12,17 +12,18 @@ namespace {
 using editortest::EditorTest;
 
 TEST(TorqueDataTableLayout, SnapsToTheMinimumThenSharesTheWidth) {
-    const auto narrow = ui::LayoutTorqueTable(3500, 5000, 4);
+    // The outer size snaps; the client size (here 120 x 400 twips less) holds the table.
+    const auto narrow = ui::LayoutTorqueTable(3500, 5000, 3380, 4600, 4);
     EXPECT_EQ(narrow.snapWidth, 4000);
     EXPECT_FALSE(narrow.snapHeight);
-    const auto low = ui::LayoutTorqueTable(5000, 2500, 4);
+    const auto low = ui::LayoutTorqueTable(5000, 2500, 4880, 2100, 4);
     EXPECT_FALSE(low.snapWidth);
     EXPECT_EQ(low.snapHeight, 3000);
-    const auto fits = ui::LayoutTorqueTable(5000, 4000, 4);
-    EXPECT_EQ(fits.tableWidth, 4775);
-    EXPECT_EQ(fits.tableHeight, 3100);
-    EXPECT_EQ(fits.columnWidth, 1129);  // (4775 - 260) / 4 = 1128.75
-    EXPECT_EQ(ui::LayoutTorqueTable(5000, 4000, 0).columnWidth, 0);
+    const auto fits = ui::LayoutTorqueTable(5000, 4000, 4880, 3600, 4);
+    EXPECT_EQ(fits.tableWidth, 4760);   // 4 pixels (60 twips) to each side
+    EXPECT_EQ(fits.tableHeight, 2940);  // 40 pixels above for the boxes, 4 below
+    EXPECT_EQ(fits.columnWidth, 1125);  // (4760 - 260) / 4
+    EXPECT_EQ(ui::LayoutTorqueTable(5000, 4000, 4880, 3600, 0).columnWidth, 0);
 }
 
 class TorqueDataTableWindow : public EditorTest {

@@ -46,11 +46,11 @@ std::string GearRatioBeforeEdit(const Main& form, int index) {
 }
 
 std::string CommittedGearRatioText(const Main& form, int index) {
-    const std::string& text = form.Set_GearRatioText(index).Text();
-    const TypedEdit& edit = SettingHandlers().GearEdits.Boxes[At(index)];
-    return PendingWithoutValue(edit, GearRatioOf(index, text).has_value())
-               ? GearRatioBeforeEdit(form, index)
-               : text;
+    const GearRatioEditState& edits = SettingHandlers().GearEdits;
+    if (!edits.Boxes[At(index)].Uncommitted) return form.Set_GearRatioText(index).Text();
+    // A person's edit going on: the ratio its slider shows.
+    const std::string& followed = edits.FollowedText[At(index)];
+    return followed.empty() ? GearRatioBeforeEdit(form, index) : followed;
 }
 
 std::string CommittedAccSearchText(const Main& form, int index) {

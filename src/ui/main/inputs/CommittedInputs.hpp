@@ -2,11 +2,13 @@
 // the gear-ratio boxes and the two runs' search boxes.
 //
 // A box's text is its value while it holds one: written by code, committed by Return or by
-// leaving the box, or typed and valid as it stands (the slider and the analyses follow such
-// keystrokes). While a person's edit holds no value (an emptied box, "abc", a ratio below 0.5)
-// the box stands for the value it held before the edit, the one its commit brings back. So a
-// recalculation or a run in the meantime never reads a half-typed text as 0. (Saving a setup
-// reads the box as shown and names a gear whose text it cannot store.)
+// leaving the box, or typed and valid as it stands. While a person's edit holds no value (an
+// emptied box, "abc", a ratio below 0.5) a search box stands for the value it held before the
+// edit, the one its commit brings back; a gear-ratio box, during a person's edit, stands for
+// the ratio its slider shows (the last typed ratio the slider followed, or the one before the
+// edit). So a recalculation or a run in the meantime never reads a half-typed text as 0, and
+// the gearing reads the ratio the slider shows. (Saving a setup reads the box as shown and
+// names a gear whose text it cannot store.)
 #pragma once
 
 #include <cstdint>
@@ -31,7 +33,7 @@ int32_t GearRatioSliderValue(double ratio);
 // on (its slider's ratio when it never held one).
 std::string GearRatioBeforeEdit(const Main& form, int index);
 
-// The gear-ratio text the gearing reads for row `index` (0..8).
+// The gear-ratio text the gearing reads for row `index` (0..8): the ratio its slider shows.
 std::string CommittedGearRatioText(const Main& form, int index);
 
 // The texts of the search boxes the searches read (0 from speed, 1 to speed, 2 distance).

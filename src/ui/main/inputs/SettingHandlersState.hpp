@@ -58,6 +58,9 @@ struct TypedEdit {
 struct GearRatioEditState {
     std::array<TypedEdit, 9> Boxes;
     std::array<bool, 9> SliderFromText{};  // the box's own handler is moving its slider
+    // While a person's edit goes on: the typed ratio that the slider shows and the analyses
+    // read ("": none yet, they keep the ratio before the edit).
+    std::array<std::string, 9> FollowedText;
 };
 
 // The search boxes of the two runs (0 from speed, 1 to speed, 2 distance).

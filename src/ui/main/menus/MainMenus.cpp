@@ -51,7 +51,8 @@ void Main_HelpUsage_Click(Main& form) {
     (void)form;
     const std::string path = core::GlobalChassisLab().AppDir + "ChassisLab Manual - English.pdf";
     if (files::CheckFile(path) != 1) {
-        platform::MsgBox("Cannot open manual", platform::MsgButtons::OK,
+        // Missing or empty: the path says where it was looked for.
+        platform::MsgBox("Cannot open manual\r\n" + path, platform::MsgButtons::OK,
                          platform::MsgIcon::Exclamation, core::TextTable().MsgTitleProblem);
         return;
     }

@@ -10,8 +10,8 @@ class Main;
 void InstallMenuHandlers(Main& form);
 
 // "Manual": opens "ChassisLab Manual - English.pdf" of the program folder with the desktop's
-// viewer; "Cannot open manual" (title "Problem") when it is missing or empty, and a message
-// with its full path when no viewer could be started.
+// viewer; "Cannot open manual" and the path it looked for (title "Problem") when it is
+// missing or empty, and a message with its full path when no viewer could be started.
 void Main_HelpUsage_Click(Main& form);
 
 }  // namespace ui

@@ -79,9 +79,12 @@ std::span<const WebLink> BikeSpecLinks() { return kBikeSpecLinks; }
 std::span<const WebLink> SetupSiteLinks() { return kSetupSiteLinks; }
 
 bool OpenWithDesktop(const std::string& target, const std::string& what) {
-    if (platform::Services().shell->Open(target)) return true;
-    platform::MsgBox("Could not open " + what + ":\r\n" + target, platform::MsgButtons::OK,
-                     platform::MsgIcon::Exclamation, core::TextTable().MsgTitleProblem);
+    const auto tell = [target, what] {
+        platform::MsgBox("Could not open " + what + ":\r\n" + target, platform::MsgButtons::OK,
+                         platform::MsgIcon::Exclamation, core::TextTable().MsgTitleProblem);
+    };
+    if (platform::Services().shell->Open(target, tell)) return true;
+    tell();
     return false;
 }
 

@@ -1,6 +1,8 @@
 #include "ui/main/settings/GearRatioInputs.hpp"
 
+#include <algorithm>
 #include <optional>
+#include <string>
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/ScopedValue.hpp"
@@ -22,6 +24,26 @@ SettingRoutines& R() { return SettingHandlers().Routines; }
 bool Valid(int index) { return index >= 0 && index < kGearBoxes; }
 std::size_t At(int index) { return static_cast<std::size_t>(index); }
 TypedEdit& Edit(int index) { return Edits().Boxes[At(index)]; }
+std::string& Followed(int index) { return Edits().FollowedText[At(index)]; }
+
+// Moves the slider of row `index` to the ratio; its handler leaves the box's text as it is.
+// A ratio beyond a narrowed slider range puts the slider at its limit.
+void SliderToRatio(Main& form, int index, double ratio) {
+    const core::ScopedValue<bool> fromText(Edits().SliderFromText[At(index)], true);
+    form.Set_GearRatioSlider(index).SetValue(GearRatioSliderValue(ratio));
+}
+
+// Whether the forward gears' sliders descend (equal neighbours allowed): as they stand, or
+// with row `index`'s slider moved to `ratio`.
+bool ForwardGearsInOrder(const Main& form, int index = -1, double ratio = 0.0) {
+    const auto at = [&](int g) {
+        const platform::Slider& s = form.Set_GearRatioSlider(g);
+        return g == index ? std::clamp(GearRatioSliderValue(ratio), s.Min(), s.Max()) : s.Value();
+    };
+    for (int k = 1; k <= 6; ++k)
+        if (at(k) < at(k + 1)) return false;
+    return true;
+}
 
 // Puts back the ratio the box held before the person's edit, as code writes it (its handler
 // orders the neighbours and recalculates). A box that never held one takes its slider's.
@@ -48,28 +70,28 @@ void OrderNeighbours(Main& form, int index) {
 // Reruns gearing and the live state once no forward pair is out of order. The suppress flag
 // keeps the handlers of controls those routines move from recalculating again.
 void RecalcWhenInOrder(Main& form) {
-    int outOfOrder = 0;
-    for (int k = 1; k <= 6; ++k)
-        if (form.Set_GearRatioSlider(k).Value() < form.Set_GearRatioSlider(k + 1).Value())
-            ++outOfOrder;
-    if (outOfOrder != 0 || core::OptionsSettings().AutoRecalc != core::VbTrue) return;
+    if (!ForwardGearsInOrder(form) || core::OptionsSettings().AutoRecalc != core::VbTrue) return;
     const core::RaisedFlag suppress(core::GlobalChassisLab().SuppressRecalc);
     platform::Raise(R().CalcGearing);
     platform::Raise(R().AnalyseLiveState);
 }
 
 // A typed edit is finished: a text that is no ratio gives way to the ratio before the edit; a
-// ratio is kept, puts the neighbours in order and recalculates.
+// ratio is kept, moves the slider (which did not follow a ratio that put the row out of
+// order), puts the neighbours in order and recalculates.
 void Commit(Main& form, int index) {
     TypedEdit& e = Edit(index);
     if (!e.Uncommitted) return;
     e.Uncommitted = false;
+    Followed(index).clear();
     const std::string& text = form.Set_GearRatioText(index).Text();
-    if (!GearRatioOf(index, text)) {
+    const std::optional<double> ratio = GearRatioOf(index, text);
+    if (!ratio) {
         RestoreLastValid(form, index);
         return;
     }
     e.LastValidText = text;
+    SliderToRatio(form, index, *ratio);
     if (!NotLoading() || !NotSuppressed()) return;
     OrderNeighbours(form, index);
     RecalcWhenInOrder(form);
@@ -88,14 +110,18 @@ void Set_GearRatioText_Change(Main& form, int index) {
         if (!byPerson) RestoreLastValid(form, index);
         return;
     }
-    if (!byPerson) Edit(index).LastValidText = box.Text();
-
-    {
-        // The slider follows whatever the flags; its handler leaves this text as typed (a
-        // ratio beyond a narrowed slider range puts the slider at its limit).
-        const core::ScopedValue<bool> fromText(Edits().SliderFromText[At(index)], true);
-        form.Set_GearRatioSlider(index).SetValue(GearRatioSliderValue(*ratio));
+    if (byPerson) {
+        // The slider and the analyses show the same ratio at every moment: they follow a
+        // typed ratio only where it keeps the row in order (the neighbours follow once the
+        // edit is committed); otherwise both keep the ratio they show.
+        if (!ForwardGearsInOrder(form, index, *ratio)) return;
+        Followed(index) = box.Text();
+    } else {
+        Edit(index).LastValidText = box.Text();
+        Followed(index).clear();
     }
+
+    SliderToRatio(form, index, *ratio);  // whatever the flags
 
     if (!NotLoading() || !NotSuppressed()) return;
     // The neighbours follow a person's edit only once it is committed.

@@ -26,12 +26,12 @@ class OtherMenusTest : public testsupport::StartedProgram {};
 
 TEST_F(OtherMenusTest, TheManualOpensWhenItIsThereAndIsMissedOtherwise) {
     ui::Main& w = Start();
+    const fs::path manual = root / "ChassisLab Manual - English.pdf";
     w.HelpUsage->UserClick();
     ASSERT_EQ(MessageDouble().Count(), 1u);
-    EXPECT_EQ(MessageDouble().Last().text, "Cannot open manual");
+    EXPECT_EQ(MessageDouble().Last().text, "Cannot open manual\r\n" + manual.string());
     EXPECT_TRUE(ShellDouble().Targets().empty());
 
-    const fs::path manual = root / "ChassisLab Manual - English.pdf";
     vehtest::WriteFile(manual, "%PDF-1.4");
     w.HelpUsage->UserClick();
     ASSERT_EQ(ShellDouble().Targets().size(), 1u);
@@ -54,6 +54,15 @@ TEST_F(OtherMenusTest, AManualOrPageThatNothingCanOpenIsReported) {
     ASSERT_EQ(MessageDouble().Count(), 2u);
     EXPECT_EQ(MessageDouble().Last().text,
               "Could not open the web page:\r\n" + std::string(ui::CarSpecLinks()[1].Address));
+
+    // Started, then the desktop's launcher finds no program for it: told the same way, once.
+    ShellDouble().result = true;
+    w.HelpUsage->UserClick();
+    EXPECT_EQ(MessageDouble().Count(), 2u);
+    EXPECT_EQ(ShellDouble().FailStarted(), 1u);
+    ASSERT_EQ(MessageDouble().Count(), 3u);
+    EXPECT_EQ(MessageDouble().Last().text, "Could not open the manual:\r\n" + manual.string());
+    EXPECT_EQ(ShellDouble().FailStarted(), 0u);
 }
 
 // F9 while the start-up check's answer is awaited asks nothing more but has it speak in full.

@@ -9,6 +9,7 @@
 #include "ui/main/settings/GearRatioInputs.hpp"
 #include "core/SliderRanges.hpp"
 #include "support/StartedProgram.hpp"
+#include "vehicle/GearingCode.hpp"
 
 namespace {
 
@@ -122,16 +123,17 @@ TEST_F(GearRatioTest, CodeWriteOrdersTheOtherGearsAndRipples) {
 }
 
 TEST_F(GearRatioTest, TypedRatioOrdersTheNeighboursOnlyWhenCommitted) {
-    // Key by key "1", "1.", "1.2": while typing nothing else moves and, with the row out of
-    // order, nothing is rerun.
+    // Key by key "1", "1.", "1.2": while typing nothing moves and, with the row out of order,
+    // nothing is rerun; the slider keeps the ratio the gearing has.
     const Calls typing = CallsOf([&] { TypeInto(2, "1.2"); });
     EXPECT_EQ(Box(2).Text(), "1.2");
-    EXPECT_EQ(Slider(2), 1200);
+    EXPECT_EQ(Slider(2), 2465);
     EXPECT_EQ(Slider(3), 1775);
     EXPECT_EQ(Slider(4), 1385);
     EXPECT_EQ(typing, Calls{});
 
     Box(2).UserKey(platform::kKeyReturn);
+    EXPECT_EQ(Slider(2), 1200);
     EXPECT_EQ(Slider(3), 1200);  // lowered to 1.2, not to the 1.0 of the partial text
     EXPECT_EQ(Slider(4), 1200);
     EXPECT_EQ(Box(3).Text(), "1.2");
@@ -232,6 +234,35 @@ protected:
         return true;
     }
 };
+
+// While a person types into 2nd gear's box (2.087 on the first sample car, between 3.769 and
+// 1.324), the slider and the ratio the gearing table uses agree after every key and after F5.
+TEST_F(PendingTextTest, TheSliderAndTheGearingShowTheSameRatioWhileAPersonTypes) {
+    CopyShippedData();
+    ui::Main& w = Start();
+    const struct {
+        const char* typed;
+        int slider;  // ratio x 1000 that both show before the edit is committed
+    } cases[] = {{"1", 2087},     // out of order with 3rd: nothing follows yet
+                 {"2", 2000},     // in order: both follow
+                 {"2x", 2000},    // no ratio: both keep the last typed one
+                 {"2.5", 2500},
+                 {"abc", 2087},   // nothing typed that was a ratio: the one before
+                 {"9", 2087}};    // beyond what the row holds
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        platform::TextBox& second = w.Set_GearRatioText(2);
+        for (int f5 = 0; f5 < 2; ++f5) {
+            if (f5 == 0) TypeInto(second, c.typed);
+            else w.OptionsManUpdate->Click();  // "Manual Recalculate"
+            EXPECT_EQ(w.Set_GearRatioSlider(2).Value(), c.slider) << "F5: " << f5;
+            EXPECT_EQ(ui::GearRatioSliderValue(vehicle::GearingCode().GearRatios[2]), c.slider)
+                << "F5: " << f5;
+        }
+        TypeInto(second, "2.087");  // back where it was, no gear moved
+        second.UserLeave();
+    }
+}
 
 TEST_F(PendingTextTest, FiguresReadTheCommittedValueWhileTheTypedTextHoldsNone) {
     CopyShippedData();

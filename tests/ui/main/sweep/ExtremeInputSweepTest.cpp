@@ -207,8 +207,12 @@ protected:
     void TearDown() override {
         if (const char* path = std::getenv("CHASSISLAB_SWEEP_REPORT")) {
             std::ofstream out(path, std::ios::app);
-            for (const sweep::Finding& f : findings)
-                out << f.problem << " | " << f.where << " | " << f.input << " | " << f.shown << "\n";
+            const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+            for (sweep::Finding f : findings) {
+                for (char& c : f.shown)
+                    if (c == '\r' || c == '\n') c = ' ';
+                out << test << " | " << f.problem << " | " << f.where << " | " << f.input << " | " << f.shown << "\n";
+            }
         }
         StartedProgram::TearDown();
     }
@@ -271,22 +275,25 @@ protected:
         return false;
     }
 
-    // Both runs calculated, every choice of every chart drawn, and all of it looked at.
-    void Inspect(const std::string& input) {
+    // Both runs calculated, every choice of every chart drawn, and all of it looked at;
+    // `before` is what the pictures had dropped before the case began.
+    void Inspect(const std::string& input, const sweep::Inspection::DroppedCounts& before) {
         sweep::Inspection look(quantities, findings);
         main->Analysis_AccCalc->UserClick();
         main->Analysis_DecCalc->UserClick();
         look.Captions(*main, input);
         look.RunTables(input);
         ui::Main& w = *main;
+        // The charts as the case left them, then each other choice of each chart.
+        look.Pictures(w, input, before);
         const struct {
             platform::ComboBox* choice;
             std::vector<platform::PictureBox*> pictures;
         } charts[] = {
+            // Each run page's second graph offers the same choices as its first, at nearly the
+            // same size; the first shows every one of them.
             {&w.Analysis_AccGraphData(0), {&w.Analysis_AccGraph(0)}},
-            {&w.Analysis_AccGraphData(1), {&w.Analysis_AccGraph(1)}},
             {&w.Analysis_DecGraphData(0), {&w.Analysis_DecGraph(0)}},
-            {&w.Analysis_DecGraphData(1), {&w.Analysis_DecGraph(1)}},
             {w.Analysis_SuspDampGraphCombo, {w.Analysis_DampChart}},
             {w.Analysis_AeroGraphOption, {&w.Analysis_AeroForcesChart(0)}},
             {w.Analysis_TyreChoice, {&w.Analysis_TyreDrawing(0), &w.Analysis_TyreDrawing(1)}},
@@ -297,14 +304,17 @@ protected:
             const int was = chart.choice->ListIndex();
             for (int k = 0; k < chart.choice->ListCount(); ++k) {
                 if (k == was) continue;  // drawn already; looked at with all pictures below
+                std::vector<int> dropped;
+                for (platform::PictureBox* p : chart.pictures) dropped.push_back(p->Surf().DroppedOps());
                 chart.choice->UserSelect(k);
-                for (platform::PictureBox* p : chart.pictures)
-                    if (p->Shown())
-                        look.Picture(*p, input, chart.choice->DisplayName() + " = " + chart.choice->Text());
+                for (std::size_t n = 0; n < chart.pictures.size(); ++n)
+                    if (chart.pictures[n]->Shown())
+                        look.Picture(*chart.pictures[n], input,
+                                     chart.choice->DisplayName() + " = " + chart.choice->Text(),
+                                     dropped[n]);
             }
             if (was >= 0 && chart.choice->ListIndex() != was) chart.choice->UserSelect(was);
         }
-        look.Pictures(w, input);
     }
 
     ui::Main* main = nullptr;
@@ -372,7 +382,8 @@ TEST_F(ExtremeInputSweep, EveryFloatFieldOfAVehicleFileAtItsExtremes) {
         const std::string input = std::string(c.base == &golf ? "Golf" : "thrust car") + ": " +
                                   c.field->name + " = " + Text(c.extreme.value) + " (" +
                                   c.extreme.label + ")";
-        if (Open(v, input, c.field->name)) Inspect(input);
+        const auto before = sweep::Inspection::Dropped(*main);
+        if (Open(v, input, c.field->name)) Inspect(input, before);
     }
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n"
                                   << sweep::GroupedFindings(findings);
@@ -413,8 +424,9 @@ TEST_F(ExtremeInputSweep, EverySliderOfTheMainWindowAtBothEnds) {
         const std::string input = core::Trim(main->Main_SelectVeh->Text()) + ": slider " +
                                   s.DisplayName() + " at its " + (c.top ? "top " : "bottom ") +
                                   std::to_string(end);
+        const auto before = sweep::Inspection::Dropped(*main);
         s.SetValue(end);
-        Inspect(input);
+        Inspect(input, before);
         s.SetValue(was);
     }
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n"

@@ -13,6 +13,9 @@
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/DecelerationCode.hpp"
 #include "charts/ChartColours.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "core/Numbers.hpp"
+#include "core/PhysicalConstants.hpp"
 #include "core/TextTable.hpp"
 #include "files/RunCsvExport.hpp"
 #include "platform/Controls.hpp"
@@ -57,16 +60,18 @@ std::vector<double> Figures(const std::string& text) {
 
 // ---- What a caption's figure may be ------------------------------------------------------
 
-// Quantities no figure of which can be below zero: a mass, frequency, area, volume, moment of
+// Quantities no figure of which can be below zero: a mass, frequency, volume, moment of
 // inertia, density or pressure; a spring, damper or roll stiffness; a run's distance; a
 // power-to-weight ratio or fuel economy. A caption that shows only such quantities (learnt
 // from the unit table, CaptionQuantities.hpp) shows no negative figure. Speeds, engine speeds,
 // forces, torques, powers, accelerations and angles are left out: the program shows signed
 // ones (a speed gained between two gears set out of order, a braking torque, a lateral load).
-// Small distances are positions and shifts as often as sizes; the sizes are listed below.
+// So are areas: the lift area (lift coefficient x frontal area) is negative for a car with
+// downforce. Small distances are positions and shifts as often as sizes; the sizes are listed
+// below.
 bool NeverNegative(Quantity q) {
     switch (q) {
-        case Quantity::Mass: case Quantity::Frequency: case Quantity::Area:
+        case Quantity::Mass: case Quantity::Frequency:
         case Quantity::Volume: case Quantity::MOI: case Quantity::Density:
         case Quantity::Pressure: case Quantity::Stiffness: case Quantity::Damping:
         case Quantity::Rot: case Quantity::DistanceLarge: case Quantity::P2W:
@@ -142,6 +147,19 @@ bool FuelShareBeyondTank(const std::string& name, const std::string& text) {
     if (name != "Set_LiveLabel(103)") return false;
     const auto figures = Figures(text);
     return figures.size() == 2 && (figures[1] < 0 || figures[1] > 100);
+}
+
+// The drive-train page's "Area:" (GearingLabel(1)), the area under the full-throttle torque
+// curve over the speeds each forward gear is used (N m x rad/s). A curve that keeps within the
+// engine's own peak torque from standstill to the rev limit gives at most gears x peak torque
+// x limit speed; a larger area (or one below zero) is a curve that contradicts the engine's
+// figures, or another car's figure. Within that bound a large area is true, and keeps the
+// program's number form (a 500000 N m engine's area prints in exponent form).
+constexpr const char* kCurveAreaCaption = "GearingLabel(1)";
+double CurveAreaBound(const vehicle::VehicleRecord& v) {
+    if (v.Drivetrain.DriveType == vehicle::kDriveThrust) return 0.0;  // no engine
+    return static_cast<double>(v.Drivetrain.NumGears) * v.Engine.PeakTorque * v.Engine.LimitRPM *
+           core::kRpmToRadPerSec;
 }
 
 // "NaN", "Inf", "-Inf" (and lower-case forms) standing as a word of their own.
@@ -246,9 +264,18 @@ void Inspection::Captions(const ui::Main& form, const std::string& input) {
             Add(input, where, "not a finite figure", text);
             continue;
         }
-        if (HasExponentForm(text)) Add(input, where, "exponent form", text);
         const auto figures = Figures(text);
+        const bool curveArea = name == kCurveAreaCaption;
+        // The vehicle data page shows the car's own figures as stored: large ones are true.
+        const bool ownFigure = name.rfind("DataLabel(", 0) == 0;
+        if (HasExponentForm(text) && !curveArea && !ownFigure) Add(input, where, "exponent form", text);
         if (figures.empty()) continue;
+        if (curveArea) {
+            const double bound = CurveAreaBound(core::GlobalChassisLab().CurrentVehicle);
+            if (figures[0] < 0 || figures[0] > bound * (1 + 1e-6))
+                Add(input, where, "curve area beyond the engine's own figures (at most " +
+                                      core::DoubleText(bound) + ")", text);
+        }
 
         const auto known = quantities_.find(name);
         if (known != quantities_.end() && !known->second.empty()) {
@@ -343,19 +370,27 @@ void Inspection::RunTables(const std::string& input) {
     }
 }
 
-void Inspection::Pictures(const ui::Main& form, const std::string& input) {
-    for (const auto& owned : form.AllControls()) {
-        const auto* box = dynamic_cast<const platform::PictureBox*>(owned.get());
-        if (box != nullptr && box->Shown()) Picture(*box, input, "");
-    }
+Inspection::DroppedCounts Inspection::Dropped(const ui::Main& form) {
+    DroppedCounts counts;
+    for (const auto& owned : form.AllControls())
+        if (const auto* box = dynamic_cast<const platform::PictureBox*>(owned.get()))
+            counts[box] = box->Surf().DroppedOps();
+    return counts;
+}
+
+void Inspection::Pictures(const ui::Main& form, const std::string& input,
+                          const DroppedCounts& before) {
+    for (const auto& [box, dropped] : before)
+        if (box->Shown()) Picture(*box, input, "", dropped);
 }
 
 void Inspection::Picture(const platform::PictureBox& box, const std::string& input,
-                         const std::string& view) {
+                         const std::string& view, int droppedBefore) {
     const platform::Surface& s = box.Surf();
     const std::string where = "chart " + box.DisplayName() + (view.empty() ? "" : " (" + view + ")");
-    if (s.DroppedOps() > 0)
-        Add(input, where, "drawing operations dropped", std::to_string(s.DroppedOps()) + " ops");
+    if (s.DroppedOps() > droppedBefore)
+        Add(input, where, "drawing operations dropped",
+            std::to_string(s.DroppedOps() - droppedBefore) + " ops");
     // Pixels; a pen of a few pixels on the border line may reach a pixel beyond it.
     constexpr double kSlack = 2.0;
     const double w = s.PixelWidth(), h = s.PixelHeight();
@@ -365,12 +400,17 @@ void Inspection::Picture(const platform::PictureBox& box, const std::string& inp
     };
     int off = 0;
     std::string first;
+    // The steering plan draws each wheel's direction as a line 8 m long from the wheel's
+    // centre (charts/SteeringDiagrams.cpp), a ray the picture's edge cuts by design.
+    const bool steeringPlan = box.DisplayName() == "Analysis_SteeringDiagram(0)";
     for (const platform::DrawOp& op : s.DisplayList()) {
         // The grid's last line in each direction lies at or past the chart's edge by design
         // (charts/ChartFrame.hpp), where it is cut away unseen; it shows no figure.
         const bool gridLine = op.kind == platform::DrawOpKind::Line && op.color == charts::kGrey &&
                               (op.x1 == op.x2 || op.y1 == op.y2);
-        if (gridLine) continue;
+        const bool ray = steeringPlan && op.kind == platform::DrawOpKind::Line &&
+                         op.color == charts::kBlue && (inside(op.x1, op.y1) || inside(op.x2, op.y2));
+        if (gridLine || ray) continue;
         bool ok = true;
         switch (op.kind) {
             case platform::DrawOpKind::Line:
@@ -384,10 +424,9 @@ void Inspection::Picture(const platform::PictureBox& box, const std::string& inp
                 ok = inside(op.x1, op.y1);
                 break;
             case platform::DrawOpKind::Circle:
-                // A whole circle lies inside with its radius; an arc only with its centre.
-                ok = inside(op.x1, op.y1) && std::isfinite(op.r) &&
-                     (!op.full || (inside(op.x1 - op.r, op.y1 - op.r * op.aspect) &&
-                                   inside(op.x1 + op.r, op.y1 + op.r * op.aspect)));
+                // By its centre: the tyre's side view shows the wheel zoomed in on its contact
+                // patch, larger than the picture.
+                ok = inside(op.x1, op.y1) && std::isfinite(op.r);
                 break;
         }
         if (ok) continue;

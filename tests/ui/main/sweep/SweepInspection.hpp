@@ -4,6 +4,7 @@
 // the caption, cell or chart, and what it showed.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,11 +36,16 @@ public:
     // Every cell of both run exports: a finite number (an empty cell stands for one that was
     // not) in plain form.
     void RunTables(const std::string& input);
-    // Every picture box of the main window.
-    void Pictures(const ui::Main& form, const std::string& input);
-    // One picture box; `view` says which choice drew it.
+    // A surface counts the operations it ever dropped; a case looks at what it added.
+    using DroppedCounts = std::map<const platform::PictureBox*, int>;
+    static DroppedCounts Dropped(const ui::Main& form);
+
+    // Every shown picture box of the main window; `before` as Dropped() gave it before the case.
+    void Pictures(const ui::Main& form, const std::string& input, const DroppedCounts& before);
+    // One picture box; `view` says which choice drew it, `droppedBefore` what its surface had
+    // dropped before.
     void Picture(const platform::PictureBox& box, const std::string& input,
-                 const std::string& view);
+                 const std::string& view, int droppedBefore);
 
 private:
     void Add(const std::string& input, std::string where, std::string problem,

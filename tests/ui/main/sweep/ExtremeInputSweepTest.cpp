@@ -27,8 +27,11 @@
 #include <string>
 #include <vector>
 
+#include "analysis/AccelerationCode.hpp"
+#include "charts/ChartColours.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
+#include "files/RunCsvExport.hpp"
 #include "files/VehicleFile.hpp"
 #include "platform/Controls.hpp"
 #include "platform/ServiceDoubles.hpp"
@@ -345,6 +348,83 @@ TEST_F(ExtremeInputSweep, TheFieldTableCoversEveryFloatOfTheFile) {
     }
     std::size_t floats = std::size(kFloatFields);
     EXPECT_EQ(floats * 4, files::kVehicleFileSize - kNonFloatBytes);
+}
+
+// The inspection itself, on the Golf as it starts with faults planted by hand: each is found,
+// and the true figures beside them are not.
+TEST_F(ExtremeInputSweep, TheInspectionFindsPlantedFaultsAndPassesTrueFigures) {
+    sweep::LearnCaptionQuantities(*main, quantities);
+    const auto problemsAt = [&](const std::string& where) {
+        std::string problems;
+        for (const sweep::Finding& f : findings)
+            if (f.where == where) problems += f.problem + ";";
+        return problems;
+    };
+    const struct {
+        const char* label;
+        const char* text;
+        const char* problem;  // empty: a true figure
+    } captions[] = {
+        {"Analysis_PhysLabel(101)", "-1243 kg", "negative figure"},
+        {"Analysis_SuspLabel(104)", "-28.35", "negative figure"},  // ride frequency, no suffix
+        {"Analysis_PhysLabel(125)", "4.999881E+09 kgm\u00B2", "exponent form"},
+        {"Analysis_PhysLabel(102)", "NaN N", "not a finite figure"},
+        {"Analysis_TyreLabel(101)", "-51.9% Front", "share beyond"},
+        {"Analysis_TyreLabel(117)", "-856.2%", "grip loss beyond"},
+        {"Analysis_AeroLabel(25)", "1578.6% / -1478.6%", "aero balance"},
+        {"Analysis_AeroLabel(25)", "101% / -1%", ""},
+        {"Analysis_AeroLabel(38)", "-2.19", ""},  // lift area of a car with downforce
+        {"DataLabel(253)", "-1 m", "negative length"},
+        {"DataLabel(153)", "9.999999E+08 N", ""},  // a stored figure, shown as it is
+        {"GearingLabel(1)", "-918171", "curve area"},
+        {"GearingLabel(1)", "1.570805E+10", "curve area"},
+        {"GearingLabel(1)", "466894", ""},
+        {"Analysis_AccLabel(10)", "0-75 m/s:", ""},  // a range, not a negative speed
+    };
+    for (const auto& c : captions) {
+        platform::Label* label = nullptr;
+        for (const auto& owned : main->AllControls())
+            if (owned->DisplayName() == c.label) label = dynamic_cast<platform::Label*>(owned.get());
+        ASSERT_NE(label, nullptr) << c.label;
+        const std::string was = label->Caption();
+        label->SetCaption(c.text);
+        findings.clear();
+        sweep::Inspection(quantities, findings).Captions(*main, "planted");
+        const std::string problems = problemsAt(std::string("caption ") + c.label);
+        if (*c.problem == '\0')
+            EXPECT_EQ(problems, "") << c.label << " " << c.text;
+        else
+            EXPECT_NE(problems.find(c.problem), std::string::npos) << c.label << " " << c.text;
+        label->SetCaption(was);
+    }
+
+    // A cell that is not a number, and one too large for the plain form, in the middle of the
+    // acceleration table where the export's check samples no row for its own sake.
+    auto& acc = analysis::AccelerationCode();
+    ASSERT_GT(acc.AccLastStep, 1000);
+    const int32_t row = acc.AccLastStep / 2 + 7;
+    acc.AccData[static_cast<std::size_t>(row) * analysis::kAccColumns + files::kRunCsvColumns - 1] =
+        std::nanf("");
+    acc.AccData[static_cast<std::size_t>(row + 1) * analysis::kAccColumns + 3] = 1e20f;
+    findings.clear();
+    sweep::Inspection(quantities, findings).RunTables("planted");
+    std::string cells;
+    for (const sweep::Finding& f : findings) cells += f.problem + " at " + f.where + ";";
+    EXPECT_NE(cells.find("not a finite figure at acceleration CSV"), std::string::npos) << cells;
+    EXPECT_NE(cells.find("exponent form at acceleration CSV"), std::string::npos) << cells;
+    EXPECT_NE(cells.find("(step " + std::to_string(row) + ")"), std::string::npos) << cells;
+
+    // A bar drawn far below its chart, and a grid line just past its edge (by design).
+    platform::Surface& chart = main->Analysis_PhysChart->Surf();
+    const auto before = sweep::Inspection::Dropped(*main);
+    chart.Line(0, chart.ScaleHeight() * 1.01f, chart.ScaleWidth() / 2, chart.ScaleHeight() * 1.01f,
+               charts::kGrey);
+    findings.clear();
+    sweep::Inspection(quantities, findings).Pictures(*main, "planted", before);
+    EXPECT_EQ(problemsAt("chart Analysis_PhysChart"), "");
+    chart.Box(0, 0, chart.ScaleWidth() / 4, chart.ScaleHeight() * 50);
+    sweep::Inspection(quantities, findings).Pictures(*main, "planted", before);
+    EXPECT_EQ(problemsAt("chart Analysis_PhysChart"), "drawn off its chart;");
 }
 
 TEST_F(ExtremeInputSweep, EveryFloatFieldOfAVehicleFileAtItsExtremes) {

@@ -187,7 +187,7 @@ bool HasExponentForm(std::string_view text) {
 // A cell of the export holds " 12.5", "-3", "Yes" or "No".
 bool PlainNumberCell(std::string_view cell) {
     if (cell == core::TextTable().YesText || cell == core::TextTable().NoText) return true;
-    return cell.find_first_not_of(" -.0123456789E") == std::string::npos;
+    return cell.find_first_not_of(" -+.0123456789E") == std::string::npos;
 }
 
 // ---- Run tables --------------------------------------------------------------------------

@@ -452,7 +452,7 @@ TEST_F(ExtremeInputSweep, EveryFloatFieldOfAVehicleFileAtItsExtremes) {
     }
 
     const std::size_t stride = Stride(cases.size());
-    int serial = 0;
+    int serial = 0, loaded = 0;
     for (std::size_t i = 0; i < cases.size(); i += stride) {
         const Case& c = cases[i];
         if (core::GlobalChassisLab().Vehicles.size() + 1 >= core::kMaxVehicles) Restart();
@@ -463,8 +463,12 @@ TEST_F(ExtremeInputSweep, EveryFloatFieldOfAVehicleFileAtItsExtremes) {
                                   c.field->name + " = " + Text(c.extreme.value) + " (" +
                                   c.extreme.label + ")";
         const auto before = sweep::Inspection::Dropped(*main);
-        if (Open(v, input, c.field->name)) Inspect(input, before);
+        if (Open(v, input, c.field->name)) {
+            ++loaded;
+            Inspect(input, before);
+        }
     }
+    EXPECT_GT(loaded, 0) << "no case loaded: the sweep looked at nothing";
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n"
                                   << sweep::GroupedFindings(findings);
 }
@@ -493,6 +497,7 @@ TEST_F(ExtremeInputSweep, EverySliderOfTheMainWindowAtBothEnds) {
     }
 
     const std::size_t stride = Stride(cases.size());
+    int moved = 0;
     for (std::size_t i = 0; i < cases.size(); i += stride) {
         const Case& c = cases[i];
         if (main->Main_SelectVeh->ListIndex() != c.car) main->Main_SelectVeh->UserSelect(c.car);
@@ -508,7 +513,9 @@ TEST_F(ExtremeInputSweep, EverySliderOfTheMainWindowAtBothEnds) {
         s.SetValue(end);
         Inspect(input, before);
         s.SetValue(was);
+        ++moved;
     }
+    EXPECT_GT(moved, 0) << "no slider moved: the sweep looked at nothing";
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n"
                                   << sweep::GroupedFindings(findings);
 }

@@ -272,8 +272,10 @@ protected:
         if (messages.Count() == shown) {
             findings.push_back({input, "File > Load vehicle", "neither loaded nor refused", ""});
         } else if (field != nullptr && messages.Last().text.find(field) == std::string::npos) {
-            findings.push_back({input, "refusal message", "does not name the field",
-                                messages.Last().text});
+            std::string text = messages.Last().text;
+            for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n"))
+                text.replace(at, 2, " / ");
+            findings.push_back({input, "refusal message", "does not name the field", text});
         }
         return false;
     }

@@ -328,8 +328,8 @@ protected:
 };
 
 TEST_F(ExtremeInputSweep, TheFieldTableCoversEveryFloatOfTheFile) {
-    // Each field writes four bytes of its own; together they are every byte of the file that
-    // is not one of the whole-number or text fields.
+    // Each field writes bytes no other field writes (1.0f changes two of its four), and there
+    // are as many fields as the file has floats: every float of the file is in the table.
     VehicleRecord v;
     const auto blank = files::EncodeVehicleFile({files::kVehicleFileId, files::kVehicleFileVersion, v});
     std::vector<bool> covered(files::kVehicleFileSize, false);
@@ -346,10 +346,8 @@ TEST_F(ExtremeInputSweep, TheFieldTableCoversEveryFloatOfTheFile) {
             ++changed;
         }
         EXPECT_GE(changed, 1u) << f.name;
-        // 1.0f is 0x3F800000: two of its four bytes are not zero.
     }
-    std::size_t floats = std::size(kFloatFields);
-    EXPECT_EQ(floats * 4, files::kVehicleFileSize - kNonFloatBytes);
+    EXPECT_EQ(std::size(kFloatFields) * 4, files::kVehicleFileSize - kNonFloatBytes);
 }
 
 // The inspection itself, on the Golf as it starts with faults planted by hand: each is found,

@@ -78,13 +78,13 @@ inline constexpr std::size_t kAccResultCount = 40;
 namespace AccRes {
 inline constexpr int PeakAcceleration = 0;
 inline constexpr int TimeToSpeed = 1;           // 1..5, benchmark speeds 0..4
-inline constexpr int TimeToFinalSpeed = 6;
+inline constexpr int TimeToFinalSpeed = 6;     // 0 when the final speed is 0 or below
 inline constexpr int DistanceAtSpeed = 7;       // 7..11
 inline constexpr int DistanceAtFinalSpeed = 12;
 inline constexpr int FinalSpeed = 13;
 inline constexpr int TimeToDistance = 14;       // 14..15, benchmark distances 0..1
 inline constexpr int SpeedAtDistance = 16;      // 16..17
-inline constexpr int LaunchTime = 18;
+inline constexpr int LaunchTime = 18;           // 0 when the clutch never closed
 inline constexpr int ShiftTimeTotal = 19;
 inline constexpr int TimeInGear = 19;           // 19 + gear, gears 1..7
 inline constexpr int FrontSpinStartSpeed = 27;
@@ -204,7 +204,9 @@ AccSearchOutcome SearchAccRunTexts(float dt, const std::array<std::string, 3>& b
 void SearchAccRun(float dt, const AccRunLinks& links);
 
 // The summary texts from AccResults, the benchmarks and the units (label 11 blue when the run
-// reached its step limit, label 131 red when the tank ran dry).
+// reached its step limit, label 131 red when the tank ran dry). A figure the run never reached
+// reads "N/A": a benchmark, the final speed of a run that never got going, a launch that never
+// ended. The time-in-gear labels of gears the vehicle does not have are empty.
 AccResultTexts AccResultsTexts();
 // Labels 133..136 from AccResults(36..39).
 std::vector<core::Caption> AccSearchResultsTexts();

@@ -260,8 +260,9 @@ void WheelInertiaTorques(Run& r, const std::array<vehicle::TyreState, 4>& tyres)
             torque = f == 0.0f ? 0.0 : (J * f + tyres[i].Inertia) * deceleration;
         else
             torque = f == 1.0f ? 0.0 : (J * (1.0f - f) + tyres[i].Inertia) * deceleration;
-        // Bounded by what the tyre could pass to the road at its static load.
-        const double lim = live[i].TractionTorqueLimit;
+        // Bounded by what the tyre could pass to the road at its static load: a magnitude (a
+        // limit below zero must not turn the bound into a torque of its own).
+        const double lim = std::fabs(live[i].TractionTorqueLimit);
         if (torque > lim)
             torque = lim;
         else if (torque < -lim)

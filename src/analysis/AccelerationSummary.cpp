@@ -10,6 +10,7 @@
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/AccelerationRunState.hpp"
 #include "analysis/PhysicalCode.hpp"
+#include "analysis/RunSearchBounds.hpp"
 #include "core/AccTargets.hpp"
 #include "core/ScopedValue.hpp"
 #include "core/GlobalChassisLab.hpp"
@@ -49,13 +50,6 @@ const std::array<double, core::kAccTargetRows>& Benchmarks() {
     return t[unit < t.size() ? unit : 0];
 }
 
-// True when a value typed into a box lies beyond the run's limit. A box rewritten with the
-// limit in display units reads back within a few parts in ten million of it; that is not
-// beyond, so a corrected box searches instead of correcting itself again.
-bool Beyond(double value, double limit) {
-    return value > limit + std::fabs(limit) * 1e-6;
-}
-
 }  // namespace
 
 void AnalyseAccRun(float dt, const AccRunLinks& links) {
@@ -92,7 +86,9 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
                 R[AccRes::DistanceAtSpeed + k] = dist;
             }
         }
-        if (R[AccRes::TimeToFinalSpeed] == 0.0f && v >= R[AccRes::FinalSpeed]) {
+        // A run that never got going (final speed 0 or below) never reached a final speed.
+        if (R[AccRes::TimeToFinalSpeed] == 0.0f && R[AccRes::FinalSpeed] > 0.0f &&
+            v >= R[AccRes::FinalSpeed]) {
             R[AccRes::TimeToFinalSpeed] = t;
             R[AccRes::DistanceAtFinalSpeed] = dist;
         }
@@ -134,6 +130,8 @@ void AnalyseAccRun(float dt, const AccRunLinks& links) {
         R[AccRes::MinThrottle] = core::MinSingle(R[AccRes::MinThrottle], s.Row(i, AccCol::Throttle));
     }
     SetProgress(s, links, s.AccMaxSteps * 1.08 / divisor);
+    // A clutch that never closed: the run ended before the launch did.
+    if (!launched) R[AccRes::LaunchTime] = 0.0f;
 
     // A shift whose clutch came back just short of closed counts one step too many.
     if (correction)
@@ -191,16 +189,17 @@ AccSearchOutcome SearchAccRunTexts(float dt, const std::array<std::string, 3>& b
     // each other.
     const float speedLimit = std::max(finalSpeed, 0.0f);
     const float distanceLimit = std::max(lastDistance, 0.0f);
+    // A corrected box shows the run's end in its unit's decimals, as the captions do.
     for (int k = 0; k < 2; ++k) {
         const double value = k == 0 ? a : b;
         if (value < 0.0) return correct(k, "0");
-        if (Beyond(value, speedLimit))
-            return correct(k, core::SingleText(static_cast<float>(speedLimit * speedFactor)));
+        if (BeyondRunEnd(value, speedLimit, core::Quantity::Speed))
+            return correct(k, core::UnitNumberText(core::Quantity::Speed, speedLimit));
     }
     if (a > b) return correct(1, boxes[0]);
     if (d < 0.0) return correct(2, "0");
-    if (Beyond(d, distanceLimit))
-        return correct(2, core::SingleText(static_cast<float>(distanceLimit * distFactor)));
+    if (BeyondRunEnd(d, distanceLimit, core::Quantity::DistanceLarge))
+        return correct(2, core::UnitNumberText(core::Quantity::DistanceLarge, distanceLimit));
     // A box holding the run's end (as a corrected box does) is reached at the run's end.
     a = std::min(a, static_cast<double>(finalSpeed));
     b = std::min(b, static_cast<double>(finalSpeed));

@@ -70,8 +70,9 @@ AccResultTexts AccResultsTexts() {
     put(11, "0-" + SpeedText(R[AccRes::FinalSpeed]) + ":");
     out.Colours.push_back(
         {11, s.AccLastStep == s.AccMaxSteps ? kAccTextBlue : kAccTextBlack});
-    put(105, TimeText(R[AccRes::TimeToFinalSpeed]));
-    put(111, DistanceText(R[AccRes::DistanceAtFinalSpeed]));
+    const bool finalReached = R[AccRes::TimeToFinalSpeed] != 0.0f;
+    put(105, finalReached ? TimeText(R[AccRes::TimeToFinalSpeed]) : kNA);
+    put(111, finalReached ? DistanceText(R[AccRes::DistanceAtFinalSpeed]) : kNA);
 
     const auto captions = DistanceCaptions(unit, bench);
     put(14, captions.first);
@@ -84,9 +85,15 @@ AccResultTexts AccResultsTexts() {
         put(113 + 2 * j, t == 0.0f ? kNA : SpeedText(R[AccRes::SpeedAtDistance + j]));
     }
 
-    const int numGears = core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears;
-    for (int g = 1; g <= numGears && g <= 7; ++g) put(116 + g, TimeText(R[AccRes::TimeInGear + g]));
-    put(116, TimeText(R[AccRes::LaunchTime]));
+    // The rows of gears the vehicle does not have (every gear of one that is not wheel driven)
+    // are hidden and empty, not left with the times of the vehicle run before.
+    const int numGears = core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType ==
+                                 vehicle::kDriveThrust
+                             ? 0
+                             : core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears;
+    for (int g = 1; g <= 7; ++g)
+        put(116 + g, g <= numGears ? TimeText(R[AccRes::TimeInGear + g]) : std::string());
+    put(116, R[AccRes::LaunchTime] != 0.0f ? TimeText(R[AccRes::LaunchTime]) : kNA);
     put(124, TimeText(R[AccRes::ShiftTimeTotal]));
     const float minThrottle = R[AccRes::MinThrottle] * 100.0f;  // %
     put(125, std::isfinite(minThrottle) ? core::RoundedText(minThrottle, 1) + "%" : kNA);

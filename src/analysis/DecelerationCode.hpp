@@ -121,6 +121,10 @@ struct DecelerationCodeState {
     core::VbBool DecABS = core::VbFalse;           // Set_ABS as read at the start of the run
 
     std::array<float, kDecResultCount> DecResults{};
+    // Whether the last search's figures exist: the run came down to both speeds (indices 14,
+    // 15), and it came to a stop for the time and speed at a distance left (16, 17).
+    bool SearchSpeedsReached = false;
+    bool SearchStopReached = false;
     int SearchDepth = 0;  // searches running now (a corrected box searches again inside one)
 
     // The progress bar as last written (the run writes only changes to the window).
@@ -190,7 +194,8 @@ struct DecRunLinks {
 // BrakeTorques and BrakeTorqueRatio from the maximum torque and the front balance.
 void SetBrakeTorques(int32_t maxTorque, int32_t balancePercent);
 
-// The step and run length the options choose (table above).
+// The step and run length the options choose (table above). "Use engine braking" counts only
+// for a wheel-driven current vehicle: one that is not wheel driven coasts with the brakes off.
 void DecTimingForOptions(const DecRunInputs& inputs, float& timeStep, int16_t& maxTime);
 
 // The run with the options' step into the state above, then AnalyseDecRun, SearchDecRun, the
@@ -200,7 +205,8 @@ void RunDecelerationAnalysis(const DecRunInputs& inputs, const DecRunLinks& link
 
 // The simulation alone with any time step (s) and longest run (s): fills DecData,
 // DecLastStep and the run's working copies; reports progress through the links. The run
-// always ends, after at most maxTime / timeStep + 1 rows.
+// always ends, after at most maxTime / timeStep + 1 rows. A vehicle that is not wheel driven
+// has no engine braking and no engine speed (its column is 0).
 void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t maxTime,
                           const DecRunLinks& links);
 
@@ -213,22 +219,32 @@ float ReduceEngineBraking(vehicle::EngineRecord& engine, float closedTorque);
 // The benchmark speeds 1..5 (m/s) of the selected speed unit.
 std::array<double, 5> DecTargetSpeeds();
 
-// DecResults(0..13) from the stored run.
+// True when the stored run ended at standstill (its last row at speed 0 or below) without
+// having gone backwards overall; a run that reached its longest time still moving did not.
+bool DecRunStopped();
+
+// DecResults(0..13) from the stored run. The times and distances to standstill from the
+// benchmark speeds (1..5, 7..11) are 0 ("never") for a run that did not stop.
 void AnalyseDecRun();
 
 // The search over the stored run with the three box texts (display units). Fills
-// DecResults(14..17) unless a box needs correcting; then returns the correction and changes
-// no result. A value beyond the run by less than a display rounding counts as at its end, so a
-// corrected text read back never needs correcting again.
+// DecResults(14..17) and the two reached flags unless a box needs correcting; then returns the
+// correction (the run's end in the unit's decimals) and changes no result. A value beyond the
+// run by less than that rounding counts as at its end, so a corrected text read back never
+// needs correcting again; the start speed is passed at the run's first row and the whole
+// distance there too.
 DecSearchOutcome SearchDecRunTexts(const std::array<std::string, 3>& boxes);
 // Reads the boxes through the links, searches, and either rewrites the corrected box or
 // shows the results.
 void SearchDecRun(const DecRunLinks& links);
 
 // Analysis_DecLabel texts of the summary: the five benchmark rows (4..8 captions, 102..111
-// times and distances), the top-speed row (9, 112, 113) and the peak deceleration (114).
+// times and distances), the top-speed row (9, 112, 113) and the peak deceleration (114). Every
+// time and distance to standstill reads "N/A" for a run that did not stop, and a distance
+// below zero too.
 std::vector<core::Caption> DecResultsTexts();
-// Analysis_DecLabel(116..119) from DecResults(14..17).
+// Analysis_DecLabel(116..119) from DecResults(14..17); "N/A" for figures the run never
+// reached.
 std::vector<core::Caption> DecSearchResultsTexts();
 // The brake panel texts from the sliders and BrakeTorques.
 BrakeTexts BrakeSettingsTexts(const BrakeSettingsInputs& inputs);

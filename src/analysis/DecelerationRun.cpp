@@ -122,10 +122,14 @@ float ReduceEngineBraking(vehicle::EngineRecord& engine, float closedTorque) {
 }
 
 void DecTimingForOptions(const DecRunInputs& inputs, float& timeStep, int16_t& maxTime) {
+    // No engine brakes a vehicle that is not wheel driven: with the brakes off it coasts.
+    const bool engineBraking =
+        inputs.EngineBraking &&
+        core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType <= vehicle::kDriveAll;
     if (inputs.ApplyBrakes) {
         timeStep = kDecTimeStepBraking;
         maxTime = kDecMaxTimeBraking;
-    } else if (inputs.EngineBraking) {
+    } else if (engineBraking) {
         timeStep = kDecTimeStepEngine;
         maxTime = kDecMaxTimeEngine;
     } else {
@@ -176,6 +180,7 @@ void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t ma
     RunState r;
     r.engine = vehicle::EngineCode().CurrentEngine;
     r.engine.Throttle = 0.0f;
+    if (!wheelDriven) r.engine.Speed = 0.0f;  // no engine turns: the engine speed column is 0
     r.fuelLeft = static_cast<float>(m.LiveFuelLoad);
     const float fuelLoadAtStart = r.fuelLeft;
     r.speed = aero.TopSpeed;
@@ -212,7 +217,7 @@ void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t ma
         r.response[i].Position = -s.DecSusp[i].SpringDeflection;
     }
 
-    if (inputs.EngineBraking) {
+    if (engineBraking) {
         r.gear = ClampGear(drive.NumGears);
         r.engine.Speed = gearing.ShiftRevs[r.gear];
         r.inertiaGear = r.gear;

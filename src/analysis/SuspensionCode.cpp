@@ -91,6 +91,7 @@ void CalcCornerFigures(SuspensionCodeState& s, int i, float m, float mu) {
 // Level-ride targets: a bump met by the front axle reaches the rear tau = L / v later; the
 // front (rear) frequency that brings both ends level again given the other end's frequency.
 void CalcLevelRide(SuspensionCodeState& s, uint8_t liveSpeed, float wheelbase) {
+    s.RearLevelRideExists = true;
     if (liveSpeed == 0) {
         s.LevelRideFrequency = {0.0f, 0.0f};
         return;
@@ -101,7 +102,9 @@ void CalcLevelRide(SuspensionCodeState& s, uint8_t liveSpeed, float wheelbase) {
     const float tau = wheelbase / static_cast<float>(liveSpeed);
     // A mean frequency of 0 stands for an infinitely long period: the target is then 0.
     s.LevelRideFrequency[0] = fRear == 0.0f ? 0.0f : Div(1.0, tau + 1.0f / fRear);
-    s.LevelRideFrequency[1] = fFront == 0.0f ? 0.0f : Div(1.0, 1.0f / fFront - tau);
+    const float periodLeft = fFront == 0.0f ? 0.0f : 1.0f / fFront - tau;  // s
+    s.RearLevelRideExists = fFront == 0.0f || periodLeft > 0.0f;
+    s.LevelRideFrequency[1] = fFront == 0.0f ? 0.0f : Div(1.0, periodLeft);
 }
 
 void CalcRollAndPitchStiffness(SuspensionCodeState& s, const vehicle::VehicleRecord& v,

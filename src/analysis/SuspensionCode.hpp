@@ -112,6 +112,10 @@ struct SuspensionCodeState {
     float RollStiffnessFrontShare = 0.0f;           // front share of the total, 0..1
     float RollPerMassRearShare = 0.0f;              // rear share of total per sprung mass
     std::array<float, 2> LevelRideFrequency{};      // Hz: 0 front given rear, 1 rear given front
+    // Whether a rear frequency can match the front: not when the front's period is no longer
+    // than the time the rear axle takes to reach the front's bump (low speed, long wheelbase);
+    // LevelRideFrequency(1) is then 1 / (period - time) as computed, negative or infinite.
+    bool RearLevelRideExists = true;
     std::array<float, 4> BumpDampedFrequency{};     // Hz, 0 when at or above critical damping
     std::array<float, 4> ReboundDampedFrequency{};  // Hz
     std::array<float, 4> ReboundBumpRatio{};        // ReboundDamp / BumpDamp; -1 without bump

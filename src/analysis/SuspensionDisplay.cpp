@@ -120,9 +120,12 @@ void SuspensionAnalysisCaptions(std::vector<core::Caption>& out) {
         w.Susp(base + 2) = core::UnitValueText(Quantity::Angle, s.AxleRollAngle[a]);
     }
 
-    // ---- Level-ride target frequencies (negative at low speed, shown as computed).
+    // ---- Level-ride target frequencies. At low speed no rear spring matches the front (the
+    // target would be negative); very large targets are true and shown.
     w.Susp(183) = core::UnitValueText(Quantity::Frequency, s.LevelRideFrequency[0]);
-    w.Susp(184) = core::UnitValueText(Quantity::Frequency, s.LevelRideFrequency[1]);
+    w.Susp(184) = s.RearLevelRideExists
+                      ? core::UnitValueText(Quantity::Frequency, s.LevelRideFrequency[1])
+                      : NotApplicable();
 
     // ---- Live body pitch.
     const PitchAngles& pitch = LiveStateCode().BodyPitch;

@@ -168,6 +168,29 @@ void DrawGridFromLevel(platform::Surface& s, float xScale, float xStep, float yS
     AxisLines(s, m, 0.0f, m, 0.0f);
 }
 
+void DrawGridAboutZero(platform::Surface& s, float xScale, float xStep, float yScale, float yStep,
+                       float zeroY, uint8_t right) {
+    const float m = kChartMargin, r = right;
+    const float w = s.ScaleWidth(), h = s.ScaleHeight();
+    const float axis = h - m;  // the bottom axis
+    s.DrawWidth = 1;
+    if (std::isfinite(xScale)) VerticalGridLines(s, xScale, FiniteOr0(xStep), 0.0f, m, m, r);
+    if (std::isfinite(yScale)) {
+        // One step for both sides of the zero line, widened to fit the whole height.
+        const float step = WidenedStep(yScale, FiniteOr0(yStep), axis, FewestApartY(s));
+        // Downwards no line past the bottom axis; upwards, as DrawGrid, up to the first line at
+        // or past the top edge.
+        ForEachGridLine(yScale, step, axis - zeroY, h, [&](float p) {
+            if (p > 0 && zeroY + p <= axis) s.Line(m, zeroY + p, w - r, zeroY + p, kGrey);
+        });
+        ForEachGridLine(yScale, step, zeroY, h, [&](float p) {
+            if (p > 0) s.Line(m, zeroY - p, w - r, zeroY - p, kGrey);
+        });
+    }
+    AxisLines(s, 0.0f, m, m, r);
+    if (zeroY >= 0 && zeroY <= axis) s.Line(m, zeroY, w - r, zeroY);
+}
+
 std::string TitleWithUnit(const std::string& title, const std::string& unit) {
     const auto& tt = core::TextTable();
     return title + " " + tt.UnitOpenBracket + core::Trim(unit) + tt.UnitCloseBracket;

@@ -58,6 +58,15 @@ void DrawGrid(platform::Surface& s, float xScale, float xStep, float yScale, flo
 void DrawGridFromLevel(platform::Surface& s, float xScale, float xStep, float yScale, float yStep,
                        float zeroY);
 
+// The bottom-up frame of a line chart whose zero line lies zeroY twips below the top edge,
+// above the bottom axis (values below zero lie under it): as DrawGrid in the from-bottom
+// layout (margins 15 left and bottom, `right` at the right) except that the horizontal grid
+// lines run every yStep both ways from the zero line, down to the bottom axis (none below it)
+// and up to the first at or past the top edge; the zero line itself is drawn in the axis
+// colour.
+void DrawGridAboutZero(platform::Surface& s, float xScale, float xStep, float yScale, float yStep,
+                       float zeroY, uint8_t right);
+
 // The x title "<xTitle> (<xUnit>)" at a third of the width with its bottom on the bottom
 // edge (none when xTitle is empty; the brackets stay when the unit is empty), and the y
 // title "<yTitle> (<yUnit>)" (no brackets when yUnit is empty) reading upwards from the left

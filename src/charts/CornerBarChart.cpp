@@ -1,5 +1,6 @@
 #include "charts/CornerBarChart.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "charts/ChartColours.hpp"
@@ -39,7 +40,9 @@ void DrawCornerBarChart(platform::Surface& s, const std::array<float, 8>& values
     for (int n = 0; draw && n < 4; ++n) {
         const int k = CornerBarOrder[n];
         const float a = values[k], b = values[k + 4];
-        const float topA = y0 - a * yScale, topB = y0 - b * yScale;
+        // A bar beyond the chart (a negative value runs down from the base) ends at its edge.
+        const auto onChart = [&](float y) { return std::clamp(y, 0.0f, s.ScaleHeight()); };
+        const float topA = onChart(y0 - a * yScale), topB = onChart(y0 - b * yScale);
         if (!std::isfinite(topA) || !std::isfinite(topB)) continue;
         // The bar's columns, one twip apart from its left edge to BarWidth twips right of it,
         // each a vertical line of the pen's width: together one solid block per colour.
@@ -79,7 +82,8 @@ void DrawBalanceBar(platform::Surface& s, float v) {
     const float in = kBalanceInset;
     const Color back = v > kBalanceHigh ? kLightRed : v < kBalanceLow ? kLightBlue : kLightGreen;
     s.Box(in, in, w - in, h - in, back, true);
-    const float end = in + v * (w - 2 * in);
+    // A share beyond 0..1 ends at the frame's edge.
+    const float end = in + std::clamp(v, 0.0f, 1.0f) * (w - 2 * in);
     if (std::isfinite(end)) s.Box(w * 0.5f, in, end, h - in, v >= 0.5f ? kRed : kBlue, true);
     for (int i = 0; i <= 10; ++i) {
         const float x = in + static_cast<float>(i) * (w - 2 * in) / 10.0f;

@@ -53,6 +53,54 @@ struct StrideSegments {
     }
 };
 
+// The series a stride mode (0, 1, 2, 5) draws, in drawing order, with their colours.
+struct SeriesColour {
+    int Series;
+    Color Colour;
+};
+struct StrideModeSeries {
+    std::array<SeriesColour, ChartSeries::kMaxSeries> List{};
+    int Count = 0;
+    void Add(int series, Color colour) { List[static_cast<size_t>(Count++)] = {series, colour}; }
+};
+StrideModeSeries SeriesOfMode(uint8_t mode, bool showExtra) {
+    StrideModeSeries m;
+    switch (mode) {
+    case kPlotSingle:
+        m.Add(0, kBlack);
+        break;
+    case kPlotAeroForces:
+        m.Add(0, kBlack);
+        if (ElementFitted(kUndertray)) m.Add(1, kGreen);
+        if (ElementFitted(kRearWing)) m.Add(2, kBlue);
+        if (ElementFitted(kFrontWing)) m.Add(3, kRed);
+        m.Add(4, kMagenta);
+        m.Add(5, kCyan);
+        break;
+    case kPlotForces:
+        m.Add(1, kRed);
+        m.Add(2, kBlue);
+        m.Add(0, kGreen);
+        if (showExtra) {
+            m.Add(3, kMagenta);
+            m.Add(4, kCyan);
+        }
+        break;
+    case kPlotFourCorners:
+        m.Add(0, kBlack);
+        m.Add(1, kBlack);
+        m.Add(2, kBlue);
+        m.Add(3, kBlue);
+        break;
+    default:
+        break;
+    }
+    return m;
+}
+
+// The first point a stride mode joins: mode 2 starts at point 0, the others at point 1.
+int32_t FirstStridePoint(uint8_t mode) { return mode == kPlotForces ? 0 : 1; }
+
 // The engine speed index nearest to a speed, counted from idle (whole rad/s).
 int32_t IndexFromIdle(float speed, float idle) { return core::CLng(speed - idle); }
 
@@ -188,19 +236,48 @@ ChartSeries ChartSeries::Columns(const float* table, int32_t rowLength, int32_t 
     return c;
 }
 
+ValueRange DrawnValueRange(const ChartSeries& y, uint8_t stride, int32_t lastIdx,
+                           bool showExtra, uint8_t mode) {
+    ValueRange r;
+    if (stride < 1 || y.Values == nullptr) return r;
+    const StrideModeSeries shown = SeriesOfMode(mode, showExtra);
+    const int32_t last = LastHeld(y, lastIdx);
+    auto take = [&r](float v) {
+        if (!std::isfinite(v)) return;
+        r.Low = r.Any ? std::min(r.Low, v) : v;
+        r.High = r.Any ? std::max(r.High, v) : v;
+        r.Any = true;
+    };
+    for (int k = 0; k < shown.Count; ++k) {
+        const int series = shown.List[static_cast<size_t>(k)].Series;
+        if (series >= y.Series) continue;
+        for (int32_t i = FirstStridePoint(mode); i <= last - stride; i += stride) {
+            take(y.At(series, i));
+            take(y.At(series, i + stride));
+        }
+    }
+    return r;
+}
+
 void PlotChart(platform::Surface& s, const ChartSeries& y, float x0, uint8_t stride,
                int32_t lastIdx, float xScale, float xStep, float yScale, float yStep,
                const std::string& xTitle, const std::string& xUnit, const std::string& yTitle,
-               const std::string& yUnit, bool showExtra, uint8_t mode) {
+               const std::string& yUnit, bool showExtra, uint8_t mode, float yLow) {
     assert(stride >= 1 && "a stride of 0 never moves on");
     ChartRedraw frame(s);
     const uint8_t right = mode == kPlotEngine ? 15 : 0;
-    DrawGrid(s, xScale, xStep, yScale, yStep, 0, 15, 15, right, kGridFromBottom);
+    // Values below zero, down to yLow, get room under a raised zero line.
+    const bool raised = yLow < 0.0f && std::isfinite(yLow) && Usable(yScale);
+    const float base = s.ScaleHeight() - kChartMargin + (raised ? yLow * yScale : 0.0f);
+    if (raised) {
+        DrawGridAboutZero(s, xScale, xStep, yScale, yStep, base, right);
+    } else {
+        DrawGrid(s, xScale, xStep, yScale, yStep, 0, 15, 15, right, kGridFromBottom);
+    }
     s.DrawWidth = 2;
 
     const int32_t last = LastHeld(y, lastIdx);
     const bool draw = stride >= 1 && Usable(xScale) && Usable(yScale) && y.Values != nullptr;
-    const float base = s.ScaleHeight() - kChartMargin;
     if (draw) {
         switch (mode) {
         case kPlotSingle:
@@ -209,32 +286,11 @@ void PlotChart(platform::Surface& s, const ChartSeries& y, float x0, uint8_t str
         case kPlotFourCorners: {
             const float xPerPt = mode == kPlotAeroForces ? xScale : x0 * xScale;
             const StrideSegments seg{s, y, base, xPerPt, yScale};
-            const bool under = ElementFitted(kUndertray), rearWing = ElementFitted(kRearWing),
-                       frontWing = ElementFitted(kFrontWing);
-            const int32_t first = mode == kPlotForces ? 0 : 1;
-            for (int32_t i = first; i <= last - stride; i += stride) {
-                if (mode == kPlotSingle) {
-                    seg(0, i, stride, kBlack);
-                } else if (mode == kPlotAeroForces) {
-                    seg(0, i, stride, kBlack);
-                    if (under) seg(1, i, stride, kGreen);
-                    if (rearWing) seg(2, i, stride, kBlue);
-                    if (frontWing) seg(3, i, stride, kRed);
-                    seg(4, i, stride, kMagenta);
-                    seg(5, i, stride, kCyan);
-                } else if (mode == kPlotForces) {
-                    seg(1, i, stride, kRed);
-                    seg(2, i, stride, kBlue);
-                    seg(0, i, stride, kGreen);
-                    if (showExtra) {
-                        seg(3, i, stride, kMagenta);
-                        seg(4, i, stride, kCyan);
-                    }
-                } else {
-                    seg(0, i, stride, kBlack);
-                    seg(1, i, stride, kBlack);
-                    seg(2, i, stride, kBlue);
-                    seg(3, i, stride, kBlue);
+            const StrideModeSeries shown = SeriesOfMode(mode, showExtra);
+            for (int32_t i = FirstStridePoint(mode); i <= last - stride; i += stride) {
+                for (int k = 0; k < shown.Count; ++k) {
+                    const SeriesColour& sc = shown.List[static_cast<size_t>(k)];
+                    seg(sc.Series, i, stride, sc.Colour);
                 }
             }
             break;

@@ -3,8 +3,9 @@
 // PlotChartFromTop, its twin with the origin at the top edge (aerodynamic lift, drawn
 // downwards).
 //
-// A value v at point i lies at y = ScaleHeight - 15 - v x yScale; its x depends on the mode
-// (below). Both routines redraw the whole surface as one picture and leave DrawWidth at 2.
+// A value v at point i lies at y = ScaleHeight - 15 - v x yScale (higher by -yLow x yScale
+// with a raised zero line); its x depends on the mode (below). Both routines redraw the whole
+// surface as one picture and leave DrawWidth at 2.
 //
 // Unusable scales: when xScale or yScale is not a finite number, or a point's position is not,
 // the curves (or that segment) are left out and the grid, axes and titles are still drawn.
@@ -68,10 +69,23 @@ enum : uint8_t {
 // must be at least 1. Titles as DrawAxisTitles. Mode 1 reads the current vehicle's aero
 // elements; mode 4 the current vehicle's drivetrain, the gearing results, the current engine,
 // the wheels' static traction torques and the gear-torque drawing options.
+// yLow (below 0; not in mode 4) is the value at the bottom axis: the zero line is raised by
+// -yLow x yScale and the horizontal grid lines run both ways from it (DrawGridAboutZero).
 void PlotChart(platform::Surface& s, const ChartSeries& y, float x0, uint8_t stride,
                int32_t lastIdx, float xScale, float xStep, float yScale, float yStep,
                const std::string& xTitle, const std::string& xUnit, const std::string& yTitle,
-               const std::string& yUnit, bool showExtra, uint8_t mode);
+               const std::string& yUnit, bool showExtra, uint8_t mode, float yLow = 0.0f);
+
+// The lowest and highest finite value PlotChart draws of `y` in a mode of stride segments
+// (0, 1, 2 or 5): the points its segments join, of the series the mode shows. None (Any
+// false) for the other modes or when no segment is drawn.
+struct ValueRange {
+    bool Any = false;
+    float Low = 0.0f;
+    float High = 0.0f;
+};
+ValueRange DrawnValueRange(const ChartSeries& y, uint8_t stride, int32_t lastIdx,
+                           bool showExtra, uint8_t mode);
 
 // The six aerodynamic lift series (as mode 1) drawn downwards from the top edge: the zero line
 // is 15 twips below the top, y = 15 - v x yScale, and point i lies at x = 15 + i x xScale. When

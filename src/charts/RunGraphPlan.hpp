@@ -41,4 +41,16 @@ float LongestTravel(const std::array<analysis::SuspCorner, 4>& corners, float le
 // The tallest sidewall of a run's working tyres, m.
 float TallestSidewall(const std::array<vehicle::TyreState, 4>& tyres);
 
+// The time (s) the acceleration graphs span: up to the moment the run first reached its final
+// speed, or the table's last time for a run that never got going (no such moment).
+float AccGraphTimeSpan();
+
+// Draws one run graph: `timeSpan` seconds across the picture, point k at time k x dt, every
+// stride-th point up to `last`. Its height spans the plan's range, widened to the values the
+// chart draws: a value above the range moves the top to 1.05 x that value, and one below zero
+// that would lie past the bottom edge raises the zero line to leave 1.05 x the lowest value
+// under it, so no curve leaves the picture upwards or downwards.
+void PlotRunGraph(platform::Surface& s, const RunGraphPlan& g, const ChartSeries& y, float dt,
+                  uint8_t stride, int32_t last, float timeSpan, bool showExtra);
+
 }  // namespace charts

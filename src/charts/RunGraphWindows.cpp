@@ -175,13 +175,10 @@ void DrawAccelerationGraph(int16_t index, GraphWindow& window) {
         const int32_t last = rows - 1;
         const float dt = run.AccTimeStep;
         const RunGraphPlan g = AccGraphOf(index, last);
-        const float xScale = (s.ScaleWidth() - 15.0f) / run.AccResults[analysis::AccRes::TimeToFinalSpeed];
-        const float yScale = (s.ScaleHeight() - 15.0f) / g.Range;
         const bool extra = index == 3 && core::FromVbBool(core::OptionsSettings().DrawAccVLoads);
         const ChartSeries y = ChartSeries::Columns(run.AccData.data(), analysis::kAccColumns, rows,
                                                    g.Columns.data(), g.ColumnCount);
-        PlotChart(s, y, dt, AccPointStride(dt), last, xScale, g.XStep, yScale, g.YStep,
-                  core::TextTable().QuantityTitleTime, "s", g.YTitle, g.YUnit, extra, g.Mode);
+        PlotRunGraph(s, g, y, dt, AccPointStride(dt), last, AccGraphTimeSpan(), extra);
     }
     window.SetCurrentGraph(range.FirstId + index);
 }

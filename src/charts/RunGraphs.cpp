@@ -33,13 +33,6 @@ float WithWheelLoads(float r, const std::array<float, 4>& load, bool frontHeavie
     return std::max(r, axle * 1.02f);
 }
 
-void Plot(platform::Surface& s, const RunGraphPlan& g, const ChartSeries& y, float dt,
-          uint8_t stride, int32_t last, float xScale, bool showExtra) {
-    const float yScale = (s.ScaleHeight() - 15.0f) / g.Range;
-    PlotChart(s, y, dt, stride, last, xScale, g.XStep, yScale, g.YStep,
-              core::TextTable().QuantityTitleTime, "s", g.YTitle, g.YUnit, showExtra, g.Mode);
-}
-
 }  // namespace
 
 bool DrawAccChart(platform::Surface& s, int choice, float dt) {
@@ -57,7 +50,6 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
     // One point every 0.1 s.
     const uint8_t stride = dt == 0.01f ? 10 : dt == 0.002f ? 50 : dt == 0.0005f ? 200
                          : static_cast<uint8_t>(std::clamp<int32_t>(core::CLng(0.1f / dt), 1, 255));
-    const float xScale = (s.ScaleWidth() - 15.0f) / run.AccResults[analysis::AccRes::TimeToFinalSpeed];
     const bool vLoads = core::FromVbBool(opt.DrawAccVLoads);
 
     namespace C = analysis::AccCol;
@@ -128,7 +120,7 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
         break;
     }
     const ChartSeries y = ChartSeries::Columns(run.AccData.data(), analysis::kAccColumns, rows, g.Columns.data(), g.ColumnCount);
-    Plot(s, g, y, dt, stride, last, xScale, choice == 3 && vLoads);
+    PlotRunGraph(s, g, y, dt, stride, last, AccGraphTimeSpan(), choice == 3 && vLoads);
     return true;
 }
 
@@ -143,7 +135,6 @@ bool DrawDecChart(platform::Surface& s, int choice) {
     if (rows < 1) return false;
     const int32_t last = rows - 1;
     const float dt = run.DecTimeStep;
-    const float xScale = (s.ScaleWidth() - 15.0f) / (dt * static_cast<float>(run.DecLastStep));
     const bool vLoads = core::FromVbBool(opt.DrawDecVLoads);
 
     namespace C = analysis::DecCol;
@@ -202,7 +193,8 @@ bool DrawDecChart(platform::Surface& s, int choice) {
         break;
     }
     const ChartSeries y = ChartSeries::Columns(run.DecData.data(), analysis::kDecColumns, rows, g.Columns.data(), g.ColumnCount);
-    Plot(s, g, y, dt, 1, last, xScale, choice == 3 && vLoads);
+    PlotRunGraph(s, g, y, dt, 1, last, dt * static_cast<float>(run.DecLastStep),
+                 choice == 3 && vLoads);
     return true;
 }
 

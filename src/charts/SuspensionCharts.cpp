@@ -1,8 +1,10 @@
 #include "charts/SuspensionCharts.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "analysis/PhysicalCode.hpp"
+#include "analysis/SuspensionCode.hpp"
 #include "charts/ChartFrame.hpp"
 #include "charts/CornerBarChart.hpp"
 #include "charts/LineCharts.hpp"
@@ -29,6 +31,37 @@ void DrawSuspensionBars(platform::Surface& s, const std::array<float, 8>& v, flo
                        core::UnitSuffix(q), mode);
 }
 
+// m above the ground of the highest point the rear and side views draw: the tyres' tops, the
+// springs' tops (their base is the wheel centre raised by the ride height), the body line, the
+// centre of gravity and the aerodynamic elements' markers.
+float TallestInViews() {
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    const auto& tyres = vehicle::TyreCode().WheelTyres;
+    const auto& corners = analysis::SuspensionCode().SuspCorners;
+    const auto& mass = analysis::PhysicalCode();
+    constexpr float kMarker = 0.02f;  // m, the markers' radius
+    float top = mass.VehicleCoG.Z + kMarker;
+    for (const auto& element : mass.AeroElementPos) top = std::max(top, element.Z + kMarker);
+    for (int i = 0; i < 4; ++i) {
+        const auto& t = tyres[i];
+        const auto& c = corners[i];
+        const float base = t.LoadedRadius + v.Axles[i / 2].RideHeight;
+        top = std::max({top, t.LoadedRadius + t.UnloadedRadius,
+                        base + c.TravelLeftDiff + std::max(c.SpringTravel, c.LoadedSpringLength),
+                        base + c.WheelTravelLeft});
+    }
+    return top;
+}
+
+// The view's scale (pixels per metre) from its width, made smaller where the tallest point
+// would otherwise rise above the picture (a ride height of a metre, a centre of gravity high up).
+float FitViewHeight(const platform::Surface& s, float widthScale) {
+    const float room = s.ScaleHeight() - kChartMargin;  // from the ground up
+    const float tallest = TallestInViews() * 1.05f;  // with a little room above
+    if (tallest > 0.0f && tallest * widthScale > room) return room / tallest;
+    return widthScale;
+}
+
 }  // namespace
 
 void DrawSuspRearView(platform::Surface& s) {
@@ -36,7 +69,8 @@ void DrawSuspRearView(platform::Surface& s) {
     const auto& tyres = vehicle::TyreCode().WheelTyres;
     const float span = std::max(v.Axles[0].TrackWidth + tyres[0].Width,
                                 v.Axles[1].TrackWidth + tyres[2].Width);
-    DrawRollDiagram(s, tyres, analysis::SuspensionCode().SuspCorners, s.ScaleWidth() / (span * 1.2f));
+    DrawRollDiagram(s, tyres, analysis::SuspensionCode().SuspCorners,
+                    FitViewHeight(s, s.ScaleWidth() / (span * 1.2f)));
 }
 
 void DrawSuspSideView(platform::Surface& s) {
@@ -56,16 +90,17 @@ void DrawSuspSideView(platform::Surface& s) {
     }
     DrawPitchDiagram(s, tyres, analysis::SuspensionCode().SuspCorners, v, mass.VehicleCoG,
                      mass.AeroElementPos[1].Z, mass.AeroElementPos[3].Z, mass.AeroElementPos[2].Z,
-                     scale);
+                     FitViewHeight(s, scale));
 }
 
 void DrawSpringLoadChart(platform::Surface& s) {
     const auto& c = analysis::SuspensionCode().SuspCorners;
     std::array<float, 8> v{};
+    // A spring the lift pulls out (a negative load) counts as much as one pressed in.
     float top = kLeastTop;
     for (int i = 0; i < 4; ++i) {
         v[i] = c[i].SpringLoad;
-        top = std::max(top, v[i]);
+        top = std::max(top, std::fabs(v[i]));
     }
     DrawSuspensionBars(s, v, top, core::OptionsSettings().SpringLoadsChartScaleY, Quantity::Force,
                        core::TextTable().QuantityTitleForce, kBarsSingle);

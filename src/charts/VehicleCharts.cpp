@@ -115,7 +115,8 @@ void DrawAeroBalanceChart(platform::Surface& s) {
     const float g = static_cast<float>(core::kGravity);
     const float a = load[0] / (mass[0] * g);
     const float b = load[2] / (mass[2] * g);
-    DrawBalanceBar(s, a / (a + b));
+    // With an axle lifted off the ground (a negative load) there is no balance to draw.
+    DrawBalanceBar(s, a >= 0.0f && b >= 0.0f ? a / (a + b) : NAN);
 }
 
 void DrawGearingSpeedChart(platform::Surface& s) {

@@ -86,6 +86,11 @@ void SetTexts(TextTableState& t) {
     t.MsgBadSetupVersion = "Incorrect setup file version";
     t.MsgFileEmpty = "The file is empty.";
     t.MsgBadVehicleField = "Value out of range: ";
+    t.MsgEngineSpeedsOutOfOrder = "Engine speeds out of order: ";
+    t.MsgTorqueCurveRisePrefix = "Torque curve rises to ";
+    t.MsgTorqueCurveRiseSuffix =
+        " x Engine.PeakTorque below Engine.LimitRPM: lower Engine.LimitRPM or change "
+        "Engine.UpperShapeA";
     t.MsgSetupVehicleNotLoaded =
         "This setup is for a vehicle not currently loaded in the program.\r\n"
         "Load the relevant vehicle before attempting to open this setup again.";

@@ -47,6 +47,9 @@ struct TextTableState {
         MsgTitleProblem, MsgTitleError, MsgBadDataOutputFile, MsgBadVehicleFile,
         MsgBadVehicleVersion, MsgBadSetupFile, MsgBadSetupVersion, MsgSetupVehicleNotLoaded,
         MsgFileEmpty, MsgBadVehicleField;
+    // A stored engine the vehicle editor would refuse: its speeds out of order (followed by the
+    // two fields), or a curve climbing past its peak torque (prefix, multiple, suffix).
+    std::string MsgEngineSpeedsOutOfOrder, MsgTorqueCurveRisePrefix, MsgTorqueCurveRiseSuffix;
     // 12. Column labels of the run export.
     std::string CsvLabelTime, CsvLabelSpeed, CsvLabelEngineAngVel, CsvLabelGear,
         CsvLabelDrivingForce, CsvLabelResistance, CsvLabelNetForce, CsvLabelAcceleration,

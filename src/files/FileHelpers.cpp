@@ -50,6 +50,12 @@ std::string SanitiseFileName(std::string_view text) {
     return out;
 }
 
+std::string SetupFileStem(std::string_view vehicleName) {
+    std::string stem = SanitiseFileName(vehicleName);
+    std::erase(stem, '\\');
+    return core::Trim(stem);
+}
+
 std::string VehicleFileStem(const std::string& vehicleName) {
     return SanitiseFileName(core::TrimRight(vehicleName));
 }

@@ -32,6 +32,12 @@ std::string GetFileNamePart(std::string_view path);
 // kept.
 std::string SanitiseFileName(std::string_view text);
 
+// The text a vehicle's setup file names begin with (followed by "_", as in its default setup
+// "<stem>_Default.set"): the name without the characters a file name may not hold, without
+// the backslash (the path helpers take it for a folder separator, so a file name holding it
+// would never be matched to its vehicle again) and without blanks around it.
+std::string SetupFileStem(std::string_view vehicleName);
+
 // The name, without folder and without ".vd3", under which a vehicle's data file is saved:
 // the vehicle's name without its trailing blanks and the characters a file name may not hold.
 // The start-up list names the shipped vehicles this way, so saving one replaces its file.

@@ -1,6 +1,9 @@
 #include "files/ListFiles.hpp"
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <string_view>
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
@@ -16,6 +19,7 @@ namespace files {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
+constexpr std::string_view kVehicleExtension = ".vd3";  // of the files the start-up loads
 
 // Reads the whole file and splits it at CR LF; false when the file is missing, empty or
 // unreadable.
@@ -79,12 +83,15 @@ std::optional<std::vector<std::string>> ReadAutoVehicleList() {
     return entries;
 }
 
+std::string AutoVehiclePath(const std::string& entry) {
+    return core::GlobalChassisLab().VehiclesDir + entry + std::string(kVehicleExtension);
+}
+
 void LoadAutoVehicles() {
-    const auto& g = core::GlobalChassisLab();
     const auto entries = ReadAutoVehicleList();
     if (!entries) return;
     for (const std::string& piece : *entries) {
-        const std::string path = g.VehiclesDir + piece + ".vd3";
+        const std::string path = AutoVehiclePath(piece);
         if (CheckFile(path) != 1) continue;
         // Said once, not once for every further line of a long list.
         if (vehicle::VehicleListFull()) {
@@ -93,6 +100,67 @@ void LoadAutoVehicles() {
         }
         LoadVehicleFile(path, false);
     }
+}
+
+namespace {
+
+bool EndsWithNoCase(std::string_view text, std::string_view tail) {
+    if (text.size() < tail.size()) return false;
+    const std::string_view end = text.substr(text.size() - tail.size());
+    return std::equal(end.begin(), end.end(), tail.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+// The vehicle's name (without its padding) held by a vehicle data file, when it is one.
+std::optional<std::string> VehicleNameIn(const std::string& path) {
+    std::string contents;
+    if (CheckFile(path) != 1 || !ReadWholeFile(path, contents) ||
+        contents.size() < kVehicleFileSize)
+        return std::nullopt;
+    VehicleFileBytes bytes{};
+    std::copy_n(contents.begin(), kVehicleFileSize, bytes.begin());
+    const VehicleFileRecord record = DecodeVehicleFile(bytes);
+    if (record.Identifier != kVehicleFileId) return std::nullopt;
+    return core::Trim(record.Vehicle.Name);
+}
+
+}  // namespace
+
+AutoVehicleChoice CheckAutoVehicleChoice(const std::string& pickedPath,
+                                         const std::vector<std::string>& listed) {
+    const std::string& folder = core::GlobalChassisLab().VehiclesDir;
+    const std::string fileName = std::filesystem::path(pickedPath).filename().string();
+    AutoVehicleChoice choice;
+    choice.entry = fileName;
+    if (EndsWithNoCase(fileName, kVehicleExtension))
+        choice.entry.resize(fileName.size() - kVehicleExtension.size());
+
+    if (CheckFile(pickedPath) != 1) {
+        choice.refusal = fileName + " is empty or cannot be found.";
+    } else if (!SameFile(std::filesystem::path(pickedPath).parent_path(), folder)) {
+        choice.refusal = fileName + " is not in the vehicles folder " + folder +
+                         "; only vehicles there load at start-up.";
+    } else if (!SameFile(AutoVehiclePath(choice.entry), pickedPath)) {
+        choice.refusal = fileName + " does not end in \".vd3\"; only such files load at start-up.";
+    } else if (std::find(listed.begin(), listed.end(), choice.entry) != listed.end()) {
+        choice.refusal = choice.entry + " is already in the list.";
+    } else if (const auto name = VehicleNameIn(pickedPath)) {
+        for (const std::string& other : listed) {
+            if (VehicleNameIn(AutoVehiclePath(other)) == name) {
+                choice.refusal = fileName + " holds the vehicle " + *name + ", which " + other +
+                                 " in the list already loads.";
+                break;
+            }
+        }
+    }
+    return choice;
 }
 
 bool SaveAutoVehicleList(const std::vector<std::string>& entries) {

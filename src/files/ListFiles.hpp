@@ -41,11 +41,28 @@ std::vector<std::string> SplitCrLf(const std::string& text);
 // empty or unreadable.
 std::optional<std::vector<std::string>> ReadAutoVehicleList();
 
+// The file the start-up loads for a list entry: VehiclesDir + entry + ".vd3".
+std::string AutoVehiclePath(const std::string& entry);
+
 // Loads every vehicle named in AppDir + "autoveh.lst" from VehiclesDir (name + ".vd3"),
 // without selecting it. Missing or empty files are skipped silently; refused files show the
 // loader's message. Stops with one message when the vehicle list is full. Afterwards the main
 // window selects the first entry of its vehicle selector when VehicleCount is not 0.
 void LoadAutoVehicles();
+
+// A vehicle file picked for the start-up list: the entry it gives (its file name without the
+// folder and without a ".vd3" in any letter case) and, when the entry would never load the
+// picked vehicle at start-up, why not ("" when it will). Refused: a file that is empty or
+// missing, one outside VehiclesDir, one that the loader's VehiclesDir + entry + ".vd3" does not
+// reach (another extension, or ".vd3" in capitals on a file system that tells case apart), an
+// entry already in `listed`, and a vehicle whose name a listed entry's file already holds
+// (the loader refuses a second vehicle of one name).
+struct AutoVehicleChoice {
+    std::string entry;
+    std::string refusal;
+};
+AutoVehicleChoice CheckAutoVehicleChoice(const std::string& pickedPath,
+                                         const std::vector<std::string>& listed);
 
 // Writes the start-up vehicle list: each entry followed by CR LF, then one more CR LF.
 // A failure is reported to the user and gives false; the old list then stays as it was.

@@ -284,10 +284,13 @@ void UseDefaults(const OptionsFileLinks& links) {
     }
 }
 
-void ReportUnusable(const std::string& path, const std::string& reason) {
+void ReportUnusable(const std::string& path, const std::string& reason,
+                    OptionsLoadOccasion occasion) {
     ShowFileProblem("The options file " + path + " cannot be used: " + reason +
-                    ".\r\nThe default settings are in effect; saving the options will "
-                    "replace the file.");
+                    (occasion == OptionsLoadOccasion::StartUp
+                         ? ".\r\nThe default settings are in effect; saving the options will "
+                           "replace the file."
+                         : ".\r\nThe settings in effect are kept."));
 }
 
 }  // namespace
@@ -310,12 +313,20 @@ bool SaveOptionsFile() {
     return false;
 }
 
-OptionsLoadResult LoadOptionsFile(const OptionsFileLinks& links) {
+OptionsLoadResult LoadOptionsFile(const OptionsFileLinks& links, OptionsLoadOccasion occasion) {
     const std::string path = OptionsFilePath();
+    const bool startUp = occasion == OptionsLoadOccasion::StartUp;
     std::error_code ec;
     const bool exists = std::filesystem::exists(path, ec);
     const std::uintmax_t size = exists && !ec ? std::filesystem::file_size(path, ec) : 0;
     if (!ec && size == 0) {
+        if (!startUp) {
+            // Nothing to load: the user's settings stay as they are.
+            ShowFileProblem((exists ? "The options file " + path + " is empty."
+                                    : "There is no options file " + path + ".") +
+                            "\r\nThe settings in effect are kept.");
+            return OptionsLoadResult::Missing;
+        }
         // No file, or an empty one: nothing to lose, start the file afresh.
         UseDefaults(links);
         SaveOptionsFile();
@@ -324,16 +335,16 @@ OptionsLoadResult LoadOptionsFile(const OptionsFileLinks& links) {
 
     std::string text;
     if (ec || !ReadWholeFile(path, text)) {
-        UseDefaults(links);
-        ReportUnusable(path, "it cannot be read");
+        if (startUp) UseDefaults(links);
+        ReportUnusable(path, "it cannot be read", occasion);
         return OptionsLoadResult::Unreadable;
     }
 
     const std::vector<std::string_view> lines = SplitLines(text);
     const std::string reason = FindMalformation(lines);
     if (!reason.empty()) {
-        UseDefaults(links);
-        ReportUnusable(path, reason);
+        if (startUp) UseDefaults(links);
+        ReportUnusable(path, reason, occasion);
         return OptionsLoadResult::Malformed;
     }
 

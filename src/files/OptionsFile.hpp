@@ -9,6 +9,10 @@
 // value outside its field's range (the options window's own ranges) gives that field its
 // default; but a file of the wrong length is not used at all, is never overwritten behind the
 // user's back, and the user is told once.
+//
+// At start-up a file that cannot be used gives the SI units (a missing or empty one is then
+// written afresh, silently). Read on request from the options window, a file that cannot be
+// used changes nothing: the user is told why, and the settings in effect stay.
 #pragma once
 
 #include <cstdint>
@@ -20,11 +24,15 @@ namespace files {
 inline constexpr const char* kOptionsFileName = "Options.ini";
 inline constexpr int kOptionsFileLines = 101;
 
+// When the file is read: at start-up, or on request (the options window's "Load Options").
+enum class OptionsLoadOccasion { StartUp, Request };
+
 enum class OptionsLoadResult {
     Loaded,      // the file's settings are in effect
-    Created,     // no file (or an empty one): SI units and defaults, and a new file written
-    Malformed,   // wrong line count or an unknown unit: SI units and defaults, user told, file
-                 // left as it is
+    Created,     // start-up, no file (or an empty one): SI units and defaults, a new file written
+    Missing,     // on request, no file (or an empty one): nothing changed, user told
+    Malformed,   // wrong line count: user told, file left as it is; at start-up SI units and
+                 // defaults, on request nothing changed
     Unreadable,  // the file exists but cannot be read: as Malformed
 };
 
@@ -48,6 +56,7 @@ struct OptionsFileLinks {
 
 // Reads AppDir + "Options.ini" into the unit system and the options block and applies the
 // stored unit selections; then the links.
-OptionsLoadResult LoadOptionsFile(const OptionsFileLinks& links = {});
+OptionsLoadResult LoadOptionsFile(const OptionsFileLinks& links = {},
+                                  OptionsLoadOccasion occasion = OptionsLoadOccasion::StartUp);
 
 }  // namespace files

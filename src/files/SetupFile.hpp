@@ -81,7 +81,7 @@ struct LFSSetupRecord {
     uint8_t ParallelSteer = 0;   // 100 - Ackermann share in %
     uint8_t BrakeBalance = 0;    // % at the front
     uint8_t EngineBrakeReduction = 0;  // %
-    uint8_t CentreDiffType = 0;  // 0 open, 1 viscous, 2 clutch pack
+    uint8_t CentreDiffType = 0;  // 0 open, 1 viscous (half the differential type index)
     uint8_t CentreViscous = 0;
     uint8_t CentreTorqueSplit = 0;  // % to the front
     // Ratio words in gear-row order (0 reverse, 1..7, 8 final drive); see GearRatioCodec. The
@@ -205,17 +205,25 @@ SetupWriteResult RecordFromControls(const SetupControlValues& values,
 // Result of turning a record into control values.
 struct SetupReadResult {
     bool ok = false;
-    std::string invalidField;  // the first field found out of range (for diagnostics)
+    // The first field refused, as a person names it ("front spring travel"), its value as the
+    // setting means it, unit included ("450 mm"), and what the field may hold ("0 to 400 mm").
+    std::string invalidField;
+    std::string invalidValue;
+    std::string allowedValues;
 };
 
 // The control values a record gives for the vehicle. The whole record is checked first: the
-// differential type bytes (front, rear) and the config byte must name an entry, every slider
-// value must lie in its range and every float must be a finite number. On a refusal `values`
-// is left untouched. A tyre brand or compound byte past its table reads as entry 0; a centre
-// differential byte other than 0, 1, 2 reads as "Open". Identifier and version are not
-// checked here.
+// differential type bytes (front, rear), the centre differential byte (0 "Open" or 1
+// "Viscous", the only types the format holds there) and the config byte must name an entry,
+// every slider value must lie in its range and every float must be a finite number. On a
+// refusal `values` is left untouched. A tyre brand or compound byte past its table reads as
+// entry 0. Identifier and version are not checked here.
 SetupReadResult ControlsFromRecord(const LFSSetupRecord& record,
                                    const SetupVehicleContext& vehicle,
                                    const SetupSliderRanges& ranges, SetupControlValues& values);
+
+// The refusal as one line for the user: "Front spring travel: 450 mm (allowed: 0 to 400 mm)";
+// "" for a record that was accepted.
+std::string InvalidFieldText(const SetupReadResult& result);
 
 }  // namespace files

@@ -1,6 +1,8 @@
 // Conversions between the setup file record and the setting controls' values.
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <string>
 #include <utility>
 
 #include "core/GlobalShared.hpp"
@@ -36,35 +38,84 @@ int CompoundIndex(const std::string& name) {
 uint8_t LowByte(int32_t v) { return static_cast<uint8_t>(v & 0xFF); }
 int16_t LowWord(int32_t v) { return static_cast<int16_t>(static_cast<uint16_t>(v & 0xFFFF)); }
 
-// Checks a record field by field, remembering the first one that fails.
+// How a slider position reads to a person: (position - zero) x per, in `unit`.
+struct Shown {
+    double per = 1.0;
+    double zero = 0.0;
+    const char* unit = "";
+};
+constexpr Shown kPercent{1.0, 0.0, "%"};
+constexpr Shown kDegrees{1.0, 0.0, "degrees"};
+constexpr Shown kTenthDegrees{0.1, 0.0, "degrees"};
+constexpr Shown kRateN{kRateScale, 0.0, "N/m"};
+constexpr Shown kRateNs{kRateScale, 0.0, "N s/m"};
+
+std::string WithUnit(std::string number, const char* unit) {
+    if (*unit == '\0') return number;
+    return number + (std::string_view(unit) == "%" ? "" : " ") + unit;
+}
+
+std::string ShownText(double position, const Shown& shown) {
+    const float v = static_cast<float>((position - shown.zero) * shown.per);
+    if (!std::isfinite(v)) return core::SingleText(v);  // no unit after "NaN" or "Inf"
+    return WithUnit(core::SingleText(v), shown.unit);
+}
+
+std::string RangeText(const SetupSliderRange& range, const Shown& shown) {
+    const double a = (range.Min - shown.zero) * shown.per;
+    const double b = (range.Max - shown.zero) * shown.per;
+    return core::SingleText(static_cast<float>(std::min(a, b))) + " to " +
+           WithUnit(core::SingleText(static_cast<float>(std::max(a, b))), shown.unit);
+}
+
+// Checks a record field by field, remembering the first one that fails with its value and
+// what the field may hold, in the units the setting's slider means.
 class FieldCheck {
 public:
     // A whole-number slider position, given directly by a byte or Integer of the file.
-    void Position(const char* field, int32_t value, const SetupSliderRange& range) {
-        if (!range.Holds(value)) Fail(field);
+    void Position(const std::string& field, int32_t value, const SetupSliderRange& range,
+                  const Shown& shown = {}) {
+        if (!range.Holds(value)) Fail(field, ShownText(value, shown), RangeText(range, shown));
     }
     // A position computed from a stored float: finite, a whole number after rounding, in range.
-    int32_t Rounded(const char* field, float value, const SetupSliderRange& range) {
-        if (!std::isfinite(value)) {
-            Fail(field);
-            return 0;
-        }
+    int32_t Rounded(const std::string& field, float value, const SetupSliderRange& range,
+                    const Shown& shown = {}) {
         const auto c = core::CLngChecked(value);
-        if (!c.inRange || !range.Holds(c.value)) Fail(field);
-        return c.value;
+        const bool ok = std::isfinite(value) && c.inRange && range.Holds(c.value);
+        if (!ok) Fail(field, ShownText(value, shown), RangeText(range, shown));
+        return ok ? c.value : 0;
     }
-    void Require(const char* field, bool ok) {
-        if (!ok) Fail(field);
+    // A byte that must name an entry of a list: 0 to last.
+    void Entry(const std::string& field, uint8_t value, std::size_t entries) {
+        if (value >= entries)
+            Fail(field, std::to_string(value),
+                 entries == 2 ? "0 or 1" : "0 to " + std::to_string(entries - 1));
     }
-    bool Ok() const { return first_.empty(); }
-    const std::string& First() const { return first_; }
+    void Fill(SetupReadResult& result) const {
+        result.ok = field_.empty();
+        result.invalidField = field_;
+        result.invalidValue = value_;
+        result.allowedValues = allowed_;
+    }
 
 private:
-    void Fail(const char* field) {
-        if (first_.empty()) first_ = field;
+    void Fail(const std::string& field, std::string value, std::string allowed) {
+        if (!field_.empty()) return;
+        field_ = field;
+        value_ = std::move(value);
+        allowed_ = std::move(allowed);
     }
-    std::string first_;
+    std::string field_, value_, allowed_;
 };
+
+constexpr std::array<const char*, 2> kAxleName{"front", "rear"};
+
+std::string AxleField(std::size_t axle, const char* what) {
+    return std::string(kAxleName[axle]) + " " + what;
+}
+std::string WheelField(std::size_t axle, bool right, const char* what) {
+    return std::string(kAxleName[axle]) + (right ? " right " : " left ") + what;
+}
 
 }  // namespace
 
@@ -181,49 +232,57 @@ SetupReadResult ControlsFromRecord(const LFSSetupRecord& r, const SetupVehicleCo
 
     // Brakes and traction control
     v.BrakeBalance = r.BrakeBalance;
-    check.Position("brake balance", v.BrakeBalance, ranges.BrakeBalance);
-    v.BrakeMaxTorque = check.Rounded("brake torque", r.BrakeMaxTorque, ranges.BrakeMaxTorque);
+    check.Position("brake balance", v.BrakeBalance, ranges.BrakeBalance, kPercent);
+    v.BrakeMaxTorque = check.Rounded("brake torque", r.BrakeMaxTorque, ranges.BrakeMaxTorque,
+                                      {1.0, 0.0, "N m"});
     const core::FlagBits flags = core::ByteToBits(r.Flags);
     v.ABS = flags[kSetupFlagABS] ? 1 : 0;
     v.TC = flags[kSetupFlagTC] ? 1 : 0;
     v.TCSlipRatio = r.TCSlipRatio;
-    check.Position("TC slip ratio", v.TCSlipRatio, ranges.TCSlipRatio);
+    check.Position("TC slip ratio", v.TCSlipRatio, ranges.TCSlipRatio, {0.1, 0.0, "%"});
     v.TCSlipSpeed = r.TCSlipSpeed;
-    check.Position("TC slip speed", v.TCSlipSpeed, ranges.TCSlipSpeed);
+    check.Position("TC slip speed", v.TCSlipSpeed, ranges.TCSlipSpeed, {1.0, 0.0, "m/s"});
     v.EBR = r.EngineBrakeReduction;
-    check.Position("engine brake reduction", v.EBR, ranges.EBR);
+    check.Position("engine brake reduction", v.EBR, ranges.EBR, kPercent);
 
     // Suspension and steering, front then rear
     for (std::size_t a = 0; a < 2; ++a) {
         const LFSSetupAxle& x = r.Axles[a];
         const float travel =
             vehicle.HasLFSCar ? vehicle.Car.TravelReference[a] - x.SpringTravel : x.SpringTravel;
-        v.SpringTravel[a] = check.Rounded("spring travel", travel * kMmPerMetre, ranges.SpringTravel);
+        v.SpringTravel[a] = check.Rounded(AxleField(a, "spring travel"), travel * kMmPerMetre,
+                                          ranges.SpringTravel, {1.0, 0.0, "mm"});
         v.SpringStiffness[a] =
-            check.Rounded("spring stiffness", x.SpringStiffness / kRateScale, ranges.SpringStiffness);
-        v.BumpDamp[a] = check.Rounded("bump damping", x.BumpDamping / kRateScale, ranges.BumpDamp);
+            check.Rounded(AxleField(a, "spring stiffness"), x.SpringStiffness / kRateScale,
+                          ranges.SpringStiffness, kRateN);
+        v.BumpDamp[a] = check.Rounded(AxleField(a, "bump damping"), x.BumpDamping / kRateScale,
+                                      ranges.BumpDamp, kRateNs);
         v.ReboundDamp[a] =
-            check.Rounded("rebound damping", x.ReboundDamping / kRateScale, ranges.ReboundDamp);
+            check.Rounded(AxleField(a, "rebound damping"), x.ReboundDamping / kRateScale,
+                          ranges.ReboundDamp, kRateNs);
         v.ARBStiffness[a] =
-            check.Rounded("anti-roll bar", x.ARBStiffness / kRateScale, ranges.ARBStiffness);
+            check.Rounded(AxleField(a, "anti-roll bar"), x.ARBStiffness / kRateScale,
+                          ranges.ARBStiffness, kRateN);
         v.SteerToe[a] = x.ToeIn;
-        check.Position("toe", v.SteerToe[a], ranges.SteerToe);
+        check.Position(AxleField(a, "toe"), v.SteerToe[a], ranges.SteerToe, {0.1, 9.0, "degrees"});
     }
     if (simulatorCar && !core::FromVbBool(vehicle.Car.CasterAdjustable)) {
         v.SteerCaster[0] = vehicle.Car.FixedCaster;  // the file's front caster is not used
     } else {
         v.SteerCaster[0] = r.Axles[0].Caster;
-        check.Position("front caster", v.SteerCaster[0], ranges.SteerCasterFront);
+        check.Position("front caster", v.SteerCaster[0], ranges.SteerCasterFront, kTenthDegrees);
     }
     v.SteerCaster[1] = r.Axles[1].Caster;
-    check.Position("rear caster", v.SteerCaster[1], ranges.SteerCasterRear);
+    check.Position("rear caster", v.SteerCaster[1], ranges.SteerCasterRear, kTenthDegrees);
     v.SteerAckermann = kAckermannFull - r.ParallelSteer;
-    check.Position("parallel steer", v.SteerAckermann, ranges.SteerAckermann);
+    // The file holds parallel steer, 100 - Ackermann.
+    check.Position("parallel steer", v.SteerAckermann, ranges.SteerAckermann,
+                   {-1.0, kAckermannFull, "%"});
     v.SteerLock = r.MaxSteerLock;
-    check.Position("steering lock", v.SteerLock, ranges.SteerLock);
+    check.Position("steering lock", v.SteerLock, ranges.SteerLock, kDegrees);
 
     v.MiscConfig = r.Config;
-    check.Require("config", r.Config <= 1);
+    check.Entry("config", r.Config, 2);
 
     const auto& occupants = texts.OccupantTypeNames;
     const core::FlagBits seats = core::ByteToBits(r.PassengerFlags);
@@ -247,25 +306,26 @@ SetupReadResult ControlsFromRecord(const LFSSetupRecord& r, const SetupVehicleCo
     const auto& diffNames = texts.DiffTypeNames;  // open, locked, viscous, clutch pack
     for (std::size_t a = 0; a < 2; ++a) {
         const LFSSetupAxle& x = r.Axles[a];
-        check.Require("differential type", x.DiffType < diffNames.size());
+        check.Entry(AxleField(a, "differential type"), x.DiffType, diffNames.size());
         v.DiffType[a] = x.DiffType < diffNames.size() ? diffNames[x.DiffType] : diffNames[0];
         v.DiffPowerLocking[a] = x.PowerLocking;
-        check.Position("power locking", x.PowerLocking, ranges.DiffLocking);
+        check.Position(AxleField(a, "power locking"), x.PowerLocking, ranges.DiffLocking, kPercent);
         v.DiffCoastLocking[a] = x.CoastLocking;
-        check.Position("coast locking", x.CoastLocking, ranges.DiffLocking);
+        check.Position(AxleField(a, "coast locking"), x.CoastLocking, ranges.DiffLocking, kPercent);
         v.DiffPreLoad[a] = x.DiffPreLoad;
-        check.Position("pre-load", x.DiffPreLoad, ranges.DiffPreLoad);
+        check.Position(AxleField(a, "pre-load"), x.DiffPreLoad, ranges.DiffPreLoad,
+                       {10.0, 0.0, "N m"});
         v.ViscousTorque[a] = x.ViscousSetting;
-        check.Position("viscous setting", x.ViscousSetting, ranges.ViscousTorque);
+        check.Position(AxleField(a, "viscous setting"), x.ViscousSetting, ranges.ViscousTorque);
     }
     // The centre list holds only "Open" (byte 0) and "Viscous" (byte 1); any other byte is
     // not a setup this program or the simulator writes.
-    check.Require("centre differential type", r.CentreDiffType <= 1);
+    check.Entry("centre differential type", r.CentreDiffType, 2);
     v.DiffType[2] = r.CentreDiffType == 1 ? diffNames[2] : diffNames[0];
     v.ViscousTorque[2] = r.CentreViscous;
     check.Position("centre viscous setting", r.CentreViscous, ranges.ViscousTorque);
     v.TorqueSplitCentre = r.CentreTorqueSplit;
-    check.Position("centre torque split", r.CentreTorqueSplit, ranges.TorqueSplitCentre);
+    check.Position("centre torque split", r.CentreTorqueSplit, ranges.TorqueSplitCentre, kPercent);
 
     // Tyres
     const auto& compounds = vehicle::TyreCode().TyreCompounds;
@@ -279,32 +339,42 @@ SetupReadResult ControlsFromRecord(const LFSSetupRecord& r, const SetupVehicleCo
         const SetupSliderRange& pressure = a == 0 ? ranges.TyrePressureFront : ranges.TyrePressureRear;
         v.TyrePressure[2 * a] = x.PressureLeft;
         v.TyrePressure[2 * a + 1] = x.PressureRight;
-        check.Position("tyre pressure", x.PressureLeft, pressure);
-        check.Position("tyre pressure", x.PressureRight, pressure);
+        check.Position(WheelField(a, false, "tyre pressure"), x.PressureLeft, pressure,
+                       {1.0, 0.0, "kPa"});
+        check.Position(WheelField(a, true, "tyre pressure"), x.PressureRight, pressure,
+                       {1.0, 0.0, "kPa"});
         v.TyreCamber[2 * a] = x.CamberLeft;
         v.TyreCamber[2 * a + 1] = x.CamberRight;
-        check.Position("camber", x.CamberLeft, ranges.TyreCamber);
-        check.Position("camber", x.CamberRight, ranges.TyreCamber);
+        const Shown camber{0.1, 45.0, "degrees"};
+        check.Position(WheelField(a, false, "camber"), x.CamberLeft, ranges.TyreCamber, camber);
+        check.Position(WheelField(a, true, "camber"), x.CamberRight, ranges.TyreCamber, camber);
     }
     v.TyreBrand = texts.TyreBrands[r.TyreBrand < texts.TyreBrands.size() ? r.TyreBrand : 0];
 
     // Downforce and handicaps
     v.WingAngle[0] = r.FrontWingAngle;
-    check.Position("front wing angle", r.FrontWingAngle, ranges.WingAngleFront);
+    check.Position("front wing angle", r.FrontWingAngle, ranges.WingAngleFront, kDegrees);
     v.WingAngle[1] = r.RearWingAngle;
-    check.Position("rear wing angle", r.RearWingAngle, ranges.WingAngleRear);
+    check.Position("rear wing angle", r.RearWingAngle, ranges.WingAngleRear, kDegrees);
     v.HandicapIntake = r.IntakeRestriction;
-    check.Position("intake restriction", r.IntakeRestriction, ranges.HandicapIntake);
+    check.Position("intake restriction", r.IntakeRestriction, ranges.HandicapIntake, kPercent);
     v.HandicapMass = r.HandicapMass;
-    check.Position("handicap mass", r.HandicapMass, ranges.HandicapMass);
+    check.Position("handicap mass", r.HandicapMass, ranges.HandicapMass, {1.0, 0.0, "kg"});
     v.HandicapMassPos = r.HandicapMassPos;
-    check.Position("handicap mass position", r.HandicapMassPos, ranges.HandicapMassPos);
+    check.Position("handicap mass position", r.HandicapMassPos, ranges.HandicapMassPos,
+                   kPercent);
 
     SetupReadResult result;
-    result.ok = check.Ok();
-    result.invalidField = check.First();
+    check.Fill(result);
     if (result.ok) out = std::move(v);
     return result;
+}
+
+std::string InvalidFieldText(const SetupReadResult& result) {
+    if (result.ok || result.invalidField.empty()) return {};
+    std::string field = result.invalidField;
+    field[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(field[0])));
+    return field + ": " + result.invalidValue + " (allowed: " + result.allowedValues + ")";
 }
 
 }  // namespace files

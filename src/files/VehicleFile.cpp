@@ -4,16 +4,37 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
+#include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
 #include "files/SafeFileWrite.hpp"
 #include "files/FileMessages.hpp"
 #include "platform/Services.hpp"
+#include "vehicle/EngineCurveCheck.hpp"
 #include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehCode.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
 namespace files {
+
+namespace {
+
+// An engine the vehicle editor would refuse, with the fields that make it so, or "". Speeds
+// out of the editor's order (idle above the torque peak, a power peak inside the plateau)
+// would give a curve fitted backwards; a curve climbing far above its peak torque before the
+// limit contradicts the engine's own figures.
+std::string EngineProblem(const vehicle::VehicleRecord& v) {
+    const auto& texts = core::TextTable();
+    if (const std::string order = vehicle::FirstEngineSpeedConflict(v); !order.empty())
+        return texts.MsgEngineSpeedsOutOfOrder + order;
+    if (const float rise = vehicle::StoredCurveRise(v); rise > 0.0f) {
+        return texts.MsgTorqueCurveRisePrefix + core::RoundedText(rise, 1) +
+               texts.MsgTorqueCurveRiseSuffix;
+    }
+    return {};
+}
+
+}  // namespace
 
 bool SaveVehicleFile(uint8_t Index, const std::string& path) {
     const auto& vehicles = core::GlobalChassisLab().Vehicles;
@@ -68,13 +89,16 @@ bool LoadVehicleFile(const std::string& Path, bool Select) {
     }
     // Values the vehicle editor would never store (a NaN, a 1e38 kg body, nine gears) would
     // reach every analysis; such a file is refused, naming the first bad field.
-    // The engine speeds out of the editor's order (idle above the torque peak, a power peak
-    // inside the plateau) would give a torque curve fitted backwards.
     std::string badField = vehicle::FirstFieldOutOfRange(record.Vehicle);
-    if (badField.empty()) badField = vehicle::FirstEngineSpeedConflict(record.Vehicle);
+    // Wheel masses above what the body leaves them would give a negative sprung mass.
+    if (badField.empty()) badField = vehicle::FirstWheelMassConflict(record.Vehicle);
     if (!badField.empty()) {
         ShowFileError(core::TextTable().MsgBadVehicleFile + "\r\n" +
                       core::TextTable().MsgBadVehicleField + badField);
+        return false;
+    }
+    if (const std::string problem = EngineProblem(record.Vehicle); !problem.empty()) {
+        ShowFileError(core::TextTable().MsgBadVehicleFile + "\r\n" + problem);
         return false;
     }
     const std::string trimmedName = core::Trim(record.Vehicle.Name);

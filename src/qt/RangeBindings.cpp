@@ -38,6 +38,13 @@ public:
     }
 
 protected:
+    // A slider's back colour fills its area (the editor marks a refused shape slider red); in
+    // its own colour it looks as before, the colour of the frame it sits on.
+    void ApplyColors() override {
+        ControlBinding::ApplyColors();
+        w_->setAutoFillBackground(slider_.BackColor() != platform::SysColor::ButtonFace);
+    }
+
     void SyncKind(Prop what) override {
         if (what == Prop::Style) {
             w_->setOrientation(ToQt(slider_.GetOrientation()));

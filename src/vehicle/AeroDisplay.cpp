@@ -24,18 +24,22 @@ constexpr double kBalanceRearTolerance = 0.0075;
 // ...to this far ahead of it (front shares).
 constexpr double kBalanceFrontTolerance = 0.0025;
 
-// Lift and downforce cancelling to a total below this share of the lift and downforce acting
-// leave no balance to show: the front share of a total near zero grows without bound.
-constexpr float kBalanceMinTotalLiftShare = 0.01f;
+// The aero balance divides the front wheels' lift less their drag-pitch load by the total
+// lift; a total below this share of the loads it is made of (every element's lift and the
+// drag-pitch load) leaves no balance to show: the quotient then grows without bound (a lift
+// coefficient of 0.001 gave 1578.6% / -1478.6%).
+constexpr float kBalanceMinTotalShare = 0.25f;
 
 std::string NotApplicable() { return std::string(core::kNotApplicableText); }
 
 // The aero balance is the front axle's share of the total lift; it means something only while
-// that total is not lost in the cancelling of lift and downforce.
+// that total is not lost in the cancelling of lift and downforce, nor small beside the load
+// the drag's pitch moves between the axles. Per wheel: each axle's two wheels carry half.
 bool LiftBalanceDefined(const AeroForces& a) {
     float acting = 0.0f;  // N
     for (float lift : a.Lift) acting += std::fabs(lift);
-    return std::fabs(a.TotalLift) > kBalanceMinTotalLiftShare * acting;
+    acting = 0.5f * acting + std::fabs(a.DragPitchLoad[0]);
+    return 0.5f * std::fabs(a.TotalLift) > kBalanceMinTotalShare * acting;
 }
 
 // An angle held in degrees, in the angle unit.
@@ -48,6 +52,16 @@ std::string PairText(float frontShare) {
     if (!std::isfinite(frontShare)) return NotApplicable();
     return core::RoundedText(frontShare * 100.0f, 1) + "% / " + core::RoundedText((1.0f - frontShare) * 100.0f, 1) +
            "%";
+}
+
+// The front axle's share of the wheel loads with aerodynamics: a share only while both axles
+// stay on the ground; a lift beyond an axle's load leaves a sum near or below zero whose
+// shares lie beyond 0..100 % (676.2% / -576.2% for a light body of 100 m^2 at a Cd of 5).
+std::string WheelLoadShareText(const AeroForces& a, float frontShare) {
+    const float front = a.WheelLoad[1] + a.WheelLoad[0];
+    const float rear = a.WheelLoad[3] + a.WheelLoad[2];
+    if (!(front >= 0.0f && rear >= 0.0f && front + rear > 0.0f)) return NotApplicable();
+    return PairText(frontShare);
 }
 
 // Lift/drag ratio, positive for downforce: "2.5 : 1"; "N/A" with no drag (standing still).
@@ -106,7 +120,7 @@ AeroCaptions BuildAeroCaptions(const AeroCaptionInputs& in) {
     analysis(15, RatioText(a.TotalLift, a.TotalDrag));
     analysis(22, core::UnitValueText(Quantity::Force, a.WheelLoad[1] + a.WheelLoad[0]));
     analysis(23, core::UnitValueText(Quantity::Force, a.WheelLoad[3] + a.WheelLoad[2]));
-    analysis(24, PairText(s.AeroWheelLoadFrontShare));
+    analysis(24, WheelLoadShareText(a, s.AeroWheelLoadFrontShare));
 
     // The aero balance: no aero load (standing still, no lift) or a total lift near zero has
     // none to show.

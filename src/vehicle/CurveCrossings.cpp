@@ -1,6 +1,8 @@
 #include "vehicle/CurveCrossings.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vehicle {
 
@@ -54,6 +56,16 @@ bool CurveStaysWithin(const CurvePolynomial& p, double lo, double hi, double low
         spread += std::fabs(q[k]) * hk;
     }
     return q[4] - spread > low && q[4] + spread < high;
+}
+
+double CurveMaximum(const CurvePolynomial& p, double lo, double hi) {
+    if (!(lo <= hi)) return -std::numeric_limits<double>::infinity();
+    double top = std::max(EvaluateCurve(p, lo), EvaluateCurve(p, hi));
+    std::array<double, 4> turns{};
+    const int n = TurningPoints(p, lo, hi, turns);
+    for (int k = 0; k < n; ++k)
+        top = std::max(top, EvaluateCurve(p, turns[static_cast<std::size_t>(k)]));
+    return top;
 }
 
 int LevelCrossings(const CurvePolynomial& p, double lo, double hi, double level,

@@ -17,6 +17,10 @@ double EvaluateCurve(const CurvePolynomial& p, double w);
 // (LevelCrossings tells).
 bool CurveStaysWithin(const CurvePolynomial& p, double lo, double hi, double low, double high);
 
+// The largest value of p from lo to hi (both included): at an end or where p turns. -inf
+// when hi lies below lo.
+double CurveMaximum(const CurvePolynomial& p, double lo, double hi);
+
 // The speeds strictly between lo and hi where p - level changes sign, ascending, to within
 // the resolution of a double. Returns how many were written (at most 4).
 int LevelCrossings(const CurvePolynomial& p, double lo, double hi, double level,

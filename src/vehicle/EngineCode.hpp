@@ -37,8 +37,20 @@ struct EngineRecord {
     // ---- Derived ----
     float TorquePeakStart = 0.0f;     // rad/s, start of the plateau
     float TorquePeakEnd = 0.0f;       // rad/s, end of the plateau
-    std::array<float, 4> LowerCurve{};  // coefficients of w^3, w^2, w, 1
-    std::array<float, 5> UpperCurve{};  // coefficients of w^4, w^3, w^2, w, 1
+    std::array<float, 4> LowerCurve{};  // coefficients of u^3, u^2, u, 1; u = w - LowerOrigin
+    std::array<float, 5> UpperCurve{};  // coefficients of u^4 .. 1; u = w - UpperOrigin
+    // rad/s: the speeds the coefficients are measured from. 0 (plain powers of w) unless the
+    // plain coefficients, held in Singles, would miss the curve's own figures; then the start
+    // of the fit's span.
+    float LowerOrigin = 0.0f;
+    float UpperOrigin = 0.0f;
+    // rad/s: where the fitted curve's plateau starts and ends. The plateau start and end unless
+    // a fit had to move them: a speed too small to fit is 0, and a plateau end close below the
+    // shifted power peak is moved down to give the quartic its span (the plateau start with
+    // it, when it lay above). Written by the fits; the torque and its integral change piece
+    // here, so they follow the curve that was fitted.
+    float CurvePlateauStart = 0.0f;
+    float CurvePlateauEnd = 0.0f;
     float Throttle = 0.0f;            // 0..1
     float EngineBrakeReduction = 0.0f;  // 0..1, share of engine braking the runs remove
     float Speed = 0.0f;               // rad/s, input of GetEngineTorque
@@ -62,16 +74,19 @@ EngineCodeState& EngineCode();
 
 // The engine record of a vehicle as it becomes current: the figures copied; for drive types 0
 // to 2 the power-peak, idle and limit speeds and the plateau start and end converted to rad/s
-// (for drive type 3 nothing is converted); Throttle 1. The curve coefficients are the ones of
-// `previous` (a fit replaces them).
+// (for drive type 3 nothing is converted), the curve's plateau at the figures' own; Throttle 1.
+// The curve coefficients and their origins are the ones of `previous` (a fit replaces them).
+// Drive type 3 has no engine curve: its plateau speeds, curve coefficients and origins, engine
+// speed, torque and power are 0, whatever `previous` held.
 EngineRecord EngineRecordFromFigures(const EngineFigures& figures, uint8_t driveType,
                                      const EngineRecord& previous = {});
 
-// Fit the cubic below the plateau. Idle speed equal to the plateau start gives all-zero
-// coefficients. When the system cannot be solved the previous coefficients stay.
+// Fit the cubic below the plateau and set CurvePlateauStart. Idle speed at or above the
+// plateau start gives all-zero coefficients. When the system cannot be solved the previous
+// coefficients stay.
 void FitLowerTorqueCurve(EngineRecord& engine);
-// Fit the quartic above the plateau. Sets MatrixInverseOK true, then false again (keeping the
-// previous coefficients) when the system cannot be solved.
+// Fit the quartic above the plateau and set CurvePlateauEnd. Sets MatrixInverseOK true, then
+// false again (keeping the previous coefficients) when the system cannot be solved.
 void FitUpperTorqueCurve(EngineRecord& engine);
 // Both fits. A vehicle that is not wheel driven (drive type 3) has no curve: nothing is done.
 // (The dyno graph is redrawn by the caller.)
@@ -93,8 +108,9 @@ float TorqueAtThrottle(const TorqueEnds& ends, float throttle);
 // Throttle x PeakTorque: thrust (N) of a vehicle of drive type 3.
 float GetThrottleTorque(const EngineRecord& engine);
 // Integral of the full-throttle curve (N m x rad/s) from lowerSpeed to upperSpeed (rad/s), of
-// the torque GetEngineTorque gives: 0 below idle and where the fit turns negative, at most
-// the ceiling. upperSpeed is taken at or above the plateau end.
+// the torque GetEngineTorque gives at full throttle without the rev limiter: 0 below idle and
+// where the fit turns negative, at most the ceiling. 0 when upperSpeed is not above
+// lowerSpeed (no interval).
 float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float upperSpeed);
 // Fuel used in one time step (s) in litres, at engine.Speed delivering engine.Torque, from the
 // energy per litre of the engine's fuel (core::FuelTable()); a fuel that is not burnt (or a

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Numbers.hpp"
+
 namespace vehicle {
 
 namespace {
@@ -31,8 +33,21 @@ std::string FirstEngineSpeedConflict(const VehicleRecord& record) {
     const EngineSpeedConflicts c =
         FindEngineSpeedConflicts(e.TorquePeakRPM, e.TorquePeakWidth, e.PowerPeakRPM, e.IdleRPM,
                                  e.LimitRPM, kStoredSlack);
-    if (c.PowerBelowTorquePeak || c.PowerInsidePlateau) return "Engine.PowerPeakRPM";
-    if (c.IdleAboveTorquePeak || c.IdleAboveLimit) return "Engine.IdleRPM";
+    // "<field> (<rpm>) below <field> (<rpm>)": the speed that lies too low first.
+    const auto below = [](const char* low, float lowRpm, const char* high, float highRpm) {
+        return std::string(low) + " (" + core::SingleText(lowRpm) + ") below " + high + " (" +
+               core::SingleText(highRpm) + ")";
+    };
+    if (c.PowerBelowTorquePeak)
+        return below("Engine.PowerPeakRPM", e.PowerPeakRPM, "Engine.TorquePeakRPM",
+                     e.TorquePeakRPM);
+    if (c.PowerInsidePlateau)
+        return below("Engine.PowerPeakRPM", e.PowerPeakRPM,
+                     "Engine.TorquePeakRPM + Engine.TorquePeakWidth",
+                     e.TorquePeakRPM + e.TorquePeakWidth);
+    if (c.IdleAboveTorquePeak)
+        return below("Engine.TorquePeakRPM", e.TorquePeakRPM, "Engine.IdleRPM", e.IdleRPM);
+    if (c.IdleAboveLimit) return below("Engine.LimitRPM", e.LimitRPM, "Engine.IdleRPM", e.IdleRPM);
     return {};
 }
 

@@ -26,11 +26,10 @@ EngineSpeedConflicts FindEngineSpeedConflicts(double torquePeak, double plateauW
                                               double powerPeak, double idle, double limit,
                                               double slack = 0.0);
 
-// For a stored vehicle: the record field named by the first conflict ("Engine.PowerPeakRPM"
-// when the power peak lies below the torque peak or inside the plateau, "Engine.IdleRPM" when
-// idle lies above the torque peak or the limit), or an empty text. A vehicle that is not wheel
-// driven has no engine speeds (its first engine figures hold the thrust and its height) and
-// always passes.
+// For a stored vehicle: the first conflict, naming both record fields with their speeds in rpm,
+// the lower first ("Engine.TorquePeakRPM (3000) below Engine.IdleRPM (4001)"), or an empty
+// text. A vehicle that is not wheel driven has no engine speeds (its first engine figures hold
+// the thrust and its height) and always passes.
 std::string FirstEngineSpeedConflict(const VehicleRecord& record);
 
 }  // namespace vehicle

@@ -1,5 +1,6 @@
 #include "vehicle/TyreCode.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -35,6 +36,12 @@ constexpr float kTyreDensity = 1400.0f;             // kg/m^3, rubber
 constexpr float kRimClearance = 0.015f;             // m between rim edge and usable sidewall
 constexpr float kLatGripRatio = 1.225f;             // longitudinal / lateral friction
 constexpr float kPatchPressureRef = 180000.0f;      // Pa, load sensitivity of friction
+// Friction falls with the patch pressure only down to this share of the compound's peak. The
+// grip force (load x friction) of this model is greatest where the friction has fallen to
+// 0.55-0.6 of the peak (tyres from 50 to 400 mm wide, 200 to 800 kPa); past that, more load
+// would give less force, and the fall would go on through zero. Heavily loaded tyres keep
+// about half a performance tyre's peak: truck tyres reach 0.6 to 0.8 on dry asphalt.
+constexpr float kLeastGripShare = 0.5f;
 constexpr int kMaxDeflectionPasses = 255;
 constexpr int kMaxMassFitPasses = 10000;
 constexpr int kMassFitReversals = 3;
@@ -151,15 +158,45 @@ float CalcWheelMassAndInertia(TyreState& tyre, float scale, bool writeInertia) {
 
 namespace {
 
+// The largest wall-thickness scale at which the walls still fit the wheel: the rim's flange
+// (0.06 rr k) no thicker than the rim's radius, its two barrel walls (0.025 rr k each) no wider
+// than the tyre, and the tread band and sidewall (0.0355 R k together) no deeper than the
+// tyre's height above the rim. Past it a radius of the model turns negative and the volumes
+// lose their meaning.
+float LargestWallScale(const TyreState& tyre) {
+    const float rr = tyre.RimDiameter / 2.0f;
+    const float R = tyre.UnloadedRadius;
+    float k = std::numeric_limits<float>::infinity();
+    if (rr > 0.0f) k = std::min({k, 1.0f / 0.06f, tyre.Width / (0.05f * rr)});
+    if (R > 0.0f) k = std::min(k, (R - rr) / ((0.0225f + 0.013f) * R));
+    return std::max(k, 0.0f);
+}
+
 // Wall-thickness scale at which the wheel model weighs the tyre's WheelMass. Steps of 0.01
 // far from the target, 0.0005 near it; ends within 0.2 % of the mass, at the third reversal of
-// direction, or after kMaxMassFitPasses steps (keeping the last scale).
-float FitWallScale(TyreState& tyre) {
+// direction, or after kMaxMassFitPasses steps (keeping the last scale). The scale stays within
+// LargestWallScale; a wheel heavier than its walls can make at that scale keeps it, and
+// `densityFactor` (otherwise 1) says how much denser than the model's metal and rubber the
+// wheel must be to weigh its mass.
+float FitWallScale(TyreState& tyre, float& densityFactor) {
+    densityFactor = 1.0f;
     const float target = tyre.WheelMass;
     const float m1 = CalcWheelMassAndInertia(tyre, 1.0f, false);
     // A wheel the model gives no (or no sensible) mass cannot be fitted: keep the scale 1.
     if (!(m1 > 0.0f) || !std::isfinite(m1)) return 1.0f;
+    const float largest = LargestWallScale(tyre);
+    // Whether the walls at their thickest still weigh less than the wheel (then its density).
+    const auto tooLightAtLargest = [&] {
+        const float heaviest = CalcWheelMassAndInertia(tyre, largest, false);
+        if (!(heaviest > 0.0f) || heaviest >= target) return false;
+        densityFactor = target / heaviest;
+        return true;
+    };
     float k = target / m1;
+    if (k > largest) {
+        if (tooLightAtLargest()) return largest;
+        k = largest;
+    }
     float e = CalcWheelMassAndInertia(tyre, k, false) - target;
     const float tolerance = 0.002f * target;
     const float band = 0.1f * target;
@@ -172,6 +209,10 @@ float FitWallScale(TyreState& tyre) {
             direction = -1;
         } else {  // too light
             k = e < -band ? k + 0.01f : k + 0.0005f;
+            if (k > largest) {
+                if (tooLightAtLargest()) return largest;
+                k = largest;
+            }
             if (direction == -1) ++reversals;
             direction = 1;
         }
@@ -208,8 +249,12 @@ void CalcWheelDimensionsAndInertia() {
         t.CrownRadius = GuardedDiv(halfW * halfW + s * s, 2.0f * s);
         t.StiffnessTerm = kTwoPi * GuardedSqrt(t.CrownRadius * R);
 
-        const float k = FitWallScale(t);
+        float density = 1.0f;
+        const float k = FitWallScale(t, density);
         CalcWheelMassAndInertia(t, k, true);
+        // The same shape of denser material: the moments grow with the mass.
+        t.Inertia *= density;
+        t.InertiaA *= density;
     }
 }
 
@@ -340,10 +385,11 @@ void CalcTyreGrip(TyreState& tyre, float load) {
 void CalcTyreGrip(TyreState& tyre, float load, float temperatureFactor) {
     const TyreCompound& c = CompoundOf(tyre);
     float mu0 = c.PeakGrip;
-    if (load != 0.0f) {
+    // A wheel off the ground (no load, or a lift beyond its load) has its unloaded friction.
+    if (load > 0.0f) {
         // Friction falls with the mean patch pressure; no patch area gives no reduction.
         const float p = GuardedDiv(load, tyre.PatchArea * kPatchPressureRef);
-        mu0 = c.PeakGrip - p * p;
+        mu0 = std::max(c.PeakGrip - p * p, kLeastGripShare * c.PeakGrip);
     }
     tyre.LongGrip = temperatureFactor * mu0;
     tyre.LatGrip = tyre.LongGrip / kLatGripRatio;
@@ -374,7 +420,9 @@ void UpdateTyreAnalysis(const TyreSetupInputs& setup, const LiveTyreInputs& live
         CalcTyreGrip(t, loads.CornerDynamicLoad[i]);
         s.WheelGripLoss[i] = staticGrip[i] == 0.0f ? 0.0f : 1.0f - t.LongGrip / staticGrip[i];
 
-        const float load = liveLoadsZero ? loads.CornerStaticLoad[i] : loads.CornerDynamicLoad[i];
+        // A wheel lifted off the ground passes on no force.
+        const float load = std::max(
+            liveLoadsZero ? loads.CornerStaticLoad[i] : loads.CornerDynamicLoad[i], 0.0f);
         t.LongGripForce = load * t.LongGrip;
         t.LatGripForce = load * t.LatGrip;
         t.LongAccelRate = GuardedDiv(t.LongGripForce, loads.CornerMass[i]);

@@ -47,6 +47,7 @@ void TyreAnalysisCaptions(const TyreCaptionInputs& in, std::vector<core::Caption
     using Target = core::LabelArray;
     const TyreCodeState& s = TyreCode();
     const auto& texts = core::TextTable();
+    const auto& tyres = s.WheelTyres;
     out.clear();
     auto put = [&out](Target array, int index, std::string text) {
         out.push_back({array, index, std::move(text), std::nullopt});
@@ -55,7 +56,6 @@ void TyreAnalysisCaptions(const TyreCaptionInputs& in, std::vector<core::Caption
         put(Target::Analysis_TyreLabel, index, std::move(text));
     };
 
-    const auto& tyres = s.WheelTyres;
     put(Target::Set_TyreLabel, 4, PressurePair(tyres[0].Pressure, tyres[1].Pressure));
     put(Target::Set_TyreLabel, 5, PressurePair(tyres[2].Pressure, tyres[3].Pressure));
     put(Target::Set_LiveLabel, 100,
@@ -64,7 +64,11 @@ void TyreAnalysisCaptions(const TyreCaptionInputs& in, std::vector<core::Caption
         std::to_string(in.Live.TemperatureC[1]) + texts.DegreesCelsiusSuffix);
     put(Target::Set_LiveLabel, 102, std::to_string(in.Live.WearPercent) + "%");
     analysis(100, Percent(s.FrontPatchShare) + texts.FrontText);
-    analysis(101, Percent(s.FrontGripShare) + texts.FrontText);
+    // With every wheel off the ground there is no grip to share.
+    float gripRates = 0.0f;
+    for (const TyreState& t : tyres) gripRates += t.LatAccelRate;
+    analysis(101, gripRates > 0.0f ? Percent(s.FrontGripShare) + texts.FrontText
+                                   : NotApplicable());
 
     // Per-wheel figures; with no wheel chosen there is none to show.
     const bool chosen = IsWheel(in.Wheel);

@@ -10,6 +10,10 @@ namespace vehicle {
 
 namespace {
 
+// Room for a value stored at a bound, which comes back from its Single a few parts in 1e8 off
+// (a value typed at a bound, 5 ms or 10 %, or a wheel mass equal to its limit).
+double Slack(double bound) { return 1e-6 * std::max(1.0, std::fabs(bound)); }
+
 // Walks the record's fields in file order; stops at the first failure. A field whose range
 // does not apply to the vehicle's drive type still has to be finite.
 class RecordCheck {
@@ -27,11 +31,8 @@ public:
         if (range.HasThrustValue && !wheelDriven_ &&
             static_cast<double>(value) == range.ThrustValue)
             return;
-        // A value typed at a bound (5 ms, 10 %) comes back from its Single a few parts in 1e8
-        // off; such a value is the bound.
         const double checked = static_cast<double>(value) * range.RecordToChecked;
-        const auto slack = [](double bound) { return 1e-6 * std::max(1.0, std::fabs(bound)); };
-        if (checked < range.Min - slack(range.Min) || checked > range.Max + slack(range.Max))
+        if (checked < range.Min - Slack(range.Min) || checked > range.Max + Slack(range.Max))
             failed_ = name;
     }
     void Whole(const std::string& name, long value, long min, long max) {
@@ -51,10 +52,32 @@ std::string Indexed(const char* array, std::size_t i, const char* field) {
 
 }  // namespace
 
+double BodyMassOnAxle(double bodyMass, double frontShare, int axle) {
+    return axle == 0 ? bodyMass * frontShare : bodyMass * (1.0 - frontShare);
+}
+
+double LargestRotatingMass(double unsprungMass) { return 0.5 * unsprungMass; }
+
+std::string FirstWheelMassConflict(const VehicleRecord& r) {
+    for (int a = 0; a < 2; ++a) {
+        const std::string axle = Indexed("Axles", static_cast<std::size_t>(a), "UnsprungMass");
+        const double unsprung = r.Axles[a].UnsprungMass;
+        const double body = BodyMassOnAxle(r.BodyMass, r.BodyCoG.Y, a);
+        if (unsprung > body + Slack(body)) return axle + ", above the body's mass on that axle";
+        const double wheel = r.RotatingMass[a];
+        const double largest = LargestRotatingMass(unsprung);
+        if (wheel > largest + Slack(largest))
+            return "RotatingMass(" + std::to_string(a) + "), above half of " + axle;
+    }
+    return {};
+}
+
 std::string FirstFieldOutOfRange(const VehicleRecord& r) {
     namespace rg = ranges;
     const uint8_t driveType = r.Drivetrain.DriveType;
-    RecordCheck c(driveType < kDriveThrust);
+    // A drive type beyond the list is refused below; its engine figures are those of a
+    // wheel-driven vehicle until then.
+    RecordCheck c(driveType != kDriveThrust);
 
     c.Ranged("BodyMass", r.BodyMass, rg::BodyMass);
     c.Ranged("BodyCoG.X", r.BodyCoG.X, rg::BodyPosX);

@@ -8,7 +8,7 @@
 // cent for shares and efficiency, milliseconds for the shift time. A record field becomes its
 // checked value by multiplying with RecordToChecked (engine speeds are rpm in the record, shares
 // 0..1, the shift time seconds). Both bounds are inclusive. A box whose check gives no upper
-// bound (or that has no check at all) is bounded by what its length lets the user type.
+// bound is bounded by what its length lets the user type.
 #pragma once
 
 #include <array>
@@ -45,17 +45,6 @@ namespace ranges {
 inline constexpr RangeScope kWheel = RangeScope::WheelDriven;
 inline constexpr RangeScope kThrust = RangeScope::ThrustDriven;
 inline constexpr double kRpm = core::kRpmToRadPerSec;  // rpm in the record, rad/s checked
-
-// What a box of `chars` characters lets the user type as a plain number: that many nines, or
-// a minus and one nine fewer. `widestFactor` is the unit factor (display units per internal
-// unit) of the unit in which these figures reach furthest, the smallest factor of the
-// quantity; the range is in internal units.
-constexpr FieldRange TypedLength(int chars, double widestFactor, double recordToChecked = 1,
-                                 RangeScope scope = RangeScope::AllVehicles) {
-    double nines = 0;
-    for (int i = 0; i < chars; ++i) nines = nines * 10 + 9;
-    return {-(nines - 9) / 10 / widestFactor, nines / widestFactor, recordToChecked, scope};
-}
 
 // A figure of the piston engine or its drive-train, with the record value the editor stores
 // there for a vehicle that is not wheel driven.
@@ -103,10 +92,11 @@ inline constexpr FieldRange UpperShapeA = ShapeSlider(sliders::EditorPCA, 0.01, 
 inline constexpr FieldRange UpperShapeB = ShapeSlider(sliders::EditorPWA, -1e-4, 1);
 inline constexpr FieldRange ReducePowerFactor = ShapeSlider(sliders::EditorPR, -1e-3, 1);
 inline constexpr FieldRange ShiftPowerFactor = ShapeSlider(sliders::EditorPS, 1e-3, 1);
-// Propulsion of a vehicle that is not wheel driven: six characters each, in kN (the widest
-// force unit) and metres.
-inline constexpr FieldRange Thrust = TypedLength(6, 1e-3, 1, kThrust);       // N
-inline constexpr FieldRange ThrustHeight = TypedLength(6, 1, 1, kThrust);    // m
+// Propulsion of a vehicle that is not wheel driven. Thrust: none up to 1000 kN, four times
+// the thrust of the fastest jet and rocket cars (ThrustSSC about 220 kN, Bloodhound about
+// 210 kN; jet dragsters 25-45 kN). Its line of action: a height like the others.
+inline constexpr FieldRange Thrust{0, 1.0e6, 1, kThrust};           // N
+inline constexpr FieldRange ThrustHeight{0, 5, 1, kThrust};         // m
 // Drive-train: two and three characters; 100 % and no shift time without wheel drive.
 inline constexpr FieldRange DrivetrainEfficiency = EngineOnly(50, 99, 100, 1);  // %
 inline constexpr FieldRange ShiftTime = EngineOnly(5, 999, 1000, 0);           // ms
@@ -114,16 +104,26 @@ inline constexpr FieldRange ShiftTime = EngineOnly(5, 999, 1000, 0);           /
 inline constexpr FieldRange TyreWidth{50, 1000, 1};                  // mm
 inline constexpr FieldRange TyreProfile{10, 200, 1};                 // %
 inline constexpr FieldRange RimDiameter{5, 200, 1};                  // inches
-inline constexpr FieldRange RotatingMass{1, 50000, 1};               // kg
+// A wheel weighs at most half its axle's unsprung mass (FirstWheelMassConflict): half of
+// the largest unsprung mass.
+inline constexpr FieldRange RotatingMass{1, 25000, 1};               // kg
+// Wheel-to-spring and wheel-to-bar motion ratios (the rates at the wheel divide by their
+// squares): from a rocker that moves the spring or bar twice as far as the wheel, to a link
+// mounted near the inner pivot. Road and race cars lie between about 0.8 and 2.5.
 inline constexpr FieldRange SpringMotionRatio{0.5, 5, 1};
+inline constexpr FieldRange ARBMotionRatio{0.5, 5, 1};
 inline constexpr FieldRange UnsprungMass{5, 50000, 1};               // kg
 inline constexpr FieldRange TrackWidth{0.5, 50, 1};                  // m
-// Boxes without a check: five characters, in radians, metres and as a plain ratio (the
-// widest units).
-inline constexpr FieldRange ARBMotionRatio = TypedLength(5, 1);
-inline constexpr FieldRange Angle = TypedLength(5, 1);              // rad: inclination, camber
-inline constexpr FieldRange RideHeight = TypedLength(5, 1);         // m
-inline constexpr FieldRange HandicapHeight = TypedLength(5, 1);     // m
+// Steering-axis inclination and camber offset (the geometry camber is their difference):
+// within 30 degrees either way. Inclinations run from about 4 degrees (trucks) to 16 (cars
+// with struts); static cambers to about 10 degrees.
+inline constexpr FieldRange Angle{-30 / core::kDegreesPerRadian, 30 / core::kDegreesPerRadian,
+                                  1};                               // rad
+// Ride height: from a race car's few centimetres to about a metre under a mining truck or a
+// monster truck; city cars to vans 0.1-0.25 m.
+inline constexpr FieldRange RideHeight{0, 1, 1};                    // m
+// The handicap mass sits in the vehicle, like the seats and the tank.
+inline constexpr FieldRange HandicapHeight = Height;                // m
 inline constexpr FieldRange Wheelbase{0.5, 50, 1};                   // m
 // Aerodynamics
 inline constexpr FieldRange FrontalArea{0.1, 100, 1};                // m^2
@@ -138,13 +138,25 @@ inline constexpr FieldRange AeroElementHeight{-0.1, 5, 1};           // m
 inline constexpr FieldRange AeroElementPosX{0, 100, 100};            // % to the right
 }  // namespace ranges
 
+// kg of a body of `bodyMass` kg, `frontShare` (0..1) of it on the front axle, that rests on
+// axle `axle` (0 front, 1 rear). An axle's unsprung mass is at most this.
+double BodyMassOnAxle(double bodyMass, double frontShare, int axle);
+// The most one wheel with its tyre may weigh on an axle of `unsprungMass` kg: half of it.
+double LargestRotatingMass(double unsprungMass);
+
+// The editor's checks of the wheel masses against the body, on a record: the first axle whose
+// unsprung mass exceeds the body's mass on it, or whose wheels weigh more than half of it,
+// named with the reason ("Axles(0).UnsprungMass, above the body's mass on that axle"); an
+// empty text when the masses agree. Equal values pass.
+std::string FirstWheelMassConflict(const VehicleRecord& record);
+
 // Checks every field of a record against its range (NaN and infinities never pass). Returns the
 // name of the first field found outside its range ("BodyMass", "Axles(1).UnsprungMass", ...),
 // or an empty text when the record is acceptable. The choices the editor offers in its lists
 // are checked too: drive type 0 to 3, passengers 0 to 4, a fuel of the fuel table, and 2 to 7
 // gears (or none, for a vehicle that is not wheel driven). The cross-checks between fields
-// (engine speeds in order, vehicle/EngineSpeedOrder.hpp; wheel masses against the body) are not
-// part of this check.
+// (engine speeds in order, vehicle/EngineSpeedOrder.hpp; wheel masses against the body,
+// FirstWheelMassConflict) are not part of this check.
 std::string FirstFieldOutOfRange(const VehicleRecord& record);
 
 }  // namespace vehicle

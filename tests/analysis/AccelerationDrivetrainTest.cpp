@@ -123,6 +123,20 @@ TEST_F(AccelerationDrivetrainTest, SlipRatioIsSmoothedRateLimitedAndBelowOne) {
     EXPECT_TRUE(std::isfinite(r.angularSpeed[2]));
 }
 
+// The inertia torque is bounded by the size of the live tyre's traction torque: a limit below
+// zero (a tyre loaded past its grip model) gives wheels that stand still no torque, and wheels
+// spinning down hard at most that size.
+TEST_F(AccelerationDrivetrainTest, InertiaTorqueBoundIsTheSizeOfTheTractionLimit) {
+    for (auto& t : vehicle::TyreCode().WheelTyres) t.TractionTorqueLimit = -500.0f;
+    for (auto& t : tyres) t.Inertia = 1.0f;
+    for (const double start : {0.0, 1000.0}) {
+        r.angularSpeed = {0.0, 0.0, start, start};
+        analysis::accrun::WheelInertiaTorques(r, tyres);  // standing: the wheels come to rest
+        EXPECT_EQ(r.inertiaTorque[2], start == 0.0 ? 0.0 : 500.0) << start;
+        EXPECT_EQ(r.inertiaTorque[3], r.inertiaTorque[2]);
+    }
+}
+
 // First step: the driven wheels stand still, so the clutch loses 5 % of its capacity, and the
 // engine's torque is limited to the clutch's 0.6 x 1.05 x peak torque.
 TEST_F(AccelerationDrivetrainTest, LaunchLossAndClutchLimit) {

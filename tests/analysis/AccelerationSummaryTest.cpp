@@ -112,10 +112,10 @@ TEST_F(AccelerationSummaryTest, TimesToBenchmarksAreTheFirstStepBeyondThem) {
     EXPECT_EQ(L.at(105), "20s");
     EXPECT_EQ(L.at(125), "100%");
     EXPECT_EQ(L.at(127), "N/A");  // no wheel spin
-    // Three gears: labels 117..119; 120..123 keep whatever they showed.
-    EXPECT_EQ(L.count(119), 1u);
-    EXPECT_EQ(L.count(120), 0u);
-    EXPECT_EQ(L.count(123), 0u);
+    // Three gears: labels 117..119; 120..123 are emptied (no times of a vehicle run before).
+    EXPECT_EQ(L.at(119), "0s");
+    EXPECT_EQ(L.at(120), "");
+    EXPECT_EQ(L.at(123), "");
     // Stopped before the step limit: black; fuel left in the tank: black.
     ASSERT_EQ(texts.Colours.size(), 2u);
     EXPECT_EQ(texts.Colours[0].Colour, analysis::kAccTextBlack);
@@ -227,11 +227,18 @@ TEST_F(AccelerationSummaryTest, RunThatNeverMovesHasNoFuelEconomy) {
         core::ApplyUnitRow(core::Quantity::FuelEcon, unit);
         const auto texts = analysis::AccResultsTexts();
         const auto L = ByIndex(texts.Labels);
-        for (int index : {132, 100, 104, 106, 110, 112, 113, 114, 115})
+        // No benchmark, and no final speed: standing still from the first row is no "0-0".
+        for (int index : {132, 100, 104, 106, 110, 112, 113, 114, 115, 105, 111})
             EXPECT_EQ(L.at(index), "N/A") << index;
         // Ran its full 120 s: blue.
         EXPECT_EQ(texts.Colours[0].Colour, analysis::kAccTextBlue);
     }
+    EXPECT_EQ(R[Res::TimeToFinalSpeed], 0.0f);
+    EXPECT_EQ(ByIndex(analysis::AccResultsTexts().Labels).at(116), "0.01s");  // launched at once
+    // A clutch that never closes: the launch never ended, whatever the run's length.
+    for (int32_t i = 0; i <= 12000; ++i) SetCell(i, Col::Clutch, 0.6f);
+    analysis::AnalyseAccRun(0.01f, {});
+    EXPECT_EQ(ByIndex(analysis::AccResultsTexts().Labels).at(116), "N/A");
 }
 
 // Results of a run gone wrong show "N/A", never "NaN" or "inf" with a unit after it.

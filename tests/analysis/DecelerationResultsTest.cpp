@@ -161,6 +161,53 @@ TEST_F(DecelerationResults, CorrectedTextReadBackNeedsNoFurtherCorrection) {
     EXPECT_FALSE(analysis::SearchDecRunTexts({"0", "0", out.CorrectedText}).Corrected);
 }
 
+// The start speed and the whole distance, as a corrected box writes them (in the unit's
+// decimals), are reached at the first row: from 40 m/s to 0, or over the whole 20 m, the
+// search spans the run; from 40 to 10 m/s, to row 7 (12 m/s, 1.8 m before the end).
+TEST_F(DecelerationResults, SearchFromTheStartSpeedAndTheWholeDistanceSpansTheRun) {
+    const auto& r = DecelerationCode().DecResults;
+    for (const char* to : {"0", "10"}) {
+        EXPECT_FALSE(analysis::SearchDecRunTexts({"40", to, "20"}).Corrected);
+        EXPECT_NEAR(r[DecRes::SearchTime], to[0] == '0' ? 1.0f : 0.7f, 1e-5f);
+        EXPECT_NEAR(r[DecRes::SearchDistance], to[0] == '0' ? 20.0f : 18.2f, 1e-5f);
+        EXPECT_NEAR(r[DecRes::SearchTimeAtDistance], 1.0f, 1e-5f);
+        EXPECT_EQ(r[DecRes::SearchSpeedAtDistance], 40.0f);
+    }
+    // 69.85 m/s is 251.459995 km/h: the corrected box reads "251.5" and searches the run.
+    UseKmh();
+    SetTable(69.85f);
+    const auto out = analysis::SearchDecRunTexts({"999", "0", "0"});
+    EXPECT_EQ(out.CorrectedText, "251.5");
+    EXPECT_FALSE(analysis::SearchDecRunTexts({out.CorrectedText, "0", "0"}).Corrected);
+    EXPECT_FLOAT_EQ(r[DecRes::SearchTime], 1.0f);
+}
+
+// A run that ended still moving (at its longest time) never reached standstill, and one that
+// ended behind its start went nowhere: no time or distance to standstill is shown for either,
+// nor a search speed the run never came down to.
+TEST_F(DecelerationResults, RunsThatNeverStoppedShowNoTimeToStandstill) {
+    auto& s = DecelerationCode();
+    float* lastRow = &s.DecData[10 * analysis::kDecColumns];
+    for (const auto& [speed, distance] : {std::pair{2.0f, 20.0f}, std::pair{0.0f, -0.92f}}) {
+        lastRow[DecCol::Speed] = speed;
+        lastRow[DecCol::Distance] = distance;
+        EXPECT_FALSE(analysis::DecRunStopped());
+        analysis::AnalyseDecRun();
+        const auto texts = analysis::DecResultsTexts();
+        for (int i = 102; i <= 113; ++i) EXPECT_EQ(Text(texts, i), "N/A") << i << " " << distance;
+        analysis::SearchDecRunTexts({"30", "0", "0"});
+        for (int i = 116; i <= 119; ++i)
+            EXPECT_EQ(Text(analysis::DecSearchResultsTexts(), i), "N/A") << i << " " << distance;
+    }
+    // Ending at 2 m/s: 10 m/s was reached (row 7 is the last above it), 1 m/s was not.
+    lastRow[DecCol::Speed] = 2.0f;
+    lastRow[DecCol::Distance] = 20.0f;
+    analysis::SearchDecRunTexts({"30", "10", "0"});
+    EXPECT_EQ(Text(analysis::DecSearchResultsTexts(), 116), "0.5s");
+    analysis::SearchDecRunTexts({"30", "1", "0"});
+    EXPECT_EQ(Text(analysis::DecSearchResultsTexts(), 116), "N/A");
+}
+
 // Times of a run gone wrong show "N/A", never "NaN" with a unit after it.
 TEST_F(DecelerationResults, NonFiniteTimesShowNotApplicable) {
     auto& res = DecelerationCode().DecResults;

@@ -312,6 +312,24 @@ TEST(DecelerationRun, ThrustVehicleHasNoEngineBrakingNorInertiaTorques) {
     EXPECT_FLOAT_EQ(dectest::StopDistance(), withOption);
 }
 
+// Nor does an engine brake it with "Use engine braking" alone: it coasts, and shows no engine
+// speed (not even one the vehicle before left behind).
+TEST(DecelerationRun, ThrustVehicleWithEngineBrakingAloneCoasts) {
+    dectest::SetUpVehicle({vehicle::kDriveThrust});
+    vehicle::EngineCode().CurrentEngine.Speed = 649.26f;
+    DecRunInputs in;
+    in.ApplyBrakes = false;
+    in.EngineBraking = true;
+    analysis::RunDecelerationAnalysis(in, kNoLinks);
+    const auto& s = DecelerationCode();
+    EXPECT_EQ(s.DecTimeStep, analysis::kDecTimeStepCoasting);
+    EXPECT_TRUE(analysis::DecRunStopped());
+    for (int32_t r = 0; r <= s.DecLastStep; ++r) {
+        ASSERT_EQ(Cell(r, analysis::DecCol::EngineSpeed), 0.0f) << r;
+        ASSERT_EQ(Cell(r, analysis::DecCol::Gear), 0.0f) << r;
+    }
+}
+
 // The engine-brake reduction opens the throttle until the braking torque is cut by the
 // reduction, and never past full throttle.
 TEST(DecelerationEngineBrake, ReductionFoundAndThrottleNeverPastFull) {

@@ -135,9 +135,12 @@ TEST_F(SuspensionCodeTest, LevelRideTargetsAtSpeedAndStandstill) {
     EXPECT_LT(lr[0], SuspensionCode().SuspCorners[2].RideFrequency);
     EXPECT_GT(lr[1], SuspensionCode().SuspCorners[0].RideFrequency);
 
-    // 1 m/s: tau = 2.5 s exceeds the front period; the rear target turns negative.
+
+    // 1 m/s: tau = 2.5 s exceeds the front period; the rear target turns negative (kept as
+    // computed for the make-level-ride tool), and no rear spring matches.
     CalcSuspension(setup, 1);
     EXPECT_NEAR(SuspensionCode().LevelRideFrequency[1], 1.0 / (0.444289 - 2.5), 1e-4);
+    EXPECT_FALSE(SuspensionCode().RearLevelRideExists);
 }
 
 TEST_F(SuspensionCodeTest, DampingBalanceFiguresAndAllZeroPairs) {

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SuspensionTestSupport.hpp"
@@ -110,6 +111,15 @@ TEST_F(SuspensionDisplayTest, OtherUnitsAndLiveFigures) {
     EXPECT_EQ(Text(132), "1.15\u00B0 Squat");
     EXPECT_EQ(Text(133), "1.72\u00B0 Dive");
     EXPECT_EQ(Text(134), "0.57\u00B0 Dive");
+}
+
+// The rear target exists while the front's period (0.44429 s) exceeds the time the rear axle
+// takes to reach the bump (2.5 m / speed); it read -0.43 to -36.7 Hz below that speed.
+TEST_F(SuspensionDisplayTest, RearLevelRideTargetOnlyWhereARearSpringMatches) {
+    for (const auto& [speed, text] : {std::pair{0, "0 Hz"}, {6, "36.2 Hz"}, {5, "N/A"}}) {
+        Calc(speed);
+        EXPECT_EQ(Text(184), text) << speed << " m/s";
+    }
 }
 
 TEST_F(SuspensionDisplayTest, DampingLimitsAndValuesThatCannotBeShown) {

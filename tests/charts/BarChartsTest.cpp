@@ -1,10 +1,16 @@
 // Corner bars and the balance bar: the bar geometry in whole twips with halves to even, the
 // bar order, each mode's colours, and the balance thresholds compared as Singles.
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "charts/ChartColours.hpp"
 #include "charts/ChartTestSupport.hpp"
+#include "analysis/SuspensionCode.hpp"
 #include "charts/CornerBarChart.hpp"
+#include "charts/SuspensionCharts.hpp"
+#include "charts/VehicleCharts.hpp"
+#include "analysis/PhysicalCode.hpp"
 
 using namespace chart_test;
 using namespace charts;
@@ -90,6 +96,24 @@ TEST_F(BarChartsTest, CompareModeShowsCapsAndShortfalls) {
     EXPECT_TRUE(Boxes().empty());
 }
 
+// Spring loads are scaled by the largest load either way: a -134592 N bar was drawn some
+// 500000 px below the chart. A negative bar runs from the base to the chart's edge.
+TEST_F(BarChartsTest, SpringLoadsScaleByTheLargestLoadEitherWay) {
+    auto& c = analysis::SuspensionCode().SuspCorners;
+    for (const float rearRight : {1000.0f, -134592.0f}) {
+        c[0].SpringLoad = c[1].SpringLoad = 2000.0f;
+        c[2].SpringLoad = 1500.0f;
+        c[3].SpringLoad = rearRight;
+        DrawSpringLoadChart(s);
+        const auto red = Bars(s, kRed);
+        ASSERT_EQ(red.size(), 4u);
+        for (const DrawOp& bar : red) EXPECT_LE(std::max(bar.y1, bar.y2), 200.0) << rearRight;
+        // The tallest fills 1/1.15 of the 2985 twips above the base (bar 2 is the front left).
+        const double tallest = std::max(2000.0f, std::fabs(rearRight));
+        EXPECT_NEAR(red[2].y1, (2985.0 - 2985.0 / 1.15 * 2000.0 / tallest) / 15.0, 0.01);
+    }
+}
+
 platform::Color Background(const platform::Surface& s) { return s.DisplayList().front().fillColor; }
 
 TEST_F(BarChartsTest, BalanceThresholdsAreSingles) {
@@ -125,6 +149,17 @@ TEST_F(BarChartsTest, BalanceBarRunsFromTheCentre) {
     EXPECT_EQ(boxes[0].fillColor, kLightGreen);
     EXPECT_EQ(boxes[1].fillColor, kRed);
     EXPECT_DOUBLE_EQ(boxes[1].x1, boxes[1].x2);
+}
+
+// A share beyond 0..1 ends at the frame; the aero balance of a car with an axle lifted off the
+// ground (a wheel-load sum near zero gave 676 %) draws no bar.
+TEST_F(BarChartsTest, BalanceBarStaysInItsFrame) {
+    DrawBalanceBar(s, 6.762f);
+    EXPECT_NEAR(Boxes()[1].x2, (4500.0 - 4.0) / 15.0, 1e-4);
+    analysis::PhysicalCode().CornerMass = {30.0f, 30.0f, 25.0f, 25.0f};
+    vehicle::AeroCode().LiveAero.WheelLoad = {600.0f, 600.0f, -400.0f, -400.0f};
+    DrawAeroBalanceChart(s);
+    EXPECT_EQ(Boxes().size(), 1u);  // the background alone
 }
 
 }  // namespace

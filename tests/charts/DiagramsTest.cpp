@@ -1,11 +1,14 @@
 // The gear speed chart, the wheel outline of the steering diagrams (corners worked by hand for
 // 30 degrees), the contact patch boxes, the roll stiffness trapezoids and the vehicle views'
 // markers and fills.
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "charts/ChartColours.hpp"
 #include "charts/ChartTestSupport.hpp"
 #include "charts/GearSpeedChart.hpp"
+#include "charts/SuspensionCharts.hpp"
 #include "charts/PatchDiagrams.hpp"
 #include "charts/SteeringDiagrams.hpp"
 #include "charts/VehicleDiagrams.hpp"
@@ -160,6 +163,22 @@ TEST_F(DiagramsTest, PitchMarkersFollowTheirTogglesAndFittedElements) {
     auto wing = Ops([](const DrawOp& o) { return o.kind == DrawOpKind::Circle && o.color == kBlue; });
     ASSERT_EQ(wing.size(), 1u);
     EXPECT_NEAR(wing[0].x1, (2250.0 - 1250.0) / 15.0, 1e-4);  // over the rear axle
+}
+
+// The rear and side views keep everything on the picture when a ride height of a metre or a
+// high centre of gravity would rise above it.
+TEST_F(DiagramsTest, RearAndSideViewsKeepTallVehiclesOnThePicture) {
+    sample::Prepare(sample::SampleCar());
+    auto& axles = core::GlobalChassisLab().CurrentVehicle.Axles;
+    // Ride height, height of the centre of gravity (m).
+    for (const auto [ride, cog] : {std::pair{1.0f, 0.5f}, {0.1f, 10.0f}}) {
+        axles[0].RideHeight = axles[1].RideHeight = ride;
+        analysis::PhysicalCode().VehicleCoG.Z = cog;
+        for (auto draw : {DrawSuspRearView, DrawSuspSideView}) {
+            draw(s);
+            for (const DrawOp& o : s.DisplayList()) EXPECT_GE(std::min(o.y1, o.y2) - o.r, -0.5) << ride;
+        }
+    }
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "charts/ChartColours.hpp"
 #include "charts/GraphWindowRoutines.hpp"
 #include "charts/ResizeableGraphCode.hpp"
+#include "charts/RunGraphs.hpp"
 #include "platform/Form.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "support/SampleVehicles.hpp"
@@ -184,14 +185,51 @@ TEST_F(GraphWindowRoutines, TheAccelerationForceAxisFollowsItsOwnWheelLoadOption
     ASSERT_FALSE(drive.empty());
     EXPECT_NEAR(drive.front().y1, YOf(8000.0, kPlotH / 10200.0), 1e-3);
 
-    // A peak above what first gear can give: the first-gear force is the top (rear radius).
+    // A peak above what first gear can give (1.05 x 10900 = 11445 N): the first-gear force
+    // is the top (rear radius).
     core::OptionsSettings().DrawAccVLoads = core::VbFalse;
-    AccRun(0.01f, 100, 1.0f, 20000.0f);
+    AccRun(0.01f, 100, 1.0f, 10900.0f);
     charts::DrawAccelerationGraph(3, w);
     drive = w.Curves(charts::kGreen);
     ASSERT_FALSE(drive.empty());
     const double top = 0.9 * 300.0 * 12.0 / (0.95 * 0.3);
-    EXPECT_NEAR(drive.front().y1, YOf(20000.0, kPlotH / top), 2e-2);
+    EXPECT_NEAR(drive.front().y1, YOf(10900.0, kPlotH / top), 2e-2);
+    // A drive force past that top: the axis grows to hold the curve drawn, 1.05 x 20000 N.
+    AccRun(0.01f, 100, 1.0f, 20000.0f);
+    charts::DrawAccelerationGraph(3, w);
+    EXPECT_NEAR(w.Curves(charts::kGreen).at(0).y1, YOf(20000.0, kPlotH / 21000.0), 2e-2);
+}
+
+// A gear shift takes the acceleration and the net force below zero: on the main window's chart
+// and in a graph window alike the height spans the values drawn, so no curve leaves the picture
+// at the bottom. A run that never reached a final speed spans the table's whole time (2 s).
+TEST_F(GraphWindowRoutines, RunGraphsKeepEveryValueDrawnInThePicture) {
+    AccRun(0.01f, 200, 1.0f);
+    auto& run = analysis::AccelerationCode();
+    for (int32_t k = 0; k <= 200; ++k) {
+        const bool shifting = k % 50 >= 20 && k % 50 <= 22;  // sampled at every stride
+        float* row = &run.AccData[static_cast<std::size_t>(k) * analysis::kAccColumns];
+        row[analysis::AccCol::Acceleration] = shifting ? -4.5f : 2.0f;
+        row[analysis::AccCol::NetForce] = shifting ? -900.0f : 600.0f;
+    }
+    run.AccResults[analysis::AccRes::PeakAcceleration] = 2.0f;
+    for (const float finalTime : {1.0f, 0.0f}) {
+        run.AccResults[analysis::AccRes::TimeToFinalSpeed] = finalTime;
+        for (const int draw : {3, 4, 13, 14}) {  // choices 3 and 4, in a window and on the page
+            if (draw < 10) charts::DrawAccelerationGraph(static_cast<int16_t>(draw), w);
+            else ASSERT_TRUE(charts::DrawAccChart(w.LargeGraph().Surf(), draw - 10, 0.01f));
+            SCOPED_TRACE(std::to_string(draw) + " " + std::to_string(finalTime));
+            double lowest = 0.0, rightmost = 0.0;
+            for (const DrawOp& o : w.Ops()) {
+                EXPECT_LE(std::max(o.y1, o.y2), kH);  // grid lines too
+                if (o.kind != DrawOpKind::Line || o.width != 2) continue;
+                lowest = std::max({lowest, o.y1, o.y2});
+                rightmost = std::max(rightmost, o.x2);
+            }
+            EXPECT_GT(lowest, kH * 0.8) << "the lowest value lies near the bottom";
+            if (finalTime == 0.0f) EXPECT_NEAR(rightmost, kW, kW * 0.05);
+        }
+    }
 }
 
 TEST_F(GraphWindowRoutines, TheDecelerationForceAxisFollowsOnlyItsOwnOption) {

@@ -297,6 +297,42 @@ TEST_F(OptionsFileTest, UnreadableFileIsReportedAndKept) {
     EXPECT_EQ(Messages(), 1u);
 }
 
+// Read on request (the options window's button), a file that cannot be used changes no unit
+// and writes no file; the user is told what is wrong with it.
+TEST_F(OptionsFileTest, AFileThatCannotBeUsedOnRequestChangesNothing) {
+    const struct {
+        const char* text;  // nullptr: no file; "dir": a folder in its place
+        OptionsLoadResult result;
+        const char* said;
+    } cases[] = {
+        {nullptr, OptionsLoadResult::Missing, "There is no options file "},
+        {"", OptionsLoadResult::Missing, " is empty"},
+        {"DstSUnits: 1\r\n", OptionsLoadResult::Malformed, "it has 1 lines instead of 101"},
+        {"dir", OptionsLoadResult::Unreadable, "cannot be read"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.said);
+        std::filesystem::remove_all(Path());
+        const std::string text = c.text ? c.text : "";
+        if (text == "dir") std::filesystem::create_directory(Path());
+        else if (c.text) WriteFile(text);
+        platform::MessageDouble().Clear();
+        core::ApplyUnitPreset(2);
+        EXPECT_EQ(files::LoadOptionsFile({}, files::OptionsLoadOccasion::Request), c.result);
+        for (std::size_t i = 0; i < core::kQuantityCount; ++i) {
+            const Quantity q = core::QuantityAt(i);
+            EXPECT_EQ(core::UnitRows(q)[core::UnitData(q).Index].Name, core::UnitPresetName(2, q));
+        }
+        EXPECT_EQ(std::filesystem::exists(Path()), c.text != nullptr);
+        if (c.text && text != "dir") EXPECT_EQ(ReadFile(), text);
+        ASSERT_EQ(Messages(), 1u);
+        const std::string& said = platform::MessageDouble().Last().text;
+        EXPECT_NE(said.find(Path()), std::string::npos) << said;
+        EXPECT_NE(said.find(c.said), std::string::npos) << said;
+        EXPECT_NE(said.find("The settings in effect are kept."), std::string::npos) << said;
+    }
+}
+
 TEST_F(OptionsFileTest, FailedSaveIsReportedAndLeavesNoFile) {
     core::GlobalChassisLab().AppDir = root + "/no-such-folder/";
     EXPECT_FALSE(files::SaveOptionsFile());

@@ -307,6 +307,43 @@ TEST_F(SetupFileFormatTest, OutOfRangeFieldsRefuseTheWholeRecord) {
     EXPECT_EQ(v.SpringTravel[0], 400);
 }
 
+// The refusal tells the user which field, its value in the setting's own units and what the
+// field may hold.
+TEST_F(SetupFileFormatTest, ARefusalNamesTheFieldItsValueAndWhatItMayHold) {
+    struct Case {
+        std::function<void(LFSSetupRecord&)> spoil;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {[](LFSSetupRecord& r) { r.Axles[0].SpringTravel = 0.45f; },
+         "Front spring travel: 450 mm (allowed: 0 to 400 mm)"},
+        {[](LFSSetupRecord& r) { r.Axles[1].SpringStiffness = 3900.0f; },
+         "Rear spring stiffness: 3900 N/m (allowed: 4000 to 400000 N/m)"},
+        {[](LFSSetupRecord& r) { r.BrakeMaxTorque = std::nanf(""); },
+         "Brake torque: NaN (allowed: 100 to 10000 N m)"},
+        {[](LFSSetupRecord& r) { r.Axles[0].ToeIn = 25; },
+         "Front toe: 1.6 degrees (allowed: -0.9 to 0.9 degrees)"},
+        {[](LFSSetupRecord& r) { r.ParallelSteer = 150; },
+         "Parallel steer: 150% (allowed: 0 to 100%)"},
+        {[](LFSSetupRecord& r) { r.Axles[1].PressureRight = 801; },
+         "Rear right tyre pressure: 801 kPa (allowed: 20 to 800 kPa)"},
+        {[](LFSSetupRecord& r) { r.Axles[1].DiffType = 255; },
+         "Rear differential type: 255 (allowed: 0 to 3)"},
+        {[](LFSSetupRecord& r) { r.Config = 2; }, "Config: 2 (allowed: 0 or 1)"},
+    };
+    LFSSetupRecord good;
+    ASSERT_TRUE(files::RecordFromControls(DistinctValues(), NoCar(), good).ok);
+    SetupControlValues v;
+    EXPECT_EQ(files::InvalidFieldText(files::ControlsFromRecord(good, NoCar(), TestRanges(), v)),
+              "");
+    for (const Case& c : cases) {
+        LFSSetupRecord r = good;
+        c.spoil(r);
+        const auto result = files::ControlsFromRecord(r, NoCar(), TestRanges(), v);
+        EXPECT_EQ(files::InvalidFieldText(result), c.text);
+    }
+}
+
 TEST_F(SetupFileFormatTest, ParseNeedsAllBytes) {
     const std::string b = Write(DistinctValues(), NoCar());
     EXPECT_FALSE(files::ParseSetupRecord(b.substr(0, 131)).has_value());

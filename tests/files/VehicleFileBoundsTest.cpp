@@ -11,8 +11,10 @@
 #include <type_traits>
 
 #include "core/GlobalChassisLab.hpp"
+#include "core/OptionsSettings.hpp"
 #include "files/VehicleFile.hpp"
 #include "support/VehicleTestSupport.hpp"
+#include "vehicle/EngineCurveCheck.hpp"
 
 namespace {
 
@@ -34,7 +36,11 @@ struct Bound {
     double min, max;       // in the editor's unit
     bool whole = false;    // a whole-number field: one step beyond
     Kind kind = Kind::Wheel;
-    void (*keepOrder)(R&) = nullptr;  // the other speeds the bound needs to stay in order
+    // Run after the field is set: the other figures the bound needs for the engine to stay in
+    // order and to keep its curve within its peak torque.
+    void (*keepOrder)(R&) = nullptr;
+    // Run before the field is set: the other figures its bounds need (room for the wheels).
+    void (*prepare)(R&) = nullptr;
 };
 
 #define AT(field)                                                \
@@ -44,13 +50,46 @@ struct Bound {
         f = static_cast<std::remove_reference_t<decltype(f)>>(x); \
     }
 
+constexpr double kDegreesPerRad = 57.29577951308232;
+
 // A power peak of 10 rad/s needs the torque peak below it.
 void TorquePeakAtZero(R& v) { v.Engine.TorquePeakRPM = 0.0f; }
+// The lightest body carries the lightest wheels.
+void LightWheels(R& v) {
+    for (std::size_t a = 0; a < 2; ++a) {
+        v.Axles[a].UnsprungMass = 5.0f;
+        v.RotatingMass[a] = 1.0f;
+    }
+}
+// The heaviest wheel masses need a body to carry them: 750 t, half on each axle, 50 t
+// unsprung on each, the lightest wheels.
+void RoomForWheels(R& v) {
+    v.BodyMass = 750000.0f;
+    v.BodyCoG.Y = 0.5f;
+    for (std::size_t a = 0; a < 2; ++a) {
+        v.Axles[a].UnsprungMass = 50000.0f;
+        v.RotatingMass[a] = 1.0f;
+    }
+}
+// A power peak at its bounds, or a power of 2 or 500000 kW, in an engine whose curve stays
+// within its peak torque: the plateau from 0 to the power peak, the limit there, the power
+// the plateau torque gives there (the torque within its own range for the power's bounds).
+void PlateauToThePowerPeak(R& v, bool torqueFromPower) {
+    auto& e = v.Engine;
+    if (torqueFromPower) e.PowerPeakRPM = e.PeakPower <= 100.0f ? 955.0f : 238732.0f;
+    const double peak = e.PowerPeakRPM * kRadPerRpm;  // rad/s
+    e.TorquePeakRPM = 0.0f;
+    e.LimitRPM = e.PowerPeakRPM;
+    if (torqueFromPower) e.PeakTorque = static_cast<float>(e.PeakPower * 1000.0 / peak);
+    else e.PeakPower = static_cast<float>(e.PeakTorque * peak / 1000.0);
+}
+void PowerAtThePowerPeak(R& v) { PlateauToThePowerPeak(v, false); }
+void TorqueOfThePower(R& v) { PlateauToThePowerPeak(v, true); }
 
 const Bound kBounds[] = {
-    {"BodyMass", AT(v.BodyMass), 1, 1, 110, 750000},
+    {"BodyMass", AT(v.BodyMass), 1, 1, 110, 750000, false, Kind::Wheel, nullptr, LightWheels},
     {"BodyCoG.X", AT(v.BodyCoG.X), 1, 100, 20, 80},
-    {"BodyCoG.Y", AT(v.BodyCoG.Y), 1, 100, 10, 90},
+    {"BodyCoG.Y", AT(v.BodyCoG.Y), 1, 100, 10, 90, false, Kind::Wheel, nullptr, LightWheels},
     {"BodyCoG.Z", AT(v.BodyCoG.Z), 1, 1, 0, 5},
     {"FuelTankCapacity", AT(v.FuelTankCapacity), 1, 1, 1, 25000},
     {"FuelTankPos.X", AT(v.FuelTankPos.X), 1, 100, 0, 100},
@@ -71,16 +110,16 @@ const Bound kBounds[] = {
     {"LiftCoefficient", AT(v.LiftCoefficient), 1, 1, -5, 5},
     {"Engine.PeakTorque", AT(v.Engine.PeakTorque), 1, 1, 2, 500000},
     {"Engine.TorquePeakRPM", AT(v.Engine.TorquePeakRPM), 1, kRadPerRpm, 0, 25000},
-    // Six characters of kN (the widest force unit) and of metres.
-    {"Engine.PeakTorque", AT(v.Engine.PeakTorque), 1, 1, -99999e3, 999999e3, false, Kind::Thrust},
-    {"Engine.TorquePeakRPM", AT(v.Engine.TorquePeakRPM), 1, 1, -99999, 999999, false,
-     Kind::Thrust},
+    // No thrust up to 1000 kN, acting up to 5 m high.
+    {"Engine.PeakTorque", AT(v.Engine.PeakTorque), 1, 1, 0, 1e6, false, Kind::Thrust},
+    {"Engine.TorquePeakRPM", AT(v.Engine.TorquePeakRPM), 1, 1, 0, 5, false, Kind::Thrust},
     // Four characters of rad/s.
     {"Engine.TorquePeakWidth", AT(v.Engine.TorquePeakWidth), 1, kRadPerRpm, 0, 9999, false,
      Kind::Engine},
-    {"Engine.PeakPower", AT(v.Engine.PeakPower), 1, 1, 2, 500000, false, Kind::Engine},
+    {"Engine.PeakPower", AT(v.Engine.PeakPower), 1, 1, 2, 500000, false, Kind::Engine,
+     TorqueOfThePower},
     {"Engine.PowerPeakRPM", AT(v.Engine.PowerPeakRPM), 1, kRadPerRpm, 10, 25000, false,
-     Kind::Engine, TorquePeakAtZero},
+     Kind::Engine, PowerAtThePowerPeak},
     {"Engine.IdleRPM", AT(v.Engine.IdleRPM), 1, kRadPerRpm, 0, 1000, false, Kind::Engine},
     {"Engine.LimitRPM", AT(v.Engine.LimitRPM), 1, kRadPerRpm, 10, 25000, false, Kind::Engine},
     {"Engine.EngineBrakingCoeff", AT(v.Engine.EngineBrakingCoeff), 1, 1, 0, 10, false,
@@ -101,22 +140,27 @@ const Bound kBounds[] = {
     {"Drivetrain.DrivetrainEfficiency", AT(v.Drivetrain.DrivetrainEfficiency), 1, 100, 50, 99,
      false, Kind::Engine},
     {"Drivetrain.ShiftTime", AT(v.Drivetrain.ShiftTime), 1, 1000, 5, 999, false, Kind::Engine},
-    {"Drivetrain.DriveType", AT(v.Drivetrain.DriveType), 1, 1, 0, 3, true},
+    // At 3 the torque peak speed is read as the thrust's height.
+    {"Drivetrain.DriveType", AT(v.Drivetrain.DriveType), 1, 1, 0, 3, true, Kind::Wheel,
+     nullptr, TorquePeakAtZero},
     {"Drivetrain.NumGears", AT(v.Drivetrain.NumGears), 1, 1, 2, 7, true, Kind::Engine},
     {"Tyres(#).Width", AT(v.Tyres[i].Width), 2, 1, 50, 1000, true},
     {"Tyres(#).Profile", AT(v.Tyres[i].Profile), 2, 1, 10, 200, true},
     {"Tyres(#).RimDiameter", AT(v.Tyres[i].RimDiameter), 2, 1, 5, 200, true},
-    {"RotatingMass(#)", AT(v.RotatingMass[i]), 2, 1, 1, 50000},
+    // Half the largest unsprung mass.
+    {"RotatingMass(#)", AT(v.RotatingMass[i]), 2, 1, 1, 25000, false, Kind::Wheel, nullptr,
+     RoomForWheels},
     {"Axles(#).SpringMotionRatio", AT(v.Axles[i].SpringMotionRatio), 2, 1, 0.5, 5},
-    // Boxes without a check: five characters.
-    {"Axles(#).ARBMotionRatio", AT(v.Axles[i].ARBMotionRatio), 2, 1, -9999, 99999},
-    {"Axles(#).Inclination", AT(v.Axles[i].Inclination), 2, 1, -9999, 99999},
-    {"Axles(#).CamberOffset", AT(v.Axles[i].CamberOffset), 2, 1, -9999, 99999},
-    {"Axles(#).UnsprungMass", AT(v.Axles[i].UnsprungMass), 2, 1, 5, 50000},
-    {"Axles(#).RideHeight", AT(v.Axles[i].RideHeight), 2, 1, -9999, 99999},
+    {"Axles(#).ARBMotionRatio", AT(v.Axles[i].ARBMotionRatio), 2, 1, 0.5, 5},
+    // Within 30 degrees either way.
+    {"Axles(#).Inclination", AT(v.Axles[i].Inclination), 2, kDegreesPerRad, -30, 30},
+    {"Axles(#).CamberOffset", AT(v.Axles[i].CamberOffset), 2, kDegreesPerRad, -30, 30},
+    {"Axles(#).UnsprungMass", AT(v.Axles[i].UnsprungMass), 2, 1, 5, 50000, false, Kind::Wheel,
+     nullptr, RoomForWheels},
+    {"Axles(#).RideHeight", AT(v.Axles[i].RideHeight), 2, 1, 0, 1},
     {"Axles(#).TrackWidth", AT(v.Axles[i].TrackWidth), 2, 1, 0.5, 50},
     {"Wheelbase", AT(v.Wheelbase), 1, 1, 0.5, 50},
-    {"HandicapHeight", AT(v.HandicapHeight), 1, 1, -9999, 99999},
+    {"HandicapHeight", AT(v.HandicapHeight), 1, 1, 0, 5},
     {"Seats(#).X", AT(v.Seats[i].X), 2, 100, 50, 100},
     {"Seats(#).Y", AT(v.Seats[i].Y), 2, 100, 0, 100},
     {"Seats(#).Z", AT(v.Seats[i].Z), 2, 1, 0, 5},
@@ -183,8 +227,9 @@ TEST_F(VehicleFileBoundsTest, EveryFieldLoadsAtItsBoundsAndIsRefusedBeyond) {
                     name.replace(hash, 1, std::to_string(i));
                 const auto at = [&](double value) {
                     R v = thrust ? ThrustDriven() : WheelDriven();
-                    if (b.keepOrder) b.keepOrder(v);
+                    if (b.prepare) b.prepare(v);
                     b.set(v, i, value / b.perRecordUnit);
+                    if (b.keepOrder && !thrust) b.keepOrder(v);
                     return Load(v);
                 };
                 const auto step = [&](double bound) {
@@ -214,8 +259,22 @@ TEST_F(VehicleFileBoundsTest, EveryFieldLoadsAtItsBoundsAndIsRefusedBeyond) {
     EXPECT_EQ(Load(v), Refusal("Drivetrain.NumGears"));
 }
 
+// The editor's checks of the wheel masses: an axle's unsprung mass within the body's mass on
+// it (a sprung mass of -48556 kg loaded before), a wheel within half of it.
+TEST_F(VehicleFileBoundsTest, WheelMassesAboveWhatTheBodyLeavesAreRefused) {
+    R v = ValidVehicle("Masses");
+    v.Axles[1].UnsprungMass = static_cast<float>(v.BodyMass * (1.0 - v.BodyCoG.Y) * 1.01);
+    EXPECT_EQ(Load(v), Refusal("Axles(1).UnsprungMass, above the body's mass on that axle"));
+    v = ValidVehicle("Masses");
+    v.RotatingMass[0] = 0.51f * v.Axles[0].UnsprungMass;
+    EXPECT_EQ(Load(v), Refusal("RotatingMass(0), above half of Axles(0).UnsprungMass"));
+    v.RotatingMass[0] = 0.5f * v.Axles[0].UnsprungMass;
+    EXPECT_EQ(Load(v), "");
+}
+
 // The editor's order of the engine speeds: idle at or below the torque peak and the limit,
-// the power peak at or above the end of the plateau. Equal speeds pass.
+// the power peak at or above the end of the plateau. Equal speeds pass. A refusal says the
+// speeds are out of order and names both fields, the lower first.
 TEST_F(VehicleFileBoundsTest, EngineSpeedsOutOfOrderAreRefused) {
     // ValidVehicle: torque peak 4000 rpm, 500 rpm plateau, power peak 6500, idle 900,
     // limit 7200.
@@ -224,12 +283,18 @@ TEST_F(VehicleFileBoundsTest, EngineSpeedsOutOfOrderAreRefused) {
         change(v);
         return v;
     };
-    EXPECT_EQ(Load(with([](R& v) { v.Engine.IdleRPM = 4001.0f; })), Refusal("Engine.IdleRPM"));
-    EXPECT_EQ(Load(with([](R& v) { v.Engine.LimitRPM = 899.0f; })), Refusal("Engine.IdleRPM"));
+    const auto outOfOrder = [](const std::string& speeds) {
+        return "Not a valid vehicle data file\r\nEngine speeds out of order: " + speeds;
+    };
+    EXPECT_EQ(Load(with([](R& v) { v.Engine.IdleRPM = 4001.0f; })),
+              outOfOrder("Engine.TorquePeakRPM (4000) below Engine.IdleRPM (4001)"));
+    EXPECT_EQ(Load(with([](R& v) { v.Engine.LimitRPM = 899.0f; })),
+              outOfOrder("Engine.LimitRPM (899) below Engine.IdleRPM (900)"));
     EXPECT_EQ(Load(with([](R& v) { v.Engine.PowerPeakRPM = 3999.0f; })),
-              Refusal("Engine.PowerPeakRPM"));
+              outOfOrder("Engine.PowerPeakRPM (3999) below Engine.TorquePeakRPM (4000)"));
     EXPECT_EQ(Load(with([](R& v) { v.Engine.PowerPeakRPM = 4499.0f; })),
-              Refusal("Engine.PowerPeakRPM"));
+              outOfOrder("Engine.PowerPeakRPM (4499) below Engine.TorquePeakRPM + "
+                         "Engine.TorquePeakWidth (4500)"));
     EXPECT_EQ(Load(with([](R& v) {
                   v.Engine.IdleRPM = v.Engine.TorquePeakRPM = 4000.0f;
                   v.Engine.PowerPeakRPM = 4500.0f;
@@ -242,7 +307,7 @@ TEST_F(VehicleFileBoundsTest, EngineSpeedsOutOfOrderAreRefused) {
                   v.Engine.TorquePeakRPM = 1.5e-19f;
                   v.Engine.TorquePeakWidth = 2e-10f;
               })),
-              Refusal("Engine.IdleRPM"));
+              outOfOrder("Engine.TorquePeakRPM (1.5E-19) below Engine.IdleRPM (750)"));
     // Typed as 100 rad/s, 1 rad/s wide and a power peak of 101 rad/s, the editor stores
     // 954.9297 + 9.549296 rpm and 964.4789 rpm, a hair short of the sum: still in order.
     EXPECT_EQ(Load(with([](R& v) {
@@ -252,6 +317,21 @@ TEST_F(VehicleFileBoundsTest, EngineSpeedsOutOfOrderAreRefused) {
                   v.Engine.IdleRPM = 0.0f;
               })),
               "");
+}
+
+// A curve climbing far above its peak torque before the limit is refused as the editor
+// refuses it, naming the fields that bring it down; stopped at the power peak, it loads.
+TEST_F(VehicleFileBoundsTest, CurveClimbingFarAbovePeakTorqueIsRefused) {
+    R v = ValidVehicle("Climbing");  // 300 N m to 4500 rpm, 150 kW at 6500 rpm
+    v.Engine.TorquePeakWidth = 5850.0f - v.Engine.TorquePeakRPM;  // to 10 % below the power peak
+    v.Engine.LimitRPM = 9000.0f;
+    ASSERT_GT(vehicle::StoredCurveRise(v), 5.0f);
+    EXPECT_EQ(Load(v), "Not a valid vehicle data file\r\nTorque curve rises to " +
+                           core::RoundedText(vehicle::StoredCurveRise(v), 1) +
+                           " x Engine.PeakTorque below Engine.LimitRPM: lower Engine.LimitRPM "
+                           "or change Engine.UpperShapeA");
+    v.Engine.LimitRPM = v.Engine.PowerPeakRPM;
+    EXPECT_EQ(Load(v), "");
 }
 
 }  // namespace

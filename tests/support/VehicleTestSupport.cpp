@@ -1,9 +1,11 @@
 #include "support/VehicleTestSupport.hpp"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
 #include "files/VehicleFile.hpp"
+#include "vehicle/VehicleFieldRanges.hpp"
 
 namespace vehtest {
 
@@ -93,6 +95,33 @@ void WriteVehicleFile(const std::string& path, const vehicle::VehicleRecord& v) 
     record.Vehicle = v;
     const auto bytes = files::EncodeVehicleFile(record);
     WriteFile(path, std::string(bytes.begin(), bytes.end()));
+}
+
+std::vector<vehicle::VehicleRecord> ShippedCars() {
+    std::vector<vehicle::VehicleRecord> cars;
+    for (const char* name : {"BMW M3 E46", "Subaru Impreza WRX STI", "VW Golf GTI Mk7"}) {
+        const std::string bytes = ReadFile(std::filesystem::path(CHASSISLAB_DATA_DIR) /
+                                           "vehicles" / (std::string(name) + ".vd3"));
+        files::VehicleFileBytes record{};
+        EXPECT_GE(bytes.size(), record.size()) << name;
+        std::copy_n(bytes.begin(), std::min(bytes.size(), record.size()), record.begin());
+        cars.push_back(files::DecodeVehicleFile(record).Vehicle);
+    }
+    return cars;
+}
+
+vehicle::EngineFigures AtShapeCorner(vehicle::EngineFigures f, int corner) {
+    namespace rg = vehicle::ranges;
+    const auto end = [corner](int bit, const vehicle::FieldRange& r) {
+        return static_cast<float>((corner >> bit) & 1 ? r.Max : r.Min);
+    };
+    f.IdleTorqueFraction = end(0, rg::IdleTorqueFraction);
+    f.LowerShape = end(1, rg::LowerShape);
+    f.UpperShapeA = end(2, rg::UpperShapeA);
+    f.UpperShapeB = end(3, rg::UpperShapeB);
+    f.ReducePowerFactor = end(4, rg::ReducePowerFactor);
+    f.ShiftPowerFactor = end(5, rg::ShiftPowerFactor);
+    return f;
 }
 
 }  // namespace vehtest

@@ -67,4 +67,13 @@ vehicle::VehicleRecord ValidVehicle(const std::string& name);
 // Writes a valid vehicle file (through the file format, not through the vehicle list).
 void WriteVehicleFile(const std::string& path, const vehicle::VehicleRecord& v);
 
+// The shipped cars as their files hold them: BMW M3 E46, Subaru Impreza WRX STI, VW Golf GTI
+// Mk7.
+std::vector<vehicle::VehicleRecord> ShippedCars();
+
+// The engine figures with the editor's six shape sliders at the ends chosen by the bits of
+// `corner` (0..63; bit 0 idle torque, 1 lower shape, 2 and 3 upper shapes A and B, 4 power
+// reduction, 5 power shift; a set bit is the range's top).
+vehicle::EngineFigures AtShapeCorner(vehicle::EngineFigures f, int corner);
+
 }  // namespace vehtest

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "../support/SampleVehicles.hpp"
 #include "vehicle/AeroDisplay.hpp"
@@ -126,6 +128,17 @@ TEST_F(AeroDisplayTest, StandingStillHasNoRatiosAndNoBalance) {
     }
 }
 
+// The wheel loads' front share is a share while both axles carry load (a lift beyond one
+// gave 676.2% / -576.2%).
+TEST_F(AeroDisplayTest, WheelLoadShareOnlyWithBothAxlesOnTheGround) {
+    SetMovingCar();
+    for (const auto& [rear, text] : {std::pair{0.0f, "45.7% / 54.3%"}, {-400.0f, "N/A"}}) {
+        vehicle::AeroCode().LiveAero.WheelLoad = {600.0f, 700.0f, rear, rear};
+        Build({0, 0, 25, 0.5f});
+        EXPECT_EQ(Text(24), text) << rear;
+    }
+}
+
 TEST_F(AeroDisplayTest, BalanceIsGreenFromThreeQuartersOfAPointBehindToAQuarterAhead) {
     using vehicle::AeroBalanceColourFor;
     const float cog = 0.5f;
@@ -164,17 +177,20 @@ TEST_F(AeroDisplayTest, BalanceOfATotalLiftNearZeroIsNotApplicable) {
     Build({0, 0, 1, 0.5f});
     EXPECT_EQ(Text(25), "50% / 50%");
 
-    // Near the line of 1 % of the element lifts (597 and 588 N): a total of 3 N (0.5 %) has
-    // no balance, one of 12 N (2 %) has.
-    s.LiveAero.Lift = {300.0f, -100.0f, -100.0f, -97.0f};
-    s.LiveAero.TotalLift = 3.0f;
-    s.AeroLoadFrontShare = 0.3f;
-    Build({0, 0, 25, 0.5f});
-    EXPECT_EQ(Text(25), "N/A");
-    s.LiveAero.Lift = {300.0f, -100.0f, -100.0f, -88.0f};
-    s.LiveAero.TotalLift = 12.0f;
-    Build({0, 0, 25, 0.5f});
-    EXPECT_EQ(Text(25), "30% / 70%");
+    // The line lies at a quarter of the loads the total is made of, per wheel: half of each
+    // element's lift and the drag-pitch load. Lifts of 300, -100, -100 and the last one:
+    for (const auto [last, dragPitch, shown] :
+         {std::tuple{-97.0f, 0.0f, false},  // 3 N of 597: cancelling
+          {-30.0f, 0.0f, false},           // 35 per wheel, under a quarter of 265
+          {100.0f, 0.0f, true},            // 100, over a quarter of 300
+          {100.0f, 150.0f, false}}) {      // under a quarter of 450: a lift coefficient of 0.001
+        s.LiveAero.Lift = {300.0f, -100.0f, -100.0f, last};
+        s.LiveAero.TotalLift = 100.0f + last;
+        s.LiveAero.DragPitchLoad = {dragPitch, dragPitch, -dragPitch, -dragPitch};
+        s.AeroLoadFrontShare = 0.3f;
+        Build({0, 0, 25, 0.5f});
+        EXPECT_EQ(Text(25), shown ? "30% / 70%" : "N/A") << last << " " << dragPitch;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <tuple>
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/GlobalShared.hpp"
@@ -94,6 +95,18 @@ TEST_F(TyreCodeTest, WheelInertiaIsThatOfAPlausibleWheel) {
     // About a diameter a flat ring has half its axial inertia (plus a little for its width).
     EXPECT_GT(t.InertiaA, 0.4f * t.Inertia);
     EXPECT_LT(t.InertiaA, 0.8f * t.Inertia);
+}
+
+// A wheel heavier than its thickest walls is the same shape in a denser material: its inertia
+// stays below a ring of its mass at the tread (25 t gave 5e9 kg m^2, the inner radii negative).
+TEST_F(TyreCodeTest, AHeavyWheelKeepsTheInertiaOfItsShape) {
+    for (const float m : {20.0f, 2000.0f, 25000.0f}) {
+        SetTyres(225, 45, 17, m);
+        vehicle::CalcWheelDimensionsAndInertia();
+        const TyreState& t = TyreCode().WheelTyres[0];
+        EXPECT_LT(t.Inertia, m * t.UnloadedRadius * t.UnloadedRadius) << m;
+        EXPECT_GT(t.InertiaA, 0.25f * t.Inertia) << m;
+    }
 }
 
 TEST_F(TyreCodeTest, MassFitOfAnImpossibleWheelMassEndsAndStaysFinite) {
@@ -233,6 +246,26 @@ TEST_F(TyreCodeTest, FrictionFallsWithPatchPressure) {
     vehicle::CalcTyreGrip(t, 3500.0f);
     // Mean patch pressure 3500 / 0.040806 m^2 = 85.77 kPa; (85.77 / 180)^2 = 0.2271.
     EXPECT_NEAR(t.LongGrip, 1.4f - 0.2271f, 1e-3f);
+}
+
+// Friction falls down to half the compound's peak (a 20 t truck gave -103); a wheel lifted off
+// the ground has the friction of no load, and passes on no force.
+TEST_F(TyreCodeTest, FrictionKeepsHalfThePeakAndALiftedWheelNoForce) {
+    // Width mm, load N, Road Normal's friction at its optimum (peak 1.4).
+    for (const auto [width, load, friction] : {std::tuple{225, 3500.0f, 1.4f - 0.2271f},
+                                               {400, 49033.0f, 0.7f}, {50, 8000.0f, 0.7f},
+                                               {225, -2500.0f, 1.4f}}) {
+        TyreState t = Wheel(static_cast<int16_t>(width), 45, 17, 220000);
+        t.Temperature = 50;
+        vehicle::CalcTyreContactPatch(t, load);
+        vehicle::CalcTyreGrip(t, load);
+        EXPECT_NEAR(t.LongGrip, friction, 1e-3f) << width << " mm, " << load << " N";
+    }
+    vehicle::UpdateTyreAnalysis({{200, 200, 200, 200}}, {{50, 50}, 0},
+                                {{300, 300, 200, 200}, {2942, 2942, 1961, 1961}, {-1500, 6000, 1961, 3000}});
+    EXPECT_EQ(TyreCode().WheelTyres[0].LongGripForce, 0.0f);
+    EXPECT_EQ(TyreCode().WheelTyres[0].LatAccelRate, 0.0f);
+    EXPECT_GT(TyreCode().FrontGripShare, 0.0f);
 }
 
 TEST_F(TyreCodeTest, AnalysisPassAtStaticAndLiveLoads) {

@@ -104,4 +104,12 @@ TEST_F(TyreDisplayTest, WheelChoiceNotApplicableAndBottomingOut) {
     EXPECT_EQ(vehicle::SidewallCaptionColour(-1), 0u);
 }
 
+// Every wheel off the ground: no grip to share between the axles.
+TEST_F(TyreDisplayTest, GripShareWithoutGrip) {
+    vehicle::TyreCode().FrontGripShare = 0.4f;
+    EXPECT_EQ(Text(101), "40% Front");
+    vehicle::TyreCode().WheelTyres[2].LatAccelRate = 0.0f;
+    EXPECT_EQ(Text(101), "N/A");
+}
+
 }  // namespace

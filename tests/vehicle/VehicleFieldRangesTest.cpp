@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <tuple>
 
 #include "files/VehicleFile.hpp"
 #include "support/SampleVehicles.hpp"
@@ -46,6 +47,7 @@ TEST(VehicleFieldRanges, SampleAndShippedVehiclesPass) {
         const VehicleRecord v = files::DecodeVehicleFile(raw).Vehicle;
         EXPECT_EQ(FirstFieldOutOfRange(v), "") << entry.path();
         EXPECT_EQ(vehicle::FirstEngineSpeedConflict(v), "") << entry.path();
+        EXPECT_EQ(vehicle::FirstWheelMassConflict(v), "") << entry.path();
         ++files;
     }
     EXPECT_EQ(files, 3);
@@ -105,9 +107,10 @@ TEST(VehicleFieldRanges, BoundsAreInclusiveAndRefuseJustBeyond) {
     EXPECT_EQ(FirstFieldOutOfRange(v), "Seats(1).X");
 }
 
-// Fields whose boxes have no upper bound of their own, or no check at all, stop at what the
-// box lets the user type (5 characters: 99999 and -9999 m); the engine shape figures at the
-// ends of their sliders; fields without a box are shares of the width.
+// Fields whose boxes have no upper bound of their own stop at what the box lets the user type;
+// the engine shape figures at the ends of their sliders; fields without a box are shares of
+// the width. The heights, angles and ratios the editor once took as any text have ranges of
+// real vehicles.
 TEST(VehicleFieldRanges, LengthsSlidersAndSharesBoundTheRest) {
     sample::ResetAll();
     struct Case {
@@ -116,13 +119,20 @@ TEST(VehicleFieldRanges, LengthsSlidersAndSharesBoundTheRest) {
         float inside, beyond;
     };
     using R = VehicleRecord;
+    constexpr float k30Degrees = 0.5235988f;
     const Case cases[] = {
-        {"HandicapHeight", [](R& v) -> float& { return v.HandicapHeight; }, 99999, 100000},
-        {"HandicapHeight", [](R& v) -> float& { return v.HandicapHeight; }, -9999, -10000},
-        {"Axles(1).RideHeight", [](R& v) -> float& { return v.Axles[1].RideHeight; }, -9999,
-         -1e29f},
+        {"HandicapHeight", [](R& v) -> float& { return v.HandicapHeight; }, 5, 5.01f},
+        {"HandicapHeight", [](R& v) -> float& { return v.HandicapHeight; }, 0, -0.01f},
+        {"Axles(1).RideHeight", [](R& v) -> float& { return v.Axles[1].RideHeight; }, 1, 1.01f},
+        {"Axles(0).RideHeight", [](R& v) -> float& { return v.Axles[0].RideHeight; }, 0, -0.01f},
         {"Axles(0).ARBMotionRatio", [](R& v) -> float& { return v.Axles[0].ARBMotionRatio; },
-         99999, 1e6f},
+         5, 5.01f},
+        {"Axles(1).ARBMotionRatio", [](R& v) -> float& { return v.Axles[1].ARBMotionRatio; },
+         0.5f, 0.49f},
+        {"Axles(0).Inclination", [](R& v) -> float& { return v.Axles[0].Inclination; },
+         k30Degrees, 0.53f},
+        {"Axles(1).CamberOffset", [](R& v) -> float& { return v.Axles[1].CamberOffset; },
+         -k30Degrees, -0.53f},
         {"Drivetrain.DrivetrainEfficiency",
          [](R& v) -> float& { return v.Drivetrain.DrivetrainEfficiency; }, 0.99f, 1.0f},
         {"Drivetrain.ShiftTime", [](R& v) -> float& { return v.Drivetrain.ShiftTime; }, 0.999f,
@@ -146,12 +156,15 @@ TEST(VehicleFieldRanges, LengthsSlidersAndSharesBoundTheRest) {
         c.at(v) = c.beyond;
         EXPECT_EQ(FirstFieldOutOfRange(v), c.field) << c.beyond;
     }
-    // A thrust of 999999 kN is the most the thrust box takes.
-    VehicleRecord thrust = sample::ThrustCar(9.99999e8f, 0.5f);
-    thrust.Seats[1].X = 0.7f;
-    EXPECT_EQ(FirstFieldOutOfRange(thrust), "");
-    thrust.Engine.PeakTorque = 1.1e9f;
-    EXPECT_EQ(FirstFieldOutOfRange(thrust), "Engine.PeakTorque");
+    // Thrust from none to 1000 kN, acting at most 5 m up.
+    for (const auto [thrust, height, refused] :
+         {std::tuple{0.0f, 0.0f, ""}, {1e6f, 5.0f, ""}, {-1.0f, 0.5f, "Engine.PeakTorque"},
+          {1.01e6f, 0.5f, "Engine.PeakTorque"}, {5000.0f, 5.01f, "Engine.TorquePeakRPM"},
+          {5000.0f, -0.01f, "Engine.TorquePeakRPM"}}) {
+        VehicleRecord v = sample::ThrustCar(thrust, height);
+        v.Seats[1].X = 0.7f;
+        EXPECT_EQ(FirstFieldOutOfRange(v), refused) << thrust << " N at " << height << " m";
+    }
 }
 
 TEST(VehicleFieldRanges, ListChoicesAndNonFiniteValuesAreRefused) {

@@ -13,6 +13,8 @@ files::OptionsFileLinks OptionsWindowLinks() {
     return links;
 }
 
-files::OptionsLoadResult LoadOptionsFile() { return files::LoadOptionsFile(OptionsWindowLinks()); }
+files::OptionsLoadResult LoadOptionsFile(files::OptionsLoadOccasion occasion) {
+    return files::LoadOptionsFile(OptionsWindowLinks(), occasion);
+}
 
 }  // namespace ui

@@ -10,6 +10,6 @@ namespace ui {
 // The links through which reading the options file reaches this window and the displays.
 files::OptionsFileLinks OptionsWindowLinks();
 // Reads the options file with those links (start-up and the "Load Options" button).
-files::OptionsLoadResult LoadOptionsFile();
+files::OptionsLoadResult LoadOptionsFile(files::OptionsLoadOccasion occasion);
 
 }  // namespace ui

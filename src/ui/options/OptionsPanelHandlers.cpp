@@ -36,7 +36,7 @@ void OptionsPanel::Select_Options_Click() {
 
 void OptionsPanel::SetUnits_Click(int index) { ApplyUnitPreset(static_cast<int16_t>(index)); }
 
-void OptionsPanel::OptionsLoad_Click() { LoadOptionsFile(); }
+void OptionsPanel::OptionsLoad_Click() { LoadOptionsFile(files::OptionsLoadOccasion::Request); }
 
 void OptionsPanel::OptionsSave_Click() { files::SaveOptionsFile(); }
 

@@ -8,6 +8,7 @@
 #include "ui/main/settings/SettingHandlers.hpp"
 #include "ui/options/OptionsPanel.hpp"
 #include "ui/options/RefreshDisplays.hpp"
+#include "ui/tools/calculators/MechCalcs.hpp"
 
 namespace ui {
 
@@ -39,6 +40,9 @@ void OptionsPanel::Select_Units_Click(core::Quantity q) {
             main->Analysis_DecLabel(16).SetCaption(suffix);
         }
     }
+    // The calculators hold no state of the main window: they follow every unit applied,
+    // also when the window's fill applies the units of a loaded options file.
+    MechCalcsFollowUnitChange();
     if (core::FromVbBool(g.FormLoading) || core::FromVbBool(g.OptionsPanelFilling)) return;
     RedisplayQuantity(q);
 }

@@ -97,6 +97,8 @@ void RedisplayQuantity(core::Quantity q) {
             ShowPhysicalAnalysis(f);
             ShowSuspensionAnalysis(f);
             ShowAeroAnalysis(f);
+            // The tyre page's grip forces and dynamic load.
+            ShowTyreAnalysis(f);
             ShowAccResults(f);
             DrawDecGraph(f);
             DrawSuspDamperChart(f);
@@ -149,6 +151,8 @@ void RedisplayQuantity(core::Quantity q) {
             ShowSuspensionAnalysis(f);
             break;
         case Q::Angle:
+            // The vehicle data page's inclination and camber offset.
+            ShowVehicleData(f);
             ShowAeroAnalysis(f);
             ShowSuspensionAnalysis(f);
             ShowSteeringAnalysis(f);

@@ -38,8 +38,11 @@ void DataOutputReader::BrowseDataOutputFileToRead() {
     request.initialFolder = core::GlobalChassisLab().VehiclesDir;
     const auto chosen = ChooseFile(request, false);
     if (!chosen) return;
+    // A file that is refused leaves the window showing the previous one, and Refresh reads
+    // that one again.
+    const std::string previous = DataOutputPath;
     DataOutputPath = *chosen;
-    ReadDataOutputFile();
+    if (!ReadDataOutputFile()) DataOutputPath = previous;
 }
 
 bool DataOutputReader::ReadDataOutputFile() {

@@ -44,8 +44,11 @@ void LFSSetupReader::BrowseSetupFileToRead() {
     request.initialFolder = core::GlobalChassisLab().SetupsDir;
     const auto chosen = ChooseFile(request, false);
     if (!chosen) return;
+    // A file that is refused leaves the window showing the previous one, and Refresh reads
+    // that one again.
+    const std::string previous = SetupReaderPath;
     SetupReaderPath = *chosen;
-    ReadSetupFile();
+    if (!ReadSetupFile()) SetupReaderPath = previous;
 }
 
 bool LFSSetupReader::ReadSetupFile() {

@@ -3,6 +3,7 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
+#include "files/FileMessages.hpp"
 #include "files/ListFiles.hpp"
 
 namespace ui {
@@ -15,14 +16,6 @@ struct AutoVehEditorModule {
 AutoVehEditorModule& Module() {
     static AutoVehEditorModule m;
     return m;
-}
-
-constexpr const char* kVehicleExtension = ".vd3";  // stripped only when exactly this
-
-std::string EntryOf(const std::string& path) {
-    std::string name = files::GetFileNamePart(path);
-    if (name.ends_with(kVehicleExtension)) name.resize(name.size() - 4);
-    return name;
 }
 
 constexpr int kButtonLeft = 268, kButtonWidth = 116, kButtonHeight = 25;
@@ -88,9 +81,21 @@ void AutoVehEditor::AddVehicles() {
                          chosen.errorDescription);
         return;
     }
+    // A file the start-up would never load from its entry is not listed; one message says
+    // which and why.
+    std::vector<std::string> refused;
     for (const std::string& path : chosen.paths) {
-        if (!path.empty()) VehAutoList->AddItem(EntryOf(path));
+        if (path.empty()) continue;
+        const files::AutoVehicleChoice choice = files::CheckAutoVehicleChoice(path, Entries());
+        if (choice.refusal.empty())
+            VehAutoList->AddItem(choice.entry);
+        else
+            refused.push_back(choice.refusal);
     }
+    if (refused.empty()) return;
+    std::string text = "Not added to the list:";
+    for (const std::string& why : refused) text += "\r\n" + why;
+    files::ShowFileProblem(text);
 }
 
 void AutoVehEditor::SwapItems(int a, int b) {
@@ -123,9 +128,8 @@ void AutoVehEditor::RemoveSelected() {
 }
 
 void AutoVehEditor::RemoveMissing() {
-    const std::string& folder = core::GlobalChassisLab().VehiclesDir;
     for (int i = VehAutoList->ItemCount(); i >= 1; --i) {
-        if (files::CheckFile(folder + VehAutoList->Item(i).text + kVehicleExtension) == -1)
+        if (files::CheckFile(files::AutoVehiclePath(VehAutoList->Item(i).text)) == -1)
             VehAutoList->RemoveItem(i);
     }
 }

@@ -29,7 +29,9 @@ public:
     void LoadList();
     // "Save List": the entries in order, through a temporary file and a rename.
     bool SaveList();
-    // "Add Vehicle(s)": one or several vehicle files picked in the open dialog.
+    // "Add Vehicle(s)": one or several vehicle files picked in the open dialog. A file the
+    // start-up would never load from its entry (files::CheckAutoVehicleChoice) is not added;
+    // one message lists each such file and why.
     void AddVehicles();
     void MoveUp();
     void MoveDown();

@@ -2,8 +2,13 @@
 // refused inputs (red box, results unchanged) and the stack lists following each other.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+#include <vector>
+
 #include "tools/ToolWindowTestSupport.hpp"
 #include "platform/Controls.hpp"
+#include "ui/options/OptionsPanel.hpp"
 #include "ui/tools/calculators/DiscBrakeCalc.hpp"
 #include "ui/tools/ToolLayout.hpp"
 
@@ -171,6 +176,121 @@ TEST_F(MechCalcsTest, StackListsFollowEachOther) {
     // Editing one disc's stiffness updates the chosen arrangement at once.
     w.BellevilleStackSingleStiffness->SetText("100");
     EXPECT_EQ(w.BellevilleCalcLabel(102).Caption(), "50 N/mm");
+}
+
+// Every box takes the largest real part of its kind and refuses what no part has; the
+// texts of the design stay in the other boxes.
+TEST_F(MechCalcsTest, EveryBoxTakesRealPartsAndRefusesTheRest) {
+    auto& w = Open();
+    namespace B = tools::BrakeBox;
+    const struct {
+        platform::TextBox& box;
+        std::vector<const char*> real, refused;
+    } rows[] = {
+        {w.CoilSpringInput(0), {"1"}, {"1.01", "1D30"}},
+        {w.CoilSpringInput(1), {"0.08"}, {"0.51"}},
+        {w.CoilSpringInput(2), {"10"}, {"1.99", "101", "99999999999"}},
+        {w.CoilSpringInput(3), {"0.02"}, {"0.11"}},
+        {w.CoilSpringInput(4), {"0.3"}, {"0.51"}},
+        {w.LeafSpringInput(0), {"2"}, {"3.01"}},
+        {w.LeafSpringInput(1), {"0.152"}, {"-0.05", "0.31"}},
+        {w.LeafSpringInput(2), {"0.04"}, {"0", "0.11"}},
+        {w.LeafSpringInput(3), {"20"}, {"41"}},
+        {w.ARBInput(0), {"0.5"}, {"1.01"}},
+        {w.ARBInput(1), {"2.5"}, {"3.01"}},
+        {w.ARBInput(2), {"0.07"}, {"0.101"}},
+        {w.DiscBrakeInput(B::PedalArm), {"0.35"}, {"1.01"}},
+        {w.DiscBrakeInput(B::PushrodDistance), {"0.08"}, {"0.51"}},
+        {w.DiscBrakeInput(B::AppliedForce), {"2000"}, {"5001"}},
+        {w.DiscBrakeInput(B::BiasThread), {"0.003"}, {"0.011"}},
+        {w.DiscBrakeInput(B::BiasLength), {"0.15"}, {"0.51"}},
+        {w.DiscBrakeInput(B::BiasOffset), {"2500"}, {"2501"}},
+        {w.DiscBrakeInput(B::MasterBore), {"0.045"}, {"0.11"}},
+        {w.DiscBrakeInput(B::FrontCaliperBore), {"0.08"}, {"0.151"}},
+        {w.DiscBrakeInput(B::RearCaliperBore), {"0.08"}, {"0.151"}},
+        {w.DiscBrakeInput(B::FrontDisc), {"0.45"}, {"1.01"}},
+        {w.DiscBrakeInput(B::RearDisc), {"0.65"}, {"1.01"}},
+        {*w.BellevilleStackSingleStiffness, {"100000"}, {"0", "-500", "1000001"}},  // N/mm
+    };
+    for (const auto& row : rows) {
+        const std::string design = row.box.Text();
+        for (const char* t : row.real) {
+            row.box.SetText(t);
+            EXPECT_EQ(row.box.BackColor(), kBoxValid) << row.box.Name() << " " << t;
+        }
+        for (const char* t : row.refused) {
+            row.box.SetText(t);
+            EXPECT_EQ(row.box.BackColor(), kBoxInvalid) << row.box.Name() << " " << t;
+        }
+        row.box.SetText(design);
+    }
+}
+
+// 20 coils of 0.02 m wire close up to 0.4 m, four times a free length of 0.1 m: the three
+// boxes turn red and the travel keeps its figure, which follows a unit change.
+TEST_F(MechCalcsTest, ACoilLongerClosedThanFreeIsRefused) {
+    auto& w = Open();
+    for (auto [box, text] : {std::pair{2, "20"}, {3, "0.02"}, {0, "0.1"}})
+        w.CoilSpringInput(box).SetText(text);
+    for (int box : {0, 2, 3}) EXPECT_EQ(w.CoilSpringInput(box).BackColor(), kBoxInvalid) << box;
+    EXPECT_EQ(w.CoilCalcLabel(102).Caption(), "0.07 m");  // 0.145 - 5.25 x 0.014
+    tools_test::UseUnit(Quantity::DistanceSmall, " mm");
+    ui::MechCalcsFollowUnitChange();
+    EXPECT_EQ(w.CoilCalcLabel(102).Caption(), "71 mm");  // 0.0715 in single: 0.07149999
+    w.CoilSpringInput(2).SetText("5");  // closed up exactly: no travel, but a real spring
+    for (int box : {0, 2, 3}) EXPECT_EQ(w.CoilSpringInput(box).BackColor(), kBoxValid) << box;
+    EXPECT_EQ(w.CoilCalcLabel(102).Caption(), "0 mm");
+    // A refused disc keeps the stack's figure too: 3.5e6 N/m at 9806.65 N/m per kgf/mm.
+    w.BellevilleStackSingleStiffness->SetText("0");
+    tools_test::UseUnit(Quantity::Stiffness, " kgf/mm");
+    ui::MechCalcsFollowUnitChange();
+    EXPECT_EQ(w.BellevilleCalcLabel(102).Caption(), "356.9 kgf/mm");
+}
+
+// A figure that is not a number reads "N/A" alone: no unit, no "%", no half pair.
+TEST_F(MechCalcsTest, FiguresThatAreNotNumbersReadNAWithoutAUnit) {
+    auto& w = Open();
+    ASSERT_TRUE(w.BrakesShown.has_value());
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    w.BrakesShown->MasterArea = nan;
+    w.BrakesShown->CaliperArea[1] = std::numeric_limits<float>::infinity();
+    w.BrakesShown->Torque[0] = nan;
+    w.BrakesShown->FrontBalance = nan;
+    w.FollowUnitChange();
+    for (int label : {102, 103, 108, 110})
+        EXPECT_EQ(w.DiscCalcLabel(label).Caption(), "N/A") << label;
+    EXPECT_EQ(w.DiscCalcLabel(104).Caption(), "0.1 / 0.1 m");
+}
+
+// Options > Units while the window is open: every figure follows, in each unit system, also
+// those a refused box keeps, and one disc's stiffness box is converted so the disc keeps its
+// stiffness. SI figures worked by hand: coil 0.083 m across, 178207 N/m; leaf 62011.7 N/m;
+// bar 4034.8 N m/rad; brakes 2121.69 N, 3.1416 cm^2, 6.75354 MPa, 534.1 / 212.9 N m; stack
+// 7 x 500 N/mm. The program's inch is 39.39008 per metre (0.0057073 lb/in per N/m, 1.4489e-4
+// psi per Pa); its square inch is the exact 1550.003 per m^2.
+TEST_F(MechCalcsTest, AnOpenWindowFollowsEveryUnitSystem) {
+    auto& w = Open();
+    const platform::Label* shown[] = {
+        &w.CoilCalcLabel(101), &w.CoilCalcLabel(103), &w.LeafCalcLabel(100),
+        &w.ARBCalcLabel(101),  &w.DiscCalcLabel(101), &w.DiscCalcLabel(102),
+        &w.DiscCalcLabel(106), &w.DiscCalcLabel(108), &w.BellevilleCalcLabel(102)};
+    const std::vector<std::string> rows[] = {
+        {"1", "8.3 cm", "18.17 kgf/mm", "6.32 kgf/mm", "6.5 kgf m/gon", "2122 N",
+         "3.142 cm\u00B2", "68.87 kg/cm\u00B2", "534 / 213 Nm", "356.9 kgf/mm", "50.986"},
+        {"2", "3.3 in", "1017 lb/in", "354 lb/in", "52 lbf ft/deg", "15346 pdl",
+         "0.4869 in\u00B2", "978.5 psi", "394 / 157 lbf ft", "19975 lb/in", "2853.6"},
+        {"0", "0.08 m", "178.2 N/mm", "62 N/mm", "4 kNm/rad", "2122 N", "0.0003142 m\u00B2",
+         "6754 kPa", "534 / 213 Nm", "3500 N/mm", "500"},
+    };
+    ui::ShowOptionsPanel();
+    w.CoilSpringInput(2).SetText("1.99");  // refused
+    for (const auto& row : rows) {
+        ui::OptionsPanelWindow().SetUnits(std::stoi(row[0])).UserClick();
+        for (std::size_t i = 0; i < std::size(shown); ++i)
+            EXPECT_EQ(shown[i]->Caption(), row[i + 1]) << row[0];
+        EXPECT_EQ(w.BellevilleStackSingleStiffness->Text(), row.back()) << row[0];
+    }
+    ui::ResetOptionsPanel();
 }
 
 TEST_F(MechCalcsTest, ClosingDiscardsTheInputs) {

@@ -2,6 +2,9 @@
 // speed a t, distance a t^2 / 2) and the timer ticked by hand.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "tools/ToolWindowTestSupport.hpp"
 #include "analysis/AccelerationCode.hpp"
 #include "core/AccTargets.hpp"
@@ -152,18 +155,64 @@ TEST_F(DragRaceWindowTest, SpeedChangesRescaleTheSliderAndTheSteps) {
     EXPECT_EQ(w.ControlLabel(101).Caption(), "2x");
     EXPECT_FALSE(w.Faster->Enabled());
     EXPECT_TRUE(w.Slower->Enabled());
-    // After Play, a change keeps the run time: position 150 at step 50 is slider 3; at 1x 6.
+    // After Play, a change keeps the run time: sample 150 is shown at step 50 (slider 3); at
+    // 1x it is slider 6.
     w.Go->UserClick();
     for (int i = 0; i < 4; ++i) w.PlayTimer->Tick();
     EXPECT_EQ(w.ProgressMeter->Value(), 3);
     EXPECT_EQ(w.Runs[0].Position, 200);
     w.Slower->UserClick();
-    EXPECT_EQ(w.ProgressMeter->Value(), 8);  // 200 / 25
+    EXPECT_EQ(w.ProgressMeter->Value(), 6);  // 150 / 25
     // A run stored at 0.2x gets the 0.2x step.
     w.Slower->UserClick();
     MakeRun(1000, 0.002f);
     w.Run2Add->UserClick();
     EXPECT_EQ(w.Runs[1].StepPerTick, 5);
+}
+
+// A speed change keeps the shown run time within one new step wherever the replay stands,
+// and the replay goes on from there. A run of 4 s at 0.002 s: 1x is 25 samples a tick.
+TEST_F(DragRaceWindowTest, ASpeedChangeKeepsTheShownTime) {
+    const struct {
+        int startSpeed;  // Slower (-1: 0.2x) or Faster (1: 2x) clicks before the run is stored
+        int ticks;       // ticks played, then Pause; 0: the slider is dragged to 60 instead
+        bool faster;     // the change tested
+    } cases[] = {{0, 50, true}, {-1, 120, true}, {1, 30, false}, {0, 50, false}, {0, 0, true}};
+    auto seconds = [](ui::DragRaceWindow& w) { return std::stod(w.ControlLabel(100).Caption()); };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.startSpeed) + " " + std::to_string(c.ticks));
+        tools_test::ResetToolWindows();
+        MakeRun(2000, 0.002f);
+        auto& w = Open();
+        if (c.startSpeed != 0) (c.startSpeed < 0 ? w.Slower : w.Faster)->UserClick();
+        w.Run1Add->UserClick();
+        w.Go->UserClick();
+        for (int i = 0; i < c.ticks; ++i) w.PlayTimer->Tick();
+        w.Pause->UserClick();
+        if (c.ticks == 0) w.ProgressMeter->UserClickAt(60);
+        const double before = seconds(w);
+        ASSERT_GT(before, 1.0);
+        (c.faster ? w.Faster : w.Slower)->UserClick();
+        const double step = w.Runs[0].StepPerTick * 0.002;  // s a tick at the new speed
+        const double after = seconds(w);
+        EXPECT_LE(std::abs(after - before), step + 1e-6) << before << " -> " << after;
+        w.Go->UserClick();  // goes on from the shown frame
+        w.PlayTimer->Tick();
+        w.PlayTimer->Tick();
+        EXPECT_NEAR(seconds(w), after + step, 1e-6);
+    }
+    // After the end the last frame stays, and the next Play starts again from sample 0.
+    tools_test::ResetToolWindows();
+    MakeRun(2000, 0.002f);
+    auto& w = Open();
+    w.Run1Add->UserClick();
+    w.Go->UserClick();
+    TickUntilStopped(w);
+    w.Faster->UserClick();
+    EXPECT_EQ(w.ControlLabel(100).Caption(), "4s");
+    w.Go->UserClick();
+    w.PlayTimer->Tick();
+    EXPECT_EQ(w.ControlLabel(100).Caption(), "0s");
 }
 
 TEST_F(DragRaceWindowTest, TheLongerRunDrivesAndTheTimeFollowsRunOne) {

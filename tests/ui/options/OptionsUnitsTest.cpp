@@ -3,6 +3,7 @@
 // shows the quantity on the main window.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
@@ -275,6 +276,18 @@ TEST_F(StartedOptionsTest, LoadingAnotherSpeedUnitRecomputesBothRunSummaries) {
     EXPECT_EQ(analysis::DecelerationCode().DecResults, decMph);
     EXPECT_EQ(analysis::AccelerationCode().AccResults, accMph);
     EXPECT_EQ(main->Analysis_DecLabel(15).Caption(), " mph");
+}
+
+// The button with no options file keeps the person's units and writes none (at start-up a
+// missing file gives SI units and a new file).
+TEST_F(StartedOptionsTest, LoadingWithNoOptionsFileKeepsTheUnits) {
+    const std::filesystem::path file = core::GlobalChassisLab().AppDir + "Options.ini";
+    ASSERT_TRUE(std::filesystem::remove(file));
+    panel->SetUnits(2).UserClick();
+    panel->OptionsLoad->UserClick();
+    EXPECT_EQ(panel->Select(Quantity::Speed).Text(), "Miles per hour");
+    EXPECT_EQ(core::UnitSuffix(Quantity::Mass), " lb");
+    EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 // A change of speed or large-distance unit rewrites the run searches' boxes in the new unit:

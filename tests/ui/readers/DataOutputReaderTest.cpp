@@ -60,6 +60,11 @@ TEST_F(DataOutputReaderTest, FillsTheBoxesAndEnablesRefreshAfterASuccess) {
     w->ReRead->UserClick();
     EXPECT_EQ(w->OutputBox(63).Text(), "Unknown (9)");
     EXPECT_EQ(Messages().Last().text, "Not a valid binary output file");
+    // Opening a refused file keeps Refresh on the file shown.
+    Write("vehicles/fxr.bin", OutputFile(2).Str());
+    Open("vehicles/bad.bin");
+    w->ReRead->UserClick();
+    EXPECT_EQ(w->OutputBox(63).Text(), "FWD");
     std::filesystem::remove(root / "vehicles/fxr.bin");
     w->ReRead->UserClick();
     EXPECT_EQ(Messages().Last().text, "File does not exist!");

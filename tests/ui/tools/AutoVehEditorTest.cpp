@@ -2,6 +2,7 @@
 // a multi-selection and missing files, saving through a temporary file, reopening.
 #include "ui/tools/AutoVehEditor.hpp"
 
+#include "support/VehicleTestSupport.hpp"
 #include "support/WindowFileTest.hpp"
 
 namespace {
@@ -36,35 +37,79 @@ TEST_F(AutoVehEditorTest, LoadsSkipsEmptyLinesAndKeepsItemsWhenTheFileIsMissing)
 }
 
 TEST_F(AutoVehEditorTest, AddSeveralRemoveASelectionSaveAndReopen) {
+    for (const char* name : {"Car", "Other Car", "Up", "Four"})
+        Write("vehicles/" + std::string(name) + ".vd3", "x");
     auto w = Open();
     Dialogs().QueueOpen(platform::ScriptedFileDialog::Chosen(
-        {Path("vehicles/Car.vd3"), "/elsewhere/Other Car.vd3", Path("vehicles/Up.VD3")}));
+        {Path("vehicles/Car.vd3"), Path("vehicles/Other Car.vd3"), Path("vehicles/Up.vd3")}));
     w->AutoVehAdd->UserClick();
     const auto& request = Dialogs().OpenRequests().back();
     EXPECT_TRUE(request.multiSelect);
     EXPECT_EQ(request.initialFolder, root.string() + "/vehicles/");
-    EXPECT_EQ(w->Entries(), (Items{"Car", "Other Car", "Up.VD3"}));
-    Dialogs().QueueOpenPath(Path("vehicles/Car.vd3"));  // the same name may appear again
+    EXPECT_EQ(w->Entries(), (Items{"Car", "Other Car", "Up"}));
+    Dialogs().QueueOpenPath(Path("vehicles/Four.vd3"));
     w->AutoVehAdd->UserClick();
-    EXPECT_EQ(w->Entries(), (Items{"Car", "Other Car", "Up.VD3", "Car"}));
+    EXPECT_EQ(w->Entries(), (Items{"Car", "Other Car", "Up", "Four"}));
+    EXPECT_EQ(Messages().Count(), 0u);
 
     Select(*w, {2, 4});
     w->AutoVehRemoveSelected->UserClick();
-    EXPECT_EQ(w->Entries(), (Items{"Car", "Up.VD3"}));
+    EXPECT_EQ(w->Entries(), (Items{"Car", "Up"}));
 
     ASSERT_TRUE(w->SaveList());
-    EXPECT_EQ(ReadBack("autoveh.lst"), "Car\r\nUp.VD3\r\n\r\n");
+    EXPECT_EQ(ReadBack("autoveh.lst"), "Car\r\nUp\r\n\r\n");
     for (const auto& e : std::filesystem::directory_iterator(root))
         EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos);
     w->Unload();
     auto again = Open();  // opening loads the saved list
-    EXPECT_EQ(again->Entries(), (Items{"Car", "Up.VD3"}));
+    EXPECT_EQ(again->Entries(), (Items{"Car", "Up"}));
 
     // An empty list saves as one CR LF.
     Select(*again, {1, 2});
     again->AutoVehRemoveSelected->UserClick();
     again->AutoVehSave->UserClick();
     EXPECT_EQ(ReadBack("autoveh.lst"), "\r\n");
+}
+
+// A file the start-up would never load from its entry is refused, and one message says
+// which and why; the others of the same choice are added.
+TEST_F(AutoVehEditorTest, RefusesFilesTheStartUpWouldNotLoadAndSaysWhy) {
+    vehtest::WriteVehicleFile(Path("vehicles/BMW.vd3"), vehtest::DistinctVehicle("BMW M3 E46"));
+    vehtest::WriteVehicleFile(Path("vehicles/BMW copy.vd3"), vehtest::DistinctVehicle("BMW M3 E46"));
+    vehtest::WriteVehicleFile(Path("vehicles/Golf.vd3"), vehtest::DistinctVehicle("Golf"));
+    std::filesystem::create_directories(root / "elsewhere");
+    vehtest::WriteVehicleFile(Path("elsewhere/Kart.vd3"), vehtest::DistinctVehicle("Kart"));
+    Write("vehicles/Up.VD3", "x");
+    Write("vehicles/Empty.vd3", "");
+    Write("autoveh.lst", "BMW\r\n");
+    auto w = Open();
+
+    const struct {
+        const char* file;
+        std::string refusal;  // "": added
+    } cases[] = {
+        {"elsewhere/Kart.vd3", "Kart.vd3 is not in the vehicles folder " + root.string() +
+                                   "/vehicles/; only vehicles there load at start-up."},
+        {"vehicles/Up.VD3", "Up.VD3 does not end in \".vd3\"; only such files load at start-up."},
+        {"vehicles/BMW.vd3", "BMW is already in the list."},
+        {"vehicles/BMW copy.vd3",
+         "BMW copy.vd3 holds the vehicle BMW M3 E46, which BMW in the list already loads."},
+        {"vehicles/Empty.vd3", "Empty.vd3 is empty or cannot be found."},
+        {"vehicles/Golf.vd3", ""},
+        {"vehicles/Golf.vd3", "Golf is already in the list."},  // twice in one choice
+    };
+    std::vector<std::string> paths;
+    std::string message = "Not added to the list:";
+    for (const auto& c : cases) {
+        paths.push_back(Path(c.file));
+        if (!c.refusal.empty()) message += "\r\n" + c.refusal;
+    }
+    Dialogs().QueueOpen(platform::ScriptedFileDialog::Chosen(paths));
+    w->AutoVehAdd->UserClick();
+    EXPECT_EQ(w->Entries(), (Items{"BMW", "Golf"}));
+    ASSERT_EQ(Messages().Count(), 1u);
+    EXPECT_EQ(Messages().Last().text, message);
+    EXPECT_EQ(Messages().Last().title, "Problem");
 }
 
 TEST_F(AutoVehEditorTest, DialogCancelOrErrorAddsNothing) {

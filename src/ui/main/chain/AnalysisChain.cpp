@@ -137,7 +137,11 @@ void RecalculateAnalyses(Main& form) {
     // follow the live heights.
     if (WheelDriven()) CalcGearing(form);
     AnalyseLiveStateAll(form);
-    if (WheelDriven()) CalcGearing(form);
+    if (WheelDriven()) {
+        CalcGearing(form);
+    } else {
+        ShowGearingTable(form);  // no gearing: no figures (of the vehicle before) in its table
+    }
     SetDiffParams(form);
     RunAccelerationAnalysisAll(form);
     RunDecelerationAnalysis(form);

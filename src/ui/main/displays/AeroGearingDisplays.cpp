@@ -1,6 +1,11 @@
 #include "ui/main/displays/AeroGearingDisplays.hpp"
 
+#include <string>
+#include <vector>
+
 #include "analysis/PhysicalCode.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "core/OptionsSettings.hpp"
 #include "platform/Control.hpp"
 #include "ui/main/displays/CaptionWriter.hpp"
 #include "ui/main/form/Main.hpp"
@@ -44,7 +49,18 @@ static_assert(vehicle::kGearingWarnRed == platform::RGB(255, 0, 0));
 static_assert(vehicle::kGearingWarnBlue == platform::RGB(0, 0, 255));
 static_assert(vehicle::kGearingNormalColour == platform::SysColor::ButtonText);
 
-void ShowGearingTable(Main& form) { WriteCaptions(form, vehicle::BuildGearingTableCaptions()); }
+void ShowGearingTable(Main& form) {
+    std::vector<core::Caption> captions = vehicle::BuildGearingTableCaptions();
+    // A vehicle that is not wheel driven has no gearing: the gearing state still holds the
+    // figures of the vehicle selected before it.
+    if (core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType == vehicle::kDriveThrust) {
+        for (core::Caption& c : captions) {
+            c.Text = std::string(core::kNotApplicableText);
+            if (c.ForeColor) c.ForeColor = vehicle::kGearingNormalColour;
+        }
+    }
+    WriteCaptions(form, captions);
+}
 
 void ShowDiffSettings(Main& form) {
     WriteCaptions(form, vehicle::DiffSettingsCaptions(ReadDiffInputs(form)));

@@ -11,7 +11,8 @@
 
 namespace ui {
 
-// One flag per checked box (or box array), then the three cross-checks of the engine speeds.
+// One flag per checked box (or box array), then the three cross-checks of the engine speeds,
+// then the check of the engine's curve against its peak torque.
 enum class EditorInput : uint8_t {
     Name, BodyMass, BodyPosX, BodyPosY, BodyPosZ, RefPosZ, FuelTankCapacity, FuelTankPosY,
     FuelTankPosZ, PassPosX, PassPosY, PassPosZ,
@@ -26,6 +27,10 @@ enum class EditorInput : uint8_t {
     // exponent ("1E30") would reach far beyond that.
     HandicapPosZ, WheelARBMR, Inclination, Camber, RideHeight,
     PowerAfterTorque, PowerAfterPlateau, IdleLowest,
+    // The full-throttle curve stays within its margin of the peak torque up to the limit
+    // (vehicle/EngineCurveCheck.hpp). Not one of the engine flags: a refused curve is still
+    // drawn, so the user sees it climb.
+    CurveWithinPeak,
     Count
 };
 // The first of the boxes bounded by their length. Their empty boxes at program start read 0,

@@ -1,11 +1,14 @@
 #include "ui/main/editor/EnginePreview.hpp"
 
+#include <string>
+
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
 #include "ui/main/editor/EditorInputFlags.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
+#include "vehicle/EngineCurveCheck.hpp"
 #include "vehicle/VehCode.hpp"
 
 namespace ui {
@@ -14,18 +17,38 @@ namespace {
 
 double N(const platform::TextBox& box) { return core::TypedVal(box.Text()); }
 
+constexpr platform::Color kRefusalColor = platform::RGB(255, 0, 0);
+constexpr float kRefusalLeft = 22.5f;  // as the scanned peaks below it
+
+// Two red lines at the top left of the plot: why the engine is refused, and what to change.
+void PrintCurveRefusal(platform::Surface& plot, float rise) {
+    const std::string lines[] = {
+        "Refused: the torque rises to " + core::RoundedText(rise, 1) +
+            " x its peak below the rev limit.",
+        "Lower the rev limit or move upper curve shape A."};
+    plot.ForeColor = kRefusalColor;
+    float top = 0.0f;
+    for (const std::string& line : lines) {
+        plot.CurrentX = kRefusalLeft;
+        plot.CurrentY = top;
+        plot.Print(line);
+        top += plot.TextHeight(line);
+    }
+    plot.ForeColor = 0;
+}
+
 }  // namespace
 
-void PreviewEngineEdits(Main& form) {
+float PreviewEngineEdits(Main& form) {
     auto& state = EngineDisplays();
     // A vehicle that is not wheel driven has no engine curve to preview.
     if (form.VehData_NewDrivetrain->ListIndex() == vehicle::kDriveThrust) {
         ClearDynoGraph(form);
         if (TorqueDataTable* table = OpenTorqueDataTable()) table->DataTable->ClearItems();
-        return;
+        return 0.0f;
     }
     state.EngineInputErrors = CountEngineInputErrors();
-    if (state.EngineInputErrors != 0) return;
+    if (state.EngineInputErrors != 0) return 0.0f;
 
     const auto& u = core::OptionsSettings();
     const double arv = u.UnitFactorARV;
@@ -48,13 +71,21 @@ void PreviewEngineEdits(Main& form) {
     trial.Throttle = static_cast<float>(form.VehData_DynoThrottle->Value() / 100.0);
 
     vehicle::UpdateEngineModel(trial, vehicle::kDriveRear);  // any wheel-driven type fits
+    const float rise = vehicle::CurveRisesAbovePeak(trial)
+                           ? vehicle::FullThrottlePeak(trial) / trial.PeakTorque
+                           : 0.0f;
+    platform::Surface& plot = form.TorquePowerPlot->Surf();
+    plot.BeginFrame();  // the curve and the refusal appear together
     DrawDynoGraph(form, trial);
+    if (rise > 0.0f) PrintCurveRefusal(plot, rise);
+    plot.EndFrame();
 
     if (core::FromVbBool(state.TorqueTableOpen)) {
         state.TorqueTableFilling = core::VbTrue;
         FillTorqueDataTable(trial);
         state.TorqueTableFilling = core::VbFalse;
     }
+    return rise;
 }
 
 }  // namespace ui

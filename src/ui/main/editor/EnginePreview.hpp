@@ -9,6 +9,9 @@ class Main;
 // Builds a trial engine from the editor's engine boxes and shape sliders, fits and draws it,
 // and refills the torque data table when it is open. Does nothing while an engine input is
 // invalid; clears the plot and the table when the editor's drive type is "Not wheel driven".
-void PreviewEngineEdits(Main& form);
+// A curve that climbs above its margin of the peak torque before the limit is drawn with a
+// red line saying so. Returns how high it climbs then, as a multiple of the peak torque; 0
+// when it stays within the margin or nothing was drawn.
+float PreviewEngineEdits(Main& form);
 
 }  // namespace ui

@@ -25,6 +25,9 @@ double N(const TextBox& box) { return core::TypedVal(box.Text()); }
 
 const auto& Units() { return core::OptionsSettings(); }
 
+// The engine-shape sliders' own background.
+constexpr platform::Color kShapeSliderColor = platform::SysColor::ButtonFace;
+
 void Colour(TextBox& box, bool valid) {
     box.SetBackColor(valid ? kEditorValidColor : kEditorRefusedColor);
 }
@@ -85,7 +88,8 @@ void CheckRotatingMass(Main& form) {
     for (int a = 0; a <= 1; ++a) {
         TextBox& rot = form.VehData_NewRotMass(a);
         bool ok = rg::RotatingMass.Accepts(N(rot) / factor);
-        if (ok && 0.5 * N(form.VehData_NewUnsprung(a)) < N(rot)) ok = false;
+        if (ok && vehicle::LargestRotatingMass(N(form.VehData_NewUnsprung(a))) < N(rot))
+            ok = false;
         Colour(rot, ok);
         if (!ok) all = false;
     }
@@ -98,13 +102,12 @@ void CheckUnsprungMass(Main& form) {
     const double factor = Units().UnitFactorMass;
     const double body = N(*form.VehData_NewBodyMass);
     const double front = N(*form.VehData_NewBodyPosY) / 100.0;
-    const double share[2] = {body * front, body * (1.0 - front)};
     bool all = true;
     for (int a = 0; a <= 1; ++a) {
         TextBox& box = form.VehData_NewUnsprung(a);
         const double u = N(box) / factor;
         bool ok = rg::UnsprungMass.Accepts(u);
-        if (ok && share[a] / factor < u) ok = false;
+        if (ok && vehicle::BodyMassOnAxle(body, front, a) / factor < u) ok = false;
         Colour(box, ok);
         if (!ok) all = false;
     }
@@ -141,7 +144,7 @@ void CheckName(Main& form) {
 bool HiddenWithoutWheelDrive(In i) {
     for (In e : kEngineInputs)
         if (e == i) return true;
-    return i == In::DrivetrainEff || i == In::DrivetrainShiftTime;
+    return i == In::DrivetrainEff || i == In::DrivetrainShiftTime || i == In::CurveWithinPeak;
 }
 // Inputs hidden for a wheel-driven vehicle (the store does not read them).
 bool HiddenWithWheelDrive(In i) { return i == In::Thrust || i == In::ThrustHeight; }
@@ -196,9 +199,14 @@ void ValidateVehicleEditorInputs(Main& form) {
     Colour(powerBox, checks.Holds(In::PowerRPM) && !powerBeforeTorque && !powerInPlateau);
     Colour(widthBox, checks.Holds(In::TorquePeakWidth) && !powerInPlateau);
     Colour(idleBox, checks.Holds(In::IdleRPM) && !idleAboveTorque && !idleAboveLimit);
-    Colour(limitBox, checks.Holds(In::LimitRPM) && !idleAboveLimit);
 
-    PreviewEngineEdits(form);
+    // The preview fits the engine; a curve that climbs far above its peak torque before the
+    // limit marks the limit box and the upper-shape slider, the two that bring it down (the
+    // slider either way, by the power peak's torque against the plateau).
+    const bool curveHolds = PreviewEngineEdits(form) == 0.0f;
+    SetFlag(In::CurveWithinPeak, curveHolds);
+    Colour(limitBox, checks.Holds(In::LimitRPM) && !idleAboveLimit && curveHolds);
+    form.VehData_NewPCA->SetBackColor(curveHolds ? kShapeSliderColor : kEditorRefusedColor);
 
     form.VehData_DynoThrottle->SetEnabled(
         core::FromVbBool(vehicle::EngineCode().MatrixInverseOK) && CountEngineInputErrors() == 0);

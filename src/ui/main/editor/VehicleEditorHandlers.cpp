@@ -131,10 +131,11 @@ void InstallVehicleEditorHandlers(Main& form) {
     form.VehData_DT_VScroll->Scroll = [w] { Main_VehData_DT_VScroll_Scroll(*w); };
     form.VehData_DT_VScroll->Change = [w] { Main_VehData_DT_VScroll_Scroll(*w); };
 
-    // The engine-shape sliders redraw the preview, except while the editor is being filled;
-    // the dyno throttle always does.
+    // The engine-shape sliders redraw the preview, except while the editor is being filled,
+    // and with it the check of the curve against its peak torque (which may allow or stop the
+    // store); the dyno throttle always redraws.
     const auto preview = [w] {
-        if (!Raised(vehicle::VehCode().EditorFilling)) PreviewEngineEdits(*w);
+        if (!Raised(vehicle::VehCode().EditorFilling)) ValidateVehicleEditorInputs(*w);
     };
     for (platform::Slider* s : {form.VehData_NewIdleTorque, form.VehData_NewTCA, form.VehData_NewPCA,
                                 form.VehData_NewPWA, form.VehData_NewPR, form.VehData_NewPS}) {

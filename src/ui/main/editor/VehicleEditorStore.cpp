@@ -141,7 +141,7 @@ void StoreEditedVehicle(Main& w) {
         }
         vehicle::VehicleRecord& element = g.Vehicles[static_cast<std::size_t>(target)];
         element = ReadEditedVehicle(w, element);
-        platform::MsgBox(texts.UpdatedVehicleText + element.Name, platform::MsgButtons::OK,
+        platform::MsgBox(texts.UpdatedVehicleText + core::TrimRight(element.Name), platform::MsgButtons::OK,
                          platform::MsgIcon::Information);
     } else {
         if (vehicle::VehicleListFull()) {
@@ -153,7 +153,7 @@ void StoreEditedVehicle(Main& w) {
         const vehicle::VehicleRecord record = ReadEditedVehicle(w, vehicle::VehicleRecord{});
         vehicle::AppendVehicle(record);
         w.Main_SelectVeh->AddItem(record.Name);
-        platform::MsgBox(texts.AddedVehicleText + record.Name, platform::MsgButtons::OK,
+        platform::MsgBox(texts.AddedVehicleText + core::TrimRight(record.Name), platform::MsgButtons::OK,
                          platform::MsgIcon::Information);
     }
 

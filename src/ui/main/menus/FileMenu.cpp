@@ -88,8 +88,8 @@ bool MayOverwrite(const std::string& path) {
 std::string SetupNamePrefix() {
     const auto& g = core::GlobalChassisLab();
     if (core::FromVbBool(core::OptionsSettings().LFSMode) && core::FromVbBool(g.HasLFSCar))
-        return core::TrimRight(g.CurrentLFSCar.Code);
-    return core::TrimRight(g.CurrentVehicle.Name);
+        return core::Trim(g.CurrentLFSCar.Code);
+    return files::SetupFileStem(g.CurrentVehicle.Name);
 }
 
 void Main_FileOpenSetup_Click(Main& form) {

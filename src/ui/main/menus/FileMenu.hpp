@@ -40,8 +40,10 @@ std::optional<std::string> ChooseFile(const platform::FileDialogRequest& request
 // <title> exists, do you wish to overwrite it?".
 bool MayOverwrite(const std::string& path);
 
-// The name setup files of the current vehicle start with: the simulator car's code in
-// compatibility mode for a simulator car, else the vehicle's name (right-trimmed).
+// The name setup files of the current vehicle start with, before their "_": the simulator
+// car's code in compatibility mode for a simulator car, else the vehicle's name as a file name
+// can hold it (files::SetupFileStem), as its default setup is named. The Open and Save As
+// filters and the Save As proposal use it.
 std::string SetupNamePrefix();
 
 void Main_FileOpenSetup_Click(Main& form);

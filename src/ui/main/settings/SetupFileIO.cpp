@@ -51,22 +51,35 @@ std::string CarCodeOfPath(const std::string& path) {
     return name.substr(0, name.find('_'));
 }
 
-// A vehicle's name as setup file names carry it: without the characters a file name cannot
-// hold and without the blanks around it (the default setup file is named this way).
-std::string FileNameOfVehicle(const std::string& name) {
-    return core::Trim(SanitiseFileName(core::TrimRight(name)));
-}
+// Index of the loaded vehicle a setup file belongs to, or nullopt. Setup files are named
+// "<vehicle>_<anything>.set" (a simulator car's code in place of the vehicle in compatibility
+// mode). A vehicle whose name holds "_" is found by its whole name: the longest such name
+// that, followed by "_", begins the file name wins (the first loaded among equal names).
+// Otherwise the file's car code up to its first "_" names the vehicle, as for every vehicle
+// without "_" in its name.
+std::optional<std::size_t> VehicleOfSetupFile(const std::string& path) {
+    const auto& vehicles = core::GlobalChassisLab().Vehicles;
+    const std::string fileName = GetFileNamePart(path);
+    std::optional<std::size_t> best;
+    std::size_t bestLength = 0;
+    for (std::size_t i = 0; i < vehicles.size(); ++i) {
+        const std::string stem = SetupFileStem(vehicles[i].Name);
+        if (stem.find('_') == std::string::npos || stem.size() <= bestLength) continue;
+        if (fileName.starts_with(stem + "_")) {
+            best = i;
+            bestLength = stem.size();
+        }
+    }
+    if (best) return best;
 
-// Index of the first loaded vehicle the car code names, or nullopt.
-std::optional<std::size_t> VehicleOfCarCode(std::string code) {
+    std::string code = CarCodeOfPath(path);
     if (core::FromVbBool(core::OptionsSettings().LFSMode)) {
         const int row = core::FindLFSCarByCode(code);
         if (row >= 0)
             code = core::TrimRight(core::LFSCarTable().LFSCars[static_cast<std::size_t>(row)].Name);
     }
-    const auto& vehicles = core::GlobalChassisLab().Vehicles;
     for (std::size_t i = 0; i < vehicles.size(); ++i)
-        if (FileNameOfVehicle(vehicles[i].Name) == code) return i;
+        if (SetupFileStem(vehicles[i].Name) == code) return i;
     return std::nullopt;
 }
 
@@ -212,16 +225,17 @@ bool OpenSetupFile(bool showMessages) {
         if (showMessages) ShowFileProblem(texts.MsgBadSetupVersion);
         return false;
     }
-    const std::optional<std::size_t> index = VehicleOfCarCode(CarCodeOfPath(path));
+    const std::optional<std::size_t> index = VehicleOfSetupFile(path);
     if (!index) {
         ShowFileProblem(texts.MsgSetupVehicleNotLoaded);  // shown even for a default setup
         return false;
     }
     const vehicle::VehicleRecord target = g.Vehicles[*index];
     SetupControlValues values;
-    if (!ControlsFromRecord(*record, SetupReadContext(target), ProgramSetupSliderRanges(), values)
-             .ok) {
-        if (showMessages) ShowFileError(texts.MsgBadSetupFile);
+    const SetupReadResult read =
+        ControlsFromRecord(*record, SetupReadContext(target), ProgramSetupSliderRanges(), values);
+    if (!read.ok) {
+        if (showMessages) ShowFileError(texts.MsgBadSetupFile + "\r\n" + InvalidFieldText(read));
         return false;
     }
 

@@ -131,7 +131,7 @@ void Main_Form_Load(Main& form) {
     if (g.VehicleCount > 0) form.Main_SelectVeh->SetListIndex(0);  // does nothing while loading
 
     core::OptionsSettings().AutoRecalc = core::VbTrue;
-    ui::LoadOptionsFile();
+    ui::LoadOptionsFile(files::OptionsLoadOccasion::StartUp);
     WriteSearchUnitLabels(form);
 
     // Quiet: speaks only when a newer version is published. In the background, so a silent

@@ -29,7 +29,7 @@ std::string DefaultSetupPath() {
     if (Raised(core::OptionsSettings().LFSMode) && Raised(g.HasLFSCar)) {
         stem = core::Trim(g.CurrentLFSCar.Code);
     } else {
-        stem = core::Trim(files::SanitiseFileName(g.CurrentVehicle.Name));
+        stem = files::SetupFileStem(g.CurrentVehicle.Name);
     }
     return g.SetupsDir + stem + "_Default.set";
 }

@@ -1,6 +1,7 @@
 #include "ui/tools/calculators/DiscBrakeCalc.hpp"
 
 #include "core/PhysicalConstants.hpp"
+#include "ui/tools/calculators/PartRanges.hpp"
 
 namespace tools {
 
@@ -20,18 +21,22 @@ DiscBrakeResult CalcDiscBrakes(const DiscBrakeInputs& in) {
     // the rear cylinder would be pulled (a negative force): the offset box refuses that.
     const float shift = in.BiasLength != 0.0f ? in.BiasOffset * in.BiasThread / in.BiasLength
                                               : 0.0f;
-    Check(r, BrakeBox::PedalArm, in.PedalArm >= 0.01f);
-    Check(r, BrakeBox::PushrodDistance, in.PushrodDistance >= 0.01f);
-    Check(r, BrakeBox::AppliedForce, in.AppliedForce >= 10.0f);
-    Check(r, BrakeBox::BiasThread, in.BiasThread >= 0.0001f);
-    Check(r, BrakeBox::BiasLength, in.BiasLength >= 0.01f);
-    Check(r, BrakeBox::BiasOffset, in.BiasOffset >= 0.0f && (!twoCylinders || shift <= 0.5f));
-    Check(r, BrakeBox::MasterBore, in.MasterBore >= 0.01f);
-    Check(r, BrakeBox::FrontCaliperBore, in.CaliperBore[0] >= 0.01f);
-    Check(r, BrakeBox::RearCaliperBore, in.CaliperBore[1] >= 0.01f);
-    Check(r, BrakeBox::Friction, in.Friction >= 0.1f && in.Friction <= 2.0f);
-    Check(r, BrakeBox::FrontDisc, in.CaliperBore[0] * 2.0f <= in.DiscDiameter[0]);
-    Check(r, BrakeBox::RearDisc, in.CaliperBore[1] * 2.0f <= in.DiscDiameter[1]);
+    Check(r, BrakeBox::PedalArm, kPedalArm.Holds(in.PedalArm));
+    Check(r, BrakeBox::PushrodDistance, kPushrodDistance.Holds(in.PushrodDistance));
+    Check(r, BrakeBox::AppliedForce, kAppliedForce.Holds(in.AppliedForce));
+    Check(r, BrakeBox::BiasThread, kBiasThread.Holds(in.BiasThread));
+    Check(r, BrakeBox::BiasLength, kBiasLength.Holds(in.BiasLength));
+    Check(r, BrakeBox::BiasOffset,
+          kBiasOffset.Holds(in.BiasOffset) && (!twoCylinders || shift <= 0.5f));
+    Check(r, BrakeBox::MasterBore, kMasterBore.Holds(in.MasterBore));
+    Check(r, BrakeBox::FrontCaliperBore, kCaliperBore.Holds(in.CaliperBore[0]));
+    Check(r, BrakeBox::RearCaliperBore, kCaliperBore.Holds(in.CaliperBore[1]));
+    Check(r, BrakeBox::Friction, kFriction.Holds(in.Friction));
+    // A disc at least twice its caliper's bore (the pad radius is then not negative).
+    Check(r, BrakeBox::FrontDisc, in.CaliperBore[0] * 2.0f <= in.DiscDiameter[0] &&
+                                      in.DiscDiameter[0] <= kLargestDisc);
+    Check(r, BrakeBox::RearDisc, in.CaliperBore[1] * 2.0f <= in.DiscDiameter[1] &&
+                                     in.DiscDiameter[1] <= kLargestDisc);
     if (!r.Valid) return r;
 
     r.Leverage = in.PedalArm / in.PushrodDistance;

@@ -61,11 +61,11 @@ struct DiscBrakeResult {
     float FrontBalance = 0.0f;
 };
 
-// Checks in order: pedal arm, pushrod distance (>= 0.01 m), applied force (>= 10 N), thread
-// (>= 0.0001 m), bias bar length (>= 0.01 m), offset (>= 0 and, with two master cylinders,
-// small enough that neither cylinder is pulled: shift <= 0.5), master bore and caliper bores
-// (>= 0.01 m), friction (0.1 .. 2), each disc at least twice its caliper bore. The bias-bar
-// boxes are checked also with one master cylinder.
+// Checks in order, each box within its range of PartRanges.hpp: pedal arm, pushrod distance,
+// applied force, thread, bias bar length, offset (with two master cylinders also small enough
+// that neither cylinder is pulled: shift <= 0.5), master bore and caliper bores, friction,
+// each disc at least twice its caliper bore and at most 1 m. The bias-bar boxes are checked
+// also with one master cylinder.
 DiscBrakeResult CalcDiscBrakes(const DiscBrakeInputs& in);
 
 }  // namespace tools

@@ -11,8 +11,7 @@
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
-#include "ui/tools/calculators/DiscBrakeCalc.hpp"
-#include "ui/tools/calculators/SpringCalcs.hpp"
+#include "ui/tools/calculators/PartRanges.hpp"
 #include "ui/tools/ToolLayout.hpp"
 
 namespace ui {
@@ -36,10 +35,26 @@ constexpr int kBrakeViewWidth = 7545, kBrakeViewHeight = 5805;
 
 using toolkit::ReadSingle;
 
-// "534 / 213 Nm": both values in the quantity's unit and decimals, the suffix once.
+bool IsNotApplicable(const std::string& number) { return number == core::kNotApplicableText; }
+
+// A number and its unit; "N/A" stands alone.
+std::string WithUnit(const std::string& number, const std::string& unit) {
+    return IsNotApplicable(number) ? number : number + unit;
+}
+
+// "534 / 213 Nm": front and rear, the unit once. A pair with a figure that is not a number
+// reads "N/A" as a whole.
+std::string PairCaption(const std::string& front, const std::string& rear,
+                        const std::string& unit) {
+    if (IsNotApplicable(front) || IsNotApplicable(rear))
+        return std::string(core::kNotApplicableText);
+    return front + " / " + rear + unit;
+}
+
+// Both values in the quantity's unit and decimals.
 std::string PairText(Quantity q, float front, float rear) {
-    return core::UnitNumberText(q, front) + " / " + core::UnitNumberText(q, rear) +
-           core::UnitSuffix(q);
+    return PairCaption(core::UnitNumberText(q, front), core::UnitNumberText(q, rear),
+                       core::UnitSuffix(q));
 }
 
 // Brake bores give areas of a few square centimetres, which the area units' own decimals
@@ -127,6 +142,7 @@ void MechCalcs::MechCalcs_Load() {
         SelectBellevilleStackNum->AddItem(std::to_string(n));
     SelectBellevilleStackNum->SetListIndex(6);  // 7 discs
     CalcsReady = true;
+    StackBoxFactor = core::OptionsSettings().UnitFactorStiffness;
     CalcCoilSpring();
     CalcLeafSpring();
     CalcAntiRollBar();
@@ -160,10 +176,15 @@ void MechCalcs::CalcLeafSpring() {
               : type == 2 ? tools::LeafType::QuarterElliptic
                           : tools::LeafType::SemiElliptic;
     const tools::LeafSpringResult r = tools::CalcLeafSpring(in);
-    MarkBox(LeafSpringInput(0), r.Ok[0]);
-    MarkBox(LeafSpringInput(3), r.Ok[3]);
+    MarkBoxes(LeafSpringInput, r.Ok);
     if (!r.Valid) return;
-    LeafCalcLabel(100).SetCaption(core::UnitValueText(Quantity::Stiffness, r.Rate));
+    LeafShown = r;
+    ShowLeafSpring();
+}
+
+void MechCalcs::ShowLeafSpring() {
+    if (!LeafShown) return;
+    LeafCalcLabel(100).SetCaption(core::UnitValueText(Quantity::Stiffness, LeafShown->Rate));
 }
 
 void MechCalcs::CalcCoilSpring() {
@@ -176,6 +197,13 @@ void MechCalcs::CalcCoilSpring() {
     const tools::CoilSpringResult r = tools::CalcCoilSpring(in);
     MarkBoxes(CoilSpringInput, r.Ok);
     if (!r.Valid) return;
+    CoilShown = r;
+    ShowCoilSpring();
+}
+
+void MechCalcs::ShowCoilSpring() {
+    if (!CoilShown) return;
+    const tools::CoilSpringResult& r = *CoilShown;
     CoilCalcLabel(100).SetCaption(core::RoundedText(r.ActiveCoils, 2));
     CoilCalcLabel(101).SetCaption(core::UnitValueText(Quantity::DistanceSmall, r.MeanDiameter));
     CoilCalcLabel(102).SetCaption(core::UnitValueText(Quantity::DistanceSmall, r.Travel));
@@ -194,6 +222,13 @@ void MechCalcs::CalcAntiRollBar() {
     const tools::TorsionBarResult r = tools::CalcTorsionBar(in);
     MarkBoxes(ARBInput, r.Ok);
     if (!r.Valid) return;
+    BarShown = r;
+    ShowAntiRollBar();
+}
+
+void MechCalcs::ShowAntiRollBar() {
+    if (!BarShown) return;
+    const tools::TorsionBarResult& r = *BarShown;
     ARBCalcLabel(100).SetCaption(core::UnitValueText(Quantity::DistanceSmall, r.HollowDiameter));
     ARBCalcLabel(101).SetCaption(core::UnitValueText(Quantity::Rot, r.TorsionStiffness));
     ARBCalcLabel(102).SetCaption(core::UnitValueText(Quantity::Stiffness, r.LinearStiffness));
@@ -237,17 +272,24 @@ void MechCalcs::CalcDiscBrakes() {
     const tools::DiscBrakeResult r = tools::CalcDiscBrakes(in);
     MarkBoxes(DiscBrakeInput, r.Ok);
     if (!r.Valid) return;
+    BrakesShown = r;
+    BrakesShownAsPairs = in.MasterCylinders == 2;
+    ShowDiscBrakes();
+}
 
-    const bool pair = in.MasterCylinders == 2;
+void MechCalcs::ShowDiscBrakes() {
+    if (!BrakesShown) return;
+    const tools::DiscBrakeResult& r = *BrakesShown;
+    const bool pair = BrakesShownAsPairs;
     auto axleText = [pair](Quantity q, const std::array<float, 2>& v) {
         return pair ? PairText(q, v[0], v[1]) : core::UnitValueText(q, v[0]);
     };
     DiscCalcLabel(100).SetCaption(core::RoundedText(r.Leverage, 2));
     DiscCalcLabel(101).SetCaption(core::UnitValueText(Quantity::Force, r.MechanicalForce));
     const std::string& areaUnit = core::UnitSuffix(Quantity::Area);
-    DiscCalcLabel(102).SetCaption(AreaNumberText(r.MasterArea) + areaUnit);
-    DiscCalcLabel(103).SetCaption(AreaNumberText(r.CaliperArea[0]) + " / " +
-                                  AreaNumberText(r.CaliperArea[1]) + areaUnit);
+    DiscCalcLabel(102).SetCaption(WithUnit(AreaNumberText(r.MasterArea), areaUnit));
+    DiscCalcLabel(103).SetCaption(PairCaption(AreaNumberText(r.CaliperArea[0]),
+                                              AreaNumberText(r.CaliperArea[1]), areaUnit));
     DiscCalcLabel(104).SetCaption(
         PairText(Quantity::DistanceSmall, r.PadRadius[0], r.PadRadius[1]));
     DiscCalcLabel(105).SetCaption(axleText(Quantity::Force, r.MasterForce));
@@ -256,8 +298,9 @@ void MechCalcs::CalcDiscBrakes() {
     DiscCalcLabel(108).SetCaption(PairText(Quantity::Torque, r.Torque[0], r.Torque[1]));
     DiscCalcLabel(109).SetCaption(core::RoundedText(r.TorqueEffortRatio, 2));
     // Both torques 0 (for example both pad radii 0): there is no balance to show.
-    DiscCalcLabel(110).SetCaption(r.HasBalance ? core::RoundedText(r.FrontBalance * 100.0f, 1) + "%"
-                                               : std::string(core::kNotApplicableText));
+    DiscCalcLabel(110).SetCaption(r.HasBalance
+                                      ? WithUnit(core::RoundedText(r.FrontBalance * 100.0f, 1), "%")
+                                      : std::string(core::kNotApplicableText));
 }
 
 // ---- Disc-spring stack ----
@@ -287,13 +330,16 @@ void MechCalcs::ShowBellevilleStackResult(int index) {
     if (index < 0 || index >= static_cast<int>(StackConfigs.size())) return;
     const auto& c = StackConfigs[static_cast<std::size_t>(index)];
     BellevilleCalcLabel(101).SetCaption(c.Visual);
-    // The single disc's stiffness is typed in the display unit; no check (0 or negative is
-    // used as read).
-    const float stiffness =
-        tools::StackStiffness(c.Multiplier, core::TypedVal(BellevilleStackSingleStiffness->Text()),
-                              core::OptionsSettings().UnitFactorStiffness);
-    BellevilleCalcLabel(102).SetCaption(core::UnitValueText(Quantity::Stiffness, stiffness));
     BellevilleCalcLabel(7).SetCaption(core::UnitSuffix(Quantity::Stiffness));
+    // The single disc's stiffness is typed in the display unit.
+    const double typed = core::TypedVal(BellevilleStackSingleStiffness->Text());
+    const double factor = core::OptionsSettings().UnitFactorStiffness;
+    const bool inRange =
+        tools::kDiscSpringStiffness.Holds(tools::StackStiffness(1.0f, typed, factor));
+    MarkBox(*BellevilleStackSingleStiffness, inRange);
+    if (inRange) StackShown = tools::StackStiffness(c.Multiplier, typed, factor);
+    if (StackShown)
+        BellevilleCalcLabel(102).SetCaption(core::UnitValueText(Quantity::Stiffness, *StackShown));
 }
 
 void MechCalcs::SelectBellevilleStackConfig_Click() {
@@ -323,11 +369,38 @@ void MechCalcs::SelectBellevilleStackStiffness_Click() {
     StackListsUpdating = false;
 }
 
+// ---- Units ----
+
+void MechCalcs::FollowUnitChange() {
+    if (!CalcsReady) return;
+    ShowCoilSpring();
+    ShowLeafSpring();
+    ShowAntiRollBar();
+    ShowDiscBrakes();
+    const double factor = core::OptionsSettings().UnitFactorStiffness;
+    const double old = StackBoxFactor;
+    StackBoxFactor = factor;
+    const core::TypedNumber typed = core::ReadTypedNumber(BellevilleStackSingleStiffness->Text());
+    if (old != factor && old != 0.0 && typed.Whole) {
+        // Five figures, as a person would type the same stiffness in the new unit.
+        const auto converted = static_cast<float>(typed.Value / old * factor);
+        BellevilleStackSingleStiffness->SetText(
+            core::SingleText(core::RoundToSigFigs(converted, 5)));
+    }
+    ShowBellevilleStackResult(SelectBellevilleStackConfig->ListIndex());
+}
+
 // ---- The one window ----
 
 void ShowMechCalcs() {
     MechCalcs& w = MechCalcsWindow().Holder.Get();
     w.Show();  // a shown window comes to the front
+}
+
+void MechCalcsFollowUnitChange() {
+    // A closed window keeps nothing to show: it starts afresh in the units of its next opening.
+    const auto& holder = MechCalcsWindow().Holder;
+    if (holder.IsLoaded()) holder.Peek()->FollowUnitChange();
 }
 
 MechCalcs* PeekMechCalcs() { return MechCalcsWindow().Holder.Peek(); }

@@ -4,18 +4,23 @@
 // brakes alone (the brake view), chosen by the selector at the top.
 //
 // Nothing here reads or changes the vehicle, the setup or any file. Every input is in SI base
-// units (the fixed captions beside the boxes say so); results are shown in the display units
-// in force when they are computed. A box that fails its check turns red and the calculator's
-// results keep their previous texts; there are no messages.
+// units (the fixed captions beside the boxes say so), except one disc's stiffness, which is
+// typed in the display unit. Results are shown in the display units in force, and follow a
+// unit change made in the options window while the window is open. A box outside its range
+// (PartRanges.hpp) turns red and the calculator's results keep their previous figures; there
+// are no messages. A figure that is not a finite number reads "N/A", with no unit after it.
 //
 // Single instance, modeless, created on first use; closing it discards everything.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/Form.hpp"
 #include "ui/tools/calculators/BellevilleStack.hpp"
+#include "ui/tools/calculators/DiscBrakeCalc.hpp"
+#include "ui/tools/calculators/SpringCalcs.hpp"
 
 namespace ui {
 
@@ -33,6 +38,16 @@ public:
     // True while the stack routines fill or select the two stack lists (their own click
     // handlers then do nothing).
     bool StackListsUpdating = false;
+    // The figures each calculator shows, in SI, kept to show them again in another unit (a
+    // refused box leaves them as they were). Empty until the calculator's first valid inputs.
+    std::optional<tools::CoilSpringResult> CoilShown;
+    std::optional<tools::LeafSpringResult> LeafShown;
+    std::optional<tools::TorsionBarResult> BarShown;
+    std::optional<tools::DiscBrakeResult> BrakesShown;
+    bool BrakesShownAsPairs = false;  // two master cylinders: per-axle forces as pairs
+    std::optional<float> StackShown;  // N/m
+    // Display factor of the stiffness unit in which one disc's stiffness box is typed.
+    double StackBoxFactor = 0.0;
 
     // ---- Controls ----
     platform::ComboBox* SelectMechCalc = nullptr;
@@ -69,6 +84,9 @@ public:
     void CalcDiscBrakes();
     void BuildBellevilleStackConfigs();
     void ShowBellevilleStackResult(int index);
+    // Shows every result again in the units now in force; one disc's stiffness box is
+    // converted into the new stiffness unit, so the disc keeps its stiffness.
+    void FollowUnitChange();
 
     // ---- Handlers ----
     void MechCalcs_Load();
@@ -87,10 +105,17 @@ private:
     void InstallHandlers();
     // The bias-bar boxes follow the master-cylinder count.
     void ApplyBiasBarEnabling();
+    // Write the kept figures in the display units.
+    void ShowCoilSpring();
+    void ShowLeafSpring();
+    void ShowAntiRollBar();
+    void ShowDiscBrakes();
 };
 
 // Shows the window (modeless), creating it on first use. The Tools menu entry opens it.
 void ShowMechCalcs();
+// After a unit change: an open window shows its figures in the new units.
+void MechCalcsFollowUnitChange();
 // The window when it exists (tests); nullptr otherwise.
 MechCalcs* PeekMechCalcs();
 // Drops the window (tests start each case from the design-time state).

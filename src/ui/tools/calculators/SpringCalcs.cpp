@@ -1,14 +1,13 @@
 #include "ui/tools/calculators/SpringCalcs.hpp"
 
 #include "core/Numbers.hpp"
+#include "ui/tools/calculators/PartRanges.hpp"
 
 namespace tools {
 
 namespace {
 constexpr float kLeafFactor = 1.25f;             // semi- and quarter-elliptic leaves
 constexpr float kLeafFactorProgressive = 1.1f;   // progressive semi-elliptic leaves
-constexpr int kFewestLeaves = 2;
-constexpr int kMostLeaves = 255;                 // the count is held in a byte
 
 float Cube(float x) { return x * x * x; }
 float Fourth(float x) { return (x * x) * (x * x); }
@@ -26,7 +25,9 @@ LeafSpringResult CalcLeafSpring(const LeafSpringInputs& in) {
     // A typed count far outside the byte's range must fail the check, not wrap round.
     const core::Converted<int32_t> leaves = core::CLngChecked(in.LeavesTyped);
     r.Leaves = leaves.value;
-    Check(r, 0, in.Span >= 0.05f);
+    Check(r, 0, kLeafSpan.Holds(in.Span));
+    Check(r, 1, kLeafWidth.Holds(in.Width));
+    Check(r, 2, kLeafThickness.Holds(in.Thickness));
     Check(r, 3, leaves.inRange && leaves.value >= kFewestLeaves && leaves.value <= kMostLeaves);
     if (!r.Valid) return r;
 
@@ -44,12 +45,18 @@ LeafSpringResult CalcLeafSpring(const LeafSpringInputs& in) {
 
 CoilSpringResult CalcCoilSpring(const CoilSpringInputs& in) {
     CoilSpringResult r;
-    Check(r, 0, in.FreeLength >= 0.01f);
-    Check(r, 1, in.Pitch >= 0.01f);
-    Check(r, 2, in.TotalCoils >= 2.0f);
-    Check(r, 3, in.WireDiameter >= 0.01f);
-    Check(r, 4, in.InnerDiameter >= 0.01f);
+    Check(r, 0, kCoilFreeLength.Holds(in.FreeLength));
+    Check(r, 1, kCoilPitch.Holds(in.Pitch));
+    Check(r, 2, kCoilTotalCoils.Holds(in.TotalCoils));
+    Check(r, 3, kCoilWireDiameter.Holds(in.WireDiameter));
+    Check(r, 4, kCoilInnerDiameter.Holds(in.InnerDiameter));
     if (!r.Valid) return r;
+    // Every coil closed up (the solid length) cannot be longer than the free spring: the
+    // travel would be negative. The three boxes that make it up all turn red.
+    if (in.TotalCoils * in.WireDiameter > in.FreeLength) {
+        for (std::size_t box : {0u, 2u, 3u}) Check(r, box, false);
+        return r;
+    }
 
     r.Travel = in.FreeLength - in.TotalCoils * in.WireDiameter;
     const float wireRadius = in.WireDiameter * 0.5f;
@@ -65,11 +72,11 @@ TorsionBarResult CalcTorsionBar(const TorsionBarInputs& in) {
     TorsionBarResult r;
     const float outer = in.Diameter * 0.5f;
     const float wall = in.Solid ? outer : in.WallThickness;
-    Check(r, 0, in.ArmLength >= 0.05f);
-    Check(r, 1, in.BarLength >= 0.2f);
-    Check(r, 2, outer >= 0.0025f);
+    Check(r, 0, kBarArmLength.Holds(in.ArmLength));
+    Check(r, 1, kBarLength.Holds(in.BarLength));
+    Check(r, 2, kBarOuterRadius.Holds(outer));
     // A wall thicker than the radius would leave a hole of negative size.
-    Check(r, 3, wall >= 0.001f && wall <= outer);
+    Check(r, 3, wall >= kBarThinnestWall && wall <= outer);
     if (!r.Valid) return r;
 
     const float inner = outer - wall;

@@ -37,12 +37,12 @@ struct LeafSpringInputs {
 struct LeafSpringResult {
     std::array<bool, 4> Ok{true, true, true, true};  // boxes 0 span .. 3 leaves
     bool Valid = true;
-    int Leaves = 0;        // the rounded leaf count (2..255 when valid)
+    int Leaves = 0;        // the rounded leaf count (2..40 when valid)
     float Rate = 0.0f;     // N/m of the chosen type
 };
 
-// Span at least 0.05 m; a leaf count (halves to even) from 2 to 255. Width and thickness are
-// not checked: zero or negative values give zero or negative rates.
+// Span, width and thickness within their ranges (PartRanges.hpp); a leaf count (halves to
+// even) from 2 to 40.
 LeafSpringResult CalcLeafSpring(const LeafSpringInputs& in);
 
 // ---- Coil spring ----
@@ -63,7 +63,8 @@ struct CoilSpringResult {
     float Rate = 0.0f;            // N/m, G r^4 / (4 n R^3)
 };
 
-// Free length, pitch, wire and inner diameter at least 0.01 m; at least 2 total coils.
+// Each box within its range (PartRanges.hpp); then the solid length (total coils x wire) no
+// longer than the free length: a longer one fails the free-length, coil and wire boxes.
 CoilSpringResult CalcCoilSpring(const CoilSpringInputs& in);
 
 // ---- Torsion bar (anti-roll bar) ----
@@ -83,8 +84,8 @@ struct TorsionBarResult {
     float LinearStiffness = 0.0f;    // N/m at the arm's end
 };
 
-// Arm at least 0.05 m, bar at least 0.2 m, outer radius at least 0.0025 m, wall from 0.001 m
-// up to the outer radius (for a solid bar the wall is the radius).
+// Arm, bar length and outer radius within their ranges (PartRanges.hpp), wall from 0.001 m up
+// to the outer radius (for a solid bar the wall is the radius).
 TorsionBarResult CalcTorsionBar(const TorsionBarInputs& in);
 
 }  // namespace tools

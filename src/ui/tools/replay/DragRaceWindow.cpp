@@ -165,43 +165,56 @@ void DragRaceWindow::RecomputeSteps() {
         if (r.Present) r.StepPerTick = tools::StepsPerTick(t, r.TimeStep);
 }
 
-void DragRaceWindow::FollowDrivingSlot() {
+void DragRaceWindow::ChangeSpeed(bool slow, bool fast, int32_t sliderMax) {
     const int driving = tools::DrivingSlot(Runs);
-    if (RunCount == 0 || driving < 0) return;
-    const tools::ReplayRun& d = Runs[static_cast<std::size_t>(driving)];
-    ProgressMeter->SetValue(tools::TicksFor(d.Position, d.StepPerTick));
+    const int16_t oldStep = driving >= 0 ? Runs[static_cast<std::size_t>(driving)].StepPerTick : 0;
+    const int32_t value = ProgressMeter->Value();
+    // Positions at 0 with the slider elsewhere: the replay has ended (or was stopped), and the
+    // next Play starts again from sample 0.
+    const bool rewound = Runs[0].Position == 0 && Runs[1].Position == 0;
+    SlowMode = slow;
+    FastMode = fast;
+    RecomputeSteps();
+    if (driving < 0) {  // nothing stored: only the range changes
+        SetSliderMax(sliderMax);
+        return;
+    }
+    // The frame on show stays: the slider moves to the shown sample over the new step. The
+    // range is changed on the side that never clamps the value, since a clamped value would
+    // show another frame (the end, when the range shrinks).
+    const int32_t shown = value * oldStep;
+    const int32_t newValue =
+        tools::TicksFor(shown, Runs[static_cast<std::size_t>(driving)].StepPerTick);
+    if (sliderMax >= ProgressMeter->Max()) {
+        SetSliderMax(sliderMax);
+        ProgressMeter->SetValue(newValue);
+    } else {
+        ProgressMeter->SetValue(newValue);
+        SetSliderMax(sliderMax);
+    }
+    if (rewound) Runs[0].Position = Runs[1].Position = 0;
 }
 
 void DragRaceWindow::Slower_Click() {
     if (FastMode) {  // 2x to 1x
-        FastMode = false;
-        RecomputeSteps();
+        ChangeSpeed(false, false, ProgressMeter->Max() * 2);
         Faster->SetEnabled(true);
-        SetSliderMax(ProgressMeter->Max() * 2);
     } else {  // 1x to 0.2x
-        SlowMode = true;
-        RecomputeSteps();
+        ChangeSpeed(true, false, ProgressMeter->Max() * 5);
         Slower->SetEnabled(false);
-        SetSliderMax(ProgressMeter->Max() * 5);
     }
     ControlLabel(101).SetCaption(SpeedText(SlowMode ? kSlow : kNormal));
-    FollowDrivingSlot();
 }
 
 void DragRaceWindow::Faster_Click() {
     if (SlowMode) {  // 0.2x to 1x
-        SlowMode = false;
-        RecomputeSteps();
+        ChangeSpeed(false, false, core::CLng(ProgressMeter->Max() / 5.0));
         Slower->SetEnabled(true);
-        SetSliderMax(core::CLng(ProgressMeter->Max() / 5.0));
     } else {  // 1x to 2x
-        FastMode = true;
-        RecomputeSteps();
+        ChangeSpeed(false, true, core::CLng(ProgressMeter->Max() / 2.0));
         Faster->SetEnabled(false);
-        SetSliderMax(core::CLng(ProgressMeter->Max() / 2.0));
     }
     ControlLabel(101).SetCaption(SpeedText(FastMode ? kFast : kNormal));
-    FollowDrivingSlot();
 }
 
 void DragRaceWindow::RaceDistance_Click() {

@@ -74,7 +74,9 @@ private:
     tools::PlaySpeed Speed() const;
     void RecomputeSteps();
     void SetSliderMax(int32_t max);
-    void FollowDrivingSlot();
+    // Moves to play speed 0.2x (slow), 2x (fast) or 1x (neither) with the slider's new range,
+    // keeping the shown run time within half a new step.
+    void ChangeSpeed(bool slow, bool fast, int32_t sliderMax);
     void ShowSlot(int slot);
     Array<platform::Label>& SlotLabels(int slot) { return slot == 0 ? Run1Label : Run2Label; }
     platform::PictureBox& SlotPicture(int slot) {

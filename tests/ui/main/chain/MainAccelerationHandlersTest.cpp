@@ -49,10 +49,11 @@ TEST_F(MainAccelerationHandlersTest, SearchBoxesSearchAndCorrectThemselvesOnce) 
     w->Analysis_AccSearchInput(1).SetText("30");
     EXPECT_NE(w->Analysis_AccLabel(133).Caption(), "");
     EXPECT_EQ(w->Analysis_AccLabel(133).Caption().back(), 's');
-    // Far beyond the final speed: the box is rewritten with the final speed and the search
-    // then runs on it.
+    // Far beyond the final speed: the box is rewritten with the final speed in the unit's
+    // decimals, and the search then runs on it.
     w->Analysis_AccSearchInput(1).SetText("900");
-    EXPECT_NEAR(core::Val(w->Analysis_AccSearchInput(1).Text()), final, final * 1e-6);
+    EXPECT_EQ(w->Analysis_AccSearchInput(1).Text(),
+              core::UnitNumberText(core::Quantity::Speed, final));
     const float searched = AccelerationCode().AccResults[analysis::AccRes::SearchTime];
     EXPECT_GT(searched, 0.0f);
 }

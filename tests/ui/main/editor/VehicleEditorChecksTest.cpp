@@ -59,13 +59,16 @@ TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
          EditorInput::AeroDevicePosY, {"-75", "100"}, {"-76"}},
         {"front wing", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(3); },
          EditorInput::AeroDevicePosY, {"175"}, {"176"}},
-        // Bounded by what five plain characters hold; an exponent reaches beyond.
         {"handicap", [](ui::Main& m) -> TextBox& { return *m.VehData_NewHandicapPosZ; },
-         EditorInput::HandicapPosZ, {"99999", "-9999", "", "x"}, {"1E29", "-1E4"}},
+         EditorInput::HandicapPosZ, {"0", "5", "", "x"}, {"5.01", "-0.1", "99999"}},
         {"ride height", [](ui::Main& m) -> TextBox& { return m.VehData_NewRideHeight(0); },
-         EditorInput::RideHeight, {"-9999"}, {"1E5"}},
+         EditorInput::RideHeight, {"0", "1"}, {"1.01", "-0.01", "-9999"}},
         {"anti-roll bar ratio", [](ui::Main& m) -> TextBox& { return m.VehData_NewWheelARBMR(1); },
-         EditorInput::WheelARBMR, {"99999"}, {"9E9"}},
+         EditorInput::WheelARBMR, {"0.5", "5"}, {"0.49", "5.01", "0.001", ""}},
+        {"inclination", [](ui::Main& m) -> TextBox& { return m.VehData_NewInclination(0); },
+         EditorInput::Inclination, {"0.52", "-0.52", ""}, {"0.53", "-1.56"}},
+        {"camber", [](ui::Main& m) -> TextBox& { return m.VehData_NewCamber(1); },
+         EditorInput::Camber, {"0.52", "-0.52"}, {"0.53", "-0.53"}},
         {"shift time", [](ui::Main& m) -> TextBox& { return *m.VehData_NewDrivetrainShiftTime; },
          EditorInput::DrivetrainShiftTime, {"5", "999"}, {"4", "1E3"}},
     };
@@ -122,13 +125,18 @@ TEST_F(VehicleEditorChecks, EngineSpeedBoxesOwnRanges) {
     EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
 }
 
-TEST_F(VehicleEditorChecks, BoxesWithoutARangeTakeAnyText) {
+// The boxes that once took any text read it as every box does: text that is not a number
+// reads 0, judged against the box's range.
+TEST_F(VehicleEditorChecks, BoxesOnceWithoutARangeJudgeTextAsTheOthersDo) {
     ui::Main& w = OpenOnFirstCar();
     Type(w.VehData_NewCamber(0), "abc");
-    Type(*w.VehData_NewHandicapPosZ, "-9");
-    Type(w.VehData_NewWheelARBMR(1), "");
     EXPECT_TRUE(Accepted(w.VehData_NewCamber(0)));
     EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+    Type(*w.VehData_NewHandicapPosZ, "-9");
+    Type(w.VehData_NewWheelARBMR(1), "");
+    EXPECT_TRUE(Refused(*w.VehData_NewHandicapPosZ));
+    EXPECT_TRUE(Refused(w.VehData_NewWheelARBMR(1)));
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
 }
 
 TEST_F(VehicleEditorChecks, TypingStopsAtEachBoxsLength) {
@@ -261,6 +269,31 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     Type(*w.VehData_NewIdleRPM, "4");
     EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
     EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
+}
+
+// A curve climbing past the power peak to more than five times the peak torque before the
+// limit (plateau to 500 rad/s, 150 kW at 600, limit 800): the limit box and the upper-shape
+// slider turn red, the preview says why, nothing can be stored. The slider or the limit mends it.
+TEST_F(EngineSpeedCrossChecks, CurveClimbingAbovePeakTorqueMarksTheLimitAndUpperShape) {
+    ui::Main& w = Open();
+    Type(*w.VehData_NewPower, "150");
+    const auto check = [&w](bool refused, const char* when) {
+        bool said = false;
+        for (const platform::DrawOp& op : w.TorquePowerPlot->Surf().DisplayList())
+            said = said || op.text.starts_with("Refused: the torque rises to ");
+        EXPECT_EQ(said, refused) << when;
+        EXPECT_EQ(Valid(EditorInput::CurveWithinPeak), !refused) << when;
+        EXPECT_EQ(Refused(*w.VehData_NewLimitRPM), refused) << when;
+        EXPECT_EQ(Refused(*w.VehData_NewPCA), refused) << when;
+        EXPECT_EQ(w.VehData_UpdateVeh->Enabled(), !refused) << when;
+    };
+    w.VehData_NewPCA->SetValue(99);
+    check(true, "upper shape 99");
+    w.VehData_NewPCA->SetValue(20);
+    check(false, "upper shape 20");
+    w.VehData_NewPCA->SetValue(99);
+    Type(*w.VehData_NewLimitRPM, "620");
+    check(false, "limit 620 rad/s");
 }
 
 // The name of a new vehicle: not empty, and (trailing blanks ignored, case counting) no

@@ -120,6 +120,23 @@ TEST_F(VehicleEditorLifecycle, NotWheelDrivenStoresThrustWhateverTheHiddenEngine
     EXPECT_FALSE(w.VehDataFrame(5).Visible());
 }
 
+// The Golf made a thrust car shows no figure of the Golf's engine and gearbox: the gearing
+// table (with its torque-curve area) reads N/A, the live engine speed 0, the time-in-gear rows
+// are empty.
+TEST_F(VehicleEditorLifecycle, AThrustCarShowsNoFigureOfTheEngineBeforeIt) {
+    ui::Main& w = StartWithCars();
+    ASSERT_NE(w.GearingLabel(1).Caption(), "N/A");
+    w.VehData_EditExisting->UserClick();
+    w.VehData_NewDrivetrain->UserSelect(vehicle::kDriveThrust);
+    Type(*w.VehData_NewThrust, "4000");
+    Type(*w.VehData_NewThrustHeight, "0.6");
+    w.VehData_UpdateVeh->UserClick();
+    EXPECT_EQ(w.GearingLabel(1).Caption(), "N/A");
+    for (int g = 0; g <= 7; ++g) EXPECT_EQ(w.GearingRevsPreShift(g).Caption(), "N/A") << g;
+    EXPECT_EQ(w.Analysis_PhysLabel(155).Caption(), "0 rad/s");
+    for (int g = 1; g <= 7; ++g) EXPECT_EQ(w.Analysis_AccLabel(116 + g).Caption(), "") << g;
+}
+
 // With no vehicle at all, "Create new vehicle" opens an editor whose boxes are empty; every
 // list starts at its first entry, so no choice is ever missing.
 TEST_F(VehicleEditorLifecycle, FirstVehicleOfAnEmptyProgram) {

@@ -124,7 +124,7 @@ TEST_F(VehicleEditorRoundTrip, NewVehicleTypedInEveryBoxComesBackFromItsFile) {
     ASSERT_TRUE(w.VehData_AddVeh->Enabled());
     Messages().Clear();
     w.VehData_AddVeh->UserClick();
-    EXPECT_EQ(Messages().Requests().front().text, "Added vehicle: " + want.Name);
+    EXPECT_EQ(Messages().Requests().front().text, "Added vehicle: " + core::TrimRight(want.Name));
     EXPECT_EQ(Messages().Requests().front().icon, platform::MsgIcon::Information);
     EXPECT_FALSE(EditorOpen());
     auto& g = core::GlobalChassisLab();
@@ -195,7 +195,7 @@ TEST_F(VehicleEditorRoundTrip, UpdateWithoutChangeKeepsEveryCarInEitherUnits) {
         ASSERT_TRUE(w.VehData_UpdateVeh->Enabled());
         Messages().Clear();
         w.VehData_UpdateVeh->UserClick();
-        EXPECT_EQ(Messages().Last().text, "Updated vehicle: " + before.Name);
+        EXPECT_EQ(Messages().Last().text, "Updated vehicle: " + core::TrimRight(before.Name));
         const vehicle::VehicleRecord& after = g.Vehicles[static_cast<std::size_t>(car)];
         EXPECT_TRUE(Close(after.BodyMass, before.BodyMass));
         EXPECT_TRUE(Close(after.BodyCoG.Z, before.BodyCoG.Z));

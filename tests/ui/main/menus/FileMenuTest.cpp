@@ -22,6 +22,7 @@
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/menus/FileMenu.hpp"
 #include "ui/main/form/Main.hpp"
+#include "ui/main/startup/VehicleSelection.hpp"
 
 namespace {
 
@@ -135,6 +136,30 @@ TEST_F(FileMenuTest, SaveAsProposesTheCurrentFileCleanedOfForbiddenCharacters) {
     ASSERT_EQ(FileDialogDouble().SaveRequests().size(), 1u);
     EXPECT_EQ(FileDialogDouble().SaveRequests()[0].fileName, Setups() + "oddname.set");
     EXPECT_EQ(files::SetupFile().SetupSavePath, Setups() + "odd?name*.set");  // unchanged
+}
+
+// A vehicle name holding characters a file name cannot hold: Save As proposes, and Open and
+// Save As filter on, the name its default setup carries.
+TEST_F(FileMenuTest, SetupDialogsUseTheVehicleNameAsItsDefaultSetupCarriesIt) {
+    core::OptionsSettings().FilterSetupsOnOpen = core::VbTrue;
+    const struct {
+        const char* name;
+        const char* stem;
+    } cases[] = {{"Golf 1.8/2.0", "Golf 1.82.0"}, {"Rally Car?", "Rally Car"},
+                 {"Rally\\Car", "RallyCar"}, {" Kart: ", "Kart"}};
+    auto& current = core::GlobalChassisLab().CurrentVehicle;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        vehicle::SetVehicleName(current, c.name);
+        w->FileSaveAs->UserClick();  // cancelled
+        w->FileOpenSetup->UserClick();
+        const platform::FileDialogRequest& save = FileDialogDouble().SaveRequests().back();
+        const std::string pattern = std::string(c.stem) + "_*.set";
+        EXPECT_EQ(save.fileName, std::string(c.stem) + "_");
+        EXPECT_EQ(save.filter, "LFS Settings File | " + pattern);
+        EXPECT_EQ(FileDialogDouble().OpenRequests().back().filter, "LFS Settings File | " + pattern);
+        EXPECT_EQ(ui::DefaultSetupPath(), Setups() + c.stem + "_Default.set");
+    }
 }
 
 TEST_F(FileMenuTest, SaveAsOverAnExistingFileAsksAndNoChoosesAgain) {

@@ -190,8 +190,10 @@ TEST_F(SetupFileIOTest, BadFilesGiveTheirMessageAndChangeNothing) {
          t.MsgTitleError, false},
         {"version 1", "Car One_v1.set", spoilt(8, 1), t.MsgBadSetupVersion, t.MsgTitleProblem, false},
         {"version 3", "Car One_v3.set", spoilt(8, 3), t.MsgBadSetupVersion, t.MsgTitleProblem, false},
-        // One field out of its range (the fields are taken one by one in the file tests).
-        {"balance", "Car One_bal.set", spoilt(26, 101), t.MsgBadSetupFile, t.MsgTitleError, false},
+        // One field out of its range, named with its value (the fields are taken one by one
+        // in the file tests).
+        {"balance", "Car One_bal.set", spoilt(26, 101),
+         t.MsgBadSetupFile + "\r\nBrake balance: 101% (allowed: 0 to 100%)", t.MsgTitleError, false},
         {"unknown car", "ZZZ_x.set", good, t.MsgSetupVehicleNotLoaded, t.MsgTitleProblem, true},
         {"no underscore", "Car One.set", good, t.MsgSetupVehicleNotLoaded, t.MsgTitleProblem, true},
     };
@@ -384,6 +386,47 @@ TEST_F(SetupFileIOTest, CarCodeOfTheFileNameFindsTheVehicle) {
     std::filesystem::copy_file(own, trail);
     EXPECT_TRUE(Open(trail, false));
     EXPECT_EQ(m->Main_SelectVeh->Text(), core::GlobalChassisLab().Vehicles[2].Name);
+}
+
+// A vehicle whose name holds "_" opens its own setups, its default setup among them: the
+// longest loaded name that, followed by "_", begins the file name. Other names still go by
+// the text before the first "_".
+TEST_F(SetupFileIOTest, AVehicleNameHoldingAnUnderscoreFindsItsOwnSetups) {
+    for (const char* name : {"Track", "Track_Car", "Track_Car_GT", "Rally\\Car"})
+        AddVehicle(vehtest::DistinctVehicle(name));
+    ui::ApplySetupControlValues(*m, DistinctValues());
+    const std::string own = SetupPath("own.set");
+    ASSERT_TRUE(Save(own));
+    MakeCurrent(0);  // "XR GT": its travel is stored against the simulator car's reference
+    const std::string sim = SetupPath("sim.set");
+    ASSERT_TRUE(Save(sim));
+
+    const struct {
+        const char* file;
+        const std::string* bytesOf;
+        int vehicle;  // index in the vehicle list; -1: none
+    } cases[] = {
+        {"Track_Car_mine.set", &own, 3}, {"Track_Car_Default.set", &own, 3},
+        {"Track_Car_GT_x.set", &own, 4}, {"Track_Car_GTx.set", &own, 3},
+        {"Track_Carx.set", &own, 2},     {"RallyCar_Default.set", &own, 5},
+        {"XRG_Track_Car_x.set", &sim, 0}, {"Trac_Car_x.set", &own, -1},
+    };
+    const auto& g = core::GlobalChassisLab();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = SetupPath(c.file);
+        std::filesystem::copy_file(*c.bytesOf, path, std::filesystem::copy_options::overwrite_existing);
+        ClearMessages();
+        m->Main_SelectVeh->SetText(g.Vehicles[1].Name);
+        EXPECT_EQ(Open(path, false), c.vehicle >= 0);
+        if (c.vehicle >= 0) {
+            EXPECT_TRUE(Shown().empty()) << Shown()[0].text;
+            EXPECT_EQ(m->Main_SelectVeh->Text(), g.Vehicles[static_cast<std::size_t>(c.vehicle)].Name);
+        } else {
+            ASSERT_EQ(Shown().size(), 1u);
+            EXPECT_EQ(Shown()[0].text, core::TextTable().MsgSetupVehicleNotLoaded);
+        }
+    }
 }
 
 }  // namespace

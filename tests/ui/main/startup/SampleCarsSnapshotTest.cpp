@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +22,7 @@
 #include "analysis/DecelerationCode.hpp"
 #include "files/RunCsvExport.hpp"
 #include "support/StartedProgram.hpp"
+#include "support/WindowDump.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/options/OptionsPanel.hpp"
 
@@ -38,39 +38,6 @@ uint64_t Fnv1a(const std::string& text) {
         h *= 1099511628211ull;
     }
     return h;
-}
-
-std::string Number(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2f", v);
-    return buf;
-}
-
-// One line per control that shows something: captions, texts, values, drawings.
-std::string Controls(const platform::Form& form) {
-    std::ostringstream out;
-    for (const auto& owned : form.AllControls()) {
-        const platform::Control& c = *owned;
-        const std::string name = c.DisplayName();
-        if (const auto* l = dynamic_cast<const platform::Label*>(&c)) {
-            out << name << " = " << l->Caption() << "\n";
-        } else if (const auto* t = dynamic_cast<const platform::TextBox*>(&c)) {
-            out << name << " = " << t->Text() << "\n";
-        } else if (const auto* b = dynamic_cast<const platform::ComboBox*>(&c)) {
-            out << name << " = " << b->Text() << "\n";
-        } else if (const auto* s = dynamic_cast<const platform::Slider*>(&c)) {
-            out << name << " = " << s->Value() << "\n";
-        } else if (const auto* p = dynamic_cast<const platform::PictureBox*>(&c)) {
-            const auto& ops = p->Surf().DisplayList();
-            out << name << " ops " << ops.size() << " dropped " << p->Surf().DroppedOps() << "\n";
-            for (const platform::DrawOp& op : ops) {
-                out << "  " << static_cast<int>(op.kind) << " " << Number(op.x1) << " "
-                    << Number(op.y1) << " " << Number(op.x2) << " " << Number(op.y2) << " "
-                    << op.color << " " << op.text << "\n";
-            }
-        }
-    }
-    return out.str();
 }
 
 std::string Runs() {
@@ -91,7 +58,7 @@ protected:
     // Records the window and the runs under car/state.
     void Record(int car, const std::string& state) {
         const std::string key = std::to_string(car) + " " + state;
-        const std::string controls = Controls(*main);
+        const std::string controls = testsupport::ShownControls(*main);
         const std::string runs = Runs();
         hashes[key + " controls"] = Fnv1a(controls);
         hashes[key + " runs"] = Fnv1a(runs);

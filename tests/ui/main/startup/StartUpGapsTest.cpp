@@ -192,7 +192,8 @@ TEST_F(StartUpGapsTest, ACentreDifferentialByteOtherThanOpenOrViscousIsNotAValid
     platform::FileDialogDouble().QueueOpenPath(bad.string());
     w.FileOpenSetup->UserClick();
     ASSERT_EQ(MessageDouble().Count(), 1u);
-    EXPECT_EQ(MessageDouble().Last().text, "Not a valid setup file");
+    EXPECT_EQ(MessageDouble().Last().text,
+              "Not a valid setup file\r\nCentre differential type: 2 (allowed: 0 or 1)");
     EXPECT_EQ(w.Set_GearingDiffType(2).Text(), before);
     EXPECT_EQ(files::ListFiles().RecentFilesCount, 0);
 }

@@ -1,5 +1,6 @@
 #include "charts/SteeringDiagrams.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/SteeringCode.hpp"
@@ -15,7 +16,61 @@ namespace {
 constexpr float kArmLength = 0.1f;        // m, steering arm behind the wheel centre
 constexpr float kDirectionLength = 8.0f;  // m, wheel direction line
 
+// How far a wheel's outline (DrawWheelOutline) reaches from its centre at any angle up to a
+// quarter turn either way, in metres: across by W/2 + R |sin a| and along by at most
+// (R + W) / 2 (a corner's offset along is R/2 - R cos a or -R/2 + R cos a, plus or minus
+// W/2 sin a). The arms reach 0.1 m from the axle line either way.
+struct Reach {
+    float across = 0, along = 0;
+};
+Reach WheelReach(const vehicle::TyreState& t) {
+    return {std::max(t.Width / 2 + t.UnloadedRadius, kArmLength),
+            std::max((t.UnloadedRadius + t.Width) / 2, kArmLength)};
+}
+
+// Half the width and half the height (m) that one axle's pair of wheels takes about the
+// centre line of the drawing.
+Reach AxleReach(float track, const vehicle::TyreState& left, const vehicle::TyreState& right) {
+    const Reach l = WheelReach(left), r = WheelReach(right);
+    return {track / 2 + std::max(l.across, r.across), std::max(l.along, r.along)};
+}
+
+// `scale`, or less where a drawing of half width `across` and half height `along` (m) about
+// the centre of a room of `width` x `height` twips would pass its edges.
+float ScaleWithin(float scale, float across, float along, float width, float height) {
+    if (!std::isfinite(scale)) return scale;
+    float fit = scale;
+    if (across > 0 && width > 0) fit = std::min(fit, width / (2 * across));
+    if (along > 0 && height > 0) fit = std::min(fit, height / (2 * along));
+    return std::isfinite(fit) ? fit : scale;
+}
+
 }  // namespace
+
+float SteeringPlanScaleWithin(const platform::Surface& s, float scale, bool fullView) {
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    const auto& tyres = vehicle::TyreCode().WheelTyres;
+    Reach reach = AxleReach(v.Axles[0].TrackWidth, tyres[0], tyres[1]);
+    if (fullView) {
+        const Reach rear = AxleReach(v.Axles[1].TrackWidth, tyres[2], tyres[3]);
+        // The axle lines lie half the wheelbase either side of the centre.
+        reach = {std::max(reach.across, rear.across),
+                 v.Wheelbase / 2 + std::max(reach.along, rear.along)};
+    }
+    // The labels take a line at the top and bottom (DrawSteeringDiagram).
+    const auto& tt = core::TextTable();
+    const float labels = 2 * (15 + std::max(s.TextHeight(tt.FrontText), s.TextHeight(tt.RearText)));
+    return ScaleWithin(scale, reach.across, reach.along, s.ScaleWidth(), s.ScaleHeight() - labels);
+}
+
+float CamberScaleWithin(const platform::Surface& s, float scale) {
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    const auto& tyres = vehicle::TyreCode().WheelTyres;
+    const Reach reach = analysis::SteeringCode().CamberDiagramMode == 0
+                            ? AxleReach(v.Axles[0].TrackWidth, tyres[0], tyres[1])
+                            : AxleReach(v.Axles[1].TrackWidth, tyres[2], tyres[3]);
+    return ScaleWithin(scale, reach.across, reach.along, s.ScaleWidth(), s.ScaleHeight());
+}
 
 void DrawWheelOutline(platform::Surface& s, const vehicle::TyreState& tyre, float angle, bool front,
                       float scale, float xOffset, float yOffset, uint8_t noDirectionLine) {

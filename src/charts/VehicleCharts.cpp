@@ -208,12 +208,13 @@ void DrawSteeringPlan(platform::Surface& plan) {
                 ((v.Wheelbase + tyres[0].UnloadedRadius + tyres[2].UnloadedRadius) * 1.3f);
         offset = v.Wheelbase;
     }
-    DrawSteeringDiagram(plan, st.WheelSteerAngle, st.SteeringArmAngle, scale, offset);
+    DrawSteeringDiagram(plan, st.WheelSteerAngle, st.SteeringArmAngle,
+                        SteeringPlanScaleWithin(plan, scale, st.ToeDiagramMode != 0), offset);
 }
 
 void DrawCamberView(platform::Surface& camber, float width) {
     DrawCamberDiagram(camber, vehicle::TyreCode().WheelTyres, analysis::SteeringCode().LiveCamber,
-                      width / FrontSpanWithMargin());
+                      CamberScaleWithin(camber, width / FrontSpanWithMargin()));
 }
 
 }  // namespace charts

@@ -7,8 +7,9 @@
 //   - no caption shows a figure without meaning (SweepInspection.cpp says which);
 //   - no chart drawing lies off its picture, and none is dropped.
 // The same for a car that is not wheel driven (made by the vehicle editor from a sample car),
-// and for every setup and live slider of the main window at both of its ends, on each sample
-// car and that thrust car.
+// for every setup and live slider of the main window at both of its ends, on each sample
+// car and that thrust car, and for the deceleration run of each of those cars with every
+// combination of its options ("Apply brakes", "Use engine braking", ABS).
 //
 // SWEEP_CASES (environment) caps the number of cases of each test: an even spread of them is
 // run (the sanitizer build runs a sample). CHASSISLAB_SWEEP_REPORT=<file> writes every finding
@@ -517,6 +518,54 @@ TEST_F(ExtremeInputSweep, EverySliderOfTheMainWindowAtBothEnds) {
         ++moved;
     }
     EXPECT_GT(moved, 0) << "no slider moved: the sweep looked at nothing";
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n"
+                                  << sweep::GroupedFindings(findings);
+}
+
+TEST_F(ExtremeInputSweep, EveryDecelerationOptionOfEachCar) {
+    VehicleRecord thrust = ThrustCarFromEditor();
+    Restart();
+    ASSERT_TRUE(Open(thrust, "Thrust Golf", nullptr));
+
+    // Brakes, engine braking and ABS, one bit each: every combination on every car.
+    struct Case {
+        int car;
+        unsigned options;
+    };
+    std::vector<Case> cases;
+    const int cars = main->Main_SelectVeh->ListCount();
+    for (int car = 0; car < cars; ++car) {
+        main->Main_SelectVeh->UserSelect(car);
+        sweep::LearnCaptionQuantities(*main, quantities);
+        for (unsigned options = 0; options < 8; ++options) cases.push_back({car, options});
+    }
+
+    const std::size_t stride = Stride(cases.size());
+    int ran = 0;
+    for (std::size_t i = 0; i < cases.size(); i += stride) {
+        const Case& c = cases[i];
+        if (main->Main_SelectVeh->ListIndex() != c.car) main->Main_SelectVeh->UserSelect(c.car);
+        const struct {
+            platform::CheckBox* box;
+            const char* name;
+        } options[] = {{&main->Analysis_DecOptions(0), "brakes"},
+                       {&main->Analysis_DecOptions(1), "engine braking"},
+                       {main->Set_ABS, "ABS"}};
+        std::string input = core::Trim(main->Main_SelectVeh->Text()) + ": deceleration with";
+        bool settable = true;
+        for (unsigned k = 0; k < std::size(options); ++k) {
+            platform::CheckBox& box = *options[k].box;
+            const int want = (c.options >> k) & 1u;
+            // Ticked or cleared as a person would; an option the car hides stays as it is.
+            if (box.Value() != want && box.Shown() && box.Usable()) box.UserClick();
+            settable = settable && box.Value() == want;
+            input += std::string(k == 0 ? " " : ", ") + options[k].name + (want ? " on" : " off");
+        }
+        if (!settable) continue;
+        Inspect(input, sweep::Inspection::Dropped(*main));
+        ++ran;
+    }
+    EXPECT_GT(ran, 0) << "no run made: the sweep looked at nothing";
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n"
                                   << sweep::GroupedFindings(findings);
 }

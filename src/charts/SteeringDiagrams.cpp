@@ -16,43 +16,55 @@ namespace {
 constexpr float kArmLength = 0.1f;        // m, steering arm behind the wheel centre
 constexpr float kDirectionLength = 8.0f;  // m, wheel direction line
 
-// How far a wheel's outline (DrawWheelOutline) reaches from its centre at any angle up to a
-// quarter turn either way, in metres: across by W/2 + R |sin a| and along by at most
-// (R + W) / 2 (a corner's offset along is R/2 - R cos a or -R/2 + R cos a, plus or minus
-// W/2 sin a). The arms reach 0.1 m from the axle line either way.
+// How far a wheel's outline (DrawWheelOutline) turned by `angle` reaches from its centre, in
+// metres: across by W/2 + R |sin a|; along by |R cos a - R/2| + W/2 |sin a| (R/2 straight
+// ahead, never more than (R + W) / 2). Straight ahead the outline is W across and R along.
 struct Reach {
     float across = 0, along = 0;
 };
-Reach WheelReach(const vehicle::TyreState& t) {
-    return {std::max(t.Width / 2 + t.UnloadedRadius, kArmLength),
-            std::max((t.UnloadedRadius + t.Width) / 2, kArmLength)};
+Reach WheelReach(const vehicle::TyreState& t, float angle) {
+    const float r = t.UnloadedRadius, w = t.Width;
+    const float sinA = std::fabs(std::sin(angle)), cosA = std::cos(angle);
+    return {w / 2 + r * sinA, std::fabs(r * cosA - r / 2) + w / 2 * sinA};
 }
 
 // Half the width and half the height (m) that one axle's pair of wheels takes about the
-// centre line of the drawing.
-Reach AxleReach(float track, const vehicle::TyreState& left, const vehicle::TyreState& right) {
-    const Reach l = WheelReach(left), r = WheelReach(right);
+// centre of the drawing, the wheels turned by their angles (wheel order from `first`).
+Reach AxleReach(float track, const std::array<vehicle::TyreState, 4>& tyres,
+                const std::array<float, 4>& angle, std::size_t first) {
+    const Reach l = WheelReach(tyres[first], angle[first]);
+    const Reach r = WheelReach(tyres[first + 1], angle[first + 1]);
     return {track / 2 + std::max(l.across, r.across), std::max(l.along, r.along)};
 }
+
+// A drawing that has to be made smaller fills this share of its room, so that no wheel
+// touches the edge.
+constexpr float kFill = 0.9f;
 
 // `scale`, or less where a drawing of half width `across` and half height `along` (m) about
 // the centre of a room of `width` x `height` twips would pass its edges.
 float ScaleWithin(float scale, float across, float along, float width, float height) {
     if (!std::isfinite(scale)) return scale;
     float fit = scale;
-    if (across > 0 && width > 0) fit = std::min(fit, width / (2 * across));
-    if (along > 0 && height > 0) fit = std::min(fit, height / (2 * along));
+    if (across > 0 && width > 0 && scale * 2 * across > width)
+        fit = std::min(fit, kFill * width / (2 * across));
+    if (along > 0 && height > 0 && scale * 2 * along > height)
+        fit = std::min(fit, kFill * height / (2 * along));
     return std::isfinite(fit) ? fit : scale;
 }
 
 }  // namespace
 
-float SteeringPlanScaleWithin(const platform::Surface& s, float scale, bool fullView) {
+float SteeringPlanScaleWithin(const platform::Surface& s, float scale, bool fullView,
+                              const std::array<float, 4>& wheelAngle) {
     const auto& v = core::GlobalChassisLab().CurrentVehicle;
     const auto& tyres = vehicle::TyreCode().WheelTyres;
-    Reach reach = AxleReach(v.Axles[0].TrackWidth, tyres[0], tyres[1]);
+    Reach reach = AxleReach(v.Axles[0].TrackWidth, tyres, wheelAngle, 0);
+    // The steering arms reach 0.1 m behind the front wheel centres, and as far sideways.
+    reach = {std::max(reach.across, v.Axles[0].TrackWidth / 2 + kArmLength),
+             std::max(reach.along, kArmLength)};
     if (fullView) {
-        const Reach rear = AxleReach(v.Axles[1].TrackWidth, tyres[2], tyres[3]);
+        const Reach rear = AxleReach(v.Axles[1].TrackWidth, tyres, wheelAngle, 2);
         // The axle lines lie half the wheelbase either side of the centre.
         reach = {std::max(reach.across, rear.across),
                  v.Wheelbase / 2 + std::max(reach.along, rear.along)};
@@ -63,12 +75,12 @@ float SteeringPlanScaleWithin(const platform::Surface& s, float scale, bool full
     return ScaleWithin(scale, reach.across, reach.along, s.ScaleWidth(), s.ScaleHeight() - labels);
 }
 
-float CamberScaleWithin(const platform::Surface& s, float scale) {
+float CamberScaleWithin(const platform::Surface& s, float scale, const std::array<float, 4>& camber) {
     const auto& v = core::GlobalChassisLab().CurrentVehicle;
     const auto& tyres = vehicle::TyreCode().WheelTyres;
     const Reach reach = analysis::SteeringCode().CamberDiagramMode == 0
-                            ? AxleReach(v.Axles[0].TrackWidth, tyres[0], tyres[1])
-                            : AxleReach(v.Axles[1].TrackWidth, tyres[2], tyres[3]);
+                            ? AxleReach(v.Axles[0].TrackWidth, tyres, camber, 0)
+                            : AxleReach(v.Axles[1].TrackWidth, tyres, camber, 2);
     return ScaleWithin(scale, reach.across, reach.along, s.ScaleWidth(), s.ScaleHeight());
 }
 

@@ -209,12 +209,14 @@ void DrawSteeringPlan(platform::Surface& plan) {
         offset = v.Wheelbase;
     }
     DrawSteeringDiagram(plan, st.WheelSteerAngle, st.SteeringArmAngle,
-                        SteeringPlanScaleWithin(plan, scale, st.ToeDiagramMode != 0), offset);
+                        SteeringPlanScaleWithin(plan, scale, st.ToeDiagramMode != 0, st.WheelSteerAngle),
+                        offset);
 }
 
 void DrawCamberView(platform::Surface& camber, float width) {
-    DrawCamberDiagram(camber, vehicle::TyreCode().WheelTyres, analysis::SteeringCode().LiveCamber,
-                      CamberScaleWithin(camber, width / FrontSpanWithMargin()));
+    const auto& lean = analysis::SteeringCode().LiveCamber;
+    DrawCamberDiagram(camber, vehicle::TyreCode().WheelTyres, lean,
+                      CamberScaleWithin(camber, width / FrontSpanWithMargin(), lean));
 }
 
 }  // namespace charts

@@ -26,13 +26,13 @@ protected:
             t.UnloadedRadius = radius;
         }
     }
-    // The inner wheel near a quarter turn (full Ackermann at the program's greatest lock, 60
-    // degrees, on a short wheelbase), and a strong camber.
-    static void SteerHard() {
+    // Straight ahead with no camber, or the inner wheel near a quarter turn (full Ackermann
+    // at the program's greatest lock, 60 degrees, on a short wheelbase) and a strong camber.
+    static void Steer(bool hard) {
         auto& st = analysis::SteeringCode();
-        st.WheelSteerAngle = {1.5f, 0.9f, 0.05f, -0.05f};
-        st.SteeringArmAngle = {0.8f, 1.1f};
-        st.LiveCamber = {-0.2f, 0.2f, -0.1f, 0.1f};
+        st.WheelSteerAngle = {hard ? 1.5f : 0, hard ? 0.9f : 0, hard ? 0.05f : 0, hard ? -0.05f : 0};
+        st.SteeringArmAngle = {hard ? 0.8f : 0, hard ? 1.1f : 0};
+        st.LiveCamber = {hard ? -0.2f : 0, hard ? 0.2f : 0, hard ? -0.1f : 0, hard ? 0.1f : 0};
     }
     // Each drawing that is part of the car lies on the picture; a wheel's direction line and
     // an Ackermann check line start on it. In the plan the car keeps clear of the lines of
@@ -43,8 +43,8 @@ protected:
         if (plan) {
             const auto texts = Texts();
             if (texts.size() != 2) return "labels missing";
-            bottom = texts[0].y1;  // "Rear", then "Front"
-            top = texts[1].y1 + s.TextHeight(texts[1].text) / 15.0;
+            bottom = texts[0].y1 + 0.5;  // "Rear", then "Front"
+            top = texts[1].y1 + s.TextHeight(texts[1].text) / 15.0 - 0.5;
         }
         for (const auto& op : s.DisplayList()) {
             const bool text = op.kind == DrawOpKind::Text;
@@ -80,15 +80,17 @@ TEST_F(SteeringDiagramFit, EveryViewKeepsTheCarOnItsPicture) {
         {"narrow and long", 0.5f, 0.5f, 50.0f, 0.225f, 0.32f},
         {"huge tyres", 0.5f, 0.5f, 0.5f, 1.0f, 4.54f},
         {"tiny tyres", 50.0f, 0.5f, 50.0f, 0.05f, 0.0685f},
+        {"narrow on tiny tyres", 0.5f, 0.5f, 2.63f, 0.05f, 0.0685f},
         {"wide tyres on small rims", 0.5f, 0.5f, 0.5f, 1.0f, 0.16f},
     };
-    // The main window's pictures, a graph window at its designed size and a wide one.
-    const int sizes[][2] = {{378, 302}, {436, 278}, {1000, 380}, {300, 700}};
+    // The main window's pictures, a graph window at its designed size and at wide, flat and
+    // tall ones.
+    const int sizes[][2] = {{378, 302}, {436, 278}, {1000, 380}, {1000, 200}, {300, 700}};
     auto& st = analysis::SteeringCode();
     for (const auto& car : cars) {
         Car(car.front, car.rear, car.wheelbase, car.width, car.radius);
         for (bool steered : {false, true}) {
-            if (steered) SteerHard();
+            Steer(steered);
             for (const auto& size : sizes) {
                 s.SetPixelSize(size[0], size[1]);
                 for (int view = 0; view < 2; ++view) {

@@ -75,7 +75,8 @@ float SteeringPlanScaleWithin(const platform::Surface& s, float scale, bool full
     return ScaleWithin(scale, reach.across, reach.along, s.ScaleWidth(), s.ScaleHeight() - labels);
 }
 
-float CamberScaleWithin(const platform::Surface& s, float scale, const std::array<float, 4>& camber) {
+float CamberScaleWithin(const platform::Surface& s, float scale,
+                        const std::array<float, 4>& camber) {
     const auto& v = core::GlobalChassisLab().CurrentVehicle;
     const auto& tyres = vehicle::TyreCode().WheelTyres;
     const Reach reach = analysis::SteeringCode().CamberDiagramMode == 0

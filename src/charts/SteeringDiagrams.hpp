@@ -43,6 +43,7 @@ void DrawCamberDiagram(platform::Surface& s, const std::array<vehicle::TyreState
 float SteeringPlanScaleWithin(const platform::Surface& s, float scale, bool fullView,
                               const std::array<float, 4>& wheelAngle);
 // The camber diagram of the axle SteeringCode().CamberDiagramMode shows.
-float CamberScaleWithin(const platform::Surface& s, float scale, const std::array<float, 4>& camber);
+float CamberScaleWithin(const platform::Surface& s, float scale,
+                        const std::array<float, 4>& camber);
 
 }  // namespace charts

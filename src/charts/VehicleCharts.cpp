@@ -208,9 +208,8 @@ void DrawSteeringPlan(platform::Surface& plan) {
                 ((v.Wheelbase + tyres[0].UnloadedRadius + tyres[2].UnloadedRadius) * 1.3f);
         offset = v.Wheelbase;
     }
-    DrawSteeringDiagram(plan, st.WheelSteerAngle, st.SteeringArmAngle,
-                        SteeringPlanScaleWithin(plan, scale, st.ToeDiagramMode != 0, st.WheelSteerAngle),
-                        offset);
+    scale = SteeringPlanScaleWithin(plan, scale, st.ToeDiagramMode != 0, st.WheelSteerAngle);
+    DrawSteeringDiagram(plan, st.WheelSteerAngle, st.SteeringArmAngle, scale, offset);
 }
 
 void DrawCamberView(platform::Surface& camber, float width) {

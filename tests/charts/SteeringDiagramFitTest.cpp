@@ -30,9 +30,10 @@ protected:
     // at the program's greatest lock, 60 degrees, on a short wheelbase) and a strong camber.
     static void Steer(bool hard) {
         auto& st = analysis::SteeringCode();
-        st.WheelSteerAngle = {hard ? 1.5f : 0, hard ? 0.9f : 0, hard ? 0.05f : 0, hard ? -0.05f : 0};
-        st.SteeringArmAngle = {hard ? 0.8f : 0, hard ? 1.1f : 0};
-        st.LiveCamber = {hard ? -0.2f : 0, hard ? 0.2f : 0, hard ? -0.1f : 0, hard ? 0.1f : 0};
+        const float k = hard ? 1.0f : 0.0f;
+        st.WheelSteerAngle = {1.5f * k, 0.9f * k, 0.05f * k, -0.05f * k};
+        st.SteeringArmAngle = {0.8f * k, 1.1f * k};
+        st.LiveCamber = {-0.2f * k, 0.2f * k, -0.1f * k, 0.1f * k};
     }
     // Each drawing that is part of the car lies on the picture; a wheel's direction line and
     // an Ackermann check line start on it. In the plan the car keeps clear of the lines of
@@ -94,9 +95,10 @@ TEST_F(SteeringDiagramFit, EveryViewKeepsTheCarOnItsPicture) {
             for (const auto& size : sizes) {
                 s.SetPixelSize(size[0], size[1]);
                 for (int view = 0; view < 2; ++view) {
-                    const std::string at = std::string(car.name) + (steered ? ", steered" : "") +
-                                           ", " + std::to_string(size[0]) + " x " +
-                                           std::to_string(size[1]) + ", view " + std::to_string(view);
+                    const std::string at =
+                        std::string(car.name) + (steered ? ", steered, " : ", ") +
+                        std::to_string(size[0]) + " x " + std::to_string(size[1]) + ", view " +
+                        std::to_string(view);
                     st.ToeDiagramMode = static_cast<uint8_t>(view);
                     DrawSteeringPlan(s);
                     EXPECT_EQ(OffThePicture(true), "") << "plan, " << at;

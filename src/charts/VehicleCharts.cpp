@@ -208,12 +208,14 @@ void DrawSteeringPlan(platform::Surface& plan) {
                 ((v.Wheelbase + tyres[0].UnloadedRadius + tyres[2].UnloadedRadius) * 1.3f);
         offset = v.Wheelbase;
     }
+    scale = SteeringPlanScaleWithin(plan, scale, st.ToeDiagramMode != 0, st.WheelSteerAngle);
     DrawSteeringDiagram(plan, st.WheelSteerAngle, st.SteeringArmAngle, scale, offset);
 }
 
 void DrawCamberView(platform::Surface& camber, float width) {
-    DrawCamberDiagram(camber, vehicle::TyreCode().WheelTyres, analysis::SteeringCode().LiveCamber,
-                      width / FrontSpanWithMargin());
+    const auto& lean = analysis::SteeringCode().LiveCamber;
+    DrawCamberDiagram(camber, vehicle::TyreCode().WheelTyres, lean,
+                      CamberScaleWithin(camber, width / FrontSpanWithMargin(), lean));
 }
 
 }  // namespace charts

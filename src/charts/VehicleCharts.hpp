@@ -41,7 +41,8 @@ void DrawTyreSideView(platform::Surface& s, int wheel, float zoom);
 void DrawSteeringDiagrams(platform::Surface& plan, platform::Surface& camber);
 // The steering plan alone, scaled from its own surface's size.
 void DrawSteeringPlan(platform::Surface& plan);
-// The camber diagram alone, the front axle with its tyres spanning 2/3 of `width` twips.
+// The camber diagram alone, the front axle with its tyres spanning 2/3 of `width` twips
+// (smaller where the axle shown would not fit the surface at that scale).
 void DrawCamberView(platform::Surface& camber, float width);
 
 }  // namespace charts

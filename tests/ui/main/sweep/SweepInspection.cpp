@@ -1,0 +1,462 @@
+#include "ui/main/sweep/SweepInspection.hpp"
+
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <cctype>
+#include <string>
+#include <string_view>
+#include <span>
+#include <sstream>
+#include <tuple>
+
+#include "analysis/AccelerationCode.hpp"
+#include "analysis/DecelerationCode.hpp"
+#include "charts/ChartColours.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "core/Numbers.hpp"
+#include "core/PhysicalConstants.hpp"
+#include "core/TextTable.hpp"
+#include "files/RunCsvExport.hpp"
+#include "platform/Controls.hpp"
+#include "ui/main/form/Main.hpp"
+
+namespace sweep {
+
+namespace {
+
+using core::Quantity;
+
+// ---- Numbers in a caption ----------------------------------------------------------------
+
+// The figures a caption shows, in order. A "-" is a sign only at the start or after a blank,
+// "(" or "/": in "0-75 m/s" and "157-440 rad/s" it joins a range.
+std::vector<double> Figures(const std::string& text) {
+    std::vector<double> out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        const bool digit = c >= '0' && c <= '9';
+        const bool sign = c == '-' && i + 1 < text.size() && text[i + 1] >= '0' &&
+                          text[i + 1] <= '9' &&
+                          (i == 0 || text[i - 1] == ' ' || text[i - 1] == '(' || text[i - 1] == '/');
+        if (!digit && !sign) {
+            // Skip a whole word of letters and digits ("Mk7", "E46") that is not a figure.
+            if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+                while (i < text.size() && std::isalnum(static_cast<unsigned char>(text[i]))) ++i;
+            } else {
+                ++i;
+            }
+            continue;
+        }
+        char* end = nullptr;
+        const double v = std::strtod(text.c_str() + i, &end);
+        out.push_back(v);
+        i = static_cast<std::size_t>(end - text.c_str());
+        while (i < text.size() && (text[i] == '.' || (text[i] >= '0' && text[i] <= '9'))) ++i;
+    }
+    return out;
+}
+
+// ---- What a caption's figure may be ------------------------------------------------------
+
+// Quantities no figure of which can be below zero: a mass, frequency, volume, moment of
+// inertia, density or pressure; a spring, damper or roll stiffness; a run's distance; a
+// power-to-weight ratio or fuel economy. A caption that shows only such quantities (learnt
+// from the unit table, CaptionQuantities.hpp) shows no negative figure. Speeds, engine speeds,
+// forces, torques, powers, accelerations and angles are left out: the program shows signed
+// ones (a speed gained between two gears set out of order, a braking torque, a lateral load).
+// So are areas: the lift area (lift coefficient x frontal area) is negative for a car with
+// downforce. Small distances are positions and shifts as often as sizes; the sizes are listed
+// below.
+bool NeverNegative(Quantity q) {
+    switch (q) {
+        case Quantity::Mass: case Quantity::Frequency:
+        case Quantity::Volume: case Quantity::MOI: case Quantity::Density:
+        case Quantity::Pressure: case Quantity::Stiffness: case Quantity::Damping:
+        case Quantity::Rot: case Quantity::DistanceLarge: case Quantity::P2W:
+        case Quantity::FuelEcon:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Label families whose figures have bounds of their own, by array and index range.
+struct Family {
+    const char* array;
+    int first, last;
+    double min, max;
+    const char* problem;
+};
+
+// Small distances that are sizes: a size below zero has no meaning.
+constexpr double kNoTop = 1e300;
+const Family kSizes[] = {
+    {"DataLabel", 38, 39, 0, kNoTop, "negative height"},        // CoG, handicap mass
+    {"DataLabel", 42, 43, 0, kNoTop, "negative height"},        // tank, reference plane
+    {"DataLabel", 47, 47, 0, kNoTop, "negative height"},        // front seat
+    {"DataLabel", 50, 50, 0, kNoTop, "negative height"},        // rear seat
+    {"DataLabel", 245, 250, 0, kNoTop, "negative length"},      // tyre width, rim diameter
+    {"DataLabel", 253, 257, 0, kNoTop, "negative length"},      // ride height, tracks, wheelbase
+    {"Analysis_PhysLabel", 121, 124, 0, kNoTop, "negative length"},  // unloaded tyre radius
+    {"Analysis_SuspLabel", 100, 103, 0, kNoTop, "negative length"},  // wheel travel remaining
+    {"Analysis_SuspLabel", 156, 159, 0, kNoTop, "negative length"},  // wheel motion range
+    // Tyre deflection, rolling radius and circumference, sidewall remaining, patch size.
+    {"Analysis_TyreLabel", 103, 105, 0, kNoTop, "negative length"},
+    {"Analysis_TyreLabel", 107, 108, 0, kNoTop, "negative length"},
+    {"Set_SuspLabel", 100, 100, 0, kNoTop, "negative length"},  // spring travel
+    {"Set_SuspLabel", 105, 105, 0, kNoTop, "negative length"},
+};
+
+// Shares, in per cent. A share of a mass, a load carried by the wheels, a grip or a stiffness
+// between the axles or corners lies within 0..100 %: each part is a part of the whole. The
+// shares of positions (CoG and aero elements along the wheelbase) are left out, as wings may
+// sit beyond the axles. A grip loss can be a gain (a warm tyre grips more) but never loses
+// more than the whole grip. The aero load share divides the front axle's lift load by the
+// total, and front and rear loads may have opposite signs: a share slightly beyond 100 % is
+// physics (the front carries a little more than the total while the rear lifts). Beyond
+// -100 %..200 % the total is less than half of either axle's load, too small against them to
+// tell a balance, and the caption should say "N/A".
+const Family kShares[] = {
+    {"Analysis_PhysLabel", 107, 107, 0, 100, "share beyond 0..100 %"},  // unsprung CoG
+    {"Analysis_PhysLabel", 109, 111, 0, 100, "share beyond 0..100 %"},  // sprung distribution
+    {"Analysis_PhysLabel", 117, 120, 0, 100, "share beyond 0..100 %"},  // corner masses
+    {"Analysis_SuspLabel", 117, 117, 0, 100, "share beyond 0..100 %"},  // roll stiffness
+    {"Analysis_SuspLabel", 123, 123, 0, 100, "share beyond 0..100 %"},
+    {"Analysis_TyreLabel", 100, 101, 0, 100, "share beyond 0..100 %"},  // patch, grip
+    {"Analysis_TyreLabel", 114, 114, -100, 100, "grip loss beyond the whole grip"},
+    {"Analysis_TyreLabel", 117, 117, -100, 100, "grip loss beyond the whole grip"},
+    {"Analysis_AeroLabel", 13, 13, 0, 100, "share beyond 0..100 %"},    // drag / rolling
+    {"Analysis_AeroLabel", 24, 24, 0, 100, "share beyond 0..100 %"},    // wheel loads
+    {"Analysis_AeroLabel", 25, 25, -100, 200, "aero balance of a total near zero"},
+};
+
+const Family* FamilyOf(std::span<const Family> table, const std::string& name) {
+    const auto open = name.find('(');
+    if (open == std::string::npos) return nullptr;
+    const std::string array = name.substr(0, open);
+    const int index = std::atoi(name.c_str() + open + 1);
+    for (const Family& f : table)
+        if (array == f.array && index >= f.first && index <= f.last) return &f;
+    return nullptr;
+}
+
+// The fuel load caption "20 l (40%)": the share of the tank.
+bool FuelShareBeyondTank(const std::string& name, const std::string& text) {
+    if (name != "Set_LiveLabel(103)") return false;
+    const auto figures = Figures(text);
+    return figures.size() == 2 && (figures[1] < 0 || figures[1] > 100);
+}
+
+// The drive-train page's "Area:" (GearingLabel(1)), the area under the full-throttle torque
+// curve over the speeds each forward gear is used (N m x rad/s). A curve that keeps within the
+// engine's own peak torque from standstill to the rev limit gives at most gears x peak torque
+// x limit speed; a larger area (or one below zero) is a curve that contradicts the engine's
+// figures, or another car's figure. Within that bound a large area is true, and keeps the
+// program's number form (a 500000 N m engine's area prints in exponent form).
+constexpr const char* kCurveAreaCaption = "GearingLabel(1)";
+double CurveAreaBound(const vehicle::VehicleRecord& v) {
+    if (v.Drivetrain.DriveType == vehicle::kDriveThrust) return 0.0;  // no engine
+    return static_cast<double>(v.Drivetrain.NumGears) * v.Engine.PeakTorque * v.Engine.LimitRPM *
+           core::kRpmToRadPerSec;
+}
+
+// "NaN", "Inf", "-Inf" (and lower-case forms) standing as a word of their own.
+bool HasNonFinite(const std::string& text) {
+    for (const char* word : {"NaN", "nan", "Inf", "inf", "INF"}) {
+        for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+            const auto end = at + std::char_traits<char>::length(word);
+            const bool alone = (at == 0 || !std::isalpha(static_cast<unsigned char>(text[at - 1]))) &&
+                               (end == text.size() || !std::isalpha(static_cast<unsigned char>(text[end])));
+            if (alone) return true;
+        }
+    }
+    return false;
+}
+// "2.4E+07": a digit, E, a plus sign and two digits.
+bool HasExponentForm(std::string_view text) {
+    for (auto at = text.find("E+"); at != std::string::npos; at = text.find("E+", at + 1)) {
+        if (at > 0 && std::isdigit(static_cast<unsigned char>(text[at - 1])) &&
+            at + 3 < text.size() && std::isdigit(static_cast<unsigned char>(text[at + 2])) &&
+            std::isdigit(static_cast<unsigned char>(text[at + 3])))
+            return true;
+    }
+    return false;
+}
+// A cell of the export holds " 12.5", "-3", "Yes" or "No".
+bool PlainNumberCell(std::string_view cell) {
+    if (cell == core::TextTable().YesText || cell == core::TextTable().NoText) return true;
+    return cell.find_first_not_of(" -+.0123456789E") == std::string::npos;
+}
+
+// ---- Run tables --------------------------------------------------------------------------
+
+std::vector<std::string> Split(const std::string& text, const std::string& sep) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    while (true) {
+        const auto cut = text.find(sep, start);
+        out.push_back(text.substr(start, cut - start));
+        if (cut == std::string::npos) break;
+        start = cut + sep.size();
+    }
+    return out;
+}
+
+// A cell's heading: the item of header row 1 over it (or the nearest one to its left, for
+// the columns of a wheel group) and the wheel of row 2.
+std::string CellName(const std::vector<std::string>& row1, const std::vector<std::string>& row2,
+                     std::size_t cell) {
+    std::string name;
+    for (std::size_t k = 0; k <= cell && k < row1.size(); ++k)
+        if (!row1[k].empty()) name = row1[k];
+    if (cell < row2.size() && !row2[cell].empty()) name += " " + row2[cell];
+    return name;
+}
+
+// The rows of a run table that its CSV export writes (every row up to 65533, every k-th above),
+// cut down to what can show a problem: the first and last 50, every 100th, and each row with a
+// figure that is not finite or large enough to print in exponent form in some unit (at most
+// 1000 of them). The export of a run that stands still for 120 s writes millions of cells;
+// this keeps the check of one car within milliseconds while every odd row is still written by
+// the export itself. A sampled row's time cell is that of its place in the sample.
+struct SampledTable {
+    std::vector<float> data;
+    std::vector<int32_t> steps;  // the run's step of each sampled row
+    int32_t LastStep() const { return static_cast<int32_t>(steps.size()) - 1; }
+};
+
+SampledTable Sample(std::span<const float> data, std::size_t columns, int32_t lastStep) {
+    SampledTable out;
+    if (columns == 0) return out;
+    const auto rows = std::min<int64_t>(lastStep, static_cast<int64_t>(data.size() / columns) - 1);
+    if (rows < 1) return out;  // an empty run: the export writes no row either
+    const int32_t stride = files::RunCsvStride(static_cast<int32_t>(rows));
+    const int64_t edge = 50LL * stride;
+    int odd = 0;
+    for (int64_t i = 0; i <= rows; i += stride) {
+        const float* row = data.data() + i * static_cast<int64_t>(columns);
+        bool unusual = false;
+        for (int c = 0; c < files::kRunCsvColumns; ++c)
+            unusual = unusual || !std::isfinite(row[c]) || std::fabs(row[c]) >= 1e5f;
+        const bool keep = i < edge || i + edge > rows || (i / stride) % 100 == 0 ||
+                          (unusual && odd++ < 1000);
+        if (!keep) continue;
+        out.data.insert(out.data.end(), row, row + columns);
+        out.steps.push_back(static_cast<int32_t>(i));
+    }
+    if (out.steps.size() < 2) out.steps.clear();
+    return out;
+}
+
+}  // namespace
+
+void Inspection::Add(const std::string& input, std::string where, std::string problem,
+                     std::string shown) {
+    out_.push_back({input, std::move(where), std::move(problem), std::move(shown)});
+}
+
+void Inspection::Captions(const ui::Main& form, const std::string& input) {
+    for (const auto& [name, text] : VisibleCaptions(form)) {
+        const std::string where = "caption " + name;
+        if (HasNonFinite(text)) {
+            Add(input, where, "not a finite figure", text);
+            continue;
+        }
+        const auto figures = Figures(text);
+        const bool curveArea = name == kCurveAreaCaption;
+        // The vehicle data page shows the car's own figures as stored: large ones are true.
+        const bool ownFigure = name.rfind("DataLabel(", 0) == 0;
+        if (HasExponentForm(text) && !curveArea && !ownFigure) Add(input, where, "exponent form", text);
+        if (figures.empty()) continue;
+        if (curveArea) {
+            const double bound = CurveAreaBound(core::GlobalChassisLab().CurrentVehicle);
+            if (figures[0] < 0 || figures[0] > bound * (1 + 1e-6))
+                Add(input, where, "curve area beyond the engine's own figures (at most " +
+                                      core::DoubleText(bound) + ")", text);
+        }
+
+        const auto known = quantities_.find(name);
+        if (known != quantities_.end() && !known->second.empty()) {
+            bool unsigned_ = true;
+            for (Quantity q : known->second) unsigned_ = unsigned_ && NeverNegative(q);
+            if (unsigned_) {
+                for (double v : figures) {
+                    if (v < 0) {
+                        Add(input, where, "negative figure of a quantity that has no sign", text);
+                        break;
+                    }
+                }
+            }
+        }
+        for (std::span<const Family> table : {std::span<const Family>(kSizes), std::span<const Family>(kShares)}) {
+            const Family* f = FamilyOf(table, name);
+            if (f == nullptr) continue;
+            for (double v : figures) {
+                if (v < f->min || v > f->max) {
+                    Add(input, where, f->problem, text);
+                    break;
+                }
+            }
+        }
+        if (FuelShareBeyondTank(name, text)) Add(input, where, "share beyond 0..100 %", text);
+    }
+}
+
+void Inspection::RunTables(const std::string& input) {
+    const auto& a = analysis::AccelerationCode();
+    const auto& d = analysis::DecelerationCode();
+    const std::string sep = core::TextTable().CsvSeparator;
+    const SampledTable acc = Sample(a.AccData, analysis::kAccColumns, a.AccLastStep);
+    const SampledTable dec = Sample(d.DecData, analysis::kDecColumns, d.DecLastStep);
+    const struct {
+        const char* name;
+        const SampledTable& sample;
+        std::string csv;
+    } tables[] = {
+        {"acceleration", acc,
+         files::BuildRunCsv({acc.data, analysis::kAccColumns, acc.LastStep(), a.AccTimeStep})},
+        {"deceleration", dec,
+         files::BuildRunCsv({dec.data, analysis::kDecColumns, dec.LastStep(), d.DecTimeStep})},
+    };
+    // Table columns 25..28 ("Tyre Traction Limited?") are Yes/No; cell 0 is the time.
+    constexpr std::size_t kFirstYesNoCell = 26, kLastYesNoCell = 29;
+    constexpr std::size_t kCells = 1 + files::kRunCsvColumns;
+    for (const auto& table : tables) {
+        const std::string& csv = table.csv;
+        // The two header rows name the cells; the data rows follow.
+        const auto end1 = csv.find("\r\n");
+        const auto end2 = end1 == std::string::npos ? end1 : csv.find("\r\n", end1 + 2);
+        if (end2 == std::string::npos) continue;
+        const auto row1 = Split(csv.substr(0, end1), sep);
+        const auto row2 = Split(csv.substr(end1 + 2, end2 - end1 - 2), sep);
+        // One finding per cell and problem: the first row that shows it.
+        std::map<std::pair<std::size_t, std::string>, bool> seen;
+        const auto report = [&](std::size_t cell, std::size_t row, const std::string& problem,
+                                std::string_view text) {
+            if (seen[{cell, problem}]) return;
+            seen[{cell, problem}] = true;
+            Add(input,
+                std::string(table.name) + " CSV '" + CellName(row1, row2, cell) + "' (step " +
+                    std::to_string(table.sample.steps.at(row - 1)) + ")",
+                problem, "\"" + std::string(text) + "\"");
+        };
+        // One pass over the data rows, cell by cell.
+        std::size_t row = 1, pos = end2 + 2;
+        while (pos < csv.size()) {
+            const auto rowEnd = std::min(csv.find("\r\n", pos), csv.size());
+            if (rowEnd == pos) break;  // the final empty line
+            std::size_t cell = 0, start = pos;
+            while (cell < kCells) {
+                const auto cut = std::min(csv.find(sep, start), rowEnd);
+                const std::string_view text(csv.data() + start, cut - start);
+                if (text.empty()) {
+                    if (cell < kFirstYesNoCell || cell > kLastYesNoCell)
+                        report(cell, row, "not a finite figure", text);
+                } else if (!PlainNumberCell(text)) {
+                    report(cell, row, "not a finite figure", text);
+                } else if (HasExponentForm(text)) {
+                    report(cell, row, "exponent form", text);
+                }
+                ++cell;
+                if (cut >= rowEnd) break;
+                start = cut + sep.size();
+            }
+            for (; cell < kCells; ++cell) report(cell, row, "not a finite figure", "");
+            pos = rowEnd + 2;
+            ++row;
+        }
+    }
+}
+
+Inspection::DroppedCounts Inspection::Dropped(const ui::Main& form) {
+    DroppedCounts counts;
+    for (const auto& owned : form.AllControls())
+        if (const auto* box = dynamic_cast<const platform::PictureBox*>(owned.get()))
+            counts[box] = box->Surf().DroppedOps();
+    return counts;
+}
+
+void Inspection::Pictures(const ui::Main& form, const std::string& input,
+                          const DroppedCounts& before) {
+    for (const auto& [box, dropped] : before)
+        if (box->Shown()) Picture(*box, input, "", dropped);
+}
+
+void Inspection::Picture(const platform::PictureBox& box, const std::string& input,
+                         const std::string& view, int droppedBefore) {
+    const platform::Surface& s = box.Surf();
+    const std::string where = "chart " + box.DisplayName() + (view.empty() ? "" : " (" + view + ")");
+    if (s.DroppedOps() > droppedBefore)
+        Add(input, where, "drawing operations dropped",
+            std::to_string(s.DroppedOps() - droppedBefore) + " ops");
+    // Pixels; a pen of a few pixels on the border line may reach a pixel beyond it.
+    constexpr double kSlack = 2.0;
+    const double w = s.PixelWidth(), h = s.PixelHeight();
+    const auto inside = [&](double x, double y) {
+        return std::isfinite(x) && std::isfinite(y) && x >= -kSlack && x <= w + kSlack &&
+               y >= -kSlack && y <= h + kSlack;
+    };
+    int off = 0;
+    std::string first;
+    // The steering plan draws each wheel's direction as a line 8 m long from the wheel's
+    // centre (charts/SteeringDiagrams.cpp), a ray the picture's edge cuts by design.
+    const bool steeringPlan = box.DisplayName() == "Analysis_SteeringDiagram(0)";
+    for (const platform::DrawOp& op : s.DisplayList()) {
+        // The grid's last line in each direction lies at or past the chart's edge by design
+        // (charts/ChartFrame.hpp), where it is cut away unseen; it shows no figure.
+        const bool gridLine = op.kind == platform::DrawOpKind::Line && op.color == charts::kGrey &&
+                              (op.x1 == op.x2 || op.y1 == op.y2);
+        const bool ray = steeringPlan && op.kind == platform::DrawOpKind::Line &&
+                         op.color == charts::kBlue && (inside(op.x1, op.y1) || inside(op.x2, op.y2));
+        if (gridLine || ray) continue;
+        bool ok = true;
+        switch (op.kind) {
+            case platform::DrawOpKind::Line:
+            case platform::DrawOpKind::Box:
+                ok = inside(op.x1, op.y1) && inside(op.x2, op.y2);
+                break;
+            case platform::DrawOpKind::Point:
+            case platform::DrawOpKind::Text:
+                // A text's anchor is its top-left corner; the text itself may be cut at the
+                // border like any caption.
+                ok = inside(op.x1, op.y1);
+                break;
+            case platform::DrawOpKind::Circle:
+                // By its centre: the tyre's side view shows the wheel zoomed in on its contact
+                // patch, larger than the picture.
+                ok = inside(op.x1, op.y1) && std::isfinite(op.r);
+                break;
+        }
+        if (ok) continue;
+        if (off++ == 0) {
+            std::ostringstream text;
+            text << (op.kind == platform::DrawOpKind::Text ? "text \"" + op.text + "\" at "
+                                                             : std::string("op at "))
+                 << "(" << op.x1 << ", " << op.y1 << ")-(" << op.x2 << ", " << op.y2
+                 << ") in " << w << " x " << h << " px";
+            first = text.str();
+        }
+    }
+    if (off > 0)
+        Add(input, where, "drawn off its chart",
+            std::to_string(off) + " of " + std::to_string(s.DisplayList().size()) +
+                " ops, first " + first);
+}
+
+std::string GroupedFindings(const std::vector<Finding>& findings, std::size_t examples) {
+    // Group by problem and place; keep the order of first appearance within a problem.
+    std::map<std::pair<std::string, std::string>, std::vector<const Finding*>> groups;
+    for (const Finding& f : findings) groups[{f.problem, f.where}].push_back(&f);
+    std::ostringstream out;
+    for (const auto& [key, list] : groups) {
+        out << key.first << " at " << key.second << ": " << list.size() << " case"
+            << (list.size() == 1 ? "" : "s") << "\n";
+        for (std::size_t i = 0; i < list.size() && i < examples; ++i)
+            out << "    " << list[i]->input << " -> " << list[i]->shown << "\n";
+    }
+    return out.str();
+}
+
+}  // namespace sweep

@@ -2,6 +2,7 @@
 // 30 degrees), the contact patch boxes, the roll stiffness trapezoids and the vehicle views'
 // markers and fills.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -11,6 +12,7 @@
 #include "charts/SuspensionCharts.hpp"
 #include "charts/PatchDiagrams.hpp"
 #include "charts/SteeringDiagrams.hpp"
+#include "charts/VehicleCharts.hpp"
 #include "charts/VehicleDiagrams.hpp"
 
 using namespace chart_test;
@@ -55,6 +57,36 @@ TEST_F(DiagramsTest, GearSpeedChartFullRangeAndSawtooth) {
     EXPECT_DOUBLE_EQ(gears[2].x1, gears[2].x2);  // the drop at gear 1's shift speed
     EXPECT_DOUBLE_EQ(gears[2].y2, (2985.0 - 2400.0) / 15.0);
     EXPECT_EQ(Lines(kGrey).back().width, 1);  // no reverse line
+}
+
+// The speed axis ends 2.5 % past the fastest line drawn, whichever gear that is: the top gear
+// in the usual order, another gear when the top gear is set shorter, reverse only when the car
+// has one.
+TEST_F(DiagramsTest, GearSpeedChartHoldsEveryGearLine) {
+    auto& v = core::GlobalChassisLab().CurrentVehicle;
+    v.Drivetrain.DriveType = vehicle::kDriveFront;
+    v.Drivetrain.NumGears = 3;
+    auto& g = vehicle::GearingCode();
+    g.ShiftRevs = {600, 600, 600, 600, 0, 0, 0, 0};
+    const struct {
+        const char* label;
+        std::array<float, 4> speeds;  // reverse, gears 1 to 3 (m/s)
+        bool reverse;
+    } cases[] = {
+        {"usual order", {5, 10, 20, 30}, true},
+        {"short top gear", {5, 10, 25, 12}, true},
+        {"tall reverse", {40, 10, 20, 30}, true},
+        {"tall reverse not fitted", {40, 10, 20, 30}, false},
+    };
+    for (const auto& c : cases) {
+        g.SpeedAtShift = {c.speeds[0], c.speeds[1], c.speeds[2], c.speeds[3], 0, 0, 0, 0, 0};
+        v.Drivetrain.HasReverse = c.reverse ? core::VbTrue : core::VbFalse;
+        DrawGearingSpeedChart(s);
+        double rightmost = 0.0;
+        for (const auto& o : Ops([](const DrawOp& op) { return op.kind == DrawOpKind::Line && op.width == 3; }))
+            rightmost = std::max({rightmost, o.x1, o.x2});
+        EXPECT_NEAR(rightmost, (15.0 + 4485.0 / 1.025) / 15.0, 1e-3) << c.label;
+    }
 }
 
 TEST_F(DiagramsTest, WheelOutlineCornersForThirtyDegrees) {

@@ -59,33 +59,28 @@ TEST_F(DiagramsTest, GearSpeedChartFullRangeAndSawtooth) {
     EXPECT_EQ(Lines(kGrey).back().width, 1);  // no reverse line
 }
 
-// The speed axis ends 2.5 % past the fastest line drawn, whichever gear that is: the top gear
-// in the usual order, another gear when the top gear is set shorter, reverse only when the car
-// has one.
+// The speed axis ends 2.5 % past the fastest line drawn, whichever gear that is.
 TEST_F(DiagramsTest, GearSpeedChartHoldsEveryGearLine) {
     auto& v = core::GlobalChassisLab().CurrentVehicle;
     v.Drivetrain.DriveType = vehicle::kDriveFront;
     v.Drivetrain.NumGears = 3;
     auto& g = vehicle::GearingCode();
     g.ShiftRevs = {600, 600, 600, 600, 0, 0, 0, 0};
-    const struct {
-        const char* label;
-        std::array<float, 4> speeds;  // reverse, gears 1 to 3 (m/s)
-        bool reverse;
-    } cases[] = {
-        {"usual order", {5, 10, 20, 30}, true},
-        {"short top gear", {5, 10, 25, 12}, true},
-        {"tall reverse", {40, 10, 20, 30}, true},
-        {"tall reverse not fitted", {40, 10, 20, 30}, false},
+    // Speeds at the shift of reverse and gears 1 to 3 (m/s), and whether reverse is fitted.
+    const std::pair<std::array<float, 4>, bool> cases[] = {
+        {{5, 10, 20, 30}, true},    // the usual order: the top gear's line
+        {{5, 10, 25, 12}, true},    // a top gear set shorter: gear 2's
+        {{40, 10, 20, 30}, true},   // a reverse taller than the top gear
+        {{40, 10, 20, 30}, false},  // the same without reverse: the top gear's
     };
-    for (const auto& c : cases) {
-        g.SpeedAtShift = {c.speeds[0], c.speeds[1], c.speeds[2], c.speeds[3], 0, 0, 0, 0, 0};
-        v.Drivetrain.HasReverse = c.reverse ? core::VbTrue : core::VbFalse;
+    for (const auto& [speed, reverse] : cases) {
+        g.SpeedAtShift = {speed[0], speed[1], speed[2], speed[3], 0, 0, 0, 0, 0};
+        v.Drivetrain.HasReverse = reverse ? core::VbTrue : core::VbFalse;
         DrawGearingSpeedChart(s);
         double rightmost = 0.0;
         for (const auto& o : Ops([](const DrawOp& op) { return op.kind == DrawOpKind::Line && op.width == 3; }))
             rightmost = std::max({rightmost, o.x1, o.x2});
-        EXPECT_NEAR(rightmost, (15.0 + 4485.0 / 1.025) / 15.0, 1e-3) << c.label;
+        EXPECT_NEAR(rightmost, (15.0 + 4485.0 / 1.025) / 15.0, 1e-3) << speed[0] << " " << reverse;
     }
 }
 

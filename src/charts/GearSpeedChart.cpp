@@ -18,6 +18,16 @@ const std::string& AngularVelocityTitle() {
                                                      : tt.QuantityTitleRotationalVelocity;
 }
 
+float GearLinesTopSpeed() {
+    const auto& drivetrain = core::GlobalChassisLab().CurrentVehicle.Drivetrain;
+    const auto& speed = vehicle::GearingCode().SpeedAtShift;
+    const int gears = std::min<int>(drivetrain.NumGears, 7);
+    float top = speed[1];  // gear 1's line is always drawn
+    for (int g = 2; g <= gears; ++g) top = std::max(top, speed[static_cast<size_t>(g)]);
+    if (drivetrain.HasReverse != 0) top = std::max(top, speed[0]);
+    return top;
+}
+
 void DrawGearSpeedChart(platform::Surface& s, const vehicle::EngineRecord& engine, float xScale,
                         float xStep, float yScale, float yStep) {
     ChartRedraw frame(s);

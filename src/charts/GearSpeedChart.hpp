@@ -17,6 +17,12 @@ namespace charts {
 void DrawGearSpeedChart(platform::Surface& s, const vehicle::EngineRecord& engine, float xScale,
                         float xStep, float yScale, float yStep);
 
+// The highest road speed (m/s) the chart's gear lines reach: the largest SpeedAtShift of the
+// forward gears drawn (gear 1 to NumGears, at most 7) and of reverse when the vehicle has one.
+// With the gears in their usual order that is the top gear's, but a top gear set shorter than
+// the others, or a reverse taller than the top gear, is passed by another line.
+float GearLinesTopSpeed();
+
 // The angular-velocity axis title: "Angular velocity" for the first unit (rad/s), "Rotational
 // velocity" for the others.
 const std::string& AngularVelocityTitle();

@@ -4,8 +4,6 @@
 #include <cmath>
 #include <utility>
 
-#include "analysis/AccelerationCode.hpp"
-
 #include "charts/ChartFrame.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
@@ -49,15 +47,11 @@ float TallestSidewall(const std::array<vehicle::TyreState, 4>& tyres) {
     return top;
 }
 
-float AccGraphTimeSpan() {
-    const auto& run = analysis::AccelerationCode();
-    const float reached = run.AccResults[analysis::AccRes::TimeToFinalSpeed];
-    if (reached > 0.0f) return reached;
-    return static_cast<float>(static_cast<double>(run.AccTimeStep) * run.AccLastStep);
-}
-
 void PlotRunGraph(platform::Surface& s, const RunGraphPlan& g, const ChartSeries& y, float dt,
-                  uint8_t stride, int32_t last, float timeSpan, bool showExtra) {
+                  uint8_t stride, int32_t last, bool showExtra) {
+    // The table's last time, as the runs' summaries time a row (exact in double, then rounded
+    // once). A table of one row spans no time: no curve, the frame only.
+    const auto timeSpan = static_cast<float>(static_cast<double>(dt) * last);
     const float xScale = (s.ScaleWidth() - kChartMargin) / timeSpan;
     const float height = s.ScaleHeight() - kChartMargin;  // from the bottom axis to the top edge
     float high = std::isfinite(g.Range) ? std::max(g.Range, 0.0f) : 0.0f;

@@ -41,16 +41,15 @@ float LongestTravel(const std::array<analysis::SuspCorner, 4>& corners, float le
 // The tallest sidewall of a run's working tyres, m.
 float TallestSidewall(const std::array<vehicle::TyreState, 4>& tyres);
 
-// The time (s) the acceleration graphs span: up to the moment the run first reached its final
-// speed, or the table's last time for a run that never got going (no such moment).
-float AccGraphTimeSpan();
-
-// Draws one run graph: `timeSpan` seconds across the picture, point k at time k x dt, every
-// stride-th point up to `last`. Its height spans the plan's range, widened to the values the
-// chart draws: a value above the range moves the top to 1.05 x that value, and one below zero
-// that would lie past the bottom edge raises the zero line to leave 1.05 x the lowest value
-// under it, so no curve leaves the picture upwards or downwards.
+// Draws one run graph: point k at time k x dt, every stride-th point up to `last`. Its width
+// spans the table's time, 0 to last x dt, so that the last point drawn lies within it: a run's
+// speed need not rise to the end (a gear too short or too tall to hold the speed it was
+// shifted at), so the moment it first reached its final speed can lie well before its last
+// row. Its height spans the plan's range, widened to the values the chart draws: a value above
+// the range moves the top to 1.05 x that value, and one below zero that would lie past the
+// bottom edge raises the zero line to leave 1.05 x the lowest value under it, so no curve
+// leaves the picture upwards or downwards.
 void PlotRunGraph(platform::Surface& s, const RunGraphPlan& g, const ChartSeries& y, float dt,
-                  uint8_t stride, int32_t last, float timeSpan, bool showExtra);
+                  uint8_t stride, int32_t last, bool showExtra);
 
 }  // namespace charts

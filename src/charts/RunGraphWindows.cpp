@@ -160,7 +160,7 @@ void DrawDecelerationGraph(int16_t index, GraphWindow& window) {
     window.SetCurrentGraph(GroupRange(GraphGroup::Deceleration).FirstId + index);
 }
 
-// Ids 32-41: the acceleration run's graphs up to the time the run reached its final speed.
+// Ids 32-41: the acceleration run's graphs over the whole run.
 void DrawAccelerationGraph(int16_t index, GraphWindow& window) {
     const GraphGroupRange range = GroupRange(GraphGroup::Acceleration);
     if (index < 0 || index >= range.Count) return;
@@ -178,7 +178,7 @@ void DrawAccelerationGraph(int16_t index, GraphWindow& window) {
         const bool extra = index == 3 && core::FromVbBool(core::OptionsSettings().DrawAccVLoads);
         const ChartSeries y = ChartSeries::Columns(run.AccData.data(), analysis::kAccColumns, rows,
                                                    g.Columns.data(), g.ColumnCount);
-        PlotRunGraph(s, g, y, dt, AccPointStride(dt), last, AccGraphTimeSpan(), extra);
+        PlotRunGraph(s, g, y, dt, AccPointStride(dt), last, extra);
     }
     window.SetCurrentGraph(range.FirstId + index);
 }

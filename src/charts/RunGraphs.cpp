@@ -120,7 +120,7 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
         break;
     }
     const ChartSeries y = ChartSeries::Columns(run.AccData.data(), analysis::kAccColumns, rows, g.Columns.data(), g.ColumnCount);
-    PlotRunGraph(s, g, y, dt, stride, last, AccGraphTimeSpan(), choice == 3 && vLoads);
+    PlotRunGraph(s, g, y, dt, stride, last, choice == 3 && vLoads);
     return true;
 }
 
@@ -193,8 +193,7 @@ bool DrawDecChart(platform::Surface& s, int choice) {
         break;
     }
     const ChartSeries y = ChartSeries::Columns(run.DecData.data(), analysis::kDecColumns, rows, g.Columns.data(), g.ColumnCount);
-    PlotRunGraph(s, g, y, dt, 1, last, dt * static_cast<float>(run.DecLastStep),
-                 choice == 3 && vLoads);
+    PlotRunGraph(s, g, y, dt, 1, last, choice == 3 && vLoads);
     return true;
 }
 

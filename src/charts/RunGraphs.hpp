@@ -1,8 +1,7 @@
 // The graphs of the acceleration and deceleration runs against time, one quantity per picture,
-// chosen by its list index. Each fills its picture's width with the run up to the time the
-// final speed is reached (acceleration; the whole table for a run that never got going) or
-// with the whole run (deceleration), and its height with the quantity's range, widened to the
-// values drawn (charts/RunGraphPlan.hpp).
+// chosen by its list index. Each fills its picture's width with the whole run, from its first
+// to its last row, and its height with the quantity's range, widened to the values drawn
+// (charts/RunGraphPlan.hpp).
 #pragma once
 
 #include <cstdint>

@@ -129,7 +129,7 @@ void DrawGearingSpeedChart(platform::Surface& s) {
     const int n = std::min<int>(core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears, 7);
     float rMax = 0.0f;
     for (int g = 0; g <= n; ++g) rMax = std::max(rMax, gear.ShiftRevs[g]);
-    const float xScale = (s.ScaleWidth() - 15.0f) / (gear.SpeedAtShift[n] * 1.025f);
+    const float xScale = (s.ScaleWidth() - 15.0f) / (GearLinesTopSpeed() * 1.025f);
     const float yScale = (s.ScaleHeight() - 15.0f) / (rMax * 1.025f);
     DrawGearSpeedChart(s, vehicle::EngineCode().CurrentEngine, xScale,
                        GridStep(opt.SpeedPlotScaleX, Quantity::Speed), yScale,

@@ -2,6 +2,7 @@
 // 30 degrees), the contact patch boxes, the roll stiffness trapezoids and the vehicle views'
 // markers and fills.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -11,6 +12,7 @@
 #include "charts/SuspensionCharts.hpp"
 #include "charts/PatchDiagrams.hpp"
 #include "charts/SteeringDiagrams.hpp"
+#include "charts/VehicleCharts.hpp"
 #include "charts/VehicleDiagrams.hpp"
 
 using namespace chart_test;
@@ -55,6 +57,31 @@ TEST_F(DiagramsTest, GearSpeedChartFullRangeAndSawtooth) {
     EXPECT_DOUBLE_EQ(gears[2].x1, gears[2].x2);  // the drop at gear 1's shift speed
     EXPECT_DOUBLE_EQ(gears[2].y2, (2985.0 - 2400.0) / 15.0);
     EXPECT_EQ(Lines(kGrey).back().width, 1);  // no reverse line
+}
+
+// The speed axis ends 2.5 % past the fastest line drawn, whichever gear that is.
+TEST_F(DiagramsTest, GearSpeedChartHoldsEveryGearLine) {
+    auto& v = core::GlobalChassisLab().CurrentVehicle;
+    v.Drivetrain.DriveType = vehicle::kDriveFront;
+    v.Drivetrain.NumGears = 3;
+    auto& g = vehicle::GearingCode();
+    g.ShiftRevs = {600, 600, 600, 600, 0, 0, 0, 0};
+    // Speeds at the shift of reverse and gears 1 to 3 (m/s), and whether reverse is fitted.
+    const std::pair<std::array<float, 4>, bool> cases[] = {
+        {{5, 10, 20, 30}, true},    // the usual order: the top gear's line
+        {{5, 10, 25, 12}, true},    // a top gear set shorter: gear 2's
+        {{40, 10, 20, 30}, true},   // a reverse taller than the top gear
+        {{40, 10, 20, 30}, false},  // the same without reverse: the top gear's
+    };
+    for (const auto& [speed, reverse] : cases) {
+        g.SpeedAtShift = {speed[0], speed[1], speed[2], speed[3], 0, 0, 0, 0, 0};
+        v.Drivetrain.HasReverse = reverse ? core::VbTrue : core::VbFalse;
+        DrawGearingSpeedChart(s);
+        double rightmost = 0.0;
+        for (const auto& o : Ops([](const DrawOp& op) { return op.kind == DrawOpKind::Line && op.width == 3; }))
+            rightmost = std::max({rightmost, o.x1, o.x2});
+        EXPECT_NEAR(rightmost, (15.0 + 4485.0 / 1.025) / 15.0, 1e-3) << speed[0] << " " << reverse;
+    }
 }
 
 TEST_F(DiagramsTest, WheelOutlineCornersForThirtyDegrees) {

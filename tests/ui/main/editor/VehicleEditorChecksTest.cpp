@@ -296,6 +296,32 @@ TEST_F(EngineSpeedCrossChecks, CurveClimbingAbovePeakTorqueMarksTheLimitAndUpper
     check(false, "limit 620 rad/s");
 }
 
+// A power figure that asks more than the peak torque at the power peak (5000 kW at about
+// 600 rad/s: some 8000 N m) marks the power, its speed and the peak torque, not the limit and
+// the upper shape, and the preview says so. Mended from the power box or the torque box.
+TEST_F(EngineSpeedCrossChecks, PowerAskingMoreThanThePeakTorqueMarksThePowerFigures) {
+    ui::Main& w = Open();
+    const auto check = [&w](bool refused, const char* when) {
+        bool said = false;
+        for (const platform::DrawOp& op : w.TorquePowerPlot->Surf().DisplayList())
+            said = said || op.text.starts_with("Refused: the power at its peak needs ");
+        EXPECT_EQ(said, refused) << when;
+        EXPECT_EQ(Valid(EditorInput::CurveWithinPeak), !refused) << when;
+        for (platform::TextBox* box : {w.VehData_NewPower, w.VehData_NewPowerRPM, w.VehData_NewTorque})
+            EXPECT_EQ(Refused(*box), refused) << when << " " << box->DisplayName();
+        EXPECT_TRUE(Accepted(*w.VehData_NewLimitRPM)) << when;
+        EXPECT_FALSE(Refused(*w.VehData_NewPCA)) << when;
+        EXPECT_EQ(w.VehData_UpdateVeh->Enabled(), !refused) << when;
+    };
+    Type(*w.VehData_NewPower, "5000");
+    check(true, "5000 kW");
+    Type(*w.VehData_NewPower, "150");
+    check(false, "150 kW");
+    Type(*w.VehData_NewPower, "5000");
+    Type(*w.VehData_NewTorque, "12000");
+    check(false, "12000 N m");
+}
+
 // The name of a new vehicle: not empty, and (trailing blanks ignored, case counting) no
 // loaded vehicle's name.
 TEST_F(VehicleEditorChecks, NewNameMustDifferFromEveryLoadedName) {

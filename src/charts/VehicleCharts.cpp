@@ -195,12 +195,11 @@ void DrawGearingTorqueChart(platform::Surface& s) {
     float share = 1.0f;
     if (veh.Drivetrain.DriveType == vehicle::kDriveAll)
         share = gear.FrontTorqueShare > 0.5f ? gear.FrontTorqueShare : 1.0f - gear.FrontTorqueShare;
-    const float p = engine.PeakTorque * gear.OverallRatios[1] * veh.Drivetrain.DrivetrainEfficiency *
-                    share;
+    const float efficiency = veh.Drivetrain.DrivetrainEfficiency;
+    const float p = engine.PeakTorque * gear.OverallRatios[1] * efficiency * share;
     float drawn = 0.0f;
     for (int g = 1; g <= n; ++g)
-        drawn = std::max(drawn, curveTop * gear.OverallRatios[g] * veh.Drivetrain.DrivetrainEfficiency *
-                                    share);
+        drawn = std::max(drawn, curveTop * gear.OverallRatios[g] * efficiency * share);
     if (engineCurve) drawn = std::max(drawn, curveTop);
     if (core::FromVbBool(opt.DrawStaticTractionLimit)) {
         // The driven axles' lines, as the chart draws them.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <type_traits>
 
 #include "core/GlobalChassisLab.hpp"
@@ -261,43 +262,24 @@ TEST_F(VehicleFileBoundsTest, EveryFieldLoadsAtItsBoundsAndIsRefusedBeyond) {
 
 // The editor's checks of the wheel masses: an axle's unsprung mass within the body's mass on
 // it (a sprung mass of -48556 kg loaded before), a wheel within half of it. A refusal names
-// both sides with their values, whichever side was changed: a light body names the body's
-// mass and its share too.
+// both sides with their values, whichever side was changed.
 TEST_F(VehicleFileBoundsTest, WheelMassesAboveWhatTheBodyLeavesAreRefused) {
-    // 1000 kg, 62.5 % on the front axle: 625 kg there, 375 kg on the rear. Unsprung masses
-    // 80 and 75 kg, wheels 18.5 and 19.5 kg.
-    const struct {
-        void (*change)(R&);
-        const char* refused;  // "": loads
-    } cases[] = {
-        {[](R& v) { v.Axles[0].UnsprungMass = 626.0f; },
-         "Axles(0).UnsprungMass (626) above BodyMass x BodyCoG.Y (625)"},
-        {[](R& v) { v.Axles[1].UnsprungMass = 376.0f; },
-         "Axles(1).UnsprungMass (376) above BodyMass x (1 - BodyCoG.Y) (375)"},
-        {[](R& v) { v.BodyMass = 120.0f; },  // 75 kg on the front
-         "Axles(0).UnsprungMass (80) above BodyMass x BodyCoG.Y (75)"},
-        {[](R& v) { v.BodyMass = 192.0f; },  // 120 and 72 kg
-         "Axles(1).UnsprungMass (75) above BodyMass x (1 - BodyCoG.Y) (72)"},
-        {[](R& v) { v.BodyMass = 200.0f; v.BodyCoG.Y = 0.75f; },  // 150 and 50 kg
-         "Axles(1).UnsprungMass (75) above BodyMass x (1 - BodyCoG.Y) (50)"},
-        {[](R& v) { v.RotatingMass[0] = 40.5f; },
-         "RotatingMass(0) (40.5) above half of Axles(0).UnsprungMass (80)"},
-        {[](R& v) { v.RotatingMass[1] = 38.0f; },
-         "RotatingMass(1) (38) above half of Axles(1).UnsprungMass (75)"},
-        // Equal values pass.
-        {[](R& v) { v.BodyMass = 200.0f; }, ""},  // 125 and 75 kg
-        {[](R& v) { v.Axles[0].UnsprungMass = 625.0f; v.RotatingMass[0] = 312.5f; }, ""},
-    };
-    for (const auto& c : cases) {
-        R v = ValidVehicle("Masses");
-        v.BodyMass = 1000.0f;
+    const auto load = [this](float body, float front, float wheel) {
+        R v = ValidVehicle("Masses");  // unsprung masses 80 and 75 kg
+        v.BodyMass = body;
         v.BodyCoG.Y = 0.625f;
-        c.change(v);
-        EXPECT_EQ(Load(v), *c.refused == '\0' ? std::string()
-                                               : "Not a valid vehicle data file\r\nWheel masses "
-                                                 "too heavy: " + std::string(c.refused))
-            << c.refused;
-    }
+        v.Axles[0].UnsprungMass = front;
+        v.RotatingMass[0] = wheel;
+        return Load(v);
+    };
+    const std::string refused = "Not a valid vehicle data file\r\nWheel masses too heavy: ";
+    EXPECT_EQ(load(1000, 626, 18),
+              refused + "Axles(0).UnsprungMass (626) above BodyMass x BodyCoG.Y (625)");
+    EXPECT_EQ(load(192, 80, 18),  // 72 kg on the rear
+              refused + "Axles(1).UnsprungMass (75) above BodyMass x (1 - BodyCoG.Y) (72)");
+    EXPECT_EQ(load(1000, 80, 40.5f),
+              refused + "RotatingMass(0) (40.5) above half of Axles(0).UnsprungMass (80)");
+    EXPECT_EQ(load(200, 125, 62.5f), "");  // equal values pass
 }
 
 // The editor's order of the engine speeds: idle at or below the torque peak and the limit,
@@ -363,32 +345,18 @@ TEST_F(VehicleFileBoundsTest, CurveClimbingFarAbovePeakTorqueIsRefused) {
 }
 
 // A curve that climbs because its power figure asks more than the peak torque at the power
-// peak names the power, its speed and the peak torque, whichever of them was changed.
-// ValidVehicle: 0.98 x 150 kW at 1.02 x 6500 rpm (694.29 rad/s) asks 211.73 N m of 300.
+// peak names the power, its speed and the peak torque, whichever was changed. ValidVehicle:
+// 0.98 x 150 kW at 1.02 x 6500 rpm (694.29 rad/s) asks 211.73 N m of its 300.
 TEST_F(VehicleFileBoundsTest, PowerAskingMoreThanThePeakTorqueNamesThePowerFigures) {
-    const struct {
-        void (*change)(R&);
-        const char* asked;  // x Engine.PeakTorque
-    } cases[] = {
-        {[](R& v) { v.Engine.PeakPower = 500000.0f; }, "2352.5"},  // 705756 N m
-        {[](R& v) { v.Engine.PeakTorque = 40.0f; }, "5.3"},
-        // 800 rpm, above the plateau's end: 0.98 x 150 kW at 85.45 rad/s, 1720.3 N m.
-        {[](R& v) {
-             v.Engine.IdleRPM = 600.0f;
-             v.Engine.TorquePeakRPM = 700.0f;
-             v.Engine.TorquePeakWidth = 100.0f;
-             v.Engine.PowerPeakRPM = 800.0f;
-         },
-         "5.7"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& [power, torque, asked] : {std::tuple{500000.0f, 300.0f, "2352.5"},
+                                               std::tuple{150.0f, 40.0f, "5.3"}}) {
         R v = ValidVehicle("Power");
-        c.change(v);
+        v.Engine.PeakPower = power;
+        v.Engine.PeakTorque = torque;
         EXPECT_EQ(Load(v), "Not a valid vehicle data file\r\nEngine.PeakPower at "
-                           "Engine.PowerPeakRPM needs " + std::string(c.asked) +
+                           "Engine.PowerPeakRPM needs " + std::string(asked) +
                                " x Engine.PeakTorque: lower Engine.PeakPower, or raise "
-                               "Engine.PowerPeakRPM or Engine.PeakTorque")
-            << c.asked;
+                               "Engine.PowerPeakRPM or Engine.PeakTorque");
     }
 }
 

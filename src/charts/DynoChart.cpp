@@ -74,12 +74,22 @@ void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
                                                 static_cast<int32_t>(samples.Torque.size()));
 
     // The higher of the two peaks (in display units, both on the one y scale) fills the
-    // height; the limit speed fills the width. A zero peak or limit gives an infinite scale,
-    // which leaves the curves out and draws the empty axes.
+    // height with 5 % to spare, or the highest point of the curves where it rises past that
+    // (an accepted curve may climb to a few times its peak torque before the limit); below a
+    // closed or part throttle's braking the zero line rises. The limit speed fills the width.
+    // A zero peak or limit gives an infinite scale, which leaves the curves out and draws the
+    // empty axes.
     const float xScale = (surface.ScaleWidth() - 30.0f) / engine.LimitSpeed;
     const auto tp = static_cast<float>(engine.PeakTorque * u.UnitFactorTorque);
     const auto pp = static_cast<float>(engine.PeakPower * u.UnitFactorPower);
-    const float yScale = (surface.ScaleHeight() - 15.0f) / (kHeadroom * (tp >= pp ? tp : pp));
+    float high = 0.0f, low = 0.0f;
+    for (const float v : values) {
+        if (v > high) high = v;
+        if (v < low) low = v;
+    }
+    const float peak = tp >= pp ? tp : pp;
+    const float top = high > kHeadroom * peak ? kHeadroom * high : kHeadroom * peak;
+    const float yScale = (surface.ScaleHeight() - 15.0f) / (top - kHeadroom * low);
     const std::string& xTitle = u.UnitIndexARV != 0 ? texts.QuantityTitleRotationalVelocity
                                                     : texts.QuantityTitleAngularVelocity;
 
@@ -88,7 +98,7 @@ void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
               static_cast<float>(u.DynoGraphScaleX / u.UnitFactorARV), yScale,
               static_cast<float>(u.DynoGraphScaleY), xTitle, core::UnitSuffix(core::Quantity::ARV),
               texts.QuantityTitleTorque, core::UnitSuffix(core::Quantity::Torque), false,
-              kPlotEngine);
+              kPlotEngine, kHeadroom * low);
     if (showScannedPeaks) {
         vehicle::ScanEnginePeaks(engine);
         const std::vector<std::string> lines = ScannedPeakTexts();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "analysis/PhysicalCode.hpp"
@@ -153,30 +154,65 @@ void DrawGearingTorqueChart(platform::Surface& s) {
     }
     vehicle::EngineRecord engine = vehicle::EngineCode().CurrentEngine;
     const int n = std::min<int>(veh.Drivetrain.NumGears, 7);
+    // With the limiter on the engine gives no full-throttle torque above its limit (the curve
+    // there is the closed-throttle braking, below the axis): the chart ends at the limit even
+    // where a shift speed lies beyond it.
+    const float revTop = core::FromVbBool(opt.RevLimitEnabled)
+                             ? engine.LimitSpeed
+                             : std::numeric_limits<float>::infinity();
+    const auto used = [revTop](float speed) { return speed > revTop ? revTop : speed; };
     float rMax = 0.0f;
-    for (int g = 0; g <= n; ++g) rMax = std::max(rMax, gear.ShiftRevs[g]);
+    for (int g = 0; g <= n; ++g) rMax = std::max(rMax, used(gear.ShiftRevs[g]));
     const bool usedRange = core::FromVbBool(opt.GearTorqueStyle);
     float rAll = engine.LimitSpeed;
-    for (int g = 0; g <= n; ++g) rAll = std::max(rAll, gear.ShiftRevs[g]);
+    for (int g = 0; g <= n; ++g) rAll = std::max(rAll, used(gear.ShiftRevs[g]));
     if (usedRange) rAll = rMax;
-    const float wMax = usedRange ? gear.ShiftRevs[n] : rAll;
+    const float wMax = usedRange ? used(gear.ShiftRevs[n]) : rAll;
     const float topRatio = gear.OverallRatios[n];
     float xScale = (s.ScaleWidth() - 15.0f) / (wMax * 1.025f / topRatio);
-    if (core::FromVbBool(opt.DrawEngineTorque) && topRatio > 1.0f)
-        xScale = (s.ScaleWidth() - 15.0f) / engine.LimitSpeed;
-    float p = engine.PeakTorque * gear.OverallRatios[1] * veh.Drivetrain.DrivetrainEfficiency;
-    if (veh.Drivetrain.DriveType == vehicle::kDriveAll)
-        p *= gear.FrontTorqueShare > 0.5f ? gear.FrontTorqueShare : 1.0f - gear.FrontTorqueShare;
-    const float yScale = (s.ScaleHeight() - 15.0f) / (p * 1.05f);
+    const bool engineCurve = core::FromVbBool(opt.DrawEngineTorque);
+    // The engine's own curve then spans the axis up to the limit, or to the last speed drawn
+    // beyond it without the limiter.
+    if (engineCurve && topRatio > 1.0f)
+        xScale = (s.ScaleWidth() - 15.0f) / std::max(engine.LimitSpeed, rAll);
 
     // Full-throttle torque every rad/s from idle.
     const int32_t last = std::clamp<int32_t>(core::CLng(rAll - engine.IdleSpeed), -1, kMaxCurvePoints);
     std::vector<float> torque(static_cast<size_t>(last + 1));
     engine.Throttle = 1.0f;
+    float curveTop = 0.0f;
     for (int32_t i = 0; i <= last; ++i) {
         engine.Speed = engine.IdleSpeed + static_cast<float>(i);
         torque[static_cast<size_t>(i)] = vehicle::GetEngineTorque(engine);
+        curveTop = std::max(curveTop, torque[static_cast<size_t>(i)]);
     }
+
+    // The y axis reaches 5 % above the first gear's wheel torque at the peak torque, or 5 %
+    // above the highest torque drawn where that rises past it: an accepted curve may climb to
+    // a few times its peak torque before the limit, and the engine's own curve and the
+    // traction limits are drawn on the same scale when they are shown.
+    constexpr float kHeadroom = 1.05f;
+    float share = 1.0f;
+    if (veh.Drivetrain.DriveType == vehicle::kDriveAll)
+        share = gear.FrontTorqueShare > 0.5f ? gear.FrontTorqueShare : 1.0f - gear.FrontTorqueShare;
+    const float efficiency = veh.Drivetrain.DrivetrainEfficiency;
+    const float p = engine.PeakTorque * gear.OverallRatios[1] * efficiency * share;
+    float drawn = 0.0f;
+    for (int g = 1; g <= n; ++g)
+        drawn = std::max(drawn, curveTop * gear.OverallRatios[g] * efficiency * share);
+    if (engineCurve) drawn = std::max(drawn, curveTop);
+    if (core::FromVbBool(opt.DrawStaticTractionLimit)) {
+        // The driven axles' lines, as the chart draws them.
+        const auto& t = vehicle::TyreCode().WheelTyres;
+        const uint8_t drive = veh.Drivetrain.DriveType;
+        if (drive != vehicle::kDriveRear)
+            drawn = std::max(drawn, t[0].TractionTorqueLimit + t[1].TractionTorqueLimit);
+        if (drive != vehicle::kDriveFront)
+            drawn = std::max(drawn, t[2].TractionTorqueLimit + t[3].TractionTorqueLimit);
+    }
+    const float top = drawn > p * kHeadroom ? drawn * kHeadroom : p * kHeadroom;
+    const float yScale = (s.ScaleHeight() - 15.0f) / top;
+
     // The chart counts its points from idle in whole rad/s.
     const float firstSpeed = static_cast<float>(core::CLng(engine.IdleSpeed));
     PlotChart(s, ChartSeries::Contiguous(torque.data(), 1, last + 1), firstSpeed, 1, last,

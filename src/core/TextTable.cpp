@@ -91,6 +91,11 @@ void SetTexts(TextTableState& t) {
     t.MsgTorqueCurveRiseSuffix =
         " x Engine.PeakTorque below Engine.LimitRPM: lower Engine.LimitRPM or change "
         "Engine.UpperShapeA";
+    t.MsgPowerPeakTorquePrefix = "Engine.PeakPower at Engine.PowerPeakRPM needs ";
+    t.MsgPowerPeakTorqueSuffix =
+        " x Engine.PeakTorque: lower Engine.PeakPower, or raise Engine.PowerPeakRPM or "
+        "Engine.PeakTorque";
+    t.MsgWheelMassesTooHeavy = "Wheel masses too heavy: ";
     t.MsgSetupVehicleNotLoaded =
         "This setup is for a vehicle not currently loaded in the program.\r\n"
         "Load the relevant vehicle before attempting to open this setup again.";

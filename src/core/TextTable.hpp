@@ -48,8 +48,12 @@ struct TextTableState {
         MsgBadVehicleVersion, MsgBadSetupFile, MsgBadSetupVersion, MsgSetupVehicleNotLoaded,
         MsgFileEmpty, MsgBadVehicleField;
     // A stored engine the vehicle editor would refuse: its speeds out of order (followed by the
-    // two fields), or a curve climbing past its peak torque (prefix, multiple, suffix).
-    std::string MsgEngineSpeedsOutOfOrder, MsgTorqueCurveRisePrefix, MsgTorqueCurveRiseSuffix;
+    // two fields), or a curve climbing past its peak torque (prefix, multiple, suffix), or a
+    // power figure that asks more than the peak torque at the power peak (the same).
+    std::string MsgEngineSpeedsOutOfOrder, MsgTorqueCurveRisePrefix, MsgTorqueCurveRiseSuffix,
+        MsgPowerPeakTorquePrefix, MsgPowerPeakTorqueSuffix;
+    // Stored wheel masses the vehicle editor would refuse (followed by both sides).
+    std::string MsgWheelMassesTooHeavy;
     // 12. Column labels of the run export.
     std::string CsvLabelTime, CsvLabelSpeed, CsvLabelEngineAngVel, CsvLabelGear,
         CsvLabelDrivingForce, CsvLabelResistance, CsvLabelNetForce, CsvLabelAcceleration,

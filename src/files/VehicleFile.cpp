@@ -22,12 +22,20 @@ namespace {
 // An engine the vehicle editor would refuse, with the fields that make it so, or "". Speeds
 // out of the editor's order (idle above the torque peak, a power peak inside the plateau)
 // would give a curve fitted backwards; a curve climbing far above its peak torque before the
-// limit contradicts the engine's own figures.
+// limit contradicts the engine's own figures. It climbs either because the power figure asks
+// more than the peak torque at the power peak (then the power, its speed and the peak torque
+// are named), or because of the curve's shape past the power peak up to the limit.
 std::string EngineProblem(const vehicle::VehicleRecord& v) {
     const auto& texts = core::TextTable();
     if (const std::string order = vehicle::FirstEngineSpeedConflict(v); !order.empty())
         return texts.MsgEngineSpeedsOutOfOrder + order;
     if (const float rise = vehicle::StoredCurveRise(v); rise > 0.0f) {
+        const float asked = vehicle::PowerPeakTorqueShare(
+            vehicle::EngineRecordFromFigures(v.Engine, v.Drivetrain.DriveType));
+        if (asked > 1.0f) {
+            return texts.MsgPowerPeakTorquePrefix + core::RoundedText(asked, 1) +
+                   texts.MsgPowerPeakTorqueSuffix;
+        }
         return texts.MsgTorqueCurveRisePrefix + core::RoundedText(rise, 1) +
                texts.MsgTorqueCurveRiseSuffix;
     }
@@ -89,12 +97,17 @@ bool LoadVehicleFile(const std::string& Path, bool Select) {
     }
     // Values the vehicle editor would never store (a NaN, a 1e38 kg body, nine gears) would
     // reach every analysis; such a file is refused, naming the first bad field.
-    std::string badField = vehicle::FirstFieldOutOfRange(record.Vehicle);
-    // Wheel masses above what the body leaves them would give a negative sprung mass.
-    if (badField.empty()) badField = vehicle::FirstWheelMassConflict(record.Vehicle);
-    if (!badField.empty()) {
+    if (const std::string badField = vehicle::FirstFieldOutOfRange(record.Vehicle);
+        !badField.empty()) {
         ShowFileError(core::TextTable().MsgBadVehicleFile + "\r\n" +
                       core::TextTable().MsgBadVehicleField + badField);
+        return false;
+    }
+    // Wheel masses above what the body leaves them would give a negative sprung mass.
+    if (const std::string masses = vehicle::FirstWheelMassConflict(record.Vehicle);
+        !masses.empty()) {
+        ShowFileError(core::TextTable().MsgBadVehicleFile + "\r\n" +
+                      core::TextTable().MsgWheelMassesTooHeavy + masses);
         return false;
     }
     if (const std::string problem = EngineProblem(record.Vehicle); !problem.empty()) {

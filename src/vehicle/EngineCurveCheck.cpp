@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "vehicle/CurveCrossings.hpp"
+#include "vehicle/ModelGuards.hpp"
 
 namespace vehicle {
 
@@ -41,6 +42,13 @@ float FullThrottlePeak(const EngineRecord& engine) {
 
 bool CurveRisesAbovePeak(const EngineRecord& engine) {
     return FullThrottlePeak(engine) > kCurvePeakMargin * engine.PeakTorque;
+}
+
+float PowerPeakTorqueShare(const EngineRecord& engine) {
+    // As the upper fit forms it: kW to W over rad/s gives N m.
+    const float power = engine.ReducePowerFactor * engine.PeakPower;
+    const float speed = engine.ShiftPowerFactor * engine.PowerPeakSpeed;
+    return GuardedDiv(GuardedDiv(1000.0f * power, speed), engine.PeakTorque);
 }
 
 float StoredCurveRise(const VehicleRecord& record) {

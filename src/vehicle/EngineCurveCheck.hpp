@@ -33,6 +33,14 @@ float FullThrottlePeak(const EngineRecord& engine);
 // True when that peak exceeds kCurvePeakMargin x PeakTorque.
 bool CurveRisesAbovePeak(const EngineRecord& engine);
 
+// The torque the upper fit passes through at the shifted power peak (the reduced peak power
+// over the shifted power-peak speed), as a multiple of PeakTorque; 0 when either speed or
+// torque is 0. Needs only the engine's figures, not its fit. Above 1, the power figure asks
+// more torque at the power peak than the engine's peak torque: the figures contradict each
+// other, and a curve that runs away does so because of PeakPower, PowerPeakRPM or PeakTorque,
+// whatever its limit and shapes.
+float PowerPeakTorqueShare(const EngineRecord& engine);
+
 // For a stored vehicle: fits its engine (leaving the program's MatrixInverseOK as it was) and
 // returns how far its curve rises, as a multiple of its peak torque, when it rises above the
 // margin; 0 otherwise, and for a vehicle that is not wheel driven.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/FuelTypes.hpp"
+#include "core/Numbers.hpp"
 #include "vehicle/AeroCode.hpp"
 
 namespace vehicle {
@@ -59,15 +60,24 @@ double BodyMassOnAxle(double bodyMass, double frontShare, int axle) {
 double LargestRotatingMass(double unsprungMass) { return 0.5 * unsprungMass; }
 
 std::string FirstWheelMassConflict(const VehicleRecord& r) {
+    // "<field> (<kg>)": a field with its value as stored.
+    const auto named = [](const std::string& field, double kg) {
+        return field + " (" + core::SingleText(static_cast<float>(kg)) + ")";
+    };
     for (int a = 0; a < 2; ++a) {
         const std::string axle = Indexed("Axles", static_cast<std::size_t>(a), "UnsprungMass");
         const double unsprung = r.Axles[a].UnsprungMass;
         const double body = BodyMassOnAxle(r.BodyMass, r.BodyCoG.Y, a);
-        if (unsprung > body + Slack(body)) return axle + ", above the body's mass on that axle";
+        if (unsprung > body + Slack(body)) {
+            const char* share = a == 0 ? "BodyMass x BodyCoG.Y" : "BodyMass x (1 - BodyCoG.Y)";
+            return named(axle, unsprung) + " above " + named(share, body);
+        }
         const double wheel = r.RotatingMass[a];
         const double largest = LargestRotatingMass(unsprung);
-        if (wheel > largest + Slack(largest))
-            return "RotatingMass(" + std::to_string(a) + "), above half of " + axle;
+        if (wheel > largest + Slack(largest)) {
+            return named("RotatingMass(" + std::to_string(a) + ")", wheel) + " above half of " +
+                   named(axle, unsprung);
+        }
     }
     return {};
 }

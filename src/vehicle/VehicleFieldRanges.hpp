@@ -146,8 +146,9 @@ double LargestRotatingMass(double unsprungMass);
 
 // The editor's checks of the wheel masses against the body, on a record: the first axle whose
 // unsprung mass exceeds the body's mass on it, or whose wheels weigh more than half of it,
-// named with the reason ("Axles(0).UnsprungMass, above the body's mass on that axle"); an
-// empty text when the masses agree. Equal values pass.
+// named with the fields on both sides and their values in kg ("Axles(0).UnsprungMass (70)
+// above BodyMass x BodyCoG.Y (68.2)", "RotatingMass(1) (40) above half of
+// Axles(1).UnsprungMass (70)"); an empty text when the masses agree. Equal values pass.
 std::string FirstWheelMassConflict(const VehicleRecord& record);
 
 // Checks every field of a record against its range (NaN and infinities never pass). Returns the

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <type_traits>
 
 #include "core/GlobalChassisLab.hpp"
@@ -260,16 +261,25 @@ TEST_F(VehicleFileBoundsTest, EveryFieldLoadsAtItsBoundsAndIsRefusedBeyond) {
 }
 
 // The editor's checks of the wheel masses: an axle's unsprung mass within the body's mass on
-// it (a sprung mass of -48556 kg loaded before), a wheel within half of it.
+// it (a sprung mass of -48556 kg loaded before), a wheel within half of it. A refusal names
+// both sides with their values, whichever side was changed.
 TEST_F(VehicleFileBoundsTest, WheelMassesAboveWhatTheBodyLeavesAreRefused) {
-    R v = ValidVehicle("Masses");
-    v.Axles[1].UnsprungMass = static_cast<float>(v.BodyMass * (1.0 - v.BodyCoG.Y) * 1.01);
-    EXPECT_EQ(Load(v), Refusal("Axles(1).UnsprungMass, above the body's mass on that axle"));
-    v = ValidVehicle("Masses");
-    v.RotatingMass[0] = 0.51f * v.Axles[0].UnsprungMass;
-    EXPECT_EQ(Load(v), Refusal("RotatingMass(0), above half of Axles(0).UnsprungMass"));
-    v.RotatingMass[0] = 0.5f * v.Axles[0].UnsprungMass;
-    EXPECT_EQ(Load(v), "");
+    const auto load = [this](float body, float front, float wheel) {
+        R v = ValidVehicle("Masses");  // unsprung masses 80 and 75 kg
+        v.BodyMass = body;
+        v.BodyCoG.Y = 0.625f;
+        v.Axles[0].UnsprungMass = front;
+        v.RotatingMass[0] = wheel;
+        return Load(v);
+    };
+    const std::string refused = "Not a valid vehicle data file\r\nWheel masses too heavy: ";
+    EXPECT_EQ(load(1000, 626, 18),
+              refused + "Axles(0).UnsprungMass (626) above BodyMass x BodyCoG.Y (625)");
+    EXPECT_EQ(load(192, 80, 18),  // 72 kg on the rear
+              refused + "Axles(1).UnsprungMass (75) above BodyMass x (1 - BodyCoG.Y) (72)");
+    EXPECT_EQ(load(1000, 80, 40.5f),
+              refused + "RotatingMass(0) (40.5) above half of Axles(0).UnsprungMass (80)");
+    EXPECT_EQ(load(200, 125, 62.5f), "");  // equal values pass
 }
 
 // The editor's order of the engine speeds: idle at or below the torque peak and the limit,
@@ -332,6 +342,22 @@ TEST_F(VehicleFileBoundsTest, CurveClimbingFarAbovePeakTorqueIsRefused) {
                            "or change Engine.UpperShapeA");
     v.Engine.LimitRPM = v.Engine.PowerPeakRPM;
     EXPECT_EQ(Load(v), "");
+}
+
+// A curve that climbs because its power figure asks more than the peak torque at the power
+// peak names the power, its speed and the peak torque, whichever was changed. ValidVehicle:
+// 0.98 x 150 kW at 1.02 x 6500 rpm (694.29 rad/s) asks 211.73 N m of its 300.
+TEST_F(VehicleFileBoundsTest, PowerAskingMoreThanThePeakTorqueNamesThePowerFigures) {
+    for (const auto& [power, torque, asked] : {std::tuple{500000.0f, 300.0f, "2352.5"},
+                                               std::tuple{150.0f, 40.0f, "5.3"}}) {
+        R v = ValidVehicle("Power");
+        v.Engine.PeakPower = power;
+        v.Engine.PeakTorque = torque;
+        EXPECT_EQ(Load(v), "Not a valid vehicle data file\r\nEngine.PeakPower at "
+                           "Engine.PowerPeakRPM needs " + std::string(asked) +
+                               " x Engine.PeakTorque: lower Engine.PeakPower, or raise "
+                               "Engine.PowerPeakRPM or Engine.PeakTorque");
+    }
 }
 
 }  // namespace

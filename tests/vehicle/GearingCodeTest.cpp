@@ -149,6 +149,24 @@ TEST_F(GearingCodeTest, ShiftAndPowerDropSearchesAreCappedWithoutTheLimiter) {
     EXPECT_NEAR(GearingCode().ShiftRevs[3], cap, 0.01);
 }
 
+// The area counts the curve only where a gear uses it: with the limiter on, not above the
+// limit. A curve flat at 250 N m from 418.88 rad/s on; gears 1 and 2 shift at 785.398 rad/s,
+// the top gear at the power peak 680.678; gear 2 from 523.599, gear 3 from 589.049.
+TEST_F(GearingCodeTest, TheCurveAreaEndsAtTheLimitWhileTheLimiterCutsTheEngine) {
+    auto& e = vehicle::EngineCode().CurrentEngine;
+    e.UpperCurve = {0, 0, 0, 0, 250.0f};
+    e.UpperOrigin = 0.0f;
+    const auto area = [&](float limit, bool limited) {
+        e.LimitSpeed = limit;
+        core::OptionsSettings().RevLimitEnabled = core::ToVbBool(limited);
+        Run();
+        return static_cast<double>(GearingCode().TorqueCurveArea);
+    };
+    EXPECT_EQ(area(800.0f, true), area(800.0f, false));  // above every shift speed
+    // At 600 rad/s each gear stops there: 250 x (185.398 + 185.398 + 80.678) less.
+    EXPECT_NEAR(area(600.0f, false) - area(600.0f, true), 250.0 * 451.474, 1.0);
+}
+
 TEST_F(GearingCodeTest, ReverseRatioFollowsTheVehicleAndTheSimulatorCar) {
     auto& g = core::GlobalChassisLab();
     core::OptionsSettings().LFSMode = core::VbTrue;

@@ -21,11 +21,15 @@ constexpr platform::Color kRefusalColor = platform::RGB(255, 0, 0);
 constexpr float kRefusalLeft = 22.5f;  // as the scanned peaks below it
 
 // Two red lines at the top left of the plot: why the engine is refused, and what to change.
-void PrintCurveRefusal(platform::Surface& plot, float rise) {
-    const std::string lines[] = {
-        "Refused: the torque rises to " + core::RoundedText(rise, 1) +
-            " x its peak below the rev limit.",
-        "Lower the rev limit or move upper curve shape A."};
+void PrintCurveRefusal(platform::Surface& plot, const CurveRefusal& refusal) {
+    const std::string lines[2] = {
+        refusal.ByPowerFigure()
+            ? "Refused: the power at its peak needs " +
+                  core::RoundedText(refusal.PowerPeakShare, 1) + " x the peak torque."
+            : "Refused: the torque rises to " + core::RoundedText(refusal.Rise, 1) +
+                  " x its peak below the rev limit.",
+        refusal.ByPowerFigure() ? "Lower the power, or raise its speed or the peak torque."
+                                : "Lower the rev limit or move upper curve shape A."};
     plot.ForeColor = kRefusalColor;
     float top = 0.0f;
     for (const std::string& line : lines) {
@@ -39,16 +43,16 @@ void PrintCurveRefusal(platform::Surface& plot, float rise) {
 
 }  // namespace
 
-float PreviewEngineEdits(Main& form) {
+CurveRefusal PreviewEngineEdits(Main& form) {
     auto& state = EngineDisplays();
     // A vehicle that is not wheel driven has no engine curve to preview.
     if (form.VehData_NewDrivetrain->ListIndex() == vehicle::kDriveThrust) {
         ClearDynoGraph(form);
         if (TorqueDataTable* table = OpenTorqueDataTable()) table->DataTable->ClearItems();
-        return 0.0f;
+        return {};
     }
     state.EngineInputErrors = CountEngineInputErrors();
-    if (state.EngineInputErrors != 0) return 0.0f;
+    if (state.EngineInputErrors != 0) return {};
 
     const auto& u = core::OptionsSettings();
     const double arv = u.UnitFactorARV;
@@ -71,13 +75,15 @@ float PreviewEngineEdits(Main& form) {
     trial.Throttle = static_cast<float>(form.VehData_DynoThrottle->Value() / 100.0);
 
     vehicle::UpdateEngineModel(trial, vehicle::kDriveRear);  // any wheel-driven type fits
-    const float rise = vehicle::CurveRisesAbovePeak(trial)
-                           ? vehicle::FullThrottlePeak(trial) / trial.PeakTorque
-                           : 0.0f;
+    CurveRefusal refusal;
+    if (vehicle::CurveRisesAbovePeak(trial)) {
+        refusal.Rise = vehicle::FullThrottlePeak(trial) / trial.PeakTorque;
+        refusal.PowerPeakShare = vehicle::PowerPeakTorqueShare(trial);
+    }
     platform::Surface& plot = form.TorquePowerPlot->Surf();
     plot.BeginFrame();  // the curve and the refusal appear together
     DrawDynoGraph(form, trial);
-    if (rise > 0.0f) PrintCurveRefusal(plot, rise);
+    if (refusal.Refused()) PrintCurveRefusal(plot, refusal);
     plot.EndFrame();
 
     if (core::FromVbBool(state.TorqueTableOpen)) {
@@ -85,7 +91,7 @@ float PreviewEngineEdits(Main& form) {
         FillTorqueDataTable(trial);
         state.TorqueTableFilling = core::VbFalse;
     }
-    return rise;
+    return refusal;
 }
 
 }  // namespace ui

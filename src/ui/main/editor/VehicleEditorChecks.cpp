@@ -193,20 +193,27 @@ void ValidateVehicleEditorInputs(Main& form) {
     SetFlag(In::PowerAfterPlateau, !powerInPlateau);
     SetFlag(In::IdleLowest, !idleAboveTorque && !idleAboveLimit);
 
+    // The preview fits the engine; a curve that climbs far above its peak torque before the
+    // limit marks the boxes that bring it down. When the power figure asks more than the peak
+    // torque at the power peak, those are the power, its speed and the peak torque; otherwise
+    // the limit box and the upper-shape slider (the slider either way, by the power peak's
+    // torque against the plateau).
+    const CurveRefusal refusal = PreviewEngineEdits(form);
+    const bool byPower = refusal.ByPowerFigure();
+    const bool byShape = refusal.Refused() && !byPower;
+    SetFlag(In::CurveWithinPeak, !refusal.Refused());
+
     // Every speed box from its own check and the cross-checks that name it, so a conflict
     // resolved from one box clears the mark on the other box too.
     Colour(torqueBox, checks.Holds(In::TorqueRPM) && !powerBeforeTorque && !idleAboveTorque);
-    Colour(powerBox, checks.Holds(In::PowerRPM) && !powerBeforeTorque && !powerInPlateau);
+    Colour(powerBox,
+           checks.Holds(In::PowerRPM) && !powerBeforeTorque && !powerInPlateau && !byPower);
     Colour(widthBox, checks.Holds(In::TorquePeakWidth) && !powerInPlateau);
     Colour(idleBox, checks.Holds(In::IdleRPM) && !idleAboveTorque && !idleAboveLimit);
-
-    // The preview fits the engine; a curve that climbs far above its peak torque before the
-    // limit marks the limit box and the upper-shape slider, the two that bring it down (the
-    // slider either way, by the power peak's torque against the plateau).
-    const bool curveHolds = PreviewEngineEdits(form) == 0.0f;
-    SetFlag(In::CurveWithinPeak, curveHolds);
-    Colour(limitBox, checks.Holds(In::LimitRPM) && !idleAboveLimit && curveHolds);
-    form.VehData_NewPCA->SetBackColor(curveHolds ? kShapeSliderColor : kEditorRefusedColor);
+    Colour(limitBox, checks.Holds(In::LimitRPM) && !idleAboveLimit && !byShape);
+    Colour(*form.VehData_NewPower, checks.Holds(In::Power) && !byPower);
+    Colour(*form.VehData_NewTorque, checks.Holds(In::Torque) && !byPower);
+    form.VehData_NewPCA->SetBackColor(byShape ? kEditorRefusedColor : kShapeSliderColor);
 
     form.VehData_DynoThrottle->SetEnabled(
         core::FromVbBool(vehicle::EngineCode().MatrixInverseOK) && CountEngineInputErrors() == 0);

@@ -1,6 +1,7 @@
 // The editor's input checks: each box's accepted and refused values with its colour and
 // flag, the typing limit, the cross-checks of the engine speeds and the store buttons.
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "core/OptionsSettings.hpp"
@@ -294,6 +295,30 @@ TEST_F(EngineSpeedCrossChecks, CurveClimbingAbovePeakTorqueMarksTheLimitAndUpper
     w.VehData_NewPCA->SetValue(99);
     Type(*w.VehData_NewLimitRPM, "620");
     check(false, "limit 620 rad/s");
+}
+
+// A power figure that asks more than the peak torque at the power peak (5000 kW at about
+// 600 rad/s: some 8000 N m) marks the power, its speed and the peak torque, not the limit and
+// the upper shape, and the preview says so. Mended from the power box or the torque box.
+TEST_F(EngineSpeedCrossChecks, PowerAskingMoreThanThePeakTorqueMarksThePowerFigures) {
+    ui::Main& w = Open();
+    const auto check = [&w](bool refused, const char* when) {
+        bool said = false;
+        for (const platform::DrawOp& op : w.TorquePowerPlot->Surf().DisplayList())
+            said = said || op.text.starts_with("Refused: the power at its peak needs ");
+        EXPECT_EQ(said, refused) << when;
+        for (auto* box : {w.VehData_NewPower, w.VehData_NewPowerRPM, w.VehData_NewTorque})
+            EXPECT_EQ(Refused(*box), refused) << when << " " << box->DisplayName();
+        EXPECT_FALSE(Refused(*w.VehData_NewLimitRPM) || Refused(*w.VehData_NewPCA)) << when;
+        EXPECT_EQ(w.VehData_UpdateVeh->Enabled(), !refused) << when;
+    };
+    for (const auto& [box, text, refused] : {std::tuple{w.VehData_NewPower, "5000", true},
+                                             std::tuple{w.VehData_NewPower, "150", false},
+                                             std::tuple{w.VehData_NewPower, "5000", true},
+                                             std::tuple{w.VehData_NewTorque, "12000", false}}) {
+        Type(*box, text);
+        check(refused, text);
+    }
 }
 
 // The name of a new vehicle: not empty, and (trailing blanks ignored, case counting) no

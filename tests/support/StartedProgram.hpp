@@ -10,6 +10,11 @@
 #include <string>
 
 #include "analysis/AccelerationCode.hpp"
+#include "analysis/DecelerationCode.hpp"
+#include "analysis/LiveStateCode.hpp"
+#include "analysis/PhysicalCode.hpp"
+#include "analysis/SteeringCode.hpp"
+#include "analysis/SuspensionCode.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "core/Locale.hpp"
 #include "files/ListFiles.hpp"
@@ -23,6 +28,10 @@
 #include "ui/main/menus/UpdateCheck.hpp"
 #include "ui/main/editor/VehicleEditorChecks.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
+#include "vehicle/AeroCode.hpp"
+#include "vehicle/EngineCode.hpp"
+#include "vehicle/GearingCode.hpp"
+#include "vehicle/TyreCode.hpp"
 #include "vehicle/VehCode.hpp"
 #include "ui/options/OptionsPanel.hpp"
 
@@ -75,6 +84,17 @@ private:
         files::ListFiles() = files::ListFilesState{};
         files::SetupFile() = files::SetupFileState{};
         analysis::AccelerationCode() = analysis::AccelerationCodeState{};
+        // The model states a fresh process starts with: the live state picks up from the
+        // figures before it, so a test would otherwise see another test's history.
+        analysis::DecelerationCode() = analysis::DecelerationCodeState{};
+        analysis::LiveStateCode() = analysis::LiveStateCodeState{};
+        analysis::PhysicalCode() = analysis::PhysicalCodeState{};
+        analysis::SuspensionCode() = analysis::SuspensionCodeState{};
+        analysis::SteeringCode() = analysis::SteeringCodeState{};
+        vehicle::EngineCode() = vehicle::EngineCodeState{};
+        vehicle::GearingCode() = vehicle::GearingCodeState{};
+        vehicle::TyreCode() = vehicle::TyreCodeState{};
+        vehicle::AeroCode() = vehicle::AeroCodeState{};
         vehicle::VehCode() = vehicle::VehCodeState{};
         ui::VehicleEditorChecks() = ui::VehicleEditorChecksState{};
         ui::EngineDisplays() = ui::EngineDisplaysState{};

@@ -29,7 +29,7 @@ using core::Quantity;
 
 // ---- Numbers in a caption ----------------------------------------------------------------
 
-bool Digit(const std::string& text, std::size_t i) {
+bool Digit(std::string_view text, std::size_t i) {
     return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
 }
 
@@ -69,7 +69,7 @@ std::vector<double> Figures(const std::string& text) {
 // Quantities no figure of which can be below zero: a mass, frequency, volume, moment of
 // inertia, density or pressure; a spring, damper or roll stiffness; a run's distance; a
 // power-to-weight ratio or fuel economy. A caption that shows only such quantities (learnt
-// from the unit table, CaptionQuantities.hpp) shows no negative figure. Speeds, engine speeds,
+// from the unit table, LearnCaptionQuantities) shows no negative figure. Speeds, engine speeds,
 // forces, torques, powers, accelerations and angles are left out: the program shows signed
 // ones (a speed gained between two gears set out of order, a braking torque, a lateral load).
 // So are areas: the lift area (lift coefficient x frontal area) is negative for a car with
@@ -98,7 +98,7 @@ struct Family {
 
 // Small distances that are sizes: a size below zero has no meaning.
 constexpr double kNoTop = 1e300;
-const Family kSizes[] = {
+const Family kFamilies[] = {
     {"DataLabel", 38, 39, 0, kNoTop, "negative height"},        // CoG, handicap mass
     {"DataLabel", 42, 43, 0, kNoTop, "negative height"},        // tank, reference plane
     {"DataLabel", 47, 47, 0, kNoTop, "negative height"},        // front seat
@@ -113,7 +113,6 @@ const Family kSizes[] = {
     {"Analysis_TyreLabel", 107, 108, 0, kNoTop, "negative length"},
     {"Set_SuspLabel", 100, 100, 0, kNoTop, "negative length"},  // spring travel
     {"Set_SuspLabel", 105, 105, 0, kNoTop, "negative length"},
-};
 
 // Shares, in per cent. A share of a mass, a load carried by the wheels, a grip or a stiffness
 // between the axles or corners lies within 0..100 %: each part is a part of the whole. The
@@ -124,7 +123,6 @@ const Family kSizes[] = {
 // physics (the front carries a little more than the total while the rear lifts). Beyond
 // -100 %..200 % the total is less than half of either axle's load, too small against them to
 // tell a balance, and the caption should say "N/A".
-const Family kShares[] = {
     {"Analysis_PhysLabel", 107, 107, 0, 100, "share beyond 0..100 %"},  // unsprung CoG
     {"Analysis_PhysLabel", 109, 111, 0, 100, "share beyond 0..100 %"},  // sprung distribution
     {"Analysis_PhysLabel", 117, 120, 0, 100, "share beyond 0..100 %"},  // corner masses
@@ -138,12 +136,12 @@ const Family kShares[] = {
     {"Analysis_AeroLabel", 25, 25, -100, 200, "aero balance of a total near zero"},
 };
 
-const Family* FamilyOf(std::span<const Family> table, const std::string& name) {
+const Family* FamilyOf(const std::string& name) {
     const auto open = name.find('(');
     if (open == std::string::npos) return nullptr;
     const std::string array = name.substr(0, open);
     const int index = std::atoi(name.c_str() + open + 1);
-    for (const Family& f : table)
+    for (const Family& f : kFamilies)
         if (array == f.array && index >= f.first && index <= f.last) return &f;
     return nullptr;
 }
@@ -163,12 +161,8 @@ double CurveAreaBound(const vehicle::VehicleRecord& v) {
 
 // "2.4E+07": a digit, E, a plus sign and two digits.
 bool HasExponentForm(std::string_view text) {
-    for (auto at = text.find("E+"); at != std::string::npos; at = text.find("E+", at + 1)) {
-        if (at > 0 && std::isdigit(static_cast<unsigned char>(text[at - 1])) &&
-            at + 3 < text.size() && std::isdigit(static_cast<unsigned char>(text[at + 2])) &&
-            std::isdigit(static_cast<unsigned char>(text[at + 3])))
-            return true;
-    }
+    for (auto at = text.find("E+"); at != std::string::npos; at = text.find("E+", at + 1))
+        if (at > 0 && Digit(text, at - 1) && Digit(text, at + 2) && Digit(text, at + 3)) return true;
     return false;
 }
 
@@ -288,9 +282,8 @@ void Inspection::Captions(const ui::Main& form, const std::string& input) {
             std::all_of(known->second.begin(), known->second.end(), NeverNegative) &&
             beyond(0, HUGE_VAL))
             Add(input, where, "negative figure of a quantity that has no sign", text);
-        for (std::span<const Family> table : {std::span<const Family>(kSizes), std::span<const Family>(kShares)})
-            if (const Family* f = FamilyOf(table, name); f != nullptr && beyond(f->min, f->max))
-                Add(input, where, f->problem, text);
+        if (const Family* f = FamilyOf(name); f != nullptr && beyond(f->min, f->max))
+            Add(input, where, f->problem, text);
         // The fuel load "20 l (40%)": the share of the tank.
         if (name == "Set_LiveLabel(103)" && figures.size() == 2 && (figures[1] < 0 || figures[1] > 100))
             Add(input, where, "share beyond 0..100 %", text);

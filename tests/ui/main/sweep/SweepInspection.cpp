@@ -66,26 +66,16 @@ std::vector<double> Figures(const std::string& text) {
 
 // ---- What a caption's figure may be ------------------------------------------------------
 
-// Quantities no figure of which can be below zero: a mass, frequency, volume, moment of
-// inertia, density or pressure; a spring, damper or roll stiffness; a run's distance; a
-// power-to-weight ratio or fuel economy. A caption that shows only such quantities (learnt
-// from the unit table, LearnCaptionQuantities) shows no negative figure. Speeds, engine speeds,
-// forces, torques, powers, accelerations and angles are left out: the program shows signed
-// ones (a speed gained between two gears set out of order, a braking torque, a lateral load).
-// So are areas: the lift area (lift coefficient x frontal area) is negative for a car with
-// downforce. Small distances are positions and shifts as often as sizes; the sizes are listed
-// below.
+// Quantities that have no sign: a caption showing only such quantities shows no negative
+// figure. Speeds, forces, torques, powers, accelerations and angles have one (a speed gained
+// between gears set out of order, a braking torque); so have areas (the lift area of a car
+// with downforce). Small distances are positions as often as sizes; the sizes are listed below.
 bool NeverNegative(Quantity q) {
-    switch (q) {
-        case Quantity::Mass: case Quantity::Frequency:
-        case Quantity::Volume: case Quantity::MOI: case Quantity::Density:
-        case Quantity::Pressure: case Quantity::Stiffness: case Quantity::Damping:
-        case Quantity::Rot: case Quantity::DistanceLarge: case Quantity::P2W:
-        case Quantity::FuelEcon:
-            return true;
-        default:
-            return false;
-    }
+    using enum Quantity;
+    for (Quantity u : {Mass, Frequency, Volume, MOI, Density, Pressure, Stiffness, Damping, Rot,
+                       DistanceLarge, P2W, FuelEcon})
+        if (q == u) return true;
+    return false;
 }
 
 // Label families whose figures have bounds of their own, by array and index range.
@@ -114,15 +104,11 @@ const Family kFamilies[] = {
     {"Set_SuspLabel", 100, 100, 0, kNoTop, "negative length"},  // spring travel
     {"Set_SuspLabel", 105, 105, 0, kNoTop, "negative length"},
 
-// Shares, in per cent. A share of a mass, a load carried by the wheels, a grip or a stiffness
-// between the axles or corners lies within 0..100 %: each part is a part of the whole. The
-// shares of positions (CoG and aero elements along the wheelbase) are left out, as wings may
-// sit beyond the axles. A grip loss can be a gain (a warm tyre grips more) but never loses
-// more than the whole grip. The aero load share divides the front axle's lift load by the
-// total, and front and rear loads may have opposite signs: a share slightly beyond 100 % is
-// physics (the front carries a little more than the total while the rear lifts). Beyond
-// -100 %..200 % the total is less than half of either axle's load, too small against them to
-// tell a balance, and the caption should say "N/A".
+// Shares (%) of a mass, a wheel load, a grip or a stiffness between axles or corners lie within
+// 0..100 % (those of positions are left out: wings may sit beyond the axles). A grip loss may be
+// a gain, but never loses more than the whole grip. The aero balance may pass 100 % a little
+// (the rear lifting); beyond -100..200 % the total is under half of either axle's load, too
+// small to tell a balance: the caption should say "N/A".
     {"Analysis_PhysLabel", 107, 107, 0, 100, "share beyond 0..100 %"},  // unsprung CoG
     {"Analysis_PhysLabel", 109, 111, 0, 100, "share beyond 0..100 %"},  // sprung distribution
     {"Analysis_PhysLabel", 117, 120, 0, 100, "share beyond 0..100 %"},  // corner masses
@@ -146,12 +132,10 @@ const Family* FamilyOf(const std::string& name) {
     return nullptr;
 }
 
-// The drive-train page's "Area:" (GearingLabel(1)), the area under the full-throttle torque
-// curve over the speeds each forward gear is used (N m x rad/s). A curve that keeps within the
-// engine's own peak torque from standstill to the rev limit gives at most gears x peak torque
-// x limit speed; a larger area (or one below zero) is a curve that contradicts the engine's
-// figures, or another car's figure. Within that bound a large area is true, and keeps the
-// program's number form (a 500000 N m engine's area prints in exponent form).
+// The drive-train page's "Area:" under the full-throttle curve over each forward gear's speeds
+// (N m x rad/s): a curve within its peak torque up to the limit gives at most gears x peak
+// torque x limit speed. More (or below zero) contradicts the engine's figures, or is another
+// car's; within the bound a large area is true and keeps its exponent form.
 constexpr const char* kCurveAreaCaption = "GearingLabel(1)";
 double CurveAreaBound(const vehicle::VehicleRecord& v) {
     if (v.Drivetrain.DriveType == vehicle::kDriveThrust) return 0.0;  // no engine
@@ -189,12 +173,10 @@ std::string CellName(const std::vector<std::string_view>& row1,
     return name;
 }
 
-// The rows of a run table that its CSV export writes (every row up to 65533, every k-th above),
-// cut down to what can show a problem: the first and last 50, every 100th, and each row with a
-// figure that is not finite or large enough to print in exponent form in some unit (at most
-// 1000 of them). The export of a run that stands still for 120 s writes millions of cells;
-// this keeps the check of one car within milliseconds while every odd row is still written by
-// the export itself. A sampled row's time cell is that of its place in the sample.
+// The rows the CSV export writes (every row up to 65533, every k-th above), cut down to the
+// first and last 50, every 100th, and up to 1000 rows with a figure that is not finite or large
+// enough for exponent form in some unit: a run standing still for 120 s has millions of cells.
+// A sampled row's time cell is that of its place in the sample.
 struct SampledTable {
     std::vector<float> data;
     std::vector<int32_t> steps;  // the run's step of each sampled row

@@ -206,8 +206,7 @@ TEST_F(GraphWindowRoutines, TheAccelerationForceAxisFollowsItsOwnWheelLoadOption
 
 // A gear shift takes the acceleration and the net force below zero: on the main window's chart
 // and in a graph window alike the height spans the values drawn, so no curve leaves the picture
-// at the bottom. The time axis spans the table's whole time (2 s), whether the run reached its
-// final speed or never did.
+// at the bottom.
 TEST_F(GraphWindowRoutines, RunGraphsKeepEveryValueDrawnInThePicture) {
     AccRun(0.01f, 200, 1.0f);
     auto& run = analysis::AccelerationCode();
@@ -218,22 +217,15 @@ TEST_F(GraphWindowRoutines, RunGraphsKeepEveryValueDrawnInThePicture) {
         row[analysis::AccCol::NetForce] = shifting ? -900.0f : 600.0f;
     }
     run.AccResults[analysis::AccRes::PeakAcceleration] = 2.0f;
-    for (const float finalTime : {1.0f, 0.0f}) {
-        run.AccResults[analysis::AccRes::TimeToFinalSpeed] = finalTime;
-        for (const int draw : {3, 4, 13, 14}) {  // choices 3 and 4, in a window and on the page
-            if (draw < 10) charts::DrawAccelerationGraph(static_cast<int16_t>(draw), w);
-            else ASSERT_TRUE(charts::DrawAccChart(w.LargeGraph().Surf(), draw - 10, 0.01f));
-            SCOPED_TRACE(std::to_string(draw) + " " + std::to_string(finalTime));
-            double lowest = 0.0, rightmost = 0.0;
-            for (const DrawOp& o : w.Ops()) {
-                EXPECT_LE(std::max(o.y1, o.y2), kH);  // grid lines too
-                if (o.kind != DrawOpKind::Line || o.width != 2) continue;
-                lowest = std::max({lowest, o.y1, o.y2});
-                rightmost = std::max(rightmost, o.x2);
-            }
-            EXPECT_GT(lowest, kH * 0.8) << "the lowest value lies near the bottom";
-            EXPECT_NEAR(rightmost, kW, kW * 0.05);
+    for (const int draw : {3, 4, 13, 14}) {  // choices 3 and 4, in a window and on the page
+        if (draw < 10) charts::DrawAccelerationGraph(static_cast<int16_t>(draw), w);
+        else ASSERT_TRUE(charts::DrawAccChart(w.LargeGraph().Surf(), draw - 10, 0.01f));
+        double lowest = 0.0;
+        for (const DrawOp& o : w.Ops()) {
+            EXPECT_LE(std::max(o.y1, o.y2), kH) << draw;  // grid lines too
+            if (o.kind == DrawOpKind::Line && o.width == 2) lowest = std::max({lowest, o.y1, o.y2});
         }
+        EXPECT_GT(lowest, kH * 0.8) << draw << ": the lowest value lies near the bottom";
     }
 }
 

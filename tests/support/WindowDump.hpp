@@ -2,8 +2,7 @@
 // operations of every picture, so two states of a window can be compared or hashed.
 #pragma once
 
-#include <cstdio>
-#include <sstream>
+#include <charconv>
 #include <string>
 
 #include "platform/Controls.hpp"
@@ -11,37 +10,40 @@
 
 namespace testsupport {
 
-inline std::string DumpNumber(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2f", v);
-    return buf;
-}
-
-// One line per control that shows something: captions, texts, values, drawings.
+// One line per control that shows something: captions, texts, values, drawings (positions to
+// two decimals, as "%.2f" writes them).
 inline std::string ShownControls(const platform::Form& form) {
-    std::ostringstream out;
+    std::string out;
+    const auto number = [&out](double v) {
+        char buf[64];
+        out.append(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 2).ptr);
+    };
     for (const auto& owned : form.AllControls()) {
         const platform::Control& c = *owned;
         const std::string name = c.DisplayName();
         if (const auto* l = dynamic_cast<const platform::Label*>(&c)) {
-            out << name << " = " << l->Caption() << "\n";
+            out += name + " = " + l->Caption() + "\n";
         } else if (const auto* t = dynamic_cast<const platform::TextBox*>(&c)) {
-            out << name << " = " << t->Text() << "\n";
+            out += name + " = " + t->Text() + "\n";
         } else if (const auto* b = dynamic_cast<const platform::ComboBox*>(&c)) {
-            out << name << " = " << b->Text() << "\n";
+            out += name + " = " + b->Text() + "\n";
         } else if (const auto* s = dynamic_cast<const platform::Slider*>(&c)) {
-            out << name << " = " << s->Value() << "\n";
+            out += name + " = " + std::to_string(s->Value()) + "\n";
         } else if (const auto* p = dynamic_cast<const platform::PictureBox*>(&c)) {
             const auto& ops = p->Surf().DisplayList();
-            out << name << " ops " << ops.size() << " dropped " << p->Surf().DroppedOps() << "\n";
+            out += name + " ops " + std::to_string(ops.size()) + " dropped " +
+                   std::to_string(p->Surf().DroppedOps()) + "\n";
             for (const platform::DrawOp& op : ops) {
-                out << "  " << static_cast<int>(op.kind) << " " << DumpNumber(op.x1) << " "
-                    << DumpNumber(op.y1) << " " << DumpNumber(op.x2) << " " << DumpNumber(op.y2)
-                    << " " << op.color << " " << op.text << "\n";
+                out += "  " + std::to_string(static_cast<int>(op.kind));
+                for (double v : {op.x1, op.y1, op.x2, op.y2}) {
+                    out += ' ';
+                    number(v);
+                }
+                out += " " + std::to_string(op.color) + " " + op.text + "\n";
             }
         }
     }
-    return out.str();
+    return out;
 }
 
 }  // namespace testsupport

@@ -214,14 +214,11 @@ TEST_F(MechCalcsTest, EveryBoxTakesRealPartsAndRefusesTheRest) {
     };
     for (const auto& row : rows) {
         const std::string design = row.box.Text();
-        for (const char* t : row.real) {
-            row.box.SetText(t);
-            EXPECT_EQ(row.box.BackColor(), kBoxValid) << row.box.Name() << " " << t;
-        }
-        for (const char* t : row.refused) {
-            row.box.SetText(t);
-            EXPECT_EQ(row.box.BackColor(), kBoxInvalid) << row.box.Name() << " " << t;
-        }
+        for (const bool real : {true, false})
+            for (const char* t : real ? row.real : row.refused) {
+                row.box.SetText(t);
+                EXPECT_EQ(row.box.BackColor(), real ? kBoxValid : kBoxInvalid) << row.box.Name() << " " << t;
+            }
         row.box.SetText(design);
     }
 }

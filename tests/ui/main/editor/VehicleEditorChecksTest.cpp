@@ -1,7 +1,6 @@
 // The editor's input checks: each box's accepted and refused values with its colour and
 // flag, the typing limit, the cross-checks of the engine speeds and the store buttons.
 #include <functional>
-#include <tuple>
 #include <vector>
 
 #include "core/OptionsSettings.hpp"
@@ -272,52 +271,46 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
 }
 
-// A curve climbing past the power peak to more than five times the peak torque before the
-// limit (plateau to 500 rad/s, 150 kW at 600, limit 800): the limit box and the upper-shape
-// slider turn red, the preview says why, nothing can be stored. The slider or the limit mends it.
-TEST_F(EngineSpeedCrossChecks, CurveClimbingAbovePeakTorqueMarksTheLimitAndUpperShape) {
+// A curve the check refuses marks the figures that cause it, the preview says why, nothing can
+// be stored, and each of those figures mends it. Plateau to 500 rad/s, 150 kW at 600, limit
+// 800: the upper shape at 99 climbs past the power peak to more than five times the peak torque
+// (the limit box and the upper-shape slider); 5000 kW asks some 8000 N m at the power peak (the
+// power, its speed and the peak torque).
+TEST_F(EngineSpeedCrossChecks, ARefusedCurveMarksTheFiguresThatCauseIt) {
     ui::Main& w = Open();
-    Type(*w.VehData_NewPower, "150");
-    const auto check = [&w](bool refused, const char* when) {
-        bool said = false;
+    enum Refusal { None, ByShape, ByPower };
+    const std::vector<const platform::Control*> marked[] = {
+        {}, {w.VehData_NewLimitRPM, w.VehData_NewPCA},
+        {w.VehData_NewPower, w.VehData_NewPowerRPM, w.VehData_NewTorque}};
+    const char* said[] = {"", "Refused: the torque rises to ", "Refused: the power at its peak needs "};
+    const auto shape = [&](int v) { return [&w, v] { w.VehData_NewPCA->SetValue(v); }; };
+    const auto type = [](platform::TextBox* box, const char* text) { return [=] { Type(*box, text); }; };
+    const struct {
+        const char* step;
+        std::function<void()> make;
+        Refusal refusal;
+    } steps[] = {{"150 kW", type(w.VehData_NewPower, "150"), None},
+                 {"upper shape 99", shape(99), ByShape},
+                 {"upper shape 20", shape(20), None},
+                 {"upper shape 99", shape(99), ByShape},
+                 {"limit 620 rad/s", type(w.VehData_NewLimitRPM, "620"), None},
+                 {"5000 kW", type(w.VehData_NewPower, "5000"), ByPower},
+                 {"150 kW", type(w.VehData_NewPower, "150"), None},
+                 {"5000 kW", type(w.VehData_NewPower, "5000"), ByPower},
+                 {"12000 N m", type(w.VehData_NewTorque, "12000"), None}};
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.step);
+        s.make();
+        std::string text;
         for (const platform::DrawOp& op : w.TorquePowerPlot->Surf().DisplayList())
-            said = said || op.text.starts_with("Refused: the torque rises to ");
-        EXPECT_EQ(said, refused) << when;
-        EXPECT_EQ(Valid(EditorInput::CurveWithinPeak), !refused) << when;
-        EXPECT_EQ(Refused(*w.VehData_NewLimitRPM), refused) << when;
-        EXPECT_EQ(Refused(*w.VehData_NewPCA), refused) << when;
-        EXPECT_EQ(w.VehData_UpdateVeh->Enabled(), !refused) << when;
-    };
-    w.VehData_NewPCA->SetValue(99);
-    check(true, "upper shape 99");
-    w.VehData_NewPCA->SetValue(20);
-    check(false, "upper shape 20");
-    w.VehData_NewPCA->SetValue(99);
-    Type(*w.VehData_NewLimitRPM, "620");
-    check(false, "limit 620 rad/s");
-}
-
-// A power figure that asks more than the peak torque at the power peak (5000 kW at about
-// 600 rad/s: some 8000 N m) marks the power, its speed and the peak torque, not the limit and
-// the upper shape, and the preview says so. Mended from the power box or the torque box.
-TEST_F(EngineSpeedCrossChecks, PowerAskingMoreThanThePeakTorqueMarksThePowerFigures) {
-    ui::Main& w = Open();
-    const auto check = [&w](bool refused, const char* when) {
-        bool said = false;
-        for (const platform::DrawOp& op : w.TorquePowerPlot->Surf().DisplayList())
-            said = said || op.text.starts_with("Refused: the power at its peak needs ");
-        EXPECT_EQ(said, refused) << when;
-        for (auto* box : {w.VehData_NewPower, w.VehData_NewPowerRPM, w.VehData_NewTorque})
-            EXPECT_EQ(Refused(*box), refused) << when << " " << box->DisplayName();
-        EXPECT_FALSE(Refused(*w.VehData_NewLimitRPM) || Refused(*w.VehData_NewPCA)) << when;
-        EXPECT_EQ(w.VehData_UpdateVeh->Enabled(), !refused) << when;
-    };
-    for (const auto& [box, text, refused] : {std::tuple{w.VehData_NewPower, "5000", true},
-                                             std::tuple{w.VehData_NewPower, "150", false},
-                                             std::tuple{w.VehData_NewPower, "5000", true},
-                                             std::tuple{w.VehData_NewTorque, "12000", false}}) {
-        Type(*box, text);
-        check(refused, text);
+            if (op.text.starts_with("Refused: ")) text = op.text;
+        EXPECT_EQ(text.substr(0, std::string(said[s.refusal]).size()), said[s.refusal]) << text;
+        EXPECT_EQ(text.empty(), s.refusal == None) << text;
+        EXPECT_EQ(Valid(EditorInput::CurveWithinPeak), s.refusal == None);
+        for (int r : {ByShape, ByPower})
+            for (const platform::Control* box : marked[r])
+                EXPECT_EQ(Refused(*box), r == s.refusal) << box->DisplayName();
+        EXPECT_EQ(w.VehData_UpdateVeh->Enabled(), s.refusal == None);
     }
 }
 

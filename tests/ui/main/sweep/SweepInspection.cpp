@@ -1,14 +1,12 @@
 #include "ui/main/sweep/SweepInspection.hpp"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
-#include <map>
-#include <cctype>
-#include <string>
-#include <string_view>
 #include <span>
 #include <sstream>
-#include <tuple>
+#include <string_view>
 
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/DecelerationCode.hpp"
@@ -16,10 +14,12 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
 #include "core/PhysicalConstants.hpp"
+#include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "files/RunCsvExport.hpp"
 #include "platform/Controls.hpp"
 #include "ui/main/form/Main.hpp"
+#include "ui/options/RefreshDisplays.hpp"
 
 namespace sweep {
 
@@ -29,57 +29,53 @@ using core::Quantity;
 
 // ---- Numbers in a caption ----------------------------------------------------------------
 
-// The figures a caption shows, in order. A "-" is a sign only at the start or after a blank,
-// "(" or "/": in "0-75 m/s" and "157-440 rad/s" it joins a range.
+bool Digit(std::string_view text, std::size_t i) {
+    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+}
+
+// The figures a caption shows, in order; a "NaN" or "Inf" standing alone counts as a figure
+// that is not finite. A "-" is a sign only at the start or after a blank, "(" or "/": in
+// "0-75 m/s" and "157-440 rad/s" it joins a range. Other words ("Mk7", "E46") are no figures.
 std::vector<double> Figures(const std::string& text) {
     std::vector<double> out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const char c = text[i];
-        const bool digit = c >= '0' && c <= '9';
-        const bool sign = c == '-' && i + 1 < text.size() && text[i + 1] >= '0' &&
-                          text[i + 1] <= '9' &&
-                          (i == 0 || text[i - 1] == ' ' || text[i - 1] == '(' || text[i - 1] == '/');
-        if (!digit && !sign) {
-            // Skip a whole word of letters and digits ("Mk7", "E46") that is not a figure.
-            if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
-                while (i < text.size() && std::isalnum(static_cast<unsigned char>(text[i]))) ++i;
-            } else {
-                ++i;
+    for (std::size_t i = 0; i < text.size();) {
+        const bool sign = text[i] == '-' && Digit(text, i + 1) &&
+                          (i == 0 || std::string_view(" (/").find(text[i - 1]) != std::string_view::npos);
+        if (std::isalpha(static_cast<unsigned char>(text[i]))) {
+            // A word of letters and digits: each run of letters in it is looked at.
+            while (i < text.size() && std::isalnum(static_cast<unsigned char>(text[i]))) {
+                std::size_t end = i;
+                while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end]))) ++end;
+                const std::string_view word(text.data() + i, end - i);
+                if (word == "NaN" || word == "nan") out.push_back(std::nan(""));
+                if (word == "Inf" || word == "inf" || word == "INF") out.push_back(HUGE_VAL);
+                for (i = end; Digit(text, i);) ++i;
             }
-            continue;
+        } else if (Digit(text, i) || sign) {
+            char* end = nullptr;
+            out.push_back(std::strtod(text.c_str() + i, &end));
+            for (i = static_cast<std::size_t>(end - text.c_str());
+                 i < text.size() && (text[i] == '.' || Digit(text, i));)
+                ++i;
+        } else {
+            ++i;
         }
-        char* end = nullptr;
-        const double v = std::strtod(text.c_str() + i, &end);
-        out.push_back(v);
-        i = static_cast<std::size_t>(end - text.c_str());
-        while (i < text.size() && (text[i] == '.' || (text[i] >= '0' && text[i] <= '9'))) ++i;
     }
     return out;
 }
 
 // ---- What a caption's figure may be ------------------------------------------------------
 
-// Quantities no figure of which can be below zero: a mass, frequency, volume, moment of
-// inertia, density or pressure; a spring, damper or roll stiffness; a run's distance; a
-// power-to-weight ratio or fuel economy. A caption that shows only such quantities (learnt
-// from the unit table, CaptionQuantities.hpp) shows no negative figure. Speeds, engine speeds,
-// forces, torques, powers, accelerations and angles are left out: the program shows signed
-// ones (a speed gained between two gears set out of order, a braking torque, a lateral load).
-// So are areas: the lift area (lift coefficient x frontal area) is negative for a car with
-// downforce. Small distances are positions and shifts as often as sizes; the sizes are listed
-// below.
+// Quantities that have no sign: a caption showing only such quantities shows no negative
+// figure. Speeds, forces, torques, powers, accelerations and angles have one (a speed gained
+// between gears set out of order, a braking torque); so have areas (the lift area of a car
+// with downforce). Small distances are positions as often as sizes; the sizes are listed below.
 bool NeverNegative(Quantity q) {
-    switch (q) {
-        case Quantity::Mass: case Quantity::Frequency:
-        case Quantity::Volume: case Quantity::MOI: case Quantity::Density:
-        case Quantity::Pressure: case Quantity::Stiffness: case Quantity::Damping:
-        case Quantity::Rot: case Quantity::DistanceLarge: case Quantity::P2W:
-        case Quantity::FuelEcon:
-            return true;
-        default:
-            return false;
-    }
+    using enum Quantity;
+    for (Quantity u : {Mass, Frequency, Volume, MOI, Density, Pressure, Stiffness, Damping, Rot,
+                       DistanceLarge, P2W, FuelEcon})
+        if (q == u) return true;
+    return false;
 }
 
 // Label families whose figures have bounds of their own, by array and index range.
@@ -92,7 +88,7 @@ struct Family {
 
 // Small distances that are sizes: a size below zero has no meaning.
 constexpr double kNoTop = 1e300;
-const Family kSizes[] = {
+const Family kFamilies[] = {
     {"DataLabel", 38, 39, 0, kNoTop, "negative height"},        // CoG, handicap mass
     {"DataLabel", 42, 43, 0, kNoTop, "negative height"},        // tank, reference plane
     {"DataLabel", 47, 47, 0, kNoTop, "negative height"},        // front seat
@@ -107,18 +103,12 @@ const Family kSizes[] = {
     {"Analysis_TyreLabel", 107, 108, 0, kNoTop, "negative length"},
     {"Set_SuspLabel", 100, 100, 0, kNoTop, "negative length"},  // spring travel
     {"Set_SuspLabel", 105, 105, 0, kNoTop, "negative length"},
-};
 
-// Shares, in per cent. A share of a mass, a load carried by the wheels, a grip or a stiffness
-// between the axles or corners lies within 0..100 %: each part is a part of the whole. The
-// shares of positions (CoG and aero elements along the wheelbase) are left out, as wings may
-// sit beyond the axles. A grip loss can be a gain (a warm tyre grips more) but never loses
-// more than the whole grip. The aero load share divides the front axle's lift load by the
-// total, and front and rear loads may have opposite signs: a share slightly beyond 100 % is
-// physics (the front carries a little more than the total while the rear lifts). Beyond
-// -100 %..200 % the total is less than half of either axle's load, too small against them to
-// tell a balance, and the caption should say "N/A".
-const Family kShares[] = {
+// Shares (%) of a mass, a wheel load, a grip or a stiffness between axles or corners lie within
+// 0..100 % (those of positions are left out: wings may sit beyond the axles). A grip loss may be
+// a gain, but never loses more than the whole grip. The aero balance may pass 100 % a little
+// (the rear lifting); beyond -100..200 % the total is under half of either axle's load, too
+// small to tell a balance: the caption should say "N/A".
     {"Analysis_PhysLabel", 107, 107, 0, 100, "share beyond 0..100 %"},  // unsprung CoG
     {"Analysis_PhysLabel", 109, 111, 0, 100, "share beyond 0..100 %"},  // sprung distribution
     {"Analysis_PhysLabel", 117, 120, 0, 100, "share beyond 0..100 %"},  // corner masses
@@ -132,29 +122,20 @@ const Family kShares[] = {
     {"Analysis_AeroLabel", 25, 25, -100, 200, "aero balance of a total near zero"},
 };
 
-const Family* FamilyOf(std::span<const Family> table, const std::string& name) {
+const Family* FamilyOf(const std::string& name) {
     const auto open = name.find('(');
     if (open == std::string::npos) return nullptr;
     const std::string array = name.substr(0, open);
     const int index = std::atoi(name.c_str() + open + 1);
-    for (const Family& f : table)
+    for (const Family& f : kFamilies)
         if (array == f.array && index >= f.first && index <= f.last) return &f;
     return nullptr;
 }
 
-// The fuel load caption "20 l (40%)": the share of the tank.
-bool FuelShareBeyondTank(const std::string& name, const std::string& text) {
-    if (name != "Set_LiveLabel(103)") return false;
-    const auto figures = Figures(text);
-    return figures.size() == 2 && (figures[1] < 0 || figures[1] > 100);
-}
-
-// The drive-train page's "Area:" (GearingLabel(1)), the area under the full-throttle torque
-// curve over the speeds each forward gear is used (N m x rad/s). A curve that keeps within the
-// engine's own peak torque from standstill to the rev limit gives at most gears x peak torque
-// x limit speed; a larger area (or one below zero) is a curve that contradicts the engine's
-// figures, or another car's figure. Within that bound a large area is true, and keeps the
-// program's number form (a 500000 N m engine's area prints in exponent form).
+// The drive-train page's "Area:" under the full-throttle curve over each forward gear's speeds
+// (N m x rad/s): a curve within its peak torque up to the limit gives at most gears x peak
+// torque x limit speed. More (or below zero) contradicts the engine's figures, or is another
+// car's; within the bound a large area is true and keeps its exponent form.
 constexpr const char* kCurveAreaCaption = "GearingLabel(1)";
 double CurveAreaBound(const vehicle::VehicleRecord& v) {
     if (v.Drivetrain.DriveType == vehicle::kDriveThrust) return 0.0;  // no engine
@@ -162,65 +143,40 @@ double CurveAreaBound(const vehicle::VehicleRecord& v) {
            core::kRpmToRadPerSec;
 }
 
-// "NaN", "Inf", "-Inf" (and lower-case forms) standing as a word of their own.
-bool HasNonFinite(const std::string& text) {
-    for (const char* word : {"NaN", "nan", "Inf", "inf", "INF"}) {
-        for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
-            const auto end = at + std::char_traits<char>::length(word);
-            const bool alone = (at == 0 || !std::isalpha(static_cast<unsigned char>(text[at - 1]))) &&
-                               (end == text.size() || !std::isalpha(static_cast<unsigned char>(text[end])));
-            if (alone) return true;
-        }
-    }
-    return false;
-}
 // "2.4E+07": a digit, E, a plus sign and two digits.
 bool HasExponentForm(std::string_view text) {
-    for (auto at = text.find("E+"); at != std::string::npos; at = text.find("E+", at + 1)) {
-        if (at > 0 && std::isdigit(static_cast<unsigned char>(text[at - 1])) &&
-            at + 3 < text.size() && std::isdigit(static_cast<unsigned char>(text[at + 2])) &&
-            std::isdigit(static_cast<unsigned char>(text[at + 3])))
-            return true;
-    }
+    for (auto at = text.find("E+"); at != std::string::npos; at = text.find("E+", at + 1))
+        if (at > 0 && Digit(text, at - 1) && Digit(text, at + 2) && Digit(text, at + 3)) return true;
     return false;
-}
-// A cell of the export holds " 12.5", "-3", "Yes" or "No".
-bool PlainNumberCell(std::string_view cell) {
-    if (cell == core::TextTable().YesText || cell == core::TextTable().NoText) return true;
-    return cell.find_first_not_of(" -+.0123456789E") == std::string::npos;
 }
 
 // ---- Run tables --------------------------------------------------------------------------
 
-std::vector<std::string> Split(const std::string& text, const std::string& sep) {
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    while (true) {
+std::vector<std::string_view> Split(std::string_view text, std::string_view sep) {
+    std::vector<std::string_view> out;
+    for (std::size_t start = 0;;) {
         const auto cut = text.find(sep, start);
         out.push_back(text.substr(start, cut - start));
-        if (cut == std::string::npos) break;
+        if (cut == std::string::npos) return out;
         start = cut + sep.size();
     }
-    return out;
 }
 
 // A cell's heading: the item of header row 1 over it (or the nearest one to its left, for
 // the columns of a wheel group) and the wheel of row 2.
-std::string CellName(const std::vector<std::string>& row1, const std::vector<std::string>& row2,
-                     std::size_t cell) {
+std::string CellName(const std::vector<std::string_view>& row1,
+                     const std::vector<std::string_view>& row2, std::size_t cell) {
     std::string name;
     for (std::size_t k = 0; k <= cell && k < row1.size(); ++k)
         if (!row1[k].empty()) name = row1[k];
-    if (cell < row2.size() && !row2[cell].empty()) name += " " + row2[cell];
+    if (cell < row2.size() && !row2[cell].empty()) name += " " + std::string(row2[cell]);
     return name;
 }
 
-// The rows of a run table that its CSV export writes (every row up to 65533, every k-th above),
-// cut down to what can show a problem: the first and last 50, every 100th, and each row with a
-// figure that is not finite or large enough to print in exponent form in some unit (at most
-// 1000 of them). The export of a run that stands still for 120 s writes millions of cells;
-// this keeps the check of one car within milliseconds while every odd row is still written by
-// the export itself. A sampled row's time cell is that of its place in the sample.
+// The rows the CSV export writes (every row up to 65533, every k-th above), cut down to the
+// first and last 50, every 100th, and up to 1000 rows with a figure that is not finite or large
+// enough for exponent form in some unit: a run standing still for 120 s has millions of cells.
+// A sampled row's time cell is that of its place in the sample.
 struct SampledTable {
     std::vector<float> data;
     std::vector<int32_t> steps;  // the run's step of each sampled row
@@ -237,77 +193,88 @@ SampledTable Sample(std::span<const float> data, std::size_t columns, int32_t la
     int odd = 0;
     for (int64_t i = 0; i <= rows; i += stride) {
         const float* row = data.data() + i * static_cast<int64_t>(columns);
-        bool unusual = false;
-        for (int c = 0; c < files::kRunCsvColumns; ++c)
-            unusual = unusual || !std::isfinite(row[c]) || std::fabs(row[c]) >= 1e5f;
-        const bool keep = i < edge || i + edge > rows || (i / stride) % 100 == 0 ||
-                          (unusual && odd++ < 1000);
-        if (!keep) continue;
-        out.data.insert(out.data.end(), row, row + columns);
-        out.steps.push_back(static_cast<int32_t>(i));
+        const bool unusual = std::any_of(row, row + files::kRunCsvColumns, [](float x) {
+            return !std::isfinite(x) || std::fabs(x) >= 1e5f;
+        });
+        if (i < edge || i + edge > rows || (i / stride) % 100 == 0 || (unusual && odd++ < 1000)) {
+            out.data.insert(out.data.end(), row, row + columns);
+            out.steps.push_back(static_cast<int32_t>(i));
+        }
     }
     if (out.steps.size() < 2) out.steps.clear();
     return out;
 }
 
+// The visible labels of the main window with their captions, by display name. Every page of
+// the window is a visible frame, only stacked; a label hidden by its own flag or its group's
+// (the thrust boxes of a car with an engine) is never shown.
+std::map<std::string, std::string> VisibleCaptions(const ui::Main& form) {
+    std::map<std::string, std::string> captions;
+    for (const auto& owned : form.AllControls()) {
+        const auto* label = dynamic_cast<const platform::Label*>(owned.get());
+        if (label != nullptr && label->Shown()) captions[label->DisplayName()] = label->Caption();
+    }
+    return captions;
+}
+
 }  // namespace
 
-void Inspection::Add(const std::string& input, std::string where, std::string problem,
-                     std::string shown) {
-    out_.push_back({input, std::move(where), std::move(problem), std::move(shown)});
+void LearnCaptionQuantities(ui::Main& form, CaptionQuantities& known) {
+    ui::RefreshAllDisplays();
+    const auto before = VisibleCaptions(form);
+    for (std::size_t i = 0; i < core::kQuantityCount; ++i) {
+        const core::Quantity q = core::QuantityAt(i);
+        const uint8_t selected = core::UnitData(q).Index;
+        core::ApplyUnitRow(q, selected == 1 ? 0 : 1);  // row 1's factor differs from SI row 0's
+        ui::RefreshAllDisplays();
+        for (const auto& [name, text] : VisibleCaptions(form)) {
+            const auto old = before.find(name);
+            if (old != before.end() && old->second != text) known[name].insert(q);
+        }
+        core::ApplyUnitRow(q, selected);
+    }
+    ui::RefreshAllDisplays();
 }
 
 void Inspection::Captions(const ui::Main& form, const std::string& input) {
     for (const auto& [name, text] : VisibleCaptions(form)) {
         const std::string where = "caption " + name;
-        if (HasNonFinite(text)) {
+        const auto figures = Figures(text);
+        if (std::any_of(figures.begin(), figures.end(), [](double v) { return !std::isfinite(v); })) {
             Add(input, where, "not a finite figure", text);
             continue;
         }
-        const auto figures = Figures(text);
         const bool curveArea = name == kCurveAreaCaption;
         // The vehicle data page shows the car's own figures as stored: large ones are true.
-        const bool ownFigure = name.rfind("DataLabel(", 0) == 0;
+        const bool ownFigure = name.starts_with("DataLabel(");
         if (HasExponentForm(text) && !curveArea && !ownFigure) Add(input, where, "exponent form", text);
         if (figures.empty()) continue;
+        const auto beyond = [&](double min, double max) {
+            return std::any_of(figures.begin(), figures.end(),
+                               [&](double v) { return v < min || v > max; });
+        };
         if (curveArea) {
             const double bound = CurveAreaBound(core::GlobalChassisLab().CurrentVehicle);
             if (figures[0] < 0 || figures[0] > bound * (1 + 1e-6))
                 Add(input, where, "curve area beyond the engine's own figures (at most " +
                                       core::DoubleText(bound) + ")", text);
         }
-
         const auto known = quantities_.find(name);
-        if (known != quantities_.end() && !known->second.empty()) {
-            bool unsigned_ = true;
-            for (Quantity q : known->second) unsigned_ = unsigned_ && NeverNegative(q);
-            if (unsigned_) {
-                for (double v : figures) {
-                    if (v < 0) {
-                        Add(input, where, "negative figure of a quantity that has no sign", text);
-                        break;
-                    }
-                }
-            }
-        }
-        for (std::span<const Family> table : {std::span<const Family>(kSizes), std::span<const Family>(kShares)}) {
-            const Family* f = FamilyOf(table, name);
-            if (f == nullptr) continue;
-            for (double v : figures) {
-                if (v < f->min || v > f->max) {
-                    Add(input, where, f->problem, text);
-                    break;
-                }
-            }
-        }
-        if (FuelShareBeyondTank(name, text)) Add(input, where, "share beyond 0..100 %", text);
+        if (known != quantities_.end() && !known->second.empty() &&
+            std::all_of(known->second.begin(), known->second.end(), NeverNegative) &&
+            beyond(0, HUGE_VAL))
+            Add(input, where, "negative figure of a quantity that has no sign", text);
+        if (const Family* f = FamilyOf(name); f != nullptr && beyond(f->min, f->max))
+            Add(input, where, f->problem, text);
+        // The fuel load "20 l (40%)": the share of the tank.
+        if (name == "Set_LiveLabel(103)" && figures.size() == 2 && (figures[1] < 0 || figures[1] > 100))
+            Add(input, where, "share beyond 0..100 %", text);
     }
 }
 
 void Inspection::RunTables(const std::string& input) {
     const auto& a = analysis::AccelerationCode();
     const auto& d = analysis::DecelerationCode();
-    const std::string sep = core::TextTable().CsvSeparator;
     const SampledTable acc = Sample(a.AccData, analysis::kAccColumns, a.AccLastStep);
     const SampledTable dec = Sample(d.DecData, analysis::kDecColumns, d.DecLastStep);
     const struct {
@@ -320,52 +287,34 @@ void Inspection::RunTables(const std::string& input) {
         {"deceleration", dec,
          files::BuildRunCsv({dec.data, analysis::kDecColumns, dec.LastStep(), d.DecTimeStep})},
     };
-    // Table columns 25..28 ("Tyre Traction Limited?") are Yes/No; cell 0 is the time.
+    // Cell 0 is the time; table columns 25..28 ("Tyre Traction Limited?") are Yes/No.
     constexpr std::size_t kFirstYesNoCell = 26, kLastYesNoCell = 29;
-    constexpr std::size_t kCells = 1 + files::kRunCsvColumns;
+    const std::string_view sep = core::TextTable().CsvSeparator;
     for (const auto& table : tables) {
-        const std::string& csv = table.csv;
-        // The two header rows name the cells; the data rows follow.
-        const auto end1 = csv.find("\r\n");
-        const auto end2 = end1 == std::string::npos ? end1 : csv.find("\r\n", end1 + 2);
-        if (end2 == std::string::npos) continue;
-        const auto row1 = Split(csv.substr(0, end1), sep);
-        const auto row2 = Split(csv.substr(end1 + 2, end2 - end1 - 2), sep);
-        // One finding per cell and problem: the first row that shows it.
-        std::map<std::pair<std::size_t, std::string>, bool> seen;
-        const auto report = [&](std::size_t cell, std::size_t row, const std::string& problem,
-                                std::string_view text) {
-            if (seen[{cell, problem}]) return;
-            seen[{cell, problem}] = true;
-            Add(input,
-                std::string(table.name) + " CSV '" + CellName(row1, row2, cell) + "' (step " +
-                    std::to_string(table.sample.steps.at(row - 1)) + ")",
-                problem, "\"" + std::string(text) + "\"");
-        };
-        // One pass over the data rows, cell by cell.
-        std::size_t row = 1, pos = end2 + 2;
-        while (pos < csv.size()) {
-            const auto rowEnd = std::min(csv.find("\r\n", pos), csv.size());
-            if (rowEnd == pos) break;  // the final empty line
-            std::size_t cell = 0, start = pos;
-            while (cell < kCells) {
-                const auto cut = std::min(csv.find(sep, start), rowEnd);
-                const std::string_view text(csv.data() + start, cut - start);
-                if (text.empty()) {
-                    if (cell < kFirstYesNoCell || cell > kLastYesNoCell)
-                        report(cell, row, "not a finite figure", text);
-                } else if (!PlainNumberCell(text)) {
-                    report(cell, row, "not a finite figure", text);
-                } else if (HasExponentForm(text)) {
-                    report(cell, row, "exponent form", text);
-                }
-                ++cell;
-                if (cut >= rowEnd) break;
-                start = cut + sep.size();
+        // Two header rows name the cells; the data rows follow, up to an empty line.
+        const auto lines = Split(table.csv, "\r\n");
+        if (lines.size() < 3) continue;
+        const auto row1 = Split(lines[0], sep), row2 = Split(lines[1], sep);
+        std::set<std::pair<std::size_t, std::string_view>> seen;  // the first row of each
+        for (std::size_t row = 1; row + 1 < lines.size() && !lines[row + 1].empty(); ++row) {
+            const auto cells = Split(lines[row + 1], sep);
+            for (std::size_t cell = 0; cell <= files::kRunCsvColumns; ++cell) {
+                const std::string_view text = cell < cells.size() ? cells[cell] : "";
+                const bool yesNo = cell >= kFirstYesNoCell && cell <= kLastYesNoCell;
+                const bool plain = text == core::TextTable().YesText ||
+                                   text == core::TextTable().NoText ||
+                                   text.find_first_not_of(" -+.0123456789E") == std::string::npos;
+                const std::string_view problem =
+                    text.empty() ? (yesNo && cell < cells.size() ? "" : "not a finite figure")
+                    : !plain             ? "not a finite figure"
+                    : HasExponentForm(text) ? "exponent form"
+                                            : "";
+                if (problem.empty() || !seen.insert({cell, problem}).second) continue;
+                Add(input,
+                    std::string(table.name) + " CSV '" + CellName(row1, row2, cell) + "' (step " +
+                        std::to_string(table.sample.steps.at(row - 1)) + ")",
+                    std::string(problem), "\"" + std::string(text) + "\"");
             }
-            for (; cell < kCells; ++cell) report(cell, row, "not a finite figure", "");
-            pos = rowEnd + 2;
-            ++row;
         }
     }
 }
@@ -398,55 +347,39 @@ void Inspection::Picture(const platform::PictureBox& box, const std::string& inp
         return std::isfinite(x) && std::isfinite(y) && x >= -kSlack && x <= w + kSlack &&
                y >= -kSlack && y <= h + kSlack;
     };
-    int off = 0;
-    std::string first;
     // The steering plan draws each wheel's direction as a line 8 m long from the wheel's
     // centre (charts/SteeringDiagrams.cpp), a ray the picture's edge cuts by design.
     const bool steeringPlan = box.DisplayName() == "Analysis_SteeringDiagram(0)";
+    int off = 0;
+    std::ostringstream first;
     for (const platform::DrawOp& op : s.DisplayList()) {
+        const bool line = op.kind == platform::DrawOpKind::Line;
         // The grid's last line in each direction lies at or past the chart's edge by design
         // (charts/ChartFrame.hpp), where it is cut away unseen; it shows no figure.
-        const bool gridLine = op.kind == platform::DrawOpKind::Line && op.color == charts::kGrey &&
-                              (op.x1 == op.x2 || op.y1 == op.y2);
-        const bool ray = steeringPlan && op.kind == platform::DrawOpKind::Line &&
-                         op.color == charts::kBlue && (inside(op.x1, op.y1) || inside(op.x2, op.y2));
-        if (gridLine || ray) continue;
-        bool ok = true;
-        switch (op.kind) {
-            case platform::DrawOpKind::Line:
-            case platform::DrawOpKind::Box:
-                ok = inside(op.x1, op.y1) && inside(op.x2, op.y2);
-                break;
-            case platform::DrawOpKind::Point:
-            case platform::DrawOpKind::Text:
-                // A text's anchor is its top-left corner; the text itself may be cut at the
-                // border like any caption.
-                ok = inside(op.x1, op.y1);
-                break;
-            case platform::DrawOpKind::Circle:
-                // By its centre: the tyre's side view shows the wheel zoomed in on its contact
-                // patch, larger than the picture.
-                ok = inside(op.x1, op.y1) && std::isfinite(op.r);
-                break;
-        }
-        if (ok) continue;
-        if (off++ == 0) {
-            std::ostringstream text;
-            text << (op.kind == platform::DrawOpKind::Text ? "text \"" + op.text + "\" at "
-                                                             : std::string("op at "))
-                 << "(" << op.x1 << ", " << op.y1 << ")-(" << op.x2 << ", " << op.y2
-                 << ") in " << w << " x " << h << " px";
-            first = text.str();
-        }
+        const bool gridLine = line && op.color == charts::kGrey && (op.x1 == op.x2 || op.y1 == op.y2);
+        const bool ray = steeringPlan && line && op.color == charts::kBlue &&
+                         (inside(op.x1, op.y1) || inside(op.x2, op.y2));
+        // A text by its anchor, the top-left corner: it may be cut at the border like any
+        // caption. A circle by its centre: the tyre's side view shows the wheel zoomed in on
+        // its contact patch, larger than the picture.
+        const bool ok = gridLine || ray ||
+                        (inside(op.x1, op.y1) &&
+                         (op.kind == platform::DrawOpKind::Circle ? std::isfinite(op.r)
+                          : line || op.kind == platform::DrawOpKind::Box ? inside(op.x2, op.y2)
+                                                                          : true));
+        if (ok || off++ > 0) continue;
+        first << (op.kind == platform::DrawOpKind::Text ? "text \"" + op.text + "\" at " : "op at ")
+              << "(" << op.x1 << ", " << op.y1 << ")-(" << op.x2 << ", " << op.y2 << ") in " << w
+              << " x " << h << " px";
     }
     if (off > 0)
         Add(input, where, "drawn off its chart",
             std::to_string(off) + " of " + std::to_string(s.DisplayList().size()) +
-                " ops, first " + first);
+                " ops, first " + first.str());
 }
 
 std::string GroupedFindings(const std::vector<Finding>& findings, std::size_t examples) {
-    // Group by problem and place; keep the order of first appearance within a problem.
+    // By problem and place, each group in the order the findings came.
     std::map<std::pair<std::string, std::string>, std::vector<const Finding*>> groups;
     for (const Finding& f : findings) groups[{f.problem, f.where}].push_back(&f);
     std::ostringstream out;

@@ -5,10 +5,11 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "ui/main/sweep/CaptionQuantities.hpp"
+#include "core/Units.hpp"
 
 namespace platform {
 class PictureBox;
@@ -26,6 +27,14 @@ struct Finding {
     std::string shown;    // what the program showed
 };
 
+// Which quantities each caption shows, by the label's display name ("Analysis_PhysLabel(108)"),
+// learnt from the program's own unit table: each quantity's unit is switched in turn and the
+// displays redrawn; a caption whose text changes shows that quantity. A caption that shows no
+// figure of a unit (a share, a ratio, a name) is in no set.
+using CaptionQuantities = std::map<std::string, std::set<core::Quantity>>;
+// Adds what the window now shows to `known`; the units are as they were afterwards.
+void LearnCaptionQuantities(ui::Main& form, CaptionQuantities& known);
+
 class Inspection {
 public:
     Inspection(const CaptionQuantities& quantities, std::vector<Finding>& out)
@@ -36,20 +45,19 @@ public:
     // Every cell of both run exports: a finite number (an empty cell stands for one that was
     // not) in plain form.
     void RunTables(const std::string& input);
-    // A surface counts the operations it ever dropped; a case looks at what it added.
+    // What each picture box's surface has dropped so far; a case looks at what it adds.
     using DroppedCounts = std::map<const platform::PictureBox*, int>;
     static DroppedCounts Dropped(const ui::Main& form);
-
-    // Every shown picture box of the main window; `before` as Dropped() gave it before the case.
+    // Every shown picture box of the main window, against `before` from Dropped().
     void Pictures(const ui::Main& form, const std::string& input, const DroppedCounts& before);
-    // One picture box; `view` says which choice drew it, `droppedBefore` what its surface had
-    // dropped before.
+    // One picture box, drawn for the choice `view`.
     void Picture(const platform::PictureBox& box, const std::string& input,
                  const std::string& view, int droppedBefore);
 
 private:
-    void Add(const std::string& input, std::string where, std::string problem,
-             std::string shown);
+    void Add(const std::string& input, std::string where, std::string problem, std::string shown) {
+        out_.push_back({input, std::move(where), std::move(problem), std::move(shown)});
+    }
     const CaptionQuantities& quantities_;
     std::vector<Finding>& out_;
 };

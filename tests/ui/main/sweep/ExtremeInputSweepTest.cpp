@@ -4,7 +4,7 @@
 // is either refused with a message that names its field, or it loads, and then both runs are
 // calculated and every chart choice drawn, and
 //   - no caption and no cell of either run export is a non-finite figure or in exponent form;
-//   - no caption shows a figure without meaning (SweepInspection.cpp says which);
+//   - no caption shows a figure without meaning (SweepChecks.cpp says which);
 //   - no chart drawing lies off its picture, and none is dropped.
 // The same for a car that is not wheel driven (made by the vehicle editor from a sample car),
 // for every setup and live slider of the main window at both of its ends, on each sample
@@ -39,7 +39,7 @@
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/sweep/SweepInspection.hpp"
+#include "ui/main/sweep/SweepChecks.hpp"
 #include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
@@ -258,8 +258,8 @@ protected:
 
     // Both runs calculated, every choice of every chart drawn, and all of it looked at;
     // `before` is what the pictures had dropped before the case began.
-    void Inspect(const std::string& input, const sweep::Inspection::DroppedCounts& before) {
-        sweep::Inspection look(quantities, findings);
+    void Inspect(const std::string& input, const sweep::Checks::DroppedCounts& before) {
+        sweep::Checks look(quantities, findings);
         main->Analysis_AccCalc->UserClick();
         main->Analysis_DecCalc->UserClick();
         look.Captions(*main, input);
@@ -326,9 +326,9 @@ TEST_F(ExtremeInputSweep, TheFieldTableCoversEveryFloatOfTheFile) {
     EXPECT_EQ(std::size(kFloatFields) * 4, files::kVehicleFileSize - kNonFloatBytes);
 }
 
-// The inspection itself, on the Golf as it starts with faults planted by hand: each is found,
+// The checks themselves, on the Golf as it starts with faults planted by hand: each is found,
 // and the true figures beside them are not.
-TEST_F(ExtremeInputSweep, TheInspectionFindsPlantedFaultsAndPassesTrueFigures) {
+TEST_F(ExtremeInputSweep, TheChecksFindPlantedFaultsAndPassTrueFigures) {
     sweep::LearnCaptionQuantities(*main, quantities);
     const auto problemsAt = [&](const std::string& where) {
         std::string problems;
@@ -365,7 +365,7 @@ TEST_F(ExtremeInputSweep, TheInspectionFindsPlantedFaultsAndPassesTrueFigures) {
         const std::string was = label->Caption();
         label->SetCaption(c.text);
         findings.clear();
-        sweep::Inspection(quantities, findings).Captions(*main, "planted");
+        sweep::Checks(quantities, findings).Captions(*main, "planted");
         const std::string problems = problemsAt(std::string("caption ") + c.label);
         if (*c.problem == '\0')
             EXPECT_EQ(problems, "") << c.label << " " << c.text;
@@ -383,7 +383,7 @@ TEST_F(ExtremeInputSweep, TheInspectionFindsPlantedFaultsAndPassesTrueFigures) {
         std::nanf("");
     acc.AccData[static_cast<std::size_t>(row + 1) * analysis::kAccColumns + 3] = 1e20f;
     findings.clear();
-    sweep::Inspection(quantities, findings).RunTables("planted");
+    sweep::Checks(quantities, findings).RunTables("planted");
     std::string cells;
     for (const sweep::Finding& f : findings) cells += f.problem + " at " + f.where + ";";
     EXPECT_NE(cells.find("not a finite figure at acceleration CSV"), std::string::npos) << cells;
@@ -392,14 +392,14 @@ TEST_F(ExtremeInputSweep, TheInspectionFindsPlantedFaultsAndPassesTrueFigures) {
 
     // A bar drawn far below its chart, and a grid line just past its edge (by design).
     platform::Surface& chart = main->Analysis_PhysChart->Surf();
-    const auto before = sweep::Inspection::Dropped(*main);
+    const auto before = sweep::Checks::Dropped(*main);
     chart.Line(0, chart.ScaleHeight() * 1.01f, chart.ScaleWidth() / 2, chart.ScaleHeight() * 1.01f,
                charts::kGrey);
     findings.clear();
-    sweep::Inspection(quantities, findings).Pictures(*main, "planted", before);
+    sweep::Checks(quantities, findings).Pictures(*main, "planted", before);
     EXPECT_EQ(problemsAt("chart Analysis_PhysChart"), "");
     chart.Box(0, 0, chart.ScaleWidth() / 4, chart.ScaleHeight() * 50);
-    sweep::Inspection(quantities, findings).Pictures(*main, "planted", before);
+    sweep::Checks(quantities, findings).Pictures(*main, "planted", before);
     EXPECT_EQ(problemsAt("chart Analysis_PhysChart"), "drawn off its chart;");
     findings.clear();  // planted: not for the sweep's report
 }
@@ -434,7 +434,7 @@ TEST_F(ExtremeInputSweep, EveryFloatFieldOfAVehicleFileAtItsExtremes) {
         const std::string input = std::string(c.base == &golf ? "Golf" : "thrust car") + ": " +
                                   c.field->name + " = " + Text(c.extreme.value) + " (" +
                                   c.extreme.label + ")";
-        const auto before = sweep::Inspection::Dropped(*main);
+        const auto before = sweep::Checks::Dropped(*main);
         if (!Open(v, input, c.field->name.c_str())) return false;
         Inspect(input, before);
         return true;
@@ -466,7 +466,7 @@ TEST_F(ExtremeInputSweep, EverySliderOfTheMainWindowAtBothEnds) {
         const std::string input = core::Trim(main->Main_SelectVeh->Text()) + ": slider " +
                                   s.DisplayName() + " at its " + (c.top ? "top " : "bottom ") +
                                   std::to_string(end);
-        const auto before = sweep::Inspection::Dropped(*main);
+        const auto before = sweep::Checks::Dropped(*main);
         s.SetValue(end);
         Inspect(input, before);
         s.SetValue(was);
@@ -498,7 +498,7 @@ TEST_F(ExtremeInputSweep, EveryDecelerationOptionOfEachCar) {
             settable = settable && box.Value() == want;
             input += std::string(k == 0 ? " " : ", ") + options[k].name + (want ? " on" : " off");
         }
-        if (settable) Inspect(input, sweep::Inspection::Dropped(*main));
+        if (settable) Inspect(input, sweep::Checks::Dropped(*main));
         return settable;
     });
 }

@@ -1,4 +1,4 @@
-#include "ui/main/sweep/SweepInspection.hpp"
+#include "ui/main/sweep/SweepChecks.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -236,7 +236,7 @@ void LearnCaptionQuantities(ui::Main& form, CaptionQuantities& known) {
     ui::RefreshAllDisplays();
 }
 
-void Inspection::Captions(const ui::Main& form, const std::string& input) {
+void Checks::Captions(const ui::Main& form, const std::string& input) {
     for (const auto& [name, text] : VisibleCaptions(form)) {
         const std::string where = "caption " + name;
         const auto figures = Figures(text);
@@ -272,7 +272,7 @@ void Inspection::Captions(const ui::Main& form, const std::string& input) {
     }
 }
 
-void Inspection::RunTables(const std::string& input) {
+void Checks::RunTables(const std::string& input) {
     const auto& a = analysis::AccelerationCode();
     const auto& d = analysis::DecelerationCode();
     const SampledTable acc = Sample(a.AccData, analysis::kAccColumns, a.AccLastStep);
@@ -319,7 +319,7 @@ void Inspection::RunTables(const std::string& input) {
     }
 }
 
-Inspection::DroppedCounts Inspection::Dropped(const ui::Main& form) {
+Checks::DroppedCounts Checks::Dropped(const ui::Main& form) {
     DroppedCounts counts;
     for (const auto& owned : form.AllControls())
         if (const auto* box = dynamic_cast<const platform::PictureBox*>(owned.get()))
@@ -327,13 +327,13 @@ Inspection::DroppedCounts Inspection::Dropped(const ui::Main& form) {
     return counts;
 }
 
-void Inspection::Pictures(const ui::Main& form, const std::string& input,
+void Checks::Pictures(const ui::Main& form, const std::string& input,
                           const DroppedCounts& before) {
     for (const auto& [box, dropped] : before)
         if (box->Shown()) Picture(*box, input, "", dropped);
 }
 
-void Inspection::Picture(const platform::PictureBox& box, const std::string& input,
+void Checks::Picture(const platform::PictureBox& box, const std::string& input,
                          const std::string& view, int droppedBefore) {
     const platform::Surface& s = box.Surf();
     const std::string where = "chart " + box.DisplayName() + (view.empty() ? "" : " (" + view + ")");

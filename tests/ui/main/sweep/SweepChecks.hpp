@@ -35,9 +35,9 @@ using CaptionQuantities = std::map<std::string, std::set<core::Quantity>>;
 // Adds what the window now shows to `known`; the units are as they were afterwards.
 void LearnCaptionQuantities(ui::Main& form, CaptionQuantities& known);
 
-class Inspection {
+class Checks {
 public:
-    Inspection(const CaptionQuantities& quantities, std::vector<Finding>& out)
+    Checks(const CaptionQuantities& quantities, std::vector<Finding>& out)
         : quantities_(quantities), out_(out) {}
 
     // Every visible caption: finite, no exponent form, and a meaning for its kind of figure.

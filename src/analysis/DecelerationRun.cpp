@@ -106,6 +106,16 @@ uint8_t ClampGear(int gear) {
     return static_cast<uint8_t>(std::clamp(gear, 0, kMaxGearIndex));
 }
 
+bool WheelDriven(const vehicle::VehicleRecord& v) {
+    return v.Drivetrain.DriveType <= vehicle::kDriveAll;
+}
+
+// "Use engine braking" as the run takes it: no engine brakes a vehicle that is not wheel
+// driven, which then coasts with the brakes off.
+bool EngineBrakes(const DecRunInputs& inputs, const vehicle::VehicleRecord& v) {
+    return inputs.EngineBraking && WheelDriven(v);
+}
+
 }  // namespace
 
 float ReduceEngineBraking(vehicle::EngineRecord& engine, float closedTorque) {
@@ -122,10 +132,7 @@ float ReduceEngineBraking(vehicle::EngineRecord& engine, float closedTorque) {
 }
 
 void DecTimingForOptions(const DecRunInputs& inputs, float& timeStep, int16_t& maxTime) {
-    // No engine brakes a vehicle that is not wheel driven: with the brakes off it coasts.
-    const bool engineBraking =
-        inputs.EngineBraking &&
-        core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType <= vehicle::kDriveAll;
+    const bool engineBraking = EngineBrakes(inputs, core::GlobalChassisLab().CurrentVehicle);
     if (inputs.ApplyBrakes) {
         timeStep = kDecTimeStepBraking;
         maxTime = kDecMaxTimeBraking;
@@ -168,8 +175,8 @@ void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t ma
     s.ProgressValue = -1;
     if (links.SetProgressMax) links.SetProgressMax(s.ProgressMax);
 
-    const bool wheelDriven = drive.DriveType <= vehicle::kDriveAll;
-    const bool engineBraking = inputs.EngineBraking && wheelDriven;
+    const bool wheelDriven = WheelDriven(v);
+    const bool engineBraking = EngineBrakes(inputs, v);
     // The simulator's cars without throttle settings have no engine-brake reduction and burn
     // no fuel on the overrun.
     const bool throttleSettings =

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 #include "analysis/PhysicalCode.hpp"
@@ -157,9 +156,7 @@ void DrawGearingTorqueChart(platform::Surface& s) {
     // With the limiter on the engine gives no full-throttle torque above its limit (the curve
     // there is the closed-throttle braking, below the axis): the chart ends at the limit even
     // where a shift speed lies beyond it.
-    const float revTop = core::FromVbBool(opt.RevLimitEnabled)
-                             ? engine.LimitSpeed
-                             : std::numeric_limits<float>::infinity();
+    const float revTop = vehicle::DrivingSpeedTop(engine);
     const auto used = [revTop](float speed) { return speed > revTop ? revTop : speed; };
     float rMax = 0.0f;
     for (int g = 0; g <= n; ++g) rMax = std::max(rMax, used(gear.ShiftRevs[g]));

@@ -120,15 +120,9 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 
 // The vehicle's name (without its padding) held by a vehicle data file, when it is one.
 std::optional<std::string> VehicleNameIn(const std::string& path) {
-    std::string contents;
-    if (CheckFile(path) != 1 || !ReadWholeFile(path, contents) ||
-        contents.size() < kVehicleFileSize)
-        return std::nullopt;
-    VehicleFileBytes bytes{};
-    std::copy_n(contents.begin(), kVehicleFileSize, bytes.begin());
-    const VehicleFileRecord record = DecodeVehicleFile(bytes);
-    if (record.Identifier != kVehicleFileId) return std::nullopt;
-    return core::Trim(record.Vehicle.Name);
+    const std::optional<VehicleFileRecord> record = ReadVehicleFileRecord(path);
+    if (!record) return std::nullopt;
+    return core::Trim(record->Vehicle.Name);
 }
 
 }  // namespace

@@ -24,6 +24,9 @@ namespace {
 using core::OptionsBlock;
 using core::Quantity;
 
+// Said when Load Options finds no file it can use.
+constexpr const char* kSettingsKept = "\r\nThe settings in effect are kept.";
+
 enum class Kind : uint8_t { Unit, Scale, Flag, Byte, Long, Single };
 
 // One line of the file: its key and the field it holds.
@@ -290,7 +293,7 @@ void ReportUnusable(const std::string& path, const std::string& reason,
                     (occasion == OptionsLoadOccasion::StartUp
                          ? ".\r\nThe default settings are in effect; saving the options will "
                            "replace the file."
-                         : ".\r\nThe settings in effect are kept."));
+                         : std::string(".") + kSettingsKept));
 }
 
 }  // namespace
@@ -324,7 +327,7 @@ OptionsLoadResult LoadOptionsFile(const OptionsFileLinks& links, OptionsLoadOcca
             // Nothing to load: the user's settings stay as they are.
             ShowFileProblem((exists ? "The options file " + path + " is empty."
                                     : "There is no options file " + path + ".") +
-                            "\r\nThe settings in effect are kept.");
+                            kSettingsKept);
             return OptionsLoadResult::Missing;
         }
         // No file, or an empty one: nothing to lose, start the file afresh.

@@ -29,14 +29,12 @@ std::string EngineProblem(const vehicle::VehicleRecord& v) {
     const auto& texts = core::TextTable();
     if (const std::string order = vehicle::FirstEngineSpeedConflict(v); !order.empty())
         return texts.MsgEngineSpeedsOutOfOrder + order;
-    if (const float rise = vehicle::StoredCurveRise(v); rise > 0.0f) {
-        const float asked = vehicle::PowerPeakTorqueShare(
-            vehicle::EngineRecordFromFigures(v.Engine, v.Drivetrain.DriveType));
-        if (asked > 1.0f) {
-            return texts.MsgPowerPeakTorquePrefix + core::RoundedText(asked, 1) +
+    if (const vehicle::CurveRefusal curve = vehicle::StoredCurveRefusal(v); curve.Refused()) {
+        if (curve.ByPowerFigure()) {
+            return texts.MsgPowerPeakTorquePrefix + core::RoundedText(curve.PowerPeakShare, 1) +
                    texts.MsgPowerPeakTorqueSuffix;
         }
-        return texts.MsgTorqueCurveRisePrefix + core::RoundedText(rise, 1) +
+        return texts.MsgTorqueCurveRisePrefix + core::RoundedText(curve.Rise, 1) +
                texts.MsgTorqueCurveRiseSuffix;
     }
     return {};
@@ -64,9 +62,26 @@ bool SaveVehicleFile(uint8_t Index, const std::string& path) {
     return true;
 }
 
+std::optional<VehicleFileRecord> ReadVehicleFileRecord(const std::string& path,
+                                                       int16_t* exists) {
+    const int16_t check = CheckFile(path);
+    if (exists) *exists = check;
+    if (check != 1) return std::nullopt;
+    std::string contents;
+    // A file shorter than the record cannot hold a vehicle; reading it with zeros for the
+    // missing bytes would load a damaged vehicle.
+    if (!ReadWholeFile(path, contents) || contents.size() < kVehicleFileSize) return std::nullopt;
+    VehicleFileBytes bytes{};
+    std::memcpy(bytes.data(), contents.data(), kVehicleFileSize);
+    VehicleFileRecord record = DecodeVehicleFile(bytes);
+    if (record.Identifier != kVehicleFileId) return std::nullopt;
+    return record;
+}
+
 bool LoadVehicleFile(const std::string& Path, bool Select) {
     auto& g = core::GlobalChassisLab();
-    const int16_t exists = CheckFile(Path);
+    int16_t exists = 0;
+    const std::optional<VehicleFileRecord> read = ReadVehicleFileRecord(Path, &exists);
     if (exists == 0) {
         const auto& texts = core::TextTable();
         ShowFileError(texts.MsgFileEmpty + "\r\n" + texts.MsgBadVehicleFile);
@@ -76,21 +91,11 @@ bool LoadVehicleFile(const std::string& Path, bool Select) {
         ShowFileError(core::TextTable().MsgFileNotExist);
         return false;
     }
-    std::string contents;
-    // A file shorter than the record cannot hold a vehicle; reading it with zeros for the
-    // missing bytes would load a damaged vehicle.
-    if (!ReadWholeFile(Path, contents) || contents.size() < kVehicleFileSize) {
+    if (!read) {
         ShowFileError(core::TextTable().MsgBadVehicleFile);
         return false;
     }
-    VehicleFileBytes bytes{};
-    std::memcpy(bytes.data(), contents.data(), kVehicleFileSize);
-    const VehicleFileRecord record = DecodeVehicleFile(bytes);
-
-    if (record.Identifier != kVehicleFileId) {
-        ShowFileError(core::TextTable().MsgBadVehicleFile);
-        return false;
-    }
+    const VehicleFileRecord& record = *read;
     if (record.Version != kVehicleFileVersion) {
         ShowFileProblem(core::TextTable().MsgBadVehicleVersion);
         return false;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "vehicle/VehicleRecord.hpp"
@@ -29,6 +30,12 @@ struct VehicleFileRecord {
 VehicleFileBytes EncodeVehicleFile(const VehicleFileRecord& record);
 // Reads the fields back from exactly kVehicleFileSize bytes.
 VehicleFileRecord DecodeVehicleFile(const VehicleFileBytes& bytes);
+
+// The record of a vehicle data file, when the file is one: present, not empty, at least
+// kVehicleFileSize bytes, with the identifier kVehicleFileId (the version is not checked).
+// `exists` (optional) receives CheckFile's verdict (1, 0 empty, -1 missing).
+std::optional<VehicleFileRecord> ReadVehicleFileRecord(const std::string& path,
+                                                       int16_t* exists = nullptr);
 
 // Writes Vehicles[Index] to the file at `path` through a temporary file and a rename, so a
 // failed save leaves any old file as it was. A failure is reported to the user ("Error!",

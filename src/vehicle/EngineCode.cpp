@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/FuelTypes.hpp"
 #include "core/GlobalShared.hpp"
@@ -344,6 +345,12 @@ float TorqueAtThrottle(const TorqueEnds& ends, float throttle) {
 
 float GetEngineTorque(const EngineRecord& engine) {
     return TorqueAtThrottle(GetTorqueEnds(engine), engine.Throttle);
+}
+
+float DrivingSpeedTop(const EngineRecord& engine) {
+    return core::FromVbBool(core::OptionsSettings().RevLimitEnabled)
+               ? engine.LimitSpeed
+               : std::numeric_limits<float>::infinity();
 }
 
 float GetThrottleTorque(const EngineRecord& engine) {

@@ -105,6 +105,10 @@ struct TorqueEnds {
 };
 TorqueEnds GetTorqueEnds(const EngineRecord& engine);
 float TorqueAtThrottle(const TorqueEnds& ends, float throttle);
+// The highest engine speed (rad/s) at which the full-throttle curve drives: the limit while the
+// rev limiter is on (the charts and the gearing's curve area end there, though a shift speed
+// may lie beyond it); with the limiter off, none (infinity).
+float DrivingSpeedTop(const EngineRecord& engine);
 // Throttle x PeakTorque: thrust (N) of a vehicle of drive type 3.
 float GetThrottleTorque(const EngineRecord& engine);
 // Integral of the full-throttle curve (N m x rad/s) from lowerSpeed to upperSpeed (rad/s), of

@@ -51,16 +51,25 @@ float PowerPeakTorqueShare(const EngineRecord& engine) {
     return GuardedDiv(GuardedDiv(1000.0f * power, speed), engine.PeakTorque);
 }
 
-float StoredCurveRise(const VehicleRecord& record) {
+CurveRefusal CurveRefusalOf(const EngineRecord& fitted) {
+    CurveRefusal r;
+    const float peak = FullThrottlePeak(fitted);
+    if (peak > kCurvePeakMargin * fitted.PeakTorque) {
+        r.Rise = peak / fitted.PeakTorque;
+        r.PowerPeakShare = PowerPeakTorqueShare(fitted);
+    }
+    return r;
+}
+
+CurveRefusal StoredCurveRefusal(const VehicleRecord& record) {
     const uint8_t drive = record.Drivetrain.DriveType;
-    if (drive == kDriveThrust) return 0.0f;
+    if (drive == kDriveThrust) return {};
     EngineRecord engine = EngineRecordFromFigures(record.Engine, drive);
     auto& state = EngineCode();
     const core::VbBool inverseOK = state.MatrixInverseOK;
     UpdateEngineModel(engine, drive);
     state.MatrixInverseOK = inverseOK;
-    if (!CurveRisesAbovePeak(engine)) return 0.0f;
-    return FullThrottlePeak(engine) / engine.PeakTorque;
+    return CurveRefusalOf(engine);
 }
 
 }  // namespace vehicle

@@ -41,9 +41,25 @@ bool CurveRisesAbovePeak(const EngineRecord& engine);
 // whatever its limit and shapes.
 float PowerPeakTorqueShare(const EngineRecord& engine);
 
+// Why an engine is refused, from its fitted curve.
+struct CurveRefusal {
+    // How high the curve climbs before the limit, as a multiple of the peak torque, when that
+    // is above kCurvePeakMargin; 0 when it stays within it.
+    float Rise = 0.0f;
+    // PowerPeakTorqueShare of a refused engine.
+    float PowerPeakShare = 0.0f;
+
+    bool Refused() const { return Rise > 0.0f; }
+    // The climb comes from the power figure (power, its speed, the peak torque), not from the
+    // limit and the upper shape.
+    bool ByPowerFigure() const { return Refused() && PowerPeakShare > 1.0f; }
+};
+
+// The refusal of a fitted engine (nothing refused when its curve stays within the margin).
+CurveRefusal CurveRefusalOf(const EngineRecord& fitted);
+
 // For a stored vehicle: fits its engine (leaving the program's MatrixInverseOK as it was) and
-// returns how far its curve rises, as a multiple of its peak torque, when it rises above the
-// margin; 0 otherwise, and for a vehicle that is not wheel driven.
-float StoredCurveRise(const VehicleRecord& record);
+// returns its refusal; nothing refused for a vehicle that is not wheel driven.
+CurveRefusal StoredCurveRefusal(const VehicleRecord& record);
 
 }  // namespace vehicle

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
@@ -187,11 +186,10 @@ void CalcGearing(const GearingInputs& inputs, GearingLinks& links) {
     }
 
     const EngineRecord& current = EngineCode().CurrentEngine;
-    // With the limiter on, the engine gives no full-throttle torque above its limit: no gear
-    // uses the curve there, though a shift speed may lie beyond it (a power peak above the
-    // limit for the top gear, a fixed shift speed, a post-shift speed left where the search
-    // began when it stopped at the limit).
-    const float usedTop = revLimit ? current.LimitSpeed : std::numeric_limits<float>::infinity();
+    // No gear uses the curve above the speed it drives to, though a shift speed may lie beyond
+    // it (a power peak above the limit for the top gear, a fixed shift speed, a post-shift
+    // speed left where the search began when it stopped at the limit).
+    const float usedTop = DrivingSpeedTop(current);
     s.TorqueCurveArea = 0.0f;
     for (uint8_t g = 1; g <= numGears; ++g) {
         // Gear 1 starts from PostShiftRevs(0), which is never written and stays 0.

@@ -335,9 +335,9 @@ TEST_F(VehicleFileBoundsTest, CurveClimbingFarAbovePeakTorqueIsRefused) {
     R v = ValidVehicle("Climbing");  // 300 N m to 4500 rpm, 150 kW at 6500 rpm
     v.Engine.TorquePeakWidth = 5850.0f - v.Engine.TorquePeakRPM;  // to 10 % below the power peak
     v.Engine.LimitRPM = 9000.0f;
-    ASSERT_GT(vehicle::StoredCurveRise(v), 5.0f);
+    ASSERT_GT(vehicle::StoredCurveRefusal(v).Rise, 5.0f);
     EXPECT_EQ(Load(v), "Not a valid vehicle data file\r\nTorque curve rises to " +
-                           core::RoundedText(vehicle::StoredCurveRise(v), 1) +
+                           core::RoundedText(vehicle::StoredCurveRefusal(v).Rise, 1) +
                            " x Engine.PeakTorque below Engine.LimitRPM: lower Engine.LimitRPM "
                            "or change Engine.UpperShapeA");
     v.Engine.LimitRPM = v.Engine.PowerPeakRPM;

@@ -53,11 +53,11 @@ TEST(EngineCurveCheck, RunawayCurvesAreRefused) {
         const float rise = Rise(golf.Engine);
         EXPECT_GT(rise, vehicle::kCurvePeakMargin) << shapeA;
         vehicle::EngineCode().MatrixInverseOK = core::VbFalse;
-        EXPECT_NEAR(vehicle::StoredCurveRise(golf), rise, 1e-3f);
+        EXPECT_NEAR(vehicle::StoredCurveRefusal(golf).Rise, rise, 1e-3f);
         EXPECT_EQ(vehicle::EngineCode().MatrixInverseOK, core::VbFalse);
     }
     golf.Engine.LimitRPM = golf.Engine.PowerPeakRPM;
-    EXPECT_EQ(vehicle::StoredCurveRise(golf), 0.0f);
+    EXPECT_EQ(vehicle::StoredCurveRefusal(golf).Rise, 0.0f);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ constexpr platform::Color kRefusalColor = platform::RGB(255, 0, 0);
 constexpr float kRefusalLeft = 22.5f;  // as the scanned peaks below it
 
 // Two red lines at the top left of the plot: why the engine is refused, and what to change.
-void PrintCurveRefusal(platform::Surface& plot, const CurveRefusal& refusal) {
+void PrintCurveRefusal(platform::Surface& plot, const vehicle::CurveRefusal& refusal) {
     const std::string lines[2] = {
         refusal.ByPowerFigure()
             ? "Refused: the power at its peak needs " +
@@ -43,7 +43,7 @@ void PrintCurveRefusal(platform::Surface& plot, const CurveRefusal& refusal) {
 
 }  // namespace
 
-CurveRefusal PreviewEngineEdits(Main& form) {
+vehicle::CurveRefusal PreviewEngineEdits(Main& form) {
     auto& state = EngineDisplays();
     // A vehicle that is not wheel driven has no engine curve to preview.
     if (form.VehData_NewDrivetrain->ListIndex() == vehicle::kDriveThrust) {
@@ -75,11 +75,7 @@ CurveRefusal PreviewEngineEdits(Main& form) {
     trial.Throttle = static_cast<float>(form.VehData_DynoThrottle->Value() / 100.0);
 
     vehicle::UpdateEngineModel(trial, vehicle::kDriveRear);  // any wheel-driven type fits
-    CurveRefusal refusal;
-    if (vehicle::CurveRisesAbovePeak(trial)) {
-        refusal.Rise = vehicle::FullThrottlePeak(trial) / trial.PeakTorque;
-        refusal.PowerPeakShare = vehicle::PowerPeakTorqueShare(trial);
-    }
+    const vehicle::CurveRefusal refusal = vehicle::CurveRefusalOf(trial);
     platform::Surface& plot = form.TorquePowerPlot->Surf();
     plot.BeginFrame();  // the curve and the refusal appear together
     DrawDynoGraph(form, trial);

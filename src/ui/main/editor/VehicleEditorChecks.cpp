@@ -198,7 +198,7 @@ void ValidateVehicleEditorInputs(Main& form) {
     // torque at the power peak, those are the power, its speed and the peak torque; otherwise
     // the limit box and the upper-shape slider (the slider either way, by the power peak's
     // torque against the plateau).
-    const CurveRefusal refusal = PreviewEngineEdits(form);
+    const vehicle::CurveRefusal refusal = PreviewEngineEdits(form);
     const bool byPower = refusal.ByPowerFigure();
     const bool byShape = refusal.Refused() && !byPower;
     SetFlag(In::CurveWithinPeak, !refusal.Refused());

@@ -11,9 +11,8 @@
 // together, and only texts that are ratios keeping the row in order, so the partial text
 // "1" of "1.2" does not flatten the higher gears, an emptied box changes nothing, and the
 // slider and the gearing table show the same ratio at every moment. A text that is no ratio
-// when the edit is
-// committed, or that code writes, gives way to the last valid ratio. A ratio beyond a
-// narrowed slider range puts the slider at its limit and leaves the text as typed.
+// when the edit is committed, or that code writes, gives way to the last valid ratio. A ratio
+// beyond a narrowed slider range puts the slider at its limit and leaves the text as typed.
 #pragma once
 
 #include <string>

@@ -3,7 +3,6 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
-#include "files/FileHelpers.hpp"
 #include "files/SetupFileContext.hpp"
 #include "platform/Services.hpp"
 #include "vehicle/VehCode.hpp"
@@ -13,6 +12,7 @@
 #include "ui/main/settings/SetupControlConfig.hpp"
 #include "ui/main/settings/SetupFileIO.hpp"
 #include "ui/main/editor/VehicleFormLayout.hpp"
+#include "ui/main/menus/FileMenu.hpp"
 #include "ui/main/menus/VehiclePhoto.hpp"
 
 namespace ui {
@@ -24,14 +24,7 @@ bool Raised(core::VbBool flag) { return core::FromVbBool(flag); }
 }  // namespace
 
 std::string DefaultSetupPath() {
-    const auto& g = core::GlobalChassisLab();
-    std::string stem;
-    if (Raised(core::OptionsSettings().LFSMode) && Raised(g.HasLFSCar)) {
-        stem = core::Trim(g.CurrentLFSCar.Code);
-    } else {
-        stem = files::SetupFileStem(g.CurrentVehicle.Name);
-    }
-    return g.SetupsDir + stem + "_Default.set";
+    return core::GlobalChassisLab().SetupsDir + SetupNamePrefix() + "_Default.set";
 }
 
 void SelectVehicle(Main& form, bool applyDefaultSetup) {

@@ -9,9 +9,8 @@ namespace ui {
 
 class Main;
 
-// The default setup file of the current vehicle: in compatibility mode, for a simulator car,
-// SetupsDir + the car's code + "_Default.set"; otherwise SetupsDir + the vehicle name cleaned
-// of characters file names cannot hold, trimmed, + "_Default.set".
+// The default setup file of the current vehicle: SetupsDir + SetupNamePrefix() (the simulator
+// car's code in compatibility mode, else the name as a file name holds it) + "_Default.set".
 std::string DefaultSetupPath();
 
 // The vehicle named by Main_SelectVeh's text becomes current. While FormLoading is raised

@@ -11,5 +11,6 @@ inline constexpr double kDegreesPerRadian = 57.29577951309679;
 inline constexpr double kRpmToRadPerSec = 0.10471975511963333;  // (rad/s) per (rev/min)
 inline constexpr double kInchesPerCm = 0.393900787;         // tyre-size conversions
 inline constexpr double kSeaLevelAirDensity = 1.225;        // kg/m^3
+inline constexpr float kWattsPerKilowatt = 1000.0f;        // engine power is held in kW
 
 }  // namespace core

@@ -87,10 +87,11 @@ void SetTexts(TextTableState& t) {
     t.MsgFileEmpty = "The file is empty.";
     t.MsgBadVehicleField = "Value out of range: ";
     t.MsgEngineSpeedsOutOfOrder = "Engine speeds out of order: ";
-    t.MsgTorqueCurveRisePrefix = "Torque curve rises to ";
-    t.MsgTorqueCurveRiseSuffix =
-        " x Engine.PeakTorque below Engine.LimitRPM: lower Engine.LimitRPM or change "
-        "Engine.UpperShapeA";
+    t.MsgPlateauPowerPrefix =
+        "Engine.PeakTorque at Engine.TorquePeakRPM + Engine.TorquePeakWidth gives ";
+    t.MsgPlateauPowerSuffix =
+        " x Engine.PeakPower x Engine.ReducePowerFactor: lower Engine.PeakTorque or "
+        "Engine.TorquePeakWidth, or raise Engine.PeakPower";
     t.MsgPowerPeakTorquePrefix = "Engine.PeakPower at Engine.PowerPeakRPM needs ";
     t.MsgPowerPeakTorqueSuffix =
         " x Engine.PeakTorque: lower Engine.PeakPower, or raise Engine.PowerPeakRPM or "

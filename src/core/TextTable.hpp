@@ -50,7 +50,7 @@ struct TextTableState {
     // A stored engine the vehicle editor would refuse: its speeds out of order (followed by the
     // two fields), or a curve climbing past its peak torque (prefix, multiple, suffix), or a
     // power figure that asks more than the peak torque at the power peak (the same).
-    std::string MsgEngineSpeedsOutOfOrder, MsgTorqueCurveRisePrefix, MsgTorqueCurveRiseSuffix,
+    std::string MsgEngineSpeedsOutOfOrder, MsgPlateauPowerPrefix, MsgPlateauPowerSuffix,
         MsgPowerPeakTorquePrefix, MsgPowerPeakTorqueSuffix;
     // Stored wheel masses the vehicle editor would refuse (followed by both sides).
     std::string MsgWheelMassesTooHeavy;

@@ -10,7 +10,8 @@
 #include "files/SafeFileWrite.hpp"
 #include "files/FileMessages.hpp"
 #include "platform/Services.hpp"
-#include "vehicle/EngineCurveCheck.hpp"
+#include "vehicle/EngineCode.hpp"
+#include "vehicle/EngineFigureCheck.hpp"
 #include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehCode.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
@@ -21,21 +22,23 @@ namespace {
 
 // An engine the vehicle editor would refuse, with the fields that make it so, or "". Speeds
 // out of the editor's order (idle above the torque peak, a power peak inside the plateau)
-// would give a curve fitted backwards; a curve climbing far above its peak torque before the
-// limit contradicts the engine's own figures. It climbs either because the power figure asks
-// more than the peak torque at the power peak (then the power, its speed and the peak torque
-// are named), or because of the curve's shape past the power peak up to the limit.
+// would give a curve fitted backwards; figures that contradict each other (a power that needs
+// more than the peak torque, a plateau that gives more than the peak power) fit no curve.
 std::string EngineProblem(const vehicle::VehicleRecord& v) {
     const auto& texts = core::TextTable();
     if (const std::string order = vehicle::FirstEngineSpeedConflict(v); !order.empty())
         return texts.MsgEngineSpeedsOutOfOrder + order;
-    if (const vehicle::CurveRefusal curve = vehicle::StoredCurveRefusal(v); curve.Refused()) {
-        if (curve.ByPowerFigure()) {
-            return texts.MsgPowerPeakTorquePrefix + core::RoundedText(curve.PowerPeakShare, 1) +
-                   texts.MsgPowerPeakTorqueSuffix;
-        }
-        return texts.MsgTorqueCurveRisePrefix + core::RoundedText(curve.Rise, 1) +
-               texts.MsgTorqueCurveRiseSuffix;
+    const uint8_t drive = v.Drivetrain.DriveType;
+    if (drive == vehicle::kDriveThrust) return {};
+    const vehicle::EngineFigureConflicts c =
+        vehicle::FindEngineFigureConflicts(vehicle::EngineRecordFromFigures(v.Engine, drive));
+    if (c.PowerNeedsMoreTorque()) {
+        return texts.MsgPowerPeakTorquePrefix + core::RoundedText(c.PowerPeakTorqueShare, 1) +
+               texts.MsgPowerPeakTorqueSuffix;
+    }
+    if (c.PlateauGivesMorePower()) {
+        return texts.MsgPlateauPowerPrefix + core::RoundedText(c.PlateauPowerShare, 2) +
+               texts.MsgPlateauPowerSuffix;
     }
     return {};
 }

@@ -1,14 +1,16 @@
-// Where a torque-curve polynomial (degree 4 at most) crosses a level between two engine
-// speeds. The full-throttle torque the runs use is the curve held between 0 and a ceiling;
-// the integral of the curve splits its range at these speeds to integrate that torque.
+// Where a polynomial of engine speed (degree 5 at most) crosses a level between two speeds.
+// The full-throttle torque every figure uses is the fitted curve held within the engine's own
+// figures (vehicle/EngineCurveBounds.hpp); the integral of that torque splits its range where
+// the fitted curve meets a bound. Against a power bound (power = torque x speed) the meeting
+// point is a root of the curve times the speed: one degree above the quartic.
 #pragma once
 
 #include <array>
 
 namespace vehicle {
 
-// Coefficients of w^4, w^3, w^2, w, 1 (leading zeros for a lower degree).
-using CurvePolynomial = std::array<double, 5>;
+// Coefficients of w^5, w^4, w^3, w^2, w, 1 (leading zeros for a lower degree).
+using CurvePolynomial = std::array<double, 6>;
 
 double EvaluateCurve(const CurvePolynomial& p, double w);
 
@@ -17,13 +19,9 @@ double EvaluateCurve(const CurvePolynomial& p, double w);
 // (LevelCrossings tells).
 bool CurveStaysWithin(const CurvePolynomial& p, double lo, double hi, double low, double high);
 
-// The largest value of p from lo to hi (both included): at an end or where p turns. -inf
-// when hi lies below lo.
-double CurveMaximum(const CurvePolynomial& p, double lo, double hi);
-
 // The speeds strictly between lo and hi where p - level changes sign, ascending, to within
-// the resolution of a double. Returns how many were written (at most 4).
+// the resolution of a double. Returns how many were written (at most 5).
 int LevelCrossings(const CurvePolynomial& p, double lo, double hi, double level,
-                   std::array<double, 4>& out);
+                   std::array<double, 5>& out);
 
 }  // namespace vehicle

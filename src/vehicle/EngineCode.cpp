@@ -8,7 +8,7 @@
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/PhysicalConstants.hpp"
-#include "vehicle/CurveCrossings.hpp"
+#include "vehicle/EngineCurve.hpp"
 #include "vehicle/Matrix.hpp"
 #include "vehicle/ModelGuards.hpp"
 
@@ -22,8 +22,7 @@ constexpr float kBrakeSlope = 1.4f;
 constexpr double kBrakePhase = 0.15707963502011893;  // rad, close to (not exactly) pi/20
 constexpr float kBrakeFloor = 0.9f;
 constexpr float kBrakeConstant = 380.0f;  // rad/s-equivalent offset of the braking term
-constexpr float kTorqueCeiling = 1e8f;    // N m, upper clamp of the full-throttle curve
-constexpr float kWattsPerKilowatt = 1000.0f;
+using core::kWattsPerKilowatt;
 constexpr double kPeakEfficiency = 0.4;   // thermal efficiency at full torque
 
 // Upper-fit construction points.
@@ -88,31 +87,11 @@ FitJoints JointsOf(const EngineRecord& engine) {
 // cars miss by at most 1.6e-5 and keep their plain coefficients.
 constexpr double kPlainFitTolerance = 1e-4;
 
-float ToSingle(double v) {
-    // A value that does not fit a Single is not a usable result.
-    const float f = static_cast<float>(v);
-    return std::isfinite(f) ? f : 0.0f;
-}
-
-// The curves at an engine speed w (rad/s) held in a Single, measured from `origin`. With the
-// origin 0, w squared is exact in double, so each power below is the exact power rounded once.
-double Cubic(const std::array<float, 4>& c, float speed, float origin) {
-    const double w = static_cast<double>(speed) - origin;
-    const double w2 = w * w;
-    return c[0] * (w2 * w) + c[1] * w2 + c[2] * w + c[3];
-}
-
-double Quartic(const std::array<float, 5>& c, float speed, float origin) {
-    const double w = static_cast<double>(speed) - origin;
-    const double w2 = w * w;
-    return c[0] * (w2 * w2) + c[1] * (w2 * w) + c[2] * w2 + c[3] * w + c[4];
-}
-
 double CurveAt(const std::array<float, 4>& c, float speed, float origin) {
-    return Cubic(c, speed, origin);
+    return CubicAt(c, speed, origin);
 }
 double CurveAt(const std::array<float, 5>& c, float speed, float origin) {
-    return Quartic(c, speed, origin);
+    return QuarticAt(c, speed, origin);
 }
 
 // One condition of a fit: the curve's value (or slope) at a speed.
@@ -303,27 +282,7 @@ TorqueEnds GetTorqueEnds(const EngineRecord& engine) {
     const float w = engine.Speed;
     TorqueEnds ends;
 
-    // Full-throttle curve.
-    double curve;
-    if (w < engine.IdleSpeed) {
-        curve = 0.0;
-    } else if (w < engine.CurvePlateauStart) {
-        curve = Cubic(engine.LowerCurve, w, engine.LowerOrigin);
-    } else if (w < engine.CurvePlateauEnd) {
-        curve = engine.PeakTorque;
-    } else {
-        curve = Quartic(engine.UpperCurve, w, engine.UpperOrigin);
-    }
-    // Clamped before narrowing, so a curve far beyond the Single range still gives the ceiling.
-    if (!(curve >= 0.0)) {
-        ends.Full = 0.0f;  // negative, or NaN
-    } else if (curve > kTorqueCeiling) {
-        ends.Full = kTorqueCeiling;
-    } else {
-        ends.Full = static_cast<float>(curve);
-        if (ends.Full < 0.0f) ends.Full = 0.0f;
-        if (ends.Full > kTorqueCeiling) ends.Full = kTorqueCeiling;
-    }
+    ends.Full = FullThrottleTorque(engine, w);
 
     // Closed-throttle (engine-braking) torque, negative.
     const float phase = GuardedDiv(kBrakeSlope * w, engine.PowerPeakSpeed);
@@ -355,87 +314,6 @@ float DrivingSpeedTop(const EngineRecord& engine) {
 
 float GetThrottleTorque(const EngineRecord& engine) {
     return engine.Throttle * engine.PeakTorque;
-}
-
-namespace {
-
-// Integral from l to r (negative when r < l) of one polynomial piece of the full-throttle
-// curve as GetEngineTorque gives it: raised to 0 where the polynomial is negative and lowered
-// to the ceiling above it. `antiderivative` is the piece's integral from 0. Where the
-// polynomial stays between the two, this is the plain difference of the antiderivative.
-template <typename Antiderivative>
-double ClampedPieceIntegral(const CurvePolynomial& p, const Antiderivative& antiderivative,
-                            double l, double r) {
-    if (r < l) return -ClampedPieceIntegral(p, antiderivative, r, l);
-    if (CurveStaysWithin(p, l, r, 0.0, kTorqueCeiling)) {
-        return antiderivative(r) - antiderivative(l);
-    }
-    std::array<double, 10> edges{};
-    std::array<double, 4> found{};
-    std::size_t n = 0;
-    edges[n++] = l;
-    for (const double level : {0.0, static_cast<double>(kTorqueCeiling)}) {
-        const int k = LevelCrossings(p, l, r, level, found);
-        for (int i = 0; i < k; ++i) edges[n++] = found[static_cast<std::size_t>(i)];
-    }
-    edges[n++] = r;
-    std::sort(edges.begin() + 1, edges.begin() + static_cast<std::ptrdiff_t>(n) - 1);
-    double sum = 0.0;
-    for (std::size_t i = 0; i + 1 < n; ++i) {
-        const double a = edges[i], b = edges[i + 1];
-        const double mid = EvaluateCurve(p, 0.5 * (a + b));
-        if (mid < 0.0) continue;
-        if (mid > kTorqueCeiling) {
-            sum += kTorqueCeiling * (b - a);
-        } else {
-            sum += antiderivative(b) - antiderivative(a);
-        }
-    }
-    return sum;
-}
-
-}  // namespace
-
-float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float upperSpeed) {
-    const auto& lc = engine.LowerCurve;
-    const auto& uc = engine.UpperCurve;
-    const float l3 = lc[0] / 4.0f, l2 = lc[1] / 3.0f, l1 = lc[2] / 2.0f, l0 = lc[3];
-    const float u4 = uc[0] / 5.0f, u3 = uc[1] / 4.0f, u2 = uc[2] / 3.0f, u1 = uc[3] / 2.0f,
-                u0 = uc[4];
-    // Antiderivatives of the two pieces, in the speed measured from each piece's origin.
-    auto lower = [&](double u) {
-        return l3 * std::pow(u, 4) + l2 * std::pow(u, 3) + l1 * std::pow(u, 2) + l0 * u;
-    };
-    auto upper = [&](double u) {
-        return u4 * std::pow(u, 5) + u3 * std::pow(u, 4) + u2 * std::pow(u, 3) +
-               u1 * std::pow(u, 2) + u0 * u;
-    };
-    const CurvePolynomial lowerCurve{0.0, lc[0], lc[1], lc[2], lc[3]};
-    const CurvePolynomial upperCurve{uc[0], uc[1], uc[2], uc[3], uc[4]};
-    const double lowerOrigin = engine.LowerOrigin, upperOrigin = engine.UpperOrigin;
-
-    // Only the interval itself counts: the pieces from the lower speed (or idle) up to the
-    // upper speed, each cut at the upper speed where it lies inside them.
-    float a = lowerSpeed;
-    if (a < engine.IdleSpeed) a = engine.IdleSpeed;
-    const float b = upperSpeed;
-    if (!(b > a)) return 0.0f;
-    float sum = 0.0f;
-    if (a < engine.CurvePlateauStart) {
-        const float end = std::min(b, engine.CurvePlateauStart);
-        sum = ToSingle(ClampedPieceIntegral(lowerCurve, lower, a - lowerOrigin, end - lowerOrigin));
-        a = end;
-    }
-    if (a < engine.CurvePlateauEnd && a < b) {
-        const float end = std::min(b, engine.CurvePlateauEnd);
-        sum = sum + engine.PeakTorque * (end - a);
-        a = end;
-    }
-    if (a < b) {
-        sum = ToSingle(sum + ClampedPieceIntegral(upperCurve, upper, a - upperOrigin,
-                                                  b - upperOrigin));
-    }
-    return sum;
 }
 
 double GetFuelFlow(const EngineRecord& engine, float timeStep) {

@@ -1,8 +1,9 @@
 // Module EngineCode: the piston-engine model. A torque curve over engine angular velocity:
 // a cubic from idle to the start of the torque plateau, the plateau at peak torque, and a
-// quartic above it through a (possibly reduced and shifted) power peak. On top of it the
-// closed-throttle (engine-braking) torque, the throttle blend, the rev limiter, the integral of
-// the curve, fuel flow and a scan for the curve's peaks.
+// quartic above it through a (possibly reduced and shifted) power peak, held within the
+// engine's own figures (vehicle/EngineCurve.hpp). On top of it the closed-throttle
+// (engine-braking) torque, the throttle blend, the rev limiter, the integral of the curve,
+// fuel flow and a scan for the curve's peaks.
 //
 // Units: engine speeds in rad/s (the vehicle record keeps rpm), torque in N m, power in kW.
 // Model arithmetic is single precision; the curve fits solve their systems in double
@@ -92,7 +93,8 @@ void FitUpperTorqueCurve(EngineRecord& engine);
 // (The dyno graph is redrawn by the caller.)
 void UpdateEngineModel(EngineRecord& engine, uint8_t driveType);
 
-// Torque (N m) at engine.Speed and engine.Throttle: full-throttle curve blended with the
+// Torque (N m) at engine.Speed and engine.Throttle: the full-throttle curve (the fitted curve
+// held within the engine's own figures, vehicle/EngineCurve.hpp) blended with the
 // closed-throttle torque by throttle; above LimitSpeed + 1 with the rev limiter on, the
 // closed-throttle torque alone.
 float GetEngineTorque(const EngineRecord& engine);
@@ -112,9 +114,9 @@ float DrivingSpeedTop(const EngineRecord& engine);
 // Throttle x PeakTorque: thrust (N) of a vehicle of drive type 3.
 float GetThrottleTorque(const EngineRecord& engine);
 // Integral of the full-throttle curve (N m x rad/s) from lowerSpeed to upperSpeed (rad/s), of
-// the torque GetEngineTorque gives at full throttle without the rev limiter: 0 below idle and
-// where the fit turns negative, at most the ceiling. 0 when upperSpeed is not above
-// lowerSpeed (no interval).
+// the torque GetEngineTorque gives at full throttle without the rev limiter (the curve held
+// within the engine's figures), in closed form piece by piece and summed in double. 0 when
+// upperSpeed is not above lowerSpeed (no interval). Defined in EngineCurveIntegral.cpp.
 float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float upperSpeed);
 // Fuel used in one time step (s) in litres, at engine.Speed delivering engine.Torque, from the
 // energy per litre of the engine's fuel (core::FuelTable()); a fuel that is not burnt (or a

@@ -8,6 +8,7 @@
 #include "core/OptionsSettings.hpp"
 #include "core/PhysicalConstants.hpp"
 #include "vehicle/EngineCode.hpp"
+#include "vehicle/EngineCurveIntegral.hpp"
 #include "vehicle/TyreCode.hpp"
 #include "vehicle/ModelGuards.hpp"
 
@@ -20,7 +21,7 @@ constexpr float kRevStep = 1.0f;              // rad/s per search step
 constexpr float kBaseRadiusFactor = 0.98f;    // unloaded radius to the base rolling radius
 constexpr float kMinShiftRoadSpeed = 1.0f;    // m/s floor of SpeedAtShift
 constexpr int kRollingRadiusPasses = 4;  // wheel loads <-> rolling radii iterations
-constexpr float kWattsPerKilowatt = 1000.0f;
+using core::kWattsPerKilowatt;
 
 float RatioFromText(const std::string& text) {
     const auto ratio = static_cast<float>(core::Val(text));
@@ -35,10 +36,14 @@ float TorqueAt(EngineRecord& engine, float speed) {
 
 // Engine speed at which gear g is left: from the power peak upwards until the next gear gives
 // at least the same wheel torque, the rev limit (when enabled) or the step limit is reached.
+// With the limiter on, a power peak above the limit starts the search at the limit: there the
+// first comparison would already see the limiter's closed-throttle torque and keep a shift
+// speed the engine never reaches.
 void SearchShiftPoint(GearingCodeState& s, EngineRecord& engine, uint8_t g, bool revLimit) {
     const float ratio = s.OverallRatios[g];
     const float nextRatio = s.OverallRatios[g + 1];
-    s.ShiftRevs[g] = engine.PowerPeakSpeed;
+    s.ShiftRevs[g] =
+        revLimit ? std::min(engine.PowerPeakSpeed, engine.LimitSpeed) : engine.PowerPeakSpeed;
     for (int32_t pass = 0;;) {
         s.PostShiftRevs[g] = GuardedDiv(s.ShiftRevs[g], ratio) * nextRatio;
         const float t1 = TorqueAt(engine, s.ShiftRevs[g]) * ratio;
@@ -190,11 +195,18 @@ void CalcGearing(const GearingInputs& inputs, GearingLinks& links) {
     // it (a power peak above the limit for the top gear, a fixed shift speed, a post-shift
     // speed left where the search began when it stopped at the limit).
     const float usedTop = DrivingSpeedTop(current);
+    const auto topOf = [&](uint8_t g) {
+        return s.ShiftRevs[g] > usedTop ? usedTop : s.ShiftRevs[g];
+    };
+    // One table of the curve's pieces for every gear: from standstill (gear 1 starts from
+    // PostShiftRevs(0), which is never written and stays 0) to the highest speed a gear uses.
+    float highest = 0.0f;
+    for (uint8_t g = 1; g <= numGears; ++g) highest = std::max(highest, topOf(g));
+    const TorqueCurveIntegral curve(current, 0.0, highest);
     s.TorqueCurveArea = 0.0f;
     for (uint8_t g = 1; g <= numGears; ++g) {
-        // Gear 1 starts from PostShiftRevs(0), which is never written and stays 0.
-        const float top = s.ShiftRevs[g] > usedTop ? usedTop : s.ShiftRevs[g];
-        s.TorqueCurveArea += IntegrateTorqueCurve(current, s.PostShiftRevs[g - 1], top);
+        const auto area = static_cast<float>(curve.Between(s.PostShiftRevs[g - 1], topOf(g)));
+        if (std::isfinite(area)) s.TorqueCurveArea += area;
     }
     if (!std::isfinite(s.TorqueCurveArea)) s.TorqueCurveArea = 0.0f;
 

@@ -15,7 +15,6 @@
 #include "core/OptionsSettings.hpp"
 #include "files/VehicleFile.hpp"
 #include "support/VehicleTestSupport.hpp"
-#include "vehicle/EngineCurveCheck.hpp"
 
 namespace {
 
@@ -86,6 +85,14 @@ void PlateauToThePowerPeak(R& v, bool torqueFromPower) {
 }
 void PowerAtThePowerPeak(R& v) { PlateauToThePowerPeak(v, false); }
 void TorqueOfThePower(R& v) { PlateauToThePowerPeak(v, true); }
+// A peak torque or plateau at its bounds with a power that agrees: what the plateau gives at
+// its end, where that lies within the power's own range (up to its rounding).
+void PowerOfThePlateau(R& v) {
+    auto& e = v.Engine;
+    const double power = e.PeakTorque * (e.TorquePeakRPM + e.TorquePeakWidth) * kRadPerRpm / 1000;
+    if (power >= 1.99 && power <= 500001)
+        e.PeakPower = static_cast<float>(std::clamp(power, 2.0, 500000.0));
+}
 
 const Bound kBounds[] = {
     {"BodyMass", AT(v.BodyMass), 1, 1, 110, 750000, false, Kind::Wheel, nullptr, LightWheels},
@@ -109,14 +116,16 @@ const Bound kBounds[] = {
     {"FrontalArea", AT(v.FrontalArea), 1, 1, 0.1, 100},
     {"DragCoefficient", AT(v.DragCoefficient), 1, 1, 0.01, 5},
     {"LiftCoefficient", AT(v.LiftCoefficient), 1, 1, -5, 5},
-    {"Engine.PeakTorque", AT(v.Engine.PeakTorque), 1, 1, 2, 500000},
-    {"Engine.TorquePeakRPM", AT(v.Engine.TorquePeakRPM), 1, kRadPerRpm, 0, 25000},
+    {"Engine.PeakTorque", AT(v.Engine.PeakTorque), 1, 1, 2, 500000, false, Kind::Wheel,
+     PowerOfThePlateau},
+    {"Engine.TorquePeakRPM", AT(v.Engine.TorquePeakRPM), 1, kRadPerRpm, 0, 25000, false,
+     Kind::Wheel, PowerOfThePlateau},
     // No thrust up to 1000 kN, acting up to 5 m high.
     {"Engine.PeakTorque", AT(v.Engine.PeakTorque), 1, 1, 0, 1e6, false, Kind::Thrust},
     {"Engine.TorquePeakRPM", AT(v.Engine.TorquePeakRPM), 1, 1, 0, 5, false, Kind::Thrust},
     // Four characters of rad/s.
     {"Engine.TorquePeakWidth", AT(v.Engine.TorquePeakWidth), 1, kRadPerRpm, 0, 9999, false,
-     Kind::Engine},
+     Kind::Engine, PowerOfThePlateau},
     {"Engine.PeakPower", AT(v.Engine.PeakPower), 1, 1, 2, 500000, false, Kind::Engine,
      TorqueOfThePower},
     {"Engine.PowerPeakRPM", AT(v.Engine.PowerPeakRPM), 1, kRadPerRpm, 10, 25000, false,
@@ -171,9 +180,11 @@ const Bound kBounds[] = {
 #undef AT
 
 // A wheel-driven vehicle whose engine speeds leave room for each speed's bounds: idle 0,
-// torque peak 1000 rad/s, no plateau, power peak and limit 25000 rad/s.
+// torque peak 1000 rad/s, no plateau, power peak and limit 25000 rad/s; 310 kW, a little more
+// than the 300 N m give at the torque peak.
 R WheelDriven() {
     R v = ValidVehicle("Bounds");
+    v.Engine.PeakPower = 310.0f;
     v.Engine.IdleRPM = 0.0f;
     v.Engine.TorquePeakRPM = static_cast<float>(1000 / kRadPerRpm);
     v.Engine.TorquePeakWidth = 0.0f;
@@ -308,6 +319,7 @@ TEST_F(VehicleFileBoundsTest, EngineSpeedsOutOfOrderAreRefused) {
     EXPECT_EQ(Load(with([](R& v) {
                   v.Engine.IdleRPM = v.Engine.TorquePeakRPM = 4000.0f;
                   v.Engine.PowerPeakRPM = 4500.0f;
+                  v.Engine.PeakTorque = 310.0f;  // what 147 kW need at 4590 rpm
                   v.Engine.LimitRPM = 4000.0f;
               })),
               "");
@@ -325,23 +337,28 @@ TEST_F(VehicleFileBoundsTest, EngineSpeedsOutOfOrderAreRefused) {
                   v.Engine.TorquePeakWidth = static_cast<float>(1 / kRadPerRpm);
                   v.Engine.PowerPeakRPM = static_cast<float>(101 / kRadPerRpm);
                   v.Engine.IdleRPM = 0.0f;
+                  v.Engine.PeakPower = 30.0f;  // 285 N m at 103 rad/s
               })),
               "");
 }
 
-// A curve climbing far above its peak torque before the limit is refused as the editor
-// refuses it, naming the fields that bring it down; stopped at the power peak, it loads.
-TEST_F(VehicleFileBoundsTest, CurveClimbingFarAbovePeakTorqueIsRefused) {
-    R v = ValidVehicle("Climbing");  // 300 N m to 4500 rpm, 150 kW at 6500 rpm
+// A plateau that alone gives more than the peak power is refused as the editor refuses it,
+// naming the figures; a curve that would climb past its power peak (a plateau ending 10 % below
+// it, a limit far above) loads, held within its figures. The Subaru at 5 kW: 407 N m to
+// 4400 rpm (460.77 rad/s) gives 187.5 kW, 37.5 times that.
+TEST_F(VehicleFileBoundsTest, APlateauGivingMoreThanThePeakPowerIsRefused) {
+    R v = ValidVehicle("Climbing");  // 150 kW at 6500 rpm, reduced to 147
+    v.Engine.PeakTorque = 240.0f;    // x 612.6 rad/s = 147 kW at the plateau's end
     v.Engine.TorquePeakWidth = 5850.0f - v.Engine.TorquePeakRPM;  // to 10 % below the power peak
     v.Engine.LimitRPM = 9000.0f;
-    ASSERT_GT(vehicle::StoredCurveRefusal(v).Rise, 5.0f);
-    EXPECT_EQ(Load(v), "Not a valid vehicle data file\r\nTorque curve rises to " +
-                           core::RoundedText(vehicle::StoredCurveRefusal(v).Rise, 1) +
-                           " x Engine.PeakTorque below Engine.LimitRPM: lower Engine.LimitRPM "
-                           "or change Engine.UpperShapeA");
-    v.Engine.LimitRPM = v.Engine.PowerPeakRPM;
     EXPECT_EQ(Load(v), "");
+    R subaru = vehtest::ShippedCars()[1];
+    ASSERT_EQ(core::Trim(subaru.Name), "Subaru Impreza WRX STI");
+    subaru.Engine.PeakPower = 5.0f;
+    EXPECT_EQ(Load(subaru),
+              "Not a valid vehicle data file\r\nEngine.PeakTorque at Engine.TorquePeakRPM + "
+              "Engine.TorquePeakWidth gives 37.51 x Engine.PeakPower x Engine.ReducePowerFactor: "
+              "lower Engine.PeakTorque or Engine.TorquePeakWidth, or raise Engine.PeakPower");
 }
 
 // A curve that climbs because its power figure asks more than the peak torque at the power

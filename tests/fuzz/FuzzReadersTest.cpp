@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <bit>
 #include <csignal>
 #include <cmath>
@@ -217,9 +218,15 @@ TEST_F(FuzzReadersTest, FiguresAtTheEndsOfTheirRangesRunFinite) {
         {"efficiency", [](R& v) -> float& { return v.Drivetrain.DrivetrainEfficiency; },
          rg::DrivetrainEfficiency},
         {"shift time", [](R& v) -> float& { return v.Drivetrain.ShiftTime; }, rg::ShiftTime},
-        // A plateau of 9999 rad/s needs the power peak and the limit beyond it.
+        // A plateau of 9999 rad/s needs the power peak and the limit beyond it, and the power
+        // its torque gives at its end.
         {"plateau", [](R& v) -> float& { return v.Engine.TorquePeakWidth; }, rg::TorquePeakWidth,
-         [](R& v) { v.Engine.PowerPeakRPM = v.Engine.LimitRPM = 230000.0f; }},
+         [](R& v) {
+             auto& e = v.Engine;
+             e.PowerPeakRPM = e.LimitRPM = 230000.0f;
+             const float end = (e.TorquePeakRPM + e.TorquePeakWidth) * 0.10471975511963333f;
+             e.PeakPower = std::max(e.PeakPower, e.PeakTorque * end / 1000.0f);  // kW
+         }},
     };
     const std::string car = vehtest::ReadFile(
         root / "vehicles" / (files::ReadAutoVehicleList().value().front() + ".vd3"));

@@ -10,7 +10,7 @@
 
 #include "support/SampleVehicles.hpp"
 #include "support/VehicleTestSupport.hpp"
-#include "vehicle/EngineCurveCheck.hpp"
+#include "vehicle/EngineCurve.hpp"
 #include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
@@ -123,21 +123,22 @@ TEST_F(EngineCodeTest, RevLimiterCutsTheThrottleOnlyMoreThanOneRadianPerSecondAb
     EXPECT_GE(freeBeyond, 0.0f);
 }
 
-TEST_F(EngineCodeTest, FullThrottleCurveIsClampedToZeroAndTheCeiling) {
+TEST_F(EngineCodeTest, FullThrottleCurveIsHeldBetweenZeroAndThePeakTorque) {
+    const float cap = static_cast<float>(250.0 * (1.0 + vehicle::kCurveBoundSlack));
     engine.UpperCurve = {0, 0, 0, 0, -50.0f};
     EXPECT_EQ(TorqueAt(600.0, 1.0f), 0.0f);
     engine.UpperCurve = {0, 0, 0, 0, 1e9f};
-    EXPECT_EQ(TorqueAt(600.0, 1.0f), 1e8f);
+    EXPECT_EQ(TorqueAt(600.0, 1.0f), cap);
     engine.UpperCurve = {1e30f, 0, 0, 0, 0};  // beyond the Single range at 600^4
-    EXPECT_EQ(TorqueAt(600.0, 1.0f), 1e8f);
+    EXPECT_EQ(TorqueAt(600.0, 1.0f), cap);
 
-    // The integral takes the same torque. (w - 620)^2 - 50^2 from 540 to 700 rad/s, with
-    // u = w - 620: the parts from |u| = 50 to 80 count, 2 x [u^3/3 - 2500 u] from 50 to 80 =
-    // 108000; the polynomial's own integral would be -58666.7.
-    engine.UpperCurve = {0, 0, 1.0f, -1240.0f, 381900.0f};
-    EXPECT_NEAR(vehicle::IntegrateTorqueCurve(engine, 540.0f, 700.0f), 108000.0, 1.0);
-    engine.UpperCurve = {0, 0, 0, 0, 2e8f};  // 1e8 N m x 100 rad/s
-    EXPECT_FLOAT_EQ(vehicle::IntegrateTorqueCurve(engine, 540.0f, 640.0f), 1e10f);
+    // The integral takes the same torque. (w - 620)^2 / 100 - 5^2 from 540 to 680 rad/s (below
+    // the power peak), with u = w - 620: the parts from u = -80 to -50 and from 50 to 60 count,
+    // [u^3/300 - 25 u] over them = 540 + 53.33; the polynomial's own integral would be -1073.3.
+    engine.UpperCurve = {0, 0, 0.01f, -12.4f, 3819.0f};
+    EXPECT_NEAR(vehicle::IntegrateTorqueCurve(engine, 540.0f, 680.0f), 593.33, 0.05);
+    engine.UpperCurve = {0, 0, 0, 0, 2e8f};  // the cap x 100 rad/s
+    EXPECT_FLOAT_EQ(vehicle::IntegrateTorqueCurve(engine, 540.0f, 640.0f), cap * 100.0f);
 }
 
 TEST_F(EngineCodeTest, DegenerateFitsGiveZeroOrKeepThePreviousCoefficients) {
@@ -301,14 +302,10 @@ TEST_F(EngineCodeTest, CloseSpeedsAndExtremeShapesGiveAFiniteCurveAndABoundedAre
                     EXPECT_NEAR(torqueAt(ws), ts, tolerance);
 
                     const double idle = e.IdleSpeed, limit = e.LimitSpeed;
-                    const double peak = vehicle::FullThrottlePeak(e);  // no speed lies above it
-                    for (double w = idle; w < limit + 1.0; w += 1.0)
-                        EXPECT_LE(torqueAt(std::min(w, limit)), peak * (1.0 + 1e-6));
                     const float area = vehicle::IntegrateTorqueCurve(e, 0.0f, e.LimitSpeed);
                     EXPECT_NEAR(area, Simpson(e, idle, limit, 2000),
-                                1e-4 * peak * (limit - idle) + 1.0);
-                    if (!vehicle::CurveRisesAbovePeak(e))
-                        EXPECT_LE(area, vehicle::kCurvePeakMargin * tp * (limit - idle));
+                                1e-4 * tp * (limit - idle) + 1.0);
+                    EXPECT_LE(area, tp * (1.0 + vehicle::kCurveBoundSlack) * (limit - idle));
                     const auto wsSingle = static_cast<float>(ws);
                     EXPECT_LE(vehicle::IntegrateTorqueCurve(e, 0.0f, wsSingle), tp * ws);
                 }

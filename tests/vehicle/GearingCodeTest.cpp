@@ -130,28 +130,36 @@ TEST_F(GearingCodeTest, PowerDropTopOfGearIsTheFirstSpeedWherePowerHasFallenFarE
     }
 }
 
-// An engine that keeps 500 N m for ever: the lower gear always pulls harder and the power never
-// falls. Without the limiter both searches end a fixed number of steps past the power peak.
-TEST_F(GearingCodeTest, ShiftAndPowerDropSearchesAreCappedWithoutTheLimiter) {
+// A fitted curve that keeps 500 N m for ever: unbounded, the lower gear always pulled harder
+// and the power never fell, and without the limiter both searches ran on for 10000 steps. Held
+// within the engine's figures (250 N m, 150 kW at 680.678 rad/s, limit 785.398), its power
+// falls above limit + 1 from 150.015 kW to none at 1.5 x 785.398 = 1178.097 rad/s: it is
+// 135 kW (10 % below the peak) at 1178.097 - 0.9 x 391.699 / 1.0001 = 825.60 rad/s, which the
+// power-drop search, in 1 rad/s steps from the power peak, reaches at 825.678. The shift
+// search ends within the fall too.
+TEST_F(GearingCodeTest, ShiftAndPowerDropSearchesEndWhereTheCurveFallsWithoutTheLimiter) {
     auto& o = core::OptionsSettings();
     o.RevLimitEnabled = core::VbFalse;
     auto& e = vehicle::EngineCode().CurrentEngine;
     e.UpperCurve = {0, 0, 0, 0, 500.0f};
-    const float cap = e.PowerPeakSpeed + vehicle::kMaxRevSearchSteps;
     o.ShiftPointAuto = core::VbTrue;
     inputs.GearRatioText[2] = "1.0";
     Run();
-    EXPECT_NEAR(GearingCode().ShiftRevs[1], cap, 0.01);
+    EXPECT_GT(GearingCode().ShiftRevs[1], e.LimitSpeed + 1.0f);
+    EXPECT_LT(GearingCode().ShiftRevs[1], 1.5f * e.LimitSpeed);
     o.ShiftPointAuto = core::VbFalse;
     o.GearRevsTopMode = 2;
     o.PowerDropPercent = 10;
     Run();
-    EXPECT_NEAR(GearingCode().ShiftRevs[3], cap, 0.01);
+    EXPECT_NEAR(GearingCode().ShiftRevs[3], 825.678, 0.01);
 }
 
 // The area counts the curve only where a gear uses it: with the limiter on, not above the
 // limit. A curve flat at 250 N m from 418.88 rad/s on; gears 1 and 2 shift at 785.398 rad/s,
-// the top gear at the power peak 680.678; gear 2 from 523.599, gear 3 from 589.049.
+// the top gear at the power peak 680.678; gear 2 from 523.599, gear 3 from 589.049. At a limit
+// of 600 rad/s, below the power peak, the curve falls above the power peak from its 150.015 kW
+// there to none at 1.5 x 680.678 = 1021.018 rad/s: torque 150015 x (1021.018 - w) /
+// (340.339 w), whose integral from 680.678 to 785.398 is 18243.4.
 TEST_F(GearingCodeTest, TheCurveAreaEndsAtTheLimitWhileTheLimiterCutsTheEngine) {
     auto& e = vehicle::EngineCode().CurrentEngine;
     e.UpperCurve = {0, 0, 0, 0, 250.0f};
@@ -163,8 +171,9 @@ TEST_F(GearingCodeTest, TheCurveAreaEndsAtTheLimitWhileTheLimiterCutsTheEngine) 
         return static_cast<double>(GearingCode().TorqueCurveArea);
     };
     EXPECT_EQ(area(800.0f, true), area(800.0f, false));  // above every shift speed
-    // At 600 rad/s each gear stops there: 250 x (185.398 + 185.398 + 80.678) less.
-    EXPECT_NEAR(area(600.0f, false) - area(600.0f, true), 250.0 * 451.474, 1.0);
+    // At 600 rad/s each gear stops there: 250 x 80.678 for each gear up to the power peak,
+    // and gears 1 and 2 the falling part above it.
+    EXPECT_NEAR(area(600.0f, false) - area(600.0f, true), 250.0 * 80.678 * 3 + 2 * 18243.4, 1.0);
 }
 
 TEST_F(GearingCodeTest, ReverseRatioFollowsTheVehicleAndTheSimulatorCar) {

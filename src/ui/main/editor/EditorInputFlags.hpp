@@ -12,7 +12,7 @@
 namespace ui {
 
 // One flag per checked box (or box array), then the three cross-checks of the engine speeds,
-// then the check of the engine's curve against its peak torque.
+// then the check of the engine's power and torque figures against each other.
 enum class EditorInput : uint8_t {
     Name, BodyMass, BodyPosX, BodyPosY, BodyPosZ, RefPosZ, FuelTankCapacity, FuelTankPosY,
     FuelTankPosZ, PassPosX, PassPosY, PassPosZ,
@@ -27,10 +27,9 @@ enum class EditorInput : uint8_t {
     // exponent ("1E30") would reach far beyond that.
     HandicapPosZ, WheelARBMR, Inclination, Camber, RideHeight,
     PowerAfterTorque, PowerAfterPlateau, IdleLowest,
-    // The full-throttle curve stays within its margin of the peak torque up to the limit
-    // (vehicle/EngineCurveCheck.hpp). Not one of the engine flags: a refused curve is still
-    // drawn, so the user sees it climb.
-    CurveWithinPeak,
+    // The engine's power, torque and plateau agree (vehicle/EngineFigureCheck.hpp). Not one
+    // of the engine flags: the curve of refused figures is still drawn.
+    EngineFiguresAgree,
     Count
 };
 // The first of the boxes bounded by their length. Their empty boxes at program start read 0,

@@ -8,7 +8,7 @@
 #include "ui/main/editor/EditorInputFlags.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
-#include "vehicle/EngineCurveCheck.hpp"
+#include "vehicle/EngineFigureCheck.hpp"
 #include "vehicle/VehCode.hpp"
 
 namespace ui {
@@ -20,16 +20,17 @@ double N(const platform::TextBox& box) { return core::TypedVal(box.Text()); }
 constexpr platform::Color kRefusalColor = platform::RGB(255, 0, 0);
 constexpr float kRefusalLeft = 22.5f;  // as the scanned peaks below it
 
-// Two red lines at the top left of the plot: why the engine is refused, and what to change.
-void PrintCurveRefusal(platform::Surface& plot, const vehicle::CurveRefusal& refusal) {
+// Two red lines at the top left of the plot: which figures contradict each other, and what
+// to change.
+void PrintFigureConflict(platform::Surface& plot, const vehicle::EngineFigureConflicts& c) {
+    const bool power = c.PowerNeedsMoreTorque();
     const std::string lines[2] = {
-        refusal.ByPowerFigure()
-            ? "Refused: the power at its peak needs " +
-                  core::RoundedText(refusal.PowerPeakShare, 1) + " x the peak torque."
-            : "Refused: the torque rises to " + core::RoundedText(refusal.Rise, 1) +
-                  " x its peak below the rev limit.",
-        refusal.ByPowerFigure() ? "Lower the power, or raise its speed or the peak torque."
-                                : "Lower the rev limit or move upper curve shape A."};
+        power ? "Refused: the power at its peak needs " +
+                    core::RoundedText(c.PowerPeakTorqueShare, 1) + " x the peak torque."
+              : "Refused: the peak torque at the plateau's end gives " +
+                    core::RoundedText(c.PlateauPowerShare, 2) + " x the peak power.",
+        power ? "Lower the power, or raise its speed or the peak torque."
+              : "Lower the peak torque or the plateau width, or raise the power."};
     plot.ForeColor = kRefusalColor;
     float top = 0.0f;
     for (const std::string& line : lines) {
@@ -43,7 +44,7 @@ void PrintCurveRefusal(platform::Surface& plot, const vehicle::CurveRefusal& ref
 
 }  // namespace
 
-vehicle::CurveRefusal PreviewEngineEdits(Main& form) {
+vehicle::EngineFigureConflicts PreviewEngineEdits(Main& form) {
     auto& state = EngineDisplays();
     // A vehicle that is not wheel driven has no engine curve to preview.
     if (form.VehData_NewDrivetrain->ListIndex() == vehicle::kDriveThrust) {
@@ -75,11 +76,11 @@ vehicle::CurveRefusal PreviewEngineEdits(Main& form) {
     trial.Throttle = static_cast<float>(form.VehData_DynoThrottle->Value() / 100.0);
 
     vehicle::UpdateEngineModel(trial, vehicle::kDriveRear);  // any wheel-driven type fits
-    const vehicle::CurveRefusal refusal = vehicle::CurveRefusalOf(trial);
+    const vehicle::EngineFigureConflicts conflicts = vehicle::FindEngineFigureConflicts(trial);
     platform::Surface& plot = form.TorquePowerPlot->Surf();
     plot.BeginFrame();  // the curve and the refusal appear together
     DrawDynoGraph(form, trial);
-    if (refusal.Refused()) PrintCurveRefusal(plot, refusal);
+    if (conflicts.Any()) PrintFigureConflict(plot, conflicts);
     plot.EndFrame();
 
     if (core::FromVbBool(state.TorqueTableOpen)) {
@@ -87,7 +88,7 @@ vehicle::CurveRefusal PreviewEngineEdits(Main& form) {
         FillTorqueDataTable(trial);
         state.TorqueTableFilling = core::VbFalse;
     }
-    return refusal;
+    return conflicts;
 }
 
 }  // namespace ui

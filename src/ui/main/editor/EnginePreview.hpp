@@ -2,7 +2,7 @@
 // page's TorquePowerPlot and, when open, the rows of the torque data table window.
 #pragma once
 
-#include "vehicle/EngineCurveCheck.hpp"
+#include "vehicle/EngineFigureCheck.hpp"
 
 namespace ui {
 
@@ -11,9 +11,8 @@ class Main;
 // Builds a trial engine from the editor's engine boxes and shape sliders, fits and draws it,
 // and refills the torque data table when it is open. Does nothing while an engine input is
 // invalid; clears the plot and the table when the editor's drive type is "Not wheel driven".
-// A curve that climbs above its margin of the peak torque before the limit is drawn with red
-// lines saying why and what to change; the refusal is returned (nothing refused when nothing
-// was drawn).
-vehicle::CurveRefusal PreviewEngineEdits(Main& form);
+// Figures that contradict each other are drawn with red lines saying which and what to change;
+// the conflicts are returned (none when nothing was drawn).
+vehicle::EngineFigureConflicts PreviewEngineEdits(Main& form);
 
 }  // namespace ui

@@ -25,9 +25,6 @@ double N(const TextBox& box) { return core::TypedVal(box.Text()); }
 
 const auto& Units() { return core::OptionsSettings(); }
 
-// The engine-shape sliders' own background.
-constexpr platform::Color kShapeSliderColor = platform::SysColor::ButtonFace;
-
 void Colour(TextBox& box, bool valid) {
     box.SetBackColor(valid ? kEditorValidColor : kEditorRefusedColor);
 }
@@ -144,7 +141,7 @@ void CheckName(Main& form) {
 bool HiddenWithoutWheelDrive(In i) {
     for (In e : kEngineInputs)
         if (e == i) return true;
-    return i == In::DrivetrainEff || i == In::DrivetrainShiftTime || i == In::CurveWithinPeak;
+    return i == In::DrivetrainEff || i == In::DrivetrainShiftTime || i == In::EngineFiguresAgree;
 }
 // Inputs hidden for a wheel-driven vehicle (the store does not read them).
 bool HiddenWithWheelDrive(In i) { return i == In::Thrust || i == In::ThrustHeight; }
@@ -193,27 +190,26 @@ void ValidateVehicleEditorInputs(Main& form) {
     SetFlag(In::PowerAfterPlateau, !powerInPlateau);
     SetFlag(In::IdleLowest, !idleAboveTorque && !idleAboveLimit);
 
-    // The preview fits the engine; a curve that climbs far above its peak torque before the
-    // limit marks the boxes that bring it down. When the power figure asks more than the peak
-    // torque at the power peak, those are the power, its speed and the peak torque; otherwise
-    // the limit box and the upper-shape slider (the slider either way, by the power peak's
-    // torque against the plateau).
-    const vehicle::CurveRefusal refusal = PreviewEngineEdits(form);
-    const bool byPower = refusal.ByPowerFigure();
-    const bool byShape = refusal.Refused() && !byPower;
-    SetFlag(In::CurveWithinPeak, !refusal.Refused());
+    // The preview builds the engine; figures that contradict each other mark the boxes they
+    // come from: a power that needs more than the peak torque marks the power, its speed and
+    // the peak torque; a plateau that gives more than the peak power marks the peak torque,
+    // the plateau's start and width, and the power.
+    const vehicle::EngineFigureConflicts conflicts = PreviewEngineEdits(form);
+    const bool byPower = conflicts.PowerNeedsMoreTorque();
+    const bool byPlateau = conflicts.PlateauGivesMorePower();
+    SetFlag(In::EngineFiguresAgree, !conflicts.Any());
 
     // Every speed box from its own check and the cross-checks that name it, so a conflict
     // resolved from one box clears the mark on the other box too.
-    Colour(torqueBox, checks.Holds(In::TorqueRPM) && !powerBeforeTorque && !idleAboveTorque);
+    Colour(torqueBox,
+           checks.Holds(In::TorqueRPM) && !powerBeforeTorque && !idleAboveTorque && !byPlateau);
     Colour(powerBox,
            checks.Holds(In::PowerRPM) && !powerBeforeTorque && !powerInPlateau && !byPower);
-    Colour(widthBox, checks.Holds(In::TorquePeakWidth) && !powerInPlateau);
+    Colour(widthBox, checks.Holds(In::TorquePeakWidth) && !powerInPlateau && !byPlateau);
     Colour(idleBox, checks.Holds(In::IdleRPM) && !idleAboveTorque && !idleAboveLimit);
-    Colour(limitBox, checks.Holds(In::LimitRPM) && !idleAboveLimit && !byShape);
-    Colour(*form.VehData_NewPower, checks.Holds(In::Power) && !byPower);
-    Colour(*form.VehData_NewTorque, checks.Holds(In::Torque) && !byPower);
-    form.VehData_NewPCA->SetBackColor(byShape ? kEditorRefusedColor : kShapeSliderColor);
+    Colour(limitBox, checks.Holds(In::LimitRPM) && !idleAboveLimit);
+    Colour(*form.VehData_NewPower, checks.Holds(In::Power) && !byPower && !byPlateau);
+    Colour(*form.VehData_NewTorque, checks.Holds(In::Torque) && !byPower && !byPlateau);
 
     form.VehData_DynoThrottle->SetEnabled(
         core::FromVbBool(vehicle::EngineCode().MatrixInverseOK) && CountEngineInputErrors() == 0);

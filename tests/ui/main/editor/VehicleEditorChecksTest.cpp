@@ -1,5 +1,6 @@
 // The editor's input checks: each box's accepted and refused values with its colour and
 // flag, the typing limit, the cross-checks of the engine speeds and the store buttons.
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -195,9 +196,11 @@ TEST_F(VehicleEditorChecks, BoundsApplyAfterTheUnitFactor) {
 
 class EngineSpeedCrossChecks : public VehicleEditorChecks {
 protected:
-    // torque peak 400, plateau 100, power peak 600, idle 80, limit 800 rad/s: all in order.
+    // torque peak 400, plateau 100, power peak 600, idle 80, limit 800 rad/s: all in order;
+    // 170 kW, which the Golf's 350 N m can give from 500 rad/s on.
     ui::Main& Open() {
         ui::Main& w = OpenOnFirstCar();
+        Type(*w.VehData_NewPower, "170");
         Type(*w.VehData_NewLimitRPM, "800");
         Type(*w.VehData_NewTorqueRPM, "400");
         Type(*w.VehData_NewTorquePeakWidth, "100");
@@ -271,33 +274,38 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
 }
 
-// A curve the check refuses marks the figures that cause it, the preview says why, nothing can
-// be stored, and each of those figures mends it. Plateau to 500 rad/s, 150 kW at 600, limit
-// 800: the upper shape at 99 climbs past the power peak to more than five times the peak torque
-// (the limit box and the upper-shape slider); 5000 kW asks some 8000 N m at the power peak (the
-// power, its speed and the peak torque).
-TEST_F(EngineSpeedCrossChecks, ARefusedCurveMarksTheFiguresThatCauseIt) {
+// Figures that contradict each other mark the boxes they come from, the preview says why,
+// nothing can be stored, and each of those figures mends it; the curve's shape alone refuses
+// nothing. The Golf's 350 N m over a plateau from 400 rad/s (100 wide), power peak 600 rad/s,
+// limit 800: 150 kW is less than the 175 kW its plateau gives at 500 rad/s, and a 20 rad/s
+// plateau (147 kW) mends it; 5000 kW needs 8333 N m at 600 rad/s; 13000 N m then gives 5460 kW
+// at 420 rad/s, more than 5 % above the 5000.
+TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
     ui::Main& w = Open();
-    enum Refusal { None, ByShape, ByPower };
+    enum Refusal { None, ByPlateau, ByPower };
     const std::vector<const platform::Control*> marked[] = {
-        {}, {w.VehData_NewLimitRPM, w.VehData_NewPCA},
+        {},
+        {w.VehData_NewTorque, w.VehData_NewTorqueRPM, w.VehData_NewTorquePeakWidth,
+         w.VehData_NewPower},
         {w.VehData_NewPower, w.VehData_NewPowerRPM, w.VehData_NewTorque}};
-    const char* said[] = {"", "Refused: the torque rises to ", "Refused: the power at its peak needs "};
+    const char* said[] = {"", "Refused: the peak torque at the plateau's end gives ",
+                          "Refused: the power at its peak needs "};
     const auto shape = [&](int v) { return [&w, v] { w.VehData_NewPCA->SetValue(v); }; };
     const auto type = [](platform::TextBox* box, const char* text) { return [=] { Type(*box, text); }; };
     const struct {
         const char* step;
         std::function<void()> make;
         Refusal refusal;
-    } steps[] = {{"150 kW", type(w.VehData_NewPower, "150"), None},
-                 {"upper shape 99", shape(99), ByShape},
-                 {"upper shape 20", shape(20), None},
-                 {"upper shape 99", shape(99), ByShape},
-                 {"limit 620 rad/s", type(w.VehData_NewLimitRPM, "620"), None},
+    } steps[] = {{"150 kW", type(w.VehData_NewPower, "150"), ByPlateau},
+                 {"plateau 20 wide", type(w.VehData_NewTorquePeakWidth, "20"), None},
+                 {"upper shape 99", shape(99), None},
+                 {"limit 2500 rad/s", type(w.VehData_NewLimitRPM, "2500"), None},
                  {"5000 kW", type(w.VehData_NewPower, "5000"), ByPower},
                  {"150 kW", type(w.VehData_NewPower, "150"), None},
                  {"5000 kW", type(w.VehData_NewPower, "5000"), ByPower},
-                 {"12000 N m", type(w.VehData_NewTorque, "12000"), None}};
+                 {"9000 N m", type(w.VehData_NewTorque, "9000"), None},
+                 {"13000 N m", type(w.VehData_NewTorque, "13000"), ByPlateau},
+                 {"5500 kW", type(w.VehData_NewPower, "5500"), None}};
     for (const auto& s : steps) {
         SCOPED_TRACE(s.step);
         s.make();
@@ -306,10 +314,16 @@ TEST_F(EngineSpeedCrossChecks, ARefusedCurveMarksTheFiguresThatCauseIt) {
             if (op.text.starts_with("Refused: ")) text = op.text;
         EXPECT_EQ(text.substr(0, std::string(said[s.refusal]).size()), said[s.refusal]) << text;
         EXPECT_EQ(text.empty(), s.refusal == None) << text;
-        EXPECT_EQ(Valid(EditorInput::CurveWithinPeak), s.refusal == None);
-        for (int r : {ByShape, ByPower})
-            for (const platform::Control* box : marked[r])
-                EXPECT_EQ(Refused(*box), r == s.refusal) << box->DisplayName();
+        EXPECT_EQ(Valid(EditorInput::EngineFiguresAgree), s.refusal == None);
+        for (int r : {ByPlateau, ByPower}) {
+            for (const platform::Control* box : marked[r]) {
+                const auto& own = marked[s.refusal];
+                EXPECT_EQ(Refused(*box), std::find(own.begin(), own.end(), box) != own.end())
+                    << box->DisplayName();
+            }
+        }
+        EXPECT_FALSE(Refused(*w.VehData_NewLimitRPM));
+        EXPECT_EQ(w.VehData_NewPCA->BackColor(), platform::SysColor::ButtonFace);
         EXPECT_EQ(w.VehData_UpdateVeh->Enabled(), s.refusal == None);
     }
 }

@@ -1,0 +1,31 @@
+#include "vehicle/EngineFigureCheck.hpp"
+
+#include "core/PhysicalConstants.hpp"
+#include "vehicle/EngineCurve.hpp"
+#include "vehicle/ModelGuards.hpp"
+
+namespace vehicle {
+
+bool EngineFigureConflicts::PowerNeedsMoreTorque() const {
+    // The same slack as the curve's torque bound: a power that needs the peak torque exactly
+    // passes whatever its rounding.
+    return PowerPeakTorqueShare > 1.0 + kCurveBoundSlack;
+}
+
+bool EngineFigureConflicts::PlateauGivesMorePower() const {
+    return PlateauPowerShare > kPlateauPowerMargin;
+}
+
+EngineFigureConflicts FindEngineFigureConflicts(const EngineRecord& engine) {
+    // As the upper fit forms them: kW to W over rad/s gives N m.
+    const float power = engine.ReducePowerFactor * engine.PeakPower;
+    const float speed = engine.ShiftPowerFactor * engine.PowerPeakSpeed;
+    EngineFigureConflicts c;
+    c.PowerPeakTorqueShare =
+        GuardedDiv(GuardedDiv(core::kWattsPerKilowatt * power, speed), engine.PeakTorque);
+    c.PlateauPowerShare =
+        GuardedDiv(engine.PeakTorque * engine.TorquePeakEnd / core::kWattsPerKilowatt, power);
+    return c;
+}
+
+}  // namespace vehicle

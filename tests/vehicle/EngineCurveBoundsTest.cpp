@@ -1,0 +1,187 @@
+// The full-throttle curve keeps to the engine's own figures: makers' engines typed as a user
+// types them, with every shipped car's shapes and the editor's defaults, and the searches that
+// walk the curve past the limit.
+#include "vehicle/EngineCurve.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "support/PublishedEngines.hpp"
+#include "support/SampleVehicles.hpp"
+#include "vehicle/EngineFigureCheck.hpp"
+#include "vehicle/EngineSpeedOrder.hpp"
+#include "vehicle/GearingCode.hpp"
+
+namespace {
+
+using vehicle::EngineRecord;
+// The bounds' own slack, and the rounding of the torque to a Single on top.
+constexpr double kSlack = vehicle::kCurveBoundSlack + 1e-6;
+
+struct Case {
+    std::string what;
+    vehicle::VehicleRecord car;  // the Golf with the engine typed into it
+};
+
+// Every published engine at both ends of its power band, with the Golf's, the BMW's and the
+// Subaru's shapes and with the editor's defaults.
+std::vector<Case> PublishedCases() {
+    const std::vector<vehicle::VehicleRecord> shipped = vehtest::ShippedCars();
+    std::vector<std::pair<std::string, vehicle::EngineFigures>> shapes;
+    for (const auto& car : shipped) shapes.emplace_back(core::Trim(car.Name), car.Engine);
+    shapes.emplace_back("defaults", vehtest::DefaultShapes(shipped[2].Engine));
+    std::vector<Case> cases;
+    for (const vehtest::PublishedEngine& p : vehtest::kPublishedEngines) {
+        for (const float rpm : {p.powerFrom, p.powerTo}) {
+            for (const auto& [name, figures] : shapes) {
+                Case c{std::string(p.name) + " at " + std::to_string(int(rpm)) + " rpm, " + name +
+                           " shapes",
+                       shipped[2]};
+                c.car.Engine = vehtest::Typed(p, rpm, figures);
+                cases.push_back(c);
+            }
+        }
+    }
+    return cases;
+}
+
+EngineRecord Fitted(const vehicle::VehicleRecord& car) {
+    EngineRecord e = vehicle::EngineRecordFromFigures(car.Engine, car.Drivetrain.DriveType);
+    vehicle::UpdateEngineModel(e, car.Drivetrain.DriveType);
+    e.Throttle = 1.0f;
+    return e;
+}
+
+double TorqueAt(EngineRecord e, double w) {
+    e.Speed = static_cast<float>(w);
+    return vehicle::GetEngineTorque(e);
+}
+
+// Simpson's rule on the full-throttle torque from a to b (rad/s), steps of about `step`.
+double Simpson(const EngineRecord& e, double a, double b, double step) {
+    const int n = 2 * std::max(1, static_cast<int>((b - a) / (2 * step)));
+    const double h = (b - a) / n;
+    double sum = 0;
+    for (int i = 0; i <= n; ++i) sum += (i == 0 || i == n ? 1 : i % 2 ? 4 : 2) * TorqueAt(e, a + i * h);
+    return sum * h / 3;
+}
+
+// No engine typed from a maker's figures is refused; its curve meets the stated power at the
+// power peak, never gives more torque than stated nor more power past the power peak, and past
+// it falls no lower than the floor line up to the limit. Its area is the integral of that curve.
+TEST(EngineCurveBounds, PublishedEnginesKeepToTheirOwnFigures) {
+    sample::ResetAll();
+    core::OptionsSettings().RevLimitEnabled = core::VbFalse;  // the curve beyond the limit too
+    for (const Case& c : PublishedCases()) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(vehicle::FirstFieldOutOfRange(c.car), "");
+        ASSERT_EQ(vehicle::FirstEngineSpeedConflict(c.car), "");
+        const EngineRecord e = Fitted(c.car);
+        ASSERT_FALSE(vehicle::FindEngineFigureConflicts(e).Any());
+
+        const double tp = e.PeakTorque, pr = 1000.0 * e.PeakPower;  // N m, W
+        const double ws = e.PowerPeakSpeed, limit = e.LimitSpeed;
+        EXPECT_NEAR(TorqueAt(e, ws) * ws, pr, 0.02 * pr);
+        double worstTorque = 0, worstPower = 0, worstFloor = 1e9;
+        for (double w = e.IdleSpeed; w <= 1.5 * limit; w += 0.25) {
+            const double t = TorqueAt(e, w);
+            worstTorque = std::max(worstTorque, t / tp);
+            if (w > ws) worstPower = std::max(worstPower, t * w / pr);
+            if (w > ws && w <= limit) {
+                const double line = 1.0 - (1.0 - vehicle::kFloorShareAtLimit) * (w - ws) / (limit - ws);
+                worstFloor = std::min(worstFloor, t * w / pr / line);
+            }
+        }
+        EXPECT_LE(worstTorque, 1.0 + kSlack);
+        EXPECT_LE(worstPower, 1.0 + kSlack);
+        if (ws < limit) EXPECT_GE(worstFloor, 1.0 - kSlack);
+        const auto top = static_cast<float>(1.5 * limit);
+        EXPECT_NEAR(vehicle::IntegrateTorqueCurve(e, 0.0f, top),
+                    Simpson(e, e.IdleSpeed, top, 0.01), 1e-5 * tp * limit);
+    }
+}
+
+// Without the limiter the shift searches and the power-drop search walk the curve past the
+// limit; it falls there, so every shift speed and top-gear speed stays below 1.5 x the limit,
+// and the area below gears x peak torque x 1.5 x limit. The shipped cars at every corner of the
+// shape sliders, and the published engines in the Golf.
+TEST(EngineCurveBounds, WithoutTheLimiterNoSearchRunsAway) {
+    std::vector<Case> cases = PublishedCases();
+    for (const auto& car : vehtest::ShippedCars()) {
+        for (int corner = 0; corner < 64; ++corner) {
+            Case c{core::Trim(car.Name) + " at corner " + std::to_string(corner), car};
+            c.car.Engine = vehtest::AtShapeCorner(car.Engine, corner);
+            cases.push_back(c);
+        }
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        sample::ResetAll();
+        sample::Prepare(c.car);
+        auto& o = core::OptionsSettings();
+        o.RevLimitEnabled = core::VbFalse;
+        o.ShiftPointAuto = core::VbTrue;
+        o.PowerDropPercent = 50;
+        const EngineRecord& e = vehicle::EngineCode().CurrentEngine;
+        const int gears = c.car.Drivetrain.NumGears;
+        for (uint8_t mode : {0, 1, 2}) {
+            o.GearRevsTopMode = mode;
+            vehicle::GearingInputs in;
+            in.GearRatioText = sample::Setup{}.gearRatios;
+            vehicle::GearingLinks links;
+            vehicle::CalcGearing(in, links);
+            const auto& g = vehicle::GearingCode();
+            for (int k = 1; k <= gears; ++k) EXPECT_LT(g.ShiftRevs[k], 1.5f * e.LimitSpeed) << k;
+            EXPECT_LE(g.TorqueCurveArea, gears * e.PeakTorque * 1.5f * e.LimitSpeed);
+        }
+    }
+}
+
+// With the limiter on no shift speed lies above the limit, even where the power peak does: the
+// M3 E46's 252 kW at 7900 rpm typed with its limit at 7800 rpm had every shift at 7900 rpm
+// and the run stayed in first gear.
+TEST(EngineCurveBounds, APowerPeakAboveTheLimitShiftsAtTheLimit) {
+    sample::ResetAll();
+    vehicle::VehicleRecord car = vehtest::ShippedCars()[0];
+    ASSERT_EQ(core::Trim(car.Name), "BMW M3 E46");
+    car.Engine.LimitRPM = 7800.0f;
+    sample::Prepare(car);
+    const auto& g = vehicle::GearingCode();
+    const float limit = vehicle::EngineCode().CurrentEngine.LimitSpeed;
+    for (int k = 1; k < car.Drivetrain.NumGears; ++k) EXPECT_LE(g.ShiftRevs[k], limit) << k;
+    analysis::RunAccelerationAnalysis(0.01f, {}, {});
+    const auto& run = analysis::AccelerationCode();
+    EXPECT_GT(run.Row(run.AccLastStep, analysis::AccCol::Gear), 2.0f);
+}
+
+// Where the quartic's terms cancel, the area is still the integral of the curve: the Subaru
+// with idle torque 0.25, lower shape 0, upper shapes 0.99 and 0.995, the plateau ending at 90 %
+// of the power peak and the limit at 6600 rpm showed an area 1.4e-4 off its Simpson integral.
+TEST(EngineCurveBounds, TheAreaHoldsWhereTheQuarticsTermsCancel) {
+    sample::ResetAll();
+    vehicle::VehicleRecord car = vehtest::ShippedCars()[1];
+    auto& f = car.Engine;
+    f.IdleTorqueFraction = 0.25f;
+    f.LowerShape = 0.0f;
+    f.UpperShapeA = 0.99f;
+    f.UpperShapeB = 0.995f;
+    f.TorquePeakWidth = 0.9f * f.PowerPeakRPM - f.TorquePeakRPM;
+    f.LimitRPM = 6600.0f;
+    const EngineRecord e = Fitted(car);
+    for (const double from : {0.0, 400.0, 600.0}) {
+        for (const double to : {500.0, 650.0, double(e.LimitSpeed)}) {
+            if (to <= from) continue;
+            const double simpson = Simpson(e, std::max<double>(from, e.IdleSpeed), to, 0.002);
+            EXPECT_NEAR(vehicle::IntegrateTorqueCurve(e, static_cast<float>(from),
+                                                      static_cast<float>(to)),
+                        simpson, 1e-5 * simpson)
+                << from << " to " << to;
+        }
+    }
+}
+
+}  // namespace

@@ -157,6 +157,34 @@ TEST_F(WindowSizes, EveryWindowOpensAtItsLayoutAndScrollsOnlyWhereTheScreenIsSma
     }
 }
 
+// Each page of the calculators sizes the window for its own layout, however often the person
+// switches: the frame stays outside the layout, no bar appears and every frame shows whole.
+TEST_F(WindowSizes, TheCalculatorsSizeEachPageForItsLayout) {
+    ui::ShowMechCalcs();
+    ui::MechCalcs& calcs = *ui::PeekMechCalcs();
+    qtfront::FormView& view = ViewOf(calcs);
+    const struct {
+        int page;
+        QSize layout;
+    } pages[] = {{1, {503, 367}}, {0, {655, 411}}};
+    for (int round = 0; round < 3; ++round) {
+        for (const auto& p : pages) {
+            SCOPED_TRACE("round " + std::to_string(round) + ", page " + std::to_string(p.page));
+            calcs.SelectMechCalc->UserSelect(p.page);
+            ViewOf(calcs);
+            EXPECT_EQ(view.ClientArea()->size(), p.layout);
+            EXPECT_FALSE(view.HorizontalScrollBar()->isVisible());
+            EXPECT_FALSE(view.VerticalScrollBar()->isVisible());
+            EXPECT_EQ(QSize(calcs.Width(), calcs.Height()), Outer(view).size());
+            calcs.MechCalc.ForEach([&](int i, platform::Frame& frame) {
+                if (!frame.Visible()) return;
+                const QRect at = view.WidgetFor(frame)->geometry();
+                EXPECT_TRUE(QRect(QPoint(), p.layout).contains(at)) << "frame " << i;
+            });
+        }
+    }
+}
+
 // The export runs from the main window's menu: its progress window opens centred on it.
 TEST_F(WindowSizes, TheExportProgressOpensCentredOnTheMainWindow) {
     qtfront::FormView& main = ViewOf(*w);

@@ -96,6 +96,12 @@ public:
     void DiscMasterCylinders_Click();
 
 private:
+    // Client areas of the two views, pixels: what their frames are laid out in (the spring
+    // frames reach 646 x 380, the brake frame 488 x 362). The window manager's frame and title
+    // bar lie outside.
+    static constexpr int kSpringViewClientWidth = 655, kSpringViewClientHeight = 411;
+    static constexpr int kBrakeViewClientWidth = 503, kBrakeViewClientHeight = 367;
+
     void BuildLayout();  // MechCalcsLayout.cpp
     void BuildCoilFrame();
     void BuildTorsionFrame();

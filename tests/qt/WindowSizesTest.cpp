@@ -181,7 +181,41 @@ TEST_F(WindowSizes, TheCalculatorsSizeEachPageForItsLayout) {
                 const QRect at = view.WidgetFor(frame)->geometry();
                 EXPECT_TRUE(QRect(QPoint(), p.layout).contains(at)) << "frame " << i;
             });
+            if (round == 2) Shot(view, "calculators_page" + std::to_string(p.page));
         }
+    }
+}
+
+// A person who resizes a window that fits its controls to its client area: the form hears of
+// the whole part that shows and no scroll bar stays (a graph fitted to the part beside bars it
+// then no longer needs would leave strips bare), and one shrunk past its smallest size gets
+// that size back from code, as its whole size with the frame (3000 x 2000 and 4000 x 3000
+// twips).
+TEST_F(WindowSizes, AResizedWindowFitsWhatShowsAndKeepsItsSmallestSizeFrameIncluded) {
+    const struct {
+        const char* name;
+        std::function<platform::Form*()> open;
+        QSize smallest;
+    } windows[] = {
+        {"graph", [] { charts::OpenGraphWindow(); return ui::ResizeableGraphWindows().Windows.Peek(0); },
+         {200, 134}},
+        {"torque_table", [] { ui::ShowTorqueDataTable(); return ui::OpenTorqueDataTable(); },
+         {267, 200}},
+    };
+    for (const auto& entry : windows) {
+        SCOPED_TRACE(entry.name);
+        platform::Form& form = *entry.open();
+        qtfront::FormView& view = ViewOf(form);
+        for (const QSize asked : {QSize(300, 220), QSize(40, 40)}) {
+            view.resize(asked);
+            ViewOf(form);
+            EXPECT_EQ(QSize(form.ClientWidth(), form.ClientHeight()), view.ClientArea()->size())
+                << asked.width();
+            EXPECT_FALSE(view.HorizontalScrollBar()->isVisible()) << asked.width();
+            EXPECT_FALSE(view.VerticalScrollBar()->isVisible()) << asked.width();
+            EXPECT_EQ(QSize(form.Width(), form.Height()), Outer(view).size());
+        }
+        EXPECT_EQ(Outer(view).size(), entry.smallest);
     }
 }
 

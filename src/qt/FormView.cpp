@@ -421,13 +421,15 @@ void FormView::FitScrollBars() {
     if (!Attached()) return;
     // Showing or hiding a bar resizes the client area at once, and the form may fit its
     // controls to it (calling here again): the need is worked out again after that call, so
-    // the inner call's answer is not overturned by the outer one's older need.
+    // the inner call's answer is not overturned by the outer one's older need (a few times at
+    // most).
     if (fittingBars_) {
         barsAgain_ = true;
         return;
     }
     fittingBars_ = true;
-    do {
+    barsAgain_ = true;
+    for (int pass = 0; pass < 3 && barsAgain_ && Attached(); ++pass) {
         barsAgain_ = false;
         const ScrollNeed need = NeedForScrolling();
         hScroll_->setRange(0, need.across ? need.extent.width() - need.shown.width() : 0);
@@ -436,7 +438,7 @@ void FormView::FitScrollBars() {
         vScroll_->setPageStep(std::max(1, need.shown.height()));
         hScroll_->setVisible(need.across);
         vScroll_->setVisible(need.down);
-    } while (barsAgain_ && Attached());
+    }
     fittingBars_ = false;
 }
 

@@ -19,7 +19,8 @@ esac
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
           fonts-liberation)
 if ! $program_only; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev locales)
+  # Xvfb: an X11 desktop for the tests that need one (a middle click pastes the selection).
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth)
 fi
 
 missing=()

@@ -419,13 +419,27 @@ ScrollNeed FormView::NeedForScrolling() const {
 
 void FormView::FitScrollBars() {
     if (!Attached()) return;
-    const ScrollNeed need = NeedForScrolling();
-    hScroll_->setRange(0, need.across ? need.extent.width() - need.shown.width() : 0);
-    hScroll_->setPageStep(std::max(1, need.shown.width()));
-    vScroll_->setRange(0, need.down ? need.extent.height() - need.shown.height() : 0);
-    vScroll_->setPageStep(std::max(1, need.shown.height()));
-    hScroll_->setVisible(need.across);
-    vScroll_->setVisible(need.down);
+    // Showing or hiding a bar resizes the client area at once, and the form may fit its
+    // controls to it (calling here again): the need is worked out again after that call, so
+    // the inner call's answer is not overturned by the outer one's older need (a few times at
+    // most).
+    if (fittingBars_) {
+        barsAgain_ = true;
+        return;
+    }
+    fittingBars_ = true;
+    barsAgain_ = true;
+    for (int pass = 0; pass < 3 && barsAgain_ && Attached(); ++pass) {
+        barsAgain_ = false;
+        const ScrollNeed need = NeedForScrolling();
+        hScroll_->setRange(0, need.across ? need.extent.width() - need.shown.width() : 0);
+        hScroll_->setPageStep(std::max(1, need.shown.width()));
+        vScroll_->setRange(0, need.down ? need.extent.height() - need.shown.height() : 0);
+        vScroll_->setPageStep(std::max(1, need.shown.height()));
+        hScroll_->setVisible(need.across);
+        vScroll_->setVisible(need.down);
+    }
+    fittingBars_ = false;
 }
 
 void FormView::ScrollTo(QPoint position) {
@@ -489,6 +503,11 @@ void FormView::ReportSize() {
     syncedClient_ = shown;
     UserEventScope scope;
     form_->UserResize(w, h, cw, ch);
+    // A form whose Resize handler fits its controls to the part it was told of may need no
+    // scroll bar afterwards: more of the client area then shows, without the client area
+    // changing size. The form hears of it once the event loop is back.
+    if (Attached() && NeedForScrolling().shown != shown)
+        QTimer::singleShot(0, this, [this] { ReportSize(); });
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

@@ -141,6 +141,8 @@ private:
     QShortcut* escape_;  // Esc anywhere in the window, for a form that takes it
     QPoint scrolled_;
     bool fitting_ = false;  // SyncForm keeps the window within the screen's available area
+    bool fittingBars_ = false;  // inside FitScrollBars
+    bool barsAgain_ = false;    // FitScrollBars was asked again meanwhile
     bool shownOnce_ = false;
     QSize fittedFrame_;  // the window manager's frame the last fit allowed for
     bool frameSeen_ = false;  // a fit has allowed for the frame the window got once shown

@@ -1,6 +1,8 @@
 // Text boxes and combo boxes. Typing goes through the model (its KeyPress handler may change
 // or drop a character, MaxLength and Locked apply there); the widget then shows the model's
-// text and caret.
+// text and caret. Text that reaches a text box any other way (a middle-click paste of the
+// X11 selection, the context menu, a drop, an input method) is typed into the model the same
+// way, at the place it went in.
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <algorithm>
 
 #include "qt/BindingKinds.hpp"
 #include "qt/FormView.hpp"
@@ -57,16 +60,46 @@ bool LeavesTextAlone(const QKeyEvent& ke) {
     return false;
 }
 
+// An edit of a widget's text: `removed` characters at `start` gave way to `inserted`.
+struct WidgetEdit {
+    int start = 0;
+    int removed = 0;
+    QString inserted;
+};
+
+// The edit that turned `before` into `after`, the caret left at `caret` in `after`: at the
+// end of what went in (or where something was taken out). Where the text alone leaves it
+// open ("2" put into "22"), the caret tells where the edit was.
+WidgetEdit EditBetween(const QString& before, const QString& after, int caret) {
+    const int b = static_cast<int>(before.size());
+    const int a = static_cast<int>(after.size());
+    caret = std::clamp(caret, 0, a);
+    int suffix = 0;
+    while (suffix < std::min(b, a - caret) && before[b - 1 - suffix] == after[a - 1 - suffix])
+        ++suffix;
+    int prefix = 0;
+    while (prefix < std::min({caret, b - suffix, a - suffix}) && before[prefix] == after[prefix])
+        ++prefix;
+    return {prefix, b - suffix - prefix, after.mid(prefix, a - suffix - prefix)};
+}
+
 class TextBoxBinding : public ControlBinding {
 public:
     TextBoxBinding(FormView& view, platform::TextBox& c, QWidget* parent)
         : ControlBinding(view, c, MakeEditor(c, parent)), box_(c) {
         line_ = qobject_cast<QLineEdit*>(widget_.data());
         plain_ = qobject_cast<QPlainTextEdit*>(widget_.data());
-        widget_->setContextMenuPolicy(Qt::NoContextMenu);
-        widget_->setAcceptDrops(false);
-        if (line_) line_->setDragEnabled(false);
-        if (plain_) plain_->setUndoRedoEnabled(false);
+        // The context menu's edits, drops and a middle-click paste change the widget's text
+        // itself; the binding hears of each (the signals are blocked while the model's text is
+        // copied in) and types it into the model.
+        if (line_) {
+            line_->setDragEnabled(false);
+            QObject::connect(line_, &QLineEdit::textEdited, this, [this] { WidgetEdited(); });
+        }
+        if (plain_) {
+            plain_->setUndoRedoEnabled(false);
+            QObject::connect(plain_, &QPlainTextEdit::textChanged, this, [this] { WidgetEdited(); });
+        }
         widget_->installEventFilter(this);
     }
 
@@ -89,11 +122,9 @@ public:
                 }
                 return false;
             }
-            case QEvent::InputMethod: {
-                const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
-                if (!commit.isEmpty()) Type(commit);
+            case QEvent::InputMethod:
+                InputMethodCommit(*static_cast<QInputMethodEvent*>(event));
                 return true;
-            }
             default: return false;
         }
     }
@@ -168,10 +199,62 @@ private:
         if (box_.SelLength() != e - s) box_.SetSelLength(e - s);
     }
 
+    int WidgetCaret() const {
+        return line_ ? line_->cursorPosition() : plain_->textCursor().position();
+    }
+
+    // Text as a person would type it into this box: a single-line box takes the first line;
+    // in a multi-line one each line break types Return.
+    QString AsTyped(QString text) const {
+        if (!box_.MultiLine()) return text.section('\n', 0, 0).remove('\r');
+        return text.replace("\r\n", "\n").replace('\n', '\r');
+    }
+
     void Type(const QString& chars) {
         SelectionToModel();
+        TypeAtModelCaret(chars);
+    }
+
+    // Types at the model's caret, replacing its selection.
+    void TypeAtModelCaret(const QString& chars) {
         const std::string utf8 = chars.toStdString();
         User([this, &utf8] { box_.UserType(utf8); });
+    }
+
+    // Selects characters [start, end) of the widget's text `shown` in the model. Code writes,
+    // no events.
+    void SelectInModel(const QString& shown, int start, int end) {
+        const int s = ToModelPos(shown, start);
+        box_.SetSelStart(s);
+        box_.SetSelLength(ToModelPos(shown, end) - s);
+    }
+
+    // An input method's commit: it may first replace text around the caret (an autocorrection)
+    // or else the selection.
+    void InputMethodCommit(const QInputMethodEvent& im) {
+        const QString commit = im.commitString();
+        if (commit.isEmpty() && im.replacementLength() <= 0) return;
+        SelectionToModel();
+        if (im.replacementLength() > 0) {
+            const QString shown = WidgetText();
+            const int size = static_cast<int>(shown.size());
+            const int start = std::clamp(WidgetCaret() + im.replacementStart(), 0, size);
+            SelectInModel(shown, start, std::min(size, start + im.replacementLength()));
+        }
+        if (!commit.isEmpty()) TypeAtModelCaret(AsTyped(commit));
+        else EraseModelSelection();
+    }
+
+    // The widget changed its own text (see the constructor): the model takes the same edit as
+    // typing, and the widget then shows the model's text, whatever the model made of it.
+    void WidgetEdited() {
+        if (!Live()) return;
+        const QString before = ToWidgetText(box_.Text());
+        const WidgetEdit edit = EditBetween(before, WidgetText(), WidgetCaret());
+        SelectInModel(before, edit.start, edit.start + edit.removed);
+        if (!edit.inserted.isEmpty()) TypeAtModelCaret(AsTyped(edit.inserted));
+        else EraseModelSelection();
+        if (Live()) Sync(Prop::Text);
     }
 
     void KeyCode(int keyAscii) {
@@ -184,8 +267,8 @@ private:
     void DeleteForward(bool copyFirst) {
         SelectionToModel();
         if (box_.Locked()) return;
-        std::string text = box_.Text();
-        int start = box_.SelStart();
+        const std::string& text = box_.Text();
+        const int start = box_.SelStart();
         int length = box_.SelLength();
         if (copyFirst) {
             if (length <= 0) return;
@@ -203,7 +286,16 @@ private:
                 ++length;
             }
         }
-        text.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
+        box_.SetSelLength(length);
+        EraseModelSelection();
+    }
+
+    // Takes the model's selection out of its text, as Delete does.
+    void EraseModelSelection() {
+        if (box_.Locked() || box_.SelLength() <= 0) return;
+        std::string text = box_.Text();
+        const int start = box_.SelStart();
+        text.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(box_.SelLength()));
         User([this, &text, start] {
             box_.SetText(text);
             box_.SetSelStart(start);
@@ -212,9 +304,7 @@ private:
 
     bool Key(QKeyEvent& ke) {
         if (ke.matches(QKeySequence::Paste)) {
-            QString text = QApplication::clipboard()->text();
-            if (!box_.MultiLine()) text = text.section('\n', 0, 0).remove('\r');
-            else text.replace("\r\n", "\n").replace('\n', '\r');  // Return: a new line
+            const QString text = AsTyped(QApplication::clipboard()->text());
             if (!text.isEmpty()) Type(text);
             return true;
         }

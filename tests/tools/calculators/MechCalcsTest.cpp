@@ -190,8 +190,8 @@ TEST_F(MechCalcsTest, EveryBoxTakesRealPartsAndRefusesTheRest) {
         {w.CoilSpringInput(0), {"1"}, {"1.01", "1D30"}},
         {w.CoilSpringInput(1), {"0.08"}, {"0.51"}},
         {w.CoilSpringInput(2), {"10"}, {"1.99", "101", "99999999999"}},
-        {w.CoilSpringInput(3), {"0.02"}, {"0.11"}},
-        {w.CoilSpringInput(4), {"0.3"}, {"0.51"}},
+        {w.CoilSpringInput(3), {"0.008", "0.0095", "0.02"}, {"0.0049", "0.11"}},
+        {w.CoilSpringInput(4), {"0.25"}, {"0.51"}},  // 0.3 m of 14 mm wire: index 22.4
         {w.LeafSpringInput(0), {"2"}, {"3.01"}},
         {w.LeafSpringInput(1), {"0.152"}, {"-0.05", "0.31"}},
         {w.LeafSpringInput(2), {"0.04"}, {"0", "0.11"}},
@@ -201,16 +201,18 @@ TEST_F(MechCalcsTest, EveryBoxTakesRealPartsAndRefusesTheRest) {
         {w.ARBInput(2), {"0.07"}, {"0.101"}},
         {w.DiscBrakeInput(B::PedalArm), {"0.35"}, {"1.01"}},
         {w.DiscBrakeInput(B::PushrodDistance), {"0.08"}, {"0.51"}},
-        {w.DiscBrakeInput(B::AppliedForce), {"2000"}, {"5001"}},
+        // 2000 N would make over 300 bar in the design's 20 mm master cylinder.
+        {w.DiscBrakeInput(B::AppliedForce), {"1400"}, {"5001"}},
         {w.DiscBrakeInput(B::BiasThread), {"0.003"}, {"0.011"}},
         {w.DiscBrakeInput(B::BiasLength), {"0.15"}, {"0.51"}},
         {w.DiscBrakeInput(B::BiasOffset), {"2500"}, {"2501"}},
         {w.DiscBrakeInput(B::MasterBore), {"0.045"}, {"0.11"}},
-        {w.DiscBrakeInput(B::FrontCaliperBore), {"0.08"}, {"0.151"}},
-        {w.DiscBrakeInput(B::RearCaliperBore), {"0.08"}, {"0.151"}},
+        {w.DiscBrakeInput(B::FrontCaliperBore), {"0.076"}, {"0.081"}},
+        {w.DiscBrakeInput(B::RearCaliperBore), {"0.076"}, {"0.081"}},
+        {w.DiscBrakeInput(B::Friction), {"0.7"}, {"1.01"}},
         {w.DiscBrakeInput(B::FrontDisc), {"0.45"}, {"1.01"}},
         {w.DiscBrakeInput(B::RearDisc), {"0.65"}, {"1.01"}},
-        {*w.BellevilleStackSingleStiffness, {"100000"}, {"0", "-500", "1000001"}},  // N/mm
+        {*w.BellevilleStackSingleStiffness, {"100000"}, {"0", "-500", "100001"}},  // N/mm
     };
     for (const auto& row : rows) {
         const std::string design = row.box.Text();
@@ -221,6 +223,34 @@ TEST_F(MechCalcsTest, EveryBoxTakesRealPartsAndRefusesTheRest) {
             }
         row.box.SetText(design);
     }
+}
+
+// The testers' figures, which gave "6.4E+10 N/mm" and "4.5E+08 N": a leaf 0.05 m long and
+// 0.1 m thick, and a 100:1 pedal pushed with 5000 N. The boxes that contradict each other turn
+// red and the results keep their figures.
+TEST_F(MechCalcsTest, FiguresNoRealPartHasTogetherAreRefused) {
+    auto& w = Open();
+    const std::string rate = w.LeafCalcLabel(100).Caption();
+    w.LeafSpringInput(0).SetText("0.05");
+    w.LeafSpringInput(2).SetText("0.1");
+    for (int box : {0, 2}) EXPECT_EQ(w.LeafSpringInput(box).BackColor(), kBoxInvalid) << box;
+    EXPECT_EQ(w.LeafCalcLabel(100).Caption(), rate);
+
+    namespace B = tools::BrakeBox;
+    const std::string force = w.DiscCalcLabel(107).Caption();
+    for (auto [box, text] : {std::pair{B::PedalArm, "1"}, {B::PushrodDistance, "0.01"},
+                             {B::AppliedForce, "5000"}})
+        w.DiscBrakeInput(box).SetText(text);
+    for (int box : {B::PedalArm, B::PushrodDistance})
+        EXPECT_EQ(w.DiscBrakeInput(box).BackColor(), kBoxInvalid) << box;
+    EXPECT_EQ(w.DiscCalcLabel(107).Caption(), force);
+    for (int box : {B::AppliedForce, B::MasterBore})  // some 16000 bar
+        EXPECT_EQ(w.DiscBrakeInput(box).BackColor(), kBoxInvalid) << box;
+    w.DiscBrakeInput(B::PushrodDistance).SetText("0.2");  // 5:1
+    w.DiscBrakeInput(B::AppliedForce).SetText("333");
+    for (int box : {B::PedalArm, B::AppliedForce})
+        EXPECT_EQ(w.DiscBrakeInput(box).BackColor(), kBoxValid) << box;
+    EXPECT_EQ(w.DiscCalcLabel(100).Caption(), "5");
 }
 
 // 20 coils of 0.02 m wire close up to 0.4 m, four times a free length of 0.1 m: the three

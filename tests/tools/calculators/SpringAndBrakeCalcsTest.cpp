@@ -5,6 +5,8 @@
 //   bar GJ = G pi / 4 (Ro^4 - Ri^4), torsion GJ / Lb, at the arms 4 GJ / (A^2 Lb)
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "ui/tools/calculators/DiscBrakeCalc.hpp"
 #include "ui/tools/calculators/SpringCalcs.hpp"
 
@@ -44,6 +46,7 @@ TEST(LeafSpringCalc, LeafCountRoundsHalfToEvenAndMustLieInTwoTo40) {
     in.LeavesTyped = 40.0;  // more than any truck or rail-wagon spring
     EXPECT_TRUE(CalcLeafSpring(in).Valid);
     in.LeavesTyped = 2.0;
+    in.Thickness = 0.0025f;  // a twentieth of the shortest span
     in.Span = 0.0499f;
     EXPECT_FALSE(CalcLeafSpring(in).Ok[0]);
     in.Span = 0.05f;  // the threshold itself passes
@@ -182,7 +185,7 @@ TEST(DiscBrakeCalc, LimitsFailTheirBoxesAndBlockTheResults) {
     EXPECT_EQ(r.Torque[0], 0.0f);  // nothing computed
     in = DefaultBrakes();
     in.AppliedForce = 10.0f;
-    in.Friction = 2.0f;
+    in.Friction = 1.0f;  // hotter carbon pads than any made
     EXPECT_TRUE(CalcDiscBrakes(in).Valid);
     in.Friction = 0.09f;
     EXPECT_FALSE(CalcDiscBrakes(in).Valid);
@@ -220,6 +223,79 @@ TEST(DiscBrakeCalc, NoBalanceWithoutTorqueAndNoPulledCylinder) {
     EXPECT_TRUE(CalcDiscBrakes(in).Valid);
     in.BiasOffset = -1.0f;
     EXPECT_FALSE(CalcDiscBrakes(in).Ok[BrakeBox::BiasOffset]);
+}
+
+// Figures that no real part has together: across each boundary the boxes that make it up
+// fail (and only they), at it they pass. The first two leaves and pedal are the testers'.
+TEST(CalculatorCrossChecks, FiguresThatBoundEachOther) {
+    const struct {
+        const char* what;
+        CoilSpringInputs in;
+        std::array<bool, 5> ok;
+    } coils[] = {
+        {"8 mm wire", {0.145f, 0.0388f, 5.25f, 0.008f, 0.069f}, {true, true, true, true, true}},
+        {"9.5 mm wire", {0.145f, 0.0388f, 5.25f, 0.0095f, 0.069f}, {true, true, true, true, true}},
+        {"pitch as the wire", {0.145f, 0.014f, 5.25f, 0.014f, 0.069f}, {true, true, true, true, true}},
+        {"pitch below the wire", {0.145f, 0.0139f, 5.25f, 0.014f, 0.069f}, {true, false, true, false, true}},
+        {"index 19.6", {0.145f, 0.0388f, 5.25f, 0.014f, 0.26f}, {true, true, true, true, true}},
+        {"index 20.3", {0.145f, 0.0388f, 5.25f, 0.014f, 0.27f}, {true, true, true, false, false}},
+        {"index 3.3", {0.145f, 0.0388f, 3.0f, 0.03f, 0.07f}, {true, true, true, true, true}},
+        {"index 2.7", {0.145f, 0.0388f, 3.0f, 0.03f, 0.05f}, {true, true, true, false, false}},
+    };
+    for (const auto& c : coils) {
+        const auto r = CalcCoilSpring(c.in);
+        EXPECT_EQ(r.Ok, c.ok) << c.what;
+        EXPECT_EQ(r.Valid, c.ok == (std::array<bool, 5>{true, true, true, true, true})) << c.what;
+    }
+
+    const struct {
+        float span, thickness;
+        bool ok;
+    } leaves[] = {{0.05f, 0.1f, false}, {1.016f, 0.051f, false}, {1.016f, 0.05f, true}};
+    for (const auto& l : leaves) {
+        auto in = DefaultLeaf();
+        in.Span = l.span;
+        in.Thickness = l.thickness;
+        const auto r = CalcLeafSpring(in);
+        EXPECT_EQ(r.Ok, (std::array<bool, 4>{l.ok, true, l.ok, true})) << l.span << " " << l.thickness;
+    }
+
+    const struct {
+        float arm, diameter;
+        bool ok;
+    } bars[] = {{0.15f, 0.08f, false}, {0.16f, 0.08f, true}};
+    for (const auto& b : bars) {
+        const auto r = CalcTorsionBar({b.arm, 0.8223f, b.diameter, 0.0032f, false});
+        EXPECT_EQ(r.Ok, (std::array<bool, 4>{b.ok, true, b.ok, true})) << b.arm;
+    }
+
+    // Pedal ratio 2 to 10; at most 300 bar from the 20 mm master cylinder (pi 0.01^2 m^2):
+    // 1400 N x 6.37 makes 284 bar, 1500 N 304 bar, 5000 N x 100 some 16000 bar.
+    const struct {
+        const char* what;
+        float arm, rod, push;
+        std::vector<int> refused;
+    } pedals[] = {
+        {"100:1, 5000 N", 1.0f, 0.01f, 5000.0f,
+         {BrakeBox::PedalArm, BrakeBox::PushrodDistance, BrakeBox::AppliedForce, BrakeBox::MasterBore}},
+        {"11.4:1", 0.4f, 0.035f, 333.0f, {BrakeBox::PedalArm, BrakeBox::PushrodDistance}},
+        {"1.86:1", 0.223f, 0.12f, 333.0f, {BrakeBox::PedalArm, BrakeBox::PushrodDistance}},
+        {"2.2:1", 0.223f, 0.1f, 333.0f, {}},
+        {"284 bar", 0.223f, 0.035f, 1400.0f, {}},
+        {"304 bar", 0.223f, 0.035f, 1500.0f, {BrakeBox::AppliedForce, BrakeBox::MasterBore}},
+    };
+    for (const auto& p : pedals) {
+        auto in = DefaultBrakes();
+        in.PedalArm = p.arm;
+        in.PushrodDistance = p.rod;
+        in.AppliedForce = p.push;
+        const auto r = CalcDiscBrakes(in);
+        std::array<bool, BrakeBox::Count> ok{};
+        ok.fill(true);
+        for (int box : p.refused) ok[static_cast<std::size_t>(box)] = false;
+        EXPECT_EQ(r.Ok, ok) << p.what;
+        EXPECT_EQ(r.Valid, p.refused.empty()) << p.what;
+    }
 }
 
 }  // namespace

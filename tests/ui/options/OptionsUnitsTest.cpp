@@ -16,6 +16,7 @@
 #include "ui/main/chain/MainDecelerationHandlers.hpp"
 #include "ui/options/OptionsPanelFill.hpp"
 #include "ui/options/OptionsTestSupport.hpp"
+#include "ui/tools/calculators/MechCalcs.hpp"
 
 namespace {
 
@@ -276,6 +277,21 @@ TEST_F(StartedOptionsTest, LoadingAnotherSpeedUnitRecomputesBothRunSummaries) {
     EXPECT_EQ(analysis::DecelerationCode().DecResults, decMph);
     EXPECT_EQ(analysis::AccelerationCode().AccResults, accMph);
     EXPECT_EQ(main->Analysis_DecLabel(15).Caption(), " mph");
+}
+
+// An open calculator follows the units of a loaded file, which the options window applies
+// while it fills its selectors (when it redisplays nothing of the main window).
+TEST_F(StartedOptionsTest, AnOpenCalculatorFollowsTheUnitsOfALoadedFile) {
+    ui::ResetMechCalcs();
+    ui::ShowMechCalcs();
+    const platform::Label& leaf = ui::PeekMechCalcs()->LeafCalcLabel(100);
+    Choose(Quantity::Stiffness, "Pounds per inch");
+    panel->OptionsSave->UserClick();
+    Choose(Quantity::Stiffness, "Newtons per millimetre");
+    EXPECT_EQ(leaf.Caption(), "62 N/mm");  // 62011.7 N/m
+    panel->OptionsLoad->UserClick();
+    EXPECT_EQ(leaf.Caption(), "354 lb/in");
+    ui::ResetMechCalcs();
 }
 
 // The button with no options file keeps the person's units and writes none (at start-up a

@@ -1,16 +1,13 @@
 #include "ui/tools/calculators/DiscBrakeCalc.hpp"
 
 #include "core/PhysicalConstants.hpp"
+#include "ui/tools/calculators/InputChecks.hpp"
 #include "ui/tools/calculators/PartRanges.hpp"
 
 namespace tools {
 
 namespace {
 constexpr float kPi = static_cast<float>(core::kPi);
-void Check(DiscBrakeResult& r, int box, bool pass) {
-    r.Ok[static_cast<std::size_t>(box)] = pass;
-    if (!pass) r.Valid = false;
-}
 }  // namespace
 
 DiscBrakeResult CalcDiscBrakes(const DiscBrakeInputs& in) {
@@ -39,20 +36,29 @@ DiscBrakeResult CalcDiscBrakes(const DiscBrakeInputs& in) {
                                      in.DiscDiameter[1] <= kLargestDisc);
     if (!r.Valid) return r;
 
-    r.Leverage = in.PedalArm / in.PushrodDistance;
-    r.MechanicalForce = in.AppliedForce * r.Leverage;
+    const float leverage = in.PedalArm / in.PushrodDistance;
+    CrossCheck(r, kPedalRatio.Holds(leverage), {BrakeBox::PedalArm, BrakeBox::PushrodDistance});
+    const float mechanicalForce = in.AppliedForce * leverage;
     const float masterRadius = in.MasterBore * 0.5f;
-    r.MasterArea = masterRadius * masterRadius * kPi;
+    const float masterArea = masterRadius * masterRadius * kPi;
+    std::array<float, 2> masterForce{mechanicalForce, mechanicalForce};
+    if (twoCylinders) {
+        masterForce[0] = (shift + 0.5f) * mechanicalForce;
+        masterForce[1] = (0.5f - shift) * mechanicalForce;
+    }
+    // The push and the bore that turn it into line pressure.
+    for (float force : masterForce)
+        CrossCheck(r, force / masterArea <= kMostLinePressure,
+                   {BrakeBox::AppliedForce, BrakeBox::MasterBore});
+    if (!r.Valid) return r;
+
+    r.Leverage = leverage;
+    r.MechanicalForce = mechanicalForce;
+    r.MasterArea = masterArea;
+    r.MasterForce = masterForce;
     for (std::size_t i = 0; i < 2; ++i) {
         r.CaliperArea[i] = in.CaliperBore[i] * in.CaliperBore[i] * in.CalipersPerDisc[i] * kPi / 4.0f;
         r.PadRadius[i] = in.DiscDiameter[i] * 0.5f - in.CaliperBore[i];
-    }
-    if (twoCylinders) {
-        r.MasterForce[0] = (shift + 0.5f) * r.MechanicalForce;
-        r.MasterForce[1] = (0.5f - shift) * r.MechanicalForce;
-    } else {
-        r.MasterForce[0] = r.MechanicalForce;
-        r.MasterForce[1] = r.MechanicalForce;
     }
     // Each pad counts half: the two faces of a disc share one caliper's clamping force.
     const float cylinders = static_cast<float>(in.MasterCylinders);

@@ -65,7 +65,9 @@ struct DiscBrakeResult {
 // applied force, thread, bias bar length, offset (with two master cylinders also small enough
 // that neither cylinder is pulled: shift <= 0.5), master bore and caliper bores, friction,
 // each disc at least twice its caliper bore and at most 1 m. The bias-bar boxes are checked
-// also with one master cylinder.
+// also with one master cylinder. When every box passes, the figures are checked against each
+// other: the pedal ratio (pedal arm and pushrod boxes) and the line pressure in each master
+// cylinder (applied force and master bore boxes).
 DiscBrakeResult CalcDiscBrakes(const DiscBrakeInputs& in);
 
 }  // namespace tools

@@ -29,10 +29,6 @@ MechCalcsWindowState& MechCalcsWindow() {
 using core::Quantity;
 using toolkit::MarkBox;
 
-// Window sizes of the two views (twips of the classic desktop).
-constexpr int kSpringViewWidth = 9825, kSpringViewHeight = 6465;
-constexpr int kBrakeViewWidth = 7545, kBrakeViewHeight = 5805;
-
 using toolkit::ReadSingle;
 
 bool IsNotApplicable(const std::string& number) { return number == core::kNotApplicableText; }
@@ -155,11 +151,11 @@ void MechCalcs::SelectMechCalc_Click() {
     if (view == 0) {
         for (int i = 0; i <= 3; ++i) MechCalc(i).SetVisible(true);
         MechCalc(4).SetVisible(false);
-        SetSize(toolkit::Px(kSpringViewWidth), toolkit::Px(kSpringViewHeight));
+        SetClientSize(kSpringViewClientWidth, kSpringViewClientHeight);
     } else if (view == 1) {
         for (int i = 0; i <= 3; ++i) MechCalc(i).SetVisible(false);
         MechCalc(4).SetVisible(true);
-        SetSize(toolkit::Px(kBrakeViewWidth), toolkit::Px(kBrakeViewHeight));
+        SetClientSize(kBrakeViewClientWidth, kBrakeViewClientHeight);
     }
 }
 

@@ -6,9 +6,9 @@
 // Nothing here reads or changes the vehicle, the setup or any file. Every input is in SI base
 // units (the fixed captions beside the boxes say so), except one disc's stiffness, which is
 // typed in the display unit. Results are shown in the display units in force, and follow a
-// unit change made in the options window while the window is open. A box outside its range
-// (PartRanges.hpp) turns red and the calculator's results keep their previous figures; there
-// are no messages. A figure that is not a finite number reads "N/A", with no unit after it.
+// unit change made in the options window while the window is open. A box outside its range,
+// and the boxes of figures that no real part has together (PartRanges.hpp), turn red and the
+// calculator's results keep their previous figures; there are no messages. A figure that is not a finite number reads "N/A", with no unit after it.
 //
 // Single instance, modeless, created on first use; closing it discards everything.
 #pragma once
@@ -96,6 +96,12 @@ public:
     void DiscMasterCylinders_Click();
 
 private:
+    // Client areas of the two views, pixels: what their frames are laid out in (the spring
+    // frames reach 646 x 380, the brake frame 488 x 362). The window manager's frame and title
+    // bar lie outside.
+    static constexpr int kSpringViewClientWidth = 655, kSpringViewClientHeight = 411;
+    static constexpr int kBrakeViewClientWidth = 503, kBrakeViewClientHeight = 367;
+
     void BuildLayout();  // MechCalcsLayout.cpp
     void BuildCoilFrame();
     void BuildTorsionFrame();

@@ -26,7 +26,8 @@ constexpr int RowTop(int row) { return kFrameHead + row * kRowPitch; }
 }  // namespace
 
 void MechCalcs::BuildLayout() {
-    Move(100, 100, Px(9825), Px(6465));
+    Move(100, 100, Width(), Height());
+    SetClientSize(kSpringViewClientWidth, kSpringViewClientHeight);
     SelectMechCalc = &Place<ComboBox>(*this, "SelectMechCalc", nullptr, 8, 8, 200, kBoxHeight);
     BuildCoilFrame();
     BuildLeafFrame();

@@ -1,6 +1,7 @@
 #include "ui/tools/calculators/SpringCalcs.hpp"
 
 #include "core/Numbers.hpp"
+#include "ui/tools/calculators/InputChecks.hpp"
 #include "ui/tools/calculators/PartRanges.hpp"
 
 namespace tools {
@@ -11,13 +12,6 @@ constexpr float kLeafFactorProgressive = 1.1f;   // progressive semi-elliptic le
 
 float Cube(float x) { return x * x * x; }
 float Fourth(float x) { return (x * x) * (x * x); }
-
-// Records one check: box i passes when `pass`; any failure clears the result's validity.
-template <typename R>
-void Check(R& r, std::size_t box, bool pass) {
-    r.Ok[box] = pass;
-    if (!pass) r.Valid = false;
-}
 }  // namespace
 
 LeafSpringResult CalcLeafSpring(const LeafSpringInputs& in) {
@@ -29,6 +23,8 @@ LeafSpringResult CalcLeafSpring(const LeafSpringInputs& in) {
     Check(r, 1, kLeafWidth.Holds(in.Width));
     Check(r, 2, kLeafThickness.Holds(in.Thickness));
     Check(r, 3, leaves.inRange && leaves.value >= kFewestLeaves && leaves.value <= kMostLeaves);
+    if (!r.Valid) return r;
+    CrossCheck(r, in.Span >= in.Thickness * kLeafSpanPerThickness, {0, 2});
     if (!r.Valid) return r;
 
     const float f =
@@ -52,11 +48,13 @@ CoilSpringResult CalcCoilSpring(const CoilSpringInputs& in) {
     Check(r, 4, kCoilInnerDiameter.Holds(in.InnerDiameter));
     if (!r.Valid) return r;
     // Every coil closed up (the solid length) cannot be longer than the free spring: the
-    // travel would be negative. The three boxes that make it up all turn red.
-    if (in.TotalCoils * in.WireDiameter > in.FreeLength) {
-        for (std::size_t box : {0u, 2u, 3u}) Check(r, box, false);
-        return r;
-    }
+    // travel would be negative.
+    CrossCheck(r, in.TotalCoils * in.WireDiameter <= in.FreeLength, {0, 2, 3});
+    // Coils closer than the wire is thick would pass through each other.
+    CrossCheck(r, in.Pitch >= in.WireDiameter, {1, 3});
+    CrossCheck(r, kCoilSpringIndex.Holds((in.InnerDiameter + in.WireDiameter) / in.WireDiameter),
+               {3, 4});
+    if (!r.Valid) return r;
 
     r.Travel = in.FreeLength - in.TotalCoils * in.WireDiameter;
     const float wireRadius = in.WireDiameter * 0.5f;
@@ -77,6 +75,8 @@ TorsionBarResult CalcTorsionBar(const TorsionBarInputs& in) {
     Check(r, 2, kBarOuterRadius.Holds(outer));
     // A wall thicker than the radius would leave a hole of negative size.
     Check(r, 3, wall >= kBarThinnestWall && wall <= outer);
+    if (!r.Valid) return r;
+    CrossCheck(r, in.ArmLength >= in.Diameter * kBarArmPerDiameter, {0, 2});
     if (!r.Valid) return r;
 
     const float inner = outer - wall;

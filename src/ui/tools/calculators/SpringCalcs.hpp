@@ -42,7 +42,7 @@ struct LeafSpringResult {
 };
 
 // Span, width and thickness within their ranges (PartRanges.hpp); a leaf count (halves to
-// even) from 2 to 40.
+// even) from 2 to 40; then a span of at least 20 leaf thicknesses (span and thickness boxes).
 LeafSpringResult CalcLeafSpring(const LeafSpringInputs& in);
 
 // ---- Coil spring ----
@@ -63,8 +63,10 @@ struct CoilSpringResult {
     float Rate = 0.0f;            // N/m, G r^4 / (4 n R^3)
 };
 
-// Each box within its range (PartRanges.hpp); then the solid length (total coils x wire) no
-// longer than the free length: a longer one fails the free-length, coil and wire boxes.
+// Each box within its range (PartRanges.hpp); then, each failing the boxes it is made of: the
+// solid length (total coils x wire) no longer than the free length (free-length, coil and wire
+// boxes), the pitch no less than the wire (pitch and wire boxes) and the spring index (mean
+// coil diameter over wire) from 3 to 20 (wire and inner-diameter boxes).
 CoilSpringResult CalcCoilSpring(const CoilSpringInputs& in);
 
 // ---- Torsion bar (anti-roll bar) ----
@@ -85,7 +87,8 @@ struct TorsionBarResult {
 };
 
 // Arm, bar length and outer radius within their ranges (PartRanges.hpp), wall from 0.001 m up
-// to the outer radius (for a solid bar the wall is the radius).
+// to the outer radius (for a solid bar the wall is the radius); then an arm at least twice the
+// bar's diameter (arm and diameter boxes).
 TorsionBarResult CalcTorsionBar(const TorsionBarInputs& in);
 
 }  // namespace tools

@@ -162,10 +162,12 @@ AutoVehicleChoice CheckAutoVehicleChoice(const std::string& pickedPath,
         choice.refusal = fileName + " does not end in \".vd3\"; only such files load at start-up.";
     } else if (choice.entry.empty()) {
         // The list would hold an empty line, which the start-up skips.
-        choice.refusal = fileName + " has no name before \".vd3\"; the start-up list cannot name it.";
+        choice.refusal =
+            fileName + " has no name before \".vd3\"; the start-up list cannot name it.";
     } else if (choice.entry.find_first_of("\r\n") != std::string::npos) {
         // The list holds one entry a line: the name would be split into two.
-        choice.refusal = fileName + " has a line break in its name; the start-up list cannot name it.";
+        choice.refusal =
+            fileName + " has a line break in its name; the start-up list cannot name it.";
     } else if (const VehicleFileCheck check = CheckVehicleFile(pickedPath); !check.record) {
         // One line a file in the editor's message: "Not a valid vehicle data file; Value ...".
         std::string why = check.refusal;

@@ -48,8 +48,9 @@ std::string AutoVehiclePath(const std::string& entry);
 // Loads every vehicle named in AppDir + "autoveh.lst" from VehiclesDir (name + ".vd3"),
 // without selecting it. Missing or empty files are skipped silently; refused files show the
 // loader's message, naming the file. Stops with one message, naming the first file not loaded,
-// when the vehicle list is full. A list file too large to be one is refused with a message. Afterwards the main
-// window selects the first entry of its vehicle selector when VehicleCount is not 0.
+// when the vehicle list is full. A list file too large to be one is refused with a message.
+// Afterwards the main window selects the first entry of its vehicle selector when VehicleCount
+// is not 0.
 void LoadAutoVehicles();
 
 // A vehicle file picked for the start-up list: the entry it gives (its file name without the

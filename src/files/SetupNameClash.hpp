@@ -1,6 +1,6 @@
 // A vehicle may join the loaded list only when no loaded vehicle's setup files would carry the
 // same names as its own (files::ShareSetupFiles): otherwise a setup saved for one would open
-// for the other. The editor's store, the vehicle file loader and the start-up list ask here.
+// for the other. The editor's store and the vehicle file loader (start-up list included) ask here.
 #pragma once
 
 #include <cstddef>

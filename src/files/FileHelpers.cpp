@@ -9,18 +9,24 @@ namespace files {
 
 namespace {
 
-std::size_t LastSeparator(std::string_view path) { return path.find_last_of("/\\"); }
+std::size_t LastSeparator(std::string_view path) { return path.rfind('/'); }
 
 }  // namespace
 
 int16_t CheckFile(std::string_view path) {
-    if (path.empty()) return -1;
+    const std::optional<std::uintmax_t> size = FileSize(path);
+    if (!size) return -1;
+    return *size > 0 ? 1 : 0;
+}
+
+std::optional<std::uintmax_t> FileSize(std::string_view path) {
+    if (path.empty()) return std::nullopt;
     std::error_code ec;
     const std::filesystem::path p(path);
-    if (!std::filesystem::is_regular_file(p, ec) || ec) return -1;
+    if (!std::filesystem::is_regular_file(p, ec) || ec) return std::nullopt;
     const std::uintmax_t size = std::filesystem::file_size(p, ec);
-    if (ec) return -1;
-    return size > 0 ? 1 : 0;
+    if (ec) return std::nullopt;
+    return size;
 }
 
 std::string StripSetExtension(std::string_view name) {
@@ -54,6 +60,10 @@ std::string SetupFileStem(std::string_view vehicleName) {
     std::string stem = SanitiseFileName(vehicleName);
     std::erase(stem, '\\');
     return core::Trim(stem);
+}
+
+bool ShareSetupFiles(std::string_view vehicleName, std::string_view otherName) {
+    return SetupFileStem(vehicleName) == SetupFileStem(otherName);
 }
 
 std::string VehicleFileStem(const std::string& vehicleName) {

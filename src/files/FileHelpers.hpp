@@ -1,11 +1,12 @@
 // File checks and file-name helpers used by every part of the program that reads or writes a
 // file. Stateless; they open no file and show no message.
 //
-// Paths may use "/" (the program's own folders) or "\" (names carried over from files written
-// on other systems); the path helpers treat both as folder separators.
+// Paths are this system's: "/" separates folders, and "\" is a character of a name like any
+// other (a setup saved as "Track_Car_rain\slick.set" is one file of that name).
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ namespace files {
 // 1 when the file exists and holds at least one byte, 0 when it exists and is empty, -1 when
 // its size cannot be obtained (missing file, empty path, a folder, no access). Never throws.
 int16_t CheckFile(std::string_view path);
+
+// The size in bytes of a regular file; nullopt where CheckFile gives -1.
+std::optional<std::uintmax_t> FileSize(std::string_view path);
 
 // The name without its last four characters (the dot and "set") when its last three
 // characters are exactly "set" (case-sensitive); otherwise the name unchanged. "reset" gives
@@ -34,9 +38,13 @@ std::string SanitiseFileName(std::string_view text);
 
 // The text a vehicle's setup file names begin with (followed by "_", as in its default setup
 // "<stem>_Default.set"): the name without the characters a file name may not hold, without
-// the backslash (the path helpers take it for a folder separator, so a file name holding it
-// would never be matched to its vehicle again) and without blanks around it.
+// the backslash (a folder separator where the simulator runs, so such a setup could not be
+// copied there) and without blanks around it.
 std::string SetupFileStem(std::string_view vehicleName);
+
+// True when two vehicles' setup files would carry one name ("Rally Car" and "Rally Car?",
+// "Car" and " Car"): a setup saved for one would open for the other.
+bool ShareSetupFiles(std::string_view vehicleName, std::string_view otherName);
 
 // The name, without folder and without ".vd3", under which a vehicle's data file is saved:
 // the vehicle's name without its trailing blanks and the characters a file name may not hold.

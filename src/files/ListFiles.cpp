@@ -21,13 +21,29 @@ namespace {
 constexpr const char* kCrLf = "\r\n";
 constexpr std::string_view kVehicleExtension = ".vd3";  // of the files the start-up loads
 
-// Reads the whole file and splits it at CR LF; false when the file is missing, empty or
-// unreadable.
-bool ReadLines(const std::string& path, std::vector<std::string>& pieces) {
+// The largest list file read, in bytes. Real lists stay far below it: eight recent paths of at
+// most 4096 bytes, or 200 start-up entries of at most 255 bytes, make some 50 kB.
+constexpr std::size_t kMaxListFileBytes = 1 << 20;
+
+enum class ListRead { Read, Missing, TooLarge };
+
+// Reads the whole file and splits it at CR LF. Missing: the file is missing, empty or
+// unreadable. A file larger than kMaxListFileBytes is not read (TooLarge), and the user is told.
+ListRead ReadLines(const std::string& path, std::vector<std::string>& pieces) {
     std::string text;
-    if (CheckFile(path) != 1 || !ReadWholeFile(path, text)) return false;
+    if (CheckFile(path) != 1) return ListRead::Missing;
+    switch (ReadFileUpTo(path, kMaxListFileBytes, text)) {
+        case CappedRead::Unreadable: return ListRead::Missing;
+        case CappedRead::TooLarge:
+            ShowFileError("The file " + path + " holds " +
+                          std::to_string(FileSize(path).value_or(text.size())) +
+                          " bytes, more than any list of the program (at most " +
+                          std::to_string(kMaxListFileBytes) + " bytes); it was not read.");
+            return ListRead::TooLarge;
+        case CappedRead::Read: break;
+    }
     pieces = SplitCrLf(text);
-    return true;
+    return ListRead::Read;
 }
 
 bool WriteListFile(const std::string& path, const std::string& text) {
@@ -75,7 +91,7 @@ std::vector<std::string> SplitCrLf(const std::string& text) {
 
 std::optional<std::vector<std::string>> ReadAutoVehicleList() {
     std::vector<std::string> pieces;
-    if (!ReadLines(core::GlobalChassisLab().AppDir + kAutoVehicleListFile, pieces))
+    if (ReadLines(core::GlobalChassisLab().AppDir + kAutoVehicleListFile, pieces) != ListRead::Read)
         return std::nullopt;
     std::vector<std::string> entries;
     for (std::string& piece : pieces)
@@ -95,10 +111,11 @@ void LoadAutoVehicles() {
         if (CheckFile(path) != 1) continue;
         // Said once, not once for every further line of a long list.
         if (vehicle::VehicleListFull()) {
-            platform::MsgBox(core::TextTable().VehicleLimitText);
+            platform::MsgBox(core::TextTable().VehicleLimitText + "\r\nThe vehicle file " + path +
+                             " and those after it in the start-up list were not loaded.");
             return;
         }
-        LoadVehicleFile(path, false);
+        LoadVehicleFile(path, false, true);
     }
 }
 
@@ -118,11 +135,11 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     return std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
-// The vehicle's name (without its padding) held by a vehicle data file, when it is one.
+// The vehicle's name held by a vehicle data file the loader takes on its own.
 std::optional<std::string> VehicleNameIn(const std::string& path) {
-    const std::optional<VehicleFileRecord> record = ReadVehicleFileRecord(path);
+    std::optional<VehicleFileRecord> record = CheckVehicleFile(path).record;
     if (!record) return std::nullopt;
-    return core::Trim(record->Vehicle.Name);
+    return std::move(record->Vehicle.Name);
 }
 
 }  // namespace
@@ -143,15 +160,37 @@ AutoVehicleChoice CheckAutoVehicleChoice(const std::string& pickedPath,
                          "; only vehicles there load at start-up.";
     } else if (!SameFile(AutoVehiclePath(choice.entry), pickedPath)) {
         choice.refusal = fileName + " does not end in \".vd3\"; only such files load at start-up.";
+    } else if (choice.entry.empty()) {
+        // The list would hold an empty line, which the start-up skips.
+        choice.refusal =
+            fileName + " has no name before \".vd3\"; the start-up list cannot name it.";
+    } else if (choice.entry.find_first_of("\r\n") != std::string::npos) {
+        // The list holds one entry a line: the name would be split into two.
+        choice.refusal =
+            fileName + " has a line break in its name; the start-up list cannot name it.";
+    } else if (const VehicleFileCheck check = CheckVehicleFile(pickedPath); !check.record) {
+        // One line a file in the editor's message: "Not a valid vehicle data file; Value ...".
+        std::string why = check.refusal;
+        for (std::size_t at = why.find(kCrLf); at != std::string::npos; at = why.find(kCrLf, at))
+            why.replace(at, 2, "; ");
+        choice.refusal = fileName + " cannot be loaded: " + why;
     } else if (std::find(listed.begin(), listed.end(), choice.entry) != listed.end()) {
         choice.refusal = choice.entry + " is already in the list.";
-    } else if (const auto name = VehicleNameIn(pickedPath)) {
+    } else {
+        const std::string& name = check.record->Vehicle.Name;
         for (const std::string& other : listed) {
-            if (VehicleNameIn(AutoVehiclePath(other)) == name) {
-                choice.refusal = fileName + " holds the vehicle " + *name + ", which " + other +
-                                 " in the list already loads.";
-                break;
-            }
+            const std::optional<std::string> otherName = VehicleNameIn(AutoVehiclePath(other));
+            if (!otherName || !ShareSetupFiles(name, *otherName)) continue;
+            // The loader refuses a second vehicle of one name, or of one whose setup files
+            // another's would share.
+            const std::string held = core::Trim(name) == core::Trim(*otherName)
+                                         ? core::Trim(name)
+                                         : "\"" + core::TrimRight(name) +
+                                               "\", whose setup files would be those of \"" +
+                                               core::TrimRight(*otherName) + "\"";
+            choice.refusal = fileName + " holds the vehicle " + held + ", which " + other +
+                             " in the list already loads.";
+            break;
         }
     }
     return choice;
@@ -168,8 +207,10 @@ LanguageListContents LoadLanguageList() {
     LanguageListContents result;
     auto& state = ListFiles();
     std::vector<std::string> pieces;
-    if (!ReadLines(core::GlobalChassisLab().AppDir + kLanguageListFile, pieces)) {
-        platform::MsgBox("The language list does not exist - the language cannot be changed.");
+    const ListRead read = ReadLines(core::GlobalChassisLab().AppDir + kLanguageListFile, pieces);
+    if (read != ListRead::Read) {
+        if (read == ListRead::Missing)
+            platform::MsgBox("The language list does not exist - the language cannot be changed.");
         return result;
     }
     result.exists = true;
@@ -203,8 +244,10 @@ LanguageListContents LoadLanguageList() {
 bool SaveLanguageChoice(const std::string& chosenLanguage) {
     const std::string path = core::GlobalChassisLab().AppDir + kLanguageListFile;
     std::vector<std::string> pieces;
-    if (!ReadLines(path, pieces)) {
-        platform::MsgBox("The language list does not exist - the language cannot be saved.");
+    const ListRead read = ReadLines(path, pieces);
+    if (read != ListRead::Read) {
+        if (read == ListRead::Missing)
+            platform::MsgBox("The language list does not exist - the language cannot be saved.");
         return false;
     }
     std::size_t k = 0;
@@ -224,7 +267,8 @@ namespace {
 // there is no list this program wrote.
 bool TakeRecentFiles(ListFilesState& state) {
     std::vector<std::string> pieces;
-    if (!ReadLines(core::GlobalChassisLab().AppDir + kRecentFilesFile, pieces)) return false;
+    if (ReadLines(core::GlobalChassisLab().AppDir + kRecentFilesFile, pieces) != ListRead::Read)
+        return false;
     // As written, one path gives three pieces (the path and two empty ones after the two
     // final CR LF); fewer pieces is not a list this program wrote.
     if (pieces.size() < 3) return false;

@@ -1,6 +1,7 @@
 // The small text files of the program folder: the start-up vehicle list "autoveh.lst", the
 // language list "languages.lst" and the recent-files list "chassislab.mru". Lines end in
-// CR LF; files are replaced through a temporary file and a rename.
+// CR LF; files are replaced through a temporary file and a rename. A list file larger than any
+// real list (1 MiB) is not read: the user is told, and it counts as no list.
 #pragma once
 
 #include <array>
@@ -46,8 +47,10 @@ std::string AutoVehiclePath(const std::string& entry);
 
 // Loads every vehicle named in AppDir + "autoveh.lst" from VehiclesDir (name + ".vd3"),
 // without selecting it. Missing or empty files are skipped silently; refused files show the
-// loader's message. Stops with one message when the vehicle list is full. Afterwards the main
-// window selects the first entry of its vehicle selector when VehicleCount is not 0.
+// loader's message, naming the file. Stops with one message, naming the first file not loaded,
+// when the vehicle list is full. A list file too large to be one is refused with a message.
+// Afterwards the main window selects the first entry of its vehicle selector when VehicleCount
+// is not 0.
 void LoadAutoVehicles();
 
 // A vehicle file picked for the start-up list: the entry it gives (its file name without the
@@ -55,8 +58,10 @@ void LoadAutoVehicles();
 // picked vehicle at start-up, why not ("" when it will). Refused: a file that is empty or
 // missing, one outside VehiclesDir, one that the loader's VehiclesDir + entry + ".vd3" does not
 // reach (another extension, or ".vd3" in capitals on a file system that tells case apart), an
-// entry already in `listed`, and a vehicle whose name a listed entry's file already holds
-// (the loader refuses a second vehicle of one name).
+// empty entry (a file named ".vd3"), one holding a line break, a file the loader refuses on its
+// own (CheckVehicleFile: damaged, too short or too long), an entry already in `listed`, and a
+// vehicle of the name, or sharing the setup files, of one a listed entry's file already holds
+// (the loader refuses such a second vehicle).
 struct AutoVehicleChoice {
     std::string entry;
     std::string refusal;

@@ -128,4 +128,14 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     return !in.bad();
 }
 
+CappedRead ReadFileUpTo(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return CappedRead::Unreadable;
+    bytes.resize(maxBytes + 1);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return CappedRead::Unreadable;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes.size() > maxBytes ? CappedRead::TooLarge : CappedRead::Read;
+}
+
 }  // namespace files

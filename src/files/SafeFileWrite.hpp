@@ -7,6 +7,7 @@
 // the link stays.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -31,5 +32,11 @@ std::string ReplaceFileContents(const std::string& path, std::string_view bytes)
 
 // Reads the whole file into `bytes`. False when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+// Reads the file into `bytes` when it holds at most `maxBytes` bytes. Never reads more than one
+// byte past that, so a huge file costs no time or memory: it is TooLarge (`bytes` then holds
+// its first maxBytes + 1 bytes).
+enum class CappedRead { Read, Unreadable, TooLarge };
+CappedRead ReadFileUpTo(const std::string& path, std::size_t maxBytes, std::string& bytes);
 
 }  // namespace files

@@ -7,8 +7,9 @@
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
-#include "files/SafeFileWrite.hpp"
 #include "files/FileMessages.hpp"
+#include "files/SafeFileWrite.hpp"
+#include "files/SetupNameClash.hpp"
 #include "platform/Services.hpp"
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/EngineFigureCheck.hpp"
@@ -65,78 +66,86 @@ bool SaveVehicleFile(uint8_t Index, const std::string& path) {
     return true;
 }
 
-std::optional<VehicleFileRecord> ReadVehicleFileRecord(const std::string& path,
-                                                       int16_t* exists) {
-    const int16_t check = CheckFile(path);
-    if (exists) *exists = check;
-    if (check != 1) return std::nullopt;
+VehicleFileCheck CheckVehicleFile(const std::string& path) {
+    const auto& texts = core::TextTable();
+    VehicleFileCheck check;
+    const auto refuse = [&check](std::string text, bool problem = false) {
+        check.refusal = std::move(text);
+        check.problem = problem;
+        return check;
+    };
+    const int16_t exists = CheckFile(path);
+    if (exists == 0) return refuse(texts.MsgFileEmpty + "\r\n" + texts.MsgBadVehicleFile);
+    if (exists != 1) return refuse(texts.MsgFileNotExist);
     std::string contents;
+    switch (ReadFileUpTo(path, kVehicleFileSize, contents)) {
+        case CappedRead::Unreadable: return refuse(texts.MsgBadVehicleFile);
+        case CappedRead::TooLarge:
+            return refuse(texts.MsgBadVehicleFile + "\r\nThe file holds " +
+                          std::to_string(FileSize(path).value_or(contents.size())) +
+                          " bytes; a vehicle data file holds " +
+                          std::to_string(kVehicleFileSize) + ".");
+        case CappedRead::Read: break;
+    }
     // A file shorter than the record cannot hold a vehicle; reading it with zeros for the
     // missing bytes would load a damaged vehicle.
-    if (!ReadWholeFile(path, contents) || contents.size() < kVehicleFileSize) return std::nullopt;
+    if (contents.size() < kVehicleFileSize) return refuse(texts.MsgBadVehicleFile);
     VehicleFileBytes bytes{};
     std::memcpy(bytes.data(), contents.data(), kVehicleFileSize);
     VehicleFileRecord record = DecodeVehicleFile(bytes);
-    if (record.Identifier != kVehicleFileId) return std::nullopt;
-    return record;
-}
-
-bool LoadVehicleFile(const std::string& Path, bool Select) {
-    auto& g = core::GlobalChassisLab();
-    int16_t exists = 0;
-    const std::optional<VehicleFileRecord> read = ReadVehicleFileRecord(Path, &exists);
-    if (exists == 0) {
-        const auto& texts = core::TextTable();
-        ShowFileError(texts.MsgFileEmpty + "\r\n" + texts.MsgBadVehicleFile);
-        return false;
-    }
-    if (exists != 1) {
-        ShowFileError(core::TextTable().MsgFileNotExist);
-        return false;
-    }
-    if (!read) {
-        ShowFileError(core::TextTable().MsgBadVehicleFile);
-        return false;
-    }
-    const VehicleFileRecord& record = *read;
-    if (record.Version != kVehicleFileVersion) {
-        ShowFileProblem(core::TextTable().MsgBadVehicleVersion);
-        return false;
-    }
+    if (record.Identifier != kVehicleFileId) return refuse(texts.MsgBadVehicleFile);
+    if (record.Version != kVehicleFileVersion) return refuse(texts.MsgBadVehicleVersion, true);
     // Values the vehicle editor would never store (a NaN, a 1e38 kg body, nine gears) would
     // reach every analysis; such a file is refused, naming the first bad field.
     if (const std::string badField = vehicle::FirstFieldOutOfRange(record.Vehicle);
         !badField.empty()) {
-        ShowFileError(core::TextTable().MsgBadVehicleFile + "\r\n" +
-                      core::TextTable().MsgBadVehicleField + badField);
-        return false;
+        return refuse(texts.MsgBadVehicleFile + "\r\n" + texts.MsgBadVehicleField + badField);
     }
     // Wheel masses above what the body leaves them would give a negative sprung mass.
     if (const std::string masses = vehicle::FirstWheelMassConflict(record.Vehicle);
         !masses.empty()) {
-        ShowFileError(core::TextTable().MsgBadVehicleFile + "\r\n" +
-                      core::TextTable().MsgWheelMassesTooHeavy + masses);
+        return refuse(texts.MsgBadVehicleFile + "\r\n" + texts.MsgWheelMassesTooHeavy + masses);
+    }
+    if (const std::string problem = EngineProblem(record.Vehicle); !problem.empty())
+        return refuse(texts.MsgBadVehicleFile + "\r\n" + problem);
+    check.record = std::move(record);
+    return check;
+}
+
+bool LoadVehicleFile(const std::string& Path, bool Select, bool NameFileInMessages) {
+    auto& g = core::GlobalChassisLab();
+    const auto named = [&](const std::string& text) {
+        return NameFileInMessages ? "The vehicle file " + Path + " was not loaded.\r\n" + text
+                                  : text;
+    };
+    const VehicleFileCheck check = CheckVehicleFile(Path);
+    if (!check.record) {
+        if (check.problem)
+            ShowFileProblem(named(check.refusal));
+        else
+            ShowFileError(named(check.refusal));
         return false;
     }
-    if (const std::string problem = EngineProblem(record.Vehicle); !problem.empty()) {
-        ShowFileError(core::TextTable().MsgBadVehicleFile + "\r\n" + problem);
-        return false;
-    }
-    const std::string trimmedName = core::Trim(record.Vehicle.Name);
+    const vehicle::VehicleRecord& vehicle = check.record->Vehicle;
+    const std::string trimmedName = core::Trim(vehicle.Name);
     for (const auto& loaded : g.Vehicles) {
         if (core::Trim(loaded.Name) == trimmedName) {
-            ShowFileProblem("Cannot load vehicle. A vehicle named " + trimmedName +
-                        " is already loaded.");
+            ShowFileProblem(named("Cannot load vehicle. A vehicle named " + trimmedName +
+                                  " is already loaded."));
             return false;
         }
     }
+    if (const std::string clash = SetupNameClash(vehicle.Name); !clash.empty()) {
+        ShowFileProblem(named(clash));
+        return false;
+    }
     if (vehicle::VehicleListFull()) {
-        platform::MsgBox(core::TextTable().VehicleLimitText);
+        platform::MsgBox(named(core::TextTable().VehicleLimitText));
         return false;
     }
 
     const bool wasEmpty = g.Vehicles.empty();
-    vehicle::AppendVehicle(record.Vehicle);
+    vehicle::AppendVehicle(vehicle);
     // The first vehicle loaded for selection ends the start-up state.
     if (Select && wasEmpty) g.FormLoading = core::VbFalse;
     return true;

@@ -31,22 +31,33 @@ VehicleFileBytes EncodeVehicleFile(const VehicleFileRecord& record);
 // Reads the fields back from exactly kVehicleFileSize bytes.
 VehicleFileRecord DecodeVehicleFile(const VehicleFileBytes& bytes);
 
-// The record of a vehicle data file, when the file is one: present, not empty, at least
-// kVehicleFileSize bytes, with the identifier kVehicleFileId (the version is not checked).
-// `exists` (optional) receives CheckFile's verdict (1, 0 empty, -1 missing).
-std::optional<VehicleFileRecord> ReadVehicleFileRecord(const std::string& path,
-                                                       int16_t* exists = nullptr);
+// A vehicle file as the loader judges it on its own, before it looks at the loaded vehicles:
+// the vehicle, or the message saying why the file cannot be loaded.
+struct VehicleFileCheck {
+    std::optional<VehicleFileRecord> record;
+    std::string refusal;   // "" when `record` holds the vehicle
+    bool problem = false;  // shown as a "Problem" (a wrong version), else as an "Error!"
+};
+
+// Reads no more than kVehicleFileSize + 1 bytes. Refused: a missing or empty file, one shorter
+// or longer than kVehicleFileSize (a longer one is named with its size), a wrong identifier or
+// version, and a vehicle the editor would refuse (a value out of range, wheel masses above
+// the body's, an engine out of order or climbing far above its peak torque).
+VehicleFileCheck CheckVehicleFile(const std::string& path);
 
 // Writes Vehicles[Index] to the file at `path` through a temporary file and a rename, so a
 // failed save leaves any old file as it was. A failure is reported to the user ("Error!",
 // critical icon) and gives false.
 bool SaveVehicleFile(uint8_t Index, const std::string& path);
 
-// Reads and checks a vehicle file and appends the vehicle to the vehicle list. Every refusal
-// is reported in a message box and leaves the list unchanged; the result is true when the
-// vehicle was added. With Select true and an empty list before, FormLoading is lowered.
-// The main window adds the new element's padded Name to its vehicle selector (and selects it
-// when Select is true).
-bool LoadVehicleFile(const std::string& Path, bool Select);
+// Reads and checks a vehicle file (CheckVehicleFile) and appends the vehicle to the vehicle
+// list. Also refused: a vehicle whose name a loaded one has (blanks around it ignored), one
+// whose setup files a loaded one's would share (SetupNameClash), and any vehicle when the list
+// is full. Every refusal is reported in a message box, which names the file when
+// NameFileInMessages is true (the start-up list), and leaves the list unchanged; the result is
+// true when the vehicle was added. With Select true and an empty list before, FormLoading is
+// lowered. The main window adds the new element's padded Name to its vehicle selector (and
+// selects it when Select is true).
+bool LoadVehicleFile(const std::string& Path, bool Select, bool NameFileInMessages = false);
 
 }  // namespace files

@@ -94,15 +94,39 @@ MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
                                                   : MsgAnswer::Cancel;
 }
 
+namespace {
+
+// A file name pattern as a Qt name filter can hold it. Qt splits a filter's patterns at blanks
+// and has no quoting; a filter whose patterns hold a character outside a small set (a bracket,
+// a letter with an accent) is not read as patterns at all; and "[" opens a character set. Each
+// such character becomes "?", which matches any one character: every file the pattern names
+// still matches, and a few files of other names may too.
+QString QtWildcard(const QString& pattern) {
+    static const QString kKept = QStringLiteral("_.,*?+-#@!$%&=~");
+    QString out;
+    for (const char32_t c : pattern.toUcs4()) {
+        const QChar ascii(static_cast<char16_t>(c < 128 ? c : u'?'));
+        out += ascii.isLetterOrNumber() || kKept.contains(ascii) ? ascii : QChar(u'?');
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string ToQtNameFilters(const std::string& filter) {
     const QStringList parts = QString::fromStdString(filter).split('|');
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
-        for (QString& p : patterns) p = p.trimmed();
+        for (QString& p : patterns) p = QtWildcard(p.trimmed());
         out << QString("%1 (%2)").arg(parts[i].trimmed(), patterns.join(' '));
     }
     return out.join(";;").toStdString();
+}
+
+void SetNameFilters(QFileDialog& dialog, const std::string& filter) {
+    const QString filters = QString::fromStdString(ToQtNameFilters(filter));
+    if (!filters.isEmpty()) dialog.setNameFilters(filters.split(";;"));
 }
 
 namespace {
@@ -115,8 +139,7 @@ FileDialogResult Run(const FileDialogRequest& request, bool save) {
     dialog.setFileMode(save                   ? QFileDialog::AnyFile
                        : request.multiSelect ? QFileDialog::ExistingFiles
                                              : QFileDialog::ExistingFile);
-    const QString filters = QString::fromStdString(ToQtNameFilters(request.filter));
-    if (!filters.isEmpty()) dialog.setNameFilters(filters.split(";;"));
+    SetNameFilters(dialog, request.filter);
     if (!request.defaultExtension.empty()) {
         dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     }

@@ -12,6 +12,7 @@
 
 #include "platform/Services.hpp"
 
+class QFileDialog;
 class QSoundEffect;
 
 namespace qtfront {
@@ -32,7 +33,10 @@ public:
 };
 
 // "Description|*.ext|Other|*.a;*.b" as a Qt name filter list "Description (*.ext);;...".
+// Characters a Qt pattern cannot hold (blanks, brackets, letters outside ASCII) become "?".
 std::string ToQtNameFilters(const std::string& filter);
+// Gives the dialog the filters of a "Description|patterns|..." text.
+void SetNameFilters(QFileDialog& dialog, const std::string& filter);
 
 // Starts the desktop's launcher on the target and watches it without waiting: the person's
 // input goes on meanwhile. False at once for an address that is not one, a missing file, or a

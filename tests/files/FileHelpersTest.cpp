@@ -47,14 +47,17 @@ TEST(StripSetExtension, RemovesOnlyALowerCaseSetEnding) {
     for (const auto& [name, stem] : cases) EXPECT_EQ(StripSetExtension(name), stem) << name;
 }
 
-// Paths split at the last "/" or "\\": folder part (with the separator) and file name.
+// Paths split at the last "/": folder part (with the separator) and file name. A "\\" is a
+// character of the name.
 TEST(PathParts, SplitAtTheLastSeparator) {
-    const std::array<std::string, 3> cases[] = {{"file.set", "", "file.set"},
-                                                {"/home/u/setups/x.set", "/home/u/setups/", "x.set"},
-                                                {"C:\\a\\b.set", "C:\\a\\", "b.set"},
-                                                {"C:\\a\\", "C:\\a\\", ""},
-                                                {"/a\\b/c", "/a\\b/", "c"},
-                                                {"", "", ""}};
+    const std::array<std::string, 3> cases[] = {
+        {"file.set", "", "file.set"},
+        {"/home/u/setups/x.set", "/home/u/setups/", "x.set"},
+        {"/s/Track_Car_rain\\slick.set", "/s/", "Track_Car_rain\\slick.set"},
+        {"C:\\a\\b.set", "", "C:\\a\\b.set"},
+        {"/a\\b/c", "/a\\b/", "c"},
+        {"/a/", "/a/", ""},
+        {"", "", ""}};
     for (const auto& [path, folder, name] : cases) {
         EXPECT_EQ(GetFolderPart(path), folder) << path;
         EXPECT_EQ(GetFileNamePart(path), name) << path;
@@ -68,6 +71,20 @@ TEST(SanitiseFileName, RemovesTheEightForbiddenCharacters) {
     std::string longText(299, 'x');
     longText += '|';
     EXPECT_EQ(SanitiseFileName(longText), std::string(299, 'x'));
+}
+
+// Names whose setup files would carry one name: equal once the characters a file name cannot
+// hold, the backslash and the blanks around them are gone. Letter case counts.
+TEST(ShareSetupFiles, NamesThatCleanToOneStem) {
+    const struct {
+        const char* a;
+        const char* b;
+        bool shared;
+    } cases[] = {{"Rally Car", "Rally Car?", true}, {"Car", " Car", true},
+                 {"Track: Car", "Track Car", true}, {"A\\B", "AB", true},
+                 {"Car", "car", false},              {"Track_Car", "Track Car", false},
+                 {"Car (2)", "Car (3)", false}};
+    for (const auto& c : cases) EXPECT_EQ(ShareSetupFiles(c.a, c.b), c.shared) << c.a << "|" << c.b;
 }
 
 }  // namespace

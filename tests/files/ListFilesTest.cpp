@@ -1,5 +1,9 @@
 // The program folder's list files: start-up vehicles, languages, recent setup files.
 #include "files/ListFiles.hpp"
+
+#include <algorithm>
+#include <functional>
+
 #include "support/VehicleTestSupport.hpp"
 
 namespace {
@@ -44,14 +48,19 @@ TEST_F(ListFilesTest, StartUpListMissingEmptyOrRepeated) {
     EXPECT_EQ(g.VehicleCount, 0);
     EXPECT_TRUE(Shown().empty());
 
-    // A name with surrounding blanks is used as written: " A" is not "A".
+    // A name with surrounding blanks is used as written: " A" is not "A". Each message of the
+    // start-up names its file.
     WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
-    WriteFile(App("autoveh.lst"), " A\r\nA\r\nA");
+    WriteFile(VehiclePath("Short"), "VEHDATA");
+    WriteFile(App("autoveh.lst"), " A\r\nA\r\nShort\r\nA");
     files::LoadAutoVehicles();
     EXPECT_EQ(g.VehicleCount, 1);
-    ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_EQ(Shown()[0].text,
-              "Cannot load vehicle. A vehicle named Alpha is already loaded.");
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(Shown()[0].text, "The vehicle file " + VehiclePath("Short") +
+                                   " was not loaded.\r\nNot a valid vehicle data file");
+    EXPECT_EQ(Shown()[1].text, "The vehicle file " + VehiclePath("A") +
+                                   " was not loaded.\r\nCannot load vehicle. A vehicle named "
+                                   "Alpha is already loaded.");
 }
 
 TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
@@ -68,7 +77,9 @@ TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
     EXPECT_EQ(g.Vehicles.size(), 200u);
     EXPECT_EQ(core::TrimRight(g.Vehicles[199].Name), "Vehicle 199");
     ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_EQ(Shown()[0].text, "You can only load up to 200 vehicles at any one time.");
+    EXPECT_EQ(Shown()[0].text, "You can only load up to 200 vehicles at any one time.\r\n"
+                               "The vehicle file " + VehiclePath("v200") +
+                                   " and those after it in the start-up list were not loaded.");
 }
 
 TEST_F(ListFilesTest, StartUpListWrittenByTheEditorReadsBack) {
@@ -204,6 +215,44 @@ TEST_F(ListFilesTest, RecentFilesWrittenOnlyWhenTheirEntriesChanged) {
     ASSERT_TRUE(files::SaveRecentFiles());
     EXPECT_EQ(ReadFile(root / "chassislab.mru"), b + "\r\n" + a + "\r\n\r\n");
     EXPECT_TRUE(Shown().empty());
+}
+
+// A list file larger than any real list is refused unread, with a message naming its size; one
+// of 1 MiB is still read.
+TEST_F(ListFilesTest, ListFilesAboveOneMebibyteAreRefusedUnread) {
+    const std::size_t cap = std::size_t{1} << 20;
+    const std::string setup = App("XFG_race.set");
+    WriteFile(setup, "x");
+    const struct {
+        const char* file;
+        std::string list;  // padded with blanks up to the size tried
+        std::function<bool()> read;
+    } cases[] = {
+        {"autoveh.lst", "A\r\n", [] { return files::ReadAutoVehicleList().has_value(); }},
+        {"chassislab.mru", setup + "\r\n\r\n", [] { return files::LoadRecentFiles(); }},
+        {"languages.lst", "Language: 1\r\nEnglish\r\n",
+         [] { return files::LoadLanguageList().exists; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        for (const std::size_t size : {cap, cap + 1, std::size_t{256} << 20}) {
+            ClearMessages();
+            const std::size_t written = std::min(size, cap + 1);  // the rest a hole of zeros
+            WriteFile(App(c.file), c.list + std::string(written - c.list.size(), ' '));
+            std::filesystem::resize_file(App(c.file), size);
+            EXPECT_EQ(c.read(), size <= cap) << size;
+            if (size <= cap) {
+                EXPECT_TRUE(Shown().empty());
+                continue;
+            }
+            ASSERT_EQ(Shown().size(), 1u);
+            EXPECT_EQ(Shown()[0].text, "The file " + App(c.file) + " holds " +
+                                           std::to_string(size) +
+                                           " bytes, more than any list of the program (at most "
+                                           "1048576 bytes); it was not read.");
+            EXPECT_EQ(Shown()[0].title, "Error!");
+        }
+    }
 }
 
 TEST_F(ListFilesTest, AReadOnlyStartUpListIsReportedAndKept) {

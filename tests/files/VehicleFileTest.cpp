@@ -185,6 +185,9 @@ TEST_F(VehicleFileTest, RefusedFilesChangeNothingAndSayWhy) {
         {with(0, "VehData"), notValid},  // the identifier's letter case counts
         {with(7, "\x02"), "Incorrect vehicle data file version"},
         {with(7, "\x04"), "Incorrect vehicle data file version"},
+        // A longer file is no vehicle file either; the message names its size.
+        {good + "x", notValid + "\r\nThe file holds 327 bytes; a vehicle data file holds 326."},
+        {good + "extra", notValid + "\r\nThe file holds 331 bytes; a vehicle data file holds 326."},
     };
     for (const auto& [bytes, message] : cases) {
         SCOPED_TRACE(message);
@@ -207,10 +210,14 @@ TEST_F(VehicleFileTest, RefusedFilesChangeNothingAndSayWhy) {
     EXPECT_FALSE(files::LoadVehicleFile(VehiclePath("missing"), true));
     EXPECT_EQ(LastMessage(), "File does not exist!");
 
-    // A longer file still holds a whole record; the bytes after it are not read.
-    WriteFile(VehiclePath("long"), good + "extra");
-    EXPECT_TRUE(files::LoadVehicleFile(VehiclePath("long"), false));
-    EXPECT_EQ(g.VehicleCount, 1);
+    // A huge file is refused from its first 327 bytes, whatever follows them.
+    WriteFile(VehiclePath("huge"), good);
+    std::filesystem::resize_file(VehiclePath("huge"), std::uintmax_t{256} << 20);
+    ClearMessages();
+    EXPECT_FALSE(files::LoadVehicleFile(VehiclePath("huge"), false));
+    EXPECT_EQ(LastMessage(),
+              notValid + "\r\nThe file holds 268435456 bytes; a vehicle data file holds 326.");
+    EXPECT_EQ(g.VehicleCount, 0);
 }
 
 TEST_F(VehicleFileTest, NamesCompareTrimmedAndCaseSensitive) {
@@ -231,6 +238,20 @@ TEST_F(VehicleFileTest, NamesCompareTrimmedAndCaseSensitive) {
     EXPECT_TRUE(files::LoadVehicleFile(VehiclePath("c"), false));
     EXPECT_EQ(g.VehicleCount, 2);
     EXPECT_EQ(g.Vehicles[1].Name, "race car" + std::string(24, ' '));
+}
+
+// A vehicle whose name cleans to the setup file name of a loaded one would open its setups:
+// it is refused, naming both (which names clean alike: FileHelpersTest).
+TEST_F(VehicleFileTest, ANameSharingALoadedVehiclesSetupFilesIsRefused) {
+    WriteVehicleFile(VehiclePath("first"), ValidVehicle("Rally Car"));
+    WriteVehicleFile(VehiclePath("second"), ValidVehicle("Rally Car?"));
+    ASSERT_TRUE(files::LoadVehicleFile(VehiclePath("first"), false));
+    ASSERT_FALSE(files::LoadVehicleFile(VehiclePath("second"), false));
+    EXPECT_EQ(LastMessage(), "The vehicle \"Rally Car?\" was not taken: its setup files would be "
+                             "named \"Rally Car_*.set\", as are those of the loaded vehicle "
+                             "\"Rally Car\".");
+    EXPECT_EQ(Shown().back().title, "Problem");
+    EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 1);
 }
 
 TEST_F(VehicleFileTest, FirstVehicleLoadedForSelectionEndsStartUp) {

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QTemporaryDir>
 
 #include "QtTestApp.hpp"
@@ -63,6 +65,55 @@ TEST_F(QtServicesTest, FileFiltersBecomeQtNameFilters) {
     EXPECT_EQ(qtfront::ToQtNameFilters("CSV|*.csv|All files|*.*"), "CSV (*.csv);;All files (*.*)");
     EXPECT_EQ(qtfront::ToQtNameFilters("Setups|*.set;*.svs"), "Setups (*.set *.svs)");
     EXPECT_EQ(qtfront::ToQtNameFilters(""), "");
+}
+
+// The setup filter as a real file dialog applies it: every "<stem>_*.set" of the car is listed,
+// whatever blanks, brackets or letters its name holds; a file of a name differing only there may
+// show too, never one that merely ends like it.
+TEST_F(QtServicesTest, SetupFiltersListEverySetupOfTheirCarInARealDialog) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QStringList files = {"VW Golf GTI Mk7_mine.set", "VW Golf GTI Mk7_Default.set",
+                               "Mk7_other.set", "Car (2)_a.set", "Car [x]_b.set",
+                               "Zo\u00EB's Car_c.set", "Car_d.set", "Golf_e.set", "notes.txt"};
+    for (const QString& name : files) {
+        QFile f(QDir(dir.path()).filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
+    }
+    const struct {
+        const char* stem;
+        QStringList listed;
+    } cases[] = {
+        {"VW Golf GTI Mk7", {"VW Golf GTI Mk7_Default.set", "VW Golf GTI Mk7_mine.set"}},
+        {"Car (2)", {"Car (2)_a.set"}},
+        {"Car [x]", {"Car [x]_b.set"}},
+        {"Zo\u00EB's Car", {"Zo\u00EB's Car_c.set"}},
+        {"Car", {"Car_d.set"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stem);
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        qtfront::SetNameFilters(dialog, std::string("LFS Settings File | ") + c.stem + "_*.set");
+        auto* model = dialog.findChild<QFileSystemModel*>();
+        ASSERT_NE(model, nullptr);
+        dialog.setDirectory(dir.path());
+        // The model reads the folder in a thread of its own and applies the filter later still.
+        // Depending on the platform, a file the filter refuses is left out or shown disabled.
+        const auto listed = [&] {
+            const QModelIndex folder = model->index(dir.path());
+            QStringList names;
+            for (int row = 0; row < model->rowCount(folder); ++row) {
+                const QModelIndex file = model->index(row, 0, folder);
+                if (model->flags(file) & Qt::ItemIsEnabled) names << model->fileName(file);
+            }
+            names.sort();
+            return names.join(" | ").toStdString();
+        };
+        const std::string expected = c.listed.join(" | ").toStdString();
+        qttest::RunEventsUntil([&] { return listed() == expected; }, 3000);
+        EXPECT_EQ(listed(), expected);
+    }
 }
 
 TEST_F(QtServicesTest, SoundOfAMissingFilePlaysNothingAndReturns) {

@@ -38,7 +38,8 @@ TEST_F(AutoVehEditorTest, LoadsSkipsEmptyLinesAndKeepsItemsWhenTheFileIsMissing)
 
 TEST_F(AutoVehEditorTest, AddSeveralRemoveASelectionSaveAndReopen) {
     for (const char* name : {"Car", "Other Car", "Up", "Four"})
-        Write("vehicles/" + std::string(name) + ".vd3", "x");
+        vehtest::WriteVehicleFile(Path("vehicles/" + std::string(name) + ".vd3"),
+                                  vehtest::ValidVehicle(name));
     auto w = Open();
     Dialogs().QueueOpen(platform::ScriptedFileDialog::Chosen(
         {Path("vehicles/Car.vd3"), Path("vehicles/Other Car.vd3"), Path("vehicles/Up.vd3")}));
@@ -74,13 +75,20 @@ TEST_F(AutoVehEditorTest, AddSeveralRemoveASelectionSaveAndReopen) {
 // A file the start-up would never load from its entry is refused, and one message says
 // which and why; the others of the same choice are added.
 TEST_F(AutoVehEditorTest, RefusesFilesTheStartUpWouldNotLoadAndSaysWhy) {
-    vehtest::WriteVehicleFile(Path("vehicles/BMW.vd3"), vehtest::DistinctVehicle("BMW M3 E46"));
-    vehtest::WriteVehicleFile(Path("vehicles/BMW copy.vd3"), vehtest::DistinctVehicle("BMW M3 E46"));
-    vehtest::WriteVehicleFile(Path("vehicles/Golf.vd3"), vehtest::DistinctVehicle("Golf"));
+    vehtest::WriteVehicleFile(Path("vehicles/BMW.vd3"), vehtest::ValidVehicle("BMW M3 E46"));
+    vehtest::WriteVehicleFile(Path("vehicles/BMW copy.vd3"), vehtest::ValidVehicle("BMW M3 E46"));
+    vehtest::WriteVehicleFile(Path("vehicles/Golf.vd3"), vehtest::ValidVehicle("Golf"));
     std::filesystem::create_directories(root / "elsewhere");
-    vehtest::WriteVehicleFile(Path("elsewhere/Kart.vd3"), vehtest::DistinctVehicle("Kart"));
+    vehtest::WriteVehicleFile(Path("elsewhere/Kart.vd3"), vehtest::ValidVehicle("Kart"));
     Write("vehicles/Up.VD3", "x");
     Write("vehicles/Empty.vd3", "");
+    vehtest::WriteVehicleFile(Path("vehicles/BMW twin.vd3"), vehtest::ValidVehicle("BMW M3 E46?"));
+    vehtest::WriteVehicleFile(Path("vehicles/.vd3"), vehtest::ValidVehicle("No file name"));
+    vehtest::WriteVehicleFile(Path("vehicles/Two\r\nLines.vd3"), vehtest::ValidVehicle("Two"));
+    const std::string valid = ReadBack("vehicles/Golf.vd3");
+    Write("vehicles/Short.vd3", valid.substr(0, 100));
+    Write("vehicles/Long.vd3", valid + "x");
+    Write("vehicles/Damaged.vd3", "VEHDATA\x09" + valid.substr(8));
     Write("autoveh.lst", "BMW\r\n");
     auto w = Open();
 
@@ -95,6 +103,16 @@ TEST_F(AutoVehEditorTest, RefusesFilesTheStartUpWouldNotLoadAndSaysWhy) {
         {"vehicles/BMW copy.vd3",
          "BMW copy.vd3 holds the vehicle BMW M3 E46, which BMW in the list already loads."},
         {"vehicles/Empty.vd3", "Empty.vd3 is empty or cannot be found."},
+        {"vehicles/BMW twin.vd3",
+         "BMW twin.vd3 holds the vehicle \"BMW M3 E46?\", whose setup files would be those of "
+         "\"BMW M3 E46\", which BMW in the list already loads."},
+        {"vehicles/.vd3", ".vd3 has no name before \".vd3\"; the start-up list cannot name it."},
+        {"vehicles/Two\r\nLines.vd3",
+         "Two\r\nLines.vd3 has a line break in its name; the start-up list cannot name it."},
+        {"vehicles/Short.vd3", "Short.vd3 cannot be loaded: Not a valid vehicle data file"},
+        {"vehicles/Long.vd3", "Long.vd3 cannot be loaded: Not a valid vehicle data file; The file "
+                              "holds 327 bytes; a vehicle data file holds 326."},
+        {"vehicles/Damaged.vd3", "Damaged.vd3 cannot be loaded: Incorrect vehicle data file version"},
         {"vehicles/Golf.vd3", ""},
         {"vehicles/Golf.vd3", "Golf is already in the list."},  // twice in one choice
     };

@@ -1,5 +1,6 @@
 // Storing the edited vehicle: the edit controls back into a record, added to the list or
-// written over the edited vehicle, announced and selected.
+// written over the edited vehicle, announced and selected. A vehicle whose setup files another
+// loaded vehicle's would share is refused, and the editor stays open.
 #include "ui/main/editor/VehicleEditor.hpp"
 
 #include <string>
@@ -7,6 +8,8 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
+#include "files/FileMessages.hpp"
+#include "files/SetupNameClash.hpp"
 #include "platform/Services.hpp"
 #include "vehicle/VehCode.hpp"
 #include "ui/main/form/Main.hpp"
@@ -139,13 +142,22 @@ void StoreEditedVehicle(Main& w) {
                              texts.MsgTitleProblem);
             return;
         }
-        vehicle::VehicleRecord& element = g.Vehicles[static_cast<std::size_t>(target)];
+        const auto index = static_cast<std::size_t>(target);
+        if (const std::string clash = files::SetupNameClash(name, index); !clash.empty()) {
+            files::ShowFileProblem(clash);
+            return;
+        }
+        vehicle::VehicleRecord& element = g.Vehicles[index];
         element = ReadEditedVehicle(w, element);
         platform::MsgBox(texts.UpdatedVehicleText + core::TrimRight(element.Name), platform::MsgButtons::OK,
                          platform::MsgIcon::Information);
     } else {
         if (vehicle::VehicleListFull()) {
             platform::MsgBox(texts.VehicleLimitText);
+            return;
+        }
+        if (const std::string clash = files::SetupNameClash(name); !clash.empty()) {
+            files::ShowFileProblem(clash);
             return;
         }
         if (g.VehicleCount == 0) g.FormLoading = core::VbFalse;

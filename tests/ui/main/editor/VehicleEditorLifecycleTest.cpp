@@ -79,6 +79,50 @@ TEST_F(VehicleEditorLifecycle, UpdateOfAVehicleNoLongerLoadedStops) {
     EXPECT_TRUE(EditorOpen());
 }
 
+// A name whose setup files a loaded car's would share ("VW Golf GTI Mk7?" beside "VW Golf GTI
+// Mk7") is refused, naming both: Add stores nothing and the editor stays open. Update refuses
+// too when such a pair is already loaded.
+TEST_F(VehicleEditorLifecycle, ANameSharingALoadedCarsSetupFilesIsNotStored) {
+    ui::Main& w = StartWithCars();
+    auto& g = core::GlobalChassisLab();
+    const auto refusal = [](const std::string& name, const std::string& loaded) {
+        return "The vehicle \"" + name + "\" was not taken: its setup files would be named \"" +
+               loaded + "_*.set\", as are those of the loaded vehicle \"" + loaded + "\".";
+    };
+    const std::size_t count = g.Vehicles.size();
+    const std::pair<const char*, const char*> added[] = {{"VW Golf GTI Mk7?", "VW Golf GTI Mk7"},
+                                                         {" BMW M3 E46", "BMW M3 E46"}};
+    for (const auto& [name, loaded] : added) {
+        SCOPED_TRACE(name);
+        w.VehData_CreateNew->UserClick();
+        Type(*w.VehData_NewName, name);
+        ASSERT_TRUE(w.VehData_AddVeh->Enabled());
+        Messages().Clear();
+        w.VehData_AddVeh->UserClick();
+        EXPECT_EQ(Messages().Last().text, refusal(name, loaded));
+        EXPECT_EQ(Messages().Last().title, "Problem");
+        EXPECT_EQ(g.Vehicles.size(), count);
+        EXPECT_TRUE(EditorOpen());
+        w.VehData_Cancel->UserClick();
+    }
+
+    // Selecting the twin must not apply the default setup it shares, which would select the
+    // first car again.
+    std::filesystem::remove(root / "setups" / (core::Trim(g.Vehicles[0].Name) + "_Default.set"));
+    vehicle::VehicleRecord twin = g.Vehicles[0];
+    vehicle::SetVehicleName(twin, core::Trim(g.Vehicles[0].Name) + "*");
+    ASSERT_TRUE(vehicle::AppendVehicle(twin));
+    w.Main_SelectVeh->AddItem(twin.Name);
+    w.Main_SelectVeh->UserSelect(w.Main_SelectVeh->ListCount() - 1);
+    w.VehData_EditExisting->UserClick();
+    ASSERT_TRUE(w.VehData_UpdateVeh->Enabled());
+    Messages().Clear();
+    w.VehData_UpdateVeh->UserClick();
+    EXPECT_EQ(Messages().Last().text,
+              refusal(core::TrimRight(twin.Name), core::TrimRight(g.Vehicles[0].Name)));
+    EXPECT_TRUE(EditorOpen());
+}
+
 // "Not wheel driven" hides the engine and drive-train inputs; they do not hold the store back,
 // and the store writes the thrust with the fixed figures of a vehicle without an engine. The
 // thrust boxes, empty for a car that had an engine, are red and hold the store back.

@@ -410,6 +410,8 @@ TEST_F(SetupFileIOTest, AVehicleNameHoldingAnUnderscoreFindsItsOwnSetups) {
         {"Track_Car_GT_x.set", &own, 4}, {"Track_Car_GTx.set", &own, 3},
         {"Track_Carx.set", &own, 2},     {"RallyCar_Default.set", &own, 5},
         {"XRG_Track_Car_x.set", &sim, 0}, {"Trac_Car_x.set", &own, -1},
+        // "\\" is a character of the name, as "/" is not.
+        {"Track_Car_rain\\slick.set", &own, 3},
     };
     const auto& g = core::GlobalChassisLab();
     for (const auto& c : cases) {

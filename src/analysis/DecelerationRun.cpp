@@ -459,6 +459,11 @@ void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t ma
         if (finalStep) r.speed = 0.0f;
         r.rotEquivMass = 0.0f;  // from now on the wheels act through their inertia torques
         r.distance += dt * r.speed;
+        // The step that reaches standstill overshoots it a little: the distance keeps the
+        // overshoot (the stopping distance is that of the integration), but the vehicle does
+        // not roll backwards. The last row holds the stop: speed 0, the forces at standstill,
+        // and wheels and engine that no longer turn backwards.
+        if (!(r.speed > 0.0f)) r.speed = 0.0f;
 
         // Wheel speeds, inertia torques and downshifts (wheel-driven vehicles only).
         if (wheelDriven) {

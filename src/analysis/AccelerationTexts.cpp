@@ -117,11 +117,18 @@ AccResultTexts AccResultsTexts() {
     out.Colours.push_back({131, ranDry ? kAccTextRed : kAccTextBlack});
     const float f = R[AccRes::FuelPerDistance];
     put(132, f == 0.0f ? kNA : core::UnitValueText(Quantity::FuelEcon, f));
+    // A refused run: no figures, and no final speed in its caption.
+    if (s.RunRefused)
+        for (core::Caption& c : out.Labels)
+            if (c.Index == 11 || c.Index >= 100) c.Text.clear();
     return out;
 }
 
 std::vector<core::Caption> AccSearchResultsTexts() {
     const auto& R = AccelerationCode().AccResults;
+    if (AccelerationCode().RunRefused)  // no run: nothing searched
+        return {AccCaption(133, ""), AccCaption(134, ""), AccCaption(135, ""),
+                AccCaption(136, "")};
     return {AccCaption(133, TimeText(R[AccRes::SearchTime])),
             AccCaption(134, DistanceText(R[AccRes::SearchDistance])),
             AccCaption(135, TimeText(R[AccRes::SearchTimeAtDistance])),

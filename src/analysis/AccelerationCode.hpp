@@ -125,6 +125,9 @@ struct AccelerationCodeState {
     std::array<float, kAccResultCount> AccResults{};
 
     int SearchDepth = 0;  // searches running now (a corrected box searches again inside one)
+    // The last run was refused (analysis/RunRefusal.hpp): no run is stored, and the result
+    // texts are empty.
+    bool RunRefused = false;
 
     // The progress bar as last written (the run writes only changes to the window).
     int32_t ProgressMax = 0;

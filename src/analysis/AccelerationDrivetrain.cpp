@@ -91,16 +91,7 @@ void ComputeWheelTorques(Run& r, std::array<vehicle::TyreState, 4>& tyres,
     const auto& unsprung = PhysicalCode().UnsprungCornerMass;
     const auto& axleShare = vehicle::GearingCode().AxleTorqueShare;
     for (int i = 0; i < 4; ++i) {
-        const ResponseCornerState& st = r.response[i];
-        float load;
-        if (st.Position == -corners[i].SpringTravel || st.Position == 0.0f) {
-            // On the bump stop or fully extended the spring says nothing of the load.
-            load = r.targetLoad[i];
-        } else {
-            load = static_cast<float>(static_cast<double>(st.SpringForce + st.DamperForce) +
-                                      static_cast<double>(unsprung[i]) * core::kGravity);
-        }
-        if (load < 0.0f) load = 0.0f;
+        const float load = CornerTyreLoad(r.response[i], corners[i], r.targetLoad[i], unsprung[i]);
         r.wheelLoad[i] = load;
         r.spin[i] = core::VbFalse;
 

@@ -11,6 +11,7 @@
 #include "analysis/AccelerationRunState.hpp"
 #include "analysis/LiveStateCode.hpp"
 #include "analysis/PhysicalCode.hpp"
+#include "analysis/RunRefusal.hpp"
 #include "core/AccTargets.hpp"
 #include "core/FuelTypes.hpp"
 #include "core/GlobalChassisLab.hpp"
@@ -361,6 +362,17 @@ bool ShiftAndStop(Run& r, float netForce) {
 }  // namespace
 
 void RunAccelerationAnalysis(float dt, const AccRunInputs& inputs, const AccRunLinks& links) {
+    AccelerationCode().RunRefused = FindBottomedTyre().has_value();
+    if (AccelerationCode().RunRefused) {
+        // No run is stored, and the page shows no figures (of this vehicle or the one run
+        // before).
+        AccelerationCode().AccLastStep = -1;
+        SetProgressValue(AccelerationCode(), links, 0);
+        AnalyseAccRun(dt, links);
+        SearchAccRun(dt, links);
+        if (links.DrawAccGraph) links.DrawAccGraph(dt);
+        return;
+    }
     Run r;
     InitRun(r, dt, inputs, links);
     const StepModules m;

@@ -178,8 +178,9 @@ AccSearchOutcome SearchAccRunTexts(float dt, const std::array<std::string, 3>& b
     double b = toSI(boxes[1], speedFactor);
     double d = toSI(boxes[2], distFactor);
     const int32_t last = s.AccLastStep;
-    const float finalSpeed = last >= 0 ? s.Row(last, AccCol::Speed) : 0.0f;
-    const float lastDistance = last >= 0 ? s.Row(last, AccCol::Distance) : 0.0f;
+    if (last < 0) return {};  // no run to search: no box is corrected
+    const float finalSpeed = s.Row(last, AccCol::Speed);
+    const float lastDistance = s.Row(last, AccCol::Distance);
 
     auto correct = [](int box, std::string text) {
         return AccSearchOutcome{true, box, std::move(text)};

@@ -91,9 +91,15 @@ AccResultTexts AccResultsTexts() {
                                  vehicle::kDriveThrust
                              ? 0
                              : core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears;
-    for (int g = 1; g <= 7; ++g)
-        put(116 + g, g <= numGears ? TimeText(R[AccRes::TimeInGear + g]) : std::string());
-    put(116, R[AccRes::LaunchTime] != 0.0f ? TimeText(R[AccRes::LaunchTime]) : kNA);
+    // A car that never launched (its clutch never closed) spent the whole run slipping the
+    // clutch in first gear: no time in first gear, as no launch time.
+    const bool launched = R[AccRes::LaunchTime] != 0.0f;
+    for (int g = 1; g <= 7; ++g) {
+        std::string text;
+        if (g <= numGears) text = g == 1 && !launched ? kNA : TimeText(R[AccRes::TimeInGear + g]);
+        put(116 + g, std::move(text));
+    }
+    put(116, launched ? TimeText(R[AccRes::LaunchTime]) : kNA);
     put(124, TimeText(R[AccRes::ShiftTimeTotal]));
     const float minThrottle = R[AccRes::MinThrottle] * 100.0f;  // %
     put(125, std::isfinite(minThrottle) ? core::RoundedText(minThrottle, 1) + "%" : kNA);
@@ -111,11 +117,18 @@ AccResultTexts AccResultsTexts() {
     out.Colours.push_back({131, ranDry ? kAccTextRed : kAccTextBlack});
     const float f = R[AccRes::FuelPerDistance];
     put(132, f == 0.0f ? kNA : core::UnitValueText(Quantity::FuelEcon, f));
+    // A refused run: no figures, and no final speed in its caption.
+    if (s.RunRefused)
+        for (core::Caption& c : out.Labels)
+            if (c.Index == 11 || c.Index >= 100) c.Text.clear();
     return out;
 }
 
 std::vector<core::Caption> AccSearchResultsTexts() {
     const auto& R = AccelerationCode().AccResults;
+    if (AccelerationCode().RunRefused)  // no run: nothing searched
+        return {AccCaption(133, ""), AccCaption(134, ""), AccCaption(135, ""),
+                AccCaption(136, "")};
     return {AccCaption(133, TimeText(R[AccRes::SearchTime])),
             AccCaption(134, DistanceText(R[AccRes::SearchDistance])),
             AccCaption(135, TimeText(R[AccRes::SearchTimeAtDistance])),

@@ -126,6 +126,9 @@ struct DecelerationCodeState {
     bool SearchSpeedsReached = false;
     bool SearchStopReached = false;
     int SearchDepth = 0;  // searches running now (a corrected box searches again inside one)
+    // The last run was refused (analysis/RunRefusal.hpp): no run is stored, and the result
+    // texts are empty.
+    bool RunRefused = false;
 
     // The progress bar as last written (the run writes only changes to the window).
     int32_t ProgressMax = 0;

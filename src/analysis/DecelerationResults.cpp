@@ -186,7 +186,7 @@ void SearchDecRun(const DecRunLinks& links) {
         if (links.WriteSearchInput) links.WriteSearchInput(outcome.Box, outcome.CorrectedText);
         return;
     }
-    if (DecelerationCode().DecLastStep < 0) return;
+    if (s.DecLastStep < 0 && !s.RunRefused) return;  // nothing run yet
     if (links.ShowDecSearchResults) links.ShowDecSearchResults(DecSearchResultsTexts());
 }
 
@@ -214,6 +214,10 @@ std::vector<core::Caption> DecResultsTexts() {
     out.push_back(DecCaption(113, stopped ? StopDistanceText(res[DecRes::StoppingDistance]) : na));
     out.push_back(
         DecCaption(114, core::UnitValueText(Quantity::Acc, res[DecRes::PeakDeceleration])));
+    // A refused run: no figures, and no start speed in its caption.
+    if (s.RunRefused)
+        for (core::Caption& c : out)
+            if (c.Index == 9 || c.Index >= 100) c.Text.clear();
     return out;
 }
 
@@ -222,6 +226,9 @@ std::vector<core::Caption> DecSearchResultsTexts() {
     const auto& res = s.DecResults;
     const std::string na(core::kNotApplicableText);
     const bool speeds = s.SearchSpeedsReached, stop = s.SearchStopReached;
+    if (s.RunRefused)  // no run: nothing searched
+        return {DecCaption(116, ""), DecCaption(117, ""), DecCaption(118, ""),
+                DecCaption(119, "")};
     return {
         DecCaption(116, speeds ? SecondsText(res[DecRes::SearchTime], 3) : na),
         DecCaption(117, speeds ? core::UnitValueText(Quantity::DistanceLarge,

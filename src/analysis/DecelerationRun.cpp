@@ -13,6 +13,7 @@
 
 #include "analysis/DecelerationCode.hpp"
 #include "analysis/PhysicalCode.hpp"
+#include "analysis/RunRefusal.hpp"
 #include "core/FuelTypes.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "core/GlobalShared.hpp"
@@ -342,14 +343,8 @@ void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t ma
         // Per wheel: tyre load, grip limit and torques.
         float scale = 1.0f;
         for (int i = 0; i < 4; ++i) {
-            const ResponseCornerState& rs = r.response[i];
-            float load;
-            if (rs.Position == -s.DecSusp[i].SpringTravel || rs.Position == 0.0f)
-                load = r.wheelLoad[i];  // on the bump stop or fully extended
-            else
-                load = static_cast<float>(rs.SpringForce + rs.DamperForce +
-                                          m.UnsprungCornerMass[i] * kG);
-            tyreLoad[i] = std::max(load, 0.0f);
+            tyreLoad[i] = CornerTyreLoad(r.response[i], s.DecSusp[i], r.wheelLoad[i],
+                                         m.UnsprungCornerMass[i]);
             atLimit[i] = 0.0f;
             vehicle::TyreState& tyre = s.DecTyres[i];
             vehicle::CalcTyreContactPatch(tyre, tyreLoad[i]);
@@ -459,6 +454,11 @@ void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t ma
         if (finalStep) r.speed = 0.0f;
         r.rotEquivMass = 0.0f;  // from now on the wheels act through their inertia torques
         r.distance += dt * r.speed;
+        // The step that reaches standstill overshoots it a little: the distance keeps the
+        // overshoot (the stopping distance is that of the integration), but the vehicle does
+        // not roll backwards. The last row holds the stop: speed 0, the forces at standstill,
+        // and wheels and engine that no longer turn backwards.
+        if (!(r.speed > 0.0f)) r.speed = 0.0f;
 
         // Wheel speeds, inertia torques and downshifts (wheel-driven vehicles only).
         if (wheelDriven) {
@@ -534,10 +534,19 @@ void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t ma
 }
 
 void RunDecelerationAnalysis(const DecRunInputs& inputs, const DecRunLinks& links) {
-    float timeStep = 0.0f;
-    int16_t maxTime = 0;
-    DecTimingForOptions(inputs, timeStep, maxTime);
-    SimulateDeceleration(inputs, timeStep, maxTime, links);
+    DecelerationCode().RunRefused = FindBottomedTyre().has_value();
+    if (DecelerationCode().RunRefused) {
+        // No run is stored, and the page shows no figures (of this vehicle or the one run
+        // before).
+        DecelerationCode().DecLastStep = -1;
+        DecelerationCode().ProgressValue = 0;
+        if (links.SetProgressValue) links.SetProgressValue(0);
+    } else {
+        float timeStep = 0.0f;
+        int16_t maxTime = 0;
+        DecTimingForOptions(inputs, timeStep, maxTime);
+        SimulateDeceleration(inputs, timeStep, maxTime, links);
+    }
     AnalyseDecRun();
     SearchDecRun(links);
     if (links.ShowDecResults) links.ShowDecResults(DecResultsTexts());

@@ -202,6 +202,16 @@ void CalcAxleHeightsSprung(HeightChange& result, const vehicle::PositionXYZ& cog
 void StepSuspensionCorner(std::array<ResponseCornerState, 2>& state, SuspCorner& corner,
                           float arbForce, float mass, float dt);
 
+// The tyre's vertical load (N) under a corner of a time-stepped run: the spring and damper
+// forces of its state plus the unsprung weight (unsprungMass kg). A spring that cannot say what
+// the tyre carries gives the whole corner load (cornerLoad, N) instead: one fully extended, and
+// one at or past its travel, whose bump stop passes the rest of the load. That is a spring on
+// the stop, or one whose load (the corner's SpringLoad) needs all its travel or more: the step
+// bounces such a spring off its stop, and its force alone is what the spring holds, not the
+// load. Never below 0.
+float CornerTyreLoad(const ResponseCornerState& state, const SuspCorner& corner, float cornerLoad,
+                     float unsprungMass);
+
 // The anti-roll coupling force on corner i from the corners' current wheel deflections.
 float AntiRollCouplingForce(const std::array<SuspCorner, 4>& corners,
                             const std::array<float, 2>& antiRoll, int i);

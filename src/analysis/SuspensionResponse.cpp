@@ -5,6 +5,7 @@
 // of sprung mass m follows m x'' = -k x - (L + c x') / r + r A, L the spring load and A the
 // anti-roll coupling force. Its rest position is x = -L r / SpringRate, the spring deflection
 // ShareAxleLoad gives for the same load without a bar.
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/PhysicalCode.hpp"
@@ -85,6 +86,20 @@ void RunResponse(std::array<SuspCorner, 4>& w, const std::array<float, 2>& antiR
 void StepSuspensionCorner(std::array<ResponseCornerState, 2>& state, SuspCorner& c,
                           float arbForce, float mass, float dt) {
     StepCorner(state[0], state[1], c, arbForce, mass, dt);
+}
+
+float CornerTyreLoad(const ResponseCornerState& state, const SuspCorner& corner, float cornerLoad,
+                     float unsprungMass) {
+    // The spring's force with the corner on its bump stop: the most the spring holds.
+    const float springAtStop = corner.SpringTravel * corner.MotionRatio * corner.WheelRate;
+    const bool onStop = state.Position == -corner.SpringTravel;
+    const bool extended = state.Position == 0.0f;
+    const bool bottomed = corner.SpringLoad >= springAtStop;
+    float load = cornerLoad;
+    if (!onStop && !extended && !bottomed)
+        load = static_cast<float>(static_cast<double>(state.SpringForce + state.DamperForce) +
+                                  static_cast<double>(unsprungMass) * core::kGravity);
+    return std::max(load, 0.0f);
 }
 
 float AntiRollCouplingForce(const std::array<SuspCorner, 4>& corners,

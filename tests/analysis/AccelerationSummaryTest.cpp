@@ -238,7 +238,10 @@ TEST_F(AccelerationSummaryTest, RunThatNeverMovesHasNoFuelEconomy) {
     // A clutch that never closes: the launch never ended, whatever the run's length.
     for (int32_t i = 0; i <= 12000; ++i) SetCell(i, Col::Clutch, 0.6f);
     analysis::AnalyseAccRun(0.01f, {});
-    EXPECT_EQ(ByIndex(analysis::AccResultsTexts().Labels).at(116), "N/A");
+    const auto L = ByIndex(analysis::AccResultsTexts().Labels);
+    EXPECT_EQ(L.at(116), "N/A");
+    EXPECT_EQ(L.at(117), "N/A");  // nor a time in first gear (12001 rows summed: "120.017s")
+    EXPECT_EQ(L.at(118), "0s");   // second gear: never reached
 }
 
 // Results of a run gone wrong show "N/A", never "NaN" or "inf" with a unit after it.

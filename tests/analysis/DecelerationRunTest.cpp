@@ -136,18 +136,35 @@ TEST(DecelerationRun, IndependentOfTheTimeStep) {
     EXPECT_NEAR(steady[1], steady[2], steady[2] * 0.002f);
 }
 
-TEST(DecelerationRun, NeverFasterThanTopSpeedAndEndsJustPastStandstill) {
-    dectest::SetUpVehicle();
-    SimulateDeceleration(dectest::Brakes(), 0.005f, 60, kNoLinks);
-    const auto& s = DecelerationCode();
-    for (int32_t r = 0; r <= s.DecLastStep; ++r) ASSERT_LE(Cell(r, Speed), dectest::kTopSpeed);
-    // The last row holds the speed as the previous step left it: zero or just below.
-    EXPECT_LE(Cell(s.DecLastStep, Speed), 0.0f);
-    EXPECT_GT(Cell(s.DecLastStep, Speed), -0.1f);
-    EXPECT_GT(Cell(s.DecLastStep - 1, Speed), 0.0f);
-    // Rows after the last stay zero.
-    EXPECT_EQ(Cell(s.DecLastStep + 1, Speed), 0.0f);
-    EXPECT_EQ(Cell(s.DecLastStep + 1, FrontBrakeShare), 0.0f);
+// The step that reaches standstill overshoots it a little; the row after it is the stop: speed
+// 0, no rolling resistance or engine speed turned backwards. The stopping distance is the
+// integration of that step, overshoot included, as the summary has always given it.
+TEST(DecelerationRun, NeverFasterThanTopSpeedAndEndsAtStandstill) {
+    DecRunInputs engineOnly;
+    engineOnly.ApplyBrakes = false;
+    engineOnly.EngineBraking = true;
+    for (const DecRunInputs& in : {dectest::Brakes(), engineOnly, DecRunInputs{}}) {
+        SCOPED_TRACE(in.ApplyBrakes ? "brakes" : in.EngineBraking ? "engine" : "coasting");
+        dectest::SetUpVehicle();
+        analysis::RunDecelerationAnalysis(in, kNoLinks);
+        const auto& s = DecelerationCode();
+        const int32_t last = s.DecLastStep;
+        for (int32_t r = 0; r <= last; ++r) ASSERT_LE(Cell(r, Speed), dectest::kTopSpeed);
+        EXPECT_GT(Cell(last - 1, Speed), 0.0f);
+        EXPECT_EQ(Cell(last, Speed), 0.0f);
+        for (int c : {analysis::DecCol::EngineSpeed, analysis::DecCol::AeroDrag,
+                      analysis::DecCol::RollingResistance, analysis::DecCol::Resistance})
+            EXPECT_GE(Cell(last, c), 0.0f) << c;
+        const float overshoot =
+            Cell(last - 1, Speed) - Cell(last - 1, Deceleration) * s.DecTimeStep;
+        EXPECT_LT(overshoot, 0.0f);
+        EXPECT_EQ(Cell(last, analysis::DecCol::Distance),
+                  Cell(last - 1, analysis::DecCol::Distance) + s.DecTimeStep * overshoot);
+        EXPECT_EQ(s.DecResults[analysis::DecRes::StoppingDistance], dectest::StopDistance());
+        // Rows after the last stay zero.
+        EXPECT_EQ(Cell(last + 1, Speed), 0.0f);
+        EXPECT_EQ(Cell(last + 1, FrontBrakeShare), 0.0f);
+    }
 }
 
 // Without ABS every brake is scaled by the weakest wheel's ratio: the front share stays the

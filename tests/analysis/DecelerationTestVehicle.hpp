@@ -17,6 +17,7 @@ struct VehicleChoice {
     bool Aero = true;          // body drag and lift; without: no air and no rolling resistance
     bool RigidWheels = false;  // wheels that do not deflect: constant rolling radius
     int32_t FuelLitres = 30;
+    int32_t SpringStiffness = 0;  // x 100 N/m on both axles; 0 keeps the sample car's springs
 };
 
 inline void ResetModules() { sample::ResetAll(); }
@@ -35,6 +36,8 @@ inline void SetUpVehicle(const VehicleChoice& choice = {}) {
         vehicle::TyreCode().TyreCompounds[vehicle::kDefaultTyreCompound].OptimumTemp;
     setup.live.LiveTyres = {{optimum, optimum}, 0};
     setup.live.TyreSetup.PressureKPa.fill(200);
+    if (choice.SpringStiffness > 0)
+        setup.live.Suspension.SpringStiffness = {choice.SpringStiffness, choice.SpringStiffness};
     sample::Prepare(v, setup);
     for (auto& t : vehicle::TyreCode().WheelTyres) {
         if (choice.RigidWheels) {

@@ -1,10 +1,15 @@
 #include "ui/main/chain/AnalysisChain.hpp"
 
+#include <string>
+
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/LiveStateCode.hpp"
 #include "analysis/PhysicalCode.hpp"
+#include "analysis/RunRefusal.hpp"
 #include "analysis/SteeringCode.hpp"
 #include "core/GlobalChassisLab.hpp"
+#include "core/TextTable.hpp"
+#include "platform/Services.hpp"
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
@@ -118,6 +123,13 @@ void RunAccelerationAnalysisAll(Main& form) {
     RunAccelerationAnalysis(form, analysis::AccelerationCode().AccTimeStep);
 }
 
+void TellRunRefusal() {
+    const std::string why = analysis::RunRefusalText();
+    if (why.empty()) return;
+    platform::MsgBox(why, platform::MsgButtons::OK, platform::MsgIcon::Exclamation,
+                     core::TextTable().MsgTitleProblem);
+}
+
 void SettleVehicleAtRest(Main& form) {
     // The live state brakes through the brake torques (it starts from rest by itself), and
     // the gearing worked out before it, which picks the live gear, reads the heights, the wing
@@ -145,6 +157,7 @@ void RecalculateAnalyses(Main& form) {
     SetDiffParams(form);
     RunAccelerationAnalysisAll(form);
     RunDecelerationAnalysis(form);
+    TellRunRefusal();
 }
 
 void RecalculateAll(Main& form) {

@@ -35,6 +35,11 @@ void AnalyseLiveStateAll(Main& form);
 // The acceleration run at the run's own time step, with its summary, search and texts.
 void RunAccelerationAnalysisAll(Main& form);
 
+// When the runs refuse the current vehicle and setup (a tyre pressed through its sidewall),
+// says why in a message box; otherwise nothing. Called once after the runs that a start-up,
+// selection or Calculate button ran.
+void TellRunRefusal();
+
 // The current vehicle standing at rest, before its gearing and live state: its brake torques
 // and wing angles from the controls, the live results reset (analysis::ResetLiveResults) and
 // the tyres worked out at the static loads. Start-up and every selection go through it, so a

@@ -1,5 +1,7 @@
 #include "ui/main/displays/ChartDisplays.hpp"
 
+#include "analysis/AccelerationCode.hpp"
+#include "analysis/DecelerationCode.hpp"
 #include "analysis/SuspensionCode.hpp"
 #include "charts/CornerBarChart.hpp"
 #include "charts/PatchDiagrams.hpp"
@@ -76,15 +78,28 @@ void DrawSuspensionCharts(Main& form) {
     DrawDampBalance(form);
 }
 
+// A refused run's pictures are blank, not the last run's.
 void DrawAccGraph(Main& form, float& dt) {
-    for (int p = 0; p < 2; ++p)
-        charts::DrawAccChart(form.Analysis_AccGraph(p).Surf(), form.Analysis_AccGraphData(p).ListIndex(), dt);
+    const bool refused = analysis::AccelerationCode().RunRefused;
+    for (int p = 0; p < 2; ++p) {
+        platform::Surface& s = form.Analysis_AccGraph(p).Surf();
+        if (refused)
+            s.Cls();
+        else
+            charts::DrawAccChart(s, form.Analysis_AccGraphData(p).ListIndex(), dt);
+    }
     RefreshGraphWindows(GraphGroup::Acceleration);
 }
 
 void DrawDecGraph(Main& form) {
-    for (int p = 0; p < 2; ++p)
-        charts::DrawDecChart(form.Analysis_DecGraph(p).Surf(), form.Analysis_DecGraphData(p).ListIndex());
+    const bool refused = analysis::DecelerationCode().RunRefused;
+    for (int p = 0; p < 2; ++p) {
+        platform::Surface& s = form.Analysis_DecGraph(p).Surf();
+        if (refused)
+            s.Cls();
+        else
+            charts::DrawDecChart(s, form.Analysis_DecGraphData(p).ListIndex());
+    }
     RefreshGraphWindows(GraphGroup::Deceleration);
 }
 

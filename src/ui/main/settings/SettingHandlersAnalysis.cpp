@@ -10,6 +10,7 @@
 #include "core/TextTable.hpp"
 #include "platform/Controls.hpp"
 #include "ui/main/form/Main.hpp"
+#include "ui/main/chain/AnalysisChain.hpp"
 #include "ui/main/chain/MainAccelerationHandlers.hpp"
 #include "ui/main/settings/SettingHandlers.hpp"
 
@@ -30,11 +31,13 @@ void RunWithStep(const std::function<void(float&)>& routine) {
 void Analysis_AccCalc_Click(Main&) {
     if (!AutoRecalcOn()) Run(R().RecalculateAll);
     RunWithStep(R().RunAccelerationAnalysis);
+    TellRunRefusal();
 }
 
 void Analysis_DecCalc_Click(Main&) {
     if (!AutoRecalcOn()) Run(R().RecalculateAll);
     Run(R().RunDecelerationAnalysis);
+    TellRunRefusal();
 }
 
 // The step of the next run; nothing is rerun.

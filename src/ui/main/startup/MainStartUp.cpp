@@ -94,6 +94,7 @@ void PrepareFirstVehicle(Main& form) {
     SetDiffParams(form);
     RunAccelerationAnalysisAll(form);
     RunDecelerationAnalysis(form);
+    TellRunRefusal();
     ShowBrakeSettings(form);
     ShowVehicleData(form);
     ShowPhysicalAnalysis(form);

@@ -81,8 +81,8 @@ protected:
             for (const auto& row : vehicle::TyreCode().TyreCompounds)
                 m->Set_TyreCompound(c).AddItem(row.Name);
 
-        auto simCar = vehtest::DistinctVehicle("XR GT");
-        auto ownCar = vehtest::DistinctVehicle("Car: One");
+        auto simCar = SeatedVehicle("XR GT");
+        auto ownCar = SeatedVehicle("Car: One");
         ownCar.Drivetrain.NumGears = 5;
         AddVehicle(simCar);
         AddVehicle(ownCar);
@@ -94,6 +94,14 @@ protected:
         ProgramFolderTest::TearDown();
     }
 
+    // A vehicle of distinct values with its passengers seated inside it: seated metres
+    // outside, they load one wheel with hundreds of kN, and the runs that opening a setup
+    // reruns refuse the vehicle for its flattened tyre.
+    static vehicle::VehicleRecord SeatedVehicle(const std::string& name) {
+        vehicle::VehicleRecord v = vehtest::DistinctVehicle(name);
+        v.Seats = vehtest::ValidVehicle(name).Seats;
+        return v;
+    }
     void AddVehicle(const vehicle::VehicleRecord& v) {
         auto& g = core::GlobalChassisLab();
         g.Vehicles.push_back(v);
@@ -393,7 +401,7 @@ TEST_F(SetupFileIOTest, CarCodeOfTheFileNameFindsTheVehicle) {
 // the text before the first "_".
 TEST_F(SetupFileIOTest, AVehicleNameHoldingAnUnderscoreFindsItsOwnSetups) {
     for (const char* name : {"Track", "Track_Car", "Track_Car_GT", "Rally\\Car"})
-        AddVehicle(vehtest::DistinctVehicle(name));
+        AddVehicle(SeatedVehicle(name));
     ui::ApplySetupControlValues(*m, DistinctValues());
     const std::string own = SetupPath("own.set");
     ASSERT_TRUE(Save(own));

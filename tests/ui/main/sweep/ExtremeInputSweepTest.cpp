@@ -37,6 +37,7 @@
 #include "files/VehicleFile.hpp"
 #include "platform/Controls.hpp"
 #include "platform/ServiceDoubles.hpp"
+#include "support/RunTablesKey.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/form/Main.hpp"
@@ -270,7 +271,7 @@ protected:
         look.Captions(*main, input);
         // Run tables met in an earlier case (a slider that moves neither run) give the same
         // exports: they are looked at once.
-        if (runTablesSeen.insert(sweep::Checks::RunTablesKey()).second) look.RunTables(input);
+        if (runTablesSeen.insert(testsupport::RunTablesKey()).second) look.RunTables(input);
         ui::Main& w = *main;
         // The charts as the case left them, then each other choice of each chart; a chart keeps
         // the choice drawn last (the next case looks at it first, and then at every other).
@@ -433,9 +434,9 @@ TEST_F(ExtremeInputSweep, EveryFloatFieldOfAVehicleFileAtItsExtremes) {
         sweep::LearnCaptionQuantities(*main, quantities);
         // Loading a car selects it, and selecting calculates both runs: the cases look at
         // those, which are what Calculate gives.
-        const uint64_t loaded = sweep::Checks::RunTablesKey();
+        const uint64_t loaded = testsupport::RunTablesKey();
         CalculateRuns();
-        EXPECT_EQ(sweep::Checks::RunTablesKey(), loaded) << "the runs of a loaded car are not current";
+        EXPECT_EQ(testsupport::RunTablesKey(), loaded) << "the runs of a loaded car are not current";
     }
 
     int serial = 0;

@@ -4,7 +4,6 @@
 // the caption, cell or chart, and what it showed.
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -46,9 +45,6 @@ public:
     // Every cell of both run exports: a finite number (an empty cell stands for one that was
     // not) in plain form.
     void RunTables(const std::string& input);
-    // What both run exports are made of, hashed: the two run tables (their steps, step lengths
-    // and rows) and the display units. Equal keys give equal exports.
-    static uint64_t RunTablesKey();
     // What each picture box's surface has dropped so far; a case looks at what it adds.
     using DroppedCounts = std::map<const platform::PictureBox*, int>;
     static DroppedCounts Dropped(const ui::Main& form);

@@ -3,11 +3,16 @@
 // laid out as the build lays it out, and the menu shortcuts its text names.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <map>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/ServiceDoubles.hpp"
 #include "support/StartedProgram.hpp"
@@ -45,7 +50,39 @@ TEST(ShippedManualTest, IsACompletePdfOfSixToTwelvePagesBesideTheProgram) {
     EXPECT_GE(fs::last_write_time(pdf), fs::last_write_time(CHASSISLAB_MANUAL_SOURCE));
 }
 
-class ManualMenuTest : public testsupport::StartedProgram {};
+class ManualMenuTest : public testsupport::StartedProgram {
+protected:
+    static std::string Lower(std::string text) {
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    }
+    // The entry `caption` of the menu bar's menu `menu` (captions without their "&").
+    static const platform::MenuItem* Entry(const std::string& menu, const std::string& caption) {
+        for (const auto& top : ui::MainWindow().MenuBar()) {
+            if (platform::StripMnemonic(top->Caption()) != menu) continue;
+            for (const auto& item : top->Items())
+                if (platform::StripMnemonic(item->Caption()) == caption) return item.get();
+        }
+        return nullptr;
+    }
+    // Every visible entry of the menu bar's menus that has a shortcut, as "Tools > Unit
+    // Converter", by its key.
+    static std::map<std::string, std::string> EntriesByKey() {
+        std::map<std::string, std::string> entries;
+        for (const auto& top : ui::MainWindow().MenuBar())
+            for (const auto& item : top->Items())
+                if (item->Visible() && !item->Shortcut().empty())
+                    entries[item->Shortcut()] = platform::StripMnemonic(top->Caption()) + " > " +
+                                                platform::StripMnemonic(item->Caption());
+        return entries;
+    }
+    static std::vector<std::string> ManualLines() {
+        std::istringstream text(ReadBytes(CHASSISLAB_MANUAL_SOURCE));
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(text, line);) lines.push_back(line);
+        return lines;
+    }
+};
 
 TEST_F(ManualMenuTest, HelpManualOpensTheRenderedManualOfTheProgramFolder) {
     CopyShippedData();
@@ -60,23 +97,69 @@ TEST_F(ManualMenuTest, HelpManualOpensTheRenderedManualOfTheProgramFolder) {
 
 // "**File > Close** (Ctrl+W)": the entry the text names exists and has that shortcut.
 TEST_F(ManualMenuTest, EveryMenuShortcutTheTextNamesIsTheMenus) {
-    ui::Main& w = ui::MainWindow();
     const std::string text = ReadBytes(CHASSISLAB_MANUAL_SOURCE);
     const std::regex named(R"(\*\*(\w+) > ([^*]+)\*\* \(((?:Ctrl\+|Shift\+)?F?\w+)\))");
     int checked = 0;
     for (std::sregex_iterator it(text.begin(), text.end(), named), end; it != end; ++it) {
         const std::string menu = (*it)[1], entry = (*it)[2], key = (*it)[3];
-        const platform::MenuItem* found = nullptr;
-        for (const auto& top : w.MenuBar()) {
-            if (platform::StripMnemonic(top->Caption()) != menu) continue;
-            for (const auto& item : top->Items())
-                if (platform::StripMnemonic(item->Caption()) == entry) found = item.get();
-        }
+        const platform::MenuItem* found = Entry(menu, entry);
         ASSERT_NE(found, nullptr) << menu << " > " << entry;
         EXPECT_EQ(found->Shortcut(), key) << menu << " > " << entry;
         ++checked;
     }
     EXPECT_GE(checked, 8);  // File Open, Save, Close; Options and Tools entries; Help > About
+}
+
+// "### Unit converter (Tools, Ctrl+U)": the key is the shortcut of an entry of that menu, and
+// that entry is the one the section is about: the heading's title or the section's text names
+// the entry's caption. Every heading with a parenthesis names a menu and a key so.
+TEST_F(ManualMenuTest, EveryHeadingsKeyOpensWhatItsSectionDescribes) {
+    const std::vector<std::string> lines = ManualLines();
+    const std::regex withKey(R"(#+ (.+) \((\w+), ([^)]+)\))");
+    int checked = 0;
+    for (std::size_t at = 0; at < lines.size(); ++at) {
+        const std::string& heading = lines[at];
+        if (heading.empty() || heading[0] != '#' || heading.find('(') == std::string::npos)
+            continue;
+        SCOPED_TRACE(heading);
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(heading, m, withKey));
+        const std::string title = m[1], menu = m[2], key = m[3];
+        std::string section;
+        for (std::size_t k = at + 1; k < lines.size() && !lines[k].starts_with('#'); ++k)
+            section += lines[k] + ' ';
+        const std::string entry = EntriesByKey()[key];
+        ASSERT_TRUE(entry.starts_with(menu + " > ")) << key << " is " << entry;
+        const std::string caption = entry.substr(menu.size() + 3);
+        EXPECT_TRUE(Lower(title) == Lower(caption) ||
+                    Lower(section).find(Lower(caption)) != std::string::npos)
+            << key << " is " << entry;
+        ++checked;
+    }
+    EXPECT_GE(checked, 4);  // Mechanical calculators, Unit converter, Realtime..., Start-up list
+}
+
+// The table under "Keyboard shortcuts": each key is the shortcut of the menu entry beside it,
+// every visible menu entry with a shortcut has its row, and a key without an entry (Esc) is
+// no menu's.
+TEST_F(ManualMenuTest, KeyTableListsEveryMenuShortcutWithItsEntry) {
+    const std::vector<std::string> lines = ManualLines();
+    auto at = std::find(lines.begin(), lines.end(), "### Keyboard shortcuts");
+    ASSERT_NE(at, lines.end());
+    while (at != lines.end() && !at->starts_with("| Key |")) ++at;
+    ASSERT_NE(at, lines.end());
+    const std::regex row(R"(\| ([^|]+) \| ([^|]*?) ?\| [^|]+ \|)");
+    std::map<std::string, std::string> entries = EntriesByKey();
+    EXPECT_GE(entries.size(), 15u);
+    for (at += 2; at != lines.end() && at->starts_with('|'); ++at) {
+        SCOPED_TRACE(*at);
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(*at, m, row));
+        const std::string key = m[1], entry = m[2];
+        EXPECT_EQ(entries[key], entry);
+        entries.erase(key);
+    }
+    for (const auto& [key, entry] : entries) ADD_FAILURE() << key << " (" << entry << ") has no row";
 }
 
 }  // namespace

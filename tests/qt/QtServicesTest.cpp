@@ -2,6 +2,13 @@
 // and the shell hearing from the desktop's launcher whether it found a program.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -134,49 +141,72 @@ TEST_F(QtServicesTest, DecimalSeparatorIsProcessLocalAndTheClockRuns) {
     EXPECT_LT(now, 86400.0);
 }
 
-// A stand-in launcher "xdg-open" first on the PATH: it writes what it was given and exits
-// with the status scripted, or keeps running as one does while it runs the program it found.
-// The shell returns at once and hears of a failure from the event loop.
+// A stand-in launcher "xdg-open" first on the PATH: it writes what it was given and its process
+// id, then exits with the status scripted, or keeps running, as one does while it runs the
+// program it found, until the test lets it go. The shell returns at once and hears of a
+// failure from the event loop. The test waits for each launcher's end, never for a time.
 TEST_F(QtServicesTest, TheShellReportsALauncherThatFailsWithoutWaitingForIt) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString given = dir.filePath("given.txt");
+    const QString given = dir.filePath("given.txt"), pidFile = dir.filePath("pid.txt"),
+                  release = dir.filePath("release");
     const auto launcher = [&](const QString& then) {
-        QFile::remove(given);
+        for (const QString& f : {given, pidFile, release}) QFile::remove(f);
         QFile script(dir.filePath("xdg-open"));
         ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        script.write(("#!/bin/sh\nprintf '%s' \"$1\" > '" + given + "'\n" + then + "\n").toUtf8());
+        script.write(("#!/bin/sh\nprintf '%s' \"$1\" > '" + given + "'\necho $$ > '" + pidFile +
+                      ".new' && mv '" + pidFile + ".new' '" + pidFile + "'\n" + then + "\n")
+                         .toUtf8());
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     };
-    const auto givenText = [&] {
-        QFile f(given);
+    const auto readText = [](const QString& path) {
+        QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
     };
+    // Gone once it has ended and the shell's watcher has reaped it, which is when the watcher
+    // hears of the end; a last turn of the event loop delivers what it queued then.
+    const auto ended = [](pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; };
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", dir.path().toUtf8() + ":" + path);
     const std::string manual = dir.filePath("manual.pdf").toStdString();
     QFile(QString::fromStdString(manual)).open(QIODevice::WriteOnly);
     qtfront::QtShellService shell;
+    // Until let go, or until the test's folder is gone with a test that failed before.
+    const QString waitForRelease = "while [ ! -e '" + release + "' ] && [ -d '" + dir.path() +
+                                   "' ]; do sleep 0.01; done";
     const struct {
-        const char* then;
+        QString then;
         const char* target;
         bool fails;
     } cases[] = {{"exit 0", manual.c_str(), false},
                  {"exit 3", "https://example.org/page", true},  // no program for it
                  {"sleep 0.3; exit 4", "mailto:someone@example.org", true},  // the program failed
-                 {"sleep 3", manual.c_str(), false}};  // still running the program it found
+                 {waitForRelease, manual.c_str(), false}};  // running the program it found
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.then);
+        SCOPED_TRACE(c.then.toStdString());
         launcher(c.then);
         int failures = 0;
         QElapsedTimer clock;
         clock.start();
         EXPECT_TRUE(shell.Open(c.target, [&] { ++failures; }));
         EXPECT_LT(clock.elapsed(), 200) << "no wait for the launcher";
-        qttest::RunEventsUntil([&] { return failures > 0; }, 1500);
+        pid_t pid = 0;
+        if (!qttest::RunEventsUntil(
+                [&] { return (pid = std::atoi(readText(pidFile).c_str())) > 0; }, 10000)) {
+            ADD_FAILURE() << "the launcher did not run";
+            continue;
+        }
+        EXPECT_EQ(readText(given), c.target);
+        if (c.then == waitForRelease) {
+            QCoreApplication::processEvents();
+            EXPECT_EQ(failures, 0) << "a launcher still running has not failed";
+            EXPECT_FALSE(ended(pid)) << "the shell leaves the launcher running";
+            QFile(release).open(QIODevice::WriteOnly);
+        }
+        EXPECT_TRUE(qttest::RunEventsUntil([&] { return ended(pid); }, 10000));
+        QCoreApplication::processEvents();
         EXPECT_EQ(failures, c.fails ? 1 : 0);
-        EXPECT_EQ(givenText(), c.target);
     }
     EXPECT_FALSE(shell.Open(dir.filePath("missing.pdf").toStdString(), [] {}));
     qputenv("PATH", path);

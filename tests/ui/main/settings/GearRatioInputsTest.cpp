@@ -211,6 +211,30 @@ TEST_F(GearRatioTest, RowOutOfOrderElsewhereStopsTheRerun) {
     EXPECT_EQ(Slider(4), 1400);                                   // the ordering still runs
 }
 
+// Every neighbouring pair of forward gears counts, 6th/7th included: with any one pair out of
+// order a code write to the final drive reruns nothing, and a typed ratio that puts a pair
+// out of order does not move its slider.
+TEST_F(GearRatioTest, EachNeighbouringPairOutOfOrderStopsTheRerun) {
+    for (int k = 1; k <= 6; ++k) {
+        SCOPED_TRACE(k);
+        const std::string lower = Box(k + 1).Text();
+        SetSuppress(true);
+        Box(k + 1).SetText(ui::GearRatioSliderText(Slider(k) + 1));  // left so while suppressed
+        SetSuppress(false);
+        EXPECT_EQ(CallsOf([&] { Box(8).SetText(k % 2 ? "3.7" : "3.8"); }), Calls{});
+        SetSuppress(true);
+        Box(k + 1).SetText(lower);
+        SetSuppress(false);
+
+        // "0", "0." hold no ratio; 0.5 lies below gear k + 1.
+        const int upper = Slider(k);
+        EXPECT_EQ(CallsOf([&] { TypeInto(k, "0.5"); }), Calls{});
+        EXPECT_EQ(Slider(k), upper);
+        TypeInto(k, ui::GearRatioSliderText(upper));
+        Box(k).UserLeave();
+    }
+}
+
 // The program with the shipped cars: the gearing, the runs and the searches read what a box
 // last committed, never a text still being typed that holds no value.
 class PendingTextTest : public testsupport::StartedProgram {

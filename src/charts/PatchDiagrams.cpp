@@ -50,6 +50,10 @@ void DrawContactPatch(platform::Surface& s, const vehicle::TyreState& tyre, floa
 void DrawContactPatches(platform::Surface& s, const vehicle::TyreState& tyre, float scale,
                         float xOffset, float yOffset) {
     ChartRedraw frame(s);
+    // A patch wider or longer than the picture at the chosen zoom (a tyre a metre wide, a heavy
+    // load) is drawn at the largest scale that keeps it inside; the grid follows the scale.
+    scale = ScaleWithin(scale, (tyre.PatchWidth + std::fabs(xOffset)) / 2,
+                        (tyre.PatchLength + std::fabs(yOffset)) / 2, s.ScaleWidth(), s.ScaleHeight());
     const float g = PatchGridStep();
     DrawGrid(s, scale, g, scale, g, 0, 0, 0, 0, kGridCentred);
     if (std::isfinite(scale)) DrawContactPatch(s, tyre, scale, xOffset, yOffset);

@@ -2,8 +2,8 @@
 // operations of every picture, so two states of a window can be compared or hashed.
 #pragma once
 
+#include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -63,39 +63,42 @@ inline std::string ShownControls(const platform::Form& form) {
     return out;
 }
 
-// What ShownControls writes of each control, as one hash a control (positions to hundredths
-// of a pixel), in the form's control order: much cheaper to take many times than the text.
+// What ShownControls writes of each control, as one hash a control, in the form's control
+// order: far cheaper to take many times than the text. Positions are hashed as they are held,
+// so two states hash alike only when ShownControls' figures agree to the last bit.
 inline std::vector<uint64_t> ShownHashes(const platform::Form& form) {
     std::vector<uint64_t> out;
     uint64_t h = 0;
-    const auto mix = [&h](const void* data, std::size_t size) {
-        const auto* p = static_cast<const unsigned char*>(data);
-        for (std::size_t i = 0; i < size; ++i) h = (h ^ p[i]) * 1099511628211ull;  // FNV-1a
+    const auto mix = [&h](uint64_t word) {
+        h = (h ^ word) * 0x9E3779B97F4A7C15ull;
+        h ^= h >> 29;
     };
     const auto mixText = [&mix](const std::string& text) {
-        mix(text.data(), text.size());
-        mix("\n", 1);
+        mix(text.size());
+        for (std::size_t i = 0; i < text.size(); i += 8) {
+            uint64_t word = 0;
+            std::memcpy(&word, text.data() + i, std::min<std::size_t>(8, text.size() - i));
+            mix(word);
+        }
     };
     ForEachShown(
         form,
         [&](const platform::Control&, const std::string& text) {
-            h = 14695981039346656037ull;
+            h = 0;
             mixText(text);
             out.push_back(h);
         },
         [&](const platform::Control&, const platform::Surface& s) {
-            h = 14695981039346656037ull;
-            const int dropped = s.DroppedOps();
-            mix(&dropped, sizeof dropped);
+            h = 0;
+            mix(static_cast<uint64_t>(s.DroppedOps()));
             for (const platform::DrawOp& op : s.DisplayList()) {
-                mix(&op.kind, sizeof op.kind);
+                mix(static_cast<uint64_t>(op.kind) << 32 | op.color);
                 for (double v : {op.x1, op.y1, op.x2, op.y2}) {
-                    const int64_t hundredths = std::isfinite(v) ? std::llround(v * 100.0) : 0;
-                    mix(&hundredths, sizeof hundredths);
-                    mix(&v, std::isfinite(v) ? 0 : sizeof v);
+                    uint64_t bits = 0;
+                    std::memcpy(&bits, &v, sizeof bits);
+                    mix(bits);
                 }
-                mix(&op.color, sizeof op.color);
-                mixText(op.text);
+                if (!op.text.empty()) mixText(op.text);
             }
             out.push_back(h);
         });

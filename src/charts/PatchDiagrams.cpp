@@ -1,5 +1,6 @@
 #include "charts/PatchDiagrams.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "charts/ChartColours.hpp"
@@ -62,11 +63,18 @@ void DrawContactPatches(platform::Surface& s, const vehicle::TyreState& tyre, fl
 void DrawContactPatchDiagram(platform::Surface& s, const std::array<vehicle::TyreState, 4>& tyres,
                              float scale) {
     ChartRedraw frame(s);
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    const float L = v.Wheelbase, t0 = v.Axles[0].TrackWidth, t1 = v.Axles[1].TrackWidth;
+    // Each patch lies half its track and half the wheelbase from the centre.
+    float across = 0.0f, along = 0.0f;
+    for (std::size_t i = 0; i < 4; ++i) {
+        across = std::max(across, (v.Axles[i / 2].TrackWidth + tyres[i].PatchWidth) / 2);
+        along = std::max(along, (L + tyres[i].PatchLength) / 2);
+    }
+    scale = ScaleWithin(scale, across, along, s.ScaleWidth(), s.ScaleHeight());
     const float g = PatchGridStep();
     DrawGrid(s, scale, g, scale, g, 0, 0, 0, 0, kGridCentred);
     if (!std::isfinite(scale)) return;
-    const auto& v = core::GlobalChassisLab().CurrentVehicle;
-    const float L = v.Wheelbase, t0 = v.Axles[0].TrackWidth, t1 = v.Axles[1].TrackWidth;
     DrawContactPatch(s, tyres[0], scale, -t0, -L);
     DrawContactPatch(s, tyres[1], scale, t0, -L);
     DrawContactPatch(s, tyres[2], scale, -t1, L);

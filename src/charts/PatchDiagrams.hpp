@@ -37,7 +37,8 @@ void DrawContactPatches(platform::Surface& s, const vehicle::TyreState& tyre, fl
                         float xOffset, float yOffset);
 
 // The centred grid and the four patches of the current vehicle, front at the top, left wheels
-// on the left.
+// on the left, at `scale` or at the largest scale at which they fill 90 % of the picture where
+// they would pass its edges.
 void DrawContactPatchDiagram(platform::Surface& s, const std::array<vehicle::TyreState, 4>& tyres,
                              float scale);
 

@@ -2,7 +2,8 @@
 // never reaches, opened through the File menu as a person would: the Golf on tyres a metre
 // wide, and on those tyres a 750 t body with its centre of gravity and handicap mass 5 m up, a
 // wheelbase and tracks of 0.5 m, every setup and live slider at its top.
-//   - the contact patch stays on its picture for every wheel;
+//   - the contact patch stays on its picture for every wheel, and so do the four patches in a
+//     graph window;
 //   - the heavy vehicle tips (an axle's load is below zero): its axle loads and every caption
 //     worked out from the wheel loads read "N/A", while the Golf shows figures there.
 #include <gtest/gtest.h>
@@ -10,12 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "charts/ResizeableGraphCode.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
 #include "platform/Controls.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
+#include "ui/graphs/ResizeableGraphWindow.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/sweep/SweepChecks.hpp"
 #include "vehicle/AeroCode.hpp"
@@ -107,6 +110,11 @@ TEST_F(VehicleCombinations, TheContactPatchStaysOnItsPicture) {
             main->Analysis_TyreChoice->UserSelect(wheel);
             look.Picture(patch, c.name, "wheel " + std::to_string(wheel), dropped);
         }
+        charts::OpenGraphWindow();
+        ui::ResizeableGraphWindow& window = *ui::ResizeableGraphWindows().Windows.Peek(0);
+        const int dropped = window.LargeGraph().Surf().DroppedOps();
+        window.GraphMenuItem_Click(charts::GraphGroup::Tyres, 4);  // the four patches
+        look.Picture(window.LargeGraph(), c.name, "graph window", dropped);
         EXPECT_TRUE(findings.empty()) << sweep::GroupedFindings(findings);
     }
 }

@@ -1,6 +1,7 @@
 #include "vehicle/AeroDisplay.hpp"
 
 #include <cmath>
+#include <utility>
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/GlobalShared.hpp"
@@ -112,7 +113,9 @@ AeroCaptions BuildAeroCaptions(const AeroCaptionInputs& in) {
     // The axle loads, and the rolling resistance worked out from the wheel loads, of a
     // vehicle that tips have no meaning.
     const bool tips = VehicleTips(a);
-    const auto fromLoads = [tips](std::string text) { return tips ? NotApplicable() : text; };
+    const auto fromLoads = [tips](std::string text) {
+        return tips ? NotApplicable() : std::move(text);
+    };
     analysis(17, core::UnitValueText(Quantity::Speed, s.TopSpeed));
     analysis(12, fromLoads(core::UnitValueText(Quantity::Force, a.TotalResistance)));
     analysis(77, fromLoads(core::UnitValueText(Quantity::Power, a.ResistancePower)));

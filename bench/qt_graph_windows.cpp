@@ -8,6 +8,14 @@
 // - resizing a graph window that shows the acceleration forces of the 1/2000 s run: its
 //   layout and redraw (model), and with the window's own resize and paint. Target: under 5 ms.
 //
+// A run graph works out the range of each series it draws once per run (the run table's memo,
+// core/ColumnRanges.hpp), not at each redraw. Resizes of the model, counted by
+//   valgrind --tool=callgrind --cache-sim=yes --toggle-collect='platform::Form::UserResize*'
+//     build/bench_qt_graph_windows --benchmark_filter=BM_GraphWindowResizeModel
+//     --benchmark_min_time=0.01
+// with the series walked at every draw: 11.57 M instructions, 108.3 k L1 data read misses;
+// with the ranges remembered: 10.64 M and 72.2 k (-8.1 %, -33 %) for the same resizes.
+//
 // Run: build/bench_qt_graph_windows --benchmark_repetitions=10 --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
 

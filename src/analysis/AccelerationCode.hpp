@@ -30,6 +30,7 @@
 
 #include "analysis/SuspensionCode.hpp"
 #include "core/Caption.hpp"
+#include "core/ColumnRanges.hpp"
 #include "core/Numbers.hpp"
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/TyreCode.hpp"
@@ -123,6 +124,9 @@ struct AccelerationCodeState {
     std::array<SuspCorner, 4> AccSusp{};         // the run's working corners
     std::array<vehicle::TyreState, 4> AccTyres{};  // the run's working tyres
     std::array<float, kAccResultCount> AccResults{};
+    // The graphs' ranges of AccData's columns (charts), each worked out once per run:
+    // AnalyseAccRun, with which every run ends, forgets them.
+    core::ColumnRangeMemo AccDataRanges;
 
     int SearchDepth = 0;  // searches running now (a corrected box searches again inside one)
     // The last run was refused (analysis/RunRefusal.hpp): no run is stored, and the result

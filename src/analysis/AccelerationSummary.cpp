@@ -54,6 +54,7 @@ const std::array<double, core::kAccTargetRows>& Benchmarks() {
 
 void AnalyseAccRun(float dt, const AccRunLinks& links) {
     AccelerationCodeState& s = AccelerationCode();
+    s.AccDataRanges.Clear();  // a new run, or the stored one summarised again
     auto& R = s.AccResults;
     R.fill(0.0f);
     R[AccRes::MinThrottle] = 1.0f;

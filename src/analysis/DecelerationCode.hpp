@@ -30,6 +30,7 @@
 
 #include "analysis/SuspensionCode.hpp"
 #include "core/Caption.hpp"
+#include "core/ColumnRanges.hpp"
 #include "core/Numbers.hpp"
 #include "vehicle/AeroCode.hpp"
 #include "vehicle/EngineCode.hpp"
@@ -121,6 +122,9 @@ struct DecelerationCodeState {
     core::VbBool DecABS = core::VbFalse;           // Set_ABS as read at the start of the run
 
     std::array<float, kDecResultCount> DecResults{};
+    // The graphs' ranges of DecData's columns (charts), each worked out once per run:
+    // AnalyseDecRun, with which every run ends, forgets them.
+    core::ColumnRangeMemo DecDataRanges;
     // Whether the last search's figures exist: the run came down to both speeds (indices 14,
     // 15), and it came to a stop for the time and speed at a distance left (16, 17).
     bool SearchSpeedsReached = false;

@@ -69,6 +69,7 @@ bool DecRunStopped() {
 
 void AnalyseDecRun() {
     DecelerationCodeState& s = DecelerationCode();
+    s.DecDataRanges.Clear();  // a new run, or the stored one summarised again
     auto& res = s.DecResults;
     res.fill(0.0f);
     const int32_t last = s.DecLastStep;

@@ -7,6 +7,7 @@
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
+#include "vehicle/AeroCode.hpp"
 
 namespace analysis {
 
@@ -66,12 +67,18 @@ void SuspensionAnalysisCaptions(std::vector<core::Caption>& out) {
     CaptionWriter w(out);
 
     // ---- Springs frame: one value label per corner, the row's suffix in a label of its own.
+    // The loads, and the deflections and travel they give, of a vehicle that tips have no
+    // meaning.
+    const bool tips = vehicle::VehicleTips(vehicle::AeroCode().LiveAero);
+    const auto fromLoad = [tips](Quantity q, float value) {
+        return tips ? NotApplicable() : core::UnitNumberText(q, value);
+    };
     for (int i = 0; i < 4; ++i) {
         w.Susp(156 + i) = core::UnitNumberText(Quantity::DistanceSmall, c[i].WheelTravel);
         w.Susp(160 + i) = core::UnitNumberText(Quantity::Stiffness, c[i].WheelRate);
-        w.Susp(140 + i) = core::UnitNumberText(Quantity::Force, c[i].SpringLoad);
-        w.Susp(164 + i) = core::UnitNumberText(Quantity::DistanceSmall, c[i].WheelDeflection);
-        w.Susp(100 + i) = core::UnitNumberText(Quantity::DistanceSmall, c[i].WheelTravelLeft);
+        w.Susp(140 + i) = fromLoad(Quantity::Force, c[i].SpringLoad);
+        w.Susp(164 + i) = fromLoad(Quantity::DistanceSmall, c[i].WheelDeflection);
+        w.Susp(100 + i) = fromLoad(Quantity::DistanceSmall, c[i].WheelTravelLeft);
         w.Susp(104 + i) = core::UnitNumberText(Quantity::Frequency, c[i].RideFrequency);
         w.Susp(108 + i) = core::UnitNumberText(Quantity::Frequency, c[i].WheelHopFrequency);
     }

@@ -7,7 +7,8 @@
 // Display rule: a value is RoundToDecimals(internal x unit factor, unit decimals) as text,
 // followed by the unit's suffix where the caption carries one (the springs frame shows the
 // suffix once per row, in a label of its own). A value that cannot be given reads "N/A", never
-// "NaN" or "Inf".
+// "NaN" or "Inf"; so do the corners' vertical loads, wheel deflections and wheel travel
+// remaining, worked out from the live wheel loads, while the vehicle tips (vehicle::VehicleTips).
 //
 // Corner i: 0 front left, 1 front right, 2 rear left, 3 rear right; axle a: 0 front, 1 rear.
 #pragma once

@@ -1,5 +1,6 @@
 #include "charts/ChartFrame.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "charts/ChartColours.hpp"
@@ -91,6 +92,17 @@ void AxisLines(platform::Surface& s, float top, float bottom, float left, float 
 }
 
 }  // namespace
+
+float ScaleWithin(float scale, float across, float along, float width, float height) {
+    constexpr float kFill = 0.9f;  // share of the room a drawing made smaller fills
+    if (!std::isfinite(scale)) return scale;
+    float fit = scale;
+    if (across > 0 && width > 0 && scale * 2 * across > width)
+        fit = std::min(fit, kFill * width / (2 * across));
+    if (along > 0 && height > 0 && scale * 2 * along > height)
+        fit = std::min(fit, kFill * height / (2 * along));
+    return std::isfinite(fit) ? fit : scale;
+}
 
 float GridStep(double option, core::Quantity q) {
     return static_cast<float>(option / core::UnitData(q).Factor);

@@ -74,6 +74,12 @@ void DrawGridAboutZero(platform::Surface& s, float xScale, float xStep, float yS
 void DrawAxisTitles(platform::Surface& s, const std::string& xTitle, const std::string& xUnit,
                     const std::string& yTitle, const std::string& yUnit);
 
+// `scale` (twips per metre), or less where a drawing of half width `across` and half height
+// `along` (m) about the centre of a room of `width` x `height` twips would pass its edges:
+// then the drawing fills 90 % of the room in that direction, so that it touches no edge. A
+// scale that is not finite is returned as it is (nothing can be drawn at it).
+float ScaleWithin(float scale, float across, float along, float width, float height);
+
 // A chart-scale option (a grid step in the display unit of q) in internal units.
 float GridStep(double option, core::Quantity q);
 

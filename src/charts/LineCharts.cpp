@@ -226,9 +226,10 @@ ChartSeries ChartSeries::Contiguous(const float* values, int series, int32_t poi
 }
 
 ChartSeries ChartSeries::Columns(const float* table, int32_t rowLength, int32_t rows,
-                                 const int* columns, int count) {
+                                 const int* columns, int count, core::ColumnRangeMemo* ranges) {
     ChartSeries c;
     c.Values = table;
+    c.Ranges = ranges;
     c.Points = std::max(rows, 0);
     c.PointStride = rowLength;
     c.Series = std::min(count, kMaxSeries);
@@ -239,22 +240,22 @@ ChartSeries ChartSeries::Columns(const float* table, int32_t rowLength, int32_t 
 ValueRange DrawnValueRange(const ChartSeries& y, uint8_t stride, int32_t lastIdx,
                            bool showExtra, uint8_t mode) {
     ValueRange r;
-    if (stride < 1 || y.Values == nullptr) return r;
-    const StrideModeSeries shown = SeriesOfMode(mode, showExtra);
+    const int32_t first = FirstStridePoint(mode);
     const int32_t last = LastHeld(y, lastIdx);
-    auto take = [&r](float v) {
-        if (!std::isfinite(v)) return;
-        r.Low = r.Any ? std::min(r.Low, v) : v;
-        r.High = r.Any ? std::max(r.High, v) : v;
-        r.Any = true;
-    };
+    // The segments join points first, first + stride, ... up to last, when there is one.
+    if (stride < 1 || y.Values == nullptr || first > last - stride) return r;
+    const StrideModeSeries shown = SeriesOfMode(mode, showExtra);
     for (int k = 0; k < shown.Count; ++k) {
         const int series = shown.List[static_cast<size_t>(k)].Series;
         if (series >= y.Series) continue;
-        for (int32_t i = FirstStridePoint(mode); i <= last - stride; i += stride) {
-            take(y.At(series, i));
-            take(y.At(series, i + stride));
-        }
+        const int32_t column = y.SeriesOffset[series];
+        const ValueRange one =
+            y.Ranges ? y.Ranges->Of(y.Values, y.PointStride, column, first, stride, last)
+                     : core::ColumnRange(y.Values, y.PointStride, column, first, stride, last);
+        if (!one.Any) continue;
+        r.Low = r.Any ? std::min(r.Low, one.Low) : one.Low;
+        r.High = r.Any ? std::max(r.High, one.High) : one.High;
+        r.Any = true;
     }
     return r;
 }

@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "core/ColumnRanges.hpp"
 #include "platform/Surface.hpp"
 
 namespace charts {
@@ -25,7 +26,8 @@ namespace charts {
 // s at point i is Values[SeriesOffset[s] + i x PointStride], so a chart reads the columns of a
 // run table (one row a point) or series stored one after another without copying them. A mode
 // reads only the series it draws; series the view does not hold are not drawn, and points past
-// its end neither.
+// its end neither. Ranges, when set, remembers the ranges of the series read from Values
+// (DrawnValueRange), for data that stays as it is between draws (a run's table).
 struct ChartSeries {
     static constexpr int kMaxSeries = 6;
     const float* Values = nullptr;
@@ -33,15 +35,18 @@ struct ChartSeries {
     int32_t Points = 0;
     int32_t PointStride = 1;
     std::array<int32_t, kMaxSeries> SeriesOffset{};
+    core::ColumnRangeMemo* Ranges = nullptr;
     float At(int s, int32_t i) const {
         return Values[static_cast<size_t>(SeriesOffset[s]) + static_cast<size_t>(i) * PointStride];
     }
 
     // `series` series of `points` values stored one after another.
     static ChartSeries Contiguous(const float* values, int series, int32_t points);
-    // Columns of a table of `rows` rows of `rowLength` values each (one row a point).
+    // Columns of a table of `rows` rows of `rowLength` values each (one row a point), with
+    // the table's memo of column ranges if it has one.
     static ChartSeries Columns(const float* table, int32_t rowLength, int32_t rows,
-                               const int* columns, int count);
+                               const int* columns, int count,
+                               core::ColumnRangeMemo* ranges = nullptr);
     static ChartSeries Columns(const float* table, int32_t rowLength, int32_t rows,
                                std::initializer_list<int> columns) {
         return Columns(table, rowLength, rows, columns.begin(), static_cast<int>(columns.size()));
@@ -78,12 +83,8 @@ void PlotChart(platform::Surface& s, const ChartSeries& y, float x0, uint8_t str
 
 // The lowest and highest finite value PlotChart draws of `y` in a mode of stride segments
 // (0, 1, 2 or 5): the points its segments join, of the series the mode shows. None (Any
-// false) for the other modes or when no segment is drawn.
-struct ValueRange {
-    bool Any = false;
-    float Low = 0.0f;
-    float High = 0.0f;
-};
+// false) for the other modes or when no segment is drawn. Taken from y.Ranges when set.
+using ValueRange = core::ValueRange;
 ValueRange DrawnValueRange(const ChartSeries& y, uint8_t stride, int32_t lastIdx,
                            bool showExtra, uint8_t mode);
 

@@ -1,5 +1,6 @@
 #include "charts/PatchDiagrams.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "charts/ChartColours.hpp"
@@ -50,6 +51,10 @@ void DrawContactPatch(platform::Surface& s, const vehicle::TyreState& tyre, floa
 void DrawContactPatches(platform::Surface& s, const vehicle::TyreState& tyre, float scale,
                         float xOffset, float yOffset) {
     ChartRedraw frame(s);
+    // A patch wider or longer than the picture at the chosen zoom (a tyre a metre wide, a heavy
+    // load) is drawn at the largest scale that keeps it inside; the grid follows the scale.
+    scale = ScaleWithin(scale, (tyre.PatchWidth + std::fabs(xOffset)) / 2,
+                        (tyre.PatchLength + std::fabs(yOffset)) / 2, s.ScaleWidth(), s.ScaleHeight());
     const float g = PatchGridStep();
     DrawGrid(s, scale, g, scale, g, 0, 0, 0, 0, kGridCentred);
     if (std::isfinite(scale)) DrawContactPatch(s, tyre, scale, xOffset, yOffset);
@@ -58,11 +63,18 @@ void DrawContactPatches(platform::Surface& s, const vehicle::TyreState& tyre, fl
 void DrawContactPatchDiagram(platform::Surface& s, const std::array<vehicle::TyreState, 4>& tyres,
                              float scale) {
     ChartRedraw frame(s);
+    const auto& v = core::GlobalChassisLab().CurrentVehicle;
+    const float L = v.Wheelbase, t0 = v.Axles[0].TrackWidth, t1 = v.Axles[1].TrackWidth;
+    // Each patch lies half its track and half the wheelbase from the centre.
+    float across = 0.0f, along = 0.0f;
+    for (std::size_t i = 0; i < 4; ++i) {
+        across = std::max(across, (v.Axles[i / 2].TrackWidth + tyres[i].PatchWidth) / 2);
+        along = std::max(along, (L + tyres[i].PatchLength) / 2);
+    }
+    scale = ScaleWithin(scale, across, along, s.ScaleWidth(), s.ScaleHeight());
     const float g = PatchGridStep();
     DrawGrid(s, scale, g, scale, g, 0, 0, 0, 0, kGridCentred);
     if (!std::isfinite(scale)) return;
-    const auto& v = core::GlobalChassisLab().CurrentVehicle;
-    const float L = v.Wheelbase, t0 = v.Axles[0].TrackWidth, t1 = v.Axles[1].TrackWidth;
     DrawContactPatch(s, tyres[0], scale, -t0, -L);
     DrawContactPatch(s, tyres[1], scale, t0, -L);
     DrawContactPatch(s, tyres[2], scale, -t1, L);

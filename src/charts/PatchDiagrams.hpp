@@ -31,12 +31,14 @@ void DrawContactPatch(platform::Surface& s, const vehicle::TyreState& tyre, floa
                       float xOffset, float yOffset);
 
 // The centred grid (a step of the option TyreContactPatchScale in small-distance display units)
-// and one patch.
+// and one patch, at `scale` or, where the patch would pass the picture's edges at it, at the
+// largest scale at which it fills 90 % of the picture.
 void DrawContactPatches(platform::Surface& s, const vehicle::TyreState& tyre, float scale,
                         float xOffset, float yOffset);
 
 // The centred grid and the four patches of the current vehicle, front at the top, left wheels
-// on the left.
+// on the left, at `scale` or at the largest scale at which they fill 90 % of the picture where
+// they would pass its edges.
 void DrawContactPatchDiagram(platform::Surface& s, const std::array<vehicle::TyreState, 4>& tyres,
                              float scale);
 

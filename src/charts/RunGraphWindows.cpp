@@ -176,8 +176,9 @@ void DrawAccelerationGraph(int16_t index, GraphWindow& window) {
         const float dt = run.AccTimeStep;
         const RunGraphPlan g = AccGraphOf(index, last);
         const bool extra = index == 3 && core::FromVbBool(core::OptionsSettings().DrawAccVLoads);
-        const ChartSeries y = ChartSeries::Columns(run.AccData.data(), analysis::kAccColumns, rows,
-                                                   g.Columns.data(), g.ColumnCount);
+        const ChartSeries y =
+            ChartSeries::Columns(run.AccData.data(), analysis::kAccColumns, rows, g.Columns.data(),
+                                 g.ColumnCount, &analysis::AccelerationCode().AccDataRanges);
         PlotRunGraph(s, g, y, dt, AccPointStride(dt), last, extra);
     }
     window.SetCurrentGraph(range.FirstId + index);

@@ -119,7 +119,9 @@ bool DrawAccChart(platform::Surface& s, int choice, float dt) {
              opt.FuelTimeGraphScaleX);
         break;
     }
-    const ChartSeries y = ChartSeries::Columns(run.AccData.data(), analysis::kAccColumns, rows, g.Columns.data(), g.ColumnCount);
+    const ChartSeries y =
+        ChartSeries::Columns(run.AccData.data(), analysis::kAccColumns, rows, g.Columns.data(),
+                             g.ColumnCount, &analysis::AccelerationCode().AccDataRanges);
     PlotRunGraph(s, g, y, dt, stride, last, choice == 3 && vLoads);
     return true;
 }
@@ -192,7 +194,9 @@ bool DrawDecChart(platform::Surface& s, int choice) {
              opt.DecBrakeBalanceGraphScaleX);
         break;
     }
-    const ChartSeries y = ChartSeries::Columns(run.DecData.data(), analysis::kDecColumns, rows, g.Columns.data(), g.ColumnCount);
+    const ChartSeries y =
+        ChartSeries::Columns(run.DecData.data(), analysis::kDecColumns, rows, g.Columns.data(),
+                             g.ColumnCount, &analysis::DecelerationCode().DecDataRanges);
     PlotRunGraph(s, g, y, dt, 1, last, choice == 3 && vLoads);
     return true;
 }

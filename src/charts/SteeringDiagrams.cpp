@@ -37,22 +37,6 @@ Reach AxleReach(float track, const std::array<vehicle::TyreState, 4>& tyres,
     return {track / 2 + std::max(l.across, r.across), std::max(l.along, r.along)};
 }
 
-// A drawing that has to be made smaller fills this share of its room, so that no wheel
-// touches the edge.
-constexpr float kFill = 0.9f;
-
-// `scale`, or less where a drawing of half width `across` and half height `along` (m) about
-// the centre of a room of `width` x `height` twips would pass its edges.
-float ScaleWithin(float scale, float across, float along, float width, float height) {
-    if (!std::isfinite(scale)) return scale;
-    float fit = scale;
-    if (across > 0 && width > 0 && scale * 2 * across > width)
-        fit = std::min(fit, kFill * width / (2 * across));
-    if (along > 0 && height > 0 && scale * 2 * along > height)
-        fit = std::min(fit, kFill * height / (2 * along));
-    return std::isfinite(fit) ? fit : scale;
-}
-
 }  // namespace
 
 float SteeringPlanScaleWithin(const platform::Surface& s, float scale, bool fullView,

@@ -161,6 +161,11 @@ void CalcAeroForces(AeroForces& f, const std::array<float, 4>& staticLoads, floa
     f.WheelLoad[3] -= 0.5f * f.RollResPitchLoad;
 }
 
+bool VehicleTips(const AeroForces& forces) {
+    const auto& load = forces.WheelLoad;
+    return load[0] + load[1] < 0.0f || load[2] + load[3] < 0.0f;
+}
+
 void ApplyWingAngles(const AeroSetupInputs& inputs) {
     AeroCodeState& s = AeroCode();
     s.FrontWingAngle = inputs.FrontWingAngle;

@@ -62,6 +62,10 @@ struct AeroForces {
     float ResistancePower = 0.0f;              // kW at the live speed (live record only)
 };
 
+// Whether the forces lift an axle: either axle's two WheelLoads add up to less than 0 (N).
+// The vehicle then tips, and no figure worked out from its wheel loads has a meaning.
+bool VehicleTips(const AeroForces& forces);
+
 // One row of the speed table: 0..3 lift of body, undertray, rear wing, front wing; 4 and 5
 // lift carried by the front and the rear wheels; 6..9 drag of the four elements; 10 total
 // rolling resistance; 11 total resistance. N.

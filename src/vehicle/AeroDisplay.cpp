@@ -1,6 +1,7 @@
 #include "vehicle/AeroDisplay.hpp"
 
 #include <cmath>
+#include <utility>
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/GlobalShared.hpp"
@@ -58,9 +59,8 @@ std::string PairText(float frontShare) {
 // stay on the ground; a lift beyond an axle's load leaves a sum near or below zero whose
 // shares lie beyond 0..100 % (676.2% / -576.2% for a light body of 100 m^2 at a Cd of 5).
 std::string WheelLoadShareText(const AeroForces& a, float frontShare) {
-    const float front = a.WheelLoad[1] + a.WheelLoad[0];
-    const float rear = a.WheelLoad[3] + a.WheelLoad[2];
-    if (!(front >= 0.0f && rear >= 0.0f && front + rear > 0.0f)) return NotApplicable();
+    const float sum = a.WheelLoad[0] + a.WheelLoad[1] + a.WheelLoad[2] + a.WheelLoad[3];
+    if (VehicleTips(a) || !(sum > 0.0f)) return NotApplicable();
     return PairText(frontShare);
 }
 
@@ -110,16 +110,22 @@ AeroCaptions BuildAeroCaptions(const AeroCaptionInputs& in) {
     list.push_back({LabelArray::Set_LiveLabel, 104,
                     core::UnitValueText(Quantity::Speed, in.LiveSpeed), {}});
 
+    // The axle loads, and the rolling resistance worked out from the wheel loads, of a
+    // vehicle that tips have no meaning.
+    const bool tips = VehicleTips(a);
+    const auto fromLoads = [tips](std::string text) {
+        return tips ? NotApplicable() : std::move(text);
+    };
     analysis(17, core::UnitValueText(Quantity::Speed, s.TopSpeed));
-    analysis(12, core::UnitValueText(Quantity::Force, a.TotalResistance));
-    analysis(77, core::UnitValueText(Quantity::Power, a.ResistancePower));
+    analysis(12, fromLoads(core::UnitValueText(Quantity::Force, a.TotalResistance)));
+    analysis(77, fromLoads(core::UnitValueText(Quantity::Power, a.ResistancePower)));
     analysis(10, core::UnitValueText(Quantity::Force, a.TotalDrag));
-    analysis(11, core::UnitValueText(Quantity::Force, a.TotalRollingResistance));
-    analysis(13, ResistanceShareText(a));
+    analysis(11, fromLoads(core::UnitValueText(Quantity::Force, a.TotalRollingResistance)));
+    analysis(13, fromLoads(ResistanceShareText(a)));
     analysis(14, core::UnitValueText(Quantity::Force, a.TotalLift));
     analysis(15, RatioText(a.TotalLift, a.TotalDrag));
-    analysis(22, core::UnitValueText(Quantity::Force, a.WheelLoad[1] + a.WheelLoad[0]));
-    analysis(23, core::UnitValueText(Quantity::Force, a.WheelLoad[3] + a.WheelLoad[2]));
+    analysis(22, fromLoads(core::UnitValueText(Quantity::Force, a.WheelLoad[1] + a.WheelLoad[0])));
+    analysis(23, fromLoads(core::UnitValueText(Quantity::Force, a.WheelLoad[3] + a.WheelLoad[2])));
     analysis(24, WheelLoadShareText(a, s.AeroWheelLoadFrontShare));
 
     // The aero balance: no aero load (standing still, no lift) or a total lift near zero has

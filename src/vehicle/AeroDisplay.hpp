@@ -8,7 +8,9 @@
 // unit's suffix; areas get the number only. Angles held in degrees are converted to radians
 // first. A front share f reads "f x 100 % / (1 - f) x 100 %" at one decimal. A lift/drag ratio
 // is -lift / drag at two decimals followed by " : 1". Anything with no finite value (a ratio
-// with no drag, a share of no resistance) reads "N/A".
+// with no drag, a share of no resistance) reads "N/A", and so do the axle loads, the wheel-load
+// share and the rolling resistance with what is made of it (total resistance, its power, the
+// drag / rolling share) while the vehicle tips (VehicleTips).
 #pragma once
 
 #include <cstdint>

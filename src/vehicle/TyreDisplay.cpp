@@ -5,6 +5,7 @@
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
+#include "vehicle/AeroCode.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace vehicle {
@@ -63,25 +64,28 @@ void TyreAnalysisCaptions(const TyreCaptionInputs& in, std::vector<core::Caption
     put(Target::Set_LiveLabel, 101,
         std::to_string(in.Live.TemperatureC[1]) + texts.DegreesCelsiusSuffix);
     put(Target::Set_LiveLabel, 102, std::to_string(in.Live.WearPercent) + "%");
-    analysis(100, Percent(s.FrontPatchShare) + texts.FrontText);
+    // Every figure below is worked out at the wheels' live loads: a vehicle that tips (an axle
+    // load below zero) has none to show.
+    const bool tips = VehicleTips(AeroCode().LiveAero);
+    analysis(100, tips ? NotApplicable() : Percent(s.FrontPatchShare) + texts.FrontText);
     // With every wheel off the ground there is no grip to share.
     float gripRates = 0.0f;
     for (const TyreState& t : tyres) gripRates += t.LatAccelRate;
-    analysis(101, gripRates > 0.0f ? Percent(s.FrontGripShare) + texts.FrontText
-                                   : NotApplicable());
+    analysis(101, gripRates > 0.0f && !tips ? Percent(s.FrontGripShare) + texts.FrontText
+                                            : NotApplicable());
 
     // Per-wheel figures; with no wheel chosen there is none to show.
     const bool chosen = IsWheel(in.Wheel);
     const TyreState none{};
     const TyreState& t = chosen ? tyres[in.Wheel] : none;
     auto wheel = [&](int index, std::string text) {
-        analysis(index, chosen ? std::move(text) : NotApplicable());
+        analysis(index, chosen && !tips ? std::move(text) : NotApplicable());
     };
     wheel(111, core::RoundedText(t.LongGrip, 3) + " / " + core::RoundedText(t.LatGrip, 3));
     wheel(112, Pair(Quantity::Force, t.LongGripForce, t.LatGripForce));
     wheel(114, chosen ? Percent(s.WheelGripLoss[in.Wheel]) : std::string());
     wheel(115, Pair(Quantity::Acc, t.LongAccelRate, t.LatAccelRate));
-    analysis(117, Percent(s.WeightTransferGripLoss));
+    analysis(117, tips ? NotApplicable() : Percent(s.WeightTransferGripLoss));
     wheel(116, chosen ? core::UnitValueText(Quantity::Force, in.CornerDynamicLoad[in.Wheel]) : std::string());
     wheel(102, core::UnitValueText(Quantity::Stiffness, t.VerticalStiffness));
     // A corner without mass (frequency 0) or one barely bouncing shows no frequency.

@@ -4,7 +4,9 @@
 // Display rule: a value is RoundToDecimals(internal x unit factor, unit decimals) as text,
 // followed by the unit's suffix; "a / b" joins two such values, each with its suffix unless
 // noted. Shares and grip losses read RoundToDecimals(x 100, 1) and "%". A value that is not
-// finite, and every figure of a wheel when no wheel is chosen, reads "N/A".
+// finite, and every figure of a wheel when no wheel is chosen, reads "N/A"; so does every
+// figure of Analysis_TyreLabel 100..117 while the vehicle tips (VehicleTips: all are worked out
+// at the wheels' live loads).
 #pragma once
 
 #include <array>

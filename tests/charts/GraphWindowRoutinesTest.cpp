@@ -86,6 +86,7 @@ protected:
         run.AccTimeStep = dt;
         run.AccLastStep = last;
         run.AccData.assign(static_cast<std::size_t>(last + 1) * analysis::kAccColumns, 0.0f);
+        run.AccDataRanges.Clear();  // a new table, as after a run
         for (int32_t k = 0; k <= last; ++k) {
             float* row = &run.AccData[static_cast<std::size_t>(k) * analysis::kAccColumns];
             row[analysis::AccCol::Speed] = 0.1f * static_cast<float>(k);
@@ -101,6 +102,7 @@ protected:
         run.DecTimeStep = 0.005f;
         run.DecLastStep = 100;
         run.DecData.assign(101 * analysis::kDecColumns, 0.0f);
+        run.DecDataRanges.Clear();  // a new table, as after a run
         for (int k = 0; k <= 100; ++k)
             run.DecData[static_cast<std::size_t>(k) * analysis::kDecColumns + column] = value;
     }

@@ -66,6 +66,7 @@ void RedisplayQuantity(core::Quantity q) {
             ShowSuspensionAnalysis(f);
             ShowSteeringAnalysis(f);
             DrawAccGraph(f, AccStep());
+            DrawDecGraph(f);  // spring lengths and tyre deflections
             DrawSuspDamperChart(f);
             DrawSuspResponseChart(f);
             DrawTyreDiagrams(f);
@@ -76,6 +77,7 @@ void RedisplayQuantity(core::Quantity q) {
             SearchDecRun(f);
             DrawAccGraph(f, AccStep());
             ShowDecResults(f);
+            DrawDecGraph(f);  // distance
             break;
         case Q::Area:
             ShowAeroAnalysis(f);
@@ -117,6 +119,7 @@ void RedisplayQuantity(core::Quantity q) {
             ShowAccResults(f);
             ShowDecResults(f);
             DrawAccGraph(f, AccStep());
+            DrawDecGraph(f);  // deceleration
             break;
         case Q::Power:
             ShowVehicleData(f);
@@ -145,6 +148,7 @@ void RedisplayQuantity(core::Quantity q) {
             ShowGearingTable(f);
             DrawGearingGraph(f);
             DrawAccGraph(f, AccStep());
+            DrawDecGraph(f);  // engine speed
             break;
         case Q::Damping:
         case Q::Rot:

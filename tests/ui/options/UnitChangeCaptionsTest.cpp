@@ -1,28 +1,30 @@
-// A unit chosen alone in the options window rewrites every caption, box and chart of the main
-// window that shows its quantity: the window then reads as it does after a refresh of every
-// display, for each unit of each quantity, on a wheel-driven car and on a thrust car.
+// A unit chosen alone in the options window rewrites every caption, box and chart that shows
+// its quantity: the main window and eight graph windows then read as they do after a refresh
+// of every display, on a wheel-driven car and on a thrust car. In six rounds every chart of
+// the main window shows each of its choices and the graph windows each of the 42 graphs; the
+// first round switches every unit of each quantity in turn, the others one unit of each.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
-#include <sstream>
 #include <string>
+#include <vector>
 
+#include "charts/ResizeableGraphCode.hpp"
 #include "support/SampleVehicles.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "support/WindowDump.hpp"
+#include "ui/graphs/ResizeableGraphWindow.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/options/OptionsPanel.hpp"
 #include "ui/options/RefreshDisplays.hpp"
 
 namespace {
 
-// The two dumps agree; a failure names the lines (controls) that differ.
-void ExpectSameLines(const std::string& a, const std::string& b) {
-    std::istringstream x(a), y(b);
-    for (std::string l, r; std::getline(x, l) && std::getline(y, r);) EXPECT_EQ(l, r);
-    EXPECT_TRUE(a == b);
-}
+constexpr int kWindows = 8;
+constexpr int kGraphs = 42;
+constexpr int kRounds = (kGraphs + kWindows - 1) / kWindows;  // also covers 10 choices two at a time
 
 class UnitChangeCaptions : public testsupport::StartedProgram {
 protected:
@@ -34,32 +36,94 @@ protected:
         vehtest::WriteVehicleFile((root / "vehicles" / "thrust.vd3").string(), thrust);
         std::ofstream(root / "autoveh.lst", std::ios::app) << "thrust\r\n";
         main = &Start();
+        for (int i = 0; i < kWindows; ++i) charts::OpenGraphWindow();
     }
     void TearDown() override {
         ui::ResetOptionsPanel();
         StartedProgram::TearDown();
     }
+
+    static ui::ResizeableGraphWindow& Window(int slot) {
+        return *ui::ResizeableGraphWindows().Windows.Peek(static_cast<std::size_t>(slot));
+    }
+
+    // Round r: the run graphs show choices 2r and 2r + 1, the other charts their r-th choice
+    // (counted round), the graph windows graphs 8r .. 8r + 7 (counted round).
+    void ShowRound(int r) {
+        ui::Main& w = *main;
+        for (int p = 0; p < 2; ++p) {
+            w.Analysis_AccGraphData(p).UserSelect((2 * r + p) % 10);
+            w.Analysis_DecGraphData(p).UserSelect((2 * r + p) % 10);
+        }
+        for (platform::ComboBox* c : {w.Analysis_SuspDampGraphCombo, w.Analysis_AeroGraphOption,
+                                      w.Analysis_TyreChoice, w.Analysis_SteerToeDiagramMode,
+                                      w.Analysis_SteerCamberDiagramMode})
+            c->UserSelect(r % c->ListCount());
+        for (int slot = 0; slot < kWindows; ++slot) {
+            const int id = (kWindows * r + slot) % kGraphs;
+            charts::GraphGroup group;
+            ASSERT_TRUE(charts::GroupOfGraph(id, group));
+            Window(slot).GraphMenuItem_Click(group, id - charts::GroupRange(group).FirstId);
+        }
+    }
+
+    // What the main window and the graph windows show, a hash a control.
+    std::vector<uint64_t> Shown() const {
+        std::vector<uint64_t> all = testsupport::ShownHashes(*main);
+        for (int slot = 0; slot < kWindows; ++slot) {
+            const auto one = testsupport::ShownHashes(Window(slot));
+            all.insert(all.end(), one.begin(), one.end());
+        }
+        return all;
+    }
+    // The names of the controls Shown() hashes, in its order.
+    std::vector<std::string> ShownNames() const {
+        std::vector<std::string> all = testsupport::ShownNames(*main);
+        for (int slot = 0; slot < kWindows; ++slot)
+            for (const std::string& n : testsupport::ShownNames(Window(slot)))
+                all.push_back("graph window " + std::to_string(slot) + " " + n);
+        return all;
+    }
+
+    // Chooses `unit` alone, then checks that a refresh of every display changes nothing.
+    void SwitchAndCompare(core::Quantity q, std::size_t unit) {
+        const auto rows = core::UnitRows(q);
+        platform::ComboBox& box = ui::OptionsPanelWindow().Select(q);
+        box.UserSelect(box.FindItem(std::string(rows[unit].Name)));
+        ASSERT_EQ(core::UnitData(q).Index, unit);
+        const std::vector<uint64_t> afterChoice = Shown();
+        ui::RefreshAllDisplays();
+        const std::vector<uint64_t> refreshed = Shown();
+        if (afterChoice == refreshed) return;
+        std::string stale;
+        const std::vector<std::string> names = ShownNames();
+        for (std::size_t i = 0; i < afterChoice.size() && i < refreshed.size(); ++i)
+            if (afterChoice[i] != refreshed[i]) stale += " " + names[i];
+        ADD_FAILURE() << "left as they were:" << stale;
+    }
+
     ui::Main* main = nullptr;
 };
 
-TEST_F(UnitChangeCaptions, EveryUnitAloneRewritesEveryCaptionOfItsQuantity) {
+TEST_F(UnitChangeCaptions, EveryUnitAloneRewritesEveryDisplayOfItsQuantity) {
     const int cars = main->Main_SelectVeh->ListCount();
     ASSERT_EQ(cars, 4);  // the three shipped cars, then the thrust car
     for (int car : {0, cars - 1}) {
         main->Main_SelectVeh->UserSelect(car);
-        for (std::size_t i = 0; i < core::kQuantityCount; ++i) {
-            const core::Quantity q = core::QuantityAt(i);
-            const auto rows = core::UnitRows(q);
-            // Every unit in turn, ending on the first again.
-            for (std::size_t k = 1; k <= rows.size(); ++k) {
-                const std::string unit(rows[k % rows.size()].Name);
-                SCOPED_TRACE(std::to_string(car) + ": " + unit);
-                platform::ComboBox& box = ui::OptionsPanelWindow().Select(q);
-                box.UserSelect(box.FindItem(unit));
-                ASSERT_EQ(core::UnitData(q).Index, k % rows.size());
-                const std::string afterChoice = testsupport::ShownControls(*main);
-                ui::RefreshAllDisplays();
-                ExpectSameLines(afterChoice, testsupport::ShownControls(*main));
+        for (int round = 0; round < kRounds; ++round) {
+            ShowRound(round);
+            for (std::size_t i = 0; i < core::kQuantityCount; ++i) {
+                const core::Quantity q = core::QuantityAt(i);
+                const std::size_t units = core::UnitRows(q).size();
+                const std::size_t from = core::UnitData(q).Index;
+                // Every unit in turn, ending where it began, in the first round; the next one
+                // in the others.
+                for (std::size_t k = 1; k <= (round == 0 ? units : 1); ++k) {
+                    const std::size_t unit = (from + k) % units;
+                    SCOPED_TRACE(std::to_string(car) + ", round " + std::to_string(round) + ": " +
+                                 std::string(core::UnitRows(q)[unit].Name));
+                    SwitchAndCompare(q, unit);
+                }
             }
         }
     }

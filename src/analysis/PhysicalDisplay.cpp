@@ -8,6 +8,7 @@
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
+#include "vehicle/AeroCode.hpp"
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/TyreCode.hpp"
 
@@ -130,24 +131,30 @@ void LiveAnalysisCaptions(const LiveCaptionInputs& in, std::vector<core::Caption
     w.Text(core::LabelArray::Set_LiveLabel, 105) = std::to_string(in.ThrottlePercent) + "%";
     w.Text(core::LabelArray::Set_LiveLabel, 106) = std::to_string(in.BrakePercent) + "%";
 
-    w.Phys(157) = core::UnitValueText(Quantity::Acc, s.LateralAcceleration);
+    // The live heights and accelerations come from the wheel loads (the deflections, the grip
+    // and the rolling resistance they give): a vehicle that tips has none.
+    const bool tips = vehicle::VehicleTips(vehicle::AeroCode().LiveAero);
+    const auto fromLoads = [tips](Quantity q, float value) {
+        return tips ? NotApplicable() : core::UnitValueText(q, value);
+    };
+    w.Phys(157) = fromLoads(Quantity::Acc, s.LateralAcceleration);
     w.Phys(130) = DistancePairText(m.CoGAxleDistance[0], m.CoGAxleDistance[1]);
     for (int i = 0; i < 4; ++i)
         w.Phys(131 + i) =
             DistancePairText(m.AeroElementAxleDistance[i], m.AeroElementAxleDistance[i + 4]);
     for (int i = 0; i < 4; ++i) w.Phys(141 + i) = PlainPairText(v.AeroElements[i].PosY);
     for (int i = 0; i < 4; ++i)
-        w.Phys(146 + i) = core::UnitValueText(Quantity::DistanceSmall, s.AeroElementRelPos[i].Z);
+        w.Phys(146 + i) = fromLoads(Quantity::DistanceSmall, s.AeroElementRelPos[i].Z);
     for (int i = 0; i < 4; ++i)
-        w.Phys(136 + i) = core::UnitValueText(Quantity::DistanceSmall, m.AeroElementPos[i].Z);
-    w.Phys(135) = core::UnitValueText(Quantity::DistanceSmall, m.VehicleCoG.Z);
+        w.Phys(136 + i) = fromLoads(Quantity::DistanceSmall, m.AeroElementPos[i].Z);
+    w.Phys(135) = fromLoads(Quantity::DistanceSmall, m.VehicleCoG.Z);
     w.Phys(140) = PlainPairText(m.VehicleCoG.Y);
     w.Phys(145) = NotApplicable();
     // Resistances and brakes read as negative accelerations.
-    w.Phys(150) = core::UnitValueText(Quantity::Acc, -s.LiveAccelParts[kAccelResistance]);
-    w.Phys(151) = core::UnitValueText(Quantity::Acc, s.LiveAccelParts[kAccelDrive]);
-    w.Phys(152) = core::UnitValueText(Quantity::Acc, -s.LiveAccelParts[kAccelBrakes]);
-    w.Phys(153) = core::UnitValueText(Quantity::Acc, s.LiveAccelParts[kAccelNet]);
+    w.Phys(150) = fromLoads(Quantity::Acc, -s.LiveAccelParts[kAccelResistance]);
+    w.Phys(151) = fromLoads(Quantity::Acc, s.LiveAccelParts[kAccelDrive]);
+    w.Phys(152) = fromLoads(Quantity::Acc, -s.LiveAccelParts[kAccelBrakes]);
+    w.Phys(153) = fromLoads(Quantity::Acc, s.LiveAccelParts[kAccelNet]);
     w.Phys(154) = std::to_string(s.LiveGear);
     w.Phys(155) = core::UnitValueText(Quantity::ARV, s.LiveEngine.Speed);
 }

@@ -7,6 +7,7 @@
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
+#include "vehicle/AeroCode.hpp"
 
 namespace analysis {
 
@@ -72,11 +73,14 @@ void SteeringAnalysisCaptions(std::vector<core::Caption>& out) {
     steering(122, s.SteerRadius == 0.0f ? notApplicable
                                         : core::UnitValueText(Quantity::DistanceSmall, s.SteerRadius));
     steering(123, AngleText(s.AckermannArmAngle));
+    // The body roll comes from the wheel loads: a vehicle that tips has no roll camber, nor a
+    // live camber.
+    const bool tips = vehicle::VehicleTips(vehicle::AeroCode().LiveAero);
     for (int i = 0; i < 4; ++i) {
-        steering(106 + i, AngleText(s.RollCamber[i]));
+        steering(106 + i, tips ? notApplicable : AngleText(s.RollCamber[i]));
         steering(110 + i, AngleText(s.CasterCamber[i]));
         steering(114 + i, AngleText(s.InclinationCamber[i]));
-        steering(118 + i, AngleText(s.LiveCamber[i]));
+        steering(118 + i, tips ? notApplicable : AngleText(s.LiveCamber[i]));
     }
 }
 

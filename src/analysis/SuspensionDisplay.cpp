@@ -119,12 +119,16 @@ void SuspensionAnalysisCaptions(std::vector<core::Caption>& out) {
     w.Susp(124) = core::UnitValueText(Quantity::Rot, s.PitchStiffness);
     w.Susp(125) = core::RoundedText(s.PitchStiffnessPerMass, 0);
 
-    // ---- Roll angles: front in 129..131, rear in 126..128.
+    // ---- Roll angles: front in 129..131, rear in 126..128. Like the pitch and the height
+    // changes below, they come from the deflections the wheel loads give.
+    const auto fromDeflection = [tips](Quantity q, float value) {
+        return tips ? NotApplicable() : core::UnitValueText(q, value);
+    };
     for (int a = 0; a <= 1; ++a) {
         const int base = 129 - 3 * a;
-        w.Susp(base) = core::UnitValueText(Quantity::Angle, s.TyreRollAngle[a]);
-        w.Susp(base + 1) = core::UnitValueText(Quantity::Angle, s.SuspRollAngle[a]);
-        w.Susp(base + 2) = core::UnitValueText(Quantity::Angle, s.AxleRollAngle[a]);
+        w.Susp(base) = fromDeflection(Quantity::Angle, s.TyreRollAngle[a]);
+        w.Susp(base + 1) = fromDeflection(Quantity::Angle, s.SuspRollAngle[a]);
+        w.Susp(base + 2) = fromDeflection(Quantity::Angle, s.AxleRollAngle[a]);
     }
 
     // ---- Level-ride target frequencies. At low speed no rear spring matches the front (the
@@ -136,16 +140,16 @@ void SuspensionAnalysisCaptions(std::vector<core::Caption>& out) {
 
     // ---- Live body pitch.
     const PitchAngles& pitch = LiveStateCode().BodyPitch;
-    w.Susp(132) = PitchAngleText(pitch.FromTyres);
-    w.Susp(133) = PitchAngleText(pitch.FromSuspension);
-    w.Susp(134) = PitchAngleText(pitch.Total);
+    w.Susp(132) = tips ? NotApplicable() : PitchAngleText(pitch.FromTyres);
+    w.Susp(133) = tips ? NotApplicable() : PitchAngleText(pitch.FromSuspension);
+    w.Susp(134) = tips ? NotApplicable() : PitchAngleText(pitch.Total);
 
     // ---- Vertical shift of the body from the suspension: centre of gravity, then the aero
     // elements (body aero centre, undertray, rear wing, front wing).
-    w.Susp(135) = core::UnitValueText(Quantity::DistanceSmall, s.SuspHeightChange[kHeightAtCoG]);
+    w.Susp(135) = fromDeflection(Quantity::DistanceSmall, s.SuspHeightChange[kHeightAtCoG]);
     for (int e = 0; e < 4; ++e)
         w.Susp(136 + e) =
-            core::UnitValueText(Quantity::DistanceSmall, s.SuspHeightChange[kHeightAtElement0 + e]);
+            fromDeflection(Quantity::DistanceSmall, s.SuspHeightChange[kHeightAtElement0 + e]);
 
     // ---- Critical damping information, per corner.
     for (int i = 0; i < 4; ++i) {

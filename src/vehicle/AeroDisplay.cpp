@@ -163,9 +163,9 @@ AeroCaptions BuildAeroCaptions(const AeroCaptionInputs& in) {
         analysis(e.first + 3, core::UnitValueText(Quantity::Force, a.Lift[k]));
         analysis(e.first + 4, RatioText(a.Lift[k], a.Drag[k]));
     }
-    // The wings' angles after the body-pitch correction.
-    analysis(75, DegreesText(s.FrontWingAngleEff));
-    analysis(73, DegreesText(s.RearWingAngleEff));
+    // The wings' angles after the body-pitch correction (the pitch the wheel loads give).
+    analysis(75, tips ? NotApplicable() : DegreesText(s.FrontWingAngleEff));
+    analysis(73, tips ? NotApplicable() : DegreesText(s.RearWingAngleEff));
     return out;
 }
 

@@ -38,6 +38,14 @@ std::vector<std::string> CaptionsFromWheelLoads() {
     add("Analysis_SuspLabel", 100, 103); // wheel travel remaining
     add("Analysis_SuspLabel", 140, 143); // vertical loads
     add("Analysis_SuspLabel", 164, 167); // wheel deflections
+    add("Analysis_SuspLabel", 126, 139); // roll and pitch angles, height changes
+    add("Analysis_PhysLabel", 135, 139); // live heights of the centre of gravity and elements
+    add("Analysis_PhysLabel", 146, 153); // element heights from the centre, accelerations
+    add("Analysis_PhysLabel", 157, 157); // lateral acceleration
+    add("Analysis_AeroLabel", 73, 73);   // the wings' angles after the body's pitch
+    add("Analysis_AeroLabel", 75, 75);
+    add("Analysis_SteeringLabel", 106, 109); // roll camber
+    add("Analysis_SteeringLabel", 118, 121); // live camber
     return names;
 }
 

@@ -48,8 +48,9 @@ TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
          EditorInput::EBC, {"0", "10"}, {"10.1", "-1"}},
         {"efficiency", [](ui::Main& m) -> TextBox& { return *m.VehData_NewDrivetrainEff; },
          EditorInput::DrivetrainEff, {"50", "99"}, {"49"}},
+        // 10 % is the lowest profile, for a tyre of 300 mm or more (VehicleEditorProperties).
         {"profile", [](ui::Main& m) -> TextBox& { return m.VehData_NewTyreProfile(1); },
-         EditorInput::TyreProfile, {"10", "200"}, {"9", "201"}},
+         EditorInput::TyreProfile, {"20", "200"}, {"9", "201"}},
         {"spring ratio", [](ui::Main& m) -> TextBox& { return m.VehData_NewWheelSpringMR(0); },
          EditorInput::WheelSpringMR, {"0.5", "5"}, {"0.49", "5.01"}},
         {"lift", [](ui::Main& m) -> TextBox& { return *m.VehData_NewCl; },

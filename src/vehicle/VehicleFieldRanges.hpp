@@ -117,7 +117,8 @@ inline constexpr FieldRange ShiftTime = EngineOnly(5, 999, 1000, 0);           /
 // Wheels and tyres, per axle
 inline constexpr FieldRange TyreWidth{50, 1000, 1};                  // mm
 inline constexpr FieldRange TyreProfile{10, 200, 1};                 // %
-inline constexpr FieldRange RimDiameter{5, 200, 1};                  // inches
+// Two characters: the largest wheels (mining trucks) have 63-inch rims.
+inline constexpr FieldRange RimDiameter{5, 99, 1};                   // inches
 // A wheel weighs at most half its axle's unsprung mass (vehicle/VehicleCheck.hpp): half of
 // the largest unsprung mass.
 inline constexpr FieldRange RotatingMass{1, 25000, 1};               // kg

@@ -166,7 +166,8 @@ const Bound kBounds[] = {
      TallProfiles},
     {"Tyres(#).Profile", AT(v.Tyres[i].Profile), 2, 1, 10, 200, true, Kind::Wheel, nullptr,
      WideTyres},
-    {"Tyres(#).RimDiameter", AT(v.Tyres[i].RimDiameter), 2, 1, 5, 200, true},
+    // Two characters.
+    {"Tyres(#).RimDiameter", AT(v.Tyres[i].RimDiameter), 2, 1, 5, 99, true},
     // Half the largest unsprung mass.
     {"RotatingMass(#)", AT(v.RotatingMass[i]), 2, 1, 1, 25000, false, Kind::Wheel, nullptr,
      RoomForWheels},

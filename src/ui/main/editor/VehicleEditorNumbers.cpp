@@ -58,10 +58,35 @@ double ValueOf(const Decimal& d) {
     return d.Negative ? -v : v;
 }
 
+// A decimal figure as the program writes Doubles (core::DoubleText): its digits without
+// trailing zeros, a point where they need one; from 1e-5 to below 1e15 written here, digit by
+// digit, and in the exponent form beyond.
+std::string TextOf(Decimal d) {
+    if (d.Mantissa == 0) return "0";
+    while (d.Mantissa % 10 == 0) {
+        d.Mantissa /= 10;
+        ++d.Exponent;
+    }
+    const std::string digits = std::to_string(d.Mantissa);
+    const int size = static_cast<int>(digits.size());
+    const int point = size + d.Exponent;  // digits before the point
+    if (point - 1 < -5 || point - 1 >= 15) return core::DoubleText(ValueOf(d));
+    std::string text = d.Negative ? "-" : "";
+    if (point <= 0) {
+        text += "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
+    } else if (point >= size) {
+        text += digits + std::string(static_cast<std::size_t>(point - size), '0');
+    } else {
+        text += digits.substr(0, static_cast<std::size_t>(point)) + "." +
+                digits.substr(static_cast<std::size_t>(point));
+    }
+    return text;
+}
+
 // The texts of a decimal figure: as the program writes Doubles, and the two short exponent
 // forms that reach further in few characters ("155E3", "1.55E5").
 std::vector<std::string> TextsOf(Decimal d) {
-    std::vector<std::string> texts{core::DoubleText(ValueOf(d))};
+    std::vector<std::string> texts{TextOf(d)};
     if (d.Mantissa == 0) return texts;
     while (d.Mantissa % 10 == 0) {
         d.Mantissa /= 10;
@@ -84,7 +109,7 @@ std::vector<std::string> TextsOf(Decimal d) {
 template <typename ReadBack>
 std::string ShortestText(float field, double display, ReadBack readBack) {
     for (int digits = 1; digits < 15; ++digits) {
-        const std::string text = core::DoubleText(ValueOf(Rounded(display, digits)));
+        const std::string text = TextOf(Rounded(display, digits));
         if (std::bit_cast<uint32_t>(readBack(core::Val(text))) == std::bit_cast<uint32_t>(field))
             return text;
     }

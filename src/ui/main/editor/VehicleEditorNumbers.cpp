@@ -145,9 +145,10 @@ std::string BoxText(float field, double display, int maxLength, const vehicle::F
                 const float figure = readBack(core::Val(text));
                 const Choice c{text, range.Takes(figure, wheelDriven),
                                std::fabs(static_cast<double>(figure) - field)};
-                const bool better = c.taken != best.taken      ? c.taken
-                                    : c.distance != best.distance ? c.distance < best.distance
-                                                                  : c.text.size() < best.text.size();
+                // Taken first, then nearer, then shorter.
+                bool better = c.taken != best.taken ? c.taken : c.distance < best.distance;
+                if (c.taken == best.taken && c.distance == best.distance)
+                    better = c.text.size() < best.text.size();
                 if (better) best = c;
             }
         }

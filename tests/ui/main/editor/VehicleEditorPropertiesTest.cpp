@@ -225,7 +225,8 @@ double CheckedValue(Rng& rng, const FieldRange& r, bool beyond) {
         return bound + out;
     }
     if (mode < 5) {
-        if (r.Min > 0 && r.Max / r.Min > 50) return r.Min * std::pow(r.Max / r.Min, Uniform(rng, 0, 1));
+        if (r.Min > 0 && r.Max / r.Min > 50)
+            return r.Min * std::pow(r.Max / r.Min, Uniform(rng, 0, 1));
         return Uniform(rng, r.Min, r.Max);
     }
     if (mode < 8) {
@@ -247,15 +248,19 @@ void CoherentEngine(Rng& rng, VehicleRecord& v, bool faulty) {
     // Mostly speeds of road and race engines (the preview draws one point per rad/s), now and
     // then up to the top of the ranges.
     const double top = Chance(rng, 0.05) ? 5000.0 : 500.0;
-    const double start = Chance(rng, 0.2) ? 0.0 : std::exp(Uniform(rng, std::log(20.0), std::log(top)));
+    const double start =
+        Chance(rng, 0.2) ? 0.0 : std::exp(Uniform(rng, std::log(20.0), std::log(top)));
     const double width = Chance(rng, 0.2) ? 0.0 : Uniform(rng, 0.0, std::min(9999.0, start));
     const double highest = rg::LimitSpeed.Max;
     const bool atTop = Chance(rng, 0.02);  // the power peak and the limit at the top
     const double peak = atTop ? near(highest)
                         : Chance(rng, 0.3) ? near(start + width)
                                            : (start + width) * Uniform(rng, 1.0, 2.5);
-    const double idle = Chance(rng, 0.3) ? near(std::min(start, 1000.0)) : Uniform(rng, 0.0, std::min(start, 1000.0));
-    const double limit = atTop ? near(highest) : Chance(rng, 0.3) ? near(peak) : peak * Uniform(rng, 1.0, 1.6);
+    const double highestIdle = std::min(start, rg::IdleSpeed.Max);
+    const double idle = Chance(rng, 0.3) ? near(highestIdle) : Uniform(rng, 0.0, highestIdle);
+    const double limit = atTop               ? near(highest)
+                         : Chance(rng, 0.3) ? near(peak)
+                                            : peak * Uniform(rng, 1.0, 1.6);
     const double torque = std::exp(Uniform(rng, std::log(20.0), std::log(20000.0)));
     e.ReducePowerFactor = static_cast<float>(1.0 - Pick(rng, 51) / 1000.0);
     e.ShiftPowerFactor = static_cast<float>(1.0 + Pick(rng, 101) / 1000.0);
@@ -264,7 +269,9 @@ void CoherentEngine(Rng& rng, VehicleRecord& v, bool faulty) {
     const double low = torque * (start + width) / 1000.0 / 1.05 / e.ReducePowerFactor;
     const double high = torque * peak * e.ShiftPowerFactor / 1000.0 / e.ReducePowerFactor;
     const int at = Pick(rng, 4);
-    const double power = at == 0 ? near(low) : at == 1 ? near(high) : Uniform(rng, low, std::max(low, high));
+    const double power = at == 0   ? near(low)
+                         : at == 1 ? near(high)
+                                   : Uniform(rng, low, std::max(low, high));
     const double rpm = 1.0 / core::kRpmToRadPerSec;
     e.TorquePeakRPM = static_cast<float>(start * rpm);
     e.TorquePeakWidth = static_cast<float>(width * rpm);
@@ -280,10 +287,12 @@ void CoherentMasses(Rng& rng, VehicleRecord& v, bool faulty) {
     for (std::size_t a = 0; a < 2; ++a) {
         const double share = a == 0 ? v.BodyCoG.Y : 1.0 - v.BodyCoG.Y;
         const double body = v.BodyMass * share;
-        const double unsprung = Chance(rng, 0.3) ? body * (1 + Edge(rng, faulty)) : Uniform(rng, 5.0, std::max(5.0, 0.3 * body));
+        const double unsprung = Chance(rng, 0.3) ? body * (1 + Edge(rng, faulty))
+                                                 : Uniform(rng, 5.0, std::max(5.0, 0.3 * body));
         v.Axles[a].UnsprungMass = static_cast<float>(std::clamp(unsprung, 5.0, 50000.0));
         const double half = 0.5 * v.Axles[a].UnsprungMass;
-        const double wheel = Chance(rng, 0.3) ? half * (1 + Edge(rng, faulty)) : Uniform(rng, 1.0, std::max(1.0, half));
+        const double wheel = Chance(rng, 0.3) ? half * (1 + Edge(rng, faulty))
+                                              : Uniform(rng, 1.0, std::max(1.0, half));
         v.RotatingMass[a] = static_cast<float>(std::clamp(wheel, 1.0, 25000.0));
     }
 }
@@ -291,7 +300,8 @@ void CoherentMasses(Rng& rng, VehicleRecord& v, bool faulty) {
 // Tyres with enough sidewall, or about the least there may be.
 void CoherentTyres(Rng& rng, VehicleRecord& v) {
     for (auto& t : v.Tyres) {
-        t.Profile = static_cast<uint8_t>(Chance(rng, 0.3) ? 10 + Pick(rng, 10) : 10 + Pick(rng, 191));
+        t.Profile =
+            static_cast<uint8_t>(Chance(rng, 0.3) ? 10 + Pick(rng, 10) : 10 + Pick(rng, 191));
         const int least = static_cast<int>(std::ceil(3000.0 / t.Profile));
         const int width = Chance(rng, 0.3) ? least - 1 + Pick(rng, 3) : least + Pick(rng, 700);
         t.Width = static_cast<int16_t>(std::clamp(width, 50, 1000));
@@ -302,12 +312,15 @@ void CoherentTyres(Rng& rng, VehicleRecord& v) {
 // with an engine, masses and tyres that agree (each at its limit now and then), sometimes
 // with some fields beyond their ranges, or a figure no editor writes (off the sliders' steps,
 // a fuel or device beyond the lists, a NaN).
-VehicleRecord RandomVehicle(Rng& rng, const std::vector<BoxField>& fields, const std::string& name) {
+VehicleRecord RandomVehicle(Rng& rng, const std::vector<BoxField>& fields,
+                            const std::string& name) {
     VehicleRecord v = vehtest::ValidVehicle(name);
     const bool faulty = Chance(rng, 0.2);
-    v.Drivetrain.DriveType = static_cast<uint8_t>(Chance(rng, 0.12) ? vehicle::kDriveThrust : Pick(rng, 3));
+    v.Drivetrain.DriveType =
+        static_cast<uint8_t>(Chance(rng, 0.12) ? vehicle::kDriveThrust : Pick(rng, 3));
     for (const BoxField& f : fields)
-        if (f.ShownFor(v.Drivetrain.DriveType)) SetChecked(v, f, CheckedValue(rng, f.range, faulty && Chance(rng, 0.02)));
+        if (f.ShownFor(v.Drivetrain.DriveType))
+            SetChecked(v, f, CheckedValue(rng, f.range, faulty && Chance(rng, 0.02)));
     auto& e = v.Engine;
     if (v.Drivetrain.DriveType == vehicle::kDriveThrust) {
         e.PeakPower = e.PowerPeakRPM = e.IdleRPM = e.TorquePeakWidth = e.LimitRPM = 0.0f;
@@ -409,8 +422,14 @@ protected:
         return br == std::string::npos ? text : text.substr(br + 2);
     }
 
-    // The box of the field a refusal names first (the field at fault), when it has one shown
-    // for the drive type.
+    // The box of the field the reader's refusal names first (the field at fault) is red, when
+    // the field has a box the drive type shows; whether it has.
+    bool NamedBoxIsRed(const std::string& refusal, uint8_t driveType) {
+        TextBox* box = BoxNamedBy(refusal, driveType);
+        if (box && !Refused(*box))
+            Find("the reader says \"" + refusal + "\" but " + box->DisplayName() + " is white");
+        return box != nullptr;
+    }
     TextBox* BoxNamedBy(const std::string& refusal, uint8_t driveType) {
         TextBox* found = nullptr;
         std::size_t first = std::string::npos, longest = 0;
@@ -446,7 +465,8 @@ protected:
                 Find(f.name + " shows \"" + box.Text() + "\", longer than its box");
             const double figure = core::TypedVal(box.Text()) / DisplayPerRecord(f.scale);
             const bool wheel = f.shown != Shown::Thrust;
-            if (!f.range.Takes(f.whole ? figure : static_cast<double>(static_cast<float>(figure)), wheel))
+            const double stored = f.whole ? figure : static_cast<float>(figure);
+            if (!f.range.Takes(stored, wheel))
                 Find(f.name + " shows \"" + box.Text() + "\", beyond its range");
         }
     }
@@ -495,7 +515,8 @@ protected:
         std::shuffle(chosen.begin(), chosen.end(), rng);
         for (std::size_t n = 0; n + 1 < chosen.size(); ++n) {
             TextBox& box = chosen[n]->box(*w);
-            const std::string text = TypedText(rng, *chosen[n], chosen[n]->get(typed), box.MaxLength());
+            const std::string text =
+                TypedText(rng, *chosen[n], chosen[n]->get(typed), box.MaxLength());
             box.SetText(text);
             ui::ForgetFilledFigure(box);  // as the box's change handler does
         }
@@ -509,7 +530,8 @@ protected:
         TextBox& last = chosen.back()->box(*w);
         last.SetText("#");
         editor.EditorFilling = core::VbFalse;
-        const std::string text = TypedText(rng, *chosen.back(), chosen.back()->get(typed), last.MaxLength());
+        const std::string text =
+            TypedText(rng, *chosen.back(), chosen.back()->get(typed), last.MaxLength());
         if (Chance(rng, 0.05)) {
             Type(last, text);
         } else {
@@ -530,8 +552,7 @@ protected:
             Find(std::string(store.Enabled() ? "stores what the reader refuses: " + reader
                                              : "refuses what the reader loads"));
         if (!store.Enabled()) {
-            if (TextBox* box = BoxNamedBy(reader, drive); box && !Refused(*box))
-                Find("the reader says \"" + reader + "\" but " + box->DisplayName() + " is white");
+            NamedBoxIsRed(reader, drive);
             for (const BoxField& f : fields) {
                 const TextBox& box = f.box(*w);
                 const bool holdsZero = f.range.Takes(0.0, f.shown != Shown::Thrust);
@@ -541,7 +562,8 @@ protected:
             return;
         }
         for (const BoxField& f : fields)
-            if (f.ShownFor(drive) && Refused(f.box(*w))) Find(f.name + " red, but the store is enabled");
+            if (f.ShownFor(drive) && Refused(f.box(*w)))
+                Find(f.name + " red, but the store is enabled");
         auto& g = core::GlobalChassisLab();
         store.UserClick();
         if (EditorOpen()) {
@@ -619,12 +641,8 @@ protected:
                 g.CurrentVehicle = v;
                 w->VehData_CreateNew->UserClick();
                 w->VehData_NewName->SetText(name);
-                if (TextBox* box = BoxNamedBy(reader, v.Drivetrain.DriveType)) {
-                    if (w->VehData_AddVeh->Enabled())
-                        Find("the editor stores what the reader refuses: " + reader);
-                    if (!Refused(*box))
-                        Find("the reader says \"" + reader + "\" but " + box->DisplayName() + " is white");
-                }
+                if (NamedBoxIsRed(reader, v.Drivetrain.DriveType) && w->VehData_AddVeh->Enabled())
+                    Find("the editor stores what the reader refuses: " + reader);
             }
             TypeOver(rng, typed);
             StoresWhatTheReaderLoads();

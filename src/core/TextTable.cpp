@@ -97,6 +97,7 @@ void SetTexts(TextTableState& t) {
         " x Engine.PeakTorque: lower Engine.PeakPower, or raise Engine.PowerPeakRPM or "
         "Engine.PeakTorque";
     t.MsgWheelMassesTooHeavy = "Wheel masses too heavy: ";
+    t.MsgTyreSidewallTooLow = "Tyre sidewall too low: ";
     t.MsgSetupVehicleNotLoaded =
         "This setup is for a vehicle not currently loaded in the program.\r\n"
         "Load the relevant vehicle before attempting to open this setup again.";

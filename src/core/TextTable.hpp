@@ -52,8 +52,9 @@ struct TextTableState {
     // power figure that asks more than the peak torque at the power peak (the same).
     std::string MsgEngineSpeedsOutOfOrder, MsgPlateauPowerPrefix, MsgPlateauPowerSuffix,
         MsgPowerPeakTorquePrefix, MsgPowerPeakTorqueSuffix;
-    // Stored wheel masses the vehicle editor would refuse (followed by both sides).
-    std::string MsgWheelMassesTooHeavy;
+    // Stored wheel masses the vehicle editor would refuse (followed by both sides), a tyre
+    // with too little sidewall (followed by its two fields and its sidewall).
+    std::string MsgWheelMassesTooHeavy, MsgTyreSidewallTooLow;
     // 12. Column labels of the run export.
     std::string CsvLabelTime, CsvLabelSpeed, CsvLabelEngineAngVel, CsvLabelGear,
         CsvLabelDrivingForce, CsvLabelResistance, CsvLabelNetForce, CsvLabelAcceleration,

@@ -4,47 +4,16 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
-#include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
 #include "files/FileMessages.hpp"
 #include "files/SafeFileWrite.hpp"
 #include "files/SetupNameClash.hpp"
 #include "platform/Services.hpp"
-#include "vehicle/EngineCode.hpp"
-#include "vehicle/EngineFigureCheck.hpp"
-#include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehCode.hpp"
-#include "vehicle/VehicleFieldRanges.hpp"
+#include "vehicle/VehicleCheck.hpp"
 
 namespace files {
-
-namespace {
-
-// An engine the vehicle editor would refuse, with the fields that make it so, or "". Speeds
-// out of the editor's order (idle above the torque peak, a power peak inside the plateau)
-// would give a curve fitted backwards; figures that contradict each other (a power that needs
-// more than the peak torque, a plateau that gives more than the peak power) fit no curve.
-std::string EngineProblem(const vehicle::VehicleRecord& v) {
-    const auto& texts = core::TextTable();
-    if (const std::string order = vehicle::FirstEngineSpeedConflict(v); !order.empty())
-        return texts.MsgEngineSpeedsOutOfOrder + order;
-    const uint8_t drive = v.Drivetrain.DriveType;
-    if (drive == vehicle::kDriveThrust) return {};
-    const vehicle::EngineFigureConflicts c =
-        vehicle::FindEngineFigureConflicts(vehicle::EngineRecordFromFigures(v.Engine, drive));
-    if (c.PowerNeedsMoreTorque()) {
-        return texts.MsgPowerPeakTorquePrefix + core::RoundedText(c.PowerPeakTorqueShare, 1) +
-               texts.MsgPowerPeakTorqueSuffix;
-    }
-    if (c.PlateauGivesMorePower()) {
-        return texts.MsgPlateauPowerPrefix + core::RoundedText(c.PlateauPowerShare, 2) +
-               texts.MsgPlateauPowerSuffix;
-    }
-    return {};
-}
-
-}  // namespace
 
 bool SaveVehicleFile(uint8_t Index, const std::string& path) {
     const auto& vehicles = core::GlobalChassisLab().Vehicles;
@@ -95,19 +64,11 @@ VehicleFileCheck CheckVehicleFile(const std::string& path) {
     VehicleFileRecord record = DecodeVehicleFile(bytes);
     if (record.Identifier != kVehicleFileId) return refuse(texts.MsgBadVehicleFile);
     if (record.Version != kVehicleFileVersion) return refuse(texts.MsgBadVehicleVersion, true);
-    // Values the vehicle editor would never store (a NaN, a 1e38 kg body, nine gears) would
-    // reach every analysis; such a file is refused, naming the first bad field.
-    if (const std::string badField = vehicle::FirstFieldOutOfRange(record.Vehicle);
-        !badField.empty()) {
-        return refuse(texts.MsgBadVehicleFile + "\r\n" + texts.MsgBadVehicleField + badField);
-    }
-    // Wheel masses above what the body leaves them would give a negative sprung mass.
-    if (const std::string masses = vehicle::FirstWheelMassConflict(record.Vehicle);
-        !masses.empty()) {
-        return refuse(texts.MsgBadVehicleFile + "\r\n" + texts.MsgWheelMassesTooHeavy + masses);
-    }
-    if (const std::string problem = EngineProblem(record.Vehicle); !problem.empty())
-        return refuse(texts.MsgBadVehicleFile + "\r\n" + problem);
+    // What the vehicle editor would never store (a NaN, a 1e38 kg body, nine gears, wheels
+    // heavier than the body, a tyre without sidewall, an engine whose figures no curve keeps
+    // to) would reach every analysis: the file is refused with the first problem found.
+    if (const auto problems = vehicle::FindVehicleProblems(record.Vehicle); !problems.empty())
+        return refuse(texts.MsgBadVehicleFile + "\r\n" + problems.front().Text);
     check.record = std::move(record);
     return check;
 }

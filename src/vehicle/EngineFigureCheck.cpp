@@ -3,6 +3,7 @@
 #include "core/PhysicalConstants.hpp"
 #include "vehicle/EngineCurve.hpp"
 #include "vehicle/ModelGuards.hpp"
+#include "vehicle/VehicleFieldRanges.hpp"
 
 namespace vehicle {
 
@@ -13,7 +14,8 @@ bool EngineFigureConflicts::PowerNeedsMoreTorque() const {
 }
 
 bool EngineFigureConflicts::PlateauGivesMorePower() const {
-    return PlateauPowerShare > kPlateauPowerMargin;
+    // Figures typed at the margin pass, with the slack of every vehicle check.
+    return PlateauPowerShare > kPlateauPowerMargin + CheckSlack(kPlateauPowerMargin);
 }
 
 EngineFigureConflicts FindEngineFigureConflicts(const EngineRecord& engine) {

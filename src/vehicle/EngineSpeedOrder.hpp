@@ -1,12 +1,8 @@
 // The order an engine's speeds must keep for its torque curve to be fitted: idle at or below
 // the torque peak and the limit, the power peak at or above the torque peak and the end of the
-// plateau (equal speeds pass). The vehicle editor checks its speed boxes with it, and the
-// vehicle file reader refuses a wheel-driven vehicle that breaks it.
+// plateau (equal speeds pass, give or take the slack of every vehicle check). The one check of
+// a vehicle (vehicle/VehicleCheck.hpp) judges a wheel-driven vehicle's speeds with it.
 #pragma once
-
-#include <string>
-
-#include "vehicle/VehicleRecord.hpp"
 
 namespace vehicle {
 
@@ -17,19 +13,10 @@ struct EngineSpeedConflicts {
     bool IdleAboveLimit = false;      // reported only when idle is not above the torque peak
 };
 
-// The five speeds in one unit, whichever (the editor's display unit, or the record's rpm).
-// `slack` is how far (relative, at least absolute for values below 1) a speed may pass another
-// and still count as equal: 0 for typed values; a few parts in 1e7 for speeds that come back
-// from single precision, where a power peak typed equal to the plateau's end may land a hair
-// below the sum of the stored start and width.
+// The five speeds in one unit, whichever (the record's rpm): a speed that falls short of
+// another by no more than CheckSlack of it counts as equal, so a power peak typed equal to the
+// plateau's end, which may land a hair below the sum of the stored start and width, passes.
 EngineSpeedConflicts FindEngineSpeedConflicts(double torquePeak, double plateauWidth,
-                                              double powerPeak, double idle, double limit,
-                                              double slack = 0.0);
-
-// For a stored vehicle: the first conflict, naming both record fields with their speeds in rpm,
-// the lower first ("Engine.TorquePeakRPM (3000) below Engine.IdleRPM (4001)"), or an empty
-// text. A vehicle that is not wheel driven has no engine speeds (its first engine figures hold
-// the thrust and its height) and always passes.
-std::string FirstEngineSpeedConflict(const VehicleRecord& record);
+                                              double powerPeak, double idle, double limit);
 
 }  // namespace vehicle

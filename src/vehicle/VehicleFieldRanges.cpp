@@ -2,49 +2,34 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/FuelTypes.hpp"
-#include "core/Numbers.hpp"
 #include "vehicle/AeroCode.hpp"
 
 namespace vehicle {
 
 namespace {
 
-// Room for a value stored at a bound, which comes back from its Single a few parts in 1e8 off
-// (a value typed at a bound, 5 ms or 10 %, or a wheel mass equal to its limit).
-double Slack(double bound) { return 1e-6 * std::max(1.0, std::fabs(bound)); }
-
-// Walks the record's fields in file order; stops at the first failure. A field whose range
-// does not apply to the vehicle's drive type still has to be finite.
+// Walks the record's fields in file order and collects those outside their ranges.
 class RecordCheck {
 public:
     explicit RecordCheck(bool wheelDriven) : wheelDriven_(wheelDriven) {}
 
+    // The engine's first two figures have a range of either kind: a field is named once.
     void Ranged(const std::string& name, float value, const FieldRange& range) {
-        if (!failed_.empty()) return;
-        if (!std::isfinite(value)) {
-            failed_ = name;
-            return;
-        }
-        if (range.Scope == RangeScope::WheelDriven && !wheelDriven_) return;
-        if (range.Scope == RangeScope::ThrustDriven && wheelDriven_) return;
-        if (range.HasThrustValue && !wheelDriven_ &&
-            static_cast<double>(value) == range.ThrustValue)
-            return;
-        const double checked = static_cast<double>(value) * range.RecordToChecked;
-        if (checked < range.Min - Slack(range.Min) || checked > range.Max + Slack(range.Max))
-            failed_ = name;
+        if (!range.Takes(value, wheelDriven_) && (failed_.empty() || failed_.back() != name))
+            failed_.push_back(name);
     }
     void Whole(const std::string& name, long value, long min, long max) {
-        if (failed_.empty() && (value < min || value > max)) failed_ = name;
+        if (value < min || value > max) failed_.push_back(name);
     }
     bool WheelDriven() const { return wheelDriven_; }
-    const std::string& Failed() const { return failed_; }
+    std::vector<std::string>& Failed() { return failed_; }
 
 private:
     bool wheelDriven_;
-    std::string failed_;
+    std::vector<std::string> failed_;
 };
 
 std::string Indexed(const char* array, std::size_t i, const char* field) {
@@ -53,36 +38,22 @@ std::string Indexed(const char* array, std::size_t i, const char* field) {
 
 }  // namespace
 
-double BodyMassOnAxle(double bodyMass, double frontShare, int axle) {
-    return axle == 0 ? bodyMass * frontShare : bodyMass * (1.0 - frontShare);
-}
+double CheckSlack(double bound) { return kCheckSlack * std::max(1.0, std::fabs(bound)); }
 
-double LargestRotatingMass(double unsprungMass) { return 0.5 * unsprungMass; }
-
-std::string FirstWheelMassConflict(const VehicleRecord& r) {
-    // "<field> (<kg>)": a field with its value as stored.
-    const auto named = [](const std::string& field, double kg) {
-        return field + " (" + core::SingleText(static_cast<float>(kg)) + ")";
-    };
-    for (int a = 0; a < 2; ++a) {
-        const std::string axle = Indexed("Axles", static_cast<std::size_t>(a), "UnsprungMass");
-        const double unsprung = r.Axles[a].UnsprungMass;
-        const double body = BodyMassOnAxle(r.BodyMass, r.BodyCoG.Y, a);
-        if (unsprung > body + Slack(body)) {
-            const char* share = a == 0 ? "BodyMass x BodyCoG.Y" : "BodyMass x (1 - BodyCoG.Y)";
-            return named(axle, unsprung) + " above " + named(share, body);
-        }
-        const double wheel = r.RotatingMass[a];
-        const double largest = LargestRotatingMass(unsprung);
-        if (wheel > largest + Slack(largest)) {
-            return named("RotatingMass(" + std::to_string(a) + ")", wheel) + " above half of " +
-                   named(axle, unsprung);
-        }
-    }
-    return {};
+bool FieldRange::Takes(double recordValue, bool wheelDriven) const {
+    if (!std::isfinite(recordValue)) return false;
+    if (Scope == RangeScope::WheelDriven && !wheelDriven) return true;
+    if (Scope == RangeScope::ThrustDriven && wheelDriven) return true;
+    if (HasThrustValue && !wheelDriven && recordValue == ThrustValue) return true;
+    return Accepts(recordValue * RecordToChecked);
 }
 
 std::string FirstFieldOutOfRange(const VehicleRecord& r) {
+    const std::vector<std::string> failed = FieldsOutOfRange(r);
+    return failed.empty() ? std::string() : failed.front();
+}
+
+std::vector<std::string> FieldsOutOfRange(const VehicleRecord& r) {
     namespace rg = ranges;
     const uint8_t driveType = r.Drivetrain.DriveType;
     // A drive type beyond the list is refused below; its engine figures are those of a
@@ -167,7 +138,7 @@ std::string FirstFieldOutOfRange(const VehicleRecord& r) {
         c.Ranged(Indexed("Seats", s, "Z"), r.Seats[s].Z, rg::Height);
     }
     c.Whole("MaxPassengers", r.MaxPassengers, 0, 4);
-    return c.Failed();
+    return std::move(c.Failed());
 }
 
 }  // namespace vehicle

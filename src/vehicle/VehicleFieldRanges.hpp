@@ -7,13 +7,14 @@
 // masses, lengths, areas, volumes, torque (N m) and power (kW), rad/s for engine speeds, per
 // cent for shares and efficiency, milliseconds for the shift time. A record field becomes its
 // checked value by multiplying with RecordToChecked (engine speeds are rpm in the record, shares
-// 0..1, the shift time seconds). Both bounds are inclusive. A box whose check gives no upper
-// bound is bounded by what its length lets the user type.
+// 0..1, the shift time seconds). Both bounds are inclusive, give or take the slack below. A
+// box whose check gives no upper bound is bounded by what its length lets the user type.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/PhysicalConstants.hpp"
 #include "core/SliderRanges.hpp"
@@ -26,6 +27,13 @@ namespace vehicle {
 // thrust and its height for the latter, and each has one range of either kind.
 enum class RangeScope : uint8_t { AllVehicles, WheelDriven, ThrustDriven };
 
+// How far a value may pass a bound (or a cross-check's limit) and still count as on it: one
+// part in 1e6 of the bound, at least 1e-6. The same for every check of a vehicle, in the
+// editor and the file reader alike: a value typed at a bound comes back from its Single (and
+// through a unit factor) a few parts in 1e8 off.
+inline constexpr double kCheckSlack = 1e-6;
+double CheckSlack(double bound);
+
 struct FieldRange {
     double Min;
     double Max;
@@ -37,8 +45,14 @@ struct FieldRange {
     bool HasThrustValue = false;
     double ThrustValue = 0;
 
-    // NaN and infinities are never accepted.
-    bool Accepts(double checked) const { return checked >= Min && checked <= Max; }
+    // A checked value within the bounds, give or take the slack. NaN and infinities never.
+    bool Accepts(double checked) const {
+        return checked >= Min - CheckSlack(Min) && checked <= Max + CheckSlack(Max);
+    }
+    // Whether a record value of a vehicle (wheel driven or not) passes: the range applies to
+    // that kind of vehicle and accepts it, or holds the fixed value of a vehicle without wheel
+    // drive. A value must be finite even where the range does not apply.
+    bool Takes(double recordValue, bool wheelDriven) const;
 };
 
 namespace ranges {
@@ -103,8 +117,9 @@ inline constexpr FieldRange ShiftTime = EngineOnly(5, 999, 1000, 0);           /
 // Wheels and tyres, per axle
 inline constexpr FieldRange TyreWidth{50, 1000, 1};                  // mm
 inline constexpr FieldRange TyreProfile{10, 200, 1};                 // %
-inline constexpr FieldRange RimDiameter{5, 200, 1};                  // inches
-// A wheel weighs at most half its axle's unsprung mass (FirstWheelMassConflict): half of
+// Two characters: the largest wheels (mining trucks) have 63-inch rims.
+inline constexpr FieldRange RimDiameter{5, 99, 1};                   // inches
+// A wheel weighs at most half its axle's unsprung mass (vehicle/VehicleCheck.hpp): half of
 // the largest unsprung mass.
 inline constexpr FieldRange RotatingMass{1, 25000, 1};               // kg
 // Wheel-to-spring and wheel-to-bar motion ratios (the rates at the wheel divide by their
@@ -138,26 +153,14 @@ inline constexpr FieldRange AeroElementHeight{-0.1, 5, 1};           // m
 inline constexpr FieldRange AeroElementPosX{0, 100, 100};            // % to the right
 }  // namespace ranges
 
-// kg of a body of `bodyMass` kg, `frontShare` (0..1) of it on the front axle, that rests on
-// axle `axle` (0 front, 1 rear). An axle's unsprung mass is at most this.
-double BodyMassOnAxle(double bodyMass, double frontShare, int axle);
-// The most one wheel with its tyre may weigh on an axle of `unsprungMass` kg: half of it.
-double LargestRotatingMass(double unsprungMass);
-
-// The editor's checks of the wheel masses against the body, on a record: the first axle whose
-// unsprung mass exceeds the body's mass on it, or whose wheels weigh more than half of it,
-// named with the fields on both sides and their values in kg ("Axles(0).UnsprungMass (70)
-// above BodyMass x BodyCoG.Y (68.2)", "RotatingMass(1) (40) above half of
-// Axles(1).UnsprungMass (70)"); an empty text when the masses agree. Equal values pass.
-std::string FirstWheelMassConflict(const VehicleRecord& record);
-
 // Checks every field of a record against its range (NaN and infinities never pass). Returns the
-// name of the first field found outside its range ("BodyMass", "Axles(1).UnsprungMass", ...),
-// or an empty text when the record is acceptable. The choices the editor offers in its lists
-// are checked too: drive type 0 to 3, passengers 0 to 4, a fuel of the fuel table, and 2 to 7
-// gears (or none, for a vehicle that is not wheel driven). The cross-checks between fields
-// (engine speeds in order, vehicle/EngineSpeedOrder.hpp; wheel masses against the body,
-// FirstWheelMassConflict) are not part of this check.
+// names of the fields outside their ranges ("BodyMass", "Axles(1).UnsprungMass", ...) in file
+// order, none when every field is acceptable. The choices the editor offers in its lists are
+// checked too: drive type 0 to 3, passengers 0 to 4, a fuel of the fuel table, and 2 to 7
+// gears (or none, for a vehicle that is not wheel driven). The cross-checks between fields are
+// vehicle/VehicleCheck.hpp's.
+std::vector<std::string> FieldsOutOfRange(const VehicleRecord& record);
+// The first of them, or an empty text.
 std::string FirstFieldOutOfRange(const VehicleRecord& record);
 
 }  // namespace vehicle

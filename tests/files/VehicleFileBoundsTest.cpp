@@ -71,6 +71,14 @@ void RoomForWheels(R& v) {
         v.RotatingMass[a] = 1.0f;
     }
 }
+// The narrowest tyre and the lowest profile need the other figure for 30 mm of sidewall:
+// 50 mm at 60 %, 300 mm at 10 %.
+void TallProfiles(R& v) {
+    for (auto& t : v.Tyres) t.Profile = 60;
+}
+void WideTyres(R& v) {
+    for (auto& t : v.Tyres) t.Width = 300;
+}
 // A power peak at its bounds, or a power of 2 or 500000 kW, in an engine whose curve stays
 // within its peak torque: the plateau from 0 to the power peak, the limit there, the power
 // the plateau torque gives there (the torque within its own range for the power's bounds).
@@ -154,9 +162,12 @@ const Bound kBounds[] = {
     {"Drivetrain.DriveType", AT(v.Drivetrain.DriveType), 1, 1, 0, 3, true, Kind::Wheel,
      nullptr, TorquePeakAtZero},
     {"Drivetrain.NumGears", AT(v.Drivetrain.NumGears), 1, 1, 2, 7, true, Kind::Engine},
-    {"Tyres(#).Width", AT(v.Tyres[i].Width), 2, 1, 50, 1000, true},
-    {"Tyres(#).Profile", AT(v.Tyres[i].Profile), 2, 1, 10, 200, true},
-    {"Tyres(#).RimDiameter", AT(v.Tyres[i].RimDiameter), 2, 1, 5, 200, true},
+    {"Tyres(#).Width", AT(v.Tyres[i].Width), 2, 1, 50, 1000, true, Kind::Wheel, nullptr,
+     TallProfiles},
+    {"Tyres(#).Profile", AT(v.Tyres[i].Profile), 2, 1, 10, 200, true, Kind::Wheel, nullptr,
+     WideTyres},
+    // Two characters.
+    {"Tyres(#).RimDiameter", AT(v.Tyres[i].RimDiameter), 2, 1, 5, 99, true},
     // Half the largest unsprung mass.
     {"RotatingMass(#)", AT(v.RotatingMass[i]), 2, 1, 1, 25000, false, Kind::Wheel, nullptr,
      RoomForWheels},
@@ -291,6 +302,27 @@ TEST_F(VehicleFileBoundsTest, WheelMassesAboveWhatTheBodyLeavesAreRefused) {
     EXPECT_EQ(load(1000, 80, 40.5f),
               refused + "RotatingMass(0) (40.5) above half of Axles(0).UnsprungMass (80)");
     EXPECT_EQ(load(200, 125, 62.5f), "");  // equal values pass
+}
+
+// A tyre with less than 30 mm of sidewall (width x profile) is refused, naming both fields:
+// the tyre model takes 15 mm of rim clearance off the sidewall, and 50 mm at 10 % gave the BMW
+// a negative deflection and rolling resistance. Exactly 30 mm loads.
+TEST_F(VehicleFileBoundsTest, TyresWithoutSidewallAreRefused) {
+    const auto load = [this](std::size_t axle, int16_t width, uint8_t profile) {
+        R v = ValidVehicle("Tyres");
+        v.Tyres[axle].Width = width;
+        v.Tyres[axle].Profile = profile;
+        return Load(v);
+    };
+    const std::string refused = "Not a valid vehicle data file\r\nTyre sidewall too low: ";
+    EXPECT_EQ(load(0, 50, 10), refused + "Tyres(0).Width x Tyres(0).Profile (5 mm) below 30 mm");
+    EXPECT_EQ(load(0, 50, 25), refused + "Tyres(0).Width x Tyres(0).Profile (12.5 mm) below 30 mm");
+    EXPECT_EQ(load(1, 145, 10),
+              refused + "Tyres(1).Width x Tyres(1).Profile (14.5 mm) below 30 mm");
+    EXPECT_EQ(load(1, 299, 10),
+              refused + "Tyres(1).Width x Tyres(1).Profile (29.9 mm) below 30 mm");
+    EXPECT_EQ(load(1, 300, 10), "");
+    EXPECT_EQ(load(0, 305, 20), "");  // a race tyre: 61 mm
 }
 
 // The editor's order of the engine speeds: idle at or below the torque peak and the limit,

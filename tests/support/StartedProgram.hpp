@@ -26,6 +26,7 @@
 #include "ui/main/displays/EngineDisplays.hpp"
 #include "ui/main/startup/MainStartUp.hpp"
 #include "ui/main/menus/UpdateCheck.hpp"
+#include "ui/main/editor/EditorFilledFigures.hpp"
 #include "ui/main/editor/VehicleEditorChecks.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 #include "vehicle/AeroCode.hpp"
@@ -97,6 +98,7 @@ private:
         vehicle::AeroCode() = vehicle::AeroCodeState{};
         vehicle::VehCode() = vehicle::VehCodeState{};
         ui::VehicleEditorChecks() = ui::VehicleEditorChecksState{};
+        ui::ForgetFilledFigures();
         ui::EngineDisplays() = ui::EngineDisplaysState{};
         ui::UpdateCheck() = ui::UpdateCheckState{};  // a check left awaiting by another test
     }

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "files/VehicleFile.hpp"
+#include "vehicle/VehicleCheck.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
 namespace vehtest {
@@ -122,6 +123,16 @@ vehicle::EngineFigures AtShapeCorner(vehicle::EngineFigures f, int corner) {
     f.ReducePowerFactor = end(4, rg::ReducePowerFactor);
     f.ShiftPowerFactor = end(5, rg::ShiftPowerFactor);
     return f;
+}
+
+std::string EngineSpeedProblem(const vehicle::VehicleRecord& v) {
+    using K = vehicle::VehicleCheckKind;
+    for (const vehicle::VehicleProblem& p : vehicle::FindVehicleProblems(v)) {
+        if (p.Kind == K::PowerBelowTorquePeak || p.Kind == K::PowerInsidePlateau ||
+            p.Kind == K::IdleAboveTorquePeak || p.Kind == K::IdleAboveLimit)
+            return p.Text;
+    }
+    return {};
 }
 
 }  // namespace vehtest

@@ -76,4 +76,8 @@ std::vector<vehicle::VehicleRecord> ShippedCars();
 // reduction, 5 power shift; a set bit is the range's top).
 vehicle::EngineFigures AtShapeCorner(vehicle::EngineFigures f, int corner);
 
+// What the vehicle check says of the engine speeds' order (the file reader's text of the first
+// conflict), or an empty text when they are in order.
+std::string EngineSpeedProblem(const vehicle::VehicleRecord& v);
+
 }  // namespace vehtest

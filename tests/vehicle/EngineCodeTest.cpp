@@ -11,7 +11,6 @@
 #include "support/SampleVehicles.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "vehicle/EngineCurve.hpp"
-#include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
 namespace {
@@ -279,7 +278,7 @@ TEST_F(EngineCodeTest, CloseSpeedsAndExtremeShapesGiveAFiniteCurveAndABoundedAre
                     SCOPED_TRACE(::testing::Message() << name << ", shapes " << corner
                                                       << ", pair " << pair << ", gap " << share);
                     ASSERT_EQ(vehicle::FirstFieldOutOfRange(car), "");
-                    ASSERT_EQ(vehicle::FirstEngineSpeedConflict(car), "");
+                    ASSERT_EQ(vehtest::EngineSpeedProblem(car), "");
 
                     EngineRecord e = Fitted(f, car.Drivetrain.DriveType);
                     EXPECT_EQ(vehicle::EngineCode().MatrixInverseOK, core::VbTrue);

@@ -12,8 +12,8 @@
 
 #include "support/PublishedEngines.hpp"
 #include "support/SampleVehicles.hpp"
+#include "support/VehicleTestSupport.hpp"
 #include "vehicle/EngineFigureCheck.hpp"
-#include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/GearingCode.hpp"
 
 namespace {
@@ -79,7 +79,7 @@ TEST(EngineCurveBounds, PublishedEnginesKeepToTheirOwnFigures) {
     for (const Case& c : PublishedCases()) {
         SCOPED_TRACE(c.what);
         ASSERT_EQ(vehicle::FirstFieldOutOfRange(c.car), "");
-        ASSERT_EQ(vehicle::FirstEngineSpeedConflict(c.car), "");
+        ASSERT_EQ(vehtest::EngineSpeedProblem(c.car), "");
         const EngineRecord e = Fitted(c.car);
         ASSERT_FALSE(vehicle::FindEngineFigureConflicts(e).Any());
 

@@ -34,6 +34,10 @@ TEST(EngineFigureCheck, SharesAndTheirLimits) {
          1.0, 4000.0 / 6000 * 1.0, false, false},
         {"plateau at 1.049", Check(300, 2000, 5245, 300 * 5000 * k / 1000, 6000), 5000.0 / 6000,
          1.049, false, false},
+        // A plateau typed at 5 % above the power that lands a hair above it, within the slack
+        // of every vehicle check: pass.
+        {"plateau a hair above 1.05", Check(300, 2000, 5250.003f, 300 * 5000 * k / 1000, 6000),
+         5000.0 / 6000, 1.05 * 5250.003 / 5250, false, false},
         // A thousandth more torque needed, or the plateau at 1.06: refused.
         {"power needs 1.001", Check(300, 2000, 4000, 300.3 * 6000 * k / 1000, 6000), 1.001,
          4000 / 6000.0 / 1.001, true, false},

@@ -11,8 +11,9 @@
 
 namespace ui {
 
-// One flag per checked box (or box array), then the three cross-checks of the engine speeds,
-// then the check of the engine's power and torque figures against each other.
+// One flag per checked box (or box array; a box's flag also falls with a cross-check that
+// marks it, the wheel masses and the tyre sidewall), then the three cross-checks of the engine
+// speeds, then the check of the engine's power and torque figures against each other.
 enum class EditorInput : uint8_t {
     Name, BodyMass, BodyPosX, BodyPosY, BodyPosZ, RefPosZ, FuelTankCapacity, FuelTankPosY,
     FuelTankPosZ, PassPosX, PassPosY, PassPosZ,
@@ -20,21 +21,16 @@ enum class EditorInput : uint8_t {
     TorquePeakWidth, LimitRPM,
     TyreWidth, TyreProfile, WheelSize, RotMass, WheelSpringMR, Unsprung, TrackWidth, Wheelbase,
     FrontalArea, Cd, Cl, AeroDevicePosY, AeroDevicePosZ,
-    // The propulsion of a vehicle that is not wheel driven: a number, bounded by what its box's
-    // length lets the user type.
+    // The propulsion of a vehicle that is not wheel driven.
     Thrust, ThrustHeight,
-    // Boxes bounded only by what their length lets the user type as a plain number: an
-    // exponent ("1E30") would reach far beyond that.
     HandicapPosZ, WheelARBMR, Inclination, Camber, RideHeight,
+    // The engine speeds' order.
     PowerAfterTorque, PowerAfterPlateau, IdleLowest,
     // The engine's power, torque and plateau agree (vehicle/EngineFigureCheck.hpp). Not one
     // of the engine flags: the curve of refused figures is still drawn.
     EngineFiguresAgree,
     Count
 };
-// The first of the boxes bounded by their length. Their empty boxes at program start read 0,
-// which is in range, so their flags start true.
-inline constexpr EditorInput kFirstLengthBoundInput = EditorInput::HandicapPosZ;
 inline constexpr std::size_t kEditorInputCount = static_cast<std::size_t>(EditorInput::Count);
 
 // Box colours: valid and refused.
@@ -42,16 +38,10 @@ inline constexpr platform::Color kEditorValidColor = platform::SysColor::WindowB
 inline constexpr platform::Color kEditorRefusedColor = platform::RGB(255, 0, 0);
 
 struct VehicleEditorChecksState {
-    // True = the input passed its last check. False at program start (but for the boxes
-    // bounded by their length); never reset by opening or closing the editor (a box keeps the
-    // result of its last check).
-    std::array<core::VbBool, kEditorInputCount> Valid = [] {
-        std::array<core::VbBool, kEditorInputCount> v{};
-        for (auto i = static_cast<std::size_t>(kFirstLengthBoundInput);
-             i < static_cast<std::size_t>(EditorInput::PowerAfterTorque); ++i)
-            v[i] = core::VbTrue;
-        return v;
-    }();
+    // True = the input passed the last judgement of the editor's record (each sets every
+    // flag). False at program start, so the store waits for the first; kept while the editor
+    // is closed.
+    std::array<core::VbBool, kEditorInputCount> Valid{};
 
     core::VbBool& operator[](EditorInput i) { return Valid[static_cast<std::size_t>(i)]; }
     bool Holds(EditorInput i) const { return Valid[static_cast<std::size_t>(i)] != 0; }

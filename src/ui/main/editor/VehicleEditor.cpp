@@ -1,7 +1,6 @@
 // Opening, filling and closing the vehicle editor.
 #include "ui/main/editor/VehicleEditor.hpp"
 
-#include <algorithm>
 #include <string>
 #include <type_traits>
 
@@ -14,7 +13,7 @@
 #include "vehicle/VehCode.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/editor/VehicleEditorNumbers.hpp"
+#include "ui/main/editor/EditorFilledFigures.hpp"
 #include "ui/main/editor/VehicleFormLayout.hpp"
 #include "ui/options/OptionsPanel.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
@@ -114,13 +113,6 @@ void RestoreMenu(Main& w, const char* name) {
 double Display(float field, double factor) { return static_cast<double>(field) * factor; }
 std::string Whole(long v) { return std::to_string(v); }
 
-// A slider position from a figure, nearest whole number (halves to even), kept inside the
-// slider's range: a figure from a file may lie beyond what the slider can show.
-void SetSlider(platform::Slider& s, double position) {
-    const int32_t v = core::CLng(position);
-    s.SetValue(std::clamp(v, s.Min(), s.Max()));
-}
-
 // Selects the list entry with this text; a text that is no entry changes nothing.
 void SetChoice(platform::ComboBox& box, const std::string& text) { box.SetText(text); }
 
@@ -139,6 +131,8 @@ void SetTableChoice(platform::ComboBox& box, const Table& table, long row) {
 }  // namespace
 
 void OpenVehicleEditor(Main& w) {
+    // What an earlier opening filled in may stand for figures in other units.
+    ForgetFilledFigures();
     w.MainLabel(5).SetVisible(false);
     w.Main_SelectVeh->SetVisible(false);
     w.Main_SelectVeh->SetEnabled(false);
@@ -167,27 +161,30 @@ void OpenVehicleEditor(Main& w) {
 }
 
 void FillVehicleEditor(Main& w) {
+    namespace rg = vehicle::ranges;
     auto& editor = vehicle::VehCode();
     editor.EditorFilling = core::VbTrue;
+    ForgetFilledFigures();
     const vehicle::VehicleRecord& v = core::GlobalChassisLab().CurrentVehicle;
     const auto& u = core::OptionsSettings();
     const double small = u.UnitFactorDistanceSmall;
 
-    w.VehData_NewBodyMass->SetText(FieldText(v.BodyMass, u.UnitFactorMass));
-    w.VehData_NewBodyPosX->SetText(FieldText(v.BodyCoG.X, 100));
-    w.VehData_NewBodyPosY->SetText(FieldText(v.BodyCoG.Y, 100));
-    w.VehData_NewBodyPosZ->SetText(FieldText(v.BodyCoG.Z, small));
-    w.VehData_NewHandicapPosZ->SetText(FieldText(v.HandicapHeight, small));
-    w.VehData_NewFuelTankCapacity->SetText(FieldText(v.FuelTankCapacity, u.UnitFactorVolume));
-    w.VehData_NewFuelTankPosY->SetText(FieldText(v.FuelTankPos.Y, 100));
-    w.VehData_NewFuelTankPosZ->SetText(FieldText(v.FuelTankPos.Z, small));
-    w.VehData_NewRefPosZ->SetText(FieldText(v.RefHeight, small));
+    FillBox(*w.VehData_NewBodyMass, v.BodyMass, u.UnitFactorMass, rg::BodyMass);
+    FillBox(*w.VehData_NewBodyPosX, v.BodyCoG.X, 100, rg::BodyPosX);
+    FillBox(*w.VehData_NewBodyPosY, v.BodyCoG.Y, 100, rg::BodyPosY);
+    FillBox(*w.VehData_NewBodyPosZ, v.BodyCoG.Z, small, rg::Height);
+    FillBox(*w.VehData_NewHandicapPosZ, v.HandicapHeight, small, rg::HandicapHeight);
+    FillBox(*w.VehData_NewFuelTankCapacity, v.FuelTankCapacity, u.UnitFactorVolume,
+            rg::FuelTankCapacity);
+    FillBox(*w.VehData_NewFuelTankPosY, v.FuelTankPos.Y, 100, rg::FuelTankPosY);
+    FillBox(*w.VehData_NewFuelTankPosZ, v.FuelTankPos.Z, small, rg::Height);
+    FillBox(*w.VehData_NewRefPosZ, v.RefHeight, small, rg::Height);
     SetChoice(*w.VehData_MaxPass, Whole(v.MaxPassengers));
     for (int s = 0; s <= 1; ++s) {
         const vehicle::PositionXYZ& seat = v.Seats[static_cast<std::size_t>(s)];
-        w.VehData_PassPosX(s).SetText(FieldText(seat.X, 100));
-        w.VehData_PassPosY(s).SetText(FieldText(seat.Y, 100));
-        w.VehData_PassPosZ(s).SetText(FieldText(seat.Z, small));
+        FillBox(w.VehData_PassPosX(s), seat.X, 100, rg::SeatPosX);
+        FillBox(w.VehData_PassPosY(s), seat.Y, 100, rg::SeatPosY);
+        FillBox(w.VehData_PassPosZ(s), seat.Z, small, rg::Height);
     }
 
     // Selecting the drive type shows the engine or the thrust inputs.
@@ -195,30 +192,35 @@ void FillVehicleEditor(Main& w) {
                    v.Drivetrain.DriveType);
     const vehicle::EngineFigures& e = v.Engine;
     if (v.Drivetrain.DriveType != vehicle::kDriveThrust) {
-        w.VehData_NewTorque->SetText(FieldText(e.PeakTorque, u.UnitFactorTorque));
-        w.VehData_NewTorqueRPM->SetText(SpeedFieldText(e.TorquePeakRPM));
-        w.VehData_NewPower->SetText(FieldText(e.PeakPower, u.UnitFactorPower));
-        w.VehData_NewPowerRPM->SetText(SpeedFieldText(e.PowerPeakRPM));
+        FillBox(*w.VehData_NewTorque, e.PeakTorque, u.UnitFactorTorque, rg::PeakTorque);
+        FillSpeedBox(*w.VehData_NewTorqueRPM, e.TorquePeakRPM, rg::TorquePeakSpeed);
+        FillBox(*w.VehData_NewPower, e.PeakPower, u.UnitFactorPower, rg::PeakPower);
+        FillSpeedBox(*w.VehData_NewPowerRPM, e.PowerPeakRPM, rg::PowerPeakSpeed);
         const auto& fuels = core::FuelTable().FuelTypes;
         if (e.FuelType < fuels.size()) SetChoice(*w.VehData_NewFuelType, fuels[e.FuelType].Name);
-        w.VehData_NewDrivetrainEff->SetText(FieldText(v.Drivetrain.DrivetrainEfficiency, 100));
-        w.VehData_NewDrivetrainShiftTime->SetText(FieldText(v.Drivetrain.ShiftTime, 1000));
+        FillBox(*w.VehData_NewDrivetrainEff, v.Drivetrain.DrivetrainEfficiency, 100,
+                rg::DrivetrainEfficiency);
+        FillBox(*w.VehData_NewDrivetrainShiftTime, v.Drivetrain.ShiftTime, 1000, rg::ShiftTime);
         SetChoice(*w.VehData_NewNumGears, Whole(v.Drivetrain.NumGears));
         w.VehData_NewRevGear->SetValue(core::FromVbBool(v.Drivetrain.HasReverse) ? 1 : 0);
-        w.VehData_NewIdleRPM->SetText(SpeedFieldText(e.IdleRPM));
-        w.VehData_NewLimitRPM->SetText(SpeedFieldText(e.LimitRPM));
-        w.VehData_NewTorquePeakWidth->SetText(SpeedFieldText(e.TorquePeakWidth));
-        SetSlider(*w.VehData_NewIdleTorque, Display(e.IdleTorqueFraction, 100));
-        SetSlider(*w.VehData_NewTCA, Display(e.LowerShape, 10));
-        SetSlider(*w.VehData_NewPCA, Display(e.UpperShapeA, 100));
-        SetSlider(*w.VehData_NewPWA, (1.0 - static_cast<double>(e.UpperShapeB)) * 10000.0);
-        SetSlider(*w.VehData_NewPR, (1.0 - static_cast<double>(e.ReducePowerFactor)) * 1000.0);
-        SetSlider(*w.VehData_NewPS, (static_cast<double>(e.ShiftPowerFactor) - 1.0) * 1000.0);
-        w.VehData_NewEBC->SetText(FieldText(e.EngineBrakingCoeff, 1));
+        FillSpeedBox(*w.VehData_NewIdleRPM, e.IdleRPM, rg::IdleSpeed);
+        FillSpeedBox(*w.VehData_NewLimitRPM, e.LimitRPM, rg::LimitSpeed);
+        FillSpeedBox(*w.VehData_NewTorquePeakWidth, e.TorquePeakWidth, rg::TorquePeakWidth);
+        FillSlider(*w.VehData_NewIdleTorque, Display(e.IdleTorqueFraction, 100),
+                   e.IdleTorqueFraction);
+        FillSlider(*w.VehData_NewTCA, Display(e.LowerShape, 10), e.LowerShape);
+        FillSlider(*w.VehData_NewPCA, Display(e.UpperShapeA, 100), e.UpperShapeA);
+        FillSlider(*w.VehData_NewPWA, (1.0 - static_cast<double>(e.UpperShapeB)) * 10000.0,
+                   e.UpperShapeB);
+        FillSlider(*w.VehData_NewPR, (1.0 - static_cast<double>(e.ReducePowerFactor)) * 1000.0,
+                   e.ReducePowerFactor);
+        FillSlider(*w.VehData_NewPS, (static_cast<double>(e.ShiftPowerFactor) - 1.0) * 1000.0,
+                   e.ShiftPowerFactor);
+        FillBox(*w.VehData_NewEBC, e.EngineBrakingCoeff, 1, rg::EngineBrakingCoeff);
     } else {
         // A vehicle that is not wheel driven keeps its thrust (N) and its height (m) there.
-        w.VehData_NewThrust->SetText(FieldText(e.PeakTorque, u.UnitFactorForce));
-        w.VehData_NewThrustHeight->SetText(FieldText(e.TorquePeakRPM, small));
+        FillBox(*w.VehData_NewThrust, e.PeakTorque, u.UnitFactorForce, rg::Thrust);
+        FillBox(*w.VehData_NewThrustHeight, e.TorquePeakRPM, small, rg::ThrustHeight);
     }
 
     for (int a = 0; a <= 1; ++a) {
@@ -227,23 +229,24 @@ void FillVehicleEditor(Main& w) {
         w.VehData_NewTyreWidth(a).SetText(Whole(v.Tyres[i].Width));
         w.VehData_NewTyreProfile(a).SetText(Whole(v.Tyres[i].Profile));
         w.VehData_NewWheelSize(a).SetText(Whole(v.Tyres[i].RimDiameter));
-        w.VehData_NewRotMass(a).SetText(FieldText(v.RotatingMass[i], u.UnitFactorMass));
-        w.VehData_NewWheelSpringMR(a).SetText(FieldText(x.SpringMotionRatio, 1));
-        w.VehData_NewWheelARBMR(a).SetText(FieldText(x.ARBMotionRatio, 1));
-        w.VehData_NewInclination(a).SetText(FieldText(x.Inclination, u.UnitFactorAngle));
-        w.VehData_NewCamber(a).SetText(FieldText(x.CamberOffset, u.UnitFactorAngle));
-        w.VehData_NewUnsprung(a).SetText(FieldText(x.UnsprungMass, u.UnitFactorMass));
-        w.VehData_NewRideHeight(a).SetText(FieldText(x.RideHeight, small));
-        w.VehData_NewTrackWidth(a).SetText(FieldText(x.TrackWidth, small));
+        FillBox(w.VehData_NewRotMass(a), v.RotatingMass[i], u.UnitFactorMass, rg::RotatingMass);
+        FillBox(w.VehData_NewWheelSpringMR(a), x.SpringMotionRatio, 1, rg::SpringMotionRatio);
+        FillBox(w.VehData_NewWheelARBMR(a), x.ARBMotionRatio, 1, rg::ARBMotionRatio);
+        FillBox(w.VehData_NewInclination(a), x.Inclination, u.UnitFactorAngle, rg::Angle);
+        FillBox(w.VehData_NewCamber(a), x.CamberOffset, u.UnitFactorAngle, rg::Angle);
+        FillBox(w.VehData_NewUnsprung(a), x.UnsprungMass, u.UnitFactorMass, rg::UnsprungMass);
+        FillBox(w.VehData_NewRideHeight(a), x.RideHeight, small, rg::RideHeight);
+        FillBox(w.VehData_NewTrackWidth(a), x.TrackWidth, small, rg::TrackWidth);
     }
-    w.VehData_NewWheelbase->SetText(FieldText(v.Wheelbase, small));
-    w.VehData_NewFrontalArea->SetText(FieldText(v.FrontalArea, u.UnitFactorArea));
-    w.VehData_NewCd->SetText(FieldText(v.DragCoefficient, 1));
-    w.VehData_NewCl->SetText(FieldText(v.LiftCoefficient, 1));
+    FillBox(*w.VehData_NewWheelbase, v.Wheelbase, small, rg::Wheelbase);
+    FillBox(*w.VehData_NewFrontalArea, v.FrontalArea, u.UnitFactorArea, rg::FrontalArea);
+    FillBox(*w.VehData_NewCd, v.DragCoefficient, 1, rg::DragCoefficient);
+    FillBox(*w.VehData_NewCl, v.LiftCoefficient, 1, rg::LiftCoefficient);
     for (int k = 0; k <= 3; ++k) {
-        const vehicle::AeroElement& el = v.AeroElements[static_cast<std::size_t>(k)];
-        w.VehData_NewAeroDevicePosY(k).SetText(FieldText(el.PosY, 100));
-        w.VehData_NewAeroDevicePosZ(k).SetText(FieldText(el.PosZ, small));
+        const auto i = static_cast<std::size_t>(k);
+        const vehicle::AeroElement& el = v.AeroElements[i];
+        FillBox(w.VehData_NewAeroDevicePosY(k), el.PosY, 100, rg::AeroElementPosY[i]);
+        FillBox(w.VehData_NewAeroDevicePosZ(k), el.PosZ, small, rg::AeroElementHeight);
     }
     const auto& aero = vehicle::AeroCode();
     SetTableChoice(w.VehData_NewAeroDeviceType(1), aero.UndertrayTypes, v.AeroElements[1].DeviceType);

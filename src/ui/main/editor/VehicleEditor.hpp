@@ -21,7 +21,11 @@ void CloseVehicleEditor(Main& form);
 
 // The record the edit controls describe, starting from `base` (the fields the editor does not
 // hold keep base's values). The name is the name box's text, padded or cut to 32 characters.
+// A box the fill wrote and the user left as it is keeps the figure the fill wrote it from.
 vehicle::VehicleRecord ReadEditedVehicle(const Main& form, const vehicle::VehicleRecord& base);
+// The record a store would write now: over the vehicle being edited, or for a new vehicle
+// over a blank record.
+vehicle::VehicleRecord VehicleToStore(const Main& form);
 
 // Adds or updates the vehicle, announces it, selects it (which recomputes every analysis) and
 // closes the editor. Refuses with a message, storing nothing and leaving the editor open, when

@@ -1,14 +1,17 @@
 #include "ui/main/editor/VehicleEditorChecks.hpp"
 
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/GlobalChassisLab.hpp"
-#include "core/OptionsSettings.hpp"
 #include "vehicle/EngineCode.hpp"
-#include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehCode.hpp"
-#include "vehicle/VehicleFieldRanges.hpp"
+#include "vehicle/VehicleCheck.hpp"
+#include "ui/main/editor/EditorFilledFigures.hpp"
 #include "ui/main/editor/EnginePreview.hpp"
+#include "ui/main/editor/VehicleEditor.hpp"
 #include "ui/main/form/Main.hpp"
 
 namespace ui {
@@ -16,100 +19,94 @@ namespace ui {
 namespace {
 
 using platform::TextBox;
-using vehicle::FieldRange;
-namespace rg = vehicle::ranges;
 using In = EditorInput;
-
-// A box's number: the leading number of its text, 0 when there is none.
-double N(const TextBox& box) { return core::TypedVal(box.Text()); }
-
-const auto& Units() { return core::OptionsSettings(); }
+using Kind = vehicle::VehicleCheckKind;
 
 void Colour(TextBox& box, bool valid) {
     box.SetBackColor(valid ? kEditorValidColor : kEditorRefusedColor);
 }
 
-// The common check: the box's value divided by its unit factor lies in the range.
-bool Check(TextBox& box, double unitFactor, const FieldRange& range) {
-    const bool ok = range.Accepts(N(box) / unitFactor);
-    Colour(box, ok);
-    return ok;
-}
-
 void SetFlag(In input, bool ok) { VehicleEditorChecks()[input] = core::ToVbBool(ok); }
 
-// A single box: check, flag, then the cross-checks.
-void CheckSingle(Main& form, TextBox& box, double unitFactor, const FieldRange& range, In input) {
-    SetFlag(input, Check(box, unitFactor, range));
-    ValidateVehicleEditorInputs(form);
-}
+// A box that holds a record field, the field named as the vehicle check names it.
+struct FieldBox {
+    std::string field;
+    In flag;
+    TextBox* box;
+};
 
-// A box array: every element is checked and coloured whichever one changed; the flag holds
-// only when all pass.
-template <typename RangeOf>
-bool CheckEach(const platform::ControlArray<TextBox>& boxes, double unitFactor, RangeOf rangeOf) {
-    bool all = true;
-    boxes.ForEach([&](int i, TextBox& box) {
-        if (!Check(box, unitFactor, rangeOf(i))) all = false;
-    });
+// The boxes of the record a store would write: the engine's or the thrust's, as the drive type
+// chooses.
+std::vector<FieldBox> FieldBoxes(Main& w, bool wheelDriven) {
+    std::vector<FieldBox> all;
+    const auto add = [&all](std::string field, In flag, TextBox& box) {
+        all.push_back({std::move(field), flag, &box});
+    };
+    // "Axles(0).RideHeight", "RotatingMass(1)": per axle, seat or element.
+    const auto each = [&add](int count, const char* array, const char* field, In flag,
+                             platform::ControlArray<TextBox>& boxes) {
+        for (int i = 0; i < count; ++i)
+            add(std::string(array) + "(" + std::to_string(i) + ")" + field, flag, boxes(i));
+    };
+    add("BodyMass", In::BodyMass, *w.VehData_NewBodyMass);
+    add("BodyCoG.X", In::BodyPosX, *w.VehData_NewBodyPosX);
+    add("BodyCoG.Y", In::BodyPosY, *w.VehData_NewBodyPosY);
+    add("BodyCoG.Z", In::BodyPosZ, *w.VehData_NewBodyPosZ);
+    add("FuelTankCapacity", In::FuelTankCapacity, *w.VehData_NewFuelTankCapacity);
+    add("FuelTankPos.Y", In::FuelTankPosY, *w.VehData_NewFuelTankPosY);
+    add("FuelTankPos.Z", In::FuelTankPosZ, *w.VehData_NewFuelTankPosZ);
+    add("RefHeight", In::RefPosZ, *w.VehData_NewRefPosZ);
+    each(4, "AeroElements", ".PosY", In::AeroDevicePosY, w.VehData_NewAeroDevicePosY);
+    each(4, "AeroElements", ".PosZ", In::AeroDevicePosZ, w.VehData_NewAeroDevicePosZ);
+    add("FrontalArea", In::FrontalArea, *w.VehData_NewFrontalArea);
+    add("DragCoefficient", In::Cd, *w.VehData_NewCd);
+    add("LiftCoefficient", In::Cl, *w.VehData_NewCl);
+    if (wheelDriven) {
+        add("Engine.PeakTorque", In::Torque, *w.VehData_NewTorque);
+        add("Engine.TorquePeakRPM", In::TorqueRPM, *w.VehData_NewTorqueRPM);
+        add("Engine.TorquePeakWidth", In::TorquePeakWidth, *w.VehData_NewTorquePeakWidth);
+        add("Engine.PeakPower", In::Power, *w.VehData_NewPower);
+        add("Engine.PowerPeakRPM", In::PowerRPM, *w.VehData_NewPowerRPM);
+        add("Engine.IdleRPM", In::IdleRPM, *w.VehData_NewIdleRPM);
+        add("Engine.LimitRPM", In::LimitRPM, *w.VehData_NewLimitRPM);
+        add("Engine.EngineBrakingCoeff", In::EBC, *w.VehData_NewEBC);
+        add("Drivetrain.DrivetrainEfficiency", In::DrivetrainEff, *w.VehData_NewDrivetrainEff);
+        add("Drivetrain.ShiftTime", In::DrivetrainShiftTime, *w.VehData_NewDrivetrainShiftTime);
+    } else {
+        add("Engine.PeakTorque", In::Thrust, *w.VehData_NewThrust);
+        add("Engine.TorquePeakRPM", In::ThrustHeight, *w.VehData_NewThrustHeight);
+    }
+    each(2, "Tyres", ".Width", In::TyreWidth, w.VehData_NewTyreWidth);
+    each(2, "Tyres", ".Profile", In::TyreProfile, w.VehData_NewTyreProfile);
+    each(2, "Tyres", ".RimDiameter", In::WheelSize, w.VehData_NewWheelSize);
+    each(2, "RotatingMass", "", In::RotMass, w.VehData_NewRotMass);
+    each(2, "Axles", ".SpringMotionRatio", In::WheelSpringMR, w.VehData_NewWheelSpringMR);
+    each(2, "Axles", ".ARBMotionRatio", In::WheelARBMR, w.VehData_NewWheelARBMR);
+    each(2, "Axles", ".Inclination", In::Inclination, w.VehData_NewInclination);
+    each(2, "Axles", ".CamberOffset", In::Camber, w.VehData_NewCamber);
+    each(2, "Axles", ".UnsprungMass", In::Unsprung, w.VehData_NewUnsprung);
+    each(2, "Axles", ".RideHeight", In::RideHeight, w.VehData_NewRideHeight);
+    each(2, "Axles", ".TrackWidth", In::TrackWidth, w.VehData_NewTrackWidth);
+    add("Wheelbase", In::Wheelbase, *w.VehData_NewWheelbase);
+    add("HandicapHeight", In::HandicapPosZ, *w.VehData_NewHandicapPosZ);
+    each(2, "Seats", ".X", In::PassPosX, w.VehData_PassPosX);
+    each(2, "Seats", ".Y", In::PassPosY, w.VehData_PassPosY);
+    each(2, "Seats", ".Z", In::PassPosZ, w.VehData_PassPosZ);
     return all;
 }
 
-void CheckArray(Main& form, const platform::ControlArray<TextBox>& boxes, double unitFactor,
-                const FieldRange& range, In input) {
-    SetFlag(input, CheckEach(boxes, unitFactor, [&](int) -> const FieldRange& { return range; }));
-    ValidateVehicleEditorInputs(form);
-}
-
-// The thrust and its height: a number and nothing else (an empty box gives no thrust), within
-// what the box's length lets the user type. Both boxes are checked whichever one changed.
-bool CheckNumber(TextBox& box, double unitFactor, const FieldRange& range) {
-    const core::TypedNumber n = core::ReadTypedNumber(box.Text());
-    const bool ok = n.Whole && range.Accepts(n.Value / unitFactor);
-    Colour(box, ok);
-    return ok;
-}
-
-void CheckPropulsion(Main& form) {
-    SetFlag(In::Thrust,
-            CheckNumber(*form.VehData_NewThrust, Units().UnitFactorForce, rg::Thrust));
-    SetFlag(In::ThrustHeight, CheckNumber(*form.VehData_NewThrustHeight,
-                                          Units().UnitFactorDistanceSmall, rg::ThrustHeight));
-}
-
-// Rotating mass per wheel: in range, and at most half the axle's unsprung mass (compared in
-// display units, both boxes showing masses).
-void CheckRotatingMass(Main& form) {
-    const double factor = Units().UnitFactorMass;
-    bool all = true;
-    for (int a = 0; a <= 1; ++a) {
-        TextBox& rot = form.VehData_NewRotMass(a);
-        bool ok = rg::RotatingMass.Accepts(N(rot) / factor);
-        if (ok && vehicle::LargestRotatingMass(N(form.VehData_NewUnsprung(a))) < N(rot))
-            ok = false;
-        Colour(rot, ok);
-        if (!ok) all = false;
+// The flag of a cross-check that has one of its own; the other problems clear the flags of the
+// boxes they mark.
+std::optional<In> CrossCheckFlag(Kind kind) {
+    switch (kind) {
+        case Kind::PowerBelowTorquePeak: return In::PowerAfterTorque;
+        case Kind::PowerInsidePlateau: return In::PowerAfterPlateau;
+        case Kind::IdleAboveTorquePeak:
+        case Kind::IdleAboveLimit: return In::IdleLowest;
+        case Kind::PowerNeedsMoreTorque:
+        case Kind::PlateauGivesMorePower: return In::EngineFiguresAgree;
+        default: return std::nullopt;
     }
-    SetFlag(In::RotMass, all);
-}
-
-// Unsprung mass per axle: in range, and at most the axle's share of the body mass; then the
-// rotating masses again, which are bounded by it.
-void CheckUnsprungMass(Main& form) {
-    const double factor = Units().UnitFactorMass;
-    const double body = N(*form.VehData_NewBodyMass);
-    const double front = N(*form.VehData_NewBodyPosY) / 100.0;
-    bool all = true;
-    for (int a = 0; a <= 1; ++a) {
-        TextBox& box = form.VehData_NewUnsprung(a);
-        const double u = N(box) / factor;
-        bool ok = rg::UnsprungMass.Accepts(u);
-        if (ok && vehicle::BodyMassOnAxle(body, front, a) / factor < u) ok = false;
-        Colour(box, ok);
-        if (!ok) all = false;
-    }
-    SetFlag(In::Unsprung, all);
-    CheckRotatingMass(form);
 }
 
 // The name: a new vehicle needs a name, and one that no loaded vehicle has (trailing blanks
@@ -169,164 +166,66 @@ bool EditorInputsComplete(const Main& form) {
 
 void ValidateVehicleEditorInputs(Main& form) {
     if (core::FromVbBool(vehicle::VehCode().EditorFilling)) return;
+    const bool wheelDriven = form.VehData_NewDrivetrain->ListIndex() != vehicle::kDriveThrust;
+    const std::vector<FieldBox> boxes = FieldBoxes(form, wheelDriven);
+
+    // Every flag but the name's holds until a problem of the record a store would write
+    // clears it; the boxes a problem names turn red.
     auto& checks = VehicleEditorChecks();
-    // The filling writes the propulsion boxes only for a vehicle that is not wheel driven: a
-    // new vehicle copied from one that is shows them empty, and red, once that type is chosen.
-    CheckPropulsion(form);
+    for (std::size_t k = 0; k < kEditorInputCount; ++k)
+        if (static_cast<In>(k) != In::Name) checks.Valid[k] = core::VbTrue;
+    std::vector<const TextBox*> refused;
+    bool allShown = true;  // every problem marks a box
+    for (const vehicle::VehicleProblem& p : vehicle::FindVehicleProblems(VehicleToStore(form))) {
+        const std::optional<In> own = CrossCheckFlag(p.Kind);
+        if (own) SetFlag(*own, false);
+        bool shown = false;
+        for (const FieldBox& b : boxes) {
+            if (std::find(p.Fields.begin(), p.Fields.end(), b.field) == p.Fields.end()) continue;
+            refused.push_back(b.box);
+            if (!own) SetFlag(b.flag, false);
+            shown = true;
+        }
+        allShown = allShown && shown;
+    }
+    // The thrust and its height take a number and nothing else (an empty box gives no thrust).
+    if (!wheelDriven) {
+        for (const FieldBox& b : boxes) {
+            if ((b.flag == In::Thrust || b.flag == In::ThrustHeight) &&
+                !core::ReadTypedNumber(b.box->Text()).Whole) {
+                refused.push_back(b.box);
+                SetFlag(b.flag, false);
+            }
+        }
+    }
+    for (const FieldBox& b : boxes)
+        Colour(*b.box, std::find(refused.begin(), refused.end(), b.box) == refused.end());
 
-    // Display values: the five speed boxes share one unit, so no factor is needed.
-    TextBox& torqueBox = *form.VehData_NewTorqueRPM;
-    TextBox& powerBox = *form.VehData_NewPowerRPM;
-    TextBox& widthBox = *form.VehData_NewTorquePeakWidth;
-    TextBox& idleBox = *form.VehData_NewIdleRPM;
-    TextBox& limitBox = *form.VehData_NewLimitRPM;
-    const vehicle::EngineSpeedConflicts order = vehicle::FindEngineSpeedConflicts(
-        N(torqueBox), N(widthBox), N(powerBox), N(idleBox), N(limitBox));
-    const bool powerBeforeTorque = order.PowerBelowTorquePeak;
-    const bool powerInPlateau = order.PowerInsidePlateau;
-    const bool idleAboveTorque = order.IdleAboveTorquePeak;
-    const bool idleAboveLimit = order.IdleAboveLimit;  // reported once, torque first
-    SetFlag(In::PowerAfterTorque, !powerBeforeTorque);
-    SetFlag(In::PowerAfterPlateau, !powerInPlateau);
-    SetFlag(In::IdleLowest, !idleAboveTorque && !idleAboveLimit);
-
-    // The preview builds the engine; figures that contradict each other mark the boxes they
-    // come from: a power that needs more than the peak torque marks the power, its speed and
-    // the peak torque; a plateau that gives more than the peak power marks the peak torque,
-    // the plateau's start and width, and the power.
-    const vehicle::EngineFigureConflicts conflicts = PreviewEngineEdits(form);
-    const bool byPower = conflicts.PowerNeedsMoreTorque();
-    const bool byPlateau = conflicts.PlateauGivesMorePower();
-    SetFlag(In::EngineFiguresAgree, !conflicts.Any());
-
-    // Every speed box from its own check and the cross-checks that name it, so a conflict
-    // resolved from one box clears the mark on the other box too.
-    Colour(torqueBox,
-           checks.Holds(In::TorqueRPM) && !powerBeforeTorque && !idleAboveTorque && !byPlateau);
-    Colour(powerBox,
-           checks.Holds(In::PowerRPM) && !powerBeforeTorque && !powerInPlateau && !byPower);
-    Colour(widthBox, checks.Holds(In::TorquePeakWidth) && !powerInPlateau && !byPlateau);
-    Colour(idleBox, checks.Holds(In::IdleRPM) && !idleAboveTorque && !idleAboveLimit);
-    Colour(limitBox, checks.Holds(In::LimitRPM) && !idleAboveLimit);
-    Colour(*form.VehData_NewPower, checks.Holds(In::Power) && !byPower && !byPlateau);
-    Colour(*form.VehData_NewTorque, checks.Holds(In::Torque) && !byPower && !byPlateau);
-
+    // The preview draws the engine the figures give, with the refusal of figures that
+    // contradict each other, once every engine box and speed is in order.
+    PreviewEngineEdits(form);
     form.VehData_DynoThrottle->SetEnabled(
         core::FromVbBool(vehicle::EngineCode().MatrixInverseOK) && CountEngineInputErrors() == 0);
-    const bool complete = EditorInputsComplete(form);
+    const bool complete = allShown && EditorInputsComplete(form);
     form.VehData_AddVeh->SetEnabled(complete);
     form.VehData_UpdateVeh->SetEnabled(complete);
 }
 
 void InstallVehicleEditorChecks(Main& form) {
     Main* f = &form;
-    // The ranges are program-wide constants; the handlers keep pointers to them.
-    const auto single = [f](TextBox* box, double core::UnitSystem::*factor,
-                            const FieldRange& range, In input) {
-        const FieldRange* r = &range;
-        box->Change = [f, box, factor, r, input] {
-            CheckSingle(*f, *box, factor ? Units().*factor : 1.0, *r, input);
-        };
-    };
-    const auto array = [f](platform::ControlArray<TextBox>& boxes,
-                           double core::UnitSystem::*factor, const FieldRange& range, In input) {
-        const platform::ControlArray<TextBox>* arr = &boxes;
-        const FieldRange* r = &range;
-        boxes.ForEach([=](int, TextBox& box) {
-            box.Change = [f, arr, factor, r, input] {
-                CheckArray(*f, *arr, factor ? Units().*factor : 1.0, *r, input);
-            };
-        });
-    };
-    using U = core::UnitSystem;
-    constexpr double U::*kNone = nullptr;
-
     form.VehData_NewName->Change = [f] { CheckName(*f); };
-    // Body mass and front share bound the wheel masses: both re-check all four.
-    form.VehData_NewBodyMass->Change = [f] {
-        SetFlag(In::BodyMass, Check(*f->VehData_NewBodyMass, Units().UnitFactorMass, rg::BodyMass));
-        CheckUnsprungMass(*f);
-        ValidateVehicleEditorInputs(*f);
-    };
-    single(form.VehData_NewBodyPosX, kNone, rg::BodyPosX, In::BodyPosX);
-    form.VehData_NewBodyPosY->Change = [f] {
-        SetFlag(In::BodyPosY, Check(*f->VehData_NewBodyPosY, 1.0, rg::BodyPosY));
-        CheckUnsprungMass(*f);
-        ValidateVehicleEditorInputs(*f);
-    };
-    single(form.VehData_NewBodyPosZ, &U::UnitFactorDistanceSmall, rg::Height, In::BodyPosZ);
-    single(form.VehData_NewRefPosZ, &U::UnitFactorDistanceSmall, rg::Height, In::RefPosZ);
-    single(form.VehData_NewFuelTankCapacity, &U::UnitFactorVolume, rg::FuelTankCapacity,
-           In::FuelTankCapacity);
-    single(form.VehData_NewFuelTankPosY, kNone, rg::FuelTankPosY, In::FuelTankPosY);
-    single(form.VehData_NewFuelTankPosZ, &U::UnitFactorDistanceSmall, rg::Height,
-           In::FuelTankPosZ);
-    array(form.VehData_PassPosX, kNone, rg::SeatPosX, In::PassPosX);
-    array(form.VehData_PassPosY, kNone, rg::SeatPosY, In::PassPosY);
-    array(form.VehData_PassPosZ, &U::UnitFactorDistanceSmall, rg::Height, In::PassPosZ);
-
-    single(form.VehData_NewTorque, &U::UnitFactorTorque, rg::PeakTorque, In::Torque);
-    single(form.VehData_NewTorqueRPM, &U::UnitFactorARV, rg::TorquePeakSpeed, In::TorqueRPM);
-    single(form.VehData_NewPower, &U::UnitFactorPower, rg::PeakPower, In::Power);
-    single(form.VehData_NewPowerRPM, &U::UnitFactorARV, rg::PowerPeakSpeed, In::PowerRPM);
-    single(form.VehData_NewEBC, kNone, rg::EngineBrakingCoeff, In::EBC);
-    single(form.VehData_NewDrivetrainEff, kNone, rg::DrivetrainEfficiency, In::DrivetrainEff);
-    single(form.VehData_NewDrivetrainShiftTime, kNone, rg::ShiftTime, In::DrivetrainShiftTime);
-    single(form.VehData_NewIdleRPM, &U::UnitFactorARV, rg::IdleSpeed, In::IdleRPM);
-    single(form.VehData_NewTorquePeakWidth, &U::UnitFactorARV, rg::TorquePeakWidth,
-           In::TorquePeakWidth);
-    single(form.VehData_NewLimitRPM, &U::UnitFactorARV, rg::LimitSpeed, In::LimitRPM);
-
-    array(form.VehData_NewTyreWidth, kNone, rg::TyreWidth, In::TyreWidth);
-    array(form.VehData_NewTyreProfile, kNone, rg::TyreProfile, In::TyreProfile);
-    array(form.VehData_NewWheelSize, kNone, rg::RimDiameter, In::WheelSize);
-    form.VehData_NewRotMass.ForEach([f](int, TextBox& box) {
-        box.Change = [f] {
-            CheckRotatingMass(*f);
-            ValidateVehicleEditorInputs(*f);
-        };
-    });
-    array(form.VehData_NewWheelSpringMR, kNone, rg::SpringMotionRatio, In::WheelSpringMR);
-    form.VehData_NewUnsprung.ForEach([f](int, TextBox& box) {
-        box.Change = [f] {
-            CheckUnsprungMass(*f);
-            ValidateVehicleEditorInputs(*f);
-        };
-    });
-    array(form.VehData_NewTrackWidth, &U::UnitFactorDistanceSmall, rg::TrackWidth,
-          In::TrackWidth);
-    single(form.VehData_NewWheelbase, &U::UnitFactorDistanceSmall, rg::Wheelbase, In::Wheelbase);
-
-    single(form.VehData_NewFrontalArea, &U::UnitFactorArea, rg::FrontalArea, In::FrontalArea);
-    single(form.VehData_NewCd, kNone, rg::DragCoefficient, In::Cd);
-    single(form.VehData_NewCl, kNone, rg::LiftCoefficient, In::Cl);
-    // Each aerodynamic row has its own position range.
-    const platform::ControlArray<TextBox>* posY = &form.VehData_NewAeroDevicePosY;
-    form.VehData_NewAeroDevicePosY.ForEach([f, posY](int, TextBox& box) {
-        box.Change = [f, posY] {
-            SetFlag(In::AeroDevicePosY,
-                    CheckEach(*posY, 1.0, [](int row) -> const FieldRange& {
-                        return rg::AeroElementPosY[static_cast<std::size_t>(row)];
-                    }));
-            ValidateVehicleEditorInputs(*f);
-        };
-    });
-    array(form.VehData_NewAeroDevicePosZ, &U::UnitFactorDistanceSmall, rg::AeroElementHeight,
-          In::AeroDevicePosZ);
-
-    single(form.VehData_NewHandicapPosZ, &U::UnitFactorDistanceSmall, rg::HandicapHeight,
-           In::HandicapPosZ);
-    for (TextBox* box : {form.VehData_NewThrust, form.VehData_NewThrustHeight}) {
-        box->Change = [f] {
-            CheckPropulsion(*f);
+    // Every other box: what the user changed holds the figure typed, and the whole record is
+    // judged again.
+    std::vector<TextBox*> figures;
+    for (const FieldBox& b : FieldBoxes(form, true)) figures.push_back(b.box);
+    figures.push_back(form.VehData_NewThrust);
+    figures.push_back(form.VehData_NewThrustHeight);
+    for (TextBox* box : figures) {
+        box->Change = [f, box] {
+            if (!core::FromVbBool(vehicle::VehCode().EditorFilling)) ForgetFilledFigure(*box);
             ValidateVehicleEditorInputs(*f);
         };
     }
-    array(form.VehData_NewWheelARBMR, kNone, rg::ARBMotionRatio, In::WheelARBMR);
-    array(form.VehData_NewInclination, &U::UnitFactorAngle, rg::Angle, In::Inclination);
-    array(form.VehData_NewCamber, &U::UnitFactorAngle, rg::Angle, In::Camber);
-    array(form.VehData_NewRideHeight, &U::UnitFactorDistanceSmall, rg::RideHeight,
-          In::RideHeight);
 
     // The lists have no check of their own, but the store needs a choice in each.
     const auto recheck = [f] {

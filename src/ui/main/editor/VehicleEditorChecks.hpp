@@ -1,10 +1,11 @@
-// The vehicle editor's input checks. Every edit box of a ranged field has a change handler that
-// reads the box as a number (in the box's display unit), divides it by the unit factor, tests
-// it against the field's range (vehicle/VehicleFieldRanges.hpp), colours the box (window
-// background when valid, red when not) and sets the box's flag. After each check
-// ValidateVehicleEditorInputs cross-checks the engine speeds, redraws the engine preview and
-// enables the store buttons only while every flag holds. Nothing typed is ever changed or
-// refused: a bad value only turns its box red and keeps the store buttons disabled.
+// The vehicle editor's input checks. Every edit box's change handler judges again the record
+// a store would write now (VehicleToStore: the boxes read in their display units, the figures
+// of untouched boxes as filled) with the one check of a vehicle (vehicle/VehicleCheck.hpp),
+// the same the vehicle file reader makes: each box a problem names turns red (window
+// background otherwise), the boxes' flags and the cross-checks' flags follow, the engine
+// preview is redrawn, and the store buttons are enabled only while every flag holds. Nothing
+// typed is ever changed or refused: a bad value only turns its box red and keeps the store
+// buttons disabled. An empty box reads 0, refused unless 0 lies in its range.
 #pragma once
 
 #include "ui/main/editor/EditorInputFlags.hpp"
@@ -18,7 +19,7 @@ class Main;
 // one that is not wheel driven), and a selection in every list the store reads.
 bool EditorInputsComplete(const Main& form);
 
-// The cross-checks of idle, torque peak, power peak and limit speeds, the engine preview, the
+// Judges the record, colours the boxes, sets the flags, redraws the engine preview and sets the
 // dyno throttle's and the store buttons' enabled states. Returns at once while the editor is
 // being filled.
 void ValidateVehicleEditorInputs(Main& form);

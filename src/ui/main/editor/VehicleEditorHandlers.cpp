@@ -10,6 +10,7 @@
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/VehCode.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
+#include "ui/main/editor/EditorFilledFigures.hpp"
 #include "ui/main/editor/EnginePreview.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/editor/VehicleEditorChecks.hpp"
@@ -68,6 +69,8 @@ void Main_VehData_CreateNew_Click(Main& w) {
         ChooseFirstEntries(w);
         editor.EditorFilling = core::VbFalse;
     }
+    // The boxes, filled or not, are judged as they stand.
+    ValidateVehicleEditorInputs(w);
 }
 
 void Main_VehData_EditExisting_Click(Main& w) {
@@ -133,12 +136,15 @@ void InstallVehicleEditorHandlers(Main& form) {
 
     // The engine-shape sliders redraw the preview, except while the editor is being filled,
     // and with it the check of the curve against its peak torque (which may allow or stop the
-    // store); the dyno throttle always redraws.
-    const auto preview = [w] {
-        if (!Raised(vehicle::VehCode().EditorFilling)) ValidateVehicleEditorInputs(*w);
-    };
+    // store); a slider the user moved holds the figure of its position. The dyno throttle
+    // always redraws.
     for (platform::Slider* s : {form.VehData_NewIdleTorque, form.VehData_NewTCA, form.VehData_NewPCA,
                                 form.VehData_NewPWA, form.VehData_NewPR, form.VehData_NewPS}) {
+        const auto preview = [w, s] {
+            if (Raised(vehicle::VehCode().EditorFilling)) return;
+            ForgetFilledFigure(*s);
+            ValidateVehicleEditorInputs(*w);
+        };
         s->Scroll = preview;
         s->Change = preview;
     }

@@ -1,10 +1,12 @@
 #include "ui/main/editor/VehicleEditorNumbers.hpp"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
@@ -25,6 +27,81 @@ float HeldSingle(double v) {
 // Display units of an angular velocity per rpm.
 double SpeedFactor() { return core::kRpmToRadPerSec * core::OptionsSettings().UnitFactorARV; }
 
+// A decimal figure: its size is Mantissa x 10^Exponent.
+struct Decimal {
+    bool Negative = false;
+    uint64_t Mantissa = 0;
+    int Exponent = 0;
+};
+
+// The display value rounded to `digits` significant digits (1 to 15), to the nearest.
+Decimal Rounded(double display, int digits) {
+    char buf[40];
+    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(display),
+                                   std::chars_format::scientific, digits - 1)
+                         .ptr;
+    Decimal d;
+    d.Negative = display < 0.0;
+    const char* p = buf;
+    for (; p < end && *p != 'e'; ++p)
+        if (*p != '.') d.Mantissa = d.Mantissa * 10 + static_cast<uint64_t>(*p - '0');
+    int exponent = 0;
+    if (p < end) std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
+    d.Exponent = exponent - (digits - 1);
+    return d;
+}
+
+double ValueOf(const Decimal& d) {
+    const std::string text = std::to_string(d.Mantissa) + "e" + std::to_string(d.Exponent);
+    double v = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), v);
+    return d.Negative ? -v : v;
+}
+
+// A decimal figure as the program writes Doubles (core::DoubleText): its digits without
+// trailing zeros, a point where they need one; from 1e-5 to below 1e15 written here, digit by
+// digit, and in the exponent form beyond.
+std::string TextOf(Decimal d) {
+    if (d.Mantissa == 0) return "0";
+    while (d.Mantissa % 10 == 0) {
+        d.Mantissa /= 10;
+        ++d.Exponent;
+    }
+    const std::string digits = std::to_string(d.Mantissa);
+    const int size = static_cast<int>(digits.size());
+    const int point = size + d.Exponent;  // digits before the point
+    if (point - 1 < -5 || point - 1 >= 15) return core::DoubleText(ValueOf(d));
+    std::string text = d.Negative ? "-" : "";
+    if (point <= 0) {
+        text += "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
+    } else if (point >= size) {
+        text += digits + std::string(static_cast<std::size_t>(point - size), '0');
+    } else {
+        text += digits.substr(0, static_cast<std::size_t>(point)) + "." +
+                digits.substr(static_cast<std::size_t>(point));
+    }
+    return text;
+}
+
+// The texts of a decimal figure: as the program writes Doubles, and the two short exponent
+// forms that reach further in few characters ("155E3", "1.55E5").
+std::vector<std::string> TextsOf(Decimal d) {
+    std::vector<std::string> texts{TextOf(d)};
+    if (d.Mantissa == 0) return texts;
+    while (d.Mantissa % 10 == 0) {
+        d.Mantissa /= 10;
+        ++d.Exponent;
+    }
+    const std::string sign = d.Negative ? "-" : "", digits = std::to_string(d.Mantissa);
+    texts.push_back(sign + digits + "E" + std::to_string(d.Exponent));
+    if (digits.size() > 1) {
+        const int exponent = d.Exponent + static_cast<int>(digits.size()) - 1;
+        texts.push_back(sign + digits.substr(0, 1) + "." + digits.substr(1) + "E" +
+                        std::to_string(exponent));
+    }
+    return texts;
+}
+
 // The display value rounded to 1, 2, ... 15 significant digits, written as the program writes
 // Doubles; the first text whose figure `readBack` turns into `field` again. A Single needs at
 // most 9 digits (a few more through a unit factor), so the search ends long before 15; should
@@ -32,17 +109,51 @@ double SpeedFactor() { return core::kRpmToRadPerSec * core::OptionsSettings().Un
 template <typename ReadBack>
 std::string ShortestText(float field, double display, ReadBack readBack) {
     for (int digits = 1; digits < 15; ++digits) {
-        char buf[40];
-        const auto end =
-            std::to_chars(buf, buf + sizeof buf, display, std::chars_format::scientific, digits - 1)
-                .ptr;
-        double rounded = 0.0;
-        std::from_chars(buf, end, rounded);
-        const std::string text = core::DoubleText(rounded);
+        const std::string text = TextOf(Rounded(display, digits));
         if (std::bit_cast<uint32_t>(readBack(core::Val(text))) == std::bit_cast<uint32_t>(field))
             return text;
     }
     return core::DoubleText(display);
+}
+
+// The shortest exact text when it fits; else, of the texts that fit, one whose figure the
+// range takes, nearest to the field (then the shortest). With n digits the nearest is the
+// figure rounded to n digits or its neighbour towards the range; fewer digits come no nearer.
+// A field the range does not take (a record no file could hold) shows the nearest text.
+template <typename ReadBack>
+std::string BoxText(float field, double display, int maxLength, const vehicle::FieldRange& range,
+                    ReadBack readBack) {
+    const auto fits = [maxLength](const std::string& text) {
+        return maxLength <= 0 || text.size() <= static_cast<std::size_t>(maxLength);
+    };
+    const std::string exact = ShortestText(field, display, readBack);
+    if (fits(exact) || !std::isfinite(display)) return exact;
+    const bool wheelDriven = range.Scope != vehicle::RangeScope::ThrustDriven;
+    struct Choice {
+        std::string text;
+        bool taken = false;
+        double distance = std::numeric_limits<double>::infinity();
+    } best;
+    for (int digits = std::min(maxLength, 15); digits >= 1 && !best.taken; --digits) {
+        const Decimal nearest = Rounded(display, digits);
+        for (int step : {0, -1, 1}) {
+            if (step < 0 && nearest.Mantissa == 0) continue;
+            Decimal d = nearest;
+            d.Mantissa = step < 0 ? d.Mantissa - 1 : d.Mantissa + static_cast<uint64_t>(step);
+            for (const std::string& text : TextsOf(d)) {
+                if (!fits(text)) continue;
+                const float figure = readBack(core::Val(text));
+                const Choice c{text, range.Takes(figure, wheelDriven),
+                               std::fabs(static_cast<double>(figure) - field)};
+                // Taken first, then nearer, then shorter.
+                bool better = c.taken != best.taken ? c.taken : c.distance < best.distance;
+                if (c.taken == best.taken && c.distance == best.distance)
+                    better = c.text.size() < best.text.size();
+                if (better) best = c;
+            }
+        }
+    }
+    return best.text.empty() ? exact : best.text;
 }
 
 }  // namespace
@@ -53,13 +164,14 @@ float StoredRpm(double typed) {
     return HeldSingle(typed / core::kRpmToRadPerSec / core::OptionsSettings().UnitFactorARV);
 }
 
-std::string FieldText(float field, double unitFactor) {
-    return ShortestText(field, static_cast<double>(field) * unitFactor,
-                        [unitFactor](double typed) { return StoredSingle(typed, unitFactor); });
+std::string FieldText(float field, double unitFactor, int maxLength,
+                      const vehicle::FieldRange& range) {
+    return BoxText(field, static_cast<double>(field) * unitFactor, maxLength, range,
+                   [unitFactor](double typed) { return StoredSingle(typed, unitFactor); });
 }
 
-std::string SpeedFieldText(float rpm) {
-    return ShortestText(rpm, static_cast<double>(rpm) * SpeedFactor(), StoredRpm);
+std::string SpeedFieldText(float rpm, int maxLength, const vehicle::FieldRange& range) {
+    return BoxText(rpm, static_cast<double>(rpm) * SpeedFactor(), maxLength, range, StoredRpm);
 }
 
 }  // namespace ui

@@ -1,11 +1,16 @@
 // The vehicle editor's numbers both ways: the figure typed in a box (in its display unit) as
-// the Single the record keeps, and the text the fill writes for a record field, which is the
-// shortest that reads back to that very Single. So the boxes show "0.52" for a field the data
-// page shows as 0.52 (not its Single's widened digits "0.519999980926514"), and storing an
-// unchanged vehicle changes no byte of it.
+// the Single the record keeps, and the text the fill writes for a record field. That text is
+// the shortest that reads back to that very Single when it fits the box ("0.52" for a field
+// the data page shows as 0.52, not its Single's widened digits "0.519999980926514"). When it
+// does not fit, the box shows the nearest text that fits and whose figure the field's range
+// takes, so every figure a vehicle file may hold shows in every unit without a red box: 5 m in
+// inches as "196.9" (not "196.95", a character too long, nor "197", beyond 5 m), 100 m² in
+// square inches as "155E3".
 #pragma once
 
 #include <string>
+
+#include "vehicle/VehicleFieldRanges.hpp"
 
 namespace ui {
 
@@ -17,10 +22,11 @@ float StoredSingle(double typed, double unitFactor);
 // unit factor and the rpm constant in double precision before the Single is made).
 float StoredRpm(double typed);
 
-// The text of a field shown as field x unitFactor: the fewest significant digits that
-// StoredSingle reads back to the same Single.
-std::string FieldText(float field, double unitFactor);
+// The text of a field shown as field x unitFactor in a box of `maxLength` characters (0: no
+// limit), as above; `range` is the field's.
+std::string FieldText(float field, double unitFactor, int maxLength,
+                      const vehicle::FieldRange& range);
 // The text of an engine speed held in rpm, shown as an angular velocity in the chosen unit.
-std::string SpeedFieldText(float rpm);
+std::string SpeedFieldText(float rpm, int maxLength, const vehicle::FieldRange& range);
 
 }  // namespace ui

@@ -13,7 +13,7 @@
 #include "platform/Services.hpp"
 #include "vehicle/VehCode.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/editor/VehicleEditorNumbers.hpp"
+#include "ui/main/editor/EditorFilledFigures.hpp"
 
 namespace ui {
 
@@ -21,14 +21,21 @@ namespace {
 
 using platform::TextBox;
 
-// A box's number (leading number of the text, 0 when none), in double precision.
+// A box's record figure (EditorFilledFigures.hpp); engine speeds: an angular velocity in the
+// box, rpm in the record.
+float Divided(const TextBox& box, double factor) { return BoxFigure(box, factor); }
+float Single(const TextBox& box) { return BoxFigure(box, 1.0); }
+float Rpm(const TextBox& box) { return SpeedBoxFigure(box); }
+uint8_t Index8(const platform::ComboBox& box) { return static_cast<uint8_t>(box.ListIndex()); }
 double N(const TextBox& box) { return core::TypedVal(box.Text()); }
 
-float Divided(const TextBox& box, double factor) { return StoredSingle(N(box), factor); }
-float Single(double v) { return StoredSingle(v, 1.0); }
-// Engine speeds: an angular velocity in the box, rpm in the record.
-float Rpm(const TextBox& box) { return StoredRpm(N(box)); }
-uint8_t Index8(const platform::ComboBox& box) { return static_cast<uint8_t>(box.ListIndex()); }
+// The first loaded vehicle of exactly this name (all 32 characters), or -1.
+int IndexOfVehicle(const std::string& paddedName) {
+    const auto& vehicles = core::GlobalChassisLab().Vehicles;
+    for (std::size_t i = 0; i < vehicles.size(); ++i)
+        if (vehicles[i].Name == paddedName) return static_cast<int>(i);
+    return -1;
+}
 
 }  // namespace
 
@@ -70,13 +77,19 @@ vehicle::VehicleRecord ReadEditedVehicle(const Main& w, const vehicle::VehicleRe
         v.Drivetrain.NumGears = core::CByte(core::TypedVal(w.VehData_NewNumGears->Text()));
         v.Drivetrain.HasReverse = core::ToVbBool(w.VehData_NewRevGear->Value() != 0);
         v.Drivetrain.ShiftTime = Divided(*w.VehData_NewDrivetrainShiftTime, 1000);
-        e.IdleTorqueFraction = static_cast<float>(w.VehData_NewIdleTorque->Value() / 100.0);
-        e.LowerShape = static_cast<float>(w.VehData_NewTCA->Value() / 10.0);
-        e.UpperShapeA = static_cast<float>(w.VehData_NewPCA->Value() / 100.0);
-        e.UpperShapeB = static_cast<float>(1.0 - w.VehData_NewPWA->Value() / 10000.0);
-        e.ReducePowerFactor = static_cast<float>(1.0 - w.VehData_NewPR->Value() / 1000.0);
-        e.ShiftPowerFactor = static_cast<float>(1.0 + w.VehData_NewPS->Value() / 1000.0);
-        e.EngineBrakingCoeff = Single(N(*w.VehData_NewEBC));
+        // A shape slider's figure: its position over `perUnit`, added to or taken from
+        // `offset`.
+        const auto shape = [](const platform::Slider& s, double offset, double sign,
+                              double perUnit) {
+            return SliderFigure(s, offset + sign * (s.Value() / perUnit));
+        };
+        e.IdleTorqueFraction = shape(*w.VehData_NewIdleTorque, 0.0, 1.0, 100.0);
+        e.LowerShape = shape(*w.VehData_NewTCA, 0.0, 1.0, 10.0);
+        e.UpperShapeA = shape(*w.VehData_NewPCA, 0.0, 1.0, 100.0);
+        e.UpperShapeB = shape(*w.VehData_NewPWA, 1.0, -1.0, 10000.0);
+        e.ReducePowerFactor = shape(*w.VehData_NewPR, 1.0, -1.0, 1000.0);
+        e.ShiftPowerFactor = shape(*w.VehData_NewPS, 1.0, 1.0, 1000.0);
+        e.EngineBrakingCoeff = Single(*w.VehData_NewEBC);
     } else {
         // Thrust (N) and its height (m) in the engine's first two figures; the rest fixed.
         e.PeakTorque = Divided(*w.VehData_NewThrust, u.UnitFactorForce);
@@ -99,8 +112,8 @@ vehicle::VehicleRecord ReadEditedVehicle(const Main& w, const vehicle::VehicleRe
         v.Tyres[i].RimDiameter = core::CByte(N(w.VehData_NewWheelSize(a)));
         v.RotatingMass[i] = Divided(w.VehData_NewRotMass(a), u.UnitFactorMass);
         vehicle::AxleSuspension& x = v.Axles[i];
-        x.SpringMotionRatio = Single(N(w.VehData_NewWheelSpringMR(a)));
-        x.ARBMotionRatio = Single(N(w.VehData_NewWheelARBMR(a)));
+        x.SpringMotionRatio = Single(w.VehData_NewWheelSpringMR(a));
+        x.ARBMotionRatio = Single(w.VehData_NewWheelARBMR(a));
         x.Inclination = Divided(w.VehData_NewInclination(a), u.UnitFactorAngle);
         x.CamberOffset = Divided(w.VehData_NewCamber(a), u.UnitFactorAngle);
         x.UnsprungMass = Divided(w.VehData_NewUnsprung(a), u.UnitFactorMass);
@@ -109,8 +122,8 @@ vehicle::VehicleRecord ReadEditedVehicle(const Main& w, const vehicle::VehicleRe
     }
     v.Wheelbase = Divided(*w.VehData_NewWheelbase, small);
     v.FrontalArea = Divided(*w.VehData_NewFrontalArea, u.UnitFactorArea);
-    v.DragCoefficient = Single(N(*w.VehData_NewCd));
-    v.LiftCoefficient = Single(N(*w.VehData_NewCl));
+    v.DragCoefficient = Single(*w.VehData_NewCd);
+    v.LiftCoefficient = Single(*w.VehData_NewCl);
     for (int k = 0; k <= 3; ++k) {
         vehicle::AeroElement& el = v.AeroElements[static_cast<std::size_t>(k)];
         el.PosY = Divided(w.VehData_NewAeroDevicePosY(k), 100);
@@ -120,6 +133,15 @@ vehicle::VehicleRecord ReadEditedVehicle(const Main& w, const vehicle::VehicleRe
     return v;
 }
 
+vehicle::VehicleRecord VehicleToStore(const Main& w) {
+    const auto& vehicles = core::GlobalChassisLab().Vehicles;
+    if (core::FromVbBool(vehicle::VehCode().EditorEditsExisting)) {
+        const int target = IndexOfVehicle(vehicle::PaddedVehicleName(w.VehData_NewName->Text()));
+        if (target >= 0) return ReadEditedVehicle(w, vehicles[static_cast<std::size_t>(target)]);
+    }
+    return ReadEditedVehicle(w, vehicle::VehicleRecord{});
+}
+
 void StoreEditedVehicle(Main& w) {
     auto& g = core::GlobalChassisLab();
     const auto& texts = core::TextTable();
@@ -127,14 +149,7 @@ void StoreEditedVehicle(Main& w) {
     const std::string name = vehicle::PaddedVehicleName(w.VehData_NewName->Text());
 
     if (update) {
-        // The first vehicle of that exact name (all 32 characters).
-        int target = -1;
-        for (std::size_t i = 0; i < g.Vehicles.size(); ++i) {
-            if (g.Vehicles[i].Name == name) {
-                target = static_cast<int>(i);
-                break;
-            }
-        }
+        const int target = IndexOfVehicle(name);
         if (target < 0) {
             platform::MsgBox("No loaded vehicle is named \"" + core::Trim(name) +
                                  "\"; the vehicle was not updated.",

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "core/OptionsSettings.hpp"
+#include "support/VehicleTestSupport.hpp"
 #include "ui/main/editor/VehicleEditorTestSupport.hpp"
+#include "ui/main/menus/FileMenu.hpp"
 
 namespace {
 
@@ -21,6 +23,21 @@ protected:
         w.VehData_EditExisting->UserClick();
         EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
         return w;
+    }
+
+    // Every box the editor shows for the drive type: white, and its text within its length;
+    // the store enabled.
+    static void ExpectEveryBoxValid(ui::Main& w, const std::string& what) {
+        for (const auto& owned : w.AllControls()) {
+            const auto* box = dynamic_cast<const TextBox*>(owned.get());
+            if (box == nullptr || !box->Name().starts_with("VehData_New") || !box->Shown())
+                continue;
+            const std::string shown = box->DisplayName() + " \"" + box->Text() + "\"";
+            EXPECT_FALSE(Refused(*box)) << what << ": " << shown;
+            EXPECT_LE(box->Text().size(), static_cast<std::size_t>(box->MaxLength()))
+                << what << ": " << shown;
+        }
+        EXPECT_TRUE(w.VehData_UpdateVeh->Enabled()) << what;
     }
 };
 
@@ -48,8 +65,9 @@ TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
          EditorInput::EBC, {"0", "10"}, {"10.1", "-1"}},
         {"efficiency", [](ui::Main& m) -> TextBox& { return *m.VehData_NewDrivetrainEff; },
          EditorInput::DrivetrainEff, {"50", "99"}, {"49"}},
+        // 10 % is the lowest profile, for a tyre of 300 mm or more (VehicleEditorProperties).
         {"profile", [](ui::Main& m) -> TextBox& { return m.VehData_NewTyreProfile(1); },
-         EditorInput::TyreProfile, {"10", "200"}, {"9", "201"}},
+         EditorInput::TyreProfile, {"20", "200"}, {"9", "201"}},
         {"spring ratio", [](ui::Main& m) -> TextBox& { return m.VehData_NewWheelSpringMR(0); },
          EditorInput::WheelSpringMR, {"0.5", "5"}, {"0.49", "5.01"}},
         {"lift", [](ui::Main& m) -> TextBox& { return *m.VehData_NewCl; },
@@ -357,6 +375,130 @@ TEST_F(VehicleEditorChecks, NewNameMustDifferFromEveryLoadedName) {
     Type(*w.VehData_NewName, taken);
     w.VehData_Cancel->UserClick();
     EXPECT_TRUE(Accepted(*w.VehData_NewName));
+}
+
+// The first vehicle of an empty program with every box typed but the anti-roll bars' ratios:
+// their empty boxes read 0, below the 0.5 their range starts at, and hold the vehicle back
+// (it was added with a ratio of 0, and its own file then refused).
+TEST_F(VehicleEditorChecks, AnUntouchedEmptyBoxHoldsTheFirstVehicleBack) {
+    ui::Main& w = Start();
+    ASSERT_EQ(core::GlobalChassisLab().VehicleCount, 0);
+    ui::Main_VehData_CreateNew_Click(w);
+    Type(*w.VehData_NewName, "First");
+    // A rear-wheel-drive car in SI units (rad/s for the engine speeds).
+    const std::pair<TextBox*, const char*> singles[] = {
+        {w.VehData_NewBodyMass, "1200"}, {w.VehData_NewBodyPosX, "50"},
+        {w.VehData_NewBodyPosY, "55"}, {w.VehData_NewBodyPosZ, "0.45"},
+        {w.VehData_NewHandicapPosZ, "0.3"}, {w.VehData_NewFuelTankCapacity, "55"},
+        {w.VehData_NewFuelTankPosY, "30"}, {w.VehData_NewFuelTankPosZ, "0.25"},
+        {w.VehData_NewRefPosZ, "0.1"}, {w.VehData_NewTorque, "320"},
+        {w.VehData_NewTorqueRPM, "400"}, {w.VehData_NewPower, "180"},
+        {w.VehData_NewPowerRPM, "650"}, {w.VehData_NewDrivetrainEff, "88"},
+        {w.VehData_NewDrivetrainShiftTime, "120"}, {w.VehData_NewIdleRPM, "90"},
+        {w.VehData_NewLimitRPM, "750"}, {w.VehData_NewTorquePeakWidth, "100"},
+        {w.VehData_NewEBC, "0.07"}, {w.VehData_NewWheelbase, "2.55"},
+        {w.VehData_NewFrontalArea, "1.9"}, {w.VehData_NewCd, "0.31"}, {w.VehData_NewCl, "0.05"}};
+    for (const auto& [box, text] : singles) Type(*box, text);
+    const std::pair<platform::ControlArray<TextBox>*, const char*> arrays[] = {
+        {&w.VehData_PassPosX, "70"}, {&w.VehData_PassPosY, "40"}, {&w.VehData_PassPosZ, "0.4"},
+        {&w.VehData_NewTyreWidth, "225"}, {&w.VehData_NewTyreProfile, "45"},
+        {&w.VehData_NewWheelSize, "17"}, {&w.VehData_NewUnsprung, "60"},
+        {&w.VehData_NewRotMass, "19"}, {&w.VehData_NewWheelSpringMR, "1.1"},
+        {&w.VehData_NewInclination, "0.2"}, {&w.VehData_NewCamber, "-0.01"},
+        {&w.VehData_NewRideHeight, "0.12"}, {&w.VehData_NewTrackWidth, "1.52"},
+        {&w.VehData_NewAeroDevicePosY, "50"}, {&w.VehData_NewAeroDevicePosZ, "0.3"}};
+    for (const auto& [boxes, text] : arrays)
+        boxes->ForEach([text](int, TextBox& box) { Type(box, text); });
+    EXPECT_EQ(w.VehData_NewWheelARBMR(0).Text(), "");
+    EXPECT_TRUE(Refused(w.VehData_NewWheelARBMR(0)));
+    EXPECT_TRUE(Refused(w.VehData_NewWheelARBMR(1)));
+    EXPECT_FALSE(w.VehData_AddVeh->Enabled());
+    Type(w.VehData_NewWheelARBMR(0), "1.3");
+    EXPECT_FALSE(w.VehData_AddVeh->Enabled());
+    Type(w.VehData_NewWheelARBMR(1), "1.3");
+    EXPECT_TRUE(w.VehData_AddVeh->Enabled());
+}
+
+// A camber of 30 degrees stored in degrees opens again in radians: shown as "0.523" (not the
+// "0.5235988" that did not fit the box and lay a hair beyond 30 degrees), and stored
+// unchanged it is the same camber.
+TEST_F(VehicleEditorChecks, AFigureStoredInOneUnitOpensInAnother) {
+    ui::Main& w = StartWithCars();
+    auto& g = core::GlobalChassisLab();
+    core::ApplyUnitPreset(2);
+    w.VehData_EditExisting->UserClick();
+    Type(w.VehData_NewCamber(0), "30");
+    w.VehData_UpdateVeh->UserClick();
+    const vehicle::VehicleRecord stored = g.CurrentVehicle;
+    core::ApplyUnitPreset(0);
+    w.VehData_EditExisting->UserClick();
+    EXPECT_EQ(w.VehData_NewCamber(0).Text(), "0.523");
+    ExpectEveryBoxValid(w, "radians");
+    w.VehData_UpdateVeh->UserClick();
+    EXPECT_EQ(editortest::FirstDifference(g.CurrentVehicle, stored), -1);
+}
+
+// A vehicle with its figures at the ends of their ranges (5 m heights, a 1 m ride height, a
+// 50 m track, aero elements 0.1 m below the reference, a 750 t body on 1 kg wheels, 100 m² of
+// frontal area, angles of 30 degrees, an engine to 25,000 rad/s) opens in every unit preset
+// with every box white and within its length, and stored unchanged keeps every byte.
+TEST_F(VehicleEditorChecks, FiguresAtTheirBoundsOpenInEveryPreset) {
+    ui::Main& w = StartWithCars();
+    auto& g = core::GlobalChassisLab();
+    vehicle::VehicleRecord v = vehtest::ValidVehicle("At the bounds");
+    v.BodyCoG.Z = v.FuelTankPos.Z = v.RefHeight = v.HandicapHeight = 5.0f;
+    v.Seats[0].Z = v.Seats[1].Z = 5.0f;
+    v.BodyMass = 750000.0f;
+    v.BodyCoG.Y = 0.5f;
+    for (std::size_t a = 0; a < 2; ++a) {
+        v.Axles[a].RideHeight = 1.0f;
+        v.Axles[a].TrackWidth = 50.0f;
+        v.Axles[a].UnsprungMass = 50000.0f;
+        v.Axles[a].Inclination = static_cast<float>(30 / 57.29577951308232);
+        v.Axles[a].CamberOffset = -v.Axles[a].Inclination;
+        v.RotatingMass[a] = 1.0f;
+    }
+    v.Wheelbase = 50.0f;
+    for (auto& e : v.AeroElements) e.PosZ = -0.1f;
+    v.FrontalArea = 100.0f;
+    // 20 N m from idle (0) to the power peak and the limit at 25,000 rad/s: 500 kW.
+    auto& e = v.Engine;
+    const auto rpm = static_cast<float>(25000 / 0.10471975511963333);
+    e.IdleRPM = e.TorquePeakRPM = e.TorquePeakWidth = 0.0f;
+    e.PowerPeakRPM = e.LimitRPM = rpm;
+    e.PeakTorque = 20.0f;
+    e.PeakPower = 500.0f;
+    const std::string path = (root / "vehicles" / "bounds.vd3").string();
+    vehtest::WriteVehicleFile(path, v);
+    ASSERT_TRUE(ui::LoadVehicleFileIntoWindow(w, path, true));
+    ASSERT_EQ(core::Trim(g.CurrentVehicle.Name), "At the bounds");
+    const vehicle::VehicleRecord loaded = g.CurrentVehicle;
+    for (int preset : {0, 1, 2}) {
+        core::ApplyUnitPreset(static_cast<int16_t>(preset));
+        w.VehData_EditExisting->UserClick();
+        ExpectEveryBoxValid(w, "preset " + std::to_string(preset));
+        w.VehData_UpdateVeh->UserClick();
+        EXPECT_EQ(editortest::FirstDifference(g.CurrentVehicle, loaded), -1) << preset;
+    }
+}
+
+// A tyre with less than 30 mm of sidewall (width x profile) marks both figures: 50 mm at
+// 10 % gave the BMW a negative deflection. 300 mm at 10 % has the least there may be.
+TEST_F(VehicleEditorChecks, ATyreWithoutSidewallMarksItsWidthAndProfile) {
+    ui::Main& w = OpenOnFirstCar();
+    Type(w.VehData_NewTyreWidth(0), "50");
+    Type(w.VehData_NewTyreProfile(0), "10");
+    EXPECT_TRUE(Refused(w.VehData_NewTyreWidth(0)));
+    EXPECT_TRUE(Refused(w.VehData_NewTyreProfile(0)));
+    EXPECT_TRUE(Accepted(w.VehData_NewTyreWidth(1)));
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    Type(w.VehData_NewTyreWidth(0), "300");
+    EXPECT_TRUE(Accepted(w.VehData_NewTyreWidth(0)));
+    EXPECT_TRUE(Accepted(w.VehData_NewTyreProfile(0)));
+    EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+    Type(w.VehData_NewTyreWidth(0), "299");
+    EXPECT_TRUE(Refused(w.VehData_NewTyreProfile(0)));
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
 }
 
 }  // namespace

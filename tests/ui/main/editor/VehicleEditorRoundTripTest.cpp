@@ -275,8 +275,9 @@ TEST_F(VehicleEditorRoundTrip, HugeFiguresInUncheckedBoxesAreNeverStored) {
 }
 
 // Each box shows the fewest digits that read back to the field's Single: a seat at 0.52 m as
-// "0.52" (not the widened "0.519999980926514"), 3000 rpm in rad/s with the 8 digits it needs,
-// heights with all the figures they hold.
+// "0.52" (not the widened "0.519999980926514"); a figure that needs more characters than its
+// box holds shows rounded to them: 3000 rpm in rad/s in 7, heights in 5 (7 for the aero
+// elements). Stored unchanged, each keeps its figure.
 TEST_F(VehicleEditorRoundTrip, FillWritesTheFiguresAsTheBoxesShowThem) {
     ui::Main& w = StartWithCars();
     auto& g = core::GlobalChassisLab();
@@ -287,12 +288,15 @@ TEST_F(VehicleEditorRoundTrip, FillWritesTheFiguresAsTheBoxesShowThem) {
     g.Vehicles[0].Seats[1].Z = 0.52f;
     w.Main_SelectVeh->UserSelect(0);
     w.VehData_EditExisting->UserClick();
-    EXPECT_EQ(w.VehData_NewIdleRPM->Text(), "314.15927");
-    EXPECT_EQ(w.VehData_NewBodyPosZ->Text(), "0.123456");
-    EXPECT_EQ(w.VehData_NewAeroDevicePosZ(2).Text(), "0.1234567");
+    EXPECT_EQ(w.VehData_NewIdleRPM->Text(), "314.159");
+    EXPECT_EQ(w.VehData_NewBodyPosZ->Text(), "0.123");
+    EXPECT_EQ(w.VehData_NewAeroDevicePosZ(2).Text(), "0.12346");
     EXPECT_EQ(w.VehData_NewDrivetrainShiftTime->Text(), "150");
     EXPECT_EQ(w.VehData_PassPosZ(1).Text(), "0.52");
     EXPECT_EQ(w.DataLabel(171).Caption(), core::UnitSuffix(core::Quantity::ARV));
+    const vehicle::VehicleRecord before = g.Vehicles[0];
+    w.VehData_UpdateVeh->UserClick();
+    EXPECT_EQ(FirstDifference(g.Vehicles[0], before), -1);
 }
 
 }  // namespace

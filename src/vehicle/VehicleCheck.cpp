@@ -1,0 +1,170 @@
+#include "vehicle/VehicleCheck.hpp"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "core/Numbers.hpp"
+#include "core/OptionsSettings.hpp"
+#include "core/TextTable.hpp"
+#include "vehicle/EngineCode.hpp"
+#include "vehicle/EngineFigureCheck.hpp"
+#include "vehicle/EngineSpeedOrder.hpp"
+#include "vehicle/VehicleFieldRanges.hpp"
+
+namespace vehicle {
+
+namespace {
+
+using Kind = VehicleCheckKind;
+
+std::string Axle(const char* array, int a, const char* field) {
+    return std::string(array) + "(" + std::to_string(a) + ")" + field;
+}
+
+// "<field> (<value>)": a field with its value as stored.
+std::string Named(const std::string& field, double value) {
+    return field + " (" + core::SingleText(static_cast<float>(value)) + ")";
+}
+
+class Problems {
+public:
+    explicit Problems(std::vector<std::string> outOfRange) : outOfRange_(std::move(outOfRange)) {
+        for (const std::string& field : outOfRange_)
+            list_.push_back({Kind::Range, core::TextTable().MsgBadVehicleField + field, {field}});
+    }
+
+    // None of the fields is out of its range.
+    bool InRange(std::initializer_list<std::string> fields) const {
+        return std::none_of(fields.begin(), fields.end(), [this](const std::string& f) {
+            return std::find(outOfRange_.begin(), outOfRange_.end(), f) != outOfRange_.end();
+        });
+    }
+    bool AnyOutOfRange(const std::string& prefix) const {
+        return std::any_of(outOfRange_.begin(), outOfRange_.end(),
+                           [&](const std::string& f) { return f.starts_with(prefix); });
+    }
+    void Add(Kind kind, std::string text, std::vector<std::string> fields) {
+        list_.push_back({kind, std::move(text), std::move(fields)});
+    }
+    std::vector<VehicleProblem>& List() { return list_; }
+
+private:
+    std::vector<std::string> outOfRange_;
+    std::vector<VehicleProblem> list_;
+};
+
+// An axle's unsprung mass within the body's mass on it, a wheel within half of it; both sides
+// named with their values in kg ("Axles(0).UnsprungMass (70) above BodyMass x BodyCoG.Y
+// (68.2)"). Equal values pass.
+void CheckWheelMasses(const VehicleRecord& r, int a, Problems& p) {
+    const auto& texts = core::TextTable();
+    const std::string unsprungField = Axle("Axles", a, ".UnsprungMass");
+    const std::string wheelField = Axle("RotatingMass", a, "");
+    const double unsprung = r.Axles[static_cast<std::size_t>(a)].UnsprungMass;
+    if (p.InRange({"BodyMass", "BodyCoG.Y", unsprungField})) {
+        const double share = a == 0 ? r.BodyCoG.Y : 1.0 - r.BodyCoG.Y;
+        const double body = r.BodyMass * share;
+        if (unsprung > body + CheckSlack(body)) {
+            const char* side = a == 0 ? "BodyMass x BodyCoG.Y" : "BodyMass x (1 - BodyCoG.Y)";
+            p.Add(Kind::UnsprungAboveBody,
+                  texts.MsgWheelMassesTooHeavy + Named(unsprungField, unsprung) + " above " +
+                      Named(side, body),
+                  {unsprungField});
+        }
+    }
+    if (p.InRange({unsprungField, wheelField})) {
+        const double wheel = r.RotatingMass[static_cast<std::size_t>(a)];
+        const double largest = 0.5 * unsprung;
+        if (wheel > largest + CheckSlack(largest)) {
+            p.Add(Kind::WheelAboveHalf,
+                  texts.MsgWheelMassesTooHeavy + Named(wheelField, wheel) + " above half of " +
+                      Named(unsprungField, unsprung),
+                  {wheelField});
+        }
+    }
+}
+
+// "Tyres(0).Width x Tyres(0).Profile (5 mm) below 30 mm".
+void CheckSidewall(const VehicleRecord& r, int a, Problems& p) {
+    const std::string width = Axle("Tyres", a, ".Width"), profile = Axle("Tyres", a, ".Profile");
+    if (!p.InRange({width, profile})) return;
+    const TyreSize& t = r.Tyres[static_cast<std::size_t>(a)];
+    const double sidewall = t.Width * (t.Profile / 100.0);  // mm
+    if (sidewall >= kLeastSidewall - CheckSlack(kLeastSidewall)) return;
+    p.Add(Kind::TyreSidewall,
+          core::TextTable().MsgTyreSidewallTooLow + width + " x " + profile + " (" +
+              core::SingleText(static_cast<float>(sidewall)) + " mm) below " +
+              core::SingleText(static_cast<float>(kLeastSidewall)) + " mm",
+          {width, profile});
+}
+
+// The speeds of a wheel-driven engine, each conflict naming both fields with their speeds in
+// rpm, the lower first ("Engine.TorquePeakRPM (3000) below Engine.IdleRPM (4001)"). Returns
+// whether they are in order.
+bool CheckEngineSpeeds(const EngineFigures& e, Problems& p) {
+    if (!p.InRange({"Engine.TorquePeakRPM", "Engine.TorquePeakWidth", "Engine.PowerPeakRPM",
+                    "Engine.IdleRPM", "Engine.LimitRPM"}))
+        return false;
+    const EngineSpeedConflicts c = FindEngineSpeedConflicts(
+        e.TorquePeakRPM, e.TorquePeakWidth, e.PowerPeakRPM, e.IdleRPM, e.LimitRPM);
+    const auto below = [&p](Kind kind, const char* low, float lowRpm, const char* high,
+                            float highRpm, std::vector<std::string> fields) {
+        p.Add(kind,
+              core::TextTable().MsgEngineSpeedsOutOfOrder + Named(low, lowRpm) + " below " +
+                  Named(high, highRpm),
+              std::move(fields));
+    };
+    if (c.PowerBelowTorquePeak)
+        below(Kind::PowerBelowTorquePeak, "Engine.PowerPeakRPM", e.PowerPeakRPM,
+              "Engine.TorquePeakRPM", e.TorquePeakRPM,
+              {"Engine.TorquePeakRPM", "Engine.PowerPeakRPM"});
+    if (c.PowerInsidePlateau)
+        below(Kind::PowerInsidePlateau, "Engine.PowerPeakRPM", e.PowerPeakRPM,
+              "Engine.TorquePeakRPM + Engine.TorquePeakWidth", e.TorquePeakRPM + e.TorquePeakWidth,
+              {"Engine.PowerPeakRPM", "Engine.TorquePeakWidth"});
+    if (c.IdleAboveTorquePeak)
+        below(Kind::IdleAboveTorquePeak, "Engine.TorquePeakRPM", e.TorquePeakRPM,
+              "Engine.IdleRPM", e.IdleRPM, {"Engine.TorquePeakRPM", "Engine.IdleRPM"});
+    if (c.IdleAboveLimit)
+        below(Kind::IdleAboveLimit, "Engine.LimitRPM", e.LimitRPM, "Engine.IdleRPM", e.IdleRPM,
+              {"Engine.IdleRPM", "Engine.LimitRPM"});
+    return !c.PowerBelowTorquePeak && !c.PowerInsidePlateau && !c.IdleAboveTorquePeak &&
+           !c.IdleAboveLimit;
+}
+
+// Figures no curve keeps to: a power that needs more than the peak torque at its peak (marks
+// the power, its speed and the torque), a plateau that gives more than the peak power (marks
+// the torque, the plateau's start and width and the power).
+void CheckEngineFigures(const VehicleRecord& r, Problems& p) {
+    const auto& texts = core::TextTable();
+    const EngineFigureConflicts c = FindEngineFigureConflicts(
+        EngineRecordFromFigures(r.Engine, r.Drivetrain.DriveType));
+    if (c.PowerNeedsMoreTorque()) {
+        p.Add(Kind::PowerNeedsMoreTorque,
+              texts.MsgPowerPeakTorquePrefix + core::RoundedText(c.PowerPeakTorqueShare, 1) +
+                  texts.MsgPowerPeakTorqueSuffix,
+              {"Engine.PeakPower", "Engine.PowerPeakRPM", "Engine.PeakTorque"});
+    } else if (c.PlateauGivesMorePower()) {
+        p.Add(Kind::PlateauGivesMorePower,
+              texts.MsgPlateauPowerPrefix + core::RoundedText(c.PlateauPowerShare, 2) +
+                  texts.MsgPlateauPowerSuffix,
+              {"Engine.PeakTorque", "Engine.TorquePeakRPM", "Engine.TorquePeakWidth",
+               "Engine.PeakPower"});
+    }
+}
+
+}  // namespace
+
+std::vector<VehicleProblem> FindVehicleProblems(const VehicleRecord& r) {
+    Problems p(FieldsOutOfRange(r));
+    for (int a = 0; a < 2; ++a) CheckWheelMasses(r, a, p);
+    for (int a = 0; a < 2; ++a) CheckSidewall(r, a, p);
+    // A vehicle that is not wheel driven has no engine speeds: its first engine figures hold
+    // the thrust and its height. A drive type beyond the list is refused by its range.
+    if (r.Drivetrain.DriveType < kDriveThrust && CheckEngineSpeeds(r.Engine, p) &&
+        !p.AnyOutOfRange("Engine."))
+        CheckEngineFigures(r, p);
+    return std::move(p.List());
+}
+
+}  // namespace vehicle

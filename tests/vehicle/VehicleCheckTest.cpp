@@ -1,0 +1,77 @@
+// The one check of a vehicle: every problem, in the order the file reader reports them, each
+// naming the fields whose inputs are at fault; a cross-check waits for its fields' ranges.
+#include "vehicle/VehicleCheck.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/VehicleTestSupport.hpp"
+
+namespace {
+
+using vehicle::VehicleCheckKind;
+using vehicle::VehicleRecord;
+
+// "Kind: field, field; ..." for each problem.
+std::string Described(const VehicleRecord& v) {
+    std::string all;
+    for (const vehicle::VehicleProblem& p : vehicle::FindVehicleProblems(v)) {
+        all += std::to_string(static_cast<int>(p.Kind)) + ":";
+        for (const std::string& f : p.Fields) all += " " + f;
+        all += "; ";
+    }
+    return all;
+}
+
+TEST(VehicleCheck, EveryProblemInTheReadersOrderWithTheFieldsAtFault) {
+    // ValidVehicle: unsprung masses 80 and 75 kg, wheels 18.5 and 19.5 kg, tyres 225/45 and
+    // 245/40, 300 N m from 4000 to 4500 rpm, 150 kW at 6500 rpm, idle 900, limit 7200.
+    const struct {
+        const char* what;
+        void (*change)(VehicleRecord&);
+        std::string problems;
+    } cases[] = {
+        {"none", [](VehicleRecord&) {}, ""},
+        // A range first, then the cross-checks axle by axle, then the engine.
+        {"range, wheel and tyre",
+         [](VehicleRecord& v) {
+             v.BodyCoG.Z = 6.0f;
+             v.RotatingMass[1] = 40.0f;
+             v.Tyres[0].Profile = 10;
+         },
+         "0: BodyCoG.Z; 2: RotatingMass(1); 3: Tyres(0).Width Tyres(0).Profile; "},
+        // An unsprung mass out of its range is that problem alone: no cross-check of it.
+        {"out of range, not compared",
+         [](VehicleRecord& v) { v.Axles[0].UnsprungMass = 60000.0f; },
+         "0: Axles(0).UnsprungMass; "},
+        {"unsprung above the body's share",
+         [](VehicleRecord& v) { v.BodyMass = 150.0f; },
+         "1: Axles(1).UnsprungMass; "},
+        // Speeds out of order name both; the figures wait for the order.
+        {"idle above the torque peak and the limit",
+         [](VehicleRecord& v) { v.Engine.IdleRPM = 8000.0f; },
+         "6: Engine.TorquePeakRPM Engine.IdleRPM; "},
+        {"power inside the plateau",
+         [](VehicleRecord& v) { v.Engine.PowerPeakRPM = 4400.0f; },
+         "5: Engine.PowerPeakRPM Engine.TorquePeakWidth; "},
+        {"power needs more torque",
+         [](VehicleRecord& v) { v.Engine.PeakPower = 500.0f; },
+         "8: Engine.PeakPower Engine.PowerPeakRPM Engine.PeakTorque; "},
+        // A vehicle that is not wheel driven has no engine to compare.
+        {"thrust",
+         [](VehicleRecord& v) {
+             v.Drivetrain = {1.0f, 0.0f, core::VbFalse, vehicle::kDriveThrust, 0};
+             v.Engine = {4000.0f, 0.5f, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 0};
+         },
+         ""},
+    };
+    for (const auto& c : cases) {
+        VehicleRecord v = vehtest::ValidVehicle("Checked");
+        c.change(v);
+        EXPECT_EQ(Described(v), c.problems) << c.what;
+    }
+}
+
+}  // namespace

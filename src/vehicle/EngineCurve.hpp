@@ -24,7 +24,7 @@
 
 #include <array>
 
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/EngineRecord.hpp"
 
 namespace vehicle {
 

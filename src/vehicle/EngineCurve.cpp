@@ -6,13 +6,17 @@
 
 namespace vehicle {
 
+double TorqueCapOf(const EngineRecord& engine) {
+    return engine.PeakTorque * (1.0 + kCurveBoundSlack);
+}
+
 CurveBounds BoundsOf(const EngineRecord& engine) {
     CurveBounds b;
     // As the upper fit forms them, in Singles.
     const float powerPeak = engine.ShiftPowerFactor * engine.PowerPeakSpeed;
     const float peakPower = engine.ReducePowerFactor * engine.PeakPower;  // kW
     const double watts = static_cast<double>(core::kWattsPerKilowatt) * peakPower;
-    b.TorqueCap = engine.PeakTorque * (1.0 + kCurveBoundSlack);
+    b.TorqueCap = TorqueCapOf(engine);
     b.PowerPeak = powerPeak;
     b.PowerCap = watts * (1.0 + kCurveBoundSlack);
     const double limit = engine.LimitSpeed;
@@ -93,7 +97,7 @@ float FullThrottleTorque(const EngineRecord& engine, float speed) {
                             : 0.0;
             }
         } else {
-            curve = std::min(curve, engine.PeakTorque * (1.0 + kCurveBoundSlack));
+            curve = std::min(curve, TorqueCapOf(engine));
         }
     }
     // Clamped before narrowing, so a curve far beyond the Single range still gives the ceiling.

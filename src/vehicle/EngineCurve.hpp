@@ -50,6 +50,9 @@ struct PowerLine {
 };
 
 // The bounds of one engine, from its figures.
+// N m: the most torque the curve gives, at any speed.
+double TorqueCapOf(const EngineRecord& engine);
+
 struct CurveBounds {
     double TorqueCap = 0.0;  // N m, everywhere
     double PowerPeak = 0.0;  // rad/s, the shifted power peak: the power cap holds from it on

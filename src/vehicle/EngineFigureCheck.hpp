@@ -9,7 +9,7 @@
 // Figures in the engine record's units: N m, kW, rad/s.
 #pragma once
 
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/EngineRecord.hpp"
 
 namespace vehicle {
 

@@ -116,5 +116,10 @@ struct VehicleRecord {
 // The name as stored: padded with blanks to 32 characters, or cut to 32.
 std::string PaddedVehicleName(std::string_view name);
 void SetVehicleName(VehicleRecord& record, std::string_view name);
+// The figures a vehicle that is not wheel driven holds besides its thrust and its height (the
+// engine's first two figures), as the vehicle editor stores them: no engine speeds, power or
+// fuel, shape factors of 1, no engine braking, and a drive-train that passes everything on,
+// without gears, reverse or shift time. The drive type is left as it is.
+void SetThrustOnlyFigures(VehicleRecord& record);
 
 }  // namespace vehicle

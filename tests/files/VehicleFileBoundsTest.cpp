@@ -210,12 +210,8 @@ R ThrustDriven() {
     auto& e = v.Engine;
     e.PeakTorque = 5000.0f;
     e.TorquePeakRPM = 0.5f;
-    e.PeakPower = e.PowerPeakRPM = e.IdleRPM = e.TorquePeakWidth = e.LimitRPM = 0.0f;
-    e.FuelType = 0;
-    v.Drivetrain = {1.0f, 0.0f, core::VbFalse, vehicle::kDriveThrust, 0};
-    e.IdleTorqueFraction = e.LowerShape = e.UpperShapeA = e.UpperShapeB = 1.0f;
-    e.ReducePowerFactor = e.ShiftPowerFactor = 1.0f;
-    e.EngineBrakingCoeff = 0.0f;
+    v.Drivetrain.DriveType = vehicle::kDriveThrust;
+    vehicle::SetThrustOnlyFigures(v);
     return v;
 }
 

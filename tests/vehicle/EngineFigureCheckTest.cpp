@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/VehicleTestSupport.hpp"
+#include "vehicle/EngineCode.hpp"
 
 namespace {
 

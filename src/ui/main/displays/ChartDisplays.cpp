@@ -78,28 +78,36 @@ void DrawSuspensionCharts(Main& form) {
     DrawDampBalance(form);
 }
 
-// A refused run's pictures are blank, not the last run's.
-void DrawAccGraph(Main& form, float& dt) {
-    const bool refused = analysis::AccelerationCode().RunRefused;
+namespace {
+
+// The two pictures of a run's page, each with the chart its list chooses (draw(surface,
+// choice)); a refused run's pictures are blank, not the last run's.
+template <typename Pictures, typename Choices, typename Draw>
+void DrawRunPictures(Pictures& pictures, Choices& choices, bool refused, const Draw& draw) {
     for (int p = 0; p < 2; ++p) {
-        platform::Surface& s = form.Analysis_AccGraph(p).Surf();
+        platform::Surface& s = pictures(p).Surf();
         if (refused)
             s.Cls();
         else
-            charts::DrawAccChart(s, form.Analysis_AccGraphData(p).ListIndex(), dt);
+            draw(s, choices(p).ListIndex());
     }
+}
+
+}  // namespace
+
+void DrawAccGraph(Main& form, float& dt) {
+    const auto draw = [&dt](platform::Surface& s, int choice) {
+        charts::DrawAccChart(s, choice, dt);
+    };
+    DrawRunPictures(form.Analysis_AccGraph, form.Analysis_AccGraphData,
+                    analysis::AccelerationCode().RunRefused, draw);
     RefreshGraphWindows(GraphGroup::Acceleration);
 }
 
 void DrawDecGraph(Main& form) {
-    const bool refused = analysis::DecelerationCode().RunRefused;
-    for (int p = 0; p < 2; ++p) {
-        platform::Surface& s = form.Analysis_DecGraph(p).Surf();
-        if (refused)
-            s.Cls();
-        else
-            charts::DrawDecChart(s, form.Analysis_DecGraphData(p).ListIndex());
-    }
+    DrawRunPictures(form.Analysis_DecGraph, form.Analysis_DecGraphData,
+                    analysis::DecelerationCode().RunRefused,
+                    [](platform::Surface& s, int choice) { charts::DrawDecChart(s, choice); });
     RefreshGraphWindows(GraphGroup::Deceleration);
 }
 

@@ -44,7 +44,9 @@ void PrintFigureConflict(platform::Surface& plot, const vehicle::EngineFigureCon
 
 }  // namespace
 
-void PreviewEngineEdits(Main& form) {
+void PreviewEngineEdits(Main& form) { PreviewEngineEdits(form, VehicleToStore(form)); }
+
+void PreviewEngineEdits(Main& form, const vehicle::VehicleRecord& record) {
     auto& state = EngineDisplays();
     // A vehicle that is not wheel driven has no engine curve to preview.
     if (form.VehData_NewDrivetrain->ListIndex() == vehicle::kDriveThrust) {
@@ -56,7 +58,6 @@ void PreviewEngineEdits(Main& form) {
     if (state.EngineInputErrors != 0) return;
 
     // The engine of the record a store would write, as the vehicle check judges it.
-    const vehicle::VehicleRecord record = VehicleToStore(form);
     vehicle::EngineRecord trial = vehicle::EngineRecordFromFigures(
         record.Engine, vehicle::kDriveRear, vehicle::EngineCode().CurrentEngine);
     trial.Throttle = static_cast<float>(form.VehData_DynoThrottle->Value() / 100.0);

@@ -2,6 +2,8 @@
 // page's TorquePowerPlot and, when open, the rows of the torque data table window.
 #pragma once
 
+#include "vehicle/VehicleRecord.hpp"
+
 namespace ui {
 
 class Main;
@@ -12,5 +14,7 @@ class Main;
 // editor's drive type is "Not wheel driven". Figures that contradict each other are drawn with
 // red lines saying which and what to change.
 void PreviewEngineEdits(Main& form);
+// The same with the record a store would write already built.
+void PreviewEngineEdits(Main& form, const vehicle::VehicleRecord& toStore);
 
 }  // namespace ui

@@ -176,7 +176,8 @@ void ValidateVehicleEditorInputs(Main& form) {
         if (static_cast<In>(k) != In::Name) checks.Valid[k] = core::VbTrue;
     std::vector<const TextBox*> refused;
     bool allShown = true;  // every problem marks a box
-    for (const vehicle::VehicleProblem& p : vehicle::FindVehicleProblems(VehicleToStore(form))) {
+    const vehicle::VehicleRecord toStore = VehicleToStore(form);
+    for (const vehicle::VehicleProblem& p : vehicle::FindVehicleProblems(toStore)) {
         const std::optional<In> own = CrossCheckFlag(p.Kind);
         if (own) SetFlag(*own, false);
         bool shown = false;
@@ -203,7 +204,7 @@ void ValidateVehicleEditorInputs(Main& form) {
 
     // The preview draws the engine the figures give, with the refusal of figures that
     // contradict each other, once every engine box and speed is in order.
-    PreviewEngineEdits(form);
+    PreviewEngineEdits(form, toStore);
     form.VehData_DynoThrottle->SetEnabled(
         core::FromVbBool(vehicle::EngineCode().MatrixInverseOK) && CountEngineInputErrors() == 0);
     const bool complete = allShown && EditorInputsComplete(form);

@@ -58,30 +58,8 @@ double ValueOf(const Decimal& d) {
     return d.Negative ? -v : v;
 }
 
-// A decimal figure as the program writes Doubles (core::DoubleText): its digits without
-// trailing zeros, a point where they need one; from 1e-5 to below 1e15 written here, digit by
-// digit, and in the exponent form beyond.
-std::string TextOf(Decimal d) {
-    if (d.Mantissa == 0) return "0";
-    while (d.Mantissa % 10 == 0) {
-        d.Mantissa /= 10;
-        ++d.Exponent;
-    }
-    const std::string digits = std::to_string(d.Mantissa);
-    const int size = static_cast<int>(digits.size());
-    const int point = size + d.Exponent;  // digits before the point
-    if (point - 1 < -5 || point - 1 >= 15) return core::DoubleText(ValueOf(d));
-    std::string text = d.Negative ? "-" : "";
-    if (point <= 0) {
-        text += "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
-    } else if (point >= size) {
-        text += digits + std::string(static_cast<std::size_t>(point - size), '0');
-    } else {
-        text += digits.substr(0, static_cast<std::size_t>(point)) + "." +
-                digits.substr(static_cast<std::size_t>(point));
-    }
-    return text;
-}
+// A decimal figure as the program writes Doubles: up to 15 digits round-trip through a double.
+std::string TextOf(const Decimal& d) { return core::DoubleText(ValueOf(d)); }
 
 // The texts of a decimal figure: as the program writes Doubles, and the two short exponent
 // forms that reach further in few characters ("155E3", "1.55E5").

@@ -94,15 +94,7 @@ vehicle::VehicleRecord ReadEditedVehicle(const Main& w, const vehicle::VehicleRe
         // Thrust (N) and its height (m) in the engine's first two figures; the rest fixed.
         e.PeakTorque = Divided(*w.VehData_NewThrust, u.UnitFactorForce);
         e.TorquePeakRPM = Divided(*w.VehData_NewThrustHeight, small);
-        e.PeakPower = e.PowerPeakRPM = e.IdleRPM = e.TorquePeakWidth = e.LimitRPM = 0.0f;
-        e.FuelType = 0;
-        v.Drivetrain.DrivetrainEfficiency = 1.0f;
-        v.Drivetrain.NumGears = 0;
-        v.Drivetrain.HasReverse = core::VbFalse;
-        v.Drivetrain.ShiftTime = 0.0f;
-        e.IdleTorqueFraction = e.LowerShape = e.UpperShapeA = e.UpperShapeB = 1.0f;
-        e.ReducePowerFactor = e.ShiftPowerFactor = 1.0f;
-        e.EngineBrakingCoeff = 0.0f;
+        vehicle::SetThrustOnlyFigures(v);
     }
 
     for (int a = 0; a <= 1; ++a) {

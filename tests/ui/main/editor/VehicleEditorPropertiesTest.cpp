@@ -323,12 +323,7 @@ VehicleRecord RandomVehicle(Rng& rng, const std::vector<BoxField>& fields,
             SetChecked(v, f, CheckedValue(rng, f.range, faulty && Chance(rng, 0.02)));
     auto& e = v.Engine;
     if (v.Drivetrain.DriveType == vehicle::kDriveThrust) {
-        e.PeakPower = e.PowerPeakRPM = e.IdleRPM = e.TorquePeakWidth = e.LimitRPM = 0.0f;
-        e.FuelType = 0;
-        v.Drivetrain = {1.0f, 0.0f, core::VbFalse, vehicle::kDriveThrust, 0};
-        e.IdleTorqueFraction = e.LowerShape = e.UpperShapeA = e.UpperShapeB = 1.0f;
-        e.ReducePowerFactor = e.ShiftPowerFactor = 1.0f;
-        e.EngineBrakingCoeff = 0.0f;
+        vehicle::SetThrustOnlyFigures(v);
     } else {
         if (Chance(rng, 0.9)) CoherentEngine(rng, v, faulty);
         e.IdleTorqueFraction = static_cast<float>((25 + Pick(rng, 71)) / 100.0);

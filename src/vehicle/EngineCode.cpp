@@ -69,7 +69,7 @@ struct FitJoints {
 
 FitJoints JointsOf(const EngineRecord& engine) {
     FitJoints j;
-    j.powerPeak = engine.ShiftPowerFactor * engine.PowerPeakSpeed;
+    j.powerPeak = ShiftedPowerPeakSpeed(engine);
     j.plateauEnd = SpanStart(FitSpeed(engine.TorquePeakEnd, engine.PowerPeakSpeed), j.powerPeak,
                              engine.PowerPeakSpeed);
     j.plateauStart = std::min(FitSpeed(engine.TorquePeakStart, engine.PowerPeakSpeed),
@@ -248,7 +248,7 @@ void FitLowerTorqueCurve(EngineRecord& engine) {
 
 void FitUpperTorqueCurve(EngineRecord& engine) {
     const FitJoints j = JointsOf(engine);
-    const float pr = engine.ReducePowerFactor * engine.PeakPower;  // kW
+    const float pr = ReducedPeakPower(engine);  // kW
     const float ws = j.powerPeak;                                    // rad/s
     const float we = j.plateauEnd;
     engine.CurvePlateauEnd = we;

@@ -13,8 +13,8 @@ double TorqueCapOf(const EngineRecord& engine) {
 CurveBounds BoundsOf(const EngineRecord& engine) {
     CurveBounds b;
     // As the upper fit forms them, in Singles.
-    const float powerPeak = engine.ShiftPowerFactor * engine.PowerPeakSpeed;
-    const float peakPower = engine.ReducePowerFactor * engine.PeakPower;  // kW
+    const float powerPeak = ShiftedPowerPeakSpeed(engine);
+    const float peakPower = ReducedPeakPower(engine);  // kW
     const double watts = static_cast<double>(core::kWattsPerKilowatt) * peakPower;
     b.TorqueCap = TorqueCapOf(engine);
     b.PowerPeak = powerPeak;
@@ -88,7 +88,7 @@ float FullThrottleTorque(const EngineRecord& engine, float speed) {
     double curve = FittedCurveAt(engine, speed);
     if (speed >= engine.IdleSpeed) {
         // Below the power peak only the torque cap holds; the other bounds need the full set.
-        if (speed >= engine.ShiftPowerFactor * engine.PowerPeakSpeed) {
+        if (speed >= ShiftedPowerPeakSpeed(engine)) {
             const CurveBounds bounds = BoundsOf(engine);
             curve = HoldWithinBounds(bounds, speed, curve);
             if (speed > bounds.FallStart) {

@@ -20,8 +20,8 @@ bool EngineFigureConflicts::PlateauGivesMorePower() const {
 
 EngineFigureConflicts FindEngineFigureConflicts(const EngineRecord& engine) {
     // As the upper fit forms them: kW to W over rad/s gives N m.
-    const float power = engine.ReducePowerFactor * engine.PeakPower;
-    const float speed = engine.ShiftPowerFactor * engine.PowerPeakSpeed;
+    const float power = ReducedPeakPower(engine);
+    const float speed = ShiftedPowerPeakSpeed(engine);
     EngineFigureConflicts c;
     c.PowerPeakTorqueShare =
         GuardedDiv(GuardedDiv(core::kWattsPerKilowatt * power, speed), engine.PeakTorque);

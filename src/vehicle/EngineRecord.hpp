@@ -49,4 +49,14 @@ struct EngineRecord {
     float Power = 0.0f;               // kW, last output (stored by the caller)
 };
 
+// The power peak the upper curve is fitted through, in Singles as the fit forms them: the
+// typed power-peak speed moved by the shift factor (rad/s), and the typed power lowered by the
+// reduce factor (kW).
+inline float ShiftedPowerPeakSpeed(const EngineRecord& engine) {
+    return engine.ShiftPowerFactor * engine.PowerPeakSpeed;
+}
+inline float ReducedPeakPower(const EngineRecord& engine) {
+    return engine.ReducePowerFactor * engine.PeakPower;
+}
+
 }  // namespace vehicle

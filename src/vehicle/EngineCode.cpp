@@ -11,6 +11,7 @@
 #include "vehicle/EngineCurve.hpp"
 #include "vehicle/Matrix.hpp"
 #include "vehicle/ModelGuards.hpp"
+#include "vehicle/VehicleFieldRanges.hpp"
 
 namespace vehicle {
 
@@ -57,6 +58,16 @@ float SpanStart(float lower, float upper, float powerPeakSpeed) {
     return lower > start && lower <= upper ? std::max(start, 0.0f) : lower;
 }
 
+// The check of a vehicle takes a speed that passes another by no more than its slack as equal
+// to it (vehicle/EngineSpeedOrder.hpp), and the sum of the stored plateau start and width,
+// converted to rad/s in Singles, adds a few roundings: a plateau typed to end at the power peak
+// (300 + 210 = 510 rad/s) ended 3e-5 rad/s above it, and the quartic was fitted across a
+// negative span and failed. Such an end is the power peak.
+float PlateauEndFor(float plateauEnd, float powerPeak) {
+    const double reach = powerPeak * (1.0 + 4.0 * kCheckSlack);
+    return plateauEnd > powerPeak && plateauEnd <= reach ? powerPeak : plateauEnd;
+}
+
 // The speeds (rad/s) the two fits join. The plateau end gets the quartic's span below the
 // shifted power peak; a plateau start above that end moves down with it, so the cubic hands
 // over where the quartic begins and the pieces never overlap.
@@ -70,8 +81,9 @@ struct FitJoints {
 FitJoints JointsOf(const EngineRecord& engine) {
     FitJoints j;
     j.powerPeak = ShiftedPowerPeakSpeed(engine);
-    j.plateauEnd = SpanStart(FitSpeed(engine.TorquePeakEnd, engine.PowerPeakSpeed), j.powerPeak,
-                             engine.PowerPeakSpeed);
+    j.plateauEnd = SpanStart(
+        PlateauEndFor(FitSpeed(engine.TorquePeakEnd, engine.PowerPeakSpeed), j.powerPeak),
+        j.powerPeak, engine.PowerPeakSpeed);
     j.plateauStart = std::min(FitSpeed(engine.TorquePeakStart, engine.PowerPeakSpeed),
                               j.plateauEnd);
     j.idle = FitSpeed(engine.IdleSpeed, engine.PowerPeakSpeed);
@@ -151,7 +163,8 @@ bool MeetsItsValues(const std::array<float, N>& c, float origin,
 }
 
 // Fits the curve in plain powers of w; when those miss its values, from `spanStart` instead.
-// Writes the coefficients and their origin on success; false (nothing written) otherwise.
+// Writes the coefficients and their origin. False when no fit was found: then the coefficients
+// are all 0 (no torque from that piece), never those of an engine fitted before.
 template <std::size_t N>
 bool FitCurve(const std::array<Condition, N>& conditions, float spanStart,
               std::array<float, N>& coefficients, float& origin) {
@@ -165,10 +178,9 @@ bool FitCurve(const std::array<Condition, N>& conditions, float spanStart,
             return true;
         }
     }
-    if (!solved) return false;
-    coefficients = plain;
+    coefficients = solved ? plain : std::array<float, N>{};
     origin = 0.0f;
-    return true;
+    return solved;
 }
 
 }  // namespace
@@ -216,6 +228,7 @@ EngineRecord EngineRecordFromFigures(const EngineFigures& figures, uint8_t drive
         e.Speed = 0.0f;
         e.Torque = 0.0f;
         e.Power = 0.0f;
+        e.Curve = {};
     }
     e.CurvePlateauStart = e.TorquePeakStart;
     e.CurvePlateauEnd = e.TorquePeakEnd;
@@ -223,7 +236,9 @@ EngineRecord EngineRecordFromFigures(const EngineFigures& figures, uint8_t drive
     return e;
 }
 
-void FitLowerTorqueCurve(EngineRecord& engine) {
+namespace {
+
+void FitLower(EngineRecord& engine) {
     const FitJoints j = JointsOf(engine);
     const float wp = j.plateauStart;
     engine.CurvePlateauStart = wp;
@@ -242,14 +257,13 @@ void FitLowerTorqueCurve(EngineRecord& engine) {
         {wi, true, s},     // T'(wi) = s
         {wp, true, 0.0},   // T'(wp) = 0
     }};
-    // A system without an inverse keeps the previous coefficients.
     FitCurve(conditions, wi, engine.LowerCurve, engine.LowerOrigin);
 }
 
-void FitUpperTorqueCurve(EngineRecord& engine) {
+void FitUpper(EngineRecord& engine) {
     const FitJoints j = JointsOf(engine);
     const float pr = ReducedPeakPower(engine);  // kW
-    const float ws = j.powerPeak;                                    // rad/s
+    const float ws = j.powerPeak;               // rad/s
     const float we = j.plateauEnd;
     engine.CurvePlateauEnd = we;
     const float wm = static_cast<float>(kMidPlateauWeight * we + kMidPowerWeight * ws);
@@ -272,10 +286,23 @@ void FitUpperTorqueCurve(EngineRecord& engine) {
     state.MatrixInverseOK = core::ToVbBool(fitted);
 }
 
+}  // namespace
+
+void FitLowerTorqueCurve(EngineRecord& engine) {
+    FitLower(engine);
+    BoundFittedCurve(engine);
+}
+
+void FitUpperTorqueCurve(EngineRecord& engine) {
+    FitUpper(engine);
+    BoundFittedCurve(engine);
+}
+
 void UpdateEngineModel(EngineRecord& engine, uint8_t driveType) {
     if (driveType == kDriveThrust) return;  // thrust driven: no torque curve
-    FitLowerTorqueCurve(engine);
-    FitUpperTorqueCurve(engine);
+    FitLower(engine);
+    FitUpper(engine);
+    BoundFittedCurve(engine);
 }
 
 TorqueEnds GetTorqueEnds(const EngineRecord& engine) {
@@ -342,6 +369,11 @@ void ScanEnginePeaks(EngineRecord& engine) {
     s.ScannedTorquePeakSpeed = 0.0f;
     s.ScannedPowerPeak = 0.0f;
     s.ScannedPowerPeakSpeed = 0.0f;
+    // The curve may pass the peak torque by its slack (vehicle/EngineCurve.hpp): where it
+    // reaches the peak torque within that, from the plateau's start on, the peak torque is the
+    // figure, at the first speed that reaches it.
+    const float reach = static_cast<float>(engine.PeakTorque * (1.0 - kCurveBoundSlack));
+    float reachedAt = -1.0f;  // rad/s; none yet
     const int32_t first = core::CInt(engine.IdleSpeed);
     const int32_t last = core::CInt(engine.LimitSpeed);
     for (int32_t step = first; step <= last; ++step) {
@@ -353,10 +385,16 @@ void ScanEnginePeaks(EngineRecord& engine) {
             s.ScannedTorquePeak = t;
             s.ScannedTorquePeakSpeed = w;
         }
+        if (reachedAt < 0.0f && w >= engine.TorquePeakStart && t >= reach && t > 0.0f)
+            reachedAt = w;
         if (p > s.ScannedPowerPeak) {
             s.ScannedPowerPeak = p;
             s.ScannedPowerPeakSpeed = w;
         }
+    }
+    if (reachedAt >= 0.0f) {
+        s.ScannedTorquePeak = engine.PeakTorque;
+        s.ScannedTorquePeakSpeed = reachedAt;
     }
 }
 

@@ -42,14 +42,16 @@ EngineRecord EngineRecordFromFigures(const EngineFigures& figures, uint8_t drive
                                      const EngineRecord& previous = {});
 
 // Fit the cubic below the plateau and set CurvePlateauStart. Idle speed at or above the
-// plateau start gives all-zero coefficients. When the system cannot be solved the previous
-// coefficients stay.
+// plateau start gives all-zero coefficients. When the system cannot be solved the coefficients
+// are all 0: nothing of an engine fitted before stays. Then bounds the curve (the record's
+// Curve, vehicle/EngineCurve.hpp).
 void FitLowerTorqueCurve(EngineRecord& engine);
-// Fit the quartic above the plateau and set CurvePlateauEnd. Sets MatrixInverseOK true, then
-// false again (keeping the previous coefficients) when the system cannot be solved.
+// Fit the quartic above the plateau and set CurvePlateauEnd, then bound the curve. Sets
+// MatrixInverseOK true, then false again (with all-0 coefficients) when the system cannot be
+// solved; figures the check of a vehicle accepts always fit.
 void FitUpperTorqueCurve(EngineRecord& engine);
-// Both fits. A vehicle that is not wheel driven (drive type 3) has no curve: nothing is done.
-// (The dyno graph is redrawn by the caller.)
+// Both fits, and the curve bounded once. A vehicle that is not wheel driven (drive type 3) has
+// no curve: nothing is done. (The dyno graph is redrawn by the caller.)
 void UpdateEngineModel(EngineRecord& engine, uint8_t driveType);
 
 // Torque (N m) at engine.Speed and engine.Throttle: the full-throttle curve (the fitted curve
@@ -84,7 +86,9 @@ double GetFuelFlow(const EngineRecord& engine, float timeStep);
 // The same with the torque ends at engine.Speed already evaluated.
 double GetFuelFlow(const EngineRecord& engine, const TorqueEnds& ends, float timeStep);
 // Scans whole rad/s from CInt(IdleSpeed) to CInt(LimitSpeed) at the record's own throttle and
-// fills the four Scanned... values of EngineCode(); leaves engine.Speed at the last speed.
+// fills the four Scanned... values of EngineCode(); leaves engine.Speed at the last speed. The
+// torque peak is PeakTorque at the first speed from the plateau's start on where the curve
+// reaches it (within the curve's slack); a curve that never does gives its highest torque.
 void ScanEnginePeaks(EngineRecord& engine);
 
 }  // namespace vehicle

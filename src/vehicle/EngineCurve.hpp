@@ -4,20 +4,30 @@
 // The quartic is fitted between the plateau end and the (shifted) power peak. Past the power
 // peak it is an extrapolation whose fourth-power term decides whether it climbs or falls: a
 // shape slider or a few hundred rpm of the typed power speed flip it from several times the
-// stated power to nothing at all. So the curve is bounded where the figures say what it may be:
+// stated power to nothing at all. Below the power peak a shape slider can lift the cubic, the
+// plateau's end or the quartic's bulge to a quarter more power than stated. So the curve is
+// bounded where the figures say what it may be:
 // - its torque never exceeds the peak torque, at any speed;
-// - above the power peak its power never exceeds the (reduced) peak power;
+// - from idle up to the power peak its power never exceeds the (reduced) peak power by more
+//   than kPowerMarginBelowPeak: makers round, and a plateau's end may give a little more than
+//   the stated power (the check lets it pass by up to 5 %), but that is where the curve is
+//   trimmed;
+// - from the power peak on its power never exceeds the (reduced) peak power;
 // - from the power peak to the limit its power never falls below a line from the peak power
 //   down to kFloorShareAtLimit of it at the limit, carried on to limit + 1 rad/s (the runs keep
 //   full throttle up to there while the limiter is on), as real engines fall off past their
 //   power peak;
 // - beyond the larger of limit + 1 rad/s and the power peak (reached only with the limiter off)
 //   its power falls on a line from where it stands there to nothing at 1.5 x the larger of the
-//   limit and the power peak, so that no search for a shift speed or a power drop runs away.
-// Where the quartic lies within the bounds it is the curve. Each bound has a relative slack of
-// kCurveBoundSlack, which the shipped curves use near their own figures (the Golf's torque
-// reaches 1.0000078 x its peak just past the plateau, its power 1.0000239 x just past the power
-// peak), so they keep their values exactly.
+//   limit and the power peak, and is nothing beyond, so that no search for a shift speed or a
+//   power drop runs away.
+// Where the fitted piece lies within the bounds it is the curve. Each bound from the power peak
+// on has a relative slack of kCurveBoundSlack, which the shipped curves use near their own
+// figures (the Golf's torque reaches 1.0000078 x its peak just past the plateau, its power
+// 1.0000239 x just past the power peak), so they keep their values exactly.
+//
+// The bounded curve is worked out once, with the fit, as its spans over speed (the record's
+// Curve); the torque and its integral (vehicle/EngineCurveIntegral.hpp) read those spans.
 //
 // Units: engine speeds in rad/s, torque in N m, power in W here (kW in the engine record).
 #pragma once
@@ -29,6 +39,10 @@
 namespace vehicle {
 
 inline constexpr double kCurveBoundSlack = 1e-4;
+// How far the power may pass the (reduced) peak power below the power peak. The shipped Golf's
+// own curve reaches 1.0064 x at 4807 rpm, the BMW's and the Subaru's 1.0000 x: they keep their
+// curves.
+inline constexpr double kPowerMarginBelowPeak = 1.01;
 // The share of the (reduced) peak power the floor keeps at the limit. At least about 0.55: a
 // Golf 1.6 TDI typed with its power at the start of its band (77 kW at 3000 rpm, limit 5000)
 // has a quartic that collapses to nothing at 3500 rpm and reaches its top speed near
@@ -38,55 +52,25 @@ inline constexpr double kCurveBoundSlack = 1e-4;
 // 0.65 leaves margin on both sides, and lies where diesel and petrol engines fall to between
 // their power peak and their cut-off.
 inline constexpr double kFloorShareAtLimit = 0.65;
-// The falling bound above the limit reaches no power at this multiple of the larger of the
-// limit and the power peak.
+// The fall above the limit reaches no power at this multiple of the larger of the limit and
+// the power peak.
 inline constexpr double kFallEndFactor = 1.5;
-
-// A power line: power (W) = A + B x speed; torque = A / speed + B.
-struct PowerLine {
-    double A = 0.0;  // W
-    double B = 0.0;  // W per rad/s, i.e. N m
-    double TorqueAt(double w) const { return A / w + B; }
-};
-
-// The bounds of one engine, from its figures.
-// N m: the most torque the curve gives, at any speed.
-double TorqueCapOf(const EngineRecord& engine);
-
-struct CurveBounds {
-    double TorqueCap = 0.0;  // N m, everywhere
-    double PowerPeak = 0.0;  // rad/s, the shifted power peak: the power cap holds from it on
-    double PowerCap = 0.0;   // W, from PowerPeak on
-    bool HasFloor = false;   // the power peak lies below the limit
-    PowerLine Floor;         // on (PowerPeak, FloorEnd]
-    double FloorEnd = 0.0;   // rad/s, limit + 1
-    double FallStart = 0.0;  // rad/s, the larger of limit + 1 and the power peak
-    double FallEnd = 0.0;    // rad/s, where the falling bound reaches no power
-};
-CurveBounds BoundsOf(const EngineRecord& engine);
+// The ceiling every torque is lowered to, whatever the figures (N m).
+inline constexpr float kTorqueCeiling = 1e8f;
 
 // The fitted polynomials at an engine speed held in a Single, measured from `origin`. With the
 // origin 0, w squared is exact in double, so each power below is the exact power rounded once.
 double CubicAt(const std::array<float, 4>& c, float speed, float origin);
 double QuarticAt(const std::array<float, 5>& c, float speed, float origin);
 
-// The fitted pieces at `speed` without any bound: 0 below idle, the cubic below the curve's
-// plateau start, the peak torque on the plateau, the quartic from the plateau end on.
-double FittedCurveAt(const EngineRecord& engine, float speed);
+// Works out the record's Curve from its figures, its fitted coefficients and the speeds they
+// join at (CurvePlateauStart, CurvePlateauEnd). Run by the fits; anything that changes the
+// figures or the coefficients runs it again.
+void BoundFittedCurve(EngineRecord& engine);
 
-// A fitted torque (N m) at speed w (rad/s, at or above idle) held by the torque and power caps
-// and the floor (not the fall).
-double HoldWithinBounds(const CurveBounds& bounds, double w, double torque);
-// The fitted curve at `speed` held so (0 below idle).
-double HeldCurveAt(const EngineRecord& engine, const CurveBounds& bounds, float speed);
-
-// The falling bound above FallStart: from the held curve's power at FallStart to none at
-// FallEnd. Its power line, valid from FallStart to FallEnd (none beyond).
-PowerLine FallLine(const EngineRecord& engine, const CurveBounds& bounds);
-
-// The full-throttle torque (N m) at `speed` every figure uses: the held curve, below the
-// falling bound above FallStart, raised to 0 and lowered to the ceiling kTorqueCeiling.
-inline constexpr float kTorqueCeiling = 1e8f;  // N m
+// The full-throttle torque (N m) at `speed` every figure uses: the record's Curve there, raised
+// to 0 and lowered to kTorqueCeiling; 0 below idle, for a speed that is not a number, and where
+// there is no curve.
 float FullThrottleTorque(const EngineRecord& engine, float speed);
 
 }  // namespace vehicle

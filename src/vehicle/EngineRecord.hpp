@@ -1,12 +1,44 @@
 // The engine model of one vehicle: its figures (speeds in rad/s), the fitted curve's
-// coefficients and the state of one torque evaluation. The engine module (vehicle/EngineCode.hpp)
-// fits and evaluates it; the curve's bounds (vehicle/EngineCurve.hpp) read it.
+// coefficients, the full-throttle curve those give within the engine's own figures, and the
+// state of one torque evaluation. The engine module (vehicle/EngineCode.hpp) fits it; the
+// curve (vehicle/EngineCurve.hpp) is built with the fit and evaluated from it.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
 namespace vehicle {
+
+// What the full-throttle torque follows over one span of engine speed.
+enum class CurveForm : uint8_t {
+    Constant,   // A (N m): the plateau, the torque cap, or nothing
+    Cubic,      // the fitted cubic below the plateau (the record's LowerCurve)
+    Quartic,    // the fitted quartic above the plateau (the record's UpperCurve)
+    PowerLine,  // a power line, power A + B x speed: torque A / speed + B (A in W, B in N m)
+};
+
+struct CurveSpan {
+    double End = 0.0;  // rad/s: the span holds the speeds from the previous span's end to below this
+    double A = 0.0;
+    double B = 0.0;
+    CurveForm Form = CurveForm::Constant;
+};
+
+// The full-throttle torque over the whole speed range, as spans in speed order; the last ends at
+// infinity. Built with the fit (vehicle/EngineCurve.hpp), which bounds the fitted pieces by the
+// engine's figures; every torque and every integral of the curve reads it. Empty: no curve (no
+// torque at any speed), as for an engine never fitted.
+//
+// The capacity: below the quartic's end eight stretches at most (below idle, cubic, plateau,
+// quartic below and above the power peak, floor end, fall, beyond the fall), and within one the
+// followed piece changes only where the fitted polynomial meets a bound (its power, of degree 5
+// at most, crosses each of at most four bound lines no more than 5 times) or two bounds meet:
+// fewer than 56 spans in all.
+inline constexpr std::size_t kMaxCurveSpans = 64;
+struct BoundedCurve {
+    std::array<CurveSpan, kMaxCurveSpans> Spans{};
+    uint8_t Count = 0;
+};
 
 struct EngineRecord {
     // ---- Copy of the vehicle's EngineFigures (same order) ----
@@ -42,6 +74,7 @@ struct EngineRecord {
     // here, so they follow the curve that was fitted.
     float CurvePlateauStart = 0.0f;
     float CurvePlateauEnd = 0.0f;
+    BoundedCurve Curve;               // the full-throttle torque, built with the fit
     float Throttle = 0.0f;            // 0..1
     float EngineBrakeReduction = 0.0f;  // 0..1, share of engine braking the runs remove
     float Speed = 0.0f;               // rad/s, input of GetEngineTorque

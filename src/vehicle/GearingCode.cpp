@@ -198,14 +198,11 @@ void CalcGearing(const GearingInputs& inputs, GearingLinks& links) {
     const auto topOf = [&](uint8_t g) {
         return s.ShiftRevs[g] > usedTop ? usedTop : s.ShiftRevs[g];
     };
-    // One table of the curve's pieces for every gear: from standstill (gear 1 starts from
-    // PostShiftRevs(0), which is never written and stays 0) to the highest speed a gear uses.
-    float highest = 0.0f;
-    for (uint8_t g = 1; g <= numGears; ++g) highest = std::max(highest, topOf(g));
-    const TorqueCurveIntegral curve(current, 0.0, highest);
+    // Gear 1 starts from PostShiftRevs(0), which is never written and stays 0: standstill.
     s.TorqueCurveArea = 0.0f;
     for (uint8_t g = 1; g <= numGears; ++g) {
-        const auto area = static_cast<float>(curve.Between(s.PostShiftRevs[g - 1], topOf(g)));
+        const auto area =
+            static_cast<float>(TorqueCurveArea(current, s.PostShiftRevs[g - 1], topOf(g)));
         if (std::isfinite(area)) s.TorqueCurveArea += area;
     }
     if (!std::isfinite(s.TorqueCurveArea)) s.TorqueCurveArea = 0.0f;

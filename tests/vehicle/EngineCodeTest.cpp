@@ -122,25 +122,32 @@ TEST_F(EngineCodeTest, RevLimiterCutsTheThrottleOnlyMoreThanOneRadianPerSecondAb
     EXPECT_GE(freeBeyond, 0.0f);
 }
 
+// Coefficients set by hand are bounded again, as a fit does.
 TEST_F(EngineCodeTest, FullThrottleCurveIsHeldBetweenZeroAndThePeakTorque) {
     const float cap = static_cast<float>(250.0 * (1.0 + vehicle::kCurveBoundSlack));
-    engine.UpperCurve = {0, 0, 0, 0, -50.0f};
+    const auto set = [this](std::array<float, 5> upper) {
+        engine.UpperCurve = upper;
+        vehicle::BoundFittedCurve(engine);
+    };
+    set({0, 0, 0, 0, -50.0f});
     EXPECT_EQ(TorqueAt(600.0, 1.0f), 0.0f);
-    engine.UpperCurve = {0, 0, 0, 0, 1e9f};
+    set({0, 0, 0, 0, 1e9f});
     EXPECT_EQ(TorqueAt(600.0, 1.0f), cap);
-    engine.UpperCurve = {1e30f, 0, 0, 0, 0};  // beyond the Single range at 600^4
+    set({1e30f, 0, 0, 0, 0});  // beyond the Single range at 600^4
     EXPECT_EQ(TorqueAt(600.0, 1.0f), cap);
+    // Below the power peak the power is held at 1.01 x 150 kW: 151500 / 650 = 233.08 N m.
+    EXPECT_NEAR(TorqueAt(650.0, 1.0f), 233.077, 1e-3);
 
     // The integral takes the same torque. (w - 620)^2 / 100 - 5^2 from 540 to 680 rad/s (below
     // the power peak), with u = w - 620: the parts from u = -80 to -50 and from 50 to 60 count,
     // [u^3/300 - 25 u] over them = 540 + 53.33; the polynomial's own integral would be -1073.3.
-    engine.UpperCurve = {0, 0, 0.01f, -12.4f, 3819.0f};
+    set({0, 0, 0.01f, -12.4f, 3819.0f});
     EXPECT_NEAR(vehicle::IntegrateTorqueCurve(engine, 540.0f, 680.0f), 593.33, 0.05);
-    engine.UpperCurve = {0, 0, 0, 0, 2e8f};  // the cap x 100 rad/s
-    EXPECT_FLOAT_EQ(vehicle::IntegrateTorqueCurve(engine, 540.0f, 640.0f), cap * 100.0f);
+    set({0, 0, 0, 0, 2e8f});  // the cap x 60 rad/s (its power stays below 151.5 kW)
+    EXPECT_FLOAT_EQ(vehicle::IntegrateTorqueCurve(engine, 540.0f, 600.0f), cap * 60.0f);
 }
 
-TEST_F(EngineCodeTest, DegenerateFitsGiveZeroOrKeepThePreviousCoefficients) {
+TEST_F(EngineCodeTest, DegenerateFitsGiveZeroCoefficientsNeverThoseOfAnotherEngine) {
     // A plateau from idle: an all-zero lower curve.
     EngineRecord e = engine;
     e.TorquePeakStart = e.IdleSpeed;
@@ -157,16 +164,17 @@ TEST_F(EngineCodeTest, DegenerateFitsGiveZeroOrKeepThePreviousCoefficients) {
     e.Throttle = 0.0f;
     EXPECT_TRUE(std::isfinite(GetEngineTorque(e)));
 
-    // A damaged vehicle file: unsolvable fits keep what they had, and say so.
+    // A damaged vehicle file: unsolvable fits leave no torque from their piece, never the
+    // curve of the engine the record held before, and say so.
     vehicle::EngineCode().MatrixInverseOK = core::VbTrue;
     EngineRecord broken = engine;
     broken.IdleSpeed = std::numeric_limits<float>::quiet_NaN();
     vehicle::FitLowerTorqueCurve(broken);
-    EXPECT_EQ(broken.LowerCurve, engine.LowerCurve);
+    EXPECT_EQ(broken.LowerCurve, (std::array<float, 4>{}));
     broken = engine;
     broken.TorquePeakEnd = std::numeric_limits<float>::quiet_NaN();
     vehicle::FitUpperTorqueCurve(broken);
-    EXPECT_EQ(broken.UpperCurve, engine.UpperCurve);
+    EXPECT_EQ(broken.UpperCurve, (std::array<float, 5>{}));
     EXPECT_EQ(vehicle::EngineCode().MatrixInverseOK, core::VbFalse);
     // A torque speed of NaN gives 0, never NaN.
     broken.Speed = std::numeric_limits<float>::quiet_NaN();
@@ -294,10 +302,14 @@ TEST_F(EngineCodeTest, CloseSpeedsAndExtremeShapesGiveAFiniteCurveAndABoundedAre
                         probe.Speed = static_cast<float>(w);
                         return static_cast<double>(GetEngineTorque(probe));
                     };
-                    if (e.IdleSpeed < e.CurvePlateauStart)
-                        EXPECT_NEAR(torqueAt(std::nextafter(e.CurvePlateauStart, 0.0f)), tp,
-                                    tolerance);
-                    EXPECT_NEAR(torqueAt(e.CurvePlateauEnd), tp, tolerance);
+                    // The plateau, or the power 1.01 x the (reduced) peak power where the
+                    // plateau would give more.
+                    const auto plateau = [&](double w) { return std::min(tp, 1.01 * ts * ws / w); };
+                    if (e.IdleSpeed < e.CurvePlateauStart) {
+                        const float start = std::nextafter(e.CurvePlateauStart, 0.0f);
+                        EXPECT_NEAR(torqueAt(start), plateau(start), tolerance);
+                    }
+                    EXPECT_NEAR(torqueAt(e.CurvePlateauEnd), plateau(e.CurvePlateauEnd), tolerance);
                     EXPECT_NEAR(torqueAt(ws), ts, tolerance);
 
                     const double idle = e.IdleSpeed, limit = e.LimitSpeed;

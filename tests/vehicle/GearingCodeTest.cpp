@@ -6,6 +6,7 @@
 
 #include "support/SampleVehicles.hpp"
 #include "vehicle/AeroCode.hpp"
+#include "vehicle/EngineCurve.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace {
@@ -142,6 +143,7 @@ TEST_F(GearingCodeTest, ShiftAndPowerDropSearchesEndWhereTheCurveFallsWithoutThe
     o.RevLimitEnabled = core::VbFalse;
     auto& e = vehicle::EngineCode().CurrentEngine;
     e.UpperCurve = {0, 0, 0, 0, 500.0f};
+    vehicle::BoundFittedCurve(e);
     o.ShiftPointAuto = core::VbTrue;
     inputs.GearRatioText[2] = "1.0";
     Run();
@@ -156,24 +158,27 @@ TEST_F(GearingCodeTest, ShiftAndPowerDropSearchesEndWhereTheCurveFallsWithoutThe
 
 // The area counts the curve only where a gear uses it: with the limiter on, not above the
 // limit. A curve flat at 250 N m from 418.88 rad/s on; gears 1 and 2 shift at 785.398 rad/s,
-// the top gear at the power peak 680.678; gear 2 from 523.599, gear 3 from 589.049. At a limit
-// of 600 rad/s, below the power peak, the curve falls above the power peak from its 150.015 kW
-// there to none at 1.5 x 680.678 = 1021.018 rad/s: torque 150015 x (1021.018 - w) /
-// (340.339 w), whose integral from 680.678 to 785.398 is 18243.4.
+// the top gear at the power peak 680.678; gear 2 from 523.599, gear 3 from 589.049. Below the
+// power peak its power is held at 1.01 x 150 kW: 250 N m up to 151500 / 250 = 606 rad/s, then
+// 151500 / w. At a limit of 600 rad/s, below the power peak, the curve falls above the power
+// peak from its 150.015 kW there to none at 1.5 x 680.678 = 1021.018 rad/s: torque 150015 x
+// (1021.018 - w) / (340.339 w), whose integral from 680.678 to 785.398 is 18243.4.
 TEST_F(GearingCodeTest, TheCurveAreaEndsAtTheLimitWhileTheLimiterCutsTheEngine) {
     auto& e = vehicle::EngineCode().CurrentEngine;
     e.UpperCurve = {0, 0, 0, 0, 250.0f};
     e.UpperOrigin = 0.0f;
     const auto area = [&](float limit, bool limited) {
         e.LimitSpeed = limit;
+        vehicle::BoundFittedCurve(e);
         core::OptionsSettings().RevLimitEnabled = core::ToVbBool(limited);
         Run();
         return static_cast<double>(GearingCode().TorqueCurveArea);
     };
     EXPECT_EQ(area(800.0f, true), area(800.0f, false));  // above every shift speed
-    // At 600 rad/s each gear stops there: 250 x 80.678 for each gear up to the power peak,
-    // and gears 1 and 2 the falling part above it.
-    EXPECT_NEAR(area(600.0f, false) - area(600.0f, true), 250.0 * 80.678 * 3 + 2 * 18243.4, 1.0);
+    // At 600 rad/s each gear stops there: from 600 rad/s to the power peak, 250 x 6 +
+    // 151500 x ln(680.678 / 606) = 19105.72 for each gear, and gears 1 and 2 the falling part
+    // above it.
+    EXPECT_NEAR(area(600.0f, false) - area(600.0f, true), 3 * 19105.72 + 2 * 18243.4, 1.0);
 }
 
 TEST_F(GearingCodeTest, ReverseRatioFollowsTheVehicleAndTheSimulatorCar) {

@@ -70,7 +70,13 @@ double EvaluateCurve(const CurvePolynomial& p, double w) {
     return v;
 }
 
-bool CurveStaysWithin(const CurvePolynomial& p, double lo, double hi, double low, double high) {
+namespace {
+
+enum class Within { Certainly, Not, Unknown };
+
+// p expanded about the middle of the range, each term bounded by its size at the ends: Not when
+// p leaves (low, high) at the middle.
+Within TaylorBound(const CurvePolynomial& p, double lo, double hi, double low, double high) {
     // Coefficients of p(m + t) in powers of t (repeated synthetic division by t - m).
     const double m = 0.5 * (lo + hi), h = 0.5 * (hi - lo);
     CurvePolynomial q = p;
@@ -79,12 +85,34 @@ bool CurveStaysWithin(const CurvePolynomial& p, double lo, double hi, double low
     }
     // q[last] = p(m); q[last - 1 - j] multiplies t^(j + 1), |t| <= h.
     constexpr std::size_t last = kTerms - 1;
+    if (!(q[last] > low && q[last] < high)) return Within::Not;
     double spread = 0.0, hk = 1.0;
     for (std::size_t k = last; k-- > 0;) {
         hk *= h;
         spread += std::fabs(q[k]) * hk;
     }
-    return q[last] - spread > low && q[last] + spread < high;
+    return q[last] - spread > low && q[last] + spread < high ? Within::Certainly : Within::Unknown;
+}
+
+// The bound tightens with the square of the range where p turns: halving settles a curve that
+// runs close along a level (a fitted curve that ends level a hair below its bound) within a few
+// halvings, at the end where it comes close. Ten halvings at most.
+constexpr int kHalvings = 10;
+
+bool StaysWithinByHalves(const CurvePolynomial& p, double lo, double hi, double low, double high,
+                         int halvings) {
+    const Within w = TaylorBound(p, lo, hi, low, high);
+    if (w != Within::Unknown) return w == Within::Certainly;
+    if (halvings == 0) return false;
+    const double m = 0.5 * (lo + hi);
+    return StaysWithinByHalves(p, lo, m, low, high, halvings - 1) &&
+           StaysWithinByHalves(p, m, hi, low, high, halvings - 1);
+}
+
+}  // namespace
+
+bool CurveStaysWithin(const CurvePolynomial& p, double lo, double hi, double low, double high) {
+    return StaysWithinByHalves(p, lo, hi, low, high, kHalvings);
 }
 
 int LevelCrossings(const CurvePolynomial& p, double lo, double hi, double level,

@@ -15,8 +15,8 @@ using CurvePolynomial = std::array<double, 6>;
 double EvaluateCurve(const CurvePolynomial& p, double w);
 
 // True when p certainly stays strictly between low and high from lo to hi: p expanded about
-// the middle of the range, each term bounded by its size at the ends. False means it may not
-// (LevelCrossings tells).
+// the middle of the range, each term bounded by its size at the ends, the range halved where
+// that bound is too wide. False means it may not (LevelCrossings tells).
 bool CurveStaysWithin(const CurvePolynomial& p, double lo, double hi, double low, double high);
 
 // The speeds strictly between lo and hi where p - level changes sign, ascending, to within

@@ -60,8 +60,16 @@ inline constexpr float kTorqueCeiling = 1e8f;
 
 // The fitted polynomials at an engine speed held in a Single, measured from `origin`. With the
 // origin 0, w squared is exact in double, so each power below is the exact power rounded once.
-double CubicAt(const std::array<float, 4>& c, float speed, float origin);
-double QuarticAt(const std::array<float, 5>& c, float speed, float origin);
+inline double CubicAt(const std::array<float, 4>& c, float speed, float origin) {
+    const double w = static_cast<double>(speed) - origin;
+    const double w2 = w * w;
+    return c[0] * (w2 * w) + c[1] * w2 + c[2] * w + c[3];
+}
+inline double QuarticAt(const std::array<float, 5>& c, float speed, float origin) {
+    const double w = static_cast<double>(speed) - origin;
+    const double w2 = w * w;
+    return c[0] * (w2 * w2) + c[1] * (w2 * w) + c[2] * w2 + c[3] * w + c[4];
+}
 
 // Works out the record's Curve from its figures, its fitted coefficients and the speeds they
 // join at (CurvePlateauStart, CurvePlateauEnd). Run by the fits; anything that changes the
@@ -70,7 +78,29 @@ void BoundFittedCurve(EngineRecord& engine);
 
 // The full-throttle torque (N m) at `speed` every figure uses: the record's Curve there, raised
 // to 0 and lowered to kTorqueCeiling; 0 below idle, for a speed that is not a number, and where
-// there is no curve.
-float FullThrottleTorque(const EngineRecord& engine, float speed);
+// there is no curve. Inline: every run step, search step and chart sample calls it.
+inline float FullThrottleTorque(const EngineRecord& engine, float speed) {
+    const BoundedCurve& curve = engine.Curve;
+    const double w = speed;
+    if (curve.Count == 0 || w != w) return 0.0f;  // no curve, or a speed that is not a number
+    // The last span ends at infinity.
+    const CurveSpan* span = curve.Spans.data();
+    while (!(w < span->End)) ++span;
+    double torque = span->A;
+    switch (span->Form) {
+        case CurveForm::Cubic:
+            torque = CubicAt(engine.LowerCurve, speed, engine.LowerOrigin);
+            break;
+        case CurveForm::Quartic:
+            torque = QuarticAt(engine.UpperCurve, speed, engine.UpperOrigin);
+            break;
+        case CurveForm::PowerLine: torque = span->A / w + span->B; break;
+        case CurveForm::Constant: break;
+    }
+    // Clamped before narrowing, so a curve far beyond the Single range still gives the ceiling.
+    if (!(torque >= 0.0)) return 0.0f;  // negative, or NaN
+    if (torque > kTorqueCeiling) return kTorqueCeiling;
+    return static_cast<float>(torque);
+}
 
 }  // namespace vehicle

@@ -48,21 +48,30 @@ CurveBounds BoundsOf(const EngineRecord& engine) {
     return b;
 }
 
-// Where two pieces meet, the difference of their powers changes sign.
-CurvePolynomial PowerDifference(const CurvePiece& a, const CurvePiece& b) {
-    CurvePolynomial d = a.Power();
-    const CurvePolynomial other = b.Power();
-    for (std::size_t k = 0; k < d.size(); ++k) d[k] -= other[k];
-    return d;
-}
-
 // The pieces on one stretch where the fitted piece and the set of bounds stay the same: the
 // fitted piece first, then the floor (a lower bound) if any, then the upper bounds, then the
-// clamps at 0 and at the ceiling. All share the fitted piece's origin.
+// clamp at 0 and, where the torque cap does not keep the curve below it, the ceiling. All share
+// the fitted piece's origin. Two pieces meet where the difference of their powers changes sign.
 struct Stretch {
-    std::vector<CurvePiece> pieces;
+    static constexpr std::size_t kMostPieces = 6;
+    std::array<CurvePiece, kMostPieces> pieces{};
+    std::array<CurvePolynomial, kMostPieces> powers{};  // each piece's power, as a polynomial
+    std::size_t count = 0;
     bool hasFloor = false;
-    std::size_t firstUpper = 1;  // index of the first upper bound; the clamps are the last two
+    std::size_t firstUpper = 1;  // index of the first upper bound
+    std::size_t zero = 0;        // index of the clamp at 0; the ceiling follows it, if any
+
+    void Add(const CurvePiece& piece) {
+        pieces[count] = piece;
+        powers[count] = piece.Power();
+        ++count;
+    }
+
+    CurvePolynomial Difference(std::size_t i, std::size_t j) const {
+        CurvePolynomial d = powers[i];
+        for (std::size_t k = 0; k < d.size(); ++k) d[k] -= powers[j][k];
+        return d;
+    }
 
     // The index of the piece the curve follows at w.
     std::size_t ActiveAt(double w) const {
@@ -75,7 +84,6 @@ struct Stretch {
                 v = floor;
             }
         }
-        const std::size_t zero = pieces.size() - 2, ceiling = pieces.size() - 1;
         for (std::size_t k = firstUpper; k < zero; ++k) {
             const double u = pieces[k].At(w);
             if (u < v) {
@@ -84,18 +92,18 @@ struct Stretch {
             }
         }
         if (v < 0.0) return zero;
-        if (v > kTorqueCeiling) return ceiling;
+        if (zero + 1 < count && v > kTorqueCeiling) return zero + 1;
         return active;
     }
 
     // True when the fitted piece lies strictly within every bound from lo to hi (rad/s).
     bool FittedWithinBounds(double lo, double hi) const {
         const double o = pieces[0].origin;
-        for (std::size_t k = 1; k < pieces.size(); ++k) {
-            const CurvePolynomial d = PowerDifference(pieces[0], pieces[k]);
-            const bool lower = (hasFloor && k == 1) || k == pieces.size() - 2;  // floor, zero
-            constexpr double kInf = HUGE_VAL;
-            if (!CurveStaysWithin(d, lo - o, hi - o, lower ? 0.0 : -kInf, lower ? kInf : 0.0))
+        constexpr double kInf = HUGE_VAL;
+        for (std::size_t k = 1; k < count; ++k) {
+            const bool lower = (hasFloor && k == 1) || k == zero;
+            if (!CurveStaysWithin(Difference(0, k), lo - o, hi - o, lower ? 0.0 : -kInf,
+                                  lower ? kInf : 0.0))
                 return false;
         }
         return true;
@@ -106,10 +114,10 @@ struct Stretch {
     void Meetings(double lo, double hi, std::vector<double>& out) const {
         const double o = pieces[0].origin;
         constexpr double kInf = HUGE_VAL;
-        for (std::size_t i = 0; i < pieces.size(); ++i) {
-            for (std::size_t j = i + 1; j < pieces.size(); ++j) {
+        for (std::size_t i = 0; i < count; ++i) {
+            for (std::size_t j = i + 1; j < count; ++j) {
                 if (pieces[i].IsConstant() && pieces[j].IsConstant()) continue;
-                const CurvePolynomial d = PowerDifference(pieces[i], pieces[j]);
+                const CurvePolynomial d = Difference(i, j);
                 if (CurveStaysWithin(d, lo - o, hi - o, 0.0, kInf) ||
                     CurveStaysWithin(d, lo - o, hi - o, -kInf, 0.0))
                     continue;
@@ -123,21 +131,21 @@ struct Stretch {
 
 Stretch StretchAt(const EngineRecord& e, const CurveBounds& bounds, double w) {
     Stretch s;
-    const CurvePiece fitted = w < e.CurvePlateauStart ? CubicPiece(e)
-                              : w < e.CurvePlateauEnd ? ConstantPiece(e.PeakTorque)
-                                                      : QuarticPiece(e);
-    const double o = fitted.origin;
-    s.pieces.push_back(fitted);
+    s.Add(w < e.CurvePlateauStart ? CubicPiece(e)
+          : w < e.CurvePlateauEnd ? ConstantPiece(e.PeakTorque)
+                                  : QuarticPiece(e));
+    const double o = s.pieces[0].origin;
     if (bounds.HasFloor && w > bounds.PowerPeak && w <= bounds.FloorEnd) {
         s.hasFloor = true;
-        s.pieces.push_back(PowerLinePiece(bounds.FloorA, bounds.FloorB, o));
+        s.Add(PowerLinePiece(bounds.FloorA, bounds.FloorB, o));
     }
-    s.firstUpper = s.pieces.size();
-    s.pieces.push_back(ConstantPiece(bounds.TorqueCap, o));
-    s.pieces.push_back(PowerLinePiece(
-        w < bounds.PowerPeak ? bounds.PowerCapBelow : bounds.PowerCapAbove, 0.0, o));
-    s.pieces.push_back(ConstantPiece(0.0, o));
-    s.pieces.push_back(ConstantPiece(kTorqueCeiling, o));
+    s.firstUpper = s.count;
+    s.Add(ConstantPiece(bounds.TorqueCap, o));
+    s.Add(PowerLinePiece(w < bounds.PowerPeak ? bounds.PowerCapBelow : bounds.PowerCapAbove, 0.0,
+                         o));
+    s.zero = s.count;
+    s.Add(ConstantPiece(0.0, o));
+    if (!(bounds.TorqueCap < kTorqueCeiling)) s.Add(ConstantPiece(kTorqueCeiling, o));
     return s;
 }
 
@@ -145,9 +153,8 @@ class SpanWriter {
 public:
     explicit SpanWriter(BoundedCurve& curve) : curve_(curve) { curve_.Count = 0; }
 
-    // The piece holds up to `end`; `joined`: it carries on the span before when that holds the
-    // same piece (within one stretch: the integral keeps the stretches' edges).
-    void Add(double end, const CurvePiece& piece, bool joined = false) {
+    // The piece holds up to `end`; it carries on the span before when that holds the same.
+    void Add(double end, const CurvePiece& piece) {
         CurveSpan span;
         span.End = end;
         span.Form = piece.form;
@@ -160,7 +167,7 @@ public:
         if (curve_.Count > 0) {
             CurveSpan& last = curve_.Spans[curve_.Count - 1u];
             if (!(end > last.End)) return;  // nothing left of it
-            if (joined && last.Form == span.Form && last.A == span.A && last.B == span.B) {
+            if (last.Form == span.Form && last.A == span.A && last.B == span.B) {
                 last.End = end;
                 return;
             }
@@ -213,7 +220,7 @@ void BoundFittedCurve(EngineRecord& engine) {
         for (std::size_t m = 0; m + 1 < meetings.size(); ++m) {
             const double l = meetings[m], r = meetings[m + 1];
             if (!(r > l)) continue;
-            out.Add(r, s.pieces[s.ActiveAt(0.5 * (l + r))], m > 0);
+            out.Add(r, s.pieces[s.ActiveAt(0.5 * (l + r))]);
         }
     }
 

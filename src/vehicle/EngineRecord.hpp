@@ -29,12 +29,12 @@ struct CurveSpan {
 // engine's figures; every torque and every integral of the curve reads it. Empty: no curve (no
 // torque at any speed), as for an engine never fitted.
 //
-// The capacity: below the quartic's end eight stretches at most (below idle, cubic, plateau,
-// quartic below and above the power peak, floor end, fall, beyond the fall), and within one the
-// followed piece changes only where the fitted polynomial meets a bound (its power, of degree 5
-// at most, crosses each of at most four bound lines no more than 5 times) or two bounds meet:
-// fewer than 56 spans in all.
-inline constexpr std::size_t kMaxCurveSpans = 64;
+// The capacity: from idle to the fall at most four stretches (cubic, plateau, quartic below and
+// above the power peak), and within one the followed piece changes only where two of its pieces
+// meet (the fitted one, the floor, the torque and power caps, 0 and the ceiling): every pair
+// meeting as often as its degree allows gives 15, 3, 19 and 28 meetings. With the spans below
+// idle, of the fall and beyond it, 72 at most.
+inline constexpr std::size_t kMaxCurveSpans = 80;
 struct BoundedCurve {
     std::array<CurveSpan, kMaxCurveSpans> Spans{};
     uint8_t Count = 0;

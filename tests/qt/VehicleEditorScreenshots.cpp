@@ -84,4 +84,22 @@ TEST_F(VehicleEditorScreenshots, PublishedEnginesInThePreview) {
     w.VehData_Cancel->UserClick();
 }
 
+// Figures that contradict each other: the preview's refusal stands in a band of its own above
+// the curve (dyno_refused_power.png, dyno_refused_plateau.png).
+TEST_F(VehicleEditorScreenshots, RefusedFiguresInThePreview) {
+    CopyShippedData();
+    ui::Main& w = Start();
+    w.VehData_Modification->SetVisible(true);
+    w.VehData_EditExisting->UserClick();
+    w.VehData_SelectPage->UserSelect(2);
+    Type(*w.VehData_NewPower, "400");  // needs far more than the Golf's 350 N m
+    ASSERT_FALSE(w.VehData_UpdateVeh->Enabled());
+    ASSERT_TRUE(qtfront::RenderSurfaceToPng(w.TorquePowerPlot->Surf(), PathOf("dyno_refused_power")));
+    Shot(w, "refused_power");  // the power boxes and the power's two shape sliders red
+    Type(*w.VehData_NewPower, "100");  // the plateau gives 161 kW
+    ASSERT_FALSE(w.VehData_UpdateVeh->Enabled());
+    ASSERT_TRUE(qtfront::RenderSurfaceToPng(w.TorquePowerPlot->Surf(), PathOf("dyno_refused_plateau")));
+    w.VehData_Cancel->UserClick();
+}
+
 }  // namespace

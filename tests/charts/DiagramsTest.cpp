@@ -61,33 +61,25 @@ TEST_F(DiagramsTest, GearSpeedChartFullRangeAndSawtooth) {
 
 // With the limiter on every gear's line ends at the limit (a fixed shift speed of 800 rad/s
 // above a 700 rad/s limit is cut at 7/8 of its road speed), without it the line runs on; a
-// power peak above the chart's top draws no line.
+// power peak above the chart's top (3000 of its 2985 twips) draws no line.
 TEST_F(DiagramsTest, GearSpeedChartCutsTheGearsAtTheLimit) {
-    auto& v = core::GlobalChassisLab().CurrentVehicle;
-    v.Drivetrain.NumGears = 3;
-    v.Drivetrain.HasReverse = core::VbFalse;
-    auto& g = vehicle::GearingCode();
-    g.SpeedAtShift = {0, 8, 16, 24, 0, 0, 0, 0, 0};
-    g.ShiftRevs = {0, 800, 800, 800, 0, 0, 0, 0};
+    core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears = 3;
+    vehicle::GearingCode().SpeedAtShift = {0, 8, 16, 24, 0, 0, 0, 0, 0};
+    vehicle::GearingCode().ShiftRevs = {0, 800, 800, 800, 0, 0, 0, 0};
     vehicle::EngineRecord e;
-    e.PowerPeakSpeed = 1000;  // 3000 twips up: above the 2985 the chart holds
+    e.PowerPeakSpeed = 1000;
     e.LimitSpeed = 700;
     auto& o = core::OptionsSettings();
     o.DrawPeakPowerLine = core::VbTrue;
-    o.GearSpeedStyle = core::VbFalse;
-    const auto gears = [this] {
-        return Ops([](const DrawOp& op) { return op.kind == DrawOpKind::Line && op.width == 3 && op.color == 0; });
-    };
-    for (const bool limiter : {true, false}) {
-        o.RevLimitEnabled = limiter ? core::VbTrue : core::VbFalse;
+    for (const double top : {700.0, 800.0}) {
+        o.RevLimitEnabled = core::ToVbBool(top == 700.0);
         DrawGearSpeedChart(s, e, 100.0f, 10.0f, 3.0f, 100.0f);
         EXPECT_TRUE(Lines(kGreen).empty());
-        const auto lines = gears();
-        ASSERT_EQ(lines.size(), 3u);
-        const double top = limiter ? 700.0 : 800.0;
+        const auto gears = Ops([](const DrawOp& op) { return op.kind == DrawOpKind::Line && op.width == 3 && op.color == 0; });
+        ASSERT_EQ(gears.size(), 3u);
         for (std::size_t k = 0; k < 3; ++k) {
-            EXPECT_DOUBLE_EQ(lines[k].y2, (2985.0 - 3.0 * top) / 15.0) << k;
-            EXPECT_NEAR(lines[k].x2, (15.0 + 100.0 * 8.0 * (k + 1) * top / 800.0) / 15.0, 1e-4) << k;
+            EXPECT_DOUBLE_EQ(gears[k].y2, (2985.0 - 3.0 * top) / 15.0) << k;
+            EXPECT_NEAR(gears[k].x2, (15.0 + 800.0 * (k + 1) * top / 800.0) / 15.0, 1e-4) << k;
         }
     }
 }

@@ -9,7 +9,6 @@
 
 #include "QtTestApp.hpp"
 #include "core/GlobalChassisLab.hpp"
-#include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "qt/SurfacePainter.hpp"
 #include "support/StartedProgram.hpp"
@@ -110,24 +109,6 @@ TEST_F(ChartScreenshots, EveryChartOfTheSampleCars) {
         ShootCar(w);
     }
     EXPECT_TRUE(platform::MessageDouble().Requests().empty());
-}
-
-// The Golf with its limit at 0.8 x its power peak: the gear speed chart ends every gear at the
-// limit, its power-peak line above the chart left out (chart_gearing_speed_limited.png).
-TEST_F(ChartScreenshots, GearingOfAPowerPeakAboveTheLimit) {
-    ui::Main& w = Start();
-    auto& g = core::GlobalChassisLab();
-    auto& o = core::OptionsSettings();
-    o.DrawPeakPowerLine = o.DrawPeakTorqueLine = o.DrawRevLimiterLine = core::VbTrue;
-    for (int k = 0; k < w.Main_SelectVeh->ListCount(); ++k) {
-        if (core::Trim(g.Vehicles[static_cast<std::size_t>(k)].Name) != "VW Golf GTI Mk7") continue;
-        auto& engine = g.Vehicles[static_cast<std::size_t>(k)].Engine;
-        engine.LimitRPM = 0.8f * engine.PowerPeakRPM;
-        w.Main_SelectVeh->SetListIndex(k);
-    }
-    ASSERT_EQ(core::Trim(g.CurrentVehicle.Name), "VW Golf GTI Mk7");
-    car = "limited";
-    Take(w.Analysis_GearingGraph(0), "gearing", "speed");
 }
 
 }  // namespace

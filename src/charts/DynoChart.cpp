@@ -1,5 +1,6 @@
 #include "charts/DynoChart.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "charts/ChartFrame.hpp"
@@ -63,8 +64,28 @@ std::vector<std::string> ScannedPeakTexts() {
                 " @ " + speed(e.ScannedPowerPeakSpeed)};
 }
 
+std::vector<std::string> WrappedLines(const platform::Surface& surface, std::string_view text,
+                                      float width) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        const std::string_view word = text.substr(at, end - at);
+        at = end + 1;
+        if (word.empty()) continue;
+        std::string longer = line.empty() ? std::string(word) : line + " " + std::string(word);
+        if (!line.empty() && surface.TextWidth(longer) > width) {
+            lines.push_back(std::move(line));
+            longer = std::string(word);
+        }
+        line = std::move(longer);
+    }
+    if (!line.empty()) lines.push_back(std::move(line));
+    return lines;
+}
+
 void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
-                   bool showScannedPeaks) {
+                   bool showScannedPeaks, std::string_view refusal) {
     const auto& u = core::OptionsSettings();
     const auto& texts = core::TextTable();
     const DynoSamples samples = SampleDynoCurve(engine);
@@ -89,7 +110,12 @@ void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
     }
     const float peak = tp >= pp ? tp : pp;
     const float top = high > kHeadroom * peak ? kHeadroom * high : kHeadroom * peak;
-    const float yScale = (surface.ScaleHeight() - 15.0f) / (top - kHeadroom * low);
+    // The refusal's band at the top: the curves fill the height below it.
+    const std::vector<std::string> refusalLines =
+        WrappedLines(surface, refusal, surface.ScaleWidth() - 2.0f * kPeakTextLeft);
+    float band = 0.0f;
+    for (const std::string& line : refusalLines) band += surface.TextHeight(line);
+    const float yScale = (surface.ScaleHeight() - 15.0f - band) / (top - kHeadroom * low);
     const std::string& xTitle = u.UnitIndexARV != 0 ? texts.QuantityTitleRotationalVelocity
                                                     : texts.QuantityTitleAngularVelocity;
 
@@ -117,6 +143,17 @@ void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
         surface.CurrentX = kPeakTextLeft;
         surface.CurrentY = lowerTop;
         surface.Print(lines[1]);
+        surface.ForeColor = 0;
+    }
+    if (!refusalLines.empty()) {
+        surface.ForeColor = kPeakTextColor;
+        float lineTop = 0.0f;
+        for (const std::string& line : refusalLines) {
+            surface.CurrentX = kPeakTextLeft;
+            surface.CurrentY = lineTop;
+            surface.Print(line);
+            lineTop += surface.TextHeight(line);
+        }
         surface.ForeColor = 0;
     }
     surface.EndFrame();

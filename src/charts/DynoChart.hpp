@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Surface.hpp"
@@ -32,8 +33,16 @@ std::vector<std::string> ScannedPeakTexts();
 
 // Draws the engine's torque (and power, against a right-hand power axis) over engine speed on
 // the whole surface, with grid steps from the options (DynoGraphScaleX/Y). With peaks, scans
-// the engine's peaks first and prints them in red at the bottom left. An engine without a
-// curve (see SampleDynoCurve) or without a peak gets empty axes.
-void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine, bool showScannedPeaks);
+// the engine's peaks first and prints them in red at the bottom left. With a refusal (the
+// vehicle editor's of figures that contradict each other), prints it in red in a band of its
+// own at the top, its words wrapped to the width, and scales the curves to stay below it. An
+// engine without a curve (see SampleDynoCurve) or without a peak gets empty axes.
+void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine, bool showScannedPeaks,
+                   std::string_view refusal = {});
+
+// The words of `text` in lines that fit `width` on the surface (a word wider than that on a
+// line of its own).
+std::vector<std::string> WrappedLines(const platform::Surface& surface, std::string_view text,
+                                      float width);
 
 }  // namespace charts

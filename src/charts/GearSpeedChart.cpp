@@ -39,16 +39,31 @@ void DrawGearSpeedChart(platform::Surface& s, const vehicle::EngineRecord& engin
     const float base = s.ScaleHeight() - kChartMargin;
 
     if (std::isfinite(xScale) && std::isfinite(yScale)) {
+        // A reference line only where it lies on the chart: a power peak above the limit lies
+        // above the top of a chart scaled to the limit.
         auto level = [&](float revs, Color c) {
             const float y = base - revs * yScale;
-            if (std::isfinite(y)) s.Line(kChartMargin, y, w, y, c);
+            if (y >= 0.0f && y <= base) s.Line(kChartMargin, y, w, y, c);
         };
         if (opt.DrawPeakPowerLine == core::VbTrue) level(engine.PowerPeakSpeed, kGreen);
         if (opt.DrawPeakTorqueLine == core::VbTrue) level(engine.TorquePeakStart, kBlue);
         if (opt.DrawRevLimiterLine == core::VbTrue) level(engine.LimitSpeed, kRed);
         s.DrawWidth = 3;
 
+        // With the limiter on no gear runs the engine past the limit: each line is cut there (a
+        // fixed shift speed above it).
+        const float highest = core::FromVbBool(opt.RevLimitEnabled) && engine.LimitSpeed > 0.0f
+                                  ? engine.LimitSpeed
+                                  : INFINITY;
         auto line = [&](float v1, float e1, float v2, float e2, std::optional<Color> c) {
+            if (e1 > highest && e2 > highest) return;
+            if (e2 > highest) {
+                v2 = v1 + (v2 - v1) * (highest - e1) / (e2 - e1);
+                e2 = highest;
+            } else if (e1 > highest) {
+                v1 = v2 + (v1 - v2) * (highest - e2) / (e1 - e2);
+                e1 = highest;
+            }
             const float x1 = kChartMargin + v1 * xScale, y1 = base - e1 * yScale;
             const float x2 = kChartMargin + v2 * xScale, y2 = base - e2 * yScale;
             if (std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2))

@@ -87,15 +87,13 @@ void SetTexts(TextTableState& t) {
     t.MsgFileEmpty = "The file is empty.";
     t.MsgBadVehicleField = "Value out of range: ";
     t.MsgEngineSpeedsOutOfOrder = "Engine speeds out of order: ";
-    t.MsgPlateauPowerPrefix =
-        "Engine.PeakTorque at Engine.TorquePeakRPM + Engine.TorquePeakWidth gives ";
+    t.MsgPlateauPowerPrefix = "Plateau gives more power: ";
     t.MsgPlateauPowerSuffix =
-        " x Engine.PeakPower x Engine.ReducePowerFactor: lower Engine.PeakTorque or "
-        "Engine.TorquePeakWidth, or raise Engine.PeakPower";
-    t.MsgPowerPeakTorquePrefix = "Engine.PeakPower at Engine.PowerPeakRPM needs ";
+        ": lower Engine.PeakTorque or Engine.TorquePeakWidth, or raise Engine.PeakPower";
+    t.MsgPowerPeakTorquePrefix = "Power needs more torque: ";
     t.MsgPowerPeakTorqueSuffix =
-        " x Engine.PeakTorque: lower Engine.PeakPower, or raise Engine.PowerPeakRPM or "
-        "Engine.PeakTorque";
+        ": lower Engine.PeakPower or Engine.ReducePowerFactor, or raise Engine.PowerPeakRPM, "
+        "Engine.ShiftPowerFactor or Engine.PeakTorque";
     t.MsgWheelMassesTooHeavy = "Wheel masses too heavy: ";
     t.MsgTyreSidewallTooLow = "Tyre sidewall too low: ";
     t.MsgSetupVehicleNotLoaded =

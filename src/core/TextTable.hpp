@@ -48,8 +48,9 @@ struct TextTableState {
         MsgBadVehicleVersion, MsgBadSetupFile, MsgBadSetupVersion, MsgSetupVehicleNotLoaded,
         MsgFileEmpty, MsgBadVehicleField;
     // A stored engine the vehicle editor would refuse: its speeds out of order (followed by the
-    // two fields), or a curve climbing past its peak torque (prefix, multiple, suffix), or a
-    // power figure that asks more than the peak torque at the power peak (the same).
+    // two fields), or a plateau that gives more than the peak power, or a power figure that
+    // asks more than the peak torque at the power peak (each a head, the figures compared and
+    // the advice that follows them).
     std::string MsgEngineSpeedsOutOfOrder, MsgPlateauPowerPrefix, MsgPlateauPowerSuffix,
         MsgPowerPeakTorquePrefix, MsgPowerPeakTorqueSuffix;
     // Stored wheel masses the vehicle editor would refuse (followed by both sides), a tyre

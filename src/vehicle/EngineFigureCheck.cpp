@@ -1,32 +1,28 @@
 #include "vehicle/EngineFigureCheck.hpp"
 
 #include "core/PhysicalConstants.hpp"
-#include "vehicle/EngineCurve.hpp"
 #include "vehicle/ModelGuards.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
 namespace vehicle {
 
+// Figures typed at a margin pass, with the slack of every vehicle check.
 bool EngineFigureConflicts::PowerNeedsMoreTorque() const {
-    // The same slack as the curve's torque bound: a power that needs the peak torque exactly
-    // passes whatever its rounding.
-    return PowerPeakTorqueShare > 1.0 + kCurveBoundSlack;
+    return PowerPeakTorqueShare > kPowerTorqueMargin + CheckSlack(kPowerTorqueMargin);
 }
 
 bool EngineFigureConflicts::PlateauGivesMorePower() const {
-    // Figures typed at the margin pass, with the slack of every vehicle check.
     return PlateauPowerShare > kPlateauPowerMargin + CheckSlack(kPlateauPowerMargin);
 }
 
 EngineFigureConflicts FindEngineFigureConflicts(const EngineRecord& engine) {
     // As the upper fit forms them: kW to W over rad/s gives N m.
-    const float power = ReducedPeakPower(engine);
-    const float speed = ShiftedPowerPeakSpeed(engine);
     EngineFigureConflicts c;
-    c.PowerPeakTorqueShare =
-        GuardedDiv(GuardedDiv(core::kWattsPerKilowatt * power, speed), engine.PeakTorque);
-    c.PlateauPowerShare =
-        GuardedDiv(engine.PeakTorque * engine.TorquePeakEnd / core::kWattsPerKilowatt, power);
+    c.PowerPeakTorque = GuardedDiv(core::kWattsPerKilowatt * ReducedPeakPower(engine),
+                                   ShiftedPowerPeakSpeed(engine));
+    c.PlateauPower = engine.PeakTorque * engine.TorquePeakEnd / core::kWattsPerKilowatt;
+    c.PowerPeakTorqueShare = GuardedDiv(c.PowerPeakTorque, engine.PeakTorque);
+    c.PlateauPowerShare = GuardedDiv(c.PlateauPower, engine.PeakPower);
     return c;
 }
 

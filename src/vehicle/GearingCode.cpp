@@ -34,6 +34,12 @@ float TorqueAt(EngineRecord& engine, float speed) {
     return GetEngineTorque(engine);
 }
 
+// The power-peak speed the engine reaches: with the limiter on, the limit where it lies below
+// the typed power peak (the limiter's closed throttle takes over there).
+float ReachedPowerPeakSpeed(const EngineRecord& engine, bool revLimit) {
+    return revLimit ? std::min(engine.PowerPeakSpeed, engine.LimitSpeed) : engine.PowerPeakSpeed;
+}
+
 // Engine speed at which gear g is left: from the power peak upwards until the next gear gives
 // at least the same wheel torque, the rev limit (when enabled) or the step limit is reached.
 // With the limiter on, a power peak above the limit starts the search at the limit: there the
@@ -42,8 +48,7 @@ float TorqueAt(EngineRecord& engine, float speed) {
 void SearchShiftPoint(GearingCodeState& s, EngineRecord& engine, uint8_t g, bool revLimit) {
     const float ratio = s.OverallRatios[g];
     const float nextRatio = s.OverallRatios[g + 1];
-    s.ShiftRevs[g] =
-        revLimit ? std::min(engine.PowerPeakSpeed, engine.LimitSpeed) : engine.PowerPeakSpeed;
+    s.ShiftRevs[g] = ReachedPowerPeakSpeed(engine, revLimit);
     for (int32_t pass = 0;;) {
         s.PostShiftRevs[g] = GuardedDiv(s.ShiftRevs[g], ratio) * nextRatio;
         const float t1 = TorqueAt(engine, s.ShiftRevs[g]) * ratio;
@@ -128,7 +133,7 @@ void CalcGearing(const GearingInputs& inputs, GearingLinks& links) {
     float top = 0.0f;
     bool haveTop = true;
     switch (options.GearRevsTopMode) {
-        case 0: top = engine.PowerPeakSpeed; break;  // "Fixed (Peak Power)"
+        case 0: top = ReachedPowerPeakSpeed(engine, revLimit); break;  // "Fixed (Peak Power)"
         case 1: top = engine.LimitSpeed; break;      // "Fixed (Engine Limit)"
         case 2: top = PowerDropSpeed(engine, options.PowerDropPercent, revLimit); break;
         default: haveTop = false; break;

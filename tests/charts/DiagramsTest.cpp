@@ -59,6 +59,31 @@ TEST_F(DiagramsTest, GearSpeedChartFullRangeAndSawtooth) {
     EXPECT_EQ(Lines(kGrey).back().width, 1);  // no reverse line
 }
 
+// With the limiter on every gear's line ends at the limit (a fixed shift speed of 800 rad/s
+// above a 700 rad/s limit is cut at 7/8 of its road speed), without it the line runs on; a
+// power peak above the chart's top (3000 of its 2985 twips) draws no line.
+TEST_F(DiagramsTest, GearSpeedChartCutsTheGearsAtTheLimit) {
+    core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears = 3;
+    vehicle::GearingCode().SpeedAtShift = {0, 8, 16, 24, 0, 0, 0, 0, 0};
+    vehicle::GearingCode().ShiftRevs = {0, 800, 800, 800, 0, 0, 0, 0};
+    vehicle::EngineRecord e;
+    e.PowerPeakSpeed = 1000;
+    e.LimitSpeed = 700;
+    auto& o = core::OptionsSettings();
+    o.DrawPeakPowerLine = core::VbTrue;
+    for (const double top : {700.0, 800.0}) {
+        o.RevLimitEnabled = core::ToVbBool(top == 700.0);
+        DrawGearSpeedChart(s, e, 100.0f, 10.0f, 3.0f, 100.0f);
+        EXPECT_TRUE(Lines(kGreen).empty());
+        const auto gears = Ops([](const DrawOp& op) { return op.kind == DrawOpKind::Line && op.width == 3 && op.color == 0; });
+        ASSERT_EQ(gears.size(), 3u);
+        for (std::size_t k = 0; k < 3; ++k) {
+            EXPECT_DOUBLE_EQ(gears[k].y2, (2985.0 - 3.0 * top) / 15.0) << k;
+            EXPECT_NEAR(gears[k].x2, (15.0 + 800.0 * (k + 1) * top / 800.0) / 15.0, 1e-4) << k;
+        }
+    }
+}
+
 // The speed axis ends 2.5 % past the fastest line drawn, whichever gear that is.
 TEST_F(DiagramsTest, GearSpeedChartHoldsEveryGearLine) {
     auto& v = core::GlobalChassisLab().CurrentVehicle;

@@ -110,4 +110,28 @@ TEST_F(DynoChart, PeaksArePrintedInRedOnlyWhenAsked) {
     EXPECT_NEAR(vehicle::EngineCode().ScannedTorquePeak, 250.0f, 0.01f);
 }
 
+// The vehicle editor's refusal of the figures: its words wrapped to the width, line under line,
+// in a band of its own that the curves (drawn 2 wide) stay below.
+TEST_F(DynoChart, ARefusalStandsInABandAboveTheCurves) {
+    vehicle::EngineRecord e = sample::FittedSampleEngine();
+    platform::Surface surface;
+    surface.SetPixelSize(400, 250);
+    std::string refusal = "Refused:";
+    for (int k = 0; k < 40; ++k) refusal += " figures";
+    charts::DrawDynoChart(surface, e, false, refusal);
+    std::string said;
+    double bandBottom = 0.0;
+    for (const auto& op : surface.DisplayList()) {
+        if (op.kind != platform::DrawOpKind::Text || op.color != platform::RGB(255, 0, 0)) continue;
+        const auto size = platform::Services().fonts->Measure(op.text, op.font);
+        EXPECT_TRUE(op.x1 + size.width <= 400.0 && op.y1 >= bandBottom) << op.text;
+        bandBottom = op.y1 + size.height;
+        said += (said.empty() ? "" : " ") + op.text;
+    }
+    EXPECT_EQ(said, refusal);
+    EXPECT_GT(bandBottom, 30.0);  // three lines at least
+    for (const auto& op : surface.DisplayList())
+        if (op.kind == platform::DrawOpKind::Line && op.width == 2) EXPECT_GE(std::min(op.y1, op.y2), bandBottom);
+}
+
 }  // namespace

@@ -371,38 +371,59 @@ TEST_F(VehicleFileBoundsTest, EngineSpeedsOutOfOrderAreRefused) {
 }
 
 // A plateau that alone gives more than the peak power is refused as the editor refuses it,
-// naming the figures; a curve that would climb past its power peak (a plateau ending 10 % below
-// it, a limit far above) loads, held within its figures. The Subaru at 5 kW: 407 N m to
-// 4400 rpm (460.77 rad/s) gives 187.5 kW, 37.5 times that.
+// naming the figures with what they give in display units; a curve that would climb past its
+// power peak (a plateau ending 10 % below it, a limit far above) loads, held within its
+// figures, and so does a plateau above the reduced power that keeps within the typed one. The
+// Subaru at 5 kW: 407 N m to 4400 rpm (460.77 rad/s) gives 187.5 kW, 37.5 times that.
 TEST_F(VehicleFileBoundsTest, APlateauGivingMoreThanThePeakPowerIsRefused) {
     R v = ValidVehicle("Climbing");  // 150 kW at 6500 rpm, reduced to 147
     v.Engine.PeakTorque = 240.0f;    // x 612.6 rad/s = 147 kW at the plateau's end
     v.Engine.TorquePeakWidth = 5850.0f - v.Engine.TorquePeakRPM;  // to 10 % below the power peak
     v.Engine.LimitRPM = 9000.0f;
     EXPECT_EQ(Load(v), "");
+    v.Engine.PeakTorque = 254.0f;  // 155.6 kW: 1.037 x the 150 typed, 1.092 x 0.95 x 150
+    v.Engine.ReducePowerFactor = 0.95f;
+    EXPECT_EQ(Load(v), "");
     R subaru = vehtest::ShippedCars()[1];
     ASSERT_EQ(core::Trim(subaru.Name), "Subaru Impreza WRX STI");
     subaru.Engine.PeakPower = 5.0f;
     EXPECT_EQ(Load(subaru),
-              "Not a valid vehicle data file\r\nEngine.PeakTorque at Engine.TorquePeakRPM + "
-              "Engine.TorquePeakWidth gives 37.51 x Engine.PeakPower x Engine.ReducePowerFactor: "
-              "lower Engine.PeakTorque or Engine.TorquePeakWidth, or raise Engine.PeakPower");
+              "Not a valid vehicle data file\r\nPlateau gives more power: Engine.PeakTorque "
+              "(407 Nm) at Engine.TorquePeakRPM + Engine.TorquePeakWidth (460.8 rad/s) gives "
+              "187.5 kW, more than 1.05 x Engine.PeakPower (5 kW): lower Engine.PeakTorque or "
+              "Engine.TorquePeakWidth, or raise Engine.PeakPower");
 }
 
 // A curve that climbs because its power figure asks more than the peak torque at the power
-// peak names the power, its speed and the peak torque, whichever was changed. ValidVehicle:
-// 0.98 x 150 kW at 1.02 x 6500 rpm (694.29 rad/s) asks 211.73 N m of its 300.
+// peak names the power, its speed and the peak torque, whichever was changed, with the shape
+// factors the power goes through, in the units shown. ValidVehicle: 0.98 x 150 kW at 1.02 x
+// 6500 rpm (694.29 rad/s, 6630 rpm) asks 211.73 N m of its 300. At 40 N m the torques show
+// with a decimal more than the torque unit's; at 207.55 N m (1.02 x that is 211.70) with two,
+// so that the torque needed reads above the 1.02 x allowed.
 TEST_F(VehicleFileBoundsTest, PowerAskingMoreThanThePeakTorqueNamesThePowerFigures) {
-    for (const auto& [power, torque, asked] : {std::tuple{500000.0f, 300.0f, "2352.5"},
-                                               std::tuple{150.0f, 40.0f, "5.3"}}) {
-        R v = ValidVehicle("Power");
-        v.Engine.PeakPower = power;
-        v.Engine.PeakTorque = torque;
-        EXPECT_EQ(Load(v), "Not a valid vehicle data file\r\nEngine.PeakPower at "
-                           "Engine.PowerPeakRPM needs " + std::string(asked) +
-                               " x Engine.PeakTorque: lower Engine.PeakPower, or raise "
-                               "Engine.PowerPeakRPM or Engine.PeakTorque");
-    }
+    const auto message = [](const std::string& power, const std::string& speed,
+                            const std::string& needs, const std::string& torque) {
+        return "Not a valid vehicle data file\r\nPower needs more torque: Engine.PeakPower x "
+               "Engine.ReducePowerFactor (" + power + ") at Engine.PowerPeakRPM x "
+               "Engine.ShiftPowerFactor (" + speed + ") needs " + needs +
+               ", more than 1.02 x Engine.PeakTorque (" + torque +
+               "): lower Engine.PeakPower or Engine.ReducePowerFactor, or raise "
+               "Engine.PowerPeakRPM, Engine.ShiftPowerFactor or Engine.PeakTorque";
+    };
+    R v = ValidVehicle("Power");
+    v.Engine.PeakTorque = 40.0f;
+    EXPECT_EQ(Load(v), message("147 kW", "694.3 rad/s", "211.7 Nm", "40 Nm"));
+    v.Engine.PeakTorque = 207.55f;
+    EXPECT_EQ(Load(v), message("147 kW", "694.3 rad/s", "211.73 Nm", "207.55 Nm"));
+    v.Engine.PeakTorque = 207.6f;  // needs 1.0199 x: loads
+    EXPECT_EQ(Load(v), "");
+    // In rpm and horsepower, as the Metric preset shows them.
+    core::ApplyUnitRow(core::Quantity::ARV, 2);
+    core::ApplyUnitRow(core::Quantity::Power, 1);
+    v.Engine.PeakPower = 500000.0f;
+    EXPECT_EQ(Load(v), message("666213.8 PS", "6630 rpm", "705755 Nm", "207.6 Nm"));
+    core::ApplyUnitRow(core::Quantity::ARV, 0);
+    core::ApplyUnitRow(core::Quantity::Power, 0);
 }
 
 }  // namespace

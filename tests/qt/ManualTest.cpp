@@ -16,6 +16,7 @@
 
 #include "platform/ServiceDoubles.hpp"
 #include "support/StartedProgram.hpp"
+#include "ui/options/OptionsPanel.hpp"
 
 namespace {
 
@@ -137,6 +138,28 @@ TEST_F(ManualMenuTest, EveryHeadingsKeyOpensWhatItsSectionDescribes) {
         ++checked;
     }
     EXPECT_GE(checked, 4);  // Mechanical calculators, Unit converter, Realtime..., Start-up list
+}
+
+// The maker's figures are in rpm while the program starts in rad/s: the paragraph on them says
+// where to choose rpm in the words the options window shows: its frame, the angular-velocity
+// caption and the unit's name in that list ("Revolutions per minute").
+TEST_F(ManualMenuTest, TheMakersFiguresSayWhereToChooseRpm) {
+    Start();
+    ui::ShowOptionsPanel();
+    ui::OptionsPanel& panel = ui::OptionsPanelWindow();
+    const platform::ComboBox& list = panel.Select(core::Quantity::ARV);
+    std::string paragraph;
+    for (const std::string& line : ManualLines()) {
+        if (line.starts_with("**Entering a maker's figures.**")) paragraph = " ";
+        if (paragraph.empty()) continue;
+        if (line.empty()) break;
+        paragraph += line + ' ';
+    }
+    for (const std::string& said :
+         {panel.PreferencesUnits(2).Caption(),
+          panel.OptionsLabel(ui::UnitCaptionIndex(core::Quantity::ARV)).Caption(),
+          list.List(2)})
+        EXPECT_NE(paragraph.find('"' + said + '"'), std::string::npos) << said;
 }
 
 // The table under "Keyboard shortcuts": each key is the shortcut of the menu entry beside it,

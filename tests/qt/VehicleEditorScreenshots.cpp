@@ -84,4 +84,20 @@ TEST_F(VehicleEditorScreenshots, PublishedEnginesInThePreview) {
     w.VehData_Cancel->UserClick();
 }
 
+// Figures that contradict each other: the refusal in a band above the curve, the boxes and
+// sliders it names red (editor_refused_power.png, dyno_refused_power.png, ..._plateau.png).
+TEST_F(VehicleEditorScreenshots, RefusedFiguresInThePreview) {
+    CopyShippedData();
+    ui::Main& w = Start();
+    w.VehData_Modification->SetVisible(true);
+    w.VehData_EditExisting->UserClick();
+    w.VehData_SelectPage->UserSelect(2);
+    for (const char* power : {"400", "100"}) {  // more than 350 N m give, less than the plateau
+        Type(*w.VehData_NewPower, power);
+        const std::string what = power[0] == '4' ? "power" : "plateau";
+        ASSERT_TRUE(qtfront::RenderSurfaceToPng(w.TorquePowerPlot->Surf(), PathOf("dyno_refused_" + what)));
+        if (what == "power") Shot(w, "refused_power");
+    }
+}
+
 }  // namespace

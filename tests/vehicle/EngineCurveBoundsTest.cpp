@@ -73,11 +73,11 @@ double Simpson(const EngineRecord& e, double a, double b, double step) {
 }
 
 // No engine typed from a maker's figures is refused; its curve meets the stated power at the
-// power peak, never gives more torque than stated nor more power past the power peak (nor more
-// than 1 % more below it, where a shape slider lifted the 190 kW engine's to 236.5 kW), and past
-// it falls no lower than the floor line up to the limit. Its area is the integral of that curve,
-// and the editor's scan names the peak torque where the plateau starts (it read "550.1 Nm" for
-// 550, and the plateau's end).
+// power peak (within 2 %), never gives more torque than stated nor more power past the power
+// peak (nor more than 1 % more below it, where a shape slider lifted the 190 kW engine's to
+// 236.5 kW), and past it falls no lower than the floor line (or the torque cap, where that lies
+// below) up to the limit. Its area is the integral of that curve, and the editor's scan names
+// the peak torque where the plateau starts (it read "550.1 Nm" for 550, and the plateau's end).
 TEST(EngineCurveBounds, PublishedEnginesKeepToTheirOwnFigures) {
     sample::ResetAll();
     core::OptionsSettings().RevLimitEnabled = core::VbFalse;  // the curve beyond the limit too
@@ -97,8 +97,11 @@ TEST(EngineCurveBounds, PublishedEnginesKeepToTheirOwnFigures) {
             worstTorque = std::max(worstTorque, t / tp);
             (w > ws ? worstPower : worstBelow) = std::max(w > ws ? worstPower : worstBelow, t * w / pr);
             if (w > ws && w <= limit) {
+                // The floor line, where the torque cap leaves room for it: a power that needs a
+                // little more than the peak torque at its peak (accepted up to 1.02 x) is held
+                // by the cap.
                 const double line = 1.0 - (1.0 - vehicle::kFloorShareAtLimit) * (w - ws) / (limit - ws);
-                worstFloor = std::min(worstFloor, t * w / pr / line);
+                worstFloor = std::min(worstFloor, t * w / std::min(pr * line, tp * w));
             }
         }
         EXPECT_LE(worstTorque, 1.0 + kSlack);
@@ -159,8 +162,8 @@ TEST(EngineCurveBounds, RefusedFiguresStillKeepTheCurveWithinThem) {
 // rpm and may end a few 1e-5 rad/s above it, which the check lets pass as equal. Every such
 // entry the check accepts fits, and the curve meets its power at the peak: of the whole-number
 // entries from 0 to 300 with 295 N m, 150 kW, idle 80 and limit 560 rad/s, the check accepts
-// 2,000, and 170 of them ended above the peak, failed to fit and kept the previous car's
-// quartic. Plateau 300 + 210, 150 kW at 510 rad/s: 15 rad/s past the peak the floor
+// 2,975; 322 of them end above the peak, and 170 of those failed to fit and kept the previous
+// car's quartic. Plateau 300 + 210, 150 kW at 510 rad/s: 15 rad/s past the peak the floor
 // holds 150 kW x (1 - 0.35 x 15 / 50) / 525 = 255.7 N m, at the limit 0.65 x 150 kW / 560 =
 // 174.1 N m (the failed fit had left 285.7 and 267.9).
 TEST(EngineCurveBounds, APlateauTypedToEndAtThePowerPeakAlwaysFits) {
@@ -193,7 +196,7 @@ TEST(EngineCurveBounds, APlateauTypedToEndAtThePowerPeakAlwaysFits) {
             }
         }
     }
-    EXPECT_EQ(accepted, 2000);
+    EXPECT_EQ(accepted, 2975);
 }
 
 // Without the limiter the shift searches and the power-drop search walk the curve past the

@@ -106,6 +106,18 @@ TEST_F(GearingCodeTest, AutomaticShiftStopsAtThePowerPeakOrNeverPassesTheRevLimi
     EXPECT_NEAR(GearingCode().ShiftRevs[1], 785.398163f, 1e-4f);
 }
 
+// "Fixed (Peak Power)": with the limiter on, the lower of the power peak (680.678 rad/s) and the
+// limit, for the top gear and reverse.
+TEST_F(GearingCodeTest, PeakPowerTopOfGearStopsAtALimitBelowThePowerPeak) {
+    vehicle::EngineCode().CurrentEngine.LimitSpeed = 600.0f;
+    for (const float top : {600.0f, 680.678f}) {
+        core::OptionsSettings().RevLimitEnabled = core::ToVbBool(top == 600.0f);
+        Run();
+        EXPECT_NEAR(GearingCode().ShiftRevs[3], top, 1e-3);
+        EXPECT_NEAR(GearingCode().ShiftRevs[0], top, 1e-3);
+    }
+}
+
 TEST_F(GearingCodeTest, PowerDropTopOfGearIsTheFirstSpeedWherePowerHasFallenFarEnough) {
     auto& o = core::OptionsSettings();
     o.GearRevsTopMode = 2;

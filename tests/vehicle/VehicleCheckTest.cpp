@@ -56,9 +56,11 @@ TEST(VehicleCheck, EveryProblemInTheReadersOrderWithTheFieldsAtFault) {
         {"power inside the plateau",
          [](VehicleRecord& v) { v.Engine.PowerPeakRPM = 4400.0f; },
          "5: Engine.PowerPeakRPM Engine.TorquePeakWidth; "},
+        // The power's refusal names the two shape factors it goes through too.
         {"power needs more torque",
          [](VehicleRecord& v) { v.Engine.PeakPower = 500.0f; },
-         "8: Engine.PeakPower Engine.PowerPeakRPM Engine.PeakTorque; "},
+         "8: Engine.PeakPower Engine.PowerPeakRPM Engine.PeakTorque Engine.ReducePowerFactor "
+         "Engine.ShiftPowerFactor; "},
         // A vehicle that is not wheel driven has no engine to compare.
         {"thrust",
          [](VehicleRecord& v) {

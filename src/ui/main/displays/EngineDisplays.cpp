@@ -14,9 +14,9 @@ EngineDisplaysState& EngineDisplays() {
     return state;
 }
 
-void DrawDynoGraph(Main& form, vehicle::EngineRecord& engine) {
+void DrawDynoGraph(Main& form, vehicle::EngineRecord& engine, std::string_view refusal) {
     charts::DrawDynoChart(form.TorquePowerPlot->Surf(), engine,
-                          core::FromVbBool(vehicle::VehCode().EditorOpen));
+                          core::FromVbBool(vehicle::VehCode().EditorOpen), refusal);
     charts::RefreshGraphWindows(charts::GraphGroup::Data);
 }
 

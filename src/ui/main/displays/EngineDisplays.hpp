@@ -3,6 +3,8 @@
 // (editor/EnginePreview.hpp) shares with the torque data table window.
 #pragma once
 
+#include <string_view>
+
 #include "core/Numbers.hpp"
 #include "vehicle/EngineCode.hpp"
 
@@ -23,9 +25,10 @@ struct EngineDisplaysState {
 EngineDisplaysState& EngineDisplays();
 
 // Draws the engine's torque and power curves on TorquePowerPlot (with the scanned peaks while
-// the editor is open) and redraws the open graph windows that show the engine curve. Leaves
-// the record's Speed, Torque and Power at the last sample.
-void DrawDynoGraph(Main& form, vehicle::EngineRecord& engine);
+// the editor is open, and the editor's refusal of the figures above the curves where it gives
+// one) and redraws the open graph windows that show the engine curve. Leaves the record's
+// Speed, Torque and Power at the last sample.
+void DrawDynoGraph(Main& form, vehicle::EngineRecord& engine, std::string_view refusal = {});
 
 // Clears TorquePowerPlot: a vehicle that is not wheel driven has no engine curve.
 void ClearDynoGraph(Main& form);

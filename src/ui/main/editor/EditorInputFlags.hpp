@@ -33,9 +33,11 @@ enum class EditorInput : uint8_t {
 };
 inline constexpr std::size_t kEditorInputCount = static_cast<std::size_t>(EditorInput::Count);
 
-// Box colours: valid and refused.
+// Box colours: valid and refused. A refused slider turns red too; otherwise it shows the
+// colour of the frame it sits on.
 inline constexpr platform::Color kEditorValidColor = platform::SysColor::WindowBackground;
 inline constexpr platform::Color kEditorRefusedColor = platform::RGB(255, 0, 0);
+inline constexpr platform::Color kEditorSliderColor = platform::SysColor::ButtonFace;
 
 struct VehicleEditorChecksState {
     // True = the input passed the last judgement of the editor's record (each sets every

@@ -10,36 +10,21 @@
 #include "ui/main/form/Main.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 #include "vehicle/EngineCode.hpp"
-#include "vehicle/EngineFigureCheck.hpp"
+#include "vehicle/VehicleCheck.hpp"
 #include "vehicle/VehCode.hpp"
 
 namespace ui {
 
 namespace {
 
-constexpr platform::Color kRefusalColor = platform::RGB(255, 0, 0);
-constexpr float kRefusalLeft = 22.5f;  // as the scanned peaks below it
-
-// Two red lines at the top left of the plot: which figures contradict each other, and what
-// to change.
-void PrintFigureConflict(platform::Surface& plot, const vehicle::EngineFigureConflicts& c) {
-    const bool power = c.PowerNeedsMoreTorque();
-    const std::string lines[2] = {
-        power ? "Refused: the power at its peak needs " +
-                    core::RoundedText(c.PowerPeakTorqueShare, 1) + " x the peak torque."
-              : "Refused: the peak torque at the plateau's end gives " +
-                    core::RoundedText(c.PlateauPowerShare, 2) + " x the peak power.",
-        power ? "Lower the power, or raise its speed or the peak torque."
-              : "Lower the peak torque or the plateau width, or raise the power."};
-    plot.ForeColor = kRefusalColor;
-    float top = 0.0f;
-    for (const std::string& line : lines) {
-        plot.CurrentX = kRefusalLeft;
-        plot.CurrentY = top;
-        plot.Print(line);
-        top += plot.TextHeight(line);
-    }
-    plot.ForeColor = 0;
+// The refusal of figures that contradict each other, as the vehicle file reader words it; empty
+// where they agree.
+std::string FigureRefusal(const vehicle::VehicleRecord& record) {
+    using Kind = vehicle::VehicleCheckKind;
+    for (const vehicle::VehicleProblem& p : vehicle::FindVehicleProblems(record))
+        if (p.Kind == Kind::PowerNeedsMoreTorque || p.Kind == Kind::PlateauGivesMorePower)
+            return p.Text;
+    return {};
 }
 
 }  // namespace
@@ -61,14 +46,9 @@ void PreviewEngineEdits(Main& form, const vehicle::VehicleRecord& record) {
     vehicle::EngineRecord trial = vehicle::EngineRecordFromFigures(
         record.Engine, vehicle::kDriveRear, vehicle::EngineCode().CurrentEngine);
     trial.Throttle = static_cast<float>(form.VehData_DynoThrottle->Value() / 100.0);
-    const vehicle::EngineFigureConflicts conflicts = vehicle::FindEngineFigureConflicts(trial);
 
     vehicle::UpdateEngineModel(trial, vehicle::kDriveRear);  // any wheel-driven type fits
-    platform::Surface& plot = form.TorquePowerPlot->Surf();
-    plot.BeginFrame();  // the curve and the refusal appear together
-    DrawDynoGraph(form, trial);
-    if (conflicts.Any()) PrintFigureConflict(plot, conflicts);
-    plot.EndFrame();
+    DrawDynoGraph(form, trial, FigureRefusal(record));
 
     if (core::FromVbBool(state.TorqueTableOpen)) {
         state.TorqueTableFilling = core::VbTrue;

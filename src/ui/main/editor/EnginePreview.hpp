@@ -12,7 +12,7 @@ class Main;
 // boxes and shape sliders), fits and draws it, and refills the torque data table when it is
 // open. Does nothing while an engine input is invalid; clears the plot and the table when the
 // editor's drive type is "Not wheel driven". Figures that contradict each other are drawn with
-// red lines saying which and what to change.
+// the vehicle file reader's refusal of them in red, in a band above the curves.
 void PreviewEngineEdits(Main& form);
 // The same with the record a store would write already built.
 void PreviewEngineEdits(Main& form, const vehicle::VehicleRecord& toStore);

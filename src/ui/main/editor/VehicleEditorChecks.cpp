@@ -1,6 +1,7 @@
 #include "ui/main/editor/VehicleEditorChecks.hpp"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -95,6 +96,21 @@ std::vector<FieldBox> FieldBoxes(Main& w, bool wheelDriven) {
     return all;
 }
 
+// The engine-shape sliders, named as the vehicle check names their figures. They have no flag:
+// a problem that names one clears the problem's own flag.
+struct FieldSlider {
+    const char* field;
+    platform::Slider* slider;
+};
+std::array<FieldSlider, 6> ShapeSliders(Main& w) {
+    return {{{"Engine.IdleTorqueFraction", w.VehData_NewIdleTorque},
+             {"Engine.LowerShape", w.VehData_NewTCA},
+             {"Engine.UpperShapeA", w.VehData_NewPCA},
+             {"Engine.UpperShapeB", w.VehData_NewPWA},
+             {"Engine.ReducePowerFactor", w.VehData_NewPR},
+             {"Engine.ShiftPowerFactor", w.VehData_NewPS}}};
+}
+
 // The flag of a cross-check that has one of its own; the other problems clear the flags of the
 // boxes they mark.
 std::optional<In> CrossCheckFlag(Kind kind) {
@@ -174,18 +190,29 @@ void ValidateVehicleEditorInputs(Main& form) {
     auto& checks = VehicleEditorChecks();
     for (std::size_t k = 0; k < kEditorInputCount; ++k)
         if (static_cast<In>(k) != In::Name) checks.Valid[k] = core::VbTrue;
-    std::vector<const TextBox*> refused;
-    bool allShown = true;  // every problem marks a box
+    std::vector<const platform::Control*> refused;
+    bool allShown = true;  // every problem marks a box or slider
     const vehicle::VehicleRecord toStore = VehicleToStore(form);
+    const std::array<FieldSlider, 6> sliders = ShapeSliders(form);
     for (const vehicle::VehicleProblem& p : vehicle::FindVehicleProblems(toStore)) {
         const std::optional<In> own = CrossCheckFlag(p.Kind);
         if (own) SetFlag(*own, false);
+        const auto names = [&p](const std::string& field) {
+            return std::find(p.Fields.begin(), p.Fields.end(), field) != p.Fields.end();
+        };
         bool shown = false;
         for (const FieldBox& b : boxes) {
-            if (std::find(p.Fields.begin(), p.Fields.end(), b.field) == p.Fields.end()) continue;
+            if (!names(b.field)) continue;
             refused.push_back(b.box);
             if (!own) SetFlag(b.flag, false);
             shown = true;
+        }
+        if (wheelDriven) {
+            for (const FieldSlider& s : sliders) {
+                if (!names(s.field)) continue;
+                refused.push_back(s.slider);
+                shown = true;
+            }
         }
         allShown = allShown && shown;
     }
@@ -199,8 +226,12 @@ void ValidateVehicleEditorInputs(Main& form) {
             }
         }
     }
-    for (const FieldBox& b : boxes)
-        Colour(*b.box, std::find(refused.begin(), refused.end(), b.box) == refused.end());
+    const auto isRefused = [&refused](const platform::Control* c) {
+        return std::find(refused.begin(), refused.end(), c) != refused.end();
+    };
+    for (const FieldBox& b : boxes) Colour(*b.box, !isRefused(b.box));
+    for (const FieldSlider& s : sliders)
+        s.slider->SetBackColor(isRefused(s.slider) ? kEditorRefusedColor : kEditorSliderColor);
 
     // The preview draws the engine the figures give, with the refusal of figures that
     // contradict each other, once every engine box and speed is in order.

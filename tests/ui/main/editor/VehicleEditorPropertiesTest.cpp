@@ -264,10 +264,10 @@ void CoherentEngine(Rng& rng, VehicleRecord& v, bool faulty) {
     const double torque = std::exp(Uniform(rng, std::log(20.0), std::log(20000.0)));
     e.ReducePowerFactor = static_cast<float>(1.0 - Pick(rng, 51) / 1000.0);
     e.ShiftPowerFactor = static_cast<float>(1.0 + Pick(rng, 101) / 1000.0);
-    // The power between what the plateau gives (over 1.05) and what the torque gives at the
-    // shifted power peak.
-    const double low = torque * (start + width) / 1000.0 / 1.05 / e.ReducePowerFactor;
-    const double high = torque * peak * e.ShiftPowerFactor / 1000.0 / e.ReducePowerFactor;
+    // The power between what the plateau gives (over 1.05) and what 1.02 x the torque gives at
+    // the shifted power peak (before the reduction).
+    const double low = torque * (start + width) / 1000.0 / 1.05;
+    const double high = 1.02 * torque * peak * e.ShiftPowerFactor / 1000.0 / e.ReducePowerFactor;
     const int at = Pick(rng, 4);
     const double power = at == 0   ? near(low)
                          : at == 1 ? near(high)

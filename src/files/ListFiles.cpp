@@ -100,11 +100,11 @@ struct ListedFile {
 
 // One message for the whole list: the refused files, each once with the number of lines that
 // named it, then the notice of a full vehicle list. Nothing when all went well.
-void TellStartUpListOutcome(const std::vector<ListedFile>& files, const std::string& fullNotice) {
+void TellStartUpListOutcome(const std::vector<ListedFile>& listed, const std::string& fullNotice) {
     std::string text;
     std::size_t refused = 0;
     bool error = false;
-    for (const ListedFile& file : files) {
+    for (const ListedFile& file : listed) {
         if (file.refusal.empty()) continue;
         error = error || file.error;
         if (++refused > kMaxFilesNamed) continue;
@@ -132,21 +132,23 @@ void TellStartUpListOutcome(const std::vector<ListedFile>& files, const std::str
 void LoadAutoVehicles() {
     const auto entries = ReadAutoVehicleList();
     if (!entries) return;
-    std::vector<ListedFile> files;  // each file once, in the order of the first line naming it
+    // Each file once, in the order of the first line naming it; reserved, so an element stays
+    // where it is while others are added.
+    std::vector<ListedFile> listed;
     std::unordered_map<std::string_view, std::size_t> fileOfEntry;
-    files.reserve(entries->size());
+    listed.reserve(entries->size());
     fileOfEntry.reserve(entries->size());
     std::string fullNotice;
     for (const std::string& entry : *entries) {
-        const auto [at, first] = fileOfEntry.try_emplace(entry, files.size());
+        const auto [at, first] = fileOfEntry.try_emplace(entry, listed.size());
         if (!first) {
             // A repeated entry is not read again: it counts as one more line naming its file.
-            ListedFile& file = files[at->second];
+            ListedFile& file = listed[at->second];
             ++file.lines;
             if (file.loaded) file.refusal = "already loaded";
             continue;
         }
-        ListedFile& file = files.emplace_back();
+        ListedFile& file = listed.emplace_back();
         file.path = AutoVehiclePath(entry);
         // Missing and empty files are skipped silently.
         if (CheckFile(file.path) != 1) continue;
@@ -162,7 +164,7 @@ void LoadAutoVehicles() {
         file.refusal = OneLine(refusal->text);
         file.error = refusal->kind == VehicleLoadRefusal::Kind::Error;
     }
-    TellStartUpListOutcome(files, fullNotice);
+    TellStartUpListOutcome(listed, fullNotice);
 }
 
 namespace {

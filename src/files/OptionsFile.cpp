@@ -332,7 +332,8 @@ OptionsLoadResult LoadOptionsFile(const OptionsFileLinks& links, OptionsLoadOcca
     }
 
     std::string text;
-    const CappedRead read = ec ? CappedRead::Unreadable : ReadFileUpTo(path, kMaxOptionsFileBytes, text);
+    const CappedRead read =
+        ec ? CappedRead::Unreadable : ReadFileUpTo(path, kMaxOptionsFileBytes, text);
     if (read != CappedRead::Read) {
         if (startUp) UseDefaults(links);
         const bool tooLarge = read == CappedRead::TooLarge;

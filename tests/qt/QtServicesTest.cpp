@@ -105,8 +105,8 @@ TEST_F(QtServicesTest, SetupFiltersListEverySetupOfTheirCarInARealDialog) {
         SCOPED_TRACE(c.stem);
         QFileDialog dialog;
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-        qtfront::SetNameFilters(dialog,
-                                std::string("LFS Settings File | ") + files::SetupFilePattern(c.stem));
+        qtfront::SetNameFilters(
+            dialog, std::string("LFS Settings File | ") + files::SetupFilePattern(c.stem));
         auto* model = dialog.findChild<QFileSystemModel*>();
         ASSERT_NE(model, nullptr);
         dialog.setDirectory(dir.path());

@@ -125,10 +125,10 @@ void Main_FileSaveAs_Click(Main& form) {
             setup.SetupSavePath.empty() ? SetupNamePrefix() + "_" : setup.SetupSavePath;
         proposal = files::GetFolderPart(proposal) +
                    files::SanitiseFileName(files::GetFileNamePart(proposal));
-        const auto path = ChooseFile(Request(t.DlgTitleSaveSetup,
-                                             t.DlgFilterSetup + files::SetupFilePattern(SetupNamePrefix()),
-                                             proposal, "set", core::GlobalChassisLab().SetupsDir),
-                                     true);
+        const std::string filter = t.DlgFilterSetup + files::SetupFilePattern(SetupNamePrefix());
+        const std::string& folder = core::GlobalChassisLab().SetupsDir;
+        const auto path =
+            ChooseFile(Request(t.DlgTitleSaveSetup, filter, proposal, "set", folder), true);
         if (!path) return;
         if (!MayOverwrite(*path)) continue;  // No: choose again
 

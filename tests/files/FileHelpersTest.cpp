@@ -8,9 +8,6 @@
 #include <random>
 #include <string>
 #include <utility>
-#include <vector>
-
-#include "files/TextFileLines.hpp"
 
 namespace {
 
@@ -93,32 +90,12 @@ TEST(ShareSetupFiles, NamesThatCleanToOneStem) {
 // A save dialog's default extension is added to every name not ending in it, a name with a
 // dot of its own included; letter case counts.
 TEST(WithDefaultExtension, AddedUnlessTheNameEndsInIt) {
-    const std::array<std::string, 3> cases[] = {
-        {"/s/Golf_wet 2.1bar", "set", "/s/Golf_wet 2.1bar.set"},
-        {"/s/Golf.set", "set", "/s/Golf.set"},
-        {"/s/Golf.SET", "set", "/s/Golf.SET.set"},
-        {"/v/Car v1.2", "vd3", "/v/Car v1.2.vd3"},
-        {"/r/run.csv", "csv", "/r/run.csv"},
-        {"/r/runcsv", "csv", "/r/runcsv.csv"},
-        {"/o/any.name", "", "/o/any.name"}};
+    const std::array<std::string, 3> cases[] = {{"/v/Car v1.2", "vd3", "/v/Car v1.2.vd3"},
+                                                 {"/s/Golf.set", "set", "/s/Golf.set"},
+                                                 {"/s/Golf.SET", "set", "/s/Golf.SET.set"},
+                                                 {"/o/any.name", "", "/o/any.name"}};
     for (const auto& [path, extension, saved] : cases)
         EXPECT_EQ(WithDefaultExtension(path, extension), saved) << path;
-}
-
-// A filter separates its patterns at ";": the prefix writes it as "?", which matches it.
-TEST(SetupFilePattern, TheCarsSetupsWithSemicolonsAsWildcards) {
-    EXPECT_EQ(SetupFilePattern("XRT"), "XRT_*.set");
-    EXPECT_EQ(SetupFilePattern("Car;Two"), "Car?Two_*.set");
-    EXPECT_EQ(SetupFilePattern(";A;"), "?A?_*.set");
-}
-
-// One splitter for every text file: LF ends a line, one CR before it belongs to the line end.
-TEST(SplitLines, AtLfWithOrWithoutCr) {
-    const std::pair<std::string, std::vector<std::string>> cases[] = {
-        {"A\r\nB\r\n", {"A", "B", ""}}, {"A\nB\n", {"A", "B", ""}},
-        {"A\r\nB", {"A", "B"}},           {"A\r\r\nB\rC", {"A\r", "B\rC"}},
-        {"", {""}},                         {"\n", {"", ""}}};
-    for (const auto& [text, lines] : cases) EXPECT_EQ(SplitLines(text), lines);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The process's peak resident memory, to show that reading a long file's record does not take
-// memory for the whole file. The peak only grows, so a test compares it before and after.
+// The process's peak resident memory: a test compares it before and after reading a long file.
 #pragma once
 
 #include <sys/resource.h>
@@ -10,7 +9,6 @@ namespace testsupport {
 
 inline constexpr std::size_t kMiB = std::size_t{1} << 20;
 
-// The highest resident memory of this process so far, in bytes.
 inline std::size_t PeakResidentBytes() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);

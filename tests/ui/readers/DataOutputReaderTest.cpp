@@ -55,8 +55,7 @@ TEST_F(DataOutputReaderTest, FillsTheBoxesAndEnablesRefreshAfterASuccess) {
     const std::size_t peak = testsupport::PeakResidentBytes();
     w->ReRead->UserClick();
     EXPECT_LT(testsupport::PeakResidentBytes(), peak + 64 * testsupport::kMiB);
-    EXPECT_EQ(w->OutputBox(63).Text(), "AWD");
-    EXPECT_EQ(Messages().Last().text, "Not a valid binary output file");  // the one before
+    EXPECT_EQ(Messages().Count(), 1u);  // the bad file's, before
 
     // A changed file shows its new contents on Refresh; a bad one changes nothing.
     Write("vehicles/fxr.bin", OutputFile(9).Str());

@@ -1,5 +1,6 @@
 #include "files/FileHelpers.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -60,6 +61,20 @@ std::string SetupFileStem(std::string_view vehicleName) {
     std::string stem = SanitiseFileName(vehicleName);
     std::erase(stem, '\\');
     return core::Trim(stem);
+}
+
+std::string SetupFilePattern(std::string_view prefix) {
+    std::string pattern(prefix);
+    std::replace(pattern.begin(), pattern.end(), ';', '?');
+    return pattern + "_*.set";
+}
+
+std::string WithDefaultExtension(std::string_view path, std::string_view extension) {
+    std::string out(path);
+    if (extension.empty()) return out;
+    const std::string tail = "." + std::string(extension);
+    if (!out.ends_with(tail)) out += tail;
+    return out;
 }
 
 bool ShareSetupFiles(std::string_view vehicleName, std::string_view otherName) {

@@ -42,6 +42,16 @@ std::string SanitiseFileName(std::string_view text);
 // copied there) and without blanks around it.
 std::string SetupFileStem(std::string_view vehicleName);
 
+// The file-dialog pattern of the setup files whose names start with `prefix` and "_":
+// prefix + "_*.set", each ";" of the prefix written "?" (which matches it): a dialog's filter
+// separates its patterns at ";", so "Car;Two" would list "Car" and "Two_*.set" instead.
+std::string SetupFilePattern(std::string_view prefix);
+
+// The path a save dialog with a default extension saves to: the chosen path with "." and the
+// extension added when it does not already end in them (letter case counts), so a name with a
+// dot of its own ("Golf_wet 2.1bar") still gets it. An empty extension adds nothing.
+std::string WithDefaultExtension(std::string_view path, std::string_view extension);
+
 // True when two vehicles' setup files would carry one name ("Rally Car" and "Rally Car?",
 // "Car" and " Car"): a setup saved for one would open for the other.
 bool ShareSetupFiles(std::string_view vehicleName, std::string_view otherName);

@@ -4,12 +4,14 @@
 #include <cctype>
 #include <filesystem>
 #include <string_view>
+#include <unordered_map>
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
 #include "files/SafeFileWrite.hpp"
+#include "files/TextFileLines.hpp"
 #include "files/VehicleFile.hpp"
 #include "files/FileMessages.hpp"
 #include "platform/Services.hpp"
@@ -25,25 +27,17 @@ constexpr std::string_view kVehicleExtension = ".vd3";  // of the files the star
 // most 4096 bytes, or 200 start-up entries of at most 255 bytes, make some 50 kB.
 constexpr std::size_t kMaxListFileBytes = 1 << 20;
 
-enum class ListRead { Read, Missing, TooLarge };
+// Reads a list file and splits it into lines. Read: `pieces` holds them; Missing: the file is
+// missing, empty or unreadable; TooLarge: not read, and the user has been told.
+TextFileRead ReadLines(const std::string& path, std::vector<std::string>& pieces) {
+    return ReadTextFileLines(path, kMaxListFileBytes, "any list of the program", pieces);
+}
 
-// Reads the whole file and splits it at CR LF. Missing: the file is missing, empty or
-// unreadable. A file larger than kMaxListFileBytes is not read (TooLarge), and the user is told.
-ListRead ReadLines(const std::string& path, std::vector<std::string>& pieces) {
-    std::string text;
-    if (CheckFile(path) != 1) return ListRead::Missing;
-    switch (ReadFileUpTo(path, kMaxListFileBytes, text)) {
-        case CappedRead::Unreadable: return ListRead::Missing;
-        case CappedRead::TooLarge:
-            ShowFileError("The file " + path + " holds " +
-                          std::to_string(FileSize(path).value_or(text.size())) +
-                          " bytes, more than any list of the program (at most " +
-                          std::to_string(kMaxListFileBytes) + " bytes); it was not read.");
-            return ListRead::TooLarge;
-        case CappedRead::Read: break;
-    }
-    pieces = SplitCrLf(text);
-    return ListRead::Read;
+// The text on one line: its line breaks written as "; ".
+std::string OneLine(std::string text) {
+    for (std::size_t at = text.find(kCrLf); at != std::string::npos; at = text.find(kCrLf, at))
+        text.replace(at, 2, "; ");
+    return text;
 }
 
 bool WriteListFile(const std::string& path, const std::string& text) {
@@ -61,7 +55,7 @@ std::vector<std::string> RecentPaths(const ListFilesState& state) {
 }
 
 // Index of the last piece of the language list that can name a language: the empty piece
-// after the file's final CR LF is no entry. Reading and saving the choice both count with it,
+// after the file's final line end is no entry. Reading and saving the choice both count with it,
 // so a saved number always points at a piece the reader accepts.
 std::size_t LastLanguagePiece(const std::vector<std::string>& pieces) {
     const std::size_t n = pieces.size() - 1;
@@ -75,23 +69,10 @@ ListFilesState& ListFiles() {
     return state;
 }
 
-std::vector<std::string> SplitCrLf(const std::string& text) {
-    std::vector<std::string> pieces;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t at = text.find(kCrLf, start);
-        if (at == std::string::npos) {
-            pieces.push_back(text.substr(start));
-            return pieces;
-        }
-        pieces.push_back(text.substr(start, at - start));
-        start = at + 2;
-    }
-}
-
 std::optional<std::vector<std::string>> ReadAutoVehicleList() {
     std::vector<std::string> pieces;
-    if (ReadLines(core::GlobalChassisLab().AppDir + kAutoVehicleListFile, pieces) != ListRead::Read)
+    if (ReadLines(core::GlobalChassisLab().AppDir + kAutoVehicleListFile, pieces) !=
+        TextFileRead::Read)
         return std::nullopt;
     std::vector<std::string> entries;
     for (std::string& piece : pieces)
@@ -103,20 +84,87 @@ std::string AutoVehiclePath(const std::string& entry) {
     return core::GlobalChassisLab().VehiclesDir + entry + std::string(kVehicleExtension);
 }
 
+namespace {
+
+// At most this many files are named in the start-up list's message; the rest are counted.
+constexpr std::size_t kMaxFilesNamed = 20;
+
+// A vehicle file the start-up list names, and how its lines fared.
+struct ListedFile {
+    std::string path;
+    std::size_t lines = 1;  // lines of the list naming it
+    bool loaded = false;    // its vehicle joined the list (at the first line naming it)
+    std::string refusal;    // why (a line naming) it was not loaded; "" when nothing was refused
+    bool error = false;     // the file itself is unusable ("Error!"), not its vehicle
+};
+
+// One message for the whole list: the refused files, each once with the number of lines that
+// named it, then the notice of a full vehicle list. Nothing when all went well.
+void TellStartUpListOutcome(const std::vector<ListedFile>& listed, const std::string& fullNotice) {
+    std::string text;
+    std::size_t refused = 0;
+    bool error = false;
+    for (const ListedFile& file : listed) {
+        if (file.refusal.empty()) continue;
+        error = error || file.error;
+        if (++refused > kMaxFilesNamed) continue;
+        if (text.empty()) {
+            text = "Vehicle files of the start-up list " + core::GlobalChassisLab().AppDir +
+                   kAutoVehicleListFile + " not loaded:";
+        }
+        text += kCrLf + file.path + " (named on " + std::to_string(file.lines) +
+                (file.lines == 1 ? " line): " : " lines): ") + file.refusal;
+    }
+    if (refused > kMaxFilesNamed)
+        text += kCrLf + ("and " + std::to_string(refused - kMaxFilesNamed) + " more.");
+    if (!fullNotice.empty()) text += (text.empty() ? "" : "\r\n\r\n") + fullNotice;
+    if (text.empty()) return;
+    if (refused == 0)
+        platform::MsgBox(text);
+    else if (error)
+        ShowFileError(text);
+    else
+        ShowFileProblem(text);
+}
+
+}  // namespace
+
 void LoadAutoVehicles() {
     const auto entries = ReadAutoVehicleList();
     if (!entries) return;
-    for (const std::string& piece : *entries) {
-        const std::string path = AutoVehiclePath(piece);
-        if (CheckFile(path) != 1) continue;
-        // Said once, not once for every further line of a long list.
-        if (vehicle::VehicleListFull()) {
-            platform::MsgBox(core::TextTable().VehicleLimitText + "\r\nThe vehicle file " + path +
-                             " and those after it in the start-up list were not loaded.");
-            return;
+    // Each file once, in the order of the first line naming it; reserved, so an element stays
+    // where it is while others are added.
+    std::vector<ListedFile> listed;
+    std::unordered_map<std::string_view, std::size_t> fileOfEntry;
+    listed.reserve(entries->size());
+    fileOfEntry.reserve(entries->size());
+    std::string fullNotice;
+    for (const std::string& entry : *entries) {
+        const auto [at, first] = fileOfEntry.try_emplace(entry, listed.size());
+        if (!first) {
+            // A repeated entry is not read again: it counts as one more line naming its file.
+            ListedFile& file = listed[at->second];
+            ++file.lines;
+            if (file.loaded) file.refusal = "already loaded";
+            continue;
         }
-        LoadVehicleFile(path, false, true);
+        ListedFile& file = listed.emplace_back();
+        file.path = AutoVehiclePath(entry);
+        // Missing and empty files are skipped silently.
+        if (CheckFile(file.path) != 1) continue;
+        if (vehicle::VehicleListFull()) {
+            // Said once, not once for every further line of a long list.
+            fullNotice = core::TextTable().VehicleLimitText + "\r\nThe vehicle file " + file.path +
+                         " and those after it in the start-up list were not loaded.";
+            break;
+        }
+        const std::optional<VehicleLoadRefusal> refusal = AddVehicleFromFile(file.path, false);
+        file.loaded = !refusal;
+        if (!refusal) continue;
+        file.refusal = OneLine(refusal->text);
+        file.error = refusal->kind == VehicleLoadRefusal::Kind::Error;
     }
+    TellStartUpListOutcome(listed, fullNotice);
 }
 
 namespace {
@@ -170,10 +218,7 @@ AutoVehicleChoice CheckAutoVehicleChoice(const std::string& pickedPath,
             fileName + " has a line break in its name; the start-up list cannot name it.";
     } else if (const VehicleFileCheck check = CheckVehicleFile(pickedPath); !check.record) {
         // One line a file in the editor's message: "Not a valid vehicle data file; Value ...".
-        std::string why = check.refusal;
-        for (std::size_t at = why.find(kCrLf); at != std::string::npos; at = why.find(kCrLf, at))
-            why.replace(at, 2, "; ");
-        choice.refusal = fileName + " cannot be loaded: " + why;
+        choice.refusal = fileName + " cannot be loaded: " + OneLine(check.refusal);
     } else if (std::find(listed.begin(), listed.end(), choice.entry) != listed.end()) {
         choice.refusal = choice.entry + " is already in the list.";
     } else {
@@ -207,9 +252,10 @@ LanguageListContents LoadLanguageList() {
     LanguageListContents result;
     auto& state = ListFiles();
     std::vector<std::string> pieces;
-    const ListRead read = ReadLines(core::GlobalChassisLab().AppDir + kLanguageListFile, pieces);
-    if (read != ListRead::Read) {
-        if (read == ListRead::Missing)
+    const TextFileRead read =
+        ReadLines(core::GlobalChassisLab().AppDir + kLanguageListFile, pieces);
+    if (read != TextFileRead::Read) {
+        if (read == TextFileRead::Missing)
             platform::MsgBox("The language list does not exist - the language cannot be changed.");
         return result;
     }
@@ -227,7 +273,7 @@ LanguageListContents LoadLanguageList() {
 
     if (state.LanguageIndex != 0) {
         // A number past the listed languages, or one pointing at the empty piece after the
-        // final CR LF, names no language.
+        // final line end, names no language.
         if (state.LanguageIndex > last) {
             platform::MsgBox("Invalid language selection.");
             return result;
@@ -244,9 +290,9 @@ LanguageListContents LoadLanguageList() {
 bool SaveLanguageChoice(const std::string& chosenLanguage) {
     const std::string path = core::GlobalChassisLab().AppDir + kLanguageListFile;
     std::vector<std::string> pieces;
-    const ListRead read = ReadLines(path, pieces);
-    if (read != ListRead::Read) {
-        if (read == ListRead::Missing)
+    const TextFileRead read = ReadLines(path, pieces);
+    if (read != TextFileRead::Read) {
+        if (read == TextFileRead::Missing)
             platform::MsgBox("The language list does not exist - the language cannot be saved.");
         return false;
     }
@@ -267,10 +313,11 @@ namespace {
 // there is no list this program wrote.
 bool TakeRecentFiles(ListFilesState& state) {
     std::vector<std::string> pieces;
-    if (ReadLines(core::GlobalChassisLab().AppDir + kRecentFilesFile, pieces) != ListRead::Read)
+    if (ReadLines(core::GlobalChassisLab().AppDir + kRecentFilesFile, pieces) !=
+        TextFileRead::Read)
         return false;
     // As written, one path gives three pieces (the path and two empty ones after the two
-    // final CR LF); fewer pieces is not a list this program wrote.
+    // final line ends); fewer pieces is not a list this program wrote.
     if (pieces.size() < 3) return false;
     state.RecentFilesCount = 0;
     for (const std::string& piece : pieces) {

@@ -1,7 +1,8 @@
 // The small text files of the program folder: the start-up vehicle list "autoveh.lst", the
-// language list "languages.lst" and the recent-files list "chassislab.mru". Lines end in
-// CR LF; files are replaced through a temporary file and a rename. A list file larger than any
-// real list (1 MiB) is not read: the user is told, and it counts as no list.
+// language list "languages.lst" and the recent-files list "chassislab.mru". The program writes
+// CR LF line ends and reads LF with or without a CR before it (SplitLines); files are replaced
+// through a temporary file and a rename. A list file larger than any real list (1 MiB) is not
+// read: the user is told, and it counts as no list.
 #pragma once
 
 #include <array>
@@ -34,10 +35,6 @@ struct ListFilesState {
 
 ListFilesState& ListFiles();
 
-// Splits a text at every CR LF; the text after the last CR LF (possibly empty) is the last
-// piece, so an empty text gives one empty piece.
-std::vector<std::string> SplitCrLf(const std::string& text);
-
 // The entries of "autoveh.lst" in order, empty lines skipped; nullopt when the file is missing,
 // empty or unreadable.
 std::optional<std::vector<std::string>> ReadAutoVehicleList();
@@ -46,11 +43,13 @@ std::optional<std::vector<std::string>> ReadAutoVehicleList();
 std::string AutoVehiclePath(const std::string& entry);
 
 // Loads every vehicle named in AppDir + "autoveh.lst" from VehiclesDir (name + ".vd3"),
-// without selecting it. Missing or empty files are skipped silently; refused files show the
-// loader's message, naming the file. Stops with one message, naming the first file not loaded,
-// when the vehicle list is full. A list file too large to be one is refused with a message.
-// Afterwards the main window selects the first entry of its vehicle selector when VehicleCount
-// is not 0.
+// without selecting it. Missing or empty files are skipped silently; a repeated entry is not
+// loaded again. Loading stops at the first file found when the vehicle list is full. Then one
+// message at most tells every refusal: each refused file once, with the number of lines that
+// named it and why ("already loaded" for a repeat of a loaded one), at most 20 files and then
+// "and N more.", followed by the notice of a full list naming the first file not loaded. A
+// list file too large to be one is refused with a message. Afterwards the main window selects
+// the first entry of its vehicle selector when VehicleCount is not 0.
 void LoadAutoVehicles();
 
 // A vehicle file picked for the start-up list: the entry it gives (its file name without the
@@ -87,7 +86,7 @@ struct LanguageListContents {
 LanguageListContents LoadLanguageList();
 
 // Rewrites "languages.lst" with the first line "Language: k", k the (last) listed language
-// equal to `chosenLanguage` (0 for none; the empty piece after the final CR LF is no language,
+// equal to `chosenLanguage` (0 for none; the empty piece after the final line end is no language,
 // as LoadLanguageList counts), followed by the unchanged language names. Missing file:
 // "The language list does not exist - the language cannot be saved." and false.
 bool SaveLanguageChoice(const std::string& chosenLanguage);

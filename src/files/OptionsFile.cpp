@@ -16,6 +16,7 @@
 #include "core/OptionsSettings.hpp"
 #include "files/SafeFileWrite.hpp"
 #include "files/FileMessages.hpp"
+#include "files/TextFileLines.hpp"
 #include "platform/Services.hpp"
 
 namespace files {
@@ -23,6 +24,9 @@ namespace {
 
 using core::OptionsBlock;
 using core::Quantity;
+
+// The largest options file read, in bytes: the file the program writes holds some 1.5 kB.
+constexpr std::size_t kMaxOptionsFileBytes = 64 * 1024;
 
 // Said when Load Options finds no file it can use.
 constexpr const char* kSettingsKept = "\r\nThe settings in effect are kept.";
@@ -183,20 +187,11 @@ std::string ValueText(const OptionsLine& line) {
     return {};
 }
 
-// The lines of the text: split at LF, a CR before the LF dropped, no empty piece after a final
-// line end.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        start = next;
-    }
+// The lines of the text, without the empty piece after a final line end (a last line need not
+// end in one).
+std::vector<std::string> FileLines(std::string_view text) {
+    std::vector<std::string> lines = SplitLines(text);
+    if (lines.back().empty()) lines.pop_back();
     return lines;
 }
 
@@ -268,7 +263,7 @@ void StoreLine(const OptionsLine& line, std::string_view text, const OptionsBloc
 }
 
 // Why the file cannot be used at all; empty when it can.
-std::string FindMalformation(const std::vector<std::string_view>& lines) {
+std::string FindMalformation(const std::vector<std::string>& lines) {
     if (lines.size() != kLines.size()) {
         return "it has " + std::to_string(lines.size()) + " lines instead of " +
                std::to_string(kLines.size());
@@ -337,13 +332,21 @@ OptionsLoadResult LoadOptionsFile(const OptionsFileLinks& links, OptionsLoadOcca
     }
 
     std::string text;
-    if (ec || !ReadWholeFile(path, text)) {
+    const CappedRead read =
+        ec ? CappedRead::Unreadable : ReadFileUpTo(path, kMaxOptionsFileBytes, text);
+    if (read != CappedRead::Read) {
         if (startUp) UseDefaults(links);
-        ReportUnusable(path, "it cannot be read", occasion);
-        return OptionsLoadResult::Unreadable;
+        const bool tooLarge = read == CappedRead::TooLarge;
+        ReportUnusable(path,
+                       tooLarge ? "it holds " + std::to_string(size) +
+                                      " bytes, more than any options file (at most " +
+                                      std::to_string(kMaxOptionsFileBytes) + " bytes)"
+                                : std::string("it cannot be read"),
+                       occasion);
+        return tooLarge ? OptionsLoadResult::TooLarge : OptionsLoadResult::Unreadable;
     }
 
-    const std::vector<std::string_view> lines = SplitLines(text);
+    const std::vector<std::string> lines = FileLines(text);
     const std::string reason = FindMalformation(lines);
     if (!reason.empty()) {
         if (startUp) UseDefaults(links);

@@ -4,11 +4,11 @@
 // written for the reader's benefit and not checked.
 //
 // Reading is forgiving where nothing is lost and strict where something would be: LF or CR LF
-// line ends and a missing final line end are accepted; a unit index that names no unit of its
-// quantity, or a graph scale outside its slider's range, keeps that setting as it is; another
-// value outside its field's range (the options window's own ranges) gives that field its
-// default; but a file of the wrong length is not used at all, is never overwritten behind the
-// user's back, and the user is told once.
+// line ends and a missing final line end are accepted (files::SplitLines); a unit index that
+// names no unit of its quantity, or a graph scale outside its slider's range, keeps that setting
+// as it is; another value outside its field's range (the options window's own ranges) gives that
+// field its default; but a file of the wrong length, or one above 64 KiB (not read at all), is
+// not used, is never overwritten behind the user's back, and the user is told once.
 //
 // At start-up a file that cannot be used gives the SI units (a missing or empty one is then
 // written afresh, silently). Read on request from the options window, a file that cannot be
@@ -34,6 +34,7 @@ enum class OptionsLoadResult {
     Malformed,   // wrong line count: user told, file left as it is; at start-up SI units and
                  // defaults, on request nothing changed
     Unreadable,  // the file exists but cannot be read: as Malformed
+    TooLarge,    // larger than any options file (64 KiB), not read: as Malformed
 };
 
 // The whole file as SaveOptionsFile writes it, from the current settings.

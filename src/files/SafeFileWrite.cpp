@@ -1,6 +1,8 @@
 #include "files/SafeFileWrite.hpp"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -128,13 +130,30 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     return !in.bad();
 }
 
+bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+    bytes.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    char chunk[16384];
+    bool ok = true;
+    while (bytes.size() < maxBytes) {
+        const std::size_t want = std::min(sizeof chunk, maxBytes - bytes.size());
+        const ssize_t n = ::read(fd, chunk, want);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return ok;
+}
+
 CappedRead ReadFileUpTo(const std::string& path, std::size_t maxBytes, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return CappedRead::Unreadable;
-    bytes.resize(maxBytes + 1);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return CappedRead::Unreadable;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    // One byte more than the limit tells a file of exactly maxBytes from a longer one.
+    const std::size_t wanted = maxBytes < SIZE_MAX ? maxBytes + 1 : maxBytes;
+    if (!ReadFileStart(path, wanted, bytes)) return CappedRead::Unreadable;
     return bytes.size() > maxBytes ? CappedRead::TooLarge : CappedRead::Read;
 }
 

@@ -33,6 +33,11 @@ std::string ReplaceFileContents(const std::string& path, std::string_view bytes)
 // Reads the whole file into `bytes`. False when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
+// Reads the file's first `maxBytes` bytes into `bytes` (all of it when it is shorter). The
+// buffer grows with what is read, so a short file costs little however large the limit, and a
+// huge file costs no more than the limit. False when it cannot be opened or read.
+bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes);
+
 // Reads the file into `bytes` when it holds at most `maxBytes` bytes. Never reads more than one
 // byte past that, so a huge file costs no time or memory: it is TooLarge (`bytes` then holds
 // its first maxBytes + 1 bytes).

@@ -73,43 +73,44 @@ VehicleFileCheck CheckVehicleFile(const std::string& path) {
     return check;
 }
 
-bool LoadVehicleFile(const std::string& Path, bool Select, bool NameFileInMessages) {
+std::optional<VehicleLoadRefusal> AddVehicleFromFile(const std::string& Path, bool Select) {
+    using Kind = VehicleLoadRefusal::Kind;
     auto& g = core::GlobalChassisLab();
-    const auto named = [&](const std::string& text) {
-        return NameFileInMessages ? "The vehicle file " + Path + " was not loaded.\r\n" + text
-                                  : text;
-    };
     const VehicleFileCheck check = CheckVehicleFile(Path);
-    if (!check.record) {
-        if (check.problem)
-            ShowFileProblem(named(check.refusal));
-        else
-            ShowFileError(named(check.refusal));
-        return false;
-    }
+    if (!check.record)
+        return VehicleLoadRefusal{check.problem ? Kind::Problem : Kind::Error, check.refusal};
     const vehicle::VehicleRecord& vehicle = check.record->Vehicle;
-    const std::string trimmedName = core::Trim(vehicle.Name);
-    for (const auto& loaded : g.Vehicles) {
-        if (core::Trim(loaded.Name) == trimmedName) {
-            ShowFileProblem(named("Cannot load vehicle. A vehicle named " + trimmedName +
-                                  " is already loaded."));
-            return false;
+    // A vehicle of the same name shares its setup files too, so the one search finds both.
+    const std::vector<std::size_t> sharing = VehiclesSharingSetupFiles(vehicle.Name);
+    if (!sharing.empty()) {
+        const std::string trimmedName = core::Trim(vehicle.Name);
+        for (const std::size_t i : sharing) {
+            if (core::Trim(g.Vehicles[i].Name) == trimmedName) {
+                return VehicleLoadRefusal{Kind::Problem, "Cannot load vehicle. A vehicle named " +
+                                                             trimmedName + " is already loaded."};
+            }
         }
+        return VehicleLoadRefusal{Kind::Problem, SetupNameClashText(vehicle.Name, sharing.front())};
     }
-    if (const std::string clash = SetupNameClash(vehicle.Name); !clash.empty()) {
-        ShowFileProblem(named(clash));
-        return false;
-    }
-    if (vehicle::VehicleListFull()) {
-        platform::MsgBox(named(core::TextTable().VehicleLimitText));
-        return false;
-    }
+    if (vehicle::VehicleListFull())
+        return VehicleLoadRefusal{Kind::ListFull, core::TextTable().VehicleLimitText};
 
     const bool wasEmpty = g.Vehicles.empty();
     vehicle::AppendVehicle(vehicle);
     // The first vehicle loaded for selection ends the start-up state.
     if (Select && wasEmpty) g.FormLoading = core::VbFalse;
-    return true;
+    return std::nullopt;
+}
+
+bool LoadVehicleFile(const std::string& Path, bool Select) {
+    const std::optional<VehicleLoadRefusal> refusal = AddVehicleFromFile(Path, Select);
+    if (!refusal) return true;
+    switch (refusal->kind) {
+        case VehicleLoadRefusal::Kind::Error: ShowFileError(refusal->text); break;
+        case VehicleLoadRefusal::Kind::Problem: ShowFileProblem(refusal->text); break;
+        case VehicleLoadRefusal::Kind::ListFull: platform::MsgBox(refusal->text); break;
+    }
+    return false;
 }
 
 }  // namespace files

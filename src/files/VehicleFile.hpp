@@ -50,14 +50,23 @@ VehicleFileCheck CheckVehicleFile(const std::string& path);
 // critical icon) and gives false.
 bool SaveVehicleFile(uint8_t Index, const std::string& path);
 
+// Why a vehicle file did not join the vehicle list.
+struct VehicleLoadRefusal {
+    enum class Kind { Error, Problem, ListFull };
+    Kind kind = Kind::Error;  // shown as an "Error!", a "Problem", or a plain message
+    std::string text;
+};
+
 // Reads and checks a vehicle file (CheckVehicleFile) and appends the vehicle to the vehicle
-// list. Also refused: a vehicle whose name a loaded one has (blanks around it ignored), one
-// whose setup files a loaded one's would share (SetupNameClash), and any vehicle when the list
-// is full. Every refusal is reported in a message box, which names the file when
-// NameFileInMessages is true (the start-up list), and leaves the list unchanged; the result is
-// true when the vehicle was added. With Select true and an empty list before, FormLoading is
-// lowered. The main window adds the new element's padded Name to its vehicle selector (and
-// selects it when Select is true).
-bool LoadVehicleFile(const std::string& Path, bool Select, bool NameFileInMessages = false);
+// list; tells the user nothing. Also refused: a vehicle whose name a loaded one has (blanks
+// around it ignored), one whose setup files a loaded one's would share (SetupNameClash), and
+// any vehicle when the list is full; the list is then unchanged. nullopt when the vehicle was
+// added. With Select true and an empty list before, FormLoading is lowered. The main window
+// adds the new element's padded Name to its vehicle selector (and selects it when Select is
+// true).
+std::optional<VehicleLoadRefusal> AddVehicleFromFile(const std::string& Path, bool Select);
+
+// AddVehicleFromFile, reporting a refusal in a message box. True when the vehicle was added.
+bool LoadVehicleFile(const std::string& Path, bool Select);
 
 }  // namespace files

@@ -140,9 +140,8 @@ FileDialogResult Run(const FileDialogRequest& request, bool save) {
                        : request.multiSelect ? QFileDialog::ExistingFiles
                                              : QFileDialog::ExistingFile);
     SetNameFilters(dialog, request.filter);
-    if (!request.defaultExtension.empty()) {
-        dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
-    }
+    // No default suffix here: Qt adds one only to a name without a dot, and the program adds
+    // the default extension to every chosen name that does not end in it.
     if (!request.initialFolder.empty()) {
         dialog.setDirectory(QString::fromStdString(request.initialFolder));
     }

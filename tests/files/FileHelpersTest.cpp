@@ -87,4 +87,15 @@ TEST(ShareSetupFiles, NamesThatCleanToOneStem) {
     for (const auto& c : cases) EXPECT_EQ(ShareSetupFiles(c.a, c.b), c.shared) << c.a << "|" << c.b;
 }
 
+// A save dialog's default extension is added to every name not ending in it, a name with a
+// dot of its own included; letter case counts.
+TEST(WithDefaultExtension, AddedUnlessTheNameEndsInIt) {
+    const std::array<std::string, 3> cases[] = {{"/v/Car v1.2", "vd3", "/v/Car v1.2.vd3"},
+                                                 {"/s/Golf.set", "set", "/s/Golf.set"},
+                                                 {"/s/Golf.SET", "set", "/s/Golf.SET.set"},
+                                                 {"/o/any.name", "", "/o/any.name"}};
+    for (const auto& [path, extension, saved] : cases)
+        EXPECT_EQ(WithDefaultExtension(path, extension), saved) << path;
+}
+
 }  // namespace

@@ -48,24 +48,37 @@ TEST_F(ListFilesTest, StartUpListMissingEmptyOrRepeated) {
     EXPECT_EQ(g.VehicleCount, 0);
     EXPECT_TRUE(Shown().empty());
 
-    // A name with surrounding blanks is used as written: " A" is not "A". Each message of the
-    // start-up names its file.
+    // A name with surrounding blanks is used as written: " A" is not "A". One message names
+    // each refused file once, with the lines naming it; a repeat is not read again.
     WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
     WriteFile(VehiclePath("Short"), "VEHDATA");
-    WriteFile(App("autoveh.lst"), " A\r\nA\r\nShort\r\nA");
+    WriteFile(App("autoveh.lst"), " A\r\nA\r\nShort\r\nA\r\nShort\r\nA");
     files::LoadAutoVehicles();
     EXPECT_EQ(g.VehicleCount, 1);
-    ASSERT_EQ(Shown().size(), 2u);
-    EXPECT_EQ(Shown()[0].text, "The vehicle file " + VehiclePath("Short") +
-                                   " was not loaded.\r\nNot a valid vehicle data file");
-    EXPECT_EQ(Shown()[1].text, "The vehicle file " + VehiclePath("A") +
-                                   " was not loaded.\r\nCannot load vehicle. A vehicle named "
-                                   "Alpha is already loaded.");
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, "Vehicle files of the start-up list " + App("autoveh.lst") +
+                                   " not loaded:\r\n" + VehiclePath("A") +
+                                   " (named on 3 lines): already loaded\r\n" +
+                                   VehiclePath("Short") +
+                                   " (named on 2 lines): Not a valid vehicle data file");
+    EXPECT_EQ(Shown()[0].title, "Error!");
+}
+
+// At most 20 files are named; the rest are counted.
+TEST_F(ListFilesTest, StartUpListNamesAtMostTwentyRefusedFiles) {
+    std::string list;
+    for (int i = 0; i < 23; list += "s" + std::to_string(i++) + "\n")
+        WriteFile(VehiclePath("s" + std::to_string(i)), "VEHDATA");
+    WriteFile(App("autoveh.lst"), list);
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_TRUE(Shown()[0].text.ends_with(
+        VehiclePath("s19") + " (named on 1 line): Not a valid vehicle data file\r\nand 3 more."));
 }
 
 TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
     auto& g = core::GlobalChassisLab();
-    std::string list;
+    std::string list = "v0\r\n";  // a repeat loads nothing; its notice joins the list's
     for (int i = 0; i < 205; ++i) {
         const std::string stem = "v" + std::to_string(i);
         WriteVehicleFile(VehiclePath(stem), ValidVehicle("Vehicle " + std::to_string(i)));
@@ -73,13 +86,17 @@ TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
     }
     WriteFile(App("autoveh.lst"), list);
     files::LoadAutoVehicles();
-    EXPECT_EQ(g.VehicleCount, 200);
-    EXPECT_EQ(g.Vehicles.size(), 200u);
+    ASSERT_EQ(g.VehicleCount, 200);
+    ASSERT_EQ(g.Vehicles.size(), 200u);
     EXPECT_EQ(core::TrimRight(g.Vehicles[199].Name), "Vehicle 199");
     ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_EQ(Shown()[0].text, "You can only load up to 200 vehicles at any one time.\r\n"
-                               "The vehicle file " + VehiclePath("v200") +
+    EXPECT_EQ(Shown()[0].text, "Vehicle files of the start-up list " + App("autoveh.lst") +
+                                   " not loaded:\r\n" + VehiclePath("v0") +
+                                   " (named on 2 lines): already loaded\r\n\r\n"
+                                   "You can only load up to 200 vehicles at any one time.\r\n"
+                                   "The vehicle file " + VehiclePath("v200") +
                                    " and those after it in the start-up list were not loaded.");
+    EXPECT_EQ(Shown()[0].title, "Problem");
 }
 
 TEST_F(ListFilesTest, StartUpListWrittenByTheEditorReadsBack) {
@@ -93,6 +110,28 @@ TEST_F(ListFilesTest, StartUpListWrittenByTheEditorReadsBack) {
     ASSERT_TRUE(files::SaveAutoVehicleList({"A"}));
     files::LoadAutoVehicles();
     EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 1);
+}
+
+// Saved by an editor of this system, the lists have LF line ends; a CR before the LF, and only
+// there, belongs to the line end.
+TEST_F(ListFilesTest, ListsWithLfLineEndsReadAsTheProgramWritesThem) {
+    const std::string setup = App("XFG_race.set");
+    WriteFile(setup, "x");
+    WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
+    WriteVehicleFile(VehiclePath("B\r"), ValidVehicle("Bravo"));
+    WriteFile(App("autoveh.lst"), "A\n\nB\r\r\n");
+    files::LoadAutoVehicles();
+    EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 2);
+
+    WriteFile(App("languages.lst"), "Language: 2\nEnglish\r\nGerman\n");
+    const auto list = files::LoadLanguageList();
+    EXPECT_EQ(list.items, (std::vector<std::string>{"English", "German"}));
+    EXPECT_EQ(list.choice, "German");
+
+    WriteFile(App("chassislab.mru"), setup + "\n\n");
+    ASSERT_TRUE(files::LoadRecentFiles());
+    EXPECT_EQ(files::ListFiles().RecentFiles[0].Path, setup);
+    EXPECT_TRUE(Shown().empty());
 }
 
 TEST_F(ListFilesTest, LanguageChoiceIsReadAndSavedBack) {

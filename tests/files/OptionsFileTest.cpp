@@ -301,7 +301,7 @@ TEST_F(OptionsFileTest, UnreadableFileIsReportedAndKept) {
 // and writes no file; the user is told what is wrong with it.
 TEST_F(OptionsFileTest, AFileThatCannotBeUsedOnRequestChangesNothing) {
     const struct {
-        const char* text;  // nullptr: no file; "dir": a folder in its place
+        const char* text;  // nullptr: no file; "dir": a folder in its place; "huge": 256 MB
         OptionsLoadResult result;
         const char* said;
     } cases[] = {
@@ -309,6 +309,8 @@ TEST_F(OptionsFileTest, AFileThatCannotBeUsedOnRequestChangesNothing) {
         {"", OptionsLoadResult::Missing, " is empty"},
         {"DstSUnits: 1\r\n", OptionsLoadResult::Malformed, "it has 1 lines instead of 101"},
         {"dir", OptionsLoadResult::Unreadable, "cannot be read"},
+        {"huge", OptionsLoadResult::TooLarge,
+         "it holds 268435456 bytes, more than any options file (at most 65536 bytes)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.said);
@@ -316,6 +318,7 @@ TEST_F(OptionsFileTest, AFileThatCannotBeUsedOnRequestChangesNothing) {
         const std::string text = c.text ? c.text : "";
         if (text == "dir") std::filesystem::create_directory(Path());
         else if (c.text) WriteFile(text);
+        if (text == "huge") std::filesystem::resize_file(Path(), 256 << 20);  // a hole of zeros
         platform::MessageDouble().Clear();
         core::ApplyUnitPreset(2);
         EXPECT_EQ(files::LoadOptionsFile({}, files::OptionsLoadOccasion::Request), c.result);
@@ -324,7 +327,7 @@ TEST_F(OptionsFileTest, AFileThatCannotBeUsedOnRequestChangesNothing) {
             EXPECT_EQ(core::UnitRows(q)[core::UnitData(q).Index].Name, core::UnitPresetName(2, q));
         }
         EXPECT_EQ(std::filesystem::exists(Path()), c.text != nullptr);
-        if (c.text && text != "dir") EXPECT_EQ(ReadFile(), text);
+        if (c.text && text != "dir" && text != "huge") EXPECT_EQ(ReadFile(), text);
         ASSERT_EQ(Messages(), 1u);
         const std::string& said = platform::MessageDouble().Last().text;
         EXPECT_NE(said.find(Path()), std::string::npos) << said;

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include "QtTestApp.hpp"
+#include "files/FileHelpers.hpp"
 #include "platform/Form.hpp"
 
 namespace {
@@ -74,15 +75,17 @@ TEST_F(QtServicesTest, FileFiltersBecomeQtNameFilters) {
     EXPECT_EQ(qtfront::ToQtNameFilters(""), "");
 }
 
-// The setup filter as a real file dialog applies it: every "<stem>_*.set" of the car is listed,
-// whatever blanks, brackets or letters its name holds; a file of a name differing only there may
+// The setup filter as a real file dialog applies it, built as the File menu builds it: every
+// "<stem>_*.set" of the car is listed, whatever blanks, brackets, semicolons or letters its
+// name holds; a file of a name differing only there may
 // show too, never one that merely ends like it.
 TEST_F(QtServicesTest, SetupFiltersListEverySetupOfTheirCarInARealDialog) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QStringList files = {"VW Golf GTI Mk7_mine.set", "VW Golf GTI Mk7_Default.set",
                                "Mk7_other.set", "Car (2)_a.set", "Car [x]_b.set",
-                               "Zo\u00EB's Car_c.set", "Car_d.set", "Golf_e.set", "notes.txt"};
+                               "Zo\u00EB's Car_c.set", "Car_d.set", "Golf_e.set", "notes.txt",
+                               "Car;Two_f.set", "Two_g.set"};
     for (const QString& name : files) {
         QFile f(QDir(dir.path()).filePath(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
@@ -96,12 +99,14 @@ TEST_F(QtServicesTest, SetupFiltersListEverySetupOfTheirCarInARealDialog) {
         {"Car [x]", {"Car [x]_b.set"}},
         {"Zo\u00EB's Car", {"Zo\u00EB's Car_c.set"}},
         {"Car", {"Car_d.set"}},
+        {"Car;Two", {"Car;Two_f.set"}},  // a filter separates its patterns at ";"
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stem);
         QFileDialog dialog;
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-        qtfront::SetNameFilters(dialog, std::string("LFS Settings File | ") + c.stem + "_*.set");
+        qtfront::SetNameFilters(
+            dialog, std::string("LFS Settings File | ") + files::SetupFilePattern(c.stem));
         auto* model = dialog.findChild<QFileSystemModel*>();
         ASSERT_NE(model, nullptr);
         dialog.setDirectory(dir.path());

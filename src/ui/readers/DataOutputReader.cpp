@@ -48,7 +48,8 @@ void DataOutputReader::BrowseDataOutputFileToRead() {
 bool DataOutputReader::ReadDataOutputFile() {
     const auto& t = core::TextTable();
     // A missing file says so; an empty or short one is not an output file at all.
-    const std::optional<std::string> bytes = ReadReaderFile(DataOutputPath);
+    const std::optional<std::string> bytes =
+        ReadReaderFile(DataOutputPath, files::kDataOutputFileSize);
     if (!bytes) return false;
     const auto record = files::ParseDataOutputRecord(*bytes);
     if (!record || !files::IsDataOutputRecord(*record)) {

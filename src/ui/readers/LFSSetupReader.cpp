@@ -54,7 +54,7 @@ void LFSSetupReader::BrowseSetupFileToRead() {
 bool LFSSetupReader::ReadSetupFile() {
     const auto& t = core::TextTable();
     // A missing file says so; an empty or short one is not a setup file.
-    const std::optional<std::string> bytes = ReadReaderFile(SetupReaderPath);
+    const std::optional<std::string> bytes = ReadReaderFile(SetupReaderPath, files::kSetupFileSize);
     if (!bytes) return false;
     const auto record = files::ParseSetupRecord(*bytes);
     if (!record || record->Identifier != files::kSetupFileId) {

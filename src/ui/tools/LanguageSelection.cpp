@@ -1,9 +1,8 @@
 #include "ui/tools/LanguageSelection.hpp"
 
 #include "core/GlobalChassisLab.hpp"
-#include "files/FileHelpers.hpp"
 #include "files/ListFiles.hpp"
-#include "files/SafeFileWrite.hpp"
+#include "files/TextFileLines.hpp"
 #include "ui/main/form/Main.hpp"
 
 namespace ui {
@@ -55,12 +54,15 @@ LanguageSelection::LanguageSelection() : platform::Form("LanguageSelection") {
 bool LanguageSelection::CheckLanguage() {
     const std::string path =
         core::GlobalChassisLab().AppDir + "language_" + LanguageList->Text() + ".Text";
-    std::string text;
-    if (files::CheckFile(path) != 1 || !files::ReadWholeFile(path, text)) {
-        platform::MsgBox("The language file cannot be found: " + path);
-        return false;
+    std::vector<std::string> lines;
+    switch (files::ReadTextFileLines(path, kMaxLanguageFileBytes, "any language file", lines)) {
+        case files::TextFileRead::Missing:
+            platform::MsgBox("The language file cannot be found: " + path);
+            return false;
+        case files::TextFileRead::TooLarge: return false;  // the user has been told
+        case files::TextFileRead::Read: break;
     }
-    if (files::SplitCrLf(text).size() != kLanguageFilePieces) {
+    if (lines.size() != kLanguageFilePieces) {
         platform::MsgBox(
             "Language file does not have the correct number of lines. Loading failed.");
         return false;

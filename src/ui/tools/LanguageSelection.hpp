@@ -10,8 +10,10 @@
 
 namespace ui {
 
-// Pieces of a complete language file split at CR LF (338 lines, each ended by CR LF).
+// Pieces of a complete language file split into lines (338 lines, each with its line end).
 inline constexpr std::size_t kLanguageFilePieces = 339;
+// The largest language file read, in bytes: 338 lines of texts make some 20 kB.
+inline constexpr std::size_t kMaxLanguageFileBytes = 1 << 20;
 
 class LanguageSelection : public platform::Form {
 public:

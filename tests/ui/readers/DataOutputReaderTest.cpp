@@ -3,6 +3,7 @@
 #include "ui/readers/DataOutputReader.hpp"
 
 #include "support/ByteBuilder.hpp"
+#include "support/PeakMemory.hpp"
 #include "support/WindowFileTest.hpp"
 
 namespace {
@@ -49,6 +50,12 @@ TEST_F(DataOutputReaderTest, FillsTheBoxesAndEnablesRefreshAfterASuccess) {
     EXPECT_EQ(w->OutputBox(13).Text(), "1.5");
     EXPECT_EQ(w->OutputBox(103 + 8).Text(), "225 mm");  // first block: rear left
     EXPECT_EQ(w->OutputBox(178 + 8).Text(), "195 mm");  // last block: front right
+    // A longer file shows its record, read alone: its 256 MB take no memory.
+    std::filesystem::resize_file(root / "vehicles/fxr.bin", 256 * testsupport::kMiB);
+    const std::size_t peak = testsupport::PeakResidentBytes();
+    w->ReRead->UserClick();
+    EXPECT_LT(testsupport::PeakResidentBytes(), peak + 64 * testsupport::kMiB);
+    EXPECT_EQ(Messages().Count(), 1u);  // the bad file's, before
 
     // A changed file shows its new contents on Refresh; a bad one changes nothing.
     Write("vehicles/fxr.bin", OutputFile(9).Str());

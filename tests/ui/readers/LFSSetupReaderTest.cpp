@@ -6,6 +6,7 @@
 #include "files/SetupReaderTexts.hpp"
 
 #include "support/ByteBuilder.hpp"
+#include "support/PeakMemory.hpp"
 #include "support/WindowFileTest.hpp"
 
 namespace {
@@ -76,6 +77,13 @@ TEST_F(LFSSetupReaderTest, OpensEmptyThenShowsAHandBuiltFile) {
     std::string expected = HandBuiltCsv();
     expected.replace(0, 18, "Asymmetric Tyres,1");
     EXPECT_EQ(ExportedCsv(), expected);
+    EXPECT_EQ(Messages().Last().text, "The file out.csv exists, do you wish to overwrite it?");
+
+    // A longer file shows its record, read alone: its 256 MB take no memory.
+    std::filesystem::resize_file(root / "setups/XRT_hand.set", 256 * testsupport::kMiB);
+    const std::size_t peak = testsupport::PeakResidentBytes();
+    w->ReRead->UserClick();
+    EXPECT_LT(testsupport::PeakResidentBytes(), peak + 64 * testsupport::kMiB);
     EXPECT_EQ(Messages().Last().text, "The file out.csv exists, do you wish to overwrite it?");
 }
 

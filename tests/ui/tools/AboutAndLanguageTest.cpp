@@ -66,6 +66,19 @@ TEST_F(WindowFileTest, LanguageSelectionChecksTheFileAndSavesTheChoice) {
     EXPECT_EQ(Messages().Last().text, wrongCount);
     w->LanguageList->UserSelect(0);  // English: 339 lines
     EXPECT_EQ(Messages().Count(), 2u);
+    // LF line ends count the same lines; a file no language reaches is not read.
+    std::string lf = Lines(338);
+    std::erase(lf, '\r');
+    Write("language_Francais.Text", lf);
+    w->LanguageList->UserSelect(2);
+    EXPECT_EQ(Messages().Count(), 2u) << Messages().Last().text;
+    std::filesystem::resize_file(root / "language_Francais.Text", 256 << 20);
+    w->LanguageList->UserSelect(0);  // passes silently; Francais is then chosen anew
+    w->LanguageList->UserSelect(2);
+    EXPECT_EQ(Messages().Last().text,
+              "The file " + Path("language_Francais.Text") +
+                  " holds 268435456 bytes, more than any language file (at most 1048576 bytes); "
+                  "it was not read.");
     std::filesystem::remove(root / "language_English.Text");
     w->LanguageList->UserSelect(0);
     EXPECT_EQ(Messages().Last().text,

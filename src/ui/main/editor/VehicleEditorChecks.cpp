@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/GlobalChassisLab.hpp"
+#include "files/SetupNameClash.hpp"
 #include "vehicle/EngineCode.hpp"
 #include "vehicle/VehCode.hpp"
 #include "vehicle/VehicleCheck.hpp"
@@ -125,8 +126,10 @@ std::optional<In> CrossCheckFlag(Kind kind) {
     }
 }
 
-// The name: a new vehicle needs a name, and one that no loaded vehicle has (trailing blanks
-// ignored, case counts). The name of the vehicle being edited cannot change.
+// The name: a new vehicle needs a name, and one whose setup files no loaded vehicle's would
+// share (files::SetupNameClash: the same name, blanks around it ignored and case counting, or
+// one that differs only in characters a file name cannot hold), as Add would refuse it. The
+// name of the vehicle being edited cannot change.
 void CheckName(Main& form) {
     if (core::FromVbBool(vehicle::VehCode().EditorEditsExisting)) {
         SetFlag(In::Name, true);
@@ -135,16 +138,8 @@ void CheckName(Main& form) {
     const std::string& text = form.VehData_NewName->Text();
     // The record keeps 32 bytes: a name of letters outside ASCII may take more than its 32
     // characters, and cutting it would leave half a letter.
-    bool ok = !text.empty() && text.size() <= vehicle::kVehicleNameLength;
-    if (ok) {
-        const std::string typed = core::TrimRight(text);
-        for (const auto& v : core::GlobalChassisLab().Vehicles) {
-            if (core::TrimRight(v.Name) == typed) {
-                ok = false;
-                break;
-            }
-        }
-    }
+    const bool ok = !text.empty() && text.size() <= vehicle::kVehicleNameLength &&
+                    files::VehiclesSharingSetupFiles(text).empty();
     Colour(*form.VehData_NewName, ok);
     SetFlag(In::Name, ok);
     ValidateVehicleEditorInputs(form);

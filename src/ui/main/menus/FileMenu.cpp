@@ -74,7 +74,9 @@ std::optional<std::string> ChooseFile(const platform::FileDialogRequest& request
         return std::nullopt;
     }
     if (r.paths.empty() || r.paths.front().empty()) return std::nullopt;
-    return r.paths.front();
+    // A dialog adds the default extension only to a name without one of its own.
+    return save ? files::WithDefaultExtension(r.paths.front(), request.defaultExtension)
+                : r.paths.front();
 }
 
 bool MayOverwrite(const std::string& path) {
@@ -97,7 +99,7 @@ void Main_FileOpenSetup_Click(Main& form) {
     const auto& t = core::TextTable();
     const bool filtered = core::FromVbBool(core::OptionsSettings().FilterSetupsOnOpen);
     const std::string pattern =
-        filtered ? SetupNamePrefix() + "_" + kSetupPattern : std::string(kSetupPattern);
+        filtered ? files::SetupFilePattern(SetupNamePrefix()) : std::string(kSetupPattern);
     const auto path = ChooseFile(
         Request(t.DlgTitleOpenSetup, t.DlgFilterSetup + pattern, "", "",
                 core::GlobalChassisLab().SetupsDir),
@@ -123,10 +125,10 @@ void Main_FileSaveAs_Click(Main& form) {
             setup.SetupSavePath.empty() ? SetupNamePrefix() + "_" : setup.SetupSavePath;
         proposal = files::GetFolderPart(proposal) +
                    files::SanitiseFileName(files::GetFileNamePart(proposal));
-        const auto path = ChooseFile(Request(t.DlgTitleSaveSetup,
-                                             t.DlgFilterSetup + SetupNamePrefix() + "_" + kSetupPattern,
-                                             proposal, "set", core::GlobalChassisLab().SetupsDir),
-                                     true);
+        const std::string filter = t.DlgFilterSetup + files::SetupFilePattern(SetupNamePrefix());
+        const std::string& folder = core::GlobalChassisLab().SetupsDir;
+        const auto path =
+            ChooseFile(Request(t.DlgTitleSaveSetup, filter, proposal, "set", folder), true);
         if (!path) return;
         if (!MayOverwrite(*path)) continue;  // No: choose again
 

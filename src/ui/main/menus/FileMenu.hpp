@@ -35,6 +35,8 @@ void InstallRunCsvWriter(Main& form, RunCsvWriter writer);
 
 // Shows the open or save dialog for `request` and gives the chosen path; nullopt when the user
 // cancelled (silently) or the dialog failed ("Error " + number + CR LF + description shown).
+// A save gives the path with the request's default extension (files::WithDefaultExtension):
+// the path to ask the overwrite question of, save to, show and remember.
 std::optional<std::string> ChooseFile(const platform::FileDialogRequest& request, bool save);
 // True when `path` may be written: it holds no data yet, or the user answers Yes to "The file
 // <title> exists, do you wish to overwrite it?".
@@ -43,7 +45,7 @@ bool MayOverwrite(const std::string& path);
 // The name setup files of the current vehicle start with, before their "_": the simulator
 // car's code in compatibility mode for a simulator car, else the vehicle's name as a file name
 // can hold it (files::SetupFileStem), as its default setup is named. The Open and Save As
-// filters and the Save As proposal use it.
+// filters (through files::SetupFilePattern) and the Save As proposal use it.
 std::string SetupNamePrefix();
 
 void Main_FileOpenSetup_Click(Main& form);

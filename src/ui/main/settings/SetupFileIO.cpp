@@ -216,7 +216,9 @@ bool OpenSetupFile(bool showMessages) {
     // every value against the controls it goes to.
     std::string bytes;
     std::optional<LFSSetupRecord> record;
-    if (ReadWholeFile(path, bytes)) record = ParseSetupRecord(bytes);  // too short: nullopt
+    // Only the record is read: bytes past it are never looked at, whatever the file's size. A
+    // file too short for it gives nullopt.
+    if (ReadFileStart(path, kSetupFileSize, bytes)) record = ParseSetupRecord(bytes);
     if (!record || record->Identifier != kSetupFileId) {
         if (showMessages) ShowFileError(texts.MsgBadSetupFile);
         return false;

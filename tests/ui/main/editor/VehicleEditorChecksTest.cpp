@@ -363,8 +363,9 @@ TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
     }
 }
 
-// The name of a new vehicle: not empty, and (trailing blanks ignored, case counting) no
-// loaded vehicle's name.
+// The name of a new vehicle: not empty, and not one whose setup files a loaded vehicle's would
+// share: its name with blanks around it ignored (case counting), or with characters a file
+// name cannot hold. The box turns red while typing, as Add would refuse the name.
 TEST_F(VehicleEditorChecks, NewNameMustDifferFromEveryLoadedName) {
     ui::Main& w = StartWithCars();
     w.VehData_CreateNew->UserClick();
@@ -378,8 +379,11 @@ TEST_F(VehicleEditorChecks, NewNameMustDifferFromEveryLoadedName) {
     Type(*w.VehData_NewName, lower);
     EXPECT_TRUE(Accepted(*w.VehData_NewName));
     EXPECT_TRUE(w.VehData_AddVeh->Enabled());  // every other box holds the copied car's figures
-    Type(*w.VehData_NewName, " " + taken);     // a leading blank makes it another name
-    EXPECT_TRUE(Accepted(*w.VehData_NewName));
+    for (const std::string& twin : {" " + taken, taken + "?"}) {
+        Type(*w.VehData_NewName, twin);
+        EXPECT_TRUE(Refused(*w.VehData_NewName)) << twin;
+        EXPECT_FALSE(w.VehData_AddVeh->Enabled()) << twin;
+    }
     // 32 letters fit the record's 32 bytes only when each takes one byte.
     Type(*w.VehData_NewName, std::string(32, 'a'));
     EXPECT_TRUE(Accepted(*w.VehData_NewName));

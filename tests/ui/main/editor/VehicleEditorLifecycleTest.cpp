@@ -80,8 +80,9 @@ TEST_F(VehicleEditorLifecycle, UpdateOfAVehicleNoLongerLoadedStops) {
 }
 
 // A name whose setup files a loaded car's would share ("VW Golf GTI Mk7?" beside "VW Golf GTI
-// Mk7") is refused, naming both: Add stores nothing and the editor stays open. Update refuses
-// too when such a pair is already loaded.
+// Mk7") turns its box red and keeps Add disabled; the store itself refuses it too, naming both:
+// it stores nothing and the editor stays open. Update refuses too when such a pair is already
+// loaded.
 TEST_F(VehicleEditorLifecycle, ANameSharingALoadedCarsSetupFilesIsNotStored) {
     ui::Main& w = StartWithCars();
     auto& g = core::GlobalChassisLab();
@@ -96,9 +97,9 @@ TEST_F(VehicleEditorLifecycle, ANameSharingALoadedCarsSetupFilesIsNotStored) {
         SCOPED_TRACE(name);
         w.VehData_CreateNew->UserClick();
         Type(*w.VehData_NewName, name);
-        ASSERT_TRUE(w.VehData_AddVeh->Enabled());
+        EXPECT_FALSE(w.VehData_AddVeh->Enabled());
         Messages().Clear();
-        w.VehData_AddVeh->UserClick();
+        ui::StoreEditedVehicle(w);
         EXPECT_EQ(Messages().Last().text, refusal(name, loaded));
         EXPECT_EQ(Messages().Last().title, "Problem");
         EXPECT_EQ(g.Vehicles.size(), count);

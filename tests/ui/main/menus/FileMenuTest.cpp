@@ -18,6 +18,7 @@
 #include "files/SafeFileWrite.hpp"
 #include "files/SetupFileContext.hpp"
 #include "files/VehicleFile.hpp"
+#include "support/PeakMemory.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/menus/FileMenu.hpp"
@@ -145,8 +146,10 @@ TEST_F(FileMenuTest, SetupDialogsUseTheVehicleNameAsItsDefaultSetupCarriesIt) {
     const struct {
         const char* name;
         const char* stem;
+        const char* pattern = nullptr;  // the stem's, unless a filter cannot hold it
     } cases[] = {{"Golf 1.8/2.0", "Golf 1.82.0"}, {"Rally Car?", "Rally Car"},
-                 {"Rally\\Car", "RallyCar"}, {" Kart: ", "Kart"}};
+                 {"Rally\\Car", "RallyCar"}, {" Kart: ", "Kart"},
+                 {"Car;Two", "Car;Two", "Car?Two"}};
     auto& current = core::GlobalChassisLab().CurrentVehicle;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -154,12 +157,43 @@ TEST_F(FileMenuTest, SetupDialogsUseTheVehicleNameAsItsDefaultSetupCarriesIt) {
         w->FileSaveAs->UserClick();  // cancelled
         w->FileOpenSetup->UserClick();
         const platform::FileDialogRequest& save = FileDialogDouble().SaveRequests().back();
-        const std::string pattern = std::string(c.stem) + "_*.set";
+        const std::string pattern = std::string(c.pattern ? c.pattern : c.stem) + "_*.set";
         EXPECT_EQ(save.fileName, std::string(c.stem) + "_");
         EXPECT_EQ(save.filter, "LFS Settings File | " + pattern);
         EXPECT_EQ(FileDialogDouble().OpenRequests().back().filter, "LFS Settings File | " + pattern);
         EXPECT_EQ(ui::DefaultSetupPath(), Setups() + c.stem + "_Default.set");
     }
+}
+
+// A chosen name with a dot of its own still gets the dialog's extension, before the overwrite
+// question; that file is the one saved, shown and remembered. (Every save dialog goes through
+// ChooseFile; the setup reader's CSV export shows it too.)
+TEST_F(FileMenuTest, SaveAsAddsTheExtensionToANameWithADot) {
+    const std::string wet = Setups() + "Golf_wet 2.1bar";
+    FileDialogDouble().QueueSavePath(wet);
+    w->FileSaveAs->UserClick();
+    EXPECT_EQ(files::CheckFile(wet + ".set"), 1);
+    EXPECT_EQ(w->Caption(), "ChassisLab (" + wet + ".set)");
+    EXPECT_EQ(Recent().RecentFiles[0].Title, "Golf_wet 2.1bar");
+
+    FileDialogDouble().QueueSavePath(Setups() + "VW Golf GTI Mk7_Default");
+    MessageDouble().QueueAnswer(MsgAnswer::No);  // then the reopened dialog is cancelled
+    w->FileSaveAs->UserClick();
+    EXPECT_EQ(MessageDouble().Last().text,
+              "The file VW Golf GTI Mk7_Default.set exists, do you wish to overwrite it?");
+}
+
+// A setup file longer than its record opens from the record alone: its 256 MB take no memory.
+TEST_F(FileMenuTest, ALongSetupFileOpensFromItsRecord) {
+    const std::string longer = Setups() + "VW Golf GTI Mk7_long.set";
+    fs::copy_file(GolfDefault(), longer);
+    fs::resize_file(longer, 256 * testsupport::kMiB);
+    const std::size_t peak = testsupport::PeakResidentBytes();
+    FileDialogDouble().QueueOpenPath(longer);
+    w->FileOpenSetup->UserClick();
+    EXPECT_LT(testsupport::PeakResidentBytes(), peak + 64 * testsupport::kMiB);
+    EXPECT_EQ(MessageDouble().Count(), 0u) << MessageDouble().Last().text;
+    EXPECT_EQ(w->Caption(), "ChassisLab (" + longer + ")");
 }
 
 TEST_F(FileMenuTest, SaveAsOverAnExistingFileAsksAndNoChoosesAgain) {

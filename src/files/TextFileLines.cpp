@@ -1,0 +1,42 @@
+#include "files/TextFileLines.hpp"
+
+#include "files/FileHelpers.hpp"
+#include "files/FileMessages.hpp"
+#include "files/SafeFileWrite.hpp"
+
+namespace files {
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t at = text.find('\n', start);
+        if (at == std::string_view::npos) {
+            pieces.emplace_back(text.substr(start));
+            return pieces;
+        }
+        const std::size_t end = at > start && text[at - 1] == '\r' ? at - 1 : at;
+        pieces.emplace_back(text.substr(start, end - start));
+        start = at + 1;
+    }
+}
+
+TextFileRead ReadTextFileLines(const std::string& path, std::size_t maxBytes,
+                               std::string_view whatItIs, std::vector<std::string>& lines) {
+    if (CheckFile(path) != 1) return TextFileRead::Missing;
+    std::string text;
+    switch (ReadFileUpTo(path, maxBytes, text)) {
+        case CappedRead::Unreadable: return TextFileRead::Missing;
+        case CappedRead::TooLarge:
+            ShowFileError("The file " + path + " holds " +
+                          std::to_string(FileSize(path).value_or(text.size())) +
+                          " bytes, more than " + std::string(whatItIs) + " (at most " +
+                          std::to_string(maxBytes) + " bytes); it was not read.");
+            return TextFileRead::TooLarge;
+        case CappedRead::Read: break;
+    }
+    lines = SplitLines(text);
+    return TextFileRead::Read;
+}
+
+}  // namespace files

@@ -1,0 +1,29 @@
+// The lines of the program's text files: the list files of the program folder, the language
+// files and the options file. A line ends at LF, and one CR just before the LF belongs to the
+// line end, so a file the program wrote (CR LF) and the same file saved by an editor of this
+// system (LF) read alike.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace files {
+
+// Splits a text at every LF, dropping one CR before it. The text after the last LF (possibly
+// empty) is the last piece, so a text ending in a line end gives an empty last piece and an
+// empty text gives one empty piece.
+std::vector<std::string> SplitLines(std::string_view text);
+
+enum class TextFileRead { Read, Missing, TooLarge };
+
+// Reads a text file of at most `maxBytes` bytes and splits it into `lines`. Missing: the file
+// is missing, empty or cannot be read (nothing is said). TooLarge: a file no real one of its
+// kind reaches is not read, and the user is told, naming the file and its size:
+// "The file <path> holds <n> bytes, more than <whatItIs> (at most <maxBytes> bytes); it was not
+// read."
+TextFileRead ReadTextFileLines(const std::string& path, std::size_t maxBytes,
+                               std::string_view whatItIs, std::vector<std::string>& lines);
+
+}  // namespace files

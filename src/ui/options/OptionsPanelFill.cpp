@@ -8,6 +8,7 @@
 #include "core/ScopedValue.hpp"
 #include "core/TextTable.hpp"
 #include "ui/options/OptionsPanel.hpp"
+#include "ui/options/RefreshDisplays.hpp"
 
 namespace ui {
 namespace {
@@ -118,6 +119,9 @@ void ApplyUnitPreset(int16_t index) {
     ShowOptionsSettings();
     if (index < 0 || index > 2) return;
     OptionsPanel& w = OptionsPanelWindow();
+    // Most charts show several of the quantities: each is drawn once, in the new units, when
+    // all 21 are chosen.
+    const ChartsDrawnOnce charts;
     for (const core::Quantity q : core::UnitPresetOrder())
         w.Select(q).SetText(std::string(core::UnitPresetName(index, q)));
 }

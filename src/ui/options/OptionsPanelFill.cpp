@@ -8,7 +8,6 @@
 #include "core/ScopedValue.hpp"
 #include "core/TextTable.hpp"
 #include "ui/options/OptionsPanel.hpp"
-#include "ui/options/RefreshDisplays.hpp"
 
 namespace ui {
 namespace {
@@ -113,17 +112,6 @@ void RefreshGraphScaleLabels() {
     const core::OptionsSettingsState& o = core::OptionsSettings();
     for (const core::GraphScaleSlider& s : core::GraphScaleSliders())
         w.ScaleValueLabel(s).SetCaption(core::GraphScaleLabelText(s, o.*s.Field));
-}
-
-void ApplyUnitPreset(int16_t index) {
-    ShowOptionsSettings();
-    if (index < 0 || index > 2) return;
-    OptionsPanel& w = OptionsPanelWindow();
-    // Most charts show several of the quantities: each is drawn once, in the new units, when
-    // all 21 are chosen.
-    const ChartsDrawnOnce charts;
-    for (const core::Quantity q : core::UnitPresetOrder())
-        w.Select(q).SetText(std::string(core::UnitPresetName(index, q)));
 }
 
 }  // namespace ui

@@ -24,6 +24,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Control.hpp"
@@ -112,13 +113,29 @@ public:
     void UserType(const std::string& chars);
     // One key by its code, as above. Backspace deletes the selection, or else the character
     // before the caret (a CR LF line break as a whole); Return inserts a CR LF line break in
-    // a multi-line box and nothing in a single-line one; other codes below 32, and codes
-    // that are no character (surrogates, beyond U+10FFFF), insert nothing.
+    // a multi-line box and nothing in a single-line one; other control codes (below 32, 127
+    // to 159), and codes that are no character (surrogates, beyond U+10FFFF), insert nothing.
     void UserKey(int keyAscii);
+    // A person pastes, drops or commits (an input method) UTF-8 text at the caret, replacing
+    // the selection: one edit. A one-line box takes the first line only; in a multi-line box
+    // each line break (CR LF, LF or CR) is a Return. Every other character raises KeyPress
+    // as typing it would, and the handler may change or drop it; control characters raise
+    // nothing and insert nothing, nor do malformed bytes. MaxLength applies character by
+    // character and Locked as a whole, as to typing. The text then changes once, the caret
+    // stands after what went in, and Change is raised once; none when the text is the same.
+    void UserInsert(const std::string& chars);
     void UserFocus();
     void UserLeave();
 
 private:
+    // The selection as byte offsets on whole characters, as it stands now (a KeyPress handler
+    // may have moved it).
+    std::pair<std::size_t, std::size_t> SelectedRange() const;
+    // How many characters may replace [start, end) under MaxLength.
+    int RoomFor(std::size_t start, std::size_t end) const;
+    // The person's edit: [start, end) gives way to `insert`, the caret follows it, Change.
+    void ReplaceByUser(std::size_t start, std::size_t end, const std::string& insert);
+
     std::string text_;
     int maxLength_ = 0;
     int selStart_ = 0;

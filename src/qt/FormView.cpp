@@ -346,8 +346,11 @@ void FormView::SyncForm() {
     QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     if (fitting_ && normal && available.isValid()) room = available.size() - extra;
     const int menuHeight = anyMenu ? MenuHeight(client.width()) : 0;
-    const QSize inner =
-        InnerSizeWithin(client, ControlsExtent(), menuHeight, room, ScrollBarBreadth());
+    // A form told of its whole room (see ReportSize) that sets another size meanwhile fits its
+    // controls to that size too: they reach no further than its client area.
+    QSize extent = ControlsExtent();
+    if (fitsToldRoom_) extent = extent.boundedTo(client);
+    const QSize inner = InnerSizeWithin(client, extent, menuHeight, room, ScrollBarBreadth());
     const QSize smallest(std::max(0, f.MinWidth() - extra.width()),
                          std::max(0, f.MinHeight() - extra.height()));
     if (f.Resizable()) {
@@ -408,13 +411,16 @@ int FormView::MenuHeight(int width) const {
     return h > 0 ? h : menuBar_->sizeHint().height();
 }
 
-ScrollNeed FormView::NeedForScrolling() const {
-    // The room the client area and the bars share: the window less its menu bar. Taken from
-    // the window's own size, which a resize sets at once (the client area follows only when
-    // the layout has run).
+QSize FormView::ScrollRoom() const {
+    // Taken from the window's own size, which a resize sets at once (the client area follows
+    // only when the layout has run).
     QSize room = size();
     if (!menuBar_->isHidden()) room.rheight() -= MenuHeight(room.width());
-    return ScrollingIn(room, ControlsExtent(), ScrollBarBreadth());
+    return room;
+}
+
+ScrollNeed FormView::NeedForScrolling() const {
+    return ScrollingIn(ScrollRoom(), ControlsExtent(), ScrollBarBreadth());
 }
 
 void FormView::FitScrollBars() {
@@ -492,22 +498,33 @@ void FormView::ReportPosition() {
 
 void FormView::ReportSize() {
     if (!Attached() || syncingForm_ || holdReports_ || !isVisible()) return;
-    const QSize outer = size() + FrameExtra();
-    const int w = outer.width(), h = outer.height();
-    const QSize shown = NeedForScrolling().shown;
-    const int cw = shown.width(), ch = shown.height();
-    const platform::Form& f = *form_;
-    if (w == f.Width() && h == f.Height() && cw == f.ClientWidth() && ch == f.ClientHeight()) {
-        return;
+    // A form whose Resize handler fits its controls to the part it was told of, and whose
+    // controls fit that part now, will fit them to the new part too: it is told of the whole
+    // room. Bars worked out from its controls as they stand would tell a window made smaller
+    // of the part beside bars its fitted controls no longer need, and it would lay out and
+    // draw twice. Where the need changes after a report after all (the controls reach out of
+    // the room, or a bar is no longer needed), the form hears of the part that shows at once.
+    const QSize told(form_->ClientWidth(), form_->ClientHeight());
+    const QSize extent = ControlsExtent();
+    const bool fitsItsControls = form_->Resize && extent.boundedTo(told) == extent;
+    for (int pass = 0; pass < 3 && Attached() && isVisible(); ++pass) {
+        const QSize outer = size() + FrameExtra();
+        const int w = outer.width(), h = outer.height();
+        const QSize shown = pass == 0 && fitsItsControls ? ScrollRoom() : NeedForScrolling().shown;
+        const platform::Form& f = *form_;
+        if (w == f.Width() && h == f.Height() && shown.width() == f.ClientWidth() &&
+            shown.height() == f.ClientHeight()) {
+            return;
+        }
+        syncedClient_ = shown;
+        {
+            fitsToldRoom_ = pass == 0 && fitsItsControls;
+            UserEventScope scope;
+            form_->UserResize(w, h, shown.width(), shown.height());
+            fitsToldRoom_ = false;
+        }
+        if (!Attached() || NeedForScrolling().shown == shown) return;
     }
-    syncedClient_ = shown;
-    UserEventScope scope;
-    form_->UserResize(w, h, cw, ch);
-    // A form whose Resize handler fits its controls to the part it was told of may need no
-    // scroll bar afterwards: more of the client area then shows, without the client area
-    // changing size. The form hears of it once the event loop is back.
-    if (Attached() && NeedForScrolling().shown != shown)
-        QTimer::singleShot(0, this, [this] { ReportSize(); });
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

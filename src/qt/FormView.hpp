@@ -124,6 +124,8 @@ private:
     // reports the result to the form. Only a window being shown is fitted: a person may move
     // or size it past the edges later.
     void FitOnScreen();
+    // The room the client area and the bars share: the window less its menu bar.
+    QSize ScrollRoom() const;
     // The bars the controls need in the window at its present size.
     ScrollNeed NeedForScrolling() const;
     // Shows a scroll bar where the controls reach beyond the client area, and sets its range.
@@ -156,6 +158,7 @@ private:
     std::unordered_map<const platform::Control*, const platform::Control*> parentOf_;
     bool syncingForm_ = false;
     bool holdReports_ = false;  // while the window is being shown
+    bool fitsToldRoom_ = false;  // while a form that fits its controls hears of its whole room
 };
 
 }  // namespace qtfront

@@ -1,8 +1,8 @@
-// Text boxes and combo boxes. Typing goes through the model (its KeyPress handler may change
-// or drop a character, MaxLength and Locked apply there); the widget then shows the model's
-// text and caret. Text that reaches a text box any other way (a middle-click paste of the
-// X11 selection, the context menu, a drop, an input method) is typed into the model the same
-// way, at the place it went in.
+// Text boxes and combo boxes. Typing goes through the model key by key (its KeyPress handler
+// may change or drop a character, MaxLength and Locked apply there); the widget then shows
+// the model's text and caret. Text that reaches a text box any other way (Ctrl+V, a
+// middle-click paste of the X11 selection, the context menu, a drop, an input method) goes
+// into the model as one insertion at the place it went in.
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -91,7 +91,7 @@ public:
         plain_ = qobject_cast<QPlainTextEdit*>(widget_.data());
         // The context menu's edits, drops and a middle-click paste change the widget's text
         // itself; the binding hears of each (the signals are blocked while the model's text is
-        // copied in) and types it into the model.
+        // copied in) and puts the same edit into the model.
         if (line_) {
             line_->setDragEnabled(false);
             QObject::connect(line_, &QLineEdit::textEdited, this, [this] { WidgetEdited(); });
@@ -203,22 +203,17 @@ private:
         return line_ ? line_->cursorPosition() : plain_->textCursor().position();
     }
 
-    // Text as a person would type it into this box: a single-line box takes the first line;
-    // in a multi-line one each line break types Return.
-    QString AsTyped(QString text) const {
-        if (!box_.MultiLine()) return text.section('\n', 0, 0).remove('\r');
-        return text.replace("\r\n", "\n").replace('\n', '\r');
-    }
-
     void Type(const QString& chars) {
         SelectionToModel();
-        TypeAtModelCaret(chars);
-    }
-
-    // Types at the model's caret, replacing its selection.
-    void TypeAtModelCaret(const QString& chars) {
         const std::string utf8 = chars.toStdString();
         User([this, &utf8] { box_.UserType(utf8); });
+    }
+
+    // Inserts a paste, drop or commit at the model's caret, replacing its selection: the
+    // model takes the first line of a single-line box and turns line breaks into its own.
+    void InsertAtModelCaret(const QString& text) {
+        const std::string utf8 = text.toStdString();
+        User([this, &utf8] { box_.UserInsert(utf8); });
     }
 
     // Selects characters [start, end) of the widget's text `shown` in the model. Code writes,
@@ -241,18 +236,18 @@ private:
             const int start = std::clamp(WidgetCaret() + im.replacementStart(), 0, size);
             SelectInModel(shown, start, std::min(size, start + im.replacementLength()));
         }
-        if (!commit.isEmpty()) TypeAtModelCaret(AsTyped(commit));
+        if (!commit.isEmpty()) InsertAtModelCaret(commit);
         else EraseModelSelection();
     }
 
-    // The widget changed its own text (see the constructor): the model takes the same edit as
-    // typing, and the widget then shows the model's text, whatever the model made of it.
+    // The widget changed its own text (see the constructor): the model takes the same edit,
+    // and the widget then shows the model's text, whatever the model made of it.
     void WidgetEdited() {
         if (!Live()) return;
         const QString before = ToWidgetText(box_.Text());
         const WidgetEdit edit = EditBetween(before, WidgetText(), WidgetCaret());
         SelectInModel(before, edit.start, edit.start + edit.removed);
-        if (!edit.inserted.isEmpty()) TypeAtModelCaret(AsTyped(edit.inserted));
+        if (!edit.inserted.isEmpty()) InsertAtModelCaret(edit.inserted);
         else EraseModelSelection();
         if (Live()) Sync(Prop::Text);
     }
@@ -304,8 +299,11 @@ private:
 
     bool Key(QKeyEvent& ke) {
         if (ke.matches(QKeySequence::Paste)) {
-            const QString text = AsTyped(QApplication::clipboard()->text());
-            if (!text.isEmpty()) Type(text);
+            const QString text = QApplication::clipboard()->text();
+            if (!text.isEmpty()) {
+                SelectionToModel();
+                InsertAtModelCaret(text);
+            }
             return true;
         }
         if (ke.matches(QKeySequence::Cut)) {

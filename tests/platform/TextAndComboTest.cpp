@@ -1,5 +1,5 @@
-// Text boxes (typing, KeyPress, MaxLength, Locked, selection) and combo boxes (selection by
-// text or index, the drop-down list's refusal of other text).
+// Text boxes (typing, inserting, KeyPress, MaxLength, Locked, selection) and combo boxes
+// (selection by text or index, the drop-down list's refusal of other text).
 #include <cctype>
 #include <string>
 #include <vector>
@@ -195,6 +195,53 @@ TEST_F(TextEvents, NonAsciiTextRaisesOneKeyPressPerCharacter) {
     box.UserType("a\xFF\xC3" "b");
     EXPECT_EQ(keys, (std::vector<int>{'a', 'b'}));
     EXPECT_EQ(box.Text(), "ab");
+}
+
+// A paste, a drop or an input method's commit is one edit at the caret: every character
+// passes KeyPress, then the text changes once with the caret after what went in. A one-line
+// box takes the first line; a control character inserts nothing (a pasted backspace deletes
+// nothing); MaxLength counts character by character, Locked refuses the whole.
+TEST_F(TextEvents, AnInsertIsOneEditAtTheCaret) {
+    std::vector<int> keys;
+    box.KeyPress = [&](int& k) {
+        keys.push_back(k);
+        if (k == ',') k = '.';
+        else if (k == 'k') k = 0;
+    };
+    std::vector<std::string> changes;
+    box.Change = [&] { changes.push_back(box.Text()); };
+    box.UserType("2.5");
+    box.UserInsert("5");  // dropped at the end, then typing goes on after it
+    box.UserType("1");
+    EXPECT_EQ(box.Text(), "2.551");
+    box.SetText("");
+    keys.clear();
+    changes.clear();
+    box.UserInsert("1,\b5\tk\r\n12");
+    EXPECT_EQ(keys, (std::vector<int>{'1', ',', '5', 'k'}));
+    EXPECT_EQ(changes, (std::vector<std::string>{"1.5"}));
+    EXPECT_EQ(box.SelStart(), 3);
+    box.SetSelStart(0);
+    box.SetSelLength(1);
+    box.UserInsert("1");  // the same text: the caret moves after it, no Change
+    EXPECT_EQ(box.SelStart(), 1);
+    for (const char* nothing : {"k", "\t", "\r\n2", ""}) box.UserInsert(nothing);
+    EXPECT_EQ(changes.size(), 1u);
+    box.SetMaxLength(5);
+    box.UserInsert("999");
+    EXPECT_EQ(box.Text(), "199.5");
+    EXPECT_EQ(box.SelStart(), 3);
+    box.SetLocked(true);
+    keys.clear();
+    box.UserInsert("7");
+    EXPECT_EQ(keys, (std::vector<int>{'7'}));
+    EXPECT_EQ(changes, (std::vector<std::string>{"1.5", "199.5"}));
+    box.SetLocked(false);
+    box.SetMultiLine(true);
+    box.SetMaxLength(0);
+    box.SetText("");
+    box.UserInsert("a\nb\r\nc\rd");  // each line break a Return
+    EXPECT_EQ(box.Text(), "a\r\nb\r\nc\r\nd");
 }
 
 class ComboEvents : public PlatformTest {

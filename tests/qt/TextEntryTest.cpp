@@ -1,6 +1,6 @@
 // Text that reaches a box other than by its keys, as the window system delivers it: a
 // middle-click paste of the X11 selection, the context menu's Paste, a drop and an input
-// method's commit each type into the model at the place they went in. The 2nd gear's box turns
+// method's commit each go into the model at the place they went in. The 2nd gear's box turns
 // a typed comma into a point, which shows that its KeyPress handler saw every character; a
 // calculator works out its results again.
 #include <QClipboard>
@@ -113,18 +113,42 @@ TEST_F(TextEntry, TheContextMenusPasteTypesTheClipboard) {
     });
 }
 
+// A person drags `text` over the widget and drops it at `at`.
+void Drop(QWidget* widget, const QString& text, QPoint at) {
+    QMimeData data;
+    data.setText(text);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(widget, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(widget, &move);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(widget, &drop);
+}
+
 TEST_F(TextEntry, ADropTypesItsText) {
+    ForEachBox([](const Box& b) { Drop(b.widget, b.put, b.widget->rect().center()); });
+}
+
+// A one-line box takes the first line of what is dropped into it.
+TEST_F(TextEntry, ATwoLineDropGivesItsFirstLine) {
     ForEachBox([](const Box& b) {
-        QMimeData data;
-        data.setText(b.put);
-        const QPoint at = b.widget->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(b.widget, &enter);
-        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(b.widget, &move);
-        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(b.widget, &drop);
+        Drop(b.widget, QString(b.put) + "\n12", b.widget->rect().center());
     });
+}
+
+// Dropped at the end of the text, past its last character: typing goes on after the drop.
+TEST_F(TextEntry, ADropInsideTheTextLeavesTheCaretAfterIt) {
+    for (const Box& b : boxes) {
+        SCOPED_TRACE(b.name);
+        QApplication::setActiveWindow(b.widget->window());
+        b.widget->setFocus();
+        b.widget->selectAll();
+        QTest::keyClicks(b.widget, "2.5");
+        Drop(b.widget, "5", {b.widget->width() - 3, b.widget->height() / 2});
+        QTest::keyClick(b.widget, Qt::Key_1);
+        EXPECT_EQ(b.model->Text(), "2.551");
+        EXPECT_EQ(b.widget->text().toStdString(), "2.551");
+    }
 }
 
 // An input method may replace text before the caret with its commit (an autocorrection):

@@ -192,7 +192,7 @@ TEST_F(WindowSizes, TheCalculatorsSizeEachPageForItsLayout) {
 // the whole part that shows and no scroll bar stays (a graph fitted to the part beside bars it
 // then no longer needs would leave strips bare), and one shrunk past its smallest size gets
 // that size back from code, as its whole size with the frame (3000 x 2000 and 4000 x 3000
-// twips).
+// twips). The graph is drawn once a resize, not first beside bars and then again.
 TEST_F(WindowSizes, AResizedWindowFitsWhatShowsAndKeepsItsSmallestSizeFrameIncluded) {
     const struct {
         const char* name;
@@ -208,9 +208,16 @@ TEST_F(WindowSizes, AResizedWindowFitsWhatShowsAndKeepsItsSmallestSizeFrameInclu
         SCOPED_TRACE(entry.name);
         platform::Form& form = *entry.open();
         qtfront::FormView& view = ViewOf(form);
+        auto* graph = dynamic_cast<ui::ResizeableGraphWindow*>(&form);
+        const auto drawn = [graph] { return graph ? graph->LargeGraph().Surf().Revision() : 0; };
+        uint64_t oneDraw = drawn();
+        if (graph) graph->GraphMenuItem_Click(charts::GraphGroup::Data, 0);
+        oneDraw = drawn() - oneDraw;
         for (const QSize asked : {QSize(300, 220), QSize(40, 40)}) {
+            const uint64_t before = drawn();
             view.resize(asked);
             ViewOf(form);
+            EXPECT_EQ(drawn() - before, oneDraw) << asked.width();
             EXPECT_EQ(QSize(form.ClientWidth(), form.ClientHeight()), view.ClientArea()->size())
                 << asked.width();
             EXPECT_FALSE(view.HorizontalScrollBar()->isVisible()) << asked.width();

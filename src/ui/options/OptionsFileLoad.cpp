@@ -1,6 +1,7 @@
 #include "ui/options/OptionsFileLoad.hpp"
 
 #include "ui/options/OptionsPanelFill.hpp"
+#include "ui/options/UnitPresets.hpp"
 #include "ui/options/RefreshDisplays.hpp"
 
 namespace ui {

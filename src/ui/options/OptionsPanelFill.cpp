@@ -114,12 +114,4 @@ void RefreshGraphScaleLabels() {
         w.ScaleValueLabel(s).SetCaption(core::GraphScaleLabelText(s, o.*s.Field));
 }
 
-void ApplyUnitPreset(int16_t index) {
-    ShowOptionsSettings();
-    if (index < 0 || index > 2) return;
-    OptionsPanel& w = OptionsPanelWindow();
-    for (const core::Quantity q : core::UnitPresetOrder())
-        w.Select(q).SetText(std::string(core::UnitPresetName(index, q)));
-}
-
 }  // namespace ui

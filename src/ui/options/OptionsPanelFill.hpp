@@ -1,11 +1,9 @@
 // Bringing the options window in line with the unit system and the options block, and the
-// routines that act through it: the unit lists, the showing of every stored option, the
-// scale value labels and the unit presets.
+// routines that act through it: the unit lists, the showing of every stored option and the
+// scale value labels.
 //
 // Each reaches the window through its one program-wide instance, created on first use.
 #pragma once
-
-#include <cstdint>
 
 namespace ui {
 
@@ -20,11 +18,5 @@ void ShowOptionsSettings();
 
 // The value label of every graph-scale slider, from the stored scales in the current units.
 void RefreshGraphScaleLabels();
-
-// The options window's preset buttons: 0 "SI", 1 "Metric", 2 "Imperial". Shows the stored
-// options first, then selects the preset's unit of all 21 quantities through their selectors,
-// each running its quantity's redisplay (unless the program is loading). Another index only
-// shows the options.
-void ApplyUnitPreset(int16_t index);
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include "ui/options/OptionsFileLoad.hpp"
 #include "ui/options/OptionsPanel.hpp"
 #include "ui/options/OptionsPanelFill.hpp"
+#include "ui/options/UnitPresets.hpp"
 
 namespace ui {
 

@@ -34,13 +34,41 @@ void DrawDynoGraph(Main& form) {
     }
 }
 
+// A chart of a redisplay: drawn now, or noted while a preset holds the drawing.
+void Draw(core::ScaleChart chart) {
+    ChartRedrawsState& redraws = ChartRedraws();
+    if (redraws.Holds > 0) {
+        redraws.Pending[static_cast<std::size_t>(chart)] = true;
+    } else {
+        RedrawScaleChart(chart);
+    }
+}
+
 }  // namespace
+
+ChartRedrawsState& ChartRedraws() {
+    static ChartRedrawsState state;
+    return state;
+}
+
+ChartsDrawnOnce::ChartsDrawnOnce() { ++ChartRedraws().Holds; }
+
+ChartsDrawnOnce::~ChartsDrawnOnce() {
+    ChartRedrawsState& redraws = ChartRedraws();
+    if (--redraws.Holds > 0) return;
+    for (std::size_t i = 0; i < redraws.Pending.size(); ++i) {
+        if (!redraws.Pending[i]) continue;
+        redraws.Pending[i] = false;
+        RedrawScaleChart(static_cast<core::ScaleChart>(i));
+    }
+}
 
 void RedisplayQuantity(core::Quantity q) {
     Main* w = MainWindowOrNull();
     if (w == nullptr) return;
     Main& f = *w;
     using Q = core::Quantity;
+    using C = core::ScaleChart;
     switch (q) {
         case Q::Speed:
             ShowVehicleData(f);
@@ -50,11 +78,11 @@ void RedisplayQuantity(core::Quantity q) {
             SearchAccRun(f, AccStep());
             analysis::AnalyseDecRun();
             SearchDecRun(f);
-            DrawAccGraph(f, AccStep());
+            Draw(C::AccGraph);
             ShowDecResults(f);
-            DrawDecGraph(f);
-            DrawGearingGraph(f);
-            DrawAeroSpeedChart(f);
+            Draw(C::DecGraph);
+            Draw(C::GearingGraph);
+            Draw(C::AeroSpeedChart);
             // The traction-control slip speed beside its slider is a speed too.
             ShowBrakeSettings(f);
             break;
@@ -65,19 +93,19 @@ void RedisplayQuantity(core::Quantity q) {
             ShowTyreAnalysis(f);
             ShowSuspensionAnalysis(f);
             ShowSteeringAnalysis(f);
-            DrawAccGraph(f, AccStep());
-            DrawDecGraph(f);  // spring lengths and tyre deflections
-            DrawSuspDamperChart(f);
-            DrawSuspResponseChart(f);
-            DrawTyreDiagrams(f);
+            Draw(C::AccGraph);
+            Draw(C::DecGraph);  // spring lengths and tyre deflections
+            Draw(C::SuspDamperChart);
+            Draw(C::SuspResponseChart);
+            Draw(C::TyreDiagrams);
             break;
         case Q::DistanceLarge:
             ShowAccResults(f);
             SearchAccRun(f, AccStep());
             SearchDecRun(f);
-            DrawAccGraph(f, AccStep());
+            Draw(C::AccGraph);
             ShowDecResults(f);
-            DrawDecGraph(f);  // distance
+            Draw(C::DecGraph);  // distance
             break;
         case Q::Area:
             ShowAeroAnalysis(f);
@@ -92,7 +120,7 @@ void RedisplayQuantity(core::Quantity q) {
         case Q::Mass:
             ShowVehicleData(f);
             ShowPhysicalAnalysis(f);
-            DrawPhysicalChart(f);
+            Draw(C::PhysicalChart);
             break;
         case Q::Force:
             ShowVehicleData(f);
@@ -102,11 +130,11 @@ void RedisplayQuantity(core::Quantity q) {
             // The tyre page's grip forces and dynamic load.
             ShowTyreAnalysis(f);
             ShowAccResults(f);
-            DrawDecGraph(f);
-            DrawSuspDamperChart(f);
-            DrawAeroSpeedChart(f);
-            DrawAeroForcesChart(f);
-            DrawAccGraph(f, AccStep());
+            Draw(C::DecGraph);
+            Draw(C::SuspDamperChart);
+            Draw(C::AeroSpeedChart);
+            Draw(C::AeroForcesChart);
+            Draw(C::AccGraph);
             break;
         case Q::Stiffness:
             ShowTyreAnalysis(f);
@@ -118,8 +146,8 @@ void RedisplayQuantity(core::Quantity q) {
             ShowTyreAnalysis(f);
             ShowAccResults(f);
             ShowDecResults(f);
-            DrawAccGraph(f, AccStep());
-            DrawDecGraph(f);  // deceleration
+            Draw(C::AccGraph);
+            Draw(C::DecGraph);  // deceleration
             break;
         case Q::Power:
             ShowVehicleData(f);
@@ -132,7 +160,7 @@ void RedisplayQuantity(core::Quantity q) {
             ShowGearingTable(f);
             ShowDiffSettings(f);
             ShowBrakeSettings(f);
-            DrawGearingGraph(f);
+            Draw(C::GearingGraph);
             break;
         case Q::P2W:
         case Q::MOI:
@@ -144,11 +172,11 @@ void RedisplayQuantity(core::Quantity q) {
         case Q::ARV:
             ShowVehicleData(f);
             ShowLiveAnalysis(f);
-            DrawDynoGraph(f);
+            Draw(C::DynoGraph);
             ShowGearingTable(f);
-            DrawGearingGraph(f);
-            DrawAccGraph(f, AccStep());
-            DrawDecGraph(f);  // engine speed
+            Draw(C::GearingGraph);
+            Draw(C::AccGraph);
+            Draw(C::DecGraph);  // engine speed
             break;
         case Q::Damping:
         case Q::Rot:
@@ -168,7 +196,7 @@ void RedisplayQuantity(core::Quantity q) {
             ShowVehicleData(f);
             ShowLiveAnalysis(f);
             ShowAccResults(f);
-            DrawAccGraph(f, AccStep());
+            Draw(C::AccGraph);
             break;
         case Q::Frequency:
             ShowSuspensionAnalysis(f);

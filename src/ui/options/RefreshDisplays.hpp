@@ -8,12 +8,33 @@
 // re-fits the engine curve. Each does nothing when there is no main window.
 #pragma once
 
+#include <array>
+
 #include "core/GraphScales.hpp"
 #include "core/Units.hpp"
 
 namespace ui {
 
+// Charts whose drawing waits for the end of a unit preset.
+struct ChartRedrawsState {
+    int Holds = 0;  // ChartsDrawnOnce objects alive
+    std::array<bool, static_cast<std::size_t>(core::ScaleChart::AccGraph) + 1> Pending{};
+};
+ChartRedrawsState& ChartRedraws();
+
+// While one lives (a unit preset choosing its 21 units), RedisplayQuantity notes the charts
+// it would draw instead of drawing them; when the outermost ends, each noted chart is drawn
+// once, on the main window and in every graph window that shows it.
+class ChartsDrawnOnce {
+public:
+    ChartsDrawnOnce();
+    ~ChartsDrawnOnce();
+    ChartsDrawnOnce(const ChartsDrawnOnce&) = delete;
+    ChartsDrawnOnce& operator=(const ChartsDrawnOnce&) = delete;
+};
+
 // The redisplay list of one quantity, in order; each list ends with RefreshGraphScaleLabels.
+// Its charts wait while a ChartsDrawnOnce lives.
 void RedisplayQuantity(core::Quantity q);
 
 // Every summary, caption and chart of the main window in the current units, scales and

@@ -129,4 +129,27 @@ TEST_F(UnitChangeCaptions, EveryUnitAloneRewritesEveryDisplayOfItsQuantity) {
     }
 }
 
+// A preset draws each chart once, when all 21 units are chosen (the deceleration graph shows
+// six of them), also in a graph window; what then shows is what a refresh shows.
+TEST_F(UnitChangeCaptions, APresetDrawsEachChartOnceInItsNewUnits) {
+    ShowRound(0);
+    Window(0).GraphMenuItem_Click(charts::GraphGroup::Deceleration, 0);
+    const auto revisions = [this] {
+        return std::vector<uint64_t>{main->Analysis_DecGraph(0).Surf().Revision(),
+                                     main->Analysis_AccGraph(0).Surf().Revision(),
+                                     Window(0).LargeGraph().Surf().Revision()};
+    };
+    const std::vector<uint64_t> before = revisions();
+    ui::RedrawScaleChart(core::ScaleChart::DecGraph);
+    ui::RedrawScaleChart(core::ScaleChart::AccGraph);
+    const std::vector<uint64_t> once = revisions();
+    ui::OptionsPanelWindow().SetUnits(2).UserClick();
+    const std::vector<uint64_t> preset = revisions();
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(preset[i] - once[i], once[i] - before[i]) << i;
+    const std::vector<uint64_t> afterPreset = Shown();
+    ui::RefreshAllDisplays();
+    EXPECT_EQ(Shown(), afterPreset);
+}
+
 }  // namespace

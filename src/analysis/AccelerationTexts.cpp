@@ -92,11 +92,14 @@ AccResultTexts AccResultsTexts() {
                              ? 0
                              : core::GlobalChassisLab().CurrentVehicle.Drivetrain.NumGears;
     // A car that never launched (its clutch never closed) spent the whole run slipping the
-    // clutch in first gear: no time in first gear, as no launch time.
+    // clutch in first gear: no time in first gear, as no launch time. A gear the run never
+    // reached has no time in it either.
     const bool launched = R[AccRes::LaunchTime] != 0.0f;
     for (int g = 1; g <= 7; ++g) {
         std::string text;
-        if (g <= numGears) text = g == 1 && !launched ? kNA : TimeText(R[AccRes::TimeInGear + g]);
+        const float inGear = R[AccRes::TimeInGear + g];
+        if (g <= numGears)
+            text = (g == 1 && !launched) || inGear == 0.0f ? kNA : TimeText(inGear);
         put(116 + g, std::move(text));
     }
     put(116, launched ? TimeText(R[AccRes::LaunchTime]) : kNA);

@@ -92,6 +92,10 @@ AeroBalanceColour AeroBalanceColourFor(float aeroFrontShare, float cogFrontShare
     return AeroBalanceColour::Green;
 }
 
+bool TopSpeedShown(bool runsRefused) {
+    return !runsRefused && !VehicleTips(AeroCode().LiveAero);
+}
+
 AeroCaptions BuildAeroCaptions(const AeroCaptionInputs& in) {
     const AeroCodeState& s = AeroCode();
     const AeroForces& a = s.LiveAero;
@@ -111,17 +115,22 @@ AeroCaptions BuildAeroCaptions(const AeroCaptionInputs& in) {
                     core::UnitValueText(Quantity::Speed, in.LiveSpeed), {}});
 
     // The axle loads, and the rolling resistance worked out from the wheel loads, of a
-    // vehicle that tips have no meaning.
+    // vehicle that tips have no meaning; nor has the rolling resistance of a tyre on its rim,
+    // nor a top speed reached against either.
     const bool tips = VehicleTips(a);
     const auto fromLoads = [tips](std::string text) {
         return tips ? NotApplicable() : std::move(text);
     };
-    analysis(17, core::UnitValueText(Quantity::Speed, s.TopSpeed));
-    analysis(12, fromLoads(core::UnitValueText(Quantity::Force, a.TotalResistance)));
-    analysis(77, fromLoads(core::UnitValueText(Quantity::Power, a.ResistancePower)));
+    const auto fromRolling = [&in, tips](std::string text) {
+        return tips || in.RunsRefused ? NotApplicable() : std::move(text);
+    };
+    analysis(17, TopSpeedShown(in.RunsRefused) ? core::UnitValueText(Quantity::Speed, s.TopSpeed)
+                                               : NotApplicable());
+    analysis(12, fromRolling(core::UnitValueText(Quantity::Force, a.TotalResistance)));
+    analysis(77, fromRolling(core::UnitValueText(Quantity::Power, a.ResistancePower)));
     analysis(10, core::UnitValueText(Quantity::Force, a.TotalDrag));
-    analysis(11, fromLoads(core::UnitValueText(Quantity::Force, a.TotalRollingResistance)));
-    analysis(13, fromLoads(ResistanceShareText(a)));
+    analysis(11, fromRolling(core::UnitValueText(Quantity::Force, a.TotalRollingResistance)));
+    analysis(13, fromRolling(ResistanceShareText(a)));
     analysis(14, core::UnitValueText(Quantity::Force, a.TotalLift));
     analysis(15, RatioText(a.TotalLift, a.TotalDrag));
     analysis(22, fromLoads(core::UnitValueText(Quantity::Force, a.WheelLoad[1] + a.WheelLoad[0])));

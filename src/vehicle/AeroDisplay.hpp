@@ -10,7 +10,10 @@
 // is -lift / drag at two decimals followed by " : 1". Anything with no finite value (a ratio
 // with no drag, a share of no resistance) reads "N/A", and so do the axle loads, the wheel-load
 // share and the rolling resistance with what is made of it (total resistance, its power, the
-// drag / rolling share) while the vehicle tips (VehicleTips).
+// drag / rolling share) while the vehicle tips (VehicleTips). The top speed, reached against
+// that rolling resistance, reads "N/A" then too, and so do it and the rolling resistance with
+// what is made of it while the runs refuse the vehicle (a tyre pressed through its sidewall
+// rolls on its rim: analysis/RunRefusal.hpp); the axle loads stay.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +31,8 @@ struct AeroCaptionInputs {
     int32_t RearWingAngle = 0;   // Set_AeroWingAngle(1).Value, degrees
     int32_t LiveSpeed = 0;       // Live_Speed.Value, m/s
     float CoGFrontShare = 0.0f;  // VehicleCoG.Y: front share of the loaded vehicle's weight
+    // The runs refuse the vehicle: a tyre is pressed through its whole sidewall.
+    bool RunsRefused = false;
 };
 
 // Text colour of the aero balance (Analysis_AeroLabel 25): black when there is no balance to
@@ -50,6 +55,11 @@ struct AeroCaptions {
 // The captions of the aerodynamic analysis from AeroCode(), the current vehicle's body
 // coefficients and the unit system.
 AeroCaptions BuildAeroCaptions(const AeroCaptionInputs& inputs);
+
+// Whether the top speed (AeroCode().TopSpeed) means anything: not while the vehicle tips, nor
+// while the runs refuse it (`runsRefused`). Where it does not, it reads "N/A" and no speed is
+// judged against it.
+bool TopSpeedShown(bool runsRefused);
 
 // The colour of the aero balance `aeroFrontShare` against the weight balance
 // `cogFrontShare` (both front shares, 0..1). Green from 0.75 percentage points behind to 0.25

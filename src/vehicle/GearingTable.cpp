@@ -32,7 +32,7 @@ uint32_t Warn(bool condition, uint32_t colour) {
 
 }  // namespace
 
-std::vector<core::Caption> BuildGearingTableCaptions() {
+std::vector<core::Caption> BuildGearingTableCaptions(bool topSpeedShown) {
     const GearingCodeState& s = GearingCode();
     const EngineRecord& engine = EngineCode().CurrentEngine;
     const float topSpeed = AeroCode().TopSpeed;
@@ -49,7 +49,7 @@ std::vector<core::Caption> BuildGearingTableCaptions() {
         put(Column::GearingRevsPreShift, g, core::UnitValueText(Quantity::ARV, s.ShiftRevs[i]),
             Warn(s.ShiftRevs[i] > engine.LimitSpeed, kGearingWarnRed));
         put(Column::GearingSpeed, g, core::UnitValueText(Quantity::Speed, s.SpeedAtShift[i]),
-            Warn(s.SpeedAtShift[i] > topSpeed, kGearingWarnRed));
+            Warn(topSpeedShown && s.SpeedAtShift[i] > topSpeed, kGearingWarnRed));
         put(Column::GearingReduction, g, core::RoundedText(s.OverallRatios[i], 3));
         put(Column::GearingCruisingRevs, g, core::UnitValueText(Quantity::ARV, s.CruisingRevs[i]));
     }

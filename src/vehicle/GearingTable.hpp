@@ -18,9 +18,10 @@
 namespace vehicle {
 
 // Text colours of the shift figures, set before their captions: the system's button-text
-// colour normally; red for a shift above the limit speed or a speed above the top speed; blue
-// for an engine speed after the shift below the start of the torque plateau. The ratios, the
-// cruising engine speeds and the other columns leave their labels' colour as it is.
+// colour normally; red for a shift above the limit speed or a speed above the top speed (while
+// there is one to show); blue for an engine speed after the shift below the start of the
+// torque plateau. The ratios, the cruising engine speeds and the other columns leave their
+// labels' colour as it is.
 inline constexpr uint32_t kGearingNormalColour = core::kCaptionButtonText;
 inline constexpr uint32_t kGearingWarnRed = 0x0000FF;   // 0xBBGGRR
 inline constexpr uint32_t kGearingWarnBlue = 0xFF0000;  // 0xBBGGRR
@@ -29,7 +30,9 @@ inline constexpr int kGearingAreaLabel = 1;  // GearingLabel index of the torque
 
 // The gear table's captions (GearingRevsPreShift .. GearingSpeedGained, GearingLabel) in
 // writing order, from GearingCode(), the current engine's limit
-// speed and torque plateau start, AeroCode().TopSpeed and the unit system.
-std::vector<core::Caption> BuildGearingTableCaptions();
+// speed and torque plateau start, AeroCode().TopSpeed and the unit system. Without
+// `topSpeedShown` (the top speed reads "N/A": AeroDisplay.hpp's TopSpeedShown) no speed at a
+// shift is marked against it.
+std::vector<core::Caption> BuildGearingTableCaptions(bool topSpeedShown);
 
 }  // namespace vehicle

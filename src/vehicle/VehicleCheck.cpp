@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 #include "core/GlobalShared.hpp"
 #include "core/Numbers.hpp"
@@ -215,7 +216,12 @@ void CheckEngineFigures(const VehicleRecord& r, Problems& p) {
 }  // namespace
 
 std::vector<VehicleProblem> FindVehicleProblems(const VehicleRecord& r) {
-    Problems p(FieldsOutOfRange(r));
+    return FindVehicleProblems(r, FieldsOutOfRange(r));
+}
+
+std::vector<VehicleProblem> FindVehicleProblems(const VehicleRecord& r,
+                                                std::vector<std::string> outOfRange) {
+    Problems p(std::move(outOfRange));
     for (int a = 0; a < 2; ++a) CheckWheelMasses(r, a, p);
     for (int a = 0; a < 2; ++a) CheckSidewall(r, a, p);
     // A vehicle that is not wheel driven has no engine speeds: its first engine figures hold

@@ -52,5 +52,9 @@ struct VehicleProblem {
 // first): the fields out of range in file order, the wheel masses and tyres axle by axle, the
 // engine speeds, the engine figures. None for a vehicle both accept.
 std::vector<VehicleProblem> FindVehicleProblems(const VehicleRecord& record);
+// The same, with the fields out of range given (FieldsOutOfRange of the record): a caller that
+// judges many records differing in one field within its range works the list out once.
+std::vector<VehicleProblem> FindVehicleProblems(const VehicleRecord& record,
+                                                std::vector<std::string> outOfRange);
 
 }  // namespace vehicle

@@ -128,6 +128,20 @@ TEST_F(AeroDisplayTest, StandingStillHasNoRatiosAndNoBalance) {
     }
 }
 
+// The top speed of a vehicle whose runs are refused (a tyre on its rim), or that tips, reads
+// "N/A"; refused, so do the rolling resistance and what is made of it; the axle loads stay.
+TEST_F(AeroDisplayTest, TopSpeedOfAVehicleThatTipsOrIsRefusedIsNotApplicable) {
+    SetMovingCar();
+    vehicle::AeroCaptionInputs in{0, 0, 25, 0.5f, true};
+    Build(in);
+    for (int index : {17, 11, 12, 13, 77}) EXPECT_EQ(Text(index), "N/A") << index;
+    EXPECT_EQ(Text(22), "6000 N");
+    in.RunsRefused = false;
+    vehicle::AeroCode().LiveAero.WheelLoad = {-100.0f, -100.0f, 3000.0f, 3000.0f};  // tips
+    Build(in);
+    EXPECT_EQ(Text(17), "N/A");
+}
+
 // The wheel loads' front share is a share while both axles carry load (a lift beyond one
 // gave 676.2% / -576.2%).
 TEST_F(AeroDisplayTest, WheelLoadShareOnlyWithBothAxlesOnTheGround) {

@@ -34,7 +34,9 @@ protected:
         s.SpeedGained = {0.0f, 15.0f, 15.0f, 15.0f, 0.0f, 0.0f, 0.0f, 0.0f};
         s.TorqueCurveArea = 123456.7f;
     }
-    void Build() { out = vehicle::BuildGearingTableCaptions(); }
+    void Build(bool topSpeedShown = true) {
+        out = vehicle::BuildGearingTableCaptions(topSpeedShown);
+    }
     const Caption& At(Column column, int index) {
         for (const auto& c : out)
             if (c.Array == column && c.Index == index) return c;
@@ -53,8 +55,12 @@ TEST_F(GearingTableTest, ColumnsInTheirUnitsWithWarningColours) {
     // Above the limit speed.
     EXPECT_EQ(At(Column::GearingRevsPreShift, 2).ForeColor, vehicle::kGearingWarnRed);
     EXPECT_EQ(At(Column::GearingSpeed, 3).ForeColor, vehicle::kGearingNormalColour);
-    // Faster than the top speed.
+    // Faster than the top speed; none is, while the top speed reads "N/A".
     EXPECT_EQ(At(Column::GearingSpeed, 4).ForeColor, vehicle::kGearingWarnRed);
+    Build(false);
+    EXPECT_EQ(At(Column::GearingSpeed, 4).ForeColor, vehicle::kGearingNormalColour);
+    EXPECT_EQ(At(Column::GearingRevsPreShift, 2).ForeColor, vehicle::kGearingWarnRed);
+    Build();
     EXPECT_EQ(At(Column::GearingReduction, 1).Text, "13.65");
     EXPECT_EQ(At(Column::GearingReduction, 3).Text, "5.655");
     EXPECT_EQ(At(Column::GearingReduction, 3).ForeColor, std::nullopt);  // colour left as it is

@@ -123,7 +123,8 @@ TEST_F(CalculatorCorners, CoilSpring) {
                                         (kCoilSpringIndex.Max - 1.0f) * d}))
             for (float p : WithBoundaries(Ends(kCoilPitch), {d}))
                 for (float nt : Ends(kCoilTotalCoils))
-                    for (float lf : WithBoundaries(Ends(kCoilFreeLength), {nt * d})) {
+                    for (float lf : WithBoundaries(Ends(kCoilFreeLength),
+                                                   {nt * d, (nt + 1.0f) * p})) {
                         const auto r = CalcCoilSpring({lf, p, nt, d, di});
                         if (r.Valid) found.Add(r);
                     }

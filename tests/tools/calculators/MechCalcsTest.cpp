@@ -187,7 +187,8 @@ TEST_F(MechCalcsTest, EveryBoxTakesRealPartsAndRefusesTheRest) {
         platform::TextBox& box;
         std::vector<const char*> real, refused;
     } rows[] = {
-        {w.CoilSpringInput(0), {"1"}, {"1.01", "1D30"}},
+        // With the design's 5.25 coils at 38.8 mm the spring is at most 0.2425 m long.
+        {w.CoilSpringInput(0), {"0.24"}, {"0.25", "1.01", "1D30"}},
         {w.CoilSpringInput(1), {"0.08"}, {"0.51"}},
         {w.CoilSpringInput(2), {"10"}, {"1.99", "101", "99999999999"}},
         {w.CoilSpringInput(3), {"0.008", "0.0095", "0.02"}, {"0.0049", "0.11"}},

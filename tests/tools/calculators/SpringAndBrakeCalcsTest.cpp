@@ -70,6 +70,7 @@ TEST(CoilSpringCalc, EachLimitFailsItsOwnBoxOnly) {
     EXPECT_FALSE(r.Valid);
     EXPECT_EQ(r.Ok, (std::array<bool, 5>{true, true, false, true, true}));
     in.TotalCoils = 2.0f;
+    in.FreeLength = 0.11f;  // two coils hold at most three pitches: 0.1164 m
     EXPECT_TRUE(CalcCoilSpring(in).Valid);
     in = good;
     in.FreeLength = 0.0f;
@@ -235,8 +236,13 @@ TEST(CalculatorCrossChecks, FiguresThatBoundEachOther) {
     } coils[] = {
         {"8 mm wire", {0.145f, 0.0388f, 5.25f, 0.008f, 0.069f}, {true, true, true, true, true}},
         {"9.5 mm wire", {0.145f, 0.0388f, 5.25f, 0.0095f, 0.069f}, {true, true, true, true, true}},
-        {"pitch as the wire", {0.145f, 0.014f, 5.25f, 0.014f, 0.069f}, {true, true, true, true, true}},
-        {"pitch below the wire", {0.145f, 0.0139f, 5.25f, 0.014f, 0.069f}, {true, false, true, false, true}},
+        // 10 coils: 5.25 at 14 mm hold 87.5 mm, not 145.
+        {"pitch as the wire", {0.145f, 0.014f, 10.0f, 0.014f, 0.069f}, {true, true, true, true, true}},
+        {"pitch below the wire", {0.145f, 0.0139f, 10.0f, 0.014f, 0.069f}, {true, false, true, false, true}},
+        // Plain ends: at most one pitch more than the total coils, here 6 x 20 mm.
+        {"within 6 pitches", {0.119f, 0.02f, 5.0f, 0.014f, 0.069f}, {true, true, true, true, true}},
+        {"beyond 6 pitches", {0.121f, 0.02f, 5.0f, 0.014f, 0.069f}, {false, false, false, true, true}},
+        {"200 active coils from 2", {1.0f, 0.005f, 2.0f, 0.005f, 0.069f}, {false, false, false, true, true}},
         {"index 19.6", {0.145f, 0.0388f, 5.25f, 0.014f, 0.26f}, {true, true, true, true, true}},
         {"index 20.3", {0.145f, 0.0388f, 5.25f, 0.014f, 0.27f}, {true, true, true, false, false}},
         {"index 3.3", {0.145f, 0.0388f, 3.0f, 0.03f, 0.07f}, {true, true, true, true, true}},

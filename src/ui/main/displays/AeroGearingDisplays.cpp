@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "analysis/PhysicalCode.hpp"
+#include "analysis/RunRefusal.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
 #include "platform/Control.hpp"
@@ -28,6 +29,10 @@ platform::Color BalanceColour(vehicle::AeroBalanceColour c) {
     return platform::RGB(0, 0, 0);
 }
 
+// The runs refuse the vehicle as it stands now: the tyres' states and static loads are those
+// the runs start from.
+bool RunsRefused() { return analysis::FindBottomedTyre().has_value(); }
+
 }  // namespace
 
 void ShowAeroAnalysis(Main& form) {
@@ -36,6 +41,7 @@ void ShowAeroAnalysis(Main& form) {
     in.RearWingAngle = form.Set_AeroWingAngle(1).Value();
     in.LiveSpeed = form.Live_Speed->Value();
     in.CoGFrontShare = analysis::PhysicalCode().VehicleCoG.Y;
+    in.RunsRefused = RunsRefused();
     const vehicle::AeroCaptions out = vehicle::BuildAeroCaptions(in);
 
     WriteCaptions(form, out.Captions);
@@ -50,7 +56,8 @@ static_assert(vehicle::kGearingWarnBlue == platform::RGB(0, 0, 255));
 static_assert(vehicle::kGearingNormalColour == platform::SysColor::ButtonText);
 
 void ShowGearingTable(Main& form) {
-    std::vector<core::Caption> captions = vehicle::BuildGearingTableCaptions();
+    std::vector<core::Caption> captions =
+        vehicle::BuildGearingTableCaptions(vehicle::TopSpeedShown(RunsRefused()));
     // A vehicle that is not wheel driven has no gearing: the gearing state still holds the
     // figures of the vehicle selected before it.
     if (core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType == vehicle::kDriveThrust) {

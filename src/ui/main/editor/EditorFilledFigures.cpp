@@ -35,14 +35,15 @@ void ForgetFilledFigure(const platform::Slider& slider) {
     EditorFilledFigures().Sliders.erase(&slider);
 }
 
-void FillBox(platform::TextBox& box, float field, double unitFactor,
-             const vehicle::FieldRange& range) {
-    box.SetText(FieldText(field, unitFactor, box.MaxLength(), range));
+void FillBox(platform::TextBox& box, float& field, double unitFactor,
+             const vehicle::FieldRange& range, const FilledRecordCheck& check) {
+    box.SetText(FieldText(field, unitFactor, box.MaxLength(), range, check.For(field, range)));
     Remember(box, field);
 }
 
-void FillSpeedBox(platform::TextBox& box, float rpm, const vehicle::FieldRange& range) {
-    box.SetText(SpeedFieldText(rpm, box.MaxLength(), range));
+void FillSpeedBox(platform::TextBox& box, float& rpm, const vehicle::FieldRange& range,
+                  const FilledRecordCheck& check) {
+    box.SetText(SpeedFieldText(rpm, box.MaxLength(), range, check.For(rpm, range)));
     Remember(box, rpm);
 }
 

@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "platform/Controls.hpp"
+#include "ui/main/editor/FilledRecordCheck.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
 namespace ui {
@@ -38,10 +39,13 @@ void ForgetFilledFigure(const platform::Slider& slider);
 
 // Write the field's text (VehicleEditorNumbers.hpp) into the box, or the position into the
 // slider (nearest whole number, halves to even, held within the slider), and remember them (a
-// slider only when the position lies within it).
-void FillBox(platform::TextBox& box, float field, double unitFactor,
-             const vehicle::FieldRange& range);
-void FillSpeedBox(platform::TextBox& box, float rpm, const vehicle::FieldRange& range);
+// slider only when the position lies within it). `field` is a field of the record `check`
+// judges: a text shorter than the field's exact one is chosen so that it adds no problem to
+// that record.
+void FillBox(platform::TextBox& box, float& field, double unitFactor,
+             const vehicle::FieldRange& range, const FilledRecordCheck& check);
+void FillSpeedBox(platform::TextBox& box, float& rpm, const vehicle::FieldRange& range,
+                  const FilledRecordCheck& check);
 void FillSlider(platform::Slider& slider, double position, float field);
 
 // The record figure of a box: the filled field until the user changes the box, else its typed

@@ -165,47 +165,50 @@ void FillVehicleEditor(Main& w) {
     auto& editor = vehicle::VehCode();
     editor.EditorFilling = core::VbTrue;
     ForgetFilledFigures();
-    const vehicle::VehicleRecord& v = core::GlobalChassisLab().CurrentVehicle;
+    // The record the boxes show, which a box's shorter text is judged in (FilledRecordCheck).
+    vehicle::VehicleRecord v = core::GlobalChassisLab().CurrentVehicle;
+    const FilledRecordCheck check(v);
     const auto& u = core::OptionsSettings();
     const double small = u.UnitFactorDistanceSmall;
 
-    FillBox(*w.VehData_NewBodyMass, v.BodyMass, u.UnitFactorMass, rg::BodyMass);
-    FillBox(*w.VehData_NewBodyPosX, v.BodyCoG.X, 100, rg::BodyPosX);
-    FillBox(*w.VehData_NewBodyPosY, v.BodyCoG.Y, 100, rg::BodyPosY);
-    FillBox(*w.VehData_NewBodyPosZ, v.BodyCoG.Z, small, rg::Height);
-    FillBox(*w.VehData_NewHandicapPosZ, v.HandicapHeight, small, rg::HandicapHeight);
+    FillBox(*w.VehData_NewBodyMass, v.BodyMass, u.UnitFactorMass, rg::BodyMass, check);
+    FillBox(*w.VehData_NewBodyPosX, v.BodyCoG.X, 100, rg::BodyPosX, check);
+    FillBox(*w.VehData_NewBodyPosY, v.BodyCoG.Y, 100, rg::BodyPosY, check);
+    FillBox(*w.VehData_NewBodyPosZ, v.BodyCoG.Z, small, rg::Height, check);
+    FillBox(*w.VehData_NewHandicapPosZ, v.HandicapHeight, small, rg::HandicapHeight, check);
     FillBox(*w.VehData_NewFuelTankCapacity, v.FuelTankCapacity, u.UnitFactorVolume,
-            rg::FuelTankCapacity);
-    FillBox(*w.VehData_NewFuelTankPosY, v.FuelTankPos.Y, 100, rg::FuelTankPosY);
-    FillBox(*w.VehData_NewFuelTankPosZ, v.FuelTankPos.Z, small, rg::Height);
-    FillBox(*w.VehData_NewRefPosZ, v.RefHeight, small, rg::Height);
+            rg::FuelTankCapacity, check);
+    FillBox(*w.VehData_NewFuelTankPosY, v.FuelTankPos.Y, 100, rg::FuelTankPosY, check);
+    FillBox(*w.VehData_NewFuelTankPosZ, v.FuelTankPos.Z, small, rg::Height, check);
+    FillBox(*w.VehData_NewRefPosZ, v.RefHeight, small, rg::Height, check);
     SetChoice(*w.VehData_MaxPass, Whole(v.MaxPassengers));
     for (int s = 0; s <= 1; ++s) {
-        const vehicle::PositionXYZ& seat = v.Seats[static_cast<std::size_t>(s)];
-        FillBox(w.VehData_PassPosX(s), seat.X, 100, rg::SeatPosX);
-        FillBox(w.VehData_PassPosY(s), seat.Y, 100, rg::SeatPosY);
-        FillBox(w.VehData_PassPosZ(s), seat.Z, small, rg::Height);
+        vehicle::PositionXYZ& seat = v.Seats[static_cast<std::size_t>(s)];
+        FillBox(w.VehData_PassPosX(s), seat.X, 100, rg::SeatPosX, check);
+        FillBox(w.VehData_PassPosY(s), seat.Y, 100, rg::SeatPosY, check);
+        FillBox(w.VehData_PassPosZ(s), seat.Z, small, rg::Height, check);
     }
 
     // Selecting the drive type shows the engine or the thrust inputs.
     SetTableChoice(*w.VehData_NewDrivetrain, core::TextTable().DriveTypeNames,
                    v.Drivetrain.DriveType);
-    const vehicle::EngineFigures& e = v.Engine;
+    vehicle::EngineFigures& e = v.Engine;
     if (v.Drivetrain.DriveType != vehicle::kDriveThrust) {
-        FillBox(*w.VehData_NewTorque, e.PeakTorque, u.UnitFactorTorque, rg::PeakTorque);
-        FillSpeedBox(*w.VehData_NewTorqueRPM, e.TorquePeakRPM, rg::TorquePeakSpeed);
-        FillBox(*w.VehData_NewPower, e.PeakPower, u.UnitFactorPower, rg::PeakPower);
-        FillSpeedBox(*w.VehData_NewPowerRPM, e.PowerPeakRPM, rg::PowerPeakSpeed);
+        FillBox(*w.VehData_NewTorque, e.PeakTorque, u.UnitFactorTorque, rg::PeakTorque, check);
+        FillSpeedBox(*w.VehData_NewTorqueRPM, e.TorquePeakRPM, rg::TorquePeakSpeed, check);
+        FillBox(*w.VehData_NewPower, e.PeakPower, u.UnitFactorPower, rg::PeakPower, check);
+        FillSpeedBox(*w.VehData_NewPowerRPM, e.PowerPeakRPM, rg::PowerPeakSpeed, check);
         const auto& fuels = core::FuelTable().FuelTypes;
         if (e.FuelType < fuels.size()) SetChoice(*w.VehData_NewFuelType, fuels[e.FuelType].Name);
         FillBox(*w.VehData_NewDrivetrainEff, v.Drivetrain.DrivetrainEfficiency, 100,
-                rg::DrivetrainEfficiency);
-        FillBox(*w.VehData_NewDrivetrainShiftTime, v.Drivetrain.ShiftTime, 1000, rg::ShiftTime);
+                rg::DrivetrainEfficiency, check);
+        FillBox(*w.VehData_NewDrivetrainShiftTime, v.Drivetrain.ShiftTime, 1000,
+                rg::ShiftTime, check);
         SetChoice(*w.VehData_NewNumGears, Whole(v.Drivetrain.NumGears));
         w.VehData_NewRevGear->SetValue(core::FromVbBool(v.Drivetrain.HasReverse) ? 1 : 0);
-        FillSpeedBox(*w.VehData_NewIdleRPM, e.IdleRPM, rg::IdleSpeed);
-        FillSpeedBox(*w.VehData_NewLimitRPM, e.LimitRPM, rg::LimitSpeed);
-        FillSpeedBox(*w.VehData_NewTorquePeakWidth, e.TorquePeakWidth, rg::TorquePeakWidth);
+        FillSpeedBox(*w.VehData_NewIdleRPM, e.IdleRPM, rg::IdleSpeed, check);
+        FillSpeedBox(*w.VehData_NewLimitRPM, e.LimitRPM, rg::LimitSpeed, check);
+        FillSpeedBox(*w.VehData_NewTorquePeakWidth, e.TorquePeakWidth, rg::TorquePeakWidth, check);
         FillSlider(*w.VehData_NewIdleTorque, Display(e.IdleTorqueFraction, 100),
                    e.IdleTorqueFraction);
         FillSlider(*w.VehData_NewTCA, Display(e.LowerShape, 10), e.LowerShape);
@@ -216,37 +219,40 @@ void FillVehicleEditor(Main& w) {
                    e.ReducePowerFactor);
         FillSlider(*w.VehData_NewPS, (static_cast<double>(e.ShiftPowerFactor) - 1.0) * 1000.0,
                    e.ShiftPowerFactor);
-        FillBox(*w.VehData_NewEBC, e.EngineBrakingCoeff, 1, rg::EngineBrakingCoeff);
+        FillBox(*w.VehData_NewEBC, e.EngineBrakingCoeff, 1, rg::EngineBrakingCoeff, check);
     } else {
         // A vehicle that is not wheel driven keeps its thrust (N) and its height (m) there.
-        FillBox(*w.VehData_NewThrust, e.PeakTorque, u.UnitFactorForce, rg::Thrust);
-        FillBox(*w.VehData_NewThrustHeight, e.TorquePeakRPM, small, rg::ThrustHeight);
+        FillBox(*w.VehData_NewThrust, e.PeakTorque, u.UnitFactorForce, rg::Thrust, check);
+        FillBox(*w.VehData_NewThrustHeight, e.TorquePeakRPM, small, rg::ThrustHeight, check);
     }
 
     for (int a = 0; a <= 1; ++a) {
         const auto i = static_cast<std::size_t>(a);
-        const vehicle::AxleSuspension& x = v.Axles[i];
+        vehicle::AxleSuspension& x = v.Axles[i];
         w.VehData_NewTyreWidth(a).SetText(Whole(v.Tyres[i].Width));
         w.VehData_NewTyreProfile(a).SetText(Whole(v.Tyres[i].Profile));
         w.VehData_NewWheelSize(a).SetText(Whole(v.Tyres[i].RimDiameter));
-        FillBox(w.VehData_NewRotMass(a), v.RotatingMass[i], u.UnitFactorMass, rg::RotatingMass);
-        FillBox(w.VehData_NewWheelSpringMR(a), x.SpringMotionRatio, 1, rg::SpringMotionRatio);
-        FillBox(w.VehData_NewWheelARBMR(a), x.ARBMotionRatio, 1, rg::ARBMotionRatio);
-        FillBox(w.VehData_NewInclination(a), x.Inclination, u.UnitFactorAngle, rg::Angle);
-        FillBox(w.VehData_NewCamber(a), x.CamberOffset, u.UnitFactorAngle, rg::Angle);
-        FillBox(w.VehData_NewUnsprung(a), x.UnsprungMass, u.UnitFactorMass, rg::UnsprungMass);
-        FillBox(w.VehData_NewRideHeight(a), x.RideHeight, small, rg::RideHeight);
-        FillBox(w.VehData_NewTrackWidth(a), x.TrackWidth, small, rg::TrackWidth);
+        FillBox(w.VehData_NewRotMass(a), v.RotatingMass[i], u.UnitFactorMass,
+                rg::RotatingMass, check);
+        FillBox(w.VehData_NewWheelSpringMR(a), x.SpringMotionRatio, 1,
+                rg::SpringMotionRatio, check);
+        FillBox(w.VehData_NewWheelARBMR(a), x.ARBMotionRatio, 1, rg::ARBMotionRatio, check);
+        FillBox(w.VehData_NewInclination(a), x.Inclination, u.UnitFactorAngle, rg::Angle, check);
+        FillBox(w.VehData_NewCamber(a), x.CamberOffset, u.UnitFactorAngle, rg::Angle, check);
+        FillBox(w.VehData_NewUnsprung(a), x.UnsprungMass, u.UnitFactorMass,
+                rg::UnsprungMass, check);
+        FillBox(w.VehData_NewRideHeight(a), x.RideHeight, small, rg::RideHeight, check);
+        FillBox(w.VehData_NewTrackWidth(a), x.TrackWidth, small, rg::TrackWidth, check);
     }
-    FillBox(*w.VehData_NewWheelbase, v.Wheelbase, small, rg::Wheelbase);
-    FillBox(*w.VehData_NewFrontalArea, v.FrontalArea, u.UnitFactorArea, rg::FrontalArea);
-    FillBox(*w.VehData_NewCd, v.DragCoefficient, 1, rg::DragCoefficient);
-    FillBox(*w.VehData_NewCl, v.LiftCoefficient, 1, rg::LiftCoefficient);
+    FillBox(*w.VehData_NewWheelbase, v.Wheelbase, small, rg::Wheelbase, check);
+    FillBox(*w.VehData_NewFrontalArea, v.FrontalArea, u.UnitFactorArea, rg::FrontalArea, check);
+    FillBox(*w.VehData_NewCd, v.DragCoefficient, 1, rg::DragCoefficient, check);
+    FillBox(*w.VehData_NewCl, v.LiftCoefficient, 1, rg::LiftCoefficient, check);
     for (int k = 0; k <= 3; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        const vehicle::AeroElement& el = v.AeroElements[i];
-        FillBox(w.VehData_NewAeroDevicePosY(k), el.PosY, 100, rg::AeroElementPosY[i]);
-        FillBox(w.VehData_NewAeroDevicePosZ(k), el.PosZ, small, rg::AeroElementHeight);
+        vehicle::AeroElement& el = v.AeroElements[i];
+        FillBox(w.VehData_NewAeroDevicePosY(k), el.PosY, 100, rg::AeroElementPosY[i], check);
+        FillBox(w.VehData_NewAeroDevicePosZ(k), el.PosZ, small, rg::AeroElementHeight, check);
     }
     const auto& aero = vehicle::AeroCode();
     SetTableChoice(w.VehData_NewAeroDeviceType(1), aero.UndertrayTypes, v.AeroElements[1].DeviceType);

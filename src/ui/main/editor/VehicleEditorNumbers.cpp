@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "core/Numbers.hpp"
@@ -94,25 +95,43 @@ std::string ShortestText(float field, double display, ReadBack readBack) {
     return core::DoubleText(display);
 }
 
-// The shortest exact text when it fits; else, of the texts that fit, one whose figure the
-// range takes, nearest to the field (then the shortest). With n digits the nearest is the
-// figure rounded to n digits or its neighbour towards the range; fewer digits come no nearer.
-// A field the range does not take (a record no file could hold) shows the nearest text.
+// A text that fits the box, for a figure whose exact text does not.
+struct Candidate {
+    std::string Text;
+    float Figure = 0.0f;     // as the store reads the text back
+    bool Taken = false;      // the field's range takes it
+    double Distance = 0.0;   // from the field
+    bool Exponent = false;   // written with an exponent ("8E3")
+    std::optional<bool> AddsNoProblem;  // asked only of those that could be shown
+};
+
+// Taken first, then nearer, then without an exponent, then shorter.
+bool RanksBefore(const Candidate& a, const Candidate& b) {
+    if (a.Taken != b.Taken) return a.Taken;
+    if (a.Distance != b.Distance) return a.Distance < b.Distance;
+    if (a.Exponent != b.Exponent) return !a.Exponent;
+    return a.Text.size() < b.Text.size();
+}
+
+// The shortest exact text when it fits. Else the texts that fit, ranked: first those whose
+// figure adds no problem to the record (`addsNoProblem`: put in the record in place of the
+// field, it turns nothing red that the exact figure did not), then as RanksBefore; where none
+// adds no problem (a field at two opposing limits, or no judge), the first as RanksBefore.
+// With n digits the nearest is the figure rounded to n digits or a neighbour; fewer digits
+// come no nearer, so they are looked at only while no text taken by the range and adding no
+// problem has been found. A field the range does not take (a record no file could hold)
+// shows the nearest text.
 template <typename ReadBack>
 std::string BoxText(float field, double display, int maxLength, const vehicle::FieldRange& range,
-                    ReadBack readBack) {
+                    ReadBack readBack, const FigureJudge& addsNoProblem) {
     const auto fits = [maxLength](const std::string& text) {
         return maxLength <= 0 || text.size() <= static_cast<std::size_t>(maxLength);
     };
     const std::string exact = ShortestText(field, display, readBack);
     if (fits(exact) || !std::isfinite(display)) return exact;
     const bool wheelDriven = range.Scope != vehicle::RangeScope::ThrustDriven;
-    struct Choice {
-        std::string text;
-        bool taken = false;
-        double distance = std::numeric_limits<double>::infinity();
-    } best;
-    for (int digits = std::min(maxLength, 15); digits >= 1 && !best.taken; --digits) {
+    std::vector<Candidate> found;
+    for (int digits = std::min(maxLength, 15); digits >= 1; --digits) {
         const Decimal nearest = Rounded(display, digits);
         for (int step : {0, -1, 1}) {
             if (step < 0 && nearest.Mantissa == 0) continue;
@@ -120,18 +139,28 @@ std::string BoxText(float field, double display, int maxLength, const vehicle::F
             d.Mantissa = step < 0 ? d.Mantissa - 1 : d.Mantissa + static_cast<uint64_t>(step);
             for (const std::string& text : TextsOf(d)) {
                 if (!fits(text)) continue;
-                const float figure = readBack(core::Val(text));
-                const Choice c{text, range.Takes(figure, wheelDriven),
-                               std::fabs(static_cast<double>(figure) - field)};
-                // Taken first, then nearer, then shorter.
-                bool better = c.taken != best.taken ? c.taken : c.distance < best.distance;
-                if (c.taken == best.taken && c.distance == best.distance)
-                    better = c.text.size() < best.text.size();
-                if (better) best = c;
+                Candidate c{text, readBack(core::Val(text))};
+                c.Taken = range.Takes(c.Figure, wheelDriven);
+                c.Distance = std::fabs(static_cast<double>(c.Figure) - field);
+                c.Exponent = text.find('E') != std::string::npos;
+                found.push_back(std::move(c));
             }
         }
+        std::stable_sort(found.begin(), found.end(), RanksBefore);
+        if (found.empty() || !found.front().Taken) continue;
+        if (!addsNoProblem) break;
+        // The best ranked text that adds no problem; texts of one figure are judged once.
+        for (Candidate& c : found) {
+            if (!c.Taken) break;
+            if (!c.AddsNoProblem) {
+                c.AddsNoProblem = addsNoProblem(c.Figure);
+                for (Candidate& same : found)
+                    if (same.Figure == c.Figure) same.AddsNoProblem = c.AddsNoProblem;
+            }
+            if (*c.AddsNoProblem) return c.Text;
+        }
     }
-    return best.text.empty() ? exact : best.text;
+    return found.empty() ? exact : found.front().Text;
 }
 
 }  // namespace
@@ -143,13 +172,16 @@ float StoredRpm(double typed) {
 }
 
 std::string FieldText(float field, double unitFactor, int maxLength,
-                      const vehicle::FieldRange& range) {
-    return BoxText(field, static_cast<double>(field) * unitFactor, maxLength, range,
-                   [unitFactor](double typed) { return StoredSingle(typed, unitFactor); });
+                      const vehicle::FieldRange& range, const FigureJudge& addsNoProblem) {
+    return BoxText(
+        field, static_cast<double>(field) * unitFactor, maxLength, range,
+        [unitFactor](double typed) { return StoredSingle(typed, unitFactor); }, addsNoProblem);
 }
 
-std::string SpeedFieldText(float rpm, int maxLength, const vehicle::FieldRange& range) {
-    return BoxText(rpm, static_cast<double>(rpm) * SpeedFactor(), maxLength, range, StoredRpm);
+std::string SpeedFieldText(float rpm, int maxLength, const vehicle::FieldRange& range,
+                           const FigureJudge& addsNoProblem) {
+    return BoxText(rpm, static_cast<double>(rpm) * SpeedFactor(), maxLength, range, StoredRpm,
+                   addsNoProblem);
 }
 
 }  // namespace ui

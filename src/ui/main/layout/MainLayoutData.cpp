@@ -352,8 +352,8 @@ void Main::BuildDataAero(Container* page) {
     r.Value(337, 2, c1);
     r.Box(CTL(VehData_NewCl), 2, c1, 6);
 
-    // One row per aerodynamic element: position (share from the rear, front wing from the
-    // front), height, device type.
+    // One row per aerodynamic element: position (share to the front, as the record holds it;
+    // the data page shows it from the rear for all but the front wing), height, device type.
     const int posLeft = 118, heightLeft = 228, typeLeft = 330;
     auto& devices = MakeFrame(*this, CTL(VehDataFrame), 7, page, 0, body.Height() + 4, kFrameW,
                               RowTop(5) + 6, "Aero Devices");
@@ -370,7 +370,7 @@ void Main::BuildDataAero(Container* page) {
         // The body has no device type; its cell (346) stays empty.
         r.Value(346 + e, row, typeLeft, 136);
         r.BoxIn(CTL(VehData_NewAeroDevicePosY), e, row, posLeft, 6, 50);
-        r.Unit(371 + 2 * e, row, posLeft + 52, e < 3 ? "% rear" : "% front", 54);
+        r.Unit(371 + 2 * e, row, posLeft + 52, "% front", 54);
         r.BoxIn(CTL(VehData_NewAeroDevicePosZ), e, row, heightLeft, 7, 50);
         r.Unit(372 + 2 * e, row, heightLeft + 52, " m", 48);
         if (e >= 1)

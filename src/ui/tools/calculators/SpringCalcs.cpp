@@ -52,6 +52,9 @@ CoilSpringResult CalcCoilSpring(const CoilSpringInputs& in) {
     CrossCheck(r, in.TotalCoils * in.WireDiameter <= in.FreeLength, {0, 2, 3});
     // Coils closer than the wire is thick would pass through each other.
     CrossCheck(r, in.Pitch >= in.WireDiameter, {1, 3});
+    // A spring of plain ends is its coils at their pitch and one wire more: it holds at most
+    // one pitch more than its total coils (2 coils at 5 mm are no spring 1 m long).
+    CrossCheck(r, in.FreeLength <= (in.TotalCoils + 1.0f) * in.Pitch, {0, 1, 2});
     CrossCheck(r, kCoilSpringIndex.Holds((in.InnerDiameter + in.WireDiameter) / in.WireDiameter),
                {3, 4});
     if (!r.Valid) return r;

@@ -57,7 +57,7 @@ struct CoilSpringInputs {
 struct CoilSpringResult {
     std::array<bool, 5> Ok{true, true, true, true, true};
     bool Valid = true;
-    float ActiveCoils = 0.0f;     // n = Lf / p
+    float ActiveCoils = 0.0f;     // n = Lf / p, at most Nt + 1
     float MeanDiameter = 0.0f;    // m, 2R = Di + d
     float Travel = 0.0f;          // m, Lf - Nt x d (to coil bind)
     float Rate = 0.0f;            // N/m, G r^4 / (4 n R^3)
@@ -65,8 +65,10 @@ struct CoilSpringResult {
 
 // Each box within its range (PartRanges.hpp); then, each failing the boxes it is made of: the
 // solid length (total coils x wire) no longer than the free length (free-length, coil and wire
-// boxes), the pitch no less than the wire (pitch and wire boxes) and the spring index (mean
-// coil diameter over wire) from 3 to 20 (wire and inner-diameter boxes).
+// boxes), the pitch no less than the wire (pitch and wire boxes), the free length no more than
+// one pitch beyond the total coils, (total coils + 1) x pitch (free-length, pitch and coil
+// boxes), and the spring index (mean coil diameter over wire) from 3 to 20 (wire and
+// inner-diameter boxes).
 CoilSpringResult CalcCoilSpring(const CoilSpringInputs& in);
 
 // ---- Torsion bar (anti-roll bar) ----

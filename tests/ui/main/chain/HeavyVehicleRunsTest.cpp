@@ -91,6 +91,12 @@ TEST_F(HeavyVehicleRuns, TruckOnFlattenedTyresIsRefusedWithTheReason) {
         EXPECT_EQ(w->Analysis_AccLabel(i).Caption(), "") << i;
     for (int i : {9, 102, 112, 113, 114, 116})
         EXPECT_EQ(w->Analysis_DecLabel(i).Caption(), "") << i;
+    // Nor a top speed ("8.6 m/s") or a rolling resistance ("44293 N") of tyres on their rims,
+    // nor shift speeds marked against that top speed; the axle loads stay.
+    for (int i : {17, 11, 12, 13, 77}) EXPECT_EQ(w->Analysis_AeroLabel(i).Caption(), "N/A") << i;
+    for (int i : {22, 23}) EXPECT_NE(w->Analysis_AeroLabel(i).Caption(), "N/A") << i;
+    for (int g = 1; g <= 6; ++g)
+        EXPECT_NE(w->GearingSpeed(g).ForeColor(), platform::RGB(255, 0, 0)) << g;
 
     // Calculate in imperial units: the load in poundals and the pressure in psi.
     ui::ShowOptionsPanel();
@@ -124,6 +130,11 @@ TEST_F(HeavyVehicleRuns, TruckMovesOnTheNewVehicleSpringsOnceItsTyresCarryIt) {
     const float onStops = FinalSpeed();
     EXPECT_GT(onStops, 15.0f);  // about 70 km/h
     EXPECT_NE(w->Analysis_DecLabel(112).Caption(), "N/A");
+    // It gets into 4th: 5th and 6th, never reached, have no time (not "0s").
+    EXPECT_NE(w->Analysis_AccLabel(120).Caption(), "N/A");
+    EXPECT_EQ(w->Analysis_AccLabel(121).Caption(), "N/A");
+    EXPECT_EQ(w->Analysis_AccLabel(122).Caption(), "N/A");
+    EXPECT_NE(w->Analysis_AeroLabel(17).Caption(), "N/A");
 
     for (int axle = 0; axle < 2; ++axle) {
         w->Set_SuspSpringStiffness(axle).SetValue(4000);

@@ -503,6 +503,47 @@ TEST_F(VehicleEditorChecks, FiguresAtTheirBoundsOpenInEveryPreset) {
     }
 }
 
+// A figure whose exact text is longer than its box shows the nearest text that, typed back,
+// adds no problem, written without an exponent where one fits: the BMW's limit typed as
+// shown in rad/s ("837.758", 8000.0017 rpm) opens in rpm as "8000", not "8E3"; an unsprung
+// mass of exactly the axle's share of the body (1357.3 kg at 61 %: 827.953 kg) as "827.9",
+// not the "828" that was refused; a wheel of half the axle's unsprung mass (38.85 of 77.7 kg)
+// in pounds as "85.64", not the "85.65" that was refused.
+TEST_F(VehicleEditorChecks, AShortenedTextTypedBackAddsNoProblem) {
+    ui::Main& w = StartWithCars();
+    auto& g = core::GlobalChassisLab();
+    w.Main_SelectVeh->UserSelect(1);
+    w.VehData_EditExisting->UserClick();
+    Type(*w.VehData_NewLimitRPM, "837.758");
+    w.VehData_UpdateVeh->UserClick();
+    core::ApplyUnitPreset(1);
+    w.VehData_EditExisting->UserClick();
+    EXPECT_EQ(w.VehData_NewLimitRPM->Text(), "8000");
+    w.VehData_Cancel->UserClick();
+
+    vehicle::VehicleRecord& golf = g.Vehicles[0];
+    golf.BodyMass = 1357.3f;
+    golf.BodyCoG.Y = 0.61f;
+    golf.Axles[0].UnsprungMass = static_cast<float>(double{golf.BodyMass} * golf.BodyCoG.Y);
+    golf.Axles[1].UnsprungMass = 77.7f;
+    golf.RotatingMass[1] = 38.85f;
+    w.Main_SelectVeh->UserSelect(0);
+    const struct {
+        int preset;
+        TextBox& box;
+        const char* shown;
+    } cases[] = {{0, w.VehData_NewUnsprung(0), "827.9"}, {2, w.VehData_NewRotMass(1), "85.64"}};
+    for (const auto& c : cases) {
+        core::ApplyUnitPreset(static_cast<int16_t>(c.preset));
+        w.VehData_EditExisting->UserClick();
+        const std::string shown = c.box.Text();
+        EXPECT_EQ(shown, c.shown);
+        Type(c.box, shown);
+        ExpectEveryBoxValid(w, shown);
+        w.VehData_Cancel->UserClick();
+    }
+}
+
 // A tyre with less than 30 mm of sidewall (width x profile) marks both figures: 50 mm at
 // 10 % gave the BMW a negative deflection. 300 mm at 10 % has the least there may be.
 TEST_F(VehicleEditorChecks, ATyreWithoutSidewallMarksItsWidthAndProfile) {

@@ -4,7 +4,9 @@
 // left empty and figures typed as a person types them.
 //  - A vehicle the reader loads opens in "Edit existing" in every preset with no red box and
 //    "Update vehicle" enabled; each box's text fits the box and its figure is one the field's
-//    range takes; stored unchanged it keeps every byte.
+//    range takes; typed back, a text adds no problem to the vehicle where a text one unit of
+//    its last digit away would add none (a figure at a cross-check's limit); stored unchanged
+//    it keeps every byte.
 //  - A vehicle the reader refuses, opened in the editor, cannot be stored, and the box of the
 //    field the reader names is red.
 //  - After random boxes are typed over, the editor offers its store exactly when the reader
@@ -20,6 +22,7 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -29,10 +32,12 @@
 #include "files/VehicleFile.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/editor/EditorFilledFigures.hpp"
+#include "ui/main/editor/VehicleEditorNumbers.hpp"
 #include "ui/main/editor/VehicleEditorTestSupport.hpp"
 #include "ui/main/menus/FileMenu.hpp"
 #include "ui/main/startup/VehicleSelection.hpp"
 #include "vehicle/AeroCode.hpp"
+#include "vehicle/VehicleCheck.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
 namespace {
@@ -449,9 +454,50 @@ protected:
                 core::ReadTypedNumber(w->VehData_NewThrustHeight->Text()).Whole);
     }
 
+    // A record's problems, by check and the fields named (the texts carry the figures).
+    using ProblemKeys = std::vector<std::pair<vehicle::VehicleCheckKind, std::vector<std::string>>>;
+    static ProblemKeys ProblemsOf(const VehicleRecord& v) {
+        ProblemKeys out;
+        for (const auto& p : vehicle::FindVehicleProblems(v)) out.emplace_back(p.Kind, p.Fields);
+        return out;
+    }
+    // The texts one unit of the last digit either side ("827.9": "827.8" and "828").
+    static std::vector<std::string> Neighbours(const std::string& text) {
+        const std::size_t e = text.find('E');
+        const std::string mantissa = text.substr(0, e);
+        const std::size_t dot = mantissa.find('.');
+        const int decimals =
+            dot == std::string::npos ? 0 : static_cast<int>(mantissa.size() - dot - 1);
+        const int exponent = e == std::string::npos ? 0 : std::atoi(text.c_str() + e + 1);
+        const double step = std::pow(10.0, exponent - decimals), value = core::Val(text);
+        return {core::DoubleText(value - step), core::DoubleText(value + step)};
+    }
+    // A shortened text that, typed back, adds a problem the vehicle does not have, where a
+    // neighbour that fits would add none.
+    void AddsNoAvoidableProblem(const BoxField& f, const TextBox& box, const ProblemKeys& own) {
+        const VehicleRecord& v = core::GlobalChassisLab().CurrentVehicle;
+        const auto addsOne = [&](const std::string& text) {
+            VehicleRecord typed = v;
+            const double n = core::TypedVal(text);
+            f.set(typed, f.scale == Scale::Speed ? ui::StoredRpm(n)
+                                                 : ui::StoredSingle(n, DisplayPerRecord(f.scale)));
+            for (const auto& p : ProblemsOf(typed))
+                if (std::find(own.begin(), own.end(), p) == own.end()) return true;
+            return false;
+        };
+        if (!addsOne(box.Text())) return;
+        for (const std::string& n : Neighbours(box.Text()))
+            if (static_cast<int>(n.size()) <= box.MaxLength() && !addsOne(n))
+                Find(f.name + " shows \"" + box.Text() + "\", which adds a problem; \"" + n +
+                     "\" adds none");
+    }
+
     // Every shown box white, every text within its box's length, every text's figure one the
-    // field's range takes.
+    // field's range takes and, where it is not the field's own, adding no problem to the
+    // vehicle that a neighbouring text would not.
     void LooksValid(uint8_t driveType) {
+        const VehicleRecord& shown = core::GlobalChassisLab().CurrentVehicle;
+        std::optional<ProblemKeys> own;  // the vehicle's, once a box shows another figure
         for (const BoxField& f : fields) {
             if (!f.ShownFor(driveType)) continue;
             const TextBox& box = f.box(*w);
@@ -463,6 +509,10 @@ protected:
             const double stored = f.whole ? figure : static_cast<float>(figure);
             if (!f.range.Takes(stored, wheel))
                 Find(f.name + " shows \"" + box.Text() + "\", beyond its range");
+            else if (!f.whole && static_cast<float>(stored) != static_cast<float>(f.get(shown))) {
+                if (!own) own = ProblemsOf(shown);
+                AddsNoAvoidableProblem(f, box, *own);
+            }
         }
     }
 

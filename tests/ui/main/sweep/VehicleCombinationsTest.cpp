@@ -4,8 +4,9 @@
 // wheelbase and tracks of 0.5 m, every setup and live slider at its top.
 //   - the contact patch stays on its picture for every wheel, and so do the four patches in a
 //     graph window;
-//   - the heavy vehicle tips (an axle's load is below zero): its axle loads and every caption
-//     worked out from the wheel loads read "N/A", while the Golf shows figures there.
+//   - the heavy vehicle tips (an axle's load is below zero): its axle loads, every caption
+//     worked out from the wheel loads and its top speed read "N/A", while the Golf shows
+//     figures there.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -34,6 +35,7 @@ std::vector<std::string> CaptionsFromWheelLoads() {
     add("Analysis_AeroLabel", 11, 13);   // rolling and total resistance, drag / rolling share
     add("Analysis_AeroLabel", 22, 24);   // axle loads, wheel-load share
     add("Analysis_AeroLabel", 77, 77);   // resistance power
+    add("Analysis_AeroLabel", 17, 17);   // top speed, reached against that resistance
     add("Analysis_TyreLabel", 100, 117); // every tyre figure, at the wheel's live load
     add("Analysis_SuspLabel", 100, 103); // wheel travel remaining
     add("Analysis_SuspLabel", 140, 143); // vertical loads

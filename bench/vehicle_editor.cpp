@@ -1,0 +1,66 @@
+// Opening the vehicle editor on a shipped sample car ("Edit existing vehicle"), as a person
+// does: the page switched into the editor, every box filled with the car's figures in the
+// chosen units (the shortest text that reads back to each figure, or the nearest that fits
+// the box), the whole record judged and the engine preview drawn. The editor is cancelled
+// again outside the timing.
+//
+// Run: build/bench_vehicle_editor --benchmark_repetitions=10 --benchmark_report_aggregates_only
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "core/OptionsSettings.hpp"
+#include "platform/ServiceDoubles.hpp"
+#include "ui/main/MainWindow.hpp"
+#include "ui/main/form/Main.hpp"
+#include "ui/main/startup/MainStartUp.hpp"
+
+namespace {
+
+// The program started in a temporary copy of the shipped program folder.
+struct StartedProgram {
+    std::filesystem::path root;
+    ui::Main* main = nullptr;
+
+    StartedProgram() {
+        platform::InstallServiceDoubles();
+        char pattern[] = "/tmp/chassislab-bench-XXXXXX";
+        if (::mkdtemp(pattern) == nullptr) std::abort();
+        root = pattern;
+        std::filesystem::copy(CHASSISLAB_DATA_DIR, root, std::filesystem::copy_options::recursive);
+        ui::MainStartUp().ProgramFolder = root.string() + "/";
+        main = &ui::MainWindow();
+        main->Show();
+    }
+    ~StartedProgram() {
+        ui::ResetMainWindow();
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+    }
+};
+
+// Arguments: the sample car (0 to 2) and the unit preset (0 SI, 2 imperial).
+void BM_OpenEditorOnSampleCar(benchmark::State& state) {
+    StartedProgram program;
+    ui::Main& w = *program.main;
+    core::ApplyUnitPreset(static_cast<int16_t>(state.range(1)));
+    w.Main_SelectVeh->UserSelect(static_cast<int>(state.range(0)));
+    w.VehData_Modification->SetVisible(true);  // the vehicle tools in place of the photo
+    for (auto _ : state) {
+        w.VehData_EditExisting->UserClick();
+        if (!w.VehData_UpdateVeh->Enabled()) state.SkipWithError("the editor did not open");
+        benchmark::DoNotOptimize(w.VehData_NewLimitRPM->Text().data());
+        state.PauseTiming();
+        w.VehData_Cancel->UserClick();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenEditorOnSampleCar)
+    ->ArgsProduct({{0, 1, 2}, {0, 2}})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,75 @@
+// The start-up list of a program folder with 200 vehicles (the most the vehicle list holds):
+// every file read, checked and appended, each new name checked against the setup files of the
+// vehicles loaded before it. Run at every start of the program.
+//
+// Run: build/bench_startup_list --benchmark_repetitions=5 --benchmark_report_aggregates_only
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/GlobalChassisLab.hpp"
+#include "files/ListFiles.hpp"
+#include "files/SafeFileWrite.hpp"
+#include "files/VehicleFile.hpp"
+#include "platform/ServiceDoubles.hpp"
+#include "support/VehicleTestSupport.hpp"
+#include "vehicle/VehicleRecord.hpp"
+
+namespace {
+
+constexpr int kVehicles = 200;
+
+// A program folder whose start-up list names 200 copies of the Golf, each with its own name.
+struct ListedFolder {
+    std::filesystem::path root;
+
+    ListedFolder() {
+        platform::InstallServiceDoubles();
+        char pattern[] = "/tmp/chassislab-bench-XXXXXX";
+        if (::mkdtemp(pattern) == nullptr) std::abort();
+        root = pattern;
+        std::filesystem::create_directories(root / "vehicles");
+        auto& g = core::GlobalChassisLab();
+        g.AppDir = root.string() + "/";
+        g.VehiclesDir = g.AppDir + "vehicles/";
+        files::VehicleFileRecord record;
+        record.Identifier = files::kVehicleFileId;
+        record.Version = files::kVehicleFileVersion;
+        record.Vehicle = vehtest::ShippedCars()[2];
+        std::string list;
+        for (int i = 0; i < kVehicles; ++i) {
+            const std::string stem = "v" + std::to_string(i);
+            vehicle::SetVehicleName(record.Vehicle, "Vehicle " + std::to_string(i));
+            const files::VehicleFileBytes bytes = files::EncodeVehicleFile(record);
+            files::ReplaceFileContents(
+                g.VehiclesDir + stem + ".vd3",
+                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+            list += stem + "\r\n";
+        }
+        files::ReplaceFileContents(g.AppDir + "autoveh.lst", list);
+    }
+    ~ListedFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+    }
+};
+
+void BM_StartUpListOf200Vehicles(benchmark::State& state) {
+    ListedFolder folder;
+    auto& g = core::GlobalChassisLab();
+    for (auto _ : state) {
+        g.Vehicles.clear();
+        g.VehicleCount = 0;
+        files::LoadAutoVehicles();
+        benchmark::DoNotOptimize(g.VehicleCount);
+    }
+    if (g.VehicleCount != kVehicles) state.SkipWithError("not every vehicle was loaded");
+}
+BENCHMARK(BM_StartUpListOf200Vehicles)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

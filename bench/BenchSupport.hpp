@@ -3,12 +3,18 @@
 // the front spring slider, and the longest acceleration run (1/2000 s).
 #pragma once
 
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
 #include "support/SampleVehicles.hpp"
 #include "analysis/AccelerationCode.hpp"
 #include "platform/Surface.hpp"
 #include "ui/main/chain/AnalysisChain.hpp"
 #include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
+#include "ui/main/startup/MainStartUp.hpp"
+#include "platform/ServiceDoubles.hpp"
 
 namespace bench_support {
 
@@ -62,6 +68,29 @@ inline void RunSampleAccRun(float dt) {
     sample::Prepare(sample::SampleCar());
     analysis::RunAccelerationAnalysis(dt, {}, {});
 }
+
+// The program started in a temporary copy of the shipped program folder, as it starts on the
+// sample cars; removed again with the main window.
+struct StartedProgram {
+    std::filesystem::path root;
+    ui::Main* main = nullptr;
+
+    StartedProgram() {
+        platform::InstallServiceDoubles();
+        char pattern[] = "/tmp/chassislab-bench-XXXXXX";
+        if (::mkdtemp(pattern) == nullptr) std::abort();
+        root = pattern;
+        std::filesystem::copy(CHASSISLAB_DATA_DIR, root, std::filesystem::copy_options::recursive);
+        ui::MainStartUp().ProgramFolder = root.string() + "/";
+        main = &ui::MainWindow();
+        main->Show();
+    }
+    ~StartedProgram() {
+        ui::ResetMainWindow();
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+    }
+};
 
 // The time step of the longest acceleration run, s.
 inline constexpr float kLongestRunStep = 0.0005f;

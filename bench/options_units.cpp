@@ -8,43 +8,20 @@
 // Run: build/bench_options_units --benchmark_repetitions=10 --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
-#include "core/GlobalChassisLab.hpp"
-#include "platform/ServiceDoubles.hpp"
-#include "ui/main/MainWindow.hpp"
-#include "ui/main/form/Main.hpp"
-#include "ui/main/startup/MainStartUp.hpp"
+#include "BenchSupport.hpp"
 #include "ui/options/OptionsPanel.hpp"
 
 namespace {
 
-// The program started in a temporary copy of the shipped program folder.
-struct StartedProgram {
-    std::filesystem::path root;
-    ui::Main* main = nullptr;
+// The program started on the sample cars, with the options window open.
+struct StartedProgram : bench_support::StartedProgram {
     ui::OptionsPanel* panel = nullptr;
 
     StartedProgram() {
-        platform::InstallServiceDoubles();
-        char pattern[] = "/tmp/chassislab-bench-XXXXXX";
-        if (::mkdtemp(pattern) == nullptr) std::abort();
-        root = pattern;
-        std::filesystem::copy(CHASSISLAB_DATA_DIR, root, std::filesystem::copy_options::recursive);
-        ui::MainStartUp().ProgramFolder = root.string() + "/";
-        main = &ui::MainWindow();
-        main->Show();
         panel = &ui::OptionsPanelWindow();
         panel->Show();
     }
-    ~StartedProgram() {
-        ui::ResetOptionsPanel();
-        ui::ResetMainWindow();
-        std::error_code ec;
-        std::filesystem::remove_all(root, ec);
-    }
+    ~StartedProgram() { ui::ResetOptionsPanel(); }
 };
 
 void BM_SpeedUnitChange(benchmark::State& state) {

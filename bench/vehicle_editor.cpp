@@ -7,43 +7,14 @@
 // Run: build/bench_vehicle_editor --benchmark_repetitions=10 --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
+#include "BenchSupport.hpp"
 #include "core/OptionsSettings.hpp"
-#include "platform/ServiceDoubles.hpp"
-#include "ui/main/MainWindow.hpp"
-#include "ui/main/form/Main.hpp"
-#include "ui/main/startup/MainStartUp.hpp"
 
 namespace {
 
-// The program started in a temporary copy of the shipped program folder.
-struct StartedProgram {
-    std::filesystem::path root;
-    ui::Main* main = nullptr;
-
-    StartedProgram() {
-        platform::InstallServiceDoubles();
-        char pattern[] = "/tmp/chassislab-bench-XXXXXX";
-        if (::mkdtemp(pattern) == nullptr) std::abort();
-        root = pattern;
-        std::filesystem::copy(CHASSISLAB_DATA_DIR, root, std::filesystem::copy_options::recursive);
-        ui::MainStartUp().ProgramFolder = root.string() + "/";
-        main = &ui::MainWindow();
-        main->Show();
-    }
-    ~StartedProgram() {
-        ui::ResetMainWindow();
-        std::error_code ec;
-        std::filesystem::remove_all(root, ec);
-    }
-};
-
 // Arguments: the sample car (0 to 2) and the unit preset (0 SI, 2 imperial).
 void BM_OpenEditorOnSampleCar(benchmark::State& state) {
-    StartedProgram program;
+    bench_support::StartedProgram program;
     ui::Main& w = *program.main;
     core::ApplyUnitPreset(static_cast<int16_t>(state.range(1)));
     w.Main_SelectVeh->UserSelect(static_cast<int>(state.range(0)));

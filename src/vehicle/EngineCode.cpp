@@ -8,10 +8,10 @@
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/PhysicalConstants.hpp"
+#include "vehicle/CheckSlack.hpp"
 #include "vehicle/EngineCurve.hpp"
 #include "vehicle/Matrix.hpp"
 #include "vehicle/ModelGuards.hpp"
-#include "vehicle/VehicleFieldRanges.hpp"
 
 namespace vehicle {
 

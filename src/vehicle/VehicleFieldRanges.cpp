@@ -38,8 +38,6 @@ std::string Indexed(const char* array, std::size_t i, const char* field) {
 
 }  // namespace
 
-double CheckSlack(double bound) { return kCheckSlack * std::max(1.0, std::fabs(bound)); }
-
 bool FieldRange::Takes(double recordValue, bool wheelDriven) const {
     if (!std::isfinite(recordValue)) return false;
     if (Scope == RangeScope::WheelDriven && !wheelDriven) return true;

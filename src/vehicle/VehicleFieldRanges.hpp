@@ -18,6 +18,7 @@
 
 #include "core/PhysicalConstants.hpp"
 #include "core/SliderRanges.hpp"
+#include "vehicle/CheckSlack.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace vehicle {
@@ -26,13 +27,6 @@ namespace vehicle {
 // those that are not wheel driven (drive type 3). The engine's first two figures hold the
 // thrust and its height for the latter, and each has one range of either kind.
 enum class RangeScope : uint8_t { AllVehicles, WheelDriven, ThrustDriven };
-
-// How far a value may pass a bound (or a cross-check's limit) and still count as on it: one
-// part in 1e6 of the bound, at least 1e-6. The same for every check of a vehicle, in the
-// editor and the file reader alike: a value typed at a bound comes back from its Single (and
-// through a unit factor) a few parts in 1e8 off.
-inline constexpr double kCheckSlack = 1e-6;
-double CheckSlack(double bound);
 
 struct FieldRange {
     double Min;

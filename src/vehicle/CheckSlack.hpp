@@ -1,0 +1,17 @@
+// How far a value may pass a bound (or a cross-check's limit) and still count as on it: one
+// part in 1e6 of the bound, at least 1e-6. The same for every check of a vehicle, in the
+// editor and the file reader alike: a value typed at a bound comes back from its Single (and
+// through a unit factor) a few parts in 1e8 off. The engine's fit takes speeds the check lets
+// pass as equal as equal too.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+
+namespace vehicle {
+
+inline constexpr double kCheckSlack = 1e-6;
+
+inline double CheckSlack(double bound) { return kCheckSlack * std::max(1.0, std::fabs(bound)); }
+
+}  // namespace vehicle

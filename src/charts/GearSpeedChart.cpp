@@ -52,9 +52,8 @@ void DrawGearSpeedChart(platform::Surface& s, const vehicle::EngineRecord& engin
 
         // With the limiter on no gear runs the engine past the limit: each line is cut there (a
         // fixed shift speed above it).
-        const float highest = core::FromVbBool(opt.RevLimitEnabled) && engine.LimitSpeed > 0.0f
-                                  ? engine.LimitSpeed
-                                  : INFINITY;
+        const float top = vehicle::DrivingSpeedTop(engine);
+        const float highest = top > 0.0f ? top : INFINITY;
         auto line = [&](float v1, float e1, float v2, float e2, std::optional<Color> c) {
             if (e1 > highest && e2 > highest) return;
             if (e2 > highest) {

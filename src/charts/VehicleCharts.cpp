@@ -131,8 +131,8 @@ void DrawGearingSpeedChart(platform::Surface& s) {
     for (int g = 0; g <= n; ++g) rMax = std::max(rMax, gear.ShiftRevs[g]);
     // The chart cuts the gears at the limit while the limiter is on (a fixed shift speed may
     // lie above it).
-    const float limit = vehicle::EngineCode().CurrentEngine.LimitSpeed;
-    if (core::FromVbBool(opt.RevLimitEnabled) && limit > 0.0f) rMax = std::min(rMax, limit);
+    const float top = vehicle::DrivingSpeedTop(vehicle::EngineCode().CurrentEngine);
+    if (top > 0.0f) rMax = std::min(rMax, top);
     const float xScale = (s.ScaleWidth() - 15.0f) / (GearLinesTopSpeed() * 1.025f);
     const float yScale = (s.ScaleHeight() - 15.0f) / (rMax * 1.025f);
     DrawGearSpeedChart(s, vehicle::EngineCode().CurrentEngine, xScale,

@@ -10,7 +10,6 @@
 #include "ui/main/form/Main.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 #include "vehicle/EngineCode.hpp"
-#include "vehicle/VehicleCheck.hpp"
 #include "vehicle/VehCode.hpp"
 
 namespace ui {
@@ -19,9 +18,9 @@ namespace {
 
 // The refusal of figures that contradict each other, as the vehicle file reader words it; empty
 // where they agree.
-std::string FigureRefusal(const vehicle::VehicleRecord& record) {
+std::string FigureRefusal(const std::vector<vehicle::VehicleProblem>& problems) {
     using Kind = vehicle::VehicleCheckKind;
-    for (const vehicle::VehicleProblem& p : vehicle::FindVehicleProblems(record))
+    for (const vehicle::VehicleProblem& p : problems)
         if (p.Kind == Kind::PowerNeedsMoreTorque || p.Kind == Kind::PlateauGivesMorePower)
             return p.Text;
     return {};
@@ -29,9 +28,13 @@ std::string FigureRefusal(const vehicle::VehicleRecord& record) {
 
 }  // namespace
 
-void PreviewEngineEdits(Main& form) { PreviewEngineEdits(form, VehicleToStore(form)); }
+void PreviewEngineEdits(Main& form) {
+    const vehicle::VehicleRecord toStore = VehicleToStore(form);
+    PreviewEngineEdits(form, toStore, vehicle::FindVehicleProblems(toStore));
+}
 
-void PreviewEngineEdits(Main& form, const vehicle::VehicleRecord& record) {
+void PreviewEngineEdits(Main& form, const vehicle::VehicleRecord& record,
+                        const std::vector<vehicle::VehicleProblem>& problems) {
     auto& state = EngineDisplays();
     // A vehicle that is not wheel driven has no engine curve to preview.
     if (form.VehData_NewDrivetrain->ListIndex() == vehicle::kDriveThrust) {
@@ -48,7 +51,7 @@ void PreviewEngineEdits(Main& form, const vehicle::VehicleRecord& record) {
     trial.Throttle = static_cast<float>(form.VehData_DynoThrottle->Value() / 100.0);
 
     vehicle::UpdateEngineModel(trial, vehicle::kDriveRear);  // any wheel-driven type fits
-    DrawDynoGraph(form, trial, FigureRefusal(record));
+    DrawDynoGraph(form, trial, FigureRefusal(problems));
 
     if (core::FromVbBool(state.TorqueTableOpen)) {
         state.TorqueTableFilling = core::VbTrue;

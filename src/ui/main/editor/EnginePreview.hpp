@@ -2,6 +2,9 @@
 // page's TorquePowerPlot and, when open, the rows of the torque data table window.
 #pragma once
 
+#include <vector>
+
+#include "vehicle/VehicleCheck.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace ui {
@@ -14,7 +17,9 @@ class Main;
 // editor's drive type is "Not wheel driven". Figures that contradict each other are drawn with
 // the vehicle file reader's refusal of them in red, in a band above the curves.
 void PreviewEngineEdits(Main& form);
-// The same with the record a store would write already built.
-void PreviewEngineEdits(Main& form, const vehicle::VehicleRecord& toStore);
+// The same with the record a store would write already built and judged (`problems`: what the
+// vehicle check finds in it).
+void PreviewEngineEdits(Main& form, const vehicle::VehicleRecord& toStore,
+                        const std::vector<vehicle::VehicleProblem>& problems);
 
 }  // namespace ui

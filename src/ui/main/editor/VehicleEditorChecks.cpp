@@ -189,7 +189,8 @@ void ValidateVehicleEditorInputs(Main& form) {
     bool allShown = true;  // every problem marks a box or slider
     const vehicle::VehicleRecord toStore = VehicleToStore(form);
     const std::array<FieldSlider, 6> sliders = ShapeSliders(form);
-    for (const vehicle::VehicleProblem& p : vehicle::FindVehicleProblems(toStore)) {
+    const std::vector<vehicle::VehicleProblem> problems = vehicle::FindVehicleProblems(toStore);
+    for (const vehicle::VehicleProblem& p : problems) {
         const std::optional<In> own = CrossCheckFlag(p.Kind);
         if (own) SetFlag(*own, false);
         const auto names = [&p](const std::string& field) {
@@ -230,7 +231,7 @@ void ValidateVehicleEditorInputs(Main& form) {
 
     // The preview draws the engine the figures give, with the refusal of figures that
     // contradict each other, once every engine box and speed is in order.
-    PreviewEngineEdits(form, toStore);
+    PreviewEngineEdits(form, toStore, problems);
     form.VehData_DynoThrottle->SetEnabled(
         core::FromVbBool(vehicle::EngineCode().MatrixInverseOK) && CountEngineInputErrors() == 0);
     const bool complete = allShown && EditorInputsComplete(form);

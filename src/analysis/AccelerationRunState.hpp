@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "analysis/SuspensionCode.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace analysis::accrun {

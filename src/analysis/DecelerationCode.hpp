@@ -33,7 +33,7 @@
 #include "core/ColumnRanges.hpp"
 #include "core/Numbers.hpp"
 #include "vehicle/AeroCode.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace analysis {

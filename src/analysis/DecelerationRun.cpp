@@ -19,7 +19,7 @@
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/PhysicalConstants.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
 #include "vehicle/GearingInertia.hpp"
 #include "vehicle/ModelGuards.hpp"

@@ -31,7 +31,7 @@
 #include "analysis/SuspensionCode.hpp"
 #include "core/Numbers.hpp"
 #include "vehicle/AeroCode.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace analysis {

@@ -4,7 +4,7 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
 #include "core/TextTable.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/ModelGuards.hpp"
 
 namespace analysis {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/Surface.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 namespace charts {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/Surface.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 namespace charts {
 

@@ -10,7 +10,7 @@
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
 #include "vehicle/TyreCode.hpp"
 

@@ -22,7 +22,7 @@
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "platform/Controls.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
 #include "vehicle/TyreCode.hpp"
 

@@ -16,7 +16,7 @@
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "vehicle/AeroCode.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
 #include "vehicle/TyreCode.hpp"
 

@@ -18,7 +18,7 @@
 #include "core/PhysicalConstants.hpp"
 #include "core/TextTable.hpp"
 #include "vehicle/AeroCode.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
 #include "vehicle/TyreCode.hpp"
 

@@ -8,7 +8,7 @@
 #include "core/GlobalShared.hpp"
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/ModelGuards.hpp"
 #include "vehicle/TyreCode.hpp"
 

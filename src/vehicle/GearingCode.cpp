@@ -7,8 +7,8 @@
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/PhysicalConstants.hpp"
-#include "vehicle/EngineCode.hpp"
-#include "vehicle/EngineCurveIntegral.hpp"
+#include "vehicle/engine/EngineCode.hpp"
+#include "vehicle/engine/EngineCurveIntegral.hpp"
 #include "vehicle/TyreCode.hpp"
 #include "vehicle/ModelGuards.hpp"
 

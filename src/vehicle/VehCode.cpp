@@ -2,7 +2,7 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/LFSCars.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
 
 namespace vehicle {

@@ -9,9 +9,9 @@
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "core/Units.hpp"
-#include "vehicle/EngineCode.hpp"
-#include "vehicle/EngineFigureCheck.hpp"
-#include "vehicle/EngineSpeedOrder.hpp"
+#include "vehicle/engine/EngineCode.hpp"
+#include "vehicle/engine/EngineFigureCheck.hpp"
+#include "vehicle/engine/EngineSpeedOrder.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
 namespace vehicle {

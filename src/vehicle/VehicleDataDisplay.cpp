@@ -10,7 +10,7 @@
 #include "core/PhysicalConstants.hpp"
 #include "core/TextTable.hpp"
 #include "vehicle/AeroCode.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 namespace vehicle {
 

@@ -8,7 +8,7 @@
 #include "core/FuelTypes.hpp"
 #include "core/GlobalChassisLab.hpp"
 #include "core/TextTable.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "support/SampleVehicles.hpp"
 #include "vehicle/AeroCode.hpp"
-#include "vehicle/EngineCurve.hpp"
+#include "vehicle/engine/EngineCurveBounds.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace {
@@ -109,7 +109,9 @@ TEST_F(GearingCodeTest, AutomaticShiftStopsAtThePowerPeakOrNeverPassesTheRevLimi
 // "Fixed (Peak Power)": with the limiter on, the lower of the power peak (680.678 rad/s) and the
 // limit, for the top gear and reverse.
 TEST_F(GearingCodeTest, PeakPowerTopOfGearStopsAtALimitBelowThePowerPeak) {
-    vehicle::EngineCode().CurrentEngine.LimitSpeed = 600.0f;
+    auto& e = vehicle::EngineCode().CurrentEngine;
+    e.LimitSpeed = 600.0f;
+    vehicle::UpdateEngineModel(e, vehicle::kDriveRear);  // the curve's bounds follow the limit
     for (const float top : {600.0f, 680.678f}) {
         core::OptionsSettings().RevLimitEnabled = core::ToVbBool(top == 600.0f);
         Run();

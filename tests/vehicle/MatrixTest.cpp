@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 namespace {
 

@@ -63,7 +63,7 @@ TEST_F(VehCodeTest, ListStopsAtTwoHundred) {
 
 // ---- Making a vehicle current ----
 #include "core/LFSCars.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/DecelerationCode.hpp"
 #include "core/GlobalChassisLab.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/VehicleRecord.hpp"
 #include "ui/main/displays/AeroGearingDisplays.hpp"
 #include "ui/main/chain/AnalysisChain.hpp"

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "platform/Form.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 namespace ui {
 

@@ -7,7 +7,7 @@
 #include "analysis/LiveStateCode.hpp"
 #include "core/LFSCars.hpp"
 #include "core/OptionsSettings.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
 #include "ui/main/settings/SetupControlConfig.hpp"
 #include "ui/main/menus/VehiclePhoto.hpp"

@@ -11,7 +11,7 @@
 #include "core/TextTable.hpp"
 #include "platform/Services.hpp"
 #include "vehicle/AeroCode.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
 #include "vehicle/GearingDiffs.hpp"
 #include "vehicle/TyreCode.hpp"

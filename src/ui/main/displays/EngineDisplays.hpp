@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/Numbers.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 namespace ui {
 

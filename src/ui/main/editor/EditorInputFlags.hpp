@@ -26,7 +26,7 @@ enum class EditorInput : uint8_t {
     HandicapPosZ, WheelARBMR, Inclination, Camber, RideHeight,
     // The engine speeds' order.
     PowerAfterTorque, PowerAfterPlateau, IdleLowest,
-    // The engine's power, torque and plateau agree (vehicle/EngineFigureCheck.hpp). Not one
+    // The engine's power, torque and plateau agree (vehicle/engine/EngineFigureCheck.hpp). Not one
     // of the engine flags: the curve of refused figures is still drawn.
     EngineFiguresAgree,
     Count

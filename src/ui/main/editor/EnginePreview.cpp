@@ -9,7 +9,7 @@
 #include "ui/main/editor/VehicleEditor.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/VehCode.hpp"
 
 namespace ui {

@@ -8,7 +8,7 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "files/SetupNameClash.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/VehCode.hpp"
 #include "vehicle/VehicleCheck.hpp"
 #include "ui/main/editor/EditorFilledFigures.hpp"

@@ -7,7 +7,7 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/TextTable.hpp"
 #include "platform/Services.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/VehCode.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
 #include "ui/main/editor/EditorFilledFigures.hpp"

@@ -5,7 +5,7 @@
 #include "platform/Controls.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/settings/SettingHandlers.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 namespace ui {
 

@@ -5,7 +5,7 @@
 #include "support/SampleVehicles.hpp"
 #include "ui/main/editor/VehicleEditorTestSupport.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "core/PhysicalConstants.hpp"
 #include "core/TextTable.hpp"
 #include "ui/main/editor/VehicleEditorTestSupport.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 namespace {
 

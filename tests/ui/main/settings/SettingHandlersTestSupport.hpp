@@ -11,7 +11,7 @@
 #include "analysis/SteeringCode.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "ui/main/settings/SettingHandlers.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/TyreCode.hpp"
 
 namespace ui_test {

@@ -19,7 +19,7 @@
 #include "support/StartedProgram.hpp"
 #include "ui/main/startup/VehicleSelection.hpp"
 #include "vehicle/AeroCode.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Engine figures that contradict each other. The curve is held within the engine's figures
-// (vehicle/EngineCurve.hpp), so any figures give a bounded curve; but where the figures cannot
+// (vehicle/engine/EngineCurve.hpp), so any figures give a bounded curve; but where the figures cannot
 // all be true, no curve keeps to them, and the vehicle editor and the vehicle file reader
 // refuse them, naming the fields:
 // - the (reduced) power at its (shifted) peak needs clearly more torque there than the peak
@@ -14,7 +14,7 @@
 // Figures in the engine record's units: N m, kW, rad/s.
 #pragma once
 
-#include "vehicle/EngineRecord.hpp"
+#include "vehicle/engine/EngineRecord.hpp"
 
 namespace vehicle {
 

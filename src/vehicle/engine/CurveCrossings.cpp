@@ -1,4 +1,4 @@
-#include "vehicle/CurveCrossings.hpp"
+#include "vehicle/engine/CurveCrossings.hpp"
 
 #include <cmath>
 

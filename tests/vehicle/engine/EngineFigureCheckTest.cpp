@@ -1,10 +1,10 @@
 // Engine figures that contradict each other, with shares worked out by hand.
-#include "vehicle/EngineFigureCheck.hpp"
+#include "vehicle/engine/EngineFigureCheck.hpp"
 
 #include <gtest/gtest.h>
 
 #include "support/VehicleTestSupport.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 namespace {
 

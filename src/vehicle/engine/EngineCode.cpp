@@ -1,4 +1,4 @@
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +9,8 @@
 #include "core/OptionsSettings.hpp"
 #include "core/PhysicalConstants.hpp"
 #include "vehicle/CheckSlack.hpp"
-#include "vehicle/EngineCurve.hpp"
+#include "vehicle/engine/EngineCurve.hpp"
+#include "vehicle/engine/EngineCurveBounds.hpp"
 #include "vehicle/Matrix.hpp"
 #include "vehicle/ModelGuards.hpp"
 
@@ -59,7 +60,7 @@ float SpanStart(float lower, float upper, float powerPeakSpeed) {
 }
 
 // The check of a vehicle takes a speed that passes another by no more than its slack as equal
-// to it (vehicle/EngineSpeedOrder.hpp), and the sum of the stored plateau start and width,
+// to it (vehicle/engine/EngineSpeedOrder.hpp), and the sum of the stored plateau start and width,
 // converted to rad/s in Singles, adds a few roundings: a plateau typed to end at the power peak
 // (300 + 210 = 510 rad/s) ended 3e-5 rad/s above it, and the quartic was fitted across a
 // negative span and failed. Such an end is the power peak.
@@ -369,7 +370,7 @@ void ScanEnginePeaks(EngineRecord& engine) {
     s.ScannedTorquePeakSpeed = 0.0f;
     s.ScannedPowerPeak = 0.0f;
     s.ScannedPowerPeakSpeed = 0.0f;
-    // The curve may pass the peak torque by its slack (vehicle/EngineCurve.hpp): where it
+    // The curve may pass the peak torque by its slack (vehicle/engine/EngineCurve.hpp): where it
     // reaches the peak torque within that, from the plateau's start on, the peak torque is the
     // figure, at the first speed that reaches it.
     const float reach = static_cast<float>(engine.PeakTorque * (1.0 - kCurveBoundSlack));

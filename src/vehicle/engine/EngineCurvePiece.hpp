@@ -4,8 +4,8 @@
 // takes each span's piece in closed form.
 #pragma once
 
-#include "vehicle/CurveCrossings.hpp"
-#include "vehicle/EngineRecord.hpp"
+#include "vehicle/engine/CurveCrossings.hpp"
+#include "vehicle/engine/EngineRecord.hpp"
 
 namespace vehicle {
 

@@ -1,7 +1,7 @@
 // The full-throttle curve keeps to the engine's own figures: makers' engines typed as a user
 // types them, with every shipped car's shapes and the editor's defaults, and the searches that
 // walk the curve past the limit.
-#include "vehicle/EngineCurve.hpp"
+#include "vehicle/engine/EngineCurve.hpp"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,8 @@
 #include "support/SampleVehicles.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "core/PhysicalConstants.hpp"
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
+#include "vehicle/engine/EngineCurveIntegral.hpp"
 #include "vehicle/GearingCode.hpp"
 #include "vehicle/VehicleCheck.hpp"
 
@@ -121,7 +122,7 @@ TEST(EngineCurveBounds, PublishedEnginesKeepToTheirOwnFigures) {
         }
         EXPECT_LT(worstFall, 1e-5);
         const auto top = static_cast<float>(1.5 * limit);
-        EXPECT_NEAR(vehicle::IntegrateTorqueCurve(e, 0.0f, top),
+        EXPECT_NEAR(vehicle::TorqueCurveArea(e, 0.0f, top),
                     Simpson(e, e.IdleSpeed, top, 0.01), 1e-5 * tp * limit);
 
         EngineRecord scanned = e;
@@ -270,8 +271,7 @@ TEST(EngineCurveBounds, TheAreaHoldsWhereTheQuarticsTermsCancel) {
         for (const double to : {500.0, 650.0, double(e.LimitSpeed)}) {
             if (to <= from) continue;
             const double simpson = Simpson(e, std::max<double>(from, e.IdleSpeed), to, 0.002);
-            EXPECT_NEAR(vehicle::IntegrateTorqueCurve(e, static_cast<float>(from),
-                                                      static_cast<float>(to)),
+            EXPECT_NEAR(vehicle::TorqueCurveArea(e, static_cast<float>(from), static_cast<float>(to)),
                         simpson, 1e-5 * simpson)
                 << from << " to " << to;
         }

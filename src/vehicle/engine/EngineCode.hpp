@@ -1,7 +1,7 @@
 // Module EngineCode: the piston-engine model. A torque curve over engine angular velocity:
 // a cubic from idle to the start of the torque plateau, the plateau at peak torque, and a
 // quartic above it through a (possibly reduced and shifted) power peak, held within the
-// engine's own figures (vehicle/EngineCurve.hpp). On top of it the closed-throttle
+// engine's own figures (vehicle/engine/EngineCurve.hpp). On top of it the closed-throttle
 // (engine-braking) torque, the throttle blend, the rev limiter, the integral of the curve,
 // fuel flow and a scan for the curve's peaks.
 //
@@ -13,7 +13,7 @@
 #include <cstdint>
 
 #include "core/Numbers.hpp"
-#include "vehicle/EngineRecord.hpp"
+#include "vehicle/engine/EngineRecord.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace vehicle {
@@ -44,7 +44,7 @@ EngineRecord EngineRecordFromFigures(const EngineFigures& figures, uint8_t drive
 // Fit the cubic below the plateau and set CurvePlateauStart. Idle speed at or above the
 // plateau start gives all-zero coefficients. When the system cannot be solved the coefficients
 // are all 0: nothing of an engine fitted before stays. Then bounds the curve (the record's
-// Curve, vehicle/EngineCurve.hpp).
+// Curve, vehicle/engine/EngineCurve.hpp).
 void FitLowerTorqueCurve(EngineRecord& engine);
 // Fit the quartic above the plateau and set CurvePlateauEnd, then bound the curve. Sets
 // MatrixInverseOK true, then false again (with all-0 coefficients) when the system cannot be
@@ -55,7 +55,7 @@ void FitUpperTorqueCurve(EngineRecord& engine);
 void UpdateEngineModel(EngineRecord& engine, uint8_t driveType);
 
 // Torque (N m) at engine.Speed and engine.Throttle: the full-throttle curve (the fitted curve
-// held within the engine's own figures, vehicle/EngineCurve.hpp) blended with the
+// held within the engine's own figures, vehicle/engine/EngineCurve.hpp) blended with the
 // closed-throttle torque by throttle; above LimitSpeed + 1 with the rev limiter on, the
 // closed-throttle torque alone.
 float GetEngineTorque(const EngineRecord& engine);
@@ -74,11 +74,6 @@ float TorqueAtThrottle(const TorqueEnds& ends, float throttle);
 float DrivingSpeedTop(const EngineRecord& engine);
 // Throttle x PeakTorque: thrust (N) of a vehicle of drive type 3.
 float GetThrottleTorque(const EngineRecord& engine);
-// Integral of the full-throttle curve (N m x rad/s) from lowerSpeed to upperSpeed (rad/s), of
-// the torque GetEngineTorque gives at full throttle without the rev limiter (the curve held
-// within the engine's figures), in closed form piece by piece and summed in double. 0 when
-// upperSpeed is not above lowerSpeed (no interval). Defined in EngineCurveIntegral.cpp.
-float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float upperSpeed);
 // Fuel used in one time step (s) in litres, at engine.Speed delivering engine.Torque, from the
 // energy per litre of the engine's fuel (core::FuelTable()); a fuel that is not burnt (or a
 // fuel index outside the table) gives 0.

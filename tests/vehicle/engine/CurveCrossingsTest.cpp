@@ -1,6 +1,6 @@
 // Level crossings and the cheap bound of the curve integral, on polynomials whose roots and
 // extremes are known.
-#include "vehicle/CurveCrossings.hpp"
+#include "vehicle/engine/CurveCrossings.hpp"
 
 #include <gtest/gtest.h>
 

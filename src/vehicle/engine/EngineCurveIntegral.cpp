@@ -1,10 +1,9 @@
-#include "vehicle/EngineCurveIntegral.hpp"
+#include "vehicle/engine/EngineCurveIntegral.hpp"
 
 #include <algorithm>
 #include <cmath>
 
-#include "vehicle/EngineCode.hpp"
-#include "vehicle/EngineCurvePiece.hpp"
+#include "vehicle/engine/EngineCurvePiece.hpp"
 
 namespace vehicle {
 
@@ -20,11 +19,6 @@ double TorqueCurveArea(const EngineRecord& engine, double a, double b) {
         sum += PieceOfSpan(engine, span).Integral(l, r);
     }
     return sum;
-}
-
-float IntegrateTorqueCurve(const EngineRecord& engine, float lowerSpeed, float upperSpeed) {
-    const auto area = static_cast<float>(TorqueCurveArea(engine, lowerSpeed, upperSpeed));
-    return std::isfinite(area) ? area : 0.0f;
 }
 
 }  // namespace vehicle

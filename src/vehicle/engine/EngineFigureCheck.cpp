@@ -1,8 +1,8 @@
-#include "vehicle/EngineFigureCheck.hpp"
+#include "vehicle/engine/EngineFigureCheck.hpp"
 
 #include "core/PhysicalConstants.hpp"
 #include "vehicle/ModelGuards.hpp"
-#include "vehicle/VehicleFieldRanges.hpp"
+#include "vehicle/CheckSlack.hpp"
 
 namespace vehicle {
 

@@ -1,6 +1,6 @@
-#include "vehicle/EngineSpeedOrder.hpp"
+#include "vehicle/engine/EngineSpeedOrder.hpp"
 
-#include "vehicle/VehicleFieldRanges.hpp"
+#include "vehicle/CheckSlack.hpp"
 
 namespace vehicle {
 

@@ -1,7 +1,7 @@
 // The engine model of one vehicle: its figures (speeds in rad/s), the fitted curve's
 // coefficients, the full-throttle curve those give within the engine's own figures, and the
-// state of one torque evaluation. The engine module (vehicle/EngineCode.hpp) fits it; the
-// curve (vehicle/EngineCurve.hpp) is built with the fit and evaluated from it.
+// state of one torque evaluation. The engine module (vehicle/engine/EngineCode.hpp) fits it; the
+// curve (vehicle/engine/EngineCurve.hpp) is built with the fit and evaluated from it.
 #pragma once
 
 #include <array>
@@ -25,7 +25,7 @@ struct CurveSpan {
 };
 
 // The full-throttle torque over the whole speed range, as spans in speed order; the last ends at
-// infinity. Built with the fit (vehicle/EngineCurve.hpp), which bounds the fitted pieces by the
+// infinity. Built with the fit (vehicle/engine/EngineCurve.hpp), which bounds the fitted pieces by the
 // engine's figures; every torque and every integral of the curve reads it. Empty: no curve (no
 // torque at any speed), as for an engine never fitted.
 //

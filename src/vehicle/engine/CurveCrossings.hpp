@@ -1,6 +1,6 @@
 // Where a polynomial of engine speed (degree 5 at most) crosses a level between two speeds.
 // The full-throttle torque every figure uses is the fitted curve held within the engine's own
-// figures (vehicle/EngineCurve.hpp), split into spans where the fitted curve meets a bound.
+// figures (vehicle/engine/EngineCurve.hpp), split into spans where the fitted curve meets a bound.
 // Against a power bound (power = torque x speed) the meeting point is a root of the curve
 // times the speed: one degree above the quartic.
 #pragma once

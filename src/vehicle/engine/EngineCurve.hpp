@@ -27,14 +27,15 @@
 // 1.0000239 x just past the power peak), so they keep their values exactly.
 //
 // The bounded curve is worked out once, with the fit, as its spans over speed (the record's
-// Curve); the torque and its integral (vehicle/EngineCurveIntegral.hpp) read those spans.
+// Curve, by BoundFittedCurve (vehicle/engine/EngineCurveBounds.hpp); the torque and its integral
+// (vehicle/engine/EngineCurveIntegral.hpp) read those spans.
 //
 // Units: engine speeds in rad/s, torque in N m, power in W here (kW in the engine record).
 #pragma once
 
 #include <array>
 
-#include "vehicle/EngineRecord.hpp"
+#include "vehicle/engine/EngineRecord.hpp"
 
 namespace vehicle {
 
@@ -70,11 +71,6 @@ inline double QuarticAt(const std::array<float, 5>& c, float speed, float origin
     const double w2 = w * w;
     return c[0] * (w2 * w2) + c[1] * (w2 * w) + c[2] * w2 + c[3] * w + c[4];
 }
-
-// Works out the record's Curve from its figures, its fitted coefficients and the speeds they
-// join at (CurvePlateauStart, CurvePlateauEnd). Run by the fits; anything that changes the
-// figures or the coefficients runs it again.
-void BoundFittedCurve(EngineRecord& engine);
 
 // The full-throttle torque (N m) at `speed` every figure uses: the record's Curve there, raised
 // to 0 and lowered to kTorqueCeiling; 0 below idle, for a speed that is not a number, and where

@@ -1,4 +1,4 @@
-#include "vehicle/EngineCode.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,9 @@
 
 #include "support/SampleVehicles.hpp"
 #include "support/VehicleTestSupport.hpp"
-#include "vehicle/EngineCurve.hpp"
+#include "vehicle/engine/EngineCurve.hpp"
+#include "vehicle/engine/EngineCurveBounds.hpp"
+#include "vehicle/engine/EngineCurveIntegral.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
 namespace {
@@ -142,9 +144,10 @@ TEST_F(EngineCodeTest, FullThrottleCurveIsHeldBetweenZeroAndThePeakTorque) {
     // the power peak), with u = w - 620: the parts from u = -80 to -50 and from 50 to 60 count,
     // [u^3/300 - 25 u] over them = 540 + 53.33; the polynomial's own integral would be -1073.3.
     set({0, 0, 0.01f, -12.4f, 3819.0f});
-    EXPECT_NEAR(vehicle::IntegrateTorqueCurve(engine, 540.0f, 680.0f), 593.33, 0.05);
+    EXPECT_NEAR(vehicle::TorqueCurveArea(engine, 540.0f, 680.0f), 593.33, 0.05);
     set({0, 0, 0, 0, 2e8f});  // the cap x 60 rad/s (its power stays below 151.5 kW)
-    EXPECT_FLOAT_EQ(vehicle::IntegrateTorqueCurve(engine, 540.0f, 600.0f), cap * 60.0f);
+    EXPECT_NEAR(vehicle::TorqueCurveArea(engine, 540.0f, 600.0f),
+                250.0 * (1.0 + vehicle::kCurveBoundSlack) * 60.0, 1e-6);
 }
 
 TEST_F(EngineCodeTest, DegenerateFitsGiveZeroCoefficientsNeverThoseOfAnotherEngine) {
@@ -215,7 +218,7 @@ TEST_F(EngineCodeTest, IntegralCoversItsIntervalAtEveryShapeCornerAndShiftSpeed)
                 for (const float lower : {0.0, 0.5 * shift, shift + 10.0}) {
                     const auto b = static_cast<float>(shift);
                     const double a = std::max(lower, e.IdleSpeed);
-                    const float area = vehicle::IntegrateTorqueCurve(e, lower, b);
+                    const double area = vehicle::TorqueCurveArea(e, lower, b);
                     const double simpson = b > a ? Simpson(e, a, b, 2000) : 0.0;
                     EXPECT_NEAR(area, simpson, 1e-4 * e.PeakTorque * std::max(b - a, 0.0) + 1.0)
                         << car.Name << ", shapes " << corner << ", " << lower << " to " << b;
@@ -228,10 +231,10 @@ TEST_F(EngineCodeTest, IntegralCoversItsIntervalAtEveryShapeCornerAndShiftSpeed)
 TEST_F(EngineCodeTest, IntegralMatchesSimpsonRuleOverTheWholeCurve) {
     // Independent check: Simpson's rule on the full-throttle torque from idle to the power peak.
     const double simpson = Simpson(engine, engine.IdleSpeed, engine.PowerPeakSpeed);
-    EXPECT_NEAR(vehicle::IntegrateTorqueCurve(engine, 0.0f, engine.PowerPeakSpeed), simpson,
+    EXPECT_NEAR(vehicle::TorqueCurveArea(engine, 0.0f, engine.PowerPeakSpeed), simpson,
                 simpson * 2e-4);
     // The plateau alone: 250 N m x (523.599 - 418.879) rad/s = 26180 N m rad/s.
-    EXPECT_NEAR(vehicle::IntegrateTorqueCurve(engine, engine.TorquePeakStart, engine.TorquePeakEnd),
+    EXPECT_NEAR(vehicle::TorqueCurveArea(engine, engine.TorquePeakStart, engine.TorquePeakEnd),
                 250.0 * (kPlateauEnd - kPlateauStart), 0.5);
 }
 
@@ -253,7 +256,7 @@ TEST_F(EngineCodeTest, SpeedsTooSmallToFitAreTakenAsStandingStill) {
         const double simpson = Simpson(*e, e->IdleSpeed, e->PowerPeakSpeed);
         EXPECT_GT(simpson, 1e5);
         EXPECT_LT(simpson, 250.0 * kPowerPeak);
-        EXPECT_NEAR(vehicle::IntegrateTorqueCurve(*e, 0.0f, e->PowerPeakSpeed), simpson,
+        EXPECT_NEAR(vehicle::TorqueCurveArea(*e, 0.0f, e->PowerPeakSpeed), simpson,
                     simpson * 2e-4);
     }
     // A plateau from idle: 250 N m from 0 rad/s.
@@ -313,12 +316,12 @@ TEST_F(EngineCodeTest, CloseSpeedsAndExtremeShapesGiveAFiniteCurveAndABoundedAre
                     EXPECT_NEAR(torqueAt(ws), ts, tolerance);
 
                     const double idle = e.IdleSpeed, limit = e.LimitSpeed;
-                    const float area = vehicle::IntegrateTorqueCurve(e, 0.0f, e.LimitSpeed);
+                    const double area = vehicle::TorqueCurveArea(e, 0.0f, e.LimitSpeed);
                     EXPECT_NEAR(area, Simpson(e, idle, limit, 2000),
                                 1e-4 * tp * (limit - idle) + 1.0);
                     EXPECT_LE(area, tp * (1.0 + vehicle::kCurveBoundSlack) * (limit - idle));
                     const auto wsSingle = static_cast<float>(ws);
-                    EXPECT_LE(vehicle::IntegrateTorqueCurve(e, 0.0f, wsSingle), tp * ws);
+                    EXPECT_LE(vehicle::TorqueCurveArea(e, 0.0f, wsSingle), tp * ws);
                 }
             }
         }

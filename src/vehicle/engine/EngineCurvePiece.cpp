@@ -1,4 +1,4 @@
-#include "vehicle/EngineCurvePiece.hpp"
+#include "vehicle/engine/EngineCurvePiece.hpp"
 
 #include <cmath>
 

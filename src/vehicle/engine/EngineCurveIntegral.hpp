@@ -1,8 +1,8 @@
-// The integral of the full-throttle curve every figure uses (vehicle/EngineCurve.hpp), in
+// The integral of the full-throttle curve every figure uses (vehicle/engine/EngineCurve.hpp), in
 // closed form span by span of the record's Curve, summed in double.
 #pragma once
 
-#include "vehicle/EngineRecord.hpp"
+#include "vehicle/engine/EngineRecord.hpp"
 
 namespace vehicle {
 

@@ -1,14 +1,16 @@
-// The one description of the bounded curve (vehicle/EngineCurve.hpp): the bounds worked out
+// The one description of the bounded curve (vehicle/engine/EngineCurve.hpp): the bounds worked out
 // from the engine's figures, and the spans where the fitted pieces or a bound give the torque.
 // Where the fitted polynomial meets a bound, or a bound another, a stretch is split at the
 // meeting speed; between two such speeds one expression gives the curve.
+#include "vehicle/engine/EngineCurveBounds.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "core/PhysicalConstants.hpp"
-#include "vehicle/EngineCurve.hpp"
-#include "vehicle/EngineCurvePiece.hpp"
+#include "vehicle/engine/EngineCurve.hpp"
+#include "vehicle/engine/EngineCurvePiece.hpp"
 
 namespace vehicle {
 

@@ -11,7 +11,7 @@
 #include "vehicle/CheckSlack.hpp"
 #include "vehicle/engine/EngineCurve.hpp"
 #include "vehicle/engine/EngineCurveBounds.hpp"
-#include "vehicle/Matrix.hpp"
+#include "vehicle/engine/Matrix.hpp"
 #include "vehicle/ModelGuards.hpp"
 
 namespace vehicle {

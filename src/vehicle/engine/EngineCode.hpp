@@ -7,7 +7,7 @@
 //
 // Units: engine speeds in rad/s (the vehicle record keeps rpm), torque in N m, power in kW.
 // Model arithmetic is single precision; the curve fits solve their systems in double
-// (vehicle/Matrix.hpp) and store Singles. Nothing here returns NaN or infinity.
+// (vehicle/engine/Matrix.hpp) and store Singles. Nothing here returns NaN or infinity.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "vehicle/Matrix.hpp"
+#include "vehicle/engine/Matrix.hpp"
 
 #include <gtest/gtest.h>
 

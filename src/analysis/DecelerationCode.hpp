@@ -217,11 +217,12 @@ void RunDecelerationAnalysis(const DecRunInputs& inputs, const DecRunLinks& link
 void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t maxTime,
                           const DecRunLinks& links);
 
-// The engine-brake reduction: from the closed-throttle torque (negative) at engine.Speed, opens
-// engine.Throttle in steps of kThrottleSearchStep until the engine brakes with no more than
-// (1 - EngineBrakeReduction) of that torque, never past full throttle. Returns the torque at
-// the throttle found (also stored in engine.Torque).
-float ReduceEngineBraking(vehicle::EngineRecord& engine, float closedTorque);
+// The engine-brake reduction: from the closed-throttle torque (negative) of `ends`, the torque's
+// ends at engine.Speed (vehicle::GetTorqueEnds), opens engine.Throttle in steps of
+// kThrottleSearchStep until the engine brakes with no more than (1 - EngineBrakeReduction) of
+// that torque, never past full throttle. Returns the torque at the throttle found (also stored
+// in engine.Torque).
+float ReduceEngineBraking(vehicle::EngineRecord& engine, const vehicle::TorqueEnds& ends);
 
 // The benchmark speeds 1..5 (m/s) of the selected speed unit.
 std::array<double, 5> DecTargetSpeeds();

@@ -119,16 +119,17 @@ bool EngineBrakes(const DecRunInputs& inputs, const vehicle::VehicleRecord& v) {
 
 }  // namespace
 
-float ReduceEngineBraking(vehicle::EngineRecord& engine, float closedTorque) {
+float ReduceEngineBraking(vehicle::EngineRecord& engine, const vehicle::TorqueEnds& ends) {
+    const float closedTorque = vehicle::TorqueAtThrottle(ends, 0.0f);
     float torque = closedTorque;
-    engine.Torque = torque;
     const float target = (1.0f - engine.EngineBrakeReduction) * closedTorque;
+    // The speed stays, so only the blend of the two ends changes with the throttle.
     while (torque < target && engine.Throttle < 1.0f) {
         engine.Throttle =
             std::min(1.0f, static_cast<float>(engine.Throttle + kThrottleSearchStep));
-        torque = vehicle::GetEngineTorque(engine);
-        engine.Torque = torque;
+        torque = vehicle::TorqueAtThrottle(ends, engine.Throttle);
     }
+    engine.Torque = torque;
     return torque;
 }
 
@@ -326,12 +327,14 @@ void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t ma
         float axleTorque = 0.0f;
         if (engineBraking) {
             r.engine.Throttle = 0.0f;
-            float torque = vehicle::GetEngineTorque(r.engine);
+            const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(r.engine);
+            float torque = vehicle::TorqueAtThrottle(ends, 0.0f);
             r.engine.Torque = torque;
             if (throttleSettings && torque < 0.0f) {
                 if (r.engine.Speed < r.engine.LimitSpeed)
-                    torque = ReduceEngineBraking(r.engine, torque);
-                r.fuelLeft = static_cast<float>(r.fuelLeft - vehicle::GetFuelFlow(r.engine, dt));
+                    torque = ReduceEngineBraking(r.engine, ends);
+                r.fuelLeft =
+                    static_cast<float>(r.fuelLeft - vehicle::GetFuelFlow(r.engine, ends, dt));
                 if (r.fuelLeft < 0.0f) r.fuelLeft = 0.0f;
                 ApplyFuel(r);
                 SplitMasses(r);

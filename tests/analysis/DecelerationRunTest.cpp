@@ -357,7 +357,7 @@ TEST(DecelerationEngineBrake, ReductionFoundAndThrottleNeverPastFull) {
     const float closed = vehicle::GetEngineTorque(e);
     ASSERT_LT(closed, 0.0f);
     e.EngineBrakeReduction = 0.5f;
-    const float half = analysis::ReduceEngineBraking(e, closed);
+    const float half = analysis::ReduceEngineBraking(e, vehicle::GetTorqueEnds(e));
     EXPECT_GE(half, 0.5f * closed);
     EXPECT_GT(e.Throttle, 0.0f);
     // One throttle step less would still brake harder than half.
@@ -373,12 +373,12 @@ TEST(DecelerationEngineBrake, ReductionFoundAndThrottleNeverPastFull) {
     e.EngineBrakeReduction = 1.5f;
     const float closedLow = vehicle::GetEngineTorque(e);
     ASSERT_LT(closedLow, 0.0f);
-    analysis::ReduceEngineBraking(e, closedLow);
+    analysis::ReduceEngineBraking(e, vehicle::GetTorqueEnds(e));
     EXPECT_EQ(e.Throttle, 1.0f);
 
     e.Throttle = 0.0f;
     e.EngineBrakeReduction = 1.0f;
-    analysis::ReduceEngineBraking(e, closedLow);
+    analysis::ReduceEngineBraking(e, vehicle::GetTorqueEnds(e));
     EXPECT_LE(e.Throttle, 1.0f);
     EXPECT_LE(e.Torque, 1e-3f);
 }

@@ -231,14 +231,15 @@ TEST_F(TextEvents, AnInsertIsOneEditAtTheCaret) {
     box.UserInsert("999");
     EXPECT_EQ(box.Text(), "199.5");
     EXPECT_EQ(box.SelStart(), 3);
+    box.SetMaxLength(0);  // room enough: Locked alone refuses it
     box.SetLocked(true);
     keys.clear();
     box.UserInsert("7");
     EXPECT_EQ(keys, (std::vector<int>{'7'}));
+    EXPECT_EQ(box.Text(), "199.5");
     EXPECT_EQ(changes, (std::vector<std::string>{"1.5", "199.5"}));
     box.SetLocked(false);
     box.SetMultiLine(true);
-    box.SetMaxLength(0);
     box.SetText("");
     box.UserInsert("a\nb\r\nc\rd");  // each line break a Return
     EXPECT_EQ(box.Text(), "a\r\nb\r\nc\r\nd");

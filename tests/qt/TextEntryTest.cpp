@@ -151,6 +151,36 @@ TEST_F(TextEntry, ADropInsideTheTextLeavesTheCaretAfterIt) {
     }
 }
 
+// A Locked box takes nothing put in: Ctrl+V, a drop and an input method's commit leave its text
+// and raise no Change (the calculator keeps its rate).
+TEST_F(TextEntry, ALockedBoxTakesNoPasteDropOrCommit) {
+    for (const Box& b : boxes) {
+        SCOPED_TRACE(b.name);
+        b.model->SetLocked(true);
+        QCoreApplication::processEvents();
+        const std::string text = b.model->Text();
+        const std::function<void()> change = b.model->Change;
+        int changes = 0;
+        b.model->Change = [&] {
+            ++changes;
+            if (change) change();
+        };
+        QApplication::setActiveWindow(b.widget->window());
+        b.widget->setFocus();
+        QApplication::clipboard()->setText(b.put);
+        QTest::keyClick(b.widget, Qt::Key_V, Qt::ControlModifier);
+        Drop(b.widget, b.put, b.widget->rect().center());
+        QInputMethodEvent commit;
+        commit.setCommitString(b.put);
+        QApplication::sendEvent(b.widget, &commit);
+        EXPECT_EQ(b.model->Text(), text);
+        EXPECT_EQ(b.widget->text().toStdString(), text);
+        EXPECT_EQ(changes, 0);
+        b.model->Change = change;
+        b.model->SetLocked(false);
+    }
+}
+
 // An input method may replace text before the caret with its commit (an autocorrection):
 // "1" typed, then replaced as a whole.
 TEST_F(TextEntry, AnInputMethodsCommitReplacesWhatItSays) {

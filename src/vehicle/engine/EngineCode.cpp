@@ -372,8 +372,10 @@ void ScanEnginePeaks(EngineRecord& engine) {
     s.ScannedPowerPeakSpeed = 0.0f;
     // The curve may pass the peak torque by its slack (vehicle/engine/EngineCurve.hpp): where it
     // reaches the peak torque within that, from the plateau's start on, the peak torque is the
-    // figure, at the first speed that reaches it.
+    // figure, at the first speed that reaches it. The plateau starts where it was typed or, where
+    // the fit moved it lower (a plateau of no width close below the power peak), there.
     const float reach = static_cast<float>(engine.PeakTorque * (1.0 - kCurveBoundSlack));
+    const float plateauStart = std::min(engine.TorquePeakStart, engine.CurvePlateauStart);
     float reachedAt = -1.0f;  // rad/s; none yet
     const int32_t first = core::CInt(engine.IdleSpeed);
     const int32_t last = core::CInt(engine.LimitSpeed);
@@ -386,7 +388,7 @@ void ScanEnginePeaks(EngineRecord& engine) {
             s.ScannedTorquePeak = t;
             s.ScannedTorquePeakSpeed = w;
         }
-        if (reachedAt < 0.0f && w >= engine.TorquePeakStart && t >= reach && t > 0.0f)
+        if (reachedAt < 0.0f && w >= plateauStart && t >= reach && t > 0.0f)
             reachedAt = w;
         if (p > s.ScannedPowerPeak) {
             s.ScannedPowerPeak = p;
@@ -397,6 +399,8 @@ void ScanEnginePeaks(EngineRecord& engine) {
         s.ScannedTorquePeak = engine.PeakTorque;
         s.ScannedTorquePeakSpeed = reachedAt;
     }
+    // The slack is the curve's, not the engine's: never more than the peak torque is shown.
+    s.ScannedTorquePeak = std::min(s.ScannedTorquePeak, std::max(engine.PeakTorque, 0.0f));
 }
 
 }  // namespace vehicle

@@ -73,15 +73,18 @@ inline double QuarticAt(const std::array<float, 5>& c, float speed, float origin
 }
 
 // The full-throttle torque (N m) at `speed` every figure uses: the record's Curve there, raised
-// to 0 and lowered to kTorqueCeiling; 0 below idle, for a speed that is not a number, and where
-// there is no curve. Inline: every run step, search step and chart sample calls it.
+// to 0 and lowered to kTorqueCeiling; 0 below idle, past the fall's end (infinity included),
+// for a speed that is not a number, and where there is no curve. Inline: every run step,
+// search step and chart sample calls it.
 inline float FullThrottleTorque(const EngineRecord& engine, float speed) {
     const BoundedCurve& curve = engine.Curve;
     const double w = speed;
     if (curve.Count == 0 || w != w) return 0.0f;  // no curve, or a speed that is not a number
-    // The last span ends at infinity.
+    // The last span ends at infinity and holds no torque; a speed no span ends above (infinity
+    // itself) stops there too, so the walk never leaves the spans.
     const CurveSpan* span = curve.Spans.data();
-    while (!(w < span->End)) ++span;
+    const CurveSpan* const last = span + (curve.Count - 1u);
+    while (span != last && !(w < span->End)) ++span;
     double torque = span->A;
     switch (span->Form) {
         case CurveForm::Cubic:

@@ -2,6 +2,7 @@
 // refused inputs (red box, results unchanged) and the stack lists following each other.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <limits>
 #include <string>
 #include <vector>
@@ -273,6 +274,35 @@ TEST_F(MechCalcsTest, ACoilLongerClosedThanFreeIsRefused) {
     tools_test::UseUnit(Quantity::Stiffness, " kgf/mm");
     ui::MechCalcsFollowUnitChange();
     EXPECT_EQ(w.BellevilleCalcLabel(102).Caption(), "356.9 kgf/mm");
+}
+
+// A spring typed exactly at its longest, one pitch more than its total coils, is a spring:
+// 0.05 m = (4 + 1) x 0.01 m, yet in Singles 0.05 lies above 5 x 0.01, and 38 of these 256
+// springs turned three boxes red. Two micrometres longer (past the check's slack) they are
+// refused. Coils 2 to 17 at pitches of 5 to 20 mm, of 5 mm wire 69 mm inside.
+TEST_F(MechCalcsTest, ASpringTypedAtItsLongestIsAcceptedAndOnePastItRefused) {
+    auto& w = Open();
+    w.CoilSpringInput(3).SetText("0.005");
+    w.CoilSpringInput(4).SetText("0.069");
+    const auto metres = [](int micrometres) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%.6f", micrometres / 1e6);
+        return std::string(text);
+    };
+    for (int coils = 2; coils <= 17; ++coils) {
+        for (int pitch = 5; pitch <= 20; ++pitch) {  // mm
+            const int longest = (coils + 1) * pitch * 1000;  // micrometres
+            w.CoilSpringInput(1).SetText(metres(pitch * 1000));
+            w.CoilSpringInput(2).SetText(std::to_string(coils));
+            for (const auto& [length, colour] :
+                 {std::pair{longest, kBoxValid}, {longest + 2, kBoxInvalid}}) {
+                w.CoilSpringInput(0).SetText(metres(length));
+                for (int box : {0, 1, 2})
+                    ASSERT_EQ(w.CoilSpringInput(box).BackColor(), colour)
+                        << coils << " coils at " << pitch << " mm, " << metres(length) << " m";
+            }
+        }
+    }
 }
 
 // A figure that is not a number reads "N/A" alone: no unit, no "%", no half pair.

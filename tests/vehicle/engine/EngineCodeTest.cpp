@@ -182,6 +182,10 @@ TEST_F(EngineCodeTest, DegenerateFitsGiveZeroCoefficientsNeverThoseOfAnotherEngi
     // A torque speed of NaN gives 0, never NaN.
     broken.Speed = std::numeric_limits<float>::quiet_NaN();
     EXPECT_EQ(GetEngineTorque(broken), 0.0f);
+    // Past the fall's end (1.5 x the limit) nothing, up to infinity, where no span ends above
+    // the speed: the walk stops at the last span instead of reading past them.
+    for (const float w : {1.5f * engine.LimitSpeed + 1.0f, 3e38f, HUGE_VALF})
+        EXPECT_EQ(vehicle::FullThrottleTorque(engine, w), 0.0f) << w;
 }
 
 // Simpson's rule on the full-throttle torque of `e` from a to b (rad/s), n intervals.

@@ -200,6 +200,49 @@ TEST(EngineCurveBounds, APlateauTypedToEndAtThePowerPeakAlwaysFits) {
     EXPECT_EQ(accepted, 2975);
 }
 
+// A plateau of no width typed at or just below the power peak: the fit moves it lower, to give
+// the quartic its span, and the curve reaches the peak torque there, below the typed start. The
+// scan looked only from the typed start and named the highest torque below it, the torque cap:
+// "550.1 Nm" for the Golf with 550 N m at 150 rad/s, 81.7 kW at 150 rad/s, idle 80, limit 180 and
+// upper shape A 0.99. It names the peak torque where the moved plateau starts, and never more.
+TEST(EngineCurveBounds, APlateauTheFitMovesLowerIsScannedWhereItStarts) {
+    sample::ResetAll();
+    vehicle::VehicleRecord car = vehtest::ShippedCars()[2];
+    auto& f = car.Engine;
+    f = vehtest::DefaultShapes(f);
+    const auto rpm = [](double radPerSecond) {
+        return static_cast<float>(radPerSecond / core::kRpmToRadPerSec);
+    };
+    f.PeakTorque = 550.0f;
+    f.TorquePeakWidth = 0.0f;
+    f.PowerPeakRPM = rpm(150);
+    f.IdleRPM = rpm(80);
+    f.LimitRPM = rpm(180);
+    int moved = 0;
+    for (const float shapeA : {0.2f, 0.6f, 0.99f}) {
+        for (const double start : {147.0, 148.5, 150.0}) {  // up to 2 % below the power peak
+            for (const float power : {80.0f, 81.0f, 81.7f, 82.5f}) {
+                f.UpperShapeA = shapeA;
+                f.TorquePeakRPM = rpm(start);
+                f.PeakPower = power;
+                if (!vehicle::FindVehicleProblems(car).empty()) continue;
+                EngineRecord e = Fitted(car);
+                moved += e.CurvePlateauStart < e.TorquePeakStart;
+                vehicle::ScanEnginePeaks(e);
+                const auto& s = vehicle::EngineCode();
+                SCOPED_TRACE(std::to_string(shapeA) + ", " + std::to_string(start) + ", " +
+                             std::to_string(power));
+                EXPECT_LE(s.ScannedTorquePeakSpeed, std::ceil(e.TorquePeakStart));
+                // 80 kW: its cap below the power peak, 1.01 x 80 kW, holds the torque under
+                // 550 N m at 147 rad/s (549.7) and beyond; the scan names the highest it has.
+                if (power == 80.0f) EXPECT_LT(s.ScannedTorquePeak, 550.0f);
+                else EXPECT_EQ(s.ScannedTorquePeak, 550.0f);
+            }
+        }
+    }
+    EXPECT_GT(moved, 0);
+}
+
 // Without the limiter the shift searches and the power-drop search walk the curve past the
 // limit; it falls there, so every shift speed and top-gear speed stays below 1.5 x the limit,
 // and the area below gears x peak torque x 1.5 x limit. The shipped cars at every corner of the

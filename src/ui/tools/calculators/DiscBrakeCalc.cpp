@@ -1,5 +1,7 @@
 #include "ui/tools/calculators/DiscBrakeCalc.hpp"
 
+#include <algorithm>
+
 #include "core/PhysicalConstants.hpp"
 #include "ui/tools/calculators/InputChecks.hpp"
 #include "ui/tools/calculators/PartRanges.hpp"
@@ -24,31 +26,33 @@ DiscBrakeResult CalcDiscBrakes(const DiscBrakeInputs& in) {
     Check(r, BrakeBox::BiasThread, kBiasThread.Holds(in.BiasThread));
     Check(r, BrakeBox::BiasLength, kBiasLength.Holds(in.BiasLength));
     Check(r, BrakeBox::BiasOffset,
-          kBiasOffset.Holds(in.BiasOffset) && (!twoCylinders || shift <= 0.5f));
+          kBiasOffset.Holds(in.BiasOffset) && (!twoCylinders || AtMost(shift, 0.5)));
     Check(r, BrakeBox::MasterBore, kMasterBore.Holds(in.MasterBore));
     Check(r, BrakeBox::FrontCaliperBore, kCaliperBore.Holds(in.CaliperBore[0]));
     Check(r, BrakeBox::RearCaliperBore, kCaliperBore.Holds(in.CaliperBore[1]));
     Check(r, BrakeBox::Friction, kFriction.Holds(in.Friction));
     // A disc at least twice its caliper's bore (the pad radius is then not negative).
-    Check(r, BrakeBox::FrontDisc, in.CaliperBore[0] * 2.0f <= in.DiscDiameter[0] &&
+    Check(r, BrakeBox::FrontDisc, AtMost(in.CaliperBore[0] * 2.0, in.DiscDiameter[0]) &&
                                       in.DiscDiameter[0] <= kLargestDisc);
-    Check(r, BrakeBox::RearDisc, in.CaliperBore[1] * 2.0f <= in.DiscDiameter[1] &&
+    Check(r, BrakeBox::RearDisc, AtMost(in.CaliperBore[1] * 2.0, in.DiscDiameter[1]) &&
                                      in.DiscDiameter[1] <= kLargestDisc);
     if (!r.Valid) return r;
 
     const float leverage = in.PedalArm / in.PushrodDistance;
-    CrossCheck(r, kPedalRatio.Holds(leverage), {BrakeBox::PedalArm, BrakeBox::PushrodDistance});
+    CrossCheck(r, WithinRange(kPedalRatio, double{in.PedalArm} / in.PushrodDistance),
+               {BrakeBox::PedalArm, BrakeBox::PushrodDistance});
     const float mechanicalForce = in.AppliedForce * leverage;
     const float masterRadius = in.MasterBore * 0.5f;
     const float masterArea = masterRadius * masterRadius * kPi;
     std::array<float, 2> masterForce{mechanicalForce, mechanicalForce};
     if (twoCylinders) {
+        // A shift typed at a half (within the slack) pulls the rear cylinder not at all.
         masterForce[0] = (shift + 0.5f) * mechanicalForce;
-        masterForce[1] = (0.5f - shift) * mechanicalForce;
+        masterForce[1] = std::max(0.0f, 0.5f - shift) * mechanicalForce;
     }
     // The push and the bore that turn it into line pressure.
     for (float force : masterForce)
-        CrossCheck(r, force / masterArea <= kMostLinePressure,
+        CrossCheck(r, AtMost(force / masterArea, kMostLinePressure),
                    {BrakeBox::AppliedForce, BrakeBox::MasterBore});
     if (!r.Valid) return r;
 
@@ -58,7 +62,7 @@ DiscBrakeResult CalcDiscBrakes(const DiscBrakeInputs& in) {
     r.MasterForce = masterForce;
     for (std::size_t i = 0; i < 2; ++i) {
         r.CaliperArea[i] = in.CaliperBore[i] * in.CaliperBore[i] * in.CalipersPerDisc[i] * kPi / 4.0f;
-        r.PadRadius[i] = in.DiscDiameter[i] * 0.5f - in.CaliperBore[i];
+        r.PadRadius[i] = std::max(0.0f, in.DiscDiameter[i] * 0.5f - in.CaliperBore[i]);
     }
     // Each pad counts half: the two faces of a disc share one caliper's clamping force.
     const float cylinders = static_cast<float>(in.MasterCylinders);

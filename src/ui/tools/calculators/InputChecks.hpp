@@ -1,11 +1,30 @@
 // How the calculators record their input checks: a result type with `Ok` (one flag per box)
-// and `Valid` (every check passed).
+// and `Valid` (every check passed); and how figures typed into different boxes are held against
+// each other.
 #pragma once
 
 #include <cstddef>
 #include <initializer_list>
 
+#include "ui/tools/calculators/PartRanges.hpp"
+#include "vehicle/CheckSlack.hpp"
+
 namespace tools {
+
+// Whether a figure worked out from typed ones lies at or below (at or above) a limit that other
+// typed figures set. Both come back from their Singles a few parts in 1e8 off what was typed
+// (0.05 m is not quite 5 x 0.01 m), so a figure typed at the limit counts as on it, within the
+// slack of every vehicle check; one past it by more is refused. Worked in double; NaN is never
+// within.
+inline bool AtMost(double value, double limit) {
+    return value <= limit + vehicle::CheckSlack(limit);
+}
+inline bool AtLeast(double value, double limit) {
+    return value >= limit - vehicle::CheckSlack(limit);
+}
+inline bool WithinRange(const PartRange& range, double value) {
+    return AtLeast(value, range.Min) && AtMost(value, range.Max);
+}
 
 // Records one check: the box passes when `pass`; any failure clears the result's validity.
 template <typename R>

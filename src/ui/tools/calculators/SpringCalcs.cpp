@@ -1,5 +1,7 @@
 #include "ui/tools/calculators/SpringCalcs.hpp"
 
+#include <algorithm>
+
 #include "core/Numbers.hpp"
 #include "ui/tools/calculators/InputChecks.hpp"
 #include "ui/tools/calculators/PartRanges.hpp"
@@ -24,7 +26,7 @@ LeafSpringResult CalcLeafSpring(const LeafSpringInputs& in) {
     Check(r, 2, kLeafThickness.Holds(in.Thickness));
     Check(r, 3, leaves.inRange && leaves.value >= kFewestLeaves && leaves.value <= kMostLeaves);
     if (!r.Valid) return r;
-    CrossCheck(r, in.Span >= in.Thickness * kLeafSpanPerThickness, {0, 2});
+    CrossCheck(r, AtLeast(in.Span, double{in.Thickness} * kLeafSpanPerThickness), {0, 2});
     if (!r.Valid) return r;
 
     const float f =
@@ -47,19 +49,20 @@ CoilSpringResult CalcCoilSpring(const CoilSpringInputs& in) {
     Check(r, 3, kCoilWireDiameter.Holds(in.WireDiameter));
     Check(r, 4, kCoilInnerDiameter.Holds(in.InnerDiameter));
     if (!r.Valid) return r;
+    const double coils = in.TotalCoils, wire = in.WireDiameter;
     // Every coil closed up (the solid length) cannot be longer than the free spring: the
     // travel would be negative.
-    CrossCheck(r, in.TotalCoils * in.WireDiameter <= in.FreeLength, {0, 2, 3});
+    CrossCheck(r, AtMost(coils * wire, in.FreeLength), {0, 2, 3});
     // Coils closer than the wire is thick would pass through each other.
-    CrossCheck(r, in.Pitch >= in.WireDiameter, {1, 3});
+    CrossCheck(r, AtLeast(in.Pitch, wire), {1, 3});
     // A spring of plain ends is its coils at their pitch and one wire more: it holds at most
     // one pitch more than its total coils (2 coils at 5 mm are no spring 1 m long).
-    CrossCheck(r, in.FreeLength <= (in.TotalCoils + 1.0f) * in.Pitch, {0, 1, 2});
-    CrossCheck(r, kCoilSpringIndex.Holds((in.InnerDiameter + in.WireDiameter) / in.WireDiameter),
-               {3, 4});
+    CrossCheck(r, AtMost(in.FreeLength, (coils + 1.0) * in.Pitch), {0, 1, 2});
+    CrossCheck(r, WithinRange(kCoilSpringIndex, (in.InnerDiameter + wire) / wire), {3, 4});
     if (!r.Valid) return r;
 
-    r.Travel = in.FreeLength - in.TotalCoils * in.WireDiameter;
+    // A spring closed up at its free length (within the slack) has no travel, never less.
+    r.Travel = std::max(0.0f, in.FreeLength - in.TotalCoils * in.WireDiameter);
     const float wireRadius = in.WireDiameter * 0.5f;
     const float meanRadius = in.InnerDiameter * 0.5f + wireRadius;
     r.ActiveCoils = in.FreeLength / in.Pitch;
@@ -77,12 +80,12 @@ TorsionBarResult CalcTorsionBar(const TorsionBarInputs& in) {
     Check(r, 1, kBarLength.Holds(in.BarLength));
     Check(r, 2, kBarOuterRadius.Holds(outer));
     // A wall thicker than the radius would leave a hole of negative size.
-    Check(r, 3, wall >= kBarThinnestWall && wall <= outer);
+    Check(r, 3, wall >= kBarThinnestWall && AtMost(wall, outer));
     if (!r.Valid) return r;
-    CrossCheck(r, in.ArmLength >= in.Diameter * kBarArmPerDiameter, {0, 2});
+    CrossCheck(r, AtLeast(in.ArmLength, double{in.Diameter} * kBarArmPerDiameter), {0, 2});
     if (!r.Valid) return r;
 
-    const float inner = outer - wall;
+    const float inner = std::max(0.0f, outer - wall);  // a wall of the radius is a solid bar
     const float gj = (Fourth(outer) - Fourth(inner)) * kBarPolarTorsionFactor;  // N m^2
     r.HollowDiameter = inner + inner;
     r.TorsionStiffness = gj / in.BarLength;

@@ -1,6 +1,6 @@
 // Replacing a file's contents: through symbolic links to their target, keeping the link; never
 // over a read-only file; contents synced before the rename and the folder after it; a failed
-// sync or rename cleaned up.
+// sync or rename cleaned up; every name the folder takes, however long.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -10,6 +10,7 @@
 
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "files/SafeFileWrite.hpp"
 #include "support/VehicleTestSupport.hpp"
@@ -133,6 +134,58 @@ TEST_F(SafeFileWriteTest, TheTemporaryFileIsSyncedBeforeTheRenameAndTheFolderAft
     EXPECT_NE(files::ReplaceFileContents(target.string(), "newer"), "");
     EXPECT_EQ(vehtest::ReadFile(target), "new");
     EXPECT_EQ(EntriesIn(root), 2);  // the target and the folder "real"
+}
+
+// Every name up to the folder's limit saves: the temporary name beside it is cut to fit, at a
+// whole UTF-8 character, and never takes the place of another file. A longer name is refused
+// before anything is written.
+TEST_F(SafeFileWriteTest, EveryNameTheFolderTakesSavesHoweverLong) {
+    const long limit = ::pathconf(root.c_str(), _PC_NAME_MAX);
+    ASSERT_GT(limit, 40);
+    const auto longest = static_cast<std::size_t>(limit);
+    // Names of three-byte characters, shifted by 0 to 2 bytes: one of them has a character
+    // across wherever the temporary name's cut falls.
+    std::vector<std::string> names = {std::string(longest, 'a'), "short.set"};
+    for (std::size_t shift = 0; shift < 3; ++shift) {
+        std::string name(shift, 'c');
+        while (name.size() + 3 <= longest) name += "\xE2\x82\xAC";
+        names.push_back(name + std::string(longest - name.size(), 'c'));
+    }
+    std::vector<fs::path> temporary;
+    files::SafeFileWrite().Sync = [&](int fd) {
+        temporary.push_back(fs::read_symlink("/proc/self/fd/" + std::to_string(fd)));
+        return files::SyncToDisk(fd);
+    };
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        ASSERT_LE(name.size(), longest);
+        const fs::path target = root / "real" / name;
+        temporary.clear();
+        ASSERT_EQ(files::ReplaceFileContents(target.string(), "first"), "");
+        EXPECT_EQ(vehtest::ReadFile(target), "first");
+        ASSERT_FALSE(temporary.empty());
+        const std::string tempName = temporary.front().filename().string();
+        EXPECT_LE(tempName.size(), longest);
+        // The part of the target's name it keeps ends where a character does.
+        const std::size_t kept = tempName.find(".tmp" + std::to_string(::getpid()) + "_");
+        ASSERT_NE(kept, std::string::npos);
+        EXPECT_EQ(tempName.substr(0, kept), name.substr(0, kept));
+        if (kept < name.size()) EXPECT_NE(static_cast<unsigned char>(name[kept]) & 0xC0, 0x80);
+
+        // A file already holding that temporary name is left alone: the save takes another.
+        vehtest::WriteFile(root / "real" / tempName, "someone else's");
+        EXPECT_EQ(files::ReplaceFileContents(target.string(), "second"), "");
+        EXPECT_EQ(vehtest::ReadFile(target), "second");
+        EXPECT_EQ(vehtest::ReadFile(root / "real" / tempName), "someone else's");
+        EXPECT_EQ(EntriesIn(root / "real"), 2);
+        fs::remove_all(root / "real");
+        fs::create_directories(root / "real");
+    }
+
+    const std::string tooLong = std::string(longest + 1, 'x');
+    const std::string error = files::ReplaceFileContents((root / "real" / tooLong).string(), "x");
+    EXPECT_EQ(error, "Cannot replace the file: File name too long");
+    EXPECT_EQ(EntriesIn(root / "real"), 0);
 }
 
 }  // namespace

@@ -120,9 +120,9 @@ void SetVehicleName(VehicleRecord& record, std::string_view name);
 // engine's first two figures), as the vehicle editor stores them when it makes a vehicle
 // thrust driven: no engine speeds, power or fuel, shape factors of 1, no engine braking, and a
 // drive-train that passes everything on, without gears, reverse or shift time. The drive type
-// is left as it is. A thrust-driven vehicle made elsewhere may hold other figures there; they
-// drive nothing: its engine record keeps no curve, no fit and nothing of the engine selected
-// before it (EngineRecordFromFigures).
+// is left as it is. A thrust-driven vehicle made elsewhere may hold other figures there, which
+// the editor keeps; whatever they are, its engine record holds no curve, no fit and nothing of
+// the engine selected before it (EngineRecordFromFigures).
 void SetThrustOnlyFigures(VehicleRecord& record);
 
 }  // namespace vehicle

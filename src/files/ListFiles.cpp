@@ -136,7 +136,8 @@ std::string MessagePart(const std::string& heading, const std::vector<const List
                 (file.refusal.empty() ? "" : ": " + file.refusal);
     }
     const std::string more = std::to_string(files.size() - here);
-    if (here < files.size()) text += kCrLf + (here == 0 ? more + " files." : "and " + more + " more.");
+    if (here < files.size())
+        text += kCrLf + (here == 0 ? more + " files." : "and " + more + " more.");
     return text;
 }
 
@@ -159,11 +160,12 @@ void TellStartUpListOutcome(const std::vector<ListedFile>& listed, const std::st
             repeated.push_back(&file);
         }
     }
-    const std::string list =
-        "Vehicle files of the start-up list " + core::GlobalChassisLab().AppDir + kAutoVehicleListFile;
+    const std::string list = "Vehicle files of the start-up list " +
+                             core::GlobalChassisLab().AppDir + kAutoVehicleListFile;
     std::size_t named = 0;
     std::string text = MessagePart(list + " not loaded:", refused, named);
-    JoinPart(text, MessagePart(list + " loaded once, their repeated lines skipped:", repeated, named));
+    JoinPart(text,
+             MessagePart(list + " loaded once, their repeated lines skipped:", repeated, named));
     JoinPart(text, fullNotice);
     if (text.empty()) return;
     if (refused.empty() && repeated.empty())

@@ -86,15 +86,18 @@ TEST_F(ListFilesTest, StartUpListMissingEmptyOrRepeated) {
 TEST_F(ListFilesTest, StartUpListNamesAtMostTwentyRefusedFiles) {
     for (int i = 0; i < 23; ++i) WriteFile(VehiclePath("s" + std::to_string(i)), "VEHDATA");
     for (int i = 0; i < 3; ++i)
-        WriteVehicleFile(VehiclePath("r" + std::to_string(i)), ValidVehicle("R" + std::to_string(i)));
-    const std::string repeated = "\r\n\r\nVehicle files of the start-up list " + App("autoveh.lst") +
+        WriteVehicleFile(VehiclePath("r" + std::to_string(i)),
+                         ValidVehicle("R" + std::to_string(i)));
+    const std::string repeated = "\r\n\r\nVehicle files of the start-up list " +
+                                 App("autoveh.lst") +
                                  " loaded once, their repeated lines skipped:\r\n";
     const struct {
         int refused;
         std::string ending;
     } rows[] = {
-        {23, VehiclePath("s19") + " (named on 1 line): Not a valid vehicle data file\r\nand 3 more." +
-                 repeated + "3 files."},
+        {23, VehiclePath("s19") +
+                 " (named on 1 line): Not a valid vehicle data file\r\nand 3 more." + repeated +
+                 "3 files."},
         {19, VehiclePath("s18") + " (named on 1 line): Not a valid vehicle data file" + repeated +
                  VehiclePath("r0") + " (named on 2 lines)\r\nand 2 more."},
     };

@@ -140,52 +140,40 @@ TEST_F(SafeFileWriteTest, TheTemporaryFileIsSyncedBeforeTheRenameAndTheFolderAft
 // whole UTF-8 character, and never takes the place of another file. A longer name is refused
 // before anything is written.
 TEST_F(SafeFileWriteTest, EveryNameTheFolderTakesSavesHoweverLong) {
-    const long limit = ::pathconf(root.c_str(), _PC_NAME_MAX);
-    ASSERT_GT(limit, 40);
-    const auto longest = static_cast<std::size_t>(limit);
-    // Names of three-byte characters, shifted by 0 to 2 bytes: one of them has a character
-    // across wherever the temporary name's cut falls.
+    const auto longest = static_cast<std::size_t>(::pathconf(root.c_str(), _PC_NAME_MAX));
+    // Three-byte characters shifted by 0 to 2 bytes: one has a character across the cut.
     std::vector<std::string> names = {std::string(longest, 'a'), "short.set"};
     for (std::size_t shift = 0; shift < 3; ++shift) {
         std::string name(shift, 'c');
         while (name.size() + 3 <= longest) name += "\xE2\x82\xAC";
         names.push_back(name + std::string(longest - name.size(), 'c'));
     }
-    std::vector<fs::path> temporary;
+    std::string tempName;
     files::SafeFileWrite().Sync = [&](int fd) {
-        temporary.push_back(fs::read_symlink("/proc/self/fd/" + std::to_string(fd)));
+        const fs::path file = fs::read_symlink("/proc/self/fd/" + std::to_string(fd));
+        if (fs::is_regular_file(file)) tempName = file.filename().string();
         return files::SyncToDisk(fd);
     };
+    const fs::path folder = root / "real";
     for (const std::string& name : names) {
-        SCOPED_TRACE(name);
-        ASSERT_LE(name.size(), longest);
-        const fs::path target = root / "real" / name;
-        temporary.clear();
-        ASSERT_EQ(files::ReplaceFileContents(target.string(), "first"), "");
-        EXPECT_EQ(vehtest::ReadFile(target), "first");
-        ASSERT_FALSE(temporary.empty());
-        const std::string tempName = temporary.front().filename().string();
-        EXPECT_LE(tempName.size(), longest);
-        // The part of the target's name it keeps ends where a character does.
+        ASSERT_EQ(files::ReplaceFileContents((folder / name).string(), "first"), "") << name;
         const std::size_t kept = tempName.find(".tmp" + std::to_string(::getpid()) + "_");
-        ASSERT_NE(kept, std::string::npos);
+        EXPECT_LE(tempName.size(), longest);
         EXPECT_EQ(tempName.substr(0, kept), name.substr(0, kept));
         if (kept < name.size()) EXPECT_NE(static_cast<unsigned char>(name[kept]) & 0xC0, 0x80);
-
         // A file already holding that temporary name is left alone: the save takes another.
-        vehtest::WriteFile(root / "real" / tempName, "someone else's");
-        EXPECT_EQ(files::ReplaceFileContents(target.string(), "second"), "");
-        EXPECT_EQ(vehtest::ReadFile(target), "second");
-        EXPECT_EQ(vehtest::ReadFile(root / "real" / tempName), "someone else's");
-        EXPECT_EQ(EntriesIn(root / "real"), 2);
-        fs::remove_all(root / "real");
-        fs::create_directories(root / "real");
+        const fs::path other = folder / tempName;
+        vehtest::WriteFile(other, "someone else's");
+        EXPECT_EQ(files::ReplaceFileContents((folder / name).string(), "second"), "");
+        EXPECT_EQ(vehtest::ReadFile(folder / name), "second");
+        EXPECT_EQ(vehtest::ReadFile(other), "someone else's");
+        EXPECT_EQ(EntriesIn(folder), 2);
+        fs::remove(folder / name);
+        fs::remove(other);
     }
-
-    const std::string tooLong = std::string(longest + 1, 'x');
-    const std::string error = files::ReplaceFileContents((root / "real" / tooLong).string(), "x");
-    EXPECT_EQ(error, "Cannot replace the file: File name too long");
-    EXPECT_EQ(EntriesIn(root / "real"), 0);
+    EXPECT_EQ(files::ReplaceFileContents((folder / std::string(longest + 1, 'x')).string(), "x"),
+              "Cannot replace the file: File name too long");
+    EXPECT_EQ(EntriesIn(folder), 0);
 }
 
 }  // namespace

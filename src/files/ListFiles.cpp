@@ -6,6 +6,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include <sys/stat.h>
+
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
 #include "core/TextTable.hpp"
@@ -91,35 +93,82 @@ constexpr std::size_t kMaxFilesNamed = 20;
 
 // A vehicle file the start-up list names, and how its lines fared.
 struct ListedFile {
-    std::string path;
+    std::string path;       // as the first line naming it gives it
     std::size_t lines = 1;  // lines of the list naming it
     bool loaded = false;    // its vehicle joined the list (at the first line naming it)
-    std::string refusal;    // why (a line naming) it was not loaded; "" when nothing was refused
+    std::string refusal;    // why it was not loaded; "" when it was, or when it was skipped
     bool error = false;     // the file itself is unusable ("Error!"), not its vehicle
 };
 
-// One message for the whole list: the refused files, each once with the number of lines that
-// named it, then the notice of a full vehicle list. Nothing when all went well.
+// The file a line names, whatever way the line writes its path ("A", "./A", "x/../A", a link
+// to it): its device and inode.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+struct FileIdentityHash {
+    std::size_t operator()(const FileIdentity& id) const noexcept {
+        return std::hash<ino_t>{}(id.inode) ^ (std::hash<dev_t>{}(id.device) << 1);
+    }
+};
+
+// The identity of the file at `path`; nullopt when there is none.
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return FileIdentity{st.st_dev, st.st_ino};
+}
+
+// One part of the start-up list's message: its heading, then each file with the number of lines
+// naming it and why it was refused (if it was), while the message names fewer than
+// kMaxFilesNamed files (`named` counts them over the parts), then how many more there are.
+// Empty without files.
+std::string MessagePart(const std::string& heading, const std::vector<const ListedFile*>& files,
+                        std::size_t& named) {
+    if (files.empty()) return {};
+    std::string text = heading;
+    std::size_t here = 0;
+    for (; here < files.size() && named < kMaxFilesNamed; ++here, ++named) {
+        const ListedFile& file = *files[here];
+        text += kCrLf + file.path + " (named on " + std::to_string(file.lines) +
+                (file.lines == 1 ? " line)" : " lines)") +
+                (file.refusal.empty() ? "" : ": " + file.refusal);
+    }
+    const std::string more = std::to_string(files.size() - here);
+    if (here < files.size())
+        text += kCrLf + (here == 0 ? more + " files." : "and " + more + " more.");
+    return text;
+}
+
+// Joins the parts of one message that are not empty, a blank line between two.
+void JoinPart(std::string& text, const std::string& part) {
+    if (!part.empty()) text += (text.empty() ? "" : "\r\n\r\n") + part;
+}
+
+// One message for the whole list: the files not loaded, each once with the number of lines that
+// named it and why; the files loaded once although more lines named them; then the notice of a
+// full vehicle list. Nothing when all went well.
 void TellStartUpListOutcome(const std::vector<ListedFile>& listed, const std::string& fullNotice) {
-    std::string text;
-    std::size_t refused = 0;
+    std::vector<const ListedFile*> refused, repeated;
     bool error = false;
     for (const ListedFile& file : listed) {
-        if (file.refusal.empty()) continue;
-        error = error || file.error;
-        if (++refused > kMaxFilesNamed) continue;
-        if (text.empty()) {
-            text = "Vehicle files of the start-up list " + core::GlobalChassisLab().AppDir +
-                   kAutoVehicleListFile + " not loaded:";
+        if (!file.refusal.empty()) {
+            refused.push_back(&file);
+            error = error || file.error;
+        } else if (file.loaded && file.lines > 1) {
+            repeated.push_back(&file);
         }
-        text += kCrLf + file.path + " (named on " + std::to_string(file.lines) +
-                (file.lines == 1 ? " line): " : " lines): ") + file.refusal;
     }
-    if (refused > kMaxFilesNamed)
-        text += kCrLf + ("and " + std::to_string(refused - kMaxFilesNamed) + " more.");
-    if (!fullNotice.empty()) text += (text.empty() ? "" : "\r\n\r\n") + fullNotice;
+    const std::string list = "Vehicle files of the start-up list " +
+                             core::GlobalChassisLab().AppDir + kAutoVehicleListFile;
+    std::size_t named = 0;
+    std::string text = MessagePart(list + " not loaded:", refused, named);
+    JoinPart(text,
+             MessagePart(list + " loaded once, their repeated lines skipped:", repeated, named));
+    JoinPart(text, fullNotice);
     if (text.empty()) return;
-    if (refused == 0)
+    if (refused.empty() && repeated.empty())
         platform::MsgBox(text);
     else if (error)
         ShowFileError(text);
@@ -135,23 +184,24 @@ void LoadAutoVehicles() {
     // Each file once, in the order of the first line naming it; reserved, so an element stays
     // where it is while others are added.
     std::vector<ListedFile> listed;
-    std::unordered_map<std::string_view, std::size_t> fileOfEntry;
+    std::unordered_map<FileIdentity, std::size_t, FileIdentityHash> fileAt;
     listed.reserve(entries->size());
-    fileOfEntry.reserve(entries->size());
+    fileAt.reserve(entries->size());
     std::string fullNotice;
     for (const std::string& entry : *entries) {
-        const auto [at, first] = fileOfEntry.try_emplace(entry, listed.size());
+        std::string path = AutoVehiclePath(entry);
+        // Missing and empty files are skipped silently.
+        if (CheckFile(path) != 1) continue;
+        const std::optional<FileIdentity> identity = IdentityOf(path);
+        if (!identity) continue;  // gone since
+        const auto [at, first] = fileAt.try_emplace(*identity, listed.size());
         if (!first) {
-            // A repeated entry is not read again: it counts as one more line naming its file.
-            ListedFile& file = listed[at->second];
-            ++file.lines;
-            if (file.loaded) file.refusal = "already loaded";
+            // A file named again is not read again: one more line naming it.
+            ++listed[at->second].lines;
             continue;
         }
         ListedFile& file = listed.emplace_back();
-        file.path = AutoVehiclePath(entry);
-        // Missing and empty files are skipped silently.
-        if (CheckFile(file.path) != 1) continue;
+        file.path = std::move(path);
         if (vehicle::VehicleListFull()) {
             // Said once, not once for every further line of a long list.
             fullNotice = core::TextTable().VehicleLimitText + "\r\nThe vehicle file " + file.path +

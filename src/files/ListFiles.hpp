@@ -43,13 +43,15 @@ std::optional<std::vector<std::string>> ReadAutoVehicleList();
 std::string AutoVehiclePath(const std::string& entry);
 
 // Loads every vehicle named in AppDir + "autoveh.lst" from VehiclesDir (name + ".vd3"),
-// without selecting it. Missing or empty files are skipped silently; a repeated entry is not
-// loaded again. Loading stops at the first file found when the vehicle list is full. Then one
-// message at most tells every refusal: each refused file once, with the number of lines that
-// named it and why ("already loaded" for a repeat of a loaded one), at most 20 files and then
-// "and N more.", followed by the notice of a full list naming the first file not loaded. A
-// list file too large to be one is refused with a message. Afterwards the main window selects
-// the first entry of its vehicle selector when VehicleCount is not 0.
+// without selecting it. Missing or empty files are skipped silently; a file named again, in
+// whatever way its path is written ("A", "./A", a link to it), is not read again. Loading
+// stops at the first file found when the vehicle list is full. Then one message at most tells
+// what went amiss: each refused file once, with the number of lines that named it and why;
+// then each file loaded once although more lines named it, with that number; at most 20 files
+// named in all, a part's others counted ("and N more."); then the notice of a full list naming
+// the first file not loaded. A list file too large to be one is refused with a message.
+// Afterwards the main window selects the first entry of its vehicle selector when
+// VehicleCount is not 0.
 void LoadAutoVehicles();
 
 // A vehicle file picked for the start-up list: the entry it gives (its file name without the

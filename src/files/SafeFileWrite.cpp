@@ -60,6 +60,41 @@ bool IsReadOnlyFile(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
 }
 
+// The longest name a file in the folder may have, in bytes (a limit per path component, not
+// per path). The folder says where it can; 255 is the common limit otherwise.
+std::size_t LongestNameIn(const std::string& folder) {
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : 255;
+}
+
+// The first `maxBytes` bytes of a name, cut before a character that would not fit whole: a
+// multi-byte UTF-8 character cut in half makes a name some file systems refuse. A character
+// has at most three continuation bytes (10xxxxxx); a name in another encoding loses no more.
+std::string_view NameStart(std::string_view name, std::size_t maxBytes) {
+    if (name.size() <= maxBytes) return name;
+    std::size_t end = maxBytes;
+    const auto continues = [&name](std::size_t at) {
+        return (static_cast<unsigned char>(name[at]) & 0xC0) == 0x80;
+    };
+    for (int back = 0; back < 3 && end > 0 && continues(end); ++back) --end;
+    return name.substr(0, end);
+}
+
+// The temporary file's path for one attempt: beside the target, its name the target's followed
+// by ".tmp", the process id and the attempt, the target's name shortened as far as the folder's
+// name limit asks. Shortened names of two targets may meet; the exclusive create then moves on
+// to the next attempt, so no file is ever written over.
+std::string TemporaryPath(const std::string& folder, std::string_view name, std::size_t longest,
+                          int attempt) {
+    const std::string suffix =
+        ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+    const std::size_t room = longest > suffix.size() ? longest - suffix.size() : 0;
+    std::string path = folder;
+    path += NameStart(name, room);
+    path += suffix;
+    return path;
+}
+
 // Makes the rename in the folder durable: without this a power cut just after the save can
 // bring back the old file (or none) although the new contents were on the disk.
 void SyncFolderOf(const std::string& path) {
@@ -89,10 +124,19 @@ std::string ReplaceFileContents(const std::string& linkOrPath, std::string_view 
     }
     if (IsReadOnlyFile(path)) return "Cannot replace the file: it is read-only";
     // The temporary file sits beside the target so the rename stays within one file system.
+    const std::size_t nameAt = path.rfind('/') + 1;  // 0 when the path names no folder
+    const std::string folder = path.substr(0, nameAt);
+    const std::string_view name = std::string_view(path).substr(nameAt);
+    const std::size_t longest = LongestNameIn(folder.empty() ? "." : folder);
+    if (name.size() > longest) {
+        // The folder cannot hold the name: say so before writing anything.
+        errno = ENAMETOOLONG;
+        return SystemError("Cannot replace the file");
+    }
     std::string tempPath;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        tempPath = path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+        tempPath = TemporaryPath(folder, name, longest, attempt);
         fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }

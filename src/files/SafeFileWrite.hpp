@@ -27,7 +27,8 @@ SafeFileWriteState& SafeFileWrite();
 
 // Replaces (or creates) the file with exactly these bytes. Returns an empty text on success,
 // otherwise a description of what went wrong (the old file is then unchanged), also when the
-// file is read-only.
+// file is read-only or its name longer than its folder takes. Any name the folder takes saves:
+// the temporary file's name is cut to the folder's limit.
 std::string ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 // Reads the whole file into `bytes`. False when it cannot be opened or read.

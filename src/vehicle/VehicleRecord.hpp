@@ -117,9 +117,12 @@ struct VehicleRecord {
 std::string PaddedVehicleName(std::string_view name);
 void SetVehicleName(VehicleRecord& record, std::string_view name);
 // The figures a vehicle that is not wheel driven holds besides its thrust and its height (the
-// engine's first two figures), as the vehicle editor stores them: no engine speeds, power or
-// fuel, shape factors of 1, no engine braking, and a drive-train that passes everything on,
-// without gears, reverse or shift time. The drive type is left as it is.
+// engine's first two figures), as the vehicle editor stores them when it makes a vehicle
+// thrust driven: no engine speeds, power or fuel, shape factors of 1, no engine braking, and a
+// drive-train that passes everything on, without gears, reverse or shift time. The drive type
+// is left as it is. A thrust-driven vehicle made elsewhere may hold other figures there, which
+// the editor keeps; whatever they are, its engine record holds no curve, no fit and nothing of
+// the engine selected before it (EngineRecordFromFigures).
 void SetThrustOnlyFigures(VehicleRecord& record);
 
 }  // namespace vehicle

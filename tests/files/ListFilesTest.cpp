@@ -49,31 +49,71 @@ TEST_F(ListFilesTest, StartUpListMissingEmptyOrRepeated) {
     EXPECT_TRUE(Shown().empty());
 
     // A name with surrounding blanks is used as written: " A" is not "A". One message names
-    // each refused file once, with the lines naming it; a repeat is not read again.
+    // each refused file once, with the lines naming it, and apart from them each file loaded
+    // once that more lines named: a repeat is not read again, in whatever way its path is
+    // written (a link to the file too).
     WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
     WriteFile(VehiclePath("Short"), "VEHDATA");
-    WriteFile(App("autoveh.lst"), " A\r\nA\r\nShort\r\nA\r\nShort\r\nA");
+    std::filesystem::create_directories(root / "vehicles" / "sub");
+    std::filesystem::create_symlink("A.vd3", VehiclePath("Alias"));
+    WriteFile(App("autoveh.lst"), " A\r\nA\r\nShort\r\n./A\r\nShort\r\nsub/../A\r\nAlias\r\n.//A");
     files::LoadAutoVehicles();
     EXPECT_EQ(g.VehicleCount, 1);
     ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_EQ(Shown()[0].text, "Vehicle files of the start-up list " + App("autoveh.lst") +
-                                   " not loaded:\r\n" + VehiclePath("A") +
-                                   " (named on 3 lines): already loaded\r\n" +
-                                   VehiclePath("Short") +
-                                   " (named on 2 lines): Not a valid vehicle data file");
+    const std::string list = "Vehicle files of the start-up list " + App("autoveh.lst");
+    EXPECT_EQ(Shown()[0].text, list + " not loaded:\r\n" + VehiclePath("Short") +
+                                   " (named on 2 lines): Not a valid vehicle data file\r\n\r\n" +
+                                   list + " loaded once, their repeated lines skipped:\r\n" +
+                                   VehiclePath("A") + " (named on 5 lines)");
     EXPECT_EQ(Shown()[0].title, "Error!");
+
+    // A file loaded once that a thousand lines name is not a refused one.
+    g.Vehicles.clear();
+    g.VehicleCount = 0;
+    ClearMessages();
+    std::string thousand;
+    for (int i = 0; i < 1000; ++i) thousand += i % 2 == 0 ? "A\r\n" : "./A\r\n";
+    WriteFile(App("autoveh.lst"), thousand);
+    files::LoadAutoVehicles();
+    EXPECT_EQ(g.VehicleCount, 1);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, list + " loaded once, their repeated lines skipped:\r\n" +
+                                   VehiclePath("A") + " (named on 1000 lines)");
+    EXPECT_EQ(Shown()[0].title, "Problem");
 }
 
-// At most 20 files are named; the rest are counted.
+// At most 20 files are named in the whole message; the rest of each part are counted.
 TEST_F(ListFilesTest, StartUpListNamesAtMostTwentyRefusedFiles) {
-    std::string list;
-    for (int i = 0; i < 23; list += "s" + std::to_string(i++) + "\n")
-        WriteFile(VehiclePath("s" + std::to_string(i)), "VEHDATA");
-    WriteFile(App("autoveh.lst"), list);
-    files::LoadAutoVehicles();
-    ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_TRUE(Shown()[0].text.ends_with(
-        VehiclePath("s19") + " (named on 1 line): Not a valid vehicle data file\r\nand 3 more."));
+    for (int i = 0; i < 23; ++i) WriteFile(VehiclePath("s" + std::to_string(i)), "VEHDATA");
+    for (int i = 0; i < 3; ++i)
+        WriteVehicleFile(VehiclePath("r" + std::to_string(i)),
+                         ValidVehicle("R" + std::to_string(i)));
+    const std::string repeated = "\r\n\r\nVehicle files of the start-up list " +
+                                 App("autoveh.lst") +
+                                 " loaded once, their repeated lines skipped:\r\n";
+    const struct {
+        int refused;
+        std::string ending;
+    } rows[] = {
+        {23, VehiclePath("s19") +
+                 " (named on 1 line): Not a valid vehicle data file\r\nand 3 more." + repeated +
+                 "3 files."},
+        {19, VehiclePath("s18") + " (named on 1 line): Not a valid vehicle data file" + repeated +
+                 VehiclePath("r0") + " (named on 2 lines)\r\nand 2 more."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.refused);
+        core::GlobalChassisLab().Vehicles.clear();
+        core::GlobalChassisLab().VehicleCount = 0;
+        ClearMessages();
+        std::string list;
+        for (int i = 0; i < row.refused; ++i) list += "s" + std::to_string(i) + "\n";
+        for (int i = 0; i < 6; ++i) list += "r" + std::to_string(i % 3) + "\n";
+        WriteFile(App("autoveh.lst"), list);
+        files::LoadAutoVehicles();
+        ASSERT_EQ(Shown().size(), 1u);
+        EXPECT_TRUE(Shown()[0].text.ends_with(row.ending)) << Shown()[0].text;
+    }
 }
 
 TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
@@ -91,8 +131,8 @@ TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
     EXPECT_EQ(core::TrimRight(g.Vehicles[199].Name), "Vehicle 199");
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].text, "Vehicle files of the start-up list " + App("autoveh.lst") +
-                                   " not loaded:\r\n" + VehiclePath("v0") +
-                                   " (named on 2 lines): already loaded\r\n\r\n"
+                                   " loaded once, their repeated lines skipped:\r\n" +
+                                   VehiclePath("v0") + " (named on 2 lines)\r\n\r\n"
                                    "You can only load up to 200 vehicles at any one time.\r\n"
                                    "The vehicle file " + VehiclePath("v200") +
                                    " and those after it in the start-up list were not loaded.");

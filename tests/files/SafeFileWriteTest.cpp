@@ -1,6 +1,6 @@
 // Replacing a file's contents: through symbolic links to their target, keeping the link; never
 // over a read-only file; contents synced before the rename and the folder after it; a failed
-// sync or rename cleaned up.
+// sync or rename cleaned up; every name the folder takes, however long.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -10,6 +10,7 @@
 
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "files/SafeFileWrite.hpp"
 #include "support/VehicleTestSupport.hpp"
@@ -133,6 +134,46 @@ TEST_F(SafeFileWriteTest, TheTemporaryFileIsSyncedBeforeTheRenameAndTheFolderAft
     EXPECT_NE(files::ReplaceFileContents(target.string(), "newer"), "");
     EXPECT_EQ(vehtest::ReadFile(target), "new");
     EXPECT_EQ(EntriesIn(root), 2);  // the target and the folder "real"
+}
+
+// Every name up to the folder's limit saves: the temporary name beside it is cut to fit, at a
+// whole UTF-8 character, and never takes the place of another file. A longer name is refused
+// before anything is written.
+TEST_F(SafeFileWriteTest, EveryNameTheFolderTakesSavesHoweverLong) {
+    const auto longest = static_cast<std::size_t>(::pathconf(root.c_str(), _PC_NAME_MAX));
+    // Three-byte characters shifted by 0 to 2 bytes: one has a character across the cut.
+    std::vector<std::string> names = {std::string(longest, 'a'), "short.set"};
+    for (std::size_t shift = 0; shift < 3; ++shift) {
+        std::string name(shift, 'c');
+        while (name.size() + 3 <= longest) name += "\xE2\x82\xAC";
+        names.push_back(name + std::string(longest - name.size(), 'c'));
+    }
+    std::string tempName;
+    files::SafeFileWrite().Sync = [&](int fd) {
+        const fs::path file = fs::read_symlink("/proc/self/fd/" + std::to_string(fd));
+        if (fs::is_regular_file(file)) tempName = file.filename().string();
+        return files::SyncToDisk(fd);
+    };
+    const fs::path folder = root / "real";
+    for (const std::string& name : names) {
+        ASSERT_EQ(files::ReplaceFileContents((folder / name).string(), "first"), "") << name;
+        const std::size_t kept = tempName.find(".tmp" + std::to_string(::getpid()) + "_");
+        EXPECT_LE(tempName.size(), longest);
+        EXPECT_EQ(tempName.substr(0, kept), name.substr(0, kept));
+        if (kept < name.size()) EXPECT_NE(static_cast<unsigned char>(name[kept]) & 0xC0, 0x80);
+        // A file already holding that temporary name is left alone: the save takes another.
+        const fs::path other = folder / tempName;
+        vehtest::WriteFile(other, "someone else's");
+        EXPECT_EQ(files::ReplaceFileContents((folder / name).string(), "second"), "");
+        EXPECT_EQ(vehtest::ReadFile(folder / name), "second");
+        EXPECT_EQ(vehtest::ReadFile(other), "someone else's");
+        EXPECT_EQ(EntriesIn(folder), 2);
+        fs::remove(folder / name);
+        fs::remove(other);
+    }
+    EXPECT_EQ(files::ReplaceFileContents((folder / std::string(longest + 1, 'x')).string(), "x"),
+              "Cannot replace the file: File name too long");
+    EXPECT_EQ(EntriesIn(folder), 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include "files/VehicleFile.hpp"
 #include "support/VehicleTestSupport.hpp"
@@ -325,6 +326,14 @@ TEST_F(VehicleFileTest, FailedSaveReportsAndKeepsTheOldFile) {
     // An index past the list is refused, not read out of bounds.
     EXPECT_FALSE(files::SaveVehicleFile(5, path));
     EXPECT_EQ(ReadFile(path), before);
+
+    // A name as long as the folder takes saves; one byte more is refused with a message.
+    const auto longest = static_cast<std::size_t>(::pathconf(root.c_str(), _PC_NAME_MAX));
+    ASSERT_TRUE(files::SaveVehicleFile(1, VehiclePath(std::string(longest - 4, 'L'))));
+    const std::string tooLong = VehiclePath(std::string(longest - 3, 'L'));
+    EXPECT_FALSE(files::SaveVehicleFile(1, tooLong));
+    EXPECT_EQ(LastMessage(), "The vehicle could not be saved to " + tooLong +
+                                 "\r\nCannot replace the file: File name too long");
 }
 
 }  // namespace

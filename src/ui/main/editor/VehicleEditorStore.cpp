@@ -3,7 +3,9 @@
 // loaded vehicle's would share is refused, and the editor stays open.
 #include "ui/main/editor/VehicleEditor.hpp"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/OptionsSettings.hpp"
@@ -12,6 +14,7 @@
 #include "files/SetupNameClash.hpp"
 #include "platform/Services.hpp"
 #include "vehicle/VehCode.hpp"
+#include "vehicle/VehicleFieldRanges.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/editor/EditorFilledFigures.hpp"
 
@@ -28,6 +31,18 @@ float Single(const TextBox& box) { return BoxFigure(box, 1.0); }
 float Rpm(const TextBox& box) { return SpeedBoxFigure(box); }
 uint8_t Index8(const platform::ComboBox& box) { return static_cast<uint8_t>(box.ListIndex()); }
 double N(const TextBox& box) { return core::TypedVal(box.Text()); }
+
+// Whether the check takes the engine and drive-train figures a thrust-driven vehicle holds
+// besides its thrust and height (those the editor shows no box for): it names none of them.
+bool HiddenThrustFiguresTaken(const vehicle::VehicleRecord& v) {
+    const auto hidden = [](const std::string& field) {
+        return (field.starts_with("Engine.") && field != "Engine.PeakTorque" &&
+                field != "Engine.TorquePeakRPM") ||
+               (field.starts_with("Drivetrain.") && field != "Drivetrain.DriveType");
+    };
+    const std::vector<std::string> refused = vehicle::FieldsOutOfRange(v);
+    return std::none_of(refused.begin(), refused.end(), hidden);
+}
 
 // The first loaded vehicle of exactly this name (all 32 characters), or -1.
 int IndexOfVehicle(const std::string& paddedName) {
@@ -91,10 +106,14 @@ vehicle::VehicleRecord ReadEditedVehicle(const Main& w, const vehicle::VehicleRe
         e.ShiftPowerFactor = shape(*w.VehData_NewPS, 1.0, 1.0, 1000.0);
         e.EngineBrakingCoeff = Single(*w.VehData_NewEBC);
     } else {
-        // Thrust (N) and its height (m) in the engine's first two figures; the rest fixed.
+        // Thrust (N) and its height (m) in the engine's first two figures. The figures without
+        // a box stay the vehicle's own when it was thrust driven before and the check takes
+        // them: an unchanged store changes nothing. A vehicle the editor makes thrust driven (a
+        // new one, or one whose drive type was changed to thrust) gets the fixed ones.
         e.PeakTorque = Divided(*w.VehData_NewThrust, u.UnitFactorForce);
         e.TorquePeakRPM = Divided(*w.VehData_NewThrustHeight, small);
-        vehicle::SetThrustOnlyFigures(v);
+        if (base.Drivetrain.DriveType != vehicle::kDriveThrust || !HiddenThrustFiguresTaken(v))
+            vehicle::SetThrustOnlyFigures(v);
     }
 
     for (int a = 0; a <= 1; ++a) {

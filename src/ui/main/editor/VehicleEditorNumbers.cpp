@@ -36,68 +36,66 @@ struct Decimal {
     int Exponent = 0;
 };
 
-// The display value rounded to `digits` significant digits (1 to 15), to the nearest.
-Decimal RoundedByToChars(double display, int digits) {
-    char buf[40];
-    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(display),
-                                   std::chars_format::scientific, digits - 1)
-                         .ptr;
-    Decimal d;
-    d.Negative = display < 0.0;
-    const char* p = buf;
-    for (; p < end && *p != 'e'; ++p)
-        if (*p != '.') d.Mantissa = d.Mantissa * 10 + static_cast<uint64_t>(*p - '0');
-    int exponent = 0;
-    if (p < end) std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
-    d.Exponent = exponent - (digits - 1);
-    return d;
-}
+// The most significant digits worked out of a double: as many as tell every double apart.
+constexpr int kMostDigits = 17;
 
-// A finite display value's first 17 significant digits, worked out once, and the value
-// rounded from them to fewer. A double lies within half a unit of the 17th digit of them, and
-// no other 17-digit figure lies nearer; so rounding them gives what rounding the value gives,
-// except where the digits dropped are exactly a half ("5" and zeros): the value may lie a
-// hair either side of that, and is rounded again from its own binary digits.
-class DisplayDigits {
-public:
-    explicit DisplayDigits(double display) : display_(display) {
+// |value| to `count` significant digits (at most kMostDigits), rounded to the nearest from its
+// binary digits (a tie to even): the digits, and the decimal exponent of the first.
+struct Scientific {
+    std::array<char, kMostDigits> Digits{};
+    int Exponent = 0;
+
+    Scientific(double value, int count) {
         char buf[40];
-        const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(display),
-                                       std::chars_format::scientific, kDigits - 1)
+        const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                       std::chars_format::scientific, count - 1)
                              .ptr;
         const char* p = buf;
-        int n = 0;
-        for (; p < end && *p != 'e'; ++p)
-            if (*p != '.') digits_[n++] = *p;
-        if (p < end) std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent_);
+        for (int n = 0; p < end && *p != 'e'; ++p)
+            if (*p != '.') Digits[static_cast<std::size_t>(n++)] = *p;
+        if (p < end) std::from_chars(p + (p[1] == '+' ? 2 : 1), end, Exponent);
     }
+    // The first `count` digits as a whole number.
+    uint64_t Mantissa(int count) const {
+        uint64_t m = 0;
+        for (int i = 0; i < count; ++i)
+            m = m * 10 + static_cast<uint64_t>(Digits[static_cast<std::size_t>(i)] - '0');
+        return m;
+    }
+};
+
+// A finite display value's first kMostDigits significant digits, worked out once, and the
+// value rounded from them to fewer. A double lies within half a unit of the last of them, and
+// no other figure of as many digits lies nearer; so rounding them gives what rounding the
+// value gives, except where the digits dropped are exactly a half ("5" and zeros): the value
+// may lie a hair either side of that, and is rounded again from its binary digits.
+class DisplayDigits {
+public:
+    explicit DisplayDigits(double display) : display_(display), digits_(display, kMostDigits) {}
 
     double Value() const { return display_; }
 
     // The value rounded to `digits` significant digits (1 to 15), to the nearest.
     Decimal Rounded(int digits) const {
-        Decimal d;
-        d.Negative = display_ < 0.0;
-        for (int i = 0; i < digits; ++i)
-            d.Mantissa = d.Mantissa * 10 + static_cast<uint64_t>(digits_[i] - '0');
-        const char* dropped = digits_.data() + digits;
-        const char* last = digits_.data() + kDigits;
+        const auto& all = digits_.Digits;
+        const auto dropped = all.begin() + digits;
         bool up = *dropped > '5';
         if (*dropped == '5') {
-            up = std::any_of(dropped + 1, last, [](char c) { return c != '0'; });
-            if (!up) return RoundedByToChars(display_, digits);
+            up = std::any_of(dropped + 1, all.end(), [](char c) { return c != '0'; });
+            if (!up) {
+                const Scientific again(display_, digits);
+                return {display_ < 0.0, again.Mantissa(digits), again.Exponent - (digits - 1)};
+            }
         }
-        int exponent = exponent_;
+        Decimal d{display_ < 0.0, digits_.Mantissa(digits), digits_.Exponent - (digits - 1)};
         if (up && ++d.Mantissa == kPowersOfTen[static_cast<std::size_t>(digits)]) {
             d.Mantissa /= 10;  // 999 up is 1000: one digit more, one place higher
-            ++exponent;
+            ++d.Exponent;
         }
-        d.Exponent = exponent - (digits - 1);
         return d;
     }
 
 private:
-    static constexpr int kDigits = 17;
     static constexpr std::array<uint64_t, 16> kPowersOfTen = [] {
         std::array<uint64_t, 16> p{};
         p[0] = 1;
@@ -106,8 +104,7 @@ private:
     }();
 
     double display_;
-    std::array<char, kDigits> digits_{};
-    int exponent_ = 0;  // of the first digit
+    Scientific digits_;
 };
 
 // The double a text of the decimal figure reads back as (core::Val): the nearest to it. A

@@ -6,9 +6,11 @@
 // boxes coloured and the engine preview redrawn.
 //
 // Run: build/bench_vehicle_editor --benchmark_repetitions=10 --benchmark_report_aggregates_only
-// Instructions of one keystroke alone (callgrind counts the calls of TypeKey too):
-//   valgrind --tool=callgrind --toggle-collect='*TypeKey*' build/bench_vehicle_editor
-//       --benchmark_filter=BM_KeystrokeInEditor
+// Instructions of each fill or keystroke alone, one callgrind dump per call:
+//   valgrind --tool=callgrind --toggle-collect=F --dump-after=F build/bench_vehicle_editor
+//       --benchmark_filter='BM_KeystrokeInEditor/0/0$' --benchmark_min_time=0.3
+// with F 'ui::FillVehicleEditor(ui::Main&)' or
+// '(anonymous namespace)::TypeKey(platform::TextBox&, int)'.
 #include <benchmark/benchmark.h>
 
 #include <string>

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -226,7 +227,7 @@ void ValidateVehicleEditorInputs(Main& form) {
     for (const vehicle::VehicleProblem& p : problems) {
         const std::optional<In> own = CrossCheckFlag(p.Kind);
         if (own) SetFlag(*own, false);
-        const auto names = [&p](const std::string& field) {
+        const auto names = [&p](std::string_view field) {
             return std::find(p.Fields.begin(), p.Fields.end(), field) != p.Fields.end();
         };
         bool shown = false;
@@ -247,8 +248,9 @@ void ValidateVehicleEditorInputs(Main& form) {
     }
     // The thrust and its height take a number and nothing else (an empty box gives no thrust).
     if (!wheelDriven) {
-        for (const auto& [flag, box] : {std::pair{In::Thrust, form.VehData_NewThrust},
-                                        std::pair{In::ThrustHeight, form.VehData_NewThrustHeight}}) {
+        const std::pair<In, TextBox*> propulsion[] = {
+            {In::Thrust, form.VehData_NewThrust}, {In::ThrustHeight, form.VehData_NewThrustHeight}};
+        for (const auto& [flag, box] : propulsion) {
             if (core::ReadTypedNumber(box->Text()).Whole) continue;
             refused.push_back(box);
             SetFlag(flag, false);
@@ -258,8 +260,9 @@ void ValidateVehicleEditorInputs(Main& form) {
         return std::find(refused.begin(), refused.end(), c) != refused.end();
     };
     for (const FieldBox& b : kFieldBoxes) {
+        if (!b.ShownWith(wheelDriven)) continue;
         TextBox& box = b.Of(form);
-        if (b.ShownWith(wheelDriven)) Colour(box, !isRefused(&box));
+        Colour(box, !isRefused(&box));
     }
     for (const FieldSlider& s : sliders)
         s.slider->SetBackColor(isRefused(s.slider) ? kEditorRefusedColor : kEditorSliderColor);

@@ -2,10 +2,18 @@
 // does: the page switched into the editor, every box filled with the car's figures in the
 // chosen units (the shortest text that reads back to each figure, or the nearest that fits
 // the box), the whole record judged and the engine preview drawn. The editor is cancelled
-// again outside the timing.
+// again outside the timing. And a keystroke in the open editor: the record judged again, the
+// boxes coloured and the engine preview redrawn.
 //
 // Run: build/bench_vehicle_editor --benchmark_repetitions=10 --benchmark_report_aggregates_only
+// Instructions of each fill or keystroke alone, one callgrind dump per call:
+//   valgrind --tool=callgrind --toggle-collect=F --dump-after=F build/bench_vehicle_editor
+//       --benchmark_filter='BM_KeystrokeInEditor/0/0$' --benchmark_min_time=0.3
+// with F 'ui::FillVehicleEditor(ui::Main&)' or
+// '(anonymous namespace)::TypeKey(platform::TextBox&, int)'.
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 #include "BenchSupport.hpp"
 #include "core/OptionsSettings.hpp"
@@ -29,6 +37,38 @@ void BM_OpenEditorOnSampleCar(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenEditorOnSampleCar)
+    ->ArgsProduct({{0, 1, 2}, {0, 2}})
+    ->Unit(benchmark::kMicrosecond);
+
+// One key typed at the end of the box's text; kept out of line so that callgrind can count
+// its instructions alone.
+[[gnu::noinline]] void TypeKey(platform::TextBox& box, int key) {
+    box.SetSelStart(static_cast<int>(box.Text().size()));
+    box.UserKey(key);
+}
+
+// Arguments as above. The last figure of the body's front share deleted and typed again: two
+// keystrokes. A share in per cent reads the same in every unit preset.
+void BM_KeystrokeInEditor(benchmark::State& state) {
+    bench_support::StartedProgram program;
+    ui::Main& w = *program.main;
+    core::ApplyUnitPreset(static_cast<int16_t>(state.range(1)));
+    w.Main_SelectVeh->UserSelect(static_cast<int>(state.range(0)));
+    w.VehData_Modification->SetVisible(true);
+    w.VehData_EditExisting->UserClick();
+    platform::TextBox& box = *w.VehData_NewBodyPosY;
+    const std::string shown = box.Text();
+    const int last = static_cast<unsigned char>(shown.back());
+    for (auto _ : state) {
+        TypeKey(box, platform::kKeyBack);
+        TypeKey(box, last);
+    }
+    if (box.Text() != shown || !w.VehData_UpdateVeh->Enabled())
+        state.SkipWithError("the keystrokes did not reach the box");
+    state.SetItemsProcessed(2 * state.iterations());
+    w.VehData_Cancel->UserClick();
+}
+BENCHMARK(BM_KeystrokeInEditor)
     ->ArgsProduct({{0, 1, 2}, {0, 2}})
     ->Unit(benchmark::kMicrosecond);
 

@@ -11,18 +11,41 @@ namespace vehicle {
 
 namespace {
 
+// A field's name as the check reports it: "BodyMass", "Axles(1).UnsprungMass",
+// "RotatingMass(0)". Written out only for a field out of range: most records have none.
+class FieldName {
+public:
+    FieldName(const char* name) : head_(name) {}  // not explicit: a plain name is its text
+    // Element `index` of an array, and what follows it (".Width", or nothing).
+    FieldName(const char* array, std::size_t index, const char* tail = "")
+        : head_(array), indexed_(true), index_(index), tail_(tail) {}
+
+    std::string Text() const {
+        std::string text = head_;
+        if (indexed_) text += "(" + std::to_string(index_) + ")";
+        return text + tail_;
+    }
+
+private:
+    const char* head_;
+    bool indexed_ = false;
+    std::size_t index_ = 0;
+    const char* tail_ = "";
+};
+
 // Walks the record's fields in file order and collects those outside their ranges.
 class RecordCheck {
 public:
     explicit RecordCheck(bool wheelDriven) : wheelDriven_(wheelDriven) {}
 
     // The engine's first two figures have a range of either kind: a field is named once.
-    void Ranged(const std::string& name, float value, const FieldRange& range) {
-        if (!range.Takes(value, wheelDriven_) && (failed_.empty() || failed_.back() != name))
-            failed_.push_back(name);
+    void Ranged(const FieldName& name, float value, const FieldRange& range) {
+        if (range.Takes(value, wheelDriven_)) return;
+        std::string text = name.Text();
+        if (failed_.empty() || failed_.back() != text) failed_.push_back(std::move(text));
     }
-    void Whole(const std::string& name, long value, long min, long max) {
-        if (value < min || value > max) failed_.push_back(name);
+    void Whole(const FieldName& name, long value, long min, long max) {
+        if (value < min || value > max) failed_.push_back(name.Text());
     }
     bool WheelDriven() const { return wheelDriven_; }
     std::vector<std::string>& Failed() { return failed_; }
@@ -31,10 +54,6 @@ private:
     bool wheelDriven_;
     std::vector<std::string> failed_;
 };
-
-std::string Indexed(const char* array, std::size_t i, const char* field) {
-    return std::string(array) + "(" + std::to_string(i) + ")." + field;
-}
 
 }  // namespace
 
@@ -69,9 +88,9 @@ std::vector<std::string> FieldsOutOfRange(const VehicleRecord& r) {
     c.Ranged("RefHeight", r.RefHeight, rg::Height);
     for (std::size_t k = 0; k < r.AeroElements.size(); ++k) {
         const AeroElement& e = r.AeroElements[k];
-        c.Ranged(Indexed("AeroElements", k, "PosX"), e.PosX, rg::AeroElementPosX);
-        c.Ranged(Indexed("AeroElements", k, "PosY"), e.PosY, rg::AeroElementPosY[k]);
-        c.Ranged(Indexed("AeroElements", k, "PosZ"), e.PosZ, rg::AeroElementHeight);
+        c.Ranged({"AeroElements", k, ".PosX"}, e.PosX, rg::AeroElementPosX);
+        c.Ranged({"AeroElements", k, ".PosY"}, e.PosY, rg::AeroElementPosY[k]);
+        c.Ranged({"AeroElements", k, ".PosZ"}, e.PosZ, rg::AeroElementHeight);
     }
     // The body aero centre has no device; the others name a row of their device table.
     c.Whole("AeroElements(1).DeviceType", r.AeroElements[1].DeviceType, 0,
@@ -111,29 +130,29 @@ std::vector<std::string> FieldsOutOfRange(const VehicleRecord& r) {
     if (c.WheelDriven() || d.NumGears != 0) c.Whole("Drivetrain.NumGears", d.NumGears, 2, 7);
 
     for (std::size_t a = 0; a < 2; ++a) {
-        c.Ranged(Indexed("Tyres", a, "Width"), r.Tyres[a].Width, rg::TyreWidth);
-        c.Ranged(Indexed("Tyres", a, "Profile"), r.Tyres[a].Profile, rg::TyreProfile);
-        c.Ranged(Indexed("Tyres", a, "RimDiameter"), r.Tyres[a].RimDiameter, rg::RimDiameter);
+        c.Ranged({"Tyres", a, ".Width"}, r.Tyres[a].Width, rg::TyreWidth);
+        c.Ranged({"Tyres", a, ".Profile"}, r.Tyres[a].Profile, rg::TyreProfile);
+        c.Ranged({"Tyres", a, ".RimDiameter"}, r.Tyres[a].RimDiameter, rg::RimDiameter);
     }
     for (std::size_t a = 0; a < 2; ++a)
-        c.Ranged("RotatingMass(" + std::to_string(a) + ")", r.RotatingMass[a], rg::RotatingMass);
+        c.Ranged({"RotatingMass", a}, r.RotatingMass[a], rg::RotatingMass);
     for (std::size_t a = 0; a < 2; ++a) {
         const AxleSuspension& x = r.Axles[a];
-        c.Ranged(Indexed("Axles", a, "SpringMotionRatio"), x.SpringMotionRatio,
+        c.Ranged({"Axles", a, ".SpringMotionRatio"}, x.SpringMotionRatio,
                  rg::SpringMotionRatio);
-        c.Ranged(Indexed("Axles", a, "ARBMotionRatio"), x.ARBMotionRatio, rg::ARBMotionRatio);
-        c.Ranged(Indexed("Axles", a, "Inclination"), x.Inclination, rg::Angle);
-        c.Ranged(Indexed("Axles", a, "CamberOffset"), x.CamberOffset, rg::Angle);
-        c.Ranged(Indexed("Axles", a, "UnsprungMass"), x.UnsprungMass, rg::UnsprungMass);
-        c.Ranged(Indexed("Axles", a, "RideHeight"), x.RideHeight, rg::RideHeight);
-        c.Ranged(Indexed("Axles", a, "TrackWidth"), x.TrackWidth, rg::TrackWidth);
+        c.Ranged({"Axles", a, ".ARBMotionRatio"}, x.ARBMotionRatio, rg::ARBMotionRatio);
+        c.Ranged({"Axles", a, ".Inclination"}, x.Inclination, rg::Angle);
+        c.Ranged({"Axles", a, ".CamberOffset"}, x.CamberOffset, rg::Angle);
+        c.Ranged({"Axles", a, ".UnsprungMass"}, x.UnsprungMass, rg::UnsprungMass);
+        c.Ranged({"Axles", a, ".RideHeight"}, x.RideHeight, rg::RideHeight);
+        c.Ranged({"Axles", a, ".TrackWidth"}, x.TrackWidth, rg::TrackWidth);
     }
     c.Ranged("Wheelbase", r.Wheelbase, rg::Wheelbase);
     c.Ranged("HandicapHeight", r.HandicapHeight, rg::HandicapHeight);
     for (std::size_t s = 0; s < 2; ++s) {
-        c.Ranged(Indexed("Seats", s, "X"), r.Seats[s].X, rg::SeatPosX);
-        c.Ranged(Indexed("Seats", s, "Y"), r.Seats[s].Y, rg::SeatPosY);
-        c.Ranged(Indexed("Seats", s, "Z"), r.Seats[s].Z, rg::Height);
+        c.Ranged({"Seats", s, ".X"}, r.Seats[s].X, rg::SeatPosX);
+        c.Ranged({"Seats", s, ".Y"}, r.Seats[s].Y, rg::SeatPosY);
+        c.Ranged({"Seats", s, ".Z"}, r.Seats[s].Z, rg::Height);
     }
     c.Whole("MaxPassengers", r.MaxPassengers, 0, 4);
     return std::move(c.Failed());

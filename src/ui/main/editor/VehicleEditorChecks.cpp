@@ -4,6 +4,8 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/GlobalChassisLab.hpp"
@@ -30,72 +32,105 @@ void Colour(TextBox& box, bool valid) {
 
 void SetFlag(In input, bool ok) { VehicleEditorChecks()[input] = core::ToVbBool(ok); }
 
-// A box that holds a record field, the field named as the vehicle check names it.
+// Which drive types show a box: every one, the wheel-driven ones (the engine's boxes) or the
+// one that is not (the thrust's, which hold the engine's first two fields).
+enum class ShownFor : uint8_t { Every, WheelDriven, ThrustDriven };
+
+// A box that holds a record field, the field named as the vehicle check names it; a box of an
+// array is its element `index`. A table of constants: a check looks the boxes up and builds
+// nothing.
 struct FieldBox {
-    std::string field;
+    const char* field;
     In flag;
-    TextBox* box;
+    TextBox* Main::*single = nullptr;
+    platform::ControlArray<TextBox> Main::*array = nullptr;
+    int index = 0;
+    ShownFor shown = ShownFor::Every;
+
+    TextBox& Of(Main& w) const { return single ? *(w.*single) : (w.*array)(index); }
+    bool ShownWith(bool wheelDriven) const {
+        return shown == ShownFor::Every || (shown == ShownFor::WheelDriven) == wheelDriven;
+    }
 };
 
-// The boxes of the record a store would write: the engine's or the thrust's, as the drive type
-// chooses.
-std::vector<FieldBox> FieldBoxes(Main& w, bool wheelDriven) {
-    std::vector<FieldBox> all;
-    const auto add = [&all](std::string field, In flag, TextBox& box) {
-        all.push_back({std::move(field), flag, &box});
-    };
-    // "Axles(0).RideHeight", "RotatingMass(1)": per axle, seat or element.
-    const auto each = [&add](int count, const char* array, const char* field, In flag,
-                             platform::ControlArray<TextBox>& boxes) {
-        for (int i = 0; i < count; ++i)
-            add(std::string(array) + "(" + std::to_string(i) + ")" + field, flag, boxes(i));
-    };
-    add("BodyMass", In::BodyMass, *w.VehData_NewBodyMass);
-    add("BodyCoG.X", In::BodyPosX, *w.VehData_NewBodyPosX);
-    add("BodyCoG.Y", In::BodyPosY, *w.VehData_NewBodyPosY);
-    add("BodyCoG.Z", In::BodyPosZ, *w.VehData_NewBodyPosZ);
-    add("FuelTankCapacity", In::FuelTankCapacity, *w.VehData_NewFuelTankCapacity);
-    add("FuelTankPos.Y", In::FuelTankPosY, *w.VehData_NewFuelTankPosY);
-    add("FuelTankPos.Z", In::FuelTankPosZ, *w.VehData_NewFuelTankPosZ);
-    add("RefHeight", In::RefPosZ, *w.VehData_NewRefPosZ);
-    each(4, "AeroElements", ".PosY", In::AeroDevicePosY, w.VehData_NewAeroDevicePosY);
-    each(4, "AeroElements", ".PosZ", In::AeroDevicePosZ, w.VehData_NewAeroDevicePosZ);
-    add("FrontalArea", In::FrontalArea, *w.VehData_NewFrontalArea);
-    add("DragCoefficient", In::Cd, *w.VehData_NewCd);
-    add("LiftCoefficient", In::Cl, *w.VehData_NewCl);
-    if (wheelDriven) {
-        add("Engine.PeakTorque", In::Torque, *w.VehData_NewTorque);
-        add("Engine.TorquePeakRPM", In::TorqueRPM, *w.VehData_NewTorqueRPM);
-        add("Engine.TorquePeakWidth", In::TorquePeakWidth, *w.VehData_NewTorquePeakWidth);
-        add("Engine.PeakPower", In::Power, *w.VehData_NewPower);
-        add("Engine.PowerPeakRPM", In::PowerRPM, *w.VehData_NewPowerRPM);
-        add("Engine.IdleRPM", In::IdleRPM, *w.VehData_NewIdleRPM);
-        add("Engine.LimitRPM", In::LimitRPM, *w.VehData_NewLimitRPM);
-        add("Engine.EngineBrakingCoeff", In::EBC, *w.VehData_NewEBC);
-        add("Drivetrain.DrivetrainEfficiency", In::DrivetrainEff, *w.VehData_NewDrivetrainEff);
-        add("Drivetrain.ShiftTime", In::DrivetrainShiftTime, *w.VehData_NewDrivetrainShiftTime);
-    } else {
-        add("Engine.PeakTorque", In::Thrust, *w.VehData_NewThrust);
-        add("Engine.TorquePeakRPM", In::ThrustHeight, *w.VehData_NewThrustHeight);
-    }
-    each(2, "Tyres", ".Width", In::TyreWidth, w.VehData_NewTyreWidth);
-    each(2, "Tyres", ".Profile", In::TyreProfile, w.VehData_NewTyreProfile);
-    each(2, "Tyres", ".RimDiameter", In::WheelSize, w.VehData_NewWheelSize);
-    each(2, "RotatingMass", "", In::RotMass, w.VehData_NewRotMass);
-    each(2, "Axles", ".SpringMotionRatio", In::WheelSpringMR, w.VehData_NewWheelSpringMR);
-    each(2, "Axles", ".ARBMotionRatio", In::WheelARBMR, w.VehData_NewWheelARBMR);
-    each(2, "Axles", ".Inclination", In::Inclination, w.VehData_NewInclination);
-    each(2, "Axles", ".CamberOffset", In::Camber, w.VehData_NewCamber);
-    each(2, "Axles", ".UnsprungMass", In::Unsprung, w.VehData_NewUnsprung);
-    each(2, "Axles", ".RideHeight", In::RideHeight, w.VehData_NewRideHeight);
-    each(2, "Axles", ".TrackWidth", In::TrackWidth, w.VehData_NewTrackWidth);
-    add("Wheelbase", In::Wheelbase, *w.VehData_NewWheelbase);
-    add("HandicapHeight", In::HandicapPosZ, *w.VehData_NewHandicapPosZ);
-    each(2, "Seats", ".X", In::PassPosX, w.VehData_PassPosX);
-    each(2, "Seats", ".Y", In::PassPosY, w.VehData_PassPosY);
-    each(2, "Seats", ".Z", In::PassPosZ, w.VehData_PassPosZ);
-    return all;
+constexpr FieldBox One(const char* field, In flag, TextBox* Main::*box,
+                       ShownFor shown = ShownFor::Every) {
+    return {field, flag, box, nullptr, 0, shown};
 }
+constexpr FieldBox Element(const char* field, In flag, platform::ControlArray<TextBox> Main::*array,
+                           int index) {
+    return {field, flag, nullptr, array, index};
+}
+
+constexpr ShownFor kEngine = ShownFor::WheelDriven;
+constexpr ShownFor kThrust = ShownFor::ThrustDriven;
+
+// The boxes of the record a store would write.
+constexpr FieldBox kFieldBoxes[] = {
+    One("BodyMass", In::BodyMass, &Main::VehData_NewBodyMass),
+    One("BodyCoG.X", In::BodyPosX, &Main::VehData_NewBodyPosX),
+    One("BodyCoG.Y", In::BodyPosY, &Main::VehData_NewBodyPosY),
+    One("BodyCoG.Z", In::BodyPosZ, &Main::VehData_NewBodyPosZ),
+    One("FuelTankCapacity", In::FuelTankCapacity, &Main::VehData_NewFuelTankCapacity),
+    One("FuelTankPos.Y", In::FuelTankPosY, &Main::VehData_NewFuelTankPosY),
+    One("FuelTankPos.Z", In::FuelTankPosZ, &Main::VehData_NewFuelTankPosZ),
+    One("RefHeight", In::RefPosZ, &Main::VehData_NewRefPosZ),
+    Element("AeroElements(0).PosY", In::AeroDevicePosY, &Main::VehData_NewAeroDevicePosY, 0),
+    Element("AeroElements(1).PosY", In::AeroDevicePosY, &Main::VehData_NewAeroDevicePosY, 1),
+    Element("AeroElements(2).PosY", In::AeroDevicePosY, &Main::VehData_NewAeroDevicePosY, 2),
+    Element("AeroElements(3).PosY", In::AeroDevicePosY, &Main::VehData_NewAeroDevicePosY, 3),
+    Element("AeroElements(0).PosZ", In::AeroDevicePosZ, &Main::VehData_NewAeroDevicePosZ, 0),
+    Element("AeroElements(1).PosZ", In::AeroDevicePosZ, &Main::VehData_NewAeroDevicePosZ, 1),
+    Element("AeroElements(2).PosZ", In::AeroDevicePosZ, &Main::VehData_NewAeroDevicePosZ, 2),
+    Element("AeroElements(3).PosZ", In::AeroDevicePosZ, &Main::VehData_NewAeroDevicePosZ, 3),
+    One("FrontalArea", In::FrontalArea, &Main::VehData_NewFrontalArea),
+    One("DragCoefficient", In::Cd, &Main::VehData_NewCd),
+    One("LiftCoefficient", In::Cl, &Main::VehData_NewCl),
+    One("Engine.PeakTorque", In::Torque, &Main::VehData_NewTorque, kEngine),
+    One("Engine.TorquePeakRPM", In::TorqueRPM, &Main::VehData_NewTorqueRPM, kEngine),
+    One("Engine.TorquePeakWidth", In::TorquePeakWidth, &Main::VehData_NewTorquePeakWidth, kEngine),
+    One("Engine.PeakPower", In::Power, &Main::VehData_NewPower, kEngine),
+    One("Engine.PowerPeakRPM", In::PowerRPM, &Main::VehData_NewPowerRPM, kEngine),
+    One("Engine.IdleRPM", In::IdleRPM, &Main::VehData_NewIdleRPM, kEngine),
+    One("Engine.LimitRPM", In::LimitRPM, &Main::VehData_NewLimitRPM, kEngine),
+    One("Engine.EngineBrakingCoeff", In::EBC, &Main::VehData_NewEBC, kEngine),
+    One("Drivetrain.DrivetrainEfficiency", In::DrivetrainEff, &Main::VehData_NewDrivetrainEff,
+        kEngine),
+    One("Drivetrain.ShiftTime", In::DrivetrainShiftTime, &Main::VehData_NewDrivetrainShiftTime,
+        kEngine),
+    One("Engine.PeakTorque", In::Thrust, &Main::VehData_NewThrust, kThrust),
+    One("Engine.TorquePeakRPM", In::ThrustHeight, &Main::VehData_NewThrustHeight, kThrust),
+    Element("Tyres(0).Width", In::TyreWidth, &Main::VehData_NewTyreWidth, 0),
+    Element("Tyres(1).Width", In::TyreWidth, &Main::VehData_NewTyreWidth, 1),
+    Element("Tyres(0).Profile", In::TyreProfile, &Main::VehData_NewTyreProfile, 0),
+    Element("Tyres(1).Profile", In::TyreProfile, &Main::VehData_NewTyreProfile, 1),
+    Element("Tyres(0).RimDiameter", In::WheelSize, &Main::VehData_NewWheelSize, 0),
+    Element("Tyres(1).RimDiameter", In::WheelSize, &Main::VehData_NewWheelSize, 1),
+    Element("RotatingMass(0)", In::RotMass, &Main::VehData_NewRotMass, 0),
+    Element("RotatingMass(1)", In::RotMass, &Main::VehData_NewRotMass, 1),
+    Element("Axles(0).SpringMotionRatio", In::WheelSpringMR, &Main::VehData_NewWheelSpringMR, 0),
+    Element("Axles(1).SpringMotionRatio", In::WheelSpringMR, &Main::VehData_NewWheelSpringMR, 1),
+    Element("Axles(0).ARBMotionRatio", In::WheelARBMR, &Main::VehData_NewWheelARBMR, 0),
+    Element("Axles(1).ARBMotionRatio", In::WheelARBMR, &Main::VehData_NewWheelARBMR, 1),
+    Element("Axles(0).Inclination", In::Inclination, &Main::VehData_NewInclination, 0),
+    Element("Axles(1).Inclination", In::Inclination, &Main::VehData_NewInclination, 1),
+    Element("Axles(0).CamberOffset", In::Camber, &Main::VehData_NewCamber, 0),
+    Element("Axles(1).CamberOffset", In::Camber, &Main::VehData_NewCamber, 1),
+    Element("Axles(0).UnsprungMass", In::Unsprung, &Main::VehData_NewUnsprung, 0),
+    Element("Axles(1).UnsprungMass", In::Unsprung, &Main::VehData_NewUnsprung, 1),
+    Element("Axles(0).RideHeight", In::RideHeight, &Main::VehData_NewRideHeight, 0),
+    Element("Axles(1).RideHeight", In::RideHeight, &Main::VehData_NewRideHeight, 1),
+    Element("Axles(0).TrackWidth", In::TrackWidth, &Main::VehData_NewTrackWidth, 0),
+    Element("Axles(1).TrackWidth", In::TrackWidth, &Main::VehData_NewTrackWidth, 1),
+    One("Wheelbase", In::Wheelbase, &Main::VehData_NewWheelbase),
+    One("HandicapHeight", In::HandicapPosZ, &Main::VehData_NewHandicapPosZ),
+    Element("Seats(0).X", In::PassPosX, &Main::VehData_PassPosX, 0),
+    Element("Seats(1).X", In::PassPosX, &Main::VehData_PassPosX, 1),
+    Element("Seats(0).Y", In::PassPosY, &Main::VehData_PassPosY, 0),
+    Element("Seats(1).Y", In::PassPosY, &Main::VehData_PassPosY, 1),
+    Element("Seats(0).Z", In::PassPosZ, &Main::VehData_PassPosZ, 0),
+    Element("Seats(1).Z", In::PassPosZ, &Main::VehData_PassPosZ, 1),
+};
 
 // The engine-shape sliders, named as the vehicle check names their figures. They have no flag:
 // a problem that names one clears the problem's own flag.
@@ -178,7 +213,6 @@ bool EditorInputsComplete(const Main& form) {
 void ValidateVehicleEditorInputs(Main& form) {
     if (core::FromVbBool(vehicle::VehCode().EditorFilling)) return;
     const bool wheelDriven = form.VehData_NewDrivetrain->ListIndex() != vehicle::kDriveThrust;
-    const std::vector<FieldBox> boxes = FieldBoxes(form, wheelDriven);
 
     // Every flag but the name's holds until a problem of the record a store would write
     // clears it; the boxes a problem names turn red.
@@ -193,13 +227,13 @@ void ValidateVehicleEditorInputs(Main& form) {
     for (const vehicle::VehicleProblem& p : problems) {
         const std::optional<In> own = CrossCheckFlag(p.Kind);
         if (own) SetFlag(*own, false);
-        const auto names = [&p](const std::string& field) {
+        const auto names = [&p](std::string_view field) {
             return std::find(p.Fields.begin(), p.Fields.end(), field) != p.Fields.end();
         };
         bool shown = false;
-        for (const FieldBox& b : boxes) {
-            if (!names(b.field)) continue;
-            refused.push_back(b.box);
+        for (const FieldBox& b : kFieldBoxes) {
+            if (!b.ShownWith(wheelDriven) || !names(b.field)) continue;
+            refused.push_back(&b.Of(form));
             if (!own) SetFlag(b.flag, false);
             shown = true;
         }
@@ -214,18 +248,22 @@ void ValidateVehicleEditorInputs(Main& form) {
     }
     // The thrust and its height take a number and nothing else (an empty box gives no thrust).
     if (!wheelDriven) {
-        for (const FieldBox& b : boxes) {
-            if ((b.flag == In::Thrust || b.flag == In::ThrustHeight) &&
-                !core::ReadTypedNumber(b.box->Text()).Whole) {
-                refused.push_back(b.box);
-                SetFlag(b.flag, false);
-            }
+        const std::pair<In, TextBox*> propulsion[] = {
+            {In::Thrust, form.VehData_NewThrust}, {In::ThrustHeight, form.VehData_NewThrustHeight}};
+        for (const auto& [flag, box] : propulsion) {
+            if (core::ReadTypedNumber(box->Text()).Whole) continue;
+            refused.push_back(box);
+            SetFlag(flag, false);
         }
     }
     const auto isRefused = [&refused](const platform::Control* c) {
         return std::find(refused.begin(), refused.end(), c) != refused.end();
     };
-    for (const FieldBox& b : boxes) Colour(*b.box, !isRefused(b.box));
+    for (const FieldBox& b : kFieldBoxes) {
+        if (!b.ShownWith(wheelDriven)) continue;
+        TextBox& box = b.Of(form);
+        Colour(box, !isRefused(&box));
+    }
     for (const FieldSlider& s : sliders)
         s.slider->SetBackColor(isRefused(s.slider) ? kEditorRefusedColor : kEditorSliderColor);
 
@@ -244,11 +282,8 @@ void InstallVehicleEditorChecks(Main& form) {
     form.VehData_NewName->Change = [f] { CheckName(*f); };
     // Every other box: what the user changed holds the figure typed, and the whole record is
     // judged again.
-    std::vector<TextBox*> figures;
-    for (const FieldBox& b : FieldBoxes(form, true)) figures.push_back(b.box);
-    figures.push_back(form.VehData_NewThrust);
-    figures.push_back(form.VehData_NewThrustHeight);
-    for (TextBox* box : figures) {
+    for (const FieldBox& b : kFieldBoxes) {
+        TextBox* box = &b.Of(form);
         box->Change = [f, box] {
             if (!core::FromVbBool(vehicle::VehCode().EditorFilling)) ForgetFilledFigure(*box);
             ValidateVehicleEditorInputs(*f);

@@ -313,7 +313,8 @@ TEST_F(VehicleEditorRoundTrip, HugeFiguresInUncheckedBoxesAreNeverStored) {
 // Each box shows the fewest digits that read back to the field's Single: a seat at 0.52 m as
 // "0.52" (not the widened "0.519999980926514"); a figure that needs more characters than its
 // box holds shows rounded to them: 3000 rpm in rad/s in 7, heights in 5 (7 for the aero
-// elements). Stored unchanged, each keeps its figure.
+// elements), and a body of 1234.0625 kg, halfway between two texts of 8 characters as near
+// as each other, in the one rounded to even. Stored unchanged, each keeps its figure.
 TEST_F(VehicleEditorRoundTrip, FillWritesTheFiguresAsTheBoxesShowThem) {
     ui::Main& w = StartWithCars();
     auto& g = core::GlobalChassisLab();
@@ -322,6 +323,7 @@ TEST_F(VehicleEditorRoundTrip, FillWritesTheFiguresAsTheBoxesShowThem) {
     g.Vehicles[0].AeroElements[2].PosZ = 0.1234567f;
     g.Vehicles[0].Drivetrain.ShiftTime = 0.15f;
     g.Vehicles[0].Seats[1].Z = 0.52f;
+    g.Vehicles[0].BodyMass = 1234.0625f;
     w.Main_SelectVeh->UserSelect(0);
     w.VehData_EditExisting->UserClick();
     EXPECT_EQ(w.VehData_NewIdleRPM->Text(), "314.159");
@@ -329,6 +331,7 @@ TEST_F(VehicleEditorRoundTrip, FillWritesTheFiguresAsTheBoxesShowThem) {
     EXPECT_EQ(w.VehData_NewAeroDevicePosZ(2).Text(), "0.12346");
     EXPECT_EQ(w.VehData_NewDrivetrainShiftTime->Text(), "150");
     EXPECT_EQ(w.VehData_PassPosZ(1).Text(), "0.52");
+    EXPECT_EQ(w.VehData_NewBodyMass->Text(), "1234.062");
     EXPECT_EQ(w.DataLabel(171).Caption(), core::UnitSuffix(core::Quantity::ARV));
     const vehicle::VehicleRecord before = g.Vehicles[0];
     w.VehData_UpdateVeh->UserClick();

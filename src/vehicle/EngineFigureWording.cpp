@@ -1,7 +1,8 @@
 #include "vehicle/EngineFigureWording.hpp"
 
 #include <algorithm>
-#include <vector>
+#include <cstddef>
+#include <span>
 
 #include "core/GlobalShared.hpp"
 #include "core/Numbers.hpp"
@@ -31,13 +32,13 @@ public:
     }
     std::string Text(double value) const { return Text(value, Places()); }
     // "<what> (<figure>)": fields with the figure they give.
-    std::string Named(const std::string& what, double value) const {
-        return what + " (" + Text(value) + ")";
+    std::string Named(std::string_view what, double value) const {
+        return std::string(what) + " (" + Text(value) + ")";
     }
     // "<asked>, more than <margin> x <what> (<held>)", with as many decimals as it takes (up
     // to 6) for the figure asked to read above the margin times the figure it is held to:
     // "211.73 Nm, more than 1.02 x Engine.PeakTorque (207.55 Nm)".
-    std::string Beyond(double asked, float margin, const std::string& what, double held) const {
+    std::string Beyond(double asked, float margin, std::string_view what, double held) const {
         constexpr int32_t kMostPlaces = 6;
         int32_t places = Places();
         const auto readsAbove = [&](int32_t p) {
@@ -45,8 +46,8 @@ public:
                    margin * core::RoundToDecimals(Shown(held), p);
         };
         while (places < kMostPlaces && !readsAbove(places)) ++places;
-        return Text(asked, places) + ", more than " + core::SingleText(margin) + " x " + what +
-               " (" + Text(held, places) + ")";
+        return Text(asked, places) + ", more than " + core::SingleText(margin) + " x " +
+               std::string(what) + " (" + Text(held, places) + ")";
     }
 
 private:
@@ -57,28 +58,42 @@ class Wording {
 public:
     explicit Wording(const FieldWording& words) : words_(words) {}
 
-    std::string Name(std::string_view field) const {
+    std::string_view Name(std::string_view field) const {
         const FieldWord* w = Find(field);
-        return std::string(w != nullptr ? w->Name : field);
+        return w != nullptr ? w->Name : field;
+    }
+    // Two fields' figures combined: "Engine.TorquePeakRPM + Engine.TorquePeakWidth".
+    std::string Joined(std::string_view field, std::string_view join,
+                       std::string_view other) const {
+        std::string text(Name(field));
+        return text.append(join).append(Name(other));
     }
     std::string WithFactor(std::string_view field, std::string_view factor) const {
-        return Name(field) + std::string(words_.FactorJoin) + Name(factor);
+        return Joined(field, words_.FactorJoin, factor);
     }
     // ": lower A or B, or raise C, D or E": each field the way its control moves to ease the
     // problem, in the order the check gives them.
-    std::string Advice(const std::vector<FieldMove>& moves) const {
-        std::vector<std::string> lower, raise;
-        for (const FieldMove& m : moves) {
-            const FieldWord* w = Find(m.Field);
-            const bool reversed = w != nullptr && w->Reversed;
-            ((m.Move == FigureMove::Lower) != reversed ? lower : raise).push_back(Name(m.Field));
-        }
+    std::string Advice(std::span<const FieldMove> moves) const {
         const auto& texts = core::TextTable();
-        std::string advice;
-        if (!lower.empty()) advice = texts.MsgLowerFigures + Either(lower);
-        if (!raise.empty())
-            advice += (advice.empty() ? "" : ", or ") + texts.MsgRaiseFigures + Either(raise);
-        return ": " + advice;
+        std::string advice = ":";
+        for (const FigureMove way : {FigureMove::Lower, FigureMove::Raise}) {
+            const auto asked = [&](const FieldMove& m) {
+                const FieldWord* w = Find(m.Field);
+                return (m.Move == way) != (w != nullptr && w->Reversed);
+            };
+            const auto count = std::count_if(moves.begin(), moves.end(), asked);
+            if (count == 0) continue;
+            advice += advice.size() > 1 ? ", or " : " ";
+            advice += way == FigureMove::Lower ? texts.MsgLowerFigures : texts.MsgRaiseFigures;
+            std::ptrdiff_t k = 0;
+            for (const FieldMove& m : moves) {
+                if (!asked(m)) continue;
+                if (k > 0) advice += k + 1 < count ? ", " : " or ";  // "A, B or C"
+                advice += Name(m.Field);
+                ++k;
+            }
+        }
+        return advice;
     }
 
 private:
@@ -86,13 +101,6 @@ private:
         const auto it = std::find_if(words_.Words.begin(), words_.Words.end(),
                                      [field](const FieldWord& w) { return w.Field == field; });
         return it != words_.Words.end() ? &*it : nullptr;
-    }
-    // "A", "A or B", "A, B or C".
-    static std::string Either(const std::vector<std::string>& names) {
-        std::string text = names.front();
-        for (std::size_t k = 1; k < names.size(); ++k)
-            text += (k + 1 < names.size() ? ", " : " or ") + names[k];
-        return text;
     }
 
     const FieldWording& words_;
@@ -118,8 +126,7 @@ std::string EngineFigureProblemText(const VehicleProblem& problem, const FieldWo
     } else {
         text = texts.MsgPlateauPowerPrefix + torque.Named(w.Name("Engine.PeakTorque"), f.Stated) +
                " at " +
-               speed.Named(w.Name("Engine.TorquePeakRPM") + " + " +
-                               w.Name("Engine.TorquePeakWidth"),
+               speed.Named(w.Joined("Engine.TorquePeakRPM", " + ", "Engine.TorquePeakWidth"),
                            f.Speed) +
                " gives " + power.Beyond(f.Asked, f.Margin, w.Name("Engine.PeakPower"), f.Held);
     }

@@ -134,6 +134,16 @@ bool CheckEngineSpeeds(const EngineFigures& e, Problems& p) {
            !c.IdleAboveLimit;
 }
 
+// The advice of each engine-figure problem: the figures to lower, then those to raise.
+constexpr FieldMove kPowerNeedsTorqueMoves[] = {{"Engine.PeakPower", FigureMove::Lower},
+                                                {"Engine.ReducePowerFactor", FigureMove::Lower},
+                                                {"Engine.PowerPeakRPM", FigureMove::Raise},
+                                                {"Engine.ShiftPowerFactor", FigureMove::Raise},
+                                                {"Engine.PeakTorque", FigureMove::Raise}};
+constexpr FieldMove kPlateauGivesPowerMoves[] = {{"Engine.PeakTorque", FigureMove::Lower},
+                                                 {"Engine.TorquePeakWidth", FigureMove::Lower},
+                                                 {"Engine.PeakPower", FigureMove::Raise}};
+
 // Figures no curve keeps to, each problem with the figures it compares and the way each field
 // of its advice must move: a power that needs more than the peak torque at its peak (marks the
 // power, its speed, the torque and the two shape sliders the power goes through), a plateau
@@ -142,7 +152,6 @@ bool CheckEngineSpeeds(const EngineFigures& e, Problems& p) {
 void CheckEngineFigures(const VehicleRecord& r, Problems& p) {
     const EngineRecord e = EngineRecordFromFigures(r.Engine, r.Drivetrain.DriveType);
     const EngineFigureConflicts c = FindEngineFigureConflicts(e);
-    using M = FigureMove;
     VehicleProblem problem;
     if (c.PowerNeedsMoreTorque()) {
         problem = {Kind::PowerNeedsMoreTorque, {},
@@ -150,21 +159,14 @@ void CheckEngineFigures(const VehicleRecord& r, Problems& p) {
                     "Engine.ReducePowerFactor", "Engine.ShiftPowerFactor"},
                    EngineFigureRefusal{ReducedPeakPower(e), ShiftedPowerPeakSpeed(e),
                                        c.PowerPeakTorque, e.PeakTorque, kPowerTorqueMargin,
-                                       c.PowerPeakTorqueShare,
-                                       {{"Engine.PeakPower", M::Lower},
-                                        {"Engine.ReducePowerFactor", M::Lower},
-                                        {"Engine.PowerPeakRPM", M::Raise},
-                                        {"Engine.ShiftPowerFactor", M::Raise},
-                                        {"Engine.PeakTorque", M::Raise}}}};
+                                       c.PowerPeakTorqueShare, kPowerNeedsTorqueMoves}};
     } else if (c.PlateauGivesMorePower()) {
         problem = {Kind::PlateauGivesMorePower, {},
                    {"Engine.PeakTorque", "Engine.TorquePeakRPM", "Engine.TorquePeakWidth",
                     "Engine.PeakPower"},
                    EngineFigureRefusal{e.PeakTorque, e.TorquePeakEnd, c.PlateauPower,
                                        e.PeakPower, kPlateauPowerMargin, c.PlateauPowerShare,
-                                       {{"Engine.PeakTorque", M::Lower},
-                                        {"Engine.TorquePeakWidth", M::Lower},
-                                        {"Engine.PeakPower", M::Raise}}}};
+                                       kPlateauGivesPowerMoves}};
     } else {
         return;
     }

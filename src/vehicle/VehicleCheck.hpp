@@ -14,7 +14,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "vehicle/VehicleRecord.hpp"
@@ -43,7 +45,7 @@ enum class VehicleCheckKind : uint8_t {
 enum class FigureMove : uint8_t { Lower, Raise };
 
 struct FieldMove {
-    std::string Field;  // "Engine.PeakPower"
+    std::string_view Field;  // "Engine.PeakPower"
     FigureMove Move = FigureMove::Lower;
 };
 
@@ -60,8 +62,9 @@ struct EngineFigureRefusal {
     float Margin = 0.0f;
     // Asked over Held, as the check judged it: what easing the problem makes smaller.
     float Share = 0.0f;
-    // The fields the advice names, each with the way its figure must move to ease the problem.
-    std::vector<FieldMove> Moves;
+    // The fields the advice names, each with the way its figure must move to ease the problem
+    // (a table of the check's own, which lives as long as the program).
+    std::span<const FieldMove> Moves;
 };
 
 struct VehicleProblem {

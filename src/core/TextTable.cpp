@@ -88,12 +88,9 @@ void SetTexts(TextTableState& t) {
     t.MsgBadVehicleField = "Value out of range: ";
     t.MsgEngineSpeedsOutOfOrder = "Engine speeds out of order: ";
     t.MsgPlateauPowerPrefix = "Plateau gives more power: ";
-    t.MsgPlateauPowerSuffix =
-        ": lower Engine.PeakTorque or Engine.TorquePeakWidth, or raise Engine.PeakPower";
     t.MsgPowerPeakTorquePrefix = "Power needs more torque: ";
-    t.MsgPowerPeakTorqueSuffix =
-        ": lower Engine.PeakPower or Engine.ReducePowerFactor, or raise Engine.PowerPeakRPM, "
-        "Engine.ShiftPowerFactor or Engine.PeakTorque";
+    t.MsgLowerFigures = "lower ";
+    t.MsgRaiseFigures = "raise ";
     t.MsgWheelMassesTooHeavy = "Wheel masses too heavy: ";
     t.MsgTyreSidewallTooLow = "Tyre sidewall too low: ";
     t.MsgSetupVehicleNotLoaded =

@@ -49,10 +49,10 @@ struct TextTableState {
         MsgFileEmpty, MsgBadVehicleField;
     // A stored engine the vehicle editor would refuse: its speeds out of order (followed by the
     // two fields), or a plateau that gives more than the peak power, or a power figure that
-    // asks more than the peak torque at the power peak (each a head, the figures compared and
-    // the advice that follows them).
-    std::string MsgEngineSpeedsOutOfOrder, MsgPlateauPowerPrefix, MsgPlateauPowerSuffix,
-        MsgPowerPeakTorquePrefix, MsgPowerPeakTorqueSuffix;
+    // asks more than the peak torque at the power peak (each a head followed by the figures
+    // compared and the advice: the figures to lower, then those to raise).
+    std::string MsgEngineSpeedsOutOfOrder, MsgPlateauPowerPrefix, MsgPowerPeakTorquePrefix,
+        MsgLowerFigures, MsgRaiseFigures;
     // Stored wheel masses the vehicle editor would refuse (followed by both sides), a tyre
     // with too little sidewall (followed by its two fields and its sidewall).
     std::string MsgWheelMassesTooHeavy, MsgTyreSidewallTooLow;

@@ -4,11 +4,9 @@
 #include <initializer_list>
 #include <utility>
 
-#include "core/GlobalShared.hpp"
 #include "core/Numbers.hpp"
-#include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
-#include "core/Units.hpp"
+#include "vehicle/EngineFigureWording.hpp"
 #include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/engine/EngineFigureCheck.hpp"
 #include "vehicle/engine/EngineSpeedOrder.hpp"
@@ -49,6 +47,7 @@ public:
     void Add(Kind kind, std::string text, std::vector<std::string> fields) {
         list_.push_back({kind, std::move(text), std::move(fields)});
     }
+    void Add(VehicleProblem problem) { list_.push_back(std::move(problem)); }
     std::vector<VehicleProblem>& List() { return list_; }
 
 private:
@@ -135,82 +134,44 @@ bool CheckEngineSpeeds(const EngineFigures& e, Problems& p) {
            !c.IdleAboveLimit;
 }
 
-// Engine figures (torque, power, engine speed) in their display unit, the selected row of the
-// unit table: its factor holds before the options apply it too (the start-up list is loaded
-// before the options file is read).
-class EngineFigureTexts {
-public:
-    explicit EngineFigureTexts(core::Quantity q) {
-        const auto rows = core::UnitRows(q);
-        const std::size_t index = core::UnitData(q).Index;
-        unit_ = &rows[index < rows.size() ? index : 0];
-    }
-    float Shown(double value) const { return static_cast<float>(value * unit_->Factor); }
-    // With a decimal more than the unit shows, as the preview's scanned peaks.
-    int32_t Places() const { return unit_->Decimals + 1; }
-    std::string Text(double value, int32_t places) const {
-        return core::RoundedText(Shown(value), places) + std::string(unit_->Suffix);
-    }
-    std::string Text(double value) const { return Text(value, Places()); }
-    // "<what> (<figure>)": fields with the figure they give.
-    std::string Named(const std::string& what, double value) const {
-        return what + " (" + Text(value) + ")";
-    }
-    // "<asked>, more than <margin> x <what> (<held>)", with as many decimals as it takes (up
-    // to 6) for the figure asked to read above the margin times the figure it is held to:
-    // "211.73 Nm, more than 1.02 x Engine.PeakTorque (207.55 Nm)".
-    std::string Beyond(double asked, float margin, const std::string& what, double held) const {
-        constexpr int32_t kMostPlaces = 6;
-        int32_t places = Places();
-        const auto readsAbove = [&](int32_t p) {
-            return core::RoundToDecimals(Shown(asked), p) >
-                   margin * core::RoundToDecimals(Shown(held), p);
-        };
-        while (places < kMostPlaces && !readsAbove(places)) ++places;
-        return Text(asked, places) + ", more than " + core::SingleText(margin) + " x " + what +
-               " (" + Text(held, places) + ")";
-    }
+// The advice of each engine-figure problem: the figures to lower, then those to raise.
+constexpr FieldMove kPowerNeedsTorqueMoves[] = {{"Engine.PeakPower", FigureMove::Lower},
+                                                {"Engine.ReducePowerFactor", FigureMove::Lower},
+                                                {"Engine.PowerPeakRPM", FigureMove::Raise},
+                                                {"Engine.ShiftPowerFactor", FigureMove::Raise},
+                                                {"Engine.PeakTorque", FigureMove::Raise}};
+constexpr FieldMove kPlateauGivesPowerMoves[] = {{"Engine.PeakTorque", FigureMove::Lower},
+                                                 {"Engine.TorquePeakWidth", FigureMove::Lower},
+                                                 {"Engine.PeakPower", FigureMove::Raise}};
 
-private:
-    const core::UnitRow* unit_ = nullptr;
-};
-
-// Figures no curve keeps to, each saying what the figures ask against what is there, in
-// display units: a power that needs more than the peak torque at its peak (marks the power, its
-// speed, the torque and the two shape sliders the power goes through), a plateau that gives
-// more than the typed peak power (marks the torque, the plateau's start and width and the
-// power).
+// Figures no curve keeps to, each problem with the figures it compares and the way each field
+// of its advice must move: a power that needs more than the peak torque at its peak (marks the
+// power, its speed, the torque and the two shape sliders the power goes through), a plateau
+// that gives more than the typed peak power (marks the torque, the plateau's start and width
+// and the power). The reader's text names the fields.
 void CheckEngineFigures(const VehicleRecord& r, Problems& p) {
-    using Q = core::Quantity;
-    const auto& texts = core::TextTable();
     const EngineRecord e = EngineRecordFromFigures(r.Engine, r.Drivetrain.DriveType);
     const EngineFigureConflicts c = FindEngineFigureConflicts(e);
-    const EngineFigureTexts torque(Q::Torque), power(Q::Power), speed(Q::ARV);
+    VehicleProblem problem;
     if (c.PowerNeedsMoreTorque()) {
-        p.Add(Kind::PowerNeedsMoreTorque,
-              texts.MsgPowerPeakTorquePrefix +
-                  power.Named("Engine.PeakPower x Engine.ReducePowerFactor", ReducedPeakPower(e)) +
-                  " at " +
-                  speed.Named("Engine.PowerPeakRPM x Engine.ShiftPowerFactor",
-                              ShiftedPowerPeakSpeed(e)) +
-                  " needs " +
-                  torque.Beyond(c.PowerPeakTorque, kPowerTorqueMargin, "Engine.PeakTorque",
-                                e.PeakTorque) +
-                  texts.MsgPowerPeakTorqueSuffix,
-              {"Engine.PeakPower", "Engine.PowerPeakRPM", "Engine.PeakTorque",
-               "Engine.ReducePowerFactor", "Engine.ShiftPowerFactor"});
+        problem = {Kind::PowerNeedsMoreTorque, {},
+                   {"Engine.PeakPower", "Engine.PowerPeakRPM", "Engine.PeakTorque",
+                    "Engine.ReducePowerFactor", "Engine.ShiftPowerFactor"},
+                   EngineFigureRefusal{ReducedPeakPower(e), ShiftedPowerPeakSpeed(e),
+                                       c.PowerPeakTorque, e.PeakTorque, kPowerTorqueMargin,
+                                       c.PowerPeakTorqueShare, kPowerNeedsTorqueMoves}};
     } else if (c.PlateauGivesMorePower()) {
-        p.Add(Kind::PlateauGivesMorePower,
-              texts.MsgPlateauPowerPrefix + torque.Named("Engine.PeakTorque", e.PeakTorque) +
-                  " at " +
-                  speed.Named("Engine.TorquePeakRPM + Engine.TorquePeakWidth", e.TorquePeakEnd) +
-                  " gives " +
-                  power.Beyond(c.PlateauPower, kPlateauPowerMargin, "Engine.PeakPower",
-                               e.PeakPower) +
-                  texts.MsgPlateauPowerSuffix,
-              {"Engine.PeakTorque", "Engine.TorquePeakRPM", "Engine.TorquePeakWidth",
-               "Engine.PeakPower"});
+        problem = {Kind::PlateauGivesMorePower, {},
+                   {"Engine.PeakTorque", "Engine.TorquePeakRPM", "Engine.TorquePeakWidth",
+                    "Engine.PeakPower"},
+                   EngineFigureRefusal{e.PeakTorque, e.TorquePeakEnd, c.PlateauPower,
+                                       e.PeakPower, kPlateauPowerMargin, c.PlateauPowerShare,
+                                       kPlateauGivesPowerMoves}};
+    } else {
+        return;
     }
+    problem.Text = EngineFigureProblemText(problem, {});
+    p.Add(std::move(problem));
 }
 
 }  // namespace

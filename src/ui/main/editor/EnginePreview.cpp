@@ -6,6 +6,7 @@
 #include "core/OptionsSettings.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
 #include "ui/main/editor/EditorInputFlags.hpp"
+#include "ui/main/editor/EngineControlWords.hpp"
 #include "ui/main/editor/VehicleEditor.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
@@ -16,13 +17,11 @@ namespace ui {
 
 namespace {
 
-// The refusal of figures that contradict each other, as the vehicle file reader words it; empty
-// where they agree.
+// The refusal of figures that contradict each other, in the editor's words; empty where they
+// agree.
 std::string FigureRefusal(const std::vector<vehicle::VehicleProblem>& problems) {
-    using Kind = vehicle::VehicleCheckKind;
     for (const vehicle::VehicleProblem& p : problems)
-        if (p.Kind == Kind::PowerNeedsMoreTorque || p.Kind == Kind::PlateauGivesMorePower)
-            return p.Text;
+        if (p.Figures) return vehicle::EngineFigureProblemText(p, EngineControlWording());
     return {};
 }
 

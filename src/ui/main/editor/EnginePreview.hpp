@@ -15,7 +15,8 @@ class Main;
 // boxes and shape sliders), fits and draws it, and refills the torque data table when it is
 // open. Does nothing while an engine input is invalid; clears the plot and the table when the
 // editor's drive type is "Not wheel driven". Figures that contradict each other are drawn with
-// the vehicle file reader's refusal of them in red, in a band above the curves.
+// the refusal of them in red, in a band above the curves, in the editor's words
+// (EngineControlWords.hpp).
 void PreviewEngineEdits(Main& form);
 // The same with the record a store would write already built and judged (`problems`: what the
 // vehicle check finds in it).

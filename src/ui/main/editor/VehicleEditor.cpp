@@ -14,6 +14,7 @@
 #include "ui/main/displays/EngineDisplays.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/editor/EditorFilledFigures.hpp"
+#include "ui/main/editor/ShapeSliderScales.hpp"
 #include "ui/main/editor/VehicleFormLayout.hpp"
 #include "ui/options/OptionsPanel.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
@@ -109,8 +110,6 @@ void RestoreMenu(Main& w, const char* name) {
 }
 
 // ---- Texts of the fill ----
-// A Single field times a factor, in double precision.
-double Display(float field, double factor) { return static_cast<double>(field) * factor; }
 std::string Whole(long v) { return std::to_string(v); }
 
 // Selects the list entry with this text; a text that is no entry changes nothing.
@@ -209,16 +208,15 @@ void FillVehicleEditor(Main& w) {
         FillSpeedBox(*w.VehData_NewIdleRPM, e.IdleRPM, rg::IdleSpeed, check);
         FillSpeedBox(*w.VehData_NewLimitRPM, e.LimitRPM, rg::LimitSpeed, check);
         FillSpeedBox(*w.VehData_NewTorquePeakWidth, e.TorquePeakWidth, rg::TorquePeakWidth, check);
-        FillSlider(*w.VehData_NewIdleTorque, Display(e.IdleTorqueFraction, 100),
-                   e.IdleTorqueFraction);
-        FillSlider(*w.VehData_NewTCA, Display(e.LowerShape, 10), e.LowerShape);
-        FillSlider(*w.VehData_NewPCA, Display(e.UpperShapeA, 100), e.UpperShapeA);
-        FillSlider(*w.VehData_NewPWA, (1.0 - static_cast<double>(e.UpperShapeB)) * 10000.0,
-                   e.UpperShapeB);
-        FillSlider(*w.VehData_NewPR, (1.0 - static_cast<double>(e.ReducePowerFactor)) * 1000.0,
-                   e.ReducePowerFactor);
-        FillSlider(*w.VehData_NewPS, (static_cast<double>(e.ShiftPowerFactor) - 1.0) * 1000.0,
-                   e.ShiftPowerFactor);
+        const auto shape = [](platform::Slider& s, const ShapeSliderScale& scale, float figure) {
+            FillSlider(s, scale.Position(figure), figure);
+        };
+        shape(*w.VehData_NewIdleTorque, kIdleTorqueScale, e.IdleTorqueFraction);
+        shape(*w.VehData_NewTCA, kLowerShapeScale, e.LowerShape);
+        shape(*w.VehData_NewPCA, kUpperShapeAScale, e.UpperShapeA);
+        shape(*w.VehData_NewPWA, kUpperShapeBScale, e.UpperShapeB);
+        shape(*w.VehData_NewPR, kPowerReductionScale, e.ReducePowerFactor);
+        shape(*w.VehData_NewPS, kShiftPowerScale, e.ShiftPowerFactor);
         FillBox(*w.VehData_NewEBC, e.EngineBrakingCoeff, 1, rg::EngineBrakingCoeff, check);
     } else {
         // A vehicle that is not wheel driven keeps its thrust (N) and its height (m) there.

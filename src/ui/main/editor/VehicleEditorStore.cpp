@@ -17,6 +17,7 @@
 #include "vehicle/VehicleFieldRanges.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/editor/EditorFilledFigures.hpp"
+#include "ui/main/editor/ShapeSliderScales.hpp"
 
 namespace ui {
 
@@ -92,18 +93,15 @@ vehicle::VehicleRecord ReadEditedVehicle(const Main& w, const vehicle::VehicleRe
         v.Drivetrain.NumGears = core::CByte(core::TypedVal(w.VehData_NewNumGears->Text()));
         v.Drivetrain.HasReverse = core::ToVbBool(w.VehData_NewRevGear->Value() != 0);
         v.Drivetrain.ShiftTime = Divided(*w.VehData_NewDrivetrainShiftTime, 1000);
-        // A shape slider's figure: its position over `perUnit`, added to or taken from
-        // `offset`.
-        const auto shape = [](const platform::Slider& s, double offset, double sign,
-                              double perUnit) {
-            return SliderFigure(s, offset + sign * (s.Value() / perUnit));
+        const auto shape = [](const platform::Slider& s, const ShapeSliderScale& scale) {
+            return SliderFigure(s, scale.Figure(s.Value()));
         };
-        e.IdleTorqueFraction = shape(*w.VehData_NewIdleTorque, 0.0, 1.0, 100.0);
-        e.LowerShape = shape(*w.VehData_NewTCA, 0.0, 1.0, 10.0);
-        e.UpperShapeA = shape(*w.VehData_NewPCA, 0.0, 1.0, 100.0);
-        e.UpperShapeB = shape(*w.VehData_NewPWA, 1.0, -1.0, 10000.0);
-        e.ReducePowerFactor = shape(*w.VehData_NewPR, 1.0, -1.0, 1000.0);
-        e.ShiftPowerFactor = shape(*w.VehData_NewPS, 1.0, 1.0, 1000.0);
+        e.IdleTorqueFraction = shape(*w.VehData_NewIdleTorque, kIdleTorqueScale);
+        e.LowerShape = shape(*w.VehData_NewTCA, kLowerShapeScale);
+        e.UpperShapeA = shape(*w.VehData_NewPCA, kUpperShapeAScale);
+        e.UpperShapeB = shape(*w.VehData_NewPWA, kUpperShapeBScale);
+        e.ReducePowerFactor = shape(*w.VehData_NewPR, kPowerReductionScale);
+        e.ShiftPowerFactor = shape(*w.VehData_NewPS, kShiftPowerScale);
         e.EngineBrakingCoeff = Single(*w.VehData_NewEBC);
     } else {
         // Thrust (N) and its height (m) in the engine's first two figures. The figures without

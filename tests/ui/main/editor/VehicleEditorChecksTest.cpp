@@ -2,6 +2,10 @@
 // flag, the typing limit, the cross-checks of the engine speeds and the store buttons.
 #include <algorithm>
 #include <functional>
+#include <map>
+#include <regex>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "core/OptionsSettings.hpp"
@@ -293,15 +297,63 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
 }
 
+// The red lines above the preview's curve, read as one text.
+std::string PreviewRefusal(ui::Main& w) {
+    std::string text;
+    for (const platform::DrawOp& op : w.TorquePowerPlot->Surf().DisplayList()) {
+        if (op.kind != platform::DrawOpKind::Text || op.color != platform::RGB(255, 0, 0) ||
+            op.text.starts_with("Scanned ") || op.text.empty())
+            continue;
+        text += (text.empty() ? "" : " ") + op.text;
+    }
+    return text;
+}
+
+// The figures a refusal states, in order: those in brackets and the one asked ("needs 206 Nm").
+std::vector<std::string> StatedFigures(const std::string& text) {
+    static const std::regex figure(R"(\([^)]*\)|(needs|gives) [^,(]*,)");
+    std::vector<std::string> all;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), figure);
+         it != std::sregex_iterator(); ++it)
+        all.push_back(it->str());
+    return all;
+}
+
+// What the advice at a refusal's end asks ("...: lower A or B, or raise C, D or E"): each
+// name with -1 to lower it, 1 to raise it.
+std::vector<std::pair<std::string, int>> Advice(const std::string& text) {
+    std::vector<std::pair<std::string, int>> moves;
+    std::string rest = text.substr(text.rfind(": ") + 2);
+    for (const std::string& either : {", or ", " or "})
+        for (std::size_t at; (at = rest.find(either)) != std::string::npos;)
+            rest.replace(at, either.size(), ", ");
+    int way = 0;
+    for (std::size_t from = 0; from <= rest.size();) {
+        std::size_t to = rest.find(", ", from);
+        if (to == std::string::npos) to = rest.size();
+        std::string name = rest.substr(from, to - from);
+        if (name.starts_with("lower ") || name.starts_with("raise ")) {
+            way = name[0] == 'l' ? -1 : 1;
+            name = name.substr(6);
+        }
+        if (!name.empty()) moves.emplace_back(name, way);
+        from = to + 2;
+    }
+    return moves;
+}
+
 // Figures that contradict each other mark the boxes they come from (and the shape sliders the
-// power goes through), the preview says why in the file reader's words, nothing can be stored,
-// and each of those figures mends it; the curve's shape alone refuses nothing. The Golf's
-// 350 N m over a plateau from 400 rad/s (100 wide), power peak 600 rad/s, limit 800: 150 kW is
-// less than the 175 kW its plateau gives at 500 rad/s, and a 20 rad/s plateau (147 kW) mends
-// it; 5000 kW needs 8333 N m at 600 rad/s; 13000 N m then gives 5460 kW at 420 rad/s, more
-// than 5 % above the 5000. Makers round: 212 kW needs 1.0095 x the 350 N m at 600 rad/s and
-// passes, 216 kW (1.029 x) does not. A 50 rad/s plateau gives 157.5 kW, 1.036 x a typed
-// 152 kW: it passes with the power reduced by 5 % to 144.4 kW as well.
+// power goes through), the preview says why with the figures the file reader states, naming
+// the editor's controls, nothing can be stored, and each of those figures mends it; the
+// curve's shape alone refuses nothing. Each control the preview names, moved one step (1 in
+// the unit shown, or one slider position) the way it says, makes the share of the figure
+// asked over the one it is held to smaller. The Golf's 350 N m over a plateau from 400 rad/s
+// (100 wide), power peak 600 rad/s, limit 800: 150 kW is less than the 175 kW its plateau
+// gives at 500 rad/s, and a 20 rad/s plateau (147 kW) mends it; 5000 kW needs 8333 N m at
+// 600 rad/s; 13000 N m then gives 5460 kW at 420 rad/s, more than 5 % above the 5000. Makers
+// round: 212 kW needs 1.0095 x the 350 N m at 600 rad/s and passes, 216 kW (1.029 x) does not.
+// A 50 rad/s plateau gives 157.5 kW, 1.036 x a typed 152 kW: it passes with the power reduced
+// by 5 % to 144.4 kW as well. Reduced by 2.5 %, 260 kW needs 422.5 N m.
 TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
     ui::Main& w = Open();
     enum Refusal { None, ByPlateau, ByPower };
@@ -312,6 +364,24 @@ TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
         {w.VehData_NewPower, w.VehData_NewPowerRPM, w.VehData_NewTorque, w.VehData_NewPR,
          w.VehData_NewPS}};
     const char* said[] = {"", "Plateau gives more power: ", "Power needs more torque: "};
+    // The controls by the names a person finds them by.
+    struct Named {
+        platform::TextBox* box;
+        platform::Slider* slider;
+    };
+    const std::map<std::string, Named> controls = {
+        {"Peak torque", {w.VehData_NewTorque, nullptr}},
+        {"Peak torque speed", {w.VehData_NewTorqueRPM, nullptr}},
+        {"Torque plateau width", {w.VehData_NewTorquePeakWidth, nullptr}},
+        {"Peak power", {w.VehData_NewPower, nullptr}},
+        {"Peak power speed", {w.VehData_NewPowerRPM, nullptr}},
+        {"Power reduction", {nullptr, w.VehData_NewPR}},
+        {"Shift power", {nullptr, w.VehData_NewPS}}};
+    const auto problem = [&w] {
+        for (const vehicle::VehicleProblem& p : vehicle::FindVehicleProblems(ui::VehicleToStore(w)))
+            if (p.Figures) return p;
+        return vehicle::VehicleProblem{};
+    };
     const auto slide = [](platform::Slider* s, int v) { return [=] { s->SetValue(v); }; };
     const auto type = [](platform::TextBox* box, const char* text) { return [=] { Type(*box, text); }; };
     const struct {
@@ -333,22 +403,15 @@ TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
                  {"216 kW", type(w.VehData_NewPower, "216"), ByPower},
                  {"152 kW", type(w.VehData_NewPower, "152"), None},
                  {"plateau 50 wide", type(w.VehData_NewTorquePeakWidth, "50"), None},
-                 {"power reduced by 5 %", slide(w.VehData_NewPR, 50), None}};
+                 {"power reduced by 5 %", slide(w.VehData_NewPR, 50), None},
+                 {"power reduced by 2.5 %", slide(w.VehData_NewPR, 25), None},
+                 {"260 kW", type(w.VehData_NewPower, "260"), ByPower}};
     for (const auto& s : steps) {
         SCOPED_TRACE(s.step);
         s.make();
-        // The red lines above the curve, read as one text.
-        std::string text;
-        for (const platform::DrawOp& op : w.TorquePowerPlot->Surf().DisplayList()) {
-            if (op.kind != platform::DrawOpKind::Text || op.color != platform::RGB(255, 0, 0) ||
-                op.text.starts_with("Scanned ") || op.text.empty())
-                continue;
-            text += (text.empty() ? "" : " ") + op.text;
-        }
+        const std::string text = PreviewRefusal(w);
         EXPECT_EQ(text.substr(0, std::string(said[s.refusal]).size()), said[s.refusal]) << text;
         EXPECT_EQ(text.empty(), s.refusal == None) << text;
-        if (s.refusal != None)
-            EXPECT_EQ(text, vehicle::FindVehicleProblems(ui::VehicleToStore(w)).front().Text);
         EXPECT_EQ(Valid(EditorInput::EngineFiguresAgree), s.refusal == None);
         for (int r : {ByPlateau, ByPower}) {
             for (const platform::Control* box : marked[r]) {
@@ -360,6 +423,32 @@ TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
         EXPECT_FALSE(Refused(*w.VehData_NewLimitRPM));
         EXPECT_EQ(w.VehData_NewPCA->BackColor(), platform::SysColor::ButtonFace);
         EXPECT_EQ(w.VehData_UpdateVeh->Enabled(), s.refusal == None);
+        if (s.refusal == None) continue;
+
+        const vehicle::VehicleProblem before = problem();
+        EXPECT_EQ(text.find("Engine."), std::string::npos) << text;
+        EXPECT_EQ(StatedFigures(text), StatedFigures(before.Text)) << text;
+        const auto advice = Advice(text);
+        EXPECT_EQ(advice.size(), before.Figures->Moves.size()) << text;
+        for (const auto& [name, way] : advice) {
+            SCOPED_TRACE(name);
+            const auto c = controls.find(name);
+            ASSERT_NE(c, controls.end()) << text;
+            const auto move = [&c](int by) {
+                if (TextBox* box = c->second.box) {
+                    Type(*box, std::to_string(std::stoi(box->Text()) + by));
+                } else {
+                    c->second.slider->SetValue(c->second.slider->Value() + by);
+                }
+            };
+            move(way);
+            const vehicle::VehicleProblem after = problem();
+            EXPECT_EQ(after.Kind, before.Kind) << PreviewRefusal(w);
+            ASSERT_TRUE(after.Figures);
+            EXPECT_LT(after.Figures->Share, before.Figures->Share);
+            move(-way);
+            EXPECT_EQ(PreviewRefusal(w), text);
+        }
     }
 }
 

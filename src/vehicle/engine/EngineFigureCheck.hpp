@@ -1,7 +1,7 @@
 // Engine figures that contradict each other. The curve is held within the engine's figures
-// (vehicle/engine/EngineCurve.hpp), so any figures give a bounded curve; but where the figures cannot
-// all be true, no curve keeps to them, and the vehicle editor and the vehicle file reader
-// refuse them, naming the fields:
+// (vehicle/engine/EngineCurve.hpp), so any figures give a bounded curve; but where the figures
+// cannot all be true, no curve keeps to them, and the vehicle editor and the vehicle file
+// reader refuse them, naming the fields:
 // - the (reduced) power at its (shifted) peak needs clearly more torque there than the peak
 //   torque: more than kPowerTorqueMargin x, for the rounding of makers' figures (a BMW M3
 //   F80's 317 kW typed at 5500 rpm, the start of its power band, needs 1.0007 x its 550 N m; a

@@ -25,9 +25,9 @@ struct CurveSpan {
 };
 
 // The full-throttle torque over the whole speed range, as spans in speed order; the last ends at
-// infinity. Built with the fit (vehicle/engine/EngineCurve.hpp), which bounds the fitted pieces by the
-// engine's figures; every torque and every integral of the curve reads it. Empty: no curve (no
-// torque at any speed), as for an engine never fitted.
+// infinity. Built with the fit (vehicle/engine/EngineCurve.hpp), which bounds the fitted pieces
+// by the engine's figures; every torque and every integral of the curve reads it. Empty: no
+// curve (no torque at any speed), as for an engine never fitted.
 //
 // The capacity: from idle to the fall at most four stretches (cubic, plateau, quartic below and
 // above the power peak), and within one the followed piece changes only where two of its pieces

@@ -244,8 +244,10 @@ TEST(CalculatorCrossChecks, FiguresThatBoundEachOther) {
         {"beyond 6 pitches", {0.121f, 0.02f, 5.0f, 0.014f, 0.069f}, {false, false, false, true, true}},
         // Exactly at two limits in Singles: 0.05 lies above 5 x 0.01 and 4 x 0.0125.
         {"at 5 pitches", {0.05f, 0.01f, 4.0f, 0.008f, 0.069f}, {true, true, true, true, true}},
-        {"closed up at 5 pitches", {0.05f, 0.0125f, 4.0f, 0.0125f, 0.069f}, {true, true, true, true, true}},
-        {"2 um beyond 5 pitches", {0.050002f, 0.01f, 4.0f, 0.008f, 0.069f}, {false, false, false, true, true}},
+        {"closed up at 5 pitches", {0.05f, 0.0125f, 4.0f, 0.0125f, 0.069f},
+         {true, true, true, true, true}},
+        {"2 um beyond 5 pitches", {0.050002f, 0.01f, 4.0f, 0.008f, 0.069f},
+         {false, false, false, true, true}},
         {"200 active coils from 2", {1.0f, 0.005f, 2.0f, 0.005f, 0.069f}, {false, false, false, true, true}},
         {"index 19.6", {0.145f, 0.0388f, 5.25f, 0.014f, 0.26f}, {true, true, true, true, true}},
         {"index 20.3", {0.145f, 0.0388f, 5.25f, 0.014f, 0.27f}, {true, true, true, false, false}},

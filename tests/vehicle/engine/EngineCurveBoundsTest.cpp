@@ -314,8 +314,9 @@ TEST(EngineCurveBounds, TheAreaHoldsWhereTheQuarticsTermsCancel) {
         for (const double to : {500.0, 650.0, double(e.LimitSpeed)}) {
             if (to <= from) continue;
             const double simpson = Simpson(e, std::max<double>(from, e.IdleSpeed), to, 0.002);
-            EXPECT_NEAR(vehicle::TorqueCurveArea(e, static_cast<float>(from), static_cast<float>(to)),
-                        simpson, 1e-5 * simpson)
+            const double area =
+                vehicle::TorqueCurveArea(e, static_cast<float>(from), static_cast<float>(to));
+            EXPECT_NEAR(area, simpson, 1e-5 * simpson)
                 << from << " to " << to;
         }
     }

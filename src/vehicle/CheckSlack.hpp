@@ -14,4 +14,8 @@ inline constexpr double kCheckSlack = 1e-6;
 
 inline double CheckSlack(double bound) { return kCheckSlack * std::max(1.0, std::fabs(bound)); }
 
+// Whether a value lies at or below (at or above) a bound, give or take the slack. NaN never.
+inline bool AtMost(double value, double bound) { return value <= bound + CheckSlack(bound); }
+inline bool AtLeast(double value, double bound) { return value >= bound - CheckSlack(bound); }
+
 }  // namespace vehicle

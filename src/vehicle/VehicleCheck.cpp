@@ -92,7 +92,7 @@ void CheckSidewall(const VehicleRecord& r, int a, Problems& p) {
     if (!p.InRange({width, profile})) return;
     const TyreSize& t = r.Tyres[static_cast<std::size_t>(a)];
     const double sidewall = t.Width * (t.Profile / 100.0);  // mm
-    if (sidewall >= kLeastSidewall - CheckSlack(kLeastSidewall)) return;
+    if (AtLeast(sidewall, kLeastSidewall)) return;
     p.Add(Kind::TyreSidewall,
           core::TextTable().MsgTyreSidewallTooLow + width + " x " + profile + " (" +
               core::SingleText(static_cast<float>(sidewall)) + " mm) below " +

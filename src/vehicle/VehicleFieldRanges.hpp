@@ -41,7 +41,7 @@ struct FieldRange {
 
     // A checked value within the bounds, give or take the slack. NaN and infinities never.
     bool Accepts(double checked) const {
-        return checked >= Min - CheckSlack(Min) && checked <= Max + CheckSlack(Max);
+        return AtLeast(checked, Min) && AtMost(checked, Max);
     }
     // Whether a record value of a vehicle (wheel driven or not) passes: the range applies to
     // that kind of vehicle and accepts it, or holds the fixed value of a vehicle without wheel

@@ -59,6 +59,9 @@ EngineRecord Fitted(const vehicle::VehicleRecord& car) {
     return e;
 }
 
+// A speed in rad/s as the vehicle record keeps it, in rpm.
+float Rpm(double radPerSecond) { return static_cast<float>(radPerSecond / core::kRpmToRadPerSec); }
+
 double TorqueAt(EngineRecord e, double w) {
     e.Speed = static_cast<float>(w);
     return vehicle::GetEngineTorque(e);
@@ -171,19 +174,16 @@ TEST(EngineCurveBounds, APlateauTypedToEndAtThePowerPeakAlwaysFits) {
     sample::ResetAll();
     vehicle::VehicleRecord car = vehtest::ShippedCars()[2];
     auto& f = car.Engine;
-    const auto rpm = [](double radPerSecond) {
-        return static_cast<float>(radPerSecond / core::kRpmToRadPerSec);
-    };
     f.PeakTorque = 295.0f;
     f.PeakPower = 150.0f;
-    f.IdleRPM = rpm(80);
-    f.LimitRPM = rpm(560);
+    f.IdleRPM = Rpm(80);
+    f.LimitRPM = Rpm(560);
     int accepted = 0;
     for (int x = 0; x <= 300; ++x) {
         for (int y = 0; y <= 300; ++y) {
-            f.TorquePeakRPM = rpm(x);
-            f.TorquePeakWidth = rpm(y);
-            f.PowerPeakRPM = rpm(x + y);
+            f.TorquePeakRPM = Rpm(x);
+            f.TorquePeakWidth = Rpm(y);
+            f.PowerPeakRPM = Rpm(x + y);
             if (!vehicle::FindVehicleProblems(car).empty()) continue;
             ++accepted;
             vehicle::EngineCode().MatrixInverseOK = core::VbFalse;
@@ -210,20 +210,17 @@ TEST(EngineCurveBounds, APlateauTheFitMovesLowerIsScannedWhereItStarts) {
     vehicle::VehicleRecord car = vehtest::ShippedCars()[2];
     auto& f = car.Engine;
     f = vehtest::DefaultShapes(f);
-    const auto rpm = [](double radPerSecond) {
-        return static_cast<float>(radPerSecond / core::kRpmToRadPerSec);
-    };
     f.PeakTorque = 550.0f;
     f.TorquePeakWidth = 0.0f;
-    f.PowerPeakRPM = rpm(150);
-    f.IdleRPM = rpm(80);
-    f.LimitRPM = rpm(180);
+    f.PowerPeakRPM = Rpm(150);
+    f.IdleRPM = Rpm(80);
+    f.LimitRPM = Rpm(180);
     int moved = 0;
     for (const float shapeA : {0.2f, 0.6f, 0.99f}) {
         for (const double start : {147.0, 148.5, 150.0}) {  // up to 2 % below the power peak
             for (const float power : {80.0f, 81.0f, 81.7f, 82.5f}) {
                 f.UpperShapeA = shapeA;
-                f.TorquePeakRPM = rpm(start);
+                f.TorquePeakRPM = Rpm(start);
                 f.PeakPower = power;
                 if (!vehicle::FindVehicleProblems(car).empty()) continue;
                 EngineRecord e = Fitted(car);

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "core/GlobalChassisLab.hpp"
@@ -248,12 +247,12 @@ void ValidateVehicleEditorInputs(Main& form) {
     }
     // The thrust and its height take a number and nothing else (an empty box gives no thrust).
     if (!wheelDriven) {
-        const std::pair<In, TextBox*> propulsion[] = {
-            {In::Thrust, form.VehData_NewThrust}, {In::ThrustHeight, form.VehData_NewThrustHeight}};
-        for (const auto& [flag, box] : propulsion) {
-            if (core::ReadTypedNumber(box->Text()).Whole) continue;
-            refused.push_back(box);
-            SetFlag(flag, false);
+        for (const FieldBox& b : kFieldBoxes) {
+            if (b.shown != ShownFor::ThrustDriven) continue;
+            TextBox& box = b.Of(form);
+            if (core::ReadTypedNumber(box.Text()).Whole) continue;
+            refused.push_back(&box);
+            SetFlag(b.flag, false);
         }
     }
     const auto isRefused = [&refused](const platform::Control* c) {

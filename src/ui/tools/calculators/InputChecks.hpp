@@ -11,17 +11,12 @@
 
 namespace tools {
 
-// Whether a figure worked out from typed ones lies at or below (at or above) a limit that other
-// typed figures set. Both come back from their Singles a few parts in 1e8 off what was typed
-// (0.05 m is not quite 5 x 0.01 m), so a figure typed at the limit counts as on it, within the
-// slack of every vehicle check; one past it by more is refused. Worked in double; NaN is never
-// within.
-inline bool AtMost(double value, double limit) {
-    return value <= limit + vehicle::CheckSlack(limit);
-}
-inline bool AtLeast(double value, double limit) {
-    return value >= limit - vehicle::CheckSlack(limit);
-}
+// A figure worked out from typed ones is held against a limit other typed figures set with the
+// slack of every vehicle check (vehicle::AtMost, vehicle::AtLeast): both come back from their
+// Singles a few parts in 1e8 off what was typed (0.05 m is not quite 5 x 0.01 m), so a figure
+// typed at the limit counts as on it, and one past it by more is refused. Worked in double.
+using vehicle::AtLeast;
+using vehicle::AtMost;
 inline bool WithinRange(const PartRange& range, double value) {
     return AtLeast(value, range.Min) && AtMost(value, range.Max);
 }

@@ -87,7 +87,7 @@ constexpr std::array<PresetRow, kQuantityCount> kPresets = {{
     {Quantity::FuelEcon,
      {"Kilometers per litre", "Litres per 100 kilometres", "Miles per gallon"}},
     {Quantity::Volume, {"Litres", "Litres", "UK Gallons"}},
-    {Quantity::Frequency, {"Hertz", "Hertz", "Cyles per minute"}},
+    {Quantity::Frequency, {"Hertz", "Hertz", "Cycles per minute"}},
 }};
 
 }  // namespace

@@ -161,7 +161,7 @@ constexpr UnitRow kVolume[] = {
 
 constexpr UnitRow kFrequency[] = {
     {"Hertz", " Hz", 1.0, 2, 1},
-    {"Cyles per minute", " cpm", 60.0, 0, 1},
+    {"Cycles per minute", " cpm", 60.0, 0, 1},
 };
 
 constexpr std::array<std::span<const UnitRow>, kQuantityCount> kTable = {

@@ -14,6 +14,8 @@ std::size_t LastSeparator(std::string_view path) { return path.rfind('/'); }
 
 }  // namespace
 
+bool HoldsNul(std::string_view path) { return path.find('\0') != std::string_view::npos; }
+
 int16_t CheckFile(std::string_view path) {
     const std::optional<std::uintmax_t> size = FileSize(path);
     if (!size) return -1;
@@ -21,7 +23,7 @@ int16_t CheckFile(std::string_view path) {
 }
 
 std::optional<std::uintmax_t> FileSize(std::string_view path) {
-    if (path.empty()) return std::nullopt;
+    if (path.empty() || HoldsNul(path)) return std::nullopt;
     std::error_code ec;
     const std::filesystem::path p(path);
     if (!std::filesystem::is_regular_file(p, ec) || ec) return std::nullopt;

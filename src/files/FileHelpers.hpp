@@ -12,8 +12,13 @@
 
 namespace files {
 
+// True when the path holds a NUL byte: no file name can hold one, and the system would read the
+// path only up to it ("A.vd3<NUL>x" would name "A.vd3"), so such a path names no file at all.
+bool HoldsNul(std::string_view path);
+
 // 1 when the file exists and holds at least one byte, 0 when it exists and is empty, -1 when
-// its size cannot be obtained (missing file, empty path, a folder, no access). Never throws.
+// its size cannot be obtained (missing file, empty path, a folder, no access, a path holding a
+// NUL byte). Never throws.
 int16_t CheckFile(std::string_view path);
 
 // The size in bytes of a regular file; nullopt where CheckFile gives -1.

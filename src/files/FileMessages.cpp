@@ -1,5 +1,8 @@
 #include "files/FileMessages.hpp"
 
+#include <cerrno>
+#include <cstring>
+
 #include "core/TextTable.hpp"
 #include "platform/Services.hpp"
 
@@ -13,6 +16,10 @@ void ShowFileError(const std::string& text) {
 void ShowFileProblem(const std::string& text) {
     platform::MsgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Exclamation,
                      core::TextTable().MsgTitleProblem);
+}
+
+std::string CannotReadText(const std::string& path) {
+    return "The file " + path + " cannot be read: " + std::strerror(errno);
 }
 
 }  // namespace files

@@ -10,4 +10,9 @@ namespace files {
 void ShowFileError(const std::string& text);
 void ShowFileProblem(const std::string& text);
 
+// A file that exists but could not be read (another user's, mode 000), named with the system's
+// reason, as the writers name theirs: "The file <path> cannot be read: Permission denied". Call
+// it right after the failed read: the reason is errno's.
+std::string CannotReadText(const std::string& path);
+
 }  // namespace files

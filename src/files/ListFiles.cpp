@@ -91,6 +91,10 @@ namespace {
 // At most this many files are named in the start-up list's message; the rest are counted.
 constexpr std::size_t kMaxFilesNamed = 20;
 
+// Why the start-up list passes over a line holding a NUL byte: the system would read its path
+// only up to it, so it names no file.
+constexpr const char* kHoldsNul = "holds a character no file name can hold";
+
 // A vehicle file the start-up list names, and how its lines fared.
 struct ListedFile {
     std::string path;       // as the first line naming it gives it
@@ -98,6 +102,14 @@ struct ListedFile {
     bool loaded = false;    // its vehicle joined the list (at the first line naming it)
     std::string refusal;    // why it was not loaded; "" when it was, or when it was skipped
     bool error = false;     // the file itself is unusable ("Error!"), not its vehicle
+};
+
+// What became of the list's lines: each file once, in the order of the first line naming it,
+// and the files not loaded because the vehicle list was full.
+struct StartUpListOutcome {
+    std::vector<ListedFile> listed;
+    std::size_t firstNotLoaded = 0;  // index in `listed`, when notLoaded > 0
+    std::size_t notLoaded = 0;       // files (not lines) left out for the full vehicle list
 };
 
 // The file a line names, whatever way the line writes its path ("A", "./A", "x/../A", a link
@@ -120,24 +132,45 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
     return FileIdentity{st.st_dev, st.st_ino};
 }
 
-// One part of the start-up list's message: its heading, then each file with the number of lines
-// naming it and why it was refused (if it was), while the message names fewer than
-// kMaxFilesNamed files (`named` counts them over the parts), then how many more there are.
-// Empty without files.
+// A refusal said after the file's name: without the "The file <path> " it may begin with.
+std::string AfterFileName(std::string refusal, const std::string& path) {
+    const std::string naming = "The file " + path + " ";
+    if (refusal.starts_with(naming)) refusal.erase(0, naming.size());
+    return refusal;
+}
+
+// How the message names a listed file: as the list's line wrote it, within the vehicles folder
+// the message names once ("A.vd3", "sub/A.vd3"); a file the line leads out of that folder
+// ("../A") by its whole path. A NUL byte is written as the sign for it, "␀".
+std::string ShownName(const std::string& path) {
+    namespace fs = std::filesystem;
+    const std::string& folder = core::GlobalChassisLab().VehiclesDir;
+    const fs::path normal = fs::path(path).lexically_normal();
+    const fs::path within = normal.lexically_relative(fs::path(folder).lexically_normal());
+    std::string name = path.starts_with(folder) && !within.empty() && *within.begin() != ".."
+                           ? path.substr(folder.size())
+                           : normal.string();
+    for (std::size_t at = name.find('\0'); at != std::string::npos; at = name.find('\0', at))
+        name.replace(at, 1, "\xE2\x90\x80");
+    return name;
+}
+
+// One part of the start-up list's message: its heading, then at most `named` of the files with
+// the number of lines naming each and why it was refused (if it was), then how many more there
+// are. Empty without files.
 std::string MessagePart(const std::string& heading, const std::vector<const ListedFile*>& files,
-                        std::size_t& named) {
+                        std::size_t named) {
     if (files.empty()) return {};
     std::string text = heading;
-    std::size_t here = 0;
-    for (; here < files.size() && named < kMaxFilesNamed; ++here, ++named) {
-        const ListedFile& file = *files[here];
-        text += kCrLf + file.path + " (named on " + std::to_string(file.lines) +
+    const std::size_t shown = std::min(named, files.size());
+    for (std::size_t i = 0; i < shown; ++i) {
+        const ListedFile& file = *files[i];
+        text += kCrLf + ShownName(file.path) + " (named on " + std::to_string(file.lines) +
                 (file.lines == 1 ? " line)" : " lines)") +
                 (file.refusal.empty() ? "" : ": " + file.refusal);
     }
-    const std::string more = std::to_string(files.size() - here);
-    if (here < files.size())
-        text += kCrLf + (here == 0 ? more + " files." : "and " + more + " more.");
+    if (shown < files.size())
+        text += kCrLf + ("and " + std::to_string(files.size() - shown)) + " more.";
     return text;
 }
 
@@ -146,13 +179,27 @@ void JoinPart(std::string& text, const std::string& part) {
     if (!part.empty()) text += (text.empty() ? "" : "\r\n\r\n") + part;
 }
 
-// One message for the whole list: the files not loaded, each once with the number of lines that
-// named it and why; the files loaded once although more lines named them; then the notice of a
-// full vehicle list. Nothing when all went well.
-void TellStartUpListOutcome(const std::vector<ListedFile>& listed, const std::string& fullNotice) {
+// The notice that the vehicle list was full, naming the first file left out; empty when none
+// was.
+std::string FullListNotice(const StartUpListOutcome& outcome) {
+    if (outcome.notLoaded == 0) return {};
+    const std::string first = ShownName(outcome.listed[outcome.firstNotLoaded].path);
+    const std::size_t more = outcome.notLoaded - 1;
+    return core::TextTable().VehicleLimitText + "\r\nThe vehicle file " + first +
+           (more == 0 ? " of the start-up list was not loaded."
+                      : " and " + std::to_string(more) +
+                            " more after it in the start-up list were not loaded.");
+}
+
+// One message for the whole list: the list and the vehicles folder, named once; the files not
+// loaded, each once with the number of lines that named it and why; the files loaded once
+// although more lines named them; then the notice of a full vehicle list. Nothing when all
+// went well. The two parts name kMaxFilesNamed files between them, each part at least half of
+// them when it has that many, so the message fits a small screen.
+void TellStartUpListOutcome(const StartUpListOutcome& outcome) {
     std::vector<const ListedFile*> refused, repeated;
     bool error = false;
-    for (const ListedFile& file : listed) {
+    for (const ListedFile& file : outcome.listed) {
         if (!file.refusal.empty()) {
             refused.push_back(&file);
             error = error || file.error;
@@ -160,20 +207,24 @@ void TellStartUpListOutcome(const std::vector<ListedFile>& listed, const std::st
             repeated.push_back(&file);
         }
     }
-    const std::string list = "Vehicle files of the start-up list " +
-                             core::GlobalChassisLab().AppDir + kAutoVehicleListFile;
-    std::size_t named = 0;
-    std::string text = MessagePart(list + " not loaded:", refused, named);
-    JoinPart(text,
-             MessagePart(list + " loaded once, their repeated lines skipped:", repeated, named));
-    JoinPart(text, fullNotice);
-    if (text.empty()) return;
-    if (refused.empty() && repeated.empty())
-        platform::MsgBox(text);
-    else if (error)
+    if (refused.empty() && repeated.empty() && outcome.notLoaded == 0) return;
+    const auto& g = core::GlobalChassisLab();
+    std::string text = "Vehicle files of the start-up list " + g.AppDir + kAutoVehicleListFile +
+                       ", named within the folder " + g.VehiclesDir + ":";
+    const std::size_t refusedNamed =
+        std::min(refused.size(), kMaxFilesNamed - std::min(repeated.size(), kMaxFilesNamed / 2));
+    JoinPart(text, MessagePart("Not loaded:", refused, refusedNamed));
+    JoinPart(text, MessagePart("Loaded once, their repeated lines skipped:", repeated,
+                               kMaxFilesNamed - refusedNamed));
+    JoinPart(text, FullListNotice(outcome));
+    if (error)
         ShowFileError(text);
-    else
+    else if (!refused.empty())
         ShowFileProblem(text);
+    else if (outcome.notLoaded > 0)
+        platform::MsgBox(text);  // as the full vehicle list is told everywhere
+    else
+        platform::MsgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Information);
 }
 
 }  // namespace
@@ -183,13 +234,27 @@ void LoadAutoVehicles() {
     if (!entries) return;
     // Each file once, in the order of the first line naming it; reserved, so an element stays
     // where it is while others are added.
-    std::vector<ListedFile> listed;
+    StartUpListOutcome outcome;
+    std::vector<ListedFile>& listed = outcome.listed;
     std::unordered_map<FileIdentity, std::size_t, FileIdentityHash> fileAt;
     listed.reserve(entries->size());
     fileAt.reserve(entries->size());
-    std::string fullNotice;
     for (const std::string& entry : *entries) {
         std::string path = AutoVehiclePath(entry);
+        if (HoldsNul(entry)) {
+            // Cut at the NUL, the line would name another file (or one without ".vd3").
+            const auto same = std::find_if(listed.begin(), listed.end(), [&](const ListedFile& f) {
+                return f.refusal == kHoldsNul && f.path == path;
+            });
+            if (same != listed.end()) {
+                ++same->lines;
+            } else {
+                ListedFile& file = listed.emplace_back();
+                file.path = std::move(path);
+                file.refusal = kHoldsNul;
+            }
+            continue;
+        }
         // Missing and empty files are skipped silently.
         if (CheckFile(path) != 1) continue;
         const std::optional<FileIdentity> identity = IdentityOf(path);
@@ -203,18 +268,18 @@ void LoadAutoVehicles() {
         ListedFile& file = listed.emplace_back();
         file.path = std::move(path);
         if (vehicle::VehicleListFull()) {
-            // Said once, not once for every further line of a long list.
-            fullNotice = core::TextTable().VehicleLimitText + "\r\nThe vehicle file " + file.path +
-                         " and those after it in the start-up list were not loaded.";
-            break;
+            // Said once, with the number of files left out: a line naming a file already
+            // loaded is a repeat still, not one more left out.
+            if (outcome.notLoaded++ == 0) outcome.firstNotLoaded = listed.size() - 1;
+            continue;
         }
         const std::optional<VehicleLoadRefusal> refusal = AddVehicleFromFile(file.path, false);
         file.loaded = !refusal;
         if (!refusal) continue;
-        file.refusal = OneLine(refusal->text);
+        file.refusal = OneLine(AfterFileName(refusal->text, file.path));
         file.error = refusal->kind == VehicleLoadRefusal::Kind::Error;
     }
-    TellStartUpListOutcome(listed, fullNotice);
+    TellStartUpListOutcome(outcome);
 }
 
 namespace {
@@ -268,7 +333,8 @@ AutoVehicleChoice CheckAutoVehicleChoice(const std::string& pickedPath,
             fileName + " has a line break in its name; the start-up list cannot name it.";
     } else if (const VehicleFileCheck check = CheckVehicleFile(pickedPath); !check.record) {
         // One line a file in the editor's message: "Not a valid vehicle data file; Value ...".
-        choice.refusal = fileName + " cannot be loaded: " + OneLine(check.refusal);
+        choice.refusal =
+            fileName + " cannot be loaded: " + OneLine(AfterFileName(check.refusal, pickedPath));
     } else if (std::find(listed.begin(), listed.end(), choice.entry) != listed.end()) {
         choice.refusal = choice.entry + " is already in the list.";
     } else {
@@ -371,6 +437,7 @@ bool TakeRecentFiles(ListFilesState& state) {
     if (pieces.size() < 3) return false;
     state.RecentFilesCount = 0;
     for (const std::string& piece : pieces) {
+        // A file gone since, and a line holding a NUL byte (which names no file), are dropped.
         if (CheckFile(piece) != 1) continue;
         RecentFileEntry& slot = state.RecentFiles[state.RecentFilesCount];
         slot.Path = piece;

@@ -1,8 +1,8 @@
 // The small text files of the program folder: the start-up vehicle list "autoveh.lst", the
 // language list "languages.lst" and the recent-files list "chassislab.mru". The program writes
-// CR LF line ends and reads LF with or without a CR before it (SplitLines); files are replaced
-// through a temporary file and a rename. A list file larger than any real list (1 MiB) is not
-// read: the user is told, and it counts as no list.
+// CR LF line ends and reads LF with or without a CR before it, skipping a leading byte-order
+// mark (SplitLines); files are replaced through a temporary file and a rename. A list file
+// larger than any real list (1 MiB) is not read: the user is told, and it counts as no list.
 #pragma once
 
 #include <array>
@@ -35,8 +35,9 @@ struct ListFilesState {
 
 ListFilesState& ListFiles();
 
-// The entries of "autoveh.lst" in order, empty lines skipped; nullopt when the file is missing,
-// empty or unreadable.
+// The entries of "autoveh.lst" in order, empty lines skipped (a line holding a NUL byte is
+// kept: it names no file, which the start-up says); nullopt when the file is missing, empty or
+// unreadable.
 std::optional<std::vector<std::string>> ReadAutoVehicleList();
 
 // The file the start-up loads for a list entry: VehiclesDir + entry + ".vd3".
@@ -44,14 +45,18 @@ std::string AutoVehiclePath(const std::string& entry);
 
 // Loads every vehicle named in AppDir + "autoveh.lst" from VehiclesDir (name + ".vd3"),
 // without selecting it. Missing or empty files are skipped silently; a file named again, in
-// whatever way its path is written ("A", "./A", a link to it), is not read again. Loading
-// stops at the first file found when the vehicle list is full. Then one message at most tells
-// what went amiss: each refused file once, with the number of lines that named it and why;
-// then each file loaded once although more lines named it, with that number; at most 20 files
-// named in all, a part's others counted ("and N more."); then the notice of a full list naming
-// the first file not loaded. A list file too large to be one is refused with a message.
-// Afterwards the main window selects the first entry of its vehicle selector when
-// VehicleCount is not 0.
+// whatever way its path is written ("A", "./A", a link to it), is not read again; a line
+// holding a NUL byte names no file and is refused. Once the vehicle list is full no file is
+// loaded. Then one message at most, naming the list and the vehicles folder once and each file
+// as its line does within that folder (a file outside it by its path), tells what went amiss:
+// each refused file once, with the number of lines that named it and why; then each file
+// loaded once although more lines named it, with that number; at most 20 files named in all,
+// each part at least 10 when it has them, a part's others counted ("and N more."); then the
+// notice of a full list naming the first file not loaded and counting the others (a line
+// naming a file loaded is no other). "Error!" when a refused file is unusable, "Problem" for
+// other refusals, a plain message for a full list, and information for repeats alone. A list
+// file too large to be one is refused with a message. Afterwards the main window selects the
+// first entry of its vehicle selector when VehicleCount is not 0.
 void LoadAutoVehicles();
 
 // A vehicle file picked for the start-up list: the entry it gives (its file name without the

@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "files/FileHelpers.hpp"
 
 namespace files {
 namespace {
@@ -55,9 +55,8 @@ std::string FollowLinks(const std::string& path) {
 // A file nobody may write (no write bit in its mode) is one the user marked read-only. The
 // rename would replace it all the same, as would root, whom no permission bit stops, so the
 // writer refuses on the mode itself.
-bool IsReadOnlyFile(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
+bool IsReadOnlyFile(const struct stat& st) {
+    return S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
 }
 
 // The longest name a file in the folder may have, in bytes (a limit per path component, not
@@ -116,13 +115,19 @@ SafeFileWriteState& SafeFileWrite() {
 }
 
 std::string ReplaceFileContents(const std::string& linkOrPath, std::string_view bytes) {
+    if (HoldsNul(linkOrPath))
+        return "Cannot save the file: its name holds a character no file name can hold";
     // Saving over a symbolic link replaces the file it points to and keeps the link.
     const std::string path = FollowLinks(linkOrPath);
     if (path.empty()) {
         errno = ELOOP;
         return SystemError("Cannot replace the file");
     }
-    if (IsReadOnlyFile(path)) return "Cannot replace the file: it is read-only";
+    struct stat before {};
+    const bool existed = ::stat(path.c_str(), &before) == 0;
+    // Said of a file that was there; a new file is saved, not replaced.
+    const char* const cannot = existed ? "Cannot replace the file" : "Cannot save the file";
+    if (existed && IsReadOnlyFile(before)) return "Cannot replace the file: it is read-only";
     // The temporary file sits beside the target so the rename stays within one file system.
     const std::size_t nameAt = path.rfind('/') + 1;  // 0 when the path names no folder
     const std::string folder = path.substr(0, nameAt);
@@ -131,7 +136,7 @@ std::string ReplaceFileContents(const std::string& linkOrPath, std::string_view 
     if (name.size() > longest) {
         // The folder cannot hold the name: say so before writing anything.
         errno = ENAMETOOLONG;
-        return SystemError("Cannot replace the file");
+        return SystemError(cannot);
     }
     std::string tempPath;
     int fd = -1;
@@ -143,10 +148,7 @@ std::string ReplaceFileContents(const std::string& linkOrPath, std::string_view 
     if (fd < 0) return SystemError("Cannot create a temporary file beside the file");
 
     // Keep the old file's permissions when replacing it.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        (void)::fchmod(fd, old.st_mode & 07777);
-    }
+    if (existed && S_ISREG(before.st_mode)) (void)::fchmod(fd, before.st_mode & 07777);
 
     std::string error;
     if (!WriteAll(fd, bytes)) {
@@ -157,7 +159,7 @@ std::string ReplaceFileContents(const std::string& linkOrPath, std::string_view 
     }
     if (::close(fd) != 0 && error.empty()) error = SystemError("Cannot write the file");
     if (error.empty() && ::rename(tempPath.c_str(), path.c_str()) != 0) {
-        error = SystemError("Cannot replace the file");
+        error = SystemError(cannot);
     }
     if (!error.empty()) {
         ::unlink(tempPath.c_str());
@@ -167,31 +169,27 @@ std::string ReplaceFileContents(const std::string& linkOrPath, std::string_view 
     return error;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
 bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) {
     bytes.clear();
+    if (HoldsNul(path)) {
+        errno = EINVAL;  // the system would open the path cut at the NUL: another file
+        return false;
+    }
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     char chunk[16384];
-    bool ok = true;
+    int error = 0;
     while (bytes.size() < maxBytes) {
         const std::size_t want = std::min(sizeof chunk, maxBytes - bytes.size());
         const ssize_t n = ::read(fd, chunk, want);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
+        if (n < 0) error = errno;
+        if (n <= 0) break;
         bytes.append(chunk, static_cast<std::size_t>(n));
     }
     ::close(fd);
-    return ok;
+    errno = error;  // the read's own, not the close's
+    return error == 0;
 }
 
 CappedRead ReadFileUpTo(const std::string& path, std::size_t maxBytes, std::string& bytes) {

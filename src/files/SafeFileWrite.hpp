@@ -27,21 +27,21 @@ SafeFileWriteState& SafeFileWrite();
 
 // Replaces (or creates) the file with exactly these bytes. Returns an empty text on success,
 // otherwise a description of what went wrong (the old file is then unchanged), also when the
-// file is read-only or its name longer than its folder takes. Any name the folder takes saves:
-// the temporary file's name is cut to the folder's limit.
+// file is read-only, its name longer than its folder takes or holding a NUL byte. The
+// description begins "Cannot replace the file" where a file was there, "Cannot save the file"
+// where none was. Any name the folder takes saves: the temporary file's name is cut to the
+// folder's limit.
 std::string ReplaceFileContents(const std::string& path, std::string_view bytes);
-
-// Reads the whole file into `bytes`. False when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 // Reads the file's first `maxBytes` bytes into `bytes` (all of it when it is shorter). The
 // buffer grows with what is read, so a short file costs little however large the limit, and a
-// huge file costs no more than the limit. False when it cannot be opened or read.
+// huge file costs no more than the limit. False when it cannot be opened or read, errno then
+// saying why (EACCES for a file the user may not read).
 bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes);
 
 // Reads the file into `bytes` when it holds at most `maxBytes` bytes. Never reads more than one
 // byte past that, so a huge file costs no time or memory: it is TooLarge (`bytes` then holds
-// its first maxBytes + 1 bytes).
+// its first maxBytes + 1 bytes). Unreadable leaves errno saying why, as ReadFileStart.
 enum class CappedRead { Read, Unreadable, TooLarge };
 CappedRead ReadFileUpTo(const std::string& path, std::size_t maxBytes, std::string& bytes);
 

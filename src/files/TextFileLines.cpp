@@ -6,9 +6,15 @@
 
 namespace files {
 
+namespace {
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> pieces;
-    std::size_t start = 0;
+    std::size_t start = text.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
     for (;;) {
         const std::size_t at = text.find('\n', start);
         if (at == std::string_view::npos) {

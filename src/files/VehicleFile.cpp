@@ -48,7 +48,7 @@ VehicleFileCheck CheckVehicleFile(const std::string& path) {
     if (exists != 1) return refuse(texts.MsgFileNotExist);
     std::string contents;
     switch (ReadFileUpTo(path, kVehicleFileSize, contents)) {
-        case CappedRead::Unreadable: return refuse(texts.MsgBadVehicleFile);
+        case CappedRead::Unreadable: return refuse(CannotReadText(path));
         case CappedRead::TooLarge:
             return refuse(texts.MsgBadVehicleFile + "\r\nThe file holds " +
                           std::to_string(FileSize(path).value_or(contents.size())) +

@@ -39,8 +39,9 @@ struct VehicleFileCheck {
     bool problem = false;  // shown as a "Problem" (a wrong version), else as an "Error!"
 };
 
-// Reads no more than kVehicleFileSize + 1 bytes. Refused: a missing or empty file, one shorter
-// or longer than kVehicleFileSize (a longer one is named with its size), a wrong identifier or
+// Reads no more than kVehicleFileSize + 1 bytes. Refused: a missing or empty file, one that
+// cannot be read (CannotReadText: the only refusal naming the file), one shorter or longer than
+// kVehicleFileSize (a longer one is named with its size), a wrong identifier or
 // version, and a vehicle the editor would refuse (a value out of range, wheel masses above
 // the body's, an engine out of order or climbing far above its peak torque).
 VehicleFileCheck CheckVehicleFile(const std::string& path);

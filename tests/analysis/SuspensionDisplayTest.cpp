@@ -86,7 +86,7 @@ TEST_F(SuspensionDisplayTest, PlainCarInDefaultUnits) {
 
 TEST_F(SuspensionDisplayTest, OtherUnitsAndLiveFigures) {
     Unit(Quantity::DistanceSmall, "Millimetres");
-    Unit(Quantity::Frequency, "Cyles per minute");
+    Unit(Quantity::Frequency, "Cycles per minute");
     Unit(Quantity::Angle, "Degrees");
     Calc(25);
     // Static deflection 2451.66 / 50000 = 49.03 mm of the 100 mm travel.

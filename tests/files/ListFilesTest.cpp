@@ -17,6 +17,11 @@ protected:
         files::ListFiles() = files::ListFilesState{};
     }
     std::string App(const std::string& name) const { return (root / name).string(); }
+    // The start-up list's message begins by naming the list and the vehicles folder, once.
+    std::string ListIntro() const {
+        return "Vehicle files of the start-up list " + App("autoveh.lst") +
+               ", named within the folder " + core::GlobalChassisLab().VehiclesDir + ":\r\n\r\n";
+    }
     int FilesIn(const std::filesystem::path& folder) const {
         int n = 0;
         for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++n;
@@ -51,20 +56,23 @@ TEST_F(ListFilesTest, StartUpListMissingEmptyOrRepeated) {
     // A name with surrounding blanks is used as written: " A" is not "A". One message names
     // each refused file once, with the lines naming it, and apart from them each file loaded
     // once that more lines named: a repeat is not read again, in whatever way its path is
-    // written (a link to the file too).
+    // written (a link to the file too). A file is named as its first line names it within the
+    // vehicles folder, one outside that folder by its path.
     WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
     WriteFile(VehiclePath("Short"), "VEHDATA");
+    WriteFile(App("Outside.vd3"), "VEHDATA");
     std::filesystem::create_directories(root / "vehicles" / "sub");
     std::filesystem::create_symlink("A.vd3", VehiclePath("Alias"));
-    WriteFile(App("autoveh.lst"), " A\r\nA\r\nShort\r\n./A\r\nShort\r\nsub/../A\r\nAlias\r\n.//A");
+    WriteFile(App("autoveh.lst"),
+              " A\r\nA\r\nsub/../Short\r\n./A\r\nShort\r\nsub/../A\r\nAlias\r\n.//A\r\n../Outside");
     files::LoadAutoVehicles();
     EXPECT_EQ(g.VehicleCount, 1);
     ASSERT_EQ(Shown().size(), 1u);
-    const std::string list = "Vehicle files of the start-up list " + App("autoveh.lst");
-    EXPECT_EQ(Shown()[0].text, list + " not loaded:\r\n" + VehiclePath("Short") +
-                                   " (named on 2 lines): Not a valid vehicle data file\r\n\r\n" +
-                                   list + " loaded once, their repeated lines skipped:\r\n" +
-                                   VehiclePath("A") + " (named on 5 lines)");
+    const std::string bad = ": Not a valid vehicle data file";
+    EXPECT_EQ(Shown()[0].text, ListIntro() + "Not loaded:\r\nsub/../Short.vd3 (named on 2 lines)" +
+                                   bad + "\r\n" + App("Outside.vd3") + " (named on 1 line)" + bad +
+                                   "\r\n\r\nLoaded once, their repeated lines skipped:\r\n"
+                                   "A.vd3 (named on 5 lines)");
     EXPECT_EQ(Shown()[0].title, "Error!");
 
     // A file loaded once that a thousand lines name is not a refused one.
@@ -77,38 +85,50 @@ TEST_F(ListFilesTest, StartUpListMissingEmptyOrRepeated) {
     files::LoadAutoVehicles();
     EXPECT_EQ(g.VehicleCount, 1);
     ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_EQ(Shown()[0].text, list + " loaded once, their repeated lines skipped:\r\n" +
-                                   VehiclePath("A") + " (named on 1000 lines)");
-    EXPECT_EQ(Shown()[0].title, "Problem");
+    // Repeats alone are information: every listed vehicle is there.
+    EXPECT_EQ(Shown()[0].text, ListIntro() + "Loaded once, their repeated lines skipped:\r\n"
+                                             "A.vd3 (named on 1000 lines)");
+    EXPECT_EQ(Shown()[0].icon, platform::MsgIcon::Information);
+    EXPECT_EQ(Shown()[0].title, "");
 }
 
-// At most 20 files are named in the whole message; the rest of each part are counted.
-TEST_F(ListFilesTest, StartUpListNamesAtMostTwentyRefusedFiles) {
-    for (int i = 0; i < 23; ++i) WriteFile(VehiclePath("s" + std::to_string(i)), "VEHDATA");
-    for (int i = 0; i < 3; ++i)
-        WriteVehicleFile(VehiclePath("r" + std::to_string(i)),
-                         ValidVehicle("R" + std::to_string(i)));
-    const std::string repeated = "\r\n\r\nVehicle files of the start-up list " +
-                                 App("autoveh.lst") +
-                                 " loaded once, their repeated lines skipped:\r\n";
+// At most 20 files are named in the whole message, each part at least 10 of them when it has
+// them; the rest of each part are counted.
+TEST_F(ListFilesTest, StartUpListNamesAtMostTwentyFiles) {
+    const auto named = [](const std::string& stem, int lines) {
+        return "\r\n" + stem + ".vd3 (named on " + std::to_string(lines) +
+               (lines == 1 ? " line)" : " lines)");
+    };
+    const std::string bad = ": Not a valid vehicle data file";
+    const std::string repeats = "\r\n\r\nLoaded once, their repeated lines skipped:";
     const struct {
-        int refused;
+        int refused, repeated;
         std::string ending;
     } rows[] = {
-        {23, VehiclePath("s19") +
-                 " (named on 1 line): Not a valid vehicle data file\r\nand 3 more." + repeated +
-                 "3 files."},
-        {19, VehiclePath("s18") + " (named on 1 line): Not a valid vehicle data file" + repeated +
-                 VehiclePath("r0") + " (named on 2 lines)\r\nand 2 more."},
+        {23, 2, named("s17", 1) + bad + "\r\nand 5 more." + repeats + named("r0", 2) + named("r1", 2)},
+        {19, 3, named("s16", 1) + bad + "\r\nand 2 more." + repeats + named("r0", 2) +
+                    named("r1", 2) + named("r2", 2)},
+        {23, 12, named("s9", 1) + bad + "\r\nand 13 more." + repeats + named("r0", 2) +
+                     named("r1", 2) + named("r2", 2) + named("r3", 2) + named("r4", 2) +
+                     named("r5", 2) + named("r6", 2) + named("r7", 2) + named("r8", 2) +
+                     named("r9", 2) + "\r\nand 2 more."},
+        {3, 30, named("r16", 2) + "\r\nand 13 more."},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.refused);
+        SCOPED_TRACE(std::to_string(row.refused) + " refused, " + std::to_string(row.repeated));
         core::GlobalChassisLab().Vehicles.clear();
         core::GlobalChassisLab().VehicleCount = 0;
         ClearMessages();
         std::string list;
-        for (int i = 0; i < row.refused; ++i) list += "s" + std::to_string(i) + "\n";
-        for (int i = 0; i < 6; ++i) list += "r" + std::to_string(i % 3) + "\n";
+        for (int i = 0; i < row.refused; ++i) {
+            WriteFile(VehiclePath("s" + std::to_string(i)), "VEHDATA");
+            list += "s" + std::to_string(i) + "\n";
+        }
+        for (int i = 0; i < row.repeated; ++i) {
+            const std::string stem = "r" + std::to_string(i);
+            WriteVehicleFile(VehiclePath(stem), ValidVehicle("R" + std::to_string(i)));
+            list += stem + "\n" + stem + "\n";
+        }
         WriteFile(App("autoveh.lst"), list);
         files::LoadAutoVehicles();
         ASSERT_EQ(Shown().size(), 1u);
@@ -124,19 +144,32 @@ TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
         WriteVehicleFile(VehiclePath(stem), ValidVehicle("Vehicle " + std::to_string(i)));
         list += stem + "\r\n";
     }
-    WriteFile(App("autoveh.lst"), list);
+    // After the notice a line naming a vehicle loaded is a repeat, and a file left out is
+    // counted once however many lines name it.
+    WriteFile(App("autoveh.lst"), list + "v1\r\nv202\r\n");
     files::LoadAutoVehicles();
     ASSERT_EQ(g.VehicleCount, 200);
     ASSERT_EQ(g.Vehicles.size(), 200u);
     EXPECT_EQ(core::TrimRight(g.Vehicles[199].Name), "Vehicle 199");
     ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_EQ(Shown()[0].text, "Vehicle files of the start-up list " + App("autoveh.lst") +
-                                   " loaded once, their repeated lines skipped:\r\n" +
-                                   VehiclePath("v0") + " (named on 2 lines)\r\n\r\n"
+    EXPECT_EQ(Shown()[0].text, ListIntro() +
+                                   "Loaded once, their repeated lines skipped:\r\n"
+                                   "v0.vd3 (named on 2 lines)\r\nv1.vd3 (named on 2 lines)\r\n\r\n"
                                    "You can only load up to 200 vehicles at any one time.\r\n"
-                                   "The vehicle file " + VehiclePath("v200") +
-                                   " and those after it in the start-up list were not loaded.");
-    EXPECT_EQ(Shown()[0].title, "Problem");
+                                   "The vehicle file v200.vd3 and 4 more after it in the start-up "
+                                   "list were not loaded.");
+    EXPECT_EQ(Shown()[0].icon, platform::MsgIcon::None);  // as the full list is told elsewhere
+
+    // One file left out is named alone.
+    g.Vehicles.clear();
+    g.VehicleCount = 0;
+    ClearMessages();
+    WriteFile(App("autoveh.lst"), list.substr(0, list.find("v201\r\n")));
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_TRUE(Shown()[0].text.ends_with(
+        "\r\nThe vehicle file v200.vd3 of the start-up list was not loaded."))
+        << Shown()[0].text;
 }
 
 TEST_F(ListFilesTest, StartUpListWrittenByTheEditorReadsBack) {
@@ -169,6 +202,46 @@ TEST_F(ListFilesTest, ListsWithLfLineEndsReadAsTheProgramWritesThem) {
     EXPECT_EQ(list.choice, "German");
 
     WriteFile(App("chassislab.mru"), setup + "\n\n");
+    ASSERT_TRUE(files::LoadRecentFiles());
+    EXPECT_EQ(files::ListFiles().RecentFiles[0].Path, setup);
+    EXPECT_TRUE(Shown().empty());
+}
+
+// Cut at the NUL, "A.vd3<NUL>x" would load A.vd3, and "B<NUL>" the file "B" without
+// ".vd3": such a line names no file, and the start-up says so; the recent list drops it.
+TEST_F(ListFilesTest, ALineHoldingANulNamesNoFile) {
+    const std::string nul(1, '\0');
+    WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
+    WriteVehicleFile((root / "vehicles" / "B").string(), ValidVehicle("Bravo"));
+    WriteFile(App("autoveh.lst"), "A.vd3" + nul + "x\r\nB" + nul + "\r\nA.vd3" + nul + "x\r\n");
+    files::LoadAutoVehicles();
+    EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 0);
+    ASSERT_EQ(Shown().size(), 1u);
+    const std::string why = ": holds a character no file name can hold";
+    EXPECT_EQ(Shown()[0].text, ListIntro() + "Not loaded:\r\nA.vd3\u2400x.vd3 (named on 2 lines)" +
+                                   why + "\r\nB\u2400.vd3 (named on 1 line)" + why);
+    EXPECT_EQ(Shown()[0].title, "Problem");
+
+    const std::string setup = App("XFG_race.set");
+    WriteFile(setup, "x");
+    WriteFile(App("chassislab.mru"), setup + nul + "x\r\n\r\n");
+    EXPECT_FALSE(files::LoadRecentFiles());
+}
+
+// Some editors mark a text as UTF-8 with a byte-order mark before it: it is no part of the
+// first vehicle's or path's name.
+TEST_F(ListFilesTest, AByteOrderMarkBeforeAListIsSkipped) {
+    const std::string mark = "\xEF\xBB\xBF";
+    WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
+    WriteVehicleFile(VehiclePath("B"), ValidVehicle("Bravo"));
+    WriteFile(App("autoveh.lst"), mark + "A\r\nB\r\n");
+    files::LoadAutoVehicles();
+    EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 2);
+    EXPECT_EQ(*files::ReadAutoVehicleList(), (std::vector<std::string>{"A", "B"}));
+
+    const std::string setup = App("XFG_race.set");
+    WriteFile(setup, "x");
+    WriteFile(App("chassislab.mru"), mark + setup + "\r\n\r\n");
     ASSERT_TRUE(files::LoadRecentFiles());
     EXPECT_EQ(files::ListFiles().RecentFiles[0].Path, setup);
     EXPECT_TRUE(Shown().empty());

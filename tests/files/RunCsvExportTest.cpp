@@ -11,7 +11,6 @@
 #include <sstream>
 #include <vector>
 
-#include "files/SafeFileWrite.hpp"
 #include "support/SampleVehicles.hpp"
 #include "support/VehicleTestSupport.hpp"
 
@@ -194,9 +193,7 @@ TEST_F(RunCsvExportTest, ProgressWindowAndFailedWrite) {
     const std::string path = (dir / "one.csv").string();
     EXPECT_EQ(files::ExportRunDataCsv(path, {one, kAccCols, 0, 0.01f}, p), "");
     EXPECT_EQ(events, (std::vector<std::string>{"show", "max 50", "value 50", "hide"}));
-    std::string written;
-    ASSERT_TRUE(files::ReadWholeFile(path, written));
-    EXPECT_EQ(written, kHeaderSi + kHeaderRow2 + "\r\n");
+    EXPECT_EQ(vehtest::ReadFile(path), kHeaderSi + kHeaderRow2 + "\r\n");
 
     std::vector<float> hundred = Table(100);
     events.clear();
@@ -230,8 +227,8 @@ void CompareWithGolden(const std::string& text, const std::string& name) {
         std::ofstream(path, std::ios::binary) << text;
         GTEST_SKIP() << "regenerated " << path;
     }
-    std::string golden;
-    ASSERT_TRUE(files::ReadWholeFile(path.string(), golden)) << path;
+    ASSERT_TRUE(std::filesystem::is_regular_file(path)) << path;
+    const std::string golden = vehtest::ReadFile(path);
     EXPECT_EQ(text.size(), golden.size());
     EXPECT_TRUE(text == golden) << "differs from " << path
                                 << " (see the comment above on regenerating it on purpose)";

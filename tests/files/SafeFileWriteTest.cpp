@@ -94,8 +94,19 @@ TEST_F(SafeFileWriteTest, AReadOnlyFileIsAnErrorAndStaysAsItWas) {
 
 TEST_F(SafeFileWriteTest, AFailedRenameIsAnErrorAndLeavesNoTemporaryFile) {
     fs::create_directories(root / "real" / "car.vd3");  // a folder where the file should go
-    EXPECT_NE(files::ReplaceFileContents((root / "real" / "car.vd3").string(), "x"), "");
+    EXPECT_EQ(files::ReplaceFileContents((root / "real" / "car.vd3").string(), "x"),
+              "Cannot replace the file: Is a directory");
     EXPECT_TRUE(fs::is_directory(root / "real" / "car.vd3"));
+    EXPECT_EQ(EntriesIn(root / "real"), 1);
+}
+
+// Cut at the NUL, the name would be that of another file, here an existing one.
+TEST_F(SafeFileWriteTest, ANameHoldingANulSavesNothing) {
+    const fs::path target = root / "real" / "car.vd3";
+    vehtest::WriteFile(target, "old");
+    EXPECT_EQ(files::ReplaceFileContents(target.string() + std::string(1, '\0') + "x.vd3", "new"),
+              "Cannot save the file: its name holds a character no file name can hold");
+    EXPECT_EQ(vehtest::ReadFile(target), "old");
     EXPECT_EQ(EntriesIn(root / "real"), 1);
 }
 
@@ -172,7 +183,7 @@ TEST_F(SafeFileWriteTest, EveryNameTheFolderTakesSavesHoweverLong) {
         fs::remove(other);
     }
     EXPECT_EQ(files::ReplaceFileContents((folder / std::string(longest + 1, 'x')).string(), "x"),
-              "Cannot replace the file: File name too long");
+              "Cannot save the file: File name too long");
     EXPECT_EQ(EntriesIn(folder), 0);
 }
 

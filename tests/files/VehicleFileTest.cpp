@@ -8,7 +8,9 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "files/ListFiles.hpp"
 #include "files/VehicleFile.hpp"
+#include "support/FilePermissions.hpp"
 #include "support/VehicleTestSupport.hpp"
 
 namespace {
@@ -221,6 +223,31 @@ TEST_F(VehicleFileTest, RefusedFilesChangeNothingAndSayWhy) {
     EXPECT_EQ(g.VehicleCount, 0);
 }
 
+// A file the user may not read (another user's, mode 000) is not a damaged one: the message
+// names it with the system's reason, alone and in the start-up list's message, whose line
+// names the file already.
+TEST_F(VehicleFileTest, AFileTheUserMayNotReadIsNamedWithTheReason) {
+    auto& g = core::GlobalChassisLab();
+    const std::string path = VehiclePath("locked");
+    WriteVehicleFile(path, ValidVehicle("Locked"));
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    WriteFile(root / "autoveh.lst", "locked\r\n");
+    testsupport::FilePermissionsEnforced enforced;
+    if (!enforced.Holds()) GTEST_SKIP() << "running as root without a way to honour file permissions";
+
+    EXPECT_FALSE(files::LoadVehicleFile(path, true));
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, "The file " + path + " cannot be read: Permission denied");
+    EXPECT_EQ(Shown()[0].title, "Error!");
+
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_TRUE(Shown()[1].text.ends_with(
+        "Not loaded:\r\nlocked.vd3 (named on 1 line): cannot be read: Permission denied"))
+        << Shown()[1].text;
+    EXPECT_EQ(g.VehicleCount, 0);
+}
+
 TEST_F(VehicleFileTest, NamesCompareTrimmedAndCaseSensitive) {
     auto& g = core::GlobalChassisLab();
     WriteVehicleFile(VehiclePath("a"), ValidVehicle("Race Car"));
@@ -333,7 +360,7 @@ TEST_F(VehicleFileTest, FailedSaveReportsAndKeepsTheOldFile) {
     const std::string tooLong = VehiclePath(std::string(longest - 3, 'L'));
     EXPECT_FALSE(files::SaveVehicleFile(1, tooLong));
     EXPECT_EQ(LastMessage(), "The vehicle could not be saved to " + tooLong +
-                                 "\r\nCannot replace the file: File name too long");
+                                 "\r\nCannot save the file: File name too long");
 }
 
 }  // namespace

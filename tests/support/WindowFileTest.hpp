@@ -11,6 +11,7 @@
 #include "files/SafeFileWrite.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "support/SampleVehicles.hpp"
+#include "support/VehicleTestSupport.hpp"
 
 namespace windowtest {
 
@@ -37,11 +38,7 @@ protected:
     void Write(const std::string& name, const std::string& bytes) const {
         ASSERT_EQ(files::ReplaceFileContents(Path(name), bytes), "");
     }
-    std::string ReadBack(const std::string& name) const {
-        std::string bytes;
-        files::ReadWholeFile(Path(name), bytes);
-        return bytes;
-    }
+    std::string ReadBack(const std::string& name) const { return vehtest::ReadFile(Path(name)); }
     static platform::ScriptedMessageBox& Messages() { return platform::MessageDouble(); }
     static platform::ScriptedFileDialog& Dialogs() { return platform::FileDialogDouble(); }
 

@@ -69,7 +69,7 @@ TEST_F(TyreDisplayTest, CaptionsInTheirUnits) {
     for (auto [q, unit] : {std::pair{Quantity::Pressure, "Bar"},
                            {Quantity::DistanceSmall, "Millimetres"},
                            {Quantity::Area, "Square centimetres"},
-                           {Quantity::Frequency, "Cyles per minute"}})
+                           {Quantity::Frequency, "Cycles per minute"}})
         ASSERT_TRUE(core::SelectUnitByName(q, unit));
     EXPECT_EQ(Text(5, Target::Set_TyreLabel), "2.2 / 2.3 bar");
     EXPECT_EQ(Text(103), "12 mm");

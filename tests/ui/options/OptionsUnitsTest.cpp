@@ -146,7 +146,7 @@ const UnitCase kCases[] = {
     {Quantity::Volume, "US Gallons", 10.0, "2.6 gal"},  // 2.6417
     // 1.5 Hz
     {Quantity::Frequency, "Hertz", 1.5, "1.5 Hz"},
-    {Quantity::Frequency, "Cyles per minute", 1.5, "90 cpm"},
+    {Quantity::Frequency, "Cycles per minute", 1.5, "90 cpm"},
 };
 
 TEST_F(StartedOptionsTest, EveryUnitChosenInItsSelectorShowsTheHandWorkedFigure) {

@@ -118,6 +118,7 @@ void Main_FileSaveSetup_Click(Main& form) {
 }
 
 void Main_FileSaveAs_Click(Main& form) {
+    if (!SetupCanBeSaved()) return;  // before a dialog whose choice could not be saved
     const auto& t = core::TextTable();
     auto& setup = files::SetupFile();
     for (;;) {

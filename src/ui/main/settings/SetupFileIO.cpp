@@ -215,10 +215,13 @@ bool OpenSetupFile(bool showMessages) {
     // Everything is checked before anything changes: the file, the vehicle it belongs to and
     // every value against the controls it goes to.
     std::string bytes;
-    std::optional<LFSSetupRecord> record;
-    // Only the record is read: bytes past it are never looked at, whatever the file's size. A
-    // file too short for it gives nullopt.
-    if (ReadFileStart(path, kSetupFileSize, bytes)) record = ParseSetupRecord(bytes);
+    // Only the record is read: bytes past it are never looked at, whatever the file's size.
+    if (!ReadFileStart(path, kSetupFileSize, bytes)) {
+        if (showMessages) ShowFileError(CannotReadText(path));
+        return false;
+    }
+    // A file too short for the record gives nullopt.
+    const std::optional<LFSSetupRecord> record = ParseSetupRecord(bytes);
     if (!record || record->Identifier != kSetupFileId) {
         if (showMessages) ShowFileError(texts.MsgBadSetupFile);
         return false;
@@ -269,7 +272,14 @@ bool OpenSetupFile(bool showMessages) {
     return true;
 }
 
+bool SetupCanBeSaved() {
+    if (!core::GlobalChassisLab().Vehicles.empty()) return true;
+    ShowFileProblem("The setup was not saved: no vehicle is selected.");
+    return false;
+}
+
 bool SaveSetupFile() {
+    if (!SetupCanBeSaved()) return false;
     const std::string path = SetupFile().SetupSavePath;
     if (path.empty()) {
         ShowFileError("The setup was not saved: no setup file is chosen.");

@@ -32,13 +32,18 @@ void ApplySetupControlValues(Main& main, const files::SetupControlValues& values
 // Loads the file at SetupFile().SetupOpenPath into the setting controls of the vehicle it
 // belongs to (found from the file name's car code). The whole file is checked before any
 // control or state changes; every refusal gives false with nothing changed. With
-// showMessages false the messages about a missing, invalid or wrong-version file are not
-// shown; the one about a vehicle that is not loaded always is.
+// showMessages false the messages about a missing, unreadable, invalid or wrong-version file
+// are not shown; the one about a vehicle that is not loaded always is.
 bool OpenSetupFile(bool showMessages);
 
+// False, with the message "The setup was not saved: no vehicle is selected.", when no vehicle
+// is loaded: the setting controls then hold no vehicle's setup (its final drive 0, which no
+// setup file can store).
+bool SetupCanBeSaved();
+
 // Writes the current setup to SetupFile().SetupSavePath through a temporary file and a
-// rename. False, with a message and the old file untouched, when a ratio of a gear in use
-// cannot be stored or the file cannot be written.
+// rename. False, with a message and the old file untouched, when no vehicle is selected, a
+// ratio of a gear in use cannot be stored or the file cannot be written.
 bool SaveSetupFile();
 
 }  // namespace ui

@@ -8,16 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #include "core/OptionsSettings.hpp"
 #include "files/FileHelpers.hpp"
 #include "files/ListFiles.hpp"
-#include "files/SafeFileWrite.hpp"
 #include "files/SetupFileContext.hpp"
 #include "files/VehicleFile.hpp"
+#include "support/FilePermissions.hpp"
 #include "support/PeakMemory.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
@@ -35,35 +31,6 @@ using platform::ScriptedFileDialog;
 
 const std::string kGolf = vehicle::PaddedVehicleName("VW Golf GTI Mk7");
 
-std::string ReadAll(const fs::path& p) {
-    std::string bytes;
-    files::ReadWholeFile(p.string(), bytes);
-    return bytes;
-}
-
-// While alive, this process (even as root) is refused what the file permissions refuse:
-// the capabilities that override them are dropped from the effective set.
-class FilePermissionsEnforced {
-public:
-    FilePermissionsEnforced() {
-        header_.version = _LINUX_CAPABILITY_VERSION_3;
-        if (::syscall(SYS_capget, &header_, saved_) != 0) return;
-        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
-        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) |
-                                  (1u << CAP_FOWNER));
-        active_ = ::syscall(SYS_capset, &header_, reduced) == 0;
-    }
-    ~FilePermissionsEnforced() {
-        if (active_) ::syscall(SYS_capset, &header_, saved_);
-    }
-    bool Active() const { return active_; }
-
-private:
-    __user_cap_header_struct header_{};
-    __user_cap_data_struct saved_[2]{};
-    bool active_ = false;
-};
-
 class FileMenuTest : public testsupport::StartedProgram {
 protected:
     void SetUp() override {
@@ -80,6 +47,30 @@ protected:
 
     ui::Main* w = nullptr;
 };
+
+// Started without a vehicle: the vehicle editor is open for a first one.
+class FileMenuWithoutVehiclesTest : public testsupport::StartedProgram {
+protected:
+    void SetUp() override {
+        StartedProgram::SetUp();
+        w = &Start();
+        MessageDouble().Clear();
+    }
+    ui::Main* w = nullptr;
+};
+
+// The setting controls hold no vehicle's setup: Save and Save As say so before any dialog,
+// rather than naming a final drive ratio of 0.
+TEST_F(FileMenuWithoutVehiclesTest, SaveSaysNoVehicleIsSelected) {
+    for (platform::MenuItem* item : {w->FileSaveSetup, w->FileSaveAs}) {
+        MessageDouble().Clear();
+        item->UserClick();
+        ASSERT_EQ(MessageDouble().Count(), 1u);
+        EXPECT_EQ(MessageDouble().Last().text, "The setup was not saved: no vehicle is selected.");
+        EXPECT_EQ(MessageDouble().Last().title, "Problem");
+    }
+    EXPECT_TRUE(FileDialogDouble().SaveRequests().empty());
+}
 
 TEST_F(FileMenuTest, OpenMakesTheFileCurrentAndRecentAndFiltersByCarOnlyWhenAsked) {
     FileDialogDouble().QueueOpenPath(GolfDefault());
@@ -198,7 +189,7 @@ TEST_F(FileMenuTest, ALongSetupFileOpensFromItsRecord) {
 
 TEST_F(FileMenuTest, SaveAsOverAnExistingFileAsksAndNoChoosesAgain) {
     const std::string existing = GolfDefault();
-    const std::string before = ReadAll(existing);
+    const std::string before = vehtest::ReadFile(existing);
     // No: the dialog reopens; the second time the user cancels. Nothing is written.
     FileDialogDouble().QueueSavePath(existing);
     MessageDouble().QueueAnswer(MsgAnswer::No);
@@ -207,7 +198,7 @@ TEST_F(FileMenuTest, SaveAsOverAnExistingFileAsksAndNoChoosesAgain) {
     ASSERT_EQ(MessageDouble().Count(), 1u);
     EXPECT_EQ(MessageDouble().Requests()[0].text,
               "The file VW Golf GTI Mk7_Default.set exists, do you wish to overwrite it?");
-    EXPECT_EQ(ReadAll(existing), before);
+    EXPECT_EQ(vehtest::ReadFile(existing), before);
     EXPECT_EQ(Recent().RecentFilesCount, 0);
     EXPECT_EQ(w->Caption(), "ChassisLab v3.1.4");
 
@@ -216,7 +207,7 @@ TEST_F(FileMenuTest, SaveAsOverAnExistingFileAsksAndNoChoosesAgain) {
     FileDialogDouble().QueueSavePath(existing);
     MessageDouble().QueueAnswer(MsgAnswer::Yes);
     w->FileSaveAs->UserClick();
-    EXPECT_NE(ReadAll(existing), before);
+    EXPECT_NE(vehtest::ReadFile(existing), before);
     EXPECT_EQ(Recent().RecentFilesCount, 1);
     EXPECT_EQ(w->Caption(), "ChassisLab (" + existing + ")");
 }
@@ -250,11 +241,11 @@ TEST_F(FileMenuTest, ASaveThatCannotBeWrittenReportsAndKeepsTheOldFileCaptionAnd
     fs::create_directories(folder);
     const std::string target = (folder / "VW Golf GTI Mk7_old.set").string();
     fs::copy_file(GolfDefault(), target);
-    const std::string before = ReadAll(target);
+    const std::string before = vehtest::ReadFile(target);
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     {
-        FilePermissionsEnforced enforced;
-        if (!enforced.Active() && ::geteuid() == 0) {
+        testsupport::FilePermissionsEnforced enforced;
+        if (!enforced.Holds()) {
             fs::permissions(folder, fs::perms::owner_all);
             GTEST_SKIP() << "running as root without a way to honour file permissions";
         }
@@ -268,13 +259,29 @@ TEST_F(FileMenuTest, ASaveThatCannotBeWrittenReportsAndKeepsTheOldFileCaptionAnd
     EXPECT_EQ(MessageDouble().Last().title, "Error!");
     EXPECT_NE(MessageDouble().Last().text.find(target), std::string::npos)
         << MessageDouble().Last().text;
-    EXPECT_EQ(ReadAll(target), before);
+    EXPECT_EQ(vehtest::ReadFile(target), before);
     EXPECT_EQ(w->Caption(), "ChassisLab v3.1.4");
     EXPECT_FALSE(w->FileClose->Enabled());
     EXPECT_EQ(files::SetupFile().SetupSavePath, "");
     EXPECT_EQ(Recent().RecentFilesCount, 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
         << "no temporary file is left behind";
+}
+
+// A setup file the user may not read is named with the system's reason, not called invalid.
+TEST_F(FileMenuTest, OpenNamesASetupFileTheUserMayNotRead) {
+    const std::string path = Setups() + "VW Golf GTI Mk7_locked.set";
+    fs::copy_file(GolfDefault(), path);
+    fs::permissions(path, fs::perms::none);
+    testsupport::FilePermissionsEnforced enforced;
+    if (!enforced.Holds()) GTEST_SKIP() << "running as root without a way to honour file permissions";
+    FileDialogDouble().QueueOpenPath(path);
+    w->FileOpenSetup->UserClick();
+    ASSERT_EQ(MessageDouble().Count(), 1u);
+    EXPECT_EQ(MessageDouble().Last().text, "The file " + path + " cannot be read: Permission denied");
+    EXPECT_EQ(MessageDouble().Last().title, "Error!");
+    EXPECT_EQ(files::SetupFile().SetupSavePath, "");
+    EXPECT_EQ(Recent().RecentFilesCount, 0);
 }
 
 TEST_F(FileMenuTest, CloseForgetsTheCurrentFileAndSaveThenAsksForANewName) {
@@ -297,7 +304,7 @@ TEST_F(FileMenuTest, ExitClosesTheWindowAndShutsDownOnce) {
 
     w->FileExit->UserClick();
     EXPECT_FALSE(w->Loaded());
-    EXPECT_EQ(ReadAll(list), GolfDefault() + "\r\n\r\n");  // written by the shut-down
+    EXPECT_EQ(vehtest::ReadFile(list), GolfDefault() + "\r\n\r\n");  // written by the shut-down
 
     fs::remove(list);
     w->UserClose();  // the window is already closed: no second shut-down
@@ -311,7 +318,7 @@ TEST_F(FileMenuTest, SaveVehicleWritesTheSelectedVehicleOrStopsWhenNoneMatches) 
     ASSERT_EQ(FileDialogDouble().SaveRequests().size(), 1u);
     EXPECT_EQ(FileDialogDouble().SaveRequests()[0].fileName, "VW Golf GTI Mk7.vd3");
     EXPECT_EQ(FileDialogDouble().SaveRequests()[0].initialFolder, core::GlobalChassisLab().VehiclesDir);
-    EXPECT_EQ(ReadAll(target), ReadAll(root / "vehicles" / "VW Golf GTI Mk7.vd3"));
+    EXPECT_EQ(vehtest::ReadFile(target), vehtest::ReadFile(root / "vehicles" / "VW Golf GTI Mk7.vd3"));
 
     // The selector's text names no loaded vehicle (never vehicle 0 under another name).
     for (auto& v : core::GlobalChassisLab().Vehicles) vehicle::SetVehicleName(v, "Renamed");

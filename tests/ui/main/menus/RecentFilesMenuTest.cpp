@@ -8,7 +8,6 @@
 #include <sys/stat.h>
 
 #include "files/ListFiles.hpp"
-#include "files/SafeFileWrite.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/MainWindow.hpp"
@@ -148,9 +147,7 @@ TEST_F(RecentFilesMenuTest, TheListFileIsWrittenAtShutDownOnlyWhenItChanged) {
     const std::string b = Setup("B_two.set");
     ui::AddRecentFile(b);
     again.Unload();
-    std::string text;
-    ASSERT_TRUE(files::ReadWholeFile(list.string(), text));
-    EXPECT_EQ(text, b + "\r\n" + a + "\r\n\r\n");
+    EXPECT_EQ(vehtest::ReadFile(list), b + "\r\n" + a + "\r\n\r\n");
     ASSERT_EQ(::stat(list.c_str(), &after), 0);
     EXPECT_NE(after.st_ino, before.st_ino);
     for (const auto& e : fs::directory_iterator(root))

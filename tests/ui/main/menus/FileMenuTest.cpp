@@ -62,14 +62,17 @@ protected:
 // The setting controls hold no vehicle's setup: Save and Save As say so before any dialog,
 // rather than naming a final drive ratio of 0.
 TEST_F(FileMenuWithoutVehiclesTest, SaveSaysNoVehicleIsSelected) {
+    const std::string target = (root / "setups" / "none_race.set").string();
     for (platform::MenuItem* item : {w->FileSaveSetup, w->FileSaveAs}) {
         MessageDouble().Clear();
+        FileDialogDouble().QueueSavePath(target);  // what the dialog would answer
         item->UserClick();
         ASSERT_EQ(MessageDouble().Count(), 1u);
         EXPECT_EQ(MessageDouble().Last().text, "The setup was not saved: no vehicle is selected.");
         EXPECT_EQ(MessageDouble().Last().title, "Problem");
     }
     EXPECT_TRUE(FileDialogDouble().SaveRequests().empty());
+    EXPECT_FALSE(fs::exists(target));
 }
 
 TEST_F(FileMenuTest, OpenMakesTheFileCurrentAndRecentAndFiltersByCarOnlyWhenAsked) {

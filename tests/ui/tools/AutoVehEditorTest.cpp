@@ -161,10 +161,12 @@ TEST_F(AutoVehEditorTest, MovesKeepASelectedBlockTogether) {
     EXPECT_EQ(Selected(*w), (std::vector<int>{1, 3}));
 }
 
+// An entry holding a NUL byte names no file, though cut at the NUL it would name Here.vd3.
 TEST_F(AutoVehEditorTest, RemoveMissingKeepsEntriesWhoseFileExistsEvenEmpty) {
     Write("vehicles/Here.vd3", "x");
     Write("vehicles/Empty.vd3", "");
-    Write("autoveh.lst", "Gone\r\nHere\r\nEmpty\r\nAlso gone\r\n");
+    Write("autoveh.lst", "Gone\r\nHere\r\nEmpty\r\nAlso gone\r\nHere.vd3" + std::string(1, '\0') +
+                             "x\r\n");
     auto w = Open();
     w->AutoVehRemoveMissing->UserClick();
     EXPECT_EQ(w->Entries(), (Items{"Here", "Empty"}));

@@ -170,7 +170,7 @@ std::string MessagePart(const std::string& heading, const std::vector<const List
                 (file.refusal.empty() ? "" : ": " + file.refusal);
     }
     if (shown < files.size())
-        text += kCrLf + ("and " + std::to_string(files.size() - shown)) + " more.";
+        text += kCrLf + ("and " + std::to_string(files.size() - shown) + " more.");
     return text;
 }
 

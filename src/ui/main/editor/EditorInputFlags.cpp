@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/main/layout/EngineControls.hpp"
+#include "ui/main/form/EngineControls.hpp"
 
 namespace ui {
 

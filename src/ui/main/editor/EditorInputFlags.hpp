@@ -8,7 +8,7 @@
 
 #include "core/Numbers.hpp"
 #include "platform/Control.hpp"
-#include "ui/main/layout/EditorInputs.hpp"
+#include "ui/main/form/EditorInputs.hpp"
 
 namespace ui {
 
@@ -35,7 +35,7 @@ inline constexpr EditorInput kEngineSpeedOrderInputs[] = {
     EditorInput::PowerAfterTorque, EditorInput::PowerAfterPlateau, EditorInput::IdleLowest};
 
 // Whether the flag is one of the eleven engine flags: an engine box's (the eight boxes of
-// ui/main/layout/EngineControls.hpp) or a cross-check of the engine speeds.
+// ui/main/form/EngineControls.hpp) or a cross-check of the engine speeds.
 bool IsEngineInput(EditorInput input);
 
 // The eleven engine flags counted as the engine preview does: 0 when every one holds.

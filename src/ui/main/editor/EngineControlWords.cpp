@@ -5,7 +5,7 @@
 
 #include "core/OptionsSettings.hpp"
 #include "ui/main/editor/VehicleEditorNumbers.hpp"
-#include "ui/main/layout/EngineControls.hpp"
+#include "ui/main/form/EngineControls.hpp"
 
 namespace ui {
 

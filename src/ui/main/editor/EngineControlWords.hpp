@@ -1,4 +1,4 @@
-// The vehicle editor's words for its engine controls (ui/main/layout/EngineControls.hpp): each
+// The vehicle editor's words for its engine controls (ui/main/form/EngineControls.hpp): each
 // named by its caption, in the refusal of engine figures that contradict each other and in the
 // rules its red engine boxes break.
 #pragma once

@@ -15,7 +15,7 @@
 #include "ui/main/form/Main.hpp"
 #include "ui/main/editor/EditorFilledFigures.hpp"
 #include "ui/main/editor/VehicleFormLayout.hpp"
-#include "ui/main/layout/EngineControls.hpp"
+#include "ui/main/form/EngineControls.hpp"
 #include "ui/options/OptionsPanel.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 

@@ -16,7 +16,7 @@
 #include "ui/main/editor/EnginePreview.hpp"
 #include "ui/main/editor/VehicleEditor.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/layout/EngineControls.hpp"
+#include "ui/main/form/EngineControls.hpp"
 
 namespace ui {
 

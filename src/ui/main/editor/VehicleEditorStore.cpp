@@ -17,7 +17,7 @@
 #include "vehicle/VehicleFieldRanges.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/editor/EditorFilledFigures.hpp"
-#include "ui/main/layout/EngineControls.hpp"
+#include "ui/main/form/EngineControls.hpp"
 
 namespace ui {
 

@@ -7,7 +7,7 @@
 // 200-217 / 235-257 / 270-292, Aerodynamics 300-309 / 335-349 / 370-378).
 #include "ui/main/layout/MainLayout.hpp"
 
-#include "ui/main/layout/EngineControls.hpp"
+#include "ui/main/form/EngineControls.hpp"
 
 namespace ui {
 

@@ -15,7 +15,7 @@
 #include "core/OptionsSettings.hpp"
 #include "core/Units.hpp"
 #include "ui/main/form/Main.hpp"
-#include "ui/main/layout/EditorInputs.hpp"
+#include "ui/main/form/EditorInputs.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
 namespace ui {

@@ -1,7 +1,6 @@
 #include "ui/main/editor/VehicleEditorChecks.hpp"
 
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>

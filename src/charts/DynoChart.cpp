@@ -25,6 +25,23 @@ std::string Figure(float value, double factor, int32_t places, core::Quantity q)
     return core::RoundedText(static_cast<float>(value * factor), places) + core::UnitSuffix(q);
 }
 
+// The refusal's lines in red, each below the one before from the top.
+void PrintBand(platform::Surface& surface, const std::vector<std::string>& lines) {
+    surface.ForeColor = kPeakTextColor;
+    float lineTop = 0.0f;
+    for (const std::string& line : lines) {
+        surface.CurrentX = kPeakTextLeft;
+        surface.CurrentY = lineTop;
+        surface.Print(line);
+        lineTop += surface.TextHeight(line);
+    }
+    surface.ForeColor = 0;
+}
+
+std::vector<std::string> BandLines(const platform::Surface& surface, std::string_view text) {
+    return WrappedLines(surface, text, surface.ScaleWidth() - 2.0f * kPeakTextLeft);
+}
+
 }  // namespace
 
 DynoSamples SampleDynoCurve(vehicle::EngineRecord& engine) {
@@ -111,8 +128,7 @@ void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
     const float peak = tp >= pp ? tp : pp;
     const float top = high > kHeadroom * peak ? kHeadroom * high : kHeadroom * peak;
     // The refusal's band at the top: the curves fill the height below it.
-    const std::vector<std::string> refusalLines =
-        WrappedLines(surface, refusal, surface.ScaleWidth() - 2.0f * kPeakTextLeft);
+    const std::vector<std::string> refusalLines = BandLines(surface, refusal);
     float band = 0.0f;
     for (const std::string& line : refusalLines) band += surface.TextHeight(line);
     const float yScale = (surface.ScaleHeight() - 15.0f - band) / (top - kHeadroom * low);
@@ -145,17 +161,15 @@ void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
         surface.Print(lines[1]);
         surface.ForeColor = 0;
     }
-    if (!refusalLines.empty()) {
-        surface.ForeColor = kPeakTextColor;
-        float lineTop = 0.0f;
-        for (const std::string& line : refusalLines) {
-            surface.CurrentX = kPeakTextLeft;
-            surface.CurrentY = lineTop;
-            surface.Print(line);
-            lineTop += surface.TextHeight(line);
-        }
-        surface.ForeColor = 0;
-    }
+    if (!refusalLines.empty()) PrintBand(surface, refusalLines);
+    surface.EndFrame();
+}
+
+void DrawDynoBand(platform::Surface& surface, std::string_view text) {
+    surface.BeginFrame();
+    surface.Cls();
+    PrintFontText(surface, "", 0.0f, 0.0f);
+    PrintBand(surface, BandLines(surface, text));
     surface.EndFrame();
 }
 

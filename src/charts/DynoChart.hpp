@@ -40,6 +40,10 @@ std::vector<std::string> ScannedPeakTexts();
 void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine, bool showScannedPeaks,
                    std::string_view refusal = {});
 
+// The band of DrawDynoChart alone, with no curve and no axes: the vehicle editor's preview
+// while its engine boxes hold no engine, saying why.
+void DrawDynoBand(platform::Surface& surface, std::string_view text);
+
 // The words of `text` in lines that fit `width` on the surface (a word wider than that on a
 // line of its own).
 std::vector<std::string> WrappedLines(const platform::Surface& surface, std::string_view text,

@@ -6,7 +6,7 @@
 
 #include "core/Numbers.hpp"
 #include "core/TextTable.hpp"
-#include "vehicle/EngineFigureWording.hpp"
+#include "vehicle/EngineFigureRefusalText.hpp"
 #include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/engine/EngineFigureCheck.hpp"
 #include "vehicle/engine/EngineSpeedOrder.hpp"
@@ -23,8 +23,8 @@ std::string Axle(const char* array, int a, const char* field) {
 }
 
 // "<field> (<value>)": a field with its value as stored.
-std::string Named(const std::string& field, double value) {
-    return field + " (" + core::SingleText(static_cast<float>(value)) + ")";
+std::string Named(std::string_view field, double value) {
+    return std::string(field) + " (" + core::SingleText(static_cast<float>(value)) + ")";
 }
 
 class Problems {
@@ -35,8 +35,8 @@ public:
     }
 
     // None of the fields is out of its range.
-    bool InRange(std::initializer_list<std::string> fields) const {
-        return std::none_of(fields.begin(), fields.end(), [this](const std::string& f) {
+    bool InRange(std::initializer_list<std::string_view> fields) const {
+        return std::none_of(fields.begin(), fields.end(), [this](std::string_view f) {
             return std::find(outOfRange_.begin(), outOfRange_.end(), f) != outOfRange_.end();
         });
     }
@@ -104,45 +104,48 @@ void CheckSidewall(const VehicleRecord& r, int a, Problems& p) {
 // rpm, the lower first ("Engine.TorquePeakRPM (3000) below Engine.IdleRPM (4001)"). Returns
 // whether they are in order.
 bool CheckEngineSpeeds(const EngineFigures& e, Problems& p) {
-    if (!p.InRange({"Engine.TorquePeakRPM", "Engine.TorquePeakWidth", "Engine.PowerPeakRPM",
-                    "Engine.IdleRPM", "Engine.LimitRPM"}))
-        return false;
+    namespace f = fields;
+    const std::string_view torque = f::TorquePeakRPM.Name, width = f::TorquePeakWidth.Name,
+                           power = f::PowerPeakRPM.Name, idle = f::IdleRPM.Name,
+                           limit = f::LimitRPM.Name;
+    if (!p.InRange({torque, width, power, idle, limit})) return false;
     const EngineSpeedConflicts c = FindEngineSpeedConflicts(
         e.TorquePeakRPM, e.TorquePeakWidth, e.PowerPeakRPM, e.IdleRPM, e.LimitRPM);
-    const auto below = [&p](Kind kind, const char* low, float lowRpm, const char* high,
-                            float highRpm, std::vector<std::string> fields) {
+    const auto below = [&p](Kind kind, std::string_view low, float lowRpm, std::string_view high,
+                            float highRpm, std::string_view first, std::string_view second) {
         p.Add(kind,
               core::TextTable().MsgEngineSpeedsOutOfOrder + Named(low, lowRpm) + " below " +
                   Named(high, highRpm),
-              std::move(fields));
+              {std::string(first), std::string(second)});
     };
     if (c.PowerBelowTorquePeak)
-        below(Kind::PowerBelowTorquePeak, "Engine.PowerPeakRPM", e.PowerPeakRPM,
-              "Engine.TorquePeakRPM", e.TorquePeakRPM,
-              {"Engine.TorquePeakRPM", "Engine.PowerPeakRPM"});
+        below(Kind::PowerBelowTorquePeak, power, e.PowerPeakRPM, torque, e.TorquePeakRPM, torque,
+              power);
     if (c.PowerInsidePlateau)
-        below(Kind::PowerInsidePlateau, "Engine.PowerPeakRPM", e.PowerPeakRPM,
-              "Engine.TorquePeakRPM + Engine.TorquePeakWidth", e.TorquePeakRPM + e.TorquePeakWidth,
-              {"Engine.PowerPeakRPM", "Engine.TorquePeakWidth"});
+        below(Kind::PowerInsidePlateau, power, e.PowerPeakRPM,
+              std::string(torque) + " + " + std::string(width),
+              e.TorquePeakRPM + e.TorquePeakWidth, power, width);
     if (c.IdleAboveTorquePeak)
-        below(Kind::IdleAboveTorquePeak, "Engine.TorquePeakRPM", e.TorquePeakRPM,
-              "Engine.IdleRPM", e.IdleRPM, {"Engine.TorquePeakRPM", "Engine.IdleRPM"});
+        below(Kind::IdleAboveTorquePeak, torque, e.TorquePeakRPM, idle, e.IdleRPM, torque, idle);
     if (c.IdleAboveLimit)
-        below(Kind::IdleAboveLimit, "Engine.LimitRPM", e.LimitRPM, "Engine.IdleRPM", e.IdleRPM,
-              {"Engine.IdleRPM", "Engine.LimitRPM"});
+        below(Kind::IdleAboveLimit, limit, e.LimitRPM, idle, e.IdleRPM, idle, limit);
     return !c.PowerBelowTorquePeak && !c.PowerInsidePlateau && !c.IdleAboveTorquePeak &&
            !c.IdleAboveLimit;
 }
 
-// The advice of each engine-figure problem: the figures to lower, then those to raise.
-constexpr FieldMove kPowerNeedsTorqueMoves[] = {{"Engine.PeakPower", FigureMove::Lower},
-                                                {"Engine.ReducePowerFactor", FigureMove::Lower},
-                                                {"Engine.PowerPeakRPM", FigureMove::Raise},
-                                                {"Engine.ShiftPowerFactor", FigureMove::Raise},
-                                                {"Engine.PeakTorque", FigureMove::Raise}};
-constexpr FieldMove kPlateauGivesPowerMoves[] = {{"Engine.PeakTorque", FigureMove::Lower},
-                                                 {"Engine.TorquePeakWidth", FigureMove::Lower},
-                                                 {"Engine.PeakPower", FigureMove::Raise}};
+// The advice of each engine-figure problem: the figures to lower, then those to raise. Each
+// figure the problem compares is named (the plateau ends at its start plus its width).
+constexpr FieldMove kPowerNeedsTorqueMoves[] = {
+    {fields::PeakPower.Name, FigureMove::Lower},
+    {fields::ReducePowerFactor.Name, FigureMove::Lower},
+    {fields::PowerPeakRPM.Name, FigureMove::Raise},
+    {fields::ShiftPowerFactor.Name, FigureMove::Raise},
+    {fields::PeakTorque.Name, FigureMove::Raise}};
+constexpr FieldMove kPlateauGivesPowerMoves[] = {
+    {fields::PeakTorque.Name, FigureMove::Lower},
+    {fields::TorquePeakRPM.Name, FigureMove::Lower},
+    {fields::TorquePeakWidth.Name, FigureMove::Lower},
+    {fields::PeakPower.Name, FigureMove::Raise}};
 
 // Figures no curve keeps to, each problem with the figures it compares and the way each field
 // of its advice must move: a power that needs more than the peak torque at its peak (marks the
@@ -152,25 +155,31 @@ constexpr FieldMove kPlateauGivesPowerMoves[] = {{"Engine.PeakTorque", FigureMov
 void CheckEngineFigures(const VehicleRecord& r, Problems& p) {
     const EngineRecord e = EngineRecordFromFigures(r.Engine, r.Drivetrain.DriveType);
     const EngineFigureConflicts c = FindEngineFigureConflicts(e);
+    const auto names = [](std::initializer_list<const EngineField*> figures) {
+        std::vector<std::string> out;
+        out.reserve(figures.size());
+        for (const EngineField* f : figures) out.emplace_back(f->Name);
+        return out;
+    };
+    namespace f = fields;
     VehicleProblem problem;
     if (c.PowerNeedsMoreTorque()) {
         problem = {Kind::PowerNeedsMoreTorque, {},
-                   {"Engine.PeakPower", "Engine.PowerPeakRPM", "Engine.PeakTorque",
-                    "Engine.ReducePowerFactor", "Engine.ShiftPowerFactor"},
+                   names({&f::PeakPower, &f::PowerPeakRPM, &f::PeakTorque, &f::ReducePowerFactor,
+                          &f::ShiftPowerFactor}),
                    EngineFigureRefusal{ReducedPeakPower(e), ShiftedPowerPeakSpeed(e),
                                        c.PowerPeakTorque, e.PeakTorque, kPowerTorqueMargin,
                                        c.PowerPeakTorqueShare, kPowerNeedsTorqueMoves}};
     } else if (c.PlateauGivesMorePower()) {
         problem = {Kind::PlateauGivesMorePower, {},
-                   {"Engine.PeakTorque", "Engine.TorquePeakRPM", "Engine.TorquePeakWidth",
-                    "Engine.PeakPower"},
+                   names({&f::PeakTorque, &f::TorquePeakRPM, &f::TorquePeakWidth, &f::PeakPower}),
                    EngineFigureRefusal{e.PeakTorque, e.TorquePeakEnd, c.PlateauPower,
                                        e.PeakPower, kPlateauPowerMargin, c.PlateauPowerShare,
                                        kPlateauGivesPowerMoves}};
     } else {
         return;
     }
-    problem.Text = EngineFigureProblemText(problem, {});
+    problem.Text = EngineFigureRefusalText(problem, {});
     p.Add(std::move(problem));
 }
 

@@ -15,19 +15,20 @@ namespace {
 // "RotatingMass(0)". Written out only for a field out of range: most records have none.
 class FieldName {
 public:
-    FieldName(const char* name) : head_(name) {}  // not explicit: a plain name is its text
+    FieldName(std::string_view name) : head_(name) {}  // not explicit: a plain name is its text
+    FieldName(const char* name) : head_(name) {}
     // Element `index` of an array, and what follows it (".Width", or nothing).
     FieldName(const char* array, std::size_t index, const char* tail = "")
         : head_(array), indexed_(true), index_(index), tail_(tail) {}
 
     std::string Text() const {
-        std::string text = head_;
+        std::string text(head_);
         if (indexed_) text += "(" + std::to_string(index_) + ")";
         return text + tail_;
     }
 
 private:
-    const char* head_;
+    std::string_view head_;
     bool indexed_ = false;
     std::size_t index_ = 0;
     const char* tail_ = "";
@@ -65,11 +66,6 @@ bool FieldRange::Takes(double recordValue, bool wheelDriven) const {
     return Accepts(recordValue * RecordToChecked);
 }
 
-std::string FirstFieldOutOfRange(const VehicleRecord& r) {
-    const std::vector<std::string> failed = FieldsOutOfRange(r);
-    return failed.empty() ? std::string() : failed.front();
-}
-
 std::vector<std::string> FieldsOutOfRange(const VehicleRecord& r) {
     namespace rg = ranges;
     const uint8_t driveType = r.Drivetrain.DriveType;
@@ -104,23 +100,13 @@ std::vector<std::string> FieldsOutOfRange(const VehicleRecord& r) {
     c.Ranged("LiftCoefficient", r.LiftCoefficient, rg::LiftCoefficient);
 
     const EngineFigures& e = r.Engine;
-    // A vehicle that is not wheel driven keeps its thrust (N) and its height (m) here.
-    c.Ranged("Engine.PeakTorque", e.PeakTorque, rg::PeakTorque);
-    c.Ranged("Engine.PeakTorque", e.PeakTorque, rg::Thrust);
-    c.Ranged("Engine.TorquePeakRPM", e.TorquePeakRPM, rg::TorquePeakSpeed);
-    c.Ranged("Engine.TorquePeakRPM", e.TorquePeakRPM, rg::ThrustHeight);
-    c.Ranged("Engine.TorquePeakWidth", e.TorquePeakWidth, rg::TorquePeakWidth);
-    c.Ranged("Engine.PeakPower", e.PeakPower, rg::PeakPower);
-    c.Ranged("Engine.PowerPeakRPM", e.PowerPeakRPM, rg::PowerPeakSpeed);
-    c.Ranged("Engine.IdleRPM", e.IdleRPM, rg::IdleSpeed);
-    c.Ranged("Engine.LimitRPM", e.LimitRPM, rg::LimitSpeed);
-    c.Ranged("Engine.EngineBrakingCoeff", e.EngineBrakingCoeff, rg::EngineBrakingCoeff);
-    c.Ranged("Engine.IdleTorqueFraction", e.IdleTorqueFraction, rg::IdleTorqueFraction);
-    c.Ranged("Engine.LowerShape", e.LowerShape, rg::LowerShape);
-    c.Ranged("Engine.UpperShapeA", e.UpperShapeA, rg::UpperShapeA);
-    c.Ranged("Engine.UpperShapeB", e.UpperShapeB, rg::UpperShapeB);
-    c.Ranged("Engine.ReducePowerFactor", e.ReducePowerFactor, rg::ReducePowerFactor);
-    c.Ranged("Engine.ShiftPowerFactor", e.ShiftPowerFactor, rg::ShiftPowerFactor);
+    for (const EngineField* f : fields::kEngineFields) {
+        c.Ranged(f->Name, e.*(f->Figure), f->Range);
+        // A vehicle that is not wheel driven keeps its thrust (N) and its height (m) in the
+        // first two.
+        if (f == &fields::PeakTorque) c.Ranged(f->Name, e.PeakTorque, rg::Thrust);
+        if (f == &fields::TorquePeakRPM) c.Ranged(f->Name, e.TorquePeakRPM, rg::ThrustHeight);
+    }
     c.Whole("Engine.FuelType", e.FuelType, 0, static_cast<long>(core::kFuelTypeCount) - 1);
 
     const DrivetrainSpec& d = r.Drivetrain;

@@ -49,6 +49,27 @@ struct FieldRange {
     bool Takes(double recordValue, bool wheelDriven) const;
 };
 
+// An engine shape figure is set by a slider of whole positions, the vehicle editor's only bound
+// on it: figure = Offset + Sign x position / PerUnit. The store reads a figure from a slider's
+// position, the fill puts a figure back as the position that gives it, and the figures of the
+// slider's two ends are the figure's range.
+struct ShapeSlider {
+    core::SliderDesign Ends;  // positions: range, start value and steps
+    double Offset;
+    double Sign;  // 1: the figure rises with the slider; -1: it falls as the slider rises
+    double PerUnit;
+
+    constexpr double Figure(double position) const { return Offset + Sign * (position / PerUnit); }
+    constexpr double Position(float figure) const {
+        return Sign * (static_cast<double>(figure) - Offset) * PerUnit;
+    }
+    // The editor stores 1 for a vehicle that is not wheel driven.
+    constexpr FieldRange Range() const {
+        const double a = Figure(Ends.min), b = Figure(Ends.max);
+        return {a < b ? a : b, a < b ? b : a, 1, RangeScope::AllVehicles, true, 1};
+    }
+};
+
 namespace ranges {
 inline constexpr RangeScope kWheel = RangeScope::WheelDriven;
 inline constexpr RangeScope kThrust = RangeScope::ThrustDriven;
@@ -61,12 +82,6 @@ constexpr FieldRange EngineOnly(double min, double max, double recordToChecked,
     return {min, max, recordToChecked, RangeScope::AllVehicles, true, thrustValue};
 }
 
-// An engine shape figure is a slider position times a step plus an offset; the editor stores
-// 1 for a vehicle that is not wheel driven.
-constexpr FieldRange ShapeSlider(const core::SliderDesign& slider, double step, double offset) {
-    const double a = offset + slider.min * step, b = offset + slider.max * step;
-    return EngineOnly(a < b ? a : b, a < b ? b : a, 1, 1);
-}
 
 // Body and tank
 inline constexpr FieldRange BodyMass{110, 750000, 1};                // kg
@@ -94,12 +109,21 @@ inline constexpr FieldRange TorquePeakWidth = EngineOnly(0, 9999, kRpm, 0);  // 
 inline constexpr FieldRange LimitSpeed = EngineOnly(10, 25000, kRpm, 0);     // rad/s
 // The engine shape sliders.
 namespace sliders = core::design;
-inline constexpr FieldRange IdleTorqueFraction = ShapeSlider(sliders::EditorIdleTorque, 0.01, 0);
-inline constexpr FieldRange LowerShape = ShapeSlider(sliders::EditorTCA, 0.1, 0);
-inline constexpr FieldRange UpperShapeA = ShapeSlider(sliders::EditorPCA, 0.01, 0);
-inline constexpr FieldRange UpperShapeB = ShapeSlider(sliders::EditorPWA, -1e-4, 1);
-inline constexpr FieldRange ReducePowerFactor = ShapeSlider(sliders::EditorPR, -1e-3, 1);
-inline constexpr FieldRange ShiftPowerFactor = ShapeSlider(sliders::EditorPS, 1e-3, 1);
+inline constexpr ShapeSlider IdleTorqueSlider{sliders::EditorIdleTorque, 0.0, 1.0, 100.0};
+inline constexpr ShapeSlider LowerShapeSlider{sliders::EditorTCA, 0.0, 1.0, 10.0};
+inline constexpr ShapeSlider UpperShapeASlider{sliders::EditorPCA, 0.0, 1.0, 100.0};
+// UpperShapeB: 1 less the slider's ten-thousandths.
+inline constexpr ShapeSlider UpperShapeBSlider{sliders::EditorPWA, 1.0, -1.0, 10000.0};
+// ReducePowerFactor ("Power reduction"): 1 less the slider's thousandths.
+inline constexpr ShapeSlider ReducePowerSlider{sliders::EditorPR, 1.0, -1.0, 1000.0};
+// ShiftPowerFactor ("Shift power"): 1 plus the slider's thousandths.
+inline constexpr ShapeSlider ShiftPowerSlider{sliders::EditorPS, 1.0, 1.0, 1000.0};
+inline constexpr FieldRange IdleTorqueFraction = IdleTorqueSlider.Range();
+inline constexpr FieldRange LowerShape = LowerShapeSlider.Range();
+inline constexpr FieldRange UpperShapeA = UpperShapeASlider.Range();
+inline constexpr FieldRange UpperShapeB = UpperShapeBSlider.Range();
+inline constexpr FieldRange ReducePowerFactor = ReducePowerSlider.Range();
+inline constexpr FieldRange ShiftPowerFactor = ShiftPowerSlider.Range();
 // Propulsion of a vehicle that is not wheel driven. Thrust: none up to 1000 kN, four times
 // the thrust of the fastest jet and rocket cars (ThrustSSC about 220 kN, Bloodhound about
 // 210 kN; jet dragsters 25-45 kN). Its line of action: a height like the others.
@@ -147,6 +171,57 @@ inline constexpr FieldRange AeroElementHeight{-0.1, 5, 1};           // m
 inline constexpr FieldRange AeroElementPosX{0, 100, 100};            // % to the right
 }  // namespace ranges
 
+// A figure of the engine (EngineFigures) as every check of a vehicle and every text of one
+// names it ("Engine.PeakTorque"), with the member that holds it and its range for a wheel-driven
+// vehicle; a shape figure with the slider that sets it. The vehicle editor's engine controls
+// refer to these: a control marked, read and worded by its field cannot name another field
+// than the check does.
+struct EngineField {
+    std::string_view Name;
+    float EngineFigures::*Figure;
+    FieldRange Range;
+    const ShapeSlider* Slider = nullptr;
+};
+
+namespace fields {
+inline constexpr EngineField PeakTorque{"Engine.PeakTorque", &EngineFigures::PeakTorque,
+                                        ranges::PeakTorque};
+inline constexpr EngineField TorquePeakRPM{"Engine.TorquePeakRPM", &EngineFigures::TorquePeakRPM,
+                                           ranges::TorquePeakSpeed};
+inline constexpr EngineField TorquePeakWidth{
+    "Engine.TorquePeakWidth", &EngineFigures::TorquePeakWidth, ranges::TorquePeakWidth};
+inline constexpr EngineField PeakPower{"Engine.PeakPower", &EngineFigures::PeakPower,
+                                       ranges::PeakPower};
+inline constexpr EngineField PowerPeakRPM{"Engine.PowerPeakRPM", &EngineFigures::PowerPeakRPM,
+                                          ranges::PowerPeakSpeed};
+inline constexpr EngineField IdleRPM{"Engine.IdleRPM", &EngineFigures::IdleRPM,
+                                     ranges::IdleSpeed};
+inline constexpr EngineField LimitRPM{"Engine.LimitRPM", &EngineFigures::LimitRPM,
+                                      ranges::LimitSpeed};
+inline constexpr EngineField EngineBrakingCoeff{
+    "Engine.EngineBrakingCoeff", &EngineFigures::EngineBrakingCoeff, ranges::EngineBrakingCoeff};
+inline constexpr EngineField IdleTorqueFraction{
+    "Engine.IdleTorqueFraction", &EngineFigures::IdleTorqueFraction, ranges::IdleTorqueFraction,
+    &ranges::IdleTorqueSlider};
+inline constexpr EngineField LowerShape{"Engine.LowerShape", &EngineFigures::LowerShape,
+                                        ranges::LowerShape, &ranges::LowerShapeSlider};
+inline constexpr EngineField UpperShapeA{"Engine.UpperShapeA", &EngineFigures::UpperShapeA,
+                                         ranges::UpperShapeA, &ranges::UpperShapeASlider};
+inline constexpr EngineField UpperShapeB{"Engine.UpperShapeB", &EngineFigures::UpperShapeB,
+                                         ranges::UpperShapeB, &ranges::UpperShapeBSlider};
+inline constexpr EngineField ReducePowerFactor{
+    "Engine.ReducePowerFactor", &EngineFigures::ReducePowerFactor, ranges::ReducePowerFactor,
+    &ranges::ReducePowerSlider};
+inline constexpr EngineField ShiftPowerFactor{
+    "Engine.ShiftPowerFactor", &EngineFigures::ShiftPowerFactor, ranges::ShiftPowerFactor,
+    &ranges::ShiftPowerSlider};
+// Every engine figure with a range, in the record's order.
+inline constexpr const EngineField* kEngineFields[] = {
+    &PeakTorque, &TorquePeakRPM, &TorquePeakWidth, &PeakPower, &PowerPeakRPM, &IdleRPM,
+    &LimitRPM, &EngineBrakingCoeff, &IdleTorqueFraction, &LowerShape, &UpperShapeA,
+    &UpperShapeB, &ReducePowerFactor, &ShiftPowerFactor};
+}  // namespace fields
+
 // Checks every field of a record against its range (NaN and infinities never pass). Returns the
 // names of the fields outside their ranges ("BodyMass", "Axles(1).UnsprungMass", ...) in file
 // order, none when every field is acceptable. The choices the editor offers in its lists are
@@ -154,7 +229,5 @@ inline constexpr FieldRange AeroElementPosX{0, 100, 100};            // % to the
 // gears (or none, for a vehicle that is not wheel driven). The cross-checks between fields are
 // vehicle/VehicleCheck.hpp's.
 std::vector<std::string> FieldsOutOfRange(const VehicleRecord& record);
-// The first of them, or an empty text.
-std::string FirstFieldOutOfRange(const VehicleRecord& record);
 
 }  // namespace vehicle

@@ -390,8 +390,8 @@ TEST_F(VehicleFileBoundsTest, APlateauGivingMoreThanThePeakPowerIsRefused) {
     EXPECT_EQ(Load(subaru),
               "Not a valid vehicle data file\r\nPlateau gives more power: Engine.PeakTorque "
               "(407 Nm) at Engine.TorquePeakRPM + Engine.TorquePeakWidth (460.8 rad/s) gives "
-              "187.5 kW, more than 1.05 x Engine.PeakPower (5 kW): lower Engine.PeakTorque or "
-              "Engine.TorquePeakWidth, or raise Engine.PeakPower");
+              "187.5 kW, more than 1.05 x Engine.PeakPower (5 kW): lower Engine.PeakTorque, "
+              "Engine.TorquePeakRPM or Engine.TorquePeakWidth, or raise Engine.PeakPower");
 }
 
 // A curve that climbs because its power figure asks more than the peak torque at the power

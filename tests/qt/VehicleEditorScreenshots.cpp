@@ -86,6 +86,8 @@ TEST_F(VehicleEditorScreenshots, PublishedEnginesInThePreview) {
 
 // Figures that contradict each other: the refusal in a band above the curve, the boxes and
 // sliders it names red (editor_refused_power.png, dyno_refused_power.png, ..._plateau.png).
+// Then the idle speed above the torque peak and a peak torque out of its range: no curve, only
+// the rules the red boxes break (editor_red_boxes.png, dyno_red_boxes.png).
 TEST_F(VehicleEditorScreenshots, RefusedFiguresInThePreview) {
     CopyShippedData();
     ui::Main& w = Start();
@@ -98,6 +100,10 @@ TEST_F(VehicleEditorScreenshots, RefusedFiguresInThePreview) {
         ASSERT_TRUE(qtfront::RenderSurfaceToPng(w.TorquePowerPlot->Surf(), PathOf("dyno_refused_" + what)));
         if (what == "power") Shot(w, "refused_power");
     }
+    Type(*w.VehData_NewIdleRPM, "200");
+    Type(*w.VehData_NewTorque, "0");
+    ASSERT_TRUE(qtfront::RenderSurfaceToPng(w.TorquePowerPlot->Surf(), PathOf("dyno_red_boxes")));
+    Shot(w, "red_boxes");
 }
 
 }  // namespace

@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "support/SampleVehicles.hpp"
 #include "support/VehicleTestSupport.hpp"
+#include "vehicle/EngineFigureRefusalText.hpp"
 
 namespace {
 
@@ -74,6 +78,34 @@ TEST(VehicleCheck, EveryProblemInTheReadersOrderWithTheFieldsAtFault) {
         c.change(v);
         EXPECT_EQ(Described(v), c.problems) << c.what;
     }
+}
+
+// The advice of an engine-figure refusal names each figure to move, but for those whose
+// controls are at the end they would be moved past; where all are, it says so.
+TEST(VehicleCheck, TheAdviceLeavesOutFiguresThatCannotMove) {
+    sample::ResetAll();  // the texts and units
+    VehicleRecord v = vehtest::ValidVehicle("Plateau");
+    v.Engine.PeakPower = 5.0f;  // its 300 N m plateau gives far more
+    const auto problems = vehicle::FindVehicleProblems(v);
+    ASSERT_EQ(problems.size(), 1u);
+    const vehicle::VehicleProblem& p = problems.front();
+    const std::string head = p.Text.substr(0, p.Text.rfind(": "));
+    EXPECT_EQ(p.Text, head + ": lower Engine.PeakTorque, Engine.TorquePeakRPM or "
+                             "Engine.TorquePeakWidth, or raise Engine.PeakPower");
+    const auto worded = [&p](std::function<bool(std::string_view)> canMove) {
+        return vehicle::EngineFigureRefusalText(
+            p, {{}, " x ", [&canMove](std::string_view field, vehicle::FigureMove) {
+                    return canMove(field);
+                }});
+    };
+    EXPECT_EQ(worded([](std::string_view f) { return f != "Engine.TorquePeakWidth"; }),
+              head + ": lower Engine.PeakTorque or Engine.TorquePeakRPM, or raise "
+                     "Engine.PeakPower");
+    EXPECT_EQ(worded([](std::string_view f) { return f == "Engine.PeakPower"; }),
+              head + ": raise Engine.PeakPower");
+    EXPECT_EQ(worded([](std::string_view) { return false; }),
+              head + ": Engine.PeakTorque, Engine.TorquePeakRPM, Engine.TorquePeakWidth and "
+                     "Engine.PeakPower are all at their ends");
 }
 
 }  // namespace

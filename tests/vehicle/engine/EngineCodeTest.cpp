@@ -292,7 +292,7 @@ TEST_F(EngineCodeTest, CloseSpeedsAndExtremeShapesGiveAFiniteCurveAndABoundedAre
                     if (pair == 3) f.TorquePeakWidth = gap;
                     SCOPED_TRACE(::testing::Message() << name << ", shapes " << corner
                                                       << ", pair " << pair << ", gap " << share);
-                    ASSERT_EQ(vehicle::FirstFieldOutOfRange(car), "");
+                    ASSERT_TRUE(vehicle::FieldsOutOfRange(car).empty());
                     ASSERT_EQ(vehtest::EngineSpeedProblem(car), "");
 
                     EngineRecord e = Fitted(f, car.Drivetrain.DriveType);

@@ -8,30 +8,9 @@
 
 #include "core/Numbers.hpp"
 #include "platform/Control.hpp"
+#include "ui/main/form/EditorInputs.hpp"
 
 namespace ui {
-
-// One flag per checked box (or box array; a box's flag also falls with a cross-check that
-// marks it, the wheel masses and the tyre sidewall), then the three cross-checks of the engine
-// speeds, then the check of the engine's power and torque figures against each other.
-enum class EditorInput : uint8_t {
-    Name, BodyMass, BodyPosX, BodyPosY, BodyPosZ, RefPosZ, FuelTankCapacity, FuelTankPosY,
-    FuelTankPosZ, PassPosX, PassPosY, PassPosZ,
-    Torque, TorqueRPM, Power, PowerRPM, EBC, DrivetrainEff, DrivetrainShiftTime, IdleRPM,
-    TorquePeakWidth, LimitRPM,
-    TyreWidth, TyreProfile, WheelSize, RotMass, WheelSpringMR, Unsprung, TrackWidth, Wheelbase,
-    FrontalArea, Cd, Cl, AeroDevicePosY, AeroDevicePosZ,
-    // The propulsion of a vehicle that is not wheel driven.
-    Thrust, ThrustHeight,
-    HandicapPosZ, WheelARBMR, Inclination, Camber, RideHeight,
-    // The engine speeds' order.
-    PowerAfterTorque, PowerAfterPlateau, IdleLowest,
-    // The engine's power, torque and plateau agree (vehicle/engine/EngineFigureCheck.hpp). Not one
-    // of the engine flags: the curve of refused figures is still drawn.
-    EngineFiguresAgree,
-    Count
-};
-inline constexpr std::size_t kEditorInputCount = static_cast<std::size_t>(EditorInput::Count);
 
 // Box colours: valid and refused. A refused slider turns red too; otherwise it shows the
 // colour of the frame it sits on.
@@ -51,15 +30,15 @@ struct VehicleEditorChecksState {
 
 VehicleEditorChecksState& VehicleEditorChecks();
 
-// The eight engine boxes and the three cross-checks of the engine speeds.
-inline constexpr EditorInput kEngineInputs[] = {
-    EditorInput::Torque,          EditorInput::TorqueRPM,        EditorInput::Power,
-    EditorInput::PowerRPM,        EditorInput::EBC,              EditorInput::IdleRPM,
-    EditorInput::TorquePeakWidth, EditorInput::LimitRPM,         EditorInput::PowerAfterTorque,
-    EditorInput::PowerAfterPlateau, EditorInput::IdleLowest};
+// The three cross-checks of the engine speeds.
+inline constexpr EditorInput kEngineSpeedOrderInputs[] = {
+    EditorInput::PowerAfterTorque, EditorInput::PowerAfterPlateau, EditorInput::IdleLowest};
 
-// The eleven engine flags (eight engine boxes and the three cross-checks) counted as the
-// engine preview does: 0 when every one holds.
+// Whether the flag is one of the eleven engine flags: an engine box's (the eight boxes of
+// ui/main/form/EngineControls.hpp) or a cross-check of the engine speeds.
+bool IsEngineInput(EditorInput input);
+
+// The eleven engine flags counted as the engine preview does: 0 when every one holds.
 uint8_t CountEngineInputErrors();
 
 }  // namespace ui

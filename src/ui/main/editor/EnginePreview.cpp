@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "charts/DynoChart.hpp"
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
@@ -12,6 +13,7 @@
 #include "ui/tools/TorqueDataTable.hpp"
 #include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/VehCode.hpp"
+#include "vehicle/VehicleCheck.hpp"
 
 namespace ui {
 
@@ -19,10 +21,16 @@ namespace {
 
 // The refusal of figures that contradict each other, in the editor's words; empty where they
 // agree.
-std::string FigureRefusal(const std::vector<vehicle::VehicleProblem>& problems) {
+std::string FigureRefusal(const vehicle::VehicleRecord& record,
+                          const std::vector<vehicle::VehicleProblem>& problems) {
     for (const vehicle::VehicleProblem& p : problems)
-        if (p.Figures) return vehicle::EngineFigureProblemText(p, EngineControlWording());
+        if (p.Figures)
+            return vehicle::EngineFigureRefusalText(p, EngineControlWording(record.Engine));
     return {};
+}
+
+void ClearTorqueDataTable() {
+    if (TorqueDataTable* table = OpenTorqueDataTable()) table->DataTable->ClearItems();
 }
 
 }  // namespace
@@ -38,11 +46,17 @@ void PreviewEngineEdits(Main& form, const vehicle::VehicleRecord& record,
     // A vehicle that is not wheel driven has no engine curve to preview.
     if (form.VehData_NewDrivetrain->ListIndex() == vehicle::kDriveThrust) {
         ClearDynoGraph(form);
-        if (TorqueDataTable* table = OpenTorqueDataTable()) table->DataTable->ClearItems();
+        ClearTorqueDataTable();
         return;
     }
+    // While an engine box is out of its range or the speeds out of order, the boxes hold no
+    // engine: nothing of an earlier one is shown, only the rules the red boxes break.
     state.EngineInputErrors = CountEngineInputErrors();
-    if (state.EngineInputErrors != 0) return;
+    if (state.EngineInputErrors != 0) {
+        charts::DrawDynoBand(form.TorquePowerPlot->Surf(), BrokenEngineBoxRules(form, problems));
+        ClearTorqueDataTable();
+        return;
+    }
 
     // The engine of the record a store would write, as the vehicle check judges it.
     vehicle::EngineRecord trial = vehicle::EngineRecordFromFigures(
@@ -50,7 +64,7 @@ void PreviewEngineEdits(Main& form, const vehicle::VehicleRecord& record,
     trial.Throttle = static_cast<float>(form.VehData_DynoThrottle->Value() / 100.0);
 
     vehicle::UpdateEngineModel(trial, vehicle::kDriveRear);  // any wheel-driven type fits
-    DrawDynoGraph(form, trial, FigureRefusal(problems));
+    DrawDynoGraph(form, trial, FigureRefusal(record, problems));
 
     if (core::FromVbBool(state.TorqueTableOpen)) {
         state.TorqueTableFilling = core::VbTrue;

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "vehicle/VehicleCheck.hpp"
+#include "vehicle/VehicleProblem.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace ui {
@@ -13,10 +13,11 @@ class Main;
 
 // Builds a trial engine from the engine of the record a store would write (the editor's engine
 // boxes and shape sliders), fits and draws it, and refills the torque data table when it is
-// open. Does nothing while an engine input is invalid; clears the plot and the table when the
-// editor's drive type is "Not wheel driven". Figures that contradict each other are drawn with
-// the refusal of them in red, in a band above the curves, in the editor's words
-// (EngineControlWords.hpp).
+// open. Figures that contradict each other are drawn with the refusal of them in red, in a band
+// above the curves, in the editor's words (EngineControlWords.hpp). While an engine box is out
+// of its range or the engine speeds out of order, the plot shows only a band of the rules the
+// red boxes break, and the table no rows; when the editor's drive type is "Not wheel driven",
+// both are cleared.
 void PreviewEngineEdits(Main& form);
 // The same with the record a store would write already built and judged (`problems`: what the
 // vehicle check finds in it).

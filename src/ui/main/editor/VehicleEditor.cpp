@@ -14,8 +14,8 @@
 #include "ui/main/displays/EngineDisplays.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/editor/EditorFilledFigures.hpp"
-#include "ui/main/editor/ShapeSliderScales.hpp"
 #include "ui/main/editor/VehicleFormLayout.hpp"
+#include "ui/main/form/EngineControls.hpp"
 #include "ui/options/OptionsPanel.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 
@@ -193,10 +193,17 @@ void FillVehicleEditor(Main& w) {
                    v.Drivetrain.DriveType);
     vehicle::EngineFigures& e = v.Engine;
     if (v.Drivetrain.DriveType != vehicle::kDriveThrust) {
-        FillBox(*w.VehData_NewTorque, e.PeakTorque, u.UnitFactorTorque, rg::PeakTorque, check);
-        FillSpeedBox(*w.VehData_NewTorqueRPM, e.TorquePeakRPM, rg::TorquePeakSpeed, check);
-        FillBox(*w.VehData_NewPower, e.PeakPower, u.UnitFactorPower, rg::PeakPower, check);
-        FillSpeedBox(*w.VehData_NewPowerRPM, e.PowerPeakRPM, rg::PowerPeakSpeed, check);
+        for (const EngineControl* c : kEngineControls) {
+            const vehicle::EngineField& field = *c->Field;
+            float& figure = e.*(field.Figure);
+            if (c->Slider) {
+                FillSlider(*(w.*(c->Slider)), field.Slider->Position(figure), figure);
+            } else if (c->ShowsSpeed()) {
+                FillSpeedBox(*(w.*(c->Box)), figure, field.Range, check);
+            } else {
+                FillBox(*(w.*(c->Box)), figure, c->UnitFactor(), field.Range, check);
+            }
+        }
         const auto& fuels = core::FuelTable().FuelTypes;
         if (e.FuelType < fuels.size()) SetChoice(*w.VehData_NewFuelType, fuels[e.FuelType].Name);
         FillBox(*w.VehData_NewDrivetrainEff, v.Drivetrain.DrivetrainEfficiency, 100,
@@ -205,19 +212,6 @@ void FillVehicleEditor(Main& w) {
                 rg::ShiftTime, check);
         SetChoice(*w.VehData_NewNumGears, Whole(v.Drivetrain.NumGears));
         w.VehData_NewRevGear->SetValue(core::FromVbBool(v.Drivetrain.HasReverse) ? 1 : 0);
-        FillSpeedBox(*w.VehData_NewIdleRPM, e.IdleRPM, rg::IdleSpeed, check);
-        FillSpeedBox(*w.VehData_NewLimitRPM, e.LimitRPM, rg::LimitSpeed, check);
-        FillSpeedBox(*w.VehData_NewTorquePeakWidth, e.TorquePeakWidth, rg::TorquePeakWidth, check);
-        const auto shape = [](platform::Slider& s, const ShapeSliderScale& scale, float figure) {
-            FillSlider(s, scale.Position(figure), figure);
-        };
-        shape(*w.VehData_NewIdleTorque, kIdleTorqueScale, e.IdleTorqueFraction);
-        shape(*w.VehData_NewTCA, kLowerShapeScale, e.LowerShape);
-        shape(*w.VehData_NewPCA, kUpperShapeAScale, e.UpperShapeA);
-        shape(*w.VehData_NewPWA, kUpperShapeBScale, e.UpperShapeB);
-        shape(*w.VehData_NewPR, kPowerReductionScale, e.ReducePowerFactor);
-        shape(*w.VehData_NewPS, kShiftPowerScale, e.ShiftPowerFactor);
-        FillBox(*w.VehData_NewEBC, e.EngineBrakingCoeff, 1, rg::EngineBrakingCoeff, check);
     } else {
         // A vehicle that is not wheel driven keeps its thrust (N) and its height (m) there.
         FillBox(*w.VehData_NewThrust, e.PeakTorque, u.UnitFactorForce, rg::Thrust, check);

@@ -1,7 +1,6 @@
 #include "ui/main/editor/VehicleEditorChecks.hpp"
 
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +15,7 @@
 #include "ui/main/editor/EnginePreview.hpp"
 #include "ui/main/editor/VehicleEditor.hpp"
 #include "ui/main/form/Main.hpp"
+#include "ui/main/form/EngineControls.hpp"
 
 namespace ui {
 
@@ -37,9 +37,9 @@ enum class ShownFor : uint8_t { Every, WheelDriven, ThrustDriven };
 
 // A box that holds a record field, the field named as the vehicle check names it; a box of an
 // array is its element `index`. A table of constants: a check looks the boxes up and builds
-// nothing.
+// nothing. The engine's boxes and sliders are the engine controls' (EngineControls.hpp).
 struct FieldBox {
-    const char* field;
+    std::string_view field;
     In flag;
     TextBox* Main::*single = nullptr;
     platform::ControlArray<TextBox> Main::*array = nullptr;
@@ -52,7 +52,7 @@ struct FieldBox {
     }
 };
 
-constexpr FieldBox One(const char* field, In flag, TextBox* Main::*box,
+constexpr FieldBox One(std::string_view field, In flag, TextBox* Main::*box,
                        ShownFor shown = ShownFor::Every) {
     return {field, flag, box, nullptr, 0, shown};
 }
@@ -85,20 +85,15 @@ constexpr FieldBox kFieldBoxes[] = {
     One("FrontalArea", In::FrontalArea, &Main::VehData_NewFrontalArea),
     One("DragCoefficient", In::Cd, &Main::VehData_NewCd),
     One("LiftCoefficient", In::Cl, &Main::VehData_NewCl),
-    One("Engine.PeakTorque", In::Torque, &Main::VehData_NewTorque, kEngine),
-    One("Engine.TorquePeakRPM", In::TorqueRPM, &Main::VehData_NewTorqueRPM, kEngine),
-    One("Engine.TorquePeakWidth", In::TorquePeakWidth, &Main::VehData_NewTorquePeakWidth, kEngine),
-    One("Engine.PeakPower", In::Power, &Main::VehData_NewPower, kEngine),
-    One("Engine.PowerPeakRPM", In::PowerRPM, &Main::VehData_NewPowerRPM, kEngine),
-    One("Engine.IdleRPM", In::IdleRPM, &Main::VehData_NewIdleRPM, kEngine),
-    One("Engine.LimitRPM", In::LimitRPM, &Main::VehData_NewLimitRPM, kEngine),
-    One("Engine.EngineBrakingCoeff", In::EBC, &Main::VehData_NewEBC, kEngine),
     One("Drivetrain.DrivetrainEfficiency", In::DrivetrainEff, &Main::VehData_NewDrivetrainEff,
         kEngine),
     One("Drivetrain.ShiftTime", In::DrivetrainShiftTime, &Main::VehData_NewDrivetrainShiftTime,
         kEngine),
-    One("Engine.PeakTorque", In::Thrust, &Main::VehData_NewThrust, kThrust),
-    One("Engine.TorquePeakRPM", In::ThrustHeight, &Main::VehData_NewThrustHeight, kThrust),
+    // A vehicle that is not wheel driven holds its thrust and its height in the engine's first
+    // two figures.
+    One(vehicle::fields::PeakTorque.Name, In::Thrust, &Main::VehData_NewThrust, kThrust),
+    One(vehicle::fields::TorquePeakRPM.Name, In::ThrustHeight, &Main::VehData_NewThrustHeight,
+        kThrust),
     Element("Tyres(0).Width", In::TyreWidth, &Main::VehData_NewTyreWidth, 0),
     Element("Tyres(1).Width", In::TyreWidth, &Main::VehData_NewTyreWidth, 1),
     Element("Tyres(0).Profile", In::TyreProfile, &Main::VehData_NewTyreProfile, 0),
@@ -130,21 +125,6 @@ constexpr FieldBox kFieldBoxes[] = {
     Element("Seats(0).Z", In::PassPosZ, &Main::VehData_PassPosZ, 0),
     Element("Seats(1).Z", In::PassPosZ, &Main::VehData_PassPosZ, 1),
 };
-
-// The engine-shape sliders, named as the vehicle check names their figures. They have no flag:
-// a problem that names one clears the problem's own flag.
-struct FieldSlider {
-    const char* field;
-    platform::Slider* slider;
-};
-std::array<FieldSlider, 6> ShapeSliders(Main& w) {
-    return {{{"Engine.IdleTorqueFraction", w.VehData_NewIdleTorque},
-             {"Engine.LowerShape", w.VehData_NewTCA},
-             {"Engine.UpperShapeA", w.VehData_NewPCA},
-             {"Engine.UpperShapeB", w.VehData_NewPWA},
-             {"Engine.ReducePowerFactor", w.VehData_NewPR},
-             {"Engine.ShiftPowerFactor", w.VehData_NewPS}}};
-}
 
 // The flag of a cross-check that has one of its own; the other problems clear the flags of the
 // boxes they mark.
@@ -181,9 +161,8 @@ void CheckName(Main& form) {
 
 // Inputs hidden for a vehicle that is not wheel driven (the store writes fixed values there).
 bool HiddenWithoutWheelDrive(In i) {
-    for (In e : kEngineInputs)
-        if (e == i) return true;
-    return i == In::DrivetrainEff || i == In::DrivetrainShiftTime || i == In::EngineFiguresAgree;
+    return IsEngineInput(i) || i == In::DrivetrainEff || i == In::DrivetrainShiftTime ||
+           i == In::EngineFiguresAgree;
 }
 // Inputs hidden for a wheel-driven vehicle (the store does not read them).
 bool HiddenWithWheelDrive(In i) { return i == In::Thrust || i == In::ThrustHeight; }
@@ -221,7 +200,6 @@ void ValidateVehicleEditorInputs(Main& form) {
     std::vector<const platform::Control*> refused;
     bool allShown = true;  // every problem marks a box or slider
     const vehicle::VehicleRecord toStore = VehicleToStore(form);
-    const std::array<FieldSlider, 6> sliders = ShapeSliders(form);
     const std::vector<vehicle::VehicleProblem> problems = vehicle::FindVehicleProblems(toStore);
     for (const vehicle::VehicleProblem& p : problems) {
         const std::optional<In> own = CrossCheckFlag(p.Kind);
@@ -236,12 +214,16 @@ void ValidateVehicleEditorInputs(Main& form) {
             if (!own) SetFlag(b.flag, false);
             shown = true;
         }
-        if (wheelDriven) {
-            for (const FieldSlider& s : sliders) {
-                if (!names(s.field)) continue;
-                refused.push_back(s.slider);
-                shown = true;
+        // A slider has no flag: a problem that names one clears the problem's own flag.
+        for (const EngineControl* c : kEngineControls) {
+            if (!wheelDriven || !names(c->Field->Name)) continue;
+            if (c->Box) {
+                refused.push_back(form.*(c->Box));
+                if (!own) SetFlag(c->Flag, false);
+            } else {
+                refused.push_back(form.*(c->Slider));
             }
+            shown = true;
         }
         allShown = allShown && shown;
     }
@@ -263,11 +245,18 @@ void ValidateVehicleEditorInputs(Main& form) {
         TextBox& box = b.Of(form);
         Colour(box, !isRefused(&box));
     }
-    for (const FieldSlider& s : sliders)
-        s.slider->SetBackColor(isRefused(s.slider) ? kEditorRefusedColor : kEditorSliderColor);
+    for (const EngineControl* c : kEngineControls) {
+        if (c->Box) {
+            if (wheelDriven) Colour(*(form.*(c->Box)), !isRefused(form.*(c->Box)));
+        } else {
+            platform::Slider* s = form.*(c->Slider);
+            s->SetBackColor(isRefused(s) ? kEditorRefusedColor : kEditorSliderColor);
+        }
+    }
 
     // The preview draws the engine the figures give, with the refusal of figures that
-    // contradict each other, once every engine box and speed is in order.
+    // contradict each other, once every engine box and speed is in order; until then it says
+    // which rules the red boxes break.
     PreviewEngineEdits(form, toStore, problems);
     form.VehData_DynoThrottle->SetEnabled(
         core::FromVbBool(vehicle::EngineCode().MatrixInverseOK) && CountEngineInputErrors() == 0);
@@ -281,13 +270,15 @@ void InstallVehicleEditorChecks(Main& form) {
     form.VehData_NewName->Change = [f] { CheckName(*f); };
     // Every other box: what the user changed holds the figure typed, and the whole record is
     // judged again.
-    for (const FieldBox& b : kFieldBoxes) {
-        TextBox* box = &b.Of(form);
+    const auto judgeOnChange = [f](TextBox* box) {
         box->Change = [f, box] {
             if (!core::FromVbBool(vehicle::VehCode().EditorFilling)) ForgetFilledFigure(*box);
             ValidateVehicleEditorInputs(*f);
         };
-    }
+    };
+    for (const FieldBox& b : kFieldBoxes) judgeOnChange(&b.Of(form));
+    for (const EngineControl* c : kEngineControls)
+        if (c->Box) judgeOnChange(form.*(c->Box));
 
     // The lists have no check of their own, but the store needs a choice in each.
     const auto recheck = [f] {

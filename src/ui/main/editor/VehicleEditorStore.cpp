@@ -17,7 +17,7 @@
 #include "vehicle/VehicleFieldRanges.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/editor/EditorFilledFigures.hpp"
-#include "ui/main/editor/ShapeSliderScales.hpp"
+#include "ui/main/form/EngineControls.hpp"
 
 namespace ui {
 
@@ -37,8 +37,8 @@ double N(const TextBox& box) { return core::TypedVal(box.Text()); }
 // besides its thrust and height (those the editor shows no box for): it names none of them.
 bool HiddenThrustFiguresTaken(const vehicle::VehicleRecord& v) {
     const auto hidden = [](const std::string& field) {
-        return (field.starts_with("Engine.") && field != "Engine.PeakTorque" &&
-                field != "Engine.TorquePeakRPM") ||
+        return (field.starts_with("Engine.") && field != vehicle::fields::PeakTorque.Name &&
+                field != vehicle::fields::TorquePeakRPM.Name) ||
                (field.starts_with("Drivetrain.") && field != "Drivetrain.DriveType");
     };
     const std::vector<std::string> refused = vehicle::FieldsOutOfRange(v);
@@ -81,28 +81,22 @@ vehicle::VehicleRecord ReadEditedVehicle(const Main& w, const vehicle::VehicleRe
     v.Drivetrain.DriveType = Index8(*w.VehData_NewDrivetrain);
     vehicle::EngineFigures& e = v.Engine;
     if (v.Drivetrain.DriveType != vehicle::kDriveThrust) {
-        e.PeakTorque = Divided(*w.VehData_NewTorque, u.UnitFactorTorque);
-        e.TorquePeakRPM = Rpm(*w.VehData_NewTorqueRPM);
-        e.PeakPower = Divided(*w.VehData_NewPower, u.UnitFactorPower);
-        e.PowerPeakRPM = Rpm(*w.VehData_NewPowerRPM);
-        e.IdleRPM = Rpm(*w.VehData_NewIdleRPM);
-        e.TorquePeakWidth = Rpm(*w.VehData_NewTorquePeakWidth);
-        e.LimitRPM = Rpm(*w.VehData_NewLimitRPM);
+        for (const EngineControl* c : kEngineControls) {
+            float& figure = e.*(c->Field->Figure);
+            if (c->Slider) {
+                const platform::Slider& s = *(w.*(c->Slider));
+                figure = SliderFigure(s, c->Field->Slider->Figure(s.Value()));
+            } else if (c->ShowsSpeed()) {
+                figure = Rpm(*(w.*(c->Box)));
+            } else {
+                figure = Divided(*(w.*(c->Box)), c->UnitFactor());
+            }
+        }
         e.FuelType = Index8(*w.VehData_NewFuelType);
         v.Drivetrain.DrivetrainEfficiency = Divided(*w.VehData_NewDrivetrainEff, 100);
         v.Drivetrain.NumGears = core::CByte(core::TypedVal(w.VehData_NewNumGears->Text()));
         v.Drivetrain.HasReverse = core::ToVbBool(w.VehData_NewRevGear->Value() != 0);
         v.Drivetrain.ShiftTime = Divided(*w.VehData_NewDrivetrainShiftTime, 1000);
-        const auto shape = [](const platform::Slider& s, const ShapeSliderScale& scale) {
-            return SliderFigure(s, scale.Figure(s.Value()));
-        };
-        e.IdleTorqueFraction = shape(*w.VehData_NewIdleTorque, kIdleTorqueScale);
-        e.LowerShape = shape(*w.VehData_NewTCA, kLowerShapeScale);
-        e.UpperShapeA = shape(*w.VehData_NewPCA, kUpperShapeAScale);
-        e.UpperShapeB = shape(*w.VehData_NewPWA, kUpperShapeBScale);
-        e.ReducePowerFactor = shape(*w.VehData_NewPR, kPowerReductionScale);
-        e.ShiftPowerFactor = shape(*w.VehData_NewPS, kShiftPowerScale);
-        e.EngineBrakingCoeff = Single(*w.VehData_NewEBC);
     } else {
         // Thrust (N) and its height (m) in the engine's first two figures. The figures without
         // a box stay the vehicle's own when it was thrust driven before and the check takes

@@ -7,6 +7,8 @@
 // 200-217 / 235-257 / 270-292, Aerodynamics 300-309 / 335-349 / 370-378).
 #include "ui/main/layout/MainLayout.hpp"
 
+#include "ui/main/form/EngineControls.hpp"
+
 namespace ui {
 
 using namespace layout;
@@ -149,31 +151,34 @@ void Main::BuildDataPhysical(Container* page) {
 }
 
 void Main::BuildDataDrivetrain(Container* page) {
-    // Frames 2, 3 and 12 scroll with VehData_DT_VScroll from the Tops 4, 100 and 176.
+    // Frames 2, 3 and 12 scroll with VehData_DT_VScroll from the Tops 4, 100 and 176. The
+    // engine's rows are titled, and its sliders set, from the editor's engine controls.
+    namespace ec = engine_controls;
     const int c1 = 150, c2 = 310;
     auto& basics = MakeFrame(*this, CTL(VehDataFrame), 2, page, 0, 4, kFrameW, 94,
                              "Engine (basics)");
     DataRows r{*this, &basics};
-    r.Title(100, 0, "Peak torque:", kTitleLeft, 140);
+    r.Title(100, 0, ec::PeakTorque.RowTitle(), kTitleLeft, 140);
     r.Value(135, 0, c1, 300);
     r.Box(CTL(VehData_NewTorque), 0, c1, 6);
     r.Unit(170, 0, c1 + kBoxW + 2, " Nm");
     r.Box(CTL(VehData_NewTorqueRPM), 0, c2, 7);
     r.Unit(171, 0, c2 + kBoxW + 2, " rad/s");
-    r.Title(101, 1, "Peak power:", kTitleLeft, 140);
+    r.Title(101, 1, ec::PeakPower.RowTitle(), kTitleLeft, 140);
     r.Value(136, 1, c1, 300);
     r.Box(CTL(VehData_NewPower), 1, c1, 6);
     r.Unit(172, 1, c1 + kBoxW + 2, " kW");
     r.Box(CTL(VehData_NewPowerRPM), 1, c2, 7);
     r.Unit(173, 1, c2 + kBoxW + 2, " rad/s");
-    r.Title(106, 2, "Idle point:", kTitleLeft, 140);
+    r.Title(106, 2, ec::IdleSpeed.RowTitle(), kTitleLeft, 140);
     r.Value(143, 2, c1);
     r.Value(147, 2, c2);
     r.Box(CTL(VehData_NewIdleRPM), 2, c1, 7);
     r.Unit(176, 2, c1 + kBoxW + 2, " rad/s");
-    r.ShapeSlider(CTL(VehData_NewIdleTorque), RowTop(2) - 2, c2 - 8, design::EditorIdleTorque)
+    r.ShapeSlider(CTL(VehData_NewIdleTorque), RowTop(2) - 2, c2 - 8,
+                  ec::IdleTorque.Field->Slider->Ends)
         .SetWidth(kFrameW - c2);
-    r.Title(109, 3, "Rev limit:", kTitleLeft, 140);
+    r.Title(109, 3, ec::LimitSpeed.RowTitle(), kTitleLeft, 140);
     r.Value(145, 3, c1);
     r.Box(CTL(VehData_NewLimitRPM), 3, c1, 7);
     r.Unit(177, 3, c1 + kBoxW + 2, " rad/s");
@@ -221,35 +226,35 @@ void Main::BuildDataDrivetrain(Container* page) {
     r.Value(137, 0, c1);
     Make(*this, CTL(VehData_NewFuelType), &curve, c1, RowTop(0) - 1, 150, kBoxH + 2)
         .SetVisible(false);
-    r.Title(108, 1, "Torque plateau width:", kTitleLeft, 140);
+    r.Title(108, 1, ec::TorquePeakWidth.RowTitle(), kTitleLeft, 140);
     r.Value(144, 1, c1);
     r.Box(CTL(VehData_NewTorquePeakWidth), 1, c1, 4);
     r.Unit(175, 1, c1 + kBoxW + 2, " rad/s");
-    r.Title(110, 2, "Engine braking coeff.:", kTitleLeft, 140);
+    r.Title(110, 2, ec::EngineBraking.RowTitle(), kTitleLeft, 140);
     r.Value(146, 2, c1);
     r.Box(CTL(VehData_NewEBC), 2, c1, 5);
 
     // The shape factors: value labels outside the editor, sliders inside it.
     struct Shape {
         int title;
-        const char* caption;
+        const EngineControl& control;
         int value;
         Slider*& member;
         const char* name;
-        SliderRange range;
     };
     const Shape shapes[] = {
-        {111, "Lower curve shape:", 148, CTL(VehData_NewTCA), design::EditorTCA},
-        {112, "Power reduction:", 149, CTL(VehData_NewPR), design::EditorPR},
-        {113, "Upper curve shape A:", 150, CTL(VehData_NewPCA), design::EditorPCA},
-        {114, "Upper curve shape B:", 151, CTL(VehData_NewPWA), design::EditorPWA},
-        {115, "Shift power:", 152, CTL(VehData_NewPS), design::EditorPS},
+        {111, ec::LowerShape, 148, CTL(VehData_NewTCA)},
+        {112, ec::PowerReduction, 149, CTL(VehData_NewPR)},
+        {113, ec::UpperShapeA, 150, CTL(VehData_NewPCA)},
+        {114, ec::UpperShapeB, 151, CTL(VehData_NewPWA)},
+        {115, ec::ShiftPower, 152, CTL(VehData_NewPS)},
     };
     int y = RowTop(3);
     for (const Shape& s : shapes) {
-        MakeLabel(*this, CTL(DataLabel), s.title, &curve, kTitleLeft, y + 4, 140, s.caption);
+        MakeLabel(*this, CTL(DataLabel), s.title, &curve, kTitleLeft, y + 4, 140,
+                  s.control.RowTitle());
         MakeLabel(*this, CTL(DataLabel), s.value, &curve, c1, y + 4, kValueW);
-        r.ShapeSlider(s.member, s.name, y, c1, s.range);
+        r.ShapeSlider(s.member, s.name, y, c1, s.control.Field->Slider->Ends);
         y += 24;
     }
     Make(*this, CTL(VehData_DynoThrottle), &curve, kTitleLeft, y, kFrameW - 16, 22);

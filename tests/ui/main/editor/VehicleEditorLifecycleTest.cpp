@@ -1,10 +1,16 @@
 // The editor's states and page controls: the 200-vehicle limit, an update whose vehicle is
 // gone, a vehicle that is not wheel driven, the first vehicle of an empty program, the lists
 // that must hold a choice, the sliders' ranges and the page scroll bars.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "support/SampleVehicles.hpp"
 #include "ui/main/editor/VehicleEditorTestSupport.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
+#include "ui/tools/TorqueDataTable.hpp"
 #include "vehicle/engine/EngineCode.hpp"
 
 namespace {
@@ -289,26 +295,78 @@ TEST_F(VehicleEditorLifecycle, PageScrollBarsMoveTheirFrames) {
     EXPECT_EQ(w.VehDataFrame(2).Top(), drive - 20);
 }
 
-// The editor's engine preview: redrawn from the boxes with the scanned peaks; an invalid
-// engine input leaves the plot as it was.
+// The editor's engine preview: redrawn from the boxes with the scanned peaks and the rows of
+// the torque data table. While an engine box is out of its range or the speeds out of order
+// it shows nothing of an earlier engine (no curve, no scanned peak, no refusal, no row), only
+// the rules the red boxes break, in the editor's words and the units shown; the first
+// keystroke that mends them brings the curve back. The Golf: power peak 250 kW needs more
+// torque than its 350 N m; its torque peak is at 157.1 rad/s.
 TEST_F(VehicleEditorLifecycle, EnginePreviewFollowsTheBoxes) {
     ui::Main& w = StartWithCars();
-    w.VehData_EditExisting->UserClick();
-    Type(*w.VehData_NewTorque, "300");
+    w.VehData_CreateNew->UserClick();
+    w.TorquePowerPlot->UserDblClick();
+    const ui::TorqueDataTable* table = ui::OpenTorqueDataTable();
+    ASSERT_NE(table, nullptr);
     const auto& list = w.TorquePowerPlot->Surf().DisplayList();
-    bool peaks = false;
-    for (const auto& op : list)
-        if (op.kind == platform::DrawOpKind::Text && op.text.rfind("Scanned torque peak: ", 0) == 0)
-            peaks = true;
-    EXPECT_TRUE(peaks);
-    EXPECT_EQ(ui::EngineDisplays().EngineInputErrors, 0);
-    const uint64_t revision = w.TorquePowerPlot->Surf().Revision();
-    Type(*w.VehData_NewTorque, "1");  // refused
-    EXPECT_NE(ui::EngineDisplays().EngineInputErrors, 0);
-    EXPECT_EQ(w.TorquePowerPlot->Surf().Revision(), revision);
-    // The peak found by the scan is the typed peak torque (the plateau's level).
+    // The plot's texts, and whether it draws anything else.
+    const auto texts = [&list] {
+        std::vector<std::string> all;
+        for (const platform::DrawOp& op : list)
+            if (op.kind == platform::DrawOpKind::Text && !op.text.empty()) all.push_back(op.text);
+        return all;
+    };
+    const auto drawsCurve = [&list] {
+        return std::any_of(list.begin(), list.end(), [](const platform::DrawOp& op) {
+            return op.kind != platform::DrawOpKind::Text;
+        });
+    };
+    const auto shows = [&texts](const std::string& start) {
+        const auto all = texts();
+        return std::any_of(all.begin(), all.end(),
+                           [&start](const std::string& t) { return t.starts_with(start); });
+    };
+    // Nothing but the band, in red, and no row.
+    const auto bandOnly = [&](const std::string& rules) {
+        EXPECT_FALSE(drawsCurve());
+        std::string band;
+        for (const std::string& line : texts()) band += (band.empty() ? "" : " ") + line;
+        EXPECT_EQ(band, rules);
+        for (const platform::DrawOp& op : list)
+            if (!op.text.empty()) EXPECT_EQ(op.color, platform::RGB(255, 0, 0)) << op.text;
+        EXPECT_NE(ui::EngineDisplays().EngineInputErrors, 0);
+    };
+    const auto curve = [&] {
+        EXPECT_TRUE(drawsCurve());
+        EXPECT_TRUE(shows("Scanned torque peak: "));
+        EXPECT_GT(table->DataTable->ItemCount(), 0);
+        EXPECT_EQ(ui::EngineDisplays().EngineInputErrors, 0);
+    };
+    curve();
+    Type(*w.VehData_NewPower, "250");
+    curve();
+    EXPECT_TRUE(shows("Power needs more torque: "));
+
+    const std::string idle = w.VehData_NewIdleRPM->Text();
+    Type(*w.VehData_NewIdleRPM, "200");
+    bandOnly("Idle point must be below Peak torque speed");
+    EXPECT_EQ(table->DataTable->ItemCount(), 0);
+    Type(*w.VehData_NewTorque, "0");
+    bandOnly("Peak torque must be from 2 to 500000 Nm; Idle point must be below Peak torque speed");
+    Type(*w.VehData_NewIdleRPM, idle);
+    bandOnly("Peak torque must be from 2 to 500000 Nm");
     Type(*w.VehData_NewTorque, "300");
+    curve();
+    // The peak found by the scan is the typed peak torque (the plateau's level).
     EXPECT_NEAR(vehicle::EngineCode().ScannedTorquePeak, 300.0f, 0.5f);
+
+    // A range in the units shown, each end as the box would take it (a width of 9999 rad/s
+    // is 95484 rpm, which the box's four characters hold only as 95E3).
+    w.VehData_Cancel->UserClick();
+    core::ApplyUnitPreset(2);
+    w.VehData_EditExisting->UserClick();
+    Type(*w.VehData_NewTorquePeakWidth, "-1");
+    Type(*w.VehData_NewPower, "1E6");
+    bandOnly("Torque plateau width must be from 0 to 95E3 rpm; Peak power must be from 2.682 to 670500 hp");
 }
 
 }  // namespace

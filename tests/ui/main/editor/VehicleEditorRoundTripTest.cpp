@@ -263,14 +263,20 @@ TEST_F(VehicleEditorRoundTrip, StoringUnchangedShippedVehiclesChangesNoByte) {
     w.FileSaveVehicle->UserClick();
     EXPECT_EQ(vehtest::ReadFile(saved), vehtest::ReadFile(loaded));
 
-    // A figure without a box that the check refuses does not hold the store back: the store
-    // writes the fixed figures of a vehicle without an engine instead.
-    g.Vehicles[3].Engine.LimitRPM = -1.0f;
-    w.VehData_EditExisting->UserClick();
-    ASSERT_TRUE(w.VehData_UpdateVeh->Enabled());
-    w.VehData_UpdateVeh->UserClick();
+    // A figure without a box that the check refuses, of the engine or of the drive-train, does
+    // not hold the store back: the store writes the fixed figures of a vehicle without an
+    // engine instead.
     vehicle::SetThrustOnlyFigures(thrust);
-    EXPECT_EQ(FirstDifference(g.Vehicles[3], thrust), -1);
+    for (const auto refuse : {+[](vehicle::VehicleRecord& v) { v.Engine.LimitRPM = -1.0f; },
+                              +[](vehicle::VehicleRecord& v) {
+                                  v.Drivetrain.DrivetrainEfficiency = -1.0f;
+                              }}) {
+        refuse(g.Vehicles[3]);
+        w.VehData_EditExisting->UserClick();
+        ASSERT_TRUE(w.VehData_UpdateVeh->Enabled());
+        w.VehData_UpdateVeh->UserClick();
+        EXPECT_EQ(FirstDifference(g.Vehicles[3], thrust), -1);
+    }
 }
 
 // The updated vehicle keeps the setup the user is working with (its default setup file is not

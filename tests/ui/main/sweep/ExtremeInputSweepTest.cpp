@@ -100,7 +100,7 @@ struct Extreme {
 // True when the file reader's checks take the record (its ranges and the engine speeds'
 // order): the values a file can bring into the program.
 bool ReaderTakes(const VehicleRecord& v) {
-    return vehicle::FirstFieldOutOfRange(v).empty() && vehtest::EngineSpeedProblem(v).empty();
+    return vehicle::FieldsOutOfRange(v).empty() && vehtest::EngineSpeedProblem(v).empty();
 }
 
 // Floats ordered as integers, so that a bisection walks every float between two values.

@@ -1,4 +1,4 @@
-#include "vehicle/EngineFigureWording.hpp"
+#include "vehicle/EngineFigureRefusalText.hpp"
 
 #include <algorithm>
 #include <cstddef>
@@ -9,6 +9,7 @@
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "core/Units.hpp"
+#include "vehicle/VehicleFieldRanges.hpp"
 
 namespace vehicle {
 
@@ -72,31 +73,48 @@ public:
         return Joined(field, words_.FactorJoin, factor);
     }
     // ": lower A or B, or raise C, D or E": each field the way its control moves to ease the
-    // problem, in the order the check gives them.
+    // problem, in the order the check gives them, but for those whose figures cannot move that
+    // way. Where none can: ": A, B and C are all at their ends".
     std::string Advice(std::span<const FieldMove> moves) const {
         const auto& texts = core::TextTable();
+        const auto movable = [this](const FieldMove& m) {
+            return !words_.CanMove || words_.CanMove(m.Field, m.Move);
+        };
+        if (!moves.empty() && std::none_of(moves.begin(), moves.end(), movable)) {
+            const auto all = [](const FieldMove&) { return true; };
+            return ": " + Listed(moves, all, " and ") +
+                   (moves.size() > 1 ? " are all at their ends" : " is at its end");
+        }
         std::string advice = ":";
         for (const FigureMove way : {FigureMove::Lower, FigureMove::Raise}) {
             const auto asked = [&](const FieldMove& m) {
                 const FieldWord* w = Find(m.Field);
-                return (m.Move == way) != (w != nullptr && w->Reversed);
+                return (m.Move == way) != (w != nullptr && w->Reversed) && movable(m);
             };
-            const auto count = std::count_if(moves.begin(), moves.end(), asked);
-            if (count == 0) continue;
+            if (std::none_of(moves.begin(), moves.end(), asked)) continue;
             advice += advice.size() > 1 ? ", or " : " ";
             advice += way == FigureMove::Lower ? texts.MsgLowerFigures : texts.MsgRaiseFigures;
-            std::ptrdiff_t k = 0;
-            for (const FieldMove& m : moves) {
-                if (!asked(m)) continue;
-                if (k > 0) advice += k + 1 < count ? ", " : " or ";  // "A, B or C"
-                advice += Name(m.Field);
-                ++k;
-            }
+            advice += Listed(moves, asked, " or ");
         }
         return advice;
     }
 
 private:
+    // The names of the fields `pick` takes, "A, B <last> C".
+    template <typename Pick>
+    std::string Listed(std::span<const FieldMove> moves, Pick pick, std::string_view last) const {
+        const auto count = std::count_if(moves.begin(), moves.end(), pick);
+        std::string list;
+        std::ptrdiff_t k = 0;
+        for (const FieldMove& m : moves) {
+            if (!pick(m)) continue;
+            if (k > 0) list += k + 1 < count ? std::string_view(", ") : last;
+            list += Name(m.Field);
+            ++k;
+        }
+        return list;
+    }
+
     const FieldWord* Find(std::string_view field) const {
         const auto it = std::find_if(words_.Words.begin(), words_.Words.end(),
                                      [field](const FieldWord& w) { return w.Field == field; });
@@ -108,27 +126,26 @@ private:
 
 }  // namespace
 
-std::string EngineFigureProblemText(const VehicleProblem& problem, const FieldWording& words) {
+std::string EngineFigureRefusalText(const VehicleProblem& problem, const FieldWording& words) {
     using Q = core::Quantity;
     const auto& texts = core::TextTable();
     const EngineFigureRefusal& f = *problem.Figures;
     const Wording w(words);
     const EngineFigureTexts torque(Q::Torque), power(Q::Power), speed(Q::ARV);
     std::string text;
+    namespace n = fields;
     if (problem.Kind == VehicleCheckKind::PowerNeedsMoreTorque) {
         text = texts.MsgPowerPeakTorquePrefix +
-               power.Named(w.WithFactor("Engine.PeakPower", "Engine.ReducePowerFactor"),
-                           f.Stated) +
+               power.Named(w.WithFactor(n::PeakPower.Name, n::ReducePowerFactor.Name), f.Stated) +
                " at " +
-               speed.Named(w.WithFactor("Engine.PowerPeakRPM", "Engine.ShiftPowerFactor"),
-                           f.Speed) +
-               " needs " + torque.Beyond(f.Asked, f.Margin, w.Name("Engine.PeakTorque"), f.Held);
+               speed.Named(w.WithFactor(n::PowerPeakRPM.Name, n::ShiftPowerFactor.Name), f.Speed) +
+               " needs " + torque.Beyond(f.Asked, f.Margin, w.Name(n::PeakTorque.Name), f.Held);
     } else {
-        text = texts.MsgPlateauPowerPrefix + torque.Named(w.Name("Engine.PeakTorque"), f.Stated) +
+        text = texts.MsgPlateauPowerPrefix + torque.Named(w.Name(n::PeakTorque.Name), f.Stated) +
                " at " +
-               speed.Named(w.Joined("Engine.TorquePeakRPM", " + ", "Engine.TorquePeakWidth"),
+               speed.Named(w.Joined(n::TorquePeakRPM.Name, " + ", n::TorquePeakWidth.Name),
                            f.Speed) +
-               " gives " + power.Beyond(f.Asked, f.Margin, w.Name("Engine.PeakPower"), f.Held);
+               " gives " + power.Beyond(f.Asked, f.Margin, w.Name(n::PeakPower.Name), f.Held);
     }
     return text + w.Advice(f.Moves);
 }

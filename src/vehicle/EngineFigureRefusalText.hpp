@@ -1,18 +1,19 @@
-// The text of an engine-figure problem (VehicleProblem::Figures): its head, the figures it
+// The text of an engine-figure refusal (VehicleProblem::Figures): its head, the figures it
 // compares in the units shown, and the advice, each field named and moved as its reader sees
 // it. The vehicle file reader names the record's fields and moves their figures:
 //   "Power needs more torque: Engine.PeakPower x Engine.ReducePowerFactor (107.9 kW) at
 //   Engine.PowerPeakRPM x Engine.ShiftPowerFactor (523.6 rad/s) needs 206 Nm, more than
 //   1.02 x Engine.PeakTorque (200 Nm): lower Engine.PeakPower or Engine.ReducePowerFactor, or
 //   raise Engine.PowerPeakRPM, Engine.ShiftPowerFactor or Engine.PeakTorque";
-// the vehicle editor names its controls and moves them (ui/main/editor/EngineControlWords.hpp).
+// the vehicle editor names its controls, moves them, and leaves out those at their ends.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "vehicle/VehicleCheck.hpp"
+#include "vehicle/VehicleProblem.hpp"
 
 namespace vehicle {
 
@@ -29,9 +30,12 @@ struct FieldWording {
     std::span<const FieldWord> Words;
     // Between a figure and the factor applied to it.
     std::string_view FactorJoin = " x ";
+    // Whether the figure of a field can still move the way given (its control is not at that
+    // end); the advice leaves out those that cannot. None: every figure can.
+    std::function<bool(std::string_view field, FigureMove move)> CanMove;
 };
 
 // The text of `problem`, which has Figures, in these words.
-std::string EngineFigureProblemText(const VehicleProblem& problem, const FieldWording& words);
+std::string EngineFigureRefusalText(const VehicleProblem& problem, const FieldWording& words);
 
 }  // namespace vehicle

@@ -1,4 +1,6 @@
 // Message boxes and the open/save file dialogs.
+#include <algorithm>
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -65,9 +67,13 @@ MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
     QMessageBox box(DialogOwner());
     QString text = QString::fromStdString(request.text);
     text.replace("\r\n", "\n");
-    // No stretch wider than a quarter of the screen: the box is at least half as wide.
-    box.setText(WrappableText(text, QFontMetrics(box.font()),
-                              box.screen()->availableGeometry().width() / 4));
+    // A message box grows to hold a stretch of up to a quarter of the screen's width, and of
+    // 400 pixels on any screen: Qt lets a box, icon and margins included, grow to 545 pixels
+    // at least, or to the screen's width on a screen of 1024 pixels or less.
+    constexpr int kWidestStretch = 400;  // pixels
+    box.setText(WrappableText(
+        text, QFontMetrics(box.font()),
+        std::min(box.screen()->availableGeometry().width() / 4, kWidestStretch)));
     box.setWindowTitle(QString::fromStdString(request.title.empty() ? kAppTitle : request.title));
     switch (request.icon) {
         case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;

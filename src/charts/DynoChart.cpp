@@ -1,6 +1,7 @@
 #include "charts/DynoChart.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "charts/ChartFrame.hpp"
@@ -8,6 +9,7 @@
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
+#include "core/Units.hpp"
 #include "platform/Control.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
@@ -25,21 +27,92 @@ std::string Figure(float value, double factor, int32_t places, core::Quantity q)
     return core::RoundedText(static_cast<float>(value * factor), places) + core::UnitSuffix(q);
 }
 
+// The refusal's band: its wrapped lines, each one line of the font high (measured once: every
+// line is a single line of the one font).
+struct RefusalBand {
+    std::vector<std::string> Lines;
+    float LineHeight = 0.0f;
+
+    float Height() const { return LineHeight * static_cast<float>(Lines.size()); }
+};
+
+RefusalBand BandLines(const platform::Surface& surface, std::string_view text) {
+    RefusalBand band;
+    band.Lines = WrappedLines(surface, text, surface.ScaleWidth() - 2.0f * kPeakTextLeft);
+    if (!band.Lines.empty()) band.LineHeight = surface.TextHeight(band.Lines.front());
+    return band;
+}
+
 // The refusal's lines in red, each below the one before from the top.
-void PrintBand(platform::Surface& surface, const std::vector<std::string>& lines) {
+void PrintBand(platform::Surface& surface, const RefusalBand& band) {
     surface.ForeColor = kPeakTextColor;
     float lineTop = 0.0f;
-    for (const std::string& line : lines) {
+    for (const std::string& line : band.Lines) {
         surface.CurrentX = kPeakTextLeft;
         surface.CurrentY = lineTop;
         surface.Print(line);
-        lineTop += surface.TextHeight(line);
+        lineTop += band.LineHeight;
     }
     surface.ForeColor = 0;
 }
 
-std::vector<std::string> BandLines(const platform::Surface& surface, std::string_view text) {
-    return WrappedLines(surface, text, surface.ScaleWidth() - 2.0f * kPeakTextLeft);
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// A letter, or a byte of a character beyond ASCII ("m" is no unit of "m²").
+constexpr bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80;
+}
+
+// The words a figure's unit may be (every unit's suffix that stands apart from its number:
+// "Nm", "lbf ft", "rad/s", "hp/ton (US)"), and the "x" of a factor ("1.02 x"), by first
+// byte, the longest first.
+class UnitWords {
+public:
+    UnitWords() {
+        for (std::size_t q = 0; q < core::kQuantityCount; ++q)
+            for (const core::UnitRow& row : core::UnitRows(core::QuantityAt(q)))
+                if (row.Suffix.size() > 1 && row.Suffix.front() == ' ') Add(row.Suffix.substr(1));
+        Add("x");
+        for (auto& words : byFirst_)
+            std::stable_sort(words.begin(), words.end(),
+                             [](std::string_view a, std::string_view b) { return a.size() > b.size(); });
+    }
+    // The length of the unit that `rest` starts with: a unit word that ends the text or is
+    // followed by a character that is no letter or digit ("Nm)", "kW,"); 0 for none.
+    std::size_t At(std::string_view rest) const {
+        if (rest.empty()) return 0;
+        for (const std::string_view word : byFirst_[static_cast<unsigned char>(rest.front())]) {
+            if (!rest.starts_with(word)) continue;
+            if (rest.size() == word.size()) return word.size();
+            const char next = rest[word.size()];
+            if (!IsDigit(next) && !IsLetter(next)) return word.size();
+        }
+        return 0;
+    }
+
+private:
+    void Add(std::string_view word) {
+        auto& words = byFirst_[static_cast<unsigned char>(word.front())];
+        if (std::find(words.begin(), words.end(), word) == words.end()) words.push_back(word);
+    }
+    std::array<std::vector<std::string_view>, 256> byFirst_;
+};
+
+// The next piece of `text` from `at` that a line never splits: a word (up to a blank), or a
+// figure (a word ending in a digit: "(200", "523.6") with the unit after it ("(200 Nm)",
+// "523.6 rad/s)", "1.02 x"). Moves `at` past it and the blank after it; empty between two
+// blanks.
+std::string_view NextPiece(std::string_view text, std::size_t& at) {
+    static const UnitWords units;
+    const std::size_t start = at;
+    std::size_t end = std::min(text.find(' ', at), text.size());
+    const bool figure = end > start && IsDigit(text[end - 1]);
+    if (figure && end < text.size()) {
+        // The unit's word runs on to the next blank (its closing bracket, a comma).
+        const std::size_t unit = units.At(text.substr(end + 1));
+        if (unit > 0) end = std::min(text.find(' ', end + 1 + unit), text.size());
+    }
+    at = end + 1;
+    return text.substr(start, end - start);
 }
 
 }  // namespace
@@ -84,18 +157,40 @@ std::vector<std::string> ScannedPeakTexts() {
 std::vector<std::string> WrappedLines(const platform::Surface& surface, std::string_view text,
                                       float width) {
     std::vector<std::string> lines;
-    std::string line;
+    std::string line;  // the line being filled, and the next piece tried on it
+    line.reserve(text.size());
+    // The line's width: each piece is measured once and the widths added with a blank's
+    // between them. The sum differs from the whole line's width only by the kerning at each
+    // join, less than a blank's width; within that doubt of the edge the line is measured
+    // whole, and the widths are added from there.
+    float lineWidth = 0.0f;
+    int addedJoins = 0;  // joins added since the line was last measured whole
+    float blank = 0.0f;  // measured at the first join
     for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = std::min(text.find(' ', at), text.size());
-        const std::string_view word = text.substr(at, end - at);
-        at = end + 1;
-        if (word.empty()) continue;
-        std::string longer = line.empty() ? std::string(word) : line + " " + std::string(word);
-        if (!line.empty() && surface.TextWidth(longer) > width) {
-            lines.push_back(std::move(line));
-            longer = std::string(word);
+        const std::string_view piece = NextPiece(text, at);
+        if (piece.empty()) continue;
+        const float pieceWidth = surface.TextWidth(std::string(piece));
+        if (line.empty()) {
+            line.assign(piece);
+            lineWidth = pieceWidth;
+            addedJoins = 0;
+            continue;
         }
-        line = std::move(longer);
+        if (blank == 0.0f) blank = surface.TextWidth(" ");
+        const std::size_t kept = line.size();
+        line.append(" ").append(piece);
+        float longer = lineWidth + blank + pieceWidth;
+        const bool measured = std::abs(longer - width) <= static_cast<float>(addedJoins + 1) * blank;
+        if (measured) longer = surface.TextWidth(line);
+        if (longer > width) {
+            lines.emplace_back(line, 0, kept);
+            line.assign(piece);
+            lineWidth = pieceWidth;
+            addedJoins = 0;
+        } else {
+            lineWidth = longer;
+            addedJoins = measured ? 0 : addedJoins + 1;
+        }
     }
     if (!line.empty()) lines.push_back(std::move(line));
     return lines;
@@ -128,10 +223,8 @@ void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
     const float peak = tp >= pp ? tp : pp;
     const float top = high > kHeadroom * peak ? kHeadroom * high : kHeadroom * peak;
     // The refusal's band at the top: the curves fill the height below it.
-    const std::vector<std::string> refusalLines = BandLines(surface, refusal);
-    float band = 0.0f;
-    for (const std::string& line : refusalLines) band += surface.TextHeight(line);
-    const float yScale = (surface.ScaleHeight() - 15.0f - band) / (top - kHeadroom * low);
+    const RefusalBand band = BandLines(surface, refusal);
+    const float yScale = (surface.ScaleHeight() - 15.0f - band.Height()) / (top - kHeadroom * low);
     const std::string& xTitle = u.UnitIndexARV != 0 ? texts.QuantityTitleRotationalVelocity
                                                     : texts.QuantityTitleAngularVelocity;
 
@@ -161,7 +254,7 @@ void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
         surface.Print(lines[1]);
         surface.ForeColor = 0;
     }
-    if (!refusalLines.empty()) PrintBand(surface, refusalLines);
+    if (!band.Lines.empty()) PrintBand(surface, band);
     surface.EndFrame();
 }
 

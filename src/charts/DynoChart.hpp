@@ -45,7 +45,8 @@ void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine, bo
 void DrawDynoBand(platform::Surface& surface, std::string_view text);
 
 // The words of `text` in lines that fit `width` on the surface (a word wider than that on a
-// line of its own).
+// line of its own). A figure stays on the line of its unit ("(200 Nm)", "523.6 rad/s",
+// "350 lbf ft") and a factor on that of its "x" ("1.02 x").
 std::vector<std::string> WrappedLines(const platform::Surface& surface, std::string_view text,
                                       float width);
 

@@ -1,6 +1,8 @@
 #include "qt/MenuMirror.hpp"
 
+#include <QFontMetrics>
 #include <QMenu>
+#include <QScreen>
 
 #include "qt/ControlBinding.hpp"
 #include "qt/UserEvents.hpp"
@@ -38,7 +40,7 @@ void MenuMirror::SyncLevel(Level& level,
         return;
     }
     for (std::size_t i = 0; i < items.size(); ++i) {
-        Apply(*level.actions[i], *items[i]);
+        Apply(*level.actions[i], *items[i], level.host);
         if (level.sub[i]) SyncLevel(*level.sub[i], items[i]->Items());
     }
 }
@@ -80,7 +82,7 @@ void MenuMirror::Rebuild(Level& level, const std::vector<std::unique_ptr<MenuIte
             });
         }
         level.host->addAction(action);
-        Apply(*action, *item);
+        Apply(*action, *item, level.host);
         level.items.push_back(item);
         level.hadEntries.push_back(!item->Items().empty());
         level.actions.emplace_back(action);
@@ -89,11 +91,27 @@ void MenuMirror::Rebuild(Level& level, const std::vector<std::unique_ptr<MenuIte
     }
 }
 
-void MenuMirror::Apply(QAction& action, const MenuItem& item) {
+namespace {
+
+// An entry of a menu wider than a third of the screen (a recent file's long name) shows the
+// start and the end of its caption with "…" between: its menu stays within the screen and
+// beside the menu it opens from.
+QString EntryText(const QWidget* host, const QString& caption) {
+    if (qobject_cast<const QMenu*>(host) == nullptr) return caption;  // the menu bar
+    const QFontMetrics metrics(host->font());
+    const int widest = host->screen()->availableGeometry().width() / 3;
+    if (caption.size() * metrics.maxWidth() <= widest) return caption;  // short: fits
+    return metrics.elidedText(caption, Qt::ElideMiddle, widest, Qt::TextShowMnemonic);
+}
+
+}  // namespace
+
+void MenuMirror::Apply(QAction& action, const MenuItem& item, const QWidget* host) {
     const QSignalBlocker block(&action);
+    const QString text = EntryText(host, CaptionText(item.Caption()));
     action.setSeparator(item.IsSeparator());
-    action.setText(CaptionText(item.Caption()));
-    if (QMenu* menu = action.menu()) menu->setTitle(CaptionText(item.Caption()));
+    action.setText(text);
+    if (QMenu* menu = action.menu()) menu->setTitle(text);
     action.setVisible(item.Visible());
     action.setEnabled(item.Enabled());
     action.setCheckable(item.Checked());

@@ -28,7 +28,8 @@ private:
     struct Level;
     void SyncLevel(Level& level, const std::vector<std::unique_ptr<platform::MenuItem>>& items);
     void Rebuild(Level& level, const std::vector<std::unique_ptr<platform::MenuItem>>& items);
-    void Apply(QAction& action, const platform::MenuItem& item);
+    // `host` is the menu bar or the menu that holds the action.
+    void Apply(QAction& action, const platform::MenuItem& item, const QWidget* host);
     QAction* Find(const Level& level, const platform::MenuItem& item) const;
 
     QMenuBar& bar_;

@@ -1,10 +1,14 @@
 // Message boxes and the open/save file dialogs.
+#include <algorithm>
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSpacerItem>
+#include <QTextBoundaryFinder>
 
 #include "qt/FormView.hpp"
 #include "qt/QtServices.hpp"
@@ -29,13 +33,47 @@ int TitleBarWidth(const QString& title, const QFont& font) {
     return QFontMetrics(titleFont).horizontalAdvance(title) + kIconAndButtons;
 }
 
+// A message may name a file whose name holds no blank and is wider than a message box can
+// be. Each stretch of the text between two places where a line may end (a blank, a slash)
+// that is wider than `widest` gets such a place after every character (a zero-width space):
+// the box wraps it where its lines end instead of cutting it at the window's edge.
+QString WrappableText(const QString& text, const QFontMetrics& metrics, int widest) {
+    constexpr QChar kLineMayEnd(0x200B);
+    QString out;
+    QTextBoundaryFinder lineEnds(QTextBoundaryFinder::Line, text);
+    qsizetype from = 0;
+    for (qsizetype to = lineEnds.toNextBoundary(); to != -1; to = lineEnds.toNextBoundary()) {
+        const QString stretch = text.mid(from, to - from);
+        from = to;
+        if (metrics.horizontalAdvance(stretch) <= widest) {
+            out += stretch;
+            continue;
+        }
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, stretch);
+        qsizetype start = 0;
+        for (qsizetype end = characters.toNextBoundary(); end != -1;
+             end = characters.toNextBoundary()) {
+            if (start > 0) out += kLineMayEnd;
+            out += stretch.mid(start, end - start);
+            start = end;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
     QMessageBox box(DialogOwner());
     QString text = QString::fromStdString(request.text);
     text.replace("\r\n", "\n");
-    box.setText(text);
+    // A message box grows to hold a stretch of up to a quarter of the screen's width, and of
+    // 400 pixels on any screen: Qt lets a box, icon and margins included, grow to 545 pixels
+    // at least, or to the screen's width on a screen of 1024 pixels or less.
+    constexpr int kWidestStretch = 400;  // pixels
+    box.setText(WrappableText(
+        text, QFontMetrics(box.font()),
+        std::min(box.screen()->availableGeometry().width() / 4, kWidestStretch)));
     box.setWindowTitle(QString::fromStdString(request.title.empty() ? kAppTitle : request.title));
     switch (request.icon) {
         case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;

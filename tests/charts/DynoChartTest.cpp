@@ -134,4 +134,38 @@ TEST_F(DynoChart, ARefusalStandsInABandAboveTheCurves) {
         if (op.kind == platform::DrawOpKind::Line && op.width == 2) EXPECT_GE(std::min(op.y1, op.y2), bandBottom);
 }
 
+// A figure is never parted from its unit (nor a factor from its "x"), whatever the width: each
+// refusal wrapped at every width from a word's to the whole text's, and each figure with its
+// unit found whole on one line; nothing is lost or added.
+TEST_F(DynoChart, AFigureKeepsItsUnitOnItsLine) {
+    const struct {
+        const char* text;
+        std::vector<const char*> kept;
+    } rows[] = {
+        {"Power needs more torque: Peak power with Power reduction (107.9 kW) at Peak power "
+         "speed with Shift power (523.6 rad/s) needs 206 Nm, more than 1.02 x Peak torque "
+         "(200 Nm): lower Peak power, or raise Peak torque",
+         {"(107.9 kW)", "(523.6 rad/s)", "206 Nm,", "1.02 x", "(200 Nm):"}},
+        {"Plateau gives more power: Peak torque (350 lbf ft) at Peak torque speed + Torque "
+         "plateau width (4200 rpm) gives 335.3 hp, more than 1.05 x Peak power (300 hp)",
+         {"(350 lbf ft)", "(4200 rpm)", "335.3 hp,", "1.05 x", "(300 hp)"}},
+        {"Peak torque must be from 0 to 7375.6 lbf ft; Wheel track 3 m/x", {"7375.6 lbf ft;", "3 m/x"}},
+    };
+    platform::Surface surface;
+    surface.SetPixelSize(400, 250);
+    for (const auto& row : rows) {
+        for (float width = 200.0f; width < surface.TextWidth(row.text) + 300.0f; width += 15.0f) {
+            const auto lines = charts::WrappedLines(surface, row.text, width);
+            std::string said;
+            for (const std::string& line : lines) said += (said.empty() ? "" : " ") + line;
+            ASSERT_EQ(said, row.text) << width;
+            for (const char* figure : row.kept) {
+                EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [figure](const std::string& line) {
+                    return line.find(figure) != std::string::npos;
+                })) << figure << " at width " << width;
+            }
+        }
+    }
+}
+
 }  // namespace

@@ -5,17 +5,20 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
 #include <map>
+#include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/ServiceDoubles.hpp"
 #include "support/StartedProgram.hpp"
+#include "ui/main/form/Main.hpp"
 #include "ui/options/OptionsPanel.hpp"
 
 namespace {
@@ -160,6 +163,29 @@ TEST_F(ManualMenuTest, TheMakersFiguresSayWhereToChooseRpm) {
           panel.OptionsLabel(ui::UnitCaptionIndex(core::Quantity::ARV)).Caption(),
           list.List(2)})
         EXPECT_NE(paragraph.find('"' + said + '"'), std::string::npos) << said;
+}
+
+// The maker's plateau in both units: each figure fits the box it is typed in (the start's and
+// the width's), and the rad/s figures are the rpm ones to the last digit they show.
+TEST_F(ManualMenuTest, TheMakersPlateauCanBeTypedInRpmAndRadPerSecond) {
+    ui::Main& w = Start();
+    std::string text;
+    for (const std::string& line : ManualLines()) text += line + ' ';
+    static const std::regex example(
+        R"(is (\S+) with a width of (\S+) in rpm, or (\S+) with a width of (\S+) in rad/s)");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(text, m, example));
+    const platform::TextBox* boxes[] = {w.VehData_NewTorqueRPM, w.VehData_NewTorquePeakWidth};
+    for (int k = 0; k < 2; ++k) {
+        const std::string rpm = m[1 + k], radPerSecond = m[3 + k];
+        EXPECT_LE(static_cast<int>(rpm.size()), boxes[k]->MaxLength()) << rpm;
+        EXPECT_LE(static_cast<int>(radPerSecond.size()), boxes[k]->MaxLength()) << radPerSecond;
+        const std::size_t point = radPerSecond.find('.');
+        const int decimals = point == std::string::npos ? 0 : static_cast<int>(radPerSecond.size() - point - 1);
+        EXPECT_NEAR(std::stod(radPerSecond), std::stod(rpm) * std::numbers::pi / 30.0,
+                    0.5 * std::pow(10.0, -decimals))
+            << radPerSecond;
+    }
 }
 
 // The table under "Keyboard shortcuts": each key is the shortcut of the menu entry beside it,

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "QtTestApp.hpp"
+#include "charts/DynoChart.hpp"
 #include "platform/Control.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "qt/SurfacePainter.hpp"
@@ -111,6 +112,26 @@ TEST_F(SurfacePainterTest, SystemColoursAreResolvedAndAnEmptySurfaceGivesNoImage
               QColor(int(rgb & 255), int((rgb >> 8) & 255), int((rgb >> 16) & 255)));
     Surface empty;
     EXPECT_TRUE(qtfront::RenderSurface(empty).isNull());
+}
+
+// Wrapped text breaks where the whole line's width says, also in a font that kerns across
+// the blanks ("A Torque", "Y AVA" are narrower than their words and blank added): each line
+// fits, or is one word, and would not fit with the next line's first word.
+TEST_F(SurfacePainterTest, WrappedLinesBreakWhereTheWholeLineIsMeasured) {
+    const std::string text =
+        "A Torque Year AVA To Ty 11 1 T Y W V Peak Avoid Yes Tyre AT LT power Wy A Y T V "
+        "AVA Year To Torque A Ty 1 11 Yes W Avoid";
+    const auto width = [this](const std::string& s) { return surface.TextWidth(s); };
+    for (float w = 300.0f; w < 1600.0f; w += 7.3f) {
+        const auto lines = charts::WrappedLines(surface, text, w);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::string& line = lines[i];
+            EXPECT_TRUE(width(line) <= w || line.find(' ') == std::string::npos) << line << " @ " << w;
+            if (i + 1 == lines.size()) continue;
+            const std::string next = lines[i + 1].substr(0, lines[i + 1].find(' '));
+            EXPECT_GT(width(line + " " + next), w) << line << " + " << next << " @ " << w;
+        }
+    }
 }
 
 }  // namespace

@@ -5,9 +5,12 @@
 // frame outside the layout, as the frame put round every window here shows. ctest runs these
 // tests on a 1920 x 1080 and a 1366 x 768 screen as well (tests/qt/screens/); the pictures
 // windows_<screen>_<window>.png in test-screenshots/ show each window on each screen.
+#include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <string>
@@ -17,6 +20,9 @@
 #include "ProgramOnDesktop.hpp"
 #include "charts/ResizeableGraphCode.hpp"
 #include "platform/ServiceDoubles.hpp"
+#include "support/VehicleTestSupport.hpp"
+#include "ui/main/form/Main.hpp"
+#include "ui/main/menus/RecentFilesMenu.hpp"
 #include "ui/main/menus/UpdateCheck.hpp"
 #include "ui/main/menus/WebLinks.hpp"
 #include "ui/options/OptionsPanel.hpp"
@@ -317,6 +323,81 @@ TEST_F(WindowSizes, AMessageWhileNoWindowIsActiveOpensOnTheWindowLastUsed) {
     });
     platform::MsgBox("Could not open the web page:");
     platform::InstallServiceDoubles();
+}
+
+// A message naming a file whose name holds no blank (the error for a 256-byte vehicle file
+// name, the overwrite question for a 255-byte setup) wraps the name within the screen: the
+// label's narrowest width holds no longer than its width, and the whole name is there.
+TEST_F(WindowSizes, AMessageWrapsALongNameWithinTheScreen) {
+    platform::Services().messages = std::make_shared<qtfront::QtMessageBoxService>();
+    const std::string vehicle = std::string(252, 'G') + ".vd3";
+    const std::string setup = std::string(251, 'S') + ".set";
+    vehtest::WriteFile(root / "setups" / setup, "SRSETT");
+    const struct {
+        std::string file;
+        platform::MenuItem* entry;
+    } messages[] = {{vehicle, w->FileSaveVehicle}, {setup, w->FileSaveAs}};
+    for (const auto& m : messages) {
+        SCOPED_TRACE(m.file.substr(m.file.size() - 4));
+        platform::FileDialogDouble().QueueSavePath((root / "setups" / m.file).string());
+        bool shown = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || shown) return;
+            shown = true;
+            EXPECT_TRUE(box->screen()->availableGeometry().contains(box->frameGeometry()));
+            const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+            ASSERT_NE(label, nullptr);
+            EXPECT_LE(label->minimumSizeHint().width(), label->width());
+            EXPECT_TRUE(label->text().remove(QChar(0x200B)).contains(QString::fromStdString(m.file)));
+            Shot(*box, "message_long_name" + m.file.substr(m.file.size() - 4));
+            box->done(QMessageBox::No);  // or OK, the one button of an error
+        });
+        poll.start(20);
+        m.entry->UserClick();
+        poll.stop();
+        EXPECT_TRUE(shown);
+    }
+    platform::InstallServiceDoubles();
+}
+
+// Open Recent with five names of 240 to 255 bytes stays within the screen beside the File
+// menu; each entry shows its name's start and end.
+TEST_F(WindowSizes, OpenRecentWithLongNamesStaysBesideTheFileMenu) {
+    std::vector<std::string> names;
+    for (const int bytes : {240, 244, 248, 252, 255}) {
+        names.push_back("R" + std::to_string(bytes) + std::string(static_cast<std::size_t>(bytes - 15), 'M') +
+                        "_end" + std::to_string(bytes) + ".set");
+        ui::AddRecentFile((root / "setups" / names.back()).string());
+    }
+    qtfront::FormView& view = ViewOf(*w);
+    QMenu* file = view.ActionFor(*w->FileMenu)->menu();
+    QMenu* recent = view.ActionFor(*w->FileOpenRecentMenu)->menu();
+    ASSERT_TRUE(file && recent);
+    file->popup(view.mapToGlobal(QPoint(0, 20)));
+    file->setActiveAction(recent->menuAction());
+    QTest::keyClick(file, Qt::Key_Right);
+    qttest::RunEventsUntil([recent] { return recent->isVisible(); }, 2000);
+    ASSERT_TRUE(recent->isVisible());
+    const QRect screen = view.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(recent->geometry()));
+    // Beside the entry it opens from (a submenu may lie on the parent's frame).
+    const QRect from = file->actionGeometry(recent->menuAction());
+    EXPECT_GE(recent->geometry().left(), file->mapToGlobal(from.topRight()).x());
+    const QList<QAction*> entries = recent->actions();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const QString shown = entries[static_cast<qsizetype>(i)]->text();
+        const std::string& name = names[names.size() - 1 - i];  // the newest first
+        const std::string title = name.substr(0, name.size() - 4);
+        EXPECT_TRUE(shown.startsWith(QString::fromStdString(title.substr(0, 4)))) << shown.toStdString();
+        EXPECT_TRUE(shown.endsWith(QString::fromStdString(title.substr(title.size() - 6))))
+            << shown.toStdString();
+    }
+    Shot(*file, "file_menu");
+    Shot(*recent, "open_recent_long_names");
+    recent->hide();
+    file->hide();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -37,8 +38,9 @@ int TitleBarWidth(const QString& title, const QFont& font) {
 // be. Each stretch of the text between two places where a line may end (a blank, a slash)
 // that is wider than `widest` gets such a place after every character (a zero-width space):
 // the box wraps it where its lines end instead of cutting it at the window's edge.
+constexpr QChar kLineMayEnd(0x200B);
+
 QString WrappableText(const QString& text, const QFontMetrics& metrics, int widest) {
-    constexpr QChar kLineMayEnd(0x200B);
     QString out;
     QTextBoundaryFinder lineEnds(QTextBoundaryFinder::Line, text);
     qsizetype from = 0;
@@ -117,6 +119,13 @@ MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
                                       QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
+    // What the box copies (Ctrl+C, a selection) is the message as written: a name copied
+    // from it must be the file's name, without the places the box may end a line.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    QObject::connect(clipboard, &QClipboard::dataChanged, &box, [clipboard] {
+        QString copied = clipboard->text();
+        if (copied.contains(kLineMayEnd)) clipboard->setText(copied.remove(kLineMayEnd));
+    });
     const int result = box.exec();
     switch (result) {
         case QMessageBox::Ok: return MsgAnswer::OK;

@@ -5,6 +5,8 @@
 // frame outside the layout, as the frame put round every window here shows. ctest runs these
 // tests on a 1920 x 1080 and a 1366 x 768 screen as well (tests/qt/screens/); the pictures
 // windows_<screen>_<window>.png in test-screenshots/ show each window on each screen.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -352,6 +354,12 @@ TEST_F(WindowSizes, AMessageWrapsALongNameWithinTheScreen) {
             EXPECT_LE(label->minimumSizeHint().width(), label->width());
             EXPECT_TRUE(label->text().remove(QChar(0x200B)).contains(QString::fromStdString(m.file)));
             Shot(*box, "message_long_name" + m.file.substr(m.file.size() - 4));
+            // Copied from the box (its text as the box holds it), the name is the file's,
+            // without the places the box may end a line.
+            QGuiApplication::clipboard()->setText(label->text());
+            const QString copied = QGuiApplication::clipboard()->text();
+            EXPECT_FALSE(copied.contains(QChar(0x200B)));
+            EXPECT_TRUE(copied.contains(QString::fromStdString(m.file)));
             box->done(QMessageBox::No);  // or OK, the one button of an error
         });
         poll.start(20);

@@ -1,7 +1,7 @@
 // The spring and disc-brake formulas against figures worked by hand from the textbook
 // formulas, with E = 2e11 Pa, G = 7.93e10 Pa and pi = 3.141592653589:
 //   leaf (semi-elliptic) k = 8 E N b t^3 f / (3 L^3), quarter-elliptic E N b t^3 f / (6 L^3)
-//   coil k = G r^4 / (4 n R^3), n = free length / pitch
+//   coil k = G r^4 / (4 n R^3), n = free length / pitch (at most the total coils)
 //   bar GJ = G pi / 4 (Ro^4 - Ri^4), torsion GJ / Lb, at the arms 4 GJ / (A^2 Lb)
 #include <gtest/gtest.h>
 
@@ -60,6 +60,16 @@ TEST(CoilSpringCalc, DesignTimeCoilGivesTheHandWorkedFigures) {
     EXPECT_NEAR(r.MeanDiameter, 0.083f, 1e-7);       // 0.069 + 0.014
     EXPECT_NEAR(r.Travel, 0.0715f, 1e-7);            // 0.145 - 5.25 x 0.014
     EXPECT_NEAR(r.Rate, 178207.0, 2.0);              // 7.93e10 x 0.007^4 / (4 n 0.0415^3)
+}
+
+// A spring up to a pitch longer than its coils (plain ends) has no more active coils than it
+// has coils: 0.05 m at 0.01 m is 5 pitches, of 4 coils. With 8 mm wire 69 mm inside:
+// 7.93e10 x 0.004^4 / (4 x 4 x 0.0385^3) = 22233.7 N/m (17787 N/m with 5).
+TEST(CoilSpringCalc, ActiveCoilsNeverExceedTheTotalCoils) {
+    const auto r = CalcCoilSpring({0.05f, 0.01f, 4.0f, 0.008f, 0.069f});
+    ASSERT_TRUE(r.Valid);
+    EXPECT_EQ(r.ActiveCoils, 4.0f);
+    EXPECT_NEAR(r.Rate, 22233.7, 0.5);
 }
 
 TEST(CoilSpringCalc, EachLimitFailsItsOwnBoxOnly) {

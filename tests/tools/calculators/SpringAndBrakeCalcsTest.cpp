@@ -230,6 +230,14 @@ TEST(DiscBrakeCalc, NoBalanceWithoutTorqueAndNoPulledCylinder) {
     const auto pulled = CalcDiscBrakes(in);
     EXPECT_FALSE(pulled.Valid);
     EXPECT_FALSE(pulled.Ok[BrakeBox::BiasOffset]);
+    // 20 turns of a 0.5 mm thread on a 20 mm bar put the pivot at the bar's end: a shift of
+    // 0.50000006 in Singles, allowed; 20.001 turns go past it.
+    in.BiasThread = 0.0005f;
+    in.BiasLength = 0.02f;
+    in.BiasOffset = 20.0f;
+    EXPECT_TRUE(CalcDiscBrakes(in).Valid);
+    in.BiasOffset = 20.001f;
+    EXPECT_FALSE(CalcDiscBrakes(in).Ok[BrakeBox::BiasOffset]);
     in.MasterCylinders = 1;  // without the bar the offset does not matter
     EXPECT_TRUE(CalcDiscBrakes(in).Valid);
     in.BiasOffset = -1.0f;
@@ -261,6 +269,9 @@ TEST(CalculatorCrossChecks, FiguresThatBoundEachOther) {
         {"200 active coils from 2", {1.0f, 0.005f, 2.0f, 0.005f, 0.069f}, {false, false, false, true, true}},
         {"index 19.6", {0.145f, 0.0388f, 5.25f, 0.014f, 0.26f}, {true, true, true, true, true}},
         {"index 20.3", {0.145f, 0.0388f, 5.25f, 0.014f, 0.27f}, {true, true, true, false, false}},
+        // An index of 20 typed exactly: 0.1 / 0.005 m lies above 20 in Singles.
+        {"index 20", {0.145f, 0.0388f, 5.25f, 0.005f, 0.095f}, {true, true, true, true, true}},
+        {"index 20.02", {0.145f, 0.0388f, 5.25f, 0.005f, 0.0951f}, {true, true, true, false, false}},
         {"index 3.3", {0.145f, 0.0388f, 3.0f, 0.03f, 0.07f}, {true, true, true, true, true}},
         {"index 2.7", {0.145f, 0.0388f, 3.0f, 0.03f, 0.05f}, {true, true, true, false, false}},
     };
@@ -273,7 +284,9 @@ TEST(CalculatorCrossChecks, FiguresThatBoundEachOther) {
     const struct {
         float span, thickness;
         bool ok;
-    } leaves[] = {{0.05f, 0.1f, false}, {1.016f, 0.051f, false}, {1.016f, 0.05f, true}};
+    } leaves[] = {{0.05f, 0.1f, false},  {1.016f, 0.051f, false}, {1.016f, 0.05f, true},
+                  // 20 thicknesses typed exactly: 0.08 lies below 20 x 0.004 in Singles.
+                  {0.08f, 0.004f, true}, {0.0799f, 0.004f, false}};
     for (const auto& l : leaves) {
         auto in = DefaultLeaf();
         in.Span = l.span;
@@ -303,6 +316,9 @@ TEST(CalculatorCrossChecks, FiguresThatBoundEachOther) {
         {"11.4:1", 0.4f, 0.035f, 333.0f, {BrakeBox::PedalArm, BrakeBox::PushrodDistance}},
         {"1.86:1", 0.223f, 0.12f, 333.0f, {BrakeBox::PedalArm, BrakeBox::PushrodDistance}},
         {"2.2:1", 0.223f, 0.1f, 333.0f, {}},
+        // 150 / 15 mm typed exactly: 10.0000006 in Singles.
+        {"10:1", 0.15f, 0.015f, 333.0f, {}},
+        {"10.01:1", 0.1501f, 0.015f, 333.0f, {BrakeBox::PedalArm, BrakeBox::PushrodDistance}},
         {"284 bar", 0.223f, 0.035f, 1400.0f, {}},
         {"304 bar", 0.223f, 0.035f, 1500.0f, {BrakeBox::AppliedForce, BrakeBox::MasterBore}},
     };

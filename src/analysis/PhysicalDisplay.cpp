@@ -104,10 +104,14 @@ void PhysicalAnalysisCaptions(const PhysicalCaptionInputs& in, std::vector<core:
         w.Phys(121 + i) = core::UnitValueText(Quantity::DistanceSmall, tyres[i].UnloadedRadius);
     for (int i = 0; i < 4; ++i)
         w.Phys(125 + i) = core::UnitValueText(Quantity::MOI, tyres[i].Inertia);
-    // kW per kg; the inverse units show factor / value (core::UnitValueText).
+    // kW per kg; the inverse units show factor / value (core::UnitValueText). A vehicle that
+    // is not wheel driven has no engine power to weigh against.
     const float peakPower = vehicle::EngineCode().CurrentEngine.PeakPower;
-    w.Phys(129) = noMass ? NotApplicable()
-                         : core::UnitValueText(Quantity::P2W, peakPower / m.TotalMass);
+    const bool wheelDriven =
+        core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType != vehicle::kDriveThrust;
+    w.Phys(129) = noMass || !wheelDriven
+                      ? NotApplicable()
+                      : core::UnitValueText(Quantity::P2W, peakPower / m.TotalMass);
 }
 
 void LiveAnalysisCaptions(const LiveCaptionInputs& in, std::vector<core::Caption>& out) {

@@ -50,6 +50,8 @@ bool SetCurrentVehicle(std::string_view selectorText, int32_t centreSplitPercent
     if (index < 0) return false;
     g.CurrentVehicle = g.Vehicles[static_cast<std::size_t>(index)];
     VehicleRecord& v = g.CurrentVehicle;
+    // The list keeps the record as it was read; what is shown and run is only what it uses.
+    DropUnusedFigures(v);
 
     // The simulator car row; the previous row stays in CurrentLFSCar when none matches.
     const int row = core::FindLFSCarByName(v.Name);

@@ -24,4 +24,11 @@ void SetThrustOnlyFigures(VehicleRecord& record) {
     d.ShiftTime = 0.0f;
 }
 
+void DropUnusedFigures(VehicleRecord& record) {
+    if (record.Drivetrain.DriveType != kDriveThrust) return;
+    const uint8_t fuel = record.Engine.FuelType;
+    SetThrustOnlyFigures(record);
+    record.Engine.FuelType = fuel;
+}
+
 }  // namespace vehicle

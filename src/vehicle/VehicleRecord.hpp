@@ -124,5 +124,11 @@ void SetVehicleName(VehicleRecord& record, std::string_view name);
 // the editor keeps; whatever they are, its engine record holds no curve, no fit and nothing of
 // the engine selected before it (EngineRecordFromFigures).
 void SetThrustOnlyFigures(VehicleRecord& record);
+// Leaves in the record only the figures its vehicle uses, as the analyses and displays read it
+// (the current vehicle): one that is not wheel driven keeps its thrust, the thrust's height and
+// its fuel type (its fuel still weighs), and gets the fixed figures above for the engine and
+// drive-train it does not have, whatever it held there. A wheel-driven vehicle's record stays
+// as it is.
+void DropUnusedFigures(VehicleRecord& record);
 
 }  // namespace vehicle

@@ -348,7 +348,8 @@ TEST(DecelerationRun, ThrustVehicleWithEngineBrakingAloneCoasts) {
 }
 
 // The engine-brake reduction opens the throttle until the braking torque is cut by the
-// reduction, and never past full throttle.
+// reduction, and never past full throttle: the engine still brakes, with the torque of the
+// throttle found (at 500 rad/s half of its -41.9 N m, where full throttle gives +250 N m).
 TEST(DecelerationEngineBrake, ReductionFoundAndThrottleNeverPastFull) {
     dectest::SetUpVehicle();
     vehicle::EngineRecord e = vehicle::EngineCode().CurrentEngine;
@@ -357,8 +358,11 @@ TEST(DecelerationEngineBrake, ReductionFoundAndThrottleNeverPastFull) {
     const float closed = vehicle::GetEngineTorque(e);
     ASSERT_LT(closed, 0.0f);
     e.EngineBrakeReduction = 0.5f;
-    const float half = analysis::ReduceEngineBraking(e, vehicle::GetTorqueEnds(e));
+    const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(e);
+    const float half = analysis::ReduceEngineBraking(e, ends);
     EXPECT_GE(half, 0.5f * closed);
+    EXPECT_LT(half, 0.0f);
+    EXPECT_EQ(half, vehicle::TorqueAtThrottle(ends, e.Throttle));
     EXPECT_GT(e.Throttle, 0.0f);
     // One throttle step less would still brake harder than half.
     vehicle::EngineRecord before = e;

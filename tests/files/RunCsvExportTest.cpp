@@ -212,8 +212,9 @@ TEST_F(RunCsvExportTest, ProgressWindowAndFailedWrite) {
 }
 
 // ---- Golden files -------------------------------------------------------------------------
-// The first 25 steps of the sample car's acceleration run at 1/100 s in SI units, and of its
-// deceleration run (brakes applied) in imperial units, each from a reset state, compared byte
+// The first 25 steps of the sample car's acceleration run at 1/100 s in SI units, of its
+// deceleration run (brakes applied) in imperial units and of its run on engine braking alone
+// with the engine-brake reduction in SI units, each from a reset state, compared byte
 // for byte with tests/files/golden/*.csv. When a change of the runs or of the export is
 // intended, regenerate them with
 //     CHASSISLAB_REGENERATE_GOLDEN=1 ./tests_files --gtest_filter='RunCsvGolden*'
@@ -257,6 +258,24 @@ TEST(RunCsvGolden, SampleCarDecelerationRunInImperialUnits) {
     CompareWithGolden(BuildRunCsv({s.DecData, analysis::kDecColumns, kGoldenSteps,
                                    s.DecTimeStep}),
                       "sample_deceleration_imperial.csv");
+}
+
+// Engine braking alone, half of it removed by the engine-brake reduction (the throttle opened
+// until the engine brakes with half its closed-throttle torque), in SI units.
+TEST(RunCsvGolden, SampleCarEngineBrakingRunWithTheReduction) {
+    sample::ResetAll();
+    sample::Prepare(sample::SampleCar());
+    vehicle::EngineCode().CurrentEngine.EngineBrakeReduction = 0.5f;
+    analysis::DecRunInputs in;
+    in.ApplyBrakes = false;
+    in.EngineBraking = true;
+    in.BrakeBalance = sample::Setup{}.brakeBalance;
+    analysis::RunDecelerationAnalysis(in, {});
+    const auto& s = analysis::DecelerationCode();
+    ASSERT_GE(s.DecLastStep, kGoldenSteps);
+    CompareWithGolden(BuildRunCsv({s.DecData, analysis::kDecColumns, kGoldenSteps,
+                                   s.DecTimeStep}),
+                      "sample_engine_braking_reduced.csv");
 }
 
 }  // namespace

@@ -123,8 +123,13 @@ TEST_F(SetCurrentVehicleTest, FrontShareFollowsTheDriveType) {
     EXPECT_FLOAT_EQ(vehicle::GearingCode().FrontTorqueShare, 0.6f);
     vehicle::SetCurrentVehicle("Jet", 60);
     EXPECT_FLOAT_EQ(vehicle::GearingCode().FrontTorqueShare, -1.0f);
-    // Not wheel driven: the engine figures stay as given, nothing converted to rad/s.
-    EXPECT_FLOAT_EQ(vehicle::EngineCode().CurrentEngine.PowerPeakSpeed, 6000.0f);
+    // Not wheel driven: its thrust height (the plateau speed's field) stays as given, nothing
+    // converted to rad/s; the engine speeds it has no use for are not taken, but the list
+    // keeps them.
+    const auto& engine = vehicle::EngineCode().CurrentEngine;
+    EXPECT_FLOAT_EQ(engine.TorquePeakRPM, 4000.0f);
+    EXPECT_FLOAT_EQ(engine.PowerPeakSpeed, 0.0f);
+    EXPECT_FLOAT_EQ(core::GlobalChassisLab().Vehicles[2].Engine.PowerPeakRPM, 6000.0f);
 }
 
 TEST_F(SetCurrentVehicleTest, UnknownNameKeepsTheCurrentVehicle) {

@@ -65,12 +65,17 @@ TEST_F(MechCalcsTest, AFailedBoxTurnsRedAndKeepsTheResults) {
     w.CoilSpringInput(0).SetText("");  // reads 0: fails too
     EXPECT_EQ(w.CoilSpringInput(0).BackColor(), kBoxInvalid);
     w.CoilSpringInput(0).SetText("0.145");
-    w.CoilSpringInput(2).SetText("3");
+    w.CoilSpringInput(2).SetText("4");
     EXPECT_EQ(w.CoilSpringInput(2).BackColor(), kBoxValid);
     EXPECT_NE(w.CoilCalcLabel(102).Caption(), "");
-    EXPECT_EQ(w.CoilCalcLabel(103).Caption(), rate);  // coils do not change the rate
-    // Travel does: 0.145 - 3 x 0.014 = 0.103 m.
-    EXPECT_EQ(w.CoilCalcLabel(102).Caption(), "0.1 m");
+    // Coils beyond the 3.74 active ones do not change the rate; travel shows what they take:
+    // 0.145 - 4 x 0.014 = 0.089 m.
+    EXPECT_EQ(w.CoilCalcLabel(103).Caption(), rate);
+    EXPECT_EQ(w.CoilCalcLabel(102).Caption(), "0.09 m");
+    // Fewer coils than the free length holds at its pitch are all active: 3 of them.
+    w.CoilSpringInput(2).SetText("3");
+    EXPECT_EQ(w.CoilCalcLabel(100).Caption(), "3");
+    EXPECT_EQ(w.CoilCalcLabel(102).Caption(), "0.1 m");  // 0.103 m
 }
 
 TEST_F(MechCalcsTest, ALeafCountOutsideAByteIsRefused) {

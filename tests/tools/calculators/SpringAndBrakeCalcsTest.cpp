@@ -1,7 +1,7 @@
 // The spring and disc-brake formulas against figures worked by hand from the textbook
 // formulas, with E = 2e11 Pa, G = 7.93e10 Pa and pi = 3.141592653589:
 //   leaf (semi-elliptic) k = 8 E N b t^3 f / (3 L^3), quarter-elliptic E N b t^3 f / (6 L^3)
-//   coil k = G r^4 / (4 n R^3), n = free length / pitch
+//   coil k = G r^4 / (4 n R^3), n = free length / pitch (at most the total coils)
 //   bar GJ = G pi / 4 (Ro^4 - Ri^4), torsion GJ / Lb, at the arms 4 GJ / (A^2 Lb)
 #include <gtest/gtest.h>
 
@@ -60,6 +60,16 @@ TEST(CoilSpringCalc, DesignTimeCoilGivesTheHandWorkedFigures) {
     EXPECT_NEAR(r.MeanDiameter, 0.083f, 1e-7);       // 0.069 + 0.014
     EXPECT_NEAR(r.Travel, 0.0715f, 1e-7);            // 0.145 - 5.25 x 0.014
     EXPECT_NEAR(r.Rate, 178207.0, 2.0);              // 7.93e10 x 0.007^4 / (4 n 0.0415^3)
+}
+
+// A spring up to a pitch longer than its coils (plain ends) has no more active coils than it
+// has coils: 0.05 m at 0.01 m is 5 pitches, of 4 coils. With 8 mm wire 69 mm inside:
+// 7.93e10 x 0.004^4 / (4 x 4 x 0.0385^3) = 22233.7 N/m (17787 N/m with 5).
+TEST(CoilSpringCalc, ActiveCoilsNeverExceedTheTotalCoils) {
+    const auto r = CalcCoilSpring({0.05f, 0.01f, 4.0f, 0.008f, 0.069f});
+    ASSERT_TRUE(r.Valid);
+    EXPECT_EQ(r.ActiveCoils, 4.0f);
+    EXPECT_NEAR(r.Rate, 22233.7, 0.5);
 }
 
 TEST(CoilSpringCalc, EachLimitFailsItsOwnBoxOnly) {
@@ -220,6 +230,14 @@ TEST(DiscBrakeCalc, NoBalanceWithoutTorqueAndNoPulledCylinder) {
     const auto pulled = CalcDiscBrakes(in);
     EXPECT_FALSE(pulled.Valid);
     EXPECT_FALSE(pulled.Ok[BrakeBox::BiasOffset]);
+    // 20 turns of a 0.5 mm thread on a 20 mm bar put the pivot at the bar's end: a shift of
+    // 0.50000006 in Singles, allowed; 20.001 turns go past it.
+    in.BiasThread = 0.0005f;
+    in.BiasLength = 0.02f;
+    in.BiasOffset = 20.0f;
+    EXPECT_TRUE(CalcDiscBrakes(in).Valid);
+    in.BiasOffset = 20.001f;
+    EXPECT_FALSE(CalcDiscBrakes(in).Ok[BrakeBox::BiasOffset]);
     in.MasterCylinders = 1;  // without the bar the offset does not matter
     EXPECT_TRUE(CalcDiscBrakes(in).Valid);
     in.BiasOffset = -1.0f;
@@ -251,6 +269,9 @@ TEST(CalculatorCrossChecks, FiguresThatBoundEachOther) {
         {"200 active coils from 2", {1.0f, 0.005f, 2.0f, 0.005f, 0.069f}, {false, false, false, true, true}},
         {"index 19.6", {0.145f, 0.0388f, 5.25f, 0.014f, 0.26f}, {true, true, true, true, true}},
         {"index 20.3", {0.145f, 0.0388f, 5.25f, 0.014f, 0.27f}, {true, true, true, false, false}},
+        // An index of 20 typed exactly: 0.1 / 0.005 m lies above 20 in Singles.
+        {"index 20", {0.145f, 0.0388f, 5.25f, 0.005f, 0.095f}, {true, true, true, true, true}},
+        {"index 20.02", {0.145f, 0.0388f, 5.25f, 0.005f, 0.0951f}, {true, true, true, false, false}},
         {"index 3.3", {0.145f, 0.0388f, 3.0f, 0.03f, 0.07f}, {true, true, true, true, true}},
         {"index 2.7", {0.145f, 0.0388f, 3.0f, 0.03f, 0.05f}, {true, true, true, false, false}},
     };
@@ -263,7 +284,9 @@ TEST(CalculatorCrossChecks, FiguresThatBoundEachOther) {
     const struct {
         float span, thickness;
         bool ok;
-    } leaves[] = {{0.05f, 0.1f, false}, {1.016f, 0.051f, false}, {1.016f, 0.05f, true}};
+    } leaves[] = {{0.05f, 0.1f, false},  {1.016f, 0.051f, false}, {1.016f, 0.05f, true},
+                  // 20 thicknesses typed exactly: 0.08 lies below 20 x 0.004 in Singles.
+                  {0.08f, 0.004f, true}, {0.0799f, 0.004f, false}};
     for (const auto& l : leaves) {
         auto in = DefaultLeaf();
         in.Span = l.span;
@@ -293,6 +316,9 @@ TEST(CalculatorCrossChecks, FiguresThatBoundEachOther) {
         {"11.4:1", 0.4f, 0.035f, 333.0f, {BrakeBox::PedalArm, BrakeBox::PushrodDistance}},
         {"1.86:1", 0.223f, 0.12f, 333.0f, {BrakeBox::PedalArm, BrakeBox::PushrodDistance}},
         {"2.2:1", 0.223f, 0.1f, 333.0f, {}},
+        // 150 / 15 mm typed exactly: 10.0000006 in Singles.
+        {"10:1", 0.15f, 0.015f, 333.0f, {}},
+        {"10.01:1", 0.1501f, 0.015f, 333.0f, {BrakeBox::PedalArm, BrakeBox::PushrodDistance}},
         {"284 bar", 0.223f, 0.035f, 1400.0f, {}},
         {"304 bar", 0.223f, 0.035f, 1500.0f, {BrakeBox::AppliedForce, BrakeBox::MasterBore}},
     };

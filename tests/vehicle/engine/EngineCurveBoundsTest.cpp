@@ -204,7 +204,9 @@ TEST(EngineCurveBounds, APlateauTypedToEndAtThePowerPeakAlwaysFits) {
 // the quartic its span, and the curve reaches the peak torque there, below the typed start. The
 // scan looked only from the typed start and named the highest torque below it, the torque cap:
 // "550.1 Nm" for the Golf with 550 N m at 150 rad/s, 81.7 kW at 150 rad/s, idle 80, limit 180 and
-// upper shape A 0.99. It names the peak torque where the moved plateau starts, and never more.
+// upper shape A 0.99. It names the peak torque where the moved plateau starts, and never more:
+// typed at 147.1 rad/s with 82.45 kW and upper shape A 0.21 it starts at 147 rad/s (scanned
+// from the typed start, or the higher of the two, 149).
 TEST(EngineCurveBounds, APlateauTheFitMovesLowerIsScannedWhereItStarts) {
     sample::ResetAll();
     vehicle::VehicleRecord car = vehtest::ShippedCars()[2];
@@ -216,9 +218,9 @@ TEST(EngineCurveBounds, APlateauTheFitMovesLowerIsScannedWhereItStarts) {
     f.IdleRPM = Rpm(80);
     f.LimitRPM = Rpm(180);
     int moved = 0;
-    for (const float shapeA : {0.2f, 0.6f, 0.99f}) {
-        for (const double start : {147.0, 148.5, 150.0}) {  // up to 2 % below the power peak
-            for (const float power : {80.0f, 81.0f, 81.7f, 82.5f}) {
+    for (const float shapeA : {0.2f, 0.21f, 0.6f, 0.99f}) {
+        for (const double start : {147.0, 147.1, 148.5, 150.0}) {  // up to 2 % below the peak
+            for (const float power : {80.0f, 81.0f, 81.7f, 82.45f, 82.5f}) {
                 f.UpperShapeA = shapeA;
                 f.TorquePeakRPM = Rpm(start);
                 f.PeakPower = power;
@@ -234,10 +236,25 @@ TEST(EngineCurveBounds, APlateauTheFitMovesLowerIsScannedWhereItStarts) {
                 // 550 N m at 147 rad/s (549.7) and beyond; the scan names the highest it has.
                 if (power == 80.0f) EXPECT_LT(s.ScannedTorquePeak, 550.0f);
                 else EXPECT_EQ(s.ScannedTorquePeak, 550.0f);
+                if (shapeA == 0.21f && start == 147.1 && power == 82.45f)
+                    EXPECT_EQ(s.ScannedTorquePeakSpeed, 147.0f);
             }
         }
     }
     EXPECT_GT(moved, 0);
+}
+
+// The curve may pass the peak torque by its slack: the Golf's reaches 350.0024 N m just past
+// its plateau. A scan that never meets the plateau (here the record's plateau lies beyond the
+// limit) names the highest torque it found, but never more than the peak torque.
+TEST(EngineCurveBounds, TheScannedTorqueNeverPassesThePeakTorque) {
+    sample::ResetAll();
+    EngineRecord e = Fitted(vehtest::ShippedCars()[2]);  // the Golf
+    ASSERT_GT(vehicle::FullThrottleTorque(e, 440.0f), e.PeakTorque);
+    e.TorquePeakStart = e.CurvePlateauStart = e.LimitSpeed + 1.0f;
+    vehicle::ScanEnginePeaks(e);
+    EXPECT_EQ(vehicle::EngineCode().ScannedTorquePeak, e.PeakTorque);
+    EXPECT_EQ(vehicle::EngineCode().ScannedTorquePeakSpeed, 440.0f);
 }
 
 // Without the limiter the shift searches and the power-drop search walk the curve past the

@@ -13,6 +13,7 @@
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/PhysicalConstants.hpp"
+#include "vehicle/CheckSlack.hpp"
 
 namespace ui {
 
@@ -197,14 +198,17 @@ bool RanksBefore(const Candidate& a, const Candidate& b) {
     return a.Text.size() < b.Text.size();
 }
 
-// The shortest exact text when it fits. Else the texts that fit, ranked: first those whose
-// figure adds no problem to the record (`addsNoProblem`: put in the record in place of the
-// field, it turns nothing red that the exact figure did not), then as RanksBefore; where none
-// adds no problem (a field at two opposing limits, or no judge), the first as RanksBefore.
-// With n digits the nearest is the figure rounded to n digits or a neighbour; fewer digits
-// come no nearer, so they are looked at only while no text taken by the range and adding no
-// problem has been found. A field the range does not take (a record no file could hold)
-// shows the nearest text.
+// The shortest exact text when it fits. Else, for a field within the check's slack of zero
+// (which every check takes as zero), "0" when the range takes it and it adds no problem. Else
+// the texts that fit, ranked: first those whose figure adds no problem to the record
+// (`addsNoProblem`: put in the record in place of the field, it turns nothing red that the
+// exact figure did not), then as RanksBefore; where none adds no problem (a field at two
+// opposing limits, or no judge), the first as RanksBefore. With n digits the nearest is the
+// figure rounded to n digits or a neighbour; fewer digits come no nearer, so they are looked
+// at only while no text taken by the range and adding no problem has been found. A field the
+// range does not take (a record no file could hold) shows the nearest text; one that no text
+// of its digits fits (a tiny figure, "-2.5387104E-11" in 5 characters) shows "0", the nearest
+// that does.
 template <typename ReadBack>
 std::string BoxText(float field, double display, int maxLength, const vehicle::FieldRange& range,
                     ReadBack readBack, const FigureJudge& addsNoProblem) {
@@ -213,6 +217,11 @@ std::string BoxText(float field, double display, int maxLength, const vehicle::F
     const std::string exact = ShortestText(field, digits, readBack);
     if (maxLength <= 0 || exact.size() <= static_cast<std::size_t>(maxLength)) return exact;
     const bool wheelDriven = range.Scope != vehicle::RangeScope::ThrustDriven;
+    const std::string zero = core::DoubleText(0.0);
+    const float zeroFigure = readBack(0.0);
+    if (vehicle::AtMost(std::fabs(static_cast<double>(field) * range.RecordToChecked), 0.0) &&
+        range.Takes(zeroFigure, wheelDriven) && (!addsNoProblem || addsNoProblem(zeroFigure)))
+        return zero;
     std::vector<Candidate> found;
     for (int n = std::min(maxLength, 15); n >= 1; --n) {
         const Decimal nearest = digits.Rounded(n);
@@ -244,7 +253,7 @@ std::string BoxText(float field, double display, int maxLength, const vehicle::F
             if (*c.AddsNoProblem) return c.Text;
         }
     }
-    return found.empty() ? exact : found.front().Text;
+    return found.empty() ? zero : found.front().Text;
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 // figure a vehicle file may hold shows in every unit without a red box, and typed back as
 // shown turns none red: 5 m in inches as "196.9" (not "196.95", a character too long, nor
 // "197", beyond 5 m), 100 m² in square inches as "155E3", 8000.002 rpm as "8000" (not "8E3").
+// A figure within the check's slack of zero shows as "0" there ("-2.5387104E-11" m in five
+// characters), and no text is ever longer than its box.
 #pragma once
 
 #include <functional>

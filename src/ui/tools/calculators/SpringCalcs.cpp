@@ -65,7 +65,9 @@ CoilSpringResult CalcCoilSpring(const CoilSpringInputs& in) {
     r.Travel = std::max(0.0f, in.FreeLength - in.TotalCoils * in.WireDiameter);
     const float wireRadius = in.WireDiameter * 0.5f;
     const float meanRadius = in.InnerDiameter * 0.5f + wireRadius;
-    r.ActiveCoils = in.FreeLength / in.Pitch;
+    // The coils at their pitch that make up the free length, but never more than the spring
+    // has: a spring of plain ends is up to a pitch longer than its coils.
+    r.ActiveCoils = std::min(in.FreeLength / in.Pitch, in.TotalCoils);
     r.MeanDiameter = meanRadius + meanRadius;
     r.Rate = (Fourth(wireRadius) * kSteelShearModulus) /
              (Cube(meanRadius) * (r.ActiveCoils * 4.0f));

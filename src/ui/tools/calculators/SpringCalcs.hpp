@@ -57,7 +57,7 @@ struct CoilSpringInputs {
 struct CoilSpringResult {
     std::array<bool, 5> Ok{true, true, true, true, true};
     bool Valid = true;
-    float ActiveCoils = 0.0f;     // n = Lf / p, at most Nt + 1
+    float ActiveCoils = 0.0f;     // n = Lf / p, at most Nt
     float MeanDiameter = 0.0f;    // m, 2R = Di + d
     float Travel = 0.0f;          // m, Lf - Nt x d (to coil bind)
     float Rate = 0.0f;            // N/m, G r^4 / (4 n R^3)

@@ -25,16 +25,18 @@ QString FirstInstalled(const QStringList& families) {
     return families.back();
 }
 
-const QStringList& ArialFamilies() {
-    static const QStringList f{"Arial", "Liberation Sans", "Arimo", "Helvetica", "DejaVu Sans"};
+// The fonts installed do not change while the program runs: each family is looked up once.
+const QString& ArialFamily() {
+    static const QString f =
+        FirstInstalled({"Arial", "Liberation Sans", "Arimo", "Helvetica", "DejaVu Sans"});
     return f;
 }
 
-const QStringList& TrebuchetFamilies() {
+const QString& TrebuchetFamily() {
     // Trebuchet MS is a narrow-ish humanist sans; Liberation Sans matches its advance widths
     // better than DejaVu Sans, which is markedly wider and would clip fixed-size captions.
-    static const QStringList f{"Trebuchet MS", "Fira Sans", "Open Sans", "Liberation Sans",
-                               "DejaVu Sans"};
+    static const QString f = FirstInstalled(
+        {"Trebuchet MS", "Fira Sans", "Open Sans", "Liberation Sans", "DejaVu Sans"});
     return f;
 }
 
@@ -46,9 +48,9 @@ QFont ToQFont(const platform::FontSpec& spec) {
     if (name.compare("Arial", Qt::CaseInsensitive) == 0 ||
         name.compare("MS Sans Serif", Qt::CaseInsensitive) == 0 ||
         name.compare("Microsoft Sans Serif", Qt::CaseInsensitive) == 0) {
-        family = FirstInstalled(ArialFamilies());
+        family = ArialFamily();
     } else if (name.compare("Trebuchet MS", Qt::CaseInsensitive) == 0) {
-        family = FirstInstalled(TrebuchetFamilies());
+        family = TrebuchetFamily();
     }
     QFont font(family);
     // Points at 96 dpi: 72 points per inch.

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QObject>
 #include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/Services.hpp"
@@ -97,6 +99,11 @@ class QtFontMetricsService : public platform::FontMetricsService {
 public:
     platform::TextExtent Measure(const std::string& text,
                                  const platform::FontSpec& font) const override;
+
+private:
+    // The metrics of the font measured last.
+    mutable std::optional<QFontMetricsF> metrics_;
+    mutable platform::FontSpec metricsFont_;
 };
 
 class QtClockService : public platform::ClockService {

@@ -95,7 +95,12 @@ QtLocaleService::QtLocaleService()
 }
 
 TextExtent QtFontMetricsService::Measure(const std::string& text, const FontSpec& font) const {
-    const QFontMetricsF fm(ToQFont(font));
+    // A chart measures many texts in one font in a row: its metrics are made once for it.
+    if (!metrics_ || !(metricsFont_ == font)) {
+        metrics_.emplace(ToQFont(font));
+        metricsFont_ = font;
+    }
+    const QFontMetricsF& fm = *metrics_;
     QString t = QString::fromStdString(text);
     t.remove('\r');
     const QStringList lines = t.split('\n');

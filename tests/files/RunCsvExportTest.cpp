@@ -246,18 +246,24 @@ TEST(RunCsvGolden, SampleCarAccelerationRun) {
                       "sample_acceleration.csv");
 }
 
+// The deceleration run of the prepared car with these inputs, its first kGoldenSteps rows
+// against the golden file.
+void CompareDecelerationRunWithGolden(const analysis::DecRunInputs& in, const std::string& name) {
+    analysis::RunDecelerationAnalysis(in, {});
+    const auto& s = analysis::DecelerationCode();
+    ASSERT_GE(s.DecLastStep, kGoldenSteps);
+    CompareWithGolden(BuildRunCsv({s.DecData, analysis::kDecColumns, kGoldenSteps,
+                                   s.DecTimeStep}),
+                      name);
+}
+
 TEST(RunCsvGolden, SampleCarDecelerationRunInImperialUnits) {
     sample::ResetAll();
     core::ApplyUnitPreset(2);
     sample::Prepare(sample::SampleCar());
     analysis::DecRunInputs in;
     in.BrakeBalance = sample::Setup{}.brakeBalance;
-    analysis::RunDecelerationAnalysis(in, {});
-    const auto& s = analysis::DecelerationCode();
-    ASSERT_GE(s.DecLastStep, kGoldenSteps);
-    CompareWithGolden(BuildRunCsv({s.DecData, analysis::kDecColumns, kGoldenSteps,
-                                   s.DecTimeStep}),
-                      "sample_deceleration_imperial.csv");
+    CompareDecelerationRunWithGolden(in, "sample_deceleration_imperial.csv");
 }
 
 // Engine braking alone, half of it removed by the engine-brake reduction (the throttle opened
@@ -270,12 +276,7 @@ TEST(RunCsvGolden, SampleCarEngineBrakingRunWithTheReduction) {
     in.ApplyBrakes = false;
     in.EngineBraking = true;
     in.BrakeBalance = sample::Setup{}.brakeBalance;
-    analysis::RunDecelerationAnalysis(in, {});
-    const auto& s = analysis::DecelerationCode();
-    ASSERT_GE(s.DecLastStep, kGoldenSteps);
-    CompareWithGolden(BuildRunCsv({s.DecData, analysis::kDecColumns, kGoldenSteps,
-                                   s.DecTimeStep}),
-                      "sample_engine_braking_reduced.csv");
+    CompareDecelerationRunWithGolden(in, "sample_engine_braking_reduced.csv");
 }
 
 }  // namespace

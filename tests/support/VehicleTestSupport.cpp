@@ -67,6 +67,15 @@ vehicle::VehicleRecord DistinctVehicle(const std::string& name) {
     return v;
 }
 
+vehicle::VehicleRecord ThrustGolf(const vehicle::VehicleRecord& car) {
+    vehicle::VehicleRecord v = car;
+    vehicle::SetVehicleName(v, "Thrust Golf");
+    v.Drivetrain.DriveType = vehicle::kDriveThrust;
+    v.Engine.PeakTorque = 5000.0f;  // N of thrust
+    v.Engine.TorquePeakRPM = 0.5f;  // m, its height
+    return v;
+}
+
 vehicle::VehicleRecord ValidVehicle(const std::string& name) {
     vehicle::VehicleRecord v = DistinctVehicle(name);
     for (int i = 0; i < 4; ++i)

@@ -64,6 +64,11 @@ vehicle::VehicleRecord DistinctVehicle(const std::string& name);
 // reader takes it.
 vehicle::VehicleRecord ValidVehicle(const std::string& name);
 
+// `car` made "Thrust Golf", not wheel driven, with 5000 N of thrust at 0.5 m in the engine's
+// first two figures: a thrust vehicle made elsewhere, which keeps every other engine and
+// drive-train figure of `car` (none of which the editor shows).
+vehicle::VehicleRecord ThrustGolf(const vehicle::VehicleRecord& car);
+
 // Writes a valid vehicle file (through the file format, not through the vehicle list).
 void WriteVehicleFile(const std::string& path, const vehicle::VehicleRecord& v);
 

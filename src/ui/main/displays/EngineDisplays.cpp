@@ -22,4 +22,8 @@ void DrawDynoGraph(Main& form, vehicle::EngineRecord& engine, std::string_view r
 
 void ClearDynoGraph(Main& form) { form.TorquePowerPlot->Surf().Cls(); }
 
+void DrawDynoRules(Main& form, std::string_view rules) {
+    charts::DrawDynoBand(form.TorquePowerPlot->Surf(), rules);
+}
+
 }  // namespace ui

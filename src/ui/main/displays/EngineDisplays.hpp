@@ -33,5 +33,9 @@ void DrawDynoGraph(Main& form, vehicle::EngineRecord& engine, std::string_view r
 // Clears TorquePowerPlot: a vehicle that is not wheel driven has no engine curve.
 void ClearDynoGraph(Main& form);
 
+// TorquePowerPlot with no curve, only `rules` in red at its top: the editor's engine boxes
+// hold no engine, and these are the rules they break.
+void DrawDynoRules(Main& form, std::string_view rules);
+
 
 }  // namespace ui

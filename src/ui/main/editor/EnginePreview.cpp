@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "charts/DynoChart.hpp"
 #include "core/GlobalShared.hpp"
 #include "core/OptionsSettings.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
@@ -53,7 +52,7 @@ void PreviewEngineEdits(Main& form, const vehicle::VehicleRecord& record,
     // engine: nothing of an earlier one is shown, only the rules the red boxes break.
     state.EngineInputErrors = CountEngineInputErrors();
     if (state.EngineInputErrors != 0) {
-        charts::DrawDynoBand(form.TorquePowerPlot->Surf(), BrokenEngineBoxRules(form, problems));
+        DrawDynoRules(form, BrokenEngineBoxRules(form, problems));
         ClearTorqueDataTable();
         return;
     }

@@ -62,11 +62,7 @@ protected:
 TEST_F(ThrustVehicleCaptions, HiddenEngineFiguresShowNothing) {
     ui::Main& w = StartWithCars();
     auto& g = core::GlobalChassisLab();
-    vehicle::VehicleRecord hidden = g.Vehicles[0];
-    vehicle::SetVehicleName(hidden, "Thrust Golf");
-    hidden.Drivetrain.DriveType = vehicle::kDriveThrust;
-    hidden.Engine.PeakTorque = 5000.0f;
-    hidden.Engine.TorquePeakRPM = 0.5f;
+    const vehicle::VehicleRecord hidden = vehtest::ThrustGolf(g.Vehicles[0]);
     ASSERT_GT(hidden.Engine.PeakPower, 0.0f);
     ASSERT_GT(hidden.Drivetrain.NumGears, 2);
 

@@ -226,11 +226,7 @@ TEST_F(VehicleEditorRoundTrip, UpdateWithoutChangeKeepsEveryCarInEitherUnits) {
 TEST_F(VehicleEditorRoundTrip, StoringUnchangedShippedVehiclesChangesNoByte) {
     ui::Main& w = StartWithCars();
     auto& g = core::GlobalChassisLab();
-    vehicle::VehicleRecord thrust = g.Vehicles[0];
-    vehicle::SetVehicleName(thrust, "Thrust Golf");
-    thrust.Drivetrain.DriveType = vehicle::kDriveThrust;
-    thrust.Engine.PeakTorque = 5000.0f;
-    thrust.Engine.TorquePeakRPM = 0.5f;
+    vehicle::VehicleRecord thrust = vehtest::ThrustGolf(g.Vehicles[0]);
     const std::string loaded = (root / "vehicles" / "thrust.vd3").string();
     vehtest::WriteVehicleFile(loaded, thrust);
     const vehicle::EngineRecord& engine = vehicle::EngineCode().CurrentEngine;

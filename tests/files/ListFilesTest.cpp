@@ -67,8 +67,8 @@ TEST_F(ListFilesTest, StartUpListMissingEmptyOrRepeated) {
     WriteFile(root / "vehicles" / "plain", "x");
     std::filesystem::create_directories(root / "vehicles" / "sub");
     std::filesystem::create_symlink("A.vd3", VehiclePath("Alias"));
-    WriteFile(App("autoveh.lst"), " A\r\nA\r\nsub/../Short\r\n./A\r\nShort\r\nsub/../A\r\nAlias\r\n.//"
-                                  "A\r\n../Outside\r\nplain/A\r\nplain/A");
+    WriteFile(App("autoveh.lst"), " A\r\nA\r\nsub/../Short\r\n./A\r\nShort\r\nsub/../A\r\nAlias\r\n"
+                                  ".//A\r\n../Outside\r\nplain/A\r\nplain/A");
     files::LoadAutoVehicles();
     EXPECT_EQ(g.VehicleCount, 1);
     ASSERT_EQ(Shown().size(), 1u);
@@ -419,12 +419,22 @@ TEST_F(ListFilesTest, ListsThatCannotBeReadAreNamedWithTheReason) {
     const std::string a = App("a.set"), b = App("b.set");
     WriteFile(a, "x");
     WriteFile(b, "x");
-    WriteFile(App("chassislab.mru"), a + "/x.set\r\n" + App("gone.set") + "\r\n" + b + "\r\n\r\n");
+    // Nine files under a file named as a folder: eight named, the ninth counted.
+    std::string list = App("gone.set") + "\r\n", said;
+    for (int i = 1; i <= 9; ++i) {
+        const std::string beyond = a + "/" + std::to_string(i) + ".set";
+        list += beyond + "\r\n";
+        if (i > 8) continue;
+        said += (said.empty() ? "The file " : "\r\nThe file ") + beyond +
+                " cannot be read: Not a directory";
+    }
+    WriteFile(App("chassislab.mru"), list + b + "\r\n\r\n");
     ASSERT_TRUE(files::LoadRecentFiles());
     EXPECT_EQ(files::ListFiles().RecentFilesCount, 1);
     EXPECT_EQ(files::ListFiles().RecentFiles[0].Path, b);
     ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_EQ(Shown()[0].text, "The file " + a + "/x.set cannot be read: Not a directory");
+    EXPECT_EQ(Shown()[0].text, said + "\r\nand 1 more.");
+    EXPECT_EQ(Shown()[0].title, "Error!");
 
     const struct {
         const char* file;

@@ -231,6 +231,7 @@ void LoadAutoVehicles() {
     StartUpListOutcome outcome;
     std::vector<ListedFile>& listed = outcome.listed;
     std::unordered_map<FileIdentity, std::size_t, FileIdentityHash> fileAt;
+    std::unordered_map<std::string, std::size_t> refusedPathAt;  // lines naming no reachable file
     listed.reserve(entries->size());
     fileAt.reserve(entries->size());
     for (const std::string& entry : *entries) {
@@ -241,18 +242,15 @@ void LoadAutoVehicles() {
         const bool holdsNul = HoldsNul(entry);
         const FileReach reach = holdsNul ? FileReach{} : ReachFile(path);
         if (holdsNul || reach.Unreachable()) {
-            const std::string refusal = holdsNul ? kHoldsNul : CannotReadReason(reach.error);
-            const auto same = std::find_if(listed.begin(), listed.end(), [&](const ListedFile& f) {
-                return f.refusal == refusal && f.path == path;
-            });
-            if (same != listed.end()) {
-                ++same->lines;
-            } else {
-                ListedFile& file = listed.emplace_back();
-                file.path = std::move(path);
-                file.refusal = refusal;
-                file.error = !holdsNul;
+            const auto [at, first] = refusedPathAt.try_emplace(path, listed.size());
+            if (!first) {
+                ++listed[at->second].lines;
+                continue;
             }
+            ListedFile& file = listed.emplace_back();
+            file.path = std::move(path);
+            file.refusal = holdsNul ? kHoldsNul : CannotReadReason(reach.error);
+            file.error = !holdsNul;
             continue;
         }
         // Missing and empty files are skipped silently.

@@ -95,6 +95,15 @@ TEST_F(ListFilesTest, StartUpListMissingEmptyOrRepeated) {
                                              "A.vd3 (named on 1000 lines)");
     EXPECT_EQ(Shown()[0].icon, platform::MsgIcon::Information);
     EXPECT_EQ(Shown()[0].title, "");
+
+    // A file that cannot be reached alone is an error, as one that cannot be read.
+    ClearMessages();
+    WriteFile(App("autoveh.lst"), "plain/B\r\n");
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, ListIntro() + "Not loaded:\r\nplain/B.vd3 (named on 1 line): "
+                                             "cannot be read: Not a directory");
+    EXPECT_EQ(Shown()[0].title, "Error!");
 }
 
 // At most 20 files are named in the whole message, each part at least 10 of them when it has

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include <sys/stat.h>
+
 #include "core/Numbers.hpp"
 
 namespace files {
@@ -16,10 +18,16 @@ std::size_t LastSeparator(std::string_view path) { return path.rfind('/'); }
 
 bool HoldsNul(std::string_view path) { return path.find('\0') != std::string_view::npos; }
 
-int16_t CheckFile(std::string_view path) {
-    const std::optional<std::uintmax_t> size = FileSize(path);
-    if (!size) return -1;
-    return *size > 0 ? 1 : 0;
+int16_t CheckFile(std::string_view path) { return ReachFile(path).check; }
+
+FileReach ReachFile(std::string_view path) {
+    if (path.empty()) return {-1, ENOENT};
+    if (HoldsNul(path)) return {-1, EINVAL};
+    struct stat st {};
+    if (::stat(std::string(path).c_str(), &st) != 0) return {-1, errno};
+    if (S_ISDIR(st.st_mode)) return {-1, EISDIR};
+    if (!S_ISREG(st.st_mode)) return {-1, ENOTSUP};
+    return {static_cast<int16_t>(st.st_size > 0 ? 1 : 0), 0};
 }
 
 std::optional<std::uintmax_t> FileSize(std::string_view path) {

@@ -5,6 +5,7 @@
 // other (a setup saved as "Track_Car_rain\slick.set" is one file of that name).
 #pragma once
 
+#include <cerrno>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +21,19 @@ bool HoldsNul(std::string_view path);
 // its size cannot be obtained (missing file, empty path, a folder, no access, a path holding a
 // NUL byte). Never throws.
 int16_t CheckFile(std::string_view path);
+
+// What CheckFile finds, and why where it gives -1: the system's error number. ENOENT is the one
+// "no such file" (an empty path too, and a link to nothing); any other names a file that may be
+// there but cannot be reached, which the user is told: EACCES for a folder on the way the user
+// may not search, ENOTDIR for a file named as a folder on the way, EISDIR for a folder, ENOTSUP
+// for a file of another kind (a pipe, a device), EINVAL for a path holding a NUL byte.
+struct FileReach {
+    int16_t check = -1;  // as CheckFile
+    int error = 0;       // 0 where check is 0 or 1
+    bool Missing() const { return error == ENOENT; }
+    bool Unreachable() const { return check < 0 && !Missing(); }
+};
+FileReach ReachFile(std::string_view path);
 
 // The size in bytes of a regular file; nullopt where CheckFile gives -1.
 std::optional<std::uintmax_t> FileSize(std::string_view path);

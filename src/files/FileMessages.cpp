@@ -18,8 +18,14 @@ void ShowFileProblem(const std::string& text) {
                      core::TextTable().MsgTitleProblem);
 }
 
-std::string CannotReadText(const std::string& path) {
-    return "The file " + path + " cannot be read: " + std::strerror(errno);
+std::string CannotReadText(const std::string& path) { return CannotReadText(path, errno); }
+
+std::string CannotReadText(const std::string& path, int error) {
+    return "The file " + path + " " + CannotReadReason(error);
+}
+
+std::string CannotReadReason(int error) {
+    return std::string("cannot be read: ") + std::strerror(error);
 }
 
 }  // namespace files

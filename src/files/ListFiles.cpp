@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <string_view>
 #include <unordered_map>
@@ -29,8 +30,8 @@ constexpr std::string_view kVehicleExtension = ".vd3";  // of the files the star
 // most 4096 bytes, or 200 start-up entries of at most 255 bytes, make some 50 kB.
 constexpr std::size_t kMaxListFileBytes = 1 << 20;
 
-// Reads a list file and splits it into lines. Read: `pieces` holds them; Missing: the file is
-// missing, empty or unreadable; TooLarge: not read, and the user has been told.
+// Reads a list file and splits it into lines. Read: `pieces` holds them; Missing: there is no
+// such file, or it is empty; Unreadable or TooLarge: not read, and the user has been told.
 TextFileRead ReadLines(const std::string& path, std::vector<std::string>& pieces) {
     return ReadTextFileLines(path, kMaxListFileBytes, "any list of the program", pieces);
 }
@@ -132,13 +133,6 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
     return FileIdentity{st.st_dev, st.st_ino};
 }
 
-// A refusal said after the file's name: without the "The file <path> " it may begin with.
-std::string AfterFileName(std::string refusal, const std::string& path) {
-    const std::string naming = "The file " + path + " ";
-    if (refusal.starts_with(naming)) refusal.erase(0, naming.size());
-    return refusal;
-}
-
 // How the message names a listed file: as the list's line wrote it, within the vehicles folder
 // the message names once ("A.vd3", "sub/A.vd3"); a file the line leads out of that folder
 // ("../A") by its whole path. A NUL byte is written as the sign for it, "␀".
@@ -237,26 +231,30 @@ void LoadAutoVehicles() {
     StartUpListOutcome outcome;
     std::vector<ListedFile>& listed = outcome.listed;
     std::unordered_map<FileIdentity, std::size_t, FileIdentityHash> fileAt;
+    std::unordered_map<std::string, std::size_t> refusedPathAt;  // lines naming no reachable file
     listed.reserve(entries->size());
     fileAt.reserve(entries->size());
     for (const std::string& entry : *entries) {
         std::string path = AutoVehiclePath(entry);
-        if (HoldsNul(entry)) {
-            // Cut at the NUL, the line would name another file (or one without ".vd3").
-            const auto same = std::find_if(listed.begin(), listed.end(), [&](const ListedFile& f) {
-                return f.refusal == kHoldsNul && f.path == path;
-            });
-            if (same != listed.end()) {
-                ++same->lines;
-            } else {
-                ListedFile& file = listed.emplace_back();
-                file.path = std::move(path);
-                file.refusal = kHoldsNul;
+        // Cut at the NUL, the line would name another file (or one without ".vd3"). A file that
+        // cannot be reached (in a folder the user may not search) has no identity to know it
+        // by: such lines are told apart by their paths.
+        const bool holdsNul = HoldsNul(entry);
+        const FileReach reach = holdsNul ? FileReach{} : ReachFile(path);
+        if (holdsNul || reach.Unreachable()) {
+            const auto [at, first] = refusedPathAt.try_emplace(path, listed.size());
+            if (!first) {
+                ++listed[at->second].lines;
+                continue;
             }
+            ListedFile& file = listed.emplace_back();
+            file.path = std::move(path);
+            file.refusal = holdsNul ? kHoldsNul : CannotReadReason(reach.error);
+            file.error = !holdsNul;
             continue;
         }
         // Missing and empty files are skipped silently.
-        if (CheckFile(path) != 1) continue;
+        if (reach.check != 1) continue;
         const std::optional<FileIdentity> identity = IdentityOf(path);
         if (!identity) continue;  // gone since
         const auto [at, first] = fileAt.try_emplace(*identity, listed.size());
@@ -276,7 +274,7 @@ void LoadAutoVehicles() {
         const std::optional<VehicleLoadRefusal> refusal = AddVehicleFromFile(file.path, false);
         file.loaded = !refusal;
         if (!refusal) continue;
-        file.refusal = OneLine(AfterFileName(refusal->text, file.path));
+        file.refusal = OneLine(refusal->text);
         file.error = refusal->kind == VehicleLoadRefusal::Kind::Error;
     }
     TellStartUpListOutcome(outcome);
@@ -316,7 +314,9 @@ AutoVehicleChoice CheckAutoVehicleChoice(const std::string& pickedPath,
     if (EndsWithNoCase(fileName, kVehicleExtension))
         choice.entry.resize(fileName.size() - kVehicleExtension.size());
 
-    if (CheckFile(pickedPath) != 1) {
+    if (const FileReach reach = ReachFile(pickedPath); reach.Unreachable()) {
+        choice.refusal = fileName + " " + CannotReadReason(reach.error);
+    } else if (reach.check != 1) {
         choice.refusal = fileName + " is empty or cannot be found.";
     } else if (!SameFile(std::filesystem::path(pickedPath).parent_path(), folder)) {
         choice.refusal = fileName + " is not in the vehicles folder " + folder +
@@ -332,9 +332,10 @@ AutoVehicleChoice CheckAutoVehicleChoice(const std::string& pickedPath,
         choice.refusal =
             fileName + " has a line break in its name; the start-up list cannot name it.";
     } else if (const VehicleFileCheck check = CheckVehicleFile(pickedPath); !check.record) {
-        // One line a file in the editor's message: "Not a valid vehicle data file; Value ...".
-        choice.refusal =
-            fileName + " cannot be loaded: " + OneLine(AfterFileName(check.refusal, pickedPath));
+        // One line a file in the editor's message: "Not a valid vehicle data file; Value ...";
+        // a file that cannot be read "cannot be read: Permission denied".
+        choice.refusal = fileName + (check.readError != 0 ? " " : " cannot be loaded: ") +
+                         OneLine(check.refusal);
     } else if (std::find(listed.begin(), listed.end(), choice.entry) != listed.end()) {
         choice.refusal = choice.entry + " is already in the list.";
     } else {
@@ -425,6 +426,18 @@ bool SaveLanguageChoice(const std::string& chosenLanguage) {
 
 namespace {
 
+// Tells which listed recent files cannot be reached, each with the system's reason, at most
+// kMaxRecentFiles of them named (a list of that many lines); the others counted.
+void TellUnreachableRecentFiles(const std::vector<std::string>& lines) {
+    if (lines.empty()) return;
+    std::string text;
+    const std::size_t named = std::min<std::size_t>(lines.size(), kMaxRecentFiles);
+    for (std::size_t i = 0; i < named; ++i) text += (i == 0 ? "" : kCrLf) + lines[i];
+    if (named < lines.size())
+        text += kCrLf + ("and " + std::to_string(lines.size() - named) + " more.");
+    ShowFileError(text);
+}
+
 // Takes the listed files that still exist into RecentFiles; false (RecentFiles unchanged) when
 // there is no list this program wrote.
 bool TakeRecentFiles(ListFilesState& state) {
@@ -436,14 +449,22 @@ bool TakeRecentFiles(ListFilesState& state) {
     // final line ends); fewer pieces is not a list this program wrote.
     if (pieces.size() < 3) return false;
     state.RecentFilesCount = 0;
+    std::vector<std::string> unreachable;  // "The file <path> cannot be read: <reason>"
     for (const std::string& piece : pieces) {
-        // A file gone since, and a line holding a NUL byte (which names no file), are dropped.
-        if (CheckFile(piece) != 1) continue;
+        // A file gone since, and a line holding a NUL byte or too long for a path (a damaged
+        // list's; neither names a file), are dropped silently; a file that cannot be reached is
+        // dropped and named with the reason.
+        if (HoldsNul(piece)) continue;
+        const FileReach reach = ReachFile(piece);
+        if (reach.Unreachable() && reach.error != ENAMETOOLONG)
+            unreachable.push_back(CannotReadText(piece, reach.error));
+        if (reach.check != 1) continue;
         RecentFileEntry& slot = state.RecentFiles[state.RecentFilesCount];
         slot.Path = piece;
         slot.Title = StripSetExtension(GetFileNamePart(piece));
         if (++state.RecentFilesCount == kMaxRecentFiles) break;
     }
+    TellUnreachableRecentFiles(unreachable);
     return state.RecentFilesCount > 0;
 }
 

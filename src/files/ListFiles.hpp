@@ -36,8 +36,8 @@ struct ListFilesState {
 ListFilesState& ListFiles();
 
 // The entries of "autoveh.lst" in order, empty lines skipped (a line holding a NUL byte is
-// kept: it names no file, which the start-up says); nullopt when the file is missing, empty or
-// unreadable.
+// kept: it names no file, which the start-up says); nullopt when the file is missing or empty,
+// and when it cannot be read (the user is then told why).
 std::optional<std::vector<std::string>> ReadAutoVehicleList();
 
 // The file the start-up loads for a list entry: VehiclesDir + entry + ".vd3".
@@ -57,13 +57,15 @@ std::string AutoVehiclePath(const std::string& entry);
 // other refusals, a plain message for a full list, and information for repeats alone. A list
 // file too large to be one is refused with a message. Afterwards the main window selects the
 // first entry of its vehicle selector when VehicleCount is not 0.
+// A listed file that cannot be read or reached (in a folder the user may not search) is refused
+// with the system's reason, as a damaged one is.
 void LoadAutoVehicles();
 
 // A vehicle file picked for the start-up list: the entry it gives (its file name without the
 // folder and without a ".vd3" in any letter case) and, when the entry would never load the
 // picked vehicle at start-up, why not ("" when it will). Refused: a file that is empty or
-// missing, one outside VehiclesDir, one that the loader's VehiclesDir + entry + ".vd3" does not
-// reach (another extension, or ".vd3" in capitals on a file system that tells case apart), an
+// missing, one that cannot be read (named with the system's reason), one outside VehiclesDir,
+// one that the loader's VehiclesDir + entry + ".vd3" does not reach (another extension, or ".vd3" in capitals on a file system that tells case apart), an
 // empty entry (a file named ".vd3"), one holding a line break, a file the loader refuses on its
 // own (CheckVehicleFile: damaged, too short or too long), an entry already in `listed`, and a
 // vehicle of the name, or sharing the setup files, of one a listed entry's file already holds
@@ -88,18 +90,22 @@ struct LanguageListContents {
 };
 
 // Reads "languages.lst" and sets LanguageIndex. Shows "The language list does not exist - the
-// language cannot be changed." when the file is missing or empty, and "Invalid language
-// selection." when the stored number points past the listed languages.
+// language cannot be changed." when the file is missing or empty (one that cannot be read is
+// named with the reason instead), and "Invalid language selection." when the stored number
+// points past the listed languages.
 LanguageListContents LoadLanguageList();
 
 // Rewrites "languages.lst" with the first line "Language: k", k the (last) listed language
 // equal to `chosenLanguage` (0 for none; the empty piece after the final line end is no language,
 // as LoadLanguageList counts), followed by the unchanged language names. Missing file:
-// "The language list does not exist - the language cannot be saved." and false.
+// "The language list does not exist - the language cannot be saved." and false; a file that
+// cannot be read is named with the reason, and false.
 bool SaveLanguageChoice(const std::string& chosenLanguage);
 
 // Fills RecentFiles from "chassislab.mru" with the listed files that still exist (at most
-// eight). True when at least one entry was taken; otherwise RecentFiles is left unchanged.
+// eight). A listed file that cannot be reached is left out, and one message names such files
+// with the system's reason; a missing one is left out silently. True when at least one entry
+// was taken; otherwise RecentFiles is left unchanged.
 bool LoadRecentFiles();
 
 // Writes the paths of the valid RecentFiles slots, each followed by CR LF, then one more CR LF.

@@ -1,19 +1,19 @@
 #include "files/OptionsFile.hpp"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 #include "core/GlobalChassisLab.hpp"
 #include "core/GraphScales.hpp"
 #include "core/Numbers.hpp"
 #include "core/OptionsSettings.hpp"
+#include "files/FileHelpers.hpp"
 #include "files/SafeFileWrite.hpp"
 #include "files/FileMessages.hpp"
 #include "files/TextFileLines.hpp"
@@ -314,10 +314,9 @@ bool SaveOptionsFile() {
 OptionsLoadResult LoadOptionsFile(const OptionsFileLinks& links, OptionsLoadOccasion occasion) {
     const std::string path = OptionsFilePath();
     const bool startUp = occasion == OptionsLoadOccasion::StartUp;
-    std::error_code ec;
-    const bool exists = std::filesystem::exists(path, ec);
-    const std::uintmax_t size = exists && !ec ? std::filesystem::file_size(path, ec) : 0;
-    if (!ec && size == 0) {
+    const FileReach reach = ReachFile(path);
+    if (reach.check == 0 || reach.Missing()) {
+        const bool exists = reach.check == 0;
         if (!startUp) {
             // Nothing to load: the user's settings stay as they are.
             ShowFileProblem((exists ? "The options file " + path + " is empty."
@@ -332,16 +331,18 @@ OptionsLoadResult LoadOptionsFile(const OptionsFileLinks& links, OptionsLoadOcca
     }
 
     std::string text;
-    const CappedRead read =
-        ec ? CappedRead::Unreadable : ReadFileUpTo(path, kMaxOptionsFileBytes, text);
+    const CappedRead read = reach.check < 0 ? CappedRead::Unreadable
+                                            : ReadFileUpTo(path, kMaxOptionsFileBytes, text);
+    const int readError = reach.check < 0 ? reach.error : errno;  // when Unreadable
     if (read != CappedRead::Read) {
         if (startUp) UseDefaults(links);
         const bool tooLarge = read == CappedRead::TooLarge;
         ReportUnusable(path,
-                       tooLarge ? "it holds " + std::to_string(size) +
+                       tooLarge ? "it holds " +
+                                      std::to_string(FileSize(path).value_or(text.size())) +
                                       " bytes, more than any options file (at most " +
                                       std::to_string(kMaxOptionsFileBytes) + " bytes)"
-                                : std::string("it cannot be read"),
+                                : "it " + CannotReadReason(readError),
                        occasion);
         return tooLarge ? OptionsLoadResult::TooLarge : OptionsLoadResult::Unreadable;
     }

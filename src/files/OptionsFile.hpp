@@ -33,7 +33,8 @@ enum class OptionsLoadResult {
     Missing,     // on request, no file (or an empty one): nothing changed, user told
     Malformed,   // wrong line count: user told, file left as it is; at start-up SI units and
                  // defaults, on request nothing changed
-    Unreadable,  // the file exists but cannot be read: as Malformed
+    Unreadable,  // the file cannot be read or reached (said with the system's reason): as
+                 // Malformed
     TooLarge,    // larger than any options file (64 KiB), not read: as Malformed
 };
 

@@ -29,10 +29,17 @@ std::vector<std::string> SplitLines(std::string_view text) {
 
 TextFileRead ReadTextFileLines(const std::string& path, std::size_t maxBytes,
                                std::string_view whatItIs, std::vector<std::string>& lines) {
-    if (CheckFile(path) != 1) return TextFileRead::Missing;
+    const FileReach reach = ReachFile(path);
+    if (reach.Unreachable()) {
+        ShowFileError(CannotReadText(path, reach.error));
+        return TextFileRead::Unreadable;
+    }
+    if (reach.check != 1) return TextFileRead::Missing;
     std::string text;
     switch (ReadFileUpTo(path, maxBytes, text)) {
-        case CappedRead::Unreadable: return TextFileRead::Missing;
+        case CappedRead::Unreadable:
+            ShowFileError(CannotReadText(path));
+            return TextFileRead::Unreadable;
         case CappedRead::TooLarge:
             ShowFileError("The file " + path + " holds " +
                           std::to_string(FileSize(path).value_or(text.size())) +

@@ -17,13 +17,14 @@ namespace files {
 // gives an empty last piece and an empty text gives one empty piece.
 std::vector<std::string> SplitLines(std::string_view text);
 
-enum class TextFileRead { Read, Missing, TooLarge };
+enum class TextFileRead { Read, Missing, Unreadable, TooLarge };
 
-// Reads a text file of at most `maxBytes` bytes and splits it into `lines`. Missing: the file
-// is missing, empty or cannot be read (nothing is said). TooLarge: a file no real one of its
-// kind reaches is not read, and the user is told, naming the file and its size:
-// "The file <path> holds <n> bytes, more than <whatItIs> (at most <maxBytes> bytes); it was not
-// read."
+// Reads a text file of at most `maxBytes` bytes and splits it into `lines`. Missing: there is
+// no such file, or it is empty (nothing is said). Unreadable: it cannot be reached or read, and
+// the user is told why: "The file <path> cannot be read: Permission denied". TooLarge: a file
+// no real one of its kind reaches is not read, and the user is told, naming the file and its
+// size: "The file <path> holds <n> bytes, more than <whatItIs> (at most <maxBytes> bytes); it
+// was not read."
 TextFileRead ReadTextFileLines(const std::string& path, std::size_t maxBytes,
                                std::string_view whatItIs, std::vector<std::string>& lines);
 

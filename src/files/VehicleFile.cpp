@@ -1,5 +1,6 @@
 #include "files/VehicleFile.hpp"
 
+#include <cerrno>
 #include <cstring>
 
 #include "core/GlobalChassisLab.hpp"
@@ -43,12 +44,17 @@ VehicleFileCheck CheckVehicleFile(const std::string& path) {
         check.problem = problem;
         return check;
     };
-    const int16_t exists = CheckFile(path);
-    if (exists == 0) return refuse(texts.MsgFileEmpty + "\r\n" + texts.MsgBadVehicleFile);
-    if (exists != 1) return refuse(texts.MsgFileNotExist);
+    const auto unreadable = [&check, &refuse](int error) {
+        check.readError = error;
+        return refuse(CannotReadReason(error));
+    };
+    const FileReach reach = ReachFile(path);
+    if (reach.check == 0) return refuse(texts.MsgFileEmpty + "\r\n" + texts.MsgBadVehicleFile);
+    if (reach.Missing()) return refuse(texts.MsgFileNotExist);
+    if (reach.check != 1) return unreadable(reach.error);
     std::string contents;
     switch (ReadFileUpTo(path, kVehicleFileSize, contents)) {
-        case CappedRead::Unreadable: return refuse(CannotReadText(path));
+        case CappedRead::Unreadable: return unreadable(errno);
         case CappedRead::TooLarge:
             return refuse(texts.MsgBadVehicleFile + "\r\nThe file holds " +
                           std::to_string(FileSize(path).value_or(contents.size())) +
@@ -78,7 +84,8 @@ std::optional<VehicleLoadRefusal> AddVehicleFromFile(const std::string& Path, bo
     auto& g = core::GlobalChassisLab();
     const VehicleFileCheck check = CheckVehicleFile(Path);
     if (!check.record)
-        return VehicleLoadRefusal{check.problem ? Kind::Problem : Kind::Error, check.refusal};
+        return VehicleLoadRefusal{check.problem ? Kind::Problem : Kind::Error, check.refusal,
+                                  check.readError};
     const vehicle::VehicleRecord& vehicle = check.record->Vehicle;
     // A vehicle of the same name shares its setup files too, so the one search finds both.
     const std::vector<std::size_t> sharing = VehiclesSharingSetupFiles(vehicle.Name);
@@ -106,7 +113,10 @@ bool LoadVehicleFile(const std::string& Path, bool Select) {
     const std::optional<VehicleLoadRefusal> refusal = AddVehicleFromFile(Path, Select);
     if (!refusal) return true;
     switch (refusal->kind) {
-        case VehicleLoadRefusal::Kind::Error: ShowFileError(refusal->text); break;
+        case VehicleLoadRefusal::Kind::Error:
+            ShowFileError(refusal->readError != 0 ? CannotReadText(Path, refusal->readError)
+                                                  : refusal->text);
+            break;
         case VehicleLoadRefusal::Kind::Problem: ShowFileProblem(refusal->text); break;
         case VehicleLoadRefusal::Kind::ListFull: platform::MsgBox(refusal->text); break;
     }

@@ -32,18 +32,23 @@ VehicleFileBytes EncodeVehicleFile(const VehicleFileRecord& record);
 VehicleFileRecord DecodeVehicleFile(const VehicleFileBytes& bytes);
 
 // A vehicle file as the loader judges it on its own, before it looks at the loaded vehicles:
-// the vehicle, or the message saying why the file cannot be loaded.
+// the vehicle, or why the file cannot be loaded. The refusal never names the file: each caller
+// names it in its own way, once.
 struct VehicleFileCheck {
     std::optional<VehicleFileRecord> record;
     std::string refusal;   // "" when `record` holds the vehicle
     bool problem = false;  // shown as a "Problem" (a wrong version), else as an "Error!"
+    // The system's error number when the file cannot be reached or read (EACCES for a file the
+    // user may not read); the refusal is then "cannot be read: <the system's reason>", said
+    // after the file's name. 0 otherwise.
+    int readError = 0;
 };
 
 // Reads no more than kVehicleFileSize + 1 bytes. Refused: a missing or empty file, one that
-// cannot be read (CannotReadText: the only refusal naming the file), one shorter or longer than
-// kVehicleFileSize (a longer one is named with its size), a wrong identifier or
-// version, and a vehicle the editor would refuse (a value out of range, wheel masses above
-// the body's, an engine out of order or climbing far above its peak torque).
+// cannot be reached or read (readError), one shorter or longer than kVehicleFileSize (a longer
+// one is named with its size), a wrong identifier or version, and a vehicle the editor would
+// refuse (a value out of range, wheel masses above the body's, an engine out of order or
+// climbing far above its peak torque).
 VehicleFileCheck CheckVehicleFile(const std::string& path);
 
 // Writes Vehicles[Index] to the file at `path` through a temporary file and a rename, so a
@@ -55,7 +60,8 @@ bool SaveVehicleFile(uint8_t Index, const std::string& path);
 struct VehicleLoadRefusal {
     enum class Kind { Error, Problem, ListFull };
     Kind kind = Kind::Error;  // shown as an "Error!", a "Problem", or a plain message
-    std::string text;
+    std::string text;         // not naming the file (VehicleFileCheck::refusal)
+    int readError = 0;        // as VehicleFileCheck::readError
 };
 
 // Reads and checks a vehicle file (CheckVehicleFile) and appends the vehicle to the vehicle
@@ -67,7 +73,9 @@ struct VehicleLoadRefusal {
 // true).
 std::optional<VehicleLoadRefusal> AddVehicleFromFile(const std::string& Path, bool Select);
 
-// AddVehicleFromFile, reporting a refusal in a message box. True when the vehicle was added.
+// AddVehicleFromFile, reporting a refusal in a message box (a file that cannot be read named
+// with the reason: "The file <path> cannot be read: Permission denied"). True when the vehicle
+// was added.
 bool LoadVehicleFile(const std::string& Path, bool Select);
 
 }  // namespace files

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -30,14 +31,28 @@ protected:
     fs::path dir_;
 };
 
-// -1 no such file (folders and bad paths included), 0 empty, 1 a file with contents.
+// -1 no such file (folders and bad paths included), 0 empty, 1 a file with contents. Beside
+// the -1, ReachFile tells "no such file" (ENOENT), said of nothing, from the reasons a file
+// cannot be reached, which the user is told.
 TEST_F(CheckFileTest, ThreeWayResult) {
     EXPECT_EQ(CheckFile((dir_ / "missing.set").string()), -1);
     EXPECT_EQ(CheckFile(Write("empty.set", "")), 0);
     EXPECT_EQ(CheckFile(Write("one.set", "x")), 1);
-    for (const std::string& path : {dir_.string(), dir_.string() + "/", std::string(),
-                                    (dir_ / "no_such_folder" / "a.set").string()})
+    const std::pair<std::string, int> cases[] = {
+        {dir_.string(), EISDIR},
+        {dir_.string() + "/", EISDIR},
+        {std::string(), ENOENT},
+        {(dir_ / "no_such_folder" / "a.set").string(), ENOENT},
+        {(dir_ / "one.set" / "a.set").string(), ENOTDIR},
+        {(dir_ / "one.set").string() + std::string(1, '\0'), EINVAL},
+        {"/dev/null", ENOTSUP}};
+    for (const auto& [path, error] : cases) {
         EXPECT_EQ(CheckFile(path), -1) << path;
+        EXPECT_EQ(ReachFile(path).check, -1) << path;
+        EXPECT_EQ(ReachFile(path).error, error) << path;
+        EXPECT_EQ(ReachFile(path).Unreachable(), error != ENOENT) << path;
+    }
+    EXPECT_EQ(ReachFile((dir_ / "one.set").string()).error, 0);
 }
 
 TEST(StripSetExtension, RemovesOnlyALowerCaseSetEnding) {

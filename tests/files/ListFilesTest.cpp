@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 
+#include "support/FilePermissions.hpp"
 #include "support/VehicleTestSupport.hpp"
 
 namespace {
@@ -57,21 +59,24 @@ TEST_F(ListFilesTest, StartUpListMissingEmptyOrRepeated) {
     // each refused file once, with the lines naming it, and apart from them each file loaded
     // once that more lines named: a repeat is not read again, in whatever way its path is
     // written (a link to the file too). A file is named as its first line names it within the
-    // vehicles folder, one outside that folder by its path.
+    // vehicles folder, one outside that folder by its path. A file that cannot be reached (a
+    // file named as a folder on its way) is named with the system's reason.
     WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
     WriteFile(VehiclePath("Short"), "VEHDATA");
     WriteFile(App("Outside.vd3"), "VEHDATA");
+    WriteFile(root / "vehicles" / "plain", "x");
     std::filesystem::create_directories(root / "vehicles" / "sub");
     std::filesystem::create_symlink("A.vd3", VehiclePath("Alias"));
-    WriteFile(App("autoveh.lst"),
-              " A\r\nA\r\nsub/../Short\r\n./A\r\nShort\r\nsub/../A\r\nAlias\r\n.//A\r\n../Outside");
+    WriteFile(App("autoveh.lst"), " A\r\nA\r\nsub/../Short\r\n./A\r\nShort\r\nsub/../A\r\nAlias\r\n"
+                                  ".//A\r\n../Outside\r\nplain/A\r\nplain/A");
     files::LoadAutoVehicles();
     EXPECT_EQ(g.VehicleCount, 1);
     ASSERT_EQ(Shown().size(), 1u);
     const std::string bad = ": Not a valid vehicle data file";
     EXPECT_EQ(Shown()[0].text, ListIntro() + "Not loaded:\r\nsub/../Short.vd3 (named on 2 lines)" +
                                    bad + "\r\n" + App("Outside.vd3") + " (named on 1 line)" + bad +
-                                   "\r\n\r\nLoaded once, their repeated lines skipped:\r\n"
+                                   "\r\nplain/A.vd3 (named on 2 lines): cannot be read: Not a "
+                                   "directory\r\n\r\nLoaded once, their repeated lines skipped:\r\n"
                                    "A.vd3 (named on 5 lines)");
     EXPECT_EQ(Shown()[0].title, "Error!");
 
@@ -90,6 +95,15 @@ TEST_F(ListFilesTest, StartUpListMissingEmptyOrRepeated) {
                                              "A.vd3 (named on 1000 lines)");
     EXPECT_EQ(Shown()[0].icon, platform::MsgIcon::Information);
     EXPECT_EQ(Shown()[0].title, "");
+
+    // A file that cannot be reached alone is an error, as one that cannot be read.
+    ClearMessages();
+    WriteFile(App("autoveh.lst"), "plain/B\r\n");
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, ListIntro() + "Not loaded:\r\nplain/B.vd3 (named on 1 line): "
+                                             "cannot be read: Not a directory");
+    EXPECT_EQ(Shown()[0].title, "Error!");
 }
 
 // At most 20 files are named in the whole message, each part at least 10 of them when it has
@@ -402,6 +416,62 @@ TEST_F(ListFilesTest, ListFilesAboveOneMebibyteAreRefusedUnread) {
                                            std::to_string(size) +
                                            " bytes, more than any list of the program (at most "
                                            "1048576 bytes); it was not read.");
+            EXPECT_EQ(Shown()[0].title, "Error!");
+        }
+    }
+}
+
+// A list that cannot be read (a folder in its place, a file the user may not read) is named
+// with the system's reason; no list is read, and nothing says the list does not exist. A
+// listed recent file that cannot be reached is named so too, and left out.
+TEST_F(ListFilesTest, ListsThatCannotBeReadAreNamedWithTheReason) {
+    const std::string a = App("a.set"), b = App("b.set");
+    WriteFile(a, "x");
+    WriteFile(b, "x");
+    // Nine files under a file named as a folder: eight named, the ninth counted.
+    std::string list = App("gone.set") + "\r\n", said;
+    for (int i = 1; i <= 9; ++i) {
+        const std::string beyond = a + "/" + std::to_string(i) + ".set";
+        list += beyond + "\r\n";
+        if (i > 8) continue;
+        said += (said.empty() ? "The file " : "\r\nThe file ") + beyond +
+                " cannot be read: Not a directory";
+    }
+    WriteFile(App("chassislab.mru"), list + b + "\r\n\r\n");
+    ASSERT_TRUE(files::LoadRecentFiles());
+    EXPECT_EQ(files::ListFiles().RecentFilesCount, 1);
+    EXPECT_EQ(files::ListFiles().RecentFiles[0].Path, b);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, said + "\r\nand 1 more.");
+    EXPECT_EQ(Shown()[0].title, "Error!");
+
+    const struct {
+        const char* file;
+        std::function<bool()> read;
+    } cases[] = {
+        {"autoveh.lst", [] { return files::ReadAutoVehicleList().has_value(); }},
+        {"chassislab.mru", [] { return files::LoadRecentFiles(); }},
+        {"languages.lst", [] { return files::LoadLanguageList().exists; }},
+        {"languages.lst", [] { return files::SaveLanguageChoice("English"); }},
+    };
+    for (const bool locked : {false, true}) {
+        std::optional<testsupport::FilePermissionsEnforced> enforced;
+        if (locked) enforced.emplace();
+        if (locked && !enforced->Holds()) GTEST_SKIP() << "file permissions do not hold for root";
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.file) + (locked ? " mode 000" : " a folder"));
+            std::filesystem::remove_all(App(c.file));
+            if (locked) {
+                WriteFile(App(c.file), App("a.set") + "\r\n\r\n");
+                std::filesystem::permissions(App(c.file), std::filesystem::perms::none);
+            } else {
+                std::filesystem::create_directory(App(c.file));
+            }
+            ClearMessages();
+            EXPECT_FALSE(c.read());
+            ASSERT_EQ(Shown().size(), 1u);
+            EXPECT_EQ(Shown()[0].text, "The file " + App(c.file) + " cannot be read: " +
+                                           (locked ? "Permission denied" : "Is a directory"));
             EXPECT_EQ(Shown()[0].title, "Error!");
         }
     }

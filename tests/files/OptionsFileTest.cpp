@@ -16,6 +16,7 @@
 #include "core/TextTable.hpp"
 #include "files/OptionsFile.hpp"
 #include "platform/ServiceDoubles.hpp"
+#include "support/FilePermissions.hpp"
 
 namespace {
 
@@ -290,11 +291,25 @@ TEST_F(OptionsFileTest, UnknownUnitOrScaleKeepsTheCurrentSetting) {
     }
 }
 
+// Named with the system's reason: a folder where the file should be, a file the user may not
+// read.
 TEST_F(OptionsFileTest, UnreadableFileIsReportedAndKept) {
-    std::filesystem::create_directory(Path());  // a folder where the file should be
+    std::filesystem::create_directory(Path());
     EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Unreadable);
     EXPECT_TRUE(std::filesystem::is_directory(Path()));
     EXPECT_EQ(Messages(), 1u);
+
+    std::filesystem::remove(Path());
+    WriteFile("DstSUnits: 1\r\n");
+    std::filesystem::permissions(Path(), std::filesystem::perms::none);
+    testsupport::FilePermissionsEnforced enforced;
+    if (!enforced.Holds()) GTEST_SKIP() << "file permissions do not hold for root";
+    EXPECT_EQ(files::LoadOptionsFile(), OptionsLoadResult::Unreadable);
+    ASSERT_EQ(Messages(), 2u);
+    EXPECT_EQ(platform::MessageDouble().Last().text,
+              "The options file " + Path() + " cannot be used: it cannot be read: Permission "
+              "denied.\r\nThe default settings are in effect; saving the options will replace "
+              "the file.");
 }
 
 // Read on request (the options window's button), a file that cannot be used changes no unit
@@ -308,7 +323,7 @@ TEST_F(OptionsFileTest, AFileThatCannotBeUsedOnRequestChangesNothing) {
         {nullptr, OptionsLoadResult::Missing, "There is no options file "},
         {"", OptionsLoadResult::Missing, " is empty"},
         {"DstSUnits: 1\r\n", OptionsLoadResult::Malformed, "it has 1 lines instead of 101"},
-        {"dir", OptionsLoadResult::Unreadable, "cannot be read"},
+        {"dir", OptionsLoadResult::Unreadable, "it cannot be read: Is a directory."},
         {"huge", OptionsLoadResult::TooLarge,
          "it holds 268435456 bytes, more than any options file (at most 65536 bytes)"},
     };

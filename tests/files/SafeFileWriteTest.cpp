@@ -98,6 +98,17 @@ TEST_F(SafeFileWriteTest, AFailedRenameIsAnErrorAndLeavesNoTemporaryFile) {
               "Cannot replace the file: Is a directory");
     EXPECT_TRUE(fs::is_directory(root / "real" / "car.vd3"));
     EXPECT_EQ(EntriesIn(root / "real"), 1);
+
+    // No file was there when the save began (a folder took its place while the temporary file
+    // was written): the new file is not saved, nothing was replaced.
+    const fs::path fresh = root / "real" / "new.vd3";
+    files::SafeFileWrite().Sync = [&](int fd) {
+        fs::create_directory(fresh);
+        return files::SyncToDisk(fd);
+    };
+    EXPECT_EQ(files::ReplaceFileContents(fresh.string(), "x"),
+              "Cannot save the file: Is a directory");
+    EXPECT_EQ(EntriesIn(root / "real"), 2);
 }
 
 // Cut at the NUL, the name would be that of another file, here an existing one.
@@ -108,6 +119,12 @@ TEST_F(SafeFileWriteTest, ANameHoldingANulSavesNothing) {
               "Cannot save the file: its name holds a character no file name can hold");
     EXPECT_EQ(vehtest::ReadFile(target), "old");
     EXPECT_EQ(EntriesIn(root / "real"), 1);
+
+    // Nor is such a name read: it names no file.
+    std::string bytes = "before";
+    EXPECT_FALSE(files::ReadFileStart(target.string() + std::string(1, '\0'), 100, bytes));
+    EXPECT_EQ(errno, EINVAL);
+    EXPECT_EQ(bytes, "");
 }
 
 // A fake flush records the file behind the descriptor, what that file held and what the

@@ -223,29 +223,48 @@ TEST_F(VehicleFileTest, RefusedFilesChangeNothingAndSayWhy) {
     EXPECT_EQ(g.VehicleCount, 0);
 }
 
-// A file the user may not read (another user's, mode 000) is not a damaged one: the message
-// names it with the system's reason, alone and in the start-up list's message, whose line
-// names the file already.
+// A file the user may not read (another user's, mode 000), or one in a folder the user may
+// not search, is not a damaged or a missing one: the message names it with the system's reason
+// once, alone, in the start-up list's message, whose line names the file already, and in the
+// list editor's.
 TEST_F(VehicleFileTest, AFileTheUserMayNotReadIsNamedWithTheReason) {
     auto& g = core::GlobalChassisLab();
     const std::string path = VehiclePath("locked");
     WriteVehicleFile(path, ValidVehicle("Locked"));
     std::filesystem::permissions(path, std::filesystem::perms::none);
-    WriteFile(root / "autoveh.lst", "locked\r\n");
+    const std::filesystem::path closed = root / "vehicles" / "closed";
+    std::filesystem::create_directory(closed);
+    const std::string inClosed = (closed / "A.vd3").string();
+    WriteVehicleFile(inClosed, ValidVehicle("Alpha"));
+    std::filesystem::permissions(closed, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_write);
+    WriteFile(root / "autoveh.lst", "locked\r\nclosed/A\r\n");
     testsupport::FilePermissionsEnforced enforced;
     if (!enforced.Holds()) GTEST_SKIP() << "running as root without a way to honour file permissions";
 
-    EXPECT_FALSE(files::LoadVehicleFile(path, true));
-    ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_EQ(Shown()[0].text, "The file " + path + " cannot be read: Permission denied");
-    EXPECT_EQ(Shown()[0].title, "Error!");
+    for (const std::string& file : {path, inClosed}) {
+        ClearMessages();
+        EXPECT_FALSE(files::LoadVehicleFile(file, true));
+        ASSERT_EQ(Shown().size(), 1u);
+        EXPECT_EQ(Shown()[0].text, "The file " + file + " cannot be read: Permission denied");
+        EXPECT_EQ(Shown()[0].title, "Error!");
+    }
 
+    ClearMessages();
     files::LoadAutoVehicles();
-    ASSERT_EQ(Shown().size(), 2u);
-    EXPECT_TRUE(Shown()[1].text.ends_with(
-        "Not loaded:\r\nlocked.vd3 (named on 1 line): cannot be read: Permission denied"))
-        << Shown()[1].text;
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_TRUE(Shown()[0].text.ends_with(
+        "Not loaded:\r\nlocked.vd3 (named on 1 line): cannot be read: Permission denied\r\n"
+        "closed/A.vd3 (named on 1 line): cannot be read: Permission denied"))
+        << Shown()[0].text;
+    EXPECT_EQ(Shown()[0].title, "Error!");
     EXPECT_EQ(g.VehicleCount, 0);
+
+    EXPECT_EQ(files::CheckAutoVehicleChoice(path, {}).refusal,
+              "locked.vd3 cannot be read: Permission denied");
+    EXPECT_EQ(files::CheckAutoVehicleChoice(inClosed, {}).refusal,
+              "A.vd3 cannot be read: Permission denied");
+    std::filesystem::permissions(closed, std::filesystem::perms::owner_all);
 }
 
 TEST_F(VehicleFileTest, NamesCompareTrimmedAndCaseSensitive) {

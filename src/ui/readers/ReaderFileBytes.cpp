@@ -8,14 +8,15 @@
 namespace ui {
 
 std::optional<std::string> ReadReaderFile(const std::string& path, std::size_t recordSize) {
-    const int16_t check = files::CheckFile(path);
-    if (check < 0) {
-        files::ShowFileError(core::TextTable().MsgFileNotExist);
+    const files::FileReach reach = files::ReachFile(path);
+    if (reach.check < 0) {
+        files::ShowFileError(reach.Missing() ? core::TextTable().MsgFileNotExist
+                                             : files::CannotReadText(path, reach.error));
         return std::nullopt;
     }
     std::string bytes;
-    if (check == 1 && !files::ReadFileStart(path, recordSize, bytes)) {
-        files::ShowFileError("The file " + path + " could not be read.");
+    if (reach.check == 1 && !files::ReadFileStart(path, recordSize, bytes)) {
+        files::ShowFileError(files::CannotReadText(path));
         return std::nullopt;
     }
     return bytes;

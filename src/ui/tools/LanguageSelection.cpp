@@ -59,6 +59,7 @@ bool LanguageSelection::CheckLanguage() {
         case files::TextFileRead::Missing:
             platform::MsgBox("The language file cannot be found: " + path);
             return false;
+        case files::TextFileRead::Unreadable:
         case files::TextFileRead::TooLarge: return false;  // the user has been told
         case files::TextFileRead::Read: break;
     }

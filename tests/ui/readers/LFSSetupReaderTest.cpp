@@ -6,6 +6,7 @@
 #include "files/SetupReaderTexts.hpp"
 
 #include "support/ByteBuilder.hpp"
+#include "support/FilePermissions.hpp"
 #include "support/PeakMemory.hpp"
 #include "support/WindowFileTest.hpp"
 
@@ -129,6 +130,24 @@ TEST_F(LFSSetupReaderTest, RefusedFilesChangeNothingOnScreen) {
     Open("setups/missing.set");
     EXPECT_EQ(Messages().Last().text, "File does not exist!");
     EXPECT_EQ(Messages().Last().title, "Error!");
+    // A file that cannot be reached or read is named with the system's reason.
+    std::filesystem::create_directory(root / "setups" / "folder.set");
+    Open("setups/folder.set");
+    EXPECT_EQ(Messages().Last().text,
+              "The file " + Path("setups/folder.set") + " cannot be read: Is a directory");
+    EXPECT_EQ(Messages().Last().title, "Error!");
+    EXPECT_EQ(w->Caption(), caption);
+    {
+        Write("setups/locked.set", HandBuiltSetup().Str());
+        std::filesystem::permissions(Path("setups/locked.set"), std::filesystem::perms::none);
+        testsupport::FilePermissionsEnforced enforced;
+        if (enforced.Holds()) {
+            Open("setups/locked.set");
+            EXPECT_EQ(Messages().Last().text, "The file " + Path("setups/locked.set") +
+                                                  " cannot be read: Permission denied");
+            EXPECT_EQ(w->Caption(), caption);
+        }
+    }
     // Refresh reads the file on screen, not the refused one.
     bytetest::Bytes changed = HandBuiltSetup();
     changed.U8(24, 40);

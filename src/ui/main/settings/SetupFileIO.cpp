@@ -205,11 +205,12 @@ bool OpenSetupFile(bool showMessages) {
     const auto& texts = core::TextTable();
     const std::string path = state.SetupOpenPath;
 
-    const int16_t exists = CheckFile(path);
-    if (exists != 1) {
+    const FileReach reach = ReachFile(path);
+    if (reach.check != 1) {
         if (showMessages)
-            ShowFileError(exists == 0 ? texts.MsgFileEmpty + "\r\n" + texts.MsgBadSetupFile
-                                      : texts.MsgFileNotExist);
+            ShowFileError(reach.check == 0 ? texts.MsgFileEmpty + "\r\n" + texts.MsgBadSetupFile
+                          : reach.Missing() ? texts.MsgFileNotExist
+                                            : CannotReadText(path, reach.error));
         return false;
     }
     // Everything is checked before anything changes: the file, the vehicle it belongs to and

@@ -271,20 +271,30 @@ TEST_F(FileMenuTest, ASaveThatCannotBeWrittenReportsAndKeepsTheOldFileCaptionAnd
         << "no temporary file is left behind";
 }
 
-// A setup file the user may not read is named with the system's reason, not called invalid.
+// A setup file the user may not read, or one in a folder the user may not search, is named
+// with the system's reason, not called invalid or missing.
 TEST_F(FileMenuTest, OpenNamesASetupFileTheUserMayNotRead) {
     const std::string path = Setups() + "VW Golf GTI Mk7_locked.set";
     fs::copy_file(GolfDefault(), path);
     fs::permissions(path, fs::perms::none);
+    fs::create_directory(Setups() + "closed");
+    const std::string inClosed = Setups() + "closed/VW Golf GTI Mk7_race.set";
+    fs::copy_file(GolfDefault(), inClosed);
+    fs::permissions(Setups() + "closed", fs::perms::owner_read | fs::perms::owner_write);
     testsupport::FilePermissionsEnforced enforced;
     if (!enforced.Holds()) GTEST_SKIP() << "running as root without a way to honour file permissions";
-    FileDialogDouble().QueueOpenPath(path);
-    w->FileOpenSetup->UserClick();
-    ASSERT_EQ(MessageDouble().Count(), 1u);
-    EXPECT_EQ(MessageDouble().Last().text, "The file " + path + " cannot be read: Permission denied");
-    EXPECT_EQ(MessageDouble().Last().title, "Error!");
-    EXPECT_EQ(files::SetupFile().SetupSavePath, "");
-    EXPECT_EQ(Recent().RecentFilesCount, 0);
+    for (const std::string& file : {path, inClosed}) {
+        MessageDouble().Clear();
+        FileDialogDouble().QueueOpenPath(file);
+        w->FileOpenSetup->UserClick();
+        ASSERT_EQ(MessageDouble().Count(), 1u);
+        EXPECT_EQ(MessageDouble().Last().text,
+                  "The file " + file + " cannot be read: Permission denied");
+        EXPECT_EQ(MessageDouble().Last().title, "Error!");
+        EXPECT_EQ(files::SetupFile().SetupSavePath, "");
+        EXPECT_EQ(Recent().RecentFilesCount, 0);
+    }
+    fs::permissions(Setups() + "closed", fs::perms::owner_all);
 }
 
 TEST_F(FileMenuTest, CloseForgetsTheCurrentFileAndSaveThenAsksForANewName) {

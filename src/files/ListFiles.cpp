@@ -237,17 +237,17 @@ void LoadAutoVehicles() {
     StartUpListOutcome outcome;
     std::vector<ListedFile>& listed = outcome.listed;
     std::unordered_map<FileIdentity, std::size_t, FileIdentityHash> fileAt;
+    // A line holding a NUL names no file to identify: such lines are told apart by their path.
+    std::unordered_map<std::string, std::size_t> nulLineAt;
     listed.reserve(entries->size());
     fileAt.reserve(entries->size());
     for (const std::string& entry : *entries) {
         std::string path = AutoVehiclePath(entry);
         if (HoldsNul(entry)) {
             // Cut at the NUL, the line would name another file (or one without ".vd3").
-            const auto same = std::find_if(listed.begin(), listed.end(), [&](const ListedFile& f) {
-                return f.refusal == kHoldsNul && f.path == path;
-            });
-            if (same != listed.end()) {
-                ++same->lines;
+            const auto [at, first] = nulLineAt.try_emplace(path, listed.size());
+            if (!first) {
+                ++listed[at->second].lines;
             } else {
                 ListedFile& file = listed.emplace_back();
                 file.path = std::move(path);

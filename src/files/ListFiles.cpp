@@ -13,6 +13,7 @@
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
 #include "files/SafeFileWrite.hpp"
+#include "files/ShortenedText.hpp"
 #include "files/TextFileLines.hpp"
 #include "files/VehicleFile.hpp"
 #include "files/FileMessages.hpp"
@@ -91,6 +92,16 @@ namespace {
 // At most this many files are named in the start-up list's message; the rest are counted.
 constexpr std::size_t kMaxFilesNamed = 20;
 
+// The message's height, whatever the names: its lines are estimated at kLineUnits units
+// (ShortenedText) a line, some 400 pixels of a message box's text, and the files named take at
+// most kMaxLinesNamed of them between them. A name is shown within one such line, a reason within
+// two, and each of the two paths that open the message within a line and a half.
+constexpr std::size_t kLineUnits = 80;
+constexpr std::size_t kMaxLinesNamed = 24;
+constexpr std::size_t kNameUnits = kLineUnits;
+constexpr std::size_t kReasonUnits = 2 * kLineUnits;
+constexpr std::size_t kPathUnits = 120;
+
 // Why the start-up list passes over a line holding a NUL byte: the system would read its path
 // only up to it, so it names no file.
 constexpr const char* kHoldsNul = "holds a character no file name can hold";
@@ -141,18 +152,42 @@ std::string AfterFileName(std::string refusal, const std::string& path) {
 
 // How the message names a listed file: as the list's line wrote it, within the vehicles folder
 // the message names once ("A.vd3", "sub/A.vd3"); a file the line leads out of that folder
-// ("../A") by its whole path. A NUL byte is written as the sign for it, "␀".
+// ("../A") by its whole path. A control character is written as its sign ("␀" for a NUL byte),
+// and a name wider than a line is shortened in its middle.
 std::string ShownName(const std::string& path) {
     namespace fs = std::filesystem;
     const std::string& folder = core::GlobalChassisLab().VehiclesDir;
     const fs::path normal = fs::path(path).lexically_normal();
     const fs::path within = normal.lexically_relative(fs::path(folder).lexically_normal());
-    std::string name = path.starts_with(folder) && !within.empty() && *within.begin() != ".."
-                           ? path.substr(folder.size())
-                           : normal.string();
-    for (std::size_t at = name.find('\0'); at != std::string::npos; at = name.find('\0', at))
-        name.replace(at, 1, "\xE2\x90\x80");
-    return name;
+    const std::string name = path.starts_with(folder) && !within.empty() && *within.begin() != ".."
+                                 ? path.substr(folder.size())
+                                 : normal.string();
+    return ShortenedInMiddle(name, kNameUnits);
+}
+
+// The line of the message naming a file: its name, the number of lines naming it and why it was
+// refused, if it was.
+std::string FileLine(const ListedFile& file) {
+    return ShownName(file.path) + " (named on " + std::to_string(file.lines) +
+           (file.lines == 1 ? " line)" : " lines)") +
+           (file.refusal.empty() ? "" : ": " + ShortenedAtEnd(file.refusal, kReasonUnits));
+}
+
+// How many of its first files a part of the message names within `maxFiles` files and
+// `maxLines` estimated lines, and the lines they take.
+struct FilesNamed {
+    std::size_t files = 0;
+    std::size_t lines = 0;
+};
+FilesNamed FirstFilesWithin(const std::vector<const ListedFile*>& files, std::size_t maxFiles,
+                            std::size_t maxLines) {
+    FilesNamed named;
+    for (; named.files < std::min(maxFiles, files.size()); ++named.files) {
+        const std::size_t lines = EstimatedLines(FileLine(*files[named.files]), kLineUnits);
+        if (named.lines + lines > maxLines) break;
+        named.lines += lines;
+    }
+    return named;
 }
 
 // One part of the start-up list's message: its heading, then at most `named` of the files with
@@ -163,12 +198,7 @@ std::string MessagePart(const std::string& heading, const std::vector<const List
     if (files.empty()) return {};
     std::string text = heading;
     const std::size_t shown = std::min(named, files.size());
-    for (std::size_t i = 0; i < shown; ++i) {
-        const ListedFile& file = *files[i];
-        text += kCrLf + ShownName(file.path) + " (named on " + std::to_string(file.lines) +
-                (file.lines == 1 ? " line)" : " lines)") +
-                (file.refusal.empty() ? "" : ": " + file.refusal);
-    }
+    for (std::size_t i = 0; i < shown; ++i) text += kCrLf + FileLine(*files[i]);
     if (shown < files.size())
         text += kCrLf + ("and " + std::to_string(files.size() - shown) + " more.");
     return text;
@@ -194,8 +224,8 @@ std::string FullListNotice(const StartUpListOutcome& outcome) {
 // One message for the whole list: the list and the vehicles folder, named once; the files not
 // loaded, each once with the number of lines that named it and why; the files loaded once
 // although more lines named them; then the notice of a full vehicle list. Nothing when all
-// went well. The two parts name kMaxFilesNamed files between them, each part at least half of
-// them when it has that many, so the message fits a small screen.
+// went well. The two parts name kMaxFilesNamed files in kMaxLinesNamed lines between them, each
+// part at least half of either when it has that many, so the message fits a small screen.
 void TellStartUpListOutcome(const StartUpListOutcome& outcome) {
     std::vector<const ListedFile*> refused, repeated;
     bool error = false;
@@ -209,13 +239,21 @@ void TellStartUpListOutcome(const StartUpListOutcome& outcome) {
     }
     if (refused.empty() && repeated.empty() && outcome.notLoaded == 0) return;
     const auto& g = core::GlobalChassisLab();
-    std::string text = "Vehicle files of the start-up list " + g.AppDir + kAutoVehicleListFile +
-                       ", named within the folder " + g.VehiclesDir + ":";
-    const std::size_t refusedNamed =
-        std::min(refused.size(), kMaxFilesNamed - std::min(repeated.size(), kMaxFilesNamed / 2));
-    JoinPart(text, MessagePart("Not loaded:", refused, refusedNamed));
+    std::string text =
+        "Vehicle files of the start-up list " +
+        ShortenedInMiddle(g.AppDir + kAutoVehicleListFile, kPathUnits) +
+        ", named within the folder " + ShortenedInMiddle(g.VehiclesDir, kPathUnits) + ":";
+    // The repeated files claim up to half of the names and lines, the refused ones take what
+    // that leaves, and the repeated ones then what the refused ones leave.
+    const FilesNamed claim = FirstFilesWithin(repeated, kMaxFilesNamed / 2, kMaxLinesNamed / 2);
+    const FilesNamed refusedNamed = FirstFilesWithin(refused, kMaxFilesNamed - claim.files,
+                                                     kMaxLinesNamed - claim.lines);
+    const FilesNamed repeatedNamed =
+        FirstFilesWithin(repeated, kMaxFilesNamed - refusedNamed.files,
+                         kMaxLinesNamed - refusedNamed.lines);
+    JoinPart(text, MessagePart("Not loaded:", refused, refusedNamed.files));
     JoinPart(text, MessagePart("Loaded once, their repeated lines skipped:", repeated,
-                               kMaxFilesNamed - refusedNamed));
+                               repeatedNamed.files));
     JoinPart(text, FullListNotice(outcome));
     if (error)
         ShowFileError(text);

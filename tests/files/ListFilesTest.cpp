@@ -1,5 +1,6 @@
 // The program folder's list files: start-up vehicles, languages, recent setup files.
 #include "files/ListFiles.hpp"
+#include "files/ShortenedText.hpp"
 
 #include <algorithm>
 #include <chrono>
@@ -137,6 +138,75 @@ TEST_F(ListFilesTest, StartUpListNamesAtMostTwentyFiles) {
     }
 }
 
+// However long the names, the message keeps to the lines of a small screen: the program
+// folder's paths and each name are shortened in their middle, a reason at its end; files of
+// long lines are fewer (the others counted), and a line of junk shows its control characters
+// as signs.
+TEST_F(ListFilesTest, StartUpListMessageKeepsLongNamesShort) {
+    auto& g = core::GlobalChassisLab();
+    const std::string ellipsis = "\u2026";
+    g.AppDir = App(std::string(200, 'p')) + "/";
+    g.VehiclesDir = g.AppDir + "vehicles/";
+    std::filesystem::create_directories(g.VehiclesDir);
+    std::string list;
+    for (int i = 10; i < 35; ++i) {
+        const std::string stem = std::to_string(i) + std::string(114, 'd');
+        WriteFile(g.VehiclesDir + stem + ".vd3", "VEHDATA");
+        list += stem + "\r\n";
+    }
+    WriteFile(g.AppDir + "autoveh.lst", list);
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    const std::string listPath = g.AppDir + "autoveh.lst";
+    const std::string first = "10" + std::string(114, 'd') + ".vd3";
+    EXPECT_TRUE(Shown()[0].text.starts_with(
+        "Vehicle files of the start-up list " + listPath.substr(0, 59) + ellipsis +
+        listPath.substr(listPath.size() - 59) + ", named within the folder " +
+        g.VehiclesDir.substr(0, 59) + ellipsis + g.VehiclesDir.substr(g.VehiclesDir.size() - 59) +
+        ":\r\n\r\nNot loaded:\r\n" + first.substr(0, 39) + ellipsis +
+        first.substr(first.size() - 39) + " (named on 1 line): Not a valid vehicle data file\r\n"))
+        << Shown()[0].text;
+    // Each of the files named takes two lines of 80 characters: twelve are named.
+    EXPECT_TRUE(Shown()[0].text.ends_with("d.vd3 (named on 1 line): Not a valid vehicle data "
+                                          "file\r\nand 13 more."))
+        << Shown()[0].text;
+    EXPECT_NE(Shown()[0].text.find("\r\n21d"), std::string::npos);
+    EXPECT_EQ(Shown()[0].text.find("\r\n22d"), std::string::npos);
+
+    // A line of junk: control characters, a character that ends a line (NEL) and 3,000 bytes
+    // of no character, each as wide as two letters.
+    ClearMessages();
+    const std::string junk = std::string("\x01\x7f") + '\0' + "\xC2\x85" +
+                             std::string(3000, '\xFF') + "end";
+    WriteFile(g.AppDir + "autoveh.lst", junk);
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_TRUE(Shown()[0].text.ends_with(
+        "Not loaded:\r\n\u2401\u2421\u2400\u2424" + std::string(15, '\xFF') + ellipsis +
+        std::string(16, '\xFF') + "end.vd3 (named on 1 line): holds a character no file name "
+                                  "can hold"))
+        << Shown()[0].text;
+
+    // A reason of two long names, each of 16 characters outside ASCII, and the setup files
+    // they share.
+    ClearMessages();
+    std::string wide;
+    for (int i = 0; i < 15; ++i) wide += "\u00C4";
+    WriteVehicleFile(g.VehiclesDir + "A.vd3", ValidVehicle(wide + "?"));
+    WriteVehicleFile(g.VehiclesDir + "B.vd3", ValidVehicle(wide + "*"));
+    WriteFile(g.AppDir + "autoveh.lst", "A\nB\n");
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    const std::string& text = Shown()[0].text;
+    const std::string lead = "B.vd3 (named on 1 line): ";
+    ASSERT_NE(text.find(lead), std::string::npos) << text;
+    const std::string reason = text.substr(text.find(lead) + lead.size());
+    EXPECT_TRUE(reason.starts_with("The vehicle \"" + wide + "*\" was not taken")) << reason;
+    EXPECT_TRUE(reason.ends_with(ellipsis)) << reason;
+    EXPECT_LE(files::WidthUnits(reason), 160u);
+    EXPECT_GT(files::WidthUnits(reason), 150u);
+}
+
 TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
     auto& g = core::GlobalChassisLab();
     std::string list = "v0\r\n";  // a repeat loads nothing; its notice joins the list's
@@ -161,16 +231,32 @@ TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
                                    "list were not loaded.");
     EXPECT_EQ(Shown()[0].icon, platform::MsgIcon::None);  // as the full list is told elsewhere
 
-    // One file left out is named alone.
-    g.Vehicles.clear();
-    g.VehicleCount = 0;
-    ClearMessages();
-    WriteFile(App("autoveh.lst"), list.substr(0, list.find("v201\r\n")));
-    files::LoadAutoVehicles();
-    ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_TRUE(Shown()[0].text.ends_with(
-        "\r\nThe vehicle file v200.vd3 of the start-up list was not loaded."))
-        << Shown()[0].text;
+    // One file left out is named alone; a list that only overfills the vehicle list, without
+    // a repeat, is told too, and two files left out are the first and one more.
+    const std::string limit = "You can only load up to 200 vehicles at any one time.\r\n";
+    const struct {
+        std::string list;
+        std::string told;
+    } rows[] = {
+        {list.substr(0, list.find("v201\r\n")),
+         "Loaded once, their repeated lines skipped:\r\nv0.vd3 (named on 2 lines)\r\n\r\n" +
+             limit + "The vehicle file v200.vd3 of the start-up list was not loaded."},
+        {list.substr(4, list.find("v201\r\n") - 4),
+         limit + "The vehicle file v200.vd3 of the start-up list was not loaded."},
+        {list.substr(4, list.find("v202\r\n") - 4),
+         limit + "The vehicle file v200.vd3 and 1 more after it in the start-up list were not "
+                 "loaded."},
+    };
+    for (const auto& row : rows) {
+        g.Vehicles.clear();
+        g.VehicleCount = 0;
+        ClearMessages();
+        WriteFile(App("autoveh.lst"), row.list);
+        files::LoadAutoVehicles();
+        EXPECT_EQ(g.VehicleCount, 200);
+        ASSERT_EQ(Shown().size(), 1u) << row.told;
+        EXPECT_EQ(Shown()[0].text, ListIntro() + row.told);
+    }
 }
 
 TEST_F(ListFilesTest, StartUpListWrittenByTheEditorReadsBack) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include <sys/stat.h>
 
@@ -44,7 +45,7 @@ std::string OneLine(std::string text) {
 }
 
 bool WriteListFile(const std::string& path, const std::string& text) {
-    const std::string error = ReplaceFileContents(path, text);
+    const std::string error = ReplaceFileContents(path, TextReadBackAsWritten(text));
     if (error.empty()) return true;
     ShowFileError("The file " + path + " could not be written.\r\n" + error);
     return false;
@@ -123,8 +124,8 @@ struct StartUpListOutcome {
     std::size_t notLoaded = 0;       // files (not lines) left out for the full vehicle list
 };
 
-// The file a line names, whatever way the line writes its path ("A", "./A", "x/../A", a link
-// to it): its device and inode.
+// The file a line of a list names, whatever way the line writes its path ("A", "./A", "x/../A",
+// a link to it): its device and inode.
 struct FileIdentity {
     dev_t device = 0;
     ino_t inode = 0;
@@ -474,9 +475,13 @@ bool TakeRecentFiles(ListFilesState& state) {
     // final line ends); fewer pieces is not a list this program wrote.
     if (pieces.size() < 3) return false;
     state.RecentFilesCount = 0;
+    // Each file once, as its first line names it, however the lines write its path.
+    std::unordered_set<FileIdentity, FileIdentityHash> taken;
     for (const std::string& piece : pieces) {
         // A file gone since, and a line holding a NUL byte (which names no file), are dropped.
         if (CheckFile(piece) != 1) continue;
+        const std::optional<FileIdentity> identity = IdentityOf(piece);
+        if (!identity || !taken.insert(*identity).second) continue;
         RecentFileEntry& slot = state.RecentFiles[state.RecentFilesCount];
         slot.Path = piece;
         slot.Title = StripSetExtension(GetFileNamePart(piece));

@@ -345,6 +345,18 @@ TEST_F(ListFilesTest, AByteOrderMarkBeforeAListIsSkipped) {
     ASSERT_TRUE(files::LoadRecentFiles());
     EXPECT_EQ(files::ListFiles().RecentFiles[0].Path, setup);
     EXPECT_TRUE(Shown().empty());
+
+    // A first entry whose name begins with the character of the mark (U+FEFF) is written after
+    // one more mark, and reads back as it was written.
+    WriteVehicleFile(VehiclePath(mark + "C"), ValidVehicle("Charlie"));
+    ASSERT_TRUE(files::SaveAutoVehicleList({mark + "C", "A"}));
+    EXPECT_EQ(*files::ReadAutoVehicleList(), (std::vector<std::string>{mark + "C", "A"}));
+    core::GlobalChassisLab().Vehicles.clear();
+    core::GlobalChassisLab().VehicleCount = 0;
+    files::LoadAutoVehicles();
+    ASSERT_EQ(core::GlobalChassisLab().VehicleCount, 2);
+    EXPECT_EQ(core::TrimRight(core::GlobalChassisLab().Vehicles[0].Name), "Charlie");
+    EXPECT_TRUE(Shown().empty());
 }
 
 TEST_F(ListFilesTest, LanguageChoiceIsReadAndSavedBack) {
@@ -442,6 +454,20 @@ TEST_F(ListFilesTest, RecentFilesReadBack) {
     EXPECT_EQ(state.RecentFiles[0].Title, "notes.txt");
     EXPECT_EQ(state.RecentFiles[1].Path, paths[0]);
     EXPECT_EQ(state.RecentFiles[7].Path, paths[6]);
+
+    // A damaged list naming one file six ways, a link to it among them: the file once, as the
+    // first line names it.
+    std::filesystem::create_directories(setups / "sub");
+    std::filesystem::create_symlink(paths[0], setups / "link.set");
+    const std::string dir = setups.string();
+    WriteFile(App("chassislab.mru"), paths[0] + "\r\n" + dir + "/./XFG_race0.set\r\n" + dir +
+                                         "/sub/../XFG_race0.set\r\n" + dir + "//XFG_race0.set\r\n" +
+                                         dir + "/link.set\r\n" + paths[0] + "\r\n" + paths[1] +
+                                         "\r\n\r\n");
+    ASSERT_TRUE(files::LoadRecentFiles());
+    EXPECT_EQ(state.RecentFilesCount, 2);
+    EXPECT_EQ(state.RecentFiles[0].Path, paths[0]);
+    EXPECT_EQ(state.RecentFiles[1].Path, paths[1]);
 
     WriteFile(App("chassislab.mru"), "");
     EXPECT_FALSE(files::LoadRecentFiles());

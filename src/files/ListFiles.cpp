@@ -95,11 +95,12 @@ constexpr std::size_t kMaxFilesNamed = 20;
 
 // The message's height, whatever the names: its lines are estimated at kLineUnits units
 // (ShortenedText) a line, some 400 pixels of a message box's text, and the files named take at
-// most kMaxLinesNamed of them between them. A name is shown within one such line, a reason within
-// two, and each of the two paths that open the message within a line and a half.
+// most kMaxLinesNamed of them between them. A name is shown within four fifths of such a line,
+// leaving room for what a line breaking inside it wastes; a reason within two lines; and each of
+// the two paths that open the message within a line and a half.
 constexpr std::size_t kLineUnits = 80;
 constexpr std::size_t kMaxLinesNamed = 24;
-constexpr std::size_t kNameUnits = kLineUnits;
+constexpr std::size_t kNameUnits = 64;
 constexpr std::size_t kReasonUnits = 2 * kLineUnits;
 constexpr std::size_t kPathUnits = 120;
 

@@ -163,8 +163,8 @@ TEST_F(ListFilesTest, StartUpListMessageKeepsLongNamesShort) {
         "Vehicle files of the start-up list " + listPath.substr(0, 59) + ellipsis +
         listPath.substr(listPath.size() - 59) + ", named within the folder " +
         g.VehiclesDir.substr(0, 59) + ellipsis + g.VehiclesDir.substr(g.VehiclesDir.size() - 59) +
-        ":\r\n\r\nNot loaded:\r\n" + first.substr(0, 39) + ellipsis +
-        first.substr(first.size() - 39) + " (named on 1 line): Not a valid vehicle data file\r\n"))
+        ":\r\n\r\nNot loaded:\r\n" + first.substr(0, 31) + ellipsis +
+        first.substr(first.size() - 31) + " (named on 1 line): Not a valid vehicle data file\r\n"))
         << Shown()[0].text;
     // Each of the files named takes two lines of 80 characters: twelve are named.
     EXPECT_TRUE(Shown()[0].text.ends_with("d.vd3 (named on 1 line): Not a valid vehicle data "
@@ -182,8 +182,8 @@ TEST_F(ListFilesTest, StartUpListMessageKeepsLongNamesShort) {
     files::LoadAutoVehicles();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_TRUE(Shown()[0].text.ends_with(
-        "Not loaded:\r\n\u2401\u2421\u2400\u2424" + std::string(15, '\xFF') + ellipsis +
-        std::string(16, '\xFF') + "end.vd3 (named on 1 line): holds a character no file name "
+        "Not loaded:\r\n\u2401\u2421\u2400\u2424" + std::string(11, '\xFF') + ellipsis +
+        std::string(12, '\xFF') + "end.vd3 (named on 1 line): holds a character no file name "
                                   "can hold"))
         << Shown()[0].text;
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include <sys/stat.h>
 
@@ -14,6 +15,7 @@
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
 #include "files/SafeFileWrite.hpp"
+#include "files/ShortenedText.hpp"
 #include "files/TextFileLines.hpp"
 #include "files/VehicleFile.hpp"
 #include "files/FileMessages.hpp"
@@ -44,7 +46,7 @@ std::string OneLine(std::string text) {
 }
 
 bool WriteListFile(const std::string& path, const std::string& text) {
-    const std::string error = ReplaceFileContents(path, text);
+    const std::string error = ReplaceFileContents(path, TextReadBackAsWritten(text));
     if (error.empty()) return true;
     ShowFileError("The file " + path + " could not be written.\r\n" + error);
     return false;
@@ -92,6 +94,17 @@ namespace {
 // At most this many files are named in the start-up list's message; the rest are counted.
 constexpr std::size_t kMaxFilesNamed = 20;
 
+// The message's height, whatever the names: its lines are estimated at kLineUnits units
+// (ShortenedText) a line, some 400 pixels of a message box's text, and the files named take at
+// most kMaxLinesNamed of them between them. A name is shown within four fifths of such a line,
+// leaving room for what a line breaking inside it wastes; a reason within two lines; and each of
+// the two paths that open the message within a line and a half.
+constexpr std::size_t kLineUnits = 80;
+constexpr std::size_t kMaxLinesNamed = 24;
+constexpr std::size_t kNameUnits = 64;
+constexpr std::size_t kReasonUnits = 2 * kLineUnits;
+constexpr std::size_t kPathUnits = 120;
+
 // Why the start-up list passes over a line holding a NUL byte: the system would read its path
 // only up to it, so it names no file.
 constexpr const char* kHoldsNul = "holds a character no file name can hold";
@@ -113,8 +126,8 @@ struct StartUpListOutcome {
     std::size_t notLoaded = 0;       // files (not lines) left out for the full vehicle list
 };
 
-// The file a line names, whatever way the line writes its path ("A", "./A", "x/../A", a link
-// to it): its device and inode.
+// The file a line of a list names, whatever way the line writes its path ("A", "./A", "x/../A",
+// a link to it): its device and inode.
 struct FileIdentity {
     dev_t device = 0;
     ino_t inode = 0;
@@ -135,18 +148,42 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
 
 // How the message names a listed file: as the list's line wrote it, within the vehicles folder
 // the message names once ("A.vd3", "sub/A.vd3"); a file the line leads out of that folder
-// ("../A") by its whole path. A NUL byte is written as the sign for it, "␀".
+// ("../A") by its whole path. A control character is written as its sign ("␀" for a NUL byte),
+// and a name wider than a line is shortened in its middle.
 std::string ShownName(const std::string& path) {
     namespace fs = std::filesystem;
     const std::string& folder = core::GlobalChassisLab().VehiclesDir;
     const fs::path normal = fs::path(path).lexically_normal();
     const fs::path within = normal.lexically_relative(fs::path(folder).lexically_normal());
-    std::string name = path.starts_with(folder) && !within.empty() && *within.begin() != ".."
-                           ? path.substr(folder.size())
-                           : normal.string();
-    for (std::size_t at = name.find('\0'); at != std::string::npos; at = name.find('\0', at))
-        name.replace(at, 1, "\xE2\x90\x80");
-    return name;
+    const std::string name = path.starts_with(folder) && !within.empty() && *within.begin() != ".."
+                                 ? path.substr(folder.size())
+                                 : normal.string();
+    return ShortenedInMiddle(name, kNameUnits);
+}
+
+// The line of the message naming a file: its name, the number of lines naming it and why it was
+// refused, if it was.
+std::string FileLine(const ListedFile& file) {
+    return ShownName(file.path) + " (named on " + std::to_string(file.lines) +
+           (file.lines == 1 ? " line)" : " lines)") +
+           (file.refusal.empty() ? "" : ": " + ShortenedAtEnd(file.refusal, kReasonUnits));
+}
+
+// How many of its first files a part of the message names within `maxFiles` files and
+// `maxLines` estimated lines, and the lines they take.
+struct FilesNamed {
+    std::size_t files = 0;
+    std::size_t lines = 0;
+};
+FilesNamed FirstFilesWithin(const std::vector<const ListedFile*>& files, std::size_t maxFiles,
+                            std::size_t maxLines) {
+    FilesNamed named;
+    for (; named.files < std::min(maxFiles, files.size()); ++named.files) {
+        const std::size_t lines = EstimatedLines(FileLine(*files[named.files]), kLineUnits);
+        if (named.lines + lines > maxLines) break;
+        named.lines += lines;
+    }
+    return named;
 }
 
 // One part of the start-up list's message: its heading, then at most `named` of the files with
@@ -157,12 +194,7 @@ std::string MessagePart(const std::string& heading, const std::vector<const List
     if (files.empty()) return {};
     std::string text = heading;
     const std::size_t shown = std::min(named, files.size());
-    for (std::size_t i = 0; i < shown; ++i) {
-        const ListedFile& file = *files[i];
-        text += kCrLf + ShownName(file.path) + " (named on " + std::to_string(file.lines) +
-                (file.lines == 1 ? " line)" : " lines)") +
-                (file.refusal.empty() ? "" : ": " + file.refusal);
-    }
+    for (std::size_t i = 0; i < shown; ++i) text += kCrLf + FileLine(*files[i]);
     if (shown < files.size())
         text += kCrLf + ("and " + std::to_string(files.size() - shown) + " more.");
     return text;
@@ -188,8 +220,8 @@ std::string FullListNotice(const StartUpListOutcome& outcome) {
 // One message for the whole list: the list and the vehicles folder, named once; the files not
 // loaded, each once with the number of lines that named it and why; the files loaded once
 // although more lines named them; then the notice of a full vehicle list. Nothing when all
-// went well. The two parts name kMaxFilesNamed files between them, each part at least half of
-// them when it has that many, so the message fits a small screen.
+// went well. The two parts name kMaxFilesNamed files in kMaxLinesNamed lines between them, each
+// part at least half of either when it has that many, so the message fits a small screen.
 void TellStartUpListOutcome(const StartUpListOutcome& outcome) {
     std::vector<const ListedFile*> refused, repeated;
     bool error = false;
@@ -203,13 +235,21 @@ void TellStartUpListOutcome(const StartUpListOutcome& outcome) {
     }
     if (refused.empty() && repeated.empty() && outcome.notLoaded == 0) return;
     const auto& g = core::GlobalChassisLab();
-    std::string text = "Vehicle files of the start-up list " + g.AppDir + kAutoVehicleListFile +
-                       ", named within the folder " + g.VehiclesDir + ":";
-    const std::size_t refusedNamed =
-        std::min(refused.size(), kMaxFilesNamed - std::min(repeated.size(), kMaxFilesNamed / 2));
-    JoinPart(text, MessagePart("Not loaded:", refused, refusedNamed));
+    std::string text =
+        "Vehicle files of the start-up list " +
+        ShortenedInMiddle(g.AppDir + kAutoVehicleListFile, kPathUnits) +
+        ", named within the folder " + ShortenedInMiddle(g.VehiclesDir, kPathUnits) + ":";
+    // The repeated files claim up to half of the names and lines, the refused ones take what
+    // that leaves, and the repeated ones then what the refused ones leave.
+    const FilesNamed claim = FirstFilesWithin(repeated, kMaxFilesNamed / 2, kMaxLinesNamed / 2);
+    const FilesNamed refusedNamed = FirstFilesWithin(refused, kMaxFilesNamed - claim.files,
+                                                     kMaxLinesNamed - claim.lines);
+    const FilesNamed repeatedNamed =
+        FirstFilesWithin(repeated, kMaxFilesNamed - refusedNamed.files,
+                         kMaxLinesNamed - refusedNamed.lines);
+    JoinPart(text, MessagePart("Not loaded:", refused, refusedNamed.files));
     JoinPart(text, MessagePart("Loaded once, their repeated lines skipped:", repeated,
-                               kMaxFilesNamed - refusedNamed));
+                               repeatedNamed.files));
     JoinPart(text, FullListNotice(outcome));
     if (error)
         ShowFileError(text);
@@ -450,6 +490,8 @@ bool TakeRecentFiles(ListFilesState& state) {
     if (pieces.size() < 3) return false;
     state.RecentFilesCount = 0;
     std::vector<std::string> unreachable;  // "The file <path> cannot be read: <reason>"
+    // Each file once, as its first line names it, however the lines write its path.
+    std::unordered_set<FileIdentity, FileIdentityHash> taken;
     for (const std::string& piece : pieces) {
         // A file gone since, and a line holding a NUL byte or too long for a path (a damaged
         // list's; neither names a file), are dropped silently; a file that cannot be reached is
@@ -459,6 +501,8 @@ bool TakeRecentFiles(ListFilesState& state) {
         if (reach.Unreachable() && reach.error != ENAMETOOLONG)
             unreachable.push_back(CannotReadText(piece, reach.error));
         if (reach.check != 1) continue;
+        const std::optional<FileIdentity> identity = IdentityOf(piece);
+        if (!identity || !taken.insert(*identity).second) continue;
         RecentFileEntry& slot = state.RecentFiles[state.RecentFilesCount];
         slot.Path = piece;
         slot.Title = StripSetExtension(GetFileNamePart(piece));

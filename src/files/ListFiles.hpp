@@ -1,8 +1,10 @@
 // The small text files of the program folder: the start-up vehicle list "autoveh.lst", the
 // language list "languages.lst" and the recent-files list "chassislab.mru". The program writes
 // CR LF line ends and reads LF with or without a CR before it, skipping a leading byte-order
-// mark (SplitLines); files are replaced through a temporary file and a rename. A list file
-// larger than any real list (1 MiB) is not read: the user is told, and it counts as no list.
+// mark (SplitLines); a list whose first line begins with the character of that mark (U+FEFF) is
+// written after one more, so each list reads back as it was written. Files are replaced through
+// a temporary file and a rename. A list file larger than any real list (1 MiB) is not read: the
+// user is told, and it counts as no list.
 #pragma once
 
 #include <array>
@@ -51,12 +53,16 @@ std::string AutoVehiclePath(const std::string& entry);
 // as its line does within that folder (a file outside it by its path), tells what went amiss:
 // each refused file once, with the number of lines that named it and why; then each file
 // loaded once although more lines named it, with that number; at most 20 files named in all,
-// each part at least 10 when it has them, a part's others counted ("and N more."); then the
-// notice of a full list naming the first file not loaded and counting the others (a line
-// naming a file loaded is no other). "Error!" when a refused file is unusable, "Problem" for
-// other refusals, a plain message for a full list, and information for repeats alone. A list
-// file too large to be one is refused with a message. Afterwards the main window selects the
-// first entry of its vehicle selector when VehicleCount is not 0.
+// in at most some 24 lines, each part at least half of either when it has them, a part's others
+// counted ("and N more."); then the notice of a full list naming the first file not loaded and
+// counting the others (a line naming a file loaded is no other). The message fits a small
+// screen whatever the names: a name, and each of the list's and the folder's paths, is
+// shortened in its middle ("…") to about a line, with its control characters shown as signs
+// ("␀" for a NUL byte), and a reason at its end to about two lines. "Error!" when a refused
+// file is unusable, "Problem" for other refusals, a plain message for a full list, and
+// information for repeats alone. A list file too large to be one is refused with a message.
+// Afterwards the main window selects the first entry of its vehicle selector when VehicleCount
+// is not 0.
 // A listed file that cannot be read or reached (in a folder the user may not search) is refused
 // with the system's reason, as a damaged one is.
 void LoadAutoVehicles();
@@ -103,9 +109,10 @@ LanguageListContents LoadLanguageList();
 bool SaveLanguageChoice(const std::string& chosenLanguage);
 
 // Fills RecentFiles from "chassislab.mru" with the listed files that still exist (at most
-// eight). A listed file that cannot be reached is left out, and one message names such files
-// with the system's reason; a missing one is left out silently. True when at least one entry
-// was taken; otherwise RecentFiles is left unchanged.
+// eight), each file once, as the first line naming it writes its path (judged as the start-up
+// list judges, by the file a path leads to). A listed file that cannot be reached is left out,
+// and one message names such files with the system's reason; a missing one is left out
+// silently. True when at least one entry was taken; otherwise RecentFiles is left unchanged.
 bool LoadRecentFiles();
 
 // Writes the paths of the valid RecentFiles slots, each followed by CR LF, then one more CR LF.

@@ -27,6 +27,11 @@ std::vector<std::string> SplitLines(std::string_view text) {
     }
 }
 
+std::string TextReadBackAsWritten(std::string text) {
+    if (text.starts_with(kUtf8ByteOrderMark)) text.insert(0, kUtf8ByteOrderMark);
+    return text;
+}
+
 TextFileRead ReadTextFileLines(const std::string& path, std::size_t maxBytes,
                                std::string_view whatItIs, std::vector<std::string>& lines) {
     const FileReach reach = ReachFile(path);

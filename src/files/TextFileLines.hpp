@@ -17,6 +17,11 @@ namespace files {
 // gives an empty last piece and an empty text gives one empty piece.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// The bytes to write for `text` so that SplitLines gives its lines back as they are: a text
+// beginning with a byte-order mark (its first line a name that begins with U+FEFF) gets one more
+// before it, the one the reader skips.
+std::string TextReadBackAsWritten(std::string text);
+
 enum class TextFileRead { Read, Missing, Unreadable, TooLarge };
 
 // Reads a text file of at most `maxBytes` bytes and splits it into `lines`. Missing: there is

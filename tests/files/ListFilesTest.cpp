@@ -1,7 +1,9 @@
 // The program folder's list files: start-up vehicles, languages, recent setup files.
 #include "files/ListFiles.hpp"
+#include "files/ShortenedText.hpp"
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -150,6 +152,75 @@ TEST_F(ListFilesTest, StartUpListNamesAtMostTwentyFiles) {
     }
 }
 
+// However long the names, the message keeps to the lines of a small screen: the program
+// folder's paths and each name are shortened in their middle, a reason at its end; files of
+// long lines are fewer (the others counted), and a line of junk shows its control characters
+// as signs.
+TEST_F(ListFilesTest, StartUpListMessageKeepsLongNamesShort) {
+    auto& g = core::GlobalChassisLab();
+    const std::string ellipsis = "\u2026";
+    g.AppDir = App(std::string(200, 'p')) + "/";
+    g.VehiclesDir = g.AppDir + "vehicles/";
+    std::filesystem::create_directories(g.VehiclesDir);
+    std::string list;
+    for (int i = 10; i < 35; ++i) {
+        const std::string stem = std::to_string(i) + std::string(114, 'd');
+        WriteFile(g.VehiclesDir + stem + ".vd3", "VEHDATA");
+        list += stem + "\r\n";
+    }
+    WriteFile(g.AppDir + "autoveh.lst", list);
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    const std::string listPath = g.AppDir + "autoveh.lst";
+    const std::string first = "10" + std::string(114, 'd') + ".vd3";
+    EXPECT_TRUE(Shown()[0].text.starts_with(
+        "Vehicle files of the start-up list " + listPath.substr(0, 59) + ellipsis +
+        listPath.substr(listPath.size() - 59) + ", named within the folder " +
+        g.VehiclesDir.substr(0, 59) + ellipsis + g.VehiclesDir.substr(g.VehiclesDir.size() - 59) +
+        ":\r\n\r\nNot loaded:\r\n" + first.substr(0, 31) + ellipsis +
+        first.substr(first.size() - 31) + " (named on 1 line): Not a valid vehicle data file\r\n"))
+        << Shown()[0].text;
+    // Each of the files named takes two lines of 80 characters: twelve are named.
+    EXPECT_TRUE(Shown()[0].text.ends_with("d.vd3 (named on 1 line): Not a valid vehicle data "
+                                          "file\r\nand 13 more."))
+        << Shown()[0].text;
+    EXPECT_NE(Shown()[0].text.find("\r\n21d"), std::string::npos);
+    EXPECT_EQ(Shown()[0].text.find("\r\n22d"), std::string::npos);
+
+    // A line of junk: control characters, a character that ends a line (NEL) and 3,000 bytes
+    // of no character, each as wide as two letters.
+    ClearMessages();
+    const std::string junk = std::string("\x01\x7f") + '\0' + "\xC2\x85" +
+                             std::string(3000, '\xFF') + "end";
+    WriteFile(g.AppDir + "autoveh.lst", junk);
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_TRUE(Shown()[0].text.ends_with(
+        "Not loaded:\r\n\u2401\u2421\u2400\u2424" + std::string(11, '\xFF') + ellipsis +
+        std::string(12, '\xFF') + "end.vd3 (named on 1 line): holds a character no file name "
+                                  "can hold"))
+        << Shown()[0].text;
+
+    // A reason of two long names, each of 16 characters outside ASCII, and the setup files
+    // they share.
+    ClearMessages();
+    std::string wide;
+    for (int i = 0; i < 15; ++i) wide += "\u00C4";
+    WriteVehicleFile(g.VehiclesDir + "A.vd3", ValidVehicle(wide + "?"));
+    WriteVehicleFile(g.VehiclesDir + "B.vd3", ValidVehicle(wide + "*"));
+    WriteFile(g.AppDir + "autoveh.lst", "A\nB\n");
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    const std::string& text = Shown()[0].text;
+    const std::string lead = "B.vd3 (named on 1 line): ";
+    ASSERT_NE(text.find(lead), std::string::npos) << text;
+    const std::string reason = text.substr(text.find(lead) + lead.size());
+    EXPECT_TRUE(reason.starts_with("The vehicle \"" + wide + "*\" was not taken")) << reason;
+    EXPECT_TRUE(reason.ends_with(ellipsis)) << reason;
+    EXPECT_LE(files::WidthUnits(reason), 160u);
+    EXPECT_GT(files::WidthUnits(reason), 150u);
+}
+
 TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
     auto& g = core::GlobalChassisLab();
     std::string list = "v0\r\n";  // a repeat loads nothing; its notice joins the list's
@@ -174,16 +245,32 @@ TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
                                    "list were not loaded.");
     EXPECT_EQ(Shown()[0].icon, platform::MsgIcon::None);  // as the full list is told elsewhere
 
-    // One file left out is named alone.
-    g.Vehicles.clear();
-    g.VehicleCount = 0;
-    ClearMessages();
-    WriteFile(App("autoveh.lst"), list.substr(0, list.find("v201\r\n")));
-    files::LoadAutoVehicles();
-    ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_TRUE(Shown()[0].text.ends_with(
-        "\r\nThe vehicle file v200.vd3 of the start-up list was not loaded."))
-        << Shown()[0].text;
+    // One file left out is named alone; a list that only overfills the vehicle list, without
+    // a repeat, is told too, and two files left out are the first and one more.
+    const std::string limit = "You can only load up to 200 vehicles at any one time.\r\n";
+    const struct {
+        std::string list;
+        std::string told;
+    } rows[] = {
+        {list.substr(0, list.find("v201\r\n")),
+         "Loaded once, their repeated lines skipped:\r\nv0.vd3 (named on 2 lines)\r\n\r\n" +
+             limit + "The vehicle file v200.vd3 of the start-up list was not loaded."},
+        {list.substr(4, list.find("v201\r\n") - 4),
+         limit + "The vehicle file v200.vd3 of the start-up list was not loaded."},
+        {list.substr(4, list.find("v202\r\n") - 4),
+         limit + "The vehicle file v200.vd3 and 1 more after it in the start-up list were not "
+                 "loaded."},
+    };
+    for (const auto& row : rows) {
+        g.Vehicles.clear();
+        g.VehicleCount = 0;
+        ClearMessages();
+        WriteFile(App("autoveh.lst"), row.list);
+        files::LoadAutoVehicles();
+        EXPECT_EQ(g.VehicleCount, 200);
+        ASSERT_EQ(Shown().size(), 1u) << row.told;
+        EXPECT_EQ(Shown()[0].text, ListIntro() + row.told);
+    }
 }
 
 TEST_F(ListFilesTest, StartUpListWrittenByTheEditorReadsBack) {
@@ -240,6 +327,19 @@ TEST_F(ListFilesTest, ALineHoldingANulNamesNoFile) {
     WriteFile(setup, "x");
     WriteFile(App("chassislab.mru"), setup + nul + "x\r\n\r\n");
     EXPECT_FALSE(files::LoadRecentFiles());
+
+    // A binary file saved as the list: 100,000 distinct such lines (some 800 kB) are told
+    // apart as fast as files are, in time linear in the lines. Matched against every earlier
+    // line instead, they take about a minute.
+    ClearMessages();
+    std::string many;
+    for (int i = 0; i < 100000; ++i) many += std::to_string(i) + nul + "\n";
+    WriteFile(App("autoveh.lst"), many);
+    const auto start = std::chrono::steady_clock::now();
+    files::LoadAutoVehicles();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_TRUE(Shown()[0].text.ends_with("\r\nand 99980 more.")) << Shown()[0].text;
 }
 
 // Some editors mark a text as UTF-8 with a byte-order mark before it: it is no part of the
@@ -258,6 +358,18 @@ TEST_F(ListFilesTest, AByteOrderMarkBeforeAListIsSkipped) {
     WriteFile(App("chassislab.mru"), mark + setup + "\r\n\r\n");
     ASSERT_TRUE(files::LoadRecentFiles());
     EXPECT_EQ(files::ListFiles().RecentFiles[0].Path, setup);
+    EXPECT_TRUE(Shown().empty());
+
+    // A first entry whose name begins with the character of the mark (U+FEFF) is written after
+    // one more mark, and reads back as it was written.
+    WriteVehicleFile(VehiclePath(mark + "C"), ValidVehicle("Charlie"));
+    ASSERT_TRUE(files::SaveAutoVehicleList({mark + "C", "A"}));
+    EXPECT_EQ(*files::ReadAutoVehicleList(), (std::vector<std::string>{mark + "C", "A"}));
+    core::GlobalChassisLab().Vehicles.clear();
+    core::GlobalChassisLab().VehicleCount = 0;
+    files::LoadAutoVehicles();
+    ASSERT_EQ(core::GlobalChassisLab().VehicleCount, 2);
+    EXPECT_EQ(core::TrimRight(core::GlobalChassisLab().Vehicles[0].Name), "Charlie");
     EXPECT_TRUE(Shown().empty());
 }
 
@@ -356,6 +468,20 @@ TEST_F(ListFilesTest, RecentFilesReadBack) {
     EXPECT_EQ(state.RecentFiles[0].Title, "notes.txt");
     EXPECT_EQ(state.RecentFiles[1].Path, paths[0]);
     EXPECT_EQ(state.RecentFiles[7].Path, paths[6]);
+
+    // A damaged list naming one file six ways, a link to it among them: the file once, as the
+    // first line names it.
+    std::filesystem::create_directories(setups / "sub");
+    std::filesystem::create_symlink(paths[0], setups / "link.set");
+    const std::string dir = setups.string();
+    WriteFile(App("chassislab.mru"), paths[0] + "\r\n" + dir + "/./XFG_race0.set\r\n" + dir +
+                                         "/sub/../XFG_race0.set\r\n" + dir + "//XFG_race0.set\r\n" +
+                                         dir + "/link.set\r\n" + paths[0] + "\r\n" + paths[1] +
+                                         "\r\n\r\n");
+    ASSERT_TRUE(files::LoadRecentFiles());
+    EXPECT_EQ(state.RecentFilesCount, 2);
+    EXPECT_EQ(state.RecentFiles[0].Path, paths[0]);
+    EXPECT_EQ(state.RecentFiles[1].Path, paths[1]);
 
     WriteFile(App("chassislab.mru"), "");
     EXPECT_FALSE(files::LoadRecentFiles());

@@ -1,12 +1,13 @@
-// The start-up list's message on a laptop screen: however long the program folder's path, the
-// whole message, its last names and its OK button lie within the screen. ctest runs this test
-// on a 1366 x 768 and a 1920 x 1080 screen (tests/qt/screens/); the picture
-// startup_message_<screen>.png in test-screenshots/ shows the message.
+// The start-up list's message on a laptop screen: however long the program folder's path and
+// the names of the files, the whole message, its last names and its OK button lie within the
+// screen. ctest runs this test on a 1366 x 768 and a 1920 x 1080 screen (tests/qt/screens/);
+// the pictures startup_message_<case>_<screen>.png in test-screenshots/ show the messages.
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "QtStartedProgram.hpp"
@@ -16,74 +17,179 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// What a window manager puts round a box: a title bar and borders.
+const QSize kFrame(10, 30);
+// The height of a desktop's panel, above or below the windows.
+constexpr int kPanel = 40;
+
 class StartUpMessageOnScreen : public qttest::StartedProgram {
 protected:
+    void SetUp() override {
+        StartedProgram::SetUp();
+        screen = qttest::App().primaryScreen()->availableGeometry();
+        if (screen.width() < 1366 || screen.height() < 768)
+            GTEST_SKIP() << "laid out for a screen of at least 1366 x 768; ctest runs it on one";
+    }
     void TearDown() override {
         platform::InstallServiceDoubles();
         StartedProgram::TearDown();
     }
+
+    // A program folder of `length` characters, deep in the test's own; its vehicles folder is
+    // made. Start() runs the program from it.
+    std::string DeepProgramFolder(std::size_t length) {
+        std::string folder = root.string() + "/Program-folder-of-someone-who-keeps-programs-deep/";
+        folder += "ChassisLab";
+        folder += std::string(length - folder.size(), 'x');
+        fs::create_directories(fs::path(folder) / "vehicles");
+        ui::MainStartUp().ProgramFolder = folder + "/";
+        return folder;
+    }
+
+    // The message box the start-up shows, as a window manager frames it.
+    struct ShownMessage {
+        QString text;
+        QRect box;          // the box with its frame, on the screen
+        bool okInBox = false;
+        QRect ok;           // the OK button, on the screen
+    };
+
+    // Starts the program with the Qt message boxes, answers the first message and gives it;
+    // its picture is saved as startup_message_<name>_<screen>.png.
+    ShownMessage StartAndTakeMessage(const std::string& name) {
+        platform::Services().messages = std::make_shared<qtfront::QtMessageBoxService>();
+        ShownMessage message;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!shown || !shown->isVisible() || !message.text.isEmpty()) return;
+            message.text = shown->text();
+            message.box = QRect(shown->frameGeometry().topLeft(),
+                                shown->frameGeometry().size() + kFrame);
+            if (const auto* ok = shown->button(QMessageBox::Ok); ok && ok->isVisible()) {
+                message.ok = QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size());
+                message.okInBox =
+                    shown->rect().contains(QRect(ok->mapTo(shown, QPoint(0, 0)), ok->size()));
+            }
+            const std::string picture = "startup_message_" + name + "_" +
+                                        std::to_string(screen.width()) + "x" +
+                                        std::to_string(screen.height()) + ".png";
+            EXPECT_TRUE(shown->grab().save(QString::fromStdString(qttest::ScreenshotPath(picture))));
+            shown->done(QMessageBox::Ok);
+        });
+        poll.start(20);
+        Start();
+        poll.stop();
+        return message;
+    }
+
+    // The box is no taller than the screen leaves above a panel, and its OK button is on the
+    // screen.
+    void ExpectOnScreen(const ShownMessage& message) const {
+        ASSERT_FALSE(message.text.isEmpty()) << "the message was shown";
+        EXPECT_LE(message.box.width(), screen.width());
+        EXPECT_LE(message.box.height(), screen.height() - kPanel) << "above a panel";
+        EXPECT_TRUE(message.okInBox);
+        EXPECT_TRUE(screen.contains(message.ok)) << "the OK button is on the screen";
+    }
+
+    // A list naming 25 damaged files `<stem> 01` ... `<stem> 25` of `folder`, each twice, with
+    // `lead` before each name.
+    static std::string ListOfDamagedFiles(const fs::path& folder, const std::string& stem,
+                                          const std::string& lead) {
+        std::string list;
+        for (int i = 1; i <= 25; ++i) {
+            const std::string name = stem + (i < 10 ? " 0" : " ") + std::to_string(i);
+            vehtest::WriteFile(folder / (name + ".vd3"), "VEHDATA");
+            list += lead + name + "\r\n" + lead + name + "\r\n";
+        }
+        return list;
+    }
+
+    QRect screen;
 };
 
 // A program folder of 94 characters whose list names 25 damaged files twice each, and the Golf
 // and the BMW twice each: the message names the folder once, 18 of the damaged files and both
 // repeats.
 TEST_F(StartUpMessageOnScreen, AListOfDamagedFilesAndRepeatsFitsTheScreen) {
-    const QSize screen = qttest::App().primaryScreen()->size();
-    if (screen.width() < 1366 || screen.height() < 768)
-        GTEST_SKIP() << "laid out for a screen of at least 1366 x 768; ctest runs it on one";
-    std::string folder = root.string() + "/Program-folder-of-someone-who-keeps-programs-deep/";
-    folder += "ChassisLab";
-    folder += std::string(94 - folder.size(), 'x');
-    ASSERT_EQ(folder.size(), 94u);
+    const std::string folder = DeepProgramFolder(94);
     const fs::path vehicles = fs::path(folder) / "vehicles";
-    fs::create_directories(vehicles);
-    std::string list;
-    for (int i = 1; i <= 25; ++i) {
-        const std::string stem = "Damaged vehicle " + std::string(i < 10 ? "0" : "") +
-                                 std::to_string(i);
-        vehtest::WriteFile(vehicles / (stem + ".vd3"), "VEHDATA");
-        list += stem + "\r\n" + stem + "\r\n";
-    }
+    std::string list = ListOfDamagedFiles(vehicles, "Damaged vehicle", "");
     for (const char* car : {"VW Golf GTI Mk7", "BMW M3 E46"}) {
         fs::copy_file(fs::path(CHASSISLAB_DATA_DIR) / "vehicles" / (std::string(car) + ".vd3"),
                       vehicles / (std::string(car) + ".vd3"));
         list += std::string(car) + "\r\n" + car + "\r\n";
     }
     vehtest::WriteFile(fs::path(folder) / "autoveh.lst", list);
-    ui::MainStartUp().ProgramFolder = folder + "/";
-    platform::Services().messages = std::make_shared<qtfront::QtMessageBoxService>();
+    const ShownMessage message = StartAndTakeMessage("repeats");
 
-    // What a window manager puts round the box: a title bar and borders.
-    const QSize frame(10, 30);
-    QString text;
-    QRect box;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!shown || !shown->isVisible() || !text.isEmpty()) return;
-        text = shown->text();
-        box = QRect(shown->frameGeometry().topLeft(), shown->frameGeometry().size() + frame);
-        const auto* ok = shown->button(QMessageBox::Ok);
-        EXPECT_TRUE(ok && ok->isVisible());
-        EXPECT_TRUE(shown->rect().contains(QRect(ok->mapTo(shown, QPoint(0, 0)), ok->size())));
-        const std::string name = "startup_message_" + std::to_string(screen.width()) + "x" +
-                                 std::to_string(screen.height()) + ".png";
-        EXPECT_TRUE(shown->grab().save(QString::fromStdString(qttest::ScreenshotPath(name))));
-        shown->done(QMessageBox::Ok);
-    });
-    poll.start(20);
-    Start();
-    poll.stop();
-
-    ASSERT_FALSE(text.isEmpty()) << "the message was shown";
+    ExpectOnScreen(message);
+    const QString& text = message.text;
     EXPECT_EQ(text.count(QString::fromStdString(folder)), 2) << "the list and the folder, once";
     EXPECT_TRUE(text.contains("Damaged vehicle 18.vd3 (named on 2 lines)"));
     EXPECT_TRUE(text.contains("and 7 more."));
     EXPECT_TRUE(text.endsWith("VW Golf GTI Mk7.vd3 (named on 2 lines)\n"
                               "BMW M3 E46.vd3 (named on 2 lines)"));
-    EXPECT_LE(box.width(), 1366);
-    EXPECT_LE(box.height(), 768 - 40) << "above a 40-pixel panel";
+    EXPECT_LE(message.box.width(), 1366);
+    EXPECT_LE(message.box.height(), 768 - 40) << "above a 40-pixel panel";
     EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 2);
+}
+
+// A stem of `bytes` bytes made of `word` repeated, to which the list adds " 01" ... " 25".
+std::string LongStem(std::size_t bytes, const std::string& word) {
+    std::string stem;
+    while (stem.size() < bytes - 3) stem += word;
+    stem.resize(bytes - 3);
+    return stem;
+}
+
+// Damaged files of 120-byte names with blanks.
+TEST_F(StartUpMessageOnScreen, NamesOf120BytesFitTheScreen) {
+    const std::string folder = DeepProgramFolder(94);
+    vehtest::WriteFile(fs::path(folder) / "autoveh.lst",
+                       ListOfDamagedFiles(fs::path(folder) / "vehicles",
+                                          LongStem(116, "Damaged vehicle "), ""));
+    ExpectOnScreen(StartAndTakeMessage("names120"));
+}
+
+// Damaged files of the longest names a ".vd3" file may have, 255 bytes, without a blank.
+TEST_F(StartUpMessageOnScreen, NamesOf255BytesFitTheScreen) {
+    const std::string folder = DeepProgramFolder(94);
+    vehtest::WriteFile(fs::path(folder) / "autoveh.lst",
+                       ListOfDamagedFiles(fs::path(folder) / "vehicles",
+                                          LongStem(251, "Damaged_vehicle_"), ""));
+    ExpectOnScreen(StartAndTakeMessage("names255"));
+}
+
+// Damaged files listed by a path out of the vehicles folder, into a folder of 103 characters
+// beside the program folder: each is named by its whole path.
+TEST_F(StartUpMessageOnScreen, PathsOutOfALongFolderFitTheScreen) {
+    DeepProgramFolder(94);  // two folders below the test's own
+    std::string elsewhere = root.string() + "/Vehicles-kept-elsewhere-";
+    elsewhere += std::string(103 - elsewhere.size(), 'y');
+    fs::create_directories(elsewhere);
+    vehtest::WriteFile(
+        fs::path(ui::MainStartUp().ProgramFolder) / "autoveh.lst",
+        ListOfDamagedFiles(elsewhere, "Damaged vehicle",
+                           "../../../" + fs::path(elsewhere).filename().string() + "/"));
+    const ShownMessage message = StartAndTakeMessage("elsewhere");
+    ExpectOnScreen(message);
+    EXPECT_TRUE(message.text.contains("Damaged vehicle 01.vd3 (named on 2 lines)"));
+}
+
+// A file of bytes that are no text saved as the list: its lines hold NUL bytes, other control
+// characters and bytes of no character; the first is 20,000 bytes long.
+TEST_F(StartUpMessageOnScreen, ABinaryFileSavedAsTheListFitsTheScreen) {
+    const std::string folder = DeepProgramFolder(94);
+    std::mt19937 bytes(44);
+    std::string junk;
+    for (int i = 0; i < 100000; ++i) {
+        const char byte = static_cast<char>(bytes() & 0xFF);
+        junk += i < 20000 && byte == '\n' ? '\0' : byte;
+    }
+    vehtest::WriteFile(fs::path(folder) / "autoveh.lst", junk);
+    ExpectOnScreen(StartAndTakeMessage("binary"));
 }
 
 }  // namespace

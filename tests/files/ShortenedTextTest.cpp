@@ -1,0 +1,36 @@
+// Names and reasons shortened for a message line: widths estimated in units, characters kept
+// whole, control characters shown as signs.
+#include "files/ShortenedText.hpp"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ShortenedText, KeepsCharactersWholeWithinTheUnits) {
+    std::string accents;  // 50 characters of two bytes, two units each
+    for (int i = 0; i < 50; ++i) accents += "\u00E9";
+    const struct {
+        std::string text;
+        std::size_t units;
+        std::string middle, end;
+    } rows[] = {
+        {"Golf.vd3", 8, "Golf.vd3", "Golf.vd3"},
+        {"Golf GTI.vd3", 8, "Gol\u2026vd3", "Golf G\u2026"},
+        {accents, 20, "\u00E9\u00E9\u00E9\u00E9\u2026\u00E9\u00E9\u00E9\u00E9",
+         accents.substr(0, 18) + "\u2026"},
+        {"\xFF\xFF\xFFok", 6, "\xFF\u2026ok", "\xFF\xFF\u2026"},  // a byte of no character: 2
+        {"a\tb\r\nc\x1B", 40, "a\u2409b\u240D\u240Ac\u241B", "a\u2409b\u240D\u240Ac\u241B"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(files::ShortenedInMiddle(row.text, row.units), row.middle);
+        EXPECT_EQ(files::ShortenedAtEnd(row.text, row.units), row.end);
+        EXPECT_LE(files::WidthUnits(row.middle), std::max(row.units, files::WidthUnits(row.text)));
+    }
+    EXPECT_EQ(files::EstimatedLines("", 80), 1u);
+    EXPECT_EQ(files::EstimatedLines(std::string(80, 'x'), 80), 1u);
+    EXPECT_EQ(files::EstimatedLines(std::string(81, 'x'), 80), 2u);
+    EXPECT_EQ(files::EstimatedLines(accents, 80), 2u);
+}
+
+}  // namespace

@@ -125,9 +125,17 @@ float ReduceEngineBraking(vehicle::EngineRecord& engine, const vehicle::TorqueEn
     const float target = (1.0f - engine.EngineBrakeReduction) * closedTorque;
     // The speed stays, so only the blend of the two ends changes with the throttle.
     while (torque < target && engine.Throttle < 1.0f) {
+        const float braking = engine.Throttle;
         engine.Throttle =
             std::min(1.0f, static_cast<float>(engine.Throttle + kThrottleSearchStep));
         torque = vehicle::TorqueAtThrottle(ends, engine.Throttle);
+        if (torque > 0.0f) {
+            // A step past the throttle of no torque: the reduction eases the braking, it
+            // never drives the vehicle.
+            engine.Throttle = vehicle::ThrottleAtZeroTorque(ends, braking, engine.Throttle);
+            torque = vehicle::TorqueAtThrottle(ends, engine.Throttle);
+            break;
+        }
     }
     engine.Torque = torque;
     return torque;

@@ -189,8 +189,16 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
             // Open the throttle until the engine brakes only by the unreduced share.
             const float target = (1.0f - engine.EngineBrakeReduction) * engine.Torque;
             for (int k = 0; engine.Torque < target && k < kMaxThrottleSteps; ++k) {
+                const float braking = engine.Throttle;
                 engine.Throttle = engine.Throttle + kLiveThrottleStep;
                 engine.Torque = vehicle::GetEngineTorque(engine);
+                if (engine.Torque > 0.0f) {
+                    // Past the throttle of no torque: eased braking never drives.
+                    const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(engine);
+                    engine.Throttle = vehicle::ThrottleAtZeroTorque(ends, braking, engine.Throttle);
+                    engine.Torque = vehicle::TorqueAtThrottle(ends, engine.Throttle);
+                    break;
+                }
             }
         }
         w.DriveTorque[0] = w.DriveTorque[1] =
@@ -198,6 +206,8 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
         w.DriveTorque[2] = w.DriveTorque[3] =
             efficiency * engine.Torque * ratio * 0.5f * (1.0f - frontShare);
     }
+    // The throttle the search opened past the driver's eases the braking and nothing more.
+    const bool openedToEase = engine.Throttle > throttle;
 
     CalcSuspension(in.Suspension, s.LiveSpeed);
 
@@ -237,6 +247,8 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
             engine.Torque = vehicle::GetEngineTorque(engine);
             if (easeEngineBraking && engine.Torque < 0.0f)
                 engine.Torque = (1.0f - engine.EngineBrakeReduction) * engine.Torque;
+            else if (openedToEase && engine.Torque > 0.0f)
+                engine.Torque = 0.0f;  // turning faster at the rolling radius: still no drive
             q = efficiency * engine.Torque * ratio;
             SplitWheelTorque(w, q, frontShare);
         }

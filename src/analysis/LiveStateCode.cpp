@@ -1,5 +1,6 @@
 #include "analysis/LiveStateCode.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/DecelerationCode.hpp"
@@ -187,18 +188,19 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
         engine.Torque = vehicle::GetEngineTorque(engine);
         if (easeEngineBraking && engine.Torque < 0.0f && engine.Speed < engine.LimitSpeed) {
             // Open the throttle until the engine brakes only by the unreduced share.
-            const float target = (1.0f - engine.EngineBrakeReduction) * engine.Torque;
+            const float target =
+                std::min(0.0f, (1.0f - engine.EngineBrakeReduction) * engine.Torque);
             for (int k = 0; engine.Torque < target && k < kMaxThrottleSteps; ++k) {
-                const float braking = engine.Throttle;
                 engine.Throttle = engine.Throttle + kLiveThrottleStep;
                 engine.Torque = vehicle::GetEngineTorque(engine);
-                if (engine.Torque > 0.0f) {
-                    // Past the throttle of no torque: eased braking never drives.
-                    const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(engine);
-                    engine.Throttle = vehicle::ThrottleAtZeroTorque(ends, braking, engine.Throttle);
-                    engine.Torque = vehicle::TorqueAtThrottle(ends, engine.Throttle);
-                    break;
-                }
+            }
+            if (engine.Torque > 0.0f) {
+                // The last step passed the throttle of no torque (the engine brakes at the
+                // driver's): back to it, as eased braking never drives.
+                const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(engine);
+                engine.Throttle =
+                    vehicle::ThrottleAtZeroTorque(ends, throttle, engine.Throttle);
+                engine.Torque = vehicle::TorqueAtThrottle(ends, engine.Throttle);
             }
         }
         w.DriveTorque[0] = w.DriveTorque[1] =

@@ -220,8 +220,9 @@ void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t ma
 // The engine-brake reduction: from the closed-throttle torque (negative) of `ends`, the torque's
 // ends at engine.Speed (vehicle::GetTorqueEnds), opens engine.Throttle in steps of
 // kThrottleSearchStep until the engine brakes with no more than (1 - EngineBrakeReduction) of
-// that torque, never past full throttle. Returns the torque at the throttle found (also stored
-// in engine.Torque).
+// that torque, never past full throttle nor past the throttle of no torque (the engine never
+// drives: at a reduction of 1 it neither brakes nor drives). Returns the torque at the throttle
+// found (also stored in engine.Torque), between the closed-throttle torque and 0.
 float ReduceEngineBraking(vehicle::EngineRecord& engine, const vehicle::TorqueEnds& ends);
 
 // The benchmark speeds 1..5 (m/s) of the selected speed unit.

@@ -122,11 +122,18 @@ bool EngineBrakes(const DecRunInputs& inputs, const vehicle::VehicleRecord& v) {
 float ReduceEngineBraking(vehicle::EngineRecord& engine, const vehicle::TorqueEnds& ends) {
     const float closedTorque = vehicle::TorqueAtThrottle(ends, 0.0f);
     float torque = closedTorque;
-    const float target = (1.0f - engine.EngineBrakeReduction) * closedTorque;
+    // Never above 0, whatever the reduction: eased braking never drives the vehicle.
+    const float target = std::min(0.0f, (1.0f - engine.EngineBrakeReduction) * closedTorque);
     // The speed stays, so only the blend of the two ends changes with the throttle.
     while (torque < target && engine.Throttle < 1.0f) {
         engine.Throttle =
             std::min(1.0f, static_cast<float>(engine.Throttle + kThrottleSearchStep));
+        torque = vehicle::TorqueAtThrottle(ends, engine.Throttle);
+    }
+    if (torque > 0.0f) {
+        // The last step passed the throttle of no torque: back to it (the engine brakes
+        // with the throttle closed).
+        engine.Throttle = vehicle::ThrottleAtZeroTorque(ends, 0.0f, engine.Throttle);
         torque = vehicle::TorqueAtThrottle(ends, engine.Throttle);
     }
     engine.Torque = torque;

@@ -1,5 +1,6 @@
 #include "analysis/LiveStateCode.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/DecelerationCode.hpp"
@@ -187,10 +188,19 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
         engine.Torque = vehicle::GetEngineTorque(engine);
         if (easeEngineBraking && engine.Torque < 0.0f && engine.Speed < engine.LimitSpeed) {
             // Open the throttle until the engine brakes only by the unreduced share.
-            const float target = (1.0f - engine.EngineBrakeReduction) * engine.Torque;
+            const float target =
+                std::min(0.0f, (1.0f - engine.EngineBrakeReduction) * engine.Torque);
             for (int k = 0; engine.Torque < target && k < kMaxThrottleSteps; ++k) {
                 engine.Throttle = engine.Throttle + kLiveThrottleStep;
                 engine.Torque = vehicle::GetEngineTorque(engine);
+            }
+            if (engine.Torque > 0.0f) {
+                // The last step passed the throttle of no torque (the engine brakes at the
+                // driver's): back to it, as eased braking never drives.
+                const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(engine);
+                engine.Throttle =
+                    vehicle::ThrottleAtZeroTorque(ends, throttle, engine.Throttle);
+                engine.Torque = vehicle::TorqueAtThrottle(ends, engine.Throttle);
             }
         }
         w.DriveTorque[0] = w.DriveTorque[1] =
@@ -198,6 +208,8 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
         w.DriveTorque[2] = w.DriveTorque[3] =
             efficiency * engine.Torque * ratio * 0.5f * (1.0f - frontShare);
     }
+    // The throttle the search opened past the driver's eases the braking and nothing more.
+    const bool openedToEase = engine.Throttle > throttle;
 
     CalcSuspension(in.Suspension, s.LiveSpeed);
 
@@ -237,6 +249,8 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
             engine.Torque = vehicle::GetEngineTorque(engine);
             if (easeEngineBraking && engine.Torque < 0.0f)
                 engine.Torque = (1.0f - engine.EngineBrakeReduction) * engine.Torque;
+            else if (openedToEase && engine.Torque > 0.0f)
+                engine.Torque = 0.0f;  // turning faster at the rolling radius: still no drive
             q = efficiency * engine.Torque * ratio;
             SplitWheelTorque(w, q, frontShare);
         }

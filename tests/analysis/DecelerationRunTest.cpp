@@ -387,4 +387,42 @@ TEST(DecelerationEngineBrake, ReductionFoundAndThrottleNeverPastFull) {
     EXPECT_LE(e.Torque, 1e-3f);
 }
 
+// The reduction eases the braking and never drives: over the sample engine with several
+// braking coefficients, a 4000 N m engine and every speed below the limit, the torque found
+// lies between the closed-throttle torque and 0 and is the torque at the throttle found. At
+// 100 % it is 0 within a hair wherever full throttle drives at all; a weakly braking engine
+// whose throttle steps are coarse against its braking does not drive at 55 % either.
+TEST(DecelerationEngineBrake, ReductionNeverDrives) {
+    dectest::SetUpVehicle();
+    struct Row {
+        float brakingCoeff;
+        float torqueScale;  // peak torque and power times this
+        float reduction;
+    };
+    for (const Row& row : {Row{0.05f, 1.0f, 1.0f}, Row{0.01f, 1.0f, 1.0f}, Row{0.2f, 1.0f, 1.0f},
+                           Row{10.0f, 1.0f, 1.0f}, Row{0.01f, 16.0f, 1.0f},
+                           Row{0.01f, 16.0f, 0.55f}}) {
+        vehicle::EngineFigures f = sample::SampleEngine();
+        f.EngineBrakingCoeff = row.brakingCoeff;
+        f.PeakTorque *= row.torqueScale;
+        f.PeakPower *= row.torqueScale;
+        vehicle::EngineRecord e = vehicle::EngineRecordFromFigures(f, vehicle::kDriveRear);
+        vehicle::UpdateEngineModel(e, vehicle::kDriveRear);
+        e.EngineBrakeReduction = row.reduction;
+        for (float w = 1.0f; w < e.LimitSpeed; w += 0.37f) {
+            e.Speed = w;
+            e.Throttle = 0.0f;
+            const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(e);
+            const float closed = vehicle::TorqueAtThrottle(ends, 0.0f);
+            const float torque = analysis::ReduceEngineBraking(e, ends);
+            ASSERT_GE(torque, closed) << w;
+            ASSERT_LE(torque, 0.0f) << row.brakingCoeff << " " << row.reduction << " " << w;
+            ASSERT_EQ(torque, vehicle::TorqueAtThrottle(ends, e.Throttle)) << w;
+            ASSERT_EQ(e.Torque, torque);
+            if (row.reduction == 1.0f && ends.Full > 0.0f)
+                ASSERT_GE(torque, -1e-6f * (ends.Full - closed)) << w;
+        }
+    }
+}
+
 }  // namespace

@@ -323,6 +323,18 @@ TEST_F(LiveStateTest, EngineBrakingIsEasedUnlessTheSimulatorForbidsIt) {
     EXPECT_LT(e.Torque, 0.0f);
     EXPECT_GT(e.Torque, 0.5f * b);
 
+    // All of it removed: the search stops at the throttle of no torque, not one step past it
+    // (the engine would drive), and the passes leave no braking.
+    vehicle::EngineCode().CurrentEngine.EngineBrakeReduction = 1.0f;
+    analysis::AnalyseLiveState(in);
+    closed.Speed = 25.0f * vehicle::GearingCode().OverallRatios[LiveStateCode().LiveGear] /
+                   vehicle::TyreCode().WheelTyres[2].UnloadedRadius;
+    closed.Throttle = e.Throttle;
+    const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(closed);
+    EXPECT_LE(vehicle::TorqueAtThrottle(ends, e.Throttle), 0.0f);
+    EXPECT_GT(vehicle::TorqueAtThrottle(ends, e.Throttle), 1e-6f * b);
+    EXPECT_EQ(e.Torque, 0.0f);
+
     // A simulator car without throttle settings in compatibility mode: full engine braking.
     core::OptionsSettings().LFSMode = core::VbTrue;
     core::GlobalChassisLab().HasLFSCar = core::VbTrue;

@@ -116,7 +116,9 @@ TEST_F(SetCurrentVehicleTest, CopiesTheVehicleAndDerivesEngineSeatsAndShare) {
 TEST_F(SetCurrentVehicleTest, FrontShareFollowsTheDriveType) {
     ASSERT_TRUE(vehicle::AppendVehicle(Make("RWD", vehicle::kDriveRear)));
     ASSERT_TRUE(vehicle::AppendVehicle(Make("AWD", vehicle::kDriveAll)));
-    ASSERT_TRUE(vehicle::AppendVehicle(Make("Jet", vehicle::kDriveThrust)));
+    vehicle::VehicleRecord jet = Make("Jet", vehicle::kDriveThrust);
+    jet.Engine.FuelType = 2;  // "LPG (Autogas)", not the first fuel
+    ASSERT_TRUE(vehicle::AppendVehicle(jet));
     vehicle::SetCurrentVehicle("RWD", 60);
     EXPECT_FLOAT_EQ(vehicle::GearingCode().FrontTorqueShare, 0.0f);
     vehicle::SetCurrentVehicle("AWD", 60);
@@ -130,6 +132,9 @@ TEST_F(SetCurrentVehicleTest, FrontShareFollowsTheDriveType) {
     EXPECT_FLOAT_EQ(engine.TorquePeakRPM, 4000.0f);
     EXPECT_FLOAT_EQ(engine.PowerPeakSpeed, 0.0f);
     EXPECT_FLOAT_EQ(core::GlobalChassisLab().Vehicles[2].Engine.PowerPeakRPM, 6000.0f);
+    // Its fuel still weighs: it keeps its own fuel type.
+    EXPECT_EQ(core::GlobalChassisLab().CurrentVehicle.Engine.FuelType, 2);
+    EXPECT_EQ(engine.FuelType, 2);
 }
 
 TEST_F(SetCurrentVehicleTest, UnknownNameKeepsTheCurrentVehicle) {

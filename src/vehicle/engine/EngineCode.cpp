@@ -330,6 +330,19 @@ float TorqueAtThrottle(const TorqueEnds& ends, float throttle) {
     return std::isfinite(torque) ? torque : 0.0f;
 }
 
+float ThrottleAtZeroTorque(const TorqueEnds& ends, float braking, float driving) {
+    // Halve the span until its ends are neighbouring floats; each pass keeps the torque at
+    // `braking` at most 0 and the torque at `driving` above it.
+    for (;;) {
+        const float mid = braking + (driving - braking) * 0.5f;
+        if (mid <= braking || mid >= driving) return braking;
+        if (TorqueAtThrottle(ends, mid) > 0.0f)
+            driving = mid;
+        else
+            braking = mid;
+    }
+}
+
 float GetEngineTorque(const EngineRecord& engine) {
     return TorqueAtThrottle(GetTorqueEnds(engine), engine.Throttle);
 }

@@ -68,6 +68,10 @@ struct TorqueEnds {
 };
 TorqueEnds GetTorqueEnds(const EngineRecord& engine);
 float TorqueAtThrottle(const TorqueEnds& ends, float throttle);
+// The largest throttle in [braking, driving] at which the engine does not drive (torque at most
+// 0 at `ends`), found by halving: the torque at `braking` is at most 0, at `driving` above 0.
+// The torque there is 0, or negative by less than one step of the throttle's last bit.
+float ThrottleAtZeroTorque(const TorqueEnds& ends, float braking, float driving);
 // The highest engine speed (rad/s) at which the full-throttle curve drives: the limit while the
 // rev limiter is on (the charts and the gearing's curve area end there, though a shift speed
 // may lie beyond it); with the limiter off, none (infinity).

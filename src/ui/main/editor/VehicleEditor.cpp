@@ -112,13 +112,23 @@ void RestoreMenu(Main& w, const char* name) {
 // ---- Texts of the fill ----
 std::string Whole(long v) { return std::to_string(v); }
 
-// Selects the list entry with this text; a text that is no entry changes nothing.
-void SetChoice(platform::ComboBox& box, const std::string& text) { box.SetText(text); }
+// Selects the list entry with this text; a text that is no entry leaves the list without a
+// choice (never with one an earlier opening made, perhaps for another vehicle).
+void SetChoice(platform::ComboBox& box, const std::string& text) {
+    if (box.FindItem(text) < 0) {
+        box.SetListIndex(-1);
+    } else {
+        box.SetText(text);
+    }
+}
 
-// Selects the entry of a table row (its name); a row outside the table changes nothing.
+// Selects the entry of a table row (its name); a row outside the table leaves no choice.
 template <typename Table>
 void SetTableChoice(platform::ComboBox& box, const Table& table, long row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= table.size()) return;
+    if (row < 0 || static_cast<std::size_t>(row) >= table.size()) {
+        box.SetListIndex(-1);
+        return;
+    }
     const auto& entry = table[static_cast<std::size_t>(row)];
     if constexpr (std::is_same_v<std::decay_t<decltype(entry)>, std::string>) {
         SetChoice(box, entry);
@@ -188,34 +198,41 @@ void FillVehicleEditor(Main& w) {
         FillBox(w.VehData_PassPosZ(s), seat.Z, small, rg::Height, check);
     }
 
-    // Selecting the drive type shows the engine or the thrust inputs.
+    // Selecting the drive type shows the engine or the thrust inputs. The group hidden for
+    // the vehicle's drive type is written too, with the figures the vehicle is run with, so
+    // that choosing another drive type shows nothing an earlier opening left: a vehicle that
+    // is not wheel driven holds the fixed figures of one without an engine there (and its own
+    // fuel type; vehicle::DropUnusedFigures), and a wheel-driven one has no thrust.
     SetTableChoice(*w.VehData_NewDrivetrain, core::TextTable().DriveTypeNames,
                    v.Drivetrain.DriveType);
     vehicle::EngineFigures& e = v.Engine;
-    if (v.Drivetrain.DriveType != vehicle::kDriveThrust) {
-        for (const EngineControl* c : kEngineControls) {
-            const vehicle::EngineField& field = *c->Field;
-            float& figure = e.*(field.Figure);
-            if (c->Slider) {
-                FillSlider(*(w.*(c->Slider)), field.Slider->Position(figure), figure);
-            } else if (c->ShowsSpeed()) {
-                FillSpeedBox(*(w.*(c->Box)), figure, field.Range, check);
-            } else {
-                FillBox(*(w.*(c->Box)), figure, c->UnitFactor(), field.Range, check);
-            }
+    for (const EngineControl* c : kEngineControls) {
+        const vehicle::EngineField& field = *c->Field;
+        float& figure = e.*(field.Figure);
+        if (c->Slider) {
+            FillSlider(*(w.*(c->Slider)), field.Slider->Position(figure), figure);
+        } else if (c->ShowsSpeed()) {
+            FillSpeedBox(*(w.*(c->Box)), figure, field.Range, check);
+        } else {
+            FillBox(*(w.*(c->Box)), figure, c->UnitFactor(), field.Range, check);
         }
-        const auto& fuels = core::FuelTable().FuelTypes;
-        if (e.FuelType < fuels.size()) SetChoice(*w.VehData_NewFuelType, fuels[e.FuelType].Name);
-        FillBox(*w.VehData_NewDrivetrainEff, v.Drivetrain.DrivetrainEfficiency, 100,
-                rg::DrivetrainEfficiency, check);
-        FillBox(*w.VehData_NewDrivetrainShiftTime, v.Drivetrain.ShiftTime, 1000,
-                rg::ShiftTime, check);
-        SetChoice(*w.VehData_NewNumGears, Whole(v.Drivetrain.NumGears));
-        w.VehData_NewRevGear->SetValue(core::FromVbBool(v.Drivetrain.HasReverse) ? 1 : 0);
-    } else {
-        // A vehicle that is not wheel driven keeps its thrust (N) and its height (m) there.
+    }
+    const auto& fuels = core::FuelTable().FuelTypes;
+    SetChoice(*w.VehData_NewFuelType, e.FuelType < fuels.size() ? fuels[e.FuelType].Name : "");
+    FillBox(*w.VehData_NewDrivetrainEff, v.Drivetrain.DrivetrainEfficiency, 100,
+            rg::DrivetrainEfficiency, check);
+    FillBox(*w.VehData_NewDrivetrainShiftTime, v.Drivetrain.ShiftTime, 1000, rg::ShiftTime,
+            check);
+    SetChoice(*w.VehData_NewNumGears, Whole(v.Drivetrain.NumGears));
+    w.VehData_NewRevGear->SetValue(core::FromVbBool(v.Drivetrain.HasReverse) ? 1 : 0);
+    if (v.Drivetrain.DriveType == vehicle::kDriveThrust) {
+        // A vehicle that is not wheel driven keeps its thrust (N) and its height (m) in the
+        // engine's first two figures.
         FillBox(*w.VehData_NewThrust, e.PeakTorque, u.UnitFactorForce, rg::Thrust, check);
         FillBox(*w.VehData_NewThrustHeight, e.TorquePeakRPM, small, rg::ThrustHeight, check);
+    } else {
+        w.VehData_NewThrust->SetText("");
+        w.VehData_NewThrustHeight->SetText("");
     }
 
     for (int a = 0; a <= 1; ++a) {

@@ -167,6 +167,19 @@ bool HiddenWithoutWheelDrive(In i) {
 // Inputs hidden for a wheel-driven vehicle (the store does not read them).
 bool HiddenWithWheelDrive(In i) { return i == In::Thrust || i == In::ThrustHeight; }
 
+// Calls f(list, needed) for each list the store reads: `needed` when the store needs a choice
+// in it for the editor's drive type (the fuel type and the number of gears only for a
+// wheel-driven vehicle).
+template <typename F>
+void ForEachStoredList(const Main& form, F&& f) {
+    const bool wheelDriven = form.VehData_NewDrivetrain->ListIndex() != vehicle::kDriveThrust;
+    f(*form.VehData_NewDrivetrain, true);
+    f(*form.VehData_MaxPass, true);
+    f(*form.VehData_NewFuelType, wheelDriven);
+    f(*form.VehData_NewNumGears, wheelDriven);
+    for (int k = 1; k <= 3; ++k) f(form.VehData_NewAeroDeviceType(k), true);
+}
+
 }  // namespace
 
 bool EditorInputsComplete(const Main& form) {
@@ -178,14 +191,11 @@ bool EditorInputsComplete(const Main& form) {
         if (!checks.Holds(input)) return false;
     }
     // A list without a choice would store an index that names nothing.
-    if (form.VehData_NewDrivetrain->ListIndex() < 0 || form.VehData_MaxPass->ListIndex() < 0)
-        return false;
-    if (wheelDriven && (form.VehData_NewFuelType->ListIndex() < 0 ||
-                        form.VehData_NewNumGears->ListIndex() < 0))
-        return false;
-    for (int k = 1; k <= 3; ++k)
-        if (form.VehData_NewAeroDeviceType(k).ListIndex() < 0) return false;
-    return true;
+    bool chosen = true;
+    ForEachStoredList(form, [&chosen](const platform::ComboBox& list, bool needed) {
+        chosen = chosen && !(needed && list.ListIndex() < 0);
+    });
+    return chosen;
 }
 
 void ValidateVehicleEditorInputs(Main& form) {
@@ -253,6 +263,11 @@ void ValidateVehicleEditorInputs(Main& form) {
             s->SetBackColor(isRefused(s) ? kEditorRefusedColor : kEditorSliderColor);
         }
     }
+    // A list the store needs a choice in, without one, is marked as a refused box is.
+    ForEachStoredList(form, [](platform::ComboBox& list, bool needed) {
+        list.SetBackColor(needed && list.ListIndex() < 0 ? kEditorRefusedColor
+                                                         : kEditorValidColor);
+    });
 
     // The preview draws the engine the figures give, with the refusal of figures that
     // contradict each other, once every engine box and speed is in order; until then it says

@@ -31,6 +31,10 @@ TEST(BoxText, ShortestTextThatFits) {
         // Beyond the slack, a figure no text of its digits fits shows the nearest that does.
         {-5E-6f, 1.0, 4, rg::LiftCoefficient, "0"},
         {-5E-6f, 1.0, 5, rg::LiftCoefficient, "-5E-6"},
+        // An engine speed, rpm in the record, in its box in rad/s: within the slack of zero in
+        // rad/s, as the check judges it (not in rpm, where it is beyond); 2E-5 rpm is beyond.
+        {5E-6f, core::kRpmToRadPerSec, 5, rg::IdleSpeed, "0"},
+        {2E-5f, core::kRpmToRadPerSec, 5, rg::IdleSpeed, "21E-7"},
     };
     for (const auto& r : rows) {
         const std::string text = ui::FieldText(r.field, r.factor, r.length, r.range);

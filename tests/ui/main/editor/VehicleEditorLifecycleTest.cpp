@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "core/FuelTypes.hpp"
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "support/SampleVehicles.hpp"
+#include "support/VehicleTestSupport.hpp"
 #include "ui/main/editor/VehicleEditorTestSupport.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
@@ -171,6 +173,65 @@ TEST_F(VehicleEditorLifecycle, NotWheelDrivenStoresThrustWhateverTheHiddenEngine
     EXPECT_FALSE(w.VehDataFrame(5).Visible());
 }
 
+// What the user typed into the editor and cancelled never comes back in another vehicle's
+// hidden inputs. A thrust-driven vehicle (made elsewhere, burning diesel) switched to front
+// wheel drive, before and after a cancelled edit of the Golf's engine, shows the figures it
+// is run with: its thrust and height in the engine's first two figures, no engine speeds or
+// power, no gears, its own fuel. The check refuses them, and the list of gears, without a
+// choice, is marked as a refused box is. The Golf opened after a cancelled thrust, switched to
+// not wheel driven, has no thrust.
+TEST_F(VehicleEditorLifecycle, ACancelledEditNeverComesBackInAnotherVehicle) {
+    ui::Main& w = StartWithCars();
+    auto& g = core::GlobalChassisLab();
+    vehicle::VehicleRecord thrust = vehtest::ThrustGolf(g.Vehicles[0]);
+    thrust.Engine.FuelType = 1;  // "Diesel"
+    const std::string path = (root / "vehicles" / "thrust.vd3").string();
+    vehtest::WriteVehicleFile(path, thrust);
+    platform::FileDialogDouble().QueueOpenPath(path);
+    w.FileLoadVehicle->UserClick();
+    ASSERT_EQ(core::TrimRight(g.CurrentVehicle.Name), "Thrust Golf");
+    const auto switchedToFrontWheelDrive = [&w] {
+        w.VehData_EditExisting->UserClick();
+        w.VehData_NewDrivetrain->UserSelect(vehicle::kDriveFront);
+        EXPECT_EQ(w.VehData_NewTorque->Text(), "5000");
+        EXPECT_EQ(w.VehData_NewIdleRPM->Text(), "0");
+        EXPECT_EQ(w.VehData_NewTorquePeakWidth->Text(), "0");
+        EXPECT_EQ(w.VehData_NewPower->Text(), "0");
+        EXPECT_TRUE(Refused(*w.VehData_NewPower));
+        EXPECT_EQ(w.VehData_NewFuelType->Text(), "Diesel");
+        EXPECT_TRUE(Accepted(*w.VehData_NewFuelType));
+        EXPECT_EQ(w.VehData_NewNumGears->ListIndex(), -1);
+        EXPECT_TRUE(Refused(*w.VehData_NewNumGears));
+        EXPECT_EQ(w.VehData_NewRevGear->Value(), 0);
+        EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+        w.VehData_NewNumGears->UserSelect(3);
+        EXPECT_TRUE(Accepted(*w.VehData_NewNumGears));
+        w.VehData_Cancel->UserClick();
+    };
+    switchedToFrontWheelDrive();
+
+    w.Main_SelectVeh->UserSelect(0);
+    w.VehData_EditExisting->UserClick();
+    Type(*w.VehData_NewTorque, "400");
+    Type(*w.VehData_NewIdleRPM, "100");
+    Type(*w.VehData_NewTorquePeakWidth, "250");
+    w.VehData_Cancel->UserClick();
+    w.Main_SelectVeh->UserSelect(3);
+    switchedToFrontWheelDrive();
+
+    w.Main_SelectVeh->UserSelect(0);
+    w.VehData_EditExisting->UserClick();
+    w.VehData_NewDrivetrain->UserSelect(vehicle::kDriveThrust);
+    Type(*w.VehData_NewThrust, "9999");
+    w.VehData_Cancel->UserClick();
+    w.Main_SelectVeh->UserSelect(1);
+    w.VehData_EditExisting->UserClick();
+    w.VehData_NewDrivetrain->UserSelect(vehicle::kDriveThrust);
+    EXPECT_EQ(w.VehData_NewThrust->Text(), "");
+    EXPECT_TRUE(Refused(*w.VehData_NewThrust));
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+}
+
 // The Golf made a thrust car shows no figure of the Golf's engine and gearbox: the gearing
 // table (with its torque-curve area) reads N/A, the live engine speed 0, the time-in-gear rows
 // are empty.
@@ -238,8 +299,10 @@ TEST_F(VehicleEditorLifecycle, AListWithoutAChoiceKeepsTheStoreDisabled) {
     w.VehData_NewAeroDeviceType(2).SetListIndex(-1);
     ui::ValidateVehicleEditorInputs(w);
     EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    EXPECT_TRUE(Refused(w.VehData_NewAeroDeviceType(2)));  // the reason shown
     w.VehData_NewAeroDeviceType(2).UserSelect(0);  // choosing re-runs the checks
     EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+    EXPECT_TRUE(Accepted(w.VehData_NewAeroDeviceType(2)));
 }
 
 // Figures beyond what a slider shows are held at its end, not counted as clamped writes.

@@ -1,0 +1,41 @@
+// The engine-brake reduction at its top on the shipped Golf, set as a person sets it: the engine
+// neither brakes nor drives. The throttle search once stopped one step past the throttle of no
+// torque, and the engine pushed the car in the deceleration run's first row (-2.23 N) and on
+// the live page.
+#include <gtest/gtest.h>
+
+#include "analysis/DecelerationCode.hpp"
+#include "analysis/LiveStateCode.hpp"
+#include "support/StartedProgram.hpp"
+#include "ui/main/form/Main.hpp"
+
+namespace {
+
+class EngineBrakeReductionSampleCar : public testsupport::StartedProgram {};
+
+TEST_F(EngineBrakeReductionSampleCar, AtItsTopTheEngineNeverDrives) {
+    CopyShippedData();
+    ui::Main& w = Start();
+    ASSERT_EQ(core::TrimRight(core::GlobalChassisLab().CurrentVehicle.Name), "VW Golf GTI Mk7");
+    w.Set_EBR->UserDrag(100);
+    w.Analysis_DecOptions(0).SetValue(1);  // "Apply brakes"
+    w.Analysis_DecOptions(1).SetValue(1);  // "Use engine braking"
+    w.Analysis_DecCalc->UserClick();
+    const auto& run = analysis::DecelerationCode();
+    ASSERT_GT(run.DecLastStep, 0);
+    // Positive while slowing: the brakes are not yet applied in the first row.
+    EXPECT_GE(run.Row(0, analysis::DecCol::BrakingForce), 0.0f);
+
+    // The live page, coasting with the throttle closed at every speed up to 80 m/s. The
+    // throttle is found at the engine speed of the unloaded radius; at the rolling radius the
+    // engine turns a little faster, and at 2 and 3 m/s that throttle once drove the car.
+    w.Live_Throttle->SetValue(0);
+    const auto& live = analysis::LiveStateCode();
+    for (int speed = 1; speed <= 80; ++speed) {
+        w.Live_Speed->SetValue(speed);
+        EXPECT_LE(live.LiveEngine.Torque, 0.0f) << speed;
+        EXPECT_LE(live.LiveAccelParts[analysis::kAccelDrive], 0.0f) << speed;
+    }
+}
+
+}  // namespace

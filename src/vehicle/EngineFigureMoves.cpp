@@ -63,9 +63,9 @@ MoveReach ReachOfMove(const VehicleRecord& record, const VehicleProblem& refusal
     if (f == nullptr || !refusal.Figures) return MoveReach::Clears;
     VehicleRecord moved = record;
     moved.Engine.*(f->Figure) = Furthest(record.Engine, *f, move.Move == FigureMove::Raise);
-    // Only the engine's problems are read: its figures were all in range (the check compared
-    // them) and the one moved stays in its own, so none is named out of range.
-    const std::vector<VehicleProblem> problems = FindVehicleProblems(moved, {});
+    // The engine's figures were all in range (the check compared them) and the one moved
+    // stays in its own: the engine's problems are all the check can find of it.
+    const std::vector<VehicleProblem> problems = FindEngineProblems(moved);
     for (const VehicleProblem& p : problems) {
         if (SpeedsOutOfOrder(p.Kind)) return MoveReach::None;
         if (p.Kind == refusal.Kind)

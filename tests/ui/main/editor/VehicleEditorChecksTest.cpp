@@ -11,6 +11,7 @@
 
 #include "core/OptionsSettings.hpp"
 #include "support/VehicleTestSupport.hpp"
+#include "ui/main/editor/EngineControlWords.hpp"
 #include "ui/main/editor/VehicleEditorTestSupport.hpp"
 #include "ui/main/form/EngineControls.hpp"
 #include "ui/main/menus/FileMenu.hpp"
@@ -219,6 +220,23 @@ TEST_F(VehicleEditorChecks, BoundsApplyAfterTheUnitFactor) {
     EXPECT_TRUE(Accepted(*w.VehData_NewBodyMass));
 }
 
+// The red lines above the preview's curve, read as one text.
+std::vector<std::string> PreviewRefusalLines(ui::Main& w) {
+    std::vector<std::string> lines;
+    for (const platform::DrawOp& op : w.TorquePowerPlot->Surf().DisplayList()) {
+        if (op.kind != platform::DrawOpKind::Text || op.color != platform::RGB(255, 0, 0) ||
+            op.text.starts_with("Scanned ") || op.text.empty())
+            continue;
+        lines.push_back(op.text);
+    }
+    return lines;
+}
+std::string PreviewRefusal(ui::Main& w) {
+    std::string text;
+    for (const std::string& line : PreviewRefusalLines(w)) text += (text.empty() ? "" : " ") + line;
+    return text;
+}
+
 class EngineSpeedCrossChecks : public VehicleEditorChecks {
 protected:
     // torque peak 400, plateau 100, power peak 600, idle 80, limit 800 rad/s: all in order;
@@ -241,8 +259,12 @@ protected:
     }
 };
 
+// The preview names the order broken as the check applies it (equal passes), the order with
+// the plateau's start left out where that with its end is named.
 TEST_F(EngineSpeedCrossChecks, PowerPeakBelowTorquePeakAndBackAgain) {
     ui::Main& w = Open();
+    const std::string afterPlateau =
+        "Peak power speed must not be below Peak torque speed + Torque plateau width";
     Type(*w.VehData_NewPowerRPM, "300");
     EXPECT_TRUE(Refused(*w.VehData_NewPowerRPM));
     EXPECT_TRUE(Refused(*w.VehData_NewTorqueRPM));
@@ -250,11 +272,20 @@ TEST_F(EngineSpeedCrossChecks, PowerPeakBelowTorquePeakAndBackAgain) {
     EXPECT_FALSE(Valid(EditorInput::PowerAfterPlateau));
     EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
     EXPECT_FALSE(w.VehData_DynoThrottle->Enabled());
+    EXPECT_EQ(PreviewRefusal(w), afterPlateau);
+    // The start's order alone, as a problem list would hold it with a plateau of no width.
+    using Kind = vehicle::VehicleCheckKind;
+    EXPECT_EQ(ui::BrokenEngineBoxRules(w, {{Kind::PowerBelowTorquePeak, "", {}}}),
+              "Peak power speed must not be below Peak torque speed");
+    EXPECT_EQ(ui::BrokenEngineBoxRules(w, {{Kind::PowerInsidePlateau, "", {}},
+                                           {Kind::PowerBelowTorquePeak, "", {}}}),
+              afterPlateau);
     Type(*w.VehData_NewPowerRPM, "450");  // after the peak, inside the plateau
     EXPECT_TRUE(Valid(EditorInput::PowerAfterTorque));
     EXPECT_FALSE(Valid(EditorInput::PowerAfterPlateau));
     EXPECT_TRUE(Accepted(*w.VehData_NewTorqueRPM));
     EXPECT_TRUE(Refused(*w.VehData_NewTorquePeakWidth));
+    EXPECT_EQ(PreviewRefusal(w), afterPlateau);
     Type(*w.VehData_NewPowerRPM, "500");  // exactly at the plateau's end: equal passes
     EXPECT_TRUE(AllSpeedBoxesAccepted(w));
     EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
@@ -275,6 +306,9 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     EXPECT_TRUE(Accepted(*w.VehData_NewLimitRPM));
     EXPECT_FALSE(Valid(EditorInput::IdleLowest));
     EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    EXPECT_EQ(PreviewRefusal(w), "Idle point must not be above Peak torque speed");
+    Type(*w.VehData_NewIdleRPM, "400");  // equal passes
+    EXPECT_TRUE(AllSpeedBoxesAccepted(w));
     Type(*w.VehData_NewIdleRPM, "80");
     EXPECT_TRUE(AllSpeedBoxesAccepted(w));
     EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
@@ -283,6 +317,7 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
     EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
     EXPECT_FALSE(Valid(EditorInput::IdleLowest));
+    EXPECT_EQ(PreviewRefusal(w), "Idle point must not be above Rev limit");
     Type(*w.VehData_NewIdleRPM, "60");
     EXPECT_TRUE(Accepted(*w.VehData_NewLimitRPM));
     EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
@@ -297,18 +332,6 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     Type(*w.VehData_NewIdleRPM, "4");
     EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
     EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
-}
-
-// The red lines above the preview's curve, read as one text.
-std::string PreviewRefusal(ui::Main& w) {
-    std::string text;
-    for (const platform::DrawOp& op : w.TorquePowerPlot->Surf().DisplayList()) {
-        if (op.kind != platform::DrawOpKind::Text || op.color != platform::RGB(255, 0, 0) ||
-            op.text.starts_with("Scanned ") || op.text.empty())
-            continue;
-        text += (text.empty() ? "" : " ") + op.text;
-    }
-    return text;
 }
 
 // The figures a refusal states, in order: those in brackets and the one asked ("needs 206 Nm").
@@ -502,6 +525,14 @@ TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
         s.make();
         const std::string text = PreviewRefusal(w);
         if (s.whole != nullptr) EXPECT_EQ(text, s.whole);
+        // Each caption it names stands whole on a line of the band.
+        for (const std::string_view caption : ui::kEngineCaptions) {
+            std::size_t named = 0, whole = 0;
+            for (std::size_t at = 0; (at = text.find(caption, at)) != std::string::npos; ++at) ++named;
+            for (const std::string& line : PreviewRefusalLines(w))
+                for (std::size_t at = 0; (at = line.find(caption, at)) != std::string::npos; ++at) ++whole;
+            EXPECT_EQ(whole, named) << caption;
+        }
         EXPECT_EQ(text.substr(0, std::string(said[s.refusal]).size()), said[s.refusal]) << text;
         EXPECT_EQ(text.empty(), s.refusal == None) << text;
         EXPECT_EQ(Valid(EditorInput::EngineFiguresAgree), s.refusal == None);

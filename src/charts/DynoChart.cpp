@@ -103,9 +103,8 @@ std::size_t NameAt(std::string_view rest, KeptNames names) {
     std::size_t longest = 0;
     for (const std::string_view name : names) {
         if (name.size() <= longest || !rest.starts_with(name)) continue;
-        if (rest.size() > name.size() && (IsDigit(rest[name.size()]) || IsLetter(rest[name.size()])))
-            continue;
-        longest = name.size();
+        const char next = rest.size() > name.size() ? rest[name.size()] : ' ';
+        if (!IsDigit(next) && !IsLetter(next)) longest = name.size();
     }
     return longest;
 }

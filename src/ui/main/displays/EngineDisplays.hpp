@@ -26,8 +26,8 @@ EngineDisplaysState& EngineDisplays();
 
 // Draws the engine's torque and power curves on TorquePowerPlot (with the scanned peaks while
 // the editor is open, and the editor's refusal of the figures above the curves where it gives
-// one, each engine control's caption kept on one line) and redraws the open graph windows that show the engine curve. Leaves the record's
-// Speed, Torque and Power at the last sample.
+// one, each engine control's caption kept on one line) and redraws the open graph windows that
+// show the engine curve. Leaves the record's Speed, Torque and Power at the last sample.
 void DrawDynoGraph(Main& form, vehicle::EngineRecord& engine, std::string_view refusal = {});
 
 // Clears TorquePowerPlot: a vehicle that is not wheel driven has no engine curve.

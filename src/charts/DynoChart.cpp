@@ -36,9 +36,9 @@ struct RefusalBand {
     float Height() const { return LineHeight * static_cast<float>(Lines.size()); }
 };
 
-RefusalBand BandLines(const platform::Surface& surface, std::string_view text) {
+RefusalBand BandLines(const platform::Surface& surface, std::string_view text, KeptNames names) {
     RefusalBand band;
-    band.Lines = WrappedLines(surface, text, surface.ScaleWidth() - 2.0f * kPeakTextLeft);
+    band.Lines = WrappedLines(surface, text, surface.ScaleWidth() - 2.0f * kPeakTextLeft, names);
     if (!band.Lines.empty()) band.LineHeight = surface.TextHeight(band.Lines.front());
     return band;
 }
@@ -97,15 +97,29 @@ private:
     std::array<std::vector<std::string_view>, 256> byFirst_;
 };
 
-// The next piece of `text` from `at` that a line never splits: a word (up to a blank), or a
-// figure (a word ending in a digit: "(200", "523.6") with the unit after it ("(200 Nm)",
-// "523.6 rad/s)", "1.02 x"). Moves `at` past it and the blank after it; empty between two
-// blanks.
-std::string_view NextPiece(std::string_view text, std::size_t& at) {
+// The length of the longest of `names` that `rest` starts with as words of its own (followed
+// by no letter or digit); 0 for none.
+std::size_t NameAt(std::string_view rest, KeptNames names) {
+    std::size_t longest = 0;
+    for (const std::string_view name : names) {
+        if (name.size() <= longest || !rest.starts_with(name)) continue;
+        const char next = rest.size() > name.size() ? rest[name.size()] : ' ';
+        if (!IsDigit(next) && !IsLetter(next)) longest = name.size();
+    }
+    return longest;
+}
+
+// The next piece of `text` from `at` that a line never splits: one of `names` ("Torque
+// plateau width"), a word (up to a blank), or a figure (a word ending in a digit: "(200",
+// "523.6") with the unit after it ("(200 Nm)", "523.6 rad/s)", "1.02 x"). Moves `at` past it
+// and the blank after it; empty between two blanks.
+std::string_view NextPiece(std::string_view text, std::size_t& at, KeptNames names) {
     static const UnitWords units;
     const std::size_t start = at;
-    std::size_t end = std::min(text.find(' ', at), text.size());
-    const bool figure = end > start && IsDigit(text[end - 1]);
+    // A name's last word runs on to the next blank (a comma, a colon).
+    const std::size_t name = NameAt(text.substr(start), names);
+    std::size_t end = std::min(text.find(' ', at + name), text.size());
+    const bool figure = name == 0 && end > start && IsDigit(text[end - 1]);
     if (figure && end < text.size()) {
         // The unit's word runs on to the next blank (its closing bracket, a comma).
         const std::size_t unit = units.At(text.substr(end + 1));
@@ -155,7 +169,7 @@ std::vector<std::string> ScannedPeakTexts() {
 }
 
 std::vector<std::string> WrappedLines(const platform::Surface& surface, std::string_view text,
-                                      float width) {
+                                      float width, KeptNames names) {
     std::vector<std::string> lines;
     std::string line;  // the line being filled, and the next piece tried on it
     line.reserve(text.size());
@@ -167,9 +181,20 @@ std::vector<std::string> WrappedLines(const platform::Surface& surface, std::str
     int addedJoins = 0;  // joins added since the line was last measured whole
     float blank = 0.0f;  // measured at the first join
     for (std::size_t at = 0; at < text.size();) {
-        const std::string_view piece = NextPiece(text, at);
+        const std::size_t from = at;
+        std::string_view piece = NextPiece(text, at, names);
         if (piece.empty()) continue;
-        const float pieceWidth = surface.TextWidth(std::string(piece));
+        float pieceWidth = surface.TextWidth(std::string(piece));
+        if (pieceWidth > width) {
+            // A name wider than a whole line breaks at its blanks as any words.
+            std::size_t wordEnd = from;
+            const std::string_view word = NextPiece(text, wordEnd, {});
+            if (word.size() < piece.size()) {
+                at = wordEnd;
+                piece = word;
+                pieceWidth = surface.TextWidth(std::string(piece));
+            }
+        }
         if (line.empty()) {
             line.assign(piece);
             lineWidth = pieceWidth;
@@ -197,7 +222,7 @@ std::vector<std::string> WrappedLines(const platform::Surface& surface, std::str
 }
 
 void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
-                   bool showScannedPeaks, std::string_view refusal) {
+                   bool showScannedPeaks, std::string_view refusal, KeptNames names) {
     const auto& u = core::OptionsSettings();
     const auto& texts = core::TextTable();
     const DynoSamples samples = SampleDynoCurve(engine);
@@ -223,7 +248,7 @@ void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
     const float peak = tp >= pp ? tp : pp;
     const float top = high > kHeadroom * peak ? kHeadroom * high : kHeadroom * peak;
     // The refusal's band at the top: the curves fill the height below it.
-    const RefusalBand band = BandLines(surface, refusal);
+    const RefusalBand band = BandLines(surface, refusal, names);
     const float yScale = (surface.ScaleHeight() - 15.0f - band.Height()) / (top - kHeadroom * low);
     const std::string& xTitle = u.UnitIndexARV != 0 ? texts.QuantityTitleRotationalVelocity
                                                     : texts.QuantityTitleAngularVelocity;
@@ -258,11 +283,11 @@ void DrawDynoChart(platform::Surface& surface, vehicle::EngineRecord& engine,
     surface.EndFrame();
 }
 
-void DrawDynoBand(platform::Surface& surface, std::string_view text) {
+void DrawDynoBand(platform::Surface& surface, std::string_view text, KeptNames names) {
     surface.BeginFrame();
     surface.Cls();
     PrintFontText(surface, "", 0.0f, 0.0f);
-    PrintBand(surface, BandLines(surface, text));
+    PrintBand(surface, BandLines(surface, text, names));
     surface.EndFrame();
 }
 

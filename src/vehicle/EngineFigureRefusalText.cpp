@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <span>
+#include <vector>
 
 #include "core/GlobalShared.hpp"
 #include "core/Numbers.hpp"
@@ -72,27 +73,37 @@ public:
     std::string WithFactor(std::string_view field, std::string_view factor) const {
         return Joined(field, words_.FactorJoin, factor);
     }
-    // ": lower A or B, or raise C, D or E": each field the way its control moves to ease the
-    // problem, in the order the check gives them, but for those whose figures cannot move that
-    // way. Where none can: ": A, B and C are all at their ends".
+    // ": lower A or B, or raise C, D or E": each field that clears the problem moved alone,
+    // the way its control moves to ease it, in the order the check gives them. Where none
+    // does, those that ease it: ": more than one must move: lower A, or raise C". Where none
+    // eases it: ": A, B and C are all at their ends".
     std::string Advice(std::span<const FieldMove> moves) const {
         const auto& texts = core::TextTable();
-        const auto movable = [this](const FieldMove& m) {
-            return !words_.CanMove || words_.CanMove(m.Field, m.Move);
+        std::vector<MoveReach> reach;
+        reach.reserve(moves.size());
+        for (const FieldMove& m : moves)
+            reach.push_back(words_.Reach ? words_.Reach(m.Field, m.Move) : MoveReach::Clears);
+        const auto reaching = [&reach](MoveReach r) {
+            return std::find(reach.begin(), reach.end(), r) != reach.end();
         };
-        if (!moves.empty() && std::none_of(moves.begin(), moves.end(), movable)) {
+        const auto at = [&moves](const FieldMove& m) {
+            return static_cast<std::size_t>(&m - moves.data());
+        };
+        if (!moves.empty() && !reaching(MoveReach::Clears) && !reaching(MoveReach::Helps)) {
             const auto all = [](const FieldMove&) { return true; };
             return ": " + Listed(moves, all, " and ") +
                    (moves.size() > 1 ? " are all at their ends" : " is at its end");
         }
-        std::string advice = ":";
+        const MoveReach named = reaching(MoveReach::Clears) ? MoveReach::Clears : MoveReach::Helps;
+        std::string advice = named == MoveReach::Clears ? ":" : ": more than one must move:";
+        const std::size_t head = advice.size();
         for (const FigureMove way : {FigureMove::Lower, FigureMove::Raise}) {
             const auto asked = [&](const FieldMove& m) {
                 const FieldWord* w = Find(m.Field);
-                return (m.Move == way) != (w != nullptr && w->Reversed) && movable(m);
+                return (m.Move == way) != (w != nullptr && w->Reversed) && reach[at(m)] == named;
             };
             if (std::none_of(moves.begin(), moves.end(), asked)) continue;
-            advice += advice.size() > 1 ? ", or " : " ";
+            advice += advice.size() > head ? ", or " : " ";
             advice += way == FigureMove::Lower ? texts.MsgLowerFigures : texts.MsgRaiseFigures;
             advice += Listed(moves, asked, " or ");
         }

@@ -5,7 +5,8 @@
 //   Engine.PowerPeakRPM x Engine.ShiftPowerFactor (523.6 rad/s) needs 206 Nm, more than
 //   1.02 x Engine.PeakTorque (200 Nm): lower Engine.PeakPower or Engine.ReducePowerFactor, or
 //   raise Engine.PowerPeakRPM, Engine.ShiftPowerFactor or Engine.PeakTorque";
-// the vehicle editor names its controls, moves them, and leaves out those at their ends.
+// the vehicle editor names its controls, moves them, and advises only those that clear the
+// refusal alone (vehicle/EngineFigureMoves.hpp).
 #pragma once
 
 #include <functional>
@@ -13,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "vehicle/EngineFigureMoves.hpp"
 #include "vehicle/VehicleProblem.hpp"
 
 namespace vehicle {
@@ -30,9 +32,9 @@ struct FieldWording {
     std::span<const FieldWord> Words;
     // Between a figure and the factor applied to it.
     std::string_view FactorJoin = " x ";
-    // Whether the figure of a field can still move the way given (its control is not at that
-    // end); the advice leaves out those that cannot. None: every figure can.
-    std::function<bool(std::string_view field, FigureMove move)> CanMove;
+    // How far moving a field's figure alone the way given goes towards clearing the refusal,
+    // asked once for each field of the advice. None: each clears it.
+    std::function<MoveReach(std::string_view field, FigureMove move)> Reach;
 };
 
 // The text of `problem`, which has Figures, in these words.

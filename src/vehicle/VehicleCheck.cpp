@@ -151,8 +151,8 @@ constexpr FieldMove kPlateauGivesPowerMoves[] = {
 // of its advice must move: a power that needs more than the peak torque at its peak (marks the
 // power, its speed, the torque and the two shape sliders the power goes through), a plateau
 // that gives more than the typed peak power (marks the torque, the plateau's start and width
-// and the power). The reader's text names the fields.
-void CheckEngineFigures(const VehicleRecord& r, Problems& p) {
+// and the power). The reader's text names the fields, where `worded`.
+void CheckEngineFigures(const VehicleRecord& r, Problems& p, bool worded) {
     const EngineRecord e = EngineRecordFromFigures(r.Engine, r.Drivetrain.DriveType);
     const EngineFigureConflicts c = FindEngineFigureConflicts(e);
     const auto names = [](std::initializer_list<const EngineField*> figures) {
@@ -179,7 +179,7 @@ void CheckEngineFigures(const VehicleRecord& r, Problems& p) {
     } else {
         return;
     }
-    problem.Text = EngineFigureRefusalText(problem, {});
+    if (worded) problem.Text = EngineFigureRefusalText(problem, {});
     p.Add(std::move(problem));
 }
 
@@ -198,7 +198,14 @@ std::vector<VehicleProblem> FindVehicleProblems(const VehicleRecord& r,
     // the thrust and its height. A drive type beyond the list is refused by its range.
     if (r.Drivetrain.DriveType < kDriveThrust && CheckEngineSpeeds(r.Engine, p) &&
         !p.AnyOutOfRange("Engine."))
-        CheckEngineFigures(r, p);
+        CheckEngineFigures(r, p, true);
+    return std::move(p.List());
+}
+
+std::vector<VehicleProblem> FindEngineProblems(const VehicleRecord& r) {
+    Problems p({});
+    if (r.Drivetrain.DriveType < kDriveThrust && CheckEngineSpeeds(r.Engine, p))
+        CheckEngineFigures(r, p, false);
     return std::move(p.List());
 }
 

@@ -32,5 +32,11 @@ std::vector<VehicleProblem> FindVehicleProblems(const VehicleRecord& record);
 // judges many records differing in one field within its range works the list out once.
 std::vector<VehicleProblem> FindVehicleProblems(const VehicleRecord& record,
                                                 std::vector<std::string> outOfRange);
+// The engine's problems alone, as FindVehicleProblems finds them in a record none of whose
+// engine figures is out of its range: the speeds of a wheel-driven engine out of order, or
+// else its figures contradicting each other (without the reader's text). What a caller that
+// judges the engine again with one figure moved within its range reads
+// (vehicle/EngineFigureMoves.hpp).
+std::vector<VehicleProblem> FindEngineProblems(const VehicleRecord& record);
 
 }  // namespace vehicle

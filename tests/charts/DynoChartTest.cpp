@@ -111,7 +111,8 @@ TEST_F(DynoChart, PeaksArePrintedInRedOnlyWhenAsked) {
 }
 
 // The vehicle editor's refusal of the figures: its words wrapped to the width, line under line,
-// in a band of its own that the curves (drawn 2 wide) stay below.
+// in a band of its own that the curves (drawn 2 wide) stay below. The band, alone or above the
+// curves, keeps as much room at its right as at its left, at any width of the plot.
 TEST_F(DynoChart, ARefusalStandsInABandAboveTheCurves) {
     vehicle::EngineRecord e = sample::FittedSampleEngine();
     platform::Surface surface;
@@ -124,7 +125,7 @@ TEST_F(DynoChart, ARefusalStandsInABandAboveTheCurves) {
     for (const auto& op : surface.DisplayList()) {
         if (op.kind != platform::DrawOpKind::Text || op.color != platform::RGB(255, 0, 0)) continue;
         const auto size = platform::Services().fonts->Measure(op.text, op.font);
-        EXPECT_TRUE(op.x1 + size.width <= 400.0 && op.y1 >= bandBottom) << op.text;
+        EXPECT_TRUE(op.x1 + size.width <= 400.0 - op.x1 && op.y1 >= bandBottom) << op.text;
         bandBottom = op.y1 + size.height;
         said += (said.empty() ? "" : " ") + op.text;
     }
@@ -132,37 +133,58 @@ TEST_F(DynoChart, ARefusalStandsInABandAboveTheCurves) {
     EXPECT_GT(bandBottom, 30.0);  // three lines at least
     for (const auto& op : surface.DisplayList())
         if (op.kind == platform::DrawOpKind::Line && op.width == 2) EXPECT_GE(std::min(op.y1, op.y2), bandBottom);
+    for (int width = 300; width < 340; ++width) {
+        surface.SetPixelSize(width, 250);
+        charts::DrawDynoBand(surface, refusal);
+        for (const auto& op : surface.DisplayList()) {
+            if (op.kind != platform::DrawOpKind::Text) continue;
+            const auto size = platform::Services().fonts->Measure(op.text, op.font);
+            EXPECT_LE(op.x1 + size.width, width - op.x1) << op.text << " at width " << width;
+        }
+    }
 }
 
-// A figure is never parted from its unit (nor a factor from its "x"), whatever the width: each
-// refusal wrapped at every width from a word's to the whole text's, and each figure with its
-// unit found whole on one line; nothing is lost or added.
+// A figure is never parted from its unit (nor a factor from its "x"), whatever the width, and
+// a control's caption stays on one line wherever it fits one: each refusal wrapped at every
+// width from a word's to the whole text's, each figure with its unit found whole on one line,
+// each caption where a line holds it; nothing is lost or added, and no line is wider than the
+// width (a caption wider than that breaks at its blanks).
 TEST_F(DynoChart, AFigureKeepsItsUnitOnItsLine) {
+    const std::string_view captions[] = {"Peak torque",     "Peak torque speed",
+                                         "Torque plateau width", "Peak power",
+                                         "Peak power speed", "Power reduction", "Shift power"};
     const struct {
         const char* text;
         std::vector<const char*> kept;
     } rows[] = {
         {"Power needs more torque: Peak power with Power reduction (107.9 kW) at Peak power "
          "speed with Shift power (523.6 rad/s) needs 206 Nm, more than 1.02 x Peak torque "
-         "(200 Nm): lower Peak power, or raise Peak torque",
-         {"(107.9 kW)", "(523.6 rad/s)", "206 Nm,", "1.02 x", "(200 Nm):"}},
+         "(200 Nm): lower Peak power, or raise Power reduction, Peak power speed or Peak torque",
+         {"(107.9 kW)", "(523.6 rad/s)", "206 Nm,", "1.02 x", "(200 Nm):", "Peak power,",
+          "Power reduction", "Peak power speed", "Shift power", "Peak torque"}},
         {"Plateau gives more power: Peak torque (350 lbf ft) at Peak torque speed + Torque "
          "plateau width (4200 rpm) gives 335.3 hp, more than 1.05 x Peak power (300 hp)",
-         {"(350 lbf ft)", "(4200 rpm)", "335.3 hp,", "1.05 x", "(300 hp)"}},
+         {"(350 lbf ft)", "(4200 rpm)", "335.3 hp,", "1.05 x", "(300 hp)", "Peak torque speed",
+          "Torque plateau width"}},
         {"Peak torque must be from 0 to 7375.6 lbf ft; Wheel track 3 m/x", {"7375.6 lbf ft;", "3 m/x"}},
     };
     platform::Surface surface;
     surface.SetPixelSize(400, 250);
+    const float widestFigure = surface.TextWidth("7375.6 lbf ft;");  // the widest, with its unit
     for (const auto& row : rows) {
         for (float width = 200.0f; width < surface.TextWidth(row.text) + 300.0f; width += 15.0f) {
-            const auto lines = charts::WrappedLines(surface, row.text, width);
+            const auto lines = charts::WrappedLines(surface, row.text, width, captions);
             std::string said;
-            for (const std::string& line : lines) said += (said.empty() ? "" : " ") + line;
+            for (const std::string& line : lines) {
+                said += (said.empty() ? "" : " ") + line;
+                if (width >= widestFigure) EXPECT_LE(surface.TextWidth(line), width) << line;
+            }
             ASSERT_EQ(said, row.text) << width;
-            for (const char* figure : row.kept) {
-                EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [figure](const std::string& line) {
-                    return line.find(figure) != std::string::npos;
-                })) << figure << " at width " << width;
+            for (const char* kept : row.kept) {
+                if (surface.TextWidth(kept) > width) continue;
+                EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [kept](const std::string& line) {
+                    return line.find(kept) != std::string::npos;
+                })) << kept << " at width " << width;
             }
         }
     }

@@ -80,9 +80,11 @@ TEST(VehicleCheck, EveryProblemInTheReadersOrderWithTheFieldsAtFault) {
     }
 }
 
-// The advice of an engine-figure refusal names each figure to move, but for those whose
-// controls are at the end they would be moved past; where all are, it says so.
+// The advice of an engine-figure refusal names each figure to move that clears it alone; where
+// none does, those that ease it, of which more than one must move; where none can move, it
+// says so.
 TEST(VehicleCheck, TheAdviceLeavesOutFiguresThatCannotMove) {
+    using vehicle::MoveReach;
     sample::ResetAll();  // the texts and units
     VehicleRecord v = vehtest::ValidVehicle("Plateau");
     v.Engine.PeakPower = 5.0f;  // its 300 N m plateau gives far more
@@ -92,18 +94,27 @@ TEST(VehicleCheck, TheAdviceLeavesOutFiguresThatCannotMove) {
     const std::string head = p.Text.substr(0, p.Text.rfind(": "));
     EXPECT_EQ(p.Text, head + ": lower Engine.PeakTorque, Engine.TorquePeakRPM or "
                              "Engine.TorquePeakWidth, or raise Engine.PeakPower");
-    const auto worded = [&p](std::function<bool(std::string_view)> canMove) {
+    const auto worded = [&p](std::function<MoveReach(std::string_view)> reach) {
         return vehicle::EngineFigureRefusalText(
-            p, {{}, " x ", [&canMove](std::string_view field, vehicle::FigureMove) {
-                    return canMove(field);
+            p, {{}, " x ", [&reach](std::string_view field, vehicle::FigureMove) {
+                    return reach(field);
                 }});
     };
-    EXPECT_EQ(worded([](std::string_view f) { return f != "Engine.TorquePeakWidth"; }),
+    EXPECT_EQ(worded([](std::string_view f) {
+                  return f != "Engine.TorquePeakWidth" ? MoveReach::Clears : MoveReach::None;
+              }),
               head + ": lower Engine.PeakTorque or Engine.TorquePeakRPM, or raise "
                      "Engine.PeakPower");
-    EXPECT_EQ(worded([](std::string_view f) { return f == "Engine.PeakPower"; }),
+    EXPECT_EQ(worded([](std::string_view f) {
+                  return f == "Engine.PeakPower" ? MoveReach::Clears : MoveReach::Helps;
+              }),
               head + ": raise Engine.PeakPower");
-    EXPECT_EQ(worded([](std::string_view) { return false; }),
+    EXPECT_EQ(worded([](std::string_view f) {
+                  return f == "Engine.TorquePeakRPM" ? MoveReach::None : MoveReach::Helps;
+              }),
+              head + ": more than one must move: lower Engine.PeakTorque or "
+                     "Engine.TorquePeakWidth, or raise Engine.PeakPower");
+    EXPECT_EQ(worded([](std::string_view) { return MoveReach::None; }),
               head + ": Engine.PeakTorque, Engine.TorquePeakRPM, Engine.TorquePeakWidth and "
                      "Engine.PeakPower are all at their ends");
 }

@@ -26,15 +26,15 @@ EngineDisplaysState& EngineDisplays();
 
 // Draws the engine's torque and power curves on TorquePowerPlot (with the scanned peaks while
 // the editor is open, and the editor's refusal of the figures above the curves where it gives
-// one) and redraws the open graph windows that show the engine curve. Leaves the record's
-// Speed, Torque and Power at the last sample.
+// one, each engine control's caption kept on one line) and redraws the open graph windows that
+// show the engine curve. Leaves the record's Speed, Torque and Power at the last sample.
 void DrawDynoGraph(Main& form, vehicle::EngineRecord& engine, std::string_view refusal = {});
 
 // Clears TorquePowerPlot: a vehicle that is not wheel driven has no engine curve.
 void ClearDynoGraph(Main& form);
 
-// TorquePowerPlot with no curve, only `rules` in red at its top: the editor's engine boxes
-// hold no engine, and these are the rules they break.
+// TorquePowerPlot with no curve, only `rules` in red at its top (captions kept whole, as
+// above): the editor's engine boxes hold no engine, and these are the rules they break.
 void DrawDynoRules(Main& form, std::string_view rules);
 
 

@@ -1,5 +1,6 @@
 #include "ui/main/editor/EngineControlWords.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -44,34 +45,37 @@ std::string RangeRule(const Main& w, const EngineControl& c) {
            (c.Unit ? core::UnitSuffix(*c.Unit) : std::string());
 }
 
-// The order of the engine speeds a problem says they break; empty for other problems.
+// The order of the engine speeds a problem says they break, as the check applies it (equal
+// speeds pass); empty for other problems.
 std::string SpeedOrderRule(Kind kind) {
     switch (kind) {
         case Kind::PowerBelowTorquePeak:
-            return Name(ec::PowerPeakSpeed) + " must be above " + Name(ec::TorquePeakSpeed);
+            return Name(ec::PowerPeakSpeed) + " must not be below " + Name(ec::TorquePeakSpeed);
         case Kind::PowerInsidePlateau:
-            return Name(ec::PowerPeakSpeed) + " must be above " + Name(ec::TorquePeakSpeed) +
+            return Name(ec::PowerPeakSpeed) + " must not be below " + Name(ec::TorquePeakSpeed) +
                    " + " + Name(ec::TorquePeakWidth);
         case Kind::IdleAboveTorquePeak:
-            return Name(ec::IdleSpeed) + " must be below " + Name(ec::TorquePeakSpeed);
+            return Name(ec::IdleSpeed) + " must not be above " + Name(ec::TorquePeakSpeed);
         case Kind::IdleAboveLimit:
-            return Name(ec::IdleSpeed) + " must be below " + Name(ec::LimitSpeed);
+            return Name(ec::IdleSpeed) + " must not be above " + Name(ec::LimitSpeed);
         default: return {};
     }
 }
 
+// Whether `problems` hold one of `kind`.
+bool Holds(const std::vector<vehicle::VehicleProblem>& problems, Kind kind) {
+    return std::any_of(problems.begin(), problems.end(),
+                       [kind](const vehicle::VehicleProblem& p) { return p.Kind == kind; });
+}
+
 }  // namespace
 
-vehicle::FieldWording EngineControlWording(const vehicle::EngineFigures& shown) {
-    const auto canMove = [&shown](std::string_view field, vehicle::FigureMove move) {
-        const EngineControl* c = EngineControlOf(field);
-        if (c == nullptr) return true;
-        const vehicle::FieldRange& range = c->Field->Range;
-        const double checked = shown.*(c->Field->Figure) * range.RecordToChecked;
-        return move == vehicle::FigureMove::Lower ? !vehicle::AtMost(checked, range.Min)
-                                                  : !vehicle::AtLeast(checked, range.Max);
+vehicle::FieldWording EngineControlWording(const vehicle::VehicleRecord& shown,
+                                           const vehicle::VehicleProblem& refusal) {
+    const auto reach = [&shown, &refusal](std::string_view field, vehicle::FigureMove move) {
+        return vehicle::ReachOfMove(shown, refusal, {field, move});
     };
-    return {ControlWords(), " with ", canMove};
+    return {ControlWords(), " with ", reach};
 }
 
 std::string BrokenEngineBoxRules(const Main& w,
@@ -82,9 +86,12 @@ std::string BrokenEngineBoxRules(const Main& w,
         if (!rules.empty()) rules += "; ";
         rules += rule;
     };
+    // A power peak not below the plateau's end is not below its start either (the width is
+    // not negative): the order with the start is left out where that with the end is named.
+    const bool insidePlateau = Holds(problems, Kind::PowerInsidePlateau);
     for (const vehicle::VehicleProblem& p : problems) {
         if (p.Kind != Kind::Range) {
-            add(SpeedOrderRule(p.Kind));
+            if (p.Kind != Kind::PowerBelowTorquePeak || !insidePlateau) add(SpeedOrderRule(p.Kind));
             continue;
         }
         const EngineControl* c = EngineControlOf(p.Fields.front());

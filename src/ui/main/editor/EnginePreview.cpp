@@ -24,7 +24,7 @@ std::string FigureRefusal(const vehicle::VehicleRecord& record,
                           const std::vector<vehicle::VehicleProblem>& problems) {
     for (const vehicle::VehicleProblem& p : problems)
         if (p.Figures)
-            return vehicle::EngineFigureRefusalText(p, EngineControlWording(record.Engine));
+            return vehicle::EngineFigureRefusalText(p, EngineControlWording(record, p));
     return {};
 }
 

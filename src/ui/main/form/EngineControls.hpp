@@ -8,6 +8,9 @@
 // that field is called.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -86,6 +89,13 @@ inline constexpr const EngineControl* kEngineControls[] = {
     &engine_controls::IdleTorque,    &engine_controls::LowerShape,
     &engine_controls::PowerReduction, &engine_controls::UpperShapeA,
     &engine_controls::UpperShapeB,   &engine_controls::ShiftPower};
+
+// Their captions: the editor's words above the preview keep each on one line.
+inline constexpr auto kEngineCaptions = [] {
+    std::array<std::string_view, std::size(kEngineControls)> captions{};
+    for (std::size_t k = 0; k < captions.size(); ++k) captions[k] = kEngineControls[k]->Caption;
+    return captions;
+}();
 
 // The control of an engine figure, by the name the check gives it; none for a figure without
 // one.

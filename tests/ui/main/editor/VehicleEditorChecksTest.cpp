@@ -4,13 +4,16 @@
 #include <functional>
 #include <map>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/OptionsSettings.hpp"
 #include "support/VehicleTestSupport.hpp"
+#include "ui/main/editor/EngineControlWords.hpp"
 #include "ui/main/editor/VehicleEditorTestSupport.hpp"
+#include "ui/main/form/EngineControls.hpp"
 #include "ui/main/menus/FileMenu.hpp"
 #include "vehicle/VehicleCheck.hpp"
 
@@ -217,6 +220,23 @@ TEST_F(VehicleEditorChecks, BoundsApplyAfterTheUnitFactor) {
     EXPECT_TRUE(Accepted(*w.VehData_NewBodyMass));
 }
 
+// The red lines above the preview's curve, read as one text.
+std::vector<std::string> PreviewRefusalLines(ui::Main& w) {
+    std::vector<std::string> lines;
+    for (const platform::DrawOp& op : w.TorquePowerPlot->Surf().DisplayList()) {
+        if (op.kind != platform::DrawOpKind::Text || op.color != platform::RGB(255, 0, 0) ||
+            op.text.starts_with("Scanned ") || op.text.empty())
+            continue;
+        lines.push_back(op.text);
+    }
+    return lines;
+}
+std::string PreviewRefusal(ui::Main& w) {
+    std::string text;
+    for (const std::string& line : PreviewRefusalLines(w)) text += (text.empty() ? "" : " ") + line;
+    return text;
+}
+
 class EngineSpeedCrossChecks : public VehicleEditorChecks {
 protected:
     // torque peak 400, plateau 100, power peak 600, idle 80, limit 800 rad/s: all in order;
@@ -239,8 +259,12 @@ protected:
     }
 };
 
+// The preview names the order broken as the check applies it (equal passes), the order with
+// the plateau's start left out where that with its end is named.
 TEST_F(EngineSpeedCrossChecks, PowerPeakBelowTorquePeakAndBackAgain) {
     ui::Main& w = Open();
+    const std::string afterPlateau =
+        "Peak power speed must not be below Peak torque speed + Torque plateau width";
     Type(*w.VehData_NewPowerRPM, "300");
     EXPECT_TRUE(Refused(*w.VehData_NewPowerRPM));
     EXPECT_TRUE(Refused(*w.VehData_NewTorqueRPM));
@@ -248,11 +272,20 @@ TEST_F(EngineSpeedCrossChecks, PowerPeakBelowTorquePeakAndBackAgain) {
     EXPECT_FALSE(Valid(EditorInput::PowerAfterPlateau));
     EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
     EXPECT_FALSE(w.VehData_DynoThrottle->Enabled());
+    EXPECT_EQ(PreviewRefusal(w), afterPlateau);
+    // The start's order alone, as a problem list would hold it with a plateau of no width.
+    using Kind = vehicle::VehicleCheckKind;
+    EXPECT_EQ(ui::BrokenEngineBoxRules(w, {{Kind::PowerBelowTorquePeak, "", {}}}),
+              "Peak power speed must not be below Peak torque speed");
+    EXPECT_EQ(ui::BrokenEngineBoxRules(w, {{Kind::PowerInsidePlateau, "", {}},
+                                           {Kind::PowerBelowTorquePeak, "", {}}}),
+              afterPlateau);
     Type(*w.VehData_NewPowerRPM, "450");  // after the peak, inside the plateau
     EXPECT_TRUE(Valid(EditorInput::PowerAfterTorque));
     EXPECT_FALSE(Valid(EditorInput::PowerAfterPlateau));
     EXPECT_TRUE(Accepted(*w.VehData_NewTorqueRPM));
     EXPECT_TRUE(Refused(*w.VehData_NewTorquePeakWidth));
+    EXPECT_EQ(PreviewRefusal(w), afterPlateau);
     Type(*w.VehData_NewPowerRPM, "500");  // exactly at the plateau's end: equal passes
     EXPECT_TRUE(AllSpeedBoxesAccepted(w));
     EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
@@ -273,6 +306,9 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     EXPECT_TRUE(Accepted(*w.VehData_NewLimitRPM));
     EXPECT_FALSE(Valid(EditorInput::IdleLowest));
     EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    EXPECT_EQ(PreviewRefusal(w), "Idle point must not be above Peak torque speed");
+    Type(*w.VehData_NewIdleRPM, "400");  // equal passes
+    EXPECT_TRUE(AllSpeedBoxesAccepted(w));
     Type(*w.VehData_NewIdleRPM, "80");
     EXPECT_TRUE(AllSpeedBoxesAccepted(w));
     EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
@@ -281,6 +317,7 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
     EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
     EXPECT_FALSE(Valid(EditorInput::IdleLowest));
+    EXPECT_EQ(PreviewRefusal(w), "Idle point must not be above Rev limit");
     Type(*w.VehData_NewIdleRPM, "60");
     EXPECT_TRUE(Accepted(*w.VehData_NewLimitRPM));
     EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
@@ -295,18 +332,6 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     Type(*w.VehData_NewIdleRPM, "4");
     EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
     EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
-}
-
-// The red lines above the preview's curve, read as one text.
-std::string PreviewRefusal(ui::Main& w) {
-    std::string text;
-    for (const platform::DrawOp& op : w.TorquePowerPlot->Surf().DisplayList()) {
-        if (op.kind != platform::DrawOpKind::Text || op.color != platform::RGB(255, 0, 0) ||
-            op.text.starts_with("Scanned ") || op.text.empty())
-            continue;
-        text += (text.empty() ? "" : " ") + op.text;
-    }
-    return text;
 }
 
 // The figures a refusal states, in order: those in brackets and the one asked ("needs 206 Nm").
@@ -356,6 +381,13 @@ std::vector<std::pair<std::string, int>> Advice(const std::string& text) {
 // by 5 % to 144.4 kW as well. Reduced by 2.5 %, 260 kW needs 422.5 N m; reduced by 5 % (the
 // slider's end) and shifted by 10 % (its end), 374.2 N m: neither slider is advised then. Nor
 // is a plateau of no width, which 13000 N m makes give 5200 kW at 400 rad/s.
+// The advice names a control only where moving it alone as far as it goes (its range's or
+// slider's end; the torque peak's speed down to idle) clears the refusal: 5000 kW needs far
+// more than either slider gives, and 13000 N m from idle on still gives 1040 kW. A real
+// engine's power typed 12 % high (123.15 kW at 628.3 rad/s from 175 N m) needs 1.064 x its
+// torque with the power reduced by 5 %, 1.018 x shifted by 10 %. Where no control can alone
+// (500000 N m from 1000 rad/s, 100 wide, gives 550000 kW against 2), the advice names those
+// that ease it and says more than one must move.
 TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
     ui::Main& w = Open();
     enum Refusal { None, ByPlateau, ByPower };
@@ -386,27 +418,58 @@ TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
     };
     const auto slide = [](platform::Slider* s, int v) { return [=] { s->SetValue(v); }; };
     const auto type = [](platform::TextBox* box, const char* text) { return [=] { Type(*box, text); }; };
-    // Some refusals whole, as the editor words them; a control at the end it would be moved
-    // past is not advised (`leftOut` of the check's moves).
+    const auto typeAll = [](std::vector<std::pair<platform::TextBox*, const char*>> texts) {
+        return [=] {
+            for (const auto& [box, text] : texts) Type(*box, text);
+        };
+    };
+    // A control moved as far as it goes the way the advice words it (1: up), as a person would
+    // move it, and back again; what the check says then.
+    const auto atFurthest = [&](const std::string& name, int way) {
+        const Named& c = controls.at(name);
+        const std::map<std::string, std::pair<std::string, std::string>> boxEnds = {
+            {"Peak torque", {"2", "500000"}},
+            {"Peak torque speed", {w.VehData_NewIdleRPM->Text(), ""}},
+            {"Torque plateau width", {"0", ""}},
+            {"Peak power", {"2", "500000"}},
+            {"Peak power speed", {"", "25000"}}};
+        vehicle::VehicleProblem after;
+        if (c.box != nullptr) {
+            const std::string kept = c.box->Text();
+            const auto& ends = boxEnds.at(name);
+            Type(*c.box, way < 0 ? ends.first : ends.second);
+            EXPECT_TRUE(Valid(EditorInput::PowerAfterTorque) &&
+                        Valid(EditorInput::PowerAfterPlateau) && Valid(EditorInput::IdleLowest))
+                << name;
+            after = problem();
+            Type(*c.box, kept);
+        } else {
+            const int kept = c.slider->Value();
+            c.slider->SetValue(way < 0 ? c.slider->Min() : c.slider->Max());
+            after = problem();
+            c.slider->SetValue(kept);
+        }
+        return after;
+    };
+    // Some refusals whole, as the editor words them.
     const struct {
         const char* step;
         std::function<void()> make;
         Refusal refusal;
-        std::size_t leftOut = 0;
         const char* whole = nullptr;
     } steps[] = {{"150 kW", type(w.VehData_NewPower, "150"), ByPlateau},
                  {"plateau 20 wide", type(w.VehData_NewTorquePeakWidth, "20"), None},
                  {"upper shape 99", slide(w.VehData_NewPCA, 99), None},
                  {"limit 2500 rad/s", type(w.VehData_NewLimitRPM, "2500"), None},
-                 {"5000 kW", type(w.VehData_NewPower, "5000"), ByPower, 0,
+                 {"5000 kW", type(w.VehData_NewPower, "5000"), ByPower,
                   "Power needs more torque: Peak power with Power reduction (5000 kW) at Peak "
                   "power speed with Shift power (600 rad/s) needs 8333.3 Nm, more than 1.02 x "
-                  "Peak torque (350 Nm): lower Peak power, or raise Power reduction, Peak power "
-                  "speed, Shift power or Peak torque"},
+                  "Peak torque (350 Nm): lower Peak power, or raise Peak power speed or Peak "
+                  "torque"},
                  {"150 kW", type(w.VehData_NewPower, "150"), None},
                  {"5000 kW", type(w.VehData_NewPower, "5000"), ByPower},
                  {"9000 N m", type(w.VehData_NewTorque, "9000"), None},
-                 {"13000 N m", type(w.VehData_NewTorque, "13000"), ByPlateau, 0,
+                 {"13000 N m", type(w.VehData_NewTorque, "13000"), ByPlateau,
                   "Plateau gives more power: Peak torque (13000 Nm) at Peak torque speed + "
                   "Torque plateau width (420 rad/s) gives 5460 kW, more than 1.05 x Peak power "
                   "(5000 kW): lower Peak torque, Peak torque speed or Torque plateau width, or "
@@ -420,23 +483,56 @@ TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
                  {"power reduced by 5 %", slide(w.VehData_NewPR, 50), None},
                  {"power reduced by 2.5 %", slide(w.VehData_NewPR, 25), None},
                  {"260 kW", type(w.VehData_NewPower, "260"), ByPower},
-                 {"power reduced by 5 %, its end", slide(w.VehData_NewPR, 50), ByPower, 1},
-                 {"shift power at its end", slide(w.VehData_NewPS, 100), ByPower, 2,
+                 {"power reduced by 5 %, its end", slide(w.VehData_NewPR, 50), ByPower},
+                 {"shift power at its end", slide(w.VehData_NewPS, 100), ByPower,
                   "Power needs more torque: Peak power with Power reduction (247 kW) at Peak "
                   "power speed with Shift power (660 rad/s) needs 374.2 Nm, more than 1.02 x "
                   "Peak torque (350 Nm): lower Peak power, or raise Peak power speed or Peak "
                   "torque"},
                  {"150 kW", type(w.VehData_NewPower, "150"), None},
                  {"plateau 0 wide", type(w.VehData_NewTorquePeakWidth, "0"), None},
-                 {"13000 N m", type(w.VehData_NewTorque, "13000"), ByPlateau, 1,
+                 {"13000 N m", type(w.VehData_NewTorque, "13000"), ByPlateau,
                   "Plateau gives more power: Peak torque (13000 Nm) at Peak torque speed + "
                   "Torque plateau width (400 rad/s) gives 5200 kW, more than 1.05 x Peak power "
-                  "(150 kW): lower Peak torque or Peak torque speed, or raise Peak power"}};
+                  "(150 kW): lower Peak torque, or raise Peak power"},
+                 {"a real engine's power typed high",
+                  [&] {
+                      w.VehData_NewPR->SetValue(0);
+                      w.VehData_NewPS->SetValue(0);
+                      typeAll({{w.VehData_NewTorque, "175"},
+                               {w.VehData_NewTorquePeakWidth, "100"},
+                               {w.VehData_NewPowerRPM, "628.3"},
+                               {w.VehData_NewPower, "123.15"}})();
+                  },
+                  ByPower,
+                  "Power needs more torque: Peak power with Power reduction (123.2 kW) at Peak "
+                  "power speed with Shift power (628.3 rad/s) needs 196 Nm, more than 1.02 x "
+                  "Peak torque (175 Nm): lower Peak power, or raise Peak power speed, Shift "
+                  "power or Peak torque"},
+                 {"no control alone",
+                  typeAll({{w.VehData_NewPower, "2"},
+                           {w.VehData_NewLimitRPM, "2000"},
+                           {w.VehData_NewPowerRPM, "1200"},
+                           {w.VehData_NewTorqueRPM, "1000"},
+                           {w.VehData_NewTorque, "500000"}}),
+                  ByPlateau,
+                  "Plateau gives more power: Peak torque (500000 Nm) at Peak torque speed + "
+                  "Torque plateau width (1100 rad/s) gives 550000 kW, more than 1.05 x Peak "
+                  "power (2 kW): more than one must move: lower Peak torque, Peak torque speed "
+                  "or Torque plateau width, or raise Peak power"}};
     for (const auto& s : steps) {
         SCOPED_TRACE(s.step);
         s.make();
         const std::string text = PreviewRefusal(w);
         if (s.whole != nullptr) EXPECT_EQ(text, s.whole);
+        // Each caption it names stands whole on a line of the band.
+        for (const std::string_view caption : ui::kEngineCaptions) {
+            std::size_t named = 0, whole = 0;
+            for (std::size_t at = 0; (at = text.find(caption, at)) != std::string::npos; ++at) ++named;
+            for (const std::string& line : PreviewRefusalLines(w))
+                for (std::size_t at = 0; (at = line.find(caption, at)) != std::string::npos; ++at) ++whole;
+            EXPECT_EQ(whole, named) << caption;
+        }
         EXPECT_EQ(text.substr(0, std::string(said[s.refusal]).size()), said[s.refusal]) << text;
         EXPECT_EQ(text.empty(), s.refusal == None) << text;
         EXPECT_EQ(Valid(EditorInput::EngineFiguresAgree), s.refusal == None);
@@ -456,14 +552,31 @@ TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
         EXPECT_EQ(text.find("Engine."), std::string::npos) << text;
         EXPECT_EQ(StatedFigures(text), StatedFigures(before.Text)) << text;
         const auto advice = Advice(text);
-        EXPECT_EQ(advice.size() + s.leftOut, before.Figures->Moves.size()) << text;
+        // Each of the check's moves clears the refusal alone, as far as it goes, exactly where
+        // it is advised with no word of more than one.
+        const bool moreThanOne = text.find(": more than one must move: ") != std::string::npos;
+        for (const vehicle::FieldMove& m : before.Figures->Moves) {
+            const ui::EngineControl& c = *ui::EngineControlOf(m.Field);
+            const bool reversed = c.Field->Slider != nullptr && c.Field->Slider->Sign < 0.0;
+            const int way = (m.Move == vehicle::FigureMove::Raise) != reversed ? 1 : -1;
+            const std::string name(c.Caption);
+            SCOPED_TRACE(name);
+            const vehicle::VehicleProblem after = atFurthest(name, way);
+            const bool advised =
+                std::find(advice.begin(), advice.end(), std::make_pair(name, way)) != advice.end();
+            EXPECT_EQ(!after.Figures || after.Kind != before.Kind, advised && !moreThanOne) << text;
+        }
+        EXPECT_EQ(PreviewRefusal(w), text);
         for (const auto& [name, way] : advice) {
             SCOPED_TRACE(name);
             const auto c = controls.find(name);
             ASSERT_NE(c, controls.end()) << text;
-            const auto move = [&c](int by) {
+            const std::string kept = c->second.box != nullptr ? c->second.box->Text() : "";
+            const auto move = [&c, &kept](int by) {
                 if (TextBox* box = c->second.box) {
-                    Type(*box, std::to_string(std::stoi(box->Text()) + by));
+                    std::ostringstream moved;
+                    moved << std::stod(kept) + by;
+                    Type(*box, by == 0 ? kept : moved.str());
                 } else {
                     c->second.slider->SetValue(c->second.slider->Value() + by);
                 }
@@ -473,10 +586,21 @@ TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
             EXPECT_EQ(after.Kind, before.Kind) << PreviewRefusal(w);
             ASSERT_TRUE(after.Figures);
             EXPECT_LT(after.Figures->Share, before.Figures->Share);
-            move(-way);
+            move(c->second.box != nullptr ? 0 : -way);
             EXPECT_EQ(PreviewRefusal(w), text);
         }
     }
+    // The ends in the units of the ranges: a power peak at 30000 rpm is far below the
+    // 25000 rad/s (238732 rpm) its box takes, and raising it there clears 5000 PS.
+    w.VehData_Cancel->UserClick();
+    core::ApplyUnitPreset(1);
+    w.VehData_EditExisting->UserClick();
+    Type(*w.VehData_NewPower, "5000");
+    Type(*w.VehData_NewPowerRPM, "30000");
+    EXPECT_EQ(PreviewRefusal(w),
+              "Power needs more torque: Peak power with Power reduction (5000 PS) at Peak power "
+              "speed with Shift power (30000 rpm) needs 1170.6 Nm, more than 1.02 x Peak torque "
+              "(350 Nm): lower Peak power, or raise Peak power speed or Peak torque");
 }
 
 // The name of a new vehicle: not empty, and not one whose setup files a loaded vehicle's would

@@ -411,12 +411,18 @@ TEST_F(VehicleEditorLifecycle, EnginePreviewFollowsTheBoxes) {
 
     const std::string idle = w.VehData_NewIdleRPM->Text();
     Type(*w.VehData_NewIdleRPM, "200");
-    bandOnly("Idle point must be below Peak torque speed");
+    bandOnly("Idle point must not be above Peak torque speed");
     EXPECT_EQ(table->DataTable->ItemCount(), 0);
     Type(*w.VehData_NewTorque, "0");
-    bandOnly("Peak torque must be from 2 to 500000 Nm; Idle point must be below Peak torque speed");
+    bandOnly("Peak torque must be from 2 to 500000 Nm; Idle point must not be above Peak torque "
+             "speed");
     Type(*w.VehData_NewIdleRPM, idle);
     bandOnly("Peak torque must be from 2 to 500000 Nm");
+    // A problem with no rule of an engine box (a tyre without sidewall) adds nothing.
+    const std::string profile = w.VehData_NewTyreProfile(0).Text();
+    Type(w.VehData_NewTyreProfile(0), "10");
+    bandOnly("Peak torque must be from 2 to 500000 Nm");
+    Type(w.VehData_NewTyreProfile(0), profile);
     Type(*w.VehData_NewTorque, "300");
     curve();
     // The peak found by the scan is the typed peak torque (the plateau's level).

@@ -30,6 +30,13 @@ FileReach ReachFile(std::string_view path) {
     return {static_cast<int16_t>(st.st_size > 0 ? 1 : 0), 0};
 }
 
+bool SameFile(std::string_view a, std::string_view b) {
+    if (HoldsNul(a) || HoldsNul(b)) return false;
+    std::error_code ec;
+    return std::filesystem::equivalent(std::filesystem::path(a), std::filesystem::path(b), ec) &&
+           !ec;
+}
+
 std::optional<std::uintmax_t> FileSize(std::string_view path) {
     if (path.empty() || HoldsNul(path)) return std::nullopt;
     std::error_code ec;

@@ -35,6 +35,10 @@ struct FileReach {
 };
 FileReach ReachFile(std::string_view path);
 
+// True when both paths lead to one file that exists, however each writes it ("A", "./A",
+// "x/../A", a link to it); false where either names none (a path holding a NUL byte included).
+bool SameFile(std::string_view a, std::string_view b);
+
 // The size in bytes of a regular file; nullopt where CheckFile gives -1.
 std::optional<std::uintmax_t> FileSize(std::string_view path);
 

@@ -331,11 +331,6 @@ bool EndsWithNoCase(std::string_view text, std::string_view tail) {
     });
 }
 
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec) && !ec;
-}
-
 // The vehicle's name held by a vehicle data file the loader takes on its own.
 std::optional<std::string> VehicleNameIn(const std::string& path) {
     std::optional<VehicleFileRecord> record = CheckVehicleFile(path).record;
@@ -358,7 +353,7 @@ AutoVehicleChoice CheckAutoVehicleChoice(const std::string& pickedPath,
         choice.refusal = fileName + " " + CannotReadReason(reach.error);
     } else if (reach.check != 1) {
         choice.refusal = fileName + " is empty or cannot be found.";
-    } else if (!SameFile(std::filesystem::path(pickedPath).parent_path(), folder)) {
+    } else if (!SameFile(std::filesystem::path(pickedPath).parent_path().string(), folder)) {
         choice.refusal = fileName + " is not in the vehicles folder " + folder +
                          "; only vehicles there load at start-up.";
     } else if (!SameFile(AutoVehiclePath(choice.entry), pickedPath)) {

@@ -40,7 +40,8 @@ void LoadRecentFilesMenu(Main& form) {
 uint16_t FindRecentFile(const std::string& path) {
     const auto& list = files::ListFiles();
     for (uint16_t i = 0; i < list.RecentFilesCount; ++i)
-        if (list.RecentFiles[i].Path == path) return i;
+        if (list.RecentFiles[i].Path == path || files::SameFile(list.RecentFiles[i].Path, path))
+            return i;
     return kRecentFileNotFound;
 }
 

@@ -20,7 +20,8 @@ void LoadRecentFilesMenu(Main& form);
 // Puts `path` at the top (moving it up when it is already listed, else dropping the oldest of
 // a full list) and refreshes the menu.
 void AddRecentFile(const std::string& path);
-// The slot holding exactly `path` (case-sensitive), or kRecentFileNotFound.
+// The slot holding `path` (case-sensitive), or another path to the same file ("./", a link:
+// the list names each file once, as at start), or kRecentFileNotFound.
 uint16_t FindRecentFile(const std::string& path);
 // Opens the setup file of entry `index`. A file that has gone is taken off the list after its
 // message; any other refusal leaves the list as it is.

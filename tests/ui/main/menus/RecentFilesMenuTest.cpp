@@ -69,6 +69,17 @@ TEST_F(RecentFilesMenuTest, NewestFirstDuplicatesMoveUpAndEightAtMost) {
         EXPECT_TRUE(w.FileOpenRecent[slot]->Visible());
         EXPECT_EQ(w.FileOpenRecent[slot]->Caption(), files::ListFiles().RecentFiles[slot].Title);
     }
+
+    // Another way of writing a listed file's path, or a link to it, names the same file: it
+    // moves up under the path last used instead of being listed twice.
+    const std::string other = (root / "setups" / "." / "car_5.set").string();
+    fs::create_symlink(paths[5], root / "setups" / "car_link.set");
+    for (const std::string& spelling : {other, (root / "setups" / "car_link.set").string()}) {
+        ui::AddRecentFile(spelling);
+        EXPECT_EQ(Count(), 8);
+        EXPECT_EQ(Path(0), spelling);
+        EXPECT_EQ(Path(7), paths[1]) << "the oldest stays: nothing was added";
+    }
 }
 
 TEST_F(RecentFilesMenuTest, TitlesDropOnlyALowerCaseSetExtensionAndCaseMatters) {

@@ -1,11 +1,13 @@
 // Message boxes and the open/save file dialogs.
 #include <algorithm>
+#include <vector>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSpacerItem>
@@ -36,32 +38,106 @@ int TitleBarWidth(const QString& title, const QFont& font) {
 
 // A message may name a file whose name holds no blank and is wider than a message box can
 // be. Each stretch of the text between two places where a line may end (a blank, a slash)
-// that is wider than `widest` gets such a place after every character (a zero-width space):
-// the box wraps it where its lines end instead of cutting it at the window's edge.
+// that is wider than `widest` gets such a place (a zero-width space) after every few
+// characters, few enough that they are never wider than half of `widest` whatever they are:
+// the box wraps the stretch where its lines end instead of cutting it at the window's edge.
 constexpr QChar kLineMayEnd(0x200B);
 
-QString WrappableText(const QString& text, const QFontMetrics& metrics, int widest) {
-    QString out;
+struct WrappableText {
+    QString text;
+    std::vector<bool> added;  // per character of `text`: a place to end a line put in here
+};
+
+WrappableText MakeWrappable(const QString& text, const QFontMetrics& metrics, int widest) {
+    WrappableText out;
+    const auto keep = [&out](const QString& part) {
+        out.text += part;
+        out.added.resize(static_cast<std::size_t>(out.text.size()), false);
+    };
+    const int perStretch = std::max(1, widest / (2 * std::max(1, metrics.maxWidth())));
     QTextBoundaryFinder lineEnds(QTextBoundaryFinder::Line, text);
     qsizetype from = 0;
     for (qsizetype to = lineEnds.toNextBoundary(); to != -1; to = lineEnds.toNextBoundary()) {
         const QString stretch = text.mid(from, to - from);
         from = to;
         if (metrics.horizontalAdvance(stretch) <= widest) {
-            out += stretch;
+            keep(stretch);
             continue;
         }
         QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, stretch);
         qsizetype start = 0;
+        int count = 0;
         for (qsizetype end = characters.toNextBoundary(); end != -1;
              end = characters.toNextBoundary()) {
-            if (start > 0) out += kLineMayEnd;
-            out += stretch.mid(start, end - start);
+            if (++count < perStretch && end < stretch.size()) continue;
+            if (start > 0) {
+                out.text += kLineMayEnd;
+                out.added.push_back(true);
+            }
+            keep(stretch.mid(start, end - start));
             start = end;
+            count = 0;
         }
     }
     return out;
 }
+
+// The box's label copies (Ctrl+C, its context menu, a selection under X11) the message as
+// written: a file name copied from it is the file's, without the places to end a line put
+// in for the box (a name's own zero-width spaces stay). What anything else puts on the
+// clipboard while the box is open is left alone.
+class CopiesTheWrittenText : public QObject {
+public:
+    CopiesTheWrittenText(QLabel& label, std::vector<bool> added)
+        : QObject(&label), label_(label), added_(std::move(added)) {
+        label.installEventFilter(this);
+        connect(QGuiApplication::clipboard(), &QClipboard::changed, this,
+                [this](QClipboard::Mode mode) {
+                    if (handling_) Unwrap(mode);
+                });
+    }
+
+    // The label copies only while it handles the person's input: the clipboard changes then
+    // are its own.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (handling_ || watched != &label_ || !MayCopy(event->type())) return false;
+        handling_ = true;
+        static_cast<QObject&>(label_).event(event);
+        handling_ = false;
+        return true;  // handled, or passed on to the box as the label left it (ignored)
+    }
+
+private:
+    static bool MayCopy(QEvent::Type type) {
+        switch (type) {
+            case QEvent::KeyPress:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+            case QEvent::ContextMenu: return true;
+            default: return false;
+        }
+    }
+
+    void Unwrap(QClipboard::Mode mode) {
+        const qsizetype start = label_.selectionStart();
+        if (start < 0) return;
+        const QString shown = label_.text();
+        const qsizetype end = std::min(shown.size(), start + label_.selectedText().size());
+        QString written;
+        for (qsizetype i = start; i < end; ++i) {
+            if (!added_[static_cast<std::size_t>(i)]) written += shown[i];
+        }
+        handling_ = false;  // the text put back is left as it is
+        QGuiApplication::clipboard()->setText(written, mode);
+        handling_ = true;
+    }
+
+    QLabel& label_;
+    std::vector<bool> added_;
+    bool handling_ = false;
+};
 
 }  // namespace
 
@@ -73,9 +149,16 @@ MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
     // 400 pixels on any screen: Qt lets a box, icon and margins included, grow to 545 pixels
     // at least, or to the screen's width on a screen of 1024 pixels or less.
     constexpr int kWidestStretch = 400;  // pixels
-    box.setText(WrappableText(
+    WrappableText wrappable = MakeWrappable(
         text, QFontMetrics(box.font()),
-        std::min(box.screen()->availableGeometry().width() / 4, kWidestStretch)));
+        std::min(box.screen()->availableGeometry().width() / 4, kWidestStretch));
+    // A message is plain text, whatever it names (a file called "<b>.vd3").
+    box.setTextFormat(Qt::PlainText);
+    box.setText(wrappable.text);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        new CopiesTheWrittenText(*label, std::move(wrappable.added));
+    }
     box.setWindowTitle(QString::fromStdString(request.title.empty() ? kAppTitle : request.title));
     switch (request.icon) {
         case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
@@ -119,13 +202,6 @@ MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
                                       QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
-    // What the box copies (Ctrl+C, a selection) is the message as written: a name copied
-    // from it must be the file's name, without the places the box may end a line.
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    QObject::connect(clipboard, &QClipboard::dataChanged, &box, [clipboard] {
-        QString copied = clipboard->text();
-        if (copied.contains(kLineMayEnd)) clipboard->setText(copied.remove(kLineMayEnd));
-    });
     const int result = box.exec();
     switch (result) {
         case QMessageBox::Ok: return MsgAnswer::OK;

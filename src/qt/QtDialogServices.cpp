@@ -38,54 +38,69 @@ int TitleBarWidth(const QString& title, const QFont& font) {
 
 // A message may name a file whose name holds no blank and is wider than a message box can
 // be. Each stretch of the text between two places where a line may end (a blank, a slash)
-// that is wider than `widest` gets such a place (a zero-width space) after every few
-// characters, few enough that they are never wider than half of `widest` whatever they are:
-// the box wraps the stretch where its lines end instead of cutting it at the window's edge.
-constexpr QChar kLineMayEnd(0x200B);
+// that is wider than `widest` pixels is cut into lines of at most `widest` pixels, each as
+// long as it can be: the box shows the whole name instead of cutting it at the window's
+// edge. Line breaks, not places where a line may end (zero-width spaces): the box's font
+// may have no zero-width space, and each would then cost the box's layout a run of text in
+// another font at every width it tries (a name of 256 bytes cut so took a fifth longer to
+// show than the whole message).
+constexpr QChar kLineBreak(u'\n');
 
 struct WrappableText {
     QString text;
-    std::vector<bool> added;  // per character of `text`: a place to end a line put in here
+    std::vector<bool> added;  // per character of `text`: a line break put in here
 };
 
-WrappableText MakeWrappable(const QString& text, const QFontMetrics& metrics, int widest) {
+WrappableText MakeWrappable(const QString& text, const QFont& font, int widest) {
     WrappableText out;
-    const auto keep = [&out](const QString& part) {
+    const auto keep = [&out](QStringView part) {
         out.text += part;
         out.added.resize(static_cast<std::size_t>(out.text.size()), false);
     };
-    const int perStretch = std::max(1, widest / (2 * std::max(1, metrics.maxWidth())));
+    const QFontMetricsF metrics(font);
     QTextBoundaryFinder lineEnds(QTextBoundaryFinder::Line, text);
     qsizetype from = 0;
     for (qsizetype to = lineEnds.toNextBoundary(); to != -1; to = lineEnds.toNextBoundary()) {
-        const QString stretch = text.mid(from, to - from);
+        const QStringView stretch = QStringView(text).mid(from, to - from);
         from = to;
-        if (metrics.horizontalAdvance(stretch) <= widest) {
+        if (metrics.horizontalAdvance(stretch.toString()) <= widest) {
             keep(stretch);
             continue;
         }
-        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, stretch);
-        qsizetype start = 0;
-        int count = 0;
-        for (qsizetype end = characters.toNextBoundary(); end != -1;
-             end = characters.toNextBoundary()) {
-            if (++count < perStretch && end < stretch.size()) continue;
-            if (start > 0) {
-                out.text += kLineMayEnd;
-                out.added.push_back(true);
+        // Character by character (grapheme clusters), each line as long as it fits.
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, stretch.toString());
+        qsizetype start = 0, end = 0;
+        qreal filled = 0;
+        for (qsizetype next = characters.toNextBoundary(); next != -1;
+             next = characters.toNextBoundary()) {
+            const QStringView character = stretch.mid(end, next - end);
+            const qreal width = character.size() == 1
+                                    ? metrics.horizontalAdvance(character.front())
+                                    : metrics.horizontalAdvance(character.toString());
+            if (filled + width > widest && end > start) {
+                if (start > 0) {
+                    out.text += kLineBreak;
+                    out.added.push_back(true);
+                }
+                keep(stretch.mid(start, end - start));
+                start = end;
+                filled = 0;
             }
-            keep(stretch.mid(start, end - start));
-            start = end;
-            count = 0;
+            filled += width;
+            end = next;
         }
+        if (start > 0) {
+            out.text += kLineBreak;
+            out.added.push_back(true);
+        }
+        keep(stretch.mid(start));
     }
     return out;
 }
 
 // The box's label copies (Ctrl+C, its context menu, a selection under X11) the message as
-// written: a file name copied from it is the file's, without the places to end a line put
-// in for the box (a name's own zero-width spaces stay). What anything else puts on the
-// clipboard while the box is open is left alone.
+// written: a file name copied from it is the file's, without the line breaks put in for the
+// box. What anything else puts on the clipboard while the box is open is left alone.
 class CopiesTheWrittenText : public QObject {
 public:
     CopiesTheWrittenText(QLabel& label, std::vector<bool> added)
@@ -150,7 +165,7 @@ MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
     // at least, or to the screen's width on a screen of 1024 pixels or less.
     constexpr int kWidestStretch = 400;  // pixels
     WrappableText wrappable = MakeWrappable(
-        text, QFontMetrics(box.font()),
+        text, box.font(),
         std::min(box.screen()->availableGeometry().width() / 4, kWidestStretch));
     // A message is plain text, whatever it names (a file called "<b>.vd3").
     box.setTextFormat(Qt::PlainText);

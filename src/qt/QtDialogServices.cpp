@@ -1,9 +1,7 @@
 // Message boxes and the open/save file dialogs.
 #include <algorithm>
-#include <vector>
 
 #include <QApplication>
-#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -11,9 +9,9 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSpacerItem>
-#include <QTextBoundaryFinder>
 
 #include "qt/FormView.hpp"
+#include "qt/MessageBoxText.hpp"
 #include "qt/QtServices.hpp"
 
 namespace qtfront {
@@ -36,124 +34,6 @@ int TitleBarWidth(const QString& title, const QFont& font) {
     return QFontMetrics(titleFont).horizontalAdvance(title) + kIconAndButtons;
 }
 
-// A message may name a file whose name holds no blank and is wider than a message box can
-// be. Each stretch of the text between two places where a line may end (a blank, a slash)
-// that is wider than `widest` pixels is cut into lines of at most `widest` pixels, each as
-// long as it can be: the box shows the whole name instead of cutting it at the window's
-// edge. Line breaks, not places where a line may end (zero-width spaces): the box's font
-// may have no zero-width space, and each would then cost the box's layout a run of text in
-// another font at every width it tries (a name of 256 bytes cut so took a fifth longer to
-// show than the whole message).
-constexpr QChar kLineBreak(u'\n');
-
-struct WrappableText {
-    QString text;
-    std::vector<bool> added;  // per character of `text`: a line break put in here
-};
-
-WrappableText MakeWrappable(const QString& text, const QFont& font, int widest) {
-    WrappableText out;
-    const auto keep = [&out](QStringView part) {
-        out.text += part;
-        out.added.resize(static_cast<std::size_t>(out.text.size()), false);
-    };
-    const QFontMetricsF metrics(font);
-    QTextBoundaryFinder lineEnds(QTextBoundaryFinder::Line, text);
-    qsizetype from = 0;
-    for (qsizetype to = lineEnds.toNextBoundary(); to != -1; to = lineEnds.toNextBoundary()) {
-        const QStringView stretch = QStringView(text).mid(from, to - from);
-        from = to;
-        if (metrics.horizontalAdvance(stretch.toString()) <= widest) {
-            keep(stretch);
-            continue;
-        }
-        // Character by character (grapheme clusters), each line as long as it fits.
-        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, stretch.toString());
-        qsizetype start = 0, end = 0;
-        qreal filled = 0;
-        for (qsizetype next = characters.toNextBoundary(); next != -1;
-             next = characters.toNextBoundary()) {
-            const QStringView character = stretch.mid(end, next - end);
-            const qreal width = character.size() == 1
-                                    ? metrics.horizontalAdvance(character.front())
-                                    : metrics.horizontalAdvance(character.toString());
-            if (filled + width > widest && end > start) {
-                if (start > 0) {
-                    out.text += kLineBreak;
-                    out.added.push_back(true);
-                }
-                keep(stretch.mid(start, end - start));
-                start = end;
-                filled = 0;
-            }
-            filled += width;
-            end = next;
-        }
-        if (start > 0) {
-            out.text += kLineBreak;
-            out.added.push_back(true);
-        }
-        keep(stretch.mid(start));
-    }
-    return out;
-}
-
-// The box's label copies (Ctrl+C, its context menu, a selection under X11) the message as
-// written: a file name copied from it is the file's, without the line breaks put in for the
-// box. What anything else puts on the clipboard while the box is open is left alone.
-class CopiesTheWrittenText : public QObject {
-public:
-    CopiesTheWrittenText(QLabel& label, std::vector<bool> added)
-        : QObject(&label), label_(label), added_(std::move(added)) {
-        label.installEventFilter(this);
-        connect(QGuiApplication::clipboard(), &QClipboard::changed, this,
-                [this](QClipboard::Mode mode) {
-                    if (handling_) Unwrap(mode);
-                });
-    }
-
-    // The label copies only while it handles the person's input: the clipboard changes then
-    // are its own.
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (handling_ || watched != &label_ || !MayCopy(event->type())) return false;
-        handling_ = true;
-        static_cast<QObject&>(label_).event(event);
-        handling_ = false;
-        return true;  // handled, or passed on to the box as the label left it (ignored)
-    }
-
-private:
-    static bool MayCopy(QEvent::Type type) {
-        switch (type) {
-            case QEvent::KeyPress:
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::MouseButtonDblClick:
-            case QEvent::MouseMove:
-            case QEvent::ContextMenu: return true;
-            default: return false;
-        }
-    }
-
-    void Unwrap(QClipboard::Mode mode) {
-        const qsizetype start = label_.selectionStart();
-        if (start < 0) return;
-        const QString shown = label_.text();
-        const qsizetype end = std::min(shown.size(), start + label_.selectedText().size());
-        QString written;
-        for (qsizetype i = start; i < end; ++i) {
-            if (!added_[static_cast<std::size_t>(i)]) written += shown[i];
-        }
-        handling_ = false;  // the text put back is left as it is
-        QGuiApplication::clipboard()->setText(written, mode);
-        handling_ = true;
-    }
-
-    QLabel& label_;
-    std::vector<bool> added_;
-    bool handling_ = false;
-};
-
 }  // namespace
 
 MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
@@ -164,15 +44,14 @@ MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
     // 400 pixels on any screen: Qt lets a box, icon and margins included, grow to 545 pixels
     // at least, or to the screen's width on a screen of 1024 pixels or less.
     constexpr int kWidestStretch = 400;  // pixels
-    WrappableText wrappable = MakeWrappable(
-        text, box.font(),
-        std::min(box.screen()->availableGeometry().width() / 4, kWidestStretch));
+    const ShownMessage shown = CutLongStretches(
+        text, box.font(), std::min(box.screen()->availableGeometry().width() / 4, kWidestStretch));
     // A message is plain text, whatever it names (a file called "<b>.vd3").
     box.setTextFormat(Qt::PlainText);
-    box.setText(wrappable.text);
+    box.setText(shown.text);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-        new CopiesTheWrittenText(*label, std::move(wrappable.added));
+        CopyAsWritten(*label, shown);
     }
     box.setWindowTitle(QString::fromStdString(request.title.empty() ? kAppTitle : request.title));
     switch (request.icon) {

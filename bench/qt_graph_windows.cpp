@@ -16,14 +16,33 @@
 // with the series walked at every draw: 11.57 M instructions, 108.3 k L1 data read misses;
 // with the ranges remembered: 10.64 M and 72.2 k (-8.1 %, -33 %) for the same resizes.
 //
+// The whole program on the Qt front end, started on the sample cars:
+// - opening every window the program has (each tool, reader and graph window);
+// - File > Exit, the main window alone on screen (0) or with every window open (1);
+// - File > Save As of the current setup over one of three files in turn (the File menu
+//   opened first, the save dialog and the overwrite question answered by the test doubles),
+//   with no other recent file (0) or with five recent names of 240 to 255 bytes below (1):
+//   every change of an entry's check mark, state or caption brings the window's menus in step;
+// - a message naming one (1) or twenty (20) files of 256-byte names without a blank, shown,
+//   painted and closed: such a name is given places where a line may end.
+//
 // Run: build/bench_qt_graph_windows --benchmark_repetitions=10 --benchmark_report_aggregates_only
+// Instructions of each of these actions alone:
+//   valgrind --tool=callgrind --toggle-collect='*Measured*' build/bench_qt_graph_windows
+//       --benchmark_filter=BM_SaveAsFromTheMenu/1 --benchmark_min_time=0.01
+// and callgrind_annotate's inclusive count of the Measured... function over its calls
+// (--benchmark_min_time=2 for a few calls of the lighter ones).
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "BenchSupport.hpp"
 #include "QtBenchMain.hpp"
@@ -37,6 +56,20 @@
 #include "qt/SurfacePainter.hpp"
 #include "ui/graphs/ResizeableGraphWindow.hpp"
 #include "ui/main/startup/MainStartUp.hpp"
+#include "ui/main/menus/RecentFilesMenu.hpp"
+#include "ui/options/OptionsPanel.hpp"
+#include "ui/readers/DataOutputReader.hpp"
+#include "ui/readers/LFSSetupReader.hpp"
+#include "ui/tools/About.hpp"
+#include "ui/tools/AutoVehEditor.hpp"
+#include "ui/tools/ExportProgress.hpp"
+#include "ui/tools/GearingAutoSpacer.hpp"
+#include "ui/tools/LanguageSelection.hpp"
+#include "ui/tools/MakeLevelRide.hpp"
+#include "ui/tools/TorqueDataTable.hpp"
+#include "ui/tools/UnitConv.hpp"
+#include "ui/tools/calculators/MechCalcs.hpp"
+#include "ui/tools/replay/DragRaceWindow.hpp"
 
 namespace {
 
@@ -139,6 +172,11 @@ void BM_GraphWindowResizeModel(benchmark::State& state) {
 }
 BENCHMARK(BM_GraphWindowResizeModel)->Unit(benchmark::kMillisecond);
 
+[[gnu::noinline]] void MeasuredResize(qtfront::FormView& view, bool wide) {
+    view.resize(wide ? 1200 : 800, wide ? 800 : 600);  // the person drags the corner
+    QCoreApplication::processEvents();
+}
+
 void BM_GraphWindowResizeWithQtPaint(benchmark::State& state) {
     qtfront::QtDesktop desktop;
     ui::Main& form = PrepareEightWindows();
@@ -147,8 +185,7 @@ void BM_GraphWindowResizeWithQtPaint(benchmark::State& state) {
     bool wide = false;
     for (auto _ : state) {
         wide = !wide;
-        view->resize(wide ? 1200 : 800, wide ? 800 : 600);  // the person drags the corner
-        QCoreApplication::processEvents();
+        MeasuredResize(*view, wide);
     }
     Close(form);
 }
@@ -168,6 +205,150 @@ void BM_GraphWindowPaintOnly(benchmark::State& state) {
     Close(form);
 }
 BENCHMARK(BM_GraphWindowPaintOnly)->Unit(benchmark::kMillisecond);
+
+// The program started on a copy of the shipped program folder, its windows on the Qt desktop.
+struct ProgramOnQt {
+    bench_support::StartedProgram program;
+    qtfront::QtDesktop desktop;
+    ui::Main& main = *program.main;
+
+    ProgramOnQt() { QCoreApplication::processEvents(); }
+    ~ProgramOnQt() {
+        std::vector<platform::Form*> loaded = platform::Desktop::Instance().LoadedForms();
+        for (platform::Form* f : loaded) f->Unload();
+        Settle();
+        ui::ResetMechCalcs();
+        ui::ResetUnitConv();
+        ui::ResetDragRaceWindow();
+        ui::ResetGearingAutoSpacer();
+        ui::ResetMakeLevelRide();
+        ui::ResetOptionsPanel();
+        ui::ResetGraphWindows();
+    }
+    static void Settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        platform::Desktop::Instance().CollectUnloaded();
+    }
+};
+
+[[gnu::noinline]] void MeasuredOpenEveryWindow() {
+    using namespace ui;
+    ShowOptionsPanel();
+    charts::OpenGraphWindow();
+    ShowDataOutputReader();
+    ShowLFSSetupReader();
+    ShowMechCalcs();
+    ShowUnitConv();
+    ShowDragRaceWindow();
+    ShowGearingAutoSpacer();
+    ShowAutoVehEditor();
+    ShowTorqueDataTable();
+    ShowMakeLevelRide();
+    ShowAbout();
+    ShowLanguageSelection();
+    ExportProgressLinks().Show();
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+void BM_OpenEveryWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            ProgramOnQt program;
+            state.ResumeTiming();
+            MeasuredOpenEveryWindow();
+            state.PauseTiming();
+        }
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenEveryWindow)->Unit(benchmark::kMillisecond);
+
+[[gnu::noinline]] void MeasuredExit(ui::Main& main) {
+    main.FileExit->UserClick();
+    ProgramOnQt::Settle();
+}
+
+void BM_ExitProgram(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            ProgramOnQt program;
+            if (state.range(0) == 1) MeasuredOpenEveryWindow();
+            state.ResumeTiming();
+            MeasuredExit(program.main);
+            state.PauseTiming();
+        }
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ExitProgram)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+[[gnu::noinline]] void MeasuredSaveAs(ui::Main& main, const std::string& path) {
+    platform::FileDialogDouble().QueueSavePath(path);
+    main.FileMenu->UserClick();  // the menu opens
+    main.FileSaveAs->UserClick();
+    QCoreApplication::processEvents();
+}
+
+void BM_SaveAsFromTheMenu(benchmark::State& state) {
+    ProgramOnQt program;
+    if (state.range(0) == 1) {
+        for (const int bytes : {240, 244, 248, 252, 255}) {
+            const std::string name = "R" + std::to_string(bytes) +
+                                     std::string(static_cast<std::size_t>(bytes - 15), 'M') +
+                                     "_end" + std::to_string(bytes) + ".set";
+            ui::AddRecentFile((program.program.root / "setups" / name).string());
+        }
+    }
+    // Three setups saved in turn, each over its file: the oldest of the three goes to the top
+    // of Open Recent, the other two one down, and the long names stay below them.
+    std::string paths[3];
+    for (int i = 0; i < 3; ++i) {
+        paths[i] = (program.program.root / "setups" / ("bench" + std::to_string(i) + ".set")).string();
+        MeasuredSaveAs(program.main, paths[i]);
+    }
+    int next = 0;
+    for (auto _ : state) {
+        MeasuredSaveAs(program.main, paths[next]);
+        next = (next + 1) % 3;
+    }
+    if (files::ListFiles().RecentFiles[0].Path != paths[(next + 2) % 3])
+        state.SkipWithError("the setup was not saved");
+}
+BENCHMARK(BM_SaveAsFromTheMenu)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Closes the message box once it is on screen, painted first.
+void CloseMessageWhenShown() {
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return CloseMessageWhenShown();
+        benchmark::DoNotOptimize(box->grab().cacheKey());
+        box->done(QMessageBox::Ok);
+    });
+}
+
+void ShowMessage(const platform::MessageRequest& request) {
+    CloseMessageWhenShown();
+    qtfront::QtMessageBoxService().Show(request);
+}
+
+[[gnu::noinline]] void MeasuredMessage(const platform::MessageRequest& request) {
+    ShowMessage(request);
+}
+
+void BM_MessageWithLongNames(benchmark::State& state) {
+    platform::MessageRequest request;
+    request.icon = platform::MsgIcon::Exclamation;
+    for (int i = 0; i < state.range(0); ++i) {
+        const std::string name = "/" + std::string(251, static_cast<char>('A' + i % 26)) + ".vd3";
+        request.text += "The file " + name + " cannot be loaded.\r\n";
+    }
+    ShowMessage(request);  // the fonts a message needs loaded once for the program
+    for (auto _ : state) MeasuredMessage(request);
+}
+BENCHMARK(BM_MessageWithLongNames)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -11,12 +11,24 @@ namespace qtfront {
 
 using platform::MenuItem;
 
+// What an entry's action was last given, as the model had it.
+struct MenuMirror::Shown {
+    bool given = false;  // nothing yet, or to be given again
+    std::string caption;
+    std::string shortcut;
+};
+
 struct MenuMirror::Level {
     QPointer<QWidget> host;                     // the QMenuBar or a QMenu
     std::vector<const MenuItem*> items;         // entries as built
     std::vector<bool> hadEntries;               // whether each had sub-entries when built
     std::vector<QPointer<QAction>> actions;
     std::vector<std::unique_ptr<Level>> sub;    // per entry; null without sub-entries
+    std::vector<Shown> shown;                   // per entry
+    // A menu's entries are fitted to its font and to a third of the screen's width (pixels);
+    // 0 for the menu bar, whose entries are shown as they are.
+    QFont font;
+    int widest = 0;
 };
 
 MenuMirror::MenuMirror(QMenuBar& bar, std::function<bool()> liveCheck)
@@ -28,8 +40,19 @@ MenuMirror::~MenuMirror() = default;
 
 void MenuMirror::Sync(const platform::Form& form) { SyncLevel(*root_, form.MenuBar()); }
 
+void MenuMirror::Refit(Level& level) {
+    const auto* menu = qobject_cast<const QMenu*>(level.host.data());
+    if (menu == nullptr) return;  // the menu bar
+    const int widest = menu->screen()->availableGeometry().width() / 3;
+    if (widest == level.widest && menu->font() == level.font) return;
+    level.widest = widest;
+    level.font = menu->font();
+    for (Shown& shown : level.shown) shown.given = false;
+}
+
 void MenuMirror::SyncLevel(Level& level,
                            const std::vector<std::unique_ptr<MenuItem>>& items) {
+    Refit(level);
     bool same = level.items.size() == items.size();
     for (std::size_t i = 0; same && i < items.size(); ++i) {
         same = level.items[i] == items[i].get() &&
@@ -40,7 +63,7 @@ void MenuMirror::SyncLevel(Level& level,
         return;
     }
     for (std::size_t i = 0; i < items.size(); ++i) {
-        Apply(*level.actions[i], *items[i], level.host);
+        Apply(*level.actions[i], *items[i], level, level.shown[i]);
         if (level.sub[i]) SyncLevel(*level.sub[i], items[i]->Items());
     }
 }
@@ -56,7 +79,9 @@ void MenuMirror::Rebuild(Level& level, const std::vector<std::unique_ptr<MenuIte
     level.hadEntries.clear();
     level.actions.clear();
     level.sub.clear();
-    for (const auto& owned : items) {
+    level.shown.assign(items.size(), Shown{});
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const auto& owned = items[i];
         MenuItem* item = owned.get();
         QAction* action = nullptr;
         std::unique_ptr<Level> sub;
@@ -82,7 +107,7 @@ void MenuMirror::Rebuild(Level& level, const std::vector<std::unique_ptr<MenuIte
             });
         }
         level.host->addAction(action);
-        Apply(*action, *item, level.host);
+        Apply(*action, *item, level, level.shown[i]);
         level.items.push_back(item);
         level.hadEntries.push_back(!item->Items().empty());
         level.actions.emplace_back(action);
@@ -95,29 +120,37 @@ namespace {
 
 // An entry of a menu wider than a third of the screen (a recent file's long name) shows the
 // start and the end of its caption with "…" between: its menu stays within the screen and
-// beside the menu it opens from.
-QString EntryText(const QWidget* host, const QString& caption) {
-    if (qobject_cast<const QMenu*>(host) == nullptr) return caption;  // the menu bar
-    const QFontMetrics metrics(host->font());
-    const int widest = host->screen()->availableGeometry().width() / 3;
+// beside the menu it opens from. `widest` is in pixels.
+QString EntryText(const QFont& font, int widest, const QString& caption) {
+    const QFontMetrics metrics(font);
     if (caption.size() * metrics.maxWidth() <= widest) return caption;  // short: fits
     return metrics.elidedText(caption, Qt::ElideMiddle, widest, Qt::TextShowMnemonic);
 }
 
 }  // namespace
 
-void MenuMirror::Apply(QAction& action, const MenuItem& item, const QWidget* host) {
+void MenuMirror::Apply(QAction& action, const MenuItem& item, const Level& level, Shown& shown) {
     const QSignalBlocker block(&action);
-    const QString text = EntryText(host, CaptionText(item.Caption()));
-    action.setSeparator(item.IsSeparator());
-    action.setText(text);
-    if (QMenu* menu = action.menu()) menu->setTitle(text);
+    if (!shown.given || shown.caption != item.Caption()) {
+        QString text = CaptionText(item.Caption());
+        if (level.widest > 0) {
+            text = EntryText(level.font, level.widest, text);
+            ++fitted_;
+        }
+        action.setSeparator(item.IsSeparator());
+        action.setText(text);
+        if (QMenu* menu = action.menu()) menu->setTitle(text);
+        shown.caption = item.Caption();
+    }
+    if (!shown.given || shown.shortcut != item.Shortcut()) {
+        action.setShortcut(QKeySequence(QString::fromStdString(item.Shortcut())));
+        shown.shortcut = item.Shortcut();
+    }
+    shown.given = true;
     action.setVisible(item.Visible());
     action.setEnabled(item.Enabled());
     action.setCheckable(item.Checked());
     action.setChecked(item.Checked());
-    const QKeySequence shortcut(QString::fromStdString(item.Shortcut()));
-    if (action.shortcut() != shortcut) action.setShortcut(shortcut);
 }
 
 QAction* MenuMirror::Find(const Level& level, const MenuItem& item) const {

@@ -2,16 +2,16 @@
 #include <algorithm>
 
 #include <QApplication>
-#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSpacerItem>
-#include <QTextBoundaryFinder>
 
 #include "qt/FormView.hpp"
+#include "qt/MessageBoxText.hpp"
 #include "qt/QtServices.hpp"
 
 namespace qtfront {
@@ -34,35 +34,6 @@ int TitleBarWidth(const QString& title, const QFont& font) {
     return QFontMetrics(titleFont).horizontalAdvance(title) + kIconAndButtons;
 }
 
-// A message may name a file whose name holds no blank and is wider than a message box can
-// be. Each stretch of the text between two places where a line may end (a blank, a slash)
-// that is wider than `widest` gets such a place after every character (a zero-width space):
-// the box wraps it where its lines end instead of cutting it at the window's edge.
-constexpr QChar kLineMayEnd(0x200B);
-
-QString WrappableText(const QString& text, const QFontMetrics& metrics, int widest) {
-    QString out;
-    QTextBoundaryFinder lineEnds(QTextBoundaryFinder::Line, text);
-    qsizetype from = 0;
-    for (qsizetype to = lineEnds.toNextBoundary(); to != -1; to = lineEnds.toNextBoundary()) {
-        const QString stretch = text.mid(from, to - from);
-        from = to;
-        if (metrics.horizontalAdvance(stretch) <= widest) {
-            out += stretch;
-            continue;
-        }
-        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, stretch);
-        qsizetype start = 0;
-        for (qsizetype end = characters.toNextBoundary(); end != -1;
-             end = characters.toNextBoundary()) {
-            if (start > 0) out += kLineMayEnd;
-            out += stretch.mid(start, end - start);
-            start = end;
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
 MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
@@ -73,9 +44,15 @@ MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
     // 400 pixels on any screen: Qt lets a box, icon and margins included, grow to 545 pixels
     // at least, or to the screen's width on a screen of 1024 pixels or less.
     constexpr int kWidestStretch = 400;  // pixels
-    box.setText(WrappableText(
-        text, QFontMetrics(box.font()),
-        std::min(box.screen()->availableGeometry().width() / 4, kWidestStretch)));
+    const ShownMessage shown = CutLongStretches(
+        text, box.font(), std::min(box.screen()->availableGeometry().width() / 4, kWidestStretch));
+    // A message is plain text, whatever it names (a file called "<b>.vd3").
+    box.setTextFormat(Qt::PlainText);
+    box.setText(shown.text);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        CopyAsWritten(*label, shown);
+    }
     box.setWindowTitle(QString::fromStdString(request.title.empty() ? kAppTitle : request.title));
     switch (request.icon) {
         case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
@@ -119,13 +96,6 @@ MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
                                       QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
-    // What the box copies (Ctrl+C, a selection) is the message as written: a name copied
-    // from it must be the file's name, without the places the box may end a line.
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    QObject::connect(clipboard, &QClipboard::dataChanged, &box, [clipboard] {
-        QString copied = clipboard->text();
-        if (copied.contains(kLineMayEnd)) clipboard->setText(copied.remove(kLineMayEnd));
-    });
     const int result = box.exec();
     switch (result) {
         case QMessageBox::Ok: return MsgAnswer::OK;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -26,6 +27,7 @@
 #include "QtTestApp.hpp"
 #include "SampleForm.hpp"
 #include "qt/FormView.hpp"
+#include "qt/MenuMirror.hpp"
 #include "qt/QtServices.hpp"
 #include "qt/RenderToPng.hpp"
 
@@ -481,6 +483,48 @@ TEST_F(FormViewTest, OpeningAMenuRaisesItsClick) {
     emit menu->aboutToShow();
     EXPECT_EQ(opened, 1);
     EXPECT_FALSE(view->ActionFor(*form.open)->isEnabled());
+}
+
+// An entry of a menu wider than a third of the screen shows the start and the end of its
+// caption; it is fitted again when its caption or its menu's font changes, not when a sync
+// follows only a check mark or an enabled state. A new shortcut reaches the entry too.
+TEST_F(FormViewTest, ALongMenuEntryIsFittedAgainOnlyWhenItsCaptionOrFontChanges) {
+    QMenuBar bar;
+    qtfront::MenuMirror mirror(bar, [] { return true; });
+    const std::string middle(300, 'M');
+    form.open->SetCaption("A" + middle + "Z");
+    mirror.Sync(form);
+    QAction* open = mirror.ActionFor(*form.open);
+    ASSERT_NE(open, nullptr);
+    const qsizetype shown = open->text().size();
+    EXPECT_TRUE(open->text().startsWith("AM") && open->text().endsWith("MZ") && shown < 300);
+
+    const int fitted = mirror.EntriesFitted();
+    form.linking->SetChecked(true);
+    form.open->SetEnabled(false);
+    mirror.Sync(form);
+    EXPECT_EQ(mirror.EntriesFitted(), fitted);
+    EXPECT_TRUE(mirror.ActionFor(*form.linking)->isChecked());
+    EXPECT_FALSE(open->isEnabled());
+
+    form.open->SetCaption("B" + middle + "Y");
+    mirror.Sync(form);
+    EXPECT_TRUE(open->text().startsWith("BM") && open->text().endsWith("MY"));
+    EXPECT_EQ(open->text().size(), shown);
+    form.open->SetShortcut("Ctrl+P");
+    mirror.Sync(form);
+    EXPECT_EQ(open->shortcut(), QKeySequence("Ctrl+P"));
+
+    QMenu* menu = mirror.ActionFor(*form.file)->menu();
+    QFont larger = menu->font();
+    if (larger.pixelSize() > 0) {
+        larger.setPixelSize(larger.pixelSize() * 2);
+    } else {
+        larger.setPointSizeF(larger.pointSizeF() * 2);
+    }
+    menu->setFont(larger);
+    mirror.Sync(form);
+    EXPECT_LT(open->text().size(), shown) << "fewer characters fit in a larger font";
 }
 
 TEST_F(FormViewTest, TimerTicksWhileEnabled) {

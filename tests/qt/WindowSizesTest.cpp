@@ -13,7 +13,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTextBoundaryFinder>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -328,42 +330,81 @@ TEST_F(WindowSizes, AMessageWhileNoWindowIsActiveOpensOnTheWindowLastUsed) {
 }
 
 // A message naming a file whose name holds no blank (the error for a 256-byte vehicle file
-// name, the overwrite question for a 255-byte setup) wraps the name within the screen: the
-// label's narrowest width holds no longer than its width, and the whole name is there.
+// name, the overwrite question for a 255-byte setup, and for one 450 pixels wide) wraps the
+// name within the screen: the label's narrowest width holds no longer than its width, every
+// stretch between two places where a line may end is at most a quarter of the screen and 400
+// pixels wide. Selected and copied from the box, the name is the file's, whole (a zero-width
+// space of its own kept), and a double click selects it whole; what another program copies
+// meanwhile is left as it is.
 TEST_F(WindowSizes, AMessageWrapsALongNameWithinTheScreen) {
     platform::Services().messages = std::make_shared<qtfront::QtMessageBoxService>();
+    const QFontMetrics boxFont(QMessageBox().font());
     const std::string vehicle = std::string(252, 'G') + ".vd3";
-    const std::string setup = std::string(251, 'S') + ".set";
-    vehtest::WriteFile(root / "setups" / setup, "SRSETT");
+    const std::string setup = std::string(120, 'S') + "\u200B" + std::string(128, 'S') + ".set";
+    const int wideWs = (450 - boxFont.horizontalAdvance(".set")) / boxFont.horizontalAdvance('W');
+    const std::string wide = std::string(static_cast<std::size_t>(wideWs), 'W') + ".set";
     const struct {
         std::string file;
         platform::MenuItem* entry;
-    } messages[] = {{vehicle, w->FileSaveVehicle}, {setup, w->FileSaveAs}};
+    } messages[] = {{vehicle, w->FileSaveVehicle},
+                    {setup, w->FileSaveAs},
+                    {wide, w->FileSaveAs},
+                    {std::string(260, 'N'), nullptr}};  // a message of the name alone
     for (const auto& m : messages) {
-        SCOPED_TRACE(m.file.substr(m.file.size() - 4));
-        platform::FileDialogDouble().QueueSavePath((root / "setups" / m.file).string());
+        SCOPED_TRACE(m.file.substr(0, 4) + m.file.substr(m.file.size() - 4));
+        const QString file = QString::fromStdString(m.file);
+        if (m.entry == w->FileSaveAs) vehtest::WriteFile(root / "setups" / m.file, "SRSETT");
+        if (m.entry) platform::FileDialogDouble().QueueSavePath((root / "setups" / m.file).string());
         bool shown = false;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible() || shown) return;
             shown = true;
-            EXPECT_TRUE(box->screen()->availableGeometry().contains(box->frameGeometry()));
-            const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+            const QRect screen = box->screen()->availableGeometry();
+            EXPECT_TRUE(screen.contains(box->frameGeometry()));
+            auto* label = box->findChild<QLabel*>("qt_msgbox_label");
             ASSERT_NE(label, nullptr);
             EXPECT_LE(label->minimumSizeHint().width(), label->width());
-            EXPECT_TRUE(label->text().remove(QChar(0x200B)).contains(QString::fromStdString(m.file)));
-            Shot(*box, "message_long_name" + m.file.substr(m.file.size() - 4));
-            // Copied from the box (its text as the box holds it), the name is the file's,
-            // without the places the box may end a line.
-            QGuiApplication::clipboard()->setText(label->text());
-            const QString copied = QGuiApplication::clipboard()->text();
-            EXPECT_FALSE(copied.contains(QChar(0x200B)));
-            EXPECT_TRUE(copied.contains(QString::fromStdString(m.file)));
+            const QString text = label->text();
+            const QFontMetrics metrics(label->font());
+            if (m.file == wide) {
+                ASSERT_GT(metrics.horizontalAdvance(file), 400);
+                ASSERT_LT(metrics.horizontalAdvance(file), 480);
+            }
+            QTextBoundaryFinder lineEnds(QTextBoundaryFinder::Line, text);
+            for (qsizetype from = 0, to = lineEnds.toNextBoundary(); to != -1;
+                 from = to, to = lineEnds.toNextBoundary()) {
+                const QString stretch = text.mid(from, to - from).trimmed();
+                EXPECT_LE(metrics.horizontalAdvance(stretch), std::min(screen.width() / 4, 400))
+                    << stretch.toStdString();
+            }
+            Shot(*box, "message_long_name_" + m.file.substr(0, 1) + m.file.substr(m.file.size() - 4));
+            QClipboard& clipboard = *QGuiApplication::clipboard();
+            const QString elsewhere = QString::fromUtf8("copied\u200Belsewhere");
+            clipboard.setText(elsewhere);
+            EXPECT_EQ(clipboard.text(), elsewhere);
+            label->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(label, Qt::Key_Home, Qt::ControlModifier);
+            QTest::keyClick(label, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+            EXPECT_EQ(label->selectedText().size(), text.size()) << "the keys select";
+            QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+            const QString copied = clipboard.text();
+            EXPECT_TRUE(copied.contains(file)) << copied.toStdString();
+            EXPECT_EQ(copied.count(QChar(0x200B)), file.count(QChar(0x200B)));
+            if (!m.entry) {  // a double click on the name's second line selects it whole
+                QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(20, metrics.lineSpacing() * 3 / 2));
+                EXPECT_EQ(label->selectedText().remove(QChar::LineSeparator).toStdString(), m.file);
+            }
             box->done(QMessageBox::No);  // or OK, the one button of an error
         });
         poll.start(20);
-        m.entry->UserClick();
+        if (m.entry) {
+            m.entry->UserClick();
+        } else {
+            platform::MsgBox(m.file);
+        }
         poll.stop();
         EXPECT_TRUE(shown);
     }

@@ -390,6 +390,17 @@ protected:
     void ApplyColors() override {
         QPalette pal = w_->palette();
         SetColors(pal, QPalette::Base, QPalette::Text, combo_.BackColor(), combo_.ForeColor());
+        // A drop-down list without an edit field is painted as a button: a colour of its own
+        // (the red of a list that needs a choice) shows on its face; the window background it
+        // starts with leaves the face as every button's.
+        if (combo_.Style() == platform::ComboStyle::DropdownList) {
+            const QPalette standard = QApplication::palette();
+            const bool own = combo_.BackColor() != platform::SysColor::WindowBackground;
+            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                pal.setColor(group, QPalette::Button,
+                             own ? ToQColor(combo_.BackColor())
+                                 : standard.color(group, QPalette::Button));
+        }
         w_->setPalette(pal);
     }
 

@@ -154,6 +154,27 @@ TEST_F(FormViewTest, ZOrderFollowsTheModel) {
     EXPECT_EQ(colourAt(), QColor(0, 0, 255));
 }
 
+// A drop-down list is painted as a button: the red of a list that needs a choice shows on its
+// face, and the window background it starts with leaves the face as every button's.
+TEST_F(FormViewTest, ADropDownListShowsItsOwnBackColourOnItsFace) {
+    form.combo->SetStyle(platform::ComboStyle::DropdownList);
+    form.combo->SetListIndex(-1);
+    auto faceAt = [&] {
+        const QImage face = view->WidgetFor(*form.combo)->grab().toImage();
+        return QColor(face.pixel(face.width() / 3, face.height() / 2));
+    };
+    const QColor standard = faceAt();
+    EXPECT_NE(standard, QColor(255, 0, 0));
+    form.combo->SetBackColor(platform::RGB(255, 0, 0));
+    const QColor marked = faceAt();
+    // The style shades the face: a clear red, lighter than the control's own.
+    EXPECT_GT(marked.red(), 200);
+    EXPECT_GT(marked.red() - marked.green(), 100);
+    EXPECT_GT(marked.red() - marked.blue(), 100);
+    form.combo->SetBackColor(platform::SysColor::WindowBackground);
+    EXPECT_EQ(faceAt(), standard);
+}
+
 TEST_F(FormViewTest, ClicksAndSliderDragsReachTheHandlers) {
     int clicks = 0;
     form.button->Click = [&] {

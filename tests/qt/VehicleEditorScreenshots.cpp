@@ -8,8 +8,11 @@
 #include "QtTestApp.hpp"
 #include "core/TextTable.hpp"
 #include "qt/RenderToPng.hpp"
+#include "core/GlobalChassisLab.hpp"
+#include "platform/ServiceDoubles.hpp"
 #include "support/PublishedEngines.hpp"
 #include "support/StartedProgram.hpp"
+#include "support/VehicleTestSupport.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/editor/VehicleEditor.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
@@ -104,6 +107,25 @@ TEST_F(VehicleEditorScreenshots, RefusedFiguresInThePreview) {
     Type(*w.VehData_NewTorque, "0");
     ASSERT_TRUE(qtfront::RenderSurfaceToPng(w.TorquePowerPlot->Surf(), PathOf("dyno_red_boxes")));
     Shot(w, "red_boxes");
+}
+
+// A car without wheel drive given front wheel drive in the editor: its engine boxes show the
+// figures it was run with, red where a wheel-driven car may not have them, and the gears list
+// without a choice red too (editor_thrust_to_front_wheel_drive.png).
+TEST_F(VehicleEditorScreenshots, ThrustCarGivenWheelDrive) {
+    CopyShippedData();
+    ui::Main& w = Start();
+    const std::string path = (root / "vehicles" / "thrust.vd3").string();
+    vehtest::WriteVehicleFile(path, vehtest::ThrustGolf(core::GlobalChassisLab().Vehicles[0]));
+    platform::FileDialogDouble().QueueOpenPath(path);
+    w.FileLoadVehicle->UserClick();
+    w.VehData_Modification->SetVisible(true);
+    w.VehData_EditExisting->UserClick();
+    w.VehData_SelectPage->UserSelect(2);
+    w.VehData_NewDrivetrain->UserSelect(0);
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    Shot(w, "thrust_to_front_wheel_drive");
+    w.VehData_Cancel->UserClick();
 }
 
 }  // namespace

@@ -132,6 +132,21 @@ double ValueOf(const Decimal& d) {
     return d.Negative ? -v : v;
 }
 
+// The figure one unit of its last digit nearer zero, with as many digits: below a mantissa that
+// is a power of ten that is all nines one place lower (10 x 10^1 gives 99, 1 x 10^2 gives 90),
+// not one digit fewer (9 x 10^1) or zero.
+Decimal OneDigitUnitLess(Decimal d) {
+    uint64_t m = d.Mantissa;
+    while (m >= 10 && m % 10 == 0) m /= 10;
+    if (m == 1) {
+        d.Mantissa = d.Mantissa * 10 - 1;
+        --d.Exponent;
+    } else {
+        --d.Mantissa;
+    }
+    return d;
+}
+
 // The texts of a decimal figure that fit in `maxLength` characters: as the program writes
 // Doubles, and the two short exponent forms that reach further in few characters ("155E3",
 // "1.55E5"). Every text holds all the figure's significant digits, a "-" before a negative
@@ -228,7 +243,10 @@ std::string BoxText(float field, double display, int maxLength, const vehicle::F
         for (int step : {0, -1, 1}) {
             if (step < 0 && nearest.Mantissa == 0) continue;
             Decimal d = nearest;
-            d.Mantissa = step < 0 ? d.Mantissa - 1 : d.Mantissa + static_cast<uint64_t>(step);
+            if (step < 0)
+                d = OneDigitUnitLess(d);
+            else
+                d.Mantissa += static_cast<uint64_t>(step);
             // Every text of the figure reads back as the same value.
             const float figure = readBack(ValueOf(d));
             for (std::string& text : TextsThatFit(d, static_cast<std::size_t>(maxLength))) {

@@ -35,6 +35,10 @@ TEST(BoxText, ShortestTextThatFits) {
         // rad/s, as the check judges it (not in rpm, where it is beyond); 2E-5 rpm is beyond.
         {5E-6f, core::kRpmToRadPerSec, 5, rg::IdleSpeed, "0"},
         {2E-5f, core::kRpmToRadPerSec, 5, rg::IdleSpeed, "21E-7"},
+        // A figure the range refuses whose text does not fit shows the nearest that does: a
+        // car without wheel drive runs at 100 % efficiency, "99" in the two-character box (not
+        // "90", a digit fewer).
+        {1.0f, 100.0, 2, rg::DrivetrainEfficiency, "99"},
     };
     for (const auto& r : rows) {
         const std::string text = ui::FieldText(r.field, r.factor, r.length, r.range);

@@ -33,7 +33,7 @@ private:
     struct Shown;
     void SyncLevel(Level& level, const std::vector<std::unique_ptr<platform::MenuItem>>& items);
     void Rebuild(Level& level, const std::vector<std::unique_ptr<platform::MenuItem>>& items);
-    // `host` is the menu bar or the menu that holds the action.
+    // Gives the action what the entry shows; its text only where `shown` differs from it.
     void Apply(QAction& action, const platform::MenuItem& item, const Level& level, Shown& shown);
     // Notes the font and the screen width the level's entries are fitted to; a change of
     // either has every entry fitted again.

@@ -27,7 +27,12 @@ FileReach ReachFile(std::string_view path) {
     if (::stat(std::string(path).c_str(), &st) != 0) return {-1, errno};
     if (S_ISDIR(st.st_mode)) return {-1, EISDIR};
     if (!S_ISREG(st.st_mode)) return {-1, ENOTSUP};
-    return {static_cast<int16_t>(st.st_size > 0 ? 1 : 0), 0};
+    return {static_cast<int16_t>(st.st_size > 0 ? 1 : 0), 0,
+            static_cast<std::uintmax_t>(st.st_size), {st.st_dev, st.st_ino}};
+}
+
+std::size_t FileIdentityHash::operator()(const FileIdentity& id) const noexcept {
+    return std::hash<ino_t>{}(id.inode) ^ (std::hash<dev_t>{}(id.device) << 1);
 }
 
 bool SameFile(std::string_view a, std::string_view b) {
@@ -38,13 +43,9 @@ bool SameFile(std::string_view a, std::string_view b) {
 }
 
 std::optional<std::uintmax_t> FileSize(std::string_view path) {
-    if (path.empty() || HoldsNul(path)) return std::nullopt;
-    std::error_code ec;
-    const std::filesystem::path p(path);
-    if (!std::filesystem::is_regular_file(p, ec) || ec) return std::nullopt;
-    const std::uintmax_t size = std::filesystem::file_size(p, ec);
-    if (ec) return std::nullopt;
-    return size;
+    const FileReach reach = ReachFile(path);
+    if (reach.check < 0) return std::nullopt;
+    return reach.size;
 }
 
 std::string StripSetExtension(std::string_view name) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include <sys/types.h>
+
 namespace files {
 
 // True when the path holds a NUL byte: no file name can hold one, and the system would read the
@@ -22,14 +24,27 @@ bool HoldsNul(std::string_view path);
 // NUL byte). Never throws.
 int16_t CheckFile(std::string_view path);
 
+// A file however a path writes it ("A", "./A", "x/../A", a link to it): its device and inode.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+struct FileIdentityHash {
+    std::size_t operator()(const FileIdentity& id) const noexcept;
+};
+
 // What CheckFile finds, and why where it gives -1: the system's error number. ENOENT is the one
 // "no such file" (an empty path too, and a link to nothing); any other names a file that may be
 // there but cannot be reached, which the user is told: EACCES for a folder on the way the user
 // may not search, ENOTDIR for a file named as a folder on the way, EISDIR for a folder, ENOTSUP
-// for a file of another kind (a pipe, a device), EINVAL for a path holding a NUL byte.
+// for a file of another kind (a pipe, a device), EINVAL for a path holding a NUL byte. Where
+// check is 0 or 1, also the file's size and identity, from the one look at it.
 struct FileReach {
-    int16_t check = -1;  // as CheckFile
-    int error = 0;       // 0 where check is 0 or 1
+    int16_t check = -1;       // as CheckFile
+    int error = 0;            // 0 where check is 0 or 1
+    std::uintmax_t size = 0;  // bytes
+    FileIdentity identity;
     bool Missing() const { return error == ENOENT; }
     bool Unreachable() const { return check < 0 && !Missing(); }
 };

@@ -8,8 +8,6 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include <sys/stat.h>
-
 #include "core/GlobalChassisLab.hpp"
 #include "core/Numbers.hpp"
 #include "core/TextTable.hpp"
@@ -125,26 +123,6 @@ struct StartUpListOutcome {
     std::size_t firstNotLoaded = 0;  // index in `listed`, when notLoaded > 0
     std::size_t notLoaded = 0;       // files (not lines) left out for the full vehicle list
 };
-
-// The file a line of a list names, whatever way the line writes its path ("A", "./A", "x/../A",
-// a link to it): its device and inode.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
-struct FileIdentityHash {
-    std::size_t operator()(const FileIdentity& id) const noexcept {
-        return std::hash<ino_t>{}(id.inode) ^ (std::hash<dev_t>{}(id.device) << 1);
-    }
-};
-
-// The identity of the file at `path`; nullopt when there is none.
-std::optional<FileIdentity> IdentityOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
-    return FileIdentity{st.st_dev, st.st_ino};
-}
 
 // How the message names a listed file: as the list's line wrote it, within the vehicles folder
 // the message names once ("A.vd3", "sub/A.vd3"); a file the line leads out of that folder
@@ -295,9 +273,8 @@ void LoadAutoVehicles() {
         }
         // Missing and empty files are skipped silently.
         if (reach.check != 1) continue;
-        const std::optional<FileIdentity> identity = IdentityOf(path);
-        if (!identity) continue;  // gone since
-        const auto [at, first] = fileAt.try_emplace(*identity, listed.size());
+        // A file named again, in whatever way its line writes its path, is told by its identity.
+        const auto [at, first] = fileAt.try_emplace(reach.identity, listed.size());
         if (!first) {
             // A file named again is not read again: one more line naming it.
             ++listed[at->second].lines;
@@ -495,9 +472,7 @@ bool TakeRecentFiles(ListFilesState& state) {
         const FileReach reach = ReachFile(piece);
         if (reach.Unreachable() && reach.error != ENAMETOOLONG)
             unreachable.push_back(CannotReadText(piece, reach.error));
-        if (reach.check != 1) continue;
-        const std::optional<FileIdentity> identity = IdentityOf(piece);
-        if (!identity || !taken.insert(*identity).second) continue;
+        if (reach.check != 1 || !taken.insert(reach.identity).second) continue;
         RecentFileEntry& slot = state.RecentFiles[state.RecentFilesCount];
         slot.Path = piece;
         slot.Title = StripSetExtension(GetFileNamePart(piece));

@@ -183,6 +183,16 @@ void CheckEngineFigures(const VehicleRecord& r, Problems& p, bool worded) {
     p.Add(std::move(problem));
 }
 
+// The engine's problems: its speeds out of order, or else, with every engine figure in its
+// range, figures that contradict each other. A vehicle that is not wheel driven has no engine
+// speeds: its first engine figures hold the thrust and its height. A drive type beyond the
+// list is refused by its range.
+void CheckEngine(const VehicleRecord& r, Problems& p, bool worded) {
+    if (r.Drivetrain.DriveType < kDriveThrust && CheckEngineSpeeds(r.Engine, p) &&
+        !p.AnyOutOfRange("Engine."))
+        CheckEngineFigures(r, p, worded);
+}
+
 }  // namespace
 
 std::vector<VehicleProblem> FindVehicleProblems(const VehicleRecord& r) {
@@ -194,18 +204,13 @@ std::vector<VehicleProblem> FindVehicleProblems(const VehicleRecord& r,
     Problems p(std::move(outOfRange));
     for (int a = 0; a < 2; ++a) CheckWheelMasses(r, a, p);
     for (int a = 0; a < 2; ++a) CheckSidewall(r, a, p);
-    // A vehicle that is not wheel driven has no engine speeds: its first engine figures hold
-    // the thrust and its height. A drive type beyond the list is refused by its range.
-    if (r.Drivetrain.DriveType < kDriveThrust && CheckEngineSpeeds(r.Engine, p) &&
-        !p.AnyOutOfRange("Engine."))
-        CheckEngineFigures(r, p, true);
+    CheckEngine(r, p, true);
     return std::move(p.List());
 }
 
 std::vector<VehicleProblem> FindEngineProblems(const VehicleRecord& r) {
-    Problems p({});
-    if (r.Drivetrain.DriveType < kDriveThrust && CheckEngineSpeeds(r.Engine, p))
-        CheckEngineFigures(r, p, false);
+    Problems p({});  // the engine's figures are taken to be in range
+    CheckEngine(r, p, false);
     return std::move(p.List());
 }
 

@@ -175,9 +175,9 @@ void FillVehicleEditor(Main& w) {
     editor.EditorFilling = core::VbTrue;
     ForgetFilledFigures();
     // The record the boxes show, which a box's shorter text is judged in (FilledRecordCheck):
-    // the current vehicle as it is run, the figures its drive type does not use the fixed ones.
+    // the current vehicle, as it is run (the figures its drive type does not use are the fixed
+    // ones, vehicle::DropUnusedFigures).
     vehicle::VehicleRecord v = core::GlobalChassisLab().CurrentVehicle;
-    vehicle::DropUnusedFigures(v);
     const FilledRecordCheck check(v);
     const auto& u = core::OptionsSettings();
     const double small = u.UnitFactorDistanceSmall;
@@ -206,8 +206,7 @@ void FillVehicleEditor(Main& w) {
     // is not wheel driven has no engine speeds, power, torque, engine braking, efficiency,
     // shift time or gears: those boxes are empty, the list of gears without a choice (given
     // wheels, the editor asks for them), and the shape sliders stand at the fixed figures it
-    // runs with (vehicle::DropUnusedFigures); its fuel is its own. A wheel-driven vehicle has
-    // no thrust.
+    // runs with; its fuel is its own. A wheel-driven vehicle has no thrust.
     SetTableChoice(*w.VehData_NewDrivetrain, core::TextTable().DriveTypeNames,
                    v.Drivetrain.DriveType);
     const bool thrustDriven = v.Drivetrain.DriveType == vehicle::kDriveThrust;

@@ -98,7 +98,7 @@ TEST_F(ThrustVehicleEditing, GivenWheelDriveItAsksForItsEngine) {
 // copy is its source in every figure it is run with but the name, fuel and loaded mass
 // included (Electric weighs nothing: 20 litres of Gasoline would add 14.74 kg). A car with an
 // engine made thrust driven through "Edit existing vehicle" keeps the fuel its list holds, and
-// so its mass.
+// so its mass; whichever fuel the list is given, the first one too.
 TEST_F(ThrustVehicleEditing, AThrustCarKeepsItsFuel) {
     ui::Main& w = StartWithCars();
     auto& g = core::GlobalChassisLab();
@@ -146,6 +146,15 @@ TEST_F(ThrustVehicleEditing, AThrustCarKeepsItsFuel) {
         EXPECT_EQ(made.Engine.FuelType, fuel);
         if (fuel == kDiesel) EXPECT_EQ(TotalMass(), mass);
     }
+    // The Diesel thrust car given Gasoline, the list's first entry (shown while it has wheels).
+    w.Main_SelectVeh->UserSelect(1);
+    w.VehData_EditExisting->UserClick();
+    w.VehData_NewDrivetrain->UserSelect(vehicle::kDriveFront);
+    w.VehData_NewFuelType->UserSelect(0);
+    w.VehData_NewDrivetrain->UserSelect(vehicle::kDriveThrust);
+    ASSERT_TRUE(w.VehData_UpdateVeh->Enabled());
+    w.VehData_UpdateVeh->UserClick();
+    EXPECT_EQ(g.Vehicles[1].Engine.FuelType, 0);
 }
 
 }  // namespace

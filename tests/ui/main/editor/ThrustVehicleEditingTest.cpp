@@ -155,6 +155,15 @@ TEST_F(ThrustVehicleEditing, AThrustCarKeepsItsFuel) {
     ASSERT_TRUE(w.VehData_UpdateVeh->Enabled());
     w.VehData_UpdateVeh->UserClick();
     EXPECT_EQ(g.Vehicles[1].Engine.FuelType, 0);
+    // A thrust car's hidden list left without a choice (by code: no opening leaves one so)
+    // does not hold the store back, and the car keeps its own fuel.
+    w.Main_SelectVeh->UserSelect(3);  // "Thrust 1", Diesel
+    w.VehData_EditExisting->UserClick();
+    w.VehData_NewFuelType->SetListIndex(-1);
+    ui::ValidateVehicleEditorInputs(w);
+    ASSERT_TRUE(w.VehData_UpdateVeh->Enabled());
+    w.VehData_UpdateVeh->UserClick();
+    EXPECT_EQ(g.Vehicles[3].Engine.FuelType, kDiesel);
 }
 
 }  // namespace

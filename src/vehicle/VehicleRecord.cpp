@@ -13,7 +13,6 @@ void SetVehicleName(VehicleRecord& record, std::string_view name) {
 void SetThrustOnlyFigures(VehicleRecord& record) {
     EngineFigures& e = record.Engine;
     e.PeakPower = e.PowerPeakRPM = e.IdleRPM = e.TorquePeakWidth = e.LimitRPM = 0.0f;
-    e.FuelType = 0;
     e.IdleTorqueFraction = e.LowerShape = e.UpperShapeA = e.UpperShapeB = 1.0f;
     e.ReducePowerFactor = e.ShiftPowerFactor = 1.0f;
     e.EngineBrakingCoeff = 0.0f;
@@ -25,10 +24,7 @@ void SetThrustOnlyFigures(VehicleRecord& record) {
 }
 
 void DropUnusedFigures(VehicleRecord& record) {
-    if (record.Drivetrain.DriveType != kDriveThrust) return;
-    const uint8_t fuel = record.Engine.FuelType;
-    SetThrustOnlyFigures(record);
-    record.Engine.FuelType = fuel;
+    if (record.Drivetrain.DriveType == kDriveThrust) SetThrustOnlyFigures(record);
 }
 
 }  // namespace vehicle

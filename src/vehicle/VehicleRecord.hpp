@@ -116,19 +116,19 @@ struct VehicleRecord {
 // The name as stored: padded with blanks to 32 characters, or cut to 32.
 std::string PaddedVehicleName(std::string_view name);
 void SetVehicleName(VehicleRecord& record, std::string_view name);
-// The figures a vehicle that is not wheel driven holds besides its thrust and its height (the
-// engine's first two figures), as the vehicle editor stores them when it makes a vehicle
-// thrust driven: no engine speeds, power or fuel, shape factors of 1, no engine braking, and a
-// drive-train that passes everything on, without gears, reverse or shift time. The drive type
-// is left as it is. A thrust-driven vehicle made elsewhere may hold other figures there, which
-// the editor keeps; whatever they are, its engine record holds no curve, no fit and nothing of
-// the engine selected before it (EngineRecordFromFigures).
+// The figures a vehicle that is not wheel driven holds besides its thrust, its height (the
+// engine's first two figures) and its fuel type (its fuel still weighs), as the vehicle editor
+// stores them when it makes a vehicle thrust driven: no engine speeds or power, shape factors
+// of 1, no engine braking, and a drive-train that passes everything on, without gears, reverse
+// or shift time. The drive type and the fuel type are left as they are. A thrust-driven vehicle
+// made elsewhere may hold other figures there, which the editor keeps; whatever they are, its
+// engine record holds no curve, no fit and nothing of the engine selected before it
+// (EngineRecordFromFigures).
 void SetThrustOnlyFigures(VehicleRecord& record);
 // Leaves in the record only the figures its vehicle uses, as the analyses and displays read it
 // (the current vehicle): one that is not wheel driven keeps its thrust, the thrust's height and
-// its fuel type (its fuel still weighs), and gets the fixed figures above for the engine and
-// drive-train it does not have, whatever it held there. A wheel-driven vehicle's record stays
-// as it is.
+// its fuel type, and gets the fixed figures above for the engine and drive-train it does not
+// have, whatever it held there. A wheel-driven vehicle's record stays as it is.
 void DropUnusedFigures(VehicleRecord& record);
 
 }  // namespace vehicle

@@ -109,9 +109,9 @@ TEST_F(VehicleEditorScreenshots, RefusedFiguresInThePreview) {
     Shot(w, "red_boxes");
 }
 
-// A car without wheel drive given front wheel drive in the editor: its engine boxes show the
-// figures it was run with, red where a wheel-driven car may not have them, and the gears list
-// without a choice red too (editor_thrust_to_front_wheel_drive.png).
+// A car without wheel drive given front wheel drive in the editor: its engine and drive-train
+// boxes empty, red where a wheel-driven car may not have 0, and the gears list without a
+// choice red too (editor_thrust_to_front_wheel_drive.png).
 TEST_F(VehicleEditorScreenshots, ThrustCarGivenWheelDrive) {
     CopyShippedData();
     ui::Main& w = Start();

@@ -174,7 +174,9 @@ void FillVehicleEditor(Main& w) {
     auto& editor = vehicle::VehCode();
     editor.EditorFilling = core::VbTrue;
     ForgetFilledFigures();
-    // The record the boxes show, which a box's shorter text is judged in (FilledRecordCheck).
+    // The record the boxes show, which a box's shorter text is judged in (FilledRecordCheck):
+    // the current vehicle, as it is run (the figures its drive type does not use are the fixed
+    // ones, vehicle::DropUnusedFigures).
     vehicle::VehicleRecord v = core::GlobalChassisLab().CurrentVehicle;
     const FilledRecordCheck check(v);
     const auto& u = core::OptionsSettings();
@@ -199,18 +201,23 @@ void FillVehicleEditor(Main& w) {
     }
 
     // Selecting the drive type shows the engine or the thrust inputs. The group hidden for
-    // the vehicle's drive type is written too, with the figures the vehicle is run with, so
-    // that choosing another drive type shows nothing an earlier opening left: a vehicle that
-    // is not wheel driven holds the fixed figures of one without an engine there (and its own
-    // fuel type; vehicle::DropUnusedFigures), and a wheel-driven one has no thrust.
+    // the vehicle's drive type is written too, so that choosing another drive type shows
+    // nothing an earlier opening left, and no figure the vehicle does not have. A vehicle that
+    // is not wheel driven has no engine speeds, power, torque, engine braking, efficiency,
+    // shift time or gears: those boxes are empty, the list of gears without a choice (given
+    // wheels, the editor asks for them), and the shape sliders stand at the fixed figures it
+    // runs with; its fuel is its own. A wheel-driven vehicle has no thrust.
     SetTableChoice(*w.VehData_NewDrivetrain, core::TextTable().DriveTypeNames,
                    v.Drivetrain.DriveType);
+    const bool thrustDriven = v.Drivetrain.DriveType == vehicle::kDriveThrust;
     vehicle::EngineFigures& e = v.Engine;
     for (const EngineControl* c : kEngineControls) {
         const vehicle::EngineField& field = *c->Field;
         float& figure = e.*(field.Figure);
         if (c->Slider) {
             FillSlider(*(w.*(c->Slider)), field.Slider->Position(figure), figure);
+        } else if (thrustDriven) {
+            (w.*(c->Box))->SetText("");
         } else if (c->ShowsSpeed()) {
             FillSpeedBox(*(w.*(c->Box)), figure, field.Range, check);
         } else {
@@ -219,18 +226,20 @@ void FillVehicleEditor(Main& w) {
     }
     const auto& fuels = core::FuelTable().FuelTypes;
     SetChoice(*w.VehData_NewFuelType, e.FuelType < fuels.size() ? fuels[e.FuelType].Name : "");
-    FillBox(*w.VehData_NewDrivetrainEff, v.Drivetrain.DrivetrainEfficiency, 100,
-            rg::DrivetrainEfficiency, check);
-    FillBox(*w.VehData_NewDrivetrainShiftTime, v.Drivetrain.ShiftTime, 1000, rg::ShiftTime,
-            check);
-    SetChoice(*w.VehData_NewNumGears, Whole(v.Drivetrain.NumGears));
     w.VehData_NewRevGear->SetValue(core::FromVbBool(v.Drivetrain.HasReverse) ? 1 : 0);
-    if (v.Drivetrain.DriveType == vehicle::kDriveThrust) {
-        // A vehicle that is not wheel driven keeps its thrust (N) and its height (m) in the
-        // engine's first two figures.
+    if (thrustDriven) {
+        w.VehData_NewDrivetrainEff->SetText("");
+        w.VehData_NewDrivetrainShiftTime->SetText("");
+        w.VehData_NewNumGears->SetListIndex(-1);
+        // Its thrust (N) and the thrust's height (m) are the engine's first two figures.
         FillBox(*w.VehData_NewThrust, e.PeakTorque, u.UnitFactorForce, rg::Thrust, check);
         FillBox(*w.VehData_NewThrustHeight, e.TorquePeakRPM, small, rg::ThrustHeight, check);
     } else {
+        FillBox(*w.VehData_NewDrivetrainEff, v.Drivetrain.DrivetrainEfficiency, 100,
+                rg::DrivetrainEfficiency, check);
+        FillBox(*w.VehData_NewDrivetrainShiftTime, v.Drivetrain.ShiftTime, 1000, rg::ShiftTime,
+                check);
+        SetChoice(*w.VehData_NewNumGears, Whole(v.Drivetrain.NumGears));
         w.VehData_NewThrust->SetText("");
         w.VehData_NewThrustHeight->SetText("");
     }

@@ -101,9 +101,12 @@ vehicle::VehicleRecord ReadEditedVehicle(const Main& w, const vehicle::VehicleRe
         // Thrust (N) and its height (m) in the engine's first two figures. The figures without
         // a box stay the vehicle's own when it was thrust driven before and the check takes
         // them: an unchanged store changes nothing. A vehicle the editor makes thrust driven (a
-        // new one, or one whose drive type was changed to thrust) gets the fixed ones.
+        // new one, or one whose drive type was changed to thrust) gets the fixed ones. Its fuel
+        // still weighs: it is the one its list holds (the vehicle's own until changed; with no
+        // choice there, the vehicle's own, and a new vehicle's first).
         e.PeakTorque = Divided(*w.VehData_NewThrust, u.UnitFactorForce);
         e.TorquePeakRPM = Divided(*w.VehData_NewThrustHeight, small);
+        if (w.VehData_NewFuelType->ListIndex() >= 0) e.FuelType = Index8(*w.VehData_NewFuelType);
         if (base.Drivetrain.DriveType != vehicle::kDriveThrust || !HiddenThrustFiguresTaken(v))
             vehicle::SetThrustOnlyFigures(v);
     }

@@ -237,6 +237,19 @@ std::string PreviewRefusal(ui::Main& w) {
     return text;
 }
 
+// Each control caption the preview's red words name stands whole on one of their lines, as
+// often as it is named.
+void ExpectCaptionsWhole(ui::Main& w) {
+    const std::string text = PreviewRefusal(w);
+    for (const std::string_view caption : ui::kEngineCaptions) {
+        std::size_t named = 0, whole = 0;
+        for (std::size_t at = 0; (at = text.find(caption, at)) != std::string::npos; ++at) ++named;
+        for (const std::string& line : PreviewRefusalLines(w))
+            for (std::size_t at = 0; (at = line.find(caption, at)) != std::string::npos; ++at) ++whole;
+        EXPECT_EQ(whole, named) << caption << " in: " << text;
+    }
+}
+
 class EngineSpeedCrossChecks : public VehicleEditorChecks {
 protected:
     // torque peak 400, plateau 100, power peak 600, idle 80, limit 800 rad/s: all in order;
@@ -526,13 +539,7 @@ TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
         const std::string text = PreviewRefusal(w);
         if (s.whole != nullptr) EXPECT_EQ(text, s.whole);
         // Each caption it names stands whole on a line of the band.
-        for (const std::string_view caption : ui::kEngineCaptions) {
-            std::size_t named = 0, whole = 0;
-            for (std::size_t at = 0; (at = text.find(caption, at)) != std::string::npos; ++at) ++named;
-            for (const std::string& line : PreviewRefusalLines(w))
-                for (std::size_t at = 0; (at = line.find(caption, at)) != std::string::npos; ++at) ++whole;
-            EXPECT_EQ(whole, named) << caption;
-        }
+        ExpectCaptionsWhole(w);
         EXPECT_EQ(text.substr(0, std::string(said[s.refusal]).size()), said[s.refusal]) << text;
         EXPECT_EQ(text.empty(), s.refusal == None) << text;
         EXPECT_EQ(Valid(EditorInput::EngineFiguresAgree), s.refusal == None);
@@ -601,6 +608,30 @@ TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
               "Power needs more torque: Peak power with Power reduction (5000 PS) at Peak power "
               "speed with Shift power (30000 rpm) needs 1170.6 Nm, more than 1.02 x Peak torque "
               "(350 Nm): lower Peak power, or raise Peak power speed or Peak torque");
+}
+
+// While engine boxes are red, the band says the rules they break, one after another, wrapped to
+// the plot: each box's caption stays whole on a line there too ("Peak power speed", "Idle
+// point"), in SI and in imperial units, as more boxes turn red.
+TEST_F(EngineSpeedCrossChecks, TheRulesBandKeepsEachCaptionWhole) {
+    ui::Main& w = OpenOnFirstCar();
+    for (int preset : {0, 2}) {
+        SCOPED_TRACE(preset);
+        w.VehData_Cancel->UserClick();
+        core::ApplyUnitPreset(preset);
+        w.VehData_EditExisting->UserClick();
+        const std::pair<TextBox*, const char*> red[] = {
+            {w.VehData_NewTorque, "0"},          {w.VehData_NewIdleRPM, "99999"},
+            {w.VehData_NewTorquePeakWidth, "-1"}, {w.VehData_NewPower, "0"},
+            {w.VehData_NewPowerRPM, "0"},        {w.VehData_NewLimitRPM, "0"},
+            {w.VehData_NewEBC, "-1"},            {w.VehData_NewTorqueRPM, "-1"}};
+        for (const auto& [box, text] : red) {
+            Type(*box, text);
+            ASSERT_TRUE(Refused(*box)) << box->DisplayName();
+            ASSERT_FALSE(PreviewRefusalLines(w).empty());
+            ExpectCaptionsWhole(w);
+        }
+    }
 }
 
 // The name of a new vehicle: not empty, and not one whose setup files a loaded vehicle's would

@@ -174,15 +174,22 @@ TEST_F(VehicleEditorLifecycle, NotWheelDrivenStoresThrustWhateverTheHiddenEngine
 }
 
 // What the user typed into the editor and cancelled never comes back in another vehicle's
-// hidden inputs. A thrust-driven vehicle (made elsewhere, burning diesel) switched to front
-// wheel drive, before and after a cancelled edit of the Golf's engine, shows the figures it
-// is run with: its thrust and height in the engine's first two figures, no engine speeds or
-// power, no gears, its own fuel. The check refuses them, and the list of gears, without a
-// choice, is marked as a refused box is. The Golf opened after a cancelled thrust, switched to
-// not wheel driven, has no thrust.
+// hidden inputs, and each opening fills the hidden inputs again. A thrust-driven vehicle (made
+// elsewhere, burning diesel) switched to front wheel drive, before and after a cancelled edit
+// of the Golf's engine and drive-train, shows no engine or drive-train figure (the boxes
+// empty, red where the check refuses 0), no gears (the list, without a choice, marked as a
+// refused box is) and its own fuel; figures typed there and cancelled are not the Golf's
+// next. The Golf opened after a cancelled thrust, switched to not wheel driven, has no thrust
+// or height; the thrust car shows its own again.
 TEST_F(VehicleEditorLifecycle, ACancelledEditNeverComesBackInAnotherVehicle) {
     ui::Main& w = StartWithCars();
     auto& g = core::GlobalChassisLab();
+    w.VehData_EditExisting->UserClick();
+    const std::string golfEfficiency = w.VehData_NewDrivetrainEff->Text();
+    const std::string golfShiftTime = w.VehData_NewDrivetrainShiftTime->Text();
+    ASSERT_NE(golfEfficiency, "");
+    ASSERT_NE(golfShiftTime, "");
+    w.VehData_Cancel->UserClick();
     vehicle::VehicleRecord thrust = vehtest::ThrustGolf(g.Vehicles[0]);
     thrust.Engine.FuelType = 1;  // "Diesel"
     const std::string path = (root / "vehicles" / "thrust.vd3").string();
@@ -193,11 +200,14 @@ TEST_F(VehicleEditorLifecycle, ACancelledEditNeverComesBackInAnotherVehicle) {
     const auto switchedToFrontWheelDrive = [&w] {
         w.VehData_EditExisting->UserClick();
         w.VehData_NewDrivetrain->UserSelect(vehicle::kDriveFront);
-        EXPECT_EQ(w.VehData_NewTorque->Text(), "5000");
-        EXPECT_EQ(w.VehData_NewIdleRPM->Text(), "0");
-        EXPECT_EQ(w.VehData_NewTorquePeakWidth->Text(), "0");
-        EXPECT_EQ(w.VehData_NewPower->Text(), "0");
+        for (platform::TextBox* box : {w.VehData_NewTorque, w.VehData_NewIdleRPM,
+                                       w.VehData_NewTorquePeakWidth, w.VehData_NewPower,
+                                       w.VehData_NewDrivetrainEff,
+                                       w.VehData_NewDrivetrainShiftTime})
+            EXPECT_EQ(box->Text(), "") << box->DisplayName();
         EXPECT_TRUE(Refused(*w.VehData_NewPower));
+        EXPECT_TRUE(Refused(*w.VehData_NewDrivetrainEff));
+        EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
         EXPECT_EQ(w.VehData_NewFuelType->Text(), "Diesel");
         EXPECT_TRUE(Accepted(*w.VehData_NewFuelType));
         EXPECT_EQ(w.VehData_NewNumGears->ListIndex(), -1);
@@ -206,15 +216,21 @@ TEST_F(VehicleEditorLifecycle, ACancelledEditNeverComesBackInAnotherVehicle) {
         EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
         w.VehData_NewNumGears->UserSelect(3);
         EXPECT_TRUE(Accepted(*w.VehData_NewNumGears));
+        Type(*w.VehData_NewDrivetrainEff, "77");
+        Type(*w.VehData_NewDrivetrainShiftTime, "444");
         w.VehData_Cancel->UserClick();
     };
     switchedToFrontWheelDrive();
 
     w.Main_SelectVeh->UserSelect(0);
     w.VehData_EditExisting->UserClick();
+    EXPECT_EQ(w.VehData_NewDrivetrainEff->Text(), golfEfficiency);
+    EXPECT_EQ(w.VehData_NewDrivetrainShiftTime->Text(), golfShiftTime);
     Type(*w.VehData_NewTorque, "400");
     Type(*w.VehData_NewIdleRPM, "100");
     Type(*w.VehData_NewTorquePeakWidth, "250");
+    Type(*w.VehData_NewDrivetrainEff, "66");
+    Type(*w.VehData_NewDrivetrainShiftTime, "333");
     w.VehData_Cancel->UserClick();
     w.Main_SelectVeh->UserSelect(3);
     switchedToFrontWheelDrive();
@@ -223,13 +239,21 @@ TEST_F(VehicleEditorLifecycle, ACancelledEditNeverComesBackInAnotherVehicle) {
     w.VehData_EditExisting->UserClick();
     w.VehData_NewDrivetrain->UserSelect(vehicle::kDriveThrust);
     Type(*w.VehData_NewThrust, "9999");
+    Type(*w.VehData_NewThrustHeight, "4.5");
     w.VehData_Cancel->UserClick();
     w.Main_SelectVeh->UserSelect(1);
     w.VehData_EditExisting->UserClick();
     w.VehData_NewDrivetrain->UserSelect(vehicle::kDriveThrust);
     EXPECT_EQ(w.VehData_NewThrust->Text(), "");
+    EXPECT_EQ(w.VehData_NewThrustHeight->Text(), "");
     EXPECT_TRUE(Refused(*w.VehData_NewThrust));
     EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    Type(*w.VehData_NewThrustHeight, "4.4");
+    w.VehData_Cancel->UserClick();
+    w.Main_SelectVeh->UserSelect(3);
+    w.VehData_EditExisting->UserClick();
+    EXPECT_EQ(w.VehData_NewThrust->Text(), "5000");
+    EXPECT_EQ(w.VehData_NewThrustHeight->Text(), "0.5");
 }
 
 // The Golf made a thrust car shows no figure of the Golf's engine and gearbox: the gearing

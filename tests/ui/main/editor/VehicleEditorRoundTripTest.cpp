@@ -220,13 +220,14 @@ TEST_F(VehicleEditorRoundTrip, UpdateWithoutChangeKeepsEveryCarInEitherUnits) {
 
 // Filled and stored without a change, every shipped vehicle's file comes out byte for byte
 // the same, in SI and in imperial units (where every box shows a converted figure). So does a
-// thrust-driven vehicle made elsewhere, whose engine figures (which the editor shows no box
-// for) are its own, loaded and saved through the File menu. Selected after a car with an
-// engine, it keeps nothing of that engine's curve, whatever figures it holds.
+// thrust-driven vehicle made elsewhere, burning diesel, whose engine figures (which the editor
+// shows no box for) are its own, loaded and saved through the File menu. Selected after a car
+// with an engine, it keeps nothing of that engine's curve, whatever figures it holds.
 TEST_F(VehicleEditorRoundTrip, StoringUnchangedShippedVehiclesChangesNoByte) {
     ui::Main& w = StartWithCars();
     auto& g = core::GlobalChassisLab();
     vehicle::VehicleRecord thrust = vehtest::ThrustGolf(g.Vehicles[0]);
+    thrust.Engine.FuelType = 1;  // "Diesel"
     const std::string loaded = (root / "vehicles" / "thrust.vd3").string();
     vehtest::WriteVehicleFile(loaded, thrust);
     const vehicle::EngineRecord& engine = vehicle::EngineCode().CurrentEngine;
@@ -261,7 +262,7 @@ TEST_F(VehicleEditorRoundTrip, StoringUnchangedShippedVehiclesChangesNoByte) {
 
     // A figure without a box that the check refuses, of the engine or of the drive-train, does
     // not hold the store back: the store writes the fixed figures of a vehicle without an
-    // engine instead.
+    // engine instead, and keeps its fuel.
     vehicle::SetThrustOnlyFigures(thrust);
     for (const auto refuse : {+[](vehicle::VehicleRecord& v) { v.Engine.LimitRPM = -1.0f; },
                               +[](vehicle::VehicleRecord& v) {
@@ -272,6 +273,7 @@ TEST_F(VehicleEditorRoundTrip, StoringUnchangedShippedVehiclesChangesNoByte) {
         ASSERT_TRUE(w.VehData_UpdateVeh->Enabled());
         w.VehData_UpdateVeh->UserClick();
         EXPECT_EQ(FirstDifference(g.Vehicles[3], thrust), -1);
+        EXPECT_EQ(g.Vehicles[3].Engine.FuelType, 1);
     }
 }
 

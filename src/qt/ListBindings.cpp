@@ -161,8 +161,8 @@ private:
         built_ = true;
     }
 
-    // Copies one change; false where the widget does not hold the list as it was before it
-    // (then only a whole copy will do).
+    // Copies one change; false where the widget does not hold as many rows as the list held
+    // before it (then only a whole copy will do).
     bool MirrorChange(const platform::ListChange& change) {
         using Kind = platform::ListChange::Kind;
         const int rows = w_->topLevelItemCount();
@@ -170,20 +170,19 @@ private:
         switch (change.kind) {
             case Kind::Columns: MirrorColumns(); return true;
             case Kind::Added:
-                if (change.item != count || rows != count - 1) return false;
-                w_->addTopLevelItem(Row(list_.Item(count)));
-                MirrorSelection(count, count);
+                if (rows != count - 1) return false;
+                w_->addTopLevelItem(Row(list_.Item(change.item)));  // added unselected
                 return true;
             case Kind::Removed:
-                if (change.item < 1 || change.item > rows || rows != count + 1) return false;
+                if (rows != count + 1) return false;
                 delete w_->takeTopLevelItem(change.item - 1);
                 return true;
             case Kind::Text: {
-                if (change.item < 1 || change.item > count || rows != count) return false;
+                if (rows != count) return false;
                 const platform::ListItem& item = list_.Item(change.item);
-                const auto sub = static_cast<std::size_t>(change.column - 1);
-                if (change.column > 0 && sub >= item.subItems.size()) return false;
-                const std::string& text = change.column == 0 ? item.text : item.subItems[sub];
+                const std::string& text =
+                    change.column == 0 ? item.text
+                                       : item.subItems[static_cast<std::size_t>(change.column - 1)];
                 w_->topLevelItem(change.item - 1)->setText(change.column, QString::fromStdString(text));
                 return true;
             }

@@ -194,7 +194,7 @@ private:
 
     // The selection of items first to last (1-based) as the model has it.
     void MirrorSelection(int first, int last) {
-        for (int i = std::max(1, first); i <= last && i <= w_->topLevelItemCount(); ++i) {
+        for (int i = first; i <= last && i <= w_->topLevelItemCount(); ++i) {
             QTreeWidgetItem* row = w_->topLevelItem(i - 1);
             if (row->isSelected() != list_.Item(i).selected) row->setSelected(list_.Item(i).selected);
         }

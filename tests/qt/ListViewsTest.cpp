@@ -90,6 +90,7 @@ TEST_F(ListViews, TheWidgetFollowsEveryKindOfChange) {
         {"a click adding an item", [](auto& l) { l.UserClickItem(3, true); }},
         {"the last item removed", [](auto& l) { l.RemoveItem(3); }},
         {"an item deselected", [](auto& l) { l.SetSelected(1, false); }},
+        {"the columns cleared", [](auto& l) { l.ClearColumns(); }},
         {"the columns made again, wider",
          [](auto& l) {
              l.ClearColumns();
@@ -105,6 +106,14 @@ TEST_F(ListViews, TheWidgetFollowsEveryKindOfChange) {
         c.make(list);
         EXPECT_EQ(Difference(), "") << "after " << c.change;
     }
+    // A window made later shows the whole list, also where the list's last change was one of
+    // its columns.
+    view.reset();
+    list.AddColumn("Driver", 70);
+    view = std::make_unique<qtfront::FormView>(form);
+    tree = qobject_cast<QTreeWidget*>(view->WidgetFor(list));
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(Difference(), "") << "in a window made later";
 }
 
 // A table of 200 rows filled row by row and cell by cell (601 changes) puts each row into the

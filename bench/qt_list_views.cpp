@@ -7,6 +7,11 @@
 //   1,000 or 2,000 entries: the list read again and every entry shown.
 //
 // Run: build/bench_qt_list_views --benchmark_repetitions=10 --benchmark_report_aggregates_only
+// Instructions of each keystroke or Reset List alone:
+//   valgrind --tool=callgrind --toggle-collect='*TypeLastDigit*' build/bench_qt_list_views
+//       --benchmark_filter=BM_EngineKeystroke --benchmark_min_time=0.01
+// (or '*ResetList*' with --benchmark_filter=BM_StartUpListWindowResetList/2000), and the
+// instructions over the calls made.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -78,6 +83,12 @@ void BM_EngineKeystrokeWithTheTorqueTableFull(benchmark::State& state) {
 }
 BENCHMARK(BM_EngineKeystrokeWithTheTorqueTableFull)->Unit(benchmark::kMillisecond);
 
+// "Reset List" clicked, and the window painted.
+[[gnu::noinline]] void ResetList(ui::AutoVehEditor& window) {
+    window.AutoVehLoad->UserClick();
+    QCoreApplication::processEvents();
+}
+
 // "Reset List" clicked in the start-up list window on a list of state.range(0) entries.
 void BM_StartUpListWindowResetList(benchmark::State& state) {
     qtfront::QtDesktop desktop;
@@ -89,10 +100,7 @@ void BM_StartUpListWindowResetList(benchmark::State& state) {
     ui::ShowAutoVehEditor();
     ui::AutoVehEditor& window = ui::AutoVehEditorWindow();
     QCoreApplication::processEvents();
-    for (auto _ : state) {
-        window.AutoVehLoad->UserClick();
-        QCoreApplication::processEvents();
-    }
+    for (auto _ : state) ResetList(window);
     if (window.VehAutoList->ItemCount() != entries) state.SkipWithError("not every entry is shown");
     window.Unload();
     QCoreApplication::processEvents();

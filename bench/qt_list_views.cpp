@@ -10,8 +10,9 @@
 // Instructions of each keystroke or Reset List alone:
 //   valgrind --tool=callgrind --toggle-collect='*TypeLastDigit*' build/bench_qt_list_views
 //       --benchmark_filter=BM_EngineKeystroke --benchmark_min_time=0.01
-// (or '*ResetList*' with --benchmark_filter=BM_StartUpListWindowResetList/2000), and the
-// instructions over the calls made.
+// (or '*::ResetList(*' with --benchmark_filter=BM_StartUpListWindowResetList/2000): one call
+// each. With the whole list copied into the window at each row and cell: 1,028 M and 12,000 M
+// instructions; with each change copied alone: 8.2 M and 15.7 M.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>

@@ -412,6 +412,23 @@ struct ListItem {
     bool selected = false;
 };
 
+// What one notification of a list view's items (Prop::Items) or selection (Prop::Selection)
+// was about: a front end that keeps a copy of the list brings it up to date by that change
+// alone, not by copying the whole list again at each row or cell a handler writes.
+struct ListChange {
+    enum class Kind {
+        Whole,    // anything may have changed (with Prop::Selection: any item's selection)
+        Columns,  // the columns' texts or widths; the items are as they were
+        Added,    // `item` was added at the end
+        Removed,  // `item` was removed; the items after it moved up by one
+        Text,     // `item`'s text in `column` (0: the item's own text, from 1: a sub-item)
+        Selected  // `item` was selected or deselected
+    };
+    Kind kind = Kind::Whole;
+    int item = 0;  // 1-based
+    int column = 0;
+};
+
 // A list view in report mode: columns, then items numbered from 1 with sub-items.
 class ListView : public Control {
 public:
@@ -430,6 +447,8 @@ public:
     void SetMultiSelect(bool m);
     void SetSelected(int item, bool selected);  // no event
     std::vector<int> SelectedItems() const;
+    // What the latest notification of the items or the selection was about.
+    const ListChange& LastChange() const { return lastChange_; }
 
     std::function<void(int item)> ItemClick;
     std::function<void()> DblClick;
@@ -439,9 +458,12 @@ public:
     void UserDblClick();
 
 private:
+    void Changed(Prop what, ListChange change);
+
     std::vector<ListColumn> columns_;
     std::vector<ListItem> items_;
     bool multiSelect_ = false;
+    ListChange lastChange_;
 };
 
 // A periodic timer. The front end drives it from a real clock; tests call Tick by hand.

@@ -11,33 +11,38 @@ ListView::ListView(Form& f, Container* p, std::string name, int index)
 
 void ListView::AddColumn(const std::string& text, int width) {
     columns_.push_back({text, width});
-    Notify(Prop::Items);
+    Changed(Prop::Items, {ListChange::Kind::Columns});
 }
 
 void ListView::ClearColumns() {
     if (columns_.empty()) return;
     columns_.clear();
-    Notify(Prop::Items);
+    Changed(Prop::Items, {ListChange::Kind::Columns});
 }
 
 int ListView::AddItem(const std::string& text) {
     ListItem item;
     item.text = text;
     items_.push_back(std::move(item));
-    Notify(Prop::Items);
+    Changed(Prop::Items, {ListChange::Kind::Added, ItemCount()});
     return ItemCount();
 }
 
 void ListView::RemoveItem(int item) {
     if (item < 1 || item > ItemCount()) return;
     items_.erase(items_.begin() + (item - 1));
-    Notify(Prop::Items);
+    Changed(Prop::Items, {ListChange::Kind::Removed, item});
 }
 
 void ListView::ClearItems() {
     if (items_.empty()) return;
     items_.clear();
-    Notify(Prop::Items);
+    Changed(Prop::Items, {ListChange::Kind::Whole});
+}
+
+void ListView::Changed(Prop what, ListChange change) {
+    lastChange_ = change;
+    Notify(what);
 }
 
 const ListItem& ListView::Item(int item) const {
@@ -51,7 +56,7 @@ void ListView::SetItemText(int item, const std::string& text) {
     ListItem& it = items_[static_cast<std::size_t>(item - 1)];
     if (it.text == text) return;
     it.text = text;
-    Notify(Prop::Items);
+    Changed(Prop::Items, {ListChange::Kind::Text, item, 0});
 }
 
 void ListView::SetSubItem(int item, int column, const std::string& text) {
@@ -61,7 +66,7 @@ void ListView::SetSubItem(int item, int column, const std::string& text) {
     if (it.subItems.size() <= slot) it.subItems.resize(slot + 1);
     if (it.subItems[slot] == text) return;
     it.subItems[slot] = text;
-    Notify(Prop::Items);
+    Changed(Prop::Items, {ListChange::Kind::Text, item, column});
 }
 
 void ListView::SetMultiSelect(bool m) {
@@ -75,7 +80,7 @@ void ListView::SetSelected(int item, bool selected) {
     ListItem& it = items_[static_cast<std::size_t>(item - 1)];
     if (it.selected == selected) return;
     it.selected = selected;
-    Notify(Prop::Selection);
+    Changed(Prop::Selection, {ListChange::Kind::Selected, item});
 }
 
 std::vector<int> ListView::SelectedItems() const {
@@ -94,7 +99,7 @@ void ListView::UserClickItem(int item, bool extend) {
         for (std::size_t i = 0; i < items_.size(); ++i)
             items_[i].selected = static_cast<int>(i) + 1 == item;
     }
-    Notify(Prop::Selection);
+    Changed(Prop::Selection, {ListChange::Kind::Whole});
     if (ItemClick) ItemClick(item);
 }
 

@@ -85,6 +85,12 @@ private:
 
 // A report-mode list. Selection belongs to the model: the view's own selection handling is
 // off, clicks go to the model and the view shows the model's selected items.
+//
+// The widget is built whole once; after that each change the model reports (a row added or
+// removed, one cell's text, the columns, one item's selection) is copied alone. A handler that
+// fills a table row by row and cell by cell thus costs the widget one row or cell each time,
+// not the whole table, and a change of the columns or of one cell leaves the rows where they
+// are scrolled to.
 class ListViewBinding : public ControlBinding {
 public:
     ListViewBinding(FormView& view, platform::ListView& c, QTreeWidget* w)
@@ -108,29 +114,15 @@ public:
 
 protected:
     void SyncKind(Prop what) override {
-        if ((what == Prop::Items || what == Prop::Style) && !ShowsModel()) {
-            const auto& columns = list_.Columns();
-            QStringList headers;
-            for (const auto& col : columns) headers << QString::fromStdString(col.text);
-            w_->setColumnCount(std::max<int>(1, static_cast<int>(columns.size())));
-            w_->setHeaderLabels(headers);
-            for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-                w_->setColumnWidth(i, columns[static_cast<std::size_t>(i)].width);
-            }
-            w_->clear();
-            for (int i = 1; i <= list_.ItemCount(); ++i) {
-                const platform::ListItem& item = list_.Item(i);
-                QStringList texts{QString::fromStdString(item.text)};
-                for (const auto& sub : item.subItems) texts << QString::fromStdString(sub);
-                w_->addTopLevelItem(new QTreeWidgetItem(texts));
-            }
-        }
-        if (what == Prop::Items || what == Prop::Selection) {
-            for (int i = 1; i <= list_.ItemCount() && i <= w_->topLevelItemCount(); ++i) {
-                QTreeWidgetItem* item = w_->topLevelItem(i - 1);
-                if (item->isSelected() != list_.Item(i).selected) {
-                    item->setSelected(list_.Item(i).selected);
-                }
+        using Kind = platform::ListChange::Kind;
+        const platform::ListChange& change = list_.LastChange();
+        if (what == Prop::Items) {
+            if (!built_ || !MirrorChange(change)) MirrorWhole();
+        } else if (what == Prop::Selection) {
+            if (change.kind == Kind::Selected) {
+                MirrorSelection(change.item, change.item);
+            } else {
+                MirrorSelection(1, list_.ItemCount());
             }
         }
     }
@@ -141,35 +133,76 @@ protected:
     }
 
 private:
-    // Whether the widget already shows the model's columns and items (a rebuild would lose
-    // the scroll position).
-    bool ShowsModel() const {
+    static QTreeWidgetItem* Row(const platform::ListItem& item) {
+        QStringList texts{QString::fromStdString(item.text)};
+        for (const auto& sub : item.subItems) texts << QString::fromStdString(sub);
+        return new QTreeWidgetItem(texts);
+    }
+
+    void MirrorColumns() {
         const auto& columns = list_.Columns();
-        const QTreeWidgetItem* header = w_->headerItem();
-        if (w_->columnCount() != std::max<int>(1, static_cast<int>(columns.size()))) return false;
-        for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-            const auto& col = columns[static_cast<std::size_t>(c)];
-            if (header->text(c) != QString::fromStdString(col.text) ||
-                w_->columnWidth(c) != col.width) {
-                return false;
-            }
+        QStringList headers;
+        for (const auto& col : columns) headers << QString::fromStdString(col.text);
+        w_->setColumnCount(std::max<int>(1, static_cast<int>(columns.size())));
+        w_->setHeaderLabels(headers);
+        for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+            w_->setColumnWidth(i, columns[static_cast<std::size_t>(i)].width);
         }
-        if (w_->topLevelItemCount() != list_.ItemCount()) return false;
-        for (int i = 1; i <= list_.ItemCount(); ++i) {
-            const platform::ListItem& item = list_.Item(i);
-            const QTreeWidgetItem* row = w_->topLevelItem(i - 1);
-            if (row->text(0) != QString::fromStdString(item.text)) return false;
-            for (std::size_t k = 0; k < item.subItems.size(); ++k) {
-                if (row->text(static_cast<int>(k) + 1) != QString::fromStdString(item.subItems[k])) {
-                    return false;
-                }
+    }
+
+    void MirrorWhole() {
+        MirrorColumns();
+        w_->clear();
+        QList<QTreeWidgetItem*> rows;
+        rows.reserve(list_.ItemCount());
+        for (int i = 1; i <= list_.ItemCount(); ++i) rows << Row(list_.Item(i));
+        w_->addTopLevelItems(rows);
+        MirrorSelection(1, list_.ItemCount());
+        built_ = true;
+    }
+
+    // Copies one change; false where the widget does not hold as many rows as the list held
+    // before it (then only a whole copy will do).
+    bool MirrorChange(const platform::ListChange& change) {
+        using Kind = platform::ListChange::Kind;
+        const int rows = w_->topLevelItemCount();
+        const int count = list_.ItemCount();
+        switch (change.kind) {
+            case Kind::Columns: MirrorColumns(); return true;
+            case Kind::Added:
+                if (rows != count - 1) return false;
+                w_->addTopLevelItem(Row(list_.Item(change.item)));  // added unselected
+                return true;
+            case Kind::Removed:
+                if (rows != count + 1) return false;
+                delete w_->takeTopLevelItem(change.item - 1);
+                return true;
+            case Kind::Text: {
+                if (rows != count) return false;
+                const platform::ListItem& item = list_.Item(change.item);
+                const std::string& text =
+                    change.column == 0 ? item.text
+                                       : item.subItems[static_cast<std::size_t>(change.column - 1)];
+                w_->topLevelItem(change.item - 1)->setText(change.column, QString::fromStdString(text));
+                return true;
             }
+            case Kind::Whole:
+            case Kind::Selected: return false;
         }
-        return true;
+        return false;
+    }
+
+    // The selection of items first to last (1-based) as the model has it.
+    void MirrorSelection(int first, int last) {
+        for (int i = first; i <= last && i <= w_->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* row = w_->topLevelItem(i - 1);
+            if (row->isSelected() != list_.Item(i).selected) row->setSelected(list_.Item(i).selected);
+        }
     }
 
     platform::ListView& list_;
     QTreeWidget* w_;
+    bool built_ = false;  // the widget has held the whole list once
 };
 
 }  // namespace

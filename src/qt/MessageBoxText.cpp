@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QShortcut>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
@@ -18,7 +19,8 @@ constexpr QChar kLineBreak(QChar::LineSeparator);
 
 class CopiesAsWritten : public QObject {
 public:
-    CopiesAsWritten(QLabel& label, const ShownMessage& shown) : QObject(&label), label_(label) {
+    CopiesAsWritten(QWidget& box, QLabel& label, const ShownMessage& shown)
+        : QObject(&label), label_(label) {
         const auto size = static_cast<std::size_t>(shown.text.size());
         writtenAt_.reserve(size + 1);
         for (std::size_t i = 0; i < size; ++i) {
@@ -35,6 +37,10 @@ public:
                 [this](QClipboard::Mode mode) {
                     if (handling_) PutBackAsWritten(mode);
                 });
+        // The box's Ctrl+C, wherever its focus is (at first on a button): a label that cannot
+        // be edited claims no key as its own, so this comes first on the label too.
+        auto* copy = new QShortcut(QKeySequence::Copy, &box);
+        connect(copy, &QShortcut::activated, this, [this] { CopyForKeys(); });
     }
 
     // The label copies only while it handles the person's input: the clipboard changes then
@@ -68,6 +74,17 @@ private:
         const qsizetype end = std::min(last, start + label_.selectedText().size());
         return {writtenAt_[static_cast<std::size_t>(std::min(start, last))],
                 writtenAt_[static_cast<std::size_t>(end)]};
+    }
+
+    // Ctrl+C: the part of the message selected in the label where the label has the focus,
+    // else the whole message.
+    void CopyForKeys() {
+        QString text = written_;
+        if (label_.hasFocus() && label_.hasSelectedText()) {
+            const auto [from, to] = WrittenSelection();
+            text = written_.mid(from, to - from);
+        }
+        QGuiApplication::clipboard()->setText(text);
     }
 
     void PutBackAsWritten(QClipboard::Mode mode) {
@@ -148,6 +165,8 @@ ShownMessage CutLongStretches(const QString& text, const QFont& font, int widest
     return out;
 }
 
-void CopyAsWritten(QLabel& label, const ShownMessage& shown) { new CopiesAsWritten(label, shown); }
+void CopyAsWritten(QWidget& box, QLabel& label, const ShownMessage& shown) {
+    new CopiesAsWritten(box, label, shown);
+}
 
 }  // namespace qtfront

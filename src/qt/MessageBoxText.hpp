@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QWidget>
 #include <QString>
 #include <vector>
 
@@ -21,10 +22,11 @@ struct ShownMessage {
 // the window's edge.
 ShownMessage CutLongStretches(const QString& text, const QFont& font, int widest);
 
-// Makes the box's label, which shows `shown`, select and copy the message as written: what it
-// copies (Ctrl+C, its context menu, a selection under X11) holds none of the line breaks put
-// in, and a double click selects a word one of them cuts whole. What anything else puts on
-// the clipboard while the box is open is left alone.
-void CopyAsWritten(QLabel& label, const ShownMessage& shown);
+// Makes the message box `box`, whose label shows `shown`, copy the message as written: Ctrl+C
+// anywhere in the box copies the part selected in the label where the label has the focus,
+// else the whole message; what the label copies (a selection under X11) holds none of the line
+// breaks put in; a double click selects a word one of them cuts whole. What anything else puts
+// on the clipboard while the box is open is left alone.
+void CopyAsWritten(QWidget& box, QLabel& label, const ShownMessage& shown);
 
 }  // namespace qtfront

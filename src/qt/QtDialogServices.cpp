@@ -51,7 +51,7 @@ MsgAnswer QtMessageBoxService::Show(const MessageRequest& request) {
     box.setText(shown.text);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-        CopyAsWritten(*label, shown);
+        CopyAsWritten(box, *label, shown);
     }
     box.setWindowTitle(QString::fromStdString(request.title.empty() ? kAppTitle : request.title));
     switch (request.icon) {

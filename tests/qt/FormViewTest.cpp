@@ -6,16 +6,19 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTabBar>
@@ -155,11 +158,13 @@ TEST_F(FormViewTest, ZOrderFollowsTheModel) {
 }
 
 // A drop-down list is painted as a button: the red of a list that needs a choice shows on its
-// face, and the window background it starts with leaves the face as every button's.
+// face, whether its window is the active one or not, and the window background it starts with
+// leaves the face as every button's.
 TEST_F(FormViewTest, ADropDownListShowsItsOwnBackColourOnItsFace) {
     form.combo->SetStyle(platform::ComboStyle::DropdownList);
     form.combo->SetListIndex(-1);
     auto faceAt = [&] {
+        QPixmapCache::clear();  // the style keeps faces it painted, also of another state
         const QImage face = view->WidgetFor(*form.combo)->grab().toImage();
         return QColor(face.pixel(face.width() / 3, face.height() / 2));
     };
@@ -171,6 +176,17 @@ TEST_F(FormViewTest, ADropDownListShowsItsOwnBackColourOnItsFace) {
     EXPECT_GT(marked.red(), 200);
     EXPECT_GT(marked.red() - marked.green(), 100);
     EXPECT_GT(marked.red() - marked.blue(), 100);
+    // Also while another window is the active one.
+    view->show();
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_FALSE(view->isActiveWindow());
+    EXPECT_EQ(faceAt(), marked) << "in a window that is not the active one";
+    QApplication::setActiveWindow(view.get());
+    ASSERT_TRUE(view->isActiveWindow());
+    EXPECT_EQ(faceAt(), marked) << "in the active window";
+    view->hide();
     form.combo->SetBackColor(platform::SysColor::WindowBackground);
     EXPECT_EQ(faceAt(), standard);
 }
@@ -546,6 +562,33 @@ TEST_F(FormViewTest, ALongMenuEntryIsFittedAgainOnlyWhenItsCaptionOrFontChanges)
     menu->setFont(larger);
     mirror.Sync(form);
     EXPECT_LT(open->text().size(), shown) << "fewer characters fit in a larger font";
+}
+
+// A menu's entries are fitted to a third of the width of the screen the menu is on, each as
+// long as that allows; on a screen of another width they are fitted again. ctest runs this
+// once more on two screens, 1920 and 1366 pixels wide (tests/qt/screens/two_screens.json).
+TEST_F(FormViewTest, MenuEntriesAreFittedToAThirdOfTheirScreen) {
+    QMenuBar bar;
+    qtfront::MenuMirror mirror(bar, [] { return true; });
+    form.open->SetCaption("A" + std::string(300, 'M') + "Z");
+    mirror.Sync(form);
+    QAction* open = mirror.ActionFor(*form.open);
+    QMenu* menu = mirror.ActionFor(*form.file)->menu();
+    ASSERT_TRUE(open && menu);
+    std::vector<QScreen*> screens{menu->screen()};
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != screens.front()) screens.push_back(s);
+    if (screens.size() > 1) screens.push_back(screens.front());  // and back
+    for (QScreen* screen : screens) {
+        SCOPED_TRACE(screen->name().toStdString());
+        menu->setScreen(screen);
+        mirror.Sync(form);
+        const int third = screen->availableGeometry().width() / 3;
+        const QFontMetrics metrics(menu->font());
+        const int shown = metrics.horizontalAdvance(open->text());
+        EXPECT_LE(shown, third);
+        EXPECT_GT(shown, third - 3 * metrics.horizontalAdvance('M')) << "as long as fits";
+    }
 }
 
 TEST_F(FormViewTest, TimerTicksWhileEnabled) {

@@ -46,7 +46,7 @@ std::string OneLine(std::string text) {
 bool WriteListFile(const std::string& path, const std::string& text) {
     const std::string error = ReplaceFileContents(path, TextReadBackAsWritten(text));
     if (error.empty()) return true;
-    ShowFileError("The file " + path + " could not be written.\r\n" + error);
+    ShowFileError("The file " + PathInMessage(path) + " could not be written.\r\n" + error);
     return false;
 }
 
@@ -147,21 +147,39 @@ std::string FileLine(const ListedFile& file) {
            (file.refusal.empty() ? "" : ": " + ShortenedAtEnd(file.refusal, kReasonUnits));
 }
 
-// How many of its first files a part of the message names within `maxFiles` files and
-// `maxLines` estimated lines, and the lines they take.
+// How many of its first files a list of a message names within `maxFiles` files and `maxLines`
+// estimated lines, and the lines they take; `lineOf(i)` gives the line naming file i of
+// `total`. Only the lines of the files that may be named are made.
 struct FilesNamed {
     std::size_t files = 0;
     std::size_t lines = 0;
 };
-FilesNamed FirstFilesWithin(const std::vector<const ListedFile*>& files, std::size_t maxFiles,
+template <typename LineOf>
+FilesNamed FirstFilesWithin(std::size_t total, const LineOf& lineOf, std::size_t maxFiles,
                             std::size_t maxLines) {
     FilesNamed named;
-    for (; named.files < std::min(maxFiles, files.size()); ++named.files) {
-        const std::size_t lines = EstimatedLines(FileLine(*files[named.files]), kLineUnits);
+    for (; named.files < std::min(maxFiles, total); ++named.files) {
+        const std::size_t lines = EstimatedLines(lineOf(named.files), kLineUnits);
         if (named.lines + lines > maxLines) break;
         named.lines += lines;
     }
     return named;
+}
+
+// The lines naming the first `named` of `total` files, then how many more there are.
+template <typename LineOf>
+std::string NamedFiles(std::size_t total, const LineOf& lineOf, std::size_t named) {
+    std::string text;
+    const std::size_t shown = std::min(named, total);
+    for (std::size_t i = 0; i < shown; ++i) text += (i == 0 ? "" : kCrLf) + lineOf(i);
+    if (shown < total)
+        text += (shown == 0 ? "" : kCrLf) + ("and " + std::to_string(total - shown) + " more.");
+    return text;
+}
+
+// The line of the start-up list's message naming the i-th of `files`.
+auto LineOfFile(const std::vector<const ListedFile*>& files) {
+    return [&files](std::size_t i) { return FileLine(*files[i]); };
 }
 
 // One part of the start-up list's message: its heading, then at most `named` of the files with
@@ -170,12 +188,7 @@ FilesNamed FirstFilesWithin(const std::vector<const ListedFile*>& files, std::si
 std::string MessagePart(const std::string& heading, const std::vector<const ListedFile*>& files,
                         std::size_t named) {
     if (files.empty()) return {};
-    std::string text = heading;
-    const std::size_t shown = std::min(named, files.size());
-    for (std::size_t i = 0; i < shown; ++i) text += kCrLf + FileLine(*files[i]);
-    if (shown < files.size())
-        text += kCrLf + ("and " + std::to_string(files.size() - shown) + " more.");
-    return text;
+    return heading + kCrLf + NamedFiles(files.size(), LineOfFile(files), named);
 }
 
 // Joins the parts of one message that are not empty, a blank line between two.
@@ -219,12 +232,15 @@ void TellStartUpListOutcome(const StartUpListOutcome& outcome) {
         ", named within the folder " + ShortenedInMiddle(g.VehiclesDir, kPathUnits) + ":";
     // The repeated files claim up to half of the names and lines, the refused ones take what
     // that leaves, and the repeated ones then what the refused ones leave.
-    const FilesNamed claim = FirstFilesWithin(repeated, kMaxFilesNamed / 2, kMaxLinesNamed / 2);
-    const FilesNamed refusedNamed = FirstFilesWithin(refused, kMaxFilesNamed - claim.files,
-                                                     kMaxLinesNamed - claim.lines);
-    const FilesNamed repeatedNamed =
-        FirstFilesWithin(repeated, kMaxFilesNamed - refusedNamed.files,
-                         kMaxLinesNamed - refusedNamed.lines);
+    const auto within = [](const std::vector<const ListedFile*>& files, std::size_t maxFiles,
+                           std::size_t maxLines) {
+        return FirstFilesWithin(files.size(), LineOfFile(files), maxFiles, maxLines);
+    };
+    const FilesNamed claim = within(repeated, kMaxFilesNamed / 2, kMaxLinesNamed / 2);
+    const FilesNamed refusedNamed =
+        within(refused, kMaxFilesNamed - claim.files, kMaxLinesNamed - claim.lines);
+    const FilesNamed repeatedNamed = within(repeated, kMaxFilesNamed - refusedNamed.files,
+                                            kMaxLinesNamed - refusedNamed.lines);
     JoinPart(text, MessagePart("Not loaded:", refused, refusedNamed.files));
     JoinPart(text, MessagePart("Loaded once, their repeated lines skipped:", repeated,
                                repeatedNamed.files));
@@ -436,49 +452,87 @@ bool SaveLanguageChoice(const std::string& chosenLanguage) {
     return WriteListFile(path, text + kCrLf);
 }
 
+bool FitsOnAListLine(std::string_view path) {
+    return path.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
 namespace {
 
-// Tells which listed recent files cannot be reached, each with the system's reason, at most
-// kMaxRecentFiles of them named (a list of that many lines); the others counted.
-void TellUnreachableRecentFiles(const std::vector<std::string>& lines) {
-    if (lines.empty()) return;
-    std::string text;
-    const std::size_t named = std::min<std::size_t>(lines.size(), kMaxRecentFiles);
-    for (std::size_t i = 0; i < named; ++i) text += (i == 0 ? "" : kCrLf) + lines[i];
-    if (named < lines.size())
-        text += kCrLf + ("and " + std::to_string(lines.size() - named) + " more.");
-    ShowFileError(text);
+// A listed recent file that cannot be reached or read, and why: the system's error number.
+struct UnreachableRecentFile {
+    std::string path;
+    int error = 0;
+};
+
+// Tells which listed recent files cannot be reached or read, each with the system's reason,
+// within the bounds of the start-up list's message: each path within a line and a half,
+// at most kMaxRecentFiles of them (a list of that many lines) in kMaxLinesNamed lines; the
+// others counted.
+void TellUnreachableRecentFiles(const std::vector<UnreachableRecentFile>& files) {
+    if (files.empty()) return;
+    const auto lineOf = [&files](std::size_t i) {
+        return "The file " + ShortenedInMiddle(files[i].path, kPathUnits) + " " +
+               ShortenedAtEnd(CannotReadReason(files[i].error), kReasonUnits);
+    };
+    const FilesNamed named =
+        FirstFilesWithin(files.size(), lineOf, kMaxRecentFiles, kMaxLinesNamed);
+    ShowFileError(NamedFiles(files.size(), lineOf, named.files));
+}
+
+// Where a file that exists cannot be read (mode 000 in a folder the user may search), what
+// ReachFile found of it as of one that cannot be reached.
+FileReach ReachFileToRead(const std::string& path) {
+    FileReach reach = ReachFile(path);
+    if (reach.check < 0) return reach;
+    if (const int error = OpenForReadingError(path); error != 0) return {-1, error};
+    return reach;
 }
 
 // Takes the listed files that still exist into RecentFiles; false (RecentFiles unchanged) when
-// there is no list this program wrote.
+// there is no list this program wrote. Sets how the list is treated at shut-down.
 bool TakeRecentFiles(ListFilesState& state) {
     std::vector<std::string> pieces;
-    if (ReadLines(core::GlobalChassisLab().AppDir + kRecentFilesFile, pieces) !=
-        TextFileRead::Read)
-        return false;
+    switch (ReadLines(core::GlobalChassisLab().AppDir + kRecentFilesFile, pieces)) {
+        case TextFileRead::Read: break;
+        case TextFileRead::Missing: return false;
+        case TextFileRead::Unreadable:
+        case TextFileRead::TooLarge:
+            // Written over, the list would lose the entries it holds.
+            state.RecentListWrite = RecentListAtExit::Keep;
+            return false;
+    }
     // As written, one path gives three pieces (the path and two empty ones after the two
     // final line ends); fewer pieces is not a list this program wrote.
     if (pieces.size() < 3) return false;
     state.RecentFilesCount = 0;
-    std::vector<std::string> unreachable;  // "The file <path> cannot be read: <reason>"
+    std::vector<UnreachableRecentFile> unreachable;
+    std::unordered_set<std::string> told;  // paths in `unreachable`
     // Each file once, as its first line names it, however the lines write its path.
     std::unordered_set<FileIdentity, FileIdentityHash> taken;
     for (const std::string& piece : pieces) {
-        // A file gone since, and a line holding a NUL byte or too long for a path (a damaged
-        // list's; neither names a file), are dropped silently; a file that cannot be reached is
-        // dropped and named with the reason.
+        // A file gone since, and a line holding a NUL byte (a damaged list's; it names no
+        // file), are dropped silently; a file that cannot be reached or read, and a line too
+        // long for a path, are dropped and named with the reason.
         if (HoldsNul(piece)) continue;
-        const FileReach reach = ReachFile(piece);
-        if (reach.Unreachable() && reach.error != ENAMETOOLONG)
-            unreachable.push_back(CannotReadText(piece, reach.error));
-        if (reach.check != 1 || !taken.insert(reach.identity).second) continue;
+        FileReach reach = ReachFile(piece);
+        if (reach.check == 1) {
+            if (taken.contains(reach.identity)) continue;
+            reach = ReachFileToRead(piece);
+        }
+        if (reach.Unreachable()) {
+            if (told.insert(piece).second) unreachable.push_back({piece, reach.error});
+            continue;
+        }
+        if (reach.check != 1) continue;
+        taken.insert(reach.identity);
         RecentFileEntry& slot = state.RecentFiles[state.RecentFilesCount];
         slot.Path = piece;
         slot.Title = StripSetExtension(GetFileNamePart(piece));
         if (++state.RecentFilesCount == kMaxRecentFiles) break;
     }
     TellUnreachableRecentFiles(unreachable);
+    // Once told, a file left out is no longer listed: the list is written at shut-down.
+    if (!unreachable.empty()) state.RecentListWrite = RecentListAtExit::Write;
     return state.RecentFilesCount > 0;
 }
 
@@ -486,6 +540,7 @@ bool TakeRecentFiles(ListFilesState& state) {
 
 bool LoadRecentFiles() {
     auto& state = ListFiles();
+    state.RecentListWrite = RecentListAtExit::WriteWhenChanged;
     const bool taken = TakeRecentFiles(state);
     state.RecentPathsLoaded = RecentPaths(state);
     return taken;
@@ -494,7 +549,13 @@ bool LoadRecentFiles() {
 bool SaveRecentFiles() {
     const auto& state = ListFiles();
     const std::vector<std::string> paths = RecentPaths(state);
-    if (paths.empty() || paths == state.RecentPathsLoaded) return true;
+    switch (state.RecentListWrite) {
+        case RecentListAtExit::Keep: return true;
+        case RecentListAtExit::WriteWhenChanged:
+            if (paths.empty() || paths == state.RecentPathsLoaded) return true;
+            break;
+        case RecentListAtExit::Write: break;
+    }
     std::string text;
     for (const std::string& path : paths) text += path + kCrLf;
     text += kCrLf;

@@ -147,26 +147,25 @@ std::string FileLine(const ListedFile& file) {
            (file.refusal.empty() ? "" : ": " + ShortenedAtEnd(file.refusal, kReasonUnits));
 }
 
-// How many of its first files a list of a message names within `maxFiles` files and `maxLines`
-// estimated lines, and the lines they take; `lineOf(i)` gives the line naming file i of
-// `total`. Only the lines of the files that may be named are made.
+// How many of its first files a part of the message names within `maxFiles` files and
+// `maxLines` estimated lines, and the lines they take.
 struct FilesNamed {
     std::size_t files = 0;
     std::size_t lines = 0;
 };
-template <typename LineOf>
-FilesNamed FirstFilesWithin(std::size_t total, const LineOf& lineOf, std::size_t maxFiles,
+FilesNamed FirstFilesWithin(const std::vector<const ListedFile*>& files, std::size_t maxFiles,
                             std::size_t maxLines) {
     FilesNamed named;
-    for (; named.files < std::min(maxFiles, total); ++named.files) {
-        const std::size_t lines = EstimatedLines(lineOf(named.files), kLineUnits);
+    for (; named.files < std::min(maxFiles, files.size()); ++named.files) {
+        const std::size_t lines = EstimatedLines(FileLine(*files[named.files]), kLineUnits);
         if (named.lines + lines > maxLines) break;
         named.lines += lines;
     }
     return named;
 }
 
-// The lines naming the first `named` of `total` files, then how many more there are.
+// The lines naming the first `named` of `total` files, `lineOf(i)` the line of file i, then how
+// many more there are.
 template <typename LineOf>
 std::string NamedFiles(std::size_t total, const LineOf& lineOf, std::size_t named) {
     std::string text;
@@ -177,18 +176,15 @@ std::string NamedFiles(std::size_t total, const LineOf& lineOf, std::size_t name
     return text;
 }
 
-// The line of the start-up list's message naming the i-th of `files`.
-auto LineOfFile(const std::vector<const ListedFile*>& files) {
-    return [&files](std::size_t i) { return FileLine(*files[i]); };
-}
-
 // One part of the start-up list's message: its heading, then at most `named` of the files with
 // the number of lines naming each and why it was refused (if it was), then how many more there
 // are. Empty without files.
 std::string MessagePart(const std::string& heading, const std::vector<const ListedFile*>& files,
                         std::size_t named) {
     if (files.empty()) return {};
-    return heading + kCrLf + NamedFiles(files.size(), LineOfFile(files), named);
+    return heading + kCrLf +
+           NamedFiles(files.size(), [&files](std::size_t i) { return FileLine(*files[i]); },
+                      named);
 }
 
 // Joins the parts of one message that are not empty, a blank line between two.
@@ -232,15 +228,12 @@ void TellStartUpListOutcome(const StartUpListOutcome& outcome) {
         ", named within the folder " + ShortenedInMiddle(g.VehiclesDir, kPathUnits) + ":";
     // The repeated files claim up to half of the names and lines, the refused ones take what
     // that leaves, and the repeated ones then what the refused ones leave.
-    const auto within = [](const std::vector<const ListedFile*>& files, std::size_t maxFiles,
-                           std::size_t maxLines) {
-        return FirstFilesWithin(files.size(), LineOfFile(files), maxFiles, maxLines);
-    };
-    const FilesNamed claim = within(repeated, kMaxFilesNamed / 2, kMaxLinesNamed / 2);
-    const FilesNamed refusedNamed =
-        within(refused, kMaxFilesNamed - claim.files, kMaxLinesNamed - claim.lines);
-    const FilesNamed repeatedNamed = within(repeated, kMaxFilesNamed - refusedNamed.files,
-                                            kMaxLinesNamed - refusedNamed.lines);
+    const FilesNamed claim = FirstFilesWithin(repeated, kMaxFilesNamed / 2, kMaxLinesNamed / 2);
+    const FilesNamed refusedNamed = FirstFilesWithin(refused, kMaxFilesNamed - claim.files,
+                                                     kMaxLinesNamed - claim.lines);
+    const FilesNamed repeatedNamed =
+        FirstFilesWithin(repeated, kMaxFilesNamed - refusedNamed.files,
+                         kMaxLinesNamed - refusedNamed.lines);
     JoinPart(text, MessagePart("Not loaded:", refused, refusedNamed.files));
     JoinPart(text, MessagePart("Loaded once, their repeated lines skipped:", repeated,
                                repeatedNamed.files));
@@ -465,18 +458,17 @@ struct UnreachableRecentFile {
 };
 
 // Tells which listed recent files cannot be reached or read, each with the system's reason,
-// within the bounds of the start-up list's message: each path within a line and a half,
-// at most kMaxRecentFiles of them (a list of that many lines) in kMaxLinesNamed lines; the
-// others counted.
+// within the bounds of the start-up list's message: each path within a line and a half, so
+// that with the system's reason (some 50 characters at most) a file takes three lines, and at
+// most kMaxRecentFiles of them (a list of that many lines), so within kMaxLinesNamed lines;
+// the others counted.
 void TellUnreachableRecentFiles(const std::vector<UnreachableRecentFile>& files) {
     if (files.empty()) return;
     const auto lineOf = [&files](std::size_t i) {
         return "The file " + ShortenedInMiddle(files[i].path, kPathUnits) + " " +
-               ShortenedAtEnd(CannotReadReason(files[i].error), kReasonUnits);
+               CannotReadReason(files[i].error);
     };
-    const FilesNamed named =
-        FirstFilesWithin(files.size(), lineOf, kMaxRecentFiles, kMaxLinesNamed);
-    ShowFileError(NamedFiles(files.size(), lineOf, named.files));
+    ShowFileError(NamedFiles(files.size(), lineOf, kMaxRecentFiles));
 }
 
 // Where a file that exists cannot be read (mode 000 in a folder the user may search), what

@@ -728,6 +728,13 @@ TEST_F(ListFilesTest, ARecentListTheStartCouldNotReadIsKept) {
         std::filesystem::permissions(App("chassislab.mru"), std::filesystem::perms::owner_all);
         EXPECT_EQ(ReadFile(root / "chassislab.mru"), list);
         EXPECT_EQ(Shown().size(), 1u);
+
+        // Read at the next start, the list is written again when it changes.
+        WriteFile(App("chassislab.mru"), stored);
+        ASSERT_TRUE(files::LoadRecentFiles());
+        std::swap(state.RecentFiles[0], state.RecentFiles[1]);
+        EXPECT_TRUE(files::SaveRecentFiles());
+        EXPECT_EQ(ReadFile(root / "chassislab.mru"), b + "\r\n" + a + "\r\n\r\n");
     }
 }
 

@@ -1,8 +1,8 @@
 // The lines of the program's text files: the list files of the program folder, the language
-// files and the options file. A line ends at CR LF, at LF or at a CR alone, so a file the program
-// wrote (CR LF), the same file saved by an editor of this system (LF) and one saved with the line
-// ends of old Mac editors (CR) read alike. A UTF-8 byte-order mark at the start, which some editors put before
-// the text to mark its encoding, is no part of the first line.
+// files and the options file. A line ends at CR LF, at LF or at a CR alone, so a file the
+// program wrote (CR LF), the same file saved by an editor of this system (LF) and one saved with
+// the line ends of old Mac editors (CR) read alike. A UTF-8 byte-order mark at the start, which
+// some editors put before the text to mark its encoding, is no part of the first line.
 #pragma once
 
 #include <cstddef>

@@ -75,8 +75,8 @@ struct VehicleLoadRefusal {
 std::optional<VehicleLoadRefusal> AddVehicleFromFile(const std::string& Path, bool Select);
 
 // AddVehicleFromFile, reporting a refusal in a message box (a file that cannot be read named
-// with the reason: "The file <path> cannot be read: Permission denied"; NotReadText). True when the vehicle
-// was added.
+// with the reason: "The file <path> cannot be read: Permission denied"; NotReadText). True
+// when the vehicle was added.
 bool LoadVehicleFile(const std::string& Path, bool Select);
 
 }  // namespace files

@@ -75,7 +75,8 @@ TEST_F(CheckFileTest, AFileIsKnownByItsDeviceAndInode) {
     // /sys, both 1) are not one file.
     std::ifstream mounts("/proc/self/mounts");
     std::vector<std::pair<std::string, FileIdentity>> roots;
-    for (std::string device, point, rest; mounts >> device >> point && std::getline(mounts, rest);) {
+    for (std::string device, point, rest;
+         mounts >> device >> point && std::getline(mounts, rest);) {
         struct stat at {};
         if (::stat(point.c_str(), &at) == 0) roots.push_back({point, {at.st_dev, at.st_ino}});
     }

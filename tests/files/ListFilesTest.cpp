@@ -716,7 +716,8 @@ TEST_F(ListFilesTest, ARecentListTheStartCouldNotReadIsKept) {
         const std::string list = locked ? stored : stored + std::string(1 << 20, '\n');
         WriteFile(App("chassislab.mru"), list);
         if (locked)
-            std::filesystem::permissions(App("chassislab.mru"), std::filesystem::perms::owner_write);
+            std::filesystem::permissions(App("chassislab.mru"),
+                                         std::filesystem::perms::owner_write);
         ClearMessages();
         state = files::ListFilesState{};
         EXPECT_FALSE(files::LoadRecentFiles());

@@ -223,13 +223,14 @@ QString CharactersNotDrawn(const QString& text, const QFont& font) {
     QString missing;
     for (const uint c : text.toUcs4()) {
         if (c < 0x20) continue;  // the line ends of the text itself
-        QTextLayout layout(QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1), font);
+        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+        QTextLayout layout(character, font);
         layout.beginLayout();
         layout.createLine();
         layout.endLayout();
         for (const QGlyphRun& run : layout.glyphRuns())
             for (const quint32 glyph : run.glyphIndexes())
-                if (glyph == 0) missing += QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+                if (glyph == 0) missing += character;
     }
     return missing;
 }

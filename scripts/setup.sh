@@ -15,9 +15,11 @@ case "${1:-}" in
 esac
 
 # What the program needs: compiler, build tools, Qt (widgets, network, sound), OpenGL headers
-# for Qt, and the fonts the manual and the windows are drawn with.
+# for Qt, and the fonts the manual and the windows are drawn with; Symbola draws the signs a
+# message shows for the control characters of a name ("␀" for a NUL byte), which no other of
+# them has.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-          fonts-liberation)
+          fonts-liberation fonts-symbola)
 if ! $program_only; then
   # Xvfb: an X11 desktop for the tests that need one (a middle click pastes the selection).
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth)

@@ -3,12 +3,20 @@
 // title "Problem" for a wrong version or a file that cannot be used as it is.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace files {
 
 void ShowFileError(const std::string& text);
 void ShowFileProblem(const std::string& text);
+
+// A path as a message naming one file shows it: whole up to five lines (kMessagePathUnits,
+// ShortenedText), longer shortened in its middle ("…"), and its control characters shown as
+// signs, so that no path makes the message taller than the screen or breaks its lines.
+inline constexpr std::size_t kMessagePathUnits = 400;
+std::string PathInMessage(std::string_view path);
 
 // A file that exists but could not be read (another user's, mode 000), or could not be reached
 // (in a folder the user may not search), named with the system's reason, as the writers name
@@ -17,7 +25,14 @@ void ShowFileProblem(const std::string& text);
 std::string CannotReadText(const std::string& path);
 std::string CannotReadText(const std::string& path, int error);
 
-// The same said after a file's name given apart: "cannot be read: Permission denied".
+// The same said after a file's name given apart: "cannot be read: Permission denied". A file
+// that is no regular file (a pipe, a device: ENOTSUP from ReachFile) "is not a regular file".
 std::string CannotReadReason(int error);
+
+// What the user is told of a file that was to be opened and could not be read: "File does not
+// exist!" where there is no such file (ENOENT), otherwise CannotReadText. NotReadReason is the
+// same without the file's name, for a caller that names the file in its own way.
+std::string NotReadText(const std::string& path, int error);
+std::string NotReadReason(int error);
 
 }  // namespace files

@@ -46,7 +46,7 @@ std::string OneLine(std::string text) {
 bool WriteListFile(const std::string& path, const std::string& text) {
     const std::string error = ReplaceFileContents(path, TextReadBackAsWritten(text));
     if (error.empty()) return true;
-    ShowFileError("The file " + path + " could not be written.\r\n" + error);
+    ShowFileError("The file " + PathInMessage(path) + " could not be written.\r\n" + error);
     return false;
 }
 
@@ -164,18 +164,27 @@ FilesNamed FirstFilesWithin(const std::vector<const ListedFile*>& files, std::si
     return named;
 }
 
+// The lines naming the first `named` of `total` files, `lineOf(i)` the line of file i, then how
+// many more there are.
+template <typename LineOf>
+std::string NamedFiles(std::size_t total, const LineOf& lineOf, std::size_t named) {
+    std::string text;
+    const std::size_t shown = std::min(named, total);
+    for (std::size_t i = 0; i < shown; ++i) text += (i == 0 ? "" : kCrLf) + lineOf(i);
+    if (shown < total)
+        text += (shown == 0 ? "" : kCrLf) + ("and " + std::to_string(total - shown) + " more.");
+    return text;
+}
+
 // One part of the start-up list's message: its heading, then at most `named` of the files with
 // the number of lines naming each and why it was refused (if it was), then how many more there
 // are. Empty without files.
 std::string MessagePart(const std::string& heading, const std::vector<const ListedFile*>& files,
                         std::size_t named) {
     if (files.empty()) return {};
-    std::string text = heading;
-    const std::size_t shown = std::min(named, files.size());
-    for (std::size_t i = 0; i < shown; ++i) text += kCrLf + FileLine(*files[i]);
-    if (shown < files.size())
-        text += kCrLf + ("and " + std::to_string(files.size() - shown) + " more.");
-    return text;
+    return heading + kCrLf +
+           NamedFiles(files.size(), [&files](std::size_t i) { return FileLine(*files[i]); },
+                      named);
 }
 
 // Joins the parts of one message that are not empty, a blank line between two.
@@ -436,49 +445,86 @@ bool SaveLanguageChoice(const std::string& chosenLanguage) {
     return WriteListFile(path, text + kCrLf);
 }
 
+bool FitsOnAListLine(std::string_view path) {
+    return path.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
 namespace {
 
-// Tells which listed recent files cannot be reached, each with the system's reason, at most
-// kMaxRecentFiles of them named (a list of that many lines); the others counted.
-void TellUnreachableRecentFiles(const std::vector<std::string>& lines) {
-    if (lines.empty()) return;
-    std::string text;
-    const std::size_t named = std::min<std::size_t>(lines.size(), kMaxRecentFiles);
-    for (std::size_t i = 0; i < named; ++i) text += (i == 0 ? "" : kCrLf) + lines[i];
-    if (named < lines.size())
-        text += kCrLf + ("and " + std::to_string(lines.size() - named) + " more.");
-    ShowFileError(text);
+// A listed recent file that cannot be reached or read, and why: the system's error number.
+struct UnreachableRecentFile {
+    std::string path;
+    int error = 0;
+};
+
+// Tells which listed recent files cannot be reached or read, each with the system's reason,
+// within the bounds of the start-up list's message: each path within a line and a half, so
+// that with the system's reason (some 50 characters at most) a file takes three lines, and at
+// most kMaxRecentFiles of them (a list of that many lines), so within kMaxLinesNamed lines;
+// the others counted.
+void TellUnreachableRecentFiles(const std::vector<UnreachableRecentFile>& files) {
+    if (files.empty()) return;
+    const auto lineOf = [&files](std::size_t i) {
+        return "The file " + ShortenedInMiddle(files[i].path, kPathUnits) + " " +
+               CannotReadReason(files[i].error);
+    };
+    ShowFileError(NamedFiles(files.size(), lineOf, kMaxRecentFiles));
+}
+
+// Where a file that exists cannot be read (mode 000 in a folder the user may search), what
+// ReachFile found of it as of one that cannot be reached.
+FileReach ReachFileToRead(const std::string& path) {
+    FileReach reach = ReachFile(path);
+    if (reach.check < 0) return reach;
+    if (const int error = OpenForReadingError(path); error != 0) return {-1, error};
+    return reach;
 }
 
 // Takes the listed files that still exist into RecentFiles; false (RecentFiles unchanged) when
-// there is no list this program wrote.
+// there is no list this program wrote. Sets how the list is treated at shut-down.
 bool TakeRecentFiles(ListFilesState& state) {
     std::vector<std::string> pieces;
-    if (ReadLines(core::GlobalChassisLab().AppDir + kRecentFilesFile, pieces) !=
-        TextFileRead::Read)
-        return false;
+    switch (ReadLines(core::GlobalChassisLab().AppDir + kRecentFilesFile, pieces)) {
+        case TextFileRead::Read: break;
+        case TextFileRead::Missing: return false;
+        case TextFileRead::Unreadable:
+        case TextFileRead::TooLarge:
+            // Written over, the list would lose the entries it holds.
+            state.RecentListWrite = RecentListAtExit::Keep;
+            return false;
+    }
     // As written, one path gives three pieces (the path and two empty ones after the two
     // final line ends); fewer pieces is not a list this program wrote.
     if (pieces.size() < 3) return false;
     state.RecentFilesCount = 0;
-    std::vector<std::string> unreachable;  // "The file <path> cannot be read: <reason>"
+    std::vector<UnreachableRecentFile> unreachable;
+    std::unordered_set<std::string> told;  // paths in `unreachable`
     // Each file once, as its first line names it, however the lines write its path.
     std::unordered_set<FileIdentity, FileIdentityHash> taken;
     for (const std::string& piece : pieces) {
-        // A file gone since, and a line holding a NUL byte or too long for a path (a damaged
-        // list's; neither names a file), are dropped silently; a file that cannot be reached is
-        // dropped and named with the reason.
+        // A file gone since, and a line holding a NUL byte (a damaged list's; it names no
+        // file), are dropped silently; a file that cannot be reached or read, and a line too
+        // long for a path, are dropped and named with the reason.
         if (HoldsNul(piece)) continue;
-        const FileReach reach = ReachFile(piece);
-        if (reach.Unreachable() && reach.error != ENAMETOOLONG)
-            unreachable.push_back(CannotReadText(piece, reach.error));
-        if (reach.check != 1 || !taken.insert(reach.identity).second) continue;
+        FileReach reach = ReachFile(piece);
+        if (reach.check == 1) {
+            if (taken.contains(reach.identity)) continue;
+            reach = ReachFileToRead(piece);
+        }
+        if (reach.Unreachable()) {
+            if (told.insert(piece).second) unreachable.push_back({piece, reach.error});
+            continue;
+        }
+        if (reach.check != 1) continue;
+        taken.insert(reach.identity);
         RecentFileEntry& slot = state.RecentFiles[state.RecentFilesCount];
         slot.Path = piece;
         slot.Title = StripSetExtension(GetFileNamePart(piece));
         if (++state.RecentFilesCount == kMaxRecentFiles) break;
     }
     TellUnreachableRecentFiles(unreachable);
+    // Once told, a file left out is no longer listed: the list is written at shut-down.
+    if (!unreachable.empty()) state.RecentListWrite = RecentListAtExit::Write;
     return state.RecentFilesCount > 0;
 }
 
@@ -486,6 +532,7 @@ bool TakeRecentFiles(ListFilesState& state) {
 
 bool LoadRecentFiles() {
     auto& state = ListFiles();
+    state.RecentListWrite = RecentListAtExit::WriteWhenChanged;
     const bool taken = TakeRecentFiles(state);
     state.RecentPathsLoaded = RecentPaths(state);
     return taken;
@@ -494,7 +541,13 @@ bool LoadRecentFiles() {
 bool SaveRecentFiles() {
     const auto& state = ListFiles();
     const std::vector<std::string> paths = RecentPaths(state);
-    if (paths.empty() || paths == state.RecentPathsLoaded) return true;
+    switch (state.RecentListWrite) {
+        case RecentListAtExit::Keep: return true;
+        case RecentListAtExit::WriteWhenChanged:
+            if (paths.empty() || paths == state.RecentPathsLoaded) return true;
+            break;
+        case RecentListAtExit::Write: break;
+    }
     std::string text;
     for (const std::string& path : paths) text += path + kCrLf;
     text += kCrLf;

@@ -1,7 +1,7 @@
 // The small text files of the program folder: the start-up vehicle list "autoveh.lst", the
 // language list "languages.lst" and the recent-files list "chassislab.mru". The program writes
-// CR LF line ends and reads LF with or without a CR before it, skipping a leading byte-order
-// mark (SplitLines); a list whose first line begins with the character of that mark (U+FEFF) is
+// CR LF line ends and reads CR LF, LF or a CR alone, skipping a leading byte-order mark
+// (SplitLines); a list whose first line begins with the character of that mark (U+FEFF) is
 // written after one more, so each list reads back as it was written. Files are replaced through
 // a temporary file and a rename. A list file larger than any real list (1 MiB) is not read: the
 // user is told, and it counts as no list.
@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace files {
@@ -26,12 +27,20 @@ struct RecentFileEntry {
     std::string Title;  // file name without folder and without ".set": the menu caption
 };
 
+// What SaveRecentFiles does with "chassislab.mru" at shut-down, as LoadRecentFiles found it.
+enum class RecentListAtExit : uint8_t {
+    WriteWhenChanged,  // written when the paths differ from RecentPathsLoaded
+    Write,             // written: it names files the start told of and left out
+    Keep,              // left as it is: the start could not read it, so its entries are unknown
+};
+
 struct ListFilesState {
     std::array<RecentFileEntry, kMaxRecentFiles> RecentFiles{};  // slot 0 newest
     uint8_t RecentFilesCount = 0;  // valid slots 0 .. count - 1
     // The paths of the valid slots as LoadRecentFiles left them: the list is written at
-    // shut-down only when the paths differ from these.
+    // shut-down only when the paths differ from these (RecentListAtExit::WriteWhenChanged).
     std::vector<std::string> RecentPathsLoaded;
+    RecentListAtExit RecentListWrite = RecentListAtExit::WriteWhenChanged;
     uint8_t LanguageIndex = 0;     // language number of the list's first line; 0 = none
 };
 
@@ -108,17 +117,29 @@ LanguageListContents LoadLanguageList();
 // cannot be read is named with the reason, and false.
 bool SaveLanguageChoice(const std::string& chosenLanguage);
 
+// True when a path can be a line of a list file: it holds no line end (CR or LF), which would
+// split it into two lines, and no NUL byte. A setup file of another path is not listed in Open
+// Recent.
+bool FitsOnAListLine(std::string_view path);
+
 // Fills RecentFiles from "chassislab.mru" with the listed files that still exist (at most
 // eight), each file once, as the first line naming it writes its path (judged as the start-up
-// list judges, by the file a path leads to). A listed file that cannot be reached is left out,
-// and one message names such files with the system's reason; a missing one is left out
+// list judges, by the file a path leads to). A listed file that cannot be reached or read (one
+// the user may not read too), and a line too long for a path, is left out, and one message
+// names such files with the system's reason, each path once; the list written at shut-down then
+// no longer holds them, so each is told once. The message keeps to a small screen as the
+// start-up list's does: each path shortened in its middle to a line and a half, with its
+// control characters as signs, and at most eight files in some 24 lines named, the others
+// counted. A missing file, and a line holding a NUL byte (it names no file), are left out
 // silently. True when at least one entry was taken; otherwise RecentFiles is left unchanged.
+// A list that cannot be read (the user told) is left as it is at shut-down.
 bool LoadRecentFiles();
 
 // Writes the paths of the valid RecentFiles slots, each followed by CR LF, then one more CR LF.
-// Nothing is written when there are no entries or when the paths are those LoadRecentFiles
-// left (a file in another form, or naming files since gone, stays as it is: a read-only
-// program folder is then no error). A failure is reported to the user and gives false.
+// Nothing is written when the start could not read the list, nor, unless the start left out
+// files it told of, when there are no entries or the paths are those LoadRecentFiles left (a
+// file in another form, or naming files since gone, stays as it is: a read-only program folder
+// is then no error). A failure is reported to the user and gives false.
 bool SaveRecentFiles();
 
 }  // namespace files

@@ -284,7 +284,7 @@ void UseDefaults(const OptionsFileLinks& links) {
 
 void ReportUnusable(const std::string& path, const std::string& reason,
                     OptionsLoadOccasion occasion) {
-    ShowFileProblem("The options file " + path + " cannot be used: " + reason +
+    ShowFileProblem("The options file " + PathInMessage(path) + " cannot be used: " + reason +
                     (occasion == OptionsLoadOccasion::StartUp
                          ? ".\r\nThe default settings are in effect; saving the options will "
                            "replace the file."
@@ -307,7 +307,7 @@ bool SaveOptionsFile() {
     const std::string path = OptionsFilePath();
     const std::string error = ReplaceFileContents(path, OptionsFileText());
     if (error.empty()) return true;
-    ShowFileError("The options file " + path + " could not be written.\r\n" + error);
+    ShowFileError("The options file " + PathInMessage(path) + " could not be written.\r\n" + error);
     return false;
 }
 
@@ -319,8 +319,8 @@ OptionsLoadResult LoadOptionsFile(const OptionsFileLinks& links, OptionsLoadOcca
         const bool exists = reach.check == 0;
         if (!startUp) {
             // Nothing to load: the user's settings stay as they are.
-            ShowFileProblem((exists ? "The options file " + path + " is empty."
-                                    : "There is no options file " + path + ".") +
+            ShowFileProblem((exists ? "The options file " + PathInMessage(path) + " is empty."
+                                    : "There is no options file " + PathInMessage(path) + ".") +
                             kSettingsKept);
             return OptionsLoadResult::Missing;
         }

@@ -3,8 +3,8 @@
 // in a fixed order, CR LF line ends. A line's meaning is given by its position; the keys are
 // written for the reader's benefit and not checked.
 //
-// Reading is forgiving where nothing is lost and strict where something would be: LF or CR LF
-// line ends and a missing final line end are accepted (files::SplitLines); a unit index that
+// Reading is forgiving where nothing is lost and strict where something would be: CR LF, LF or
+// CR line ends and a missing final line end are accepted (files::SplitLines); a unit index that
 // names no unit of its quantity, or a graph scale outside its slider's range, keeps that setting
 // as it is; another value outside its field's range (the options window's own ranges) gives that
 // field its default; but a file of the wrong length, or one above 64 KiB (not read at all), is

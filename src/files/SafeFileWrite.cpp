@@ -169,6 +169,13 @@ std::string ReplaceFileContents(const std::string& linkOrPath, std::string_view 
     return error;
 }
 
+int OpenForReadingError(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return errno;
+    ::close(fd);
+    return 0;
+}
+
 bool ReadFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) {
     bytes.clear();
     if (HoldsNul(path)) {

@@ -33,6 +33,11 @@ SafeFileWriteState& SafeFileWrite();
 // folder's limit.
 std::string ReplaceFileContents(const std::string& path, std::string_view bytes);
 
+// 0 when the file can be opened for reading, otherwise the system's error number (EACCES for a
+// file the user may not read, mode 000 in a folder the user may search). Reads nothing, and
+// waits for no writer of a pipe.
+int OpenForReadingError(const std::string& path);
+
 // Reads the file's first `maxBytes` bytes into `bytes` (all of it when it is shorter). The
 // buffer grows with what is read, so a short file costs little however large the limit, and a
 // huge file costs no more than the limit. False when it cannot be opened or read, errno then

@@ -16,14 +16,14 @@ std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> pieces;
     std::size_t start = text.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
     for (;;) {
-        const std::size_t at = text.find('\n', start);
+        const std::size_t at = text.find_first_of("\r\n", start);
         if (at == std::string_view::npos) {
             pieces.emplace_back(text.substr(start));
             return pieces;
         }
-        const std::size_t end = at > start && text[at - 1] == '\r' ? at - 1 : at;
-        pieces.emplace_back(text.substr(start, end - start));
-        start = at + 1;
+        pieces.emplace_back(text.substr(start, at - start));
+        const bool crLf = text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n';
+        start = at + (crLf ? 2 : 1);
     }
 }
 
@@ -46,7 +46,7 @@ TextFileRead ReadTextFileLines(const std::string& path, std::size_t maxBytes,
             ShowFileError(CannotReadText(path));
             return TextFileRead::Unreadable;
         case CappedRead::TooLarge:
-            ShowFileError("The file " + path + " holds " +
+            ShowFileError("The file " + PathInMessage(path) + " holds " +
                           std::to_string(FileSize(path).value_or(text.size())) +
                           " bytes, more than " + std::string(whatItIs) + " (at most " +
                           std::to_string(maxBytes) + " bytes); it was not read.");

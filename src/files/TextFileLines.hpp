@@ -1,8 +1,8 @@
 // The lines of the program's text files: the list files of the program folder, the language
-// files and the options file. A line ends at LF, and one CR just before the LF belongs to the
-// line end, so a file the program wrote (CR LF) and the same file saved by an editor of this
-// system (LF) read alike. A UTF-8 byte-order mark at the start, which some editors put before
-// the text to mark its encoding, is no part of the first line.
+// files and the options file. A line ends at CR LF, at LF or at a CR alone, so a file the
+// program wrote (CR LF), the same file saved by an editor of this system (LF) and one saved with
+// the line ends of old Mac editors (CR) read alike. A UTF-8 byte-order mark at the start, which
+// some editors put before the text to mark its encoding, is no part of the first line.
 #pragma once
 
 #include <cstddef>
@@ -12,9 +12,9 @@
 
 namespace files {
 
-// Splits a text at every LF, dropping one CR before it and a leading UTF-8 byte-order mark.
-// The text after the last LF (possibly empty) is the last piece, so a text ending in a line end
-// gives an empty last piece and an empty text gives one empty piece.
+// Splits a text at every line end (CR LF, LF, or a CR not followed by LF), dropping a leading
+// UTF-8 byte-order mark. The text after the last line end (possibly empty) is the last piece, so
+// a text ending in a line end gives an empty last piece and an empty text gives one empty piece.
 std::vector<std::string> SplitLines(std::string_view text);
 
 // The bytes to write for `text` so that SplitLines gives its lines back as they are: a text

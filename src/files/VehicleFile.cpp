@@ -30,7 +30,7 @@ bool SaveVehicleFile(uint8_t Index, const std::string& path) {
     const std::string error = ReplaceFileContents(
         path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     if (!error.empty()) {
-        ShowFileError("The vehicle could not be saved to " + path + "\r\n" + error);
+        ShowFileError("The vehicle could not be saved to " + PathInMessage(path) + "\r\n" + error);
         return false;
     }
     return true;
@@ -46,12 +46,11 @@ VehicleFileCheck CheckVehicleFile(const std::string& path) {
     };
     const auto unreadable = [&check, &refuse](int error) {
         check.readError = error;
-        return refuse(CannotReadReason(error));
+        return refuse(NotReadReason(error));
     };
     const FileReach reach = ReachFile(path);
     if (reach.check == 0) return refuse(texts.MsgFileEmpty + "\r\n" + texts.MsgBadVehicleFile);
-    if (reach.Missing()) return refuse(texts.MsgFileNotExist);
-    if (reach.check != 1) return unreadable(reach.error);
+    if (reach.check < 0) return unreadable(reach.error);
     std::string contents;
     switch (ReadFileUpTo(path, kVehicleFileSize, contents)) {
         case CappedRead::Unreadable: return unreadable(errno);
@@ -114,7 +113,7 @@ bool LoadVehicleFile(const std::string& Path, bool Select) {
     if (!refusal) return true;
     switch (refusal->kind) {
         case VehicleLoadRefusal::Kind::Error:
-            ShowFileError(refusal->readError != 0 ? CannotReadText(Path, refusal->readError)
+            ShowFileError(refusal->readError != 0 ? NotReadText(Path, refusal->readError)
                                                   : refusal->text);
             break;
         case VehicleLoadRefusal::Kind::Problem: ShowFileProblem(refusal->text); break;

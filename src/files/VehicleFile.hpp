@@ -38,9 +38,10 @@ struct VehicleFileCheck {
     std::optional<VehicleFileRecord> record;
     std::string refusal;   // "" when `record` holds the vehicle
     bool problem = false;  // shown as a "Problem" (a wrong version), else as an "Error!"
-    // The system's error number when the file cannot be reached or read (EACCES for a file the
-    // user may not read); the refusal is then "cannot be read: <the system's reason>", said
-    // after the file's name. 0 otherwise.
+    // The system's error number when the file is missing (ENOENT: the refusal is then "File does
+    // not exist!") or cannot be reached or read (EACCES for a file the user may not read: the
+    // refusal is then "cannot be read: <the system's reason>", said after the file's name;
+    // NotReadReason). 0 otherwise.
     int readError = 0;
 };
 
@@ -74,8 +75,8 @@ struct VehicleLoadRefusal {
 std::optional<VehicleLoadRefusal> AddVehicleFromFile(const std::string& Path, bool Select);
 
 // AddVehicleFromFile, reporting a refusal in a message box (a file that cannot be read named
-// with the reason: "The file <path> cannot be read: Permission denied"). True when the vehicle
-// was added.
+// with the reason: "The file <path> cannot be read: Permission denied"; NotReadText). True
+// when the vehicle was added.
 bool LoadVehicleFile(const std::string& Path, bool Select);
 
 }  // namespace files

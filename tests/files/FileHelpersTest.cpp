@@ -9,6 +9,9 @@
 #include <random>
 #include <string>
 #include <utility>
+#include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -53,6 +56,38 @@ TEST_F(CheckFileTest, ThreeWayResult) {
         EXPECT_EQ(ReachFile(path).Unreachable(), error != ENOENT) << path;
     }
     EXPECT_EQ(ReachFile((dir_ / "one.set").string()).error, 0);
+}
+
+// A file is known by its device and its inode together: file systems number their files each
+// from its own start, so two files of two devices may share an inode number.
+TEST_F(CheckFileTest, AFileIsKnownByItsDeviceAndInode) {
+    const FileIdentity one{1, 2}, sameInode{7, 2}, sameDevice{1, 3};
+    EXPECT_EQ(one, (FileIdentity{1, 2}));
+    EXPECT_NE(one, sameInode);
+    EXPECT_NE(one, sameDevice);
+    const std::string file = Write("one.set", "x");
+    const FileReach reach = ReachFile(file);
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(reach.identity, (FileIdentity{st.st_dev, st.st_ino}));
+
+    // The roots of two file systems mounted here that share an inode number (such as /proc and
+    // /sys, both 1) are not one file.
+    std::ifstream mounts("/proc/self/mounts");
+    std::vector<std::pair<std::string, FileIdentity>> roots;
+    for (std::string device, point, rest;
+         mounts >> device >> point && std::getline(mounts, rest);) {
+        struct stat at {};
+        if (::stat(point.c_str(), &at) == 0) roots.push_back({point, {at.st_dev, at.st_ino}});
+    }
+    bool tried = false;
+    for (const auto& [a, idA] : roots)
+        for (const auto& [b, idB] : roots) {
+            if (idA.inode != idB.inode || idA.device == idB.device) continue;
+            EXPECT_FALSE(SameFile(a, b)) << a << " " << b;
+            tried = true;
+        }
+    if (!tried) GTEST_SKIP() << "no two file systems here share an inode number at their roots";
 }
 
 TEST(StripSetExtension, RemovesOnlyALowerCaseSetEnding) {

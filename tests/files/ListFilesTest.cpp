@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+#include <sys/stat.h>
+
 #include "support/FilePermissions.hpp"
 #include "support/VehicleTestSupport.hpp"
 
@@ -219,6 +221,40 @@ TEST_F(ListFilesTest, StartUpListMessageKeepsLongNamesShort) {
     EXPECT_TRUE(reason.ends_with(ellipsis)) << reason;
     EXPECT_LE(files::WidthUnits(reason), 160u);
     EXPECT_GT(files::WidthUnits(reason), 150u);
+
+    // Both parts name files of long names (12 refused and 12 repeated, of 200 bytes each, two
+    // lines a file): they share the 24 lines, six files each, and the others are counted.
+    g.Vehicles.clear();
+    g.VehicleCount = 0;
+    ClearMessages();
+    list.clear();
+    for (int i = 10; i < 22; ++i) {
+        const std::string refused = std::to_string(i) + std::string(194, 's');
+        const std::string repeated = std::to_string(i) + std::string(194, 'r');
+        WriteFile(g.VehiclesDir + refused + ".vd3", "VEHDATA");
+        WriteVehicleFile(g.VehiclesDir + repeated + ".vd3", ValidVehicle("R" + std::to_string(i)));
+        list += refused + "\r\n" + repeated + "\r\n" + repeated + "\r\n";
+    }
+    WriteFile(g.AppDir + "autoveh.lst", list);
+    files::LoadAutoVehicles();
+    ASSERT_EQ(g.VehicleCount, 12);
+    ASSERT_EQ(Shown().size(), 1u);
+    const std::string& both = Shown()[0].text;
+    const std::size_t repeats = both.find("\r\n\r\nLoaded once");
+    ASSERT_NE(repeats, std::string::npos) << both;
+    std::size_t namedLines = 0, refusedNamed = 0, repeatedNamed = 0;
+    for (std::size_t at = both.find("Not loaded:\r\n") + 13, end; at < both.size(); at = end + 2) {
+        end = std::min(both.find("\r\n", at), both.size());
+        const std::string line = both.substr(at, end - at);
+        if (line.find(".vd3 (named on") == std::string::npos) continue;
+        namedLines += files::EstimatedLines(line, 80);
+        ++(at < repeats ? refusedNamed : repeatedNamed);
+    }
+    EXPECT_LE(namedLines, 24u) << both;
+    EXPECT_EQ(refusedNamed, 6u) << both;
+    EXPECT_EQ(repeatedNamed, 6u) << both;
+    EXPECT_EQ(both.substr(repeats - 13, 13), "\r\nand 6 more.");
+    EXPECT_TRUE(both.ends_with("\r\nand 6 more.")) << both;
 }
 
 TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
@@ -286,26 +322,42 @@ TEST_F(ListFilesTest, StartUpListWrittenByTheEditorReadsBack) {
     EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 1);
 }
 
-// Saved by an editor of this system, the lists have LF line ends; a CR before the LF, and only
-// there, belongs to the line end.
+// Saved by an editor of this system, the lists have LF line ends, and saved by an old Mac
+// editor CR alone; a CR before an LF belongs to its line end, and a CR elsewhere is one.
 TEST_F(ListFilesTest, ListsWithLfLineEndsReadAsTheProgramWritesThem) {
     const std::string setup = App("XFG_race.set");
     WriteFile(setup, "x");
     WriteVehicleFile(VehiclePath("A"), ValidVehicle("Alpha"));
-    WriteVehicleFile(VehiclePath("B\r"), ValidVehicle("Bravo"));
-    WriteFile(App("autoveh.lst"), "A\n\nB\r\r\n");
-    files::LoadAutoVehicles();
-    EXPECT_EQ(core::GlobalChassisLab().VehicleCount, 2);
+    WriteVehicleFile(VehiclePath("B"), ValidVehicle("Bravo"));
+    const struct {
+        const char* ends;
+        std::string vehicles, languages, recent;
+    } rows[] = {
+        {"LF, CR LF", "A\n\nB\r\r\n", "Language: 2\nEnglish\r\nGerman\n", setup + "\n\n"},
+        {"CR", "A\r\rB\r", "Language: 2\rEnglish\rGerman\r", setup + "\r\r"},
+        {"CR, LF", "A\r\nB\n\r", "Language: 2\rEnglish\nGerman\r\n", setup + "\r\n\r"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.ends);
+        auto& g = core::GlobalChassisLab();
+        g.Vehicles.clear();
+        g.VehicleCount = 0;
+        files::ListFiles() = files::ListFilesState{};
+        WriteFile(App("autoveh.lst"), row.vehicles);
+        files::LoadAutoVehicles();
+        EXPECT_EQ(g.VehicleCount, 2);
 
-    WriteFile(App("languages.lst"), "Language: 2\nEnglish\r\nGerman\n");
-    const auto list = files::LoadLanguageList();
-    EXPECT_EQ(list.items, (std::vector<std::string>{"English", "German"}));
-    EXPECT_EQ(list.choice, "German");
+        WriteFile(App("languages.lst"), row.languages);
+        const auto list = files::LoadLanguageList();
+        EXPECT_EQ(list.items, (std::vector<std::string>{"English", "German"}));
+        EXPECT_EQ(list.choice, "German");
 
-    WriteFile(App("chassislab.mru"), setup + "\n\n");
-    ASSERT_TRUE(files::LoadRecentFiles());
-    EXPECT_EQ(files::ListFiles().RecentFiles[0].Path, setup);
-    EXPECT_TRUE(Shown().empty());
+        WriteFile(App("chassislab.mru"), row.recent);
+        ASSERT_TRUE(files::LoadRecentFiles());
+        EXPECT_EQ(files::ListFiles().RecentFiles[0].Path, setup);
+        EXPECT_EQ(files::ListFiles().RecentFilesCount, 1);
+        EXPECT_TRUE(Shown().empty());
+    }
 }
 
 // Cut at the NUL, "A.vd3<NUL>x" would load A.vd3, and "B<NUL>" the file "B" without
@@ -327,6 +379,15 @@ TEST_F(ListFilesTest, ALineHoldingANulNamesNoFile) {
     WriteFile(setup, "x");
     WriteFile(App("chassislab.mru"), setup + nul + "x\r\n\r\n");
     EXPECT_FALSE(files::LoadRecentFiles());
+    // Silently: the line of a damaged list names no file to tell of. The lines after it count.
+    ClearMessages();
+    const std::string other = App("XFG_wet.set");
+    WriteFile(other, "x");
+    WriteFile(App("chassislab.mru"), setup + nul + "\r\n" + nul + "\r\n" + other + "\r\n\r\n");
+    ASSERT_TRUE(files::LoadRecentFiles());
+    EXPECT_EQ(files::ListFiles().RecentFilesCount, 1);
+    EXPECT_EQ(files::ListFiles().RecentFiles[0].Path, other);
+    EXPECT_TRUE(Shown().empty());
 
     // A binary file saved as the list: 100,000 distinct such lines (some 800 kB) are told
     // apart as fast as files are, in time linear in the lines. Matched against every earlier
@@ -517,7 +578,7 @@ TEST_F(ListFilesTest, ListFilesAboveOneMebibyteAreRefusedUnread) {
     WriteFile(setup, "x");
     const struct {
         const char* file;
-        std::string list;  // padded with blanks up to the size tried
+        std::string list;  // padded with empty lines up to the size tried
         std::function<bool()> read;
     } cases[] = {
         {"autoveh.lst", "A\r\n", [] { return files::ReadAutoVehicleList().has_value(); }},
@@ -530,7 +591,7 @@ TEST_F(ListFilesTest, ListFilesAboveOneMebibyteAreRefusedUnread) {
         for (const std::size_t size : {cap, cap + 1, std::size_t{256} << 20}) {
             ClearMessages();
             const std::size_t written = std::min(size, cap + 1);  // the rest a hole of zeros
-            WriteFile(App(c.file), c.list + std::string(written - c.list.size(), ' '));
+            WriteFile(App(c.file), c.list + std::string(written - c.list.size(), '\n'));
             std::filesystem::resize_file(App(c.file), size);
             EXPECT_EQ(c.read(), size <= cap) << size;
             if (size <= cap) {
@@ -637,6 +698,181 @@ TEST_F(ListFilesTest, RecentFilesWrittenAtShutDown) {
     EXPECT_FALSE(files::SaveAutoVehicleList({"A"}));
     ASSERT_EQ(Shown().size(), 2u);
     EXPECT_EQ(Shown()[0].title, "Error!");
+}
+
+// A recent list the start could not read (one above 1 MiB; one the user may write but not
+// read, mode 200) is left as it is at shut-down, whatever was opened meanwhile: written over,
+// it would lose its entries.
+TEST_F(ListFilesTest, ARecentListTheStartCouldNotReadIsKept) {
+    const std::string a = App("a.set"), b = App("b.set"), opened = App("opened.set");
+    for (const auto& path : {a, b, opened}) WriteFile(path, "x");
+    const std::string stored = a + "\r\n" + b + "\r\n\r\n";
+    auto& state = files::ListFiles();
+    for (const bool locked : {false, true}) {
+        SCOPED_TRACE(locked ? "mode 200" : "above 1 MiB");
+        std::optional<testsupport::FilePermissionsEnforced> enforced;
+        if (locked) enforced.emplace();
+        if (locked && !enforced->Holds()) GTEST_SKIP() << "file permissions do not hold for root";
+        const std::string list = locked ? stored : stored + std::string(1 << 20, '\n');
+        WriteFile(App("chassislab.mru"), list);
+        if (locked)
+            std::filesystem::permissions(App("chassislab.mru"),
+                                         std::filesystem::perms::owner_write);
+        ClearMessages();
+        state = files::ListFilesState{};
+        EXPECT_FALSE(files::LoadRecentFiles());
+        ASSERT_EQ(Shown().size(), 1u);
+        EXPECT_EQ(Shown()[0].title, "Error!");
+        state.RecentFiles[0] = {opened, "opened"};
+        state.RecentFilesCount = 1;
+        EXPECT_TRUE(files::SaveRecentFiles());
+        std::filesystem::permissions(App("chassislab.mru"), std::filesystem::perms::owner_all);
+        EXPECT_EQ(ReadFile(root / "chassislab.mru"), list);
+        EXPECT_EQ(Shown().size(), 1u);
+
+        // Read at the next start, the list is written again when it changes.
+        WriteFile(App("chassislab.mru"), stored);
+        ASSERT_TRUE(files::LoadRecentFiles());
+        std::swap(state.RecentFiles[0], state.RecentFiles[1]);
+        EXPECT_TRUE(files::SaveRecentFiles());
+        EXPECT_EQ(ReadFile(root / "chassislab.mru"), b + "\r\n" + a + "\r\n\r\n");
+    }
+}
+
+// A listed file the start names as one it cannot reach is left out, and the list written at
+// shut-down no longer holds it, even when nothing else changed: the next start says nothing.
+// A list of such files alone is written empty.
+TEST_F(ListFilesTest, AnUnreachableRecentFileIsToldOnce) {
+    const std::string a = App("a.set"), beyond = a + "/b.set";
+    WriteFile(a, "x");
+    const struct {
+        std::string list, written;
+    } rows[] = {
+        {beyond + "\r\n" + a + "\r\n\r\n", a + "\r\n\r\n"},
+        {beyond + "\r\n\r\n", "\r\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.list);
+        files::ListFiles() = files::ListFilesState{};
+        WriteFile(App("chassislab.mru"), row.list);
+        ClearMessages();
+        files::LoadRecentFiles();
+        ASSERT_EQ(Shown().size(), 1u);
+        EXPECT_EQ(Shown()[0].text, "The file " + beyond + " cannot be read: Not a directory");
+        ASSERT_TRUE(files::SaveRecentFiles());
+        EXPECT_EQ(ReadFile(root / "chassislab.mru"), row.written);
+        files::ListFiles() = files::ListFilesState{};
+        files::LoadRecentFiles();
+        EXPECT_EQ(Shown().size(), 1u);
+    }
+}
+
+// However long the paths, the recent list's message keeps to the lines of a small screen: each
+// path is shortened in its middle to a line and a half, at most eight are named in some 24
+// lines, and a character that would break a line is shown as a sign.
+TEST_F(ListFilesTest, RecentListMessageKeepsLongPathsShort) {
+    const std::string ellipsis = "\u2026";
+    const std::string a = App("a.set");
+    WriteFile(a, "x");
+    std::string list;
+    std::vector<std::string> paths;
+    for (int i = 1; i <= 9; ++i) {
+        std::string path = a;
+        while (path.size() < 950) path += "/Setups_for_a_long_weekend";
+        paths.push_back(path + "/" + std::to_string(i) + ".set");
+        list += paths.back() + "\r\n";
+    }
+    WriteFile(App("chassislab.mru"), list + "\r\n");
+    files::LoadRecentFiles();
+    ASSERT_EQ(Shown().size(), 1u);
+    const std::string& text = Shown()[0].text;
+    const std::string first = paths[0];
+    EXPECT_TRUE(text.starts_with("The file " + first.substr(0, 59) + ellipsis +
+                                 first.substr(first.size() - 59) +
+                                 " cannot be read: Not a directory\r\nThe file "))
+        << text;
+    EXPECT_TRUE(text.ends_with("/8.set cannot be read: Not a directory\r\nand 1 more.")) << text;
+    std::size_t lines = 0;
+    for (std::size_t at = 0, end; at <= text.size(); at = end + 2) {
+        end = std::min(text.find("\r\n", at), text.size());
+        lines += files::EstimatedLines(text.substr(at, end - at), 80);
+    }
+    EXPECT_LE(lines, 25u);
+
+    // Line separators in a name, and the control characters of a junk line, are signs.
+    ClearMessages();
+    const std::string odd = a + "/x\u2028y\u2029z\x01.set";
+    WriteFile(App("chassislab.mru"), odd + "\r\n\r\n");
+    files::LoadRecentFiles();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text,
+              "The file " + a + "/x\u2424y\u2424z\u2401.set cannot be read: Not a directory");
+}
+
+// A line too long for a path names a file the user may have meant: the start-up list and the
+// recent list both name it as one that cannot be read.
+TEST_F(ListFilesTest, ALineTooLongForAPathIsNamedInBothLists) {
+    const std::string name(300, 'n');
+    WriteFile(App("autoveh.lst"), name + "\r\n");
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].title, "Error!");
+    EXPECT_NE(Shown()[0].text.find(": cannot be read: File name too long"), std::string::npos)
+        << Shown()[0].text;
+
+    ClearMessages();
+    const std::string a = App("a.set");
+    WriteFile(a, "x");
+    WriteFile(App("chassislab.mru"), App(name + ".set") + "\r\n" + a + "\r\n\r\n");
+    ASSERT_TRUE(files::LoadRecentFiles());
+    EXPECT_EQ(files::ListFiles().RecentFilesCount, 1);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].title, "Error!");
+    EXPECT_TRUE(Shown()[0].text.ends_with(".set cannot be read: File name too long"))
+        << Shown()[0].text;
+}
+
+// A recent setup the user may not read (mode 000 in a folder the user may open) is named at
+// start with the reason and left out of the list, as one in a folder the user may not open.
+TEST_F(ListFilesTest, ARecentFileTheUserMayNotReadIsNamedAndLeftOut) {
+    testsupport::FilePermissionsEnforced enforced;
+    if (!enforced.Holds()) GTEST_SKIP() << "file permissions do not hold for root";
+    const std::string locked = App("locked.set"), a = App("a.set");
+    WriteFile(locked, "x");
+    WriteFile(a, "x");
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    WriteFile(App("chassislab.mru"), locked + "\r\n" + a + "\r\n\r\n");
+    ASSERT_TRUE(files::LoadRecentFiles());
+    EXPECT_EQ(files::ListFiles().RecentFilesCount, 1);
+    EXPECT_EQ(files::ListFiles().RecentFiles[0].Path, a);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, "The file " + locked + " cannot be read: Permission denied");
+}
+
+// A list, or a file a list names, that is a pipe or a device: the user is told it is not a
+// regular file, not what the system says of reading one.
+TEST_F(ListFilesTest, APipeOrDeviceIsNotARegularFile) {
+    ASSERT_EQ(::mkfifo(App("autoveh.lst").c_str(), 0600), 0);
+    EXPECT_FALSE(files::ReadAutoVehicleList());
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, "The file " + App("autoveh.lst") + " is not a regular file");
+
+    ClearMessages();
+    std::filesystem::remove(App("autoveh.lst"));
+    ASSERT_EQ(::mkfifo(VehiclePath("Pipe").c_str(), 0600), 0);
+    WriteFile(App("autoveh.lst"), "Pipe\r\n");
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, ListIntro() + "Not loaded:\r\nPipe.vd3 (named on 1 line): is not "
+                                             "a regular file");
+
+    ClearMessages();
+    const std::string a = App("a.set");
+    WriteFile(a, "x");
+    WriteFile(App("chassislab.mru"), "/dev/null\r\n" + a + "\r\n\r\n");
+    ASSERT_TRUE(files::LoadRecentFiles());
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, "The file /dev/null is not a regular file");
 }
 
 }  // namespace

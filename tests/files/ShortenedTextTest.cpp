@@ -20,6 +20,8 @@ TEST(ShortenedText, KeepsCharactersWholeWithinTheUnits) {
          accents.substr(0, 18) + "\u2026"},
         {"\xFF\xFF\xFFok", 6, "\xFF\u2026ok", "\xFF\xFF\u2026"},  // a byte of no character: 2
         {"a\tb\r\nc\x1B", 40, "a\u2409b\u240D\u240Ac\u241B", "a\u2409b\u240D\u240Ac\u241B"},
+        // The line and paragraph separators and NEL would end the line: each is one sign.
+        {"a\u2028b\u2029c\u0085d", 40, "a\u2424b\u2424c\u2424d", "a\u2424b\u2424c\u2424d"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);

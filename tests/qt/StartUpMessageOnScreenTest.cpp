@@ -3,10 +3,14 @@
 // screen. ctest runs this test on a 1366 x 768 and a 1920 x 1080 screen (tests/qt/screens/);
 // the pictures startup_message_<case>_<screen>.png in test-screenshots/ show the messages.
 #include <QAbstractButton>
+#include <QGlyphRun>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTextLayout>
 #include <QTimer>
 #include <filesystem>
+#include <iostream>
 #include <random>
 #include <string>
 
@@ -52,6 +56,7 @@ protected:
         QRect box;          // the box with its frame, on the screen
         bool okInBox = false;
         QRect ok;           // the OK button, on the screen
+        QFont font;         // of its text
     };
 
     // Starts the program with the Qt message boxes, answers the first message and gives it;
@@ -64,6 +69,8 @@ protected:
             auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!shown || !shown->isVisible() || !message.text.isEmpty()) return;
             message.text = shown->text();
+            if (const auto* label = shown->findChild<QLabel*>("qt_msgbox_label"))
+                message.font = label->font();
             message.box = QRect(shown->frameGeometry().topLeft(),
                                 shown->frameGeometry().size() + kFrame);
             if (const auto* ok = shown->button(QMessageBox::Ok); ok && ok->isVisible()) {
@@ -106,8 +113,26 @@ protected:
         return list;
     }
 
+    // Starts the program from a folder whose recent list names `files` setups of about `bytes`
+    // bytes that cannot be reached (UnreachableRecentList): the message fits the screen.
+    void ExpectRecentListFits(const std::string& name, int files, std::size_t bytes);
+
     QRect screen;
 };
+
+std::string UnreachableRecentList(const fs::path& folder, int files, std::size_t bytes);
+
+void StartUpMessageOnScreen::ExpectRecentListFits(const std::string& name, int files,
+                                                  std::size_t bytes) {
+    const std::string folder = DeepProgramFolder(94);
+    vehtest::WriteFile(fs::path(folder) / "chassislab.mru",
+                       UnreachableRecentList(folder, files, bytes));
+    const ShownMessage message = StartAndTakeMessage(name);
+    ExpectOnScreen(message);
+    EXPECT_TRUE(message.text.contains("Golf race setup 1.set cannot be read: Not a directory"))
+        << message.text.toStdString();
+    std::cout << name << ": the box is " << message.box.height() << " px tall\n";
+}
 
 // A program folder of 94 characters whose list names 25 damaged files twice each, and the Golf
 // and the BMW twice each: the message names the folder once, 18 of the damaged files and both
@@ -190,6 +215,70 @@ TEST_F(StartUpMessageOnScreen, ABinaryFileSavedAsTheListFitsTheScreen) {
     }
     vehtest::WriteFile(fs::path(folder) / "autoveh.lst", junk);
     ExpectOnScreen(StartAndTakeMessage("binary"));
+}
+
+// The characters of `text` that `font`, and the fonts Qt falls back to, have no glyph for: each
+// would be drawn as an empty box.
+QString CharactersNotDrawn(const QString& text, const QFont& font) {
+    QString missing;
+    for (const uint c : text.toUcs4()) {
+        if (c < 0x20) continue;  // the line ends of the text itself
+        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+        QTextLayout layout(character, font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (const QGlyphRun& run : layout.glyphRuns())
+            for (const quint32 glyph : run.glyphIndexes())
+                if (glyph == 0) missing += character;
+    }
+    return missing;
+}
+
+// A list line holding a NUL byte, every other control character, DEL and the characters that
+// end a line: the message shows each as a sign that the installed fonts draw (no empty box).
+TEST_F(StartUpMessageOnScreen, EverySignOfALineOfControlCharactersIsDrawn) {
+    const std::string folder = DeepProgramFolder(94);
+    std::string line(1, '\0');
+    for (char c = 1; c < 0x20; ++c)
+        if (c != '\n' && c != '\r') line += c;
+    line += "\x7F\u0085\u2028\u2029";
+    vehtest::WriteFile(fs::path(folder) / "autoveh.lst", "Junk " + line + "\r\n");
+    const ShownMessage message = StartAndTakeMessage("signs");
+    ExpectOnScreen(message);
+    EXPECT_TRUE(message.text.contains(QString::fromUtf8("Junk \u2400\u2401")))
+        << message.text.toStdString();
+    const QString missing = CharactersNotDrawn(message.text, message.font);
+    EXPECT_TRUE(missing.isEmpty()) << "drawn as empty boxes: " << missing.toStdString();
+}
+
+// A recent list naming `files` setups the start cannot reach, each under a setup file that
+// stands where its path names a folder (the reason is "Not a directory"), each path of about
+// `bytes` bytes, of words and blanks.
+std::string UnreachableRecentList(const fs::path& folder, int files, std::size_t bytes) {
+    const fs::path standing = folder / "setups" / "Setups of the season.set";
+    fs::create_directories(standing.parent_path());
+    vehtest::WriteFile(standing, "x");
+    std::string list;
+    for (int i = 1; i <= files; ++i) {
+        std::string path = standing.string();
+        const std::string file = "/Golf race setup " + std::to_string(i) + ".set";
+        while (path.size() + file.size() < bytes) path += "/Setups_for_a_long_weekend";
+        list += path + file + "\r\n";
+    }
+    return list + "\r\n";
+}
+
+// Nine paths of about 460 and of about 960 bytes, and one of 3,960 bytes: the message names
+// them shortened, at most eight, and fits the screen.
+TEST_F(StartUpMessageOnScreen, RecentSetupsOf460BytesFitTheScreen) {
+    ExpectRecentListFits("recent460", 9, 460);
+}
+TEST_F(StartUpMessageOnScreen, RecentSetupsOf960BytesFitTheScreen) {
+    ExpectRecentListFits("recent960", 9, 960);
+}
+TEST_F(StartUpMessageOnScreen, ARecentSetupOf3960BytesFitsTheScreen) {
+    ExpectRecentListFits("recent3960", 1, 3960);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ui/readers/ReaderFileBytes.hpp"
 
-#include "core/TextTable.hpp"
+#include <cerrno>
+
 #include "files/FileHelpers.hpp"
 #include "files/FileMessages.hpp"
 #include "files/SafeFileWrite.hpp"
@@ -10,13 +11,12 @@ namespace ui {
 std::optional<std::string> ReadReaderFile(const std::string& path, std::size_t recordSize) {
     const files::FileReach reach = files::ReachFile(path);
     if (reach.check < 0) {
-        files::ShowFileError(reach.Missing() ? core::TextTable().MsgFileNotExist
-                                             : files::CannotReadText(path, reach.error));
+        files::ShowFileError(files::NotReadText(path, reach.error));
         return std::nullopt;
     }
     std::string bytes;
     if (reach.check == 1 && !files::ReadFileStart(path, recordSize, bytes)) {
-        files::ShowFileError(files::CannotReadText(path));
+        files::ShowFileError(files::NotReadText(path, errno));
         return std::nullopt;
     }
     return bytes;

@@ -1,6 +1,7 @@
 #include "ui/tools/LanguageSelection.hpp"
 
 #include "core/GlobalChassisLab.hpp"
+#include "files/FileMessages.hpp"
 #include "files/ListFiles.hpp"
 #include "files/TextFileLines.hpp"
 #include "ui/main/form/Main.hpp"
@@ -57,7 +58,7 @@ bool LanguageSelection::CheckLanguage() {
     std::vector<std::string> lines;
     switch (files::ReadTextFileLines(path, kMaxLanguageFileBytes, "any language file", lines)) {
         case files::TextFileRead::Missing:
-            platform::MsgBox("The language file cannot be found: " + path);
+            platform::MsgBox("The language file cannot be found: " + files::PathInMessage(path));
             return false;
         case files::TextFileRead::Unreadable:
         case files::TextFileRead::TooLarge: return false;  // the user has been told

@@ -83,6 +83,15 @@ TEST_F(WindowFileTest, LanguageSelectionChecksTheFileAndSavesTheChoice) {
     w->LanguageList->UserSelect(0);
     EXPECT_EQ(Messages().Last().text,
               "The language file cannot be found: " + Path("language_English.Text"));
+    // One that cannot be read (a folder in its place) is named with the reason, once: it is
+    // not also said to be missing.
+    std::filesystem::create_directory(root / "language_English.Text");
+    w->LanguageList->UserSelect(2);
+    const std::size_t before = Messages().Count();
+    w->LanguageList->UserSelect(0);
+    EXPECT_EQ(Messages().Count(), before + 1);
+    EXPECT_EQ(Messages().Last().text,
+              "The file " + Path("language_English.Text") + " cannot be read: Is a directory");
 
     // An invalid choice can still be saved; the window closes.
     w->SaveLanguage->UserClick();

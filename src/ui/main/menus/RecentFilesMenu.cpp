@@ -46,6 +46,8 @@ uint16_t FindRecentFile(const std::string& path) {
 }
 
 void AddRecentFile(const std::string& path) {
+    // Written to the list, the path would come back as two lines naming no file.
+    if (!files::FitsOnAListLine(path)) return;
     auto& list = files::ListFiles();
     uint16_t k = FindRecentFile(path);
     if (k == kRecentFileNotFound) {

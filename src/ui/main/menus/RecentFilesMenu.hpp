@@ -18,7 +18,8 @@ inline constexpr uint16_t kRecentFileNotFound = 65535;
 // "No recent files" when there are none.
 void LoadRecentFilesMenu(Main& form);
 // Puts `path` at the top (moving it up when it is already listed, else dropping the oldest of
-// a full list) and refreshes the menu.
+// a full list) and refreshes the menu. A path holding a line break is not listed: the list file
+// holds one path a line (files::FitsOnAListLine).
 void AddRecentFile(const std::string& path);
 // The slot holding `path` (case-sensitive), or another path to the same file ("./", a link:
 // the list names each file once, as at start), or kRecentFileNotFound.

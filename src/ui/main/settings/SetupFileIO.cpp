@@ -2,6 +2,7 @@
 // a file into the controls.
 #include "ui/main/settings/SetupFileIO.hpp"
 
+#include <cerrno>
 #include <optional>
 #include <string>
 #include <vector>
@@ -209,8 +210,7 @@ bool OpenSetupFile(bool showMessages) {
     if (reach.check != 1) {
         if (showMessages)
             ShowFileError(reach.check == 0 ? texts.MsgFileEmpty + "\r\n" + texts.MsgBadSetupFile
-                          : reach.Missing() ? texts.MsgFileNotExist
-                                            : CannotReadText(path, reach.error));
+                                           : NotReadText(path, reach.error));
         return false;
     }
     // Everything is checked before anything changes: the file, the vehicle it belongs to and
@@ -218,7 +218,7 @@ bool OpenSetupFile(bool showMessages) {
     std::string bytes;
     // Only the record is read: bytes past it are never looked at, whatever the file's size.
     if (!ReadFileStart(path, kSetupFileSize, bytes)) {
-        if (showMessages) ShowFileError(CannotReadText(path));
+        if (showMessages) ShowFileError(NotReadText(path, errno));
         return false;
     }
     // A file too short for the record gives nullopt.
@@ -299,7 +299,7 @@ bool SaveSetupFile() {
     const std::string error = ReplaceFileContents(
         path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     if (!error.empty()) {
-        ShowFileError("The setup could not be saved to " + path + "\r\n" + error);
+        ShowFileError("The setup could not be saved to " + PathInMessage(path) + "\r\n" + error);
         return false;
     }
     return true;

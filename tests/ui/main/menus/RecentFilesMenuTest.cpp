@@ -93,6 +93,21 @@ TEST_F(RecentFilesMenuTest, TitlesDropOnlyALowerCaseSetExtensionAndCaseMatters) 
     EXPECT_EQ(files::ListFiles().RecentFiles[1].Title, "XRT_race.SET");
 }
 
+// The list file holds one path a line: a setup whose path holds a line break (CR or LF) is not
+// listed, where it would come back as two lines naming no file.
+TEST_F(RecentFilesMenuTest, APathHoldingALineBreakIsNotListed) {
+    Start();
+    const std::string plain = Setup("XRT_race.set");
+    ui::AddRecentFile(plain);
+    for (const char* name : {"XRT\nrace.set", "XRT\rrace.set", "XRT_race.set\r\n"}) {
+        ui::AddRecentFile(Setup(name));
+        EXPECT_EQ(Count(), 1) << name;
+        EXPECT_EQ(Path(0), plain);
+    }
+    ASSERT_TRUE(files::SaveRecentFiles());
+    EXPECT_EQ(vehtest::ReadFile(root / "chassislab.mru"), plain + "\r\n\r\n");
+}
+
 TEST_F(RecentFilesMenuTest, TheListFileFillsTheMenuWithTheFilesThatStillExist) {
     const std::string a = Setup("A_one.set");
     const std::string b = Setup("B_two.set");

@@ -1,0 +1,54 @@
+// How a file that could not be read is told, in the one wording every opener uses, and how a
+// message shows a path.
+#include "files/FileMessages.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+
+#include "core/TextTable.hpp"
+#include "files/ShortenedText.hpp"
+
+namespace {
+
+TEST(FileMessages, AFileNotReadIsMissingOrNamedWithTheReason) {
+    core::InitDefaultTexts();
+    const std::string path = "/home/you/setups/Golf_race.set";
+    const struct {
+        int error;
+        std::string text, reason;
+    } rows[] = {
+        {ENOENT, "File does not exist!", "File does not exist!"},
+        {EACCES, "The file " + path + " cannot be read: Permission denied",
+         "cannot be read: Permission denied"},
+        {ENOTDIR, "The file " + path + " cannot be read: Not a directory",
+         "cannot be read: Not a directory"},
+        {ENOTSUP, "The file " + path + " is not a regular file", "is not a regular file"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.error);
+        EXPECT_EQ(files::NotReadText(path, row.error), row.text);
+        EXPECT_EQ(files::NotReadReason(row.error), row.reason);
+    }
+}
+
+// A path of up to five lines is shown whole; a longer one keeps its start and its end, and a
+// line break in it is a sign, so the message keeps its lines.
+TEST(FileMessages, APathLongerThanFiveLinesIsShortened) {
+    std::string path = "/home/you";
+    while (path.size() < 3950) path += "/Setups_for_a_long_weekend";
+    path += "/Golf_race.set";
+    const std::string text = files::CannotReadText(path, ENOTDIR);
+    EXPECT_TRUE(text.starts_with("The file /home/you/Setups_for_a_long_weekend/")) << text;
+    EXPECT_TRUE(text.ends_with("/Golf_race.set cannot be read: Not a directory")) << text;
+    EXPECT_NE(text.find("\u2026"), std::string::npos);
+    EXPECT_LE(files::WidthUnits(files::PathInMessage(path)), files::kMessagePathUnits);
+    EXPECT_GE(files::WidthUnits(files::PathInMessage(path)), files::kMessagePathUnits - 2);
+
+    const std::string whole = path.substr(0, 399);
+    EXPECT_EQ(files::PathInMessage(whole), whole);
+    EXPECT_EQ(files::PathInMessage("/s/a\nb.set"), "/s/a\u240Ab.set");
+}
+
+}  // namespace

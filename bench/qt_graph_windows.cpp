@@ -49,11 +49,10 @@
 #include "analysis/AccelerationCode.hpp"
 #include "charts/ResizeableGraphCode.hpp"
 #include "qt/QtDesktop.hpp"
-#include "core/Locale.hpp"
 #include "files/ListFiles.hpp"
-#include "files/SetupFileContext.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "qt/SurfacePainter.hpp"
+#include "ui/ProgramState.hpp"
 #include "ui/graphs/ResizeableGraphWindow.hpp"
 #include "ui/main/startup/MainStartUp.hpp"
 #include "ui/main/menus/RecentFilesMenu.hpp"
@@ -84,13 +83,7 @@ ui::ResizeableGraphWindow& Window(int slot) {
 // graphs.
 ui::Main& PrepareEightWindows() {
     platform::InstallServiceDoubles();
-    ui::ResetGraphWindows();
-    ui::ResetMainWindow();
-    core::GlobalChassisLab() = core::GlobalChassisLabState{};
-    core::Locale() = core::LocaleState{};
-    files::ListFiles() = files::ListFilesState{};
-    files::SetupFile() = files::SetupFileState{};
-    analysis::AccelerationCode() = analysis::AccelerationCodeState{};
+    ui::ResetProgramState();
     static const std::string folder = [] {
         char pattern[] = "/tmp/chassislab-bench-XXXXXX";
         const std::string root = ::mkdtemp(pattern);

@@ -6,20 +6,12 @@
 
 namespace files {
 
-namespace {
-
-// The setup file stems of the loaded vehicles, element i beside Vehicles[i] with the name it
-// was worked out from. The list only grows and a loaded vehicle keeps its name, so a stem is
-// worked out once; a name that differs from the one kept (a list rebuilt) is stemmed again.
-struct LoadedStemsState {
-    std::vector<std::string> Names;
-    std::vector<std::string> Stems;
-};
-
 LoadedStemsState& LoadedStems() {
     static LoadedStemsState state;
     return state;
 }
+
+namespace {
 
 const std::string& StemOfLoaded(std::size_t i, const std::string& name) {
     LoadedStemsState& kept = LoadedStems();

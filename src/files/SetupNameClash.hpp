@@ -12,6 +12,15 @@
 
 namespace files {
 
+// The setup file stems of the loaded vehicles, element i beside Vehicles[i] with the name it
+// was worked out from. The list only grows and a loaded vehicle keeps its name, so a stem is
+// worked out once; a name that differs from the one kept (a list rebuilt) is stemmed again.
+struct LoadedStemsState {
+    std::vector<std::string> Names;
+    std::vector<std::string> Stems;
+};
+LoadedStemsState& LoadedStems();
+
 // The loaded vehicles (other than the element `except`) whose setup files a vehicle named
 // `name` would share, in list order; none when it may join. The name is stemmed once, and each
 // loaded vehicle's stem is worked out once and kept beside it, so a start-up list of 200

@@ -92,6 +92,8 @@ TestFrameState& TestFrame() {
     return state;
 }
 
+void ForgetLastActiveWindow() { Windows().lastActive = nullptr; }
+
 QWidget* DialogOwner() {
     if (QWidget* active = QApplication::activeWindow()) return active;
     FormView* last = Windows().lastActive;

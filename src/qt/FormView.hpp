@@ -38,6 +38,9 @@ TestFrameState& TestFrame();
 // active window, or else the program's window the person last worked in. No window is
 // active for a moment after a dialog closes, until the window manager hands the focus back.
 QWidget* DialogOwner();
+// No window counts as the one last worked in (the program's state reset). The filter that lets
+// an open list take Esc stays on the application, as the look does.
+void ForgetLastActiveWindow();
 
 // A window's outer geometry moved and, where it must be, shrunk so that it lies wholly within
 // an available area of the screen (the screen less its panels).

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "QtTestApp.hpp"
+#include "qt/FrontEndState.hpp"
 #include "support/StartedProgram.hpp"
 
 namespace qttest {
@@ -12,6 +13,12 @@ protected:
     void SetUp() override {
         App();
         testsupport::StartedProgram::SetUp();
+    }
+    // The front end's state goes back only here: a test may set up its part of it (the frame
+    // round the windows) before this fixture's SetUp opens the first window.
+    void TearDown() override {
+        testsupport::StartedProgram::TearDown();
+        qtfront::ResetFrontEndState();
     }
 };
 

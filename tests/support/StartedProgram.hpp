@@ -9,6 +9,13 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/ServiceDoubles.hpp"
+#include "ui/ProgramState.hpp"
+#include "ui/main/MainWindow.hpp"
+#include "ui/main/form/Main.hpp"
+#include "ui/main/startup/MainStartUp.hpp"
+
+// The module states the tests of the whole program read and set.
 #include "analysis/AccelerationCode.hpp"
 #include "analysis/DecelerationCode.hpp"
 #include "analysis/LiveStateCode.hpp"
@@ -19,22 +26,18 @@
 #include "core/Locale.hpp"
 #include "files/ListFiles.hpp"
 #include "files/SetupFileContext.hpp"
-#include "platform/ServiceDoubles.hpp"
 #include "ui/graphs/ResizeableGraphWindow.hpp"
-#include "ui/main/MainWindow.hpp"
-#include "ui/main/form/Main.hpp"
 #include "ui/main/displays/EngineDisplays.hpp"
-#include "ui/main/startup/MainStartUp.hpp"
-#include "ui/main/menus/UpdateCheck.hpp"
 #include "ui/main/editor/EditorFilledFigures.hpp"
 #include "ui/main/editor/VehicleEditorChecks.hpp"
+#include "ui/main/menus/UpdateCheck.hpp"
+#include "ui/options/OptionsPanel.hpp"
 #include "ui/tools/TorqueDataTable.hpp"
 #include "vehicle/AeroCode.hpp"
-#include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/GearingCode.hpp"
 #include "vehicle/TyreCode.hpp"
 #include "vehicle/VehCode.hpp"
-#include "ui/options/OptionsPanel.hpp"
+#include "vehicle/engine/EngineCode.hpp"
 
 namespace testsupport {
 
@@ -42,8 +45,7 @@ class StartedProgram : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::InstallServiceDoubles();
-        platform::ResetSliderClampTotal();
-        ResetState();
+        ui::ResetProgramState();
         char pattern[] = "/tmp/chassislab-program-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         root = pattern;
@@ -52,7 +54,7 @@ protected:
         ui::MainStartUp().ProgramFolder = root.string() + "/";
     }
     void TearDown() override {
-        ResetState();
+        ui::ResetProgramState();
         std::error_code ec;
         std::filesystem::remove_all(root, ec);
     }
@@ -72,36 +74,6 @@ protected:
     }
 
     std::filesystem::path root;
-
-private:
-    static void ResetState() {
-        ui::ResetTorqueDataTable();
-        ui::ResetMainWindow();
-        ui::ResetGraphWindows();
-        ui::ResetOptionsPanel();
-        ui::MainStartUp() = ui::MainStartUpState{};
-        core::GlobalChassisLab() = core::GlobalChassisLabState{};
-        core::Locale() = core::LocaleState{};
-        files::ListFiles() = files::ListFilesState{};
-        files::SetupFile() = files::SetupFileState{};
-        analysis::AccelerationCode() = analysis::AccelerationCodeState{};
-        // The model states a fresh process starts with: the live state picks up from the
-        // figures before it, so a test would otherwise see another test's history.
-        analysis::DecelerationCode() = analysis::DecelerationCodeState{};
-        analysis::LiveStateCode() = analysis::LiveStateCodeState{};
-        analysis::PhysicalCode() = analysis::PhysicalCodeState{};
-        analysis::SuspensionCode() = analysis::SuspensionCodeState{};
-        analysis::SteeringCode() = analysis::SteeringCodeState{};
-        vehicle::EngineCode() = vehicle::EngineCodeState{};
-        vehicle::GearingCode() = vehicle::GearingCodeState{};
-        vehicle::TyreCode() = vehicle::TyreCodeState{};
-        vehicle::AeroCode() = vehicle::AeroCodeState{};
-        vehicle::VehCode() = vehicle::VehCodeState{};
-        ui::VehicleEditorChecks() = ui::VehicleEditorChecksState{};
-        ui::ForgetFilledFigures();
-        ui::EngineDisplays() = ui::EngineDisplaysState{};
-        ui::UpdateCheck() = ui::UpdateCheckState{};  // a check left awaiting by another test
-    }
 };
 
 }  // namespace testsupport

@@ -65,6 +65,8 @@ bool DataOutputReader::ReadDataOutputFile() {
 
 DataOutputReader& DataOutputReaderWindow() { return Module().Holder.Get(); }
 
+void ResetDataOutputReader() { Module().Holder.Reset(); }
+
 void ShowDataOutputReader() { DataOutputReaderWindow().Show(); }
 
 }  // namespace ui

@@ -39,5 +39,7 @@ private:
 void ShowDataOutputReader();
 // The instance, created on first use (tests).
 DataOutputReader& DataOutputReaderWindow();
+// Destroys the window (the program's state reset).
+void ResetDataOutputReader();
 
 }  // namespace ui

@@ -107,6 +107,8 @@ std::string LFSSetupReader::WriteSetupCsv(const std::string& path) const {
 
 LFSSetupReader& LFSSetupReaderWindow() { return Module().Holder.Get(); }
 
+void ResetLFSSetupReader() { Module().Holder.Reset(); }
+
 void ShowLFSSetupReader() { LFSSetupReaderWindow().Show(); }
 
 }  // namespace ui

@@ -46,5 +46,7 @@ private:
 
 void ShowLFSSetupReader();
 LFSSetupReader& LFSSetupReaderWindow();
+// Destroys the window (the program's state reset).
+void ResetLFSSetupReader();
 
 }  // namespace ui

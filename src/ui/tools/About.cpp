@@ -68,6 +68,8 @@ About::About() : platform::Form("About") {
 
 About& AboutWindow() { return Module().Holder.Get(); }
 
+void ResetAbout() { Module().Holder.Reset(); }
+
 void ShowAbout() { AboutWindow().Show(); }
 
 }  // namespace ui

@@ -23,5 +23,7 @@ public:
 
 void ShowAbout();
 About& AboutWindow();
+// Destroys the window (the program's state reset).
+void ResetAbout();
 
 }  // namespace ui

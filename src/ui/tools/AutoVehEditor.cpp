@@ -142,6 +142,8 @@ std::vector<std::string> AutoVehEditor::Entries() const {
 
 AutoVehEditor& AutoVehEditorWindow() { return Module().Holder.Get(); }
 
+void ResetAutoVehEditor() { Module().Holder.Reset(); }
+
 void ShowAutoVehEditor() { AutoVehEditorWindow().Show(); }
 
 }  // namespace ui

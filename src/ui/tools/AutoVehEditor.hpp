@@ -47,5 +47,7 @@ private:
 
 void ShowAutoVehEditor();
 AutoVehEditor& AutoVehEditorWindow();
+// Destroys the window (the program's state reset).
+void ResetAutoVehEditor();
 
 }  // namespace ui

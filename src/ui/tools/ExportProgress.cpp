@@ -31,6 +31,8 @@ ExportProgress::ExportProgress() : platform::Form("ExportProgress") {
 
 ExportProgress& ExportProgressWindow() { return Module().Holder.Get(); }
 
+void ResetExportProgress() { Module().Holder.Reset(); }
+
 files::RunCsvProgress ExportProgressLinks() {
     files::RunCsvProgress p;
     p.Show = [] {

@@ -15,6 +15,8 @@ public:
 
 // The window's one instance (created on first use).
 ExportProgress& ExportProgressWindow();
+// Destroys the window (the program's state reset).
+void ResetExportProgress();
 // Links an export to the window: show, maximum, value, hide.
 files::RunCsvProgress ExportProgressLinks();
 

@@ -80,6 +80,8 @@ void LanguageSelection::SaveAndClose() {
 
 LanguageSelection& LanguageSelectionWindow() { return Module().Holder.Get(); }
 
+void ResetLanguageSelection() { Module().Holder.Reset(); }
+
 void ShowLanguageSelection() {
     LanguageSelection& w = LanguageSelectionWindow();
     w.Show();

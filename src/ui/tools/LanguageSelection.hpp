@@ -37,5 +37,7 @@ public:
 // Opens the window; without a language list it is hidden again at once.
 void ShowLanguageSelection();
 LanguageSelection& LanguageSelectionWindow();
+// Destroys the window (the program's state reset).
+void ResetLanguageSelection();
 
 }  // namespace ui

@@ -69,6 +69,8 @@ WebLinksState& WebLinks() {
     return state;
 }
 
+void ResetWebLinks() { WebLinks() = WebLinksState{CHASSISLAB_WEBSITE}; }
+
 std::string WebSiteHome() { return WithTrailingSlash(WebLinks().WebSite); }
 std::string VersionFileAddress() { return WebSiteHome() + "ver.txt"; }
 std::string FeedbackAddress() { return WebSiteHome() + "gbook.php?a=sign"; }

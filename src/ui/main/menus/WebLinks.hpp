@@ -20,6 +20,8 @@ struct WebLinksState {
 
 // Starts with the address the program was built with.
 WebLinksState& WebLinks();
+// Back to the address the program was built with.
+void ResetWebLinks();
 
 std::string WebSiteHome();        // the home page
 std::string VersionFileAddress(); // "ver.txt" at the site's root: the published version

@@ -38,4 +38,38 @@ TEST_F(EngineBrakeReductionSampleCar, AtItsTopTheEngineNeverDrives) {
     }
 }
 
+// The live page coasting with the throttle closed eases the engine braking by the share set,
+// once, as the deceleration run does: from 5 to 60 m/s the engine torque over the
+// closed-throttle torque at the live engine speed is 1 - reduction, within one step of the
+// throttle search; and it is the torque the run's search finds at that speed.
+TEST_F(EngineBrakeReductionSampleCar, TheLivePageRemovesTheShareSetOnceAsTheRunDoes) {
+    CopyShippedData();
+    ui::Main& w = Start();
+    ASSERT_EQ(core::TrimRight(core::GlobalChassisLab().CurrentVehicle.Name), "VW Golf GTI Mk7");
+    w.Live_Throttle->SetValue(0);
+    const auto& live = analysis::LiveStateCode().LiveEngine;
+    for (int percent : {25, 50, 75}) {
+        w.Set_EBR->UserDrag(percent);
+        const float kept = 1.0f - static_cast<float>(percent) / 100.0f;
+        for (int speed = 5; speed <= 60; ++speed) {
+            w.Live_Speed->SetValue(speed);
+            ASSERT_LT(live.Speed, live.LimitSpeed) << speed;
+            const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(live);
+            const float closed = vehicle::TorqueAtThrottle(ends, 0.0f);
+            ASSERT_LT(closed, 0.0f) << speed;
+            const auto step = static_cast<float>(analysis::kThrottleSearchStep);
+            const float stepShare = step * (ends.Full - ends.Braking) / -closed;
+            const float share = live.Torque / closed;
+            EXPECT_LE(share, kept) << percent << " % at " << speed << " m/s";
+            EXPECT_GT(share, kept - stepShare) << percent << " % at " << speed << " m/s";
+
+            vehicle::EngineRecord run = vehicle::EngineCode().CurrentEngine;
+            run.Speed = live.Speed;
+            run.Throttle = 0.0f;
+            EXPECT_EQ(analysis::ReduceEngineBraking(run, ends), live.Torque) << speed;
+            EXPECT_EQ(run.Throttle, live.Throttle) << speed;
+        }
+    }
+}
+
 }  // namespace

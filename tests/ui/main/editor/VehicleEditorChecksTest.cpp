@@ -327,11 +327,38 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
     Type(*w.VehData_NewLimitRPM, "800");
     EXPECT_TRUE(AllSpeedBoxesAccepted(w));
+    // Idle above both the limit and the torque peak: named against both, the lower first, so
+    // that idle brought down to it clears both.
+    Type(*w.VehData_NewLimitRPM, "300");
+    Type(*w.VehData_NewIdleRPM, "450");
+    EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewTorqueRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
+    EXPECT_EQ(PreviewRefusal(w),
+              "Idle point must not be above Rev limit; Idle point must not be above Peak torque "
+              "speed");
+    Type(*w.VehData_NewIdleRPM, "300");
+    EXPECT_TRUE(AllSpeedBoxesAccepted(w));
+    Type(*w.VehData_NewLimitRPM, "800");
     // A box out of its own range stays red whatever the cross-checks say.
     Type(*w.VehData_NewLimitRPM, "5");
     Type(*w.VehData_NewIdleRPM, "4");
     EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
     EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
+}
+
+// The Golf in SI: its torque peak of 1500 rpm shows as 157.08 rad/s. Idle typed as that box
+// shows passes; a unit of the box's last digit above it is refused.
+TEST_F(EngineSpeedCrossChecks, ASpeedTypedAsAnotherBoxShowsItCountsAsEqual) {
+    ui::Main& w = OpenOnFirstCar();
+    ASSERT_EQ(w.VehData_NewTorqueRPM->Text(), "157.08");
+    Type(*w.VehData_NewIdleRPM, "157.08");
+    EXPECT_TRUE(AllSpeedBoxesAccepted(w));
+    EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+    Type(*w.VehData_NewIdleRPM, "157.081");
+    EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewTorqueRPM));
+    EXPECT_EQ(PreviewRefusal(w), "Idle point must not be above Peak torque speed");
 }
 
 // The figures a refusal states, in order: those in brackets and the one asked ("needs 206 Nm").

@@ -21,8 +21,8 @@ int Decimals(double display) {
     return std::max(0, kEngineSpeedTextLength - 1 - whole);
 }
 
-// At least a step of the Single of a speed (at most two).
-double SingleStep(double rpm) { return std::ldexp(std::fabs(rpm), -23); }
+// At least a step of the Single of a speed (at most two): 2^-23 of it.
+double SingleStep(double rpm) { return std::fabs(rpm) * 0x1p-23; }
 
 // Zeros a text of `digits` (its figure as a whole number of units of the last decimal) drops
 // at its end, of its `decimals`.
@@ -84,6 +84,7 @@ double EngineSpeedSlack(double rpm) {
 }
 
 bool SpeedBelow(double a, double b) {
+    if (!(a < b)) return false;  // in order (or NaN), as nearly all are
     // Singles rounded apart: a sum of two (the plateau's end) lies within a step and a half
     // of a third typed equal to it.
     if (!(a < b - 2.0 * SingleStep(std::max(std::fabs(a), std::fabs(b))))) return false;

@@ -69,6 +69,11 @@ TEST(VehicleCheck, EveryProblemInTheReadersOrderWithTheFieldsAtFault) {
         {"power inside the plateau",
          [](VehicleRecord& v) { v.Engine.PowerPeakRPM = 4400.0f; },
          "5: Engine.PowerPeakRPM Engine.TorquePeakWidth; "},
+        // A figure out of its range is that problem alone: the figures are not compared, so
+        // no "needs more torque" is worked out from the power beyond its range.
+        {"power out of range, figures not compared",
+         [](VehicleRecord& v) { v.Engine.PeakPower = 600000.0f; },
+         "0: Engine.PeakPower; "},
         // The power's refusal names the two shape factors it goes through too.
         {"power needs more torque",
          [](VehicleRecord& v) { v.Engine.PeakPower = 500.0f; },

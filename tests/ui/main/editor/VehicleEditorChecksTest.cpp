@@ -414,7 +414,8 @@ std::vector<std::pair<std::string, int>> Advice(const std::string& text) {
 // engine's power typed 12 % high (123.15 kW at 628.3 rad/s from 175 N m) needs 1.064 x its
 // torque with the power reduced by 5 %, 1.018 x shifted by 10 %. Where no control can alone
 // (500000 N m from 1000 rad/s, 100 wide, gives 550000 kW against 2), the advice names those
-// that ease it and says more than one must move.
+// that ease it and says more than one must move; a control at its end (the width at 0, the
+// plateau from 1100 rad/s) is not among them.
 TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
     ui::Main& w = Open();
     enum Refusal { None, ByPlateau, ByPower };
@@ -546,7 +547,15 @@ TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
                   "Plateau gives more power: Peak torque (500000 Nm) at Peak torque speed + "
                   "Torque plateau width (1100 rad/s) gives 550000 kW, more than 1.05 x Peak "
                   "power (2 kW): more than one must move: lower Peak torque, Peak torque speed "
-                  "or Torque plateau width, or raise Peak power"}};
+                  "or Torque plateau width, or raise Peak power"},
+                 // The same plateau of no width: the width, at its end, is not named.
+                 {"no control alone, no width",
+                  typeAll({{w.VehData_NewTorqueRPM, "1100"}, {w.VehData_NewTorquePeakWidth, "0"}}),
+                  ByPlateau,
+                  "Plateau gives more power: Peak torque (500000 Nm) at Peak torque speed + "
+                  "Torque plateau width (1100 rad/s) gives 550000 kW, more than 1.05 x Peak "
+                  "power (2 kW): more than one must move: lower Peak torque or Peak torque "
+                  "speed, or raise Peak power"}};
     for (const auto& s : steps) {
         SCOPED_TRACE(s.step);
         s.make();

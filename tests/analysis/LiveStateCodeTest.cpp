@@ -225,6 +225,16 @@ TEST_F(LiveStateTest, WheelspinWithoutTractionControlClosesTheThrottleInSteps) {
     Run();
     EXPECT_FLOAT_EQ(LiveStateCode().LiveEngine.Throttle, 1.0f);
     EXPECT_LT(LiveStateCode().TyreForce[2], 3600.0f);
+
+    // Front-wheel drive at 6 m/s: the front wheels' grip changes from pass to pass as the
+    // load moves. Each pass closes the throttle from where the pass before left it, never
+    // opening it again: 50 steps here (closed afresh from full throttle in the last pass, 47).
+    core::GlobalChassisLab().CurrentVehicle = sample::SampleCar(vehicle::kDriveFront);
+    in.SpeedMs = 6;
+    in.TractionControl = false;
+    Run();
+    EXPECT_NEAR(LiveStateCode().LiveEngine.Throttle, 1.0f - 50.0f * analysis::kLiveThrottleStep,
+                0.2f * analysis::kLiveThrottleStep);
 }
 
 TEST_F(LiveStateTest, SteeringDemandBeyondGripIsCappedWithItsSign) {

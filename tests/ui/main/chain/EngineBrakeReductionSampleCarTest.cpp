@@ -27,8 +27,8 @@ TEST_F(EngineBrakeReductionSampleCar, AtItsTopTheEngineNeverDrives) {
     EXPECT_GE(run.Row(0, analysis::DecCol::BrakingForce), 0.0f);
 
     // The live page, coasting with the throttle closed at every speed up to 80 m/s. The
-    // throttle is found at the engine speed of the unloaded radius; at the rolling radius the
-    // engine turns a little faster, and at 2 and 3 m/s that throttle once drove the car.
+    // throttle was once found at the engine speed of the unloaded radius alone; at the rolling
+    // radius the engine turns a little faster, and at 2 and 3 m/s that throttle drove the car.
     w.Live_Throttle->SetValue(0);
     const auto& live = analysis::LiveStateCode();
     for (int speed = 1; speed <= 80; ++speed) {

@@ -4,11 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "support/SampleVehicles.hpp"
@@ -91,27 +89,6 @@ TEST(VehicleCheck, EveryProblemInTheReadersOrderWithTheFieldsAtFault) {
         VehicleRecord v = vehtest::ValidVehicle("Checked");
         c.change(v);
         EXPECT_EQ(Described(v), c.problems) << c.what;
-    }
-}
-
-// An idle above both the torque peak and the limit: the first problem (the one the reader
-// shows) names the lower of the two, and idle brought down to it passes every order.
-TEST(VehicleCheck, OneMoveClearsAnIdleAboveBothOrders) {
-    for (const auto& [torque, limit] : {std::pair{6000.0f, 5000.0f}, std::pair{4000.0f, 7200.0f},
-                                        std::pair{5000.0f, 5000.0f}}) {
-        VehicleRecord v = vehtest::ValidVehicle("Idle");
-        v.Engine.TorquePeakRPM = torque;
-        v.Engine.TorquePeakWidth = 500.0f;
-        v.Engine.PowerPeakRPM = 6500.0f;
-        v.Engine.LimitRPM = limit;
-        v.Engine.IdleRPM = 8000.0f;
-        const auto problems = vehicle::FindVehicleProblems(v);
-        ASSERT_EQ(problems.size(), 2u) << torque << " " << limit;
-        const std::string lower = torque <= limit ? "Engine.TorquePeakRPM" : "Engine.LimitRPM";
-        EXPECT_NE(problems.front().Text.find(lower + " ("), std::string::npos)
-            << problems.front().Text;
-        v.Engine.IdleRPM = std::min(torque, limit);
-        EXPECT_EQ(vehtest::EngineSpeedProblem(v), "") << torque << " " << limit;
     }
 }
 

@@ -75,7 +75,6 @@ TEST_F(EngineSpeedBoxOrder, EqualShownTextsPassInEveryUnit) {
             // Idle typed as the torque peak shows, and the torque peak typed as idle shows.
             EXPECT_FALSE(IdleRefused(speed, typed)) << unit.Name << ": " << speed << " " << text;
             EXPECT_FALSE(IdleRefused(typed, speed)) << unit.Name << ": " << speed << " " << text;
-            EXPECT_FALSE(vehicle::SpeedBelow(typed, speed)) << unit.Name << ": " << speed << " typed " << typed << " factor " << core::OptionsSettings().UnitFactorARV;
         }
     }
 }
@@ -84,9 +83,10 @@ TEST_F(EngineSpeedBoxOrder, EqualShownTextsPassInEveryUnit) {
 // stores one of them: the record that typing equal texts in that unit makes, which the
 // check must take whatever unit is chosen now.
 bool EqualTextsInSomeUnit(float a, float b) {
-    const std::string chosen(core::UnitRows(core::Quantity::ARV)[core::UnitData(core::Quantity::ARV).Index].Name);
+    const auto units = core::UnitRows(core::Quantity::ARV);
+    const std::string chosen(units[core::UnitData(core::Quantity::ARV).Index].Name);
     bool equal = false;
-    for (const core::UnitRow& unit : core::UnitRows(core::Quantity::ARV)) {
+    for (const core::UnitRow& unit : units) {
         core::SelectUnitByName(core::Quantity::ARV, unit.Name);
         const std::string text = Shown(a);
         equal = equal || (text == Shown(b) && (Typed(text) == a || Typed(text) == b));
@@ -95,9 +95,9 @@ bool EqualTextsInSomeUnit(float a, float b) {
     return equal;
 }
 
-// One unit of the box's last digit above the text shown is refused, in every unit: the
-// issue's 1500 rpm in SI ("157.08" passes, "157.081" is refused), and speeds from 500 to
-// 20000 rpm, but where another unit's boxes show the two alike.
+// One unit of the box's last digit above the text shown is refused, in every unit: the Golf's
+// torque peak of 1500 rpm in SI ("157.08" passes, "157.081" is refused), and speeds from 500
+// to 200000 rpm, but where another unit's boxes show the two alike.
 TEST_F(EngineSpeedBoxOrder, TheNextShownValueUpIsRefused) {
     ASSERT_TRUE(core::SelectUnitByName(core::Quantity::ARV, "Radians per second"));
     EXPECT_EQ(Shown(1500.0f), "157.08");

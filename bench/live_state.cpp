@@ -1,7 +1,8 @@
 // The path of one live slider move: the live-state analysis of a realistic vehicle (the sample
 // car of tests/support/SampleVehicles.hpp: 1180 kg, rear drive, five gears, small rear wing,
 // at 25 m/s on half throttle) with its live captions written into the main window. Target: median under
-// 0.3 ms. Also the model alone, the caption texts alone and the physical captions.
+// 0.3 ms. Also the model alone (and coasting with eased engine braking), the caption texts
+// alone and the physical captions.
 //
 // Run: build-*/bench_live_state --benchmark_repetitions=10 --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
@@ -63,6 +64,22 @@ void BM_AnalyseLiveStateModel(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AnalyseLiveStateModel)->Unit(benchmark::kMicrosecond);
+
+// Coasting with the throttle closed and half the engine braking eased: the throttle is searched
+// for in every pass, at the engine speed of that pass.
+void BM_AnalyseLiveStateEasedEngineBraking(benchmark::State& state) {
+    SampleVehicle();
+    vehicle::EngineCode().CurrentEngine.EngineBrakeReduction = 0.5f;
+    analysis::LiveStateInputs in = SampleInputs();
+    in.ThrottlePercent = 0;
+    for (auto _ : state) {
+        in.SpeedMs = in.SpeedMs == 40 ? 20 : in.SpeedMs + 1;
+        analysis::AnalyseLiveState(in);
+        benchmark::DoNotOptimize(analysis::LiveStateCode().LiveEngine.Torque);
+    }
+    vehicle::EngineCode().CurrentEngine.EngineBrakeReduction = 0.0f;
+}
+BENCHMARK(BM_AnalyseLiveStateEasedEngineBraking)->Unit(benchmark::kMicrosecond);
 
 void BM_LiveCaptionTexts(benchmark::State& state) {
     SampleVehicle();

@@ -217,12 +217,14 @@ void RunDecelerationAnalysis(const DecRunInputs& inputs, const DecRunLinks& link
 void SimulateDeceleration(const DecRunInputs& inputs, float timeStep, int16_t maxTime,
                           const DecRunLinks& links);
 
-// The engine-brake reduction: from the closed-throttle torque (negative) of `ends`, the torque's
-// ends at engine.Speed (vehicle::GetTorqueEnds), opens engine.Throttle in steps of
+// The engine-brake reduction: from the torque of `ends` (the torque's ends at engine.Speed,
+// vehicle::GetTorqueEnds) at engine.Throttle, where the engine brakes (the run's closed
+// throttle; the live page's throttle as set), opens engine.Throttle in steps of
 // kThrottleSearchStep until the engine brakes with no more than (1 - EngineBrakeReduction) of
 // that torque, never past full throttle nor past the throttle of no torque (the engine never
 // drives: at a reduction of 1 it neither brakes nor drives). Returns the torque at the throttle
-// found (also stored in engine.Torque), between the closed-throttle torque and 0.
+// found (also stored in engine.Torque), between the torque it started from and 0. The run and
+// the live page both ease the braking by it, each once at the engine speed it works at.
 float ReduceEngineBraking(vehicle::EngineRecord& engine, const vehicle::TorqueEnds& ends);
 
 // The benchmark speeds 1..5 (m/s) of the selected speed unit.

@@ -120,10 +120,10 @@ bool EngineBrakes(const DecRunInputs& inputs, const vehicle::VehicleRecord& v) {
 }  // namespace
 
 float ReduceEngineBraking(vehicle::EngineRecord& engine, const vehicle::TorqueEnds& ends) {
-    const float closedTorque = vehicle::TorqueAtThrottle(ends, 0.0f);
-    float torque = closedTorque;
+    const float from = engine.Throttle;
+    float torque = vehicle::TorqueAtThrottle(ends, from);
     // Never above 0, whatever the reduction: eased braking never drives the vehicle.
-    const float target = std::min(0.0f, (1.0f - engine.EngineBrakeReduction) * closedTorque);
+    const float target = std::min(0.0f, (1.0f - engine.EngineBrakeReduction) * torque);
     // The speed stays, so only the blend of the two ends changes with the throttle.
     while (torque < target && engine.Throttle < 1.0f) {
         engine.Throttle =
@@ -132,8 +132,8 @@ float ReduceEngineBraking(vehicle::EngineRecord& engine, const vehicle::TorqueEn
     }
     if (torque > 0.0f) {
         // The last step passed the throttle of no torque: back to it (the engine brakes
-        // with the throttle closed).
-        engine.Throttle = vehicle::ThrottleAtZeroTorque(ends, 0.0f, engine.Throttle);
+        // at the throttle it started from).
+        engine.Throttle = vehicle::ThrottleAtZeroTorque(ends, from, engine.Throttle);
         torque = vehicle::TorqueAtThrottle(ends, engine.Throttle);
     }
     engine.Torque = torque;

@@ -26,7 +26,7 @@ namespace {
 
 constexpr float kGravity = 9.80665f;
 
-// Most steps either throttle loop takes. The engine torque moves monotonically with the
+// Most steps the traction loop takes. The engine torque moves monotonically with the
 // throttle, so a sound engine ends well within 1 / kLiveThrottleStep steps; the bound only
 // keeps a degenerate curve from hanging the window.
 constexpr int kMaxThrottleSteps = 20000;
@@ -45,6 +45,18 @@ bool EngineBrakeReductionAllowed() {
     const auto& g = core::GlobalChassisLab();
     return !core::FromVbBool(core::OptionsSettings().LFSMode) ||
            !core::FromVbBool(g.HasLFSCar) || core::FromVbBool(g.CurrentLFSCar.HasThrottleSettings);
+}
+
+// The engine's torque at engine.Speed with the throttle at `throttle`, the driver's (or as
+// traction control closed it). Engine braking is eased where allowed below the limit speed,
+// as the deceleration run eases it: the throttle opens until the engine brakes with the
+// unreduced share of its torque at that very speed, once, never so far that it drives.
+void SetLiveEngineTorque(vehicle::EngineRecord& engine, float throttle, bool ease) {
+    const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(engine);
+    engine.Throttle = throttle;
+    engine.Torque = vehicle::TorqueAtThrottle(ends, throttle);
+    if (ease && engine.Torque < 0.0f && engine.Speed < engine.LimitSpeed)
+        ReduceEngineBraking(engine, ends);
 }
 
 // Drive radius: the front wheels', the rear wheels', or the mean of the two for four-wheel
@@ -185,31 +197,15 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
     } else {
         const float r = DriveRadius(driveType, &vehicle::TyreState::UnloadedRadius);
         engine.Speed = GuardedDiv(speed * ratio, r);
-        engine.Torque = vehicle::GetEngineTorque(engine);
-        if (easeEngineBraking && engine.Torque < 0.0f && engine.Speed < engine.LimitSpeed) {
-            // Open the throttle until the engine brakes only by the unreduced share.
-            const float target =
-                std::min(0.0f, (1.0f - engine.EngineBrakeReduction) * engine.Torque);
-            for (int k = 0; engine.Torque < target && k < kMaxThrottleSteps; ++k) {
-                engine.Throttle = engine.Throttle + kLiveThrottleStep;
-                engine.Torque = vehicle::GetEngineTorque(engine);
-            }
-            if (engine.Torque > 0.0f) {
-                // The last step passed the throttle of no torque (the engine brakes at the
-                // driver's): back to it, as eased braking never drives.
-                const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(engine);
-                engine.Throttle =
-                    vehicle::ThrottleAtZeroTorque(ends, throttle, engine.Throttle);
-                engine.Torque = vehicle::TorqueAtThrottle(ends, engine.Throttle);
-            }
-        }
+        SetLiveEngineTorque(engine, throttle, easeEngineBraking);
         w.DriveTorque[0] = w.DriveTorque[1] =
             efficiency * engine.Torque * ratio * 0.5f * frontShare;
         w.DriveTorque[2] = w.DriveTorque[3] =
             efficiency * engine.Torque * ratio * 0.5f * (1.0f - frontShare);
     }
-    // The throttle the search opened past the driver's eases the braking and nothing more.
-    const bool openedToEase = engine.Throttle > throttle;
+    // The throttle each pass starts from: the driver's, or as traction control closed it in
+    // an earlier pass. Each pass eases the engine braking afresh at its own engine speed.
+    float passThrottle = throttle;
 
     CalcSuspension(in.Suspension, s.LiveSpeed);
 
@@ -246,11 +242,7 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
         if (wheelDriven && !standing) {
             const float r = DriveRadius(driveType, &vehicle::TyreState::RollingRadius);
             engine.Speed = GuardedDiv(speed * ratio, r);
-            engine.Torque = vehicle::GetEngineTorque(engine);
-            if (easeEngineBraking && engine.Torque < 0.0f)
-                engine.Torque = (1.0f - engine.EngineBrakeReduction) * engine.Torque;
-            else if (openedToEase && engine.Torque > 0.0f)
-                engine.Torque = 0.0f;  // turning faster at the rolling radius: still no drive
+            SetLiveEngineTorque(engine, passThrottle, easeEngineBraking);
             q = efficiency * engine.Torque * ratio;
             SplitWheelTorque(w, q, frontShare);
         }
@@ -289,6 +281,7 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
             }
             SplitWheelTorque(w, q, frontShare);
             RecomputeDriveForces(w);
+            passThrottle = engine.Throttle;
             eased = true;
         }
         if (eased) {

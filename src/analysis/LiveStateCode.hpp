@@ -37,7 +37,9 @@
 namespace analysis {
 
 inline constexpr int kLiveStatePasses = 4;        // load-transfer passes
-inline constexpr float kLiveThrottleStep = 0.001f;  // throttle step of the two throttle loops
+// Throttle step of the traction loop; engine braking is eased by the deceleration run's own
+// search (ReduceEngineBraking), in its steps.
+inline constexpr float kLiveThrottleStep = 0.001f;
 inline constexpr float kLiveDegreesPerRadian = 57.29578f;  // wing-angle pitch correction
 
 // LiveAccelParts index.

@@ -1,8 +1,8 @@
 // How far a value may pass a bound (or a cross-check's limit) and still count as on it: one
 // part in 1e6 of the bound, at least 1e-6. The same for every check of a vehicle, in the
 // editor and the file reader alike: a value typed at a bound comes back from its Single (and
-// through a unit factor) a few parts in 1e8 off. The engine's fit takes speeds the check lets
-// pass as equal as equal too.
+// through a unit factor) a few parts in 1e8 off. The order of the engine speeds has a rule of
+// its own, for the texts of the editor's speed boxes (vehicle/engine/EngineSpeedOrder.hpp).
 #pragma once
 
 #include <algorithm>

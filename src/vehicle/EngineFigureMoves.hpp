@@ -6,18 +6,10 @@
 // editor advises a control by it, so its advice never names a move the check would refuse.
 #pragma once
 
-#include <cstdint>
-
 #include "vehicle/VehicleProblem.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace vehicle {
-
-enum class MoveReach : uint8_t {
-    None,    // the figure cannot move that way, or moving it eases nothing
-    Helps,   // it eases the refusal, but even as far as it may go it does not clear it
-    Clears,  // as far as it may go, the check no longer refuses the record for it
-};
 
 // The reach of `move` in `record`, which the check refuses with `refusal` (of `record`'s own
 // problems, with Figures). Clears where the record judged again holds no problem of the

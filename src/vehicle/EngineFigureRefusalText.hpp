@@ -14,7 +14,6 @@
 #include <string>
 #include <string_view>
 
-#include "vehicle/EngineFigureMoves.hpp"
 #include "vehicle/VehicleProblem.hpp"
 
 namespace vehicle {

@@ -101,8 +101,10 @@ void CheckSidewall(const VehicleRecord& r, int a, Problems& p) {
 }
 
 // The speeds of a wheel-driven engine, each conflict naming both fields with their speeds in
-// rpm, the lower first ("Engine.TorquePeakRPM (3000) below Engine.IdleRPM (4001)"). Returns
-// whether they are in order.
+// rpm, the lower first ("Engine.TorquePeakRPM (3000) below Engine.IdleRPM (4001)"). An idle
+// above both the torque peak and the limit is named against both, the lower of the two first
+// (the reader shows the first): bringing idle down to it clears both. Returns whether they
+// are in order.
 bool CheckEngineSpeeds(const EngineFigures& e, Problems& p) {
     namespace f = fields;
     const std::string_view torque = f::TorquePeakRPM.Name, width = f::TorquePeakWidth.Name,
@@ -125,10 +127,15 @@ bool CheckEngineSpeeds(const EngineFigures& e, Problems& p) {
         below(Kind::PowerInsidePlateau, power, e.PowerPeakRPM,
               std::string(torque) + " + " + std::string(width),
               e.TorquePeakRPM + e.TorquePeakWidth, power, width);
-    if (c.IdleAboveTorquePeak)
+    const auto idleAboveTorquePeak = [&] {
         below(Kind::IdleAboveTorquePeak, torque, e.TorquePeakRPM, idle, e.IdleRPM, torque, idle);
-    if (c.IdleAboveLimit)
+    };
+    const auto idleAboveLimit = [&] {
         below(Kind::IdleAboveLimit, limit, e.LimitRPM, idle, e.IdleRPM, idle, limit);
+    };
+    if (c.IdleAboveLimit && e.LimitRPM < e.TorquePeakRPM) idleAboveLimit();
+    if (c.IdleAboveTorquePeak) idleAboveTorquePeak();
+    if (c.IdleAboveLimit && !(e.LimitRPM < e.TorquePeakRPM)) idleAboveLimit();
     return !c.PowerBelowTorquePeak && !c.PowerInsidePlateau && !c.IdleAboveTorquePeak &&
            !c.IdleAboveLimit;
 }

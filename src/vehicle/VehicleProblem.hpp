@@ -34,6 +34,14 @@ struct FieldMove {
     FigureMove Move = FigureMove::Lower;
 };
 
+// How far moving one field's figure alone goes towards clearing an engine-figure problem
+// (vehicle/EngineFigureMoves.hpp works it out by the check itself).
+enum class MoveReach : uint8_t {
+    None,    // the figure cannot move that way, or moving it eases nothing
+    Helps,   // it eases the refusal, but even as far as it may go it does not clear it
+    Clears,  // as far as it may go, the check no longer refuses the record for it
+};
+
 // What an engine-figure problem (PowerNeedsMoreTorque, PlateauGivesMorePower) compares, in the
 // record's units: a figure the engine states (the reduced peak power, kW; the peak torque,
 // N m) at a speed (the shifted power peak; the plateau's end; rad/s) asks a figure (the torque

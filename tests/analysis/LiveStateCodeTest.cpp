@@ -225,6 +225,16 @@ TEST_F(LiveStateTest, WheelspinWithoutTractionControlClosesTheThrottleInSteps) {
     Run();
     EXPECT_FLOAT_EQ(LiveStateCode().LiveEngine.Throttle, 1.0f);
     EXPECT_LT(LiveStateCode().TyreForce[2], 3600.0f);
+
+    // Front-wheel drive at 6 m/s: the front wheels' grip changes from pass to pass as the
+    // load moves. Each pass closes the throttle from where the pass before left it, never
+    // opening it again: 50 steps here (closed afresh from full throttle in the last pass, 47).
+    core::GlobalChassisLab().CurrentVehicle = sample::SampleCar(vehicle::kDriveFront);
+    in.SpeedMs = 6;
+    in.TractionControl = false;
+    Run();
+    EXPECT_NEAR(LiveStateCode().LiveEngine.Throttle, 1.0f - 50.0f * analysis::kLiveThrottleStep,
+                0.2f * analysis::kLiveThrottleStep);
 }
 
 TEST_F(LiveStateTest, SteeringDemandBeyondGripIsCappedWithItsSign) {
@@ -301,9 +311,8 @@ TEST_F(LiveStateTest, EngineBrakingIsEasedUnlessTheSimulatorForbidsIt) {
     vehicle::EngineCode().CurrentEngine.EngineBrakeReduction = 0.5f;
     analysis::AnalyseLiveState(in);
     const auto& e = LiveStateCode().LiveEngine;
-    // Closed-throttle torque at the engine speed of the unloaded radius, and half of it as the
-    // target: the throttle opens in steps until the torque is no longer below the target.
-    // Second gear 2.1 x 3.9 = 8.19 on the 0.3158468 m radius of a 205/55 R16:
+    // Closed-throttle torque at the engine speed of the unloaded radius, worked by hand:
+    // second gear 2.1 x 3.9 = 8.19 on the 0.3158468 m radius of a 205/55 R16:
     // 25 x 8.19 / 0.3158468 = 648.257 rad/s; closed-throttle factor
     // sin(1.4 x 648.257 / 680.678 + 0.15708) = 0.99677; braking torque
     // -(0.05 x 648.257 x 0.99677 + 19) = -51.308 N m.
@@ -312,28 +321,50 @@ TEST_F(LiveStateTest, EngineBrakingIsEasedUnlessTheSimulatorForbidsIt) {
     closed.Speed = 648.257f;
     closed.Throttle = 0.0f;
     ASSERT_NEAR(vehicle::GetEngineTorque(closed), b, 2e-3f);
+    // The passes turn the engine at the rolling radius (read from the tyre model), a little
+    // faster, where it brakes a little harder; half of that torque is the target, and the
+    // throttle opens in steps until the torque is no longer below it.
+    const float gearRatio = vehicle::GearingCode().OverallRatios[LiveStateCode().LiveGear];
+    const float rolling = 25.0f * gearRatio / vehicle::TyreCode().WheelTyres[2].RollingRadius;
+    EXPECT_FLOAT_EQ(e.Speed, rolling);
+    EXPECT_GT(e.Speed, 648.257f);
+    closed.Speed = e.Speed;
+    const vehicle::TorqueEnds at = vehicle::GetTorqueEnds(closed);
+    const float braking = vehicle::TorqueAtThrottle(at, 0.0f);
+    EXPECT_LT(braking, b);
     // The analysis's throttle search against plain calls of the engine model at that speed.
     EXPECT_GT(e.Throttle, 0.0f);
     ExpectThrottleSteps(e.Throttle, 0.0f);
-    closed.Throttle = e.Throttle - analysis::kLiveThrottleStep;
-    EXPECT_LT(vehicle::GetEngineTorque(closed), 0.5f * b);
-    closed.Throttle = e.Throttle;
-    EXPECT_GE(vehicle::GetEngineTorque(closed), 0.5f * b);
-    // The passes then halve the braking torque at the rolling radius once more.
-    EXPECT_LT(e.Torque, 0.0f);
-    EXPECT_GT(e.Torque, 0.5f * b);
+    EXPECT_LT(vehicle::TorqueAtThrottle(at, e.Throttle - analysis::kLiveThrottleStep),
+              0.5f * braking);
+    EXPECT_EQ(e.Torque, vehicle::TorqueAtThrottle(at, e.Throttle));
+    // Halved once: within a throttle step of half, not eased again to a quarter.
+    EXPECT_GE(e.Torque, 0.5f * braking);
+    EXPECT_LT(e.Torque, 0.5f * braking + analysis::kLiveThrottleStep * (at.Full - at.Braking));
 
     // All of it removed: the search stops at the throttle of no torque, not one step past it
-    // (the engine would drive), and the passes leave no braking.
+    // (the engine would drive).
     vehicle::EngineCode().CurrentEngine.EngineBrakeReduction = 1.0f;
     analysis::AnalyseLiveState(in);
-    closed.Speed = 25.0f * vehicle::GearingCode().OverallRatios[LiveStateCode().LiveGear] /
-                   vehicle::TyreCode().WheelTyres[2].UnloadedRadius;
-    closed.Throttle = e.Throttle;
+    closed.Speed = e.Speed;
     const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(closed);
-    EXPECT_LE(vehicle::TorqueAtThrottle(ends, e.Throttle), 0.0f);
-    EXPECT_GT(vehicle::TorqueAtThrottle(ends, e.Throttle), 1e-6f * b);
-    EXPECT_EQ(e.Torque, 0.0f);
+    EXPECT_EQ(e.Torque, vehicle::TorqueAtThrottle(ends, e.Throttle));
+    EXPECT_LE(e.Torque, 0.0f);
+    EXPECT_GT(e.Torque, 1e-6f * b);
+
+    // As in the run, an engine above its limit speed is not eased, judged at the speed the
+    // passes turn it at: here the unloaded radius gives one below the limit.
+    auto& current = vehicle::EngineCode().CurrentEngine;
+    const float limit = current.LimitSpeed;
+    current.EngineBrakeReduction = 0.5f;
+    current.LimitSpeed = 650.0f;
+    analysis::AnalyseLiveState(in);
+    ASSERT_GT(e.Speed, 651.0f);
+    EXPECT_EQ(e.Throttle, 0.0f);
+    closed.Speed = e.Speed;
+    closed.Throttle = 0.0f;
+    EXPECT_EQ(e.Torque, vehicle::GetEngineTorque(closed));
+    current.LimitSpeed = limit;
 
     // A simulator car without throttle settings in compatibility mode: full engine braking.
     core::OptionsSettings().LFSMode = core::VbTrue;

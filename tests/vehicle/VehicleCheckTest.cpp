@@ -54,12 +54,24 @@ TEST(VehicleCheck, EveryProblemInTheReadersOrderWithTheFieldsAtFault) {
          [](VehicleRecord& v) { v.BodyMass = 150.0f; },
          "1: Axles(1).UnsprungMass; "},
         // Speeds out of order name both; the figures wait for the order.
+        // Idle above both is named against both, the lower first: the reader shows that one.
         {"idle above the torque peak and the limit",
          [](VehicleRecord& v) { v.Engine.IdleRPM = 8000.0f; },
-         "6: Engine.TorquePeakRPM Engine.IdleRPM; "},
+         "6: Engine.TorquePeakRPM Engine.IdleRPM; 7: Engine.IdleRPM Engine.LimitRPM; "},
+        {"idle above the limit and the torque peak",
+         [](VehicleRecord& v) {
+             v.Engine.LimitRPM = 3000.0f;
+             v.Engine.IdleRPM = 5000.0f;
+         },
+         "7: Engine.IdleRPM Engine.LimitRPM; 6: Engine.TorquePeakRPM Engine.IdleRPM; "},
         {"power inside the plateau",
          [](VehicleRecord& v) { v.Engine.PowerPeakRPM = 4400.0f; },
          "5: Engine.PowerPeakRPM Engine.TorquePeakWidth; "},
+        // A figure out of its range is that problem alone: the figures are not compared, so
+        // no "needs more torque" is worked out from the power beyond its range.
+        {"power out of range, figures not compared",
+         [](VehicleRecord& v) { v.Engine.PeakPower = 600000.0f; },
+         "0: Engine.PeakPower; "},
         // The power's refusal names the two shape factors it goes through too.
         {"power needs more torque",
          [](VehicleRecord& v) { v.Engine.PeakPower = 500.0f; },

@@ -11,6 +11,7 @@
 #include "vehicle/CheckSlack.hpp"
 #include "vehicle/engine/EngineCurve.hpp"
 #include "vehicle/engine/EngineCurveBounds.hpp"
+#include "vehicle/engine/EngineSpeedOrder.hpp"
 #include "vehicle/engine/Matrix.hpp"
 #include "vehicle/ModelGuards.hpp"
 
@@ -59,14 +60,19 @@ float SpanStart(float lower, float upper, float powerPeakSpeed) {
     return lower > start && lower <= upper ? std::max(start, 0.0f) : lower;
 }
 
-// The check of a vehicle takes a speed that passes another by no more than its slack as equal
-// to it (vehicle/engine/EngineSpeedOrder.hpp), and the sum of the stored plateau start and width,
-// converted to rad/s in Singles, adds a few roundings: a plateau typed to end at the power peak
-// (300 + 210 = 510 rad/s) ended 3e-5 rad/s above it, and the quartic was fitted across a
-// negative span and failed. Such an end is the power peak.
+// The check of a vehicle takes a speed that passes another by no more than the order's slack
+// as equal to it (vehicle/engine/EngineSpeedOrder.hpp: what an editor box's text rounds away),
+// and the sum of the stored plateau start and width, converted to rad/s in Singles, adds a few
+// roundings: a plateau typed to end at the power peak (300 + 210 = 510 rad/s) ended 3e-5 rad/s
+// above it, and the quartic was fitted across a negative span and failed. Such an end is the
+// power peak.
 float PlateauEndFor(float plateauEnd, float powerPeak) {
-    const double reach = powerPeak * (1.0 + 4.0 * kCheckSlack);
-    return plateauEnd > powerPeak && plateauEnd <= reach ? powerPeak : plateauEnd;
+    if (!(plateauEnd > powerPeak)) return plateauEnd;
+    constexpr double k = core::kRpmToRadPerSec;
+    const double slack =
+        k * std::max(EngineSpeedSlack(plateauEnd / k), EngineSpeedSlack(powerPeak / k));
+    const double reach = powerPeak * (1.0 + 4.0 * kCheckSlack) + slack;
+    return plateauEnd <= reach ? powerPeak : plateauEnd;
 }
 
 // The speeds (rad/s) the two fits join. The plateau end gets the quartic's span below the

@@ -1,21 +1,43 @@
 // The order an engine's speeds must keep for its torque curve to be fitted: idle at or below
 // the torque peak and the limit, the power peak at or above the torque peak and the end of the
-// plateau (equal speeds pass, give or take the slack of every vehicle check). The one check of
+// plateau. Equal speeds pass, and so does a speed typed as the vehicle editor's box shows
+// another: a box shows a speed in a few characters, in the unit of angular velocity chosen,
+// and typed back its text is stored as a figure a hair off the one it shows. The one check of
 // a vehicle (vehicle/VehicleCheck.hpp) judges a wheel-driven vehicle's speeds with it.
 #pragma once
 
 namespace vehicle {
 
+// Characters the vehicle editor's engine-speed boxes hold (the plateau width's holds fewer,
+// but no order compares a speed with the width alone): "1047.2" rad/s, "12345.6" rpm, at
+// most six significant digits where a speed has a fraction.
+inline constexpr int kEngineSpeedTextLength = 7;
+
+// The most (rpm) one speed near `rpm` may pass another and still count as equal in their
+// order: half a unit of the last digit a box shows of the speed, in the unit of angular
+// velocity where that is largest, and a Single's rounding. The fit takes such speeds as equal.
+double EngineSpeedSlack(double rpm);
+
+// Whether speed `a` lies below speed `b` (rpm) for their order. Not where they are equal but
+// for the roundings of their Singles, nor where one is the figure that typing the text a box
+// shows of the other stores, in any unit of angular velocity (rad/s, rps, rpm): 1500 rpm shows
+// as 157.08 rad/s, and 157.08 rad/s is stored as 1500.0038 rpm. The verdict does not hang on
+// the unit chosen, so a vehicle stored in one unit loads in every other; a speed a unit of the
+// last digit away (157.081 rad/s) lies below, unless in another unit the box shows the two
+// speeds alike and one of them is what typing that text stores (a record that typing equal
+// texts in that unit makes).
+bool SpeedBelow(double a, double b);
+
 struct EngineSpeedConflicts {
     bool PowerBelowTorquePeak = false;
     bool PowerInsidePlateau = false;  // below torque peak + plateau width
     bool IdleAboveTorquePeak = false;
-    bool IdleAboveLimit = false;      // reported only when idle is not above the torque peak
+    bool IdleAboveLimit = false;
 };
 
-// The five speeds in one unit, whichever (the record's rpm): a speed that falls short of
-// another by no more than CheckSlack of it counts as equal, so a power peak typed equal to the
-// plateau's end, which may land a hair below the sum of the stored start and width, passes.
+// The five speeds in rpm, as the record holds them, judged by SpeedBelow: a power peak typed
+// equal to the plateau's end, which may land a hair below the sum of the stored start and
+// width, passes too.
 EngineSpeedConflicts FindEngineSpeedConflicts(double torquePeak, double plateauWidth,
                                               double powerPeak, double idle, double limit);
 

@@ -332,6 +332,34 @@ TEST_F(EngineCodeTest, CloseSpeedsAndExtremeShapesGiveAFiniteCurveAndABoundedAre
     }
 }
 
+// A plateau whose end the speed order takes as the power peak, though it lies above it by more
+// than the Singles' roundings: the end typed as the power peak's box shows it in rpm (1050,
+// where the power peak is 1049.9951 rpm), the power peak not shifted. The quartic is fitted
+// from the power peak; across the span below zero it had no solution.
+TEST_F(EngineCodeTest, APlateauEndingAtThePowerPeaksTextFits) {
+    vehicle::EngineFigures f = sample::SampleEngine();
+    f.TorquePeakRPM = 600.0f;
+    f.TorquePeakWidth = 450.0f;
+    f.PowerPeakRPM = 1049.9951f;
+    f.PeakPower = 27.0f;
+    f.IdleRPM = 300.0f;
+    f.LimitRPM = 1500.0f;
+    vehicle::VehicleRecord car = sample::SampleCar();
+    car.Engine = f;
+    ASSERT_EQ(vehtest::EngineSpeedProblem(car), "");
+    ASSERT_GT(f.TorquePeakRPM + f.TorquePeakWidth, f.PowerPeakRPM * (1.0 + 4e-6));
+
+    const EngineRecord e = Fitted(f, vehicle::kDriveRear);
+    EXPECT_EQ(vehicle::EngineCode().MatrixInverseOK, core::VbTrue);
+    for (float c : e.UpperCurve) ASSERT_TRUE(std::isfinite(c));
+    const double ws = e.PowerPeakSpeed, ts = 1000.0 * e.PeakPower / ws;
+    EngineRecord probe = e;
+    probe.Speed = e.PowerPeakSpeed;
+    EXPECT_NEAR(GetEngineTorque(probe), ts, 3e-3 * 250.0);
+    probe.Speed = std::nextafter(e.PowerPeakSpeed, 0.0f);
+    EXPECT_NEAR(GetEngineTorque(probe), ts, 3e-3 * 250.0);
+}
+
 TEST_F(EngineCodeTest, FuelFlowIsTheEnergyAboveClosedThrottleOverEfficiency) {
     EngineRecord e = engine;
     e.Speed = 450.0f;

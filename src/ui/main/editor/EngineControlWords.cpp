@@ -7,6 +7,7 @@
 #include "core/OptionsSettings.hpp"
 #include "ui/main/editor/VehicleEditorNumbers.hpp"
 #include "ui/main/form/EngineControls.hpp"
+#include "vehicle/EngineFigureMoves.hpp"
 
 namespace ui {
 

@@ -8,6 +8,7 @@
 #include "ui/main/layout/MainLayout.hpp"
 
 #include "ui/main/form/EngineControls.hpp"
+#include "vehicle/engine/EngineSpeedOrder.hpp"
 
 namespace ui {
 
@@ -162,25 +163,25 @@ void Main::BuildDataDrivetrain(Container* page) {
     r.Value(135, 0, c1, 300);
     r.Box(CTL(VehData_NewTorque), 0, c1, 6);
     r.Unit(170, 0, c1 + kBoxW + 2, " Nm");
-    r.Box(CTL(VehData_NewTorqueRPM), 0, c2, 7);
+    r.Box(CTL(VehData_NewTorqueRPM), 0, c2, vehicle::kEngineSpeedTextLength);
     r.Unit(171, 0, c2 + kBoxW + 2, " rad/s");
     r.Title(101, 1, ec::PeakPower.RowTitle(), kTitleLeft, 140);
     r.Value(136, 1, c1, 300);
     r.Box(CTL(VehData_NewPower), 1, c1, 6);
     r.Unit(172, 1, c1 + kBoxW + 2, " kW");
-    r.Box(CTL(VehData_NewPowerRPM), 1, c2, 7);
+    r.Box(CTL(VehData_NewPowerRPM), 1, c2, vehicle::kEngineSpeedTextLength);
     r.Unit(173, 1, c2 + kBoxW + 2, " rad/s");
     r.Title(106, 2, ec::IdleSpeed.RowTitle(), kTitleLeft, 140);
     r.Value(143, 2, c1);
     r.Value(147, 2, c2);
-    r.Box(CTL(VehData_NewIdleRPM), 2, c1, 7);
+    r.Box(CTL(VehData_NewIdleRPM), 2, c1, vehicle::kEngineSpeedTextLength);
     r.Unit(176, 2, c1 + kBoxW + 2, " rad/s");
     r.ShapeSlider(CTL(VehData_NewIdleTorque), RowTop(2) - 2, c2 - 8,
                   ec::IdleTorque.Field->Slider->Ends)
         .SetWidth(kFrameW - c2);
     r.Title(109, 3, ec::LimitSpeed.RowTitle(), kTitleLeft, 140);
     r.Value(145, 3, c1);
-    r.Box(CTL(VehData_NewLimitRPM), 3, c1, 7);
+    r.Box(CTL(VehData_NewLimitRPM), 3, c1, vehicle::kEngineSpeedTextLength);
     r.Unit(177, 3, c1 + kBoxW + 2, " rad/s");
 
     auto& train = MakeFrame(*this, CTL(VehDataFrame), 3, page, 0, 100, kFrameW, 74,

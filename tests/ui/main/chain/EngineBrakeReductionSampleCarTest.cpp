@@ -27,14 +27,48 @@ TEST_F(EngineBrakeReductionSampleCar, AtItsTopTheEngineNeverDrives) {
     EXPECT_GE(run.Row(0, analysis::DecCol::BrakingForce), 0.0f);
 
     // The live page, coasting with the throttle closed at every speed up to 80 m/s. The
-    // throttle is found at the engine speed of the unloaded radius; at the rolling radius the
-    // engine turns a little faster, and at 2 and 3 m/s that throttle once drove the car.
+    // throttle was once found at the engine speed of the unloaded radius alone; at the rolling
+    // radius the engine turns a little faster, and at 2 and 3 m/s that throttle drove the car.
     w.Live_Throttle->SetValue(0);
     const auto& live = analysis::LiveStateCode();
     for (int speed = 1; speed <= 80; ++speed) {
         w.Live_Speed->SetValue(speed);
         EXPECT_LE(live.LiveEngine.Torque, 0.0f) << speed;
         EXPECT_LE(live.LiveAccelParts[analysis::kAccelDrive], 0.0f) << speed;
+    }
+}
+
+// The live page coasting with the throttle closed eases the engine braking by the share set,
+// once, as the deceleration run does: from 5 to 60 m/s the engine torque over the
+// closed-throttle torque at the live engine speed is 1 - reduction, within one step of the
+// throttle search; and it is the torque the run's search finds at that speed.
+TEST_F(EngineBrakeReductionSampleCar, TheLivePageRemovesTheShareSetOnceAsTheRunDoes) {
+    CopyShippedData();
+    ui::Main& w = Start();
+    ASSERT_EQ(core::TrimRight(core::GlobalChassisLab().CurrentVehicle.Name), "VW Golf GTI Mk7");
+    w.Live_Throttle->SetValue(0);
+    const auto& live = analysis::LiveStateCode().LiveEngine;
+    for (int percent : {25, 50, 75}) {
+        w.Set_EBR->UserDrag(percent);
+        const float kept = 1.0f - static_cast<float>(percent) / 100.0f;
+        for (int speed = 5; speed <= 60; ++speed) {
+            w.Live_Speed->SetValue(speed);
+            ASSERT_LT(live.Speed, live.LimitSpeed) << speed;
+            const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(live);
+            const float closed = vehicle::TorqueAtThrottle(ends, 0.0f);
+            ASSERT_LT(closed, 0.0f) << speed;
+            const auto step = static_cast<float>(analysis::kThrottleSearchStep);
+            const float stepShare = step * (ends.Full - ends.Braking) / -closed;
+            const float share = live.Torque / closed;
+            EXPECT_LE(share, kept) << percent << " % at " << speed << " m/s";
+            EXPECT_GT(share, kept - stepShare) << percent << " % at " << speed << " m/s";
+
+            vehicle::EngineRecord run = vehicle::EngineCode().CurrentEngine;
+            run.Speed = live.Speed;
+            run.Throttle = 0.0f;
+            EXPECT_EQ(analysis::ReduceEngineBraking(run, ends), live.Torque) << speed;
+            EXPECT_EQ(run.Throttle, live.Throttle) << speed;
+        }
     }
 }
 

@@ -340,11 +340,38 @@ TEST_F(EngineSpeedCrossChecks, IdleAboveTorquePeakOrLimitMendedFromEitherBox) {
     EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
     Type(*w.VehData_NewLimitRPM, "800");
     EXPECT_TRUE(AllSpeedBoxesAccepted(w));
+    // Idle above both the limit and the torque peak: named against both, the lower first, so
+    // that idle brought down to it clears both.
+    Type(*w.VehData_NewLimitRPM, "300");
+    Type(*w.VehData_NewIdleRPM, "450");
+    EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewTorqueRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
+    EXPECT_EQ(PreviewRefusal(w),
+              "Idle point must not be above Rev limit; Idle point must not be above Peak torque "
+              "speed");
+    Type(*w.VehData_NewIdleRPM, "300");
+    EXPECT_TRUE(AllSpeedBoxesAccepted(w));
+    Type(*w.VehData_NewLimitRPM, "800");
     // A box out of its own range stays red whatever the cross-checks say.
     Type(*w.VehData_NewLimitRPM, "5");
     Type(*w.VehData_NewIdleRPM, "4");
     EXPECT_TRUE(Refused(*w.VehData_NewLimitRPM));
     EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
+}
+
+// The Golf in SI: its torque peak of 1500 rpm shows as 157.08 rad/s. Idle typed as that box
+// shows passes; a unit of the box's last digit above it is refused.
+TEST_F(EngineSpeedCrossChecks, ASpeedTypedAsAnotherBoxShowsItCountsAsEqual) {
+    ui::Main& w = OpenOnFirstCar();
+    ASSERT_EQ(w.VehData_NewTorqueRPM->Text(), "157.08");
+    Type(*w.VehData_NewIdleRPM, "157.08");
+    EXPECT_TRUE(AllSpeedBoxesAccepted(w));
+    EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+    Type(*w.VehData_NewIdleRPM, "157.081");
+    EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
+    EXPECT_TRUE(Refused(*w.VehData_NewTorqueRPM));
+    EXPECT_EQ(PreviewRefusal(w), "Idle point must not be above Peak torque speed");
 }
 
 // The figures a refusal states, in order: those in brackets and the one asked ("needs 206 Nm").
@@ -400,7 +427,8 @@ std::vector<std::pair<std::string, int>> Advice(const std::string& text) {
 // engine's power typed 12 % high (123.15 kW at 628.3 rad/s from 175 N m) needs 1.064 x its
 // torque with the power reduced by 5 %, 1.018 x shifted by 10 %. Where no control can alone
 // (500000 N m from 1000 rad/s, 100 wide, gives 550000 kW against 2), the advice names those
-// that ease it and says more than one must move.
+// that ease it and says more than one must move; a control at its end (the width at 0, the
+// plateau from 1100 rad/s) is not among them.
 TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
     ui::Main& w = Open();
     enum Refusal { None, ByPlateau, ByPower };
@@ -532,7 +560,15 @@ TEST_F(EngineSpeedCrossChecks, ContradictingFiguresMarkTheBoxesTheyComeFrom) {
                   "Plateau gives more power: Peak torque (500000 Nm) at Peak torque speed + "
                   "Torque plateau width (1100 rad/s) gives 550000 kW, more than 1.05 x Peak "
                   "power (2 kW): more than one must move: lower Peak torque, Peak torque speed "
-                  "or Torque plateau width, or raise Peak power"}};
+                  "or Torque plateau width, or raise Peak power"},
+                 // The same plateau of no width: the width, at its end, is not named.
+                 {"no control alone, no width",
+                  typeAll({{w.VehData_NewTorqueRPM, "1100"}, {w.VehData_NewTorquePeakWidth, "0"}}),
+                  ByPlateau,
+                  "Plateau gives more power: Peak torque (500000 Nm) at Peak torque speed + "
+                  "Torque plateau width (1100 rad/s) gives 550000 kW, more than 1.05 x Peak "
+                  "power (2 kW): more than one must move: lower Peak torque or Peak torque "
+                  "speed, or raise Peak power"}};
     for (const auto& s : steps) {
         SCOPED_TRACE(s.step);
         s.make();

@@ -59,14 +59,14 @@ void SetLiveEngineTorque(vehicle::EngineRecord& engine, float throttle, bool eas
         ReduceEngineBraking(engine, ends);
 }
 
-// Drive radius: the front wheels', the rear wheels', or the mean of the two for four-wheel
-// drive. `field` picks the unloaded or the rolling radius.
-float DriveRadius(uint8_t driveType, float vehicle::TyreState::*field) {
+// Drive radius (m): the front wheels' rolling radius, the rear wheels', or the mean of the two
+// for four-wheel drive.
+float DriveRadius(uint8_t driveType) {
     const auto& t = vehicle::TyreCode().WheelTyres;
     switch (driveType) {
-        case vehicle::kDriveFront: return t[0].*field;
-        case vehicle::kDriveRear: return t[2].*field;
-        default: return (t[0].*field + t[2].*field) / 2.0f;
+        case vehicle::kDriveFront: return t[0].RollingRadius;
+        case vehicle::kDriveRear: return t[2].RollingRadius;
+        default: return (t[0].RollingRadius + t[2].RollingRadius) / 2.0f;
     }
 }
 
@@ -194,15 +194,10 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
         // A standing vehicle does not turn its engine: no engine torque reaches the wheels.
         engine.Speed = 0.0f;
         engine.Torque = 0.0f;
-    } else {
-        const float r = DriveRadius(driveType, &vehicle::TyreState::UnloadedRadius);
-        engine.Speed = GuardedDiv(speed * ratio, r);
-        SetLiveEngineTorque(engine, throttle, easeEngineBraking);
-        w.DriveTorque[0] = w.DriveTorque[1] =
-            efficiency * engine.Torque * ratio * 0.5f * frontShare;
-        w.DriveTorque[2] = w.DriveTorque[3] =
-            efficiency * engine.Torque * ratio * 0.5f * (1.0f - frontShare);
     }
+    // A turning engine's speed, torque and wheel torques are worked out in each pass below, at
+    // the rolling radius of that pass's loads: a first estimate at the unloaded radius would
+    // be overwritten before anything reads it.
     // The throttle each pass starts from: the driver's, or as traction control closed it in
     // an earlier pass. Each pass eases the engine braking afresh at its own engine speed.
     float passThrottle = throttle;
@@ -240,7 +235,7 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
         CalcLateralTransfer(trackAtCoG);
 
         if (wheelDriven && !standing) {
-            const float r = DriveRadius(driveType, &vehicle::TyreState::RollingRadius);
+            const float r = DriveRadius(driveType);
             engine.Speed = GuardedDiv(speed * ratio, r);
             SetLiveEngineTorque(engine, passThrottle, easeEngineBraking);
             q = efficiency * engine.Torque * ratio;

@@ -741,7 +741,7 @@ TEST_F(ListFilesTest, ARecentListTheStartCouldNotReadIsKept) {
 
 // A listed file the start names as one it cannot reach is left out, and the list written at
 // shut-down no longer holds it, even when nothing else changed: the next start says nothing.
-// A list of such files alone is written empty.
+// A list of such files alone is written empty; a file listed twice is named once.
 TEST_F(ListFilesTest, AnUnreachableRecentFileIsToldOnce) {
     const std::string a = App("a.set"), beyond = a + "/b.set";
     WriteFile(a, "x");
@@ -750,6 +750,7 @@ TEST_F(ListFilesTest, AnUnreachableRecentFileIsToldOnce) {
     } rows[] = {
         {beyond + "\r\n" + a + "\r\n\r\n", a + "\r\n\r\n"},
         {beyond + "\r\n\r\n", "\r\n"},
+        {beyond + "\r\n" + beyond + "\r\n" + a + "\r\n\r\n", a + "\r\n\r\n"},  // named once
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.list);

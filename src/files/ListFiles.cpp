@@ -446,7 +446,10 @@ bool SaveLanguageChoice(const std::string& chosenLanguage) {
 }
 
 bool FitsOnAListLine(std::string_view path) {
-    return path.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+    // One search per byte (memchr) costs less than one search for any of three.
+    for (const char c : {'\r', '\n', '\0'})
+        if (path.find(c) != std::string_view::npos) return false;
+    return true;
 }
 
 namespace {

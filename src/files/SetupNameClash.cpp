@@ -13,8 +13,7 @@ LoadedStemsState& LoadedStems() {
 
 namespace {
 
-const std::string& StemOfLoaded(std::size_t i, const std::string& name) {
-    LoadedStemsState& kept = LoadedStems();
+const std::string& StemOfLoaded(LoadedStemsState& kept, std::size_t i, const std::string& name) {
     if (i >= kept.Names.size()) {
         kept.Names.resize(i + 1);
         kept.Stems.resize(i + 1);
@@ -36,9 +35,10 @@ std::vector<std::size_t> VehiclesSharingSetupFiles(std::string_view name,
                                                    std::optional<std::size_t> except) {
     const auto& vehicles = core::GlobalChassisLab().Vehicles;
     const std::string stem = SetupFileStem(name);
+    LoadedStemsState& kept = LoadedStems();
     std::vector<std::size_t> sharing;
     for (std::size_t i = 0; i < vehicles.size(); ++i) {
-        if (i != except && StemOfLoaded(i, vehicles[i].Name) == stem) sharing.push_back(i);
+        if (i != except && StemOfLoaded(kept, i, vehicles[i].Name) == stem) sharing.push_back(i);
     }
     return sharing;
 }

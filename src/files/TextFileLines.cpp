@@ -16,7 +16,13 @@ std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> pieces;
     std::size_t start = text.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
     for (;;) {
-        const std::size_t at = text.find_first_of("\r\n", start);
+        // The first LF, then a CR before it: two searches for one byte each (memchr), which
+        // cost less than one search for either of two bytes.
+        std::size_t at = text.find('\n', start);
+        const std::size_t lineEnd = at == std::string_view::npos ? text.size() : at;
+        if (const std::size_t cr = text.substr(start, lineEnd - start).find('\r');
+            cr != std::string_view::npos)
+            at = start + cr;
         if (at == std::string_view::npos) {
             pieces.emplace_back(text.substr(start));
             return pieces;

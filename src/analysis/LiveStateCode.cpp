@@ -196,10 +196,9 @@ void AnalyseLiveState(const LiveStateInputs& in, const LiveStateLinks& links) {
         engine.Torque = 0.0f;
     }
     // A turning engine's speed, torque and wheel torques are worked out in each pass below, at
-    // the rolling radius of that pass's loads: a first estimate at the unloaded radius would
-    // be overwritten before anything reads it.
-    // The throttle each pass starts from: the driver's, or as traction control closed it in
-    // an earlier pass. Each pass eases the engine braking afresh at its own engine speed.
+    // the rolling radius of that pass's loads, from `passThrottle`: the driver's throttle, or
+    // as traction control closed it in an earlier pass. Each pass eases the engine braking
+    // afresh at its own engine speed.
     float passThrottle = throttle;
 
     CalcSuspension(in.Suspension, s.LiveSpeed);

@@ -474,15 +474,6 @@ void TellUnreachableRecentFiles(const std::vector<UnreachableRecentFile>& files)
     ShowFileError(NamedFiles(files.size(), lineOf, kMaxRecentFiles));
 }
 
-// Where a file that exists cannot be read (mode 000 in a folder the user may search), what
-// ReachFile found of it as of one that cannot be reached.
-FileReach ReachFileToRead(const std::string& path) {
-    FileReach reach = ReachFile(path);
-    if (reach.check < 0) return reach;
-    if (const int error = OpenForReadingError(path); error != 0) return {-1, error};
-    return reach;
-}
-
 // Takes the listed files that still exist into RecentFiles; false (RecentFiles unchanged) when
 // there is no list this program wrote. Sets how the list is treated at shut-down.
 bool TakeRecentFiles(ListFilesState& state) {
@@ -512,7 +503,9 @@ bool TakeRecentFiles(ListFilesState& state) {
         FileReach reach = ReachFile(piece);
         if (reach.check == 1) {
             if (taken.contains(reach.identity)) continue;
-            reach = ReachFileToRead(piece);
+            // A file that exists but cannot be read (mode 000 in a folder the user may search)
+            // is told of as one that cannot be reached.
+            if (const int error = OpenForReadingError(piece); error != 0) reach = {-1, error};
         }
         if (reach.Unreachable()) {
             if (told.insert(piece).second) unreachable.push_back({piece, reach.error});

@@ -2,7 +2,7 @@
 // part in 1e6 of the bound, at least 1e-6. The same for every check of a vehicle, in the
 // editor and the file reader alike: a value typed at a bound comes back from its Single (and
 // through a unit factor) a few parts in 1e8 off. The order of the engine speeds has a rule of
-// its own, for the texts of the editor's speed boxes (vehicle/engine/EngineSpeedOrder.hpp).
+// its own, for the texts of the editor's speed boxes (vehicle/EngineSpeedOrder.hpp).
 #pragma once
 
 #include <algorithm>

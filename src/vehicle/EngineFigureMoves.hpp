@@ -2,7 +2,7 @@
 // (VehicleProblem::Figures), judged by the one check of a vehicle itself: the figure is moved
 // as far as it may go the way the refusal's advice moves it (the end of its range, for a shape
 // figure its slider's end; for an engine speed no further than the speed an order of the
-// speeds meets, vehicle/engine/EngineSpeedOrder.hpp) and the record judged again. The vehicle
+// speeds meets, vehicle/EngineSpeedOrder.hpp) and the record judged again. The vehicle
 // editor advises a control by it, so its advice never names a move the check would refuse.
 #pragma once
 

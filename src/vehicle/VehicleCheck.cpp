@@ -9,7 +9,7 @@
 #include "vehicle/EngineFigureRefusalText.hpp"
 #include "vehicle/engine/EngineCode.hpp"
 #include "vehicle/engine/EngineFigureCheck.hpp"
-#include "vehicle/engine/EngineSpeedOrder.hpp"
+#include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
 namespace vehicle {

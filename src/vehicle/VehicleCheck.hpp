@@ -6,7 +6,7 @@
 // - an axle's unsprung mass at most the body's mass on that axle, a wheel at most half of it;
 // - a tyre with at least kLeastSidewall of sidewall (width x profile): below it the rim
 //   clearance the tyre model takes off leaves no sidewall, and its figures lose their meaning;
-// - a wheel-driven engine's speeds in order (vehicle/engine/EngineSpeedOrder.hpp, which also
+// - a wheel-driven engine's speeds in order (vehicle/EngineSpeedOrder.hpp, which also
 //   takes a speed typed as the editor's box shows another as equal to it) and its figures in
 //   agreement (vehicle/engine/EngineFigureCheck.hpp).
 // A cross-check is judged only when every field it compares is within its range (the field's

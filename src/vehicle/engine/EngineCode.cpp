@@ -11,7 +11,7 @@
 #include "vehicle/CheckSlack.hpp"
 #include "vehicle/engine/EngineCurve.hpp"
 #include "vehicle/engine/EngineCurveBounds.hpp"
-#include "vehicle/engine/EngineSpeedOrder.hpp"
+#include "vehicle/engine/EngineSpeedText.hpp"
 #include "vehicle/engine/Matrix.hpp"
 #include "vehicle/ModelGuards.hpp"
 
@@ -61,7 +61,7 @@ float SpanStart(float lower, float upper, float powerPeakSpeed) {
 }
 
 // The check of a vehicle takes a speed that passes another by no more than the order's slack
-// as equal to it (vehicle/engine/EngineSpeedOrder.hpp: what an editor box's text rounds away),
+// as equal to it (vehicle/EngineSpeedOrder.hpp: what an editor box's text rounds away),
 // and the sum of the stored plateau start and width, converted to rad/s in Singles, adds a few
 // roundings: a plateau typed to end at the power peak (300 + 210 = 510 rad/s) ended 3e-5 rad/s
 // above it, and the quartic was fitted across a negative span and failed. Such an end is the

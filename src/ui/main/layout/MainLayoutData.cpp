@@ -8,7 +8,7 @@
 #include "ui/main/layout/MainLayout.hpp"
 
 #include "ui/main/form/EngineControls.hpp"
-#include "vehicle/engine/EngineSpeedOrder.hpp"
+#include "vehicle/engine/EngineSpeedText.hpp"
 
 namespace ui {
 

@@ -62,14 +62,17 @@ std::string WithTrailingSlash(std::string site) {
     return site;
 }
 
+// The site the program was built with.
+WebLinksState BuiltWebLinks() { return {CHASSISLAB_WEBSITE}; }
+
 }  // namespace
 
 WebLinksState& WebLinks() {
-    static WebLinksState state{CHASSISLAB_WEBSITE};
+    static WebLinksState state = BuiltWebLinks();
     return state;
 }
 
-void ResetWebLinks() { WebLinks() = WebLinksState{CHASSISLAB_WEBSITE}; }
+void ResetWebLinks() { WebLinks() = BuiltWebLinks(); }
 
 std::string WebSiteHome() { return WithTrailingSlash(WebLinks().WebSite); }
 std::string VersionFileAddress() { return WebSiteHome() + "ver.txt"; }

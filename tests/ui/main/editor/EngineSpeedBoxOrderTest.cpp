@@ -14,7 +14,7 @@
 #include "support/SampleVehicles.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/editor/VehicleEditorNumbers.hpp"
-#include "vehicle/engine/EngineSpeedOrder.hpp"
+#include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
 namespace {

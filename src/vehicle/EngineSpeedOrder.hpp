@@ -6,17 +6,9 @@
 // a vehicle (vehicle/VehicleCheck.hpp) judges a wheel-driven vehicle's speeds with it.
 #pragma once
 
+#include "vehicle/engine/EngineSpeedText.hpp"
+
 namespace vehicle {
-
-// Characters the vehicle editor's engine-speed boxes hold (the plateau width's holds fewer,
-// but no order compares a speed with the width alone): "1047.2" rad/s, "12345.6" rpm, at
-// most six significant digits where a speed has a fraction.
-inline constexpr int kEngineSpeedTextLength = 7;
-
-// The most (rpm) one speed near `rpm` may pass another and still count as equal in their
-// order: half a unit of the last digit a box shows of the speed, in the unit of angular
-// velocity where that is largest, and a Single's rounding. The fit takes such speeds as equal.
-double EngineSpeedSlack(double rpm);
 
 // Whether speed `a` lies below speed `b` (rpm) for their order. Not where they are equal but
 // for the roundings of their Singles, nor where one is the figure that typing the text a box

@@ -17,6 +17,11 @@
 #include <string>
 #include <vector>
 
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "QtTestApp.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "support/StartedProgram.hpp"
 #include "ui/main/form/Main.hpp"
@@ -67,17 +72,36 @@ TEST(ShippedManualTest, IsACompletePdfOfItsPagesBesideTheProgram) {
 // fonts are installed (a monospace font fontconfig prefers, a fallback for signs).
 TEST(ShippedManualTest, IsDrawnOnlyInTheFamiliesItNames) {
     const std::string bytes = ReadBytes(CHASSISLAB_MANUAL_PDF);
-    const std::vector<std::string> families = {"LiberationSans", "DejaVuSansMono", "Symbola"};
+    const std::set<std::string> families = {"LiberationSans", "DejaVuSansMono", "Symbola"};
     std::set<std::string> used;
     const std::regex font(R"(/BaseFont\s*/(?:[A-Z]{6}\+)?([A-Za-z0-9_-]+))");
     for (std::sregex_iterator it(bytes.begin(), bytes.end(), font), end; it != end; ++it) {
         const std::string name = (*it)[1];
         const std::string family = name.substr(0, name.find('-'));
-        EXPECT_NE(std::find(families.begin(), families.end(), family), families.end()) << name;
+        EXPECT_TRUE(families.contains(family)) << name;
         used.insert(family);
     }
     EXPECT_TRUE(used.contains("LiberationSans"));
     EXPECT_TRUE(used.contains("DejaVuSansMono"));  // the manual shows commands and file names
+}
+
+// A sign none of the named families has (a CJK character, which a fallback font installed
+// here may well have) stops the rendering with a message naming it, and leaves no PDF.
+TEST(ShippedManualTest, ASignNoFontOfTheManualHasIsRefused) {
+    qttest::App();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString text = dir.filePath("manual.md"), pdf = dir.filePath("manual.pdf");
+    QFile source(text);
+    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+    source.write("# Manual\n\nThe sign \xE6\xBC\xA2 and `code`.\n");
+    source.close();
+    QProcess render;
+    render.start(CHASSISLAB_RENDER_MANUAL, {text, pdf});
+    ASSERT_TRUE(render.waitForFinished(60000));  // a hang watchdog
+    EXPECT_EQ(render.exitCode(), 1);
+    EXPECT_TRUE(render.readAllStandardError().contains("no font of the manual has U+6F22"));
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 class ManualMenuTest : public testsupport::StartedProgram {

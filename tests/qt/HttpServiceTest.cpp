@@ -38,7 +38,7 @@ TEST_F(HttpServiceTest, ReturnsTheBodyOfA200AndA404IsAFailureWithItsStatus) {
 TEST_F(HttpServiceTest, AServerThatNeverAnswersTimesOut) {
     QTimer watchdog;
     watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [this] { server.Release(); });
+    QObject::connect(&watchdog, &QTimer::timeout, [this] { server.HangUp(); });
     watchdog.start(qttest::kHangWatchdogMs);
     const platform::HttpResult r = http.Get(Url("silent"), 300);
     EXPECT_FALSE(r.ok);

@@ -1,9 +1,9 @@
 // A small HTTP server on the loopback address for the Qt HTTP tests: it serves
 // "/<name>/ver.txt" with the reply scripted for <name>, and keeps silent for a status of 0.
-// It stands in for a slow or hanging web site too: while `holding`, it keeps every answer back,
-// and a silent reply's connection stays open, until the test calls Release(). A test proves so,
-// without timing anything, that a caller does not wait for the site: it has returned while the
-// site still holds its request.
+// It stands in for a slow or hanging web site too: while `holding`, it keeps every answer back
+// until the test calls Release(), and a silent reply's connection stays open until HangUp(). A
+// test proves so, without timing anything, that a caller does not wait for the site: it has
+// returned while the site still holds its request.
 #pragma once
 
 #include <QPointer>
@@ -17,7 +17,7 @@
 namespace qttest {
 
 struct Reply {
-    int status;  // 0: never answer (until Release(), which hangs up)
+    int status;  // 0: never answer (until HangUp())
     const char* body;
 };
 
@@ -42,7 +42,7 @@ public:
                                                   : std::string();
                     const auto it = replies.find(name);
                     const Reply reply = it == replies.end() ? Reply{0, ""} : it->second;
-                    if (holding || (reply.status == 0 && !released_))
+                    if (holding || Silent(reply))
                         held_.push_back({socket, reply});
                     else
                         Answer(*socket, reply);
@@ -56,22 +56,33 @@ public:
     }
     bool Listening() const { return server_.isListening(); }
     void Close() { server_.close(); }
-    // Answers the requests held back and hangs up on the silent ones, and from now on on every
-    // silent request at once (a caller may ask again on a new connection): their callers then
-    // fail without waiting for their time-out. Holds no more until `holding` is set again.
+    // Answers the requests held back; holds no more until `holding` is set again.
     void Release() {
         holding = false;
-        released_ = true;
-        for (const auto& [socket, reply] : std::exchange(held_, {}))
-            if (socket && socket->state() == QAbstractSocket::ConnectedState) Answer(*socket, reply);
+        for (const Held& h : std::exchange(held_, {})) {
+            if (!h.socket || h.socket->state() != QAbstractSocket::ConnectedState) continue;
+            if (Silent(h.reply))
+                held_.push_back(h);
+            else
+                Answer(*h.socket, h.reply);
+        }
+    }
+    // Hangs up on the silent requests, now and from now on (a caller asks again on a new
+    // connection when its first is closed unanswered): their callers fail without waiting
+    // for their time-out.
+    void HangUp() {
+        hungUp_ = true;
+        Release();
     }
 
     std::map<std::string, Reply> replies;
     bool holding = false;  // every answer kept back until Release()
     int requests = 0;      // requests received
-    int open = 0;          // connections open: those held stay open until their caller hangs up
+    int open = 0;          // connections open: a held one until its caller or HangUp() ends it
 
 private:
+    bool Silent(const Reply& reply) const { return reply.status == 0 && !hungUp_; }
+    // Hangs up on a silent request once HangUp() is called.
     static void Answer(QTcpSocket& socket, const Reply& reply) {
         if (reply.status == 0) {
             socket.abort();
@@ -93,7 +104,7 @@ private:
     };
     QTcpServer server_;
     std::vector<Held> held_;
-    bool released_ = false;
+    bool hungUp_ = false;
 };
 
 }  // namespace qttest

@@ -122,7 +122,8 @@ bool NameFamilies(QTextDocument& doc) {
                 if (c < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
                     own.supportsCharacter(c) || signFont.supportsCharacter(c))
                     continue;
-                std::fprintf(stderr, "render_manual: no font of the manual has U+%04X (in \"%s\")\n",
+                std::fprintf(stderr,
+                             "render_manual: no font of the manual has U+%04X (in \"%s\")\n",
                              static_cast<unsigned>(c), qPrintable(fragment.text()));
                 return false;
             }

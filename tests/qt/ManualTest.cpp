@@ -1,6 +1,7 @@
 // The user manual the build renders from docs/manual: a complete PDF of the pages its text
-// fills, in the fonts it names, beside the program and no older than its text, what Help > Manual opens in a program folder
-// laid out as the build lays it out, and the menu shortcuts its text names.
+// fills, in the fonts it names, beside the program and no older than its text, what Help >
+// Manual opens in a program folder laid out as the build lays it out, and the menu shortcuts
+// its text names.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,9 +11,9 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <numbers>
 #include <regex>
 #include <set>
-#include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -98,7 +99,7 @@ TEST(ShippedManualTest, ASignNoFontOfTheManualHasIsRefused) {
     source.close();
     QProcess render;
     render.start(CHASSISLAB_RENDER_MANUAL, {text, pdf});
-    ASSERT_TRUE(render.waitForFinished(60000));  // a hang watchdog
+    ASSERT_TRUE(render.waitForFinished(qttest::kHangWatchdogMs));
     EXPECT_EQ(render.exitCode(), 1);
     EXPECT_TRUE(render.readAllStandardError().contains("no font of the manual has U+6F22"));
     EXPECT_FALSE(QFile::exists(pdf));

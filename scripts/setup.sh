@@ -15,11 +15,13 @@ case "${1:-}" in
 esac
 
 # What the program needs: compiler, build tools, Qt (widgets, network, sound), OpenGL headers
-# for Qt, and the fonts the manual and the windows are drawn with; Symbola draws the signs a
-# message shows for the control characters of a name ("␀" for a NUL byte), which no other of
-# them has.
+# for Qt, and the fonts the manual and the windows are drawn with. The manual names each of its
+# families (tools/RenderManual.cpp), so it comes out the same whatever else is installed:
+# Liberation Sans for its text, DejaVu Sans Mono (fonts-dejavu-core) for its commands and file
+# names, and Symbola for the signs a message shows for the control characters of a name ("␀"
+# for a NUL byte), which no other of them has.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-          fonts-liberation fonts-symbola)
+          fonts-liberation fonts-dejavu-core fonts-symbola)
 if ! $program_only; then
   # Xvfb: an X11 desktop for the tests that need one (a middle click pastes the selection).
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth)

@@ -5,13 +5,22 @@
 // Qt's own text document lays the text out on A4 pages (numbered at the foot) and its PDF
 // writer draws them; no window is opened, so it runs on the offscreen platform during the build.
 // The PDF is written to a temporary name and renamed, so a failed run leaves no partial file.
+//
+// Every character is drawn in a font family named here, from the fonts scripts/setup.sh
+// installs, so the manual comes out the same (and with the same number of pages) on every
+// machine: left to itself, fontconfig draws the code in whatever monospace font is installed
+// and a sign no named font has in whatever font has it. A named family that is not installed,
+// or a character none of them has, stops the run with a message instead.
 #include <QColor>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextBlockFormat>
@@ -22,11 +31,17 @@
 #include <QTextTable>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
 // Body text in points; headings are scaled up from it by the Markdown reader.
 constexpr int kBodyPoints = 10;
+// The families: body text, headings and tables (fonts-liberation); code (fonts-dejavu-core);
+// the signs neither has, such as the "␀" shown for a NUL byte (fonts-symbola).
+constexpr const char* kBodyFamily = "Liberation Sans";
+constexpr const char* kCodeFamily = "DejaVu Sans Mono";
+constexpr const char* kSignFamily = "Symbola";
 // Page margins in millimetres: left, top, right, bottom. The text document adds 2 cm of its own
 // on every side when it prints (the page number sits in the bottom one), so the text stands
 // 25 mm from the sides of the sheet.
@@ -79,6 +94,51 @@ void StyleTables(QTextDocument& doc) {
     }
 }
 
+// Whether `family` is installed, and not stood in for by another family.
+bool Installed(const char* family) {
+    return QFontInfo(QFont(family)).family() == QString::fromUtf8(family);
+}
+
+// Names each fragment's family: the code font where the Markdown reader chose the system's
+// fixed-pitch font, else the body font; the sign font after either. Stops (false) at the
+// first character neither of a fragment's families has.
+bool NameFamilies(QTextDocument& doc) {
+    const QString fixedFamily = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    const QRawFont signFont = QRawFont::fromFont(QFont(kSignFamily, kBodyPoints));
+    struct Named {
+        int from, to;
+        QTextCharFormat format;
+    };
+    std::vector<Named> named;  // applied after the walk, which a change of format would upset
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat f = fragment.charFormat();
+            const bool code = f.fontFixedPitch() ||
+                              f.fontFamilies().toStringList().contains(fixedFamily);
+            f.setFontFamilies(QStringList{code ? kCodeFamily : kBodyFamily, kSignFamily});
+            const QRawFont own = QRawFont::fromFont(f.font().resolve(doc.defaultFont()));
+            for (const char32_t c : fragment.text().toUcs4()) {
+                if (c < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator ||
+                    own.supportsCharacter(c) || signFont.supportsCharacter(c))
+                    continue;
+                std::fprintf(stderr,
+                             "render_manual: no font of the manual has U+%04X (in \"%s\")\n",
+                             static_cast<unsigned>(c), qPrintable(fragment.text()));
+                return false;
+            }
+            named.push_back({fragment.position(), fragment.position() + fragment.length(), f});
+        }
+    }
+    QTextCursor cursor(&doc);
+    for (const Named& n : named) {
+        cursor.setPosition(n.from);
+        cursor.setPosition(n.to, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(n.format);
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -94,11 +154,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "render_manual: cannot read %s\n", argv[1]);
         return 1;
     }
+    for (const char* family : {kBodyFamily, kCodeFamily, kSignFamily}) {
+        if (Installed(family)) continue;
+        std::fprintf(stderr,
+                     "render_manual: the font family \"%s\" is not installed "
+                     "(scripts/setup.sh installs it)\n",
+                     family);
+        return 1;
+    }
     QTextDocument doc;
-    QFont font("Liberation Sans", kBodyPoints);
-    font.setStyleHint(QFont::SansSerif);
+    QFont font(kBodyFamily, kBodyPoints);
+    font.setFamilies({kBodyFamily, kSignFamily});  // the page numbers too
     doc.setDefaultFont(font);
     doc.setMarkdown(QString::fromUtf8(source.readAll()));
+    if (!NameFamilies(doc)) return 1;
     SpaceBlocks(doc);
     StyleTables(doc);
 

@@ -211,7 +211,7 @@ TEST_F(TorqueTableOnDesktop, EachKeystrokeLeavesTheTableAsTheModelHasIt) {
     ASSERT_EQ(table->DataTable->ItemCount(), 201);
     EXPECT_EQ(tree->topLevelItem(40)->text(1).toStdString(), table->DataTable->Item(41).subItems[0]);
     // The view lays out its rows and scroll bar when the event loop is back.
-    EXPECT_TRUE(qttest::RunEventsUntil([tree] { return tree->verticalScrollBar()->isVisible(); }, 2000));
+    EXPECT_TRUE(qttest::RunEventsUntil([tree] { return tree->verticalScrollBar()->isVisible(); }));
     EXPECT_TRUE(view->grab().save(
         QString::fromStdString(qttest::ScreenshotPath("editor_torque_table_201_rows.png"))));
     w->VehData_Cancel->UserClick();

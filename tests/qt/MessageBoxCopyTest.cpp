@@ -37,8 +37,9 @@ protected:
         QObject::connect(&poll, &QTimer::timeout, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible() || shown) return;
-            // The keys go to the active window (a desktop may take a moment to hand it over).
-            if (!box->isActiveWindow() && ++polls < 50) return;
+            // The keys go to the active window (a desktop may take a moment to hand it over;
+            // the watchdog's worth of polls at most).
+            if (!box->isActiveWindow() && ++polls < qttest::kHangWatchdogMs / 20) return;
             shown = true;
             auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
             EXPECT_NE(label, nullptr);

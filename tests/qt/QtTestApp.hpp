@@ -48,11 +48,16 @@ inline std::string ScreenshotPath(const std::string& fileName) {
     return (folder / fileName).string();
 }
 
-// Runs the event loop until `done` holds or `ms` have passed; whether it holds.
-inline bool RunEventsUntil(const std::function<bool()>& done, int ms) {
+// How long a test waits for what must come before it gives up: a hang watchdog, far above
+// what anything it waits for takes, also on a loaded machine. No test judges speed by the clock.
+constexpr int kHangWatchdogMs = 20000;
+
+// Runs the event loop until `done` holds or the watchdog has run out; whether it holds.
+inline bool RunEventsUntil(const std::function<bool()>& done) {
     QElapsedTimer clock;
     clock.start();
-    while (!done() && clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (!done() && clock.elapsed() < kHangWatchdogMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
 }
 

@@ -297,7 +297,7 @@ TEST_F(WindowSizes, TheUpdateCheckMessagesShowTheirWholeTitle) {
         });
         poll.start(20);
         ui::CheckForUpdate(false);  // the answer comes in the background
-        qttest::RunEventsUntil([] { return ui::UpdateCheck().Request == 0; }, 5000);
+        qttest::RunEventsUntil([] { return ui::UpdateCheck().Request == 0; });
         poll.stop();
         ASSERT_FALSE(title.isEmpty()) << "a message was shown";
         QFont bold = QApplication::font();
@@ -427,7 +427,7 @@ TEST_F(WindowSizes, OpenRecentWithLongNamesStaysBesideTheFileMenu) {
     file->popup(view.mapToGlobal(QPoint(0, 20)));
     file->setActiveAction(recent->menuAction());
     QTest::keyClick(file, Qt::Key_Right);
-    qttest::RunEventsUntil([recent] { return recent->isVisible(); }, 2000);
+    qttest::RunEventsUntil([recent] { return recent->isVisible(); });
     ASSERT_TRUE(recent->isVisible());
     const QRect screen = view.screen()->availableGeometry();
     EXPECT_TRUE(screen.contains(recent->geometry()));

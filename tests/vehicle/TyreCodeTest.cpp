@@ -111,11 +111,12 @@ TEST_F(TyreCodeTest, AHeavyWheelKeepsTheInertiaOfItsShape) {
 
 TEST_F(TyreCodeTest, MassFitOfAnImpossibleWheelMassEndsAndStaysFinite) {
     // 1e7 kg: the scale starts near 1e6, where a step of 0.01 no longer changes a float; the
-    // fit must end on its pass limit rather than loop for ever.
+    // fit must end on its pass limit rather than loop for ever (a hang watchdog: it ends at
+    // once).
     SetTyres(205, 55, 16, 1.0e7f);
     const auto start = std::chrono::steady_clock::now();
     vehicle::CalcWheelDimensionsAndInertia();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
     for (const TyreState& t : TyreCode().WheelTyres) {
         EXPECT_TRUE(std::isfinite(t.Inertia));
         EXPECT_TRUE(std::isfinite(t.InertiaA));

@@ -46,6 +46,12 @@ TEST(FileMessages, APathLongerThanFiveLinesIsShortened) {
     EXPECT_LE(files::WidthUnits(files::PathInMessage(path)), files::kMessagePathUnits);
     EXPECT_GE(files::WidthUnits(files::PathInMessage(path)), files::kMessagePathUnits - 2);
 
+    // A long file name stays whole: its folders give way.
+    const std::string name = std::string(250, 'n') + ".set";
+    const std::string shown = files::PathInMessage(path + "/" + name);
+    EXPECT_TRUE(shown.starts_with("/home/you/Setups_for_a_long_weekend/")) << shown;
+    EXPECT_TRUE(shown.ends_with("_long_weekend/Golf_race.set/" + name)) << shown;
+
     const std::string whole = path.substr(0, 399);
     EXPECT_EQ(files::PathInMessage(whole), whole);
     EXPECT_EQ(files::PathInMessage("/s/a\nb.set"), "/s/a\u240Ab.set");

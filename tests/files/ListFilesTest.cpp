@@ -255,6 +255,20 @@ TEST_F(ListFilesTest, StartUpListMessageKeepsLongNamesShort) {
     EXPECT_EQ(repeatedNamed, 6u) << both;
     EXPECT_EQ(both.substr(repeats - 13, 13), "\r\nand 6 more.");
     EXPECT_TRUE(both.ends_with("\r\nand 6 more.")) << both;
+
+    // A file out of the vehicles folder, named by its long path: its name whole, its folders
+    // shortened.
+    ClearMessages();
+    const std::string elsewhere = std::string(100, 'o');
+    std::filesystem::create_directories(g.AppDir + elsewhere);
+    WriteFile(g.AppDir + elsewhere + "/Kart_special_edition_for_the_winter_series.vd3", "VEHDATA");
+    WriteFile(g.AppDir + "autoveh.lst", "../" + elsewhere + "/Kart_special_edition_for_the_winter_series\r\n");
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_NE(Shown()[0].text.find(ellipsis + "oooo"), std::string::npos) << Shown()[0].text;
+    EXPECT_NE(Shown()[0].text.find("oooo/Kart_special_edition_for_the_winter_series.vd3 (named on 1 line)"),
+              std::string::npos)
+        << Shown()[0].text;
 }
 
 TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {

@@ -106,7 +106,8 @@ std::string ShortenedPath(std::string_view path, std::size_t units) {
         return ShortenedInMiddle(path.substr(0, slash), folderUnits - 1) + "/" + name;
     const std::string lead = std::string(kEllipsis) + "/";
     const std::size_t leadUnits = WidthUnits(lead);
-    return lead + ShortenedInMiddle(path.substr(slash + 1), units > leadUnits ? units - leadUnits : 0);
+    return lead +
+           ShortenedInMiddle(path.substr(slash + 1), units > leadUnits ? units - leadUnits : 0);
 }
 
 }  // namespace files

@@ -260,14 +260,14 @@ TEST_F(ListFilesTest, StartUpListMessageKeepsLongNamesShort) {
     // shortened.
     ClearMessages();
     const std::string elsewhere = std::string(100, 'o');
+    const std::string kart = "Kart_special_edition_for_the_winter_series";
     std::filesystem::create_directories(g.AppDir + elsewhere);
-    WriteFile(g.AppDir + elsewhere + "/Kart_special_edition_for_the_winter_series.vd3", "VEHDATA");
-    WriteFile(g.AppDir + "autoveh.lst", "../" + elsewhere + "/Kart_special_edition_for_the_winter_series\r\n");
+    WriteFile(g.AppDir + elsewhere + "/" + kart + ".vd3", "VEHDATA");
+    WriteFile(g.AppDir + "autoveh.lst", "../" + elsewhere + "/" + kart + "\r\n");
     files::LoadAutoVehicles();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_NE(Shown()[0].text.find(ellipsis + "oooo"), std::string::npos) << Shown()[0].text;
-    EXPECT_NE(Shown()[0].text.find("oooo/Kart_special_edition_for_the_winter_series.vd3 (named on 1 line)"),
-              std::string::npos)
+    EXPECT_NE(Shown()[0].text.find("oooo/" + kart + ".vd3 (named on 1 line)"), std::string::npos)
         << Shown()[0].text;
 }
 

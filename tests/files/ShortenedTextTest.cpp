@@ -45,6 +45,7 @@ TEST(ShortenedText, APathKeepsItsFileNameWhole) {
         std::string shown;
     } rows[] = {
         {"/home/you/Golf.set", 18, "/home/you/Golf.set"},
+        {"/Golf.set", 9, "/Golf.set"},  // exactly as wide as the units, in the root folder
         {"/home/you/setups/Golf_race_long_name.set", 30, "/h" + e + "ps/Golf_race_long_name.set"},
         {"/home/you/setups/Golf_race_long_name.set", 26, e + "/Golf_race_long_name.set"},
         {"/home/you/setups/Golf_race_long_name.set", 24, e + "/Golf_race_" + e + "_name.set"},

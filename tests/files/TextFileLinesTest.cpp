@@ -11,9 +11,12 @@
 
 #include <unistd.h>
 
+#include "support/VehicleTestSupport.hpp"
+
 namespace {
 
 using Lines = std::vector<std::string>;
+class TextFileReadTest : public vehtest::ProgramFolderTest {};
 
 TEST(TextFileLines, EveryLineEndMixedInOneText) {
     const struct {
@@ -31,6 +34,32 @@ TEST(TextFileLines, EveryLineEndMixedInOneText) {
         SCOPED_TRACE(::testing::PrintToString(row.text));
         EXPECT_EQ(files::SplitLines(row.text), row.lines);
     }
+}
+
+// Read without telling, a file gives what would be said, and only that: nothing after a read
+// that went well or found no file, whatever the string held before.
+TEST_F(TextFileReadTest, WithoutTellingGivesWhatWouldBeSaid) {
+    const std::string folder = root.string() + "/folder";
+    std::filesystem::create_directory(folder);
+    vehtest::WriteFile(root / "two.txt", "a\r\nb");
+    const struct {
+        std::string path;
+        files::TextFileRead read;
+        std::string problem;
+    } rows[] = {
+        {(root / "two.txt").string(), files::TextFileRead::Read, ""},
+        {(root / "none.txt").string(), files::TextFileRead::Missing, ""},
+        {folder, files::TextFileRead::Unreadable,
+         "The file " + folder + " cannot be read: Is a directory"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path);
+        std::vector<std::string> lines;
+        std::string problem = "said before";
+        EXPECT_EQ(files::ReadTextFileLines(row.path, 100, "a text", lines, problem), row.read);
+        EXPECT_EQ(problem, row.problem);
+    }
+    EXPECT_TRUE(Shown().empty());
 }
 
 // Should the split take time growing with the square of the length (searching the rest of the

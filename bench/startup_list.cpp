@@ -1,12 +1,14 @@
 // The start-up list of a program folder with 200 vehicles (the most the vehicle list holds):
 // every file read, checked and appended, each new name checked against the setup files of the
 // vehicles loaded before it. Run at every start of the program. Also a list that is no list: a
-// binary file of NUL-holding lines.
+// binary file of NUL-holding lines; and recent-file lists of 1 MiB, their lines ended by CR
+// alone, by LF or by CR LF.
 //
 // Run: build/bench_startup_list --benchmark_repetitions=5 --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -89,6 +91,27 @@ void BM_StartUpListOfNulLines(benchmark::State& state) {
     if (g.VehicleCount != 0) state.SkipWithError("a line holding a NUL loaded a vehicle");
 }
 BENCHMARK(BM_StartUpListOfNulLines)->Unit(benchmark::kMillisecond);
+
+// A recent-file list of 1 MiB (the most a list file is read at): eight setup files, then line
+// ends alone, as a damaged or hand-edited list may hold. Each line end makes an empty line, so
+// the three kinds give some 1,000,000 lines (CR, LF) or 500,000 (CR LF); all but the first
+// eight name no file. Arg: 0 CR alone, 1 LF, 2 CR LF.
+void BM_RecentListOfOneMebibyte(benchmark::State& state) {
+    ListedFolder folder;
+    auto& g = core::GlobalChassisLab();
+    const char* lineEnd = state.range(0) == 0 ? "\r" : state.range(0) == 1 ? "\n" : "\r\n";
+    std::string list;
+    for (int i = 0; i < 8; ++i) {
+        const std::string path = g.AppDir + "s" + std::to_string(i) + ".set";
+        files::ReplaceFileContents(path, "x");
+        list += path + lineEnd;
+    }
+    while (list.size() + std::strlen(lineEnd) <= std::size_t{1} << 20) list += lineEnd;
+    files::ReplaceFileContents(g.AppDir + "chassislab.mru", list);
+    for (auto _ : state) benchmark::DoNotOptimize(files::LoadRecentFiles());
+    if (files::ListFiles().RecentFilesCount != 8) state.SkipWithError("not every file was taken");
+}
+BENCHMARK(BM_RecentListOfOneMebibyte)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

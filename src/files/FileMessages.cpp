@@ -1,5 +1,6 @@
 #include "files/FileMessages.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -20,7 +21,19 @@ void ShowFileProblem(const std::string& text) {
 }
 
 std::string PathInMessage(std::string_view path) {
-    return ShortenedInMiddle(path, kMessagePathUnits);
+    return ShortenedPath(path, kMessagePathUnits);
+}
+
+std::string PathInTitle(std::string_view path) { return WithSigns(path); }
+
+std::string NamedFilesText(std::size_t total, const std::function<std::string(std::size_t)>& lineOf,
+                           std::size_t named) {
+    std::string text;
+    const std::size_t shown = std::min(named, total);
+    for (std::size_t i = 0; i < shown; ++i) text += (i == 0 ? "" : "\r\n") + lineOf(i);
+    if (shown < total)
+        text += (shown == 0 ? "" : "\r\n") + ("and " + std::to_string(total - shown) + " more.");
+    return text;
 }
 
 std::string CannotReadText(const std::string& path) { return CannotReadText(path, errno); }

@@ -30,10 +30,12 @@ constexpr std::string_view kVehicleExtension = ".vd3";  // of the files the star
 // most 4096 bytes, or 200 start-up entries of at most 255 bytes, make some 50 kB.
 constexpr std::size_t kMaxListFileBytes = 1 << 20;
 
+constexpr std::string_view kWhatAListIs = "any list of the program";
+
 // Reads a list file and splits it into lines. Read: `pieces` holds them; Missing: there is no
 // such file, or it is empty; Unreadable or TooLarge: not read, and the user has been told.
 TextFileRead ReadLines(const std::string& path, std::vector<std::string>& pieces) {
-    return ReadTextFileLines(path, kMaxListFileBytes, "any list of the program", pieces);
+    return ReadTextFileLines(path, kMaxListFileBytes, kWhatAListIs, pieces);
 }
 
 // The text on one line: its line breaks written as "; ".
@@ -72,15 +74,25 @@ ListFilesState& ListFiles() {
     return state;
 }
 
-std::optional<std::vector<std::string>> ReadAutoVehicleList() {
+AutoVehicleListRead ReadAutoVehicleList(ListProblemTelling telling) {
+    AutoVehicleListRead list;
     std::vector<std::string> pieces;
-    if (ReadLines(core::GlobalChassisLab().AppDir + kAutoVehicleListFile, pieces) !=
-        TextFileRead::Read)
-        return std::nullopt;
-    std::vector<std::string> entries;
+    list.read = ReadTextFileLines(core::GlobalChassisLab().AppDir + kAutoVehicleListFile,
+                                  kMaxListFileBytes, kWhatAListIs, pieces, list.problem);
+    std::string& told = ListFiles().AutoVehicleListProblem;
+    if (!list.problem.empty() &&
+        (telling == ListProblemTelling::Always || list.problem != told))
+        ShowFileError(list.problem);
+    told = list.problem;
     for (std::string& piece : pieces)
-        if (!piece.empty()) entries.push_back(std::move(piece));
-    return entries;
+        if (!piece.empty()) list.entries.push_back(std::move(piece));
+    return list;
+}
+
+std::optional<std::vector<std::string>> ReadAutoVehicleList() {
+    AutoVehicleListRead list = ReadAutoVehicleList(ListProblemTelling::Always);
+    if (list.read != TextFileRead::Read) return std::nullopt;
+    return std::move(list.entries);
 }
 
 std::string AutoVehiclePath(const std::string& entry) {
@@ -136,7 +148,7 @@ std::string ShownName(const std::string& path) {
     const std::string name = path.starts_with(folder) && !within.empty() && *within.begin() != ".."
                                  ? path.substr(folder.size())
                                  : normal.string();
-    return ShortenedInMiddle(name, kNameUnits);
+    return ShortenedPath(name, kNameUnits);
 }
 
 // The line of the message naming a file: its name, the number of lines naming it and why it was
@@ -164,18 +176,6 @@ FilesNamed FirstFilesWithin(const std::vector<const ListedFile*>& files, std::si
     return named;
 }
 
-// The lines naming the first `named` of `total` files, `lineOf(i)` the line of file i, then how
-// many more there are.
-template <typename LineOf>
-std::string NamedFiles(std::size_t total, const LineOf& lineOf, std::size_t named) {
-    std::string text;
-    const std::size_t shown = std::min(named, total);
-    for (std::size_t i = 0; i < shown; ++i) text += (i == 0 ? "" : kCrLf) + lineOf(i);
-    if (shown < total)
-        text += (shown == 0 ? "" : kCrLf) + ("and " + std::to_string(total - shown) + " more.");
-    return text;
-}
-
 // One part of the start-up list's message: its heading, then at most `named` of the files with
 // the number of lines naming each and why it was refused (if it was), then how many more there
 // are. Empty without files.
@@ -183,8 +183,8 @@ std::string MessagePart(const std::string& heading, const std::vector<const List
                         std::size_t named) {
     if (files.empty()) return {};
     return heading + kCrLf +
-           NamedFiles(files.size(), [&files](std::size_t i) { return FileLine(*files[i]); },
-                      named);
+           NamedFilesText(files.size(), [&files](std::size_t i) { return FileLine(*files[i]); },
+                          named);
 }
 
 // Joins the parts of one message that are not empty, a blank line between two.
@@ -468,14 +468,15 @@ struct UnreachableRecentFile {
 void TellUnreachableRecentFiles(const std::vector<UnreachableRecentFile>& files) {
     if (files.empty()) return;
     const auto lineOf = [&files](std::size_t i) {
-        return "The file " + ShortenedInMiddle(files[i].path, kPathUnits) + " " +
+        return "The file " + ShortenedPath(files[i].path, kPathUnits) + " " +
                CannotReadReason(files[i].error);
     };
-    ShowFileError(NamedFiles(files.size(), lineOf, kMaxRecentFiles));
+    ShowFileError(NamedFilesText(files.size(), lineOf, kMaxRecentFiles));
 }
 
-// Takes the listed files that still exist into RecentFiles; false (RecentFiles unchanged) when
-// there is no list this program wrote. Sets how the list is treated at shut-down.
+// Takes the listed files that still exist into RecentFiles, whatever the line ends (a list of
+// one path with or without a line end after it too); false (RecentFiles unchanged) when there
+// is no list to read. Sets how the list is treated at shut-down.
 bool TakeRecentFiles(ListFilesState& state) {
     std::vector<std::string> pieces;
     switch (ReadLines(core::GlobalChassisLab().AppDir + kRecentFilesFile, pieces)) {
@@ -487,9 +488,6 @@ bool TakeRecentFiles(ListFilesState& state) {
             state.RecentListWrite = RecentListAtExit::Keep;
             return false;
     }
-    // As written, one path gives three pieces (the path and two empty ones after the two
-    // final line ends); fewer pieces is not a list this program wrote.
-    if (pieces.size() < 3) return false;
     state.RecentFilesCount = 0;
     std::vector<UnreachableRecentFile> unreachable;
     std::unordered_set<std::string> told;  // paths in `unreachable`

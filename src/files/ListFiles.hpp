@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/TextFileLines.hpp"
+
 namespace files {
 
 inline constexpr const char* kAutoVehicleListFile = "autoveh.lst";
@@ -42,13 +44,31 @@ struct ListFilesState {
     std::vector<std::string> RecentPathsLoaded;
     RecentListAtExit RecentListWrite = RecentListAtExit::WriteWhenChanged;
     uint8_t LanguageIndex = 0;     // language number of the list's first line; 0 = none
+    // What the user was told when "autoveh.lst" was last read and could not be; empty after a
+    // read that found the list, or none. The list's window, opening, says no more of it.
+    std::string AutoVehicleListProblem;
 };
 
 ListFilesState& ListFiles();
 
-// The entries of "autoveh.lst" in order, empty lines skipped (a line holding a NUL byte is
-// kept: it names no file, which the start-up says); nullopt when the file is missing or empty,
-// and when it cannot be read (the user is then told why).
+// How a reading of "autoveh.lst" went: Read, with its entries in order, empty lines skipped (a
+// line holding a NUL byte is kept: it names no file, which the start-up says); Missing, when the
+// file is missing or empty (nothing is said); Unreadable or TooLarge, with what the user is told
+// in `problem` ("The file <path> cannot be read: Permission denied").
+struct AutoVehicleListRead {
+    TextFileRead read = TextFileRead::Missing;
+    std::vector<std::string> entries;
+    std::string problem;
+};
+
+// Always: a list that cannot be read is told of. UnlessTold: not when the last reading of the
+// list told the same (at start, the list's window opening says no more of it).
+enum class ListProblemTelling : uint8_t { Always, UnlessTold };
+
+AutoVehicleListRead ReadAutoVehicleList(ListProblemTelling telling);
+
+// The entries of "autoveh.lst" (ReadAutoVehicleList, told always); nullopt when there are none
+// to read.
 std::optional<std::vector<std::string>> ReadAutoVehicleList();
 
 // The file the start-up loads for a list entry: VehiclesDir + entry + ".vd3".

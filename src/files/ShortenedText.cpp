@@ -30,7 +30,8 @@ std::size_t UnitsOf(const Piece& piece) {
     return piece.codePoint >= 0 && piece.codePoint < 0x80 ? 1 : 2;
 }
 
-// The text with its control characters, and the characters that end a line, shown as signs.
+}  // namespace
+
 std::string WithSigns(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -47,6 +48,8 @@ std::string WithSigns(std::string_view text) {
     }
     return out;
 }
+
+namespace {
 
 // The first characters of `pieces` (from the end when `fromEnd`) within `units`, in order.
 std::string Within(const std::vector<Piece>& pieces, std::size_t units, bool fromEnd) {
@@ -88,6 +91,23 @@ std::string ShortenedAtEnd(std::string_view text, std::size_t units) {
     if (WidthUnits(shown) <= units) return shown;
     const std::size_t left = units > WidthUnits(kEllipsis) ? units - WidthUnits(kEllipsis) : 0;
     return Within(PiecesOf(shown), left, false) + std::string(kEllipsis);
+}
+
+std::string ShortenedPath(std::string_view path, std::size_t units) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos) return ShortenedInMiddle(path, units);
+    std::string shown = WithSigns(path);
+    if (WidthUnits(shown) <= units) return shown;
+    const std::string name = WithSigns(path.substr(slash + 1));
+    const std::size_t nameUnits = WidthUnits(name);
+    // The folders and the "/" before the name; at the least "…/".
+    const std::size_t folderUnits = units > nameUnits ? units - nameUnits : 0;
+    if (folderUnits >= WidthUnits(kEllipsis) + 1)
+        return ShortenedInMiddle(path.substr(0, slash), folderUnits - 1) + "/" + name;
+    const std::string lead = std::string(kEllipsis) + "/";
+    const std::size_t leadUnits = WidthUnits(lead);
+    return lead +
+           ShortenedInMiddle(path.substr(slash + 1), units > leadUnits ? units - leadUnits : 0);
 }
 
 }  // namespace files

@@ -33,4 +33,10 @@ enum class TextFileRead { Read, Missing, Unreadable, TooLarge };
 TextFileRead ReadTextFileLines(const std::string& path, std::size_t maxBytes,
                                std::string_view whatItIs, std::vector<std::string>& lines);
 
+// The same, the user not told: what would be said is put in `problem` (empty when Read or
+// Missing), for a caller that decides whether it is said.
+TextFileRead ReadTextFileLines(const std::string& path, std::size_t maxBytes,
+                               std::string_view whatItIs, std::vector<std::string>& lines,
+                               std::string& problem);
+
 }  // namespace files

@@ -46,9 +46,35 @@ TEST(FileMessages, APathLongerThanFiveLinesIsShortened) {
     EXPECT_LE(files::WidthUnits(files::PathInMessage(path)), files::kMessagePathUnits);
     EXPECT_GE(files::WidthUnits(files::PathInMessage(path)), files::kMessagePathUnits - 2);
 
+    // A long file name stays whole: its folders give way.
+    const std::string name = std::string(250, 'n') + ".set";
+    const std::string shown = files::PathInMessage(path + "/" + name);
+    EXPECT_TRUE(shown.starts_with("/home/you/Setups_for_a_long_weekend/")) << shown;
+    EXPECT_TRUE(shown.ends_with("_long_weekend/Golf_race.set/" + name)) << shown;
+
     const std::string whole = path.substr(0, 399);
     EXPECT_EQ(files::PathInMessage(whole), whole);
     EXPECT_EQ(files::PathInMessage("/s/a\nb.set"), "/s/a\u240Ab.set");
+}
+
+// A message naming files: the first ones, a line each, then the others counted on a line of
+// their own, with no blank line before it, also when no file is named.
+TEST(FileMessages, NamedFilesThenTheOthersCounted) {
+    const auto lineOf = [](std::size_t i) { return "file " + std::to_string(i); };
+    const struct {
+        std::size_t total, named;
+        std::string text;
+    } rows[] = {
+        {3, 0, "and 3 more."},
+        {3, 1, "file 0\r\nand 2 more."},
+        {3, 3, "file 0\r\nfile 1\r\nfile 2"},
+        {2, 8, "file 0\r\nfile 1"},
+        {0, 8, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.named) + " of " + std::to_string(row.total));
+        EXPECT_EQ(files::NamedFilesText(row.total, lineOf, row.named), row.text);
+    }
 }
 
 }  // namespace

@@ -255,6 +255,20 @@ TEST_F(ListFilesTest, StartUpListMessageKeepsLongNamesShort) {
     EXPECT_EQ(repeatedNamed, 6u) << both;
     EXPECT_EQ(both.substr(repeats - 13, 13), "\r\nand 6 more.");
     EXPECT_TRUE(both.ends_with("\r\nand 6 more.")) << both;
+
+    // A file out of the vehicles folder, named by its long path: its name whole, its folders
+    // shortened.
+    ClearMessages();
+    const std::string elsewhere = std::string(100, 'o');
+    const std::string kart = "Kart_special_edition_for_the_winter_series";
+    std::filesystem::create_directories(g.AppDir + elsewhere);
+    WriteFile(g.AppDir + elsewhere + "/" + kart + ".vd3", "VEHDATA");
+    WriteFile(g.AppDir + "autoveh.lst", "../" + elsewhere + "/" + kart + "\r\n");
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_NE(Shown()[0].text.find(ellipsis + "oooo"), std::string::npos) << Shown()[0].text;
+    EXPECT_NE(Shown()[0].text.find("oooo/" + kart + ".vd3 (named on 1 line)"), std::string::npos)
+        << Shown()[0].text;
 }
 
 TEST_F(ListFilesTest, StartUpListStopsAtTwoHundredVehiclesWithOneMessage) {
@@ -508,17 +522,20 @@ TEST_F(ListFilesTest, RecentFilesReadBack) {
     const std::string other = (setups / "notes.txt").string();
     WriteFile(other, "x");
 
-    // One path and two CR LF: one entry. One CR LF only: none, and the list is untouched.
-    WriteFile(App("chassislab.mru"), paths[0] + "\r\n\r\n");
-    ASSERT_TRUE(files::LoadRecentFiles());
+    // One path and two CR LF: one entry. One path and one line end of any kind, or none, is
+    // one entry too, and stays as it is at shut-down.
     auto& state = files::ListFiles();
-    EXPECT_EQ(state.RecentFilesCount, 1);
-    EXPECT_EQ(state.RecentFiles[0].Path, paths[0]);
-    EXPECT_EQ(state.RecentFiles[0].Title, "XFG_race0");
-    WriteFile(App("chassislab.mru"), paths[1] + "\r\n");
-    EXPECT_FALSE(files::LoadRecentFiles());
-    EXPECT_EQ(state.RecentFilesCount, 1);
-    EXPECT_EQ(state.RecentFiles[0].Path, paths[0]);
+    for (const char* end : {"\r\n\r\n", "\r\n", "\n", "\r", ""}) {
+        SCOPED_TRACE(::testing::PrintToString(end));
+        state = files::ListFilesState{};
+        WriteFile(App("chassislab.mru"), paths[0] + end);
+        ASSERT_TRUE(files::LoadRecentFiles());
+        EXPECT_EQ(state.RecentFilesCount, 1);
+        EXPECT_EQ(state.RecentFiles[0].Path, paths[0]);
+        EXPECT_EQ(state.RecentFiles[0].Title, "XFG_race0");
+        ASSERT_TRUE(files::SaveRecentFiles());
+        EXPECT_EQ(ReadFile(root / "chassislab.mru"), paths[0] + end);
+    }
 
     // Ten existing paths give the first eight; vanished files are dropped; a name not ending
     // in "set" is its own title.
@@ -788,10 +805,11 @@ TEST_F(ListFilesTest, RecentListMessageKeepsLongPathsShort) {
     files::LoadRecentFiles();
     ASSERT_EQ(Shown().size(), 1u);
     const std::string& text = Shown()[0].text;
-    const std::string first = paths[0];
-    EXPECT_TRUE(text.starts_with("The file " + first.substr(0, 59) + ellipsis +
-                                 first.substr(first.size() - 59) +
-                                 " cannot be read: Not a directory\r\nThe file "))
+    // The name whole, its folders shortened in their middle.
+    const std::string folder = paths[0].substr(0, paths[0].size() - 6);
+    EXPECT_TRUE(text.starts_with("The file " + folder.substr(0, 56) + ellipsis +
+                                 folder.substr(folder.size() - 56) +
+                                 "/1.set cannot be read: Not a directory\r\nThe file "))
         << text;
     EXPECT_TRUE(text.ends_with("/8.set cannot be read: Not a directory\r\nand 1 more.")) << text;
     std::size_t lines = 0;
@@ -800,6 +818,25 @@ TEST_F(ListFilesTest, RecentListMessageKeepsLongPathsShort) {
         lines += files::EstimatedLines(text.substr(at, end - at), 80);
     }
     EXPECT_LE(lines, 25u);
+
+    // Eight files of long names, alike but in their middle, in a long folder: each is told
+    // apart by its whole name, its folders shortened.
+    ClearMessages();
+    list.clear();
+    std::vector<std::string> names;
+    for (int i = 1; i <= 8; ++i) {
+        names.push_back("Blackwood_GP_qualifying_setup_low_wing_" + std::to_string(i) +
+                        "_soft_tyres_and_a_stiffer_rear_anti_roll_bar.set");
+        list += paths[0].substr(0, paths[0].size() - 5) + names.back() + "\r\n";
+    }
+    WriteFile(App("chassislab.mru"), list + "\r\n");
+    files::LoadRecentFiles();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_TRUE(Shown()[0].text.starts_with("The file /")) << Shown()[0].text;
+    for (const std::string& name : names)
+        EXPECT_NE(Shown()[0].text.find(ellipsis + "a_long_weekend/" + name + " cannot be read"),
+                  std::string::npos)
+            << name << "\n" << Shown()[0].text;
 
     // Line separators in a name, and the control characters of a junk line, are signs.
     ClearMessages();

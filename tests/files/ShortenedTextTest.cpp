@@ -35,4 +35,30 @@ TEST(ShortenedText, KeepsCharactersWholeWithinTheUnits) {
     EXPECT_EQ(files::EstimatedLines(accents, 80), 2u);
 }
 
+// A path keeps its file name whole and gives up the middle of its folders first; only a name
+// too wide on its own is shortened, after "…/".
+TEST(ShortenedText, APathKeepsItsFileNameWhole) {
+    const std::string e = "\u2026";
+    const struct {
+        std::string path;
+        std::size_t units;
+        std::string shown;
+    } rows[] = {
+        {"/home/you/Golf.set", 18, "/home/you/Golf.set"},
+        {"/Golf.set", 9, "/Golf.set"},  // exactly as wide as the units, in the root folder
+        {"/home/you/setups/Golf_race_long_name.set", 30, "/h" + e + "ps/Golf_race_long_name.set"},
+        {"/home/you/setups/Golf_race_long_name.set", 26, e + "/Golf_race_long_name.set"},
+        {"/home/you/setups/Golf_race_long_name.set", 24, e + "/Golf_race_" + e + "_name.set"},
+        {"/a\n/b\r.set", 40, "/a\u240A/b\u240D.set"},
+        {"/home/you/a\nfolder/x\ty.set", 18, "/hom" + e + "der/x\u2409y.set"},
+        {"Golf GTI.vd3", 8, "Gol" + e + "vd3"},  // no folder: shortened in its middle
+        {"/home/you/setups/", 12, "/home" + e + "tups/"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path + " in " + std::to_string(row.units));
+        EXPECT_EQ(files::ShortenedPath(row.path, row.units), row.shown);
+        EXPECT_LE(files::WidthUnits(row.shown), row.units);
+    }
+}
+
 }  // namespace

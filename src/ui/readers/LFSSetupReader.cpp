@@ -74,7 +74,7 @@ bool LFSSetupReader::ReadSetupFile() {
         box.SetText(d.Blanks[static_cast<std::size_t>(i)]);
     });
     ReRead->SetEnabled(true);
-    SetCaption(std::string(kCaption) + " - Last File Read: " + SetupReaderPath);
+    SetCaption(std::string(kCaption) + " - Last File Read: " + files::PathInTitle(SetupReaderPath));
     return true;
 }
 

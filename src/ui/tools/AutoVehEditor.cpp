@@ -54,17 +54,29 @@ AutoVehEditor::AutoVehEditor() : platform::Form("AutoVehEditor") {
     AutoVehRemoveMissing->Click = [this] { RemoveMissing(); };
     AutoVehLoad->Click = [this] { LoadList(); };
     AutoVehSave->Click = [this] { SaveList(); };
-    Load = [this] { LoadList(); };
+    // The start has told of a list it could not read: opening, the window says no more of it.
+    Load = [this] { LoadList(files::ListProblemTelling::UnlessTold); };
 }
 
-void AutoVehEditor::LoadList() {
-    const auto entries = files::ReadAutoVehicleList();
-    if (!entries) return;
+void AutoVehEditor::LoadList(files::ListProblemTelling telling) {
+    files::AutoVehicleListRead list = files::ReadAutoVehicleList(telling);
+    // A list that was not read is never saved over: its vehicles are not among the entries.
+    // No list at all (problem empty) is no loss.
+    unreadProblem_ = std::move(list.problem);
+    if (list.read != files::TextFileRead::Read) return;
     VehAutoList->ClearItems();
-    for (const std::string& e : *entries) VehAutoList->AddItem(e);
+    for (const std::string& e : list.entries) VehAutoList->AddItem(e);
 }
 
-bool AutoVehEditor::SaveList() { return files::SaveAutoVehicleList(Entries()); }
+bool AutoVehEditor::SaveList() {
+    if (unreadProblem_.empty()) return files::SaveAutoVehicleList(Entries());
+    files::ShowFileProblem(
+        "The list was not saved: the start-up list could not be read, so saving would replace "
+        "the vehicles it names with the list shown.\r\n" +
+        unreadProblem_ +
+        "\r\nOnce the file can be read, Reset List loads its vehicles and the list can be saved.");
+    return false;
+}
 
 void AutoVehEditor::AddVehicles() {
     const auto& t = core::TextTable();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "files/ListFiles.hpp"
 #include "platform/Form.hpp"
 
 namespace ui {
@@ -25,9 +26,11 @@ public:
     platform::CommandButton* AutoVehSave = nullptr;
 
     // "Reset List" (and the window's opening): the file's entries replace the list; a missing
-    // or empty file leaves the list as it is.
-    void LoadList();
-    // "Save List": the entries in order, through a temporary file and a rename.
+    // or empty file leaves the list as it is. A file that cannot be read leaves it too, and is
+    // then not saved over until a later reading finds it (or finds no file).
+    void LoadList(files::ListProblemTelling telling = files::ListProblemTelling::Always);
+    // "Save List": the entries in order, through a temporary file and a rename. Refused, with
+    // a message saying why, while the file the list was read from could not be read.
     bool SaveList();
     // "Add Vehicle(s)": one or several vehicle files picked in the open dialog. A file the
     // start-up would never load from its entry (files::CheckAutoVehicleChoice) is not added;
@@ -43,6 +46,10 @@ public:
 
 private:
     void SwapItems(int a, int b);
+
+    // What the user was told when the list file was last read and could not be: while it is
+    // not empty, Save List does not write over the file.
+    std::string unreadProblem_;
 };
 
 void ShowAutoVehEditor();

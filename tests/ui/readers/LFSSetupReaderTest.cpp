@@ -61,6 +61,13 @@ TEST_F(LFSSetupReaderTest, OpensEmptyThenShowsAHandBuiltFile) {
     EXPECT_EQ(Messages().Count(), 0u);
     EXPECT_TRUE(w->ReRead->Enabled());
     EXPECT_EQ(w->Caption(), "LFS Setup Reader - Last File Read: " + Path("setups/XRT_hand.set"));
+    // A line feed in the path shows as its sign, as the messages show it, not as a break.
+    std::filesystem::create_directories(root / "a\nb");
+    Write("a\nb/XRT_\tx.set", HandBuiltSetup().Str());
+    Open("a\nb/XRT_\tx.set");
+    EXPECT_EQ(w->Caption(),
+              "LFS Setup Reader - Last File Read: " + root.string() + "/a\u240Ab/XRT_\u2409x.set");
+    Open("setups/XRT_hand.set");
     EXPECT_EQ(w->SetupInfo(0).Text(), "SRSETT");
     EXPECT_EQ(w->SetupInfo(54).Text(), "-0.9");  // toe byte 0
     EXPECT_EQ(w->SetupInfo(60).Text(), "-1");    // pressure word 65535

@@ -2,6 +2,13 @@
 // a multi-selection and missing files, saving through a temporary file, reopening.
 #include "ui/tools/AutoVehEditor.hpp"
 
+#include <functional>
+#include <optional>
+
+#include <sys/stat.h>
+
+#include "files/ListFiles.hpp"
+#include "support/FilePermissions.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "support/WindowFileTest.hpp"
 
@@ -11,6 +18,10 @@ using Items = std::vector<std::string>;
 
 class AutoVehEditorTest : public windowtest::WindowFileTest {
 protected:
+    void SetUp() override {
+        WindowFileTest::SetUp();
+        files::ListFiles() = files::ListFilesState{};
+    }
     std::unique_ptr<ui::AutoVehEditor> Open() {
         auto w = std::make_unique<ui::AutoVehEditor>();
         w->Show();
@@ -180,6 +191,99 @@ TEST_F(AutoVehEditorTest, AFailedSaveSaysSoAndKeepsTheOldList) {
     EXPECT_FALSE(w->SaveList());
     EXPECT_EQ(Messages().Last().icon, platform::MsgIcon::Critical);
     EXPECT_EQ(ReadBack("autoveh.lst"), "Old\r\n\r\n");
+}
+
+// A list the window could not read (one the user may write but not read, one above 1 MiB, a
+// pipe) shows empty and is never saved over: Save List says why, also after a Reset List that
+// still cannot read it. A later Reset List that reads it, or finds no file at all, lets the
+// list be saved again.
+TEST_F(AutoVehEditorTest, AListItCouldNotReadIsNeverSavedOver) {
+    testsupport::FilePermissionsEnforced enforced;
+    if (!enforced.Holds()) GTEST_SKIP() << "file permissions do not hold for root";
+    const std::string stored = "Golf\r\nBMW M3 E46\r\n\r\n";
+    const std::string large = stored + std::string(std::size_t{1} << 20, '\n');
+    const std::string list = Path("autoveh.lst");
+    const struct {
+        const char* kind;
+        std::function<void()> make;  // the list as the window cannot read it
+        std::string reason;
+    } rows[] = {
+        {"mode 200",
+         [&] {
+             Write("autoveh.lst", stored);
+             std::filesystem::permissions(list, std::filesystem::perms::owner_write);
+         },
+         "cannot be read: Permission denied"},
+        {"above 1 MiB", [&] { Write("autoveh.lst", large); },
+         "holds " + std::to_string(large.size()) +
+             " bytes, more than any list of the program (at most 1048576 bytes); it was not "
+             "read."},
+        {"a pipe", [&] { ASSERT_EQ(::mkfifo(list.c_str(), 0600), 0); }, "is not a regular file"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.kind);
+        std::filesystem::remove(list);
+        row.make();
+        const auto before = std::filesystem::status(list);
+        const bool regular = before.type() == std::filesystem::file_type::regular;
+        const std::uintmax_t size = regular ? std::filesystem::file_size(list) : 0;
+        const std::string problem = "The file " + list + " " + row.reason;
+        Messages().Clear();
+        auto w = Open();
+        EXPECT_EQ(w->VehAutoList->ItemCount(), 0);
+        EXPECT_EQ(Messages().Last().text, problem);
+
+        w->VehAutoList->AddItem("New");
+        EXPECT_FALSE(w->SaveList());
+        EXPECT_EQ(Messages().Last().text,
+                  "The list was not saved: the start-up list could not be read, so saving would "
+                  "replace the vehicles it names with the list shown.\r\n" +
+                      problem +
+                      "\r\nOnce the file can be read, Reset List loads its vehicles and the list "
+                      "can be saved.");
+        EXPECT_EQ(Messages().Last().title, "Problem");
+        w->AutoVehLoad->UserClick();  // still not read: said again
+        EXPECT_EQ(Messages().Last().text, problem);
+        EXPECT_FALSE(w->SaveList());
+        EXPECT_EQ(Messages().Count(), 4u);
+        EXPECT_EQ(std::filesystem::status(list).type(), before.type());
+        EXPECT_EQ(std::filesystem::status(list).permissions(), before.permissions());
+        if (regular) EXPECT_EQ(std::filesystem::file_size(list), size);
+
+        // Readable again, or gone: read (or kept as shown), and saved.
+        std::filesystem::remove(list);
+        if (regular) Write("autoveh.lst", stored);
+        w->AutoVehLoad->UserClick();
+        EXPECT_TRUE(w->SaveList());
+        EXPECT_EQ(ReadBack("autoveh.lst"), regular ? stored : "New\r\n\r\n");
+        EXPECT_EQ(Messages().Count(), 4u);
+    }
+}
+
+// A list the start could not read is told of then, once: the window opening shows it empty
+// and says no more, also when opened again. A list that could not be read only since is told
+// of when the window opens.
+TEST_F(AutoVehEditorTest, AListTheStartCouldNotReadIsToldOnce) {
+    Write("autoveh.lst", "A\r\n" + std::string(std::size_t{1} << 20, '\n'));
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Messages().Count(), 1u);
+    const std::string told = Messages().Last().text;
+    auto w = Open();
+    EXPECT_EQ(w->VehAutoList->ItemCount(), 0);
+    w->Unload();
+    auto again = Open();
+    EXPECT_EQ(Messages().Count(), 1u);
+    EXPECT_FALSE(again->SaveList());
+    EXPECT_EQ(Messages().Count(), 2u);
+    again->Unload();
+
+    // Read since, then too large again: told.
+    Write("autoveh.lst", "A\r\n");
+    Open()->Unload();
+    Write("autoveh.lst", "A\r\n" + std::string(std::size_t{1} << 20, '\n'));
+    Open();
+    ASSERT_EQ(Messages().Count(), 3u);
+    EXPECT_EQ(Messages().Last().text, told);
 }
 
 }  // namespace

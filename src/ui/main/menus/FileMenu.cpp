@@ -139,7 +139,7 @@ void Main_FileSaveAs_Click(Main& form) {
             setup.SetupSavePath = previous;  // the current file stays what it was
             return;
         }
-        form.SetCaption(std::string(core::kProgramName) + " (" + *path + ")");
+        form.SetCaption(SetupFileCaption(*path));
         form.FileClose->SetEnabled(true);
         AddRecentFile(*path);
         return;

@@ -260,7 +260,7 @@ bool OpenSetupFile(bool showMessages) {
         ApplySetupControlValues(main, values);
         adjusted = AdjustedSetupFields(values, ReadSetupControlValues(main));
     }
-    main.SetCaption(std::string(core::kProgramName) + " (" + path + ")");
+    main.SetCaption(SetupFileCaption(path));
     if (!core::FromVbBool(g.FormLoading)) {
         // Recalculates every analysis with the new settings, keeping the caption and path.
         const core::RaisedFlag applying(state.SetupApplying);
@@ -303,6 +303,10 @@ bool SaveSetupFile() {
         return false;
     }
     return true;
+}
+
+std::string SetupFileCaption(const std::string& path) {
+    return std::string(core::kProgramName) + " (" + files::PathInTitle(path) + ")";
 }
 
 }  // namespace ui

@@ -46,4 +46,8 @@ bool SetupCanBeSaved();
 // ratio of a gear in use cannot be stored or the file cannot be written.
 bool SaveSetupFile();
 
+// The main window's title while a setup file is open: the program's name and the file's path,
+// "ChassisLab (<path>)", the path's control characters shown as signs (files::PathInTitle).
+std::string SetupFileCaption(const std::string& path);
+
 }  // namespace ui

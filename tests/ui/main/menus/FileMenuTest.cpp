@@ -94,6 +94,24 @@ TEST_F(FileMenuTest, OpenMakesTheFileCurrentAndRecentAndFiltersByCarOnlyWhenAske
     EXPECT_EQ(FileDialogDouble().OpenRequests()[1].filter, "LFS Settings File | VW Golf GTI Mk7_*.set");
 }
 
+// A setup in a folder whose name holds a line feed: the title shows the sign the messages show
+// for it, after Open and after Save As, and is one line.
+TEST_F(FileMenuTest, APathsControlCharactersAreSignsInTheTitle) {
+    const fs::path folder = root / "setups" / "wet\nweekend";
+    fs::create_directories(folder);
+    const std::string shown = Setups() + "wet\u240Aweekend/VW Golf GTI Mk7_";
+    fs::copy_file(GolfDefault(), folder / "VW Golf GTI Mk7_a.set");
+    FileDialogDouble().QueueOpenPath((folder / "VW Golf GTI Mk7_a.set").string());
+    w->FileOpenSetup->UserClick();
+    EXPECT_EQ(MessageDouble().Count(), 0u) << MessageDouble().Last().text;
+    EXPECT_EQ(w->Caption(), "ChassisLab (" + shown + "a.set)");
+    FileDialogDouble().QueueSavePath((folder / "VW Golf GTI Mk7_\rb.set").string());
+    w->FileSaveAs->UserClick();
+    EXPECT_EQ(MessageDouble().Count(), 0u) << MessageDouble().Last().text;
+    EXPECT_EQ(files::CheckFile((folder / "VW Golf GTI Mk7_\rb.set").string()), 1);
+    EXPECT_EQ(w->Caption(), "ChassisLab (" + shown + "\u240Db.set)");
+}
+
 TEST_F(FileMenuTest, SaveAsToANewNameWritesItAndMakesItCurrentAndRecent) {
     const std::string target = Setups() + "VW Golf GTI Mk7_race.set";
     FileDialogDouble().QueueSavePath(target);

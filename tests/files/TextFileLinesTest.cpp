@@ -1,0 +1,90 @@
+// The lines of the program's text files: every kind of line end, mixed, and a text of CR line
+// ends split in time linear in its length.
+#include "files/TextFileLines.hpp"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "support/VehicleTestSupport.hpp"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+class TextFileReadTest : public vehtest::ProgramFolderTest {};
+
+TEST(TextFileLines, EveryLineEndMixedInOneText) {
+    const struct {
+        std::string text;
+        Lines lines;
+    } rows[] = {
+        {"a\rb\rc\nd\r\ne", {"a", "b", "c", "d", "e"}},  // CRs before the first LF
+        {"a\r\rb\n\nc\r\n\r\n", {"a", "", "b", "", "c", "", ""}},
+        {"a\n\rb\r\n\rc", {"a", "", "b", "", "c"}},  // an LF, then a CR: two line ends
+        {"\xEF\xBB\xBF" "a\rb", {"a", "b"}},
+        {"", {""}},
+        {"\r", {"", ""}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::PrintToString(row.text));
+        EXPECT_EQ(files::SplitLines(row.text), row.lines);
+    }
+}
+
+// Read without telling, a file gives what would be said, and only that: nothing after a read
+// that went well or found no file, whatever the string held before.
+TEST_F(TextFileReadTest, WithoutTellingGivesWhatWouldBeSaid) {
+    const std::string folder = root.string() + "/folder";
+    std::filesystem::create_directory(folder);
+    vehtest::WriteFile(root / "two.txt", "a\r\nb");
+    const struct {
+        std::string path;
+        files::TextFileRead read;
+        std::string problem;
+    } rows[] = {
+        {(root / "two.txt").string(), files::TextFileRead::Read, ""},
+        {(root / "none.txt").string(), files::TextFileRead::Missing, ""},
+        {folder, files::TextFileRead::Unreadable,
+         "The file " + folder + " cannot be read: Is a directory"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path);
+        std::vector<std::string> lines;
+        std::string problem = "said before";
+        EXPECT_EQ(files::ReadTextFileLines(row.path, 100, "a text", lines, problem), row.read);
+        EXPECT_EQ(problem, row.problem);
+    }
+    EXPECT_TRUE(Shown().empty());
+}
+
+// Should the split take time growing with the square of the length (searching the rest of the
+// text for an LF at every CR), these 32 MiB would take some six minutes; the watchdog ends it.
+extern "C" void OnSplitHang(int) {
+    const char text[] = "SplitLines: 32 MiB of CR line ends not split in 30 s (hang)\n";
+    (void)!::write(2, text, sizeof text - 1);
+    std::abort();
+}
+
+TEST(TextFileLines, CrLineEndsAreSplitInLinearTime) {
+    constexpr std::size_t kLines = std::size_t{2} << 20;
+    const std::string line = "0123456789abcde";  // short enough to be held without allocation
+    std::string text;
+    text.reserve(kLines * (line.size() + 1) + 1);
+    for (std::size_t i = 0; i < kLines; ++i) text.append(line).push_back('\r');
+    text.push_back('\n');
+    std::signal(SIGALRM, OnSplitHang);
+    ::alarm(30);
+    const Lines lines = files::SplitLines(text);
+    ::alarm(0);
+    ASSERT_EQ(lines.size(), kLines + 1);
+    EXPECT_EQ(lines.front(), line);
+    EXPECT_EQ(lines[kLines - 1], line);
+    EXPECT_EQ(lines.back(), "");
+}
+
+}  // namespace

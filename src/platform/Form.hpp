@@ -73,8 +73,8 @@ public:
     void CentreOn(const Form& owner);
     const Form* CentredOn() const { return centredOn_; }
     // The window this one belongs to (null: none), as a tool window belongs to the program's
-    // main window: it stays above its owner, which it never hides behind, and goes with it
-    // when the owner is minimised. Set before the window is first shown.
+    // main window: the owner never covers it, and it goes with the owner when the owner is
+    // minimised. Set before the window is first shown.
     void SetOwner(const Form* owner) { owner_ = owner; }
     const Form* Owner() const { return owner_; }
     // Size of the client area (below the menu bar), pixels. The front end reports it.

@@ -44,9 +44,8 @@ int ToPixels(int twips) { return (twips + kTwips / 2) / kTwips; }
 // its outer corner: counting all of them to the left and above, the table clears the page
 // whatever the frame is like.
 void PlaceBesideEditor(TorqueDataTable& window, Main& main) {
-    int right = 0, top = 0;  // of the page, in the main window's client area
     platform::Control* page = &main.DataPage(1);
-    right += page->Width();
+    int right = page->Width(), top = 0;  // of the page, in the main window's client area
     for (platform::Control* c = page; c != nullptr;
          c = c->Parent() != nullptr ? c->Parent()->AsControl() : nullptr) {
         right += c->Left();

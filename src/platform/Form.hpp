@@ -72,6 +72,11 @@ public:
     // moved from code; a person may move it where they like.
     void CentreOn(const Form& owner);
     const Form* CentredOn() const { return centredOn_; }
+    // The window this one belongs to (null: none), as a tool window belongs to the program's
+    // main window: the owner never covers it, and it goes with the owner when the owner is
+    // minimised. Set before the window is first shown.
+    void SetOwner(const Form* owner) { owner_ = owner; }
+    const Form* Owner() const { return owner_; }
     // Size of the client area (below the menu bar), pixels. The front end reports it.
     int ClientWidth() const { return clientWidth_; }
     int ClientHeight() const { return clientHeight_; }
@@ -188,6 +193,7 @@ private:
     CommandButton* cancelButton_ = nullptr;
     bool closesOnEscape_ = false;
     const Form* centredOn_ = nullptr;
+    const Form* owner_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<std::unique_ptr<MenuItem>> menus_;
     FormObserver* observer_ = nullptr;

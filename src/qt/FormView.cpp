@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <QWindow>
 #include <algorithm>
 #include <unordered_set>
 
@@ -126,8 +127,8 @@ using platform::Container;
 using platform::Control;
 using platform::Prop;
 
-FormView::FormView(platform::Form& form, QWidget* parent)
-    : QWidget(parent, Qt::Window), form_(&form) {
+FormView::FormView(platform::Form& form, QWidget* owner)
+    : QWidget(nullptr, owner ? Qt::Tool : Qt::Window), form_(&form), owner_(owner) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -472,6 +473,12 @@ void FormView::ShowWindow() {
     holdReports_ = true;
     shownOnce_ = true;
     FitOnScreen();  // at a size that fits before the window appears
+    // An owned window is the owner's transient: the window manager keeps it above the owner.
+    // It is no child widget of the owner's window, whose menu keys would then reach into it.
+    if (owner_ && owner_->windowHandle()) {
+        create();
+        windowHandle()->setTransientParent(owner_->windowHandle());
+    }
     show();
     FitOnScreen();
     holdReports_ = false;

@@ -65,7 +65,9 @@ struct ScrollNeed {
 class FormView : public QWidget, public platform::FormObserver {
     Q_OBJECT
 public:
-    explicit FormView(platform::Form& form, QWidget* parent = nullptr);
+    // A form with an owner gets the owner's window as `owner`: it is then a tool window kept
+    // above that window (from when it is shown).
+    explicit FormView(platform::Form& form, QWidget* owner = nullptr);
     ~FormView() override;
 
     // The form; only while Attached().
@@ -139,6 +141,7 @@ private:
     void RefitForFrame();
 
     platform::Form* form_;
+    QPointer<QWidget> owner_;  // the window of the form's owner
     QMenuBar* menuBar_;
     QWidget* client_;
     QScrollBar* hScroll_;

@@ -1,6 +1,7 @@
 // Tab strips and list views.
 #include <QApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
@@ -84,7 +85,8 @@ private:
 };
 
 // A report-mode list. Selection belongs to the model: the view's own selection handling is
-// off, clicks go to the model and the view shows the model's selected items.
+// off (the header's too, which shares the view's selection model), clicks go to the model and
+// the view shows the model's selected items, each across every column.
 //
 // The widget is built whole once; after that each change the model reports (a row added or
 // removed, one cell's text, the columns, one item's selection) is copied alone. A handler that
@@ -99,6 +101,7 @@ public:
         w->setUniformRowHeights(true);
         w->setAllColumnsShowFocus(true);
         w->setSelectionMode(QAbstractItemView::NoSelection);
+        w->header()->setSelectionMode(QAbstractItemView::NoSelection);
         w->header()->setStretchLastSection(false);
         w->header()->setSectionsMovable(false);
         QObject::connect(w, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem* item, int) {
@@ -120,9 +123,9 @@ protected:
             if (!built_ || !MirrorChange(change)) MirrorWhole();
         } else if (what == Prop::Selection) {
             if (change.kind == Kind::Selected) {
-                MirrorSelection(change.item, change.item);
+                MirrorSelected(change.item);
             } else {
-                MirrorSelection(1, list_.ItemCount());
+                MirrorSelection();
             }
         }
     }
@@ -143,7 +146,14 @@ private:
         const auto& columns = list_.Columns();
         QStringList headers;
         for (const auto& col : columns) headers << QString::fromStdString(col.text);
-        w_->setColumnCount(std::max<int>(1, static_cast<int>(columns.size())));
+        const int count = std::max<int>(1, static_cast<int>(columns.size()));
+        // A selected row is selected in the columns it had then: columns taken away leave it
+        // partly selected (and its item unselected), new ones come unselected. It is selected
+        // again across the new columns.
+        const bool reselect = count != w_->columnCount();
+        if (reselect) w_->selectionModel()->clearSelection();
+        w_->setColumnCount(count);
+        if (reselect) MirrorSelection();
         w_->setHeaderLabels(headers);
         for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
             w_->setColumnWidth(i, columns[static_cast<std::size_t>(i)].width);
@@ -157,7 +167,7 @@ private:
         rows.reserve(list_.ItemCount());
         for (int i = 1; i <= list_.ItemCount(); ++i) rows << Row(list_.Item(i));
         w_->addTopLevelItems(rows);
-        MirrorSelection(1, list_.ItemCount());
+        MirrorSelection();
         built_ = true;
     }
 
@@ -192,12 +202,27 @@ private:
         return false;
     }
 
-    // The selection of items first to last (1-based) as the model has it.
-    void MirrorSelection(int first, int last) {
-        for (int i = first; i <= last && i <= w_->topLevelItemCount(); ++i) {
-            QTreeWidgetItem* row = w_->topLevelItem(i - 1);
-            if (row->isSelected() != list_.Item(i).selected) row->setSelected(list_.Item(i).selected);
+    // One item's selection (1-based) as the model has it, across every column.
+    void MirrorSelected(int item) {
+        if (item < 1 || item > w_->topLevelItemCount()) return;
+        w_->topLevelItem(item - 1)->setSelected(list_.Item(item).selected);
+    }
+
+    // The whole selection as the model has it: each run of selected items one range across
+    // every column, everything else unselected.
+    void MirrorSelection() {
+        QItemSelection selection;
+        const QAbstractItemModel* model = w_->model();
+        const int rows = std::min(list_.ItemCount(), w_->topLevelItemCount());
+        const int lastColumn = w_->columnCount() - 1;
+        for (int first = 1; first <= rows; ++first) {
+            if (!list_.Item(first).selected) continue;
+            int last = first;
+            while (last < rows && list_.Item(last + 1).selected) ++last;
+            selection.select(model->index(first - 1, 0), model->index(last - 1, lastColumn));
+            first = last;
         }
+        w_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     }
 
     platform::ListView& list_;

@@ -1,9 +1,11 @@
 #include "qt/MessageBoxText.hpp"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QShortcut>
 #include <QTextBoundaryFinder>
 #include <algorithm>
@@ -44,8 +46,12 @@ public:
     }
 
     // The label copies only while it handles the person's input: the clipboard changes then
-    // are its own.
+    // are its own. Its context menu is this one's, whose Copy copies as written.
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &label_ && event->type() == QEvent::ContextMenu) {
+            ShowMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
         if (handling_ || watched != &label_ || !MayCopy(event->type())) return false;
         handling_ = true;
         static_cast<QObject&>(label_).event(event);
@@ -61,8 +67,7 @@ private:
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonRelease:
             case QEvent::MouseButtonDblClick:
-            case QEvent::MouseMove:
-            case QEvent::ContextMenu: return true;
+            case QEvent::MouseMove: return true;
             default: return false;
         }
     }
@@ -76,22 +81,45 @@ private:
                 writtenAt_[static_cast<std::size_t>(end)]};
     }
 
+    QString SelectedAsWritten() const {
+        const auto [from, to] = WrittenSelection();
+        return written_.mid(from, to - from);
+    }
+
     // Ctrl+C: the part of the message selected in the label where the label has the focus,
     // else the whole message.
     void CopyForKeys() {
-        QString text = written_;
-        if (label_.hasFocus() && label_.hasSelectedText()) {
-            const auto [from, to] = WrittenSelection();
-            text = written_.mid(from, to - from);
-        }
-        QGuiApplication::clipboard()->setText(text);
+        const bool part = label_.hasFocus() && label_.hasSelectedText();
+        QGuiApplication::clipboard()->setText(part ? SelectedAsWritten() : written_);
+    }
+
+    // The label's context menu: Copy (of the part selected) and Select All, as a text's
+    // menu has them.
+    void ShowMenu(const QPoint& at) {
+        auto* menu = new QMenu(&label_);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        QAction* copy = menu->addAction(QStringLiteral("&Copy"), this, [this] {
+            QGuiApplication::clipboard()->setText(SelectedAsWritten());
+        });
+        copy->setShortcut(QKeySequence::Copy);
+        copy->setEnabled(label_.hasSelectedText());
+        menu->addSeparator();
+        menu->addAction(QStringLiteral("Select All"), this, [this] { SelectAll(); });
+        menu->popup(at);
+    }
+
+    // The whole message selected; on a desktop with a selection, that is the selection too,
+    // as for a part selected with the mouse.
+    void SelectAll() {
+        label_.setSelection(0, static_cast<int>(label_.text().size()));
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (clipboard->supportsSelection()) clipboard->setText(written_, QClipboard::Selection);
     }
 
     void PutBackAsWritten(QClipboard::Mode mode) {
         if (!label_.hasSelectedText()) return;
-        const auto [from, to] = WrittenSelection();
         handling_ = false;  // the text put back is left as it is
-        QGuiApplication::clipboard()->setText(written_.mid(from, to - from), mode);
+        QGuiApplication::clipboard()->setText(SelectedAsWritten(), mode);
         handling_ = true;
     }
 

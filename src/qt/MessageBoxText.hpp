@@ -24,9 +24,10 @@ ShownMessage CutLongStretches(const QString& text, const QFont& font, int widest
 
 // Makes the message box `box`, whose label shows `shown`, copy the message as written: Ctrl+C
 // anywhere in the box copies the part selected in the label where the label has the focus,
-// else the whole message; what the label copies (a selection under X11) holds none of the line
-// breaks put in; a double click selects a word one of them cuts whole. What anything else puts
-// on the clipboard while the box is open is left alone.
+// else the whole message; the label's context menu copies the part selected (or selects the
+// whole message); what the label copies (a selection under X11) holds none of the line breaks
+// put in; a double click selects a word one of them cuts whole. What anything else puts on the
+// clipboard while the box is open is left alone.
 void CopyAsWritten(QWidget& box, QLabel& label, const ShownMessage& shown);
 
 }  // namespace qtfront

@@ -34,7 +34,8 @@ void QtDesktop::FormShown(platform::Form& form) {
         view = nullptr;
     }
     if (!view) {
-        view = new FormView(form);
+        // An owned form's window is made the owner's tool window (when the owner has one).
+        view = new FormView(form, form.Owner() ? ViewFor(*form.Owner()) : nullptr);
         views_[&form] = view;
     }
     view->ShowWindow();

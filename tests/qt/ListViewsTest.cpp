@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QScrollBar>
+#include <QTest>
 #include <QTreeWidget>
 #include <functional>
 #include <string>
@@ -41,6 +43,10 @@ std::string Difference(const QTreeWidget& tree, const platform::ListView& list) 
                 return "sub-item " + std::to_string(k + 1) + at;
         }
         if (row->isSelected() != item.selected) return "selection" + at;
+        // Shown selected: the whole row, every column; shown unselected: no cell of it.
+        const QItemSelectionModel& shown = *tree.selectionModel();
+        if (item.selected ? !shown.isRowSelected(i - 1, {}) : shown.rowIntersectsSelection(i - 1, {}))
+            return "selection shown" + at;
     }
     return "";
 }
@@ -79,6 +85,7 @@ TEST_F(ListViews, TheWidgetFollowsEveryKindOfChange) {
         const char* change;
         std::function<void(platform::ListView&)> make;
     } changes[] = {
+        {"an item selected first", [](auto& l) { l.SetSelected(2, true); }},
         {"a sub-item", [](auto& l) { l.SetSubItem(2, 1, "1:02.5"); }},
         {"a sub-item beyond the columns", [](auto& l) { l.SetSubItem(1, 3, "wet"); }},
         {"an item added", [](auto& l) { l.AddItem("D"); }},
@@ -90,6 +97,7 @@ TEST_F(ListViews, TheWidgetFollowsEveryKindOfChange) {
         {"a click adding an item", [](auto& l) { l.UserClickItem(3, true); }},
         {"the last item removed", [](auto& l) { l.RemoveItem(3); }},
         {"an item deselected", [](auto& l) { l.SetSelected(1, false); }},
+        {"an item selected again", [](auto& l) { l.SetSelected(2, true); }},
         {"the columns cleared", [](auto& l) { l.ClearColumns(); }},
         {"the columns made again, wider",
          [](auto& l) {
@@ -100,6 +108,9 @@ TEST_F(ListViews, TheWidgetFollowsEveryKindOfChange) {
          }},
         {"the items cleared", [](auto& l) { l.ClearItems(); }},
         {"items added again", [](auto& l) { for (const char* r : {"E", "F"}) l.AddItem(r); }},
+        {"a click on a new item", [](auto& l) { l.UserClickItem(2); }},
+        {"an item added after it", [](auto& l) { l.AddItem("G"); }},
+        {"a column added", [](auto& l) { l.AddColumn("Tyres", 50); }},
     };
     ASSERT_EQ(Difference(), "");
     for (const auto& c : changes) {
@@ -114,6 +125,29 @@ TEST_F(ListViews, TheWidgetFollowsEveryKindOfChange) {
     tree = qobject_cast<QTreeWidget*>(view->WidgetFor(list));
     ASSERT_NE(tree, nullptr);
     EXPECT_EQ(Difference(), "") << "in a window made later";
+    // ... and where its last change selected one of two items selected.
+    view.reset();
+    list.SetSelected(1, true);
+    view = std::make_unique<qtfront::FormView>(form);
+    tree = qobject_cast<QTreeWidget*>(view->WidgetFor(list));
+    ASSERT_NE(tree, nullptr);
+    ASSERT_EQ(list.SelectedItems(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(Difference(), "") << "in a window made after a selection";
+}
+
+// The header shares the list's selection model: selecting everything through it, or through
+// the list's own keys, leaves the widget showing what the model holds.
+TEST_F(ListViews, OnlyTheModelSelects) {
+    list.SetSelected(2, true);
+    view->show();
+    QCoreApplication::processEvents();
+    tree->header()->selectAll();
+    EXPECT_EQ(Difference(), "") << "the header";
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(tree, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(Difference(), "") << "the keys";
+    view->hide();
 }
 
 // A table of 200 rows filled row by row and cell by cell (601 changes) puts each row into the
@@ -214,6 +248,13 @@ TEST_F(TorqueTableOnDesktop, EachKeystrokeLeavesTheTableAsTheModelHasIt) {
     EXPECT_TRUE(qttest::RunEventsUntil([tree] { return tree->verticalScrollBar()->isVisible(); }));
     EXPECT_TRUE(view->grab().save(
         QString::fromStdString(qttest::ScreenshotPath("editor_torque_table_201_rows.png"))));
+    // A row the person picked stays picked when the window is made wider (its columns made
+    // again at their new width).
+    table->DataTable->UserClickItem(41);
+    table->SetSize(table->Width() + 60, table->Height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table->DataTable->SelectedItems(), std::vector<int>{41});
+    EXPECT_EQ(Difference(*tree, *table->DataTable), "") << "resized";
     w->VehData_Cancel->UserClick();
 }
 

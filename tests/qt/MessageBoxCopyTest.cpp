@@ -1,11 +1,15 @@
 // What a message box puts on the clipboard: Ctrl+C copies the message as written (without the
 // line breaks the box puts into a long name), wherever the focus is; with part of the text
-// selected in the label, that part. The text is plain whatever it names.
+// selected in the label, that part; so does the label's context menu, and what the person
+// selects is the desktop's selection as written too (ctest runs these under Xvfb as well, where
+// there is one). The text is plain whatever it names.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -78,6 +82,39 @@ protected:
     }
 };
 
+// Chooses `entry` of the label's context menu, opened where the person right-clicks; whether
+// the menu offered it enabled.
+bool ChooseFromContextMenu(QLabel& label, const QString& entry) {
+    bool chosen = false;
+    const auto choose = [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        for (QAction* action : menu->actions()) {
+            if (action->text() == entry && action->isEnabled() && !chosen) {
+                chosen = true;
+                action->trigger();
+            }
+        }
+        menu->close();
+    };
+    QTimer::singleShot(0, choose);  // a menu that runs its own loop
+    const QPoint at = label.rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, label.mapToGlobal(at));
+    QApplication::sendEvent(&label, &event);
+    QCoreApplication::processEvents();
+    choose();  // a menu left open
+    return chosen;
+}
+
+// The written text of what the label has selected: its text less the line breaks the box put
+// in (the paragraph separator is the message's own line end).
+std::string SelectedAsWritten(const QLabel& label) {
+    QString text = label.selectedText();
+    text.remove(QChar::LineSeparator);
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text.toStdString();
+}
+
 TEST_F(MessageBoxCopy, CtrlCCopiesTheMessageAsWrittenWhereverTheFocusIs) {
     const std::string message = "The file " + kLongName + " cannot be read:\nPermission denied";
     const std::string firstLine = "The file " + kLongName + " cannot be read:";
@@ -106,6 +143,88 @@ TEST_F(MessageBoxCopy, CtrlCCopiesTheMessageAsWrittenWhereverTheFocusIs) {
             focus->setFocus(Qt::TabFocusReason);
             ASSERT_EQ(QApplication::focusWidget(), focus);
             EXPECT_EQ(CopyWithKeys(), row.copied);
+        });
+    }
+}
+
+TEST_F(MessageBoxCopy, TheContextMenuCopiesThePartSelectedAsWritten) {
+    const std::string message = "The file " + kLongName + " cannot be read:\nPermission denied";
+    const std::string firstLines = "The file " + std::string(100, 'N');  // cut at least once
+    const struct {
+        std::string selected;  // "": none
+        const char* entry;
+        std::string copied;
+    } rows[] = {
+        {"Permission", "&Copy", "Permission"},
+        {kLongName, "&Copy", kLongName},
+        {firstLines, "&Copy", firstLines},
+        {"", "&Copy", "copied before"},  // nothing to copy: Copy is not offered
+        {"", "Select All", "copied before"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.selected.substr(0, 12) + " / " + row.entry);
+        WithBox(message, [&](QMessageBox&, QLabel& label) {
+            ASSERT_GT(label.text().count(QChar::LineSeparator), 0) << "the name is cut";
+            if (!row.selected.empty()) Select(label, message, row.selected);
+            QApplication::clipboard()->setText(QStringLiteral("copied before"));
+            EXPECT_EQ(ChooseFromContextMenu(label, row.entry), row.entry != std::string("&Copy") ||
+                                                                   !row.selected.empty());
+            EXPECT_EQ(QApplication::clipboard()->text().toStdString(), row.copied);
+            if (std::string(row.entry) == "Select All") {
+                EXPECT_EQ(SelectedAsWritten(label), message);
+                ASSERT_TRUE(ChooseFromContextMenu(label, "&Copy"));
+                EXPECT_EQ(QApplication::clipboard()->text().toStdString(), message);
+            }
+        });
+    }
+}
+
+// Where the desktop has a selection (X11), what the person selects in the label becomes it as
+// written: with the mouse across a line break the box put in, by the keys, by a double click
+// on a word the box cut, and by the context menu's Select All.
+TEST_F(MessageBoxCopy, TheDesktopsSelectionHoldsThePartSelectedAsWritten) {
+    QClipboard& clipboard = *QApplication::clipboard();
+    if (!clipboard.supportsSelection()) {
+        ASSERT_TRUE(qEnvironmentVariableIsEmpty("CHASSISLAB_DESKTOP_HAS_SELECTION"));
+        GTEST_SKIP() << "this desktop has no selection";
+    }
+    const std::string message = "The file " + kLongName + " cannot be read:\nPermission denied";
+    const struct {
+        const char* how;
+        std::function<void(QLabel&)> select;
+    } ways[] = {
+        {"a drag from the first line into the third",
+         [](QLabel& label) {
+             const int line = label.fontMetrics().lineSpacing();
+             const QPoint to(label.width() / 3, line * 5 / 2);
+             QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(label.width() / 2, line / 2));
+             QTest::mouseMove(&label, to);
+             QTest::mouseRelease(&label, Qt::LeftButton, {}, to);
+         }},
+        {"the keys, across a line break put in",
+         [](QLabel& label) {
+             label.setFocus(Qt::TabFocusReason);
+             label.setSelection(20, 0);
+             for (int i = 0; i < 60; ++i) QTest::keyClick(&label, Qt::Key_Right, Qt::ShiftModifier);
+         }},
+        {"a double click on the cut name",
+         [](QLabel& label) {
+             const int line = label.fontMetrics().lineSpacing();
+             QTest::mouseDClick(&label, Qt::LeftButton, {}, QPoint(label.width() / 2, line * 3 / 2));
+         }},
+        {"the context menu's Select All",
+         [](QLabel& label) { ASSERT_TRUE(ChooseFromContextMenu(label, "Select All")); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.how);
+        WithBox(message, [&](QMessageBox&, QLabel& label) {
+            clipboard.setText(QStringLiteral("selected before"), QClipboard::Selection);
+            way.select(label);
+            QCoreApplication::processEvents();
+            ASSERT_TRUE(label.selectedText().contains(QChar::LineSeparator)) << "a cut selected";
+            const std::string selected = SelectedAsWritten(label);
+            EXPECT_NE(message.find(selected), std::string::npos) << selected;
+            EXPECT_EQ(clipboard.text(QClipboard::Selection).toStdString(), selected);
         });
     }
 }

@@ -36,6 +36,27 @@ TorqueTableState& TorqueTable() {
 int ToTwips(int pixels) { return pixels * kTwips; }
 int ToPixels(int twips) { return (twips + kTwips / 2) / kTwips; }
 
+// The table belongs to the main window, above which it stays, and opens beside the editor's
+// Drive-train page, whose engine boxes and plot the person works in while watching it: to the
+// right of the page (over the analysis area, which the editor covers), level with the page's
+// top. The page's place on the screen is its place in the main window's client area plus the
+// client area's corner, which lies at most the window's frame, menu bar and scroll bars from
+// its outer corner: counting all of them to the left and above, the table clears the page
+// whatever the frame is like.
+void PlaceBesideEditor(TorqueDataTable& window, Main& main) {
+    platform::Control* page = &main.DataPage(1);
+    int right = page->Width(), top = 0;  // of the page, in the main window's client area
+    for (platform::Control* c = page; c != nullptr;
+         c = c->Parent() != nullptr ? c->Parent()->AsControl() : nullptr) {
+        right += c->Left();
+        top += c->Top();
+    }
+    window.SetOwner(&main);
+    window.Move(main.Left() + main.Width() - main.ClientWidth() + right,
+                main.Top() + main.Height() - main.ClientHeight() + top, window.Width(),
+                window.Height());
+}
+
 }  // namespace
 
 TorqueTableLayout LayoutTorqueTable(int windowWidth, int windowHeight, int clientWidth,
@@ -60,7 +81,7 @@ TorqueDataTable::TorqueDataTable() : platform::Form("TorqueDataTable") {
     SetClosesOnEscape(true);
     SetCaption("Engine Torque Curve Data Table");
     SetResizable(true);
-    Move(120, 120, ToPixels(5000), ToPixels(5400));
+    SetSize(ToPixels(5000), ToPixels(5400));  // placed when it opens (PlaceBesideEditor)
 
     auto& start = CreateIn(TorqueDataLabel, "TorqueDataLabel", 0);
     start.Move(8, 14, 40, 18);
@@ -114,9 +135,11 @@ TorqueDataTableLinks& TorqueDataTableHooks() {
 }
 
 void ShowTorqueDataTable() {
-    if (core::GlobalChassisLab().MainForm == nullptr) return;
+    Main* main = core::GlobalChassisLab().MainForm;
+    if (main == nullptr) return;
     EngineDisplays().TorqueTableOpen = core::VbTrue;
     TorqueDataTable& window = TorqueTable().Holder.Get();
+    if (!window.Loaded()) PlaceBesideEditor(window, *main);
     window.Show();
     window.BringToFront();
 }

@@ -44,7 +44,8 @@ struct TorqueDataTableLinks {
 };
 TorqueDataTableLinks& TorqueDataTableHooks();
 
-// Opens the window (or brings it to the front) and marks it open; the opening fills it.
+// Opens the window (or brings it to the front) and marks it open; the opening fills it. It
+// opens owned by the main window, beside the editor's Drive-train page.
 void ShowTorqueDataTable();
 // Closes the window when it is open.
 void CloseTorqueDataTable();

@@ -56,6 +56,7 @@ TEST_F(TorqueDataTableWindow, OpensFromTheEditorsPlotWithRowsFromIdle) {
     ui::TorqueDataTable& t = Open();
     EXPECT_TRUE(core::FromVbBool(ui::EngineDisplays().TorqueTableOpen));
     EXPECT_EQ(t.Caption(), "Engine Torque Curve Data Table");
+    EXPECT_EQ(t.Owner(), form);  // a tool window of the main window
     EXPECT_EQ(t.StartRevsText->Text(), "100");  // the idle speed, written into the empty box
     EXPECT_EQ(t.UnitStepText->Text(), "250");
     // 100, 350, 600 rad/s, then (700 - 100) / 250 = 2.4 rounds to 2: the table ends below the

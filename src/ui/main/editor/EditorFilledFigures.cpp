@@ -1,6 +1,7 @@
 #include "ui/main/editor/EditorFilledFigures.hpp"
 
 #include <algorithm>
+#include <limits>
 
 #include "core/Numbers.hpp"
 #include "ui/main/editor/VehicleEditorNumbers.hpp"
@@ -19,6 +20,12 @@ const EditorFilledFiguresState::Box* Unchanged(const platform::TextBox& box) {
     const auto it = boxes.find(&box);
     return it != boxes.end() && it->second.Text == box.Text() ? &it->second : nullptr;
 }
+
+// A text read as 0 that is no whole number: it holds no number ("", "-", "x"), or one a
+// person does not type as a figure ("0x").
+bool NoFigure(const core::TypedNumber& typed) { return !typed.Whole && typed.Value == 0.0; }
+
+constexpr float kNoFigure = std::numeric_limits<float>::quiet_NaN();
 
 }  // namespace
 
@@ -59,14 +66,20 @@ void FillSlider(platform::Slider& slider, double position, float field) {
     }
 }
 
+bool HoldsNoFigure(const platform::TextBox& box) {
+    return Unchanged(box) == nullptr && NoFigure(core::ReadTypedNumber(box.Text()));
+}
+
 float BoxFigure(const platform::TextBox& box, double unitFactor) {
     if (const auto* filled = Unchanged(box)) return filled->Figure;
-    return StoredSingle(core::TypedVal(box.Text()), unitFactor);
+    const core::TypedNumber typed = core::ReadTypedNumber(box.Text());
+    return NoFigure(typed) ? kNoFigure : StoredSingle(typed.Value, unitFactor);
 }
 
 float SpeedBoxFigure(const platform::TextBox& box) {
     if (const auto* filled = Unchanged(box)) return filled->Figure;
-    return StoredRpm(core::TypedVal(box.Text()));
+    const core::TypedNumber typed = core::ReadTypedNumber(box.Text());
+    return NoFigure(typed) ? kNoFigure : StoredRpm(typed.Value);
 }
 
 float SliderFigure(const platform::Slider& slider, double figure) {

@@ -56,21 +56,22 @@ struct BoxCase {
     std::vector<const char*> accepted, refused;
 };
 
-// Bounds are inclusive; an empty box reads as 0 (valid only where 0 is in range); text that
-// is no number reads as 0 too.
+// Bounds are inclusive; an empty box, or one whose text is no number, holds no figure and is
+// refused whatever its range (read as 0 it would store a figure nobody typed); a 0 typed is
+// judged as any figure.
 TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
     ui::Main& w = OpenOnFirstCar();
     const std::vector<BoxCase> cases = {
         {"body mass", [](ui::Main& m) -> TextBox& { return *m.VehData_NewBodyMass; },
          EditorInput::BodyMass, {"110", "750000", "1200abc"}, {"109.9", "750001", "abc", ""}},
         {"body height", [](ui::Main& m) -> TextBox& { return *m.VehData_NewBodyPosZ; },
-         EditorInput::BodyPosZ, {"0", "5", ""}, {"5.01", "-0.1"}},
+         EditorInput::BodyPosZ, {"0", "5"}, {"5.01", "-0.1", ""}},
         {"tank", [](ui::Main& m) -> TextBox& { return *m.VehData_NewFuelTankCapacity; },
          EditorInput::FuelTankCapacity, {"1", "25000"}, {"0.9", ""}},
         {"seat right", [](ui::Main& m) -> TextBox& { return m.VehData_PassPosX(1); },
          EditorInput::PassPosX, {"50", "100"}, {"49", "101"}},
         {"engine braking", [](ui::Main& m) -> TextBox& { return *m.VehData_NewEBC; },
-         EditorInput::EBC, {"0", "10"}, {"10.1", "-1"}},
+         EditorInput::EBC, {"0", "10"}, {"10.1", "-1", "", "-"}},
         {"efficiency", [](ui::Main& m) -> TextBox& { return *m.VehData_NewDrivetrainEff; },
          EditorInput::DrivetrainEff, {"50", "99"}, {"49"}},
         // 10 % is the lowest profile, for a tyre of 300 mm or more (VehicleEditorProperties).
@@ -79,7 +80,7 @@ TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
         {"spring ratio", [](ui::Main& m) -> TextBox& { return m.VehData_NewWheelSpringMR(0); },
          EditorInput::WheelSpringMR, {"0.5", "5"}, {"0.49", "5.01"}},
         {"lift", [](ui::Main& m) -> TextBox& { return *m.VehData_NewCl; },
-         EditorInput::Cl, {"-5", "5", ""}, {"-5.1"}},
+         EditorInput::Cl, {"-5", "5", "0"}, {"-5.1", ""}},
         {"body aero centre", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(0); },
          EditorInput::AeroDevicePosY, {"0", "100"}, {"-1"}},
         {"rear wing", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(2); },
@@ -87,13 +88,13 @@ TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
         {"front wing", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(3); },
          EditorInput::AeroDevicePosY, {"175"}, {"176"}},
         {"handicap", [](ui::Main& m) -> TextBox& { return *m.VehData_NewHandicapPosZ; },
-         EditorInput::HandicapPosZ, {"0", "5", "", "x"}, {"5.01", "-0.1", "99999"}},
+         EditorInput::HandicapPosZ, {"0", "5"}, {"5.01", "-0.1", "99999", "", "x"}},
         {"ride height", [](ui::Main& m) -> TextBox& { return m.VehData_NewRideHeight(0); },
          EditorInput::RideHeight, {"0", "1"}, {"1.01", "-0.01", "-9999"}},
         {"anti-roll bar ratio", [](ui::Main& m) -> TextBox& { return m.VehData_NewWheelARBMR(1); },
          EditorInput::WheelARBMR, {"0.5", "5"}, {"0.49", "5.01", "0.001", ""}},
         {"inclination", [](ui::Main& m) -> TextBox& { return m.VehData_NewInclination(0); },
-         EditorInput::Inclination, {"0.52", "-0.52", ""}, {"0.53", "-1.56"}},
+         EditorInput::Inclination, {"0.52", "-0.52"}, {"0.53", "-1.56", " "}},
         {"camber", [](ui::Main& m) -> TextBox& { return m.VehData_NewCamber(1); },
          EditorInput::Camber, {"0.52", "-0.52"}, {"0.53", "-0.53"}},
         {"shift time", [](ui::Main& m) -> TextBox& { return *m.VehData_NewDrivetrainShiftTime; },
@@ -153,10 +154,13 @@ TEST_F(VehicleEditorChecks, EngineSpeedBoxesOwnRanges) {
 }
 
 // The boxes that once took any text read it as every box does: text that is not a number
-// reads 0, judged against the box's range.
+// holds no figure, and is refused though the box's range takes 0.
 TEST_F(VehicleEditorChecks, BoxesOnceWithoutARangeJudgeTextAsTheOthersDo) {
     ui::Main& w = OpenOnFirstCar();
     Type(w.VehData_NewCamber(0), "abc");
+    EXPECT_TRUE(Refused(w.VehData_NewCamber(0)));
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    Type(w.VehData_NewCamber(0), "0");
     EXPECT_TRUE(Accepted(w.VehData_NewCamber(0)));
     EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
     Type(*w.VehData_NewHandicapPosZ, "-9");
@@ -667,6 +671,67 @@ TEST_F(EngineSpeedCrossChecks, TheRulesBandKeepsEachCaptionWhole) {
             ASSERT_FALSE(PreviewRefusalLines(w).empty());
             ExpectCaptionsWhole(w);
         }
+    }
+}
+
+// Every box the editor shows for the Golf, left empty, holds no figure: red, the store
+// disabled, for a vehicle edited or added alike, also where the range takes 0 (read as 0, an
+// empty idle, torque peak, plateau width or engine braking once stored 0 nobody typed); the
+// band above the engine preview says an engine box needs a figure. A 0 typed where the range
+// takes it passes.
+TEST_F(VehicleEditorChecks, AnEmptyBoxNeedsAFigureWhereA0TypedPasses) {
+    ui::Main& w = StartWithCars();
+    const auto engineControlOf = [&w](const TextBox* box) -> const ui::EngineControl* {
+        for (const ui::EngineControl* c : ui::kEngineControls)
+            if (c->Box && w.*(c->Box) == box) return c;
+        return nullptr;
+    };
+    for (const bool adding : {false, true}) {
+        SCOPED_TRACE(adding ? "Create new vehicle" : "Edit existing vehicle");
+        (adding ? w.VehData_CreateNew : w.VehData_EditExisting)->UserClick();
+        if (adding) Type(*w.VehData_NewName, "Copy");
+        const platform::CommandButton& store = adding ? *w.VehData_AddVeh : *w.VehData_UpdateVeh;
+        ASSERT_TRUE(store.Enabled());
+        int boxes = 0, engineBoxes = 0;
+        for (const auto& owned : w.AllControls()) {
+            auto* box = dynamic_cast<TextBox*>(owned.get());
+            const bool editorBox = box != nullptr && (box->Name().starts_with("VehData_New") ||
+                                                      box->Name().starts_with("VehData_Pass"));
+            if (!editorBox || box == w.VehData_NewName || !box->Shown()) continue;
+            ++boxes;
+            const std::string text = box->Text();
+            Type(*box, "");
+            EXPECT_TRUE(Refused(*box)) << box->DisplayName();
+            EXPECT_FALSE(store.Enabled()) << box->DisplayName();
+            if (const ui::EngineControl* c = engineControlOf(box)) {
+                ++engineBoxes;
+                EXPECT_EQ(PreviewRefusal(w), std::string(c->Caption) + " needs a figure");
+            }
+            Type(*box, text);
+            EXPECT_TRUE(Accepted(*box)) << box->DisplayName();
+            EXPECT_TRUE(store.Enabled()) << box->DisplayName();
+        }
+        // 9 physical, 6 passenger, 10 drive-train, 23 wheel and tyre, 11 aerodynamic boxes.
+        EXPECT_EQ(boxes, 59);
+        EXPECT_EQ(engineBoxes, 8);
+        w.VehData_Cancel->UserClick();
+    }
+
+    w.VehData_EditExisting->UserClick();
+    Type(*w.VehData_NewIdleRPM, "0");  // a torque peak at 0 keeps the order then
+    TextBox* const zeroTaken[] = {
+        w.VehData_NewBodyPosZ, w.VehData_NewHandicapPosZ, w.VehData_NewFuelTankPosY,
+        w.VehData_NewFuelTankPosZ, w.VehData_NewRefPosZ, &w.VehData_PassPosY(0),
+        &w.VehData_PassPosZ(1), w.VehData_NewTorqueRPM, w.VehData_NewTorquePeakWidth,
+        w.VehData_NewEBC, &w.VehData_NewInclination(0), &w.VehData_NewCamber(1),
+        &w.VehData_NewRideHeight(0), w.VehData_NewCl, &w.VehData_NewAeroDevicePosY(2),
+        &w.VehData_NewAeroDevicePosZ(3)};
+    for (TextBox* box : zeroTaken) {
+        const std::string text = box->Text();
+        Type(*box, "0");
+        EXPECT_TRUE(Accepted(*box)) << box->DisplayName();
+        EXPECT_TRUE(w.VehData_UpdateVeh->Enabled()) << box->DisplayName();
+        Type(*box, text);
     }
 }
 

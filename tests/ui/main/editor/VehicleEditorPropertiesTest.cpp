@@ -12,7 +12,7 @@
 //  - After random boxes are typed over, the editor offers its store exactly when the reader
 //    loads the record the store would write; a vehicle it stores is that record, and saved and
 //    loaded again is that record byte for byte. Refused, the box of the field the reader names
-//    is red, and every empty box whose range does not hold 0 is red.
+//    is red, and so is every box left empty or without a number, whatever its range.
 // SWEEP_CASES (environment) caps the vehicles of each shard (the sanitizer build runs a
 // sample); the shards together run 10,000 vehicles. A finding prints the shard and vehicle
 // number: the vehicles follow from them alone.
@@ -585,8 +585,9 @@ protected:
     }
 
     // The editor offers its store exactly when the reader loads the record it would write;
-    // refused, the field the reader names is red and so is every empty box whose range does
-    // not hold 0; stored, the vehicle is that record, and saved and loaded again the same.
+    // refused, the field the reader names is red and so is every box left empty or without a
+    // number (it holds no figure, whatever its range); stored, the vehicle is that record, and
+    // saved and loaded again the same.
     void StoresWhatTheReaderLoads() {
         const bool update = core::FromVbBool(vehicle::VehCode().EditorEditsExisting);
         platform::CommandButton& store = update ? *w->VehData_UpdateVeh : *w->VehData_AddVeh;
@@ -600,9 +601,10 @@ protected:
             NamedBoxIsRed(reader, drive);
             for (const BoxField& f : fields) {
                 const TextBox& box = f.box(*w);
-                const bool holdsZero = f.range.Takes(0.0, f.shown != Shown::Thrust);
-                if (f.ShownFor(drive) && box.Text().empty() && !holdsZero && !Refused(box))
-                    Find(f.name + " empty and white");
+                const std::string& text = box.Text();
+                const bool noNumber = text.empty() || text == "x" || text == "-";
+                if (f.ShownFor(drive) && noNumber && !Refused(box))
+                    Find(f.name + " \"" + text + "\" and white");
             }
             return;
         }

@@ -41,6 +41,20 @@ TEST(EngineSpeedOrder, WhatTheCheckSlackTookAsEqualStillIs) {
     EXPECT_TRUE(SpeedBelow(8865.99707 - 0.001 - vehicle::CheckSlack(end), end));
 }
 
+// The slack of a speed: half a unit of the last digit of the text a seven-character box shows
+// of it, in the unit where that unit is largest, and two steps of its Single (2^-23 of it
+// each). 1500 rpm shows as "1500.00" rpm (a unit of 0.01 rpm), "157.080" rad/s (0.0095 rpm)
+// and "25.0000" rev/s (0.006 rpm); past 100 rev/s a digit goes: 6000.03 rpm shows as "100.001"
+// rev/s (0.06 rpm). 200000 rpm shows as "200000" rpm.
+TEST(EngineSpeedOrder, TheSlackIsHalfTheLastDigitOfTheWidestText) {
+    const struct {
+        double rpm, half;  // rpm
+    } cases[] = {{1500.0, 0.005}, {5999.99, 0.005}, {6000.03, 0.03}, {200000.0, 0.5}};
+    for (const auto& c : cases)
+        EXPECT_NEAR(vehicle::EngineSpeedSlack(c.rpm), c.half + 2.0 * std::ldexp(c.rpm, -23), 1e-9)
+            << c.rpm;
+}
+
 // An infinite speed is no finite one, however large the slack of its size; a speed that is no
 // number is in order with none, itself included. The slack of such speeds is worked out
 // without a whole number made of them.

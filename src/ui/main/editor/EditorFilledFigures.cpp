@@ -1,7 +1,6 @@
 #include "ui/main/editor/EditorFilledFigures.hpp"
 
 #include <algorithm>
-#include <limits>
 
 #include "core/Numbers.hpp"
 #include "ui/main/editor/VehicleEditorNumbers.hpp"
@@ -20,12 +19,6 @@ const EditorFilledFiguresState::Box* Unchanged(const platform::TextBox& box) {
     const auto it = boxes.find(&box);
     return it != boxes.end() && it->second.Text == box.Text() ? &it->second : nullptr;
 }
-
-// A text read as 0 that is no whole number: it holds no number ("", "-", "x"), or one a
-// person does not type as a figure ("0x").
-bool NoFigure(const core::TypedNumber& typed) { return !typed.Whole && typed.Value == 0.0; }
-
-constexpr float kNoFigure = std::numeric_limits<float>::quiet_NaN();
 
 }  // namespace
 
@@ -67,19 +60,21 @@ void FillSlider(platform::Slider& slider, double position, float field) {
 }
 
 bool HoldsNoFigure(const platform::TextBox& box) {
-    return Unchanged(box) == nullptr && NoFigure(core::ReadTypedNumber(box.Text()));
+    if (Unchanged(box) != nullptr) return false;
+    // Read as 0 and no whole number: no number at all ("", "-", "x"), or a 0 with other text
+    // after it ("0x"), which nobody types as a figure.
+    const core::TypedNumber typed = core::ReadTypedNumber(box.Text());
+    return !typed.Whole && typed.Value == 0.0;
 }
 
 float BoxFigure(const platform::TextBox& box, double unitFactor) {
     if (const auto* filled = Unchanged(box)) return filled->Figure;
-    const core::TypedNumber typed = core::ReadTypedNumber(box.Text());
-    return NoFigure(typed) ? kNoFigure : StoredSingle(typed.Value, unitFactor);
+    return StoredSingle(core::TypedVal(box.Text()), unitFactor);
 }
 
 float SpeedBoxFigure(const platform::TextBox& box) {
     if (const auto* filled = Unchanged(box)) return filled->Figure;
-    const core::TypedNumber typed = core::ReadTypedNumber(box.Text());
-    return NoFigure(typed) ? kNoFigure : StoredRpm(typed.Value);
+    return StoredRpm(core::TypedVal(box.Text()));
 }
 
 float SliderFigure(const platform::Slider& slider, double figure) {

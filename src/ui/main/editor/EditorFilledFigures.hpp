@@ -49,13 +49,12 @@ void FillSpeedBox(platform::TextBox& box, float& rpm, const vehicle::FieldRange&
 void FillSlider(platform::Slider& slider, double position, float field);
 
 // Whether the box holds no figure: its text has no number (empty, blanks, "-", words; a 0 with
-// other text after it, "0x", is no figure either) and is not what the fill wrote. Read as 0,
-// as its text would be, it would store a figure nobody typed.
+// other text after it, "0x", is no figure either) and is not what the fill wrote. BoxFigure
+// reads such a text as 0; the engine boxes refuse it (VehicleEditorStore.cpp).
 bool HoldsNoFigure(const platform::TextBox& box);
 
 // The record figure of a box: the filled field until the user changes the box, else its typed
-// figure (the leading number of its text) over the unit factor; NaN, which no range takes,
-// for a box that holds no figure.
+// figure (the leading number of its text, 0 when none) over the unit factor.
 float BoxFigure(const platform::TextBox& box, double unitFactor);
 // The same for an engine speed box (rpm in the record).
 float SpeedBoxFigure(const platform::TextBox& box);

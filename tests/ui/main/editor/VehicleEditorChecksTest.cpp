@@ -56,16 +56,16 @@ struct BoxCase {
     std::vector<const char*> accepted, refused;
 };
 
-// Bounds are inclusive; an empty box, or one whose text is no number, holds no figure and is
-// refused whatever its range (read as 0 it would store a figure nobody typed); a 0 typed is
-// judged as any figure.
+// Bounds are inclusive; an empty box reads as 0 (valid only where 0 is in range); text that
+// is no number reads as 0 too. Not so an engine box: without a number it holds no figure and
+// is refused though its range takes 0, where a 0 typed passes.
 TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
     ui::Main& w = OpenOnFirstCar();
     const std::vector<BoxCase> cases = {
         {"body mass", [](ui::Main& m) -> TextBox& { return *m.VehData_NewBodyMass; },
          EditorInput::BodyMass, {"110", "750000", "1200abc"}, {"109.9", "750001", "abc", ""}},
         {"body height", [](ui::Main& m) -> TextBox& { return *m.VehData_NewBodyPosZ; },
-         EditorInput::BodyPosZ, {"0", "5"}, {"5.01", "-0.1", ""}},
+         EditorInput::BodyPosZ, {"0", "5", ""}, {"5.01", "-0.1"}},
         {"tank", [](ui::Main& m) -> TextBox& { return *m.VehData_NewFuelTankCapacity; },
          EditorInput::FuelTankCapacity, {"1", "25000"}, {"0.9", ""}},
         {"seat right", [](ui::Main& m) -> TextBox& { return m.VehData_PassPosX(1); },
@@ -80,7 +80,7 @@ TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
         {"spring ratio", [](ui::Main& m) -> TextBox& { return m.VehData_NewWheelSpringMR(0); },
          EditorInput::WheelSpringMR, {"0.5", "5"}, {"0.49", "5.01"}},
         {"lift", [](ui::Main& m) -> TextBox& { return *m.VehData_NewCl; },
-         EditorInput::Cl, {"-5", "5", "0"}, {"-5.1", ""}},
+         EditorInput::Cl, {"-5", "5", ""}, {"-5.1"}},
         {"body aero centre", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(0); },
          EditorInput::AeroDevicePosY, {"0", "100"}, {"-1"}},
         {"rear wing", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(2); },
@@ -88,13 +88,13 @@ TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
         {"front wing", [](ui::Main& m) -> TextBox& { return m.VehData_NewAeroDevicePosY(3); },
          EditorInput::AeroDevicePosY, {"175"}, {"176"}},
         {"handicap", [](ui::Main& m) -> TextBox& { return *m.VehData_NewHandicapPosZ; },
-         EditorInput::HandicapPosZ, {"0", "5"}, {"5.01", "-0.1", "99999", "", "x"}},
+         EditorInput::HandicapPosZ, {"0", "5", "", "x"}, {"5.01", "-0.1", "99999"}},
         {"ride height", [](ui::Main& m) -> TextBox& { return m.VehData_NewRideHeight(0); },
          EditorInput::RideHeight, {"0", "1"}, {"1.01", "-0.01", "-9999"}},
         {"anti-roll bar ratio", [](ui::Main& m) -> TextBox& { return m.VehData_NewWheelARBMR(1); },
          EditorInput::WheelARBMR, {"0.5", "5"}, {"0.49", "5.01", "0.001", ""}},
         {"inclination", [](ui::Main& m) -> TextBox& { return m.VehData_NewInclination(0); },
-         EditorInput::Inclination, {"0.52", "-0.52"}, {"0.53", "-1.56", " "}},
+         EditorInput::Inclination, {"0.52", "-0.52", ""}, {"0.53", "-1.56"}},
         {"camber", [](ui::Main& m) -> TextBox& { return m.VehData_NewCamber(1); },
          EditorInput::Camber, {"0.52", "-0.52"}, {"0.53", "-0.53"}},
         {"shift time", [](ui::Main& m) -> TextBox& { return *m.VehData_NewDrivetrainShiftTime; },
@@ -154,13 +154,10 @@ TEST_F(VehicleEditorChecks, EngineSpeedBoxesOwnRanges) {
 }
 
 // The boxes that once took any text read it as every box does: text that is not a number
-// holds no figure, and is refused though the box's range takes 0.
+// reads 0, judged against the box's range.
 TEST_F(VehicleEditorChecks, BoxesOnceWithoutARangeJudgeTextAsTheOthersDo) {
     ui::Main& w = OpenOnFirstCar();
     Type(w.VehData_NewCamber(0), "abc");
-    EXPECT_TRUE(Refused(w.VehData_NewCamber(0)));
-    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
-    Type(w.VehData_NewCamber(0), "0");
     EXPECT_TRUE(Accepted(w.VehData_NewCamber(0)));
     EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
     Type(*w.VehData_NewHandicapPosZ, "-9");
@@ -674,12 +671,13 @@ TEST_F(EngineSpeedCrossChecks, TheRulesBandKeepsEachCaptionWhole) {
     }
 }
 
-// Every box the editor shows for the Golf, left empty, holds no figure: red, the store
-// disabled, for a vehicle edited or added alike, also where the range takes 0 (read as 0, an
-// empty idle, torque peak, plateau width or engine braking once stored 0 nobody typed); the
-// band above the engine preview says an engine box needs a figure. A 0 typed where the range
-// takes it passes.
-TEST_F(VehicleEditorChecks, AnEmptyBoxNeedsAFigureWhereA0TypedPasses) {
+// An engine box left empty holds no figure: red, the store disabled, for a vehicle edited or
+// added alike, and the band above the engine preview says it needs one (read as 0, an empty
+// idle, torque peak, plateau width or engine braking once stored an engine nobody typed).
+// Every other box the editor shows for the Golf reads an empty text as 0: judged and stored as
+// a 0 typed, so white where its range takes 0 (a height, the lift coefficient). A 0 typed in
+// an engine box whose range takes it passes.
+TEST_F(VehicleEditorChecks, AnEmptyEngineBoxNeedsAFigureWhereA0TypedPasses) {
     ui::Main& w = StartWithCars();
     const auto engineControlOf = [&w](const TextBox* box) -> const ui::EngineControl* {
         for (const ui::EngineControl* c : ui::kEngineControls)
@@ -700,12 +698,21 @@ TEST_F(VehicleEditorChecks, AnEmptyBoxNeedsAFigureWhereA0TypedPasses) {
             if (!editorBox || box == w.VehData_NewName || !box->Shown()) continue;
             ++boxes;
             const std::string text = box->Text();
-            Type(*box, "");
-            EXPECT_TRUE(Refused(*box)) << box->DisplayName();
-            EXPECT_FALSE(store.Enabled()) << box->DisplayName();
             if (const ui::EngineControl* c = engineControlOf(box)) {
                 ++engineBoxes;
+                Type(*box, "");
+                EXPECT_TRUE(Refused(*box)) << box->DisplayName();
+                EXPECT_FALSE(store.Enabled()) << box->DisplayName();
                 EXPECT_EQ(PreviewRefusal(w), std::string(c->Caption) + " needs a figure");
+            } else {
+                Type(*box, "0");
+                const bool zeroRefused = Refused(*box), zeroStored = store.Enabled();
+                const vehicle::VehicleRecord zero = ui::VehicleToStore(w);
+                Type(*box, "");
+                EXPECT_EQ(Refused(*box), zeroRefused) << box->DisplayName();
+                EXPECT_EQ(store.Enabled(), zeroStored) << box->DisplayName();
+                EXPECT_EQ(editortest::FirstDifference(ui::VehicleToStore(w), zero), -1)
+                    << box->DisplayName();
             }
             Type(*box, text);
             EXPECT_TRUE(Accepted(*box)) << box->DisplayName();
@@ -718,19 +725,36 @@ TEST_F(VehicleEditorChecks, AnEmptyBoxNeedsAFigureWhereA0TypedPasses) {
     }
 
     w.VehData_EditExisting->UserClick();
-    Type(*w.VehData_NewIdleRPM, "0");  // a torque peak at 0 keeps the order then
     TextBox* const zeroTaken[] = {
         w.VehData_NewBodyPosZ, w.VehData_NewHandicapPosZ, w.VehData_NewFuelTankPosY,
         w.VehData_NewFuelTankPosZ, w.VehData_NewRefPosZ, &w.VehData_PassPosY(0),
-        &w.VehData_PassPosZ(1), w.VehData_NewTorqueRPM, w.VehData_NewTorquePeakWidth,
-        w.VehData_NewEBC, &w.VehData_NewInclination(0), &w.VehData_NewCamber(1),
+        &w.VehData_PassPosZ(1), &w.VehData_NewInclination(0), &w.VehData_NewCamber(1),
         &w.VehData_NewRideHeight(0), w.VehData_NewCl, &w.VehData_NewAeroDevicePosY(2),
         &w.VehData_NewAeroDevicePosZ(3)};
     for (TextBox* box : zeroTaken) {
         const std::string text = box->Text();
+        Type(*box, "");
+        EXPECT_TRUE(Accepted(*box)) << box->DisplayName();
+        EXPECT_TRUE(w.VehData_UpdateVeh->Enabled()) << box->DisplayName();
+        Type(*box, text);
+    }
+    Type(*w.VehData_NewCl, "");
+    Type(*w.VehData_NewBodyPosZ, "");
+    const vehicle::VehicleRecord stored = ui::VehicleToStore(w);
+    EXPECT_EQ(stored.LiftCoefficient, 0.0f);
+    EXPECT_EQ(stored.BodyCoG.Z, 0.0f);
+
+    Type(*w.VehData_NewIdleRPM, "0");  // a torque peak at 0 keeps the order then
+    TextBox* const engineZeroTaken[] = {w.VehData_NewTorqueRPM, w.VehData_NewIdleRPM,
+                                        w.VehData_NewTorquePeakWidth, w.VehData_NewEBC};
+    for (TextBox* box : engineZeroTaken) {
+        const std::string text = box->Text();
         Type(*box, "0");
         EXPECT_TRUE(Accepted(*box)) << box->DisplayName();
         EXPECT_TRUE(w.VehData_UpdateVeh->Enabled()) << box->DisplayName();
+        Type(*box, "-");
+        EXPECT_TRUE(Refused(*box)) << box->DisplayName();
+        EXPECT_FALSE(w.VehData_UpdateVeh->Enabled()) << box->DisplayName();
         Type(*box, text);
     }
 }

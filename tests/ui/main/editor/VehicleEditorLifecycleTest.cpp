@@ -177,7 +177,7 @@ TEST_F(VehicleEditorLifecycle, NotWheelDrivenStoresThrustWhateverTheHiddenEngine
 // hidden inputs, and each opening fills the hidden inputs again. A thrust-driven vehicle (made
 // elsewhere, burning diesel) switched to front wheel drive, before and after a cancelled edit
 // of the Golf's engine and drive-train, shows no engine or drive-train figure (the boxes
-// empty, and red: they hold no figure), no gears (the list, without a choice, marked as a
+// empty and red: an engine box holds no figure, the drive-train's refuse 0), no gears (the list, without a choice, marked as a
 // refused box is) and its own fuel; figures typed there and cancelled are not the Golf's
 // next. The Golf opened after a cancelled thrust, switched to not wheel driven, has no thrust
 // or height; the thrust car shows its own again.

@@ -30,6 +30,10 @@ TEST(EngineSpeedOrder, WhatTheCheckSlackTookAsEqualStillIs) {
         EXPECT_FALSE(SpeedBelow(b, a)) << a << " " << b;
     }
     EXPECT_GT(within, 5000);
+    // Exactly the slack apart is equal too, where no box's text of the one types the other
+    // (6999.993 rpm shows as "6999.99" rpm).
+    for (const double speed : {1000.0, 6000.0, 7000.0, 8000.0, 100000.0})
+        EXPECT_FALSE(SpeedBelow(speed - vehicle::CheckSlack(speed), speed)) << speed;
     // The plateau typed in rad/s from 868.546 for 59.9 against a power peak typed as 928.445:
     // its end lies 0.0087 rpm past the peak.
     const double end = 8294.00293 + 572.002869;

@@ -6,6 +6,7 @@
 
 #include "core/Numbers.hpp"
 #include "core/Units.hpp"
+#include "vehicle/CheckSlack.hpp"
 #include "vehicle/FieldBoxText.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
 
@@ -32,10 +33,15 @@ bool TypedAsShown(double shown, double typed) {
 }  // namespace
 
 bool SpeedBelow(double a, double b) {
-    if (!(a < b)) return false;  // in order (or NaN), as nearly all are
-    // Singles rounded apart: a sum of two (the plateau's end) lies within a step and a half
-    // of a third typed equal to it.
-    if (!(a < b - 2.0 * SingleStep(std::max(std::fabs(a), std::fabs(b))))) return false;
+    // In order, as nearly all are; a speed that is no number is in order with none.
+    if (!(a < b)) return std::isnan(a) || std::isnan(b);
+    // No slack takes an infinite speed as a finite one.
+    if (std::isinf(a) || std::isinf(b)) return true;
+    // The slack of every check of a vehicle, which the order once had alone: a record it
+    // passed still passes (a plateau's end, a sum no box shows, 1e-6 past the power peak).
+    // It holds the roundings of Singles too: a sum of two lies within a step and a half (a
+    // step is at most 2^-23 of a speed) of a third typed equal to it.
+    if (!(a < b - CheckSlack(b))) return false;
     if (b - a > std::max(EngineSpeedSlack(a), EngineSpeedSlack(b))) return true;
     return !TypedAsShown(a, b) && !TypedAsShown(b, a);
 }

@@ -61,11 +61,12 @@ float SpanStart(float lower, float upper, float powerPeakSpeed) {
 }
 
 // The check of a vehicle takes a speed that passes another by no more than the order's slack
-// as equal to it (vehicle/EngineSpeedOrder.hpp: what an editor box's text rounds away),
-// and the sum of the stored plateau start and width, converted to rad/s in Singles, adds a few
-// roundings: a plateau typed to end at the power peak (300 + 210 = 510 rad/s) ended 3e-5 rad/s
-// above it, and the quartic was fitted across a negative span and failed. Such an end is the
-// power peak.
+// as equal to it (vehicle/EngineSpeedOrder.hpp: 1e-6 of it, CheckSlack, or what an editor
+// box's text rounds away of either speed), and the sum of the stored plateau start and width,
+// converted to rad/s in Singles, adds a few roundings: a plateau typed to end at the power
+// peak (300 + 210 = 510 rad/s) ended 3e-5 rad/s above it, and the quartic was fitted across a
+// negative span and failed. Such an end is the power peak: one past it by no more than four
+// times the check's slack and the larger of the two speeds' text slacks.
 float PlateauEndFor(float plateauEnd, float powerPeak) {
     if (!(plateauEnd > powerPeak)) return plateauEnd;
     constexpr double k = core::kRpmToRadPerSec;

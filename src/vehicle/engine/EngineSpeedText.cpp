@@ -14,16 +14,18 @@ constexpr double kRpm = core::kRpmToRadPerSec;
 
 // Decimals a text of kEngineSpeedTextLength characters holds of a display value: what the
 // digits before the point (a value below 1 has its "0") and the point leave ("157.080",
-// "0.12345"); none where no point fits.
+// "0.12345"); none where no point fits, nor for a value without digits (infinite or NaN).
 int Decimals(double display) {
     const double size = std::fabs(display);
+    if (!std::isfinite(size)) return 0;
     const int whole = size < 1.0 ? 1 : static_cast<int>(std::floor(std::log10(size))) + 1;
     return std::max(0, kEngineSpeedTextLength - 1 - whole);
 }
 
-}  // namespace
-
+// At least a step of the Single of a speed `rpm` (at most two): 2^-23 of it.
 double SingleStep(double rpm) { return std::fabs(rpm) * 0x1p-23; }
+
+}  // namespace
 
 double EngineSpeedSlack(double rpm) {
     double slack = 0.0;

@@ -13,9 +13,7 @@ inline constexpr int kEngineSpeedTextLength = 7;
 // The most (rpm) one speed near `rpm` may pass another and still count as equal in their
 // order: half a unit of the last digit a box shows of the speed, in the unit of angular
 // velocity where that is largest, and a Single's rounding. The fit takes such speeds as equal.
+// Infinite for an infinite speed, NaN for NaN.
 double EngineSpeedSlack(double rpm);
-
-// At least a step of the Single of a speed `rpm` (at most two): 2^-23 of it.
-double SingleStep(double rpm);
 
 }  // namespace vehicle

@@ -332,32 +332,44 @@ TEST_F(EngineCodeTest, CloseSpeedsAndExtremeShapesGiveAFiniteCurveAndABoundedAre
     }
 }
 
-// A plateau whose end the speed order takes as the power peak, though it lies above it by more
-// than the Singles' roundings: the end typed as the power peak's box shows it in rpm (1050,
-// where the power peak is 1049.9951 rpm), the power peak not shifted. The quartic is fitted
-// from the power peak; across the span below zero it had no solution.
+// A plateau whose end the fit takes as the power peak, though it lies above it by more than
+// the Singles' roundings, the power peak not shifted. The quartic is fitted from the power
+// peak; across the span below zero it had no solution. The end typed as the power peak's box
+// shows it in rpm (1050, where the power peak is 1049.9951 rpm), which the speed order takes
+// as equal; and an end past a power peak just below a power of ten (5999.99 rpm, 99.9998 rev/s)
+// by more than the slack of the peak's texts but within that of the end's (6000.033 rpm,
+// 100.0006 rev/s, a digit fewer): the larger of the two speeds' slacks.
 TEST_F(EngineCodeTest, APlateauEndingAtThePowerPeaksTextFits) {
-    vehicle::EngineFigures f = sample::SampleEngine();
-    f.TorquePeakRPM = 600.0f;
-    f.TorquePeakWidth = 450.0f;
-    f.PowerPeakRPM = 1049.9951f;
-    f.PeakPower = 27.0f;
-    f.IdleRPM = 300.0f;
-    f.LimitRPM = 1500.0f;
-    vehicle::VehicleRecord car = sample::SampleCar();
-    car.Engine = f;
-    ASSERT_EQ(vehtest::EngineSpeedProblem(car), "");
-    ASSERT_GT(f.TorquePeakRPM + f.TorquePeakWidth, f.PowerPeakRPM * (1.0 + 4e-6));
+    const struct {
+        float torquePeak, plateauWidth, powerPeak, peakPower, idle, limit;  // rpm, kW
+        bool ordered;  // the speed order takes the end as the power peak
+    } cases[] = {{600.0f, 450.0f, 1049.9951f, 27.0f, 300.0f, 1500.0f, true},
+                 {3000.0f, 3000.033f, 5999.99f, 155.0f, 1000.0f, 7000.0f, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.powerPeak);
+        vehicle::EngineFigures f = sample::SampleEngine();
+        f.TorquePeakRPM = c.torquePeak;
+        f.TorquePeakWidth = c.plateauWidth;
+        f.PowerPeakRPM = c.powerPeak;
+        f.PeakPower = c.peakPower;
+        f.IdleRPM = c.idle;
+        f.LimitRPM = c.limit;
+        ASSERT_EQ(f.ShiftPowerFactor, 1.0f);
+        vehicle::VehicleRecord car = sample::SampleCar();
+        car.Engine = f;
+        EXPECT_EQ(vehtest::EngineSpeedProblem(car).empty(), c.ordered);
+        ASSERT_GT(f.TorquePeakRPM + f.TorquePeakWidth, f.PowerPeakRPM * (1.0 + 4e-6));
 
-    const EngineRecord e = Fitted(f, vehicle::kDriveRear);
-    EXPECT_EQ(vehicle::EngineCode().MatrixInverseOK, core::VbTrue);
-    for (float c : e.UpperCurve) ASSERT_TRUE(std::isfinite(c));
-    const double ws = e.PowerPeakSpeed, ts = 1000.0 * e.PeakPower / ws;
-    EngineRecord probe = e;
-    probe.Speed = e.PowerPeakSpeed;
-    EXPECT_NEAR(GetEngineTorque(probe), ts, 3e-3 * 250.0);
-    probe.Speed = std::nextafter(e.PowerPeakSpeed, 0.0f);
-    EXPECT_NEAR(GetEngineTorque(probe), ts, 3e-3 * 250.0);
+        const EngineRecord e = Fitted(f, vehicle::kDriveRear);
+        EXPECT_EQ(vehicle::EngineCode().MatrixInverseOK, core::VbTrue);
+        for (float k : e.UpperCurve) ASSERT_TRUE(std::isfinite(k));
+        const double ws = e.PowerPeakSpeed, ts = 1000.0 * e.PeakPower / ws;
+        EngineRecord probe = e;
+        probe.Speed = e.PowerPeakSpeed;
+        EXPECT_NEAR(GetEngineTorque(probe), ts, 3e-3 * 250.0);
+        probe.Speed = std::nextafter(e.PowerPeakSpeed, 0.0f);
+        EXPECT_NEAR(GetEngineTorque(probe), ts, 3e-3 * 250.0);
+    }
 }
 
 TEST_F(EngineCodeTest, FuelFlowIsTheEnergyAboveClosedThrottleOverEfficiency) {

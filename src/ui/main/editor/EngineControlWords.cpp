@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "core/OptionsSettings.hpp"
+#include "ui/main/editor/EditorFilledFigures.hpp"
 #include "ui/main/editor/VehicleEditorNumbers.hpp"
 #include "ui/main/form/EngineControls.hpp"
 #include "vehicle/EngineFigureMoves.hpp"
@@ -96,7 +97,8 @@ std::string BrokenEngineBoxRules(const Main& w,
             continue;
         }
         const EngineControl* c = EngineControlOf(p.Fields.front());
-        if (c != nullptr && c->Box) add(RangeRule(w, *c));
+        if (c == nullptr || !c->Box) continue;
+        add(HoldsNoFigure(*(w.*(c->Box))) ? Name(*c) + " needs a figure" : RangeRule(w, *c));
     }
     return rules;
 }

@@ -26,10 +26,11 @@ vehicle::FieldWording EngineControlWording(const vehicle::VehicleRecord& shown,
                                            const vehicle::VehicleProblem& refusal);
 
 // The rules the red engine boxes break, in the order of the problems: each engine box out of
-// its range with that range in the unit shown ("Peak torque must be from 2 to 500000 Nm"), and
-// each order of the engine speeds broken, as the check applies it ("Idle point must not be
-// above Peak torque speed": equal speeds pass), an order implied by another named left out;
-// joined by "; ". Empty where the problems name none.
+// its range with that range in the unit shown ("Peak torque must be from 2 to 500000 Nm"), or,
+// holding no figure (EditorFilledFigures.hpp), that it needs one ("Idle point needs a
+// figure"); and each order of the engine speeds broken, as the check applies it ("Idle point
+// must not be above Peak torque speed": equal speeds pass), an order implied by another named
+// left out; joined by "; ". Empty where the problems name none.
 std::string BrokenEngineBoxRules(const Main& form,
                                  const std::vector<vehicle::VehicleProblem>& problems);
 

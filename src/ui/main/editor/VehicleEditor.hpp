@@ -21,7 +21,9 @@ void CloseVehicleEditor(Main& form);
 
 // The record the edit controls describe, starting from `base` (the fields the editor does not
 // hold keep base's values). The name is the name box's text, padded or cut to 32 characters.
-// A box the fill wrote and the user left as it is keeps the figure the fill wrote it from.
+// A box the fill wrote and the user left as it is keeps the figure the fill wrote it from; a
+// box with no number reads 0, but an engine box of a wheel-driven vehicle gives NaN, which the
+// check refuses (EditorFilledFigures.hpp).
 vehicle::VehicleRecord ReadEditedVehicle(const Main& form, const vehicle::VehicleRecord& base);
 // The record a store would write now: over the vehicle being edited, or for a new vehicle
 // over a blank record.

@@ -5,7 +5,10 @@
 // background otherwise), the boxes' flags and the cross-checks' flags follow, the engine
 // preview is redrawn, and the store buttons are enabled only while every flag holds. Nothing
 // typed is ever changed or refused: a bad value only turns its box red and keeps the store
-// buttons disabled. An empty box reads 0, refused unless 0 lies in its range.
+// buttons disabled. An empty box reads 0, refused unless 0 lies in its range; but an engine
+// box left empty holds no figure and is refused whatever its range (read as 0 it would store
+// an engine nobody typed; the engine preview says it needs one), where a 0 typed is judged as
+// any figure.
 #pragma once
 
 #include "ui/main/editor/EditorInputFlags.hpp"

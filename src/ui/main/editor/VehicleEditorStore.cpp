@@ -4,6 +4,7 @@
 #include "ui/main/editor/VehicleEditor.hpp"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,17 @@ using platform::TextBox;
 float Divided(const TextBox& box, double factor) { return BoxFigure(box, factor); }
 float Single(const TextBox& box) { return BoxFigure(box, 1.0); }
 float Rpm(const TextBox& box) { return SpeedBoxFigure(box); }
+
+// The figure of an engine box of a wheel-driven vehicle. One that holds no figure gives NaN,
+// which no range takes: read as 0, an empty torque peak or idle speed would store an engine
+// turning at 0 rad/s that nobody typed. The other boxes read such a text as 0, judged by their
+// ranges.
+float EngineBoxFigure(const Main& w, const EngineControl& c) {
+    const TextBox& box = *(w.*(c.Box));
+    if (HoldsNoFigure(box)) return std::numeric_limits<float>::quiet_NaN();
+    return c.ShowsSpeed() ? Rpm(box) : Divided(box, c.UnitFactor());
+}
+
 uint8_t Index8(const platform::ComboBox& box) { return static_cast<uint8_t>(box.ListIndex()); }
 double N(const TextBox& box) { return core::TypedVal(box.Text()); }
 
@@ -86,10 +98,8 @@ vehicle::VehicleRecord ReadEditedVehicle(const Main& w, const vehicle::VehicleRe
             if (c->Slider) {
                 const platform::Slider& s = *(w.*(c->Slider));
                 figure = SliderFigure(s, c->Field->Slider->Figure(s.Value()));
-            } else if (c->ShowsSpeed()) {
-                figure = Rpm(*(w.*(c->Box)));
             } else {
-                figure = Divided(*(w.*(c->Box)), c->UnitFactor());
+                figure = EngineBoxFigure(w, *c);
             }
         }
         e.FuelType = Index8(*w.VehData_NewFuelType);

@@ -72,4 +72,34 @@ TEST_F(EngineBrakeReductionSampleCar, TheLivePageRemovesTheShareSetOnceAsTheRunD
     }
 }
 
+// A part throttle eases from the torque that throttle gives, not from the closed throttle's:
+// the Golf at 25 m/s (second gear, its engine at 658.6 rad/s, where the closed throttle
+// brakes with -72.70 N m and the full throttle drives with 245.80 N m) with half the engine
+// braking removed, the throttle at 2, 4 and 6 %: half of -66.33, -59.96 and -53.59 N m, to
+// within a step of the throttle search, less as the throttle opens. Eased from the closed
+// throttle, it braked with -36.07 N m at each.
+TEST_F(EngineBrakeReductionSampleCar, APartThrottleEasesFromItsOwnTorque) {
+    CopyShippedData();
+    ui::Main& w = Start();
+    ASSERT_EQ(core::TrimRight(core::GlobalChassisLab().CurrentVehicle.Name), "VW Golf GTI Mk7");
+    w.Set_EBR->UserDrag(50);
+    w.Live_Speed->SetValue(25);
+    const auto& live = analysis::LiveStateCode().LiveEngine;
+    const struct {
+        int throttle;  // %
+        float torque;  // N m
+    } cases[] = {{2, -32.89f}, {4, -29.70f}, {6, -26.51f}};
+    for (const auto& c : cases) {
+        w.Live_Throttle->SetValue(c.throttle);
+        EXPECT_NEAR(live.Torque, c.torque, 0.005f) << c.throttle << " %";
+        const vehicle::TorqueEnds ends = vehicle::GetTorqueEnds(live);
+        const float own = vehicle::TorqueAtThrottle(ends, c.throttle / 100.0f);
+        ASSERT_LT(own, 0.0f) << c.throttle << " %";
+        const auto step = static_cast<float>(analysis::kThrottleSearchStep);
+        EXPECT_GE(live.Torque, 0.5f * own) << c.throttle << " %";
+        EXPECT_LT(live.Torque, 0.5f * own + step * (ends.Full - ends.Braking))
+            << c.throttle << " %";
+    }
+}
+
 }  // namespace

@@ -57,7 +57,8 @@ struct BoxCase {
 };
 
 // Bounds are inclusive; an empty box reads as 0 (valid only where 0 is in range); text that
-// is no number reads as 0 too.
+// is no number reads as 0 too. Not so an engine box: without a number it holds no figure and
+// is refused though its range takes 0, where a 0 typed passes.
 TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
     ui::Main& w = OpenOnFirstCar();
     const std::vector<BoxCase> cases = {
@@ -70,7 +71,7 @@ TEST_F(VehicleEditorChecks, EachBoxAcceptsItsRangeAndRefusesBeyond) {
         {"seat right", [](ui::Main& m) -> TextBox& { return m.VehData_PassPosX(1); },
          EditorInput::PassPosX, {"50", "100"}, {"49", "101"}},
         {"engine braking", [](ui::Main& m) -> TextBox& { return *m.VehData_NewEBC; },
-         EditorInput::EBC, {"0", "10"}, {"10.1", "-1"}},
+         EditorInput::EBC, {"0", "10"}, {"10.1", "-1", "", "-"}},
         {"efficiency", [](ui::Main& m) -> TextBox& { return *m.VehData_NewDrivetrainEff; },
          EditorInput::DrivetrainEff, {"50", "99"}, {"49"}},
         // 10 % is the lowest profile, for a tyre of 300 mm or more (VehicleEditorProperties).
@@ -667,6 +668,94 @@ TEST_F(EngineSpeedCrossChecks, TheRulesBandKeepsEachCaptionWhole) {
             ASSERT_FALSE(PreviewRefusalLines(w).empty());
             ExpectCaptionsWhole(w);
         }
+    }
+}
+
+// An engine box left empty holds no figure: red, the store disabled, for a vehicle edited or
+// added alike, and the band above the engine preview says it needs one (read as 0, an empty
+// idle, torque peak, plateau width or engine braking once stored an engine nobody typed).
+// Every other box the editor shows for the Golf reads an empty text as 0: judged and stored as
+// a 0 typed, so white where its range takes 0 (a height, the lift coefficient). A 0 typed in
+// an engine box whose range takes it passes.
+TEST_F(VehicleEditorChecks, AnEmptyEngineBoxNeedsAFigureWhereA0TypedPasses) {
+    ui::Main& w = StartWithCars();
+    const auto engineControlOf = [&w](const TextBox* box) -> const ui::EngineControl* {
+        for (const ui::EngineControl* c : ui::kEngineControls)
+            if (c->Box && w.*(c->Box) == box) return c;
+        return nullptr;
+    };
+    for (const bool adding : {false, true}) {
+        SCOPED_TRACE(adding ? "Create new vehicle" : "Edit existing vehicle");
+        (adding ? w.VehData_CreateNew : w.VehData_EditExisting)->UserClick();
+        if (adding) Type(*w.VehData_NewName, "Copy");
+        const platform::CommandButton& store = adding ? *w.VehData_AddVeh : *w.VehData_UpdateVeh;
+        ASSERT_TRUE(store.Enabled());
+        int boxes = 0, engineBoxes = 0;
+        for (const auto& owned : w.AllControls()) {
+            auto* box = dynamic_cast<TextBox*>(owned.get());
+            const bool editorBox = box != nullptr && (box->Name().starts_with("VehData_New") ||
+                                                      box->Name().starts_with("VehData_Pass"));
+            if (!editorBox || box == w.VehData_NewName || !box->Shown()) continue;
+            ++boxes;
+            const std::string text = box->Text();
+            if (const ui::EngineControl* c = engineControlOf(box)) {
+                ++engineBoxes;
+                Type(*box, "");
+                EXPECT_TRUE(Refused(*box)) << box->DisplayName();
+                EXPECT_FALSE(store.Enabled()) << box->DisplayName();
+                EXPECT_EQ(PreviewRefusal(w), std::string(c->Caption) + " needs a figure");
+            } else {
+                Type(*box, "0");
+                const bool zeroRefused = Refused(*box), zeroStored = store.Enabled();
+                const vehicle::VehicleRecord zero = ui::VehicleToStore(w);
+                Type(*box, "");
+                EXPECT_EQ(Refused(*box), zeroRefused) << box->DisplayName();
+                EXPECT_EQ(store.Enabled(), zeroStored) << box->DisplayName();
+                EXPECT_EQ(editortest::FirstDifference(ui::VehicleToStore(w), zero), -1)
+                    << box->DisplayName();
+            }
+            Type(*box, text);
+            EXPECT_TRUE(Accepted(*box)) << box->DisplayName();
+            EXPECT_TRUE(store.Enabled()) << box->DisplayName();
+        }
+        // 9 physical, 6 passenger, 10 drive-train, 23 wheel and tyre, 11 aerodynamic boxes.
+        EXPECT_EQ(boxes, 59);
+        EXPECT_EQ(engineBoxes, 8);
+        w.VehData_Cancel->UserClick();
+    }
+
+    w.VehData_EditExisting->UserClick();
+    TextBox* const zeroTaken[] = {
+        w.VehData_NewBodyPosZ, w.VehData_NewHandicapPosZ, w.VehData_NewFuelTankPosY,
+        w.VehData_NewFuelTankPosZ, w.VehData_NewRefPosZ, &w.VehData_PassPosY(0),
+        &w.VehData_PassPosZ(1), &w.VehData_NewInclination(0), &w.VehData_NewCamber(1),
+        &w.VehData_NewRideHeight(0), w.VehData_NewCl, &w.VehData_NewAeroDevicePosY(2),
+        &w.VehData_NewAeroDevicePosZ(3)};
+    for (TextBox* box : zeroTaken) {
+        const std::string text = box->Text();
+        Type(*box, "");
+        EXPECT_TRUE(Accepted(*box)) << box->DisplayName();
+        EXPECT_TRUE(w.VehData_UpdateVeh->Enabled()) << box->DisplayName();
+        Type(*box, text);
+    }
+    Type(*w.VehData_NewCl, "");
+    Type(*w.VehData_NewBodyPosZ, "");
+    const vehicle::VehicleRecord stored = ui::VehicleToStore(w);
+    EXPECT_EQ(stored.LiftCoefficient, 0.0f);
+    EXPECT_EQ(stored.BodyCoG.Z, 0.0f);
+
+    Type(*w.VehData_NewIdleRPM, "0");  // a torque peak at 0 keeps the order then
+    TextBox* const engineZeroTaken[] = {w.VehData_NewTorqueRPM, w.VehData_NewIdleRPM,
+                                        w.VehData_NewTorquePeakWidth, w.VehData_NewEBC};
+    for (TextBox* box : engineZeroTaken) {
+        const std::string text = box->Text();
+        Type(*box, "0");
+        EXPECT_TRUE(Accepted(*box)) << box->DisplayName();
+        EXPECT_TRUE(w.VehData_UpdateVeh->Enabled()) << box->DisplayName();
+        Type(*box, "-");
+        EXPECT_TRUE(Refused(*box)) << box->DisplayName();
+        EXPECT_FALSE(w.VehData_UpdateVeh->Enabled()) << box->DisplayName();
+        Type(*box, text);
     }
 }
 

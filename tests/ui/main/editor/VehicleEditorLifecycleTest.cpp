@@ -177,7 +177,7 @@ TEST_F(VehicleEditorLifecycle, NotWheelDrivenStoresThrustWhateverTheHiddenEngine
 // hidden inputs, and each opening fills the hidden inputs again. A thrust-driven vehicle (made
 // elsewhere, burning diesel) switched to front wheel drive, before and after a cancelled edit
 // of the Golf's engine and drive-train, shows no engine or drive-train figure (the boxes
-// empty, red where the check refuses 0), no gears (the list, without a choice, marked as a
+// empty and red: an engine box holds no figure, the drive-train's refuse 0), no gears (the list, without a choice, marked as a
 // refused box is) and its own fuel; figures typed there and cancelled are not the Golf's
 // next. The Golf opened after a cancelled thrust, switched to not wheel driven, has no thrust
 // or height; the thrust car shows its own again.
@@ -207,7 +207,7 @@ TEST_F(VehicleEditorLifecycle, ACancelledEditNeverComesBackInAnotherVehicle) {
             EXPECT_EQ(box->Text(), "") << box->DisplayName();
         EXPECT_TRUE(Refused(*w.VehData_NewPower));
         EXPECT_TRUE(Refused(*w.VehData_NewDrivetrainEff));
-        EXPECT_TRUE(Accepted(*w.VehData_NewIdleRPM));
+        EXPECT_TRUE(Refused(*w.VehData_NewIdleRPM));
         EXPECT_EQ(w.VehData_NewFuelType->Text(), "Diesel");
         EXPECT_TRUE(Accepted(*w.VehData_NewFuelType));
         EXPECT_EQ(w.VehData_NewNumGears->ListIndex(), -1);

@@ -12,7 +12,8 @@
 //  - After random boxes are typed over, the editor offers its store exactly when the reader
 //    loads the record the store would write; a vehicle it stores is that record, and saved and
 //    loaded again is that record byte for byte. Refused, the box of the field the reader names
-//    is red, and every empty box whose range does not hold 0 is red.
+//    is red, and so is every box without a number (empty, "x", "-") whose range does not hold
+//    0, or that is an engine or thrust box (those need a figure, whatever their range).
 // SWEEP_CASES (environment) caps the vehicles of each shard (the sanitizer build runs a
 // sample); the shards together run 10,000 vehicles. A finding prints the shard and vehicle
 // number: the vehicles follow from them alone.
@@ -585,8 +586,10 @@ protected:
     }
 
     // The editor offers its store exactly when the reader loads the record it would write;
-    // refused, the field the reader names is red and so is every empty box whose range does
-    // not hold 0; stored, the vehicle is that record, and saved and loaded again the same.
+    // refused, the field the reader names is red and so is every box without a number whose
+    // range does not hold the 0 it reads, or that is an engine or thrust box (it needs a
+    // figure, whatever its range); stored, the vehicle is that record, and saved and loaded
+    // again the same.
     void StoresWhatTheReaderLoads() {
         const bool update = core::FromVbBool(vehicle::VehCode().EditorEditsExisting);
         platform::CommandButton& store = update ? *w->VehData_UpdateVeh : *w->VehData_AddVeh;
@@ -600,9 +603,12 @@ protected:
             NamedBoxIsRed(reader, drive);
             for (const BoxField& f : fields) {
                 const TextBox& box = f.box(*w);
-                const bool holdsZero = f.range.Takes(0.0, f.shown != Shown::Thrust);
-                if (f.ShownFor(drive) && box.Text().empty() && !holdsZero && !Refused(box))
-                    Find(f.name + " empty and white");
+                const std::string& text = box.Text();
+                const bool noNumber = text.empty() || text == "x" || text == "-";
+                const bool needsFigure = f.name.starts_with("Engine.") ||
+                                         !f.range.Takes(0.0, f.shown != Shown::Thrust);
+                if (f.ShownFor(drive) && noNumber && needsFigure && !Refused(box))
+                    Find(f.name + " \"" + text + "\" and white");
             }
             return;
         }

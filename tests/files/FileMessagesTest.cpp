@@ -55,6 +55,9 @@ TEST(FileMessages, APathLongerThanFiveLinesIsShortened) {
     const std::string whole = path.substr(0, 399);
     EXPECT_EQ(files::PathInMessage(whole), whole);
     EXPECT_EQ(files::PathInMessage("/s/a\nb.set"), "/s/a\u240Ab.set");
+    // A window's title shows it whole, with the same signs: the title bar cuts what it cannot
+    // show.
+    EXPECT_EQ(files::PathInTitle(path + "\n"), path + "\u240A");
 }
 
 // A message naming files: the first ones, a line each, then the others counted on a line of

@@ -1,5 +1,5 @@
-// The lines of the program's text files: every kind of line end, mixed, and a text of CR line
-// ends split in time linear in its length.
+// The lines of the program's text files: every kind of line end, mixed, and a text of each
+// kind of line end split in time linear in its length.
 #include "files/TextFileLines.hpp"
 
 #include <gtest/gtest.h>
@@ -63,20 +63,22 @@ TEST_F(TextFileReadTest, WithoutTellingGivesWhatWouldBeSaid) {
 }
 
 // Should the split take time growing with the square of the length (searching the rest of the
-// text for an LF at every CR), these 32 MiB would take some six minutes; the watchdog ends it.
+// text for an LF at every CR, or for a CR at every LF), these 32 MiB would take some six
+// minutes or more; the watchdog ends it.
 extern "C" void OnSplitHang(int) {
-    const char text[] = "SplitLines: 32 MiB of CR line ends not split in 30 s (hang)\n";
+    const char text[] = "SplitLines: 32 MiB of line ends not split in 30 s (hang)\n";
     (void)!::write(2, text, sizeof text - 1);
     std::abort();
 }
 
-TEST(TextFileLines, CrLineEndsAreSplitInLinearTime) {
+// 2 Mi lines of 15 characters, each ended by `end`, then `last`: split under the watchdog.
+void ExpectSplitInLinearTime(const std::string& end, const std::string& last) {
     constexpr std::size_t kLines = std::size_t{2} << 20;
     const std::string line = "0123456789abcde";  // short enough to be held without allocation
     std::string text;
-    text.reserve(kLines * (line.size() + 1) + 1);
-    for (std::size_t i = 0; i < kLines; ++i) text.append(line).push_back('\r');
-    text.push_back('\n');
+    text.reserve(kLines * (line.size() + end.size()) + last.size());
+    for (std::size_t i = 0; i < kLines; ++i) text.append(line).append(end);
+    text.append(last);
     std::signal(SIGALRM, OnSplitHang);
     ::alarm(30);
     const Lines lines = files::SplitLines(text);
@@ -85,6 +87,15 @@ TEST(TextFileLines, CrLineEndsAreSplitInLinearTime) {
     EXPECT_EQ(lines.front(), line);
     EXPECT_EQ(lines[kLines - 1], line);
     EXPECT_EQ(lines.back(), "");
+}
+
+TEST(TextFileLines, CrLineEndsAreSplitInLinearTime) { ExpectSplitInLinearTime("\r", "\n"); }
+
+// The CR looked for within a line only: a text without CRs is not searched to its end for one
+// at every LF.
+TEST(TextFileLines, LfAndCrLfLineEndsAreSplitInLinearTime) {
+    ExpectSplitInLinearTime("\n", "");
+    ExpectSplitInLinearTime("\r\n", "");
 }
 
 }  // namespace

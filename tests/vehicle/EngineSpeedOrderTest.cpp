@@ -54,9 +54,12 @@ TEST(EngineSpeedOrder, TheSlackIsHalfTheLastDigitOfTheWidestText) {
     const struct {
         double rpm, half;  // rpm
     } cases[] = {{1500.0, 0.005}, {5999.99, 0.005}, {6000.03, 0.03}, {200000.0, 0.5}};
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_NEAR(vehicle::EngineSpeedSlack(c.rpm), c.half + 2.0 * std::ldexp(c.rpm, -23), 1e-9)
             << c.rpm;
+        // Below 0 too, where no range lets a speed reach the order: the slack of its size.
+        EXPECT_EQ(vehicle::EngineSpeedSlack(-c.rpm), vehicle::EngineSpeedSlack(c.rpm)) << c.rpm;
+    }
 }
 
 // An infinite speed is no finite one, however large the slack of its size; a speed that is no

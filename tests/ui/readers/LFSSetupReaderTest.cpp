@@ -67,6 +67,12 @@ TEST_F(LFSSetupReaderTest, OpensEmptyThenShowsAHandBuiltFile) {
     Open("a\nb/XRT_\tx.set");
     EXPECT_EQ(w->Caption(),
               "LFS Setup Reader - Last File Read: " + root.string() + "/a\u240Ab/XRT_\u2409x.set");
+    // However long, the path is whole: the title bar cuts what it cannot show.
+    const std::string deep = std::string(200, 'd') + "/" + std::string(200, 'e') + "/XRT_d.set";
+    std::filesystem::create_directories(root / deep.substr(0, 401));
+    Write(deep, HandBuiltSetup().Str());
+    Open(deep);
+    EXPECT_EQ(w->Caption(), "LFS Setup Reader - Last File Read: " + Path(deep));
     Open("setups/XRT_hand.set");
     EXPECT_EQ(w->SetupInfo(0).Text(), "SRSETT");
     EXPECT_EQ(w->SetupInfo(54).Text(), "-0.9");  // toe byte 0

@@ -757,6 +757,14 @@ TEST_F(VehicleEditorChecks, AnEmptyEngineBoxNeedsAFigureWhereA0TypedPasses) {
         EXPECT_FALSE(w.VehData_UpdateVeh->Enabled()) << box->DisplayName();
         Type(*box, text);
     }
+    // A figure with other text after it holds that figure, as in every other box.
+    for (TextBox* box : {w.VehData_NewTorque, w.VehData_NewTorqueRPM}) {
+        const std::string text = box->Text();
+        Type(*box, text + " x");
+        EXPECT_TRUE(Accepted(*box)) << box->DisplayName();
+        EXPECT_TRUE(w.VehData_UpdateVeh->Enabled()) << box->DisplayName();
+        Type(*box, text);
+    }
 }
 
 // The name of a new vehicle: not empty, and not one whose setup files a loaded vehicle's would

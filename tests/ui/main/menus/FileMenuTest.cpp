@@ -110,6 +110,15 @@ TEST_F(FileMenuTest, APathsControlCharactersAreSignsInTheTitle) {
     EXPECT_EQ(MessageDouble().Count(), 0u) << MessageDouble().Last().text;
     EXPECT_EQ(files::CheckFile((folder / "VW Golf GTI Mk7_\rb.set").string()), 1);
     EXPECT_EQ(w->Caption(), "ChassisLab (" + shown + "\u240Db.set)");
+
+    // A path longer than a message shows is whole in the title too.
+    const fs::path deep = root / "setups" / std::string(200, 'd') / std::string(200, 'e');
+    fs::create_directories(deep);
+    fs::copy_file(GolfDefault(), deep / "VW Golf GTI Mk7_c.set");
+    FileDialogDouble().QueueOpenPath((deep / "VW Golf GTI Mk7_c.set").string());
+    w->FileOpenSetup->UserClick();
+    EXPECT_EQ(MessageDouble().Count(), 0u) << MessageDouble().Last().text;
+    EXPECT_EQ(w->Caption(), "ChassisLab (" + (deep / "VW Golf GTI Mk7_c.set").string() + ")");
 }
 
 TEST_F(FileMenuTest, SaveAsToANewNameWritesItAndMakesItCurrentAndRecent) {

@@ -83,13 +83,17 @@ protected:
 };
 
 // Chooses `entry` of the label's context menu, opened where the person right-clicks; whether
-// the menu offered it enabled.
+// the menu offered it enabled. The menu opens at the click, its Copy naming Ctrl+C.
 bool ChooseFromContextMenu(QLabel& label, const QString& entry) {
     bool chosen = false;
+    const QPoint at = label.rect().center();
     const auto choose = [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu) return;
+        EXPECT_EQ(menu->pos(), label.mapToGlobal(at)) << "where the menu opened";
         for (QAction* action : menu->actions()) {
+            if (action->text() == QStringLiteral("&Copy"))
+                EXPECT_EQ(action->shortcut().toString().toStdString(), "Ctrl+C");
             if (action->text() == entry && action->isEnabled() && !chosen) {
                 chosen = true;
                 action->trigger();
@@ -98,7 +102,6 @@ bool ChooseFromContextMenu(QLabel& label, const QString& entry) {
         menu->close();
     };
     QTimer::singleShot(0, choose);  // a menu that runs its own loop
-    const QPoint at = label.rect().center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, label.mapToGlobal(at));
     QApplication::sendEvent(&label, &event);
     QCoreApplication::processEvents();

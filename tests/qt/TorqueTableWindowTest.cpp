@@ -48,11 +48,30 @@ protected:
     }
 };
 
+// The transient parent a tool window has when it first appears (what the window manager is
+// told when the window is mapped).
+class FirstToolWindow : public QObject {
+public:
+    QWidget* shown = nullptr;
+    QWindow* transientParent = nullptr;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* view = qobject_cast<qtfront::FormView*>(watched);
+        if (event->type() == QEvent::Show && !shown && view && view->windowType() == Qt::Tool) {
+            shown = view;
+            if (view->windowHandle()) transientParent = view->windowHandle()->transientParent();
+        }
+        return false;
+    }
+};
+
 TEST_F(TorqueTableBesideEditor, OpensAboveTheMainWindowClearOfTheEngineBoxes) {
     w->VehData_Modification->SetVisible(true);
     w->VehData_EditExisting->UserClick();
     w->VehData_SelectPage->UserSelect(2);  // Drive-train
+    FirstToolWindow first;
+    qApp->installEventFilter(&first);
     w->TorquePowerPlot->UserDblClick();
+    qApp->removeEventFilter(&first);
     ui::TorqueDataTable* table = ui::OpenTorqueDataTable();
     ASSERT_NE(table, nullptr);
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
@@ -66,6 +85,8 @@ TEST_F(TorqueTableBesideEditor, OpensAboveTheMainWindowClearOfTheEngineBoxes) {
     EXPECT_EQ(view->windowType(), Qt::Tool);
     ASSERT_NE(view->windowHandle(), nullptr);
     EXPECT_EQ(view->windowHandle()->transientParent(), main->windowHandle());
+    EXPECT_EQ(first.shown, view);
+    EXPECT_EQ(first.transientParent, main->windowHandle()) << "when it first appeared";
     // The main window's menu keys stay with it: F4 typed into the table links no tabs.
     auto* step = qobject_cast<QLineEdit*>(view->WidgetFor(*table->UnitStepText));
     ASSERT_NE(step, nullptr);
@@ -82,6 +103,17 @@ TEST_F(TorqueTableBesideEditor, OpensAboveTheMainWindowClearOfTheEngineBoxes) {
         GTEST_SKIP() << "the screen is narrower than the main window's layout";
     const QRect placed(table->Left(), table->Top(), table->Width(), table->Height());
     EXPECT_TRUE(available.contains(placed));
+    // Beside the Drive-train page, level with its top: from the page's right edge and top at
+    // most what the main window's frame, menu bar and scroll bars add to its client area.
+    QWidget* page = main->WidgetFor(w->DataPage(1));
+    ASSERT_NE(page, nullptr);
+    const QPoint pageAt = page->mapToGlobal(QPoint(0, 0));
+    const int besideBy = placed.left() - (pageAt.x() + page->width());
+    const int belowBy = placed.top() - pageAt.y();
+    EXPECT_GE(besideBy, 0);
+    EXPECT_LE(besideBy, w->Width() - w->ClientWidth());
+    EXPECT_GE(belowBy, 0);
+    EXPECT_LE(belowBy, w->Height() - w->ClientHeight());
     // The engine's two frames, each box in them, and the plot.
     const std::vector<const platform::Control*> engine = {
         &w->VehDataFrame(2),        &w->VehDataFrame(12),       w->VehData_NewTorque,

@@ -91,6 +91,11 @@ bool ChooseFromContextMenu(QLabel& label, const QString& entry) {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu) return;
         EXPECT_EQ(menu->pos(), label.mapToGlobal(at)) << "where the menu opened";
+        // Copy, a line, then Select All, as a text's menu has them.
+        QStringList entries;
+        for (QAction* action : menu->actions())
+            entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        EXPECT_EQ(entries.join(u'|').toStdString(), "&Copy|-|Select All");
         for (QAction* action : menu->actions()) {
             if (action->text() == QStringLiteral("&Copy"))
                 EXPECT_EQ(action->shortcut().toString().toStdString(), "Ctrl+C");

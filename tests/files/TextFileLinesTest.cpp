@@ -4,13 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
+#include "support/HangWatchdog.hpp"
 #include "support/VehicleTestSupport.hpp"
 
 namespace {
@@ -65,11 +62,6 @@ TEST_F(TextFileReadTest, WithoutTellingGivesWhatWouldBeSaid) {
 // Should the split take time growing with the square of the length (searching the rest of the
 // text for an LF at every CR, or for a CR at every LF), these 32 MiB would take some six
 // minutes or more; the watchdog ends it.
-extern "C" void OnSplitHang(int) {
-    const char text[] = "SplitLines: 32 MiB of line ends not split in 30 s (hang)\n";
-    (void)!::write(2, text, sizeof text - 1);
-    std::abort();
-}
 
 // 2 Mi lines of 15 characters, each ended by `end`, then `last`: split under the watchdog.
 void ExpectSplitInLinearTime(const std::string& end, const std::string& last) {
@@ -79,10 +71,11 @@ void ExpectSplitInLinearTime(const std::string& end, const std::string& last) {
     text.reserve(kLines * (line.size() + end.size()) + last.size());
     for (std::size_t i = 0; i < kLines; ++i) text.append(line).append(end);
     text.append(last);
-    std::signal(SIGALRM, OnSplitHang);
-    ::alarm(30);
-    const Lines lines = files::SplitLines(text);
-    ::alarm(0);
+    Lines lines;
+    {
+        const testsupport::HangWatchdog watchdog("SplitLines of 32 MiB of line ends", 30);
+        lines = files::SplitLines(text);
+    }
     ASSERT_EQ(lines.size(), kLines + 1);
     EXPECT_EQ(lines.front(), line);
     EXPECT_EQ(lines[kLines - 1], line);

@@ -1,18 +1,15 @@
 // A short deterministic fuzz pass over every file reader and the number parsers: mutated
 // copies of the shipped vehicle, setup, options and list files (fixed seed), each read followed
 // by the analyses and both runs (acceleration at 1/100 s). A crash or a sanitizer report ends
-// the program; a case running over 5 s aborts it; a non-finite figure in a run or a "NaN" or
+// the program; a case running over 20 s aborts it; a non-finite figure in a run or a "NaN" or
 // "inf" text on the window fails the test. The damaged files once found this way are always
 // among the cases.
 //
 // FUZZ_CASES (environment) scales the number of cases per reader (default 1000).
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <bit>
-#include <csignal>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -27,6 +24,7 @@
 #include "core/Numbers.hpp"
 #include "files/ListFiles.hpp"
 #include "files/VehicleFile.hpp"
+#include "support/HangWatchdog.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/chain/MainAccelerationHandlers.hpp"
@@ -48,17 +46,8 @@ int Cases(int perThousand) {
 
 // One case may take at most kCaseSeconds, a hang watchdog far above what a case takes under
 // the sanitizers on a loaded machine: past that the pass is stopped as hung.
-extern "C" void OnHang(int) {
-    const char text[] = "fuzz: a case ran over 20 s (hang)\n";
-    (void)!::write(2, text, sizeof text - 1);
-    std::abort();
-}
-struct CaseTimer {
-    CaseTimer() {
-        std::signal(SIGALRM, OnHang);
-        ::alarm(kCaseSeconds);
-    }
-    ~CaseTimer() { ::alarm(0); }
+struct CaseTimer : testsupport::HangWatchdog {
+    CaseTimer() : HangWatchdog("a fuzz case", kCaseSeconds) {}
 };
 
 // Mutations of a file's bytes: single bytes changed, special floats written over 4 bytes,

@@ -16,49 +16,57 @@ QColor ToQColor(platform::Color c) {
 
 namespace {
 
-// The first installed family of a preference list, or the last entry.
-QString FirstInstalled(const QStringList& families) {
-    const QStringList installed = QFontDatabase::families();
-    for (const QString& f : families) {
+// The first of a preference list among the families installed, or the list's last entry.
+QString FirstAmong(const QStringList& preferred, const QStringList& installed) {
+    for (const QString& f : preferred) {
         if (installed.contains(f, Qt::CaseInsensitive)) return f;
     }
-    return families.back();
+    return preferred.back();
 }
 
 // The fonts installed do not change while the program runs: each family is looked up once.
-const QString& ArialFamily() {
-    static const QString f =
-        FirstInstalled({"Arial", "Liberation Sans", "Arimo", "Helvetica", "DejaVu Sans"});
+const QString& SansFamily() {
+    static const QString f = SansFamilyAmong(QFontDatabase::families());
     return f;
 }
 
-const QString& TrebuchetFamily() {
-    // Trebuchet MS is a narrow-ish humanist sans; Liberation Sans matches its advance widths
-    // better than DejaVu Sans, which is markedly wider and would clip fixed-size captions.
-    static const QString f = FirstInstalled(
-        {"Trebuchet MS", "Fira Sans", "Open Sans", "Liberation Sans", "DejaVu Sans"});
+// Courier New's metric twins, before whatever monospace family fontconfig would substitute.
+const QString& MonospaceFamily() {
+    static const QString f =
+        FirstAmong({"Liberation Mono", "Cousine", "Courier New", "DejaVu Sans Mono"},
+                   QFontDatabase::families());
     return f;
+}
+
+bool IsSansName(const QString& name) {
+    for (const char* sans : {"Arial", "MS Sans Serif", "Microsoft Sans Serif", "Trebuchet MS"}) {
+        if (name.compare(QLatin1String(sans), Qt::CaseInsensitive) == 0) return true;
+    }
+    return false;
 }
 
 }  // namespace
 
+QString SansFamilyAmong(const QStringList& installed) {
+    // Metric twins of Arial (same advance widths) first; DejaVu Sans, markedly wider, last.
+    return FirstAmong({"Liberation Sans", "Arimo", "Arial", "Helvetica", "DejaVu Sans"}, installed);
+}
+
 QFont ToQFont(const platform::FontSpec& spec) {
     const QString name = QString::fromStdString(spec.name);
-    QString family = name;
-    if (name.compare("Arial", Qt::CaseInsensitive) == 0 ||
-        name.compare("MS Sans Serif", Qt::CaseInsensitive) == 0 ||
-        name.compare("Microsoft Sans Serif", Qt::CaseInsensitive) == 0) {
-        family = ArialFamily();
-    } else if (name.compare("Trebuchet MS", Qt::CaseInsensitive) == 0) {
-        family = TrebuchetFamily();
-    }
-    QFont font(family);
+    const bool monospace = name.compare("Courier New", Qt::CaseInsensitive) == 0;
+    QFont font(IsSansName(name) ? SansFamily() : monospace ? MonospaceFamily() : name);
     // Points at 96 dpi: 72 points per inch.
     const double pixels = spec.sizePt > 0 ? spec.sizePt * 96.0 / 72.0 : 11.0;
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
-    font.setStyleHint(QFont::SansSerif);
+    font.setStyleHint(monospace ? QFont::TypeWriter : QFont::SansSerif);
+    // Light (vertical-only) hinting: Qt then lays text out in the font's own advance widths, so
+    // a text is as wide as the layout tests measured it whatever hinting and antialiasing the
+    // desktop's fontconfig asks for. Under full or medium hinting, or without antialiasing,
+    // each glyph's advance is rounded to whole pixels, which widens a caption by a pixel or two.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QStringList>
 
 #include "platform/Control.hpp"
 
@@ -14,10 +15,17 @@ namespace qtfront {
 // A platform colour (0x00BBGGRR, or a system colour) as a QColor.
 QColor ToQColor(platform::Color c);
 
-// The font a FontSpec asks for, mapped onto an installed family: Arial becomes Liberation
-// Sans (same metrics); Trebuchet MS, which has no metric twin here, becomes the closest
-// installed humanist sans. Sizes are points at 96 dpi, turned into whole pixels.
+// The font a FontSpec asks for, mapped onto an installed family. The windows are laid out in
+// fixed pixels and their layout tests measure texts in Liberation Sans (fonts-liberation, which
+// the set-up script installs), so Arial, MS Sans Serif and Trebuchet MS all become that family
+// (SansFamilyAmong), whatever wider sans the desktop has besides (Open Sans, Cantarell), and
+// Courier New becomes Liberation Mono. Sizes are points at 96 dpi, turned into whole pixels;
+// the hinting is light whatever the desktop's fontconfig asks for, so widths stay as measured.
 QFont ToQFont(const platform::FontSpec& spec);
+
+// Of the font families `installed`, the one ToQFont draws sans texts in: Liberation Sans, else
+// a metric twin of it (Arimo, Arial, Helvetica), else DejaVu Sans.
+QString SansFamilyAmong(const QStringList& installed);
 
 // When a QApplication exists: the Fusion style, a palette built
 // from the system colours and the default font. Safe to call more than once.

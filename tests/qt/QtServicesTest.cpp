@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QFontInfo>
 #include <QTemporaryDir>
 
 #include "QtTestApp.hpp"
@@ -43,6 +44,27 @@ TEST_F(QtServicesTest, FontMetricsGrowWithTextSizeAndLines) {
     EXPECT_GT(bigger.width, 1.8 * one.width);
     // Trebuchet MS falls back to an installed sans of similar width, not to nothing.
     EXPECT_GT(fonts.Measure("Torque", {"Trebuchet MS", 8.0f, false, false}).width, 10);
+}
+
+// The windows' fixed-size boxes were fitted to texts in Liberation Sans, the family the layout
+// tests measure. Whatever wider sans a desktop has besides (Open Sans, Cantarell, a real
+// Trebuchet MS), sans texts are drawn in it or a metric twin; and with light hinting, under
+// which texts keep the font's own widths whatever hinting the desktop's fontconfig asks for.
+TEST_F(QtServicesTest, SansTextsKeepTheMeasuredFamilyAndWidths) {
+    EXPECT_EQ(qtfront::SansFamilyAmong({"Cantarell", "Open Sans", "Fira Sans", "Trebuchet MS",
+                                        "DejaVu Sans", "Arial", "Liberation Sans"}),
+              "Liberation Sans");
+    EXPECT_EQ(qtfront::SansFamilyAmong({"Open Sans", "Trebuchet MS", "DejaVu Sans", "Arimo"}),
+              "Arimo");
+    for (const char* name : {"Trebuchet MS", "Arial", "MS Sans Serif"}) {
+        const QFont font = qtfront::ToQFont({name, 8.0f, true, false});
+        EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans") << name;
+        EXPECT_EQ(font.hintingPreference(), QFont::PreferVerticalHinting) << name;
+    }
+    EXPECT_EQ(QFontInfo(qtfront::ToQFont({"Courier New", 10.0f, true, false})).family(),
+              "Liberation Mono");
+    // Menus and message boxes take the application's font.
+    EXPECT_EQ(QApplication::font().hintingPreference(), QFont::PreferVerticalHinting);
 }
 
 TEST_F(QtServicesTest, PicturesLoadWithTheirSizeAndBadFilesAreRefused) {

@@ -130,11 +130,12 @@ void DataOutputReader::BuildLayout() {
     SetCaption("LFS Vehicle Data Output Reader");
     SetClientSize(kClientWidth, kClientHeight);
 
+    // Both buttons 77 pixels wide: "Open .bin file" with a few pixels to spare.
     Read = &Create<platform::CommandButton>("Read");
-    Read->Move(Px(240), Px(120), Px(1095), Px(375));
+    Read->Move(Px(240), Px(120), Px(1155), Px(375));
     Read->SetCaption("Open .bin file");
     ReRead = &Create<platform::CommandButton>("ReRead");
-    ReRead->Move(Px(1560), Px(120), Px(1095), Px(375));
+    ReRead->Move(Px(1560), Px(120), Px(1155), Px(375));
     ReRead->SetCaption("Refresh");
     ReRead->SetEnabled(false);
     TabStrip1 = &Create<platform::TabStrip>("TabStrip1");

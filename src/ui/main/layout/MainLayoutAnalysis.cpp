@@ -308,7 +308,7 @@ void Main::BuildAnalysisSteering(Container* page) {
                    std::initializer_list<int> values) {
         Row(*this, CTL(Analysis_SteeringLabel), f, RowY(r), c, title, text, values);
     };
-    const Columns sides{8, 196, 206, 84, 86};
+    const Columns sides{8, 198, 206, 84, 86};
     auto& steer = MakeFrame(*this, CTL(Analysis_SteerFrame), 1, page, 0, 0, kColW, RowsHeight(7),
                             "Steering");
     Headings(*this, CTL(Analysis_SteeringLabel), &steer, RowY(0), sides,
@@ -320,7 +320,9 @@ void Main::BuildAnalysisSteering(Container* page) {
     row(&steer, 5, sides, 6, "Current steer radius:", {122});
     row(&steer, 6, sides, 7, "Ackermann induced steering arm angle:", {123});
 
-    const Columns wheels{8, 142, 150, 56, 57};
+    // Four columns and the longest title just fill the frame: the bold "Front right" heading
+    // gets 2 pixels to spare, the titles 4.
+    const Columns wheels{8, 138, 146, 58, 58};
     auto& camber = MakeFrame(*this, CTL(Analysis_SteerFrame), 0, page, 0, steer.Height() + 4,
                              kColW, RowsHeight(5), "Camber");
     Headings(*this, CTL(Analysis_SteeringLabel), &camber, RowY(0), wheels,

@@ -47,7 +47,9 @@ void Main::BuildAnalysisDrivetrain(Container* page) {
     heading(8, col(4), kFrameHead, colW, 32, "Speed at shift");
     heading(9, col(5), kFrameHead, colW, 32, "Speed gained");
     heading(10, col(6), kFrameHead, colW, 32, "Gearing reduction");
-    heading(11, col(7), kFrameHead, colW, 32, "Cruising engine ang. vel.");
+    // The last column's heading reaches 2 pixels further, towards the frame's edge: at the
+    // column's width "Cruising engine" has only 2 pixels to spare before it would wrap.
+    heading(11, col(7), kFrameHead, colW + 2, 32, "Cruising engine ang. vel.");
     const char* gearNames[] = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th"};
     for (int g = 0; g <= 7; ++g) {
         const int top = tableTop + g * kRowPitch;
@@ -321,7 +323,7 @@ void Main::BuildAnalysisAcceleration(Container* page) {
     }
     MakeLabel(*this, CTL(Analysis_AccLabel), 38, &search, 178, kFrameHead + 3, 70);
     MakeLabel(*this, CTL(Analysis_AccLabel), 39, &search, 124, kFrameHead + 27, 70);
-    const Columns result{6, 130, 140, 108, 0};
+    const Columns result{6, 134, 140, 108, 0};
     const int rt = kFrameHead + 50;
     const char* results[] = {"Time between speeds:", "Distance between speeds:",
                              "Time to distance:", "Speed at distance:"};

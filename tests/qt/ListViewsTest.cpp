@@ -268,11 +268,6 @@ TEST_F(TorqueTableOnDesktop, EachKeystrokeLeavesTheTableAsTheModelHasIt) {
     EXPECT_EQ(tree->visualItemRect(tree->topLevelItem(40)), picked) << "a keystroke";
     EXPECT_TRUE(view->grab().save(
         QString::fromStdString(qttest::ScreenshotPath("editor_torque_table_row_kept.png"))));
-    // At twice the step its speed (300 rad/s) is row 21.
-    Type(*table->UnitStepText, "10");
-    QCoreApplication::processEvents();
-    EXPECT_EQ(table->DataTable->SelectedItems(), std::vector<int>{21});
-    EXPECT_EQ(Difference(*tree, *table->DataTable), "") << "step 10";
     w->VehData_Cancel->UserClick();
 }
 

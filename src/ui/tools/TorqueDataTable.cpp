@@ -61,9 +61,9 @@ void PlaceBesideEditor(TorqueDataTable& window, Main& main) {
 // The row (1-based) that lists `speed`, or 0: the row nearest to it, when nearer than
 // `tolerance` (rad/s), half the last digit the table shows. The same speed reached by another
 // start and step (1000 rpm + 50 x 100 rpm, 2000 rpm + 80 x 50 rpm) is another Single in its
-// last bits, so an exact match would miss it; and a speed that differs by what the table
-// cannot show is the speed the person sees. Where two rows are that close (whole rps, 0.8 rps
-// apart at the smallest step) the nearer one is it.
+// last bits, so an exact match would miss it; and speeds closer than the table can show are
+// one speed to the person reading it. Where two rows are that close (whole rps, 0.8 rps apart
+// at the smallest step) the nearer one is it.
 int RowOfSpeed(const std::vector<float>& rowSpeeds, float speed, double tolerance) {
     int row = 0;
     double nearest = tolerance;

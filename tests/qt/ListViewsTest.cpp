@@ -201,7 +201,7 @@ TEST_F(ListViews, RowsStayScrolledWhereThePersonLeftThem) {
 
 // The engine's torque table open beside the vehicle editor at its smallest step (201 rows):
 // after each keystroke in an engine box the table on screen holds the rows the model holds
-// (editor_torque_table_201_rows.png in test-screenshots/).
+// (editor_torque_table_201_rows.png in test-screenshots/), and the row the person picked.
 class TorqueTableOnDesktop : public qttest::ProgramOnDesktop {
 protected:
     static void Type(platform::TextBox& box, const std::string& text) {
@@ -255,6 +255,19 @@ TEST_F(TorqueTableOnDesktop, EachKeystrokeLeavesTheTableAsTheModelHasIt) {
     QCoreApplication::processEvents();
     EXPECT_EQ(table->DataTable->SelectedItems(), std::vector<int>{41});
     EXPECT_EQ(Difference(*tree, *table->DataTable), "") << "resized";
+    // ... and over a keystroke in an engine box, shown selected where the person scrolled to
+    // pick it (editor_torque_table_row_kept.png).
+    tree->scrollToItem(tree->topLevelItem(40));
+    QCoreApplication::processEvents();
+    const QRect picked = tree->visualItemRect(tree->topLevelItem(40));
+    ASSERT_TRUE(tree->viewport()->rect().contains(picked));
+    Type(*w->VehData_NewTorque, "251");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table->DataTable->SelectedItems(), std::vector<int>{41});
+    EXPECT_EQ(Difference(*tree, *table->DataTable), "") << "a keystroke";
+    EXPECT_EQ(tree->visualItemRect(tree->topLevelItem(40)), picked) << "a keystroke";
+    EXPECT_TRUE(view->grab().save(
+        QString::fromStdString(qttest::ScreenshotPath("editor_torque_table_row_kept.png"))));
     w->VehData_Cancel->UserClick();
 }
 

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QWindow>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ProgramOnDesktop.hpp"
@@ -127,6 +128,56 @@ TEST_F(TorqueTableBesideEditor, OpensAboveTheMainWindowClearOfTheEngineBoxes) {
         const QRect onScreen(widget->mapToGlobal(QPoint(0, 0)), widget->size());
         EXPECT_FALSE(onScreen.intersects(placed)) << c->Name() << " under the table";
     }
+}
+
+// A window's outer corner on the screen, as the front end has it and as the program has it.
+std::pair<int, int> Corner(const QWidget& view) { return {view.x(), view.y()}; }
+std::pair<int, int> Corner(const platform::Form& form) { return {form.Left(), form.Top()}; }
+
+// Placed beside the editor when it opens, not at each showing: a table the person moved stays
+// where it is when the plot is double-clicked again. Closed and opened again, it is a new
+// window and opens beside the editor once more.
+
+TEST_F(TorqueTableBesideEditor, StaysWhereThePersonMovedIt) {
+    w->VehData_Modification->SetVisible(true);
+    w->VehData_EditExisting->UserClick();
+    w->VehData_SelectPage->UserSelect(2);  // Drive-train
+    w->TorquePowerPlot->UserDblClick();
+    ui::TorqueDataTable* table = ui::OpenTorqueDataTable();
+    ASSERT_NE(table, nullptr);
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    qtfront::FormView* view = desktop->ViewFor(*table);
+    ASSERT_NE(view, nullptr);
+    const std::pair<int, int> beside = Corner(*view);
+    ASSERT_EQ(Corner(*table), beside);
+
+    // The person drags it by its title bar to the screen's top left corner, over the main
+    // window.
+    const QPoint to = view->screen()->availableGeometry().topLeft() + QPoint(40, 40);
+    view->move(to);
+    QCoreApplication::processEvents();
+    const std::pair<int, int> moved = Corner(*view);
+    ASSERT_EQ(moved, std::make_pair(to.x(), to.y()));
+    ASSERT_NE(moved, beside);
+    ASSERT_EQ(Corner(*table), moved);
+
+    w->TorquePowerPlot->UserDblClick();
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    ASSERT_EQ(ui::OpenTorqueDataTable(), table);
+    EXPECT_EQ(Corner(*view), moved) << "double-clicked again";
+    EXPECT_EQ(Corner(*table), moved) << "double-clicked again";
+
+    view->close();  // its close box
+    QCoreApplication::processEvents();
+    ASSERT_EQ(ui::OpenTorqueDataTable(), nullptr);
+    w->TorquePowerPlot->UserDblClick();
+    ui::TorqueDataTable* again = ui::OpenTorqueDataTable();
+    ASSERT_NE(again, nullptr);
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    qtfront::FormView* reopened = desktop->ViewFor(*again);
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(Corner(*reopened), beside) << "closed and opened again";
+    EXPECT_EQ(Corner(*again), beside) << "closed and opened again";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ui/tools/TorqueDataTable.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "core/GlobalChassisLab.hpp"
@@ -57,6 +58,25 @@ void PlaceBesideEditor(TorqueDataTable& window, Main& main) {
                 window.Height());
 }
 
+// The row (1-based) that lists `speed`, or 0: the row nearest to it, when nearer than
+// `tolerance` (rad/s), half the last digit the table shows. The same speed reached by another
+// start and step (1000 rpm + 50 x 100 rpm, 2000 rpm + 80 x 50 rpm) is another Single in its
+// last bits, so an exact match would miss it; and speeds closer than the table can show are
+// one speed to the person reading it. Where two rows are that close (whole rps, 0.8 rps apart
+// at the smallest step) the nearer one is it.
+int RowOfSpeed(const std::vector<float>& rowSpeeds, float speed, double tolerance) {
+    int row = 0;
+    double nearest = tolerance;
+    for (std::size_t i = 0; i < rowSpeeds.size(); ++i) {
+        const double off = std::fabs(static_cast<double>(rowSpeeds[i]) - speed);
+        if (off < nearest) {
+            nearest = off;
+            row = static_cast<int>(i) + 1;
+        }
+    }
+    return row;
+}
+
 }  // namespace
 
 TorqueTableLayout LayoutTorqueTable(int windowWidth, int windowHeight, int clientWidth,
@@ -102,6 +122,11 @@ TorqueDataTable::TorqueDataTable() : platform::Form("TorqueDataTable") {
                     ClientHeight() - ToPixels(kTableMarginY));
     for (const char* heading : {"RPM", "Torque", "Torque (%)", "Power"})
         DataTable->AddColumn(heading, 80);
+    RowSpeeds.reserve(kMaxRows);
+    DataTable->ItemClick = [this](int item) {
+        if (item >= 1 && item <= static_cast<int>(RowSpeeds.size()))
+            PickedSpeed = RowSpeeds[static_cast<std::size_t>(item - 1)];
+    };
 
     Load = [] { platform::Raise(TorqueDataTableHooks().PreviewEngine); };
     StartRevsText->Change = [] {
@@ -180,6 +205,7 @@ void FillTorqueDataTable(vehicle::EngineRecord& engine) {
 
     platform::ListView& table = *window->DataTable;
     table.ClearItems();
+    window->RowSpeeds.clear();
     const std::string& speedSuffix = core::UnitSuffix(core::Quantity::ARV);
     const std::string& torqueSuffix = core::UnitSuffix(core::Quantity::Torque);
     const std::string& powerSuffix = core::UnitSuffix(core::Quantity::Power);
@@ -198,7 +224,15 @@ void FillTorqueDataTable(vehicle::EngineRecord& engine) {
         table.SetSubItem(row, 3,
                          core::RoundedText(static_cast<float>(p * u.UnitFactorPower),
                                            u.UnitDecimalsPower + 1) + powerSuffix);
+        window->RowSpeeds.push_back(w);
         if (w == engine.LimitSpeed) break;
+    }
+
+    // Selecting from code raises no ItemClick: the picked speed stays as the person picked it.
+    if (window->PickedSpeed) {
+        const double halfDigit = 0.5 * std::pow(10.0, -u.UnitDecimalsARV) / factor;
+        if (const int row = RowOfSpeed(window->RowSpeeds, *window->PickedSpeed, halfDigit))
+            table.SetSelected(row, true);
     }
 }
 

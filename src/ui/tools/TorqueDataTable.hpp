@@ -1,11 +1,13 @@
 // The window "Engine Torque Curve Data Table": the engine being edited in the vehicle editor as
 // rows of engine speed, torque, torque as a share of the peak, and power, from a chosen start
 // speed in chosen steps. It exists only while the editor is open; the editor's preview refills
-// it whenever the engine inputs change.
+// it whenever the engine inputs change. A row the person picks stays picked over the refills
+// while the table lists its engine speed.
 #pragma once
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "platform/Form.hpp"
 #include "vehicle/engine/EngineCode.hpp"
@@ -20,6 +22,12 @@ public:
     platform::TextBox* StartRevsText = nullptr;  // start speed, angular-velocity display unit
     platform::TextBox* UnitStepText = nullptr;   // step, same unit
     platform::ListView* DataTable = nullptr;
+
+    // The engine speed of each row as last listed, rad/s (row k at [k - 1]).
+    std::vector<float> RowSpeeds;
+    // The engine speed of the row the person last picked, rad/s; kept while refills list
+    // other speeds, until another row is picked or the window closes.
+    std::optional<float> PickedSpeed;
 
 private:
     void Layout();
@@ -56,7 +64,8 @@ TorqueDataTable* OpenTorqueDataTable();
 
 // Lists the engine's torque and power from the start speed in the window's step (at least
 // 5 rad/s) up to the limit speed, at most 201 rows. Writes the idle speed into an empty start
-// box. Does nothing when the window is not open.
+// box. Selects the row of the speed the person picked, where the new rows hold it. Does
+// nothing when the window is not open.
 void FillTorqueDataTable(vehicle::EngineRecord& engine);
 
 }  // namespace ui

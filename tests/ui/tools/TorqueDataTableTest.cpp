@@ -1,6 +1,8 @@
 // The torque data table window: its layout numbers, and the rows the editor's engine gives
 // for a start speed and a step.
+#include <array>
 #include <string>
+#include <vector>
 
 #include "core/OptionsSettings.hpp"
 #include "ui/main/editor/VehicleEditorTestSupport.hpp"
@@ -30,24 +32,40 @@ class TorqueDataTableWindow : public EditorTest {
 protected:
     // The editor open on the first car with its engine in simple figures (rad/s):
     // idle 100, torque peak 300 (plateau 100 wide), power peak 600, limit 700.
-    ui::TorqueDataTable& Open() {
+    ui::TorqueDataTable& Open() { return OpenWith({"700", "600", "300", "100", "100", "250"}); }
+    // The same in rpm: idle 1000, torque peak 4000 (plateau 1000 wide), power peak 6000,
+    // limit 7000.
+    ui::TorqueDataTable& OpenInRpm() {
+        return OpenWith({"7000", "6000", "4000", "1000", "1000", "250"}, kRpm);
+    }
+    // The engine typed into the editor in the given angular-velocity unit: limit, power peak,
+    // torque peak, plateau width, idle speed (all speeds), then the peak torque in Nm.
+    ui::TorqueDataTable& OpenWith(const std::array<const char*, 6>& engine, uint8_t speedUnit = 0) {
         ui::Main& w = StartWithCars();
         form = &w;
+        core::ApplyUnitRow(core::Quantity::ARV, speedUnit);
         w.VehData_EditExisting->UserClick();
-        Type(*w.VehData_NewLimitRPM, "700");
-        Type(*w.VehData_NewPowerRPM, "600");
-        Type(*w.VehData_NewTorqueRPM, "300");
-        Type(*w.VehData_NewTorquePeakWidth, "100");
-        Type(*w.VehData_NewIdleRPM, "100");
-        Type(*w.VehData_NewTorque, "250");
+        Type(*w.VehData_NewLimitRPM, engine[0]);
+        Type(*w.VehData_NewPowerRPM, engine[1]);
+        Type(*w.VehData_NewTorqueRPM, engine[2]);
+        Type(*w.VehData_NewTorquePeakWidth, engine[3]);
+        Type(*w.VehData_NewIdleRPM, engine[4]);
+        Type(*w.VehData_NewTorque, engine[5]);
         EXPECT_EQ(ui::EngineDisplays().EngineInputErrors, 0);
         w.TorquePowerPlot->UserDblClick();
         ui::TorqueDataTable* t = ui::OpenTorqueDataTable();
         EXPECT_NE(t, nullptr);
         return *t;
     }
+    static constexpr uint8_t kRpm = 2;  // the angular-velocity unit's row
     static std::string Speed(const ui::TorqueDataTable& t, int row) {
         return t.DataTable->Item(row).text;
+    }
+    // The speed of the one row selected, "" with none.
+    static std::string Selected(const ui::TorqueDataTable& t) {
+        const std::vector<int> rows = t.DataTable->SelectedItems();
+        if (rows.size() > 1) return "more than one row";
+        return rows.empty() ? "" : Speed(t, rows[0]);
     }
     ui::Main* form = nullptr;
 };
@@ -124,6 +142,48 @@ TEST_F(TorqueDataTableWindow, NoRowsForAVehicleThatIsNotWheelDriven) {
     form->VehData_NewDrivetrain->UserSelect(3);
     EXPECT_EQ(t.DataTable->ItemCount(), 0);
     EXPECT_TRUE(form->TorquePowerPlot->Surf().DisplayList().empty());
+}
+
+// A row the person picked stays picked over each refill while the table lists its engine
+// speed, at whatever row the speed is then; typed a key at a time, the boxes pass through
+// figures whose tables lack it, or hold no rows at all. In rpm the rows' speeds are Singles in
+// rad/s built from the typed start and step, so the same speed reached by another step is a
+// different Single.
+TEST_F(TorqueDataTableWindow, APickedRowStaysPickedWhileItsSpeedIsListed) {
+    ui::TorqueDataTable& t = OpenInRpm();
+    ASSERT_EQ(t.StartRevsText->Text(), "1000");
+    Type(*t.UnitStepText, "100");
+    ASSERT_EQ(Speed(t, 51), "6000 rpm");
+    t.DataTable->UserClickItem(51);
+    const std::string torqueBefore = t.DataTable->Item(51).subItems[0];
+
+    // The torque box emptied (no engine: no rows), then a new peak torque typed.
+    Type(*form->VehData_NewTorque, "");
+    ASSERT_EQ(t.DataTable->ItemCount(), 0);
+    Type(*form->VehData_NewTorque, "240");
+    EXPECT_EQ(Selected(t), "6000 rpm") << "a keystroke in an engine box";
+    EXPECT_EQ(t.DataTable->SelectedItems(), std::vector<int>{51});
+    EXPECT_NE(t.DataTable->Item(51).subItems[0], torqueBefore);
+    // Half the step: the speed at row 101 ("5" on the way: 5 rad/s steps, without it).
+    Type(*t.UnitStepText, "50");
+    EXPECT_EQ(Selected(t), "6000 rpm") << "step 50";
+    EXPECT_EQ(t.DataTable->SelectedItems(), std::vector<int>{101});
+    // 2000 rpm + 80 x 50 rpm: in rad/s 628.31854, where 1000 rpm + 50 x 100 rpm gave 628.31848.
+    Type(*t.StartRevsText, "2000");
+    EXPECT_EQ(Selected(t), "6000 rpm") << "start 2000";
+    EXPECT_EQ(t.DataTable->SelectedItems(), std::vector<int>{81});
+    // 2020, 2070, ..., 5970, 6020 rpm: the speed is gone, no row is selected.
+    Type(*t.StartRevsText, "2020");
+    EXPECT_EQ(Speed(t, 81), "6020 rpm");
+    EXPECT_EQ(Selected(t), "") << "start 2020";
+    // ... and it comes back with the speed.
+    Type(*t.StartRevsText, "2000");
+    EXPECT_EQ(Selected(t), "6000 rpm") << "start 2000 again";
+
+    // Another row picked, the last (at the limit speed), is the one kept.
+    t.DataTable->UserClickItem(t.DataTable->ItemCount());
+    Type(*form->VehData_NewTorque, "250");
+    EXPECT_EQ(Selected(t), "7000 rpm") << "another row picked";
 }
 
 }  // namespace

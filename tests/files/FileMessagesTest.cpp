@@ -45,7 +45,8 @@ TEST(FileMessages, TheReasonIsEnglishOnAGermanDesktop) {
     } rows[] = {{EACCES, "Permission denied"},
                 {ENOTDIR, "Not a directory"},
                 {ENAMETOOLONG, "File name too long"},
-                {EISDIR, "Is a directory"}};
+                {EISDIR, "Is a directory"},
+                {4242, "Unknown error 4242"}};  // a number the system has no text for
     for (const auto& row : rows) {
         SCOPED_TRACE(row.reason);
         EXPECT_EQ(files::CannotReadText("/s/a.set", row.error),

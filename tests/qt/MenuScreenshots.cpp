@@ -98,7 +98,8 @@ TEST_F(MenuScreenshots, OpenRecentShowsNamesAsTheyAre) {
         {"Ctl\t\a\x1B\x01\x7F", "Ctl\u2409\u2407\u241B\u2401\u2421"},
         {"VW Golf GTI Mk7_Ben & Jerry", "VW Golf GTI Mk7_Ben & Jerry"},  // the newest: first
     };
-    for (const auto& row : rows) ui::AddRecentFile((root / "setups" / (row.name + ".set")).string());
+    for (const auto& row : rows)
+        ui::AddRecentFile((root / "setups" / (row.name + ".set")).string());
     qtfront::FormView view(w);
     for (int slot = 0; slot < 3; ++slot) {
         const auto& row = rows[2 - slot];

@@ -66,7 +66,8 @@ TEST_F(RunDataExportTest, AFailedWriteIsReportedAndLeavesNothing) {
     }
     EXPECT_LE(files::WidthUnits(files::PathInMessage(Path(LongFolder() + "/dec.csv"))),
               files::kMessagePathUnits);
-    EXPECT_EQ(files::PathInMessage(Path("tab\tesc\x1B/dec.csv")), Path("tab\u2409esc\u241B/dec.csv"));
+    EXPECT_EQ(files::PathInMessage(Path("tab\tesc\x1B/dec.csv")),
+              Path("tab\u2409esc\u241B/dec.csv"));
 }
 
 // The main window's entries reach these windows and the real run export.

@@ -106,7 +106,8 @@ TEST_F(RecentFilesMenuTest, AnEntryShowsItsNameAsItIsAndOpensItsFile) {
         std::string shown;  // as the menu shows it
     } rows[] = {
         {"VW Golf GTI Mk7_Ben & Jerry", "VW Golf GTI Mk7_Ben & Jerry"},
-        {"VW Golf GTI Mk7_\t\a\x1B\x01\x7F&&x", "VW Golf GTI Mk7_\u2409\u2407\u241B\u2401\u2421&&x"},
+        {"VW Golf GTI Mk7_\t\a\x1B\x01\x7F&&x",
+         "VW Golf GTI Mk7_\u2409\u2407\u241B\u2401\u2421&&x"},
     };
     std::string list;
     for (const auto& row : rows) {

@@ -3,7 +3,6 @@
 #include "ui/tools/RunDataExport.hpp"
 
 #include "files/FileMessages.hpp"
-#include "files/ShortenedText.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/WindowFileTest.hpp"
 #include "ui/main/form/Main.hpp"
@@ -64,10 +63,6 @@ TEST_F(RunDataExportTest, AFailedWriteIsReportedAndLeavesNothing) {
         EXPECT_FALSE(ui::ExportProgressWindow().Visible());
         EXPECT_FALSE(std::filesystem::exists(root / folder));
     }
-    EXPECT_LE(files::WidthUnits(files::PathInMessage(Path(LongFolder() + "/dec.csv"))),
-              files::kMessagePathUnits);
-    EXPECT_EQ(files::PathInMessage(Path("tab\tesc\x1B/dec.csv")),
-              Path("tab\u2409esc\u241B/dec.csv"));
 }
 
 // The main window's entries reach these windows and the real run export.

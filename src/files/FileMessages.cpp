@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 #include "core/TextTable.hpp"
 #include "files/ShortenedText.hpp"
+#include "files/SystemReason.hpp"
 #include "platform/Services.hpp"
 
 namespace files {
@@ -46,7 +46,7 @@ std::string CannotReadReason(int error) {
     // ReachFile's word for a file of another kind; the system's text for it ("Operation not
     // supported") would not say what is amiss.
     if (error == ENOTSUP) return "is not a regular file";
-    return std::string("cannot be read: ") + std::strerror(error);
+    return "cannot be read: " + SystemReason(error);
 }
 
 std::string NotReadText(const std::string& path, int error) {

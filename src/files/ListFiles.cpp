@@ -340,7 +340,7 @@ AutoVehicleChoice CheckAutoVehicleChoice(const std::string& pickedPath,
     } else if (reach.check != 1) {
         choice.refusal = fileName + " is empty or cannot be found.";
     } else if (!SameFile(std::filesystem::path(pickedPath).parent_path().string(), folder)) {
-        choice.refusal = fileName + " is not in the vehicles folder " + folder +
+        choice.refusal = fileName + " is not in the vehicles folder " + PathInMessage(folder) +
                          "; only vehicles there load at start-up.";
     } else if (!SameFile(AutoVehiclePath(choice.entry), pickedPath)) {
         choice.refusal = fileName + " does not end in \".vd3\"; only such files load at start-up.";

@@ -26,7 +26,8 @@ inline constexpr uint8_t kMaxRecentFiles = 8;
 // One recently used setup file.
 struct RecentFileEntry {
     std::string Path;   // full path
-    std::string Title;  // file name without folder and without ".set": the menu caption
+    std::string Title;  // file name without folder and without ".set", as it is: the menu
+                        // entry shows it (ShowRecentFiles)
 };
 
 // What SaveRecentFiles does with "chassislab.mru" at shut-down, as LoadRecentFiles found it.

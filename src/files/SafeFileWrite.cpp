@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -12,12 +11,13 @@
 #include <unistd.h>
 
 #include "files/FileHelpers.hpp"
+#include "files/SystemReason.hpp"
 
 namespace files {
 namespace {
 
 std::string SystemError(const char* what) {
-    return std::string(what) + ": " + std::strerror(errno);
+    return std::string(what) + ": " + SystemReason(errno);
 }
 
 // Writes all bytes, retrying short writes. False on an error (errno set).

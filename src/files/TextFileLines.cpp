@@ -10,28 +10,42 @@ namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
+// The pieces SplitLines makes of `text`: one more than its line ends, a CR LF counted once.
+std::size_t PiecesIn(std::string_view text) {
+    std::size_t ends = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        ends += c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+    }
+    return ends + 1;
+}
+
 }  // namespace
 
 std::vector<std::string> SplitLines(std::string_view text) {
+    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
+    // Reserved once: grown line by line, the pieces would be moved some twice over.
     std::vector<std::string> pieces;
-    std::size_t start = text.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
+    pieces.reserve(PiecesIn(text));
+    std::size_t start = 0;
     // The next LF, kept until a line passes it: a text of CR line ends is searched for LF once,
-    // not once a line. A CR is looked for only before it, within the line.
-    std::size_t lf = text.find('\n', start);
+    // not once a line.
+    std::size_t lf = text.find('\n');
     for (;;) {
         if (lf != std::string_view::npos && lf < start) lf = text.find('\n', start);
-        const std::size_t lineEnd = lf == std::string_view::npos ? text.size() : lf;
-        std::size_t at = lf;
-        if (const std::size_t cr = text.substr(start, lineEnd - start).find('\r');
-            cr != std::string_view::npos)
-            at = start + cr;
-        if (at == std::string_view::npos) {
-            pieces.emplace_back(text.substr(start));
-            return pieces;
+        // The line runs to the LF, less the CR of a CR LF; a CR alone before that ends it sooner.
+        // The CR is looked for only within the line, and not at all in an empty one.
+        std::size_t end = lf == std::string_view::npos ? text.size() : lf;
+        if (end > start && end == lf && text[end - 1] == '\r') --end;
+        if (const std::size_t cr = text.substr(start, end - start).find('\r');
+            cr != std::string_view::npos) {
+            pieces.emplace_back(text.substr(start, cr));
+            start += cr + 1;
+            continue;
         }
-        pieces.emplace_back(text.substr(start, at - start));
-        const bool crLf = text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n';
-        start = at + (crLf ? 2 : 1);
+        pieces.emplace_back(text.substr(start, end - start));
+        if (lf == std::string_view::npos) return pieces;
+        start = lf + 1;
     }
 }
 

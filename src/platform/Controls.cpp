@@ -271,6 +271,16 @@ std::string StripMnemonic(const std::string& caption) {
     return out;
 }
 
+std::string LiteralCaption(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        out += c;
+        if (c == '&') out += '&';
+    }
+    return out;
+}
+
 void ReportMissingIndex(const char* what, int index) {
     std::fprintf(stderr, "ChassisLab: %s has no element %d\n", what ? what : "control array",
                  index);

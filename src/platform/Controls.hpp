@@ -24,6 +24,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -521,6 +522,10 @@ private:
 
 // Strips "&" mnemonic marks: "&File" -> "File", "A && B" -> "A & B".
 std::string StripMnemonic(const std::string& caption);
+
+// The caption that shows `text` as it is, with no mnemonic: each "&" doubled, "Ben & Jerry" ->
+// "Ben && Jerry" (StripMnemonic gives `text` back).
+std::string LiteralCaption(std::string_view text);
 
 // A control array: controls of one name by index, with gaps. A missing index is a
 // programming error.

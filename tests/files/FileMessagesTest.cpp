@@ -9,6 +9,7 @@
 
 #include "core/TextTable.hpp"
 #include "files/ShortenedText.hpp"
+#include "support/GermanLocale.hpp"
 
 namespace {
 
@@ -30,6 +31,27 @@ TEST(FileMessages, AFileNotReadIsMissingOrNamedWithTheReason) {
         SCOPED_TRACE(row.error);
         EXPECT_EQ(files::NotReadText(path, row.error), row.text);
         EXPECT_EQ(files::NotReadReason(row.error), row.reason);
+    }
+}
+
+// The messages are in English: on a German desktop, whose locale the front end gives the C
+// library, the system's reason in them is English too, not "Keine Berechtigung".
+TEST(FileMessages, TheReasonIsEnglishOnAGermanDesktop) {
+    testsupport::GermanCLocale german;
+    if (!german.Active()) GTEST_SKIP() << "no de_DE.UTF-8 locale on this machine";
+    const struct {
+        int error;
+        const char* reason;
+    } rows[] = {{EACCES, "Permission denied"},
+                {ENOTDIR, "Not a directory"},
+                {ENAMETOOLONG, "File name too long"},
+                {EISDIR, "Is a directory"},
+                {4242, "Unknown error 4242"}};  // a number the system has no text for
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.reason);
+        EXPECT_EQ(files::CannotReadText("/s/a.set", row.error),
+                  std::string("The file /s/a.set cannot be read: ") + row.reason);
+        EXPECT_EQ(files::NotReadReason(row.error), std::string("cannot be read: ") + row.reason);
     }
 }
 

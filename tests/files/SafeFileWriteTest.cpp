@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "files/SafeFileWrite.hpp"
+#include "support/GermanLocale.hpp"
 #include "support/VehicleTestSupport.hpp"
 
 namespace {
@@ -109,6 +110,17 @@ TEST_F(SafeFileWriteTest, AFailedRenameIsAnErrorAndLeavesNoTemporaryFile) {
     EXPECT_EQ(files::ReplaceFileContents(fresh.string(), "x"),
               "Cannot save the file: Is a directory");
     EXPECT_EQ(EntriesIn(root / "real"), 2);
+}
+
+// The writer's reasons join English messages: on a German desktop too they are English.
+TEST_F(SafeFileWriteTest, TheReasonIsEnglishOnAGermanDesktop) {
+    testsupport::GermanCLocale german;
+    if (!german.Active()) GTEST_SKIP() << "no de_DE.UTF-8 locale on this machine";
+    fs::create_directories(root / "real" / "car.vd3");
+    EXPECT_EQ(files::ReplaceFileContents((root / "real" / "car.vd3").string(), "x"),
+              "Cannot replace the file: Is a directory");
+    EXPECT_EQ(files::ReplaceFileContents((root / "real" / std::string(300, 'n')).string(), "x"),
+              "Cannot save the file: File name too long");
 }
 
 // Cut at the NUL, the name would be that of another file, here an existing one.

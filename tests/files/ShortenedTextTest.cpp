@@ -53,6 +53,9 @@ TEST(ShortenedText, APathKeepsItsFileNameWhole) {
         {"/home/you/a\nfolder/x\ty.set", 18, "/hom" + e + "der/x\u2409y.set"},
         {"Golf GTI.vd3", 8, "Gol" + e + "vd3"},  // no folder: shortened in its middle
         {"/home/you/setups/", 12, "/home" + e + "tups/"},
+        // A name of 300 bytes in 120 units: no room at all for the folders.
+        {"/home/you/setups/S" + std::string(291, 'n') + "_end.set", 120,
+         e + "/S" + std::string(57, 'n') + e + std::string(49, 'n') + "_end.set"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.path + " in " + std::to_string(row.units));

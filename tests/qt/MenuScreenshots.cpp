@@ -3,6 +3,7 @@
 // the vehicle photo read by the real picture reader, which refuses a file it cannot decode.
 #include <QAction>
 #include <QImage>
+#include <QKeySequence>
 #include <QMenu>
 #include <QPixmap>
 #include <filesystem>
@@ -81,6 +82,41 @@ TEST_F(MenuScreenshots, HeaderAndEveryMenuOpened) {
         EXPECT_GT(size.height(), 20) << m.name;
     }
     platform::InstallServiceDoubles();
+}
+
+// Open Recent as the desktop shows it (menu_file_recent_names.png): an "&" in a file's name is
+// itself, no shortcut letter, also in a name too long for the menu and cut in its middle; a
+// control character is its sign, and a TAB opens no shortcut column.
+TEST_F(MenuScreenshots, OpenRecentShowsNamesAsTheyAre) {
+    ui::Main& w = Start();
+    const std::string longName = "MMMMM & " + std::string(240, 'N') + "_end";
+    const struct {
+        std::string name;   // of the setup file, without ".set"
+        std::string shown;  // as the menu shows it
+    } rows[] = {
+        {longName, longName},
+        {"Ctl\t\a\x1B\x01\x7F", "Ctl\u2409\u2407\u241B\u2401\u2421"},
+        {"VW Golf GTI Mk7_Ben & Jerry", "VW Golf GTI Mk7_Ben & Jerry"},  // the newest: first
+    };
+    for (const auto& row : rows)
+        ui::AddRecentFile((root / "setups" / (row.name + ".set")).string());
+    qtfront::FormView view(w);
+    for (int slot = 0; slot < 3; ++slot) {
+        const auto& row = rows[2 - slot];
+        SCOPED_TRACE(row.shown.substr(0, 30));
+        QAction* entry = view.ActionFor(*w.FileOpenRecent[slot]);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_TRUE(QKeySequence::mnemonic(entry->text()).isEmpty()) << entry->text().toStdString();
+        EXPECT_FALSE(entry->text().contains('\t'));
+        // Qt's text shown, "&&" as "&".
+        if (slot < 2) EXPECT_EQ(entry->iconText().toStdString(), row.shown);
+    }
+    // The long name, cut in its middle, keeps its "&" a pair: one "&" shown.
+    const QString cut = view.ActionFor(*w.FileOpenRecent[2])->text();
+    EXPECT_TRUE(cut.size() < 240 && cut.startsWith("MMMMM && N") && cut.endsWith("N_end"))
+        << cut.toStdString();
+    EXPECT_EQ(cut.count('&'), 2);
+    Shoot(view, *w.FileOpenRecentMenu, "file_recent_names");
 }
 
 TEST_F(MenuScreenshots, APhotoThePictureReaderCannotDecodeCountsAsMissing) {

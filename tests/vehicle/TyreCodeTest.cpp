@@ -241,6 +241,25 @@ TEST_F(TyreCodeTest, TemperatureWindowFactors) {
     EXPECT_NEAR(t.LatGrip, 1.1314286f, 1e-6f);
 }
 
+// A compound index no compound has (a damaged setup file's) gives the default compound's grip,
+// its temperature window too; the first index past the table as well as any other.
+TEST_F(TyreCodeTest, ACompoundIndexPastTheTableGivesTheDefaultCompound) {
+    TyreState road = Wheel(225, 45, 17, 220000);
+    road.Temperature = 80;  // Road Normal's hot edge: 1.4 x 0.96
+    vehicle::CalcTyreGrip(road, 0.0f);
+    ASSERT_NEAR(road.LongGrip, 1.4f * 0.96f, 1e-6f);
+    constexpr std::size_t past = vehicle::kTyreCompoundCount;
+    for (const std::size_t index : {past, past + 1, std::size_t{255}}) {
+        SCOPED_TRACE(index);
+        TyreState t = road;
+        t.CompoundIndex = static_cast<uint8_t>(index);
+        vehicle::CalcTyreGrip(t, 0.0f);
+        EXPECT_EQ(t.LongGrip, road.LongGrip);
+        EXPECT_EQ(t.LatGrip, road.LatGrip);
+        EXPECT_EQ(vehicle::TyreTemperatureFactor(t), vehicle::TyreTemperatureFactor(road));
+    }
+}
+
 TEST_F(TyreCodeTest, FrictionFallsWithPatchPressure) {
     TyreState t = Wheel(225, 45, 17, 220000);
     t.Temperature = 50;  // optimum of Road Normal

@@ -88,7 +88,8 @@ void LFSSetupReader::ExportSetupToCsvCommand() {
     if (!path || !MayOverwrite(*path)) return;
     const std::string error = WriteSetupCsv(*path);
     if (!error.empty())
-        files::ShowFileError("The file " + *path + " could not be written.\r\n" + error);
+        files::ShowFileError("The file " + files::PathInMessage(*path) +
+                             " could not be written.\r\n" + error);
 }
 
 std::string LFSSetupReader::WriteSetupCsv(const std::string& path) const {

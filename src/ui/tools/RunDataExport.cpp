@@ -19,7 +19,8 @@ bool WriteRunTableCsv(RunTable table, const std::string& path) {
     }
     const std::string error = files::ExportRunDataCsv(path, view, ExportProgressLinks());
     if (error.empty()) return true;
-    files::ShowFileError("The file " + path + " could not be written.\r\n" + error);
+    files::ShowFileError("The file " + files::PathInMessage(path) + " could not be written.\r\n" +
+                         error);
     return false;
 }
 

@@ -3,6 +3,7 @@
 // and the export's dialog, question and failures.
 #include "ui/readers/LFSSetupReader.hpp"
 
+#include "files/FileMessages.hpp"
 #include "files/SetupReaderTexts.hpp"
 
 #include "support/ByteBuilder.hpp"
@@ -11,6 +12,13 @@
 #include "support/WindowFileTest.hpp"
 
 namespace {
+
+// Folders of 3,900 bytes in all, each a name a folder may have.
+std::string LongFolder() {
+    std::string folder = "Setups";
+    while (folder.size() < 3900) folder += "/Setups_for_a_long_weekend";
+    return folder;
+}
 
 using bytetest::HandBuiltSetup;
 
@@ -204,6 +212,16 @@ TEST_F(LFSSetupReaderTest, ExportDialogFailuresAndWriteFailures) {
     EXPECT_EQ(Messages().Last().icon, platform::MsgIcon::Critical);
     EXPECT_NE(Messages().Last().text.find("could not be written"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(root / "nowhere"));
+    // The file named as every message names it: a long folder shortened, so the box keeps to a
+    // small screen; a TAB or ESC in a folder's name shown as its sign.
+    for (const std::string& folder : {LongFolder(), std::string("tab\tesc\x1B")}) {
+        const std::string path = Path(folder + "/x.csv");
+        Dialogs().QueueSavePath(path);
+        w->ExportSetupToCSV->UserClick();
+        EXPECT_TRUE(Messages().Last().text.starts_with("The file " + files::PathInMessage(path) +
+                                                       " could not be written.\r\n"))
+            << Messages().Last().text;
+    }
     // A read-only file, even where the system would let the write through.
     Write("ro.csv", "old");
     std::filesystem::permissions(root / "ro.csv", std::filesystem::perms::owner_read);

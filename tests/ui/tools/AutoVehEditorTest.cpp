@@ -284,6 +284,17 @@ TEST_F(AutoVehEditorTest, AListTheStartCouldNotReadIsToldOnce) {
     Open();
     ASSERT_EQ(Messages().Count(), 3u);
     EXPECT_EQ(Messages().Last().text, told);
+
+    // Too large at start, then a folder in its place when the window opens: the other reason is
+    // told.
+    files::LoadAutoVehicles();
+    ASSERT_EQ(Messages().Count(), 4u);
+    std::filesystem::remove(root / "autoveh.lst");
+    std::filesystem::create_directory(root / "autoveh.lst");
+    Open();
+    ASSERT_EQ(Messages().Count(), 5u);
+    EXPECT_EQ(Messages().Last().text,
+              "The file " + Path("autoveh.lst") + " cannot be read: Is a directory");
 }
 
 }  // namespace

@@ -2,12 +2,20 @@
 // hidden at the end, a failed write reported with nothing left behind; and the menu's wiring.
 #include "ui/tools/RunDataExport.hpp"
 
+#include "files/FileMessages.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/WindowFileTest.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/tools/ExportProgress.hpp"
 
 namespace {
+
+// Folders of 3,900 bytes in all, each a name a folder may have.
+std::string LongFolder() {
+    std::string folder = "Setups";
+    while (folder.size() < 3900) folder += "/Setups_for_a_long_weekend";
+    return folder;
+}
 
 class RunDataExportTest : public windowtest::WindowFileTest {
 protected:
@@ -37,12 +45,24 @@ TEST_F(RunDataExportTest, WritesTheRunWithTheProgressWindowShownThenHidden) {
     EXPECT_EQ(dec.substr(row3, 7), " 0.005,");
 }
 
+// The message names the file as every message does: folders of 3,900 bytes shortened, so the
+// box keeps to a small screen, and a TAB or ESC in a folder's name shown as its sign.
 TEST_F(RunDataExportTest, AFailedWriteIsReportedAndLeavesNothing) {
-    EXPECT_FALSE(ui::WriteRunTableCsv(ui::RunTable::Deceleration, Path("no/dec.csv")));
-    EXPECT_EQ(Messages().Last().icon, platform::MsgIcon::Critical);
-    EXPECT_EQ(Messages().Last().title, "Error!");
-    EXPECT_FALSE(ui::ExportProgressWindow().Visible());
-    EXPECT_FALSE(std::filesystem::exists(root / "no"));
+    for (const std::string& folder :
+         {std::string("no"), LongFolder(), std::string("tab\tesc\x1B")}) {
+        SCOPED_TRACE(folder.substr(0, 12));
+        const std::string path = Path(folder + "/dec.csv");
+        Messages().Clear();
+        EXPECT_FALSE(ui::WriteRunTableCsv(ui::RunTable::Deceleration, path));
+        ASSERT_EQ(Messages().Count(), 1u);
+        EXPECT_EQ(Messages().Last().icon, platform::MsgIcon::Critical);
+        EXPECT_EQ(Messages().Last().title, "Error!");
+        EXPECT_TRUE(Messages().Last().text.starts_with("The file " + files::PathInMessage(path) +
+                                                       " could not be written.\r\n"))
+            << Messages().Last().text;
+        EXPECT_FALSE(ui::ExportProgressWindow().Visible());
+        EXPECT_FALSE(std::filesystem::exists(root / folder));
+    }
 }
 
 // The main window's entries reach these windows and the real run export.

@@ -10,6 +10,7 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
+#include "files/FileMessages.hpp"
 #include "platform/Services.hpp"
 #include "ui/main/chain/AnalysisChain.hpp"
 #include "ui/main/menus/FileMenu.hpp"
@@ -52,8 +53,9 @@ void Main_HelpUsage_Click(Main& form) {
     const std::string path = core::GlobalChassisLab().AppDir + "ChassisLab Manual - English.pdf";
     if (files::CheckFile(path) != 1) {
         // Missing or empty: the path says where it was looked for.
-        platform::MsgBox("Cannot open manual\r\n" + path, platform::MsgButtons::OK,
-                         platform::MsgIcon::Exclamation, core::TextTable().MsgTitleProblem);
+        platform::MsgBox("Cannot open manual\r\n" + files::PathInMessage(path),
+                         platform::MsgButtons::OK, platform::MsgIcon::Exclamation,
+                         core::TextTable().MsgTitleProblem);
         return;
     }
     OpenWithDesktop(path, "the manual");

@@ -2,6 +2,7 @@
 
 #include "core/GlobalChassisLab.hpp"
 #include "files/FileHelpers.hpp"
+#include "files/FileMessages.hpp"
 #include "files/ListFiles.hpp"
 #include "files/SetupFileContext.hpp"
 #include "ui/main/form/Main.hpp"
@@ -20,7 +21,10 @@ void ShowRecentFiles(Main& form) {
     for (int i = 0; i < static_cast<int>(form.FileOpenRecent.size()); ++i) {
         platform::MenuItem& entry = *form.FileOpenRecent[i];
         if (i < list.RecentFilesCount) {
-            entry.SetCaption(list.RecentFiles[i].Title);
+            // The name as it is: an "&" is no shortcut mark, and a control character (a TAB
+            // would open a shortcut column) shows as its sign, as the window titles show it.
+            const std::string& name = list.RecentFiles[i].Title;
+            entry.SetCaption(platform::LiteralCaption(files::PathInTitle(name)));
             entry.SetVisible(true);
             entry.SetEnabled(true);
         } else if (i == 0) {

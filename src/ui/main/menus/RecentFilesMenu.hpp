@@ -28,7 +28,8 @@ uint16_t FindRecentFile(const std::string& path);
 // message; any other refusal leaves the list as it is.
 void Main_FileOpenRecent_Click(Main& form, int index);
 
-// Writes the captions, visibility and enabled state of the eight entries from the list.
+// Writes the captions, visibility and enabled state of the eight entries from the list: each
+// entry shows its file's title as it is, an "&" as itself and a control character as its sign.
 void ShowRecentFiles(Main& form);
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/TextTable.hpp"
+#include "files/FileMessages.hpp"
 #include "platform/Services.hpp"
 
 #ifndef CHASSISLAB_WEBSITE
@@ -85,8 +86,9 @@ std::span<const WebLink> SetupSiteLinks() { return kSetupSiteLinks; }
 
 bool OpenWithDesktop(const std::string& target, const std::string& what) {
     const auto tell = [target, what] {
-        platform::MsgBox("Could not open " + what + ":\r\n" + target, platform::MsgButtons::OK,
-                         platform::MsgIcon::Exclamation, core::TextTable().MsgTitleProblem);
+        platform::MsgBox("Could not open " + what + ":\r\n" + files::PathInMessage(target),
+                         platform::MsgButtons::OK, platform::MsgIcon::Exclamation,
+                         core::TextTable().MsgTitleProblem);
     };
     if (platform::Services().shell->Open(target, tell)) return true;
     tell();

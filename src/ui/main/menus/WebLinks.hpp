@@ -35,9 +35,9 @@ std::span<const WebLink> SetupSiteLinks();
 
 // Opens a web page, a mail link or a file with the desktop's program for it, shown normally.
 // When none could be started (no browser, no PDF viewer, ...) the person is told: a message
-// titled "Problem" names `what` ("the manual", ...) and gives the address or the file's path;
-// also later, when the desktop's launcher reports that it found no program or the program
-// failed. Whether it started.
+// titled "Problem" names `what` ("the manual", ...) and gives the address or the file's path
+// (files::PathInMessage: a very long one shortened); also later, when the desktop's launcher
+// reports that it found no program or the program failed. Whether it started.
 bool OpenWithDesktop(const std::string& target, const std::string& what);
 
 // OpenWithDesktop for a web page, or a mail link ("mailto:...").

@@ -7,7 +7,9 @@
 
 #include <sys/stat.h>
 
+#include "files/FileMessages.hpp"
 #include "files/ListFiles.hpp"
+#include "files/SetupFileContext.hpp"
 #include "support/StartedProgram.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/MainWindow.hpp"
@@ -91,6 +93,46 @@ TEST_F(RecentFilesMenuTest, TitlesDropOnlyALowerCaseSetExtensionAndCaseMatters) 
     EXPECT_EQ(Count(), 2);  // paths differing in case are distinct
     EXPECT_EQ(files::ListFiles().RecentFiles[0].Title, "xrt_race");
     EXPECT_EQ(files::ListFiles().RecentFiles[1].Title, "XRT_race.SET");
+}
+
+// An entry shows its file's name as it is, whatever the name holds: an "&" as itself (the
+// caption doubles it, or it would mark a shortcut letter and vanish), and a control character
+// as its sign, as the window's title shows the path (a TAB would open a shortcut column, BEL
+// or ESC would vanish). The entry opens the file of that very name.
+TEST_F(RecentFilesMenuTest, AnEntryShowsItsNameAsItIsAndOpensItsFile) {
+    CopyShippedData();
+    const struct {
+        std::string name;   // of the setup file, without ".set"
+        std::string shown;  // as the menu shows it
+    } rows[] = {
+        {"VW Golf GTI Mk7_Ben & Jerry", "VW Golf GTI Mk7_Ben & Jerry"},
+        {"VW Golf GTI Mk7_\t\a\x1B\x01\x7F&&x",
+         "VW Golf GTI Mk7_\u2409\u2407\u241B\u2401\u2421&&x"},
+    };
+    std::string list;
+    for (const auto& row : rows) {
+        const fs::path file = root / "setups" / (row.name + ".set");
+        fs::copy_file(root / "setups" / "VW Golf GTI Mk7_Default.set", file);
+        list += file.string() + "\r\n";
+    }
+    vehtest::WriteFile(root / "chassislab.mru", list + "\r\n");
+    ui::Main& w = Start();
+    ASSERT_EQ(Count(), 2);
+    for (int slot = 0; slot < 2; ++slot) {
+        const auto& row = rows[slot];
+        SCOPED_TRACE(row.shown);
+        platform::MenuItem& entry = *w.FileOpenRecent[slot];
+        EXPECT_EQ(platform::StripMnemonic(entry.Caption()), row.shown);
+        const std::string path = (root / "setups" / (row.name + ".set")).string();
+        MessageDouble().Clear();
+        entry.UserClick();
+        EXPECT_EQ(MessageDouble().Count(), 0u) << MessageDouble().Last().text;
+        EXPECT_EQ(files::SetupFile().SetupSavePath, path);
+        EXPECT_EQ(w.Caption(), "ChassisLab (" + files::PathInTitle(path) + ")");
+        // Opened, it moves to the top, shown the same.
+        EXPECT_EQ(Path(0), path);
+        EXPECT_EQ(platform::StripMnemonic(w.FileOpenRecent[0]->Caption()), row.shown);
+    }
 }
 
 // The list file holds one path a line: a setup whose path holds a line break (CR or LF) is not

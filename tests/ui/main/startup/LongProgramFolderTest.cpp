@@ -16,6 +16,7 @@
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/settings/SetupFileIO.hpp"
 #include "ui/options/OptionsFileLoad.hpp"
+#include "ui/tools/AutoVehEditor.hpp"
 #include "ui/tools/LanguageSelection.hpp"
 
 namespace {
@@ -94,6 +95,23 @@ TEST_F(LongProgramFolderTest, EveryMessageNamingAFileShortensItsPath) {
              vehtest::WriteFile(In("languages.lst"), "Language: 1\r\nEnglish\r\n");
              ui::LanguageSelection w;
              w.Show();  // the stored choice is checked
+         }},
+        {"no manual", "ChassisLab Manual - English.pdf",
+         [&] { ui::MainWindow().HelpUsage->UserClick(); }},
+        {"no program for the manual", "ChassisLab Manual - English.pdf",
+         [&] {
+             vehtest::WriteFile(In("ChassisLab Manual - English.pdf"), "%PDF-1.4");
+             platform::ShellDouble().result = false;
+             ui::MainWindow().HelpUsage->UserClick();
+         }},
+        {"a vehicle outside the vehicles folder", "vehicles/",
+         [&] {
+             fs::remove_all(In("autoveh.lst"));  // blocked above: the window would say so
+             vehtest::WriteFile(root / "Kart.vd3", "x");
+             platform::FileDialogDouble().QueueOpenPath((root / "Kart.vd3").string());
+             ui::AutoVehEditor w;
+             w.Show();
+             w.AutoVehAdd->UserClick();
          }},
     };
     for (const auto& row : rows) {

@@ -3,6 +3,8 @@
 // of every display, on a wheel-driven car and on a thrust car. In six rounds every chart of
 // the main window shows each of its choices and the graph windows each of the 42 graphs; the
 // first round switches every unit of each quantity in turn, the others one unit of each.
+// Each car is a ctest entry of its own, the thrust car's beginning with the units the rounds on
+// the wheel-driven car leave.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -105,29 +107,51 @@ protected:
     ui::Main* main = nullptr;
 };
 
-TEST_F(UnitChangeCaptions, EveryUnitAloneRewritesEveryDisplayOfItsQuantity) {
+// GetParam(): 0 for the first shipped car, 1 for the thrust car after it.
+class UnitChangeCaptionsOnCar : public UnitChangeCaptions,
+                                public ::testing::WithParamInterface<int> {
+protected:
+    // Chooses the units the rounds on `cars` cars leave: the first round ends where it began,
+    // each further one moves every quantity one unit on.
+    static void UnitsAfterTheRoundsOf(int cars) {
+        for (std::size_t i = 0; i < core::kQuantityCount; ++i) {
+            const core::Quantity q = core::QuantityAt(i);
+            const auto rows = core::UnitRows(q);
+            const std::size_t unit =
+                (core::UnitData(q).Index + static_cast<std::size_t>(cars * (kRounds - 1))) %
+                rows.size();
+            if (unit == core::UnitData(q).Index) continue;
+            platform::ComboBox& box = ui::OptionsPanelWindow().Select(q);
+            box.UserSelect(box.FindItem(std::string(rows[unit].Name)));
+        }
+    }
+};
+
+TEST_P(UnitChangeCaptionsOnCar, EveryUnitAloneRewritesEveryDisplayOfItsQuantity) {
     const int cars = main->Main_SelectVeh->ListCount();
     ASSERT_EQ(cars, 4);  // the three shipped cars, then the thrust car
-    for (int car : {0, cars - 1}) {
-        main->Main_SelectVeh->UserSelect(car);
-        for (int round = 0; round < kRounds; ++round) {
-            ShowRound(round);
-            for (std::size_t i = 0; i < core::kQuantityCount; ++i) {
-                const core::Quantity q = core::QuantityAt(i);
-                const std::size_t units = core::UnitRows(q).size();
-                const std::size_t from = core::UnitData(q).Index;
-                // Every unit in turn, ending where it began, in the first round; the next one
-                // in the others.
-                for (std::size_t k = 1; k <= (round == 0 ? units : 1); ++k) {
-                    const std::size_t unit = (from + k) % units;
-                    SCOPED_TRACE(std::to_string(car) + ", round " + std::to_string(round) + ": " +
-                                 std::string(core::UnitRows(q)[unit].Name));
-                    SwitchAndCompare(q, unit);
-                }
+    const int car = GetParam() == 0 ? 0 : cars - 1;
+    UnitsAfterTheRoundsOf(GetParam());
+    main->Main_SelectVeh->UserSelect(car);
+    for (int round = 0; round < kRounds; ++round) {
+        ShowRound(round);
+        for (std::size_t i = 0; i < core::kQuantityCount; ++i) {
+            const core::Quantity q = core::QuantityAt(i);
+            const std::size_t units = core::UnitRows(q).size();
+            const std::size_t from = core::UnitData(q).Index;
+            // Every unit in turn, ending where it began, in the first round; the next one in the
+            // others.
+            for (std::size_t k = 1; k <= (round == 0 ? units : 1); ++k) {
+                const std::size_t unit = (from + k) % units;
+                SCOPED_TRACE(std::to_string(car) + ", round " + std::to_string(round) + ": " +
+                             std::string(core::UnitRows(q)[unit].Name));
+                SwitchAndCompare(q, unit);
             }
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(WheelDrivenThenThrustCar, UnitChangeCaptionsOnCar, ::testing::Range(0, 2));
 
 // A preset draws each chart once, when all 21 units are chosen (the deceleration graph shows
 // six of them), also in a graph window; what then shows is what a refresh shows.

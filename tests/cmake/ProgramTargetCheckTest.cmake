@@ -2,7 +2,8 @@
 # input lists a stand-in for ninja prints: it passes the program's own inputs wherever the clone
 # and the build folder lie, whatever the folders above them are named, and it still refuses each
 # test or benchmark input.
-#   cmake -DCHECK=<CheckProgramTarget.cmake> -DSCRATCH=<empty folder> -P ProgramTargetCheckTest.cmake
+#   cmake -DCHECK=<CheckProgramTarget.cmake> -DSCRATCH=<empty folder>
+#         -P ProgramTargetCheckTest.cmake
 file(REMOVE_RECURSE "${SCRATCH}")
 file(MAKE_DIRECTORY "${SCRATCH}")
 set(failures "")

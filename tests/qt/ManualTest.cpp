@@ -96,7 +96,8 @@ struct Rendering {
 
 // Runs the renderer on `text` into `pdf`, in the environment given.
 Rendering Render(const QString& text, const QString& pdf,
-                 const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+                 const QProcessEnvironment& environment =
+                     QProcessEnvironment::systemEnvironment()) {
     QProcess render;
     render.setProcessEnvironment(environment);
     render.start(CHASSISLAB_RENDER_MANUAL, {text, pdf});

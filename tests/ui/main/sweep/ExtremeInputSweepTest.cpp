@@ -323,7 +323,8 @@ protected:
 };
 
 // One shard of a sweep: GetParam() is the shard's number.
-class ExtremeInputSweepShard : public ExtremeInputSweep, public ::testing::WithParamInterface<int> {};
+class ExtremeInputSweepShard : public ExtremeInputSweep,
+                               public ::testing::WithParamInterface<int> {};
 
 TEST_F(ExtremeInputSweep, TheFieldTableCoversEveryFloatOfTheFile) {
     // Each field writes bytes no other field writes (1.0f changes two of its four), and there

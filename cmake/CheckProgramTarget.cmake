@@ -39,9 +39,10 @@ function(telling_part path out)
   set(${out} "${part}" PARENT_SCOPE)
 endfunction()
 
+# A test or benchmark target, library or source (the sources in tests/ and bench/).
 foreach(input IN LISTS inputs)
   telling_part("${input}" part)
-  if(part MATCHES "tests_|test_support|bench_|gtest|gmock|benchmark")
+  if(part MATCHES "tests_|test_support|bench_|gtest|gmock|benchmark|(^|/)(tests|bench)/")
     message(FATAL_ERROR "building chassislab builds ${input}, which only the tests need")
   endif()
 endforeach()

@@ -51,7 +51,8 @@ endforeach()
 program_inputs("${deep}" "${deep}/build" inputs)
 foreach(test_input "libchassislab_test_support.a" "tests_qt"
                    "CMakeFiles/tests_ui.dir/tests/ui/ProgramStateTest.cpp.o"
-                   "${deep}/build/bench_live_state" "${deep}/tests/gtest_main_copy.cpp"
+                   "${deep}/build/bench_live_state" "${deep}/tests/support/SampleVehicles.cpp"
+                   "CMakeFiles/chassislab.dir/bench/startup_list.cpp.o"
                    "/usr/lib/x86_64-linux-gnu/libgtest.a" "/usr/lib/x86_64-linux-gnu/libgmock.a"
                    "/usr/lib/x86_64-linux-gnu/libbenchmark.so.1.7.1")
   expect(refuses "${deep}" "${deep}/build" "${inputs}\n${test_input}" "${test_input}")

@@ -8,7 +8,17 @@ execute_process(COMMAND ${NINJA} -C ${BUILD} -t inputs chassislab
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "ninja cannot list the inputs of chassislab: ${errors}")
 endif()
-string(REPLACE "\n" ";" inputs "${inputs}")
+string(REPLACE "\n" ";" lines "${inputs}")
+# ninja quotes a path as a shell would when it holds a character other than a letter, a digit
+# or one of "_+-./" (a blank, an "é"): '/home/josé/chassislab/src/qt/main.cpp', a "'" in it
+# written '\''.
+set(inputs "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^'(.*)'$")
+    string(REPLACE "'\\''" "'" line "${CMAKE_MATCH_1}")
+  endif()
+  list(APPEND inputs "${line}")
+endforeach()
 foreach(needed program_folder manual)
   if(NOT needed IN_LIST inputs)
     message(FATAL_ERROR "building chassislab does not build ${needed}")

@@ -8,11 +8,21 @@ file(REMOVE_RECURSE "${SCRATCH}")
 file(MAKE_DIRECTORY "${SCRATCH}")
 set(failures "")
 
-# Runs the check on `inputs` (one path a line) and records a failure unless it passes or
-# refuses as `expected` says.
+# Runs the check on `inputs` (one path a line), listed as ninja -t inputs lists them (a path
+# holding a character other than a letter, a digit or one of "_+-./" in single quotes, a "'" in
+# it as '\''), and records a failure unless it passes or refuses as `expected` says.
 function(expect expected source build inputs what)
+  string(REPLACE "\n" ";" lines "${inputs}")
+  set(listing "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "[^A-Za-z0-9_+./-]")
+      string(REPLACE "'" "'\\''" line "${line}")
+      set(line "'${line}'")
+    endif()
+    string(APPEND listing "${line}\n")
+  endforeach()
   set(ninja "${SCRATCH}/ninja")
-  file(WRITE "${ninja}" "#!/bin/sh\ncat <<'END_OF_INPUTS'\n${inputs}\nEND_OF_INPUTS\n")
+  file(WRITE "${ninja}" "#!/bin/sh\ncat <<'END_OF_INPUTS'\n${listing}END_OF_INPUTS\n")
   file(CHMOD "${ninja}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
   execute_process(COMMAND ${CMAKE_COMMAND} -DNINJA=${ninja} -DSOURCE=${source} -DBUILD=${build}
                           -P ${CHECK}
@@ -38,9 +48,11 @@ ${build}/chassislab_autogen/mocs_compilation.cpp
 endfunction()
 
 set(deep "/home/josé/benchmarks/gtest-1.12/old tests_2024/chassislab")
-# The build folder inside the clone, beside it, and beside it under a longer name.
+# The build folder inside the clone, beside it, and beside it under a longer name; a "'" in the
+# folders' path.
 foreach(layout "${deep}|${deep}/build" "${deep}|/home/josé/gmock-builds/chassislab"
-               "/srv/benchmarks/chassislab|/srv/benchmarks/chassislab_tests_build")
+               "/srv/benchmarks/chassislab|/srv/benchmarks/chassislab_tests_build"
+               "/home/o'brien/gtest-fork/chassislab|/home/o'brien/gtest-fork/chassislab/build")
   string(REPLACE "|" ";" folders "${layout}")
   list(GET folders 0 source)
   list(GET folders 1 build)
@@ -58,6 +70,11 @@ foreach(test_input "libchassislab_test_support.a" "tests_qt"
   expect(refuses "${deep}" "${deep}/build" "${inputs}\n${test_input}" "${test_input}")
 endforeach()
 expect(refuses "${deep}" "${deep}/build" "program_folder\nlibchassislab_qt.a" "no manual")
+# A test target's file in the build folder, known by its folder: the quoted path read back.
+set(quoted "/home/o'brien/gtest-fork/chassislab")
+program_inputs("${quoted}" "${quoted}/build" inputs)
+expect(refuses "${quoted}" "${quoted}/build"
+       "${inputs}\n${quoted}/build/tests_ui_autogen/mocs_compilation.cpp" "tests_ui_autogen")
 
 file(REMOVE_RECURSE "${SCRATCH}")
 if(failures)

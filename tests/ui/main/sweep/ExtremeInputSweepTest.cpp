@@ -52,7 +52,7 @@ namespace {
 
 using vehicle::VehicleRecord;
 
-constexpr int kShards = 5;
+constexpr int kShards = 6;
 
 // ---- The float fields of the vehicle file, named as the file reader names them ------------
 

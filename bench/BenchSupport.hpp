@@ -8,6 +8,7 @@
 #include <string>
 
 #include "support/SampleVehicles.hpp"
+#include "support/TemporaryFolder.hpp"
 #include "analysis/AccelerationCode.hpp"
 #include "platform/Surface.hpp"
 #include "ui/main/chain/AnalysisChain.hpp"
@@ -77,9 +78,8 @@ struct StartedProgram {
 
     StartedProgram() {
         platform::InstallServiceDoubles();
-        char pattern[] = "/tmp/chassislab-bench-XXXXXX";
-        if (::mkdtemp(pattern) == nullptr) std::abort();
-        root = pattern;
+        root = testsupport::MakeTemporaryFolder("chassislab-bench");
+        if (root.empty()) std::abort();
         std::filesystem::copy(CHASSISLAB_DATA_DIR, root, std::filesystem::copy_options::recursive);
         ui::MainStartUp().ProgramFolder = root.string() + "/";
         main = &ui::MainWindow();

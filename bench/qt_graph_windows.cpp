@@ -52,6 +52,7 @@
 #include "files/ListFiles.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "qt/SurfacePainter.hpp"
+#include "support/TemporaryFolder.hpp"
 #include "ui/ProgramState.hpp"
 #include "ui/graphs/ResizeableGraphWindow.hpp"
 #include "ui/main/startup/MainStartUp.hpp"
@@ -85,8 +86,8 @@ ui::Main& PrepareEightWindows() {
     platform::InstallServiceDoubles();
     ui::ResetProgramState();
     static const std::string folder = [] {
-        char pattern[] = "/tmp/chassislab-bench-XXXXXX";
-        const std::string root = ::mkdtemp(pattern);
+        const std::string root = testsupport::MakeTemporaryFolder("chassislab-bench").string();
+        if (root.empty()) std::abort();
         std::filesystem::copy(CHASSISLAB_DATA_DIR, root, std::filesystem::copy_options::recursive);
         return root + "/";
     }();

@@ -18,6 +18,7 @@
 #include "files/SafeFileWrite.hpp"
 #include "files/VehicleFile.hpp"
 #include "platform/ServiceDoubles.hpp"
+#include "support/TemporaryFolder.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
@@ -31,9 +32,8 @@ struct ListedFolder {
 
     ListedFolder() {
         platform::InstallServiceDoubles();
-        char pattern[] = "/tmp/chassislab-bench-XXXXXX";
-        if (::mkdtemp(pattern) == nullptr) std::abort();
-        root = pattern;
+        root = testsupport::MakeTemporaryFolder("chassislab-bench");
+        if (root.empty()) std::abort();
         std::filesystem::create_directories(root / "vehicles");
         auto& g = core::GlobalChassisLab();
         g.AppDir = root.string() + "/";

@@ -15,6 +15,8 @@
 // is 0 here, so every height is above the ground.
 //
 // Where a figure is an estimate rather than a published one, the comment says so and why.
+#include <stdlib.h>  // mkdtemp
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -353,9 +355,12 @@ int main(int argc, char** argv) {
     std::error_code ec;
     fs::create_directories(out / "vehicles", ec);
     fs::create_directories(out / "setups", ec);
-    char pattern[] = "/tmp/make-sample-vehicles-XXXXXX";
-    if (::mkdtemp(pattern) == nullptr) {
-        std::perror("mkdtemp");
+    // A scratch program folder in the system's temporary folder (TMPDIR when it is set).
+    const fs::path temporary = fs::temp_directory_path(ec);
+    std::string pattern = (temporary / "make-sample-vehicles-XXXXXX").string();
+    if (ec || ::mkdtemp(pattern.data()) == nullptr) {
+        std::fprintf(stderr, "no scratch folder in the temporary folder %s\n",
+                     temporary.string().c_str());
         return 1;
     }
     const fs::path scratch = pattern;

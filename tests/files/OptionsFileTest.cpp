@@ -17,6 +17,7 @@
 #include "files/OptionsFile.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "support/FilePermissions.hpp"
+#include "support/TemporaryFolder.hpp"
 
 namespace {
 
@@ -27,9 +28,8 @@ class OptionsFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::InstallServiceDoubles();
-        char pattern[] = "/tmp/chassislab-options-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
+        root = testsupport::MakeTemporaryFolder("chassislab-options").string();
+        ASSERT_FALSE(root.empty());
         core::GlobalChassisLab() = core::GlobalChassisLabState{};
         core::InitDefaultTexts(root + "/");  // the messages' texts, and AppDir
         ResetSettings();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "support/SampleVehicles.hpp"
+#include "support/TemporaryFolder.hpp"
 #include "support/VehicleTestSupport.hpp"
 
 namespace {
@@ -178,9 +179,8 @@ TEST_F(RunCsvExportTest, LongRunsAreThinnedToAtMost65534Rows) {
 // The progress bar runs to 50; a one-step run (N = 0) divides by nothing and stands at 50;
 // the window is shown, then hidden at the end also when the write fails.
 TEST_F(RunCsvExportTest, ProgressWindowAndFailedWrite) {
-    char pattern[] = "/tmp/chassislab-csv-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    const std::filesystem::path dir = pattern;
+    const std::filesystem::path dir = testsupport::MakeTemporaryFolder("chassislab-csv");
+    ASSERT_FALSE(dir.empty());
     std::vector<std::string> events;
     files::RunCsvProgress p;
     p.Show = [&] { events.push_back("show"); };

@@ -14,6 +14,7 @@
 
 #include "files/SafeFileWrite.hpp"
 #include "support/GermanLocale.hpp"
+#include "support/TemporaryFolder.hpp"
 #include "support/VehicleTestSupport.hpp"
 
 namespace {
@@ -23,9 +24,8 @@ namespace fs = std::filesystem;
 class SafeFileWriteTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/chassislab-safewrite-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
+        root = testsupport::MakeTemporaryFolder("chassislab-safewrite");
+        ASSERT_FALSE(root.empty());
         fs::create_directories(root / "real");
     }
     void TearDown() override {

@@ -6,6 +6,11 @@
 // among the cases.
 //
 // FUZZ_CASES (environment) scales the number of cases per reader (default 1000).
+//
+// The three passes over whole-program cases are split into shards, each its own ctest entry, so
+// that no entry holds a large share of the suite: each shard draws every case of its pass from
+// the pass's seed, as one run would, and runs every kShards-th of them (case i in shard
+// i % kShards). A finding names its case by that number.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -37,6 +42,7 @@ namespace {
 
 constexpr unsigned kSeed = 20261207;
 constexpr unsigned kCaseSeconds = 20;
+constexpr int kShards = 12;
 
 int Cases(int perThousand) {
     const char* env = std::getenv("FUZZ_CASES");
@@ -132,7 +138,15 @@ protected:
     }
 };
 
-TEST_F(FuzzReadersTest, VehicleFiles) {
+// One shard of a pass: GetParam() is the shard's number.
+class FuzzReadersShard : public FuzzReadersTest, public ::testing::WithParamInterface<int> {
+protected:
+    bool Mine(std::size_t fuzzCase) const {
+        return static_cast<int>(fuzzCase % kShards) == GetParam();
+    }
+};
+
+TEST_P(FuzzReadersShard, VehicleFiles) {
     ui::Main& w = Start();
     std::mt19937 rng(kSeed);
     // The shipped vehicles, as the start-up list names them.
@@ -161,8 +175,10 @@ TEST_F(FuzzReadersTest, VehicleFiles) {
     const int n = Cases(1000);
     for (int i = 0; i < n; ++i) cases.push_back(Mutate(good[rng() % good.size()], rng));
 
-    int loaded = 0;
+    int loaded = 0, run = 0;
     for (std::size_t i = 0; i < cases.size(); ++i) {
+        if (!Mine(i)) continue;
+        ++run;
         CaseTimer timer;
         std::string bytes = cases[i];
         // A new name for each file, so an accepted vehicle is never refused as a duplicate.
@@ -183,7 +199,8 @@ TEST_F(FuzzReadersTest, VehicleFiles) {
         g.VehicleCount = static_cast<uint8_t>(g.Vehicles.size());
         if (HasFailure()) break;
     }
-    std::printf("vehicle files: %zu cases, %d loaded\n", cases.size(), loaded);
+    std::printf("vehicle files, shard %d: %d of %zu cases, %d loaded\n", GetParam(), run,
+                cases.size(), loaded);
 }
 
 // A file may hold any figure its field's range allows, however odd: each field bounded only by
@@ -239,20 +256,23 @@ TEST_F(FuzzReadersTest, FiguresAtTheEndsOfTheirRangesRunFinite) {
     }
 }
 
-TEST_F(FuzzReadersTest, SetupFiles) {
+TEST_P(FuzzReadersShard, SetupFiles) {
     ui::Main& w = Start();
     std::mt19937 rng(kSeed + 1);
     const std::vector<std::string> names = {"VW Golf GTI Mk7", "BMW M3 E46",
                                             "Subaru Impreza WRX STI"};
+    std::vector<std::string> good;
+    for (const std::string& name : names)
+        good.push_back(vehtest::ReadFile(root / "setups" / (name + "_Default.set")));
     const int n = Cases(1000);
-    int opened = 0;
+    int opened = 0, run = 0;
     for (int i = 0; i < n; ++i) {
-        CaseTimer timer;
         const int car = static_cast<int>(rng() % names.size());
+        const std::string bytes = i == 0 ? std::string() : Mutate(good[car], rng);
+        if (!Mine(i)) continue;
+        ++run;
+        CaseTimer timer;
         w.Main_SelectVeh->UserSelect(car);
-        const std::string good =
-            vehtest::ReadFile(root / "setups" / (names[car] + "_Default.set"));
-        const std::string bytes = i == 0 ? std::string() : Mutate(good, rng);
         const auto path = root / "setups" / (names[car] + "_fuzz.set");
         vehtest::WriteFile(path, bytes);
         files::SetupFile().SetupOpenPath = path.string();
@@ -260,10 +280,11 @@ TEST_F(FuzzReadersTest, SetupFiles) {
         RunEverythingAndCheck(w, "setup case " + std::to_string(i));
         if (HasFailure()) break;
     }
-    std::printf("setup files: %d cases, %d opened\n", n, opened);
+    std::printf("setup files, shard %d: %d of %d cases, %d opened\n", GetParam(), run, n,
+                opened);
 }
 
-TEST_F(FuzzReadersTest, OptionsAndListFilesAtStartUp) {
+TEST_P(FuzzReadersShard, OptionsAndListFilesAtStartUp) {
     const std::string goodOptions = [&] {
         Start();
         ui::ResetMainWindow();
@@ -275,11 +296,17 @@ TEST_F(FuzzReadersTest, OptionsAndListFilesAtStartUp) {
     std::mt19937 rng(kSeed + 2);
     const int n = Cases(150);
     for (int i = 0; i < n; ++i) {
+        // Drawn in this order whichever shard runs the case.
+        const std::string options = Mutate(goodOptions, rng);
+        const std::string list = Mutate(goodList, rng);
+        const std::string recent = Mutate(goodRecent, rng);
+        const std::string languages = Mutate(goodLanguages, rng);
+        if (!Mine(i)) continue;
         CaseTimer timer;
-        vehtest::WriteFile(root / "Options.ini", Mutate(goodOptions, rng));
-        vehtest::WriteFile(root / "autoveh.lst", Mutate(goodList, rng));
-        vehtest::WriteFile(root / "chassislab.mru", Mutate(goodRecent, rng));
-        vehtest::WriteFile(root / "languages.lst", Mutate(goodLanguages, rng));
+        vehtest::WriteFile(root / "Options.ini", options);
+        vehtest::WriteFile(root / "autoveh.lst", list);
+        vehtest::WriteFile(root / "chassislab.mru", recent);
+        vehtest::WriteFile(root / "languages.lst", languages);
         ui::ResetMainWindow();
         ui::Main& w = Start();
         EXPECT_EQ(w.Main_SelectVeh->ListCount(), core::GlobalChassisLab().VehicleCount);
@@ -288,6 +315,8 @@ TEST_F(FuzzReadersTest, OptionsAndListFilesAtStartUp) {
         if (HasFailure()) break;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Shard, FuzzReadersShard, ::testing::Range(0, kShards));
 
 TEST(FuzzNumberParsers, MutatedNumberTextsNeverCrash) {
     std::mt19937 rng(kSeed + 3);

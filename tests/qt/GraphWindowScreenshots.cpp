@@ -1,5 +1,6 @@
 // Every graph of the graph windows for each shipped sample car, at the window's designed size
 // and a large one (graph_<id>_<car>_<size>.png) for a person to look at; each must draw something.
+// One car a ctest entry.
 #include <QImage>
 #include <string>
 
@@ -12,7 +13,9 @@
 
 namespace {
 
-class GraphWindowScreenshots : public testsupport::StartedProgram {
+// GetParam() is the car's place in the list.
+class GraphWindowScreenshots : public testsupport::StartedProgram,
+                               public ::testing::WithParamInterface<int> {
 protected:
     void SetUp() override {
         qttest::App();
@@ -21,7 +24,7 @@ protected:
     }
 };
 
-TEST_F(GraphWindowScreenshots, EveryGraphOfEverySampleCarAtTwoSizes) {
+TEST_P(GraphWindowScreenshots, EveryGraphOfASampleCarAtTwoSizes) {
     ui::Main& w = Start();
     ASSERT_EQ(core::GlobalChassisLab().VehicleCount, 3);
     charts::OpenGraphWindow();
@@ -32,23 +35,24 @@ TEST_F(GraphWindowScreenshots, EveryGraphOfEverySampleCarAtTwoSizes) {
         int width, height;
     };
     const Size sizes[] = {{"small", gw.Width(), gw.Height()}, {"large", 1000, 700}};
-    for (int car = 0; car < 3; ++car) {
-        if (car > 0) w.Main_SelectVeh->UserSelect(car);
-        for (const Size& size : sizes) {
-            gw.SetSize(size.width, size.height);
-            for (int id = 0; id < charts::kGraphCount; ++id) {
-                charts::GraphGroup group;
-                ASSERT_TRUE(charts::GroupOfGraph(id, group));
-                gw.GroupItems(group)(id - charts::GroupRange(group).FirstId).UserClick();
-                EXPECT_EQ(gw.CurrentGraph(), id);
-                EXPECT_FALSE(gw.LargeGraph().Surf().DisplayList().empty())
-                    << cars[car] << " graph " << id;
-                const std::string path = qttest::ScreenshotPath("graph_" + std::to_string(id) + "_" +
-                                                                  cars[car] + "_" + size.name + ".png");
-                EXPECT_TRUE(qtfront::RenderFormToPng(gw, path)) << path;
-            }
+    const int car = GetParam();
+    if (car > 0) w.Main_SelectVeh->UserSelect(car);
+    for (const Size& size : sizes) {
+        gw.SetSize(size.width, size.height);
+        for (int id = 0; id < charts::kGraphCount; ++id) {
+            charts::GraphGroup group;
+            ASSERT_TRUE(charts::GroupOfGraph(id, group));
+            gw.GroupItems(group)(id - charts::GroupRange(group).FirstId).UserClick();
+            EXPECT_EQ(gw.CurrentGraph(), id);
+            EXPECT_FALSE(gw.LargeGraph().Surf().DisplayList().empty())
+                << cars[car] << " graph " << id;
+            const std::string path = qttest::ScreenshotPath("graph_" + std::to_string(id) + "_" +
+                                                              cars[car] + "_" + size.name + ".png");
+            EXPECT_TRUE(qtfront::RenderFormToPng(gw, path)) << path;
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(SampleCar, GraphWindowScreenshots, ::testing::Range(0, 3));
 
 }  // namespace

@@ -2,6 +2,7 @@
 // fills, in the fonts it names, beside the program and no older than its text, what Help >
 // Manual opens in a program folder laid out as the build lays it out, and the menu shortcuts
 // its text names.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,8 +19,10 @@
 #include <string>
 #include <vector>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include "QtTestApp.hpp"
@@ -48,7 +51,7 @@ int PageCount(const std::string& pdf) {
 }
 
 // The manual is drawn in the fonts scripts/setup.sh installs and nothing else, so it has the
-// same pages on every machine (12 today). The bounds catch a rendering gone wrong (a page a
+// same pages on every machine (13 today). The bounds catch a rendering gone wrong (a page a
 // paragraph, a chapter lost) and leave room for the text to grow by a few pages.
 constexpr int kFewestManualPages = 6;
 constexpr int kMostManualPages = 16;
@@ -85,6 +88,35 @@ TEST(ShippedManualTest, IsDrawnOnlyInTheFamiliesItNames) {
     EXPECT_TRUE(used.contains("DejaVuSansMono"));  // the manual shows commands and file names
 }
 
+// What the renderer did with a manual: its exit code and what it wrote on its error output.
+struct Rendering {
+    int exitCode = -1;
+    std::string said;
+};
+
+// Runs the renderer on `text` into `pdf`, in the environment given.
+Rendering Render(const QString& text, const QString& pdf,
+                 const QProcessEnvironment& environment =
+                     QProcessEnvironment::systemEnvironment()) {
+    QProcess render;
+    render.setProcessEnvironment(environment);
+    render.start(CHASSISLAB_RENDER_MANUAL, {text, pdf});
+    Rendering r;
+    if (!render.waitForFinished(qttest::kHangWatchdogMs)) {
+        r.said = "no end within the hang watchdog's time";
+        return r;
+    }
+    r.exitCode = render.exitStatus() == QProcess::NormalExit ? render.exitCode() : -1;
+    r.said = (render.readAllStandardError() + render.readAllStandardOutput()).toStdString();
+    return r;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
 // A sign none of the named families has (a CJK character, which a fallback font installed
 // here may well have) stops the rendering with a message naming it, and leaves no PDF.
 TEST(ShippedManualTest, ASignNoFontOfTheManualHasIsRefused) {
@@ -92,17 +124,65 @@ TEST(ShippedManualTest, ASignNoFontOfTheManualHasIsRefused) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString text = dir.filePath("manual.md"), pdf = dir.filePath("manual.pdf");
-    QFile source(text);
-    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
-    source.write("# Manual\n\nThe sign \xE6\xBC\xA2 and `code`.\n");
-    source.close();
-    QProcess render;
-    render.start(CHASSISLAB_RENDER_MANUAL, {text, pdf});
-    ASSERT_TRUE(render.waitForFinished(qttest::kHangWatchdogMs));
-    EXPECT_EQ(render.exitCode(), 1);
-    EXPECT_TRUE(render.readAllStandardError().contains("no font of the manual has U+6F22"));
+    WriteFile(text, "# Manual\n\nThe sign \xE6\xBC\xA2 and `code`.\n");
+    const Rendering r = Render(text, pdf);
+    EXPECT_EQ(r.exitCode, 1) << r.said;
+    EXPECT_THAT(r.said, ::testing::HasSubstr("no font of the manual has U+6F22"));
     EXPECT_FALSE(QFile::exists(pdf));
 }
+
+// A family the manual names that is not installed (hidden here by a fontconfig set-up of the
+// test's own, the system's with that family rejected) stops the rendering with one line naming
+// it, before anything is written: a PDF already at the target stays as it was, and nothing is
+// left beside it.
+class ManualWithAFamilyMissing : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ManualWithAFamilyMissing, IsRefusedInOneLineAndLeavesThePdfAsItWas) {
+    qttest::App();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string family = GetParam();
+    const QString config = dir.filePath("fonts.conf"), text = dir.filePath("manual.md"),
+                  pdf = dir.filePath("manual.pdf");
+    WriteFile(config, QByteArray::fromStdString(
+                          "<?xml version=\"1.0\"?>\n"
+                          "<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+                          "<fontconfig>\n"
+                          "  <include ignore_missing=\"no\">/etc/fonts/fonts.conf</include>\n"
+                          "  <selectfont><rejectfont><pattern><patelt name=\"family\"><string>" +
+                          family +
+                          "</string></patelt></pattern></rejectfont></selectfont>\n"
+                          "</fontconfig>\n"));
+    WriteFile(text, "# Manual\n\nText, `code` and a sign \xE2\x90\x80.\n");
+    const QByteArray older = "%PDF-1.4 the manual rendered before\n%%EOF\n";
+    WriteFile(pdf, older);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("FONTCONFIG_FILE", config);
+
+    const Rendering r = Render(text, pdf, environment);
+    EXPECT_EQ(r.exitCode, 1) << r.said;
+    // Its own lines (Qt may add warnings of its own about the session).
+    std::string own;
+    std::istringstream lines(r.said);
+    for (std::string line; std::getline(lines, line);)
+        if (line.starts_with("render_manual")) own += line + "\n";
+    EXPECT_EQ(own, "render_manual: the font family \"" + family +
+                       "\" is not installed (scripts/setup.sh installs it)\n")
+        << r.said;
+    QFile kept(pdf);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), older);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"fonts.conf", "manual.md", "manual.pdf"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Family, ManualWithAFamilyMissing,
+                         ::testing::Values("Liberation Sans", "DejaVu Sans Mono", "Symbola"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             std::string name = info.param;
+                             std::erase(name, ' ');
+                             return name;
+                         });
 
 class ManualMenuTest : public testsupport::StartedProgram {
 protected:

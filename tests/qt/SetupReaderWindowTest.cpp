@@ -16,6 +16,7 @@
 #include "qt/FormView.hpp"
 #include "qt/QtDesktop.hpp"
 #include "support/ByteBuilder.hpp"
+#include "support/TemporaryFolder.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/readers/LFSSetupReader.hpp"
 
@@ -35,9 +36,9 @@ TEST(SetupReaderWindow, KeepsItsLaidOutClientAreaAfterAFileIsRead) {
     qttest::App();
     platform::InstallServiceDoubles();
     auto desktop = std::make_unique<qtfront::QtDesktop>();
-    char pattern[] = "/tmp/chassislab-reader-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    const std::string path = std::string(pattern) + "/XRG_hand.set";
+    const std::filesystem::path folder = testsupport::MakeTemporaryFolder("chassislab-reader");
+    ASSERT_FALSE(folder.empty());
+    const std::string path = (folder / "XRG_hand.set").string();
     vehtest::WriteFile(path, bytetest::HandBuiltSetup().Str());
     {
         ui::LFSSetupReader w;
@@ -59,7 +60,7 @@ TEST(SetupReaderWindow, KeepsItsLaidOutClientAreaAfterAFileIsRead) {
     desktop.reset();
     platform::Desktop::Instance().CollectUnloaded();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    std::filesystem::remove_all(pattern);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -25,6 +25,9 @@ namespace fs = std::filesystem;
 const QSize kFrame(10, 30);
 // The height of a desktop's panel, above or below the windows.
 constexpr int kPanel = 40;
+// The length of the deep program folder's path, in bytes, and of the folder beside it.
+constexpr std::size_t kDeepFolderBytes = 94;
+constexpr std::size_t kElsewhereBytes = 103;
 
 class StartUpMessageOnScreen : public qttest::StartedProgram {
 protected:
@@ -33,17 +36,25 @@ protected:
         screen = qttest::App().primaryScreen()->availableGeometry();
         if (screen.width() < 1366 || screen.height() < 768)
             GTEST_SKIP() << "laid out for a screen of at least 1366 x 768; ctest runs it on one";
+        // The deep program folder needs room below the test's own for two folders of its own.
+        if (root.string().size() + std::string("/P/ChassisLab").size() > kDeepFolderBytes)
+            GTEST_SKIP() << "the temporary folder's path is too long for a program folder of "
+                         << kDeepFolderBytes << " bytes below it";
     }
     void TearDown() override {
         platform::InstallServiceDoubles();
         StartedProgram::TearDown();
     }
 
-    // A program folder of `length` characters, deep in the test's own; its vehicles folder is
-    // made. Start() runs the program from it.
+    // A program folder of `length` bytes, two folders below the test's own (the first named as
+    // long as the temporary folder's path leaves room for); its vehicles folder is made.
+    // Start() runs the program from it.
     std::string DeepProgramFolder(std::size_t length) {
-        std::string folder = root.string() + "/Program-folder-of-someone-who-keeps-programs-deep/";
-        folder += "ChassisLab";
+        const std::string last = "/ChassisLab";
+        std::string folder = root.string() + "/";
+        folder += std::string("Program-folder-of-someone-who-keeps-programs-deep")
+                      .substr(0, length - folder.size() - last.size());
+        folder += last;
         folder += std::string(length - folder.size(), 'x');
         fs::create_directories(fs::path(folder) / "vehicles");
         ui::MainStartUp().ProgramFolder = folder + "/";
@@ -124,7 +135,7 @@ std::string UnreachableRecentList(const fs::path& folder, int files, std::size_t
 
 void StartUpMessageOnScreen::ExpectRecentListFits(const std::string& name, int files,
                                                   std::size_t bytes) {
-    const std::string folder = DeepProgramFolder(94);
+    const std::string folder = DeepProgramFolder(kDeepFolderBytes);
     vehtest::WriteFile(fs::path(folder) / "chassislab.mru",
                        UnreachableRecentList(folder, files, bytes));
     const ShownMessage message = StartAndTakeMessage(name);
@@ -138,7 +149,7 @@ void StartUpMessageOnScreen::ExpectRecentListFits(const std::string& name, int f
 // and the BMW twice each: the message names the folder once, 18 of the damaged files and both
 // repeats.
 TEST_F(StartUpMessageOnScreen, AListOfDamagedFilesAndRepeatsFitsTheScreen) {
-    const std::string folder = DeepProgramFolder(94);
+    const std::string folder = DeepProgramFolder(kDeepFolderBytes);
     const fs::path vehicles = fs::path(folder) / "vehicles";
     std::string list = ListOfDamagedFiles(vehicles, "Damaged vehicle", "");
     for (const char* car : {"VW Golf GTI Mk7", "BMW M3 E46"}) {
@@ -171,7 +182,7 @@ std::string LongStem(std::size_t bytes, const std::string& word) {
 
 // Damaged files of 120-byte names with blanks.
 TEST_F(StartUpMessageOnScreen, NamesOf120BytesFitTheScreen) {
-    const std::string folder = DeepProgramFolder(94);
+    const std::string folder = DeepProgramFolder(kDeepFolderBytes);
     vehtest::WriteFile(fs::path(folder) / "autoveh.lst",
                        ListOfDamagedFiles(fs::path(folder) / "vehicles",
                                           LongStem(116, "Damaged vehicle "), ""));
@@ -180,19 +191,21 @@ TEST_F(StartUpMessageOnScreen, NamesOf120BytesFitTheScreen) {
 
 // Damaged files of the longest names a ".vd3" file may have, 255 bytes, without a blank.
 TEST_F(StartUpMessageOnScreen, NamesOf255BytesFitTheScreen) {
-    const std::string folder = DeepProgramFolder(94);
+    const std::string folder = DeepProgramFolder(kDeepFolderBytes);
     vehtest::WriteFile(fs::path(folder) / "autoveh.lst",
                        ListOfDamagedFiles(fs::path(folder) / "vehicles",
                                           LongStem(251, "Damaged_vehicle_"), ""));
     ExpectOnScreen(StartAndTakeMessage("names255"));
 }
 
-// Damaged files listed by a path out of the vehicles folder, into a folder of 103 characters
-// beside the program folder: each is named by its whole path.
+// Damaged files listed by a path out of the vehicles folder, into a folder of 103 bytes beside
+// the program folder: each is named by its whole path.
 TEST_F(StartUpMessageOnScreen, PathsOutOfALongFolderFitTheScreen) {
-    DeepProgramFolder(94);  // two folders below the test's own
-    std::string elsewhere = root.string() + "/Vehicles-kept-elsewhere-";
-    elsewhere += std::string(103 - elsewhere.size(), 'y');
+    DeepProgramFolder(kDeepFolderBytes);  // two folders below the test's own
+    std::string elsewhere = root.string() + "/";
+    elsewhere +=
+        std::string("Vehicles-kept-elsewhere-").substr(0, kElsewhereBytes - elsewhere.size());
+    elsewhere += std::string(kElsewhereBytes - elsewhere.size(), 'y');
     fs::create_directories(elsewhere);
     vehtest::WriteFile(
         fs::path(ui::MainStartUp().ProgramFolder) / "autoveh.lst",
@@ -206,7 +219,7 @@ TEST_F(StartUpMessageOnScreen, PathsOutOfALongFolderFitTheScreen) {
 // A file of bytes that are no text saved as the list: its lines hold NUL bytes, other control
 // characters and bytes of no character; the first is 20,000 bytes long.
 TEST_F(StartUpMessageOnScreen, ABinaryFileSavedAsTheListFitsTheScreen) {
-    const std::string folder = DeepProgramFolder(94);
+    const std::string folder = DeepProgramFolder(kDeepFolderBytes);
     std::mt19937 bytes(44);
     std::string junk;
     for (int i = 0; i < 100000; ++i) {
@@ -238,7 +251,7 @@ QString CharactersNotDrawn(const QString& text, const QFont& font) {
 // A list line holding a NUL byte, every other control character, DEL and the characters that
 // end a line: the message shows each as a sign that the installed fonts draw (no empty box).
 TEST_F(StartUpMessageOnScreen, EverySignOfALineOfControlCharactersIsDrawn) {
-    const std::string folder = DeepProgramFolder(94);
+    const std::string folder = DeepProgramFolder(kDeepFolderBytes);
     std::string line(1, '\0');
     for (char c = 1; c < 0x20; ++c)
         if (c != '\n' && c != '\r') line += c;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/ServiceDoubles.hpp"
+#include "support/TemporaryFolder.hpp"
 #include "ui/ProgramState.hpp"
 #include "ui/main/MainWindow.hpp"
 #include "ui/main/form/Main.hpp"
@@ -46,9 +47,8 @@ protected:
     void SetUp() override {
         platform::InstallServiceDoubles();
         ui::ResetProgramState();
-        char pattern[] = "/tmp/chassislab-program-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
+        root = testsupport::MakeTemporaryFolder("chassislab-program");
+        ASSERT_FALSE(root.empty());
         std::filesystem::create_directories(root / "vehicles");
         std::filesystem::create_directories(root / "setups");
         ui::MainStartUp().ProgramFolder = root.string() + "/";

@@ -13,6 +13,7 @@
 #include "core/GlobalChassisLab.hpp"
 #include "core/TextTable.hpp"
 #include "platform/ServiceDoubles.hpp"
+#include "support/TemporaryFolder.hpp"
 #include "vehicle/VehicleRecord.hpp"
 
 namespace vehtest {
@@ -22,9 +23,8 @@ class ProgramFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::InstallServiceDoubles();
-        char pattern[] = "/tmp/chassislab-vehtest-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
+        root = testsupport::MakeTemporaryFolder("chassislab-vehtest");
+        ASSERT_FALSE(root.empty());
         std::filesystem::create_directories(root / "vehicles");
         core::GlobalChassisLab() = core::GlobalChassisLabState{};
         core::InitDefaultTexts();  // the messages' texts

@@ -11,6 +11,7 @@
 #include "files/SafeFileWrite.hpp"
 #include "platform/ServiceDoubles.hpp"
 #include "support/SampleVehicles.hpp"
+#include "support/TemporaryFolder.hpp"
 #include "support/VehicleTestSupport.hpp"
 
 namespace windowtest {
@@ -20,9 +21,8 @@ protected:
     void SetUp() override {
         platform::InstallServiceDoubles();
         sample::ResetAll();
-        char pattern[] = "/tmp/chassislab-window-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
+        root = testsupport::MakeTemporaryFolder("chassislab-window");
+        ASSERT_FALSE(root.empty());
         std::filesystem::create_directories(root / "vehicles");
         std::filesystem::create_directories(root / "setups");
         auto& g = core::GlobalChassisLab();

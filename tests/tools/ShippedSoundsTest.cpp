@@ -11,6 +11,8 @@
 #include <iterator>
 #include <string>
 
+#include "support/TemporaryFolder.hpp"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -65,9 +67,8 @@ TEST(ShippedSoundsTest, AreShortMonoPcmWavesThatPlayCleanly) {
 }
 
 TEST(ShippedSoundsTest, TheToolWritesTheShippedFilesByteForByte) {
-    char pattern[] = "/tmp/chassislab-sounds-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    const fs::path out = pattern;
+    const fs::path out = testsupport::MakeTemporaryFolder("chassislab-sounds");
+    ASSERT_FALSE(out.empty());
     const std::string tool = CHASSISLAB_MAKE_SOUNDS;
     ASSERT_EQ(std::system(("'" + tool + "' '" + out.string() + "'").c_str()), 0);
     for (const char* name : {"test1.wav", "test2.wav"}) {

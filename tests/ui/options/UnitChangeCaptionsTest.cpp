@@ -3,10 +3,13 @@
 // of every display, on a wheel-driven car and on a thrust car. In six rounds every chart of
 // the main window shows each of its choices and the graph windows each of the 42 graphs; the
 // first round switches every unit of each quantity in turn, the others one unit of each.
+// Rounds 0 to 3, round 4 and round 5 on each car are ctest entries of their own (round 4 draws
+// the costliest graphs), each beginning with the units the rounds before it leave.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -105,29 +108,66 @@ protected:
     ui::Main* main = nullptr;
 };
 
-TEST_F(UnitChangeCaptions, EveryUnitAloneRewritesEveryDisplayOfItsQuantity) {
+// The first round of each part of a car's rounds; the parts on the first shipped car, then on
+// the thrust car, are numbered on (GetParam()).
+constexpr int kPartStarts[] = {0, 4, 5};
+constexpr int kParts = static_cast<int>(std::size(kPartStarts));
+static_assert(kPartStarts[kParts - 1] < kRounds);
+
+class UnitChangeCaptionsPart : public UnitChangeCaptions,
+                               public ::testing::WithParamInterface<int> {
+protected:
+    // Chooses the units the first `rounds` rounds (kRounds a car) leave: the first round on a
+    // car ends where it began, each further one moves every quantity one unit on.
+    static void UnitsAfterRounds(int rounds) {
+        const int firstRounds = (rounds + kRounds - 1) / kRounds;  // one a car begun
+        const int movesOn = rounds - firstRounds;
+        for (std::size_t i = 0; i < core::kQuantityCount; ++i) {
+            const core::Quantity q = core::QuantityAt(i);
+            const auto rows = core::UnitRows(q);
+            const std::size_t unit =
+                (core::UnitData(q).Index + static_cast<std::size_t>(movesOn)) % rows.size();
+            if (unit == core::UnitData(q).Index) continue;
+            platform::ComboBox& box = ui::OptionsPanelWindow().Select(q);
+            box.UserSelect(box.FindItem(std::string(rows[unit].Name)));
+        }
+    }
+};
+
+TEST_P(UnitChangeCaptionsPart, EveryUnitAloneRewritesEveryDisplayOfItsQuantity) {
     const int cars = main->Main_SelectVeh->ListCount();
     ASSERT_EQ(cars, 4);  // the three shipped cars, then the thrust car
-    for (int car : {0, cars - 1}) {
-        main->Main_SelectVeh->UserSelect(car);
-        for (int round = 0; round < kRounds; ++round) {
-            ShowRound(round);
-            for (std::size_t i = 0; i < core::kQuantityCount; ++i) {
-                const core::Quantity q = core::QuantityAt(i);
-                const std::size_t units = core::UnitRows(q).size();
-                const std::size_t from = core::UnitData(q).Index;
-                // Every unit in turn, ending where it began, in the first round; the next one
-                // in the others.
-                for (std::size_t k = 1; k <= (round == 0 ? units : 1); ++k) {
-                    const std::size_t unit = (from + k) % units;
-                    SCOPED_TRACE(std::to_string(car) + ", round " + std::to_string(round) + ": " +
-                                 std::string(core::UnitRows(q)[unit].Name));
-                    SwitchAndCompare(q, unit);
-                }
+    const int car = GetParam() / kParts == 0 ? 0 : cars - 1;
+    const int part = GetParam() % kParts;
+    const int first = kPartStarts[part], end = part + 1 < kParts ? kPartStarts[part + 1] : kRounds;
+    UnitsAfterRounds(GetParam() / kParts * kRounds + first);
+    main->Main_SelectVeh->UserSelect(car);
+    for (int round = first; round < end; ++round) {
+        ShowRound(round);
+        for (std::size_t i = 0; i < core::kQuantityCount; ++i) {
+            const core::Quantity q = core::QuantityAt(i);
+            const std::size_t units = core::UnitRows(q).size();
+            const std::size_t from = core::UnitData(q).Index;
+            // Every unit in turn, ending where it began, in the first round; the next one in the
+            // others.
+            for (std::size_t k = 1; k <= (round == 0 ? units : 1); ++k) {
+                const std::size_t unit = (from + k) % units;
+                SCOPED_TRACE(std::to_string(car) + ", round " + std::to_string(round) + ": " +
+                             std::string(core::UnitRows(q)[unit].Name));
+                SwitchAndCompare(q, unit);
             }
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(WheelDrivenThenThrustCar, UnitChangeCaptionsPart,
+                         ::testing::Range(0, 2 * kParts),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             const std::string car = info.param / kParts == 0 ? "WheelDriven"
+                                                                                : "Thrust";
+                             return car + "FromRound" +
+                                    std::to_string(kPartStarts[info.param % kParts]);
+                         });
 
 // A preset draws each chart once, when all 21 units are chosen (the deceleration graph shows
 // six of them), also in a graph window; what then shows is what a refresh shows.

@@ -64,7 +64,9 @@ RunFigures RunAt(ui::Main& w, float dt) {
     return f;
 }
 
-class AccelerationRunSteadinessTest : public testsupport::StartedProgram {
+// One sample car a ctest entry (GetParam() is its place in the list): three long runs each.
+class AccelerationRunSteadinessTest : public testsupport::StartedProgram,
+                                      public ::testing::WithParamInterface<int> {
 protected:
     void SetUp() override {
         StartedProgram::SetUp();
@@ -72,35 +74,36 @@ protected:
     }
 };
 
-TEST_F(AccelerationRunSteadinessTest, SummaryAgreesAcrossTheThreeTimeSteps) {
+TEST_P(AccelerationRunSteadinessTest, SummaryAgreesAcrossTheThreeTimeSteps) {
     ui::Main& w = Start();
-    for (int car = 0; car < 3; ++car) {
-        if (car > 0) w.Main_SelectVeh->UserSelect(car);
-        const std::string name = core::Trim(core::GlobalChassisLab().CurrentVehicle.Name);
-        SCOPED_TRACE(name);
-        std::vector<RunFigures> runs;
-        for (float dt : analysis::kAccTimeSteps) {
-            runs.push_back(RunAt(w, dt));
-            const RunFigures& f = runs.back();
-            // A step-to-step swing of a few hundred newtons (the drive force alternating
-            // between two values) is what an unsteady coupling of wheel speed, clutch and slip
-            // gives; steady driving changes the force by well under 2 % a step.
-            EXPECT_LT(f.largestForceStep, 60.0) << dt;
-            std::printf("%-24s dt %.4f  0-100 km/h %.3f s  400 m %.3f s  end %.2f km/h  "
-                        "peak %.3f m/s2  top gear %d  largest force step %.1f N\n",
-                        name.c_str(), dt, f.to100kmh, f.to400m, f.endSpeedKmh,
-                        f.peakAcceleration, f.topGear, f.largestForceStep);
-        }
-        const RunFigures& ref = runs[0];
-        for (std::size_t i = 1; i < runs.size(); ++i) {
-            const RunFigures& f = runs[i];
-            EXPECT_NEAR(f.to100kmh, ref.to100kmh, 0.01 * ref.to100kmh);
-            EXPECT_NEAR(f.to400m, ref.to400m, 0.01 * ref.to400m);
-            EXPECT_NEAR(f.endSpeedKmh, ref.endSpeedKmh, 1.0);
-            EXPECT_NEAR(f.peakAcceleration, ref.peakAcceleration, 0.01 * ref.peakAcceleration);
-            EXPECT_EQ(f.topGear, ref.topGear);
-        }
+    const int car = GetParam();
+    if (car > 0) w.Main_SelectVeh->UserSelect(car);
+    const std::string name = core::Trim(core::GlobalChassisLab().CurrentVehicle.Name);
+    SCOPED_TRACE(name);
+    std::vector<RunFigures> runs;
+    for (float dt : analysis::kAccTimeSteps) {
+        runs.push_back(RunAt(w, dt));
+        const RunFigures& f = runs.back();
+        // A step-to-step swing of a few hundred newtons (the drive force alternating
+        // between two values) is what an unsteady coupling of wheel speed, clutch and slip
+        // gives; steady driving changes the force by well under 2 % a step.
+        EXPECT_LT(f.largestForceStep, 60.0) << dt;
+        std::printf("%-24s dt %.4f  0-100 km/h %.3f s  400 m %.3f s  end %.2f km/h  "
+                    "peak %.3f m/s2  top gear %d  largest force step %.1f N\n",
+                    name.c_str(), dt, f.to100kmh, f.to400m, f.endSpeedKmh,
+                    f.peakAcceleration, f.topGear, f.largestForceStep);
+    }
+    const RunFigures& ref = runs[0];
+    for (std::size_t i = 1; i < runs.size(); ++i) {
+        const RunFigures& f = runs[i];
+        EXPECT_NEAR(f.to100kmh, ref.to100kmh, 0.01 * ref.to100kmh);
+        EXPECT_NEAR(f.to400m, ref.to400m, 0.01 * ref.to400m);
+        EXPECT_NEAR(f.endSpeedKmh, ref.endSpeedKmh, 1.0);
+        EXPECT_NEAR(f.peakAcceleration, ref.peakAcceleration, 0.01 * ref.peakAcceleration);
+        EXPECT_EQ(f.topGear, ref.topGear);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(SampleCar, AccelerationRunSteadinessTest, ::testing::Range(0, 3));
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <functional>
 
+#include "support/TemporaryFolder.hpp"
 #include "ui/main/settings/SettingHandlersTestSupport.hpp"
 
 namespace {
@@ -284,9 +285,8 @@ class SoundTest : public SettingHandlersTest {
 protected:
     void SetUp() override {
         SettingHandlersTest::SetUp();
-        char pattern[] = "/tmp/chassislab-handlers-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
+        root = testsupport::MakeTemporaryFolder("chassislab-handlers");
+        ASSERT_FALSE(root.empty());
         core::GlobalChassisLab().AppDir = root.string() + "/";
     }
     void TearDown() override {

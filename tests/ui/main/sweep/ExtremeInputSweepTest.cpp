@@ -14,6 +14,10 @@
 // SWEEP_CASES (environment) caps the number of cases of each test: an even spread of them is
 // run (the sanitizer build runs a sample). CHASSISLAB_SWEEP_REPORT=<file> writes every finding
 // there, one a line.
+//
+// The three sweeps are split into shards, each its own ctest entry, so that no entry holds a
+// large share of the suite: each shard lists every case of its sweep, picks the same even
+// spread as one run would, and runs every kShards-th case of that spread.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -47,6 +51,8 @@
 namespace {
 
 using vehicle::VehicleRecord;
+
+constexpr int kShards = 6;
 
 // ---- The float fields of the vehicle file, named as the file reader names them ------------
 
@@ -242,17 +248,22 @@ protected:
         return false;
     }
 
-    // Every `stride`-th case is run (SWEEP_CASES caps their number at about that many); `run`
-    // tells whether it looked at one. Then something was looked at, and nothing was found.
+    // Every `stride`-th case is chosen (SWEEP_CASES caps their number at about that many), and
+    // of those the shard runs every kShards-th, beginning at its own number; `run` tells whether
+    // it looked at one. Then something was looked at, and nothing was found.
     template <class Case, class Run>
-    void Sweep(const std::vector<Case>& cases, Run run) {
+    void Sweep(const std::vector<Case>& cases, int shard, Run run) {
         const char* env = std::getenv("SWEEP_CASES");
         const std::size_t cap =
             std::max<std::size_t>(1, env && std::atol(env) > 0 ? std::atol(env) : cases.size());
         const std::size_t stride = std::max<std::size_t>(1, (cases.size() + cap - 1) / cap);
-        int looked = 0;
-        for (std::size_t i = 0; i < cases.size(); i += stride) looked += run(cases[i]) ? 1 : 0;
-        EXPECT_GT(looked, 0) << "the sweep looked at nothing";
+        int given = 0, looked = 0;
+        for (std::size_t i = stride * shard; i < cases.size(); i += stride * kShards) {
+            ++given;
+            looked += run(cases[i]) ? 1 : 0;
+        }
+        // A cap below the number of shards leaves a shard without a case.
+        if (given > 0) EXPECT_GT(looked, 0) << "the sweep looked at nothing";
         EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n"
                                       << sweep::GroupedFindings(findings);
     }
@@ -310,6 +321,10 @@ protected:
     std::vector<sweep::Finding> findings;
     std::set<uint64_t> runTablesSeen;  // RunTablesKey() of the run tables looked at
 };
+
+// One shard of a sweep: GetParam() is the shard's number.
+class ExtremeInputSweepShard : public ExtremeInputSweep,
+                               public ::testing::WithParamInterface<int> {};
 
 TEST_F(ExtremeInputSweep, TheFieldTableCoversEveryFloatOfTheFile) {
     // Each field writes bytes no other field writes (1.0f changes two of its four), and there
@@ -412,7 +427,7 @@ TEST_F(ExtremeInputSweep, TheChecksFindPlantedFaultsAndPassTrueFigures) {
     findings.clear();  // planted: not for the sweep's report
 }
 
-TEST_F(ExtremeInputSweep, EveryFloatFieldOfAVehicleFileAtItsExtremes) {
+TEST_P(ExtremeInputSweepShard, EveryFloatFieldOfAVehicleFileAtItsExtremes) {
     const VehicleRecord golf = Loaded("VW Golf GTI Mk7");
     const VehicleRecord thrust = ThrustCarFromEditor();
     Restart();
@@ -439,7 +454,7 @@ TEST_F(ExtremeInputSweep, EveryFloatFieldOfAVehicleFileAtItsExtremes) {
     }
 
     int serial = 0;
-    Sweep(cases, [&](const Case& c) {
+    Sweep(cases, GetParam(), [&](const Case& c) {
         if (core::GlobalChassisLab().Vehicles.size() + 1 >= core::kMaxVehicles) Restart();
         VehicleRecord v = *c.base;
         c.field->at(v) = c.extreme.value;
@@ -454,7 +469,7 @@ TEST_F(ExtremeInputSweep, EveryFloatFieldOfAVehicleFileAtItsExtremes) {
     });
 }
 
-TEST_F(ExtremeInputSweep, EverySliderOfTheMainWindowAtBothEnds) {
+TEST_P(ExtremeInputSweepShard, EverySliderOfTheMainWindowAtBothEnds) {
     struct Case {
         int car;
         platform::Slider* slider;
@@ -469,7 +484,7 @@ TEST_F(ExtremeInputSweep, EverySliderOfTheMainWindowAtBothEnds) {
             for (bool top : {false, true}) cases.push_back({car, s, top});
         }
 
-    Sweep(cases, [&](const Case& c) {
+    Sweep(cases, GetParam(), [&](const Case& c) {
         if (main->Main_SelectVeh->ListIndex() != c.car) main->Main_SelectVeh->UserSelect(c.car);
         platform::Slider& s = *c.slider;
         // Only what a person can move: a slider the car hides or greys out is left alone.
@@ -488,13 +503,13 @@ TEST_F(ExtremeInputSweep, EverySliderOfTheMainWindowAtBothEnds) {
     });
 }
 
-TEST_F(ExtremeInputSweep, EveryDecelerationOptionOfEachCar) {
+TEST_P(ExtremeInputSweepShard, EveryDecelerationOptionOfEachCar) {
     // Brakes, engine braking and ABS, one bit each: every combination on every car.
     std::vector<std::pair<int, unsigned>> cases;
     for (int car = 0, cars = SampleCarsAndThrustCar(); car < cars; ++car)
         for (unsigned options = 0; options < 8; ++options) cases.push_back({car, options});
 
-    Sweep(cases, [&](const std::pair<int, unsigned>& c) {
+    Sweep(cases, GetParam(), [&](const std::pair<int, unsigned>& c) {
         if (main->Main_SelectVeh->ListIndex() != c.first) main->Main_SelectVeh->UserSelect(c.first);
         const struct {
             platform::CheckBox* box;
@@ -520,5 +535,7 @@ TEST_F(ExtremeInputSweep, EveryDecelerationOptionOfEachCar) {
         return settable;
     });
 }
+
+INSTANTIATE_TEST_SUITE_P(Shard, ExtremeInputSweepShard, ::testing::Range(0, kShards));
 
 }  // namespace

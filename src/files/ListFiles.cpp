@@ -330,32 +330,35 @@ AutoVehicleChoice CheckAutoVehicleChoice(const std::string& pickedPath,
                                          const std::vector<std::string>& listed) {
     const std::string& folder = core::GlobalChassisLab().VehiclesDir;
     const std::string fileName = std::filesystem::path(pickedPath).filename().string();
+    // The name as every message shows one: its control characters as signs (a line break in it
+    // would otherwise split its line of the message in two), a very long one shortened.
+    const std::string shown = PathInMessage(fileName);
     AutoVehicleChoice choice;
     choice.entry = fileName;
     if (EndsWithNoCase(fileName, kVehicleExtension))
         choice.entry.resize(fileName.size() - kVehicleExtension.size());
 
     if (const FileReach reach = ReachFile(pickedPath); reach.Unreachable()) {
-        choice.refusal = fileName + " " + CannotReadReason(reach.error);
+        choice.refusal = shown + " " + CannotReadReason(reach.error);
     } else if (reach.check != 1) {
-        choice.refusal = fileName + " is empty or cannot be found.";
+        choice.refusal = shown + " is empty or cannot be found.";
     } else if (!SameFile(std::filesystem::path(pickedPath).parent_path().string(), folder)) {
-        choice.refusal = fileName + " is not in the vehicles folder " + PathInMessage(folder) +
+        choice.refusal = shown + " is not in the vehicles folder " + PathInMessage(folder) +
                          "; only vehicles there load at start-up.";
     } else if (!SameFile(AutoVehiclePath(choice.entry), pickedPath)) {
-        choice.refusal = fileName + " does not end in \".vd3\"; only such files load at start-up.";
+        choice.refusal = shown + " does not end in \".vd3\"; only such files load at start-up.";
     } else if (choice.entry.empty()) {
         // The list would hold an empty line, which the start-up skips.
         choice.refusal =
-            fileName + " has no name before \".vd3\"; the start-up list cannot name it.";
+            shown + " has no name before \".vd3\"; the start-up list cannot name it.";
     } else if (choice.entry.find_first_of("\r\n") != std::string::npos) {
         // The list holds one entry a line: the name would be split into two.
         choice.refusal =
-            fileName + " has a line break in its name; the start-up list cannot name it.";
+            shown + " has a line break in its name; the start-up list cannot name it.";
     } else if (const VehicleFileCheck check = CheckVehicleFile(pickedPath); !check.record) {
         // One line a file in the editor's message: "Not a valid vehicle data file; Value ...";
         // a file that cannot be read "cannot be read: Permission denied".
-        choice.refusal = fileName + (check.readError != 0 ? " " : " cannot be loaded: ") +
+        choice.refusal = shown + (check.readError != 0 ? " " : " cannot be loaded: ") +
                          OneLine(check.refusal);
     } else if (std::find(listed.begin(), listed.end(), choice.entry) != listed.end()) {
         choice.refusal = choice.entry + " is already in the list.";
@@ -371,7 +374,7 @@ AutoVehicleChoice CheckAutoVehicleChoice(const std::string& pickedPath,
                                          : "\"" + core::TrimRight(name) +
                                                "\", whose setup files would be those of \"" +
                                                core::TrimRight(*otherName) + "\"";
-            choice.refusal = fileName + " holds the vehicle " + held + ", which " + other +
+            choice.refusal = shown + " holds the vehicle " + held + ", which " + other +
                              " in the list already loads.";
             break;
         }

@@ -19,6 +19,9 @@ AutoVehEditorModule& Module() {
 }
 
 constexpr int kButtonLeft = 268, kButtonWidth = 116, kButtonHeight = 25;
+// Refused files the message names before "and N more.": each refusal takes a line or two, so
+// a choice of hundreds of files still gives a message that fits a laptop's screen.
+constexpr std::size_t kRefusalsNamed = 12;
 
 }  // namespace
 
@@ -105,9 +108,10 @@ void AutoVehEditor::AddVehicles() {
             refused.push_back(choice.refusal);
     }
     if (refused.empty()) return;
-    std::string text = "Not added to the list:";
-    for (const std::string& why : refused) text += "\r\n" + why;
-    files::ShowFileProblem(text);
+    files::ShowFileProblem(
+        "Not added to the list:\r\n" +
+        files::NamedFilesText(refused.size(), [&refused](std::size_t i) { return refused[i]; },
+                              kRefusalsNamed));
 }
 
 void AutoVehEditor::SwapItems(int a, int b) {

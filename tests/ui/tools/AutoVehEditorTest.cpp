@@ -119,7 +119,8 @@ TEST_F(AutoVehEditorTest, RefusesFilesTheStartUpWouldNotLoadAndSaysWhy) {
          "\"BMW M3 E46\", which BMW in the list already loads."},
         {"vehicles/.vd3", ".vd3 has no name before \".vd3\"; the start-up list cannot name it."},
         {"vehicles/Two\r\nLines.vd3",
-         "Two\r\nLines.vd3 has a line break in its name; the start-up list cannot name it."},
+         "Two\u240D\u240ALines.vd3 has a line break in its name; the start-up list cannot name "
+         "it."},
         {"vehicles/Short.vd3", "Short.vd3 cannot be loaded: Not a valid vehicle data file"},
         {"vehicles/Long.vd3", "Long.vd3 cannot be loaded: Not a valid vehicle data file; The file "
                               "holds 327 bytes; a vehicle data file holds 326."},
@@ -139,6 +140,14 @@ TEST_F(AutoVehEditorTest, RefusesFilesTheStartUpWouldNotLoadAndSaysWhy) {
     ASSERT_EQ(Messages().Count(), 1u);
     EXPECT_EQ(Messages().Last().text, message);
     EXPECT_EQ(Messages().Last().title, "Problem");
+
+    // A choice of more refused files than a message names: the twelfth, then how many more.
+    std::vector<std::string> many(20, Path("vehicles/Empty.vd3"));
+    Dialogs().QueueOpen(platform::ScriptedFileDialog::Chosen(many));
+    w->AutoVehAdd->UserClick();
+    std::string twelve = "Not added to the list:";
+    for (int i = 0; i < 12; ++i) twelve += "\r\nEmpty.vd3 is empty or cannot be found.";
+    EXPECT_EQ(Messages().Last().text, twelve + "\r\nand 8 more.");
 }
 
 TEST_F(AutoVehEditorTest, DialogCancelOrErrorAddsNothing) {

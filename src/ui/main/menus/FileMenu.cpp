@@ -4,6 +4,7 @@
 #include "core/OptionsSettings.hpp"
 #include "core/TextTable.hpp"
 #include "files/FileHelpers.hpp"
+#include "files/FileMessages.hpp"
 #include "files/SetupFileContext.hpp"
 #include "files/VehicleFile.hpp"
 #include "ui/main/form/Main.hpp"
@@ -82,7 +83,10 @@ std::optional<std::string> ChooseFile(const platform::FileDialogRequest& request
 bool MayOverwrite(const std::string& path) {
     if (files::CheckFile(path) != 1) return true;
     const auto& t = core::TextTable();
-    const std::string text = t.MsgOverwritePrefix + files::GetFileNamePart(path) + t.MsgOverwriteSuffix;
+    // The name as every message shows one: a control character as its sign, so a TAB or a
+    // line feed in it does not break the question.
+    const std::string text =
+        t.MsgOverwritePrefix + files::PathInMessage(files::GetFileNamePart(path)) + t.MsgOverwriteSuffix;
     return platform::MsgBox(text, platform::MsgButtons::YesNo, platform::MsgIcon::Question,
                             t.MsgTitleFileExists) == platform::MsgAnswer::Yes;
 }

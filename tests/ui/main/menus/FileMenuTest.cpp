@@ -202,6 +202,15 @@ TEST_F(FileMenuTest, SaveAsAddsTheExtensionToANameWithADot) {
     w->FileSaveAs->UserClick();
     EXPECT_EQ(MessageDouble().Last().text,
               "The file VW Golf GTI Mk7_Default.set exists, do you wish to overwrite it?");
+
+    // A control character in the name shows as its sign, as in every other message.
+    const std::string tabbed = Setups() + "Golf\twet.set";
+    vehtest::WriteFile(tabbed, vehtest::ReadFile(GolfDefault()));
+    FileDialogDouble().QueueSavePath(tabbed);
+    MessageDouble().QueueAnswer(MsgAnswer::No);
+    w->FileSaveAs->UserClick();
+    EXPECT_EQ(MessageDouble().Last().text,
+              "The file Golf\u2409wet.set exists, do you wish to overwrite it?");
 }
 
 // A setup file longer than its record opens from the record alone: its 256 MB take no memory.

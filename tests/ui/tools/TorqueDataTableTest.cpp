@@ -186,4 +186,25 @@ TEST_F(TorqueDataTableWindow, APickedRowStaysPickedWhileItsSpeedIsListed) {
     EXPECT_EQ(Selected(t), "7000 rpm") << "another row picked";
 }
 
+// The first row is a row like any other; and where whole revolutions per second show two rows
+// alike, the one nearer the picked speed is kept.
+TEST_F(TorqueDataTableWindow, TheFirstRowOrTheNearerOfTwoAlikeIsKept) {
+    constexpr uint8_t kRps = 1;
+    ui::TorqueDataTable& t = OpenWith({"116", "100", "66", "16", "16", "250"}, kRps);
+    Type(*t.StartRevsText, "16");
+    Type(*t.UnitStepText, "1");
+    t.DataTable->UserClickItem(1);
+    Type(*form->VehData_NewTorque, "240");
+    EXPECT_EQ(t.DataTable->SelectedItems(), std::vector<int>{1}) << "the first row";
+
+    ASSERT_EQ(Speed(t, 5), "20 rps");
+    t.DataTable->UserClickItem(5);
+    // From 16.2 rps in steps of 0.85: 19.6 and 20.45 rps both show as 20 rps; 19.6 is nearer.
+    Type(*t.UnitStepText, "0.85");
+    Type(*t.StartRevsText, "16.2");
+    ASSERT_EQ(Speed(t, 5), "20 rps");
+    ASSERT_EQ(Speed(t, 6), "20 rps");
+    EXPECT_EQ(t.DataTable->SelectedItems(), std::vector<int>{5});
+}
+
 }  // namespace

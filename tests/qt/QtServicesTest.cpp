@@ -56,6 +56,8 @@ TEST_F(QtServicesTest, SansTextsKeepTheMeasuredFamilyAndWidths) {
               "Liberation Sans");
     EXPECT_EQ(qtfront::SansFamilyAmong({"Open Sans", "Trebuchet MS", "DejaVu Sans", "Arimo"}),
               "Arimo");
+    // Without any twin of Arial, the sans every desktop has, however much wider.
+    EXPECT_EQ(qtfront::SansFamilyAmong({"Open Sans", "DejaVu Sans"}), "DejaVu Sans");
     for (const char* name : {"Trebuchet MS", "Arial", "MS Sans Serif"}) {
         const QFont font = qtfront::ToQFont({name, 8.0f, true, false});
         EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans") << name;

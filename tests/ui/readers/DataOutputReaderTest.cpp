@@ -32,6 +32,17 @@ protected:
     std::unique_ptr<ui::DataOutputReader> w;
 };
 
+// Open and Refresh side by side, alike in size, clear of each other and of the tabs beside them.
+TEST_F(DataOutputReaderTest, TheTwoButtonsStandSideBySideBeforeTheTabs) {
+    const platform::Control& open = *w->Read;
+    const platform::Control& refresh = *w->ReRead;
+    EXPECT_EQ(refresh.Top(), open.Top());
+    EXPECT_EQ(refresh.Width(), open.Width());
+    EXPECT_EQ(refresh.Height(), open.Height());
+    EXPECT_GT(refresh.Left(), open.Left() + open.Width());
+    EXPECT_LE(refresh.Left() + refresh.Width(), w->TabStrip1->Left());
+}
+
 TEST_F(DataOutputReaderTest, FillsTheBoxesAndEnablesRefreshAfterASuccess) {
     EXPECT_FALSE(w->ReRead->Enabled());
 

@@ -41,9 +41,8 @@ void FillBox(platform::TextBox& box, float& field, double unitFactor,
     Remember(box, field);
 }
 
-void FillSpeedBox(platform::TextBox& box, float& rpm, const vehicle::FieldRange& range,
-                  const FilledRecordCheck& check) {
-    box.SetText(SpeedFieldText(rpm, box.MaxLength(), range, check.For(rpm, range)));
+void FillSpeedBox(platform::TextBox& box, float rpm, const std::string& text) {
+    box.SetText(text);
     Remember(box, rpm);
 }
 

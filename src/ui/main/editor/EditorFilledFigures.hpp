@@ -44,8 +44,8 @@ void ForgetFilledFigure(const platform::Slider& slider);
 // that record.
 void FillBox(platform::TextBox& box, float& field, double unitFactor,
              const vehicle::FieldRange& range, const FilledRecordCheck& check);
-void FillSpeedBox(platform::TextBox& box, float& rpm, const vehicle::FieldRange& range,
-                  const FilledRecordCheck& check);
+// An engine speed box: the text chosen for its speed (rpm) with the others' (SpeedBoxTexts.hpp).
+void FillSpeedBox(platform::TextBox& box, float rpm, const std::string& text);
 void FillSlider(platform::Slider& slider, double position, float field);
 
 // Whether the box holds no figure: its text holds no number as Val reads one (empty, blanks,

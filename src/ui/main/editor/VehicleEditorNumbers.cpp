@@ -14,9 +14,9 @@ std::string FieldText(float field, double unitFactor, int maxLength,
 }
 
 std::string SpeedFieldText(float rpm, int maxLength, const vehicle::FieldRange& range,
-                           const FigureJudge& addsNoProblem) {
+                           const FigureJudge& addsNoProblem, vehicle::ExactText exact) {
     return vehicle::SpeedBoxText(rpm, core::OptionsSettings().UnitFactorARV, maxLength, range,
-                                 addsNoProblem);
+                                 addsNoProblem, exact);
 }
 
 }  // namespace ui

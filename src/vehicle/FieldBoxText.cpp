@@ -209,28 +209,24 @@ bool RanksBefore(const Candidate& a, const Candidate& b) {
     return a.Text.size() < b.Text.size();
 }
 
-// The shortest exact text when it fits (and, where the exact text is judged, adds no
-// problem). Else, for a field within the check's slack of zero (which every check takes as
-// zero), "0" when the range takes it and it adds no problem. Else the texts that fit, ranked:
-// first those whose figure adds no problem to the record (`addsNoProblem`: put in the record
-// in place of the field, it turns nothing red that the exact figure did not), then as
-// RanksBefore; where none adds no problem (a field at two opposing limits, or no judge), the
-// first as RanksBefore. With n digits the nearest is the figure rounded to n digits or a
-// neighbour; fewer digits come no nearer, so they are looked at only while no text taken by
-// the range and adding no problem has been found. A field the range does not take (a record
-// no file could hold) shows the nearest text; one that no text of its digits fits (a tiny
-// figure, "-2.5387104E-11" in 5 characters) shows "0", the nearest that does.
+// The shortest exact text when it fits. Else, for a field within the check's slack of zero
+// (which every check takes as zero), "0" when the range takes it and it adds no problem. Else
+// the texts that fit, ranked: first those whose figure adds no problem to the record
+// (`addsNoProblem`: put in the record in place of the field, it turns nothing red that the
+// exact figure did not), then as RanksBefore; where none adds no problem (a field at two
+// opposing limits, or no judge), the first as RanksBefore. With n digits the nearest is the
+// figure rounded to n digits or a neighbour; fewer digits come no nearer, so they are looked
+// at only while no text taken by the range and adding no problem has been found. A field the
+// range does not take (a record no file could hold) shows the nearest text; one that no text
+// of its digits fits (a tiny figure, "-2.5387104E-11" in 5 characters) shows "0", the nearest
+// that does.
 template <typename ReadBack>
 std::string BoxText(float field, double display, int maxLength, const FieldRange& range,
-                    ReadBack readBack, const FigureJudge& addsNoProblem,
-                    ExactText exactText = ExactText::Shown) {
+                    ReadBack readBack, const FigureJudge& addsNoProblem) {
     if (!std::isfinite(display)) return core::DoubleText(display);
     const DisplayDigits digits(display);
     const std::string exact = ShortestText(field, digits, readBack);
-    if (maxLength <= 0) return exact;
-    if (exact.size() <= static_cast<std::size_t>(maxLength) &&
-        (exactText == ExactText::Shown || !addsNoProblem || addsNoProblem(field)))
-        return exact;
+    if (maxLength <= 0 || exact.size() <= static_cast<std::size_t>(maxLength)) return exact;
     const bool wheelDriven = range.Scope != RangeScope::ThrustDriven;
     const std::string zero = core::DoubleText(0.0);
     const float zeroFigure = readBack(0.0);
@@ -290,11 +286,10 @@ std::string FieldBoxText(float field, double unitFactor, int maxLength, const Fi
 }
 
 std::string SpeedBoxText(float rpm, double arvFactor, int maxLength, const FieldRange& range,
-                         const FigureJudge& addsNoProblem, ExactText exact) {
+                         const FigureJudge& addsNoProblem) {
     return BoxText(
         rpm, static_cast<double>(rpm) * (core::kRpmToRadPerSec * arvFactor), maxLength, range,
-        [arvFactor](double typed) { return StoredSpeed(typed, arvFactor); }, addsNoProblem,
-        exact);
+        [arvFactor](double typed) { return StoredSpeed(typed, arvFactor); }, addsNoProblem);
 }
 
 }  // namespace vehicle

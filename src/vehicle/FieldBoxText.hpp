@@ -14,7 +14,6 @@
 // below the check, once for both.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -39,16 +38,9 @@ using FigureJudge = std::function<bool(float figure)>;
 // limit), as above; `range` is the field's. Without `addsNoProblem` the range alone judges.
 std::string FieldBoxText(float field, double unitFactor, int maxLength, const FieldRange& range,
                          const FigureJudge& addsNoProblem = {});
-// Whether a figure's exact text, where it fits the box, is shown as it is (the field's own
-// figure adds no problem to its own record), or judged by `addsNoProblem` as any shorter text
-// (in a record where other boxes' texts stand in for their fields, the field's own figure may
-// add one; where it does, the nearest text that adds none is shown).
-enum class ExactText : uint8_t { Shown, Judged };
-
 // The text of an engine speed held in rpm, shown as an angular velocity in the unit of
 // `arvFactor` (display units per rad/s).
 std::string SpeedBoxText(float rpm, double arvFactor, int maxLength, const FieldRange& range,
-                         const FigureJudge& addsNoProblem = {},
-                         ExactText exact = ExactText::Shown);
+                         const FigureJudge& addsNoProblem = {});
 
 }  // namespace vehicle

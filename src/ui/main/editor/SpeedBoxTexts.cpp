@@ -1,9 +1,11 @@
 #include "ui/main/editor/SpeedBoxTexts.hpp"
 
 #include <bit>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -68,11 +70,23 @@ EngineSpeedTexts ChooseEngineSpeedTexts(const Main& form, vehicle::EngineFigures
                 box.Value = figure;
                 return alone(figure) && check.AddsNoProblemNaming(standing, speed);
             };
+            // The nearest text that passes: the box's own choice, or another speed's text (equal
+            // texts keep any order), where it fits.
+            const int length = (form.*(c.Box))->MaxLength();
             std::string& text = texts[places[n]];
-            const std::string chosen =
-                SpeedFieldText(*box.Field, (form.*(c.Box))->MaxLength(), *box.Range, amongOthers,
-                               vehicle::ExactText::Judged);
-            if (amongOthers(TypedBack(chosen))) text = chosen;
+            double nearest = std::numeric_limits<double>::infinity();
+            const auto consider = [&](const std::string& candidate) {
+                const float figure = TypedBack(candidate);
+                const double distance = std::fabs(static_cast<double>(figure) - *box.Field);
+                if (distance < nearest && static_cast<int>(candidate.size()) <= length &&
+                    amongOthers(figure)) {
+                    nearest = distance;
+                    text = candidate;
+                }
+            };
+            consider(SpeedFieldText(*box.Field, length, *box.Range, amongOthers));
+            for (std::size_t m = 0; m < places.size(); ++m)
+                if (m != n) consider(std::string(texts[places[m]]));
             typed[n].Value = box.Value = TypedBack(text);
         }
     }

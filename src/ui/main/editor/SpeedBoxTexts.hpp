@@ -8,9 +8,10 @@
 // the order of the engine controls, against the others: those chosen before it as typed back,
 // and the speeds after it at their own figures (then, should a problem remain, every box's
 // text). A box keeps its text unless that adds a problem naming its speed; else it shows the
-// nearest text, its exact one included, that adds none such and none typed back alone. So
-// ordered speeds get texts in order, or the same text; and where the texts typed back together
-// already pass, each box shows its own nearest text.
+// nearest text that adds none such and none typed back alone: of those that fit it, or the
+// text of another speed's box (equal texts keep any order). So ordered speeds get texts in
+// order, or the same text; and where the texts typed back together already pass, each box
+// shows its own nearest text.
 #pragma once
 
 #include <array>

@@ -14,9 +14,9 @@ std::string FieldText(float field, double unitFactor, int maxLength,
 }
 
 std::string SpeedFieldText(float rpm, int maxLength, const vehicle::FieldRange& range,
-                           const FigureJudge& addsNoProblem, vehicle::ExactText exact) {
+                           const FigureJudge& addsNoProblem) {
     return vehicle::SpeedBoxText(rpm, core::OptionsSettings().UnitFactorARV, maxLength, range,
-                                 addsNoProblem, exact);
+                                 addsNoProblem);
 }
 
 }  // namespace ui

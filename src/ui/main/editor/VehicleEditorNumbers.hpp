@@ -23,7 +23,6 @@ std::string FieldText(float field, double unitFactor, int maxLength,
                       const vehicle::FieldRange& range, const FigureJudge& addsNoProblem = {});
 // The text of an engine speed held in rpm, shown as an angular velocity in the chosen unit.
 std::string SpeedFieldText(float rpm, int maxLength, const vehicle::FieldRange& range,
-                           const FigureJudge& addsNoProblem = {},
-                           vehicle::ExactText exact = vehicle::ExactText::Shown);
+                           const FigureJudge& addsNoProblem = {});
 
 }  // namespace ui

@@ -4,7 +4,6 @@
 // refused. Speeds a hair apart show texts that, typed back together, keep their order.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -135,43 +134,43 @@ TEST_F(EngineSpeedBoxOrder, TheNextShownValueUpIsRefused) {
     }
 }
 
-// The BMW M3 with two speeds a hair apart, a hair out of the order the check keeps (within its
+// The BMW M3 with speeds a hair apart, a hair out of the order the check keeps (within its
 // slack, as files an earlier version stored hold them), opened in each unit of angular
-// velocity. Each speed's own nearest text breaks the order in revolutions per second: the power
-// peak at 4899.997 rpm (81.66662 rps) and the torque peak at 4900 rpm (81.66667 rps) without a
-// plateau show as 81.6666 and 81.6667, which typed back put the power peak 0.006 rpm below. The
-// later box in the editor's order takes the earlier one's text instead, so typed back as shown
-// (every key) the speeds pass and Update stays enabled; in rpm and rad/s the texts keep their
-// order as they are.
+// velocity. In one unit each speed's own nearest text breaks the order: the power peak at
+// 4899.997 rpm (81.66662 rps) and the torque peak at 4900 rpm (81.66667 rps) without a
+// plateau show as 81.6666 and 81.6667 rps, which typed back put the power peak 0.006 rpm
+// below. The later box in the editor's order takes the earlier one's text instead (with the
+// power peak a hair below the torque peak and idle a hair above, both take its text), so typed
+// back as shown (every key) the speeds pass and Update stays enabled, in every unit.
 class SpeedBoxTextsTypedBack : public editortest::EditorTest {};
 
 TEST_F(SpeedBoxTextsTypedBack, SpeedsAHairApartShowTextsInTheirOrder) {
     ui::Main& w = StartWithCars();
     auto& g = core::GlobalChassisLab();
     using platform::TextBox;
+    using M = ui::Main;
     struct Row {
         const char* what;
         float torquePeak, width, powerPeak, idle, limit;  // rpm
         float power;  // kW, within what the peak torque gives at the power peak
-        TextBox* ui::Main::*low;
-        TextBox* ui::Main::*high;
-        std::array<const char*, 3> shown;  // both boxes' text in rad/s, rps, rpm
+        const char* unit;  // where the speeds' own nearest texts break their order
+        const char* text;  // shown there in the boxes of the speeds a hair apart
+        std::vector<TextBox* M::*> boxes;
     };
     const Row rows[] = {
         {"power peak at the plateau's end", 4900.0f, 0.0f, 4899.997f, 850.0f, 8000.0f, 180.0f,
-         &ui::Main::VehData_NewTorqueRPM, &ui::Main::VehData_NewPowerRPM,
-         {"513.127", "81.6667", "4900"}},
+         "Revolutions per second", "81.6667", {&M::VehData_NewTorqueRPM, &M::VehData_NewPowerRPM}},
         {"idle at the torque peak", 4890.0024f, 500.0f, 7900.0f, 4890.0044f, 8000.0f, 252.0f,
-         &ui::Main::VehData_NewIdleRPM, &ui::Main::VehData_NewTorqueRPM,
-         {"512.08", "81.5", "4890"}},
+         "Revolutions per second", "81.5", {&M::VehData_NewTorqueRPM, &M::VehData_NewIdleRPM}},
         {"idle at the rev limit", 5000.0f, 500.0f, 7900.0f, 4890.0044f, 4890.0024f, 252.0f,
-         &ui::Main::VehData_NewIdleRPM, &ui::Main::VehData_NewLimitRPM,
-         {"512.08", "81.5001", "4890"}},
+         "Revolutions per second", "81.5001", {&M::VehData_NewIdleRPM, &M::VehData_NewLimitRPM}},
+        {"both about the torque peak", 819.41998f, 0.0f, 819.41925f, 819.4226f, 8000.0f, 30.5f,
+         "Radians per second", "85.8095",
+         {&M::VehData_NewTorqueRPM, &M::VehData_NewPowerRPM, &M::VehData_NewIdleRPM}},
     };
-    TextBox* ui::Main::*const speedBoxes[] = {
-        &ui::Main::VehData_NewTorqueRPM, &ui::Main::VehData_NewTorquePeakWidth,
-        &ui::Main::VehData_NewPowerRPM, &ui::Main::VehData_NewIdleRPM,
-        &ui::Main::VehData_NewLimitRPM};
+    TextBox* M::*const speedBoxes[] = {&M::VehData_NewTorqueRPM, &M::VehData_NewTorquePeakWidth,
+                                       &M::VehData_NewPowerRPM, &M::VehData_NewIdleRPM,
+                                       &M::VehData_NewLimitRPM};
     const std::string path = (root / "vehicles" / "M3 edge.vd3").string();
     for (const Row& row : rows) {
         vehicle::VehicleRecord v = g.Vehicles[1];
@@ -187,17 +186,15 @@ TEST_F(SpeedBoxTextsTypedBack, SpeedsAHairApartShowTextsInTheirOrder) {
         platform::FileDialogDouble().QueueOpenPath(path);
         w.FileLoadVehicle->UserClick();
         ASSERT_EQ(g.CurrentVehicle.Name, v.Name) << Messages().Last().text;
-        const auto units = core::UnitRows(core::Quantity::ARV);
-        for (std::size_t u = 0; u < units.size(); ++u) {
-            SCOPED_TRACE(std::string(row.what) + ", " + std::string(units[u].Name));
-            ASSERT_TRUE(core::SelectUnitByName(core::Quantity::ARV, units[u].Name));
+        for (const core::UnitRow& unit : core::UnitRows(core::Quantity::ARV)) {
+            SCOPED_TRACE(std::string(row.what) + ", " + std::string(unit.Name));
+            ASSERT_TRUE(core::SelectUnitByName(core::Quantity::ARV, unit.Name));
             w.VehData_EditExisting->UserClick();
             EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
-            EXPECT_EQ((w.*row.low)->Text(), row.shown[u]);
-            EXPECT_EQ((w.*row.high)->Text(), row.shown[u]);
-            for (TextBox* ui::Main::*box : speedBoxes)
-                Type(*(w.*box), std::string((w.*box)->Text()));
-            for (TextBox* ui::Main::*box : speedBoxes) EXPECT_TRUE(Accepted(*(w.*box)));
+            if (unit.Name == row.unit)
+                for (TextBox* M::*box : row.boxes) EXPECT_EQ((w.*box)->Text(), row.text);
+            for (TextBox* M::*box : speedBoxes) Type(*(w.*box), std::string((w.*box)->Text()));
+            for (TextBox* M::*box : speedBoxes) EXPECT_TRUE(Accepted(*(w.*box)));
             EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
             w.VehData_Cancel->UserClick();
         }

@@ -38,6 +38,7 @@ bool FilledRecordCheck::AddsNoProblem(std::span<const Figure> figures) const {
 
 bool FilledRecordCheck::AddsNoProblemNaming(std::span<const Figure> figures,
                                             std::string_view field) const {
+    OwnProblems();  // the record's own, before any figure is put in
     return AddsNoProblemWith(figures, field);
 }
 

@@ -86,7 +86,7 @@ EngineSpeedTexts ChooseEngineSpeedTexts(const Main& form, vehicle::EngineFigures
             };
             consider(SpeedFieldText(*box.Field, length, *box.Range, amongOthers));
             for (std::size_t m = 0; m < places.size(); ++m)
-                if (m != n) consider(std::string(texts[places[m]]));
+                if (m != n) consider(texts[places[m]]);
             typed[n].Value = box.Value = TypedBack(text);
         }
     }

@@ -28,7 +28,7 @@ int HexDigitValue(char c) {
 }
 
 // "&H..." or "&O..." after the "&": the digits that follow, as a plain non-negative value
-// (whole when there is at least one digit and nothing else follows them).
+// (found when there is at least one digit, whole when nothing else follows them).
 TypedNumber ReadRadix(std::string_view t, std::size_t i, int radix) {
     double v = 0.0;
     bool anyDigit = false;
@@ -38,7 +38,7 @@ TypedNumber ReadRadix(std::string_view t, std::size_t i, int radix) {
         v = v * radix + d;
         anyDigit = true;
     }
-    return {v, anyDigit && i >= t.size()};
+    return {v, anyDigit && i >= t.size(), anyDigit};
 }
 
 // Decimal text of a finite value, rounded to `digits` significant digits, split into its
@@ -128,8 +128,8 @@ Converted<T> ConvertChecked(double v) {
     return {static_cast<T>(r), true};
 }
 
-// The longest leading number of the text (the reading Val describes), and whether nothing but
-// blanks follows it.
+// The longest leading number of the text (the reading Val describes), whether nothing but
+// blanks follows it, and whether there is one at all.
 TypedNumber ParseNumber(std::string_view t) {
     std::size_t i = SkipBlanks(t, 0);
     if (i >= t.size()) return {};
@@ -195,7 +195,7 @@ TypedNumber ParseNumber(std::string_view t) {
     } else if (res.ec != std::errc{}) {
         v = 0.0;
     }
-    return {negative ? -v : v, i >= t.size()};
+    return {negative ? -v : v, i >= t.size(), true};
 }
 
 }  // namespace

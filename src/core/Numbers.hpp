@@ -32,12 +32,16 @@ inline constexpr bool FromVbBool(int v) { return v != 0; }
 double Val(std::string_view text);
 
 // A number a person typed into a box. Read as Val reads it, except that a comma is taken as
-// the decimal point too ("100,5" is 100.5), whatever the keyboard or the locale. `Whole` says
-// whether the text is that number and nothing else (blanks around and inside it allowed, as
-// Val skips them): empty text, "-", "3x" and "1.2.3" are not whole numbers.
+// the decimal point too ("100,5" is 100.5), whatever the keyboard or the locale. `Found` says
+// whether the text holds a number at all: a digit where Val reads one (after leading blanks and
+// a sign, or after "&H" or "&O"), whatever follows it; "0 rpm", "0x", "0.", "-0" and "&H0" hold
+// a 0, while empty text, blanks, "-", ".", "&H" and "x" hold none. `Whole` says whether the
+// text is that number and nothing else (blanks around and inside it allowed, as Val skips
+// them): empty text, "-", "3x" and "1.2.3" are not whole numbers.
 struct TypedNumber {
     double Value = 0.0;  // the leading number, 0 when there is none
     bool Whole = false;
+    bool Found = false;
 };
 TypedNumber ReadTypedNumber(std::string_view text);
 // The value alone, for boxes that read any text as its leading number (0 when there is none).

@@ -22,6 +22,9 @@ namespace vehicle {
 // one of them is what typing that text stores (a record that typing equal texts in that unit
 // makes). An infinite speed equals no finite one, and a speed that is no number (NaN) lies
 // below every speed and every speed below it: it is in order with none.
+// It judges one pair and is no order to sort speeds with: NaN lies below itself, and equality
+// (neither below the other) does not carry over: a equal to b and b equal to c do not make a
+// equal to c, for the slack reaches from each speed alone.
 bool SpeedBelow(double a, double b);
 
 struct EngineSpeedConflicts {

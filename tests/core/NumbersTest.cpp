@@ -43,23 +43,30 @@ TEST(Val, ReadsTheLongestLeadingNumber) {
 }
 
 // A typed number takes the comma as the point, and tells a complete number from a text that
-// only begins with one (what a box refuses at the end of an edit).
+// only begins with one (what a box refuses at the end of an edit), and both from a text that
+// holds no number at all (a 0 followed by a unit holds a 0; blanks alone hold none).
 TEST(TypedNumber, TakesTheCommaAsThePointAndTellsAWholeNumber) {
     struct Case {
         const char* text;
         double value;
         bool whole;
+        bool found = true;
     };
     const Case cases[] = {
         {"100,5", 100.5, true}, {"2.5", 2.5, true}, {" -0,25 ", -0.25, true}, {"3,", 3.0, true},
         {"1 2", 12.0, true}, {"1e3", 1000.0, true}, {"&H1F", 31.0, true},
         {"1,2,3", 1.2, false}, {"35x", 35.0, false}, {"3e", 3.0, false},
-        {"", 0.0, false}, {"  ", 0.0, false}, {"-", 0.0, false}, {",", 0.0, false},
-        {"abc", 0.0, false}, {"&H", 0.0, false}};
+        {"0 rpm", 0.0, false}, {"0x", 0.0, false}, {"0.", 0.0, true}, {"-0", 0.0, true},
+        {"\t0", 0.0, true}, {"&H0", 0.0, true}, {"&H0x", 0.0, false},
+        {"", 0.0, false, false}, {"  ", 0.0, false, false}, {"\t", 0.0, false, false},
+        {"-", 0.0, false, false}, {",", 0.0, false, false}, {".", 0.0, false, false},
+        {"- x", 0.0, false, false}, {"abc", 0.0, false, false}, {"&H", 0.0, false, false},
+        {"&Hx", 0.0, false, false}};
     for (const Case& c : cases) {
         const core::TypedNumber n = core::ReadTypedNumber(c.text);
         EXPECT_EQ(n.Value, c.value) << c.text;
         EXPECT_EQ(n.Whole, c.whole) << c.text;
+        EXPECT_EQ(n.Found, c.found) << c.text;
         EXPECT_EQ(core::TypedVal(c.text), c.value) << c.text;
     }
     // Without a comma the value is Val's, to the bit.

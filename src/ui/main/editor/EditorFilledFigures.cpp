@@ -41,9 +41,8 @@ void FillBox(platform::TextBox& box, float& field, double unitFactor,
     Remember(box, field);
 }
 
-void FillSpeedBox(platform::TextBox& box, float& rpm, const vehicle::FieldRange& range,
-                  const FilledRecordCheck& check) {
-    box.SetText(SpeedFieldText(rpm, box.MaxLength(), range, check.For(rpm, range)));
+void FillSpeedBox(platform::TextBox& box, float rpm, const std::string& text) {
+    box.SetText(text);
     Remember(box, rpm);
 }
 
@@ -60,11 +59,7 @@ void FillSlider(platform::Slider& slider, double position, float field) {
 }
 
 bool HoldsNoFigure(const platform::TextBox& box) {
-    if (Unchanged(box) != nullptr) return false;
-    // Read as 0 and no whole number: no number at all ("", "-", "x"), or a 0 with other text
-    // after it ("0x"), which nobody types as a figure.
-    const core::TypedNumber typed = core::ReadTypedNumber(box.Text());
-    return !typed.Whole && typed.Value == 0.0;
+    return Unchanged(box) == nullptr && !core::ReadTypedNumber(box.Text()).Found;
 }
 
 float BoxFigure(const platform::TextBox& box, double unitFactor) {

@@ -44,13 +44,14 @@ void ForgetFilledFigure(const platform::Slider& slider);
 // that record.
 void FillBox(platform::TextBox& box, float& field, double unitFactor,
              const vehicle::FieldRange& range, const FilledRecordCheck& check);
-void FillSpeedBox(platform::TextBox& box, float& rpm, const vehicle::FieldRange& range,
-                  const FilledRecordCheck& check);
+// An engine speed box: the text chosen for its speed (rpm) with the others' (SpeedBoxTexts.hpp).
+void FillSpeedBox(platform::TextBox& box, float rpm, const std::string& text);
 void FillSlider(platform::Slider& slider, double position, float field);
 
-// Whether the box holds no figure: its text has no number (empty, blanks, "-", words; a 0 with
-// other text after it, "0x", is no figure either) and is not what the fill wrote. BoxFigure
-// reads such a text as 0; the engine boxes refuse it (VehicleEditorStore.cpp).
+// Whether the box holds no figure: its text holds no number as Val reads one (empty, blanks,
+// "-", ".", words) and is not what the fill wrote. A text that begins with a number holds it,
+// whatever follows: "0 rpm" holds a 0, which the box's range judges. BoxFigure reads a text
+// without a number as 0; the engine boxes refuse it (VehicleEditorStore.cpp).
 bool HoldsNoFigure(const platform::TextBox& box);
 
 // The record figure of a box: the filled field until the user changes the box, else its typed

@@ -1,6 +1,7 @@
 #include "ui/main/editor/FilledRecordCheck.hpp"
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 
@@ -16,24 +17,55 @@ std::vector<std::pair<vehicle::VehicleCheckKind, std::vector<std::string>>> Keys
 
 }  // namespace
 
-bool FilledRecordCheck::AddsNoProblem(float& field, const vehicle::FieldRange& range,
-                                      float figure) const {
+const FilledRecordCheck::Own& FilledRecordCheck::OwnProblems() const {
     if (!own_) {
         std::vector<std::string> outOfRange = vehicle::FieldsOutOfRange(record_);
         own_ = Own{outOfRange, Keys(vehicle::FindVehicleProblems(record_, std::move(outOfRange)))};
     }
-    const bool inRange = own_->OutOfRange.empty();
-    // Every field in range: a figure beyond the field's range adds that problem.
-    if (inRange && !range.Takes(figure, record_.Drivetrain.DriveType != vehicle::kDriveThrust))
+    return *own_;
+}
+
+bool FilledRecordCheck::AddsNoProblem(std::span<const Figure> figures) const {
+    // Every field in range: a figure beyond its field's range adds that problem.
+    const bool wheelDriven = record_.Drivetrain.DriveType != vehicle::kDriveThrust;
+    if (OwnProblems().OutOfRange.empty() &&
+        std::any_of(figures.begin(), figures.end(), [wheelDriven](const Figure& f) {
+            return !f.Range->Takes(f.Value, wheelDriven);
+        }))
         return false;
-    const float kept = field;
-    field = figure;
+    return AddsNoProblemWith(figures, {});
+}
+
+bool FilledRecordCheck::AddsNoProblemNaming(std::span<const Figure> figures,
+                                            std::string_view field) const {
+    OwnProblems();  // the record's own, before any figure is put in
+    return AddsNoProblemWith(figures, field);
+}
+
+bool FilledRecordCheck::AddsNoProblemWith(std::span<const Figure> figures,
+                                          std::string_view field) const {
+    if (!figures.empty()) {
+        // The field's own figure back once the rest are judged: a field given twice gets its
+        // own again, the last put in first out.
+        float& put = *figures.front().Field;
+        const float kept = std::exchange(put, figures.front().Value);
+        const bool none = AddsNoProblemWith(figures.subspan(1), field);
+        put = kept;
+        return none;
+    }
+    const Own& own = OwnProblems();
+    // A record with every field in range: only the cross-checks are worked out, the figures'
+    // ranges being asked apart.
     const std::vector<ProblemKey> with =
-        Keys(inRange ? vehicle::FindVehicleProblems(record_, {})
-                     : vehicle::FindVehicleProblems(record_));
-    field = kept;
-    return std::all_of(with.begin(), with.end(), [this](const ProblemKey& k) {
-        return std::find(own_->Problems.begin(), own_->Problems.end(), k) != own_->Problems.end();
+        Keys(own.OutOfRange.empty() ? vehicle::FindVehicleProblems(record_, {})
+                                    : vehicle::FindVehicleProblems(record_));
+    const auto owned = [&own](const ProblemKey& k) {
+        return std::find(own.Problems.begin(), own.Problems.end(), k) != own.Problems.end();
+    };
+    return std::all_of(with.begin(), with.end(), [&owned, field](const ProblemKey& k) {
+        const bool named =
+            field.empty() || std::find(k.second.begin(), k.second.end(), field) != k.second.end();
+        return !named || owned(k);
     });
 }
 

@@ -2,16 +2,19 @@
 // boxes from, for the boxes too short for their figure's exact text: whether a shorter text's
 // figure, put in the record in place of the box's field, adds a problem that the record does
 // not have. Such a text, typed back, would turn its box red ("828" kg of unsprung mass on an
-// axle that carries 827.953 kg of body).
+// axle that carries 827.953 kg of body). The engine-speed boxes ask it of their texts together
+// too (SpeedBoxTexts.hpp).
 //
-// The record's own problems are worked out once, when the first such box asks; a fill whose
-// texts all fit asks nothing. A record with every field in range (every record the file reader
-// loads) keeps them so with a figure the field's range takes: then only the cross-checks
+// The record's own problems are worked out once, when the first question is asked; a fill
+// whose texts all fit asks nothing. A record with every field in range (every record the file
+// reader loads) keeps them so with figures the fields' ranges take: then only the cross-checks
 // between fields are worked out again.
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -24,12 +27,28 @@ namespace ui {
 
 class FilledRecordCheck {
 public:
+    // A figure to put in place of a field of the record, whose range is `Range`.
+    struct Figure {
+        float* Field;
+        const vehicle::FieldRange* Range;
+        float Value;
+    };
+
     // `record` is the record being filled; it is changed only for the time of a check.
     explicit FilledRecordCheck(vehicle::VehicleRecord& record) : record_(record) {}
 
+    // Whether the figures, each in place of its field, together add no problem.
+    bool AddsNoProblem(std::span<const Figure> figures) const;
+    // Whether they add no problem that names `field` (as the check names it): what one box's
+    // text answers for among other boxes' texts. Ranges aside: a figure's own range is its
+    // own question.
+    bool AddsNoProblemNaming(std::span<const Figure> figures, std::string_view field) const;
     // Whether `figure`, in place of `field` (a field of the record, whose range is `range`),
     // adds no problem.
-    bool AddsNoProblem(float& field, const vehicle::FieldRange& range, float figure) const;
+    bool AddsNoProblem(float& field, const vehicle::FieldRange& range, float figure) const {
+        const Figure one{&field, &range, figure};
+        return AddsNoProblem(std::span<const Figure>(&one, 1));
+    }
     // The same question for one field, as a box's text is chosen.
     FigureJudge For(float& field, const vehicle::FieldRange& range) const {
         return [this, &field, &range](float figure) { return AddsNoProblem(field, range, figure); };
@@ -43,6 +62,12 @@ private:
         std::vector<std::string> OutOfRange;
         std::vector<ProblemKey> Problems;
     };
+
+    // The record's own problems, worked out at the first question.
+    const Own& OwnProblems() const;
+    // The figures put in, one after another, for the time of the check of the record: whether
+    // it has no problem (naming `field`, where one is given) but its own.
+    bool AddsNoProblemWith(std::span<const Figure> figures, std::string_view field) const;
 
     vehicle::VehicleRecord& record_;
     mutable std::optional<Own> own_;

@@ -1,6 +1,8 @@
 // Opening, filling and closing the vehicle editor.
 #include "ui/main/editor/VehicleEditor.hpp"
 
+#include <cstddef>
+#include <iterator>
 #include <string>
 #include <type_traits>
 
@@ -14,6 +16,7 @@
 #include "ui/main/displays/EngineDisplays.hpp"
 #include "ui/main/form/Main.hpp"
 #include "ui/main/editor/EditorFilledFigures.hpp"
+#include "ui/main/editor/SpeedBoxTexts.hpp"
 #include "ui/main/editor/VehicleFormLayout.hpp"
 #include "ui/main/form/EngineControls.hpp"
 #include "ui/options/OptionsPanel.hpp"
@@ -211,7 +214,11 @@ void FillVehicleEditor(Main& w) {
                    v.Drivetrain.DriveType);
     const bool thrustDriven = v.Drivetrain.DriveType == vehicle::kDriveThrust;
     vehicle::EngineFigures& e = v.Engine;
-    for (const EngineControl* c : kEngineControls) {
+    // The speeds' texts are chosen together: typed back together, they keep their order.
+    const EngineSpeedTexts speedTexts =
+        thrustDriven ? EngineSpeedTexts{} : ChooseEngineSpeedTexts(w, e, check);
+    for (std::size_t k = 0; k < std::size(kEngineControls); ++k) {
+        const EngineControl* c = kEngineControls[k];
         const vehicle::EngineField& field = *c->Field;
         float& figure = e.*(field.Figure);
         if (c->Slider) {
@@ -219,7 +226,7 @@ void FillVehicleEditor(Main& w) {
         } else if (thrustDriven) {
             (w.*(c->Box))->SetText("");
         } else if (c->ShowsSpeed()) {
-            FillSpeedBox(*(w.*(c->Box)), figure, field.Range, check);
+            FillSpeedBox(*(w.*(c->Box)), figure, speedTexts[k]);
         } else {
             FillBox(*(w.*(c->Box)), figure, c->UnitFactor(), field.Range, check);
         }

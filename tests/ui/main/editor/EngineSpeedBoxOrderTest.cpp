@@ -1,7 +1,7 @@
 // An engine speed typed as the editor's box shows another passes their order, in every unit of
 // angular velocity: the box's text is the speed rounded to the characters the box holds, and
 // typed back it is stored a hair off. A speed one unit of the box's last digit above it is
-// refused.
+// refused. Speeds a hair apart show texts that, typed back together, keep their order.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,6 +14,7 @@
 #include "support/SampleVehicles.hpp"
 #include "support/VehicleTestSupport.hpp"
 #include "ui/main/editor/VehicleEditorNumbers.hpp"
+#include "ui/main/editor/VehicleEditorTestSupport.hpp"
 #include "vehicle/CheckSlack.hpp"
 #include "vehicle/EngineSpeedOrder.hpp"
 #include "vehicle/VehicleFieldRanges.hpp"
@@ -130,6 +131,73 @@ TEST_F(EngineSpeedBoxOrder, TheNextShownValueUpIsRefused) {
                 EXPECT_TRUE(EqualTextsInSomeUnit(speed, typed)) << unit.Name << ": " << speed;
         }
         EXPECT_GT(refused, speeds * 9 / 10) << unit.Name;
+    }
+}
+
+// The BMW M3 with speeds a hair apart, a hair out of the order the check keeps (within its
+// slack, as files an earlier version stored hold them), opened in each unit of angular
+// velocity. In one unit each speed's own nearest text breaks the order: the power peak at
+// 4899.997 rpm (81.66662 rps) and the torque peak at 4900 rpm (81.66667 rps) without a
+// plateau show as 81.6666 and 81.6667 rps, which typed back put the power peak 0.006 rpm
+// below. The later box in the editor's order takes the earlier one's text instead (with the
+// power peak a hair below the torque peak and idle a hair above, both take its text), so typed
+// back as shown (every key) the speeds pass and Update stays enabled, in every unit.
+class SpeedBoxTextsTypedBack : public editortest::EditorTest {};
+
+TEST_F(SpeedBoxTextsTypedBack, SpeedsAHairApartShowTextsInTheirOrder) {
+    ui::Main& w = StartWithCars();
+    auto& g = core::GlobalChassisLab();
+    using platform::TextBox;
+    using M = ui::Main;
+    struct Row {
+        const char* what;
+        float torquePeak, width, powerPeak, idle, limit;  // rpm
+        float power;  // kW, within what the peak torque gives at the power peak
+        const char* unit;  // where the speeds' own nearest texts break their order
+        const char* text;  // shown there in the boxes of the speeds a hair apart
+        std::vector<TextBox* M::*> boxes;
+    };
+    const Row rows[] = {
+        {"power peak at the plateau's end", 4900.0f, 0.0f, 4899.997f, 850.0f, 8000.0f, 180.0f,
+         "Revolutions per second", "81.6667", {&M::VehData_NewTorqueRPM, &M::VehData_NewPowerRPM}},
+        {"idle at the torque peak", 4890.0024f, 500.0f, 7900.0f, 4890.0044f, 8000.0f, 252.0f,
+         "Revolutions per second", "81.5", {&M::VehData_NewTorqueRPM, &M::VehData_NewIdleRPM}},
+        {"idle at the rev limit", 5000.0f, 500.0f, 7900.0f, 4890.0044f, 4890.0024f, 252.0f,
+         "Revolutions per second", "81.5001", {&M::VehData_NewIdleRPM, &M::VehData_NewLimitRPM}},
+        {"both about the torque peak", 819.41998f, 0.0f, 819.41925f, 819.4226f, 8000.0f, 30.5f,
+         "Radians per second", "85.8095",
+         {&M::VehData_NewTorqueRPM, &M::VehData_NewPowerRPM, &M::VehData_NewIdleRPM}},
+    };
+    TextBox* M::*const speedBoxes[] = {&M::VehData_NewTorqueRPM, &M::VehData_NewTorquePeakWidth,
+                                       &M::VehData_NewPowerRPM, &M::VehData_NewIdleRPM,
+                                       &M::VehData_NewLimitRPM};
+    const std::string path = (root / "vehicles" / "M3 edge.vd3").string();
+    for (const Row& row : rows) {
+        vehicle::VehicleRecord v = g.Vehicles[1];
+        vehicle::SetVehicleName(v, "M3 " + std::to_string(&row - rows));
+        vehicle::EngineFigures& e = v.Engine;
+        e.TorquePeakRPM = row.torquePeak;
+        e.TorquePeakWidth = row.width;
+        e.PowerPeakRPM = row.powerPeak;
+        e.IdleRPM = row.idle;
+        e.LimitRPM = row.limit;
+        e.PeakPower = row.power;
+        vehtest::WriteVehicleFile(path, v);
+        platform::FileDialogDouble().QueueOpenPath(path);
+        w.FileLoadVehicle->UserClick();
+        ASSERT_EQ(g.CurrentVehicle.Name, v.Name) << Messages().Last().text;
+        for (const core::UnitRow& unit : core::UnitRows(core::Quantity::ARV)) {
+            SCOPED_TRACE(std::string(row.what) + ", " + std::string(unit.Name));
+            ASSERT_TRUE(core::SelectUnitByName(core::Quantity::ARV, unit.Name));
+            w.VehData_EditExisting->UserClick();
+            EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+            if (unit.Name == row.unit)
+                for (TextBox* M::*box : row.boxes) EXPECT_EQ((w.*box)->Text(), row.text);
+            for (TextBox* M::*box : speedBoxes) Type(*(w.*box), std::string((w.*box)->Text()));
+            for (TextBox* M::*box : speedBoxes) EXPECT_TRUE(Accepted(*(w.*box)));
+            EXPECT_TRUE(w.VehData_UpdateVeh->Enabled());
+            w.VehData_Cancel->UserClick();
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 // The editor's input checks: each box's accepted and refused values with its colour and
 // flag, the typing limit, the cross-checks of the engine speeds and the store buttons.
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <regex>
@@ -764,6 +765,52 @@ TEST_F(VehicleEditorChecks, AnEmptyEngineBoxNeedsAFigureWhereA0TypedPasses) {
         EXPECT_TRUE(Accepted(*box)) << box->DisplayName();
         EXPECT_TRUE(w.VehData_UpdateVeh->Enabled()) << box->DisplayName();
         Type(*box, text);
+    }
+}
+
+// An engine box holds the number its text begins with, whatever follows: "0 rpm" is a 0, which
+// the box's range judges (the torque peak and idle speeds and the engine braking take it, the
+// peak torque does not, and the band names its range) and the store keeps. A box of blanks, or
+// of a TAB (pasted: no key types one), holds no figure.
+TEST_F(VehicleEditorChecks, AnEngineBoxHoldsTheZeroItsTextBeginsWith) {
+    ui::Main& w = OpenOnFirstCar();
+    Type(*w.VehData_NewIdleRPM, "0");  // a torque peak at 0 keeps the order then
+    namespace ec = ui::engine_controls;
+    struct Row {
+        const ui::EngineControl& control;
+        const char* text;
+        const char* band;  // none: accepted
+    };
+    const Row rows[] = {
+        {ec::TorquePeakSpeed, "0 rpm", ""},
+        {ec::IdleSpeed, "0 rad/s", ""},
+        {ec::EngineBraking, "0 %", ""},
+        {ec::PeakTorque, "0 Nm", "Peak torque must be from 2 to 500000 Nm"},
+        {ec::PeakTorque, "   ", "Peak torque needs a figure"},
+        {ec::TorquePeakWidth, "   ", "Torque plateau width needs a figure"},
+        {ec::LimitSpeed, "\t", "Rev limit needs a figure"},
+        {ec::EngineBraking, "\t", "Engine braking coeff. needs a figure"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.control.Caption) + " \"" + row.text + "\"");
+        TextBox& box = *(w.*(row.control.Box));
+        const std::string text = box.Text();
+        if (row.text[0] == '\t') {
+            box.SetText(row.text);
+        } else {
+            Type(box, row.text);
+        }
+        const bool accepted = row.band[0] == '\0';
+        EXPECT_EQ(Accepted(box), accepted);
+        EXPECT_EQ(w.VehData_UpdateVeh->Enabled(), accepted);
+        EXPECT_EQ(PreviewRefusal(w), row.band);
+        const float stored = ui::VehicleToStore(w).Engine.*(row.control.Field->Figure);
+        if (std::string(row.text).find('0') == std::string::npos) {
+            EXPECT_TRUE(std::isnan(stored)) << stored;
+        } else {
+            EXPECT_EQ(stored, 0.0f);
+        }
+        Type(box, text);
     }
 }
 

@@ -237,12 +237,19 @@ void ValidateVehicleEditorInputs(Main& form) {
         }
         allShown = allShown && shown;
     }
-    // The thrust and its height take a number and nothing else (an empty box gives no thrust).
+    // The thrust and its height take a number and nothing else after it ("3x" is refused). A
+    // thrust car's own box, emptied (no number at all), reads as the 0 it stands for, as every
+    // box but an engine's does, and both ranges take it. The boxes of a car given thrust here
+    // (or of a new car copied from one with an engine) come up empty and ask for their
+    // figures: an untouched 0 N would store a car that never moves.
     if (!wheelDriven) {
+        const bool ownThrust =
+            core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType == vehicle::kDriveThrust;
         for (const FieldBox& b : kFieldBoxes) {
             if (b.shown != ShownFor::ThrustDriven) continue;
             TextBox& box = b.Of(form);
-            if (core::ReadTypedNumber(box.Text()).Whole) continue;
+            const core::TypedNumber typed = core::ReadTypedNumber(box.Text());
+            if (typed.Whole || (ownThrust && !typed.Found)) continue;
             refused.push_back(&box);
             SetFlag(b.flag, false);
         }

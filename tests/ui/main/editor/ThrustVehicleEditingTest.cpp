@@ -199,4 +199,29 @@ TEST_F(ThrustVehicleEditing, AThrustCarKeepsItsFuel) {
     EXPECT_EQ(g.Vehicles[3].Engine.FuelType, kDiesel);
 }
 
+// A thrust car's own thrust and height, emptied, read as the 0 each stands for, which their
+// ranges take: white, and stored as 0 (a car that only coasts, its thrust at the ground). A
+// number with more after it is refused. The boxes of a car given thrust come up empty and
+// ask for their figures (see NotWheelDrivenStoresThrustWhateverTheHiddenEngineBoxesHold).
+TEST_F(ThrustVehicleEditing, ItsOwnThrustBoxesEmptiedReadAsNoThrust) {
+    ui::Main& w = StartWithCars();
+    auto& g = core::GlobalChassisLab();
+    LoadThrustCar(w, kDiesel, "Thrust Golf");
+    w.VehData_EditExisting->UserClick();
+    Type(*w.VehData_NewThrust, "3x");
+    EXPECT_TRUE(Refused(*w.VehData_NewThrust));
+    EXPECT_FALSE(w.VehData_UpdateVeh->Enabled());
+    for (const char* none : {"", "  "}) {
+        Type(*w.VehData_NewThrust, none);
+        Type(*w.VehData_NewThrustHeight, none);
+        EXPECT_TRUE(Accepted(*w.VehData_NewThrust)) << '"' << none << '"';
+        EXPECT_TRUE(Accepted(*w.VehData_NewThrustHeight)) << '"' << none << '"';
+        EXPECT_TRUE(w.VehData_UpdateVeh->Enabled()) << '"' << none << '"';
+    }
+    w.VehData_UpdateVeh->UserClick();
+    EXPECT_EQ(g.CurrentVehicle.Drivetrain.DriveType, vehicle::kDriveThrust);
+    EXPECT_EQ(g.CurrentVehicle.Engine.PeakTorque, 0.0f);
+    EXPECT_EQ(g.CurrentVehicle.Engine.TorquePeakRPM, 0.0f);
+}
+
 }  // namespace

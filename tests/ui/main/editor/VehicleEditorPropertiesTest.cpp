@@ -13,7 +13,8 @@
 //    loads the record the store would write; a vehicle it stores is that record, and saved and
 //    loaded again is that record byte for byte. Refused, the box of the field the reader names
 //    is red, and so is every box without a number (empty, "x", "-") whose range does not hold
-//    0, or that is an engine or thrust box (those need a figure, whatever their range).
+//    0, or that is an engine or thrust box (those need a figure, whatever their range, but for
+//    a thrust car's own thrust boxes, which read no number as 0).
 //  - A vehicle whose engine holds two speeds a hair apart where their order compares them, in
 //    either order (idle and the rev limit, idle and the torque peak, the power peak and the
 //    plateau's end), opens valid in every unit preset with every unit of angular velocity, and
@@ -502,10 +503,19 @@ protected:
 
     // The one way the editor is stricter than the reader: the thrust and its height of a
     // vehicle that is not wheel driven take a number and nothing else.
+    // A thrust box's text the editor takes: a number and nothing after it, or, on a car that
+    // was thrust driven when the editor opened, no number at all (the 0 it stands for, which
+    // both thrust ranges hold).
+    static bool ThrustTaken(const std::string& text) {
+        const core::TypedNumber typed = core::ReadTypedNumber(text);
+        const bool ownThrust = core::GlobalChassisLab().CurrentVehicle.Drivetrain.DriveType ==
+                               vehicle::kDriveThrust;
+        return typed.Whole || (ownThrust && !typed.Found);
+    }
     bool ThrustTyped(uint8_t driveType) const {
         return driveType != vehicle::kDriveThrust ||
-               (core::ReadTypedNumber(w->VehData_NewThrust->Text()).Whole &&
-                core::ReadTypedNumber(w->VehData_NewThrustHeight->Text()).Whole);
+               (ThrustTaken(w->VehData_NewThrust->Text()) &&
+                ThrustTaken(w->VehData_NewThrustHeight->Text()));
     }
 
     // A record's problems, by check and the fields named (the texts carry the figures).
@@ -658,7 +668,8 @@ protected:
                 const TextBox& box = f.box(*w);
                 const std::string& text = box.Text();
                 const bool noNumber = text.empty() || text == "x" || text == "-";
-                const bool needsFigure = f.name.starts_with("Engine.") ||
+                const bool ownThrustRead = f.shown == Shown::Thrust && ThrustTaken(text);
+                const bool needsFigure = (f.name.starts_with("Engine.") && !ownThrustRead) ||
                                          !f.range.Takes(0.0, f.shown != Shown::Thrust);
                 if (f.ShownFor(drive) && noNumber && needsFigure && !Refused(box))
                     Find(f.name + " \"" + text + "\" and white");

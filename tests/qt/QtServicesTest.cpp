@@ -62,9 +62,14 @@ TEST_F(QtServicesTest, SansTextsKeepTheMeasuredFamilyAndWidths) {
         const QFont font = qtfront::ToQFont({name, 8.0f, true, false});
         EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans") << name;
         EXPECT_EQ(font.hintingPreference(), QFont::PreferVerticalHinting) << name;
+        // Where none of the families is installed, fontconfig's choice follows the hint.
+        EXPECT_EQ(font.styleHint(), QFont::SansSerif) << name;
     }
-    EXPECT_EQ(QFontInfo(qtfront::ToQFont({"Courier New", 10.0f, true, false})).family(),
-              "Liberation Mono");
+    const QFont mono = qtfront::ToQFont({"Courier New", 10.0f, true, false});
+    EXPECT_EQ(QFontInfo(mono).family(), "Liberation Mono");
+    EXPECT_EQ(mono.styleHint(), QFont::TypeWriter);
+    // Its columns keep their width too: under full hinting each advance would be rounded.
+    EXPECT_EQ(mono.hintingPreference(), QFont::PreferVerticalHinting);
     // Menus and message boxes take the application's font.
     EXPECT_EQ(QApplication::font().hintingPreference(), QFont::PreferVerticalHinting);
 }

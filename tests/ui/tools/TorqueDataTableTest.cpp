@@ -205,6 +205,15 @@ TEST_F(TorqueDataTableWindow, TheFirstRowOrTheNearerOfTwoAlikeIsKept) {
     ASSERT_EQ(Speed(t, 5), "20 rps");
     ASSERT_EQ(Speed(t, 6), "20 rps");
     EXPECT_EQ(t.DataTable->SelectedItems(), std::vector<int>{5});
+
+    // Within half the last digit shown, not a whole one: from 17.3 rps in steps of 2, the
+    // nearest row is 19.3 rps, 0.7 away, which shows as another speed; from 16.3, 20.3 is it.
+    Type(*t.UnitStepText, "2");
+    Type(*t.StartRevsText, "17.3");
+    ASSERT_EQ(Speed(t, 2), "19 rps");
+    EXPECT_EQ(Selected(t), "") << "0.7 rps away";
+    Type(*t.StartRevsText, "16.3");
+    EXPECT_EQ(Selected(t), "20 rps") << "0.3 rps away";
 }
 
 }  // namespace

@@ -10,8 +10,10 @@
 
 #include "core/OptionsSettings.hpp"
 #include "files/FileHelpers.hpp"
+#include "files/FileMessages.hpp"
 #include "files/ListFiles.hpp"
 #include "files/SetupFileContext.hpp"
+#include "files/ShortenedText.hpp"
 #include "files/VehicleFile.hpp"
 #include "support/FilePermissions.hpp"
 #include "support/PeakMemory.hpp"
@@ -211,6 +213,19 @@ TEST_F(FileMenuTest, SaveAsAddsTheExtensionToANameWithADot) {
     w->FileSaveAs->UserClick();
     EXPECT_EQ(MessageDouble().Last().text,
               "The file Golf\u2409wet.set exists, do you wish to overwrite it?");
+
+    // A name wider than a message shows whole (230 TABs, each a sign two units wide) is
+    // shortened in its middle, as every message shortens one.
+    const std::string wide = "Golf" + std::string(230, '\t') + "wet.set";
+    const std::string shown = files::PathInMessage(wide);
+    ASSERT_NE(shown.find("\u2026"), std::string::npos);
+    ASSERT_LE(files::WidthUnits(shown), files::kMessagePathUnits);
+    vehtest::WriteFile(Setups() + wide, vehtest::ReadFile(GolfDefault()));
+    FileDialogDouble().QueueSavePath(Setups() + wide);
+    MessageDouble().QueueAnswer(MsgAnswer::No);
+    w->FileSaveAs->UserClick();
+    EXPECT_EQ(MessageDouble().Last().text,
+              "The file " + shown + " exists, do you wish to overwrite it?");
 }
 
 // A setup file longer than its record opens from the record alone: its 256 MB take no memory.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include <sys/stat.h>
@@ -20,6 +21,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::MessageDouble;
+
+std::string Repeated(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
 
 class RecentFilesMenuTest : public testsupport::StartedProgram {
 protected:
@@ -108,6 +115,9 @@ TEST_F(RecentFilesMenuTest, AnEntryShowsItsNameAsItIsAndOpensItsFile) {
         {"VW Golf GTI Mk7_Ben & Jerry", "VW Golf GTI Mk7_Ben & Jerry"},
         {"VW Golf GTI Mk7_\t\a\x1B\x01\x7F&&x",
          "VW Golf GTI Mk7_\u2409\u2407\u241B\u2401\u2421&&x"},
+        // Wider than a message shows a name whole (220 signs of two units each): whole still.
+        {"VW Golf GTI Mk7_" + std::string(220, '\t'),
+         "VW Golf GTI Mk7_" + Repeated("\u2409", 220)},
     };
     std::string list;
     for (const auto& row : rows) {
@@ -117,8 +127,8 @@ TEST_F(RecentFilesMenuTest, AnEntryShowsItsNameAsItIsAndOpensItsFile) {
     }
     vehtest::WriteFile(root / "chassislab.mru", list + "\r\n");
     ui::Main& w = Start();
-    ASSERT_EQ(Count(), 2);
-    for (int slot = 0; slot < 2; ++slot) {
+    ASSERT_EQ(Count(), static_cast<int>(std::size(rows)));
+    for (int slot = 0; slot < Count(); ++slot) {
         const auto& row = rows[slot];
         SCOPED_TRACE(row.shown);
         platform::MenuItem& entry = *w.FileOpenRecent[slot];

@@ -27,33 +27,32 @@ const FilledRecordCheck::Own& FilledRecordCheck::OwnProblems() const {
 
 bool FilledRecordCheck::AddsNoProblem(std::span<const Figure> figures) const {
     // Every field in range: a figure beyond its field's range adds that problem.
+    const Own& own = OwnProblems();
     const bool wheelDriven = record_.Drivetrain.DriveType != vehicle::kDriveThrust;
-    if (OwnProblems().OutOfRange.empty() &&
+    if (own.OutOfRange.empty() &&
         std::any_of(figures.begin(), figures.end(), [wheelDriven](const Figure& f) {
             return !f.Range->Takes(f.Value, wheelDriven);
         }))
         return false;
-    return AddsNoProblemWith(figures, {});
+    return AddsNoProblemWith(own, figures, {});
 }
 
 bool FilledRecordCheck::AddsNoProblemNaming(std::span<const Figure> figures,
                                             std::string_view field) const {
-    OwnProblems();  // the record's own, before any figure is put in
-    return AddsNoProblemWith(figures, field);
+    return AddsNoProblemWith(OwnProblems(), figures, field);
 }
 
-bool FilledRecordCheck::AddsNoProblemWith(std::span<const Figure> figures,
+bool FilledRecordCheck::AddsNoProblemWith(const Own& own, std::span<const Figure> figures,
                                           std::string_view field) const {
     if (!figures.empty()) {
         // The field's own figure back once the rest are judged: a field given twice gets its
         // own again, the last put in first out.
         float& put = *figures.front().Field;
         const float kept = std::exchange(put, figures.front().Value);
-        const bool none = AddsNoProblemWith(figures.subspan(1), field);
+        const bool none = AddsNoProblemWith(own, figures.subspan(1), field);
         put = kept;
         return none;
     }
-    const Own& own = OwnProblems();
     // A record with every field in range: only the cross-checks are worked out, the figures'
     // ranges being asked apart.
     const std::vector<ProblemKey> with =

@@ -66,8 +66,10 @@ private:
     // The record's own problems, worked out at the first question.
     const Own& OwnProblems() const;
     // The figures put in, one after another, for the time of the check of the record: whether
-    // it has no problem (naming `field`, where one is given) but its own.
-    bool AddsNoProblemWith(std::span<const Figure> figures, std::string_view field) const;
+    // it has no problem (naming `field`, where one is given) but `own`, its problems worked out
+    // before any figure was put in.
+    bool AddsNoProblemWith(const Own& own, std::span<const Figure> figures,
+                           std::string_view field) const;
 
     vehicle::VehicleRecord& record_;
     mutable std::optional<Own> own_;
